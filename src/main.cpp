@@ -1,0 +1,3 @@
+#include "app/application.h"
+
+int main(int argc, char* argv[]) { return app::RunApplication(argc, argv); }

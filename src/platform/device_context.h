@@ -1,0 +1,166 @@
+#pragma once
+// The device context every drawing routine draws on. Plain types only, no toolkit types:
+// the view, the printer, the clipboard picture and the tests' recording context implement it.
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace platform {
+
+// A colour as 0x00BBGGRR (red in the low byte).
+using ColorRef = std::uint32_t;
+constexpr ColorRef MakeRgb(int r, int g, int b) {
+    return static_cast<ColorRef>((r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16));
+}
+constexpr int RedOf(ColorRef c) { return static_cast<int>(c & 0xFF); }
+constexpr int GreenOf(ColorRef c) { return static_cast<int>((c >> 8) & 0xFF); }
+constexpr int BlueOf(ColorRef c) { return static_cast<int>((c >> 16) & 0xFF); }
+
+struct DevicePoint {
+    int x = 0;
+    int y = 0;
+    friend bool operator==(const DevicePoint&, const DevicePoint&) = default;
+};
+
+struct DeviceRect {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+    int Width() const { return right - left; }
+    int Height() const { return bottom - top; }
+    friend bool operator==(const DeviceRect&, const DeviceRect&) = default;
+};
+
+struct TextSize {
+    int cx = 0;
+    int cy = 0;
+};
+
+enum class PenStyle { Solid, Dash, Dot, DashDot, DashDotDot, Null };
+
+struct Pen {
+    PenStyle style = PenStyle::Solid;
+    int width = 1;  // pixels; 0 draws one pixel wide
+    ColorRef color = 0;
+    friend bool operator==(const Pen&, const Pen&) = default;
+};
+
+enum class BrushKind { Solid, Hatch, Pattern, Hollow };
+enum class HatchStyle { Horizontal, Vertical, FDiagonal, BDiagonal, Cross, DiagCross };
+
+// A pattern brush is an 8 x 8 monochrome bitmap: row r in the low byte of rows[r], leftmost
+// cell in bit 7. A set bit shows the background colour, a clear bit the text colour (ink).
+struct Brush {
+    BrushKind kind = BrushKind::Solid;
+    ColorRef color = 0xFFFFFF;
+    HatchStyle hatch = HatchStyle::Horizontal;
+    std::uint16_t rows[8] = {0, 0, 0, 0, 0, 0, 0, 0};
+    friend bool operator==(const Brush&, const Brush&) = default;
+};
+
+struct Font {
+    std::string face = "Arial";
+    int height = 12;  // pixels; the character height
+    int weight = 400;
+    bool italic = false;
+    bool underline = false;
+    int escapement = 0;  // tenths of a degree, counter-clockwise
+    friend bool operator==(const Font&, const Font&) = default;
+};
+
+struct TextMetrics {
+    int height = 0;
+    int ascent = 0;
+    int descent = 0;
+    int averageCharWidth = 0;
+    int maxCharWidth = 0;
+    int externalLeading = 0;
+};
+
+// Text alignment flags (combined): horizontal and vertical reference of the text point.
+enum TextAlign : unsigned {
+    AlignLeft = 0,
+    AlignRight = 2,
+    AlignCenter = 6,
+    AlignTop = 0,
+    AlignBottom = 8,
+    AlignBaseline = 24,
+};
+
+enum class RasterOp { CopyPen, XorPen, NotXorPen };
+enum class BackgroundMode { Transparent, Opaque };
+enum class FillMode { Alternate, Winding };
+
+class DeviceContext {
+public:
+    virtual ~DeviceContext() = default;
+
+    // Drawing attributes; each setter returns the previous value.
+    virtual Pen SetPen(const Pen& pen) = 0;
+    virtual Brush SetBrush(const Brush& brush) = 0;
+    virtual Font SetFont(const Font& font) = 0;
+    virtual ColorRef SetTextColor(ColorRef color) = 0;
+    virtual ColorRef SetBkColor(ColorRef color) = 0;
+    virtual BackgroundMode SetBkMode(BackgroundMode mode) = 0;
+    virtual RasterOp SetRop2(RasterOp op) = 0;
+    virtual unsigned SetTextAlign(unsigned align) = 0;
+    virtual FillMode SetPolyFillMode(FillMode mode) = 0;
+    virtual Pen GetPen() const = 0;
+    virtual Brush GetBrush() const = 0;
+    virtual Font GetFont() const = 0;
+    virtual RasterOp GetRop2() const = 0;
+
+    // Lines and shapes (pixel coordinates).
+    virtual void MoveTo(int x, int y) = 0;
+    virtual void LineTo(int x, int y) = 0;
+    virtual void Polyline(const std::vector<DevicePoint>& points) = 0;
+    // Several unconnected polylines in one call (dashes, grid crosses).
+    virtual void PolyPolyline(const std::vector<std::vector<DevicePoint>>& lines) = 0;
+    virtual void Polygon(const std::vector<DevicePoint>& points) = 0;
+    virtual void Rectangle(int left, int top, int right, int bottom) = 0;
+    virtual void FillRect(const DeviceRect& rect, ColorRef color) = 0;
+    virtual void Ellipse(int left, int top, int right, int bottom) = 0;
+    // Counter-clockwise arc of the ellipse in the bounding box, from the ray through start to
+    // the ray through end.
+    virtual void Arc(const DeviceRect& box, DevicePoint start, DevicePoint end) = 0;
+    virtual void SetPixel(int x, int y, ColorRef color) = 0;
+    // Many points of one colour and size in one call (the snap grid).
+    virtual void DrawPoints(const std::vector<DevicePoint>& points, ColorRef color, int size) = 0;
+
+    // Text.
+    virtual void TextOut(int x, int y, const std::string& text) = 0;
+    virtual TextSize GetTextExtent(const std::string& text) const = 0;
+    virtual TextMetrics GetTextMetrics() const = 0;
+
+    // Clipping.
+    virtual void SetClipRect(const DeviceRect& rect) = 0;
+    virtual void ClearClip() = 0;
+    virtual DeviceRect GetClipBox() const = 0;
+
+    // Device.
+    virtual int PixelsPerInchX() const = 0;
+    virtual int PixelsPerInchY() const = 0;
+    virtual DeviceRect PageRect() const = 0;  // the whole drawable surface in pixels
+    virtual bool IsPrinting() const = 0;
+
+    // Save and restore the whole state (attributes and clip).
+    virtual void Save() = 0;
+    virtual void Restore() = 0;
+};
+
+// Saves the state on construction and restores it on destruction.
+class ScopedDcState {
+public:
+    explicit ScopedDcState(DeviceContext& dc) : dc_(dc) { dc_.Save(); }
+    ~ScopedDcState() { dc_.Restore(); }
+    ScopedDcState(const ScopedDcState&) = delete;
+    ScopedDcState& operator=(const ScopedDcState&) = delete;
+
+private:
+    DeviceContext& dc_;
+};
+
+}  // namespace platform

@@ -1,0 +1,140 @@
+#include "platform/services.h"
+
+#include <charconv>
+#include <cmath>
+#include <map>
+
+namespace platform {
+
+namespace {
+
+class SilentMessageBoxes final : public MessageBoxService {
+public:
+    BoxResult Show(const MessageBoxRequest& request) override { return request.defaultButton; }
+};
+
+class SilentFileDialogs final : public FileDialogService {
+public:
+    std::optional<std::filesystem::path> GetOpenFileName(const FileDialogRequest&) override {
+        return std::nullopt;
+    }
+    std::optional<std::filesystem::path> GetSaveFileName(const FileDialogRequest&) override {
+        return std::nullopt;
+    }
+    std::optional<std::filesystem::path> BrowseForFolder(const std::string&,
+                                                         const std::filesystem::path&) override {
+        return std::nullopt;
+    }
+};
+
+// Without a registered profile the values live for the run only.
+class MemoryProfile final : public ProfileService {
+public:
+    std::optional<std::string> GetString(const std::string& section,
+                                         const std::string& key) const override {
+        auto it = values_.find({section, key});
+        if (it == values_.end() || it->second.empty()) return std::nullopt;
+        return it->second;
+    }
+    void SetString(const std::string& section, const std::string& key,
+                   const std::string& value) override {
+        values_[{section, key}] = value;
+    }
+    bool Flush() override { return true; }
+
+private:
+    std::map<std::pair<std::string, std::string>, std::string> values_;
+};
+
+class NoProcesses final : public ProcessService {
+public:
+    int Start(const std::filesystem::path&, const std::vector<std::string>&,
+              const std::filesystem::path&) override {
+        return 0;
+    }
+    bool IsRunning(int) override { return false; }
+    void Terminate(int) override {}
+    void Release(int) override {}
+};
+
+class SilentStatusLine final : public StatusLineService {
+public:
+    void SetText(const std::string& text) override { text_ = text; }
+    void SetPaneText(int, const std::string&) override {}
+    std::string Text() const override { return text_; }
+
+private:
+    std::string text_;
+};
+
+class NoClipboard final : public ClipboardService {
+public:
+    void SetText(const std::string&) override {}
+    void SetPicture(const std::string&, const std::string&) override {}
+};
+
+SilentMessageBoxes silentMessageBoxes;
+SilentFileDialogs silentFileDialogs;
+MemoryProfile memoryProfile;
+NoProcesses noProcesses;
+SilentStatusLine silentStatusLine;
+NoClipboard noClipboard;
+
+}  // namespace
+
+MessageBoxService& ServiceRegistry::MessageBoxes() {
+    return messageBoxes_ ? *messageBoxes_ : silentMessageBoxes;
+}
+FileDialogService& ServiceRegistry::FileDialogs() {
+    return fileDialogs_ ? *fileDialogs_ : silentFileDialogs;
+}
+ProfileService& ServiceRegistry::Profile() { return profile_ ? *profile_ : memoryProfile; }
+ProcessService& ServiceRegistry::Processes() { return processes_ ? *processes_ : noProcesses; }
+StatusLineService& ServiceRegistry::StatusLine() {
+    return statusLine_ ? *statusLine_ : silentStatusLine;
+}
+ClipboardService& ServiceRegistry::Clipboard() { return clipboard_ ? *clipboard_ : noClipboard; }
+
+void ServiceRegistry::Reset() { *this = ServiceRegistry{}; }
+
+ServiceRegistry& Services() {
+    static ServiceRegistry registry;
+    return registry;
+}
+
+// Profile helpers: values are parsed strictly as decimals; anything else keeps the default.
+std::optional<int> ProfileService::GetInt(const std::string& section,
+                                          const std::string& key) const {
+    auto text = GetString(section, key);
+    if (!text) return std::nullopt;
+    int value = 0;
+    auto [end, ec] = std::from_chars(text->data(), text->data() + text->size(), value);
+    if (ec != std::errc() || end != text->data() + text->size()) return std::nullopt;
+    return value;
+}
+
+std::optional<double> ProfileService::GetDouble(const std::string& section,
+                                                const std::string& key) const {
+    auto text = GetString(section, key);
+    if (!text) return std::nullopt;
+    double value = 0;
+    auto [end, ec] = std::from_chars(text->data(), text->data() + text->size(), value,
+                                     std::chars_format::fixed | std::chars_format::scientific);
+    if (ec != std::errc() || end != text->data() + text->size() || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+void ProfileService::SetInt(const std::string& section, const std::string& key, int value) {
+    SetString(section, key, std::to_string(value));
+}
+
+void ProfileService::SetDouble(const std::string& section, const std::string& key,
+                               double value) {
+    char buffer[64];
+    auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
+    (void)ec;
+    SetString(section, key, std::string(buffer, end));
+}
+
+}  // namespace platform

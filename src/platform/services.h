@@ -1,0 +1,47 @@
+#pragma once
+// The one registry through which model code reaches the platform services.
+// Until an implementation is registered, each accessor hands out a silent stand-in
+// (boxes answer their default button, dialogs cancel, the profile is empty), never null.
+// The program registers the Qt implementations at start-up; tests register fakes.
+
+#include "platform/clipboard.h"
+#include "platform/file_dialogs.h"
+#include "platform/message_box.h"
+#include "platform/process.h"
+#include "platform/profile.h"
+#include "platform/status_line.h"
+
+namespace platform {
+
+class ServiceRegistry {
+public:
+    MessageBoxService& MessageBoxes();
+    FileDialogService& FileDialogs();
+    ProfileService& Profile();
+    ProcessService& Processes();
+    StatusLineService& StatusLine();
+    ClipboardService& Clipboard();
+
+    // The registry does not own what is registered; pass nullptr to return to the stand-in.
+    void SetMessageBoxes(MessageBoxService* s) { messageBoxes_ = s; }
+    void SetFileDialogs(FileDialogService* s) { fileDialogs_ = s; }
+    void SetProfile(ProfileService* s) { profile_ = s; }
+    void SetProcesses(ProcessService* s) { processes_ = s; }
+    void SetStatusLine(StatusLineService* s) { statusLine_ = s; }
+    void SetClipboard(ClipboardService* s) { clipboard_ = s; }
+
+    // Back to the stand-ins for every service (tests call this between cases).
+    void Reset();
+
+private:
+    MessageBoxService* messageBoxes_ = nullptr;
+    FileDialogService* fileDialogs_ = nullptr;
+    ProfileService* profile_ = nullptr;
+    ProcessService* processes_ = nullptr;
+    StatusLineService* statusLine_ = nullptr;
+    ClipboardService* clipboard_ = nullptr;
+};
+
+ServiceRegistry& Services();
+
+}  // namespace platform

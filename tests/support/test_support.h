@@ -1,0 +1,29 @@
+#pragma once
+// Shared helpers of the test programs.
+
+#include <filesystem>
+#include <string>
+
+namespace testsupport {
+
+// The folder of the small input files under tests/fixtures.
+std::filesystem::path FixturesDir();
+// The bundled examples a new user opens.
+std::filesystem::path ExamplesDir();
+// A fresh empty folder below the system's temporary folder, removed when the object goes.
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+    const std::filesystem::path& Path() const { return path_; }
+
+private:
+    std::filesystem::path path_;
+};
+
+std::string ReadFile(const std::filesystem::path& file);
+void WriteFile(const std::filesystem::path& file, const std::string& text);
+
+}  // namespace testsupport
