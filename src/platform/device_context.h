@@ -31,6 +31,11 @@ struct DeviceRect {
     int bottom = 0;
     int Width() const { return right - left; }
     int Height() const { return bottom - top; }
+    // The same rectangle with left <= right and top <= bottom.
+    DeviceRect Normalized() const {
+        return {left < right ? left : right, top < bottom ? top : bottom,
+                left < right ? right : left, top < bottom ? bottom : top};
+    }
     friend bool operator==(const DeviceRect&, const DeviceRect&) = default;
 };
 
@@ -112,6 +117,12 @@ public:
     virtual Brush GetBrush() const = 0;
     virtual Font GetFont() const = 0;
     virtual RasterOp GetRop2() const = 0;
+    virtual ColorRef GetTextColor() const = 0;
+    virtual ColorRef GetBkColor() const = 0;
+    virtual BackgroundMode GetBkMode() const = 0;
+    virtual unsigned GetTextAlign() const = 0;
+    virtual FillMode GetPolyFillMode() const = 0;
+    virtual DevicePoint GetCurrentPosition() const = 0;
 
     // Lines and shapes (pixel coordinates).
     virtual void MoveTo(int x, int y) = 0;
@@ -119,7 +130,10 @@ public:
     virtual void Polyline(const std::vector<DevicePoint>& points) = 0;
     // Several unconnected polylines in one call (dashes, grid crosses).
     virtual void PolyPolyline(const std::vector<std::vector<DevicePoint>>& lines) = 0;
+    // A closed polygon: filled with the brush in the fill mode, outlined with the pen.
     virtual void Polygon(const std::vector<DevicePoint>& points) = 0;
+    // The inside of a polygon filled with the brush alone, no outline (a region fill).
+    virtual void FillPolygon(const std::vector<DevicePoint>& points) = 0;
     virtual void Rectangle(int left, int top, int right, int bottom) = 0;
     virtual void FillRect(const DeviceRect& rect, ColorRef color) = 0;
     virtual void Ellipse(int left, int top, int right, int bottom) = 0;
@@ -135,8 +149,10 @@ public:
     virtual TextSize GetTextExtent(const std::string& text) const = 0;
     virtual TextMetrics GetTextMetrics() const = 0;
 
-    // Clipping.
+    // Clipping. A new clip replaces the previous one; corners may come in either order.
     virtual void SetClipRect(const DeviceRect& rect) = 0;
+    // Clips to the inside of a closed path (alternate fill rule).
+    virtual void SetClipPath(const std::vector<DevicePoint>& path) = 0;
     virtual void ClearClip() = 0;
     virtual DeviceRect GetClipBox() const = 0;
 
@@ -144,6 +160,9 @@ public:
     virtual int PixelsPerInchX() const = 0;
     virtual int PixelsPerInchY() const = 0;
     virtual DeviceRect PageRect() const = 0;  // the whole drawable surface in pixels
+    // The whole sheet in pixels, relative to the drawable origin: on a printer the left and top
+    // are minus the physical offsets of the printable area. Screens answer the page rectangle.
+    virtual DeviceRect PhysicalPageRect() const { return PageRect(); }
     virtual bool IsPrinting() const = 0;
 
     // Save and restore the whole state (attributes and clip).

@@ -73,12 +73,63 @@ public:
     void SetPicture(const std::string&, const std::string&) override {}
 };
 
+class NoHelp final : public HelpService {
+public:
+    bool ShowHelp(const std::filesystem::path&, const std::string&) override { return false; }
+};
+
+// Without a window nothing is shown and nothing is added.
+class NoInfoWindow final : public InfoWindowService {
+public:
+    void Initialize(const std::string&, std::optional<DevicePoint>) override {}
+    bool Exists() const override { return false; }
+    void Show(bool) override {}
+    bool IsVisible() const override { return false; }
+    void Clear() override {}
+    InfoItem AddItem(InfoItem, const std::string&, const std::string&) override {
+        return kInfoRoot;
+    }
+    void ExpandOrCollapseAll() override {}
+};
+
+class NoDataErrors final : public DataErrorService {
+public:
+    void DisplayDataErrors(const std::filesystem::path&) override {}
+    bool IsShown() const override { return false; }
+    bool HandlePageKey(int) override { return false; }
+};
+
+class CancelLoadScaling final : public LoadScalingService {
+public:
+    std::optional<LoadScaling> GetLoadScaling(int, const std::string&,
+                                              const LoadScaling&) override {
+        return std::nullopt;
+    }
+};
+
+class NoGraphWindow final : public GraphWindowService {
+public:
+    void ShowGraph(const Graph&) override {}
+};
+
+class NoPrinting final : public PrintService {
+public:
+    std::unique_ptr<PrintJob> BeginPrint(const PrintRequest&) override { return nullptr; }
+    bool PrintSetup() override { return false; }
+};
+
 SilentMessageBoxes silentMessageBoxes;
 SilentFileDialogs silentFileDialogs;
 MemoryProfile memoryProfile;
 NoProcesses noProcesses;
 SilentStatusLine silentStatusLine;
 NoClipboard noClipboard;
+NoHelp noHelp;
+NoInfoWindow noInfoWindow;
+NoDataErrors noDataErrors;
+CancelLoadScaling cancelLoadScaling;
+NoGraphWindow noGraphWindow;
+NoPrinting noPrinting;
 
 }  // namespace
 
@@ -94,6 +145,20 @@ StatusLineService& ServiceRegistry::StatusLine() {
     return statusLine_ ? *statusLine_ : silentStatusLine;
 }
 ClipboardService& ServiceRegistry::Clipboard() { return clipboard_ ? *clipboard_ : noClipboard; }
+HelpService& ServiceRegistry::Help() { return help_ ? *help_ : noHelp; }
+InfoWindowService& ServiceRegistry::InfoWindow() {
+    return infoWindow_ ? *infoWindow_ : noInfoWindow;
+}
+DataErrorService& ServiceRegistry::DataErrors() {
+    return dataErrors_ ? *dataErrors_ : noDataErrors;
+}
+LoadScalingService& ServiceRegistry::LoadScalingDialog() {
+    return loadScaling_ ? *loadScaling_ : cancelLoadScaling;
+}
+GraphWindowService& ServiceRegistry::GraphWindow() {
+    return graphWindow_ ? *graphWindow_ : noGraphWindow;
+}
+PrintService& ServiceRegistry::Printing() { return printing_ ? *printing_ : noPrinting; }
 
 void ServiceRegistry::Reset() { *this = ServiceRegistry{}; }
 

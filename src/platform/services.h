@@ -5,8 +5,14 @@
 // The program registers the Qt implementations at start-up; tests register fakes.
 
 #include "platform/clipboard.h"
+#include "platform/data_errors.h"
 #include "platform/file_dialogs.h"
+#include "platform/graph_window.h"
+#include "platform/help.h"
+#include "platform/info_window.h"
+#include "platform/load_scaling.h"
 #include "platform/message_box.h"
+#include "platform/printing.h"
 #include "platform/process.h"
 #include "platform/profile.h"
 #include "platform/status_line.h"
@@ -21,6 +27,12 @@ public:
     ProcessService& Processes();
     StatusLineService& StatusLine();
     ClipboardService& Clipboard();
+    HelpService& Help();
+    InfoWindowService& InfoWindow();
+    DataErrorService& DataErrors();
+    LoadScalingService& LoadScalingDialog();
+    GraphWindowService& GraphWindow();
+    PrintService& Printing();
 
     // The registry does not own what is registered; pass nullptr to return to the stand-in.
     void SetMessageBoxes(MessageBoxService* s) { messageBoxes_ = s; }
@@ -29,6 +41,12 @@ public:
     void SetProcesses(ProcessService* s) { processes_ = s; }
     void SetStatusLine(StatusLineService* s) { statusLine_ = s; }
     void SetClipboard(ClipboardService* s) { clipboard_ = s; }
+    void SetHelp(HelpService* s) { help_ = s; }
+    void SetInfoWindow(InfoWindowService* s) { infoWindow_ = s; }
+    void SetDataErrors(DataErrorService* s) { dataErrors_ = s; }
+    void SetLoadScalingDialog(LoadScalingService* s) { loadScaling_ = s; }
+    void SetGraphWindow(GraphWindowService* s) { graphWindow_ = s; }
+    void SetPrinting(PrintService* s) { printing_ = s; }
 
     // Back to the stand-ins for every service (tests call this between cases).
     void Reset();
@@ -40,6 +58,12 @@ private:
     ProcessService* processes_ = nullptr;
     StatusLineService* statusLine_ = nullptr;
     ClipboardService* clipboard_ = nullptr;
+    HelpService* help_ = nullptr;
+    InfoWindowService* infoWindow_ = nullptr;
+    DataErrorService* dataErrors_ = nullptr;
+    LoadScalingService* loadScaling_ = nullptr;
+    GraphWindowService* graphWindow_ = nullptr;
+    PrintService* printing_ = nullptr;
 };
 
 ServiceRegistry& Services();
