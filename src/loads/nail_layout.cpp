@@ -1,0 +1,72 @@
+#include "loads/nail_layout.h"
+
+#include <cmath>
+
+#include "loads/text_format.h"
+
+namespace {
+// Integer part plus 1 when the fraction is at least 0.5; negative values truncate toward zero.
+double RoundUpHalf(double x) {
+    const double whole = std::trunc(x);
+    if (x < 0.0) return whole;
+    return x - whole >= 0.5 ? whole + 1.0 : whole;
+}
+}  // namespace
+
+bool Cpp_NailLayout::GetSpacingAndCount(double& s, int& n) const {
+    const double highest = topOfSlope - distanceFromTop;
+    const double lowest = bottomOfSlope + distanceFromBottom;
+    switch (verticalOption) {
+    case ByTopCountSpacing:
+    case ByBottomCountSpacing:
+        s = verticalSpacing;
+        n = numberOfNails;
+        return true;
+    case ByTopBottomCount:
+        if (numberOfNails < 1) return false;
+        n = numberOfNails;
+        s = n > 1 ? (highest - lowest) / (n - 1) : 0.0;
+        return true;
+    case ByTopBottomSpacing:
+        if (!(verticalSpacing > 0.0)) return false;
+        s = verticalSpacing;
+        n = static_cast<int>(RoundUpHalf((highest - lowest) / s)) + 1;
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool Cpp_NailLayout::GetTopNailElevation(double& y) const {
+    double s = 0.0;
+    int n = 0;
+    if (!GetSpacingAndCount(s, n)) return false;
+    if (verticalOption == ByBottomCountSpacing)
+        y = bottomOfSlope + distanceFromBottom + (n - 1) * s;
+    else
+        y = topOfSlope - distanceFromTop;
+    return true;
+}
+
+double Cpp_NailLayout::GetHorizontalSpacing() const {
+    if (!sameAsVertical) return horizontalSpacing;
+    double s = 0.0;
+    int n = 0;
+    return GetSpacingAndCount(s, n) ? s : 0.0;
+}
+
+double Cpp_NailLayout::GetInclination() const { return inclination * std::atan(1.0) / 45.0; }
+
+void Cpp_NailLayout::WriteKLIVEN4InputDataFile(std::string& out) const {
+    loads::AppendFormat(out, "          %1d\n", propertySet);
+    loads::AppendFormat(out, "          %1d\n", facing);
+    if (sameAsVertical)
+        loads::AppendFormat(out, "          1 0.0\n");
+    else
+        loads::AppendFormat(out, "          0 %15.8e\n", horizontalSpacing);
+    loads::AppendFormat(out, "          %1d\n", verticalOption);
+    loads::AppendFormat(out, "          %1d\n", numberOfNails);
+    loads::AppendFormat(out, "  %15.8e  %15.8e  %15.8e  %15.8e  %15.8e\n", verticalSpacing, topOfSlope,
+                 distanceFromTop, bottomOfSlope, distanceFromBottom);
+    loads::AppendFormat(out, "  %15.8e  %15.8e\n", inclination, nailLength);
+}
