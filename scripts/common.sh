@@ -5,7 +5,8 @@ ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD="$ROOT/build"
 
 PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libgl-dev
-          googletest libgtest-dev libgmock-dev libbenchmark-dev libcgal-dev)
+          googletest libgtest-dev libgmock-dev libbenchmark-dev libcgal-dev
+          fonts-dejavu-core)
 
 install_missing() {
   local missing=()

@@ -1,0 +1,373 @@
+#include "platform/qt/painter_dc.h"
+
+#include "platform/qt/qt_text.h"
+
+#include <QImage>
+#include <QPaintDevice>
+#include <QPainterPath>
+#include <QPolygon>
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace platform::qt {
+
+namespace {
+
+Qt::BrushStyle HatchToQt(HatchStyle hatch) {
+    switch (hatch) {
+    case HatchStyle::Horizontal: return Qt::HorPattern;
+    case HatchStyle::Vertical: return Qt::VerPattern;
+    case HatchStyle::FDiagonal: return Qt::FDiagPattern;
+    case HatchStyle::BDiagonal: return Qt::BDiagPattern;
+    case HatchStyle::Cross: return Qt::CrossPattern;
+    case HatchStyle::DiagCross: return Qt::DiagCrossPattern;
+    }
+    return Qt::HorPattern;
+}
+
+QPolygon& ToPolygon(QPolygon& polygon, const std::vector<DevicePoint>& points) {
+    polygon.resize(static_cast<qsizetype>(points.size()));
+    QPoint* out = polygon.data();
+    for (const auto& p : points) *out++ = QPoint(p.x, p.y);
+    return polygon;
+}
+
+// The angle of a point on the ellipse with half axes a and b about (cx, cy), as the parameter
+// t of (cx + a cos t, cy - b sin t): the point where the ray from the centre through (x, y)
+// meets the ellipse.
+double EllipseParameter(double cx, double cy, double a, double b, double x, double y) {
+    const double dx = (x - cx) / std::max(a, 1e-9);
+    const double dy = (cy - y) / std::max(b, 1e-9);
+    if (dx == 0 && dy == 0) return 0;
+    return std::atan2(dy, dx);
+}
+
+}  // namespace
+
+PainterDeviceContext::~PainterDeviceContext() { End(); }
+
+bool PainterDeviceContext::Begin(QPaintDevice* device, const DeviceRect& page, int ppiX,
+                                 int ppiY) {
+    device_ = device;
+    page_ = page;
+    ppiX_ = ppiX > 0 ? ppiX : 96;
+    ppiY_ = ppiY > 0 ? ppiY : 96;
+    if (!painter_.begin(device)) return false;
+    painter_.setRenderHint(QPainter::Antialiasing, false);
+    painter_.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    dirty_ = ChangeAll;
+    brushStale_ = true;
+    brushOn_ = false;
+    fontReady_ = false;
+    metrics_.reset();
+    return true;
+}
+
+void PainterDeviceContext::End() {
+    if (painter_.isActive()) painter_.end();
+}
+
+void PainterDeviceContext::AttributesChanged(unsigned changes) {
+    dirty_ |= changes;
+    if (changes & (ChangeBrush | ChangeTextColor | ChangeBkColor)) brushStale_ = true;
+    if (changes & (ChangeFont | ChangeRop)) {
+        fontReady_ = false;
+        metrics_.reset();
+    }
+}
+
+QColor PainterDeviceContext::ToQColor(ColorRef color) {
+    return QColor(RedOf(color), GreenOf(color), BlueOf(color));
+}
+
+QFont PainterDeviceContext::ToQFont(const Font& font) {
+    QFont f(QString::fromStdString(font.face));
+    f.setPixelSize(std::max(1, std::abs(font.height)));
+    f.setWeight(static_cast<QFont::Weight>(std::clamp(font.weight <= 0 ? 400 : font.weight, 1, 1000)));
+    f.setItalic(font.italic);
+    f.setUnderline(font.underline);
+    return f;
+}
+
+QPen PainterDeviceContext::MakePen() const {
+    const Pen& p = state_.pen;
+    if (p.style == PenStyle::Null) return QPen(Qt::NoPen);
+    QPen pen(ToQColor(p.color));
+    const bool cosmetic = p.width <= 1;
+    pen.setWidth(cosmetic ? 0 : p.width);
+    // A thin line leaves out its last pixel, as the drawing code expects when it joins lines
+    // (and a rubber band drawn twice in XOR leaves no stray corner pixels).
+    pen.setCapStyle(cosmetic ? Qt::FlatCap : Qt::RoundCap);
+    pen.setJoinStyle(cosmetic ? Qt::MiterJoin : Qt::RoundJoin);
+    switch (p.style) {
+    case PenStyle::Dash: pen.setDashPattern({18, 6}); break;
+    case PenStyle::Dot: pen.setDashPattern({3, 3}); break;
+    case PenStyle::DashDot: pen.setDashPattern({9, 6, 3, 6}); break;
+    case PenStyle::DashDotDot: pen.setDashPattern({9, 3, 3, 3, 3, 3}); break;
+    default: break;
+    }
+    return pen;
+}
+
+QBrush PainterDeviceContext::MakeBrush() const {
+    const Brush& b = state_.brush;
+    switch (b.kind) {
+    case BrushKind::Solid: return QBrush(ToQColor(b.color));
+    case BrushKind::Hatch: return QBrush(ToQColor(b.color), HatchToQt(b.hatch));
+    case BrushKind::Pattern: {
+        QImage tile(8, 8, QImage::Format_RGB32);
+        const QRgb ink = ToQColor(state_.textColor).rgb();
+        const QRgb background = ToQColor(state_.bkColor).rgb();
+        for (int row = 0; row < 8; ++row) {
+            auto* line = reinterpret_cast<QRgb*>(tile.scanLine(row));
+            for (int col = 0; col < 8; ++col)
+                line[col] = (b.rows[row] & (0x80 >> col)) ? background : ink;
+        }
+        return QBrush(tile);
+    }
+    case BrushKind::Hollow: return QBrush(Qt::NoBrush);
+    }
+    return QBrush(Qt::NoBrush);
+}
+
+void PainterDeviceContext::ApplyComposition() {
+    switch (state_.rop) {
+    case RasterOp::CopyPen:
+        painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        break;
+    case RasterOp::XorPen:
+        painter_.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+        break;
+    case RasterOp::NotXorPen:
+        painter_.setCompositionMode(QPainter::RasterOp_NotSourceXorDestination);
+        break;
+    }
+}
+
+void PainterDeviceContext::ApplyClip() {
+    const DcClip& clip = state_.clip;
+    switch (clip.kind) {
+    case ClipKind::None: painter_.setClipping(false); break;
+    case ClipKind::Rect:
+        painter_.setClipRect(QRect(clip.rect.left, clip.rect.top, clip.rect.Width(),
+                                   clip.rect.Height()),
+                             Qt::ReplaceClip);
+        break;
+    case ClipKind::Path: {
+        QPolygon polygon;
+        QPainterPath path;
+        path.addPolygon(ToPolygon(polygon, clip.path));
+        path.closeSubpath();
+        path.setFillRule(Qt::OddEvenFill);
+        painter_.setClipPath(path, Qt::ReplaceClip);
+        break;
+    }
+    }
+}
+
+void PainterDeviceContext::ApplyStroke() {
+    if (!dirty_) return;
+    if (dirty_ & ChangeClip) ApplyClip();
+    if (dirty_ & ChangeRop) ApplyComposition();
+    if (dirty_ & (ChangeBkColor | ChangeBkMode)) {
+        painter_.setBackground(QBrush(ToQColor(state_.bkColor)));
+        painter_.setBackgroundMode(state_.bkMode == BackgroundMode::Opaque ? Qt::OpaqueMode
+                                                                           : Qt::TransparentMode);
+    }
+    if (dirty_ & ChangePen) {
+        pen_ = MakePen();
+        painter_.setPen(pen_);
+    }
+    dirty_ &= ~(ChangeClip | ChangeRop | ChangeBkColor | ChangeBkMode | ChangePen);
+}
+
+void PainterDeviceContext::ApplyFill() {
+    ApplyStroke();
+    if (brushStale_) {
+        brush_ = MakeBrush();
+        brushStale_ = false;
+        brushOn_ = false;
+    }
+    if (!brushOn_) {
+        painter_.setBrush(brush_);
+        brushOn_ = true;
+    }
+}
+
+void PainterDeviceContext::LineTo(int x, int y) {
+    ApplyStroke();
+    painter_.drawLine(QLine(state_.position.x, state_.position.y, x, y));
+    state_.position = {x, y};
+}
+
+void PainterDeviceContext::Polyline(const std::vector<DevicePoint>& points) {
+    if (points.size() < 2) return;
+    ApplyStroke();
+    QPolygon polygon;
+    painter_.drawPolyline(ToPolygon(polygon, points));
+}
+
+void PainterDeviceContext::PolyPolyline(const std::vector<std::vector<DevicePoint>>& lines) {
+    ApplyStroke();
+    QPolygon polygon;
+    for (const auto& line : lines)
+        if (line.size() >= 2) painter_.drawPolyline(ToPolygon(polygon, line));
+}
+
+void PainterDeviceContext::Polygon(const std::vector<DevicePoint>& points) {
+    if (points.size() < 2) return;
+    ApplyFill();
+    QPolygon polygon;
+    painter_.drawPolygon(ToPolygon(polygon, points), state_.fillMode == FillMode::Winding
+                                                          ? Qt::WindingFill
+                                                          : Qt::OddEvenFill);
+}
+
+void PainterDeviceContext::FillPolygon(const std::vector<DevicePoint>& points) {
+    if (points.size() < 3) return;
+    ApplyFill();
+    painter_.setPen(Qt::NoPen);
+    dirty_ |= ChangePen;
+    QPolygon polygon;
+    painter_.drawPolygon(ToPolygon(polygon, points), state_.fillMode == FillMode::Winding
+                                                          ? Qt::WindingFill
+                                                          : Qt::OddEvenFill);
+}
+
+void PainterDeviceContext::Rectangle(int left, int top, int right, int bottom) {
+    const DeviceRect r = DeviceRect{left, top, right, bottom}.Normalized();
+    if (r.Width() < 1 || r.Height() < 1) return;
+    ApplyFill();
+    painter_.drawRect(QRect(r.left, r.top, r.Width() - 1, r.Height() - 1));
+}
+
+void PainterDeviceContext::FillRect(const DeviceRect& rect, ColorRef color) {
+    const DeviceRect r = rect.Normalized();
+    ApplyStroke();
+    // A plain fill of a rectangle copies the colour whatever the raster operation.
+    if (state_.rop != RasterOp::CopyPen)
+        painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    painter_.fillRect(QRect(r.left, r.top, r.Width(), r.Height()), ToQColor(color));
+    if (state_.rop != RasterOp::CopyPen) ApplyComposition();
+}
+
+void PainterDeviceContext::Ellipse(int left, int top, int right, int bottom) {
+    const DeviceRect r = DeviceRect{left, top, right, bottom}.Normalized();
+    if (r.Width() < 1 || r.Height() < 1) return;
+    ApplyFill();
+    painter_.drawEllipse(QRect(r.left, r.top, r.Width() - 1, r.Height() - 1));
+}
+
+void PainterDeviceContext::Arc(const DeviceRect& box, DevicePoint start, DevicePoint end) {
+    const DeviceRect r = box.Normalized();
+    const double a = (r.Width() - 1) / 2.0;
+    const double b = (r.Height() - 1) / 2.0;
+    if (a <= 0 && b <= 0) return;
+    const double cx = r.left + a;
+    const double cy = r.top + b;
+    const double t0 = EllipseParameter(cx, cy, a, b, start.x, start.y);
+    const double t1 = EllipseParameter(cx, cy, a, b, end.x, end.y);
+    constexpr double kTwoPi = 2 * std::numbers::pi;
+    double span = t1 - t0;
+    while (span <= 1e-12) span += kTwoPi;  // counter-clockwise; equal rays: the whole ellipse
+    // Chords short enough that they stay within a quarter pixel of the curve.
+    const double radius = std::max({a, b, 1.0});
+    const int steps = std::clamp(static_cast<int>(std::ceil(span * std::sqrt(radius * 2))), 4, 8192);
+    QPolygonF polygon;
+    polygon.reserve(steps + 1);
+    for (int i = 0; i <= steps; ++i) {
+        const double t = t0 + span * i / steps;
+        polygon << QPointF(cx + a * std::cos(t) + 0.5, cy - b * std::sin(t) + 0.5);
+    }
+    ApplyStroke();
+    painter_.drawPolyline(polygon);
+}
+
+void PainterDeviceContext::SetPixel(int x, int y, ColorRef color) {
+    FillRect({x, y, x + 1, y + 1}, color);
+}
+
+void PainterDeviceContext::DrawPoints(const std::vector<DevicePoint>& points, ColorRef color,
+                                      int size) {
+    ApplyStroke();
+    if (state_.rop != RasterOp::CopyPen)
+        painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    const QColor qcolor = ToQColor(color);
+    const int s = std::max(1, size);
+    const int half = s / 2;
+    for (const auto& p : points) painter_.fillRect(QRect(p.x - half, p.y - half, s, s), qcolor);
+    if (state_.rop != RasterOp::CopyPen) ApplyComposition();
+}
+
+const QFontMetrics& PainterDeviceContext::Metrics() const {
+    if (!metrics_) {
+        auto& self = const_cast<PainterDeviceContext&>(*this);
+        self.qfont_ = ToQFont(state_.font);
+        // In XOR every pixel must be either ink or not, or a second drawing would not erase.
+        if (state_.rop != RasterOp::CopyPen) self.qfont_.setStyleStrategy(QFont::NoAntialias);
+        self.fontReady_ = false;
+        metrics_.emplace(qfont_, device_);
+    }
+    return *metrics_;
+}
+
+void PainterDeviceContext::TextOut(int x, int y, const std::string& text) {
+    if (text.empty()) return;
+    const QFontMetrics& fm = Metrics();
+    ApplyStroke();
+    if (!fontReady_) {
+        painter_.setFont(qfont_);
+        fontReady_ = true;
+    }
+    const QString s = ToQString(text);
+    const int width = fm.horizontalAdvance(s);
+    const int ascent = fm.ascent();
+    const int descent = fm.descent();
+    int dx = 0;
+    switch (state_.textAlign & AlignCenter) {
+    case AlignCenter: dx = -width / 2; break;
+    case AlignRight: dx = -width; break;
+    default: break;
+    }
+    int baseline = ascent;  // top
+    switch (state_.textAlign & AlignBaseline) {
+    case AlignBaseline: baseline = 0; break;
+    case AlignBottom: baseline = -descent; break;
+    default: break;
+    }
+    const int escapement = state_.font.escapement;
+    QPoint origin(x + dx, y + baseline);
+    if (escapement != 0) {
+        painter_.save();
+        painter_.translate(x, y);
+        painter_.rotate(-escapement / 10.0);
+        origin = QPoint(dx, baseline);
+    }
+    if (state_.bkMode == BackgroundMode::Opaque)
+        painter_.fillRect(QRect(origin.x(), origin.y() - ascent, width, ascent + descent),
+                          ToQColor(state_.bkColor));
+    painter_.setPen(ToQColor(state_.textColor));
+    dirty_ |= ChangePen;
+    painter_.drawText(origin, s);
+    if (escapement != 0) painter_.restore();
+}
+
+TextSize PainterDeviceContext::GetTextExtent(const std::string& text) const {
+    const QFontMetrics& fm = Metrics();
+    return {fm.horizontalAdvance(ToQString(text)), fm.ascent() + fm.descent()};
+}
+
+TextMetrics PainterDeviceContext::GetTextMetrics() const {
+    const QFontMetrics& fm = Metrics();
+    TextMetrics m;
+    m.ascent = fm.ascent();
+    m.descent = fm.descent();
+    m.height = m.ascent + m.descent;
+    m.averageCharWidth = fm.averageCharWidth();
+    m.maxCharWidth = fm.maxWidth();
+    m.externalLeading = std::max(0, fm.leading());
+    return m;
+}
+
+}  // namespace platform::qt
