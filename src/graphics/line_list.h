@@ -1,0 +1,84 @@
+#pragma once
+// The list of numbered lines of one kind: lines kept in creation order, lookups by number (the
+// first line with a number wins), numbering, removal, the line checks shared by all line kinds
+// with the check marks they collect, and hit tests over the whole list. Drawing of the marks and
+// number labels lives with the drawing code.
+
+#include "graphics/line.h"
+
+#include <cstdio>
+#include <memory>
+#include <vector>
+
+// One mark collected by the segment checks: kind 1 a point, 2 a segment.
+struct Cpp_CheckMark {
+    int kind = 0;
+    double x1 = 0.0;
+    double y1 = 0.0;
+    double x2 = 0.0;
+    double y2 = 0.0;
+};
+
+class Cpp_LineList {
+public:
+    explicit Cpp_LineList(int lineKind = 0) : lineKind_(lineKind) {}
+    virtual ~Cpp_LineList() = default;
+    Cpp_LineList(const Cpp_LineList&) = delete;
+    Cpp_LineList& operator=(const Cpp_LineList&) = delete;
+
+    int LineKind() const { return lineKind_; }
+    void SetLineKind(int kind) { lineKind_ = kind; }
+
+    // The lines in creation order.
+    const std::vector<std::unique_ptr<Cpp_Line>>& Lines() const { return lines_; }
+    int Count() const { return static_cast<int>(lines_.size()); }
+    bool IsEmpty() const { return lines_.empty(); }
+    Cpp_Line* LineAt(int index) const { return lines_.at(index).get(); }
+    int IndexOf(const Cpp_Line* line) const;
+
+    // A new empty line of the list's own line type (number 0), appended at the tail.
+    Cpp_Line* NewLine();
+    Cpp_Line* Append(std::unique_ptr<Cpp_Line> line);
+    // Unlinks the line and hands it to the caller; null when it is not in the list.
+    std::unique_ptr<Cpp_Line> TakeLine(const Cpp_Line* line);
+
+    Cpp_Line* FindLine(int number) const;
+    bool HasLineNumber(int number) const { return FindLine(number) != nullptr; }
+    // Gives the line the number unless another line of the list already has it.
+    bool SetLineNumber(Cpp_Line* line, int number);
+    int FirstUnusedNumber() const;
+    int SmallestNumber() const;
+    double LongestLine() const;
+    void NumberAllPoints();
+    // The x of every point of every line from index 0 on; returns the count.
+    int AppendXValues(std::vector<double>& values) const;
+
+    bool RemoveLineByNumber(int number);
+    bool RemoveLine(const Cpp_Line* line);
+    // A line with at most one point is removed whole; otherwise the point. False when the line
+    // is not in the list.
+    bool DeletePoint(Cpp_Line* line, Cpp_PointXY* point);
+    // A line with three points or fewer is removed whole; otherwise both end points of the
+    // segment that starts at the given point. False when the line is not in the list.
+    bool DeleteSegment(Cpp_Line* line, Cpp_PointXY* segmentStart);
+    void Clear();
+
+    const std::vector<Cpp_CheckMark>& CheckMarks() const { return checkMarks_; }
+    void DeleteCheckMarks() { checkMarks_.clear(); }
+    void AddPointMark(double x, double y);
+    void AddSegmentMark(double x1, double y1, double x2, double y2);
+
+    // Hit tests over all lines with one shared pick record.
+    Cpp_Line* FindNearestLabel(s_PickType& pick) const;
+    Cpp_PointXY* FindNearestLinePoint(s_PickType& pick, Cpp_Line*& line) const;
+    Cpp_PointXY* FindNearestSegment(s_PickType& pick, Cpp_Line*& line) const;
+
+protected:
+    // The line type of the list; derived lists make their own.
+    virtual std::unique_ptr<Cpp_Line> MakeLine() const { return std::make_unique<Cpp_Line>(); }
+
+private:
+    std::vector<std::unique_ptr<Cpp_Line>> lines_;
+    std::vector<Cpp_CheckMark> checkMarks_;
+    int lineKind_ = 0;
+};
