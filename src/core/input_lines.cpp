@@ -1,0 +1,232 @@
+#include "core/input_lines.h"
+
+#include <stdio.h>
+
+#include <cctype>
+#include <charconv>
+#include <cstdlib>
+
+namespace {
+
+bool IsWordSeparator(char c) { return c == ' ' || c == '\t' || c == ','; }
+
+// Reads one line into line (without "\n" and a "\r" before it). Returns false at end of file
+// when nothing was read.
+bool ReadRawLine(std::FILE* file, std::string& line) {
+    line.clear();
+    if (file == nullptr) return false;
+    thread_local char* buffer = nullptr;
+    thread_local size_t capacity = 0;
+    ssize_t n = ::getline(&buffer, &capacity, file);
+    if (n <= 0) return false;
+    size_t len = static_cast<size_t>(n);
+    if (len > 0 && buffer[len - 1] == '\n') --len;
+    if (len > 0 && buffer[len - 1] == '\r') --len;
+    line.assign(buffer, len);
+    return true;
+}
+
+}  // namespace
+
+bool ReadPhysicalLine(std::FILE* file, std::string& line) { return ReadRawLine(file, line); }
+
+bool IsCommentLine(std::string_view line) {
+    size_t i = 0;
+    while (i < line.size() && line[i] == ' ') ++i;
+    if (i + 1 >= line.size()) return false;
+    return line[i] == '/' && (line[i + 1] == '/' || line[i + 1] == '*');
+}
+
+bool ReadNextLine(std::FILE* file, std::string& line) {
+    while (ReadRawLine(file, line)) {
+        if (IsCommentLine(line)) continue;
+        for (char& c : line)
+            if (c == '\t') c = ' ';
+        line.push_back('\n');
+        return true;
+    }
+    line.clear();
+    return false;
+}
+
+bool ReadNextLineCopy(std::FILE* file, std::string& commandWord, std::string& line) {
+    commandWord.clear();
+    if (!ReadNextLine(file, line)) return false;
+    FirstWordPrefix(line, commandWord);
+    return true;
+}
+
+std::size_t ParseDecimalPrefix(std::string_view text, double& value) {
+    size_t p = 0;
+    bool negative = false;
+    if (p < text.size() && (text[p] == '+' || text[p] == '-')) {
+        negative = text[p] == '-';
+        ++p;
+    }
+    auto digit = [&](size_t i) {
+        return i < text.size() && std::isdigit(static_cast<unsigned char>(text[i]));
+    };
+    if (!(digit(p) || (p < text.size() && text[p] == '.' && digit(p + 1)))) return 0;
+    if (text[p] == '0' && p + 1 < text.size() && (text[p + 1] == 'x' || text[p + 1] == 'X'))
+        return 0;
+    double v = 0.0;
+    const char* first = text.data() + p;
+    auto [ptr, ec] = std::from_chars(first, text.data() + text.size(), v,
+                                     std::chars_format::general);
+    if (ec != std::errc()) return 0;
+    value = negative ? -v : v;
+    return static_cast<size_t>(ptr - text.data());
+}
+
+bool ParseDecimal(std::string_view text, double& value) {
+    size_t b = 0, e = text.size();
+    while (b < e && std::isspace(static_cast<unsigned char>(text[b]))) ++b;
+    while (e > b && std::isspace(static_cast<unsigned char>(text[e - 1]))) --e;
+    if (b == e) return false;
+    double v = 0.0;
+    size_t used = ParseDecimalPrefix(text.substr(b, e - b), v);
+    if (used != e - b) return false;
+    value = v;
+    return true;
+}
+
+void SplitNumberLine(std::string_view line, std::vector<double>& values, int maxValues,
+                     std::string& rest) {
+    values.clear();
+    rest.clear();
+    const size_t n = line.size();
+    size_t pos = 0;
+    size_t afterLast = 0;  // just after the separator that ended the last number taken
+    while (maxValues <= 0 || static_cast<int>(values.size()) < maxValues) {
+        while (pos < n && IsWordSeparator(line[pos])) ++pos;
+        if (pos >= n) break;
+        double v = 0.0;
+        if (ParseDecimalPrefix(line.substr(pos), v) == 0) break;
+        values.push_back(v);
+        // The whole word is skipped, with the separator that ends it.
+        while (pos < n && !IsWordSeparator(line[pos])) ++pos;
+        if (pos < n) ++pos;
+        afterLast = pos;
+    }
+    // The rest keeps the line as written (commas included); leading blanks and line ends go.
+    size_t start = afterLast;
+    while (start < n && (line[start] == ' ' || line[start] == '\t')) ++start;
+    size_t end = n;
+    while (end > start && (line[end - 1] == '\n' || line[end - 1] == '\r')) --end;
+    rest.assign(line.substr(start, end - start));
+}
+
+bool ReadNumbersFromLine(std::FILE* file, std::vector<double>& values, int maxValues,
+                         std::string& lineText, std::string& rest, bool& blankLine,
+                         bool& endOfFile) {
+    values.clear();
+    rest.clear();
+    if (!ReadNextLine(file, lineText)) {
+        endOfFile = true;
+        lineText.clear();
+        return false;
+    }
+    endOfFile = false;
+    lineText.pop_back();  // the "\n" that ReadNextLine always adds
+    if (IsBlankLine(lineText)) {
+        blankLine = true;
+        return true;
+    }
+    blankLine = false;
+    SplitNumberLine(lineText, values, maxValues, rest);
+    return true;
+}
+
+bool ReadNumberLine(std::FILE* file, s_InputLineType& record) {
+    bool ok = ReadNumbersFromLine(file, record.values, record.maxValues, record.text, record.rest,
+                                  record.blankLine, record.endOfFile);
+    record.numValues = static_cast<int>(record.values.size());
+    return ok;
+}
+
+bool IsBlankLine(std::string_view text) {
+    for (char c : text)
+        if (c != ' ' && c != '\t' && c != '\r' && c != '\n') return false;
+    return true;
+}
+
+bool FirstWordPrefix(std::string_view text, std::string& word) {
+    word.clear();
+    // The line end is never taken as the first character of a word.
+    size_t limit = text.size();
+    if (limit > 0 && text[limit - 1] == '\n') --limit;
+    size_t i = 0;
+    while (i < limit && text[i] == ' ') ++i;
+    if (i >= limit) return true;
+    size_t count = std::min<size_t>(3, text.size() - i);
+    for (size_t k = 0; k < count; ++k)
+        word.push_back(static_cast<char>(std::toupper(static_cast<unsigned char>(text[i + k]))));
+    return true;
+}
+
+void KeywordInitials(std::string& text, std::string& initials) {
+    if (!text.empty() && text.back() == '\n') text.pop_back();
+    initials.clear();
+    bool inWord = false;
+    for (char c : text) {
+        if (c == ' ') {
+            inWord = false;
+        } else if (!inWord) {
+            inWord = true;
+            if (c != '\n' && c != '\r') initials.push_back(c);
+        }
+    }
+}
+
+void KeywordInitialsAndFirstWord(std::string_view text, std::string& initials,
+                                 std::string& firstWord) {
+    initials.clear();
+    firstWord.clear();
+    bool inWord = false;
+    int words = 0;
+    for (char c : text) {
+        if (c == ' ' || c == '\n' || c == '\r') {
+            inWord = false;
+            continue;
+        }
+        if (!inWord) {
+            inWord = true;
+            ++words;
+            initials.push_back(c);
+        }
+        if (words == 1)
+            firstWord.push_back(static_cast<char>(std::toupper(static_cast<unsigned char>(c))));
+    }
+}
+
+void SkipLeadingWords(std::string& text, int n) {
+    if (n < 1 || text.empty()) return;
+    size_t i = 0;
+    const size_t last = text.size() - 1;  // the line end is never examined
+    while (i < last && text[i] == ' ') ++i;
+    int words = 0;
+    bool inWord = true;
+    for (; i < last; ++i) {
+        char c = text[i];
+        if (inWord) {
+            if (c == ' ' || c == '\t') {
+                inWord = false;
+                if (++words == n) {
+                    text.erase(0, i + 1);
+                    return;
+                }
+            }
+        } else if (c != ' ') {
+            inWord = true;
+        }
+    }
+    text.erase(0, last);
+}
+
+bool SkipLines(std::FILE* file, int n) {
+    if (file == nullptr) return false;
+    std::string line;
+    for (int k = 0; k < n; ++k)
+        if (!ReadRawLine(file, line)) return false;
+    return true;
+}

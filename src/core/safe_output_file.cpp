@@ -1,0 +1,66 @@
+#include "core/safe_output_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <string>
+#include <system_error>
+#include <vector>
+
+Cpp_SafeOutputFile::~Cpp_SafeOutputFile() { Discard(); }
+
+bool Cpp_SafeOutputFile::Open(const std::filesystem::path& target) {
+    Discard();
+    std::filesystem::path folder = target.parent_path();
+    if (folder.empty()) folder = ".";
+    std::string pattern = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
+    std::vector<char> name(pattern.begin(), pattern.end());
+    name.push_back('\0');
+    int fd = ::mkstemp(name.data());
+    if (fd < 0) return false;
+    ::fchmod(fd, 0644 & ~[] {
+        mode_t m = ::umask(0);
+        ::umask(m);
+        return m;
+    }());
+    file_ = ::fdopen(fd, "w");
+    if (file_ == nullptr) {
+        ::close(fd);
+        ::unlink(name.data());
+        return false;
+    }
+    target_ = target;
+    temp_ = name.data();
+    return true;
+}
+
+bool Cpp_SafeOutputFile::Commit() {
+    if (file_ == nullptr) return false;
+    bool ok = std::fflush(file_) == 0 && !std::ferror(file_);
+    ok = (std::fclose(file_) == 0) && ok;
+    file_ = nullptr;
+    if (ok) {
+        std::error_code ec;
+        std::filesystem::rename(temp_, target_, ec);
+        ok = !ec;
+    }
+    if (!ok) {
+        std::error_code ec;
+        std::filesystem::remove(temp_, ec);
+    }
+    temp_.clear();
+    return ok;
+}
+
+void Cpp_SafeOutputFile::Discard() {
+    if (file_ != nullptr) {
+        std::fclose(file_);
+        file_ = nullptr;
+    }
+    if (!temp_.empty()) {
+        std::error_code ec;
+        std::filesystem::remove(temp_, ec);
+        temp_.clear();
+    }
+}
