@@ -1,0 +1,434 @@
+#include "porepressure/triangle.h"
+
+#include <algorithm>
+#include <cmath>
+#include <new>
+#include <unordered_set>
+
+// ---------------------------------------------------------------------------------------------
+// Cpp_Triangle
+
+int Cpp_Triangle::NextIndex(int i) {
+    const int r = i % 3 + 1;
+    if (r < 1 || r > 3) throw Exc_BadVertexIndex();
+    return r;
+}
+
+int Cpp_Triangle::PreviousIndex(int i) {
+    const int r = (i + 1) % 3 + 1;
+    if (r < 1 || r > 3) throw Exc_BadVertexIndex();
+    return r;
+}
+
+int Cpp_Triangle::IndexOfVertex(const Cpp_VERTEX* v) const {
+    for (int i = 0; i < 3; ++i)
+        if (v_[i] == v) return i + 1;
+    throw Exc_BadVertexIndex();
+}
+
+int Cpp_Triangle::IndexOfNeighbour(const Cpp_Triangle* other) const {
+    if (other) {
+        for (int i = 0; i < 3; ++i)
+            if (other->n_[i] == this) return i + 1;
+    }
+    throw Exc_AdjacentTriangleMissing();
+}
+
+double Cpp_Triangle::ClockwiseArea() const {
+    const double x1 = v_[0]->X(), y1 = v_[0]->Y();
+    const double x2 = v_[1]->X(), y2 = v_[1]->Y();
+    const double x3 = v_[2]->X(), y3 = v_[2]->Y();
+    return -0.5 * ((x1 * y2 - x2 * y1) + (x2 * y3 - x3 * y2) + (x3 * y1 - x1 * y3));
+}
+
+void Cpp_Triangle::Centroid(double& x, double& y) const {
+    x = (v_[0]->X() + v_[1]->X() + v_[2]->X()) / 3.0;
+    y = (v_[0]->Y() + v_[1]->Y() + v_[2]->Y()) / 3.0;
+}
+
+void Cpp_Triangle::Circumcircle(double& cx, double& cy, double& r2, bool& failed) const {
+    const double x1 = v_[0]->X(), y1 = v_[0]->Y();
+    const double x2 = v_[1]->X(), y2 = v_[1]->Y();
+    const double x3 = v_[2]->X(), y3 = v_[2]->Y();
+    const double d = (y3 - y1) * (x2 - x1) - (x3 - x1) * (y2 - y1);
+    if (d == 0.0) {
+        failed = true;
+        return;
+    }
+    const double p = ((x1 + x2) * (x2 - x1) + (y1 + y2) * (y2 - y1)) / 2.0;
+    const double q = ((x3 + x1) * (x3 - x1) + (y3 + y1) * (y3 - y1)) / 2.0;
+    cx = ((y3 - y1) * p - (y2 - y1) * q) / d;
+    cy = ((x2 - x1) * q - (x3 - x1) * p) / d;
+    r2 = (x1 - cx) * (x1 - cx) + (y1 - cy) * (y1 - cy);
+    failed = false;
+}
+
+namespace {
+
+inline bool SideTest(const Cpp_VERTEX* a, const Cpp_VERTEX* b, const Cpp_VERTEX* r, double x,
+                     double y, double tol) {
+    const double ex = b->X() - a->X();
+    const double ey = b->Y() - a->Y();
+    const double length = std::sqrt(ex * ex + ey * ey);
+    if (length <= tol) return a->IsAt(x, y);
+    const double nx = -ey / length;
+    const double ny = ex / length;
+    const double c = -(nx * a->X() + ny * a->Y());
+    const double dp = nx * x + ny * y + c;
+    if (std::fabs(dp) <= tol) return true;
+    const double dk = nx * r->X() + ny * r->Y() + c;
+    return (dp < 0.0 && dk < 0.0) || (dp > 0.0 && dk > 0.0);
+}
+
+}  // namespace
+
+bool PointOnInnerSide(const Cpp_VERTEX* a, const Cpp_VERTEX* b, const Cpp_VERTEX* r, double x,
+                      double y) {
+    return SideTest(a, b, r, x, y, GetTriangulationTolerance());
+}
+
+bool Cpp_Triangle::IsOnInnerSide(short i, short j, short k, double x, double y) const {
+    return SideTest(v_[Slot(i)], v_[Slot(j)], v_[Slot(k)], x, y, GetTriangulationTolerance());
+}
+
+bool Cpp_Triangle::Contains(double x, double y) const {
+    const double tol = GetTriangulationTolerance();
+    return SideTest(v_[0], v_[1], v_[2], x, y, tol) && SideTest(v_[1], v_[2], v_[0], x, y, tol) &&
+           SideTest(v_[2], v_[0], v_[1], x, y, tol);
+}
+
+Cpp_VERTEX* Cpp_Triangle::NearestVertex(double x, double y) const {
+    Cpp_VERTEX* best = v_[0];
+    double bestDistance = v_[0]->DistanceTo(x, y);
+    for (int i = 1; i < 3; ++i) {
+        const double d = v_[i]->DistanceTo(x, y);
+        if (d < bestDistance) {
+            best = v_[i];
+            bestDistance = d;
+        }
+    }
+    return best;
+}
+
+bool Cpp_Triangle::IsFlat(double eps) const {
+    const double a = v_[0]->Value(), b = v_[1]->Value(), c = v_[2]->Value();
+    return eps > std::fabs(std::max({a, b, c}) - std::min({a, b, c}));
+}
+
+void Cpp_Triangle::PlaneCoefficients(double& a, double& b, double& c, double& d,
+                                     bool useSecond) const {
+    const double x1 = v_[0]->X(), y1 = v_[0]->Y();
+    const double x2 = v_[1]->X(), y2 = v_[1]->Y();
+    const double x3 = v_[2]->X(), y3 = v_[2]->Y();
+    const double z1 = useSecond ? v_[0]->SecondValue() : v_[0]->FirstValue();
+    const double z2 = useSecond ? v_[1]->SecondValue() : v_[1]->FirstValue();
+    const double z3 = useSecond ? v_[2]->SecondValue() : v_[2]->FirstValue();
+    a = -((z3 - z1) * y2 + (z2 - z3) * y1 + (z1 - z2) * y3);
+    b = -((x2 - x3) * z1 + (x3 - x1) * z2 + (x1 - x2) * z3);
+    c = -((y2 - y3) * x1 + (y3 - y1) * x2 + (y1 - y2) * x3);
+    d = -a * x1 - b * y1 - c * z1;
+}
+
+bool Cpp_Triangle::NeedsSwap(Cpp_Triangle* a, Cpp_Triangle* b, int opposite) {
+    const Cpp_VERTEX* p = b->Vertex(static_cast<short>(opposite));
+    const Cpp_VERTEX* q1 = b->Vertex(static_cast<short>(NextIndex(opposite)));
+    const Cpp_VERTEX* q2 = b->Vertex(static_cast<short>(PreviousIndex(opposite)));
+    const int iA = b->IndexOfNeighbour(a);
+    const Cpp_VERTEX* r = a->Vertex(static_cast<short>(PreviousIndex(iA)));
+
+    double cx = 0.0, cy = 0.0, r2 = 0.0;
+    bool failed = false;
+    a->Circumcircle(cx, cy, r2, failed);
+    if (failed) return true;
+    const double tol = GetTriangulationTolerance();
+    const double radius = std::sqrt(r2);
+    const double d = p->DistanceTo(cx, cy);
+    if (std::fabs(radius - d) > tol) return radius - d > tol;
+
+    // P lies on the circle: a co-circular quadrilateral. Only a rectangle is decided, toward
+    // the diagonal from lower left to upper right.
+    const double e = 10.0 * tol;
+    const double pq2 = p->DistanceTo(q2->X(), q2->Y());
+    const double q1r = q1->DistanceTo(r->X(), r->Y());
+    const double pq1 = p->DistanceTo(q1->X(), q1->Y());
+    const double q2r = q2->DistanceTo(r->X(), r->Y());
+    if (std::fabs(pq2 - q1r) >= e || std::fabs(pq1 - q2r) >= e) return false;
+    const double dx = p->X() - cx;
+    const double dy = p->Y() - cy;
+    if (std::fabs(dy) <= e) return false;
+    if (dy > 0.0) return dx > -e;
+    return dx < e;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Cpp_EdgeList
+
+bool Cpp_EdgeList::AddEdge(Cpp_VERTEX* start, Cpp_VERTEX* end) {
+    Cpp_Edge* e = new (std::nothrow) Cpp_Edge(start, end);
+    if (!e) return false;
+    if (last_)
+        last_->next_ = e;
+    else
+        first_ = e;
+    last_ = e;
+    return true;
+}
+
+void Cpp_EdgeList::Reset() {
+    Cpp_Edge* e = first_;
+    while (e) {
+        Cpp_Edge* next = e->next_;
+        delete e;
+        e = next;
+    }
+    first_ = last_ = nullptr;
+}
+
+bool Cpp_EdgeList::OrderAsChain() {
+    for (Cpp_Edge* e = first_; e && e->next_; e = e->next_) {
+        Cpp_Edge* previous = e;
+        Cpp_Edge* found = nullptr;
+        for (Cpp_Edge* f = e->next_; f; previous = f, f = f->next_) {
+            if (f->start_ == e->end_) {
+                found = f;
+                break;
+            }
+        }
+        if (!found || found == e->next_) continue;
+        // Unlink found (previous is its predecessor) and put it after e.
+        previous->next_ = found->next_;
+        if (last_ == found) last_ = previous;
+        found->next_ = e->next_;
+        e->next_ = found;
+    }
+    return true;
+}
+
+bool Cpp_EdgeList::IsClosedChain() const {
+    if (!first_ || !first_->next_) return false;
+    for (const Cpp_Edge* e = first_; e; e = e->next_) {
+        const Cpp_Edge* following = e->next_ ? e->next_ : first_;
+        if (e->end_ != following->start_) return false;
+    }
+    return true;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Cpp_TriangleList
+
+Cpp_Triangle* Cpp_TriangleList::Append(Cpp_Triangle* t) {
+    if (!t) throw Exc_MemoryAllocationFailed();
+    t->next_ = nullptr;
+    if (last_)
+        last_->next_ = t;
+    else
+        first_ = t;
+    last_ = t;
+    ++count_;
+    Changed();
+    return t;
+}
+
+Cpp_Triangle* Cpp_TriangleList::AddTriangle(Cpp_VERTEX* v1, Cpp_VERTEX* v2, Cpp_VERTEX* v3) {
+    return Append(new (std::nothrow) Cpp_Triangle(v1, v2, v3));
+}
+
+Cpp_Triangle* Cpp_TriangleList::AddTriangleCopy(const Cpp_Triangle* t) {
+    return Append(new (std::nothrow) Cpp_Triangle(*t));
+}
+
+Cpp_Triangle* Cpp_TriangleList::AddTriangleWithNeighbours(Cpp_VERTEX* v1, Cpp_VERTEX* v2,
+                                                          Cpp_VERTEX* v3, Cpp_Triangle* n1,
+                                                          Cpp_Triangle* n2, Cpp_Triangle* n3) {
+    return Append(new (std::nothrow) Cpp_Triangle(v1, v2, v3, n1, n2, n3));
+}
+
+void Cpp_TriangleList::AppendTriangles(Cpp_TriangleList& other) {
+    if (!other.first_) return;
+    if (last_)
+        last_->next_ = other.first_;
+    else
+        first_ = other.first_;
+    last_ = other.last_;
+    count_ += other.count_;
+    other.first_ = other.last_ = nullptr;
+    other.count_ = 0;
+    other.Changed();
+    Changed();
+}
+
+bool Cpp_TriangleList::RemoveTriangle(Cpp_Triangle*& t) {
+    Cpp_Triangle* previous = nullptr;
+    for (Cpp_Triangle* p = first_; p; previous = p, p = p->next_) {
+        if (p != t) continue;
+        if (previous)
+            previous->next_ = p->next_;
+        else
+            first_ = p->next_;
+        if (last_ == p) last_ = previous;
+        --count_;
+        delete p;
+        t = nullptr;
+        Changed();
+        return true;
+    }
+    return false;
+}
+
+void Cpp_TriangleList::DeleteTriangle(Cpp_Triangle* t) {
+    for (Cpp_Triangle* p = first_; p; p = p->next_) {
+        if (p == t) continue;
+        for (auto& n : p->n_)
+            if (n == t) n = nullptr;
+    }
+    RemoveTriangle(t);
+}
+
+void Cpp_TriangleList::DeleteTriangles(const std::vector<Cpp_Triangle*>& triangles) {
+    for (Cpp_Triangle* t : triangles) {
+        for (Cpp_Triangle* n : t->n_) {
+            if (!n) continue;
+            for (auto& slot : n->n_)
+                if (slot == t) slot = nullptr;
+        }
+    }
+    std::unordered_set<Cpp_Triangle*> doomed(triangles.begin(), triangles.end());
+    Cpp_Triangle* previous = nullptr;
+    Cpp_Triangle* p = first_;
+    while (p) {
+        Cpp_Triangle* next = p->next_;
+        if (doomed.count(p)) {
+            if (previous)
+                previous->next_ = next;
+            else
+                first_ = next;
+            if (last_ == p) last_ = previous;
+            --count_;
+            delete p;
+        } else {
+            previous = p;
+        }
+        p = next;
+    }
+    Changed();
+}
+
+void Cpp_TriangleList::DeleteAll() {
+    Cpp_Triangle* t = first_;
+    while (t) {
+        Cpp_Triangle* next = t->next_;
+        delete t;
+        t = next;
+    }
+    first_ = last_ = nullptr;
+    count_ = 0;
+    Changed();
+}
+
+Cpp_Triangle* Cpp_TriangleList::LocateByWalking(Cpp_Triangle* start, double x, double y) const {
+    if (!first_) return nullptr;
+    Cpp_Triangle* t = start ? start : first_;
+    const double tol = GetTriangulationTolerance();
+    // On a Delaunay triangulation the walk always ends; the bound keeps a damaged or
+    // non-Delaunay one from cycling.
+    for (int steps = 0; steps <= count_; ++steps) {
+        const Cpp_VERTEX* v1 = t->v_[0];
+        const Cpp_VERTEX* v2 = t->v_[1];
+        const Cpp_VERTEX* v3 = t->v_[2];
+        int across;
+        if (!SideTest(v1, v2, v3, x, y, tol))
+            across = 0;
+        else if (!SideTest(v2, v3, v1, x, y, tol))
+            across = 1;
+        else if (!SideTest(v3, v1, v2, x, y, tol))
+            across = 2;
+        else
+            return t;
+        t = t->n_[across];
+        if (!t) return nullptr;
+    }
+    return nullptr;
+}
+
+Cpp_Triangle* Cpp_TriangleList::FindByScan(double x, double y) const {
+    for (Cpp_Triangle* t = first_; t; t = t->next_)
+        if (t->Contains(x, y)) return t;
+    return nullptr;
+}
+
+namespace {
+
+double Cross(double ox, double oy, double ax, double ay, double bx, double by) {
+    return (ax - ox) * (by - oy) - (ay - oy) * (bx - ox);
+}
+
+}  // namespace
+
+bool Cpp_TriangleList::OutsideHull(double x, double y) const {
+    if (!hullValid_) {
+        std::unordered_set<const Cpp_VERTEX*> seen;
+        std::vector<std::pair<double, double>> points;
+        for (const Cpp_Triangle* t = first_; t; t = t->next_)
+            for (const Cpp_VERTEX* v : t->v_)
+                if (v && seen.insert(v).second) points.emplace_back(v->X(), v->Y());
+        std::sort(points.begin(), points.end());
+        points.erase(std::unique(points.begin(), points.end()), points.end());
+        std::vector<std::pair<double, double>> hull;
+        if (points.size() >= 3) {
+            hull.resize(2 * points.size());
+            std::size_t k = 0;
+            for (const auto& p : points) {
+                while (k >= 2 && Cross(hull[k - 2].first, hull[k - 2].second, hull[k - 1].first,
+                                       hull[k - 1].second, p.first, p.second) <= 0)
+                    --k;
+                hull[k++] = p;
+            }
+            for (std::size_t i = points.size() - 1, lower = k + 1; i-- > 0;) {
+                const auto& p = points[i];
+                while (k >= lower && Cross(hull[k - 2].first, hull[k - 2].second,
+                                           hull[k - 1].first, hull[k - 1].second, p.first,
+                                           p.second) <= 0)
+                    --k;
+                hull[k++] = p;
+            }
+            hull.resize(k - 1);
+        }
+        hull_.clear();
+        for (const auto& p : hull) {
+            hull_.push_back(p.first);
+            hull_.push_back(p.second);
+        }
+        hullValid_ = true;
+    }
+    const std::size_t n = hull_.size() / 2;
+    if (n < 3) return false;
+    const double tol = GetTriangulationTolerance();
+    for (std::size_t i = 0; i < n; ++i) {
+        const std::size_t j = (i + 1) % n;
+        const double ax = hull_[2 * i], ay = hull_[2 * i + 1];
+        const double bx = hull_[2 * j], by = hull_[2 * j + 1];
+        const double length = std::hypot(bx - ax, by - ay);
+        if (length == 0.0) continue;
+        // Counterclockwise hull: a point right of an edge by more than the tolerance is out.
+        if (-Cross(ax, ay, bx, by, x, y) / length > tol) return true;
+    }
+    return false;
+}
+
+Cpp_Triangle* Cpp_TriangleList::FindTriangleContaining(Cpp_Triangle* start, double x,
+                                                       double y) const {
+    if (!first_) return nullptr;
+    if (Cpp_Triangle* t = LocateByWalking(start, x, y)) return t;
+    if (OutsideHull(x, y)) return nullptr;
+    return FindByScan(x, y);
+}
+
+Cpp_VERTEX* FindNearestVertex(double x, double y, Cpp_TriangleList& triangles,
+                              Cpp_VertexList& vertices, Cpp_Triangle*& start) {
+    if (vertices.IsEmpty()) return nullptr;
+    if (!triangles.IsEmpty()) {
+        if (!start) start = triangles.First();
+        if (Cpp_Triangle* t = triangles.LocateByWalking(start, x, y)) return t->NearestVertex(x, y);
+    }
+    return vertices.FindNearest(x, y);
+}
