@@ -1,0 +1,54 @@
+#pragma once
+// One circle in world coordinates: centre, radius and the two points where it meets the ground
+// when used as a slip surface. Held by value.
+
+#include "core/point_xy.h"
+
+struct s_CircleValueType {
+    double x = 0.0;
+    double y = 0.0;
+    double radius = 0.0;
+};
+
+class Cpp_Circle {
+public:
+    Cpp_Circle() = default;
+    Cpp_Circle(double x, double y, double radius) : x_(x), y_(y), radius_(radius) {}
+
+    void Set(double x, double y, double radius) {
+        x_ = x;
+        y_ = y;
+        radius_ = radius;
+    }
+    void SetCenter(double x, double y) {
+        x_ = x;
+        y_ = y;
+    }
+    void SetRadius(double radius) { radius_ = radius; }
+    // Radius := distance from the centre to (x, y).
+    void SetRadiusThroughPoint(double x, double y);
+
+    double CenterX() const { return x_; }
+    double CenterY() const { return y_; }
+    double Radius() const { return radius_; }
+    s_tagTypePointXY Center() const { return {x_, y_}; }
+    s_CircleValueType GetValue() const { return {x_, y_, radius_}; }
+
+    bool SetAll(const s_tagTypePointXY& first, const s_tagTypePointXY& second) {
+        first_ = first;
+        second_ = second;
+        return true;
+    }
+    bool GetEndPoints(s_tagTypePointXY& first, s_tagTypePointXY& second) const {
+        first = first_;
+        second = second_;
+        return true;
+    }
+
+private:
+    double x_ = 0.0;
+    double y_ = 0.0;
+    double radius_ = 0.0;
+    s_tagTypePointXY first_;
+    s_tagTypePointXY second_;
+};

@@ -1,0 +1,120 @@
+#include "analysis/fixed_search_grid.h"
+
+#include <ostream>
+
+#include "analysis/analysis_settings.h"
+#include "analysis/number_text.h"
+
+void Cpp_FixedSearchGrid::Clear() {
+    line_ = 0;
+    across_ = 0;
+    up_ = 0;
+    for (auto& c : corners_) c = {};
+}
+
+void Cpp_FixedSearchGrid::SetDefaultCounts() {
+    if (across_ <= 0) across_ = kDefaultCount;
+    if (up_ <= 0) up_ = kDefaultCount;
+}
+
+s_tagTypePointXY Cpp_FixedSearchGrid::Center() const {
+    if (line_)
+        return {(corners_[0].x + corners_[1].x) / 2.0, (corners_[0].y + corners_[1].y) / 2.0};
+    return {(corners_[0].x + corners_[1].x + corners_[2].x + corners_[3].x) / 4.0,
+            (corners_[0].y + corners_[1].y + corners_[2].y + corners_[3].y) / 4.0};
+}
+
+s_tagTypePointXY Cpp_FixedSearchGrid::GridPoint(double u, double v) const {
+    const auto& c1 = corners_[0];
+    const auto& c2 = corners_[1];
+    if (line_) return {c1.x + u * (c2.x - c1.x), c1.y + u * (c2.y - c1.y)};
+    const auto& c3 = corners_[2];
+    const auto& c4 = corners_[3];
+    const double w1 = (1 - u) * (1 - v), w2 = u * (1 - v), w3 = u * v, w4 = (1 - u) * v;
+    return {c1.x * w1 + c2.x * w2 + c3.x * w3 + c4.x * w4,
+            c1.y * w1 + c2.y * w2 + c3.y * w3 + c4.y * w4};
+}
+
+s_tagTypePointXY Cpp_FixedSearchGrid::Corner(int i) const {
+    if (i < 1 || i > 4) return corners_[0];
+    return corners_[i - 1];
+}
+
+bool Cpp_FixedSearchGrid::SetCorner(int i, double x, double y) {
+    if (i < 1 || i > 4) return false;
+    corners_[i - 1] = {x, y};
+    return true;
+}
+
+bool Cpp_FixedSearchGrid::Compare() const {
+    auto same = [](const s_tagTypePointXY& a, const s_tagTypePointXY& b) {
+        return a.x == b.x && a.y == b.y;
+    };
+    if (line_) return same(corners_[0], corners_[1]);
+    return same(corners_[0], corners_[1]) && same(corners_[0], corners_[2]) &&
+           same(corners_[0], corners_[3]);
+}
+
+bool Cpp_FixedSearchGrid::GetBounds(double& xMin, double& xMax, double& yMin, double& yMax) const {
+    xMin = xMax = corners_[0].x;
+    yMin = yMax = corners_[0].y;
+    const int used = line_ ? 2 : 4;
+    for (int i = 1; i < used; ++i) {
+        if (corners_[i].x < xMin) xMin = corners_[i].x;
+        if (corners_[i].x > xMax) xMax = corners_[i].x;
+        if (corners_[i].y < yMin) yMin = corners_[i].y;
+        if (corners_[i].y > yMax) yMax = corners_[i].y;
+    }
+    return true;
+}
+
+void Cpp_FixedSearchGrid::ExtendBounds(double xMin, double xMax, double yMin, double yMax,
+                                       double& runXMin, double& runXMax, double& runYMin,
+                                       double& runYMax, bool& set) {
+    if (!set) {
+        runXMin = xMin;
+        runXMax = xMax;
+        runYMin = yMin;
+        runYMax = yMax;
+        set = true;
+        return;
+    }
+    if (xMin < runXMin) runXMin = xMin;
+    if (xMax > runXMax) runXMax = xMax;
+    if (yMin < runYMin) runYMin = yMin;
+    if (yMax > runYMax) runYMax = yMax;
+}
+
+void Cpp_FixedSearchGrid::Transform(double a, double b, double c, double d) {
+    for (auto& p : corners_) {
+        p.x = a * p.x + b;
+        p.y = c * p.y + d;
+    }
+}
+
+bool Cpp_FixedSearchGrid::WriteKLIVEN4InputDataFile(std::ostream& out) const {
+    using analysis_text::DecimalsToKeep;
+    using analysis_text::Fixed;
+    using analysis_text::Integer;
+    const int d = analysis_settings::CoordinateDecimals();
+    auto coordinate = [d](double v) { return Fixed(v, 10, DecimalsToKeep(v, d)); };
+    if (line_) {
+        out << "     " << coordinate(corners_[0].x) << " " << coordinate(corners_[0].y) << " "
+            << coordinate(corners_[1].x) << " " << coordinate(corners_[1].y) << " "
+            << Integer(across_, 5) << "\n";
+        return true;
+    }
+    out << "     " << Integer(across_, 5) << " " << Integer(up_, 5) << "\n";
+    for (const auto& c : corners_) out << "     " << coordinate(c.x) << " " << coordinate(c.y) << "\n";
+    return true;
+}
+
+bool Cpp_FixedSearchGrid::operator==(const Cpp_FixedSearchGrid& other) const {
+    if (line_ != other.line_ || across_ != other.across_) return false;
+    if (!line_ && up_ != other.up_) return false;
+    const int used = line_ ? 2 : 4;
+    for (int i = 0; i < used; ++i)
+        if (corners_[i].x != other.corners_[i].x || corners_[i].y != other.corners_[i].y)
+            return false;
+    return true;
+}

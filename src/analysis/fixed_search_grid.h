@@ -1,0 +1,55 @@
+#pragma once
+// The grid of trial circle centres of a fixed-grid circle search: a quadrilateral of four
+// corners with centre positions across and up, or a straight line between two end points with
+// centre positions along it.
+
+#include <iosfwd>
+
+#include "core/point_xy.h"
+
+class Cpp_FixedSearchGrid {
+public:
+    static constexpr int kDefaultCount = 7;
+
+    // Line flag 0, both counts 0, all corners at the origin.
+    void Clear();
+    // A count of 0 or less becomes 7.
+    void SetDefaultCounts();
+
+    bool IsLine() const { return line_ != 0; }
+    void SetLine(bool line) { line_ = line ? 1 : 0; }
+    int PointsAcross() const { return across_; }
+    int PointsUp() const { return up_; }
+    void SetCounts(int across, int up) {
+        across_ = across;
+        up_ = up;
+    }
+
+    // Mean of corners 1 and 2 for a line, else of the four corners.
+    s_tagTypePointXY Center() const;
+    // Bilinear point between the corners at (u, v) in 0..1; for a line, along corners 1-2.
+    s_tagTypePointXY GridPoint(double u, double v) const;
+    // Corner i, 1..4 (corner 1 for any other i).
+    s_tagTypePointXY Corner(int i) const;
+    bool SetCorner(int i, double x, double y);
+    // True when the used corners all coincide: the grid has not been entered.
+    bool Compare() const;
+    bool GetBounds(double& xMin, double& xMax, double& yMin, double& yMax) const;
+    // Merges a box into a running box.
+    static void ExtendBounds(double xMin, double xMax, double yMin, double yMax, double& runXMin,
+                             double& runXMax, double& runYMin, double& runYMax, bool& set);
+    // x' = a x + b, y' = c y + d for every corner.
+    void Transform(double a, double b, double c, double d);
+
+    // The grid lines of the input block. Quadrilateral: the counts line and four corner lines.
+    // Line: one line of the two end points and the count along the line (five values).
+    bool WriteKLIVEN4InputDataFile(std::ostream& out) const;
+
+    bool operator==(const Cpp_FixedSearchGrid& other) const;
+
+private:
+    unsigned char line_ = 0;
+    int across_ = 0;
+    int up_ = 0;
+    s_tagTypePointXY corners_[4];
+};
