@@ -5,6 +5,7 @@
 // and the noncircular surface with its search controls.
 
 #include <array>
+#include <cstdio>
 #include <iosfwd>
 #include <vector>
 
@@ -308,7 +309,10 @@ public:
     void SetGiven(e_AnalysisGroup g) { given_[static_cast<int>(g)] = true; }
 
     // --- the input block (writer; the reader, echo and check are added with their services)
+    // Writes nothing without data. False when the side-force functions of procedure 4 or 5
+    // are undefined (the block is then left incomplete).
     bool WriteKLIVEN4InputDataFile(std::ostream& out) const;
+    bool WriteKLIVEN4InputDataFile(std::FILE* file) const;
 
 private:
     friend class AnalysisBlockAccess;

@@ -1,14 +1,25 @@
 #include "analysis/analysis_settings.h"
 
+#include "core/preferences.h"
+
 namespace analysis_settings {
 
-int CoordinateDecimals() { return 6; }
-int LengthDecimals() { return 3; }
-int AngleDecimals() { return 2; }
-int ForceDecimals() { return 0; }
-int UnitWeightDecimals() { return 2; }
-int FactorOfSafetyDecimals() { return 3; }
-s_AnalysisImbalanceDefaults ImbalanceDefaults() { return {}; }
-double UnitWeightOfWater() { return 62.4; }
+int CoordinateDecimals() { return Cpp_KlivenSettings::CoordinateDecimals(); }
+int LengthDecimals() { return Cpp_KlivenSettings::LengthDecimals(); }
+int AngleDecimals() { return Cpp_KlivenSettings::AngleDecimals(); }
+int ForceDecimals() { return Cpp_KlivenSettings::ForceDecimals(); }
+int UnitWeightDecimals() { return Cpp_KlivenSettings::UnitWeightDecimals(); }
+int FactorOfSafetyDecimals() { return Cpp_KlivenSettings::FactorOfSafetyDecimals(); }
+
+s_AnalysisImbalanceDefaults ImbalanceDefaults() {
+    s_AnalysisImbalanceDefaults d;
+    Cpp_KlivenSettings::GetImbalanceTolerancesAndIterations(
+        d.forceOption, d.forceImbalance, d.momentOption, d.momentImbalance, d.iterations,
+        d.minimumWeight, d.maximumRadius);
+    d.iterations = 100;
+    return d;
+}
+
+double UnitWeightOfWater() { return Cpp_KlivenSettings::UnitWeightOfWater(); }
 
 }  // namespace analysis_settings

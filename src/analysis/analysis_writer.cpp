@@ -1,6 +1,7 @@
 // The "ANAlysis/computation data follow" block of the input file and of the document.
 
 #include <ostream>
+#include <sstream>
 
 #include "analysis/analysis_computation_data.h"
 #include "analysis/analysis_settings.h"
@@ -41,6 +42,13 @@ bool Cpp_AnalysisComputationData::WriteKLIVEN4InputDataFile(std::ostream& out) c
     if (!WriteOptionalData(out)) return false;
     out << "\n";
     return true;
+}
+
+bool Cpp_AnalysisComputationData::WriteKLIVEN4InputDataFile(std::FILE* file) const {
+    std::ostringstream out;
+    const bool ok = WriteKLIVEN4InputDataFile(out);
+    if (file) std::fputs(out.str().c_str(), file);
+    return ok;
 }
 
 bool Cpp_AnalysisComputationData::WriteSlipSurfaceLines(std::ostream& out) const {
