@@ -1,8 +1,11 @@
 #include "graphics/axes.h"
 
+#include "graphics/graphic_string.h"
 #include "graphics/graphics.h"
 
 #include <cmath>
+#include <cstdio>
+#include <vector>
 
 platform::DeviceRect Cpp_Axes::frame_;
 double Cpp_Axes::wxmin_ = 0, Cpp_Axes::wxmax_ = 0, Cpp_Axes::wymin_ = 0, Cpp_Axes::wymax_ = 0;
@@ -97,4 +100,120 @@ void Cpp_Axes::AxisLabelDigits(double value, int& digits) {
         n /= 10;
         --digits;
     }
+}
+
+namespace {
+
+void FormatAxisNumber(double v, double step, char* buffer, size_t size) {
+    if (std::fabs(v) < 1e-9 * std::fabs(step)) v = 0.0;  // no "-0"
+    int d = Cpp_Axes::kMaximumLabelDigits;
+    Cpp_Axes::AxisLabelDigits(v, d);
+    std::snprintf(buffer, size, "%1.*f", d, v);
+}
+
+}  // namespace
+
+void Cpp_Axes::DrawAxes(platform::DeviceContext& dc, int left, int top, int right, int bottom) {
+    if (wxmax_ == wxmin_ || wymax_ == wymin_) return;
+    if (!(xTicks_.step > 0) || !(yTicks_.step > 0)) return;
+    platform::DeviceContext* previous = Cpp_Graphics::SetCurrentDC(&dc);
+    struct Restore {
+        platform::DeviceContext* dc;
+        ~Restore() { Cpp_Graphics::SetCurrentDC(dc); }
+    } restore{previous};
+
+    const platform::ColorRef band = 0xC8C8C8;
+    const platform::ColorRef ink = 0x000000;
+    dc.SetBkColor(band);
+    dc.FillRect({left, top, frame_.left, bottom}, band);
+    dc.FillRect({frame_.right, top, right, bottom}, band);
+    dc.FillRect({left, frame_.bottom, right, bottom}, band);
+    dc.FillRect({left, top, right, frame_.top}, band);
+
+    platform::ScopedDcState state(dc);
+    dc.SetPen({platform::PenStyle::Solid, 1, ink});
+    const int longTick = static_cast<int>(Cpp_Graphics::InchesToPixelsOnDC(dc, 0.0833));
+    const int shortTick = static_cast<int>(Cpp_Graphics::InchesToPixelsOnDC(dc, 0.0417));
+
+    auto px = [](double x) { return static_cast<int>(std::lround(xScale_ * x + xOffset_)); };
+    auto py = [](double y) { return static_cast<int>(std::lround(yScale_ * y + yOffset_)); };
+
+    std::vector<std::vector<platform::DevicePoint>> lines;
+    const platform::DeviceRect f = frame_;
+    lines.push_back({{f.left, f.bottom}, {f.right, f.bottom}});
+    lines.push_back({{f.left, f.top}, {f.right, f.top}});
+    lines.push_back({{f.left, f.bottom}, {f.left, f.top}});
+    lines.push_back({{f.right, f.bottom}, {f.right, f.top}});
+
+    struct Major {
+        double value;
+        int pixel;
+    };
+    auto ticks = [&](const TickLayout& t, double mn, double mx, bool isX,
+                     std::vector<Major>& majors) {
+        const double eps = 1e-9 * (mx - mn);
+        auto add = [&](double v, int len) {
+            if (isX) {
+                const int p = px(v);
+                lines.push_back({{p, f.bottom}, {p, f.bottom + len}});
+                lines.push_back({{p, f.top}, {p, f.top - len}});
+            } else {
+                const int p = py(v);
+                lines.push_back({{f.left, p}, {f.left - len, p}});
+                lines.push_back({{f.right, p}, {f.right + len, p}});
+            }
+        };
+        const long long count = static_cast<long long>((t.end - t.start) / t.step + 0.5);
+        for (long long i = 0; i <= count && i < 10000; ++i) {
+            const double v = t.start + static_cast<double>(i) * t.step;
+            if (v > mx + eps) break;
+            if (v >= mn - eps) {
+                add(v, longTick);
+                majors.push_back({v, isX ? px(v) : py(v)});
+            }
+            if (t.mediumCount > 1)
+                for (int k = 1; k < t.mediumCount; ++k) {
+                    const double m = v + k * t.step / t.mediumCount;
+                    if (m >= mn - eps && m <= mx + eps) add(m, longTick);
+                }
+            if (t.minorCount > 1)
+                for (int k = 1; k < t.minorCount; ++k) {
+                    const double m = v + k * t.step / t.minorCount;
+                    if (m >= mn - eps && m <= mx + eps) add(m, shortTick);
+                }
+        }
+    };
+    std::vector<Major> xMajors, yMajors;
+    ticks(xTicks_, wxmin_, wxmax_, true, xMajors);
+    ticks(yTicks_, wymin_, wymax_, false, yMajors);
+    dc.PolyPolyline(lines);
+
+    s_FontType font("Arial", 8);
+    const s_ColorType colour(1, 7);
+    char text[64];
+    Cpp_GraphicString::SetDrawingAttributes(font, 5, 0, 2, 0, false, colour, "XY Axes");
+    Cpp_GraphicString block;
+    for (const Major& m : xMajors) {
+        FormatAxisNumber(m.value, xTicks_.step, text, sizeof text);
+        block.Clear();
+        block.AddString(text);
+        Cpp_GraphicString::SetPosition(8);
+        block.Draw(m.pixel, f.bottom + longTick + 2);
+        Cpp_GraphicString::SetPosition(2);
+        block.Draw(m.pixel, f.top - longTick - 2);
+    }
+    font.font.escapement = 900;
+    Cpp_GraphicString::SetDrawingAttributes(font, 5, 0, 2, 0, false, colour, "XY Axes");
+    for (const Major& m : yMajors) {
+        FormatAxisNumber(m.value, yTicks_.step, text, sizeof text);
+        block.Clear();
+        block.AddString(text);
+        s_TextFrameType frame;
+        Cpp_GraphicString::SetPosition(4);
+        block.DrawFramed(f.left - longTick - 2, m.pixel, frame);
+        frame = {};
+        Cpp_GraphicString::SetPosition(6);
+        block.DrawFramed(f.right + longTick + 2, m.pixel, frame);
+    }
+    Cpp_GraphicString::ReleaseDrawingAttributes();
 }
