@@ -1,0 +1,3 @@
+#include "loads/load_message_output.h"
+
+void OutputLoadMessage(const s_LoadMessage&) {}

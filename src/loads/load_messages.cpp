@@ -1,0 +1,322 @@
+#include "loads/load_messages.h"
+
+#include "loads/load_message_output.h"
+#include "loads/text_format.h"
+
+using loads::Format;
+
+namespace {
+
+const char* const kDistributedFrame = "ERROR IN DISTRIBUTED LOAD INPUT DATA.";
+const char* const kLineLoadFrame = "ERROR IN LINE LOAD INPUT DATA.";
+const char* const kReinforcementFrame = "ERROR IN REINFORCEMENT LINE INPUT DATA.";
+
+std::vector<s_LoadMessage>& Emitted() {
+    static std::vector<s_LoadMessage> messages;
+    return messages;
+}
+
+bool Emit(s_LoadMessage m) {
+    OutputLoadMessage(m);
+    Emitted().push_back(std::move(m));
+    return true;
+}
+
+// Reading message (form R), optionally with the input line (form L).
+bool Reading(int number, const char* frame, std::vector<std::string> lines,
+             const std::string* input = nullptr, bool pendingTitle = false) {
+    s_LoadMessage m;
+    m.number = number;
+    m.pendingTitle = pendingTitle;
+    m.lines.push_back(frame);
+    for (auto& l : lines) m.lines.push_back(std::move(l));
+    if (input) {
+        m.hasInputLine = true;
+        m.inputLine = *input;
+    }
+    return Emit(std::move(m));
+}
+
+// Check message (form T).
+bool Check(int number, int kind, std::vector<std::string> lines) {
+    s_LoadMessage m;
+    m.number = number;
+    m.kind = kind;
+    m.pendingTitle = true;
+    m.lines = std::move(lines);
+    return Emit(std::move(m));
+}
+
+std::string ReinforcementPointLine(const char* label, long p, double x, double y, double l,
+                                   double t) {
+    return Format("%s%1ld; X: %1.2f, Y: %1.2f, Long Force: %1.2f, Trans. Force: %1.2f", label, p,
+                  x, y, l, t);
+}
+
+}  // namespace
+
+const std::vector<s_LoadMessage>& EmittedLoadMessages() { return Emitted(); }
+void ClearEmittedLoadMessages() { Emitted().clear(); }
+
+bool Cpp_LoadErrors::Error5300(int stage) {
+    return Reading(5300, kDistributedFrame,
+                   {Format("Bad line of data for distributed loads for stage %1d", stage)});
+}
+
+bool Cpp_LoadErrors::Error5320(int pieNumber, int stage, const std::string& line) {
+    return Reading(
+        5320, kDistributedFrame,
+        {Format("Piezometric line number %d which was specified to generate the distributed",
+                pieNumber),
+         Format("loads for stage %1d is not valid - must be greater than zero.\n", stage)},
+        &line);
+}
+
+bool Cpp_LoadErrors::Error5330(int stage, const std::string& line) {
+    return Reading(
+        5330, kDistributedFrame,
+        {Format("Bad line of data to terminate distributed load data for stage %1d", stage),
+         "No numerical values and line is not blank - A blank line of data is required."},
+        &line);
+}
+
+bool Cpp_LoadErrors::Error5340(int pieNumber, int stage) {
+    return Reading(
+        5340, kDistributedFrame,
+        {Format("Piezometric line number %d which was specified to generate the distributed",
+                pieNumber),
+         Format("loads for stage %1d does not exist.\n", stage)},
+        nullptr, true);
+}
+
+bool Cpp_LoadErrors::Error5350(int stage) {
+    return Reading(5350, kDistributedFrame,
+                   {"No slope geometry and slope geometry could not be generated.",
+                    Format("Thus, unable to generate distributed load data for stage %d.", stage)});
+}
+
+bool Cpp_LoadErrors::Error5380(int stage, long count, const std::string& line) {
+    return Reading(
+        5380, kDistributedFrame,
+        {Format("Wrong number of values for coordinates for distributed loads (Stage %1d)", stage),
+         Format("%1ld values were input; integer multiples of 4 values (e. g. 4, 8, 12) are "
+                "required.",
+                count)},
+        &line);
+}
+
+bool Cpp_LoadErrors::Error5410(int stage) {
+    return Check(5410, s_LoadMessage::Error,
+                 {Format("Missing (no) data points for distributed loads for stage %1d.", stage)});
+}
+
+bool Cpp_LoadErrors::Warning5420() {
+    return Check(5420, s_LoadMessage::Warning,
+                 {"Unable to check if the distributed loads lie on the surface",
+                  "of the slope because no slope data are available."});
+}
+
+bool Cpp_LoadErrors::Error5430(int stage) {
+    return Check(5430, s_LoadMessage::Error,
+                 {Format("Only one data point for distributed loads for stage %1d.", stage)});
+}
+
+bool Cpp_LoadErrors::Error5440(long point, int stage, double x, double y) {
+    return Check(5440, s_LoadMessage::Error,
+                 {Format("Distributed load point number %1ld for stage %1d is not on the slope.",
+                         point, stage),
+                  Format("Point coordinates are - X: %1.2f, Y: %1.2f", x, y)});
+}
+
+bool Cpp_LoadErrors::Error5450(int reversed, long stage, long point, double x1, double y1,
+                               double x2, double y2) {
+    std::vector<std::string> lines = {
+        Format("The following points are out of order for the distributed loads for stage: %1ld",
+               stage),
+        Format("Point: %1ld, X: %1.2f, Y: %1.2f", point, x1, y1),
+        Format("Point: %1ld, X: %1.2f, Y: %1.2f", point + 1, x2, y2)};
+    int number = 5450;
+    if (reversed == 1) {
+        number = 5460;
+        lines.push_back("Points were successfully reversed.");
+    } else if (reversed == 0) {
+        number = 5470;
+        lines.push_back("Points could not be reversed to achieve proper order.");
+    }
+    return Check(number, s_LoadMessage::Error, std::move(lines));
+}
+
+bool Cpp_LoadErrors::Error5480(long segment, int stage, long p1, double x1, double y1, long p2,
+                               double x2, double y2) {
+    return Check(5480, s_LoadMessage::Error,
+                 {Format("Distributed load segment number %1ld for stage %1d does not coincide "
+                         "with slope.",
+                         segment, stage),
+                  Format("First point  (%1ld) X: %1.2f, Y: %1.2f", p1, x1, y1),
+                  Format("Second point (%1ld) X: %1.2f, Y: %1.2f", p2, x2, y2)});
+}
+
+bool Cpp_LoadErrors::Error5500(int stage) {
+    return Reading(5500, kLineLoadFrame,
+                   {Format("Bad line of data for line load for stage %1d", stage)});
+}
+
+bool Cpp_LoadErrors::Error5510(long number, int stage, int option) {
+    return Reading(5510, kLineLoadFrame,
+                   {Format("Bad option for defining force format for line load number %1ld "
+                           "(Stage %1d).",
+                           number, stage),
+                    Format("Option = %1d - Must be either 1 or 2.", option)});
+}
+
+bool Cpp_LoadErrors::Error5550(int stage, const std::string& line) {
+    return Reading(5550, kLineLoadFrame,
+                   {Format("Bad line of data to terminate line load data for stage %1d", stage),
+                    "No numerical values and line is not blank - A blank line of data is "
+                    "required."},
+                   &line);
+}
+
+bool Cpp_LoadErrors::Error5580(int stage, long count, const std::string& line) {
+    return Reading(
+        5580, kLineLoadFrame,
+        {Format("Wrong number of values for a line load (Stage %1d) - %1ld values were input",
+                stage, count),
+         "Integer multiples of 6 values (e. g. 6, 12, etc.) are required."},
+        &line);
+}
+
+bool Cpp_LoadErrors::Error5600(long number, int stage, int option) {
+    return Check(5600, s_LoadMessage::Error,
+                 {Format("Bad option for defining force format for line load number %1ld "
+                         "(Stage %1d).",
+                         number, stage),
+                  Format("Option = %1d - Must be either 1 or 2.", option)});
+}
+
+bool Cpp_LoadErrors::Error5610(long first, long second, int stage) {
+    return Check(5610, s_LoadMessage::Error,
+                 {Format("Line loads numbers %1ld and %1ld (Stage %1d) coincide.", first, second,
+                         stage),
+                  "Two line loads cannot have the same coordinates.\n"});
+}
+
+bool Cpp_LoadErrors::Error5620(long number, int stage) {
+    return Check(5620, s_LoadMessage::Error,
+                 {Format("Zero force for line load number %1ld (Stage %1d).\n", number, stage)});
+}
+
+bool Cpp_LoadErrors::Error5700(long line) {
+    return Reading(
+        5700, kReinforcementFrame,
+        {Format("You have entered data for another reinforcement line number %1ld.", line),
+         "You already entered data for a reinforcement line with this number."});
+}
+
+bool Cpp_LoadErrors::Error5710() {
+    return Reading(5710, kReinforcementFrame, {"Bad line of data for reinforcement line."});
+}
+
+bool Cpp_LoadErrors::Error5720(int line) {
+    return Reading(5720, kReinforcementFrame,
+                   {Format("Bad line of data for points for reinforcement line number %1d", line)});
+}
+
+bool Cpp_LoadErrors::Error5740(const std::string& line) {
+    return Reading(5740, kReinforcementFrame,
+                   {"Bad line of data to terminate all reinforcement line data - blank line "
+                    "required."},
+                   &line);
+}
+
+bool Cpp_LoadErrors::Error5770(long line, long count, const std::string& input) {
+    return Reading(5770, kReinforcementFrame,
+                   {Format("Not enough values for a point on reinforcement line number %1ld.",
+                           line),
+                    Format("%1ld values were input - At least 4 values are required.", count)},
+                   &input);
+}
+
+bool Cpp_LoadErrors::Error5810(long line, long count, const std::string& input) {
+    return Reading(
+        5810, kReinforcementFrame,
+        {"Wrong number of values on line of data for reinformement line points for",
+         Format("line %1ld.  %1ld values were entered - Must be even multiples of 4 values.", line,
+                count)},
+        &input);
+}
+
+bool Cpp_LoadErrors::Error5820(long line) {
+    return Check(5820, s_LoadMessage::Error,
+                 {"Bad option to specify how reinforcement forces are applied to slices",
+                  Format("and shear surface for reinforcement line number %1ld", line)});
+}
+
+bool Cpp_LoadErrors::Error5840(bool deleted, long line, long p1, double x1, double y1, double l1,
+                               double t1, long p2, double x2, double y2, double l2, double t2) {
+    std::vector<std::string> lines = {
+        Format("Duplicate points for line number: %1ld", line),
+        ReinforcementPointLine("First point number : ", p1, x1, y1, l1, t1),
+        ReinforcementPointLine("Second point number: ", p2, x2, y2, l2, t2)};
+    if (deleted) lines.push_back("Second point was deleted.");
+    return Check(deleted ? 5830 : 5840, deleted ? s_LoadMessage::Warning : s_LoadMessage::Error,
+                 std::move(lines));
+}
+
+bool Cpp_LoadErrors::Error5850(long line, long p1, double x1, double y1, double l1, double t1,
+                               long p2, double x2, double y2, double l2, double t2) {
+    return Check(5850, s_LoadMessage::Error,
+                 {Format("The following two points on line %1ld have the same coordinates,", line),
+                  "but the values for the forces are different.",
+                  ReinforcementPointLine("First point number : ", p1, x1, y1, l1, t1),
+                  ReinforcementPointLine("Second point number: ", p2, x2, y2, l2, t2),
+                  "This is not allowed."});
+}
+
+bool Cpp_LoadErrors::Error5910(int line, int r1, int r2, int s1, int s2) {
+    return Check(5910, s_LoadMessage::Error,
+                 {Format("Reinforcement line number %1d intersects slope", line),
+                  Format("Intersection occurs between reinforcement line points %1d and %1d.", r1,
+                         r2),
+                  Format("Intersection occurs between slope line points %1d and %1d.", s1, s2)});
+}
+
+bool Cpp_LoadErrors::Notice5940(long line, long point) {
+    return Check(5940, s_LoadMessage::Notice,
+                 {Format("Zero force at interior point on reinforcement for line %1ld, point "
+                         "%1ld.",
+                         line, point),
+                  "This is a WARNING ONLY - not a fatal error"});
+}
+
+bool Cpp_LoadErrors::Error5950(bool above, long line, long segment, long material) {
+    s_LoadMessage m;
+    m.number = 5950;
+    m.listingOnly = true;
+    m.lines = {Format("Missing material properties for interface %s reinforcement line %1ld",
+                      above ? "ABOVE" : "BELOW", line),
+               Format("Segment number %1ld - Material number %1ld", segment, material)};
+    return Emit(std::move(m));
+}
+
+bool Cpp_LoadErrors::Error5950Reading(long line, long count, long required,
+                                      const std::string& input) {
+    return Reading(
+        5950, kReinforcementFrame,
+        {Format("Interface material properties were missing for reinforcement line number %1ld.",
+                line),
+         Format("%1ld values were input - %1ld values are required.", count, required)},
+        &input, true);
+}
+
+bool Cpp_LoadErrors::Error5960(bool above, long line, long segment, long material, int stage) {
+    s_LoadMessage m;
+    m.number = 5960;
+    m.listingOnly = true;
+    m.lines = {Format("Material properties for interface %s reinforcement line %1ld",
+                      above ? "ABOVE" : "BELOW", line),
+               "are not interface properties.",
+               Format("Segment number %1ld - Material number %1ld (Stage %1d)", segment, material,
+                      stage)};
+    return Emit(std::move(m));
+}
