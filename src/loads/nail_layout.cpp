@@ -2,8 +2,6 @@
 
 #include <cmath>
 
-#include "loads/text_format.h"
-
 namespace {
 // Integer part plus 1 when the fraction is at least 0.5; negative values truncate toward zero.
 double RoundUpHalf(double x) {
@@ -57,16 +55,16 @@ double Cpp_NailLayout::GetHorizontalSpacing() const {
 
 double Cpp_NailLayout::GetInclination() const { return inclination * std::atan(1.0) / 45.0; }
 
-void Cpp_NailLayout::WriteKLIVEN4InputDataFile(std::string& out) const {
-    loads::AppendFormat(out, "          %1d\n", propertySet);
-    loads::AppendFormat(out, "          %1d\n", facing);
+void Cpp_NailLayout::WriteKLIVEN4InputDataFile(std::FILE* file) const {
+    std::fprintf(file, "          %1d\n", propertySet);
+    std::fprintf(file, "          %1d\n", facing);
     if (sameAsVertical)
-        loads::AppendFormat(out, "          1 0.0\n");
+        std::fprintf(file, "          1 0.0\n");
     else
-        loads::AppendFormat(out, "          0 %15.8e\n", horizontalSpacing);
-    loads::AppendFormat(out, "          %1d\n", verticalOption);
-    loads::AppendFormat(out, "          %1d\n", numberOfNails);
-    loads::AppendFormat(out, "  %15.8e  %15.8e  %15.8e  %15.8e  %15.8e\n", verticalSpacing, topOfSlope,
+        std::fprintf(file, "          0 %15.8e\n", horizontalSpacing);
+    std::fprintf(file, "          %1d\n", verticalOption);
+    std::fprintf(file, "          %1d\n", numberOfNails);
+    std::fprintf(file, "  %15.8e  %15.8e  %15.8e  %15.8e  %15.8e\n", verticalSpacing, topOfSlope,
                  distanceFromTop, bottomOfSlope, distanceFromBottom);
-    loads::AppendFormat(out, "  %15.8e  %15.8e\n", inclination, nailLength);
+    std::fprintf(file, "  %15.8e  %15.8e\n", inclination, nailLength);
 }

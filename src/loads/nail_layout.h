@@ -1,7 +1,7 @@
 #pragma once
 // One nail layout: a row of equally spaced nails down a slope face.
 
-#include <string>
+#include <cstdio>
 
 class Cpp_NailLayout {
 public:
@@ -41,6 +41,6 @@ public:
     // Inclination in radians.
     double GetInclination() const;
 
-    // Appends the seven lines of the layout in the document.
-    void WriteKLIVEN4InputDataFile(std::string& out) const;
+    // The seven lines of the layout in the document.
+    void WriteKLIVEN4InputDataFile(std::FILE* file) const;
 };

@@ -6,6 +6,7 @@
 
 #include "loads/nail_force_distribution.h"
 #include "loads/nail_layout.h"
+#include "loads_test_support.h"
 
 namespace {
 
@@ -110,9 +111,7 @@ TEST(NailLayout, SameAsVerticalSpacingAndDocumentLines) {
     l.nailLength = 8;
     EXPECT_DOUBLE_EQ(l.GetHorizontalSpacing(), 1.5);
     EXPECT_NEAR(l.GetInclination(), 0.2617993877991494, 1e-15);
-    std::string out;
-    l.WriteKLIVEN4InputDataFile(out);
-    EXPECT_EQ(out,
+    EXPECT_EQ(WrittenText([&](std::FILE* f) { l.WriteKLIVEN4InputDataFile(f); }),
               "          1\n"
               "          0\n"
               "          1 0.0\n"
