@@ -34,6 +34,8 @@ public:
     class Exc_AttempToUseVerticalSlope {};
 
     Cpp_PointXY() = default;
+    // Lines of some kinds chain nodes derived from this one (points with forces).
+    virtual ~Cpp_PointXY() = default;
     Cpp_PointXY(double x, double y) : x_(x), y_(y) {}
     explicit Cpp_PointXY(const s_tagTypePointXY& p) : x_(p.x), y_(p.y) {}
     Cpp_PointXY(int number, double x, double y) : number_(number), x_(x), y_(y) {}

@@ -1,0 +1,140 @@
+#pragma once
+// Reinforcement lines: polylines in the slope with a longitudinal and a transverse force at
+// every point, the list of them that a data set owns, and the REI block of the input format.
+
+#include <cstdio>
+#include <memory>
+#include <vector>
+
+#include "graphics/line.h"
+#include "graphics/line_list.h"
+#include "loads/generated_reinforcement.h"
+
+class Cpp_ReinforcementPoint : public Cpp_PointXY {
+public:
+    class Exc_NotAValidSegment {};
+
+    Cpp_ReinforcementPoint() = default;
+    Cpp_ReinforcementPoint(double x, double y, double longitudinal, double transverse);
+
+    Cpp_ReinforcementPoint* NextPoint() const {
+        return static_cast<Cpp_ReinforcementPoint*>(Next());
+    }
+
+    Cpp_ReinforcementPoint* previous = nullptr;
+    double longitudinalForce = 0.0;
+    double transverseForce = 0.0;
+    // Corners of the force diagrams last drawn: longitudinal at this and the next point,
+    // transverse at this and the next point.
+    s_tagTypePointXY longitudinalCornerHere;
+    s_tagTypePointXY longitudinalCornerNext;
+    s_tagTypePointXY transverseCornerHere;
+    s_tagTypePointXY transverseCornerNext;
+};
+
+class Cpp_ReinforcementLine : public Cpp_Line {
+public:
+    enum { ForcesOnSidesAndBase = 1, ForcesOnBaseOnly = 2 };
+
+    Cpp_ReinforcementLine() = default;
+    Cpp_ReinforcementLine(int number, const char* description, double angleDegrees, int option);
+    ~Cpp_ReinforcementLine() override;
+    Cpp_ReinforcementLine(const Cpp_ReinforcementLine& other);
+    Cpp_ReinforcementLine& operator=(const Cpp_ReinforcementLine& other);
+
+    Cpp_ReinforcementPoint* FirstReinforcementPoint() const;
+    // Appends a point after the last one.
+    Cpp_ReinforcementPoint* AddPoint(double x, double y, double longitudinal, double transverse);
+    Cpp_ReinforcementPoint* AddPointCopy(const Cpp_ReinforcementPoint& point);
+    Cpp_ReinforcementPoint* GetLastPoint() const;
+    Cpp_ReinforcementPoint* GetPreviousPoint(const Cpp_ReinforcementPoint* point) const;
+    // True when the line has points; sets every point's previous link from the next links.
+    bool RebuildBackLinks();
+    // Frees the description and every point.
+    void DeleteAllPoints();
+
+    int GetOption() const { return option_; }
+    void SetOption(int option) { option_ = option; }
+    double GetAngle() const { return angleDegrees_; }
+    double GetAngleRadians() const { return angleRadians_; }
+    void SetAngle(double degrees);
+    double GetMaxForce() const;
+    int CopyPointsToArray(std::vector<s_ReinforcementLinePtType>& points) const;
+
+    // The header line, the point lines and the blank line that ends them.
+    bool WriteInputData(std::FILE* file) const;
+    // The point lines of the line up to the blank line; echo rows when echo is on.
+    bool ReadInput(std::FILE* input, bool echo);
+
+    // Checks of one line (messages through the numbered data messages).
+    bool CheckDuplicatePoints() const;
+    bool CheckOptionAndForces() const;
+    bool CheckSlopeIntersection(const Cpp_Line& slope) const;
+
+private:
+    // Replaces the chain by copies of the other line's points, forces kept.
+    void CopyPointsOf(const Cpp_ReinforcementLine& other);
+    void FreeReinforcementPoints();
+
+    int option_ = ForcesOnSidesAndBase;
+    double angleDegrees_ = 0.0;
+    double angleRadians_ = 0.0;
+};
+
+class Cpp_ReinforcementLineList : public Cpp_LineList {
+public:
+    class Exc_ReinforcementLineListProblem {};
+
+    Cpp_ReinforcementLineList();
+
+    Cpp_ReinforcementLine* ReinforcementLineAt(int index) const {
+        return static_cast<Cpp_ReinforcementLine*>(LineAt(index));
+    }
+    Cpp_ReinforcementLine* FindReinforcementLine(int number) const {
+        return static_cast<Cpp_ReinforcementLine*>(FindLine(number));
+    }
+
+    // Deletes a line with that number if there is one, then appends a new line.
+    Cpp_ReinforcementLine* AddNewLine(int number, const char* description, double angleDegrees,
+                                      int option);
+    Cpp_ReinforcementLine* AddEmptyLine();
+    bool DeleteLineByNumber(int number) { return RemoveLineByNumber(number); }
+    bool DeleteLine(const Cpp_Line* line) { return RemoveLine(line); }
+    void DeleteAllLines() { Clear(); }
+    // The largest line number (0 for an empty list).
+    int HighestNumber() const;
+    double GetMaxForce() const;
+    int TotalPoints() const;
+
+    // Moves generated lines in. With renumber set, each line takes the next number after the
+    // highest one of the list, so no existing line is replaced.
+    void AddGeneratedLines(const std::vector<s_GeneratedReinforcementLine>& lines, bool renumber);
+
+    bool ReadInput(std::FILE* input, std::FILE* echoFile, bool echo);
+    bool WriteKLIVEN4InputDataFile(std::FILE* file) const;
+    // The data check; a tolerance of 0 takes 1e-8 times the longest line.
+    bool Check(double tolerance, const Cpp_Line* slope, std::FILE* echoFile);
+    // The reinforcement lines of this model carry no interface materials, so there is nothing
+    // to check against the material list; true.
+    bool CheckAllInterfaces(int materialCount, const void* firstMaterial, int stages,
+                            std::FILE* echoFile) const;
+
+    // Display flags of the list, and the program-wide defaults new lists take.
+    bool displayLines = true;
+    bool displayPoints = true;
+    bool displayLongitudinalForce = true;
+    bool displayTransverseForce = true;
+    void ReloadDisplayFlags();
+    static void GetDefaultDisplayFlags(bool& lines, bool& points, bool& longitudinal,
+                                       bool& transverse);
+    static void SetDefaultDisplayFlags(bool lines, bool points, bool longitudinal,
+                                       bool transverse);
+
+protected:
+    std::unique_ptr<Cpp_Line> MakeLine() const override {
+        return std::make_unique<Cpp_ReinforcementLine>();
+    }
+
+private:
+    bool CheckSegmentsOfDifferentLines(double tolerance);
+};
