@@ -273,6 +273,63 @@ bool Cpp_LoadErrors::Error5850(long line, long p1, double x1, double y1, double 
                   "This is not allowed."});
 }
 
+bool Cpp_LoadErrors::Error5860(long line) {
+    return Check(5860, s_LoadMessage::Error,
+                 {Format("No points for reinforcement line number: %1ld", line)});
+}
+
+bool Cpp_LoadErrors::Error5870(long line) {
+    return Check(5870, s_LoadMessage::Error,
+                 {Format("Only one point for reinforcement line number: %1ld", line)});
+}
+
+bool Cpp_LoadErrors::Error5890(bool reversed, long line, long point, double x1, double y1,
+                               double x2, double y2) {
+    return Check(
+        reversed ? 5900 : 5890, reversed ? s_LoadMessage::Warning : s_LoadMessage::Error,
+        {Format("The following points are out of order for reinforcement line number: %1ld",
+                line),
+         Format("Point: %1ld, X: %1.2f, Y: %1.2f", point, x1, y1),
+         Format("Point: %1ld, X: %1.2f, Y: %1.2f", point + 1, x2, y2),
+         reversed ? "Points were successfully reversed."
+                  : "Points could not be reversed to achieve proper order."});
+}
+
+namespace {
+std::vector<std::string> SegmentLines(const char* first, long line1, long segment1, double ax1,
+                                      double ay1, double ax2, double ay2, long line2,
+                                      long segment2, double bx1, double by1, double bx2,
+                                      double by2) {
+    const char* const head = "Line number %1ld, segment %1ld, with the following end point "
+                             "coordinates:";
+    const char* const ends = "X1: %1.2f, Y1: %1.2f; X2: %1.2f, Y2: %1.2f";
+    return {first,
+            Format(head, line1, segment1),
+            Format(ends, ax1, ay1, ax2, ay2),
+            Format(head, line2, segment2),
+            Format(ends, bx1, by1, bx2, by2)};
+}
+}  // namespace
+
+bool Cpp_LoadErrors::Notice5920(long line1, long segment1, double ax1, double ay1, double ax2,
+                                double ay2, long line2, long segment2, double bx1, double by1,
+                                double bx2, double by2) {
+    auto lines = SegmentLines("The following two reinforcement line segments coincide:", line1,
+                              segment1, ax1, ay1, ax2, ay2, line2, segment2, bx1, by1, bx2, by2);
+    lines.push_back("Notice Only - not fatal");
+    return Check(5920, s_LoadMessage::Notice, std::move(lines));
+}
+
+bool Cpp_LoadErrors::Notice5930(long line1, long segment1, double ax1, double ay1, double ax2,
+                                double ay2, long line2, long segment2, double bx1, double by1,
+                                double bx2, double by2, double x, double y) {
+    auto lines = SegmentLines("The following two reinforcement line segments intersect:", line1,
+                              segment1, ax1, ay1, ax2, ay2, line2, segment2, bx1, by1, bx2, by2);
+    lines.push_back(Format("Intersection point - X: %1.2f, Y: %1.2f", x, y));
+    lines.push_back("Notice Only - not fatal");
+    return Check(5930, s_LoadMessage::Notice, std::move(lines));
+}
+
 bool Cpp_LoadErrors::Error5910(int line, int r1, int r2, int s1, int s2) {
     return Check(5910, s_LoadMessage::Error,
                  {Format("Reinforcement line number %1d intersects slope", line),

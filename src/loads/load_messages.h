@@ -66,6 +66,19 @@ public:
                           double t1, long p2, double x2, double y2, double l2, double t2);
     static bool Error5850(long line, long p1, double x1, double y1, double l1, double t1, long p2,
                           double x2, double y2, double l2, double t2);
+    // The line errors of reinforcement lines.
+    static bool Error5860(long line);
+    static bool Error5870(long line);
+    // 5900 (reversed, a warning) or 5890 (could not be reversed): points i and i + 1.
+    static bool Error5890(bool reversed, long line, long point, double x1, double y1, double x2,
+                          double y2);
+    // 5920 segments coincide, 5930 segments intersect (with the intersection point); notices.
+    static bool Notice5920(long line1, long segment1, double ax1, double ay1, double ax2,
+                           double ay2, long line2, long segment2, double bx1, double by1,
+                           double bx2, double by2);
+    static bool Notice5930(long line1, long segment1, double ax1, double ay1, double ax2,
+                           double ay2, long line2, long segment2, double bx1, double by1,
+                           double bx2, double by2, double x, double y);
     static bool Error5910(int line, int r1, int r2, int s1, int s2);
     static bool Notice5940(long line, long point);
     // Interface checks (listing only): above true for the interface above the line.

@@ -53,8 +53,8 @@ public:
     // Frees the description and every point.
     void DeleteAllPoints();
 
-    int GetOption() const { return option_; }
-    void SetOption(int option) { option_ = option; }
+    int GetForceOption() const { return option_; }
+    void SetForceOption(int option) { option_ = option; }
     double GetAngle() const { return angleDegrees_; }
     double GetAngleRadians() const { return angleRadians_; }
     void SetAngle(double degrees);
