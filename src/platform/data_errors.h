@@ -8,6 +8,9 @@
 
 namespace platform {
 
+// The keys HandlePageKey understands.
+enum PageKey : int { PageKeyPrior = 0x21, PageKeyNext = 0x22, PageKeyEnd = 0x23, PageKeyHome = 0x24 };
+
 class DataErrorService {
 public:
     virtual ~DataErrorService() = default;
@@ -15,8 +18,8 @@ public:
     virtual void DisplayDataErrors(const std::filesystem::path& logFile) = 0;
     // True while the window exists and is visible.
     virtual bool IsShown() const = 0;
-    // A key pressed in the main frame while the window is shown (Page Up/Down, Home, End):
-    // true when the window used it.
+    // A key pressed in the main frame while the window is shown (a PageKey): true when the
+    // window used it.
     virtual bool HandlePageKey(int key) = 0;
 };
 

@@ -1,0 +1,27 @@
+#pragma once
+// Drives the next modal dialog of a test: once it is up, the action runs on it.
+
+#include <QApplication>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+namespace testsupport {
+
+// Polls until a modal widget is active, then runs the action on it (once).
+inline void WhenModal(std::function<void(QWidget*)> action) {
+    auto* timer = new QTimer;
+    auto done = std::make_shared<bool>(false);
+    QObject::connect(timer, &QTimer::timeout, [timer, action, done] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || *done) return;
+        *done = true;
+        timer->stop();
+        timer->deleteLater();
+        action(modal);
+    });
+    timer->start(10);
+}
+
+}  // namespace testsupport
