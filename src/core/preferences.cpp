@@ -7,6 +7,7 @@
 #include <sstream>
 #include <vector>
 
+#include "core/geometry.h"
 #include "core/text_exception.h"
 #include "core/units.h"
 #include "platform/services.h"
@@ -157,17 +158,6 @@ const T* OfUnitSystemOrNull(const s_PerUnitSystem<T>& values) {
     case UnitSystemOther: return &values.other;
     }
     return nullptr;
-}
-
-// x rounded to n decimals through its fixed-point text.
-double RoundThroughText(double x, int n) {
-    if (n < 0) n = 0;
-    if (n > 30) n = 30;
-    char buffer[400];
-    std::snprintf(buffer, sizeof buffer, "%.*f", n, x);
-    double value = x;
-    ParseDouble(buffer, value);
-    return value;
 }
 
 // Half away from zero at d decimals.
@@ -477,6 +467,14 @@ double Cpp_KlivenSettings::RoundLength(double x) {
 double Cpp_KlivenSettings::RoundStress(double x) {
     const int* d = OfUnitSystemOrNull(settings.stressDecimals);
     return d ? RoundHalfAway(x, *d) : 0.0;
+}
+
+s_tagTypePointXY Cpp_KlivenSettings::RoundPair(double x, double y) {
+    return {RoundCoordinate(x), RoundCoordinate(y)};
+}
+
+s_tagTypePointXY Cpp_KlivenSettings::RoundPairFromPointers(const double* x, const double* y) {
+    return RoundPair(*x, *y);
 }
 
 const s_KlivenSettingsValues& Cpp_KlivenSettings::Values() { return settings; }

@@ -10,6 +10,8 @@
 
 #include <string>
 
+#include "core/point_xy.h"
+
 // String-table ids of the sections and keys.
 enum e_PreferenceId : int {
     PreferenceSectionGeneral = 10000,
@@ -207,6 +209,9 @@ public:
     static double RoundCoordinate(double x);
     static double RoundLength(double x);
     static double RoundStress(double x);
+    // The two coordinates rounded with RoundCoordinate.
+    static s_tagTypePointXY RoundPair(double x, double y);
+    static s_tagTypePointXY RoundPairFromPointers(const double* x, const double* y);
     static double IdentityValue(double x) { return x; }
 
     // Every value at once (the settings sheet, tests).

@@ -376,20 +376,15 @@ bool RunUnitsDialog() {
     return true;
 }
 
-bool WriteUnitsCommand(bool document, std::ostream& file) {
+bool WriteUnitsCommand(bool document, std::FILE* file) {
+    if (file == nullptr) return false;
     switch (unitSystem) {
-    case UnitSystemEnglish: file << "ENGlish units\n"; return true;
-    case UnitSystemSI: file << "SI  units\n"; return true;
-    case UnitSystemOther: {
-        file << "OTHer units\n";
-        if (document) {
-            char line[64];
-            std::snprintf(line, sizeof line, "     %5d    %5d\n", otherLengthIndex,
-                          otherForceIndex);
-            file << line;
-        }
+    case UnitSystemEnglish: std::fputs("ENGlish units\n", file); return true;
+    case UnitSystemSI: std::fputs("SI  units\n", file); return true;
+    case UnitSystemOther:
+        std::fputs("OTHer units\n", file);
+        if (document) std::fprintf(file, "     %5d    %5d\n", otherLengthIndex, otherForceIndex);
         return true;
-    }
     }
     return false;
 }

@@ -6,7 +6,7 @@
 // The numbers of a data set carry no units: one unit system holds for the whole data set.
 // The conversions serve the data that are entered in units of their own (nails, geogrids).
 
-#include <ostream>
+#include <cstdio>
 #include <string>
 
 // Indices of the units of each quantity.
@@ -107,4 +107,4 @@ bool RunUnitsDialog();
 // The units command line of the input format ("ENGlish units", "SI  units", "OTHer units");
 // for other units in the document a second line with the length and the force unit index.
 // False, and nothing written, for a unit system other than 1 to 3.
-bool WriteUnitsCommand(bool document, std::ostream& file);
+bool WriteUnitsCommand(bool document, std::FILE* file);
