@@ -1,10 +1,10 @@
 #pragma once
 // The preference values that the number formats and the echo listing read.
 //
-// These values belong to the preferences (Cpp_KlivenSettings, core/preferences.*). The
-// preferences register where the current values come from with SetOutputSettingsSource; until
-// they do, CurrentOutputSettings() answers the built-in defaults of a fresh profile below
-// (the decimals of the English unit system). Callers always ask CurrentOutputSettings() and never
+// These values belong to the preferences (Cpp_KlivenSettings, core/preferences.*): without a
+// registered source, CurrentOutputSettings() answers the preferences of the current unit system
+// (whose accessors throw their text exceptions for a unit system other than 1 to 3). A test may
+// register a source of its own with SetOutputSettingsSource. Callers always ask CurrentOutputSettings() and never
 // keep a copy, so a change of preferences or unit system takes effect at once.
 //
 //     int d = CurrentOutputSettings().coordinateDecimals;

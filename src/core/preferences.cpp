@@ -7,7 +7,9 @@
 #include <sstream>
 #include <vector>
 
+#include "core/echo_writer.h"
 #include "core/geometry.h"
+#include "core/output_table.h"
 #include "core/text_exception.h"
 #include "core/units.h"
 #include "platform/services.h"
@@ -483,4 +485,22 @@ void Cpp_KlivenSettings::SetValues(const s_KlivenSettingsValues& values) { setti
 void Cpp_KlivenSettings::Reset() {
     settings = s_KlivenSettingsValues{};
     showWarnings = true;
+}
+
+bool ReadUnitsCommand(std::FILE* input, std::FILE* listing, int unitSystem) {
+    if (!ApplyUnitsCommand(input, listing, unitSystem)) return false;
+    Cpp_OutputTable::SetFileOnly(listing);
+    SetOutputFile(listing);
+    PrintBlankLines(1);
+    PrintIntegerWithText(Cpp_KlivenSettings::CoordinateDecimals(),
+                         "Number of decimals for coordinates in output: ", "\n", 1);
+    PrintIntegerWithText(Cpp_KlivenSettings::ForceDecimals(),
+                         "Number of decimals for forces in output: ", "\n", 1);
+    PrintIntegerWithText(Cpp_KlivenSettings::StressDecimals(),
+                         "Number of decimals for stresses in output: ", "\n", 1);
+    PrintIntegerWithText(Cpp_KlivenSettings::UnitWeightDecimals(),
+                         "Number of decimals for unit weights in output: ", "\n", 1);
+    PrintIntegerWithText(Cpp_KlivenSettings::AngleDecimals(),
+                         "Number of decimals for angles in output: ", "\n", 1);
+    return true;
 }

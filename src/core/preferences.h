@@ -8,6 +8,7 @@
 // Also the profile helpers that every owner of profile keys uses: sections and keys are given by
 // their ids in the string table (PreferenceText).
 
+#include <cstdio>
 #include <string>
 
 #include "core/point_xy.h"
@@ -220,3 +221,8 @@ public:
     // Back to the built-in defaults (tests call this between cases).
     static void Reset();
 };
+
+// The units block of the input format for the unit system of its command word (1 ENG, 2 SIU or
+// "SI ", 3 OTH): reads and echoes it, then writes the decimals of the new unit system to the
+// listing. True when the block was read.
+bool ReadUnitsCommand(std::FILE* input, std::FILE* listing, int unitSystem);

@@ -4,6 +4,10 @@
 #include <cstdio>
 #include <optional>
 
+#include "core/data_error_output.h"
+#include "core/echo_writer.h"
+#include "core/input_lines.h"
+#include "core/output_table.h"
 #include "core/preferences.h"
 #include "core/text_exception.h"
 
@@ -253,6 +257,35 @@ double Convert(double x, int from, int to, std::optional<double> (*direct)(doubl
 double LengthInSI(int index) { return index >= 0 && index < 5 ? lengthInSI[index] : 0.0; }
 double ForceInSIAt(int index) { return index >= 0 && index < 5 ? forceInSI[index] : 0.0; }
 
+const char* const unitsFrameLine = "ERROR IN UNITS INPUT DATA";
+
+// 1210 E: the line of the other units is missing or has fewer than two numbers.
+void MessageOtherUnitsLine(const std::string* line) {
+    Cpp_DataErrorOutput::BeginReading(1210, 0, unitsFrameLine);
+    Cpp_DataErrorOutput::AddString(
+        "Bad line of data for the length and force units of other units.");
+    Cpp_DataErrorOutput::AddString(
+        "Two values are required: the length unit index and the force unit index.");
+    if (line)
+        Cpp_DataErrorOutput::FinishWithInputLine(*line);
+    else
+        Cpp_DataErrorOutput::Finish();
+}
+
+// 1220 E: a length or force unit index outside the units offered.
+void MessageOtherUnitsIndex(double length, double force, const std::string& line) {
+    Cpp_DataErrorOutput::BeginReading(1220, 0, unitsFrameLine);
+    Cpp_DataErrorOutput::AddLine("Unrecognized length or force unit index for other units: %g %g",
+                                 length, force);
+    Cpp_DataErrorOutput::AddString(
+        "Length units: 0 feet, 1 inches, 2 millimeters, 3 centimeters, 4 meters.");
+    Cpp_DataErrorOutput::AddString(
+        "Force units: 0 pounds, 1 kips, 2 kilograms-force, 3 Newtons, 4 kilonewtons.");
+    Cpp_DataErrorOutput::FinishWithInputLine(line);
+}
+
+bool IsUnitIndex(double value, int count) { return value >= 0.0 && value < count; }
+
 class CancellingUnitsDialog final : public UnitsSelectionDialog {
 public:
     bool Run(s_UnitsSelection&) override { return false; }
@@ -387,4 +420,42 @@ bool WriteUnitsCommand(bool document, std::FILE* file) {
         return true;
     }
     return false;
+}
+
+bool ApplyUnitsCommand(std::FILE* input, std::FILE* echoFile, int system) {
+    Cpp_OutputTable table(echoFile);
+    Cpp_Errors errors(echoFile);
+    SetOutputFile(echoFile);
+    unitSystem = system;
+    if (system == UnitSystemOther) {
+        s_InputLineType record;
+        record.maxValues = 2;
+        if (!ReadNumberLine(input, record)) {
+            MessageOtherUnitsLine(nullptr);
+            return false;
+        }
+        if (record.numValues < 2) {
+            MessageOtherUnitsLine(&record.text);
+            return false;
+        }
+        const double length = record.values[0];
+        const double force = record.values[1];
+        if (!IsUnitIndex(length, LengthUnitCount) || !IsUnitIndex(force, ForceUnitCount)) {
+            MessageOtherUnitsIndex(length, force, record.text);
+            return false;
+        }
+        otherLengthIndex = static_cast<int>(length);
+        otherForceIndex = static_cast<int>(force);
+    }
+    if (echoFile) {
+        Cpp_OutputTable::SetTitleLine(1, "UNITS INFORMATION");
+        Cpp_OutputTable::StartTable(2, 0, '*', true);
+    }
+    PrintBlankLines(1);
+    switch (system) {
+    case UnitSystemEnglish: PrintText("English units (feet, pounds) will be used.\n"); break;
+    case UnitSystemSI: PrintText("SI units (meters, Newtons) will be used.\n"); break;
+    case UnitSystemOther: PrintText("Other units (not English or SI) will be used.\n"); break;
+    }
+    return true;
 }

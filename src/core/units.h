@@ -108,3 +108,10 @@ bool RunUnitsDialog();
 // for other units in the document a second line with the length and the force unit index.
 // False, and nothing written, for a unit system other than 1 to 3.
 bool WriteUnitsCommand(bool document, std::FILE* file);
+
+// The units command of the input format, after the command words ENG, SIU or "SI " and OTH
+// (systems 1, 2, 3): sets the unit system; for "other" reads the line of the length and force
+// unit indices (a missing line, fewer than two numbers or an index outside the units offered is
+// a numbered message, fails the command and keeps the previous choices); echoes table 2
+// "UNITS INFORMATION" to the echo file. False when the command failed.
+bool ApplyUnitsCommand(std::FILE* input, std::FILE* echoFile, int system);

@@ -2,9 +2,14 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
+#include <cstdio>
 
+#include "core/data_error_output.h"
+#include "core/echo_writer.h"
+#include "core/output_table.h"
 #include "core/preferences.h"
+#include "core/text_files.h"
+#include "core/text_formats.h"
 #include "core/text_exception.h"
 #include "platform/services.h"
 
@@ -18,6 +23,15 @@ protected:
     }
     void TearDown() override { ResetUnits(); }
 };
+
+// What was written to a temporary file; closes it.
+std::string ReadBack(std::FILE* file) {
+    std::rewind(file);
+    std::string text;
+    for (int c; (c = std::fgetc(file)) != EOF;) text += static_cast<char>(c);
+    std::fclose(file);
+    return text;
+}
 
 double Length(double v, int from, int to) { return s_UnitValueType(v, from).LengthIn(to); }
 double Area(double v, int from, int to) { return s_UnitValueType(v, from).AreaIn(to); }
@@ -107,9 +121,9 @@ TEST_F(Units, TheUnitsCommandLineOfEachSystem) {
     SetOtherUnits(LengthMeters, ForceKilonewtons);
     for (const auto& c : cases) {
         SetUnitSystem(c.system);
-        std::ostringstream out;
-        EXPECT_EQ(WriteUnitsCommand(c.document, out), c.result) << c.system;
-        EXPECT_EQ(out.str(), c.text) << c.system;
+        std::FILE* file = std::tmpfile();
+        EXPECT_EQ(WriteUnitsCommand(c.document, file), c.result) << c.system;
+        EXPECT_EQ(ReadBack(file), c.text) << c.system;
     }
 }
 
@@ -157,6 +171,82 @@ TEST_F(Units, UnitsTypeInTheProfileMustBeAUnitSystem) {
     SetUnitSystem(1);
     ReadWriteUnitSystem(false);
     EXPECT_EQ(profile.GetString("GENERAL", "Units Type"), "1");
+}
+
+class UnitsCommand : public Units {
+protected:
+    void SetUp() override {
+        Units::SetUp();
+        Cpp_KlivenSettings::Reset();
+        Cpp_DataErrorOutput::ResetForTests();
+        SetRunTimeText("today");
+    }
+    void TearDown() override {
+        SetOutputFile(nullptr);
+        Cpp_OutputTable::SetFileOnly(nullptr);
+        Cpp_OutputTable::ClearTitles();
+        Cpp_DataErrorOutput::ResetForTests();
+        Units::TearDown();
+    }
+    OutputText listing;
+};
+
+TEST_F(UnitsCommand, OtherUnitsAreReadAndEchoedWithTheDecimals) {
+    InputText input("         4        4\nHEAding\n");
+    ASSERT_TRUE(ReadUnitsCommand(input.get(), listing.get(), 3));
+    int length = -1, force = -1;
+    GetOtherUnits(length, force);
+    EXPECT_EQ(GetUnitSystem(), 3);
+    EXPECT_EQ(length, LengthMeters);
+    EXPECT_EQ(force, ForceKilonewtons);
+    const std::string text = listing.Text();
+    EXPECT_NE(text.find("TABLE NO. 2\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("* UNITS INFORMATION *\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("\nOther units (not English or SI) will be used.\n\n"
+                        "Number of decimals for coordinates in output: 6\n"
+                        "Number of decimals for forces in output: 0\n"
+                        "Number of decimals for stresses in output: 1\n"
+                        "Number of decimals for unit weights in output: 2\n"
+                        "Number of decimals for angles in output: 2\n"),
+              std::string::npos)
+        << text;
+}
+
+TEST_F(UnitsCommand, SIUnitsEchoTheirSentenceAndDecimals) {
+    InputText input("");
+    ASSERT_TRUE(ReadUnitsCommand(input.get(), listing.get(), 2));
+    EXPECT_EQ(GetUnitSystem(), 2);
+    const std::string text = listing.Text();
+    EXPECT_NE(text.find("SI units (meters, Newtons) will be used.\n"), std::string::npos);
+    EXPECT_NE(text.find("Number of decimals for unit weights in output: 4\n"), std::string::npos);
+}
+
+// An "OTHer units" line with indices outside the units offered, too few numbers, or no line at
+// all fails the block with a numbered message and keeps the previous choices.
+TEST_F(UnitsCommand, BadOtherUnitsLinesAreNumberedMessages) {
+    struct Case {
+        const char* input;
+        const char* number;
+    } cases[] = {{"  7  0\n", "KLIVEN ERROR NUMBER 1220"},
+                 {"  0  -1\n", "KLIVEN ERROR NUMBER 1220"},
+                 {"  4.5  9e99\n", "KLIVEN ERROR NUMBER 1220"},
+                 {"  4\n", "KLIVEN ERROR NUMBER 1210"},
+                 {"", "KLIVEN ERROR NUMBER 1210"}};
+    for (const auto& c : cases) {
+        OutputText out;
+        ResetUnits();
+        SetOtherUnits(LengthCentimeters, ForceNewtons);
+        InputText input(c.input);
+        EXPECT_FALSE(ReadUnitsCommand(input.get(), out.get(), 3)) << c.input;
+        int length = -1, force = -1;
+        GetOtherUnits(length, force);
+        EXPECT_EQ(length, LengthCentimeters) << c.input;
+        EXPECT_EQ(force, ForceNewtons) << c.input;
+        const std::string text = out.Text();
+        EXPECT_NE(text.find(c.number), std::string::npos) << c.input << text;
+        EXPECT_NE(text.find("ERROR IN UNITS INPUT DATA"), std::string::npos) << text;
+        EXPECT_EQ(text.find("Number of decimals"), std::string::npos) << text;
+    }
 }
 
 }  // namespace
