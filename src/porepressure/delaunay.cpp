@@ -1,5 +1,6 @@
 #include "porepressure/delaunay.h"
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 #include <vector>
@@ -125,6 +126,20 @@ bool AreCollinear(const Cpp_VERTEX* a, const Cpp_VERTEX* b, const Cpp_VERTEX* c)
 }
 
 bool IsCounterClockwise(const Cpp_VERTEX* a, const Cpp_VERTEX* b, const Cpp_VERTEX* c) {
+    const double cross = (b->X() - a->X()) * (c->Y() - a->Y()) - (c->X() - a->X()) * (b->Y() - a->Y());
+    // Far from collinear (the distance of each vertex from the opposite side beyond the
+    // tolerance by more than any rounding): the sign alone decides, as below.
+    {
+        const double tol = GetTriangulationTolerance();
+        const double scale = std::fabs(a->X()) + std::fabs(a->Y()) + std::fabs(b->X()) +
+                             std::fabs(b->Y()) + std::fabs(c->X()) + std::fabs(c->Y());
+        const double band = tol * (1.0 + 1e-6) + 1e-12 * scale;
+        auto sq = [](double u, double v) { return u * u + v * v; };
+        const double lmax2 = std::max({sq(b->X() - a->X(), b->Y() - a->Y()),
+                                       sq(c->X() - b->X(), c->Y() - b->Y()),
+                                       sq(a->X() - c->X(), a->Y() - c->Y())});
+        if (cross * cross > lmax2 * band * band) return cross > 0.0;
+    }
     if (AreCollinear(a, b, c)) return Distance(a, c) - Distance(a, b) >= -GetTriangulationTolerance();
     return (b->X() - a->X()) * (c->Y() - a->Y()) - (c->X() - a->X()) * (b->Y() - a->Y()) > 0.0;
 }

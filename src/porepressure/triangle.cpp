@@ -65,8 +65,9 @@ void Cpp_Triangle::Circumcircle(double& cx, double& cy, double& r2, bool& failed
 
 namespace {
 
-inline bool SideTest(const Cpp_VERTEX* a, const Cpp_VERTEX* b, const Cpp_VERTEX* r, double x,
-                     double y, double tol) {
+// The side test as specified: signed distances from the edge line through its unit normal.
+bool SideTestExact(const Cpp_VERTEX* a, const Cpp_VERTEX* b, const Cpp_VERTEX* r, double x,
+                   double y, double tol) {
     const double ex = b->X() - a->X();
     const double ey = b->Y() - a->Y();
     const double length = std::sqrt(ex * ex + ey * ey);
@@ -78,6 +79,26 @@ inline bool SideTest(const Cpp_VERTEX* a, const Cpp_VERTEX* b, const Cpp_VERTEX*
     if (std::fabs(dp) <= tol) return true;
     const double dk = nx * r->X() + ny * r->Y() + c;
     return (dp < 0.0 && dk < 0.0) || (dp > 0.0 && dk > 0.0);
+}
+
+// The same answer without square roots wherever the point and the reference vertex are clear
+// of the tolerance band by more than any rounding; the exact form decides the rest.
+inline bool SideTest(const Cpp_VERTEX* a, const Cpp_VERTEX* b, const Cpp_VERTEX* r, double x,
+                     double y, double tol) {
+    const double ax = a->X(), ay = a->Y();
+    const double ex = b->X() - ax;
+    const double ey = b->Y() - ay;
+    const double l2 = ex * ex + ey * ey;
+    const double scale = std::fabs(ax) + std::fabs(ay) + std::fabs(x) + std::fabs(y) +
+                         std::fabs(r->X()) + std::fabs(r->Y()) + std::fabs(b->X()) + std::fabs(b->Y());
+    const double margin = 1e-6 * tol + 1e-12 * scale;
+    const double band = tol + margin;
+    const double crossP = ex * (y - ay) - ey * (x - ax);
+    const double crossK = ex * (r->Y() - ay) - ey * (r->X() - ax);
+    if (l2 > band * band && crossP * crossP > l2 * band * band &&
+        crossK * crossK > l2 * margin * margin)
+        return (crossP < 0.0 && crossK < 0.0) || (crossP > 0.0 && crossK > 0.0);
+    return SideTestExact(a, b, r, x, y, tol);
 }
 
 }  // namespace

@@ -11,7 +11,6 @@ namespace {
 
 struct TriangulationToleranceState {
     bool computed = false;
-    bool dirty = false;
     double tolerance = 0.0;
     double xmin = 0.0, xmax = 0.0, ymin = 0.0, ymax = 0.0;
 };
@@ -384,7 +383,6 @@ bool UnregisterVertexList(Cpp_VertexList* list) {
     return list ? VertexListRegistry::Remove(list) : false;
 }
 
-void MarkToleranceDirty() { g_tolerance.dirty = true; }
 
 void UpdateToleranceExtents(Cpp_VertexList* list) {
     double xmin, ymin, xmax, ymax;
@@ -403,23 +401,30 @@ void UpdateToleranceExtents(Cpp_VertexList* list) {
     }
     g_tolerance.tolerance = ((g_tolerance.xmax - g_tolerance.xmin) +
                              (g_tolerance.ymax - g_tolerance.ymin)) * 0.5 / 1000000.0;
+    triangulation_detail::g_toleranceCache.tolerance = g_tolerance.tolerance;
 }
 
-double GetTriangulationTolerance() {
-    if (!g_tolerance.computed || g_tolerance.dirty) {
-        for (Cpp_VertexList* l = g_registryFirst; l; l = l->RegistryNext()) {
-            if (l->IsChanged()) {
-                UpdateToleranceExtents(l);
-                l->SetChanged(false);
-            }
+namespace triangulation_detail {
+
+ToleranceCache g_toleranceCache;
+
+double RecomputeTolerance() {
+    for (Cpp_VertexList* l = g_registryFirst; l; l = l->RegistryNext()) {
+        if (l->IsChanged()) {
+            UpdateToleranceExtents(l);
+            l->SetChanged(false);
         }
-        g_tolerance.dirty = false;
     }
+    g_toleranceCache.tolerance = g_tolerance.tolerance;
+    g_toleranceCache.valid = g_tolerance.computed;
     return g_tolerance.tolerance;
 }
 
+}  // namespace triangulation_detail
+
 void ResetTriangulationGlobals() {
     g_tolerance = TriangulationToleranceState();
+    triangulation_detail::g_toleranceCache = triangulation_detail::ToleranceCache();
     VertexListRegistry::Clear();
     if (g_resetHook) g_resetHook();
 }

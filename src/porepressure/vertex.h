@@ -130,10 +130,25 @@ struct VertexListRegistry {
 
 void RegisterVertexList(Cpp_VertexList* list);
 bool UnregisterVertexList(Cpp_VertexList* list);
-void MarkToleranceDirty();
 // Widens the tolerance extents with the list's extents and recomputes the tolerance.
 void UpdateToleranceExtents(Cpp_VertexList* list);
-double GetTriangulationTolerance();
+
+namespace triangulation_detail {
+// The tolerance as last computed; valid while no vertex was added since.
+struct ToleranceCache {
+    bool valid = false;
+    double tolerance = 0.0;
+};
+extern ToleranceCache g_toleranceCache;
+double RecomputeTolerance();
+}  // namespace triangulation_detail
+
+inline void MarkToleranceDirty() { triangulation_detail::g_toleranceCache.valid = false; }
+// Every geometric test asks for it, so the usual case is one flag test.
+inline double GetTriangulationTolerance() {
+    const auto& cache = triangulation_detail::g_toleranceCache;
+    return cache.valid ? cache.tolerance : triangulation_detail::RecomputeTolerance();
+}
 void ResetTriangulationGlobals();
 
 // Hook for the scratch lists of point deletion and moving, emptied by ResetTriangulationGlobals.
