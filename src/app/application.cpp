@@ -1,27 +1,141 @@
 #include "app/application.h"
 
+#include "app/command_line.h"
+#include "app/guarded_call.h"
+#include "app/main_frame.h"
+#include "app/numeric_locale.h"
+#include "core/message_boxes.h"
+#include "platform/ini_profile.h"
+#include "platform/posix_processes.h"
+#include "platform/qt/qt_clipboard.h"
+#include "platform/qt/qt_data_errors.h"
+#include "platform/qt/qt_file_dialogs.h"
+#include "platform/qt/qt_graph_window.h"
+#include "platform/qt/qt_help.h"
+#include "platform/qt/qt_info_window.h"
+#include "platform/qt/qt_load_scaling.h"
+#include "platform/qt/qt_message_boxes.h"
+#include "platform/qt/qt_printing.h"
+#include "platform/qt/qt_status_line.h"
+#include "platform/services.h"
+
 #include <QApplication>
-#include <QMainWindow>
-#include <QMenuBar>
+#include <QSocketNotifier>
 #include <QStatusBar>
-#include <clocale>
+#include <csignal>
+#include <cstdio>
+#include <sys/socket.h>
+#include <unistd.h>
 
 namespace app {
 
+namespace {
+
+// Every event handler of every widget runs through here: nothing thrown reaches the loop.
+class GuardedApplication final : public QApplication {
+public:
+    GuardedApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+    bool notify(QObject* receiver, QEvent* event) override {
+        bool handled = false;
+        GuardedCall("event handler", [&] { handled = QApplication::notify(receiver, event); });
+        return handled;
+    }
+};
+
+// SIGTERM and SIGINT (logging out, Ctrl+C in the terminal) end the event loop normally, so
+// shut-down runs and the settings are written.
+int quitPipe[2] = {-1, -1};
+
+void OnQuitSignal(int) {
+    const char byte = 1;
+    [[maybe_unused]] auto n = ::write(quitPipe[1], &byte, 1);
+}
+
+void QuitOnSignals(QObject* parent) {
+    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, quitPipe) != 0) return;
+    auto* notifier = new QSocketNotifier(quitPipe[0], QSocketNotifier::Read, parent);
+    QObject::connect(notifier, &QSocketNotifier::activated, [] {
+        char byte = 0;
+        [[maybe_unused]] auto n = ::read(quitPipe[0], &byte, 1);
+        QApplication::quit();
+    });
+    struct sigaction action {};
+    action.sa_handler = OnQuitSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    sigaction(SIGTERM, &action, nullptr);
+    sigaction(SIGINT, &action, nullptr);
+}
+
+}  // namespace
+
+struct Application::Parts {
+    platform::IniProfile profile{platform::IniProfile::DefaultFile()};
+    platform::PosixProcesses processes;
+    platform::qt::QtMessageBoxes messageBoxes;
+    platform::qt::QtFileDialogs fileDialogs;
+    platform::qt::QtClipboard clipboard;
+    platform::qt::QtHelp help;
+    // The frame before the services that live in its windows, which go first.
+    std::unique_ptr<MainFrame> frame = std::make_unique<MainFrame>();
+    platform::qt::QtStatusLine statusLine{frame->statusBar()};
+    platform::qt::QtInfoWindow infoWindow{frame.get()};
+    platform::qt::QtDataErrors dataErrors{frame.get()};
+    platform::qt::QtLoadScaling loadScaling{frame.get()};
+    platform::qt::QtGraphWindow graphWindow{frame.get()};
+    platform::qt::QtPrinting printing{frame.get()};
+};
+
+Application::Application(const std::vector<std::string>& arguments) {
+    UseCNumericLocale();
+    for (const auto& ignored : ParseCommandLine(arguments))
+        std::fprintf(stderr, "dravonet: ignoring the argument \"%s\"\n", ignored.c_str());
+
+    parts_ = std::make_unique<Parts>();
+    Parts& p = *parts_;
+    p.messageBoxes.SetMainWindow(p.frame.get());
+    p.fileDialogs.SetMainWindow(p.frame.get());
+    auto& s = platform::Services();
+    s.SetProfile(&p.profile);
+    s.SetProcesses(&p.processes);
+    s.SetMessageBoxes(&p.messageBoxes);
+    s.SetFileDialogs(&p.fileDialogs);
+    s.SetClipboard(&p.clipboard);
+    s.SetHelp(&p.help);
+    s.SetStatusLine(&p.statusLine);
+    s.SetInfoWindow(&p.infoWindow);
+    s.SetDataErrors(&p.dataErrors);
+    s.SetLoadScalingDialog(&p.loadScaling);
+    s.SetGraphWindow(&p.graphWindow);
+    s.SetPrinting(&p.printing);
+    SetMainWindowExists(true);
+    p.statusLine.SetText("Ready");
+}
+
+Application::~Application() {
+    SetMainWindowExists(false);
+    if (!parts_->profile.Flush())
+        std::fprintf(stderr, "dravonet: cannot write the settings to %s\n",
+                     parts_->profile.File().c_str());
+    platform::Services().Reset();
+}
+
+MainFrame& Application::Frame() { return *parts_->frame; }
+
 int RunApplication(int argc, char* argv[]) {
-    QApplication application(argc, argv);
+    GuardedApplication application(argc, argv);
     QApplication::setApplicationName("dravonet");
     QApplication::setOrganizationName("dravonet");
-    // Numbers in files and on screen never follow the user's locale.
-    std::setlocale(LC_NUMERIC, "C");
-
-    QMainWindow frame;
-    frame.setWindowTitle("Untitled - Dravonet");
-    frame.menuBar()->addMenu("&File")->addAction("E&xit", &frame, &QMainWindow::close);
-    frame.statusBar()->showMessage("Ready");
-    frame.resize(1024, 768);
-    frame.show();
-    return QApplication::exec();
+    std::vector<std::string> arguments;
+    for (const QString& a : QApplication::arguments()) arguments.push_back(a.toStdString());
+    QuitOnSignals(&application);
+    int result = 1;
+    GuardedCall("start-up", [&] {
+        Application program(arguments);
+        program.Frame().show();
+        result = QApplication::exec();
+    });
+    return result;
 }
 
 }  // namespace app

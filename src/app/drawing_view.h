@@ -1,0 +1,43 @@
+#pragma once
+// The drawing view: everything is drawn through the device context into an image the size of
+// the view (white background), which the view then shows. Rubber bands are drawn in XOR into
+// the same image between paints (DrawOverlay), so drawing one twice erases it.
+
+#include "platform/device_context.h"
+
+#include <QImage>
+#include <QWidget>
+#include <functional>
+
+namespace app {
+
+class DrawingView : public QWidget {
+    Q_OBJECT
+public:
+    explicit DrawingView(QWidget* parent = nullptr);
+
+    // What a paint draws after the white background (the whole problem, later).
+    using PaintHandler = std::function<void(platform::DeviceContext&)>;
+    void SetPaintHandler(PaintHandler handler) { paintHandler_ = std::move(handler); }
+
+    // Draws onto what is shown now, without a full repaint (rubber bands, marks).
+    void DrawOverlay(const std::function<void(platform::DeviceContext&)>& draw);
+
+    // Redraws the whole image now (next time the view is painted, otherwise).
+    void Redraw();
+
+    // The image last shown.
+    const QImage& Image() const { return image_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void RenderImage();
+    PaintHandler paintHandler_;
+    QImage image_;
+    bool stale_ = true;
+};
+
+}  // namespace app

@@ -1,0 +1,172 @@
+#include "app/application.h"
+#include "app/command_line.h"
+#include "app/drawing_view.h"
+#include "app/guarded_call.h"
+#include "app/main_frame.h"
+#include "core/text_exception.h"
+#include "platform/qt/image_dc.h"
+#include "support/fake_services.h"
+#include "support/test_support.h"
+
+#include <QApplication>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTest>
+#include <QTimer>
+#include <cstdlib>
+#include <gtest/gtest.h>
+#include <stdexcept>
+#include <csignal>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+// The settings of a test run go to a folder of its own, never the user's.
+class ConfigHome {
+public:
+    ConfigHome() {
+        const char* old = std::getenv("XDG_CONFIG_HOME");
+        if (old) old_ = old, hadOld_ = true;
+        setenv("XDG_CONFIG_HOME", dir_.Path().c_str(), 1);
+    }
+    ~ConfigHome() {
+        if (hadOld_) {
+            setenv("XDG_CONFIG_HOME", old_.c_str(), 1);
+        } else {
+            unsetenv("XDG_CONFIG_HOME");
+        }
+    }
+    const std::filesystem::path& Path() const { return dir_.Path(); }
+
+private:
+    testsupport::TempDir dir_;
+    std::string old_;
+    bool hadOld_ = false;
+};
+
+TEST(Application, StartsShowsAWhiteViewAndQuits) {
+    ConfigHome home;
+    {
+        app::Application program({"dravonet", "slope.preinput-kliven"});
+        app::MainFrame& frame = program.Frame();
+        frame.show();
+        EXPECT_EQ(app::CommandLineFile(),
+                  std::filesystem::current_path() / "slope.preinput-kliven");
+        EXPECT_FALSE(frame.menuBar()->actions().isEmpty());
+        EXPECT_EQ(platform::Services().StatusLine().Text(), "Ready");
+        platform::Services().Profile().SetString("Settings", "Default Directory", "/tmp");
+
+        bool painted = false;
+        frame.View()->SetPaintHandler([&](platform::DeviceContext& dc) {
+            painted = true;
+            dc.MoveTo(10, 10);
+            dc.LineTo(60, 10);
+        });
+        frame.View()->Redraw();
+        QTimer::singleShot(100, &frame, &QWidget::close);
+        QTimer::singleShot(150, qApp, &QApplication::quit);
+        EXPECT_EQ(QApplication::exec(), 0);
+        EXPECT_TRUE(painted);
+        const QImage& image = frame.View()->Image();
+        ASSERT_FALSE(image.isNull());
+        EXPECT_EQ(image.pixel(5, 5), qRgb(255, 255, 255));
+        EXPECT_EQ(image.pixel(30, 10), qRgb(0, 0, 0));
+        EXPECT_EQ(image.pixel(image.width() - 1, image.height() - 1), qRgb(255, 255, 255));
+    }
+    // Shut-down writes the settings and puts the stand-ins back.
+    EXPECT_EQ(testsupport::ReadFile(home.Path() / "dravonet" / "dravonet.ini"),
+              "[Settings]\nDefault Directory=/tmp\n");
+    EXPECT_EQ(platform::Services().StatusLine().Text(), "");
+}
+
+TEST(CommandLine, TakesTheFirstFileAndIgnoresTheRest) {
+    EXPECT_TRUE(app::ParseCommandLine({"dravonet"}).empty());
+    EXPECT_TRUE(app::CommandLineFile().empty());
+    const auto ignored = app::ParseCommandLine({"dravonet", "-x", "/d/a b.preinput-kliven", "c"});
+    EXPECT_EQ(app::CommandLineFile(), std::filesystem::path("/d/a b.preinput-kliven"));
+    EXPECT_EQ(ignored, (std::vector<std::string>{"-x", "c"}));
+    app::ParseCommandLine({"dravonet", "--", "-odd-name"});
+    EXPECT_EQ(app::CommandLineFile().filename(), "-odd-name");
+    app::SetCommandLineFile({});
+}
+
+TEST(GuardedCall, CatchesEverythingAndReportsIt) {
+    testsupport::FakeServices fakes;
+    EXPECT_TRUE(app::GuardedCall("ok", [] {}));
+    EXPECT_FALSE(app::GuardedCall("text", [] { throw Cpp_TextException("EXCEPTION: Cpp_Line::DrawLine"); }));
+    EXPECT_EQ(fakes.statusLine.text, "EXCEPTION: Cpp_Line::DrawLine");
+    EXPECT_FALSE(app::GuardedCall("std", [] { throw std::runtime_error("bad"); }));
+    EXPECT_EQ(fakes.statusLine.text, "Unexpected error: bad");
+    struct Exc_NULLDeviceContext {};
+    EXPECT_FALSE(app::GuardedCall("nested", [] { throw Exc_NULLDeviceContext(); }));
+    EXPECT_FALSE(app::GuardedCall("int", [] { throw 42; }));
+    EXPECT_EQ(fakes.statusLine.history.size(), 4u);
+}
+
+TEST(GuardedCall, AThrowingPaintLeavesTheViewWorking) {
+    testsupport::FakeServices fakes;
+    app::DrawingView view;
+    view.resize(120, 80);
+    view.SetPaintHandler([](platform::DeviceContext& dc) {
+        dc.FillRect({0, 0, 10, 10}, 0);
+        throw Cpp_TextException("EXCEPTION: Cpp_Graphics::DisplayPixelsToDisplayInches - NULL CWnd Pointer");
+    });
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    view.repaint();
+    EXPECT_EQ(fakes.statusLine.text,
+              "EXCEPTION: Cpp_Graphics::DisplayPixelsToDisplayInches - NULL CWnd Pointer");
+    EXPECT_EQ(view.Image().pixel(5, 5), qRgb(0, 0, 0));
+    EXPECT_EQ(view.Image().pixel(50, 50), qRgb(255, 255, 255));
+}
+
+TEST(DrawingView, AnOverlayDrawnTwiceInXorLeavesTheImage) {
+    app::DrawingView view;
+    view.resize(100, 100);
+    view.SetPaintHandler([](platform::DeviceContext& dc) { dc.Ellipse(10, 10, 90, 90); });
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    view.repaint();
+    const QImage before = view.Image().copy();
+    auto band = [](platform::DeviceContext& dc) {
+        dc.SetRop2(platform::RasterOp::XorPen);
+        dc.SetPen({platform::PenStyle::Solid, 1, 0xFFFFFF});
+        dc.MoveTo(0, 50);
+        dc.LineTo(100, 20);
+    };
+    view.DrawOverlay(band);
+    EXPECT_NE(view.Image(), before);
+    view.DrawOverlay(band);
+    EXPECT_EQ(view.Image(), before);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(Program, StartsOffscreenAndEndsCleanlyWhenAskedTo) {
+    const auto program = std::filesystem::canonical("/proc/self/exe").parent_path().parent_path() /
+                         "src" / "dravonet";
+    ASSERT_TRUE(std::filesystem::exists(program)) << program;
+    ConfigHome home;
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    const pid_t pid = fork();
+    ASSERT_GE(pid, 0);
+    if (pid == 0) {
+        execl(program.c_str(), program.c_str(), "missing.preinput-kliven", static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    // Let it come up; it must still be running.
+    int status = 0;
+    for (int i = 0; i < 100; ++i) {
+        ASSERT_EQ(waitpid(pid, &status, WNOHANG), 0) << "the program ended at start-up";
+        usleep(10000);
+    }
+    kill(pid, SIGTERM);
+    ASSERT_EQ(waitpid(pid, &status, 0), pid);
+    EXPECT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+}
+
+}  // namespace
