@@ -1,0 +1,94 @@
+#pragma once
+// Distributed loads of one stage: normal and shear stresses at points of the slope surface,
+// varying linearly between neighbouring points, either entered or generated from a
+// piezometric line of the stage; the DIS block and the check against the slope line.
+
+#include <cstdio>
+#include <vector>
+
+#include "core/point_xy.h"
+
+class Cpp_Line;
+
+struct s_DistributedLoadPoint {
+    double x = 0.0;
+    double y = 0.0;
+    double normal = 0.0;
+    double shear = 0.0;
+};
+
+class Cpp_DistributedLoadPoint : public Cpp_PointXY {
+public:
+    class Exc_NotAValidSegment {};
+
+    Cpp_DistributedLoadPoint() = default;
+    Cpp_DistributedLoadPoint(double x, double y, double normal, double shear);
+
+    Cpp_DistributedLoadPoint* NextPoint() const {
+        return static_cast<Cpp_DistributedLoadPoint*>(Next());
+    }
+    void SetValues(double x, double y, double normal, double shear);
+    s_DistributedLoadPoint GetPointRecord() const { return {X(), Y(), normalStress, shearStress}; }
+
+    double normalStress = 0.0;
+    double shearStress = 0.0;
+    // Outer edges of the diagrams last drawn over the segment to the next point.
+    s_tagTypePointXY normalDiagram[2];
+    s_tagTypePointXY shearDiagram[2];
+};
+
+class Cpp_DistributedLoadData {
+public:
+    Cpp_DistributedLoadData() = default;
+    ~Cpp_DistributedLoadData();
+    Cpp_DistributedLoadData(const Cpp_DistributedLoadData&) = delete;
+    Cpp_DistributedLoadData& operator=(const Cpp_DistributedLoadData&) = delete;
+
+    // Stores the stage and takes the stage's display defaults.
+    void InitForStage(int stage);
+    int Stage() const { return stage_; }
+    void ReloadDisplayFlags();
+    static void GetDefaultDisplayFlags(int stage, bool& points, bool& normal, bool& shear);
+    static void SetDefaultDisplayFlags(int stage, bool points, bool normal, bool shear);
+
+    Cpp_DistributedLoadPoint* GetFirstListItem() const { return first_; }
+    int Count() const { return count_; }
+    // Appends a point numbered with the new count.
+    Cpp_DistributedLoadPoint* AddPoint(double x, double y, double normal, double shear);
+    void DeleteAllPoints();
+    std::vector<s_DistributedLoadPoint> GetPoints() const;
+    // Replaces the points by the records, numbered 1 to n.
+    void SetPoints(const std::vector<s_DistributedLoadPoint>& points);
+    double GetMaxValue() const;
+
+    bool UsesPiezometricLine() const { return usesPiezometricLine_; }
+    int PiezometricLineNumber() const { return piezometricLine_; }
+    void ClearPiezometricLine();
+    // Asks before discarding existing points; false (nothing changed) for a number below 1 or
+    // when the user keeps the points.
+    bool SetPiezometricLine(int number);
+
+    // The DIS block.
+    bool ReadInput(std::FILE* input, std::FILE* echoFile, bool echo);
+    bool WriteKLIVEN4InputDataFile(std::FILE* file) const;
+    // Echo table 27 (stage 1) or 28 (stage 2) of the loads generated from piezometric line n.
+    void PrintData(int lineNumber, std::FILE* echoFile) const;
+    // The data check against the slope line (may be null or without points).
+    bool Check(const Cpp_Line* slope, std::FILE* echoFile);
+
+    bool showPoints = true;
+    bool showLabels = false;
+    bool showNormalStress = true;
+    bool showShearStress = true;
+
+private:
+    void ReverseOrder();
+    void EchoRow(std::FILE* echoFile, long count, const Cpp_DistributedLoadPoint& p) const;
+
+    Cpp_DistributedLoadPoint* first_ = nullptr;
+    Cpp_DistributedLoadPoint* last_ = nullptr;
+    int count_ = 0;
+    int stage_ = 1;
+    bool usesPiezometricLine_ = false;
+    int piezometricLine_ = 0;
+};

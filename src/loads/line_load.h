@@ -1,0 +1,83 @@
+#pragma once
+// Line loads of one stage: forces per unit width applied at points of the cross-section, by
+// components (option 1) or by resultant and inclination (option 2); the LIN block and its check.
+
+#include <cstdio>
+#include <memory>
+#include <vector>
+
+#include "core/point_xy.h"
+
+// One row of the load table.
+struct s_LineLoadType {
+    double x = 0.0;
+    double y = 0.0;
+    int option = 1;
+    double horizontal = 0.0;
+    double vertical = 0.0;
+    double resultant = 0.0;
+    double inclination = 0.0;
+};
+
+class Cpp_LineLoad : public Cpp_PointXY {
+public:
+    enum { ByComponents = 1, ByResultant = 2 };
+
+    Cpp_LineLoad() = default;
+    // Option 1 takes (H, V), option 2 (R, inclination in degrees); the other pair is derived.
+    // Any other option keeps all four values 0.
+    Cpp_LineLoad(int number, double x, double y, int option, double first, double second);
+
+    // Derives the other representation again from the one the option names.
+    void UpdateDerivedValues();
+    // Completes a table record from x, y, option and the pair the option names.
+    static void FromTableRecord(s_LineLoadType& record);
+    s_LineLoadType ToTableRecord() const;
+
+    int number = 0;
+    int option = ByComponents;
+    double horizontal = 0.0;
+    double vertical = 0.0;
+    double resultant = 0.0;
+    double inclination = 0.0;  // degrees from the horizontal, counter-clockwise
+    double tailX = 0.0;
+    double tailY = 0.0;
+};
+
+class Cpp_LineLoadList {
+public:
+    Cpp_LineLoadList() = default;
+    explicit Cpp_LineLoadList(int stage) { InitForStage(stage); }
+
+    void InitForStage(int stage);
+    int Stage() const { return stage_; }
+    void ReloadDisplayFlag();
+    static bool GetDefaultDisplayFlag(int stage);
+    static void SetDefaultDisplayFlag(int stage, bool shown);
+
+    const std::vector<std::unique_ptr<Cpp_LineLoad>>& Loads() const { return loads_; }
+    int Count() const { return static_cast<int>(loads_.size()); }
+    Cpp_LineLoad* AddByComponents(int number, double x, double y, double h, double v);
+    Cpp_LineLoad* AddByMagnitude(int number, double x, double y, double r, double inclination);
+    Cpp_LineLoad* FindLoad(int number) const;
+    void DeleteAll();
+    // Unlinks and frees the load; false when it is not in the list.
+    bool DeleteLoad(const Cpp_LineLoad* load);
+    double GetMaxForce() const;
+    std::vector<s_LineLoadType> GetTableRecords() const;
+    // Replaces the loads by the records, numbered 1, 2, ... in table order; a record with an
+    // option other than 1 or 2 is skipped (its number is still used up).
+    void SetFromTableRecords(const std::vector<s_LineLoadType>& records);
+
+    bool ReadInput(std::FILE* input, std::FILE* echoFile, bool echo);
+    bool WriteKLIVEN4InputDataFile(std::FILE* file) const;
+    bool Check(std::FILE* echoFile) const;
+
+    bool display = true;
+
+private:
+    Cpp_LineLoad* Append(std::unique_ptr<Cpp_LineLoad> load);
+
+    std::vector<std::unique_ptr<Cpp_LineLoad>> loads_;
+    int stage_ = 1;
+};
