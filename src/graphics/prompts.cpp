@@ -1,5 +1,6 @@
 #include "graphics/prompts.h"
 
+#include "core/string_table_access.h"
 #include "platform/services.h"
 
 #include <cstdio>
@@ -46,6 +47,7 @@ std::optional<std::string> LoadStringResource(int number) {
     if (g_lookup) {
         if (auto text = g_lookup(number)) return text;
     }
+    if (auto text = LoadStringText(number)) return text;
     const auto& table = BuiltInStrings();
     auto it = table.find(number);
     if (it == table.end()) return std::nullopt;

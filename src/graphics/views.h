@@ -2,7 +2,7 @@
 // The six saved views: a world window with its exact mapping, kept in the document as the
 // block "VIEw data follow -" and returned to with "View 1" to "View 6".
 
-#include <functional>
+#include <cstdio>
 #include <iosfwd>
 #include <string>
 
@@ -34,6 +34,8 @@ bool SetViewsDialog();
 
 // The document block.
 void WriteViews(std::ostream& out);
-// Reads the lines after the header line; `next` hands out the following lines of the file and
-// answers false at its end. False when the block is damaged (what was read stays).
-bool ReadViews(const std::function<bool(std::string&)>& next);
+// Reads the lines after the header line. At most the count of groups is read; a group whose
+// view number is outside 1 to 6 is read and ignored. False when the block is damaged.
+bool ReadViews(std::FILE* file);
+// Back to the start (tests).
+void ResetViews();

@@ -1,0 +1,118 @@
+// The printed page: margins, header and footer texts, template parsing, and a print job.
+
+#include "core/preferences.h"
+#include "graphics/graphics_fixture.h"
+#include "graphics/print_header_footer.h"
+#include "graphics/print_page.h"
+
+#include <gtest/gtest.h>
+
+#include <ctime>
+
+namespace {
+
+using platform::DcRecordKind;
+
+std::time_t Feb12At030709() {
+    std::tm t{};
+    t.tm_year = 126;
+    t.tm_mon = 1;
+    t.tm_mday = 12;
+    t.tm_hour = 3;
+    t.tm_min = 7;
+    t.tm_sec = 9;
+    t.tm_isdst = -1;
+    return std::mktime(&t);
+}
+
+class PrintPageTest : public GraphicsFixture {
+protected:
+    void SetUp() override {
+        GraphicsFixture::SetUp();
+        Cpp_KlivenSettings::Reset();
+        Cpp_PrintHeaderFooter::InitializeDefaults();
+        Cpp_PrintHeaderFooter::SetClock(&Feb12At030709);
+    }
+    void TearDown() override {
+        Cpp_PrintHeaderFooter::SetClock(nullptr);
+        GraphicsFixture::TearDown();
+    }
+};
+
+TEST_F(PrintPageTest, MarginRectangleFromThePrintableArea) {
+    platform::RecordingDeviceContext printer(5100 - 200, 6600 - 200);
+    printer.SetPixelsPerInch(600, 600);
+    printer.SetPrinting(true);
+    printer.SetPhysicalPageRect({-100, -100, 5000, 6500});  // 5100 x 6600, offsets 100
+    ASSERT_TRUE(Cpp_PrintHeaderFooter::ComputePrintMargins(printer));
+    EXPECT_EQ(Cpp_PrintHeaderFooter::CopyPrintMargins(), (platform::DeviceRect{650, 500, 4250, 5900}));
+}
+
+TEST_F(PrintPageTest, TemplatesParse) {
+    Cpp_PrintHeaderFooter::ParseHeaderFooterCodes(true, "&lA&&B&xC");
+    const auto& items = Cpp_PrintHeaderFooter::Items(true);
+    ASSERT_EQ(items.size(), 1u);
+    EXPECT_EQ(items[0].kind, 2);
+    EXPECT_EQ(items[0].alignment, 1);
+    EXPECT_EQ(items[0].text, "A&B&xC");
+    Cpp_PrintHeaderFooter::ParseHeaderFooterCodes(false, "&lDate: &d&cFilename: &f&rTime: &t");
+    const auto& f = Cpp_PrintHeaderFooter::Items(false);
+    ASSERT_EQ(f.size(), 6u);
+    EXPECT_EQ(f[1].kind, 5);
+    EXPECT_EQ(f[5].kind, 6);
+    EXPECT_EQ(f[5].alignment, 3);
+}
+
+TEST_F(PrintPageTest, PageWithHeaderFooterAndFrame) {
+    dc.SetPixelsPerInch(600, 600);
+    dc.SetPageRect({0, 0, 4800, 6300});
+    dc.SetPhysicalPageRect({-150, -150, 4950, 6450});
+    Cpp_PrintHeaderFooter::ComputePrintMargins(dc);
+    const platform::DeviceRect before = Cpp_PrintHeaderFooter::CopyPrintMargins();
+    Cpp_PrintHeaderFooter::DefaultText("Slope at the quarry", "/data/jobs/slope.preinput-kliven");
+    const auto texts = dc.Texts();
+    ASSERT_EQ(texts.size(), 4u);
+    EXPECT_EQ(texts[0], "Slope at the quarry");
+    EXPECT_EQ(texts[1], "Date: Thu Feb 12 2026");
+    EXPECT_EQ(texts[2], "Filename: slope.preinput-kliven");
+    EXPECT_EQ(texts[3], "Time:  03:07:09");
+    const auto records = dc.OfKind(DcRecordKind::Text);
+    EXPECT_EQ(records[0].points[0].y, before.top);  // header at the top margin
+    EXPECT_EQ(records[1].points[0].x, before.left);  // left text at the left margin
+    const int h = 600 * 12 / 72;  // the 12 point font
+    EXPECT_EQ(records[3].points[0].y, before.bottom - h);
+    // The drawing fits between header and footer.
+    const platform::DeviceRect after = Cpp_PrintHeaderFooter::CopyPrintMargins();
+    EXPECT_EQ(after.top, before.top + h);
+    EXPECT_EQ(after.bottom, before.bottom - h);
+    // The frame outlines the margin rectangle before narrowing.
+    const auto frame = dc.OfKind(DcRecordKind::Polyline).at(0).points;
+    EXPECT_EQ(frame.front(), (platform::DevicePoint{before.left, before.bottom}));
+    EXPECT_EQ(frame[2], (platform::DevicePoint{before.right, before.top}));
+}
+
+TEST_F(PrintPageTest, PrintJobDrawsOnAPrinterPageAndRestoresTheScreen) {
+    FitSquare(0, 10, 0, 10);
+    const double s = Cpp_Graphics::XScale();
+    platform::DeviceRect fitted;
+    int mode = 0;
+    const bool ok = PrintDrawing({"doc", {}}, "Heading", "a.preinput-kliven",
+                                 [&](platform::DeviceContext&, const platform::DeviceRect& r) {
+                                     fitted = r;
+                                     mode = Cpp_Graphics::OutputMode();
+                                     EXPECT_TRUE(Cpp_Graphics::ScaleIsStale());
+                                 });
+    EXPECT_TRUE(ok);
+    EXPECT_EQ(mode, Cpp_Graphics::kOutputPrinter);
+    EXPECT_EQ(fakes.printing.jobsEnded, 1);
+    ASSERT_EQ(fakes.printing.pages.size(), 1u);
+    EXPECT_EQ(fakes.printing.pages[0]->Texts().at(0), "Heading");
+    EXPECT_GT(fitted.top, 0);
+    EXPECT_EQ(Cpp_Graphics::XScale(), s);
+    EXPECT_EQ(Cpp_Graphics::GetCurrentDC(), &dc);
+    EXPECT_EQ(Cpp_Graphics::OutputMode(), Cpp_Graphics::kOutputScreen);
+    fakes.printing.cancel = true;
+    EXPECT_FALSE(PrintDrawing({"doc", {}}, "", "", nullptr));
+}
+
+}  // namespace
