@@ -1,0 +1,21 @@
+// The one place that knows the block reader of every subsystem: each owner adds the line that
+// registers its reader. This file sits above the subsystems it names (it is the start-up wiring
+// of the reader), so it may include their headers.
+
+#include "model/block_readers.h"
+#include "model/data_set.h"
+
+namespace {
+
+bool ReadHeadingBlock(s_BlockReadContext& c) {
+    return c.dataSet.HeadingAddress()->ReadInput(c.olderFormat, c.input);
+}
+
+bool ReadLabelBlock(s_BlockReadContext& c) { return c.dataSet.HeadingAddress()->ReadLabel(c.input); }
+
+}  // namespace
+
+void InitializeBlockReaders() {
+    RegisterBlockReader("HEA", ReadHeadingBlock);
+    RegisterBlockReader("LAB", ReadLabelBlock);
+}

@@ -1,0 +1,44 @@
+#include "model/data_set.h"
+
+namespace {
+int g_stage = 1;
+bool g_olderFormat = false;
+bool g_graphicsOutput = true;
+}  // namespace
+
+Cpp_Kliven4DataSet::Cpp_Kliven4DataSet(int number) {
+    SetNumber(number);
+    g_graphicsOutput = true;
+    Reset();
+}
+
+Cpp_Kliven4DataSet::~Cpp_Kliven4DataSet() = default;
+
+void Cpp_Kliven4DataSet::Clear() {
+    heading_.DeleteLines();
+    heading_.DeleteLabel();
+}
+
+void Cpp_Kliven4DataSet::Reset() {}
+
+void Cpp_Kliven4DataSet::ResetForNewData() {
+    g_stage = 1;
+    g_olderFormat = false;
+    g_graphicsOutput = true;
+}
+
+int Cpp_Kliven4DataSet::CurrentStage() { return g_stage; }
+
+void Cpp_Kliven4DataSet::SetCurrentStage(int stage) {
+    CheckStage(stage);
+    g_stage = stage;
+}
+
+bool Cpp_Kliven4DataSet::IsOlderFormat() { return g_olderFormat; }
+void Cpp_Kliven4DataSet::SetOlderFormat(bool on) { g_olderFormat = on; }
+bool Cpp_Kliven4DataSet::GraphicsOutputFlag() { return g_graphicsOutput; }
+void Cpp_Kliven4DataSet::SetGraphicsOutputFlag(bool on) { g_graphicsOutput = on; }
+
+void Cpp_Kliven4DataSet::CheckStage(int stage) {
+    if (stage != 1 && stage != 2) throw Exc_IllegalStage();
+}

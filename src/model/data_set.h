@@ -1,0 +1,69 @@
+#pragma once
+// One problem: every block of data the input format carries lives in a Cpp_Kliven4DataSet,
+// most of it once per computation stage. The list of data sets and the current one are in
+// Cpp_Kliven4Data (model/data_sets.h).
+//
+// Program-wide state shared by the reader and the writer (static members here): the current
+// stage (1 or 2), the older-format mode (KL3 ... KL4), the graphics-output flag (GRA) and the
+// data-entry style.
+//
+// Adding the data of a subsystem: add the member below (constructed with its stage where it has
+// one), empty it in Clear(), give it its display defaults in Reset(), and add an accessor; stage
+// accessors call CheckStage(stage) first. Keep additions to one line each where possible.
+//
+//     Cpp_Kliven4DataSet* ds = Cpp_Kliven4Data::CurrentDataSet();
+//     ds->HeadingAddress()->AddLine("Example");
+//     int stage = Cpp_Kliven4DataSet::CurrentStage();
+
+#include <cstdio>
+
+#include "core/message_boxes.h"
+#include "graphics/list_item.h"
+#include "model/heading.h"
+
+class Cpp_Kliven4DataSet : public Cpp_ListItem {
+public:
+    class Exc_IllegalStage {};
+
+    explicit Cpp_Kliven4DataSet(int number);
+    ~Cpp_Kliven4DataSet() override;
+    Cpp_Kliven4DataSet(const Cpp_Kliven4DataSet&) = delete;
+    Cpp_Kliven4DataSet& operator=(const Cpp_Kliven4DataSet&) = delete;
+
+    // Empties every member; display settings stay.
+    void Clear();
+    // Copies the program-wide default display settings into the members; data stay.
+    void Reset();
+    // Before a file is read and when the reader skips to the next data set: stage 1,
+    // older-format mode off, graphics-output flag on, members' read state reset.
+    void ResetForNewData();
+
+    // Program-wide state.
+    static int CurrentStage();
+    static void SetCurrentStage(int stage);  // 1 or 2, else Exc_IllegalStage
+    static bool IsOlderFormat();
+    static void SetOlderFormat(bool on);
+    static bool GraphicsOutputFlag();
+    static void SetGraphicsOutputFlag(bool on);
+    static int DataEntryDialogStyle() { return 2; }
+    // Throws Exc_IllegalStage unless stage is 1 or 2.
+    static void CheckStage(int stage);
+
+    Cpp_Heading* HeadingAddress() { return &heading_; }
+    const Cpp_Heading& Heading() const { return heading_; }
+    Cpp_Heading CopyHeading() const { return heading_; }
+
+    void SetOrientationFlag(bool flag) { orientationFlag_ = flag; }
+    bool GetOrientationFlag() const { return orientationFlag_; }
+
+    // Reads one data set from the input file, dispatching each block to its reader
+    // (model/block_readers.h); messages and echo tables go to the listing. False when the read
+    // failed; endFlag is set when the file held no further command line at all.
+    bool ReadInputData(WindowHandle parent, std::FILE* input, std::FILE* listing, bool& endFlag);
+    // Recovery after a failed block: skips to the next "***" line and empties the data set.
+    bool SkipToNextDataSet(std::FILE* input, std::FILE* listing);
+
+private:
+    Cpp_Heading heading_;
+    bool orientationFlag_ = false;
+};

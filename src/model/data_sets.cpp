@@ -1,0 +1,98 @@
+#include "model/data_sets.h"
+
+#include <algorithm>
+#include <memory>
+#include <new>
+
+#include "core/output_table.h"
+
+namespace {
+
+struct DataSetList {
+    std::vector<std::unique_ptr<Cpp_Kliven4DataSet>> sets;
+    Cpp_Kliven4DataSet* current = nullptr;
+};
+
+DataSetList& List() {
+    static DataSetList list;
+    return list;
+}
+
+// Echo tables print the heading of the current data set in their page header.
+void InstallHeadingPrinter() {
+    static bool installed = false;
+    if (installed) return;
+    installed = true;
+    Cpp_OutputTable::SetHeadingPrinter([](std::FILE* file) {
+        if (Cpp_Kliven4DataSet* ds = Cpp_Kliven4Data::CurrentDataSetOrNull())
+            ds->Heading().PrintLines(file);
+    });
+}
+
+}  // namespace
+
+Cpp_Kliven4DataSet* Cpp_Kliven4Data::NewDataSet(int number, bool keep) {
+    InstallHeadingPrinter();
+    std::unique_ptr<Cpp_Kliven4DataSet> set;
+    try {
+        set = std::make_unique<Cpp_Kliven4DataSet>(number);
+    } catch (const std::bad_alloc&) {
+        throw Exc_CannotAllocateMemory();
+    }
+    if (!keep) DeleteAllDataSets();
+    auto& list = List();
+    list.sets.push_back(std::move(set));
+    list.current = list.sets.back().get();
+    return list.current;
+}
+
+Cpp_Kliven4DataSet* Cpp_Kliven4Data::CurrentDataSet() {
+    if (List().current == nullptr) NewDataSet(NumberOfDataSets() + 1, true);
+    return List().current;
+}
+
+Cpp_Kliven4DataSet* Cpp_Kliven4Data::CurrentDataSetOrNull() { return List().current; }
+
+bool Cpp_Kliven4Data::SetCurrentDataSet(Cpp_Kliven4DataSet* dataSet) {
+    auto& sets = List().sets;
+    auto it = std::find_if(sets.begin(), sets.end(),
+                           [&](const auto& p) { return p.get() == dataSet; });
+    if (dataSet == nullptr || it == sets.end()) throw Exc_IllegalDataSetToSetCurrent();
+    List().current = dataSet;
+    return true;
+}
+
+Cpp_Kliven4DataSet* Cpp_Kliven4Data::FirstDataSet() {
+    return List().sets.empty() ? nullptr : List().sets.front().get();
+}
+
+int Cpp_Kliven4Data::NumberOfDataSets() { return static_cast<int>(List().sets.size()); }
+
+std::vector<Cpp_Kliven4DataSet*> Cpp_Kliven4Data::AllDataSets() {
+    std::vector<Cpp_Kliven4DataSet*> all;
+    for (auto& p : List().sets) all.push_back(p.get());
+    return all;
+}
+
+void Cpp_Kliven4Data::DeleteDataSetChain(Cpp_Kliven4DataSet* dataSet) {
+    auto& list = List();
+    auto it = std::find_if(list.sets.begin(), list.sets.end(),
+                           [&](const auto& p) { return p.get() == dataSet; });
+    if (it == list.sets.end()) return;
+    const size_t first = static_cast<size_t>(it - list.sets.begin());
+    // The last one first.
+    while (list.sets.size() > first) {
+        if (list.sets.back().get() == list.current) list.current = nullptr;
+        list.sets.back()->Clear();
+        list.sets.pop_back();
+    }
+}
+
+void Cpp_Kliven4Data::DeleteAllDataSets() {
+    auto& list = List();
+    while (!list.sets.empty()) {
+        list.sets.back()->Clear();
+        list.sets.pop_back();
+    }
+    list.current = nullptr;
+}

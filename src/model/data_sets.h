@@ -1,0 +1,31 @@
+#pragma once
+// The list of data sets the program holds and the current one. Data sets are owned by the list.
+//
+//     Cpp_Kliven4DataSet* ds = Cpp_Kliven4Data::CurrentDataSet();  // creates data set 1 if none
+//     Cpp_Kliven4Data::DeleteAllDataSets();                         // File New, opening a file
+
+#include <vector>
+
+#include "model/data_set.h"
+
+class Cpp_Kliven4Data {
+public:
+    class Exc_CannotAllocateMemory {};
+    class Exc_IllegalDataSetToSetCurrent {};
+
+    // A new data set with that number, appended and made current; unless keep, every data set
+    // is deleted first.
+    static Cpp_Kliven4DataSet* NewDataSet(int number, bool keep);
+    // The current data set; one is created (number = count + 1) when there is none.
+    static Cpp_Kliven4DataSet* CurrentDataSet();
+    static Cpp_Kliven4DataSet* CurrentDataSetOrNull();
+    // True; throws Exc_IllegalDataSetToSetCurrent when the list does not hold the set.
+    static bool SetCurrentDataSet(Cpp_Kliven4DataSet* dataSet);
+    static Cpp_Kliven4DataSet* FirstDataSet();
+    static int NumberOfDataSets();
+    // The data sets in list order.
+    static std::vector<Cpp_Kliven4DataSet*> AllDataSets();
+    // Deletes the set and every set after it in the list.
+    static void DeleteDataSetChain(Cpp_Kliven4DataSet* dataSet);
+    static void DeleteAllDataSets();
+};

@@ -1,0 +1,18 @@
+#pragma once
+// Reading a problem file into data set 1: the file's folder becomes current, the echo listing
+// "NAME.preoutput-kliven" is written beside it, every data set is deleted, data set 1 is created
+// and filled by Cpp_Kliven4DataSet::ReadInputData. Every failure inside the read is caught here
+// and written to the listing; the user's previous data are gone only when the file could be
+// opened. On a failed read the box "Unable to read input data. ..." names the listing.
+//
+//     if (ReadInputDataFile(window, path)) { /* derive slope, crack, ... */ }
+//     Cpp_FileIO::CloseOutputFile();   // or keep the listing open for the derived-data messages
+//
+// With closeListing the listing is closed before returning, complete on disk.
+
+#include <filesystem>
+
+#include "core/message_boxes.h"
+
+bool ReadInputDataFile(WindowHandle parent, const std::filesystem::path& file,
+                       bool closeListing = true);
