@@ -7,6 +7,7 @@
 #include "core/echo_writer.h"
 #include "core/format_text.h"
 #include "core/safe_output_file.h"
+#include "platform/services.h"
 
 namespace {
 
@@ -18,7 +19,6 @@ struct MessageState {
     bool headerFlag = false;
     std::optional<std::string> pendingTitle;
     Cpp_SafeOutputFile log;
-    std::function<bool(const std::filesystem::path&, WindowHandle, bool)> display;
 };
 
 MessageState& State() {
@@ -184,16 +184,12 @@ bool Cpp_DataErrorOutput::ErrorLogHasLines() {
     return c != EOF;
 }
 
-bool Cpp_DataErrorOutput::DisplayErrorLog(WindowHandle parent, bool flag) {
+bool Cpp_DataErrorOutput::DisplayErrorLog(WindowHandle, bool) {
     CloseErrorLog();
-    auto& display = State().display;
-    if (!display) return false;
-    return display(std::filesystem::path(kLogName), parent, flag);
-}
-
-void Cpp_DataErrorOutput::SetErrorLogDisplay(
-    std::function<bool(const std::filesystem::path&, WindowHandle, bool)> display) {
-    State().display = std::move(display);
+    std::error_code ec;
+    std::filesystem::path log = std::filesystem::absolute(kLogName, ec);
+    platform::Services().DataErrors().DisplayDataErrors(ec ? std::filesystem::path(kLogName) : log);
+    return true;
 }
 
 void Cpp_DataErrorOutput::ResetForTests() {

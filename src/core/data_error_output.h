@@ -65,12 +65,8 @@ public:
     static void CloseErrorLog();
     static bool IsErrorLogOpen();
     static bool ErrorLogHasLines();
-    // Closes the log and shows it through the data-error display registered with
-    // SetErrorLogDisplay; false when none is registered.
+    // Closes the log and shows it through the data-error display of the platform.
     static bool DisplayErrorLog(WindowHandle parent, bool flag);
-    static void SetErrorLogDisplay(
-        std::function<bool(const std::filesystem::path& log, WindowHandle parent, bool flag)>
-            display);
 
     // The number line of a kind: "KLIVEN ERROR NUMBER 1200" and its kin.
     static std::string NumberLine(long number, int kind);

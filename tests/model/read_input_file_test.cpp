@@ -1,0 +1,70 @@
+#include "model/read_input_file.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "core/data_error_output.h"
+#include "core/file_io.h"
+#include "model/block_readers.h"
+#include "model/data_sets.h"
+#include "support/fake_services.h"
+#include "support/test_support.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class ReadInputFileTest : public ::testing::Test {
+protected:
+    void SetUp() override { old_ = fs::current_path(); }
+    void TearDown() override {
+        fs::current_path(old_);
+        Cpp_FileIO::ResetForTests();
+        Cpp_DataErrorOutput::ResetForTests();
+        Cpp_Kliven4Data::DeleteAllDataSets();
+        ClearBlockReaders();
+    }
+    testsupport::TempDir dir_;
+    testsupport::FakeServices fakes_;
+    fs::path old_;
+};
+
+TEST_F(ReadInputFileTest, ReadsIntoDataSet1AndLeavesACompleteListingBesideTheFile) {
+    fs::create_directory(dir_.Path() / "sub");
+    fs::path file = dir_.Path() / "sub" / "slope.preinput-kliven";
+    testsupport::WriteFile(file, "HEAding follows -\r\nTitle line\r\n\r\nNO compute\r\n");
+    ASSERT_TRUE(ReadInputDataFile(nullptr, file));
+    EXPECT_EQ(fs::current_path(), dir_.Path() / "sub");
+    EXPECT_EQ(Cpp_Kliven4Data::NumberOfDataSets(), 1);
+    auto* ds = Cpp_Kliven4Data::CurrentDataSet();
+    EXPECT_EQ(ds->GetNumber(), 1);
+    EXPECT_EQ(ds->Heading().Lines(), std::vector<std::string>{"Title line"});
+    EXPECT_EQ(testsupport::ReadFile(dir_.Path() / "sub" / "slope.preoutput-kliven"),
+              "\nXXXXXXXXXX NO COMPUTATIONS FOR THESE DATA XXXXXXXXXX\n");
+    EXPECT_TRUE(fakes_.messageBoxes.requests.empty());
+}
+
+TEST_F(ReadInputFileTest, AFailedReadIsReportedAndNamesTheListing) {
+    fs::path file = dir_.Path() / "bad.preinput-kliven";
+    testsupport::WriteFile(file, "PROfile lines\n1 0 0\n\nCOMpute\n");
+    EXPECT_FALSE(ReadInputDataFile(nullptr, file));
+    ASSERT_EQ(fakes_.messageBoxes.requests.size(), 1u);
+    EXPECT_EQ(fakes_.messageBoxes.requests[0].text,
+              "Unable to read input data.  Check output file for details.  Output file is "
+              "named: bad.preoutput-kliven");
+    std::string listing = testsupport::ReadFile(dir_.Path() / "bad.preoutput-kliven");
+    EXPECT_NE(listing.find("The end-of-file was reached in the input file while looking for "
+                           "another set of data.\n"),
+              std::string::npos);
+}
+
+TEST_F(ReadInputFileTest, AMissingFileKeepsTheDataThatWereThere) {
+    auto* ds = Cpp_Kliven4Data::NewDataSet(1, false);
+    ds->HeadingAddress()->AddLine("kept");
+    EXPECT_FALSE(ReadInputDataFile(nullptr, dir_.Path() / "missing.preinput-kliven"));
+    EXPECT_EQ(Cpp_Kliven4Data::CurrentDataSet()->Heading().Lines()[0], "kept");
+    EXPECT_EQ(fakes_.messageBoxes.requests.size(), 1u);
+}
+
+}  // namespace
