@@ -128,6 +128,14 @@ public:
     Cpp_PointXY* FindNearestSegment(s_PickType& pick) const;
     Cpp_PointXY* FindNearestSegmentOnly(s_PickType& pick) const;
 
+    // Checks shared by all line kinds; they report through the line messages of the kind.
+    bool CheckEnoughPoints(int kind) const;
+    // Compares each point with the following one; equal ones are deleted (warning) with the
+    // flag, else reported (false).
+    bool CheckDuplicatePoints(int kind, bool deleteDuplicates);
+    // Reports pairs whose x decreases; with reverse a line whose x never increases is reversed.
+    bool CheckPointOrder(int kind, bool reverse);
+
 private:
     void FreePoints();
     void CopyPointsFrom(const Cpp_Line& other);

@@ -68,6 +68,20 @@ public:
     void AddPointMark(double x, double y);
     void AddSegmentMark(double x1, double y1, double x2, double y2);
 
+    // Checks shared by all line kinds, reported with the list's line kind through the line
+    // messages; the file is the listing the messages go to (null: the error log only).
+    // Every line without points or with one point is reported; false when any was.
+    bool CheckEnoughPoints(std::FILE* file) const;
+    // Stops at the first line with fewer than two points (false); otherwise reports every pair
+    // of points whose x decreases and returns true.
+    bool CheckEnoughPointsAndOrder(std::FILE* file) const;
+    bool CheckDuplicatePoints(bool deleteDuplicates, std::FILE* file);
+    bool CheckPointOrder(bool reverse, std::FILE* file);
+    // Segment pairs of different lines (A before B, segments in line order) that overlap on one
+    // line, or cross strictly inside both; with collect the marks are kept. True when none.
+    bool CheckCoincidentSegments(double tolerance, bool notice, bool collect, std::FILE* file);
+    bool CheckIntersectingSegments(double tolerance, bool notice, bool collect, std::FILE* file);
+
     // Hit tests over all lines with one shared pick record.
     Cpp_Line* FindNearestLabel(s_PickType& pick) const;
     Cpp_PointXY* FindNearestLinePoint(s_PickType& pick, Cpp_Line*& line) const;
