@@ -57,6 +57,7 @@ bool PainterDeviceContext::Begin(QPaintDevice* device, const DeviceRect& page, i
     painter_.setRenderHint(QPainter::Antialiasing, false);
     painter_.setRenderHint(QPainter::SmoothPixmapTransform, false);
     dirty_ = ChangeAll;
+    textPen_ = false;
     brushStale_ = true;
     brushOn_ = false;
     fontReady_ = false;
@@ -71,6 +72,7 @@ void PainterDeviceContext::End() {
 void PainterDeviceContext::AttributesChanged(unsigned changes) {
     dirty_ |= changes;
     if (changes & (ChangeBrush | ChangeTextColor | ChangeBkColor)) brushStale_ = true;
+    if (changes & ChangeTextColor) textPen_ = false;
     if (changes & (ChangeFont | ChangeRop)) {
         fontReady_ = false;
         metrics_.reset();
@@ -166,8 +168,8 @@ void PainterDeviceContext::ApplyClip() {
     }
 }
 
-void PainterDeviceContext::ApplyStroke() {
-    if (!dirty_) return;
+void PainterDeviceContext::ApplyCommon() {
+    if (!(dirty_ & (ChangeClip | ChangeRop | ChangeBkColor | ChangeBkMode))) return;
     if (dirty_ & ChangeClip) ApplyClip();
     if (dirty_ & ChangeRop) ApplyComposition();
     if (dirty_ & (ChangeBkColor | ChangeBkMode)) {
@@ -175,11 +177,18 @@ void PainterDeviceContext::ApplyStroke() {
         painter_.setBackgroundMode(state_.bkMode == BackgroundMode::Opaque ? Qt::OpaqueMode
                                                                            : Qt::TransparentMode);
     }
+    dirty_ &= ~(ChangeClip | ChangeRop | ChangeBkColor | ChangeBkMode);
+}
+
+void PainterDeviceContext::ApplyStroke() {
+    if (!dirty_) return;
+    ApplyCommon();
     if (dirty_ & ChangePen) {
         pen_ = MakePen();
         painter_.setPen(pen_);
+        textPen_ = false;
+        dirty_ &= ~ChangePen;
     }
-    dirty_ &= ~(ChangeClip | ChangeRop | ChangeBkColor | ChangeBkMode | ChangePen);
 }
 
 void PainterDeviceContext::ApplyFill() {
@@ -204,22 +213,19 @@ void PainterDeviceContext::LineTo(int x, int y) {
 void PainterDeviceContext::Polyline(const std::vector<DevicePoint>& points) {
     if (points.size() < 2) return;
     ApplyStroke();
-    QPolygon polygon;
-    painter_.drawPolyline(ToPolygon(polygon, points));
+    painter_.drawPolyline(ToPolygon(polygon_, points));
 }
 
 void PainterDeviceContext::PolyPolyline(const std::vector<std::vector<DevicePoint>>& lines) {
     ApplyStroke();
-    QPolygon polygon;
     for (const auto& line : lines)
-        if (line.size() >= 2) painter_.drawPolyline(ToPolygon(polygon, line));
+        if (line.size() >= 2) painter_.drawPolyline(ToPolygon(polygon_, line));
 }
 
 void PainterDeviceContext::Polygon(const std::vector<DevicePoint>& points) {
     if (points.size() < 2) return;
     ApplyFill();
-    QPolygon polygon;
-    painter_.drawPolygon(ToPolygon(polygon, points), state_.fillMode == FillMode::Winding
+    painter_.drawPolygon(ToPolygon(polygon_, points), state_.fillMode == FillMode::Winding
                                                           ? Qt::WindingFill
                                                           : Qt::OddEvenFill);
 }
@@ -229,8 +235,8 @@ void PainterDeviceContext::FillPolygon(const std::vector<DevicePoint>& points) {
     ApplyFill();
     painter_.setPen(Qt::NoPen);
     dirty_ |= ChangePen;
-    QPolygon polygon;
-    painter_.drawPolygon(ToPolygon(polygon, points), state_.fillMode == FillMode::Winding
+    textPen_ = false;
+    painter_.drawPolygon(ToPolygon(polygon_, points), state_.fillMode == FillMode::Winding
                                                           ? Qt::WindingFill
                                                           : Qt::OddEvenFill);
 }
@@ -315,17 +321,21 @@ const QFontMetrics& PainterDeviceContext::Metrics() const {
 void PainterDeviceContext::TextOut(int x, int y, const std::string& text) {
     if (text.empty()) return;
     const QFontMetrics& fm = Metrics();
-    ApplyStroke();
+    ApplyCommon();
     if (!fontReady_) {
         painter_.setFont(qfont_);
         fontReady_ = true;
     }
     const QString s = ToQString(text);
-    const int width = fm.horizontalAdvance(s);
+    const unsigned horizontal = state_.textAlign & AlignCenter;
+    const bool opaque = state_.bkMode == BackgroundMode::Opaque;
+    // The width only when the alignment or the background needs it.
+    const int width =
+        (horizontal != AlignLeft || opaque) ? fm.horizontalAdvance(s) : 0;
     const int ascent = fm.ascent();
     const int descent = fm.descent();
     int dx = 0;
-    switch (state_.textAlign & AlignCenter) {
+    switch (horizontal) {
     case AlignCenter: dx = -width / 2; break;
     case AlignRight: dx = -width; break;
     default: break;
@@ -336,6 +346,11 @@ void PainterDeviceContext::TextOut(int x, int y, const std::string& text) {
     case AlignBottom: baseline = -descent; break;
     default: break;
     }
+    if (!textPen_) {
+        painter_.setPen(ToQColor(state_.textColor));
+        textPen_ = true;
+        dirty_ |= ChangePen;
+    }
     const int escapement = state_.font.escapement;
     QPoint origin(x + dx, y + baseline);
     if (escapement != 0) {
@@ -344,11 +359,10 @@ void PainterDeviceContext::TextOut(int x, int y, const std::string& text) {
         painter_.rotate(-escapement / 10.0);
         origin = QPoint(dx, baseline);
     }
-    if (state_.bkMode == BackgroundMode::Opaque)
+    if (opaque)
         painter_.fillRect(QRect(origin.x(), origin.y() - ascent, width, ascent + descent),
                           ToQColor(state_.bkColor));
-    painter_.setPen(ToQColor(state_.textColor));
-    dirty_ |= ChangePen;
+
     painter_.drawText(origin, s);
     if (escapement != 0) painter_.restore();
 }

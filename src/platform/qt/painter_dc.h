@@ -59,7 +59,8 @@ protected:
     void AttributesChanged(unsigned changes) override;
 
 private:
-    void ApplyStroke();  // pen, no brush
+    void ApplyCommon();  // clip, raster operation, background
+    void ApplyStroke();  // and the pen
     void ApplyFill();    // pen and brush
     void ApplyComposition();
     void ApplyClip();
@@ -75,7 +76,9 @@ private:
 
     unsigned dirty_ = ChangeAll;
     bool brushStale_ = true;
-    bool brushOn_ = false;  // the painter holds the brush (else no brush)
+    bool brushOn_ = false;
+    bool textPen_ = false;  // the painter's pen is the text colour (not the pen)
+    QPolygon polygon_;      // reused for every polygon and polyline  // the painter holds the brush (else no brush)
     QPen pen_;
     QBrush brush_;
     mutable std::optional<QFontMetrics> metrics_;
