@@ -23,3 +23,40 @@ public:
 private:
     std::FILE* file_ = nullptr;
 };
+
+#include "loads/generation_dialogs.h"
+
+// The generation dialogs answered by the test: each answers OK with the values set here unless
+// its flag says cancel. Registered for the lifetime of the object.
+class ScriptedGenerationDialogs : public Cpp_ReinforcementGenerationDialogs {
+public:
+    ScriptedGenerationDialogs() { SetReinforcementGenerationDialogs(this); }
+    ~ScriptedGenerationDialogs() override { SetReinforcementGenerationDialogs(nullptr); }
+    bool EditNailGenerationUnits(int& lengthUnit, int& forceUnit) override {
+        ++nailUnitRuns;
+        if (cancel) return false;
+        lengthUnit = nailLengthUnit;
+        forceUnit = nailForceUnit;
+        return true;
+    }
+    bool EditGeogridGenerationOptions(s_GeogridGenerationOptions& o) override {
+        seenGeogridOptions = o;
+        if (cancel) return false;
+        o = geogridOptions;
+        return true;
+    }
+    bool ChooseXValue(const std::vector<double>& values, int& index) override {
+        offeredX = values;
+        if (chosenX < 0) return false;
+        index = chosenX;
+        return true;
+    }
+    bool cancel = false;
+    int nailLengthUnit = 0;
+    int nailForceUnit = 0;
+    int nailUnitRuns = 0;
+    s_GeogridGenerationOptions geogridOptions;
+    s_GeogridGenerationOptions seenGeogridOptions;
+    int chosenX = 0;
+    std::vector<double> offeredX;
+};

@@ -1,0 +1,435 @@
+#include "loads/nail_data.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/preferences.h"
+#include "core/text_exception.h"
+#include "core/units.h"
+#include "graphics/line.h"
+#include "loads/data_lines.h"
+#include "loads/echo_support.h"
+#include "loads/generation_dialogs.h"
+#include "loads/nail_force_distribution.h"
+#include "loads/reinforcement_line.h"
+#include "loads/reinforcement_transfer.h"
+#include "loads/text_format.h"
+
+using loads::Echo;
+using loads::Format;
+
+namespace {
+
+const char* const kNailReadError = "Error in reading data for nails";
+
+enum e_Quantity { Length, Area, Stress, Force, ForcePerLength };
+
+// Whether the unit index names a unit of the quantity.
+bool IsUnit(e_Quantity q, int index) {
+    try {
+        const s_UnitValueType v(1.0, index);
+        switch (q) {
+        case Length: v.LengthIn(0); break;
+        case Area: v.AreaIn(0); break;
+        case Stress: v.StressIn(0); break;
+        case Force: v.ForceIn(0); break;
+        case ForcePerLength: v.ForcePerLengthIn(0); break;
+        }
+        return true;
+    } catch (const Cpp_TextException&) {
+        return false;
+    }
+}
+
+bool ReadValues(std::FILE* input, loads::s_DataLine& line, int atLeast) {
+    return loads::ReadDataLine(input, line) && line.Count() >= atLeast;
+}
+
+bool ReadUnitValue(const loads::s_DataLine& line, int i, e_Quantity q, s_UnitValueType& value) {
+    const int unit = line.Int(i + 1);
+    if (!IsUnit(q, unit)) return false;
+    value.SetValueUnit(line.values[static_cast<size_t>(i)], unit);
+    return true;
+}
+
+int LengthDecimals() { return Cpp_KlivenSettings::LengthDecimals(); }
+int CoordinateWriteDecimals() { return std::max(9, Cpp_KlivenSettings::CoordinateDecimals()); }
+
+}  // namespace
+
+void Cpp_IndividualNail::GetDefinition(double& y, double& l, double& incl, int& type,
+                                       double& spacing, int& face) const {
+    y = headY;
+    l = length;
+    incl = inclination;
+    type = nailType;
+    spacing = horizontalSpacing;
+    face = facing;
+}
+
+bool Cpp_IndividualNail::ReadInput(std::FILE* input, std::FILE* echoFile, int position) {
+    const std::string header = Format("--------------- Nail No. %ld  ---------------",
+                                      static_cast<long>(position));
+    Echo(echoFile, "\n" + std::string(header.size(), '-') + "\n" + header + "\n" +
+                       std::string(header.size(), '-') + "\n\n");
+    loads::s_DataLine line;
+    if (!loads::ReadDataLine(input, line)) {
+        ShowErrorMessage("Input Error",
+                         Format("Not able to read 1st line of input for nail no. %1d.", position));
+        return false;
+    }
+    if (line.Count() < 5) {
+        ShowErrorMessage("Input Error", Format("Not enough values on 1st line of input for nail "
+                                               "no. %1d.",
+                                               position));
+        return false;
+    }
+    nailType = line.Int(0);
+    facing = line.Int(1);
+    horizontalSpacing = line.values[2];
+    length = line.values[3];
+    inclination = line.values[4];
+    const int ld = LengthDecimals();
+    Echo(echoFile, Format("Nail type: %d\n%s\nHorizontal nail spacing: %.*f\nNail length: %.*f\n"
+                          "Nail inclination (degrees): %.*f\n",
+                          nailType,
+                          facing == 0 ? "Slope faces to the left." : "Slope faces to the right.",
+                          ld, horizontalSpacing, ld, length, Cpp_KlivenSettings::AngleDecimals(),
+                          inclination));
+    if (!loads::ReadDataLine(input, line)) {
+        ShowErrorMessage("Input Error",
+                         Format("Not able to read 2nd line of input for nail no. %1d.", position));
+        return false;
+    }
+    if (line.Count() < 4) {
+        ShowErrorMessage("Input Error", Format("Not enough values on 2nd line of input for nail "
+                                               "no. %1d.",
+                                               position));
+        return false;
+    }
+    headX = line.values[0];
+    headY = line.values[1];
+    endX = line.values[2];
+    endY = line.values[3];
+    const int cd = Cpp_KlivenSettings::CoordinateDecimals();
+    Echo(echoFile, Format("Nail head coordinates - X: %.*f     Y: %.*f\n"
+                          "Embedded end of nail - X: %.*f     Y: %.*f\n",
+                          cd, headX, cd, headY, cd, endX, cd, endY));
+    return true;
+}
+
+void Cpp_IndividualNail::WriteKLIVEN4InputDataFile(std::FILE* file) const {
+    const int ld = LengthDecimals();
+    const int ad = Cpp_KlivenSettings::AngleDecimals();
+    const int n = CoordinateWriteDecimals();
+    std::fprintf(file, "          %10d%10d%20.*f%20.*f%10.*f\n", nailType, facing, ld,
+                 horizontalSpacing, ld, length, ad, inclination);
+    std::fprintf(file, "          %20.*f%20.*f%20.*f%20.*f\n", n, headX, n, headY, n, endX, n,
+                 endY);
+}
+
+Cpp_IndividualNail* Cpp_IndividualNailList::AddEmptyNail() {
+    nails_.push_back(std::make_unique<Cpp_IndividualNail>());
+    return nails_.back().get();
+}
+
+Cpp_IndividualNail* Cpp_IndividualNailList::AddNail(double headY, double length,
+                                                    double inclination, double spacing, int type,
+                                                    int facing) {
+    Cpp_IndividualNail* n = AddEmptyNail();
+    n->headY = headY;
+    n->length = length;
+    n->inclination = inclination;
+    n->horizontalSpacing = spacing;
+    n->nailType = type;
+    n->facing = facing;
+    return n;
+}
+
+void Cpp_IndividualNailList::RemoveLast() {
+    if (!nails_.empty()) nails_.pop_back();
+}
+
+Cpp_NailData::Cpp_NailData() {
+    generationLengthUnit = GetUnitSystem() == UnitSystemSI ? LengthMeters : LengthFeet;
+    generationForceUnit = ForcePounds;
+}
+
+Cpp_NailProperties Cpp_NailData::GetNailProperties(int i) {
+    if (i < 0) return {};
+    if (static_cast<size_t>(i) >= properties_.size()) properties_.resize(static_cast<size_t>(i) + 1);
+    return properties_[static_cast<size_t>(i)];
+}
+
+int Cpp_NailData::ActiveLayoutCount() const {
+    return static_cast<int>(std::count_if(layouts_.begin(), layouts_.end(),
+                                          [](const Cpp_NailLayout& l) { return l.IsActive(); }));
+}
+
+bool Cpp_NailData::ReadPropertySet(std::FILE* input, Cpp_NailProperties& set) {
+    std::string name;
+    if (!loads::ReadTextLine(input, name)) return false;
+    set.name = name;
+    loads::s_DataLine line;
+    if (!ReadValues(input, line, 3)) return false;
+    set.capacityOption = line.Int(0);
+    set.pulloutOption = line.Int(1);
+    set.barTypeIndex = line.Int(2);
+    if (!ReadValues(input, line, 4) || !ReadUnitValue(line, 0, Area, set.barArea) ||
+        !ReadUnitValue(line, 2, Length, set.barDiameter))
+        return false;
+    if (!ReadValues(input, line, 4) || !ReadUnitValue(line, 0, Stress, set.barYieldStress) ||
+        !ReadUnitValue(line, 2, Force, set.barYieldForce))
+        return false;
+    if (!ReadValues(input, line, 2) || !ReadUnitValue(line, 0, Force, set.nailHeadStrength))
+        return false;
+    if (!ReadValues(input, line, 6) || !ReadUnitValue(line, 0, Length, set.holeDiameter) ||
+        !ReadUnitValue(line, 2, Stress, set.bondStress) ||
+        !ReadUnitValue(line, 4, ForcePerLength, set.resistancePerLength))
+        return false;
+    if (!ReadValues(input, line, 4)) return false;
+    set.alphaF = line.values[0];
+    set.alphaN = line.values[1];
+    set.alphaQ = line.values[2];
+    set.supplementalFactorOfSafety = line.values[3];
+    return true;
+}
+
+bool Cpp_NailData::ReadLayout(std::FILE* input, Cpp_NailLayout& layout) {
+    loads::s_DataLine line;
+    if (!ReadValues(input, line, 1)) return false;
+    layout.propertySet = line.Int(0);
+    // A layout must name one of the property sets read (0 leaves the slot unused).
+    if (layout.propertySet > NumberOfPropertySets()) return false;
+    if (!ReadValues(input, line, 1)) return false;
+    layout.facing = line.Int(0);
+    if (!ReadValues(input, line, 2)) return false;
+    layout.sameAsVertical = line.Int(0) == 1;
+    layout.horizontalSpacing = line.values[1];
+    if (!ReadValues(input, line, 1)) return false;
+    layout.verticalOption = line.Int(0);
+    if (!ReadValues(input, line, 1)) return false;
+    layout.numberOfNails = line.Int(0);
+    if (!ReadValues(input, line, 5)) return false;
+    layout.verticalSpacing = line.values[0];
+    layout.topOfSlope = line.values[1];
+    layout.distanceFromTop = line.values[2];
+    layout.bottomOfSlope = line.values[3];
+    layout.distanceFromBottom = line.values[4];
+    if (!ReadValues(input, line, 2)) return false;
+    layout.inclination = line.values[0];
+    layout.nailLength = line.values[1];
+    return true;
+}
+
+bool Cpp_NailData::ReadIndividualNails(std::FILE* input, std::FILE* echoFile) {
+    for (const auto& nail : nails_.Nails()) nail->selected = false;
+    loads::s_DataLine line;
+    if (!ReadValues(input, line, 1)) {
+        ShowErrorMessage("ERROR", kNailReadError);
+        return false;
+    }
+    const int count = line.Int(0);
+    for (int i = 1; i <= count; ++i) {
+        Cpp_IndividualNail* nail = nails_.AddEmptyNail();
+        if (!nail->ReadInput(input, echoFile, i)) {
+            nails_.RemoveLast();
+            ShowErrorMessage("ERROR", kNailReadError);
+            return false;
+        }
+        if (nail->nailType < 0 || nail->nailType >= NumberOfPropertySets()) {
+            ShowErrorMessage("Input Error",
+                             Format("Nail type %1d of nail no. %1d is not one of the nail "
+                                    "property sets.",
+                                    nail->nailType, i));
+            nails_.RemoveLast();
+            ShowErrorMessage("ERROR", kNailReadError);
+            return false;
+        }
+    }
+    return true;
+}
+
+bool Cpp_NailData::ReadInput(std::FILE* input, std::FILE* echoFile) {
+    properties_.clear();
+    loads::s_DataLine line;
+    int sets = 0;
+    if (loads::ReadDataLine(input, line) && line.Count() >= 1) sets = std::max(0, line.Int(0));
+    for (int i = 0; i < sets; ++i) {
+        Cpp_NailProperties set;
+        if (!ReadPropertySet(input, set)) {
+            ShowErrorMessage("ERROR", kNailReadError);
+            ShowErrorMessage("ERROR", kNailReadError);
+            return false;
+        }
+        properties_.push_back(std::move(set));
+    }
+    for (Cpp_NailLayout& l : layouts_) l.propertySet = 0;
+    if (loads::ReadDataLine(input, line)) {
+        if (line.Count() < 1 || line.Int(0) > MaximumLayouts) {
+            ShowErrorMessage("ERROR", kNailReadError);
+            return false;
+        }
+        const int m = line.Int(0);
+        for (int i = 0; i < m; ++i) {
+            Cpp_NailLayout layout;
+            if (!ReadLayout(input, layout)) {
+                ShowErrorMessage("ERROR", "Error in reading data for nail layout");
+                ShowErrorMessage("ERROR", kNailReadError);
+                return false;
+            }
+            layouts_[static_cast<size_t>(i)] = layout;
+        }
+    }
+    return ReadIndividualNails(input, echoFile);
+}
+
+bool Cpp_NailData::WriteKLIVEN4InputDataFile(std::FILE* file) const {
+    if (properties_.empty()) return true;
+    std::fprintf(file, "NAIl data follow -\n");
+    std::fprintf(file, "     %1d = Number of sets of nail properties.\n", NumberOfPropertySets());
+    for (const Cpp_NailProperties& set : properties_) set.WriteKLIVEN4InputDataFile(file);
+    std::fprintf(file, "     %1d = Number of nail layouts.\n", ActiveLayoutCount());
+    for (const Cpp_NailLayout& l : layouts_)
+        if (l.IsActive()) l.WriteKLIVEN4InputDataFile(file);
+    std::fprintf(file, "     %1d = Number of individual nails.\n", nails_.Count());
+    for (const auto& nail : nails_.Nails()) nail->WriteKLIVEN4InputDataFile(file);
+    return true;
+}
+
+bool Cpp_NailData::EditGenerationUnits() {
+    int length = generationLengthUnit, force = generationForceUnit;
+    if (!ReinforcementGenerationDialogs().EditNailGenerationUnits(length, force)) return false;
+    generationLengthUnit = length;
+    generationForceUnit = force;
+    return true;
+}
+
+bool Cpp_NailData::GenerateReinforcementLines(Cpp_ReinforcementLineList& list,
+                                              const Cpp_Line& slope, WindowHandle parent) {
+    if (properties_.empty()) {
+        ShowErrorMessage("ERROR", "No nail properties - cannot generate reinforcement lines.  "
+                                  "Enter nail properties first");
+        return false;
+    }
+    const int a = ActiveLayoutCount();
+    const int b = nails_.Count();
+    if (a > 0 && b > 0) {
+        ShowErrorMessage("ERROR", "Both nail layouts and individual nails exist - cannot generate "
+                                  "reinforcement for both.");
+        return false;
+    }
+    if (a == 0 && b == 0) {
+        ShowErrorMessage("ERROR", "No nail layouts or individual nails to generate reinforcement "
+                                  "for.");
+        return false;
+    }
+    if (!EditGenerationUnits()) return false;
+    if (ForcePerLengthUnitIndex(generationLengthUnit, generationForceUnit) < 0) {
+        s_UnitType length, force;
+        length.SetUnit(generationLengthUnit);
+        force.SetUnit(generationForceUnit);
+        ShowErrorMessage("ERROR", Format("Length units (= %s) and force units (= %s) are not "
+                                         "compatible.",
+                                         length.LengthWord(), force.ForceWord()));
+        return false;
+    }
+    const auto lines = a > 0 ? GenerateForLayouts(slope) : GenerateForIndividualNails();
+    TransferGeneratedLines(list, lines, parent);
+    return true;
+}
+
+bool Cpp_NailData::AddNailLine(std::vector<s_GeneratedReinforcementLine>& lines, int propertySet,
+                               double sh, double x0, double y0, int facing, double inclination,
+                               double length, const char* what, int which) {
+    if (facing != 0 && facing != 1) {
+        ShowErrorMessage("ERROR", Format("Error for %s number %1d.  The facing of the slope "
+                                         "(= %1d) must be 0 (left) or 1 (right).",
+                                         what, which, facing));
+        return false;
+    }
+    double P = 0.0, Th = 0.0, T = 0.0;
+    const Cpp_NailProperties& set = properties_[static_cast<size_t>(propertySet)];
+    if (!set.DesignValuesPerWidth(generationLengthUnit, generationForceUnit, sh, P, Th, T)) {
+        ShowErrorMessage("ERROR", Format("Error for %s number %1d.  Horizontal spacing = %1.3f "
+                                         "and factor of safety = %1.3f must be greater than zero.",
+                                         what, which, sh, set.supplementalFactorOfSafety));
+        return false;
+    }
+    s_GeneratedReinforcementLine line;
+    line.number = static_cast<int>(lines.size()) + 1;
+    line.description = Format("Nail number %1ld", static_cast<long>(line.number));
+    for (const s_NailLinePoint& p : NailLinePoints(x0, y0, facing, inclination, length, P, Th, T))
+        line.points.push_back({p.x, p.y, p.force, 0.0});
+    lines.push_back(std::move(line));
+    return true;
+}
+
+std::vector<s_GeneratedReinforcementLine> Cpp_NailData::GenerateForLayouts(const Cpp_Line& slope) {
+    std::vector<s_GeneratedReinforcementLine> lines;
+    const double delta = std::pow(10.0, -Cpp_KlivenSettings::CoordinateDecimals());
+    std::vector<double> xs, angles;
+    for (int slot = 1; slot <= MaximumLayouts; ++slot) {
+        const Cpp_NailLayout& layout = layouts_[static_cast<size_t>(slot - 1)];
+        if (!layout.IsActive()) continue;
+        const int set = layout.propertySet - 1;
+        if (set >= NumberOfPropertySets()) {
+            ShowErrorMessage("ERROR", Format("Error for layout number %1d.  Nail property set %1d "
+                                             "does not exist.",
+                                             slot, layout.propertySet));
+            continue;
+        }
+        double s = 0.0, y = 0.0;
+        int n = 0;
+        if (!layout.GetSpacingAndCount(s, n) || !layout.GetTopNailElevation(y)) {
+            ShowErrorMessage("ERROR", Format("Error for layout number %1d.  The elevations, "
+                                             "spacing and number of nails do not define a row of "
+                                             "nails.",
+                                             slot));
+            continue;
+        }
+        if (n > 1 && s <= 0.0) {
+            ShowErrorMessage("ERROR", Format("Error for layout number %1d.  Vertical spacing = "
+                                             "%1.3f (%1.6e) is not allowed whenmore than one nail.",
+                                             slot, s, s));
+            continue;
+        }
+        const double e = layout.facing == 1 ? -1.0 : 1.0;
+        for (int j = 0; j < n; ++j) {
+            const double yj = y - j * s;
+            const int count = slope.XValuesAtY(yj, xs, angles);
+            if (count == 0) {
+                ShowErrorMessage("ERROR", "Nail does not intersect the slope face");
+                break;
+            }
+            if (count > 1) {
+                ShowErrorMessage("ERROR", "Nail intersects the slope multiple times - unable to "
+                                          "generate reinforcement lines.");
+                break;
+            }
+            if (!AddNailLine(lines, set, layout.GetHorizontalSpacing(), xs[0] + e * delta, yj,
+                             layout.facing, layout.GetInclination(), layout.nailLength, "layout",
+                             slot))
+                break;
+        }
+    }
+    return lines;
+}
+
+std::vector<s_GeneratedReinforcementLine> Cpp_NailData::GenerateForIndividualNails() {
+    std::vector<s_GeneratedReinforcementLine> lines;
+    int position = 0;
+    for (const auto& nail : nails_.Nails()) {
+        ++position;
+        if (nail->nailType < 0 || nail->nailType >= NumberOfPropertySets()) {
+            ShowErrorMessage("ERROR", Format("Error for nail number %1d.  Nail type %1d is not one "
+                                             "of the nail property sets.",
+                                             position, nail->nailType));
+            continue;
+        }
+        AddNailLine(lines, nail->nailType, nail->horizontalSpacing, nail->headX, nail->headY,
+                    nail->facing, nail->inclination * std::atan(1.0) / 45.0, nail->length,
+                    "nail", position);
+    }
+    return lines;
+}
