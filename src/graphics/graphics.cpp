@@ -499,6 +499,69 @@ std::vector<std::vector<platform::DevicePoint>> Cpp_Graphics::WorldPolylineToPix
     return runs;
 }
 
+std::vector<platform::DevicePoint> Cpp_Graphics::WorldPolygonToPixels(
+    const std::vector<double>& xs, const std::vector<double>& ys) {
+    struct P {
+        double x, y;
+    };
+    const size_t n = std::min(xs.size(), ys.size());
+    std::vector<platform::DevicePoint> out;
+    if (n < 3) return out;
+    const WorldRect box = ClipBox();
+    std::vector<P> poly(n), next;
+    bool inside = true;
+    for (size_t i = 0; i < n; ++i) {
+        poly[i] = {xs[i], ys[i]};
+        if (xs[i] < box.xmin || xs[i] > box.xmax || ys[i] < box.ymin || ys[i] > box.ymax)
+            inside = false;
+    }
+    if (!inside) {
+        // Clip against each edge of the box in turn.
+        for (int edge = 0; edge < 4 && !poly.empty(); ++edge) {
+            auto in = [&](const P& p) {
+                switch (edge) {
+                case 0: return p.x >= box.xmin;
+                case 1: return p.x <= box.xmax;
+                case 2: return p.y >= box.ymin;
+                default: return p.y <= box.ymax;
+                }
+            };
+            auto cross = [&](const P& a, const P& b) {
+                double t;
+                switch (edge) {
+                case 0: t = (box.xmin - a.x) / (b.x - a.x); break;
+                case 1: t = (box.xmax - a.x) / (b.x - a.x); break;
+                case 2: t = (box.ymin - a.y) / (b.y - a.y); break;
+                default: t = (box.ymax - a.y) / (b.y - a.y); break;
+                }
+                return P{a.x + t * (b.x - a.x), a.y + t * (b.y - a.y)};
+            };
+            next.clear();
+            for (size_t i = 0; i < poly.size(); ++i) {
+                const P& cur = poly[i];
+                const P& prev = poly[(i + poly.size() - 1) % poly.size()];
+                const bool ci = in(cur), pi = in(prev);
+                if (ci) {
+                    if (!pi) next.push_back(cross(prev, cur));
+                    next.push_back(cur);
+                } else if (pi) {
+                    next.push_back(cross(prev, cur));
+                }
+            }
+            poly.swap(next);
+        }
+        if (poly.size() < 3) return out;
+    }
+    out.reserve(poly.size());
+    for (const P& p : poly) {
+        const platform::DevicePoint d = WorldToPixel(p.x, p.y);
+        if (out.empty() || !(out.back() == d)) out.push_back(d);
+    }
+    if (out.size() > 1 && out.front() == out.back()) out.pop_back();
+    if (out.size() < 3) out.clear();
+    return out;
+}
+
 // ---------------------------------------------------------------------------------------------
 // Navigation
 

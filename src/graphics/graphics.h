@@ -142,6 +142,11 @@ public:
     static std::vector<std::vector<platform::DevicePoint>> WorldPolylineToPixels(
         const std::vector<double>& xs, const std::vector<double>& ys);
 
+    // A closed world polygon cut to the clip box (Sutherland-Hodgman) and converted; empty when
+    // nothing of it is inside.
+    static std::vector<platform::DevicePoint> WorldPolygonToPixels(const std::vector<double>& xs,
+                                                                   const std::vector<double>& ys);
+
     // Navigation.
     static void ZoomInAt(double x, double y);
     static void ZoomOutAt(double x, double y);

@@ -19,7 +19,7 @@ void Cpp_Kliven4DataSet::Clear() {
     heading_.DeleteLabel();
 }
 
-void Cpp_Kliven4DataSet::Reset() {}
+void Cpp_Kliven4DataSet::Reset() { display_ = Cpp_DisplaySelections::Defaults(); }
 
 void Cpp_Kliven4DataSet::ResetForNewData() {
     g_stage = 1;

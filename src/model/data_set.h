@@ -19,6 +19,7 @@
 
 #include "core/message_boxes.h"
 #include "graphics/list_item.h"
+#include "model/display_selections.h"
 #include "model/heading.h"
 
 class Cpp_Kliven4DataSet : public Cpp_ListItem {
@@ -53,6 +54,12 @@ public:
     const Cpp_Heading& Heading() const { return heading_; }
     Cpp_Heading CopyHeading() const { return heading_; }
 
+    // The display record: what the view shows of this data set (model/display_selections.h).
+    s_DisplayFlagsType& DisplayFlags() { return display_; }
+    bool SetDisplayOption(int option, bool value);
+    // Draws the data set in its layer order on the current device context (data_set_drawing).
+    bool Draw(double lowestVisibleY, bool clip, int left, int top, int right, int bottom);
+
     void SetOrientationFlag(bool flag) { orientationFlag_ = flag; }
     bool GetOrientationFlag() const { return orientationFlag_; }
 
@@ -65,5 +72,6 @@ public:
 
 private:
     Cpp_Heading heading_;
+    s_DisplayFlagsType display_;
     bool orientationFlag_ = false;
 };
