@@ -4,7 +4,6 @@
 #include <cmath>
 
 #include "core/preferences.h"
-#include "core/text_exception.h"
 #include "core/units.h"
 #include "graphics/line.h"
 #include "loads/data_lines.h"
@@ -14,43 +13,16 @@
 #include "loads/reinforcement_line.h"
 #include "loads/reinforcement_transfer.h"
 #include "loads/text_format.h"
+#include "loads/unit_values.h"
 
 using loads::Echo;
 using loads::Format;
+using loads::ReadUnitValue;
+using loads::ReadValues;
 
 namespace {
 
 const char* const kNailReadError = "Error in reading data for nails";
-
-enum e_Quantity { Length, Area, Stress, Force, ForcePerLength };
-
-// Whether the unit index names a unit of the quantity.
-bool IsUnit(e_Quantity q, int index) {
-    try {
-        const s_UnitValueType v(1.0, index);
-        switch (q) {
-        case Length: v.LengthIn(0); break;
-        case Area: v.AreaIn(0); break;
-        case Stress: v.StressIn(0); break;
-        case Force: v.ForceIn(0); break;
-        case ForcePerLength: v.ForcePerLengthIn(0); break;
-        }
-        return true;
-    } catch (const Cpp_TextException&) {
-        return false;
-    }
-}
-
-bool ReadValues(std::FILE* input, loads::s_DataLine& line, int atLeast) {
-    return loads::ReadDataLine(input, line) && line.Count() >= atLeast;
-}
-
-bool ReadUnitValue(const loads::s_DataLine& line, int i, e_Quantity q, s_UnitValueType& value) {
-    const int unit = line.Int(i + 1);
-    if (!IsUnit(q, unit)) return false;
-    value.SetValueUnit(line.values[static_cast<size_t>(i)], unit);
-    return true;
-}
 
 int LengthDecimals() { return Cpp_KlivenSettings::LengthDecimals(); }
 int CoordinateWriteDecimals() { return std::max(9, Cpp_KlivenSettings::CoordinateDecimals()); }
@@ -175,17 +147,17 @@ bool Cpp_NailData::ReadPropertySet(std::FILE* input, Cpp_NailProperties& set) {
     set.capacityOption = line.Int(0);
     set.pulloutOption = line.Int(1);
     set.barTypeIndex = line.Int(2);
-    if (!ReadValues(input, line, 4) || !ReadUnitValue(line, 0, Area, set.barArea) ||
-        !ReadUnitValue(line, 2, Length, set.barDiameter))
+    if (!ReadValues(input, line, 4) || !ReadUnitValue(line, 0, loads::QuantityArea, set.barArea) ||
+        !ReadUnitValue(line, 2, loads::QuantityLength, set.barDiameter))
         return false;
-    if (!ReadValues(input, line, 4) || !ReadUnitValue(line, 0, Stress, set.barYieldStress) ||
-        !ReadUnitValue(line, 2, Force, set.barYieldForce))
+    if (!ReadValues(input, line, 4) || !ReadUnitValue(line, 0, loads::QuantityStress, set.barYieldStress) ||
+        !ReadUnitValue(line, 2, loads::QuantityForce, set.barYieldForce))
         return false;
-    if (!ReadValues(input, line, 2) || !ReadUnitValue(line, 0, Force, set.nailHeadStrength))
+    if (!ReadValues(input, line, 2) || !ReadUnitValue(line, 0, loads::QuantityForce, set.nailHeadStrength))
         return false;
-    if (!ReadValues(input, line, 6) || !ReadUnitValue(line, 0, Length, set.holeDiameter) ||
-        !ReadUnitValue(line, 2, Stress, set.bondStress) ||
-        !ReadUnitValue(line, 4, ForcePerLength, set.resistancePerLength))
+    if (!ReadValues(input, line, 6) || !ReadUnitValue(line, 0, loads::QuantityLength, set.holeDiameter) ||
+        !ReadUnitValue(line, 2, loads::QuantityStress, set.bondStress) ||
+        !ReadUnitValue(line, 4, loads::QuantityForcePerLength, set.resistancePerLength))
         return false;
     if (!ReadValues(input, line, 4)) return false;
     set.alphaF = line.values[0];

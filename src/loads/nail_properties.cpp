@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "loads/unit_values.h"
+
 namespace {
 
 std::vector<s_NailBarType>& BarTypes() {
@@ -35,11 +37,7 @@ double FootIn(int lengthUnit) { return s_UnitValueType(1.0, LengthFeet).LengthIn
 }  // namespace
 
 bool Cpp_NailProperties::IsValidName(const std::string& text) {
-    if (text.size() > MaximumNameLength) return false;
-    if (text.find_first_of("\r\n") != std::string::npos) return false;
-    const size_t first = text.find_first_not_of(' ');
-    if (first == std::string::npos) return true;
-    return text.compare(first, 2, "//") != 0 && text.compare(first, 2, "/*") != 0;
+    return loads::IsValidTypeName(text);
 }
 
 bool Cpp_NailProperties::SetName(const std::string& text) {

@@ -42,7 +42,10 @@ public:
     bool EditGeogridGenerationOptions(s_GeogridGenerationOptions& o) override {
         seenGeogridOptions = o;
         if (cancel) return false;
-        o = geogridOptions;
+        o.incrementOption = geogridOptions.incrementOption;
+        o.numberOfIncrements = geogridOptions.numberOfIncrements;
+        o.incrementDistance = geogridOptions.incrementDistance;
+        o.stopIfNotDeveloped = geogridOptions.stopIfNotDeveloped;
         return true;
     }
     bool ChooseXValue(const std::vector<double>& values, int& index) override {
@@ -55,6 +58,7 @@ public:
     int nailLengthUnit = 0;
     int nailForceUnit = 0;
     int nailUnitRuns = 0;
+    // The increments and the stop flag answered (the units stay as offered).
     s_GeogridGenerationOptions geogridOptions;
     s_GeogridGenerationOptions seenGeogridOptions;
     int chosenX = 0;
