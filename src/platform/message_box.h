@@ -21,6 +21,9 @@ struct MessageBoxRequest {
     // else No, else OK.
     BoxResult defaultButton = BoxResult::Ok;
     BoxOwner owner = BoxOwner::MainWindow;
+    // With BoxOwner::Window: the caller's window as the user interface handed it down (a
+    // QWidget*, opaque here); none means the active window.
+    void* window = nullptr;
 };
 
 class MessageBoxService {

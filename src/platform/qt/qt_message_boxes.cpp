@@ -70,7 +70,8 @@ BoxResult QtMessageBoxes::Show(const MessageBoxRequest& request) {
     QWidget* owner = nullptr;
     switch (request.owner) {
     case BoxOwner::Window:
-        owner = QApplication::activeWindow();
+        owner = static_cast<QWidget*>(request.window);
+        if (!owner) owner = QApplication::activeWindow();
         if (!owner) owner = mainWindow_;
         break;
     case BoxOwner::MainWindow: owner = mainWindow_; break;

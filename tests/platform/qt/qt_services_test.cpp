@@ -90,6 +90,21 @@ TEST(QtMessageBoxes, AStopBoxWithoutOwnerAnswersTheButtonClicked) {
     EXPECT_EQ(parent, nullptr);
 }
 
+TEST(QtMessageBoxes, AWindowOwnerIsTheCallersWindow) {
+    QWidget dialogWindow;
+    dialogWindow.show();
+    qt::QtMessageBoxes boxes;
+    QWidget* parent = nullptr;
+    WhenModal([&](QWidget* modal) {
+        parent = modal->parentWidget();
+        QTest::keyClick(modal, Qt::Key_Escape);
+    });
+    MessageBoxRequest request{"Caption", "Text", BoxButtons::OkCancel, BoxIcon::Question,
+                              BoxResult::Ok, BoxOwner::Window, &dialogWindow};
+    EXPECT_EQ(boxes.Show(request), BoxResult::Cancel);
+    EXPECT_EQ(parent, &dialogWindow);
+}
+
 TEST(QtFileDialogs, FiltersBecomeQtFiltersAndMatchInAnyCase) {
     const std::string filter =
         "Input Files (*.preinput-kliven)|*.preinput-kliven|Text|*.txt;*.TXT;*.dat|All Files (*.*)|*.*||";
