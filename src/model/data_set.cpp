@@ -1,12 +1,15 @@
 #include "model/data_set.h"
 
+#include "profile/material_properties.h"
+
 namespace {
 int g_stage = 1;
 bool g_olderFormat = false;
 bool g_graphicsOutput = true;
 }  // namespace
 
-Cpp_Kliven4DataSet::Cpp_Kliven4DataSet(int number) {
+Cpp_Kliven4DataSet::Cpp_Kliven4DataSet(int number)
+    : materials_(std::make_unique<Cpp_MaterialPropertyData>()) {
     SetNumber(number);
     g_graphicsOutput = true;
     Reset();
@@ -17,6 +20,7 @@ Cpp_Kliven4DataSet::~Cpp_Kliven4DataSet() = default;
 void Cpp_Kliven4DataSet::Clear() {
     heading_.DeleteLines();
     heading_.DeleteLabel();
+    materials_->DeleteAllMaterials();
 }
 
 void Cpp_Kliven4DataSet::Reset() { display_ = Cpp_DisplaySelections::Defaults(); }

@@ -16,11 +16,14 @@
 //     int stage = Cpp_Kliven4DataSet::CurrentStage();
 
 #include <cstdio>
+#include <memory>
 
 #include "core/message_boxes.h"
 #include "graphics/list_item.h"
 #include "model/display_selections.h"
 #include "model/heading.h"
+
+class Cpp_MaterialPropertyData;
 
 class Cpp_Kliven4DataSet : public Cpp_ListItem {
 public:
@@ -59,6 +62,9 @@ public:
     bool SetDisplayOption(int option, bool value);
     // Draws the data set in its layer order on the current device context (data_set_drawing).
     bool Draw(double lowestVisibleY, bool clip, int left, int top, int right, int bottom);
+    // The materials of both stages (profile/material_properties.h).
+    Cpp_MaterialPropertyData& MaterialData() { return *materials_; }
+    const Cpp_MaterialPropertyData& MaterialData() const { return *materials_; }
 
     void SetOrientationFlag(bool flag) { orientationFlag_ = flag; }
     bool GetOrientationFlag() const { return orientationFlag_; }
@@ -73,5 +79,6 @@ public:
 private:
     Cpp_Heading heading_;
     s_DisplayFlagsType display_;
+    std::unique_ptr<Cpp_MaterialPropertyData> materials_;
     bool orientationFlag_ = false;
 };

@@ -15,6 +15,10 @@
 #include <string>
 #include <vector>
 
+#include "platform/info_window.h"
+
+class Cpp_NameValueList;
+
 // Exchange records of the material dialog.
 struct s_AnisotropicPtType {
     double angle = 0.0;  // degrees
@@ -146,6 +150,12 @@ public:
     bool WriteStrengthProperties(std::FILE* file);
     // The data check of one stage; messages carry the material number and the stage.
     bool Check(int stage, int materialNumber);
+
+    // Texts: the property rows ("Shear strength option:" and the values of the option), the
+    // tool tip (lines separated by "\n"), the items of the information tree under parent.
+    bool GetPropertyGridText(Cpp_NameValueList& rows) const;
+    bool GetToolTipText(std::string& text) const;
+    bool AddInformation(platform::InfoWindowService& info, platform::InfoItem parent) const;
 
     // The equality of two records (all parameters and tables).
     bool operator==(const Cpp_ShearStrength& other) const = default;

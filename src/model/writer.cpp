@@ -1,0 +1,219 @@
+#include "model/writer.h"
+
+#include <array>
+
+#include "core/data_error_output.h"
+#include "core/preferences.h"
+#include "core/safe_output_file.h"
+#include "core/text_formats.h"
+#include "core/units.h"
+#include "model/data_set.h"
+#include "model/data_sets.h"
+#include "profile/material_properties.h"
+#include "platform/services.h"
+
+namespace {
+
+constexpr size_t blockCount = static_cast<size_t>(e_WriterBlock::Count);
+
+struct s_WriterRegistry {
+    std::array<Cpp_BlockWriter, blockCount> writers;
+    std::array<Cpp_SecondStageQuery, blockCount> secondStage;
+    Cpp_SecondStageQuery isMultiStage;
+    Cpp_SecondStageQuery isDefined;
+    std::function<bool(Cpp_Kliven4DataSet&)> dataCheck;
+};
+
+s_WriterRegistry& Registry() {
+    static s_WriterRegistry registry;
+    return registry;
+}
+
+class YesMultistageWarning final : public SaveMultistageWarning {
+public:
+    bool Ask(const std::string&, const std::string&, bool&) override { return true; }
+};
+YesMultistageWarning yesWarning;
+SaveMultistageWarning* warningDialog = nullptr;
+
+bool WriteBlock(e_WriterBlock block, Cpp_Kliven4DataSet& dataSet, std::FILE* file, int stage,
+                bool document) {
+    const auto& writer = Registry().writers[static_cast<size_t>(block)];
+    return writer ? writer(dataSet, file, stage, document) : true;
+}
+
+bool HasSecondStage(e_WriterBlock block, const Cpp_Kliven4DataSet& dataSet) {
+    const auto& query = Registry().secondStage[static_cast<size_t>(block)];
+    return query && query(dataSet);
+}
+
+struct s_SecondStageKind {
+    e_WriterBlock block;  // Count stands for the materials
+    const char* text;
+    const char* question;
+};
+
+const s_SecondStageKind secondStageKinds[] = {
+    {e_WriterBlock::Count,
+     "Material property data exist for the second stage even though multi-stage computations "
+     "have not been specified.",
+     "Do you want to save the second stage material properties anyway?"},
+    {e_WriterBlock::PiezometricLines,
+     "Piezometric line data exist for the second stage even though multi-stage computations "
+     "have not been specified.",
+     "Do you want to save the second stage piezometric lines anyway?"},
+    {e_WriterBlock::InterpolationData,
+     "Interpolation data points exist for the second stage even though multi-stage "
+     "computations have not been specified.",
+     "Do you want to save the second stage interpolation data anyway?"},
+    {e_WriterBlock::DistributedLoads,
+     "Distributed load data exist for the second stage even though multi-stage computations "
+     "have not been specified.",
+     "Do you want to save the second stage distributed load data anyway?"},
+    {e_WriterBlock::LineLoads,
+     "Line load data exist for the second stage even though multi-stage computations have not "
+     "been specified.",
+     "Do you want to save the second stage line load data anyway?"},
+};
+
+}  // namespace
+
+void RegisterBlockWriter(e_WriterBlock block, Cpp_BlockWriter writer) {
+    if (block == e_WriterBlock::Count) return;
+    Registry().writers[static_cast<size_t>(block)] = std::move(writer);
+}
+
+void RegisterSecondStageQuery(e_WriterBlock block, Cpp_SecondStageQuery query) {
+    if (block == e_WriterBlock::Count) return;
+    Registry().secondStage[static_cast<size_t>(block)] = std::move(query);
+}
+
+void RegisterAnalysisQueries(Cpp_SecondStageQuery isMultiStage, Cpp_SecondStageQuery isDefined) {
+    Registry().isMultiStage = std::move(isMultiStage);
+    Registry().isDefined = std::move(isDefined);
+}
+
+void RegisterDataCheck(std::function<bool(Cpp_Kliven4DataSet&)> check) {
+    Registry().dataCheck = std::move(check);
+}
+
+void ClearBlockWriters() { Registry() = s_WriterRegistry{}; }
+
+void SetSaveMultistageWarning(SaveMultistageWarning* dialog) { warningDialog = dialog; }
+
+bool IsMultiStage(const Cpp_Kliven4DataSet& dataSet) {
+    const auto& query = Registry().isMultiStage;
+    return query && query(dataSet);
+}
+
+bool AskSaveMultistageData(const std::string& text, const std::string& question) {
+    if (!Cpp_KlivenSettings::ShowWarnings()) return true;
+    SaveMultistageWarning& dialog = warningDialog ? *warningDialog : yesWarning;
+    bool dontWarnAgain = false;
+    if (!dialog.Ask(text, question, dontWarnAgain)) return false;
+    Cpp_KlivenSettings::SetShowWarnings(!dontWarnAgain);
+    return true;
+}
+
+bool WriteInputFile(Cpp_Kliven4DataSet& dataSet, bool document, bool withoutAnalysis,
+                    std::FILE* file) {
+    if (file == nullptr) return false;
+    std::string format;
+    if (!Cpp_Strings::MakeNumberFormat(1, 20, Cpp_KlivenSettings::CoordinateDecimals(), format) ||
+        !Cpp_Strings::MakeNumberFormat(1, 20, Cpp_KlivenSettings::ForceDecimals(), format) ||
+        !Cpp_Strings::MakeNumberFormat(1, 20, Cpp_KlivenSettings::UnitWeightDecimals(), format))
+        return false;
+
+    bool ok = true;
+    auto block = [&](e_WriterBlock b, int stage) {
+        if (!WriteBlock(b, dataSet, file, stage, document)) ok = false;
+    };
+    if (document) {
+        block(e_WriterBlock::Nails, 1);
+        block(e_WriterBlock::Geogrids, 1);
+        block(e_WriterBlock::ExternalFiles, 1);
+    }
+    WriteUnitsCommand(document, file);
+    if (!dataSet.Heading().WriteKLIVEN4InputDataFile(file)) ok = false;
+    block(e_WriterBlock::ProfileLines, 1);
+    if (!dataSet.MaterialData().WriteInputDataFile(file, 1)) ok = false;
+    block(e_WriterBlock::PiezometricLines, 1);
+    block(e_WriterBlock::InterpolationData, 1);
+    block(e_WriterBlock::SlopeGeometry, 1);
+    block(e_WriterBlock::DistributedLoads, 1);
+    block(e_WriterBlock::LineLoads, 1);
+    block(e_WriterBlock::Reinforcement, 1);
+
+    // The second stage. The document keeps every stage's data without asking.
+    const bool multiStage = IsMultiStage(dataSet);
+    bool headerWritten = false;
+    for (const auto& kind : secondStageKinds) {
+        const bool isMaterials = kind.block == e_WriterBlock::Count;
+        bool write = multiStage;
+        if (!write) {
+            const bool hasData = isMaterials
+                                     ? dataSet.MaterialData().GetMaterialList().HasSecondStageData()
+                                     : HasSecondStage(kind.block, dataSet);
+            write = hasData && (document || AskSaveMultistageData(kind.text, kind.question));
+        }
+        if (!write) continue;
+        if (!headerWritten) std::fputs("SECond stage input data\n", file);
+        headerWritten = true;
+        if (isMaterials) {
+            if (!dataSet.MaterialData().WriteInputDataFile(file, 2)) ok = false;
+        } else {
+            block(kind.block, 2);
+        }
+    }
+
+    if (!withoutAnalysis) block(e_WriterBlock::Analysis, 1);
+    if (Cpp_Kliven4DataSet::GraphicsOutputFlag()) std::fputs("GRAphics output file\n", file);
+    if (document) block(e_WriterBlock::ConstructionLines, 1);
+    if (!withoutAnalysis) {
+        const auto& defined = Registry().isDefined;
+        std::fputs(defined && defined(dataSet) ? "COMpute\n" : "NO compute\n", file);
+    }
+    return ok && !std::ferror(file);
+}
+
+bool WriteInputFileTo(Cpp_Kliven4DataSet& dataSet, bool document,
+                      const std::filesystem::path& target,
+                      const std::function<bool(std::FILE*)>& prefix) {
+    Cpp_SafeOutputFile out;
+    if (!out.Open(target)) return false;
+    if (prefix && !prefix(out.File())) return false;
+    if (!WriteInputFile(dataSet, document, false, out.File())) return false;
+    return out.Commit();
+}
+
+bool WriteComputationInputFile(WindowHandle parent, std::filesystem::path& path, bool ask) {
+    Cpp_Kliven4DataSet& dataSet = *Cpp_Kliven4Data::CurrentDataSet();
+    Cpp_DataErrorOutput::OpenErrorLog();
+    const auto& check = Registry().dataCheck;
+    const bool clean = check && check(dataSet);
+    Cpp_DataErrorOutput::CloseErrorLog();
+    Cpp_DataErrorOutput::DisplayErrorLog(parent, false);
+    if (!clean) {
+        const char* text = "Errors in data - cannot write KLIVEN4 input data file.";
+        if (parent != nullptr)
+            ShowErrorOnWindow(parent, "ERROR", text);
+        else
+            ShowErrorMessage("ERROR", text);
+        return false;
+    }
+    if (ask) {
+        platform::FileDialogRequest request;
+        request.title = "Open file for KLIVEN  data";
+        request.filter =
+            "KLIVEN Data Files(*.Input-KLIVEN)|*.input-kliven|Data Files(*.dat)|*.dat|All "
+            "Files(*.*)|*.*|";
+        request.filterIndex = 1;
+        request.defaultExtension = "input-kliven";
+        request.initialDirectory = path.parent_path();
+        request.initialFile = path.filename();
+        auto chosen = platform::Services().FileDialogs().GetSaveFileName(request);
+        if (!chosen) return false;
+        path = *chosen;
+    }
+    return WriteInputFileTo(dataSet, false, path);
+}

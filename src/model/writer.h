@@ -1,0 +1,103 @@
+#pragma once
+// The writer of the input format: a data set written block by block, each block through its
+// owner's writer, in a fixed order. It serves two files: the computation program's input
+// (document false) and this program's own document (document true, which adds the nail, geogrid,
+// external-file and construction-line blocks).
+//
+// Order: [document: NAI, GEO, EXT] units, heading and label, PRO, stage-1 MAT, PIE, INT, SLO
+// (only an entered slope), DIS, LIN, REI, then "SECond stage input data" and the stage-2 MAT,
+// PIE, INT, DIS, LIN, then ANA, "GRAphics output file", [document: CON], "COMpute" or
+// "NO compute".
+//
+// Second-stage data are written when the analysis is multi-stage. In the computation input, a
+// kind that holds second-stage data without a multi-stage analysis is written only when the user
+// agrees (the save question); the document always keeps every stage's data.
+//
+// The owners of the blocks register their writers here at start-up (InitializeBlockWriters in
+// model/writer_block_table.cpp), as the block readers are registered with the reader.
+
+#include <cstdio>
+#include <filesystem>
+#include <functional>
+#include <string>
+
+#include "core/message_boxes.h"
+
+class Cpp_Kliven4DataSet;
+
+// The blocks written through their owners' writers.
+enum class e_WriterBlock {
+    Nails,              // "NAIl data follow -" (document only)
+    Geogrids,           // "GEOgrid data data follow -" (document only)
+    ExternalFiles,      // the external-file settings of both stages' interpolation data
+    ProfileLines,       // "PROfile line data follow -"
+    PiezometricLines,   // per stage
+    InterpolationData,  // per stage; point values in the document, file names in the input
+    SlopeGeometry,      // written by its owner only when the slope was entered
+    DistributedLoads,   // per stage
+    LineLoads,          // per stage
+    Reinforcement,      // "REInforcement line data follow -"
+    Analysis,           // "ANAlysis/computation data follow"
+    ConstructionLines,  // "CONstruction line data follow -" (document only)
+    Count
+};
+
+// A block writer: writes its block of the data set for the stage (1 or 2; 1 for blocks without
+// stages) into the file; document tells which file is written. False when it could not write.
+using Cpp_BlockWriter =
+    std::function<bool(Cpp_Kliven4DataSet& dataSet, std::FILE* file, int stage, bool document)>;
+// Whether a kind holds second-stage data.
+using Cpp_SecondStageQuery = std::function<bool(const Cpp_Kliven4DataSet& dataSet)>;
+
+// Registers (or, with an empty function, removes) the writer of a block. A block without a
+// writer writes nothing: the computation program then lacks that block, which the data check of
+// its owner reports. Until the analysis writer is registered no ANA block is written, so the
+// computation program will refuse the file.
+void RegisterBlockWriter(e_WriterBlock block, Cpp_BlockWriter writer);
+// Registers the second-stage query of PiezometricLines, InterpolationData, DistributedLoads or
+// LineLoads. Without one the kind counts as holding no second-stage data.
+void RegisterSecondStageQuery(e_WriterBlock block, Cpp_SecondStageQuery query);
+// The analysis questions: two-stage or three-stage computations are selected; analysis data are
+// defined. Without them the analysis is single-stage and undefined ("NO compute").
+void RegisterAnalysisQueries(Cpp_SecondStageQuery isMultiStage, Cpp_SecondStageQuery isDefined);
+// The data check run before the computation input is written: true when the data have no
+// errors. Until it is registered the computation input is refused.
+void RegisterDataCheck(std::function<bool(Cpp_Kliven4DataSet& dataSet)> check);
+// Forgets every registered writer, query and check (tests).
+void ClearBlockWriters();
+// Registers the writer of every block known to the program; calling it again changes nothing.
+void InitializeBlockWriters();
+
+// The "Save Multi-Stage Data?" question, with the check box "Don't warn me again - save
+// multi-stage data of they exist.". The window comes with the dialogs; until one is registered
+// the stand-in answers Yes (the data are kept).
+class SaveMultistageWarning {
+public:
+    virtual ~SaveMultistageWarning() = default;
+    // True for Yes; dontWarnAgain is the check box as the user left it.
+    virtual bool Ask(const std::string& text, const std::string& question,
+                     bool& dontWarnAgain) = 0;
+};
+void SetSaveMultistageWarning(SaveMultistageWarning* dialog);
+
+// The analysis data specify two-stage or three-stage computations.
+bool IsMultiStage(const Cpp_Kliven4DataSet& dataSet);
+// The save question; true without asking when the multi-stage prompt is off. Yes with the check
+// box ticked switches the prompt off.
+bool AskSaveMultistageData(const std::string& text, const std::string& question);
+
+// Writes the blocks of the data set into an open file. False when a number format cannot be
+// built or a block writer failed; the caller then keeps the previous file (see
+// WriteInputFileTo).
+bool WriteInputFile(Cpp_Kliven4DataSet& dataSet, bool document, bool withoutAnalysis,
+                    std::FILE* file);
+// Writes the data set into target through a temporary file in the same folder that is renamed
+// over it; a failure is reported by false and leaves the previous file as it was. prefix, when
+// given, writes what precedes the writer's blocks (the document's views and snap grid).
+bool WriteInputFileTo(Cpp_Kliven4DataSet& dataSet, bool document,
+                      const std::filesystem::path& target,
+                      const std::function<bool(std::FILE*)>& prefix = {});
+// "Create KLIVEN Data File": the data check with its error log, then the computation input.
+// With ask, the name comes from the save dialog (starting from path); otherwise path is used.
+// False after errors in the data, a cancelled dialog or a failed write.
+bool WriteComputationInputFile(WindowHandle parent, std::filesystem::path& path, bool ask);
