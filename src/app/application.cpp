@@ -4,6 +4,7 @@
 #include "app/guarded_call.h"
 #include "app/main_frame.h"
 #include "app/numeric_locale.h"
+#include "core/file_io.h"
 #include "core/message_boxes.h"
 #include "platform/ini_profile.h"
 #include "platform/posix_processes.h"
@@ -91,6 +92,7 @@ Application::Application(const std::vector<std::string>& arguments) {
     for (const auto& ignored : ParseCommandLine(arguments))
         std::fprintf(stderr, "dravonet: ignoring the argument \"%s\"\n", ignored.c_str());
 
+    Cpp_FileIO::SetProgramDirectory(QCoreApplication::applicationFilePath().toStdString());
     parts_ = std::make_unique<Parts>();
     Parts& p = *parts_;
     p.messageBoxes.SetMainWindow(p.frame.get());
