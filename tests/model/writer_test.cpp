@@ -11,6 +11,8 @@
 #include "model/data_set.h"
 #include "model/block_readers.h"
 #include "model/data_sets.h"
+#include "model/read_input_file.h"
+#include "core/file_io.h"
 #include "core/echo_writer.h"
 #include "core/output_table.h"
 #include "core/text_formats.h"
@@ -315,6 +317,47 @@ TEST(UnitsAndMaterialsFile, ReadsEchoesAndWritesBack) {
     Cpp_OutputTable::SetFileOnly(nullptr);
     Cpp_OutputTable::ClearTitles();
     Cpp_Kliven4DataSet::SetGraphicsOutputFlag(true);
+    ResetUnits();
+}
+
+// Opening a file of units and materials writes their echo tables to the listing beside it.
+TEST(UnitsAndMaterialsFile, TheListingOfAnOpenedFileHasTheirTables) {
+    testsupport::FakeServices fakes;
+    testsupport::TempDir dir;
+    const auto previous = std::filesystem::current_path();
+    Cpp_KlivenSettings::Reset();
+    ResetUnits();
+    SetRunTimeText("today");
+    const auto file = dir.Path() / "slope.preinput-kliven";
+    testsupport::WriteFile(file,
+                           "OTHer units\n     4    4\n"
+                           "MATerial property data follow -\n"
+                           "     3 Rock\n          25 = unit weight\n          Very Strong\n\n"
+                           "SECond stage input data\n"
+                           "MATerial property data follow -\n"
+                           "     3 Rock\n          26 = unit weight\n          Very Strong\n\n"
+                           "COMpute\n");
+    EXPECT_TRUE(ReadInputDataFile(nullptr, file));
+    std::filesystem::current_path(previous);
+    const std::string listing = testsupport::ReadFile(dir.Path() / "slope.preoutput-kliven");
+    for (const char* part :
+         {"TABLE NO. 2\n", "* UNITS INFORMATION *", "Other units (not English or SI) will be used.\n",
+          "Number of decimals for angles in output: 2\n", "TABLE NO. 4\n",
+          "* NEW MATERIAL PROPERTY DATA - CONVENTIONAL/FIRST-STAGE COMPUTATIONS *",
+          "------------------- DATA FOR MATERIAL NUMBER 3 -------------------\n",
+          "------------------------------------------------------------------\nDescription: Rock\n",
+          "Constant unit weight of soil (material): 25.00\n",
+          "SHEAR STRENGTH IS VERY LARGE (INFINITE)\n", "TABLE NO. 5\n",
+          "2 NEW MATERIAL PROPERTY DATA - SECOND_STAGE COMPUTATIONS 2\n"})
+        EXPECT_NE(listing.find(part), std::string::npos) << part << "\n" << listing;
+    auto* material =
+        Cpp_Kliven4Data::CurrentDataSet()->MaterialData().GetMaterialList().FindMaterial(3);
+    ASSERT_NE(material, nullptr);
+    EXPECT_EQ(material->GetConstantUnitWeight(2), 26.0);
+    Cpp_Kliven4Data::DeleteAllDataSets();
+    Cpp_DataErrorOutput::ResetForTests();
+    Cpp_FileIO::ResetForTests();
+    ClearBlockReaders();
     ResetUnits();
 }
 
