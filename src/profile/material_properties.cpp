@@ -48,9 +48,14 @@ void Cpp_MaterialStageData::CopyTo(Cpp_MaterialStageData& target) const {
     target.entered_ = entered;
 }
 
-void Cpp_MaterialStageData::ResetStrengthAndPorePressure() { strength_.Reset(); }
+void Cpp_MaterialStageData::ResetStrengthAndPorePressure() {
+    strength_.Reset();
+    porePressure_.Reset();
+}
 
-bool Cpp_MaterialStageData::HasData() const { return strength_.Option() != 0; }
+bool Cpp_MaterialStageData::HasData() const {
+    return strength_.Option() != 0 && porePressure_.GetOption() != 1;
+}
 
 bool Cpp_MaterialStageData::UnitWeightAt(double x, double& unitWeight) const {
     if (unitWeightOption_ == UnitWeightConstant) {
@@ -207,7 +212,9 @@ bool Cpp_MaterialStageData::WriteInputData(std::FILE* file) {
         break;
     }
     std::fputs(out.c_str(), file);
-    return strength_.WriteStrengthProperties(file);
+    if (!strength_.WriteStrengthProperties(file)) return false;
+    if (strength_.Option() != 13 && !porePressure_.WriteKLIVEN4InputDataFile(file)) return false;
+    return true;
 }
 
 // ---------------------------------------------------------------- material
@@ -233,6 +240,12 @@ int Cpp_MaterialProperties::GetStrengthOption(int stage) const {
 Cpp_ShearStrength& Cpp_MaterialProperties::GetShearStrengthRecord(int stage) {
     return stages_[StrengthIndex(stage)].GetShearStrengthRecord();
 }
+int Cpp_MaterialProperties::GetPorePressureOption(int stage) const {
+    return stages_[StrengthIndex(stage)].GetPorePressureOption();
+}
+Cpp_PorePressure& Cpp_MaterialProperties::GetPorePressureRecord(int stage) {
+    return stages_[StrengthIndex(stage)].GetPorePressureRecord();
+}
 int Cpp_MaterialProperties::GetUnitWeightOption(int stage) const {
     return Stage(stage).GetUnitWeightOption();
 }
@@ -247,7 +260,8 @@ bool Cpp_MaterialProperties::HasStageData(int stage) const { return Stage(stage)
 
 bool Cpp_MaterialProperties::HasSecondStageData() const {
     const auto& s = stages_[1];
-    return s.GetUnitWeightOption() != 0 || s.GetStrengthOption() != 0;
+    return s.GetUnitWeightOption() != 0 || s.GetStrengthOption() != 0 ||
+           s.GetPorePressureOption() != 1;
 }
 
 void Cpp_MaterialProperties::SetStageData(int stage, const Cpp_MaterialStageData& data) {
@@ -284,7 +298,14 @@ bool Cpp_MaterialProperties::ReadStageData(int stage, std::FILE* input, std::FIL
     if (echo) PrintData();
     if (!record.ReadUnitWeight(stage, GetNumber(), input, echoFile, echo)) return false;
     auto& strength = record.GetShearStrengthRecord();
-    return read_strength_properties(strength, stage, GetNumber(), input, echoFile, echo);
+    if (!read_strength_properties(strength, stage, GetNumber(), input, echoFile, echo))
+        return false;
+    if (strength.Option() == 13) {
+        record.GetPorePressureRecord().SetNotApplicable();
+        return true;
+    }
+    return record.GetPorePressureRecord().ReadInput(GetNumber(), strength.Option(), input,
+                                                    echoFile, echo);
 }
 
 bool Cpp_MaterialProperties::WriteInputDataFile(std::FILE* file, int stage) {
@@ -344,7 +365,8 @@ bool Cpp_MaterialPropertiesList::CopyFirstStageToSecondStage() {
     return true;
 }
 
-bool Cpp_MaterialPropertiesList::Check(bool multiStage, const Cpp_Kliven4DataSet* /*dataSet*/) {
+bool Cpp_MaterialPropertiesList::Check(bool multiStage, const Cpp_Kliven4DataSet* dataSet) {
+    std::FILE* messageFile = Cpp_DataErrorOutput::GetErrorFile();
     if (materials_.empty()) {
         Msg::Message2820();
         return false;
@@ -362,6 +384,9 @@ bool Cpp_MaterialPropertiesList::Check(bool multiStage, const Cpp_Kliven4DataSet
                  option == 12 || option == 15))
                 Msg::Message2810(number);
             if (!record.GetShearStrengthRecord().Check(stage, number)) errors = true;
+            if (option != 13 && !record.GetPorePressureRecord().Check(dataSet, stage, number,
+                                                                      messageFile))
+                errors = true;
         }
     }
     return !errors;

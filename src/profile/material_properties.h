@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "graphics/list_item.h"
+#include "porepressure/pore_pressure.h"
 #include "profile/shear_strength.h"
 
 class Cpp_Kliven4DataSet;
@@ -59,7 +60,11 @@ public:
     Cpp_ShearStrength GetShearStrength() const { return strength_; }
     Cpp_ShearStrength& GetShearStrengthRecord() { return strength_; }
     const Cpp_ShearStrength& GetShearStrengthRecord() const { return strength_; }
-    // A strength option (and, with the pore-pressure record, a pore-pressure option) is given.
+    int GetPorePressureOption() const { return porePressure_.GetOption(); }
+    Cpp_PorePressure GetPorePressure() const { return porePressure_; }
+    Cpp_PorePressure& GetPorePressureRecord() { return porePressure_; }
+    const Cpp_PorePressure& GetPorePressureRecord() const { return porePressure_; }
+    // A strength option and a pore-pressure option are given.
     bool HasData() const;
     bool IsEntered() const { return entered_; }
     void SetEntered(bool entered) { entered_ = entered; }
@@ -74,8 +79,7 @@ private:
     int unitWeightOption_ = UnitWeightNone;
     std::vector<s_LateralUnitWeight> points_;
     Cpp_ShearStrength strength_;
-    // The pore-pressure record of the stage joins here, with its line in the material block,
-    // once the pore-pressure model provides it.
+    Cpp_PorePressure porePressure_;
 };
 
 class Cpp_MaterialProperties : public Cpp_ListItem {
@@ -87,15 +91,17 @@ public:
     // Stage 1 or 2; the strength and pore-pressure getters also take 3 for the second stage.
     int GetStrengthOption(int stage) const;
     Cpp_ShearStrength& GetShearStrengthRecord(int stage);
+    int GetPorePressureOption(int stage) const;
+    Cpp_PorePressure& GetPorePressureRecord(int stage);
     int GetUnitWeightOption(int stage) const;
     double GetConstantUnitWeight(int stage) const;
     bool UnitWeight(int stage, double x, double& unitWeight) const;
     Cpp_MaterialStageData& Stage(int stage);
     const Cpp_MaterialStageData& Stage(int stage) const;
 
-    // A strength option is given: the writer writes only such stages.
+    // Strength option not 0 and pore-pressure option not 1: the writer writes only such stages.
     bool HasStageData(int stage) const;
-    // The stage-2 record has a unit-weight or a strength option.
+    // The stage-2 record has a unit-weight, strength or pore-pressure option.
     bool HasSecondStageData() const;
     bool IsEnteredInBlock(int stage) const { return Stage(stage).IsEntered(); }
     void SetEnteredInBlock(int stage, bool entered) { Stage(stage).SetEntered(entered); }
@@ -158,8 +164,8 @@ public:
 
     bool HasSecondStageData() const;
     bool CopyFirstStageToSecondStage();
-    // The data check of the materials, for stage 1 and, when multi-stage, stage 2. Messages go
-    // to the message file.
+    // The data check of the materials, for stage 1 and, when multi-stage, stage 2. The pore
+    // pressure of a material is checked against dataSet. Messages go to the message file.
     bool Check(bool multiStage, const Cpp_Kliven4DataSet* dataSet);
     // The block of the stage; nothing, and true, when no material has data for it.
     bool WriteInputDataFile(std::FILE* file, int stage) const;

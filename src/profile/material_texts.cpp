@@ -247,7 +247,8 @@ bool Cpp_ShearStrength::AddInformation(platform::InfoWindowService& info,
 bool Cpp_MaterialStageData::AddRows(Cpp_NameValueList& rows) const {
     rows.AddFormatted("Unit weight:", Format(Cpp_KlivenSettings::UnitWeightDecimals()).c_str(),
                       unitWeight_);
-    return strength_.GetPropertyGridText(rows);
+    if (!strength_.GetPropertyGridText(rows)) return false;
+    return porePressure_.GetGridRows(rows);
 }
 
 std::string Cpp_MaterialStageData::UnitWeightToolTip() const {
@@ -261,6 +262,9 @@ std::string Cpp_MaterialStageData::UnitWeightToolTip() const {
     std::string strength;
     strength_.GetToolTipText(strength);
     text += "\n" + strength;
+    std::string porePressure;
+    porePressure_.ShortDescription(porePressure);
+    if (!porePressure.empty()) text += "\n" + porePressure;
     return text;
 }
 
@@ -303,5 +307,6 @@ bool Cpp_MaterialProperties::AddInformation(platform::InfoWindowService& info, i
             info.AddText(item, "X: " + Text(c, p.x) + " , Unit weight: " + Text(w, p.unitWeight));
     }
     record.GetShearStrengthRecord().AddInformation(info, parent);
+    record.GetPorePressureRecord().Describe(info, parent);
     return true;
 }

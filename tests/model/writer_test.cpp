@@ -87,6 +87,7 @@ protected:
         auto* m = Cpp_Kliven4Data::CurrentDataSet()->MaterialData().GetMaterialList().FindOrCreate(1);
         m->Stage(2).SetUnitWeight(120);
         m->GetShearStrengthRecord(2).SetStrengthOption(13);
+        m->GetPorePressureRecord(2).SetNotApplicable();
     }
     ScriptedWarning warning;
     bool multiStage = false;

@@ -162,6 +162,7 @@ TEST_F(Materials, TheCheckKeepsWarningsFromFailingIt) {
     m->Stage(1).SetUnitWeight(0.0);
     m->GetShearStrengthRecord(1).SetStrengthOption(2);
     m->GetShearStrengthRecord(1).SetParameters({{100, 10}});
+    m->GetPorePressureRecord(1).SetOption(2);
     m->Stage(2).SetUnitWeight(120.0);
     m->GetShearStrengthRecord(2).SetStrengthOption(13);
     EXPECT_TRUE(list.Check(true, nullptr));
@@ -191,6 +192,8 @@ TEST_F(Materials, MaterialsWithoutStageDataAreNotWritten) {
     m->Stage(1).SetUnitWeight(120.0);
     EXPECT_EQ(Written(), "");
     m->GetShearStrengthRecord(1).SetStrengthOption(13);
+    EXPECT_EQ(Written(), "");  // the pore pressure is still "none given"
+    m->GetPorePressureRecord(1).SetNotApplicable();
     EXPECT_EQ(Written(), "MATerial property data follow -\n     1 Material No. 1\n"
                          "            120.00 = unit weight\n          Very Strong\n\n");
 }
@@ -223,9 +226,11 @@ TEST_F(Materials, ToolTipsAndRows) {
     m.Stage(1).SetUnitWeight(120.0);
     m.GetShearStrengthRecord(1).SetStrengthOption(1);
     m.GetShearStrengthRecord(1).SetParameters({{100, 30}});
-    std::string tip;
+    m.GetPorePressureRecord(1).SetOption(2);
+    std::string tip, porePressure;
     ASSERT_TRUE(m.GetUnitWeightToolTip(1, tip));
-    EXPECT_EQ(tip.substr(0, 56), "Unit Wt.: 120.00\nCohesion: 100.00\nFriction angle: 30.00");
+    ASSERT_TRUE(m.GetPorePressureRecord(1).ShortDescription(porePressure));
+    EXPECT_EQ(tip, "Unit Wt.: 120.00\nCohesion: 100.00\nFriction angle: 30.00\n" + porePressure);
     EXPECT_FALSE(m.GetUnitWeightToolTip(3, tip));
 
     m.SetDescription(std::string(81, 'x'));
@@ -250,6 +255,53 @@ TEST_F(Materials, ToolTipsAndRows) {
     s.SetStrengthOption(11);
     s.GetPropertyGridText(twoStage);
     EXPECT_EQ(twoStage.Count(), 0);
+}
+
+// A block with every created strength option and several unit-weight and pore-pressure forms
+// reads back equal from what the writer wrote.
+TEST_F(Materials, EveryStrengthOptionSurvivesWriteAndReadBack) {
+    const std::string block =
+        "     1 Clay\n          120\n          Conventional\n          100 32.25\n"
+        "          No pore pressure\n"
+        "     2\n          Vary laterally\n          0 110 50 115\n\n"
+        "          Linear increase below profile line\n          300 12.5\n"
+        "          Piezometric Line\n          1\n"
+        "     3 Reference\n          Interpolate unit weights\n"
+        "          Reference elevation w/ increase below\n          95.5 400 10\n"
+        "          Constant Pressure\n          250\n"
+        "     4 c/p\n          118\n          C/ P ratio\n          0.25 100 50 2000\n"
+        "          No pore pressure\n"
+        "     5 Anisotropic\n          118\n          Anisotropic strengths\n"
+        "          -30 100 30\n          60 300 20.5\n\n          No pore pressure\n"
+        "     6 Envelope\n          118\n          Nonlinear envelope\n          0 10\n"
+        "          100 60\n\n          No pore pressure\n"
+        "     7 Interpolated\n          118\n          Interpolate Strengths\n          10 500\n"
+        "          No pore pressure\n"
+        "     8 Two-stage linear\n          118\n          2-Stage Linear envelope\n"
+        "          100 20.5 50 30\n          No pore pressure\n"
+        "     9 Two-stage nonlinear\n          118\n          2-Stage Nonlinear envelope\n"
+        "          0 10 5\n          100 60 80\n\n          No pore pressure\n"
+        "     10 Rock\n          140\n          Very Strong\n"
+        "\n";
+    ASSERT_TRUE(Read(block, 2)) << listing.Text();
+    EXPECT_EQ(data.GetMaterialList().Count(), 10);
+    EXPECT_NEAR(Material(1).GetShearStrengthRecord(2).GetFrictionAngle(), 32.25, 1e-12);
+    const std::string written = Written(2);
+    EXPECT_NE(written.find("                    100.0          32.25\n"), std::string::npos)
+        << written;
+    Cpp_MaterialPropertyData again;
+    InputText input(written.substr(written.find('\n') + 1));
+    ASSERT_TRUE(again.ReadInput(input.get(), listing.get(), 2, false)) << listing.Text();
+    OutputText out;
+    ASSERT_TRUE(again.WriteInputDataFile(out.get(), 2));
+    EXPECT_EQ(out.Text(), written);
+    for (auto* m : data.GetMaterialList().Materials()) {
+        auto* n = again.GetMaterialList().FindMaterial(m->GetNumber());
+        ASSERT_NE(n, nullptr);
+        EXPECT_TRUE(n->GetShearStrengthRecord(2) == m->GetShearStrengthRecord(2)) << m->GetNumber();
+        EXPECT_TRUE(n->GetPorePressureRecord(2) == m->GetPorePressureRecord(2)) << m->GetNumber();
+        EXPECT_EQ(n->Stage(2).GetLateralUnitWeights(), m->Stage(2).GetLateralUnitWeights());
+    }
 }
 
 }  // namespace
