@@ -2,10 +2,14 @@
 // registers its reader. This file sits above the subsystems it names (it is the start-up wiring
 // of the reader), so it may include their headers.
 
+#include "graphics/graphic_grid.h"
+#include "graphics/views.h"
 #include "model/block_readers.h"
 #include "core/preferences.h"
 #include "model/data_set.h"
 #include "profile/material_properties.h"
+
+#include <cstdio>
 
 namespace {
 
@@ -23,6 +27,23 @@ bool ReadMaterialsBlock(s_BlockReadContext& c) {
     return c.dataSet.MaterialData().ReadInput(c.input, c.listing, c.stage, c.echo);
 }
 
+// The views and the grid belong to the document, not to the data: a damaged block is noted in
+// the listing and reading goes on.
+bool ReadViewsBlock(s_BlockReadContext& c) {
+    if (!ReadViews(c.input) && c.listing)
+        std::fputs("The saved views block is damaged; views that could not be read are not set.\n",
+                   c.listing);
+    return true;
+}
+
+bool ReadGridBlock(s_BlockReadContext& c) {
+    if (!Cpp_GraphicGrid::ReadInput(c.input) && c.listing)
+        std::fputs("The grid settings block is damaged; settings that could not be read keep "
+                   "their previous values.\n",
+                   c.listing);
+    return true;
+}
+
 }  // namespace
 
 void InitializeBlockReaders() {
@@ -32,4 +53,6 @@ void InitializeBlockReaders() {
     RegisterBlockReader("SIU", ReadUnitsBlock);
     RegisterBlockReader("OTH", ReadUnitsBlock);
     RegisterBlockReader("MAT", ReadMaterialsBlock);
+    RegisterBlockReader("VIE", ReadViewsBlock);
+    RegisterBlockReader("GRI", ReadGridBlock);
 }

@@ -293,3 +293,38 @@ TEST_F(ViewsTest, GoingToAViewRestoresTheMappingWithoutRefit) {
 }
 
 }  // namespace
+
+#include "model/block_readers.h"
+#include "model/data_set.h"
+
+namespace {
+
+// The document's VIE and GRI blocks go through the reader dispatcher; a damaged grid block is
+// noted in the listing and the rest of the file is still read.
+TEST_F(GridTest, BlocksReadThroughTheDispatcher) {
+    InitializeBlockReaders();
+    ResetViews();
+    const std::string text =
+        "VIEw data follow -\n1 = Number of views\n4 = View number\n"
+        "0 10 0 10\n5 50 500 -50\n0 10 0 10\n"
+        "GRId settings follow -\n-3 = Grid spacing\n0 = h\n0 = v\n2 = p\n4 = l\n"
+        "1 = Display points\n0 = Do not display lines\n1 = Snap\n"
+        "COMpute\n";
+    TextFile input(text);
+    testsupport::TempDir dir;
+    std::FILE* listing = std::fopen((dir.Path() / "out.txt").c_str(), "w+");
+    Cpp_Kliven4DataSet ds(1);
+    bool end = false;
+    Settings(2, 0, 0, 1, 5);
+    EXPECT_TRUE(ds.ReadInputData(nullptr, input.get(), listing, end));
+    std::fclose(listing);
+    EXPECT_TRUE(GetView(4)->defined);
+    EXPECT_EQ(GetView(4)->mapping[1], 50.0);
+    EXPECT_EQ(Cpp_GraphicGrid::Spacing(), 2.0);
+    EXPECT_TRUE(Cpp_GraphicGrid::SnapOn());
+    EXPECT_NE(testsupport::ReadFile(dir.Path() / "out.txt").find("grid settings block is damaged"),
+              std::string::npos);
+    ResetViews();
+}
+
+}  // namespace

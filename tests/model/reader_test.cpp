@@ -97,8 +97,8 @@ TEST_F(ReaderTest, EndsAndFailuresOfADataSet) {
          "GRI1e;NAI1;", {}},
         {"row without reader fails the block", "REI\n1 2\n\nCOM\n", false, false, "",
          {"The data of the command word REI cannot be read by this version of the program.\nREI\n"}},
-        {"VIE without reader fails too", "VIE\n\nCOM\n", false, false, "",
-         {"command word VIE cannot be read"}},
+        {"CON without reader fails too", "CON\n\nCOM\n", false, false, "",
+         {"command word CON cannot be read"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
