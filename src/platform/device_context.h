@@ -124,7 +124,8 @@ public:
     virtual FillMode GetPolyFillMode() const = 0;
     virtual DevicePoint GetCurrentPosition() const = 0;
 
-    // Lines and shapes (pixel coordinates).
+    // Lines and shapes (pixel coordinates). A line leaves out its last pixel; Rectangle and
+    // Ellipse leave out the right and bottom edges of their box.
     virtual void MoveTo(int x, int y) = 0;
     virtual void LineTo(int x, int y) = 0;
     virtual void Polyline(const std::vector<DevicePoint>& points) = 0;
@@ -135,6 +136,8 @@ public:
     // The inside of a polygon filled with the brush alone, no outline (a region fill).
     virtual void FillPolygon(const std::vector<DevicePoint>& points) = 0;
     virtual void Rectangle(int left, int top, int right, int bottom) = 0;
+    // FillRect, SetPixel and DrawPoints put their colour on the pixels whatever the raster
+    // operation (as a plain fill does); every other primitive follows it.
     virtual void FillRect(const DeviceRect& rect, ColorRef color) = 0;
     virtual void Ellipse(int left, int top, int right, int bottom) = 0;
     // Counter-clockwise arc of the ellipse in the bounding box, from the ray through start to
