@@ -6,6 +6,7 @@
 #include "app/numeric_locale.h"
 #include "core/file_io.h"
 #include "core/message_boxes.h"
+#include "model/read_input_file.h"
 #include "platform/ini_profile.h"
 #include "platform/posix_processes.h"
 #include "platform/qt/qt_clipboard.h"
@@ -135,6 +136,9 @@ int RunApplication(int argc, char* argv[]) {
     GuardedCall("start-up", [&] {
         Application program(arguments);
         program.Frame().show();
+        if (!CommandLineFile().empty())
+            GuardedCall("reading the command-line file",
+                        [&] { ReadInputDataFile(&program.Frame(), CommandLineFile()); });
         result = QApplication::exec();
     });
     return result;

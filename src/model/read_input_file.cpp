@@ -73,14 +73,17 @@ bool ReadInputDataFile(WindowHandle parent, const fs::path& file, bool closeList
     Cpp_Kliven4DataSet::SetCurrentStage(1);
     SetOutputFile(nullptr);
 
+    // The listing is complete on disk before any box waits for the user.
+    if (closeListing) {
+        Cpp_DataErrorOutput::SetErrorFile(nullptr);
+        Cpp_FileIO::CloseOutputFile();
+    } else if (listing != nullptr) {
+        std::fflush(listing);
+    }
     if (!ok)
         ShowErrorMessage("KLIVEN",
                          "Unable to read input data.  Check output file for details.  Output "
                          "file is named: " +
                              Cpp_FileIO::GetOutputFileName());
-    if (closeListing) {
-        Cpp_DataErrorOutput::SetErrorFile(nullptr);
-        Cpp_FileIO::CloseOutputFile();
-    }
     return ok;
 }

@@ -67,4 +67,22 @@ TEST_F(ReadInputFileTest, AMissingFileKeepsTheDataThatWereThere) {
     EXPECT_EQ(fakes_.messageBoxes.requests.size(), 1u);
 }
 
+TEST_F(ReadInputFileTest, TheListingIsOnDiskBeforeTheFailureBoxWaits) {
+    struct Boxes final : platform::MessageBoxService {
+        fs::path listing;
+        std::string seen;
+        platform::BoxResult Show(const platform::MessageBoxRequest&) override {
+            seen = testsupport::ReadFile(listing);
+            return platform::BoxResult::Ok;
+        }
+    } boxes;
+    boxes.listing = dir_.Path() / "cut.preoutput-kliven";
+    platform::Services().SetMessageBoxes(&boxes);
+    fs::path file = dir_.Path() / "cut.preinput-kliven";
+    testsupport::WriteFile(file, "HEA\nT\n\n");
+    EXPECT_FALSE(ReadInputDataFile(nullptr, file));
+    platform::Services().SetMessageBoxes(&fakes_.messageBoxes);
+    EXPECT_NE(boxes.seen.find("Abormal termination of input data.\n"), std::string::npos);
+}
+
 }  // namespace
