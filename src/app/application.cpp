@@ -24,6 +24,7 @@
 #include <QApplication>
 #include <QSocketNotifier>
 #include <QStatusBar>
+#include <QTimer>
 #include <csignal>
 #include <cstdio>
 #include <sys/socket.h>
@@ -136,9 +137,12 @@ int RunApplication(int argc, char* argv[]) {
     GuardedCall("start-up", [&] {
         Application program(arguments);
         program.Frame().show();
+        // Read once the event loop runs, so that a box the read shows ends with the program.
         if (!CommandLineFile().empty())
-            GuardedCall("reading the command-line file",
-                        [&] { ReadInputDataFile(&program.Frame(), CommandLineFile()); });
+            QTimer::singleShot(0, &program.Frame(), [&program] {
+                GuardedCall("reading the command-line file",
+                            [&] { ReadInputDataFile(&program.Frame(), CommandLineFile()); });
+            });
         result = QApplication::exec();
     });
     return result;
