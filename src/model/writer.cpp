@@ -97,6 +97,27 @@ void RegisterDataCheck(std::function<bool(Cpp_Kliven4DataSet&)> check) {
     Registry().dataCheck = std::move(check);
 }
 
+void RegisterDefaultBlockWriter(e_WriterBlock block, Cpp_BlockWriter writer) {
+    if (block == e_WriterBlock::Count || Registry().writers[static_cast<size_t>(block)]) return;
+    RegisterBlockWriter(block, std::move(writer));
+}
+
+void RegisterDefaultSecondStageQuery(e_WriterBlock block, Cpp_SecondStageQuery query) {
+    if (block == e_WriterBlock::Count || Registry().secondStage[static_cast<size_t>(block)])
+        return;
+    RegisterSecondStageQuery(block, std::move(query));
+}
+
+void RegisterDefaultAnalysisQueries(Cpp_SecondStageQuery isMultiStage,
+                                    Cpp_SecondStageQuery isDefined) {
+    if (!Registry().isMultiStage) Registry().isMultiStage = std::move(isMultiStage);
+    if (!Registry().isDefined) Registry().isDefined = std::move(isDefined);
+}
+
+void RegisterDefaultDataCheck(std::function<bool(Cpp_Kliven4DataSet&)> check) {
+    if (!Registry().dataCheck) Registry().dataCheck = std::move(check);
+}
+
 void ClearBlockWriters() { Registry() = s_WriterRegistry{}; }
 
 void SetSaveMultistageWarning(SaveMultistageWarning* dialog) { warningDialog = dialog; }
@@ -118,6 +139,7 @@ bool AskSaveMultistageData(const std::string& text, const std::string& question)
 bool WriteInputFile(Cpp_Kliven4DataSet& dataSet, bool document, bool withoutAnalysis,
                     std::FILE* file) {
     if (file == nullptr) return false;
+    InitializeBlockWriters();
     std::string format;
     if (!Cpp_Strings::MakeNumberFormat(1, 20, Cpp_KlivenSettings::CoordinateDecimals(), format) ||
         !Cpp_Strings::MakeNumberFormat(1, 20, Cpp_KlivenSettings::ForceDecimals(), format) ||
@@ -188,6 +210,7 @@ bool WriteInputFileTo(Cpp_Kliven4DataSet& dataSet, bool document,
 
 bool WriteComputationInputFile(WindowHandle parent, std::filesystem::path& path, bool ask) {
     Cpp_Kliven4DataSet& dataSet = *Cpp_Kliven4Data::CurrentDataSet();
+    InitializeBlockWriters();
     Cpp_DataErrorOutput::OpenErrorLog();
     const auto& check = Registry().dataCheck;
     const bool clean = check && check(dataSet);

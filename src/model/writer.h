@@ -63,9 +63,17 @@ void RegisterAnalysisQueries(Cpp_SecondStageQuery isMultiStage, Cpp_SecondStageQ
 // The data check run before the computation input is written: true when the data have no
 // errors. Until it is registered the computation input is refused.
 void RegisterDataCheck(std::function<bool(Cpp_Kliven4DataSet& dataSet)> check);
+// The same, but only for a block (query, check) that has none yet: the start-up wiring in
+// InitializeBlockWriters uses these, so a writer registered before (a test's) stays.
+void RegisterDefaultBlockWriter(e_WriterBlock block, Cpp_BlockWriter writer);
+void RegisterDefaultSecondStageQuery(e_WriterBlock block, Cpp_SecondStageQuery query);
+void RegisterDefaultAnalysisQueries(Cpp_SecondStageQuery isMultiStage,
+                                    Cpp_SecondStageQuery isDefined);
+void RegisterDefaultDataCheck(std::function<bool(Cpp_Kliven4DataSet& dataSet)> check);
 // Forgets every registered writer, query and check (tests).
 void ClearBlockWriters();
-// Registers the writer of every block known to the program; calling it again changes nothing.
+// Registers the writer of every block known to the program where none is registered yet; the
+// writer calls it before it writes, so calling it again changes nothing.
 void InitializeBlockWriters();
 
 // The "Save Multi-Stage Data?" question, with the check box "Don't warn me again - save

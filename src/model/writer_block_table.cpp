@@ -1,5 +1,8 @@
 // The one place that knows the block writer of every subsystem: each owner adds the lines that
-// register its writer (and, for the stage kinds, its second-stage query). This file sits above
+// register its writer (and, for the stage kinds, its second-stage query) with the
+// RegisterDefault... functions of model/writer.h, for example
+//     RegisterDefaultBlockWriter(e_WriterBlock::ProfileLines,
+//         [](Cpp_Kliven4DataSet& d, std::FILE* f, int, bool) { return d.ProfileLines().Write(f); }); This file sits above
 // the subsystems it names (it is the start-up wiring of the writer), so it may include their
 // headers. The units, heading and materials are written by the writer itself.
 //
