@@ -60,6 +60,7 @@ void Cpp_AnalysisComputationData::Reset() {
     changeTrialF_ = false;
     seismic_ = 0.0;
     seismicLocation_ = 0;
+    crack_.Initialize();
     restrictions_.fill({});
     totalShear_ = false;
     saveOption_ = 0;
@@ -116,6 +117,10 @@ void Cpp_AnalysisComputationData::SetCircular(bool circular) {
 
 void Cpp_AnalysisComputationData::Clear() {
     sideForce_.Clear();
+    if (crack_.GetCrackOption() == 3 || crack_.GetCrackOption() == 4)
+        crack_.CrackPointList().DeleteAllPoints();
+    if (crack_.GetWaterOption() == 3 || crack_.GetWaterOption() == 4)
+        crack_.WaterPointList().DeleteAllPoints();
     if (circular_) {
         if (tangent_.GetOption() == Cpp_TangentLine::kIrregular) tangent_.DeleteAllPoints();
         if (mode_ == kCentreList) centreList_.clear();

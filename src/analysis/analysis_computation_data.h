@@ -16,6 +16,9 @@
 #include "analysis/side_force_functions.h"
 #include "analysis/tangent_line.h"
 #include "core/point_xy.h"
+#include "profile/crack.h"
+
+class Cpp_SlopeGeometry;
 
 // Groups of optional sub-commands; a group's flag is set when the block gave it.
 enum class e_AnalysisGroup {
@@ -280,6 +283,10 @@ public:
     bool NoInvertedCircles() const { return noInverted_; }
     void SetNoInvertedCircles(bool v) { noInverted_ = v; }
 
+    Cpp_Crack& GetCrack() { return crack_; }
+    const Cpp_Crack& GetCrack() const { return crack_; }
+    Cpp_Crack CopyCrack() const { return crack_; }
+
     // --- display flags
     bool GetDisplaySlipSurface() const { return display_[0]; }
     bool GetDisplaySlipSurfacePoints() const { return display_[1]; }
@@ -308,14 +315,32 @@ public:
     bool IsGiven(e_AnalysisGroup g) const { return given_[static_cast<int>(g)]; }
     void SetGiven(e_AnalysisGroup g) { given_[static_cast<int>(g)] = true; }
 
-    // --- the input block (writer; the reader, echo and check are added with their services)
+    // --- the input block
+    // Reads one block (after its command line). olderFormat is the dispatcher's older-format
+    // mode; echo writes the echo table and lines to echoFile. False after a numbered message.
+    bool ReadInput(bool olderFormat, std::FILE* file, std::FILE* echoFile, bool echo);
+    // The optional sub-commands up to the blank line that ends the block.
+    bool ReadOptionalData(bool olderFormat, std::FILE* file, std::FILE* echoFile, bool echo);
+    // The values of every group of sub-commands the block did not give.
+    void EchoOptionalData(std::FILE* echoFile) const;
+    void EchoForceImbalance() const;
+    void EchoMomentImbalance() const;
+    void EchoMinimumWeight() const;
+    void EchoSeismicCoefficient() const;
+    void EchoLambda() const;
+    // The data check: true when no error was found (warnings 7180 and 7190 do not count).
+    // slope is handed to the crack check (none: the crack is not checked against a slope);
+    // lines and tolerance to the noncircular surface check; messages go to errorFile.
+    bool Check(const Cpp_SlopeGeometry* slope, const s_SlopeLinesType& lines, double tolerance,
+               std::FILE* errorFile);
     // Writes nothing without data. False when the side-force functions of procedure 4 or 5
     // are undefined (the block is then left incomplete).
     bool WriteKLIVEN4InputDataFile(std::ostream& out) const;
     bool WriteKLIVEN4InputDataFile(std::FILE* file) const;
 
 private:
-    friend class AnalysisBlockAccess;
+    friend class AnalysisBlockReader;
+    friend class AnalysisDataCheck;
 
     bool WriteSlipSurfaceLines(std::ostream& out) const;
     bool WriteOptionalData(std::ostream& out) const;
@@ -360,6 +385,7 @@ private:
     bool changeTrialF_ = false;
     double seismic_ = 0.0;
     int seismicLocation_ = 0;
+    Cpp_Crack crack_;
     std::array<s_RestrictionType, 4> restrictions_{};
     s_SearchRefinementType refinement_;
     bool totalShear_ = false;

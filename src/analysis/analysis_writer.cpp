@@ -295,5 +295,3 @@ bool Cpp_AnalysisComputationData::WriteOptionalData(std::ostream& out) const {
     }
     return true;
 }
-
-void Cpp_AnalysisComputationData::WriteCrack(std::ostream&) const {}

@@ -3,6 +3,7 @@
 // corners with centre positions across and up, or a straight line between two end points with
 // centre positions along it.
 
+#include <cstdio>
 #include <iosfwd>
 
 #include "core/point_xy.h"
@@ -40,6 +41,12 @@ public:
                              double& runXMax, double& runYMin, double& runYMax, bool& set);
     // x' = a x + b, y' = c y + d for every corner.
     void Transform(double a, double b, double c, double d);
+
+    // True when the grid is valid: at least 2 points across and up (7120), and for a
+    // quadrilateral no two sides crossing (7110). Messages go to errorFile.
+    bool Check(std::FILE* errorFile) const;
+    // Reads the grid lines after "Circle Search 2"; false after a numbered message.
+    bool ReadInput(std::FILE* file, std::FILE* echoFile, bool echo);
 
     // The grid lines of the input block. Quadrilateral: the counts line and four corner lines.
     // Line: one line of the two end points and the count along the line (five values).

@@ -3,6 +3,7 @@
 // search each point is fixed or moveable, a moveable point being shifted in a given direction
 // or in one the computation program computes.
 
+#include <cstdio>
 #include <vector>
 
 #include "core/point_xy.h"
@@ -50,6 +51,13 @@ private:
     unsigned char computed_ = 1;
 };
 
+// The ground lines a noncircular surface is checked against: the slope line and the line of
+// the crack bottom (empty without a crack), each ordered from left to right.
+struct s_SlopeLinesType {
+    std::vector<s_tagTypePointXY> slope;
+    std::vector<s_tagTypePointXY> crackBottom;
+};
+
 class Cpp_NoncircularShearSurface {
 public:
     // Option bits kept with the surface by its check.
@@ -77,6 +85,21 @@ public:
     }
     void Transform(double a, double b, double c, double d);
     bool GetExtents(double& xMin, double& xMax, double& yMin, double& yMax) const;
+
+    // The whole check before the input file is written: enough points, duplicates removed,
+    // no vertical segment, points from left to right (reversed when they all run the other
+    // way), end points moved onto the slope or the crack bottom, and the surface within the
+    // slope. tolerance is a length. True when no error was reported.
+    bool Check(const s_SlopeLinesType& lines, bool search, double tolerance, std::FILE* errorFile);
+    bool AdjustEndPoints(const s_SlopeLinesType& lines, double tolerance, bool& adjusted,
+                         std::FILE* file);
+
+    // Echo tables of the points.
+    static void PrintIndividualSurface(std::FILE* file);
+    static void PrintIndividualPoint(long number, double x, double y, std::FILE* file);
+    static void PrintShiftPoints(std::FILE* file);
+    static void PrintShiftPoint(long number, double x, double y, double angleDegrees,
+                                bool moveable, bool computed, std::FILE* file);
 
     bool operator==(const Cpp_NoncircularShearSurface& other) const {
         return points_ == other.points_;

@@ -5,6 +5,7 @@
 
 #include "analysis/analysis_settings.h"
 #include "analysis/number_text.h"
+#include "model/analysis_messages.h"
 
 Cpp_RadiusDefinition Cpp_RadiusDefinition::WithOption(int option) {
     Cpp_RadiusDefinition d;
@@ -204,4 +205,17 @@ bool Cpp_RadiusDefinitionList::operator==(const Cpp_RadiusDefinitionList& other)
     for (size_t i = 0; i < items_.size(); ++i)
         if (!(*items_[i] == *other.items_[i])) return false;
     return true;
+}
+
+bool Cpp_RadiusDefinitionList::Check() const {
+    bool ok = true;
+    if (subdivisions_ < 1 || subdivisions_ > kMaximumSubdivisions) {
+        Cpp_AnalysisDataErrors::Error7140(subdivisions_, kMaximumSubdivisions);
+        ok = false;
+    }
+    if (minimumIncrement_ <= 0.0) {
+        Cpp_AnalysisDataErrors::Error7130(minimumIncrement_);
+        ok = false;
+    }
+    return ok;
 }

@@ -100,6 +100,10 @@ public:
         sort_ = from.sort_;
     }
 
+    // Radius subdivisions within 1..25 (7140) and a positive minimum increment (7130); both
+    // are tested. The caller sets the message file.
+    bool Check() const;
+
     // False for an n outside 1..count.
     bool RemoveNth(int n);
     void DeleteAll() { items_.clear(); }

@@ -3,6 +3,7 @@
 // g(x)) and of the Morgenstern-Price procedure (f(x)), over a position x normalised from 0 at
 // one end of the slip surface to 1 at the other.
 
+#include <cstdio>
 #include <iosfwd>
 #include <vector>
 
@@ -54,6 +55,13 @@ public:
         rightValue_ = given ? value : 0.0;
     }
     const std::vector<s_SideForcePointType>& CustomPoints() const { return custom_; }
+
+    // Read the lines after the procedure line; each begins with Clear. False after a
+    // numbered message.
+    bool ReadInputChenAndMorgenstern(std::FILE* file, std::FILE* echoFile, bool echo);
+    bool ReadInputMorgensternAndPrice(std::FILE* file, std::FILE* echoFile, bool echo);
+    // The custom Chen-Morgenstern f(x) runs from x = 0 (7010) to x = 1 (7020).
+    bool Check(std::FILE* errorFile) const;
 
     // The lines after the procedure name; false (writing nothing further) when an option
     // needed is undefined.
