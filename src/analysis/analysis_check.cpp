@@ -51,10 +51,7 @@ bool AnalysisDataCheck::Run(const Cpp_SlopeGeometry* slope, const s_SlopeLinesTy
     } else {
         Noncircular(lines, tolerance, errorFile);
     }
-    if (slope) {
-        if (!a_.crack_.Check(*slope)) Fail();
-        Cpp_DataErrorOutput::SetErrorFile(errorFile);
-    }
+    (void)slope;
     SideForceFunctions(errorFile);
     Imbalances();
     Restrictions();
