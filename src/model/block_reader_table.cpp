@@ -17,6 +17,11 @@ bool ReadHeadingBlock(s_BlockReadContext& c) {
     return c.dataSet.HeadingAddress()->ReadInput(c.olderFormat, c.input);
 }
 
+bool ReadAnalysisBlock(s_BlockReadContext& c) {
+    return c.dataSet.AnalysisComputationData()->ReadInput(c.olderFormat, c.input, c.listing,
+                                                          c.echo);
+}
+
 bool ReadLabelBlock(s_BlockReadContext& c) { return c.dataSet.HeadingAddress()->ReadLabel(c.input); }
 
 bool ReadUnitsBlock(s_BlockReadContext& c) {
@@ -55,4 +60,5 @@ void InitializeBlockReaders() {
     RegisterBlockReader("MAT", ReadMaterialsBlock);
     RegisterBlockReader("VIE", ReadViewsBlock);
     RegisterBlockReader("GRI", ReadGridBlock);
+    RegisterBlockReader("ANA", ReadAnalysisBlock);
 }

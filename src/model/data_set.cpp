@@ -21,9 +21,14 @@ void Cpp_Kliven4DataSet::Clear() {
     heading_.DeleteLines();
     heading_.DeleteLabel();
     materials_->DeleteAllMaterials();
+    analysis_.Clear();
+    analysis_.Reset();
 }
 
-void Cpp_Kliven4DataSet::Reset() { display_ = Cpp_DisplaySelections::Defaults(); }
+void Cpp_Kliven4DataSet::Reset() {
+    display_ = Cpp_DisplaySelections::Defaults();
+    analysis_.InitDisplayFlags();
+}
 
 void Cpp_Kliven4DataSet::ResetForNewData() {
     g_stage = 1;

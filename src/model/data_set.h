@@ -18,6 +18,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "analysis/analysis_computation_data.h"
 #include "core/message_boxes.h"
 #include "graphics/list_item.h"
 #include "model/display_selections.h"
@@ -65,6 +66,10 @@ public:
     // The materials of both stages (profile/material_properties.h).
     Cpp_MaterialPropertyData& MaterialData() { return *materials_; }
     const Cpp_MaterialPropertyData& MaterialData() const { return *materials_; }
+    Cpp_AnalysisComputationData* AnalysisComputationData() { return &analysis_; }
+    const Cpp_AnalysisComputationData& Analysis() const { return analysis_; }
+    int AnalysisMode() const { return analysis_.GetMode(); }
+    bool IsMultiStage() const { return analysis_.IsMultiStage(); }
 
     void SetOrientationFlag(bool flag) { orientationFlag_ = flag; }
     bool GetOrientationFlag() const { return orientationFlag_; }
@@ -80,5 +85,6 @@ private:
     Cpp_Heading heading_;
     s_DisplayFlagsType display_;
     std::unique_ptr<Cpp_MaterialPropertyData> materials_;
+    Cpp_AnalysisComputationData analysis_;
     bool orientationFlag_ = false;
 };

@@ -1,0 +1,37 @@
+// The analysis block read through the data set's reader, in the current and the older format.
+
+#include "block_fixture.h"
+#include "model/block_readers.h"
+#include "model/data_set.h"
+
+namespace {
+
+TEST_F(AnalysisBlockTest, DataSetReadsTheBlockInBothFormats) {
+    InitializeBlockReaders();
+    struct Case {
+        const char* text;
+        int mode;
+    } cases[] = {
+        {"ANAlysis/computation data follow\n C S 1\n 10 20 1 0\n R\n 5\n\nCOMpute\n", 3},
+        {"KL3\nANAlysis/computation data follow\n C S 2\n 10 20 1 0\n R\n 5\n\nCOMpute\n", 3},
+    };
+    for (const Case& c : cases) {
+        Cpp_Kliven4DataSet ds(1);
+        ds.ResetForNewData();
+        std::FILE* in = std::tmpfile();
+        std::FILE* out = std::tmpfile();
+        std::fputs(c.text, in);
+        std::rewind(in);
+        bool end = false;
+        EXPECT_TRUE(ds.ReadInputData(nullptr, in, out, end)) << FileText(out);
+        EXPECT_EQ(ds.AnalysisMode(), c.mode);
+        EXPECT_TRUE(ds.Analysis().HasData());
+        std::fclose(in);
+        std::fclose(out);
+        ds.Clear();
+        EXPECT_FALSE(ds.Analysis().HasData());
+    }
+    Cpp_Kliven4DataSet::SetOlderFormat(false);
+}
+
+}  // namespace
