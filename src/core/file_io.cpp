@@ -1,10 +1,13 @@
 #include "core/file_io.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <system_error>
 
 #include "core/message_boxes.h"
 #include "core/safe_output_file.h"
+#include "core/text_exception.h"
+#include "platform/services.h"
 
 namespace fs = std::filesystem;
 
@@ -143,6 +146,104 @@ bool Cpp_FileIO::GraphicsExchangeFileName(const fs::path& path, fs::path& out) {
     fs::current_path(folder, ec);
     out = folder / path.stem();
     out += ".graphics-kliven";
+    return true;
+}
+
+std::string Cpp_FileIO::CheckedFilter(const std::string& filter, const char* caller,
+                                      int& pairs) {
+    const auto separators = std::count(filter.begin(), filter.end(), '|');
+    if (separators % 2 != 0)
+        throw Cpp_TextException(std::string("Cpp_FileIO::") + caller +
+                                " - Error in file filter string");
+    pairs = static_cast<int>(separators / 2);
+    std::string text = filter;
+    if (!text.empty() && text.back() == '|') text.pop_back();
+    return text;
+}
+
+bool Cpp_FileIO::GetWindowsInputFileName(WindowHandle, const std::string& title,
+                                         const fs::path& initialFolder,
+                                         const std::string& filter, int filterIndex,
+                                         fs::path& inOutPath) {
+    int pairs = 0;
+    platform::FileDialogRequest request;
+    request.filter = CheckedFilter(filter, "GetWindowsInputFileName", pairs);
+    request.title = title;
+    request.filterIndex = filterIndex >= 1 && filterIndex <= pairs ? filterIndex : 1;
+    request.initialDirectory = initialFolder;
+    request.initialFile = inOutPath;
+    auto chosen = platform::Services().FileDialogs().GetOpenFileName(request);
+    if (!chosen) return false;
+    inOutPath = *chosen;
+    return true;
+}
+
+bool Cpp_FileIO::GetWindowsOutputFileName(WindowHandle, const std::string& title,
+                                          const std::string& filter, int filterIndex,
+                                          std::string& inOutName, fs::path& outPath) {
+    int pairs = 0;
+    platform::FileDialogRequest request;
+    request.filter = CheckedFilter(filter, "GetWindowsOutputFileName", pairs);
+    request.title = title;
+    request.filterIndex = filterIndex >= 1 && filterIndex <= pairs ? filterIndex : 1;
+    fs::path offered(inOutName);
+    request.initialDirectory = offered.parent_path();
+    request.initialFile = offered.filename();
+    request.confirmOverwrite = true;
+    auto chosen = platform::Services().FileDialogs().GetSaveFileName(request);
+    if (!chosen) return false;
+    inOutName = chosen->filename().string();
+    outPath = *chosen;
+    return true;
+}
+
+bool Cpp_FileIO::GetDataFileName(WindowHandle owner, int kind, fs::path& outPath,
+                                 std::FILE*& outFile) {
+    struct DataKind {
+        const char* title;
+        const char* filter;
+        const char* pattern;
+    };
+    static const DataKind kinds[] = {
+        {"Open file for profile line data",
+         "Data Files(*.PRL)|*.prl|Text Files(*.TXT)|*.txt|All Files(*.*)|*.*|", "*.PRL"},
+        {"Open file for interpolation point data",
+         "Data Files(*.INP)|*.inp|Data Files(*.INT)|*.int|Text Files(*.TXT)|*.txt|All "
+         "Files(*.*)|*.*|",
+         "*.INP"},
+        {"Open SEEP2D file for interpolation point data",
+         "GMS Kliven Export Files(*.UPP)|*.upp|Text Files(*.TXT)|*.txt|All Files(*.*)|*.*|",
+         "*.UPP"},
+        {"Open SEEPW file for interpolation point data",
+         "Text Files(*.TXT)|*.txt|All Files(*.*)|*.*|", "*.TXT"},
+    };
+    if (kind < 1 || kind > 4) return false;
+    const DataKind& k = kinds[kind - 1];
+    fs::path path = State().inputFile.parent_path() / k.pattern;
+    if (!GetWindowsInputFileName(owner, k.title, fs::path(), k.filter, 1, path)) return false;
+    std::FILE* f = std::fopen(path.c_str(), "r");
+    if (f == nullptr) return false;
+    outFile = f;
+    outPath = path;
+    return true;
+}
+
+bool Cpp_FileIO::GetKlivenInputFileName(const fs::path& defaultPath, fs::path& chosen) {
+    std::string name = defaultPath.string();
+    fs::path path;
+    if (!GetWindowsOutputFileName(nullptr, "Open file for KLIVEN  data",
+                                  "KLIVEN Data Files(*.Input-KLIVEN)|*.input-kliven|Data "
+                                  "Files(*.dat)|*.dat|All Files(*.*)|*.*|",
+                                  1, name, path))
+        return false;
+    chosen = path;
+    return true;
+}
+
+bool Cpp_FileIO::BrowseForFolder(WindowHandle, const std::string& title, fs::path& out) {
+    auto chosen = platform::Services().FileDialogs().BrowseForFolder(title, fs::path());
+    if (!chosen || chosen->empty()) return false;
+    out = *chosen;
     return true;
 }
 

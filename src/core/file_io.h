@@ -16,6 +16,8 @@
 #include <filesystem>
 #include <string>
 
+#include "core/message_boxes.h"
+
 class Cpp_FileIO {
 public:
     // Program directory: the folder of the running executable.
@@ -57,6 +59,32 @@ public:
     // The folder of path becomes current; the result is that folder / stem.graphics-kliven.
     static bool GraphicsExchangeFileName(const std::filesystem::path& path,
                                          std::filesystem::path& out);
+
+    // File dialogs. Filters are "Description|pattern|...|" texts ending in "|"; an odd number
+    // of "|" throws the text exception "Cpp_FileIO::GetWindowsInputFileName - Error in file
+    // filter string" (or ...OutputFileName...). A filter index outside 1..pairs selects 1.
+    // Cancel returns false and leaves every output untouched.
+    static bool GetWindowsInputFileName(WindowHandle owner, const std::string& title,
+                                        const std::filesystem::path& initialFolder,
+                                        const std::string& filter, int filterIndex,
+                                        std::filesystem::path& inOutPath);
+    // inOutName: the name offered (its folder starts the dialog); on OK the chosen name and
+    // extension, and outPath the chosen full path.
+    static bool GetWindowsOutputFileName(WindowHandle owner, const std::string& title,
+                                         const std::string& filter, int filterIndex,
+                                         std::string& inOutName, std::filesystem::path& outPath);
+    // Kinds 1 profile lines, 2 interpolation points, 3 SEEP2D export, 4 SEEP/W text: asks for
+    // the file in the input file's folder and opens it for reading (caller closes it).
+    static bool GetDataFileName(WindowHandle owner, int kind, std::filesystem::path& outPath,
+                                std::FILE*& outFile);
+    // Asks where to write the computation input, starting from defaultPath; the caller writes
+    // it (safely, core/safe_output_file.h).
+    static bool GetKlivenInputFileName(const std::filesystem::path& defaultPath,
+                                       std::filesystem::path& chosen);
+    static bool BrowseForFolder(WindowHandle owner, const std::string& title,
+                                std::filesystem::path& out);
+    // The platform form of a filter text: "|" pairs without the final separator; throws as above.
+    static std::string CheckedFilter(const std::string& filter, const char* caller, int& pairs);
 
     // Forgets every name and closes every file (tests call this between cases).
     static void ResetForTests();
