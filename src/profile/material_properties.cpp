@@ -10,6 +10,7 @@
 #include "core/output_table.h"
 #include "core/preferences.h"
 #include "core/text_formats.h"
+#include "model/data_set.h"
 #include "model/material_messages.h"
 
 namespace {
@@ -17,6 +18,33 @@ namespace {
 using Msg = Cpp_MaterialMessages;
 
 bool defaultShowTable[2] = {false, false};
+
+class CancellingGrid final : public MaterialGridDialog {
+public:
+    bool Run(int, const std::vector<std::pair<int, int>>&, std::vector<DialogMaterialData>&) override {
+        return false;
+    }
+};
+class CancellingSingle final : public MaterialDialog {
+public:
+    bool Run(int, const std::string&, DialogMaterialData&) override { return false; }
+};
+CancellingGrid cancellingGrid;
+CancellingSingle cancellingSingle;
+MaterialGridDialog* gridDialog = nullptr;
+MaterialDialog* singleDialog = nullptr;
+
+// What the dialogs start from where a record has no option yet.
+void GiveDialogDefaults(Cpp_MaterialStageData& record, bool unitWeight) {
+    if (unitWeight && record.GetUnitWeightOption() == Cpp_MaterialStageData::UnitWeightNone)
+        record.SetUnitWeight(0.0);
+    auto& strength = record.GetShearStrengthRecord();
+    if (strength.Option() == 0) {
+        strength.SetStrengthOption(1);
+        strength.SetParameters({{0.0, 0.0}});
+    }
+    if (record.GetPorePressureOption() == 1) record.GetPorePressureRecord().SetOption(2);
+}
 
 std::string Print(const std::string& format, double value) {
     char buffer[128];
@@ -480,4 +508,73 @@ bool Cpp_MaterialPropertyData::GetDefaultShowTable(int stage) {
 
 void Cpp_MaterialPropertyData::SetDefaultShowTable(int stage, bool show) {
     if (stage == 1 || stage == 2) defaultShowTable[stage - 1] = show;
+}
+
+// ---------------------------------------------------------------- dialogs
+
+void SetMaterialDialogs(MaterialGridDialog* grid, MaterialDialog* single) {
+    gridDialog = grid;
+    singleDialog = single;
+}
+
+bool Cpp_MaterialPropertiesList::EditMaterials(const std::vector<std::pair<int, int>>& pairs) {
+    const int stage = Cpp_Kliven4DataSet::CurrentStage();
+    std::vector<DialogMaterialData> entries;
+    for (const auto& m : materials_) {
+        DialogMaterialData entry;
+        entry.number = m->GetNumber();
+        entry.description = m->Description();
+        m->CopyStageData(stage, entry.record);
+        GiveDialogDefaults(entry.record, false);
+        entries.push_back(std::move(entry));
+    }
+    std::stable_sort(entries.begin(), entries.end(),
+                     [](const auto& a, const auto& b) { return a.number < b.number; });
+    MaterialGridDialog& dialog = gridDialog ? *gridDialog : cancellingGrid;
+    if (!dialog.Run(stage, pairs, entries)) return false;
+
+    for (auto& m : materials_) m->ResetStage(stage);
+    for (const auto& entry : entries) {
+        auto* m = FindOrCreate(entry.number);
+        m->SetDescription(entry.description);
+        m->SetStageData(stage, entry.record);
+    }
+    std::erase_if(materials_, [&entries](const auto& m) {
+        return std::none_of(entries.begin(), entries.end(),
+                            [&m](const auto& e) { return e.number == m->GetNumber(); });
+    });
+    return true;
+}
+
+bool Cpp_MaterialProperties::EditMaterial(int stage, const std::vector<int>& lines, bool many) {
+    std::string usage;
+    char buffer[64];
+    if (lines.empty()) {
+        usage = "Something is wrong - material not used";
+    } else if (lines.size() == 1) {
+        std::snprintf(buffer, sizeof buffer, "Used by Profile Line number %1d.", lines[0]);
+        usage = buffer;
+    } else if (many) {
+        std::snprintf(buffer, sizeof buffer, "Material used by more than %1d Profile Lines.",
+                      static_cast<int>(lines.size()));
+        usage = buffer;
+    } else {
+        std::snprintf(buffer, sizeof buffer, "Used by Profile Line numbers: %1d", lines[0]);
+        usage = buffer;
+        for (size_t i = 1; i < lines.size(); ++i) {
+            std::snprintf(buffer, sizeof buffer, ", %1d", lines[i]);
+            usage += buffer;
+        }
+        usage += ".";
+    }
+    DialogMaterialData entry;
+    entry.number = GetNumber();
+    entry.description = Description();
+    CopyStageData(stage, entry.record);
+    GiveDialogDefaults(entry.record, true);
+    MaterialDialog& dialog = singleDialog ? *singleDialog : cancellingSingle;
+    if (!dialog.Run(stage, usage, entry)) return false;
+    SetDescription(entry.description);
+    SetStageData(stage, entry.record);
+    return true;
 }

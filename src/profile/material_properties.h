@@ -82,6 +82,33 @@ private:
     Cpp_PorePressure porePressure_;
 };
 
+// One entry of the material dialogs: a material's number, description and the record of the
+// stage being edited.
+struct DialogMaterialData {
+    int number = 0;
+    std::string description;
+    Cpp_MaterialStageData record;
+};
+
+// The material table of a stage ("Add Missing" adds the materials that profile lines use: the
+// pairs are (profile line number, material number)). The window comes with the dialogs; until
+// one is registered the stand-in cancels.
+class MaterialGridDialog {
+public:
+    virtual ~MaterialGridDialog() = default;
+    // True with the entries as the user left them on OK; false on Cancel.
+    virtual bool Run(int stage, const std::vector<std::pair<int, int>>& pairs,
+                     std::vector<DialogMaterialData>& entries) = 0;
+};
+// The dialog of one material, with the text naming the profile lines that use it.
+class MaterialDialog {
+public:
+    virtual ~MaterialDialog() = default;
+    virtual bool Run(int stage, const std::string& usage, DialogMaterialData& entry) = 0;
+};
+// The registry does not own the dialogs; nullptr returns to the stand-ins.
+void SetMaterialDialogs(MaterialGridDialog* grid, MaterialDialog* single);
+
 class Cpp_MaterialProperties : public Cpp_ListItem {
 public:
     class Exc_IllegalStage {};
@@ -126,6 +153,11 @@ public:
     int GetFillPattern() const { return fillPattern_; }
     void SetFillPattern(int pattern) { fillPattern_ = pattern; }
 
+    // The dialog of this material for the stage; lines are the numbers of the profile lines that
+    // use it (many: more than can be named). True after OK, which stores the description and
+    // the record.
+    bool EditMaterial(int stage, const std::vector<int>& lines, bool many);
+
     // Texts of the material (tool tip, rows, information tree).
     bool GetUnitWeightToolTip(int stage, std::string& text) const;
     bool PrintHeading(int stage, class Cpp_NameValueList& rows) const;
@@ -169,6 +201,10 @@ public:
     bool Check(bool multiStage, const Cpp_Kliven4DataSet* dataSet);
     // The block of the stage; nothing, and true, when no material has data for it.
     bool WriteInputDataFile(std::FILE* file, int stage) const;
+    // The material table of the current stage, sorted by number. On OK every material's record
+    // of the stage is replaced by its entry's, new numbers become new materials and materials
+    // without an entry are deleted (their profile lines must be linked again). True after OK.
+    bool EditMaterials(const std::vector<std::pair<int, int>>& pairs);
 
 private:
     std::vector<std::unique_ptr<Cpp_MaterialProperties>> materials_;

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "core/data_error_output.h"
 #include "core/drawing_attributes.h"
 #include "core/echo_writer.h"
@@ -8,6 +10,7 @@
 #include "core/text_files.h"
 #include "core/text_formats.h"
 #include "core/units.h"
+#include "model/data_set.h"
 #include "profile/material_properties.h"
 
 namespace {
@@ -302,6 +305,87 @@ TEST_F(Materials, EveryStrengthOptionSurvivesWriteAndReadBack) {
         EXPECT_TRUE(n->GetPorePressureRecord(2) == m->GetPorePressureRecord(2)) << m->GetNumber();
         EXPECT_EQ(n->Stage(2).GetLateralUnitWeights(), m->Stage(2).GetLateralUnitWeights());
     }
+}
+
+struct ScriptedGrid : MaterialGridDialog {
+    bool ok = true;
+    std::vector<int> shown;
+    std::function<void(std::vector<DialogMaterialData>&)> edit;
+    bool Run(int, const std::vector<std::pair<int, int>>&,
+             std::vector<DialogMaterialData>& entries) override {
+        for (const auto& e : entries) shown.push_back(e.number);
+        if (edit) edit(entries);
+        return ok;
+    }
+};
+
+struct ScriptedSingle : MaterialDialog {
+    std::string usage;
+    DialogMaterialData seen;
+    bool Run(int, const std::string& text, DialogMaterialData& entry) override {
+        usage = text;
+        seen = entry;
+        entry.description = "";
+        entry.record.SetUnitWeight(99.0);
+        return true;
+    }
+};
+
+TEST_F(Materials, TheMaterialTableReplacesTheStageAndDropsRemovedMaterials) {
+    auto& list = data.GetMaterialList();
+    list.Create(3)->Stage(1).SetUnitWeight(130.0);
+    list.Create(1)->SetDescription("Clay");
+    list.FindMaterial(1)->Stage(2).SetUnitWeight(50.0);
+    ScriptedGrid grid;
+    SetMaterialDialogs(&grid, nullptr);
+    grid.edit = [](std::vector<DialogMaterialData>& entries) {
+        // Defaults of the table: conventional strength, no pore pressure.
+        EXPECT_EQ(entries[0].record.GetStrengthOption(), 1);
+        EXPECT_EQ(entries[0].record.GetPorePressureOption(), 2);
+        entries.erase(entries.begin() + 1);  // material 3
+        DialogMaterialData added;
+        added.number = 5;
+        added.record.SetUnitWeight(140.0);
+        entries.push_back(added);
+    };
+    Cpp_Kliven4DataSet::SetCurrentStage(1);
+    grid.ok = false;
+    EXPECT_FALSE(list.EditMaterials({{1, 3}}));
+    EXPECT_EQ(list.Count(), 2);
+    grid.ok = true;
+    grid.shown.clear();
+    ASSERT_TRUE(list.EditMaterials({{1, 3}}));
+    SetMaterialDialogs(nullptr, nullptr);
+    EXPECT_EQ(grid.shown, (std::vector<int>{1, 3}));
+    EXPECT_EQ(list.FindMaterial(3), nullptr);
+    ASSERT_NE(list.FindMaterial(5), nullptr);
+    EXPECT_EQ(list.FindMaterial(5)->GetConstantUnitWeight(1), 140.0);
+    EXPECT_EQ(list.FindMaterial(1)->Description(), "Clay");
+    EXPECT_EQ(list.FindMaterial(1)->GetStrengthOption(1), 1);
+    EXPECT_EQ(list.FindMaterial(1)->GetConstantUnitWeight(2), 50.0);
+}
+
+TEST_F(Materials, TheDialogOfOneMaterialNamesItsProfileLines) {
+    struct Case {
+        std::vector<int> lines;
+        bool many;
+        const char* usage;
+    } cases[] = {{{}, false, "Something is wrong - material not used"},
+                 {{4}, false, "Used by Profile Line number 4."},
+                 {{4, 6, 9}, false, "Used by Profile Line numbers: 4, 6, 9."},
+                 {{4, 6}, true, "Material used by more than 2 Profile Lines."}};
+    ScriptedSingle single;
+    SetMaterialDialogs(nullptr, &single);
+    for (const auto& c : cases) {
+        Cpp_MaterialProperties m(2);
+        m.SetDescription("Sand");
+        ASSERT_TRUE(m.EditMaterial(1, c.lines, c.many));
+        EXPECT_EQ(single.usage, c.usage);
+        EXPECT_EQ(single.seen.record.GetUnitWeightOption(), 1);
+        EXPECT_FALSE(m.HasDescription());
+        EXPECT_EQ(m.GetConstantUnitWeight(1), 99.0);
+    }
+    SetMaterialDialogs(nullptr, nullptr);
 }
 
 }  // namespace
