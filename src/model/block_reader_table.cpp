@@ -8,6 +8,7 @@
 #include "core/preferences.h"
 #include "model/data_set.h"
 #include "profile/material_properties.h"
+#include "porepressure/porepressure_blocks.h"
 
 #include <cstdio>
 
@@ -52,6 +53,7 @@ bool ReadGridBlock(s_BlockReadContext& c) {
 }  // namespace
 
 void InitializeBlockReaders() {
+    RegisterBlockReader("PIE", ReadPiezometricLineBlock);
     RegisterBlockReader("HEA", ReadHeadingBlock);
     RegisterBlockReader("LAB", ReadLabelBlock);
     RegisterBlockReader("ENG", ReadUnitsBlock);

@@ -11,6 +11,7 @@ bool g_graphicsOutput = true;
 Cpp_Kliven4DataSet::Cpp_Kliven4DataSet(int number)
     : materials_(std::make_unique<Cpp_MaterialPropertyData>()) {
     SetNumber(number);
+    for (int stage : {1, 2}) piezometricLines_[stage - 1].SetStage(stage);
     g_graphicsOutput = true;
     Reset();
 }
@@ -18,6 +19,7 @@ Cpp_Kliven4DataSet::Cpp_Kliven4DataSet(int number)
 Cpp_Kliven4DataSet::~Cpp_Kliven4DataSet() = default;
 
 void Cpp_Kliven4DataSet::Clear() {
+    for (auto& lines : piezometricLines_) lines.Clear();
     heading_.DeleteLines();
     heading_.DeleteLabel();
     materials_->DeleteAllMaterials();
@@ -26,6 +28,7 @@ void Cpp_Kliven4DataSet::Clear() {
 }
 
 void Cpp_Kliven4DataSet::Reset() {
+    for (auto& lines : piezometricLines_) lines.ApplyDefaultDisplayFlags();
     display_ = Cpp_DisplaySelections::Defaults();
     analysis_.InitDisplayFlags();
 }

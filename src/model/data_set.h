@@ -23,6 +23,7 @@
 #include "graphics/list_item.h"
 #include "model/display_selections.h"
 #include "model/heading.h"
+#include "porepressure/piezometric_line.h"
 
 class Cpp_MaterialPropertyData;
 
@@ -74,6 +75,11 @@ public:
     void SetOrientationFlag(bool flag) { orientationFlag_ = flag; }
     bool GetOrientationFlag() const { return orientationFlag_; }
 
+    // Pore water pressure (porepressure/data_set_links.cpp).
+    Cpp_PiezometricLineList* PiezometricLines(int stage);
+    const Cpp_PiezometricLineList* PiezometricLines(int stage) const;
+    bool PiezometricLineExists(int stage, int number) const;
+
     // Reads one data set from the input file, dispatching each block to its reader
     // (model/block_readers.h); messages and echo tables go to the listing. False when the read
     // failed; endFlag is set when the file held no further command line at all.
@@ -87,4 +93,5 @@ private:
     std::unique_ptr<Cpp_MaterialPropertyData> materials_;
     Cpp_AnalysisComputationData analysis_;
     bool orientationFlag_ = false;
+    Cpp_PiezometricLineList piezometricLines_[2];
 };
