@@ -10,6 +10,15 @@
 // (with the analysis queries), CON, and the data check. Until ANA is registered the computation
 // input has no analysis block and "NO compute" ends it.
 
+#include "model/data_set.h"
 #include "model/writer.h"
 
-void InitializeBlockWriters() {}
+void InitializeBlockWriters() {
+    RegisterDefaultBlockWriter(e_WriterBlock::Analysis,
+                               [](Cpp_Kliven4DataSet& d, std::FILE* f, int, bool) {
+                                   return d.AnalysisComputationData()->WriteKLIVEN4InputDataFile(f);
+                               });
+    RegisterDefaultAnalysisQueries(
+        [](const Cpp_Kliven4DataSet& d) { return d.Analysis().IsMultiStage(); },
+        [](const Cpp_Kliven4DataSet& d) { return d.Analysis().HasData(); });
+}

@@ -35,3 +35,26 @@ TEST_F(AnalysisBlockTest, DataSetReadsTheBlockInBothFormats) {
 }
 
 }  // namespace
+
+#include "model/writer.h"
+
+namespace {
+
+TEST_F(AnalysisBlockTest, WriterOfTheDataSetWritesTheAnalysisBlock) {
+    InitializeBlockWriters();
+    Cpp_Kliven4DataSet ds(1);
+    Cpp_AnalysisComputationData& a = *ds.AnalysisComputationData();
+    a.SetDataDefined(true);
+    a.SetMode(1);
+    a.SetCircleCenter(10, 20);
+    a.SetRadius(5);
+    a.SetStages(true, false);
+    EXPECT_TRUE(IsMultiStage(ds));
+    std::FILE* f = std::tmpfile();
+    ASSERT_TRUE(WriteInputFile(ds, true, false, f));
+    const std::string text = FileText(f);
+    std::fclose(f);
+    EXPECT_NE(text.find("ANAlysis/computation data follow\n     Circle\n"), std::string::npos) << text;
+}
+
+}  // namespace
