@@ -1,12 +1,17 @@
 #include "app/application.h"
 
 #include "app/command_line.h"
+#include "app/drawing_view.h"
 #include "app/guarded_call.h"
 #include "app/main_frame.h"
 #include "app/numeric_locale.h"
 #include "core/file_io.h"
 #include "core/message_boxes.h"
+#include "core/units.h"
+#include "graphics/ui/clipboard_picture.h"
+#include "model/data_sets.h"
 #include "model/read_input_file.h"
+#include "model/view_painting.h"
 #include "platform/ini_profile.h"
 #include "platform/posix_processes.h"
 #include "platform/qt/qt_clipboard.h"
@@ -113,6 +118,12 @@ Application::Application(const std::vector<std::string>& arguments) {
     s.SetGraphWindow(&p.graphWindow);
     s.SetPrinting(&p.printing);
     SetMainWindowExists(true);
+    InitializeViewDrawing();
+    graphics_ui::RegisterClipboardPicture();
+    p.frame->View()->SetPaintHandler([](platform::DeviceContext& dc) {
+        PaintProblemView(dc, dc.PageRect(), Cpp_Kliven4Data::CurrentDataSetOrNull(), 3,
+                         GetUnitSystem());
+    });
     p.statusLine.SetText("Ready");
 }
 

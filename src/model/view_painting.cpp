@@ -1,0 +1,86 @@
+#include "model/view_painting.h"
+
+#include "graphics/axes.h"
+#include "graphics/graphic_grid.h"
+#include "graphics/graphics.h"
+#include "graphics/line_styles.h"
+#include "graphics/palette.h"
+#include "graphics/print_header_footer.h"
+#include "model/data_set.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+std::vector<ViewPreparation>& Preparations() {
+    static std::vector<ViewPreparation> preparations;
+    return preparations;
+}
+
+}  // namespace
+
+void RegisterViewPreparation(ViewPreparation preparation) {
+    auto& p = Preparations();
+    if (preparation && std::find(p.begin(), p.end(), preparation) == p.end())
+        p.push_back(preparation);
+}
+
+void InitializeViewDrawing() {
+    Cpp_WindowsPalette::Create();
+    Cpp_GraphicInit::InitializeLineStyles();
+    Cpp_PrintHeaderFooter::InitializeDefaults();
+    try {
+        Cpp_GraphicGrid::ExchangeSettings(true);
+        Cpp_GraphicGrid::InitializeGridSettings();
+    } catch (...) {
+    }
+    if (!Cpp_Graphics::StartupFlag()) {
+        Cpp_Graphics::SetWindow(0, 1000, 0, 1000);
+        Cpp_Graphics::InvalidateScale();
+    }
+}
+
+void PaintProblemView(platform::DeviceContext& dc, const platform::DeviceRect& rect,
+                      Cpp_Kliven4DataSet* dataSet, int outputMode, int unitSystem) {
+    Cpp_ScopedGraphicsDC current(dc, outputMode);
+    try {
+        if (Cpp_GraphicInit::StyleCount() == 0) Cpp_GraphicInit::InitializeLineStyles();
+        const int ppiX = Cpp_Graphics::PixelsPerInch(&dc, true);
+        const int ppiY = Cpp_Graphics::PixelsPerInch(&dc, false);
+        Cpp_Graphics::SetScaleToFit(unitSystem, rect.left, rect.right, rect.bottom, rect.top, ppiX,
+                                    ppiY);
+        Cpp_Graphics::SetPrintRects(rect.left, rect.top, rect.right, rect.bottom);
+        if (Cpp_Graphics::ScaleIsStale()) return;
+        const bool screen = outputMode == Cpp_Graphics::kOutputScreen;
+        if (screen) Cpp_GraphicGrid::ComputeGridPositions(rect.left, rect.top, rect.right, rect.bottom);
+        if (dataSet)
+            for (ViewPreparation p : Preparations()) {
+                try {
+                    p(*dataSet);
+                } catch (...) {
+                }
+            }
+        if (Cpp_Axes::AxesShown()) Cpp_Axes::DrawAxes(dc, rect.left, rect.top, rect.right, rect.bottom);
+        const platform::DeviceRect frame = Cpp_Axes::AxesShown() ? Cpp_Axes::Frame() : rect;
+        if (dataSet)
+            dataSet->Draw(Cpp_Graphics::VisibleYMin(), true, frame.left, frame.top, frame.right,
+                          frame.bottom);
+        if (screen) {
+            platform::ScopedDcState state(dc);
+            dc.SetClipRect(frame);
+            Cpp_GraphicGrid::DrawGrid();
+        }
+    } catch (...) {
+        // A paint never fails; what could not be drawn stays out of the picture.
+    }
+}
+
+void ZoomToExtents(double xmin, double xmax, double ymin, double ymax) {
+    const double dx = xmax - xmin, dy = ymax - ymin;
+    const double pad = 0.05 * std::max(dx, dy);
+    Cpp_Graphics::SetDataRangeX(xmin, xmax);
+    Cpp_Graphics::SetDataRangeY(ymin, ymax);
+    Cpp_Graphics::SetWindow(xmin - pad, xmax + pad, ymin - pad, ymax + pad);
+    Cpp_Graphics::InvalidateScale();
+}

@@ -1,0 +1,26 @@
+#pragma once
+// Painting the whole problem view on a device context: the fit of the world window into the
+// rectangle (with the axis band), the axes, the current data set in its layer order, and on the
+// screen the snap grid. The same routine serves the screen, the printed page and the clipboard
+// picture.
+
+#include "platform/device_context.h"
+
+class Cpp_Kliven4DataSet;
+
+// Before a layer is drawn each paint: subsystems that place labels per mapping (the material
+// labels of the profile) register here.
+using ViewPreparation = void (*)(Cpp_Kliven4DataSet& dataSet);
+void RegisterViewPreparation(ViewPreparation preparation);
+
+// The drawing state of a new view: palette, dash patterns, the grid settings of the profile,
+// the page defaults and the world window 0 to 1000 in x and y.
+void InitializeViewDrawing();
+
+// Paints the view into rect. Output mode: 3 screen (also the clipboard picture), 4 printer.
+// Never throws.
+void PaintProblemView(platform::DeviceContext& dc, const platform::DeviceRect& rect,
+                      Cpp_Kliven4DataSet* dataSet, int outputMode, int unitSystem);
+// "Zoom All": the world window becomes the given extents, a little enlarged, and the next
+// paint refits.
+void ZoomToExtents(double xmin, double xmax, double ymin, double ymax);
