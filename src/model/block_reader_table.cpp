@@ -4,6 +4,7 @@
 
 #include "graphics/graphic_grid.h"
 #include "graphics/views.h"
+#include "loads/load_blocks.h"
 #include "model/block_readers.h"
 #include "core/preferences.h"
 #include "model/data_set.h"
@@ -63,4 +64,9 @@ void InitializeBlockReaders() {
     RegisterBlockReader("VIE", ReadViewsBlock);
     RegisterBlockReader("GRI", ReadGridBlock);
     RegisterBlockReader("ANA", ReadAnalysisBlock);
+    RegisterBlockReader("DIS", ReadDistributedLoadsBlock);
+    RegisterBlockReader("LIN", ReadLineLoadsBlock);
+    RegisterBlockReader("REI", ReadReinforcementBlock);
+    RegisterBlockReader("NAI", ReadNailsBlock);
+    RegisterBlockReader("GEO", ReadGeogridsBlock);
 }

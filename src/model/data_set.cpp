@@ -25,18 +25,21 @@ void Cpp_Kliven4DataSet::Clear() {
     materials_->DeleteAllMaterials();
     analysis_.Clear();
     analysis_.Reset();
+    loads_.Clear();
 }
 
 void Cpp_Kliven4DataSet::Reset() {
     for (auto& lines : piezometricLines_) lines.ApplyDefaultDisplayFlags();
     display_ = Cpp_DisplaySelections::Defaults();
     analysis_.InitDisplayFlags();
+    loads_.Reset();
 }
 
 void Cpp_Kliven4DataSet::ResetForNewData() {
     g_stage = 1;
     g_olderFormat = false;
     g_graphicsOutput = true;
+    loads_.ResetForNewData();
 }
 
 int Cpp_Kliven4DataSet::CurrentStage() { return g_stage; }

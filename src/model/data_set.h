@@ -21,6 +21,7 @@
 #include "analysis/analysis_computation_data.h"
 #include "core/message_boxes.h"
 #include "graphics/list_item.h"
+#include "loads/loads_data.h"
 #include "model/display_selections.h"
 #include "model/heading.h"
 #include "porepressure/piezometric_line.h"
@@ -59,6 +60,14 @@ public:
     const Cpp_Heading& Heading() const { return heading_; }
     Cpp_Heading CopyHeading() const { return heading_; }
 
+    // Loads and reinforcement (loads/loads_data.h); stage accessors throw Exc_IllegalStage.
+    Cpp_LoadsData& Loads() { return loads_; }
+    Cpp_DistributedLoadData* DistributedLoads(int stage) { return CheckStage(stage), &loads_.DistributedLoads(stage); }
+    Cpp_LineLoadList* LineLoads(int stage) { return CheckStage(stage), &loads_.LineLoads(stage); }
+    Cpp_ReinforcementLineList* ReinforcementLines() { return &loads_.reinforcement; }
+    Cpp_NailData* SoilNails() { return &loads_.nails; }
+    Cpp_GeogridData* Geogrids() { return &loads_.geogrids; }
+
     // The display record: what the view shows of this data set (model/display_selections.h).
     s_DisplayFlagsType& DisplayFlags() { return display_; }
     bool SetDisplayOption(int option, bool value);
@@ -92,6 +101,7 @@ private:
     s_DisplayFlagsType display_;
     std::unique_ptr<Cpp_MaterialPropertyData> materials_;
     Cpp_AnalysisComputationData analysis_;
+    Cpp_LoadsData loads_;
     bool orientationFlag_ = false;
     Cpp_PiezometricLineList piezometricLines_[2];
 };

@@ -1,0 +1,111 @@
+// The load and reinforcement blocks read through the data set's reader dispatcher and written
+// back by the block writers.
+
+#include <gtest/gtest.h>
+
+#include "core/data_error_output.h"
+#include "core/echo_writer.h"
+#include "loads/load_blocks.h"
+#include "loads_test_support.h"
+#include "model/block_readers.h"
+#include "model/data_sets.h"
+#include "support/fake_services.h"
+
+namespace {
+
+const char kDocument[] =
+    "NAIl data follow -\n"
+    "     1 = Number of sets of nail properties.\n"
+    "Bar 25\n"
+    "     2 1 0\n"
+    "  0 0 0 0\n"
+    "  0 0 30000 0\n"
+    "  10000 0\n"
+    "  0 0 0 0 2000 0\n"
+    "  1 1 1 1\n"
+    "     0 = Number of nail layouts.\n"
+    "     0 = Number of individual nails.\n"
+    "GEOgrid data data follow -\n"
+    "     1     0     2\n"
+    "Grid A\n"
+    "  0  0\n"
+    "  2000 0 0 0 0 0\n"
+    "  1 1 1 1 1 1 1\n"
+    "  0\n"
+    "  0.5 0 0 0\n"
+    "  1 1\n"
+    "  0 0\n"
+    "  1\n"
+    "     0 = Number of individual geogrids.\n"
+    "DIStributed load data follow -\n"
+    "  0 10 100 0   10 10 100 0\n"
+    "\n"
+    "LINe load data follow -\n"
+    "  1 5 10 0 -500 1\n"
+    "\n"
+    "REInforcement line data follow -\n"
+    "  1 0 1 Anchor\n"
+    "  0 5 100 0  20 5 0 0\n"
+    "\n"
+    "\n"
+    "SECond stage input data\n"
+    "DIStributed load data follow -\n"
+    "  2 = Piezometric line\n"
+    "COMpute\n";
+
+class LoadBlocksInDataSet : public ::testing::Test {
+protected:
+    void TearDown() override {
+        ClearBlockReaders();
+        Cpp_Kliven4Data::DeleteAllDataSets();
+        Cpp_DataErrorOutput::ResetForTests();
+        SetOutputFile(nullptr);
+    }
+    testsupport::FakeServices fakes;
+};
+
+TEST_F(LoadBlocksInDataSet, EveryBlockReachesItsStageAndWritesBack) {
+    ClearBlockReaders();
+    InitializeBlockReaders();
+    Cpp_Kliven4DataSet* ds = Cpp_Kliven4Data::NewDataSet(1, false);
+    ds->ResetForNewData();
+    TextInput in(kDocument);
+    std::FILE* listing = std::tmpfile();
+    bool endFlag = false;
+    ASSERT_TRUE(ds->ReadInputData(nullptr, in.File(), listing, endFlag));
+    std::fclose(listing);
+    EXPECT_TRUE(fakes.messageBoxes.Texts().empty());
+
+    Cpp_LoadsData& loads = ds->Loads();
+    EXPECT_EQ(loads.DistributedLoads(1).Count(), 2);
+    EXPECT_EQ(loads.DistributedLoads(2).PiezometricLineNumber(), 2);
+    EXPECT_EQ(loads.LineLoads(1).Count(), 1);
+    EXPECT_EQ(loads.LineLoads(2).Count(), 0);
+    ASSERT_EQ(loads.reinforcement.Count(), 1);
+    EXPECT_EQ(loads.reinforcement.ReinforcementLineAt(0)->Description(), "Anchor");
+    EXPECT_EQ(loads.nails.NumberOfPropertySets(), 1);
+    EXPECT_EQ(loads.geogrids.NumberOfPropertySets(), 1);
+    EXPECT_EQ(loads.geogrids.layoutFacing, 2);
+    EXPECT_EQ(ds->DistributedLoads(1), &loads.DistributedLoads(1));
+    EXPECT_THROW(ds->LineLoads(3), Cpp_Kliven4DataSet::Exc_IllegalStage);
+
+    const std::string stage2 =
+        WrittenText([&](std::FILE* f) { WriteLoadBlocksOfStage(loads, 2, f); });
+    EXPECT_EQ(stage2, "DIStributed load data follow -\n"
+                      "     2 = Piezometric line for generating distributed loads\n");
+    const std::string own = WrittenText([&](std::FILE* f) { WriteNailAndGeogridBlocks(loads, f); });
+    EXPECT_EQ(own.rfind("NAIl data follow -\n", 0), 0u);
+    EXPECT_NE(own.find("GEOgrid data data follow -\n"), std::string::npos);
+    EXPECT_EQ(WrittenText([&](std::FILE* f) { WriteReinforcementBlock(loads, f); })
+                  .rfind("REInforcement line data follow -\n     1       0.00     1 Anchor\n", 0),
+              0u);
+
+    // Clearing the data set empties the loads; a reset keeps none of the piezometric choice.
+    ds->ResetForNewData();
+    EXPECT_FALSE(loads.DistributedLoads(2).UsesPiezometricLine());
+    ds->Clear();
+    EXPECT_EQ(loads.DistributedLoads(1).Count(), 0);
+    EXPECT_TRUE(loads.reinforcement.IsEmpty());
+}
+
+}  // namespace
