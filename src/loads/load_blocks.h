@@ -23,3 +23,7 @@ bool WriteLoadBlocksOfStage(const Cpp_LoadsData& loads, int stage, std::FILE* fi
 bool WriteReinforcementBlock(const Cpp_LoadsData& loads, std::FILE* file);
 // NAI then GEO (document only).
 bool WriteNailAndGeogridBlocks(const Cpp_LoadsData& loads, std::FILE* file);
+
+// Registers the writers of NAI, GEO, DIS, LIN and REI with the data set's writer, and whether
+// the second stage holds distributed loads or line loads.
+void RegisterLoadBlockWriters();

@@ -62,6 +62,7 @@ public:
 
     // Loads and reinforcement (loads/loads_data.h); stage accessors throw Exc_IllegalStage.
     Cpp_LoadsData& Loads() { return loads_; }
+    const Cpp_LoadsData& Loads() const { return loads_; }
     Cpp_DistributedLoadData* DistributedLoads(int stage) { return CheckStage(stage), &loads_.DistributedLoads(stage); }
     Cpp_LineLoadList* LineLoads(int stage) { return CheckStage(stage), &loads_.LineLoads(stage); }
     Cpp_ReinforcementLineList* ReinforcementLines() { return &loads_.reinforcement; }

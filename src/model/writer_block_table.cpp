@@ -10,10 +10,12 @@
 // (with the analysis queries), CON, and the data check. Until ANA is registered the computation
 // input has no analysis block and "NO compute" ends it.
 
+#include "loads/load_blocks.h"
 #include "model/data_set.h"
 #include "model/writer.h"
 
 void InitializeBlockWriters() {
+    RegisterLoadBlockWriters();
     RegisterDefaultBlockWriter(e_WriterBlock::Analysis,
                                [](Cpp_Kliven4DataSet& d, std::FILE* f, int, bool) {
                                    return d.AnalysisComputationData()->WriteKLIVEN4InputDataFile(f);

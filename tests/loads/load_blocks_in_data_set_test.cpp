@@ -9,6 +9,7 @@
 #include "loads_test_support.h"
 #include "model/block_readers.h"
 #include "model/data_sets.h"
+#include "model/writer.h"
 #include "support/fake_services.h"
 
 namespace {
@@ -99,6 +100,26 @@ TEST_F(LoadBlocksInDataSet, EveryBlockReachesItsStageAndWritesBack) {
     EXPECT_EQ(WrittenText([&](std::FILE* f) { WriteReinforcementBlock(loads, f); })
                   .rfind("REInforcement line data follow -\n     1       0.00     1 Anchor\n", 0),
               0u);
+
+    // The document carries the nails and geogrids first and every stage's loads.
+    ClearBlockWriters();
+    InitializeBlockWriters();
+    const std::string document =
+        WrittenText([&](std::FILE* f) { WriteInputFile(*ds, true, false, f); });
+    ClearBlockWriters();
+    const size_t nai = document.find("NAIl data follow -\n");
+    const size_t geo = document.find("GEOgrid data data follow -\n");
+    const size_t dis = document.find("DIStributed load data follow -\n");
+    const size_t rei = document.find("REInforcement line data follow -\n");
+    const size_t sec = document.find("SECond");
+    ASSERT_NE(nai, std::string::npos) << document;
+    EXPECT_LT(nai, geo);
+    EXPECT_LT(geo, dis);
+    EXPECT_LT(dis, rei);
+    EXPECT_LT(rei, sec);
+    EXPECT_NE(document.find("     2 = Piezometric line for generating distributed loads\n", sec),
+              std::string::npos)
+        << document;
 
     // Clearing the data set empties the loads; a reset keeps none of the piezometric choice.
     ds->ResetForNewData();

@@ -31,6 +31,7 @@ protected:
         InitializeBlockReaders();
         for (const char* w : {"PRO", "MAT", "DIS", "LIN", "SIU", "NAI"}) RegisterBlockReader(w, FakeBlock);
         RegisterBlockReader("GRI", [](s_BlockReadContext& c) { return !FakeBlock(c) && false; });
+        RegisterBlockReader("REI", nullptr);  // a word whose reader is missing
         g_blocks.clear();
     }
     void TearDown() override {
