@@ -6,6 +6,7 @@
 #include "core/text_exception.h"
 #include "model/analysis_messages.h"
 #include "profile/crack.h"
+#include "profile/slope_geometry.h"
 
 using E = Cpp_AnalysisDataErrors;
 using analysis_text::RadiansToDegrees;
@@ -35,6 +36,14 @@ bool Cpp_AnalysisComputationData::Check(const Cpp_SlopeGeometry* slope,
                                         const s_SlopeLinesType& lines, double tolerance,
                                         std::FILE* errorFile) {
     return AnalysisDataCheck(*this).Run(slope, lines, tolerance, errorFile);
+}
+
+bool Cpp_AnalysisComputationData::Check(const Cpp_SlopeGeometry& slope, double tolerance,
+                                        std::FILE* errorFile) {
+    s_SlopeLinesType lines;
+    slope.GetSlopeLine().CopyToXYArray(lines.slope);
+    slope.GetCrackBottomLine().CopyToXYArray(lines.crackBottom);
+    return Check(&slope, lines, tolerance, errorFile);
 }
 
 bool AnalysisDataCheck::Run(const Cpp_SlopeGeometry* slope, const s_SlopeLinesType& lines,

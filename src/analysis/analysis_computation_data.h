@@ -333,6 +333,8 @@ public:
     // lines and tolerance to the noncircular surface check; messages go to errorFile.
     bool Check(const Cpp_SlopeGeometry* slope, const s_SlopeLinesType& lines, double tolerance,
                std::FILE* errorFile);
+    // The same against the slope geometry of the data set (its slope and crack-bottom lines).
+    bool Check(const Cpp_SlopeGeometry& slope, double tolerance, std::FILE* errorFile);
     // Writes nothing without data. False when the side-force functions of procedure 4 or 5
     // are undefined (the block is then left incomplete).
     bool WriteKLIVEN4InputDataFile(std::ostream& out) const;
