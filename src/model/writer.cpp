@@ -3,6 +3,7 @@
 #include <array>
 
 #include "core/data_error_output.h"
+#include "core/file_io.h"
 #include "core/preferences.h"
 #include "core/safe_output_file.h"
 #include "core/text_formats.h"
@@ -122,6 +123,16 @@ void ClearBlockWriters() { Registry() = s_WriterRegistry{}; }
 
 void SetSaveMultistageWarning(SaveMultistageWarning* dialog) { warningDialog = dialog; }
 
+bool WriteExternalFileNames(Cpp_Kliven4DataSet& dataSet, std::FILE* file) {
+    // Without the interpolation data's writer there is nothing to say, and a bare command line
+    // would make the document unreadable.
+    if (!Registry().writers[static_cast<size_t>(e_WriterBlock::ExternalFiles)]) return true;
+    std::fputs("EXTernal file data follow -\n", file);
+    bool ok = WriteBlock(e_WriterBlock::ExternalFiles, dataSet, file, 1, true);
+    if (!WriteBlock(e_WriterBlock::ExternalFiles, dataSet, file, 2, true)) ok = false;
+    return ok;
+}
+
 bool IsMultiStage(const Cpp_Kliven4DataSet& dataSet) {
     const auto& query = Registry().isMultiStage;
     return query && query(dataSet);
@@ -153,7 +164,7 @@ bool WriteInputFile(Cpp_Kliven4DataSet& dataSet, bool document, bool withoutAnal
     if (document) {
         block(e_WriterBlock::Nails, 1);
         block(e_WriterBlock::Geogrids, 1);
-        block(e_WriterBlock::ExternalFiles, 1);
+        if (!WriteExternalFileNames(dataSet, file)) ok = false;
     }
     WriteUnitsCommand(document, file);
     if (!dataSet.Heading().WriteKLIVEN4InputDataFile(file)) ok = false;
@@ -225,18 +236,9 @@ bool WriteComputationInputFile(WindowHandle parent, std::filesystem::path& path,
         return false;
     }
     if (ask) {
-        platform::FileDialogRequest request;
-        request.title = "Open file for KLIVEN  data";
-        request.filter =
-            "KLIVEN Data Files(*.Input-KLIVEN)|*.input-kliven|Data Files(*.dat)|*.dat|All "
-            "Files(*.*)|*.*|";
-        request.filterIndex = 1;
-        request.defaultExtension = "input-kliven";
-        request.initialDirectory = path.parent_path();
-        request.initialFile = path.filename();
-        auto chosen = platform::Services().FileDialogs().GetSaveFileName(request);
-        if (!chosen) return false;
-        path = *chosen;
+        std::filesystem::path chosen;
+        if (!Cpp_FileIO::GetKlivenInputFileName(path, chosen)) return false;
+        path = chosen;
     }
     return WriteInputFileTo(dataSet, false, path);
 }

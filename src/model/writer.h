@@ -29,7 +29,8 @@ class Cpp_Kliven4DataSet;
 enum class e_WriterBlock {
     Nails,              // "NAIl data follow -" (document only)
     Geogrids,           // "GEOgrid data data follow -" (document only)
-    ExternalFiles,      // the external-file settings of both stages' interpolation data
+    ExternalFiles,      // the external-file settings of a stage's interpolation data, called for
+                        // stage 1 and stage 2 after "EXTernal file data follow -"
     ProfileLines,       // "PROfile line data follow -"
     PiezometricLines,   // per stage
     InterpolationData,  // per stage; point values in the document, file names in the input
@@ -87,6 +88,10 @@ public:
                      bool& dontWarnAgain) = 0;
 };
 void SetSaveMultistageWarning(SaveMultistageWarning* dialog);
+
+// "EXTernal file data follow -" and the external-file settings of stage 1's and of stage 2's
+// interpolation data (nothing while the interpolation data have no writer registered).
+bool WriteExternalFileNames(Cpp_Kliven4DataSet& dataSet, std::FILE* file);
 
 // The analysis data specify two-stage or three-stage computations.
 bool IsMultiStage(const Cpp_Kliven4DataSet& dataSet);

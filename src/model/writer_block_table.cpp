@@ -2,13 +2,12 @@
 // register its writer (and, for the stage kinds, its second-stage query) with the
 // RegisterDefault... functions of model/writer.h, for example
 //     RegisterDefaultBlockWriter(e_WriterBlock::ProfileLines,
-//         [](Cpp_Kliven4DataSet& d, std::FILE* f, int, bool) { return d.ProfileLines().Write(f); }); This file sits above
-// the subsystems it names (it is the start-up wiring of the writer), so it may include their
+//         [](Cpp_Kliven4DataSet& d, std::FILE* f, int, bool) { return d.ProfileLines().Write(f); });
+// This file sits above the subsystems it names (it is the start-up wiring of the writer), so it may include their
 // headers. The units, heading and materials are written by the writer itself.
 //
-// Still to be registered by their owners: NAI, GEO, EXT, PRO, PIE, INT, SLO, DIS, LIN, REI, ANA
-// (with the analysis queries), CON, and the data check. Until ANA is registered the computation
-// input has no analysis block and "NO compute" ends it.
+// Still to be registered by their owners: NAI, GEO, EXT, PRO, PIE, INT, SLO, DIS, LIN, REI, CON,
+// and the data check (until it is, the computation input is refused).
 
 #include "loads/load_blocks.h"
 #include "model/data_set.h"

@@ -100,7 +100,7 @@ TEST_F(Writer, BlocksComeInTheirFixedOrder) {
     Cpp_Kliven4DataSet::SetGraphicsOutputFlag(true);
     defined = true;
     EXPECT_EQ(Write(true),
-              "NAI 1\nGEO 1\nEXT 1\nENGlish units\nHEAding follows -\nExample slope\n\n"
+              "NAI 1\nGEO 1\nEXTernal file data follow -\nEXT 1\nEXT 2\nENGlish units\nHEAding follows -\nExample slope\n\n"
               "PRO 1\nPIE 1\nINT 1\nSLO 1\nDIS 1\nLIN 1\nREI 1\nANA 1\n"
               "GRAphics output file\nCON 1\nCOMpute\n");
     defined = false;
@@ -170,7 +170,7 @@ TEST_F(Writer, TheDocumentKeepsSecondStageDataWithoutAsking) {
 TEST_F(Writer, OtherUnitsNameTheirUnitsInTheDocumentOnly) {
     SetUnitSystem(3);
     SetOtherUnits(LengthMeters, ForceKilonewtons);
-    EXPECT_NE(Write(true).find("EXT 1\nOTHer units\n         4        4\nPRO 1\n"),
+    EXPECT_NE(Write(true).find("EXT 2\nOTHer units\n         4        4\nPRO 1\n"),
               std::string::npos);
     EXPECT_NE(Write(false).find("OTHer units\nPRO 1\n"), std::string::npos);
 }
@@ -190,6 +190,8 @@ TEST_F(Writer, AFailedWriteLeavesThePreviousFile) {
     EXPECT_FALSE(WriteInputFileTo(dataSet, true, dir.Path() / "missing" / "x.preinput-kliven"));
 
     ClearBlockWriters();
+    RegisterBlockWriter(e_WriterBlock::Analysis,
+                        [](Cpp_Kliven4DataSet&, std::FILE*, int, bool) { return true; });
     EXPECT_TRUE(WriteInputFileTo(dataSet, true, target, [](std::FILE* f) {
         std::fputs("VIEw data follow -\n", f);
         return true;
