@@ -3,8 +3,8 @@
 // RegisterDefault... functions of model/writer.h, for example
 //     RegisterDefaultBlockWriter(e_WriterBlock::ProfileLines,
 //         [](Cpp_Kliven4DataSet& d, std::FILE* f, int, bool) { return d.ProfileLines().Write(f); });
-// This file sits above the subsystems it names (it is the start-up wiring of the writer), so it may include their
-// headers. The units, heading and materials are written by the writer itself.
+// This file sits above the subsystems it names (it is the start-up wiring of the writer), so it
+// may include their headers. The units, heading and materials are written by the writer itself.
 //
 // Still to be registered by their owners: NAI, GEO, EXT, PRO, PIE, INT, SLO, DIS, LIN, REI, CON,
 // and the data check (until it is, the computation input is refused).
