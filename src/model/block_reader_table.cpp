@@ -55,6 +55,8 @@ bool ReadGridBlock(s_BlockReadContext& c) {
 
 void InitializeBlockReaders() {
     RegisterBlockReader("PIE", ReadPiezometricLineBlock);
+    RegisterBlockReader("INT", ReadInterpolationBlock);
+    RegisterBlockReader("EXT", ReadExternalFileBlock);
     RegisterBlockReader("HEA", ReadHeadingBlock);
     RegisterBlockReader("LAB", ReadLabelBlock);
     RegisterBlockReader("ENG", ReadUnitsBlock);

@@ -12,6 +12,7 @@ Cpp_Kliven4DataSet::Cpp_Kliven4DataSet(int number)
     : materials_(std::make_unique<Cpp_MaterialPropertyData>()) {
     SetNumber(number);
     for (int stage : {1, 2}) piezometricLines_[stage - 1].SetStage(stage);
+    for (short stage : {1, 2}) interpolationData_[stage - 1].SetStage(stage);
     g_graphicsOutput = true;
     Reset();
 }
@@ -20,6 +21,7 @@ Cpp_Kliven4DataSet::~Cpp_Kliven4DataSet() = default;
 
 void Cpp_Kliven4DataSet::Clear() {
     for (auto& lines : piezometricLines_) lines.Clear();
+    for (auto& data : interpolationData_) data.ClearAll();
     heading_.DeleteLines();
     heading_.DeleteLabel();
     materials_->DeleteAllMaterials();
@@ -30,6 +32,7 @@ void Cpp_Kliven4DataSet::Clear() {
 
 void Cpp_Kliven4DataSet::Reset() {
     for (auto& lines : piezometricLines_) lines.ApplyDefaultDisplayFlags();
+    for (auto& data : interpolationData_) data.ApplyDefaultDisplayFlags();
     display_ = Cpp_DisplaySelections::Defaults();
     analysis_.InitDisplayFlags();
     loads_.Reset();

@@ -24,6 +24,7 @@
 #include "loads/loads_data.h"
 #include "model/display_selections.h"
 #include "model/heading.h"
+#include "porepressure/interpolation_data.h"
 #include "porepressure/piezometric_line.h"
 
 class Cpp_MaterialPropertyData;
@@ -89,6 +90,14 @@ public:
     Cpp_PiezometricLineList* PiezometricLines(int stage);
     const Cpp_PiezometricLineList* PiezometricLines(int stage) const;
     bool PiezometricLineExists(int stage, int number) const;
+    Cpp_InterpolationData* InterpolationData(int stage);
+    const Cpp_InterpolationData* InterpolationData(int stage) const;
+    // EXT block: "EXTernal file data follow -" and the records of stage 1, then stage 2.
+    bool ReadExternalFileNames(std::FILE* input);
+    bool WriteExternalFileNames(std::FILE* file) const;
+    // After a read: the import of point files, then per stage the duplicate report, the vertex
+    // lists, the triangulations and the boundaries (stopping at the first failure).
+    bool PrepareInterpolationData(std::FILE* listing);
 
     // Reads one data set from the input file, dispatching each block to its reader
     // (model/block_readers.h); messages and echo tables go to the listing. False when the read
@@ -105,4 +114,5 @@ private:
     Cpp_LoadsData loads_;
     bool orientationFlag_ = false;
     Cpp_PiezometricLineList piezometricLines_[2];
+    Cpp_InterpolationData interpolationData_[2];
 };

@@ -20,3 +20,36 @@ bool Cpp_Kliven4DataSet::PiezometricLineExists(int stage, int number) const {
 bool PiezometricLineExists(const Cpp_Kliven4DataSet& dataSet, int stage, int number) {
     return dataSet.PiezometricLineExists(stage, number);
 }
+
+Cpp_InterpolationData* Cpp_Kliven4DataSet::InterpolationData(int stage) {
+    CheckStage(stage);
+    return &interpolationData_[stage - 1];
+}
+
+const Cpp_InterpolationData* Cpp_Kliven4DataSet::InterpolationData(int stage) const {
+    CheckStage(stage);
+    return &interpolationData_[stage - 1];
+}
+
+bool Cpp_Kliven4DataSet::ReadExternalFileNames(std::FILE* input) {
+    const bool first = interpolationData_[0].CheckExternalFileSources(input);
+    const bool second = interpolationData_[1].CheckExternalFileSources(input);
+    return first && second;
+}
+
+bool Cpp_Kliven4DataSet::WriteExternalFileNames(std::FILE* file) const {
+    return std::fputs("EXTernal file data follow -\n", file) >= 0 &&
+           interpolationData_[0].WriteExternalFileParameters(file) &&
+           interpolationData_[1].WriteExternalFileParameters(file);
+}
+
+bool Cpp_Kliven4DataSet::PrepareInterpolationData(std::FILE* listing) {
+    for (auto& data : interpolationData_) data.ImportExternalFiles(listing);
+    bool ok = true;
+    for (auto& data : interpolationData_) {
+        ok = data.ReportDuplicatePoints(listing) && data.RebuildAllBackLinks() &&
+             data.TriangulateAll(listing) && data.ComputeAllBoundaries();
+        if (!ok) break;
+    }
+    return ok;
+}

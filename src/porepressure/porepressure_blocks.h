@@ -5,3 +5,7 @@
 
 // PIE: the piezometric lines of the current stage.
 bool ReadPiezometricLineBlock(s_BlockReadContext& context);
+// INT: the interpolation data of the current stage.
+bool ReadInterpolationBlock(s_BlockReadContext& context);
+// EXT (document only): the point files of both stages.
+bool ReadExternalFileBlock(s_BlockReadContext& context);

@@ -1,0 +1,350 @@
+// Interpolation data: the model (duplicates, triangulation, value at a point, head mode), the
+// INT and EXT blocks both ways, and the seepage and generic point files.
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+
+#include "core/data_error_output.h"
+#include "core/file_io.h"
+#include "core/kliven4_messages.h"
+#include "core/text_exception.h"
+#include "core/text_formats.h"
+#include "porepressure/interpolation_data.h"
+#include "support/fake_services.h"
+#include "support/test_support.h"
+
+namespace {
+
+std::FILE* FileWith(const std::string& text) {
+    std::FILE* f = std::tmpfile();
+    std::fputs(text.c_str(), f);
+    std::rewind(f);
+    return f;
+}
+
+std::string Contents(std::FILE* f) {
+    std::rewind(f);
+    std::string s;
+    char buf[4096];
+    size_t n;
+    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) s.append(buf, n);
+    return s;
+}
+
+bool Has(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+std::string Fixture(const std::string& name) {
+    return (testsupport::FixturesDir() / "porepressure" / name).string();
+}
+
+class InterpolationTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ResetTriangulationGlobals();
+        Cpp_DataErrorOutput::ResetForTests();
+        Cpp_KLIVEN4Messages::Clear();
+        Cpp_KLIVEN4Messages::SetStatus(1);
+        SetRunTimeText("Thu Jan  1 00:00:00 2026");
+        listing = std::tmpfile();
+        data.SetStage(1);
+    }
+    void TearDown() override {
+        Cpp_DataErrorOutput::ResetForTests();
+        ResetTriangulationGlobals();
+        std::fclose(listing);
+    }
+    void FreshListing() {
+        std::fclose(listing);
+        listing = std::tmpfile();
+    }
+    // One INT block (after its command line) into data.
+    bool Read(const std::string& text, Cpp_InterpolationData& into) {
+        std::FILE* in = FileWith(text);
+        const bool ok = into.ReadInput(in, listing, true);
+        std::fclose(in);
+        return ok;
+    }
+    bool Read(const std::string& text) { return Read(text, data); }
+    std::string Write(bool document, Cpp_InterpolationData& from) {
+        std::FILE* out = std::tmpfile();
+        EXPECT_TRUE(document ? from.WriteKLIVEN4InputDataFile(out)
+                             : from.WriteKLIVEN4InputDataFileWithFileNames(out));
+        std::string s = Contents(out);
+        std::fclose(out);
+        return s;
+    }
+    bool Prepare(Cpp_InterpolationData& d) {
+        return d.ReportDuplicatePoints(listing) && d.RebuildAllBackLinks() &&
+               d.TriangulateAll(listing) && d.ComputeAllBoundaries();
+    }
+    testsupport::FakeServices fakes;
+    std::FILE* listing = nullptr;
+    Cpp_InterpolationData data;
+};
+
+TEST_F(InterpolationTest, BlockLinesGivePointsOrTheirMessages) {
+    struct Case {
+        std::string block;
+        bool ok;
+        int points;        // points read, whatever the result
+        int material;      // material of the last data set
+        std::string text;  // expected in the listing
+    };
+    const std::vector<Case> cases = {
+        {"P\n10 20 5\n\n\n", true, 1, 0, "Number of new interpolation points read: 1"},
+        {"pressure values\n10 20 5 3 11 20 6 3\n\n\n", true, 2, 3, " Pore Pressure  "},
+        {"P\n10 20 5 3 1\n", false, 1, 3, "5 values were entered - Must either be even multiples of 4 values."},
+        {"P\n10 20 5\n\n", false, 1, 0, "designating type of interpolation data for stage 1."},
+        {"P\n10 20 5\n\nFILE other.dat\n", false, 1, 0, "indicated the name of an external file to be read"},
+        {"P\n10 20 5\n\nSEEPW other.txt\n", false, 1, 0, "created by GMS/SEEP2D, the intent must be declared"},
+        {"Q values\n", false, 0, 0, "The leading character was: Q"},
+        {"P\n10 20 5\nthe end\n", false, 1, 0, "A blank line of data is required to end the current type"},
+        {"P\n10 20 5\n", false, 1, 0, "Bad line of data for interpolation points for Stage 1"},
+    };
+    for (const Case& c : cases) {
+        Cpp_InterpolationData d;
+        d.SetStage(1);
+        FreshListing();
+        EXPECT_EQ(Read(c.block, d), c.ok) << c.block;
+        EXPECT_EQ(d.CountPoints(1), c.points) << c.block;
+        if (!d.DataSets().empty()) {
+            EXPECT_EQ(d.DataSets().back()->Material(), c.material);
+        }
+        const std::string echo = Contents(listing);
+        EXPECT_TRUE(Has(echo, c.text)) << c.block << "\n" << echo;
+        if (!c.ok) {
+            EXPECT_TRUE(Has(echo, "ERROR IN INTERPOLATION POINT INPUT DATA"));
+        }
+    }
+}
+
+TEST_F(InterpolationTest, SourcesCannotBeMixed) {
+    ASSERT_TRUE(Read("P\n0 0 1\n\n\n"));
+    EXPECT_FALSE(Read("SEEP2D " + Fixture("mesh.upp") + "\n"));
+    EXPECT_TRUE(Has(Contents(listing), "Cannot enter pore water pressure interpolation data from multiple sources."));
+    Cpp_InterpolationData fromFile;
+    fromFile.SetStage(1);
+    ASSERT_TRUE(Read("FILE " + Fixture("points.dat") + "\n", fromFile));
+    EXPECT_FALSE(Read("P\n0 0 1\n\n\n", fromFile));
+}
+
+TEST_F(InterpolationTest, DuplicatesAreDeletedOrReportedInComparisonOrder) {
+    Cpp_InterpolationDataSet* set = nullptr;
+    for (auto [x, y, v] : {std::tuple{0.0, 0.0, 5.0}, {1.0, 0.0, 2.0}, {0.0, 0.0, 5.0},
+                           {1.0, 0.0, 3.0}, {0.0, 1.0, 1.0}, {1.0 + 1e-12, 1.0, 1.0}})
+        data.AddPointToDataSet(1, 0, x, y, v, 0, 0, set);
+    EXPECT_FALSE(set->DeleteDuplicatePoints(1, listing, true));
+    EXPECT_EQ(set->CountPoints(), 5);
+    EXPECT_TRUE(set->PointsDeleted());
+    const std::string echo = Contents(listing);
+    const auto deleted = echo.find("KLIVEN WARNING NUMBER 4850");
+    const auto kept = echo.find("4860");
+    ASSERT_NE(deleted, std::string::npos) << echo;
+    ASSERT_NE(kept, std::string::npos);
+    EXPECT_LT(deleted, kept);
+    EXPECT_TRUE(Has(echo, "Second point was deleted."));
+    EXPECT_TRUE(Has(echo, "Duplicate point could not be deleted."));
+    EXPECT_TRUE(Has(echo, "First point  - No.: 2, X: 1.000000, Y: 0.000000, Pressure: 2.000000"));
+    set->RebuildVertices();
+    EXPECT_FALSE(set->Triangulate(1, listing));
+    EXPECT_TRUE(set->GetTriangleList().IsEmpty());
+}
+
+TEST_F(InterpolationTest, FindDataSetFallsBackToTheFirstOfTheKind) {
+    Cpp_InterpolationDataSet* set = nullptr;
+    data.AddPointToDataSet(1, 3, 0, 0, 1, 0, 0, set);
+    data.AddPointToDataSet(2, 7, 0, 0, 1, 0, 0, set);
+    EXPECT_EQ(data.FindDataSet(1, 7)->Material(), 3);
+    EXPECT_EQ(data.FindDataSet(2, 7)->Kind(), 2);
+    EXPECT_EQ(data.FindDataSet(3, 0), nullptr);
+    EXPECT_THROW(data.SetStage(3), Cpp_InterpolationData::Exc_BadStage);
+}
+
+TEST_F(InterpolationTest, ValueAtVerticesInsideOutsideAndAsHead) {
+    ASSERT_TRUE(Read("P\n0 0 100\n10 0 200\n0 10 300\n10 10 400\n\n\n"));
+    ASSERT_TRUE(Prepare(data));
+    Cpp_InterpolationDataSet* set = data.FindDataSet(1, 0);
+    Cpp_Triangle* start = nullptr;
+    double v = -1;
+    ASSERT_TRUE(set->ValueAt(10, 0, v, start, false));
+    EXPECT_NEAR(v, 200.0, 1e-9);
+    ASSERT_TRUE(set->ValueAt(5, 5, v, start, false));
+    EXPECT_NEAR(v, 250.0, 1e-9);
+    EXPECT_FALSE(set->ValueAt(20, 5, v, start, false));
+    EXPECT_EQ(v, 0.0);
+    const double gw = Cpp_InterpolationData::UnitWeightOfWater();
+    ASSERT_TRUE(set->ValueAt(0, 10, v, start, true));
+    EXPECT_NEAR(v, 10 + 300 / gw, 1e-9);
+    set->SetOptionFlag(true);
+    set->SetOptionFlag(false);
+    set->RebuildPoints(gw);
+    for (const auto& p : set->Points())
+        if (p.X() == 10 && p.Y() == 10) {
+            EXPECT_NEAR(p.Value(), 400.0, 1e-9);
+        }
+}
+
+TEST_F(InterpolationTest, EnteredPointsRoundTripThroughBothForms) {
+    ASSERT_TRUE(Read("P\n0 0 100 2 10 0 110 2\n\nU\n0 0 18.5\n\nC\n1 2 0.25\n\n\n"));
+    const std::string document = Write(true, data);
+    EXPECT_EQ(document.substr(0, 48), "INTerpolation data follow -\n     Pressure values");
+    EXPECT_TRUE(Has(document, "     C/P values\n"));
+    EXPECT_TRUE(Has(document, "     Unit weight values\n"));
+    EXPECT_EQ(document.substr(document.size() - 2), "\n\n");
+    Cpp_InterpolationData back;
+    back.SetStage(1);
+    ASSERT_TRUE(Read(document.substr(document.find('\n') + 1), back));
+    EXPECT_EQ(Write(true, back), document);
+    EXPECT_EQ(Write(false, back), document);
+    EXPECT_EQ(back.FindDataSet(1, 2)->CountPoints(), 2);
+}
+
+TEST_F(InterpolationTest, KindsReadFromAFileKeepTheFileName) {
+    const std::string name = Fixture("points.dat");
+    ASSERT_TRUE(Read("FILE " + name + "\n"));
+    EXPECT_EQ(data.CountPoints(1), 3);
+    EXPECT_EQ(data.CountPoints(3), 3);
+    EXPECT_TRUE(data.PressureFromFile());
+    EXPECT_EQ(data.Source(Cpp_InterpolationData::kPressure).fileName, name);
+    // Both kinds come from one file: one FILE block, and no points.
+    EXPECT_EQ(Write(false, data), "INTerpolation data follow -\nFILE " + name + "\n");
+    // The document keeps them through the external-file records, to be read again.
+    EXPECT_EQ(Write(true, data), "");
+    std::FILE* ext = std::tmpfile();
+    ASSERT_TRUE(data.WriteExternalFileParameters(ext));
+    const std::string records = Contents(ext);
+    std::fclose(ext);
+    EXPECT_EQ(records, "1 = import pressures from generic file\n" + name +
+                           "\n1 = import pressures to preprocessor\n"
+                           "0 = do NOT import r-sub-u values from file\n"
+                           "1 = import strength values from file\n" + name +
+                           "\n1 = import strength values to preprocessor\n");
+
+    Cpp_InterpolationData reopened;
+    reopened.SetStage(1);
+    std::FILE* in = FileWith(records);
+    ASSERT_TRUE(reopened.CheckExternalFileSources(in));
+    std::fclose(in);
+    EXPECT_EQ(Write(true, reopened), "");
+    fakes.messageBoxes.answers.push_back(platform::BoxResult::Yes);
+    ASSERT_TRUE(reopened.ImportExternalFiles(listing));
+    // One question: the strength values come with the pressures from the same file.
+    EXPECT_EQ(fakes.messageBoxes.requests.size(), 1u);
+    EXPECT_EQ(reopened.CountPoints(1), 3);
+    EXPECT_EQ(reopened.CountPoints(3), 3);
+}
+
+TEST_F(InterpolationTest, ImportAfterOpeningOffersEveryFlaggedKind) {
+    std::FILE* in = FileWith("2 = import pressures from SEEP2D file\n" + Fixture("mesh.upp") +
+                             "\n1 = import\n0 = do NOT import r-sub-u values from file\n"
+                             "1 = import strength values from file\n" + Fixture("points.dat") +
+                             "\n1 = import strength values to preprocessor\n");
+    ASSERT_TRUE(data.CheckExternalFileSources(in));
+    std::fclose(in);
+    fakes.messageBoxes.answers = {platform::BoxResult::Yes, platform::BoxResult::Yes};
+    ASSERT_TRUE(data.ImportExternalFiles(listing));
+    ASSERT_EQ(fakes.messageBoxes.requests.size(), 2u);
+    EXPECT_TRUE(Has(fakes.messageBoxes.requests[0].text, "created by GMS/SEEP2D.  The file to be read is named"));
+    EXPECT_TRUE(Has(fakes.messageBoxes.requests[1].text, "Values for undrained strength interpolation"));
+    EXPECT_EQ(data.CountPoints(3), 3);
+
+    Cpp_InterpolationData bad;
+    bad.SetStage(1);
+    std::FILE* broken = FileWith("1 = import pressures from generic file\nname.dat\nyes\n");
+    EXPECT_FALSE(bad.CheckExternalFileSources(broken));
+    std::fclose(broken);
+    EXPECT_EQ(fakes.messageBoxes.requests.back().text, "Unable to read data from input file.");
+}
+
+TEST_F(InterpolationTest, SeepageFiles) {
+    ASSERT_TRUE(data.ReadSeep2dFile(Fixture("mesh.upp"), listing, true));
+    EXPECT_EQ(data.CountPoints(1), 3);
+    ASSERT_NE(data.FindDataSet(1, 3), nullptr);
+    EXPECT_EQ(data.FindDataSet(1, 3)->Material(), 3);
+    EXPECT_EQ(data.LargestDecimalsSeen(), 3);
+    Cpp_InterpolationData noBlank;
+    noBlank.SetStage(1);
+    ASSERT_TRUE(noBlank.ReadSeep2dFile(Fixture("mesh_no_blank.upp"), listing, false));
+    EXPECT_EQ(noBlank.CountPoints(1), 3);
+
+    Cpp_InterpolationData seepw;
+    seepw.SetStage(1);
+    FreshListing();
+    ASSERT_TRUE(seepw.ReadSeepwFile(Fixture("seepw_export.txt"), listing, true));
+    ASSERT_EQ(seepw.DataSets().size(), 1u);
+    EXPECT_EQ(seepw.DataSets()[0]->Material(), 0);
+    EXPECT_EQ(seepw.DataSets()[0]->Points()[1].Number(), 2);
+    EXPECT_EQ(seepw.LargestDecimalsSeen(), 8);
+    EXPECT_TRUE(Has(Contents(listing), " 101         1"));
+
+    struct Bad {
+        bool seepw;
+        std::string file;
+        std::string text;
+    };
+    testsupport::TempDir dir;
+    const std::vector<Bad> bad = {
+        {false, "h\nh\n1 2 3\n", "3 values were entered - Each line must contain exactly 4 values."},
+        {true, "h\nh\n1 2 3 4\n\n", "0 values were entered - Each line must contain exactly 4 values."},
+    };
+    for (const Bad& b : bad) {
+        const auto path = dir.Path() / "bad.txt";
+        testsupport::WriteFile(path, b.file);
+        Cpp_InterpolationData d;
+        d.SetStage(1);
+        FreshListing();
+        EXPECT_FALSE(b.seepw ? d.ReadSeepwFile(path.string(), listing, true)
+                             : d.ReadSeep2dFile(path.string(), listing, true));
+        EXPECT_TRUE(Has(Contents(listing), b.text)) << Contents(listing);
+    }
+    const auto one = dir.Path() / "one.upp";
+    testsupport::WriteFile(one, "only one line\n");
+    Cpp_InterpolationData d;
+    d.SetStage(1);
+    EXPECT_FALSE(d.ReadSeep2dFile(one.string(), listing, false));
+    testsupport::WriteFile(one, "one\ntwo\n");
+    EXPECT_TRUE(d.ReadSeep2dFile(one.string(), listing, false));
+    EXPECT_EQ(d.CountAllPoints(), 0);
+}
+
+TEST_F(InterpolationTest, MissingFileAsksThenReports) {
+    fakes.messageBoxes.answers.push_back(platform::BoxResult::No);
+    EXPECT_FALSE(Read("FILE no_such_file.dat\n"));
+    ASSERT_EQ(fakes.messageBoxes.requests.size(), 1u);
+    EXPECT_EQ(fakes.messageBoxes.requests[0].caption, "Interpolation Point Input Error");
+    EXPECT_TRUE(Has(fakes.messageBoxes.requests[0].text,
+                    "Filename specified: no_such_file.dat.\nDo you want to select the input file now?"));
+    EXPECT_TRUE(Has(Contents(listing), "for and open an input file were not successful."));
+
+    fakes.messageBoxes.answers.push_back(platform::BoxResult::Yes);
+    fakes.fileDialogs.openAnswers.push_back(std::filesystem::path(Fixture("mesh.upp")));
+    ASSERT_TRUE(data.ReadSeep2dFile("", listing, true));
+    EXPECT_EQ(fakes.fileDialogs.openRequests.back().title, "Open SEEP2D file for interpolation point data");
+    EXPECT_EQ(data.CountPoints(1), 3);
+}
+
+TEST_F(InterpolationTest, CheckPrintsRevisedDataSets) {
+    ASSERT_TRUE(Read("S\n0 0 5\n1 0 6\n0 0 5\n\n\n"));
+    FreshListing();
+    EXPECT_TRUE(data.Check(1, listing));
+    const std::string echo = Contents(listing);
+    EXPECT_TRUE(Has(echo, "TABLE NO. 20.1"));
+    EXPECT_TRUE(Has(echo, "(Revised Data Sets with Points Deleted)"));
+    EXPECT_TRUE(Has(echo, " Shear Strength "));
+    EXPECT_THROW(data.Check(3, listing), Cpp_TextException);
+}
+
+TEST_F(InterpolationTest, CollinearPointsCannotBeTriangulated) {
+    ASSERT_TRUE(Read("R\n0 0 0.1\n1 1 0.2\n2 2 0.3\n\n\n"));
+    EXPECT_FALSE(Prepare(data));
+    ASSERT_FALSE(Cpp_KLIVEN4Messages::Errors().empty());
+    EXPECT_TRUE(Has(Cpp_KLIVEN4Messages::Errors()[2],
+                    "Error occurred in data for pore water pressure coefficient (r-sub-u)."));
+    EXPECT_EQ(fakes.messageBoxes.requests.back().text, "All vertices are colinear - cannot triangulate");
+}
+
+}  // namespace
