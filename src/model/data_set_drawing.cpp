@@ -85,5 +85,7 @@ bool Cpp_Kliven4DataSet::Draw(double lowestVisibleY, bool clip, int left, int to
 }
 
 bool Cpp_Kliven4DataSet::SetDisplayOption(int option, bool value) {
-    return Cpp_DisplaySelections::SetDisplayOption(display_, option, value);
+    if (!Cpp_DisplaySelections::SetDisplayOption(display_, option, value)) return false;
+    Cpp_DisplaySelections::ApplyToOwners(*this);
+    return true;
 }

@@ -1,10 +1,43 @@
 #include "model/display_selections.h"
 
+#include "model/data_set.h"
+
 #include <cstddef>
 
 Cpp_DisplaySelections::SheetFunction Cpp_DisplaySelections::sheet_ = nullptr;
 s_DisplayFlagsType Cpp_DisplaySelections::defaults_;
 s_ConstructionDisplayType Cpp_DisplaySelections::construction_;
+
+namespace {
+
+struct Owner {
+    Cpp_DisplaySelections::OwnerApplier applier;
+    Cpp_DisplaySelections::DefaultsApplier defaults;
+};
+
+std::vector<Owner>& Owners() {
+    static std::vector<Owner> owners;
+    return owners;
+}
+
+}  // namespace
+
+void Cpp_DisplaySelections::RegisterOwner(OwnerApplier applier, DefaultsApplier defaults) {
+    for (const Owner& o : Owners())
+        if (o.applier == applier && o.defaults == defaults) return;
+    Owners().push_back({applier, defaults});
+}
+
+void Cpp_DisplaySelections::ApplyToOwners(Cpp_Kliven4DataSet& dataSet) {
+    s_DisplayFlagsType& flags = dataSet.DisplayFlags();
+    for (const Owner& o : Owners())
+        if (o.applier) o.applier(dataSet, flags);
+}
+
+void Cpp_DisplaySelections::ApplyDefaultsToOwners() {
+    for (const Owner& o : Owners())
+        if (o.defaults) o.defaults(defaults_);
+}
 
 void Cpp_DisplaySelections::Reset() {
     sheet_ = nullptr;
@@ -64,7 +97,9 @@ bool Cpp_DisplaySelections::GetDisplayOption(const s_DisplayFlagsType& flags, in
 
 bool Cpp_DisplaySelections::SetDefaultDisplayOption(int option, bool value) {
     if (option < 2 || option >= kNumberOfDisplayOptions) return false;
-    return SetDisplayOption(defaults_, option, value);
+    SetDisplayOption(defaults_, option, value);
+    ApplyDefaultsToOwners();
+    return true;
 }
 
 void Cpp_DisplaySelections::SetInterpolationDisplay(s_DisplayFlagsType& f, bool value) {

@@ -8,6 +8,8 @@
 #include <array>
 #include <vector>
 
+class Cpp_Kliven4DataSet;
+
 constexpr int kNumberOfDisplayOptions = 41;
 constexpr int kFirstDisplayOptionCommand = 618;
 
@@ -111,6 +113,15 @@ public:
     // is left as it was (the sheet has no box for it). Rows go back to their designations.
     static bool EditDisplaySelections(s_DisplayFlagsType* dataSet,
                                       std::vector<InterpolationDisplayType>* rows);
+
+    // Owners that keep display flags of their own (the profile-line list, the slope) register
+    // how the record reaches them: for a data set, and for their program-wide defaults.
+    using OwnerApplier = void (*)(Cpp_Kliven4DataSet& dataSet, const s_DisplayFlagsType& flags);
+    using DefaultsApplier = void (*)(const s_DisplayFlagsType& defaults);
+    static void RegisterOwner(OwnerApplier applier, DefaultsApplier defaults);
+    // Hands a data set's record to the owners of its items.
+    static void ApplyToOwners(Cpp_Kliven4DataSet& dataSet);
+    static void ApplyDefaultsToOwners();
 
     static void Reset();
 

@@ -41,7 +41,6 @@ RegionCache g_regions;
 
 void SetMaterialAppearanceLookup(MaterialAppearanceLookup lookup) {
     g_materials = std::move(lookup);
-    g_regions.valid = false;
 }
 
 platform::ColorRef GetFillColour(const Cpp_ProfileLine& line) {
