@@ -150,6 +150,16 @@ void AnalysisDataCheck::RadiusDefinitions() {
         Fail();
     }
     if (!a_.radiusDefinitions_.Check()) Fail();
+    // A tangent line that cannot give a radius leaves the definition incomplete.
+    for (int n = 1; n <= a_.radiusDefinitions_.GetCount(); ++n) {
+        const Cpp_RadiusDefinition* d = a_.radiusDefinitions_.GetNth(n);
+        if (d->GetOption() != Cpp_RadiusDefinition::kTangentLine) continue;
+        const Cpp_TangentLine& t = *d->GetTangentLine();
+        if (t.GetOption() == Cpp_TangentLine::kHorizontal) continue;
+        if (t.GetOption() == Cpp_TangentLine::kIrregular && t.NumberOfPoints() >= 2) continue;
+        E::Error7210();
+        Fail();
+    }
 }
 
 void AnalysisDataCheck::Noncircular(const s_SlopeLinesType& lines, double tolerance,

@@ -103,6 +103,14 @@ const std::vector<CheckCase>& Cases() {
              a.GetRadiusDefinitionList().SetIncrementControl(26, 0.5);
          },
          false, {7140}},
+        {"radius definition by a tangent line of one point",
+         [](A& a) {
+             GoodGrid(a);
+             auto* d = a.GetRadiusDefinitionList().AddTangentLine();
+             d->GetTangentLine()->ChangeOption(1);
+             d->GetTangentLine()->AddPoint(1, 1);
+         },
+         false, {7210}},
         {"no slice subdivision",
          [](A& a) { IndividualCircle(a); a.SetSliceSubdivision(0, 0); }, false, {7260}},
         {"steep toe is a warning only",
