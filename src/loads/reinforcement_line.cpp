@@ -70,9 +70,10 @@ Cpp_ReinforcementLine& Cpp_ReinforcementLine::operator=(const Cpp_ReinforcementL
 
 void Cpp_ReinforcementLine::CopyPointsOf(const Cpp_ReinforcementLine& other) {
     FreeReinforcementPoints();
+    Cpp_PointXY* last = nullptr;
     for (const Cpp_PointXY* p = other.FirstPoint(); p; p = p->Next()) {
-        Cpp_ReinforcementPoint* q = AddPoint(p->X(), p->Y(), LongitudinalOf(p), TransverseOf(p));
-        q->SetNumber(p->Number());
+        last = AddPointAfter(last, p->X(), p->Y(), LongitudinalOf(p), TransverseOf(p));
+        last->SetNumber(p->Number());
     }
 }
 
@@ -91,8 +92,13 @@ Cpp_ReinforcementPoint* Cpp_ReinforcementLine::FirstReinforcementPoint() const {
 
 Cpp_ReinforcementPoint* Cpp_ReinforcementLine::AddPoint(double x, double y, double longitudinal,
                                                         double transverse) {
+    return AddPointAfter(LastPoint(), x, y, longitudinal, transverse);
+}
+
+Cpp_ReinforcementPoint* Cpp_ReinforcementLine::AddPointAfter(Cpp_PointXY* last, double x,
+                                                             double y, double longitudinal,
+                                                             double transverse) {
     auto* node = new Cpp_ReinforcementPoint(x, y, longitudinal, transverse);
-    Cpp_PointXY* last = LastPoint();
     if (last) {
         last->SetNext(node);
         node->previous = dynamic_cast<Cpp_ReinforcementPoint*>(last);
@@ -179,6 +185,7 @@ bool Cpp_ReinforcementLine::ReadInput(std::FILE* input, bool echo) {
     const int cd = Cpp_KlivenSettings::CoordinateDecimals();
     const int fd = Cpp_KlivenSettings::ForceDecimals();
     long count = 0;
+    Cpp_PointXY* last = LastPoint();
     loads::s_DataLine line;
     for (;;) {
         if (!loads::ReadDataLine(input, line)) return !Cpp_LoadErrors::Error5720(GetNumber());
@@ -189,7 +196,8 @@ bool Cpp_ReinforcementLine::ReadInput(std::FILE* input, bool echo) {
         const int n = line.Count();
         if (n < 4) return !Cpp_LoadErrors::Error5770(GetNumber(), n, line.text);
         for (int i = 0; i + 4 <= n; i += 4) {
-            AddPoint(line.values[i], line.values[i + 1], line.values[i + 2], line.values[i + 3]);
+            last = AddPointAfter(last, line.values[i], line.values[i + 1], line.values[i + 2],
+                                 line.values[i + 3]);
             ++count;
             Echo(echoFile, Format("%3ld%13.*f%13.*f%14.*f%14.*f\n", count, cd, line.values[i], cd,
                                   line.values[i + 1], fd, line.values[i + 2], fd,

@@ -45,6 +45,10 @@ public:
     Cpp_ReinforcementPoint* FirstReinforcementPoint() const;
     // Appends a point after the last one.
     Cpp_ReinforcementPoint* AddPoint(double x, double y, double longitudinal, double transverse);
+    // Appends a point after last, which must be the line's last point (or null for an empty
+    // line): appending a run of points this way takes no walk along the line.
+    Cpp_ReinforcementPoint* AddPointAfter(Cpp_PointXY* last, double x, double y,
+                                          double longitudinal, double transverse);
     Cpp_ReinforcementPoint* AddPointCopy(const Cpp_ReinforcementPoint& point);
     Cpp_ReinforcementPoint* GetLastPoint() const;
     Cpp_ReinforcementPoint* GetPreviousPoint(const Cpp_ReinforcementPoint* point) const;

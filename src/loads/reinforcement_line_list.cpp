@@ -38,6 +38,8 @@ struct s_Segment {
     const Cpp_PointXY* b;
     double xmin;
     double xmax;
+    double ymin;
+    double ymax;
 };
 
 }  // namespace
@@ -103,8 +105,9 @@ void Cpp_ReinforcementLineList::AddGeneratedLines(
         const int number = renumber ? ++next : g.number;
         Cpp_ReinforcementLine* line =
             AddNewLine(number, g.description.c_str(), g.angle, g.option);
+        Cpp_PointXY* last = nullptr;
         for (const s_ReinforcementLinePtType& p : g.points)
-            line->AddPoint(p.x, p.y, p.longitudinalForce, p.transverseForce);
+            last = line->AddPointAfter(last, p.x, p.y, p.longitudinalForce, p.transverseForce);
     }
 }
 
@@ -263,7 +266,9 @@ bool Cpp_ReinforcementLineList::CheckSegmentsOfDifferentLines(double tolerance) 
         for (const Cpp_PointXY* p = line->FirstPoint(); p && p->Next(); p = p->Next(), ++n) {
             const Cpp_PointXY* q = p->Next();
             segments.push_back({line.get(), n, p, q, std::min(p->X(), q->X()) - tolerance,
-                                std::max(p->X(), q->X()) + tolerance});
+                                std::max(p->X(), q->X()) + tolerance,
+                                std::min(p->Y(), q->Y()) - tolerance,
+                                std::max(p->Y(), q->Y()) + tolerance});
         }
     }
     // Pairs whose x ranges overlap, in the order of the lines and their segments.
@@ -275,7 +280,8 @@ bool Cpp_ReinforcementLineList::CheckSegmentsOfDifferentLines(double tolerance) 
     for (size_t i = 0; i < order.size(); ++i) {
         const s_Segment& a = segments[order[i]];
         for (size_t j = i + 1; j < order.size() && segments[order[j]].xmin <= a.xmax; ++j) {
-            if (segments[order[j]].line == a.line) continue;
+            const s_Segment& b = segments[order[j]];
+            if (b.line == a.line || b.ymin > a.ymax || b.ymax < a.ymin) continue;
             pairs.emplace_back(std::min(order[i], order[j]), std::max(order[i], order[j]));
         }
     }
