@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
-#include <sstream>
+#include <algorithm>
 #include <vector>
 
 #include "core/echo_writer.h"
@@ -214,12 +214,25 @@ bool GetPreferenceDouble(int section, int key, double& value) {
     return ParseDouble(*text, value);
 }
 
+bool SplitValueText(const std::string& text, std::vector<std::string>& tokens) {
+    tokens.clear();
+    size_t i = 0;
+    while (i < text.size() && tokens.size() < 10) {
+        while (i < text.size() && text[i] == ' ') ++i;
+        const size_t start = i;
+        while (i < text.size() && text[i] != ' ') ++i;
+        if (i > start) tokens.push_back(text.substr(start, std::min<size_t>(i - start, 79)));
+    }
+    return !tokens.empty();
+}
+
 bool GetPreferenceKindValue(int section, int key, int& kind, double& value) {
     auto text = ReadText(section, key);
     if (!text || text->empty()) return false;
-    std::istringstream words(*text);
-    std::string first, second;
-    if (!(words >> first >> second)) return false;
+    std::vector<std::string> words;
+    if (!SplitValueText(*text, words) || words.size() < 2) return false;
+    const std::string& first = words[0];
+    const std::string& second = words[1];
     int k = 0;
     double v = 0.0;
     if (!ParseInt(first, k) || k < 1 || k > 5 || !ParseDouble(second, v)) return false;

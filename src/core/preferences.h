@@ -10,6 +10,7 @@
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "core/point_xy.h"
 
@@ -77,6 +78,9 @@ bool GetPreferenceInt(int section, int key, int& value);
 bool GetPreferenceBool(int section, int key, bool& value);
 bool GetPreferenceString(int section, int key, std::string& value);
 bool GetPreferenceDouble(int section, int key, double& value);
+// Splits a text at blanks into at most 10 words of at most 79 characters; false for a text
+// without words.
+bool SplitValueText(const std::string& text, std::vector<std::string>& tokens);
 // The kind-and-value pair ("%1d %1.6f"): valid with at least two words and a kind of 1 to 5.
 bool GetPreferenceKindValue(int section, int key, int& kind, double& value);
 bool WritePreferenceInt(int section, int key, int value);

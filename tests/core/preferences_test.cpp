@@ -271,6 +271,17 @@ TEST_F(Preferences, ProfileHelpersOfKindAndValueAndUnknownKeys) {
     EXPECT_EQ((profile.values[{"CONSTANTS", "Maximum Radius"}]), "2.500");
 }
 
+TEST_F(Preferences, ValueTextsSplitAtBlanks) {
+    std::vector<std::string> tokens;
+    EXPECT_FALSE(SplitValueText("   ", tokens));
+    ASSERT_TRUE(SplitValueText("  2   1.5 x", tokens));
+    EXPECT_EQ(tokens, (std::vector<std::string>{"2", "1.5", "x"}));
+    SplitValueText("a b c d e f g h i j k l", tokens);
+    EXPECT_EQ(tokens.size(), 10u);
+    SplitValueText(std::string(100, 'z'), tokens);
+    EXPECT_EQ(tokens[0].size(), 79u);
+}
+
 TEST_F(Preferences, TheDefaultDirectoryBecomesCurrentWhenItExists) {
     testsupport::TempDir dir;
     auto before = std::filesystem::current_path();

@@ -220,6 +220,29 @@ TEST_F(Strength, TheCheckReversesDescendingCurvesAndRejectsOtherDisorder) {
     EXPECT_TRUE(Listed("KLIVEN ERROR NUMBER 3510"));
 }
 
+// The "reversed" messages are errors by kind, yet a wholly descending curve passes the check.
+TEST_F(Strength, ReversedCurvesPassTheCheckWithTheirMessages) {
+    OutputText out;
+    Cpp_DataErrorOutput::SetErrorFile(out.get());
+    Cpp_ShearStrength anisotropic;
+    anisotropic.SetStrengthOption(5);
+    anisotropic.SetAnisotropicParameters({{60, 300, 20}, {0, 200, 25}, {-30, 100, 30}});
+    EXPECT_TRUE(anisotropic.Check(1, 7));
+    EXPECT_DOUBLE_EQ(anisotropic.GetAnisotropicParameters().front().angle, -30.0);
+    EXPECT_EQ(anisotropic.GetAnisotropicParameters().front().cohesion, 100.0);
+    Cpp_ShearStrength twoStage;
+    twoStage.SetStrengthOption(12);
+    twoStage.SetTwoStageNonlinearEnvelopes({{100, 60}, {0, 10}}, {{100, 80}, {0, 5}});
+    EXPECT_TRUE(twoStage.Check(2, 7));
+    EXPECT_EQ(twoStage.GetTwoStageEnvelope(2).front().shearStress, 5.0);
+    const std::string text = out.Text();
+    for (const char* number : {"ERROR NUMBER 3660", "ERROR NUMBER 3670", "ERROR NUMBER 3690",
+                               "ERROR NUMBER 3700"})
+        EXPECT_NE(text.find(number), std::string::npos) << number << text;
+    // Stage 1 refuses two-stage envelopes.
+    EXPECT_FALSE(twoStage.Check(1, 7));
+}
+
 TEST_F(Strength, CheckMessagesByOption) {
     struct Case {
         int option;
