@@ -43,6 +43,8 @@ void Cpp_Kliven4DataSet::ResetForNewData() {
     g_olderFormat = false;
     g_graphicsOutput = true;
     loads_.ResetForNewData();
+    analysis_.SetDataDefined(false);
+    analysis_.Reset();
 }
 
 int Cpp_Kliven4DataSet::CurrentStage() { return g_stage; }

@@ -96,3 +96,19 @@ void Cpp_Kliven4Data::DeleteAllDataSets() {
     }
     list.current = nullptr;
 }
+
+bool Cpp_Kliven4Data::CheckCircleDataForRadius(WindowHandle parent) {
+    Cpp_Kliven4DataSet* ds = CurrentDataSetOrNull();
+    if (ds != nullptr && ds->Analysis().HasData()) {
+        if (ds->Analysis().IsCircular()) return true;
+        ShowQuestionMessage(parent, "Notice",
+                            "Current data are for noncircular slip surfaces.  Enter data for "
+                            "circular slip surfaces (using the Circle Tool) before entering radius "
+                            "data.");
+        return false;
+    }
+    ShowQuestionMessage(parent, "Notice",
+                        "There is currently no analysis/computation data.  Enter data for circular "
+                        "slip surfaces (using the Circle Tool) before entering radius data.");
+    return false;
+}

@@ -28,4 +28,8 @@ public:
     // Deletes the set and every set after it in the list.
     static void DeleteDataSetChain(Cpp_Kliven4DataSet* dataSet);
     static void DeleteAllDataSets();
+
+    // Guard of the radius tool: true when the current data set's analysis data are for circles;
+    // otherwise a "Notice" box says what to enter first, and the result is false.
+    static bool CheckCircleDataForRadius(WindowHandle parent);
 };

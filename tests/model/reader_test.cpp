@@ -6,6 +6,7 @@
 #include "core/text_files.h"
 #include "model/block_readers.h"
 #include "model/data_sets.h"
+#include "support/fake_services.h"
 
 namespace {
 
@@ -133,6 +134,27 @@ TEST_F(ReaderTest, LabelLongerThanTheLimitIsNeverReadAsACommand) {
     auto* ds = Cpp_Kliven4Data::CurrentDataSet();
     EXPECT_EQ(ds->Heading().Label(), std::string(78, 'L'));
     EXPECT_EQ(ds->Heading().NumberOfLines(), 1);
+}
+
+TEST_F(ReaderTest, AHeadingWithAnEmptyMiddleLineReadsBackAsOneLine) {
+    Cpp_Heading edited;
+    edited.SetFromEditedText("First\r\n\r\nCOMpute", "");
+    OutputText written;
+    edited.WriteKLIVEN4InputDataFile(written.get());
+    bool ok = false, endFlag = false;
+    Read(written.Text(), ok, endFlag);
+    EXPECT_TRUE(ok);  // the third heading line is read as the COM command
+    EXPECT_EQ(Cpp_Kliven4Data::CurrentDataSet()->Heading().Lines(),
+              std::vector<std::string>{"First"});
+}
+
+TEST(DataSets, RadiusToolNeedsCircularAnalysisData) {
+    testsupport::FakeServices fakes;
+    Cpp_Kliven4Data::DeleteAllDataSets();
+    EXPECT_FALSE(Cpp_Kliven4Data::CheckCircleDataForRadius(nullptr));
+    ASSERT_EQ(fakes.messageBoxes.requests.size(), 1u);
+    EXPECT_EQ(fakes.messageBoxes.requests[0].caption, "Notice");
+    EXPECT_EQ(fakes.messageBoxes.requests[0].text.rfind("There is currently no analysis", 0), 0u);
 }
 
 TEST(DataSets, ListAndCurrentDataSet) {
