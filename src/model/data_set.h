@@ -92,9 +92,8 @@ public:
     bool PiezometricLineExists(int stage, int number) const;
     Cpp_InterpolationData* InterpolationData(int stage);
     const Cpp_InterpolationData* InterpolationData(int stage) const;
-    // EXT block: "EXTernal file data follow -" and the records of stage 1, then stage 2.
+    // EXT block: the records of stage 1, then stage 2.
     bool ReadExternalFileNames(std::FILE* input);
-    bool WriteExternalFileNames(std::FILE* file) const;
     // After a read: the import of point files, then per stage the duplicate report, the vertex
     // lists, the triangulations and the boundaries (stopping at the first failure).
     bool PrepareInterpolationData(std::FILE* listing);

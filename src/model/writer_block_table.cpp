@@ -10,10 +10,12 @@
 // and the data check (until it is, the computation input is refused).
 
 #include "loads/load_blocks.h"
+#include "porepressure/porepressure_blocks.h"
 #include "model/data_set.h"
 #include "model/writer.h"
 
 void InitializeBlockWriters() {
+    RegisterPorePressureBlockWriters();
     RegisterLoadBlockWriters();
     RegisterDefaultBlockWriter(e_WriterBlock::Analysis,
                                [](Cpp_Kliven4DataSet& d, std::FILE* f, int, bool) {

@@ -37,12 +37,6 @@ bool Cpp_Kliven4DataSet::ReadExternalFileNames(std::FILE* input) {
     return first && second;
 }
 
-bool Cpp_Kliven4DataSet::WriteExternalFileNames(std::FILE* file) const {
-    return std::fputs("EXTernal file data follow -\n", file) >= 0 &&
-           interpolationData_[0].WriteExternalFileParameters(file) &&
-           interpolationData_[1].WriteExternalFileParameters(file);
-}
-
 bool Cpp_Kliven4DataSet::PrepareInterpolationData(std::FILE* listing) {
     for (auto& data : interpolationData_) data.ImportExternalFiles(listing);
     bool ok = true;

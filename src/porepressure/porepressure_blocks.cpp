@@ -1,6 +1,7 @@
 #include "porepressure/porepressure_blocks.h"
 
 #include "model/data_set.h"
+#include "model/writer.h"
 
 bool ReadPiezometricLineBlock(s_BlockReadContext& context) {
     return context.dataSet.PiezometricLines(context.stage)
@@ -14,4 +15,35 @@ bool ReadInterpolationBlock(s_BlockReadContext& context) {
 
 bool ReadExternalFileBlock(s_BlockReadContext& context) {
     return context.dataSet.ReadExternalFileNames(context.input);
+}
+
+void RegisterPorePressureBlockWriters() {
+    RegisterDefaultBlockWriter(
+        e_WriterBlock::PiezometricLines,
+        [](Cpp_Kliven4DataSet& d, std::FILE* f, int stage, bool) {
+            return d.PiezometricLines(stage)->WriteInputDataFile(f);
+        });
+    RegisterDefaultBlockWriter(
+        e_WriterBlock::InterpolationData,
+        [](Cpp_Kliven4DataSet& d, std::FILE* f, int stage, bool document) {
+            Cpp_InterpolationData* data = d.InterpolationData(stage);
+            return document ? data->WriteKLIVEN4InputDataFile(f)
+                            : data->WriteKLIVEN4InputDataFileWithFileNames(f);
+        });
+    RegisterDefaultBlockWriter(e_WriterBlock::ExternalFiles,
+                               [](Cpp_Kliven4DataSet& d, std::FILE* f, int stage, bool) {
+                                   return d.InterpolationData(stage)->WriteExternalFileParameters(f);
+                               });
+    RegisterDefaultSecondStageQuery(e_WriterBlock::PiezometricLines,
+                                    [](const Cpp_Kliven4DataSet& d) {
+                                        return d.PiezometricLines(2)->HasLines();
+                                    });
+    RegisterDefaultSecondStageQuery(e_WriterBlock::InterpolationData,
+                                    [](const Cpp_Kliven4DataSet& d) {
+                                        const Cpp_InterpolationData* data = d.InterpolationData(2);
+                                        if (!data->DataSets().empty()) return true;
+                                        for (int r = 0; r < Cpp_InterpolationData::kRecords; ++r)
+                                            if (data->Source(r).source >= 1) return true;
+                                        return false;
+                                    });
 }

@@ -9,3 +9,7 @@ bool ReadPiezometricLineBlock(s_BlockReadContext& context);
 bool ReadInterpolationBlock(s_BlockReadContext& context);
 // EXT (document only): the point files of both stages.
 bool ReadExternalFileBlock(s_BlockReadContext& context);
+
+// Registers the writers of PIE and INT (per stage) and of the external-file records of the
+// document, and whether the second stage holds piezometric lines or interpolation data.
+void RegisterPorePressureBlockWriters();

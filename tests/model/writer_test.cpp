@@ -196,7 +196,15 @@ TEST_F(Writer, AFailedWriteLeavesThePreviousFile) {
         std::fputs("VIEw data follow -\n", f);
         return true;
     }));
-    EXPECT_EQ(testsupport::ReadFile(target), "VIEw data follow -\nENGlish units\nNO compute\n");
+    // The document always carries the external-file records of both stages.
+    EXPECT_EQ(testsupport::ReadFile(target),
+              "VIEw data follow -\n"
+              "EXTernal file data follow -\n"
+              "0 = do NOT import pressures from file\n0 = do NOT import r-sub-u values from file\n"
+              "0 = do NOT import strength values from file\n"
+              "0 = do NOT import pressures from file\n0 = do NOT import r-sub-u values from file\n"
+              "0 = do NOT import strength values from file\n"
+              "ENGlish units\nNO compute\n");
 }
 
 class ComputationInput : public Writer {
@@ -288,6 +296,11 @@ TEST(UnitsAndMaterialsFile, ReadsEchoesAndWritesBack) {
     const std::string written = readAndWrite(file, listing);
     EXPECT_EQ(GetUnitSystem(), 2);
     EXPECT_EQ(written,
+              "EXTernal file data follow -\n"
+              "0 = do NOT import pressures from file\n0 = do NOT import r-sub-u values from file\n"
+              "0 = do NOT import strength values from file\n"
+              "0 = do NOT import pressures from file\n0 = do NOT import r-sub-u values from file\n"
+              "0 = do NOT import strength values from file\n"
               "SI  units\n"
               "MATerial property data follow -\n"
               "     1 Clay\n"
