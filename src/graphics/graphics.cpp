@@ -14,6 +14,8 @@
 platform::DeviceContext* Cpp_Graphics::dc_ = nullptr;
 Cpp_Graphics::ViewWindow* Cpp_Graphics::window_ = nullptr;
 Cpp_Graphics::WindowBoundsDialog Cpp_Graphics::boundsDialog_ = nullptr;
+Cpp_Graphics::LargestValueDialog Cpp_Graphics::largestDialog_ = nullptr;
+Cpp_Graphics::ScalingEditor Cpp_Graphics::scalingEditor_ = nullptr;
 int Cpp_Graphics::outputMode_ = 0;
 Cpp_Graphics::WorldRect Cpp_Graphics::data_;
 Cpp_Graphics::WorldRect Cpp_Graphics::world_;
@@ -40,6 +42,8 @@ void Cpp_Graphics::Reset() {
     dc_ = nullptr;
     window_ = nullptr;
     boundsDialog_ = nullptr;
+    largestDialog_ = nullptr;
+    scalingEditor_ = nullptr;
     outputMode_ = 0;
     data_ = world_ = visible_ = WorldRect{};
     xScale_ = yScale_ = 1.0;
@@ -233,6 +237,31 @@ bool Cpp_Graphics::SetDisplayBounds(ViewWindow* window, int unitSystem) {
     if (record.ymin > record.ymax) std::swap(record.ymin, record.ymax);
     explicitMode_ = record.mode;
     SetWindowCoordinates(window, record.xmin, record.xmax, record.ymin, record.ymax, unitSystem);
+    return true;
+}
+
+bool Cpp_Graphics::GetLargestValueForScaling(int kind, double& value) {
+    const char* label = nullptr;
+    switch (kind) {
+    case 2: label = "Largest value for distributed load"; break;
+    case 3: label = "Largest value for line load"; break;
+    case 4: label = "Largest value for reinforcement force"; break;
+    default: return false;
+    }
+    if (!largestDialog_) return false;
+    double v = value;
+    if (!largestDialog_(label, v)) return false;
+    value = v;
+    return true;
+}
+
+bool Cpp_Graphics::EditScalingForSelection(int selectionType) {
+    switch (selectionType) {
+    case 36: case 38: case 39: case 62: case 64: case 98: case 100: case 102: case 104: break;
+    default: return false;
+    }
+    if (!scalingEditor_ || !scalingEditor_(selectionType)) return false;
+    stale_ = true;
     return true;
 }
 

@@ -160,6 +160,19 @@ public:
                               double xScale, double yOffset, double yScale, double visXmin,
                               double visXmax, double visYmin, double visYmax);
 
+    // The largest load or force value that arrows are scaled to: kind 2 distributed load, 3 line
+    // load, 4 reinforcement force. The dialog is registered by the dialogs; it gets the label
+    // and the value and answers false on Cancel.
+    using LargestValueDialog = bool (*)(const std::string& label, double& value);
+    static void SetLargestValueDialog(LargestValueDialog dialog) { largestDialog_ = dialog; }
+    static bool GetLargestValueForScaling(int kind, double& value);
+    // The scaling dialog of a selected load or force diagram (selection types 36, 38, 39
+    // distributed loads; 62, 64 line loads; 98, 100, 102, 104 reinforcement forces), registered
+    // by the loads: true when it changed the scaling, which makes the next paint refit.
+    using ScalingEditor = bool (*)(int selectionType);
+    static void SetScalingEditor(ScalingEditor editor) { scalingEditor_ = editor; }
+    static bool EditScalingForSelection(int selectionType);
+
     // Arrow scaling participants (loads, reinforcement, result displays).
     static void AddScaleParticipant(ScaleParticipant* participant);
     static void RemoveScaleParticipant(ScaleParticipant* participant);
@@ -173,6 +186,8 @@ private:
     static platform::DeviceContext* dc_;
     static ViewWindow* window_;
     static WindowBoundsDialog boundsDialog_;
+    static LargestValueDialog largestDialog_;
+    static ScalingEditor scalingEditor_;
     static int outputMode_;
     static WorldRect data_;
     static WorldRect world_;

@@ -372,3 +372,21 @@ void DrawCheckMarks(platform::DeviceContext& dc, const Cpp_LineList& list) {
         }
     }
 }
+
+void DrawLabelFrame(platform::DeviceContext& dc, short top, short left, short bottom, short right,
+                    int frameKind) {
+    if (frameKind > 3) return;
+    std::vector<platform::DevicePoint> corners;
+    if (frameKind <= 2)
+        corners = {{left, top}, {right, top}, {left, bottom}, {right, bottom}};
+    else
+        corners = {{left, bottom}, {right, bottom}, {(left + right) / 2, top}};
+    platform::ScopedDcState state(dc);
+    dc.SetRop2(platform::RasterOp::XorPen);
+    dc.SetPen({platform::PenStyle::Null, 1, 0});
+    platform::Brush white;
+    white.kind = platform::BrushKind::Solid;
+    white.color = 0xFFFFFF;
+    dc.SetBrush(white);
+    for (const auto& c : corners) dc.Rectangle(c.x - 2, c.y - 2, c.x + 3, c.y + 3);
+}

@@ -64,3 +64,8 @@ bool CreateMarkPen(const s_MarkerSizeType& markerSize, const s_LineWidthType& wi
                    const s_ColorType& colour);
 void DeleteMarkPen();
 void DrawCheckMarks(platform::DeviceContext& dc, const Cpp_LineList& list);
+
+// Marks a stored label frame as selected: a small inverted square at each corner (kinds up to
+// 2: the four corners; kind 3: bottom left, bottom right, top centre); above 3 nothing.
+void DrawLabelFrame(platform::DeviceContext& dc, short top, short left, short bottom, short right,
+                    int frameKind);

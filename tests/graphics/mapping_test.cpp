@@ -201,3 +201,32 @@ TEST_F(MappingTest, SaveAndRestoreScaleState) {
 }
 
 }  // namespace
+
+namespace {
+
+bool g_scalingChanged = false;
+bool ScriptedLargest(const std::string& label, double& value) {
+    if (label != "Largest value for line load") return false;
+    value = 250.0;
+    return true;
+}
+bool ScriptedScaling(int) { return g_scalingChanged; }
+
+TEST_F(MappingTest, ArrowScalingDialogs) {
+    double v = 10;
+    EXPECT_FALSE(Cpp_Graphics::GetLargestValueForScaling(3, v));  // no dialog registered
+    Cpp_Graphics::SetLargestValueDialog(&ScriptedLargest);
+    EXPECT_FALSE(Cpp_Graphics::GetLargestValueForScaling(5, v));
+    EXPECT_FALSE(Cpp_Graphics::GetLargestValueForScaling(2, v));  // cancelled
+    EXPECT_EQ(v, 10.0);
+    EXPECT_TRUE(Cpp_Graphics::GetLargestValueForScaling(3, v));
+    EXPECT_EQ(v, 250.0);
+    Cpp_Graphics::SetScalingEditor(&ScriptedScaling);
+    g_scalingChanged = true;
+    EXPECT_FALSE(Cpp_Graphics::EditScalingForSelection(37));
+    EXPECT_FALSE(Cpp_Graphics::ScaleIsStale());
+    EXPECT_TRUE(Cpp_Graphics::EditScalingForSelection(64));
+    EXPECT_TRUE(Cpp_Graphics::ScaleIsStale());
+}
+
+}  // namespace
