@@ -2,8 +2,10 @@
 
 #include "app/command_line.h"
 #include "app/drawing_view.h"
+#include "app/document.h"
 #include "app/guarded_call.h"
 #include "app/main_frame.h"
+#include "app/palette_bar.h"
 #include "app/numeric_locale.h"
 #include "core/file_io.h"
 #include "core/message_boxes.h"
@@ -118,12 +120,7 @@ Application::Application(const std::vector<std::string>& arguments) {
     s.SetGraphWindow(&p.graphWindow);
     s.SetPrinting(&p.printing);
     SetMainWindowExists(true);
-    InitializeViewDrawing();
     graphics_ui::RegisterClipboardPicture();
-    p.frame->View()->SetPaintHandler([](platform::DeviceContext& dc) {
-        PaintProblemView(dc, dc.PageRect(), Cpp_Kliven4Data::CurrentDataSetOrNull(), 3,
-                         GetUnitSystem());
-    });
     p.statusLine.SetText("Ready");
 }
 
@@ -148,11 +145,18 @@ int RunApplication(int argc, char* argv[]) {
     GuardedCall("start-up", [&] {
         Application program(arguments);
         program.Frame().show();
+        program.Frame().InitialUpdate();
         // Read once the event loop runs, so that a box the read shows ends with the program.
+        // The file is read into the new document without giving it a path.
         if (!CommandLineFile().empty())
             QTimer::singleShot(0, &program.Frame(), [&program] {
-                GuardedCall("reading the command-line file",
-                            [&] { ReadInputDataFile(&program.Frame(), CommandLineFile()); });
+                GuardedCall("reading the command-line file", [&] {
+                    MainFrame& frame = program.Frame();
+                    ReadProblemFile(&frame, CommandLineFile());
+                    SetInputFileNames(CommandLineFile(), kDocumentExtension);
+                    frame.PaletteBar()->RefreshFromDataSet();
+                    frame.Redraw();
+                });
             });
         result = QApplication::exec();
     });

@@ -3,7 +3,10 @@
 #include "app/guarded_call.h"
 #include "platform/qt/image_dc.h"
 
+#include "app/draw_view.h"
+
 #include <QPaintEvent>
+#include <QWheelEvent>
 #include <QPainter>
 
 namespace app {
@@ -14,6 +17,33 @@ DrawingView::DrawingView(QWidget* parent) : QWidget(parent) {
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
     setMinimumSize(200, 150);
+    paintHandler_ = [this](platform::DeviceContext& dc) {
+        DrawView(dc, window_.ClientRect(), &window_, false);
+    };
+}
+
+platform::DeviceRect DrawingView::Window::ClientRect() const {
+    return {0, 0, view_.width(), view_.height()};
+}
+int DrawingView::Window::PixelsPerInchX() const { return view_.logicalDpiX(); }
+int DrawingView::Window::PixelsPerInchY() const { return view_.logicalDpiY(); }
+
+void DrawingView::mouseMoveEvent(QMouseEvent* event) {
+    GuardedCall("DrawingView::mouseMoveEvent", [&] {
+        double x = 0, y = 0;
+        Cpp_Graphics::PixelToWorldPoint(event->position().x(), event->position().y(), x, y);
+        if (onCursorMoved) onCursorMoved(x, y);
+    });
+}
+
+void DrawingView::wheelEvent(QWheelEvent* event) {
+    GuardedCall("DrawingView::wheelEvent", [&] {
+        const int delta = event->angleDelta().y();
+        if (delta == 0) return;
+        Cpp_Graphics::ZoomAtPixel(delta > 0, event->position().x(), event->position().y());
+        Redraw();
+        event->accept();
+    });
 }
 
 void DrawingView::RenderImage() {
@@ -53,6 +83,7 @@ void DrawingView::paintEvent(QPaintEvent* event) {
 
 void DrawingView::resizeEvent(QResizeEvent* event) {
     stale_ = true;
+    Cpp_Graphics::InvalidateScale();
     QWidget::resizeEvent(event);
 }
 

@@ -3,6 +3,7 @@
 // the view (white background), which the view then shows. Rubber bands are drawn in XOR into
 // the same image between paints (DrawOverlay), so drawing one twice erases it.
 
+#include "graphics/graphics.h"
 #include "platform/device_context.h"
 
 #include <QImage>
@@ -29,12 +30,31 @@ public:
     // The image last shown.
     const QImage& Image() const { return image_; }
 
+    // The view as the drawing state sees it: client rectangle and resolution.
+    Cpp_Graphics::ViewWindow* ViewWindow() { return &window_; }
+
+    // Called with the world point under the cursor when the mouse moves.
+    std::function<void(double x, double y)> onCursorMoved;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
+    class Window final : public Cpp_Graphics::ViewWindow {
+    public:
+        explicit Window(const QWidget& view) : view_(view) {}
+        platform::DeviceRect ClientRect() const override;
+        int PixelsPerInchX() const override;
+        int PixelsPerInchY() const override;
+
+    private:
+        const QWidget& view_;
+    };
     void RenderImage();
+    Window window_{*this};
     PaintHandler paintHandler_;
     QImage image_;
     bool stale_ = true;

@@ -1,11 +1,9 @@
 #include "app/guarded_call.h"
 
-#include "core/text_exception.h"
+#include "app/exception_report.h"
 #include "platform/services.h"
 
 #include <cstdio>
-#include <exception>
-#include <new>
 
 namespace app {
 
@@ -22,19 +20,7 @@ void ReportException(const char* where, const std::string& text) noexcept {
 
 namespace detail {
 
-void ReportCurrentException(const char* where) noexcept {
-    try {
-        throw;
-    } catch (const Cpp_TextException& e) {
-        ReportException(where, e.Text());
-    } catch (const std::bad_alloc&) {
-        ReportException(where, "Out of memory.");
-    } catch (const std::exception& e) {
-        ReportException(where, std::string("Unexpected error: ") + e.what());
-    } catch (...) {
-        ReportException(where, "Unexpected error.");
-    }
-}
+void ReportCurrentException(const char* where) noexcept { ReportEntryPointException(where); }
 
 }  // namespace detail
 

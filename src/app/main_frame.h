@@ -1,20 +1,133 @@
 #pragma once
-// The main frame: menu bar, status bar and the drawing view in the middle.
+// The main frame: menus, the main tool bar, the status panes, the "Show" palette, the fifteen
+// tool dialog bars (dock widgets) and the drawing view. It holds the edit mode (the active
+// tool) and the document, and routes every command by its id.
+//
+// The menus and the tool bar are built in main_menu.cpp; the file commands are in
+// file_commands.cpp; the view's commands in view_commands.cpp.
+
+#include "app/document.h"
+#include "app/edit_modes.h"
 
 #include <QMainWindow>
+#include <array>
+#include <filesystem>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+class QAction;
+class QDockWidget;
+class QLabel;
+class QMenu;
+class QToolBar;
 
 namespace app {
 
 class DrawingView;
+class CPreprocessorPaletteBarDisplay;
 
 class MainFrame : public QMainWindow {
     Q_OBJECT
 public:
     explicit MainFrame(QWidget* parent = nullptr);
+    ~MainFrame() override;
+
     DrawingView* View() const { return view_; }
+    CDravonetDoc& Doc() { return doc_; }
+    CPreprocessorPaletteBarDisplay* PaletteBar() const { return palette_; }
+    QToolBar* MainToolBar() const { return toolBar_; }
+    QDockWidget* DialogBar(int bar) const;
+    int ShownBar() const { return shownBar_; }
+    // The action of a command id (menus and tool bar), or null.
+    QAction* Action(int id) const;
+
+    // Runs a command by its id, guarded; commands without an action yet say so in the status
+    // line.
+    void OnCommand(int id);
+
+    // Edit modes and tools.
+    int GetEditMode() const { return editMode_; }
+    bool SetEditMode(int command);
+    void EnterSelectMode() { OnCommand(32833); }
+    void ResetToStageOne();
+    bool SetStage(int stage);
+    bool SetStage1() { return SetStage(1); }
+    bool SetStage2() { return SetStage(2); }
+    void HideCurrentToolBar();
+    void HideInactiveToolBars();
+    // Shows (or hides) a tool dialog bar with its entry option.
+    bool ShowToolBar(int bar, bool show, int option);
+    int ToolBarOption(int bar) const { return barOptions_[static_cast<std::size_t>(bar)]; }
+    void PressToolBarButton(int id, bool pressed);
+
+    // Status panes and prompt.
+    void SetCursorPosition(double x, double y);
+    void SetLongForceText(bool show, const std::string& text);
+    void ShowPromptText(const std::string& text);
+    void SetPromptText(const std::string&) {}
+    void NotAvailable(const std::string& what);
+
+    // Documents.
+    bool FileNew();
+    // Asks for the file when none is given.
+    bool FileOpen(const std::optional<std::filesystem::path>& path = std::nullopt);
+    bool FileSave();
+    bool FileSaveAs(const std::optional<std::filesystem::path>& path = std::nullopt);
+    bool FileClose();
+    // "Save changes to ...?" when modified; false when the user cancelled (or saving failed).
+    bool SaveModified();
+    bool OpenRecentFile(int index);
+    std::vector<std::filesystem::path> RecentFiles() const;
+    void AddToRecentFiles(const std::filesystem::path& path);
+
+    // Start-up steps after the frame is shown (preferences, view set-up, help files).
+    void InitialUpdate();
+    void Redraw();
+    void UpdateTitle();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
 
 private:
+    friend void BuildMainMenu(MainFrame& frame);
+    QAction* AddCommand(QMenu* menu, const char* text, int id, const char* shortcut = nullptr,
+                        const char* tip = nullptr);
+    void CreateStatusPanes();
+    void CreateDialogBars();
+    void OnToolCommand(int id);
+    bool OnFileCommand(int id);
+    bool OnViewCommand(int id);
+    void RefreshRecentMenu();
+    void PrintView(bool preview);
+    void CopyView();
+    void CheckData();
+    bool WriteKlivenDataFile(bool ask);
+    void RunKliven();
+    void UpdateChecks();
+
+    CDravonetDoc doc_;
     DrawingView* view_ = nullptr;
+    QToolBar* toolBar_ = nullptr;
+    CPreprocessorPaletteBarDisplay* palette_ = nullptr;
+    QLabel* prompt_ = nullptr;
+    QLabel* paneX_ = nullptr;
+    QLabel* paneY_ = nullptr;
+    QLabel* paneForce_ = nullptr;
+    QMenu* recentMenu_ = nullptr;
+    std::array<QDockWidget*, BarCount> bars_{};
+    std::array<int, BarCount> barOptions_{};
+    std::map<int, QAction*> actions_;
+    std::map<int, std::string> commandTexts_;
+    int shownBar_ = BarNone;
+    int editMode_ = EditModeNone;
+    double cursorX_ = 0, cursorY_ = 0;
+    bool longForce_ = false;
+    std::string longForceText_;
 };
+
+// The main frame of the running program, or null.
+MainFrame* TheMainFrame();
 
 }  // namespace app

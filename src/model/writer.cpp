@@ -219,6 +219,12 @@ bool WriteInputFileTo(Cpp_Kliven4DataSet& dataSet, bool document,
     return out.Commit();
 }
 
+bool RunDataCheck(Cpp_Kliven4DataSet& dataSet) {
+    InitializeBlockWriters();
+    const auto& check = Registry().dataCheck;
+    return check && check(dataSet);
+}
+
 bool WriteComputationInputFile(WindowHandle parent, std::filesystem::path& path, bool ask) {
     Cpp_Kliven4DataSet& dataSet = *Cpp_Kliven4Data::CurrentDataSet();
     InitializeBlockWriters();

@@ -71,6 +71,9 @@ void RegisterDefaultSecondStageQuery(e_WriterBlock block, Cpp_SecondStageQuery q
 void RegisterDefaultAnalysisQueries(Cpp_SecondStageQuery isMultiStage,
                                     Cpp_SecondStageQuery isDefined);
 void RegisterDefaultDataCheck(std::function<bool(Cpp_Kliven4DataSet& dataSet)> check);
+// Runs the registered data check on the data set: true when the data have no errors; false
+// with no check registered.
+bool RunDataCheck(Cpp_Kliven4DataSet& dataSet);
 // Forgets every registered writer, query and check (tests).
 void ClearBlockWriters();
 // Registers the writer of every block known to the program where none is registered yet; the

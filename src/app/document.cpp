@@ -1,0 +1,182 @@
+#include "app/document.h"
+
+#include "app/draw_view.h"
+#include "app/exception_report.h"
+#include "core/data_error_output.h"
+#include "core/file_io.h"
+#include "graphics/graphic_grid.h"
+#include "graphics/graphics.h"
+#include "graphics/palette.h"
+#include "graphics/views.h"
+#include "model/data_sets.h"
+#include "model/read_input_file.h"
+#include "model/writer.h"
+#include "porepressure/vertex.h"
+
+#include <cstdio>
+#include <sstream>
+#include <system_error>
+
+namespace fs = std::filesystem;
+
+namespace app {
+
+bool SetUpNewData(Cpp_Kliven4DataSet& /*dataSet*/, WindowHandle window) {
+    Cpp_DataErrorOutput::OpenErrorLog();
+    // The slope line, the crack and the interpolation data are derived here as their owners
+    // attach them to the data set.
+    Cpp_DataErrorOutput::CloseErrorLog();
+    if (Cpp_DataErrorOutput::ErrorLogHasLines()) Cpp_DataErrorOutput::DisplayErrorLog(window, false);
+    return true;
+}
+
+bool ReadProblemFile(WindowHandle window, const fs::path& path) {
+    bool ok = false;
+    try {
+        ResetTriangulationGlobals();
+        ok = ReadInputDataFile(window, path, false);
+        if (ok) {
+            Cpp_Kliven4DataSet* dataSet = Cpp_Kliven4Data::CurrentDataSet();
+            dataSet->PrepareInterpolationData(Cpp_FileIO::OutputFile());
+            if (!SetUpNewData(*dataSet, window))
+                ShowErrorMessage("Error",
+                                 "Unable to setup for new data read - problem with interpolation "
+                                 "data.");
+            ZoomToExtents();
+        }
+    } catch (...) {
+        ReportEntryPointException("ReadInputDataFile");
+        ok = false;
+    }
+    Cpp_DataErrorOutput::SetErrorFile(nullptr);
+    Cpp_FileIO::CloseOutputFile();
+    Cpp_Graphics::SetStartupFlag(true);
+    return ok;
+}
+
+fs::path ComputationInputNameFor(const fs::path& path, const std::string& documentExtension) {
+    const std::string ext = path.extension().string();
+    fs::path base = path;
+    if (ext.empty() || ext == "." || ext == documentExtension) base.replace_extension();
+    return fs::path(base.string() + kComputationInputExtension);
+}
+
+bool SetInputFileNames(const fs::path& path, const std::string& documentExtension) {
+    Cpp_FileIO::SetComputationInputFileName(ComputationInputNameFor(path, documentExtension));
+    return true;
+}
+
+fs::path DocumentFileNameFor(const fs::path& path, const std::string& documentExtension) {
+    const std::string name = path.filename().string();
+    if (name.size() >= documentExtension.size() &&
+        name.compare(name.size() - documentExtension.size(), documentExtension.size(),
+                     documentExtension) == 0)
+        return path;
+    if (path.extension() == ".") return fs::path(path.string() + documentExtension.substr(1));
+    return fs::path(path.string() + documentExtension);
+}
+
+bool SavePreprocessorDataFile(const fs::path& path, const std::string& documentExtension,
+                              fs::path& written) {
+    if (path.empty()) return false;
+    const fs::path target = DocumentFileNameFor(path, documentExtension);
+    Cpp_Kliven4DataSet* dataSet = Cpp_Kliven4Data::CurrentDataSet();
+    const bool ok = WriteInputFileTo(*dataSet, true, target, [](std::FILE* file) {
+        std::ostringstream out;
+        WriteViews(out);
+        Cpp_GraphicGrid::WriteKLIVEN4InputDataFile(out);
+        const std::string text = out.str();
+        return std::fwrite(text.data(), 1, text.size(), file) == text.size();
+    });
+    if (ok) written = target;
+    return ok;
+}
+
+CDravonetDoc::CDravonetDoc() { Cpp_FileIO::OpenDebugFile(); }
+
+CDravonetDoc::~CDravonetDoc() {
+    Cpp_WindowsPalette::DeletePalette();
+    Cpp_GraphicGrid::FreeGridArrays();
+    Cpp_FileIO::CloseDebugFile();
+}
+
+void CDravonetDoc::ClearModel() {
+    ResetTriangulationGlobals();
+    Cpp_Kliven4Data::DeleteAllDataSets();
+}
+
+bool CDravonetDoc::OnNewDocument() {
+    ClearModel();
+    ClearViews();
+    if (onReset) onReset();
+    Cpp_FileIO::SetInputFileName({});
+    Cpp_FileIO::SetComputationInputFileName({});
+    path_.clear();
+    modified_ = false;
+    Changed();
+    return true;
+}
+
+bool CDravonetDoc::OnOpenDocument(const fs::path& path) {
+    std::error_code ec;
+    fs::path full = fs::absolute(path, ec);
+    if (ec) full = path;
+    if (std::FILE* probe = std::fopen(full.c_str(), "r")) {
+        std::fclose(probe);
+    } else {
+        ShowErrorMessage("File I/O Error",
+                         "Unable to open input data file named " + full.string() + ".");
+        return false;
+    }
+    ClearModel();
+    const bool ok = ReadProblemFile(window, full);
+    SetInputFileNames(full, kDocumentExtension);
+    modified_ = false;
+    if (ok) {
+        path_ = full;
+    } else {
+        // The partial data stay for inspection; Save must ask for a new name.
+        path_.clear();
+        Cpp_FileIO::SetInputFileName({});
+    }
+    Changed();
+    return ok;
+}
+
+bool CDravonetDoc::OnSaveDocument(const fs::path& path) {
+    fs::path written;
+    if (!SavePreprocessorDataFile(path, kDocumentExtension, written)) {
+        ShowErrorMessage("File I/O Error",
+                         "Unable to save the document as " +
+                             DocumentFileNameFor(path, kDocumentExtension).string() +
+                             ".  The previous file, if any, was kept.");
+        return false;
+    }
+    Cpp_FileIO::SetInputFileName(written);
+    SetInputFileNames(written, kDocumentExtension);
+    path_ = written;
+    modified_ = false;
+    Changed();
+    return true;
+}
+
+void CDravonetDoc::SetPathName(const fs::path& path) {
+    path_ = path;
+    Changed();
+}
+
+void CDravonetDoc::SetModifiedFlag(bool modified) {
+    if (modified_ == modified) return;
+    modified_ = modified;
+    Changed();
+}
+
+std::string CDravonetDoc::Title() const {
+    return path_.empty() ? std::string(kNewDocumentName) : path_.filename().string();
+}
+
+void CDravonetDoc::Changed() {
+    if (onChanged) onChanged();
+}
+
+}  // namespace app

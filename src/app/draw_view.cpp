@@ -1,0 +1,100 @@
+#include "app/draw_view.h"
+
+#include "app/exception_report.h"
+#include "core/units.h"
+#include "graphics/axes.h"
+#include "graphics/graphic_grid.h"
+#include "graphics/palette.h"
+#include "graphics/print_header_footer.h"
+#include "model/data_sets.h"
+#include "model/view_painting.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace app {
+
+namespace {
+
+std::vector<ExtentsSource>& Sources() {
+    static std::vector<ExtentsSource> sources;
+    return sources;
+}
+
+bool initialized = false;
+
+void Merge(Cpp_Graphics::WorldRect& into, const Cpp_Graphics::WorldRect& r, bool& any) {
+    if (!any) {
+        into = r;
+        any = true;
+        return;
+    }
+    into.xmin = std::min(into.xmin, r.xmin);
+    into.xmax = std::max(into.xmax, r.xmax);
+    into.ymin = std::min(into.ymin, r.ymin);
+    into.ymax = std::max(into.ymax, r.ymax);
+}
+
+}  // namespace
+
+void RegisterExtentsSource(ExtentsSource source) { Sources().push_back(std::move(source)); }
+void ClearExtentsSources() { Sources().clear(); }
+
+bool ExtentsOfAllDataSets(Cpp_Graphics::WorldRect& extents) {
+    bool any = false;
+    for (Cpp_Kliven4DataSet* dataSet : Cpp_Kliven4Data::AllDataSets())
+        for (const ExtentsSource& source : Sources()) {
+            Cpp_Graphics::WorldRect r;
+            if (source && source(*dataSet, r)) Merge(extents, r, any);
+        }
+    return any;
+}
+
+void ZoomToExtents() {
+    Cpp_Graphics::WorldRect extents;
+    if (ExtentsOfAllDataSets(extents)) {
+        ::ZoomToExtents(extents.xmin, extents.xmax, extents.ymin, extents.ymax);
+        return;
+    }
+    Cpp_Graphics::WindowToDataExtents();
+}
+
+bool SetUpViewMapping(platform::DeviceContext& dc, const platform::DeviceRect& rect,
+                      Cpp_Graphics::ViewWindow* window, bool printing) {
+    Cpp_Graphics::SetOutputMode(printing ? Cpp_Graphics::kOutputPrinter
+                                         : Cpp_Graphics::kOutputScreen);
+    Cpp_Graphics::SetWindowPointer(window);
+    Cpp_Graphics::SetScaleToFit(GetUnitSystem(), rect.left, rect.right, rect.bottom, rect.top,
+                                dc.PixelsPerInchX(), dc.PixelsPerInchY());
+    Cpp_Graphics::SetPrintRects(rect.left, rect.top, rect.right, rect.bottom);
+    Cpp_GraphicGrid::ComputeGridPositions(rect.left, rect.top, rect.right, rect.bottom);
+    return true;
+}
+
+bool DrawView(platform::DeviceContext& dc, const platform::DeviceRect& rect,
+              Cpp_Graphics::ViewWindow* window, bool printing) {
+    if (!initialized) return false;
+    try {
+        Cpp_Graphics::SetWindowPointer(window);
+        PaintProblemView(dc, rect, Cpp_Kliven4Data::CurrentDataSetOrNull(),
+                         printing ? Cpp_Graphics::kOutputPrinter : Cpp_Graphics::kOutputScreen,
+                         GetUnitSystem());
+        return true;
+    } catch (...) {
+        ReportEntryPointException("DrawView");
+        return false;
+    }
+}
+
+void InitializeView(Cpp_Graphics::ViewWindow* window) {
+    Cpp_Graphics::SetWindowPointer(window);
+    InitializeViewDrawing();
+    RegisterDefaultExtentsSources();
+    initialized = true;
+}
+
+bool ViewInitialized() { return initialized; }
+
+void ResetView() { initialized = false; }
+
+}  // namespace app
