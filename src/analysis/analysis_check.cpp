@@ -1,15 +1,71 @@
 // The data check of the analysis/computation data.
 
+#include <cmath>
+
 #include "analysis/analysis_computation_data.h"
 #include "analysis/number_text.h"
 #include "core/data_error_output.h"
+#include "core/geometry.h"
 #include "core/text_exception.h"
 #include "model/analysis_messages.h"
 #include "profile/crack.h"
 #include "profile/slope_geometry.h"
 
 using E = Cpp_AnalysisDataErrors;
-using analysis_text::RadiansToDegrees;
+
+namespace {
+
+// The crack and the water in it: no negative depth or unit weight, and a crack bottom given by
+// elevations that does not cross the slope. True when nothing was reported.
+bool CheckCrack(const Cpp_Crack& crack, const std::vector<s_tagTypePointXY>& slope) {
+    bool ok = true;
+    if (crack.GetCrackOption() == 1 && crack.GetCrackConstant() < 0.0) {
+        E::Error7220(crack.GetCrackConstant());
+        ok = false;
+    }
+    if (crack.GetCrackOption() == 3) {
+        for (const Cpp_CrackPoint* p = crack.CrackPointList().Head(); p; p = p->Next()) {
+            if (p->Value() < 0.0) {
+                E::Error7220(p->Value());
+                ok = false;
+            }
+        }
+    }
+    if (crack.GetCrackOption() == 4 && slope.size() >= 2) {
+        const double tol = 1e-8 * std::hypot(slope.back().x - slope.front().x,
+                                             slope.back().y - slope.front().y);
+        for (const Cpp_CrackPoint* p = crack.CrackPointList().Head(); p && p->Next(); p = p->Next()) {
+            const Cpp_PointXY a(p->X(), p->Value()), b(p->Next()->X(), p->Next()->Value());
+            for (size_t k = 0; k + 1 < slope.size(); ++k) {
+                Cpp_PointXY x;
+                if (SegmentsIntersect(a, b, Cpp_PointXY(slope[k]), Cpp_PointXY(slope[k + 1]), tol, x)) {
+                    E::Error7100(x.X(), x.Y());
+                    ok = false;
+                }
+            }
+        }
+    }
+    if (crack.GetWaterOption() == 1 && crack.GetWaterConstant() < 0.0) {
+        E::Error7230(crack.GetWaterConstant());
+        ok = false;
+    }
+    if (crack.GetWaterOption() == 3) {
+        for (const Cpp_CrackPoint* p = crack.WaterPointList().Head(); p; p = p->Next()) {
+            if (p->Value() < 0.0) {
+                E::Error7230(p->Value());
+                ok = false;
+                break;
+            }
+        }
+    }
+    if (crack.GetUnitWeightOfWater() < 0.0) {
+        E::Error7240(crack.GetUnitWeightOfWater());
+        ok = false;
+    }
+    return ok;
+}
+
+}  // namespace
 
 class AnalysisDataCheck {
 public:
@@ -54,13 +110,15 @@ bool AnalysisDataCheck::Run(const Cpp_SlopeGeometry* slope, const s_SlopeLinesTy
         Circles();
         RadiusDefinitions();
         if (a_.subtendedAngle_ <= 0.0 && a_.maximumArcLength_ <= 0.0) {
-            E::Error7260(RadiansToDegrees(a_.subtendedAngle_), a_.maximumArcLength_);
+            E::Error7260(analysis_text::RadiansToDegrees(a_.subtendedAngle_), a_.maximumArcLength_);
             Fail();
         }
     } else {
         Noncircular(lines, tolerance, errorFile);
     }
-    (void)slope;
+    if (slope) {
+        if (!CheckCrack(a_.crack_, lines.slope)) Fail();
+    }
     SideForceFunctions(errorFile);
     Imbalances();
     Restrictions();

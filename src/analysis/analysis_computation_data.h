@@ -329,8 +329,8 @@ public:
     void EchoSeismicCoefficient() const;
     void EchoLambda() const;
     // The data check: true when no error was found (warnings 7180 and 7190 do not count).
-    // slope is handed to the crack check (none: the crack is not checked against a slope);
-    // lines and tolerance to the noncircular surface check; messages go to errorFile.
+    // With slope the crack is checked too (against lines.slope); lines and tolerance go to the
+    // noncircular surface check; messages go to errorFile.
     bool Check(const Cpp_SlopeGeometry* slope, const s_SlopeLinesType& lines, double tolerance,
                std::FILE* errorFile);
     // The same against the slope geometry of the data set (its slope and crack-bottom lines).

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "block_fixture.h"
+#include "profile/slope_geometry.h"
 
 namespace {
 
@@ -250,6 +251,41 @@ TEST_F(AnalysisCheckTest, SurfaceIsTrimmedReversedOrRefused) {
     Individual(one, {{5, 0}});
     EXPECT_FALSE(Check(one, Slope(false)));
     EXPECT_TRUE(Message(7390));
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(AnalysisCheckTest, CrackChecksWithTheSlope) {
+    Cpp_SlopeGeometry slope;
+    slope.GetSlopeLine().AddPoint(0, 0);
+    slope.GetSlopeLine().AddPoint(10, 0);
+    slope.GetSlopeLine().AddPoint(20, 10);
+    slope.GetSlopeLine().AddPoint(40, 10);
+    A a;
+    IndividualCircle(a);
+    a.GetCrack().SetCrackOption(4);
+    a.GetCrack().CrackPointList().AddPoint(15, 2);
+    a.GetCrack().CrackPointList().AddPoint(30, 12);
+    a.GetCrack().SetWaterOption(1);
+    a.GetCrack().SetWaterConstant(-1);
+    a.GetCrack().SetUnitWeightOfWater(-9.81);
+    std::FILE* out = std::tmpfile();
+    EXPECT_FALSE(a.Check(slope, 1e-6, out));
+    listing_ = FileText(out);
+    std::fclose(out);
+    for (int n : {7100, 7230, 7240}) EXPECT_TRUE(Message(n)) << n << listing_;
+
+    A depth;
+    IndividualCircle(depth);
+    depth.GetCrack().SetCrackOption(1);
+    depth.GetCrack().SetCrackConstant(-2);
+    std::FILE* out2 = std::tmpfile();
+    EXPECT_FALSE(depth.Check(slope, 1e-6, out2));
+    listing_ = FileText(out2);
+    std::fclose(out2);
+    EXPECT_TRUE(Message(7220));
 }
 
 }  // namespace
