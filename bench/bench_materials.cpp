@@ -27,6 +27,7 @@ void Fill(Cpp_Kliven4DataSet& dataSet) {
             std::vector<s_NonlinearPtType> points;
             for (int i = 0; i < 50; ++i) points.push_back({100.0 * i, 50.0 + 60.0 * i - 0.2 * i * i});
             s.SetNonlinearEnvelope(points);
+            m->GetPorePressureRecord(stage).SetOption(2);  // no pore pressure
         }
     }
 }
@@ -46,6 +47,8 @@ void BM_WriteMaterials(benchmark::State& state) {
     auto* dataSet = Cpp_Kliven4Data::CurrentDataSet();
     Fill(*dataSet);
     size_t bytes = 0;
+    if (Cpp_Kliven4Data::CurrentDataSet()->MaterialData().GetMaterialList().Count() != 50)
+        state.SkipWithError("no materials");
     for (auto _ : state) {
         std::string text = WriteToText(*dataSet);
         bytes = text.size();
@@ -67,7 +70,8 @@ void BM_WriteAndReadMaterials(benchmark::State& state) {
         auto* dataSet = Cpp_Kliven4Data::NewDataSet(1, false);
         dataSet->ResetForNewData();
         bool endFlag = false;
-        if (!dataSet->ReadInputData(nullptr, input, listing, endFlag))
+        if (!dataSet->ReadInputData(nullptr, input, listing, endFlag) ||
+            dataSet->MaterialData().GetMaterialList().Count() != 50)
             state.SkipWithError("the written data set could not be read");
         std::fclose(input);
     }

@@ -12,6 +12,7 @@
 #include "core/units.h"
 #include "model/data_set.h"
 #include "profile/material_properties.h"
+#include "support/fake_services.h"
 
 namespace {
 
@@ -305,6 +306,32 @@ TEST_F(Materials, EveryStrengthOptionSurvivesWriteAndReadBack) {
         EXPECT_TRUE(n->GetPorePressureRecord(2) == m->GetPorePressureRecord(2)) << m->GetNumber();
         EXPECT_EQ(n->Stage(2).GetLateralUnitWeights(), m->Stage(2).GetLateralUnitWeights());
     }
+}
+
+TEST_F(Materials, TheInformationTreeListsUnitWeightsAndStrength) {
+    testsupport::FakeServices fakes;
+    Cpp_MaterialProperties m(6);
+    m.Stage(1).SetUnitWeightOption(Cpp_MaterialStageData::UnitWeightLateral);
+    m.Stage(1).SetLateralUnitWeights({{0, 100}, {10, 120}});
+    m.GetShearStrengthRecord(1).SetStrengthOption(5);
+    m.GetShearStrengthRecord(1).SetAnisotropicParameters({{0, 100, 30}, {90, 200, 25}});
+    auto& info = fakes.infoWindow;
+    info.initialized = false;
+    m.AddInformation(info, 1, platform::kInfoRoot);
+    EXPECT_TRUE(info.lines.empty());  // no window yet
+    info.Initialize("Information", std::nullopt);
+    m.AddInformation(info, 1, platform::kInfoRoot);
+    const auto top = info.Children(platform::kInfoRoot);
+    ASSERT_GE(top.size(), 2u);
+    EXPECT_EQ(top[0].label + top[0].text, "Unit weights vary laterally:");
+    const auto points = info.Children(top[0].id);
+    ASSERT_EQ(points.size(), 2u);
+    EXPECT_EQ(points[1].label + points[1].text, "X: 10.000000 , Unit weight: 120.00");
+    EXPECT_EQ(top[1].label + top[1].text, "Anisotropic strengths");
+    const auto strength = info.Children(top[1].id);
+    ASSERT_EQ(strength.size(), 2u);
+    EXPECT_EQ(strength[0].label + strength[0].text,
+              "Angle: 0.00 , Cohesion: 100.0, Friction angle (degs): 30.00");
 }
 
 struct ScriptedGrid : MaterialGridDialog {
