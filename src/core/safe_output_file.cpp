@@ -10,8 +10,12 @@
 
 Cpp_SafeOutputFile::~Cpp_SafeOutputFile() { Discard(); }
 
-bool Cpp_SafeOutputFile::Open(const std::filesystem::path& target) {
+bool Cpp_SafeOutputFile::Open(const std::filesystem::path& requested) {
     Discard();
+    // Absolute, so that a change of the current folder while the file is open does not matter.
+    std::error_code ec;
+    std::filesystem::path target = std::filesystem::absolute(requested, ec);
+    if (ec) target = requested;
     std::filesystem::path folder = target.parent_path();
     if (folder.empty()) folder = ".";
     std::string pattern = (folder / ("." + target.filename().string() + ".XXXXXX")).string();

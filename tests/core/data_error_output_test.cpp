@@ -127,3 +127,23 @@ TEST(Kliven4Messages, CollectWithoutLimits) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(ErrorLog, StaysInTheFolderWhereItWasOpened) {
+    testsupport::TempDir dir;
+    auto old = std::filesystem::current_path();
+    std::filesystem::current_path(dir.Path());
+    std::filesystem::create_directory("elsewhere");
+    ASSERT_TRUE(Cpp_DataErrorOutput::OpenErrorLog());
+    std::filesystem::current_path(dir.Path() / "elsewhere");
+    Cpp_DataErrorOutput::Begin(1200, 0);
+    Cpp_DataErrorOutput::Finish();
+    Cpp_DataErrorOutput::CloseErrorLog();
+    std::filesystem::current_path(old);
+    EXPECT_EQ(testsupport::ReadFile(dir.Path() / "Error.log"),
+              "KLIVEN ERROR NUMBER 1200\n///ENDLOG\n");
+    Cpp_DataErrorOutput::ResetForTests();
+}
+
+}  // namespace
