@@ -149,7 +149,7 @@ Cpp_PointXY* Cpp_Line::SetPointsFromXYArray(const std::vector<s_tagTypePointXY>&
     FreePoints();
     Cpp_PointXY* last = nullptr;
     const int count = std::min<int>(n, static_cast<int>(points.size()));
-    for (int i = 0; i < count; ++i) last = AddPoint(points[i].x, points[i].y);
+    for (int i = 0; i < count; ++i) last = InsertPointAfter(last, points[i].x, points[i].y);
     return last;
 }
 

@@ -119,57 +119,60 @@ struct SegmentRef {
     int segment;  // from 1 along the line
     const Cpp_PointXY* a;
     double xmin, xmax, ymin, ymax;
+    double length, slope;  // slope magnitude, 0 for a vertical segment
 };
 
-// The pairs of segments of different lines whose boxes (widened by pad) meet, in the order of
-// the plain nested loops: line A before line B, segments of A, then segments of B.
-std::vector<std::pair<SegmentRef, SegmentRef>> CandidatePairs(const Cpp_LineList& list, bool useY) {
+// A pair of segments of different lines that the test accepted, with what the test found.
+struct Hit {
+    SegmentRef s, t;  // s on the earlier line
+    s_tagTypePointXY first, second;
+};
+
+// Runs the pair test on every pair of segments of different lines whose boxes can meet, and
+// returns the accepted pairs in the order of the plain nested loops: line A before line B, the
+// segments of A, then the segments of B. pad gives the widening of the y boxes for a pair.
+template <typename Test, typename Pad>
+std::vector<Hit> FindPairs(const Cpp_LineList& list, Test test, Pad pad) {
     std::vector<SegmentRef> segments;
-    double xmin = 0, xmax = 0, ymin = 0, ymax = 0;
-    bool any = false;
+    double span = 0.0;
     for (int li = 0; li < list.Count(); ++li) {
         int n = 0;
         for (const Cpp_PointXY* p = list.LineAt(li)->FirstPoint(); p && p->Next(); p = p->Next()) {
             const Cpp_PointXY* q = p->Next();
+            const double dx = q->X() - p->X();
             SegmentRef s{li, ++n, p, std::min(p->X(), q->X()), std::max(p->X(), q->X()),
-                         std::min(p->Y(), q->Y()), std::max(p->Y(), q->Y())};
-            if (!any) {
-                xmin = s.xmin, xmax = s.xmax, ymin = s.ymin, ymax = s.ymax;
-                any = true;
-            }
-            xmin = std::min(xmin, s.xmin);
-            xmax = std::max(xmax, s.xmax);
-            ymin = std::min(ymin, s.ymin);
-            ymax = std::max(ymax, s.ymax);
+                         std::min(p->Y(), q->Y()), std::max(p->Y(), q->Y()), p->Distance(*q),
+                         dx == 0.0 ? 0.0 : std::fabs((q->Y() - p->Y()) / dx)};
+            span = std::max({span, std::fabs(s.xmin), std::fabs(s.xmax), std::fabs(s.ymin),
+                             std::fabs(s.ymax)});
             segments.push_back(s);
         }
     }
-    std::vector<std::pair<SegmentRef, SegmentRef>> pairs;
-    if (segments.size() < 2) return pairs;
-    const double pad = 1e-9 * (1.0 + (xmax - xmin) + (ymax - ymin) + std::fabs(xmax) +
-                               std::fabs(xmin) + std::fabs(ymax) + std::fabs(ymin));
+    std::vector<Hit> hits;
+    if (segments.size() < 2) return hits;
+    const double eps = 1e-9 * (1.0 + span);
     std::vector<int> order(segments.size());
     for (size_t i = 0; i < order.size(); ++i) order[i] = static_cast<int>(i);
     std::sort(order.begin(), order.end(),
               [&](int a, int b) { return segments[a].xmin < segments[b].xmin; });
     for (size_t i = 0; i < order.size(); ++i) {
-        const SegmentRef& s = segments[order[i]];
+        const SegmentRef& u = segments[order[i]];
         for (size_t j = i + 1; j < order.size(); ++j) {
-            const SegmentRef& t = segments[order[j]];
-            if (t.xmin > s.xmax + pad) break;
-            if (s.line == t.line) continue;
-            if (useY && (t.ymin > s.ymax + pad || s.ymin > t.ymax + pad)) continue;
-            if (std::tie(s.line, s.segment) < std::tie(t.line, t.segment))
-                pairs.emplace_back(s, t);
-            else
-                pairs.emplace_back(t, s);
+            const SegmentRef& v = segments[order[j]];
+            if (v.xmin > u.xmax + eps) break;
+            if (u.line == v.line) continue;
+            const double widen = pad(u, v, span) + eps;
+            if (v.ymin > u.ymax + widen || u.ymin > v.ymax + widen) continue;
+            const bool ordered = std::tie(u.line, u.segment) < std::tie(v.line, v.segment);
+            Hit hit{ordered ? u : v, ordered ? v : u, {}, {}};
+            if (test(hit)) hits.push_back(hit);
         }
     }
-    std::sort(pairs.begin(), pairs.end(), [](const auto& p, const auto& q) {
-        return std::tie(p.first.line, p.second.line, p.first.segment, p.second.segment) <
-               std::tie(q.first.line, q.second.line, q.first.segment, q.second.segment);
+    std::sort(hits.begin(), hits.end(), [](const Hit& p, const Hit& q) {
+        return std::tie(p.s.line, p.t.line, p.s.segment, p.t.segment) <
+               std::tie(q.s.line, q.t.line, q.s.segment, q.t.segment);
     });
-    return pairs;
+    return hits;
 }
 
 }  // namespace
@@ -177,15 +180,23 @@ std::vector<std::pair<SegmentRef, SegmentRef>> CandidatePairs(const Cpp_LineList
 bool Cpp_LineList::CheckCoincidentSegments(double, bool notice, bool collect, std::FILE* file) {
     Cpp_Errors errors(file);
     if (Count() < 2) return true;
+    // Collinear segments differ in y by at most their intercept tolerance and the slope
+    // tolerance over the x values: the y boxes are widened by that much.
+    const auto pad = [](const SegmentRef& u, const SegmentRef& v, double span) {
+        return 1e-5 * std::max(u.length, v.length) + 2e-6 * std::max(u.slope, v.slope) * span;
+    };
+    const auto test = [](Hit& h) {
+        return SegmentsOverlap(*h.s.a, *h.s.a->Next(), *h.t.a, *h.t.a->Next(), h.first, h.second);
+    };
     bool ok = true;
-    for (const auto& [s, t] : CandidatePairs(*this, false)) {
-        s_tagTypePointXY first, second;
-        if (!SegmentsOverlap(*s.a, *s.a->Next(), *t.a, *t.a->Next(), first, second)) continue;
+    for (const Hit& h : FindPairs(*this, test, pad)) {
+        const SegmentRef& s = h.s;
+        const SegmentRef& t = h.t;
         Cpp_LineErrors::SegmentsCoincide(LineKind(), LineAt(s.line)->GetNumber(), s.segment,
                                          s.a->X(), s.a->Y(), s.a->Next()->X(), s.a->Next()->Y(),
                                          LineAt(t.line)->GetNumber(), t.segment, t.a->X(),
                                          t.a->Y(), t.a->Next()->X(), t.a->Next()->Y(), notice);
-        if (collect) AddSegmentMark(first.x, first.y, second.x, second.y);
+        if (collect) AddSegmentMark(h.first.x, h.first.y, h.second.x, h.second.y);
         ok = false;
     }
     return ok;
@@ -195,16 +206,24 @@ bool Cpp_LineList::CheckIntersectingSegments(double tolerance, bool notice, bool
                                              std::FILE* file) {
     Cpp_Errors errors(file);
     if (Count() < 2) return true;
-    bool ok = true;
-    for (const auto& [s, t] : CandidatePairs(*this, true)) {
+    const auto pad = [](const SegmentRef&, const SegmentRef&, double) { return 0.0; };
+    const auto test = [tolerance](Hit& h) {
         Cpp_PointXY point;
-        if (!SegmentsIntersect(*s.a, *s.a->Next(), *t.a, *t.a->Next(), tolerance, point)) continue;
+        if (!SegmentsIntersect(*h.s.a, *h.s.a->Next(), *h.t.a, *h.t.a->Next(), tolerance, point))
+            return false;
+        h.first = point.XY();
+        return true;
+    };
+    bool ok = true;
+    for (const Hit& h : FindPairs(*this, test, pad)) {
+        const SegmentRef& s = h.s;
+        const SegmentRef& t = h.t;
         Cpp_LineErrors::SegmentsIntersect(LineKind(), LineAt(s.line)->GetNumber(), s.segment,
                                           s.a->X(), s.a->Y(), s.a->Next()->X(), s.a->Next()->Y(),
                                           LineAt(t.line)->GetNumber(), t.segment, t.a->X(),
-                                          t.a->Y(), t.a->Next()->X(), t.a->Next()->Y(), point.X(),
-                                          point.Y(), notice);
-        if (collect) AddPointMark(point.X(), point.Y());
+                                          t.a->Y(), t.a->Next()->X(), t.a->Next()->Y(), h.first.x,
+                                          h.first.y, notice);
+        if (collect) AddPointMark(h.first.x, h.first.y);
         ok = false;
     }
     return ok;

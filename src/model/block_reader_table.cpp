@@ -71,4 +71,10 @@ void InitializeBlockReaders() {
     RegisterBlockReader("REI", ReadReinforcementBlock);
     RegisterBlockReader("NAI", ReadNailsBlock);
     RegisterBlockReader("GEO", ReadGeogridsBlock);
+    RegisterBlockReader("PRO", [](s_BlockReadContext& c) {
+        return c.dataSet.ProfileLines().ReadInput(c.parent, c.input, c.listing, c.echo);
+    });
+    RegisterBlockReader("SLO", [](s_BlockReadContext& c) {
+        return c.dataSet.SlopeGeometry().ReadInput(c.input, c.listing, c.echo);
+    });
 }

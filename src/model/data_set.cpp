@@ -1,5 +1,7 @@
 #include "model/data_set.h"
 
+#include "model/data_check.h"
+
 #include "profile/material_properties.h"
 
 namespace {
@@ -13,6 +15,7 @@ Cpp_Kliven4DataSet::Cpp_Kliven4DataSet(int number)
     SetNumber(number);
     for (int stage : {1, 2}) piezometricLines_[stage - 1].SetStage(stage);
     for (short stage : {1, 2}) interpolationData_[stage - 1].SetStage(stage);
+    slopeGeometry_.SetCrackSource([this] { return DataSetCrack(*this); });
     g_graphicsOutput = true;
     Reset();
 }
@@ -28,6 +31,8 @@ void Cpp_Kliven4DataSet::Clear() {
     analysis_.Clear();
     analysis_.Reset();
     loads_.Clear();
+    profileLines_.DeleteAllLines();
+    slopeGeometry_.DeleteAll();
 }
 
 void Cpp_Kliven4DataSet::Reset() {
@@ -36,6 +41,8 @@ void Cpp_Kliven4DataSet::Reset() {
     display_ = Cpp_DisplaySelections::Defaults();
     analysis_.InitDisplayFlags();
     loads_.Reset();
+    profileLines_.ApplyDefaultDisplayFlags();
+    slopeGeometry_.ApplyDefaultDisplayFlags();
 }
 
 void Cpp_Kliven4DataSet::ResetForNewData() {

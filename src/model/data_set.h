@@ -26,6 +26,8 @@
 #include "model/heading.h"
 #include "porepressure/interpolation_data.h"
 #include "porepressure/piezometric_line.h"
+#include "profile/profile_line.h"
+#include "profile/slope_geometry.h"
 
 class Cpp_MaterialPropertyData;
 
@@ -82,6 +84,13 @@ public:
     const Cpp_AnalysisComputationData& Analysis() const { return analysis_; }
     int AnalysisMode() const { return analysis_.GetMode(); }
     bool IsMultiStage() const { return analysis_.IsMultiStage(); }
+    Cpp_ProfileLineList& ProfileLines() { return profileLines_; }
+    const Cpp_ProfileLineList& ProfileLines() const { return profileLines_; }
+    Cpp_SlopeGeometry& SlopeGeometry() { return slopeGeometry_; }
+    const Cpp_SlopeGeometry& SlopeGeometry() const { return slopeGeometry_; }
+
+    // The data check of every block under its banner (model/data_check.h); true without errors.
+    bool CheckData(int profileCheckFlag, std::FILE* listing);
 
     void SetOrientationFlag(bool flag) { orientationFlag_ = flag; }
     bool GetOrientationFlag() const { return orientationFlag_; }
@@ -111,6 +120,8 @@ private:
     std::unique_ptr<Cpp_MaterialPropertyData> materials_;
     Cpp_AnalysisComputationData analysis_;
     Cpp_LoadsData loads_;
+    Cpp_ProfileLineList profileLines_;
+    Cpp_SlopeGeometry slopeGeometry_;
     bool orientationFlag_ = false;
     Cpp_PiezometricLineList piezometricLines_[2];
     Cpp_InterpolationData interpolationData_[2];

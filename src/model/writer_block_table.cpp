@@ -6,11 +6,11 @@
 // This file sits above the subsystems it names (it is the start-up wiring of the writer), so it
 // may include their headers. The units, heading and materials are written by the writer itself.
 //
-// Still to be registered by their owners: NAI, GEO, EXT, PRO, PIE, INT, SLO, DIS, LIN, REI, CON,
-// and the data check (until it is, the computation input is refused).
+// Still to be registered by their owners: NAI, GEO, EXT, PIE, INT, CON.
 
 #include "loads/load_blocks.h"
 #include "porepressure/porepressure_blocks.h"
+#include "model/data_check.h"
 #include "model/data_set.h"
 #include "model/writer.h"
 
@@ -24,4 +24,11 @@ void InitializeBlockWriters() {
     RegisterDefaultAnalysisQueries(
         [](const Cpp_Kliven4DataSet& d) { return d.Analysis().IsMultiStage(); },
         [](const Cpp_Kliven4DataSet& d) { return d.Analysis().HasData(); });
+    RegisterDefaultBlockWriter(e_WriterBlock::ProfileLines, [](Cpp_Kliven4DataSet& d, std::FILE* f, int, bool) {
+        return d.ProfileLines().WriteInputDataFile(f);
+    });
+    RegisterDefaultBlockWriter(e_WriterBlock::SlopeGeometry, [](Cpp_Kliven4DataSet& d, std::FILE* f, int, bool) {
+        return d.SlopeGeometry().WriteInputDataFile(f);
+    });
+    RegisterDefaultDataCheck([](Cpp_Kliven4DataSet& d) { return d.CheckData(0, nullptr); });
 }

@@ -7,6 +7,7 @@
 #include "graphics/line_list.h"
 
 #include <cstdint>
+#include <cstdio>
 #include <functional>
 #include <memory>
 #include <string>
@@ -69,6 +70,14 @@ struct s_VerticalIntersection {
     const Cpp_ProfileLine* line = nullptr;
 };
 
+// What the profile-line check needs to know of the materials, found by number when asked.
+struct s_MaterialQuery {
+    std::function<bool(int material)> exists;
+    // The strength option of a material for a stage (17 and 18 are interface properties).
+    std::function<int(int material, int stage)> strengthOption;
+    int stages = 1;  // 2 for two- and three-stage analyses
+};
+
 // The unit weight of a material for a stage at an x; false when it is not available.
 using UnitWeightLookup =
     std::function<bool(int materialNumber, int stage, double x, double& unitWeight)>;
@@ -87,6 +96,16 @@ public:
     Cpp_ProfileLine* CreateLine(int number, int materialNumber, std::string_view description);
     void DeleteAllLines() { Clear(); }
     void TransformCoordinates(double xScale, double xOffset, double yScale, double yOffset);
+
+    // The PRO block. ReadInput replaces every line with those of the block; the window owns the
+    // question boxes of the "FILE" form. The writer writes every line, in ascending number.
+    bool ReadInput(void* window, std::FILE* in, std::FILE* echoFile, bool echo);
+    bool WriteInputDataFile(std::FILE* out) const;
+    // The data check; materials may be null when skipMaterials is set.
+    bool CheckData(std::FILE* file, double tolerance, bool skipMaterials, bool collect,
+                   const s_MaterialQuery* materials);
+    // The numbers of the lines whose material has no record, in list order.
+    std::vector<int> LinesWithoutMaterial(const s_MaterialQuery& materials) const;
 
     // Display flags.
     bool GetShowPoints() const { return showPoints_; }

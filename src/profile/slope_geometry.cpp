@@ -5,6 +5,7 @@
 #include "core/format_text.h"
 #include "core/geometry.h"
 #include "core/input_lines.h"
+#include "core/kliven4_messages.h"
 #include "core/message_boxes.h"
 #include "core/output_settings.h"
 #include "core/output_table.h"
@@ -41,14 +42,41 @@ void InsertInside(Cpp_Line& line, double x, double y, double e) {
     }
 }
 
+struct Vertex {
+    double x, y;
+};
+
+std::vector<Vertex> VerticesOf(const Cpp_Line& line, bool& monotone) {
+    std::vector<Vertex> v;
+    monotone = true;
+    for (const Cpp_PointXY* p = line.FirstPoint(); p; p = p->Next()) {
+        if (!v.empty() && p->X() < v.back().x) monotone = false;
+        v.push_back({p->X(), p->Y()});
+    }
+    return v;
+}
+
 // Every point of line strictly inside a segment of reference (farther than e from both ends)
-// takes the reference's elevation at its x.
+// takes the reference's elevation at its x (on the first such segment).
 void TakeElevationsInside(Cpp_Line& line, const Cpp_Line& reference, double e) {
+    bool monotone = true;
+    const std::vector<Vertex> r = VerticesOf(reference, monotone);
+    if (r.size() < 2) return;
     for (Cpp_PointXY* p = line.FirstPoint(); p; p = p->Next()) {
-        for (const Cpp_PointXY* a = reference.FirstPoint(); a && a->Next(); a = a->Next()) {
-            const Cpp_PointXY* b = a->Next();
-            if (a->X() + e < p->X() && p->X() < b->X() - e) {
-                p->SetY(ElevationOnSegment(a->X(), a->Y(), b->X(), b->Y(), p->X()));
+        const double x = p->X();
+        size_t from = 0, to = r.size() - 1;
+        if (monotone) {
+            // Only the segments whose x range holds x can qualify.
+            const auto it = std::upper_bound(r.begin(), r.end(), x - e,
+                                             [](double v, const Vertex& w) { return v < w.x; });
+            from = it == r.begin() ? 0 : static_cast<size_t>(it - r.begin()) - 1;
+        }
+        for (size_t k = from; k < to; ++k) {
+            const Vertex& a = r[k];
+            const Vertex& b = r[k + 1];
+            if (monotone && a.x > x) break;
+            if (a.x + e < x && x < b.x - e) {
+                p->SetY(ElevationOnSegment(a.x, a.y, b.x, b.y, x));
                 break;
             }
         }
@@ -57,7 +85,9 @@ void TakeElevationsInside(Cpp_Line& line, const Cpp_Line& reference, double e) {
 
 void CopyPoints(const Cpp_Line& from, Cpp_Line& to) {
     to.DeleteDescriptionAndPoints();
-    for (const Cpp_PointXY* p = from.FirstPoint(); p; p = p->Next()) to.AddPoint(p->X(), p->Y());
+    Cpp_PointXY* last = nullptr;
+    for (const Cpp_PointXY* p = from.FirstPoint(); p; p = p->Next())
+        last = to.InsertPointAfter(last, p->X(), p->Y());
 }
 
 void EchoPoint(int number, double x, double y, int decimals) {
@@ -146,6 +176,7 @@ bool Cpp_SlopeGeometry::Generate(const Cpp_ProfileLineList& profile, bool echo, 
 
     Cpp_Line& slope = slopeLine_;
     slope.DeleteDescriptionAndPoints();
+    Cpp_PointXY* last = nullptr;  // the tail, so that appending stays linear
     for (int i = 0; i < s.Intervals(); ++i) {
         int winner = -1;
         double best = 0.0;
@@ -164,10 +195,8 @@ bool Cpp_SlopeGeometry::Generate(const Cpp_ProfileLineList& profile, bool echo, 
         }
         const double xl = s.x[i], xr = s.x[i + 1];
         const double yl = s.lines[winner].Left(i), yr = s.lines[winner].Right(i);
-        const Cpp_PointXY* last = slope.LastPoint();
-        if (!last || !(last->X() == xl && last->Y() == yl)) slope.AddPoint(xl, yl);
-        last = slope.LastPoint();
-        if (last->X() != xr) slope.AddPoint(xr, yr);
+        if (!last || !(last->X() == xl && last->Y() == yl)) last = slope.InsertPointAfter(last, xl, yl);
+        if (last->X() != xr) last = slope.InsertPointAfter(last, xr, yr);
     }
     slope.NumberPoints();
     if (echo) {
@@ -221,14 +250,27 @@ bool Cpp_SlopeGeometry::ComputeCrackBottom(const Cpp_Crack& crack, std::FILE* fi
         }
     }
     bottom.NumberPoints();
-    int l = 0;
-    for (const Cpp_PointXY* s = slopeLine_.FirstPoint(); s && s->Next(); s = s->Next()) {
-        ++l;
-        for (const Cpp_PointXY* b = bottom.FirstPoint(); b && b->Next(); b = b->Next()) {
+    bool monotone = true;
+    const std::vector<Vertex> sv = VerticesOf(slopeLine_, monotone);
+    std::vector<const Cpp_PointXY*> nodes;
+    for (const Cpp_PointXY* s = slopeLine_.FirstPoint(); s; s = s->Next()) nodes.push_back(s);
+    for (const Cpp_PointXY* b = bottom.FirstPoint(); b && b->Next(); b = b->Next()) {
+        const double lo = std::min(b->X(), b->Next()->X());
+        const double hi = std::max(b->X(), b->Next()->X());
+        size_t first = 0;
+        if (monotone) {
+            const auto it = std::lower_bound(sv.begin(), sv.end(), lo,
+                                             [](const Vertex& w, double v) { return w.x < v; });
+            first = it == sv.begin() ? 0 : static_cast<size_t>(it - sv.begin()) - 1;
+        }
+        for (size_t l = first; l + 1 < nodes.size(); ++l) {
+            if (monotone && sv[l].x > hi) break;
+            const Cpp_PointXY* s = nodes[l];
             Cpp_PointXY point;
             if (SegmentsIntersect(*b, *b->Next(), *s, *s->Next(), e, point)) {
+                const int i = static_cast<int>(l) + 1;
                 Cpp_SlopeMessages::CrackBottomIntersectsSlope5230(
-                    l, l + 1, s->X(), s->Y(), s->Next()->X(), s->Next()->Y(), b->X(), b->Y(),
+                    i, i + 1, s->X(), s->Y(), s->Next()->X(), s->Next()->Y(), b->X(), b->Y(),
                     b->Next()->X(), b->Next()->Y());
                 return false;
             }
@@ -293,6 +335,7 @@ bool Cpp_SlopeGeometry::ReadInput(std::FILE* in, std::FILE* echoFile, bool echo)
     entered_ = true;
     const int decimals = CurrentOutputSettings().coordinateDecimals;
     int count = 0;
+    Cpp_PointXY* tail = nullptr;
     bool ok = true;
     for (;;) {
         s_InputLineType line;
@@ -316,7 +359,8 @@ bool Cpp_SlopeGeometry::ReadInput(std::FILE* in, std::FILE* echoFile, bool echo)
                 PrintBlankLines(1);
             }
             const double x = line.values[2 * k], y = line.values[2 * k + 1];
-            slopeLine_.AddTaggedPoint(++count, x, y);
+            tail = slopeLine_.InsertPointAfter(tail, x, y);
+            tail->SetNumber(++count);
             if (echo) EchoPoint(count, x, y, decimals);
         }
         if (line.numValues % 2 != 0) {
@@ -328,6 +372,45 @@ bool Cpp_SlopeGeometry::ReadInput(std::FILE* in, std::FILE* echoFile, bool echo)
     if (ok && count == 0 && echo)
         PrintText("All slope data have been deleted (\"cancelled\") and will be re-generated.", true);
     SlopeChanged(echoFile);
+    return ok;
+}
+
+bool Cpp_SlopeGeometry::CheckData(std::FILE* file) {
+    Cpp_Errors errors(file);
+    SetOutputFile(file);
+    if (!slopeLine_.HasPoints()) return true;
+    slopeLine_.SetOption(2, false);
+    slopeLine_.SetOption(3, false);
+    bool ok = slopeLine_.CheckDuplicatePoints(LINEKIND_SLOPE, true);
+    if (ok || Cpp_KLIVEN4Messages::GetStatus() != 0) {
+        if (!slopeLine_.CheckPointOrder(LINEKIND_SLOPE, true)) ok = false;
+        if ((ok || Cpp_KLIVEN4Messages::GetStatus() != 0) && !slopeLine_.CheckEnoughPoints(LINEKIND_SLOPE))
+            ok = false;
+    }
+    const bool deleted = slopeLine_.DuplicatePointsDeleted();
+    const bool reversed = slopeLine_.PointsReversed();
+    if (file && (deleted || reversed)) {
+        Cpp_OutputTable table(file);
+        Cpp_OutputTable::SetTitleLine(1, "SLOPE GEOMETRY DATA - (Revised Data");
+        Cpp_OutputTable::SetTitleLine(2, " with Points Reversed and/or Deleted)");
+        Cpp_OutputTable::StartTable(22, 0, '*', true);
+        PrintBlankLines(1);
+        if (deleted && reversed)
+            PrintText("Duplicate points have been deleted and points reversed.", true);
+        else if (deleted)
+            PrintText("Duplicate points have been deleted from the following.", true);
+        else
+            PrintText("The order of the following points has been reversed", true);
+        PrintBlankLines(1);
+        const int decimals = CurrentOutputSettings().coordinateDecimals;
+        int n = 0;
+        for (const Cpp_PointXY* p = slopeLine_.FirstPoint(); p; p = p->Next()) {
+            PrintInteger(++n, 3);
+            PrintDouble(p->X(), 12, decimals);
+            PrintDouble(p->Y(), 12, decimals, true);
+        }
+    }
+    if (deleted || reversed) SlopeChanged(file);
     return ok;
 }
 

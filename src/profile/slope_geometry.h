@@ -53,6 +53,10 @@ public:
     bool ReadInput(std::FILE* in, std::FILE* echoFile, bool echo);
     bool WriteInputDataFile(std::FILE* out) const;
 
+    // The data check of the slope line (duplicates deleted, order reversed, enough points);
+    // passes without slope points.
+    bool CheckData(std::FILE* file);
+
     // Frees the points of the three lines and clears the entered flag.
     void DeleteAll();
     void DeleteCrackBottom() { crackBottom_.DeleteDescriptionAndPoints(); }

@@ -144,6 +144,17 @@ TEST(LineChecks, PrunedSegmentPairsMatchEveryPairInOrder) {
                     }
                 }
     ASSERT_GT(expectedCrossings, 10);
+    int expectedOverlaps = 0;
+    for (int a = 0; a < list.Count(); ++a)
+        for (int b = a + 1; b < list.Count(); ++b)
+            for (const Cpp_PointXY* p = list.LineAt(a)->FirstPoint(); p->Next(); p = p->Next())
+                for (const Cpp_PointXY* q = list.LineAt(b)->FirstPoint(); q->Next(); q = q->Next()) {
+                    s_tagTypePointXY first, second;
+                    if (SegmentsOverlap(*p, *p->Next(), *q, *q->Next(), first, second)) ++expectedOverlaps;
+                }
+    ASSERT_GT(expectedOverlaps, 0);
+    const std::string overlaps = Capture([&](std::FILE* f) { list.CheckCoincidentSegments(1e-8, false, false, f); });
+    EXPECT_EQ(Count(overlaps, "KLIVEN ERROR NUMBER 2300"), expectedOverlaps);
     const std::string text = Capture([&](std::FILE* f) { list.CheckIntersectingSegments(1e-8, false, false, f); });
     std::string found;
     for (size_t at = text.find("Intersection point"); at != std::string::npos;

@@ -1,0 +1,251 @@
+#include "model/data_check.h"
+
+#include "core/data_error_output.h"
+#include "core/kliven4_messages.h"
+#include "core/output_settings.h"
+#include "graphics/graphics.h"
+#include "model/data_set.h"
+#include "model/slope_messages.h"
+#include "model/writer.h"
+#include "profile/material_properties.h"
+
+#include <array>
+#include <cmath>
+#include <map>
+
+namespace {
+
+struct Registry {
+    std::array<Cpp_BlockCheck, static_cast<size_t>(e_CheckBlock::Count)> checks;
+    std::function<const Cpp_Crack*(const Cpp_Kliven4DataSet&)> crack;
+    std::map<std::string, Cpp_ExtentsContributor> extents;
+    std::array<std::function<int(const Cpp_Kliven4DataSet&, int)>,
+               static_cast<size_t>(e_SummaryCount::Count)>
+        counts;
+};
+
+Registry& TheRegistry() {
+    static Registry registry;
+    return registry;
+}
+
+const char* const kBanners[] = {
+    "********** ERROR(S) OR WARNING(S) IN PROFILE LINE DATA **********\n",
+    "",
+    "********** ERROR(S) OR WARNING(S) IN MATERIAL PROPERTY DATA **********\n",
+    "********** ERROR(S) OR WARNING(S) IN PIEZOMETRIC LINE DATA **********\n",
+    "********** ERROR(S) OR WARNING(S) IN INTERPOLATION DATA **********\n",
+    "********** ERROR(S) OR WARNING(S) IN SLOPE GEOMETRY DATA **********\n",
+    "********** ERROR(S) OR WARNING(S) IN DISTRIBUTED LOAD DATA **********\n",
+    "********** ERROR(S) OR WARNING(S) IN LINE LOAD DATA **********\n",
+    "********** ERROR(S) OR WARNING(S) IN REINFORCEMENT DATA **********\n",
+    "********** ERROR(S) OR WARNING(S) IN ANALYSIS/COMPUTATION DATA **********\n",
+};
+
+s_MaterialQuery MaterialQueryOf(const Cpp_Kliven4DataSet& dataSet, bool multiStage) {
+    const Cpp_MaterialPropertiesList* list = &dataSet.MaterialData().GetMaterialList();
+    s_MaterialQuery query;
+    query.exists = [list](int number) { return list->FindMaterialConst(number) != nullptr; };
+    query.strengthOption = [list](int number, int stage) {
+        const Cpp_MaterialProperties* m = list->FindMaterialConst(number);
+        return m ? m->GetStrengthOption(stage) : 0;
+    };
+    query.stages = multiStage ? 2 : 1;
+    return query;
+}
+
+bool CheckProfileLines(s_DataCheckContext& c) {
+    const s_MaterialQuery materials = MaterialQueryOf(c.dataSet, c.multiStage);
+    c.profileLinesPassed = c.dataSet.ProfileLines().CheckData(c.listing, c.tolerance, false,
+                                                              c.profileCheckFlag != 0, &materials);
+    return c.profileLinesPassed;
+}
+
+bool CheckSlopePresent(s_DataCheckContext& c) {
+    Cpp_SlopeGeometry& slope = c.dataSet.SlopeGeometry();
+    bool ok = true;
+    if (!slope.HasSlopeData()) {
+        if (!c.profileLinesPassed) {
+            Cpp_Errors errors(c.listing);
+            Cpp_SlopeMessages::BadProfileData5100();
+            return false;
+        }
+        slope.DeleteAll();
+        if (!slope.Generate(c.dataSet.ProfileLines(), false, c.listing)) return false;
+        slope.SetEnteredFlag(false);
+        if (c.listing) {
+            slope.PrintComputedHeader(c.listing, true);
+            slope.PrintPoints(c.listing, CurrentOutputSettings().coordinateDecimals);
+        }
+    }
+    if (slope.HasSlopeData()) {
+        slope.DeleteCrackBottom();
+        slope.DeleteCrackWater();
+        if (const Cpp_Crack* crack = DataSetCrack(c.dataSet)) {
+            if (!slope.ComputeCrackBottom(*crack, c.listing)) ok = false;
+            if (!slope.ComputeCrackWaterLevels(*crack)) ok = false;
+        }
+    }
+    return ok;
+}
+
+bool CheckMaterials(s_DataCheckContext& c) {
+    return c.dataSet.MaterialData().GetMaterialList().Check(c.multiStage, &c.dataSet);
+}
+
+bool CheckSlopeGeometry(s_DataCheckContext& c) { return c.dataSet.SlopeGeometry().CheckData(c.listing); }
+
+const Cpp_BlockCheck& BuiltIn(e_CheckBlock block) {
+    static const Cpp_BlockCheck profile = CheckProfileLines;
+    static const Cpp_BlockCheck slopePresent = CheckSlopePresent;
+    static const Cpp_BlockCheck materials = CheckMaterials;
+    static const Cpp_BlockCheck slopeGeometry = CheckSlopeGeometry;
+    static const Cpp_BlockCheck none;
+    switch (block) {
+    case e_CheckBlock::ProfileLines: return profile;
+    case e_CheckBlock::SlopePresent: return slopePresent;
+    case e_CheckBlock::Materials: return materials;
+    case e_CheckBlock::SlopeGeometry: return slopeGeometry;
+    default: return none;
+    }
+}
+
+void Grow(bool& any, double& xmin, double& xmax, double& ymin, double& ymax, double a, double b,
+          double c, double d) {
+    if (!any) {
+        xmin = a, xmax = b, ymin = c, ymax = d;
+        any = true;
+        return;
+    }
+    xmin = std::min(xmin, a);
+    xmax = std::max(xmax, b);
+    ymin = std::min(ymin, c);
+    ymax = std::max(ymax, d);
+}
+
+}  // namespace
+
+void RegisterBlockCheck(e_CheckBlock block, Cpp_BlockCheck check) {
+    TheRegistry().checks.at(static_cast<size_t>(block)) = std::move(check);
+}
+
+const char* DataCheckBanner(e_CheckBlock block) { return kBanners[static_cast<int>(block)]; }
+
+void RegisterCrackQuery(std::function<const Cpp_Crack*(const Cpp_Kliven4DataSet&)> query) {
+    TheRegistry().crack = std::move(query);
+}
+
+const Cpp_Crack* DataSetCrack(const Cpp_Kliven4DataSet& dataSet) {
+    return TheRegistry().crack ? TheRegistry().crack(dataSet) : &dataSet.Analysis().GetCrack();
+}
+
+bool CheckDataSet(Cpp_Kliven4DataSet& dataSet, int profileCheckFlag, std::FILE* listing) {
+    Cpp_Errors errors(listing);
+    double xmin = 0, xmax = 0, ymin = 0, ymax = 0;
+    if (DataSetExtents(dataSet, xmin, xmax, ymin, ymax)) {
+        Cpp_Graphics::SetDataRangeX(xmin, xmax);
+        Cpp_Graphics::SetDataRangeY(ymin, ymax);
+    }
+    s_DataCheckContext context{dataSet, listing, DataSetLengthTolerance(dataSet),
+                               dataSet.IsMultiStage(), profileCheckFlag, true};
+    Cpp_KLIVEN4Messages::SetStatus(1);
+    bool failed = false;
+    for (int b = 0; b < static_cast<int>(e_CheckBlock::Count); ++b) {
+        const auto block = static_cast<e_CheckBlock>(b);
+        const Cpp_BlockCheck& registered = TheRegistry().checks[b];
+        const Cpp_BlockCheck& check = registered ? registered : BuiltIn(block);
+        Cpp_DataErrorOutput::SetErrorFile(listing);
+        if (*DataCheckBanner(block))
+            Cpp_DataErrorOutput::SetPendingTitle(DataCheckBanner(block));
+        else
+            Cpp_DataErrorOutput::DiscardPendingTitle();
+        if (check && !check(context)) failed = true;
+        Cpp_DataErrorOutput::DiscardPendingTitle();
+    }
+    return !failed;
+}
+
+bool Cpp_Kliven4DataSet::CheckData(int profileCheckFlag, std::FILE* listing) {
+    return CheckDataSet(*this, profileCheckFlag, listing);
+}
+
+bool CheckDataCommand(Cpp_Kliven4DataSet& dataSet, void* parent) {
+    // A log that cannot be opened is reported by OpenErrorLog itself; the check runs regardless
+    // and its messages still reach any listing.
+    Cpp_DataErrorOutput::OpenErrorLog();
+    const bool ok = CheckDataSet(dataSet, 1, nullptr);
+    Cpp_DataErrorOutput::CloseErrorLog();
+    Cpp_DataErrorOutput::DisplayErrorLog(parent, false);
+    return ok;
+}
+
+void RegisterExtentsContributor(const std::string& name, Cpp_ExtentsContributor contributor) {
+    if (contributor)
+        TheRegistry().extents[name] = std::move(contributor);
+    else
+        TheRegistry().extents.erase(name);
+}
+
+bool DataSetExtents(const Cpp_Kliven4DataSet& dataSet, double& xmin, double& xmax, double& ymin,
+                    double& ymax) {
+    bool any = false;
+    double a, b, c, d;
+    for (const auto& line : dataSet.ProfileLines().Lines())
+        if (line->GetExtents(a, b, c, d)) Grow(any, xmin, xmax, ymin, ymax, a, b, c, d);
+    if (dataSet.SlopeGeometry().GetExtents(a, b, c, d)) Grow(any, xmin, xmax, ymin, ymax, a, b, c, d);
+    for (const auto& [name, contributor] : TheRegistry().extents)
+        if (contributor(dataSet, a, b, c, d)) Grow(any, xmin, xmax, ymin, ymax, a, b, c, d);
+    if (const Cpp_Crack* crack = DataSetCrack(dataSet))
+        if (crack->GetCrackPointExtents(a, b, c, d)) Grow(any, xmin, xmax, ymin, ymax, a, b, c, d);
+    return any;
+}
+
+double DataSetLengthTolerance(const Cpp_Kliven4DataSet& dataSet) {
+    double xmin, xmax, ymin, ymax;
+    if (!DataSetExtents(dataSet, xmin, xmax, ymin, ymax)) return 0.0;
+    return 1e-8 * std::hypot(xmax - xmin, ymax - ymin);
+}
+
+void RegisterSummaryCount(e_SummaryCount count,
+                          std::function<int(const Cpp_Kliven4DataSet&, int stage)> query) {
+    TheRegistry().counts.at(static_cast<size_t>(count)) = std::move(query);
+}
+
+std::vector<std::string> SummaryLines(const Cpp_Kliven4DataSet& dataSet) {
+    auto count = [&](e_SummaryCount kind, int stage) {
+        const auto& query = TheRegistry().counts[static_cast<size_t>(kind)];
+        return query ? query(dataSet, stage) : 0;
+    };
+    auto line = [](const char* text, int n) { return text + std::to_string(n); };
+    const bool multi = dataSet.IsMultiStage();
+    std::vector<std::string> lines;
+    lines.push_back(line("Number of lines in problem heading: ", dataSet.Heading().NumberOfLines()));
+    lines.push_back(line("Number of profile lines: ", dataSet.ProfileLines().Count()));
+    lines.push_back(line("Number of materials: ", dataSet.MaterialData().GetMaterialList().Count()));
+    struct StageLine {
+        e_SummaryCount kind;
+        const char* text;
+    };
+    const StageLine stageLines[] = {
+        {e_SummaryCount::PiezometricLines, "Number of piezometric lines"},
+        {e_SummaryCount::PressurePoints, "Number of pressure points for pore water pressure interpolation"},
+        {e_SummaryCount::RSubUPoints, "Number of pore pressure coefficient (r-sub-u) points for pore water pressure interpolation"},
+        {e_SummaryCount::StrengthPoints, "Number of undrained shear strength points for strength interpolation"},
+        {e_SummaryCount::CpPoints, "Number of c/p points for strength interpolation"},
+        {e_SummaryCount::DistributedLoadPoints, "Number of distributed load points"},
+        {e_SummaryCount::LineLoads, "Number of line loads"},
+    };
+    const std::string dashes = "- - - - - - - - - - - - - - - - - - - - -";
+    if (multi) lines.push_back(dashes + " Data for Stage 1 " + dashes);
+    for (const StageLine& s : stageLines)
+        lines.push_back(std::string(s.text) + (multi ? " - stage 1: " : ": ") + std::to_string(count(s.kind, 1)));
+    if (multi) lines.push_back(dashes + " Data for Stage 2 " + dashes);
+    for (const StageLine& s : stageLines) {
+        const int n = count(s.kind, 2);
+        if (multi || n > 0) lines.push_back(std::string(s.text) + " - stage 2: " + std::to_string(n));
+    }
+    if (multi) lines.push_back(dashes + " Data used for both stages " + dashes);
+    lines.push_back(line("Number of slope points: ", dataSet.SlopeGeometry().GetPointCount()));
+    lines.push_back(line("Number of reinforcement lines: ", count(e_SummaryCount::ReinforcementLines, 1)));
+    return lines;
+}

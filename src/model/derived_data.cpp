@@ -1,0 +1,121 @@
+#include "model/derived_data.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+struct Vertex {
+    double x, y;
+};
+
+std::vector<Vertex> VerticesOf(const Cpp_Line& line) {
+    std::vector<Vertex> v;
+    for (const Cpp_PointXY* p = line.FirstPoint(); p; p = p->Next()) v.push_back({p->X(), p->Y()});
+    return v;
+}
+
+// The first segment whose end x differ and whose x range holds x; -1 when none.
+int SegmentHolding(const std::vector<Vertex>& v, double x) {
+    for (size_t k = 0; k + 1 < v.size(); ++k) {
+        const Vertex& a = v[k];
+        const Vertex& b = v[k + 1];
+        if (a.x != b.x && std::min(a.x, b.x) <= x && x <= std::max(a.x, b.x)) return static_cast<int>(k);
+    }
+    return -1;
+}
+
+double At(const std::vector<Vertex>& v, int k, double x) {
+    const Vertex& a = v[k];
+    const Vertex& b = v[k + 1];
+    return a.y + (b.y - a.y) / (b.x - a.x) * (x - a.x);
+}
+
+}  // namespace
+
+bool ComputeWaterLoadPoints(const Cpp_Line& slope, const Cpp_Line& piezometric, double gamma,
+                            std::vector<s_WaterLoadPoint>& out) {
+    out.clear();
+    if (!slope.HasPoints() || !piezometric.HasPoints()) return false;
+    const std::vector<Vertex> s = VerticesOf(slope);
+    const std::vector<Vertex> w = VerticesOf(piezometric);
+    double ymin = s[0].y, ymax = s[0].y;
+    for (const Vertex& v : s) {
+        ymin = std::min(ymin, v.y);
+        ymax = std::max(ymax, v.y);
+    }
+    const double tol = 1e-8 * std::hypot(ymax - ymin, s.back().x - s.front().x);
+
+    std::vector<double> xs;
+    for (const Vertex& v : s) xs.push_back(v.x);
+    for (const Vertex& v : w) xs.push_back(v.x);
+    std::vector<s_tagTypePointXY> crossings;
+    piezometric.IntersectionsWithLine(slope, crossings, tol);
+    for (const auto& c : crossings) xs.push_back(c.x);
+    std::sort(xs.begin(), xs.end());
+    xs.erase(std::unique(xs.begin(), xs.end()), xs.end());
+    const size_t k = xs.size();
+
+    std::vector<char> vertical(k, 0);
+    for (size_t j = 0; j < k; ++j)
+        for (size_t q = 0; q + 1 < s.size(); ++q)
+            if (s[q].x == xs[j] && s[q + 1].x == xs[j]) vertical[j] = 1;
+
+    std::vector<s_WaterLoadPoint> l;
+    double prevS = 0.0, prevW = 0.0;
+    for (size_t j = 1; j < k; ++j) {
+        const double t = (xs[j - 1] + xs[j]) * 0.5;
+        const int ss = SegmentHolding(s, t);
+        if (ss < 0) continue;
+        const double sL = At(s, ss, xs[j - 1]);
+        const double sR = At(s, ss, xs[j]);
+        const int ws = SegmentHolding(w, t);
+        if (ws >= 0) {
+            const double wL = At(w, ws, xs[j - 1]);
+            const double wR = At(w, ws, xs[j]);
+            if (l.empty())
+                l.push_back({xs[j - 1], sL, wL - sL > tol ? gamma * (wL - sL) : 0.0});
+            else if (std::fabs(sL - prevS) > tol || std::fabs(wL - prevW) > tol)
+                l.push_back({xs[j - 1], sL, sL < wL ? gamma * (wL - sL) : 0.0});
+            l.push_back({xs[j], sR, wR - sR > tol ? gamma * (wR - sR) : 0.0});
+            prevW = wR;
+            prevS = sR;
+        }
+        if (vertical[j]) {
+            const int hs = SegmentHolding(w, xs[j]);
+            if (hs < 0) continue;
+            const double h = At(w, hs, xs[j]);
+            double lo = 0.0, hi = 0.0;
+            bool first = true;
+            for (const Vertex& v : s)
+                if (v.x == xs[j]) {
+                    lo = first ? v.y : std::min(lo, v.y);
+                    hi = first ? v.y : std::max(hi, v.y);
+                    first = false;
+                }
+            if (lo + tol < h && h < hi - tol) {
+                l.push_back({xs[j], h, 0.0});
+                prevS = prevW = h;
+            }
+        }
+    }
+    auto wet = [](const s_WaterLoadPoint& p) { return p.pressure != 0.0; };
+    const auto firstWet = std::find_if(l.begin(), l.end(), wet);
+    if (firstWet == l.end()) return true;
+    const size_t first = static_cast<size_t>(firstWet - l.begin());
+    size_t last = l.size() - 1;
+    while (!wet(l[last])) --last;
+    size_t start = first;
+    if (first > 0 && !(l[first - 1].x == l[first].x && std::fabs(l[first - 1].y - l[first].y) <= tol))
+        start = first - 1;
+    size_t end = last;
+    if (last + 1 < l.size() && !(l[last + 1].x == l[last].x && std::fabs(l[last + 1].y - l[last].y) <= tol))
+        end = last + 1;
+    if (end - start > 1)
+        for (size_t i = start + 1; i < end; ++i)
+            if (l[i].pressure <= 0.0 && l[i - 1].pressure <= 0.0 && l[i + 1].pressure <= 0.0)
+                l[i].pressure = -99.0;
+    for (size_t i = start; i <= end; ++i)
+        if (l[i].pressure != -99.0) out.push_back(l[i]);
+    return true;
+}

@@ -1,0 +1,21 @@
+#pragma once
+// Data derived from other data of a data set: the distributed loads of surface water standing on
+// the slope, computed from a piezometric line.
+
+#include "graphics/line.h"
+
+#include <vector>
+
+// One distributed-load point: its place on the slope and the normal pressure there.
+struct s_WaterLoadPoint {
+    double x = 0.0;
+    double y = 0.0;
+    double pressure = 0.0;
+};
+
+// The load points of the water above the slope line: the stretch of the surface under water, with
+// one zero-pressure point at each dry end, a point at every change of the surface or water line,
+// and points where the water level meets a vertical face of the slope. unitWeight is the fluid's.
+// False when either line has no points; true with no points when nothing is under water.
+bool ComputeWaterLoadPoints(const Cpp_Line& slope, const Cpp_Line& piezometric, double unitWeight,
+                            std::vector<s_WaterLoadPoint>& points);

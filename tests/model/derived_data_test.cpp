@@ -1,0 +1,49 @@
+#include "model/derived_data.h"
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <tuple>
+#include <vector>
+
+namespace {
+
+using Loads = std::vector<std::tuple<double, double, double>>;
+
+Cpp_Line LineOf(std::initializer_list<std::pair<double, double>> points) {
+    Cpp_Line line;
+    for (auto [x, y] : points) line.AddPoint(x, y);
+    return line;
+}
+
+Loads LoadsOf(const Cpp_Line& slope, const Cpp_Line& water, double gamma) {
+    std::vector<s_WaterLoadPoint> points;
+    EXPECT_TRUE(ComputeWaterLoadPoints(slope, water, gamma, points));
+    Loads out;
+    for (const auto& p : points) out.emplace_back(p.x, p.y, p.pressure);
+    return out;
+}
+
+TEST(WaterLoads, ValleyUnderAHorizontalWaterLine) {
+    EXPECT_EQ(LoadsOf(LineOf({{0, 10}, {10, 0}, {20, 10}}), LineOf({{0, 5}, {20, 5}}), 10.0),
+              (Loads{{5, 5, 0}, {10, 0, 50}, {15, 5, 0}}));
+}
+
+TEST(WaterLoads, WaterAgainstAVerticalFaceGetsAPointOnTheFace) {
+    EXPECT_EQ(LoadsOf(LineOf({{0, 0}, {10, 0}, {10, 10}, {20, 10}}), LineOf({{0, 5}, {20, 5}}), 10.0),
+              (Loads{{0, 0, 50}, {10, 0, 50}, {10, 5, 0}}));
+}
+
+TEST(WaterLoads, DryInnerPointsAreDroppedAndAWaterLineBelowGivesNothing) {
+    // Two ponds with three dry surface points between them: the middle one goes.
+    const Cpp_Line slope = LineOf({{0, 0}, {10, 0}, {20, 10}, {30, 10}, {40, 10}, {50, 0}, {60, 0}});
+    const Loads loads = LoadsOf(slope, LineOf({{0, 2}, {60, 2}}), 1.0);
+    for (const auto& [x, y, p] : loads) EXPECT_NE(x, 30.0);
+    EXPECT_EQ(std::get<0>(loads.front()), 0.0);
+    EXPECT_EQ(std::get<0>(loads.back()), 60.0);
+    EXPECT_TRUE(LoadsOf(slope, LineOf({{0, -5}, {60, -5}}), 1.0).empty());
+    std::vector<s_WaterLoadPoint> points;
+    EXPECT_FALSE(ComputeWaterLoadPoints(Cpp_Line(), slope, 1.0, points));
+}
+
+}  // namespace
