@@ -1,0 +1,124 @@
+// The document's file names, the save that fails, the read that fails, and the exception table
+// of the entry points.
+
+#include "app/document.h"
+#include "app/exception_report.h"
+#include "app/launcher.h"
+#include "app/edit_modes.h"
+#include "core/file_io.h"
+#include "core/text_exception.h"
+#include "model/data_set.h"
+#include "porepressure/triangle.h"
+#include "support/fake_services.h"
+#include "support/test_support.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+TEST(DocumentNames, ComputationInputAndDocumentFileNames) {
+    const std::string ext = app::kDocumentExtension;
+    struct Case {
+        const char* path;
+        const char* input;
+        const char* document;
+    } cases[] = {
+        {"/a/slope.preinput-kliven", "/a/slope.input-kliven", "/a/slope.preinput-kliven"},
+        {"/a/slope.dat", "/a/slope.dat.input-kliven", "/a/slope.dat.preinput-kliven"},
+        {"/a/slope", "/a/slope.input-kliven", "/a/slope.preinput-kliven"},
+        {"/a/x.input-kliven", "/a/x.input-kliven.input-kliven", "/a/x.input-kliven.preinput-kliven"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(app::ComputationInputNameFor(c.path, ext), fs::path(c.input)) << c.path;
+        EXPECT_EQ(app::DocumentFileNameFor(c.path, ext), fs::path(c.document)) << c.path;
+    }
+}
+
+// A save that fails is reported, keeps the modified flag and leaves the old file.
+TEST(Document, AFailedSaveKeepsTheFlagAndTheOldFile) {
+    testsupport::FakeServices fakes;
+    testsupport::TempDir dir;
+    const fs::path target = dir.Path() / "slope.preinput-kliven";
+    testsupport::WriteFile(target, "old\n");
+    ::chmod(dir.Path().c_str(), 0500);
+    app::CDravonetDoc doc;
+    doc.OnNewDocument();
+    doc.SetModifiedFlag(true);
+    const bool saved = doc.OnSaveDocument(target);
+    ::chmod(dir.Path().c_str(), 0700);
+    if (::geteuid() == 0) GTEST_SKIP() << "root writes anywhere";
+    EXPECT_FALSE(saved);
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_TRUE(doc.PathName().empty());
+    EXPECT_EQ(testsupport::ReadFile(target), "old\n");
+    EXPECT_EQ(fakes.messageBoxes.requests.size(), 1u);
+    Cpp_FileIO::ResetForTests();
+}
+
+// After a failed read the partial data stay but the document is untitled, so Save asks for a
+// name and never overwrites the original.
+TEST(Document, AFailedReadLeavesTheDocumentUntitled) {
+    testsupport::FakeServices fakes;
+    testsupport::TempDir dir;
+    const fs::path file = dir.Path() / "bad.preinput-kliven";
+    testsupport::WriteFile(file, "HEAding follows -\nPartial\n\nXYZ what\nNO compute\n");
+    app::CDravonetDoc doc;
+    doc.OnNewDocument();
+    EXPECT_FALSE(doc.OnOpenDocument(file));
+    EXPECT_TRUE(doc.PathName().empty());
+    EXPECT_EQ(doc.Title(), "Dravon");
+    EXPECT_FALSE(doc.IsModified());
+    // A file that cannot be opened is reported with its name and changes nothing.
+    fakes.messageBoxes.requests.clear();
+    EXPECT_FALSE(doc.OnOpenDocument(dir.Path() / "missing.preinput-kliven"));
+    ASSERT_FALSE(fakes.messageBoxes.requests.empty());
+    EXPECT_NE(fakes.messageBoxes.requests.back().text.find("missing.preinput-kliven"),
+              std::string::npos);
+    Cpp_FileIO::ResetForTests();
+}
+
+TEST(ExceptionReport, TableRowsWriteTheirLineAndTextsShowABox) {
+    testsupport::FakeServices fakes;
+    testsupport::TempDir dir;
+    Cpp_FileIO::SetInputFileName(dir.Path() / "x.preinput-kliven");
+    ASSERT_TRUE(Cpp_FileIO::OpenOutputFile("preoutput-kliven"));
+    auto report = [](auto thrown) {
+        try {
+            throw thrown;
+        } catch (...) {
+            return app::ReportEntryPointException("test");
+        }
+    };
+    EXPECT_EQ(report(Cpp_Triangle::Exc_AdjacentTriangleMissing()),
+              "EXCEPTION: Adjacemt triangle missing.");
+    EXPECT_TRUE(fakes.messageBoxes.requests.empty());
+    EXPECT_EQ(report(Cpp_Kliven4DataSet::Exc_IllegalStage()),
+              "Illegal stage for Cpp_Kliven4DataSet.");
+    EXPECT_EQ(report(Cpp_TextException("EXCEPTION: Cpp_Line::DrawLine")),
+              "EXCEPTION: EXCEPTION: Cpp_Line::DrawLine");
+    ASSERT_EQ(fakes.messageBoxes.requests.size(), 1u);
+    EXPECT_EQ(fakes.messageBoxes.requests[0].caption, "KLIVEN Exception");
+    struct Exc_NotInTheTable {};
+    EXPECT_EQ(report(Exc_NotInTheTable()), "Unexpected error in test.");
+    Cpp_FileIO::CloseOutputFile();
+    EXPECT_EQ(testsupport::ReadFile(dir.Path() / "x.preoutput-kliven"),
+              "EXCEPTION: Adjacemt triangle missing.\n"
+              "Illegal stage for Cpp_Kliven4DataSet.\n"
+              "EXCEPTION: EXCEPTION: Cpp_Line::DrawLine\n"
+              "This should never occur - notify Kordel\n"
+              "Unexpected error in test.\n");
+    Cpp_FileIO::ResetForTests();
+}
+
+TEST(EditModes, CommandsModesAndBars) {
+    EXPECT_EQ(app::EditModeForCommand(32833), app::EditModeSelect);
+    EXPECT_EQ(app::EditModeForCommand(32982), app::EditModeCrackWater);
+    EXPECT_EQ(app::EditModeForCommand(32990), app::EditModeNone);  // nails: never a mode
+    EXPECT_EQ(app::ToolBarForMode(app::EditModeRSubUPoints), app::BarInterpolation);
+    EXPECT_EQ(app::ToolBarForMode(app::EditModeMaterials), app::BarNone);
+}
+
+}  // namespace
