@@ -217,3 +217,38 @@ TEST_F(AnalysisBlockTest, EchoOfDefaultsAndGivenValues) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(AnalysisBlockTest, EchoTablesOfGridRadiiAndShiftData) {
+    A grid;
+    ASSERT_TRUE(Read(grid, "Circle Search 2\n 3 4\n 0 0 10 0\n 10 10 0 10\n 5 0.00025\n"
+                           " P\n 1 2\n R\n 7.5\n T\n 4\n\n\n"))
+        << listing_;
+    for (const char* line : {
+             "Search will be conducted using a fixed grid.\n",
+             "Number of Points Across Grid: 3\nNumber of Points Up Grid: 4\n",
+             "Grid Corner\n   Number           X              Y\n\n",
+             "     2        10.000000       0.000000\n",
+             "radius for finding a critical radius/radii: 5\n",
+             "Minimum radius increment for terminating subdivision of radii: 0.0003\n",
+             "     Point circles pass through - X: 1.000000     Y: 2.000000\n",
+             "     Radius of circles: 7.500\n",
+             "     Tangent Line  - Y: 4.000000\n",
+             "Radii for each grid point will be sorted in the order of increasing radius.\n"})
+        EXPECT_TRUE(Listed(line)) << line << listing_;
+
+    A search;
+    ASSERT_TRUE(Read(search, "N S\n 0 10\n 5 6 -30\n\n 2 0.2\n\n")) << listing_;
+    for (const char* line : {
+             "Coordinates of points on shear surface which are to be shifted\n\n"
+             "Point         X              Y      Shift Angle\n\n",
+             "   2       5.000000       6.000000    -30.00              - moveable\n",
+             "Initial distance for shifting points on noncircular slip surface = 2.000\n",
+             "Final distance for shifting points on noncircular slip surface   = 0.200\n",
+             "Maximum steepness permitted for toe of noncircular slip surface  = 50.00\n",
+             "Maximum number of passes for noncircular search: 50\n"})
+        EXPECT_TRUE(Listed(line)) << line << listing_;
+}
+
+}  // namespace
