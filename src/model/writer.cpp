@@ -246,5 +246,7 @@ bool WriteComputationInputFile(WindowHandle parent, std::filesystem::path& path,
         if (!Cpp_FileIO::GetKlivenInputFileName(path, chosen)) return false;
         path = chosen;
     }
-    return WriteInputFileTo(dataSet, false, path);
+    if (!WriteInputFileTo(dataSet, false, path)) return false;
+    Cpp_FileIO::SetComputationInputFileName(path);
+    return true;
 }

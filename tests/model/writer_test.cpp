@@ -217,6 +217,7 @@ protected:
     void TearDown() override {
         std::filesystem::current_path(previous);
         Cpp_DataErrorOutput::ResetForTests();
+        Cpp_FileIO::ResetForTests();
         Writer::TearDown();
     }
     testsupport::TempDir dir;
@@ -244,6 +245,7 @@ TEST_F(ComputationInput, ACheckedDataSetIsWrittenUnderTheChosenName) {
     fakes.fileDialogs.saveAnswers.push_back(chosen);
     ASSERT_TRUE(WriteComputationInputFile(nullptr, path, true));
     EXPECT_EQ(path, chosen);
+    EXPECT_EQ(Cpp_FileIO::GetComputationInputFileName(), chosen);
     EXPECT_EQ(fakes.fileDialogs.saveRequests.back().title, "Open file for KLIVEN  data");
     EXPECT_NE(testsupport::ReadFile(chosen).find("ENGlish units\nPRO 1\n"), std::string::npos);
     EXPECT_TRUE(fakes.messageBoxes.requests.empty());
