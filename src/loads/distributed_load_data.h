@@ -76,6 +76,15 @@ public:
     // The data check against the slope line (may be null or without points).
     bool Check(const Cpp_Line* slope, std::FILE* echoFile);
 
+    bool ShowPoints() const { return showPoints; }
+    void SetShowPoints(bool on) { showPoints = on; }
+    bool ShowLabels() const { return showLabels; }
+    void SetShowLabels(bool on) { showLabels = on; }
+    bool ShowNormalStress() const { return showNormalStress; }
+    void SetShowNormalStress(bool on) { showNormalStress = on; }
+    bool ShowShearStress() const { return showShearStress; }
+    void SetShowShearStress(bool on) { showShearStress = on; }
+
     bool showPoints = true;
     bool showLabels = false;
     bool showNormalStress = true;

@@ -73,6 +73,8 @@ public:
     bool WriteKLIVEN4InputDataFile(std::FILE* file) const;
     bool Check(std::FILE* echoFile) const;
 
+    bool GetDisplayFlag() const { return display; }
+    void SetDisplayFlag(bool on) { display = on; }
     bool display = true;
 
 private:

@@ -101,6 +101,7 @@ public:
     // Deletes a line with that number if there is one, then appends a new line.
     Cpp_ReinforcementLine* AddNewLine(int number, const char* description, double angleDegrees,
                                       int option);
+    // A default line taking the smallest number no line uses, so entry never repeats a number.
     Cpp_ReinforcementLine* AddEmptyLine();
     bool DeleteLineByNumber(int number) { return RemoveLineByNumber(number); }
     bool DeleteLine(const Cpp_Line* line) { return RemoveLine(line); }
@@ -109,6 +110,10 @@ public:
     int HighestNumber() const;
     double GetMaxForce() const;
     int TotalPoints() const;
+    // The box of every point of every line; false (and zeros) without points.
+    bool GetExtents(double& xmin, double& xmax, double& ymin, double& ymax) const;
+    // The lowest point elevation; false without points.
+    bool GetLowestY(double& y) const;
 
     // Moves generated lines in. With renumber set, each line takes the next number after the
     // highest one of the list, so no existing line is replaced.
@@ -124,6 +129,14 @@ public:
                             std::FILE* echoFile) const;
 
     // Display flags of the list, and the program-wide defaults new lists take.
+    bool GetDisplayLines() const { return displayLines; }
+    void SetDisplayLines(bool on) { displayLines = on; }
+    bool GetDisplayPoints() const { return displayPoints; }
+    void SetDisplayPoints(bool on) { displayPoints = on; }
+    bool GetDisplayLongitudinalForce() const { return displayLongitudinalForce; }
+    void SetDisplayLongitudinalForce(bool on) { displayLongitudinalForce = on; }
+    bool GetDisplayTransverseForce() const { return displayTransverseForce; }
+    void SetDisplayTransverseForce(bool on) { displayTransverseForce = on; }
     bool displayLines = true;
     bool displayPoints = true;
     bool displayLongitudinalForce = true;

@@ -77,7 +77,35 @@ Cpp_ReinforcementLine* Cpp_ReinforcementLineList::AddNewLine(int number, const c
 }
 
 Cpp_ReinforcementLine* Cpp_ReinforcementLineList::AddEmptyLine() {
-    return static_cast<Cpp_ReinforcementLine*>(NewLine());
+    const int number = FirstUnusedNumber();
+    auto* line = static_cast<Cpp_ReinforcementLine*>(NewLine());
+    line->SetNumber(number);
+    return line;
+}
+
+bool Cpp_ReinforcementLineList::GetExtents(double& xmin, double& xmax, double& ymin,
+                                           double& ymax) const {
+    bool any = false;
+    for (const auto& line : Lines()) {
+        double a, b, c, d;
+        if (!line->GetExtents(a, b, c, d)) continue;
+        if (!any) {
+            xmin = a, xmax = b, ymin = c, ymax = d;
+            any = true;
+        } else {
+            xmin = std::min(xmin, a), xmax = std::max(xmax, b);
+            ymin = std::min(ymin, c), ymax = std::max(ymax, d);
+        }
+    }
+    if (!any) xmin = xmax = ymin = ymax = 0.0;
+    return any;
+}
+
+bool Cpp_ReinforcementLineList::GetLowestY(double& y) const {
+    double xmin, xmax, ymin, ymax;
+    if (!GetExtents(xmin, xmax, ymin, ymax)) return false;
+    y = ymin;
+    return true;
 }
 
 int Cpp_ReinforcementLineList::HighestNumber() const {

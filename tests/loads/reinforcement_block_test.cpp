@@ -179,4 +179,45 @@ TEST_F(ReinforcementBlock, GeneratedLinesTakeNumbersAfterTheHighest) {
     EXPECT_EQ(list.FindLine(9)->Description(), "Nail number 2");
 }
 
+// Regression: a line begun by entry takes a free number, never one already in use.
+TEST_F(ReinforcementBlock, EntryTakesTheSmallestFreeNumberAndExtentsCoverEveryLine) {
+    list.AddNewLine(1, nullptr, 0, 1)->AddPoint(0, -3, 1, 0);
+    list.AddNewLine(3, nullptr, 0, 1)->AddPoint(10, 4, 1, 0);
+    EXPECT_EQ(list.AddEmptyLine()->GetNumber(), 2);
+    EXPECT_EQ(list.AddEmptyLine()->GetNumber(), 4);
+    double xmin, xmax, ymin, ymax, low;
+    ASSERT_TRUE(list.GetExtents(xmin, xmax, ymin, ymax));
+    EXPECT_EQ(xmax, 10);
+    EXPECT_EQ(ymin, -3);
+    ASSERT_TRUE(list.GetLowestY(low));
+    EXPECT_EQ(low, -3);
+}
+
+TEST_F(ReinforcementBlock, EchoCountsLinesEnteredAndRetained) {
+    ASSERT_TRUE(Read("1\n0 0 1 1 5 0 1 1\n\n\n"));
+    std::FILE* listing = std::tmpfile();
+    TextInput in("2 10 2 Geogrid\n0 1 100.5 0\n\n\n");
+    ASSERT_TRUE(list.ReadInput(in.File(), listing, true));
+    std::rewind(listing);
+    std::string text(4096, '\0');
+    text.resize(std::fread(text.data(), 1, text.size(), listing));
+    std::fclose(listing);
+    EXPECT_NE(text.find("TABLE NO. 15"), std::string::npos) << text;
+    EXPECT_NE(text.find("_________________ Reinforcement Line: 2 _________________\n"
+                        "Description: Geogrid\n"
+                        "Maximum rotation angle: 10.00 degrees\n"
+                        "Option 2 - Reinforcement forces are applied to base\n"
+                        "           of slice (slip surface) only.\n"
+                        "                               Longitudinal   Transverse\n"
+                        "Point      X            Y          Force         Force\n"
+                        "  1     0.000000     1.000000           100             0\n"),
+              std::string::npos)
+        << text;
+    EXPECT_NE(text.find("\nData entered for 1 new reinforcement lines\n"
+                        "Data retained for 1 old reinforcement lines - See earlier input "
+                        "tables.\n"),
+              std::string::npos)
+        << text;
+}
+
 }  // namespace
