@@ -101,9 +101,11 @@ void SplitNumberLine(std::string_view line, std::vector<double>& values, int max
         while (pos < n && IsWordSeparator(line[pos])) ++pos;
         if (pos >= n) break;
         double v = 0.0;
-        if (ParseDecimalPrefix(line.substr(pos), v) == 0) break;
+        const size_t used = ParseDecimalPrefix(line.substr(pos), v);
+        if (used == 0) break;
         values.push_back(v);
-        // The whole word is skipped, with the separator that ends it.
+        // The whole word is skipped (12abc counts as 12), with the separator that ends it.
+        pos += used;
         while (pos < n && !IsWordSeparator(line[pos])) ++pos;
         if (pos < n) ++pos;
         afterLast = pos;
@@ -121,13 +123,21 @@ bool ReadNumbersFromLine(std::FILE* file, std::vector<double>& values, int maxVa
                          bool& endOfFile) {
     values.clear();
     rest.clear();
-    if (!ReadNextLine(file, lineText)) {
+    // The next line that is not a comment line, without its line end, tabs as blanks.
+    bool found = false;
+    while (ReadRawLine(file, lineText)) {
+        if (IsCommentLine(lineText)) continue;
+        found = true;
+        break;
+    }
+    if (!found) {
         endOfFile = true;
         lineText.clear();
         return false;
     }
     endOfFile = false;
-    lineText.pop_back();  // the "\n" that ReadNextLine always adds
+    for (char& c : lineText)
+        if (c == '\t') c = ' ';
     if (IsBlankLine(lineText)) {
         blankLine = true;
         return true;
