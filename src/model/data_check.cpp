@@ -7,7 +7,15 @@
 #include "model/data_set.h"
 #include "model/slope_messages.h"
 #include "model/writer.h"
+#include "loads/distributed_load_data.h"
+#include "loads/line_load.h"
+#include "loads/load_checks.h"
+#include "loads/loads_data.h"
+#include "loads/reinforcement_line.h"
+#include "porepressure/interpolation_data.h"
+#include "porepressure/piezometric_line.h"
 #include "profile/material_properties.h"
+#include "analysis/analysis_computation_data.h"
 
 #include <array>
 #include <cmath>
@@ -95,17 +103,47 @@ bool CheckMaterials(s_DataCheckContext& c) {
 
 bool CheckSlopeGeometry(s_DataCheckContext& c) { return c.dataSet.SlopeGeometry().CheckData(c.listing); }
 
+bool CheckPiezometricLines(s_DataCheckContext& c) {
+    bool ok = c.dataSet.PiezometricLines(1)->Check(c.listing);
+    if (c.multiStage && !c.dataSet.PiezometricLines(2)->Check(c.listing)) ok = false;
+    return ok;
+}
+
+bool CheckInterpolationData(s_DataCheckContext& c) {
+    bool ok = c.dataSet.InterpolationData(1)->Check(1, c.listing);
+    if (c.multiStage && !c.dataSet.InterpolationData(2)->Check(2, c.listing)) ok = false;
+    return ok;
+}
+
+// Distributed loads, line loads and reinforcement run under their own banners.
+bool CheckLoads(s_DataCheckContext& c) {
+    return CheckLoadsAndReinforcement(c.dataSet.Loads(), &c.dataSet.SlopeGeometry().GetSlopeLine(),
+                                      c.tolerance, c.multiStage, c.listing);
+}
+
+bool CheckAnalysis(s_DataCheckContext& c) {
+    return c.dataSet.AnalysisComputationData()->Check(c.dataSet.SlopeGeometry(), c.tolerance, c.listing);
+}
+
 const Cpp_BlockCheck& BuiltIn(e_CheckBlock block) {
     static const Cpp_BlockCheck profile = CheckProfileLines;
     static const Cpp_BlockCheck slopePresent = CheckSlopePresent;
     static const Cpp_BlockCheck materials = CheckMaterials;
     static const Cpp_BlockCheck slopeGeometry = CheckSlopeGeometry;
+    static const Cpp_BlockCheck piezometric = CheckPiezometricLines;
+    static const Cpp_BlockCheck interpolation = CheckInterpolationData;
+    static const Cpp_BlockCheck loads = CheckLoads;
+    static const Cpp_BlockCheck analysis = CheckAnalysis;
     static const Cpp_BlockCheck none;
     switch (block) {
     case e_CheckBlock::ProfileLines: return profile;
     case e_CheckBlock::SlopePresent: return slopePresent;
     case e_CheckBlock::Materials: return materials;
     case e_CheckBlock::SlopeGeometry: return slopeGeometry;
+    case e_CheckBlock::PiezometricLines: return piezometric;
+    case e_CheckBlock::InterpolationData: return interpolation;
+    case e_CheckBlock::DistributedLoads: return loads;
+    case e_CheckBlock::Analysis: return analysis;
     default: return none;
     }
 }
@@ -192,6 +230,11 @@ bool DataSetExtents(const Cpp_Kliven4DataSet& dataSet, double& xmin, double& xma
     double a, b, c, d;
     for (const auto& line : dataSet.ProfileLines().Lines())
         if (line->GetExtents(a, b, c, d)) Grow(any, xmin, xmax, ymin, ymax, a, b, c, d);
+    for (int stage : {1, 2}) {
+        for (const auto& line : dataSet.PiezometricLines(stage)->Lines())
+            if (line->GetExtents(a, b, c, d)) Grow(any, xmin, xmax, ymin, ymax, a, b, c, d);
+        if (dataSet.InterpolationData(stage)->GetExtents(a, b, c, d)) Grow(any, xmin, xmax, ymin, ymax, a, b, c, d);
+    }
     if (dataSet.SlopeGeometry().GetExtents(a, b, c, d)) Grow(any, xmin, xmax, ymin, ymax, a, b, c, d);
     for (const auto& [name, contributor] : TheRegistry().extents)
         if (contributor(dataSet, a, b, c, d)) Grow(any, xmin, xmax, ymin, ymax, a, b, c, d);
@@ -214,7 +257,19 @@ void RegisterSummaryCount(e_SummaryCount count,
 std::vector<std::string> SummaryLines(const Cpp_Kliven4DataSet& dataSet) {
     auto count = [&](e_SummaryCount kind, int stage) {
         const auto& query = TheRegistry().counts[static_cast<size_t>(kind)];
-        return query ? query(dataSet, stage) : 0;
+        if (query) return query(dataSet, stage);
+        auto& ds = const_cast<Cpp_Kliven4DataSet&>(dataSet);
+        switch (kind) {
+        case e_SummaryCount::PiezometricLines: return dataSet.PiezometricLines(stage)->Count();
+        case e_SummaryCount::PressurePoints: return dataSet.InterpolationData(stage)->CountPoints(1);
+        case e_SummaryCount::RSubUPoints: return dataSet.InterpolationData(stage)->CountPoints(2);
+        case e_SummaryCount::StrengthPoints: return dataSet.InterpolationData(stage)->CountPoints(3);
+        case e_SummaryCount::CpPoints: return dataSet.InterpolationData(stage)->CountPoints(5);
+        case e_SummaryCount::DistributedLoadPoints: return ds.DistributedLoads(stage)->Count();
+        case e_SummaryCount::LineLoads: return ds.LineLoads(stage)->Count();
+        case e_SummaryCount::ReinforcementLines: return ds.ReinforcementLines()->Count();
+        default: return 0;
+        }
     };
     auto line = [](const char* text, int n) { return text + std::to_string(n); };
     const bool multi = dataSet.IsMultiStage();

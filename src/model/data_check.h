@@ -10,7 +10,8 @@
 //         if (c.multiStage) ok = LineLoads(c.dataSet, 2).Check(2, c.listing) && ok;
 //         return ok;
 //     });
-// Profile lines, the slope, the materials and the slope geometry are checked here directly.
+// Without a registered check, each block runs the check of its owner (profile lines, slope,
+// materials, piezometric lines, interpolation data, loads and reinforcement, analysis data).
 
 #include <cstdio>
 #include <functional>
