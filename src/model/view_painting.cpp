@@ -7,6 +7,7 @@
 #include "graphics/palette.h"
 #include "graphics/print_header_footer.h"
 #include "model/data_set.h"
+#include "profile/profile_layers.h"
 
 #include <algorithm>
 #include <vector>
@@ -27,6 +28,7 @@ void RegisterViewPreparation(ViewPreparation preparation) {
 }
 
 void InitializeViewDrawing() {
+    RegisterProfileDrawingLayers();
     Cpp_WindowsPalette::Create();
     Cpp_GraphicInit::InitializeLineStyles();
     Cpp_PrintHeaderFooter::InitializeDefaults();
