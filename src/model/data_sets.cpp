@@ -5,6 +5,7 @@
 #include <new>
 
 #include "core/output_table.h"
+#include "model/data_check.h"
 
 namespace {
 
@@ -111,4 +112,46 @@ bool Cpp_Kliven4Data::CheckCircleDataForRadius(WindowHandle parent) {
                         "There is currently no analysis/computation data.  Enter data for circular "
                         "slip surfaces (using the Circle Tool) before entering radius data.");
     return false;
+}
+
+bool Cpp_Kliven4Data::ExtentsOfAllDataSets(double& xmin, double& xmax, double& ymin,
+                                           double& ymax) {
+    bool any = false;
+    for (auto& set : List().sets) {
+        double a = 0, b = 0, c = 0, d = 0;
+        if (!DataSetExtents(*set, a, b, c, d)) continue;
+        if (!any) {
+            xmin = a, xmax = b, ymin = c, ymax = d;
+            any = true;
+        } else {
+            xmin = std::min(xmin, a), xmax = std::max(xmax, b);
+            ymin = std::min(ymin, c), ymax = std::max(ymax, d);
+        }
+    }
+    return any;
+}
+
+double Cpp_Kliven4Data::MaximumDistributedLoad() {
+    double largest = 0.0;
+    for (auto& set : List().sets) {
+        largest = std::max(largest, set->DistributedLoads(1)->GetMaxValue());
+        if (set->IsMultiStage()) largest = std::max(largest, set->DistributedLoads(2)->GetMaxValue());
+    }
+    return largest;
+}
+
+double Cpp_Kliven4Data::MaximumLineLoad() {
+    double largest = 0.0;
+    for (auto& set : List().sets) {
+        largest = std::max(largest, set->LineLoads(1)->GetMaxForce());
+        if (set->IsMultiStage()) largest = std::max(largest, set->LineLoads(2)->GetMaxForce());
+    }
+    return largest;
+}
+
+double Cpp_Kliven4Data::MaximumReinforcementForce() {
+    double largest = 0.0;
+    for (auto& set : List().sets)
+        largest = std::max(largest, set->ReinforcementLines()->GetMaxForce());
+    return largest;
 }

@@ -29,6 +29,13 @@ public:
     static void DeleteDataSetChain(Cpp_Kliven4DataSet* dataSet);
     static void DeleteAllDataSets();
 
+    // Union of the extents of every data set; false when no set has extents.
+    static bool ExtentsOfAllDataSets(double& xmin, double& xmax, double& ymin, double& ymax);
+    // Display-scale maxima over every data set (stage 2 only for multi-stage sets); 0 when none.
+    static double MaximumDistributedLoad();
+    static double MaximumLineLoad();
+    static double MaximumReinforcementForce();
+
     // Guard of the radius tool: true when the current data set's analysis data are for circles;
     // otherwise a "Notice" box says what to enter first, and the result is false.
     static bool CheckCircleDataForRadius(WindowHandle parent);

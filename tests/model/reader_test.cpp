@@ -157,6 +157,18 @@ TEST(DataSets, RadiusToolNeedsCircularAnalysisData) {
     EXPECT_EQ(fakes.messageBoxes.requests[0].text.rfind("There is currently no analysis", 0), 0u);
 }
 
+TEST(DataSets, LineLoadMaximumIgnoresStage2OfASingleStageSet) {
+    Cpp_Kliven4Data::DeleteAllDataSets();
+    auto* ds = Cpp_Kliven4Data::NewDataSet(1, false);
+    ds->LineLoads(1)->AddByComponents(1, 0, 0, 0, 10);
+    ds->LineLoads(2)->AddByComponents(1, 0, 0, 0, 50);
+    EXPECT_DOUBLE_EQ(Cpp_Kliven4Data::MaximumLineLoad(), 10.0);
+    ds->AnalysisComputationData()->SetStages(true, false);
+    EXPECT_DOUBLE_EQ(Cpp_Kliven4Data::MaximumLineLoad(), 50.0);
+    EXPECT_THROW(ds->LineLoads(3), Cpp_Kliven4DataSet::Exc_IllegalStage);
+    Cpp_Kliven4Data::DeleteAllDataSets();
+}
+
 TEST(DataSets, ListAndCurrentDataSet) {
     Cpp_Kliven4Data::DeleteAllDataSets();
     auto* first = Cpp_Kliven4Data::CurrentDataSet();
