@@ -1,5 +1,13 @@
 #include "model/derived_data.h"
 
+#include "core/data_error_output.h"
+#include "core/output_settings.h"
+#include "loads/distributed_load_data.h"
+#include "loads/load_messages.h"
+#include "loads/reinforcement_line.h"
+#include "model/data_set.h"
+#include "porepressure/piezometric_line.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -117,5 +125,48 @@ bool ComputeWaterLoadPoints(const Cpp_Line& slope, const Cpp_Line& piezometric, 
                 l[i].pressure = -99.0;
     for (size_t i = start; i <= end; ++i)
         if (l[i].pressure != -99.0) out.push_back(l[i]);
+    return true;
+}
+
+bool GenerateWaterLoads(Cpp_Kliven4DataSet& dataSet, int stage, std::FILE* listing) {
+    Cpp_Errors errors(listing);
+    Cpp_DistributedLoadData* loads = dataSet.DistributedLoads(stage);
+    const int number = loads->PiezometricLineNumber();
+    loads->DeleteAllPoints();
+    const Cpp_PiezometricLine* line = dataSet.PiezometricLines(stage)->FindLine(number);
+    if (!line) return (Cpp_LoadErrors::Error5340(number, stage), false);
+    Cpp_SlopeGeometry& slope = dataSet.SlopeGeometry();
+    bool generated = false;
+    if (!slope.HasSlopeData()) {
+        slope.DeleteAll();
+        if (!slope.Generate(dataSet.ProfileLines(), false, listing))
+            return (Cpp_LoadErrors::Error5350(stage), false);
+        slope.SetEnteredFlag(false);
+        generated = true;
+    }
+    std::vector<s_WaterLoadPoint> points;
+    if (!ComputeWaterLoadPoints(slope.GetSlopeLine(), *line, line->UnitWeight(), points)) return false;
+    for (const s_WaterLoadPoint& p : points) loads->AddPoint(p.x, p.y, p.pressure, 0.0);
+    if (listing) {
+        loads->PrintData(number, listing);
+        if (generated) {
+            slope.PrintComputedHeader(listing, true);
+            slope.PrintPoints(listing, CurrentOutputSettings().coordinateDecimals);
+        }
+    }
+    return true;
+}
+
+bool RecomputeSlopeAndCrackGeometry(Cpp_Kliven4DataSet& dataSet) {
+    Cpp_SlopeGeometry& slope = dataSet.SlopeGeometry();
+    slope.DeleteAll();
+    return slope.Generate(dataSet.ProfileLines(), false, nullptr);  // the crack lines follow
+}
+
+bool RenumberAllLinePoints(Cpp_Kliven4DataSet& dataSet) {
+    dataSet.ProfileLines().NumberAllPoints();
+    for (int stage : {1, 2}) dataSet.PiezometricLines(stage)->NumberAllPoints();
+    dataSet.ReinforcementLines()->NumberAllPoints();
+    dataSet.SlopeGeometry().GetSlopeLine().NumberPoints();
     return true;
 }

@@ -4,7 +4,10 @@
 
 #include "graphics/line.h"
 
+#include <cstdio>
 #include <vector>
+
+class Cpp_Kliven4DataSet;
 
 // One distributed-load point: its place on the slope and the normal pressure there.
 struct s_WaterLoadPoint {
@@ -19,3 +22,16 @@ struct s_WaterLoadPoint {
 // False when either line has no points; true with no points when nothing is under water.
 bool ComputeWaterLoadPoints(const Cpp_Line& slope, const Cpp_Line& piezometric, double unitWeight,
                             std::vector<s_WaterLoadPoint>& points);
+
+// The distributed loads of a stage from the piezometric line its loads name: the stage's load
+// points are replaced; the slope is generated first when it has no points. With a listing the
+// loads (and a generated slope) are echoed. False after message 5340 or 5350.
+bool GenerateWaterLoads(Cpp_Kliven4DataSet& dataSet, int stage, std::FILE* listing);
+
+// "Recompute Slope and Crack Geometry": the slope (no longer entered) is generated again from the
+// profile lines and, when that succeeds, the crack lines follow. The generation's result.
+bool RecomputeSlopeAndCrackGeometry(Cpp_Kliven4DataSet& dataSet);
+
+// Numbers the points 1 to n of every profile line, piezometric line of both stages,
+// reinforcement line and of the slope line.
+bool RenumberAllLinePoints(Cpp_Kliven4DataSet& dataSet);

@@ -47,3 +47,36 @@ TEST(WaterLoads, DryInnerPointsAreDroppedAndAWaterLineBelowGivesNothing) {
 }
 
 }  // namespace
+
+#include "loads/distributed_load_data.h"
+#include "model/data_set.h"
+#include "porepressure/piezometric_line.h"
+
+namespace {
+
+TEST(WaterLoads, GeneratedForAStageFromItsPiezometricLine) {
+    Cpp_Kliven4DataSet ds(1);
+    Cpp_ProfileLine* ground = ds.ProfileLines().CreateLine(1, 1, "");
+    for (auto [x, y] : {std::pair{0.0, 10.0}, {10.0, 0.0}, {20.0, 10.0}}) ground->AddPoint(x, y);
+    Cpp_PiezometricLine* water = ds.PiezometricLines(1)->CreateLine(2, 10.0, "");
+    water->AddPoint(0, 5);
+    water->AddPoint(20, 5);
+    ds.DistributedLoads(1)->SetPiezometricLine(2);
+    ASSERT_TRUE(GenerateWaterLoads(ds, 1, nullptr));
+    EXPECT_EQ(ds.SlopeGeometry().GetPointCount(), 3);  // generated on the way
+    EXPECT_FALSE(ds.SlopeGeometry().IsEntered());
+    EXPECT_EQ(ds.DistributedLoads(1)->Count(), 3);
+
+    ds.DistributedLoads(1)->SetPiezometricLine(9);
+    EXPECT_FALSE(GenerateWaterLoads(ds, 1, nullptr));  // message 5340
+    EXPECT_EQ(ds.DistributedLoads(1)->Count(), 0);
+
+    ds.SlopeGeometry().GetSlopeLine().FirstPoint()->SetNumber(7);
+    ASSERT_TRUE(RenumberAllLinePoints(ds));
+    EXPECT_EQ(ds.SlopeGeometry().GetSlopeLine().FirstPoint()->Number(), 1);
+    ds.SlopeGeometry().GetSlopeLine().AddPoint(30, 10);
+    ASSERT_TRUE(RecomputeSlopeAndCrackGeometry(ds));
+    EXPECT_EQ(ds.SlopeGeometry().GetPointCount(), 3);
+}
+
+}  // namespace
