@@ -54,6 +54,7 @@ bool ReadGridBlock(s_BlockReadContext& c) {
 }  // namespace
 
 void InitializeBlockReaders() {
+    RegisterPorePressureQueries();
     RegisterBlockReader("PIE", ReadPiezometricLineBlock);
     RegisterBlockReader("INT", ReadInterpolationBlock);
     RegisterBlockReader("EXT", ReadExternalFileBlock);

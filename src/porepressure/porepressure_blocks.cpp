@@ -1,6 +1,7 @@
 #include "porepressure/porepressure_blocks.h"
 
 #include "model/data_set.h"
+#include "model/point_stresses.h"
 #include "model/writer.h"
 
 bool ReadPiezometricLineBlock(s_BlockReadContext& context) {
@@ -18,6 +19,7 @@ bool ReadExternalFileBlock(s_BlockReadContext& context) {
 }
 
 void RegisterPorePressureBlockWriters() {
+    RegisterPorePressureQueries();
     RegisterDefaultBlockWriter(
         e_WriterBlock::PiezometricLines,
         [](Cpp_Kliven4DataSet& d, std::FILE* f, int stage, bool) {
@@ -46,4 +48,21 @@ void RegisterPorePressureBlockWriters() {
                                             if (data->Source(r).source >= 1) return true;
                                         return false;
                                     });
+}
+
+void RegisterPorePressureQueries() {
+    RegisterPiezometricPressureQuery([](const Cpp_Kliven4DataSet& d, int stage, int line, double x,
+                                        double y, double& pressure) {
+        return d.PiezometricLines(stage)->CheckPressureAt(line, x, y, pressure);
+    });
+    RegisterInterpolatedValueQuery([](const Cpp_Kliven4DataSet& d, int stage, int kind,
+                                      int material, double x, double y, double& value) {
+        const Cpp_InterpolationData* data = d.InterpolationData(stage);
+        // The material's own data, else those for all materials, else any of the kind.
+        Cpp_InterpolationDataSet* set = data->FindDataSet(kind, material);
+        if (set && set->Material() != material) set = data->FindDataSet(kind, 0);
+        if (!set) return 1;
+        Cpp_Triangle* start = nullptr;
+        return set->ValueAt(x, y, value, start, false) ? 0 : 2;
+    });
 }

@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <string>
+#include <tuple>
 
 #include "core/data_error_output.h"
 #include "core/kliven4_messages.h"
@@ -14,7 +15,10 @@
 #include "core/units.h"
 #include "model/block_readers.h"
 #include "model/data_set.h"
+#include "model/point_stresses.h"
 #include "model/writer.h"
+#include "porepressure/porepressure_blocks.h"
+#include "profile/material_properties.h"
 #include "support/fake_services.h"
 
 namespace {
@@ -133,6 +137,43 @@ TEST_F(DocumentRoundTrip, PorePressureBlocksOfBothStages) {
 
     Cpp_Kliven4DataSet second(2);
     EXPECT_EQ(ReadAndWrite(written, listing, second), written);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(DocumentRoundTrip, PointStressesTakeThePressureFromLinesAndInterpolation) {
+    RegisterPorePressureQueries();
+    Cpp_Kliven4DataSet ds(1);
+    Cpp_PiezometricLine* line = ds.PiezometricLines(1)->CreateLine(2, 62.4, "");
+    line->AddPoint(0, 10);
+    line->AddPoint(100, 10);
+    Cpp_InterpolationData* data = ds.InterpolationData(1);
+    Cpp_InterpolationDataSet* set = nullptr;
+    for (auto [x, y, u] : {std::tuple{0.0, 0.0, 100.0}, {10.0, 0.0, 200.0}, {0.0, 10.0, 300.0}})
+        data->AddPointToDataSet(1, 4, x, y, u, 0, 0, set);
+    ASSERT_TRUE(ds.PrepareInterpolationData(nullptr));
+    auto& materials = ds.MaterialData().GetMaterialList();
+    materials.Create(3)->GetPorePressureRecord(1).SetOption(5);
+    materials.FindMaterial(3)->GetPorePressureRecord(1).SetPiezometricLineNumber(2);
+    materials.Create(4)->GetPorePressureRecord(1).SetOption(6);
+    struct Case {
+        int material;
+        double x, y;
+        bool ok;
+        double pressure;
+    };
+    for (const Case& c : {Case{3, 50, 0, true, 624.0}, Case{3, 150, 0, false, 0.0},
+                          Case{4, 5, 0, true, 150.0}, Case{4, 50, 50, false, 0.0}}) {
+        int lineNumber = 0, material = c.material;
+        double u = -1;
+        std::string text;
+        EXPECT_EQ(PoreWaterPressureAtPoint(ds, c.x, c.y, lineNumber, material, 1, u, text), c.ok);
+        if (c.ok) {
+            EXPECT_NEAR(u, c.pressure, 1e-9);
+        }
+    }
 }
 
 }  // namespace

@@ -5,15 +5,11 @@
 
 #include <cstdio>
 #include <string>
-#include <tuple>
 
 #include "core/data_error_output.h"
 #include "core/drawing_attributes.h"
 #include "core/kliven4_messages.h"
 #include "porepressure/pore_pressure.h"
-#include "porepressure/interpolation_data.h"
-#include "porepressure/piezometric_line.h"
-#include "porepressure/pore_pressure_at_point.h"
 
 namespace {
 
@@ -176,59 +172,6 @@ TEST_F(PorePressureTest, TableRowsAndToolTip) {
     Cpp_NameValueList none;
     spline.GetGridRows(none);
     EXPECT_EQ(none.Count(), 0);
-}
-
-}  // namespace
-
-namespace {
-
-TEST_F(PorePressureTest, PressureAtAPointForEveryOption) {
-    ResetTriangulationGlobals();
-    Cpp_PiezometricLineList lines;
-    lines.SetStage(1);
-    Cpp_PiezometricLine* line = lines.CreateLine(2, 62.4, "");
-    line->AddPoint(0, 10);
-    line->AddPoint(100, 10);
-    Cpp_InterpolationData data;
-    data.SetStage(1);
-    Cpp_InterpolationDataSet* set = nullptr;
-    for (auto [x, y, v] : {std::tuple{0.0, 0.0, 0.2}, {10.0, 0.0, 0.4}, {0.0, 10.0, 0.2}})
-        data.AddPointToDataSet(2, 0, x, y, v, 0, 0, set);
-    data.RebuildAllBackLinks();
-    ASSERT_TRUE(data.TriangulateAll(listing));
-    const auto overburden = [](double& s) {
-        s = 2000.0;
-        return true;
-    };
-    struct Case {
-        std::string record;
-        double x, y;
-        bool ok;
-        double pressure;
-        std::string text;
-    };
-    const std::vector<Case> cases = {
-        {"No pore pressure\n", 5, 5, true, 0.0, "There are no pore water pressures in this material."},
-        {"Constant Pressure\n-50\n", 5, 5, true, 0.0, "specified as constant"},
-        {"Constant Pressure NegativeOK\n-50\n", 5, 5, true, -50.0, "specified as constant"},
-        {"Constant RSubU\n0.25\n", 5, 5, true, 500.0, "(= 0.250)"},
-        {"Piezometric Line\n2\n", 50, 0, true, 624.0, "defined by piezometric line 2"},
-        {"Piezometric Line\n3\n", 50, 0, false, 0.0, "defined by piezometric line 3 in this material."},
-        {"Interpolate RSubU\n", 5, 0, true, 600.0, "coefficient (r-sub-u) in this material."},
-        {"Interpolate RSubU\n", 50, 50, false, 0.0, "defined by interpolation in this material."},
-        {"Interpolate Pressures\n", 5, 0, false, 0.0, "no suitable interpolation data could be found."},
-        {"Spline RSubU\n", 5, 0, false, 0.0, ""},
-    };
-    for (const Case& c : cases) {
-        Cpp_PorePressure record;
-        ASSERT_TRUE(Read(c.record, record));
-        double u = -1;
-        std::string text;
-        EXPECT_EQ(PorePressureAtPoint(record, lines, data, 7, c.x, c.y, overburden, u, text), c.ok)
-            << c.record;
-        EXPECT_NEAR(u, c.pressure, 1e-9) << c.record;
-        EXPECT_NE(text.find(c.text), std::string::npos) << c.record << text;
-    }
 }
 
 }  // namespace
