@@ -2,6 +2,9 @@
 
 #include "core/data_error_output.h"
 #include "loads/loads_data.h"
+#include "model/data_set.h"
+
+#include <algorithm>
 
 bool CheckLoadsAndReinforcement(Cpp_LoadsData& loads, const Cpp_Line* slope, double tolerance,
                                 bool multiStage, std::FILE* listing) {
@@ -27,4 +30,48 @@ bool CheckLoadsAndReinforcement(Cpp_LoadsData& loads, const Cpp_Line* slope, dou
         ok = false;
     Cpp_DataErrorOutput::DiscardPendingTitle();
     return ok;
+}
+
+bool CheckDistributedLoadsOf(Cpp_Kliven4DataSet& dataSet, bool multiStage, std::FILE* listing) {
+    const Cpp_Line& slope = dataSet.SlopeGeometry().GetSlopeLine();
+    bool ok = dataSet.Loads().DistributedLoads(1).Check(&slope, listing);
+    if (multiStage) ok = dataSet.Loads().DistributedLoads(2).Check(&slope, listing) && ok;
+    return ok;
+}
+
+bool CheckLineLoadsOf(Cpp_Kliven4DataSet& dataSet, bool multiStage, std::FILE* listing) {
+    bool ok = dataSet.Loads().LineLoads(1).Check(listing);
+    if (multiStage) ok = dataSet.Loads().LineLoads(2).Check(listing) && ok;
+    return ok;
+}
+
+bool CheckReinforcementOf(Cpp_Kliven4DataSet& dataSet, double tolerance, bool multiStage,
+                          std::FILE* listing) {
+    Cpp_ReinforcementLineList& list = dataSet.Loads().reinforcement;
+    if (!list.Check(tolerance, &dataSet.SlopeGeometry().GetSlopeLine(), listing)) return false;
+    return list.CheckAllInterfaces(0, nullptr, multiStage ? 2 : 1, listing);
+}
+
+bool LoadsExtents(const Cpp_LoadsData& loads, double& xmin, double& xmax, double& ymin,
+                  double& ymax) {
+    bool any = false;
+    auto grow = [&](double a, double b, double c, double d) {
+        if (!any) {
+            xmin = a, xmax = b, ymin = c, ymax = d;
+            any = true;
+            return;
+        }
+        xmin = std::min(xmin, a), xmax = std::max(xmax, b);
+        ymin = std::min(ymin, c), ymax = std::max(ymax, d);
+    };
+    for (int stage = 1; stage <= 2; ++stage) {
+        for (const Cpp_DistributedLoadPoint* p = loads.DistributedLoads(stage).GetFirstListItem();
+             p; p = p->NextPoint())
+            grow(p->X(), p->X(), p->Y(), p->Y());
+        for (const auto& l : loads.LineLoads(stage).Loads()) grow(l->X(), l->X(), l->Y(), l->Y());
+    }
+    double a, b, c, d;
+    if (loads.reinforcement.GetExtents(a, b, c, d)) grow(a, b, c, d);
+    if (loads.geogrids.GetIndividualGeogridList().GetBounds(a, b, c, d)) grow(a, b, c, d);
+    return any;
 }

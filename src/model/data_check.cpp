@@ -4,6 +4,7 @@
 #include "core/kliven4_messages.h"
 #include "core/output_settings.h"
 #include "graphics/graphics.h"
+#include "loads/load_checks.h"
 #include "model/data_set.h"
 #include "model/slope_messages.h"
 #include "model/writer.h"
@@ -236,6 +237,7 @@ bool DataSetExtents(const Cpp_Kliven4DataSet& dataSet, double& xmin, double& xma
         if (dataSet.InterpolationData(stage)->GetExtents(a, b, c, d)) Grow(any, xmin, xmax, ymin, ymax, a, b, c, d);
     }
     if (dataSet.SlopeGeometry().GetExtents(a, b, c, d)) Grow(any, xmin, xmax, ymin, ymax, a, b, c, d);
+    if (LoadsExtents(dataSet.Loads(), a, b, c, d)) Grow(any, xmin, xmax, ymin, ymax, a, b, c, d);
     for (const auto& [name, contributor] : TheRegistry().extents)
         if (contributor(dataSet, a, b, c, d)) Grow(any, xmin, xmax, ymin, ymax, a, b, c, d);
     if (const Cpp_Crack* crack = DataSetCrack(dataSet))

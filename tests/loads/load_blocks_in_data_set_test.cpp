@@ -3,11 +3,15 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "core/data_error_output.h"
 #include "core/echo_writer.h"
 #include "loads/load_blocks.h"
 #include "loads_test_support.h"
 #include "model/block_readers.h"
+#include "model/data_check.h"
+#include "loads/load_messages.h"
 #include "model/data_sets.h"
 #include "model/writer.h"
 #include "support/fake_services.h"
@@ -127,6 +131,38 @@ TEST_F(LoadBlocksInDataSet, EveryBlockReachesItsStageAndWritesBack) {
     ds->Clear();
     EXPECT_EQ(loads.DistributedLoads(1).Count(), 0);
     EXPECT_TRUE(loads.reinforcement.IsEmpty());
+}
+
+TEST_F(LoadBlocksInDataSet, TheDataCheckRunsTheLoadChecksAndCountsThem) {
+    Cpp_Kliven4DataSet* ds = Cpp_Kliven4Data::NewDataSet(1, false);
+    ds->Loads().LineLoads(1).AddByComponents(4, 1, 1, 5, 0);
+    ds->Loads().LineLoads(1).AddByComponents(7, 1, 1, 5, 0);
+    ds->Loads().reinforcement.AddNewLine(2, nullptr, 0, 1)->AddPoint(50, 60, 1, 0);
+    ClearEmittedLoadMessages();
+    std::FILE* listing = std::tmpfile();
+    EXPECT_FALSE(CheckDataSet(*ds, 0, listing));
+    std::rewind(listing);
+    std::string text(65536, '\0');
+    text.resize(std::fread(text.data(), 1, text.size(), listing));
+    std::fclose(listing);
+    std::vector<int> numbers;
+    for (const auto& m : EmittedLoadMessages()) numbers.push_back(m.number);
+    EXPECT_EQ(numbers, (std::vector<int>{5610, 5870}));
+    const size_t banner = text.find("IN LINE LOAD DATA **********\n");
+    ASSERT_NE(banner, std::string::npos) << text;
+    EXPECT_LT(banner, text.find("Line loads numbers 4 and 7 (Stage 1) coincide."));
+    EXPECT_LT(text.find("IN REINFORCEMENT DATA"),
+              text.find("Only one point for reinforcement line number: 2"));
+
+    // The loads widen the data set's extents; the summary counts them.
+    double xmin, xmax, ymin, ymax;
+    ASSERT_TRUE(DataSetExtents(*ds, xmin, xmax, ymin, ymax));
+    EXPECT_EQ(xmax, 50);
+    EXPECT_EQ(ymax, 60);
+    const auto lines = SummaryLines(*ds);
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "Number of line loads: 2"), lines.end());
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "Number of reinforcement lines: 1"),
+              lines.end());
 }
 
 }  // namespace
