@@ -56,7 +56,13 @@ void ZoomToExtents() {
         ::ZoomToExtents(extents.xmin, extents.xmax, extents.ymin, extents.ymax);
         return;
     }
-    Cpp_Graphics::WindowToDataExtents();
+    // Without data the previous extents stay; empty extents would leave nothing to show.
+    double xmin = 0, xmax = 0, ymin = 0, ymax = 0;
+    Cpp_Graphics::GetDataExtents(xmin, xmax, ymin, ymax);
+    if (xmin < xmax || ymin < ymax)
+        Cpp_Graphics::WindowToDataExtents();
+    else
+        Cpp_Graphics::InvalidateScale();
 }
 
 bool SetUpViewMapping(platform::DeviceContext& dc, const platform::DeviceRect& rect,
@@ -89,6 +95,10 @@ bool DrawView(platform::DeviceContext& dc, const platform::DeviceRect& rect,
 void InitializeView(Cpp_Graphics::ViewWindow* window) {
     Cpp_Graphics::SetWindowPointer(window);
     InitializeViewDrawing();
+    if (!Cpp_Graphics::StartupFlag()) {
+        Cpp_Graphics::SetDataRangeX(0, 1000);
+        Cpp_Graphics::SetDataRangeY(0, 1000);
+    }
     RegisterDefaultExtentsSources();
     initialized = true;
 }

@@ -12,6 +12,7 @@
 #include <QCloseEvent>
 #include <QDockWidget>
 #include <QGuiApplication>
+#include <QScreen>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
@@ -48,7 +49,44 @@ MainFrame::MainFrame(QWidget* parent) : QMainWindow(parent) {
     palette_->hide();
     CreateDialogBars();
     UpdateTitle();
-    resize(1024, 768);
+    PlaceWindow(30);
+    FitToPaletteBar();
+}
+
+bool MainFrame::PlaceWindow(int margin) {
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    QScreen* primary = QGuiApplication::primaryScreen();
+    if (!primary) {
+        resize(1024, 768);
+        return false;
+    }
+    const QRect work = primary->availableGeometry();
+    if (screens.size() > 1) {
+        for (QScreen* screen : screens)
+            if (screen != primary) {
+                secondMonitor_ = screen->availableGeometry();
+                break;
+            }
+        setGeometry(work.left() + margin, margin, static_cast<int>(work.width() - 1.5 * margin),
+                    work.height() - 2 * margin);
+        return true;
+    }
+    setGeometry(work.left() + margin, margin, work.width() - 2 * margin,
+                work.height() - 2 * margin);
+    return true;
+}
+
+void MainFrame::FitToPaletteBar() {
+    palette_->adjustSize();
+    const QRect g = geometry();
+    setGeometry(g.left(), g.top(), std::max(400, g.width() - palette_->frameGeometry().width()),
+                g.height());
+}
+
+void MainFrame::PlacePaletteBar() {
+    const QRect f = frameGeometry();
+    palette_->adjustSize();
+    palette_->move(f.right() + 1, (f.top() + f.bottom() - palette_->frameGeometry().height()) / 2);
 }
 
 MainFrame::~MainFrame() {

@@ -10,6 +10,7 @@
 #include "app/edit_modes.h"
 
 #include <QMainWindow>
+#include <QRect>
 #include <array>
 #include <filesystem>
 #include <map>
@@ -94,6 +95,12 @@ private:
     friend void BuildMainMenu(MainFrame& frame);
     QAction* AddCommand(QMenu* menu, const char* text, int id, const char* shortcut = nullptr,
                         const char* tip = nullptr);
+    // Fills the desktop work area less the margin on every side (the primary monitor's, less
+    // half a margin more of width, when a second monitor is there).
+    bool PlaceWindow(int margin);
+    // Narrows the frame by the palette's width, so the floating palette stands beside it.
+    void FitToPaletteBar();
+    void PlacePaletteBar();
     void CreateStatusPanes();
     void CreateDialogBars();
     void OnToolCommand(int id);
@@ -121,6 +128,7 @@ private:
     std::map<int, QAction*> actions_;
     std::map<int, std::string> commandTexts_;
     int shownBar_ = BarNone;
+    QRect secondMonitor_;
     int editMode_ = EditModeNone;
     double cursorX_ = 0, cursorY_ = 0;
     bool longForce_ = false;

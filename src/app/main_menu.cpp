@@ -20,19 +20,19 @@ namespace {
 
 // A tool-bar image: the short name of the tool on a light button face.
 QIcon TextIcon(const char* text) {
-    QPixmap pixmap(32, 24);
+    QPixmap pixmap(26, 20);
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QColor(90, 90, 90));
     p.setBrush(QColor(235, 240, 250));
-    p.drawRoundedRect(QRectF(0.5, 0.5, 31, 23), 3, 3);
+    p.drawRoundedRect(QRectF(0.5, 0.5, 25, 19), 3, 3);
     QFont font = p.font();
-    font.setPixelSize(11);
+    font.setPixelSize(10);
     font.setBold(true);
     p.setFont(font);
     p.setPen(QColor(20, 40, 120));
-    p.drawText(QRect(0, 0, 32, 24), Qt::AlignCenter, QString::fromUtf8(text));
+    p.drawText(QRect(0, 0, 26, 20), Qt::AlignCenter, QString::fromUtf8(text));
     return QIcon(pixmap);
 }
 
@@ -220,7 +220,7 @@ void BuildMainMenu(MainFrame& f) {
     // The main tool bar.
     f.toolBar_ = f.addToolBar("Standard");
     f.toolBar_->setObjectName("mainToolBar");
-    f.toolBar_->setIconSize(QSize(32, 24));
+    f.toolBar_->setIconSize(QSize(26, 20));
     f.toolBar_->addAction(f.Action(57600));
     f.toolBar_->addAction(f.Action(57601));
     f.toolBar_->addAction(f.Action(57603));

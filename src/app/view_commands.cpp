@@ -27,6 +27,7 @@ void MainFrame::InitialUpdate() {
     InitializeView(view_->ViewWindow());
     palette_->RefreshFromDataSet();
     palette_->show();
+    PlacePaletteBar();
     platform::InfoWindowService& info = platform::Services().InfoWindow();
     info.Initialize("KLIVEN Preprocessor", std::nullopt);
     RefreshRecentMenu();

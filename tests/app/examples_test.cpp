@@ -31,7 +31,10 @@ TEST(Examples, EveryExampleReadsAndWritesBackUnchanged) {
         if (entry.path().extension() != app::kDocumentExtension) continue;
         ++count;
         SCOPED_TRACE(entry.path().string());
-        ASSERT_TRUE(app::ReadProblemFile(nullptr, entry.path()));
+        // Read from a copy, so the listing and "Error.log" stay out of examples/.
+        const fs::path copy = dir.Path() / entry.path().filename();
+        fs::copy_file(entry.path(), copy, fs::copy_options::overwrite_existing);
+        ASSERT_TRUE(app::ReadProblemFile(nullptr, copy));
         const std::string first = DocumentText(dir.Path(), "first");
         ASSERT_TRUE(app::ReadProblemFile(nullptr, dir.Path() / "first.preinput-kliven"));
         EXPECT_EQ(DocumentText(dir.Path(), "second"), first);
@@ -44,13 +47,14 @@ TEST(Examples, EveryExampleReadsAndWritesBackUnchanged) {
 TEST(Examples, TheProgramOpensSavesAsAndReopensAnExample) {
     testsupport::FakeServices fakes;
     testsupport::TempDir dir;
-    const fs::path example = testsupport::ExamplesDir() / "embankment.preinput-kliven";
+    const fs::path example = dir.Path() / "embankment.preinput-kliven";
+    fs::copy_file(testsupport::ExamplesDir() / "embankment.preinput-kliven", example);
     app::MainFrame frame;
     ASSERT_TRUE(frame.FileOpen(example));
     EXPECT_EQ(frame.Doc().PathName(), example);
     EXPECT_FALSE(frame.Doc().IsModified());
     // The listing is written beside the file that was read.
-    EXPECT_TRUE(fs::exists(testsupport::ExamplesDir() / "embankment.preoutput-kliven"));
+    EXPECT_TRUE(fs::exists(dir.Path() / "embankment.preoutput-kliven"));
     const std::string heading = *Cpp_Kliven4Data::CurrentDataSet()->HeadingAddress()->FirstNonBlankLine();
 
     frame.Doc().SetModifiedFlag(true);
@@ -70,7 +74,6 @@ TEST(Examples, TheProgramOpensSavesAsAndReopensAnExample) {
     fs::path again;
     ASSERT_TRUE(app::SavePreprocessorDataFile(dir.Path() / "again", app::kDocumentExtension, again));
     EXPECT_EQ(testsupport::ReadFile(again), saved);
-    fs::remove(testsupport::ExamplesDir() / "embankment.preoutput-kliven");
     Cpp_FileIO::ResetForTests();
 }
 

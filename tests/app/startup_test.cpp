@@ -1,0 +1,124 @@
+// Start-up as the user sees it: the frame with its menus, tool bar, status panes, palette and
+// bars, and the command-line example drawn in the view.
+
+#include "app/application.h"
+#include "app/document.h"
+#include "app/draw_view.h"
+#include "app/drawing_view.h"
+#include "app/main_frame.h"
+#include "app/palette_bar.h"
+#include "core/file_io.h"
+#include "model/data_sets.h"
+#include "platform/services.h"
+#include "support/test_support.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDockWidget>
+#include <QMenuBar>
+#include <QToolBar>
+#include <QStatusBar>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+namespace {
+
+int NonWhitePixels(const QImage& image) {
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, y) != qRgb(255, 255, 255)) ++n;
+    return n;
+}
+
+TEST(StartUp, TheFrameShowsItsBarsAndDrawsTheExample) {
+    Cpp_Graphics::Reset();
+    app::ResetView();
+    testsupport::TempDir config;
+    setenv("XDG_CONFIG_HOME", config.Path().c_str(), 1);
+    {
+        app::Application program({"dravonet"});
+        app::MainFrame& frame = program.Frame();
+        frame.show();
+        frame.InitialUpdate();
+        QStringList menus;
+        for (QAction* a : frame.menuBar()->actions()) menus << a->text();
+        EXPECT_EQ(menus, (QStringList{"&File", "&Edit", "&View", "Display", "Settings", "Data",
+                                      "Compute", "Run", "Window", "&Help"}));
+        EXPECT_FALSE(frame.Action(32990)->isVisible());
+        EXPECT_FALSE(frame.Action(32991)->isVisible());
+        EXPECT_TRUE(frame.Action(32833)->isChecked());
+        EXPECT_EQ(frame.GetEditMode(), app::EditModeSelect);
+        EXPECT_TRUE(frame.DialogBar(app::BarEditingMain)->isVisible());
+        for (int bar = 0; bar < app::BarEditingMain; ++bar)
+            EXPECT_FALSE(frame.DialogBar(bar)->isVisible()) << bar;
+        EXPECT_TRUE(frame.findChild<QWidget*>("pane101") != nullptr);
+
+        const std::filesystem::path example = config.Path() / "embankment.preinput-kliven";
+        std::filesystem::copy_file(testsupport::ExamplesDir() / "embankment.preinput-kliven",
+                                   example);
+        ASSERT_TRUE(app::ReadProblemFile(&frame, example));
+        EXPECT_TRUE(frame.Doc().PathName().empty());  // the command-line file gives no path
+        frame.View()->Redraw();
+        QApplication::processEvents();
+        frame.View()->repaint();
+        EXPECT_GT(NonWhitePixels(frame.View()->Image()), 1000);
+        frame.Doc().SetModifiedFlag(false);
+        frame.close();
+    }
+    Cpp_FileIO::ResetForTests();
+    unsetenv("XDG_CONFIG_HOME");
+}
+
+// Tool buttons switch modes and bars; pressing the active tool again hides its bar only.
+TEST(StartUp, ToolButtonsSwitchModesAndBars) {
+    testsupport::TempDir config;
+    setenv("XDG_CONFIG_HOME", config.Path().c_str(), 1);
+    {
+        app::Application program({"dravonet"});
+        app::MainFrame& frame = program.Frame();
+        frame.show();
+        frame.InitialUpdate();
+        frame.OnCommand(32829);  // profile lines
+        EXPECT_EQ(frame.GetEditMode(), app::EditModeProfileLines);
+        EXPECT_TRUE(frame.DialogBar(app::BarProfile)->isVisible());
+        EXPECT_EQ(frame.ToolBarOption(app::BarProfile), 1);
+        EXPECT_TRUE(frame.Action(32829)->isChecked());
+        EXPECT_FALSE(frame.Action(32833)->isChecked());
+        frame.OnCommand(32829);
+        EXPECT_EQ(frame.GetEditMode(), app::EditModeProfileLines);
+        EXPECT_FALSE(frame.DialogBar(app::BarProfile)->isVisible());
+        frame.OnCommand(32907);  // pressure points
+        EXPECT_TRUE(frame.DialogBar(app::BarInterpolation)->isVisible());
+        frame.OnCommand(32796);  // stage 2 returns to select mode
+        EXPECT_EQ(frame.GetEditMode(), app::EditModeSelect);
+        EXPECT_FALSE(frame.DialogBar(app::BarInterpolation)->isVisible());
+        EXPECT_EQ(Cpp_Kliven4DataSet::CurrentStage(), 2);
+        frame.OnCommand(32795);
+        // A command whose dialog is not built says so and changes nothing.
+        frame.OnCommand(32773);
+        EXPECT_NE(platform::Services().StatusLine().Text().find("not available"),
+                  std::string::npos);
+
+        // The palette: without a data set a toggle changes the button only; with one, the flag.
+        app::CPreprocessorPaletteBarDisplay* palette = frame.PaletteBar();
+        const bool before = palette->State(2);
+        palette->OnCommand(620);
+        EXPECT_NE(palette->State(2), before);
+        Cpp_Kliven4DataSet* dataSet = Cpp_Kliven4Data::CurrentDataSet();
+        dataSet->DisplayFlags().profileLines = true;
+        palette->CheckButton(620, true);
+        palette->OnCommand(620);
+        EXPECT_FALSE(palette->State(2));
+        EXPECT_FALSE(dataSet->DisplayFlags().profileLines);
+        const bool crack = palette->State(39);
+        palette->OnCommand(660);  // Clr leaves the crack toggles
+        EXPECT_FALSE(palette->State(0));
+        EXPECT_EQ(palette->State(39), crack);
+        frame.close();
+    }
+    Cpp_FileIO::ResetForTests();
+    unsetenv("XDG_CONFIG_HOME");
+}
+
+}  // namespace
