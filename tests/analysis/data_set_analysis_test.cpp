@@ -58,3 +58,22 @@ TEST_F(AnalysisBlockTest, WriterOfTheDataSetWritesTheAnalysisBlock) {
 }
 
 }  // namespace
+
+#include "model/data_check.h"
+
+namespace {
+
+TEST_F(AnalysisBlockTest, DataCheckRunsTheAnalysisCheckUnderItsBanner) {
+    Cpp_Kliven4DataSet ds(1);
+    ds.AnalysisComputationData()->SetDataDefined(true);
+    std::FILE* out = std::tmpfile();
+    EXPECT_FALSE(CheckDataSet(ds, 0, out));
+    listing_ = FileText(out);
+    std::fclose(out);
+    const size_t banner =
+        listing_.find("********** ERROR(S) OR WARNING(S) IN ANALYSIS/COMPUTATION DATA **********");
+    ASSERT_NE(banner, std::string::npos) << listing_;
+    EXPECT_NE(listing_.find("KLIVEN ERROR NUMBER 7210", banner), std::string::npos) << listing_;
+}
+
+}  // namespace
