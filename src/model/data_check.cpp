@@ -1,6 +1,9 @@
 #include "model/data_check.h"
 
 #include "core/data_error_output.h"
+#include "core/format_text.h"
+#include "core/message_boxes.h"
+#include "porepressure/porepressure_messages.h"
 #include "core/kliven4_messages.h"
 #include "core/output_settings.h"
 #include "graphics/graphics.h"
@@ -113,6 +116,7 @@ bool CheckPiezometricLines(s_DataCheckContext& c) {
 bool CheckInterpolationData(s_DataCheckContext& c) {
     bool ok = c.dataSet.InterpolationData(1)->Check(1, c.listing);
     if (c.multiStage && !c.dataSet.InterpolationData(2)->Check(2, c.listing)) ok = false;
+    if (!CheckInterpolationDataForMaterials(c.dataSet, c.listing)) ok = false;
     return ok;
 }
 
@@ -206,6 +210,81 @@ bool CheckDataSet(Cpp_Kliven4DataSet& dataSet, int profileCheckFlag, std::FILE* 
 
 bool Cpp_Kliven4DataSet::CheckData(int profileCheckFlag, std::FILE* listing) {
     return CheckDataSet(*this, profileCheckFlag, listing);
+}
+
+bool CheckInterpolationDataForMaterials(Cpp_Kliven4DataSet& dataSet, std::FILE* listing) {
+    Cpp_Errors errors(listing);
+    const Cpp_MaterialPropertiesList& list = dataSet.MaterialData().GetMaterialList();
+    if (list.IsEmpty()) return true;
+    const int stages = dataSet.IsMultiStage() ? 2 : 1;
+    bool ok = true;
+    auto hasKind = [](const Cpp_InterpolationData& data, int kind) {
+        for (const auto& set : data.DataSets())
+            if (set->Kind() == kind) return true;
+        return false;
+    };
+    for (const Cpp_MaterialProperties* m : list.Materials()) {
+        for (int stage = 1; stage <= stages; ++stage) {
+            const Cpp_InterpolationData& data = *dataSet.InterpolationData(stage);
+            const int p = m->GetPorePressureOption(stage);
+            const int q = m->GetStrengthOption(stage);
+            if (p >= 6 && p <= 11) {
+                const int kind = (p % 2 == 0) ? 1 : 2;
+                if (!hasKind(data, kind) && ((p == 6 && !data.PressureIsByMaterial()) ||
+                                             (p == 7 && !data.RSubUIsByMaterial()))) {
+                    Cpp_PorePressureMessages::Message4870(m->GetNumber(), stage);
+                    ok = false;
+                }
+            }
+            if (q == 9 || q == 15 || q == 16) {
+                const int kind = q == 9 ? 3 : q == 15 ? 4 : 5;
+                const bool byMaterial = q == 16 ? data.COverPIsByMaterial() : data.StrengthIsByMaterial();
+                if (!hasKind(data, kind) && !byMaterial) {
+                    Cpp_PorePressureMessages::Message4880(m->GetNumber(), stage);
+                    ok = false;
+                }
+            }
+        }
+    }
+    auto uses = [](const Cpp_MaterialProperties& m, int stage, int kind) {
+        const int p = m.GetPorePressureOption(stage);
+        const int q = m.GetStrengthOption(stage);
+        switch (kind) {
+        case 1: return p == 6 || p == 8 || p == 10;
+        case 2: return p == 7 || p == 9 || p == 11;
+        case 3: return q == 9;
+        case 4: return q == 15;
+        case 5: return q == 16;
+        case 6: return m.GetUnitWeightOption(stage) == 3;
+        default: return false;
+        }
+    };
+    for (int stage = 1; stage <= stages; ++stage) {
+        for (const auto& set : dataSet.InterpolationData(stage)->DataSets()) {
+            bool used = false;
+            for (const Cpp_MaterialProperties* m : list.Materials())
+                if (uses(*m, stage, set->Kind()) && (set->Material() == 0 || set->Material() == m->GetNumber()))
+                    used = true;
+            if (!used) Cpp_PorePressureMessages::MessageDataNotUsed(set->Kind(), set->Material(), stage);
+        }
+    }
+    return ok;
+}
+
+bool CopyStage1ToStage2Properties(Cpp_Kliven4DataSet& dataSet, void* parent) {
+    const Cpp_MaterialPropertiesList& list = dataSet.MaterialData().GetMaterialList();
+    s_MaterialQuery query;
+    query.exists = [&](int m) { return list.FindMaterialConst(m) != nullptr; };
+    const std::vector<int> missing = dataSet.ProfileLines().LinesWithoutMaterial(query);
+    if (!missing.empty()) {
+        std::string text = "Profile Lines with the following number(s) have no material properties: ";
+        for (size_t i = 0; i < missing.size(); ++i)
+            text += FormatText(i == 0 ? "%1d" : ", %1d", missing[i]);
+        text += ".  Continue anyway?";
+        if (!AskYesNo(parent, "Warning", text)) return false;
+    }
+    dataSet.MaterialData().GetMaterialList().CopyFirstStageToSecondStage();
+    return true;
 }
 
 bool CheckDataCommand(Cpp_Kliven4DataSet& dataSet, void* parent) {

@@ -59,6 +59,13 @@ const Cpp_Crack* DataSetCrack(const Cpp_Kliven4DataSet& dataSet);
 // Runs every block check; true when no block reported errors. The profile-check flag is 1 for
 // "Check Data" (the check marks are kept for drawing) and 0 before writing the computation input.
 bool CheckDataSet(Cpp_Kliven4DataSet& dataSet, int profileCheckFlag, std::FILE* listing);
+// The interpolation data against the materials: missing data a material needs (4870, 4880) and
+// data sets no material uses (warnings). False when data are missing.
+bool CheckInterpolationDataForMaterials(Cpp_Kliven4DataSet& dataSet, std::FILE* listing);
+// "Stage 1 -> Stage 2 Properties": asks first when profile lines name materials that do not
+// exist (No gives false), then copies every material's stage-1 record to stage 2.
+bool CopyStage1ToStage2Properties(Cpp_Kliven4DataSet& dataSet, void* parent);
+
 // "Check Data": opens "Error.log", checks, closes and shows the log. The outcome is the check's
 // alone: when the log cannot be opened that is reported on its own and every check still runs.
 bool CheckDataCommand(Cpp_Kliven4DataSet& dataSet, void* parent);

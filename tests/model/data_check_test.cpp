@@ -4,6 +4,7 @@
 #include "model/writer.h"
 #include "profile/crack.h"
 #include "profile/material_properties.h"
+#include "support/fake_services.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>
@@ -146,6 +147,45 @@ TEST(DataCheck, SummaryOfASingleStageDataSetHasNoStageBanners) {
     RegisterSummaryCount(e_SummaryCount::LineLoads, {});
     EXPECT_EQ(withStage2.size(), 13u);
     EXPECT_EQ(withStage2[10], "Number of line loads - stage 2: 3");
+}
+
+}  // namespace
+
+#include "porepressure/interpolation_data.h"
+#include "porepressure/pore_pressure.h"
+
+namespace {
+
+TEST(DataCheck, InterpolationDataAgainstTheMaterials) {
+    Cpp_Kliven4DataSet ds(1);
+    EXPECT_TRUE(CheckInterpolationDataForMaterials(ds, nullptr));  // no materials: nothing to say
+    Cpp_MaterialProperties* m = ds.MaterialData().GetMaterialList().Create(3);
+    m->GetPorePressureRecord(1).SetOption(6);
+    std::string text = Capture([&](std::FILE* f) { EXPECT_FALSE(CheckInterpolationDataForMaterials(ds, f)); });
+    EXPECT_NE(At(text, "KLIVEN ERROR NUMBER 4870"), std::string::npos) << text;
+
+    ds.InterpolationData(1)->CreateDataSet(1, 0);  // pressures for all materials: used
+    ds.InterpolationData(1)->CreateDataSet(5, 0);  // c/p values: nobody uses them
+    text = Capture([&](std::FILE* f) { EXPECT_TRUE(CheckInterpolationDataForMaterials(ds, f)); });
+    EXPECT_EQ(At(text, "4870"), std::string::npos);
+    EXPECT_NE(At(text, "KLIVEN WARNING NUMBER"), std::string::npos) << text;
+}
+
+TEST(DataCheck, StageCopyAsksNothingWhenEveryMaterialExists) {
+    Cpp_Kliven4DataSet ds(1);
+    AddProfile(ds);
+    ds.MaterialData().GetMaterialList().FindMaterial(1)->Stage(1).SetUnitWeight(125.0);
+    ASSERT_TRUE(CopyStage1ToStage2Properties(ds, nullptr));
+    double w = 0;
+    ASSERT_TRUE(ds.MaterialData().GetMaterialList().FindMaterial(1)->UnitWeight(2, 0.0, w));
+    EXPECT_EQ(w, 125.0);
+    ds.ProfileLines().CreateLine(5, 9, "");
+    testsupport::FakeServices fakes;
+    fakes.messageBoxes.answers.push_back(platform::BoxResult::No);
+    EXPECT_FALSE(CopyStage1ToStage2Properties(ds, nullptr));
+    ASSERT_EQ(fakes.messageBoxes.Texts().size(), 1u);
+    EXPECT_EQ(fakes.messageBoxes.Texts()[0],
+              "Profile Lines with the following number(s) have no material properties: 5.  Continue anyway?");
 }
 
 }  // namespace
