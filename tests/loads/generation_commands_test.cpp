@@ -1,0 +1,87 @@
+// The generation commands of a data set: nails against its slope line, geogrids with the
+// overburden of its profile lines and materials.
+
+#include <gtest/gtest.h>
+
+#include "loads/loads_data.h"
+#include "loads/reinforcement_generation.h"
+#include "loads_test_support.h"
+#include "model/data_sets.h"
+#include "profile/material_properties.h"
+#include "support/fake_services.h"
+
+namespace {
+
+class GenerationCommands : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ds = Cpp_Kliven4Data::NewDataSet(1, false);
+        // A vertical face 10 high at x = 0 with level ground behind it.
+        Cpp_Line& slope = ds->SlopeGeometry().GetSlopeLine();
+        slope.AddPoint(-20, 0);
+        slope.AddPoint(0, 0);
+        slope.AddPoint(0, 10);
+        slope.AddPoint(40, 10);
+        Cpp_ProfileLine* top = ds->ProfileLines().CreateLine(1, 1, "");
+        top->AddPoint(0, 10);
+        top->AddPoint(40, 10);
+        Cpp_ProfileLine* front = ds->ProfileLines().CreateLine(2, 1, "");
+        front->AddPoint(-20, 0);
+        front->AddPoint(0, 0);
+        dialogs.geogridOptions.numberOfIncrements = 10;
+    }
+    void TearDown() override { Cpp_Kliven4Data::DeleteAllDataSets(); }
+
+    testsupport::FakeServices fakes;
+    ScriptedGenerationDialogs dialogs;
+    Cpp_Kliven4DataSet* ds = nullptr;
+};
+
+TEST_F(GenerationCommands, GeogridsNeedMaterialsAndUseTheOverburdenOfTheProfile) {
+    Cpp_GeogridProperties grid;
+    grid.name = "Grid A";
+    grid.allowableStrength = {2000, 0};
+    grid.fStar = 0.5;
+    ds->Loads().geogrids.Properties().push_back(grid);
+    ds->Loads().geogrids.GetIndividualGeogridList().AddGeogrid(5, 10, 0, 1);
+
+    EXPECT_FALSE(GenerateGeogridReinforcement(*ds, nullptr));
+    EXPECT_NE(fakes.messageBoxes.Texts().back().find("no material properties"), std::string::npos);
+
+    ds->MaterialData().GetMaterialList().Create(1)->Stage(1).SetUnitWeight(100);
+    ASSERT_TRUE(GenerateGeogridReinforcement(*ds, nullptr));
+    const Cpp_ReinforcementLineList& list = ds->Loads().reinforcement;
+    ASSERT_EQ(list.Count(), 1);
+    std::vector<s_ReinforcementLinePtType> pts;
+    ASSERT_EQ(list.ReinforcementLineAt(0)->CopyPointsToArray(pts), 4);
+    // Depth 5 under unit weight 100: p = 2 * 0.5 * 500 = 500, so Ta = 2000 is reached 4 from
+    // the face and held until 4 from the end.
+    EXPECT_NEAR(pts[1].x, 4, 1e-9);
+    EXPECT_NEAR(pts[1].longitudinalForce, 2000, 1e-6);
+    EXPECT_NEAR(pts[2].x, 6, 1e-9);
+    EXPECT_NEAR(pts[3].x, 10, 1e-9);
+}
+
+TEST_F(GenerationCommands, NailsUseTheSlopeLineOfTheDataSet) {
+    Cpp_NailProperties nail;
+    nail.name = "Bar";
+    nail.capacityOption = Cpp_NailProperties::ByYieldForce;
+    nail.barYieldForce = {30000, 0};
+    nail.nailHeadStrength = {10000, 0};
+    nail.pulloutOption = Cpp_NailProperties::ByResistancePerLength;
+    nail.resistancePerLength = {2000, 0};
+    ds->Loads().nails.Properties().push_back(nail);
+    Cpp_NailLayout& l = ds->Loads().nails.Layouts()[0];
+    l.propertySet = 1;
+    l.horizontalSpacing = 1;
+    l.numberOfNails = 2;
+    l.verticalSpacing = 4;
+    l.topOfSlope = 10;
+    l.distanceFromTop = 1;
+    l.nailLength = 30;
+    ASSERT_TRUE(GenerateNailReinforcement(*ds, nullptr));
+    ASSERT_EQ(ds->Loads().reinforcement.Count(), 2);
+    EXPECT_EQ(ds->Loads().reinforcement.ReinforcementLineAt(1)->FirstPoint()->Y(), 5.0);
+}
+
+}  // namespace
