@@ -77,3 +77,28 @@ TEST_F(AnalysisBlockTest, DataCheckRunsTheAnalysisCheckUnderItsBanner) {
 }
 
 }  // namespace
+
+#include "support/test_support.h"
+
+namespace {
+
+TEST_F(AnalysisBlockTest, ExampleWithACircleSearchReadsAndPassesTheCheck) {
+    InitializeBlockReaders();
+    Cpp_Kliven4DataSet ds(1);
+    ds.ResetForNewData();
+    std::FILE* in = std::fopen(
+        (testsupport::ExamplesDir() / "embankment_circle_search.preinput-kliven").c_str(), "r");
+    ASSERT_NE(in, nullptr);
+    std::FILE* out = std::tmpfile();
+    bool end = false;
+    ds.ReadInputData(nullptr, in, out, end);
+    std::fclose(in);
+    EXPECT_EQ(ds.AnalysisMode(), 3) << FileText(out);
+    EXPECT_EQ(ds.Analysis().GetCrack().GetCrackOption(), 1);
+    std::FILE* check = std::tmpfile();
+    EXPECT_TRUE(CheckDataSet(ds, 0, check)) << FileText(check);
+    std::fclose(check);
+    std::fclose(out);
+}
+
+}  // namespace
