@@ -23,6 +23,7 @@
 
 #include "core/message_boxes.h"
 #include "core/point_xy.h"
+#include "porepressure/contours.h"
 #include "porepressure/triangle.h"
 #include "porepressure/vertex.h"
 
@@ -76,6 +77,7 @@ public:
     Cpp_TriangleList& GetTriangleList() { return triangles_; }
     Cpp_VertexList& GetVertexList() { return vertices_; }
     Cpp_VertexList& GetHullList() { return hull_; }
+    Cpp_Contours& GetContours() { return contours_; }
     const std::vector<Cpp_InterpolationPoint>& Points() const { return points_; }
     std::vector<Cpp_InterpolationPoint>& Points() { return points_; }
     int CountPoints() const { return static_cast<int>(points_.size()); }
@@ -133,6 +135,7 @@ private:
     Cpp_TriangleList triangles_;
     Cpp_VertexList vertices_;
     Cpp_VertexList hull_;
+    Cpp_Contours contours_;
 };
 
 class Cpp_InterpolationData {
