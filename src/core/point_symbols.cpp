@@ -236,8 +236,8 @@ void DrawSymbols(platform::DeviceContext& dc, const double* xs, const double* ys
     platform::ScopedDcState state(dc);
     dc.SetPen(g_state.pen);
     dc.SetBrush(g_state.brush);
-    // Symbols closer than half their size to the last one drawn are covered by it and its
-    // neighbours: dense points are thinned by pixel spacing.
+    // A symbol whose centre lies within half its size of the last one drawn overlaps it by at
+    // least half: dense points are thinned by pixel spacing (the last point is always drawn).
     const int spacing = std::max(1, g_state.markerSize / 2);
     bool any = false;
     platform::DevicePoint last;
@@ -245,7 +245,7 @@ void DrawSymbols(platform::DeviceContext& dc, const double* xs, const double* ys
         if (xs[i] < box.xmin || xs[i] > box.xmax || ys[i] < box.ymin || ys[i] > box.ymax)
             continue;
         const platform::DevicePoint p = Cpp_Graphics::WorldToPixel(xs[i], ys[i]);
-        if (any && std::abs(p.x - last.x) < spacing && std::abs(p.y - last.y) < spacing &&
+        if (any && std::abs(p.x - last.x) <= spacing && std::abs(p.y - last.y) <= spacing &&
             i + 1 < n)
             continue;
         DrawShape(dc, g_state.style, p.x, p.y, g_state.markerSize);

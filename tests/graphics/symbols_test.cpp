@@ -147,3 +147,27 @@ TEST_F(SymbolsTest, SelectionMarkerOnlyOnTheScreen) {
 }
 
 }  // namespace
+
+namespace {
+
+// Dense points are thinned by pixel spacing: a symbol within half its size of the last one
+// drawn is left out, the last point of a run is always drawn, spaced points all are.
+TEST_F(SymbolsTest, DensePointsAreThinnedByPixelSpacing) {
+    Setup(3);  // 10 pixel markers, 50 pixels per world unit
+    std::vector<double> xs, ys;
+    for (int i = 0; i <= 20; ++i) {
+        xs.push_back(1 + i * 0.02);  // one pixel apart
+        ys.push_back(5);
+    }
+    DrawSymbols(dc, xs.data(), ys.data(), static_cast<int>(xs.size()));
+    const auto drawn = dc.OfKind(DcRecordKind::Ellipse);
+    EXPECT_EQ(drawn.size(), 5u);  // every sixth pixel (0, 6, 12, 18) and the last one
+    ASSERT_FALSE(drawn.empty());
+    EXPECT_EQ(drawn.back().rect.left, Cpp_Graphics::XToPixel(1.4) - 4);
+    dc.Clear();
+    std::vector<double> spaced{1, 1.2, 1.4}, level{5, 5, 5};
+    DrawSymbols(dc, spaced.data(), level.data(), 3);
+    EXPECT_EQ(dc.Count(DcRecordKind::Ellipse), 3u);
+}
+
+}  // namespace
