@@ -316,6 +316,10 @@ bool DataSetExtents(const Cpp_Kliven4DataSet& dataSet, double& xmin, double& xma
         if (dataSet.InterpolationData(stage)->GetExtents(a, b, c, d)) Grow(any, xmin, xmax, ymin, ymax, a, b, c, d);
     }
     if (dataSet.SlopeGeometry().GetExtents(a, b, c, d)) Grow(any, xmin, xmax, ymin, ymax, a, b, c, d);
+    auto& ds = const_cast<Cpp_Kliven4DataSet&>(dataSet);
+    for (int stage : {1, 2})
+        for (const auto& p : ds.DistributedLoads(stage)->GetPoints()) Grow(any, xmin, xmax, ymin, ymax, p.x, p.x, p.y, p.y);
+    if (ds.ReinforcementLines()->GetExtents(a, b, c, d)) Grow(any, xmin, xmax, ymin, ymax, a, b, c, d);
     if (LoadsExtents(dataSet.Loads(), a, b, c, d)) Grow(any, xmin, xmax, ymin, ymax, a, b, c, d);
     for (const auto& [name, contributor] : TheRegistry().extents)
         if (contributor(dataSet, a, b, c, d)) Grow(any, xmin, xmax, ymin, ymax, a, b, c, d);

@@ -202,6 +202,18 @@ bool Cpp_ProfileLineList::WriteInputDataFile(std::FILE* out) const {
     return true;
 }
 
+bool Cpp_ProfileLineList::AssignMaterials(const s_MaterialQuery& materials, bool report,
+                                          std::FILE* file) const {
+    Cpp_Errors errors(file);
+    for (int i = 0; i < Count(); ++i) {
+        const Cpp_ProfileLine* line = ProfileLineAt(i);
+        if (materials.exists && materials.exists(line->GetMaterialNumber())) continue;
+        if (report) Cpp_ProfileMessages::NoMaterialProperties2220(line->GetNumber(), line->GetMaterialNumber());
+        return false;
+    }
+    return true;
+}
+
 std::vector<int> Cpp_ProfileLineList::LinesWithoutMaterial(const s_MaterialQuery& materials) const {
     std::vector<int> numbers;
     for (int i = 0; i < Count(); ++i)

@@ -104,6 +104,9 @@ public:
     // The data check; materials may be null when skipMaterials is set.
     bool CheckData(std::FILE* file, double tolerance, bool skipMaterials, bool collect,
                    const s_MaterialQuery* materials);
+    // Whether every line's material exists; the first line without one is reported (2220) when
+    // report is set. Materials are always looked up by number; nothing is linked.
+    bool AssignMaterials(const s_MaterialQuery& materials, bool report, std::FILE* file) const;
     // The numbers of the lines whose material has no record, in list order.
     std::vector<int> LinesWithoutMaterial(const s_MaterialQuery& materials) const;
 

@@ -167,3 +167,22 @@ TEST(ProfileCheck, ReportsProfileAndMaterialProblems) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(ProfileMaterials, TheFirstLineWithoutMaterialIsReported) {
+    Cpp_ProfileLineList list;
+    profiletest::AddLine(list, 1, 1, {{0, 1}, {1, 1}});
+    profiletest::AddLine(list, 2, 6, {{0, 0}, {1, 0}});
+    profiletest::AddLine(list, 3, 7, {{0, -1}, {1, -1}});
+    s_MaterialQuery materials;
+    materials.exists = [](int m) { return m == 1; };
+    const std::string text = profiletest::CaptureListing(
+        [&](std::FILE* f) { EXPECT_FALSE(list.AssignMaterials(materials, true, f)); });
+    EXPECT_NE(text.find("Profile line number 2 has no material properties"), std::string::npos);
+    EXPECT_EQ(text.find("Profile line number 3"), std::string::npos);
+    materials.exists = [](int) { return true; };
+    EXPECT_TRUE(list.AssignMaterials(materials, true, nullptr));
+}
+
+}  // namespace
