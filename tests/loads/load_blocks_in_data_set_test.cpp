@@ -133,6 +133,51 @@ TEST_F(LoadBlocksInDataSet, EveryBlockReachesItsStageAndWritesBack) {
     EXPECT_TRUE(loads.reinforcement.IsEmpty());
 }
 
+TEST_F(LoadBlocksInDataSet, DocumentWrittenAndReadAgainGivesTheSameText) {
+    ClearBlockReaders();
+    InitializeBlockReaders();
+    ClearBlockWriters();
+    InitializeBlockWriters();
+    auto readInto = [](const std::string& text) {
+        Cpp_Kliven4Data::DeleteAllDataSets();
+        Cpp_Kliven4DataSet* ds = Cpp_Kliven4Data::NewDataSet(1, false);
+        ds->ResetForNewData();
+        TextInput in(text);
+        std::FILE* listing = std::tmpfile();
+        bool endFlag = false;
+        EXPECT_TRUE(ds->ReadInputData(nullptr, in.File(), listing, endFlag));
+        std::fclose(listing);
+        return ds;
+    };
+    Cpp_Kliven4DataSet* first = readInto(kDocument);
+    const std::string once = WrittenText([&](std::FILE* f) { WriteInputFile(*first, true, false, f); });
+    Cpp_Kliven4DataSet* second = readInto(once);
+    const std::string twice =
+        WrittenText([&](std::FILE* f) { WriteInputFile(*second, true, false, f); });
+    EXPECT_EQ(once, twice);
+    EXPECT_EQ(second->Loads().DistributedLoads(1).Count(), 2);
+    EXPECT_EQ(second->Loads().reinforcement.Count(), 1);
+    EXPECT_EQ(second->Loads().nails.Properties()[0].barYieldForce.value, 30000);
+    ClearBlockWriters();
+}
+
+TEST_F(LoadBlocksInDataSet, OlderFormatReadsSurchargesAndForcesAsLoads) {
+    ClearBlockReaders();
+    InitializeBlockReaders();
+    Cpp_Kliven4DataSet* ds = Cpp_Kliven4Data::NewDataSet(1, false);
+    ds->ResetForNewData();
+    TextInput in("KL3\nSURface pressure data follow -\n0 10 100 0 10 10 100 0\n\n"
+                 "FORce data follow -\n3 5 10 0 -500 1\n\nCOM\n");
+    std::FILE* listing = std::tmpfile();
+    bool endFlag = false;
+    ASSERT_TRUE(ds->ReadInputData(nullptr, in.File(), listing, endFlag));
+    std::fclose(listing);
+    EXPECT_EQ(ds->Loads().DistributedLoads(1).Count(), 2);
+    ASSERT_EQ(ds->Loads().LineLoads(1).Count(), 1);
+    EXPECT_EQ(ds->Loads().LineLoads(1).Loads()[0]->number, 3);
+    ds->ResetForNewData();
+}
+
 TEST_F(LoadBlocksInDataSet, TheDataCheckRunsTheLoadChecksAndCountsThem) {
     Cpp_Kliven4DataSet* ds = Cpp_Kliven4Data::NewDataSet(1, false);
     ds->Loads().LineLoads(1).AddByComponents(4, 1, 1, 5, 0);
