@@ -8,7 +8,11 @@
 #include "graphics/graphics.h"
 #include "graphics/palette.h"
 #include "graphics/views.h"
+#include "analysis/analysis_computation_data.h"
+#include "loads/distributed_load_data.h"
 #include "model/data_sets.h"
+#include "model/derived_data.h"
+#include "profile/slope_geometry.h"
 #include "model/read_input_file.h"
 #include "model/writer.h"
 #include "porepressure/vertex.h"
@@ -21,13 +25,25 @@ namespace fs = std::filesystem;
 
 namespace app {
 
-bool SetUpNewData(Cpp_Kliven4DataSet& /*dataSet*/, WindowHandle window) {
+bool SetUpNewData(Cpp_Kliven4DataSet& dataSet, WindowHandle window) {
+    std::FILE* listing = Cpp_FileIO::OutputFile();
     Cpp_DataErrorOutput::OpenErrorLog();
-    // The slope line, the crack and the interpolation data are derived here as their owners
-    // attach them to the data set.
+    bool ok = true;
+    // A slope line that came with the file counts as entered; otherwise it is generated.
+    Cpp_SlopeGeometry& slope = dataSet.SlopeGeometry();
+    slope.SetEnteredFlag(slope.HasSlopeData());
+    if (!slope.HasSlopeData()) slope.Generate(dataSet.ProfileLines(), true, listing);
+    const Cpp_Crack& crack = dataSet.AnalysisComputationData()->GetCrack();
+    slope.ComputeCrackBottom(crack, listing);
+    slope.ComputeCrackWaterLevels(crack);
+    if (!dataSet.PrepareInterpolationData(listing)) ok = false;
+    if (ok)
+        for (int stage = 1; stage <= 2; ++stage)
+            if (dataSet.DistributedLoads(stage)->UsesPiezometricLine())
+                GenerateWaterLoads(dataSet, stage, nullptr);
     Cpp_DataErrorOutput::CloseErrorLog();
     if (Cpp_DataErrorOutput::ErrorLogHasLines()) Cpp_DataErrorOutput::DisplayErrorLog(window, false);
-    return true;
+    return ok;
 }
 
 bool ReadProblemFile(WindowHandle window, const fs::path& path) {
@@ -37,7 +53,7 @@ bool ReadProblemFile(WindowHandle window, const fs::path& path) {
         ok = ReadInputDataFile(window, path, false);
         if (ok) {
             Cpp_Kliven4DataSet* dataSet = Cpp_Kliven4Data::CurrentDataSet();
-            dataSet->PrepareInterpolationData(Cpp_FileIO::OutputFile());
+            RenumberAllLinePoints(*dataSet);
             if (!SetUpNewData(*dataSet, window))
                 ShowErrorMessage("Error",
                                  "Unable to setup for new data read - problem with interpolation "

@@ -15,39 +15,11 @@
 namespace app {
 
 namespace {
-
-std::vector<ExtentsSource>& Sources() {
-    static std::vector<ExtentsSource> sources;
-    return sources;
-}
-
 bool initialized = false;
-
-void Merge(Cpp_Graphics::WorldRect& into, const Cpp_Graphics::WorldRect& r, bool& any) {
-    if (!any) {
-        into = r;
-        any = true;
-        return;
-    }
-    into.xmin = std::min(into.xmin, r.xmin);
-    into.xmax = std::max(into.xmax, r.xmax);
-    into.ymin = std::min(into.ymin, r.ymin);
-    into.ymax = std::max(into.ymax, r.ymax);
-}
-
 }  // namespace
 
-void RegisterExtentsSource(ExtentsSource source) { Sources().push_back(std::move(source)); }
-void ClearExtentsSources() { Sources().clear(); }
-
-bool ExtentsOfAllDataSets(Cpp_Graphics::WorldRect& extents) {
-    bool any = false;
-    for (Cpp_Kliven4DataSet* dataSet : Cpp_Kliven4Data::AllDataSets())
-        for (const ExtentsSource& source : Sources()) {
-            Cpp_Graphics::WorldRect r;
-            if (source && source(*dataSet, r)) Merge(extents, r, any);
-        }
-    return any;
+bool ExtentsOfAllDataSets(Cpp_Graphics::WorldRect& r) {
+    return Cpp_Kliven4Data::ExtentsOfAllDataSets(r.xmin, r.xmax, r.ymin, r.ymax);
 }
 
 void ZoomToExtents() {
@@ -99,7 +71,6 @@ void InitializeView(Cpp_Graphics::ViewWindow* window) {
         Cpp_Graphics::SetDataRangeX(0, 1000);
         Cpp_Graphics::SetDataRangeY(0, 1000);
     }
-    RegisterDefaultExtentsSources();
     initialized = true;
 }
 

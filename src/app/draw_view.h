@@ -10,20 +10,9 @@
 #include "graphics/graphics.h"
 #include "platform/device_context.h"
 
-#include <functional>
-
-class Cpp_Kliven4DataSet;
 
 namespace app {
 
-// The world extents of what a data set holds, from one source (profile lines, loads, ...).
-// Sources are registered once by the program's start-up wiring; a source answers false when it
-// has nothing.
-using ExtentsSource = std::function<bool(Cpp_Kliven4DataSet& dataSet, Cpp_Graphics::WorldRect&)>;
-void RegisterExtentsSource(ExtentsSource source);
-void ClearExtentsSources();
-// The sources the program knows.
-void RegisterDefaultExtentsSources();
 // The union of the extents of every data set from every source; false when none has any.
 bool ExtentsOfAllDataSets(Cpp_Graphics::WorldRect& extents);
 
