@@ -325,6 +325,10 @@ bool DataSetExtents(const Cpp_Kliven4DataSet& dataSet, double& xmin, double& xma
         if (contributor(dataSet, a, b, c, d)) Grow(any, xmin, xmax, ymin, ymax, a, b, c, d);
     if (const Cpp_Crack* crack = DataSetCrack(dataSet))
         if (crack->GetCrackPointExtents(a, b, c, d)) Grow(any, xmin, xmax, ymin, ymax, a, b, c, d);
+    const Cpp_AnalysisComputationData& analysis = dataSet.Analysis();
+    if (analysis.GetCircleBounds(a, b, c, d)) Grow(any, xmin, xmax, ymin, ymax, a, b, c, d);
+    if (analysis.GetNoncircularBounds(a, b, c, d)) Grow(any, xmin, xmax, ymin, ymax, a, b, c, d);
+    if (analysis.GetRadiusItemBounds(a, b, c, d)) Grow(any, xmin, xmax, ymin, ymax, a, b, c, d);
     return any;
 }
 

@@ -102,3 +102,23 @@ TEST_F(AnalysisBlockTest, ExampleWithACircleSearchReadsAndPassesTheCheck) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(AnalysisBlockTest, DataSetExtentsHoldTheAnalysisItems) {
+    Cpp_Kliven4DataSet ds(1);
+    Cpp_AnalysisComputationData& a = *ds.AnalysisComputationData();
+    a.SetDataDefined(true);
+    a.SetMode(3);
+    a.SetStartCenter(60, 70);
+    a.SetRadiusOption(1);
+    a.SetThroughPoint(10, 5);
+    double xmin = 0, xmax = 0, ymin = 0, ymax = 0;
+    ASSERT_TRUE(DataSetExtents(ds, xmin, xmax, ymin, ymax));
+    EXPECT_EQ(xmin, 10.0);
+    EXPECT_EQ(xmax, 60.0);
+    EXPECT_EQ(ymin, 5.0);
+    EXPECT_EQ(ymax, 70.0);
+}
+
+}  // namespace
