@@ -4,9 +4,14 @@
 // piezometric line of the stage; the DIS block and the check against the slope line.
 
 #include <cstdio>
+#include <string>
 #include <vector>
 
+#include "core/drawing_attributes.h"
+
 #include "core/point_xy.h"
+#include "platform/device_context.h"
+#include "platform/info_window.h"
 
 class Cpp_Line;
 
@@ -35,6 +40,15 @@ public:
     // Outer edges of the diagrams last drawn over the segment to the next point.
     s_tagTypePointXY normalDiagram[2];
     s_tagTypePointXY shearDiagram[2];
+
+    // Drawing and picking (distributed_load_drawing.cpp).
+    bool DrawSegment(bool normal, bool resultant, bool hatch, bool outline);
+    static bool SetDrawingAttributes(const s_LineWidthType& width, const s_ColorType& colour,
+                                     double arrowheadInches, double spacingInches, bool normal,
+                                     bool resultant);
+    static void ReleaseDrawingAttributes();
+    double DistanceToDiagramLine(double x, double y, bool normal) const;
+    void DrawHighlighted(platform::DeviceContext& dc, bool normal) const;
 };
 
 class Cpp_DistributedLoadData {
@@ -84,6 +98,37 @@ public:
     void SetShowNormalStress(bool on) { showNormalStress = on; }
     bool ShowShearStress() const { return showShearStress; }
     void SetShowShearStress(bool on) { showShearStress = on; }
+
+    // Drawing, scaling, picking, tool tip and information (distributed_load_drawing.cpp).
+    bool DrawPointSymbols() const;
+    bool DrawPointLabels() const;
+    bool DrawDiagrams(bool showNormal, bool showShear);
+    static bool DrawSegmentDiagram(platform::DeviceContext& dc, const s_DistributedLoadPoint& a,
+                                   const s_DistributedLoadPoint& b, int stage, bool normal,
+                                   bool resultant, bool colour);
+    bool PrepareDiagramAttributes(bool background, bool normal) const;
+    Cpp_DistributedLoadPoint* HitTestSegment(s_PickType& pick) const;
+    Cpp_DistributedLoadPoint* HitTestDiagramLine(s_PickType& pick, bool normal) const;
+    static bool GetSelectionFilterA(int stage);  // 36 load points
+    static bool GetSelectionFilterD(int stage);  // 37 load segments
+    static bool GetSelectionFilterB(int stage);  // 38 normal-stress diagrams
+    static bool GetSelectionFilterC(int stage);  // 39 shear-stress diagrams
+    static void SetSelectionFilters(int stage, bool points, bool segments, bool normal,
+                                    bool shear);
+    static void SetLargestValue(double value);
+    static bool ComputeLoadScale(int unitSystem);
+    static double ScaleValue(double stress);
+    static bool ScaleNeedsLargestValue(int unitSystem);
+    bool EnsureLoadScale();
+    static void SaveLoadScale();
+    static void RestoreLoadScale();
+    static bool ScaleDialog();
+    static void ReadWriteProfileSettings(Cpp_DistributedLoadData* stage1,
+                                         Cpp_DistributedLoadData* stage2, bool read);
+    static std::string ShowValuesToolTip(double x, double y, double normal, double shear);
+    // kind: 36 point, 37 to 39 segment; item: the point, or the first point of the segment.
+    bool AddInformation(platform::InfoWindowService& info, int kind,
+                        const Cpp_DistributedLoadPoint* item, bool multiStage) const;
 
     bool showPoints = true;
     bool showLabels = false;

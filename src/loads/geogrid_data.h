@@ -10,6 +10,8 @@
 #include <vector>
 
 #include "core/message_boxes.h"
+#include "core/point_xy.h"
+#include "platform/device_context.h"
 #include "core/units.h"
 #include "graphics/list_item.h"
 #include "loads/generated_reinforcement.h"
@@ -112,6 +114,13 @@ public:
     // Bounds of the grids (head and end points); false when there are none.
     bool GetBounds(double& xmin, double& xmax, double& ymin, double& ymax) const;
 
+    // Picking (geogrid_drawing.cpp), as for nails.
+    Cpp_Geogrid* HitTestA(s_PickType& pick) const;
+    Cpp_Geogrid* HitTestB(s_PickType& pick, bool& head) const;
+    static bool GetSelectionFilterA();
+    static bool GetSelectionFilterB();
+    static void SetSelectionFilters(bool segments, bool ends);
+
 private:
     std::vector<std::unique_ptr<Cpp_Geogrid>> grids_;
 };
@@ -134,6 +143,13 @@ public:
     Cpp_IndividualGeogridList& GetIndividualGeogridList() { return grids_; }
     const Cpp_IndividualGeogridList& GetIndividualGeogridList() const { return grids_; }
     void DeleteAllGeogrids() { grids_.DeleteAllGeogrids(); }
+    // Every individual geogrid on the current device context (geogrid_drawing.cpp).
+    bool Draw() const;
+    bool GetBounds(double& xmin, double& xmax, double& ymin, double& ymax) const {
+        return grids_.GetBounds(xmin, xmax, ymin, ymax);
+    }
+    static void DrawGeogrid(platform::DeviceContext& dc, const Cpp_Geogrid& grid, bool erase);
+
     bool GetDisplayGeogrids() const { return display_; }
     void SetDisplayGeogrids(bool on) { display_ = on; }
     static int GetNumberOfGeogridTypes();

@@ -4,9 +4,12 @@
 
 #include <cstdio>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "core/point_xy.h"
+#include "platform/device_context.h"
+#include "platform/info_window.h"
 
 // One row of the load table.
 struct s_LineLoadType {
@@ -42,6 +45,9 @@ public:
     double inclination = 0.0;  // degrees from the horizontal, counter-clockwise
     double tailX = 0.0;
     double tailY = 0.0;
+
+    // The selection marker at the tail (line_load_drawing.cpp).
+    void DrawHighlighted(platform::DeviceContext& dc) const;
 };
 
 class Cpp_LineLoadList {
@@ -72,6 +78,25 @@ public:
     bool ReadInput(std::FILE* input, std::FILE* echoFile, bool echo);
     bool WriteKLIVEN4InputDataFile(std::FILE* file) const;
     bool Check(std::FILE* echoFile) const;
+
+    // Drawing, scaling, picking, tool tip and information (line_load_drawing.cpp).
+    bool Draw();
+    // The load found (its 1-based position in pick.segmentNumber), or null.
+    Cpp_LineLoad* HitTestLoad(s_PickType& pick) const;
+    static bool GetSelectionFilter(int stage);
+    static void SetSelectionFilters(bool stage1, bool stage2);
+    static void SetLargestForce(double value);
+    static bool ComputeForceScale(int unitSystem);
+    static double ForceScale();
+    static bool ForceScaleSet();
+    static bool ScaleDialog();
+    static void SaveForceScale();
+    static void RestoreForceScale();
+    static void SavePreferences(const Cpp_LineLoadList* stage1, const Cpp_LineLoadList* stage2,
+                                bool read);
+    static std::string TooltipText(double x, double y, int option, double h, double v, double r,
+                                   double inclination);
+    bool AddInformation(platform::InfoWindowService& info, const Cpp_LineLoad* selected) const;
 
     bool GetDisplayFlag() const { return display; }
     void SetDisplayFlag(bool on) { display = on; }

@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "core/message_boxes.h"
+#include "core/point_xy.h"
+#include "platform/device_context.h"
 #include "graphics/list_item.h"
 #include "loads/generated_reinforcement.h"
 #include "loads/nail_layout.h"
@@ -47,6 +49,14 @@ public:
     // Drops the last nail (one whose reading failed).
     void RemoveLast();
 
+    // Picking (nail_drawing.cpp): A by the nail's segment, B by its head or end (head set to
+    // true for the head); the nearest within the tolerance, or null.
+    Cpp_IndividualNail* HitTestA(s_PickType& pick) const;
+    Cpp_IndividualNail* HitTestB(s_PickType& pick, bool& head) const;
+    static bool GetSelectionFilterA();
+    static bool GetSelectionFilterB();
+    static void SetSelectionFilters(bool segments, bool ends);
+
 private:
     std::vector<std::unique_ptr<Cpp_IndividualNail>> nails_;
 };
@@ -68,6 +78,13 @@ public:
     Cpp_IndividualNailList& GetIndividualNailList() { return nails_; }
     const Cpp_IndividualNailList& GetIndividualNailList() const { return nails_; }
     void DeleteIndividualNails() { nails_.DeleteAllNails(); }
+    // Every individual nail on the current device context; the extents of their heads and
+    // ends (false when there is none) (nail_drawing.cpp).
+    bool Draw() const;
+    bool GetBounds(double& xmin, double& xmax, double& ymin, double& ymax) const;
+    // One nail in its colour, or in the background colour to erase it.
+    static void DrawNail(platform::DeviceContext& dc, const Cpp_IndividualNail& nail, bool erase);
+
     bool GetDisplayNails() const { return display_; }
     void SetDisplayNails(bool on) { display_ = on; }
 

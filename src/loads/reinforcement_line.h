@@ -4,9 +4,13 @@
 
 #include <cstdio>
 #include <memory>
+#include <string>
 #include <vector>
 
+#include "core/drawing_attributes.h"
 #include "graphics/line.h"
+#include "platform/device_context.h"
+#include "platform/info_window.h"
 #include "graphics/line_list.h"
 #include "loads/generated_reinforcement.h"
 
@@ -30,6 +34,13 @@ public:
     s_tagTypePointXY longitudinalCornerNext;
     s_tagTypePointXY transverseCornerHere;
     s_tagTypePointXY transverseCornerNext;
+
+    // The diagram of the segment that starts here (reinforcement_drawing.cpp); the extents of
+    // what was drawn go to the four outputs.
+    bool Draw(bool longitudinal, bool outline, bool fill, double& xmin, double& xmax,
+              double& ymin, double& ymax);
+    void DrawHighlighted(platform::DeviceContext& dc, bool longitudinal) const;
+    double DistanceToDiagramEdge(double x, double y, bool longitudinal) const;
 };
 
 class Cpp_ReinforcementLine : public Cpp_Line {
@@ -56,6 +67,15 @@ public:
     bool RebuildBackLinks();
     // Frees the description and every point.
     void DeleteAllPoints();
+
+    // Drawing, picking and information (reinforcement_drawing.cpp). The extents are widened
+    // by what is drawn; first tells that none was drawn yet.
+    bool DrawForceDiagram(bool longitudinal, bool outline, bool fill, bool& first, double& xmin,
+                          double& xmax, double& ymin, double& ymax);
+    Cpp_ReinforcementPoint* HitTestDiagram(s_PickType& pick, bool longitudinal) const;
+    // type: 98 point, 100 segment, 102 and 104 diagram edges.
+    bool AddInformation(platform::InfoWindowService& info, const Cpp_ReinforcementPoint* selected,
+                        int type) const;
 
     int GetForceOption() const { return option_; }
     void SetForceOption(int option) { option_ = option; }
@@ -137,6 +157,28 @@ public:
     void SetDisplayLongitudinalForce(bool on) { displayLongitudinalForce = on; }
     bool GetDisplayTransverseForce() const { return displayTransverseForce; }
     void SetDisplayTransverseForce(bool on) { displayTransverseForce = on; }
+    // Drawing, scaling, picking and tool tip (reinforcement_drawing.cpp).
+    bool DrawForces(bool longitudinal, double& xmin, double& xmax, double& ymin, double& ymax);
+    bool Draw();
+    bool DrawPoints();
+    Cpp_ReinforcementPoint* HitTestDiagram(s_PickType& pick, bool longitudinal,
+                                           Cpp_ReinforcementLine** line) const;
+    static void SetSelectionFilters(bool points, bool lines, bool longitudinal, bool transverse);
+    static bool GetSelectionFilterD();  // points
+    static bool GetSelectionFilterA();  // lines
+    static bool GetSelectionFilterB();  // longitudinal diagrams
+    static bool GetSelectionFilterC();  // transverse diagrams
+    static void SetLargestForce(double force);
+    static bool ComputeForceScale(int unitSystem);
+    static double ScaleForce(double force);
+    static bool NeedsLargestForce(int unitSystem);
+    static void SaveForceScale();
+    static void RestoreForceScale();
+    static bool ScaleDialog();
+    static std::string TooltipText(double x, double y, double longitudinal, double transverse);
+    static void GetDisplayAttributes(s_DrawAttributesType& attributes);
+    static void SavePreferences(const Cpp_ReinforcementLineList* list, bool read);
+
     bool displayLines = true;
     bool displayPoints = true;
     bool displayLongitudinalForce = true;

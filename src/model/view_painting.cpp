@@ -7,6 +7,7 @@
 #include "graphics/palette.h"
 #include "graphics/print_header_footer.h"
 #include "model/data_set.h"
+#include "loads/load_drawing_layers.h"
 #include "profile/profile_layers.h"
 
 #include <algorithm>
@@ -29,6 +30,7 @@ void RegisterViewPreparation(ViewPreparation preparation) {
 
 void InitializeViewDrawing() {
     RegisterProfileDrawingLayers();
+    RegisterLoadDrawingLayers();
     Cpp_WindowsPalette::Create();
     Cpp_GraphicInit::InitializeLineStyles();
     Cpp_PrintHeaderFooter::InitializeDefaults();
@@ -83,6 +85,7 @@ void ZoomToExtents(double xmin, double xmax, double ymin, double ymax) {
     const double pad = 0.05 * std::max(dx, dy);
     Cpp_Graphics::SetDataRangeX(xmin, xmax);
     Cpp_Graphics::SetDataRangeY(ymin, ymax);
+    UpdateLoadScaleMaxima();
     Cpp_Graphics::SetWindow(xmin - pad, xmax + pad, ymin - pad, ymax + pad);
     Cpp_Graphics::InvalidateScale();
 }
