@@ -54,6 +54,12 @@ bool Cpp_DataSetDrawing::Draw(Cpp_Kliven4DataSet& dataSet, double lowestVisibleY
                               int left, int top, int right, int bottom) {
     platform::DeviceContext* dc = Cpp_Graphics::GetCurrentDC();
     if (!dc) return true;
+    // The display record of the data set is what the palette and the sheet change; the owners
+    // that keep flags of their own follow it before they draw.
+    try {
+        Cpp_DisplaySelections::ApplyToOwners(dataSet);
+    } catch (...) {
+    }
     s_DrawContextType context{dc, lowestVisibleY, clip, {left, top, right, bottom}};
     if (clip) dc->SetClipRect(context.rect);
     const std::vector<Entry> entries = Entries();  // a layer may register while drawing

@@ -90,3 +90,27 @@ TEST_F(ExampleDrawingTest, LayeredEmbankmentIsDrawnInLayerOrder) {
 }
 
 }  // namespace
+
+namespace {
+
+// A display option switched on the data set's record (as the palette does) reaches the owners'
+// drawing on the next paint.
+TEST_F(ExampleDrawingTest, PaletteOptionHidesTheFills) {
+    InitializeViewDrawing();
+    Cpp_Kliven4DataSet ds(1);
+    Cpp_ProfileLine* line = ds.ProfileLines().CreateLine(1, 1, "top");
+    line->AddPoint(0, 10);
+    line->AddPoint(10, 10);
+    ZoomToExtents(0, 10, 0, 10);
+    PaintProblemView(dc, dc.PageRect(), &ds, Cpp_Graphics::kOutputScreen, 1);
+    EXPECT_EQ(dc.Count(DcRecordKind::FillPolygon), 1u);
+    Cpp_DisplaySelections::SetDisplayOption(ds.DisplayFlags(), 5, false);  // material fill off
+    Cpp_DisplaySelections::SetDisplayOption(ds.DisplayFlags(), 2, false);  // profile lines off
+    dc.Clear();
+    PaintProblemView(dc, dc.PageRect(), &ds, Cpp_Graphics::kOutputScreen, 1);
+    EXPECT_EQ(dc.Count(DcRecordKind::FillPolygon), 0u);
+    for (const auto& r : dc.OfKind(DcRecordKind::Polyline))
+        EXPECT_TRUE(r.points.front() == r.points.back());  // only closed label frames
+}
+
+}  // namespace
