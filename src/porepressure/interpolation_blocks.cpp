@@ -84,7 +84,7 @@ bool Cpp_InterpolationData::ReadInput(std::FILE* input, std::FILE* echo, bool ec
     if (word == "FILE") {
         std::string used;
         std::FILE* named = nullptr;
-        if (!OpenWithQuestion(RestAfterFirstWord(line), 2, line, true, parent, used, named))
+        if (!OpenWithQuestion(RestAfterFirstWord(line), 2, line, parent, used, named))
             return false;
         if (echoFlag) PrintText("The following data were read from file: " + used, true);
         const bool ok = ReadKindSections(named, echoFlag, SectionMode::FileLine, used, nullptr);

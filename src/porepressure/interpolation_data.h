@@ -240,8 +240,7 @@ private:
     void PrintSummary() const;
     // Opens a point file, asking for another when it cannot be opened; false after 4720/4770.
     bool OpenWithQuestion(const std::string& name, int dialogKind, const std::string& inputLine,
-                          bool reportLine, WindowHandle parent, std::string& nameUsed,
-                          std::FILE*& file);
+                          WindowHandle parent, std::string& nameUsed, std::FILE*& file);
     // The kind sections of the INT block or of a generic point file, from file.
     enum class SectionMode { Block, FileLine, Import };
     // pending: a kind line already read from file, handled first.

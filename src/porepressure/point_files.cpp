@@ -112,9 +112,8 @@ int Cpp_InterpolationData::CountDecimals(const std::string& line) {
 }
 
 bool Cpp_InterpolationData::OpenWithQuestion(const std::string& name, int dialogKind,
-                                             const std::string& inputLine, bool /*reportLine*/,
-                                             WindowHandle parent, std::string& nameUsed,
-                                             std::FILE*& file) {
+                                             const std::string& inputLine, WindowHandle parent,
+                                             std::string& nameUsed, std::FILE*& file) {
     if (OpenExternalFile(name, nameUsed, file)) return true;
     std::string text = nameUsed.empty()
                            ? std::string("Unable to open separate file with interpolation point "
@@ -160,7 +159,7 @@ bool Cpp_InterpolationData::ReadSeepageFile(bool seepw, const std::string& name,
     SetOutputFileOnly(echo);
     std::string used;
     std::FILE* file = nullptr;
-    if (!OpenWithQuestion(name, seepw ? 4 : 3, (seepw ? "SEEPW " : "SEEP2D ") + name, true,
+    if (!OpenWithQuestion(name, seepw ? 4 : 3, (seepw ? "SEEPW " : "SEEP2D ") + name,
                           parent, used, file))
         return false;
     if (echoFlag) {
@@ -224,7 +223,7 @@ bool Cpp_InterpolationData::ReadExternalFile(const std::string& name, std::FILE*
     SetOutputFileOnly(echo);
     std::string used;
     std::FILE* file = nullptr;
-    if (!OpenWithQuestion(name, 2, "FILE " + name, true, parent, used, file)) return false;
+    if (!OpenWithQuestion(name, 2, "FILE " + name, parent, used, file)) return false;
     if (echoFlag) {
         PrintText("The following data were read from a separate input file.", true);
         PrintText("File name: " + used, true);
