@@ -124,6 +124,9 @@ public:
     // A default line taking the smallest number no line uses, so entry never repeats a number.
     Cpp_ReinforcementLine* AddEmptyLine();
     bool DeleteLineByNumber(int number) { return RemoveLineByNumber(number); }
+    // Deletes the point (a line with one point goes whole) and relinks the line's points
+    // backwards; false when the line is not in the list.
+    bool DeletePoint(Cpp_Line* line, Cpp_PointXY* point);
     bool DeleteLine(const Cpp_Line* line) { return RemoveLine(line); }
     void DeleteAllLines() { Clear(); }
     // The largest line number (0 for an empty list).

@@ -108,6 +108,12 @@ bool Cpp_ReinforcementLineList::GetLowestY(double& y) const {
     return true;
 }
 
+bool Cpp_ReinforcementLineList::DeletePoint(Cpp_Line* line, Cpp_PointXY* point) {
+    if (!Cpp_LineList::DeletePoint(line, point)) return false;
+    if (IndexOf(line) >= 0) static_cast<Cpp_ReinforcementLine*>(line)->RebuildBackLinks();
+    return true;
+}
+
 int Cpp_ReinforcementLineList::HighestNumber() const {
     int highest = 0;
     for (const auto& line : Lines()) highest = std::max(highest, line->GetNumber());

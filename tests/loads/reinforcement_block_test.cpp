@@ -193,6 +193,23 @@ TEST_F(ReinforcementBlock, EntryTakesTheSmallestFreeNumberAndExtentsCoverEveryLi
     EXPECT_EQ(low, -3);
 }
 
+TEST_F(ReinforcementBlock, DeletingAPointKeepsTheBackLinksAndCopiesKeepTheForces) {
+    Cpp_ReinforcementLine* line = list.AddNewLine(1, "a", 5, 2);
+    line->AddPoint(0, 0, 1, 2);
+    Cpp_ReinforcementPoint* middle = line->AddPoint(1, 0, 3, 4);
+    Cpp_ReinforcementPoint* last = line->AddPoint(2, 0, 5, 6);
+    ASSERT_TRUE(list.DeletePoint(line, middle));
+    EXPECT_EQ(last->previous, line->FirstReinforcementPoint());
+    const Cpp_ReinforcementLine copy(*line);
+    EXPECT_EQ(copy.GetAngle(), 5);
+    EXPECT_EQ(copy.GetForceOption(), 2);
+    EXPECT_EQ(copy.GetLastPoint()->transverseForce, 6);
+    EXPECT_EQ(copy.GetLastPoint()->previous, copy.FirstReinforcementPoint());
+    Cpp_ReinforcementLine* single = list.AddNewLine(2, nullptr, 0, 1);
+    ASSERT_TRUE(list.DeletePoint(single, single->AddPoint(0, 0, 1, 0)));
+    EXPECT_EQ(list.FindLine(2), nullptr);
+}
+
 TEST_F(ReinforcementBlock, EchoCountsLinesEnteredAndRetained) {
     ASSERT_TRUE(Read("1\n0 0 1 1 5 0 1 1\n\n\n"));
     std::FILE* listing = std::tmpfile();
