@@ -27,6 +27,7 @@
 #include "platform/qt/qt_printing.h"
 #include "platform/qt/qt_status_line.h"
 #include "platform/services.h"
+#include "porepressure/porepressure_drawing_layers.h"
 
 #include <QApplication>
 #include <QSocketNotifier>
@@ -121,6 +122,7 @@ Application::Application(const std::vector<std::string>& arguments) {
     s.SetPrinting(&p.printing);
     SetMainWindowExists(true);
     graphics_ui::RegisterClipboardPicture();
+    RegisterPorePressureDrawing();
     p.statusLine.SetText("Ready");
 }
 

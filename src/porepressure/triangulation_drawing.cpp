@@ -1,0 +1,271 @@
+#include "porepressure/triangulation_drawing.h"
+
+#include "core/format_text.h"
+#include "core/point_symbols.h"
+#include "graphics/graphic_string.h"
+#include "graphics/graphics.h"
+#include "graphics/line_drawing.h"
+#include "porepressure/triangle.h"
+#include "porepressure/vertex.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+namespace {
+
+struct TriangleDrawingState {
+    bool exists = false;
+    int lineType = 0;
+    platform::Pen pen;
+    int widthPixels = 1;
+    platform::ColorRef colour = 0;
+};
+TriangleDrawingState g_triangles;
+
+struct VertexLabelState {
+    bool pens = false;
+    bool labels = false;
+    platform::Font font;
+    platform::ColorRef colour = 0;
+    int gap = 5;
+};
+VertexLabelState g_vertices;
+
+bool Drawable() {
+    const int mode = Cpp_Graphics::OutputMode();
+    return mode == Cpp_Graphics::kOutputScreen || mode == Cpp_Graphics::kOutputPrinter;
+}
+
+std::vector<platform::DevicePoint> Outline(const Cpp_Triangle& t) {
+    std::vector<platform::DevicePoint> p;
+    for (short k : {1, 2, 3, 1}) p.push_back(Cpp_Graphics::WorldToPixel(t.Vertex(k)->X(), t.Vertex(k)->Y()));
+    return p;
+}
+
+bool Complete(const Cpp_Triangle& t) { return t.Vertex(1) && t.Vertex(2) && t.Vertex(3); }
+
+// The triangle's box meets the clip box.
+bool InView(const Cpp_Triangle& t, const Cpp_Graphics::WorldRect& box) {
+    const double x1 = t.Vertex(1)->X(), x2 = t.Vertex(2)->X(), x3 = t.Vertex(3)->X();
+    const double y1 = t.Vertex(1)->Y(), y2 = t.Vertex(2)->Y(), y3 = t.Vertex(3)->Y();
+    return std::max({x1, x2, x3}) >= box.xmin && std::min({x1, x2, x3}) <= box.xmax &&
+           std::max({y1, y2, y3}) >= box.ymin && std::min({y1, y2, y3}) <= box.ymax;
+}
+
+void StyledEdges(platform::DeviceContext& dc, const Cpp_Triangle& t) {
+    for (short i = 1; i <= 3; ++i) {
+        const Cpp_VERTEX* a = t.Vertex(i);
+        const Cpp_VERTEX* b = t.Vertex(static_cast<short>(Cpp_Triangle::NextIndex(i)));
+        if (a->Number() > b->Number()) std::swap(a, b);
+        DrawPolyline(dc, {a->X(), b->X()}, {a->Y(), b->Y()});
+    }
+}
+
+}  // namespace
+
+bool Cpp_TriangleDrawing::BeginDrawing(const TriangulationDrawOptions& a) {
+    g_triangles = TriangleDrawingState();
+    platform::DeviceContext* dc = Cpp_Graphics::GetCurrentDC();
+    if (!dc || !Drawable()) return false;
+    g_triangles.colour = a.triangleColour.RGBColor();
+    g_triangles.widthPixels = a.triangleWidth.DeviceWidth(*dc);
+    g_triangles.lineType = a.triangleLineType;
+    if (a.triangleLineType > 0) {
+        s_LinePenType pen;
+        pen.width = a.triangleWidth;
+        pen.style = a.triangleLineType;
+        pen.colour = a.triangleColour;
+        pen.layerName = a.triangleLayer.name;
+        CreateLinePen(pen);
+    }
+    g_triangles.pen = {platform::PenStyle::Solid, g_triangles.widthPixels, g_triangles.colour};
+    g_triangles.exists = true;
+    return true;
+}
+
+void Cpp_TriangleDrawing::EndDrawing() {
+    if (g_triangles.lineType > 0) DeletePenObject();
+    g_triangles = TriangleDrawingState();
+}
+
+bool Cpp_TriangleDrawing::PenExists() { return g_triangles.exists; }
+
+void Cpp_TriangleDrawing::Draw(const Cpp_Triangle& t) {
+    platform::DeviceContext* dc = Cpp_Graphics::GetCurrentDC();
+    if (!dc || !g_triangles.exists || !Complete(t)) return;
+    if (g_triangles.lineType > 0) {
+        StyledEdges(*dc, t);
+        return;
+    }
+    const platform::Pen previous = dc->SetPen(g_triangles.pen);
+    dc->Polyline(Outline(t));
+    dc->SetPen(previous);
+}
+
+void Cpp_TriangleDrawing::DrawAll(const Cpp_TriangleList& triangles) {
+    platform::DeviceContext* dc = Cpp_Graphics::GetCurrentDC();
+    if (!dc || !g_triangles.exists) return;
+    const Cpp_Graphics::WorldRect box = Cpp_Graphics::ClipBox();
+    if (g_triangles.lineType > 0) {
+        for (const Cpp_Triangle* t = triangles.First(); t; t = t->Next())
+            if (Complete(*t) && InView(*t, box)) StyledEdges(*dc, *t);
+        return;
+    }
+    std::vector<std::vector<platform::DevicePoint>> outlines;
+    for (const Cpp_Triangle* t = triangles.First(); t; t = t->Next())
+        if (Complete(*t) && InView(*t, box)) outlines.push_back(Outline(*t));
+    if (outlines.empty()) return;
+    const platform::Pen previous = dc->SetPen(g_triangles.pen);
+    dc->PolyPolyline(outlines);
+    dc->SetPen(previous);
+}
+
+void Cpp_TriangleDrawing::Erase(const Cpp_Triangle& t) {
+    platform::DeviceContext* dc = Cpp_Graphics::GetCurrentDC();
+    if (!dc || !Drawable() || !Complete(t)) return;
+    platform::ScopedDcState state(*dc);
+    const platform::ColorRef bk = dc->GetBkColor();
+    platform::Brush brush;
+    brush.kind = platform::BrushKind::Solid;
+    brush.color = bk;
+    dc->SetBrush(brush);
+    dc->SetPen({platform::PenStyle::Solid, 1, bk});
+    std::vector<platform::DevicePoint> p = Outline(t);
+    p.pop_back();
+    dc->Polygon(p);
+}
+
+void Cpp_TriangleDrawing::EraseEdge(const Cpp_Triangle& t, int width, short i, short j) {
+    if (!Complete(t) || i < 1 || i > 3 || j < 1 || j > 3) return;
+    EraseLine(width, *t.Vertex(i), *t.Vertex(j));
+}
+
+void Cpp_TriangleDrawing::EraseLine(int width, const Cpp_VERTEX& a, const Cpp_VERTEX& b) {
+    platform::DeviceContext* dc = Cpp_Graphics::GetCurrentDC();
+    if (!dc || !Drawable()) return;
+    const platform::Pen previous =
+        dc->SetPen({platform::PenStyle::Solid, std::max(1, width), dc->GetBkColor()});
+    dc->Polyline({Cpp_Graphics::WorldToPixel(a.X(), a.Y()), Cpp_Graphics::WorldToPixel(b.X(), b.Y())});
+    dc->SetPen(previous);
+}
+
+void Cpp_TriangleDrawing::DrawVertices(const Cpp_Triangle& t) {
+    if (!Drawable() || !Complete(t)) return;
+    for (short k = 1; k <= 3; ++k) DrawVertexLabelled(*t.Vertex(k));
+}
+
+void Cpp_TriangleDrawing::DrawHighlighted(const Cpp_Triangle& t, const platform::Brush& pattern) {
+    platform::DeviceContext* dc = Cpp_Graphics::GetCurrentDC();
+    if (!dc || Cpp_Graphics::OutputMode() != Cpp_Graphics::kOutputScreen || !Complete(t)) return;
+    platform::ScopedDcState state(*dc);
+    dc->SetBrush(pattern);
+    std::vector<platform::DevicePoint> p = Outline(t);
+    p.pop_back();
+    dc->FillPolygon(p);
+}
+
+bool SetupVertexPens(const TriangulationDrawOptions& options, bool useExplicitFill) {
+    platform::DeviceContext* dc = Cpp_Graphics::GetCurrentDC();
+    if (!dc) return false;
+    s_SymbolAttributesType a;
+    a.markerSize = options.vertexMarkerSize;
+    a.penWidth = options.vertexWidth;
+    a.style = options.vertexSymbol;
+    a.colour = options.vertexColour;
+    a.backgroundFill = useExplicitFill ? options.vertexColour.RGBColor() : dc->GetBkColor();
+    g_vertices.pens = SetupPointPens(*dc, a);
+    return g_vertices.pens;
+}
+
+void EndVertexDrawing() {
+    g_vertices.pens = false;
+    DeletePointPens();
+}
+
+bool VertexPensSet() { return g_vertices.pens; }
+
+bool SetupVertexLabelText(const TriangulationDrawOptions& options, int markerSizePixels,
+                          bool /*useExplicitBackground*/) {
+    platform::DeviceContext* dc = Cpp_Graphics::GetCurrentDC();
+    if (!dc) return false;
+    g_vertices.font = options.labelFont.ForDevice(*dc);
+    g_vertices.colour = options.labelColour.RGBColor();
+    g_vertices.gap = static_cast<int>(markerSizePixels * 0.5 + 2);
+    g_vertices.labels = true;
+    return true;
+}
+
+void ReleaseVertexLabelText() { g_vertices.labels = false; }
+
+namespace {
+
+// The label right of and above the point, at the gap from it.
+void DrawValueText(platform::DeviceContext& dc, const platform::DevicePoint& p, double value) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%1.2f", value);
+    dc.TextOut(p.x + g_vertices.gap, p.y - g_vertices.gap, text);
+}
+
+struct LabelTextScope {
+    platform::DeviceContext& dc;
+    explicit LabelTextScope(platform::DeviceContext& d) : dc(d) {
+        dc.Save();
+        dc.SetFont(g_vertices.font);
+        dc.SetTextColor(g_vertices.colour);
+        dc.SetBkMode(platform::BackgroundMode::Transparent);
+        dc.SetTextAlign(platform::AlignLeft | platform::AlignBottom);
+    }
+    ~LabelTextScope() { dc.Restore(); }
+};
+
+}  // namespace
+
+void DrawVertexLabelled(const Cpp_VERTEX& v) {
+    platform::DeviceContext* dc = Cpp_Graphics::GetCurrentDC();
+    if (!dc || !Drawable()) return;
+    if (g_vertices.pens) DrawSymbol(*dc, v.X(), v.Y());
+    if (g_vertices.labels) {
+        LabelTextScope scope(*dc);
+        DrawValueText(*dc, Cpp_Graphics::WorldToPixel(v.X(), v.Y()), v.Value());
+    }
+}
+
+void DrawAllVertices(const Cpp_VertexList& vertices) {
+    platform::DeviceContext* dc = Cpp_Graphics::GetCurrentDC();
+    if (!dc || !g_vertices.pens) return;
+    std::vector<double> xs, ys;
+    for (const Cpp_VERTEX* v = vertices.First(); v; v = v->Next()) {
+        xs.push_back(v->X());
+        ys.push_back(v->Y());
+    }
+    DrawSymbols(*dc, xs.data(), ys.data(), static_cast<int>(xs.size()));
+}
+
+void DrawAllVertexValues(const Cpp_VertexList& vertices, bool useSecond) {
+    platform::DeviceContext* dc = Cpp_Graphics::GetCurrentDC();
+    if (!dc || !Drawable() || !g_vertices.labels) return;
+    const Cpp_Graphics::WorldRect box = Cpp_Graphics::GetVisibleWindow();
+    const bool haveBox = box.xmax > box.xmin && box.ymax > box.ymin;
+    const Cpp_Graphics::WorldRect clip = haveBox ? box : Cpp_Graphics::ClipBox();
+    LabelTextScope scope(*dc);
+    for (const Cpp_VERTEX* v = vertices.First(); v; v = v->Next()) {
+        if (v->X() < clip.xmin || v->X() > clip.xmax || v->Y() < clip.ymin || v->Y() > clip.ymax)
+            continue;
+        DrawValueText(*dc, Cpp_Graphics::WorldToPixel(v->X(), v->Y()),
+                      useSecond ? v->SecondValue() : v->FirstValue());
+    }
+}
+
+std::vector<std::string> TriangleCircumcircleAndCentroidLines(const Cpp_Triangle& t) {
+    if (!Complete(t)) return {"Circumcircle has an infinite radius - cannot be computed."};
+    double cx = 0, cy = 0, r2 = 0;
+    bool failed = false;
+    t.Circumcircle(cx, cy, r2, failed);
+    if (failed) return {"Circumcircle has an infinite radius - cannot be computed."};
+    double gx = 0, gy = 0;
+    t.Centroid(gx, gy);
+    return {FormatText("Centroid at X = %1.4f, Y = %1.4f", gx, gy),
+            FormatText("Circumcircle center at - X = %1.4f, Y = %1.4f", cx, cy),
+            FormatText("Circumcircle radius = %1.4f", std::sqrt(r2))};
+}

@@ -1,0 +1,82 @@
+#pragma once
+// Drawing the triangles and vertices of an interpolation data set: the triangle pen (solid, or a
+// styled line drawn edge by edge from the lower- to the higher-numbered vertex so that an edge
+// shared by two triangles looks the same from both), erasing in the background colour, vertex
+// symbols with their value labels, the highlight of a selected triangle, the information on a
+// triangle's circumcircle and centroid, and the options record that steers the step-by-step
+// redraw of the triangulation while points are edited.
+
+#include <string>
+#include <vector>
+
+#include "core/drawing_attributes.h"
+#include "platform/device_context.h"
+
+class Cpp_Triangle;
+class Cpp_TriangleList;
+class Cpp_VERTEX;
+class Cpp_VertexList;
+
+struct TriangulationDrawOptions {
+    // Switches: nothing is redrawn while on is 0.
+    unsigned char on = 0;
+    unsigned char triangles = 0;
+    unsigned char vertices = 0;
+    unsigned char contours = 0;
+    // Triangle lines.
+    s_LineWidthType triangleWidth = s_LineWidthType(static_cast<short>(1));
+    int triangleLineType = 0;  // 0 or less: a solid pen
+    s_ColorType triangleColour;
+    s_LayerNameType triangleLayer;
+    // Vertices.
+    s_LineWidthType vertexWidth = s_LineWidthType(static_cast<short>(1));
+    s_ColorType vertexColour;
+    s_MarkerSizeType vertexMarkerSize = s_MarkerSizeType(static_cast<short>(6));
+    int vertexSymbol = 1;
+    // Vertex value labels.
+    s_FontType labelFont = s_FontType("Arial", 8);
+    s_ColorType labelColour;
+    s_ColorType labelBackground = s_ColorType::FromRGB(0xFFFFFF);
+};
+
+class Cpp_TriangleDrawing {
+public:
+    // The triangle pen from the line attributes; true when it exists (screen and printer).
+    static bool BeginDrawing(const TriangulationDrawOptions& attributes);
+    static void EndDrawing();
+    static bool PenExists();
+    // The outline of one triangle (nothing without a pen).
+    static void Draw(const Cpp_Triangle& triangle);
+    // Every triangle of the list that reaches into the view, in one call to the device.
+    static void DrawAll(const Cpp_TriangleList& triangles);
+    // Filled in the background colour with a one-pixel pen of it (screen and printer).
+    static void Erase(const Cpp_Triangle& triangle);
+    // The edge from vertex i to vertex j (1..3) / from a to b, in the background colour.
+    static void EraseEdge(const Cpp_Triangle& triangle, int width, short i, short j);
+    static void EraseLine(int width, const Cpp_VERTEX& a, const Cpp_VERTEX& b);
+    // The three vertices with their labels (vertex pens and label text set up).
+    static void DrawVertices(const Cpp_Triangle& triangle);
+    // The selected triangle filled with a pattern brush (screen only).
+    static void DrawHighlighted(const Cpp_Triangle& triangle, const platform::Brush& pattern);
+};
+
+// Vertex pens from the options: the symbol filled with the given colour, or with the device's
+// background colour when useExplicitFill is false.
+bool SetupVertexPens(const TriangulationDrawOptions& options, bool useExplicitFill);
+void EndVertexDrawing();
+bool VertexPensSet();
+// Value labels next to the symbols: the gap is (int)(markerSize * 0.5 + 2) pixels.
+bool SetupVertexLabelText(const TriangulationDrawOptions& options, int markerSizePixels,
+                          bool useExplicitBackground);
+void ReleaseVertexLabelText();
+// The symbol (when the vertex pens are set) and the value label "%1.2f" (when the label text
+// is set) of one vertex.
+void DrawVertexLabelled(const Cpp_VERTEX& vertex);
+// The symbols of all vertices, culled to the view.
+void DrawAllVertices(const Cpp_VertexList& vertices);
+// The value labels of all vertices in the view (labels of points outside it are not drawn).
+void DrawAllVertexValues(const Cpp_VertexList& vertices, bool useSecond);
+
+// "Centroid at X = ...", "Circumcircle center at - X = ...", "Circumcircle radius = ...", or the
+// single line about the infinite radius for collinear vertices.
+std::vector<std::string> TriangleCircumcircleAndCentroidLines(const Cpp_Triangle& triangle);
