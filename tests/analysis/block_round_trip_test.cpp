@@ -44,6 +44,26 @@ void FillRadiusDefinitions(A& a) {
     a.SetRadiusDefinitionList(list);
 }
 
+void MorgensternPrice(A& a, int option) {
+    Circle(a, 1);
+    a.SetCircleCenter(10, 20);
+    a.SetRadius(15);
+    a.SetProcedure(A::kMorgensternPrice);
+    auto& f = a.GetSideForceFunctions();
+    f.SetKind(Cpp_SideForceFunctions::kMorgensternPrice);
+    f.SetPriceFOption(option);
+    f.SetParameter(1, 0.25);
+    f.SetParameter(2, 0.75);
+    f.SetParameter(3, 0.2);
+    f.SetParameter(4, 0.8);
+    f.SetAmplitude(0.3333333);
+    f.SetSlopeParameter(1, 0.5);
+    f.SetSlopeParameter(2, 12.5);
+    f.AddCustomPoint(0, 0);
+    f.AddCustomPoint(0.4, 0.9);
+    f.AddCustomPoint(1, 0.1);
+}
+
 const RoundTripCase kCases[] = {
     {"none", [](A& a) { Circle(a, 0); }},
     {"circle with radius",
@@ -249,6 +269,28 @@ const RoundTripCase kCases[] = {
          f.SetAmplitude(1.25);
          f.SetChenGOption(2);
          f.SetGAmplitude(0.333333);
+     }},
+    {"Morgenstern and Price linear", [](A& a) { MorgensternPrice(a, 1); }},
+    {"Morgenstern and Price trapezoid", [](A& a) { MorgensternPrice(a, 2); }},
+    {"Morgenstern and Price trapezoid and half sine", [](A& a) { MorgensternPrice(a, 7); }},
+    {"Morgenstern and Price custom", [](A& a) { MorgensternPrice(a, 10); }},
+    {"Morgenstern and Price slope change", [](A& a) { MorgensternPrice(a, 11); }},
+    {"Morgenstern and Price half sine", [](A& a) { MorgensternPrice(a, 3); }},
+    {"noncircular base length and older steepness",
+     [](A& a) {
+         Noncircular(a, 3);
+         a.GetNoncircularPointList().AddPoint(0, 10, 0, true, true);
+         a.GetNoncircularPointList().AddPoint(10, 5, 0, true, true);
+         a.SetNoncircularSubdivision(0, 1.75);
+         a.SetProcedure(A::kLoweKarafiath);
+     }},
+    {"arc length and Bishop",
+     [](A& a) {
+         Circle(a, 1);
+         a.SetCircleCenter(1, 2);
+         a.SetRadius(3);
+         a.SetSliceSubdivision(0, 4.125);
+         a.SetProcedure(A::kBishop);
      }},
 };
 
