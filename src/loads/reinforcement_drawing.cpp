@@ -117,12 +117,14 @@ bool Cpp_ReinforcementPoint::Draw(bool longitudinal, bool outline, bool fill, do
     double c, s;
     Direction(*this, *n, c, s);
     double cp = c, sp = s, cn = c, sn = s;
-    if (previous) {
+    // A neighbour on the same spot has no direction; it leaves the normal alone.
+    if (previous && !(previous->X() == X() && previous->Y() == Y())) {
         double c2, s2;
         Direction(*previous, *this, c2, s2);
         cp = (c + c2) / 2, sp = (s + s2) / 2;
     }
-    if (const Cpp_ReinforcementPoint* a = n->NextPoint()) {
+    const Cpp_ReinforcementPoint* a = n->NextPoint();
+    if (a && !(a->X() == n->X() && a->Y() == n->Y())) {
         double c2, s2;
         Direction(*n, *a, c2, s2);
         cn = (c + c2) / 2, sn = (s + s2) / 2;

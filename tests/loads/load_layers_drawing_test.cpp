@@ -1,0 +1,116 @@
+// The loads of a data set painted through the whole-view routine: each kind at its layer
+// (distributed loads, line loads, reinforcement, geogrids and nails, then the load labels), under
+// its display flag, with the scales taken from the data when the view zooms to them.
+
+#include "load_drawing_fixture.h"
+#include "loads/loads_data.h"
+#include "model/data_set.h"
+#include "model/data_set_drawing.h"
+#include "model/data_sets.h"
+#include "model/display_selections.h"
+#include "model/view_painting.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using platform::DcRecordKind;
+
+class LoadLayersDrawingTest : public LoadDrawingFixture {
+protected:
+    void SetUp() override {
+        LoadDrawingFixture::SetUp();
+        Cpp_Kliven4Data::DeleteAllDataSets();
+        ds = Cpp_Kliven4Data::CurrentDataSet();
+        Cpp_LoadsData& loads = ds->Loads();
+        loads.DistributedLoads(1).AddPoint(0, 0, 62.4, 0);
+        loads.DistributedLoads(1).AddPoint(10, 0, 62.4, 0);
+        loads.LineLoads(1).AddByComponents(1, 5, 0, 0, -1000);
+        Cpp_ReinforcementLine* r = loads.reinforcement.AddEmptyLine();
+        r->AddPoint(0, -2, 100, 0);
+        r->AddPoint(10, -2, 100, 0);
+        Cpp_IndividualNail* n = loads.nails.GetIndividualNailList().AddEmptyNail();
+        n->headX = 0, n->headY = -4, n->endX = 5, n->endY = -6;
+        loads.geogrids.GetIndividualGeogridList().AddEmptyGeogrid()->SetGeometry(0, -5, 8);
+        InitializeViewDrawing();
+        ds->DisplayFlags().loadCoordinates[0] = true;
+        Cpp_DisplaySelections::ApplyToOwners(*ds);
+    }
+    void TearDown() override {
+        Cpp_Kliven4Data::DeleteAllDataSets();
+        Cpp_DataSetDrawing::ResetRegistry();
+        LoadDrawingFixture::TearDown();
+    }
+    void Paint() {
+        dc.Clear();
+        ZoomToExtents(-1, 11, -7, 2);
+        PaintProblemView(dc, {0, 0, 1000, 800}, ds, Cpp_Graphics::kOutputScreen, 1);
+        EXPECT_TRUE(Cpp_DataSetDrawing::Reported().empty());
+    }
+    int First(platform::ColorRef colour) const {
+        const auto& r = dc.Records();
+        for (size_t i = 0; i < r.size(); ++i)
+            if (r[i].attributes.pen.color == colour && r[i].kind != DcRecordKind::Text)
+                return static_cast<int>(i);
+        return -1;
+    }
+    int Last(platform::ColorRef colour) const {
+        const auto& r = dc.Records();
+        for (size_t i = r.size(); i-- > 0;)
+            if (r[i].attributes.pen.color == colour && r[i].kind != DcRecordKind::Text)
+                return static_cast<int>(i);
+        return -1;
+    }
+    Cpp_Kliven4DataSet* ds = nullptr;
+};
+
+TEST_F(LoadLayersDrawingTest, EveryKindIsDrawnAtItsLayer) {
+    Paint();
+    const platform::ColorRef blue = Cpp_WindowsPalette::RGBColor(13);
+    const platform::ColorRef orange = Cpp_WindowsPalette::RGBColor(27);
+    const platform::ColorRef reinforcement = Cpp_WindowsPalette::RGBColor(14);
+    const platform::ColorRef geogrid = Cpp_WindowsPalette::RGBColor(15);
+    ASSERT_GE(First(blue), 0);
+    ASSERT_GE(First(orange), 0);
+    ASSERT_GE(First(reinforcement), 0);
+    ASSERT_GE(First(geogrid), 0);
+    EXPECT_LT(First(blue), First(orange));                  // distributed loads first
+    EXPECT_LT(Last(orange), First(reinforcement));          // then line loads
+    EXPECT_LT(Last(reinforcement), First(geogrid));         // then reinforcement
+    EXPECT_LT(Last(geogrid), Last(blue));                   // geogrids, then nails
+    // The force band got its width from the largest force of the data.
+    EXPECT_EQ(dc.Count(DcRecordKind::FillPolygon), 1u);
+    // The coordinate labels of the load points come last.
+    const auto& r = dc.Records();
+    int lastText = -1;
+    for (size_t i = 0; i < r.size(); ++i)
+        if (r[i].kind == DcRecordKind::Text && r[i].attributes.textColor == blue)
+            lastText = static_cast<int>(i);
+    ASSERT_GT(lastText, Last(blue));
+    EXPECT_EQ(r[lastText].text, "Y:0.00");
+}
+
+TEST_F(LoadLayersDrawingTest, DisplayFlagsHideTheirKinds) {
+    ASSERT_TRUE(ds->SetDisplayOption(29, false));  // line loads, stage 1
+    ASSERT_TRUE(ds->SetDisplayOption(33, false));  // longitudinal forces
+    ds->Loads().geogrids.SetDisplayGeogrids(false);
+    Paint();
+    EXPECT_EQ(First(Cpp_WindowsPalette::RGBColor(27)), -1);
+    EXPECT_EQ(First(Cpp_WindowsPalette::RGBColor(15)), -1);
+    EXPECT_EQ(dc.Count(DcRecordKind::FillPolygon), 0u);
+    EXPECT_FALSE(ds->Loads().LineLoads(1).display);
+}
+
+TEST_F(LoadLayersDrawingTest, PrintingKeepsTheScreenScales) {
+    Paint();
+    const double screen = Cpp_DistributedLoadData::ScaleValue(62.4);
+    Cpp_Graphics::SaveScaleState();
+    loads::DistributedLoadScale().records[0] = {1, 31.2};
+    Cpp_Graphics::InvalidateScale();
+    Paint();
+    EXPECT_DOUBLE_EQ(Cpp_DistributedLoadData::ScaleValue(62.4), 2 * screen);
+    Cpp_Graphics::RestoreScaleState();
+    EXPECT_DOUBLE_EQ(Cpp_DistributedLoadData::ScaleValue(62.4), screen);
+}
+
+}  // namespace
