@@ -193,6 +193,8 @@ Cpp_PiezometricLine* Cpp_PiezometricLineList::FindLine(int number) const {
     return dynamic_cast<Cpp_PiezometricLine*>(Cpp_LineList::FindLine(number));
 }
 
+// Lines are made by this list, so each is a piezometric line; null guards a plain line that
+// another caller appended.
 Cpp_PiezometricLine* Cpp_PiezometricLineList::PiezometricLineAt(int index) const {
     return dynamic_cast<Cpp_PiezometricLine*>(LineAt(index));
 }
@@ -264,13 +266,15 @@ bool Cpp_PiezometricLineList::WriteInputDataFile(std::FILE* file) const {
     if (IsEmpty()) return true;
     if (std::fputs("PIEzometric line data follow -\n", file) < 0) return false;
     for (int i = 0; i < Count(); ++i)
-        if (!PiezometricLineAt(i)->WriteInputData(file)) return false;
+        if (const Cpp_PiezometricLine* line = PiezometricLineAt(i); line && !line->WriteInputData(file))
+            return false;
     return std::fputs("\n", file) >= 0;
 }
 
 bool Cpp_PiezometricLineList::Check(std::FILE* echo) {
     if (echo) Cpp_DataErrorOutput::SetErrorFile(echo);
-    for (int i = 0; i < Count(); ++i) PiezometricLineAt(i)->CheckUnitWeight(echo, stage_);
+    for (int i = 0; i < Count(); ++i)
+        if (const Cpp_PiezometricLine* line = PiezometricLineAt(i)) line->CheckUnitWeight(echo, stage_);
     bool ok = true;
     if (!CheckDuplicatePoints(true, echo)) {
         ok = false;
@@ -284,7 +288,7 @@ bool Cpp_PiezometricLineList::Check(std::FILE* echo) {
     if (echo) {
         for (int i = 0; i < Count(); ++i) {
             const Cpp_PiezometricLine* line = PiezometricLineAt(i);
-            if (!line->DuplicatePointsDeleted() && !line->PointsReversed()) continue;
+            if (!line || !line->DuplicatePointsDeleted() && !line->PointsReversed()) continue;
             Cpp_OutputTable table(echo);
             table.SetTitleLine(1, stage_ == 2
                                       ? "PIEZOMETRIC LINE DATA - SECOND/THIRD-STAGE COMPUTATIONS"
