@@ -18,6 +18,8 @@
 #include "loads/reinforcement_line.h"
 #include "porepressure/interpolation_data.h"
 #include "porepressure/piezometric_line.h"
+#include "porepressure/contours.h"
+#include "porepressure/triangle.h"
 #include "profile/material_properties.h"
 #include "analysis/analysis_computation_data.h"
 
@@ -269,6 +271,37 @@ bool CheckInterpolationDataForMaterials(Cpp_Kliven4DataSet& dataSet, std::FILE* 
         }
     }
     return ok;
+}
+
+bool DeleteTrianglesOutsideMaterial(Cpp_Kliven4DataSet& dataSet, Cpp_InterpolationDataSet& set,
+                                    int stage) {
+    const Cpp_MaterialPropertiesList& list = dataSet.MaterialData().GetMaterialList();
+    auto matches = [&](int number) {
+        const Cpp_MaterialProperties* m = list.FindMaterialConst(number);
+        if (!m) return false;
+        switch (set.Kind()) {
+        case 1: return m->GetPorePressureOption(stage) == 6;
+        case 2: return m->GetPorePressureOption(stage) == 7;
+        case 3: return m->GetStrengthOption(stage) == 9;
+        case 4: return m->GetStrengthOption(stage) == 15;
+        case 5: return m->GetStrengthOption(stage) == 16;
+        case 6: return m->GetUnitWeightOption(stage) == 3;
+        default: return false;
+        }
+    };
+    std::vector<Cpp_Triangle*> outside;
+    for (Cpp_Triangle* t = set.GetTriangleList().First(); t; t = t->Next()) {
+        double x = 0.0, y = 0.0;
+        t->Centroid(x, y);
+        const Cpp_ProfileLine* line = dataSet.ProfileLines().FindLineAbovePoint(x, y);
+        const bool keep = line && (set.Material() != 0 ? line->GetMaterialNumber() == set.Material()
+                                                       : matches(line->GetMaterialNumber()));
+        if (!keep) outside.push_back(t);
+    }
+    if (outside.empty()) return false;
+    set.GetTriangleList().DeleteTriangles(outside);
+    set.GetContours().DeleteAll();
+    return true;
 }
 
 bool CopyStage1ToStage2Properties(Cpp_Kliven4DataSet& dataSet, void* parent) {

@@ -189,3 +189,34 @@ TEST(DataCheck, StageCopyAsksNothingWhenEveryMaterialExists) {
 }
 
 }  // namespace
+
+#include "porepressure/triangle.h"
+
+namespace {
+
+TEST(DataCheck, TrianglesOutsideTheMaterialOfASetAreDeleted) {
+    Cpp_Kliven4DataSet ds(1);
+    AddProfile(ds);  // material 1 from the top line down to y = 5, material 1 below too
+    ds.ProfileLines().ProfileLineAt(1)->SetMaterialNumber(2);
+    ds.MaterialData().GetMaterialList().Create(2);
+    Cpp_InterpolationDataSet* set = ds.InterpolationData(1)->CreateDataSet(1, 1);
+    int n = 0;
+    for (auto [x, y] : {std::pair{0.0, 0.0}, {40.0, 0.0}, {40.0, 18.0}, {0.0, 18.0}, {20.0, 9.0}})
+        set->AppendPoint(++n, x, y, 1.0);
+    set->RebuildVertices();
+    ASSERT_TRUE(set->Triangulate(1));
+    auto count = [&] {
+        int k = 0;
+        for (Cpp_Triangle* t = set->GetTriangleList().First(); t; t = t->Next()) ++k;
+        return k;
+    };
+    const int before = count();
+    ASSERT_GT(before, 0);
+    EXPECT_TRUE(DeleteTrianglesOutsideMaterial(ds, *set, 1));
+    const int after = count();
+    EXPECT_LT(after, before);
+    EXPECT_GT(after, 0);
+    EXPECT_FALSE(DeleteTrianglesOutsideMaterial(ds, *set, 1));  // nothing left to delete
+}
+
+}  // namespace
