@@ -9,6 +9,10 @@
 #include "model/data_sets.h"
 #include "profile/material_properties.h"
 #include "support/fake_services.h"
+#include "support/test_support.h"
+#include "model/block_readers.h"
+
+#include <cstdio>
 
 namespace {
 
@@ -82,6 +86,52 @@ TEST_F(GenerationCommands, NailsUseTheSlopeLineOfTheDataSet) {
     ASSERT_TRUE(GenerateNailReinforcement(*ds, nullptr));
     ASSERT_EQ(ds->Loads().reinforcement.Count(), 2);
     EXPECT_EQ(ds->Loads().reinforcement.ReinforcementLineAt(1)->FirstPoint()->Y(), 5.0);
+}
+
+// The sample problem with nail and geogrid layouts generates its reinforcement.
+TEST(ReinforcedEmbankmentExample, GeneratesNailAndGeogridReinforcement) {
+    testsupport::FakeServices fakes;
+    ScriptedGenerationDialogs dialogs;
+    dialogs.geogridOptions.stopIfNotDeveloped = false;
+    ClearBlockReaders();
+    InitializeBlockReaders();
+    Cpp_Kliven4DataSet* ds = Cpp_Kliven4Data::NewDataSet(1, false);
+    ds->ResetForNewData();
+    const auto path = testsupport::ExamplesDir() / "reinforced_embankment.preinput-kliven";
+    std::FILE* input = std::fopen(path.string().c_str(), "r");
+    ASSERT_NE(input, nullptr);
+    std::FILE* listing = std::tmpfile();
+    bool endFlag = false;
+    EXPECT_TRUE(ds->ReadInputData(nullptr, input, listing, endFlag));
+    std::fclose(input);
+    std::fclose(listing);
+    ASSERT_TRUE(ds->SlopeGeometry().Generate(ds->ProfileLines(), false, nullptr));
+    EXPECT_TRUE(fakes.messageBoxes.Texts().empty());
+    ASSERT_EQ(ds->Loads().nails.ActiveLayoutCount(), 1);
+    ASSERT_EQ(ds->Loads().geogrids.Layouts().size(), 1u);
+
+    // The geogrid of the file stays (No), the four nails follow it.
+    fakes.messageBoxes.answers.push_back(platform::BoxResult::No);
+    ASSERT_TRUE(GenerateNailReinforcement(*ds, nullptr));
+    const Cpp_ReinforcementLineList& list = ds->Loads().reinforcement;
+    ASSERT_EQ(list.Count(), 5);
+    EXPECT_EQ(list.FindLine(1)->Description(), "Geogrid");
+    EXPECT_EQ(list.FindLine(5)->Description(), "Nail number 4");
+    // The first nail's head sits on the face at y = 48, just inside it.
+    EXPECT_NEAR(list.FindLine(2)->FirstPoint()->X(), 76 + 1e-6, 1e-9);
+
+    fakes.messageBoxes.answers.push_back(platform::BoxResult::Yes);
+    ASSERT_TRUE(GenerateGeogridReinforcement(*ds, nullptr)) << fakes.messageBoxes.Texts().back();
+    ASSERT_EQ(list.Count(), 4);
+    for (int i = 0; i < 4; ++i) {
+        const auto* line = list.ReinforcementLineAt(i);
+        EXPECT_EQ(line->Description(), "Goegrid number " + std::to_string(i + 1));
+        EXPECT_NEAR(line->FirstPoint()->X(), 44 + 8 * i, 1e-6);
+        EXPECT_NEAR(line->LastPoint()->X(), 84 + 8 * i, 1e-6);
+        EXPECT_GT(line->GetMaxForce(), 0.0);
+    }
+    ClearBlockReaders();
+    Cpp_Kliven4Data::DeleteAllDataSets();
 }
 
 }  // namespace
