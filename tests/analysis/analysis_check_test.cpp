@@ -166,8 +166,12 @@ TEST_F(AnalysisCheckTest, EveryMessageWithItsResult) {
         A a;
         c.build(a);
         EXPECT_EQ(Check(a), c.passes) << c.name << "\n" << listing_;
-        for (int number : c.messages) EXPECT_TRUE(Message(number)) << c.name << " " << number << "\n" << listing_;
-        if (c.messages.empty()) EXPECT_EQ(listing_.find("KLIVEN"), std::string::npos) << c.name << listing_;
+        for (int number : c.messages) {
+            EXPECT_TRUE(Message(number)) << c.name << " " << number << "\n" << listing_;
+        }
+        if (c.messages.empty()) {
+            EXPECT_EQ(listing_.find("KLIVEN"), std::string::npos) << c.name << listing_;
+        }
     }
 }
 
