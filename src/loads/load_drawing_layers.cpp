@@ -98,6 +98,16 @@ void ApplyDefaults(const s_DisplayFlagsType& f) {
                                                       f.reinforcement[2], f.reinforcement[3]);
 }
 
+// The scaling dialog of a selected load or force diagram.
+bool EditScaling(int selectionType) {
+    switch (selectionType) {
+    case 36: case 38: case 39: return Cpp_DistributedLoadData::ScaleDialog();
+    case 62: case 64: return Cpp_LineLoadList::ScaleDialog();
+    case 98: case 100: case 102: case 104: return Cpp_ReinforcementLineList::ScaleDialog();
+    default: return false;
+    }
+}
+
 }  // namespace
 
 void UpdateLoadScaleMaxima() {
@@ -118,5 +128,6 @@ void RegisterLoadDrawingLayers() {
     Cpp_DataSetDrawing::Register(e_DrawLayer::LoadCoordinates, "load coordinates",
                                  &LoadCoordinates);
     Cpp_Graphics::AddScaleParticipant(&g_scales);
+    Cpp_Graphics::SetScalingEditor(&EditScaling);
     if (!g_maximaSet) UpdateLoadScaleMaxima();
 }

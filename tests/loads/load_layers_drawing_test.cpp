@@ -113,4 +113,70 @@ TEST_F(LoadLayersDrawingTest, PrintingKeepsTheScreenScales) {
     EXPECT_DOUBLE_EQ(Cpp_DistributedLoadData::ScaleValue(62.4), screen);
 }
 
+TEST_F(LoadLayersDrawingTest, ScalingOfASelectedItemGoesToItsKindAndRefits) {
+    Paint();
+    fakes.loadScaling.answers.push_back(platform::LoadScaling{1, 31.2});
+    EXPECT_TRUE(Cpp_Graphics::EditScalingForSelection(38));
+    EXPECT_TRUE(Cpp_Graphics::ScaleIsStale());
+    EXPECT_EQ(fakes.loadScaling.requests.at(0).title, "Distributed Load Scale");
+    EXPECT_FALSE(Cpp_Graphics::EditScalingForSelection(64));  // cancelled
+    EXPECT_EQ(fakes.loadScaling.requests.at(1).title, "Line Load Scale");
+    EXPECT_FALSE(Cpp_Graphics::EditScalingForSelection(102));
+    EXPECT_EQ(fakes.loadScaling.requests.at(2).title, "Reinforcement Force Scale");
+    PaintProblemView(dc, {0, 0, 1000, 800}, ds, Cpp_Graphics::kOutputScreen, 1);
+    EXPECT_DOUBLE_EQ(Cpp_DistributedLoadData::ScaleValue(31.2), 1.0);
+}
+
+}  // namespace
+
+#include "model/block_readers.h"
+#include "model/read_input_file.h"
+#include "support/test_support.h"
+
+#include <filesystem>
+
+namespace {
+
+class LoadedExampleDrawingTest : public LoadDrawingFixture {
+protected:
+    void TearDown() override {
+        Cpp_Kliven4Data::DeleteAllDataSets();
+        Cpp_DataSetDrawing::ResetRegistry();
+        ClearBlockReaders();
+        LoadDrawingFixture::TearDown();
+    }
+};
+
+TEST_F(LoadedExampleDrawingTest, TheLoadedExampleShowsEveryKindOfLoad) {
+    testsupport::TempDir dir;
+    const auto file = dir.Path() / "loaded_embankment.preinput-kliven";
+    std::filesystem::copy_file(testsupport::ExamplesDir() / "loaded_embankment.preinput-kliven",
+                               file);
+    const auto previous = std::filesystem::current_path();
+    InitializeBlockReaders();
+    ASSERT_TRUE(ReadInputDataFile(nullptr, file));
+    std::filesystem::current_path(previous);
+    Cpp_Kliven4DataSet* ds = Cpp_Kliven4Data::CurrentDataSet();
+    const Cpp_LoadsData& loads = ds->Loads();
+    ASSERT_EQ(loads.DistributedLoads(1).Count(), 4);
+    ASSERT_EQ(loads.LineLoads(1).Count(), 1);
+    ASSERT_EQ(loads.reinforcement.Count(), 1);
+    ASSERT_EQ(loads.nails.GetIndividualNailList().Count(), 1);
+    ASSERT_EQ(loads.geogrids.GetIndividualGeogridList().Count(), 1);
+
+    InitializeViewDrawing();
+    ZoomToExtents(0, 100, 4, 45);
+    PaintProblemView(dc, {0, 0, 1000, 700}, ds, Cpp_Graphics::kOutputScreen, 1);
+    EXPECT_TRUE(Cpp_DataSetDrawing::Reported().empty());
+    auto drawnIn = [&](int palette) {
+        const platform::ColorRef c = Cpp_WindowsPalette::RGBColor(palette);
+        return std::count_if(dc.Records().begin(), dc.Records().end(),
+                             [c](const platform::DcRecord& r) { return r.attributes.pen.color == c; });
+    };
+    EXPECT_GT(drawnIn(13), 20);  // load diagrams with their arrows, the nail
+    EXPECT_GT(drawnIn(27), 0);   // the line load
+    EXPECT_GT(drawnIn(14), 4);   // the anchor with its force bands
+    EXPECT_GT(drawnIn(15), 4);   // the geogrid's dashes
+}
+
 }  // namespace
