@@ -288,7 +288,7 @@ bool Cpp_PiezometricLineList::Check(std::FILE* echo) {
     if (echo) {
         for (int i = 0; i < Count(); ++i) {
             const Cpp_PiezometricLine* line = PiezometricLineAt(i);
-            if (!line || !line->DuplicatePointsDeleted() && !line->PointsReversed()) continue;
+            if (!line || (!line->DuplicatePointsDeleted() && !line->PointsReversed())) continue;
             Cpp_OutputTable table(echo);
             table.SetTitleLine(1, stage_ == 2
                                       ? "PIEZOMETRIC LINE DATA - SECOND/THIRD-STAGE COMPUTATIONS"
