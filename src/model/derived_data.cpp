@@ -5,6 +5,7 @@
 #include "loads/distributed_load_data.h"
 #include "loads/load_messages.h"
 #include "loads/reinforcement_line.h"
+#include "model/data_check.h"
 #include "model/data_set.h"
 #include "porepressure/piezometric_line.h"
 
@@ -169,4 +170,18 @@ bool RenumberAllLinePoints(Cpp_Kliven4DataSet& dataSet) {
     dataSet.ReinforcementLines()->NumberAllPoints();
     dataSet.SlopeGeometry().GetSlopeLine().NumberPoints();
     return true;
+}
+
+bool GenerateSlopeGeometry(Cpp_Kliven4DataSet& dataSet, std::FILE* listing) {
+    return dataSet.SlopeGeometry().Generate(dataSet.ProfileLines(), listing != nullptr, listing);
+}
+
+bool ComputeCrackBottom(Cpp_Kliven4DataSet& dataSet, std::FILE* listing) {
+    const Cpp_Crack* crack = DataSetCrack(dataSet);
+    return crack && dataSet.SlopeGeometry().ComputeCrackBottom(*crack, listing);
+}
+
+bool ComputeCrackWaterLevels(Cpp_Kliven4DataSet& dataSet) {
+    const Cpp_Crack* crack = DataSetCrack(dataSet);
+    return crack && dataSet.SlopeGeometry().ComputeCrackWaterLevels(*crack);
 }

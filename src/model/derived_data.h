@@ -35,3 +35,11 @@ bool RecomputeSlopeAndCrackGeometry(Cpp_Kliven4DataSet& dataSet);
 // Numbers the points 1 to n of every profile line, piezometric line of both stages,
 // reinforcement line and of the slope line.
 bool RenumberAllLinePoints(Cpp_Kliven4DataSet& dataSet);
+
+// The slope line generated from the profile lines (echoed when a listing is given); the crack
+// lines follow.
+bool GenerateSlopeGeometry(Cpp_Kliven4DataSet& dataSet, std::FILE* listing);
+// The crack bottom and the crack water of the slope from the analysis data's crack, after the
+// crack changed (a read, a tool, a dialog).
+bool ComputeCrackBottom(Cpp_Kliven4DataSet& dataSet, std::FILE* listing);
+bool ComputeCrackWaterLevels(Cpp_Kliven4DataSet& dataSet);

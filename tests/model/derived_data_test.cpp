@@ -48,6 +48,7 @@ TEST(WaterLoads, DryInnerPointsAreDroppedAndAWaterLineBelowGivesNothing) {
 
 }  // namespace
 
+#include "analysis/analysis_computation_data.h"
 #include "loads/distributed_load_data.h"
 #include "model/data_set.h"
 #include "porepressure/piezometric_line.h"
@@ -77,6 +78,17 @@ TEST(WaterLoads, GeneratedForAStageFromItsPiezometricLine) {
     ds.SlopeGeometry().GetSlopeLine().AddPoint(30, 10);
     ASSERT_TRUE(RecomputeSlopeAndCrackGeometry(ds));
     EXPECT_EQ(ds.SlopeGeometry().GetPointCount(), 3);
+
+    // A crack read after the slope: its lines follow once the crack is computed.
+    Cpp_Crack& crack = ds.AnalysisComputationData()->GetCrack();
+    crack.SetCrackOption(1);
+    crack.SetCrackConstant(1.0);
+    EXPECT_FALSE(ds.SlopeGeometry().GetCrackBottomLine().HasPoints());
+    ASSERT_TRUE(ComputeCrackBottom(ds, nullptr));
+    EXPECT_EQ(ds.SlopeGeometry().GetCrackBottomLine().FirstPoint()->Y(), 9.0);
+    ASSERT_TRUE(ComputeCrackWaterLevels(ds));
+    ASSERT_TRUE(GenerateSlopeGeometry(ds, nullptr));
+    EXPECT_EQ(ds.SlopeGeometry().GetCrackBottomLine().NumberOfPoints(), 3);
 }
 
 }  // namespace
