@@ -3,45 +3,39 @@
 #include "core/preferences.h"
 #include "core/units.h"
 #include "graphics/graphic_grid.h"
+#include "loads/distributed_load_data.h"
+#include "loads/line_load.h"
+#include "loads/reinforcement_line.h"
+#include "model/data_sets.h"
 #include "platform/services.h"
-
-#include <utility>
-#include <vector>
 
 namespace app {
 
 namespace {
 
-std::vector<std::pair<std::string, ProfileSettingsExchange>>& Owners() {
-    static std::vector<std::pair<std::string, ProfileSettingsExchange>> owners;
-    return owners;
+// The loads' and reinforcement's display and scale settings of the data set (or the defaults).
+void ExchangeLoadSettings(Cpp_Kliven4DataSet* dataSet, bool read) {
+    Cpp_DistributedLoadData::ReadWriteProfileSettings(
+        dataSet ? dataSet->DistributedLoads(1) : nullptr,
+        dataSet ? dataSet->DistributedLoads(2) : nullptr, read);
+    Cpp_LineLoadList::SavePreferences(dataSet ? dataSet->LineLoads(1) : nullptr,
+                                      dataSet ? dataSet->LineLoads(2) : nullptr, read);
+    Cpp_ReinforcementLineList::SavePreferences(dataSet ? dataSet->ReinforcementLines() : nullptr,
+                                               read);
 }
 
 }  // namespace
-
-void RegisterProfileSettings(const std::string& name, ProfileSettingsExchange exchange) {
-    for (auto& owner : Owners())
-        if (owner.first == name) {
-            owner.second = std::move(exchange);
-            return;
-        }
-    Owners().emplace_back(name, std::move(exchange));
-}
-
-void ClearProfileSettings() { Owners().clear(); }
 
 bool LoadPreferences() {
     Cpp_KlivenSettings::ReadWritePreferences(true);
     Cpp_GraphicGrid::ExchangeSettings(true);
     ReadWriteUnitSystem(true);
-    for (auto& owner : Owners())
-        if (owner.second) owner.second(true);
+    ExchangeLoadSettings(nullptr, true);
     return true;
 }
 
 bool SavePreferences() {
-    for (auto& owner : Owners())
-        if (owner.second) owner.second(false);
+    ExchangeLoadSettings(Cpp_Kliven4Data::CurrentDataSetOrNull(), false);
     Cpp_GraphicGrid::ExchangeSettings(false);
     Cpp_KlivenSettings::ReadWritePreferences(false);
     ReadWriteUnitSystem(false);

@@ -346,9 +346,17 @@ void Cpp_ReinforcementLineList::SavePreferences(const Cpp_ReinforcementLineList*
     loads::ExchangeFlag(section, "Display Longitudinal Force", f[2], read);
     loads::ExchangeFlag(section, "Display Transverse Force", f[3], read);
     if (read) SetDefaultDisplayFlags(f[0], f[1], f[2], f[3]);
-    loads::ExchangeRecord(section, "Distributed Load English Scale", g_scale.records[0], read);
-    loads::ExchangeRecord(section, "Distributed Load SI Scale", g_scale.records[1], read);
-    loads::ExchangeRecord(section, "Distributed Load Other Scale", g_scale.records[2], read);
+    // The scale keys carry reinforcement names; files written under the older distributed-load
+    // names are still read (the new names win when both are there).
+    static const char* const kOld[3] = {"Distributed Load English Scale",
+                                        "Distributed Load SI Scale", "Distributed Load Other Scale"};
+    static const char* const kNew[3] = {"Reinforcement Force English Scale",
+                                        "Reinforcement Force SI Scale",
+                                        "Reinforcement Force Other Scale"};
+    for (int i = 0; i < 3; ++i) {
+        if (read) loads::ExchangeRecord(section, kOld[i], g_scale.records[i], true);
+        loads::ExchangeRecord(section, kNew[i], g_scale.records[i], read);
+    }
 }
 
 // ---------------------------------------------------------------------------------------------
