@@ -171,7 +171,7 @@ TEST_F(ReinforcementDrawingTest, PreferencesUseTheirOwnSection) {
     list.displayPoints = false;
     Cpp_ReinforcementLineList::SavePreferences(&list, false);
     EXPECT_EQ((fakes.profile.values.at({"REINFORCEMENT", "Display Points"})), "0");
-    EXPECT_EQ((fakes.profile.values.at({"REINFORCEMENT", "Distributed Load SI Scale"})),
+    EXPECT_EQ((fakes.profile.values.at({"REINFORCEMENT", "Reinforcement Force SI Scale"})),
               "5 1.000000");
 }
 
