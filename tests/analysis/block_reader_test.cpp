@@ -252,3 +252,26 @@ TEST_F(AnalysisBlockTest, EchoTablesOfGridRadiiAndShiftData) {
 }
 
 }  // namespace
+
+#include <filesystem>
+
+#include "support/test_support.h"
+
+namespace {
+
+TEST_F(AnalysisBlockTest, ReadingMessagesReachTheErrorLog) {
+    testsupport::TempDir dir;
+    const auto previous = std::filesystem::current_path();
+    std::filesystem::current_path(dir.Path());
+    ASSERT_TRUE(Cpp_DataErrorOutput::OpenErrorLog());
+    A a;
+    EXPECT_FALSE(Read(a, "X\n"));
+    Cpp_DataErrorOutput::CloseErrorLog();
+    const std::string log = testsupport::ReadFile(dir.Path() / "Error.log");
+    std::filesystem::current_path(previous);
+    EXPECT_NE(log.find("KLIVEN ERROR NUMBER 6480"), std::string::npos) << log;
+    EXPECT_NE(log.find("noncircular shear surface.  Leading character:X"), std::string::npos) << log;
+    EXPECT_NE(log.find("The following line of input data was entered:\nX"), std::string::npos) << log;
+}
+
+}  // namespace
