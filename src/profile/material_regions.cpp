@@ -139,15 +139,17 @@ const Cpp_ProfileLineList::Sweep& Cpp_ProfileLineList::GetSweep() const {
     // below the line's own, the first line in list order on equal elevations. The order of the
     // previous interval is kept, so the insertion sort has little to do.
     std::vector<int> order;
+    std::vector<int> present;
+    std::vector<char> seen(count, 0);
     std::vector<double> level(count, 0.0);
     for (int i = 0; i < s.Intervals(); ++i) {
-        std::vector<int> present;
+        present.clear();
         for (int li : order)
             if (s.lines[li].Covers(i)) present.push_back(li);
-        std::vector<char> seen(count, 0);
         for (int li : present) seen[li] = 1;
         for (int li = 0; li < count; ++li)
             if (!seen[li] && s.lines[li].Covers(i)) present.push_back(li);
+        for (int li : present) seen[li] = 0;
         for (int li : present)
             level[li] = (s.lines[li].Left(i) + s.lines[li].Right(i)) * 0.5;
         auto before = [&](int a, int b) {
@@ -172,7 +174,7 @@ const Cpp_ProfileLineList::Sweep& Cpp_ProfileLineList::GetSweep() const {
             }
             q = next;
         }
-        order = std::move(present);
+        order.swap(present);
     }
     return s;
 }

@@ -186,3 +186,23 @@ TEST(ProfileMaterials, TheFirstLineWithoutMaterialIsReported) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(ProfileBlock, EchoListsEveryLineWithItsPoints) {
+    Cpp_ProfileLineList list;
+    std::FILE* in = TextFile("7 3 sand\n0 1.5 10 2\n\n\n");
+    const std::string echo = profiletest::CaptureListing([&](std::FILE* f) {
+        ASSERT_TRUE(list.ReadInput(nullptr, in, f, true));
+    });
+    std::fclose(in);
+    EXPECT_NE(echo.find("TABLE NO. 3"), std::string::npos) << echo;
+    EXPECT_NE(echo.find("* NEW PROFILE LINE DATA *"), std::string::npos);
+    const std::string header = "----- Profile Line No. 7 - Material Type (Number): 3 -----";
+    EXPECT_NE(echo.find(std::string(header.size(), '-') + "\n" + header + "\n"), std::string::npos);
+    EXPECT_NE(echo.find("Description: sand\n"), std::string::npos);
+    EXPECT_NE(echo.find("Point        X           Y\n\n   1    0.000000    1.500000\n   2   10.000000    2.000000\n"),
+              std::string::npos);
+}
+
+}  // namespace
