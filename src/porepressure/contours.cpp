@@ -495,9 +495,10 @@ std::uint64_t Cpp_Contours::Signature(Cpp_VertexList& vertices, Cpp_TriangleList
         h = Mix(h, Bits(v->Y()));
         h = Mix(h, Bits(v->Value()));
     }
-    for (const Cpp_Triangle* t = triangles.First(); t; t = t->Next())
-        for (short k = 1; k <= 3; ++k)
-            h = Mix(h, reinterpret_cast<std::uintptr_t>(t->Vertex(k)));
+    // The triangles change only with the vertices or by a new triangulation, which makes new
+    // triangles: their count and the ends of their list stand for them.
+    h = Mix(h, reinterpret_cast<std::uintptr_t>(triangles.First()));
+    h = Mix(h, reinterpret_cast<std::uintptr_t>(triangles.GetLastTriangle()));
     return Mix(h, static_cast<std::uint64_t>(triangles.CountTriangles()));
 }
 
@@ -507,18 +508,20 @@ bool Cpp_Contours::Draw(Cpp_VertexList& vertices, Cpp_TriangleList& triangles, b
     int count = 0;
     for (const Cpp_VERTEX* v = vertices.First(); v && count < 3; v = v->Next()) ++count;
     if (count < 3) return false;
-    if (!SetUpContourValues(vertices, useSecond)) {
-        DeleteContourLines();
-        labels_.clear();
-        return true;  // nothing to contour
-    }
+    if (vertices.UsesSecondValue() != useSecond) vertices.SelectValueComponent(useSecond);
     const std::uint64_t signature = Signature(vertices, triangles);
     if (!traced_ || signature != signature_) {
-        TraceContourLines(triangles);
+        // Values, interval and lines follow the data; every value the same: nothing to draw.
+        if (SetUpContourValues(vertices, useSecond)) {
+            TraceContourLines(triangles);
+        } else {
+            DeleteContourLines();
+            traced_ = true;
+        }
         signature_ = signature;
     }
     labels_.clear();
-    DrawContourLines();
+    if (setUp_) DrawContourLines();
     Cpp_ContourControlPointList::ReleaseWorkingNodes();
     return true;
 }

@@ -234,8 +234,22 @@ void DrawVertexLabelled(const Cpp_VERTEX& v) {
 void DrawAllVertices(const Cpp_VertexList& vertices) {
     platform::DeviceContext* dc = Cpp_Graphics::GetCurrentDC();
     if (!dc || !g_vertices.pens) return;
+    // Dense points: a symbol whose centre falls in a cell (half a symbol square) that already
+    // holds one is covered by it and is not drawn; points off the page are not sent.
+    const int cell = std::max(1, PointDrawingState().markerSize / 2);
+    const platform::DeviceRect page = dc->PageRect();
+    const int pad = PointDrawingState().markerSize;
+    const int columns = std::max(1, (page.Width() + 2 * pad) / cell + 1);
+    const int rows = std::max(1, (page.Height() + 2 * pad) / cell + 1);
+    std::vector<unsigned char> taken(static_cast<size_t>(columns) * rows, 0);
     std::vector<double> xs, ys;
     for (const Cpp_VERTEX* v = vertices.First(); v; v = v->Next()) {
+        const platform::DevicePoint p = Cpp_Graphics::WorldToPixel(v->X(), v->Y());
+        const int c = (p.x - page.left + pad) / cell, r = (p.y - page.top + pad) / cell;
+        if (p.x < page.left - pad || p.y < page.top - pad || c >= columns || r >= rows) continue;
+        unsigned char& t = taken[static_cast<size_t>(r) * columns + c];
+        if (t) continue;
+        t = 1;
         xs.push_back(v->X());
         ys.push_back(v->Y());
     }
@@ -249,11 +263,35 @@ void DrawAllVertexValues(const Cpp_VertexList& vertices, bool useSecond) {
     const bool haveBox = box.xmax > box.xmin && box.ymax > box.ymin;
     const Cpp_Graphics::WorldRect clip = haveBox ? box : Cpp_Graphics::ClipBox();
     LabelTextScope scope(*dc);
+    // Dense points: a label that would overlap one already drawn is left out (it could not be
+    // read anyway). The page is divided into cells one text height square; a label takes the
+    // cells its box covers.
+    const platform::TextMetrics m = dc->GetTextMetrics();
+    const int cell = std::max(4, m.height);
+    const int charWidth = std::max(1, m.averageCharWidth);
+    const platform::DeviceRect page = dc->PageRect();
+    const int columns = std::max(1, page.Width() / cell + 1);
+    const int rows = std::max(1, page.Height() / cell + 1);
+    std::vector<unsigned char> taken(static_cast<size_t>(columns) * rows, 0);
+    char text[64];
     for (const Cpp_VERTEX* v = vertices.First(); v; v = v->Next()) {
         if (v->X() < clip.xmin || v->X() > clip.xmax || v->Y() < clip.ymin || v->Y() > clip.ymax)
             continue;
-        DrawValueText(*dc, Cpp_Graphics::WorldToPixel(v->X(), v->Y()),
-                      useSecond ? v->SecondValue() : v->FirstValue());
+        const platform::DevicePoint p = Cpp_Graphics::WorldToPixel(v->X(), v->Y());
+        const int length =
+            std::snprintf(text, sizeof text, "%1.2f", useSecond ? v->SecondValue() : v->FirstValue());
+        const int left = p.x + g_vertices.gap - page.left, bottom = p.y - g_vertices.gap - page.top;
+        const int c0 = std::clamp(left / cell, 0, columns - 1);
+        const int c1 = std::clamp((left + length * charWidth) / cell, 0, columns - 1);
+        const int r0 = std::clamp((bottom - m.height) / cell, 0, rows - 1);
+        const int r1 = std::clamp(bottom / cell, 0, rows - 1);
+        bool free = true;
+        for (int r = r0; r <= r1 && free; ++r)
+            for (int c = c0; c <= c1 && free; ++c) free = !taken[static_cast<size_t>(r) * columns + c];
+        if (!free) continue;
+        for (int r = r0; r <= r1; ++r)
+            for (int c = c0; c <= c1; ++c) taken[static_cast<size_t>(r) * columns + c] = 1;
+        dc->TextOut(p.x + g_vertices.gap, p.y - g_vertices.gap, text);
     }
 }
 

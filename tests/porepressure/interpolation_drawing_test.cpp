@@ -297,4 +297,16 @@ TEST_F(TriangleDrawingTest, LabelledVertexGetsItsSymbolAndValue) {
     EXPECT_EQ(dc.Count(DcRecordKind::Polyline), 1u);
 }
 
+TEST_F(TriangleDrawingTest, CrowdedValueLabelsAreThinned) {
+    Cpp_VertexList vertices;
+    vertices.AddVertex(1, 20, 20, 1.5);
+    vertices.AddVertex(2, 20.2, 20.1, 2.5);  // one pixel away: its label would cover the first
+    vertices.AddVertex(3, 60, 60, 3.5);
+    TriangulationDrawOptions options;
+    ASSERT_TRUE(SetupVertexLabelText(options, 8, false));
+    DrawAllVertexValues(vertices, false);
+    ReleaseVertexLabelText();
+    EXPECT_EQ(dc.Texts(), (std::vector<std::string>{"1.50", "3.50"}));
+}
+
 }  // namespace
