@@ -18,6 +18,7 @@
 #include <algorithm>
 #include <cmath>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -96,6 +97,11 @@ bool OuterLine(const s_DistributedLoadPoint& a, const s_DistributedLoadPoint& b,
 void DrawHatchAndOutline(platform::DeviceContext& dc, const s_DistributedLoadPoint& a,
                          const s_DistributedLoadPoint& b, const s_Outer& o, bool hatch,
                          bool outline) {
+    // A diagram wholly outside the view draws nothing (its outer line is kept for picking).
+    const Cpp_Graphics::WorldRect box = Cpp_Graphics::ClipBox();
+    if (std::max({a.x, b.x, o.x1, o.x2}) < box.xmin || std::min({a.x, b.x, o.x1, o.x2}) > box.xmax ||
+        std::max({a.y, b.y, o.y1, o.y2}) < box.ymin || std::min({a.y, b.y, o.y1, o.y2}) > box.ymax)
+        return;
     if (hatch) {
         const int pixels = static_cast<int>(Cpp_Graphics::InchesToPixels(g_run.spacingInches));
         const double h = Cpp_Graphics::PixelsToWorldLength(std::max(1, pixels));
@@ -258,8 +264,14 @@ bool Cpp_DistributedLoadData::DrawPointSymbols() const {
     a.colour = look.pointColour;
     a.layerName = stage_ == 2 ? "Distributed_Load_Points_2" : "Distributed_Load_Points_1";
     if (!SetupPointPensOnBackground(a)) return false;
-    for (const Cpp_DistributedLoadPoint* p = first_; p; p = p->NextPoint())
-        DrawSymbol(*dc, p->X(), p->Y());
+    std::vector<double> xs, ys;
+    xs.reserve(count_);
+    ys.reserve(count_);
+    for (const Cpp_DistributedLoadPoint* p = first_; p; p = p->NextPoint()) {
+        xs.push_back(p->X());
+        ys.push_back(p->Y());
+    }
+    DrawSymbols(*dc, xs.data(), ys.data(), static_cast<int>(xs.size()));
     DeletePointPens();
     return true;
 }

@@ -99,6 +99,15 @@ TEST_F(DistributedLoadDrawingTest, ShearAloneUsesShearColourAndZeroSegmentsDrawN
     EXPECT_EQ(outlines[0].attributes.pen.color, platform::MakeRgb(255, 99, 1));
 }
 
+TEST_F(DistributedLoadDrawingTest, DiagramsOutOfSightDrawNothingButStayPickable) {
+    data.AddPoint(100, 5, 9800, 0);
+    data.AddPoint(104, 5, 9800, 0);
+    data.DrawDiagrams(true, false);
+    EXPECT_TRUE(dc.Records().empty());
+    s_PickType pick{102, 6, 0.5};
+    EXPECT_NE(data.HitTestDiagramLine(pick, true), nullptr);
+}
+
 TEST_F(DistributedLoadDrawingTest, ArrowCountFollowsTheScreenLengthOfTheSegment) {
     struct Case {
         double inches;
