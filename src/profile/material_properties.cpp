@@ -81,9 +81,11 @@ void Cpp_MaterialStageData::ResetStrengthAndPorePressure() {
     porePressure_.Reset();
 }
 
-bool Cpp_MaterialStageData::HasData() const {
-    return strength_.Option() != 0 && porePressure_.GetOption() != 1;
-}
+// A stage with a strength is written even while its pore pressure is still unset: the
+// document must not lose the unit weight and strength the user entered (the unset pore
+// pressure is written as a word that reads back as unset, and the data check keeps such a
+// stage out of the computation input).
+bool Cpp_MaterialStageData::HasData() const { return strength_.Option() != 0; }
 
 bool Cpp_MaterialStageData::UnitWeightAt(double x, double& unitWeight) const {
     if (unitWeightOption_ == UnitWeightConstant) {

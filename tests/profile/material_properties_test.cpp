@@ -191,15 +191,34 @@ TEST_F(Materials, StagesAreCheckedByEveryAccessor) {
     EXPECT_FALSE(data.GetShowTable(3));
 }
 
-TEST_F(Materials, MaterialsWithoutStageDataAreNotWritten) {
+TEST_F(Materials, MaterialsWithoutAStrengthAreNotWritten) {
     auto* m = data.GetMaterialList().Create(1);
     m->Stage(1).SetUnitWeight(120.0);
     EXPECT_EQ(Written(), "");
     m->GetShearStrengthRecord(1).SetStrengthOption(13);
-    EXPECT_EQ(Written(), "");  // the pore pressure is still "none given"
-    m->GetPorePressureRecord(1).SetNotApplicable();
     EXPECT_EQ(Written(), "MATerial property data follow -\n     1 Material No. 1\n"
                          "            120.00 = unit weight\n          Very Strong\n\n");
+}
+
+// Regression: a material whose pore pressure was not chosen yet vanished from the saved
+// document together with its unit weight and strength.
+TEST_F(Materials, AnUnsetPorePressureKeepsTheMaterialInTheDocument) {
+    ASSERT_TRUE(Read("     4 Clay\n          110\n          Conventional\n          400 0\n"
+                     "          Piezometric Line\n          1\n\n"));
+    Material(4).GetPorePressureRecord(1) = Cpp_PorePressure();
+    ASSERT_EQ(Material(4).GetPorePressureOption(1), 1);
+    const std::string text = Written();
+    ASSERT_NE(text.find("     4 Clay\n"), std::string::npos) << text;
+
+    Cpp_MaterialPropertyData reread;
+    InputText input(text.substr(text.find('\n') + 1));
+    OutputText echo;
+    ASSERT_TRUE(reread.ReadInput(input.get(), echo.get(), 1, false)) << text;
+    auto* m = reread.GetMaterialList().FindMaterial(4);
+    ASSERT_NE(m, nullptr);
+    EXPECT_EQ(m->GetConstantUnitWeight(1), 110.0);
+    EXPECT_EQ(m->GetStrengthOption(1), Material(4).GetStrengthOption(1));
+    EXPECT_EQ(m->GetPorePressureOption(1), 1);
 }
 
 TEST_F(Materials, TheEchoHeaderGrowsWithTheDigitsOfTheNumber) {
