@@ -161,6 +161,14 @@ bool Cpp_RadiusDefinitionList::SetFromTable(const Cpp_RadiusDefinition* array, i
     return true;
 }
 
+bool Cpp_RadiusDefinitionList::FindSingleTangentLineDefinitions(
+    std::vector<Cpp_RadiusDefinition>& array, int& count) const {
+    array.clear();
+    for (const auto& item : items_) array.push_back(*item);
+    count = static_cast<int>(array.size());
+    return true;
+}
+
 bool Cpp_RadiusDefinitionList::GetBounds(double x, double y, double& xMin, double& xMax,
                                          double& yMin, double& yMax) const {
     bool any = false;

@@ -109,6 +109,9 @@ public:
     void DeleteAll() { items_.clear(); }
     // Appends one definition per element (options 0 to 2; others skipped).
     bool SetFromTable(const Cpp_RadiusDefinition* array, int count);
+    // Copies every definition (tangent lines with their points) into the array, in order.
+    bool FindSingleTangentLineDefinitions(std::vector<Cpp_RadiusDefinition>& array,
+                                          int& count) const;
     bool GetBounds(double x, double y, double& xMin, double& xMax, double& yMin,
                    double& yMax) const;
     void Transform(double a, double b, double c, double d);

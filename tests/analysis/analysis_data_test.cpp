@@ -167,6 +167,15 @@ TEST(RadiusDefinitions, RadiusAndControl) {
     EXPECT_THROW(bad.RadiusForCenter(0, 0), Cpp_RadiusDefinition::Exc_BadRadiusDefinitionOption);
     EXPECT_EQ(bad.RadiusAt(0, 0), 0.0);
 
+    std::vector<Cpp_RadiusDefinition> table;
+    int count = 0;
+    list.FindSingleTangentLineDefinitions(table, count);
+    ASSERT_EQ(count, 3);
+    Cpp_RadiusDefinitionList rebuilt;
+    rebuilt.CopyControl(list);
+    rebuilt.SetFromTable(table.data(), count);
+    EXPECT_TRUE(rebuilt == list);
+
     Cpp_RadiusDefinitionList copy = list;
     EXPECT_TRUE(copy == list);
     EXPECT_TRUE(list.RemoveNth(2));
