@@ -121,7 +121,6 @@ Application::Application(const std::vector<std::string>& arguments) {
     s.SetGraphWindow(&p.graphWindow);
     s.SetPrinting(&p.printing);
     SetMainWindowExists(true);
-    graphics_ui::RegisterClipboardPicture();
     RegisterPorePressureDrawing();
     p.statusLine.SetText("Ready");
 }

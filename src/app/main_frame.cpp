@@ -4,6 +4,7 @@
 #include "app/guarded_call.h"
 #include "app/palette_bar.h"
 #include "core/cursor_mode.h"
+#include "graphics/ui/clipboard_picture.h"
 #include "core/message_boxes.h"
 #include "model/data_sets.h"
 #include "platform/services.h"
@@ -40,6 +41,7 @@ MainFrame::MainFrame(QWidget* parent) : QMainWindow(parent) {
     doc_.onReset = [this] {
         if (editMode_ != EditModeNone) ResetToStageOne();
     };
+    graphics_ui::RegisterClipboardPicture();
     view_ = new DrawingView(this);
     setCentralWidget(view_);
     CreateStatusPanes();

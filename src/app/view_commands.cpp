@@ -11,6 +11,9 @@
 #include "core/units.h"
 #include "graphics/graphic_grid.h"
 #include "graphics/views.h"
+#include "model/data_check.h"
+#include "model/data_sets.h"
+#include "model/derived_data.h"
 #include "platform/services.h"
 
 #include <QAction>
@@ -108,6 +111,31 @@ bool MainFrame::OnViewCommand(int id) {
         platform::InfoWindowService& info = platform::Services().InfoWindow();
         info.Show(!info.IsVisible());
         if (info.IsVisible()) info.Clear();
+        return true;
+    }
+    case 32993:
+        RecomputeSlopeAndCrackGeometry(*Cpp_Kliven4Data::CurrentDataSet());
+        Redraw();
+        return true;
+    case 32996: {
+        QString text;
+        for (const std::string& line : SummaryLines(*Cpp_Kliven4Data::CurrentDataSet()))
+            text += QString::fromStdString(line) + "\n";
+        QMessageBox box(QMessageBox::Information, "Summary of Data", text, QMessageBox::Ok, this);
+        box.setObjectName("summaryBox");
+        box.exec();
+        return true;
+    }
+    case 32934: {
+        Cpp_Kliven4DataSet* dataSet = Cpp_Kliven4Data::CurrentDataSetOrNull();
+        if (Cpp_DisplaySelections::EditDisplaySelections(dataSet ? &dataSet->DisplayFlags()
+                                                                 : nullptr,
+                                                         nullptr)) {
+            palette_->RefreshFromDataSet();
+            Redraw();
+        } else {
+            NotAvailable("Selections ...");
+        }
         return true;
     }
     case 57664:
