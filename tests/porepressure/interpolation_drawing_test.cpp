@@ -310,3 +310,33 @@ TEST_F(TriangleDrawingTest, CrowdedValueLabelsAreThinned) {
 }
 
 }  // namespace
+
+#include "core/file_io.h"
+#include "model/data_sets.h"
+#include "model/read_input_file.h"
+#include "support/test_support.h"
+
+#include <filesystem>
+
+namespace {
+
+// The sample problem with interpolated pressures shows its points, contours and labels.
+TEST_F(InterpolationDrawingTest, ExampleWithInterpolatedPressuresDrawsItsContours) {
+    testsupport::TempDir dir;
+    const auto copy = dir.Path() / "interpolated_pressures.preinput-kliven";
+    std::filesystem::copy_file(testsupport::ExamplesDir() / "interpolated_pressures.preinput-kliven",
+                               copy);
+    ASSERT_TRUE(ReadInputDataFile(nullptr, copy));
+    Cpp_Kliven4DataSet& read = *Cpp_Kliven4Data::CurrentDataSet();
+    ASSERT_TRUE(read.PrepareInterpolationData(nullptr));
+    ASSERT_EQ(read.InterpolationData(1)->CountPoints(1), 36);
+    FitSquare(0, 160, 0, 160);
+    DrawInterpolationPointsAndContours(read);
+    DrawPiezometricPointsAndLines(read);
+    EXPECT_GT(LabelBoxes(), 3u) << dc.Dump();
+    EXPECT_EQ(dc.Count(DcRecordKind::Polygon) - LabelBoxes(), 36u);  // the point symbols
+    Cpp_Kliven4Data::DeleteAllDataSets();
+    Cpp_FileIO::ResetForTests();
+}
+
+}  // namespace
