@@ -158,7 +158,7 @@ TEST_F(LoadedExampleDrawingTest, TheLoadedExampleShowsEveryKindOfLoad) {
     std::filesystem::current_path(previous);
     Cpp_Kliven4DataSet* ds = Cpp_Kliven4Data::CurrentDataSet();
     const Cpp_LoadsData& loads = ds->Loads();
-    ASSERT_EQ(loads.DistributedLoads(1).Count(), 4);
+    ASSERT_EQ(loads.DistributedLoads(1).Count(), 5);
     ASSERT_EQ(loads.LineLoads(1).Count(), 1);
     ASSERT_EQ(loads.reinforcement.Count(), 1);
     ASSERT_EQ(loads.nails.GetIndividualNailList().Count(), 1);
