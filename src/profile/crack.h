@@ -11,6 +11,7 @@
 // of the two values.
 
 #include "core/point_xy.h"
+#include "platform/info_window.h"
 
 #include <cstdio>
 
@@ -118,6 +119,12 @@ public:
     // the nearest segment; null when nothing nearer was found.
     Cpp_CrackPoint* HitTestPoint(bool water, s_PickType& pick) const;
     Cpp_CrackPoint* HitTestSegment(bool water, s_PickType& pick) const;
+    // Fills the information tree: for a selected crack item (56 bottom point, 57 bottom segment,
+    // 58 water point, 59 water segment; selected is the point, or the first point of the
+    // segment) the item and its own section at the root, else both sections under parent.
+    bool AddInformation(platform::InfoWindowService& info, platform::InfoItem parent,
+                        int selectionKind, const Cpp_CrackPoint* selected) const;
+
     static void SetPickFilter(bool points, bool segments);
     static void SetWaterPickFilter(bool points, bool segments);
     static bool GetCrackPointsPickable();

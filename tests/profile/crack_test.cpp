@@ -85,3 +85,35 @@ TEST(Crack, WrongOptionsThrowAndListsBehave) {
 }
 
 }  // namespace
+
+#include "support/fake_services.h"
+
+namespace {
+
+TEST(Crack, InformationOfASelectedSegmentAndOfBothSections) {
+    testsupport::FakeServices fakes;
+    Cpp_Crack crack;
+    crack.SetCrackOption(4);
+    crack.CrackPointList().AddPoint(0, 10);
+    crack.CrackPointList().AddPoint(5, 8);
+    crack.CrackPointList().AddPoint(9, 8);
+    crack.SetWaterOption(1);
+    crack.SetWaterConstant(1.5);
+    ASSERT_TRUE(crack.AddInformation(fakes.infoWindow, platform::kInfoRoot, 57,
+                                     crack.CrackPointList().Head()->Next()));
+    std::string dump = fakes.infoWindow.Dump();
+    EXPECT_NE(dump.find("Crack bottom segment selected"), std::string::npos) << dump;
+    EXPECT_NE(dump.find("First point - X: 5.000000 , Elevation: 8.000000"), std::string::npos);
+    EXPECT_NE(dump.find("X: 5.000000 , Elevation: 8.000000  - First selected point"), std::string::npos);
+    EXPECT_NE(dump.find("X: 9.000000 , Elevation: 8.000000  - Second selected point"), std::string::npos);
+    EXPECT_EQ(dump.find("Water depth"), std::string::npos);  // only the crack section
+
+    fakes.infoWindow.Clear();
+    crack.AddInformation(fakes.infoWindow, platform::kInfoRoot, 0, nullptr);
+    dump = fakes.infoWindow.Dump();
+    EXPECT_NE(dump.find("Bottom elevation of crack is variable - see below"), std::string::npos);
+    EXPECT_NE(dump.find("Water depth in crack is constant = "), std::string::npos);
+    EXPECT_EQ(dump.find("selected"), std::string::npos);
+}
+
+}  // namespace
