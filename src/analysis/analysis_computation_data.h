@@ -296,6 +296,10 @@ public:
     bool GetDisplaySearchGrid() const { return display_[5]; }
     void SetDisplaySearchGrid(bool v) { display_[5] = v; }
     void SetDisplayNoncircularSearchPoints(bool v) { display_[3] = v; }
+    void SetDisplayFlags(bool slip, bool points, bool centre, bool noncircular, bool radius,
+                         bool grid) {
+        display_ = {slip, points, centre, noncircular, radius, grid};
+    }
     static void GetDefaultDisplayFlags(bool& slip, bool& points, bool& centre, bool& radius,
                                        bool& grid);
     static void SetDefaultDisplayFlags(bool slip, bool points, bool centre, bool noncircular,

@@ -2,7 +2,15 @@
 // One circle in world coordinates: centre, radius and the two points where it meets the ground
 // when used as a slip surface. Held by value.
 
+#include <string>
+
 #include "core/point_xy.h"
+
+struct s_LineWidthType;
+struct s_ColorType;
+namespace platform {
+class DeviceContext;
+}
 
 struct s_CircleValueType {
     double x = 0.0;
@@ -44,6 +52,20 @@ public:
         second = second_;
         return true;
     }
+
+    // Drawing (circle_drawing.cpp): one arc pen for the program, made before and deleted after
+    // a group of arcs. Style: a dash-pattern index (1 to 8), -2 to -5 the system's dashed pens,
+    // anything else solid.
+    static bool CreateArcPen(const s_LineWidthType& width, int style, const s_ColorType& colour,
+                             const std::string& layerName);
+    static void DeleteArcPen();
+    // Counter-clockwise (world y upwards) from the radial through first to the radial through
+    // second; both on one radial draw the whole circle.
+    bool DrawArc(const s_tagTypePointXY& first, const s_tagTypePointXY& second) const;
+    // The centre's selection mark on the screen; false on other outputs.
+    bool DrawHighlighted(platform::DeviceContext& dc) const;
+    // Box test at the centre, ranked by squared distance (strictly nearer replaces).
+    bool HitTestCenter(s_PickType& pick) const;
 
 private:
     double x_ = 0.0;

@@ -7,6 +7,7 @@
 #include "graphics/palette.h"
 #include "graphics/print_header_footer.h"
 #include "model/data_set.h"
+#include "analysis/analysis_drawing.h"
 #include "loads/load_drawing_layers.h"
 #include "profile/profile_layers.h"
 
@@ -31,6 +32,7 @@ void RegisterViewPreparation(ViewPreparation preparation) {
 void InitializeViewDrawing() {
     RegisterProfileDrawingLayers();
     RegisterLoadDrawingLayers();
+    RegisterAnalysisDrawing();
     Cpp_WindowsPalette::Create();
     Cpp_GraphicInit::InitializeLineStyles();
     Cpp_PrintHeaderFooter::InitializeDefaults();
