@@ -5,6 +5,7 @@
 #include "graphics/graphic_string.h"
 #include "graphics/graphics.h"
 #include "graphics/line_drawing.h"
+#include "porepressure/contours.h"
 #include "porepressure/triangle.h"
 #include "porepressure/vertex.h"
 
@@ -306,4 +307,65 @@ std::vector<std::string> TriangleCircumcircleAndCentroidLines(const Cpp_Triangle
     return {FormatText("Centroid at X = %1.4f, Y = %1.4f", gx, gy),
             FormatText("Circumcircle center at - X = %1.4f, Y = %1.4f", cx, cy),
             FormatText("Circumcircle radius = %1.4f", std::sqrt(r2))};
+}
+
+// ---------------------------------------------------------------- step-by-step redraw
+
+
+void Cpp_TriangulationRedraw::BeforeSplitOnEdge(const TriangulationDrawOptions& o,
+                                                const Cpp_Triangle& t,
+                                                const Cpp_Triangle* neighbour, short i, short j) {
+    if (!o.on) return;
+    if (o.contours) {
+        Cpp_TriangleDrawing::Erase(t);
+        if (neighbour) Cpp_TriangleDrawing::Erase(*neighbour);
+        return;
+    }
+    platform::DeviceContext* dc = Cpp_Graphics::GetCurrentDC();
+    if (!dc) return;
+    Cpp_TriangleDrawing::EraseEdge(t, o.triangleWidth.DeviceWidth(*dc), i, j);
+}
+
+void Cpp_TriangulationRedraw::BeforeSplitInside(const TriangulationDrawOptions& o,
+                                                const Cpp_Triangle& t) {
+    if (o.on && o.contours) Cpp_TriangleDrawing::Erase(t);
+}
+
+void Cpp_TriangulationRedraw::BeforeSwap(const TriangulationDrawOptions& o, const Cpp_Triangle& t1,
+                                         const Cpp_Triangle& t2, const Cpp_VERTEX& a,
+                                         const Cpp_VERTEX& b) {
+    if (!o.on) return;
+    if (o.contours) {
+        Cpp_TriangleDrawing::Erase(t1);
+        Cpp_TriangleDrawing::Erase(t2);
+        return;
+    }
+    platform::DeviceContext* dc = Cpp_Graphics::GetCurrentDC();
+    if (dc) Cpp_TriangleDrawing::EraseLine(o.triangleWidth.DeviceWidth(*dc), a, b);
+}
+
+void Cpp_TriangulationRedraw::AfterChange(const TriangulationDrawOptions& o,
+                                          const std::vector<const Cpp_Triangle*>& changed,
+                                          const Cpp_VERTEX* newPoint,
+                                          const Cpp_Contours* contours) {
+    if (!o.on) return;
+    if (o.triangles)
+        for (const Cpp_Triangle* t : changed)
+            if (t) Cpp_TriangleDrawing::Draw(*t);
+    if (o.vertices) {
+        if (newPoint) DrawVertexLabelled(*newPoint);
+        for (const Cpp_Triangle* t : changed)
+            if (t) Cpp_TriangleDrawing::DrawVertices(*t);
+    }
+    if (o.contours && contours)
+        for (const Cpp_Triangle* t : changed)
+            if (t) contours->DrawTriangle(*t);
+}
+
+void Cpp_TriangulationRedraw::BeforeDeleteVertex(const TriangulationDrawOptions& /*options*/,
+                                                 const std::vector<const Cpp_Triangle*>& around,
+                                                 bool boundary) {
+    for (int pass = 0; pass < (boundary ? 2 : 1); ++pass)
+        for (const Cpp_Triangle* t : around)
+            if (t) Cpp_TriangleDrawing::Erase(*t);
 }

@@ -80,3 +80,31 @@ void DrawAllVertexValues(const Cpp_VertexList& vertices, bool useSecond);
 // "Centroid at X = ...", "Circumcircle center at - X = ...", "Circumcircle radius = ...", or the
 // single line about the infinite radius for collinear vertices.
 std::vector<std::string> TriangleCircumcircleAndCentroidLines(const Cpp_Triangle& triangle);
+
+class Cpp_Contours;
+
+// The step-by-step redraw of the triangulation while a point is added, deleted or moved. Each
+// function does nothing unless the options' "on" switch is set; the triangle pen, the vertex pens
+// and label text and the contour drawing state are those the caller set up.
+class Cpp_TriangulationRedraw {
+public:
+    // Before a triangle is split at a point on its edge i-j (neighbour across it, or null): with
+    // the contours switch both triangles are erased, otherwise only the edge.
+    static void BeforeSplitOnEdge(const TriangulationDrawOptions& options, const Cpp_Triangle& t,
+                                  const Cpp_Triangle* neighbour, short i, short j);
+    // Before a triangle is split at an inner point: erased with the contours switch.
+    static void BeforeSplitInside(const TriangulationDrawOptions& options, const Cpp_Triangle& t);
+    // Before the diagonal a-b shared by t1 and t2 is swapped: both triangles erased with the
+    // contours switch, otherwise the old diagonal.
+    static void BeforeSwap(const TriangulationDrawOptions& options, const Cpp_Triangle& t1,
+                           const Cpp_Triangle& t2, const Cpp_VERTEX& a, const Cpp_VERTEX& b);
+    // After a change: by switch, the triangles drawn, their vertices (and the new point) drawn
+    // labelled, and their contour segments.
+    static void AfterChange(const TriangulationDrawOptions& options,
+                            const std::vector<const Cpp_Triangle*>& changed,
+                            const Cpp_VERTEX* newPoint, const Cpp_Contours* contours);
+    // Before a vertex is deleted: the triangles around it are erased on screen and printer in
+    // any case (twice for a boundary vertex).
+    static void BeforeDeleteVertex(const TriangulationDrawOptions& options,
+                                   const std::vector<const Cpp_Triangle*>& around, bool boundary);
+};

@@ -224,6 +224,21 @@ TEST_F(ContoursTest, LabelledLineLeavesAGapAroundItsLabel) {
         EXPECT_EQ(r.attributes.brush.color, dc.GetBkColor());
 }
 
+TEST_F(ContoursTest, PrintingDrawsTheSameLinesWithTheirGaps) {
+    GridMesh mesh(4, 100, [](double x, double y) { return x + 0.5 * y; });
+    Cpp_Contours c;
+    Attributes();
+    ASSERT_TRUE(c.Draw(mesh.vertices, mesh.triangles, false));
+    c.DrawLabels();
+    const std::string screen = dc.Dump();
+    dc.Clear();
+    Cpp_Graphics::SetOutputMode(Cpp_Graphics::kOutputPrinter);
+    ASSERT_TRUE(c.Draw(mesh.vertices, mesh.triangles, false));
+    c.DrawLabels();
+    EXPECT_EQ(dc.Dump(), screen);
+    EXPECT_FALSE(c.Labels().empty());
+}
+
 TEST_F(ContoursTest, LineShorterThanItsLabelIsLeftOut) {
     // A 1-unit square (5 pixels): no label of 20+ pixels fits, so nothing is drawn.
     GridMesh mesh(2, 1, [](double x, double) { return x; });

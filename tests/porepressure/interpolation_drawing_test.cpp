@@ -4,6 +4,7 @@
 
 #include "model/data_set.h"
 #include "model/data_set_drawing.h"
+#include "porepressure/contours.h"
 #include "porepressure/interpolation_data.h"
 #include "porepressure/interpolation_drawing.h"
 #include "porepressure/piezometric_line.h"
@@ -295,6 +296,60 @@ TEST_F(TriangleDrawingTest, LabelledVertexGetsItsSymbolAndValue) {
     const auto p = Cpp_Graphics::WorldToPixel(20, 20);
     EXPECT_EQ(text.points[0].x, p.x + 6);  // gap (int)(8 * 0.5 + 2)
     EXPECT_EQ(dc.Count(DcRecordKind::Polyline), 1u);
+}
+
+// The step-by-step redraw: with every switch off nothing changes but the erase of the triangles
+// around a deleted vertex; with the switches on the changed triangles, their labelled vertices
+// and their contour segments are drawn.
+TEST_F(TriangleDrawingTest, StepByStepRedrawFollowsItsSwitches) {
+    Cpp_VertexList vertices;
+    Cpp_VERTEX* a = vertices.AddVertex(1, 10, 10, 0);
+    Cpp_VERTEX* b = vertices.AddVertex(2, 10, 50, 0);
+    Cpp_VERTEX* c = vertices.AddVertex(3, 50, 10, 10);
+    Cpp_VERTEX* d = vertices.AddVertex(4, 50, 50, 10);
+    Cpp_Triangle t1(a, b, c), t2(b, d, c);
+    Cpp_Contours contours;
+    ASSERT_TRUE(contours.SetUpContourValues(vertices, false));
+    ASSERT_TRUE(Cpp_Contours::SetDrawingAttributes(s_FontType("Arial", 8), 2, s_ColorType(12, 7),
+                                                   s_LineWidthType(static_cast<short>(1)),
+                                                   s_LineWidthType(static_cast<short>(3)), ""));
+    TriangulationDrawOptions off;
+    Cpp_TriangulationRedraw::BeforeSplitOnEdge(off, t1, &t2, 2, 3);
+    Cpp_TriangulationRedraw::BeforeSwap(off, t1, t2, *b, *c);
+    Cpp_TriangulationRedraw::AfterChange(off, {&t1, &t2}, a, &contours);
+    EXPECT_TRUE(dc.Records().empty());
+    Cpp_TriangulationRedraw::BeforeDeleteVertex(off, {&t1, &t2}, true);
+    EXPECT_EQ(dc.Count(DcRecordKind::Polygon), 4u);  // a boundary vertex: erased twice
+
+    dc.Clear();
+    TriangulationDrawOptions on = off;
+    on.on = on.triangles = on.vertices = 1;
+    Cpp_TriangulationRedraw::BeforeSplitOnEdge(on, t1, &t2, 2, 3);
+    ASSERT_EQ(dc.Count(DcRecordKind::Polyline), 1u);  // only the edge, in the background colour
+    EXPECT_EQ(dc.Records()[0].attributes.pen.color, dc.GetBkColor());
+    on.contours = 1;
+    dc.Clear();
+    Cpp_TriangulationRedraw::BeforeSplitOnEdge(on, t1, &t2, 2, 3);
+    EXPECT_EQ(dc.Count(DcRecordKind::Polygon), 2u);
+
+    dc.Clear();
+    ASSERT_TRUE(Cpp_TriangleDrawing::BeginDrawing(on));
+    ASSERT_TRUE(SetupVertexPens(on, false));
+    ASSERT_TRUE(SetupVertexLabelText(on, 6, false));
+    Cpp_TriangulationRedraw::AfterChange(on, {&t1, &t2}, nullptr, &contours);
+    ReleaseVertexLabelText();
+    EndVertexDrawing();
+    Cpp_TriangleDrawing::EndDrawing();
+    Cpp_Contours::ReleaseDrawingAttributes();
+    EXPECT_EQ(dc.Texts().size(), 6u);  // three labelled vertices of each triangle
+    size_t outlines = 0, segments = 0;
+    for (const auto& r : dc.OfKind(DcRecordKind::Polyline)) {
+        if (r.points.size() == 4) ++outlines;
+        if (r.points.size() == 2 && r.attributes.pen.color == s_ColorType(12, 7).RGBColor())
+            ++segments;
+    }
+    EXPECT_EQ(outlines, 2u);
+    EXPECT_GE(segments, 10u);  // contour values 0.5 .. 10 cross both triangles
 }
 
 TEST_F(TriangleDrawingTest, CrowdedValueLabelsAreThinned) {
