@@ -122,6 +122,28 @@ TEST_F(DistributedLoadDrawingTest, ArrowCountFollowsTheScreenLengthOfTheSegment)
     }
 }
 
+TEST_F(DistributedLoadDrawingTest, RubberBandSegmentDrawsPlainOrLeftOfAVerticalSegment) {
+    ASSERT_TRUE(Cpp_DistributedLoadPoint::SetDrawingAttributes(
+        s_LineWidthType(static_cast<short>(1)), s_ColorType(13, 7), 0.15, 0.25, true, false));
+    DrawDistributedLoadSegment(1, 1, 0, 0, 3, 1, 0, 0, true, false, true, true, nullptr, nullptr);
+    ASSERT_EQ(dc.Records().size(), 1u);
+    EXPECT_EQ(dc.Records()[0].points, (std::vector<platform::DevicePoint>{Px(1, 1), Px(3, 1)}));
+    s_tagTypePointXY normalLine[2], shearLine[2] = {{-1, -1}, {-1, -1}};
+    // Falling vertical segment: the rubber band still draws on the left.
+    DrawDistributedLoadSegment(5, 3, 9800, 0, 5, 1, 9800, 0, true, false, false, true, normalLine,
+                               shearLine);
+    Cpp_DistributedLoadPoint::ReleaseDrawingAttributes();
+    EXPECT_NEAR(normalLine[0].x, 4.0, 1e-12);
+    EXPECT_NEAR(normalLine[1].x, 4.0, 1e-12);
+    EXPECT_EQ(shearLine[0].x, -1);
+}
+
+TEST_F(DistributedLoadDrawingTest, SegmentWithoutSuccessorThrows) {
+    data.AddPoint(1, 1, 1, 1);
+    EXPECT_THROW(data.GetFirstListItem()->DrawSegment(true, false, true, true),
+                 Cpp_DistributedLoadPoint::Exc_NotAValidSegment);
+}
+
 TEST_F(DistributedLoadDrawingTest, StageTwoAndSymbolsAndErasingDiagram) {
     Cpp_DistributedLoadData stage2;
     stage2.InitForStage(2);

@@ -101,6 +101,17 @@ TEST_F(LoadLayersDrawingTest, DisplayFlagsHideTheirKinds) {
     EXPECT_FALSE(ds->Loads().LineLoads(1).display);
 }
 
+TEST_F(LoadLayersDrawingTest, PaletteWithoutADataSetChangesTheDefaultsOfNewLists) {
+    ASSERT_TRUE(Cpp_DisplaySelections::SetDefaultDisplayOption(30, false));  // line loads 2
+    ASSERT_TRUE(Cpp_DisplaySelections::SetDefaultDisplayOption(34, false));  // transverse
+    EXPECT_FALSE(Cpp_LineLoadList::GetDefaultDisplayFlag(2));
+    EXPECT_FALSE(Cpp_LineLoadList(2).display);
+    EXPECT_FALSE(Cpp_ReinforcementLineList().displayTransverseForce);
+    Cpp_DisplaySelections::SetDefaultDisplayOption(30, true);
+    Cpp_DisplaySelections::SetDefaultDisplayOption(34, true);
+    EXPECT_TRUE(Cpp_ReinforcementLineList().displayTransverseForce);
+}
+
 TEST_F(LoadLayersDrawingTest, PrintingKeepsTheScreenScales) {
     Paint();
     const double screen = Cpp_DistributedLoadData::ScaleValue(62.4);
