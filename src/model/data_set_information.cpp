@@ -41,3 +41,36 @@ bool AddMaterialInformation(const Cpp_Kliven4DataSet& dataSet, int selectionType
     }
     return true;
 }
+
+bool FindMaterialAtPoint(const Cpp_Kliven4DataSet& dataSet, double x, double y, double tolerance,
+                         s_MaterialAtPoint& result) {
+    result = {};
+    const Cpp_ProfileLineList& lines = dataSet.ProfileLines();
+    const Cpp_ProfileLine* line = nullptr;
+    if (lines.Count() == 1) {
+        line = lines.ProfileLineAt(0);
+    } else {
+        s_PickType pick{x, y, tolerance};
+        Cpp_Line* found = nullptr;
+        if (lines.FindNearestSegment(pick, found)) line = static_cast<const Cpp_ProfileLine*>(found);
+        if (!line) line = lines.FindLineAbovePoint(x, y);
+    }
+    if (!line) return false;
+    result.line = line;
+    result.material = line->GetMaterialNumber();
+    for (int i = 0; i < lines.Count(); ++i) {
+        if (lines.ProfileLineAt(i)->GetMaterialNumber() != result.material) continue;
+        if (result.lineNumbers.size() == 10) {
+            result.moreLines = true;
+            break;
+        }
+        result.lineNumbers.push_back(lines.ProfileLineAt(i)->GetNumber());
+    }
+    result.exists = dataSet.MaterialData().GetMaterialList().FindMaterialConst(result.material) != nullptr;
+    if (!result.exists)
+        result.newDescription = line->Description().empty()
+                                    ? FormatText("Material for Profile Line %1d", line->GetNumber())
+                                    : FormatText("Mat'l for prof. line %1d (%s)", line->GetNumber(),
+                                                 line->Description().c_str());
+    return true;
+}

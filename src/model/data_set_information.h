@@ -3,8 +3,28 @@
 // (type 72) of a profile line: the line, its material number and description, then the
 // material's properties (both stages for a multi-stage data set).
 
+#include <string>
+#include <vector>
+
 class Cpp_Kliven4DataSet;
 class Cpp_ProfileLine;
+
+// What the material tool opens for a click: the profile line, the lines that share its material
+// (at most ten, with a mark when more do), and whether the material exists (otherwise the
+// description a new material gets; it is added only when its dialog ends with OK).
+struct s_MaterialAtPoint {
+    const Cpp_ProfileLine* line = nullptr;
+    int material = 0;
+    std::vector<int> lineNumbers;
+    bool moreLines = false;
+    bool exists = false;
+    std::string newDescription;
+};
+
+// The line is the only one, else the one whose segment is nearest within the tolerance (one
+// pixel in world units), else the line above the point. False when there is none.
+bool FindMaterialAtPoint(const Cpp_Kliven4DataSet& dataSet, double x, double y, double tolerance,
+                         s_MaterialAtPoint& result);
 
 // False for any other selection type; true (adding nothing) when the information window does
 // not exist.

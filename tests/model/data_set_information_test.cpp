@@ -31,3 +31,28 @@ TEST(DataSetInformation, MaterialRegionAndLabelPages) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(DataSetInformation, MaterialToolFindsTheLineAndItsCompanions) {
+    Cpp_Kliven4DataSet ds(1);
+    s_MaterialAtPoint found;
+    EXPECT_FALSE(FindMaterialAtPoint(ds, 0, 0, 0.1, found));
+    for (int n = 1; n <= 12; ++n) {
+        Cpp_ProfileLine* line = ds.ProfileLines().CreateLine(n, 3, n == 2 ? "silt" : "");
+        line->AddPoint(0, 100 - n);
+        line->AddPoint(50, 100 - n);
+    }
+    ASSERT_TRUE(FindMaterialAtPoint(ds, 20, 98.02, 0.1, found));  // on line 2
+    EXPECT_EQ(found.line->GetNumber(), 2);
+    EXPECT_EQ(found.lineNumbers.size(), 10u);
+    EXPECT_TRUE(found.moreLines);
+    EXPECT_FALSE(found.exists);
+    EXPECT_EQ(found.newDescription, "Mat'l for prof. line 2 (silt)");
+    ASSERT_TRUE(FindMaterialAtPoint(ds, 20, 95.5, 0.1, found));  // between lines: the one above
+    EXPECT_EQ(found.line->GetNumber(), 4);
+    EXPECT_EQ(found.newDescription, "Material for Profile Line 4");
+    EXPECT_EQ(ds.MaterialData().GetMaterialList().Count(), 0);  // nothing was created
+}
+
+}  // namespace
