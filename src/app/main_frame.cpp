@@ -310,6 +310,23 @@ void MainFrame::UpdateTitle() {
 
 void MainFrame::Redraw() { view_->Redraw(); }
 
+void MainFrame::keyPressEvent(QKeyEvent* event) {
+    int key = 0;
+    switch (event->key()) {
+    case Qt::Key_PageUp: key = platform::PageKeyPrior; break;
+    case Qt::Key_PageDown: key = platform::PageKeyNext; break;
+    case Qt::Key_End: key = platform::PageKeyEnd; break;
+    case Qt::Key_Home: key = platform::PageKeyHome; break;
+    default: break;
+    }
+    platform::DataErrorService& errors = platform::Services().DataErrors();
+    if (key != 0 && errors.IsShown() && errors.HandlePageKey(key)) {
+        event->accept();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
 void MainFrame::closeEvent(QCloseEvent* event) {
     bool close = true;
     GuardedCall("closing the window", [&] { close = SaveModified(); });

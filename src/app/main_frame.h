@@ -90,6 +90,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Page keys go to the data-error window while it is shown.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     friend void BuildMainMenu(MainFrame& frame);

@@ -10,7 +10,10 @@
 #include "core/file_io.h"
 #include "model/data_sets.h"
 #include "platform/services.h"
+#include "support/fake_services.h"
 #include "support/test_support.h"
+
+#include <QKeyEvent>
 
 #include <QAction>
 #include <QApplication>
@@ -115,6 +118,17 @@ TEST(StartUp, ToolButtonsSwitchModesAndBars) {
         palette->OnCommand(660);  // Clr leaves the crack toggles
         EXPECT_FALSE(palette->State(0));
         EXPECT_EQ(palette->State(39), crack);
+        // New shows the new problem's display settings on the palette again.
+        frame.Doc().SetModifiedFlag(false);
+        ASSERT_TRUE(frame.FileNew());
+        EXPECT_EQ(palette->State(2), Cpp_DisplaySelections::Defaults().profileLines);
+
+        // Page keys reach the data-error window while it is shown.
+        testsupport::FakeServices fakes;
+        fakes.dataErrors.shown = true;
+        QKeyEvent page(QEvent::KeyPress, Qt::Key_PageDown, Qt::NoModifier);
+        QApplication::sendEvent(&frame, &page);
+        EXPECT_EQ(fakes.dataErrors.keys, std::vector<int>{platform::PageKeyNext});
         frame.close();
     }
     Cpp_FileIO::ResetForTests();
