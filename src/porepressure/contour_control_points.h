@@ -24,11 +24,9 @@ struct Cpp_ContourWorkingPoint {
 
 class Cpp_ContourControlPointList {
 public:
-    // Kept for callers that test for it; the destructor never throws, it frees what remains.
-    class Exc_DestroyingNonNullList {};
-
     Cpp_ContourControlPointList(double value, bool major, bool label)
         : value_(value), major_(major ? 1 : 0), label_(label ? 1 : 0) {}
+    // Frees whatever points remain; never throws.
     ~Cpp_ContourControlPointList() noexcept = default;
     Cpp_ContourControlPointList(const Cpp_ContourControlPointList&) = delete;
     Cpp_ContourControlPointList& operator=(const Cpp_ContourControlPointList&) = delete;

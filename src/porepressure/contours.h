@@ -124,14 +124,12 @@ private:
     double interval_ = 0.0;
     double base_ = 0.0;
     double eps_ = 0.0;
-    double labelSpacing_ = 0.0;
     double labelInterval_ = 0.0;
     double lastValue_ = 0.0;
     double minimum_ = 0.0;
     int numberOfContours_ = 20;
     unsigned char labelsOn_ = 1;
-    int labelEveryN_ = 1;
-    unsigned char majorLinesOn_ = 0;
+    int labelEveryN_ = 1;  // one label per line, placed at its middle; no major lines
 
     bool traced_ = false;
     std::uint64_t signature_ = 0;
