@@ -6,6 +6,9 @@
 #include "graphics/graphic_grid.h"
 #include "graphics/palette.h"
 #include "graphics/print_header_footer.h"
+#include "loads/distributed_load_data.h"
+#include "loads/line_load.h"
+#include "loads/reinforcement_line.h"
 #include "model/data_sets.h"
 #include "model/view_painting.h"
 
@@ -22,7 +25,14 @@ bool ExtentsOfAllDataSets(Cpp_Graphics::WorldRect& r) {
     return Cpp_Kliven4Data::ExtentsOfAllDataSets(r.xmin, r.xmax, r.ymin, r.ymax);
 }
 
+void RefreshLargestValues() {
+    Cpp_DistributedLoadData::SetLargestValue(Cpp_Kliven4Data::MaximumDistributedLoad());
+    Cpp_LineLoadList::SetLargestForce(Cpp_Kliven4Data::MaximumLineLoad());
+    Cpp_ReinforcementLineList::SetLargestForce(Cpp_Kliven4Data::MaximumReinforcementForce());
+}
+
 void ZoomToExtents() {
+    RefreshLargestValues();
     Cpp_Graphics::WorldRect extents;
     if (ExtentsOfAllDataSets(extents)) {
         ::ZoomToExtents(extents.xmin, extents.xmax, extents.ymin, extents.ymax);

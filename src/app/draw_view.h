@@ -16,8 +16,13 @@ namespace app {
 // The union of the extents of every data set from every source; false when none has any.
 bool ExtentsOfAllDataSets(Cpp_Graphics::WorldRect& extents);
 
-// Makes the world window show all data (the previous extents stay when there are none) and
-// marks the scale stale; the caller redraws.
+// The largest distributed load, line load and reinforcement force of all data sets become the
+// largest values of their arrow scales.
+void RefreshLargestValues();
+
+// Makes the world window show all data (the previous extents stay when there are none),
+// refreshes the largest values of the arrow scales and marks the scale stale; the caller
+// redraws.
 void ZoomToExtents();
 
 // Fits the world window into the rectangle of the device (one scale for x and y) and computes
