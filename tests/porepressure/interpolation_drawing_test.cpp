@@ -194,10 +194,34 @@ TEST_F(InterpolationDrawingTest, ToolTipsByKindAndHeadMode) {
     set->SetOptionFlag(true);
     ASSERT_TRUE(GetInterpolationToolTipText(*set, 20.37, 40, text, code, value));
     EXPECT_EQ(text.substr(0, 3), "H: ");
-    Cpp_InterpolationDataSet* ru = Pressures(2);
-    ASSERT_TRUE(GetInterpolationToolTipText(*ru, 20, 40, text, code, value));
-    EXPECT_EQ(text, "ru: 100.00");
-    EXPECT_EQ(code, 4);
+    // Strengths are rounded to the stress decimals like pressures; the other kinds are not.
+    const struct {
+        int kind;
+        const char* text;
+        int code;
+    } kinds[] = {{2, "ru: 103.71", 4}, {3, "Su: 103.70", 5}, {5, "c/p: 103.71", 6},
+                 {6, "Unit Wt.: 103.71", 7}};
+    for (const auto& k : kinds) {
+        Cpp_InterpolationDataSet* other = Pressures(k.kind);
+        ASSERT_TRUE(GetInterpolationToolTipText(*other, 20.3711, 40, text, code, value));
+        EXPECT_EQ(text, k.text);
+        EXPECT_EQ(code, k.code);
+    }
+}
+
+TEST_F(InterpolationDrawingTest, NoTriangleIsPickedInADataSetOfTwoPoints) {
+    Cpp_InterpolationData& d = *data.InterpolationData(1);
+    Cpp_InterpolationDataSet* set = nullptr;
+    d.AddPointToDataSet(1, 0, 10, 10, 1, 0, 0, set);
+    d.AddPointToDataSet(1, 0, 20, 10, 2, 0, 0, set);
+    set->RebuildVertices();
+    set->Triangulate();
+    set->ComputeBoundary();
+    EXPECT_EQ(HitTestInterpolationTriangle(*set, 15, 10), nullptr);
+    s_PickType pick{19.5, 10.2, 1.0};
+    EXPECT_NE(HitTestInterpolationPoint(*set, pick), nullptr);
+    DrawInterpolationPointsAndContours(data);  // two points: symbols, no contours
+    EXPECT_EQ(dc.Count(DcRecordKind::Polygon), 2u);
 }
 
 TEST_F(InterpolationDrawingTest, InformationOnATriangleAndAPoint) {
