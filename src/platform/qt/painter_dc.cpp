@@ -66,7 +66,24 @@ bool PainterDeviceContext::Begin(QPaintDevice* device, const DeviceRect& page, i
 }
 
 void PainterDeviceContext::End() {
+    image_ = nullptr;
     if (painter_.isActive()) painter_.end();
+}
+
+void PainterDeviceContext::SetDirectImage(QImage* image) {
+    image_ = nullptr;
+    if (!image || !painter_.isActive() || device_ != image) return;
+    switch (image->format()) {
+    case QImage::Format_RGB32:
+    case QImage::Format_ARGB32:
+    case QImage::Format_ARGB32_Premultiplied:
+        // The buffer the painter draws into (begin() has already detached the image).
+        bits_ = image->bits();
+        stride_ = image->bytesPerLine();
+        image_ = image;
+        break;
+    default: break;
+    }
 }
 
 void PainterDeviceContext::AttributesChanged(unsigned changes) {
@@ -258,9 +275,106 @@ void PainterDeviceContext::FillRect(const DeviceRect& rect, ColorRef color) {
     if (state_.rop != RasterOp::CopyPen) ApplyComposition();
 }
 
+const PainterDeviceContext::EllipseShape& PainterDeviceContext::ShapeOf(int width, int height) {
+    for (const auto& shape : shapes_)
+        if (shape.width == width && shape.height == height && shape.pen == state_.pen &&
+            shape.brush == state_.brush && shape.bkMode == state_.bkMode &&
+            shape.bkColor == state_.bkColor)
+            return shape;
+    if (shapes_.size() >= 32) shapes_.clear();
+    EllipseShape& shape = shapes_.emplace_back();
+    shape.width = width;
+    shape.height = height;
+    shape.pen = state_.pen;
+    shape.brush = state_.brush;
+    shape.bkMode = state_.bkMode;
+    shape.bkColor = state_.bkColor;
+    // Drawn once by QPainter on a transparent tile, with a margin for the pen, in the painter
+    // state of the view (QPainter outlines an ellipse differently in the two background modes).
+    const int margin = 2;
+    QImage tile(width + 2 * margin, height + 2 * margin, QImage::Format_ARGB32_Premultiplied);
+    tile.fill(Qt::transparent);
+    {
+        QPainter painter(&tile);
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+        painter.setBackground(QBrush(ToQColor(state_.bkColor)));
+        painter.setBackgroundMode(state_.bkMode == BackgroundMode::Opaque ? Qt::OpaqueMode
+                                                                          : Qt::TransparentMode);
+        painter.setPen(MakePen());
+        painter.setBrush(MakeBrush());
+        painter.drawEllipse(QRect(margin, margin, width - 1, height - 1));
+    }
+    shape.usable = true;
+    for (int y = 0; y < tile.height() && shape.usable; ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(tile.constScanLine(y));
+        for (int x = 0; x < tile.width();) {
+            const QRgb pixel = line[x];
+            const int alpha = qAlpha(pixel);
+            if (alpha == 0) {
+                ++x;
+                continue;
+            }
+            if (alpha != 255 || y < 1 || x < 1 || y + 1 >= tile.height()) {
+                shape.usable = false;  // not a plain copy, or the margin was too small
+                break;
+            }
+            int end = x + 1;
+            while (end < tile.width() && line[end] == pixel) ++end;
+            if (end >= tile.width()) {
+                shape.usable = false;
+                break;
+            }
+            shape.runs.push_back({static_cast<std::int16_t>(y - margin),
+                                  static_cast<std::int16_t>(x - margin),
+                                  static_cast<std::int16_t>(end - margin), pixel});
+            x = end;
+        }
+    }
+    if (!shape.usable) shape.runs.clear();
+    return shape;
+}
+
+// A small ellipse in a thin solid pen and a solid or hollow brush, copied over the pixels, wholly
+// inside the image and the clip rectangle: QPainter draws the same pixels wherever the box
+// lies, so they are drawn once for each size, pen and brush and then copied.
+bool PainterDeviceContext::DrawEllipseDirect(const DeviceRect& r) {
+    constexpr int kLargest = 64;
+    if (!image_ || r.Width() > kLargest || r.Height() > kLargest) return false;
+    if (state_.rop != RasterOp::CopyPen) return false;
+    // Only as set by Begin (a caller may have changed the painter itself).
+    if (painter_.deviceTransform().type() != QTransform::TxNone || painter_.opacity() != 1.0 ||
+        painter_.testRenderHint(QPainter::Antialiasing))
+        return false;
+    if (state_.pen.style != PenStyle::Solid && state_.pen.style != PenStyle::Null) return false;
+    // A wide pen is outlined by the stroker, whose pixels may shift with the position.
+    if (state_.pen.width > 1) return false;
+    if (state_.brush.kind != BrushKind::Solid && state_.brush.kind != BrushKind::Hollow)
+        return false;
+    DeviceRect inside = page_;
+    if (state_.clip.kind == ClipKind::Path) return false;
+    if (state_.clip.kind == ClipKind::Rect) {
+        const DeviceRect& c = state_.clip.rect;
+        inside = {std::max(inside.left, c.left), std::max(inside.top, c.top),
+                  std::min(inside.right, c.right), std::min(inside.bottom, c.bottom)};
+    }
+    const int margin = 1;
+    if (r.left - margin < inside.left || r.top - margin < inside.top ||
+        r.right + margin > inside.right || r.bottom + margin > inside.bottom)
+        return false;
+    const EllipseShape& shape = ShapeOf(r.Width(), r.Height());
+    if (!shape.usable) return false;
+    for (const EllipseRun& run : shape.runs) {
+        auto* line = reinterpret_cast<QRgb*>(bits_ + (r.top + run.y) * stride_) + r.left;
+        std::fill(line + run.x0, line + run.x1, run.pixel);
+    }
+    return true;
+}
+
 void PainterDeviceContext::Ellipse(int left, int top, int right, int bottom) {
     const DeviceRect r = DeviceRect{left, top, right, bottom}.Normalized();
     if (r.Width() < 1 || r.Height() < 1) return;
+    if (DrawEllipseDirect(r)) return;
     ApplyFill();
     painter_.drawEllipse(QRect(r.left, r.top, r.Width() - 1, r.Height() - 1));
 }

@@ -14,8 +14,11 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPen>
+#include <cstdint>
 #include <optional>
+#include <vector>
 
+class QImage;
 class QPaintDevice;
 
 namespace platform::qt {
@@ -57,6 +60,9 @@ protected:
     bool Begin(QPaintDevice* device, const DeviceRect& page, int ppiX, int ppiY);
     void End();
     void AttributesChanged(unsigned changes) override;
+    // The image being painted (RGB32 or ARGB32 formats): small ellipses in a solid pen and a
+    // solid or hollow brush are then written straight into its pixels, as QPainter draws them.
+    void SetDirectImage(QImage* image);
 
 private:
     void ApplyCommon();  // clip, raster operation, background
@@ -67,6 +73,24 @@ private:
     QPen MakePen() const;
     QBrush MakeBrush() const;
     const QFontMetrics& Metrics() const;
+
+    // The pixels QPainter draws for an ellipse of one size, pen and brush, as runs of one
+    // colour relative to the top left corner of the ellipse's box.
+    struct EllipseRun {
+        std::int16_t y, x0, x1;  // x1 excluded
+        std::uint32_t pixel;
+    };
+    struct EllipseShape {
+        int width = 0, height = 0;
+        Pen pen;
+        Brush brush;
+        BackgroundMode bkMode = BackgroundMode::Opaque;
+        ColorRef bkColor = 0;
+        bool usable = false;  // every pixel either fully drawn or left alone
+        std::vector<EllipseRun> runs;
+    };
+    bool DrawEllipseDirect(const DeviceRect& r);
+    const EllipseShape& ShapeOf(int width, int height);
 
     QPainter painter_;
     QPaintDevice* device_ = nullptr;
@@ -84,6 +108,10 @@ private:
     mutable std::optional<QFontMetrics> metrics_;
     QFont qfont_;
     bool fontReady_ = false;
+    QImage* image_ = nullptr;  // the image written directly, if any
+    uchar* bits_ = nullptr;
+    qsizetype stride_ = 0;
+    std::vector<EllipseShape> shapes_;
 };
 
 }  // namespace platform::qt

@@ -1,3 +1,5 @@
+#include "core/point_symbols.h"
+#include "graphics/graphics.h"
 #include "platform/qt/image_dc.h"
 #include "platform/qt/picture_dc.h"
 #include "platform/qt/printer_dc.h"
@@ -255,6 +257,83 @@ TEST(ImageDeviceContext, ArcsRunCounterClockwiseFromStartToEnd) {
     EXPECT_LE(box.bottom(), 52);
     EXPECT_GE(box.right(), 88);
     EXPECT_LE(box.top(), 12);
+}
+
+// The same device context drawing everything through QPainter, never into the pixels directly.
+class PainterOnlyImageContext final : public platform::qt::PainterDeviceContext {
+public:
+    explicit PainterOnlyImageContext(QImage& image) {
+        Begin(&image, DeviceRect{0, 0, image.width(), image.height()}, 96, 96);
+    }
+};
+
+// Ellipses of many sizes, pens, brushes and background modes (some across the edges, some
+// clipped, some in XOR) and the point symbols of every style, over colour bands.
+void PaintEllipsesAndSymbols(DeviceContext& dc) {
+    for (int i = 0; i < 12; ++i)
+        dc.FillRect({i * 25, 0, i * 25 + 25, 420}, MakeRgb(i * 20, 250 - i * 15, (i * 90) % 256));
+    Brush hollow;
+    hollow.kind = BrushKind::Hollow;
+    Brush green;
+    green.color = MakeRgb(0, 160, 40);
+    const Pen pens[] = {{PenStyle::Solid, 1, MakeRgb(128, 0, 0)},
+                        {PenStyle::Solid, 0, MakeRgb(0, 0, 200)},
+                        {PenStyle::Solid, 3, MakeRgb(90, 60, 0)},
+                        {PenStyle::Null, 0, 0}};
+    int x = -4, y = -3;
+    for (BackgroundMode mode : {BackgroundMode::Opaque, BackgroundMode::Transparent})
+        for (const Pen& pen : pens)
+            for (const Brush& brush : {green, hollow}) {
+                dc.SetBkMode(mode);
+                dc.SetPen(pen);
+                dc.SetBrush(brush);
+                for (int w = 1; w <= 14; ++w) {
+                    dc.Ellipse(x, y, x + w, y + (w * 7) % 11 + 1);
+                    dc.Ellipse(x + 3, y + 14, x + 3 + w, y + 14 + w);
+                    x += w + 6;
+                    if (x > 290) x = -5, y += 30;
+                }
+                dc.Ellipse(290, 412, 306, 428);  // across the corner
+                dc.Ellipse(40, 40, 80, 90);
+            }
+    dc.Save();
+    dc.SetClipRect({100, 100, 160, 150});
+    for (int k = 0; k < 8; ++k) dc.Ellipse(92 + k * 9, 95 + k * 7, 104 + k * 9, 107 + k * 7);
+    dc.SetRop2(RasterOp::XorPen);
+    dc.Ellipse(110, 110, 118, 118);
+    dc.Restore();
+    for (int style = 1; style <= 21; ++style)
+        for (short points : {3, 5, 8}) {
+            s_SymbolAttributesType a;
+            a.markerSize = s_MarkerSizeType(points);
+            a.penWidth = s_LineWidthType(static_cast<short>(style % 3 == 0 ? 2 : 0));
+            a.style = style;
+            a.colour = s_ColorType::FromRGB(MakeRgb(10 * style, 0, 255 - 10 * style));
+            a.backgroundFill = MakeRgb(255, 255, 200);
+            SetupPointPens(dc, a);
+            DrawSymbolAtPixel(dc, 8 + style * 13, 360 + points * 5);
+        }
+    DeletePointPens();
+}
+
+TEST(ImageDeviceContext, EllipsesAndSymbolsHaveThePixelsQPainterDraws) {
+    const int previousMode = Cpp_Graphics::OutputMode();
+    Cpp_Graphics::SetOutputMode(Cpp_Graphics::kOutputScreen);
+    QImage expected = WhiteImage(300, 420);
+    QImage image = expected.copy();
+    {
+        PainterOnlyImageContext dc(expected);
+        PaintEllipsesAndSymbols(dc);
+    }
+    {
+        ImageDeviceContext dc(image, 96, 96);
+        PaintEllipsesAndSymbols(dc);
+    }
+    Cpp_Graphics::SetOutputMode(previousMode);
+    ResetPointDrawingState();
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            ASSERT_EQ(image.pixel(x, y), expected.pixel(x, y)) << "at " << x << "," << y;
 }
 
 TEST(PrinterDeviceContext, PrintsToAPdfWithThePrinterResolution) {
