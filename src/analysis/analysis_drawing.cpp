@@ -183,6 +183,7 @@ bool DrawRadiusItems(const A& a, bool normal) {
     if (mode != A::kIndividual && mode != A::kSearchType1) return false;
     switch (a.GetRadiusOption()) {
     case 0: {
+        if (!(a.GetRadius() > 0.0)) return false;  // no trial circle yet
         const s_tagTypePointXY c = a.InitialCenter();
         DrawRadiusArrow(c.x, c.y, a.GetRadius(),
                         normal ? analysis_look::RadiusColour() : Background());
