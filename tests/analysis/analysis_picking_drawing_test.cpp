@@ -102,7 +102,7 @@ TEST_F(AnalysisPickingTest, FixedGridCornersAreaAndRadiusDefinitions) {
     ASSERT_EQ(Kinds(hits), (std::vector<int>{46, 48}));
     EXPECT_EQ(hits[0].number, 3);
     EXPECT_EQ(Kinds(FindAnalysisCandidates(a, 30, 30.4, 0.5)), (std::vector<int>{94}));
-    hits = FindAnalysisCandidates(a, 5, 0, 0.5);  // the arrow from the grid's centre down 8
+    hits = FindAnalysisCandidates(a, 5, 0.3, 0.5);  // the arrow from the grid's centre down 8
     ASSERT_EQ(Kinds(hits), (std::vector<int>{93, 48}));
     EXPECT_EQ(hits[0].number, 2);
 
