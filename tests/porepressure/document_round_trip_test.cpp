@@ -20,28 +20,13 @@
 #include "porepressure/porepressure_blocks.h"
 #include "profile/material_properties.h"
 #include "support/fake_services.h"
+#include "support/test_support.h"
 
 namespace {
 
-std::FILE* FileWith(const std::string& text) {
-    std::FILE* f = std::tmpfile();
-    std::fputs(text.c_str(), f);
-    std::rewind(f);
-    return f;
-}
-
-std::string Contents(std::FILE* f) {
-    std::rewind(f);
-    std::string s;
-    char buf[4096];
-    size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) s.append(buf, n);
-    return s;
-}
-
-bool Has(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
-}
+using testsupport::Contents;
+using testsupport::FileWith;
+using testsupport::Has;
 
 class DocumentRoundTrip : public ::testing::Test {
 protected:

@@ -10,25 +10,12 @@
 #include "core/drawing_attributes.h"
 #include "core/kliven4_messages.h"
 #include "porepressure/pore_pressure.h"
+#include "support/test_support.h"
 
 namespace {
 
-// A file holding text, read from the start.
-std::FILE* FileWith(const std::string& text) {
-    std::FILE* f = std::tmpfile();
-    std::fputs(text.c_str(), f);
-    std::rewind(f);
-    return f;
-}
-
-std::string Contents(std::FILE* f) {
-    std::rewind(f);
-    std::string s;
-    char buf[4096];
-    size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) s.append(buf, n);
-    return s;
-}
+using testsupport::Contents;
+using testsupport::FileWith;
 
 class PorePressureTest : public ::testing::Test {
 protected:

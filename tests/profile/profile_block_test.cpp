@@ -12,13 +12,7 @@ namespace {
 
 using profiletest::AddLine;
 using profiletest::CaptureListing;
-
-std::FILE* TextFile(const std::string& text) {
-    std::FILE* f = std::tmpfile();
-    std::fputs(text.c_str(), f);
-    std::rewind(f);
-    return f;
-}
+using testsupport::FileWith;
 
 std::string Written(const Cpp_ProfileLineList& list) {
     std::FILE* f = std::tmpfile();
@@ -46,7 +40,7 @@ const char* const kBlock =
 // lines with one number only the first was written.
 TEST(ProfileBlock, ReadsAndWritesBackExactlyWithNumericDescriptions) {
     Cpp_ProfileLineList list;
-    std::FILE* in = TextFile(std::string(kBlock) + "SLOpe\n");
+    std::FILE* in = FileWith(std::string(kBlock) + "SLOpe\n");
     ASSERT_TRUE(list.ReadInput(nullptr, in, nullptr, false));
     char rest[16] = {};
     std::fgets(rest, sizeof rest, in);
@@ -74,11 +68,11 @@ TEST(ProfileBlock, ReadsAndWritesBackExactlyWithNumericDescriptions) {
 TEST(ProfileBlock, ABlankBlockIsAnEmptyProfileAndDescriptionsAreCut) {
     Cpp_ProfileLineList list;
     AddLine(list, 9, 9, {{0, 0}, {1, 0}});
-    std::FILE* in = TextFile("\n");
+    std::FILE* in = FileWith("\n");
     ASSERT_TRUE(list.ReadInput(nullptr, in, nullptr, false));
     std::fclose(in);
     EXPECT_TRUE(list.IsEmpty());
-    in = TextFile("1 1 " + std::string(100, 'd') + "\n0 0 1 1\n\n\n");
+    in = FileWith("1 1 " + std::string(100, 'd') + "\n0 0 1 1\n\n\n");
     ASSERT_TRUE(list.ReadInput(nullptr, in, nullptr, false));
     std::fclose(in);
     EXPECT_EQ(list.ProfileLineAt(0)->Description().size(), 80u);
@@ -100,7 +94,7 @@ TEST(ProfileBlock, BadInputGivesNumberedMessagesAndKeepsWhatWasRead) {
              {"3 1\n0 0 1 1\n", "2010", 1},
              {"", "2030", 0}}) {
         Cpp_ProfileLineList list;
-        std::FILE* in = TextFile(c.text);
+        std::FILE* in = FileWith(c.text);
         const std::string text =
             CaptureListing([&](std::FILE* f) { EXPECT_FALSE(list.ReadInput(nullptr, in, f, false)); });
         std::fclose(in);
@@ -108,7 +102,7 @@ TEST(ProfileBlock, BadInputGivesNumberedMessagesAndKeepsWhatWasRead) {
         EXPECT_EQ(list.Count(), c.linesKept) << c.text;
     }
     Cpp_ProfileLineList list;
-    std::FILE* in = TextFile("3 1\n0 0 1 1 trailing words\n\n\n");
+    std::FILE* in = FileWith("3 1\n0 0 1 1 trailing words\n\n\n");
     const std::string text = CaptureListing([&](std::FILE* f) { EXPECT_TRUE(list.ReadInput(nullptr, in, f, false)); });
     std::fclose(in);
     EXPECT_NE(text.find("KLIVEN NOTICE NUMBER 2090"), std::string::npos);
@@ -119,7 +113,7 @@ TEST(ProfileBlock, FileFormReadsTheLinesFromASeparateFile) {
     testsupport::WriteFile(dir.Path() / "layers.dat", "4 2 sand\n0 5 10 5\n\n\n");
     Cpp_FileIO::SetInputFileName(dir.Path() / "problem.preinput-kliven");
     Cpp_ProfileLineList list;
-    std::FILE* in = TextFile("  file layers.dat\nNEXT\n");
+    std::FILE* in = FileWith("  file layers.dat\nNEXT\n");
     ASSERT_TRUE(list.ReadInput(nullptr, in, nullptr, false));
     char rest[16] = {};
     std::fgets(rest, sizeof rest, in);
@@ -129,7 +123,7 @@ TEST(ProfileBlock, FileFormReadsTheLinesFromASeparateFile) {
     EXPECT_EQ(list.ProfileLineAt(0)->Description(), "sand");
 
     // The stand-in services answer the question and cancel the file dialog: 2140.
-    in = TextFile("FILE missing.dat\n");
+    in = FileWith("FILE missing.dat\n");
     const std::string text = CaptureListing([&](std::FILE* f) { EXPECT_FALSE(list.ReadInput(nullptr, in, f, false)); });
     std::fclose(in);
     EXPECT_NE(text.find("KLIVEN ERROR NUMBER 2140"), std::string::npos) << text;
@@ -191,7 +185,7 @@ namespace {
 
 TEST(ProfileBlock, EchoListsEveryLineWithItsPoints) {
     Cpp_ProfileLineList list;
-    std::FILE* in = TextFile("7 3 sand\n0 1.5 10 2\n\n\n");
+    std::FILE* in = FileWith("7 3 sand\n0 1.5 10 2\n\n\n");
     const std::string echo = profiletest::CaptureListing([&](std::FILE* f) {
         ASSERT_TRUE(list.ReadInput(nullptr, in, f, true));
     });

@@ -40,4 +40,24 @@ void WriteFile(const std::filesystem::path& file, const std::string& text) {
     out << text;
 }
 
+std::FILE* FileWith(const std::string& text) {
+    std::FILE* f = std::tmpfile();
+    std::fputs(text.c_str(), f);
+    std::rewind(f);
+    return f;
+}
+
+std::string Contents(std::FILE* f) {
+    std::rewind(f);
+    std::string s;
+    char buf[4096];
+    size_t n;
+    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) s.append(buf, n);
+    return s;
+}
+
+bool Has(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
 }  // namespace testsupport

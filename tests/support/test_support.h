@@ -1,6 +1,7 @@
 #pragma once
 // Shared helpers of the test programs.
 
+#include <cstdio>
 #include <filesystem>
 #include <string>
 
@@ -25,5 +26,12 @@ private:
 
 std::string ReadFile(const std::filesystem::path& file);
 void WriteFile(const std::filesystem::path& file, const std::string& text);
+
+// A temporary file holding text, positioned at its start; the caller closes it.
+std::FILE* FileWith(const std::string& text);
+// All of a file, read from its start.
+std::string Contents(std::FILE* f);
+// Whether text contains part.
+bool Has(const std::string& text, const std::string& part);
 
 }  // namespace testsupport
