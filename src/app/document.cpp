@@ -1,5 +1,6 @@
 #include "app/document.h"
 
+#include "analysis/circle_end_points.h"
 #include "app/draw_view.h"
 #include "app/exception_report.h"
 #include "core/data_error_output.h"
@@ -36,6 +37,7 @@ bool SetUpNewData(Cpp_Kliven4DataSet& dataSet, WindowHandle window) {
     const Cpp_Crack& crack = dataSet.AnalysisComputationData()->GetCrack();
     slope.ComputeCrackBottom(crack, listing);
     slope.ComputeCrackWaterLevels(crack);
+    UpdateCircleEndPoints(dataSet);
     if (!dataSet.PrepareInterpolationData(listing)) ok = false;
     if (ok)
         for (int stage = 1; stage <= 2; ++stage)
