@@ -115,3 +115,38 @@ TEST_F(EndPointsTest, RefreshStoresTheEndPointsOfTheInitialCircle) {
 }
 
 }  // namespace
+
+#include "model/block_readers.h"
+#include "support/test_support.h"
+
+namespace {
+
+// The circle-search example: its trial circle cuts the slope on the toe side and the crack
+// bottom on the crest side, and the arc runs between those points.
+TEST(EndPointsOfTheExample, TrialCircleMeetsSlopeAndCrackBottom) {
+    InitializeBlockReaders();
+    Cpp_Kliven4DataSet ds(1);
+    ds.ResetForNewData();
+    std::FILE* in = std::fopen(
+        (testsupport::ExamplesDir() / "embankment_circle_search.preinput-kliven").c_str(), "r");
+    ASSERT_NE(in, nullptr);
+    std::FILE* out = std::tmpfile();
+    bool end = false;
+    ds.ReadInputData(nullptr, in, out, end);
+    std::fclose(in);
+    std::fclose(out);
+    Cpp_SlopeGeometry& slope = ds.SlopeGeometry();
+    ASSERT_TRUE(slope.Generate(ds.ProfileLines(), false, nullptr));
+    ASSERT_TRUE(slope.ComputeCrackBottom(ds.Analysis().GetCrack(), nullptr));
+    ASSERT_TRUE(UpdateCircleEndPoints(ds));
+    s_tagTypePointXY a, b;
+    ASSERT_TRUE(ds.Analysis().GetToolRadiusDefinition(a, b));
+    const Cpp_Circle c = ds.Analysis().InitialCircle();
+    EXPECT_NEAR(std::hypot(a.x - c.CenterX(), a.y - c.CenterY()), c.Radius(), 1e-9);
+    EXPECT_NEAR(std::hypot(b.x - c.CenterX(), b.y - c.CenterY()), c.Radius(), 1e-9);
+    EXPECT_LT(a.x, b.x);
+    EXPECT_NEAR(a.y, 35.0, 1e-9) << "on the crack bottom, 5 below the crest";
+    EXPECT_NEAR(b.y, 25.0, 1e-9) << "on the toe";
+}
+
+}  // namespace
