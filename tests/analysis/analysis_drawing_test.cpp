@@ -4,12 +4,14 @@
 
 #include <cmath>
 #include <numbers>
+#include <sstream>
 
 #include "analysis/analysis_computation_data.h"
 #include "analysis/analysis_drawing.h"
 #include "analysis/circle.h"
 #include "core/drawing_attributes.h"
 #include "core/text_exception.h"
+#include "graphics/dxf_output.h"
 #include "graphics/graphics_fixture.h"
 #include "graphics/line_styles.h"
 #include "graphics/palette.h"
@@ -199,6 +201,56 @@ TEST_F(AnalysisDrawingTest, ShiftMarkersOnAVerticalSegmentAndFixedPoints) {
     flat.AddPoint(10, 0, 0, true, true);
     flat.AddPoint(20, 0, 0, true, true);
     EXPECT_NEAR(std::fabs(SurfaceNormalDirection(flat, 1)), std::numbers::pi / 2, 1e-12);
+}
+
+TEST_F(AnalysisDrawingTest, HighlightsAreDrawnInXorAndOnlyOnTheScreen) {
+    a().SetMode(A::kSearchType1);
+    a().SetStartCenter(50, 50);
+    a().SetMinimumGridSpacing(0.5);
+    ASSERT_TRUE(DrawSelectedItemA(a(), dc));
+    ASSERT_FALSE(dc.Records().empty());
+    for (const auto& r : dc.Records())
+        EXPECT_EQ(r.attributes.rop, platform::RasterOp::XorPen) << platform::KindName(r.kind);
+
+    dc.Clear();
+    a().SetMode(A::kSearchType2);
+    Cpp_FixedSearchGrid& g = a().GetFixedSearchGrid();
+    g.SetCorner(1, 10, 10);
+    g.SetCorner(2, 40, 10);
+    g.SetCorner(3, 40, 30);
+    g.SetCorner(4, 10, 30);
+    ASSERT_TRUE(DrawSelectedItemA(a(), dc));
+    const auto fills = dc.OfKind(DcRecordKind::FillPolygon);
+    ASSERT_EQ(fills.size(), 1u);
+    EXPECT_EQ(fills[0].points.size(), 4u);
+    EXPECT_EQ(fills[0].attributes.rop, platform::RasterOp::XorPen);
+    EXPECT_EQ(fills[0].attributes.brush.kind, platform::BrushKind::Pattern);
+
+    IndividualCircle(50, 50, 20);
+    a().SetRadiusDefinitionFromTool({30, 50}, {50, 30});
+    dc.Clear();
+    EXPECT_TRUE(DrawSelectedItemB(a(), dc));
+    EXPECT_FALSE(dc.Records().empty());
+    dc.Clear();
+    Cpp_Graphics::SetOutputMode(Cpp_Graphics::kOutputPrinter);
+    EXPECT_FALSE(DrawSelectedItemB(a(), dc));
+    EXPECT_TRUE(dc.Records().empty());
+}
+
+TEST_F(AnalysisDrawingTest, ExchangeFileGetsOneArcOnItsLayer) {
+    std::ostringstream out;
+    Cpp_DxfFileOutput::Open(&out);
+    Cpp_Graphics::SetOutputMode(Cpp_Graphics::kOutputDxf);
+    IndividualCircle(50, 50, 20);
+    a().SetRadiusDefinitionFromTool({30, 50}, {50, 30});
+    EXPECT_TRUE(DrawSlipSurface(a()));
+    Cpp_DxfFileOutput::Close();
+    const std::string text = out.str();
+    EXPECT_NE(text.find("ARC"), std::string::npos);
+    EXPECT_NE(text.find("Initial_Slip_Surface_Line"), std::string::npos) << text;
+    EXPECT_NE(text.find("180"), std::string::npos) << "start angle in degrees: " << text;
+    EXPECT_NE(text.find("270"), std::string::npos) << text;
+    EXPECT_TRUE(dc.Records().empty());
 }
 
 }  // namespace
