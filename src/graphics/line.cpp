@@ -322,19 +322,32 @@ int Cpp_Line::IntersectionsWithLine(const Cpp_Line& other, std::vector<s_tagType
     return count;
 }
 
+namespace {
+
+// The segment (given by its first point) whose y (byY) or x range holds value with a nonzero
+// extent: the hint when it is in the line and qualifies, else the first such segment, else null.
+const Cpp_PointXY* SegmentSpanning(const Cpp_Line& line, bool byY, double value,
+                                   const Cpp_PointXY* hint) {
+    auto coordinate = [byY](const Cpp_PointXY* p) { return byY ? p->Y() : p->X(); };
+    auto qualifies = [&](const Cpp_PointXY* p) {
+        const Cpp_PointXY* q = p->Next();
+        return q && coordinate(p) != coordinate(q) &&
+               std::min(coordinate(p), coordinate(q)) <= value &&
+               value <= std::max(coordinate(p), coordinate(q));
+    };
+    if (hint && line.ContainsPoint(hint) && qualifies(hint)) return hint;
+    for (const Cpp_PointXY* p = line.FirstPoint(); p; p = p->Next())
+        if (qualifies(p)) return p;
+    return nullptr;
+}
+
+}  // namespace
+
 bool Cpp_Line::SnapHorizontally(double x, double y, const Cpp_PointXY* hint, double& distance,
                                 Cpp_PointXY& point) const {
     distance = 0.0;
     point.Set(0.0, 0.0);
-    auto qualifies = [y](const Cpp_PointXY* p) {
-        const Cpp_PointXY* q = p->Next();
-        return q && p->Y() != q->Y() && std::min(p->Y(), q->Y()) <= y &&
-               y <= std::max(p->Y(), q->Y());
-    };
-    const Cpp_PointXY* segment = nullptr;
-    if (hint && ContainsPoint(hint) && qualifies(hint)) segment = hint;
-    for (const Cpp_PointXY* p = first_; p && !segment; p = p->Next())
-        if (qualifies(p)) segment = p;
+    const Cpp_PointXY* segment = SegmentSpanning(*this, true, y, hint);
     if (!segment) return false;
     const Cpp_PointXY* q = segment->Next();
     const double sx = segment->X() + (y - segment->Y()) * (q->X() - segment->X()) / (q->Y() - segment->Y());
@@ -347,15 +360,7 @@ bool Cpp_Line::SnapVertically(double x, double y, const Cpp_PointXY* hint, doubl
                               Cpp_PointXY& point) const {
     distance = 0.0;
     point.Set(0.0, 0.0);
-    auto qualifies = [x](const Cpp_PointXY* p) {
-        const Cpp_PointXY* q = p->Next();
-        return q && p->X() != q->X() && std::min(p->X(), q->X()) <= x &&
-               x <= std::max(p->X(), q->X());
-    };
-    const Cpp_PointXY* segment = nullptr;
-    if (hint && ContainsPoint(hint) && qualifies(hint)) segment = hint;
-    for (const Cpp_PointXY* p = first_; p && !segment; p = p->Next())
-        if (qualifies(p)) segment = p;
+    const Cpp_PointXY* segment = SegmentSpanning(*this, false, x, hint);
     if (!segment) return false;
     const Cpp_PointXY* q = segment->Next();
     const double sy = segment->Y() + (x - segment->X()) * (q->Y() - segment->Y()) / (q->X() - segment->X());

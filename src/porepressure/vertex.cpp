@@ -55,20 +55,16 @@ Cpp_VertexList::~Cpp_VertexList() {
 Cpp_VERTEX* Cpp_VertexList::AddVertex(int number, double x, double y, double value) {
     Cpp_VERTEX* v = new (std::nothrow) Cpp_VERTEX(number, x, y, value);
     if (!v) throw Exc_MemoryAllocationFailed();
-    v->back_ = last_;
-    if (last_)
-        last_->next_ = v;
-    else
-        first_ = v;
-    last_ = v;
-    changed_ = true;
-    MarkToleranceDirty();
-    return v;
+    return Append(v);
 }
 
 Cpp_VERTEX* Cpp_VertexList::AddVertexWithValue(int number, double x, double y, double value) {
     Cpp_VERTEX* v = new (std::nothrow) Cpp_VERTEX(number, x, y, value);
     if (!v) throw Cpp_TextException("EXCEPTION: Cpp_VERTEX allocation failed");
+    return Append(v);
+}
+
+Cpp_VERTEX* Cpp_VertexList::Append(Cpp_VERTEX* v) {
     v->back_ = last_;
     if (last_)
         last_->next_ = v;

@@ -110,6 +110,8 @@ public:
 
 private:
     friend struct VertexListRegistry;
+    // Links a new vertex after the last one and marks the list changed.
+    Cpp_VERTEX* Append(Cpp_VERTEX* v);
     void Unlink(Cpp_VERTEX* v, Cpp_VERTEX* previous);
 
     Cpp_VertexList* registryNext_ = nullptr;
