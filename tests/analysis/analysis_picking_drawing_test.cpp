@@ -156,4 +156,31 @@ TEST_F(AnalysisPickingTest, PagesAndTipsOfTheTrialSurface) {
     EXPECT_NE(page.find("0.250"), std::string::npos);
 }
 
+TEST_F(AnalysisPickingTest, IrregularTangentLinePointsSegmentsAndTheirPage) {
+    a.SetRadiusOption(2);
+    Cpp_TangentLine& t = *a.GetTangentLine();
+    t.ChangeOption(Cpp_TangentLine::kIrregular);
+    t.AddPoint(0, 10);
+    t.AddPoint(20, 20);
+    t.AddPoint(40, 20);
+    // The point and the nearest of its segments; away from points only the segment.
+    auto hits = FindAnalysisCandidates(a, 20.2, 19.9, 0.5);
+    ASSERT_EQ(Kinds(hits), (std::vector<int>{142, 144}));
+    EXPECT_EQ(hits[0].index, 1);
+    hits = FindAnalysisCandidates(a, 10, 15.1, 0.5, false, true);
+    ASSERT_EQ(Kinds(hits), (std::vector<int>{144}));
+    EXPECT_EQ(hits[0].index, 0);
+
+    ASSERT_TRUE(DescribeAnalysisSelection(fakes.infoWindow, a, hits[0]));
+    const std::string page = fakes.infoWindow.Dump();
+    for (const char* text : {"Irregular tangent line segment selected:",
+                             "First point - X: 0.000000 , Y: 10.000000",
+                             "Slope  of segment - Vertical:Horizontal (dy/dx): 0.5000",
+                             "Slope ratio of segment - Horizontal:Vertical (dx/dy): 2.0000",
+                             "Slope angle from horizontal (degrees): 26.57",
+                             "X: 20.000000, Y: 20.000000  - Second point selected"})
+        EXPECT_NE(page.find(text), std::string::npos) << text << "\n" << page;
+}
+
 }  // namespace
+
