@@ -2,6 +2,7 @@
 #include "core/geometry.h"
 #include "graphics/line.h"
 #include "graphics/line_list.h"
+#include "support/test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -13,20 +14,12 @@
 
 namespace {
 
+// The listing is also the error file while the action runs.
 std::string Capture(const std::function<void(std::FILE*)>& action) {
-    Cpp_DataErrorOutput::ResetForTests();
-    std::FILE* file = std::tmpfile();
-    Cpp_DataErrorOutput::SetErrorFile(file);
-    action(file);
-    std::fflush(file);
-    std::rewind(file);
-    std::string text;
-    char buffer[4096];
-    size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0) text.append(buffer, n);
-    std::fclose(file);
-    Cpp_DataErrorOutput::ResetForTests();
-    return text;
+    return testsupport::CaptureListing([&action](std::FILE* file) {
+        Cpp_DataErrorOutput::SetErrorFile(file);
+        action(file);
+    });
 }
 
 int Count(const std::string& text, const std::string& what) {

@@ -18,18 +18,7 @@
 namespace {
 
 std::string Capture(const std::function<void(std::FILE*)>& action) {
-    Cpp_DataErrorOutput::ResetForTests();
-    std::FILE* file = std::tmpfile();
-    action(file);
-    std::fflush(file);
-    std::rewind(file);
-    std::string text;
-    char buffer[4096];
-    size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0) text.append(buffer, n);
-    std::fclose(file);
-    Cpp_DataErrorOutput::ResetForTests();
-    return text;
+    return testsupport::CaptureListing(action);
 }
 
 size_t At(const std::string& text, const std::string& what) { return text.find(what); }

@@ -4,6 +4,7 @@
 
 #include "core/data_error_output.h"
 #include "profile/profile_line.h"
+#include "support/test_support.h"
 
 #include <cstdio>
 #include <functional>
@@ -23,20 +24,7 @@ inline Cpp_ProfileLine* AddLine(Cpp_ProfileLineList& list, int number, int mater
 }
 
 // Runs the action with a temporary listing and returns what was written to it.
-inline std::string CaptureListing(const std::function<void(std::FILE*)>& action) {
-    Cpp_DataErrorOutput::ResetForTests();
-    std::FILE* file = std::tmpfile();
-    action(file);
-    std::fflush(file);
-    std::rewind(file);
-    std::string text;
-    char buffer[4096];
-    size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0) text.append(buffer, n);
-    std::fclose(file);
-    Cpp_DataErrorOutput::ResetForTests();
-    return text;
-}
+using testsupport::CaptureListing;
 
 // A layered profile of lines lines with points points each over x 0..1000, with random
 // wiggles; lines may cross each other when cross is set.

@@ -1,5 +1,7 @@
 #include "support/test_support.h"
 
+#include "core/data_error_output.h"
+
 #include <fstream>
 #include <random>
 #include <sstream>
@@ -58,6 +60,17 @@ std::string Contents(std::FILE* f) {
 
 bool Has(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
+}
+
+std::string CaptureListing(const std::function<void(std::FILE*)>& action) {
+    Cpp_DataErrorOutput::ResetForTests();
+    std::FILE* file = std::tmpfile();
+    action(file);
+    std::fflush(file);
+    std::string text = Contents(file);
+    std::fclose(file);
+    Cpp_DataErrorOutput::ResetForTests();
+    return text;
 }
 
 }  // namespace testsupport

@@ -3,6 +3,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <functional>
 #include <string>
 
 namespace testsupport {
@@ -33,5 +34,8 @@ std::FILE* FileWith(const std::string& text);
 std::string Contents(std::FILE* f);
 // Whether text contains part.
 bool Has(const std::string& text, const std::string& part);
+// Runs the action with a temporary listing and returns what was written to it; the data-error
+// output is reset before and after.
+std::string CaptureListing(const std::function<void(std::FILE*)>& action);
 
 }  // namespace testsupport
