@@ -6,6 +6,7 @@
 #include "core/output_table.h"
 #include "core/text_formats.h"
 #include "core/text_files.h"
+#include "support/test_support.h"
 
 namespace {
 
@@ -54,9 +55,7 @@ class EchoTest : public ::testing::Test {
 protected:
     void SetUp() override { SetOutputFile(out.get()); }
     void TearDown() override {
-        SetOutputFile(nullptr);
-        Cpp_OutputTable::SetFileOnly(nullptr);
-        Cpp_OutputTable::ClearTitles();
+        testsupport::DetachListing();
         Cpp_FileIO::ResetForTests();
     }
     OutputText out;

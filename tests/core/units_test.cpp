@@ -12,6 +12,7 @@
 #include "core/text_formats.h"
 #include "core/text_exception.h"
 #include "platform/services.h"
+#include "support/test_support.h"
 
 namespace {
 
@@ -182,9 +183,7 @@ protected:
         SetRunTimeText("today");
     }
     void TearDown() override {
-        SetOutputFile(nullptr);
-        Cpp_OutputTable::SetFileOnly(nullptr);
-        Cpp_OutputTable::ClearTitles();
+        testsupport::DetachListing();
         Cpp_DataErrorOutput::ResetForTests();
         Units::TearDown();
     }

@@ -331,9 +331,7 @@ TEST(UnitsAndMaterialsFile, ReadsEchoesAndWritesBack) {
     ClearBlockReaders();
     Cpp_Kliven4Data::DeleteAllDataSets();
     Cpp_DataErrorOutput::ResetForTests();
-    SetOutputFile(nullptr);
-    Cpp_OutputTable::SetFileOnly(nullptr);
-    Cpp_OutputTable::ClearTitles();
+    testsupport::DetachListing();
     Cpp_Kliven4DataSet::SetGraphicsOutputFlag(true);
     ResetUnits();
 }

@@ -13,6 +13,7 @@
 #include "model/data_set.h"
 #include "profile/material_properties.h"
 #include "support/fake_services.h"
+#include "support/test_support.h"
 
 namespace {
 
@@ -25,9 +26,7 @@ protected:
         SetRunTimeText("today");
     }
     void TearDown() override {
-        SetOutputFile(nullptr);
-        Cpp_OutputTable::SetFileOnly(nullptr);
-        Cpp_OutputTable::ClearTitles();
+        testsupport::DetachListing();
         Cpp_DataErrorOutput::ResetForTests();
     }
     bool Read(const std::string& text, int stage = 1) {

@@ -1,6 +1,8 @@
 #include "support/test_support.h"
 
 #include "core/data_error_output.h"
+#include "core/echo_writer.h"
+#include "core/output_table.h"
 
 #include <fstream>
 #include <random>
@@ -71,6 +73,12 @@ std::string CaptureListing(const std::function<void(std::FILE*)>& action) {
     std::fclose(file);
     Cpp_DataErrorOutput::ResetForTests();
     return text;
+}
+
+void DetachListing() {
+    SetOutputFile(nullptr);
+    Cpp_OutputTable::SetFileOnly(nullptr);
+    Cpp_OutputTable::ClearTitles();
 }
 
 }  // namespace testsupport

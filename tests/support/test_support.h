@@ -37,5 +37,7 @@ bool Has(const std::string& text, const std::string& part);
 // Runs the action with a temporary listing and returns what was written to it; the data-error
 // output is reset before and after.
 std::string CaptureListing(const std::function<void(std::FILE*)>& action);
+// Leaves the echo and the output tables without a listing file and the tables without titles.
+void DetachListing();
 
 }  // namespace testsupport
