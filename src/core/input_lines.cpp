@@ -5,6 +5,7 @@
 #include <cctype>
 #include <charconv>
 #include <cstdlib>
+#include <limits>
 
 namespace {
 
@@ -76,6 +77,13 @@ std::size_t ParseDecimalPrefix(std::string_view text, double& value) {
     if (ec != std::errc()) return 0;
     value = negative ? -v : v;
     return static_cast<size_t>(ptr - text.data());
+}
+
+int TruncateToInt(double value) {
+    if (!(value == value)) return 0;
+    if (value >= 2147483647.0) return std::numeric_limits<int>::max();
+    if (value <= -2147483648.0) return std::numeric_limits<int>::min();
+    return static_cast<int>(value);
 }
 
 bool ParseDecimal(std::string_view text, double& value) {

@@ -92,3 +92,7 @@ bool SkipLines(std::FILE* file, int n);
 std::size_t ParseDecimalPrefix(std::string_view text, double& value);
 // The whole text (blanks around it allowed) is one strict decimal number.
 bool ParseDecimal(std::string_view text, double& value);
+
+// A value read from a data line as an integer: truncated toward zero and held to the range of
+// int, so a number too large for it keeps its sign instead of wrapping (NaN gives 0).
+int TruncateToInt(double value);

@@ -164,8 +164,8 @@ bool Cpp_ProfileLineList::ReadInput(void* window, std::FILE* in, std::FILE* echo
         }
         first = false;
         if (record.numValues == 1) return (Cpp_ProfileMessages::NotEnoughHeaderValues2040(record.text), false);
-        const int number = static_cast<int>(record.values[0]);
-        const int material = static_cast<int>(record.values[1]);
+        const int number = TruncateToInt(record.values[0]);
+        const int material = TruncateToInt(record.values[1]);
         if (!numbers.insert(number).second)
             return (Cpp_ProfileMessages::DuplicateLineNumber2000(number), false);
         Cpp_ProfileLine* line = CreateLine(number, material, record.rest.substr(0, 80));

@@ -164,6 +164,23 @@ TEST(ProfileCheck, ReportsProfileAndMaterialProblems) {
 
 namespace {
 
+// A material number too large for an int stays a material number that no material has, so the
+// linking reports it; it must not wrap to a negative number that silently defines no material.
+TEST(ProfileBlock, AMaterialNumberBeyondIntRangeIsReportedNotWrapped) {
+    Cpp_ProfileLineList list;
+    std::FILE* in = TextFile("2 2147483648 Clay\n0 0 1 1\n\n3 -9e99\n0 -1 1 -1\n\n\n");
+    ASSERT_TRUE(list.ReadInput(nullptr, in, nullptr, false));
+    std::fclose(in);
+    ASSERT_EQ(list.Count(), 2);
+    EXPECT_GT(list.ProfileLineAt(0)->GetMaterialNumber(), 0);
+    EXPECT_LT(list.ProfileLineAt(1)->GetMaterialNumber(), 1);
+    s_MaterialQuery materials;
+    materials.exists = [](int m) { return m == 2; };
+    const std::string text = profiletest::CaptureListing(
+        [&](std::FILE* f) { EXPECT_FALSE(list.AssignMaterials(materials, true, f)); });
+    EXPECT_NE(text.find("Profile line number 2 has no material properties"), std::string::npos);
+}
+
 TEST(ProfileMaterials, TheFirstLineWithoutMaterialIsReported) {
     Cpp_ProfileLineList list;
     profiletest::AddLine(list, 1, 1, {{0, 1}, {1, 1}});
