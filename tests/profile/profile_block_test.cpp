@@ -168,7 +168,7 @@ namespace {
 // linking reports it; it must not wrap to a negative number that silently defines no material.
 TEST(ProfileBlock, AMaterialNumberBeyondIntRangeIsReportedNotWrapped) {
     Cpp_ProfileLineList list;
-    std::FILE* in = TextFile("2 2147483648 Clay\n0 0 1 1\n\n3 -9e99\n0 -1 1 -1\n\n\n");
+    std::FILE* in = FileWith("2 2147483648 Clay\n0 0 1 1\n\n3 -9e99\n0 -1 1 -1\n\n\n");
     ASSERT_TRUE(list.ReadInput(nullptr, in, nullptr, false));
     std::fclose(in);
     ASSERT_EQ(list.Count(), 2);
