@@ -363,8 +363,7 @@ void Cpp_DistributedLoadData::SetSelectionFilters(int stage, bool points, bool s
 // Scale
 
 void Cpp_DistributedLoadData::SetLargestValue(double value) {
-    g_scale.largest = value;
-    g_scale.largestSet = true;
+    g_scale.SetLargest(value);
 }
 
 bool Cpp_DistributedLoadData::ComputeLoadScale(int unitSystem) {
@@ -375,8 +374,7 @@ bool Cpp_DistributedLoadData::ComputeLoadScale(int unitSystem) {
 double Cpp_DistributedLoadData::ScaleValue(double stress) { return g_scale.Apply(stress); }
 
 bool Cpp_DistributedLoadData::ScaleNeedsLargestValue(int unitSystem) {
-    const int kind = g_scale.Record(unitSystem).kind;
-    return kind == 4 || kind == 5;
+    return g_scale.NeedsLargest(unitSystem);
 }
 
 bool Cpp_DistributedLoadData::EnsureLoadScale() {

@@ -74,8 +74,7 @@ void Cpp_LineLoadList::SetSelectionFilters(bool stage1, bool stage2) {
 }
 
 void Cpp_LineLoadList::SetLargestForce(double value) {
-    g_scale.largest = value;
-    g_scale.largestSet = true;
+    g_scale.SetLargest(value);
 }
 
 bool Cpp_LineLoadList::ComputeForceScale(int unitSystem) {

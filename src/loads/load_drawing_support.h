@@ -34,6 +34,15 @@ struct s_ArrowScaleState {
 
     // Unit system 2 SI, 3 other, anything else English.
     s_KindValueType& Record(int unitSystem);
+    void SetLargest(double value) {
+        largest = value;
+        largestSet = true;
+    }
+    // Whether the unit system's option (4 or 5) maps the largest value to the reference length.
+    bool NeedsLargest(int unitSystem) {
+        const int kind = Record(unitSystem).kind;
+        return kind == 4 || kind == 5;
+    }
     void Compute(int unitSystem);
     // value times the scale; throws the drawing state's largest-value and scale exceptions.
     double Apply(double value) const;

@@ -309,8 +309,7 @@ bool Cpp_ReinforcementLineList::GetSelectionFilterC() { return g_filters[3]; }
 // Force scale
 
 void Cpp_ReinforcementLineList::SetLargestForce(double force) {
-    g_scale.largest = force;
-    g_scale.largestSet = true;
+    g_scale.SetLargest(force);
 }
 
 bool Cpp_ReinforcementLineList::ComputeForceScale(int unitSystem) {
@@ -321,8 +320,7 @@ bool Cpp_ReinforcementLineList::ComputeForceScale(int unitSystem) {
 double Cpp_ReinforcementLineList::ScaleForce(double force) { return g_scale.Apply(force); }
 
 bool Cpp_ReinforcementLineList::NeedsLargestForce(int unitSystem) {
-    const int kind = g_scale.Record(unitSystem).kind;
-    return kind == 4 || kind == 5;
+    return g_scale.NeedsLargest(unitSystem);
 }
 
 void Cpp_ReinforcementLineList::SaveForceScale() { g_scale.Save(); }
