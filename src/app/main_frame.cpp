@@ -1,11 +1,17 @@
 #include "app/main_frame.h"
 
+#include "app/commands/tool_commands.h"
+#include "app/draw_view.h"
 #include "app/drawing_view.h"
 #include "app/guarded_call.h"
+#include "app/help_files.h"
 #include "app/palette_bar.h"
+#include "app/preferences_startup.h"
 #include "core/cursor_mode.h"
+#include "core/preferences.h"
+#include "graphics/graphic_grid.h"
 #include "graphics/ui/clipboard_picture.h"
-#include "core/message_boxes.h"
+#include "graphics/views.h"
 #include "model/data_sets.h"
 #include "platform/services.h"
 
@@ -26,14 +32,11 @@ void BuildMainMenu(MainFrame& frame);
 
 namespace {
 MainFrame* theFrame = nullptr;
-
-bool ShiftDown() { return QGuiApplication::keyboardModifiers() & Qt::ShiftModifier; }
-bool ControlDown() { return QGuiApplication::keyboardModifiers() & Qt::ControlModifier; }
 }  // namespace
 
 MainFrame* TheMainFrame() { return theFrame; }
 
-MainFrame::MainFrame(QWidget* parent) : QMainWindow(parent) {
+MainFrame::MainFrame(QWidget* parent) : QMainWindow(parent), commands_(BuildCommandTable()) {
     theFrame = this;
     setObjectName("mainFrame");
     doc_.window = this;
@@ -98,6 +101,11 @@ MainFrame::~MainFrame() {
 QAction* MainFrame::Action(int id) const {
     auto it = actions_.find(id);
     return it == actions_.end() ? nullptr : it->second;
+}
+
+std::string MainFrame::CommandText(int id) const {
+    auto it = commandTexts_.find(id);
+    return it == commandTexts_.end() ? std::to_string(id) : it->second;
 }
 
 QDockWidget* MainFrame::DialogBar(int bar) const {
@@ -166,10 +174,11 @@ void MainFrame::CreateDialogBars() {
 // Edit modes
 
 void MainFrame::PressToolBarButton(int id, bool pressed) {
-    if (QAction* a = Action(id)) {
-        a->setCheckable(true);
-        a->setChecked(pressed);
-    }
+    if (pressed)
+        pressedButtons_.insert(id);
+    else
+        pressedButtons_.erase(id);
+    if (QAction* action = Action(id)) UpdateCommandState(id, *action);
 }
 
 bool MainFrame::ShowToolBar(int bar, bool show, int option) {
@@ -217,14 +226,14 @@ bool MainFrame::SetEditMode(int command) {
 }
 
 void MainFrame::ResetToStageOne() {
-    PressToolBarButton(32795, true);
-    PressToolBarButton(32796, false);
-    SetEditMode(32833);
+    PressToolBarButton(ID_STAGE1, true);
+    PressToolBarButton(ID_STAGE2, false);
+    SetEditMode(ID_SELECT_ITEMS);
 }
 
 bool MainFrame::SetStage(int stage) {
-    PressToolBarButton(32795, stage == 1);
-    PressToolBarButton(32796, stage == 2);
+    PressToolBarButton(ID_STAGE1, stage == 1);
+    PressToolBarButton(ID_STAGE2, stage == 2);
     Cpp_Kliven4DataSet::SetCurrentStage(stage);
     if (editMode_ != EditModeSelect && editMode_ != EditModeNone) EnterSelectMode();
     platform::Services().StatusLine().SetText(stage == 1 ? "Stage 1 input" : "Stage 2 input");
@@ -233,52 +242,6 @@ bool MainFrame::SetStage(int stage) {
 
 void MainFrame::NotAvailable(const std::string& what) {
     platform::Services().StatusLine().SetText("\"" + what + "\" is not available yet.");
-}
-
-void MainFrame::OnToolCommand(int id) {
-    auto name = [this, id] {
-        auto it = commandTexts_.find(id);
-        return it == commandTexts_.end() ? std::to_string(id) : it->second;
-    };
-    // Shift or Ctrl on a tool button opens that kind's data table instead.
-    const bool shift = ShiftDown(), control = ControlDown();
-    switch (id) {
-    case 32951:  // the heading: no switch
-        NotAvailable("Heading for Problem");
-        return;
-    case 32990:
-    case 32991:
-        return;
-    case 32981:
-    case 32982:
-        ShowQuestionMessage(this, "Halt - Not Ready for This Input",
-                            "There are no primary Analysis/Computation data - Enter primary data "
-                            "first.");
-        return;
-    default:
-        break;
-    }
-    const bool stageTable = id == 32952 || id == 32830 || id == 32907 || id == 32908 ||
-                            id == 32910 || id == 32896 || id == 32897;
-    const bool shiftTable = id == 32829 || id == 32886 || id == 32832 || id == 32977 ||
-                            id == 32978;
-    if (shift && (stageTable || shiftTable)) {
-        if (stageTable) SetStage1();
-        NotAvailable(name() + " (data table)");
-        return;
-    }
-    if (control && (stageTable || id == 32977 || id == 32978)) {
-        if (stageTable) SetStage2();
-        NotAvailable(name() + (stageTable ? " (data table)" : " (optional data)"));
-        return;
-    }
-    if (SetEditMode(id)) {
-        if (id != 32833 && id != 32836 && id != 32952)
-            platform::Services().StatusLine().SetText(
-                "The tool \"" + name() + "\" is chosen; its data entry is not available yet.");
-        else
-            platform::Services().StatusLine().SetText(id == 32833 ? "Select items" : name());
-    }
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -341,22 +304,48 @@ void MainFrame::closeEvent(QCloseEvent* event) {
 
 void MainFrame::OnCommand(int id) {
     GuardedCall("command", [&] {
-        if (EditModeForCommand(id) != EditModeNone || id == 32951 || id == 32990 ||
-            id == 32991) {
-            OnToolCommand(id);
-        } else if (id >= kFirstDisplayOptionCommand &&
-                   id <= kFirstDisplayOptionCommand + kNumberOfDisplayOptions + 1) {
-            palette_->OnCommand(id);
-        } else if (id == 33063) {
-            palette_->setVisible(!palette_->isVisible());
-        } else if (id == 32795 || id == 32796) {
-            SetStage(id == 32795 ? 1 : 2);
-        } else if (!OnFileCommand(id) && !OnViewCommand(id)) {
-            auto it = commandTexts_.find(id);
-            NotAvailable(it == commandTexts_.end() ? std::to_string(id) : it->second);
-        }
-        UpdateChecks();
+        if (commands_.Find(id))
+            commands_.Run(*this, id);
+        else
+            NotAvailable(CommandText(id));
+        UpdateCommandStates();
     });
+}
+
+void MainFrame::UpdateCommandStates() {
+    for (const auto& [id, action] : actions_) UpdateCommandState(id, *action);
+}
+
+void MainFrame::UpdateCommandState(int id, QAction& action) {
+    const s_Command* command = commands_.Find(id);
+    if (!command) return;
+    if (command->enabled) action.setEnabled(command->enabled(*this));
+    if (command->checked) {
+        action.setCheckable(true);
+        action.setChecked(command->checked(*this));
+    }
+}
+
+// ---------------------------------------------------------------------------------------------
+// Start-up
+
+void MainFrame::InitialUpdate() {
+    doc_.OnNewDocument();
+    ResetToStageOne();
+    view_->onCursorMoved = [this](double x, double y) { SetCursorPosition(x, y); };
+    RegisterHelpFiles("Dravonet Help.chm", "KLIVEN4 Error Help.chm");
+    LoadPreferences();
+    InitializeView(view_->ViewWindow());
+    palette_->RefreshFromDataSet();
+    palette_->show();
+    PlacePaletteBar();
+    platform::InfoWindowService& info = platform::Services().InfoWindow();
+    info.Initialize("KLIVEN Preprocessor", std::nullopt);
+    RefreshRecentMenu();
+    UpdateCommandStates();
+    Cpp_Graphics::InvalidateScale();
+    Redraw();
+    Cpp_KlivenSettings::ChangeToDefaultDirectory();
 }
 
 }  // namespace app

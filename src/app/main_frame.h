@@ -1,13 +1,15 @@
 #pragma once
 // The main frame: menus, the main tool bar, the status panes, the "Show" palette, the fifteen
 // tool dialog bars (dock widgets) and the drawing view. It holds the edit mode (the active
-// tool) and the document, and routes every command by its id.
+// tool) and the document, and carries out every command through the command table.
 //
-// The menus and the tool bar are built in main_menu.cpp; the file commands are in
-// file_commands.cpp; the view's commands in view_commands.cpp.
+// The menus and the tool bar are built in main_menu.cpp; the documents (New, Open, Save, the
+// recent files) are in main_frame_documents.cpp; what each command does is in app/commands/.
 
+#include "app/commands/command_table.h"
 #include "app/document.h"
-#include "app/edit_modes.h"
+#include "app/tool_bars.h"
+#include "core/command_ids.h"
 
 #include <QMainWindow>
 #include <QRect>
@@ -15,6 +17,7 @@
 #include <filesystem>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -28,6 +31,9 @@ namespace app {
 
 class DrawingView;
 class CPreprocessorPaletteBarDisplay;
+
+// The length of the recent-file list (commands ID_FILE_MRU_FILE1 and the five after it).
+inline constexpr int kRecentFileCount = 6;
 
 class MainFrame : public QMainWindow {
     Q_OBJECT
@@ -44,14 +50,21 @@ public:
     // The action of a command id (menus and tool bar), or null.
     QAction* Action(int id) const;
 
-    // Runs a command by its id, guarded; commands without an action yet say so in the status
-    // line.
+    // Runs a command by its id through the command table, guarded, then brings the enabled and
+    // checked states of the menus and buttons up to date. An id the table does not know says
+    // it is not available yet; a disabled command does nothing.
     void OnCommand(int id);
+    CommandTable& Commands() { return commands_; }
+    const CommandTable& Commands() const { return commands_; }
+    // Sets every menu item and button enabled and checked as the command table says.
+    void UpdateCommandStates();
+    // The menu or button text of a command without "&" and accelerator, or its number.
+    std::string CommandText(int id) const;
 
     // Edit modes and tools.
     int GetEditMode() const { return editMode_; }
     bool SetEditMode(int command);
-    void EnterSelectMode() { OnCommand(32833); }
+    void EnterSelectMode() { OnCommand(ID_SELECT_ITEMS); }
     void ResetToStageOne();
     bool SetStage(int stage);
     bool SetStage1() { return SetStage(1); }
@@ -62,6 +75,7 @@ public:
     bool ShowToolBar(int bar, bool show, int option);
     int ToolBarOption(int bar) const { return barOptions_[static_cast<std::size_t>(bar)]; }
     void PressToolBarButton(int id, bool pressed);
+    bool IsToolBarButtonPressed(int id) const { return pressedButtons_.count(id) != 0; }
 
     // Status panes and prompt.
     void SetCursorPosition(double x, double y);
@@ -105,16 +119,8 @@ private:
     void PlacePaletteBar();
     void CreateStatusPanes();
     void CreateDialogBars();
-    void OnToolCommand(int id);
-    bool OnFileCommand(int id);
-    bool OnViewCommand(int id);
     void RefreshRecentMenu();
-    void PrintView(bool preview);
-    void CopyView();
-    void CheckData();
-    bool WriteKlivenDataFile(bool ask);
-    void RunKliven();
-    void UpdateChecks();
+    void UpdateCommandState(int id, QAction& action);
 
     CDravonetDoc doc_;
     DrawingView* view_ = nullptr;
@@ -129,6 +135,8 @@ private:
     std::array<int, BarCount> barOptions_{};
     std::map<int, QAction*> actions_;
     std::map<int, std::string> commandTexts_;
+    CommandTable commands_;
+    std::set<int> pressedButtons_;
     int shownBar_ = BarNone;
     QRect secondMonitor_;
     int editMode_ = EditModeNone;

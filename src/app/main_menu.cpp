@@ -1,5 +1,6 @@
-// The main menu and the main tool bar of the frame. Every item carries its command id; the
-// frame routes them (MainFrame::OnCommand). There is no "DXF" and no "Special" menu: nail and
+// The main menu and the main tool bar of the frame. Every item carries its command id
+// (core/command_ids.h); the frame carries it out through the command table
+// (MainFrame::OnCommand, app/commands/). There is no "DXF" and no "Special" menu: nail and
 // geogrid data come in through the document only.
 
 #include "app/main_frame.h"
@@ -44,40 +45,40 @@ struct ToolButton {
 };
 
 const ToolButton kToolButtons[] = {
-    {32833, "Sel", "Select", "Select items\nSelect"},
-    {32836, "Con", "Construction lines", "Enter construction lines\nConstruction lines"},
-    {32951, "Hd", "Problem heading", "Enter problem heading\nProblem heading"},
-    {32829, "PL", "Profile lines", "Enter profile lines\nProfile lines"},
-    {32952, "Mat", "Material properties", "Enter material properties\nMaterial properties"},
-    {32830, "Pz", "Piezometric lines", "Enter piezometric lines\nPiezometric lines"},
-    {32907, "u", "Pressure interpolation pts.",
+    {ID_SELECT_ITEMS, "Sel", "Select", "Select items\nSelect"},
+    {ID_ENTER_CONSTRUCTION_LINES, "Con", "Construction lines", "Enter construction lines\nConstruction lines"},
+    {ID_ENTER_PROBLEM_HEADING, "Hd", "Problem heading", "Enter problem heading\nProblem heading"},
+    {ID_ENTER_PROFILE_LINES, "PL", "Profile lines", "Enter profile lines\nProfile lines"},
+    {ID_ENTER_MATERIAL_PROPERTIES, "Mat", "Material properties", "Enter material properties\nMaterial properties"},
+    {ID_ENTER_PIEZOMETRIC_LINES, "Pz", "Piezometric lines", "Enter piezometric lines\nPiezometric lines"},
+    {ID_ENTER_PRESSURE_INTERPOLATION_POINTS, "u", "Pressure interpolation pts.",
      "Enter pressure interpolation points\nPressure interpolation pts."},
-    {32908, "ru", "R-sub-u interpolation pts.",
+    {ID_ENTER_RSUBU_INTERPOLATION_POINTS, "ru", "R-sub-u interpolation pts.",
      "Enter r-sub-u interpolation points\nR-sub-u interpolation pts."},
-    {32910, "Str", "Strength interpolation pts.",
+    {ID_ENTER_STRENGTH_INTERPOLATION_POINTS, "Str", "Strength interpolation pts.",
      "Enter strength interpolation points\nStrength interpolation pts."},
-    {32886, "SL", "Slope line", "Enter slope line\nSlope line"},
-    {32896, "DL", "Distributed loads", "Enter distributed loads\nDistributed loads"},
-    {32897, "LL", "Line loads", "Enter line loads\nLine loads"},
-    {32832, "Re", "Reinforcement lines", "Enter reinforcement lines\nReinforcement lines"},
-    {32977, "Cir", "Circular slip surface",
+    {ID_ENTER_SLOPE_LINE, "SL", "Slope line", "Enter slope line\nSlope line"},
+    {ID_ENTER_DISTRIBUTED_LOADS, "DL", "Distributed loads", "Enter distributed loads\nDistributed loads"},
+    {ID_ENTER_LINE_LOADS, "LL", "Line loads", "Enter line loads\nLine loads"},
+    {ID_ENTER_REINFORCEMENT_LINES, "Re", "Reinforcement lines", "Enter reinforcement lines\nReinforcement lines"},
+    {ID_ENTER_CIRCULAR_SLIP_SURFACE, "Cir", "Circular slip surface",
      "Enter circular slip surface\nCircular slip surface"},
-    {32978, "Nc", "Noncircular slip surface",
+    {ID_ENTER_NONCIRCULAR_SLIP_SURFACE, "Nc", "Noncircular slip surface",
      "Enter noncircular slip surface\nNoncircular slip surface"},
-    {32979, "Rad", "Radius information", "Enter radius information\nRadius information"},
-    {32981, "TC", "Tension crack", "Enter \"tension\" crack\nTension crack"},
-    {32982, "CW", "Crack water", "Enter water in crack\nCrack water"},
+    {ID_ENTER_RADIUS_INFORMATION, "Rad", "Radius information", "Enter radius information\nRadius information"},
+    {ID_ENTER_TENSION_CRACK, "TC", "Tension crack", "Enter \"tension\" crack\nTension crack"},
+    {ID_ENTER_WATER_IN_CRACK, "CW", "Crack water", "Enter water in crack\nCrack water"},
     {0, nullptr, nullptr, nullptr},
-    {32990, "Nl", "Nail data", "Enter nail data\nNail data"},
-    {32991, "Gg", "Geogrid data", "Enter geogrid data\nGeogrid data"},
+    {ID_ENTER_NAIL_DATA, "Nl", "Nail data", "Enter nail data\nNail data"},
+    {ID_ENTER_GEOGRID_DATA, "Gg", "Geogrid data", "Enter geogrid data\nGeogrid data"},
     {0, nullptr, nullptr, nullptr},
-    {32795, "1", "Stage 1 input", "Set for stage 1 input\nStage 1 input"},
-    {32796, "2", "Stage 2 input", "Set for stage 2 input\nStage 2 input"},
+    {ID_STAGE1, "1", "Stage 1 input", "Set for stage 1 input\nStage 1 input"},
+    {ID_STAGE2, "2", "Stage 2 input", "Set for stage 2 input\nStage 2 input"},
     {0, nullptr, nullptr, nullptr},
-    {32904, "ZA", "Zoom all", "Zoom to full extent of geometry\nZoom all"},
-    {32905, "ZW", "Zoom in", "Zoom in to designated box\nZoom in"},
+    {ID_TOOLBAR_ZOOM_ALL, "ZA", "Zoom all", "Zoom to full extent of geometry\nZoom all"},
+    {ID_TOOLBAR_ZOOM_IN, "ZW", "Zoom in", "Zoom in to designated box\nZoom in"},
     {0, nullptr, nullptr, nullptr},
-    {33018, "?", "Help", "Display online help\nHelp"},
+    {ID_TOOLBAR_HELP, "?", "Help", "Display online help\nHelp"},
 };
 
 }  // namespace
@@ -87,145 +88,139 @@ void BuildMainMenu(MainFrame& f) {
     QStyle* style = QApplication::style();
 
     QMenu* file = bar->addMenu("&File");
-    f.AddCommand(file, "&New\tCtrl+N", 57600, "Ctrl+N", "Create a new document\nNew")
+    f.AddCommand(file, "&New\tCtrl+N", ID_FILE_NEW, "Ctrl+N", "Create a new document\nNew")
         ->setIcon(style->standardIcon(QStyle::SP_FileIcon));
-    f.AddCommand(file, "&Open...\tCtrl+O", 57601, "Ctrl+O", "Open an existing document\nOpen")
+    f.AddCommand(file, "&Open...\tCtrl+O", ID_FILE_OPEN, "Ctrl+O", "Open an existing document\nOpen")
         ->setIcon(style->standardIcon(QStyle::SP_DialogOpenButton));
-    f.AddCommand(file, "&Close", 57602);
-    f.AddCommand(file, "&Save\tCtrl+S", 57603, "Ctrl+S", "Save the active document\nSave")
+    f.AddCommand(file, "&Close", ID_FILE_CLOSE);
+    f.AddCommand(file, "&Save\tCtrl+S", ID_FILE_SAVE, "Ctrl+S", "Save the active document\nSave")
         ->setIcon(style->standardIcon(QStyle::SP_DialogSaveButton));
-    f.AddCommand(file, "Save &As...", 57604);
+    f.AddCommand(file, "Save &As...", ID_FILE_SAVE_AS);
     file->addSeparator();
-    f.AddCommand(file, "Create KLIVEN Data File", 32947);
-    f.AddCommand(file, "Save Preferences", 32821);
+    f.AddCommand(file, "Create KLIVEN Data File", ID_CREATE_KLIVEN_DATA_FILE);
+    f.AddCommand(file, "Save Preferences", ID_SAVE_PREFERENCES);
     file->addSeparator();
-    f.AddCommand(file, "&Print...", 57607, nullptr, "Print the active document\nPrint")
+    f.AddCommand(file, "&Print...", ID_FILE_PRINT, nullptr, "Print the active document\nPrint")
         ->setIcon(TextIcon("Prt"));
-    f.AddCommand(file, "Print Pre&view", 57609);
-    f.AddCommand(file, "P&rint Setup...", 57606);
+    f.AddCommand(file, "Print Pre&view", ID_FILE_PRINT_PREVIEW);
+    f.AddCommand(file, "P&rint Setup...", ID_FILE_PRINT_SETUP);
     file->addSeparator();
     f.recentMenu_ = file->addMenu("Recent Files");
     f.recentMenu_->setObjectName("recentFiles");
     file->addSeparator();
-    f.AddCommand(file, "E&xit", 57665);
+    f.AddCommand(file, "E&xit", ID_APP_EXIT);
 
     QMenu* edit = bar->addMenu("&Edit");
-    f.AddCommand(edit, "&Copy\tCtrl+C", 57634, "Ctrl+C");
+    f.AddCommand(edit, "&Copy\tCtrl+C", ID_EDIT_COPY, "Ctrl+C");
     edit->addSeparator();
-    f.AddCommand(edit, "Delete All Construction Lines", 33003);
-    f.AddCommand(edit, "Delete All Construction Circles", 33010);
-    f.AddCommand(edit, "Retriangulate Interpolation Data Set", 33005);
-    f.AddCommand(edit, "Delete Triangles Outside Material", 33004);
-    f.AddCommand(edit, "Rescale coordinates", 32927);
+    f.AddCommand(edit, "Delete All Construction Lines", ID_DELETE_ALL_CONSTRUCTION_LINES);
+    f.AddCommand(edit, "Delete All Construction Circles", ID_DELETE_ALL_CONSTRUCTION_CIRCLES);
+    f.AddCommand(edit, "Retriangulate Interpolation Data Set", ID_RETRIANGULATE);
+    f.AddCommand(edit, "Delete Triangles Outside Material", ID_DELETE_TRIANGLES_OUTSIDE_MATERIAL);
+    f.AddCommand(edit, "Rescale coordinates", ID_RESCALE_COORDINATES);
     QMenu* renumber = edit->addMenu("Renumber");
-    f.AddCommand(renumber, "Profile Lines", 32985);
-    f.AddCommand(renumber, "Reinforcement Lines", 32987);
-    f.AddCommand(renumber, "Piezometric Lines", 32986);
+    f.AddCommand(renumber, "Profile Lines", ID_RENUMBER_PROFILE_LINES);
+    f.AddCommand(renumber, "Reinforcement Lines", ID_RENUMBER_REINFORCEMENT_LINES);
+    f.AddCommand(renumber, "Piezometric Lines", ID_RENUMBER_PIEZOMETRIC_LINES);
 
     QMenu* view = bar->addMenu("&View");
-    QAction* toolBarSwitch = view->addAction("&Toolbar");
-    toolBarSwitch->setObjectName("command59392");
-    toolBarSwitch->setCheckable(true);
-    toolBarSwitch->setChecked(true);
-    QAction* statusSwitch = view->addAction("&Status Bar");
-    statusSwitch->setObjectName("command59393");
-    statusSwitch->setCheckable(true);
-    statusSwitch->setChecked(true);
-    QObject::connect(statusSwitch, &QAction::toggled, &f,
-                     [&f](bool on) { f.statusBar()->setVisible(on); });
-    f.AddCommand(view, "Data Information Window", 33073)->setCheckable(true);
-    f.AddCommand(view, "Display Selection Palette", 33063)->setCheckable(true);
+    f.AddCommand(view, "&Toolbar", ID_VIEW_TOOLBAR)->setCheckable(true);
+    f.Action(ID_VIEW_TOOLBAR)->setChecked(true);
+    f.AddCommand(view, "&Status Bar", ID_VIEW_STATUS_BAR)->setCheckable(true);
+    f.Action(ID_VIEW_STATUS_BAR)->setChecked(true);
+    f.AddCommand(view, "Data Information Window", ID_DATA_INFORMATION_WINDOW)->setCheckable(true);
+    f.AddCommand(view, "Display Selection Palette", ID_DISPLAY_SELECTION_PALETTE)->setCheckable(true);
 
     QMenu* display = bar->addMenu("Display");
-    f.AddCommand(display, "Selections ...", 32934);
-    f.AddCommand(display, "Clear Display for Selection", 32906);
+    f.AddCommand(display, "Selections ...", ID_DISPLAY_SELECTIONS);
+    f.AddCommand(display, "Clear Display for Selection", ID_CLEAR_DISPLAY_FOR_SELECTION);
     display->addSeparator();
-    f.AddCommand(display, "Grid Settings ...", 32962);
-    f.AddCommand(display, "Grid Snap", 32963)->setCheckable(true);
-    f.AddCommand(display, "Display Grid Points", 32964)->setCheckable(true);
-    f.AddCommand(display, "Display Grid Lines", 32965)->setCheckable(true);
-    f.AddCommand(display, "Increase Grid Spacing", 32966);
-    f.AddCommand(display, "Decrease Grid Spacing", 32975);
+    f.AddCommand(display, "Grid Settings ...", ID_GRID_SETTINGS);
+    f.AddCommand(display, "Grid Snap", ID_GRID_SNAP)->setCheckable(true);
+    f.AddCommand(display, "Display Grid Points", ID_GRID_POINTS)->setCheckable(true);
+    f.AddCommand(display, "Display Grid Lines", ID_GRID_LINES)->setCheckable(true);
+    f.AddCommand(display, "Increase Grid Spacing", ID_GRID_INCREASE_SPACING);
+    f.AddCommand(display, "Decrease Grid Spacing", ID_GRID_DECREASE_SPACING);
 
     QMenu* settings = bar->addMenu("Settings");
-    f.AddCommand(settings, "General", 32938);
-    f.AddCommand(settings, "Units", 32900);
+    f.AddCommand(settings, "General", ID_SETTINGS_GENERAL);
+    f.AddCommand(settings, "Units", ID_SETTINGS_UNITS);
     QMenu* scaling = settings->addMenu("Scaling");
-    f.AddCommand(scaling, "Distributed loads", 32935);
-    f.AddCommand(scaling, "Line loads", 32936);
-    f.AddCommand(scaling, "Reinforcement forces", 32937);
-    f.AddCommand(settings, "Data Entry Options", 32992);
-    f.AddCommand(settings, "Selected Item Options", 33015);
+    f.AddCommand(scaling, "Distributed loads", ID_SCALE_DISTRIBUTED_LOADS);
+    f.AddCommand(scaling, "Line loads", ID_SCALE_LINE_LOADS);
+    f.AddCommand(scaling, "Reinforcement forces", ID_SCALE_REINFORCEMENT_FORCES);
+    f.AddCommand(settings, "Data Entry Options", ID_DATA_ENTRY_OPTIONS);
+    f.AddCommand(settings, "Selected Item Options", ID_SELECTED_ITEM_OPTIONS);
 
     QMenu* data = bar->addMenu("Data");
-    f.AddCommand(data, "Heading for Problem", 32790);
-    f.AddCommand(data, "Profile Lines\tCtrl+P", 32773, "Ctrl+P");
+    f.AddCommand(data, "Heading for Problem", ID_HEADING);
+    f.AddCommand(data, "Profile Lines\tCtrl+P", ID_PROFILE_LINES, "Ctrl+P");
     QMenu* materials = data->addMenu("Material Properties");
-    f.AddCommand(materials, "Stage 1\tCtrl+M", 32775, "Ctrl+M");
-    f.AddCommand(materials, "Stage 2", 32776);
-    f.AddCommand(materials, "Copy Stage 1 to Stage 2", 33066);
+    f.AddCommand(materials, "Stage 1\tCtrl+M", ID_MATERIALS_STAGE1, "Ctrl+M");
+    f.AddCommand(materials, "Stage 2", ID_MATERIALS_STAGE2);
+    f.AddCommand(materials, "Copy Stage 1 to Stage 2", ID_COPY_STAGE1_TO_STAGE2);
     QMenu* piezometric = data->addMenu("Piezometric Lines");
-    f.AddCommand(piezometric, "Stage 1\tCtrl+Z", 32778, "Ctrl+Z");
-    f.AddCommand(piezometric, "Stage 2", 32779);
+    f.AddCommand(piezometric, "Stage 1\tCtrl+Z", ID_PIEZOMETRIC_LINES_STAGE1, "Ctrl+Z");
+    f.AddCommand(piezometric, "Stage 2", ID_PIEZOMETRIC_LINES_STAGE2);
     QMenu* interpolation = data->addMenu("Interpolation Data");
-    f.AddCommand(interpolation, "Pressure values - Stage 1", 32780);
-    f.AddCommand(interpolation, "Pressure values - Stage 2", 32781);
-    f.AddCommand(interpolation, "Pore pressure ratios (r-sub-u) - Stage 1", 32782);
-    f.AddCommand(interpolation, "Pore pressure ratios (r-sub-u) - Stage 2", 32783);
-    f.AddCommand(interpolation, "Strength values - Stage 1", 32784);
-    f.AddCommand(interpolation, "Strength values - Stage 2", 32785);
-    f.AddCommand(data, "Slope Line", 32792);
+    f.AddCommand(interpolation, "Pressure values - Stage 1", ID_PRESSURE_VALUES_STAGE1);
+    f.AddCommand(interpolation, "Pressure values - Stage 2", ID_PRESSURE_VALUES_STAGE2);
+    f.AddCommand(interpolation, "Pore pressure ratios (r-sub-u) - Stage 1", ID_RSUBU_VALUES_STAGE1);
+    f.AddCommand(interpolation, "Pore pressure ratios (r-sub-u) - Stage 2", ID_RSUBU_VALUES_STAGE2);
+    f.AddCommand(interpolation, "Strength values - Stage 1", ID_STRENGTH_VALUES_STAGE1);
+    f.AddCommand(interpolation, "Strength values - Stage 2", ID_STRENGTH_VALUES_STAGE2);
+    f.AddCommand(data, "Slope Line", ID_SLOPE_LINE);
     QMenu* distributed = data->addMenu("Distributed Loads");
-    f.AddCommand(distributed, "Stage 1\tCtrl+D", 32786, "Ctrl+D");
-    f.AddCommand(distributed, "Stage 2", 32787);
+    f.AddCommand(distributed, "Stage 1\tCtrl+D", ID_DISTRIBUTED_LOADS_STAGE1, "Ctrl+D");
+    f.AddCommand(distributed, "Stage 2", ID_DISTRIBUTED_LOADS_STAGE2);
     QMenu* lineLoads = data->addMenu("Line Loads");
-    f.AddCommand(lineLoads, "Stage 1\tCtrl+L", 32788, "Ctrl+L");
-    f.AddCommand(lineLoads, "Stage 2", 32789);
-    f.AddCommand(data, "Reinforcement", 32772);
-    f.AddCommand(data, "Analysis/Computation\tCtrl+A", 32771, "Ctrl+A");
-    f.AddCommand(data, "Analysis/Computation - Optional Data", 32791);
-    f.AddCommand(data, "\"Other\" Data Input", 32828);
+    f.AddCommand(lineLoads, "Stage 1\tCtrl+L", ID_LINE_LOADS_STAGE1, "Ctrl+L");
+    f.AddCommand(lineLoads, "Stage 2", ID_LINE_LOADS_STAGE2);
+    f.AddCommand(data, "Reinforcement", ID_REINFORCEMENT);
+    f.AddCommand(data, "Analysis/Computation\tCtrl+A", ID_ANALYSIS_COMPUTATION, "Ctrl+A");
+    f.AddCommand(data, "Analysis/Computation - Optional Data", ID_OPTIONAL_ANALYSIS_DATA);
+    f.AddCommand(data, "\"Other\" Data Input", ID_OTHER_DATA);
     data->addSeparator();
-    f.AddCommand(data, "Recompute Slope and Crack Geometry", 32993);
-    f.AddCommand(data, "Check Data", 32824);
-    f.AddCommand(data, "Summary", 32996);
+    f.AddCommand(data, "Recompute Slope and Crack Geometry", ID_RECOMPUTE_SLOPE_AND_CRACK);
+    f.AddCommand(data, "Check Data", ID_CHECK_DATA);
+    f.AddCommand(data, "Summary", ID_SUMMARY);
 
     QMenu* compute = bar->addMenu("Compute");
-    f.AddCommand(compute, "Overburden Pressure", 32998);
-    f.AddCommand(compute, "Pore Water Pressure", 32999);
-    f.AddCommand(compute, "Effective Vertical Stress", 33001);
+    f.AddCommand(compute, "Overburden Pressure", ID_OVERBURDEN_PRESSURE);
+    f.AddCommand(compute, "Pore Water Pressure", ID_PORE_WATER_PRESSURE);
+    f.AddCommand(compute, "Effective Vertical Stress", ID_EFFECTIVE_VERTICAL_STRESS);
 
     QMenu* run = bar->addMenu("Run");
-    f.AddCommand(run, "Run KLIVEN (Computations)", 33070);
-    f.AddCommand(run, "Run Vistrel (Result Graphics)", 33079);
+    f.AddCommand(run, "Run KLIVEN (Computations)", ID_RUN_KLIVEN);
+    f.AddCommand(run, "Run Vistrel (Result Graphics)", ID_RUN_VISTREL);
 
     QMenu* window = bar->addMenu("Window");
-    f.AddCommand(window, "Set Display Bounds ...", 33040);
-    f.AddCommand(window, "Refresh\tCtrl+R", 33021, "Ctrl+R");
-    f.AddCommand(window, "Zoom All", 33041);
-    f.AddCommand(window, "Zoom Window", 33042);
+    f.AddCommand(window, "Set Display Bounds ...", ID_SET_DISPLAY_BOUNDS);
+    f.AddCommand(window, "Refresh\tCtrl+R", ID_REFRESH, "Ctrl+R");
+    f.AddCommand(window, "Zoom All", ID_ZOOM_ALL);
+    f.AddCommand(window, "Zoom Window", ID_ZOOM_WINDOW);
     window->addSeparator();
-    f.AddCommand(window, "Set View ...", 33043);
-    f.AddCommand(window, "Reset All Views", 33044);
+    f.AddCommand(window, "Set View ...", ID_SET_VIEW);
+    f.AddCommand(window, "Reset All Views", ID_RESET_ALL_VIEWS);
     for (int n = 1; n <= 6; ++n) {
         const std::string text = "View " + std::to_string(n) + "\tCtrl+" + std::to_string(n);
         const std::string key = "Ctrl+" + std::to_string(n);
-        f.AddCommand(window, text.c_str(), 33031 + n, key.c_str());
+        f.AddCommand(window, text.c_str(), ID_VIEW_1 + n - 1, key.c_str());
     }
 
     QMenu* help = bar->addMenu("&Help");
-    f.AddCommand(help, "KLIVEN Preprocessor Help", 33013, "F1");
-    f.AddCommand(help, "&About KLIVEN Preprocessor ...", 57664);
+    f.AddCommand(help, "KLIVEN Preprocessor Help", ID_PREPROCESSOR_HELP, "F1");
+    f.AddCommand(help, "&About KLIVEN Preprocessor ...", ID_APP_ABOUT);
 
     // The main tool bar.
     f.toolBar_ = f.addToolBar("Standard");
     f.toolBar_->setObjectName("mainToolBar");
     f.toolBar_->setIconSize(QSize(26, 20));
-    f.toolBar_->addAction(f.Action(57600));
-    f.toolBar_->addAction(f.Action(57601));
-    f.toolBar_->addAction(f.Action(57603));
+    f.toolBar_->addAction(f.Action(ID_FILE_NEW));
+    f.toolBar_->addAction(f.Action(ID_FILE_OPEN));
+    f.toolBar_->addAction(f.Action(ID_FILE_SAVE));
     f.toolBar_->addSeparator();
-    f.toolBar_->addAction(f.Action(57607));
+    f.toolBar_->addAction(f.Action(ID_FILE_PRINT));
     f.toolBar_->addSeparator();
     for (const ToolButton& b : kToolButtons) {
         if (b.id == 0) {
@@ -237,10 +232,8 @@ void BuildMainMenu(MainFrame& f) {
         f.toolBar_->addAction(a);
     }
     // Nail and geogrid data reach the program only through the document.
-    f.Action(32990)->setVisible(false);
-    f.Action(32991)->setVisible(false);
-    QObject::connect(toolBarSwitch, &QAction::toggled, &f,
-                     [&f](bool on) { f.toolBar_->setVisible(on); });
+    f.Action(ID_ENTER_NAIL_DATA)->setVisible(false);
+    f.Action(ID_ENTER_GEOGRID_DATA)->setVisible(false);
 }
 
 }  // namespace app

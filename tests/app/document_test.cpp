@@ -4,7 +4,8 @@
 #include "app/document.h"
 #include "app/exception_report.h"
 #include "app/launcher.h"
-#include "app/edit_modes.h"
+#include "app/commands/tool_commands.h"
+#include "app/tool_bars.h"
 #include "core/file_io.h"
 #include "core/text_exception.h"
 #include "model/data_set.h"
@@ -114,11 +115,11 @@ TEST(ExceptionReport, TableRowsWriteTheirLineAndTextsShowABox) {
 }
 
 TEST(EditModes, CommandsModesAndBars) {
-    EXPECT_EQ(app::EditModeForCommand(32833), app::EditModeSelect);
-    EXPECT_EQ(app::EditModeForCommand(32982), app::EditModeCrackWater);
-    EXPECT_EQ(app::EditModeForCommand(32990), app::EditModeNone);  // nails: never a mode
-    EXPECT_EQ(app::ToolBarForMode(app::EditModeRSubUPoints), app::BarInterpolation);
-    EXPECT_EQ(app::ToolBarForMode(app::EditModeMaterials), app::BarNone);
+    EXPECT_EQ(app::EditModeForCommand(32833), EditModeSelect);
+    EXPECT_EQ(app::EditModeForCommand(32982), EditModeCrackWater);
+    EXPECT_EQ(app::EditModeForCommand(32990), EditModeNone);  // nails: never a mode
+    EXPECT_EQ(app::ToolBarForMode(EditModeRSubUPoints), app::BarInterpolation);
+    EXPECT_EQ(app::ToolBarForMode(EditModeMaterials), app::BarNone);
 }
 
 }  // namespace

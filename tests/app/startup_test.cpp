@@ -51,7 +51,7 @@ TEST(StartUp, TheFrameShowsItsBarsAndDrawsTheExample) {
         EXPECT_FALSE(frame.Action(32990)->isVisible());
         EXPECT_FALSE(frame.Action(32991)->isVisible());
         EXPECT_TRUE(frame.Action(32833)->isChecked());
-        EXPECT_EQ(frame.GetEditMode(), app::EditModeSelect);
+        EXPECT_EQ(frame.GetEditMode(), EditModeSelect);
         EXPECT_TRUE(frame.DialogBar(app::BarEditingMain)->isVisible());
         for (int bar = 0; bar < app::BarEditingMain; ++bar)
             EXPECT_FALSE(frame.DialogBar(bar)->isVisible()) << bar;
@@ -83,18 +83,18 @@ TEST(StartUp, ToolButtonsSwitchModesAndBars) {
         frame.show();
         frame.InitialUpdate();
         frame.OnCommand(32829);  // profile lines
-        EXPECT_EQ(frame.GetEditMode(), app::EditModeProfileLines);
+        EXPECT_EQ(frame.GetEditMode(), EditModeProfileLines);
         EXPECT_TRUE(frame.DialogBar(app::BarProfile)->isVisible());
         EXPECT_EQ(frame.ToolBarOption(app::BarProfile), 1);
         EXPECT_TRUE(frame.Action(32829)->isChecked());
         EXPECT_FALSE(frame.Action(32833)->isChecked());
         frame.OnCommand(32829);
-        EXPECT_EQ(frame.GetEditMode(), app::EditModeProfileLines);
+        EXPECT_EQ(frame.GetEditMode(), EditModeProfileLines);
         EXPECT_FALSE(frame.DialogBar(app::BarProfile)->isVisible());
         frame.OnCommand(32907);  // pressure points
         EXPECT_TRUE(frame.DialogBar(app::BarInterpolation)->isVisible());
         frame.OnCommand(32796);  // stage 2 returns to select mode
-        EXPECT_EQ(frame.GetEditMode(), app::EditModeSelect);
+        EXPECT_EQ(frame.GetEditMode(), EditModeSelect);
         EXPECT_FALSE(frame.DialogBar(app::BarInterpolation)->isVisible());
         EXPECT_EQ(Cpp_Kliven4DataSet::CurrentStage(), 2);
         frame.OnCommand(32795);

@@ -1,29 +1,6 @@
-#include "app/edit_modes.h"
+#include "app/tool_bars.h"
 
 namespace app {
-
-int EditModeForCommand(int command) {
-    switch (command) {
-    case 32833: return EditModeSelect;
-    case 32836: return EditModeConstruction;
-    case 32896: return EditModeDistributedLoads;
-    case 32897: return EditModeLineLoads;
-    case 32952: return EditModeMaterials;
-    case 32829: return EditModeProfileLines;
-    case 32830: return EditModePiezometricLines;
-    case 32907: return EditModePressurePoints;
-    case 32908: return EditModeRSubUPoints;
-    case 32910: return EditModeStrengthPoints;
-    case 32886: return EditModeSlopeLine;
-    case 32832: return EditModeReinforcement;
-    case 32977: return EditModeCircle;
-    case 32978: return EditModeNoncircular;
-    case 32979: return EditModeRadius;
-    case 32981: return EditModeCrack;
-    case 32982: return EditModeCrackWater;
-    default: return EditModeNone;
-    }
-}
 
 int ToolBarForMode(int mode) {
     switch (mode) {
@@ -34,7 +11,8 @@ int ToolBarForMode(int mode) {
     case EditModePiezometricLines: return BarPiezometric;
     case EditModePressurePoints:
     case EditModeRSubUPoints:
-    case EditModeStrengthPoints: return BarInterpolation;
+    case EditModeStrengthPoints:
+    case EditModeInterpolationSpare: return BarInterpolation;
     case EditModeSlopeLine: return BarSlope;
     case EditModeReinforcement: return BarReinforcement;
     case EditModeCircle: return BarCircle;

@@ -1,0 +1,63 @@
+// The Data menu and the stage buttons: the data dialogs and tables of each kind (not there
+// yet), recomputing the slope and crack, checking the data and the summary.
+
+#include "app/commands/command_table.h"
+#include "app/main_frame.h"
+#include "core/data_error_output.h"
+#include "model/data_check.h"
+#include "model/data_sets.h"
+#include "model/derived_data.h"
+#include "model/writer.h"
+#include "platform/services.h"
+
+#include <QMessageBox>
+
+namespace app {
+
+namespace {
+
+void CheckData(MainFrame& frame) {
+    Cpp_DataErrorOutput::OpenErrorLog();
+    const bool clean = RunDataCheck(*Cpp_Kliven4Data::CurrentDataSet());
+    if (!clean) frame.Redraw();
+    Cpp_DataErrorOutput::CloseErrorLog();
+    Cpp_DataErrorOutput::DisplayErrorLog(&frame, false);
+    platform::Services().StatusLine().SetText(clean ? "Check Data: no errors in the data."
+                                                    : "Check Data: see the data errors.");
+}
+
+void ShowSummary(MainFrame& frame) {
+    QString text;
+    for (const std::string& line : SummaryLines(*Cpp_Kliven4Data::CurrentDataSet()))
+        text += QString::fromStdString(line) + "\n";
+    QMessageBox box(QMessageBox::Information, "Summary of Data", text, QMessageBox::Ok, &frame);
+    box.setObjectName("summaryBox");
+    box.exec();
+}
+
+}  // namespace
+
+void AddDataCommands(CommandTable& table) {
+    for (int id : {ID_HEADING, ID_PROFILE_LINES, ID_MATERIALS_STAGE1, ID_MATERIALS_STAGE2,
+                   ID_COPY_STAGE1_TO_STAGE2, ID_PIEZOMETRIC_LINES_STAGE1,
+                   ID_PIEZOMETRIC_LINES_STAGE2, ID_PRESSURE_VALUES_STAGE1,
+                   ID_PRESSURE_VALUES_STAGE2, ID_RSUBU_VALUES_STAGE1, ID_RSUBU_VALUES_STAGE2,
+                   ID_STRENGTH_VALUES_STAGE1, ID_STRENGTH_VALUES_STAGE2, ID_SLOPE_LINE,
+                   ID_DISTRIBUTED_LOADS_STAGE1, ID_DISTRIBUTED_LOADS_STAGE2, ID_LINE_LOADS_STAGE1,
+                   ID_LINE_LOADS_STAGE2, ID_REINFORCEMENT, ID_ANALYSIS_COMPUTATION,
+                   ID_OPTIONAL_ANALYSIS_DATA, ID_OTHER_DATA})
+        table.Add(id, NotAvailableYet(id));
+    table.Add(ID_RECOMPUTE_SLOPE_AND_CRACK, [](MainFrame& f) {
+        RecomputeSlopeAndCrackGeometry(*Cpp_Kliven4Data::CurrentDataSet());
+        f.Redraw();
+    });
+    table.Add(ID_CHECK_DATA, CheckData);
+    table.Add(ID_SUMMARY, ShowSummary);
+    const auto pressed = [](int id) {
+        return [id](const MainFrame& frame) { return frame.IsToolBarButtonPressed(id); };
+    };
+    table.Add(ID_STAGE1, [](MainFrame& f) { f.SetStage1(); }, {}, pressed(ID_STAGE1));
+    table.Add(ID_STAGE2, [](MainFrame& f) { f.SetStage2(); }, {}, pressed(ID_STAGE2));
+}
+
+}  // namespace app

@@ -1,0 +1,62 @@
+// The Display menu and the "Show" palette: which items are drawn, and the snap grid.
+
+#include "app/commands/command_table.h"
+#include "app/main_frame.h"
+#include "app/palette_bar.h"
+#include "graphics/graphic_grid.h"
+#include "model/data_sets.h"
+#include "model/display_selections.h"
+
+namespace app {
+
+static_assert(ID_DISPLAY_OPTION_FIRST == kFirstDisplayOptionCommand &&
+              ID_DISPLAY_ALL == kFirstDisplayOptionCommand + kNumberOfDisplayOptions &&
+              ID_DISPLAY_CLEAR == ID_DISPLAY_ALL + 1);
+
+namespace {
+
+void EditDisplaySelections(MainFrame& frame) {
+    Cpp_Kliven4DataSet* dataSet = Cpp_Kliven4Data::CurrentDataSetOrNull();
+    if (Cpp_DisplaySelections::EditDisplaySelections(dataSet ? &dataSet->DisplayFlags() : nullptr,
+                                                     nullptr)) {
+        frame.PaletteBar()->RefreshFromDataSet();
+        frame.Redraw();
+    } else {
+        frame.NotAvailable("Selections ...");
+    }
+}
+
+// A grid command that changes the drawing.
+CommandTable::Handler AndRedraw(void (*change)()) {
+    return [change](MainFrame& frame) {
+        change();
+        frame.Redraw();
+    };
+}
+
+}  // namespace
+
+void AddDisplayCommands(CommandTable& table) {
+    table.Add(ID_DISPLAY_SELECTIONS, EditDisplaySelections);
+    table.Add(ID_CLEAR_DISPLAY_FOR_SELECTION, NotAvailableYet(ID_CLEAR_DISPLAY_FOR_SELECTION));
+    table.Add(ID_GRID_SETTINGS, [](MainFrame& f) {
+        if (Cpp_GraphicGrid::EditSettings())
+            f.Redraw();
+        else
+            f.NotAvailable("Grid Settings ...");
+    });
+    // Snapping changes nothing drawn.
+    table.Add(
+        ID_GRID_SNAP, [](MainFrame&) { Cpp_GraphicGrid::ToggleSnap(); }, {},
+        [](const MainFrame&) { return Cpp_GraphicGrid::SnapOn(); });
+    table.Add(ID_GRID_POINTS, AndRedraw(Cpp_GraphicGrid::ToggleDisplayPoints), {},
+              [](const MainFrame&) { return Cpp_GraphicGrid::DisplayPoints(); });
+    table.Add(ID_GRID_LINES, AndRedraw(Cpp_GraphicGrid::ToggleDisplayLines), {},
+              [](const MainFrame&) { return Cpp_GraphicGrid::DisplayLines(); });
+    table.Add(ID_GRID_INCREASE_SPACING, AndRedraw(Cpp_GraphicGrid::IncreaseSpacing));
+    table.Add(ID_GRID_DECREASE_SPACING, AndRedraw(Cpp_GraphicGrid::DecreaseSpacing));
+    for (int id = ID_DISPLAY_OPTION_FIRST; id <= ID_DISPLAY_CLEAR; ++id)
+        table.Add(id, [id](MainFrame& f) { f.PaletteBar()->OnCommand(id); });
+}
+
+}  // namespace app

@@ -1,0 +1,19 @@
+// The Settings menu: the general settings; units, scaling and the two option dialogs are not
+// there yet.
+
+#include "app/commands/command_table.h"
+#include "app/main_frame.h"
+#include "core/preferences.h"
+
+namespace app {
+
+void AddSettingsCommands(CommandTable& table) {
+    table.Add(ID_SETTINGS_GENERAL, [](MainFrame& f) {
+        if (!Cpp_KlivenSettings::EditSettings()) f.NotAvailable("General");
+    });
+    for (int id : {ID_SETTINGS_UNITS, ID_SCALE_DISTRIBUTED_LOADS, ID_SCALE_LINE_LOADS,
+                   ID_SCALE_REINFORCEMENT_FORCES, ID_DATA_ENTRY_OPTIONS, ID_SELECTED_ITEM_OPTIONS})
+        table.Add(id, NotAvailableYet(id));
+}
+
+}  // namespace app

@@ -1,0 +1,122 @@
+// The tool buttons of the main tool bar. Each sets an edit mode (MainFrame::SetEditMode); Shift
+// or Ctrl on some of them opens that kind's data table (making stage 1 or 2 current first
+// where the kind has stages) instead of switching the tool.
+
+#include "app/commands/tool_commands.h"
+
+#include "app/commands/command_table.h"
+#include "app/main_frame.h"
+#include "core/message_boxes.h"
+#include "platform/services.h"
+
+#include <QGuiApplication>
+
+namespace app {
+
+namespace {
+
+// What Shift or Ctrl on the button does instead of switching the tool.
+enum e_ModifiedPress {
+    PressSwitches,       // nothing special: the tool is switched
+    PressTable,          // the kind's data table
+    PressStage1Table,    // stage 1 current, then its data table
+    PressStage2Table,    // stage 2 current, then its data table
+    PressOptionalData,   // the optional analysis data
+};
+
+struct s_ToolCommand {
+    int id;
+    e_EditMode mode;
+    e_ModifiedPress shift;
+    e_ModifiedPress control;
+    // The status text once the tool is chosen: null when its data entry is not there yet, ""
+    // for the button's text.
+    const char* chosenText;
+    // Refused with "Halt - Not Ready for This Input" (the crack tools need primary
+    // analysis/computation data, which cannot be entered yet).
+    bool needsAnalysisData = false;
+};
+
+const s_ToolCommand kTools[] = {
+    {ID_SELECT_ITEMS, EditModeSelect, PressSwitches, PressSwitches, "Select items"},
+    {ID_ENTER_CONSTRUCTION_LINES, EditModeConstruction, PressSwitches, PressSwitches, ""},
+    {ID_ENTER_DISTRIBUTED_LOADS, EditModeDistributedLoads, PressStage1Table, PressStage2Table,
+     nullptr},
+    {ID_ENTER_LINE_LOADS, EditModeLineLoads, PressStage1Table, PressStage2Table, nullptr},
+    {ID_ENTER_MATERIAL_PROPERTIES, EditModeMaterials, PressStage1Table, PressStage2Table, ""},
+    {ID_ENTER_PROFILE_LINES, EditModeProfileLines, PressTable, PressSwitches, nullptr},
+    {ID_ENTER_PIEZOMETRIC_LINES, EditModePiezometricLines, PressStage1Table, PressStage2Table,
+     nullptr},
+    {ID_ENTER_PRESSURE_INTERPOLATION_POINTS, EditModePressurePoints, PressStage1Table,
+     PressStage2Table, nullptr},
+    {ID_ENTER_RSUBU_INTERPOLATION_POINTS, EditModeRSubUPoints, PressStage1Table,
+     PressStage2Table, nullptr},
+    {ID_ENTER_STRENGTH_INTERPOLATION_POINTS, EditModeStrengthPoints, PressStage1Table,
+     PressStage2Table, nullptr},
+    {ID_ENTER_SLOPE_LINE, EditModeSlopeLine, PressTable, PressSwitches, nullptr},
+    {ID_ENTER_REINFORCEMENT_LINES, EditModeReinforcement, PressTable, PressSwitches, nullptr},
+    {ID_ENTER_CIRCULAR_SLIP_SURFACE, EditModeCircle, PressTable, PressOptionalData, nullptr},
+    {ID_ENTER_NONCIRCULAR_SLIP_SURFACE, EditModeNoncircular, PressTable, PressOptionalData,
+     nullptr},
+    {ID_ENTER_RADIUS_INFORMATION, EditModeRadius, PressSwitches, PressSwitches, nullptr},
+    {ID_ENTER_TENSION_CRACK, EditModeCrack, PressSwitches, PressSwitches, nullptr, true},
+    {ID_ENTER_WATER_IN_CRACK, EditModeCrackWater, PressSwitches, PressSwitches, nullptr, true},
+};
+
+// Carries out a modified press; false when the press just switches the tool.
+bool PressWithModifier(MainFrame& frame, const s_ToolCommand& tool, e_ModifiedPress press) {
+    const std::string name = frame.CommandText(tool.id);
+    switch (press) {
+    case PressSwitches: return false;
+    case PressStage1Table: frame.SetStage1(); break;
+    case PressStage2Table: frame.SetStage2(); break;
+    case PressTable:
+    case PressOptionalData: break;
+    }
+    frame.NotAvailable(name + (press == PressOptionalData ? " (optional data)" : " (data table)"));
+    return true;
+}
+
+void ChooseTool(MainFrame& frame, const s_ToolCommand& tool) {
+    if (tool.needsAnalysisData) {
+        ShowQuestionMessage(&frame, "Halt - Not Ready for This Input",
+                            "There are no primary Analysis/Computation data - Enter primary data "
+                            "first.");
+        return;
+    }
+    const Qt::KeyboardModifiers keys = QGuiApplication::keyboardModifiers();
+    // Shift is tested first.
+    if ((keys & Qt::ShiftModifier) && PressWithModifier(frame, tool, tool.shift)) return;
+    if ((keys & Qt::ControlModifier) && PressWithModifier(frame, tool, tool.control)) return;
+    if (!frame.SetEditMode(tool.id)) return;
+    const std::string name = frame.CommandText(tool.id);
+    platform::Services().StatusLine().SetText(
+        !tool.chosenText  ? "The tool \"" + name + "\" is chosen; its data entry is not available yet."
+        : *tool.chosenText ? std::string(tool.chosenText)
+                           : name);
+}
+
+}  // namespace
+
+int EditModeForCommand(int command) {
+    for (const s_ToolCommand& tool : kTools)
+        if (tool.id == command) return tool.mode;
+    return EditModeNone;
+}
+
+void AddToolCommands(CommandTable& table) {
+    const auto pressed = [](int id) {
+        return [id](const MainFrame& frame) { return frame.IsToolBarButtonPressed(id); };
+    };
+    for (const s_ToolCommand& tool : kTools)
+        table.Add(
+            tool.id, [&tool](MainFrame& frame) { ChooseTool(frame, tool); }, {},
+            pressed(tool.id));
+    table.Add(ID_ENTER_PROBLEM_HEADING,
+              [](MainFrame& frame) { frame.NotAvailable("Heading for Problem"); });
+    // Nail and geogrid data come in through the document only; their buttons are hidden.
+    table.Add(ID_ENTER_NAIL_DATA, DoNothing, {}, pressed(ID_ENTER_NAIL_DATA));
+    table.Add(ID_ENTER_GEOGRID_DATA, DoNothing, {}, pressed(ID_ENTER_GEOGRID_DATA));
+}
+
+}  // namespace app

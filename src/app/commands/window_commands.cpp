@@ -1,0 +1,76 @@
+// The View and Window menus and the tool bar's zoom buttons: the tool bar, the status bar, the
+// information window and the "Show" palette shown or hidden; display bounds, refresh, zoom and
+// the six stored views.
+
+#include "app/commands/command_table.h"
+#include "app/draw_view.h"
+#include "app/drawing_view.h"
+#include "app/main_frame.h"
+#include "app/palette_bar.h"
+#include "core/units.h"
+#include "graphics/graphics.h"
+#include "graphics/views.h"
+#include "platform/services.h"
+
+#include <QStatusBar>
+#include <QToolBar>
+
+namespace app {
+
+namespace {
+
+void ToggleInformationWindow(MainFrame&) {
+    platform::InfoWindowService& info = platform::Services().InfoWindow();
+    info.Show(!info.IsVisible());
+    if (info.IsVisible()) info.Clear();
+}
+
+void Refresh(MainFrame& frame) {
+    Cpp_Graphics::InvalidateScale();
+    frame.Redraw();
+}
+
+void ZoomAll(MainFrame& frame) {
+    ZoomToExtents();
+    frame.Redraw();
+}
+
+}  // namespace
+
+void AddWindowCommands(CommandTable& table) {
+    table.Add(
+        ID_VIEW_TOOLBAR,
+        [](MainFrame& f) { f.MainToolBar()->setVisible(f.MainToolBar()->isHidden()); }, {},
+        [](const MainFrame& f) { return !f.MainToolBar()->isHidden(); });
+    table.Add(
+        ID_VIEW_STATUS_BAR,
+        [](MainFrame& f) { f.statusBar()->setVisible(f.statusBar()->isHidden()); }, {},
+        [](const MainFrame& f) { return !f.statusBar()->isHidden(); });
+    table.Add(ID_DATA_INFORMATION_WINDOW, ToggleInformationWindow, {},
+              [](const MainFrame&) { return platform::Services().InfoWindow().IsVisible(); });
+    table.Add(
+        ID_DISPLAY_SELECTION_PALETTE,
+        [](MainFrame& f) { f.PaletteBar()->setVisible(!f.PaletteBar()->isVisible()); }, {},
+        [](const MainFrame& f) { return f.PaletteBar() && f.PaletteBar()->isVisible(); });
+
+    table.Add(ID_SET_DISPLAY_BOUNDS, [](MainFrame& f) {
+        if (Cpp_Graphics::SetDisplayBounds(f.View()->ViewWindow(), GetUnitSystem()))
+            f.Redraw();
+        else
+            f.NotAvailable("Set Display Bounds ...");
+    });
+    for (int id : {ID_REFRESH, ID_REDRAW, ID_INTERPOLATION_REDRAW, ID_INTERPOLATION_EDIT_HEADS})
+        table.Add(id, Refresh);
+    for (int id : {ID_ZOOM_ALL, ID_POPUP_ZOOM_ALL, ID_TOOLBAR_ZOOM_ALL}) table.Add(id, ZoomAll);
+    for (int id : {ID_ZOOM_WINDOW, ID_TOOLBAR_ZOOM_IN}) table.Add(id, NotAvailableYet(id));
+    table.Add(ID_SET_VIEW, [](MainFrame& f) {
+        if (!SetViewsDialog()) f.NotAvailable("Set View ...");
+    });
+    table.Add(ID_RESET_ALL_VIEWS, [](MainFrame&) { ClearViews(); });
+    for (int n = 1; n <= ID_VIEW_6 - ID_VIEW_1 + 1; ++n)
+        table.Add(ID_VIEW_1 + n - 1, [n](MainFrame& f) {
+            if (GoToView(n)) f.Redraw();
+        });
+}
+
+}  // namespace app
