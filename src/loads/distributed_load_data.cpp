@@ -10,10 +10,9 @@
 #include "loads/data_lines.h"
 #include "loads/echo_support.h"
 #include "loads/load_messages.h"
-#include "loads/text_format.h"
+#include "core/format_text.h"
 
 using loads::Echo;
-using loads::Format;
 
 namespace {
 
@@ -123,7 +122,7 @@ void Cpp_DistributedLoadData::ClearPiezometricLine() {
 bool Cpp_DistributedLoadData::SetPiezometricLine(int number) {
     if (number < 1) {
         ShowErrorMessage("ERROR",
-                         Format("Not a valid piezometric line number (= %d) for computing "
+                         FormatText("Not a valid piezometric line number (= %d) for computing "
                                 "distributed loads.",
                                 number));
         return false;
@@ -131,7 +130,7 @@ bool Cpp_DistributedLoadData::SetPiezometricLine(int number) {
     if (count_ > 0 &&
         !AskYesNoOnMainWindow(
             "Discard distributed load points?",
-            Format("There are already %d distributed load points that will be deleted if you "
+            FormatText("There are already %d distributed load points that will be deleted if you "
                    "use a piezometric line to define the distributed loads.  Do you want to "
                    "delete the existing points and use a piezometric line to generate new "
                    "distributed loads?",
@@ -147,7 +146,7 @@ void Cpp_DistributedLoadData::EchoRow(std::FILE* echoFile, long count,
                                       const Cpp_DistributedLoadPoint& p) const {
     const int cd = Cpp_KlivenSettings::CoordinateDecimals();
     const int sd = Cpp_KlivenSettings::StressDecimals();
-    Echo(echoFile, Format("%4ld%12.*f%12.*f%13.*f%13.*f\n", count, cd, p.X(), cd, p.Y(), sd,
+    Echo(echoFile, FormatText("%4ld%12.*f%12.*f%13.*f%13.*f\n", count, cd, p.X(), cd, p.Y(), sd,
                           p.normalStress, sd, p.shearStress));
 }
 
@@ -184,7 +183,7 @@ bool Cpp_DistributedLoadData::ReadInput(std::FILE* input, std::FILE* echoFile, b
             if (number < 1) return !Cpp_LoadErrors::Error5320(stage_, number, line.text);
             usesPiezometricLine_ = true;
             piezometricLine_ = number;
-            Echo(echoFile, Format("Distributed loads will be generated from piezometric line "
+            Echo(echoFile, FormatText("Distributed loads will be generated from piezometric line "
                                   "number %d\nSee Output Table number %d\n\n",
                                   number, stage_ == 2 ? 28 : 27));
             return true;
@@ -224,7 +223,7 @@ void Cpp_DistributedLoadData::PrintData(int lineNumber, std::FILE* echoFile) con
         echoFile, stage_ == 2 ? 28 : 27, stage_ == 2 ? '2' : '*',
         {stage_ == 2 ? "DISTRIBUTED LOADS GENERATED - SECOND/THIRD-STAGE COMPUTATIONS"
                      : "DISTRIBUTED LOADS GENERATED - CONVENTIONAL/FIRST-STAGE COMPUTATIONS",
-         Format("(Generated from piezometric line number %d)", lineNumber)});
+         FormatText("(Generated from piezometric line number %d)", lineNumber)});
     Echo(echoFile, kColumnHeads);
     Echo(echoFile, "\n");
     long count = 0;

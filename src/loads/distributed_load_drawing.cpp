@@ -13,7 +13,7 @@
 #include "graphics/vector_arrow.h"
 #include "loads/distributed_load_drawing.h"
 #include "loads/load_drawing_support.h"
-#include "loads/text_format.h"
+#include "core/format_text.h"
 
 #include <algorithm>
 #include <cmath>
@@ -444,7 +444,7 @@ bool Cpp_DistributedLoadData::AddInformation(platform::InfoWindowService& info, 
     auto X = [&](double v) { return loads::FormatValue(c, v); };
     auto S = [&](double v) { return loads::FormatValue(s, v); };
     auto stageText = [&](const char* plain, const char* staged) {
-        return multiStage ? loads::Format(staged, stage_) : std::string(plain);
+        return multiStage ? FormatText(staged, stage_) : std::string(plain);
     };
     const Cpp_DistributedLoadPoint* second = nullptr;
     if (kind == 36) {

@@ -11,11 +11,10 @@
 #include "loads/geogrid_force_curve.h"
 #include "loads/reinforcement_line.h"
 #include "loads/reinforcement_transfer.h"
-#include "loads/text_format.h"
+#include "core/format_text.h"
 #include "loads/unit_values.h"
 
 using loads::Echo;
-using loads::Format;
 using loads::ReadUnitValue;
 using loads::ReadValues;
 
@@ -186,19 +185,19 @@ void Cpp_Geogrid::SetGeometry(double x, double y, double xEnd) {
 }
 
 bool Cpp_Geogrid::ReadInput(std::FILE* input, std::FILE* echoFile, int position) {
-    const std::string header = Format("--------------- Geogrid No. %ld  ---------------",
+    const std::string header = FormatText("--------------- Geogrid No. %ld  ---------------",
                                       static_cast<long>(position));
     Echo(echoFile, "\n" + std::string(header.size(), '-') + "\n" + header + "\n" +
                        std::string(header.size(), '-') + "\n\n");
     loads::s_DataLine line;
     if (!loads::ReadDataLine(input, line)) {
-        ShowErrorMessage("Input Error", Format("Not able to read 1st line of input for geogrid "
+        ShowErrorMessage("Input Error", FormatText("Not able to read 1st line of input for geogrid "
                                                "no. %1d.",
                                                position));
         return false;
     }
     if (line.Count() < 3) {
-        ShowErrorMessage("Input Error", Format("Not enough values on 1st line of input for "
+        ShowErrorMessage("Input Error", FormatText("Not enough values on 1st line of input for "
                                                "geogrid no. %1d.",
                                                position));
         return false;
@@ -206,17 +205,17 @@ bool Cpp_Geogrid::ReadInput(std::FILE* input, std::FILE* echoFile, int position)
     geogridType = line.Int(0);
     facing = line.Int(1);
     length = line.values[2];
-    Echo(echoFile, Format("Geogrid type: %d\n%s\nGeogrid length: %.*f\n", geogridType,
+    Echo(echoFile, FormatText("Geogrid type: %d\n%s\nGeogrid length: %.*f\n", geogridType,
                           facing == 1 ? "Slope faces to the left." : "Slope faces to the right.",
                           Cpp_KlivenSettings::LengthDecimals(), length));
     if (!loads::ReadDataLine(input, line)) {
-        ShowErrorMessage("Input Error", Format("Not able to read 2nd line of input for geogrid "
+        ShowErrorMessage("Input Error", FormatText("Not able to read 2nd line of input for geogrid "
                                                "no. %1d.",
                                                position));
         return false;
     }
     if (line.Count() < 3) {
-        ShowErrorMessage("Input Error", Format("Not enough values on 2nd line of input for "
+        ShowErrorMessage("Input Error", FormatText("Not enough values on 2nd line of input for "
                                                "geogrid no. %1d.",
                                                position));
         return false;
@@ -225,7 +224,7 @@ bool Cpp_Geogrid::ReadInput(std::FILE* input, std::FILE* echoFile, int position)
     headY = line.values[1];
     endX = line.values[2];
     const int cd = Cpp_KlivenSettings::CoordinateDecimals();
-    Echo(echoFile, Format("Geogrid head coordinates - X: %.*f     Y: %.*f\n"
+    Echo(echoFile, FormatText("Geogrid head coordinates - X: %.*f     Y: %.*f\n"
                           "Embedded end of geogrid - X: %.*f     Y: %.*f\n",
                           cd, headX, cd, headY, cd, endX, cd, headY));
     return true;
@@ -312,7 +311,7 @@ bool Cpp_GeogridData::ReadIndividualGeogrids(std::FILE* input, std::FILE* echoFi
         }
         if (grid->geogridType < 0 || grid->geogridType >= NumberOfPropertySets()) {
             ShowErrorMessage("Input Error",
-                             Format("Geogrid type %1d of geogrid no. %1d is not one of the "
+                             FormatText("Geogrid type %1d of geogrid no. %1d is not one of the "
                                     "geogrid property sets.",
                                     grid->geogridType, i));
             grids_.RemoveLast();
@@ -415,7 +414,7 @@ bool Cpp_GeogridData::GenerateReinforcementLines(Cpp_ReinforcementLineList& list
         s_UnitType length, force;
         length.SetUnit(options.lengthUnit);
         force.SetUnit(options.forceUnit);
-        Error(Format("Length units (= %s) and force units (= %s) are not compatible.",
+        Error(FormatText("Length units (= %s) and force units (= %s) are not compatible.",
                      length.LengthWord(), force.ForceWord()));
         return false;
     }
@@ -458,7 +457,7 @@ bool Cpp_GeogridData::GenerateLayoutReinforcement(
             const int count = slope.XValuesAtY(y, xs, angles);
             double x = 0.0, angle = 0.0;
             if (count == 0) {
-                Error(Format("Geogrid layout number %d, layer number %d at y = %1.3f (%1.6e) does "
+                Error(FormatText("Geogrid layout number %d, layer number %d at y = %1.3f (%1.6e) does "
                              "not intersect the slope face.  Unable to generate the "
                              "reinforcement lines.",
                              static_cast<int>(li) + 1, j + 1, y, y));
@@ -483,7 +482,7 @@ bool Cpp_GeogridData::GenerateLayoutReinforcement(
             else if (facing == 0)
                 facing = overallFacing;
             if (facing == 0) {
-                Error(Format("Geogrid layout number %d, layer number %d at y = %1.3f meets a "
+                Error(FormatText("Geogrid layout number %d, layer number %d at y = %1.3f meets a "
                              "horizontal part of a level slope: the direction of the geogrid "
                              "cannot be found.  Unable to generate the reinforcement lines.",
                              static_cast<int>(li) + 1, j + 1, y));
@@ -528,7 +527,7 @@ bool Cpp_GeogridData::GenerateGeogridReinforcement(int number, double y, double 
                                                    const Cpp_Line& slope, int forcePerLengthUnit,
                                                    s_GeneratedReinforcementLine& line) {
     if (type < 0 || type >= NumberOfPropertySets()) {
-        Error(Format("Geogrid number %d: geogrid type %d is not one of the geogrid property "
+        Error(FormatText("Geogrid number %d: geogrid type %d is not one of the geogrid property "
                      "sets.  Unable to generate the reinforcement lines.",
                      number, type));
         return false;
@@ -547,14 +546,14 @@ bool Cpp_GeogridData::GenerateGeogridReinforcement(int number, double y, double 
         return false;
     }
     if (m < 1 || !(length > 0.0)) {
-        Error(Format("Geogrid number %d: length = %1.3f with %d increments leaves nothing to "
+        Error(FormatText("Geogrid number %d: length = %1.3f with %d increments leaves nothing to "
                      "integrate over.  The number of increments must be at least 1.  Unable to "
                      "generate the reinforcement lines.",
                      number, length, m));
         return false;
     }
     if (facing != 1 && facing != 2) {
-        Error(Format("Geogrid number %d: the facing of the slope (= %d) must be 1 (left) or 2 "
+        Error(FormatText("Geogrid number %d: the facing of the slope (= %d) must be 1 (left) or 2 "
                      "(right).  Unable to generate the reinforcement lines.",
                      number, facing));
         return false;
@@ -581,7 +580,7 @@ bool Cpp_GeogridData::GenerateGeogridReinforcement(int number, double y, double 
         return false;
     }
     line.number = number;
-    line.description = Format("Goegrid number %1ld", static_cast<long>(number));
+    line.description = FormatText("Goegrid number %1ld", static_cast<long>(number));
     line.angle = 0.0;
     line.option = 1;
     line.points.clear();

@@ -9,10 +9,9 @@
 #include "loads/data_lines.h"
 #include "loads/echo_support.h"
 #include "loads/load_messages.h"
-#include "loads/text_format.h"
+#include "core/format_text.h"
 
 using loads::Echo;
-using loads::Format;
 
 namespace {
 
@@ -162,7 +161,7 @@ bool Cpp_LineLoadList::ReadInput(std::FILE* input, std::FILE* echoFile, bool ech
             if (option != Cpp_LineLoad::ByComponents && option != Cpp_LineLoad::ByResultant) {
                 Append(std::make_unique<Cpp_LineLoad>(number, x, y, 0, 0.0, 0.0));
                 Cpp_LoadErrors::Error5510(number, stage_, option);
-                Echo(listing, Format("%4d%10.*f%10.*f Unrecognized Option Code = %d\n", number, cd,
+                Echo(listing, FormatText("%4d%10.*f%10.*f Unrecognized Option Code = %d\n", number, cd,
                                      x, cd, y, option));
                 continue;
             }
@@ -180,7 +179,7 @@ bool Cpp_LineLoadList::ReadInput(std::FILE* input, std::FILE* echoFile, bool ech
             } else {
                 load = Append(std::make_unique<Cpp_LineLoad>(number, x, y, option, first, second));
             }
-            Echo(listing, Format("%4d%10.*f%10.*f%12.*f%12.*f%12.*f%8.*f\n", number, cd, x, cd, y,
+            Echo(listing, FormatText("%4d%10.*f%10.*f%12.*f%12.*f%12.*f%8.*f\n", number, cd, x, cd, y,
                                  fd, load->horizontal, fd, load->vertical, fd, load->resultant, ad,
                                  load->inclination));
         }

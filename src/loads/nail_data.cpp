@@ -12,11 +12,10 @@
 #include "loads/nail_force_distribution.h"
 #include "loads/reinforcement_line.h"
 #include "loads/reinforcement_transfer.h"
-#include "loads/text_format.h"
+#include "core/format_text.h"
 #include "loads/unit_values.h"
 
 using loads::Echo;
-using loads::Format;
 using loads::ReadUnitValue;
 using loads::ReadValues;
 
@@ -40,18 +39,18 @@ void Cpp_IndividualNail::GetDefinition(double& y, double& l, double& incl, int& 
 }
 
 bool Cpp_IndividualNail::ReadInput(std::FILE* input, std::FILE* echoFile, int position) {
-    const std::string header = Format("--------------- Nail No. %ld  ---------------",
+    const std::string header = FormatText("--------------- Nail No. %ld  ---------------",
                                       static_cast<long>(position));
     Echo(echoFile, "\n" + std::string(header.size(), '-') + "\n" + header + "\n" +
                        std::string(header.size(), '-') + "\n\n");
     loads::s_DataLine line;
     if (!loads::ReadDataLine(input, line)) {
         ShowErrorMessage("Input Error",
-                         Format("Not able to read 1st line of input for nail no. %1d.", position));
+                         FormatText("Not able to read 1st line of input for nail no. %1d.", position));
         return false;
     }
     if (line.Count() < 5) {
-        ShowErrorMessage("Input Error", Format("Not enough values on 1st line of input for nail "
+        ShowErrorMessage("Input Error", FormatText("Not enough values on 1st line of input for nail "
                                                "no. %1d.",
                                                position));
         return false;
@@ -62,7 +61,7 @@ bool Cpp_IndividualNail::ReadInput(std::FILE* input, std::FILE* echoFile, int po
     length = line.values[3];
     inclination = line.values[4];
     const int ld = LengthDecimals();
-    Echo(echoFile, Format("Nail type: %d\n%s\nHorizontal nail spacing: %.*f\nNail length: %.*f\n"
+    Echo(echoFile, FormatText("Nail type: %d\n%s\nHorizontal nail spacing: %.*f\nNail length: %.*f\n"
                           "Nail inclination (degrees): %.*f\n",
                           nailType,
                           facing == 0 ? "Slope faces to the left." : "Slope faces to the right.",
@@ -70,11 +69,11 @@ bool Cpp_IndividualNail::ReadInput(std::FILE* input, std::FILE* echoFile, int po
                           inclination));
     if (!loads::ReadDataLine(input, line)) {
         ShowErrorMessage("Input Error",
-                         Format("Not able to read 2nd line of input for nail no. %1d.", position));
+                         FormatText("Not able to read 2nd line of input for nail no. %1d.", position));
         return false;
     }
     if (line.Count() < 4) {
-        ShowErrorMessage("Input Error", Format("Not enough values on 2nd line of input for nail "
+        ShowErrorMessage("Input Error", FormatText("Not enough values on 2nd line of input for nail "
                                                "no. %1d.",
                                                position));
         return false;
@@ -84,7 +83,7 @@ bool Cpp_IndividualNail::ReadInput(std::FILE* input, std::FILE* echoFile, int po
     endX = line.values[2];
     endY = line.values[3];
     const int cd = Cpp_KlivenSettings::CoordinateDecimals();
-    Echo(echoFile, Format("Nail head coordinates - X: %.*f     Y: %.*f\n"
+    Echo(echoFile, FormatText("Nail head coordinates - X: %.*f     Y: %.*f\n"
                           "Embedded end of nail - X: %.*f     Y: %.*f\n",
                           cd, headX, cd, headY, cd, endX, cd, endY));
     return true;
@@ -211,7 +210,7 @@ bool Cpp_NailData::ReadIndividualNails(std::FILE* input, std::FILE* echoFile) {
         }
         if (nail->nailType < 0 || nail->nailType >= NumberOfPropertySets()) {
             ShowErrorMessage("Input Error",
-                             Format("Nail type %1d of nail no. %1d is not one of the nail "
+                             FormatText("Nail type %1d of nail no. %1d is not one of the nail "
                                     "property sets.",
                                     nail->nailType, i));
             nails_.RemoveLast();
@@ -301,7 +300,7 @@ bool Cpp_NailData::GenerateReinforcementLines(Cpp_ReinforcementLineList& list,
         s_UnitType length, force;
         length.SetUnit(generationLengthUnit);
         force.SetUnit(generationForceUnit);
-        ShowErrorMessage("ERROR", Format("Length units (= %s) and force units (= %s) are not "
+        ShowErrorMessage("ERROR", FormatText("Length units (= %s) and force units (= %s) are not "
                                          "compatible.",
                                          length.LengthWord(), force.ForceWord()));
         return false;
@@ -315,7 +314,7 @@ bool Cpp_NailData::AddNailLine(std::vector<s_GeneratedReinforcementLine>& lines,
                                double sh, double x0, double y0, int facing, double inclination,
                                double length, const char* what, int which) {
     if (facing != 0 && facing != 1) {
-        ShowErrorMessage("ERROR", Format("Error for %s number %1d.  The facing of the slope "
+        ShowErrorMessage("ERROR", FormatText("Error for %s number %1d.  The facing of the slope "
                                          "(= %1d) must be 0 (left) or 1 (right).",
                                          what, which, facing));
         return false;
@@ -323,14 +322,14 @@ bool Cpp_NailData::AddNailLine(std::vector<s_GeneratedReinforcementLine>& lines,
     double P = 0.0, Th = 0.0, T = 0.0;
     const Cpp_NailProperties& set = properties_[static_cast<size_t>(propertySet)];
     if (!set.DesignValuesPerWidth(generationLengthUnit, generationForceUnit, sh, P, Th, T)) {
-        ShowErrorMessage("ERROR", Format("Error for %s number %1d.  Horizontal spacing = %1.3f "
+        ShowErrorMessage("ERROR", FormatText("Error for %s number %1d.  Horizontal spacing = %1.3f "
                                          "and factor of safety = %1.3f must be greater than zero.",
                                          what, which, sh, set.supplementalFactorOfSafety));
         return false;
     }
     s_GeneratedReinforcementLine line;
     line.number = static_cast<int>(lines.size()) + 1;
-    line.description = Format("Nail number %1ld", static_cast<long>(line.number));
+    line.description = FormatText("Nail number %1ld", static_cast<long>(line.number));
     for (const s_NailLinePoint& p : NailLinePoints(x0, y0, facing, inclination, length, P, Th, T))
         line.points.push_back({p.x, p.y, p.force, 0.0});
     lines.push_back(std::move(line));
@@ -346,7 +345,7 @@ std::vector<s_GeneratedReinforcementLine> Cpp_NailData::GenerateForLayouts(const
         if (!layout.IsActive()) continue;
         const int set = layout.propertySet - 1;
         if (set >= NumberOfPropertySets()) {
-            ShowErrorMessage("ERROR", Format("Error for layout number %1d.  Nail property set %1d "
+            ShowErrorMessage("ERROR", FormatText("Error for layout number %1d.  Nail property set %1d "
                                              "does not exist.",
                                              slot, layout.propertySet));
             continue;
@@ -354,14 +353,14 @@ std::vector<s_GeneratedReinforcementLine> Cpp_NailData::GenerateForLayouts(const
         double s = 0.0, y = 0.0;
         int n = 0;
         if (!layout.GetSpacingAndCount(s, n) || !layout.GetTopNailElevation(y)) {
-            ShowErrorMessage("ERROR", Format("Error for layout number %1d.  The elevations, "
+            ShowErrorMessage("ERROR", FormatText("Error for layout number %1d.  The elevations, "
                                              "spacing and number of nails do not define a row of "
                                              "nails.",
                                              slot));
             continue;
         }
         if (n > 1 && s <= 0.0) {
-            ShowErrorMessage("ERROR", Format("Error for layout number %1d.  Vertical spacing = "
+            ShowErrorMessage("ERROR", FormatText("Error for layout number %1d.  Vertical spacing = "
                                              "%1.3f (%1.6e) is not allowed whenmore than one nail.",
                                              slot, s, s));
             continue;
@@ -394,7 +393,7 @@ std::vector<s_GeneratedReinforcementLine> Cpp_NailData::GenerateForIndividualNai
     for (const auto& nail : nails_.Nails()) {
         ++position;
         if (nail->nailType < 0 || nail->nailType >= NumberOfPropertySets()) {
-            ShowErrorMessage("ERROR", Format("Error for nail number %1d.  Nail type %1d is not one "
+            ShowErrorMessage("ERROR", FormatText("Error for nail number %1d.  Nail type %1d is not one "
                                              "of the nail property sets.",
                                              position, nail->nailType));
             continue;

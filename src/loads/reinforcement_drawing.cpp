@@ -14,7 +14,7 @@
 #include "graphics/line_drawing.h"
 #include "graphics/prompts.h"
 #include "loads/load_drawing_support.h"
-#include "loads/text_format.h"
+#include "core/format_text.h"
 
 #include <algorithm>
 #include <cmath>
@@ -387,7 +387,7 @@ bool Cpp_ReinforcementLine::AddInformation(platform::InfoWindowService& info,
     switch (GetForceOption()) {
     case ForcesOnSidesAndBase: optionText = "Forces applied to sides of slice AND slip surface"; break;
     case ForcesOnBaseOnly: optionText = "Forces applied to slip surface ONLY"; break;
-    default: optionText = loads::Format("Force option %1d is not valid (1 or 2)", GetForceOption());
+    default: optionText = FormatText("Force option %1d is not valid (1 or 2)", GetForceOption());
     }
     const std::string description =
         "Line description: " + (HasDescription() ? Description() : std::string("?????"));

@@ -9,10 +9,9 @@
 #include "loads/data_lines.h"
 #include "loads/echo_support.h"
 #include "loads/load_messages.h"
-#include "loads/text_format.h"
+#include "core/format_text.h"
 
 using loads::Echo;
-using loads::Format;
 
 namespace {
 
@@ -199,7 +198,7 @@ bool Cpp_ReinforcementLine::ReadInput(std::FILE* input, bool echo) {
             last = AddPointAfter(last, line.values[i], line.values[i + 1], line.values[i + 2],
                                  line.values[i + 3]);
             ++count;
-            Echo(echoFile, Format("%3ld%13.*f%13.*f%14.*f%14.*f\n", count, cd, line.values[i], cd,
+            Echo(echoFile, FormatText("%3ld%13.*f%13.*f%14.*f%14.*f\n", count, cd, line.values[i], cd,
                                   line.values[i + 1], fd, line.values[i + 2], fd,
                                   line.values[i + 3]));
         }

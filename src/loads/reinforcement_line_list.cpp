@@ -9,10 +9,9 @@
 #include "loads/echo_support.h"
 #include "loads/load_messages.h"
 #include "loads/reinforcement_line.h"
-#include "loads/text_format.h"
+#include "core/format_text.h"
 
 using loads::Echo;
-using loads::Format;
 
 namespace {
 
@@ -166,8 +165,8 @@ bool Cpp_ReinforcementLineList::ReadInput(std::FILE* input, std::FILE* echoFile,
                 line->SetEnteredInCurrentTable(false);
             }
             if (listing && retained > 0) {
-                Echo(listing, Format("\nData entered for %1ld new reinforcement lines\n", entered));
-                Echo(listing, Format("Data retained for %1ld old reinforcement lines - See earlier "
+                Echo(listing, FormatText("\nData entered for %1ld new reinforcement lines\n", entered));
+                Echo(listing, FormatText("Data retained for %1ld old reinforcement lines - See earlier "
                                      "input tables.\n",
                                      retained));
             }
@@ -178,9 +177,9 @@ bool Cpp_ReinforcementLineList::ReadInput(std::FILE* input, std::FILE* echoFile,
         const int option = data.Count() >= 3 ? data.Int(2) : 1;
         if (listing) {
             Echo(listing,
-                 Format("\n_________________ Reinforcement Line: %d _________________\n", number));
-            if (!data.rest.empty()) Echo(listing, Format("Description: %s\n", data.rest.c_str()));
-            Echo(listing, Format("Maximum rotation angle: %1.*f degrees\n", ad, angle));
+                 FormatText("\n_________________ Reinforcement Line: %d _________________\n", number));
+            if (!data.rest.empty()) Echo(listing, FormatText("Description: %s\n", data.rest.c_str()));
+            Echo(listing, FormatText("Maximum rotation angle: %1.*f degrees\n", ad, angle));
         }
         if (Cpp_Line* existing = FindLine(number)) {
             if (existing->EnteredInCurrentTable()) return !Cpp_LoadErrors::Error5700(number);
