@@ -6,13 +6,12 @@
 
 #include "analysis/analysis_block_reader.h"
 #include "analysis/analysis_settings.h"
-#include "analysis/echo_lines.h"
+#include "core/echo_lines.h"
 #include "analysis/number_text.h"
 #include "core/echo_writer.h"
 #include "model/analysis_messages.h"
 
 using E = Cpp_AnalysisDataErrors;
-namespace echo = analysis_echo;
 
 bool AnalysisBlockReader::ReadCrackOrWaterDepth(bool isCrack) {
     Cpp_Crack& crack = a_.crack_;

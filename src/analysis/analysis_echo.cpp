@@ -4,13 +4,12 @@
 
 #include "analysis/analysis_computation_data.h"
 #include "analysis/analysis_settings.h"
-#include "analysis/echo_lines.h"
+#include "core/echo_lines.h"
 #include "analysis/number_text.h"
 #include "core/echo_writer.h"
 
 using G = e_AnalysisGroup;
 using analysis_text::RadiansToDegrees;
-namespace echo = analysis_echo;
 
 namespace {
 

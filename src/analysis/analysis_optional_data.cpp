@@ -4,7 +4,7 @@
 
 #include "analysis/analysis_block_reader.h"
 #include "analysis/analysis_settings.h"
-#include "analysis/echo_lines.h"
+#include "core/echo_lines.h"
 #include "analysis/number_text.h"
 #include "core/data_error_output.h"
 #include "core/echo_writer.h"
@@ -14,7 +14,6 @@ using E = Cpp_AnalysisDataErrors;
 using G = e_AnalysisGroup;
 using analysis_convert::ToInt;
 using analysis_text::DegreesToRadians;
-namespace echo = analysis_echo;
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "analysis/analysis_settings.h"
-#include "analysis/echo_lines.h"
+#include "core/echo_lines.h"
 #include "analysis/fixed_search_grid.h"
 #include "analysis/number_text.h"
 #include "core/data_error_output.h"

@@ -1,5 +1,6 @@
 #include "analysis/number_text.h"
 
+#include <climits>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -86,3 +87,15 @@ int DecimalsForSmallValue(double value, int decimals, int maxDecimals) {
 }
 
 }  // namespace analysis_text
+
+namespace analysis_convert {
+
+bool ToInt(double value, int& result) {
+    if (!std::isfinite(value)) return false;
+    const double t = std::trunc(value);
+    if (t < static_cast<double>(INT_MIN) || t > static_cast<double>(INT_MAX)) return false;
+    result = static_cast<int>(t);
+    return true;
+}
+
+}  // namespace analysis_convert

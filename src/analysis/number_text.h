@@ -32,3 +32,11 @@ std::string ExactDegrees(double radians, int width, int minDecimals);
 int DecimalsForSmallValue(double value, int decimals, int maxDecimals);
 
 }  // namespace analysis_text
+
+namespace analysis_convert {
+
+// The integer part of a value from the file; false when it is not finite or lies outside the
+// range of an int.
+bool ToInt(double value, int& result);
+
+}  // namespace analysis_convert

@@ -1,6 +1,6 @@
 // Reading and checking the side-force functions.
 
-#include "analysis/echo_lines.h"
+#include "core/echo_lines.h"
 #include "analysis/number_text.h"
 #include "analysis/side_force_functions.h"
 #include "core/data_error_output.h"
@@ -17,7 +17,7 @@ namespace {
 // the messages. False after a message.
 bool ReadCustomPoints(std::FILE* file, bool echo, const char* heading,
                       std::vector<s_SideForcePointType>& points) {
-    if (echo) analysis_echo::Indented(32, heading);
+    if (echo) echo::Indented(32, heading);
     while (true) {
         s_InputLineType rec;
         if (!ReadNumberLine(file, rec)) return E::Error6100(true), false;
@@ -55,12 +55,12 @@ bool Cpp_SideForceFunctions::ReadInputChenAndMorgenstern(std::FILE* file, std::F
     chenF_ = option;
     static const char* const names[4] = {"f(x) is half sine", "f(x) is full sine",
                                          "f(x) is (1 - cosine)", "Custom f(x)"};
-    if (echo) analysis_echo::Line(names[option]);
+    if (echo) echo::Line(names[option]);
     if (option <= 2) {
         s_InputLineType a;
         if (!ReadNumberLine(file, a) || a.numValues != 1) return E::Error6120(a.text), false;
         amplitude_ = a.values[0];
-        if (echo) analysis_echo::Value("Amplitude of f(x) = ", amplitude_, 4);
+        if (echo) echo::Value("Amplitude of f(x) = ", amplitude_, 4);
     } else {
         if (!ReadCustomPoints(file, echo, "X         f(x)", custom_)) return false;
         ComputeRelativeX();
@@ -84,14 +84,14 @@ bool Cpp_SideForceFunctions::ReadInputChenAndMorgenstern(std::FILE* file, std::F
         SetRightEnd(rightFlag != 0, g.values[4]);
     }
     if (gOption == 1 || gOption == 2) {
-        if (echo) analysis_echo::Line(gOption == 1 ? "g(x) is half sine" : "g(x) is full sine");
+        if (echo) echo::Line(gOption == 1 ? "g(x) is half sine" : "g(x) is full sine");
         s_InputLineType a;
         if (!ReadNumberLine(file, a)) return E::Error6130(""), false;
         if (a.numValues == 0) return E::Error6660(a.numValues, a.text), false;
         gAmplitude_ = a.values[0];
-        if (echo) analysis_echo::Value("Amplitude for g(x): ", gAmplitude_, 3);
+        if (echo) echo::Value("Amplitude for g(x): ", gAmplitude_, 3);
     } else if (gOption == 0 && echo) {
-        analysis_echo::Line("g(x) is linear");
+        echo::Line("g(x) is linear");
     }
     return true;
 }
@@ -122,7 +122,7 @@ bool Cpp_SideForceFunctions::ReadInputMorgensternAndPrice(std::FILE* file, std::
         "Custom f(x) - starts and ends at ends of shear surface",
         "f(x) = function of change in slope of slip surface",
     };
-    if (echo) analysis_echo::Indented(5, names[option]);
+    if (echo) echo::Indented(5, names[option]);
 
     int needed = 0;
     switch (option) {
@@ -145,7 +145,7 @@ bool Cpp_SideForceFunctions::ReadInputMorgensternAndPrice(std::FILE* file, std::
     auto echoValue = [echo](const char* label, double v) {
         if (!echo) return;
         PrintSpaces(10);
-        analysis_echo::Value(label, v, 3);
+        echo::Value(label, v, 3);
     };
     if (option == 2) {
         parameters_[2] = p.values[0];

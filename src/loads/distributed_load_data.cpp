@@ -8,11 +8,10 @@
 #include "core/preferences.h"
 #include "graphics/line.h"
 #include "loads/data_lines.h"
-#include "loads/echo_support.h"
+#include "core/echo_lines.h"
 #include "loads/load_messages.h"
 #include "core/format_text.h"
 
-using loads::Echo;
 
 namespace {
 
@@ -146,7 +145,7 @@ void Cpp_DistributedLoadData::EchoRow(std::FILE* echoFile, long count,
                                       const Cpp_DistributedLoadPoint& p) const {
     const int cd = Cpp_KlivenSettings::CoordinateDecimals();
     const int sd = Cpp_KlivenSettings::StressDecimals();
-    Echo(echoFile, FormatText("%4ld%12.*f%12.*f%13.*f%13.*f\n", count, cd, p.X(), cd, p.Y(), sd,
+    echo::Write(echoFile, FormatText("%4ld%12.*f%12.*f%13.*f%13.*f\n", count, cd, p.X(), cd, p.Y(), sd,
                           p.normalStress, sd, p.shearStress));
 }
 
@@ -156,15 +155,15 @@ bool Cpp_DistributedLoadData::ReadInput(std::FILE* input, std::FILE* echoFile, b
     ClearPiezometricLine();
     if (echo && echoFile) {
         if (stage_ == 2)
-            loads::StartEchoTable(
+            echo::StartTable(
                 echoFile, 12, '2',
                 {"NEW DISTRIBUTED LOAD DATA - SECOND/THIRD-STAGE COMPUTATIONS"});
         else
-            loads::StartEchoTable(
+            echo::StartTable(
                 echoFile, 11, '*',
                 {"NEW DISTRIBUTED LOAD DATA - CONVENTIONAL/FIRST-STAGE COMPUTATIONS"});
-        Echo(echoFile, kColumnHeads);
-        Echo(echoFile, "\n");
+        echo::Write(echoFile, kColumnHeads);
+        echo::Write(echoFile, "\n");
     }
     bool firstLine = true;
     long count = 0;
@@ -174,7 +173,7 @@ bool Cpp_DistributedLoadData::ReadInput(std::FILE* input, std::FILE* echoFile, b
         if (line.values.empty()) {
             if (!line.blank) return !Cpp_LoadErrors::Error5330(stage_, line.text);
             if (firstLine && echo)
-                Echo(echoFile, "All Distributed Load Data Has Been Deleted - No Distributed "
+                echo::Write(echoFile, "All Distributed Load Data Has Been Deleted - No Distributed "
                                "Loads Currently Exist.\n");
             return true;
         }
@@ -183,7 +182,7 @@ bool Cpp_DistributedLoadData::ReadInput(std::FILE* input, std::FILE* echoFile, b
             if (number < 1) return !Cpp_LoadErrors::Error5320(stage_, number, line.text);
             usesPiezometricLine_ = true;
             piezometricLine_ = number;
-            Echo(echoFile, FormatText("Distributed loads will be generated from piezometric line "
+            echo::Write(echoFile, FormatText("Distributed loads will be generated from piezometric line "
                                   "number %d\nSee Output Table number %d\n\n",
                                   number, stage_ == 2 ? 28 : 27));
             return true;
@@ -219,18 +218,18 @@ bool Cpp_DistributedLoadData::WriteKLIVEN4InputDataFile(std::FILE* file) const {
 
 void Cpp_DistributedLoadData::PrintData(int lineNumber, std::FILE* echoFile) const {
     if (!echoFile) return;
-    loads::StartEchoTable(
+    echo::StartTable(
         echoFile, stage_ == 2 ? 28 : 27, stage_ == 2 ? '2' : '*',
         {stage_ == 2 ? "DISTRIBUTED LOADS GENERATED - SECOND/THIRD-STAGE COMPUTATIONS"
                      : "DISTRIBUTED LOADS GENERATED - CONVENTIONAL/FIRST-STAGE COMPUTATIONS",
          FormatText("(Generated from piezometric line number %d)", lineNumber)});
-    Echo(echoFile, kColumnHeads);
-    Echo(echoFile, "\n");
+    echo::Write(echoFile, kColumnHeads);
+    echo::Write(echoFile, "\n");
     long count = 0;
     for (const Cpp_DistributedLoadPoint* p = first_; p; p = p->NextPoint())
         EchoRow(echoFile, ++count, *p);
     if (count == 0)
-        Echo(echoFile, "No distributed loads - the piezometric line is nowhere above the slope.\n");
+        echo::Write(echoFile, "No distributed loads - the piezometric line is nowhere above the slope.\n");
 }
 
 void Cpp_DistributedLoadData::ReverseOrder() {

@@ -7,14 +7,13 @@
 #include "core/preferences.h"
 #include "graphics/line.h"
 #include "loads/data_lines.h"
-#include "loads/echo_support.h"
+#include "core/echo_lines.h"
 #include "loads/geogrid_force_curve.h"
 #include "loads/reinforcement_line.h"
 #include "loads/reinforcement_transfer.h"
 #include "core/format_text.h"
 #include "loads/unit_values.h"
 
-using loads::Echo;
 using loads::ReadUnitValue;
 using loads::ReadValues;
 
@@ -187,7 +186,7 @@ void Cpp_Geogrid::SetGeometry(double x, double y, double xEnd) {
 bool Cpp_Geogrid::ReadInput(std::FILE* input, std::FILE* echoFile, int position) {
     const std::string header = FormatText("--------------- Geogrid No. %ld  ---------------",
                                       static_cast<long>(position));
-    Echo(echoFile, "\n" + std::string(header.size(), '-') + "\n" + header + "\n" +
+    echo::Write(echoFile, "\n" + std::string(header.size(), '-') + "\n" + header + "\n" +
                        std::string(header.size(), '-') + "\n\n");
     loads::s_DataLine line;
     if (!loads::ReadDataLine(input, line)) {
@@ -205,7 +204,7 @@ bool Cpp_Geogrid::ReadInput(std::FILE* input, std::FILE* echoFile, int position)
     geogridType = line.Int(0);
     facing = line.Int(1);
     length = line.values[2];
-    Echo(echoFile, FormatText("Geogrid type: %d\n%s\nGeogrid length: %.*f\n", geogridType,
+    echo::Write(echoFile, FormatText("Geogrid type: %d\n%s\nGeogrid length: %.*f\n", geogridType,
                           facing == 1 ? "Slope faces to the left." : "Slope faces to the right.",
                           Cpp_KlivenSettings::LengthDecimals(), length));
     if (!loads::ReadDataLine(input, line)) {
@@ -224,7 +223,7 @@ bool Cpp_Geogrid::ReadInput(std::FILE* input, std::FILE* echoFile, int position)
     headY = line.values[1];
     endX = line.values[2];
     const int cd = Cpp_KlivenSettings::CoordinateDecimals();
-    Echo(echoFile, FormatText("Geogrid head coordinates - X: %.*f     Y: %.*f\n"
+    echo::Write(echoFile, FormatText("Geogrid head coordinates - X: %.*f     Y: %.*f\n"
                           "Embedded end of geogrid - X: %.*f     Y: %.*f\n",
                           cd, headX, cd, headY, cd, endX, cd, headY));
     return true;

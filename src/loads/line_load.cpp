@@ -7,11 +7,10 @@
 #include "core/geometry.h"
 #include "core/preferences.h"
 #include "loads/data_lines.h"
-#include "loads/echo_support.h"
+#include "core/echo_lines.h"
 #include "loads/load_messages.h"
 #include "core/format_text.h"
 
-using loads::Echo;
 
 namespace {
 
@@ -134,12 +133,12 @@ bool Cpp_LineLoadList::ReadInput(std::FILE* input, std::FILE* echoFile, bool ech
     std::FILE* listing = echo ? echoFile : nullptr;
     if (listing) {
         if (stage_ == 2)
-            loads::StartEchoTable(listing, 14, '2',
+            echo::StartTable(listing, 14, '2',
                                   {"NEW LINE LOAD DATA - SECOND/THIRD-STAGE COMPUTATIONS"});
         else
-            loads::StartEchoTable(listing, 13, '*',
+            echo::StartTable(listing, 13, '*',
                                   {"NEW LINE LOAD DATA - CONVENTIONAL/FIRST-STAGE COMPUTATIONS"});
-        Echo(listing, "\nForce                      Horizontal  Vertical              Inclination\n"
+        echo::Write(listing, "\nForce                      Horizontal  Vertical              Inclination\n"
                       " No.       X         Y     Component   Component   Resultant  (degrees)\n\n");
     }
     const int cd = Cpp_KlivenSettings::CoordinateDecimals();
@@ -161,7 +160,7 @@ bool Cpp_LineLoadList::ReadInput(std::FILE* input, std::FILE* echoFile, bool ech
             if (option != Cpp_LineLoad::ByComponents && option != Cpp_LineLoad::ByResultant) {
                 Append(std::make_unique<Cpp_LineLoad>(number, x, y, 0, 0.0, 0.0));
                 Cpp_LoadErrors::Error5510(number, stage_, option);
-                Echo(listing, FormatText("%4d%10.*f%10.*f Unrecognized Option Code = %d\n", number, cd,
+                echo::Write(listing, FormatText("%4d%10.*f%10.*f Unrecognized Option Code = %d\n", number, cd,
                                      x, cd, y, option));
                 continue;
             }
@@ -179,7 +178,7 @@ bool Cpp_LineLoadList::ReadInput(std::FILE* input, std::FILE* echoFile, bool ech
             } else {
                 load = Append(std::make_unique<Cpp_LineLoad>(number, x, y, option, first, second));
             }
-            Echo(listing, FormatText("%4d%10.*f%10.*f%12.*f%12.*f%12.*f%8.*f\n", number, cd, x, cd, y,
+            echo::Write(listing, FormatText("%4d%10.*f%10.*f%12.*f%12.*f%12.*f%8.*f\n", number, cd, x, cd, y,
                                  fd, load->horizontal, fd, load->vertical, fd, load->resultant, ad,
                                  load->inclination));
         }

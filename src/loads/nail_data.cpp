@@ -7,7 +7,7 @@
 #include "core/units.h"
 #include "graphics/line.h"
 #include "loads/data_lines.h"
-#include "loads/echo_support.h"
+#include "core/echo_lines.h"
 #include "loads/generation_dialogs.h"
 #include "loads/nail_force_distribution.h"
 #include "loads/reinforcement_line.h"
@@ -15,7 +15,6 @@
 #include "core/format_text.h"
 #include "loads/unit_values.h"
 
-using loads::Echo;
 using loads::ReadUnitValue;
 using loads::ReadValues;
 
@@ -41,7 +40,7 @@ void Cpp_IndividualNail::GetDefinition(double& y, double& l, double& incl, int& 
 bool Cpp_IndividualNail::ReadInput(std::FILE* input, std::FILE* echoFile, int position) {
     const std::string header = FormatText("--------------- Nail No. %ld  ---------------",
                                       static_cast<long>(position));
-    Echo(echoFile, "\n" + std::string(header.size(), '-') + "\n" + header + "\n" +
+    echo::Write(echoFile, "\n" + std::string(header.size(), '-') + "\n" + header + "\n" +
                        std::string(header.size(), '-') + "\n\n");
     loads::s_DataLine line;
     if (!loads::ReadDataLine(input, line)) {
@@ -61,7 +60,7 @@ bool Cpp_IndividualNail::ReadInput(std::FILE* input, std::FILE* echoFile, int po
     length = line.values[3];
     inclination = line.values[4];
     const int ld = LengthDecimals();
-    Echo(echoFile, FormatText("Nail type: %d\n%s\nHorizontal nail spacing: %.*f\nNail length: %.*f\n"
+    echo::Write(echoFile, FormatText("Nail type: %d\n%s\nHorizontal nail spacing: %.*f\nNail length: %.*f\n"
                           "Nail inclination (degrees): %.*f\n",
                           nailType,
                           facing == 0 ? "Slope faces to the left." : "Slope faces to the right.",
@@ -83,7 +82,7 @@ bool Cpp_IndividualNail::ReadInput(std::FILE* input, std::FILE* echoFile, int po
     endX = line.values[2];
     endY = line.values[3];
     const int cd = Cpp_KlivenSettings::CoordinateDecimals();
-    Echo(echoFile, FormatText("Nail head coordinates - X: %.*f     Y: %.*f\n"
+    echo::Write(echoFile, FormatText("Nail head coordinates - X: %.*f     Y: %.*f\n"
                           "Embedded end of nail - X: %.*f     Y: %.*f\n",
                           cd, headX, cd, headY, cd, endX, cd, endY));
     return true;

@@ -7,11 +7,10 @@
 #include "core/geometry.h"
 #include "core/preferences.h"
 #include "loads/data_lines.h"
-#include "loads/echo_support.h"
+#include "core/echo_lines.h"
 #include "loads/load_messages.h"
 #include "core/format_text.h"
 
-using loads::Echo;
 
 namespace {
 
@@ -198,7 +197,7 @@ bool Cpp_ReinforcementLine::ReadInput(std::FILE* input, bool echo) {
             last = AddPointAfter(last, line.values[i], line.values[i + 1], line.values[i + 2],
                                  line.values[i + 3]);
             ++count;
-            Echo(echoFile, FormatText("%3ld%13.*f%13.*f%14.*f%14.*f\n", count, cd, line.values[i], cd,
+            echo::Write(echoFile, FormatText("%3ld%13.*f%13.*f%14.*f%14.*f\n", count, cd, line.values[i], cd,
                                   line.values[i + 1], fd, line.values[i + 2], fd,
                                   line.values[i + 3]));
         }

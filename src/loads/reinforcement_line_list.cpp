@@ -6,12 +6,11 @@
 #include "core/kliven4_messages.h"
 #include "core/preferences.h"
 #include "loads/data_lines.h"
-#include "loads/echo_support.h"
+#include "core/echo_lines.h"
 #include "loads/load_messages.h"
 #include "loads/reinforcement_line.h"
 #include "core/format_text.h"
 
-using loads::Echo;
 
 namespace {
 
@@ -147,7 +146,7 @@ void Cpp_ReinforcementLineList::AddGeneratedLines(
 bool Cpp_ReinforcementLineList::ReadInput(std::FILE* input, std::FILE* echoFile, bool echo) {
     Cpp_Errors errors(echoFile);
     std::FILE* listing = echo ? echoFile : nullptr;
-    if (listing) loads::StartEchoTable(listing, 15, '*', {"NEW REINFORCEMENT LINE DATA"});
+    if (listing) echo::StartTable(listing, 15, '*', {"NEW REINFORCEMENT LINE DATA"});
     for (const auto& line : Lines()) line->SetEnteredInCurrentTable(false);
     const int ad = Cpp_KlivenSettings::AngleDecimals();
 
@@ -165,8 +164,8 @@ bool Cpp_ReinforcementLineList::ReadInput(std::FILE* input, std::FILE* echoFile,
                 line->SetEnteredInCurrentTable(false);
             }
             if (listing && retained > 0) {
-                Echo(listing, FormatText("\nData entered for %1ld new reinforcement lines\n", entered));
-                Echo(listing, FormatText("Data retained for %1ld old reinforcement lines - See earlier "
+                echo::Write(listing, FormatText("\nData entered for %1ld new reinforcement lines\n", entered));
+                echo::Write(listing, FormatText("Data retained for %1ld old reinforcement lines - See earlier "
                                      "input tables.\n",
                                      retained));
             }
@@ -176,10 +175,10 @@ bool Cpp_ReinforcementLineList::ReadInput(std::FILE* input, std::FILE* echoFile,
         const double angle = data.Count() >= 2 ? data.values[1] : 0.0;
         const int option = data.Count() >= 3 ? data.Int(2) : 1;
         if (listing) {
-            Echo(listing,
+            echo::Write(listing,
                  FormatText("\n_________________ Reinforcement Line: %d _________________\n", number));
-            if (!data.rest.empty()) Echo(listing, FormatText("Description: %s\n", data.rest.c_str()));
-            Echo(listing, FormatText("Maximum rotation angle: %1.*f degrees\n", ad, angle));
+            if (!data.rest.empty()) echo::Write(listing, FormatText("Description: %s\n", data.rest.c_str()));
+            echo::Write(listing, FormatText("Maximum rotation angle: %1.*f degrees\n", ad, angle));
         }
         if (Cpp_Line* existing = FindLine(number)) {
             if (existing->EnteredInCurrentTable()) return !Cpp_LoadErrors::Error5700(number);
@@ -189,15 +188,15 @@ bool Cpp_ReinforcementLineList::ReadInput(std::FILE* input, std::FILE* echoFile,
         line->SetEnteredInCurrentTable(true);
         if (listing) {
             if (option == 1)
-                Echo(listing, "Option 1 - Reinforcement forces are applied to both\n"
+                echo::Write(listing, "Option 1 - Reinforcement forces are applied to both\n"
                               "base of slice (slip surface) and sides of slices.\n");
             else if (option == 2)
-                Echo(listing, "Option 2 - Reinforcement forces are applied to base\n"
+                echo::Write(listing, "Option 2 - Reinforcement forces are applied to base\n"
                               "           of slice (slip surface) only.\n");
             else
-                Echo(listing, "UNRECOGNIZED OPTION FOR APPLYING REINFORCEMENT\n"
+                echo::Write(listing, "UNRECOGNIZED OPTION FOR APPLYING REINFORCEMENT\n"
                               "FORCES TO SLICES.\n");
-            Echo(listing, "                               Longitudinal   Transverse\n"
+            echo::Write(listing, "                               Longitudinal   Transverse\n"
                           "Point      X            Y          Force         Force\n");
         }
         if (!line->ReadInput(input, listing != nullptr)) return false;

@@ -1,11 +1,9 @@
-#include "analysis/echo_lines.h"
-
-#include <climits>
-#include <cmath>
+#include "core/echo_lines.h"
 
 #include "core/echo_writer.h"
+#include "core/output_table.h"
 
-namespace analysis_echo {
+namespace echo {
 
 void Line(std::string_view text) {
     PrintText(text, false);
@@ -29,16 +27,17 @@ void Integer(std::string_view leading, long value, std::string_view trailing) {
 
 void Blank() { PrintNewLine(); }
 
-}  // namespace analysis_echo
-
-namespace analysis_convert {
-
-bool ToInt(double value, int& result) {
-    if (!std::isfinite(value)) return false;
-    const double t = std::trunc(value);
-    if (t < static_cast<double>(INT_MIN) || t > static_cast<double>(INT_MAX)) return false;
-    result = static_cast<int>(t);
-    return true;
+void StartTable(std::FILE* listing, long number, char frame,
+                const std::vector<std::string>& titles) {
+    if (!listing) return;
+    Cpp_OutputTable table(listing);
+    int n = 1;
+    for (const std::string& t : titles) Cpp_OutputTable::SetTitleLine(n++, t);
+    Cpp_OutputTable::StartTable(number, 0, frame, true);
 }
 
-}  // namespace analysis_convert
+void Write(std::FILE* listing, const std::string& text) {
+    if (listing) std::fputs(text.c_str(), listing);
+}
+
+}  // namespace echo
