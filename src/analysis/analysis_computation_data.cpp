@@ -20,6 +20,17 @@ std::array<bool, 5>& SelectionFilters() {
 
 }  // namespace
 
+const char* Cpp_AnalysisComputationData::ProcedureName(int procedure) {
+    static const char* const kNames[7] = {"Spencer",
+                                          "Simplified Bishop",
+                                          "Corps of Engineers' Modified Swedish",
+                                          "Lowe and Karafiath",
+                                          "Chen and Morgenstern",
+                                          "Morgenstern and Price",
+                                          "Ordinary Method of Slices"};
+    return procedure >= 0 && procedure <= 6 ? kNames[procedure] : nullptr;
+}
+
 Cpp_AnalysisComputationData::Cpp_AnalysisComputationData() {
     display_ = DefaultDisplayFlags();
     grid_.Clear();

@@ -57,6 +57,9 @@ public:
                   kSearchType2 = 4, kInteractive = 5, kSearch6 = 6 };
     enum e_Procedure { kSpencer = 0, kBishop = 1, kCorps = 2, kLoweKarafiath = 3,
                        kChenMorgenstern = 4, kMorgensternPrice = 5, kOrdinary = 6 };
+    // The name of a procedure as the listing gives it ("Simplified Bishop" for 1); null outside
+    // 0 to 6.
+    static const char* ProcedureName(int procedure);
     enum e_Restriction { kRelativeEntire = 0, kRelativeSome = 1, kAbsoluteEntire = 2,
                          kAbsoluteSome = 3 };
 

@@ -162,15 +162,8 @@ void Cpp_AnalysisComputationData::EchoOptionalData(std::FILE* echoFile) const {
                        ? "\"Opposite Sign Convention\" Option for direction of shear stress on shear surface activated."
                        : "Standard sign convention used for direction of shear stress on shear surface.");
     if (!IsGiven(G::Procedure)) {
-        static const char* const names[7] = {"Spencer",
-                                             "Simplified Bishop",
-                                             "Corps of Engineers' Modified Swedish",
-                                             "Lowe and Karafiath",
-                                             "Chen and Morgenstern",
-                                             "Morgenstern and Price",
-                                             "Ordinary Method of Slices"};
-        if (procedure_ >= 0 && procedure_ <= 6)
-            echo::Line(std::string("Procedure of Analysis: ") + names[procedure_]);
+        if (const char* name = ProcedureName(procedure_))
+            echo::Line(std::string("Procedure of Analysis: ") + name);
         if (procedure_ == kCorps)
             echo::Value("Specified side force inclination: ", RadiansToDegrees(corpsInclination_), ad);
     }

@@ -385,14 +385,11 @@ bool DescribeAnalysisSelection(InfoWindowService& info, const A& a, const s_Anal
                        : a.IsTwoStage() ? "Two-stage computations"
                                         : "Conventional, single-stage computations");
     if (!crackDescribed) a.GetCrack().AddInformation(info, more, 0, nullptr);
-    static const char* const kProcedures[] = {
-        "Spencer", "Simplified/modified Bishop", "Corps of Engineers' Modified Swedish",
-        "Lowe and Karafiath", "Chen and Morgenstern", "Morgenstern and Price",
-        "Ordinary Method of Slices"};
     const int procedure = a.GetProcedure();
-    if (procedure >= 0 && procedure <= 6) {
-        const InfoItem item =
-            info.AddText(more, std::string("Procedure of analysis: ") + kProcedures[procedure]);
+    if (const char* name = A::ProcedureName(procedure)) {
+        // The information window names procedure 1 more widely than the listing does.
+        if (procedure == A::kBishop) name = "Simplified/modified Bishop";
+        const InfoItem item = info.AddText(more, std::string("Procedure of analysis: ") + name);
         if (procedure == A::kCorps)
             info.AddReal(item, "Side for inclination (degrees): ", a.GetCorpsSideForceInclination(),
                          f.angle);

@@ -271,13 +271,6 @@ bool AnalysisBlockReader::ReadProcedure() {
     if (initials.empty()) return E::Error6910(' ', shown), false;
     auto& a = a_;
     a.SetGiven(G::Procedure);
-    static const char* const names[7] = {"Spencer",
-                                         "Simplified Bishop",
-                                         "Corps of Engineers' Modified Swedish",
-                                         "Lowe and Karafiath",
-                                         "Chen and Morgenstern",
-                                         "Morgenstern and Price",
-                                         "Ordinary Method of Slices"};
     const char first = Upper(initials[0]);
     const char second = initials.size() > 1 ? Upper(initials[1]) : ' ';
     int procedure = -1;
@@ -291,7 +284,7 @@ bool AnalysisBlockReader::ReadProcedure() {
     default: return E::Error6910(initials[0], shown), false;
     }
     a.procedure_ = procedure;
-    echo::Line(std::string("Procedure of Analysis: ") + names[procedure]);
+    echo::Line(std::string("Procedure of Analysis: ") + a.ProcedureName(procedure));
     if (procedure == 2) {
         // The inclination stands on the procedure line when written by this program, else on
         // the next line.
