@@ -10,18 +10,6 @@ namespace {
 
 using A = Cpp_AnalysisComputationData;
 
-bool InBox(const s_PickType& pick, double x, double y) {
-    return std::fabs(pick.x - x) <= pick.tolerance && std::fabs(pick.y - y) <= pick.tolerance;
-}
-
-// Takes the candidate when nothing was found yet or it is strictly nearer.
-bool Rank(s_PickType& pick, double d2) {
-    if (pick.found && !(pick.bestDistanceSquared > d2)) return false;
-    pick.found = 1;
-    pick.bestDistanceSquared = d2;
-    return true;
-}
-
 double SegmentDistance(const s_PickType& pick, const s_tagTypePointXY& p, const s_tagTypePointXY& q) {
     return PointSegmentDistanceCoords(pick.x, pick.y, p.x, p.y, q.x, q.y);
 }
@@ -30,8 +18,8 @@ bool NearestPoint(const std::vector<s_tagTypePointXY>& points, s_PickType& pick,
     bool taken = false;
     for (int i = 0; i < static_cast<int>(points.size()); ++i) {
         const auto& p = points[i];
-        if (!InBox(pick, p.x, p.y)) continue;
-        if (Rank(pick, (pick.x - p.x) * (pick.x - p.x) + (pick.y - p.y) * (pick.y - p.y))) {
+        if (!IsInPickBox(pick, p.x, p.y)) continue;
+        if (AcceptNearerCandidate(pick, DistanceSquared(pick.x, pick.y, p.x, p.y))) {
             index = i;
             taken = true;
         }
@@ -44,7 +32,7 @@ bool NearestSegment(const std::vector<s_tagTypePointXY>& points, s_PickType& pic
     for (int i = 0; i + 1 < static_cast<int>(points.size()); ++i) {
         const double d = SegmentDistance(pick, points[i], points[i + 1]);
         if (d > pick.tolerance) continue;
-        if (Rank(pick, d * d)) {
+        if (AcceptNearerCandidate(pick, d * d)) {
             index = i;
             taken = true;
         }
@@ -68,8 +56,8 @@ bool HitTestGridCorner(const Cpp_FixedSearchGrid& grid, s_PickType& pick, int& c
     const int used = grid.IsLine() ? 2 : 4;
     for (int i = 1; i <= used; ++i) {
         const s_tagTypePointXY c = grid.Corner(i);
-        if (!InBox(pick, c.x, c.y)) continue;
-        if (Rank(pick, (pick.x - c.x) * (pick.x - c.x) + (pick.y - c.y) * (pick.y - c.y))) {
+        if (!IsInPickBox(pick, c.x, c.y)) continue;
+        if (AcceptNearerCandidate(pick, DistanceSquared(pick.x, pick.y, c.x, c.y))) {
             corner = i;
             point = c;
             taken = true;
@@ -115,8 +103,8 @@ bool HitTestCenter(const A& a, s_PickType& pick) {
 bool HitTestThroughPoint(const A& a, s_PickType& pick, s_AnalysisHit& hit) {
     if (!Circles(a) || a.GetRadiusOption() != 1) return false;
     const double x = a.GetThroughPointX(), y = a.GetThroughPointY();
-    if (!InBox(pick, x, y)) return false;
-    if (!Rank(pick, (pick.x - x) * (pick.x - x) + (pick.y - y) * (pick.y - y))) return false;
+    if (!IsInPickBox(pick, x, y)) return false;
+    if (!AcceptNearerCandidate(pick, DistanceSquared(pick.x, pick.y, x, y))) return false;
     hit = {PICK_FIXED_POINT, {x, y}, 0, -1};
     return true;
 }
@@ -129,7 +117,7 @@ bool HitTestTangentLine(const A& a, s_PickType& pick, s_AnalysisHit& hit) {
     if (std::fabs(pick.y - e) > pick.tolerance) return false;
     const Cpp_Circle c = a.InitialCircle();
     const double cx = c.CenterX();
-    if (!Rank(pick, (pick.x - cx) * (pick.x - cx) + (pick.y - e) * (pick.y - e))) return false;
+    if (!AcceptNearerCandidate(pick, DistanceSquared(pick.x, pick.y, cx, e))) return false;
     hit = {PICK_HORIZONTAL_TANGENT, {cx, e}, 0, -1};
     return true;
 }
@@ -142,7 +130,7 @@ bool HitTestRadiusLine(const A& a, s_PickType& pick, s_AnalysisHit& hit) {
     const double cx = c.CenterX(), cy = c.CenterY(), r = a.GetRadius();
     if (!(c.Radius() > 0.0)) return false;  // no trial circle yet
     if (std::fabs(pick.x - cx) > pick.tolerance || pick.y < cy - r || pick.y > cy) return false;
-    if (!Rank(pick, (pick.x - cx) * (pick.x - cx))) return false;
+    if (!AcceptNearerCandidate(pick, (pick.x - cx) * (pick.x - cx))) return false;
     hit = {PICK_PRESCRIBED_RADIUS, {cx, pick.y}, 0, -1};
     return true;
 }
@@ -176,10 +164,10 @@ bool HitTestSlipSurfacePoints(const A& a, s_PickType& pick, s_AnalysisHit& hit) 
     if (!a.HasData()) return false;
     if (a.IsCircular()) {
         const Cpp_Circle c = a.InitialCircle();
-        if (!(c.Radius() > 0.0) || !InBox(pick, c.CenterX(), c.CenterY())) return false;
-        const double d2 = (pick.x - c.CenterX()) * (pick.x - c.CenterX()) +
-                          (pick.y - c.CenterY()) * (pick.y - c.CenterY());
-        if (!Rank(pick, d2)) return false;
+        if (!(c.Radius() > 0.0) || !IsInPickBox(pick, c.CenterX(), c.CenterY())) return false;
+        if (!AcceptNearerCandidate(pick,
+                                   DistanceSquared(pick.x, pick.y, c.CenterX(), c.CenterY())))
+            return false;
         hit = {PICK_CIRCLE_CENTRE, c.Center(), 0, -1};
         return true;
     }
@@ -201,7 +189,7 @@ bool HitTestRadiusDefinition(const Cpp_RadiusDefinition& d, s_PickType& pick, bo
         break;
     case Cpp_RadiusDefinition::kFixedPoint: {
         const s_tagTypePointXY p = d.GetFixedPoint();
-        hit = InBox(pick, p.x, p.y);
+        hit = IsInPickBox(pick, p.x, p.y);
         break;
     }
     case Cpp_RadiusDefinition::kTangentLine: {

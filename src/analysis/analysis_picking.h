@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/point_xy.h"
+#include "graphics/pick.h"
 
 class Cpp_AnalysisComputationData;
 class Cpp_FixedSearchGrid;

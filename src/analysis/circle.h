@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/point_xy.h"
+#include "graphics/pick.h"
 
 struct s_LineWidthType;
 struct s_ColorType;

@@ -145,12 +145,7 @@ bool Cpp_Circle::DrawHighlighted(platform::DeviceContext& dc) const {
 }
 
 bool Cpp_Circle::HitTestCenter(s_PickType& pick) const {
-    if (std::fabs(pick.x - x_) > pick.tolerance || std::fabs(pick.y - y_) > pick.tolerance)
-        return false;
-    const double d2 = (pick.x - x_) * (pick.x - x_) + (pick.y - y_) * (pick.y - y_);
-    if (!pick.found || pick.bestDistanceSquared > d2) {
-        pick.bestDistanceSquared = d2;
-        pick.found = 1;
-    }
+    if (!IsInPickBox(pick, x_, y_)) return false;
+    AcceptNearerCandidate(pick, (pick.x - x_) * (pick.x - x_) + (pick.y - y_) * (pick.y - y_));
     return true;
 }

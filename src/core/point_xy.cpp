@@ -6,17 +6,6 @@
 #include <limits>
 #include <vector>
 
-bool IsNearPick(double x, double y, s_PickType& pick) {
-    if (std::fabs(pick.x - x) > pick.tolerance || std::fabs(pick.y - y) > pick.tolerance)
-        return false;
-    const double d = DistanceSquared(pick.x, pick.y, x, y);
-    if (pick.found && d > pick.bestDistanceSquared) return false;
-    pick.found = 1;
-    pick.bestDistanceSquared = d;
-    pick.secondaryDistanceSquared = d;
-    return true;
-}
-
 void Cpp_PointXY::Transform(double a, double b, double c, double d) {
     x_ = a * x_ + b;
     y_ = c * y_ + d;

@@ -10,23 +10,6 @@ struct s_tagTypePointXY {
     double y = 0.0;
 };
 
-// The pick record of every hit test: pick position and half side of the square pick box, and
-// what the tests found so far. One record may pass through several hit tests in turn, so that
-// only a nearer hit replaces an earlier one.
-struct s_PickType {
-    double x = 0.0;
-    double y = 0.0;
-    double tolerance = 0.0;
-    int found = 0;
-    double bestDistanceSquared = 0.0;
-    double secondaryDistanceSquared = 0.0;
-    int segmentNumber = 0;
-};
-
-// A position (a point, a label anchor) inside the pick box and not farther than the best hit so
-// far; accepted positions update the record. Among equal distances the later one wins.
-bool IsNearPick(double x, double y, s_PickType& pick);
-
 class Cpp_PointXY {
 public:
     // Thrown by value, without data.
@@ -85,7 +68,6 @@ public:
     // Direction of the segment to the next node in degrees, in (-180, 180].
     double AngleToNext() const;
 
-    bool IsNear(s_PickType& pick) const { return IsNearPick(x_, y_, pick); }
     bool IsInsideBox(double xmin, double xmax, double ymin, double ymax) const {
         return xmin <= x_ && x_ <= xmax && ymin <= y_ && y_ <= ymax;
     }

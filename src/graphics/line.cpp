@@ -373,10 +373,9 @@ Cpp_PointXY* Cpp_Line::FindNearestPoint(s_PickType& pick) const {
     Cpp_PointXY* result = nullptr;
     const Cpp_PointXY* previous = nullptr;
     for (Cpp_PointXY* p = first_; p; previous = p, p = p->Next()) {
-        if (std::fabs(pick.x - p->X()) > pick.tolerance || std::fabs(pick.y - p->Y()) > pick.tolerance)
-            continue;
+        if (!IsInPickBox(pick, p->X(), p->Y())) continue;
         const double d = DistanceSquared(pick.x, pick.y, p->X(), p->Y());
-        if (pick.found && pick.bestDistanceSquared < d) continue;
+        // Between equally near points the one nearer to a segment through it wins.
         double s = 0.0;
         if (previous || p->Next()) {
             double nearest = -1.0;
@@ -387,12 +386,7 @@ Cpp_PointXY* Cpp_Line::FindNearestPoint(s_PickType& pick) const {
             }
             s = nearest * nearest;
         }
-        if (!pick.found || pick.bestDistanceSquared > d || s < pick.secondaryDistanceSquared) {
-            pick.found = 1;
-            pick.bestDistanceSquared = d;
-            pick.secondaryDistanceSquared = s;
-            result = p;
-        }
+        if (AcceptNearerCandidate(pick, d, s, e_PickTie::SmallerSecondary)) result = p;
     }
     return result;
 }
@@ -406,13 +400,7 @@ Cpp_PointXY* NearestSegment(Cpp_PointXY* first, s_PickType& pick, bool useTolera
         ++number;
         const double t = PointSegmentDistanceCopy(pick.x, pick.y, *p, *p->Next());
         if (useTolerance && !(t < pick.tolerance)) continue;
-        if (!pick.found || t * t < pick.bestDistanceSquared) {
-            pick.found = 1;
-            pick.bestDistanceSquared = t * t;
-            pick.secondaryDistanceSquared = t * t;
-            pick.segmentNumber = number;
-            result = p;
-        }
+        if (AcceptNearerSegment(pick, t, number)) result = p;
     }
     return result;
 }

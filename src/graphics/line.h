@@ -7,6 +7,7 @@
 
 #include "core/point_xy.h"
 #include "graphics/list_item.h"
+#include "graphics/pick.h"
 
 #include <cstdio>
 #include <vector>

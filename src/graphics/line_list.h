@@ -5,6 +5,7 @@
 // number labels lives with the drawing code.
 
 #include "graphics/line.h"
+#include "graphics/pick.h"
 
 #include <cstdio>
 #include <memory>

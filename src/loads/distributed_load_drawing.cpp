@@ -321,12 +321,7 @@ Cpp_DistributedLoadPoint* HitTestSegments(Cpp_DistributedLoadPoint* first, s_Pic
         if (p->X() == q->X() && p->Y() == q->Y()) continue;
         const double d = distance(*p, *q);
         if (!(d < pick.tolerance)) continue;
-        if (pick.found && !(d * d < pick.bestDistanceSquared)) continue;
-        pick.found = 1;
-        pick.bestDistanceSquared = d * d;
-        pick.secondaryDistanceSquared = d * d;
-        pick.segmentNumber = number;
-        best = p;
+        if (AcceptNearerSegment(pick, d, number)) best = p;
     }
     return best;
 }

@@ -14,6 +14,7 @@
 #include "platform/device_context.h"
 #include "core/units.h"
 #include "graphics/list_item.h"
+#include "graphics/pick.h"
 #include "loads/generated_reinforcement.h"
 #include "loads/generation_dialogs.h"
 

@@ -63,10 +63,7 @@ Cpp_Geogrid* Cpp_IndividualGeogridList::HitTestA(s_PickType& pick) const {
         const double d =
             PointSegmentDistanceCoords(pick.x, pick.y, g->headX, g->headY, g->endX, g->headY);
         if (!(d < pick.tolerance)) continue;
-        if (pick.found && !(d * d < pick.bestDistanceSquared)) continue;
-        pick.found = 1;
-        pick.bestDistanceSquared = pick.secondaryDistanceSquared = d * d;
-        best = g.get();
+        if (AcceptNearerCandidate(pick, d * d)) best = g.get();
     }
     return best;
 }

@@ -10,6 +10,7 @@
 #include "core/point_xy.h"
 #include "platform/device_context.h"
 #include "platform/info_window.h"
+#include "graphics/pick.h"
 
 // One row of the load table.
 struct s_LineLoadType {

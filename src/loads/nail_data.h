@@ -11,6 +11,7 @@
 #include "core/point_xy.h"
 #include "platform/device_context.h"
 #include "graphics/list_item.h"
+#include "graphics/pick.h"
 #include "loads/generated_reinforcement.h"
 #include "loads/nail_layout.h"
 #include "loads/nail_properties.h"

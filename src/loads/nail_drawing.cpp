@@ -66,10 +66,7 @@ Cpp_IndividualNail* Cpp_IndividualNailList::HitTestA(s_PickType& pick) const {
         const double d =
             PointSegmentDistanceCoords(pick.x, pick.y, n->headX, n->headY, n->endX, n->endY);
         if (!(d < pick.tolerance)) continue;
-        if (pick.found && !(d * d < pick.bestDistanceSquared)) continue;
-        pick.found = 1;
-        pick.bestDistanceSquared = pick.secondaryDistanceSquared = d * d;
-        best = n.get();
+        if (AcceptNearerCandidate(pick, d * d)) best = n.get();
     }
     return best;
 }

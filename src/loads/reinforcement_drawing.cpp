@@ -272,12 +272,7 @@ Cpp_ReinforcementPoint* Cpp_ReinforcementLine::HitTestDiagram(s_PickType& pick,
         if (p->X() == n->X() && p->Y() == n->Y()) continue;
         const double d = p->DistanceToDiagramEdge(pick.x, pick.y, longitudinal);
         if (!(d < pick.tolerance)) continue;
-        if (pick.found && !(d * d < pick.bestDistanceSquared)) continue;
-        pick.found = 1;
-        pick.bestDistanceSquared = d * d;
-        pick.secondaryDistanceSquared = d * d;
-        pick.segmentNumber = number;
-        best = p;
+        if (AcceptNearerSegment(pick, d, number)) best = p;
     }
     return best;
 }

@@ -12,6 +12,7 @@
 #include "platform/device_context.h"
 #include "platform/info_window.h"
 #include "graphics/line_list.h"
+#include "graphics/pick.h"
 #include "loads/generated_reinforcement.h"
 
 class Cpp_ReinforcementPoint : public Cpp_PointXY {

@@ -4,6 +4,7 @@
 #include "core/point_xy.h"
 #include "core/preferences.h"
 #include "graphics/graphics.h"
+#include "graphics/pick.h"
 #include "model/display_selections.h"
 #include "porepressure/contours.h"
 #include "porepressure/interpolation_data.h"
@@ -174,13 +175,9 @@ Cpp_VERTEX* HitTestInterpolationPoint(Cpp_InterpolationDataSet& set, s_PickType&
     Cpp_VERTEX* v = FindNearestVertex(pick.x, pick.y, set.GetTriangleList(), set.GetVertexList(),
                                       start);
     if (!v) return nullptr;
-    if (std::fabs(v->X() - pick.x) > pick.tolerance || std::fabs(v->Y() - pick.y) > pick.tolerance)
-        return nullptr;
+    if (!IsInPickBox(pick, v->X(), v->Y())) return nullptr;
     const double d = (v->X() - pick.x) * (v->X() - pick.x) + (v->Y() - pick.y) * (v->Y() - pick.y);
-    if (pick.found && !(d < pick.bestDistanceSquared)) return nullptr;
-    pick.found = 1;
-    pick.bestDistanceSquared = d;
-    pick.secondaryDistanceSquared = d;
+    if (!AcceptNearerCandidate(pick, d)) return nullptr;
     pick.segmentNumber = v->Number();
     return v;
 }

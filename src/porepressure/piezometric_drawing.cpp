@@ -3,6 +3,7 @@
 #include "core/format_text.h"
 #include "core/preferences.h"
 #include "graphics/graphics.h"
+#include "graphics/pick.h"
 #include "porepressure/piezometric_line.h"
 
 #include <algorithm>

@@ -184,14 +184,10 @@ Cpp_CrackPoint* Cpp_Crack::HitTestPoint(bool water, s_PickType& pick) const {
     if (option != 4) return nullptr;
     Cpp_CrackPoint* result = nullptr;
     for (Cpp_CrackPoint* p = (water ? waterPoints_ : crackPoints_).Head(); p; p = p->Next()) {
-        if (std::fabs(pick.x - p->X()) > pick.tolerance || std::fabs(pick.y - p->Value()) > pick.tolerance)
-            continue;
+        if (!IsInPickBox(pick, p->X(), p->Value())) continue;
         const double d = DistanceSquared(pick.x, pick.y, p->X(), p->Value());
-        if (pick.found && !(d < pick.bestDistanceSquared)) continue;
-        pick.found = 1;
-        pick.bestDistanceSquared = d;
-        pick.secondaryDistanceSquared = 0.0;
-        result = p;
+        // A point leaves no secondary distance: an equally near line point never replaces it.
+        if (AcceptNearerCandidate(pick, d, 0.0, e_PickTie::KeepEarlier)) result = p;
     }
     return result;
 }
@@ -206,12 +202,7 @@ Cpp_CrackPoint* Cpp_Crack::HitTestSegment(bool water, s_PickType& pick) const {
         const Cpp_CrackPoint* q = p->Next();
         const double t = PointSegmentDistanceCoords(pick.x, pick.y, p->X(), p->Value(), q->X(), q->Value());
         if (!(t < pick.tolerance)) continue;
-        if (pick.found && !(t * t < pick.bestDistanceSquared)) continue;
-        pick.found = 1;
-        pick.bestDistanceSquared = t * t;
-        pick.secondaryDistanceSquared = t * t;
-        pick.segmentNumber = number;
-        result = p;
+        if (AcceptNearerSegment(pick, t, number)) result = p;
     }
     return result;
 }

@@ -12,6 +12,7 @@
 
 #include "core/point_xy.h"
 #include "platform/info_window.h"
+#include "graphics/pick.h"
 
 #include <cstdio>
 

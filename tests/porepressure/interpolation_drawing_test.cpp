@@ -12,6 +12,7 @@
 #include "porepressure/pp_drawing_fixture.h"
 #include "porepressure/triangulation_drawing.h"
 #include "graphics/line_styles.h"
+#include "graphics/pick.h"
 
 #include <gtest/gtest.h>
 

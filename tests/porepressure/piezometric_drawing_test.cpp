@@ -3,6 +3,7 @@
 // the tool tips of a picked piezometric item.
 
 #include "graphics/graphic_string.h"
+#include "graphics/pick.h"
 #include "model/data_set.h"
 #include "model/display_selections.h"
 #include "porepressure/piezometric_drawing.h"
