@@ -8,6 +8,7 @@
 #include "app/palette_bar.h"
 #include "app/preferences_startup.h"
 #include "core/cursor_mode.h"
+#include "core/dialog_slot.h"
 #include "core/preferences.h"
 #include "graphics/graphic_grid.h"
 #include "graphics/ui/clipboard_picture.h"
@@ -241,7 +242,7 @@ bool MainFrame::SetStage(int stage) {
 }
 
 void MainFrame::NotAvailable(const std::string& what) {
-    platform::Services().StatusLine().SetText("\"" + what + "\" is not available yet.");
+    platform::Services().StatusLine().SetText(NotAvailableText(what));
 }
 
 // ---------------------------------------------------------------------------------------------

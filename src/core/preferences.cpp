@@ -139,8 +139,6 @@ class CancellingSettingsSheet final : public SettingsSheet {
 public:
     bool Run(s_SettingsSheetData&) override { return false; }
 };
-CancellingSettingsSheet cancellingSheet;
-SettingsSheet* settingsSheet = nullptr;
 
 template <typename T>
 const T& OfUnitSystem(const s_PerUnitSystem<T>& values, const char* accessor) {
@@ -432,7 +430,11 @@ void Cpp_KlivenSettings::ReadWritePreferences(bool read) {
     ReadWritePreferenceInt(d, PreferenceKeyFactorsOfSafety, v.factorOfSafetyDecimals, read);
 }
 
-void Cpp_KlivenSettings::SetSettingsSheet(SettingsSheet* sheet) { settingsSheet = sheet; }
+DialogSlot<SettingsSheet>& Cpp_KlivenSettings::SettingsSheetSlot() {
+    static DialogSlot<SettingsSheet> slot("settings sheet",
+                                          std::make_unique<CancellingSettingsSheet>());
+    return slot;
+}
 
 bool Cpp_KlivenSettings::EditSettings() {
     s_SettingsSheetData data;
@@ -441,7 +443,7 @@ bool Cpp_KlivenSettings::EditSettings() {
         data.values.defaultDirectory = ApplicationDirectoryText;
     data.showWarnings = showWarnings;
     data.savePermanent = false;
-    SettingsSheet& sheet = settingsSheet ? *settingsSheet : cancellingSheet;
+    SettingsSheet& sheet = SettingsSheetSlot().Get();
     if (!sheet.Run(data)) return false;
 
     settings = data.values;

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "core/dialog_slot.h"
 #include "core/point_xy.h"
 
 // String-table ids of the sections and keys.
@@ -150,8 +151,8 @@ struct s_SettingsSheetData {
     bool savePermanent = false;
 };
 
-// The settings sheet "KLIVEN4 PreProcessor Settings"; the window comes with the dialogs. Until
-// one is registered the stand-in cancels.
+// The settings sheet "KLIVEN4 PreProcessor Settings". Its window is registered in
+// Cpp_KlivenSettings::SettingsSheetSlot(); the stand-in cancels.
 class SettingsSheet {
 public:
     virtual ~SettingsSheet() = default;
@@ -208,7 +209,7 @@ public:
     static void ReadWritePreferences(bool read);
     // The settings sheet; true when closed with OK.
     static bool EditSettings();
-    static void SetSettingsSheet(SettingsSheet* sheet);
+    static DialogSlot<SettingsSheet>& SettingsSheetSlot();
 
     // Rounding to the decimals of the current unit system; 0 for a unit system other than 1 to 3.
     static double RoundCoordinate(double x);

@@ -290,8 +290,6 @@ class CancellingUnitsDialog final : public UnitsSelectionDialog {
 public:
     bool Run(s_UnitsSelection&) override { return false; }
 };
-CancellingUnitsDialog cancellingUnitsDialog;
-UnitsSelectionDialog* unitsDialog = nullptr;
 
 }  // namespace
 
@@ -391,14 +389,18 @@ void ReadWriteUnitSystem(bool reading) {
     }
 }
 
-void SetUnitsSelectionDialog(UnitsSelectionDialog* dialog) { unitsDialog = dialog; }
+DialogSlot<UnitsSelectionDialog>& UnitsSelectionDialogSlot() {
+    static DialogSlot<UnitsSelectionDialog> slot("units selection dialog",
+                                                 std::make_unique<CancellingUnitsDialog>());
+    return slot;
+}
 
 bool RunUnitsDialog() {
     s_UnitsSelection selection;
     selection.unitSystem = unitSystem;
     selection.lengthIndex = otherLengthIndex;
     selection.forceIndex = otherForceIndex;
-    UnitsSelectionDialog& dialog = unitsDialog ? *unitsDialog : cancellingUnitsDialog;
+    UnitsSelectionDialog& dialog = UnitsSelectionDialogSlot().Get();
     if (!dialog.Run(selection)) return false;
     if (selection.unitSystem < UnitSystemEnglish || selection.unitSystem > UnitSystemOther)
         return false;

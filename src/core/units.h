@@ -6,6 +6,8 @@
 // The numbers of a data set carry no units: one unit system holds for the whole data set.
 // The conversions serve the data that are entered in units of their own (nails, geogrids).
 
+#include "core/dialog_slot.h"
+
 #include <cstdio>
 #include <string>
 
@@ -85,7 +87,7 @@ std::string CurrentLengthUnitWord();
 // Reading keeps the current value when the key is missing, empty or outside 1 to 3.
 void ReadWriteUnitSystem(bool reading);
 
-// The "Units Selection" dialog. The window comes with the dialogs; until one is registered the
+// The "Units Selection" dialog. Its window is registered in UnitsSelectionDialogSlot(); the
 // stand-in cancels.
 struct s_UnitsSelection {
     int unitSystem = UnitSystemEnglish;  // 1 English, 2 SI, 3 other
@@ -98,8 +100,7 @@ public:
     // Shows the selection; true with the user's choice on OK, false on Cancel.
     virtual bool Run(s_UnitsSelection& selection) = 0;
 };
-// The registry does not own the dialog; nullptr returns to the stand-in.
-void SetUnitsSelectionDialog(UnitsSelectionDialog* dialog);
+DialogSlot<UnitsSelectionDialog>& UnitsSelectionDialogSlot();
 // OK stores the system and, for "other", the two choices, and returns true; Cancel changes
 // nothing and returns false.
 bool RunUnitsDialog();

@@ -13,7 +13,6 @@
 #include <cstdio>
 #include <ostream>
 
-Cpp_GraphicGrid::SettingsDialog Cpp_GraphicGrid::dialog_ = nullptr;
 double Cpp_GraphicGrid::xSpacing_ = 20.0, Cpp_GraphicGrid::ySpacing_ = 20.0;
 double Cpp_GraphicGrid::xReciprocal_ = 1.0 / 20.0, Cpp_GraphicGrid::yReciprocal_ = 1.0 / 20.0;
 double Cpp_GraphicGrid::horizontalZero_ = 0.0, Cpp_GraphicGrid::verticalZero_ = 0.0;
@@ -30,8 +29,23 @@ std::vector<int> Cpp_GraphicGrid::pointColumns_, Cpp_GraphicGrid::pointRows_,
 int Cpp_GraphicGrid::verticalTop_ = 0, Cpp_GraphicGrid::verticalBottom_ = 0,
     Cpp_GraphicGrid::horizontalLeft_ = 0, Cpp_GraphicGrid::horizontalRight_ = 0;
 
+namespace {
+
+class CancellingGridDialog final : public Cpp_GraphicGrid::SettingsDialog {
+public:
+    bool Run(s_GridSettingsType&) override { return false; }
+};
+
+}  // namespace
+
+DialogSlot<Cpp_GraphicGrid::SettingsDialog>& Cpp_GraphicGrid::SettingsDialogSlot() {
+    static DialogSlot<SettingsDialog> slot("grid settings dialog",
+                                           std::make_unique<CancellingGridDialog>());
+    return slot;
+}
+
 void Cpp_GraphicGrid::Reset() {
-    dialog_ = nullptr;
+    SettingsDialogSlot().Reset();
     xSpacing_ = ySpacing_ = 20.0;
     xReciprocal_ = yReciprocal_ = 1.0 / 20.0;
     horizontalZero_ = verticalZero_ = 0.0;
@@ -171,10 +185,9 @@ bool Cpp_GraphicGrid::ApplySettings(const s_GridSettingsType& s) {
 }
 
 bool Cpp_GraphicGrid::EditSettings() {
-    if (!dialog_) return false;
     s_GridSettingsType s = CurrentSettings();
     for (;;) {
-        if (!dialog_(s)) return false;
+        if (!SettingsDialogSlot().Get().Run(s)) return false;
         if (ApplySettings(s)) return true;
     }
 }

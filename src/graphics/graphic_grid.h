@@ -4,6 +4,8 @@
 // in the profile section "GRAPHICS GRID"; a document keeps its own settings in the block
 // "GRId settings follow -". All members are static.
 
+#include "core/dialog_slot.h"
+
 #include <cstdio>
 #include <iosfwd>
 #include <string>
@@ -25,10 +27,14 @@ class Cpp_GraphicGrid {
 public:
     static constexpr int kMaximumPositions = 1000;
 
-    // The settings dialog ("Display Grid Information"); answers false on Cancel. Registered by
-    // the dialogs.
-    using SettingsDialog = bool (*)(s_GridSettingsType& settings);
-    static void SetSettingsDialog(SettingsDialog dialog) { dialog_ = dialog; }
+    // The settings dialog ("Display Grid Information"); answers false on Cancel. Its window is
+    // registered in SettingsDialogSlot(); the stand-in cancels.
+    class SettingsDialog {
+    public:
+        virtual ~SettingsDialog() = default;
+        virtual bool Run(s_GridSettingsType& settings) = 0;
+    };
+    static DialogSlot<SettingsDialog>& SettingsDialogSlot();
 
     static void InitializeGridSettings();
     static void ExchangeSettings(bool load);
@@ -88,7 +94,6 @@ private:
     static void SetSpacing(double spacing);
     static int UnitIndex(int unitSystem);
 
-    static SettingsDialog dialog_;
     static double xSpacing_, ySpacing_, xReciprocal_, yReciprocal_;
     static double horizontalZero_, verticalZero_;
     static int pointsIncrement_, linesIncrementX_, linesIncrementY_;

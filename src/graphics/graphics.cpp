@@ -13,9 +13,6 @@
 
 platform::DeviceContext* Cpp_Graphics::dc_ = nullptr;
 Cpp_Graphics::ViewWindow* Cpp_Graphics::window_ = nullptr;
-Cpp_Graphics::WindowBoundsDialog Cpp_Graphics::boundsDialog_ = nullptr;
-Cpp_Graphics::LargestValueDialog Cpp_Graphics::largestDialog_ = nullptr;
-Cpp_Graphics::ScalingEditor Cpp_Graphics::scalingEditor_ = nullptr;
 int Cpp_Graphics::outputMode_ = 0;
 Cpp_Graphics::WorldRect Cpp_Graphics::data_;
 Cpp_Graphics::WorldRect Cpp_Graphics::world_;
@@ -38,12 +35,48 @@ bool Cpp_Graphics::blackAndWhite_ = false;
 std::vector<Cpp_Graphics::ScaleParticipant*> Cpp_Graphics::participants_;
 Cpp_Graphics::SavedState Cpp_Graphics::saved_;
 
+namespace {
+
+class CancellingBoundsDialog final : public Cpp_Graphics::WindowBoundsDialog {
+public:
+    bool Run(Cpp_Graphics::WindowBoundsRecord&) override { return false; }
+};
+
+class CancellingLargestValueDialog final : public Cpp_Graphics::LargestValueDialog {
+public:
+    bool Run(const std::string&, double&) override { return false; }
+};
+
+class NoScalingEditor final : public Cpp_Graphics::ScalingEditor {
+public:
+    bool Edit(int) override { return false; }
+};
+
+}  // namespace
+
+DialogSlot<Cpp_Graphics::WindowBoundsDialog>& Cpp_Graphics::WindowBoundsDialogSlot() {
+    static DialogSlot<WindowBoundsDialog> slot("window bounds dialog",
+                                               std::make_unique<CancellingBoundsDialog>());
+    return slot;
+}
+
+DialogSlot<Cpp_Graphics::LargestValueDialog>& Cpp_Graphics::LargestValueDialogSlot() {
+    static DialogSlot<LargestValueDialog> slot("largest value dialog",
+                                               std::make_unique<CancellingLargestValueDialog>());
+    return slot;
+}
+
+DialogSlot<Cpp_Graphics::ScalingEditor>& Cpp_Graphics::ScalingEditorSlot() {
+    static DialogSlot<ScalingEditor> slot("scaling editor", std::make_unique<NoScalingEditor>());
+    return slot;
+}
+
 void Cpp_Graphics::Reset() {
     dc_ = nullptr;
     window_ = nullptr;
-    boundsDialog_ = nullptr;
-    largestDialog_ = nullptr;
-    scalingEditor_ = nullptr;
+    WindowBoundsDialogSlot().Reset();
+    LargestValueDialogSlot().Reset();
+    ScalingEditorSlot().Reset();
     outputMode_ = 0;
     data_ = world_ = visible_ = WorldRect{};
     xScale_ = yScale_ = 1.0;
@@ -218,10 +251,9 @@ bool Cpp_Graphics::SetWindowCoordinates(ViewWindow* window, double xmin, double 
 }
 
 bool Cpp_Graphics::SetDisplayBounds(ViewWindow* window, int unitSystem) {
-    if (!boundsDialog_) return false;
     WindowBoundsRecord record{world_.xmin, world_.xmax, world_.ymin, world_.ymax, explicitMode_};
     for (;;) {
-        if (!boundsDialog_(record)) return false;
+        if (!WindowBoundsDialogSlot().Get().Run(record)) return false;
         const bool equal = record.mode == 1 ? record.ymin == record.ymax
                                             : record.xmin == record.xmax;
         if (!equal) break;
@@ -248,9 +280,8 @@ bool Cpp_Graphics::GetLargestValueForScaling(int kind, double& value) {
     case 4: label = "Largest value for reinforcement force"; break;
     default: return false;
     }
-    if (!largestDialog_) return false;
     double v = value;
-    if (!largestDialog_(label, v)) return false;
+    if (!LargestValueDialogSlot().Get().Run(label, v)) return false;
     value = v;
     return true;
 }
@@ -260,7 +291,7 @@ bool Cpp_Graphics::EditScalingForSelection(int selectionType) {
     case 36: case 38: case 39: case 62: case 64: case 98: case 100: case 102: case 104: break;
     default: return false;
     }
-    if (!scalingEditor_ || !scalingEditor_(selectionType)) return false;
+    if (!ScalingEditorSlot().Get().Edit(selectionType)) return false;
     stale_ = true;
     return true;
 }

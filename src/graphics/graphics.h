@@ -7,6 +7,7 @@
 // (ClipSegment, WorldPolylineToPixels), so a line leaving the view at a high zoom keeps its
 // direction; the clamp of a pixel coordinate to plus or minus 32000 is only a last guard.
 
+#include "core/dialog_slot.h"
 #include "platform/device_context.h"
 
 #include <string>
@@ -50,12 +51,18 @@ public:
     };
 
     // The "Window Bounds" dialog: filled with the world window and the explicit-window mode,
-    // answers false on Cancel. Registered by the dialogs; without one nothing is asked.
+    // answers false on Cancel. Its window is registered in WindowBoundsDialogSlot(); the
+    // stand-in cancels.
     struct WindowBoundsRecord {
         double xmin = 0, xmax = 0, ymin = 0, ymax = 0;
         int mode = 0;
     };
-    using WindowBoundsDialog = bool (*)(WindowBoundsRecord& record);
+    class WindowBoundsDialog {
+    public:
+        virtual ~WindowBoundsDialog() = default;
+        virtual bool Run(WindowBoundsRecord& record) = 0;
+    };
+    static DialogSlot<WindowBoundsDialog>& WindowBoundsDialogSlot();
 
     // Set-up and state.
     static platform::DeviceContext* SetCurrentDC(platform::DeviceContext* dc);
@@ -71,7 +78,6 @@ public:
     static bool SetWindowCoordinates(ViewWindow* window, double xmin, double xmax, double ymin,
                                      double ymax, int unitSystem);
     static bool SetDisplayBounds(ViewWindow* window, int unitSystem);
-    static void SetWindowBoundsDialog(WindowBoundsDialog dialog) { boundsDialog_ = dialog; }
     static void SetExplicitWindowMode(int mode) { explicitMode_ = mode; }
     static int ExplicitWindowMode() { return explicitMode_; }
     static void SetWindow(double xmin, double xmax, double ymin, double ymax);
@@ -161,16 +167,25 @@ public:
                               double visXmax, double visYmin, double visYmax);
 
     // The largest load or force value that arrows are scaled to: kind 2 distributed load, 3 line
-    // load, 4 reinforcement force. The dialog is registered by the dialogs; it gets the label
-    // and the value and answers false on Cancel.
-    using LargestValueDialog = bool (*)(const std::string& label, double& value);
-    static void SetLargestValueDialog(LargestValueDialog dialog) { largestDialog_ = dialog; }
+    // load, 4 reinforcement force. The dialog gets the label and the value and answers false on
+    // Cancel; its window is registered in LargestValueDialogSlot(), the stand-in cancels.
+    class LargestValueDialog {
+    public:
+        virtual ~LargestValueDialog() = default;
+        virtual bool Run(const std::string& label, double& value) = 0;
+    };
+    static DialogSlot<LargestValueDialog>& LargestValueDialogSlot();
     static bool GetLargestValueForScaling(int kind, double& value);
     // The scaling dialog of a selected load or force diagram (selection types 36, 38, 39
     // distributed loads; 62, 64 line loads; 98, 100, 102, 104 reinforcement forces), registered
-    // by the loads: true when it changed the scaling, which makes the next paint refit.
-    using ScalingEditor = bool (*)(int selectionType);
-    static void SetScalingEditor(ScalingEditor editor) { scalingEditor_ = editor; }
+    // in ScalingEditorSlot() by the loads: true when it changed the scaling, which makes the next
+    // paint refit. The stand-in changes nothing.
+    class ScalingEditor {
+    public:
+        virtual ~ScalingEditor() = default;
+        virtual bool Edit(int selectionType) = 0;
+    };
+    static DialogSlot<ScalingEditor>& ScalingEditorSlot();
     static bool EditScalingForSelection(int selectionType);
 
     // Arrow scaling participants (loads, reinforcement, result displays).
@@ -185,9 +200,6 @@ private:
 
     static platform::DeviceContext* dc_;
     static ViewWindow* window_;
-    static WindowBoundsDialog boundsDialog_;
-    static LargestValueDialog largestDialog_;
-    static ScalingEditor scalingEditor_;
     static int outputMode_;
     static WorldRect data_;
     static WorldRect world_;

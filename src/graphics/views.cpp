@@ -11,7 +11,11 @@
 namespace {
 
 s_ViewRecordType g_views[kNumberOfViews];
-SetViewsDialogFunction g_dialog = nullptr;
+
+class CancellingSetViewsDialog final : public SetViewsDialogWindow {
+public:
+    bool Run(s_SetViewsChoice&) override { return false; }
+};
 
 bool InRange(int n) { return n >= 1 && n <= kNumberOfViews; }
 
@@ -38,7 +42,7 @@ void ClearViews() {
 
 void ResetViews() {
     for (auto& v : g_views) v = s_ViewRecordType{};
-    g_dialog = nullptr;
+    SetViewsDialogSlot().Reset();
 }
 
 int FirstUndefinedView() {
@@ -71,14 +75,17 @@ bool GoToView(int n) {
     return false;
 }
 
-void SetSetViewsDialog(SetViewsDialogFunction dialog) { g_dialog = dialog; }
+DialogSlot<SetViewsDialogWindow>& SetViewsDialogSlot() {
+    static DialogSlot<SetViewsDialogWindow> slot("set views dialog",
+                                                 std::make_unique<CancellingSetViewsDialog>());
+    return slot;
+}
 
 bool SetViewsDialog() {
-    if (!g_dialog) return false;
     s_SetViewsChoice choice;
     choice.view = FirstUndefinedView();
     if (choice.view == 0) choice.view = 1;
-    if (!g_dialog(choice)) return false;
+    if (!SetViewsDialogSlot().Get().Run(choice)) return false;
     if (choice.clearAll)
         ClearViews();
     else

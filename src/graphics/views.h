@@ -2,6 +2,8 @@
 // The six saved views: a world window with its exact mapping, kept in the document as the
 // block "VIEw data follow -" and returned to with "View 1" to "View 6".
 
+#include "core/dialog_slot.h"
+
 #include <cstdio>
 #include <iosfwd>
 #include <string>
@@ -23,13 +25,19 @@ int FirstUndefinedView();
 // Goes to view n; an undefined view asks whether to assign the current view as view n.
 bool GoToView(int n);
 // The "Set View ..." dialog: the chosen view number and whether to clear all views; it
-// answers false on Cancel. Registered by the dialogs.
+// answers false on Cancel. Its window is registered in SetViewsDialogSlot(); the stand-in
+// cancels.
 struct s_SetViewsChoice {
     int view = 1;
     bool clearAll = false;
 };
-using SetViewsDialogFunction = bool (*)(s_SetViewsChoice& choice);
-void SetSetViewsDialog(SetViewsDialogFunction dialog);
+class SetViewsDialogWindow {
+public:
+    virtual ~SetViewsDialogWindow() = default;
+    virtual bool Run(s_SetViewsChoice& choice) = 0;
+};
+DialogSlot<SetViewsDialogWindow>& SetViewsDialogSlot();
+// Runs the dialog; on OK assigns the chosen view or clears them all.
 bool SetViewsDialog();
 
 // The document block.

@@ -9,15 +9,14 @@ public:
     bool ChooseXValue(const std::vector<double>&, int&) override { return false; }
 };
 
-Cpp_ReinforcementGenerationDialogs* registered = nullptr;
-
 }  // namespace
 
-Cpp_ReinforcementGenerationDialogs& ReinforcementGenerationDialogs() {
-    static CancellingDialogs standIn;
-    return registered ? *registered : standIn;
+DialogSlot<Cpp_ReinforcementGenerationDialogs>& ReinforcementGenerationDialogsSlot() {
+    static DialogSlot<Cpp_ReinforcementGenerationDialogs> slot(
+        "reinforcement generation dialogs", std::make_unique<CancellingDialogs>());
+    return slot;
 }
 
-void SetReinforcementGenerationDialogs(Cpp_ReinforcementGenerationDialogs* dialogs) {
-    registered = dialogs;
+Cpp_ReinforcementGenerationDialogs& ReinforcementGenerationDialogs() {
+    return ReinforcementGenerationDialogsSlot().Get();
 }

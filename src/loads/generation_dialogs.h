@@ -1,7 +1,9 @@
 #pragma once
 // The dialogs that the generation of reinforcement from nails and geogrids runs, reached through
-// one interface that the user interface (or a test) registers. Until one is registered the
+// one interface whose windows are registered in ReinforcementGenerationDialogsSlot(). The
 // stand-in cancels every dialog.
+
+#include "core/dialog_slot.h"
 
 #include <vector>
 
@@ -27,6 +29,6 @@ public:
     virtual bool ChooseXValue(const std::vector<double>& values, int& index) = 0;
 };
 
+DialogSlot<Cpp_ReinforcementGenerationDialogs>& ReinforcementGenerationDialogsSlot();
+// The registered dialogs, else the stand-in.
 Cpp_ReinforcementGenerationDialogs& ReinforcementGenerationDialogs();
-// The registry does not own the dialogs; nullptr returns to the stand-in.
-void SetReinforcementGenerationDialogs(Cpp_ReinforcementGenerationDialogs* dialogs);

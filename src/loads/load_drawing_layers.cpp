@@ -99,14 +99,18 @@ void ApplyDefaults(const s_DisplayFlagsType& f) {
 }
 
 // The scaling dialog of a selected load or force diagram.
-bool EditScaling(int selectionType) {
-    switch (selectionType) {
-    case 36: case 38: case 39: return Cpp_DistributedLoadData::ScaleDialog();
-    case 62: case 64: return Cpp_LineLoadList::ScaleDialog();
-    case 98: case 100: case 102: case 104: return Cpp_ReinforcementLineList::ScaleDialog();
-    default: return false;
+class LoadScalingEditor final : public Cpp_Graphics::ScalingEditor {
+public:
+    bool Edit(int selectionType) override {
+        switch (selectionType) {
+        case 36: case 38: case 39: return Cpp_DistributedLoadData::ScaleDialog();
+        case 62: case 64: return Cpp_LineLoadList::ScaleDialog();
+        case 98: case 100: case 102: case 104: return Cpp_ReinforcementLineList::ScaleDialog();
+        default: return false;
+        }
     }
-}
+};
+LoadScalingEditor g_scalingEditor;
 
 }  // namespace
 
@@ -128,6 +132,6 @@ void RegisterLoadDrawingLayers() {
     Cpp_DataSetDrawing::Register(e_DrawLayer::LoadCoordinates, "load coordinates",
                                  &LoadCoordinates);
     Cpp_Graphics::AddScaleParticipant(&g_scales);
-    Cpp_Graphics::SetScalingEditor(&EditScaling);
+    Cpp_Graphics::ScalingEditorSlot().Set(&g_scalingEditor);
     if (!g_maximaSet) UpdateLoadScaleMaxima();
 }

@@ -4,7 +4,6 @@
 
 #include <cstddef>
 
-Cpp_DisplaySelections::SheetFunction Cpp_DisplaySelections::sheet_ = nullptr;
 s_DisplayFlagsType Cpp_DisplaySelections::defaults_;
 s_ConstructionDisplayType Cpp_DisplaySelections::construction_;
 
@@ -39,8 +38,23 @@ void Cpp_DisplaySelections::ApplyDefaultsToOwners() {
         if (o.defaults) o.defaults(defaults_);
 }
 
+namespace {
+
+class CancellingDisplaySheet final : public Cpp_DisplaySelections::Sheet {
+public:
+    bool Run(s_DisplaySheetData&) override { return false; }
+};
+
+}  // namespace
+
+DialogSlot<Cpp_DisplaySelections::Sheet>& Cpp_DisplaySelections::SheetSlot() {
+    static DialogSlot<Sheet> slot("display selections sheet",
+                                  std::make_unique<CancellingDisplaySheet>());
+    return slot;
+}
+
 void Cpp_DisplaySelections::Reset() {
-    sheet_ = nullptr;
+    SheetSlot().Reset();
     defaults_ = s_DisplayFlagsType{};
     construction_ = s_ConstructionDisplayType{};
 }
@@ -144,13 +158,12 @@ bool Cpp_DisplaySelections::SetAllPaletteButtons(PaletteStates& states, bool on,
 
 bool Cpp_DisplaySelections::EditDisplaySelections(s_DisplayFlagsType* dataSet,
                                                   std::vector<InterpolationDisplayType>* rows) {
-    if (!sheet_) return false;
     s_DisplayFlagsType& target = dataSet ? *dataSet : defaults_;
     s_DisplaySheetData data;
     data.flags = target;
     data.construction = construction_;
     if (rows) data.rows = *rows;
-    if (!sheet_(data)) return false;
+    if (!SheetSlot().Get().Run(data)) return false;
     const bool materialFill = target.materialFill;
     target = data.flags;
     target.materialFill = materialFill;

@@ -5,6 +5,8 @@
 // and the "Selections ..." sheet. A data set keeps one s_DisplayFlagsType; the construction
 // lines are one set for the program and keep their flags here.
 
+#include "core/dialog_slot.h"
+
 #include <array>
 #include <vector>
 
@@ -82,9 +84,14 @@ struct s_DisplaySheetData {
 
 class Cpp_DisplaySelections {
 public:
-    // The sheet; answers false on Cancel. Registered by the dialogs.
-    using SheetFunction = bool (*)(s_DisplaySheetData& data);
-    static void SetSheet(SheetFunction sheet) { sheet_ = sheet; }
+    // The sheet; answers false on Cancel. Its window is registered in SheetSlot(); the
+    // stand-in cancels.
+    class Sheet {
+    public:
+        virtual ~Sheet() = default;
+        virtual bool Run(s_DisplaySheetData& data) = 0;
+    };
+    static DialogSlot<Sheet>& SheetSlot();
 
     static s_DisplayFlagsType& Defaults() { return defaults_; }
     static s_ConstructionDisplayType& Construction() { return construction_; }
@@ -128,7 +135,6 @@ public:
 private:
     static bool* Flag(s_DisplayFlagsType& flags, int option);
 
-    static SheetFunction sheet_;
     static s_DisplayFlagsType defaults_;
     static s_ConstructionDisplayType construction_;
 };

@@ -34,8 +34,6 @@ class YesMultistageWarning final : public SaveMultistageWarning {
 public:
     bool Ask(const std::string&, const std::string&, bool&) override { return true; }
 };
-YesMultistageWarning yesWarning;
-SaveMultistageWarning* warningDialog = nullptr;
 
 bool WriteBlock(e_WriterBlock block, Cpp_Kliven4DataSet& dataSet, std::FILE* file, int stage,
                 bool document) {
@@ -121,7 +119,11 @@ void RegisterDefaultDataCheck(std::function<bool(Cpp_Kliven4DataSet&)> check) {
 
 void ClearBlockWriters() { Registry() = s_WriterRegistry{}; }
 
-void SetSaveMultistageWarning(SaveMultistageWarning* dialog) { warningDialog = dialog; }
+DialogSlot<SaveMultistageWarning>& SaveMultistageWarningSlot() {
+    static DialogSlot<SaveMultistageWarning> slot("save multi-stage warning",
+                                                  std::make_unique<YesMultistageWarning>());
+    return slot;
+}
 
 bool WriteExternalFileNames(Cpp_Kliven4DataSet& dataSet, std::FILE* file) {
     // Without the interpolation data's writer there is nothing to say, and a bare command line
@@ -140,7 +142,7 @@ bool IsMultiStage(const Cpp_Kliven4DataSet& dataSet) {
 
 bool AskSaveMultistageData(const std::string& text, const std::string& question) {
     if (!Cpp_KlivenSettings::ShowWarnings()) return true;
-    SaveMultistageWarning& dialog = warningDialog ? *warningDialog : yesWarning;
+    SaveMultistageWarning& dialog = SaveMultistageWarningSlot().Get();
     bool dontWarnAgain = false;
     if (!dialog.Ask(text, question, dontWarnAgain)) return false;
     Cpp_KlivenSettings::SetShowWarnings(!dontWarnAgain);

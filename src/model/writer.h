@@ -21,6 +21,7 @@
 #include <functional>
 #include <string>
 
+#include "core/dialog_slot.h"
 #include "core/message_boxes.h"
 
 class Cpp_Kliven4DataSet;
@@ -81,8 +82,8 @@ void ClearBlockWriters();
 void InitializeBlockWriters();
 
 // The "Save Multi-Stage Data?" question, with the check box "Don't warn me again - save
-// multi-stage data of they exist.". The window comes with the dialogs; until one is registered
-// the stand-in answers Yes (the data are kept).
+// multi-stage data of they exist.". Its window is registered in SaveMultistageWarningSlot(); the
+// stand-in answers Yes (the data are kept).
 class SaveMultistageWarning {
 public:
     virtual ~SaveMultistageWarning() = default;
@@ -90,7 +91,7 @@ public:
     virtual bool Ask(const std::string& text, const std::string& question,
                      bool& dontWarnAgain) = 0;
 };
-void SetSaveMultistageWarning(SaveMultistageWarning* dialog);
+DialogSlot<SaveMultistageWarning>& SaveMultistageWarningSlot();
 
 // "EXTernal file data follow -" and the external-file settings of stage 1's and of stage 2's
 // interpolation data (nothing while the interpolation data have no writer registered).

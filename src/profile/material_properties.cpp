@@ -29,10 +29,6 @@ class CancellingSingle final : public MaterialDialog {
 public:
     bool Run(int, const std::string&, DialogMaterialData&) override { return false; }
 };
-CancellingGrid cancellingGrid;
-CancellingSingle cancellingSingle;
-MaterialGridDialog* gridDialog = nullptr;
-MaterialDialog* singleDialog = nullptr;
 
 // What the dialogs start from where a record has no option yet.
 void GiveDialogDefaults(Cpp_MaterialStageData& record, bool unitWeight) {
@@ -514,9 +510,15 @@ void Cpp_MaterialPropertyData::SetDefaultShowTable(int stage, bool show) {
 
 // ---------------------------------------------------------------- dialogs
 
-void SetMaterialDialogs(MaterialGridDialog* grid, MaterialDialog* single) {
-    gridDialog = grid;
-    singleDialog = single;
+DialogSlot<MaterialGridDialog>& MaterialGridDialogSlot() {
+    static DialogSlot<MaterialGridDialog> slot("material table dialog",
+                                               std::make_unique<CancellingGrid>());
+    return slot;
+}
+
+DialogSlot<MaterialDialog>& MaterialDialogSlot() {
+    static DialogSlot<MaterialDialog> slot("material dialog", std::make_unique<CancellingSingle>());
+    return slot;
 }
 
 bool Cpp_MaterialPropertiesList::EditMaterials(const std::vector<std::pair<int, int>>& pairs) {
@@ -532,7 +534,7 @@ bool Cpp_MaterialPropertiesList::EditMaterials(const std::vector<std::pair<int, 
     }
     std::stable_sort(entries.begin(), entries.end(),
                      [](const auto& a, const auto& b) { return a.number < b.number; });
-    MaterialGridDialog& dialog = gridDialog ? *gridDialog : cancellingGrid;
+    MaterialGridDialog& dialog = MaterialGridDialogSlot().Get();
     if (!dialog.Run(stage, pairs, entries)) return false;
 
     for (auto& m : materials_) m->ResetStage(stage);
@@ -574,7 +576,7 @@ bool Cpp_MaterialProperties::EditMaterial(int stage, const std::vector<int>& lin
     entry.description = Description();
     CopyStageData(stage, entry.record);
     GiveDialogDefaults(entry.record, true);
-    MaterialDialog& dialog = singleDialog ? *singleDialog : cancellingSingle;
+    MaterialDialog& dialog = MaterialDialogSlot().Get();
     if (!dialog.Run(stage, usage, entry)) return false;
     SetDescription(entry.description);
     SetStageData(stage, entry.record);

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "core/dialog_slot.h"
 #include "graphics/list_item.h"
 #include "porepressure/pore_pressure.h"
 #include "profile/shear_strength.h"
@@ -91,8 +92,8 @@ struct DialogMaterialData {
 };
 
 // The material table of a stage ("Add Missing" adds the materials that profile lines use: the
-// pairs are (profile line number, material number)). The window comes with the dialogs; until
-// one is registered the stand-in cancels.
+// pairs are (profile line number, material number)). Its window is registered in
+// MaterialGridDialogSlot(); the stand-in cancels.
 class MaterialGridDialog {
 public:
     virtual ~MaterialGridDialog() = default;
@@ -100,14 +101,15 @@ public:
     virtual bool Run(int stage, const std::vector<std::pair<int, int>>& pairs,
                      std::vector<DialogMaterialData>& entries) = 0;
 };
-// The dialog of one material, with the text naming the profile lines that use it.
+// The dialog of one material, with the text naming the profile lines that use it. Its window is
+// registered in MaterialDialogSlot(); the stand-in cancels.
 class MaterialDialog {
 public:
     virtual ~MaterialDialog() = default;
     virtual bool Run(int stage, const std::string& usage, DialogMaterialData& entry) = 0;
 };
-// The registry does not own the dialogs; nullptr returns to the stand-ins.
-void SetMaterialDialogs(MaterialGridDialog* grid, MaterialDialog* single);
+DialogSlot<MaterialGridDialog>& MaterialGridDialogSlot();
+DialogSlot<MaterialDialog>& MaterialDialogSlot();
 
 class Cpp_MaterialProperties : public Cpp_ListItem {
 public:

@@ -53,7 +53,7 @@ protected:
         platform::Services().SetMessageBoxes(&boxes);
     }
     void TearDown() override {
-        Cpp_KlivenSettings::SetSettingsSheet(nullptr);
+        Cpp_KlivenSettings::SettingsSheetSlot().Reset();
         Cpp_KlivenSettings::Reset();
         ResetUnits();
         platform::Services().Reset();
@@ -207,7 +207,7 @@ struct ScriptedSheet : SettingsSheet {
 
 TEST_F(Preferences, TheSettingsSheetAppliesItsValuesAndSavesOnlyOnRequest) {
     ScriptedSheet sheet;
-    Cpp_KlivenSettings::SetSettingsSheet(&sheet);
+    Cpp_KlivenSettings::SettingsSheetSlot().Set(&sheet);
     sheet.edit = [](s_SettingsSheetData& d) {
         d.values.lengthDecimals.english = 0;
         d.showWarnings = false;
@@ -243,7 +243,7 @@ TEST_F(Preferences, TheSettingsSheetAppliesItsValuesAndSavesOnlyOnRequest) {
 
 TEST_F(Preferences, AFailedSaveOfTheSheetIsReported) {
     ScriptedSheet sheet;
-    Cpp_KlivenSettings::SetSettingsSheet(&sheet);
+    Cpp_KlivenSettings::SettingsSheetSlot().Set(&sheet);
     sheet.edit = [](s_SettingsSheetData& d) { d.savePermanent = true; };
     profile.flushOk = false;
     EXPECT_TRUE(Cpp_KlivenSettings::EditSettings());

@@ -141,7 +141,7 @@ struct ScriptedUnitsDialog : UnitsSelectionDialog {
 
 TEST_F(Units, TheUnitsDialogStoresTheChoiceOnlyOnOk) {
     ScriptedUnitsDialog dialog;
-    SetUnitsSelectionDialog(&dialog);
+    UnitsSelectionDialogSlot().Set(&dialog);
     dialog.answer = {3, LengthMillimeters, ForceNewtons};
     EXPECT_TRUE(RunUnitsDialog());
     EXPECT_EQ(dialog.shown.unitSystem, 1);
@@ -154,7 +154,7 @@ TEST_F(Units, TheUnitsDialogStoresTheChoiceOnlyOnOk) {
     dialog.answer = {2, 0, 0};
     EXPECT_FALSE(RunUnitsDialog());
     EXPECT_EQ(GetUnitSystem(), 3);
-    SetUnitsSelectionDialog(nullptr);
+    UnitsSelectionDialogSlot().Reset();
     EXPECT_FALSE(RunUnitsDialog());
 }
 

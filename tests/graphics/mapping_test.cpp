@@ -139,20 +139,24 @@ TEST_F(MappingTest, ExplicitWindowModesFillTheClientArea) {
     EXPECT_DOUBLE_EQ(Cpp_Graphics::XScale(), 10.0);
 }
 
-std::vector<Cpp_Graphics::WindowBoundsRecord> g_boundsAnswers;
-
-bool ScriptedBoundsDialog(Cpp_Graphics::WindowBoundsRecord& r) {
-    if (g_boundsAnswers.empty()) return false;
-    r = g_boundsAnswers.front();
-    g_boundsAnswers.erase(g_boundsAnswers.begin());
-    return true;
-}
+// Answers the queued records in turn; with the queue empty it is cancelled.
+class ScriptedBoundsDialog final : public Cpp_Graphics::WindowBoundsDialog {
+public:
+    std::vector<Cpp_Graphics::WindowBoundsRecord> answers;
+    bool Run(Cpp_Graphics::WindowBoundsRecord& r) override {
+        if (answers.empty()) return false;
+        r = answers.front();
+        answers.erase(answers.begin());
+        return true;
+    }
+};
 
 // Regression: the "Window Bounds" values are validated: equal bounds are refused with a
 // message and asked again; reversed ones are swapped.
 TEST_F(MappingTest, WindowBoundsDialogValidatesItsValues) {
-    g_boundsAnswers = {{4, 4, 0, 10, 0}, {10, 0, 20, 5, 0}};
-    Cpp_Graphics::SetWindowBoundsDialog(&ScriptedBoundsDialog);
+    ScriptedBoundsDialog dialog;
+    dialog.answers = {{4, 4, 0, 10, 0}, {10, 0, 20, 5, 0}};
+    Cpp_Graphics::WindowBoundsDialogSlot().Set(&dialog);
     FakeWindow window({0, 0, 548, 348}, 96);
     EXPECT_TRUE(Cpp_Graphics::SetDisplayBounds(&window, 2));
     ASSERT_EQ(fakes.messageBoxes.requests.size(), 1u);
@@ -204,25 +208,33 @@ TEST_F(MappingTest, SaveAndRestoreScaleState) {
 
 namespace {
 
-bool g_scalingChanged = false;
-bool ScriptedLargest(const std::string& label, double& value) {
-    if (label != "Largest value for line load") return false;
-    value = 250.0;
-    return true;
-}
-bool ScriptedScaling(int) { return g_scalingChanged; }
+class ScriptedLargest final : public Cpp_Graphics::LargestValueDialog {
+public:
+    bool Run(const std::string& label, double& value) override {
+        if (label != "Largest value for line load") return false;
+        value = 250.0;
+        return true;
+    }
+};
+class ScriptedScaling final : public Cpp_Graphics::ScalingEditor {
+public:
+    bool changed = false;
+    bool Edit(int) override { return changed; }
+};
 
 TEST_F(MappingTest, ArrowScalingDialogs) {
     double v = 10;
     EXPECT_FALSE(Cpp_Graphics::GetLargestValueForScaling(3, v));  // no dialog registered
-    Cpp_Graphics::SetLargestValueDialog(&ScriptedLargest);
+    ScriptedLargest largest;
+    Cpp_Graphics::LargestValueDialogSlot().Set(&largest);
     EXPECT_FALSE(Cpp_Graphics::GetLargestValueForScaling(5, v));
     EXPECT_FALSE(Cpp_Graphics::GetLargestValueForScaling(2, v));  // cancelled
     EXPECT_EQ(v, 10.0);
     EXPECT_TRUE(Cpp_Graphics::GetLargestValueForScaling(3, v));
     EXPECT_EQ(v, 250.0);
-    Cpp_Graphics::SetScalingEditor(&ScriptedScaling);
-    g_scalingChanged = true;
+    ScriptedScaling scaling;
+    Cpp_Graphics::ScalingEditorSlot().Set(&scaling);
+    scaling.changed = true;
     EXPECT_FALSE(Cpp_Graphics::EditScalingForSelection(37));
     EXPECT_FALSE(Cpp_Graphics::ScaleIsStale());
     EXPECT_TRUE(Cpp_Graphics::EditScalingForSelection(64));

@@ -270,12 +270,16 @@ TEST_F(DistributedLoadDrawingTest, EnsureLoadScaleAsksForTheLargestValueOnlyWhen
     loads::ResetLoadScales();
     loads::DistributedLoadScale().records[0] = {4, 1.0};
     EXPECT_FALSE(data.EnsureLoadScale());  // no dialog registered: cancelled
-    Cpp_Graphics::SetLargestValueDialog([](const std::string&, double& v) {
-        EXPECT_DOUBLE_EQ(v, 1000.0);
-        v = 500.0;
-        return true;
-    });
+    struct Largest final : Cpp_Graphics::LargestValueDialog {
+        bool Run(const std::string&, double& v) override {
+            EXPECT_DOUBLE_EQ(v, 1000.0);
+            v = 500.0;
+            return true;
+        }
+    } largest;
+    Cpp_Graphics::LargestValueDialogSlot().Set(&largest);
     EXPECT_TRUE(data.EnsureLoadScale());
+    Cpp_Graphics::LargestValueDialogSlot().Reset();
     // 72 px per 500 units at 50 px per unit.
     EXPECT_NEAR(Cpp_DistributedLoadData::ScaleValue(500.0), 72.0 / 50.0, 1e-12);
 }

@@ -30,8 +30,8 @@ private:
 // its flag says cancel. Registered for the lifetime of the object.
 class ScriptedGenerationDialogs : public Cpp_ReinforcementGenerationDialogs {
 public:
-    ScriptedGenerationDialogs() { SetReinforcementGenerationDialogs(this); }
-    ~ScriptedGenerationDialogs() override { SetReinforcementGenerationDialogs(nullptr); }
+    ScriptedGenerationDialogs() { ReinforcementGenerationDialogsSlot().Set(this); }
+    ~ScriptedGenerationDialogs() override { ReinforcementGenerationDialogsSlot().Reset(); }
     bool EditNailGenerationUnits(int& lengthUnit, int& forceUnit) override {
         ++nailUnitRuns;
         if (cancel) return false;

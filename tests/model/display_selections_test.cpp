@@ -84,17 +84,21 @@ TEST_F(DisplaySelectionsTest, PaletteWithADataSet) {
 
 s_DisplaySheetData g_seen;
 bool g_answer = true;
-bool ScriptedSheet(s_DisplaySheetData& data) {
-    g_seen = data;
-    data.flags.profilePoints = false;
-    data.flags.materialFill = false;  // the sheet has no box for it; never stored
-    if (!data.rows.empty()) data.rows[0].display = true;
-    return g_answer;
-}
+class ScriptedSheet final : public Cpp_DisplaySelections::Sheet {
+public:
+    bool Run(s_DisplaySheetData& data) override {
+        g_seen = data;
+        data.flags.profilePoints = false;
+        data.flags.materialFill = false;  // the sheet has no box for it; never stored
+        if (!data.rows.empty()) data.rows[0].display = true;
+        return g_answer;
+    }
+};
 
 // Regression: OK in the display selections leaves the material-fill flag as it was.
 TEST_F(DisplaySelectionsTest, SheetKeepsMaterialFill) {
-    Cpp_DisplaySelections::SetSheet(&ScriptedSheet);
+    ScriptedSheet sheet;
+    Cpp_DisplaySelections::SheetSlot().Set(&sheet);
     s_DisplayFlagsType flags;
     std::vector<InterpolationDisplayType> rows{{1, 2, false}};
     g_answer = true;
@@ -111,6 +115,7 @@ TEST_F(DisplaySelectionsTest, SheetKeepsMaterialFill) {
     ASSERT_TRUE(Cpp_DisplaySelections::EditDisplaySelections(nullptr, nullptr));
     EXPECT_FALSE(Cpp_DisplaySelections::Defaults().profilePoints);
     EXPECT_TRUE(Cpp_DisplaySelections::Defaults().materialFill);
+    Cpp_DisplaySelections::SheetSlot().Reset();
 }
 
 }  // namespace

@@ -52,7 +52,7 @@ protected:
         Cpp_Kliven4Data::DeleteAllDataSets();
         Cpp_Kliven4Data::CurrentDataSet();
         Cpp_Kliven4DataSet::SetGraphicsOutputFlag(false);
-        SetSaveMultistageWarning(&warning);
+        SaveMultistageWarningSlot().Set(&warning);
         // Every block writes a marker line with its stage.
         for (int i = 0; i < static_cast<int>(e_WriterBlock::Count); ++i) {
             auto block = static_cast<e_WriterBlock>(i);
@@ -71,7 +71,7 @@ protected:
             });
     }
     void TearDown() override {
-        SetSaveMultistageWarning(nullptr);
+        SaveMultistageWarningSlot().Reset();
         ClearBlockWriters();
         Cpp_Kliven4Data::DeleteAllDataSets();
         Cpp_Kliven4DataSet::SetGraphicsOutputFlag(true);

@@ -382,7 +382,7 @@ TEST_F(Materials, TheMaterialTableReplacesTheStageAndDropsRemovedMaterials) {
     list.Create(1)->SetDescription("Clay");
     list.FindMaterial(1)->Stage(2).SetUnitWeight(50.0);
     ScriptedGrid grid;
-    SetMaterialDialogs(&grid, nullptr);
+    MaterialGridDialogSlot().Set(&grid);
     grid.edit = [](std::vector<DialogMaterialData>& entries) {
         // Defaults of the table: conventional strength, no pore pressure.
         EXPECT_EQ(entries[0].record.GetStrengthOption(), 1);
@@ -400,7 +400,7 @@ TEST_F(Materials, TheMaterialTableReplacesTheStageAndDropsRemovedMaterials) {
     grid.ok = true;
     grid.shown.clear();
     ASSERT_TRUE(list.EditMaterials({{1, 3}}));
-    SetMaterialDialogs(nullptr, nullptr);
+    MaterialGridDialogSlot().Reset();
     EXPECT_EQ(grid.shown, (std::vector<int>{1, 3}));
     EXPECT_EQ(list.FindMaterial(3), nullptr);
     ASSERT_NE(list.FindMaterial(5), nullptr);
@@ -420,7 +420,7 @@ TEST_F(Materials, TheDialogOfOneMaterialNamesItsProfileLines) {
                  {{4, 6, 9}, false, "Used by Profile Line numbers: 4, 6, 9."},
                  {{4, 6}, true, "Material used by more than 2 Profile Lines."}};
     ScriptedSingle single;
-    SetMaterialDialogs(nullptr, &single);
+    MaterialDialogSlot().Set(&single);
     for (const auto& c : cases) {
         Cpp_MaterialProperties m(2);
         m.SetDescription("Sand");
@@ -430,7 +430,7 @@ TEST_F(Materials, TheDialogOfOneMaterialNamesItsProfileLines) {
         EXPECT_FALSE(m.HasDescription());
         EXPECT_EQ(m.GetConstantUnitWeight(1), 99.0);
     }
-    SetMaterialDialogs(nullptr, nullptr);
+    MaterialDialogSlot().Reset();
 }
 
 }  // namespace

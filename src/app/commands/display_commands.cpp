@@ -3,6 +3,7 @@
 #include "app/commands/command_table.h"
 #include "app/main_frame.h"
 #include "app/palette_bar.h"
+#include "core/dialog_slot.h"
 #include "graphics/graphic_grid.h"
 #include "model/data_sets.h"
 #include "model/display_selections.h"
@@ -17,12 +18,12 @@ namespace {
 
 void EditDisplaySelections(MainFrame& frame) {
     Cpp_Kliven4DataSet* dataSet = Cpp_Kliven4Data::CurrentDataSetOrNull();
-    if (Cpp_DisplaySelections::EditDisplaySelections(dataSet ? &dataSet->DisplayFlags() : nullptr,
-                                                     nullptr)) {
+    if (RunDialogCommand(Cpp_DisplaySelections::SheetSlot(), "Selections ...", [&] {
+            return Cpp_DisplaySelections::EditDisplaySelections(
+                dataSet ? &dataSet->DisplayFlags() : nullptr, nullptr);
+        })) {
         frame.PaletteBar()->RefreshFromDataSet();
         frame.Redraw();
-    } else {
-        frame.NotAvailable("Selections ...");
     }
 }
 
@@ -40,10 +41,9 @@ void AddDisplayCommands(CommandTable& table) {
     table.Add(ID_DISPLAY_SELECTIONS, EditDisplaySelections);
     table.Add(ID_CLEAR_DISPLAY_FOR_SELECTION, NotAvailableYet(ID_CLEAR_DISPLAY_FOR_SELECTION));
     table.Add(ID_GRID_SETTINGS, [](MainFrame& f) {
-        if (Cpp_GraphicGrid::EditSettings())
+        if (RunDialogCommand(Cpp_GraphicGrid::SettingsDialogSlot(), "Grid Settings ...",
+                             &Cpp_GraphicGrid::EditSettings))
             f.Redraw();
-        else
-            f.NotAvailable("Grid Settings ...");
     });
     // Snapping changes nothing drawn.
     table.Add(

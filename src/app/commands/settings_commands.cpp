@@ -3,13 +3,15 @@
 
 #include "app/commands/command_table.h"
 #include "app/main_frame.h"
+#include "core/dialog_slot.h"
 #include "core/preferences.h"
 
 namespace app {
 
 void AddSettingsCommands(CommandTable& table) {
-    table.Add(ID_SETTINGS_GENERAL, [](MainFrame& f) {
-        if (!Cpp_KlivenSettings::EditSettings()) f.NotAvailable("General");
+    table.Add(ID_SETTINGS_GENERAL, [](MainFrame&) {
+        RunDialogCommand(Cpp_KlivenSettings::SettingsSheetSlot(), "General",
+                         &Cpp_KlivenSettings::EditSettings);
     });
     for (int id : {ID_SETTINGS_UNITS, ID_SCALE_DISTRIBUTED_LOADS, ID_SCALE_LINE_LOADS,
                    ID_SCALE_REINFORCEMENT_FORCES, ID_DATA_ENTRY_OPTIONS, ID_SELECTED_ITEM_OPTIONS})

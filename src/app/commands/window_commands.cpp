@@ -7,6 +7,7 @@
 #include "app/drawing_view.h"
 #include "app/main_frame.h"
 #include "app/palette_bar.h"
+#include "core/dialog_slot.h"
 #include "core/units.h"
 #include "graphics/graphics.h"
 #include "graphics/views.h"
@@ -54,17 +55,17 @@ void AddWindowCommands(CommandTable& table) {
         [](const MainFrame& f) { return f.PaletteBar() && f.PaletteBar()->isVisible(); });
 
     table.Add(ID_SET_DISPLAY_BOUNDS, [](MainFrame& f) {
-        if (Cpp_Graphics::SetDisplayBounds(f.View()->ViewWindow(), GetUnitSystem()))
+        if (RunDialogCommand(Cpp_Graphics::WindowBoundsDialogSlot(), "Set Display Bounds ...", [&] {
+                return Cpp_Graphics::SetDisplayBounds(f.View()->ViewWindow(), GetUnitSystem());
+            }))
             f.Redraw();
-        else
-            f.NotAvailable("Set Display Bounds ...");
     });
     for (int id : {ID_REFRESH, ID_REDRAW, ID_INTERPOLATION_REDRAW, ID_INTERPOLATION_EDIT_HEADS})
         table.Add(id, Refresh);
     for (int id : {ID_ZOOM_ALL, ID_POPUP_ZOOM_ALL, ID_TOOLBAR_ZOOM_ALL}) table.Add(id, ZoomAll);
     for (int id : {ID_ZOOM_WINDOW, ID_TOOLBAR_ZOOM_IN}) table.Add(id, NotAvailableYet(id));
-    table.Add(ID_SET_VIEW, [](MainFrame& f) {
-        if (!SetViewsDialog()) f.NotAvailable("Set View ...");
+    table.Add(ID_SET_VIEW, [](MainFrame&) {
+        RunDialogCommand(SetViewsDialogSlot(), "Set View ...", &SetViewsDialog);
     });
     table.Add(ID_RESET_ALL_VIEWS, [](MainFrame&) { ClearViews(); });
     for (int n = 1; n <= ID_VIEW_6 - ID_VIEW_1 + 1; ++n)

@@ -1,0 +1,42 @@
+#include "core/dialog_slot.h"
+
+#include "platform/services.h"
+
+#include <algorithm>
+
+namespace {
+
+std::vector<DialogSlotBase*>& List() {
+    static std::vector<DialogSlotBase*> slots;
+    return slots;
+}
+
+}  // namespace
+
+DialogSlotBase::DialogSlotBase(std::string name) : name_(std::move(name)) {
+    List().push_back(this);
+}
+
+DialogSlotBase::~DialogSlotBase() {
+    auto& slots = List();
+    slots.erase(std::remove(slots.begin(), slots.end(), this), slots.end());
+}
+
+const std::vector<DialogSlotBase*>& DialogSlots() { return List(); }
+
+void ResetDialogSlots() {
+    for (DialogSlotBase* slot : List()) slot->Reset();
+}
+
+std::string NotAvailableText(const std::string& what) {
+    return "\"" + what + "\" is not available yet.";
+}
+
+bool RunDialogCommand(const DialogSlotBase& slot, const std::string& what,
+                      const std::function<bool()>& run) {
+    if (!slot.IsRegistered()) {
+        platform::Services().StatusLine().SetText(NotAvailableText(what));
+        return false;
+    }
+    return run();
+}

@@ -1,0 +1,53 @@
+#include "dialogs/dialog_registration.h"
+
+#include <memory>
+
+// Where each model-owned dialog interface lives; a window built for one of them is made in
+// Windows and registered below, one line each. Until then its slot keeps the stand-in and the
+// command that opens it says "... is not available yet.".
+//
+//   Cpp_Graphics::WindowBoundsDialogSlot()            graphics/graphics.h   "Window Bounds"
+//   Cpp_Graphics::LargestValueDialogSlot()            graphics/graphics.h   largest load value
+//   Cpp_Graphics::ScalingEditorSlot()                 graphics/graphics.h   (the loads register it)
+//   Cpp_GraphicGrid::SettingsDialogSlot()             graphics/graphic_grid.h  grid settings
+//   SetViewsDialogSlot()                              graphics/views.h      "Set View ..."
+//   Cpp_DisplaySelections::SheetSlot()                model/display_selections.h  "Selections ..."
+//   Cpp_KlivenSettings::SettingsSheetSlot()           core/preferences.h    settings sheet
+//   UnitsSelectionDialogSlot()                        core/units.h          "Units Selection"
+//   MaterialGridDialogSlot(), MaterialDialogSlot()    profile/material_properties.h
+//   SaveMultistageWarningSlot()                       model/writer.h        "Save Multi-Stage Data?"
+//   ReinforcementGenerationDialogsSlot()              loads/generation_dialogs.h
+
+namespace dialogs {
+
+namespace {
+
+// The windows registered in the slots, owned here for the life of the main frame. Register sets
+// each slot to its window and Unregister resets the same slots (the loads' scaling editor, which
+// is no window, stays as the loads registered it).
+struct Windows {
+    explicit Windows(QWidget* /*mainWindow*/) {}
+    void Register() {}
+    void Unregister() {}
+};
+
+std::unique_ptr<Windows>& Registered() {
+    static std::unique_ptr<Windows> windows;
+    return windows;
+}
+
+}  // namespace
+
+void RegisterDialogWindows(QWidget* mainWindow) {
+    UnregisterDialogWindows();
+    Registered() = std::make_unique<Windows>(mainWindow);
+    Registered()->Register();
+}
+
+void UnregisterDialogWindows() {
+    if (!Registered()) return;
+    Registered()->Unregister();
+    Registered().reset();
+}
+
+}  // namespace dialogs
