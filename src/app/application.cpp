@@ -10,6 +10,7 @@
 #include "core/file_io.h"
 #include "core/message_boxes.h"
 #include "core/units.h"
+#include "dialogs/dialog_registration.h"
 #include "graphics/ui/clipboard_picture.h"
 #include "model/data_sets.h"
 #include "model/read_input_file.h"
@@ -28,6 +29,7 @@
 #include "platform/qt/qt_status_line.h"
 #include "platform/services.h"
 #include "porepressure/porepressure_drawing_layers.h"
+#include "resources/string_table_resource.h"
 
 #include <QApplication>
 #include <QSocketNotifier>
@@ -103,6 +105,9 @@ Application::Application(const std::vector<std::string>& arguments) {
         std::fprintf(stderr, "dravonet: ignoring the argument \"%s\"\n", ignored.c_str());
 
     Cpp_FileIO::SetProgramDirectory(QCoreApplication::applicationFilePath().toStdString());
+    std::string stringTableError;
+    if (!resources::LoadStringTable(stringTableError))
+        std::fprintf(stderr, "dravonet: the string table: %s\n", stringTableError.c_str());
     parts_ = std::make_unique<Parts>();
     Parts& p = *parts_;
     p.messageBoxes.SetMainWindow(p.frame.get());
@@ -120,6 +125,7 @@ Application::Application(const std::vector<std::string>& arguments) {
     s.SetLoadScalingDialog(&p.loadScaling);
     s.SetGraphWindow(&p.graphWindow);
     s.SetPrinting(&p.printing);
+    dialogs::RegisterDialogWindows(p.frame.get());
     SetMainWindowExists(true);
     RegisterPorePressureDrawing();
     p.statusLine.SetText("Ready");
@@ -127,6 +133,7 @@ Application::Application(const std::vector<std::string>& arguments) {
 
 Application::~Application() {
     SetMainWindowExists(false);
+    dialogs::UnregisterDialogWindows();
     if (!parts_->profile.Flush())
         std::fprintf(stderr, "dravonet: cannot write the settings to %s\n",
                      parts_->profile.File().c_str());

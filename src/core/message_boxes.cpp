@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "core/string_table_access.h"
+#include "core/string_table.h"
 #include "platform/services.h"
 
 using platform::BoxButtons;

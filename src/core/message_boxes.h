@@ -9,7 +9,7 @@
 // nullptr means none. Functions that need a window show nothing and answer false (or 0)
 // without one; ShowErrorMessage is the one error box shown without a main window.
 // The "FromResources" and "CaptionId" forms load their texts from the string table
-// (core/string_table_access.h); a missing or empty text suppresses the box.
+// (core/string_table.h); a missing or empty text suppresses the box.
 
 #include <string>
 

@@ -1,58 +1,23 @@
 #include "graphics/prompts.h"
 
-#include "core/string_table_access.h"
+#include "core/string_table.h"
 #include "platform/services.h"
 
 #include <cstdio>
-#include <map>
 
 namespace {
 
-StringTableLookup g_lookup;
 PromptBarSink g_promptSink;
 std::string g_statusText;
 int g_statusId = -1;
 std::string g_toolTip;
 int g_toolTipId = -1;
 
-const std::map<int, std::string>& BuiltInStrings() {
-    static const std::map<int, std::string> strings = {
-        {1308, "Select item to modify, etc."},
-        {1309, "Right-click for edit options"},
-        {1310, "Left-click to enter first point on new construction line"},
-        {1311, "Left-click to enter first point on new profile line"},
-        {1312, "Left click to select a Profile Line for entering material properties."},
-        {1314, "Left click to enter first point on new piezometric line"},
-        {1315, "Left-click to start entering points on the slope"},
-        {1316, "Left-click to enter pore water pressure interpolation point."},
-        {1317, "Left-click to enter distributed load point; Shift key to track x-y; Wheel for "
-               "normal stress; Ctrl-wheel for shear stress; Shift-ctrl to use piezometric line."},
-        {1320, "Left-click to enter first point on new reinforcement line"},
-        {1322, "Left-click to begin entering noncircular shear surface points"},
-        {1332, "Left-click to enter r-sub-u interpolation point."},
-        {1344, "Left-click to enter strength interpolation point."},
-    };
-    return strings;
-}
-
 void ToFrame(bool view) {
     if (view) platform::Services().StatusLine().SetText(g_statusText);
 }
 
 }  // namespace
-
-void SetStringTableLookup(StringTableLookup lookup) { g_lookup = std::move(lookup); }
-
-std::optional<std::string> LoadStringResource(int number) {
-    if (g_lookup) {
-        if (auto text = g_lookup(number)) return text;
-    }
-    if (auto text = LoadStringText(number)) return text;
-    const auto& table = BuiltInStrings();
-    auto it = table.find(number);
-    if (it == table.end()) return std::nullopt;
-    return it->second;
-}
 
 void SetPromptBarSink(PromptBarSink sink) { g_promptSink = std::move(sink); }
 
@@ -61,7 +26,7 @@ void ShowPrompt(const std::string& text) {
 }
 
 void ShowPromptResource(int number) {
-    if (auto text = LoadStringResource(number)) ShowPrompt(*text);
+    if (auto text = LoadStringText(number)) ShowPrompt(*text);
 }
 
 void ClearPromptBar() {
@@ -70,7 +35,7 @@ void ClearPromptBar() {
 
 void SetStatusTextFromId(bool view, int number) {
     g_statusId = -1;
-    auto text = LoadStringResource(number);
+    auto text = LoadStringText(number);
     if (!text) return;
     g_statusId = number;
     g_statusText = *text;
@@ -79,7 +44,7 @@ void SetStatusTextFromId(bool view, int number) {
 
 void SetStatusTextWithSuffix(bool view, int number, const std::string& text) {
     g_statusId = -1;
-    auto resource = LoadStringResource(number);
+    auto resource = LoadStringText(number);
     if (!resource) return;
     g_statusId = number;
     g_statusText = text.empty() ? *resource : text + " - " + *resource;
@@ -153,7 +118,7 @@ void SetToolPrompt(bool view, int editMode, const s_ToolPromptContext& c) {
 
 void SetToolTipFromId(int number) {
     g_toolTipId = number;
-    auto text = LoadStringResource(number);
+    auto text = LoadStringText(number);
     g_toolTip = text ? *text : "Tool tip resource missing";
 }
 
@@ -190,5 +155,4 @@ void ResetPrompts() {
     g_toolTip.clear();
     g_toolTipId = -1;
     g_promptSink = nullptr;
-    g_lookup = nullptr;
 }

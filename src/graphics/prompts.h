@@ -2,17 +2,11 @@
 // The short texts that guide the user while a tool is active: the prompt bar above the drawing,
 // the status text (the message pane of the status bar) and the tool tip beside the cursor.
 // The status text and the tool tip remember the string-table number they came from (-1 when
-// they were given as text).
+// they were given as text); numbered texts come from the string table (core/string_table.h).
 
 #include <functional>
 #include <optional>
 #include <string>
-
-// The string table: the text of a number, or nothing when the table lacks it. The resources
-// register the full table; the prompts of the tools are known here until then.
-using StringTableLookup = std::function<std::optional<std::string>(int)>;
-void SetStringTableLookup(StringTableLookup lookup);
-std::optional<std::string> LoadStringResource(int number);
 
 // The prompt bar of the main frame; the shell registers where its text goes (an empty text
 // hides it).

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/cursor_mode.h"
-#include "core/string_table_access.h"
+#include "core/string_table.h"
 #include "support/fake_services.h"
 
 namespace {
@@ -40,20 +40,60 @@ TEST(MessageBoxes, ButtonsIconsAndOwners) {
 TEST(MessageBoxes, TextsFromTheStringTable) {
     testsupport::FakeServices fakes;
     int window = 0;
-    SetStringTableSource([](int id) -> std::optional<std::string> {
-        if (id == 1) return "Caption";
-        if (id == 2) return "Question?";
-        if (id == 3) return "";
-        return std::nullopt;
-    });
+    FillStringTable({{1, "Caption"}, {2, "Question?"}, {3, ""}});
     fakes.messageBoxes.answers = {BoxResult::Yes};
     EXPECT_TRUE(AskYesNoFromResources(&window, 1, 2));
     EXPECT_FALSE(AskYesNoFromResources(&window, 1, 3));
     EXPECT_FALSE(AskYesNoFromResources(nullptr, 1, 2));
     EXPECT_EQ(AskYesNoCancelWithCaptionId(&window, 9, "T"), 0);
-    SetStringTableSource(nullptr);
+    ResetStringTable();
     ASSERT_EQ(fakes.messageBoxes.requests.size(), 1u);
     EXPECT_EQ(fakes.messageBoxes.requests[0].caption, "Caption");
+}
+
+// The text form of the string table: comments, blank lines and CRLF are skipped; the text runs
+// to the end of the line, inner spaces kept.
+TEST(StringTable, ReadsTheTextForm) {
+    StringTableEntries entries;
+    std::string error;
+    ASSERT_TRUE(ParseStringTable("# prompts\r\n\n510 Set  first corner of \"zoom\" box.\r\n"
+                                 "7 \n12 Last line without a line end",
+                                 entries, error));
+    EXPECT_EQ(error, "");
+    EXPECT_EQ(entries, (StringTableEntries{{510, "Set  first corner of \"zoom\" box."},
+                                           {7, ""},
+                                           {12, "Last line without a line end"}}));
+}
+
+// A bad line stops the reading with its number and reason; the lines before it are kept.
+TEST(StringTable, BadLinesAreNamed) {
+    struct Case {
+        const char* text;
+        const char* error;
+    } cases[] = {
+        {"1 A\nx B\n", "line 2: no id"},
+        {"1 A\n\n 3 B\n", "line 3: no id"},
+        {"1 A\n2\n", "line 2: no space after the id"},
+        {"1 A\n2\tB\n", "line 2: no space after the id"},
+        {"1 A\n# c\n1 B\n", "line 3: the id 1 is given twice"},
+        {"1 A\n99999999999 B\n", "line 2: no id"},
+    };
+    for (const Case& c : cases) {
+        StringTableEntries entries;
+        std::string error;
+        EXPECT_FALSE(ParseStringTable(c.text, entries, error)) << c.text;
+        EXPECT_EQ(error, c.error) << c.text;
+        EXPECT_EQ(entries, (StringTableEntries{{1, "A"}})) << c.text;
+    }
+}
+
+// The table answers what it was filled with, and nothing for an id it lacks.
+TEST(StringTable, FillAndReset) {
+    FillStringTable({{5, "Five"}});
+    EXPECT_EQ(LoadStringText(5), "Five");
+    EXPECT_EQ(LoadStringText(6), std::nullopt);
+    ResetStringTable();
+    EXPECT_EQ(LoadStringText(5), std::nullopt);
 }
 
 TEST(CursorMode, ZoomModesLoadPromptsAndLeavingZoomRestoresTheArrow) {

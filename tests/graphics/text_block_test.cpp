@@ -4,6 +4,7 @@
 #include "graphics/axes.h"
 #include "graphics/graphic_string.h"
 #include "graphics/graphics_fixture.h"
+#include "core/string_table.h"
 #include "graphics/prompts.h"
 #include "graphics/vector_arrow.h"
 
@@ -153,7 +154,13 @@ TEST_F(AxesDrawingTest, ArrowHeadIsLimitedToHalfTheLength) {
 
 class PromptsTest : public GraphicsFixture {
 protected:
+    void SetUp() override {
+        GraphicsFixture::SetUp();
+        FillStringTable({{1309, "Right-click for edit options"},
+                         {1311, "Left-click to enter first point on new profile line"}});
+    }
     void TearDown() override {
+        ResetStringTable();
         ResetPrompts();
         GraphicsFixture::TearDown();
     }
