@@ -6,17 +6,18 @@
 // Windows and registered below, one line each. Until then its slot keeps the stand-in and the
 // command that opens it says "... is not available yet.".
 //
-//   Cpp_Graphics::WindowBoundsDialogSlot()            graphics/graphics.h   "Window Bounds"
-//   Cpp_Graphics::LargestValueDialogSlot()            graphics/graphics.h   largest load value
-//   Cpp_Graphics::ScalingEditorSlot()                 graphics/graphics.h   (the loads register it)
-//   Cpp_GraphicGrid::SettingsDialogSlot()             graphics/graphic_grid.h  grid settings
-//   SetViewsDialogSlot()                              graphics/views.h      "Set View ..."
-//   Cpp_DisplaySelections::SheetSlot()                model/display_selections.h  "Selections ..."
-//   Cpp_KlivenSettings::SettingsSheetSlot()           core/preferences.h    settings sheet
-//   UnitsSelectionDialogSlot()                        core/units.h          "Units Selection"
-//   MaterialGridDialogSlot(), MaterialDialogSlot()    profile/material_properties.h
-//   SaveMultistageWarningSlot()                       model/writer.h        "Save Multi-Stage Data?"
-//   ReinforcementGenerationDialogsSlot()              loads/generation_dialogs.h
+//   Cpp_Graphics::WindowBoundsDialogSlot()      graphics/graphics.h      "Window Bounds"
+//   Cpp_Graphics::LargestValueDialogSlot()      graphics/graphics.h      largest load value
+//   Cpp_Graphics::ScalingEditorSlot()           graphics/graphics.h      (the loads register it)
+//   Cpp_GraphicGrid::SettingsDialogSlot()       graphics/graphic_grid.h  grid settings
+//   SetViewsDialogSlot()                        graphics/views.h         "Set View ..."
+//   Cpp_DisplaySelections::SheetSlot()          model/display_selections.h  "Selections ..."
+//   Cpp_KlivenSettings::SettingsSheetSlot()     core/preferences.h       settings sheet
+//   UnitsSelectionDialogSlot()                  core/units.h             "Units Selection"
+//   MaterialGridDialogSlot()                    profile/material_properties.h  material table
+//   MaterialDialogSlot()                        profile/material_properties.h  one material
+//   SaveMultistageWarningSlot()                 model/writer.h           "Save Multi-Stage Data?"
+//   ReinforcementGenerationDialogsSlot()        loads/generation_dialogs.h
 
 namespace dialogs {
 
