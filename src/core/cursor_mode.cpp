@@ -46,3 +46,9 @@ void SetRubberBandStart(int x, int y) { g_start = {x, y}; }
 s_PixelPoint GetRubberBandEnd() { return g_end; }
 void SetRubberBandEnd(int x, int y) { g_end = {x, y}; }
 void SetCursorModeHooks(s_CursorModeHooks hooks) { Hooks() = std::move(hooks); }
+
+void ResetCursorModeState() {
+    g_mode = g_saved = 0;
+    g_start = g_end = {};
+    Hooks() = {};
+}

@@ -35,3 +35,6 @@ struct s_CursorModeHooks {
     std::function<void()> setArrowCursor;
 };
 void SetCursorModeHooks(s_CursorModeHooks hooks);
+// Mode 0, nothing saved, the rubber-band points at 0 and no hooks, without calling any hook
+// (the program-wide reset).
+void ResetCursorModeState();

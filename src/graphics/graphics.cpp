@@ -71,6 +71,7 @@ DialogSlot<Cpp_Graphics::ScalingEditor>& Cpp_Graphics::ScalingEditorSlot() {
     return slot;
 }
 
+// The scale participants are registrations of the subsystems, not drawing state: they stay.
 void Cpp_Graphics::Reset() {
     dc_ = nullptr;
     window_ = nullptr;
@@ -87,7 +88,6 @@ void Cpp_Graphics::Reset() {
     drawingArea_ = pageRect_ = clipRect_ = platform::DeviceRect{};
     startup_ = false;
     blackAndWhite_ = false;
-    participants_.clear();
     saved_ = SavedState{};
     Cpp_Axes::Reset();
 }

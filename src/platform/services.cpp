@@ -41,6 +41,7 @@ public:
         values_[{section, key}] = value;
     }
     bool Flush() override { return true; }
+    void Clear() { values_.clear(); }
 
 private:
     std::map<std::pair<std::string, std::string>, std::string> values_;
@@ -160,7 +161,10 @@ GraphWindowService& ServiceRegistry::GraphWindow() {
 }
 PrintService& ServiceRegistry::Printing() { return printing_ ? *printing_ : noPrinting; }
 
-void ServiceRegistry::Reset() { *this = ServiceRegistry{}; }
+void ServiceRegistry::Reset() {
+    *this = ServiceRegistry{};
+    memoryProfile.Clear();
+}
 
 ServiceRegistry& Services() {
     static ServiceRegistry registry;

@@ -14,7 +14,6 @@
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 namespace fs = std::filesystem;
 
@@ -38,25 +37,38 @@ TEST(DocumentNames, ComputationInputAndDocumentFileNames) {
     }
 }
 
-// A save that fails is reported, keeps the modified flag and leaves the old file.
+// A save that fails is reported, keeps the modified flag and leaves what was there. The two
+// targets fail for root as well: a name below a regular file, and a name held by a folder.
 TEST(Document, AFailedSaveKeepsTheFlagAndTheOldFile) {
-    testsupport::FakeServices fakes;
     testsupport::TempDir dir;
-    const fs::path target = dir.Path() / "slope.preinput-kliven";
-    testsupport::WriteFile(target, "old\n");
-    ::chmod(dir.Path().c_str(), 0500);
-    app::CDravonetDoc doc;
-    doc.OnNewDocument();
-    doc.SetModifiedFlag(true);
-    const bool saved = doc.OnSaveDocument(target);
-    ::chmod(dir.Path().c_str(), 0700);
-    if (::geteuid() == 0) GTEST_SKIP() << "root writes anywhere";
-    EXPECT_FALSE(saved);
-    EXPECT_TRUE(doc.IsModified());
-    EXPECT_TRUE(doc.PathName().empty());
-    EXPECT_EQ(testsupport::ReadFile(target), "old\n");
-    EXPECT_EQ(fakes.messageBoxes.requests.size(), 1u);
-    Cpp_FileIO::ResetForTests();
+    const fs::path plainFile = dir.Path() / "plain";
+    const fs::path folder = dir.Path() / "slope.preinput-kliven";
+    testsupport::WriteFile(plainFile, "old\n");
+    fs::create_directory(folder);
+    testsupport::WriteFile(folder / "inside", "old\n");
+    for (const fs::path& target : {plainFile / "slope.preinput-kliven", folder}) {
+        SCOPED_TRACE(target.string());
+        testsupport::FakeServices fakes;
+        app::CDravonetDoc doc;
+        doc.OnNewDocument();
+        doc.SetModifiedFlag(true);
+        EXPECT_FALSE(doc.OnSaveDocument(target));
+        EXPECT_TRUE(doc.IsModified());
+        EXPECT_TRUE(doc.PathName().empty());
+        ASSERT_EQ(fakes.messageBoxes.requests.size(), 1u);
+        EXPECT_EQ(fakes.messageBoxes.requests[0].caption, "File I/O Error");
+        EXPECT_EQ(fakes.messageBoxes.requests[0].text,
+                  "Unable to save the document as " + target.string() +
+                      ".  The previous file, if any, was kept.");
+    }
+    EXPECT_EQ(testsupport::ReadFile(plainFile), "old\n");
+    EXPECT_EQ(testsupport::ReadFile(folder / "inside"), "old\n");
+    // No temporary file is left behind.
+    const auto entries = [](const fs::path& p) {
+        return std::distance(fs::directory_iterator(p), fs::directory_iterator());
+    };
+    EXPECT_EQ(entries(dir.Path()), 2);
+    EXPECT_EQ(entries(folder), 1);
 }
 
 // After a failed read the partial data stay but the document is untitled, so Save asks for a

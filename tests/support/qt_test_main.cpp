@@ -1,4 +1,6 @@
 // main() of the test programs that need Qt: one application object per program.
+#include "support/test_support.h"
+
 #include <QApplication>
 #include <clocale>
 #include <gtest/gtest.h>
@@ -9,5 +11,6 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     std::setlocale(LC_NUMERIC, "C");
     ::testing::InitGoogleTest(&argc, argv);
+    testsupport::InstallStateReset();
     return RUN_ALL_TESTS();
 }

@@ -3,6 +3,9 @@
 #include "core/data_error_output.h"
 #include "core/echo_writer.h"
 #include "core/output_table.h"
+#include "model/program_state.h"
+
+#include <gtest/gtest.h>
 
 #include <fstream>
 #include <random>
@@ -15,6 +18,8 @@ std::filesystem::path FixturesDir() { return DRAVONET_FIXTURES_DIR; }
 std::filesystem::path ExamplesDir() { return DRAVONET_EXAMPLES_DIR; }
 
 TempDir::TempDir() {
+    std::error_code ec;
+    workingFolder_ = std::filesystem::current_path(ec);
     std::random_device rd;
     for (int attempt = 0; attempt < 100; ++attempt) {
         auto candidate = std::filesystem::temp_directory_path() /
@@ -29,6 +34,8 @@ TempDir::TempDir() {
 
 TempDir::~TempDir() {
     std::error_code ec;
+    if (!workingFolder_.empty() && std::filesystem::current_path(ec) != workingFolder_)
+        std::filesystem::current_path(workingFolder_, ec);
     std::filesystem::remove_all(path_, ec);
 }
 
@@ -79,6 +86,31 @@ void DetachListing() {
     SetOutputFile(nullptr);
     Cpp_OutputTable::SetFileOnly(nullptr);
     Cpp_OutputTable::ClearTitles();
+}
+
+namespace {
+
+class StateReset final : public ::testing::EmptyTestEventListener {
+public:
+    void OnTestStart(const ::testing::TestInfo&) override {
+        std::error_code ec;
+        workingFolder_ = std::filesystem::current_path(ec);
+    }
+    void OnTestEnd(const ::testing::TestInfo&) override {
+        ResetProgramState();
+        std::error_code ec;
+        if (!workingFolder_.empty() && std::filesystem::current_path(ec) != workingFolder_)
+            std::filesystem::current_path(workingFolder_, ec);
+    }
+
+private:
+    std::filesystem::path workingFolder_;
+};
+
+}  // namespace
+
+void InstallStateReset() {
+    ::testing::UnitTest::GetInstance()->listeners().Append(new StateReset);
 }
 
 }  // namespace testsupport

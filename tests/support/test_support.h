@@ -12,7 +12,8 @@ namespace testsupport {
 std::filesystem::path FixturesDir();
 // The bundled examples a new user opens.
 std::filesystem::path ExamplesDir();
-// A fresh empty folder below the system's temporary folder, removed when the object goes.
+// A fresh empty folder below the system's temporary folder, removed when the object goes. The
+// working folder of that moment comes back too (opening a file moves it into the file's folder).
 class TempDir {
 public:
     TempDir();
@@ -23,6 +24,7 @@ public:
 
 private:
     std::filesystem::path path_;
+    std::filesystem::path workingFolder_;
 };
 
 std::string ReadFile(const std::filesystem::path& file);
@@ -39,5 +41,10 @@ bool Has(const std::string& text, const std::string& part);
 std::string CaptureListing(const std::function<void(std::FILE*)>& action);
 // Leaves the echo and the output tables without a listing file and the tables without titles.
 void DetachListing();
+
+// Installs in GoogleTest the listener that, after every test, returns the program-wide state to
+// its start (ResetProgramState) and the working folder to the one the test began in; so tests
+// pass in any order and in one process. Every test program's main calls it once.
+void InstallStateReset();
 
 }  // namespace testsupport

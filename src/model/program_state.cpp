@@ -1,0 +1,77 @@
+#include "model/program_state.h"
+
+#include "core/cursor_mode.h"
+#include "core/data_error_output.h"
+#include "core/echo_writer.h"
+#include "core/file_io.h"
+#include "core/kliven4_messages.h"
+#include "core/message_boxes.h"
+#include "core/output_table.h"
+#include "core/point_symbols.h"
+#include "core/preferences.h"
+#include "core/units.h"
+#include "graphics/graphic_grid.h"
+#include "graphics/graphics.h"
+#include "graphics/prompts.h"
+#include "graphics/views.h"
+#include "loads/load_drawing_support.h"
+#include "loads/load_messages.h"
+#include "model/data_set.h"
+#include "model/data_set_drawing.h"
+#include "model/data_sets.h"
+#include "model/display_selections.h"
+#include "platform/services.h"
+#include "porepressure/contour_control_points.h"
+#include "porepressure/vertex.h"
+
+namespace {
+
+// Each subsystem's part, lowest layer first.
+
+void ResetCoreState() {
+    Cpp_FileIO::ResetForTests();
+    Cpp_DataErrorOutput::ResetForTests();
+    SetOutputFile(nullptr);
+    Cpp_OutputTable::SetFileOnly(nullptr);
+    Cpp_OutputTable::ClearTitles();
+    Cpp_KLIVEN4Messages::Clear();
+    ResetCursorModeState();
+    ResetPointDrawingState();
+    Cpp_KlivenSettings::Reset();
+    ResetUnits();
+    SetMainWindowExists(false);
+    platform::Services().Reset();
+}
+
+void ResetGraphicsState() {
+    Cpp_Graphics::Reset();
+    Cpp_GraphicGrid::Reset();
+    ResetViews();
+    ResetPrompts();
+}
+
+void ResetSubsystemState() {
+    ResetTriangulationGlobals();
+    Cpp_ContourControlPointList::ClearWorkingList();
+    ResetLoadScales();
+    ClearEmittedLoadMessages();
+}
+
+void ResetDataSetState() {
+    Cpp_Kliven4Data::DeleteAllDataSets();
+    Cpp_Kliven4DataSet::SetCurrentStage(1);
+    Cpp_Kliven4DataSet::SetOlderFormat(false);
+    Cpp_Kliven4DataSet::SetGraphicsOutputFlag(true);
+    Cpp_DisplaySelections::Reset();
+    Cpp_DataSetDrawing::ClearReported();
+}
+
+}  // namespace
+
+void ResetProgramState() {
+    // The data sets go first: their destructors may still reach the lower state.
+    ResetDataSetState();
+    ResetSubsystemState();
+    ResetGraphicsState();
+    ResetCoreState();
+}
