@@ -53,7 +53,7 @@ void ResetGraphicsState() {
 void ResetSubsystemState() {
     ResetTriangulationGlobals();
     Cpp_ContourControlPointList::ClearWorkingList();
-    ResetLoadScales();
+    loads::ResetLoadScales();
     ClearEmittedLoadMessages();
 }
 

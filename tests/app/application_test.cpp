@@ -64,10 +64,11 @@ TEST(Application, StartsShowsAWhiteViewAndQuits) {
             dc.LineTo(60, 10);
         });
         frame.View()->Redraw();
-        QTimer::singleShot(100, &frame, &QWidget::close);
-        QTimer::singleShot(150, qApp, &QApplication::quit);
+        // However slow the machine, the window closes only after the view has painted.
+        EXPECT_TRUE(QTest::qWaitFor([&] { return painted; }, 60000));
+        QTimer::singleShot(0, &frame, &QWidget::close);
+        QTimer::singleShot(0, qApp, &QApplication::quit);
         EXPECT_EQ(QApplication::exec(), 0);
-        EXPECT_TRUE(painted);
         const QImage& image = frame.View()->Image();
         ASSERT_FALSE(image.isNull());
         EXPECT_EQ(image.pixel(5, 5), qRgb(255, 255, 255));
