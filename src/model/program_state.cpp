@@ -2,6 +2,7 @@
 
 #include "core/cursor_mode.h"
 #include "core/data_error_output.h"
+#include "core/dialog_slot.h"
 #include "core/echo_writer.h"
 #include "core/file_io.h"
 #include "core/kliven4_messages.h"
@@ -41,6 +42,7 @@ void ResetCoreState() {
     ResetUnits();
     SetMainWindowExists(false);
     platform::Services().Reset();
+    ResetDialogSlots();
 }
 
 void ResetGraphicsState() {
