@@ -30,7 +30,7 @@ int s_LineWidthType::DeviceWidth(const platform::DeviceContext& dc) const {
     switch (kind) {
     case 2:
     case 5:
-        return AtLeastOne(static_cast<int>(value) / 72.0 * ppi);
+        return AtLeastOne(std::trunc(value) / 72.0 * ppi);
     case 3:
     case 6:
         return AtLeastOne(static_cast<float>(value) * ppi);

@@ -38,6 +38,9 @@ struct s_InputLineType {
 
 // Reads one physical line without its line end ("\r\n" or "\n"); false at end of file.
 // Nothing is skipped or changed. Used by readers that need lines exactly as written.
+// In every line read by the functions here, a control character other than a tab (a NUL byte,
+// for one) is damage and becomes a blank; the current listing (echo writer) gets a note with
+// the repaired line.
 bool ReadPhysicalLine(std::FILE* file, std::string& line);
 
 // True when, after leading blanks (not tabs), the line begins with "//" or "/*".
@@ -92,6 +95,14 @@ bool SkipLines(std::FILE* file, int n);
 std::size_t ParseDecimalPrefix(std::string_view text, double& value);
 // The whole text (blanks around it allowed) is one strict decimal number.
 bool ParseDecimal(std::string_view text, double& value);
+
+// The largest magnitude of a coordinate taken from a file. Sums, differences and products of
+// such values stay finite, so the geometry built on them never meets an infinity or a NaN;
+// readers refuse a larger coordinate with their block's numbered message.
+inline constexpr double kLargestCoordinate = 1.0e15;
+inline bool IsUsableCoordinate(double value) {
+    return value >= -kLargestCoordinate && value <= kLargestCoordinate;
+}
 
 // A value read from a data line as an integer: truncated toward zero and held to the range of
 // int, so a number too large for it keeps its sign instead of wrapping (NaN gives 0).

@@ -18,7 +18,13 @@ bool Cpp_Vector::pensMade_ = false;
 
 namespace {
 
-int RoundHalfUp(double v) { return static_cast<int>(std::floor(v + 0.5)); }
+// Pixel positions are held to the range of the mapping's clamp before they become ints, so a
+// head length or an offset too large for an int never wraps (NaN gives 0).
+int RoundHalfUp(double v) {
+    const double r = std::floor(v + 0.5);
+    if (!(r == r)) return 0;
+    return static_cast<int>(std::clamp(r, -1.0e9, 1.0e9));
+}
 
 }  // namespace
 
@@ -101,8 +107,8 @@ void Cpp_Vector::DrawBetween(platform::DeviceContext& dc, double tipX, double ti
     const double p2x = RoundHalfUp(tailX), p2y = RoundHalfUp(tailY);
     const float L = static_cast<float>(std::hypot(p1x - p2x, p1y - p2y));
     const double ppi = Cpp_Graphics::PixelsPerInch(&dc, true);
-    int h = static_cast<int>(headLength_ * ppi + shaftPenWidth_ - 1);
-    if (limitHead_) h = std::min(h, static_cast<int>(0.5 * L));
+    int h = RoundHalfUp(std::min(headLength_ * ppi + shaftPenWidth_ - 1, 100000.0) - 0.5);
+    if (limitHead_) h = std::min(h, RoundHalfUp(0.5 * L - 0.5));
     const int u = std::min(RoundHalfUp(h * 7.0 / 24.0), 10);
     const int E = h + shaftPenWidth_ - 1;
     const int w = static_cast<int>((shaftPenWidth_ - 1) * 0.5 + u + (headPenWidth_ - 1));

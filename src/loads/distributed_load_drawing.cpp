@@ -103,12 +103,33 @@ void DrawHatchAndOutline(platform::DeviceContext& dc, const s_DistributedLoadPoi
         std::max({a.y, b.y, o.y1, o.y2}) < box.ymin || std::min({a.y, b.y, o.y1, o.y2}) > box.ymax)
         return;
     if (hatch) {
-        const int pixels = static_cast<int>(Cpp_Graphics::InchesToPixels(g_run.spacingInches));
-        const double h = Cpp_Graphics::PixelsToWorldLength(std::max(1, pixels));
-        const double length = std::hypot(b.x - a.x, b.y - a.y);
-        const int n = std::max(2, static_cast<int>(length / h) + 1);
-        for (int k = 0; k <= n; ++k) {
-            const double f = static_cast<double>(k) / n;
+        // Arrows at k / n of the segment, k = 0..n. The counts stay doubles (a segment far
+        // longer than the view has more arrows than an int holds), and only the arrows that can
+        // reach the view are drawn: those whose point on the surface lies within the longest
+        // arrow of the clip box. A segment inside the view draws k = 0..n as before.
+        constexpr double kMostArrows = 100000.0;
+        const double spacing = Cpp_Graphics::InchesToPixels(g_run.spacingInches);
+        const double pixels = spacing >= 1.0 ? std::floor(std::min(spacing, kMostArrows)) : 1.0;
+        const double h = Cpp_Graphics::PixelsToWorldLength(pixels);
+        const double steps = std::hypot(b.x - a.x, b.y - a.y) / h;
+        const double n = steps < 1e15 ? std::max(2.0, std::floor(steps) + 1.0) : 1e15;
+        const double reach = std::max(std::hypot(o.x1 - a.x, o.y1 - a.y), std::hypot(o.x2 - b.x, o.y2 - b.y));
+        double f0 = 0.0, f1 = 1.0;
+        const double d[4] = {-(b.x - a.x), b.x - a.x, -(b.y - a.y), b.y - a.y};
+        const double q[4] = {a.x - (box.xmin - reach), box.xmax + reach - a.x,
+                             a.y - (box.ymin - reach), box.ymax + reach - a.y};
+        for (int i = 0; i < 4; ++i) {
+            if (d[i] == 0.0) {
+                if (q[i] < 0.0) f1 = -1.0;
+            } else if (d[i] < 0.0) {
+                f0 = std::max(f0, q[i] / d[i]);
+            } else {
+                f1 = std::min(f1, q[i] / d[i]);
+            }
+        }
+        const double k0 = std::ceil(f0 * n), k1 = std::floor(f1 * n);
+        for (double k = k0; k <= k1 && k - k0 <= kMostArrows; ++k) {
+            const double f = k / n;
             Cpp_Vector arrow(a.x + f * (b.x - a.x), a.y + f * (b.y - a.y),
                              o.x1 + f * (o.x2 - o.x1), o.y1 + f * (o.y2 - o.y1));
             arrow.DrawOnDC(dc);

@@ -132,8 +132,8 @@ bool Cpp_PiezometricLine::WriteInputData(std::FILE* file) const {
     if (HasDescription()) out += " " + Description();
     out += "\n";
     for (const Cpp_PointXY* p = FirstPoint(); p; p = p->Next())
-        out += std::string(10, ' ') + FormatDynamic(coordinateFormat, p->X()) +
-               FormatDynamic(coordinateFormat, p->Y()) + "\n";
+        out += std::string(10, ' ') + SeparatedField(FormatDynamic(coordinateFormat, p->X())) +
+               SeparatedField(FormatDynamic(coordinateFormat, p->Y())) + "\n";
     out += "\n";
     return std::fputs(out.c_str(), file) >= 0;
 }
@@ -228,7 +228,7 @@ bool Cpp_PiezometricLineList::ReadInput(std::FILE* input, std::FILE* echo, bool 
             ok = false;
             break;
         }
-        const int number = static_cast<int>(std::fabs(record.values[0]));
+        const int number = TruncateToInt(std::fabs(record.values[0]));
         if (Cpp_Line* existing = Cpp_LineList::FindLine(number)) {
             if (existing->EnteredInCurrentTable()) {
                 Cpp_PorePressureMessages::Message4400(number, stage_);

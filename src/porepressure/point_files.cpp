@@ -196,12 +196,12 @@ bool Cpp_InterpolationData::ReadSeepageFile(bool seepw, const std::string& name,
         const double x = seepw ? v[1] : v[0];
         const double y = seepw ? v[2] : v[1];
         const double u = seepw ? v[3] : v[2];
-        const int material = seepw ? 0 : static_cast<int>(std::trunc(v[3]));
+        const int material = seepw ? 0 : TruncateToInt(v[3]);
         Cpp_InterpolationPoint* p = AddPointToDataSet(1, material, x, y, u, 0.0, 0.0, receiving);
         p->SetNew(true);
         ++running;
         if (echoFlag)
-            EchoRow(seepw ? static_cast<long>(std::trunc(v[0])) : running, p->Number(), x, y, u, 1,
+            EchoRow(seepw ? static_cast<long>(TruncateToInt(v[0])) : running, p->Number(), x, y, u, 1,
                     material);
         std::string coordinates = record.text;
         if (seepw) {
@@ -310,7 +310,7 @@ bool Cpp_InterpolationData::ReadKindSections(std::FILE* file, bool echoFlag, Sec
             const int groups = n == 3 ? 1 : n / 4;
             for (int g = 0; g < groups; ++g) {
                 const double* v = &values.values[n == 3 ? 0 : 4 * g];
-                const int material = n == 3 ? 0 : static_cast<int>(std::trunc(v[3]));
+                const int material = n == 3 ? 0 : TruncateToInt(v[3]);
                 Cpp_InterpolationDataSet* before = receiving;
                 Cpp_InterpolationPoint* p =
                     AddPointToDataSet(kind, material, v[0], v[1], v[2], 0.0, 0.0, receiving);

@@ -188,7 +188,7 @@ bool Cpp_PorePressure::ReadInput(int material, int strengthOption, std::FILE* in
                 Cpp_PorePressureMessages::Message4080(material, values.text);
                 return false;
             }
-            lineNumber_ = static_cast<int>(std::trunc(values.values[0]));
+            lineNumber_ = TruncateToInt(values.values[0]);
             if (echoFlag) {
                 PrintNewLine();
                 IndentedLine("Pore water pressures are defined by a piezometric line.");

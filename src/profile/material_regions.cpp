@@ -164,8 +164,10 @@ const Cpp_ProfileLineList::Sweep& Cpp_ProfileLineList::GetSweep() const {
             }
             present[r] = v;
         }
+        // A group of equal levels always takes its first line, so a level that equals nothing
+        // (NaN from overflowing coordinates) still moves the scan on.
         for (size_t q = 0; q < present.size();) {
-            size_t next = q;
+            size_t next = q + 1;
             while (next < present.size() && level[present[next]] == level[present[q]]) ++next;
             const int below = next < present.size() ? present[next] : -1;
             for (size_t r = q; r < next; ++r) {

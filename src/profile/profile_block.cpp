@@ -71,6 +71,8 @@ bool ReadPoints(Cpp_ProfileLine& line, std::FILE* in, bool echo) {
             return false;
         }
         for (int k = 0; k + 1 < record.numValues; k += 2) {
+            if (!IsUsableCoordinate(record.values[k]) || !IsUsableCoordinate(record.values[k + 1]))
+                return (Cpp_ProfileMessages::BadPointLine2010(line.GetNumber()), false);
             tail = line.InsertPointAfter(tail, record.values[k], record.values[k + 1]);
             if (echo) {
                 PrintInteger(++count, 4);
@@ -192,8 +194,8 @@ bool Cpp_ProfileLineList::WriteInputDataFile(std::FILE* out) const {
             std::fprintf(out, "     %1d     %1d\n", line->GetNumber(), line->GetMaterialNumber());
         for (const Cpp_PointXY* p = line->FirstPoint(); p; p = p->Next()) {
             std::fputs("          ", out);
-            std::fputs(FormatDynamic(format, p->X()).c_str(), out);
-            std::fputs(FormatDynamic(format, p->Y()).c_str(), out);
+            std::fputs(SeparatedField(FormatDynamic(format, p->X())).c_str(), out);
+            std::fputs(SeparatedField(FormatDynamic(format, p->Y())).c_str(), out);
             std::fputs("\n", out);
         }
         std::fputs("\n", out);

@@ -122,6 +122,21 @@ TEST_F(DistributedLoadDrawingTest, ArrowCountFollowsTheScreenLengthOfTheSegment)
     }
 }
 
+// Regression: the arrow count of a segment far longer than the view was converted to int
+// unchecked (it came out negative and the diagram had three arrows). The visible part keeps the
+// hatch spacing of a short segment, and what lies beyond the view is not drawn.
+TEST_F(DistributedLoadDrawingTest, ASegmentFarLongerThanTheViewKeepsItsArrowSpacing) {
+    DrawDistributedLoadSegment(1, 1, 9800, 0, 1e9, 1, 9800, 0, true, false, true, false, nullptr,
+                               nullptr);
+    const auto arrows = dc.OfKind(DcRecordKind::Polygon);
+    ASSERT_GT(arrows.size(), 5u);
+    EXPECT_LT(arrows.size(), 1000u);
+    const int spacing = arrows[1].points[0].x - arrows[0].points[0].x;
+    EXPECT_NEAR(spacing, 24, 1);  // a quarter inch at 96 pixels per inch
+    for (size_t i = 1; i < arrows.size(); ++i)
+        EXPECT_NEAR(arrows[i].points[0].x - arrows[i - 1].points[0].x, spacing, 1) << i;
+}
+
 TEST_F(DistributedLoadDrawingTest, RubberBandSegmentDrawsPlainOrLeftOfAVerticalSegment) {
     ASSERT_TRUE(Cpp_DistributedLoadPoint::SetDrawingAttributes(
         s_LineWidthType(static_cast<short>(1)), s_ColorType(13, 7), 0.15, 0.25, true, false));

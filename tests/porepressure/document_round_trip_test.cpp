@@ -128,6 +128,34 @@ TEST_F(DocumentRoundTrip, PorePressureBlocksOfBothStages) {
 
 namespace {
 
+// Regression: numbers beyond the range of int were converted unchecked, and 3000000000 came back
+// as -2147483648. They are held to the range with their sign, consistently wherever the same
+// number is read, so the document still refers to the same line.
+TEST_F(DocumentRoundTrip, WholeNumbersBeyondIntRangeKeepTheirSign) {
+    const std::string document =
+        "ENGlish units\n"
+        "MATerial property data follow -\n"
+        "     1 Clay\n          120\n          Conventional\n          100 32\n"
+        "          Piezometric Line NegativeOK\n          3000000000 -200\n"
+        "\n"
+        "PIEzometric line data follow -\n"
+        "-3000000000 62.4\n0 50 100 40 200 40\n\n\n"
+        "INTerpolation data follow -\n"
+        "P\n0 0 1000 3000000000 100 0 1200 3000000000 0 50 400 3000000000\n\n\n"
+        "NO compute\n";
+    Cpp_Kliven4DataSet first(1);
+    std::string listing;
+    const std::string written = ReadAndWrite(document, listing, first);
+    EXPECT_FALSE(Has(written, "-2147483648")) << written;
+    EXPECT_TRUE(Has(written, "               2147483647        -200.0\n")) << written;
+    EXPECT_TRUE(Has(written, "PIEzometric line data follow -\n     2147483647     62.40\n")) << written;
+    EXPECT_NE(first.PiezometricLines(1)->FindLine(2147483647), nullptr);
+    EXPECT_TRUE(Has(written, "        1000.0 2147483647\n")) << written;
+    EXPECT_EQ(first.InterpolationData(1)->FindDataSet(1, 2147483647)->CountPoints(), 3);
+    Cpp_Kliven4DataSet second(2);
+    EXPECT_EQ(ReadAndWrite(written, listing, second), written);
+}
+
 TEST_F(DocumentRoundTrip, PointStressesTakeThePressureFromLinesAndInterpolation) {
     RegisterPorePressureQueries();
     Cpp_Kliven4DataSet ds(1);

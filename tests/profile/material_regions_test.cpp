@@ -1,4 +1,5 @@
 #include "profile/profile_line.h"
+#include "profile/profile_sweep.h"
 #include "profile_fixtures.h"
 
 #include <gtest/gtest.h>
@@ -133,6 +134,17 @@ TEST(MaterialRegions, CachedSweepFollowsChangesOfTheLines) {
     low->AddPoint(20, 4);
     top->AddPoint(20, 10);
     EXPECT_EQ(list.RegionOutline(top, 0.0, o), 3);
+}
+
+// Regression: levels that overflow to NaN never compared equal, and the sweep looped for ever.
+TEST(MaterialRegions, TheSweepEndsOnCoordinatesWhoseArithmeticOverflows) {
+    Cpp_ProfileLineList list;
+    Cpp_ProfileLine* top = AddLine(list, 1, 1, {{0, 1e308}, {1e308, -1e308}});
+    AddLine(list, 2, 2, {{-1e308, 5}, {10, 5}});
+    AddLine(list, 3, 3, {{0, 2}, {10, 2}});
+    s_RegionOutline o;
+    list.RegionOutline(top, 0.0, o);
+    EXPECT_FALSE(list.GetSweep().x.empty());
 }
 
 TEST(MaterialRegions, LineAbovePointAndVerticalIntersections) {

@@ -92,6 +92,8 @@ TEST(ProfileBlock, BadInputGivesNumberedMessagesAndKeepsWhatWasRead) {
              {"3 1\n0 0 1 1\n\nFILE other.dat\n", "2130", 1},
              {"3 1\n0 0 1 1\nstop\n", "2110", 1},
              {"3 1\n0 0 1 1\n", "2010", 1},
+             {"3 1\n0 0 1 1\n2 1e308\n\n\n", "2010", 1},  // coordinates that overflow
+             {"3 1\n-1e308 0 1 1\n\n\n", "2010", 1},
              {"", "2030", 0}}) {
         Cpp_ProfileLineList list;
         std::FILE* in = FileWith(c.text);
