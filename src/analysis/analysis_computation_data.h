@@ -344,14 +344,16 @@ public:
     bool Check(const Cpp_SlopeGeometry& slope, double tolerance, std::FILE* errorFile);
     // Writes nothing without data. False when the side-force functions of procedure 4 or 5
     // are undefined (the block is then left incomplete).
-    bool WriteKLIVEN4InputDataFile(std::ostream& out) const;
-    bool WriteKLIVEN4InputDataFile(std::FILE* file) const;
+    // The document (document true) keeps a noncircular surface as entered; the computation
+    // input gets its end points as the last check adjusted them.
+    bool WriteKLIVEN4InputDataFile(std::ostream& out, bool document = true) const;
+    bool WriteKLIVEN4InputDataFile(std::FILE* file, bool document = true) const;
 
 private:
     friend class AnalysisBlockReader;
     friend class AnalysisDataCheck;
 
-    bool WriteSlipSurfaceLines(std::ostream& out) const;
+    bool WriteSlipSurfaceLines(std::ostream& out, bool document) const;
     bool WriteOptionalData(std::ostream& out) const;
     void WriteCrack(std::ostream& out) const;
 

@@ -35,23 +35,28 @@ void WriteImbalance(std::ostream& out, const char* heading, int option, double v
 
 }  // namespace
 
-bool Cpp_AnalysisComputationData::WriteKLIVEN4InputDataFile(std::ostream& out) const {
+bool Cpp_AnalysisComputationData::WriteKLIVEN4InputDataFile(std::ostream& out,
+                                                            bool document) const {
     if (!hasData_) return true;
     out << "ANAlysis/computation data follow\n";
-    WriteSlipSurfaceLines(out);
+    WriteSlipSurfaceLines(out, document);
     if (!WriteOptionalData(out)) return false;
     out << "\n";
     return true;
 }
 
-bool Cpp_AnalysisComputationData::WriteKLIVEN4InputDataFile(std::FILE* file) const {
+bool Cpp_AnalysisComputationData::WriteKLIVEN4InputDataFile(std::FILE* file,
+                                                            bool document) const {
     std::ostringstream out;
-    const bool ok = WriteKLIVEN4InputDataFile(out);
+    const bool ok = WriteKLIVEN4InputDataFile(out, document);
     if (file) std::fputs(out.str().c_str(), file);
     return ok;
 }
 
-bool Cpp_AnalysisComputationData::WriteSlipSurfaceLines(std::ostream& out) const {
+bool Cpp_AnalysisComputationData::WriteSlipSurfaceLines(std::ostream& out, bool document) const {
+    // The document keeps the user's surface; the computation gets it as the check adjusted it.
+    const auto& noncircular =
+        document ? noncircular_.Points() : noncircular_.PointsForComputation();
     const int cd = analysis_settings::CoordinateDecimals();
     const int ld = analysis_settings::LengthDecimals();
     const int ad = analysis_settings::AngleDecimals();
@@ -105,13 +110,13 @@ bool Cpp_AnalysisComputationData::WriteSlipSurfaceLines(std::ostream& out) const
         switch (mode_) {
         case kIndividual:
             out << kBlank5 << "Noncircular\n";
-            for (const auto& p : noncircular_.Points())
+            for (const auto& p : noncircular)
                 out << kBlank10 << Field(p.X(), 15, cd) << kBlank5 << Field(p.Y(), 15, cd) << "\n";
             out << "\n";
             return true;
         case kSearchType1:
             out << kBlank5 << "Noncircular Search\n";
-            for (const auto& p : noncircular_.Points()) {
+            for (const auto& p : noncircular) {
                 out << kBlank10 << Field(p.X(), 15, cd) << "  " << Field(p.Y(), 15, cd);
                 if (!p.IsMoveable())
                     out << "  FIXED";

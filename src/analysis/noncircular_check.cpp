@@ -195,6 +195,7 @@ bool Cpp_NoncircularShearSurface::AdjustEndPoints(const s_SlopeLinesType& lines,
 bool Cpp_NoncircularShearSurface::Check(const s_SlopeLinesType& lines, bool search, double tol,
                                         std::FILE* errorFile) {
     Cpp_DataErrorOutput::SetErrorFile(errorFile);
+    adjusted_.clear();
     if (points_.empty()) return E::Error7380(), false;
     if (points_.size() == 1) return E::Error7390(), false;
 
@@ -264,6 +265,16 @@ bool Cpp_NoncircularShearSurface::Check(const s_SlopeLinesType& lines, bool sear
         SetOption(kReversed, true);
     }
 
+    // From here on the check works on the copy whose end points are adjusted; the stored points
+    // come back when it ends, whatever the outcome.
+    checked_ = points_;
+    struct RestoreStored {
+        Cpp_NoncircularShearSurface& s;
+        ~RestoreStored() {
+            s.adjusted_ = std::move(s.points_);
+            s.points_ = s.checked_;
+        }
+    } restore{*this};
     bool adjusted = false;
     if (!AdjustEndPoints(lines, tol, adjusted, errorFile)) return false;
 

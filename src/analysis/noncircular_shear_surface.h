@@ -90,7 +90,16 @@ public:
     // no vertical segment, points from left to right (reversed when they all run the other
     // way), end points moved onto the slope or the crack bottom, and the surface within the
     // slope. tolerance is a length. True when no error was reported.
+    // The end points are moved in a copy for the computation input (PointsForComputation);
+    // the stored points keep the user's ends, so checking, saving and opening again never move
+    // them.
     bool Check(const s_SlopeLinesType& lines, bool search, double tolerance, std::FILE* errorFile);
+    // The points as the last check adjusted them while the stored points are still the ones
+    // it checked; the stored points otherwise.
+    const std::vector<Cpp_NoncircularShearSurfacePoint>& PointsForComputation() const {
+        return !adjusted_.empty() && checked_ == points_ ? adjusted_ : points_;
+    }
+    // Moves the end points of the stored points (Check calls it on its copy).
     bool AdjustEndPoints(const s_SlopeLinesType& lines, double tolerance, bool& adjusted,
                          std::FILE* file);
 
@@ -107,5 +116,7 @@ public:
 
 private:
     std::vector<Cpp_NoncircularShearSurfacePoint> points_;
+    std::vector<Cpp_NoncircularShearSurfacePoint> checked_;   // the stored points last checked
+    std::vector<Cpp_NoncircularShearSurfacePoint> adjusted_;  // and their adjusted copy
     unsigned options_ = 0;
 };

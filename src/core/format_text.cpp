@@ -51,3 +51,8 @@ std::string FormatDynamicLong(const std::string& format, long value) {
 std::string FormatDynamicText(const std::string& format, const std::string& value) {
     return Dynamic(format, value.c_str());
 }
+
+std::string SeparatedField(std::string field) {
+    if (field.empty() || field.front() != ' ') field.insert(field.begin(), ' ');
+    return field;
+}

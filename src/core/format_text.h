@@ -15,3 +15,10 @@ std::string FormatTextV(const char* format, std::va_list args);
 std::string FormatDynamic(const std::string& format, double value);
 std::string FormatDynamicLong(const std::string& format, long value);
 std::string FormatDynamicText(const std::string& format, const std::string& value);
+
+// A number of a written block in its fixed-width field ("%15.3f"): a field that begins with a
+// blank is returned as it is, one that the value fills or overflows gets one blank in front, so
+// the numbers of a line never run together and read back as the same numbers.
+//
+//     out += SeparatedField(FormatText("%15.*f", decimals, x));
+std::string SeparatedField(std::string field);

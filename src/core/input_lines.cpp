@@ -1,5 +1,7 @@
 #include "core/input_lines.h"
 
+#include "core/echo_writer.h"
+
 #include <stdio.h>
 
 #include <cctype>
@@ -10,6 +12,26 @@
 namespace {
 
 bool IsWordSeparator(char c) { return c == ' ' || c == '\t' || c == ','; }
+
+// A control character (a NUL byte, a form feed, a carriage return inside the line...) is damage
+// of the file: kept, it would cut or split the line when the text is written again. Each one
+// becomes a blank, and the listing being written says so with the repaired line.
+void ReplaceControlCharacters(std::string& line) {
+    bool replaced = false;
+    for (char& c : line) {
+        const unsigned char u = static_cast<unsigned char>(c);
+        if ((u < 0x20 && c != '\t') || u == 0x7f) {
+            c = ' ';
+            replaced = true;
+        }
+    }
+    if (!replaced) return;
+    if (std::FILE* listing = GetOutputFile())
+        std::fprintf(listing,
+                     "NOTE: Control characters in the following input line were replaced by "
+                     "blanks:\n%s\n",
+                     line.c_str());
+}
 
 // Reads one line into line (without "\n" and a "\r" before it). Returns false at end of file
 // when nothing was read.
@@ -24,6 +46,7 @@ bool ReadRawLine(std::FILE* file, std::string& line) {
     if (len > 0 && buffer[len - 1] == '\n') --len;
     if (len > 0 && buffer[len - 1] == '\r') --len;
     line.assign(buffer, len);
+    ReplaceControlCharacters(line);
     return true;
 }
 

@@ -428,7 +428,7 @@ bool ApplyUnitsCommand(std::FILE* input, std::FILE* echoFile, int system) {
     Cpp_OutputTable table(echoFile);
     Cpp_Errors errors(echoFile);
     SetOutputFile(echoFile);
-    unitSystem = system;
+    // Nothing changes before the whole command has been read: a failed line keeps every unit.
     if (system == UnitSystemOther) {
         s_InputLineType record;
         record.maxValues = 2;
@@ -449,6 +449,7 @@ bool ApplyUnitsCommand(std::FILE* input, std::FILE* echoFile, int system) {
         otherLengthIndex = static_cast<int>(length);
         otherForceIndex = static_cast<int>(force);
     }
+    unitSystem = system;
     if (echoFile) {
         Cpp_OutputTable::SetTitleLine(1, "UNITS INFORMATION");
         Cpp_OutputTable::StartTable(2, 0, '*', true);

@@ -1,5 +1,6 @@
 #include "graphics/views.h"
 
+#include "core/format_text.h"
 #include "core/input_lines.h"
 #include "graphics/graphics.h"
 #include "platform/services.h"
@@ -107,9 +108,7 @@ void WriteViews(std::ostream& out) {
         std::snprintf(buffer, sizeof buffer, "%1d = View number\n", i + 1);
         out << buffer;
         for (const double* row : {v.world, v.mapping, v.visible}) {
-            std::snprintf(buffer, sizeof buffer, "%20.10f %20.10f %20.10f %20.10f\n", row[0],
-                          row[1], row[2], row[3]);
-            out << buffer;
+            out << FormatText("%20.10f %20.10f %20.10f %20.10f\n", row[0], row[1], row[2], row[3]);
         }
     }
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/format_text.h"
 #include "core/data_error_output.h"
 #include "core/message_boxes.h"
 #include "core/preferences.h"
@@ -179,7 +180,7 @@ bool Cpp_DistributedLoadData::ReadInput(std::FILE* input, std::FILE* echoFile, b
         }
         if (firstLine && line.Count() == 1) {
             const int number = line.Int(0);
-            if (number < 1) return !Cpp_LoadErrors::Error5320(stage_, number, line.text);
+            if (number < 1) return !Cpp_LoadErrors::Error5320(number, stage_, line.text);
             usesPiezometricLine_ = true;
             piezometricLine_ = number;
             echo::Write(echoFile, FormatText("Distributed loads will be generated from piezometric line "
@@ -210,8 +211,12 @@ bool Cpp_DistributedLoadData::WriteKLIVEN4InputDataFile(std::FILE* file) const {
     const int sd = Cpp_KlivenSettings::StressDecimals();
     std::fprintf(file, "DIStributed load data follow -\n");
     for (const Cpp_DistributedLoadPoint* p = first_; p; p = p->NextPoint())
-        std::fprintf(file, "    %15.*f%15.*f%15.*f%15.*f\n", cd, p->X(), cd, p->Y(), sd,
-                     p->normalStress, sd, p->shearStress);
+        std::fputs(("    " + SeparatedField(FormatText("%15.*f", cd, p->X())) +
+                    SeparatedField(FormatText("%15.*f", cd, p->Y())) +
+                    SeparatedField(FormatText("%15.*f", sd, p->normalStress)) +
+                    SeparatedField(FormatText("%15.*f", sd, p->shearStress)) + "\n")
+                       .c_str(),
+                   file);
     std::fprintf(file, "\n");
     return true;
 }

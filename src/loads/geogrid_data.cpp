@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "core/geometry.h"
+#include "core/format_text.h"
 #include "core/preferences.h"
 #include "graphics/line.h"
 #include "loads/data_lines.h"
@@ -231,9 +232,17 @@ bool Cpp_Geogrid::ReadInput(std::FILE* input, std::FILE* echoFile, int position)
 
 void Cpp_Geogrid::WriteKLIVEN4InputDataFile(std::FILE* file) const {
     const int n = CoordinateWriteDecimals();
-    std::fprintf(file, "          %10d%10d%20.*f\n", geogridType, facing,
-                 Cpp_KlivenSettings::LengthDecimals(), length);
-    std::fprintf(file, "          %20.*e%20.*e%20.*e\n", n, headX, n, headY, n, endX);
+    std::fputs(("          " + SeparatedField(FormatText("%10d", geogridType)) +
+                SeparatedField(FormatText("%10d", facing)) +
+                SeparatedField(FormatText("%20.*f", Cpp_KlivenSettings::LengthDecimals(), length)) +
+                "\n")
+                   .c_str(),
+               file);
+    std::fputs(("          " + SeparatedField(FormatText("%20.*e", n, headX)) +
+                SeparatedField(FormatText("%20.*e", n, headY)) +
+                SeparatedField(FormatText("%20.*e", n, endX)) + "\n")
+                   .c_str(),
+               file);
 }
 
 Cpp_Geogrid* Cpp_IndividualGeogridList::AddEmptyGeogrid() {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/format_text.h"
 #include "core/data_error_output.h"
 #include "core/geometry.h"
 #include "core/preferences.h"
@@ -193,13 +194,18 @@ bool Cpp_LineLoadList::WriteKLIVEN4InputDataFile(std::FILE* file) const {
     const int ad = Cpp_KlivenSettings::AngleDecimals();
     std::fprintf(file, "LINe load data follow -\n");
     for (const auto& load : loads_) {
-        std::fprintf(file, "    %5d%15.*f%15.*f", load->number, cd, load->X(), cd, load->Y());
+        auto field = [](int decimals, double value) {
+            return SeparatedField(FormatText("%15.*f", decimals, value));
+        };
+        std::string out = "    " + SeparatedField(FormatText("%5d", load->number)) +
+                          field(cd, load->X()) + field(cd, load->Y());
         if (load->option == Cpp_LineLoad::ByResultant)
-            std::fprintf(file, "%15.*f%15.*f    2\n", fd, load->resultant, ad, load->inclination);
+            out += field(fd, load->resultant) + field(ad, load->inclination) + "    2\n";
         else if (load->option == Cpp_LineLoad::ByComponents)
-            std::fprintf(file, "%15.*f%15.*f    1\n", fd, load->horizontal, fd, load->vertical);
+            out += field(fd, load->horizontal) + field(fd, load->vertical) + "    1\n";
         else  // a load read with a bad option keeps it, so reading back reports it again
-            std::fprintf(file, "%15.*f%15.*f    %d\n", fd, 0.0, fd, 0.0, load->option);
+            out += field(fd, 0.0) + field(fd, 0.0) + FormatText("    %d\n", load->option);
+        std::fputs(out.c_str(), file);
     }
     std::fprintf(file, "\n");
     return true;

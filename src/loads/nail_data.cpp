@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/format_text.h"
 #include "core/preferences.h"
 #include "core/units.h"
 #include "graphics/line.h"
@@ -92,10 +93,19 @@ void Cpp_IndividualNail::WriteKLIVEN4InputDataFile(std::FILE* file) const {
     const int ld = LengthDecimals();
     const int ad = Cpp_KlivenSettings::AngleDecimals();
     const int n = CoordinateWriteDecimals();
-    std::fprintf(file, "          %10d%10d%20.*f%20.*f%10.*f\n", nailType, facing, ld,
-                 horizontalSpacing, ld, length, ad, inclination);
-    std::fprintf(file, "          %20.*f%20.*f%20.*f%20.*f\n", n, headX, n, headY, n, endX, n,
-                 endY);
+    std::fputs(("          " + SeparatedField(FormatText("%10d", nailType)) +
+                SeparatedField(FormatText("%10d", facing)) +
+                SeparatedField(FormatText("%20.*f", ld, horizontalSpacing)) +
+                SeparatedField(FormatText("%20.*f", ld, length)) +
+                SeparatedField(FormatText("%10.*f", ad, inclination)) + "\n")
+                   .c_str(),
+               file);
+    std::fputs(("          " + SeparatedField(FormatText("%20.*f", n, headX)) +
+                SeparatedField(FormatText("%20.*f", n, headY)) +
+                SeparatedField(FormatText("%20.*f", n, endX)) +
+                SeparatedField(FormatText("%20.*f", n, endY)) + "\n")
+                   .c_str(),
+               file);
 }
 
 Cpp_IndividualNail* Cpp_IndividualNailList::AddEmptyNail() {

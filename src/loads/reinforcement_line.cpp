@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/format_text.h"
 #include "core/data_error_output.h"
 #include "core/geometry.h"
 #include "core/preferences.h"
@@ -165,14 +166,17 @@ bool Cpp_ReinforcementLine::WriteInputData(std::FILE* file) const {
     const int coordinateDecimals = CoordinateWriteDecimals();
     const int forceDecimals = Cpp_KlivenSettings::ForceDecimals();
     std::fprintf(file, "     %1d ", GetNumber());
-    std::fprintf(file, "%10.*f", angleDecimals, angleDegrees_);
+    std::fputs(SeparatedField(FormatText("%10.*f", angleDecimals, angleDegrees_)).c_str(), file);
     std::fprintf(file, "     %1d", option_);
     if (!Description().empty()) std::fprintf(file, " %s", Description().c_str());
     std::fprintf(file, "\n");
     for (const Cpp_PointXY* p = FirstPoint(); p; p = p->Next()) {
-        std::fprintf(file, "          %20.*f%20.*f%20.*f%20.*f\n", coordinateDecimals, p->X(),
-                     coordinateDecimals, p->Y(), forceDecimals, LongitudinalOf(p), forceDecimals,
-                     TransverseOf(p));
+        std::fputs(("          " + SeparatedField(FormatText("%20.*f", coordinateDecimals, p->X())) +
+                    SeparatedField(FormatText("%20.*f", coordinateDecimals, p->Y())) +
+                    SeparatedField(FormatText("%20.*f", forceDecimals, LongitudinalOf(p))) +
+                    SeparatedField(FormatText("%20.*f", forceDecimals, TransverseOf(p))) + "\n")
+                       .c_str(),
+                   file);
     }
     std::fprintf(file, "\n");
     return true;

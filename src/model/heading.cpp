@@ -5,11 +5,18 @@
 
 namespace {
 
-// The next physical line that is not a comment line, cut to the heading length.
+// The next physical line that is not a comment line, cut to the heading length; a cut line is
+// noted in the current listing, since saving keeps only what was read.
 bool ReadHeadingLine(std::FILE* file, std::string& line) {
     while (ReadPhysicalLine(file, line)) {
         if (IsCommentLine(line)) continue;
-        if (line.size() > Cpp_Heading::kMaxLineLength) line.resize(Cpp_Heading::kMaxLineLength);
+        if (line.size() > Cpp_Heading::kMaxLineLength) {
+            line.resize(Cpp_Heading::kMaxLineLength);
+            if (std::FILE* listing = GetOutputFile())
+                std::fprintf(listing,
+                             "NOTE: A heading line longer than %zu characters was cut to:\n%s\n",
+                             Cpp_Heading::kMaxLineLength, line.c_str());
+        }
         return true;
     }
     return false;

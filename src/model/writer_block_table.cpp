@@ -18,8 +18,9 @@ void InitializeBlockWriters() {
     RegisterPorePressureBlockWriters();
     RegisterLoadBlockWriters();
     RegisterDefaultBlockWriter(e_WriterBlock::Analysis,
-                               [](Cpp_Kliven4DataSet& d, std::FILE* f, int, bool) {
-                                   return d.AnalysisComputationData()->WriteKLIVEN4InputDataFile(f);
+                               [](Cpp_Kliven4DataSet& d, std::FILE* f, int, bool document) {
+                                   return d.AnalysisComputationData()->WriteKLIVEN4InputDataFile(
+                                       f, document);
                                });
     RegisterDefaultAnalysisQueries(
         [](const Cpp_Kliven4DataSet& d) { return d.Analysis().IsMultiStage(); },

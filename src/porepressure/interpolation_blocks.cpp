@@ -131,9 +131,10 @@ bool Cpp_InterpolationData::WritePointsOfKinds(std::FILE* file, const std::vecto
             }
             std::string out;
             for (const auto& p : set->Points())
-                out += "     " + FormatDynamic(coordinateFormat, p.X()) +
-                       FormatDynamic(coordinateFormat, p.Y()) + FormatDynamic(valueFormat, p.Value()) +
-                       FormatText("%10d", set->Material()) + "\n";
+                out += "     " + SeparatedField(FormatDynamic(coordinateFormat, p.X())) +
+                       SeparatedField(FormatDynamic(coordinateFormat, p.Y())) +
+                       SeparatedField(FormatDynamic(valueFormat, p.Value())) +
+                       SeparatedField(FormatText("%10d", set->Material())) + "\n";
             if (!Put(file, out)) return false;
         }
         if (kindHeader && !Put(file, "\n")) return false;
@@ -142,9 +143,12 @@ bool Cpp_InterpolationData::WritePointsOfKinds(std::FILE* file, const std::vecto
 }
 
 bool Cpp_InterpolationData::WriteKLIVEN4InputDataFile(std::FILE* file) {
+    // The document names a point file only through the external-file records, which know the
+    // pressure, r-sub-u and strength files; the other kinds read from a file keep their points.
     std::vector<int> kinds;
     for (int kind = 1; kind <= 6; ++kind)
-        if (KindWrittenAsPoints(kind)) kinds.push_back(kind);
+        if (KindWrittenAsPoints(kind) || (HasDataOfKind(kind) && RecordOfKind(kind) > kStrength))
+            kinds.push_back(kind);
     if (kinds.empty()) return true;
     int decimals = CurrentOutputSettings().coordinateDecimals;
     static const char* const dataFiles[] = {
@@ -233,7 +237,7 @@ bool Cpp_InterpolationData::ReadExternalSource(std::FILE* input, int record) {
     option.maxValues = 0;
     if (!ReadNumberLine(input, option) || option.numValues != 1) return fail();
     s_SourceRecord& r = sources_[record];
-    const int value = static_cast<int>(std::trunc(option.values[0]));
+    const int value = TruncateToInt(option.values[0]);
     if (value == 0) {
         r = s_SourceRecord();
         r.source = 0;

@@ -1,6 +1,7 @@
 // The data check of the analysis data and of a noncircular surface against the slope.
 
 #include <functional>
+#include <sstream>
 #include <vector>
 
 #include "block_fixture.h"
@@ -190,22 +191,43 @@ void Individual(A& a, std::vector<s_tagTypePointXY> points) {
     for (const auto& p : points) a.GetNoncircularPointList().AddPoint(p.x, p.y, 0, true, true);
 }
 
+// The computation gets the end points moved onto the slope and the crack bottom; the stored
+// surface keeps the user's ends. Regression: the check moved the stored points, so every check,
+// save and open moved FIXED ends again and the document changed on each save.
 TEST_F(AnalysisCheckTest, EndPointsMoveOntoSlopeAndCrackBottom) {
     A a;
     Individual(a, {{3, 2}, {12, -3}, {25, 5}, {35, 9}});
     EXPECT_TRUE(Check(a, Slope(true))) << listing_;
-    const auto& p = a.GetNoncircularPointList().Points();
+    const auto& p = a.GetNoncircularPointList().PointsForComputation();
     EXPECT_NEAR(p.front().X(), 6.6, 1e-9);
     EXPECT_NEAR(p.front().Y(), 0.0, 1e-9);
     EXPECT_NEAR(p.back().X(), 30.0, 1e-9);
     EXPECT_NEAR(p.back().Y(), 7.0, 1e-9);
     EXPECT_TRUE(Listed("Adjustment was made to put end point at bottom of crack.\n"));
     EXPECT_TRUE(Listed("Noncircular Shear Surface Points After End Point Adjustment\n"));
+    const auto& stored = a.GetNoncircularPointList().Points();
+    EXPECT_EQ(stored.front().X(), 3.0);
+    EXPECT_EQ(stored.front().Y(), 2.0);
+    EXPECT_EQ(stored.back().X(), 35.0);
+    std::ostringstream document, input;
+    ASSERT_TRUE(a.WriteKLIVEN4InputDataFile(document, true));
+    ASSERT_TRUE(a.WriteKLIVEN4InputDataFile(input, false));
+    EXPECT_NE(document.str().find("                 3.000000            2.000000\n"), std::string::npos)
+        << document.str();
+    EXPECT_NE(input.str().find("                 6.600000            0.000000\n"), std::string::npos) << input.str();
+    // A second check adjusts the same way, and an edit of the stored points is what counts.
+    const std::string once = input.str();
+    EXPECT_TRUE(Check(a, Slope(true))) << listing_;
+    std::ostringstream again;
+    ASSERT_TRUE(a.WriteKLIVEN4InputDataFile(again, false));
+    EXPECT_EQ(again.str(), once);
+    a.GetNoncircularPointList().Points()[0].SetXY(4, 2);
+    EXPECT_EQ(a.GetNoncircularPointList().PointsForComputation().front().X(), 4.0);
 
     A noCrack;
     Individual(noCrack, {{3, 2}, {12, -3}, {25, 5}, {35, 9}});
     EXPECT_TRUE(Check(noCrack, Slope(false))) << listing_;
-    EXPECT_NEAR(noCrack.GetNoncircularPointList().Points().back().X(), 37.5, 1e-9);
+    EXPECT_NEAR(noCrack.GetNoncircularPointList().PointsForComputation().back().X(), 37.5, 1e-9);
 
     // Already on the slope: nothing is adjusted or echoed.
     A on;

@@ -35,11 +35,60 @@ TEST(Examples, EveryExampleReadsAndWritesBackUnchanged) {
         const fs::path copy = dir.Path() / entry.path().filename();
         fs::copy_file(entry.path(), copy, fs::copy_options::overwrite_existing);
         ASSERT_TRUE(app::ReadProblemFile(nullptr, copy));
+        // Nothing was cut or repaired on reading (heading lines fit their 78 characters).
+        fs::path listing = copy;
+        listing.replace_extension(".preoutput-kliven");
+        ASSERT_TRUE(fs::exists(listing));
+        EXPECT_FALSE(testsupport::Has(testsupport::ReadFile(listing), "NOTE: "));
         const std::string first = DocumentText(dir.Path(), "first");
         ASSERT_TRUE(app::ReadProblemFile(nullptr, dir.Path() / "first.preinput-kliven"));
         EXPECT_EQ(DocumentText(dir.Path(), "second"), first);
     }
     EXPECT_GE(count, 1);
+    Cpp_FileIO::ResetForTests();
+}
+
+// Regression: a number too wide for its fixed-width field ran into its neighbour, so a point read
+// back as another one or the block no longer read at all. Each case widens one number of an
+// example; the saved document must read back as the same data.
+TEST(Examples, NumbersWiderThanTheirFieldsReadBackAsTheSameNumbers) {
+    testsupport::FakeServices fakes;
+    testsupport::TempDir dir;
+    struct Case {
+        const char* example;
+        const char* from;
+        const char* to;
+        const char* written;  // the widened number as the first save writes it
+    };
+    for (const Case& c : std::vector<Case>{
+             {"loaded_embankment", "                    100.000000            4.000000\n",
+              "100 -10000000000000\n", " -10000000000000.000000\n"},
+             {"loaded_embankment", "70 25 200 50", "70 10000000000000 -10000000000000 50",
+              " 10000000000000.000000 -10000000000000.0"},
+             {"loaded_embankment", "  1 10 40 0 -2000 1", "  1 -10000000000000 40 0 -2000 1",
+              " -10000000000000.00"},
+             {"loaded_embankment", "8 26 4000 0", "8 -10000000000000 4000 0",
+              " -10000000000000.00"},
+             {"loaded_embankment", "     40.0     28.0     25.227", "     40.0     -10000000000000     25.227",
+              " -10000000000000."},
+             {"interpolated_pressures", "0 28 60 28 160 34", "0 28 60 28 -10000000000000 34",
+              " -10000000000000.000000           34.000000\n"},
+             {"interpolated_pressures", "0 22 374.4\n", "0 22 -10000000000000\n",
+              " -10000000000000.0"}}) {
+        SCOPED_TRACE(std::string(c.example) + ": " + c.to);
+        std::string text =
+            testsupport::ReadFile(testsupport::ExamplesDir() / (std::string(c.example) + ".preinput-kliven"));
+        const auto at = text.find(c.from);
+        ASSERT_NE(at, std::string::npos);
+        text.replace(at, std::string(c.from).size(), c.to);
+        const fs::path copy = dir.Path() / "widened.preinput-kliven";
+        testsupport::WriteFile(copy, text);
+        ASSERT_TRUE(app::ReadProblemFile(nullptr, copy));
+        const std::string first = DocumentText(dir.Path(), "first");
+        EXPECT_TRUE(testsupport::Has(first, c.written)) << first;
+        ASSERT_TRUE(app::ReadProblemFile(nullptr, dir.Path() / "first.preinput-kliven"));
+        EXPECT_EQ(DocumentText(dir.Path(), "second"), first);
+    }
     Cpp_FileIO::ResetForTests();
 }
 

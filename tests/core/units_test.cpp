@@ -221,7 +221,8 @@ TEST_F(UnitsCommand, SIUnitsEchoTheirSentenceAndDecimals) {
 }
 
 // An "OTHer units" line with indices outside the units offered, too few numbers, or no line at
-// all fails the block with a numbered message and keeps the previous choices.
+// all fails the block with a numbered message and keeps the previous choices, the unit system
+// among them (it was left set to "other", so the next save wrote units the file never had).
 TEST_F(UnitsCommand, BadOtherUnitsLinesAreNumberedMessages) {
     struct Case {
         const char* input;
@@ -235,8 +236,10 @@ TEST_F(UnitsCommand, BadOtherUnitsLinesAreNumberedMessages) {
         OutputText out;
         ResetUnits();
         SetOtherUnits(LengthCentimeters, ForceNewtons);
+        SetUnitSystem(UnitSystemSI);
         InputText input(c.input);
         EXPECT_FALSE(ReadUnitsCommand(input.get(), out.get(), 3)) << c.input;
+        EXPECT_EQ(GetUnitSystem(), UnitSystemSI) << c.input;
         int length = -1, force = -1;
         GetOtherUnits(length, force);
         EXPECT_EQ(length, LengthCentimeters) << c.input;

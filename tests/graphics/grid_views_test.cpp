@@ -246,6 +246,23 @@ TEST_F(ViewsTest, BlockOfTwoViewsRoundTrips) {
     EXPECT_EQ(again.str(), text);
 }
 
+// Regression: a row was formatted into a fixed buffer, so a view of large coordinates lost the
+// end of its line (and its line end) and the block no longer read back.
+TEST_F(ViewsTest, AViewOfLargeCoordinatesRoundTrips) {
+    FitSquare(-1e30, 1e30, -5e29, 5e29);
+    ASSERT_TRUE(AssignView(1));
+    std::ostringstream out;
+    WriteViews(out);
+    const std::string text = out.str();
+    ClearViews();
+    TextFile file(text.substr(text.find('\n') + 1));
+    EXPECT_TRUE(ReadViews(file.get()));
+    EXPECT_TRUE(GetView(1)->defined);
+    std::ostringstream again;
+    WriteViews(again);
+    EXPECT_EQ(again.str(), text);
+}
+
 TEST_F(ViewsTest, NoViewsIsTwoLines) {
     std::ostringstream out;
     WriteViews(out);

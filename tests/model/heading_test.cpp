@@ -4,6 +4,7 @@
 
 #include "core/echo_writer.h"
 #include "core/text_files.h"
+#include "support/test_support.h"
 
 namespace {
 
@@ -67,6 +68,30 @@ TEST(Heading, WriteReadBackAndEcho) {
     SetOutputFile(nullptr);
     EXPECT_EQ(echo.Text(), "Line 1\n\nLine 3\n");
     EXPECT_EQ(*h.FirstNonBlankLine(), "Line 1");
+}
+
+// Regression: a NUL byte was kept when read and cut the line when written, so the empty line
+// written in its place ended the heading and the rest of the document was lost on reopening;
+// and a line longer than the format keeps was cut without a word.
+TEST(Heading, DamagedAndLongLinesAreRepairedAndNotedInTheListing) {
+    const std::string input =
+        std::string("Dam\0ple\x1f" "text\n", 13) + std::string(90, 'h') + "\nLast\n\nPRO\n";
+    Cpp_Heading h;
+    const std::string listing = testsupport::CaptureListing([&](std::FILE* f) {
+        SetOutputFile(f);
+        InputText in(input);
+        EXPECT_TRUE(h.ReadInput(false, in.get()));
+        SetOutputFile(nullptr);
+    });
+    const std::string cut(78, 'h');
+    EXPECT_EQ(h.Lines(), (std::vector<std::string>{"Dam ple text", cut, "Last"}));
+    EXPECT_EQ(listing,
+              "NOTE: Control characters in the following input line were replaced by blanks:\n"
+              "Dam ple text\n"
+              "NOTE: A heading line longer than 78 characters was cut to:\n" + cut + "\n");
+    OutputText out;
+    h.WriteKLIVEN4InputDataFile(out.get());
+    EXPECT_EQ(out.Text(), "HEAding follows -\nDam ple text\n" + cut + "\nLast\n\n");
 }
 
 }  // namespace

@@ -222,6 +222,28 @@ TEST_F(InterpolationTest, KindsReadFromAFileKeepTheFileName) {
     EXPECT_EQ(reopened.CountPoints(3), 3);
 }
 
+// Regression: c/p and unit-weight points read from a file named on the block reached neither the
+// document nor a file reference the document keeps, and were lost on saving.
+TEST_F(InterpolationTest, TheDocumentKeepsKindsReadFromAFileThatNoRecordNames) {
+    testsupport::TempDir dir;
+    const std::string name = (dir.Path() / "control.dat").string();
+    testsupport::WriteFile(name, "Pressure values\n0 0 100\n10 0 110\n0 10 120\n\n"
+                                 "C/P values\n0 0 0.25\n10 0 0.3\n0 10 0.35\n\n"
+                                 "Unit weight values\n0 0 120\n10 0 125\n0 10 130\n\n\n");
+    ASSERT_TRUE(Read("FILE " + name + "\n"));
+    EXPECT_EQ(Write(false, data), "INTerpolation data follow -\nFILE " + name + "\n");
+    const std::string document = Write(true, data);
+    EXPECT_FALSE(Has(document, "Pressure values")) << document;  // the EXT records name its file
+    EXPECT_TRUE(Has(document, "     C/P values\n")) << document;
+    EXPECT_TRUE(Has(document, "     Unit weight values\n")) << document;
+    Cpp_InterpolationData reopened;
+    reopened.SetStage(1);
+    ASSERT_TRUE(Read(document.substr(document.find('\n') + 1), reopened));
+    EXPECT_EQ(reopened.CountPoints(5), 3);
+    EXPECT_EQ(reopened.CountPoints(6), 3);
+    EXPECT_EQ(Write(true, reopened), document);
+}
+
 TEST_F(InterpolationTest, ImportAfterOpeningOffersEveryFlaggedKind) {
     std::FILE* in = FileWith("2 = import pressures from SEEP2D file\n" + Fixture("mesh.upp") +
                              "\n1 = import\n0 = do NOT import r-sub-u values from file\n"
