@@ -188,7 +188,7 @@ void AnalysisDataCheck::Circles() {
         return;
     case A::kInteractive:
         // Interactive circles are not a mode the computation can run.
-        E::Error7040();
+        E::Error7040Interactive();
         Fail();
         return;
     default:

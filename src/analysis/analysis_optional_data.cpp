@@ -36,8 +36,8 @@ int Ld() { return analysis_settings::LengthDecimals(); }
 
 bool AnalysisBlockReader::ReadValueLine(const std::string& word, s_InputLineType& rec,
                                         int maxValues) {
-    if (!Number(rec, maxValues)) return E::Error6920(word, "<end of file>"), false;
-    if (rec.numValues == 0) return E::Error6920(word, rec.text), false;
+    if (!Number(rec, maxValues)) return E::Error6920EndOfFile(word), false;
+    if (rec.numValues == 0) return E::Error6920NoValue(word, rec.text), false;
     return true;
 }
 
@@ -51,7 +51,7 @@ bool AnalysisBlockReader::ReadRealLine(const std::string& word, double& value) {
 bool AnalysisBlockReader::ReadIntegerLine(const std::string& word, int& value) {
     s_InputLineType rec;
     if (!ReadValueLine(word, rec)) return false;
-    if (!ToInt(rec.values[0], value)) return E::Error6920(word, rec.text), false;
+    if (!ToInt(rec.values[0], value)) return E::Error6920NotAWholeNumber(word, rec.text), false;
     return true;
 }
 
@@ -62,7 +62,7 @@ bool AnalysisBlockReader::ReadOptionalData() {
     bool first = true;
     while (true) {
         std::string word, line;
-        if (!ReadNextLineCopy(file_, word, line)) return E::Error6920("<end of file>", ""), false;
+        if (!ReadNextLineCopy(file_, word, line)) return E::Error6920EndOfFile(""), false;
         if (first && echo_) echo::Blank();
         first = false;
         const std::string shown = WithoutLineEnd(line);
@@ -312,8 +312,8 @@ bool AnalysisBlockReader::ReadProcedure() {
 
 bool AnalysisBlockReader::ReadImbalance(bool isForce) {
     s_InputLineType rec;
-    if (!Number(rec)) return true;  // the loop meets the same end of file
-    if (rec.numValues == 0) return E::Error6920(isForce ? "FOR" : "MOM", rec.text), false;
+    if (!Number(rec)) return E::Error6920EndOfFile(isForce ? "FOR" : "MOM"), false;
+    if (rec.numValues == 0) return E::Error6920NoValue(isForce ? "FOR" : "MOM", rec.text), false;
     const int option = !rec.rest.empty() && Upper(rec.rest[0]) == 'D' ? 1 : 0;
     if (isForce) {
         a_.SetForceImbalance(option, rec.values[0]);

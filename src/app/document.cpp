@@ -166,8 +166,10 @@ bool CDravonetDoc::OnSaveDocument(const fs::path& path) {
     if (!SavePreprocessorDataFile(path, kDocumentExtension, written)) {
         ShowErrorMessage("File I/O Error",
                          "Unable to save the document as " +
-                             DocumentFileNameFor(path, kDocumentExtension).string() +
-                             ".  The previous file, if any, was kept.");
+                             DocumentFileNameFor(path, kDocumentExtension).string() + " (" +
+                             (LastWriteFailureReason().empty() ? std::string("no file name")
+                                                               : LastWriteFailureReason()) +
+                             ").  The previous file, if any, was kept.");
         return false;
     }
     Cpp_FileIO::SetInputFileName(written);

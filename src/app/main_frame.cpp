@@ -42,7 +42,10 @@ MainFrame::MainFrame(QWidget* parent) : QMainWindow(parent), commands_(BuildComm
     setObjectName("mainFrame");
     doc_.window = this;
     doc_.onChanged = [this] { UpdateTitle(); };
+    // File New makes stage 1 current through the frame: the model's stage, the stage buttons
+    // and the status text agree, and a tool other than select returns to select mode.
     doc_.onReset = [this] {
+        SetStage(1);
         if (editMode_ != EditModeNone) ResetToStageOne();
     };
     graphics_ui::RegisterClipboardPicture();

@@ -4,6 +4,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <cstring>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -12,6 +14,7 @@ Cpp_SafeOutputFile::~Cpp_SafeOutputFile() { Discard(); }
 
 bool Cpp_SafeOutputFile::Open(const std::filesystem::path& requested) {
     Discard();
+    reason_.clear();
     // Absolute, so that a change of the current folder while the file is open does not matter.
     std::error_code ec;
     std::filesystem::path target = std::filesystem::absolute(requested, ec);
@@ -22,7 +25,10 @@ bool Cpp_SafeOutputFile::Open(const std::filesystem::path& requested) {
     std::vector<char> name(pattern.begin(), pattern.end());
     name.push_back('\0');
     int fd = ::mkstemp(name.data());
-    if (fd < 0) return false;
+    if (fd < 0) {
+        reason_ = std::strerror(errno);
+        return false;
+    }
     ::fchmod(fd, 0644 & ~[] {
         mode_t m = ::umask(0);
         ::umask(m);
@@ -30,6 +36,7 @@ bool Cpp_SafeOutputFile::Open(const std::filesystem::path& requested) {
     }());
     file_ = ::fdopen(fd, "w");
     if (file_ == nullptr) {
+        reason_ = std::strerror(errno);
         ::close(fd);
         ::unlink(name.data());
         return false;
@@ -40,14 +47,24 @@ bool Cpp_SafeOutputFile::Open(const std::filesystem::path& requested) {
 }
 
 bool Cpp_SafeOutputFile::Commit() {
-    if (file_ == nullptr) return false;
+    if (file_ == nullptr) {
+        if (reason_.empty()) reason_ = "the file is not open";
+        return false;
+    }
+    errno = 0;
     bool ok = std::fflush(file_) == 0 && !std::ferror(file_);
-    ok = (std::fclose(file_) == 0) && ok;
+    if (!ok) reason_ = errno ? std::strerror(errno) : "the text could not be written";
+    errno = 0;
+    if (std::fclose(file_) != 0 && ok) {
+        reason_ = errno ? std::strerror(errno) : "the file could not be closed";
+        ok = false;
+    }
     file_ = nullptr;
     if (ok) {
         std::error_code ec;
         std::filesystem::rename(temp_, target_, ec);
         ok = !ec;
+        if (ec) reason_ = ec.message();
     }
     if (!ok) {
         std::error_code ec;

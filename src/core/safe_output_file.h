@@ -11,6 +11,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <string>
 
 class Cpp_SafeOutputFile {
 public:
@@ -29,8 +30,12 @@ public:
     bool Commit();
     // Closes and removes the temporary file; the target is untouched.
     void Discard();
+    // Why the last Open or Commit failed, in the system's words ("Permission denied"); empty
+    // after a success.
+    const std::string& FailureReason() const { return reason_; }
 
 private:
+    std::string reason_;
     std::FILE* file_ = nullptr;
     std::filesystem::path target_;
     std::filesystem::path temp_;

@@ -411,6 +411,36 @@ bool E::Error6920(const std::string& word, const std::string& line) {
     Out::AddString("The Sub-Command word was interpreted to be: " + shown);
     return DoneWithLine(line);
 }
+namespace {
+std::string Word(std::string word) {
+    while (!word.empty() && (word.back() == '\n' || word.back() == '\r' || word.back() == ' '))
+        word.pop_back();
+    return word;
+}
+}  // namespace
+bool E::Error6920NoValue(const std::string& word, const std::string& line) {
+    Reading(6920);
+    Out::AddString("No numerical value was entered on the line of data for the Sub-Command " +
+                   Word(word) + ".");
+    return DoneWithLine(line);
+}
+bool E::Error6920NotAWholeNumber(const std::string& word, const std::string& line) {
+    Reading(6920);
+    Out::AddString("The value entered for the Sub-Command " + Word(word) +
+                   " is not a whole number of the allowed range.");
+    return DoneWithLine(line);
+}
+bool E::Error6920EndOfFile(const std::string& word) {
+    Reading(6920);
+    if (Word(word).empty()) {
+        Out::AddString("End-of-file read while looking for a Sub-Command word or the blank line");
+        Out::AddString("that ends the Analysis/Computation data.");
+    } else {
+        Out::AddString("End-of-file read while trying to read the line of data for the Sub-Command " +
+                       Word(word) + ".");
+    }
+    return Done();
+}
 bool E::Error6940(long count, const std::string& line) {
     Reading(6940);
     Out::AddString("Wrong number of values entered to define a point");
@@ -475,6 +505,13 @@ bool E::Error7040() {
     Check(7040);
     Out::AddString(kFrame);
     Out::AddString("Bad initial mode of search - mode could not be recognized.");
+    return Done();
+}
+bool E::Error7040Interactive() {
+    Check(7040);
+    Out::AddString(kFrame);
+    Out::AddString("Interactive circles (mode of computations 5) are not computed.");
+    Out::AddString("An individual shear surface or a search must be chosen for the computations.");
     return Done();
 }
 bool E::Error7050(double radius) {

@@ -87,6 +87,13 @@ public:
     static bool Error6900(char c1, char c2, const std::string& line);
     static bool Error6910(char c, const std::string& line);
     static bool Error6920(const std::string& word, const std::string& line);
+    // The sub-command message number for what is not an unknown word: the value line of a
+    // known sub-command without a number (line given) or with a number that is no whole number
+    // of the allowed range, and the end of the file in place of the value line (word given,
+    // line empty) or of the next sub-command (word empty).
+    static bool Error6920NoValue(const std::string& word, const std::string& line);
+    static bool Error6920NotAWholeNumber(const std::string& word, const std::string& line);
+    static bool Error6920EndOfFile(const std::string& word);
     static bool Error6940(long count, const std::string& line);
     static bool Error6950(long count, const std::string& line);
     static bool Error6960(long count, const std::string& line);
@@ -100,6 +107,8 @@ public:
     static bool Error7010(bool start, double value);  // 7010 / 7020
     static bool Error7030(double radius);
     static bool Error7040();
+    // Mode 5 (interactive circles) under the number of the unusable mode.
+    static bool Error7040Interactive();
     static bool Error7050(double radius);
     static bool Error7060(double spacing);
     static bool Error7070(bool initial, double distance);  // 7070 / 7080

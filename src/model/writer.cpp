@@ -211,14 +211,22 @@ bool WriteInputFile(Cpp_Kliven4DataSet& dataSet, bool document, bool withoutAnal
     return ok && !std::ferror(file);
 }
 
+namespace {
+std::string g_writeFailure;
+}  // namespace
+
+const std::string& LastWriteFailureReason() { return g_writeFailure; }
+
 bool WriteInputFileTo(Cpp_Kliven4DataSet& dataSet, bool document,
                       const std::filesystem::path& target,
                       const std::function<bool(std::FILE*)>& prefix) {
+    g_writeFailure.clear();
     Cpp_SafeOutputFile out;
-    if (!out.Open(target)) return false;
-    if (prefix && !prefix(out.File())) return false;
-    if (!WriteInputFile(dataSet, document, false, out.File())) return false;
-    return out.Commit();
+    if (!out.Open(target)) return (g_writeFailure = out.FailureReason(), false);
+    if ((prefix && !prefix(out.File())) || !WriteInputFile(dataSet, document, false, out.File()))
+        return (g_writeFailure = "the data could not be written", false);
+    if (!out.Commit()) return (g_writeFailure = out.FailureReason(), false);
+    return true;
 }
 
 bool RunDataCheck(Cpp_Kliven4DataSet& dataSet) {
@@ -248,7 +256,15 @@ bool WriteComputationInputFile(WindowHandle parent, std::filesystem::path& path,
         if (!Cpp_FileIO::GetKlivenInputFileName(path, chosen)) return false;
         path = chosen;
     }
-    if (!WriteInputFileTo(dataSet, false, path)) return false;
+    if (!WriteInputFileTo(dataSet, false, path)) {
+        const std::string text = "Unable to write the KLIVEN data file " + path.string() + " (" +
+                                 LastWriteFailureReason() + ").  The previous file, if any, was kept.";
+        if (parent != nullptr)
+            ShowErrorOnWindow(parent, "File I/O Error", text);
+        else
+            ShowErrorMessage("File I/O Error", text);
+        return false;
+    }
     Cpp_FileIO::SetComputationInputFileName(path);
     return true;
 }

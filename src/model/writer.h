@@ -114,6 +114,8 @@ bool WriteInputFile(Cpp_Kliven4DataSet& dataSet, bool document, bool withoutAnal
 bool WriteInputFileTo(Cpp_Kliven4DataSet& dataSet, bool document,
                       const std::filesystem::path& target,
                       const std::function<bool(std::FILE*)>& prefix = {});
+// Why the last WriteInputFileTo failed ("Permission denied"), for the message that reports it.
+const std::string& LastWriteFailureReason();
 // "Create KLIVEN Data File": the data check with its error log, then the computation input.
 // With ask, the name comes from the save dialog (starting from path); otherwise path is used.
 // False after errors in the data, a cancelled dialog or a failed write.

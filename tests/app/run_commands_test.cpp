@@ -54,4 +54,38 @@ TEST(RunCommands, RunKlivenWritesTheInputAndStartsTheProgramOnIt) {
     Cpp_FileIO::ResetForTests();
 }
 
+// Regression: a computation input that could not be written was reported by nothing (Create
+// KLIVEN Data File left "Ready"); the failure is told with its reason and never as "Wrote ...".
+TEST(RunCommands, AnInputFileThatCannotBeWrittenIsReportedWithTheReason) {
+    testsupport::FakeServices fakes;
+    testsupport::TempDir dir;
+    const fs::path example = dir.Path() / "embankment.preinput-kliven";
+    fs::copy_file(testsupport::ExamplesDir() / "embankment.preinput-kliven", example);
+    app::MainFrame frame;
+    ASSERT_TRUE(frame.FileOpen(example));
+    const fs::path unwritable = dir.Path() / "missing" / "run.input-kliven";
+    const std::string expected = "Unable to write the KLIVEN data file " + unwritable.string() +
+                                 " (No such file or directory).  The previous file, if any, was kept.";
+
+    fakes.fileDialogs.saveAnswers.push_back(unwritable);
+    fakes.messageBoxes.requests.clear();
+    frame.OnCommand(32947);  // Create KLIVEN Data File
+    ASSERT_EQ(fakes.messageBoxes.Texts(), std::vector<std::string>{expected});
+    EXPECT_EQ(fakes.messageBoxes.requests[0].caption, "File I/O Error");
+
+    Cpp_FileIO::SetComputationInputFileName(unwritable);
+    fakes.messageBoxes.requests.clear();
+    fakes.messageBoxes.answers.push_back(platform::BoxResult::No);
+    frame.OnCommand(33070);  // Run KLIVEN writes the same name without asking
+    EXPECT_EQ(fakes.messageBoxes.Texts(),
+              (std::vector<std::string>{expected,
+                                        "Unable to create KLIVEN data file.  Would you like to look "
+                                        "for an existing KLIVEN data file?"}));
+    EXPECT_TRUE(fakes.processes.starts.empty());
+    for (const std::string& text : fakes.statusLine.history)
+        EXPECT_EQ(text.rfind("Wrote ", 0), std::string::npos) << text;
+    frame.Doc().SetModifiedFlag(false);
+    Cpp_FileIO::ResetForTests();
+}
+
 }  // namespace

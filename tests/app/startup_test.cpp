@@ -97,6 +97,14 @@ TEST(StartUp, ToolButtonsSwitchModesAndBars) {
         EXPECT_EQ(frame.GetEditMode(), EditModeSelect);
         EXPECT_FALSE(frame.DialogBar(app::BarInterpolation)->isVisible());
         EXPECT_EQ(Cpp_Kliven4DataSet::CurrentStage(), 2);
+        // Regression: File New kept stage 2 current in the model, the buttons and the status.
+        frame.OnCommand(32829);
+        ASSERT_TRUE(frame.FileNew());
+        EXPECT_EQ(Cpp_Kliven4DataSet::CurrentStage(), 1);
+        EXPECT_TRUE(frame.Action(32795)->isChecked());
+        EXPECT_FALSE(frame.Action(32796)->isChecked());
+        EXPECT_EQ(platform::Services().StatusLine().Text(), "Stage 1 input");
+        EXPECT_EQ(frame.GetEditMode(), app::EditModeSelect);
         frame.OnCommand(32795);
         // A command whose dialog is not built says so and changes nothing.
         frame.OnCommand(32773);

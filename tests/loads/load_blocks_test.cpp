@@ -69,6 +69,20 @@ TEST_F(LoadBlocks, DistributedLoadLinesAndTheirMessages) {
     }
 }
 
+// Regression: the reader gave message 5320 the stage as the line number and the line number as
+// the stage ("Piezometric line number 1 ... for stage 0").
+TEST_F(LoadBlocks, ABadPiezometricLineNumberIsReportedWithItsStage) {
+    dis.InitForStage(2);
+    EXPECT_FALSE(ReadDis("0\n"));
+    ASSERT_EQ(EmittedLoadMessages().size(), 1u);
+    EXPECT_EQ(EmittedLoadMessages()[0].lines,
+              (std::vector<std::string>{
+                  "ERROR IN DISTRIBUTED LOAD INPUT DATA.",
+                  "Piezometric line number 0 which was specified to generate the distributed",
+                  "loads for stage 2 is not valid - must be greater than zero.\n"}));
+    EXPECT_EQ(EmittedLoadMessages()[0].inputLine, "0");
+}
+
 TEST_F(LoadBlocks, PiezometricFormEndsTheBlockAtOnce) {
     std::string rest;
     ASSERT_TRUE(ReadDis("3 = Piezometric line\nLINe load data follow -\n", &rest));
