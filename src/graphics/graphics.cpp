@@ -2,6 +2,7 @@
 
 #include "core/text_exception.h"
 #include "graphics/axes.h"
+#include "graphics/label_areas.h"
 #include "graphics/views.h"
 #include "platform/message_box.h"
 #include "platform/services.h"
@@ -90,9 +91,11 @@ void Cpp_Graphics::Reset() {
     blackAndWhite_ = false;
     saved_ = SavedState{};
     Cpp_Axes::Reset();
+    label_areas::Clear();
 }
 
 platform::DeviceContext* Cpp_Graphics::SetCurrentDC(platform::DeviceContext* dc) {
+    if (dc != dc_) label_areas::Clear();  // the areas belong to one drawing
     return std::exchange(dc_, dc);
 }
 

@@ -156,26 +156,55 @@ bool Cpp_PrintHeaderFooter::DrawText(bool isHeader) {
     dc->SetFont(font);
     dc->SetTextAlign(platform::AlignLeft | platform::AlignTop);
     dc->SetBkMode(platform::BackgroundMode::Transparent);
-    int newTop = margin_.top, newBottom = margin_.bottom;
+    // Laid out by their measured widths: the left text at the left margin, the right one at the
+    // right margin and the centred one as near the middle as the other two leave room for, with
+    // at least two blanks' width between texts. When the three do not fit on one line, each
+    // gets a line of its own (left, centre, right from top to bottom), so no paper size or
+    // orientation makes them overlap.
+    platform::TextSize size[3] = {};
+    int count = 0;
+    for (int i = 0; i < 3; ++i)
+        if (!texts[i].empty()) {
+            size[i] = dc->GetTextExtent(texts[i]);
+            ++count;
+        }
+    if (count == 0) return true;
+    const int gap = dc->GetTextExtent("  ").cx;
+    const int left = margin_.left, right = margin_.right;
+    int x[3] = {left, 0, right - size[2].cx};
+    bool oneLine = true;
+    if (!texts[1].empty()) {
+        const int lowest = texts[0].empty() ? left : left + size[0].cx + gap;
+        const int highest = (texts[2].empty() ? right : x[2] - gap) - size[1].cx;
+        const int middle = static_cast<int>((right - size[1].cx - left) * 0.5 + left);
+        oneLine = lowest <= highest;
+        x[1] = oneLine ? std::clamp(middle, lowest, highest) : middle;
+    } else if (!texts[0].empty() && !texts[2].empty()) {
+        oneLine = left + size[0].cx + gap <= x[2];
+    }
+    int lineHeight = 0, total = 0;
+    for (int i = 0; i < 3; ++i) {
+        lineHeight = std::max(lineHeight, size[i].cy);
+        total += size[i].cy;
+    }
+    int used = 0;
     for (int i = 0; i < 3; ++i) {
         if (texts[i].empty()) continue;
-        const platform::TextSize size = dc->GetTextExtent(texts[i]);
-        int x;
-        if (i == 0)
-            x = margin_.left;
-        else if (i == 1)
-            x = static_cast<int>((margin_.right - size.cx - margin_.left) * 0.5 + margin_.left);
-        else
-            x = margin_.right - size.cx;
-        const int y = isHeader ? margin_.top : margin_.bottom - size.cy;
-        dc->TextOut(x, y, texts[i]);
-        if (isHeader)
-            newTop = std::max(newTop, margin_.top + size.cy);
-        else
-            newBottom = std::min(newBottom, margin_.bottom - size.cy);
+        int y;
+        if (oneLine) {
+            y = isHeader ? margin_.top : margin_.bottom - size[i].cy;
+        } else {
+            y = isHeader ? margin_.top + used : margin_.bottom - total + used;
+            used += size[i].cy;
+            if (i == 1) x[1] = std::max(left, x[1]);
+        }
+        dc->TextOut(x[i], y, texts[i]);
     }
-    margin_.top = newTop;
-    margin_.bottom = newBottom;
+    const int height = oneLine ? lineHeight : total;
+    if (isHeader)
+        margin_.top += height;
+    else
+        margin_.bottom -= height;
     return true;
 }
 

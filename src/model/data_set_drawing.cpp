@@ -3,6 +3,7 @@
 #include "core/echo_writer.h"
 #include "core/text_exception.h"
 #include "graphics/graphics.h"
+#include "graphics/label_areas.h"
 #include "model/data_set.h"
 
 #include <algorithm>
@@ -63,6 +64,7 @@ bool Cpp_DataSetDrawing::Draw(Cpp_Kliven4DataSet& dataSet, double lowestVisibleY
     s_DrawContextType context{dc, lowestVisibleY, clip, {left, top, right, bottom}};
     if (clip) dc->SetClipRect(context.rect);
     const std::vector<Entry> entries = Entries();  // a layer may register while drawing
+    label_areas::Clear();
     bool clippedAgain = false;
     for (const Entry& e : entries) {
         if (clip && !clippedAgain &&

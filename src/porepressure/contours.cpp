@@ -2,10 +2,12 @@
 
 #include "core/text_exception.h"
 #include "graphics/graphics.h"
+#include "graphics/label_areas.h"
 #include "porepressure/triangle.h"
 #include "porepressure/vertex.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -521,6 +523,7 @@ bool Cpp_Contours::Draw(Cpp_VertexList& vertices, Cpp_TriangleList& triangles, b
         signature_ = signature;
     }
     labels_.clear();
+    label_areas::RemoveOwner(this);
     if (setUp_) DrawContourLines();
     Cpp_ContourControlPointList::ReleaseWorkingNodes();
     return true;
@@ -620,6 +623,22 @@ void Cpp_Contours::DrawLabelledLine(const Cpp_ContourControlPointList& line) {
         std::make_unique<Cpp_ContourLabel>(cx, cy, angle, line.Value(), g_state.decimals));
     Cpp_ContourLabel& label = *labels_.back();
     label.SetLabelRectangle();
+    // A label that would overlap one drawn before it (a contour value or a material number)
+    // is left out, and its line is drawn whole.
+    auto area = [&label] {
+        platform::DeviceRect r{INT_MAX, INT_MAX, INT_MIN, INT_MIN};
+        for (const auto& c : label.Corners()) {
+            const platform::DevicePoint p = Cpp_Graphics::WorldToPixel(c.x, c.y);
+            r.left = std::min(r.left, p.x), r.right = std::max(r.right, p.x);
+            r.top = std::min(r.top, p.y), r.bottom = std::max(r.bottom, p.y);
+        }
+        return r;
+    };
+    if (label_areas::Overlaps(area())) {
+        labels_.pop_back();
+        Cpp_ContourControlPointList::Draw(line.IsMajor());
+        return;
+    }
     w[segment].label = &label;
 
     // The gap: the run of the line inside the circle of radius width / 2 around the centre.
@@ -682,6 +701,7 @@ void Cpp_Contours::DrawLabelledLine(const Cpp_ContourControlPointList& line) {
     const double gx = exitX - entryX, gy = exitY - entryY;
     label.SetAngle(gx == 0.0 ? 0.0 : std::atan2(gy, gx) * 180.0 / kPi);
     label.SetLabelRectangle();
+    label_areas::Add(area(), this);
 }
 
 void Cpp_Contours::DrawLabels() const {

@@ -4,6 +4,7 @@
 #include "graphics/fill_patterns.h"
 #include "graphics/graphic_string.h"
 #include "graphics/graphics.h"
+#include "graphics/label_areas.h"
 #include "graphics/palette.h"
 #include "profile/profile_line.h"
 #include "profile/profile_sweep.h"
@@ -222,6 +223,7 @@ bool DrawMaterialNumbers(Cpp_ProfileLineList& list) {
         s_TextFrameType frame{static_cast<short>(p.y - r), static_cast<short>(p.x - r),
                               static_cast<short>(p.y + r), static_cast<short>(p.x + r)};
         line->SetMaterialLabelFrame({frame.top, frame.left, frame.bottom, frame.right});
+        label_areas::Add({p.x - r, p.y - r, p.x + r, p.y + r}, line);
         std::snprintf(text, sizeof text, "%1d", line->GetMaterialNumber());
         block.Clear();
         block.AddString(text);

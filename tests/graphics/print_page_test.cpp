@@ -91,6 +91,57 @@ TEST_F(PrintPageTest, PageWithHeaderFooterAndFrame) {
     EXPECT_EQ(frame[2], (platform::DevicePoint{before.right, before.top}));
 }
 
+// Regression: the centred text was centred whatever the others took, so the footer's date ran
+// into "Filename:". On every paper size and orientation no two texts overlap, and all of them
+// stay between the header's top and the footer's bottom margin.
+TEST_F(PrintPageTest, HeaderAndFooterTextsNeverOverlap) {
+    struct Page {
+        const char* name;
+        int ppi, width, height;
+        const char* heading;
+        const char* file;
+    } pages[] = {
+        {"letter portrait", 600, 5100, 6600, "Slope at the quarry", "/data/jobs/slope.preinput-kliven"},
+        {"letter landscape", 600, 6600, 5100, "Slope at the quarry", "/data/jobs/slope.preinput-kliven"},
+        {"A5 portrait, long names", 300, 1748, 2480,
+         "Embankment on soft clay with measured pore-water pressures and a geogrid",
+         "/data/jobs/a_rather_long_name_for_a_problem_file.preinput-kliven"},
+        {"A3 landscape", 300, 4961, 3508, "Quarry face", "q.preinput-kliven"},
+    };
+    for (const Page& p : pages) {
+        SCOPED_TRACE(p.name);
+        dc.Clear();
+        Cpp_KlivenSettings::Reset();
+        Cpp_PrintHeaderFooter::InitializeDefaults();
+        dc.SetPixelsPerInch(p.ppi, p.ppi);
+        dc.SetPageRect({0, 0, p.width - 2 * p.ppi / 4, p.height - 2 * p.ppi / 4});
+        dc.SetPhysicalPageRect({-p.ppi / 4, -p.ppi / 4, p.width - p.ppi / 4, p.height - p.ppi / 4});
+        Cpp_PrintHeaderFooter::ComputePrintMargins(dc);
+        const platform::DeviceRect margins = Cpp_PrintHeaderFooter::CopyPrintMargins();
+        Cpp_PrintHeaderFooter::DefaultText(p.heading, p.file);
+        const auto records = dc.OfKind(DcRecordKind::Text);
+        ASSERT_EQ(records.size(), 4u);
+        const int h = p.ppi * 12 / 72;
+        std::vector<platform::DeviceRect> boxes;
+        for (const auto& r : records) {
+            const int w = static_cast<int>(r.text.size()) * (h / 2);
+            boxes.push_back({r.points[0].x, r.points[0].y, r.points[0].x + w, r.points[0].y + h});
+            EXPECT_GE(boxes.back().top, margins.top) << r.text;
+            EXPECT_LE(boxes.back().bottom, margins.bottom) << r.text;
+        }
+        for (size_t a = 0; a < boxes.size(); ++a)
+            for (size_t b = a + 1; b < boxes.size(); ++b) {
+                const bool apart = boxes[a].right <= boxes[b].left || boxes[b].right <= boxes[a].left ||
+                                   boxes[a].bottom <= boxes[b].top || boxes[b].bottom <= boxes[a].top;
+                EXPECT_TRUE(apart) << records[a].text << " / " << records[b].text;
+            }
+        // The drawing gets what the texts leave.
+        const platform::DeviceRect after = Cpp_PrintHeaderFooter::CopyPrintMargins();
+        for (const auto& box : boxes)
+            EXPECT_TRUE(box.bottom <= after.top || box.top >= after.bottom);
+    }
+}
+
 TEST_F(PrintPageTest, PrintJobDrawsOnAPrinterPageAndRestoresTheScreen) {
     FitSquare(0, 10, 0, 10);
     const double s = Cpp_Graphics::XScale();

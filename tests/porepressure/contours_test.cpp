@@ -2,6 +2,7 @@
 // the drawing of labelled lines with a gap at each label.
 
 #include "core/text_exception.h"
+#include "graphics/label_areas.h"
 #include "porepressure/contours.h"
 #include "porepressure/pp_drawing_fixture.h"
 
@@ -222,6 +223,46 @@ TEST_F(ContoursTest, LabelledLineLeavesAGapAroundItsLabel) {
     EXPECT_NE(std::find(texts.begin(), texts.end(), "50"), texts.end());
     for (const auto& r : dc.OfKind(DcRecordKind::Polygon))
         EXPECT_EQ(r.attributes.brush.color, dc.GetBkColor());
+}
+
+// Regression: contour value labels were drawn over each other and over material numbers. A
+// label whose place is taken is left out and its line drawn whole; drawing a set again does not
+// count its own earlier labels.
+TEST_F(ContoursTest, ALabelWhosePlaceIsTakenIsLeftOut) {
+    GridMesh mesh(4, 100, [](double x, double) { return x; });
+    Attributes();
+    auto texts = [](const Cpp_Contours& c) {
+        std::vector<std::string> t;
+        for (const auto& l : c.Labels()) t.push_back(l->Text());
+        return t;
+    };
+    Cpp_Contours first, second;
+    ASSERT_TRUE(first.Draw(mesh.vertices, mesh.triangles, false));
+    const std::vector<std::string> labelled = texts(first);
+    ASSERT_FALSE(labelled.empty());
+    ASSERT_TRUE(second.Draw(mesh.vertices, mesh.triangles, false));
+    EXPECT_TRUE(second.Labels().empty());  // every place was taken by the first set
+    ASSERT_TRUE(first.Draw(mesh.vertices, mesh.triangles, false));
+    EXPECT_EQ(texts(first), labelled);
+
+    // A material number where the label "50" would stand.
+    const auto at = std::find(labelled.begin(), labelled.end(), "50");
+    ASSERT_NE(at, labelled.end());
+    const Cpp_ContourLabel& fifty = *first.Labels()[static_cast<size_t>(at - labelled.begin())];
+    const int px = Cpp_Graphics::XToPixel(fifty.X()), py = Cpp_Graphics::YToPixel(fifty.Y());
+    label_areas::Clear();
+    label_areas::Add({px - 2, py - 2, px + 2, py + 2}, &mesh);
+    Cpp_Contours third;
+    dc.Clear();
+    ASSERT_TRUE(third.Draw(mesh.vertices, mesh.triangles, false));
+    std::vector<std::string> expected = labelled;
+    expected.erase(expected.begin() + (at - labelled.begin()));
+    EXPECT_EQ(texts(third), expected);
+    // The line at 50 is drawn whole: one piece from the bottom to the top of the mesh.
+    size_t whole = 0;
+    for (const auto& r : dc.OfKind(DcRecordKind::Polyline))
+        if (r.points.front().x == px && r.points.back().x == px) ++whole;
+    EXPECT_EQ(whole, 1u) << dc.Dump();
 }
 
 TEST_F(ContoursTest, PrintingDrawsTheSameLinesWithTheirGaps) {
