@@ -104,7 +104,7 @@ TEST(StartUp, ToolButtonsSwitchModesAndBars) {
         EXPECT_TRUE(frame.Action(32795)->isChecked());
         EXPECT_FALSE(frame.Action(32796)->isChecked());
         EXPECT_EQ(platform::Services().StatusLine().Text(), "Stage 1 input");
-        EXPECT_EQ(frame.GetEditMode(), app::EditModeSelect);
+        EXPECT_EQ(frame.GetEditMode(), EditModeSelect);
         frame.OnCommand(32795);
         // A command whose dialog is not built says so and changes nothing.
         frame.OnCommand(32773);
