@@ -46,7 +46,9 @@ TEST(Document, AFailedSaveKeepsTheFlagAndTheOldFile) {
     testsupport::WriteFile(plainFile, "old\n");
     fs::create_directory(folder);
     testsupport::WriteFile(folder / "inside", "old\n");
-    for (const fs::path& target : {plainFile / "slope.preinput-kliven", folder}) {
+    const std::pair<fs::path, std::string> cases[] = {
+        {plainFile / "slope.preinput-kliven", "Not a directory"}, {folder, "Is a directory"}};
+    for (const auto& [target, reason] : cases) {
         SCOPED_TRACE(target.string());
         testsupport::FakeServices fakes;
         app::CDravonetDoc doc;
@@ -58,8 +60,8 @@ TEST(Document, AFailedSaveKeepsTheFlagAndTheOldFile) {
         ASSERT_EQ(fakes.messageBoxes.requests.size(), 1u);
         EXPECT_EQ(fakes.messageBoxes.requests[0].caption, "File I/O Error");
         EXPECT_EQ(fakes.messageBoxes.requests[0].text,
-                  "Unable to save the document as " + target.string() +
-                      ".  The previous file, if any, was kept.");
+                  "Unable to save the document as " + target.string() + " (" + reason +
+                      ").  The previous file, if any, was kept.");
     }
     EXPECT_EQ(testsupport::ReadFile(plainFile), "old\n");
     EXPECT_EQ(testsupport::ReadFile(folder / "inside"), "old\n");
