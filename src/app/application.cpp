@@ -23,7 +23,6 @@
 #include "platform/qt/qt_graph_window.h"
 #include "platform/qt/qt_help.h"
 #include "platform/qt/qt_info_window.h"
-#include "platform/qt/qt_load_scaling.h"
 #include "platform/qt/qt_message_boxes.h"
 #include "platform/qt/qt_printing.h"
 #include "platform/qt/qt_status_line.h"
@@ -94,7 +93,6 @@ struct Application::Parts {
     platform::qt::QtStatusLine statusLine{frame->statusBar()};
     platform::qt::QtInfoWindow infoWindow{frame.get()};
     platform::qt::QtDataErrors dataErrors{frame.get()};
-    platform::qt::QtLoadScaling loadScaling{frame.get()};
     platform::qt::QtGraphWindow graphWindow{frame.get()};
     platform::qt::QtPrinting printing{frame.get()};
 };
@@ -122,7 +120,6 @@ Application::Application(const std::vector<std::string>& arguments) {
     s.SetStatusLine(&p.statusLine);
     s.SetInfoWindow(&p.infoWindow);
     s.SetDataErrors(&p.dataErrors);
-    s.SetLoadScalingDialog(&p.loadScaling);
     s.SetGraphWindow(&p.graphWindow);
     s.SetPrinting(&p.printing);
     dialogs::RegisterDialogWindows(p.frame.get());

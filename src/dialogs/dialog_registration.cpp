@@ -1,5 +1,8 @@
 #include "dialogs/dialog_registration.h"
 
+#include "loads/load_drawing_support.h"
+#include "platform/qt/qt_load_scaling.h"
+
 #include <memory>
 
 // Where each model-owned dialog interface lives; a window built for one of them is made in
@@ -18,6 +21,7 @@
 //   MaterialDialogSlot()                        profile/material_properties.h  one material
 //   SaveMultistageWarningSlot()                 model/writer.h           "Save Multi-Stage Data?"
 //   ReinforcementGenerationDialogsSlot()        loads/generation_dialogs.h
+//   loads::LoadScalingDialogSlot()              loads/load_drawing_support.h  load scaling
 
 namespace dialogs {
 
@@ -27,9 +31,11 @@ namespace {
 // each slot to its window and Unregister resets the same slots (the loads' scaling editor, which
 // is no window, stays as the loads registered it).
 struct Windows {
-    explicit Windows(QWidget* /*mainWindow*/) {}
-    void Register() {}
-    void Unregister() {}
+    explicit Windows(QWidget* mainWindow) : loadScaling(mainWindow) {}
+    void Register() { loads::LoadScalingDialogSlot().Set(&loadScaling); }
+    void Unregister() { loads::LoadScalingDialogSlot().Reset(); }
+
+    platform::qt::QtLoadScaling loadScaling;
 };
 
 std::unique_ptr<Windows>& Registered() {

@@ -80,8 +80,26 @@ void ResetLoadScales() {
     g_reinforcement = Initial({4, 0.5}, {5, 1.0}, {4, 0.5});
 }
 
+namespace {
+
+class CancellingLoadScaling final : public platform::LoadScalingService {
+public:
+    std::optional<platform::LoadScaling> GetLoadScaling(int, const std::string&,
+                                                        const platform::LoadScaling&) override {
+        return std::nullopt;
+    }
+};
+
+}  // namespace
+
+DialogSlot<platform::LoadScalingService>& LoadScalingDialogSlot() {
+    static DialogSlot<platform::LoadScalingService> slot(
+        "load scaling dialog", std::make_unique<CancellingLoadScaling>());
+    return slot;
+}
+
 bool EditScaleRecord(int type, const std::string& title, s_KindValueType& record) {
-    const auto choice = platform::Services().LoadScalingDialog().GetLoadScaling(
+    const auto choice = LoadScalingDialogSlot().Get().GetLoadScaling(
         type, title, platform::LoadScaling{record.kind, record.value});
     if (!choice) return false;
     record.kind = choice->option;

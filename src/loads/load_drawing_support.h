@@ -3,8 +3,10 @@
 // formats of tool tips and information pages, a kind-and-value scale with its largest value,
 // and the world polylines drawn with a pen.
 
+#include "core/dialog_slot.h"
 #include "core/drawing_attributes.h"
 #include "platform/device_context.h"
+#include "platform/load_scaling.h"
 
 #include <string>
 #include <vector>
@@ -66,6 +68,8 @@ void ResetLoadScales();
 
 // The option record through the load-scaling dialog; true when the user accepted.
 bool EditScaleRecord(int type, const std::string& title, s_KindValueType& record);
+// The load-scaling dialog that EditScaleRecord runs; the stand-in cancels.
+DialogSlot<platform::LoadScalingService>& LoadScalingDialogSlot();
 // Profile entries: "%1d %1.6f" of a record, and 0/1 of a flag; reading keeps a missing key.
 void ExchangeRecord(const std::string& section, const std::string& key, s_KindValueType& record,
                     bool read);

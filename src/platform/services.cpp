@@ -100,14 +100,6 @@ public:
     bool HandlePageKey(int) override { return false; }
 };
 
-class CancelLoadScaling final : public LoadScalingService {
-public:
-    std::optional<LoadScaling> GetLoadScaling(int, const std::string&,
-                                              const LoadScaling&) override {
-        return std::nullopt;
-    }
-};
-
 class NoGraphWindow final : public GraphWindowService {
 public:
     void ShowGraph(const Graph&) override {}
@@ -128,7 +120,6 @@ NoClipboard noClipboard;
 NoHelp noHelp;
 NoInfoWindow noInfoWindow;
 NoDataErrors noDataErrors;
-CancelLoadScaling cancelLoadScaling;
 NoGraphWindow noGraphWindow;
 NoPrinting noPrinting;
 
@@ -152,9 +143,6 @@ InfoWindowService& ServiceRegistry::InfoWindow() {
 }
 DataErrorService& ServiceRegistry::DataErrors() {
     return dataErrors_ ? *dataErrors_ : noDataErrors;
-}
-LoadScalingService& ServiceRegistry::LoadScalingDialog() {
-    return loadScaling_ ? *loadScaling_ : cancelLoadScaling;
 }
 GraphWindowService& ServiceRegistry::GraphWindow() {
     return graphWindow_ ? *graphWindow_ : noGraphWindow;

@@ -10,7 +10,6 @@
 #include "platform/graph_window.h"
 #include "platform/help.h"
 #include "platform/info_window.h"
-#include "platform/load_scaling.h"
 #include "platform/message_box.h"
 #include "platform/printing.h"
 #include "platform/process.h"
@@ -30,7 +29,6 @@ public:
     HelpService& Help();
     InfoWindowService& InfoWindow();
     DataErrorService& DataErrors();
-    LoadScalingService& LoadScalingDialog();
     GraphWindowService& GraphWindow();
     PrintService& Printing();
 
@@ -44,7 +42,6 @@ public:
     void SetHelp(HelpService* s) { help_ = s; }
     void SetInfoWindow(InfoWindowService* s) { infoWindow_ = s; }
     void SetDataErrors(DataErrorService* s) { dataErrors_ = s; }
-    void SetLoadScalingDialog(LoadScalingService* s) { loadScaling_ = s; }
     void SetGraphWindow(GraphWindowService* s) { graphWindow_ = s; }
     void SetPrinting(PrintService* s) { printing_ = s; }
 
@@ -61,7 +58,6 @@ private:
     HelpService* help_ = nullptr;
     InfoWindowService* infoWindow_ = nullptr;
     DataErrorService* dataErrors_ = nullptr;
-    LoadScalingService* loadScaling_ = nullptr;
     GraphWindowService* graphWindow_ = nullptr;
     PrintService* printing_ = nullptr;
 };

@@ -7,6 +7,7 @@
 #include "app/main_frame.h"
 #include "core/dialog_slot.h"
 #include "core/file_io.h"
+#include "dialogs/dialog_registration.h"
 #include "core/preferences.h"
 #include "core/units.h"
 #include "graphics/graphic_grid.h"
@@ -14,16 +15,21 @@
 #include "graphics/graphics_fixture.h"
 #include "graphics/views.h"
 #include "loads/generation_dialogs.h"
+#include "loads/load_drawing_support.h"
 #include "loads/nail_data.h"
 #include "model/data_set.h"
 #include "model/display_selections.h"
 #include "model/writer.h"
 #include "profile/material_properties.h"
 #include "platform/services.h"
+#include "platform/qt/modal_driver.h"
 #include "support/fake_services.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>
+
+#include <QDialog>
+#include <QWidget>
 
 #include <algorithm>
 #include <cstdlib>
@@ -119,6 +125,15 @@ struct GenerationFake final : Cpp_ReinforcementGenerationDialogs {
     bool ChooseXValue(const std::vector<double>&, int&) override { return ok; }
 };
 
+struct LoadScalingFake final : platform::LoadScalingService {
+    bool ok = false;
+    std::optional<platform::LoadScaling> GetLoadScaling(int, const std::string&,
+                                                        const platform::LoadScaling&) override {
+        if (!ok) return std::nullopt;
+        return platform::LoadScaling{3, 2.5};
+    }
+};
+
 // The program-wide state the openers below touch, at its start.
 void ResetState() {
     ResetDialogSlots();
@@ -166,6 +181,8 @@ TEST_F(DialogSlotTable, NotAvailableOnlyWithoutAWindowAndCancelChangesNothing) {
     MaterialFake materialFake;
     MultistageFake multistage;
     GenerationFake generation;
+    LoadScalingFake loadScaling;
+    s_KindValueType scaleRecord{1, 62.4};
     auto fake = [](auto& slot, auto& f) {
         return [&slot, &f](bool ok) {
             f.ok = ok;
@@ -215,6 +232,12 @@ TEST_F(DialogSlotTable, NotAvailableOnlyWithoutAWindowAndCancelChangesNothing) {
          fake(ReinforcementGenerationDialogsSlot(), generation),
          [&] { return nails.EditGenerationUnits(); },
          [&] { return std::to_string(nails.generationLengthUnit); }},
+        {"Distributed Load Scale", loads::LoadScalingDialogSlot(),
+         fake(loads::LoadScalingDialogSlot(), loadScaling),
+         [&] { return loads::EditScaleRecord(2, "Distributed Load Scale", scaleRecord); },
+         [&] {
+             return std::to_string(scaleRecord.kind) + " " + std::to_string(scaleRecord.value);
+         }},
     };
     Cpp_Graphics::SetWindowCoordinates(&window, 0, 10, 0, 10, 2);
     for (const SlotCase& c : cases) {
@@ -247,6 +270,26 @@ TEST_F(DialogSlotTable, NotAvailableOnlyWithoutAWindowAndCancelChangesNothing) {
                   DialogSlots().end())
             << c.what;
     }
+}
+
+// The program's windows come in through the one registration: the load-scaling dialog is a real
+// window in its slot, and a Cancel on it leaves the record as it was.
+TEST_F(DialogSlotTable, TheRegistrationPlugsInTheRealWindows) {
+    QWidget main;
+    dialogs::RegisterDialogWindows(&main);
+    ASSERT_TRUE(loads::LoadScalingDialogSlot().IsRegistered());
+    QString shown;
+    testsupport::WhenModal([&](QWidget* modal) {
+        shown = modal->objectName();
+        static_cast<QDialog*>(modal)->reject();
+    });
+    s_KindValueType record{1, 62.4};
+    EXPECT_FALSE(loads::EditScaleRecord(2, "Distributed Load Scale", record));
+    EXPECT_EQ(shown, "loadScalingDialog");
+    EXPECT_EQ(record.kind, 1);
+    EXPECT_EQ(record.value, 62.4);
+    dialogs::UnregisterDialogWindows();
+    EXPECT_FALSE(loads::LoadScalingDialogSlot().IsRegistered());
 }
 
 // The frame's commands that open a dialog: the status line speaks only when no window is there.

@@ -1,5 +1,7 @@
 #include "support/fake_services.h"
 
+#include "loads/load_drawing_support.h"
+
 #include <algorithm>
 #include <functional>
 #include <sstream>
@@ -184,11 +186,14 @@ FakeServices::FakeServices() {
     s.SetHelp(&help);
     s.SetInfoWindow(&infoWindow);
     s.SetDataErrors(&dataErrors);
-    s.SetLoadScalingDialog(&loadScaling);
+    loads::LoadScalingDialogSlot().Set(&loadScaling);
     s.SetGraphWindow(&graphWindow);
     s.SetPrinting(&printing);
 }
 
-FakeServices::~FakeServices() { platform::Services().Reset(); }
+FakeServices::~FakeServices() {
+    platform::Services().Reset();
+    loads::LoadScalingDialogSlot().Reset();
+}
 
 }  // namespace testsupport

@@ -7,6 +7,7 @@
 //     RunTheCommand();
 //     EXPECT_EQ(fakes.messageBoxes.requests.at(0).caption, "Save changes");
 
+#include "platform/load_scaling.h"
 #include "platform/recording_dc.h"
 #include "platform/services.h"
 
@@ -174,7 +175,8 @@ public:
     bool shown = false;
 };
 
-// Answers its queue in turn; with the queue empty the dialog is cancelled.
+// Answers its queue in turn; with the queue empty the dialog is cancelled. FakeServices registers
+// it in loads::LoadScalingDialogSlot().
 class FakeLoadScaling final : public platform::LoadScalingService {
 public:
     struct Request {

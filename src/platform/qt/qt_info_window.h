@@ -3,6 +3,7 @@
 
 #include "platform/info_window.h"
 
+#include <QDialog>
 #include <QPointer>
 #include <QWidget>
 #include <map>
