@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "platform/services.h"
+#include "porepressure/delaunay_builder.h"
+#include "porepressure/exact_predicates.h"
 
 namespace {
 
@@ -19,54 +21,20 @@ inline double Distance(const Cpp_VERTEX* a, const Cpp_VERTEX* b) {
 // Safety bound for loops that end on any sound triangulation.
 constexpr long kLoopGuard = 1L << 26;
 
+// Exact orientation of a, b, c: positive counterclockwise, negative clockwise, 0 collinear.
+inline int Turn(const Cpp_VERTEX* a, const Cpp_VERTEX* b, const Cpp_VERTEX* c) {
+    return exact::Orientation(a->X(), a->Y(), b->X(), b->Y(), c->X(), c->Y());
+}
+// Triangles of the list run clockwise; a flat one (all vertices on one line) is tolerated only
+// while a fan of collinear hull points is being made Delaunay.
+inline bool Clockwise(const Cpp_VERTEX* a, const Cpp_VERTEX* b, const Cpp_VERTEX* c) {
+    return Turn(a, b, c) < 0;
+}
+
 // Which slot of u names t (u must name t).
 inline int SlotNaming(const Cpp_Triangle* u, const Cpp_Triangle* t) {
     return t->IndexOfNeighbour(u);
 }
-
-// Start triangles for the walks of the insertion: the last triangle found in each cell of a
-// few grids of increasing fineness over the hull's bounding box. A walk from a nearby triangle
-// finds the same triangle as a walk from far away, in a few steps.
-class WalkStarts {
-public:
-    WalkStarts(const Cpp_VertexList& hull, int points) {
-        double xmin, ymin, xmax, ymax;
-        if (!hull.GetExtents(xmin, ymin, xmax, ymax) || points < 64) return;
-        x0_ = xmin;
-        y0_ = ymin;
-        w_ = xmax - xmin;
-        h_ = ymax - ymin;
-        if (!(w_ > 0.0) || !(h_ > 0.0)) return;
-        int side = 1;
-        while (static_cast<long>(side) * side * 2 < points && side < 4096) {
-            levels_.emplace_back(static_cast<std::size_t>(side) * side, nullptr);
-            side *= 2;
-        }
-    }
-
-    Cpp_Triangle* Find(double x, double y) const {
-        for (std::size_t k = levels_.size(); k-- > 0;)
-            if (Cpp_Triangle* t = levels_[k][Cell(k, x, y)]) return t;
-        return nullptr;
-    }
-
-    void Store(double x, double y, Cpp_Triangle* t) {
-        for (std::size_t k = 0; k < levels_.size(); ++k) levels_[k][Cell(k, x, y)] = t;
-    }
-
-private:
-    std::size_t Cell(std::size_t level, double x, double y) const {
-        const long side = 1L << level;
-        long cx = static_cast<long>((x - x0_) / w_ * static_cast<double>(side));
-        long cy = static_cast<long>((y - y0_) / h_ * static_cast<double>(side));
-        cx = cx < 0 ? 0 : (cx >= side ? side - 1 : cx);
-        cy = cy < 0 ? 0 : (cy >= side ? side - 1 : cy);
-        return static_cast<std::size_t>(cy * side + cx);
-    }
-
-    double x0_ = 0.0, y0_ = 0.0, w_ = 0.0, h_ = 0.0;
-    std::vector<std::vector<Cpp_Triangle*>> levels_;
-};
 
 // One edge test and swap; on a swap, the two edges to test next.
 bool SwapOnce(Cpp_Triangle* a, int iA, Cpp_Triangle*& b, int& o) {
@@ -85,6 +53,10 @@ bool SwapOnce(Cpp_Triangle* a, int iA, Cpp_Triangle*& b, int& o) {
     const int slotNB = nB ? SlotNaming(nB, b) : 0;
     Cpp_VERTEX* r = a->Vertex(static_cast<short>(a2));
     Cpp_VERTEX* p = b->Vertex(static_cast<short>(o));
+    // The new diagonal must cross the old one: a swap never turns a triangle over.
+    if (Turn(a->Vertex(static_cast<short>(iA)), p, r) > 0 ||
+        Turn(b->Vertex(static_cast<short>(iB)), r, p) > 0)
+        return false;
 
     a->SetVertex(static_cast<short>(a1), p);
     a->SetNeighbour(static_cast<short>(iA), nB);
@@ -96,6 +68,54 @@ bool SwapOnce(Cpp_Triangle* a, int iA, Cpp_Triangle*& b, int& o) {
     b->SetNeighbour(static_cast<short>(b1), a);
     if (nA) nA->SetNeighbour(static_cast<short>(slotNA), b);
     return true;
+}
+
+// Whether splitting t at p (on edge e, or inside for e = 0) leaves every triangle clockwise.
+bool SplitKeepsClockwise(const Cpp_Triangle* t, int e, const Cpp_VERTEX* p) {
+    const Cpp_VERTEX* v[4] = {nullptr, t->Vertex(1), t->Vertex(2), t->Vertex(3)};
+    if (e == 0) return Clockwise(v[1], v[2], p) && Clockwise(v[2], v[3], p) && Clockwise(v[3], v[1], p);
+    const int m = Next(e), k = Next(m);
+    if (!Clockwise(v[e], p, v[k]) || !Clockwise(p, v[m], v[k])) return false;
+    const Cpp_Triangle* n = t->GetNeighbour(e);
+    if (!n) return true;
+    const int j = t->IndexOfNeighbour(n);
+    const Cpp_VERTEX* nk = n->Vertex(static_cast<short>(Previous(j)));
+    return Clockwise(p, v[e], nk) && Clockwise(v[m], p, nk);
+}
+
+// The edge of t on which p lies exactly (0 strictly inside); -1 when p lies outside t or on
+// one of its vertices.
+int ExactSplitEdge(const Cpp_Triangle* t, const Cpp_VERTEX* p) {
+    int edge = 0, zeros = 0;
+    for (int i = 1; i <= 3; ++i) {
+        const int turn = Turn(t->Vertex(static_cast<short>(i)), t->Vertex(static_cast<short>(Next(i))), p);
+        if (turn > 0) return -1;
+        if (turn == 0) {
+            edge = i;
+            ++zeros;
+        }
+    }
+    return zeros > 1 ? -1 : edge;
+}
+
+// The triangle that holds p exactly (on its boundary included), walking from start; null when
+// p lies outside the triangulation.
+Cpp_Triangle* LocateExactly(const Cpp_TriangleList& triangles, Cpp_Triangle* start,
+                            const Cpp_VERTEX* p) {
+    Cpp_Triangle* t = start;
+    for (int steps = 0; t && steps <= triangles.CountTriangles(); ++steps) {
+        int across = 0;
+        for (int i = 1; i <= 3 && !across; ++i)
+            if (Turn(t->Vertex(static_cast<short>(i)), t->Vertex(static_cast<short>(Next(i))), p) > 0)
+                across = i;
+        if (!across) return t;
+        t = t->GetNeighbour(across);
+    }
+    if (!t) return nullptr;
+    // A walk that does not end (only on a damaged triangulation): look at every triangle.
+    for (Cpp_Triangle* u = triangles.First(); u; u = u->Next())
+        if (ExactSplitEdge(u, p) >= 0) return u;
+    return nullptr;
 }
 
 std::vector<std::pair<Cpp_Triangle*, int>>& SwapStack() {
@@ -141,13 +161,13 @@ bool IsCounterClockwise(const Cpp_VERTEX* a, const Cpp_VERTEX* b, const Cpp_VERT
         if (cross * cross > lmax2 * band * band) return cross > 0.0;
     }
     if (AreCollinear(a, b, c)) return Distance(a, c) - Distance(a, b) >= -GetTriangulationTolerance();
-    return (b->X() - a->X()) * (c->Y() - a->Y()) - (c->X() - a->X()) * (b->Y() - a->Y()) > 0.0;
+    return Turn(a, b, c) > 0;
 }
 
 // ---------------------------------------------------------------------------------------------
 // Edge swapping
 
-void SwapEdgeIfNecessary(Cpp_TriangleList& /*triangles*/, Cpp_Triangle* t, int edge,
+void SwapEdgeIfNecessary(Cpp_TriangleList& triangles, Cpp_Triangle* t, int edge,
                          bool& swapped) {
     // Depth first, in the order of the recursive definition: after a swap, A's edge iA is
     // settled completely before B's edge o.
@@ -157,6 +177,10 @@ void SwapEdgeIfNecessary(Cpp_TriangleList& /*triangles*/, Cpp_Triangle* t, int e
     swapped = false;
     bool first = true;
     long guard = 0;
+    // Every sequence of swaps ends (each one lowers the triangulation on the paraboloid of
+    // lifted points, ties included); the bound only keeps a damaged list from running away.
+    const long n = triangles.CountTriangles() + 64L;
+    const long guardLimit = std::min(kLoopGuard, n * n);
     while (stack.size() > base) {
         auto [a, iA] = stack.back();
         stack.pop_back();
@@ -167,7 +191,7 @@ void SwapEdgeIfNecessary(Cpp_TriangleList& /*triangles*/, Cpp_Triangle* t, int e
             swapped = s;
             first = false;
         }
-        if (s && ++guard < kLoopGuard) {
+        if (s && ++guard < guardLimit) {
             stack.emplace_back(b, o);
             stack.emplace_back(a, iA);
         }
@@ -292,23 +316,39 @@ void TriangulateConvexPolygon(Cpp_VertexList& vertices, Cpp_TriangleList& triang
     LegaliseAllEdges(triangles);
 }
 
-bool insert_point_and_swap_edges_if_necessary(Cpp_VertexList& /*vertices*/,
+bool insert_point_and_swap_edges_if_necessary(Cpp_VertexList& vertices,
                                               Cpp_TriangleList& triangles, Cpp_VERTEX*& point,
                                               Cpp_Triangle*& containing) {
     Cpp_Triangle* t = containing;
     Cpp_VERTEX* p = point;
     const double x = p->X();
     const double y = p->Y();
+    int e = 0;
+    if (IsPointOnLine(t->Vertex(1), t->Vertex(2), x, y))
+        e = 1;
+    else if (IsPointOnLine(t->Vertex(2), t->Vertex(3), x, y))
+        e = 2;
+    else if (IsPointOnLine(t->Vertex(3), t->Vertex(1), x, y))
+        e = 3;
+    // The tolerance may name an edge (or the inside) where splitting would turn a triangle
+    // over: then the exact position decides, in the triangle that really holds the point.
+    if (!SplitKeepsClockwise(t, e, p)) {
+        e = ExactSplitEdge(t, p);
+        if (e < 0) {
+            Cpp_Triangle* holder = LocateExactly(triangles, t, p);
+            if (!holder) {
+                // Outside the triangulation after all (within the tolerance of its boundary).
+                InsertPointOutsideHull(vertices, triangles, point);
+                return true;
+            }
+            e = ExactSplitEdge(holder, p);
+            if (e < 0) return true;  // on a vertex: a duplicate gets no triangle
+            t = holder;
+        }
+    }
     Cpp_VERTEX* v1 = t->Vertex(1);
     Cpp_VERTEX* v2 = t->Vertex(2);
     Cpp_VERTEX* v3 = t->Vertex(3);
-    int e = 0;
-    if (IsPointOnLine(v1, v2, x, y))
-        e = 1;
-    else if (IsPointOnLine(v2, v3, x, y))
-        e = 2;
-    else if (IsPointOnLine(v3, v1, x, y))
-        e = 3;
     bool s = false;
     if (e != 0) {
         const short m = static_cast<short>(Next(e));
@@ -368,30 +408,12 @@ bool insert_point_and_swap_edges_if_necessary(Cpp_VertexList& /*vertices*/,
 }
 
 bool TriangulateByHullAndInsertion(Cpp_VertexList& vertices, Cpp_TriangleList& triangles) {
-    Cpp_VertexList interior;
-    ComputeConvexHull(vertices, interior);
-    TriangulateConvexPolygon(vertices, triangles);
-    int count = 0;
-    for (Cpp_VERTEX* v = interior.First(); v; v = v->Next()) ++count;
-    WalkStarts starts(vertices, count);
-    Cpp_Triangle* start = triangles.First();
-    while (Cpp_VERTEX* v = interior.First()) {
-        interior.MoveVertexTo(v, vertices);
-        const double x = v->X();
-        const double y = v->Y();
-        Cpp_Triangle* from = starts.Find(x, y);
-        Cpp_Triangle* found = triangles.LocateByWalking(from ? from : start, x, y);
-        if (!found) found = triangles.FindByScan(x, y);
-        if (!found) {
-            // Nothing is lost: the vertices not inserted go back to the list.
-            vertices.AppendList(interior);
-            return false;
-        }
-        insert_point_and_swap_edges_if_necessary(vertices, triangles, v, found);
-        start = found;
-        starts.Store(x, y, found);
-    }
-    return true;
+    // The hull and the points inside it are inserted together (delaunay_builder.h): the result
+    // is the triangulation that the hull fan and the insertion of the inner points make, and
+    // the vertex list keeps its order.
+    std::vector<Cpp_VERTEX*> points;
+    for (Cpp_VERTEX* v = vertices.First(); v; v = v->Next()) points.push_back(v);
+    return BuildDelaunayTriangles(points, triangles, GetTriangulationTolerance());
 }
 
 bool TriangulatePoints(int method, Cpp_TriangleList& triangles, Cpp_VertexList& vertices,
@@ -490,7 +512,7 @@ bool InsertPointOutsideHull(Cpp_VertexList& vertices, Cpp_TriangleList& triangle
     }
     if (!t0) {
         // Inside after all (within the tolerance of the boundary).
-        Cpp_Triangle* found = triangles.FindByScan(x, y);
+        Cpp_Triangle* found = LocateExactly(triangles, triangles.First(), p);
         if (found) insert_point_and_swap_edges_if_necessary(vertices, triangles, point, found);
         return true;
     }
@@ -518,7 +540,7 @@ bool InsertPointOutsideHull(Cpp_VertexList& vertices, Cpp_TriangleList& triangle
         Cpp_Triangle* tp = t;
         int ip = i;
         PreviousBoundaryEdge(tp, ip);
-        if (IsCounterClockwise(p, b, c)) break;
+        if (IsCounterClockwise(p, b, c) || !Clockwise(p, b, c)) break;
         Cpp_Triangle* nt = added.AddTriangleWithNeighbours(p, b, c, previousAdded, t, nullptr);
         t->SetNeighbour(static_cast<short>(i), nt);
         if (previousAdded) previousAdded->SetNeighbour(3, nt);

@@ -4,6 +4,9 @@
 #include <cmath>
 #include <new>
 #include <unordered_set>
+#include <utility>
+
+#include "porepressure/exact_predicates.h"
 
 // ---------------------------------------------------------------------------------------------
 // Cpp_Triangle
@@ -150,35 +153,100 @@ void Cpp_Triangle::PlaneCoefficients(double& a, double& b, double& c, double& d,
     d = -a * x1 - b * y1 - c * z1;
 }
 
+namespace {
+
+// The order that settles exact ties of the circle test: by x + y, then y, then x. Giving the
+// first point of four co-circular ones the diagonal through it is the same as lowering every
+// point by an infinitesimal amount that shrinks along this order, so every tie of every
+// quadrilateral is decided as one consistent perturbation would decide it: no sequence of swaps
+// comes back to a triangulation it has left, and the result does not depend on the order of
+// insertion. For a rectangle with sides parallel to the axes the first point is the lower left
+// corner, so the diagonal from lower left to upper right is kept.
+bool TieOrderBefore(const Cpp_VERTEX* a, const Cpp_VERTEX* b) {
+    const double sa = a->X() + a->Y(), sb = b->X() + b->Y();
+    if (sa != sb) return sa < sb;
+    if (a->Y() != b->Y()) return a->Y() < b->Y();
+    return a->X() < b->X();
+}
+
+double Cross(const Cpp_VERTEX* a, const Cpp_VERTEX* b, const Cpp_VERTEX* c) {
+    return (b->X() - a->X()) * (c->Y() - a->Y()) - (b->Y() - a->Y()) * (c->X() - a->X());
+}
+
+// The points in tie order, then the ends of each diagonal in tie order, so that both diagonals
+// of one quadrilateral compute the same numbers.
+void Ends(const Cpp_VERTEX*& a, const Cpp_VERTEX*& b) {
+    if (TieOrderBefore(b, a)) std::swap(a, b);
+}
+
+// Four points (q, in tie order) of which p and r are one diagonal's ends and the other two the
+// other's: within the tolerance of one circle seen from each of the four triangles (|det| is
+// twice the triangle's area times r^2 - d^2, with the largest distance of the four in place of
+// r + d), and a rectangle within ten tolerances (equal diagonals with one midpoint).
+bool IsCoCircularRectangle(const Cpp_VERTEX* const q[4], const Cpp_VERTEX* t1,
+                           const Cpp_VERTEX* t2, const Cpp_VERTEX* t3, const Cpp_VERTEX* p,
+                           const Cpp_VERTEX* r, double det, double tol) {
+    const double area = std::min({std::fabs(Cross(q[0], q[1], q[2])), std::fabs(Cross(q[0], q[1], q[3])),
+                                  std::fabs(Cross(q[0], q[2], q[3])), std::fabs(Cross(q[1], q[2], q[3]))});
+    double d2 = 0.0;
+    for (int i = 0; i < 4; ++i)
+        for (int j = i + 1; j < 4; ++j) {
+            const double dx = q[i]->X() - q[j]->X(), dy = q[i]->Y() - q[j]->Y();
+            d2 = std::max(d2, dx * dx + dy * dy);
+        }
+    if (std::fabs(det) > tol * area * std::sqrt(d2)) return false;
+    const Cpp_VERTEX* s1 = t1 == r ? t2 : t1;
+    const Cpp_VERTEX* s2 = t3 == r ? t2 : t3;
+    const Cpp_VERTEX* d1a = p;
+    const Cpp_VERTEX* d1b = r;
+    Ends(d1a, d1b);
+    Ends(s1, s2);
+    if (TieOrderBefore(s1, d1a)) {
+        std::swap(s1, d1a);
+        std::swap(s2, d1b);
+    }
+    const double e = 10.0 * tol;
+    const double length1 = std::hypot(d1b->X() - d1a->X(), d1b->Y() - d1a->Y());
+    const double length2 = std::hypot(s2->X() - s1->X(), s2->Y() - s1->Y());
+    const double mx = (d1a->X() + d1b->X()) - (s1->X() + s2->X());
+    const double my = (d1a->Y() + d1b->Y()) - (s1->Y() + s2->Y());
+    return std::fabs(length1 - length2) < e && std::hypot(mx, my) < 2.0 * e;
+}
+
+}  // namespace
+
+bool PointInCircleOrTie(const Cpp_VERTEX* t1, const Cpp_VERTEX* t2, const Cpp_VERTEX* t3,
+                        const Cpp_VERTEX* p, const Cpp_VERTEX* r, double tol) {
+    const int orientation = exact::Orientation(t1->X(), t1->Y(), t2->X(), t2->Y(), t3->X(), t3->Y());
+    if (orientation == 0) return true;
+
+    // The four points in tie order, with the parity of the permutation: every quantity below is
+    // computed from this order, so both diagonals of one quadrilateral see the same numbers.
+    const Cpp_VERTEX* q[4] = {t1, t2, t3, p};
+    int parity = 1;
+    for (int i = 1; i < 4; ++i)
+        for (int j = i; j > 0 && TieOrderBefore(q[j], q[j - 1]); --j) {
+            std::swap(q[j], q[j - 1]);
+            parity = -parity;
+        }
+    double bound = 0.0;
+    const double det = exact::InCircleApprox(q[0]->X(), q[0]->Y(), q[1]->X(), q[1]->Y(),
+                                             q[2]->X(), q[2]->Y(), q[3]->X(), q[3]->Y(), bound);
+    if (tol > 0.0 && IsCoCircularRectangle(q, t1, t2, t3, p, r, det, tol))
+        return q[0] == p || q[0] == r;
+    int sign = std::fabs(det) > bound
+                   ? (det > 0.0 ? 1 : -1)
+                   : exact::InCircle(q[0]->X(), q[0]->Y(), q[1]->X(), q[1]->Y(), q[2]->X(),
+                                     q[2]->Y(), q[3]->X(), q[3]->Y());
+    if (sign == 0) return q[0] == p || q[0] == r;
+    return sign * parity * orientation > 0;
+}
+
 bool Cpp_Triangle::NeedsSwap(Cpp_Triangle* a, Cpp_Triangle* b, int opposite) {
     const Cpp_VERTEX* p = b->Vertex(static_cast<short>(opposite));
-    const Cpp_VERTEX* q1 = b->Vertex(static_cast<short>(NextIndex(opposite)));
-    const Cpp_VERTEX* q2 = b->Vertex(static_cast<short>(PreviousIndex(opposite)));
     const int iA = b->IndexOfNeighbour(a);
     const Cpp_VERTEX* r = a->Vertex(static_cast<short>(PreviousIndex(iA)));
-
-    double cx = 0.0, cy = 0.0, r2 = 0.0;
-    bool failed = false;
-    a->Circumcircle(cx, cy, r2, failed);
-    if (failed) return true;
-    const double tol = GetTriangulationTolerance();
-    const double radius = std::sqrt(r2);
-    const double d = p->DistanceTo(cx, cy);
-    if (std::fabs(radius - d) > tol) return radius - d > tol;
-
-    // P lies on the circle: a co-circular quadrilateral. Only a rectangle is decided, toward
-    // the diagonal from lower left to upper right.
-    const double e = 10.0 * tol;
-    const double pq2 = p->DistanceTo(q2->X(), q2->Y());
-    const double q1r = q1->DistanceTo(r->X(), r->Y());
-    const double pq1 = p->DistanceTo(q1->X(), q1->Y());
-    const double q2r = q2->DistanceTo(r->X(), r->Y());
-    if (std::fabs(pq2 - q1r) >= e || std::fabs(pq1 - q2r) >= e) return false;
-    const double dx = p->X() - cx;
-    const double dy = p->Y() - cy;
-    if (std::fabs(dy) <= e) return false;
-    if (dy > 0.0) return dx > -e;
-    return dx < e;
+    return PointInCircleOrTie(a->v_[0], a->v_[1], a->v_[2], p, r, GetTriangulationTolerance());
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -346,13 +414,13 @@ void Cpp_TriangleList::DeleteAll() {
     Changed();
 }
 
-Cpp_Triangle* Cpp_TriangleList::LocateByWalking(Cpp_Triangle* start, double x, double y) const {
-    if (!first_) return nullptr;
-    Cpp_Triangle* t = start ? start : first_;
+Cpp_Triangle* Cpp_TriangleList::Walk(Cpp_Triangle* t, double x, double y,
+                                     Cpp_Triangle*& last) const {
     const double tol = GetTriangulationTolerance();
     // On a Delaunay triangulation the walk always ends; the bound keeps a damaged or
     // non-Delaunay one from cycling.
     for (int steps = 0; steps <= count_; ++steps) {
+        last = t;
         const Cpp_VERTEX* v1 = t->v_[0];
         const Cpp_VERTEX* v2 = t->v_[1];
         const Cpp_VERTEX* v3 = t->v_[2];
@@ -369,6 +437,63 @@ Cpp_Triangle* Cpp_TriangleList::LocateByWalking(Cpp_Triangle* start, double x, d
         if (!t) return nullptr;
     }
     return nullptr;
+}
+
+Cpp_Triangle* Cpp_TriangleList::LocateByWalking(Cpp_Triangle* start, double x, double y) const {
+    if (!first_) return nullptr;
+    Cpp_Triangle* last = nullptr;
+    return Walk(start ? start : first_, x, y, last);
+}
+
+void Cpp_TriangleList::BuildStarts() const {
+    startsValid_ = true;
+    starts_.clear();
+    startColumns_ = startRows_ = 0;
+    if (!first_) return;
+    double xmin = first_->v_[0]->X(), xmax = xmin, ymin = first_->v_[0]->Y(), ymax = ymin;
+    for (const Cpp_Triangle* t = first_; t; t = t->next_)
+        for (const Cpp_VERTEX* v : t->v_) {
+            xmin = std::min(xmin, v->X());
+            xmax = std::max(xmax, v->X());
+            ymin = std::min(ymin, v->Y());
+            ymax = std::max(ymax, v->Y());
+        }
+    const double w = xmax - xmin, h = ymax - ymin;
+    if (!(w > 0.0) || !(h > 0.0) || !std::isfinite(w) || !std::isfinite(h)) return;
+    // About one cell for every two triangles, shaped like the extents.
+    const double cells = std::max(1.0, std::min(count_ / 2.0, 4.0e6));
+    const double columns = std::clamp(std::sqrt(cells * w / h), 1.0, cells);
+    startColumns_ = static_cast<int>(std::ceil(columns));
+    startRows_ = static_cast<int>(std::ceil(cells / columns));
+    startX0_ = xmin;
+    startY0_ = ymin;
+    startScaleX_ = startColumns_ / w;
+    startScaleY_ = startRows_ / h;
+    starts_.assign(static_cast<std::size_t>(startColumns_) * startRows_, nullptr);
+    // Row by row, back and forth, each walk starting where the previous one ended.
+    Cpp_Triangle* from = first_;
+    for (int row = 0; row < startRows_; ++row) {
+        const double y = ymin + (row + 0.5) / startScaleY_;
+        for (int k = 0; k < startColumns_; ++k) {
+            const int column = (row % 2 == 0) ? k : startColumns_ - 1 - k;
+            const double x = xmin + (column + 0.5) / startScaleX_;
+            Cpp_Triangle* last = from;
+            Cpp_Triangle* found = Walk(from, x, y, last);
+            from = found ? found : last;
+            starts_[static_cast<std::size_t>(row) * startColumns_ + column] = from;
+        }
+    }
+}
+
+Cpp_Triangle* Cpp_TriangleList::StartNear(double x, double y) const {
+    if (!startsValid_) BuildStarts();
+    if (starts_.empty()) return first_;
+    const double cx = (x - startX0_) * startScaleX_;
+    const double cy = (y - startY0_) * startScaleY_;
+    // Comparisons written so that a NaN lands in the first cell.
+    const int column = cx > 0.0 ? (cx < startColumns_ ? static_cast<int>(cx) : startColumns_ - 1) : 0;
+    const int row = cy > 0.0 ? (cy < startRows_ ? static_cast<int>(cy) : startRows_ - 1) : 0;
+    return starts_[static_cast<std::size_t>(row) * startColumns_ + column];
 }
 
 Cpp_Triangle* Cpp_TriangleList::FindByScan(double x, double y) const {
@@ -414,32 +539,37 @@ bool Cpp_TriangleList::OutsideHull(double x, double y) const {
             }
             hull.resize(k - 1);
         }
+        // Per edge of the counterclockwise hull, the outward unit normal and offset: a point
+        // right of an edge by more than the tolerance is out.
         hull_.clear();
-        for (const auto& p : hull) {
-            hull_.push_back(p.first);
-            hull_.push_back(p.second);
+        const std::size_t n = hull.size();
+        if (n >= 3) {
+            for (std::size_t i = 0; i < n; ++i) {
+                const std::size_t j = (i + 1) % n;
+                const double ax = hull[i].first, ay = hull[i].second;
+                const double bx = hull[j].first, by = hull[j].second;
+                const double length = std::hypot(bx - ax, by - ay);
+                if (length == 0.0) continue;
+                const double nx = (by - ay) / length, ny = -(bx - ax) / length;
+                hull_.push_back(nx);
+                hull_.push_back(ny);
+                hull_.push_back(-(nx * ax + ny * ay));
+            }
         }
         hullValid_ = true;
     }
-    const std::size_t n = hull_.size() / 2;
-    if (n < 3) return false;
+    if (hull_.size() < 9) return false;
     const double tol = GetTriangulationTolerance();
-    for (std::size_t i = 0; i < n; ++i) {
-        const std::size_t j = (i + 1) % n;
-        const double ax = hull_[2 * i], ay = hull_[2 * i + 1];
-        const double bx = hull_[2 * j], by = hull_[2 * j + 1];
-        const double length = std::hypot(bx - ax, by - ay);
-        if (length == 0.0) continue;
-        // Counterclockwise hull: a point right of an edge by more than the tolerance is out.
-        if (-Cross(ax, ay, bx, by, x, y) / length > tol) return true;
-    }
+    for (std::size_t i = 0; i < hull_.size(); i += 3)
+        if (hull_[i] * x + hull_[i + 1] * y + hull_[i + 2] > tol) return true;
     return false;
 }
 
 Cpp_Triangle* Cpp_TriangleList::FindTriangleContaining(Cpp_Triangle* start, double x,
                                                        double y) const {
     if (!first_) return nullptr;
-    if (Cpp_Triangle* t = LocateByWalking(start, x, y)) return t;
+    if (start && start->Contains(x, y)) return start;
+    if (Cpp_Triangle* t = LocateByWalking(StartNear(x, y), x, y)) return t;
     if (OutsideHull(x, y)) return nullptr;
     return FindByScan(x, y);
 }

@@ -79,6 +79,16 @@ private:
     Cpp_Triangle* n_[3] = {nullptr, nullptr, nullptr};
 };
 
+// The circle test of Cpp_Triangle::NeedsSwap for explicit points: whether p lies inside the
+// circle through t1, t2, t3 (in either turning order), r being the vertex of t1, t2, t3 opposite
+// the edge shared with p's triangle, so that true asks for the diagonal p-r. The sign is exact.
+// Four points on one circle (exactly, or a rectangle within the tolerance of its circle) get
+// the diagonal through the first of them in the order of x + y, then y, then x: the lower left
+// corner of a rectangle with sides parallel to the axes. Every decision is the same seen from
+// either diagonal, so swaps never come back. A collinear t1, t2, t3 gives true.
+bool PointInCircleOrTie(const Cpp_VERTEX* t1, const Cpp_VERTEX* t2, const Cpp_VERTEX* t3,
+                        const Cpp_VERTEX* p, const Cpp_VERTEX* r, double tol);
+
 // The same side test as Cpp_Triangle::IsOnInnerSide for explicit vertices (line a-b,
 // reference r).
 bool PointOnInnerSide(const Cpp_VERTEX* a, const Cpp_VERTEX* b, const Cpp_VERTEX* r, double x,
@@ -150,25 +160,43 @@ public:
     // the list is empty, when the walk leaves the triangulation, or after as many steps as
     // there are triangles.
     Cpp_Triangle* LocateByWalking(Cpp_Triangle* start, double x, double y) const;
-    // The walk, then for a point that the walk did not find: null when it lies outside the
-    // convex hull of the triangulation by more than the tolerance, else one scan of all
+    // The start triangle when it holds the point; otherwise the walk from a triangle near the
+    // point (from a grid of start triangles over the triangulation, made at the first query
+    // after a change), then for a point that the walk did not find: null when it lies outside
+    // the convex hull of the triangulation by more than the tolerance, else one scan of all
     // triangles.
     Cpp_Triangle* FindTriangleContaining(Cpp_Triangle* start, double x, double y) const;
     // The first triangle in list order that holds the point.
     Cpp_Triangle* FindByScan(double x, double y) const;
-    // Forgets the cached hull of the triangulation (after vertices were moved in place).
-    void InvalidateBounds() const { hullValid_ = false; }
+    // Forgets the cached hull and start grid of the triangulation (after vertices were moved
+    // in place).
+    void InvalidateBounds() const {
+        hullValid_ = false;
+        startsValid_ = false;
+    }
 
 private:
     Cpp_Triangle* Append(Cpp_Triangle* t);
-    void Changed() { hullValid_ = false; }
+    void Changed() {
+        hullValid_ = false;
+        startsValid_ = false;
+    }
     bool OutsideHull(double x, double y) const;
+    // The walk of LocateByWalking; on leaving the triangulation (or after too many steps) it
+    // returns null and gives the last triangle it was in.
+    Cpp_Triangle* Walk(Cpp_Triangle* t, double x, double y, Cpp_Triangle*& last) const;
+    void BuildStarts() const;
+    Cpp_Triangle* StartNear(double x, double y) const;
 
     Cpp_Triangle* first_ = nullptr;
     Cpp_Triangle* last_ = nullptr;
     int count_ = 0;
     mutable bool hullValid_ = false;
-    mutable std::vector<double> hull_;  // x, y pairs of the convex hull, counterclockwise
+    mutable std::vector<double> hull_;  // per hull edge: unit normal x, y and offset
+    mutable bool startsValid_ = false;
+    mutable std::vector<Cpp_Triangle*> starts_;  // row by row over the extents
+    mutable int startColumns_ = 0, startRows_ = 0;
+    mutable double startX0_ = 0.0, startY0_ = 0.0, startScaleX_ = 0.0, startScaleY_ = 0.0;
 };
 
 // The vertex nearest (x, y): through the triangle found by walking from start (which becomes

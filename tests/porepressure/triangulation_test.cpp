@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <random>
 #include <set>
@@ -11,6 +13,7 @@
 
 #include "platform/services.h"
 #include "porepressure/delaunay.h"
+#include "porepressure/exact_predicates.h"
 #include "porepressure/triangle.h"
 #include "porepressure/vertex.h"
 
@@ -464,6 +467,204 @@ TEST_F(TriangulationTest, RetriangulatingRemovesDuplicatesAndReplacesTheList) {
     Fill(conflicting, {{0, 0}, {1, 0}, {0, 1}, {0, 0}});
     conflicting.Last()->SetFirstValue(5.0);
     EXPECT_FALSE(TriangulatePoints(1, none, conflicting, true));
+}
+
+// ---------------------------------------------------------------------------------------------
+// Robust construction: exact predicates, a consistent tie rule, and a brute-force reference.
+
+int Turn(const std::pair<double, double>& a, const std::pair<double, double>& b,
+         const std::pair<double, double>& c) {
+    return exact::Orientation(a.first, a.second, b.first, b.second, c.first, c.second);
+}
+
+// The order that settles four points on one circle: x + y, then y, then x.
+bool TieFirst(const std::pair<double, double>& a, const std::pair<double, double>& b) {
+    const double sa = a.first + a.second, sb = b.first + b.second;
+    if (sa != sb) return sa < sb;
+    if (a.second != b.second) return a.second < b.second;
+    return a.first < b.first;
+}
+
+using Triple = std::array<int, 3>;
+
+// Clockwise triangles as vertex numbers, each starting at its smallest number.
+std::set<Triple> Triangles(const Cpp_TriangleList& triangles) {
+    std::set<Triple> out;
+    for (Cpp_Triangle* t = triangles.First(); t; t = t->Next()) {
+        Triple a{t->Vertex(1)->Number(), t->Vertex(2)->Number(), t->Vertex(3)->Number()};
+        std::rotate(a.begin(), std::min_element(a.begin(), a.end()), a.end());
+        out.insert(a);
+    }
+    return out;
+}
+
+// Brute force: a triangle of three points belongs to the triangulation when no other point lies
+// inside its circle; a fourth point on the circle counts as inside when the first of the four
+// in tie order is that point, or is a corner of the triangle that the point faces across the
+// other two corners (lowering the first point lifts the circle through the others there).
+std::set<Triple> ReferenceTriangles(const std::vector<std::pair<double, double>>& pts) {
+    std::set<Triple> out;
+    const int n = static_cast<int>(pts.size());
+    for (int i = 0; i < n; ++i)
+        for (int j = 0; j < n; ++j)
+            for (int k = 0; k < n; ++k) {
+                if (i == j || j == k || i == k || Turn(pts[i], pts[j], pts[k]) >= 0) continue;
+                bool empty = true;
+                for (int l = 0; l < n && empty; ++l) {
+                    if (l == i || l == j || l == k) continue;
+                    const auto &a = pts[i], &b = pts[k], &c = pts[j];  // counterclockwise
+                    int s = exact::InCircle(a.first, a.second, b.first, b.second, c.first,
+                                            c.second, pts[l].first, pts[l].second);
+                    if (s == 0) {
+                        int first = l;
+                        for (int m : {i, j, k})
+                            if (TieFirst(pts[m], pts[first])) first = m;
+                        if (first == l) {
+                            s = 1;
+                        } else {
+                            int u = -1, w = -1;
+                            for (int m : {i, j, k})
+                                if (m != first) (u < 0 ? u : w) = m;
+                            s = Turn(pts[u], pts[w], pts[first]) * Turn(pts[u], pts[w], pts[l]) < 0 ? 1 : -1;
+                        }
+                    }
+                    if (s > 0) empty = false;
+                }
+                if (empty) {
+                    Triple a{i + 1, j + 1, k + 1};
+                    std::rotate(a.begin(), std::min_element(a.begin(), a.end()), a.end());
+                    out.insert(a);
+                }
+            }
+    return out;
+}
+
+// Vertices on the boundary of the convex hull, collinear ones included (exact).
+int HullCount(std::vector<std::pair<double, double>> pts) {
+    std::sort(pts.begin(), pts.end());
+    pts.erase(std::unique(pts.begin(), pts.end()), pts.end());
+    int count = 0;
+    for (std::size_t i = 0; i < pts.size(); ++i) {
+        // On the hull when some line through it has no point strictly on one side: test the
+        // lines to every other point.
+        bool onHull = false;
+        for (std::size_t j = 0; j < pts.size() && !onHull; ++j) {
+            if (j == i) continue;
+            bool left = false, right = false;
+            for (std::size_t k = 0; k < pts.size(); ++k) {
+                const int t = Turn(pts[i], pts[j], pts[k]);
+                left = left || t > 0;
+                right = right || t < 0;
+            }
+            onHull = !(left && right);
+        }
+        count += onHull ? 1 : 0;
+    }
+    return count;
+}
+
+TEST_F(TriangulationTest, PredicatesAreExactNextToLargeCoordinates) {
+    // A point a few units from the line through two points near 1e7: the rounded cross
+    // product has no right sign there, the exact one has.
+    EXPECT_EQ(exact::Orientation(1e7, 1e7, 1e7 + 3, 1e7 + 1, 1e7 + 6, 1e7 + 2), 0);
+    EXPECT_EQ(exact::Orientation(1e7, 1e7, 1e7 + 3, 1e7 + 1, 1e7 + 6, 1e7 + 2.000000001), 1);
+    EXPECT_EQ(exact::Orientation(0.1, 0.1, 0.2, 0.2, 0.30000000000000004, 0.3), -1);
+    // Exchanging two of four points negates the circle test; points on the circle give 0.
+    EXPECT_EQ(exact::InCircle(0, 0, 2, 0, 2, 2, 0, 2), 0);
+    EXPECT_EQ(exact::InCircle(1e7, 0, 1e7 + 4, 0, 1e7 + 4, 4, 1e7 + 1, 1), 1);
+    EXPECT_EQ(exact::InCircle(1e7 + 4, 0, 1e7, 0, 1e7 + 4, 4, 1e7 + 1, 1), -1);
+    EXPECT_EQ(exact::InCircle(0, 0, 1, 0, 0, 1, 1, 1 + 1e-15), -1);
+}
+
+// Six points that made the edge swaps cycle for ever (large and small coordinates side by
+// side), lost a neighbour link ("EXCEPTION: Adjacemt triangle missing."), or failed the walk of
+// the insertion: each gives a sound triangulation of all its points, Delaunay within the
+// tolerance (here a few units: the small points are that far apart).
+TEST_F(TriangulationTest, LargeAndSmallCoordinatesTogetherGiveASoundTriangulation) {
+    const std::vector<std::vector<std::pair<double, double>>> cases = {
+        {{10000001, 3}, {4, 10000006}, {5, 10000003}, {5, 0}, {1, 0}, {0, 0}},
+        {{10000000, 10000002}, {1, 10000005}, {4, 1}, {3, 1}, {6, 10000002}, {1, 1}},
+        {{2, 4}, {2, 0}, {3, 5}, {10000000, 0}, {10000004, 6}, {10000002, 2}},
+        {{2, 4}, {1, 0}, {3, 5}, {10000000, 0}, {10000004, 5}, {10000001, 2}},
+    };
+    for (const auto& pts : cases) {
+        ResetTriangulationGlobals();
+        Cpp_VertexList vertices;
+        Cpp_TriangleList triangles;
+        Fill(vertices, pts);
+        ASSERT_TRUE(TriangulatePoints(1, triangles, vertices, false));
+        const int n = static_cast<int>(pts.size());
+        EXPECT_EQ(triangles.CountTriangles(), 2 * n - HullCount(pts) - 2);
+        ExpectSoundTopology(triangles);
+        ExpectEmptyCircumcircles(triangles, vertices);
+    }
+}
+
+TEST_F(TriangulationTest, TrianglesAreTheBruteForceOnesWhateverTheOrder) {
+    std::vector<std::vector<std::pair<double, double>>> sets;
+    for (unsigned seed : {1u, 2u, 3u}) sets.push_back(RandomPoints(40, seed));
+    std::vector<std::pair<double, double>> grid;
+    for (int i = 0; i < 6; ++i)
+        for (int j = 0; j < 5; ++j) grid.emplace_back(i * 2.0, j * 1.0);
+    sets.push_back(grid);
+    // Twelve points on one circle, its centre, and two points inside.
+    std::vector<std::pair<double, double>> circle = {{5, 0}, {4, 3}, {3, 4}, {0, 5}, {-3, 4}, {-4, 3},
+                                                     {-5, 0}, {-4, -3}, {-3, -4}, {0, -5}, {3, -4}, {4, -3}};
+    sets.push_back(circle);
+    circle.push_back({0, 0});
+    circle.push_back({1, 2});
+    sets.push_back(circle);
+    // A rectangle turned by 45 degrees and a turned grid of squares.
+    sets.push_back({{0, -2}, {2, 0}, {0, 2}, {-2, 0}, {1, -1}, {-1, 1}});
+    std::vector<std::pair<double, double>> turned;
+    for (int i = -3; i <= 3; ++i)
+        for (int j = -3; j <= 3; ++j)
+            if (std::abs(i) + std::abs(j) <= 3) turned.emplace_back(i + j, i - j);
+    sets.push_back(turned);
+
+    std::mt19937 gen(5);
+    for (const auto& pts : sets) {
+        const std::set<Triple> reference = ReferenceTriangles(pts);
+        for (int shuffle = 0; shuffle < 3; ++shuffle) {
+            // The same points in another order, numbered as before.
+            std::vector<int> order(pts.size());
+            for (std::size_t i = 0; i < order.size(); ++i) order[i] = static_cast<int>(i);
+            if (shuffle) std::shuffle(order.begin(), order.end(), gen);
+            ResetTriangulationGlobals();
+            Cpp_VertexList vertices;
+            Cpp_TriangleList triangles;
+            for (int i : order) vertices.AddVertex(i + 1, pts[i].first, pts[i].second, 0.0);
+            RegisterVertexList(&vertices);
+            ASSERT_TRUE(TriangulatePoints(1, triangles, vertices, false));
+            ExpectSoundTopology(triangles);
+            EXPECT_EQ(Triangles(triangles), reference) << pts.size() << " points, order " << shuffle;
+            EXPECT_EQ(triangles.CountTriangles(), 2 * static_cast<int>(pts.size()) - HullCount(pts) - 2);
+        }
+    }
+}
+
+// Interior points inserted one by one with the tool, or all at once, give the same triangles.
+TEST_F(TriangulationTest, PointsAddedOneByOneGiveTheSameTrianglesAsTheWholeSet) {
+    std::vector<std::pair<double, double>> pts = {{0, 0}, {10, 0}, {10, 10}, {0, 10}};
+    for (const auto& p : RandomPoints(60, 9)) pts.emplace_back(p.first / 10, p.second / 10);
+    for (int i = 0; i <= 10; i += 2) pts.emplace_back(i, 5.0);  // on one line, with ties
+    Cpp_VertexList whole, grown;
+    Cpp_TriangleList all, added;
+    Fill(whole, pts);
+    ASSERT_TRUE(TriangulatePoints(1, all, whole, false));
+    int n = 0;
+    for (const auto& p : pts) {
+        Cpp_VERTEX* v = grown.AddVertex(++n, p.first, p.second, 0.0);
+        if (n == 1) RegisterVertexList(&grown);
+        Cpp_Triangle* t = added.LocateByWalking(nullptr, p.first, p.second);
+        if (t)
+            insert_point_and_swap_edges_if_necessary(grown, added, v, t);
+        else
+            InsertPointOutsideHull(grown, added, v);
+    }
+    ExpectSoundTopology(added);
+    EXPECT_EQ(Triangles(added), Triangles(all));
+    EXPECT_EQ(Triangles(all), ReferenceTriangles(pts));
 }
 
 }  // namespace
