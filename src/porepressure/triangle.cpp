@@ -220,6 +220,23 @@ bool PointInCircleOrTie(const Cpp_VERTEX* t1, const Cpp_VERTEX* t2, const Cpp_VE
     const int orientation = exact::Orientation(t1->X(), t1->Y(), t2->X(), t2->Y(), t3->X(), t3->Y());
     if (orientation == 0) return true;
 
+    // Far from a tie (the usual case): the rounded determinant in the given order decides. The
+    // band of IsCoCircularRectangle is at most tol * |cross of t1, t2, t3| * (x spread + y
+    // spread), and the determinant in tie order differs from this one by less than the two
+    // error bounds, so the careful path below would take the same sign.
+    {
+        double bound = 0.0;
+        const double det = exact::InCircleApprox(t1->X(), t1->Y(), t2->X(), t2->Y(), t3->X(),
+                                                 t3->Y(), p->X(), p->Y(), bound);
+        const double xs[4] = {t1->X(), t2->X(), t3->X(), p->X()};
+        const double ys[4] = {t1->Y(), t2->Y(), t3->Y(), p->Y()};
+        const double spread = (*std::max_element(xs, xs + 4) - *std::min_element(xs, xs + 4)) +
+                              (*std::max_element(ys, ys + 4) - *std::min_element(ys, ys + 4));
+        const double band = tol * std::fabs(Cross(t1, t2, t3)) * spread;
+        if (std::fabs(det) > (band * (1.0 + 1e-9) + 4.0 * bound))
+            return (det > 0.0 ? 1 : -1) * orientation > 0;
+    }
+
     // The four points in tie order, with the parity of the permutation: every quantity below is
     // computed from this order, so both diagonals of one quadrilateral see the same numbers.
     const Cpp_VERTEX* q[4] = {t1, t2, t3, p};
