@@ -81,6 +81,9 @@ public:
     // Appends the finite triangles (clockwise, as the list keeps them) with their links.
     void Export(Cpp_TriangleList& list) const {
         std::vector<Cpp_Triangle*> made(tris_.size(), nullptr);
+        int finite = 0;
+        for (const Tri& t : tris_) finite += IsGhost(t) ? 0 : 1;
+        list.Reserve(finite);
         for (std::size_t i = 0; i < tris_.size(); ++i) {
             const Tri& t = tris_[i];
             if (IsGhost(t)) continue;
@@ -100,6 +103,8 @@ private:
     static bool IsGhost(const Tri& t) {
         return t.v[0] == kGhost || t.v[1] == kGhost || t.v[2] == kGhost;
     }
+
+    CirclePoint At(int i) const { return {x_[i], y_[i]}; }
 
     int Orient(int a, int b, int c) const {
         return exact::Orientation(x_[a], y_[a], x_[b], y_[b], x_[c], y_[c]);
@@ -256,9 +261,10 @@ private:
         }
         if (o == kGhost) return false;  // a hull edge seen from inside
         const int q = tq.v[0];
+        if (!PointInCircleOrTie(At(to.v[0]), At(to.v[1]), At(to.v[2]), At(q), j + 1, tol_))
+            return false;
         // The new diagonal must cross the old edge.
-        if (Orient(q, s1, o) <= 0 || Orient(q, o, s2) <= 0) return false;
-        return PointInCircleOrTie(p_[to.v[0]], p_[to.v[1]], p_[to.v[2]], p_[q], p_[o], tol_);
+        return Orient(q, s1, o) > 0 && Orient(q, o, s2) > 0;
     }
 
     void Legalise(int q) {

@@ -94,6 +94,35 @@ int Orientation(double ax, double ay, double bx, double by, double cx, double cy
     const double det = left - right;
     const double bound = kOrientBound * (std::fabs(left) + std::fabs(right));
     if (det > bound || -det > bound) return Sign(det);
+    // Differences without rounding (points of a grid, for one): two exact products.
+    {
+        double acx, acxe, bcy, bcye, acy, acye, bcx, bcxe;
+        TwoSum(ax, -cx, acx, acxe);
+        TwoSum(by, -cy, bcy, bcye);
+        TwoSum(ay, -cy, acy, acye);
+        TwoSum(bx, -cx, bcx, bcxe);
+        if (acxe == 0.0 && bcye == 0.0 && acye == 0.0 && bcxe == 0.0) {
+            double l, le, r, re;
+            TwoProduct(acx, bcy, l, le);
+            TwoProduct(acy, bcx, r, re);
+            // (l + le) - (r + re) exactly, as an expansion of four terms at most.
+            double e[4];
+            int n = 0;
+            for (double c : {le, -re, l, -r}) {
+                double q = c;
+                int m = 0;
+                for (int i = 0; i < n; ++i) {
+                    double x, y;
+                    TwoSum(q, e[i], x, y);
+                    if (y != 0.0) e[m++] = y;
+                    q = x;
+                }
+                if (q != 0.0) e[m++] = q;
+                n = m;
+            }
+            return n == 0 ? 0 : Sign(e[n - 1]);
+        }
+    }
     const Expansion acx = Difference(ax, cx), bcy = Difference(by, cy);
     const Expansion acy = Difference(ay, cy), bcx = Difference(bx, cx);
     return Sign(Sum(Product(acx, bcy), Negate(Product(acy, bcx))));

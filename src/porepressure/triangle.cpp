@@ -155,6 +155,8 @@ void Cpp_Triangle::PlaneCoefficients(double& a, double& b, double& c, double& d,
 
 namespace {
 
+using P = CirclePoint;
+
 // The order that settles exact ties of the circle test: by x + y, then y, then x. Giving the
 // first point of four co-circular ones the diagonal through it is the same as lowering every
 // point by an infinitesimal amount that shrinks along this order, so every tie of every
@@ -162,62 +164,57 @@ namespace {
 // comes back to a triangulation it has left, and the result does not depend on the order of
 // insertion. For a rectangle with sides parallel to the axes the first point is the lower left
 // corner, so the diagonal from lower left to upper right is kept.
-bool TieOrderBefore(const Cpp_VERTEX* a, const Cpp_VERTEX* b) {
-    const double sa = a->X() + a->Y(), sb = b->X() + b->Y();
+inline bool TieOrderBefore(const P& a, const P& b) {
+    const double sa = a.x + a.y, sb = b.x + b.y;
     if (sa != sb) return sa < sb;
-    if (a->Y() != b->Y()) return a->Y() < b->Y();
-    return a->X() < b->X();
+    if (a.y != b.y) return a.y < b.y;
+    return a.x < b.x;
 }
 
-double Cross(const Cpp_VERTEX* a, const Cpp_VERTEX* b, const Cpp_VERTEX* c) {
-    return (b->X() - a->X()) * (c->Y() - a->Y()) - (b->Y() - a->Y()) * (c->X() - a->X());
+inline double Cross(const P& a, const P& b, const P& c) {
+    return (b.x - a.x) * (c.y - a.y) - (b.y - a.y) * (c.x - a.x);
 }
 
-// The points in tie order, then the ends of each diagonal in tie order, so that both diagonals
-// of one quadrilateral compute the same numbers.
-void Ends(const Cpp_VERTEX*& a, const Cpp_VERTEX*& b) {
-    if (TieOrderBefore(b, a)) std::swap(a, b);
+inline double Length(const P& a, const P& b) {
+    return std::sqrt((b.x - a.x) * (b.x - a.x) + (b.y - a.y) * (b.y - a.y));
 }
 
-// Four points (q, in tie order) of which p and r are one diagonal's ends and the other two the
-// other's: within the tolerance of one circle seen from each of the four triangles (|det| is
-// twice the triangle's area times r^2 - d^2, with the largest distance of the four in place of
-// r + d), and a rectangle within ten tolerances (equal diagonals with one midpoint).
-bool IsCoCircularRectangle(const Cpp_VERTEX* const q[4], const Cpp_VERTEX* t1,
-                           const Cpp_VERTEX* t2, const Cpp_VERTEX* t3, const Cpp_VERTEX* p,
-                           const Cpp_VERTEX* r, double det, double tol) {
+// Four points q (in tie order) of which q[d1], q[d2] are one diagonal's ends and the other two
+// the other diagonal's: within the tolerance of one circle seen from each of the four triangles
+// (|det| is twice the triangle's area times r^2 - d^2, with the largest distance of the four in
+// place of r + d), and a rectangle within ten tolerances (equal diagonals with one midpoint).
+// Computed in tie order, so that both diagonals of one quadrilateral see the same numbers.
+bool IsCoCircularRectangle(const P q[4], int d1, int d2, double det, double tol) {
     const double area = std::min({std::fabs(Cross(q[0], q[1], q[2])), std::fabs(Cross(q[0], q[1], q[3])),
                                   std::fabs(Cross(q[0], q[2], q[3])), std::fabs(Cross(q[1], q[2], q[3]))});
-    double d2 = 0.0;
+    double d2max = 0.0;
     for (int i = 0; i < 4; ++i)
         for (int j = i + 1; j < 4; ++j) {
-            const double dx = q[i]->X() - q[j]->X(), dy = q[i]->Y() - q[j]->Y();
-            d2 = std::max(d2, dx * dx + dy * dy);
+            const double dx = q[i].x - q[j].x, dy = q[i].y - q[j].y;
+            d2max = std::max(d2max, dx * dx + dy * dy);
         }
-    if (std::fabs(det) > tol * area * std::sqrt(d2)) return false;
-    const Cpp_VERTEX* s1 = t1 == r ? t2 : t1;
-    const Cpp_VERTEX* s2 = t3 == r ? t2 : t3;
-    const Cpp_VERTEX* d1a = p;
-    const Cpp_VERTEX* d1b = r;
-    Ends(d1a, d1b);
-    Ends(s1, s2);
-    if (TieOrderBefore(s1, d1a)) {
-        std::swap(s1, d1a);
-        std::swap(s2, d1b);
+    if (std::fabs(det) > tol * area * std::sqrt(d2max)) return false;
+    if (d1 > d2) std::swap(d1, d2);
+    int o1 = -1, o2 = -1;
+    for (int i = 0; i < 4; ++i)
+        if (i != d1 && i != d2) (o1 < 0 ? o1 : o2) = i;
+    // The diagonal through q[0] first.
+    if (d1 != 0) {
+        std::swap(d1, o1);
+        std::swap(d2, o2);
     }
     const double e = 10.0 * tol;
-    const double length1 = std::hypot(d1b->X() - d1a->X(), d1b->Y() - d1a->Y());
-    const double length2 = std::hypot(s2->X() - s1->X(), s2->Y() - s1->Y());
-    const double mx = (d1a->X() + d1b->X()) - (s1->X() + s2->X());
-    const double my = (d1a->Y() + d1b->Y()) - (s1->Y() + s2->Y());
-    return std::fabs(length1 - length2) < e && std::hypot(mx, my) < 2.0 * e;
+    const double mx = (q[d1].x + q[d2].x) - (q[o1].x + q[o2].x);
+    const double my = (q[d1].y + q[d2].y) - (q[o1].y + q[o2].y);
+    return std::fabs(Length(q[d1], q[d2]) - Length(q[o1], q[o2])) < e &&
+           std::sqrt(mx * mx + my * my) < 2.0 * e;
 }
 
 }  // namespace
 
-bool PointInCircleOrTie(const Cpp_VERTEX* t1, const Cpp_VERTEX* t2, const Cpp_VERTEX* t3,
-                        const Cpp_VERTEX* p, const Cpp_VERTEX* r, double tol) {
-    const int orientation = exact::Orientation(t1->X(), t1->Y(), t2->X(), t2->Y(), t3->X(), t3->Y());
+bool PointInCircleOrTie(const CirclePoint& t1, const CirclePoint& t2, const CirclePoint& t3,
+                        const CirclePoint& p, int r, double tol) {
+    const int orientation = exact::Orientation(t1.x, t1.y, t2.x, t2.y, t3.x, t3.y);
     if (orientation == 0) return true;
 
     // Far from a tie (the usual case): the rounded determinant in the given order decides. The
@@ -226,37 +223,49 @@ bool PointInCircleOrTie(const Cpp_VERTEX* t1, const Cpp_VERTEX* t2, const Cpp_VE
     // error bounds, so the careful path below would take the same sign.
     {
         double bound = 0.0;
-        const double det = exact::InCircleApprox(t1->X(), t1->Y(), t2->X(), t2->Y(), t3->X(),
-                                                 t3->Y(), p->X(), p->Y(), bound);
-        const double xs[4] = {t1->X(), t2->X(), t3->X(), p->X()};
-        const double ys[4] = {t1->Y(), t2->Y(), t3->Y(), p->Y()};
-        const double spread = (*std::max_element(xs, xs + 4) - *std::min_element(xs, xs + 4)) +
-                              (*std::max_element(ys, ys + 4) - *std::min_element(ys, ys + 4));
+        const double det = exact::InCircleApprox(t1.x, t1.y, t2.x, t2.y, t3.x, t3.y, p.x, p.y, bound);
+        const double spread =
+            (std::max({t1.x, t2.x, t3.x, p.x}) - std::min({t1.x, t2.x, t3.x, p.x})) +
+            (std::max({t1.y, t2.y, t3.y, p.y}) - std::min({t1.y, t2.y, t3.y, p.y}));
         const double band = tol * std::fabs(Cross(t1, t2, t3)) * spread;
         if (std::fabs(det) > (band * (1.0 + 1e-9) + 4.0 * bound))
             return (det > 0.0 ? 1 : -1) * orientation > 0;
     }
 
-    // The four points in tie order, with the parity of the permutation: every quantity below is
-    // computed from this order, so both diagonals of one quadrilateral see the same numbers.
-    const Cpp_VERTEX* q[4] = {t1, t2, t3, p};
+    // The four points in tie order (index 3 is p), with the parity of the permutation.
+    P q[4] = {t1, t2, t3, p};
+    int index[4] = {0, 1, 2, 3};
     int parity = 1;
     for (int i = 1; i < 4; ++i)
         for (int j = i; j > 0 && TieOrderBefore(q[j], q[j - 1]); --j) {
             std::swap(q[j], q[j - 1]);
+            std::swap(index[j], index[j - 1]);
             parity = -parity;
         }
+    const bool firstOnNewDiagonal = index[0] == 3 || index[0] == r - 1;
     double bound = 0.0;
-    const double det = exact::InCircleApprox(q[0]->X(), q[0]->Y(), q[1]->X(), q[1]->Y(),
-                                             q[2]->X(), q[2]->Y(), q[3]->X(), q[3]->Y(), bound);
-    if (tol > 0.0 && IsCoCircularRectangle(q, t1, t2, t3, p, r, det, tol))
-        return q[0] == p || q[0] == r;
-    int sign = std::fabs(det) > bound
-                   ? (det > 0.0 ? 1 : -1)
-                   : exact::InCircle(q[0]->X(), q[0]->Y(), q[1]->X(), q[1]->Y(), q[2]->X(),
-                                     q[2]->Y(), q[3]->X(), q[3]->Y());
-    if (sign == 0) return q[0] == p || q[0] == r;
+    const double det =
+        exact::InCircleApprox(q[0].x, q[0].y, q[1].x, q[1].y, q[2].x, q[2].y, q[3].x, q[3].y, bound);
+    if (tol > 0.0) {
+        int d1 = 0, d2 = 0;
+        for (int i = 0; i < 4; ++i) {
+            if (index[i] == 3) d1 = i;
+            if (index[i] == r - 1) d2 = i;
+        }
+        if (IsCoCircularRectangle(q, d1, d2, det, tol)) return firstOnNewDiagonal;
+    }
+    const int sign = std::fabs(det) > bound
+                         ? (det > 0.0 ? 1 : -1)
+                         : exact::InCircle(q[0].x, q[0].y, q[1].x, q[1].y, q[2].x, q[2].y, q[3].x, q[3].y);
+    if (sign == 0) return firstOnNewDiagonal;
     return sign * parity * orientation > 0;
+}
+
+bool PointInCircleOrTie(const Cpp_VERTEX* t1, const Cpp_VERTEX* t2, const Cpp_VERTEX* t3,
+                        const Cpp_VERTEX* p, const Cpp_VERTEX* r, double tol) {
+    const int which = r == t1 ? 1 : (r == t2 ? 2 : 3);
+    return PointInCircleOrTie({t1->X(), t1->Y()}, {t2->X(), t2->Y()}, {t3->X(), t3->Y()},
+                              {p->X(), p->Y()}, which, tol);
 }
 
 bool Cpp_Triangle::NeedsSwap(Cpp_Triangle* a, Cpp_Triangle* b, int opposite) {
@@ -335,7 +344,29 @@ Cpp_Triangle* Cpp_TriangleList::Append(Cpp_Triangle* t) {
     return t;
 }
 
+void Cpp_TriangleList::Reserve(int count) {
+    if (count <= blockSize_ - blockUsed_) return;
+    Cpp_Triangle* block = new (std::nothrow) Cpp_Triangle[static_cast<std::size_t>(count)];
+    if (!block) return;  // the triangles come one by one then
+    for (int i = 0; i < count; ++i) block[i].pooled_ = true;
+    blocks_.emplace_back(block);
+    blockUsed_ = 0;
+    blockSize_ = count;
+}
+
+Cpp_Triangle* Cpp_TriangleList::FromBlock() {
+    if (blockUsed_ >= blockSize_) return nullptr;
+    return &blocks_.back()[static_cast<std::size_t>(blockUsed_++)];
+}
+
 Cpp_Triangle* Cpp_TriangleList::AddTriangle(Cpp_VERTEX* v1, Cpp_VERTEX* v2, Cpp_VERTEX* v3) {
+    if (Cpp_Triangle* t = FromBlock()) {
+        t->v_[0] = v1;
+        t->v_[1] = v2;
+        t->v_[2] = v3;
+        t->n_[0] = t->n_[1] = t->n_[2] = nullptr;
+        return Append(t);
+    }
     return Append(new (std::nothrow) Cpp_Triangle(v1, v2, v3));
 }
 
@@ -359,6 +390,10 @@ void Cpp_TriangleList::AppendTriangles(Cpp_TriangleList& other) {
     count_ += other.count_;
     other.first_ = other.last_ = nullptr;
     other.count_ = 0;
+    // Blocks go with their triangles (in front, so that this list's current block stays last).
+    for (auto& block : other.blocks_) blocks_.insert(blocks_.begin(), std::move(block));
+    other.blocks_.clear();
+    other.blockUsed_ = other.blockSize_ = 0;
     other.Changed();
     Changed();
 }
@@ -373,7 +408,7 @@ bool Cpp_TriangleList::RemoveTriangle(Cpp_Triangle*& t) {
             first_ = p->next_;
         if (last_ == p) last_ = previous;
         --count_;
-        delete p;
+        Free(p);
         t = nullptr;
         Changed();
         return true;
@@ -410,7 +445,7 @@ void Cpp_TriangleList::DeleteTriangles(const std::vector<Cpp_Triangle*>& triangl
                 first_ = next;
             if (last_ == p) last_ = previous;
             --count_;
-            delete p;
+            Free(p);
         } else {
             previous = p;
         }
@@ -423,11 +458,13 @@ void Cpp_TriangleList::DeleteAll() {
     Cpp_Triangle* t = first_;
     while (t) {
         Cpp_Triangle* next = t->next_;
-        delete t;
+        Free(t);
         t = next;
     }
     first_ = last_ = nullptr;
     count_ = 0;
+    blocks_.clear();
+    blockUsed_ = blockSize_ = 0;
     Changed();
 }
 

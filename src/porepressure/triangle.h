@@ -7,6 +7,7 @@
 // Adjacency is symmetric and triangles run clockwise (ClockwiseArea positive).
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "porepressure/vertex.h"
@@ -77,6 +78,7 @@ private:
     Cpp_Triangle* next_ = nullptr;
     Cpp_VERTEX* v_[3] = {nullptr, nullptr, nullptr};
     Cpp_Triangle* n_[3] = {nullptr, nullptr, nullptr};
+    bool pooled_ = false;  // part of a block of its list, freed with the block
 };
 
 // The circle test of Cpp_Triangle::NeedsSwap for explicit points: whether p lies inside the
@@ -88,6 +90,12 @@ private:
 // either diagonal, so swaps never come back. A collinear t1, t2, t3 gives true.
 bool PointInCircleOrTie(const Cpp_VERTEX* t1, const Cpp_VERTEX* t2, const Cpp_VERTEX* t3,
                         const Cpp_VERTEX* p, const Cpp_VERTEX* r, double tol);
+// The same on coordinates; r is 1, 2 or 3 for t1, t2 or t3.
+struct CirclePoint {
+    double x, y;
+};
+bool PointInCircleOrTie(const CirclePoint& t1, const CirclePoint& t2, const CirclePoint& t3,
+                        const CirclePoint& p, int r, double tol);
 
 // The same side test as Cpp_Triangle::IsOnInnerSide for explicit vertices (line a-b,
 // reference r).
@@ -138,6 +146,8 @@ public:
 
     Cpp_Triangle* First() const { return first_; }
     bool IsEmpty() const { return first_ == nullptr; }
+    // Makes room for the next count triangles in one allocation (a whole triangulation).
+    void Reserve(int count);
 
     Cpp_Triangle* AddTriangle(Cpp_VERTEX* v1, Cpp_VERTEX* v2, Cpp_VERTEX* v3);
     Cpp_Triangle* AddTriangleCopy(const Cpp_Triangle* t);
@@ -177,6 +187,11 @@ public:
 
 private:
     Cpp_Triangle* Append(Cpp_Triangle* t);
+    // A triangle from the reserved block, or null when it is used up.
+    Cpp_Triangle* FromBlock();
+    static void Free(Cpp_Triangle* t) {
+        if (!t->pooled_) delete t;
+    }
     void Changed() {
         hullValid_ = false;
         startsValid_ = false;
@@ -191,6 +206,8 @@ private:
     Cpp_Triangle* first_ = nullptr;
     Cpp_Triangle* last_ = nullptr;
     int count_ = 0;
+    std::vector<std::unique_ptr<Cpp_Triangle[]>> blocks_;
+    int blockUsed_ = 0, blockSize_ = 0;
     mutable bool hullValid_ = false;
     mutable std::vector<double> hull_;  // per hull edge: unit normal x, y and offset
     mutable bool startsValid_ = false;
