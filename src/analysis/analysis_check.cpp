@@ -7,7 +7,7 @@
 #include "core/data_error_output.h"
 #include "core/geometry.h"
 #include "core/text_exception.h"
-#include "model/analysis_messages.h"
+#include "analysis/analysis_messages.h"
 #include "profile/crack.h"
 #include "profile/slope_geometry.h"
 

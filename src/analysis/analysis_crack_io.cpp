@@ -9,7 +9,7 @@
 #include "core/echo_lines.h"
 #include "analysis/number_text.h"
 #include "core/echo_writer.h"
-#include "model/analysis_messages.h"
+#include "analysis/analysis_messages.h"
 
 using E = Cpp_AnalysisDataErrors;
 

@@ -5,7 +5,7 @@
 // radius definitions), the floating search area and the fixed grid; the highlights of a selected
 // analysis item; and the analysis layer of the data set's drawing.
 
-#include "core/point_symbols.h"
+#include "graphics/point_symbols.h"
 #include "graphics/line_drawing.h"
 #include "platform/device_context.h"
 

@@ -4,8 +4,8 @@
 // points, the search grid, the radius definitions and the tangent lines. Program-wide records,
 // built once and never edited by the user.
 
-#include "core/drawing_attributes.h"
-#include "core/point_symbols.h"
+#include "graphics/drawing_attributes.h"
+#include "graphics/point_symbols.h"
 #include "graphics/line_drawing.h"
 
 namespace analysis_look {

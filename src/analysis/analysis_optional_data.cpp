@@ -8,7 +8,7 @@
 #include "analysis/number_text.h"
 #include "core/data_error_output.h"
 #include "core/echo_writer.h"
-#include "model/analysis_messages.h"
+#include "analysis/analysis_messages.h"
 
 using E = Cpp_AnalysisDataErrors;
 using G = e_AnalysisGroup;

@@ -10,7 +10,7 @@
 #include "core/echo_writer.h"
 #include "core/output_table.h"
 #include "core/text_exception.h"
-#include "model/analysis_messages.h"
+#include "analysis/analysis_messages.h"
 
 using E = Cpp_AnalysisDataErrors;
 using analysis_convert::ToInt;

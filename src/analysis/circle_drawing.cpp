@@ -5,8 +5,8 @@
 #include <numbers>
 
 #include "analysis/circle.h"
-#include "core/drawing_attributes.h"
-#include "core/point_symbols.h"
+#include "graphics/drawing_attributes.h"
+#include "graphics/point_symbols.h"
 #include "core/text_exception.h"
 #include "graphics/dxf_output.h"
 #include "graphics/graphics.h"

@@ -9,7 +9,7 @@
 #include "core/kliven4_messages.h"
 #include "core/text_exception.h"
 #include "graphics/line.h"
-#include "model/analysis_messages.h"
+#include "analysis/analysis_messages.h"
 #include "model/data_set.h"
 
 namespace {

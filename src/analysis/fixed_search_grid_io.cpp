@@ -10,7 +10,7 @@
 #include "core/echo_writer.h"
 #include "core/geometry.h"
 #include "core/input_lines.h"
-#include "model/analysis_messages.h"
+#include "analysis/analysis_messages.h"
 
 using analysis_convert::ToInt;
 

@@ -10,7 +10,7 @@
 #include "core/data_error_output.h"
 #include "core/echo_writer.h"
 #include "core/geometry.h"
-#include "model/analysis_messages.h"
+#include "analysis/analysis_messages.h"
 
 using E = Cpp_AnalysisDataErrors;
 using Line = std::vector<s_tagTypePointXY>;

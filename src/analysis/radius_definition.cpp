@@ -5,7 +5,7 @@
 
 #include "analysis/analysis_settings.h"
 #include "analysis/number_text.h"
-#include "model/analysis_messages.h"
+#include "analysis/analysis_messages.h"
 
 Cpp_RadiusDefinition Cpp_RadiusDefinition::WithOption(int option) {
     Cpp_RadiusDefinition d;

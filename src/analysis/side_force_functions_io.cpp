@@ -6,7 +6,7 @@
 #include "core/data_error_output.h"
 #include "core/echo_writer.h"
 #include "core/input_lines.h"
-#include "model/analysis_messages.h"
+#include "analysis/analysis_messages.h"
 
 using analysis_convert::ToInt;
 using E = Cpp_AnalysisDataErrors;

@@ -19,7 +19,8 @@
 // The listing gets one blank line, the pending title (once), then the lines; "Error.log" (while
 // open) gets the lines and "///ENDLOG". A message has as many lines of any length as it needs;
 // nothing here throws for length.
-// Topic catalogues live in their own files (model/<topic>_messages.*), one function per number.
+// Topic catalogues live in their own files, in the folder of the subsystem that raises them
+// (<subsystem>/<topic>_messages.*), one function per number.
 
 #include <cstdio>
 #include <filesystem>

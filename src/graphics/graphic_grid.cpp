@@ -1,8 +1,8 @@
 #include "graphics/graphic_grid.h"
 
-#include "core/drawing_attributes.h"
+#include "graphics/drawing_attributes.h"
 #include "core/input_lines.h"
-#include "core/point_symbols.h"
+#include "graphics/point_symbols.h"
 #include "core/text_exception.h"
 #include "core/units.h"
 #include "graphics/graphics.h"

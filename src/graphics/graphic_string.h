@@ -5,7 +5,7 @@
 // framed (rectangle, ellipse, triangle) and filled with the background colour. The drawing
 // attributes are static and shared: set them, draw blocks, release them.
 
-#include "core/drawing_attributes.h"
+#include "graphics/drawing_attributes.h"
 
 #include <string>
 

@@ -5,7 +5,7 @@
 #include "core/geometry.h"
 #include "graphics/line.h"
 #include "graphics/line_list.h"
-#include "model/line_errors.h"
+#include "graphics/line_errors.h"
 
 #include <algorithm>
 #include <cmath>

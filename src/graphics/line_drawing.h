@@ -6,7 +6,7 @@
 // pixels, and a dash pattern is walked only over the visible part of each segment (its phase
 // carried over from the hidden part), so a dashed line at any zoom draws at once.
 
-#include "core/drawing_attributes.h"
+#include "graphics/drawing_attributes.h"
 #include "graphics/graphic_string.h"
 #include "platform/device_context.h"
 

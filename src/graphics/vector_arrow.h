@@ -2,7 +2,7 @@
 // The arrow of loads, reinforcement forces and result vectors: from its tail (x2, y2) to its
 // head at (x1, y1). The drawing attributes are static and shared.
 
-#include "core/drawing_attributes.h"
+#include "graphics/drawing_attributes.h"
 #include "platform/device_context.h"
 
 #include <string>

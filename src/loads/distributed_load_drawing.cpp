@@ -4,7 +4,7 @@
 #include "loads/distributed_load_data.h"
 
 #include "core/geometry.h"
-#include "core/point_symbols.h"
+#include "graphics/point_symbols.h"
 #include "core/preferences.h"
 #include "core/units.h"
 #include "graphics/graphic_string.h"

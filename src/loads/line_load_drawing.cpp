@@ -3,7 +3,7 @@
 
 #include "loads/line_load.h"
 
-#include "core/point_symbols.h"
+#include "graphics/point_symbols.h"
 #include "core/preferences.h"
 #include "core/units.h"
 #include "graphics/graphics.h"

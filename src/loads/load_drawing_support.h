@@ -4,7 +4,7 @@
 // and the world polylines drawn with a pen.
 
 #include "core/dialog_slot.h"
-#include "core/drawing_attributes.h"
+#include "graphics/drawing_attributes.h"
 #include "platform/device_context.h"
 #include "platform/load_scaling.h"
 

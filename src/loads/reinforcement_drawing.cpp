@@ -6,7 +6,7 @@
 #include "loads/reinforcement_line.h"
 
 #include "core/geometry.h"
-#include "core/point_symbols.h"
+#include "graphics/point_symbols.h"
 #include "core/preferences.h"
 #include "core/units.h"
 #include "graphics/fill_patterns.h"

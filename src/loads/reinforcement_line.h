@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "core/drawing_attributes.h"
+#include "graphics/drawing_attributes.h"
 #include "graphics/line.h"
 #include "platform/device_context.h"
 #include "platform/info_window.h"

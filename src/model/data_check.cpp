@@ -9,7 +9,7 @@
 #include "graphics/graphics.h"
 #include "loads/load_checks.h"
 #include "model/data_set.h"
-#include "model/slope_messages.h"
+#include "profile/slope_messages.h"
 #include "model/writer.h"
 #include "loads/distributed_load_data.h"
 #include "loads/line_load.h"

@@ -8,7 +8,7 @@
 #include "core/kliven4_messages.h"
 #include "core/message_boxes.h"
 #include "core/output_table.h"
-#include "core/point_symbols.h"
+#include "graphics/point_symbols.h"
 #include "core/preferences.h"
 #include "core/units.h"
 #include "graphics/graphic_grid.h"

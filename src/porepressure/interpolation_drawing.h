@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "core/drawing_attributes.h"
+#include "graphics/drawing_attributes.h"
 #include "platform/info_window.h"
 #include "porepressure/triangulation_drawing.h"
 

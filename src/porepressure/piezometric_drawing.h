@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "core/drawing_attributes.h"
-#include "core/point_symbols.h"
+#include "graphics/drawing_attributes.h"
+#include "graphics/point_symbols.h"
 #include "graphics/graphic_string.h"
 #include "graphics/line_drawing.h"
 #include "platform/device_context.h"

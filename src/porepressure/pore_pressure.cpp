@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "core/data_error_output.h"
-#include "core/drawing_attributes.h"
+#include "graphics/drawing_attributes.h"
 #include "core/echo_writer.h"
 #include "core/format_text.h"
 #include "core/input_lines.h"

@@ -1,7 +1,7 @@
 #include "porepressure/triangulation_drawing.h"
 
 #include "core/format_text.h"
-#include "core/point_symbols.h"
+#include "graphics/point_symbols.h"
 #include "graphics/graphic_string.h"
 #include "graphics/graphics.h"
 #include "graphics/line_drawing.h"

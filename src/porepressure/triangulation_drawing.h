@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "core/drawing_attributes.h"
+#include "graphics/drawing_attributes.h"
 #include "platform/device_context.h"
 
 class Cpp_Triangle;

@@ -11,7 +11,7 @@
 #include "core/preferences.h"
 #include "core/text_formats.h"
 #include "model/data_set.h"
-#include "model/material_messages.h"
+#include "profile/material_messages.h"
 
 namespace {
 

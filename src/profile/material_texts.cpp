@@ -4,7 +4,7 @@
 
 #include <cstdio>
 
-#include "core/drawing_attributes.h"
+#include "graphics/drawing_attributes.h"
 #include "core/preferences.h"
 #include "core/text_formats.h"
 #include "profile/material_properties.h"

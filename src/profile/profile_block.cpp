@@ -10,7 +10,7 @@
 #include "core/output_settings.h"
 #include "core/output_table.h"
 #include "core/text_formats.h"
-#include "model/profile_messages.h"
+#include "profile/profile_messages.h"
 #include "platform/file_dialogs.h"
 #include "platform/services.h"
 #include "profile/profile_line.h"

@@ -1,6 +1,6 @@
 #include "profile/profile_drawing.h"
 
-#include "core/point_symbols.h"
+#include "graphics/point_symbols.h"
 #include "graphics/fill_patterns.h"
 #include "graphics/graphic_string.h"
 #include "graphics/graphics.h"

@@ -3,8 +3,8 @@
 // their points, point coordinates, number labels, the material-number labels of the regions and
 // the check marks of the last data check.
 
-#include "core/drawing_attributes.h"
-#include "core/point_symbols.h"
+#include "graphics/drawing_attributes.h"
+#include "graphics/point_symbols.h"
 #include "graphics/line_drawing.h"
 
 #include <cstdint>

@@ -6,7 +6,7 @@
 #include "core/geometry.h"
 #include "core/kliven4_messages.h"
 #include "core/text_formats.h"
-#include "model/strength_messages.h"
+#include "profile/strength_messages.h"
 #include "core/preferences.h"
 #include "core/text_exception.h"
 

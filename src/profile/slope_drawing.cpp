@@ -1,6 +1,6 @@
 #include "profile/slope_drawing.h"
 
-#include "core/point_symbols.h"
+#include "graphics/point_symbols.h"
 #include "core/text_exception.h"
 #include "graphics/graphics.h"
 #include "graphics/line_drawing.h"

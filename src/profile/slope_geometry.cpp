@@ -10,7 +10,7 @@
 #include "core/output_settings.h"
 #include "core/output_table.h"
 #include "core/text_formats.h"
-#include "model/slope_messages.h"
+#include "profile/slope_messages.h"
 #include "profile/profile_line.h"
 #include "profile/profile_sweep.h"
 

@@ -9,7 +9,7 @@
 #include "core/geometry.h"
 #include "core/input_lines.h"
 #include "core/preferences.h"
-#include "model/strength_messages.h"
+#include "profile/strength_messages.h"
 #include "profile/shear_strength.h"
 
 namespace {

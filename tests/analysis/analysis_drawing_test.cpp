@@ -9,7 +9,7 @@
 #include "analysis/analysis_computation_data.h"
 #include "analysis/analysis_drawing.h"
 #include "analysis/circle.h"
-#include "core/drawing_attributes.h"
+#include "graphics/drawing_attributes.h"
 #include "core/text_exception.h"
 #include "graphics/dxf_output.h"
 #include "graphics/graphics_fixture.h"

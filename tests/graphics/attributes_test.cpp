@@ -1,7 +1,7 @@
 // Drawing attribute records: conversions to device units, colours, diagram scales and the
 // name/value table.
 
-#include "core/drawing_attributes.h"
+#include "graphics/drawing_attributes.h"
 #include "graphics/graphics_fixture.h"
 
 #include <gtest/gtest.h>

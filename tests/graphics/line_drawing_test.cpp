@@ -1,6 +1,6 @@
 // Drawing polylines: solid and dashed lines, the pen, number labels and check marks.
 
-#include "core/point_symbols.h"
+#include "graphics/point_symbols.h"
 #include "core/text_exception.h"
 #include "graphics/graphic_string.h"
 #include "graphics/graphics_fixture.h"

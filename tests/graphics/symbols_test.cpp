@@ -1,6 +1,6 @@
 // Point symbols: geometry of the styles, fills and outlines, and the labels of a point.
 
-#include "core/point_symbols.h"
+#include "graphics/point_symbols.h"
 #include "graphics/graphic_string.h"
 #include "graphics/graphics_fixture.h"
 

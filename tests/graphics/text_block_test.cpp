@@ -1,6 +1,6 @@
 // Text blocks: placement by position code, alignment, frames; axes drawing; arrows; prompts.
 
-#include "core/drawing_attributes.h"
+#include "graphics/drawing_attributes.h"
 #include "graphics/axes.h"
 #include "graphics/graphic_string.h"
 #include "graphics/graphics_fixture.h"

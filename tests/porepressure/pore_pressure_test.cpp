@@ -7,7 +7,7 @@
 #include <string>
 
 #include "core/data_error_output.h"
-#include "core/drawing_attributes.h"
+#include "graphics/drawing_attributes.h"
 #include "core/kliven4_messages.h"
 #include "porepressure/pore_pressure.h"
 #include "support/test_support.h"

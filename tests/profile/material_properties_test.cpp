@@ -3,7 +3,7 @@
 #include <functional>
 
 #include "core/data_error_output.h"
-#include "core/drawing_attributes.h"
+#include "graphics/drawing_attributes.h"
 #include "core/echo_writer.h"
 #include "core/output_table.h"
 #include "core/preferences.h"

@@ -1,4 +1,4 @@
-#include "core/point_symbols.h"
+#include "graphics/point_symbols.h"
 #include "graphics/graphics.h"
 #include "platform/qt/image_dc.h"
 #include "platform/qt/picture_dc.h"

@@ -1,4 +1,4 @@
-#include "model/profile_messages.h"
+#include "profile/profile_messages.h"
 
 #include "core/data_error_output.h"
 

@@ -1,4 +1,4 @@
-#include "model/slope_messages.h"
+#include "profile/slope_messages.h"
 
 #include "core/data_error_output.h"
 

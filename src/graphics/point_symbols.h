@@ -9,7 +9,7 @@
 // filled; 16 plus; 17 diagonal cross; 18 diamond with plus; 19 square with diagonals; 20 eight
 // spokes; 21 inner half-size square joined to the outer corners.
 
-#include "core/drawing_attributes.h"
+#include "graphics/drawing_attributes.h"
 #include "platform/device_context.h"
 
 #include <string>

@@ -1,4 +1,4 @@
-#include "model/strength_messages.h"
+#include "profile/strength_messages.h"
 
 #include "core/data_error_output.h"
 

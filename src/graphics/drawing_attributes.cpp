@@ -1,4 +1,4 @@
-#include "core/drawing_attributes.h"
+#include "graphics/drawing_attributes.h"
 
 #include "graphics/dxf_output.h"
 #include "graphics/graphics.h"

@@ -1,4 +1,4 @@
-#include "model/line_errors.h"
+#include "graphics/line_errors.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "core/point_symbols.h"
+#include "graphics/point_symbols.h"
 
 #include "graphics/dxf_output.h"
 #include "graphics/graphic_string.h"

@@ -1,4 +1,4 @@
-#include "model/material_messages.h"
+#include "profile/material_messages.h"
 
 #include "core/data_error_output.h"
 

@@ -1,4 +1,4 @@
-#include "model/analysis_messages.h"
+#include "analysis/analysis_messages.h"
 
 #include <algorithm>
 #include <cstdarg>
