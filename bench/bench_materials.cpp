@@ -8,7 +8,8 @@
 
 #include "core/preferences.h"
 #include "core/units.h"
-#include "model/block_readers.h"
+#include "model/subsystem_registration.h"
+#include "registry/block_readers.h"
 #include "model/data_sets.h"
 #include "model/writer.h"
 #include "profile/material_properties.h"

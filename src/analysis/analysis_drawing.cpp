@@ -10,9 +10,11 @@
 #include "graphics/graphics.h"
 #include "graphics/vector_arrow.h"
 #include "graphics/xor_rectangle.h"
+#include "profile/slope_drawing.h"
+#include "profile/slope_geometry.h"
 #include "model/data_set.h"
-#include "model/data_set_drawing.h"
-#include "model/display_selections.h"
+#include "registry/data_set_drawing.h"
+#include "registry/display_selections.h"
 
 namespace {
 
@@ -447,6 +449,17 @@ void AnalysisLayer(Cpp_Kliven4DataSet& ds, const s_DrawContextType&) {
     if (a.GetDisplaySearchGrid()) DrawSearchGrid(a);
 }
 
+// The crack of the analysis data with the slope's tension crack: crack bottom and water surface,
+// then tension crack and water.
+void Crack(Cpp_Kliven4DataSet& ds, const s_DrawContextType&) {
+    const Cpp_Crack& crack = ds.AnalysisComputationData()->GetCrack();
+    if (crack.GetShowCrack()) DrawCrackBottom(crack, true);
+    if (crack.GetShowCrackWater()) DrawWaterSurface(crack, true);
+    const Cpp_SlopeGeometry& g = ds.SlopeGeometry();
+    if (g.GetShowTensionCrack()) DrawTensionCrack(g, crack);
+    if (g.GetShowCrackWater()) DrawCrackWaterSurface(g);
+}
+
 // Palette options 35 to 38: the centre, then the first two of the owner's default flags (slip
 // surface, its points), then the search grid.
 void ApplyFlags(Cpp_Kliven4DataSet& ds, const s_DisplayFlagsType& f) {
@@ -465,6 +478,7 @@ void ApplyDefaults(const s_DisplayFlagsType& f) {
 }  // namespace
 
 void RegisterAnalysisDrawing() {
+    Cpp_DataSetDrawing::Register(e_DrawLayer::Crack, "tension crack", &Crack);
     Cpp_DataSetDrawing::Register(e_DrawLayer::Analysis, "analysis items", &AnalysisLayer);
     Cpp_DisplaySelections::RegisterOwner(&ApplyFlags, &ApplyDefaults);
 }

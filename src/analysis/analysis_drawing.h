@@ -72,5 +72,6 @@ double SurfaceNormalDirection(const Cpp_NoncircularShearSurface& surface, int i)
 bool DrawSelectedItemA(const Cpp_AnalysisComputationData& a, platform::DeviceContext& dc);
 bool DrawSelectedItemB(const Cpp_AnalysisComputationData& a, platform::DeviceContext& dc);
 
-// The analysis layer of the data set's drawing and the display flags it follows.
+// The analysis layer and the tension-crack layer of the data set's drawing, and the display
+// flags they follow.
 void RegisterAnalysisDrawing();

@@ -14,6 +14,7 @@
 #include "graphics/ui/clipboard_picture.h"
 #include "model/data_sets.h"
 #include "model/read_input_file.h"
+#include "model/subsystem_registration.h"
 #include "model/view_painting.h"
 #include "platform/ini_profile.h"
 #include "platform/posix_processes.h"
@@ -27,7 +28,6 @@
 #include "platform/qt/qt_printing.h"
 #include "platform/qt/qt_status_line.h"
 #include "platform/services.h"
-#include "porepressure/porepressure_drawing_layers.h"
 #include "resources/string_table_resource.h"
 
 #include <QApplication>
@@ -124,7 +124,7 @@ Application::Application(const std::vector<std::string>& arguments) {
     s.SetPrinting(&p.printing);
     dialogs::RegisterDialogWindows(p.frame.get());
     SetMainWindowExists(true);
-    RegisterPorePressureDrawing();
+    RegisterSubsystems();
     p.statusLine.SetText("Ready");
 }
 

@@ -4,7 +4,7 @@
 // two columns. A toggle flips the current data set's display flag of its kind and asks for a
 // redraw; without a data set only the button changes.
 
-#include "model/display_selections.h"
+#include "registry/display_selections.h"
 
 #include <QWidget>
 #include <array>

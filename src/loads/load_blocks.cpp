@@ -1,9 +1,9 @@
 #include "loads/load_blocks.h"
 
 #include "loads/loads_data.h"
-#include "model/block_readers.h"
+#include "registry/block_readers.h"
 #include "model/data_set.h"
-#include "model/writer.h"
+#include "registry/block_writers.h"
 
 bool ReadDistributedLoadsBlock(s_BlockReadContext& c) {
     return c.dataSet.Loads().DistributedLoads(c.stage).ReadInput(c.input, c.listing, true);

@@ -2,8 +2,8 @@
 // The input-format blocks of loads and reinforcement as the reader dispatcher and the writers
 // of the data set reach them.
 //
-// Readers (registered in model/block_reader_table.cpp): DIS (and SUR in the older format), LIN
-// (and FOR), REI, NAI and GEO. Writers: the blocks of one stage (DIS, LIN), the REI block (both
+// Readers (registered in model/subsystem_registration.cpp): DIS (and SUR in the older format),
+// LIN (and FOR), REI, NAI and GEO. Writers: the blocks of one stage (DIS, LIN), the REI block (both
 // file forms, after the stage-1 load blocks) and the document's own NAI and GEO blocks (before
 // the units line; never in the computation input).
 

@@ -3,9 +3,9 @@
 #include "graphics/graphics.h"
 #include "loads/loads_data.h"
 #include "model/data_set.h"
-#include "model/data_set_drawing.h"
+#include "registry/data_set_drawing.h"
 #include "model/data_sets.h"
-#include "model/display_selections.h"
+#include "registry/display_selections.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include "graphics/graphics.h"
 #include "loads/load_checks.h"
 #include "model/data_set.h"
-#include "profile/slope_messages.h"
+#include "model/subsystem_registration.h"
 #include "model/writer.h"
 #include "loads/distributed_load_data.h"
 #include "loads/line_load.h"
@@ -29,20 +29,6 @@
 
 namespace {
 
-struct Registry {
-    std::array<Cpp_BlockCheck, static_cast<size_t>(e_CheckBlock::Count)> checks;
-    std::function<const Cpp_Crack*(const Cpp_Kliven4DataSet&)> crack;
-    std::map<std::string, Cpp_ExtentsContributor> extents;
-    std::array<std::function<int(const Cpp_Kliven4DataSet&, int)>,
-               static_cast<size_t>(e_SummaryCount::Count)>
-        counts;
-};
-
-Registry& TheRegistry() {
-    static Registry registry;
-    return registry;
-}
-
 const char* const kBanners[] = {
     "********** ERROR(S) OR WARNING(S) IN PROFILE LINE DATA **********\n",
     "",
@@ -55,105 +41,6 @@ const char* const kBanners[] = {
     "********** ERROR(S) OR WARNING(S) IN REINFORCEMENT DATA **********\n",
     "********** ERROR(S) OR WARNING(S) IN ANALYSIS/COMPUTATION DATA **********\n",
 };
-
-s_MaterialQuery MaterialQueryOf(const Cpp_Kliven4DataSet& dataSet, bool multiStage) {
-    const Cpp_MaterialPropertiesList* list = &dataSet.MaterialData().GetMaterialList();
-    s_MaterialQuery query;
-    query.exists = [list](int number) { return list->FindMaterialConst(number) != nullptr; };
-    query.strengthOption = [list](int number, int stage) {
-        const Cpp_MaterialProperties* m = list->FindMaterialConst(number);
-        return m ? m->GetStrengthOption(stage) : 0;
-    };
-    query.stages = multiStage ? 2 : 1;
-    return query;
-}
-
-bool CheckProfileLines(s_DataCheckContext& c) {
-    const s_MaterialQuery materials = MaterialQueryOf(c.dataSet, c.multiStage);
-    c.profileLinesPassed = c.dataSet.ProfileLines().CheckData(c.listing, c.tolerance, false,
-                                                              c.profileCheckFlag != 0, &materials);
-    return c.profileLinesPassed;
-}
-
-bool CheckSlopePresent(s_DataCheckContext& c) {
-    Cpp_SlopeGeometry& slope = c.dataSet.SlopeGeometry();
-    bool ok = true;
-    if (!slope.HasSlopeData()) {
-        if (!c.profileLinesPassed) {
-            Cpp_Errors errors(c.listing);
-            Cpp_SlopeMessages::BadProfileData5100();
-            return false;
-        }
-        slope.DeleteAll();
-        if (!slope.Generate(c.dataSet.ProfileLines(), false, c.listing)) return false;
-        slope.SetEnteredFlag(false);
-        if (c.listing) {
-            slope.PrintComputedHeader(c.listing, true);
-            slope.PrintPoints(c.listing, CurrentOutputSettings().coordinateDecimals);
-        }
-    }
-    if (slope.HasSlopeData()) {
-        slope.DeleteCrackBottom();
-        slope.DeleteCrackWater();
-        if (const Cpp_Crack* crack = DataSetCrack(c.dataSet)) {
-            if (!slope.ComputeCrackBottom(*crack, c.listing)) ok = false;
-            if (!slope.ComputeCrackWaterLevels(*crack)) ok = false;
-        }
-    }
-    return ok;
-}
-
-bool CheckMaterials(s_DataCheckContext& c) {
-    return c.dataSet.MaterialData().GetMaterialList().Check(c.multiStage, &c.dataSet);
-}
-
-bool CheckSlopeGeometry(s_DataCheckContext& c) { return c.dataSet.SlopeGeometry().CheckData(c.listing); }
-
-bool CheckPiezometricLines(s_DataCheckContext& c) {
-    bool ok = c.dataSet.PiezometricLines(1)->Check(c.listing);
-    if (c.multiStage && !c.dataSet.PiezometricLines(2)->Check(c.listing)) ok = false;
-    return ok;
-}
-
-bool CheckInterpolationData(s_DataCheckContext& c) {
-    bool ok = c.dataSet.InterpolationData(1)->Check(1, c.listing);
-    if (c.multiStage && !c.dataSet.InterpolationData(2)->Check(2, c.listing)) ok = false;
-    if (!CheckInterpolationDataForMaterials(c.dataSet, c.listing)) ok = false;
-    return ok;
-}
-
-// Distributed loads, line loads and reinforcement run under their own banners.
-bool CheckLoads(s_DataCheckContext& c) {
-    return CheckLoadsAndReinforcement(c.dataSet.Loads(), &c.dataSet.SlopeGeometry().GetSlopeLine(),
-                                      c.tolerance, c.multiStage, c.listing);
-}
-
-bool CheckAnalysis(s_DataCheckContext& c) {
-    return c.dataSet.AnalysisComputationData()->Check(c.dataSet.SlopeGeometry(), c.tolerance, c.listing);
-}
-
-const Cpp_BlockCheck& BuiltIn(e_CheckBlock block) {
-    static const Cpp_BlockCheck profile = CheckProfileLines;
-    static const Cpp_BlockCheck slopePresent = CheckSlopePresent;
-    static const Cpp_BlockCheck materials = CheckMaterials;
-    static const Cpp_BlockCheck slopeGeometry = CheckSlopeGeometry;
-    static const Cpp_BlockCheck piezometric = CheckPiezometricLines;
-    static const Cpp_BlockCheck interpolation = CheckInterpolationData;
-    static const Cpp_BlockCheck loads = CheckLoads;
-    static const Cpp_BlockCheck analysis = CheckAnalysis;
-    static const Cpp_BlockCheck none;
-    switch (block) {
-    case e_CheckBlock::ProfileLines: return profile;
-    case e_CheckBlock::SlopePresent: return slopePresent;
-    case e_CheckBlock::Materials: return materials;
-    case e_CheckBlock::SlopeGeometry: return slopeGeometry;
-    case e_CheckBlock::PiezometricLines: return piezometric;
-    case e_CheckBlock::InterpolationData: return interpolation;
-    case e_CheckBlock::DistributedLoads: return loads;
-    case e_CheckBlock::Analysis: return analysis;
-    default: return none;
-    }
-}
 
 void Grow(bool& any, double& xmin, double& xmax, double& ymin, double& ymax, double a, double b,
           double c, double d) {
@@ -170,18 +57,11 @@ void Grow(bool& any, double& xmin, double& xmax, double& ymin, double& ymax, dou
 
 }  // namespace
 
-void RegisterBlockCheck(e_CheckBlock block, Cpp_BlockCheck check) {
-    TheRegistry().checks.at(static_cast<size_t>(block)) = std::move(check);
-}
-
 const char* DataCheckBanner(e_CheckBlock block) { return kBanners[static_cast<int>(block)]; }
 
-void RegisterCrackQuery(std::function<const Cpp_Crack*(const Cpp_Kliven4DataSet&)> query) {
-    TheRegistry().crack = std::move(query);
-}
-
 const Cpp_Crack* DataSetCrack(const Cpp_Kliven4DataSet& dataSet) {
-    return TheRegistry().crack ? TheRegistry().crack(dataSet) : &dataSet.Analysis().GetCrack();
+    const auto& query = DataCheckRegistry().crack;
+    return query ? query(dataSet) : &dataSet.Analysis().GetCrack();
 }
 
 bool CheckDataSet(Cpp_Kliven4DataSet& dataSet, int profileCheckFlag, std::FILE* listing) {
@@ -194,11 +74,11 @@ bool CheckDataSet(Cpp_Kliven4DataSet& dataSet, int profileCheckFlag, std::FILE* 
     s_DataCheckContext context{dataSet, listing, DataSetLengthTolerance(dataSet),
                                dataSet.IsMultiStage(), profileCheckFlag, true};
     Cpp_KLIVEN4Messages::SetStatus(1);
+    InitializeBlockChecks();
     bool failed = false;
     for (int b = 0; b < static_cast<int>(e_CheckBlock::Count); ++b) {
         const auto block = static_cast<e_CheckBlock>(b);
-        const Cpp_BlockCheck& registered = TheRegistry().checks[b];
-        const Cpp_BlockCheck& check = registered ? registered : BuiltIn(block);
+        const Cpp_BlockCheck& check = DataCheckRegistry().checks[b];
         Cpp_DataErrorOutput::SetErrorFile(listing);
         if (*DataCheckBanner(block))
             Cpp_DataErrorOutput::SetPendingTitle(DataCheckBanner(block));
@@ -330,13 +210,6 @@ bool CheckDataCommand(Cpp_Kliven4DataSet& dataSet, void* parent) {
     return ok;
 }
 
-void RegisterExtentsContributor(const std::string& name, Cpp_ExtentsContributor contributor) {
-    if (contributor)
-        TheRegistry().extents[name] = std::move(contributor);
-    else
-        TheRegistry().extents.erase(name);
-}
-
 bool DataSetExtents(const Cpp_Kliven4DataSet& dataSet, double& xmin, double& xmax, double& ymin,
                     double& ymax) {
     bool any = false;
@@ -354,7 +227,7 @@ bool DataSetExtents(const Cpp_Kliven4DataSet& dataSet, double& xmin, double& xma
         for (const auto& p : ds.DistributedLoads(stage)->GetPoints()) Grow(any, xmin, xmax, ymin, ymax, p.x, p.x, p.y, p.y);
     if (ds.ReinforcementLines()->GetExtents(a, b, c, d)) Grow(any, xmin, xmax, ymin, ymax, a, b, c, d);
     if (LoadsExtents(dataSet.Loads(), a, b, c, d)) Grow(any, xmin, xmax, ymin, ymax, a, b, c, d);
-    for (const auto& [name, contributor] : TheRegistry().extents)
+    for (const auto& [name, contributor] : DataCheckRegistry().extents)
         if (contributor(dataSet, a, b, c, d)) Grow(any, xmin, xmax, ymin, ymax, a, b, c, d);
     if (const Cpp_Crack* crack = DataSetCrack(dataSet))
         if (crack->GetCrackPointExtents(a, b, c, d)) Grow(any, xmin, xmax, ymin, ymax, a, b, c, d);
@@ -371,14 +244,9 @@ double DataSetLengthTolerance(const Cpp_Kliven4DataSet& dataSet) {
     return 1e-8 * std::hypot(xmax - xmin, ymax - ymin);
 }
 
-void RegisterSummaryCount(e_SummaryCount count,
-                          std::function<int(const Cpp_Kliven4DataSet&, int stage)> query) {
-    TheRegistry().counts.at(static_cast<size_t>(count)) = std::move(query);
-}
-
 std::vector<std::string> SummaryLines(const Cpp_Kliven4DataSet& dataSet) {
     auto count = [&](e_SummaryCount kind, int stage) {
-        const auto& query = TheRegistry().counts[static_cast<size_t>(kind)];
+        const auto& query = DataCheckRegistry().counts[static_cast<size_t>(kind)];
         if (query) return query(dataSet, stage);
         auto& ds = const_cast<Cpp_Kliven4DataSet&>(dataSet);
         switch (kind) {

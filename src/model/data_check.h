@@ -4,56 +4,32 @@
 // nothing). Every block runs whatever the earlier ones reported. Also the data set's extents and
 // the lines of the summary of data.
 //
-// The blocks of other subsystems plug in their checks, counts and extents here, e.g.
+// The blocks of other subsystems plug in their checks, counts and extents in
+// registry/block_checks.h, e.g.
 //     RegisterBlockCheck(e_CheckBlock::LineLoads, [](s_DataCheckContext& c) {
 //         bool ok = LineLoads(c.dataSet, 1).Check(1, c.listing);
 //         if (c.multiStage) ok = LineLoads(c.dataSet, 2).Check(2, c.listing) && ok;
 //         return ok;
 //     });
-// Without a registered check, each block runs the check of its owner (profile lines, slope,
-// materials, piezometric lines, interpolation data, loads and reinforcement, analysis data).
+// The check of each block's owner (profile lines, slope, materials, piezometric lines,
+// interpolation data, loads and reinforcement, analysis data) is registered by
+// InitializeBlockChecks (model/subsystem_registration.h), which the check runs first where a
+// block has none.
 
 #include <cstdio>
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "registry/block_checks.h"
+
 class Cpp_Kliven4DataSet;
 class Cpp_Crack;
 
-// The blocks in the order they are checked.
-enum class e_CheckBlock {
-    ProfileLines,
-    SlopePresent,  // generates the slope when missing, then the crack lines (no banner)
-    Materials,
-    PiezometricLines,
-    InterpolationData,
-    SlopeGeometry,
-    DistributedLoads,
-    LineLoads,
-    Reinforcement,
-    Analysis,
-    Count
-};
-
-struct s_DataCheckContext {
-    Cpp_Kliven4DataSet& dataSet;
-    std::FILE* listing;      // messages go here (and to "Error.log" while it is open)
-    double tolerance;        // 1e-8 times the diagonal of the data set's extents
-    bool multiStage;         // two- or three-stage computations: stage 2 is checked too
-    int profileCheckFlag;    // handed to the profile-line check (collect check marks)
-    bool profileLinesPassed; // the profile-line check found no errors
-};
-
-// A block check: true when its block has no errors.
-using Cpp_BlockCheck = std::function<bool(s_DataCheckContext& context)>;
-// Registers (or replaces) the check of a block; an empty function removes it.
-void RegisterBlockCheck(e_CheckBlock block, Cpp_BlockCheck check);
 // The banner of a block ("" for the slope step).
 const char* DataCheckBanner(e_CheckBlock block);
 
 // The crack of a data set: that of its analysis data unless a query is registered (tests).
-void RegisterCrackQuery(std::function<const Cpp_Crack*(const Cpp_Kliven4DataSet&)> query);
 const Cpp_Crack* DataSetCrack(const Cpp_Kliven4DataSet& dataSet);
 
 // Runs every block check; true when no block reported errors. The profile-check flag is 1 for
@@ -79,27 +55,10 @@ bool CheckDataCommand(Cpp_Kliven4DataSet& dataSet, void* parent);
 // The extents of the items of a data set that have extents; false when none contributes.
 // Other subsystems add their items' boxes (piezometric lines, interpolation data, loads,
 // reinforcement, analysis items).
-using Cpp_ExtentsContributor = std::function<bool(const Cpp_Kliven4DataSet& dataSet, double& xmin,
-                                                  double& xmax, double& ymin, double& ymax)>;
-void RegisterExtentsContributor(const std::string& name, Cpp_ExtentsContributor contributor);
 bool DataSetExtents(const Cpp_Kliven4DataSet& dataSet, double& xmin, double& xmax, double& ymin,
                     double& ymax);
 // 1e-8 times the diagonal of the extents (0 without extents).
 double DataSetLengthTolerance(const Cpp_Kliven4DataSet& dataSet);
 
-// Counts of the summary of data that other subsystems own (by stage where they have one).
-enum class e_SummaryCount {
-    PiezometricLines,
-    PressurePoints,  // interpolation points of pore-water pressure
-    RSubUPoints,
-    StrengthPoints,
-    CpPoints,
-    DistributedLoadPoints,
-    LineLoads,
-    ReinforcementLines,
-    Count
-};
-void RegisterSummaryCount(e_SummaryCount count,
-                          std::function<int(const Cpp_Kliven4DataSet&, int stage)> query);
 // The lines of the "Summary of Data" dialog, in order.
 std::vector<std::string> SummaryLines(const Cpp_Kliven4DataSet& dataSet);

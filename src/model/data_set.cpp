@@ -1,6 +1,7 @@
 #include "model/data_set.h"
 
 #include "model/data_check.h"
+#include "registry/data_set_drawing.h"
 
 #include "profile/material_properties.h"
 
@@ -68,4 +69,21 @@ void Cpp_Kliven4DataSet::SetGraphicsOutputFlag(bool on) { g_graphicsOutput = on;
 
 void Cpp_Kliven4DataSet::CheckStage(int stage) {
     if (stage != 1 && stage != 2) throw Exc_IllegalStage();
+}
+
+bool Cpp_Kliven4DataSet::Draw(double lowestVisibleY, bool clip, int left, int top, int right,
+                              int bottom) {
+    // The display record of the data set is what the palette and the sheet change; the owners
+    // that keep flags of their own follow it before they draw.
+    try {
+        Cpp_DisplaySelections::ApplyToOwners(*this, display_);
+    } catch (...) {
+    }
+    return Cpp_DataSetDrawing::Draw(*this, lowestVisibleY, clip, left, top, right, bottom);
+}
+
+bool Cpp_Kliven4DataSet::SetDisplayOption(int option, bool value) {
+    if (!Cpp_DisplaySelections::SetDisplayOption(display_, option, value)) return false;
+    Cpp_DisplaySelections::ApplyToOwners(*this, display_);
+    return true;
 }

@@ -22,7 +22,7 @@
 #include "core/message_boxes.h"
 #include "graphics/list_item.h"
 #include "loads/loads_data.h"
-#include "model/display_selections.h"
+#include "registry/display_selections.h"
 #include "model/heading.h"
 #include "porepressure/interpolation_data.h"
 #include "porepressure/piezometric_line.h"

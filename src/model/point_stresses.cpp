@@ -9,30 +9,12 @@
 
 namespace {
 
-Cpp_PiezometricPressureQuery& PiezometricQuery() {
-    static Cpp_PiezometricPressureQuery query;
-    return query;
-}
-
-Cpp_InterpolatedValueQuery& InterpolationQuery() {
-    static Cpp_InterpolatedValueQuery query;
-    return query;
-}
-
 bool Fail(const std::string& text) {
     ShowErrorMessage("ERROR", text);
     return false;
 }
 
 }  // namespace
-
-void RegisterPiezometricPressureQuery(Cpp_PiezometricPressureQuery query) {
-    PiezometricQuery() = std::move(query);
-}
-
-void RegisterInterpolatedValueQuery(Cpp_InterpolatedValueQuery query) {
-    InterpolationQuery() = std::move(query);
-}
 
 bool OverburdenPressure(const Cpp_Kliven4DataSet& dataSet, double x, double y, double& depth,
                         double& overburden) {
@@ -104,7 +86,7 @@ bool PoreWaterPressureAtPoint(const Cpp_Kliven4DataSet& dataSet, double x, doubl
         break;
     case 5: {
         const int piezometric = record.GetPiezometricLineNumber();
-        const auto& query = PiezometricQuery();
+        const auto& query = RegisteredPiezometricPressureQuery();
         if (!query || !query(dataSet, stage, piezometric, x, y, pressure))
             return Fail(FormatText("Unable to compute pore water pressures using data for material %1d\nPore water pressures were defined by piezometric line %d in this material.",
                                    materialNumber, piezometric));
@@ -114,7 +96,7 @@ bool PoreWaterPressureAtPoint(const Cpp_Kliven4DataSet& dataSet, double x, doubl
     case 6:
     case 7: {
         const int kind = record.GetOption() == 6 ? 1 : 2;
-        const auto& query = InterpolationQuery();
+        const auto& query = RegisteredInterpolatedValueQuery();
         double value = 0.0;
         const int found = query ? query(dataSet, stage, kind, materialNumber, x, y, value) : 1;
         if (found == 1)

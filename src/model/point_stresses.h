@@ -5,8 +5,9 @@
 // vertical stress as their difference. Errors are shown in a box captioned "ERROR" and make the
 // result false. Nothing here changes the data: a material that is missing is reported.
 
-#include <functional>
 #include <string>
+
+#include "registry/point_stress_queries.h"
 
 class Cpp_Kliven4DataSet;
 
@@ -20,16 +21,3 @@ bool OverburdenPressure(const Cpp_Kliven4DataSet& dataSet, double x, double y, d
 bool PoreWaterPressureAtPoint(const Cpp_Kliven4DataSet& dataSet, double x, double y,
                               int& lineNumber, int& materialNumber, int stage, double& pressure,
                               std::string& description);
-
-// The pressure of a stage's piezometric line at a point; false when the line is missing or the
-// point lies outside it. Registered by the owner of the piezometric lines.
-using Cpp_PiezometricPressureQuery = std::function<bool(
-    const Cpp_Kliven4DataSet&, int stage, int line, double x, double y, double& pressure)>;
-void RegisterPiezometricPressureQuery(Cpp_PiezometricPressureQuery query);
-
-// An interpolated value (kind 1 pressure, 2 r-sub-u) of a stage for a material at a point:
-// 0 found, 1 no suitable interpolation data, 2 the point lies outside them. Registered by the
-// owner of the interpolation data.
-using Cpp_InterpolatedValueQuery = std::function<int(
-    const Cpp_Kliven4DataSet&, int stage, int kind, int material, double x, double y, double& value)>;
-void RegisterInterpolatedValueQuery(Cpp_InterpolatedValueQuery query);

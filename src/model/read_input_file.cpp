@@ -11,8 +11,9 @@
 #include "core/file_io.h"
 #include "core/output_table.h"
 #include "core/text_exception.h"
-#include "model/block_readers.h"
+#include "registry/block_readers.h"
 #include "model/data_sets.h"
+#include "model/subsystem_registration.h"
 
 namespace fs = std::filesystem;
 

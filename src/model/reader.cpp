@@ -6,7 +6,7 @@
 #include "core/data_error_output.h"
 #include "core/echo_writer.h"
 #include "core/input_lines.h"
-#include "model/block_readers.h"
+#include "registry/block_readers.h"
 #include "model/data_set.h"
 
 namespace {

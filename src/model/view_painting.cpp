@@ -7,32 +7,14 @@
 #include "graphics/palette.h"
 #include "graphics/print_header_footer.h"
 #include "model/data_set.h"
-#include "analysis/analysis_drawing.h"
+#include "registry/view_preparations.h"
 #include "loads/load_drawing_layers.h"
-#include "profile/profile_layers.h"
+#include "model/subsystem_registration.h"
 
 #include <algorithm>
-#include <vector>
-
-namespace {
-
-std::vector<ViewPreparation>& Preparations() {
-    static std::vector<ViewPreparation> preparations;
-    return preparations;
-}
-
-}  // namespace
-
-void RegisterViewPreparation(ViewPreparation preparation) {
-    auto& p = Preparations();
-    if (preparation && std::find(p.begin(), p.end(), preparation) == p.end())
-        p.push_back(preparation);
-}
 
 void InitializeViewDrawing() {
-    RegisterProfileDrawingLayers();
-    RegisterLoadDrawingLayers();
-    RegisterAnalysisDrawing();
+    RegisterDrawingLayers();
     Cpp_WindowsPalette::Create();
     Cpp_GraphicInit::InitializeLineStyles();
     Cpp_PrintHeaderFooter::InitializeDefaults();
@@ -60,13 +42,7 @@ void PaintProblemView(platform::DeviceContext& dc, const platform::DeviceRect& r
         if (Cpp_Graphics::ScaleIsStale()) return;
         const bool screen = outputMode == Cpp_Graphics::kOutputScreen;
         if (screen) Cpp_GraphicGrid::ComputeGridPositions(rect.left, rect.top, rect.right, rect.bottom);
-        if (dataSet)
-            for (ViewPreparation p : Preparations()) {
-                try {
-                    p(*dataSet);
-                } catch (...) {
-                }
-            }
+        if (dataSet) RunViewPreparations(*dataSet);
         if (Cpp_Axes::AxesShown()) Cpp_Axes::DrawAxes(dc, rect.left, rect.top, rect.right, rect.bottom);
         const platform::DeviceRect frame = Cpp_Axes::AxesShown() ? Cpp_Axes::Frame() : rect;
         if (dataSet)

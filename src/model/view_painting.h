@@ -8,13 +8,9 @@
 
 class Cpp_Kliven4DataSet;
 
-// Before a layer is drawn each paint: subsystems that place labels per mapping (the material
-// labels of the profile) register here.
-using ViewPreparation = void (*)(Cpp_Kliven4DataSet& dataSet);
-void RegisterViewPreparation(ViewPreparation preparation);
-
-// The drawing state of a new view: palette, dash patterns, the grid settings of the profile,
-// the page defaults and the world window 0 to 1000 in x and y.
+// The drawing state of a new view: the drawing layers of every subsystem (RegisterDrawingLayers),
+// palette, dash patterns, the grid settings of the profile, the page defaults and the world
+// window 0 to 1000 in x and y.
 void InitializeViewDrawing();
 
 // Paints the view into rect. Output mode: 3 screen (also the clipboard picture), 4 printer.

@@ -10,25 +10,11 @@
 #include "core/units.h"
 #include "model/data_set.h"
 #include "model/data_sets.h"
+#include "model/subsystem_registration.h"
 #include "profile/material_properties.h"
 #include "platform/services.h"
 
 namespace {
-
-constexpr size_t blockCount = static_cast<size_t>(e_WriterBlock::Count);
-
-struct s_WriterRegistry {
-    std::array<Cpp_BlockWriter, blockCount> writers;
-    std::array<Cpp_SecondStageQuery, blockCount> secondStage;
-    Cpp_SecondStageQuery isMultiStage;
-    Cpp_SecondStageQuery isDefined;
-    std::function<bool(Cpp_Kliven4DataSet&)> dataCheck;
-};
-
-s_WriterRegistry& Registry() {
-    static s_WriterRegistry registry;
-    return registry;
-}
 
 class YesMultistageWarning final : public SaveMultistageWarning {
 public:
@@ -37,12 +23,12 @@ public:
 
 bool WriteBlock(e_WriterBlock block, Cpp_Kliven4DataSet& dataSet, std::FILE* file, int stage,
                 bool document) {
-    const auto& writer = Registry().writers[static_cast<size_t>(block)];
+    const auto& writer = BlockWriterTable().writers[static_cast<size_t>(block)];
     return writer ? writer(dataSet, file, stage, document) : true;
 }
 
 bool HasSecondStage(e_WriterBlock block, const Cpp_Kliven4DataSet& dataSet) {
-    const auto& query = Registry().secondStage[static_cast<size_t>(block)];
+    const auto& query = BlockWriterTable().secondStage[static_cast<size_t>(block)];
     return query && query(dataSet);
 }
 
@@ -77,48 +63,6 @@ const s_SecondStageKind secondStageKinds[] = {
 
 }  // namespace
 
-void RegisterBlockWriter(e_WriterBlock block, Cpp_BlockWriter writer) {
-    if (block == e_WriterBlock::Count) return;
-    Registry().writers[static_cast<size_t>(block)] = std::move(writer);
-}
-
-void RegisterSecondStageQuery(e_WriterBlock block, Cpp_SecondStageQuery query) {
-    if (block == e_WriterBlock::Count) return;
-    Registry().secondStage[static_cast<size_t>(block)] = std::move(query);
-}
-
-void RegisterAnalysisQueries(Cpp_SecondStageQuery isMultiStage, Cpp_SecondStageQuery isDefined) {
-    Registry().isMultiStage = std::move(isMultiStage);
-    Registry().isDefined = std::move(isDefined);
-}
-
-void RegisterDataCheck(std::function<bool(Cpp_Kliven4DataSet&)> check) {
-    Registry().dataCheck = std::move(check);
-}
-
-void RegisterDefaultBlockWriter(e_WriterBlock block, Cpp_BlockWriter writer) {
-    if (block == e_WriterBlock::Count || Registry().writers[static_cast<size_t>(block)]) return;
-    RegisterBlockWriter(block, std::move(writer));
-}
-
-void RegisterDefaultSecondStageQuery(e_WriterBlock block, Cpp_SecondStageQuery query) {
-    if (block == e_WriterBlock::Count || Registry().secondStage[static_cast<size_t>(block)])
-        return;
-    RegisterSecondStageQuery(block, std::move(query));
-}
-
-void RegisterDefaultAnalysisQueries(Cpp_SecondStageQuery isMultiStage,
-                                    Cpp_SecondStageQuery isDefined) {
-    if (!Registry().isMultiStage) Registry().isMultiStage = std::move(isMultiStage);
-    if (!Registry().isDefined) Registry().isDefined = std::move(isDefined);
-}
-
-void RegisterDefaultDataCheck(std::function<bool(Cpp_Kliven4DataSet&)> check) {
-    if (!Registry().dataCheck) Registry().dataCheck = std::move(check);
-}
-
-void ClearBlockWriters() { Registry() = s_WriterRegistry{}; }
-
 DialogSlot<SaveMultistageWarning>& SaveMultistageWarningSlot() {
     static DialogSlot<SaveMultistageWarning> slot("save multi-stage warning",
                                                   std::make_unique<YesMultistageWarning>());
@@ -128,7 +72,7 @@ DialogSlot<SaveMultistageWarning>& SaveMultistageWarningSlot() {
 bool WriteExternalFileNames(Cpp_Kliven4DataSet& dataSet, std::FILE* file) {
     // Without the interpolation data's writer there is nothing to say, and a bare command line
     // would make the document unreadable.
-    if (!Registry().writers[static_cast<size_t>(e_WriterBlock::ExternalFiles)]) return true;
+    if (!BlockWriterTable().writers[static_cast<size_t>(e_WriterBlock::ExternalFiles)]) return true;
     std::fputs("EXTernal file data follow -\n", file);
     bool ok = WriteBlock(e_WriterBlock::ExternalFiles, dataSet, file, 1, true);
     if (!WriteBlock(e_WriterBlock::ExternalFiles, dataSet, file, 2, true)) ok = false;
@@ -136,7 +80,7 @@ bool WriteExternalFileNames(Cpp_Kliven4DataSet& dataSet, std::FILE* file) {
 }
 
 bool IsMultiStage(const Cpp_Kliven4DataSet& dataSet) {
-    const auto& query = Registry().isMultiStage;
+    const auto& query = BlockWriterTable().isMultiStage;
     return query && query(dataSet);
 }
 
@@ -205,7 +149,7 @@ bool WriteInputFile(Cpp_Kliven4DataSet& dataSet, bool document, bool withoutAnal
     if (Cpp_Kliven4DataSet::GraphicsOutputFlag()) std::fputs("GRAphics output file\n", file);
     if (document) block(e_WriterBlock::ConstructionLines, 1);
     if (!withoutAnalysis) {
-        const auto& defined = Registry().isDefined;
+        const auto& defined = BlockWriterTable().isDefined;
         std::fputs(defined && defined(dataSet) ? "COMpute\n" : "NO compute\n", file);
     }
     return ok && !std::ferror(file);
@@ -231,7 +175,7 @@ bool WriteInputFileTo(Cpp_Kliven4DataSet& dataSet, bool document,
 
 bool RunDataCheck(Cpp_Kliven4DataSet& dataSet) {
     InitializeBlockWriters();
-    const auto& check = Registry().dataCheck;
+    const auto& check = BlockWriterTable().dataCheck;
     return check && check(dataSet);
 }
 
@@ -239,7 +183,7 @@ bool WriteComputationInputFile(WindowHandle parent, std::filesystem::path& path,
     Cpp_Kliven4DataSet& dataSet = *Cpp_Kliven4Data::CurrentDataSet();
     InitializeBlockWriters();
     Cpp_DataErrorOutput::OpenErrorLog();
-    const auto& check = Registry().dataCheck;
+    const auto& check = BlockWriterTable().dataCheck;
     const bool clean = check && check(dataSet);
     Cpp_DataErrorOutput::CloseErrorLog();
     Cpp_DataErrorOutput::DisplayErrorLog(parent, false);

@@ -13,8 +13,9 @@
 // kind that holds second-stage data without a multi-stage analysis is written only when the user
 // agrees (the save question); the document always keeps every stage's data.
 //
-// The owners of the blocks register their writers here at start-up (InitializeBlockWriters in
-// model/writer_block_table.cpp), as the block readers are registered with the reader.
+// The owners of the blocks register their writers in registry/block_writers.h at start-up
+// (InitializeBlockWriters in model/subsystem_registration.cpp), as the block readers are registered
+// with the reader.
 
 #include <cstdio>
 #include <filesystem>
@@ -23,63 +24,13 @@
 
 #include "core/dialog_slot.h"
 #include "core/message_boxes.h"
+#include "registry/block_writers.h"
 
 class Cpp_Kliven4DataSet;
 
-// The blocks written through their owners' writers.
-enum class e_WriterBlock {
-    Nails,              // "NAIl data follow -" (document only)
-    Geogrids,           // "GEOgrid data data follow -" (document only)
-    ExternalFiles,      // the external-file settings of a stage's interpolation data, called for
-                        // stage 1 and stage 2 after "EXTernal file data follow -"
-    ProfileLines,       // "PROfile line data follow -"
-    PiezometricLines,   // per stage
-    InterpolationData,  // per stage; point values in the document, file names in the input
-    SlopeGeometry,      // written by its owner only when the slope was entered
-    DistributedLoads,   // per stage
-    LineLoads,          // per stage
-    Reinforcement,      // "REInforcement line data follow -"
-    Analysis,           // "ANAlysis/computation data follow"
-    ConstructionLines,  // "CONstruction line data follow -" (document only)
-    Count
-};
-
-// A block writer: writes its block of the data set for the stage (1 or 2; 1 for blocks without
-// stages) into the file; document tells which file is written. False when it could not write.
-using Cpp_BlockWriter =
-    std::function<bool(Cpp_Kliven4DataSet& dataSet, std::FILE* file, int stage, bool document)>;
-// Whether a kind holds second-stage data.
-using Cpp_SecondStageQuery = std::function<bool(const Cpp_Kliven4DataSet& dataSet)>;
-
-// Registers (or, with an empty function, removes) the writer of a block. A block without a
-// writer writes nothing: the computation program then lacks that block, which the data check of
-// its owner reports. Until the analysis writer is registered no ANA block is written, so the
-// computation program will refuse the file.
-void RegisterBlockWriter(e_WriterBlock block, Cpp_BlockWriter writer);
-// Registers the second-stage query of PiezometricLines, InterpolationData, DistributedLoads or
-// LineLoads. Without one the kind counts as holding no second-stage data.
-void RegisterSecondStageQuery(e_WriterBlock block, Cpp_SecondStageQuery query);
-// The analysis questions: two-stage or three-stage computations are selected; analysis data are
-// defined. Without them the analysis is single-stage and undefined ("NO compute").
-void RegisterAnalysisQueries(Cpp_SecondStageQuery isMultiStage, Cpp_SecondStageQuery isDefined);
-// The data check run before the computation input is written: true when the data have no
-// errors. Until it is registered the computation input is refused.
-void RegisterDataCheck(std::function<bool(Cpp_Kliven4DataSet& dataSet)> check);
-// The same, but only for a block (query, check) that has none yet: the start-up wiring in
-// InitializeBlockWriters uses these, so a writer registered before (a test's) stays.
-void RegisterDefaultBlockWriter(e_WriterBlock block, Cpp_BlockWriter writer);
-void RegisterDefaultSecondStageQuery(e_WriterBlock block, Cpp_SecondStageQuery query);
-void RegisterDefaultAnalysisQueries(Cpp_SecondStageQuery isMultiStage,
-                                    Cpp_SecondStageQuery isDefined);
-void RegisterDefaultDataCheck(std::function<bool(Cpp_Kliven4DataSet& dataSet)> check);
 // Runs the registered data check on the data set: true when the data have no errors; false
 // with no check registered.
 bool RunDataCheck(Cpp_Kliven4DataSet& dataSet);
-// Forgets every registered writer, query and check (tests).
-void ClearBlockWriters();
-// Registers the writer of every block known to the program where none is registered yet; the
-// writer calls it before it writes, so calling it again changes nothing.
-void InitializeBlockWriters();
 
 // The "Save Multi-Stage Data?" question, with the check box "Don't warn me again - save
 // multi-stage data of they exist.". Its window is registered in SaveMultistageWarningSlot(); the

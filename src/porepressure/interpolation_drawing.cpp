@@ -5,7 +5,7 @@
 #include "core/preferences.h"
 #include "graphics/graphics.h"
 #include "graphics/pick.h"
-#include "model/display_selections.h"
+#include "registry/display_selections.h"
 #include "porepressure/contours.h"
 #include "porepressure/interpolation_data.h"
 

@@ -1,8 +1,8 @@
 #include "porepressure/porepressure_blocks.h"
 
 #include "model/data_set.h"
-#include "model/point_stresses.h"
-#include "model/writer.h"
+#include "registry/point_stress_queries.h"
+#include "registry/block_writers.h"
 
 bool ReadPiezometricLineBlock(s_BlockReadContext& context) {
     return context.dataSet.PiezometricLines(context.stage)

@@ -1,7 +1,7 @@
 #pragma once
 // The block readers of the pore-water-pressure data, registered with the reader dispatcher.
 
-#include "model/block_readers.h"
+#include "registry/block_readers.h"
 
 // PIE: the piezometric lines of the current stage.
 bool ReadPiezometricLineBlock(s_BlockReadContext& context);

@@ -1,8 +1,8 @@
 #include "porepressure/porepressure_drawing_layers.h"
 
 #include "model/data_set.h"
-#include "model/data_set_drawing.h"
-#include "model/display_selections.h"
+#include "registry/data_set_drawing.h"
+#include "registry/display_selections.h"
 #include "porepressure/interpolation_data.h"
 #include "porepressure/interpolation_drawing.h"
 #include "porepressure/piezometric_drawing.h"

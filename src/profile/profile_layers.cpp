@@ -1,13 +1,13 @@
-// The profile, slope and crack at their layers of the data set's drawing, and the placing of
-// the material labels before each paint.
+// The profile and slope at their layers of the data set's drawing, and the placing of the
+// material labels before each paint. (The tension crack belongs to the analysis data, whose
+// drawing registers its layer.)
 
 #include "profile/profile_layers.h"
 
-#include "analysis/analysis_computation_data.h"
 #include "graphics/graphics.h"
 #include "model/data_set.h"
-#include "model/data_set_drawing.h"
-#include "model/view_painting.h"
+#include "registry/data_set_drawing.h"
+#include "registry/view_preparations.h"
 #include "profile/material_properties.h"
 #include "profile/profile_drawing.h"
 #include "profile/profile_line.h"
@@ -68,15 +68,6 @@ void Slope(Cpp_Kliven4DataSet& ds, const s_DrawContextType&) {
     if (g.GetSlopeLine().GetShowSlopeLine()) DrawSlopeLine(g);
 }
 
-void Crack(Cpp_Kliven4DataSet& ds, const s_DrawContextType&) {
-    const Cpp_Crack& crack = ds.AnalysisComputationData()->GetCrack();
-    if (crack.GetShowCrack()) DrawCrackBottom(crack, true);
-    if (crack.GetShowCrackWater()) DrawWaterSurface(crack, true);
-    const Cpp_SlopeGeometry& g = ds.SlopeGeometry();
-    if (g.GetShowTensionCrack()) DrawTensionCrack(g, crack);
-    if (g.GetShowCrackWater()) DrawCrackWaterSurface(g);
-}
-
 void ProfileLabels(Cpp_Kliven4DataSet& ds, const s_DrawContextType&) {
     Cpp_ProfileLineList& list = ds.ProfileLines();
     if (list.GetShowLineNumbers()) DrawProfileLineNumbers(list);
@@ -119,7 +110,6 @@ void RegisterProfileDrawingLayers() {
     Cpp_DataSetDrawing::Register(e_DrawLayer::MaterialNumbers, "material numbers",
                                  &MaterialNumbers);
     Cpp_DataSetDrawing::Register(e_DrawLayer::Slope, "slope", &Slope);
-    Cpp_DataSetDrawing::Register(e_DrawLayer::Crack, "tension crack", &Crack);
     Cpp_DataSetDrawing::Register(e_DrawLayer::ProfileLabels, "profile line numbers",
                                  &ProfileLabels);
     RegisterViewPreparation(&PlaceLabels);

@@ -1,5 +1,5 @@
 #pragma once
-// Registers the drawing of the profile (regions, lines, points, labels), the slope and the
-// tension crack at their layers of the data set's drawing. Called once at start-up.
+// Registers the drawing of the profile (regions, lines, points, labels) and the slope at their
+// layers of the data set's drawing. Called once at start-up.
 
 void RegisterProfileDrawingLayers();

@@ -16,7 +16,7 @@
 #include "graphics/line_styles.h"
 #include "graphics/palette.h"
 #include "model/data_set.h"
-#include "model/data_set_drawing.h"
+#include "registry/data_set_drawing.h"
 
 namespace {
 
@@ -109,7 +109,7 @@ TEST_F(AnalysisDrawingTest, FloatingSearchAreaAndItsDisplayFlag) {
     a().SetMinimumGridSpacing(1.0);
     a().SetRadiusOption(1);
     a().SetThroughPoint(50, 10);
-    Cpp_DataSetDrawing::Draw(ds, 0, false, 0, 0, 566, 566);
+    ds.Draw(0, false, 0, 0, 566, 566);
     // Twelve lines of the search area (30 and 1 units either side), a symbol at the fixed point
     // and one at the centre, an arc for the whole circle.
     int lines = 0;
@@ -122,7 +122,7 @@ TEST_F(AnalysisDrawingTest, FloatingSearchAreaAndItsDisplayFlag) {
     dc.Clear();
     ds.SetDisplayOption(38, false);  // search grid
     ds.SetDisplayOption(36, false);  // slip surface
-    Cpp_DataSetDrawing::Draw(ds, 0, false, 0, 0, 566, 566);
+    ds.Draw(0, false, 0, 0, 566, 566);
     EXPECT_TRUE(dc.OfKind(DcRecordKind::Arc).empty());
     EXPECT_FALSE(a().GetDisplaySearchGrid());
     Cpp_DataSetDrawing::ResetRegistry();

@@ -116,7 +116,8 @@ TEST_F(EndPointsTest, RefreshStoresTheEndPointsOfTheInitialCircle) {
 
 }  // namespace
 
-#include "model/block_readers.h"
+#include "model/subsystem_registration.h"
+#include "registry/block_readers.h"
 #include "support/test_support.h"
 
 namespace {

@@ -1,7 +1,8 @@
 // The analysis block read through the data set's reader, in the current and the older format.
 
 #include "block_fixture.h"
-#include "model/block_readers.h"
+#include "model/subsystem_registration.h"
+#include "registry/block_readers.h"
 #include "model/data_set.h"
 
 namespace {

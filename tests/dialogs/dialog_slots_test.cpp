@@ -18,7 +18,7 @@
 #include "loads/load_drawing_support.h"
 #include "loads/nail_data.h"
 #include "model/data_set.h"
-#include "model/display_selections.h"
+#include "registry/display_selections.h"
 #include "model/writer.h"
 #include "profile/material_properties.h"
 #include "platform/services.h"

@@ -3,7 +3,7 @@
 #include "core/text_exception.h"
 #include "graphics/graphics_fixture.h"
 #include "model/data_set.h"
-#include "model/data_set_drawing.h"
+#include "registry/data_set_drawing.h"
 
 #include <gtest/gtest.h>
 

@@ -3,6 +3,7 @@
 #include "graphics/graphic_grid.h"
 #include "graphics/graphics_fixture.h"
 #include "graphics/views.h"
+#include "model/subsystem_registration.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>
@@ -311,7 +312,7 @@ TEST_F(ViewsTest, GoingToAViewRestoresTheMappingWithoutRefit) {
 
 }  // namespace
 
-#include "model/block_readers.h"
+#include "registry/block_readers.h"
 #include "model/data_set.h"
 
 namespace {

@@ -7,10 +7,11 @@
 #include "loads/reinforcement_generation.h"
 #include "loads_test_support.h"
 #include "model/data_sets.h"
+#include "model/subsystem_registration.h"
 #include "profile/material_properties.h"
 #include "support/fake_services.h"
 #include "support/test_support.h"
-#include "model/block_readers.h"
+#include "registry/block_readers.h"
 
 #include <cstdio>
 

@@ -5,9 +5,10 @@
 #include "load_drawing_fixture.h"
 #include "loads/loads_data.h"
 #include "model/data_set.h"
-#include "model/data_set_drawing.h"
+#include "model/subsystem_registration.h"
+#include "registry/data_set_drawing.h"
 #include "model/data_sets.h"
-#include "model/display_selections.h"
+#include "registry/display_selections.h"
 #include "model/view_painting.h"
 
 #include <gtest/gtest.h>
@@ -34,7 +35,7 @@ protected:
         loads.geogrids.GetIndividualGeogridList().AddEmptyGeogrid()->SetGeometry(0, -5, 8);
         InitializeViewDrawing();
         ds->DisplayFlags().loadCoordinates[0] = true;
-        Cpp_DisplaySelections::ApplyToOwners(*ds);
+        Cpp_DisplaySelections::ApplyToOwners(*ds, ds->DisplayFlags());
     }
     void TearDown() override {
         Cpp_Kliven4Data::DeleteAllDataSets();
@@ -140,7 +141,7 @@ TEST_F(LoadLayersDrawingTest, ScalingOfASelectedItemGoesToItsKindAndRefits) {
 
 }  // namespace
 
-#include "model/block_readers.h"
+#include "registry/block_readers.h"
 #include "model/read_input_file.h"
 #include "support/test_support.h"
 

@@ -1,6 +1,6 @@
 // Display options: each option switches exactly its flag; defaults, palette and the sheet.
 
-#include "model/display_selections.h"
+#include "registry/display_selections.h"
 
 #include <gtest/gtest.h>
 

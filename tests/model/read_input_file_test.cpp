@@ -6,7 +6,7 @@
 
 #include "core/data_error_output.h"
 #include "core/file_io.h"
-#include "model/block_readers.h"
+#include "registry/block_readers.h"
 #include "model/data_sets.h"
 #include "support/fake_services.h"
 #include "support/test_support.h"

@@ -4,7 +4,8 @@
 #include "core/echo_writer.h"
 #include "core/input_lines.h"
 #include "core/text_files.h"
-#include "model/block_readers.h"
+#include "model/subsystem_registration.h"
+#include "registry/block_readers.h"
 #include "model/data_sets.h"
 #include "support/fake_services.h"
 

@@ -3,7 +3,7 @@
 // set; triangle primitives; picking; tool tips and information pages.
 
 #include "model/data_set.h"
-#include "model/data_set_drawing.h"
+#include "registry/data_set_drawing.h"
 #include "porepressure/contours.h"
 #include "porepressure/interpolation_data.h"
 #include "porepressure/interpolation_drawing.h"

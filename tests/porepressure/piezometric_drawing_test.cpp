@@ -5,7 +5,7 @@
 #include "graphics/graphic_string.h"
 #include "graphics/pick.h"
 #include "model/data_set.h"
-#include "model/display_selections.h"
+#include "registry/display_selections.h"
 #include "porepressure/piezometric_drawing.h"
 #include "porepressure/piezometric_line.h"
 #include "porepressure/porepressure_drawing_layers.h"

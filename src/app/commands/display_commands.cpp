@@ -6,7 +6,7 @@
 #include "core/dialog_slot.h"
 #include "graphics/graphic_grid.h"
 #include "model/data_sets.h"
-#include "model/display_selections.h"
+#include "registry/display_selections.h"
 
 namespace app {
 

@@ -1,4 +1,5 @@
-// The pore-pressure members of the problem data set, and what the pore-pressure code asks of it.
+// The pore-pressure members of the problem data set, and what the pore-pressure code asks of it
+// (declared in porepressure/pore_pressure.h, answered here above it).
 
 #include "model/data_set.h"
 #include "porepressure/pore_pressure.h"

@@ -1,6 +1,4 @@
-#include "model/display_selections.h"
-
-#include "model/data_set.h"
+#include "registry/display_selections.h"
 
 #include <cstddef>
 
@@ -27,8 +25,8 @@ void Cpp_DisplaySelections::RegisterOwner(OwnerApplier applier, DefaultsApplier 
     Owners().push_back({applier, defaults});
 }
 
-void Cpp_DisplaySelections::ApplyToOwners(Cpp_Kliven4DataSet& dataSet) {
-    s_DisplayFlagsType& flags = dataSet.DisplayFlags();
+void Cpp_DisplaySelections::ApplyToOwners(Cpp_Kliven4DataSet& dataSet,
+                                          const s_DisplayFlagsType& flags) {
     for (const Owner& o : Owners())
         if (o.applier) o.applier(dataSet, flags);
 }

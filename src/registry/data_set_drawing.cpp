@@ -1,10 +1,9 @@
-#include "model/data_set_drawing.h"
+#include "registry/data_set_drawing.h"
 
 #include "core/echo_writer.h"
 #include "core/text_exception.h"
 #include "graphics/graphics.h"
 #include "graphics/label_areas.h"
-#include "model/data_set.h"
 
 #include <algorithm>
 #include <exception>
@@ -55,12 +54,6 @@ bool Cpp_DataSetDrawing::Draw(Cpp_Kliven4DataSet& dataSet, double lowestVisibleY
                               int left, int top, int right, int bottom) {
     platform::DeviceContext* dc = Cpp_Graphics::GetCurrentDC();
     if (!dc) return true;
-    // The display record of the data set is what the palette and the sheet change; the owners
-    // that keep flags of their own follow it before they draw.
-    try {
-        Cpp_DisplaySelections::ApplyToOwners(dataSet);
-    } catch (...) {
-    }
     s_DrawContextType context{dc, lowestVisibleY, clip, {left, top, right, bottom}};
     if (clip) dc->SetClipRect(context.rect);
     const std::vector<Entry> entries = Entries();  // a layer may register while drawing
@@ -84,16 +77,5 @@ bool Cpp_DataSetDrawing::Draw(Cpp_Kliven4DataSet& dataSet, double lowestVisibleY
         }
         dc->Restore();
     }
-    return true;
-}
-
-bool Cpp_Kliven4DataSet::Draw(double lowestVisibleY, bool clip, int left, int top, int right,
-                              int bottom) {
-    return Cpp_DataSetDrawing::Draw(*this, lowestVisibleY, clip, left, top, right, bottom);
-}
-
-bool Cpp_Kliven4DataSet::SetDisplayOption(int option, bool value) {
-    if (!Cpp_DisplaySelections::SetDisplayOption(display_, option, value)) return false;
-    Cpp_DisplaySelections::ApplyToOwners(*this);
     return true;
 }

@@ -126,8 +126,8 @@ public:
     using OwnerApplier = void (*)(Cpp_Kliven4DataSet& dataSet, const s_DisplayFlagsType& flags);
     using DefaultsApplier = void (*)(const s_DisplayFlagsType& defaults);
     static void RegisterOwner(OwnerApplier applier, DefaultsApplier defaults);
-    // Hands a data set's record to the owners of its items.
-    static void ApplyToOwners(Cpp_Kliven4DataSet& dataSet);
+    // Hands a data set's record (its DisplayFlags()) to the owners of its items.
+    static void ApplyToOwners(Cpp_Kliven4DataSet& dataSet, const s_DisplayFlagsType& flags);
     static void ApplyDefaultsToOwners();
 
     static void Reset();

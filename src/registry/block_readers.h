@@ -7,7 +7,7 @@
 // that reads the block's lines from context.input after its command line, writes its echo table
 // to context.listing when context.echo is on, raises numbered messages on bad input and returns
 // false when the block has errors; then add one line to InitializeBlockReaders() in
-// model/block_reader_table.cpp:
+// model/subsystem_registration.cpp:
 //     RegisterBlockReader("PRO", ReadProfileLinesBlock);
 //
 // The words, as registered: HEA LAB PRO MAT PIE INT SLO DIS LIN REI ANA ENG SIU OTH VIE GRI EXT
@@ -44,6 +44,3 @@ void RegisterBlockReader(const std::string& word, Cpp_BlockReader reader);
 const Cpp_BlockReader* FindBlockReader(const std::string& word);
 // Forgets every reader (tests).
 void ClearBlockReaders();
-// Registers the reader of every block known to the program. Called before a file is read;
-// calling it again changes nothing.
-void InitializeBlockReaders();

@@ -1,4 +1,4 @@
-#include "model/block_readers.h"
+#include "registry/block_readers.h"
 
 #include <map>
 #include <utility>
