@@ -1,7 +1,7 @@
 #include "dialogs/dialog_registration.h"
 
+#include "dialogs/load_scaling_dialog.h"
 #include "loads/load_drawing_support.h"
-#include "platform/qt/qt_load_scaling.h"
 
 #include <memory>
 
@@ -35,7 +35,7 @@ struct Windows {
     void Register() { loads::LoadScalingDialogSlot().Set(&loadScaling); }
     void Unregister() { loads::LoadScalingDialogSlot().Reset(); }
 
-    platform::qt::QtLoadScaling loadScaling;
+    QtLoadScaling loadScaling;
 };
 
 std::unique_ptr<Windows>& Registered() {

@@ -4,7 +4,6 @@
 #include "platform/qt/qt_file_dialogs.h"
 #include "platform/qt/qt_help.h"
 #include "platform/qt/qt_info_window.h"
-#include "platform/qt/qt_load_scaling.h"
 #include "platform/qt/qt_message_boxes.h"
 #include "platform/qt/qt_printing.h"
 #include "platform/qt/qt_status_line.h"
@@ -213,27 +212,6 @@ TEST(QtDataErrors, ShowsTheMessagesOfTheLogAndPagesThem) {
     EXPECT_TRUE(errors.Text()->toPlainText().startsWith("*** ERROR 1\n\n*** ERROR 2"));
     EXPECT_TRUE(errors.HandlePageKey(PageKeyEnd));
     EXPECT_FALSE(errors.HandlePageKey('A'));
-}
-
-TEST(QtLoadScaling, RefusesABadFactorAndAnswersTheChoice) {
-    qt::QtLoadScaling scaling;
-    WhenModal([](QWidget* modal) {
-        auto* dialog = qobject_cast<qt::LoadScalingDialog*>(modal);
-        ASSERT_NE(dialog, nullptr);
-        EXPECT_EQ(dialog->windowTitle(), "Line Load Scale");
-        EXPECT_EQ(dialog->Options()->checkedId(), 2);
-        EXPECT_EQ(dialog->FactorEdit()->text(), "1.5");
-        dialog->FactorEdit()->setText("1,5");
-        dialog->accept();
-        EXPECT_TRUE(dialog->isVisible());
-        EXPECT_FALSE(dialog->ErrorLabel()->isHidden());
-        dialog->FactorEdit()->setText("2.5");
-        dialog->Options()->button(4)->click();
-        dialog->accept();
-    });
-    EXPECT_EQ(scaling.GetLoadScaling(3, "Line Load Scale", {2, 1.5}), (LoadScaling{4, 2.5}));
-    WhenModal([](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Escape); });
-    EXPECT_FALSE(scaling.GetLoadScaling(2, "Distributed Load Scale", {1, 1.0}).has_value());
 }
 
 TEST(QtPrinting, PrintsIntoANamedPdfFile) {

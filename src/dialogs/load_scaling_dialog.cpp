@@ -1,4 +1,4 @@
-#include "platform/qt/qt_load_scaling.h"
+#include "dialogs/load_scaling_dialog.h"
 
 #include "platform/qt/qt_text.h"
 
@@ -13,7 +13,10 @@
 #include <charconv>
 #include <cmath>
 
-namespace platform::qt {
+namespace dialogs {
+
+using platform::qt::ToQString;
+using platform::qt::ToStdString;
 
 namespace {
 
@@ -100,4 +103,4 @@ std::optional<LoadScaling> QtLoadScaling::GetLoadScaling(int, const std::string&
     return dialog.Choice();
 }
 
-}  // namespace platform::qt
+}  // namespace dialogs

@@ -9,7 +9,10 @@ class QButtonGroup;
 class QLabel;
 class QLineEdit;
 
-namespace platform::qt {
+namespace dialogs {
+
+using platform::LoadScaling;
+using platform::LoadScalingService;
 
 class LoadScalingDialog final : public QDialog {
     Q_OBJECT
@@ -40,4 +43,4 @@ private:
     QWidget* owner_;
 };
 
-}  // namespace platform::qt
+}  // namespace dialogs
