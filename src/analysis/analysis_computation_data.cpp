@@ -1,4 +1,5 @@
 #include "analysis/analysis_computation_data.h"
+#include "analysis/analysis_state.h"
 
 #include <cmath>
 
@@ -19,6 +20,12 @@ std::array<bool, 5>& SelectionFilters() {
 }
 
 }  // namespace
+
+void ResetAnalysisDisplayDefaults() {
+    DefaultDisplayFlags().fill(true);
+    SelectionFilters().fill(true);
+    Cpp_AnalysisComputationData::ToolFlags().fill(false);
+}
 
 const char* Cpp_AnalysisComputationData::ProcedureName(int procedure) {
     static const char* const kNames[7] = {"Spencer",

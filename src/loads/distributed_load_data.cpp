@@ -1,4 +1,5 @@
 #include "loads/distributed_load_data.h"
+#include "loads/loads_state.h"
 
 #include <algorithm>
 #include <cmath>
@@ -31,6 +32,11 @@ const char* const kColumnHeads = "                                  Normal      
                                  "Point       X           Y        Pressure       Stress\n";
 
 }  // namespace
+
+void ResetDistributedLoadDisplayDefaults() {
+    Defaults(1) = s_StageDefaults{};
+    Defaults(2) = s_StageDefaults{};
+}
 
 Cpp_DistributedLoadPoint::Cpp_DistributedLoadPoint(double x, double y, double normal,
                                                    double shear)

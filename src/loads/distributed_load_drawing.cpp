@@ -1,4 +1,5 @@
 // Distributed loads drawn as scaled stress diagrams filled with arrows, their point symbols and
+#include "loads/loads_state.h"
 // coordinate labels, the arrow scale, the hit tests, the tool tip and the information page.
 
 #include "loads/distributed_load_data.h"
@@ -148,6 +149,11 @@ platform::DeviceContext* CurrentDC() {
 }
 
 }  // namespace
+
+void ResetDistributedLoadPickFilters() {
+    for (auto& stage : g_filters)
+        for (bool& filter : stage) filter = true;
+}
 
 // ---------------------------------------------------------------------------------------------
 // Attributes

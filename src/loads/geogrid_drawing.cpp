@@ -1,4 +1,5 @@
 // Individual geogrids drawn as a horizontal line of alternating thick and thin pieces from the
+#include "loads/loads_state.h"
 // head at the slope face to the end; and their picking.
 
 #include "loads/geogrid_data.h"
@@ -20,6 +21,8 @@ constexpr double kThinInches = 0.35;
 bool g_filters[2] = {true, true};
 
 }  // namespace
+
+void ResetGeogridPickFilters() { g_filters[0] = g_filters[1] = true; }
 
 void Cpp_GeogridData::DrawGeogrid(platform::DeviceContext& dc, const Cpp_Geogrid& grid,
                                   bool erase) {

@@ -1,4 +1,5 @@
 #include "loads/line_load.h"
+#include "loads/loads_state.h"
 
 #include <algorithm>
 #include <cmath>
@@ -21,6 +22,8 @@ bool& DefaultShown(int stage) {
 }
 
 }  // namespace
+
+void ResetLineLoadDisplayDefaults() { DefaultShown(1) = DefaultShown(2) = true; }
 
 Cpp_LineLoad::Cpp_LineLoad(int number_, double x, double y, int option_, double first,
                            double second)

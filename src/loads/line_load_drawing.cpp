@@ -1,4 +1,5 @@
 // Line loads drawn as arrows ending at the point where the load acts, their length the force
+#include "loads/loads_state.h"
 // times the line-load scale; picking by the tail, the tool tip and the information page.
 
 #include "loads/line_load.h"
@@ -23,6 +24,8 @@ loads::s_ArrowScaleState& g_scale = loads::LineLoadScale();
 bool g_filters[2] = {true, true};
 
 }  // namespace
+
+void ResetLineLoadPickFilters() { g_filters[0] = g_filters[1] = true; }
 
 bool Cpp_LineLoadList::Draw() {
     if (loads_.empty() || !g_scale.scaleSet) return true;

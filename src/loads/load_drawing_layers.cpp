@@ -1,4 +1,5 @@
 #include "loads/load_drawing_layers.h"
+#include "loads/loads_state.h"
 
 #include "graphics/graphics.h"
 #include "loads/loads_data.h"
@@ -113,6 +114,8 @@ public:
 LoadScalingEditor g_scalingEditor;
 
 }  // namespace
+
+void ResetLoadScaleMaxima() { g_maximaSet = false; }
 
 void UpdateLoadScaleMaxima() {
     Cpp_DistributedLoadData::SetLargestValue(Cpp_Kliven4Data::MaximumDistributedLoad());

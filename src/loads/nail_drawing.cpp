@@ -1,4 +1,5 @@
 // Individual soil nails drawn as a line from the head to the embedded end with a short bar
+#include "loads/loads_state.h"
 // across the head; their extents and picking.
 
 #include "loads/nail_data.h"
@@ -18,6 +19,8 @@ constexpr int kHeadBarPixels = 9;
 bool g_filters[2] = {true, true};
 
 }  // namespace
+
+void ResetNailPickFilters() { g_filters[0] = g_filters[1] = true; }
 
 void Cpp_NailData::DrawNail(platform::DeviceContext& dc, const Cpp_IndividualNail& nail,
                             bool erase) {

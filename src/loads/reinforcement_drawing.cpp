@@ -1,4 +1,5 @@
 // Reinforcement lines, their points and their longitudinal and transverse force diagrams: bands
+#include "loads/loads_state.h"
 // of hatched quadrilaterals beside each line, as wide at every point as the force times the
 // force scale. Also the force scale, picking of diagram edges, the tool tip and the
 // information page.
@@ -95,6 +96,10 @@ platform::DeviceContext* DrawingDC() {
 }
 
 }  // namespace
+
+void ResetReinforcementPickFilters() {
+    for (bool& filter : g_filters) filter = true;
+}
 
 // ---------------------------------------------------------------------------------------------
 // Diagrams

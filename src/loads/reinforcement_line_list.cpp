@@ -1,4 +1,5 @@
 #include <algorithm>
+#include "loads/loads_state.h"
 #include <cmath>
 
 #include "core/data_error_output.h"
@@ -41,6 +42,8 @@ struct s_Segment {
 };
 
 }  // namespace
+
+void ResetReinforcementDisplayDefaults() { Defaults() = s_DefaultFlags{}; }
 
 Cpp_ReinforcementLineList::Cpp_ReinforcementLineList() : Cpp_LineList(LINEKIND_REINFORCEMENT) {
     ReloadDisplayFlags();

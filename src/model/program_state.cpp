@@ -15,15 +15,15 @@
 #include "graphics/graphics.h"
 #include "graphics/prompts.h"
 #include "graphics/views.h"
-#include "loads/load_drawing_support.h"
-#include "loads/load_messages.h"
+#include "analysis/analysis_state.h"
+#include "loads/loads_state.h"
 #include "model/data_set.h"
 #include "registry/data_set_drawing.h"
 #include "model/data_sets.h"
 #include "registry/display_selections.h"
 #include "platform/services.h"
-#include "porepressure/contour_control_points.h"
-#include "porepressure/vertex.h"
+#include "porepressure/porepressure_state.h"
+#include "profile/profile_state.h"
 
 namespace {
 
@@ -53,10 +53,10 @@ void ResetGraphicsState() {
 }
 
 void ResetSubsystemState() {
-    ResetTriangulationGlobals();
-    Cpp_ContourControlPointList::ClearWorkingList();
-    loads::ResetLoadScales();
-    ClearEmittedLoadMessages();
+    ResetProfileState();
+    ResetPorePressureState();
+    ResetLoadsState();
+    ResetAnalysisState();
 }
 
 void ResetDataSetState() {

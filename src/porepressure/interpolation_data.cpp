@@ -1,4 +1,5 @@
 #include "porepressure/interpolation_data.h"
+#include "porepressure/porepressure_state.h"
 
 #include <algorithm>
 #include <cmath>
@@ -19,6 +20,11 @@ namespace {
 bool g_defaultFlags[2][5] = {{true, true, true, true, true}, {true, true, true, true, true}};
 
 }  // namespace
+
+void ResetInterpolationDisplayDefaults() {
+    for (auto& stage : g_defaultFlags)
+        for (bool& flag : stage) flag = true;
+}
 
 const s_InterpolationKindText& InterpolationKindText(int kind) {
     static const s_InterpolationKindText texts[] = {

@@ -1,4 +1,5 @@
 #include "porepressure/piezometric_drawing.h"
+#include "porepressure/porepressure_state.h"
 
 #include "core/format_text.h"
 #include "core/preferences.h"
@@ -46,6 +47,10 @@ std::array<s_LinePenType, 2> MakeLinePens() {
 }
 
 }  // namespace
+
+void ResetPiezometricPickFlags() {
+    for (auto& flags : g_pick) flags = s_PiezometricPickFlags{};
+}
 
 s_ColorType PiezometricColour(int stage) { return s_ColorType(kColours[StageIndex(stage)], 7); }
 

@@ -1,4 +1,5 @@
 #include "porepressure/piezometric_line.h"
+#include "porepressure/porepressure_state.h"
 
 #include <cmath>
 
@@ -36,6 +37,10 @@ void PrintPointRow(long counter, double x, double y) {
 }
 
 }  // namespace
+
+void ResetPiezometricDisplayDefaults() {
+    for (auto& defaults : g_defaults) defaults = DisplayDefaults{};
+}
 
 // ---------------------------------------------------------------------------------------------
 // Cpp_PiezometricLine

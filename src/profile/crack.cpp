@@ -1,4 +1,5 @@
 #include "profile/crack.h"
+#include "profile/profile_state.h"
 
 #include "core/geometry.h"
 #include "core/preferences.h"
@@ -15,6 +16,10 @@ bool g_waterPoints = true;
 bool g_waterSegments = true;
 
 }  // namespace
+
+void ResetCrackPickFilters() {
+    g_crackPoints = g_crackSegments = g_waterPoints = g_waterSegments = true;
+}
 
 double Cpp_CrackPoint::Slope() const {
     if (slopeValid_) return slope_;

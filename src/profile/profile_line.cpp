@@ -1,4 +1,5 @@
 #include "profile/profile_line.h"
+#include "profile/profile_state.h"
 
 #include "profile/profile_sweep.h"
 
@@ -16,6 +17,11 @@ DefaultFlags g_defaults;
 bool g_pickFilters[5] = {true, true, true, true, true};
 
 }  // namespace
+
+void ResetProfileLineDefaults() {
+    g_defaults = DefaultFlags{};
+    for (bool& filter : g_pickFilters) filter = true;
+}
 
 Cpp_ProfileLine::Cpp_ProfileLine(int number, int materialNumber, std::string_view description)
     : materialNumber_(materialNumber) {

@@ -1,4 +1,5 @@
 #include "profile/slope_geometry.h"
+#include "profile/profile_state.h"
 
 #include "core/data_error_output.h"
 #include "core/echo_writer.h"
@@ -98,6 +99,12 @@ void EchoPoint(int number, double x, double y, int decimals) {
 }
 
 }  // namespace
+
+void ResetSlopeGeometryDefaults() {
+    g_slopeLineDefault = g_slopePointsDefault = true;
+    g_slopePickFilters[0] = g_slopePickFilters[1] = true;
+    g_showCrackDefault = g_showWaterDefault = true;
+}
 
 void Cpp_SlopeLine::SetDefaultDisplayFlags(bool line, bool points) {
     g_slopeLineDefault = line;

@@ -1,0 +1,3 @@
+#include "analysis/analysis_state.h"
+
+void ResetAnalysisState() { ResetAnalysisDisplayDefaults(); }

@@ -1,0 +1,12 @@
+#include "porepressure/porepressure_state.h"
+
+#include "porepressure/contour_control_points.h"
+#include "porepressure/vertex.h"
+
+void ResetPorePressureState() {
+    ResetTriangulationGlobals();
+    Cpp_ContourControlPointList::ClearWorkingList();
+    ResetPiezometricDisplayDefaults();
+    ResetPiezometricPickFlags();
+    ResetInterpolationDisplayDefaults();
+}

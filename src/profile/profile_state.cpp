@@ -1,0 +1,7 @@
+#include "profile/profile_state.h"
+
+void ResetProfileState() {
+    ResetProfileLineDefaults();
+    ResetCrackPickFilters();
+    ResetSlopeGeometryDefaults();
+}
