@@ -14,7 +14,7 @@
 //   Cpp_Graphics::ScalingEditorSlot()           graphics/graphics.h      (the loads register it)
 //   Cpp_GraphicGrid::SettingsDialogSlot()       graphics/graphic_grid.h  grid settings
 //   SetViewsDialogSlot()                        graphics/views.h         "Set View ..."
-//   Cpp_DisplaySelections::SheetSlot()          model/display_selections.h  "Selections ..."
+//   Cpp_DisplaySelections::SheetSlot()          registry/display_selections.h  "Selections ..."
 //   Cpp_KlivenSettings::SettingsSheetSlot()     core/preferences.h       settings sheet
 //   UnitsSelectionDialogSlot()                  core/units.h             "Units Selection"
 //   MaterialGridDialogSlot()                    profile/material_properties.h  material table
