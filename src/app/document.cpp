@@ -1,6 +1,6 @@
 #include "app/document.h"
 
-#include "analysis/circle_end_points.h"
+#include "model/circle_end_points.h"
 #include "app/draw_view.h"
 #include "app/exception_report.h"
 #include "core/data_error_output.h"

@@ -2,7 +2,6 @@
 
 #include "core/data_error_output.h"
 #include "loads/loads_data.h"
-#include "model/data_set.h"
 
 #include <algorithm>
 
@@ -30,26 +29,6 @@ bool CheckLoadsAndReinforcement(Cpp_LoadsData& loads, const Cpp_Line* slope, dou
         ok = false;
     Cpp_DataErrorOutput::DiscardPendingTitle();
     return ok;
-}
-
-bool CheckDistributedLoadsOf(Cpp_Kliven4DataSet& dataSet, bool multiStage, std::FILE* listing) {
-    const Cpp_Line& slope = dataSet.SlopeGeometry().GetSlopeLine();
-    bool ok = dataSet.Loads().DistributedLoads(1).Check(&slope, listing);
-    if (multiStage) ok = dataSet.Loads().DistributedLoads(2).Check(&slope, listing) && ok;
-    return ok;
-}
-
-bool CheckLineLoadsOf(Cpp_Kliven4DataSet& dataSet, bool multiStage, std::FILE* listing) {
-    bool ok = dataSet.Loads().LineLoads(1).Check(listing);
-    if (multiStage) ok = dataSet.Loads().LineLoads(2).Check(listing) && ok;
-    return ok;
-}
-
-bool CheckReinforcementOf(Cpp_Kliven4DataSet& dataSet, double tolerance, bool multiStage,
-                          std::FILE* listing) {
-    Cpp_ReinforcementLineList& list = dataSet.Loads().reinforcement;
-    if (!list.Check(tolerance, &dataSet.SlopeGeometry().GetSlopeLine(), listing)) return false;
-    return list.CheckAllInterfaces(0, nullptr, multiStage ? 2 : 1, listing);
 }
 
 bool LoadsExtents(const Cpp_LoadsData& loads, double& xmin, double& xmax, double& ymin,

@@ -5,7 +5,6 @@
 
 #include <cstdio>
 
-class Cpp_Kliven4DataSet;
 class Cpp_Line;
 class Cpp_LoadsData;
 
@@ -15,13 +14,6 @@ class Cpp_LoadsData;
 bool CheckLoadsAndReinforcement(Cpp_LoadsData& loads, const Cpp_Line* slope, double tolerance,
                                 bool multiStage, std::FILE* listing);
 
-// The steps of the data set's data check (each run under the banner the check made pending):
-// distributed loads against the slope line, line loads, reinforcement lines with the tolerance
-// and the slope line and then their interface materials.
-bool CheckDistributedLoadsOf(Cpp_Kliven4DataSet& dataSet, bool multiStage, std::FILE* listing);
-bool CheckLineLoadsOf(Cpp_Kliven4DataSet& dataSet, bool multiStage, std::FILE* listing);
-bool CheckReinforcementOf(Cpp_Kliven4DataSet& dataSet, double tolerance, bool multiStage,
-                          std::FILE* listing);
 // The box of the load points, line loads, reinforcement lines and individual geogrids; false
 // when none has points.
 bool LoadsExtents(const Cpp_LoadsData& loads, double& xmin, double& xmax, double& ymin,

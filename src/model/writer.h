@@ -14,8 +14,8 @@
 // agrees (the save question); the document always keeps every stage's data.
 //
 // The owners of the blocks register their writers in registry/block_writers.h at start-up
-// (InitializeBlockWriters in model/subsystem_registration.cpp), as the block readers are registered
-// with the reader.
+// (InitializeBlockWriters in model/subsystem_registration.cpp), as the block readers are
+// registered with the reader.
 
 #include <cstdio>
 #include <filesystem>

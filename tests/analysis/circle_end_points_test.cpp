@@ -8,7 +8,7 @@
 #include <string>
 
 #include "analysis/analysis_computation_data.h"
-#include "analysis/circle_end_points.h"
+#include "model/circle_end_points.h"
 #include "core/kliven4_messages.h"
 #include "core/text_exception.h"
 #include "model/data_set.h"

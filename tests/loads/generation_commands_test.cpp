@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "loads/loads_data.h"
-#include "loads/reinforcement_generation.h"
+#include "model/reinforcement_generation.h"
 #include "loads_test_support.h"
 #include "model/data_sets.h"
 #include "model/subsystem_registration.h"

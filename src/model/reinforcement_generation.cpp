@@ -1,4 +1,4 @@
-#include "loads/reinforcement_generation.h"
+#include "model/reinforcement_generation.h"
 
 #include "loads/loads_data.h"
 #include "model/data_check.h"

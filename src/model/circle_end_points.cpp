@@ -1,4 +1,4 @@
-#include "analysis/circle_end_points.h"
+#include "model/circle_end_points.h"
 
 #include <algorithm>
 #include <cmath>
