@@ -6,6 +6,7 @@
 #include "analysis/analysis_settings.h"
 #include "analysis/number_text.h"
 #include "core/text_exception.h"
+#include "core/world_rect.h"
 
 namespace {
 
@@ -247,16 +248,9 @@ bool Cpp_AnalysisComputationData::GetCircleBounds(double& xMin, double& xMax, do
                                                   double& yMax) const {
     if (!hasData_ || !circular_) return false;
     if (mode_ == kCentreList) {
-        if (centreList_.empty()) return false;
-        xMin = xMax = centreList_.front().CenterX();
-        yMin = yMax = centreList_.front().CenterY();
-        for (const auto& c : centreList_) {
-            xMin = std::min(xMin, c.CenterX());
-            xMax = std::max(xMax, c.CenterX());
-            yMin = std::min(yMin, c.CenterY());
-            yMax = std::max(yMax, c.CenterY());
-        }
-        return true;
+        Cpp_Extents extents;
+        for (const auto& c : centreList_) extents.Add(c.CenterX(), c.CenterY());
+        return extents.Get(xMin, xMax, yMin, yMax);
     }
     if (mode_ == kSearchType2) return GetFixedGridBounds(xMin, xMax, yMin, yMax);
     if (mode_ == kIndividual || mode_ == kSearchType1) {

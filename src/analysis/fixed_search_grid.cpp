@@ -4,6 +4,7 @@
 
 #include "analysis/analysis_settings.h"
 #include "analysis/number_text.h"
+#include "core/world_rect.h"
 
 void Cpp_FixedSearchGrid::Clear() {
     line_ = 0;
@@ -56,33 +57,19 @@ bool Cpp_FixedSearchGrid::Compare() const {
 }
 
 bool Cpp_FixedSearchGrid::GetBounds(double& xMin, double& xMax, double& yMin, double& yMax) const {
-    xMin = xMax = corners_[0].x;
-    yMin = yMax = corners_[0].y;
+    Cpp_Extents extents;
     const int used = line_ ? 2 : 4;
-    for (int i = 1; i < used; ++i) {
-        if (corners_[i].x < xMin) xMin = corners_[i].x;
-        if (corners_[i].x > xMax) xMax = corners_[i].x;
-        if (corners_[i].y < yMin) yMin = corners_[i].y;
-        if (corners_[i].y > yMax) yMax = corners_[i].y;
-    }
-    return true;
+    for (int i = 0; i < used; ++i) extents.Add(corners_[i].x, corners_[i].y);
+    return extents.Get(xMin, xMax, yMin, yMax);
 }
 
 void Cpp_FixedSearchGrid::ExtendBounds(double xMin, double xMax, double yMin, double yMax,
                                        double& runXMin, double& runXMax, double& runYMin,
                                        double& runYMax, bool& set) {
-    if (!set) {
-        runXMin = xMin;
-        runXMax = xMax;
-        runYMin = yMin;
-        runYMax = yMax;
-        set = true;
-        return;
-    }
-    if (xMin < runXMin) runXMin = xMin;
-    if (xMax > runXMax) runXMax = xMax;
-    if (yMin < runYMin) runYMin = yMin;
-    if (yMax > runYMax) runYMax = yMax;
+    Cpp_Extents run;
+    if (set) run.Add(runXMin, runXMax, runYMin, runYMax);
+    run.Add(xMin, xMax, yMin, yMax);
+    set = run.Get(runXMin, runXMax, runYMin, runYMax);
 }
 
 void Cpp_FixedSearchGrid::Transform(double a, double b, double c, double d) {

@@ -1,4 +1,5 @@
 #include "analysis/noncircular_shear_surface.h"
+#include "core/world_rect.h"
 
 #include <algorithm>
 #include <cmath>
@@ -74,14 +75,7 @@ void Cpp_NoncircularShearSurface::Transform(double a, double b, double c, double
 
 bool Cpp_NoncircularShearSurface::GetExtents(double& xMin, double& xMax, double& yMin,
                                              double& yMax) const {
-    if (points_.empty()) return false;
-    xMin = xMax = points_.front().X();
-    yMin = yMax = points_.front().Y();
-    for (const auto& p : points_) {
-        xMin = std::min(xMin, p.X());
-        xMax = std::max(xMax, p.X());
-        yMin = std::min(yMin, p.Y());
-        yMax = std::max(yMax, p.Y());
-    }
-    return true;
+    Cpp_Extents extents;
+    for (const auto& p : points_) extents.Add(p.X(), p.Y());
+    return extents.Get(xMin, xMax, yMin, yMax);
 }

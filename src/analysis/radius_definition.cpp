@@ -6,6 +6,7 @@
 #include "analysis/analysis_settings.h"
 #include "analysis/number_text.h"
 #include "analysis/analysis_messages.h"
+#include "core/world_rect.h"
 
 Cpp_RadiusDefinition Cpp_RadiusDefinition::WithOption(int option) {
     Cpp_RadiusDefinition d;
@@ -171,24 +172,12 @@ bool Cpp_RadiusDefinitionList::FindSingleTangentLineDefinitions(
 
 bool Cpp_RadiusDefinitionList::GetBounds(double x, double y, double& xMin, double& xMax,
                                          double& yMin, double& yMax) const {
-    bool any = false;
+    Cpp_Extents extents;
     for (const auto& item : items_) {
         double a, b, c, d;
-        if (!item->GetBounds(x, y, a, b, c, d)) continue;
-        if (!any) {
-            xMin = a;
-            xMax = b;
-            yMin = c;
-            yMax = d;
-            any = true;
-            continue;
-        }
-        if (a < xMin) xMin = a;
-        if (b > xMax) xMax = b;
-        if (c < yMin) yMin = c;
-        if (d > yMax) yMax = d;
+        if (item->GetBounds(x, y, a, b, c, d)) extents.Add(a, b, c, d);
     }
-    return any;
+    return extents.Get(xMin, xMax, yMin, yMax);
 }
 
 void Cpp_RadiusDefinitionList::Transform(double a, double b, double c, double d) {

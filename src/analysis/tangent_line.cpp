@@ -6,6 +6,7 @@
 
 #include "analysis/analysis_settings.h"
 #include "analysis/number_text.h"
+#include "core/world_rect.h"
 
 namespace {
 
@@ -51,16 +52,9 @@ bool Cpp_TangentLine::DeleteAllPoints() {
 }
 
 bool Cpp_TangentLine::GetExtents(double& xMin, double& xMax, double& yMin, double& yMax) const {
-    if (points_.empty()) return false;
-    xMin = xMax = points_.front().x;
-    yMin = yMax = points_.front().y;
-    for (const auto& p : points_) {
-        xMin = std::min(xMin, p.x);
-        xMax = std::max(xMax, p.x);
-        yMin = std::min(yMin, p.y);
-        yMax = std::max(yMax, p.y);
-    }
-    return true;
+    Cpp_Extents extents;
+    for (const auto& p : points_) extents.Add(p.x, p.y);
+    return extents.Get(xMin, xMax, yMin, yMax);
 }
 
 double Cpp_TangentLine::GetRadius(double x, double y) const {

@@ -8,6 +8,7 @@
 // direction; the clamp of a pixel coordinate to plus or minus 32000 is only a last guard.
 
 #include "core/dialog_slot.h"
+#include "core/world_rect.h"
 #include "platform/device_context.h"
 
 #include <string>
@@ -26,10 +27,7 @@ public:
     static constexpr int kOutputDxf = 5;
     static constexpr int kPixelClamp = 32000;
 
-    struct WorldRect {
-        double xmin = 0, xmax = 0, ymin = 0, ymax = 0;
-        friend bool operator==(const WorldRect&, const WorldRect&) = default;
-    };
+    using WorldRect = s_WorldRect;
 
     // The window whose client area is drawn (the view); the shell registers it.
     class ViewWindow {

@@ -2,6 +2,7 @@
 
 #include "core/geometry.h"
 #include "core/text_exception.h"
+#include "core/world_rect.h"
 
 #include <algorithm>
 #include <cmath>
@@ -202,16 +203,9 @@ double Cpp_Line::Length() const {
 }
 
 bool Cpp_Line::GetExtents(double& xmin, double& xmax, double& ymin, double& ymax) const {
-    if (!first_) return false;
-    xmin = xmax = first_->X();
-    ymin = ymax = first_->Y();
-    for (const Cpp_PointXY* p = first_->Next(); p; p = p->Next()) {
-        xmin = std::min(xmin, p->X());
-        xmax = std::max(xmax, p->X());
-        ymin = std::min(ymin, p->Y());
-        ymax = std::max(ymax, p->Y());
-    }
-    return true;
+    Cpp_Extents extents;
+    for (const Cpp_PointXY* p = first_; p; p = p->Next()) extents.Add(p->X(), p->Y());
+    return extents.Get(xmin, xmax, ymin, ymax);
 }
 
 bool Cpp_Line::HighestY(double& y) const {

@@ -13,6 +13,7 @@
 #include "loads/reinforcement_line.h"
 #include "loads/reinforcement_transfer.h"
 #include "core/format_text.h"
+#include "core/world_rect.h"
 #include "loads/unit_values.h"
 
 using loads::ReadUnitValue;
@@ -268,16 +269,12 @@ void Cpp_IndividualGeogridList::RemoveLast() {
 
 bool Cpp_IndividualGeogridList::GetBounds(double& xmin, double& xmax, double& ymin,
                                           double& ymax) const {
-    if (grids_.empty()) return false;
-    xmin = ymin = 1e300;
-    xmax = ymax = -1e300;
+    Cpp_Extents extents;
     for (const auto& g : grids_) {
-        xmin = std::min({xmin, g->headX, g->endX});
-        xmax = std::max({xmax, g->headX, g->endX});
-        ymin = std::min(ymin, g->headY);
-        ymax = std::max(ymax, g->headY);
+        extents.Add(g->headX, g->headY);
+        extents.Add(g->endX, g->headY);
     }
-    return true;
+    return extents.Get(xmin, xmax, ymin, ymax);
 }
 
 // ---------------------------------------------------------------- the data

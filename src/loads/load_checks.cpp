@@ -1,6 +1,7 @@
 #include "loads/load_checks.h"
 
 #include "core/data_error_output.h"
+#include "core/world_rect.h"
 #include "loads/loads_data.h"
 
 #include <algorithm>
@@ -33,24 +34,15 @@ bool CheckLoadsAndReinforcement(Cpp_LoadsData& loads, const Cpp_Line* slope, dou
 
 bool LoadsExtents(const Cpp_LoadsData& loads, double& xmin, double& xmax, double& ymin,
                   double& ymax) {
-    bool any = false;
-    auto grow = [&](double a, double b, double c, double d) {
-        if (!any) {
-            xmin = a, xmax = b, ymin = c, ymax = d;
-            any = true;
-            return;
-        }
-        xmin = std::min(xmin, a), xmax = std::max(xmax, b);
-        ymin = std::min(ymin, c), ymax = std::max(ymax, d);
-    };
+    Cpp_Extents extents;
     for (int stage = 1; stage <= 2; ++stage) {
         for (const Cpp_DistributedLoadPoint* p = loads.DistributedLoads(stage).GetFirstListItem();
              p; p = p->NextPoint())
-            grow(p->X(), p->X(), p->Y(), p->Y());
-        for (const auto& l : loads.LineLoads(stage).Loads()) grow(l->X(), l->X(), l->Y(), l->Y());
+            extents.Add(p->X(), p->Y());
+        for (const auto& l : loads.LineLoads(stage).Loads()) extents.Add(l->X(), l->Y());
     }
     double a, b, c, d;
-    if (loads.reinforcement.GetExtents(a, b, c, d)) grow(a, b, c, d);
-    if (loads.geogrids.GetIndividualGeogridList().GetBounds(a, b, c, d)) grow(a, b, c, d);
-    return any;
+    if (loads.reinforcement.GetExtents(a, b, c, d)) extents.Add(a, b, c, d);
+    if (loads.geogrids.GetIndividualGeogridList().GetBounds(a, b, c, d)) extents.Add(a, b, c, d);
+    return extents.Get(xmin, xmax, ymin, ymax);
 }

@@ -5,6 +5,7 @@
 #include "loads/nail_data.h"
 
 #include "core/geometry.h"
+#include "core/world_rect.h"
 #include "graphics/graphics.h"
 #include "loads/load_drawing_support.h"
 
@@ -48,19 +49,13 @@ bool Cpp_NailData::Draw() const {
 }
 
 bool Cpp_NailData::GetBounds(double& xmin, double& xmax, double& ymin, double& ymax) const {
-    bool any = false;
+    Cpp_Extents extents;
     for (const auto& n : nails_.Nails()) {
         const double x0 = std::min(n->headX, n->endX), x1 = std::max(n->headX, n->endX);
         const double y0 = std::min(n->headY, n->endY), y1 = std::max(n->headY, n->endY);
-        if (!any) {
-            xmin = x0, xmax = x1, ymin = y0, ymax = y1;
-            any = true;
-        } else {
-            xmin = std::min(xmin, x0), xmax = std::max(xmax, x1);
-            ymin = std::min(ymin, y0), ymax = std::max(ymax, y1);
-        }
+        extents.Add(x0, x1, y0, y1);
     }
-    return any;
+    return extents.Get(xmin, xmax, ymin, ymax);
 }
 
 Cpp_IndividualNail* Cpp_IndividualNailList::HitTestA(s_PickType& pick) const {

@@ -16,6 +16,7 @@
 #include "graphics/prompts.h"
 #include "loads/load_drawing_support.h"
 #include "core/format_text.h"
+#include "core/world_rect.h"
 
 #include <algorithm>
 #include <cmath>
@@ -77,17 +78,6 @@ void Direction(const Cpp_PointXY& u, const Cpp_PointXY& v, double& c, double& s)
 
 double Force(const Cpp_ReinforcementPoint& p, bool longitudinal) {
     return longitudinal ? p.longitudinalForce : p.transverseForce;
-}
-
-void Widen(bool& first, double& xmin, double& xmax, double& ymin, double& ymax, double a,
-           double b, double c, double d) {
-    if (first) {
-        xmin = a, xmax = b, ymin = c, ymax = d;
-        first = false;
-        return;
-    }
-    xmin = std::min(xmin, a), xmax = std::max(xmax, b);
-    ymin = std::min(ymin, c), ymax = std::max(ymax, d);
 }
 
 platform::DeviceContext* DrawingDC() {
@@ -174,8 +164,7 @@ bool Cpp_ReinforcementPoint::Draw(bool longitudinal, bool outline, bool fill, do
 }
 
 bool Cpp_ReinforcementLine::DrawForceDiagram(bool longitudinal, bool outline, bool fill,
-                                             bool& first, double& xmin, double& xmax,
-                                             double& ymin, double& ymax) {
+                                             Cpp_Extents& extents) {
     Cpp_ReinforcementPoint* previous = nullptr;
     for (Cpp_ReinforcementPoint* p = FirstReinforcementPoint(); p; p = p->NextPoint()) {
         p->previous = previous;
@@ -185,7 +174,7 @@ bool Cpp_ReinforcementLine::DrawForceDiagram(bool longitudinal, bool outline, bo
          p = p->NextPoint()) {
         double a, b, c, d;
         p->Draw(longitudinal, outline, fill, a, b, c, d);
-        if (outline) Widen(first, xmin, xmax, ymin, ymax, a, b, c, d);
+        if (outline) extents.Add(a, b, c, d);
     }
     return true;
 }
@@ -196,20 +185,19 @@ bool Cpp_ReinforcementLineList::DrawForces(bool longitudinal, double& xmin, doub
     if (!DrawingDC()) return true;
     const int pattern = longitudinal ? kLongitudinalPattern : kTransversePattern;
     if (!BeginForceDiagramDrawing(kColour, pattern, true)) return false;
-    bool first = true;
+    Cpp_Extents extents;
     try {
         if (g_run.fill)
             for (int i = 0; i < Count(); ++i)
-                ReinforcementLineAt(i)->DrawForceDiagram(longitudinal, false, true, first, xmin,
-                                                         xmax, ymin, ymax);
+                ReinforcementLineAt(i)->DrawForceDiagram(longitudinal, false, true, extents);
         for (int i = 0; i < Count(); ++i)
-            ReinforcementLineAt(i)->DrawForceDiagram(longitudinal, true, false, first, xmin, xmax,
-                                                     ymin, ymax);
+            ReinforcementLineAt(i)->DrawForceDiagram(longitudinal, true, false, extents);
     } catch (...) {
         EndForceDiagramDrawing();
         throw;
     }
     EndForceDiagramDrawing();
+    extents.Get(xmin, xmax, ymin, ymax);
     return true;
 }
 

@@ -15,6 +15,8 @@
 #include "graphics/pick.h"
 #include "loads/generated_reinforcement.h"
 
+class Cpp_Extents;
+
 class Cpp_ReinforcementPoint : public Cpp_PointXY {
 public:
     class Exc_NotAValidSegment {};
@@ -70,9 +72,8 @@ public:
     void DeleteAllPoints();
 
     // Drawing, picking and information (reinforcement_drawing.cpp). The extents are widened
-    // by what is drawn; first tells that none was drawn yet.
-    bool DrawForceDiagram(bool longitudinal, bool outline, bool fill, bool& first, double& xmin,
-                          double& xmax, double& ymin, double& ymax);
+    // by what is drawn.
+    bool DrawForceDiagram(bool longitudinal, bool outline, bool fill, Cpp_Extents& extents);
     Cpp_ReinforcementPoint* HitTestDiagram(s_PickType& pick, bool longitudinal) const;
     // type: 98 point, 100 segment, 102 and 104 diagram edges.
     bool AddInformation(platform::InfoWindowService& info, const Cpp_ReinforcementPoint* selected,

@@ -11,6 +11,7 @@
 #include "loads/load_messages.h"
 #include "loads/reinforcement_line.h"
 #include "core/format_text.h"
+#include "core/world_rect.h"
 
 
 namespace {
@@ -86,20 +87,14 @@ Cpp_ReinforcementLine* Cpp_ReinforcementLineList::AddEmptyLine() {
 
 bool Cpp_ReinforcementLineList::GetExtents(double& xmin, double& xmax, double& ymin,
                                            double& ymax) const {
-    bool any = false;
+    Cpp_Extents extents;
     for (const auto& line : Lines()) {
         double a, b, c, d;
-        if (!line->GetExtents(a, b, c, d)) continue;
-        if (!any) {
-            xmin = a, xmax = b, ymin = c, ymax = d;
-            any = true;
-        } else {
-            xmin = std::min(xmin, a), xmax = std::max(xmax, b);
-            ymin = std::min(ymin, c), ymax = std::max(ymax, d);
-        }
+        if (line->GetExtents(a, b, c, d)) extents.Add(a, b, c, d);
     }
-    if (!any) xmin = xmax = ymin = ymax = 0.0;
-    return any;
+    const s_WorldRect& r = extents.Rect();  // all zero when there is none
+    xmin = r.xmin, xmax = r.xmax, ymin = r.ymin, ymax = r.ymax;
+    return !extents.IsEmpty();
 }
 
 bool Cpp_ReinforcementLineList::GetLowestY(double& y) const {

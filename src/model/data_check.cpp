@@ -6,6 +6,7 @@
 #include "porepressure/porepressure_messages.h"
 #include "core/kliven4_messages.h"
 #include "core/output_settings.h"
+#include "core/world_rect.h"
 #include "graphics/graphics.h"
 #include "loads/load_checks.h"
 #include "model/data_set.h"
@@ -41,19 +42,6 @@ const char* const kBanners[] = {
     "********** ERROR(S) OR WARNING(S) IN REINFORCEMENT DATA **********\n",
     "********** ERROR(S) OR WARNING(S) IN ANALYSIS/COMPUTATION DATA **********\n",
 };
-
-void Grow(bool& any, double& xmin, double& xmax, double& ymin, double& ymax, double a, double b,
-          double c, double d) {
-    if (!any) {
-        xmin = a, xmax = b, ymin = c, ymax = d;
-        any = true;
-        return;
-    }
-    xmin = std::min(xmin, a);
-    xmax = std::max(xmax, b);
-    ymin = std::min(ymin, c);
-    ymax = std::max(ymax, d);
-}
 
 }  // namespace
 
@@ -212,30 +200,30 @@ bool CheckDataCommand(Cpp_Kliven4DataSet& dataSet, void* parent) {
 
 bool DataSetExtents(const Cpp_Kliven4DataSet& dataSet, double& xmin, double& xmax, double& ymin,
                     double& ymax) {
-    bool any = false;
+    Cpp_Extents extents;
     double a, b, c, d;
     for (const auto& line : dataSet.ProfileLines().Lines())
-        if (line->GetExtents(a, b, c, d)) Grow(any, xmin, xmax, ymin, ymax, a, b, c, d);
+        if (line->GetExtents(a, b, c, d)) extents.Add(a, b, c, d);
     for (int stage : {1, 2}) {
         for (const auto& line : dataSet.PiezometricLines(stage)->Lines())
-            if (line->GetExtents(a, b, c, d)) Grow(any, xmin, xmax, ymin, ymax, a, b, c, d);
-        if (dataSet.InterpolationData(stage)->GetExtents(a, b, c, d)) Grow(any, xmin, xmax, ymin, ymax, a, b, c, d);
+            if (line->GetExtents(a, b, c, d)) extents.Add(a, b, c, d);
+        if (dataSet.InterpolationData(stage)->GetExtents(a, b, c, d)) extents.Add(a, b, c, d);
     }
-    if (dataSet.SlopeGeometry().GetExtents(a, b, c, d)) Grow(any, xmin, xmax, ymin, ymax, a, b, c, d);
+    if (dataSet.SlopeGeometry().GetExtents(a, b, c, d)) extents.Add(a, b, c, d);
     auto& ds = const_cast<Cpp_Kliven4DataSet&>(dataSet);
     for (int stage : {1, 2})
-        for (const auto& p : ds.DistributedLoads(stage)->GetPoints()) Grow(any, xmin, xmax, ymin, ymax, p.x, p.x, p.y, p.y);
-    if (ds.ReinforcementLines()->GetExtents(a, b, c, d)) Grow(any, xmin, xmax, ymin, ymax, a, b, c, d);
-    if (LoadsExtents(dataSet.Loads(), a, b, c, d)) Grow(any, xmin, xmax, ymin, ymax, a, b, c, d);
+        for (const auto& p : ds.DistributedLoads(stage)->GetPoints()) extents.Add(p.x, p.y);
+    if (ds.ReinforcementLines()->GetExtents(a, b, c, d)) extents.Add(a, b, c, d);
+    if (LoadsExtents(dataSet.Loads(), a, b, c, d)) extents.Add(a, b, c, d);
     for (const auto& [name, contributor] : DataCheckRegistry().extents)
-        if (contributor(dataSet, a, b, c, d)) Grow(any, xmin, xmax, ymin, ymax, a, b, c, d);
+        if (contributor(dataSet, a, b, c, d)) extents.Add(a, b, c, d);
     if (const Cpp_Crack* crack = DataSetCrack(dataSet))
-        if (crack->GetCrackPointExtents(a, b, c, d)) Grow(any, xmin, xmax, ymin, ymax, a, b, c, d);
+        if (crack->GetCrackPointExtents(a, b, c, d)) extents.Add(a, b, c, d);
     const Cpp_AnalysisComputationData& analysis = dataSet.Analysis();
-    if (analysis.GetCircleBounds(a, b, c, d)) Grow(any, xmin, xmax, ymin, ymax, a, b, c, d);
-    if (analysis.GetNoncircularBounds(a, b, c, d)) Grow(any, xmin, xmax, ymin, ymax, a, b, c, d);
-    if (analysis.GetRadiusItemBounds(a, b, c, d)) Grow(any, xmin, xmax, ymin, ymax, a, b, c, d);
-    return any;
+    if (analysis.GetCircleBounds(a, b, c, d)) extents.Add(a, b, c, d);
+    if (analysis.GetNoncircularBounds(a, b, c, d)) extents.Add(a, b, c, d);
+    if (analysis.GetRadiusItemBounds(a, b, c, d)) extents.Add(a, b, c, d);
+    return extents.Get(xmin, xmax, ymin, ymax);
 }
 
 double DataSetLengthTolerance(const Cpp_Kliven4DataSet& dataSet) {

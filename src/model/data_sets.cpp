@@ -5,6 +5,7 @@
 #include <new>
 
 #include "core/output_table.h"
+#include "core/world_rect.h"
 #include "model/data_check.h"
 
 namespace {
@@ -116,19 +117,12 @@ bool Cpp_Kliven4Data::CheckCircleDataForRadius(WindowHandle parent) {
 
 bool Cpp_Kliven4Data::ExtentsOfAllDataSets(double& xmin, double& xmax, double& ymin,
                                            double& ymax) {
-    bool any = false;
+    Cpp_Extents extents;
     for (auto& set : List().sets) {
         double a = 0, b = 0, c = 0, d = 0;
-        if (!DataSetExtents(*set, a, b, c, d)) continue;
-        if (!any) {
-            xmin = a, xmax = b, ymin = c, ymax = d;
-            any = true;
-        } else {
-            xmin = std::min(xmin, a), xmax = std::max(xmax, b);
-            ymin = std::min(ymin, c), ymax = std::max(ymax, d);
-        }
+        if (DataSetExtents(*set, a, b, c, d)) extents.Add(a, b, c, d);
     }
-    return any;
+    return extents.Get(xmin, xmax, ymin, ymax);
 }
 
 double Cpp_Kliven4Data::MaximumDistributedLoad() {

@@ -12,6 +12,7 @@
 #include "core/output_table.h"
 #include "core/preferences.h"
 #include "core/text_exception.h"
+#include "core/world_rect.h"
 #include "porepressure/delaunay.h"
 #include "porepressure/porepressure_messages.h"
 
@@ -187,16 +188,9 @@ void Cpp_InterpolationDataSet::ComputeBoundary() { BuildConvexHullList(vertices_
 
 bool Cpp_InterpolationDataSet::GetExtents(double& xmin, double& xmax, double& ymin,
                                           double& ymax) const {
-    if (points_.empty()) return false;
-    xmin = xmax = points_.front().X();
-    ymin = ymax = points_.front().Y();
-    for (const auto& p : points_) {
-        xmin = std::min(xmin, p.X());
-        xmax = std::max(xmax, p.X());
-        ymin = std::min(ymin, p.Y());
-        ymax = std::max(ymax, p.Y());
-    }
-    return true;
+    Cpp_Extents extents;
+    for (const auto& p : points_) extents.Add(p.X(), p.Y());
+    return extents.Get(xmin, xmax, ymin, ymax);
 }
 
 void Cpp_InterpolationDataSet::PrintPoints(std::FILE* echo, int coordinateDecimals,
@@ -444,19 +438,12 @@ bool Cpp_InterpolationData::ComputeAllBoundaries() {
 
 bool Cpp_InterpolationData::GetExtents(double& xmin, double& xmax, double& ymin,
                                        double& ymax) const {
-    bool any = false;
+    Cpp_Extents extents;
     for (const auto& s : sets_) {
         double a, b, c, d;
-        if (!s->GetExtents(a, b, c, d)) continue;
-        if (!any) {
-            xmin = a, xmax = b, ymin = c, ymax = d;
-            any = true;
-        } else {
-            xmin = std::min(xmin, a), xmax = std::max(xmax, b);
-            ymin = std::min(ymin, c), ymax = std::max(ymax, d);
-        }
+        if (s->GetExtents(a, b, c, d)) extents.Add(a, b, c, d);
     }
-    return any;
+    return extents.Get(xmin, xmax, ymin, ymax);
 }
 
 double Cpp_InterpolationData::UnitWeightOfWater() { return Cpp_KlivenSettings::UnitWeightOfWater(); }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/text_exception.h"
+#include "core/world_rect.h"
 
 namespace {
 
@@ -259,16 +260,9 @@ bool Cpp_VertexList::FindLowestAndHighest(Cpp_VERTEX*& highest, Cpp_VERTEX*& low
 }
 
 bool Cpp_VertexList::GetExtents(double& xmin, double& ymin, double& xmax, double& ymax) const {
-    if (!first_) return false;
-    xmin = xmax = first_->x_;
-    ymin = ymax = first_->y_;
-    for (Cpp_VERTEX* v = first_->next_; v; v = v->next_) {
-        xmin = std::min(xmin, v->x_);
-        xmax = std::max(xmax, v->x_);
-        ymin = std::min(ymin, v->y_);
-        ymax = std::max(ymax, v->y_);
-    }
-    return true;
+    Cpp_Extents extents;
+    for (Cpp_VERTEX* v = first_; v; v = v->next_) extents.Add(v->x_, v->y_);
+    return extents.Get(xmin, xmax, ymin, ymax);
 }
 
 bool Cpp_VertexList::GetRanges(double& xmin, double& ymin, double& vmin, double& xmax,

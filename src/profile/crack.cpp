@@ -4,6 +4,7 @@
 #include "core/geometry.h"
 #include "core/preferences.h"
 #include "core/text_exception.h"
+#include "core/world_rect.h"
 
 #include <algorithm>
 #include <cmath>
@@ -165,23 +166,13 @@ bool Cpp_Crack::WaterSurfaceElevation(double x, double& y) const {
 
 bool Cpp_Crack::GetCrackPointExtents(double& xmin, double& xmax, double& ymin,
                                      double& ymax) const {
-    bool started = false;
+    Cpp_Extents extents;
     auto grow = [&](const Cpp_CrackPointList& list) {
-        for (const Cpp_CrackPoint* p = list.Head(); p; p = p->Next()) {
-            if (!started) {
-                xmin = xmax = p->X();
-                ymin = ymax = p->Value();
-                started = true;
-            }
-            xmin = std::min(xmin, p->X());
-            xmax = std::max(xmax, p->X());
-            ymin = std::min(ymin, p->Value());
-            ymax = std::max(ymax, p->Value());
-        }
+        for (const Cpp_CrackPoint* p = list.Head(); p; p = p->Next()) extents.Add(p->X(), p->Value());
     };
     if (crackOption_ == 4) grow(crackPoints_);
     if (waterOption_ == 4) grow(waterPoints_);
-    return started;
+    return extents.Get(xmin, xmax, ymin, ymax);
 }
 
 Cpp_CrackPoint* Cpp_Crack::HitTestPoint(bool water, s_PickType& pick) const {
