@@ -191,6 +191,22 @@ void Individual(A& a, std::vector<s_tagTypePointXY> points) {
     for (const auto& p : points) a.GetNoncircularPointList().AddPoint(p.x, p.y, 0, true, true);
 }
 
+// Regression: interactive circles were refused with "mode could not be recognized"; the
+// message says that they are not computed.
+TEST_F(AnalysisCheckTest, InteractiveCirclesAreSaidNotToBeComputed) {
+    A a;
+    a.SetDataDefined(true);
+    a.SetMode(5);
+    EXPECT_FALSE(Check(a));
+    EXPECT_TRUE(Listed("KLIVEN ERROR NUMBER 7040\n"
+                       "ERROR IN ANALYSIS/COMPUTATION INPUT DATA.\n"
+                       "Interactive circles (mode of computations 5) are not computed.\n"
+                       "An individual shear surface or a search must be chosen for the "
+                       "computations.\n"))
+        << listing_;
+    EXPECT_FALSE(Listed("could not be recognized")) << listing_;
+}
+
 // The computation gets the end points moved onto the slope and the crack bottom; the stored
 // surface keeps the user's ends. Regression: the check moved the stored points, so every check,
 // save and open moved FIXED ends again and the document changed on each save.

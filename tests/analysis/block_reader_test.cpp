@@ -194,6 +194,39 @@ TEST_F(AnalysisBlockTest, BadSubCommandsGiveTheirMessageAndKeepValues) {
     EXPECT_TRUE(Message(6440));
 }
 
+// Regression: a known sub-command whose value line held no number, or that the end of the file
+// cut off, was reported as an unrecognized sub-command word; the message names the word and
+// the cause.
+TEST_F(AnalysisBlockTest, AKnownSubCommandWithoutItsValueIsReportedAsSuch) {
+    const std::string head = "C\n 10 20 5\n";
+    const char* const kHead = "KLIVEN ERROR NUMBER 6920\nERROR IN ANALYSIS/COMPUTATION INPUT DATA.\n";
+    struct Case {
+        std::string text;
+        std::string message;
+    } cases[] = {
+        {head + "FOR\n words\n\n",
+         std::string(kHead) + "No numerical value was entered on the line of data for the Sub-Command "
+                              "FOR.\nThe following line of input data was entered:\n words\n"},
+        {head + "FOR\n",
+         std::string(kHead) +
+             "End-of-file read while trying to read the line of data for the Sub-Command FOR.\n"},
+        {head + "FAC\n 1.5\n",
+         std::string(kHead) +
+             "End-of-file read while looking for a Sub-Command word or the blank line\n"
+             "that ends the Analysis/Computation data.\n"},
+        {head + "ITE\n 1e12\n\n",
+         std::string(kHead) + "The value entered for the Sub-Command ITE is not a whole number of "
+                              "the allowed range.\nThe following line of input data was entered:\n"
+                              " 1e12\n"},
+    };
+    for (const Case& c : cases) {
+        A a;
+        EXPECT_FALSE(Read(a, c.text)) << c.text;
+        EXPECT_TRUE(Listed(c.message)) << c.text << "\n" << listing_;
+        EXPECT_FALSE(Listed("Unrecognized Sub-Command Word")) << listing_;
+    }
+}
+
 TEST_F(AnalysisBlockTest, EchoOfDefaultsAndGivenValues) {
     A a;
     ASSERT_TRUE(Read(a, "C\n 10 20 5\nTWO\n\n"));
