@@ -436,8 +436,9 @@ bool E::Error6920EndOfFile(const std::string& word) {
         Out::AddString("End-of-file read while looking for a Sub-Command word or the blank line");
         Out::AddString("that ends the Analysis/Computation data.");
     } else {
-        Out::AddString("End-of-file read while trying to read the line of data for the Sub-Command " +
-                       Word(word) + ".");
+        Out::AddString(
+            "End-of-file read while trying to read the line of data for the Sub-Command " +
+            Word(word) + ".");
     }
     return Done();
 }

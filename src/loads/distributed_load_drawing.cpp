@@ -114,7 +114,8 @@ void DrawHatchAndOutline(platform::DeviceContext& dc, const s_DistributedLoadPoi
         const double h = Cpp_Graphics::PixelsToWorldLength(pixels);
         const double steps = std::hypot(b.x - a.x, b.y - a.y) / h;
         const double n = steps < 1e15 ? std::max(2.0, std::floor(steps) + 1.0) : 1e15;
-        const double reach = std::max(std::hypot(o.x1 - a.x, o.y1 - a.y), std::hypot(o.x2 - b.x, o.y2 - b.y));
+        const double reach =
+            std::max(std::hypot(o.x1 - a.x, o.y1 - a.y), std::hypot(o.x2 - b.x, o.y2 - b.y));
         double f0 = 0.0, f1 = 1.0;
         const double d[4] = {-(b.x - a.x), b.x - a.x, -(b.y - a.y), b.y - a.y};
         const double q[4] = {a.x - (box.xmin - reach), box.xmax + reach - a.x,

@@ -171,10 +171,12 @@ bool Cpp_ReinforcementLine::WriteInputData(std::FILE* file) const {
     if (!Description().empty()) std::fprintf(file, " %s", Description().c_str());
     std::fprintf(file, "\n");
     for (const Cpp_PointXY* p = FirstPoint(); p; p = p->Next()) {
-        std::fputs(("          " + SeparatedField(FormatText("%20.*f", coordinateDecimals, p->X())) +
-                    SeparatedField(FormatText("%20.*f", coordinateDecimals, p->Y())) +
-                    SeparatedField(FormatText("%20.*f", forceDecimals, LongitudinalOf(p))) +
-                    SeparatedField(FormatText("%20.*f", forceDecimals, TransverseOf(p))) + "\n")
+        auto field = [](int decimals, double value) {
+            return SeparatedField(FormatText("%20.*f", decimals, value));
+        };
+        std::fputs(("          " + field(coordinateDecimals, p->X()) +
+                    field(coordinateDecimals, p->Y()) + field(forceDecimals, LongitudinalOf(p)) +
+                    field(forceDecimals, TransverseOf(p)) + "\n")
                        .c_str(),
                    file);
     }

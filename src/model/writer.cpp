@@ -202,7 +202,8 @@ bool WriteComputationInputFile(WindowHandle parent, std::filesystem::path& path,
     }
     if (!WriteInputFileTo(dataSet, false, path)) {
         const std::string text = "Unable to write the KLIVEN data file " + path.string() + " (" +
-                                 LastWriteFailureReason() + ").  The previous file, if any, was kept.";
+                                 LastWriteFailureReason() +
+                                 ").  The previous file, if any, was kept.";
         if (parent != nullptr)
             ShowErrorOnWindow(parent, "File I/O Error", text);
         else

@@ -201,7 +201,8 @@ bool Cpp_InterpolationData::ReadSeepageFile(bool seepw, const std::string& name,
         p->SetNew(true);
         ++running;
         if (echoFlag)
-            EchoRow(seepw ? static_cast<long>(TruncateToInt(v[0])) : running, p->Number(), x, y, u, 1,
+            EchoRow(seepw ? static_cast<long>(TruncateToInt(v[0])) : running, p->Number(), x, y, u,
+                    1,
                     material);
         std::string coordinates = record.text;
         if (seepw) {

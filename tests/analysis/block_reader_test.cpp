@@ -199,14 +199,16 @@ TEST_F(AnalysisBlockTest, BadSubCommandsGiveTheirMessageAndKeepValues) {
 // the cause.
 TEST_F(AnalysisBlockTest, AKnownSubCommandWithoutItsValueIsReportedAsSuch) {
     const std::string head = "C\n 10 20 5\n";
-    const char* const kHead = "KLIVEN ERROR NUMBER 6920\nERROR IN ANALYSIS/COMPUTATION INPUT DATA.\n";
+    const char* const kHead =
+        "KLIVEN ERROR NUMBER 6920\nERROR IN ANALYSIS/COMPUTATION INPUT DATA.\n";
     struct Case {
         std::string text;
         std::string message;
     } cases[] = {
         {head + "FOR\n words\n\n",
-         std::string(kHead) + "No numerical value was entered on the line of data for the Sub-Command "
-                              "FOR.\nThe following line of input data was entered:\n words\n"},
+         std::string(kHead) +
+             "No numerical value was entered on the line of data for the Sub-Command FOR.\n"
+             "The following line of input data was entered:\n words\n"},
         {head + "FOR\n",
          std::string(kHead) +
              "End-of-file read while trying to read the line of data for the Sub-Command FOR.\n"},

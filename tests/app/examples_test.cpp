@@ -69,15 +69,15 @@ TEST(Examples, NumbersWiderThanTheirFieldsReadBackAsTheSameNumbers) {
               " -10000000000000.00"},
              {"loaded_embankment", "8 26 4000 0", "8 -10000000000000 4000 0",
               " -10000000000000.00"},
-             {"loaded_embankment", "     40.0     28.0     25.227", "     40.0     -10000000000000     25.227",
-              " -10000000000000."},
+             {"loaded_embankment", "     40.0     28.0     25.227",
+              "     40.0     -10000000000000     25.227", " -10000000000000."},
              {"interpolated_pressures", "0 28 60 28 160 34", "0 28 60 28 -10000000000000 34",
               " -10000000000000.000000           34.000000\n"},
              {"interpolated_pressures", "0 22 374.4\n", "0 22 -10000000000000\n",
               " -10000000000000.0"}}) {
         SCOPED_TRACE(std::string(c.example) + ": " + c.to);
-        std::string text =
-            testsupport::ReadFile(testsupport::ExamplesDir() / (std::string(c.example) + ".preinput-kliven"));
+        std::string text = testsupport::ReadFile(testsupport::ExamplesDir() /
+                                                 (std::string(c.example) + ".preinput-kliven"));
         const auto at = text.find(c.from);
         ASSERT_NE(at, std::string::npos);
         text.replace(at, std::string(c.from).size(), c.to);

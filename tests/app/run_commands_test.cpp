@@ -65,7 +65,8 @@ TEST(RunCommands, AnInputFileThatCannotBeWrittenIsReportedWithTheReason) {
     ASSERT_TRUE(frame.FileOpen(example));
     const fs::path unwritable = dir.Path() / "missing" / "run.input-kliven";
     const std::string expected = "Unable to write the KLIVEN data file " + unwritable.string() +
-                                 " (No such file or directory).  The previous file, if any, was kept.";
+                                 " (No such file or directory).  The previous file, if any, was "
+                                 "kept.";
 
     fakes.fileDialogs.saveAnswers.push_back(unwritable);
     fakes.messageBoxes.requests.clear();
@@ -78,9 +79,9 @@ TEST(RunCommands, AnInputFileThatCannotBeWrittenIsReportedWithTheReason) {
     fakes.messageBoxes.answers.push_back(platform::BoxResult::No);
     frame.OnCommand(33070);  // Run KLIVEN writes the same name without asking
     EXPECT_EQ(fakes.messageBoxes.Texts(),
-              (std::vector<std::string>{expected,
-                                        "Unable to create KLIVEN data file.  Would you like to look "
-                                        "for an existing KLIVEN data file?"}));
+              (std::vector<std::string>{
+                  expected, "Unable to create KLIVEN data file.  Would you like to look for an "
+                            "existing KLIVEN data file?"}));
     EXPECT_TRUE(fakes.processes.starts.empty());
     for (const std::string& text : fakes.statusLine.history)
         EXPECT_EQ(text.rfind("Wrote ", 0), std::string::npos) << text;

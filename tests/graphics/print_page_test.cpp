@@ -95,14 +95,15 @@ TEST_F(PrintPageTest, PageWithHeaderFooterAndFrame) {
 // into "Filename:". On every paper size and orientation no two texts overlap, and all of them
 // stay between the header's top and the footer's bottom margin.
 TEST_F(PrintPageTest, HeaderAndFooterTextsNeverOverlap) {
+    const char* const kFile = "/data/jobs/slope.preinput-kliven";
     struct Page {
         const char* name;
         int ppi, width, height;
         const char* heading;
         const char* file;
     } pages[] = {
-        {"letter portrait", 600, 5100, 6600, "Slope at the quarry", "/data/jobs/slope.preinput-kliven"},
-        {"letter landscape", 600, 6600, 5100, "Slope at the quarry", "/data/jobs/slope.preinput-kliven"},
+        {"letter portrait", 600, 5100, 6600, "Slope at the quarry", kFile},
+        {"letter landscape", 600, 6600, 5100, "Slope at the quarry", kFile},
         {"A5 portrait, long names", 300, 1748, 2480,
          "Embankment on soft clay with measured pore-water pressures and a geogrid",
          "/data/jobs/a_rather_long_name_for_a_problem_file.preinput-kliven"},
@@ -131,8 +132,10 @@ TEST_F(PrintPageTest, HeaderAndFooterTextsNeverOverlap) {
         }
         for (size_t a = 0; a < boxes.size(); ++a)
             for (size_t b = a + 1; b < boxes.size(); ++b) {
-                const bool apart = boxes[a].right <= boxes[b].left || boxes[b].right <= boxes[a].left ||
-                                   boxes[a].bottom <= boxes[b].top || boxes[b].bottom <= boxes[a].top;
+                const auto& p = boxes[a];
+                const auto& q = boxes[b];
+                const bool apart = p.right <= q.left || q.right <= p.left || p.bottom <= q.top ||
+                                   q.bottom <= p.top;
                 EXPECT_TRUE(apart) << records[a].text << " / " << records[b].text;
             }
         // The drawing gets what the texts leave.

@@ -149,7 +149,8 @@ TEST_F(DocumentRoundTrip, WholeNumbersBeyondIntRangeKeepTheirSign) {
     const std::string written = ReadAndWrite(document, listing, first);
     EXPECT_FALSE(Has(written, "-2147483648")) << written;
     EXPECT_TRUE(Has(written, "               2147483647        -200.0\n")) << written;
-    EXPECT_TRUE(Has(written, "PIEzometric line data follow -\n     2147483647     62.40\n")) << written;
+    EXPECT_TRUE(Has(written, "PIEzometric line data follow -\n     2147483647     62.40\n"))
+        << written;
     EXPECT_NE(first.PiezometricLines(1)->FindLine(2147483647), nullptr);
     EXPECT_TRUE(Has(written, "        1000.0 2147483647\n")) << written;
     EXPECT_EQ(first.InterpolationData(1)->FindDataSet(1, 2147483647)->CountPoints(), 3);
