@@ -9,7 +9,7 @@
 #include "model/data_set.h"
 #include "platform/qt/image_dc.h"
 #include "porepressure/interpolation_data.h"
-#include "porepressure/porepressure_drawing_layers.h"
+#include "model/porepressure_drawing_layers.h"
 
 #include <QGuiApplication>
 #include <QImage>

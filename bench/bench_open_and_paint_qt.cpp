@@ -75,7 +75,7 @@ fs::path LargeDocument() {
 
 fs::path Example() {
     const fs::path copy = Folder() / "embankment.preinput-kliven";
-    fs::copy_file(fs::path(__FILE__).parent_path().parent_path() / "examples" / "embankment.preinput-kliven", copy,
+    fs::copy_file(fs::path(DRAVONET_EXAMPLES_DIR) / "embankment.preinput-kliven", copy,
                   fs::copy_options::overwrite_existing);
     return copy;
 }

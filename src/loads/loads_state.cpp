@@ -5,7 +5,6 @@
 
 void ResetLoadsState() {
     loads::ResetLoadScales();
-    ResetLoadScaleMaxima();
     ClearEmittedLoadMessages();
     ResetDistributedLoadDisplayDefaults();
     ResetDistributedLoadPickFilters();

@@ -5,7 +5,6 @@
 
 void ResetLoadsState();
 
-void ResetLoadScaleMaxima();                   // load_drawing_layers.cpp
 void ResetDistributedLoadDisplayDefaults();    // distributed_load_data.cpp
 void ResetDistributedLoadPickFilters();        // distributed_load_drawing.cpp
 void ResetLineLoadDisplayDefaults();           // line_load.cpp

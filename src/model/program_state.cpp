@@ -20,6 +20,7 @@
 #include "model/data_set.h"
 #include "registry/data_set_drawing.h"
 #include "model/data_sets.h"
+#include "model/load_drawing_layers.h"
 #include "registry/display_selections.h"
 #include "platform/services.h"
 #include "porepressure/porepressure_state.h"
@@ -66,6 +67,7 @@ void ResetDataSetState() {
     Cpp_Kliven4DataSet::SetGraphicsOutputFlag(true);
     Cpp_DisplaySelections::Reset();
     Cpp_DataSetDrawing::ClearReported();
+    ResetLoadScaleMaxima();
 }
 
 }  // namespace

@@ -8,7 +8,7 @@
 #include "graphics/print_header_footer.h"
 #include "model/data_set.h"
 #include "registry/view_preparations.h"
-#include "loads/load_drawing_layers.h"
+#include "model/load_drawing_layers.h"
 #include "model/subsystem_registration.h"
 
 #include <algorithm>

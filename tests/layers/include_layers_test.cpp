@@ -69,13 +69,7 @@ std::optional<e_Layer> LayerOf(const std::string& folder) {
 
 const std::set<std::pair<std::string, std::string>> kDataSetUsesToRemove = {
     {"analysis/analysis_drawing.cpp", "model/data_set.h"},
-    {"loads/load_blocks.cpp", "model/data_set.h"},
-    {"loads/load_drawing_layers.cpp", "model/data_set.h"},
-    {"loads/load_drawing_layers.cpp", "model/data_sets.h"},
-    {"porepressure/porepressure_blocks.cpp", "model/data_set.h"},
-    {"porepressure/porepressure_drawing_layers.cpp", "model/data_set.h"},
     {"profile/material_properties.cpp", "model/data_set.h"},
-    {"profile/profile_layers.cpp", "model/data_set.h"},
 };
 
 struct Include {

@@ -7,7 +7,7 @@
 
 #include "core/data_error_output.h"
 #include "core/echo_writer.h"
-#include "loads/load_blocks.h"
+#include "model/load_blocks.h"
 #include "loads_test_support.h"
 #include "model/subsystem_registration.h"
 #include "registry/block_readers.h"

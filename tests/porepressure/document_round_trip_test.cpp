@@ -18,7 +18,7 @@
 #include "model/data_set.h"
 #include "model/point_stresses.h"
 #include "model/writer.h"
-#include "porepressure/porepressure_blocks.h"
+#include "model/porepressure_blocks.h"
 #include "profile/material_properties.h"
 #include "support/fake_services.h"
 #include "support/test_support.h"

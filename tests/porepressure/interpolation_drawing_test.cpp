@@ -8,7 +8,7 @@
 #include "porepressure/interpolation_data.h"
 #include "porepressure/interpolation_drawing.h"
 #include "porepressure/piezometric_line.h"
-#include "porepressure/porepressure_drawing_layers.h"
+#include "model/porepressure_drawing_layers.h"
 #include "porepressure/pp_drawing_fixture.h"
 #include "porepressure/triangulation_drawing.h"
 #include "graphics/line_styles.h"

@@ -8,7 +8,7 @@
 #include "registry/display_selections.h"
 #include "porepressure/piezometric_drawing.h"
 #include "porepressure/piezometric_line.h"
-#include "porepressure/porepressure_drawing_layers.h"
+#include "model/porepressure_drawing_layers.h"
 #include "porepressure/pp_drawing_fixture.h"
 
 #include <gtest/gtest.h>

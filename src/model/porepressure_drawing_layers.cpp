@@ -1,4 +1,4 @@
-#include "porepressure/porepressure_drawing_layers.h"
+#include "model/porepressure_drawing_layers.h"
 
 #include "model/data_set.h"
 #include "registry/data_set_drawing.h"

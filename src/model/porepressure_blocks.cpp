@@ -1,4 +1,4 @@
-#include "porepressure/porepressure_blocks.h"
+#include "model/porepressure_blocks.h"
 
 #include "model/data_set.h"
 #include "registry/point_stress_queries.h"

@@ -1,4 +1,4 @@
-#include "loads/load_blocks.h"
+#include "model/load_blocks.h"
 
 #include "loads/loads_data.h"
 #include "registry/block_readers.h"

@@ -1,5 +1,4 @@
-#include "loads/load_drawing_layers.h"
-#include "loads/loads_state.h"
+#include "model/load_drawing_layers.h"
 
 #include "graphics/graphics.h"
 #include "loads/loads_data.h"

@@ -2,7 +2,7 @@
 // material labels before each paint. (The tension crack belongs to the analysis data, whose
 // drawing registers its layer.)
 
-#include "profile/profile_layers.h"
+#include "model/profile_layers.h"
 
 #include "graphics/graphics.h"
 #include "model/data_set.h"

@@ -10,3 +10,5 @@ void RegisterLoadDrawingLayers();
 // The largest distributed load, line load and reinforcement force over all data sets become
 // the largest values of their scales (at start-up, zoom to extents, after data dialogs).
 void UpdateLoadScaleMaxima();
+// Forgets the largest values found (part of ResetProgramState).
+void ResetLoadScaleMaxima();
