@@ -12,6 +12,7 @@
 #include "core/units.h"
 #include "dialogs/dialog_registration.h"
 #include "graphics/ui/clipboard_picture.h"
+#include "editing/construction_items.h"
 #include "model/data_sets.h"
 #include "model/read_input_file.h"
 #include "model/subsystem_registration.h"
@@ -125,6 +126,7 @@ Application::Application(const std::vector<std::string>& arguments) {
     dialogs::RegisterDialogWindows(p.frame.get());
     SetMainWindowExists(true);
     RegisterSubsystems();
+    RegisterConstructionBlocks();
     p.statusLine.SetText("Ready");
 }
 

@@ -1,5 +1,6 @@
 #include "app/document.h"
 
+#include "editing/construction_items.h"
 #include "model/circle_end_points.h"
 #include "app/draw_view.h"
 #include "app/exception_report.h"
@@ -121,6 +122,7 @@ CDravonetDoc::~CDravonetDoc() {
 void CDravonetDoc::ClearModel() {
     ResetTriangulationGlobals();
     Cpp_Kliven4Data::DeleteAllDataSets();
+    DeleteAllConstructionItems();
 }
 
 bool CDravonetDoc::OnNewDocument() {

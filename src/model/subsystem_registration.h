@@ -4,6 +4,9 @@
 // src/registry/ from here. The program calls RegisterSubsystems at start-up, and so do the
 // benchmarks and the tests that read, write, check or draw whole data sets. Each part may be
 // called on its own and again: a second call changes nothing.
+// The construction items (CON block) live above the model, in editing/: the program registers
+// their reader and writer with RegisterConstructionBlocks (editing/construction_items.h) right
+// after RegisterSubsystems.
 
 // Everything below.
 void RegisterSubsystems();

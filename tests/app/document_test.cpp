@@ -8,6 +8,9 @@
 #include "app/tool_bars.h"
 #include "core/file_io.h"
 #include "core/text_exception.h"
+#include "editing/construction_items.h"
+#include "model/subsystem_registration.h"
+#include "registry/block_readers.h"
 #include "model/data_set.h"
 #include "porepressure/triangle.h"
 #include "support/fake_services.h"
@@ -92,6 +95,46 @@ TEST(Document, AFailedReadLeavesTheDocumentUntitled) {
     ASSERT_FALSE(fakes.messageBoxes.requests.empty());
     EXPECT_NE(fakes.messageBoxes.requests.back().text.find("missing.preinput-kliven"),
               std::string::npos);
+    Cpp_FileIO::ResetForTests();
+}
+
+// Construction items belong to the program: New and Open empty both lists, and the CON block of
+// the opened document refills them.
+TEST(Document, NewAndOpenEmptyTheConstructionItems) {
+    testsupport::FakeServices fakes;
+    testsupport::TempDir dir;
+    InitializeBlockReaders();
+    RegisterConstructionBlocks();
+    const auto fill = [] {
+        GetConstructionLineList().NewLine()->AddPoint(1.0, 1.0);
+        GetConstructionCircleList().NewCircle(0.0, 0.0, CircleGivenRadius, 1.0, 0.0);
+    };
+    app::CDravonetDoc doc;
+    fill();
+    doc.OnNewDocument();
+    EXPECT_TRUE(GetConstructionLineList().IsEmpty());
+    EXPECT_TRUE(GetConstructionCircleList().IsEmpty());
+
+    const fs::path plain = dir.Path() / "plain.preinput-kliven";
+    testsupport::WriteFile(plain, "FIRst stage\nCOMpute\n");
+    fill();
+    doc.OnOpenDocument(plain);
+    EXPECT_TRUE(GetConstructionLineList().IsEmpty());
+    EXPECT_TRUE(GetConstructionCircleList().IsEmpty());
+
+    const fs::path withBlock = dir.Path() / "con.preinput-kliven";
+    testsupport::WriteFile(withBlock, "CONstruction line data follow -\n"
+                                      "     1       1 = number of lines and circles\n"
+                                      "     1\n          0.0  0.0\n\n\n"
+                                      "          0 = circle number\n"
+                                      "          5.0  5.0    0    2.0\n\n"
+                                      "COMpute\n");
+    fill();
+    EXPECT_TRUE(doc.OnOpenDocument(withBlock));
+    EXPECT_EQ(GetConstructionLineList().Count(), 1);
+    EXPECT_EQ(GetConstructionCircleList().GetCount(), 1);
+    DeleteAllConstructionItems();
+    ClearBlockReaders();
     Cpp_FileIO::ResetForTests();
 }
 

@@ -1,0 +1,123 @@
+#pragma once
+// Construction lines and circles: drawing aids the user lays over the problem. They belong to
+// the program, not to a data set: File New and File Open empty both lists, and the document's
+// CON block refills them. Neither list takes part in the computation input or the data check.
+
+#include <cstdio>
+#include <memory>
+#include <vector>
+
+#include "graphics/line_list.h"
+#include "graphics/list_item.h"
+
+// The construction lines: numbered polylines (a line of one point is a construction point).
+class Cpp_ConstructionLineList : public Cpp_LineList {
+public:
+    bool GetShowLines() const { return showLines_; }
+    void SetShowLines(bool on) { showLines_ = on; }
+    bool GetShowPoints() const { return showPoints_; }
+    void SetShowPoints(bool on) { showPoints_ = on; }
+    // Kept for the display-selections sheet only.
+    void GetShowFlags(bool& a, bool& b) const { a = showFlagA_; b = showFlagB_; }
+    void SetShowFlags(bool a, bool b) { showFlagA_ = a; showFlagB_ = b; }
+    bool GetSelectLines() const { return selectLines_; }
+    bool GetSelectPoints() const { return selectPoints_; }
+    void SetSelectable(bool lines, bool points) { selectLines_ = lines; selectPoints_ = points; }
+    // Every flag back to on (program start).
+    void ResetFlags();
+
+    // The line part of the CON block: each line's number, its points and an empty line, and
+    // one more empty line after the last. Nothing for an empty list.
+    bool WriteInput(std::FILE* file) const;
+
+private:
+    bool showLines_ = true, showPoints_ = true, showFlagA_ = true, showFlagB_ = true;
+    bool selectLines_ = true, selectPoints_ = true;
+};
+
+// Definition types of a construction circle.
+enum e_CircleDefinition {
+    CircleUndefined = -1,
+    CircleGivenRadius = 0,
+    CircleThroughPoint = 1,
+    CircleTangentHorizontal = 2,
+    CircleTangentVertical = 3,
+};
+
+class Cpp_ConstructionCircle : public Cpp_ListItem {
+public:
+    // Sets the centre and the rule; the radius follows from the rule (0 for an unknown type).
+    void Define(double x, double y, int type, double value1, double value2);
+
+    double CentreX() const { return x_; }
+    double CentreY() const { return y_; }
+    double GetRadius() const { return radius_; }
+    int GetDefinitionType() const { return type_; }
+    void GetDefinitionPoint(double& value1, double& value2) const {
+        value1 = value1_;
+        value2 = value2_;
+    }
+    bool IsEntered() const { return (flags_ & 1) != 0; }
+    void SetEnteredFlag(bool on) { flags_ = on ? (flags_ | 1) : (flags_ & ~1); }
+    // Types 0 to 3 can be written to the CON block.
+    bool HasWritableDefinition() const { return type_ >= 0 && type_ <= 3; }
+
+    // The two lines of the circle in the CON block; false (nothing written) for a circle
+    // without a writable definition.
+    bool WriteInput(std::FILE* file) const;
+
+private:
+    int flags_ = 0;
+    double x_ = 0.0, y_ = 0.0;
+    int type_ = CircleUndefined;
+    double radius_ = 0.0;
+    double value1_ = 0.0, value2_ = 0.0;
+};
+
+class Cpp_ConstructionCircleList {
+public:
+    const std::vector<std::unique_ptr<Cpp_ConstructionCircle>>& Circles() const { return circles_; }
+    int GetCount() const { return static_cast<int>(circles_.size()); }
+    bool IsEmpty() const { return circles_.empty(); }
+    // A new circle at the end of the list, defined by the rule.
+    Cpp_ConstructionCircle* NewCircle(double x, double y, int type, double value1, double value2);
+    // A new undefined circle at the end of the list (the reader fills it).
+    Cpp_ConstructionCircle* AddReadCircle();
+    void DeleteAll() { circles_.clear(); }
+
+    bool GetShowCircles() const { return showCircles_; }
+    void SetShowCircles(bool on) { showCircles_ = on; }
+    bool GetShowCentres() const { return showCentres_; }
+    void SetShowCentres(bool on) { showCentres_ = on; }
+    bool GetSelectable() const { return selectable_; }
+    void SetSelectable(bool on) { selectable_ = on; }
+    void ResetFlags() { showCircles_ = showCentres_ = selectable_ = true; }
+
+    // The circles that can be written (types 0 to 3).
+    int WritableCount() const;
+    // The circle part of the CON block: every writable circle, then an empty line when there
+    // was one. A circle of any other type is left out, with a notice on the status line.
+    bool WriteInput(std::FILE* file) const;
+
+private:
+    std::vector<std::unique_ptr<Cpp_ConstructionCircle>> circles_;
+    bool showCircles_ = true, showCentres_ = true, selectable_ = true;
+};
+
+// The program-wide lists.
+Cpp_ConstructionLineList& GetConstructionLineList();
+Cpp_ConstructionCircleList& GetConstructionCircleList();
+bool ConstructionLinesExist();
+void DeleteAllConstructionLines();
+void DeleteAllConstructionCircles();
+// Both lists emptied (File New, File Open).
+void DeleteAllConstructionItems();
+
+// The CON block of the document. Writing: nothing when both lists are empty. Reading (after
+// the command line): the count line, the line part, the circle part; a block with errors is
+// still read to the end of each part it holds, so the lines after it read on.
+bool WriteConstructionData(std::FILE* file);
+bool ReadConstructionData(std::FILE* input, std::FILE* listing, bool echo);
+
+// Registers the CON reader and writer into the block registries (start-up, tests).
+void RegisterConstructionBlocks();
