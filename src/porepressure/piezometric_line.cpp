@@ -117,8 +117,14 @@ bool Cpp_PiezometricLine::ReadInput(std::FILE* input, std::FILE* /*echo*/) {
             return false;
         }
         for (int i = 0; i + 1 < record.numValues; i += 2) {
-            AddPoint(record.values[i], record.values[i + 1]);
-            PrintPointRow(++counter, record.values[i], record.values[i + 1]);
+            // A coordinate whose arithmetic would overflow is refused here.
+            const double x = record.values[i], y = record.values[i + 1];
+            if (!IsUsableCoordinate(x) || !IsUsableCoordinate(y)) {
+                Cpp_PorePressureMessages::Message4420(GetNumber());
+                return false;
+            }
+            AddPoint(x, y);
+            PrintPointRow(++counter, x, y);
         }
         if (record.numValues % 2 != 0) {
             Cpp_PorePressureMessages::Message4430(GetNumber(), record.text);

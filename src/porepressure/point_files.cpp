@@ -196,6 +196,11 @@ bool Cpp_InterpolationData::ReadSeepageFile(bool seepw, const std::string& name,
         const double x = seepw ? v[1] : v[0];
         const double y = seepw ? v[2] : v[1];
         const double u = seepw ? v[3] : v[2];
+        if (!IsUsableCoordinate(x) || !IsUsableCoordinate(y)) {
+            std::fclose(file);
+            Cpp_PorePressureMessages::Message4700(stage_);
+            return false;
+        }
         const int material = seepw ? 0 : TruncateToInt(v[3]);
         Cpp_InterpolationPoint* p = AddPointToDataSet(1, material, x, y, u, 0.0, 0.0, receiving);
         p->SetNew(true);
@@ -311,6 +316,11 @@ bool Cpp_InterpolationData::ReadKindSections(std::FILE* file, bool echoFlag, Sec
             const int groups = n == 3 ? 1 : n / 4;
             for (int g = 0; g < groups; ++g) {
                 const double* v = &values.values[n == 3 ? 0 : 4 * g];
+                // A coordinate whose arithmetic would overflow is refused here.
+                if (!IsUsableCoordinate(v[0]) || !IsUsableCoordinate(v[1])) {
+                    Cpp_PorePressureMessages::Message4700(stage_);
+                    return false;
+                }
                 const int material = n == 3 ? 0 : TruncateToInt(v[3]);
                 Cpp_InterpolationDataSet* before = receiving;
                 Cpp_InterpolationPoint* p =

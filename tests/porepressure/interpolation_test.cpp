@@ -88,6 +88,8 @@ TEST_F(InterpolationTest, BlockLinesGivePointsOrTheirMessages) {
         {"Q values\n", false, 0, 0, "The leading character was: Q"},
         {"P\n10 20 5\nthe end\n", false, 1, 0, "A blank line of data is required to end the current type"},
         {"P\n10 20 5\n", false, 1, 0, "Bad line of data for interpolation points for Stage 1"},
+        {"P\n10 20 5 0 -1e308 0 6 0\n\n\n", false, 1, 0,
+         "Bad line of data for interpolation points for Stage 1"},
     };
     for (const Case& c : cases) {
         Cpp_InterpolationData d;

@@ -108,6 +108,7 @@ TEST_F(PiezometricLineTest, BadBlocksGiveTheirMessages) {
         {"1\n0 10 100 10\n\nend\n", "Bad line of data to terminate all piezometric line data - blank line required.", 2},
         {"1\n0 10 100 10\n\n", "Bad first line of data for a piezometric line.", 2},
         {"1\n0 10\n", "Bad line of data for points on piezometric line number 1", 1},
+        {"1\n0 10 1e308 10\n\n\n", "Bad line of data for points on piezometric line number 1", 1},
         {"1\n0 10\nxx\n", "Bad data terminator for points for piezometric line number 1", 1},
     };
     for (const Case& c : cases) {
