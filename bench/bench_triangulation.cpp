@@ -1,6 +1,7 @@
 // Triangulation of interpolation points: random points and a regular grid, measured beside
-// CGAL's Delaunay_triangulation_2 on the same points (the outside reference). The closing lines
-// print our time over CGAL's for each case.
+// CGAL's Delaunay_triangulation_2 on the same points (the outside reference), and value queries
+// on 20,000 points beside CGAL's point location. The closing lines print our time over CGAL's
+// for each case (run with --benchmark_repetitions=5 for medians).
 
 #include <benchmark/benchmark.h>
 
@@ -14,6 +15,7 @@
 #include <vector>
 
 #include "porepressure/delaunay.h"
+#include "porepressure/interpolation_data.h"
 
 namespace {
 
@@ -88,6 +90,74 @@ BENCHMARK(BM_OursRandom)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark:
 BENCHMARK(BM_CgalRandom)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_OursGrid)->Arg(300)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CgalGrid)->Arg(300)->Unit(benchmark::kMillisecond);
+
+// 100,000 queries on the triangulation of 20,000 random points in a 1000 x 1000 square, half
+// inside the square and half in the frame around it (outside the hull), one after the other
+// with the previous answer as the start: ValueAt (location and the plane's value) against CGAL's
+// locate with the previous face as hint. Time per query = time per iteration / 100,000.
+const std::vector<std::pair<double, double>>& Queries() {
+    static std::vector<std::pair<double, double>> queries;
+    if (queries.empty()) {
+        std::mt19937_64 gen(11);
+        std::uniform_real_distribution<double> inside(0.0, 1000.0), frame(-1000.0, 2000.0);
+        while (queries.size() < 100000) {
+            if (queries.size() % 2 == 0) {
+                queries.emplace_back(inside(gen), inside(gen));
+            } else {
+                const double x = frame(gen), y = frame(gen);
+                if (x < 0 || x > 1000 || y < 0 || y > 1000) queries.emplace_back(x, y);
+            }
+        }
+    }
+    return queries;
+}
+
+void BM_OursValueAt(benchmark::State& state) {
+    ResetTriangulationGlobals();
+    Cpp_InterpolationData data;
+    data.SetStage(1);
+    Cpp_InterpolationDataSet* set = nullptr;
+    for (const auto& p : Points(0, static_cast<int>(state.range(0))))
+        data.AddPointToDataSet(1, 0, p.first, p.second, p.first + 2 * p.second, 0, 0, set);
+    data.RebuildAllBackLinks();
+    if (!data.TriangulateAll(nullptr)) state.SkipWithError("triangulation failed");
+    const auto& queries = Queries();
+    long found = 0;
+    for (auto _ : state) {
+        Cpp_Triangle* start = nullptr;
+        found = 0;
+        for (const auto& [x, y] : queries) {
+            double v;
+            if (set->ValueAt(x, y, v, start, false)) ++found;
+        }
+        benchmark::DoNotOptimize(found);
+    }
+    state.counters["found"] = static_cast<double>(found);
+    state.SetItemsProcessed(static_cast<int64_t>(queries.size()) * state.iterations());
+}
+
+void BM_CgalValueAt(benchmark::State& state) {
+    std::vector<Kernel::Point_2> points;
+    for (const auto& p : Points(0, static_cast<int>(state.range(0))))
+        points.emplace_back(p.first, p.second);
+    CgalDelaunay dt(points.begin(), points.end());
+    const auto& queries = Queries();
+    long found = 0;
+    for (auto _ : state) {
+        CgalDelaunay::Face_handle hint;
+        found = 0;
+        for (const auto& [x, y] : queries) {
+            hint = dt.locate(Kernel::Point_2(x, y), hint);
+            if (!dt.is_infinite(hint)) ++found;
+        }
+        benchmark::DoNotOptimize(found);
+    }
+    state.counters["found"] = static_cast<double>(found);
+    state.SetItemsProcessed(static_cast<int64_t>(queries.size()) * state.iterations());
+}
+
+BENCHMARK(BM_OursValueAt)->Arg(20000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CgalValueAt)->Arg(20000)->Unit(benchmark::kMillisecond);
 
 // Keeps each run's time per iteration so that the ratios can be printed at the end.
 class RatioReporter : public benchmark::ConsoleReporter {
