@@ -153,6 +153,39 @@ int InCircle(double ax, double ay, double bx, double by, double cx, double cy, d
     double bound = 0.0;
     const double det = InCircleApprox(ax, ay, bx, by, cx, cy, dx, dy, bound);
     if (det > bound || -det > bound) return Sign(det);
+    // Every operation without rounding (small coordinates of a grid, for one): the rounded
+    // value is the exact one.
+    {
+        bool exact = true;
+        auto diff = [&exact](double a, double b) {
+            double x, y;
+            TwoSum(a, -b, x, y);
+            exact = exact && y == 0.0;
+            return x;
+        };
+        auto mul = [&exact](double a, double b) {
+            const double x = a * b;
+            exact = exact && std::fma(a, b, -x) == 0.0;
+            return x;
+        };
+        auto add = [&exact](double a, double b) {
+            double x, y;
+            TwoSum(a, b, x, y);
+            exact = exact && y == 0.0;
+            return x;
+        };
+        const double adx = diff(ax, dx), ady = diff(ay, dy);
+        const double bdx = diff(bx, dx), bdy = diff(by, dy);
+        const double cdx = diff(cx, dx), cdy = diff(cy, dy);
+        const double alift = add(mul(adx, adx), mul(ady, ady));
+        const double blift = add(mul(bdx, bdx), mul(bdy, bdy));
+        const double clift = add(mul(cdx, cdx), mul(cdy, cdy));
+        const double bc = diff(mul(bdx, cdy), mul(cdx, bdy));
+        const double ca = diff(mul(cdx, ady), mul(adx, cdy));
+        const double ab = diff(mul(adx, bdy), mul(bdx, ady));
+        const double value = add(add(mul(alift, bc), mul(blift, ca)), mul(clift, ab));
+        if (exact) return Sign(value);
+    }
     const Expansion adx = Difference(ax, dx), ady = Difference(ay, dy);
     const Expansion bdx = Difference(bx, dx), bdy = Difference(by, dy);
     const Expansion cdx = Difference(cx, dx), cdy = Difference(cy, dy);
