@@ -43,11 +43,31 @@ std::uint64_t HilbertKey(std::uint32_t x, std::uint32_t y) {
     return d;
 }
 
+// Working arrays, kept from one triangulation to the next so that triangulating again (after
+// every edit) reuses memory that is already mapped.
+struct Scratch {
+    std::vector<std::pair<std::uint64_t, std::size_t>> keys;
+    std::vector<Cpp_VERTEX*> points;
+    std::vector<double> x, y;
+    std::vector<Tri> tris;
+    std::vector<int> stack;
+    std::vector<Cpp_Triangle*> made;
+};
+
+Scratch& TheScratch() {
+    static Scratch scratch;
+    return scratch;
+}
+
 class Builder {
 public:
-    Builder(std::vector<Cpp_VERTEX*> points, double tol) : tol_(tol), p_(std::move(points)) {
-        x_.reserve(p_.size());
-        y_.reserve(p_.size());
+    Builder(Scratch& scratch, double tol)
+        : tol_(tol), p_(scratch.points), x_(scratch.x), y_(scratch.y), tris_(scratch.tris),
+          stack_(scratch.stack), made_(scratch.made) {
+        x_.clear();
+        y_.clear();
+        tris_.clear();
+        stack_.clear();
         for (const Cpp_VERTEX* v : p_) {
             x_.push_back(v->X());
             y_.push_back(v->Y());
@@ -79,8 +99,9 @@ public:
     }
 
     // Appends the finite triangles (clockwise, as the list keeps them) with their links.
-    void Export(Cpp_TriangleList& list) const {
-        std::vector<Cpp_Triangle*> made(tris_.size(), nullptr);
+    void Export(Cpp_TriangleList& list) {
+        std::vector<Cpp_Triangle*>& made = made_;
+        made.assign(tris_.size(), nullptr);
         int finite = 0;
         for (const Tri& t : tris_) finite += IsGhost(t) ? 0 : 1;
         list.Reserve(finite);
@@ -295,10 +316,12 @@ private:
     }
 
     double tol_;
-    std::vector<Cpp_VERTEX*> p_;
-    std::vector<double> x_, y_;
-    std::vector<Tri> tris_;
-    std::vector<int> stack_;
+    const std::vector<Cpp_VERTEX*>& p_;
+    std::vector<double>& x_;
+    std::vector<double>& y_;
+    std::vector<Tri>& tris_;
+    std::vector<int>& stack_;
+    std::vector<Cpp_Triangle*>& made_;
     int last_ = 0;
 };
 
@@ -318,18 +341,19 @@ bool BuildDelaunayTriangles(const std::vector<Cpp_VERTEX*>& vertices, Cpp_Triang
     // are short and the triangles touched stay in the cache.
     const double sx = xmax > xmin ? 65535.0 / (xmax - xmin) : 0.0;
     const double sy = ymax > ymin ? 65535.0 / (ymax - ymin) : 0.0;
-    std::vector<std::pair<std::uint64_t, std::size_t>> keys;
-    keys.reserve(vertices.size());
+    Scratch& scratch = TheScratch();
+    auto& keys = scratch.keys;
+    keys.clear();
     for (std::size_t i = 0; i < vertices.size(); ++i) {
-        const double fx = std::clamp((vertices[i]->X() - xmin) * sx, 0.0, 65535.0);
-        const double fy = std::clamp((vertices[i]->Y() - ymin) * sy, 0.0, 65535.0);
+        // Written so that a NaN lands at 0.
+        const double fx = std::min((vertices[i]->X() - xmin) * sx > 0.0 ? (vertices[i]->X() - xmin) * sx : 0.0, 65535.0);
+        const double fy = std::min((vertices[i]->Y() - ymin) * sy > 0.0 ? (vertices[i]->Y() - ymin) * sy : 0.0, 65535.0);
         keys.emplace_back(HilbertKey(static_cast<std::uint32_t>(fx), static_cast<std::uint32_t>(fy)), i);
     }
     std::sort(keys.begin(), keys.end());
-    std::vector<Cpp_VERTEX*> ordered;
-    ordered.reserve(vertices.size());
-    for (const auto& k : keys) ordered.push_back(vertices[k.second]);
-    Builder builder(std::move(ordered), tol);
+    scratch.points.clear();
+    for (const auto& k : keys) scratch.points.push_back(vertices[k.second]);
+    Builder builder(scratch, tol);
     if (!builder.Run()) return false;
     builder.Export(triangles);
     return true;

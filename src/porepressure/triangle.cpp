@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <new>
+#include <type_traits>
 #include <unordered_set>
 #include <utility>
 
@@ -345,10 +346,10 @@ Cpp_Triangle* Cpp_TriangleList::Append(Cpp_Triangle* t) {
 }
 
 void Cpp_TriangleList::Reserve(int count) {
+    static_assert(std::is_trivially_destructible_v<Cpp_Triangle>);
     if (count <= blockSize_ - blockUsed_) return;
-    Cpp_Triangle* block = new (std::nothrow) Cpp_Triangle[static_cast<std::size_t>(count)];
+    void* block = ::operator new(sizeof(Cpp_Triangle) * static_cast<std::size_t>(count), std::nothrow);
     if (!block) return;  // the triangles come one by one then
-    for (int i = 0; i < count; ++i) block[i].pooled_ = true;
     blocks_.emplace_back(block);
     blockUsed_ = 0;
     blockSize_ = count;
@@ -356,7 +357,10 @@ void Cpp_TriangleList::Reserve(int count) {
 
 Cpp_Triangle* Cpp_TriangleList::FromBlock() {
     if (blockUsed_ >= blockSize_) return nullptr;
-    return &blocks_.back()[static_cast<std::size_t>(blockUsed_++)];
+    auto* storage = static_cast<Cpp_Triangle*>(blocks_.back().get()) + blockUsed_++;
+    Cpp_Triangle* t = new (storage) Cpp_Triangle();
+    t->pooled_ = true;
+    return t;
 }
 
 Cpp_Triangle* Cpp_TriangleList::AddTriangle(Cpp_VERTEX* v1, Cpp_VERTEX* v2, Cpp_VERTEX* v3) {

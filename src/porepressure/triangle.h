@@ -206,7 +206,11 @@ private:
     Cpp_Triangle* first_ = nullptr;
     Cpp_Triangle* last_ = nullptr;
     int count_ = 0;
-    std::vector<std::unique_ptr<Cpp_Triangle[]>> blocks_;
+    // Raw storage for triangles (trivially destructible), constructed as they are handed out.
+    struct BlockFree {
+        void operator()(void* p) const { ::operator delete(p); }
+    };
+    std::vector<std::unique_ptr<void, BlockFree>> blocks_;
     int blockUsed_ = 0, blockSize_ = 0;
     mutable bool hullValid_ = false;
     mutable std::vector<double> hull_;  // per hull edge: unit normal x, y and offset
