@@ -3,11 +3,14 @@
 
 #include "app/main_frame.h"
 #include "graphics/graphic_grid.h"
+#include "model/data_set.h"
 #include "support/fake_services.h"
 
 #include <QAction>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTest>
 #include <QToolBar>
 #include <gtest/gtest.h>
 
@@ -128,6 +131,40 @@ TEST(CommandTable, EnablingAndCheckingGoThroughTheTable) {
     EXPECT_TRUE(profile->isChecked());
     EXPECT_FALSE(frame.Action(ID_SELECT_ITEMS)->isChecked());
     frame.Doc().SetModifiedFlag(false);
+}
+
+}  // namespace
+
+namespace {
+
+// Shift or Ctrl on a tool button opens the kind's data table (after making its stage current)
+// instead of switching the tool.
+TEST(CommandTable, ShiftAndCtrlOnToolButtons) {
+    testsupport::FakeServices fakes;
+    app::MainFrame frame;
+    frame.show();
+    auto click = [&](int id, Qt::KeyboardModifiers keys) {
+        QWidget* button = frame.MainToolBar()->widgetForAction(frame.Action(id));
+        QTest::mouseClick(button, Qt::LeftButton, keys);
+    };
+    click(ID_ENTER_MATERIAL_PROPERTIES, Qt::ControlModifier);
+    EXPECT_EQ(fakes.statusLine.text, "\"Material properties (data table)\" is not available yet.");
+    EXPECT_EQ(Cpp_Kliven4DataSet::CurrentStage(), 2);
+    EXPECT_EQ(frame.GetEditMode(), EditModeNone);
+    click(ID_ENTER_CIRCULAR_SLIP_SURFACE, Qt::ControlModifier);
+    EXPECT_EQ(fakes.statusLine.text,
+              "\"Circular slip surface (optional data)\" is not available yet.");
+    click(ID_ENTER_PROFILE_LINES, Qt::ShiftModifier);
+    EXPECT_EQ(fakes.statusLine.text, "\"Profile lines (data table)\" is not available yet.");
+    click(ID_ENTER_PROFILE_LINES, Qt::ControlModifier);  // Ctrl switches this tool
+    EXPECT_EQ(frame.GetEditMode(), EditModeProfileLines);
+    click(ID_ENTER_MATERIAL_PROPERTIES, Qt::ShiftModifier);
+    EXPECT_EQ(Cpp_Kliven4DataSet::CurrentStage(), 1);
+    EXPECT_EQ(frame.GetEditMode(), EditModeSelect);  // the stage change went to select mode
+    click(ID_SELECT_ITEMS, Qt::NoModifier);  // leaves no key held for the tests after this one
+    EXPECT_EQ(QGuiApplication::keyboardModifiers(), Qt::NoModifier);
+    frame.Doc().SetModifiedFlag(false);
+    frame.close();
 }
 
 }  // namespace
