@@ -10,6 +10,8 @@ public:
     virtual ~ClipboardService() = default;
     virtual void SetText(const std::string& text) = 0;
     virtual void SetPicture(const std::string& svg, const std::string& png) = 0;
+    // The text on the clipboard; empty when it holds none.
+    virtual std::string GetText() = 0;
 };
 
 }  // namespace platform

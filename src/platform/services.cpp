@@ -72,6 +72,7 @@ class NoClipboard final : public ClipboardService {
 public:
     void SetText(const std::string&) override {}
     void SetPicture(const std::string&, const std::string&) override {}
+    std::string GetText() override { return {}; }
 };
 
 class NoHelp final : public HelpService {

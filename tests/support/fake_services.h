@@ -108,10 +108,13 @@ public:
     void SetPicture(const std::string& s, const std::string& p) override {
         svg = s, png = p, ++copies;
     }
+    // What a paste finds: the text last set, or the text a test put here.
+    std::string GetText() override { return ++reads, text; }
     std::string text;
     std::string svg;
     std::string png;
     int copies = 0;
+    int reads = 0;
 };
 
 class FakeHelp final : public platform::HelpService {

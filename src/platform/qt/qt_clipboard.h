@@ -9,6 +9,7 @@ class QtClipboard final : public ClipboardService {
 public:
     void SetText(const std::string& text) override;
     void SetPicture(const std::string& svg, const std::string& png) override;
+    std::string GetText() override;
 };
 
 }  // namespace platform::qt
