@@ -293,7 +293,17 @@ void GridCtrlWidget::mouseReleaseEvent(QMouseEvent* e) {
 void GridCtrlWidget::mouseDoubleClickEvent(QMouseEvent* e) {
     pointer_ = ToPoint(e->position());
     if (e->button() != Qt::LeftButton) return;
-    Guarded([&] { grid_->OnLButtonDblClk(pointer_); });
+    Guarded([&] {
+        // The second press of a double click is the double click itself: when it came as a
+        // press too, that press is taken back first.
+        const MouseMode mode = grid_->GetMouseMode();
+        if (mode == MouseMode::SizingColumn || mode == MouseMode::SizingRow ||
+            mode == MouseMode::SelectCells || mode == MouseMode::PrepareEdit) {
+            grid_->OnLButtonUp(pointer_);
+            grid_->OnMouseMove(pointer_, false);
+        }
+        grid_->OnLButtonDblClk(pointer_);
+    });
 }
 
 void GridCtrlWidget::mouseMoveEvent(QMouseEvent* e) {
@@ -346,6 +356,7 @@ void GridCtrlWidget::dropEvent(QDropEvent* e) {
 void GridCtrlWidget::TipMousePress(QPoint point, Qt::MouseButton button,
                                    Qt::KeyboardModifiers mods, bool doubleClick) {
     pointer_ = {point.x(), point.y()};
+    activateWindow();
     if (button != Qt::LeftButton) return;
     Guarded([&] {
         if (doubleClick)

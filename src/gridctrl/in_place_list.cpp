@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPointer>
+#include <QApplication>
 #include <QStyle>
 
 namespace gridctrl {
@@ -147,7 +148,11 @@ void InPlaceList::keyPressEvent(QKeyEvent* e) {
 
 void InPlaceList::focusOutEvent(QFocusEvent* e) {
     QComboBox::focusOutEvent(e);
-    if (e->reason() != Qt::PopupFocusReason) End();
+    // The list's own drop-down and edit field are part of it.
+    QWidget* now = QApplication::focusWidget();
+    if (e->reason() == Qt::PopupFocusReason || view()->isVisible() || (now && isAncestorOf(now)))
+        return;
+    End();
 }
 
 void InPlaceList::End() {
