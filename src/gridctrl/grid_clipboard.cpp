@@ -77,6 +77,11 @@ void CGridCtrl::ClearSelectedCellTexts() {
             if (IsCellSelected(r, c)) SetCellTextAndNotify(r, c, "");
 }
 
+bool CGridCtrl::CanPaste() const {
+    return IsValid(focus_) && IsCellEditable(focus_.row, focus_.col) &&
+           !platform::Services().Clipboard().GetText().empty();
+}
+
 void CGridCtrl::PasteFromClipboard() {
     if (!editable_) return;
     const CCellBlock block = GetSelectedCellRange();

@@ -99,7 +99,7 @@ public:
     void SetDefaultCellType(CellFactory factory) { cellFactory_ = std::move(factory); }
     virtual std::unique_ptr<CGridCellBase> CreateCellObject(int row, int col);
     virtual void DestroyCellObject(int row, int col);
-    // Puts a cell object in place; the old one is given back (none when refused).
+    // Puts a cell object in place of the old one, which goes; false outside the grid.
     bool SetCell(int row, int col, std::unique_ptr<CGridCellBase> cell);
     // Replaces the cell by one of another class that takes over its contents.
     bool SetCellType(int row, int col, const CellFactory& factory);
@@ -247,6 +247,8 @@ public:
                                  bool selectPastedCells);
     bool CanCopy() const { return !selected_.Empty(); }
     bool CanCut() const { return editable_ && !selected_.Empty(); }
+    // Paste is offered on a valid, editable focus cell while the clipboard holds text.
+    bool CanPaste() const;
     virtual DropEffect OnDragEnter(DevicePoint point);
     virtual DropEffect OnDragOver(DevicePoint point, bool ctrl);
     virtual void OnDragLeave();

@@ -83,6 +83,7 @@ GridCtrlWidget::GridCtrlWidget(QWidget* parent, std::unique_ptr<CGridCtrl> grid)
     connect(verticalScrollBar(), &QScrollBar::valueChanged, this,
             [this](int v) { OnBarValue(ScrollBar::Vertical, v); });
     grid_->AttachWindow(this);
+    grid_->SetWheelScrollLines(QApplication::wheelScrollLines());
     TakeSystemLook();
 }
 

@@ -93,18 +93,16 @@ bool CGridCtrl::IsCellVisible(int row, int col) const {
     if (row >= fixedRows_ && row < tl.row) return false;
     const int width = window_->ClientWidth();
     const int height = window_->ClientHeight();
-    int x = 0;
-    for (int c = 0; c < col && x < width; ++c) {
-        if (c >= fixedCols_ && c < tl.col) continue;
-        x += colWidths_[static_cast<std::size_t>(c)];
-    }
-    if (x >= width) return false;
-    int y = 0;
-    for (int r = 0; r < row && y < height; ++r) {
-        if (r >= fixedRows_ && r < tl.row) continue;
-        y += rowHeights_[static_cast<std::size_t>(r)];
-    }
-    return y < height;
+    // The edges accumulate as for the origin, stopping at the client edge.
+    auto edge = [](const std::vector<int>& sizes, int index, int fixed, int first, int limit) {
+        long long e = 0;
+        for (int i = 0; i < std::min(index, fixed) && e < limit; ++i)
+            e += sizes[static_cast<std::size_t>(i)];
+        for (int i = first; i < index && e < limit; ++i) e += sizes[static_cast<std::size_t>(i)];
+        return e;
+    };
+    return edge(colWidths_, col, fixedCols_, std::max(tl.col, fixedCols_), width) < width &&
+           edge(rowHeights_, row, fixedRows_, std::max(tl.row, fixedRows_), height) < height;
 }
 
 CCellBlock CGridCtrl::GetVisibleDataBlock(DeviceRect* extent) const {
@@ -235,10 +233,6 @@ void CGridCtrl::ScrollLines(ScrollBar bar, int count) {
         }
     }
     if (pos != old) {
-        if (vertical)
-            topLeft_ = CCellID(index, tl.col);
-        else
-            topLeft_ = CCellID(tl.row, index);
         SetScrollPosition(bar, pos);
         topLeft_ = vertical ? CCellID(index, tl.col) : CCellID(tl.row, index);
         Refresh();

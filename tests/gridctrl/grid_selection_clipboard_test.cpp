@@ -177,7 +177,10 @@ TEST_F(Grid, PastingNeverAddsColumnsAndLeavesReadOnlyCellsAlone) {
 TEST_F(Grid, AnEmptyClipboardChangesNothing) {
     grid.SetFocusCell(1, 1);
     grid.SetSelectedRange(1, 1, 1, 1);
+    fakes.clipboard.text = "x";
+    EXPECT_TRUE(grid.CanPaste());
     fakes.clipboard.text.clear();
+    EXPECT_FALSE(grid.CanPaste());
     grid.PasteFromClipboard();
     EXPECT_EQ(grid.GetCellText(1, 1), "r1c1");
     EXPECT_TRUE(owner.notes.empty());
