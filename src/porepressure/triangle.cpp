@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <new>
+#include <sys/mman.h>
 #include <type_traits>
 #include <unordered_set>
 #include <utility>
@@ -348,7 +349,19 @@ Cpp_Triangle* Cpp_TriangleList::Append(Cpp_Triangle* t) {
 void Cpp_TriangleList::Reserve(int count) {
     static_assert(std::is_trivially_destructible_v<Cpp_Triangle>);
     if (count <= blockSize_ - blockUsed_) return;
-    void* block = ::operator new(sizeof(Cpp_Triangle) * static_cast<std::size_t>(count), std::nothrow);
+    const std::size_t bytes = sizeof(Cpp_Triangle) * static_cast<std::size_t>(count);
+    void* block = nullptr;
+    // A large block in 2 MB pages where the system offers them: far fewer page faults while
+    // a big triangulation is written out.
+    constexpr std::size_t kHugePage = std::size_t{2} << 20;
+    if (bytes >= 2 * kHugePage) {
+        const std::size_t rounded = (bytes + kHugePage - 1) / kHugePage * kHugePage;
+        block = std::aligned_alloc(kHugePage, rounded);
+#ifdef MADV_HUGEPAGE
+        if (block) madvise(block, rounded, MADV_HUGEPAGE);
+#endif
+    }
+    if (!block) block = std::malloc(bytes);
     if (!block) return;  // the triangles come one by one then
     blocks_.emplace_back(block);
     blockUsed_ = 0;

@@ -7,6 +7,7 @@
 // Adjacency is symmetric and triangles run clockwise (ClockwiseArea positive).
 
 #include <cstdint>
+#include <cstdlib>
 #include <memory>
 #include <vector>
 
@@ -208,7 +209,7 @@ private:
     int count_ = 0;
     // Raw storage for triangles (trivially destructible), constructed as they are handed out.
     struct BlockFree {
-        void operator()(void* p) const { ::operator delete(p); }
+        void operator()(void* p) const { std::free(p); }
     };
     std::vector<std::unique_ptr<void, BlockFree>> blocks_;
     int blockUsed_ = 0, blockSize_ = 0;
