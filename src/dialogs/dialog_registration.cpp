@@ -1,6 +1,8 @@
 #include "dialogs/dialog_registration.h"
 
+#include "core/preferences.h"
 #include "dialogs/load_scaling_dialog.h"
+#include "dialogs/settings_sheet.h"
 #include "loads/load_drawing_support.h"
 
 #include <memory>
@@ -31,11 +33,18 @@ namespace {
 // each slot to its window and Unregister resets the same slots (the loads' scaling editor, which
 // is no window, stays as the loads registered it).
 struct Windows {
-    explicit Windows(QWidget* mainWindow) : loadScaling(mainWindow) {}
-    void Register() { loads::LoadScalingDialogSlot().Set(&loadScaling); }
-    void Unregister() { loads::LoadScalingDialogSlot().Reset(); }
+    explicit Windows(QWidget* mainWindow) : loadScaling(mainWindow), settings(mainWindow) {}
+    void Register() {
+        loads::LoadScalingDialogSlot().Set(&loadScaling);
+        Cpp_KlivenSettings::SettingsSheetSlot().Set(&settings);
+    }
+    void Unregister() {
+        loads::LoadScalingDialogSlot().Reset();
+        Cpp_KlivenSettings::SettingsSheetSlot().Reset();
+    }
 
     QtLoadScaling loadScaling;
+    QtSettingsSheet settings;
 };
 
 std::unique_ptr<Windows>& Registered() {

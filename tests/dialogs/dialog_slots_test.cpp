@@ -301,6 +301,8 @@ TEST(DialogCommands, TheFrameSaysNotAvailableOnlyWithoutAWindow) {
         app::Application program({"dravonet"});
         app::MainFrame& frame = program.Frame();
         frame.InitialUpdate();
+        // The program registers its real windows; this test plugs in its own.
+        ResetDialogSlots();
         BoundsFake bounds;
         ViewsFake views;
         GridFake grid;

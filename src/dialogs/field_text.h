@@ -1,0 +1,27 @@
+#pragma once
+// Number fields of the dialogs: the text a value shows and the value a text holds. A text that
+// holds no number is refused with "Enter a number." / "Enter an integer." (caption "ERROR"), the
+// field keeps the focus with its text selected, and the dialog stays open.
+
+#include <QString>
+
+#include <optional>
+
+class QLineEdit;
+class QWidget;
+
+namespace dialogs {
+
+QString IntegerText(int value);
+// Fifteen significant digits.
+QString NumberText(double value);
+
+std::optional<int> ParseInteger(const QString& text);
+std::optional<double> ParseNumber(const QString& text);
+
+// Reads the edit; on a bad text shows the message, brings the field's page forward (the
+// caller's tab widget, if any) and answers nothing.
+std::optional<int> ReadInteger(QLineEdit* edit);
+std::optional<double> ReadNumber(QLineEdit* edit);
+
+}  // namespace dialogs
