@@ -17,6 +17,19 @@ bool Cpp_GraphicString::backgroundFill_ = false;
 platform::ColorRef Cpp_GraphicString::backgroundColour_ = 0xFFFFFF;
 std::string Cpp_GraphicString::layerName_;
 
+void Cpp_GraphicString::Reset() {
+    attributesSet_ = fontSelected_ = false;
+    previousFont_ = platform::Font{};
+    textColour_ = 0;
+    position_ = 5;
+    gap_ = 0;
+    alignment_ = 2;
+    frameKind_ = 0;
+    backgroundFill_ = false;
+    backgroundColour_ = 0xFFFFFF;
+    layerName_.clear();
+}
+
 void Cpp_GraphicString::AddString(const std::string& text) {
     if (count_ >= kMaximumLines) throw Exc_TooManyStrings();
     lines_[count_++] = text.substr(0, kMaximumLineLength);

@@ -41,6 +41,8 @@ public:
     static bool SetPosition(int code);
     static int Position() { return position_; }
     static void ReleaseDrawingAttributes();
+    // Every attribute back to its start (the program-wide reset).
+    static void Reset();
 
     bool Draw(int x, int y) const {
         s_TextFrameType frame;

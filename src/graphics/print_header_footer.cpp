@@ -22,6 +22,19 @@ std::vector<s_HeaderFooterItem> Cpp_PrintHeaderFooter::footer_;
 int Cpp_PrintHeaderFooter::fontPoints_ = 12;
 std::function<std::time_t()> Cpp_PrintHeaderFooter::clock_;
 
+void Cpp_PrintHeaderFooter::Reset() {
+    marginLeft_ = marginRight_ = 1250;
+    marginTop_ = marginBottom_ = 1000;
+    margin_ = frame_ = {};
+    drawFrame_ = true;
+    heading_.clear();
+    fileName_.clear();
+    header_.clear();
+    footer_.clear();
+    fontPoints_ = 12;
+    clock_ = nullptr;
+}
+
 void Cpp_PrintHeaderFooter::InitializeDefaults() {
     marginLeft_ = 1250;
     marginTop_ = 1000;

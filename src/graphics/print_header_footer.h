@@ -23,6 +23,9 @@ public:
     static constexpr const char* kDefaultFooter = "&lDate: &d&cFilename: &f&rTime: &t";
 
     static void InitializeDefaults();
+    // Back to the start: no header or footer items, heading, file name or clock (the
+    // program-wide reset).
+    static void Reset();
     // The margin rectangle in the printer's pixels, measured from its printable area.
     static bool ComputePrintMargins(const platform::DeviceContext& printer);
     static platform::DeviceRect CopyPrintMargins() { return margin_; }

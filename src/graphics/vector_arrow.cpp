@@ -16,6 +16,17 @@ s_ColorType Cpp_Vector::colour_;
 std::string Cpp_Vector::layerName_ = "Vector";
 bool Cpp_Vector::pensMade_ = false;
 
+void Cpp_Vector::Reset() {
+    headLength_ = 0.2;
+    headLengthWorld_ = 0;
+    limitHead_ = filledHead_ = true;
+    headPenWidth_ = shaftPenWidth_ = 1;
+    tipGap_ = 0;
+    colour_ = s_ColorType{};
+    layerName_ = "Vector";
+    pensMade_ = false;
+}
+
 namespace {
 
 // Pixel positions are held to the range of the mapping's clamp before they become ints, so a

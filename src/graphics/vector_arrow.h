@@ -30,6 +30,8 @@ public:
                                          double tipGapFraction, const s_ColorType& colour,
                                          const std::string& layerName);
     static void DeleteDrawingObjects();
+    // Every attribute back to its start (the program-wide reset).
+    static void Reset();
 
     // Screen and printer: drawn on the current device context.
     void Draw() const;

@@ -12,7 +12,11 @@
 #include "core/preferences.h"
 #include "core/units.h"
 #include "graphics/graphic_grid.h"
+#include "graphics/dxf_output.h"
+#include "graphics/graphic_string.h"
 #include "graphics/graphics.h"
+#include "graphics/print_header_footer.h"
+#include "graphics/vector_arrow.h"
 #include "graphics/prompts.h"
 #include "graphics/views.h"
 #include "analysis/analysis_state.h"
@@ -49,6 +53,11 @@ void ResetCoreState() {
 void ResetGraphicsState() {
     Cpp_Graphics::Reset();
     Cpp_GraphicGrid::Reset();
+    Cpp_GraphicString::Reset();
+    Cpp_Vector::Reset();
+    Cpp_PrintHeaderFooter::Reset();
+    Cpp_DxfFileOutput::Close();
+    Cpp_DxfFileOutput::SetStage(1);
     ResetViews();
     ResetPrompts();
 }
