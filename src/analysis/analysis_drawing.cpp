@@ -10,11 +10,6 @@
 #include "graphics/graphics.h"
 #include "graphics/vector_arrow.h"
 #include "graphics/xor_rectangle.h"
-#include "profile/slope_drawing.h"
-#include "profile/slope_geometry.h"
-#include "model/data_set.h"
-#include "registry/data_set_drawing.h"
-#include "registry/display_selections.h"
 
 namespace {
 
@@ -434,51 +429,4 @@ bool DrawSelectedItemB(const A& a, platform::DeviceContext& dc) {
     DrawSelectionMarker(dc, first.x, first.y);
     DrawSelectionMarker(dc, second.x, second.y);
     return true;
-}
-
-namespace {
-
-void AnalysisLayer(Cpp_Kliven4DataSet& ds, const s_DrawContextType&) {
-    const A& a = ds.Analysis();
-    if (!a.HasData()) return;
-    if (a.GetDisplaySlipSurfacePoints()) DrawSlipSurfacePoints(a);
-    if (a.GetDisplaySlipSurface()) DrawSlipSurface(a);
-    if (a.GetDisplayNoncircularSearchPoints()) DrawNoncircularSearchPoints(a);
-    if (a.GetDisplayCenter()) DrawCenter(a);
-    if (a.GetDisplayRadiusItems()) DrawRadiusItems(a);
-    if (a.GetDisplaySearchGrid()) DrawSearchGrid(a);
-}
-
-// The crack of the analysis data with the slope's tension crack: crack bottom and water surface,
-// then tension crack and water.
-void Crack(Cpp_Kliven4DataSet& ds, const s_DrawContextType&) {
-    const Cpp_Crack& crack = ds.AnalysisComputationData()->GetCrack();
-    if (crack.GetShowCrack()) DrawCrackBottom(crack, true);
-    if (crack.GetShowCrackWater()) DrawWaterSurface(crack, true);
-    const Cpp_SlopeGeometry& g = ds.SlopeGeometry();
-    if (g.GetShowTensionCrack()) DrawTensionCrack(g, crack);
-    if (g.GetShowCrackWater()) DrawCrackWaterSurface(g);
-}
-
-// Palette options 35 to 38: the centre, then the first two of the owner's default flags (slip
-// surface, its points), then the search grid.
-void ApplyFlags(Cpp_Kliven4DataSet& ds, const s_DisplayFlagsType& f) {
-    A& a = *ds.AnalysisComputationData();
-    a.SetDisplayFlags(f.analysis1, f.analysis2, f.initialCentre, f.noncircularSearchPoints,
-                      a.GetDisplayRadiusItems(), f.searchGrid);
-}
-
-void ApplyDefaults(const s_DisplayFlagsType& f) {
-    bool slip = true, points = true, centre = true, radius = true, grid = true;
-    A::GetDefaultDisplayFlags(slip, points, centre, radius, grid);
-    A::SetDefaultDisplayFlags(f.analysis1, f.analysis2, f.initialCentre,
-                              f.noncircularSearchPoints, radius, f.searchGrid);
-}
-
-}  // namespace
-
-void RegisterAnalysisDrawing() {
-    Cpp_DataSetDrawing::Register(e_DrawLayer::Crack, "tension crack", &Crack);
-    Cpp_DataSetDrawing::Register(e_DrawLayer::Analysis, "analysis items", &AnalysisLayer);
-    Cpp_DisplaySelections::RegisterOwner(&ApplyFlags, &ApplyDefaults);
 }

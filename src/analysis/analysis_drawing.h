@@ -3,7 +3,7 @@
 // (arc or polyline) and its points, the shift markers of a noncircular search, the centre of the
 // trial circle with its radius lines, the radius items (radius arrow, fixed point, tangent line,
 // radius definitions), the floating search area and the fixed grid; the highlights of a selected
-// analysis item; and the analysis layer of the data set's drawing.
+// analysis item. (The analysis layer of the data set's drawing is model/analysis_layers.h.)
 
 #include "graphics/point_symbols.h"
 #include "graphics/line_drawing.h"
@@ -71,7 +71,3 @@ double SurfaceNormalDirection(const Cpp_NoncircularShearSurface& surface, int i)
 // end points of the trial circle.
 bool DrawSelectedItemA(const Cpp_AnalysisComputationData& a, platform::DeviceContext& dc);
 bool DrawSelectedItemB(const Cpp_AnalysisComputationData& a, platform::DeviceContext& dc);
-
-// The analysis layer and the tension-crack layer of the data set's drawing, and the display
-// flags they follow.
-void RegisterAnalysisDrawing();

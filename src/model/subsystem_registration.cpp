@@ -9,6 +9,7 @@
 #include "model/subsystem_registration.h"
 
 #include "analysis/analysis_drawing.h"
+#include "model/analysis_layers.h"
 #include "core/data_error_output.h"
 #include "core/output_settings.h"
 #include "core/preferences.h"

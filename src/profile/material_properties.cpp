@@ -10,7 +10,6 @@
 #include "core/output_table.h"
 #include "core/preferences.h"
 #include "core/text_formats.h"
-#include "model/data_set.h"
 #include "profile/material_messages.h"
 
 namespace {
@@ -521,8 +520,8 @@ DialogSlot<MaterialDialog>& MaterialDialogSlot() {
     return slot;
 }
 
-bool Cpp_MaterialPropertiesList::EditMaterials(const std::vector<std::pair<int, int>>& pairs) {
-    const int stage = Cpp_Kliven4DataSet::CurrentStage();
+bool Cpp_MaterialPropertiesList::EditMaterials(const std::vector<std::pair<int, int>>& pairs,
+                                               int stage) {
     std::vector<DialogMaterialData> entries;
     for (const auto& m : materials_) {
         DialogMaterialData entry;

@@ -203,10 +203,11 @@ public:
     bool Check(bool multiStage, const Cpp_Kliven4DataSet* dataSet);
     // The block of the stage; nothing, and true, when no material has data for it.
     bool WriteInputDataFile(std::FILE* file, int stage) const;
-    // The material table of the current stage, sorted by number. On OK every material's record
-    // of the stage is replaced by its entry's, new numbers become new materials and materials
-    // without an entry are deleted (their profile lines must be linked again). True after OK.
-    bool EditMaterials(const std::vector<std::pair<int, int>>& pairs);
+    // The material table of a stage (the command passes the current stage), sorted by number.
+    // On OK every material's record of the stage is replaced by its entry's, new numbers become
+    // new materials and materials without an entry are deleted (their profile lines must be
+    // linked again). True after OK.
+    bool EditMaterials(const std::vector<std::pair<int, int>>& pairs, int stage);
 
 private:
     std::vector<std::unique_ptr<Cpp_MaterialProperties>> materials_;

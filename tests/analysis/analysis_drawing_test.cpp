@@ -15,6 +15,7 @@
 #include "graphics/graphics_fixture.h"
 #include "graphics/line_styles.h"
 #include "graphics/palette.h"
+#include "model/analysis_layers.h"
 #include "model/data_set.h"
 #include "registry/data_set_drawing.h"
 

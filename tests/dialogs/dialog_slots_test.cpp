@@ -220,7 +220,7 @@ TEST_F(DialogSlotTable, NotAvailableOnlyWithoutAWindowAndCancelChangesNothing) {
          &RunUnitsDialog, [] { return std::to_string(GetUnitSystem()); }},
         {"Material Properties", MaterialGridDialogSlot(),
          fake(MaterialGridDialogSlot(), materialGrid),
-         [&] { return materials.EditMaterials({}); },
+         [&] { return materials.EditMaterials({}, 1); },
          [&] { return std::to_string(materials.Count()); }},
         {"Material", MaterialDialogSlot(), fake(MaterialDialogSlot(), materialFake),
          [&] { return material.EditMaterial(1, {4}, false); },

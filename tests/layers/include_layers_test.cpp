@@ -5,11 +5,6 @@
 // A file may include its own layer and the layers below it. Two subsystems may use each other
 // only one way. A folder the table below does not place is reported too, so a new folder gets
 // its place in the order before it grows includes.
-//
-// Not yet in order: the subsystem files below still reach the data set itself (members of the
-// data set defined in subsystem folders, and layer, block and check functions that take the
-// whole data set). They are listed by name with what they include, so no other file can add
-// such an include, and each entry goes when its file stops including the data set.
 
 #include <gtest/gtest.h>
 
@@ -67,11 +62,6 @@ std::optional<e_Layer> LayerOf(const std::string& folder) {
     return it->second;
 }
 
-const std::set<std::pair<std::string, std::string>> kDataSetUsesToRemove = {
-    {"analysis/analysis_drawing.cpp", "model/data_set.h"},
-    {"profile/material_properties.cpp", "model/data_set.h"},
-};
-
 struct Include {
     std::string file;    // the including file, relative to src/
     int line;
@@ -100,7 +90,7 @@ std::vector<std::string> Violations(const std::vector<Include>& includes) {
         if (!fromLayer) unplaced.insert(from);
         if (!toLayer) unplaced.insert(to);
         if (!fromLayer || !toLayer) continue;
-        if (*toLayer > *fromLayer && !kDataSetUsesToRemove.contains({i.file, i.target})) {
+        if (*toLayer > *fromLayer) {
             out.push_back(Describe(i) + "  (" + LayerName(*fromLayer) + " includes " +
                           LayerName(*toLayer) + ", a higher layer)");
         } else if (*fromLayer == e_Layer::Subsystem && *toLayer == e_Layer::Subsystem) {
@@ -151,13 +141,6 @@ TEST(IncludeLayers, SourceTreeFollowsTheLayers) {
     ASSERT_GT(includes.size(), 100u) << "no sources found below " << src;
     const std::vector<std::string> violations = Violations(includes);
     EXPECT_TRUE(violations.empty()) << "Includes against the layers:\n" << Joined(violations);
-    // An entry of the list whose include has gone is taken out, so the list only shrinks.
-    for (const auto& [file, target] : kDataSetUsesToRemove) {
-        bool found = false;
-        for (const Include& i : includes) found = found || (i.file == file && i.target == target);
-        EXPECT_TRUE(found) << file << " no longer includes " << target
-                           << ": take it out of kDataSetUsesToRemove";
-    }
 }
 
 // The checker itself: each kind of fault is found, and what the order allows is not.

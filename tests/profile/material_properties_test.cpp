@@ -393,13 +393,12 @@ TEST_F(Materials, TheMaterialTableReplacesTheStageAndDropsRemovedMaterials) {
         added.record.SetUnitWeight(140.0);
         entries.push_back(added);
     };
-    Cpp_Kliven4DataSet::SetCurrentStage(1);
     grid.ok = false;
-    EXPECT_FALSE(list.EditMaterials({{1, 3}}));
+    EXPECT_FALSE(list.EditMaterials({{1, 3}}, 1));
     EXPECT_EQ(list.Count(), 2);
     grid.ok = true;
     grid.shown.clear();
-    ASSERT_TRUE(list.EditMaterials({{1, 3}}));
+    ASSERT_TRUE(list.EditMaterials({{1, 3}}, 1));
     MaterialGridDialogSlot().Reset();
     EXPECT_EQ(grid.shown, (std::vector<int>{1, 3}));
     EXPECT_EQ(list.FindMaterial(3), nullptr);
