@@ -11,6 +11,7 @@
 // selection and focus (grid_selection.cpp), editing (grid_editing.cpp), clipboard and drop
 // target (grid_clipboard.cpp), keys (grid_keys.cpp) and mouse (grid_mouse.cpp).
 
+#include "gridctrl/cell_set.h"
 #include "gridctrl/grid_cell.h"
 #include "gridctrl/grid_cell_factory.h"
 #include "gridctrl/grid_default_cell.h"
@@ -23,7 +24,6 @@
 #include <memory>
 #include <optional>
 #include <string>
-#include <unordered_set>
 #include <vector>
 
 namespace gridctrl {
@@ -41,32 +41,6 @@ enum class MouseMode {
     SelectColumns,
     SelectRows,
     SelectCells,
-};
-
-// A set of cells keyed by the whole row and column (no packing into 32 bits).
-class CellSet {
-public:
-    static std::uint64_t Key(int row, int col) {
-        return (static_cast<std::uint64_t>(static_cast<std::uint32_t>(row)) << 32) |
-               static_cast<std::uint32_t>(col);
-    }
-    static CCellID Cell(std::uint64_t key) {
-        return {static_cast<int>(key >> 32), static_cast<int>(key & 0xFFFFFFFFu)};
-    }
-    void Insert(int row, int col) { keys_.insert(Key(row, col)); }
-    void Erase(int row, int col) { keys_.erase(Key(row, col)); }
-    bool Contains(int row, int col) const { return keys_.count(Key(row, col)) != 0; }
-    std::size_t Size() const { return keys_.size(); }
-    bool Empty() const { return keys_.empty(); }
-    void Clear() { keys_.clear(); }
-    void Reserve(std::size_t n) { keys_.reserve(n); }
-    template <class F>
-    void ForEach(F f) const {
-        for (std::uint64_t k : keys_) f(Cell(k));
-    }
-
-private:
-    std::unordered_set<std::uint64_t> keys_;
 };
 
 class CGridCtrl {

@@ -47,9 +47,6 @@ void CGridCtrl::SetSelectedRange(int r1, int c1, int r2, int c2, bool forceRepai
         }
     }
     if (!block.InRange(GetCellRange())) return;
-    if (select)
-        selected_.Reserve(selected_.Size() + static_cast<std::size_t>(block.maxRow - block.minRow + 1) *
-                                                 static_cast<std::size_t>(block.maxCol - block.minCol + 1));
     for (int r = block.minRow; r <= block.maxRow; ++r) {
         Row& row = rows_[static_cast<std::size_t>(r)];
         for (int c = block.minCol; c <= block.maxCol; ++c) {
@@ -74,14 +71,7 @@ void CGridCtrl::ResetSelection() {
 }
 
 CCellBlock CGridCtrl::GetSelectedCellRange() const {
-    CCellBlock block(GetRowCount(), GetColumnCount(), -1, -1);
-    selected_.ForEach([&](CCellID c) {
-        block.minRow = std::min(block.minRow, c.row);
-        block.minCol = std::min(block.minCol, c.col);
-        block.maxRow = std::max(block.maxRow, c.row);
-        block.maxCol = std::max(block.maxCol, c.col);
-    });
-    return block;
+    return selected_.Bounds(CCellBlock(GetRowCount(), GetColumnCount(), -1, -1));
 }
 
 bool CGridCtrl::IsCellSelected(int row, int col) const {
