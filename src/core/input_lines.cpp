@@ -5,6 +5,8 @@
 #include <stdio.h>
 
 #include <cctype>
+#include <cstdint>
+#include <cstring>
 #include <charconv>
 #include <cstdlib>
 #include <limits>
@@ -16,16 +18,35 @@ bool IsWordSeparator(char c) { return c == ' ' || c == '\t' || c == ','; }
 // A control character (a NUL byte, a form feed, a carriage return inside the line...) is damage
 // of the file: kept, it would cut or split the line when the text is written again. Each one
 // becomes a blank, and the listing being written says so with the repaired line.
+bool IsControlCharacter(unsigned char u) { return (u < 0x20 && u != '\t') || u == 0x7f; }
+
+// True when a byte of the 8 in w is below 0x20 or is 0x7f (a tab also answers true here).
+bool MayHoldControlCharacter(std::uint64_t w) {
+    constexpr std::uint64_t ones = 0x0101010101010101ULL;
+    constexpr std::uint64_t highs = 0x8080808080808080ULL;
+    const std::uint64_t below = (w - ones * 0x20) & ~w & highs;
+    const std::uint64_t del = w ^ (ones * 0x7f);
+    return below | ((del - ones) & ~del & highs);
+}
+
 void ReplaceControlCharacters(std::string& line) {
-    bool replaced = false;
-    for (char& c : line) {
-        const unsigned char u = static_cast<unsigned char>(c);
-        if ((u < 0x20 && c != '\t') || u == 0x7f) {
-            c = ' ';
-            replaced = true;
-        }
+    // Every line passes here: look eight bytes at a time, and byte by byte only where a word
+    // may hold one; repair only a damaged line.
+    bool damaged = false;
+    const char* p = line.data();
+    const std::size_t n = line.size();
+    std::size_t i = 0;
+    for (; i + 8 <= n && !damaged; i += 8) {
+        std::uint64_t w;
+        std::memcpy(&w, p + i, 8);
+        if (MayHoldControlCharacter(w))
+            for (std::size_t k = i; k < i + 8; ++k)
+                damaged |= IsControlCharacter(static_cast<unsigned char>(p[k]));
     }
-    if (!replaced) return;
+    for (; i < n && !damaged; ++i) damaged = IsControlCharacter(static_cast<unsigned char>(p[i]));
+    if (!damaged) return;
+    for (char& c : line)
+        if (IsControlCharacter(static_cast<unsigned char>(c))) c = ' ';
     if (std::FILE* listing = GetOutputFile())
         std::fprintf(listing,
                      "NOTE: Control characters in the following input line were replaced by "

@@ -141,3 +141,31 @@ TEST(InputLines, SkipLinesStopsAtEnd) {
 }
 
 }  // namespace
+
+namespace {
+
+// The reader looks at eight bytes at a time for control characters: a damaged byte at any
+// place of a line of any length is repaired, and tabs and bytes above 0x7f are never touched.
+TEST(InputLines, AControlCharacterAnywhereInALineBecomesABlank) {
+    for (const char bad : {'\0', '\x01', '\x0c', '\x1f', '\x7f'}) {
+        for (std::size_t length = 1; length <= 19; ++length) {
+            for (std::size_t at = 0; at < length; ++at) {
+                std::string line(length, 'a');
+                line[at] = bad;
+                std::string expected(length, 'a');
+                expected[at] = ' ';
+                InputText in(line + "\n");
+                std::string read;
+                ASSERT_TRUE(ReadPhysicalLine(in.get(), read));
+                EXPECT_EQ(read, expected) << "byte " << int(bad) << " at " << at << " of " << length;
+            }
+        }
+    }
+    const std::string kept = "a\tb \x80\xff\xc3\xa9 0123456789";
+    InputText in(kept + "\n");
+    std::string read;
+    ASSERT_TRUE(ReadPhysicalLine(in.get(), read));
+    EXPECT_EQ(read, kept);
+}
+
+}  // namespace
