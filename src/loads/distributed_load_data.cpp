@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "core/format_text.h"
+#include "core/input_lines.h"
 #include "core/data_error_output.h"
 #include "core/message_boxes.h"
 #include "core/preferences.h"
@@ -12,7 +13,6 @@
 #include "loads/data_lines.h"
 #include "core/echo_lines.h"
 #include "loads/load_messages.h"
-#include "core/format_text.h"
 
 
 namespace {
@@ -196,6 +196,9 @@ bool Cpp_DistributedLoadData::ReadInput(std::FILE* input, std::FILE* echoFile, b
         }
         const int n = line.Count();
         for (int i = 0; i + 4 <= n; i += 4) {
+            // A coordinate whose arithmetic would overflow is refused here.
+            if (!IsUsableCoordinate(line.values[i]) || !IsUsableCoordinate(line.values[i + 1]))
+                return !Cpp_LoadErrors::Error5300(stage_);
             Cpp_DistributedLoadPoint* p = AddPoint(line.values[i], line.values[i + 1],
                                                    line.values[i + 2], line.values[i + 3]);
             EchoRow(echoFile, ++count, *p);

@@ -5,13 +5,13 @@
 #include <cmath>
 
 #include "core/format_text.h"
+#include "core/input_lines.h"
 #include "core/data_error_output.h"
 #include "core/geometry.h"
 #include "core/preferences.h"
 #include "loads/data_lines.h"
 #include "core/echo_lines.h"
 #include "loads/load_messages.h"
-#include "core/format_text.h"
 
 
 namespace {
@@ -159,6 +159,9 @@ bool Cpp_LineLoadList::ReadInput(std::FILE* input, std::FILE* echoFile, bool ech
         for (int i = 0; i + 6 <= n; i += 6) {
             const int number = line.Int(i);
             const double x = line.values[i + 1], y = line.values[i + 2];
+            // A coordinate whose arithmetic would overflow is refused here.
+            if (!IsUsableCoordinate(x) || !IsUsableCoordinate(y))
+                return !Cpp_LoadErrors::Error5500(stage_);
             const double first = line.values[i + 3], second = line.values[i + 4];
             const int option = line.Int(i + 5);
             if (option != Cpp_LineLoad::ByComponents && option != Cpp_LineLoad::ByResultant) {

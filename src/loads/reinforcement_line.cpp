@@ -4,13 +4,13 @@
 #include <cmath>
 
 #include "core/format_text.h"
+#include "core/input_lines.h"
 #include "core/data_error_output.h"
 #include "core/geometry.h"
 #include "core/preferences.h"
 #include "loads/data_lines.h"
 #include "core/echo_lines.h"
 #include "loads/load_messages.h"
-#include "core/format_text.h"
 
 
 namespace {
@@ -200,6 +200,9 @@ bool Cpp_ReinforcementLine::ReadInput(std::FILE* input, bool echo) {
         const int n = line.Count();
         if (n < 4) return !Cpp_LoadErrors::Error5770(GetNumber(), n, line.text);
         for (int i = 0; i + 4 <= n; i += 4) {
+            // A coordinate whose arithmetic would overflow is refused here.
+            if (!IsUsableCoordinate(line.values[i]) || !IsUsableCoordinate(line.values[i + 1]))
+                return !Cpp_LoadErrors::Error5720(GetNumber());
             last = AddPointAfter(last, line.values[i], line.values[i + 1], line.values[i + 2],
                                  line.values[i + 3]);
             ++count;

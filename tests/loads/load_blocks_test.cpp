@@ -57,6 +57,7 @@ TEST_F(LoadBlocks, DistributedLoadLinesAndTheirMessages) {
         {"0 10 100 0\n7\n\n", false, 1, 0, {5380}},
         {"0 10 100 0\nno numbers\n", false, 1, 0, {5330}},
         {"0 10 100 0\n", false, 1, 0, {5300}},
+        {"0 10 100 0 1e308 10 0 0\n\n", false, 1, 0, {5300}},  // a coordinate that overflows
     };
     for (const Case& c : cases) {
         ClearEmittedLoadMessages();
@@ -170,6 +171,9 @@ TEST_F(LoadBlocks, LineLoadMessagesAndCheck) {
     EXPECT_EQ(Numbers(), (std::vector<int>{5510, 5550}));
     EXPECT_FALSE(ReadLin("2 0 0 1 1 1\n"));
     EXPECT_EQ(Numbers().back(), 5500);
+    ClearEmittedLoadMessages();
+    EXPECT_FALSE(ReadLin("3 -1e308 0 1 1 1\n\n"));  // a coordinate that overflows
+    EXPECT_EQ(Numbers(), std::vector<int>{5500});
 
     lin.DeleteAll();
     ClearEmittedLoadMessages();

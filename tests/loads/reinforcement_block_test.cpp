@@ -90,6 +90,7 @@ TEST_F(ReinforcementBlock, ReaderMessages) {
         {"1\n0 0 1 1\n\n1\n0 0 1 1\n\n\n", false, {5700}, 1},
         {"1\n0 0 1 1\n\n", false, {5710}, 1},
         {"1\n0 0 1 1\n", false, {5720}, 1},
+        {"1\n0 0 1 1 1e308 0 1 1\n\n\n", false, {5720}, 1},  // a coordinate that overflows
         {"1\n0 0 1\n\n\n", false, {5770}, 1},
         {"1\n0 0 1 1 5 0\n\n\n", false, {5810}, 1},
         {"some text\n", false, {5740}, 0},
