@@ -1,6 +1,7 @@
 #include "dialogs/dialog_registration.h"
 
 #include "core/preferences.h"
+#include "dialogs/display_sheet.h"
 #include "dialogs/load_scaling_dialog.h"
 #include "dialogs/settings_sheet.h"
 #include "loads/load_drawing_support.h"
@@ -33,18 +34,21 @@ namespace {
 // each slot to its window and Unregister resets the same slots (the loads' scaling editor, which
 // is no window, stays as the loads registered it).
 struct Windows {
-    explicit Windows(QWidget* mainWindow) : loadScaling(mainWindow), settings(mainWindow) {}
+    explicit Windows(QWidget* mainWindow) : loadScaling(mainWindow), settings(mainWindow), display(mainWindow) {}
     void Register() {
         loads::LoadScalingDialogSlot().Set(&loadScaling);
         Cpp_KlivenSettings::SettingsSheetSlot().Set(&settings);
+        Cpp_DisplaySelections::SheetSlot().Set(&display);
     }
     void Unregister() {
         loads::LoadScalingDialogSlot().Reset();
         Cpp_KlivenSettings::SettingsSheetSlot().Reset();
+        Cpp_DisplaySelections::SheetSlot().Reset();
     }
 
     QtLoadScaling loadScaling;
     QtSettingsSheet settings;
+    QtDisplaySheet display;
 };
 
 std::unique_ptr<Windows>& Registered() {
