@@ -1,0 +1,193 @@
+#pragma once
+// One picked item of the drawing: its kind, the data set that owns it, its stage and its
+// references into the model. The hit tests fill one record per candidate; the edit commands,
+// highlights, information pages, prompts and tool tips dispatch on the kind.
+//
+// A record never owns what it points to and is valid only while those entities exist.
+//
+// Kind codes run from 2 to 150 (see e_SelectionKind); codes without a kind read
+// "Unrecognized item".
+
+#include <string>
+
+class Cpp_Kliven4DataSet;
+
+enum e_SelectionKind : int {
+    SEL_PROFILE_POINT_CLIPPED = 2,
+    SEL_PROFILE_SEGMENT_CLIPPED = 4,
+    SEL_RESULTS_FACTOR_TEXT = 6,
+    SEL_PRESCRIBED_RADIUS = 7,
+    SEL_CONSTRUCTION_SEGMENT = 8,
+    SEL_CONSTRUCTION_POINT = 9,
+    SEL_CONSTRUCTION_CIRCLE = 10,
+    SEL_CP_NODE = 12,
+    SEL_CP_POINT = 14,
+    SEL_CP_TRIANGLE = 16,
+    SEL_CRACK_WATER_FORCE = 18,
+    SEL_CRACK_BOTTOM = 20,
+    SEL_CRACK_POINT = 22,
+    SEL_CRACK_WATER_SURFACE = 24,
+    SEL_CRACK_WATER_POINT = 26,
+    SEL_EARTH_PRESSURE_FORCE = 27,
+    SEL_CRITICAL_CENTRE = 28,
+    SEL_CRITICAL_POINT = 30,
+    SEL_CRITICAL_SEGMENT = 32,
+    SEL_LOAD_POINT = 36,
+    SEL_LOAD_SEGMENT = 37,
+    SEL_NORMAL_LOAD_INTERVAL = 38,
+    SEL_SHEAR_LOAD_INTERVAL = 39,
+    SEL_FIXED_POINT = 40,
+    SEL_GEOGRID_HEAD = 41,
+    SEL_GEOGRID_END = 42,
+    SEL_GEOGRID_LAYER = 43,
+    SEL_UNNAMED_44 = 44,
+    SEL_GRID_CORNER = 46,
+    SEL_SEARCH_GRID = 48,
+    SEL_HORIZONTAL_TANGENT = 52,
+    SEL_CIRCLE_CENTRE = 53,
+    SEL_NONCIRCULAR_POINT = 54,
+    SEL_SLIP_SURFACE_SEGMENT = 55,
+    SEL_VARIABLE_CRACK_POINT = 56,
+    SEL_VARIABLE_CRACK_SEGMENT = 57,
+    SEL_VARIABLE_WATER_POINT = 58,
+    SEL_VARIABLE_WATER_SEGMENT = 59,
+    SEL_UNNAMED_60 = 60,
+    SEL_LINE_LOAD = 62,
+    SEL_LINE_LOAD_DRAWN = 64,
+    SEL_THRUST_LINE = 66,
+    SEL_MATERIAL_LABEL = 68,
+    SEL_TABLE_LINES = 70,
+    SEL_TABLE_TEXT = 71,
+    SEL_MATERIAL_REGION = 72,
+    SEL_NAIL_HEAD = 74,
+    SEL_NAIL_END = 75,
+    SEL_NAIL_BAR = 76,
+    SEL_PIEZOMETRIC_POINT = 78,
+    SEL_PIEZOMETRIC_SEGMENT = 80,
+    SEL_PIEZOMETRIC_LABEL = 82,
+    SEL_PROFILE_POINT = 84,
+    SEL_PROFILE_SEGMENT = 86,
+    SEL_PROFILE_LABEL = 88,
+    SEL_PRESSURE_NODE = 90,
+    SEL_PRESSURE_TRIANGLE = 91,
+    SEL_PRESSURE_POINT = 92,
+    SEL_DEFINITION_RADIUS = 93,
+    SEL_DEFINITION_FIXED_POINT = 94,
+    SEL_DEFINITION_HORIZONTAL_TANGENT = 95,
+    SEL_DEFINITION_TANGENT_POINT = 96,
+    SEL_DEFINITION_TANGENT_SEGMENT = 97,
+    SEL_REINFORCEMENT_POINT = 98,
+    SEL_REINFORCEMENT_INTERVAL = 100,
+    SEL_LONGITUDINAL_FORCE = 102,
+    SEL_TRANSVERSE_FORCE = 104,
+    SEL_RSUBU_NODE = 106,
+    SEL_RSUBU_POINT = 108,
+    SEL_RSUBU_TRIANGLE = 109,
+    SEL_RESULTS_ITEM = 110,
+    SEL_SCALE_BAR = 112,
+    SEL_CONTOURS = 114,
+    SEL_SEARCH_TRIANGLES = 116,
+    SEL_TOTAL_STRESS = 118,
+    SEL_PORE_PRESSURE = 120,
+    SEL_EFFECTIVE_STRESS = 122,
+    SEL_SLICE = 128,
+    SEL_SLICE_BOUNDARY = 130,
+    SEL_SLOPE_POINT = 132,
+    SEL_SLOPE_SEGMENT = 134,
+    SEL_STRENGTH_NODE = 136,
+    SEL_STRENGTH_POINT = 138,
+    SEL_STRENGTH_TRIANGLE = 140,
+    SEL_TANGENT_POINT = 142,
+    SEL_TANGENT_SEGMENT = 144,
+    SEL_UNIT_WEIGHT_NODE = 146,
+    SEL_UNIT_WEIGHT_POINT = 148,
+    SEL_UNIT_WEIGHT_TRIANGLE = 150,
+};
+
+// The references of a record, read per kind:
+// - ref1..ref3: entities (a line, a point node, a load, a definition, ...);
+// - number1..number3: integer references where the kind names a number instead of an entity:
+//   the circumference flag of kind 10 (number1); the slice of kinds 32, 66, 118, 120, 122,
+//   128, 130 (number1); the definition number of kinds 93 to 97 (number1) and the tangent
+//   line's point number of kinds 96 and 97 (number3, the tangent points are plain values); the
+//   direction of kinds 102 (1) and 104 (0) (number2);
+// - x, y (and radius for kind 28): the point of kinds 7, 28, 30, 40, 46, 52, 53;
+//   index: the point index of kind 30, the corner index of kind 46.
+struct s_SelectionReferences {
+    void* ref1 = nullptr;
+    void* ref2 = nullptr;
+    void* ref3 = nullptr;
+    long number1 = 0;
+    long number2 = 0;
+    long number3 = 0;
+    double x = 0.0;
+    double y = 0.0;
+    double radius = 0.0;
+    int index = 0;
+};
+
+class Cpp_Selection {
+public:
+    class Exc_BadTypeOfPointSelection {};
+
+    Cpp_Selection() = default;
+
+    // Kinds 2 and 4 (profile lines picked through clipped sub-lines): ref1 line, ref2 sub-line,
+    // ref3 the point node (kind 2) or the segment's first point node (kind 4); stage 0.
+    void SetProfilePointItem(Cpp_Kliven4DataSet* dataSet, void* point, void* line, void* subLine);
+    void SetProfileLineItem(Cpp_Kliven4DataSet* dataSet, void* first, void* line, void* subLine);
+    // Point items 9, 54, 78, 84, 98, 132: ref1 first, ref2 second; other kinds throw.
+    void SetPointItem(Cpp_Kliven4DataSet* dataSet, int stage, int kind, void* first, void* second);
+    // 8, 80, 86, 100, 102, 104, 134: ref1 first, ref2 second; 20, 24: ref1 second; 144: ref2
+    // second; any other kind only data set, stage and kind.
+    void SetSegmentItem(Cpp_Kliven4DataSet* dataSet, int stage, int kind, void* first, void* second);
+    // 37, 38, 39: ref1 the interval's first load point; others only data set, stage and kind.
+    void SetDistributedLoadItem(Cpp_Kliven4DataSet* dataSet, int stage, int kind, void* reference);
+    // 36, 62, 64: ref1; 142: ref2; other kinds throw.
+    void SetLoadPointItem(Cpp_Kliven4DataSet* dataSet, int stage, int kind, void* reference);
+    // 32, 118, 120, 122: the slice number; stage := the stages of the analysis. Others throw.
+    void SetTypedItem(Cpp_Kliven4DataSet* dataSet, int kind, int sliceNumber);
+    // Any kind: the whole block for the kinds that keep one, otherwise only data set, stage
+    // and kind.
+    void SetFromValues(Cpp_Kliven4DataSet* dataSet, int stage, int kind,
+                       const s_SelectionReferences& references);
+
+    int GetType() const { return type_; }
+    int GetStage() const { return stage_; }
+    Cpp_Kliven4DataSet* GetDataSet() const { return dataSet_; }
+    const s_SelectionReferences& GetItemReferences() const { return refs_; }
+    void SetValue(double value) { value_ = value; }
+    double GetValue() const { return value_; }
+
+    // Kind sets.
+    static bool IsPointKind(int kind);
+    static bool IsInterpolationKind(int kind);
+    static bool IsJoinableKind(int kind);
+    static bool IsLineItemKind(int kind);
+    static bool IsSegmentKind(int kind);
+    // The kinds whose whole reference block SetFromValues keeps.
+    static bool KeepsReferenceBlock(int kind);
+
+    bool IsPointItem() const { return IsPointKind(type_); }
+    // ref1 (the interpolation data set) for the interpolation items, else null.
+    void* IsInterpolationItem() const { return IsInterpolationKind(type_) ? refs_.ref1 : nullptr; }
+    // ref1 (the line) for the line items, else null.
+    void* IsJoinableType() const { return IsJoinableKind(type_) ? refs_.ref1 : nullptr; }
+
+    // The one-line name of the item. Kinds without a text (44, 60, 110 and the conditional
+    // kinds outside their conditions) leave text as the caller filled it. Always true.
+    bool GetName(std::string& text) const;
+
+private:
+    void Store(Cpp_Kliven4DataSet* dataSet, int stage, int kind) {
+        dataSet_ = dataSet;
+        stage_ = stage;
+        type_ = kind;
+    }
+
+    int type_ = 0;
+    Cpp_Kliven4DataSet* dataSet_ = nullptr;
+    int stage_ = 0;
+    s_SelectionReferences refs_;
+    double value_ = 0.0;
+};
