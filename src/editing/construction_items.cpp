@@ -7,6 +7,7 @@
 
 #include "core/echo_writer.h"
 #include "core/input_lines.h"
+#include "core/integer_power.h"
 #include "core/point_xy.h"
 #include "core/preferences.h"
 #include "core/text_formats.h"
@@ -279,7 +280,7 @@ void Cpp_ConstructionCircle::Define(double x, double y, int type, double value1,
         case CircleThroughPoint:
             value1_ = value1;
             value2_ = value2;
-            radius_ = std::sqrt((x - value1) * (x - value1) + (y - value2) * (y - value2));
+            radius_ = std::sqrt(IntegerPower(x - value1, 2) + IntegerPower(y - value2, 2));
             break;
         case CircleTangentHorizontal:
             value1_ = value1;
