@@ -101,6 +101,26 @@ private:
 };
 
 class Cpp_XYArray : public CMyArray<s_tagTypePointXY, s_tagTypePointXY> {};
+
+// True when no entry among the first count of the points, other than index n, has both this x
+// and this y (exact comparison); count is limited to the array's size. The point-entry windows
+// refuse duplicate points with it.
+template <typename ARG>
+bool IsPointUnique(const CMyArray<s_tagTypePointXY, ARG>& points, double x, double y, int count,
+                   int n) {
+    const int last = std::min(count, points.GetSize());
+    for (int i = 0; i < last; ++i)
+        if (i != n && points[i].x == x && points[i].y == y) return false;
+    return true;
+}
+// The same for x alone.
+template <typename ARG>
+bool IsXUnique(const CMyArray<s_tagTypePointXY, ARG>& points, double x, int count, int n) {
+    const int last = std::min(count, points.GetSize());
+    for (int i = 0; i < last; ++i)
+        if (i != n && points[i].x == x) return false;
+    return true;
+}
 class Cpp_DoubleArray : public CMyArray<double, double> {};
 
 template <typename T>
