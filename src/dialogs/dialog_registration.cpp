@@ -2,8 +2,10 @@
 
 #include "core/preferences.h"
 #include "dialogs/display_sheet.h"
+#include "dialogs/grid_settings_dialog.h"
 #include "dialogs/load_scaling_dialog.h"
 #include "dialogs/settings_sheet.h"
+#include "graphics/graphic_grid.h"
 #include "loads/load_drawing_support.h"
 
 #include <memory>
@@ -15,7 +17,7 @@
 //   Cpp_Graphics::WindowBoundsDialogSlot()      graphics/graphics.h      "Window Bounds"
 //   Cpp_Graphics::LargestValueDialogSlot()      graphics/graphics.h      largest load value
 //   Cpp_Graphics::ScalingEditorSlot()           graphics/graphics.h      (the loads register it)
-//   Cpp_GraphicGrid::SettingsDialogSlot()       graphics/graphic_grid.h  grid settings
+//   Cpp_GraphicGrid::SettingsDialogSlot()       graphics/graphic_grid.h  grid settings (registered)
 //   SetViewsDialogSlot()                        graphics/views.h         "Set View ..."
 //   Cpp_DisplaySelections::SheetSlot()          registry/display_selections.h  "Selections ..."
 //   Cpp_KlivenSettings::SettingsSheetSlot()     core/preferences.h       settings sheet
@@ -24,7 +26,7 @@
 //   MaterialDialogSlot()                        profile/material_properties.h  one material
 //   SaveMultistageWarningSlot()                 model/writer.h           "Save Multi-Stage Data?"
 //   ReinforcementGenerationDialogsSlot()        loads/generation_dialogs.h
-//   loads::LoadScalingDialogSlot()              loads/load_drawing_support.h  load scaling
+//   loads::LoadScalingDialogSlot()              loads/load_drawing_support.h  load scaling (registered)
 
 namespace dialogs {
 
@@ -34,21 +36,25 @@ namespace {
 // each slot to its window and Unregister resets the same slots (the loads' scaling editor, which
 // is no window, stays as the loads registered it).
 struct Windows {
-    explicit Windows(QWidget* mainWindow) : loadScaling(mainWindow), settings(mainWindow), display(mainWindow) {}
+    explicit Windows(QWidget* mainWindow)
+        : loadScaling(mainWindow), settings(mainWindow), display(mainWindow), gridSettings(mainWindow) {}
     void Register() {
         loads::LoadScalingDialogSlot().Set(&loadScaling);
         Cpp_KlivenSettings::SettingsSheetSlot().Set(&settings);
         Cpp_DisplaySelections::SheetSlot().Set(&display);
+        Cpp_GraphicGrid::SettingsDialogSlot().Set(&gridSettings);
     }
     void Unregister() {
         loads::LoadScalingDialogSlot().Reset();
         Cpp_KlivenSettings::SettingsSheetSlot().Reset();
         Cpp_DisplaySelections::SheetSlot().Reset();
+        Cpp_GraphicGrid::SettingsDialogSlot().Reset();
     }
 
     QtLoadScaling loadScaling;
     QtSettingsSheet settings;
     QtDisplaySheet display;
+    QtGridSettings gridSettings;
 };
 
 std::unique_ptr<Windows>& Registered() {

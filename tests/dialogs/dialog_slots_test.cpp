@@ -278,6 +278,7 @@ TEST_F(DialogSlotTable, TheRegistrationPlugsInTheRealWindows) {
     QWidget main;
     dialogs::RegisterDialogWindows(&main);
     ASSERT_TRUE(loads::LoadScalingDialogSlot().IsRegistered());
+    EXPECT_TRUE(Cpp_GraphicGrid::SettingsDialogSlot().IsRegistered());
     QString shown;
     testsupport::WhenModal([&](QWidget* modal) {
         shown = modal->objectName();
@@ -290,6 +291,7 @@ TEST_F(DialogSlotTable, TheRegistrationPlugsInTheRealWindows) {
     EXPECT_EQ(record.value, 62.4);
     dialogs::UnregisterDialogWindows();
     EXPECT_FALSE(loads::LoadScalingDialogSlot().IsRegistered());
+    EXPECT_FALSE(Cpp_GraphicGrid::SettingsDialogSlot().IsRegistered());
 }
 
 // The frame's commands that open a dialog: the status line speaks only when no window is there.
