@@ -200,7 +200,8 @@ void BM_TablePageDown(benchmark::State& state) {
     for (auto _ : state) {
         QScrollBar* bar = t.view.verticalScrollBar();
         bar->setValue(0);
-        while (bar->value() < bar->maximum()) bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
+        while (bar->value() < bar->maximum())
+            bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
     }
 }
 
@@ -218,7 +219,9 @@ BENCHMARK(BM_GridFill)->Arg(5000)->Arg(20000)->Unit(benchmark::kMillisecond)->Co
 BENCHMARK(BM_GridSelectAll)->Arg(5000)->Arg(20000)->Unit(benchmark::kMillisecond)->Complexity();
 BENCHMARK(BM_GridCopy)->Arg(5000)->Arg(20000)->Unit(benchmark::kMillisecond)->Complexity();
 BENCHMARK(BM_GridClearAndPaste)
-    ->Args({5000, 0})->Args({20000, 0})->Args({20000, 1})
+    ->Args({5000, 0})
+    ->Args({20000, 0})
+    ->Args({20000, 1})
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_GridPageDown)->Arg(20000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_GridPaint)->Unit(benchmark::kMillisecond);

@@ -22,7 +22,8 @@ std::string IntBlock(int n) {
     char line[128];
     for (int i = 0; i < n; ++i) {
         const double x = d(gen), y = d(gen);
-        std::snprintf(line, sizeof line, "     %15.6f%15.6f%15.1f%10d\n", x, y, 10.0 * (500.0 - y), 0);
+        std::snprintf(line, sizeof line, "     %15.6f%15.6f%15.1f%10d\n", x, y, 10.0 * (500.0 - y),
+                      0);
         text += line;
     }
     return text + "\n\n";

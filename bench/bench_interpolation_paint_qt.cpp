@@ -7,9 +7,9 @@
 
 #include "graphics/graphics.h"
 #include "model/data_set.h"
+#include "model/porepressure_drawing_layers.h"
 #include "platform/qt/image_dc.h"
 #include "porepressure/interpolation_data.h"
-#include "model/porepressure_drawing_layers.h"
 
 #include <QGuiApplication>
 #include <QImage>

@@ -41,7 +41,7 @@ Cpp_LoadsData& TheLoads() {
             Cpp_IndividualNail* n = loads.nails.GetIndividualNailList().AddEmptyNail();
             n->headX = i * 5.0, n->headY = 200, n->endX = i * 5.0 - 8, n->endY = 195;
             loads.geogrids.GetIndividualGeogridList().AddEmptyGeogrid()->SetGeometry(i * 5.0, 150,
-                                                                                    i * 5.0 + 12);
+                                                                                     i * 5.0 + 12);
         }
     }
     return loads;

@@ -8,11 +8,11 @@
 
 #include "core/preferences.h"
 #include "core/units.h"
-#include "model/subsystem_registration.h"
-#include "registry/block_readers.h"
 #include "model/data_sets.h"
+#include "model/subsystem_registration.h"
 #include "model/writer.h"
 #include "profile/material_properties.h"
+#include "registry/block_readers.h"
 
 namespace {
 
@@ -26,7 +26,8 @@ void Fill(Cpp_Kliven4DataSet& dataSet) {
             auto& s = m->GetShearStrengthRecord(stage);
             s.SetStrengthOption(7);
             std::vector<s_NonlinearPtType> points;
-            for (int i = 0; i < 50; ++i) points.push_back({100.0 * i, 50.0 + 60.0 * i - 0.2 * i * i});
+            for (int i = 0; i < 50; ++i)
+                points.push_back({100.0 * i, 50.0 + 60.0 * i - 0.2 * i * i});
             s.SetNonlinearEnvelope(points);
             m->GetPorePressureRecord(stage).SetOption(2);  // no pore pressure
         }

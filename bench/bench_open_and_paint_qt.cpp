@@ -64,7 +64,8 @@ fs::path LargeDocument() {
     }
     std::fputs("\nMATerial property data follow -\n", f);
     for (int m = 1; m <= kLines; ++m)
-        std::fprintf(f, "%6d Layer %d\n          120\n          Conventional\n          100 30\n"
+        std::fprintf(f,
+                     "%6d Layer %d\n          120\n          Conventional\n          100 30\n"
                      "          Piezometric Line NegativeOK\n          1 -200\n",
                      m, m);
     std::fputs("\nPIEzometric line data follow -\n1 62.4 Water table\n0 60 1000 60\n\n\n", f);

@@ -19,7 +19,8 @@ void BuildProfile(Cpp_ProfileLineList& list, int lines, int points) {
     for (int l = 0; l < lines; ++l) {
         Cpp_ProfileLine* line = list.CreateLine(l + 1, l % 8 + 1, "");
         for (int k = 0; k < points; ++k) {
-            const double x = 2000.0 * k / (points - 1) + (k > 0 && k < points - 1 ? 0.5 * wiggle(random) : 0.0);
+            const double x =
+                2000.0 * k / (points - 1) + (k > 0 && k < points - 1 ? 0.5 * wiggle(random) : 0.0);
             line->AddPoint(x, 400.0 - 10.0 * l + 3.0 * wiggle(random));
         }
     }

@@ -3,11 +3,11 @@
 #include <cmath>
 
 #include "analysis/analysis_computation_data.h"
+#include "analysis/analysis_messages.h"
 #include "analysis/number_text.h"
 #include "core/data_error_output.h"
 #include "core/geometry.h"
 #include "core/text_exception.h"
-#include "analysis/analysis_messages.h"
 #include "profile/crack.h"
 #include "profile/slope_geometry.h"
 
@@ -32,13 +32,15 @@ bool CheckCrack(const Cpp_Crack& crack, const std::vector<s_tagTypePointXY>& slo
         }
     }
     if (crack.GetCrackOption() == 4 && slope.size() >= 2) {
-        const double tol = 1e-8 * std::hypot(slope.back().x - slope.front().x,
-                                             slope.back().y - slope.front().y);
-        for (const Cpp_CrackPoint* p = crack.CrackPointList().Head(); p && p->Next(); p = p->Next()) {
+        const double tol =
+            1e-8 * std::hypot(slope.back().x - slope.front().x, slope.back().y - slope.front().y);
+        for (const Cpp_CrackPoint* p = crack.CrackPointList().Head(); p && p->Next();
+             p = p->Next()) {
             const Cpp_PointXY a(p->X(), p->Value()), b(p->Next()->X(), p->Next()->Value());
             for (size_t k = 0; k + 1 < slope.size(); ++k) {
                 Cpp_PointXY x;
-                if (SegmentsIntersect(a, b, Cpp_PointXY(slope[k]), Cpp_PointXY(slope[k + 1]), tol, x)) {
+                if (SegmentsIntersect(a, b, Cpp_PointXY(slope[k]), Cpp_PointXY(slope[k + 1]), tol,
+                                      x)) {
                     E::Error7100(x.X(), x.Y());
                     ok = false;
                 }
@@ -128,16 +130,14 @@ bool AnalysisDataCheck::Run(const Cpp_SlopeGeometry* slope, const s_SlopeLinesTy
 bool AnalysisDataCheck::InitialRadius(double& r) const {
     switch (a_.radiusOption_) {
     case 0:
-    case 1:
-        return a_.RadiusForCenter(a_.InitialCenter(), r);
+    case 1: return a_.RadiusForCenter(a_.InitialCenter(), r);
     case 2:
         if (a_.tangent_.GetOption() == Cpp_TangentLine::kUndefined) {
             r = 0.0;
             return true;
         }
         return a_.RadiusForCenter(a_.InitialCenter(), r);
-    default:
-        return false;
+    default: return false;
     }
 }
 
@@ -191,8 +191,7 @@ void AnalysisDataCheck::Circles() {
         E::Error7040Interactive();
         Fail();
         return;
-    default:
-        return;
+    default: return;
     }
 }
 
@@ -256,8 +255,7 @@ void AnalysisDataCheck::Noncircular(const s_SlopeLinesType& lines, double tolera
         }
         break;
     }
-    default:
-        break;
+    default: break;
     }
     if (a_.procedure_ == A::kBishop || a_.procedure_ == A::kOrdinary) {
         E::Error7150();
@@ -304,8 +302,7 @@ void AnalysisDataCheck::Imbalances() {
             Fail();
         }
         break;
-    default:
-        throw Cpp_TextException("EXCEPTION: Cpp_AnalysisComputationData::Check");
+    default: throw Cpp_TextException("EXCEPTION: Cpp_AnalysisComputationData::Check");
     }
     switch (a_.momentOption_) {
     case 0:
@@ -320,8 +317,7 @@ void AnalysisDataCheck::Imbalances() {
             Fail();
         }
         break;
-    default:
-        throw Cpp_TextException("EXCEPTION: Cpp_AnalysisComputationData::Check");
+    default: throw Cpp_TextException("EXCEPTION: Cpp_AnalysisComputationData::Check");
     }
 }
 

@@ -154,14 +154,10 @@ void Cpp_AnalysisComputationData::Clear() {
 s_tagTypePointXY Cpp_AnalysisComputationData::CurrentCenter() const {
     if (!circular_) return {};
     switch (mode_) {
-    case kIndividual:
-        return circleCentre_;
-    case kSearchType1:
-        return startCentre_;
-    case kSearchType2:
-        return grid_.Center();
-    default:
-        return {};
+    case kIndividual: return circleCentre_;
+    case kSearchType1: return startCentre_;
+    case kSearchType2: return grid_.Center();
+    default: return {};
     }
 }
 
@@ -176,9 +172,7 @@ bool Cpp_AnalysisComputationData::RadiusForCenter(const s_tagTypePointXY& centre
                                                   double& radius) const {
     if (!circular_) return false;
     switch (radiusOption_) {
-    case 0:
-        radius = radius_;
-        return true;
+    case 0: radius = radius_; return true;
     case 1:
         radius = std::hypot(centre.x - throughPoint_.x, centre.y - throughPoint_.y);
         return true;
@@ -186,8 +180,7 @@ bool Cpp_AnalysisComputationData::RadiusForCenter(const s_tagTypePointXY& centre
         if (tangent_.GetOption() == Cpp_TangentLine::kUndefined) return false;
         radius = tangent_.GetRadius(centre);
         return true;
-    default:
-        return false;
+    default: return false;
     }
 }
 
@@ -230,7 +223,7 @@ void Cpp_AnalysisComputationData::SetThroughPoint(double x, double y) {
 }
 
 void Cpp_AnalysisComputationData::SetRadiusDefinitionFromTool(const s_tagTypePointXY& first,
-                                                             const s_tagTypePointXY& second) {
+                                                              const s_tagTypePointXY& second) {
     if (!circular_) throw Exc_AccessedCircleDataWhenNoncircular();
     toolFirst_ = first;
     toolSecond_ = second;
@@ -297,8 +290,7 @@ bool Cpp_AnalysisComputationData::GetRadiusItemBounds(double& xMin, double& xMax
                 return true;
             }
             return false;
-        default:
-            return false;
+        default: return false;
         }
     }
     if (mode_ == kSearchType2) {
@@ -476,8 +468,7 @@ void Cpp_AnalysisComputationData::GetDefaultDisplayFlags(bool& slip, bool& point
 }
 
 void Cpp_AnalysisComputationData::SetDefaultDisplayFlags(bool slip, bool points, bool centre,
-                                                         bool noncircular, bool radius,
-                                                         bool grid) {
+                                                         bool noncircular, bool radius, bool grid) {
     DefaultDisplayFlags() = {slip, points, centre, noncircular, radius, grid};
 }
 

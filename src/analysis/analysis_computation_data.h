@@ -22,11 +22,38 @@ class Cpp_SlopeGeometry;
 
 // Groups of optional sub-commands; a group's flag is set when the block gave it.
 enum class e_AnalysisGroup {
-    TrialF, SideForceInclination, IterationLimit, ForceImbalance, MomentImbalance, NegativeLimit,
-    ExitAngle, MinimumWeight, Procedure, Stages, SignConvention, ChangeTrialF, TrialGrids,
-    Passes, Seismic, Crack, CrackWater, UnitWeight, Restrictions, Subdivision, Continuation,
-    Face, ShearForce, Sequence, KeepRange, SaveCount, Sorting, OutputForm, Refinement,
-    PropertyLines, Lambda, Count
+    TrialF,
+    SideForceInclination,
+    IterationLimit,
+    ForceImbalance,
+    MomentImbalance,
+    NegativeLimit,
+    ExitAngle,
+    MinimumWeight,
+    Procedure,
+    Stages,
+    SignConvention,
+    ChangeTrialF,
+    TrialGrids,
+    Passes,
+    Seismic,
+    Crack,
+    CrackWater,
+    UnitWeight,
+    Restrictions,
+    Subdivision,
+    Continuation,
+    Face,
+    ShearForce,
+    Sequence,
+    KeepRange,
+    SaveCount,
+    Sorting,
+    OutputForm,
+    Refinement,
+    PropertyLines,
+    Lambda,
+    Count
 };
 
 struct s_RestrictionType {
@@ -53,15 +80,33 @@ public:
     class Exc_AccessedCircleDataWhenNoncircular {};
     class Exc_AccessedNoncircularDataWhenCircular {};
 
-    enum e_Mode { kNone = 0, kIndividual = 1, kCentreList = 2, kSearchType1 = 3,
-                  kSearchType2 = 4, kInteractive = 5, kSearch6 = 6 };
-    enum e_Procedure { kSpencer = 0, kBishop = 1, kCorps = 2, kLoweKarafiath = 3,
-                       kChenMorgenstern = 4, kMorgensternPrice = 5, kOrdinary = 6 };
+    enum e_Mode {
+        kNone = 0,
+        kIndividual = 1,
+        kCentreList = 2,
+        kSearchType1 = 3,
+        kSearchType2 = 4,
+        kInteractive = 5,
+        kSearch6 = 6
+    };
+    enum e_Procedure {
+        kSpencer = 0,
+        kBishop = 1,
+        kCorps = 2,
+        kLoweKarafiath = 3,
+        kChenMorgenstern = 4,
+        kMorgensternPrice = 5,
+        kOrdinary = 6
+    };
     // The name of a procedure as the listing gives it ("Simplified Bishop" for 1); null outside
     // 0 to 6.
     static const char* ProcedureName(int procedure);
-    enum e_Restriction { kRelativeEntire = 0, kRelativeSome = 1, kAbsoluteEntire = 2,
-                         kAbsoluteSome = 3 };
+    enum e_Restriction {
+        kRelativeEntire = 0,
+        kRelativeSome = 1,
+        kAbsoluteEntire = 2,
+        kAbsoluteSome = 3
+    };
 
     static constexpr double kDefaultNegativeLimit = -0.174532925;
     static constexpr double kDefaultSideForceInclination = 0.3;

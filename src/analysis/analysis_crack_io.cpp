@@ -5,11 +5,11 @@
 #include <ostream>
 
 #include "analysis/analysis_block_reader.h"
-#include "analysis/analysis_settings.h"
-#include "core/echo_lines.h"
-#include "analysis/number_text.h"
-#include "core/echo_writer.h"
 #include "analysis/analysis_messages.h"
+#include "analysis/analysis_settings.h"
+#include "analysis/number_text.h"
+#include "core/echo_lines.h"
+#include "core/echo_writer.h"
 
 using E = Cpp_AnalysisDataErrors;
 
@@ -21,7 +21,8 @@ bool AnalysisBlockReader::ReadCrackOrWaterDepth(bool isCrack) {
     if (!Number(rec)) return E::Error6090(), false;
     a_.SetGiven(isCrack ? e_AnalysisGroup::Crack : e_AnalysisGroup::CrackWater);
     const char letter =
-        rec.rest.empty() ? '\0' : static_cast<char>(std::toupper(static_cast<unsigned char>(rec.rest[0])));
+        rec.rest.empty() ? '\0'
+                         : static_cast<char>(std::toupper(static_cast<unsigned char>(rec.rest[0])));
     auto bad = [&]() {
         const char shown = rec.rest.empty() ? '\0' : rec.rest[0];
         return isCrack ? E::Error6850(shown, rec.text) : E::Error6860(shown, rec.text);
@@ -51,7 +52,8 @@ bool AnalysisBlockReader::ReadCrackOrWaterDepth(bool isCrack) {
             crack.SetWaterOption(option);
             crack.SetWaterConstant(rec.values[0]);
             if (option == 1) {
-                echo::Value("Depth of water (or other fluid) in crack: ", crack.WaterDepth(0.0), ld);
+                echo::Value("Depth of water (or other fluid) in crack: ", crack.WaterDepth(0.0),
+                            ld);
             } else {
                 double y = 0.0;
                 if (crack.WaterSurfaceElevation(0.0, y))
@@ -74,11 +76,12 @@ bool AnalysisBlockReader::ReadCrackOrWaterDepth(bool isCrack) {
     else
         crack.SetWaterOption(option);
     const char* heading =
-        isCrack ? (option == 3 ? "Depth of crack varies as follows -     X       Depth"
-                               : "Elevation of crack varies as follows -     X       Elevation")
-                : (option == 3
-                       ? "Depth of water (or other fluid) in crack varies as follows -     X       Depth"
-                       : "Elevation of water (or other fluid) surface in crack varies as follows -     X       Elevation");
+        isCrack
+            ? (option == 3 ? "Depth of crack varies as follows -     X       Depth"
+                           : "Elevation of crack varies as follows -     X       Elevation")
+            : (option == 3
+                   ? "Depth of water (or other fluid) in crack varies as follows -     X       Depth"
+                   : "Elevation of water (or other fluid) surface in crack varies as follows -     X       Elevation");
     const int blanks = isCrack ? (option == 3 ? 32 : 38) : (option == 3 ? 42 : 48);
     if (echo_) {
         echo::Line(heading);
@@ -119,9 +122,7 @@ void Cpp_AnalysisComputationData::WriteCrack(std::ostream& out) const {
         if (option < 1 || option > 4) return;
         out << "     " << heading << "\n";
         switch (option) {
-        case 1:
-            out << "          " << Exact(constant, ld) << "     Depth\n";
-            break;
+        case 1: out << "          " << Exact(constant, ld) << "     Depth\n"; break;
         case 2:
             out << "          " << Exact(constant, elevationDecimals) << "     Elevation\n";
             break;
@@ -141,7 +142,7 @@ void Cpp_AnalysisComputationData::WriteCrack(std::ostream& out) const {
           crack_.WaterPointList(), cd);
     if (crack_.GetUnitWeightOfWater() != analysis_settings::UnitWeightOfWater())
         out << "     UNIt weight of water in crack follows:\n"
-            << "          " << Exact(crack_.GetUnitWeightOfWater(),
-                                     analysis_settings::UnitWeightDecimals())
+            << "          "
+            << Exact(crack_.GetUnitWeightOfWater(), analysis_settings::UnitWeightDecimals())
             << "\n";
 }

@@ -148,7 +148,8 @@ bool DrawCenter(const A& a) {
     auto drawOne = [](const Cpp_Circle& c, const s_tagTypePointXY& first,
                       const s_tagTypePointXY& second, bool lines, bool single) {
         if (lines && analysis_look::RadiusLinesShown())
-            DrawSegments(analysis_look::CentreLinePen(), {{c.Center(), first}, {c.Center(), second}});
+            DrawSegments(analysis_look::CentreLinePen(),
+                         {{c.Center(), first}, {c.Center(), second}});
         const s_SymbolAttributesType s = analysis_look::CentreSymbol(single);
         if (s.style != 0) DrawSymbolsAt(s, {c.Center()});
     };
@@ -163,8 +164,8 @@ bool DrawCenter(const A& a) {
     const Cpp_Circle circle = a.InitialCircle();
     if (!(circle.Radius() > 0.0)) return false;
     s_tagTypePointXY first, second;
-    const bool lines = a.GetToolRadiusDefinition(first, second) &&
-                       EndPointsOnCircle(circle, first, second);
+    const bool lines =
+        a.GetToolRadiusDefinition(first, second) && EndPointsOnCircle(circle, first, second);
     drawOne(circle, first, second, lines, true);
     return true;
 }
@@ -192,10 +193,8 @@ bool DrawRadiusItems(const A& a, bool normal) {
         DrawSymbolsAt(s, {{a.GetThroughPointX(), a.GetThroughPointY()}});
         return true;
     }
-    case 2:
-        return DrawTangentLineStandard(*a.GetTangentLine(), normal);
-    default:
-        return false;
+    case 2: return DrawTangentLineStandard(*a.GetTangentLine(), normal);
+    default: return false;
     }
 }
 
@@ -248,7 +247,8 @@ bool DrawFixedSearchGrid(const Cpp_FixedSearchGrid& grid, const s_LinePenType& p
         for (int i = 1; i <= n; ++i) t.push_back(double(i - 1) / (n - 1));
         return t;
     };
-    for (double u : parameters(across)) segments.push_back({grid.GridPoint(u, 0), grid.GridPoint(u, 1)});
+    for (double u : parameters(across))
+        segments.push_back({grid.GridPoint(u, 0), grid.GridPoint(u, 1)});
     for (double v : parameters(grid.PointsUp()))
         segments.push_back({grid.GridPoint(0, v), grid.GridPoint(1, v)});
     return DrawSegments(pen, segments);
@@ -281,7 +281,8 @@ bool DrawTangentLine(const Cpp_TangentLine& line, const s_LinePenType& pen,
         const double y = line.GetElevation();
         return DrawSegments(pen, {{{xmin, y}, {xmax, y}}});
     }
-    if (line.GetOption() != Cpp_TangentLine::kIrregular && line.GetOption() != Cpp_TangentLine::kUndefined)
+    if (line.GetOption() != Cpp_TangentLine::kIrregular &&
+        line.GetOption() != Cpp_TangentLine::kUndefined)
         return false;
     std::vector<double> xs, ys;
     for (const auto& p : line.Points()) {
@@ -338,8 +339,7 @@ bool DrawRadiusDefinition(const Cpp_RadiusDefinition& d, double x, double y, boo
     }
     case Cpp_RadiusDefinition::kTangentLine:
         return DrawTangentLineStandard(*d.GetTangentLine(), normal);
-    default:
-        return false;
+    default: return false;
     }
 }
 

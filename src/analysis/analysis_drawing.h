@@ -5,8 +5,8 @@
 // radius definitions), the floating search area and the fixed grid; the highlights of a selected
 // analysis item. (The analysis layer of the data set's drawing is model/analysis_layers.h.)
 
-#include "graphics/point_symbols.h"
 #include "graphics/line_drawing.h"
+#include "graphics/point_symbols.h"
 #include "platform/device_context.h"
 
 class Cpp_AnalysisComputationData;

@@ -52,9 +52,7 @@ const s_LinePenType& SearchGridPen() {
     return pen;
 }
 
-s_SymbolAttributesType RadiusPointSymbol() {
-    return Symbol("Radius Definition", kDarkRed, 15, 16);
-}
+s_SymbolAttributesType RadiusPointSymbol() { return Symbol("Radius Definition", kDarkRed, 15, 16); }
 const s_LineWidthType& RadiusLineWidth() { return kOnePoint; }
 s_ColorType RadiusColour() { return s_ColorType(kDarkRed, 7); }
 const char* RadiusLayer() { return "Radius Definition"; }
@@ -67,8 +65,8 @@ s_SymbolAttributesType TangentPointSymbol() { return Symbol("Tangent Line", kDar
 
 s_DrawAttributesType SlipSurfaceDisplayAttributes() {
     const s_SymbolAttributesType p = SlipSurfacePointSymbol();
-    return s_DrawAttributesType(SlipSurfaceLinePen().width, SlipSurfaceLinePen().colour,
-                                p.penWidth, p.markerSize, p.style, p.colour);
+    return s_DrawAttributesType(SlipSurfaceLinePen().width, SlipSurfaceLinePen().colour, p.penWidth,
+                                p.markerSize, p.style, p.colour);
 }
 s_DrawAttributesType TangentLineDisplayAttributes() {
     const s_SymbolAttributesType p = TangentPointSymbol();

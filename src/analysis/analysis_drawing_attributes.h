@@ -5,8 +5,8 @@
 // built once and never edited by the user.
 
 #include "graphics/drawing_attributes.h"
-#include "graphics/point_symbols.h"
 #include "graphics/line_drawing.h"
+#include "graphics/point_symbols.h"
 
 namespace analysis_look {
 

@@ -4,8 +4,8 @@
 
 #include "analysis/analysis_computation_data.h"
 #include "analysis/analysis_settings.h"
-#include "core/echo_lines.h"
 #include "analysis/number_text.h"
+#include "core/echo_lines.h"
 #include "core/echo_writer.h"
 
 using G = e_AnalysisGroup;
@@ -19,8 +19,8 @@ void EchoImbalance(const char* leading, int option, double value, const char* fr
         PrintExponentialWithText(value, leading, fraction, 1, 6);
         PrintNewLine();
     } else if (option == 0) {
-        const int decimals = analysis_text::DecimalsForSmallValue(
-            value, analysis_settings::ForceDecimals(), 10);
+        const int decimals =
+            analysis_text::DecimalsForSmallValue(value, analysis_settings::ForceDecimals(), 10);
         echo::Value(leading, value, decimals, absolute);
     }
 }
@@ -83,8 +83,8 @@ void Cpp_AnalysisComputationData::EchoOptionalData(std::FILE* echoFile) const {
     echo::Line("The following represent default values or values that were prevously defined:");
     if (!IsGiven(G::Subdivision)) {
         if (circular_ && subtendedAngle_ > 0.0)
-            echo::Value("Subtended angle for slice subdivision: ", RadiansToDegrees(subtendedAngle_),
-                        ad, " (degrees)");
+            echo::Value("Subtended angle for slice subdivision: ",
+                        RadiansToDegrees(subtendedAngle_), ad, " (degrees)");
         else if (circular_)
             echo::Value("Maximum slice arc length for slice subdivision: ", maximumArcLength_, ld);
         else if (increments_ > 0)
@@ -112,9 +112,10 @@ void Cpp_AnalysisComputationData::EchoOptionalData(std::FILE* echoFile) const {
         echo::Line(shortOutput_ ? "Automatic search output will be in short form."
                                 : "Automatic search output will be in long form.");
     if (!IsGiven(G::Continuation) && circular_)
-        echo::Line(continueToCritical_
-                       ? "Search will be continued after the initial mode to find a most critical circle."
-                       : "Search will be terminated after the initial mode of search is completed.");
+        echo::Line(
+            continueToCritical_
+                ? "Search will be continued after the initial mode to find a most critical circle."
+                : "Search will be terminated after the initial mode of search is completed.");
     if (!IsGiven(G::Passes) && !circular_)
         echo::Integer("Maximum number of passes for noncircular search: ", passes_);
     if (!IsGiven(G::TrialGrids) && circular_ && mode_ == kSearchType1)
@@ -129,10 +130,12 @@ void Cpp_AnalysisComputationData::EchoOptionalData(std::FILE* echoFile) const {
                       analysis_text::Fixed(saveFMax_, 1, 3),
                   true);
     if (!IsGiven(G::SaveCount) && saveOption_ == 1)
-        echo::Integer("Will save the following number of shear surfaces with the lowest factors of safety:",
-                      saveCount_);
+        echo::Integer(
+            "Will save the following number of shear surfaces with the lowest factors of safety:",
+            saveCount_);
     if (!IsGiven(G::KeepRange) && !IsGiven(G::SaveCount) && saveOption_ == 0)
-        echo::Line("No shear surfaces other than the most critical will be saved for display later.");
+        echo::Line(
+            "No shear surfaces other than the most critical will be saved for display later.");
     if (!IsGiven(G::Face)) {
         if (face_ == 1) {
             echo::Line("Only the LEFT face of the slope will be analyzed");
@@ -146,11 +149,15 @@ void Cpp_AnalysisComputationData::EchoOptionalData(std::FILE* echoFile) const {
     }
     if (!IsGiven(G::Sorting) && circular_ && mode_ == kSearchType2) {
         if (radiusDefinitions_.GetSortRadii()) {
-            echo::Line("Radii for each grid point will be sorted in the order of increasing radius.");
-            echo::Line("Critical circles for grid points will be output in the order of increasing factor of safety.");
+            echo::Line(
+                "Radii for each grid point will be sorted in the order of increasing radius.");
+            echo::Line(
+                "Critical circles for grid points will be output in the order of increasing factor of safety.");
         } else {
-            echo::Line("Radii for each grid point will NOT be sorted in order of increasing radius.");
-            echo::Line("Critical circles for grid points will be output in the order they were calculated.");
+            echo::Line(
+                "Radii for each grid point will NOT be sorted in order of increasing radius.");
+            echo::Line(
+                "Critical circles for grid points will be output in the order they were calculated.");
         }
     }
     if (!IsGiven(G::ChangeTrialF) && changeTrialF_)
@@ -158,14 +165,16 @@ void Cpp_AnalysisComputationData::EchoOptionalData(std::FILE* echoFile) const {
     if (!IsGiven(G::ShearForce) && totalShear_)
         echo::Line("Total shear force on slip surface will be computed");
     if (!IsGiven(G::SignConvention))
-        echo::Line(oppositeSign_
-                       ? "\"Opposite Sign Convention\" Option for direction of shear stress on shear surface activated."
-                       : "Standard sign convention used for direction of shear stress on shear surface.");
+        echo::Line(
+            oppositeSign_
+                ? "\"Opposite Sign Convention\" Option for direction of shear stress on shear surface activated."
+                : "Standard sign convention used for direction of shear stress on shear surface.");
     if (!IsGiven(G::Procedure)) {
         if (const char* name = ProcedureName(procedure_))
             echo::Line(std::string("Procedure of Analysis: ") + name);
         if (procedure_ == kCorps)
-            echo::Value("Specified side force inclination: ", RadiansToDegrees(corpsInclination_), ad);
+            echo::Value("Specified side force inclination: ", RadiansToDegrees(corpsInclination_),
+                        ad);
     }
     if (!IsGiven(G::IterationLimit)) echo::Integer("Iteration limit: ", iterations_);
     if (!IsGiven(G::ForceImbalance)) EchoForceImbalance();
@@ -180,8 +189,9 @@ void Cpp_AnalysisComputationData::EchoOptionalData(std::FILE* echoFile) const {
         if (!IsGiven(G::Lambda)) EchoLambda();
     }
     if (!IsGiven(G::NegativeLimit) && procedure_ == kSpencer)
-        echo::Value("Minimum (most negative) side force inclination allowed in Spencer's procedure: ",
-                    RadiansToDegrees(negativeLimit_), ad);
+        echo::Value(
+            "Minimum (most negative) side force inclination allowed in Spencer's procedure: ",
+            RadiansToDegrees(negativeLimit_), ad);
     if (!IsGiven(G::ExitAngle) && circular_) {
         if (exitAngleLimited_)
             echo::Value("Limiting exit angle for circles: ", RadiansToDegrees(exitAngle_), ad);

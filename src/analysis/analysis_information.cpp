@@ -24,14 +24,15 @@ struct Formats {
 Formats MakeFormats() {
     Formats f;
     try {
-        f.ok = Cpp_Strings::MakeNumberFormat(1, 1, Cpp_KlivenSettings::AngleDecimals(), f.angle) &&
-               Cpp_Strings::MakeNumberFormat(1, 1, Cpp_KlivenSettings::CoordinateDecimals(),
-                                             f.coordinate) &&
-               Cpp_Strings::MakeNumberFormat(1, 1, Cpp_KlivenSettings::ForceDecimals(), f.force) &&
-               Cpp_Strings::MakeNumberFormat(1, 1, Cpp_KlivenSettings::LengthDecimals(), f.length) &&
-               Cpp_Strings::MakeNumberFormat(1, 1, Cpp_KlivenSettings::StressDecimals(), f.stress) &&
-               Cpp_Strings::MakeNumberFormat(1, 1, Cpp_KlivenSettings::UnitWeightDecimals(),
-                                             f.unitWeight);
+        f.ok =
+            Cpp_Strings::MakeNumberFormat(1, 1, Cpp_KlivenSettings::AngleDecimals(), f.angle) &&
+            Cpp_Strings::MakeNumberFormat(1, 1, Cpp_KlivenSettings::CoordinateDecimals(),
+                                          f.coordinate) &&
+            Cpp_Strings::MakeNumberFormat(1, 1, Cpp_KlivenSettings::ForceDecimals(), f.force) &&
+            Cpp_Strings::MakeNumberFormat(1, 1, Cpp_KlivenSettings::LengthDecimals(), f.length) &&
+            Cpp_Strings::MakeNumberFormat(1, 1, Cpp_KlivenSettings::StressDecimals(), f.stress) &&
+            Cpp_Strings::MakeNumberFormat(1, 1, Cpp_KlivenSettings::UnitWeightDecimals(),
+                                          f.unitWeight);
     } catch (...) {
         f.ok = false;
     }
@@ -73,8 +74,8 @@ bool AddFixedGridInformation(InfoWindowService& info, const Cpp_FixedSearchGrid&
                                   : FormatText("Corner point %1d - X: %s, Y: %s", i, xs.c_str(),
                                                ys.c_str()));
     }
-    info.AddInteger(kInfoRoot, "Number of points across grid (Side 1-2 & 3-4): ",
-                    grid.PointsAcross(), "%1d");
+    info.AddInteger(kInfoRoot,
+                    "Number of points across grid (Side 1-2 & 3-4): ", grid.PointsAcross(), "%1d");
     info.AddInteger(kInfoRoot, "Number of points up grid (Side 2-3 & 4-1): ", grid.PointsUp(),
                     "%1d");
     return true;
@@ -99,8 +100,8 @@ bool AddTangentLineInformation(InfoWindowService& info, InfoItem parent,
     const bool segmentKind =
         kind == PICK_TANGENT_SEGMENT || kind == PICK_DEFINITION_TANGENT_SEGMENT;
     if (pointKind && selectedIndex >= 0 && selectedIndex < n)
-        info.AddText(parent, XY("Tangent line point selected - X: %s, Y: %s", f,
-                                p[selectedIndex].x, p[selectedIndex].y));
+        info.AddText(parent, XY("Tangent line point selected - X: %s, Y: %s", f, p[selectedIndex].x,
+                                p[selectedIndex].y));
     if (segmentKind && selectedIndex >= 0 && selectedIndex + 1 < n) {
         const auto& a = p[selectedIndex];
         const auto& b = p[selectedIndex + 1];
@@ -113,11 +114,12 @@ bool AddTangentLineInformation(InfoWindowService& info, InfoItem parent,
         } else if (dy == 0.0) {
             info.AddText(kInfoRoot, "Line segment is horizontal");
         } else {
-            info.AddText(kInfoRoot,
-                         FormatText("Slope  of segment - Vertical:Horizontal (dy/dx): %1.4f", dy / dx));
-            info.AddText(kInfoRoot,
-                         FormatText("Slope ratio of segment - Horizontal:Vertical (dx/dy): %1.4f",
-                                    dx / dy));
+            info.AddText(
+                kInfoRoot,
+                FormatText("Slope  of segment - Vertical:Horizontal (dy/dx): %1.4f", dy / dx));
+            info.AddText(
+                kInfoRoot,
+                FormatText("Slope ratio of segment - Horizontal:Vertical (dx/dy): %1.4f", dx / dy));
             info.AddText(kInfoRoot, FormatText("Slope angle from horizontal (degrees): %s",
                                                N(f.angle, Degrees(std::atan(dy / dx))).c_str()));
         }
@@ -142,8 +144,8 @@ bool DescribeRadiusDefinition(InfoWindowService& info, InfoItem parent,
     const InfoItem item = info.AddText(parent, FormatText("Radius definition number %1d:", number));
     switch (d.GetOption()) {
     case Cpp_RadiusDefinition::kGivenRadius:
-        info.AddText(item, FormatText("Circles with radius = %s",
-                                      N(f.length, d.GetGivenRadius()).c_str()));
+        info.AddText(
+            item, FormatText("Circles with radius = %s", N(f.length, d.GetGivenRadius()).c_str()));
         return true;
     case Cpp_RadiusDefinition::kFixedPoint: {
         const s_tagTypePointXY p = d.GetFixedPoint();
@@ -152,8 +154,7 @@ bool DescribeRadiusDefinition(InfoWindowService& info, InfoItem parent,
     }
     case Cpp_RadiusDefinition::kTangentLine:
         return AddTangentLineInformation(info, item, *d.GetTangentLine(), kind, selectedIndex);
-    default:
-        return false;
+    default: return false;
     }
 }
 
@@ -169,13 +170,12 @@ bool AddNoncircularInformation(InfoWindowService& info, InfoItem parent,
         const char* lead = leading ? " - " : "";
         if (!q.IsMoveable()) return std::string(lead) + (leading ? "Point is fixed" : "Fixed");
         if (q.IsShiftDirectionComputed())
-            return std::string(lead) +
-                   (leading ? "Point is moveable - shift direction computed"
-                            : "Moveable - shift direction computed");
-        return std::string(lead) +
-               FormatText(leading ? "Point is moveable - shift direction angle: %s"
-                                  : "Moveable - shift direction angle: %s",
-                          N(f.angle, q.GetShiftAngleDegrees()).c_str());
+            return std::string(lead) + (leading ? "Point is moveable - shift direction computed"
+                                                : "Moveable - shift direction computed");
+        return std::string(lead) + FormatText(leading
+                                                  ? "Point is moveable - shift direction angle: %s"
+                                                  : "Moveable - shift direction angle: %s",
+                                              N(f.angle, q.GetShiftAngleDegrees()).c_str());
     };
     InfoItem listParent = parent;
     if (kind == PICK_NONCIRCULAR_POINT || kind == PICK_SLIP_SURFACE_SEGMENT) {
@@ -205,24 +205,27 @@ bool AddNoncircularInformation(InfoWindowService& info, InfoItem parent,
     if (kind == PICK_SLIP_SURFACE_SEGMENT && selectedIndex >= 0 && selectedIndex + 1 < n) {
         const auto& a = p[selectedIndex];
         const auto& b = p[selectedIndex + 1];
-        info.AddText(kInfoRoot, search ? "Segment on initial trial noncircular slip surface selected."
-                                       : "Segment of individual noncircular slip surface selected.");
-        info.AddText(kInfoRoot, FormatText("First point - X: %s, Y: %s %s",
-                                           N(f.coordinate, a.X()).c_str(),
-                                           N(f.coordinate, a.Y()).c_str(), state(a, true).c_str()));
-        info.AddText(kInfoRoot, FormatText("Second point - X: %s, Y: %s %s",
-                                           N(f.coordinate, b.X()).c_str(),
-                                           N(f.coordinate, b.Y()).c_str(), state(b, true).c_str()));
+        info.AddText(kInfoRoot, search
+                                    ? "Segment on initial trial noncircular slip surface selected."
+                                    : "Segment of individual noncircular slip surface selected.");
+        info.AddText(kInfoRoot,
+                     FormatText("First point - X: %s, Y: %s %s", N(f.coordinate, a.X()).c_str(),
+                                N(f.coordinate, a.Y()).c_str(), state(a, true).c_str()));
+        info.AddText(kInfoRoot,
+                     FormatText("Second point - X: %s, Y: %s %s", N(f.coordinate, b.X()).c_str(),
+                                N(f.coordinate, b.Y()).c_str(), state(b, true).c_str()));
         info.AddLengthAndSlopeOfSegment(kInfoRoot, a.X(), a.Y(), b.X(), b.Y(), f.coordinate,
                                         f.length, f.angle, true);
     }
     const InfoItem list = info.AddText(listParent, search ? "Initial trial slip surface coordinates"
                                                           : "Individual slip surface coordinates");
     for (int i = 0; i < n; ++i) {
-        std::string text = FormatText("X: %s , Y: %s %s", N(f.coordinate, p[i].X()).c_str(),
-                                      N(f.coordinate, p[i].Y()).c_str(), state(p[i], false).c_str());
+        std::string text =
+            FormatText("X: %s , Y: %s %s", N(f.coordinate, p[i].X()).c_str(),
+                       N(f.coordinate, p[i].Y()).c_str(), state(p[i], false).c_str());
         if (kind == PICK_NONCIRCULAR_POINT && i == selectedIndex) text += " - Selected point";
-        if (kind == PICK_SLIP_SURFACE_SEGMENT && i == selectedIndex) text += " - First selected point";
+        if (kind == PICK_SLIP_SURFACE_SEGMENT && i == selectedIndex)
+            text += " - First selected point";
         if (kind == PICK_SLIP_SURFACE_SEGMENT && i == selectedIndex + 1)
             text += " - Second selected point";
         info.AddText(list, text);
@@ -233,9 +236,7 @@ bool AddNoncircularInformation(InfoWindowService& info, InfoItem parent,
 bool DescribeSideForceFunctions(InfoWindowService& info, InfoItem parent,
                                 const Cpp_SideForceFunctions& f) {
     switch (f.PriceFOption()) {
-    case 0:
-        info.AddText(parent, "f(x) is constant");
-        return true;
+    case 0: info.AddText(parent, "f(x) is constant"); return true;
     case 1: {
         const InfoItem item = info.AddText(parent, "f(x) is a linear function");
         info.AddReal(item, "f(x) at left", f.Parameter(1), "%1.3f");
@@ -249,8 +250,7 @@ bool DescribeSideForceFunctions(InfoWindowService& info, InfoItem parent,
         info.AddReal(item, "Amplitude of sine ", f.Amplitude(), "%1.3f");
         return true;
     }
-    default:
-        return false;
+    default: return false;
     }
 }
 
@@ -300,7 +300,10 @@ bool DescribeAnalysisSelection(InfoWindowService& info, const A& a, const s_Anal
             noncircularDescribed = true;
         }
         break;
-    case 56: case 57: case 58: case 59:
+    case 56:
+    case 57:
+    case 58:
+    case 59:
         a.GetCrack().AddInformation(info, kInfoRoot, kind, nullptr);
         crackDescribed = true;
         break;
@@ -310,19 +313,23 @@ bool DescribeAnalysisSelection(InfoWindowService& info, const A& a, const s_Anal
     case PICK_DEFINITION_TANGENT_POINT:
     case PICK_DEFINITION_TANGENT_SEGMENT: {
         const Cpp_RadiusDefinition* d = a.GetRadiusDefinitionList().GetNth(hit.number);
-        if (kind == PICK_DEFINITION_RADIUS) info.AddText(kInfoRoot, "Selected radius for defining search radii");
+        if (kind == PICK_DEFINITION_RADIUS)
+            info.AddText(kInfoRoot, "Selected radius for defining search radii");
         if (kind == PICK_DEFINITION_FIXED_POINT)
             info.AddText(kInfoRoot, "Selected fixed point for defining search radii");
         if (kind == PICK_DEFINITION_HORIZONTAL_TANGENT)
             info.AddText(kInfoRoot, "Selected horizontal tangent line for defining search radii");
         if (kind == PICK_DEFINITION_TANGENT_POINT) {
+            info.AddText(
+                kInfoRoot,
+                FormatText("Selected point %1d on irregular tangent line for defining search radii",
+                           hit.index + 1));
             info.AddText(kInfoRoot,
-                         FormatText("Selected point %1d on irregular tangent line for defining search radii",
-                                    hit.index + 1));
-            info.AddText(kInfoRoot, XY("Point coordinates - X: %s, Y: %s", f, hit.point.x, hit.point.y));
+                         XY("Point coordinates - X: %s, Y: %s", f, hit.point.x, hit.point.y));
         }
         if (kind == PICK_DEFINITION_TANGENT_SEGMENT) {
-            info.AddText(kInfoRoot, "Selected segment of irregular tangent line for defining search radii");
+            info.AddText(kInfoRoot,
+                         "Selected segment of irregular tangent line for defining search radii");
             if (d && hit.index >= 0 && hit.index + 1 < d->GetTangentLine()->NumberOfPoints()) {
                 const auto& p = d->GetTangentLine()->Points();
                 info.AddLengthAndSlopeOfSegment(kInfoRoot, p[hit.index].x, p[hit.index].y,
@@ -340,8 +347,7 @@ bool DescribeAnalysisSelection(InfoWindowService& info, const A& a, const s_Anal
             AddTangentLineInformation(info, kInfoRoot, *t, kind, hit.index);
         tangentDescribed = true;
         break;
-    default:
-        return false;
+    default: return false;
     }
     if (!a.HasData()) return true;
 
@@ -353,11 +359,14 @@ bool DescribeAnalysisSelection(InfoWindowService& info, const A& a, const s_Anal
                      a.GetLowestSlipSurfaceElevation(), f.coordinate);
         double lowest = 0.0;
         if (a.GetLowestCenter(lowest))
-            info.AddReal(more, "Limiting elevation (y) for center of circles: ", lowest, f.coordinate);
+            info.AddReal(more, "Limiting elevation (y) for center of circles: ", lowest,
+                         f.coordinate);
         if (a.NoInvertedCircles()) info.AddText(more, "Inverted circels will NOT be allowed");
         if (a.GetRadiusOption() == 1)
-            info.AddText(more, XY("For initial mode of search cirles pass through fixed point at - X: %s, Y: %s",
-                                  f, a.GetThroughPointX(), a.GetThroughPointY()));
+            info.AddText(
+                more,
+                XY("For initial mode of search cirles pass through fixed point at - X: %s, Y: %s",
+                   f, a.GetThroughPointX(), a.GetThroughPointY()));
         if (a.GetRadiusOption() == 2 && !tangentDescribed)
             AddTangentLineInformation(info, more, *a.GetTangentLine(), 0, -1);
         info.AddText(more, a.GetContinueToCritical()
@@ -406,17 +415,20 @@ bool AnalysisToolTip(const A& a, const s_AnalysisHit& hit, std::string& text) {
     case PICK_GRID_CORNER:
         if (mode == A::kSearchType2) {
             const s_tagTypePointXY c = a.GetFixedSearchGrid().Corner(hit.number);
-            text = FormatText("Fixed Grid Corner  No. %1d\nX: %1.3f, Y: %1.3f", hit.number, c.x, c.y);
+            text =
+                FormatText("Fixed Grid Corner  No. %1d\nX: %1.3f, Y: %1.3f", hit.number, c.x, c.y);
         }
         return true;
     case PICK_CIRCLE_CENTRE: {
         const Cpp_Circle c = a.InitialCircle();
         if (mode == A::kIndividual)
-            text = FormatText("Individual circle analyzed\nX-center: %1.2f\nY-center: %1.2f\nRadius: %1.2f",
-                              c.CenterX(), c.CenterY(), c.Radius());
+            text = FormatText(
+                "Individual circle analyzed\nX-center: %1.2f\nY-center: %1.2f\nRadius: %1.2f",
+                c.CenterX(), c.CenterY(), c.Radius());
         else if (mode == A::kSearchType1)
-            text = FormatText("Center of initial grid\nX-center: %1.2f\nY-center: %1.2f\nRadius: %1.2f",
-                              c.CenterX(), c.CenterY(), c.Radius());
+            text = FormatText(
+                "Center of initial grid\nX-center: %1.2f\nY-center: %1.2f\nRadius: %1.2f",
+                c.CenterX(), c.CenterY(), c.Radius());
         return true;
     }
     case PICK_NONCIRCULAR_POINT: {
@@ -445,8 +457,9 @@ bool AnalysisToolTip(const A& a, const s_AnalysisHit& hit, std::string& text) {
                 text = FormatText("Circle\nX-center: %1.3f\nY-center: %1.3f\nRadius: %1.3f",
                                   c.CenterX(), c.CenterY(), c.Radius());
             else if (mode == A::kSearchType1)
-                text = FormatText("Initial trial circle\nX-center: %1.3f\nY-center: %1.3f\nRadius: %1.3f",
-                                  c.CenterX(), c.CenterY(), c.Radius());
+                text = FormatText(
+                    "Initial trial circle\nX-center: %1.3f\nY-center: %1.3f\nRadius: %1.3f",
+                    c.CenterX(), c.CenterY(), c.Radius());
         } else {
             const auto& p = a.GetNoncircularPointList().Points();
             const int number = hit.index >= 0 && hit.index < static_cast<int>(p.size())
@@ -458,7 +471,6 @@ bool AnalysisToolTip(const A& a, const s_AnalysisHit& hit, std::string& text) {
                 text = FormatText("Initial trial slip surface\nSegment No. %1d\n", number);
         }
         return true;
-    default:
-        return false;
+    default: return false;
     }
 }

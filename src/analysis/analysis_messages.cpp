@@ -57,16 +57,30 @@ const char* const kCountTwo = "%1d value(s) was/were entered; 2 values are requi
 using E = Cpp_AnalysisDataErrors;
 
 bool E::Error6000(bool f, const std::string& line) {
-    return f ? ReadingWithLine(6000, {"Bad first line of data for Chen & Morgenstern f(x) function."}, line)
-             : ReadingWithLine(6030, {"Bad first line of data for Chen & Morgenstern g(x) function."}, line);
+    return f ? ReadingWithLine(
+                   6000, {"Bad first line of data for Chen & Morgenstern f(x) function."}, line)
+             : ReadingWithLine(
+                   6030, {"Bad first line of data for Chen & Morgenstern g(x) function."}, line);
 }
 bool E::Error6010(bool f, const std::string& line) {
-    return f ? ReadingWithLine(6010, {"No numerical value was entered to define option for Chen & Morgenstern f(x) function."}, line)
-             : ReadingWithLine(6040, {"No numerical value was entered to define option for Chen & Morgenstern g(x) function."}, line);
+    return f ? ReadingWithLine(
+                   6010,
+                   {"No numerical value was entered to define option for Chen & Morgenstern f(x) function."},
+                   line)
+             : ReadingWithLine(
+                   6040,
+                   {"No numerical value was entered to define option for Chen & Morgenstern g(x) function."},
+                   line);
 }
 bool E::Error6020(bool f, const std::string& line) {
-    return f ? ReadingWithLine(6020, {"Illegal value was entered to define option for Chen & Morgenstern f(x) function."}, line)
-             : ReadingWithLine(6050, {"Illegal value was entered to define option for Chen & Morgenstern g(x) function."}, line);
+    return f ? ReadingWithLine(
+                   6020,
+                   {"Illegal value was entered to define option for Chen & Morgenstern f(x) function."},
+                   line)
+             : ReadingWithLine(
+                   6050,
+                   {"Illegal value was entered to define option for Chen & Morgenstern g(x) function."},
+                   line);
 }
 bool E::Error6060(bool f, int count, const std::string& line) {
     Check(f ? 6060 : 6070);
@@ -94,19 +108,30 @@ bool E::Error6120(const std::string& line) {
 bool E::Error6130(const std::string& line) {
     return ReadingWithLine(6130, {"Bad line of data for Chen & Morgenstern g(x) values."}, line);
 }
-bool E::Error6150() { return ReadingOnly(6150, {"Bad first line of data for type 1 search with circles."}); }
-bool E::Error6160() { return ReadingOnly(6160, {"Bad first line of data for type 1 search with circles."}); }
-bool E::Error6170() { return ReadingOnly(6170, {"Bad line of data for corner points of fixed grid."}); }
+bool E::Error6150() {
+    return ReadingOnly(6150, {"Bad first line of data for type 1 search with circles."});
+}
+bool E::Error6160() {
+    return ReadingOnly(6160, {"Bad first line of data for type 1 search with circles."});
+}
+bool E::Error6170() {
+    return ReadingOnly(6170, {"Bad line of data for corner points of fixed grid."});
+}
 bool E::Error6180() { return ReadingOnly(6180, {"Bad line of data for individual circle."}); }
 bool E::Error6190() {
-    return ReadingOnly(6190, {"Bad line of data for initial trial shear surface points (coordinates)."});
+    return ReadingOnly(6190,
+                       {"Bad line of data for initial trial shear surface points (coordinates)."});
 }
-bool E::Error6200() { return ReadingOnly(6200, {"Bad line of data for corner points of fixed grid."}); }
+bool E::Error6200() {
+    return ReadingOnly(6200, {"Bad line of data for corner points of fixed grid."});
+}
 bool E::Error6202(const std::string& line) {
-    return ReadingWithLine(6202, {"Bad line of data for bottom elevation (Y) of material property lines"}, line);
+    return ReadingWithLine(
+        6202, {"Bad line of data for bottom elevation (Y) of material property lines"}, line);
 }
 bool E::Error6204(const std::string& line) {
-    return ReadingWithLine(6204, {"Bad line of data for horizontal (x) coordinates of material property lines"}, line);
+    return ReadingWithLine(
+        6204, {"Bad line of data for horizontal (x) coordinates of material property lines"}, line);
 }
 bool E::Error6210() {
     return ReadingOnly(6210, {"Bad line of supplemental data for noncircular search type 1."});
@@ -116,22 +141,31 @@ bool E::Error6240() {
                               "water in crack.  Second or subsequent line of data."});
 }
 bool E::Error6250() {
-    return ReadingOnly(6250, {"Bad line of data to define fixed point through which circles pass."});
+    return ReadingOnly(6250,
+                       {"Bad line of data to define fixed point through which circles pass."});
 }
 bool E::Error6260() { return ReadingOnly(6260, {"Bad line of data for radius or circle."}); }
 bool E::Error6270() {
-    return ReadingOnly(6270, {"Bad line of data for to designate how radius is to be defined for circle(s)."});
+    return ReadingOnly(
+        6270, {"Bad line of data for to designate how radius is to be defined for circle(s)."});
 }
 bool E::Error6280() { return ReadingOnly(6280, {"Bad line of data for search restrictions."}); }
 bool E::Error6290() { return ReadingOnly(6290, {"Bad line of data for tangent line."}); }
 bool E::Error6300(const std::string& line) {
-    return ReadingWithLine(6300, {"Bad first line of data for Morgenstern and Price f(x) function."}, line);
+    return ReadingWithLine(
+        6300, {"Bad first line of data for Morgenstern and Price f(x) function."}, line);
 }
 bool E::Error6310(const std::string& line) {
-    return ReadingWithLine(6310, {"No numerical value was entered to define option for Morgenstern and Price f(x) function."}, line);
+    return ReadingWithLine(
+        6310,
+        {"No numerical value was entered to define option for Morgenstern and Price f(x) function."},
+        line);
 }
 bool E::Error6320(const std::string& line) {
-    return ReadingWithLine(6320, {"Illegal value was entered to define option for Morgenstern and Price f(x) function."}, line);
+    return ReadingWithLine(
+        6320,
+        {"Illegal value was entered to define option for Morgenstern and Price f(x) function."},
+        line);
 }
 bool E::Error6330(long pointNumber, const std::string& line) {
     Reading(6330);
@@ -140,11 +174,14 @@ bool E::Error6330(long pointNumber, const std::string& line) {
     return DoneWithLine(line);
 }
 bool E::Error6340(const std::string& line) {
-    return ReadingWithLine(6340, {"Bad termination of data for individual noncircular shear surface.",
-                                  "No numerical values were entered, but line of input was non-blank."}, line);
+    return ReadingWithLine(6340,
+                           {"Bad termination of data for individual noncircular shear surface.",
+                            "No numerical values were entered, but line of input was non-blank."},
+                           line);
 }
 bool E::Error6350(const std::string& line) {
-    return ReadingWithLine(6350, {"Could not read maximum and minimum F for saving slip surfaces"}, line);
+    return ReadingWithLine(6350, {"Could not read maximum and minimum F for saving slip surfaces"},
+                           line);
 }
 bool E::Error6370(char c, const std::string& line) {
     Reading(6370);
@@ -155,17 +192,21 @@ bool E::Error6370(char c, const std::string& line) {
     return DoneWithLine(line);
 }
 bool E::Error6380() { return ReadingOnly(6380, {"Error in reading coordinates for fixed point"}); }
-bool E::Error6390() { return ReadingOnly(6390, {"Error in reading coordinates for given radius."}); }
+bool E::Error6390() {
+    return ReadingOnly(6390, {"Error in reading coordinates for given radius."});
+}
 bool E::Error6400(long count, const std::string& line) {
     Reading(6400);
     Out::AddString("Not enough values were input to define a fixed point designating the radius");
-    Out::AddLine("limits for a critical radius search; %1ld value(s) entered - 2 are required.", count);
+    Out::AddLine("limits for a critical radius search; %1ld value(s) entered - 2 are required.",
+                 count);
     return DoneWithLine(line);
 }
 bool E::Error6410(long count, const std::string& line) {
     Reading(6410);
     Out::AddString("Not enough values were input to define a fixed point designating the radius");
-    Out::AddLine("limits for a critical radius search; %1ld value(s) entered - 2 are required.", count);
+    Out::AddLine("limits for a critical radius search; %1ld value(s) entered - 2 are required.",
+                 count);
     return DoneWithLine(line);
 }
 bool E::Error6420() {
@@ -173,23 +214,34 @@ bool E::Error6420() {
                               "the radius control (maximum/minimum) parameters."});
 }
 bool E::Error6430() {
-    return ReadingOnly(6430, {"End-of-file read while trying to read data for the search restrictions."});
+    return ReadingOnly(6430,
+                       {"End-of-file read while trying to read data for the search restrictions."});
 }
 bool E::Error6440(bool subtended, const std::string& line) {
-    return subtended
-               ? ReadingWithLine(6440, {"Illegal option for generating slices for noncircular shear surfaces.",
-                                        "Subtended angle can only be specified for circles."}, line)
-               : ReadingWithLine(6450, {"Illegal option for generating slices for noncircular shear surfaces.",
-                                        "Maximum arc length can only be specified for circles."}, line);
+    return subtended ? ReadingWithLine(
+                           6440,
+                           {"Illegal option for generating slices for noncircular shear surfaces.",
+                            "Subtended angle can only be specified for circles."},
+                           line)
+                     : ReadingWithLine(
+                           6450,
+                           {"Illegal option for generating slices for noncircular shear surfaces.",
+                            "Maximum arc length can only be specified for circles."},
+                           line);
 }
 bool E::Error6460(bool increments, const std::string& line) {
-    return increments
-               ? ReadingWithLine(6460, {"Illegal option for generating slices for circular shear surfaces.",
-                                        "Nominal number of increments (slices) can only be specified for",
-                                        "noncircular shear surfaces."}, line)
-               : ReadingWithLine(6470, {"Illegal option for generating slices for circular shear surfaces.",
-                                        "Maximum slice base length can only be specified for",
-                                        "noncircular shear surfaces."}, line);
+    return increments ? ReadingWithLine(
+                            6460,
+                            {"Illegal option for generating slices for circular shear surfaces.",
+                             "Nominal number of increments (slices) can only be specified for",
+                             "noncircular shear surfaces."},
+                            line)
+                      : ReadingWithLine(
+                            6470,
+                            {"Illegal option for generating slices for circular shear surfaces.",
+                             "Maximum slice base length can only be specified for",
+                             "noncircular shear surfaces."},
+                            line);
 }
 bool E::Error6480(char c, const std::string& line) {
     Reading(6480);
@@ -198,8 +250,11 @@ bool E::Error6480(char c, const std::string& line) {
     return DoneWithLine(line);
 }
 bool E::Error6490(const std::string& line) {
-    return ReadingWithLine(6490, {"A leading character was missing from the 1st line of Analysis/Computation data",
-                                  "to designate the shape of the shear surface - 1st line must start with a C or N"}, line);
+    return ReadingWithLine(
+        6490,
+        {"A leading character was missing from the 1st line of Analysis/Computation data",
+         "to designate the shape of the shear surface - 1st line must start with a C or N"},
+        line);
 }
 bool E::Error6500(char c, const std::string& line) {
     Reading(6500);
@@ -218,20 +273,29 @@ bool E::Error6510(char c, const std::string& line) {
     return DoneWithLine(line);
 }
 bool E::Error6540(const std::string& line) {
-    return ReadingWithLine(6540, {"The line of input did not begin with a recognizable character to define",
-                                  "the radius.  The line of input must begin with the character P or T."}, line);
+    return ReadingWithLine(
+        6540,
+        {"The line of input did not begin with a recognizable character to define",
+         "the radius.  The line of input must begin with the character P or T."},
+        line);
 }
 bool E::Error6560(const std::string& line) {
-    return ReadingWithLine(6560, {"The line of input did not begin with a recognizable character",
-                                  "to define radii for the initial mode of search.",
-                                  "The line of input must begin with the character P, R or T."}, line);
+    return ReadingWithLine(6560,
+                           {"The line of input did not begin with a recognizable character",
+                            "to define radii for the initial mode of search.",
+                            "The line of input must begin with the character P, R or T."},
+                           line);
 }
 bool E::Error6570(const std::string& line) {
-    return ReadingWithLine(6570, {"Non-blank termination of coordinates for variable",
-                                  "depth of crack or depth of water in crack."}, line);
+    return ReadingWithLine(6570,
+                           {"Non-blank termination of coordinates for variable",
+                            "depth of crack or depth of water in crack."},
+                           line);
 }
 bool E::Error6580(const std::string& line) {
-    return ReadingWithLine(6580, {"Non-blank termination of coordinates for initial trial noncircular shear surface."}, line);
+    return ReadingWithLine(
+        6580, {"Non-blank termination of coordinates for initial trial noncircular shear surface."},
+        line);
 }
 bool E::Error6590(int count, const std::string& line) {
     Reading(6590);
@@ -326,7 +390,9 @@ bool E::Error6750(int count, const std::string& line) {
     return DoneWithLine(line);
 }
 bool E::Error6780(const std::string& line) {
-    return ReadingWithLine(6780, {"Not enough values entered to define radius - at least one value is required."}, line);
+    return ReadingWithLine(
+        6780, {"Not enough values entered to define radius - at least one value is required."},
+        line);
 }
 bool E::Error6790(int count, const std::string& line) {
     Reading(6790);
@@ -336,7 +402,9 @@ bool E::Error6790(int count, const std::string& line) {
     return DoneWithLine(line);
 }
 bool E::Error6800(const std::string& line) {
-    return ReadingWithLine(6800, {"Not enough values entered for tangent line - at least one value is required."}, line);
+    return ReadingWithLine(
+        6800, {"Not enough values entered for tangent line - at least one value is required."},
+        line);
 }
 bool E::Error6805(int count, int required, const std::string& line) {
     Reading(6805);
@@ -345,7 +413,8 @@ bool E::Error6805(int count, int required, const std::string& line) {
     return DoneWithLine(line);
 }
 bool E::Error6830() {
-    return ReadingOnly(6830, {"Could not read side force inclination for Corps of Engineers procedure"});
+    return ReadingOnly(6830,
+                       {"Could not read side force inclination for Corps of Engineers procedure"});
 }
 bool E::Error6840() {
     Out::Begin(6840, 0);
@@ -361,7 +430,8 @@ bool E::Error6850(char c, const std::string& line) {
         Out::AddString("No character (or character string) was entered to designate whether the");
         Out::AddString("crack depth is designated by depth or elevation of the crack bottom.");
     }
-    Out::AddString("The numerical value must be followed by a string beginning with either D or E.");
+    Out::AddString(
+        "The numerical value must be followed by a string beginning with either D or E.");
     return DoneWithLine(line);
 }
 bool E::Error6860(char c, const std::string& line) {
@@ -375,7 +445,8 @@ bool E::Error6860(char c, const std::string& line) {
         Out::AddString("designate whether the depth of water in the crack is");
         Out::AddString("designated by depth or elevation of the water surface.");
     }
-    Out::AddString("The numerical value must be followed by a string beginning with either D or E.");
+    Out::AddString(
+        "The numerical value must be followed by a string beginning with either D or E.");
     return DoneWithLine(line);
 }
 bool E::Error6870(char c, const std::string& line) {
@@ -489,10 +560,13 @@ bool E::Error7000(bool entire, double minimum, double maximum) {
 bool E::Error7010(bool start, double value) {
     Check(start ? 7010 : 7020);
     if (start) {
-        Out::AddLine("Bad starting value (= %1.2f) for custom f(x) for Chen and Morgenstern procedure", value);
+        Out::AddLine(
+            "Bad starting value (= %1.2f) for custom f(x) for Chen and Morgenstern procedure",
+            value);
         Out::AddString("The value for x must begin at zero.");
     } else {
-        Out::AddLine("Bad ending value (= %1.2f) for custom f(x) for Chen and Morgenstern procedure", value);
+        Out::AddLine(
+            "Bad ending value (= %1.2f) for custom f(x) for Chen and Morgenstern procedure", value);
         Out::AddString("The value for x must end at unity (1.0).");
     }
     return Done();
@@ -528,26 +602,31 @@ bool E::Error7060(double spacing) {
 bool E::Error7070(bool initial, double distance) {
     Check(initial ? 7070 : 7080);
     if (initial)
-        Out::AddLine("Bad initial distance (= %1.2f) for shifting of noncircular shear surface.", distance);
+        Out::AddLine("Bad initial distance (= %1.2f) for shifting of noncircular shear surface.",
+                     distance);
     else
-        Out::AddLine("Bad final distance (= %1.2f) for shifting of noncircular shear surface.", distance);
+        Out::AddLine("Bad final distance (= %1.2f) for shifting of noncircular shear surface.",
+                     distance);
     return Done();
 }
 bool E::Error7090(double startY, double lowestY) {
     Check(7090);
     Out::AddLine("Bad center for starting search.  Starting center is at Y = %1.2f", startY);
-    Out::AddLine("This is below the lowest point at Y = %1.2f where centers are permitted", lowestY);
+    Out::AddLine("This is below the lowest point at Y = %1.2f where centers are permitted",
+                 lowestY);
     return Done();
 }
 bool E::Error7100(double x, double y) {
     Check(7100);
-    Out::AddLine("Crack bottom elevation profile intersects the slope at x = %1.3e, y = %1.3e", x, y);
+    Out::AddLine("Crack bottom elevation profile intersects the slope at x = %1.3e, y = %1.3e", x,
+                 y);
     return Done();
 }
 bool E::Error7110(int a, int b) {
     Check(7110);
-    Out::AddLine("Side %1d (between corners %1d & %1d) and side %1d (between corners %1d & %1d) cross.",
-                 a, a, a + 1, b, b, (b % 4) + 1);
+    Out::AddLine(
+        "Side %1d (between corners %1d & %1d) and side %1d (between corners %1d & %1d) cross.", a,
+        a, a + 1, b, b, (b % 4) + 1);
     Out::AddString("Grid corners must be specified counter-clockwise around grid perimeter.");
     const bool logged = Done();
     Cpp_KLIVEN4Messages::SetStatus(1);
@@ -573,23 +652,27 @@ bool E::Error7140(long number, long largest) {
     return Done();
 }
 bool E::Error7150() {
-    return CheckOnly(7150, {"Specified procedure of analysis is not valid for noncircular slip surfaces."});
+    return CheckOnly(
+        7150, {"Specified procedure of analysis is not valid for noncircular slip surfaces."});
 }
 bool E::Error7160(double finalDistance, double initialDistance) {
     Check(7160);
     Out::AddLine("Final distance (= %0.2f) for shifting points on the", finalDistance);
-    Out::AddLine("noncircular shear surface exceeds the initial distance (= %0.2f).", initialDistance);
+    Out::AddLine("noncircular shear surface exceeds the initial distance (= %0.2f).",
+                 initialDistance);
     return Done();
 }
 bool E::Error7170(double steepness) {
     Check(7170);
-    Out::AddLine("Maximum steepness for shifting noncircular shear surface (= %1.2f degrees)", steepness);
+    Out::AddLine("Maximum steepness for shifting noncircular shear surface (= %1.2f degrees)",
+                 steepness);
     Out::AddString("is either negative or at least 90 degrees - this is out of bounds");
     return Done();
 }
 bool E::Error7180(bool low, double steepness, double limit) {
     Check(low ? 7180 : 7190);
-    Out::AddLine("Maximum steepness for shifting noncircular shear surface (= %1.2f degrees)", steepness);
+    Out::AddLine("Maximum steepness for shifting noncircular shear surface (= %1.2f degrees)",
+                 steepness);
     if (low)
         Out::AddLine("Is probably too low (< %1.0f degrees) - this may cause problems.", limit);
     else
@@ -601,12 +684,14 @@ bool E::Error7200(double minimumWeight, double factor) {
     Check(7200);
     Out::AddString("Minimum allowable weight for computations is too low.");
     Out::AddLine("Minimum weight = %1.3e", minimumWeight);
-    Out::AddLine("Allowable force imbalance must be less than %1.3f times the minimum weight.", factor);
+    Out::AddLine("Allowable force imbalance must be less than %1.3f times the minimum weight.",
+                 factor);
     return Done();
 }
 bool E::Error7210() {
-    return CheckOnly(7210, {"Analysis/computation data are incomplete - Mode of Computations, e. g. search,",
-                            "individual slip surface, etc. is not defined."});
+    return CheckOnly(
+        7210, {"Analysis/computation data are incomplete - Mode of Computations, e. g. search,",
+               "individual slip surface, etc. is not defined."});
 }
 bool E::Error7220(double depth) {
     Check(7220);
@@ -633,7 +718,8 @@ bool E::Error7260(double angleDegrees, double length) {
     Check(7260);
     Out::AddString("Both the arc length and subtended angle for subdividing the");
     Out::AddString("circle into slices are zero or negative.");
-    Out::AddLine("Subtended angle (degrees): %1.2f; Max. slice base length: %1.2f", angleDegrees, length);
+    Out::AddLine("Subtended angle (degrees): %1.2f; Max. slice base length: %1.2f", angleDegrees,
+                 length);
     return Done();
 }
 bool E::Error7270(long pointNumber) {
@@ -662,10 +748,12 @@ bool E::Error7310(bool deleted, long n1, double x1, double y1, long n2, double x
 }
 bool E::Error7330(long n1, double x1, double y1, long n2, double x2, double y2) {
     Check(7330);
-    Out::AddString("The following two points on the noncircular shear surface have the same coordinates");
+    Out::AddString(
+        "The following two points on the noncircular shear surface have the same coordinates");
     Out::AddLine("First point number : %1ld; X: %1.2f, Y: %1.2f", n1, x1, y1);
     Out::AddLine("Second point number: %1ld; X: %1.2f, Y: %1.2f", n2, x2, y2);
-    Out::AddString("However, they have different constraints for moving them - This is not allowed");
+    Out::AddString(
+        "However, they have different constraints for moving them - This is not allowed");
     return Done();
 }
 bool E::Error7340(bool left, bool right) {
@@ -709,14 +797,19 @@ bool E::Error7410(long n, double x1, double y1, double x2, double y2) {
     return OutOfOrder(7410, 0, nullptr, n, x1, y1, x2, y2);
 }
 bool E::Error7420(long n, double x1, double y1, double x2, double y2) {
-    return OutOfOrder(7420, 0, "Points could not be reversed to achieve proper order.", n, x1, y1, x2, y2);
+    return OutOfOrder(7420, 0, "Points could not be reversed to achieve proper order.", n, x1, y1,
+                      x2, y2);
 }
 bool E::Warning7430(long n, double x1, double y1, double x2, double y2) {
     return OutOfOrder(7430, 1, "Points were successfully reversed.", n, x1, y1, x2, y2);
 }
 bool E::Error7450(bool absolute) {
-    return absolute ? CheckOnly(7450, {"Value of allowable force imbalance specified is zero or negative."})
-                    : CheckOnly(7460, {"Value of allowable force imbalance fraction specified is zero or negative."});
+    return absolute
+               ? CheckOnly(7450,
+                           {"Value of allowable force imbalance specified is zero or negative."})
+               : CheckOnly(
+                     7460,
+                     {"Value of allowable force imbalance fraction specified is zero or negative."});
 }
 bool E::Error7470(double minimumWeight) {
     Check(7470);
@@ -725,8 +818,12 @@ bool E::Error7470(double minimumWeight) {
     return Done();
 }
 bool E::Error7480(bool absolute) {
-    return absolute ? CheckOnly(7480, {"Value of allowable moment imbalance specified is zero or negative."})
-                    : CheckOnly(7490, {"Value of allowable moment imbalance fraction specified is zero or negative."});
+    return absolute
+               ? CheckOnly(7480,
+                           {"Value of allowable moment imbalance specified is zero or negative."})
+               : CheckOnly(
+                     7490,
+                     {"Value of allowable moment imbalance fraction specified is zero or negative."});
 }
 
 // --- circle and slope intersections
@@ -735,7 +832,8 @@ using M = Cpp_KLIVEN4Messages;
 
 bool E::Notice8010(long intersections, long segments) {
     M::StartMessage(8010, 2);
-    M::AddNoticeLine(Text("Circle intersects the slope %1ld times and there are %1ld segments.", intersections, segments));
+    M::AddNoticeLine(Text("Circle intersects the slope %1ld times and there are %1ld segments.",
+                          intersections, segments));
     M::AddNoticeLine("All were rejected because they were outside the restrictions.");
     return true;
 }
@@ -751,36 +849,44 @@ bool E::Error8100() {
 }
 bool E::Notice8140(long intersections) {
     M::StartMessage(8140, 2);
-    M::AddNoticeLine(Text("Circle intersects slope %1ld times, but there is no segment", intersections));
+    M::AddNoticeLine(
+        Text("Circle intersects slope %1ld times, but there is no segment", intersections));
     M::AddNoticeLine("entirely within the slope");
     return true;
 }
 bool E::Warning8220(long intersections, long segments, long valid) {
     M::StartMessage(8220, 1);
-    M::AddWarningLine(Text("Circle intersects the slope %1ld times and there are %1ld segments that intersect", intersections, segments));
-    M::AddWarningLine(Text("the slope.  There are %1ld valid segments and only the uppermost one is used.", valid));
+    M::AddWarningLine(
+        Text("Circle intersects the slope %1ld times and there are %1ld segments that intersect",
+             intersections, segments));
+    M::AddWarningLine(Text(
+        "the slope.  There are %1ld valid segments and only the uppermost one is used.", valid));
     return true;
 }
 bool E::Notice8230(long intersections, long segments) {
     M::StartMessage(8230, 2);
-    M::AddNoticeLine(Text("Circle intersects the slope %1ld times and there are %1ld segments", intersections, segments));
+    M::AddNoticeLine(Text("Circle intersects the slope %1ld times and there are %1ld segments",
+                          intersections, segments));
     M::AddNoticeLine("that intersect the slope.  Only one segment was valid and was used.");
     return true;
 }
 bool E::Notice8240(long intersections) {
     M::StartMessage(8240, 2);
-    M::AddNoticeLine(Text("Circle intersects the slope %1ld times and there is more than one", intersections));
+    M::AddNoticeLine(
+        Text("Circle intersects the slope %1ld times and there is more than one", intersections));
     M::AddNoticeLine("valid segment.  Only the uppermost valid segment was analyzed.");
     return true;
 }
 bool E::Warning8260(const std::vector<s_tagTypePointXY>& points, long total) {
     const long shown = std::min<long>(15, static_cast<long>(points.size()));
     M::StartMessage(8260, 1);
-    M::AddWarningLine(Text("Circle intersects slope an odd number of times (%1ld intersections)", total));
+    M::AddWarningLine(
+        Text("Circle intersects slope an odd number of times (%1ld intersections)", total));
     if (shown == total)
         M::AddWarningLine("The following intersections of the circle with the slope were found:");
     else
-        M::AddWarningLine(Text("Following are the first %1ld intersections of the circle with the slope:", shown));
+        M::AddWarningLine(Text(
+            "Following are the first %1ld intersections of the circle with the slope:", shown));
     for (long i = 0; i < shown; ++i)
         M::AddWarningLine(Text("X: %1.2f, Y: %1.2f", points[i].x, points[i].y));
     M::AddWarningLine("There should be an even number of intersections.");

@@ -13,9 +13,9 @@
 class Cpp_AnalysisDataErrors {
 public:
     // --- reading (frame line "ERROR IN ANALYSIS/COMPUTATION INPUT DATA.")
-    static bool Error6000(bool f, const std::string& line);  // 6000 f(x) / 6030 g(x)
-    static bool Error6010(bool f, const std::string& line);  // 6010 / 6040
-    static bool Error6020(bool f, const std::string& line);  // 6020 / 6050
+    static bool Error6000(bool f, const std::string& line);             // 6000 f(x) / 6030 g(x)
+    static bool Error6010(bool f, const std::string& line);             // 6010 / 6040
+    static bool Error6020(bool f, const std::string& line);             // 6020 / 6050
     static bool Error6060(bool f, int count, const std::string& line);  // 6060 / 6070
     static bool Error6080();
     static bool Error6090();
@@ -50,7 +50,7 @@ public:
     static bool Error6410(long count, const std::string& line);
     static bool Error6420();
     static bool Error6430();
-    static bool Error6440(bool subtended, const std::string& line);  // 6440 / 6450
+    static bool Error6440(bool subtended, const std::string& line);   // 6440 / 6450
     static bool Error6460(bool increments, const std::string& line);  // 6460 / 6470
     static bool Error6480(char c, const std::string& line);
     static bool Error6490(const std::string& line);

@@ -3,12 +3,12 @@
 #include <cctype>
 
 #include "analysis/analysis_block_reader.h"
+#include "analysis/analysis_messages.h"
 #include "analysis/analysis_settings.h"
-#include "core/echo_lines.h"
 #include "analysis/number_text.h"
 #include "core/data_error_output.h"
+#include "core/echo_lines.h"
 #include "core/echo_writer.h"
-#include "analysis/analysis_messages.h"
 
 using E = Cpp_AnalysisDataErrors;
 using G = e_AnalysisGroup;
@@ -93,8 +93,9 @@ bool AnalysisBlockReader::ReadOptionalData() {
             if (!ReadRealLine(word, d)) return false;
             a.negativeLimit_ = DegreesToRadians(d);
             a.SetGiven(G::NegativeLimit);
-            echo::Value("Minimum (most negative) side force inclination allowed in Spencer's procedure: ",
-                        d, Ad());
+            echo::Value(
+                "Minimum (most negative) side force inclination allowed in Spencer's procedure: ",
+                d, Ad());
         } else if (word == "EXI") {
             double d;
             if (!ReadRealLine(word, d)) return false;
@@ -126,11 +127,13 @@ bool AnalysisBlockReader::ReadOptionalData() {
         } else if (word == "OPP") {
             a.oppositeSign_ = true;
             a.SetGiven(G::SignConvention);
-            echo::Line("\"Opposite Sign Convention\" Option for direction of shear stress on shear surface activated.");
+            echo::Line(
+                "\"Opposite Sign Convention\" Option for direction of shear stress on shear surface activated.");
         } else if (word == "CHA") {
             a.changeTrialF_ = true;
             a.SetGiven(G::ChangeTrialF);
-            echo::Line("Estimate for initial trial factor of safety will be changed during search.");
+            echo::Line(
+                "Estimate for initial trial factor of safety will be changed during search.");
         } else if (word == "TRI") {
             int n;
             if (!ReadIntegerLine(word, n)) return false;
@@ -195,9 +198,10 @@ bool AnalysisBlockReader::ReadOptionalData() {
         } else if (word == "STO" || word == "CRI") {
             a.continueToCritical_ = word == "CRI";
             a.SetGiven(G::Continuation);
-            echo::Line(word == "CRI"
-                           ? "Search will be continued after the initial mode to find a most critical circle."
-                           : "Search will be terminated after the initial mode of search is completed.");
+            echo::Line(
+                word == "CRI"
+                    ? "Search will be continued after the initial mode to find a most critical circle."
+                    : "Search will be terminated after the initial mode of search is completed.");
         } else if (word == "LEF" || word == "RIG") {
             a.face_ = word == "LEF" ? 1 : 2;
             a.SetGiven(G::Face);
@@ -215,7 +219,8 @@ bool AnalysisBlockReader::ReadOptionalData() {
             s_InputLineType rec;
             if (!Number(rec)) return E::Error6350(""), false;
             int n = 0;
-            if (rec.numValues == 0 || !ToInt(rec.values[0], n)) return E::Error6350(rec.text), false;
+            if (rec.numValues == 0 || !ToInt(rec.values[0], n))
+                return E::Error6350(rec.text), false;
             a.sequenceInterval_ = n;
             echo::Integer("Interval for saving slip surfaces in search sequence: ", n);
         } else if (word == "KEE") {
@@ -233,17 +238,22 @@ bool AnalysisBlockReader::ReadOptionalData() {
             if (!ReadIntegerLine(word, n)) return false;
             a.SetSaveCount(n);
             a.SetGiven(G::SaveCount);
-            echo::Integer("Will save the following number of shear surfaces with the lowest factors of safety:",
-                          a.saveCount_);
+            echo::Integer(
+                "Will save the following number of shear surfaces with the lowest factors of safety:",
+                a.saveCount_);
         } else if (word == "SOR" || word == "UNS") {
             a.radiusDefinitions_.SetSortRadii(word == "SOR");
             a.SetGiven(G::Sorting);
             if (word == "SOR") {
-                echo::Line("Radii for each grid point will be sorted in the order of increasing radius.");
-                echo::Line("Critical circles for grid points will be output in the order of increasing factor of safety.");
+                echo::Line(
+                    "Radii for each grid point will be sorted in the order of increasing radius.");
+                echo::Line(
+                    "Critical circles for grid points will be output in the order of increasing factor of safety.");
             } else {
-                echo::Line("Radii for each grid point will NOT be sorted in order of increasing radius.");
-                echo::Line("Critical circles for grid points will be output in the order they were calculated.");
+                echo::Line(
+                    "Radii for each grid point will NOT be sorted in order of increasing radius.");
+                echo::Line(
+                    "Critical circles for grid points will be output in the order they were calculated.");
             }
         } else if (word == "LON" || word == "SHO") {
             a.shortOutput_ = word == "SHO";
@@ -349,11 +359,13 @@ bool AnalysisBlockReader::ReadRestrictions() {
         if (!Number(rec)) return E::Error6280(), false;
         if (rec.numValues < 2) return E::Error6790(rec.numValues, rec.text), false;
         a_.SetRestriction(kind, extent, rec.values[0], rec.values[1]);
-        echo::Line(extent == 'E' ? "The search will be constrained to shear surfaces which are"
-                                 : "The search will be constrained to shear surfaces with at least");
+        echo::Line(extent == 'E'
+                       ? "The search will be constrained to shear surfaces which are"
+                       : "The search will be constrained to shear surfaces with at least");
         if (kind == 'R')
-            echo::Line(extent == 'E' ? "ENTIRELY within the folowing delta-X's of the circle center: "
-                                     : "SOME portion within the folowing delta-X's of the circle center: ");
+            echo::Line(extent == 'E'
+                           ? "ENTIRELY within the folowing delta-X's of the circle center: "
+                           : "SOME portion within the folowing delta-X's of the circle center: ");
         else
             echo::Line(extent == 'E' ? "ENTIRELY within the following X's: "
                                      : "SOME portion within the following X's: ");
@@ -402,9 +414,11 @@ bool AnalysisBlockReader::ReadRefinement() {
     PrintSpaces(3);
     echo::Integer("Number of new subdivisions for each refinement = ", r.subdivisionsPerRefinement);
     PrintSpaces(3);
-    echo::Value("Initial distance for shifting points during search refinement = ", r.initialShift, Ld());
+    echo::Value("Initial distance for shifting points during search refinement = ", r.initialShift,
+                Ld());
     PrintSpaces(3);
-    echo::Value("Final distance for shifting points during search refinement   = ", r.finalShift, Ld());
+    echo::Value("Final distance for shifting points during search refinement   = ", r.finalShift,
+                Ld());
     PrintSpaces(3);
     echo::Value("Maximum steepness at toe of slip surface during search refinement = ",
                 r.maximumToeSteepness, Ad());
@@ -445,7 +459,8 @@ bool AnalysisBlockReader::ReadMaterialPropertyTable() {
         }
         for (double v : x.values) {
             if (xs.empty())
-                echo::Line("Material properties will be output for vertical lines at the following x coordinates:");
+                echo::Line(
+                    "Material properties will be output for vertical lines at the following x coordinates:");
             xs.push_back(v);
             PrintDouble(v, 10, analysis_settings::CoordinateDecimals(), true);
         }

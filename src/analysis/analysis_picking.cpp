@@ -10,7 +10,8 @@ namespace {
 
 using A = Cpp_AnalysisComputationData;
 
-double SegmentDistance(const s_PickType& pick, const s_tagTypePointXY& p, const s_tagTypePointXY& q) {
+double SegmentDistance(const s_PickType& pick, const s_tagTypePointXY& p,
+                       const s_tagTypePointXY& q) {
     return PointSegmentDistanceCoords(pick.x, pick.y, p.x, p.y, q.x, q.y);
 }
 
@@ -165,8 +166,7 @@ bool HitTestSlipSurfacePoints(const A& a, s_PickType& pick, s_AnalysisHit& hit) 
     if (a.IsCircular()) {
         const Cpp_Circle c = a.InitialCircle();
         if (!(c.Radius() > 0.0) || !IsInPickBox(pick, c.CenterX(), c.CenterY())) return false;
-        if (!AcceptNearerCandidate(pick,
-                                   DistanceSquared(pick.x, pick.y, c.CenterX(), c.CenterY())))
+        if (!AcceptNearerCandidate(pick, DistanceSquared(pick.x, pick.y, c.CenterX(), c.CenterY())))
             return false;
         hit = {PICK_CIRCLE_CENTRE, c.Center(), 0, -1};
         return true;
@@ -174,8 +174,8 @@ bool HitTestSlipSurfacePoints(const A& a, s_PickType& pick, s_AnalysisHit& hit) 
     int index = -1;
     const auto points = SurfacePoints(a);
     if (!NearestPoint(points, pick, index)) return false;
-    hit = {PICK_NONCIRCULAR_POINT, points[index], a.GetNoncircularPointList().Points()[index].Number(),
-           index};
+    hit = {PICK_NONCIRCULAR_POINT, points[index],
+           a.GetNoncircularPointList().Points()[index].Number(), index};
     return true;
 }
 
@@ -214,7 +214,8 @@ bool HitTestRadiusDefinitionSegment(const Cpp_RadiusDefinition& d, s_PickType& p
 }
 
 bool HitTestTangentPoint(const Cpp_TangentLine& line, s_PickType& pick, int& index) {
-    return line.GetOption() == Cpp_TangentLine::kIrregular && NearestPoint(line.Points(), pick, index);
+    return line.GetOption() == Cpp_TangentLine::kIrregular &&
+           NearestPoint(line.Points(), pick, index);
 }
 
 bool HitTestTangentSegment(const Cpp_TangentLine& line, s_PickType& pick, int& index) {
@@ -222,12 +223,12 @@ bool HitTestTangentSegment(const Cpp_TangentLine& line, s_PickType& pick, int& i
            NearestSegment(line.Points(), pick, index);
 }
 
-std::vector<s_AnalysisHit> FindAnalysisCandidates(const A& a, double x, double y,
-                                                  double tolerance, bool pointsOnly,
-                                                  bool segmentsOnly) {
+std::vector<s_AnalysisHit> FindAnalysisCandidates(const A& a, double x, double y, double tolerance,
+                                                  bool pointsOnly, bool segmentsOnly) {
     std::vector<s_AnalysisHit> out;
     if (!a.HasData()) return out;
-    const bool points = !segmentsOnly, segments = !pointsOnly, others = !pointsOnly && !segmentsOnly;
+    const bool points = !segmentsOnly, segments = !pointsOnly,
+               others = !pointsOnly && !segmentsOnly;
     auto fresh = [&] {
         s_PickType p;
         p.x = x;
@@ -278,8 +279,14 @@ std::vector<s_AnalysisHit> FindAnalysisCandidates(const A& a, double x, double y
             int kind = 0;
             s_tagTypePointXY at{pick.x, pick.y};
             switch (d.GetOption()) {
-            case 0: kind = PICK_DEFINITION_RADIUS; at = {c.x, pick.y}; break;
-            case 1: kind = PICK_DEFINITION_FIXED_POINT; at = d.GetFixedPoint(); break;
+            case 0:
+                kind = PICK_DEFINITION_RADIUS;
+                at = {c.x, pick.y};
+                break;
+            case 1:
+                kind = PICK_DEFINITION_FIXED_POINT;
+                at = d.GetFixedPoint();
+                break;
             case 2:
                 if (d.GetTangentLine()->GetOption() == Cpp_TangentLine::kHorizontal) {
                     kind = PICK_DEFINITION_HORIZONTAL_TANGENT;

@@ -49,10 +49,8 @@ bool HitTestFixedGrid(const Cpp_AnalysisComputationData& a, s_PickType& pick, s_
 bool HitTestCenter(const Cpp_AnalysisComputationData& a, s_PickType& pick);
 bool HitTestThroughPoint(const Cpp_AnalysisComputationData& a, s_PickType& pick,
                          s_AnalysisHit& hit);
-bool HitTestTangentLine(const Cpp_AnalysisComputationData& a, s_PickType& pick,
-                        s_AnalysisHit& hit);
-bool HitTestRadiusLine(const Cpp_AnalysisComputationData& a, s_PickType& pick,
-                       s_AnalysisHit& hit);
+bool HitTestTangentLine(const Cpp_AnalysisComputationData& a, s_PickType& pick, s_AnalysisHit& hit);
+bool HitTestRadiusLine(const Cpp_AnalysisComputationData& a, s_PickType& pick, s_AnalysisHit& hit);
 // Circles: near the arc between its end points (the whole circle while the end points are not
 // this circle's), not ranked. Noncircular: the nearest segment within the tolerance.
 bool HitTestSlipSurfaceLine(const Cpp_AnalysisComputationData& a, s_PickType& pick,
@@ -81,7 +79,7 @@ bool HitTestTangentSegment(const Cpp_TangentLine& line, s_PickType& pick, int& i
 // tangent point, fixed point / horizontal tangent / radius line, radius definitions, grid
 // corner, arc or segment, tangent segment, grid area), each under its display flag. Point
 // kinds are left out with segmentsOnly, segment kinds with pointsOnly, the others with either.
-std::vector<s_AnalysisHit> FindAnalysisCandidates(const Cpp_AnalysisComputationData& a,
-                                                  double x, double y, double tolerance,
+std::vector<s_AnalysisHit> FindAnalysisCandidates(const Cpp_AnalysisComputationData& a, double x,
+                                                  double y, double tolerance,
                                                   bool pointsOnly = false,
                                                   bool segmentsOnly = false);

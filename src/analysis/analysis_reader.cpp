@@ -3,14 +3,14 @@
 #include <cctype>
 
 #include "analysis/analysis_block_reader.h"
+#include "analysis/analysis_messages.h"
 #include "analysis/analysis_settings.h"
-#include "core/echo_lines.h"
 #include "analysis/number_text.h"
 #include "core/data_error_output.h"
+#include "core/echo_lines.h"
 #include "core/echo_writer.h"
 #include "core/output_table.h"
 #include "core/text_exception.h"
-#include "analysis/analysis_messages.h"
 
 using E = Cpp_AnalysisDataErrors;
 using analysis_convert::ToInt;
@@ -36,8 +36,8 @@ int Ld() { return analysis_settings::LengthDecimals(); }
 
 }  // namespace
 
-bool Cpp_AnalysisComputationData::ReadInput(bool olderFormat, std::FILE* file,
-                                            std::FILE* echoFile, bool echo) {
+bool Cpp_AnalysisComputationData::ReadInput(bool olderFormat, std::FILE* file, std::FILE* echoFile,
+                                            bool echo) {
     return AnalysisBlockReader(*this, olderFormat, file, echoFile, echo).ReadInput();
 }
 
@@ -179,18 +179,21 @@ bool AnalysisBlockReader::ReadIndividualCircle() {
 void AnalysisBlockReader::EchoTangentLine(int mode) {
     const Cpp_TangentLine& t = a_.tangent_;
     if (t.GetOption() == Cpp_TangentLine::kHorizontal) {
-        echo::Line(mode == 1   ? "The circle is tangent to a horizontal line at -"
-                   : mode == 3 ? "For the initial mode of search circles are tangent to horizontal line at -"
-                               : "All circles are tangent to horizontal line at -");
+        echo::Line(
+            mode == 1 ? "The circle is tangent to a horizontal line at -"
+            : mode == 3
+                ? "For the initial mode of search circles are tangent to horizontal line at -"
+                : "All circles are tangent to horizontal line at -");
         PrintSpaces(45);
         echo::Value("Y: ", t.GetElevation(), Cd());
         PrintSpaces(45);
         echo::Value("Radius: ", a_.radius_, Ld());
         return;
     }
-    echo::Line(mode == 1   ? "The circle is tangent to the following line:"
-               : mode == 3 ? "For the initial mode of search circles are tangent to the following line:"
-                           : "All circles are tangent to the following line:");
+    echo::Line(mode == 1 ? "The circle is tangent to the following line:"
+               : mode == 3
+                   ? "For the initial mode of search circles are tangent to the following line:"
+                   : "All circles are tangent to the following line:");
     PrintSpaces(46);
     echo::Line("X         Y");
     for (const auto& p : t.Points()) {
@@ -278,8 +281,8 @@ bool AnalysisBlockReader::ReadInputRadiusDefinition(char letter) {
         a_.SetThroughPoint(p.values[0], p.values[1]);
         echo::Blank();
         echo::Line("For the initial mode of search circles pass through the fixed");
-        PrintText("point at - X: " + analysis_text::Fixed(p.values[0], 1, Cd()) + ", Y: " +
-                      analysis_text::Fixed(p.values[1], 1, Cd()),
+        PrintText("point at - X: " + analysis_text::Fixed(p.values[0], 1, Cd()) +
+                      ", Y: " + analysis_text::Fixed(p.values[1], 1, Cd()),
                   true);
         return true;
     }
@@ -331,8 +334,9 @@ bool AnalysisBlockReader::ReadCriticalRadiusControl() {
     echo::Line("Initial number of subdivisions between maximum and minimum");
     echo::Integer("radius for finding a critical radius/radii: ", subdivisions);
     echo::Blank();
-    PrintDoubleAutoDecimals(rec.values[1], "Minimum radius increment for terminating subdivision of radii: ",
-                            "", 1, Ld(), 10);
+    PrintDoubleAutoDecimals(rec.values[1],
+                            "Minimum radius increment for terminating subdivision of radii: ", "",
+                            1, Ld(), 10);
     PrintNewLine();
     echo::Blank();
     echo::Line("The following criteria will be used for determining");
@@ -349,9 +353,10 @@ bool AnalysisBlockReader::ReadCriticalRadiusControl() {
             if (p.numValues < 2) return E::Error6400(p.numValues, p.text), false;
             list.AddFixedPoint(p.values[0], p.values[1]);
             PrintSpaces(5);
-            PrintText("Point circles pass through - X: " + analysis_text::Fixed(p.values[0], 1, Cd()) +
-                          "     Y: " + analysis_text::Fixed(p.values[1], 1, Cd()),
-                      true);
+            PrintText(
+                "Point circles pass through - X: " + analysis_text::Fixed(p.values[0], 1, Cd()) +
+                    "     Y: " + analysis_text::Fixed(p.values[1], 1, Cd()),
+                true);
         } else if (letter == 'T') {
             Cpp_RadiusDefinition* d = list.AddTangentLine();
             if (!ReadTangentLine(*d->GetTangentLine())) return false;
@@ -427,7 +432,8 @@ bool AnalysisBlockReader::ReadNoncircularSearch() {
         Cpp_NoncircularShearSurface::PrintShiftPoint(p.Number(), p.X(), p.Y(), angle, moveable,
                                                      computed, echo_ ? echoFile_ : nullptr);
     }
-    if (a_.mode_ == Cpp_AnalysisComputationData::kSearchType1) return ReadNoncircularShiftParameters();
+    if (a_.mode_ == Cpp_AnalysisComputationData::kSearchType1)
+        return ReadNoncircularShiftParameters();
     // No layout follows the points of the other noncircular searches.
     return E::Error6840(), false;
 }
@@ -456,8 +462,10 @@ bool AnalysisBlockReader::ReadNoncircularShiftParameters() {
     r.refinements = 0;
     r.subdivisionsPerRefinement = 1;
     echo::Blank();
-    echo::Value("Initial distance for shifting points on noncircular slip surface = ", a_.initialShift_, Ld());
-    echo::Value("Final distance for shifting points on noncircular slip surface   = ", a_.finalShift_, Ld());
+    echo::Value("Initial distance for shifting points on noncircular slip surface = ",
+                a_.initialShift_, Ld());
+    echo::Value("Final distance for shifting points on noncircular slip surface   = ",
+                a_.finalShift_, Ld());
     echo::Value("Maximum steepness permitted for toe of noncircular slip surface  = ",
                 a_.maximumSteepnessDegrees_, analysis_settings::AngleDecimals());
     return true;

@@ -45,8 +45,7 @@ bool Cpp_AnalysisComputationData::WriteKLIVEN4InputDataFile(std::ostream& out,
     return true;
 }
 
-bool Cpp_AnalysisComputationData::WriteKLIVEN4InputDataFile(std::FILE* file,
-                                                            bool document) const {
+bool Cpp_AnalysisComputationData::WriteKLIVEN4InputDataFile(std::FILE* file, bool document) const {
     std::ostringstream out;
     const bool ok = WriteKLIVEN4InputDataFile(out, document);
     if (file) std::fputs(out.str().c_str(), file);
@@ -78,11 +77,13 @@ bool Cpp_AnalysisComputationData::WriteSlipSurfaceLines(std::ostream& out, bool 
             return true;
         case kSearchType1:
             out << kBlank5 << "Circle Search 1\n"
-                << kBlank10 << Field(startCentre_.x, 15, cd) << "  " << Field(startCentre_.y, 15, cd)
-                << "  " << Field(requiredAccuracy_, 10, ld) << "  "
+                << kBlank10 << Field(startCentre_.x, 15, cd) << "  "
+                << Field(startCentre_.y, 15, cd) << "  " << Field(requiredAccuracy_, 10, ld) << "  "
                 << Field(lowestSlipSurface_, 15, cd);
             if (lowestCentreGiven_) out << "  " << Field(lowestCentre_, 15, cd);
-            if (noInverted_) out << "  " << "   No_inverted_circles";
+            if (noInverted_)
+                out << "  "
+                    << "   No_inverted_circles";
             out << "\n";
             if (radiusOption_ == 0) {
                 out << kBlank5 << "Radius follows - \n" << kBlank10 << Exact(radius_, ld) << "\n";
@@ -103,8 +104,7 @@ bool Cpp_AnalysisComputationData::WriteSlipSurfaceLines(std::ostream& out, bool 
             out << kBlank5 << "Circle Interactive\n";
             radiusDefinitions_.WriteKLIVEN4InputDataFile(out);
             return true;
-        default:
-            break;
+        default: break;
         }
     } else {
         switch (mode_) {
@@ -128,8 +128,7 @@ bool Cpp_AnalysisComputationData::WriteSlipSurfaceLines(std::ostream& out, bool 
                 << kBlank10 << Field(initialShift_, 15, ld) << "  " << Field(finalShift_, 15, ld)
                 << "  " << Field(maximumSteepnessDegrees_, 15, ad) << "\n";
             return true;
-        default:
-            break;
+        default: break;
         }
     }
     // A mode without a layout of its own cannot be read back; it is kept as no mode.
@@ -148,15 +147,12 @@ bool Cpp_AnalysisComputationData::WriteOptionalData(std::ostream& out) const {
     if (procedure_ != kSpencer) {
         out << kBlank5 << "PROcedure of analysis\n" << kBlank10;
         switch (procedure_) {
-        case kBishop:
-            out << "Bishop\n";
-            break;
+        case kBishop: out << "Bishop\n"; break;
         case kCorps:
-            out << "Corps" << "               " << ExactDegrees(corpsInclination_, 1, ad) << "\n";
+            out << "Corps"
+                << "               " << ExactDegrees(corpsInclination_, 1, ad) << "\n";
             break;
-        case kLoweKarafiath:
-            out << "Lowe and Karafiath\n";
-            break;
+        case kLoweKarafiath: out << "Lowe and Karafiath\n"; break;
         case kChenMorgenstern:
             out << "Chen Morgenstern\n";
             if (!sideForce_.WriteInputChenAndMorgenstern(out)) return false;
@@ -165,12 +161,8 @@ bool Cpp_AnalysisComputationData::WriteOptionalData(std::ostream& out) const {
             out << "Morgenstern and Price\n";
             if (!sideForce_.WriteInputMorgensternAndPrice(out)) return false;
             break;
-        case kOrdinary:
-            out << "Ordinary Method of Slices\n";
-            break;
-        default:
-            out << "\n";
-            break;
+        case kOrdinary: out << "Ordinary Method of Slices\n"; break;
+        default: out << "\n"; break;
         }
     }
     if (seismic_ != 0.0) {
@@ -185,7 +177,8 @@ bool Cpp_AnalysisComputationData::WriteOptionalData(std::ostream& out) const {
     if (face_ == 1) out << kBlank5 << "LEFt face of slope analyzed\n";
     if (face_ == 2) out << kBlank5 << "RIGht face of slope analyzed\n";
     if (minimumWeight_ != defaults.minimumWeight)
-        out << kBlank5 << "MINimum weight follows:\n" << kBlank10 << Exact(minimumWeight_, fd) << "\n";
+        out << kBlank5 << "MINimum weight follows:\n"
+            << kBlank10 << Exact(minimumWeight_, fd) << "\n";
     if (circular_ && subtendedAngle_ != analysis_text::DegreesToRadians(3.0)) {
         if (subtendedAngle_ != 0.0)
             out << kBlank5 << "SUBtended angle for slice subdivision follows:\n"
@@ -215,7 +208,8 @@ bool Cpp_AnalysisComputationData::WriteOptionalData(std::ostream& out) const {
             << Exact(lambdaMinimum_, 5) << kBlank5 << Exact(lambdaMaximum_, 5) << kBlank5
             << Exact(lambdaIncrement_, 5) << "\n";
     if (iterations_ != 100)
-        out << kBlank5 << "ITEration limit follows:\n" << kBlank10 << Integer(iterations_, 1) << "\n";
+        out << kBlank5 << "ITEration limit follows:\n"
+            << kBlank10 << Integer(iterations_, 1) << "\n";
     if (negativeLimit_ != kDefaultNegativeLimit)
         out << kBlank5 << "NEGative side force inclination limit follows:\n"
             << kBlank10 << ExactDegrees(negativeLimit_, 1, 5) << "\n";
@@ -233,7 +227,8 @@ bool Cpp_AnalysisComputationData::WriteOptionalData(std::ostream& out) const {
                                     : "STOp after initial mode of search")
             << "\n";
     if (circular_ && exitAngleLimited_)
-        out << kBlank5 << "EXIt angle limited\n" << kBlank10 << ExactDegrees(exitAngle_, 1, ad) << "\n";
+        out << kBlank5 << "EXIt angle limited\n"
+            << kBlank10 << ExactDegrees(exitAngle_, 1, ad) << "\n";
     if (!circular_ && (mode_ == kSearchType1 || mode_ == kSearchType2) && passes_ != 50)
         out << kBlank5 << "PASses maximum allowed follows:\n"
             << kBlank10 << Integer(passes_, 1) << "\n";
@@ -275,9 +270,9 @@ bool Cpp_AnalysisComputationData::WriteOptionalData(std::ostream& out) const {
     if (refinement_.on) {
         const auto& r = refinement_;
         out << kBlank5 << "REFinement of search follows:\n"
-            << kBlank10 << Integer(r.refinements, 1) << " " << Integer(r.subdivisionsPerRefinement, 1)
-            << " " << Exact(r.initialShift, ld) << " " << Exact(r.finalShift, ld) << " "
-            << Exact(r.maximumToeSteepness, ad);
+            << kBlank10 << Integer(r.refinements, 1) << " "
+            << Integer(r.subdivisionsPerRefinement, 1) << " " << Exact(r.initialShift, ld) << " "
+            << Exact(r.finalShift, ld) << " " << Exact(r.maximumToeSteepness, ad);
         if (circular_) {
             out << " " << Integer(r.subdivisionOption, 1) << " ";
             if (r.subdivisionOption == 1)

@@ -5,12 +5,12 @@
 #include <numbers>
 
 #include "analysis/circle.h"
-#include "graphics/drawing_attributes.h"
-#include "graphics/point_symbols.h"
 #include "core/text_exception.h"
+#include "graphics/drawing_attributes.h"
 #include "graphics/dxf_output.h"
 #include "graphics/graphics.h"
 #include "graphics/line_styles.h"
+#include "graphics/point_symbols.h"
 
 namespace {
 
@@ -87,14 +87,15 @@ bool Cpp_Circle::DrawArc(const s_tagTypePointXY& p1, const s_tagTypePointXY& p2)
     platform::DeviceContext* dc = Cpp_Graphics::GetCurrentDC();
     if (!dc) return false;
 
-    const s_LineStyleType pattern = s.style >= 1 ? Cpp_GraphicInit::LineStyle(s.style)
-                                                 : s_LineStyleType{};
+    const s_LineStyleType pattern =
+        s.style >= 1 ? Cpp_GraphicInit::LineStyle(s.style) : s_LineStyleType{};
     const double cx = x_, cy = y_, r = radius_;
     const platform::DeviceRect box{Cpp_Graphics::XToPixel(cx - r), Cpp_Graphics::YToPixel(cy + r),
                                    Cpp_Graphics::XToPixel(cx + r), Cpp_Graphics::YToPixel(cy - r)};
     if (pattern.count == 0) {
         const platform::Pen previous = s.made ? dc->SetPen(s.pen) : dc->GetPen();
-        dc->Arc(box, Cpp_Graphics::WorldToPixel(p1.x, p1.y), Cpp_Graphics::WorldToPixel(p2.x, p2.y));
+        dc->Arc(box, Cpp_Graphics::WorldToPixel(p1.x, p1.y),
+                Cpp_Graphics::WorldToPixel(p2.x, p2.y));
         dc->SetPen(previous);
         return true;
     }
@@ -106,7 +107,8 @@ bool Cpp_Circle::DrawArc(const s_tagTypePointXY& p1, const s_tagTypePointXY& p2)
     double lengths[8];
     for (int i = 0; i < n; ++i) {
         lengths[i] = pattern.length[i];
-        if (!pattern.drawn[i] && lengths[i] > 0.0) lengths[i] += Cpp_Graphics::PixelsToInches(s.width);
+        if (!pattern.drawn[i] && lengths[i] > 0.0)
+            lengths[i] += Cpp_Graphics::PixelsToInches(s.width);
     }
     const double a1 = RaisedAngle(p1.y - cy, p1.x - cx);
     double a2 = RaisedAngle(p2.y - cy, p2.x - cx);

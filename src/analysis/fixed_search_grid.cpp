@@ -92,7 +92,8 @@ bool Cpp_FixedSearchGrid::WriteKLIVEN4InputDataFile(std::ostream& out) const {
         return true;
     }
     out << "     " << Integer(across_, 5) << " " << Integer(up_, 5) << "\n";
-    for (const auto& c : corners_) out << "     " << coordinate(c.x) << " " << coordinate(c.y) << "\n";
+    for (const auto& c : corners_)
+        out << "     " << coordinate(c.x) << " " << coordinate(c.y) << "\n";
     return true;
 }
 

@@ -2,15 +2,15 @@
 
 #include <string>
 
+#include "analysis/analysis_messages.h"
 #include "analysis/analysis_settings.h"
-#include "core/echo_lines.h"
 #include "analysis/fixed_search_grid.h"
 #include "analysis/number_text.h"
 #include "core/data_error_output.h"
+#include "core/echo_lines.h"
 #include "core/echo_writer.h"
 #include "core/geometry.h"
 #include "core/input_lines.h"
-#include "analysis/analysis_messages.h"
 
 using analysis_convert::ToInt;
 
@@ -58,9 +58,9 @@ bool Cpp_FixedSearchGrid::ReadInput(std::FILE* file, std::FILE* echoFile, bool e
             PrintNewLine();
             for (int i = 0; i < 2; ++i) {
                 PrintIndent();
-                PrintText("Line End Point Number " + std::to_string(i + 1) + " - X: " +
-                              analysis_text::Fixed(corners_[i].x, 1, d) + "     Y: " +
-                              analysis_text::Fixed(corners_[i].y, 1, d),
+                PrintText("Line End Point Number " + std::to_string(i + 1) +
+                              " - X: " + analysis_text::Fixed(corners_[i].x, 1, d) +
+                              "     Y: " + analysis_text::Fixed(corners_[i].y, 1, d),
                           true);
             }
         }

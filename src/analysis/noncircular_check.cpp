@@ -4,13 +4,13 @@
 #include <cmath>
 #include <optional>
 
+#include "analysis/analysis_messages.h"
 #include "analysis/analysis_settings.h"
 #include "analysis/noncircular_shear_surface.h"
 #include "analysis/number_text.h"
 #include "core/data_error_output.h"
 #include "core/echo_writer.h"
 #include "core/geometry.h"
-#include "analysis/analysis_messages.h"
 
 using E = Cpp_AnalysisDataErrors;
 using Line = std::vector<s_tagTypePointXY>;
@@ -103,8 +103,8 @@ void Cpp_NoncircularShearSurface::PrintShiftPoints(std::FILE* file) {
 }
 
 void Cpp_NoncircularShearSurface::PrintShiftPoint(long number, double x, double y,
-                                                  double angleDegrees, bool moveable,
-                                                  bool computed, std::FILE* file) {
+                                                  double angleDegrees, bool moveable, bool computed,
+                                                  std::FILE* file) {
     SetOutputFileOnly(file);
     const int d = analysis_settings::CoordinateDecimals();
     PrintIndent();
@@ -282,11 +282,12 @@ bool Cpp_NoncircularShearSurface::Check(const s_SlopeLinesType& lines, bool sear
     if (reversed || adjusted) {
         SetOutputFileOnly(errorFile);
         PrintNewLine();
-        PrintText(reversed && adjusted
-                      ? "Noncircular Shear Surface Points After Reversal of Order and End Point Adjustment"
-                  : reversed ? "Noncircular Shear Surface Points After Reversal of Order"
-                             : "Noncircular Shear Surface Points After End Point Adjustment",
-                  true);
+        PrintText(
+            reversed && adjusted
+                ? "Noncircular Shear Surface Points After Reversal of Order and End Point Adjustment"
+            : reversed ? "Noncircular Shear Surface Points After Reversal of Order"
+                       : "Noncircular Shear Surface Points After End Point Adjustment",
+            true);
         if (search)
             PrintShiftPoints(errorFile);
         else
@@ -310,9 +311,9 @@ bool Cpp_NoncircularShearSurface::Check(const s_SlopeLinesType& lines, bool sear
         for (size_t i = 0; i + 1 < points_.size(); ++i) {
             for (size_t k = 0; k + 1 < lines.slope.size(); ++k) {
                 Cpp_PointXY x;
-                if (SegmentsIntersect(Cpp_PointXY(points_[i].XY()), Cpp_PointXY(points_[i + 1].XY()),
-                                      P(lines.slope[k]), P(lines.slope[k + 1]),
-                                      std::max(tol, 1e-9), x))
+                if (SegmentsIntersect(Cpp_PointXY(points_[i].XY()),
+                                      Cpp_PointXY(points_[i + 1].XY()), P(lines.slope[k]),
+                                      P(lines.slope[k + 1]), std::max(tol, 1e-9), x))
                     crossings.push_back(x.XY());
             }
         }

@@ -36,8 +36,8 @@ double Cpp_NoncircularShearSurfacePoint::GetShiftAngleDegrees() const {
     return angleDegrees_;
 }
 
-double Cpp_NoncircularShearSurfacePoint::DistanceTo(
-    const Cpp_NoncircularShearSurfacePoint& other) const {
+double
+Cpp_NoncircularShearSurfacePoint::DistanceTo(const Cpp_NoncircularShearSurfacePoint& other) const {
     return std::sqrt((y_ - other.y_) * (y_ - other.y_) + (x_ - other.x_) * (x_ - other.x_));
 }
 
@@ -49,9 +49,9 @@ bool Cpp_NoncircularShearSurfacePoint::operator==(
 }
 
 Cpp_NoncircularShearSurfacePoint& Cpp_NoncircularShearSurface::AddPoint(double x, double y,
-                                                                       double angleDegrees,
-                                                                       bool moveable,
-                                                                       bool computed) {
+                                                                        double angleDegrees,
+                                                                        bool moveable,
+                                                                        bool computed) {
     points_.emplace_back(NumberOfPoints() + 1, x, y, angleDegrees, moveable, computed);
     return points_.back();
 }

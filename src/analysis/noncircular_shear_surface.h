@@ -65,7 +65,7 @@ public:
 
     // Appends a point numbered count + 1 and returns it.
     Cpp_NoncircularShearSurfacePoint& AddPoint(double x, double y, double angleDegrees,
-                                              bool moveable, bool computed);
+                                               bool moveable, bool computed);
     int NumberOfPoints() const { return static_cast<int>(points_.size()); }
     bool HasPoints() const { return !points_.empty(); }
     void DeleteAllPoints() { points_.clear(); }
@@ -107,8 +107,8 @@ public:
     static void PrintIndividualSurface(std::FILE* file);
     static void PrintIndividualPoint(long number, double x, double y, std::FILE* file);
     static void PrintShiftPoints(std::FILE* file);
-    static void PrintShiftPoint(long number, double x, double y, double angleDegrees,
-                                bool moveable, bool computed, std::FILE* file);
+    static void PrintShiftPoint(long number, double x, double y, double angleDegrees, bool moveable,
+                                bool computed, std::FILE* file);
 
     bool operator==(const Cpp_NoncircularShearSurface& other) const {
         return points_ == other.points_;

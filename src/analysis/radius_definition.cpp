@@ -3,9 +3,9 @@
 #include <cmath>
 #include <ostream>
 
+#include "analysis/analysis_messages.h"
 #include "analysis/analysis_settings.h"
 #include "analysis/number_text.h"
-#include "analysis/analysis_messages.h"
 #include "core/world_rect.h"
 
 Cpp_RadiusDefinition Cpp_RadiusDefinition::WithOption(int option) {
@@ -26,14 +26,11 @@ s_tagTypePointXY Cpp_RadiusDefinition::GetFixedPoint() const {
 
 double Cpp_RadiusDefinition::RadiusForCenter(double x, double y) const {
     switch (option_) {
-    case kGivenRadius:
-        return radius_;
+    case kGivenRadius: return radius_;
     case kFixedPoint:
         return std::sqrt((y - point_.y) * (y - point_.y) + (x - point_.x) * (x - point_.x));
-    case kTangentLine:
-        return tangent_.GetRadius(x, y);
-    default:
-        throw Exc_BadRadiusDefinitionOption();
+    case kTangentLine: return tangent_.GetRadius(x, y);
+    default: throw Exc_BadRadiusDefinitionOption();
     }
 }
 
@@ -63,8 +60,7 @@ bool Cpp_RadiusDefinition::GetBounds(double x, double y, double& xMin, double& x
         if (tangent_.GetOption() == Cpp_TangentLine::kIrregular)
             return tangent_.GetExtents(xMin, xMax, yMin, yMax);
         return false;
-    default:
-        return false;
+    default: return false;
     }
 }
 
@@ -86,24 +82,18 @@ bool Cpp_RadiusDefinition::WriteKLIVEN4InputDataFile(std::ostream& out) const {
             << "               " << Fixed(point_.x, 20, DecimalsToKeep(point_.x, 10)) << " "
             << Fixed(point_.y, 20, DecimalsToKeep(point_.y, 10)) << "\n";
         return true;
-    case kTangentLine:
-        return tangent_.WriteKLIVEN4InputDataFile(out);
-    default:
-        return true;
+    case kTangentLine: return tangent_.WriteKLIVEN4InputDataFile(out);
+    default: return true;
     }
 }
 
 bool Cpp_RadiusDefinition::operator==(const Cpp_RadiusDefinition& other) const {
     if (option_ != other.option_) return false;
     switch (option_) {
-    case kGivenRadius:
-        return radius_ == other.radius_;
-    case kFixedPoint:
-        return point_.x == other.point_.x && point_.y == other.point_.y;
-    case kTangentLine:
-        return tangent_ == other.tangent_;
-    default:
-        return true;
+    case kGivenRadius: return radius_ == other.radius_;
+    case kFixedPoint: return point_.x == other.point_.x && point_.y == other.point_.y;
+    case kTangentLine: return tangent_ == other.tangent_;
+    default: return true;
     }
 }
 
@@ -111,8 +101,8 @@ Cpp_RadiusDefinitionList::Cpp_RadiusDefinitionList(const Cpp_RadiusDefinitionLis
     *this = other;
 }
 
-Cpp_RadiusDefinitionList& Cpp_RadiusDefinitionList::operator=(
-    const Cpp_RadiusDefinitionList& other) {
+Cpp_RadiusDefinitionList&
+Cpp_RadiusDefinitionList::operator=(const Cpp_RadiusDefinitionList& other) {
     if (this == &other) return *this;
     items_.clear();
     for (const auto& item : other.items_)

@@ -73,8 +73,7 @@ bool Cpp_SideForceFunctions::WriteInputChenAndMorgenstern(std::ostream& out) con
         out << "          3 = f(x) is custom\n";
         WriteCustomPoints(out, custom_);
         break;
-    default:
-        return false;
+    default: return false;
     }
     switch (chenG_) {
     case 0:
@@ -93,11 +92,8 @@ bool Cpp_SideForceFunctions::WriteInputChenAndMorgenstern(std::ostream& out) con
             << (chenG_ == 1 ? " = g(x) is half-sine" : " = g(x) is full-sine") << "\n";
         out << "               " << AmplitudeText(gAmplitude_) << "\n";
         return true;
-    case 3:
-        out << "          3 = g(x) is half-cosine\n";
-        return true;
-    default:
-        return false;
+    case 3: out << "          3 = g(x) is half-cosine\n"; return true;
+    default: return false;
     }
 }
 
@@ -109,24 +105,23 @@ bool Cpp_SideForceFunctions::WriteInputMorgensternAndPrice(std::ostream& out) co
     case 4:
     case 6:
     case 8:
-        out << "               " << Value10(parameters_[0]) << " " << Value10(parameters_[1]) << "\n";
+        out << "               " << Value10(parameters_[0]) << " " << Value10(parameters_[1])
+            << "\n";
         break;
     case 2:
-        out << "               " << Value10(parameters_[2]) << " " << Value10(parameters_[3]) << "\n";
+        out << "               " << Value10(parameters_[2]) << " " << Value10(parameters_[3])
+            << "\n";
         break;
     case 7:
         out << "               " << Value10(parameters_[0]) << " " << Value10(parameters_[1]) << " "
             << Value10(amplitude_) << "\n";
         break;
     case 9:
-    case 10:
-        WriteCustomPoints(out, custom_);
-        break;
+    case 10: WriteCustomPoints(out, custom_); break;
     case 11:
         out << "               " << Value10(slope_[0]) << " " << Value10(slope_[1]) << "\n";
         break;
-    default:
-        break;
+    default: break;
     }
     return true;
 }
@@ -145,19 +140,18 @@ bool Cpp_SideForceFunctions::operator==(const Cpp_SideForceFunctions& o) const {
     if (kind_ == kMorgensternPrice) {
         if (priceF_ != o.priceF_) return false;
         switch (priceF_) {
-        case 1: case 4: case 6: case 8:
-            return parameters_[0] == o.parameters_[0] && parameters_[1] == o.parameters_[1];
-        case 2:
-            return parameters_[2] == o.parameters_[2] && parameters_[3] == o.parameters_[3];
+        case 1:
+        case 4:
+        case 6:
+        case 8: return parameters_[0] == o.parameters_[0] && parameters_[1] == o.parameters_[1];
+        case 2: return parameters_[2] == o.parameters_[2] && parameters_[3] == o.parameters_[3];
         case 7:
             return parameters_[0] == o.parameters_[0] && parameters_[1] == o.parameters_[1] &&
                    amplitude_ == o.amplitude_;
-        case 9: case 10:
-            return custom_ == o.custom_;
-        case 11:
-            return slope_[0] == o.slope_[0] && slope_[1] == o.slope_[1];
-        default:
-            return true;
+        case 9:
+        case 10: return custom_ == o.custom_;
+        case 11: return slope_[0] == o.slope_[0] && slope_[1] == o.slope_[1];
+        default: return true;
         }
     }
     return true;

@@ -1,12 +1,12 @@
 // Reading and checking the side-force functions.
 
-#include "core/echo_lines.h"
+#include "analysis/analysis_messages.h"
 #include "analysis/number_text.h"
 #include "analysis/side_force_functions.h"
 #include "core/data_error_output.h"
+#include "core/echo_lines.h"
 #include "core/echo_writer.h"
 #include "core/input_lines.h"
-#include "analysis/analysis_messages.h"
 
 using analysis_convert::ToInt;
 using E = Cpp_AnalysisDataErrors;
@@ -126,18 +126,19 @@ bool Cpp_SideForceFunctions::ReadInputMorgensternAndPrice(std::FILE* file, std::
 
     int needed = 0;
     switch (option) {
-    case 1: case 2: case 4: case 6: case 8: case 11:
-        needed = 2;
-        break;
-    case 7:
-        needed = 3;
-        break;
-    case 9: case 10:
+    case 1:
+    case 2:
+    case 4:
+    case 6:
+    case 8:
+    case 11: needed = 2; break;
+    case 7: needed = 3; break;
+    case 9:
+    case 10:
         if (!ReadCustomPoints(file, echo, "X        f(x)", custom_)) return false;
         ComputeRelativeX();
         return true;
-    default:
-        return true;
+    default: return true;
     }
     s_InputLineType p;
     if (!ReadNumberLine(file, p)) return E::Error6680(0, ""), false;

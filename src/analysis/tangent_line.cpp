@@ -59,10 +59,8 @@ bool Cpp_TangentLine::GetExtents(double& xMin, double& xMax, double& yMin, doubl
 
 double Cpp_TangentLine::GetRadius(double x, double y) const {
     switch (option_) {
-    case kUndefined:
-        throw Exc_MissingTangentLineOption();
-    case kHorizontal:
-        return y - elevation_;
+    case kUndefined: throw Exc_MissingTangentLineOption();
+    case kHorizontal: return y - elevation_;
     case kIrregular: {
         if (points_.size() < 2) return 0.0;
         double d = SegmentDistance(x, y, points_[0], points_[1]);
@@ -72,8 +70,7 @@ double Cpp_TangentLine::GetRadius(double x, double y) const {
         }
         return d - d * 1e-10;
     }
-    default:
-        return 0.0;
+    default: return 0.0;
     }
 }
 

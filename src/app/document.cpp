@@ -1,23 +1,23 @@
 #include "app/document.h"
 
-#include "editing/construction_items.h"
-#include "model/circle_end_points.h"
+#include "analysis/analysis_computation_data.h"
 #include "app/draw_view.h"
 #include "app/exception_report.h"
 #include "core/data_error_output.h"
 #include "core/file_io.h"
+#include "editing/construction_items.h"
 #include "graphics/graphic_grid.h"
 #include "graphics/graphics.h"
 #include "graphics/palette.h"
 #include "graphics/views.h"
-#include "analysis/analysis_computation_data.h"
 #include "loads/distributed_load_data.h"
+#include "model/circle_end_points.h"
 #include "model/data_sets.h"
 #include "model/derived_data.h"
-#include "profile/slope_geometry.h"
 #include "model/read_input_file.h"
 #include "model/writer.h"
 #include "porepressure/vertex.h"
+#include "profile/slope_geometry.h"
 
 #include <cstdio>
 #include <sstream>
@@ -45,7 +45,8 @@ bool SetUpNewData(Cpp_Kliven4DataSet& dataSet, WindowHandle window) {
             if (dataSet.DistributedLoads(stage)->UsesPiezometricLine())
                 GenerateWaterLoads(dataSet, stage, nullptr);
     Cpp_DataErrorOutput::CloseErrorLog();
-    if (Cpp_DataErrorOutput::ErrorLogHasLines()) Cpp_DataErrorOutput::DisplayErrorLog(window, false);
+    if (Cpp_DataErrorOutput::ErrorLogHasLines())
+        Cpp_DataErrorOutput::DisplayErrorLog(window, false);
     return ok;
 }
 

@@ -55,8 +55,7 @@ std::filesystem::path DocumentFileNameFor(const std::filesystem::path& path,
 // and the previous file kept) when the path is empty or writing failed; written receives the
 // name of the file on success.
 bool SavePreprocessorDataFile(const std::filesystem::path& path,
-                              const std::string& documentExtension,
-                              std::filesystem::path& written);
+                              const std::string& documentExtension, std::filesystem::path& written);
 
 class CDravonetDoc {
 public:

@@ -10,7 +10,6 @@
 #include "graphics/graphics.h"
 #include "platform/device_context.h"
 
-
 namespace app {
 
 // The union of the extents of every data set from every source; false when none has any.

@@ -6,8 +6,8 @@
 #include "app/draw_view.h"
 
 #include <QPaintEvent>
-#include <QWheelEvent>
 #include <QPainter>
+#include <QWheelEvent>
 
 namespace app {
 

@@ -109,7 +109,8 @@ std::string ReportEntryPointException(const char* where) noexcept {
             text = "Bad access of two-stage strengths - wrong strength option.";
         } catch (const Cpp_ShearStrength::Exc_BadCallTo2StageNonlinearEnvelopes&) {
             text = "Bad call to StrengthFromNonlinearTwoStageEnvelopes.";
-        } catch (const Cpp_ShearStrength::Exc_SeriousErrorInStrengthFromNonlinearTwoStageEnvelopes&) {
+        } catch (
+            const Cpp_ShearStrength::Exc_SeriousErrorInStrengthFromNonlinearTwoStageEnvelopes&) {
             text = "Bad call to Serious Error In Strength From Nonlinear Two-Stage Envelopes.";
         } catch (const Cpp_PorePressure::Exc_BadAccessOfRSubU&) {
             text = "Bad access of r-sub-u - wrong strength option.";

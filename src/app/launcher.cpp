@@ -50,8 +50,8 @@ void EndRun(Run& run) {
 
 void Start(Run& run, const fs::path& program, const fs::path& dataFile,
            const fs::path& workingDirectory) {
-    const int handle = platform::Services().Processes().Start(program, {dataFile.string()},
-                                                              workingDirectory);
+    const int handle =
+        platform::Services().Processes().Start(program, {dataFile.string()}, workingDirectory);
     if (handle > 0) {
         run.handle = handle;
         run.running = true;
@@ -91,8 +91,7 @@ bool FindFileDialog(WindowHandle /*parent*/, const std::string& title,
     platform::FileDialogRequest request;
     switch (kind) {
     case 0:
-        request.filter =
-            "KLIVEN4 input files (*.input-kliven)|*.input-kliven|All Files(*.*)|*|";
+        request.filter = "KLIVEN4 input files (*.input-kliven)|*.input-kliven|All Files(*.*)|*|";
         break;
     case 1:
         request.filter = "KLIVEN4 graphics exchange files (*.graphics-kliven)|*.graphics-kliven|"
@@ -102,8 +101,7 @@ bool FindFileDialog(WindowHandle /*parent*/, const std::string& title,
     case 3:
         request.filter = "Programs (kliven4, vistrel4)|kliven4;vistrel4|All Files(*.*)|*|";
         break;
-    default:
-        return false;
+    default: return false;
     }
     request.title = title;
     request.filterIndex = 1;

@@ -20,10 +20,10 @@
 #include <QCloseEvent>
 #include <QDockWidget>
 #include <QGuiApplication>
-#include <QScreen>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
 

@@ -46,11 +46,14 @@ struct ToolButton {
 
 const ToolButton kToolButtons[] = {
     {ID_SELECT_ITEMS, "Sel", "Select", "Select items\nSelect"},
-    {ID_ENTER_CONSTRUCTION_LINES, "Con", "Construction lines", "Enter construction lines\nConstruction lines"},
+    {ID_ENTER_CONSTRUCTION_LINES, "Con", "Construction lines",
+     "Enter construction lines\nConstruction lines"},
     {ID_ENTER_PROBLEM_HEADING, "Hd", "Problem heading", "Enter problem heading\nProblem heading"},
     {ID_ENTER_PROFILE_LINES, "PL", "Profile lines", "Enter profile lines\nProfile lines"},
-    {ID_ENTER_MATERIAL_PROPERTIES, "Mat", "Material properties", "Enter material properties\nMaterial properties"},
-    {ID_ENTER_PIEZOMETRIC_LINES, "Pz", "Piezometric lines", "Enter piezometric lines\nPiezometric lines"},
+    {ID_ENTER_MATERIAL_PROPERTIES, "Mat", "Material properties",
+     "Enter material properties\nMaterial properties"},
+    {ID_ENTER_PIEZOMETRIC_LINES, "Pz", "Piezometric lines",
+     "Enter piezometric lines\nPiezometric lines"},
     {ID_ENTER_PRESSURE_INTERPOLATION_POINTS, "u", "Pressure interpolation pts.",
      "Enter pressure interpolation points\nPressure interpolation pts."},
     {ID_ENTER_RSUBU_INTERPOLATION_POINTS, "ru", "R-sub-u interpolation pts.",
@@ -58,14 +61,17 @@ const ToolButton kToolButtons[] = {
     {ID_ENTER_STRENGTH_INTERPOLATION_POINTS, "Str", "Strength interpolation pts.",
      "Enter strength interpolation points\nStrength interpolation pts."},
     {ID_ENTER_SLOPE_LINE, "SL", "Slope line", "Enter slope line\nSlope line"},
-    {ID_ENTER_DISTRIBUTED_LOADS, "DL", "Distributed loads", "Enter distributed loads\nDistributed loads"},
+    {ID_ENTER_DISTRIBUTED_LOADS, "DL", "Distributed loads",
+     "Enter distributed loads\nDistributed loads"},
     {ID_ENTER_LINE_LOADS, "LL", "Line loads", "Enter line loads\nLine loads"},
-    {ID_ENTER_REINFORCEMENT_LINES, "Re", "Reinforcement lines", "Enter reinforcement lines\nReinforcement lines"},
+    {ID_ENTER_REINFORCEMENT_LINES, "Re", "Reinforcement lines",
+     "Enter reinforcement lines\nReinforcement lines"},
     {ID_ENTER_CIRCULAR_SLIP_SURFACE, "Cir", "Circular slip surface",
      "Enter circular slip surface\nCircular slip surface"},
     {ID_ENTER_NONCIRCULAR_SLIP_SURFACE, "Nc", "Noncircular slip surface",
      "Enter noncircular slip surface\nNoncircular slip surface"},
-    {ID_ENTER_RADIUS_INFORMATION, "Rad", "Radius information", "Enter radius information\nRadius information"},
+    {ID_ENTER_RADIUS_INFORMATION, "Rad", "Radius information",
+     "Enter radius information\nRadius information"},
     {ID_ENTER_TENSION_CRACK, "TC", "Tension crack", "Enter \"tension\" crack\nTension crack"},
     {ID_ENTER_WATER_IN_CRACK, "CW", "Crack water", "Enter water in crack\nCrack water"},
     {0, nullptr, nullptr, nullptr},
@@ -90,7 +96,8 @@ void BuildMainMenu(MainFrame& f) {
     QMenu* file = bar->addMenu("&File");
     f.AddCommand(file, "&New\tCtrl+N", ID_FILE_NEW, "Ctrl+N", "Create a new document\nNew")
         ->setIcon(style->standardIcon(QStyle::SP_FileIcon));
-    f.AddCommand(file, "&Open...\tCtrl+O", ID_FILE_OPEN, "Ctrl+O", "Open an existing document\nOpen")
+    f.AddCommand(file, "&Open...\tCtrl+O", ID_FILE_OPEN, "Ctrl+O",
+                 "Open an existing document\nOpen")
         ->setIcon(style->standardIcon(QStyle::SP_DialogOpenButton));
     f.AddCommand(file, "&Close", ID_FILE_CLOSE);
     f.AddCommand(file, "&Save\tCtrl+S", ID_FILE_SAVE, "Ctrl+S", "Save the active document\nSave")
@@ -129,7 +136,8 @@ void BuildMainMenu(MainFrame& f) {
     f.AddCommand(view, "&Status Bar", ID_VIEW_STATUS_BAR)->setCheckable(true);
     f.Action(ID_VIEW_STATUS_BAR)->setChecked(true);
     f.AddCommand(view, "Data Information Window", ID_DATA_INFORMATION_WINDOW)->setCheckable(true);
-    f.AddCommand(view, "Display Selection Palette", ID_DISPLAY_SELECTION_PALETTE)->setCheckable(true);
+    f.AddCommand(view, "Display Selection Palette", ID_DISPLAY_SELECTION_PALETTE)
+        ->setCheckable(true);
 
     QMenu* display = bar->addMenu("Display");
     f.AddCommand(display, "Selections ...", ID_DISPLAY_SELECTIONS);

@@ -92,12 +92,13 @@ CPreprocessorPaletteBarDisplay::CPreprocessorPaletteBarDisplay(QWidget* parent)
 QToolButton* CPreprocessorPaletteBarDisplay::Button(int id) const {
     const int i = id - kFirstDisplayOptionCommand;
     return i >= 0 && i < kNumberOfDisplayOptions + 2 ? buttons_[static_cast<std::size_t>(i)]
-                                                      : nullptr;
+                                                     : nullptr;
 }
 
 int CPreprocessorPaletteBarDisplay::IndexOf(int id) {
     if (id >= 1 && id <= kNumberOfDisplayOptions) return id - 1;
-    if (id >= kFirstDisplayOptionCommand && id < kFirstDisplayOptionCommand + kNumberOfDisplayOptions)
+    if (id >= kFirstDisplayOptionCommand &&
+        id < kFirstDisplayOptionCommand + kNumberOfDisplayOptions)
         return id - kFirstDisplayOptionCommand;
     return -1;
 }

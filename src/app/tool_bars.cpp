@@ -25,15 +25,21 @@ int ToolBarForMode(int mode) {
 }
 
 const char* ToolBarCaption(int bar) {
-    static const char* const captions[BarCount] = {
-        "Construction Line Data Entry",   "Profile Line Data Entry",
-        "Piezometric Line Data Entry",    "Interpolation Point Data Entry",
-        "Distributed Load Data Entry",    "Line Load Data Entry",
-        "Reinforcement Line Data Entry",  "Slope Data Entry",
-        "Circle Data Entry",              "Analysis/Computation Data Entry",
-        "Radius Criteria Data Entry",     "Crack and Crack Water Data Entry",
-        "Geogrid Layout Entry",           "Nail Layout Entry",
-        "Preprocessor Edit Options"};
+    static const char* const captions[BarCount] = {"Construction Line Data Entry",
+                                                   "Profile Line Data Entry",
+                                                   "Piezometric Line Data Entry",
+                                                   "Interpolation Point Data Entry",
+                                                   "Distributed Load Data Entry",
+                                                   "Line Load Data Entry",
+                                                   "Reinforcement Line Data Entry",
+                                                   "Slope Data Entry",
+                                                   "Circle Data Entry",
+                                                   "Analysis/Computation Data Entry",
+                                                   "Radius Criteria Data Entry",
+                                                   "Crack and Crack Water Data Entry",
+                                                   "Geogrid Layout Entry",
+                                                   "Nail Layout Entry",
+                                                   "Preprocessor Edit Options"};
     return bar >= 0 && bar < BarCount ? captions[bar] : "";
 }
 

@@ -19,18 +19,18 @@ void SetCursorMode(int mode) {
     if ((g_mode == 6 || g_mode == 7) && mode == 0 && h.setArrowCursor) h.setArrowCursor();
     g_mode = mode;
     switch (mode) {
-        case 0:
-            if (h.restorePromptText) h.restorePromptText();
-            break;
-        case 2:
-        case 3:
-        case 6:
-        case 7: {
-            const int id = mode == 2 ? 510 : mode == 3 ? 511 : mode == 6 ? 512 : 513;
-            if (h.loadPromptText) h.loadPromptText(id, mode != 3);
-            break;
-        }
-        default: break;
+    case 0:
+        if (h.restorePromptText) h.restorePromptText();
+        break;
+    case 2:
+    case 3:
+    case 6:
+    case 7: {
+        const int id = mode == 2 ? 510 : mode == 3 ? 511 : mode == 6 ? 512 : 513;
+        if (h.loadPromptText) h.loadPromptText(id, mode != 3);
+        break;
+    }
+    default: break;
     }
 }
 

@@ -64,10 +64,10 @@ void Cpp_DataErrorOutput::SetHeaderLine(const std::string& text) {
 
 std::string Cpp_DataErrorOutput::NumberLine(long number, int kind) {
     switch (kind) {
-        case 0: return FormatText("KLIVEN ERROR NUMBER %1ld", number);
-        case 1: return FormatText("KLIVEN WARNING NUMBER %1ld", number);
-        case 2: return FormatText("KLIVEN NOTICE NUMBER %1ld", number);
-        default: return FormatText("KLIVEN FATAL APPLICATION ERROR NUMBER %1ld", number);
+    case 0: return FormatText("KLIVEN ERROR NUMBER %1ld", number);
+    case 1: return FormatText("KLIVEN WARNING NUMBER %1ld", number);
+    case 2: return FormatText("KLIVEN NOTICE NUMBER %1ld", number);
+    default: return FormatText("KLIVEN FATAL APPLICATION ERROR NUMBER %1ld", number);
     }
 }
 
@@ -120,7 +120,8 @@ bool Cpp_DataErrorOutput::Output(int blankLinesBefore, int blankLinesAfter) {
     // The echo writer's current file is restored afterwards, so a reader that raises a message
     // in the middle of its echo table keeps writing to the listing.
     std::FILE* previous = GetOutputFile();
-    if (s.listingFile != nullptr) WriteToFile(s.listingFile, blankLinesBefore, blankLinesAfter, false);
+    if (s.listingFile != nullptr)
+        WriteToFile(s.listingFile, blankLinesBefore, blankLinesAfter, false);
     bool toLog = false;
     if (s.log.IsOpen()) {
         WriteToFile(s.log.File(), blankLinesBefore, blankLinesAfter, true);

@@ -48,8 +48,7 @@ public:
     static bool AddInputLine(const std::string& line);
     static void AddWarningOnlyLine();
     static bool Output(int blankLinesBefore, int blankLinesAfter);
-    static void WriteToFile(std::FILE* file, int blankLinesBefore, int blankLinesAfter,
-                            bool isLog);
+    static void WriteToFile(std::FILE* file, int blankLinesBefore, int blankLinesAfter, bool isLog);
 
     // The usual sequences. Begin: Reset with the message file and the number line.
     static void Begin(long number, int kind);

@@ -111,8 +111,7 @@ void PrintExponentialWithText(double value, std::string_view leading, std::strin
 void PrintInteger(long value, int width, bool newline) {
     if (g_file == nullptr) return;
     std::string format;
-    if (Cpp_Strings::MakeNumberFormat(4, width, 0, format))
-        Write(FormatDynamicLong(format, value));
+    if (Cpp_Strings::MakeNumberFormat(4, width, 0, format)) Write(FormatDynamicLong(format, value));
     if (newline) Write("\n");
 }
 

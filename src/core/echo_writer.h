@@ -19,14 +19,13 @@ void SetOutputFileOnly(std::FILE* file);  // makes file current
 std::FILE* GetOutputFile();
 int GetIndent();
 void PrintIndent();
-void PrintSpaces(int n);                  // nothing when n < 1 or n > 256
-void PrintBlankLines(int n);              // n line ends; nothing when n < 1
+void PrintSpaces(int n);      // nothing when n < 1 or n > 256
+void PrintBlankLines(int n);  // n line ends; nothing when n < 1
 void PrintNewLine();
-void PrintFormFeed();                     // "\f\n"
+void PrintFormFeed();  // "\f\n"
 void PrintRepeatedChar(int n, char c);
 void PrintText(std::string_view text, bool newline = false);
-void PrintTextBetween(std::string_view text, std::string_view leading,
-                      std::string_view trailing);
+void PrintTextBetween(std::string_view text, std::string_view leading, std::string_view trailing);
 void PrintDouble(double value, int width, int decimals, bool newline = false);
 void PrintDoubleWithText(double value, std::string_view leading, std::string_view trailing,
                          int width, int decimals);

@@ -149,8 +149,7 @@ bool Cpp_FileIO::GraphicsExchangeFileName(const fs::path& path, fs::path& out) {
     return true;
 }
 
-std::string Cpp_FileIO::CheckedFilter(const std::string& filter, const char* caller,
-                                      int& pairs) {
+std::string Cpp_FileIO::CheckedFilter(const std::string& filter, const char* caller, int& pairs) {
     const auto separators = std::count(filter.begin(), filter.end(), '|');
     if (separators % 2 != 0)
         throw Cpp_TextException(std::string("Cpp_FileIO::") + caller +
@@ -162,9 +161,8 @@ std::string Cpp_FileIO::CheckedFilter(const std::string& filter, const char* cal
 }
 
 bool Cpp_FileIO::GetWindowsInputFileName(WindowHandle, const std::string& title,
-                                         const fs::path& initialFolder,
-                                         const std::string& filter, int filterIndex,
-                                         fs::path& inOutPath) {
+                                         const fs::path& initialFolder, const std::string& filter,
+                                         int filterIndex, fs::path& inOutPath) {
     int pairs = 0;
     platform::FileDialogRequest request;
     request.filter = CheckedFilter(filter, "GetWindowsInputFileName", pairs);

@@ -4,8 +4,9 @@
 // file, the graphics exchange name, and the file dialogs with the program's filter texts.
 //
 //     Cpp_FileIO::SetInputFileName(path);
-//     Cpp_FileIO::OpenOutputFile("preoutput-kliven");   // slope.preinput-kliven -> slope.preoutput-kliven
-//     std::FILE* listing = Cpp_FileIO::OutputFile();     // null while no listing is open
+//     Cpp_FileIO::OpenOutputFile("preoutput-kliven");   // slope.preinput-kliven ->
+//     slope.preoutput-kliven std::FILE* listing = Cpp_FileIO::OutputFile();     // null while no
+//     listing is open
 //     ...
 //     Cpp_FileIO::CloseOutputFile();                     // the listing is complete on disk
 //

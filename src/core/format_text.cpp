@@ -42,7 +42,9 @@ std::string Dynamic(const std::string& format, T value) {
 }  // namespace
 #pragma GCC diagnostic pop
 
-std::string FormatDynamic(const std::string& format, double value) { return Dynamic(format, value); }
+std::string FormatDynamic(const std::string& format, double value) {
+    return Dynamic(format, value);
+}
 std::string FormatDynamicLong(const std::string& format, long value) {
     // Kind 4 formats take a long, kind 3 formats an int.
     if (format.find("ld") != std::string::npos) return Dynamic(format, value);

@@ -69,7 +69,9 @@ double RoundThroughText(double x, int n) {
 }
 
 double Distance(double x1, double y1, double x2, double y2) { return std::hypot(x2 - x1, y2 - y1); }
-double PointDistance(double x1, double y1, double x2, double y2) { return Distance(x1, y1, x2, y2); }
+double PointDistance(double x1, double y1, double x2, double y2) {
+    return Distance(x1, y1, x2, y2);
+}
 double DistanceSquared(double x1, double y1, double x2, double y2) {
     return (x2 - x1) * (x2 - x1) + (y2 - y1) * (y2 - y1);
 }
@@ -90,8 +92,8 @@ bool VerticalDistanceToLine(double px, double py, double x1, double y1, double x
     return true;
 }
 
-bool PerpendicularDistanceAndFoot(double px, double py, double x1, double y1, double x2,
-                                  double y2, double& d, double& footX, double& footY) {
+bool PerpendicularDistanceAndFoot(double px, double py, double x1, double y1, double x2, double y2,
+                                  double& d, double& footX, double& footY) {
     d = 0.0;
     const double dx = x2 - x1;
     const double dy = y2 - y1;
@@ -110,8 +112,8 @@ bool PerpendicularDistance(double px, double py, double x1, double y1, double x2
     return PerpendicularDistanceAndFoot(px, py, x1, y1, x2, y2, d, fx, fy);
 }
 
-bool PerpendicularDistanceToLine(double px, double py, const Cpp_PointXY& p1,
-                                 const Cpp_PointXY& p2, double& d) {
+bool PerpendicularDistanceToLine(double px, double py, const Cpp_PointXY& p1, const Cpp_PointXY& p2,
+                                 double& d) {
     return PerpendicularDistance(px, py, p1.X(), p1.Y(), p2.X(), p2.Y(), d);
 }
 
@@ -236,8 +238,7 @@ bool SegmentsCollinear(const Cpp_PointXY& p1, const Cpp_PointXY& p2, const Cpp_P
     const double limit =
         tolerance * std::max({std::fabs(dy1), std::fabs(dx1), std::fabs(dy2), std::fabs(dx2)});
     if (!(std::fabs(dy2 * dx1 - dx2 * dy1) < limit)) return false;
-    const double offset =
-        (dx2 * q1.Y() - q1.X() * dy2) * dy1 - dy2 * (dx1 * p1.Y() - p1.X() * dy1);
+    const double offset = (dx2 * q1.Y() - q1.X() * dy2) * dy1 - dy2 * (dx1 * p1.Y() - p1.X() * dy1);
     if (!(std::fabs(offset) < limit)) return false;
     if (std::fabs(dx2) > std::fabs(dy2)) {
         t1 = (p1.X() - q1.X()) / dx2;

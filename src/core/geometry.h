@@ -49,12 +49,12 @@ bool HorizontalDistanceToLine(double px, double py, double x1, double y1, double
 bool VerticalDistanceToLine(double px, double py, double x1, double y1, double x2, double y2,
                             double& d);
 // False and d = 0 when the two line points coincide; else d >= 0 and the (unclamped) foot.
-bool PerpendicularDistanceAndFoot(double px, double py, double x1, double y1, double x2,
-                                  double y2, double& d, double& footX, double& footY);
+bool PerpendicularDistanceAndFoot(double px, double py, double x1, double y1, double x2, double y2,
+                                  double& d, double& footX, double& footY);
 bool PerpendicularDistance(double px, double py, double x1, double y1, double x2, double y2,
                            double& d);
-bool PerpendicularDistanceToLine(double px, double py, const Cpp_PointXY& p1,
-                                 const Cpp_PointXY& p2, double& d);
+bool PerpendicularDistanceToLine(double px, double py, const Cpp_PointXY& p1, const Cpp_PointXY& p2,
+                                 double& d);
 bool PerpendicularDistanceToPoint(const Cpp_PointXY& p, const Cpp_PointXY& p1,
                                   const Cpp_PointXY& p2, double& d);
 
@@ -63,10 +63,8 @@ bool PerpendicularDistanceToPoint(const Cpp_PointXY& p, const Cpp_PointXY& p1,
 double DistancePointSegment(const Cpp_PointXY& p, const Cpp_PointXY& p1, const Cpp_PointXY& p2,
                             Cpp_PointXY& nearest);
 double PointSegmentDistance(double px, double py, const Cpp_PointXY& p1, const Cpp_PointXY& p2);
-double PointSegmentDistanceCopy(double px, double py, const Cpp_PointXY& p1,
-                                const Cpp_PointXY& p2);
-double PointSegmentDistanceCoords(double px, double py, double x1, double y1, double x2,
-                                  double y2);
+double PointSegmentDistanceCopy(double px, double py, const Cpp_PointXY& p1, const Cpp_PointXY& p2);
+double PointSegmentDistanceCoords(double px, double py, double x1, double y1, double x2, double y2);
 
 // Intersection of line P1P2 with line Q1Q2: t along P1P2, u along Q1Q2. False when parallel.
 bool LineIntersection(const Cpp_PointXY& p1, const Cpp_PointXY& p2, const Cpp_PointXY& q1,
@@ -90,6 +88,5 @@ bool SegmentsCollinear(const Cpp_PointXY& p1, const Cpp_PointXY& p2, const Cpp_P
 bool SegmentsOverlap(const Cpp_PointXY& p1, const Cpp_PointXY& p2, const Cpp_PointXY& q1,
                      const Cpp_PointXY& q2, s_tagTypePointXY& first, s_tagTypePointXY& second);
 // Intersections of the circle (centre, radius) with the segment p1-p2: 0, 1 or 2 points.
-int IntersectCircleWithSegment(double centreX, double centreY, double radius,
-                               const Cpp_PointXY& p1, const Cpp_PointXY& p2,
-                               Cpp_PointXY points[2], double tolerance);
+int IntersectCircleWithSegment(double centreX, double centreY, double radius, const Cpp_PointXY& p1,
+                               const Cpp_PointXY& p2, Cpp_PointXY points[2], double tolerance);

@@ -5,10 +5,10 @@
 #include <stdio.h>
 
 #include <cctype>
-#include <cstdint>
-#include <cstring>
 #include <charconv>
+#include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <limits>
 
 namespace {
@@ -116,8 +116,8 @@ std::size_t ParseDecimalPrefix(std::string_view text, double& value) {
         return 0;
     double v = 0.0;
     const char* first = text.data() + p;
-    auto [ptr, ec] = std::from_chars(first, text.data() + text.size(), v,
-                                     std::chars_format::general);
+    auto [ptr, ec] =
+        std::from_chars(first, text.data() + text.size(), v, std::chars_format::general);
     if (ec != std::errc()) return 0;
     value = negative ? -v : v;
     return static_cast<size_t>(ptr - text.data());

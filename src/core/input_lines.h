@@ -7,7 +7,8 @@
 //     s_InputLineType rec;            // rec.maxValues = 3 to read at most three values
 //     if (!ReadNumberLine(in, rec)) { /* end of file */ }
 //     if (rec.blankLine) { /* block ends */ }
-//     double x = rec.values[0]; ... rec.numValues, rec.text (the line), rec.rest (text after the numbers)
+//     double x = rec.values[0]; ... rec.numValues, rec.text (the line), rec.rest (text after the
+//     numbers)
 //
 // Rules of every function here:
 // - Lines of any length are read whole; "\r\n" and "\n" both end a line (the "\r" is stripped
@@ -26,14 +27,14 @@
 
 // The record of one number line, filled by ReadNumberLine.
 struct s_InputLineType {
-    bool blankLine = false;   // the line held only blanks (no values)
-    bool endOfFile = false;   // no line was left
-    bool flag = false;        // left alone by the line functions; free for the block reader
+    bool blankLine = false;  // the line held only blanks (no values)
+    bool endOfFile = false;  // no line was left
+    bool flag = false;       // left alone by the line functions; free for the block reader
     std::vector<double> values;
-    std::string text;         // the line as read, without its line end
-    int maxValues = 20;       // set by the caller; 0 or less reads every number of the line
-    int numValues = 0;        // values.size()
-    std::string rest;         // the text after the numbers, leading blanks skipped
+    std::string text;    // the line as read, without its line end
+    int maxValues = 20;  // set by the caller; 0 or less reads every number of the line
+    int numValues = 0;   // values.size()
+    std::string rest;    // the text after the numbers, leading blanks skipped
 };
 
 // Reads one physical line without its line end ("\r\n" or "\n"); false at end of file.

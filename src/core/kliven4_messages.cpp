@@ -24,10 +24,10 @@ int Cpp_KLIVEN4Messages::GetStatus() { return B().status; }
 
 void Cpp_KLIVEN4Messages::StartMessage(long number, int kind) {
     switch (kind) {
-        case 0: B().errors.push_back(FormatText("KLIVEN ERROR NUMBER %1ld", number)); break;
-        case 1: B().warnings.push_back(FormatText("KLIVEN WARNING NUMBER %1ld", number)); break;
-        case 2: B().notices.push_back(FormatText("KLIVEN NOTICE NUMBER %1ld", number)); break;
-        default: break;
+    case 0: B().errors.push_back(FormatText("KLIVEN ERROR NUMBER %1ld", number)); break;
+    case 1: B().warnings.push_back(FormatText("KLIVEN WARNING NUMBER %1ld", number)); break;
+    case 2: B().notices.push_back(FormatText("KLIVEN NOTICE NUMBER %1ld", number)); break;
+    default: break;
     }
 }
 
@@ -68,6 +68,7 @@ void Cpp_KLIVEN4Messages::PrintAllIndented(std::FILE* f) {
 }
 
 void Cpp_KLIVEN4Messages::CloseFilesAndQuit(const std::string& where, std::FILE* f) {
-    if (f != nullptr) std::fputs(FormatText("KLIVEN Exception thrown from: %s\n", where.c_str()).c_str(), f);
+    if (f != nullptr)
+        std::fputs(FormatText("KLIVEN Exception thrown from: %s\n", where.c_str()).c_str(), f);
     throw Exc_CloseFilesAndQuit();
 }

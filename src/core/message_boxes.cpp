@@ -76,15 +76,13 @@ bool AskYesNoOnMainWindow(const std::string& caption, const std::string& text) {
     return AskYesNoOnMainWindowEx(caption, text, true);
 }
 
-bool AskYesNoOnMainWindowEx(const std::string& caption, const std::string& text,
-                            bool yesDefault) {
+bool AskYesNoOnMainWindowEx(const std::string& caption, const std::string& text, bool yesDefault) {
     return Show(caption, text, BoxButtons::YesNo, BoxIcon::Question,
                 yesDefault ? BoxResult::Yes : BoxResult::No,
                 g_mainWindow ? BoxOwner::MainWindow : BoxOwner::None) == BoxResult::Yes;
 }
 
-BoxResult AskYesNoCancel(WindowHandle window, const std::string& caption,
-                         const std::string& text) {
+BoxResult AskYesNoCancel(WindowHandle window, const std::string& caption, const std::string& text) {
     return Show(caption, text, BoxButtons::YesNoCancel, BoxIcon::Question, BoxResult::Yes,
                 window ? BoxOwner::Window : BoxOwner::None);
 }
@@ -93,9 +91,9 @@ int AskYesNoCancelWithCaptionId(WindowHandle window, int captionId, const std::s
     auto caption = Text(captionId);
     if (window == nullptr || !caption || text.empty()) return 0;
     switch (AskYesNoCancel(window, *caption, text)) {
-        case BoxResult::Yes: return 1;
-        case BoxResult::No: return 2;
-        default: return 3;
+    case BoxResult::Yes: return 1;
+    case BoxResult::No: return 2;
+    default: return 3;
     }
 }
 
@@ -125,9 +123,12 @@ bool ShowErrorOnMainWindow(const std::string& caption, const std::string& text) 
 
 bool ShowMessageByKind(const std::string& caption, const std::string& text, int kind) {
     BoxIcon icon = BoxIcon::Stop;
-    if (kind == 3) icon = BoxIcon::Question;
-    else if (kind == 4 || kind == 5) icon = BoxIcon::Exclamation;
-    else if (kind == 6 || kind == 7) icon = BoxIcon::Information;
+    if (kind == 3)
+        icon = BoxIcon::Question;
+    else if (kind == 4 || kind == 5)
+        icon = BoxIcon::Exclamation;
+    else if (kind == 6 || kind == 7)
+        icon = BoxIcon::Information;
     return Show(caption, text, BoxButtons::Ok, icon, BoxResult::Ok,
                 g_mainWindow ? BoxOwner::MainWindow : BoxOwner::None) == BoxResult::Ok;
 }

@@ -4,8 +4,9 @@
 // These values belong to the preferences (Cpp_KlivenSettings, core/preferences.*): without a
 // registered source, CurrentOutputSettings() answers the preferences of the current unit system
 // (whose accessors throw their text exceptions for a unit system other than 1 to 3). A test may
-// register a source of its own with SetOutputSettingsSource. Callers always ask CurrentOutputSettings() and never
-// keep a copy, so a change of preferences or unit system takes effect at once.
+// register a source of its own with SetOutputSettingsSource. Callers always ask
+// CurrentOutputSettings() and never keep a copy, so a change of preferences or unit system takes
+// effect at once.
 //
 //     int d = CurrentOutputSettings().coordinateDecimals;
 

@@ -44,13 +44,29 @@ public:
     void SetNumber(int number) { number_ = number; }
     Cpp_PointXY* Next() const { return next_; }
 
-    void SetX(double x) { x_ = x; ClearSlopeCache(); }
-    void SetY(double y) { y_ = y; ClearSlopeCache(); }
-    void Set(double x, double y) { x_ = x; y_ = y; ClearSlopeCache(); }
+    void SetX(double x) {
+        x_ = x;
+        ClearSlopeCache();
+    }
+    void SetY(double y) {
+        y_ = y;
+        ClearSlopeCache();
+    }
+    void Set(double x, double y) {
+        x_ = x;
+        y_ = y;
+        ClearSlopeCache();
+    }
     void SetXY(const s_tagTypePointXY& p) { Set(p.x, p.y); }
     void SetFromPoint(Cpp_PointXY p) { Set(p.x_, p.y_); }
-    void SetNext(Cpp_PointXY* next) { next_ = next; ClearSlopeCache(); }
-    void ClearSlopeCache() const { slopeValid_ = 0; slope_ = 0.0; }
+    void SetNext(Cpp_PointXY* next) {
+        next_ = next;
+        ClearSlopeCache();
+    }
+    void ClearSlopeCache() const {
+        slopeValid_ = 0;
+        slope_ = 0.0;
+    }
 
     // x := a*x + b, y := c*y + d.
     void Transform(double a, double b, double c, double d);

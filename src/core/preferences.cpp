@@ -1,10 +1,10 @@
 #include "core/preferences.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
-#include <algorithm>
 #include <vector>
 
 #include "core/echo_writer.h"

@@ -29,11 +29,12 @@ bool Cpp_SafeOutputFile::Open(const std::filesystem::path& requested) {
         reason_ = std::strerror(errno);
         return false;
     }
-    ::fchmod(fd, 0644 & ~[] {
-        mode_t m = ::umask(0);
-        ::umask(m);
-        return m;
-    }());
+    ::fchmod(
+        fd, 0644 & ~[] {
+            mode_t m = ::umask(0);
+            ::umask(m);
+            return m;
+        }());
     file_ = ::fdopen(fd, "w");
     if (file_ == nullptr) {
         reason_ = std::strerror(errno);

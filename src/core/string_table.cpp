@@ -41,8 +41,7 @@ bool ParseStringTable(std::string_view text, StringTableEntries& entries, std::s
         int id = 0;
         const auto [rest, ec] = std::from_chars(line.data(), line.data() + line.size(), id);
         if (ec != std::errc() || rest == line.data()) return fail("no id");
-        if (rest == line.data() + line.size() || *rest != ' ')
-            return fail("no space after the id");
+        if (rest == line.data() + line.size() || *rest != ' ') return fail("no space after the id");
         const std::string_view value = line.substr(static_cast<size_t>(rest - line.data()) + 1);
         if (!entries.emplace(id, std::string(value)).second)
             return fail("the id " + std::to_string(id) + " is given twice");

@@ -12,12 +12,12 @@ bool Cpp_Strings::MakeNumberFormat(int kind, int width, int decimals, std::strin
     out.clear();
     std::string format;
     switch (kind) {
-        case 1: format = FormatText("%s%d.%d%s", "%", width, decimals, "f"); break;
-        case 2: format = FormatText("%s%d.%d%s", "%", width, decimals, "e"); break;
-        case 3: format = FormatText("%s%1d%s", "%", width, "d"); break;
-        case 4: format = FormatText("%s%1d%s", "%", width, "ld"); break;
-        case 5: format = FormatText("%s%1d%s", "%", width, "s"); break;
-        default: return false;
+    case 1: format = FormatText("%s%d.%d%s", "%", width, decimals, "f"); break;
+    case 2: format = FormatText("%s%d.%d%s", "%", width, decimals, "e"); break;
+    case 3: format = FormatText("%s%1d%s", "%", width, "d"); break;
+    case 4: format = FormatText("%s%1d%s", "%", width, "ld"); break;
+    case 5: format = FormatText("%s%1d%s", "%", width, "s"); break;
+    default: return false;
     }
     if (format.size() >= 40) return false;
     out = format;

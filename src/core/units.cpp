@@ -29,8 +29,8 @@ const char* const lengthWords[] = {"Feet", "Inches", "Millimeters", "Centimeters
 const char* const forceNames[] = {"lb.", "kips", "kgf.", "N.", "kN."};
 const char* const forceWords[] = {"Pounds", "Kips", "Kilograms-force", "Newtons", "Kilonewtons"};
 const char* const areaNames[] = {"sq.ft.", "sq.in.", "sq.mm.", "sq.cm.", "sq.m."};
-const char* const stressNames[] = {"psf", "psi", "ksf", "ksi", nullptr, nullptr, nullptr,
-                                   "Pa",  "kPa"};
+const char* const stressNames[] = {"psf",   "psi",   "ksf", "ksi", nullptr,
+                                   nullptr, nullptr, "Pa",  "kPa"};
 const char* const forcePerLengthNames[] = {"lbs/ft", "lbs/in", "kips/ft", "kips/in", nullptr,
                                            nullptr,  nullptr,  "N/mm",    "N/cm",    "N/m",
                                            "kN/mm",  "kN/cm",  "kN/m"};
@@ -61,13 +61,20 @@ double AreaInSI(int index) {
 
 // Force-per-length index -> (length index, force index).
 std::optional<std::pair<int, int>> ForcePerLengthParts(int index) {
-    static constexpr std::array<std::pair<int, int>, 13> parts = {{
-        {LengthFeet, ForcePounds}, {LengthInches, ForcePounds}, {LengthFeet, ForceKips},
-        {LengthInches, ForceKips}, {LengthMillimeters, ForceKilogramsForce},
-        {LengthCentimeters, ForceKilogramsForce}, {LengthMeters, ForceKilogramsForce},
-        {LengthMillimeters, ForceNewtons}, {LengthCentimeters, ForceNewtons},
-        {LengthMeters, ForceNewtons}, {LengthMillimeters, ForceKilonewtons},
-        {LengthCentimeters, ForceKilonewtons}, {LengthMeters, ForceKilonewtons}}};
+    static constexpr std::array<std::pair<int, int>, 13> parts = {
+        {{LengthFeet, ForcePounds},
+         {LengthInches, ForcePounds},
+         {LengthFeet, ForceKips},
+         {LengthInches, ForceKips},
+         {LengthMillimeters, ForceKilogramsForce},
+         {LengthCentimeters, ForceKilogramsForce},
+         {LengthMeters, ForceKilogramsForce},
+         {LengthMillimeters, ForceNewtons},
+         {LengthCentimeters, ForceNewtons},
+         {LengthMeters, ForceNewtons},
+         {LengthMillimeters, ForceKilonewtons},
+         {LengthCentimeters, ForceKilonewtons},
+         {LengthMeters, ForceKilonewtons}}};
     if (index < 0 || index >= static_cast<int>(parts.size())) return std::nullopt;
     return parts[index];
 }
@@ -75,11 +82,16 @@ std::optional<std::pair<int, int>> ForcePerLengthParts(int index) {
 // Stress index -> (length index, force index); indices 4 to 6 are kilograms-force over square
 // millimetres, centimetres and metres.
 std::optional<std::pair<int, int>> StressParts(int index) {
-    static constexpr std::array<std::pair<int, int>, 9> parts = {{
-        {LengthFeet, ForcePounds}, {LengthInches, ForcePounds}, {LengthFeet, ForceKips},
-        {LengthInches, ForceKips}, {LengthMillimeters, ForceKilogramsForce},
-        {LengthCentimeters, ForceKilogramsForce}, {LengthMeters, ForceKilogramsForce},
-        {LengthMeters, ForceNewtons}, {LengthMeters, ForceKilonewtons}}};
+    static constexpr std::array<std::pair<int, int>, 9> parts = {
+        {{LengthFeet, ForcePounds},
+         {LengthInches, ForcePounds},
+         {LengthFeet, ForceKips},
+         {LengthInches, ForceKips},
+         {LengthMillimeters, ForceKilogramsForce},
+         {LengthCentimeters, ForceKilogramsForce},
+         {LengthMeters, ForceKilogramsForce},
+         {LengthMeters, ForceNewtons},
+         {LengthMeters, ForceKilonewtons}}};
     if (index < 0 || index >= static_cast<int>(parts.size())) return std::nullopt;
     return parts[index];
 }

@@ -12,10 +12,20 @@
 #include <string>
 
 // Indices of the units of each quantity.
-enum e_LengthUnit { LengthFeet = 0, LengthInches = 1, LengthMillimeters = 2, LengthCentimeters = 3,
-                    LengthMeters = 4 };
-enum e_ForceUnit { ForcePounds = 0, ForceKips = 1, ForceKilogramsForce = 2, ForceNewtons = 3,
-                   ForceKilonewtons = 4 };
+enum e_LengthUnit {
+    LengthFeet = 0,
+    LengthInches = 1,
+    LengthMillimeters = 2,
+    LengthCentimeters = 3,
+    LengthMeters = 4
+};
+enum e_ForceUnit {
+    ForcePounds = 0,
+    ForceKips = 1,
+    ForceKilogramsForce = 2,
+    ForceNewtons = 3,
+    ForceKilonewtons = 4
+};
 
 constexpr int UnitSystemEnglish = 1;
 constexpr int UnitSystemSI = 2;

@@ -13,7 +13,8 @@ std::optional<double> ParseDoubleField(const QString& text) {
     double value = 0;
     auto [end, ec] = std::from_chars(begin, s.data() + s.size(), value,
                                      std::chars_format::fixed | std::chars_format::scientific);
-    if (ec != std::errc() || end != s.data() + s.size() || !std::isfinite(value)) return std::nullopt;
+    if (ec != std::errc() || end != s.data() + s.size() || !std::isfinite(value))
+        return std::nullopt;
     return value;
 }
 

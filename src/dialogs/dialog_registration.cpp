@@ -26,7 +26,8 @@
 //   MaterialDialogSlot()                        profile/material_properties.h  one material
 //   SaveMultistageWarningSlot()                 model/writer.h           "Save Multi-Stage Data?"
 //   ReinforcementGenerationDialogsSlot()        loads/generation_dialogs.h
-//   loads::LoadScalingDialogSlot()              loads/load_drawing_support.h  load scaling (registered)
+//   loads::LoadScalingDialogSlot()              loads/load_drawing_support.h  load scaling
+//   (registered)
 
 namespace dialogs {
 
@@ -37,7 +38,8 @@ namespace {
 // is no window, stays as the loads registered it).
 struct Windows {
     explicit Windows(QWidget* mainWindow)
-        : loadScaling(mainWindow), settings(mainWindow), display(mainWindow), gridSettings(mainWindow) {}
+        : loadScaling(mainWindow), settings(mainWindow), display(mainWindow),
+          gridSettings(mainWindow) {}
     void Register() {
         loads::LoadScalingDialogSlot().Set(&loadScaling);
         Cpp_KlivenSettings::SettingsSheetSlot().Set(&settings);

@@ -141,10 +141,11 @@ QWidget* DisplaySheetDialog::PageButtons(int page) {
     layout->addWidget(setAll_[page]);
     layout->addWidget(clearAll_[page]);
     for (bool on : {true, false}) {
-        connect(on ? setAll_[page] : clearAll_[page], &QPushButton::clicked, this, [this, page, on] {
-            for (const Binding& b : bindings_)
-                if (b.page == page && b.setAll) b.box->setChecked(on);
-        });
+        connect(on ? setAll_[page] : clearAll_[page], &QPushButton::clicked, this,
+                [this, page, on] {
+                    for (const Binding& b : bindings_)
+                        if (b.page == page && b.setAll) b.box->setChecked(on);
+                });
     }
     return row;
 }
@@ -216,7 +217,8 @@ QWidget* DisplaySheetDialog::MakeInterpolationPage() {
                               {"R-sub-u Values", f.ruPoints},
                               {"Undrained Shear Strength Values", f.strengthPoints}};
         for (int k = 0; k < 3; ++k) {
-            auto* box = new QGroupBox(QString("%1 - Stage %2").arg(kinds[k].title).arg(s + 1), page);
+            auto* box =
+                new QGroupBox(QString("%1 - Stage %2").arg(kinds[k].title).arg(s + 1), page);
             auto* column = new QVBoxLayout(box);
             Add(P, box, box->title(), "Points", &kinds[k].points[s]);
             Add(P, box, box->title(), "Contours", &f.contours[s]);

@@ -63,8 +63,8 @@ private:
         QString group;
         QString label;
         QCheckBox* box;
-        bool* flag;          // null: shown only, nothing taken back
-        bool setAll;         // "Set All" / "Clear All" reach it
+        bool* flag;   // null: shown only, nothing taken back
+        bool setAll;  // "Set All" / "Clear All" reach it
     };
     QWidget* MakeInputGeometryPage();
     QWidget* MakeInterpolationPage();

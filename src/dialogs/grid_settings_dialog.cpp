@@ -101,7 +101,8 @@ void GridSettingsDialog::accept() {
     const auto linesIncrement = ParseIntField(linesIncrement_->text());
     if (!linesIncrement) return refuse(linesIncrement_, "Display lines every:", "a whole number");
     const auto pointsIncrement = ParseIntField(pointsIncrement_->text());
-    if (!pointsIncrement) return refuse(pointsIncrement_, "Display points every:", "a whole number");
+    if (!pointsIncrement)
+        return refuse(pointsIncrement_, "Display points every:", "a whole number");
     const auto spacing = ParseDoubleField(spacing_->text());
     if (!spacing) return refuse(spacing_, "Grid spacing increment:", "a number");
     const auto horizontalZero = ParseDoubleField(horizontalZero_->text());

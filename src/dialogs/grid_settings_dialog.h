@@ -1,6 +1,7 @@
 #pragma once
-// The snap-grid settings dialog ("Display Grid Information"): which grid parts are shown, how often,
-// snapping, the spacing and the grid zeros, and whether the choice becomes the application default.
+// The snap-grid settings dialog ("Display Grid Information"): which grid parts are shown, how
+// often, snapping, the spacing and the grid zeros, and whether the choice becomes the application
+// default.
 
 #include "graphics/graphic_grid.h"
 

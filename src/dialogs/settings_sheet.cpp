@@ -95,9 +95,8 @@ QWidget* SettingsSheetDialog::MakeDecimalsPage() {
         auto* box = new QGroupBox(g.title, page);
         auto* row = new QHBoxLayout(box);
         const std::string stem = g.keyStem;
-        const std::pair<const char*, int*> systems[] = {{"English:", &g.values->english},
-                                                        {"SI:", &g.values->si},
-                                                        {"Other:", &g.values->other}};
+        const std::pair<const char*, int*> systems[] = {
+            {"English:", &g.values->english}, {"SI:", &g.values->si}, {"Other:", &g.values->other}};
         const char* keys[] = {" English", " SI", " Other"};
         for (int i = 0; i < 3; ++i) {
             auto* label = new QLabel(systems[i].first, box);
@@ -202,9 +201,8 @@ QWidget* SettingsSheetDialog::MakeMiscellaneousPage() {
     layout->addStretch();
 
     connect(locateAtRuntime_, &QCheckBox::toggled, this, [this] { ApplyProgramsRule(); });
-    connect(setDataFolder_, &QPushButton::clicked, this, [this] {
-        BrowseInto(dataFolder_, "Select default directory for data files.");
-    });
+    connect(setDataFolder_, &QPushButton::clicked, this,
+            [this] { BrowseInto(dataFolder_, "Select default directory for data files."); });
     connect(setProgramsFolder_, &QPushButton::clicked, this, [this] {
         BrowseInto(programsFolder_, "Select default directory for KLIVEN and Vistrel executables.");
     });

@@ -1,8 +1,8 @@
 #include "editing/construction_items.h"
 
 #include <algorithm>
-#include <cmath>
 #include <climits>
+#include <cmath>
 #include <string>
 
 #include "core/echo_writer.h"
@@ -184,18 +184,16 @@ bool ReadCircleValues(Cpp_ConstructionCircle& circle, std::FILE* input, std::FIL
         double v1 = 0.0, v2 = 0.0;
         circle.GetDefinitionPoint(v1, v2);
         switch (type) {
-            case CircleGivenRadius:
-                std::fprintf(listing, "  Designated radius = %1.4f\n", circle.GetRadius());
-                break;
-            case CircleThroughPoint:
-                std::fprintf(listing, "  Through point at x = %1.4f, y = %1.4f\n", v1, v2);
-                break;
-            case CircleTangentHorizontal:
-                std::fprintf(listing, "  Tangent to horizontal line at y = %1.4f\n", v1);
-                break;
-            default:
-                std::fprintf(listing, "  Tangent to vertical line at x = %1.4f\n", v1);
-                break;
+        case CircleGivenRadius:
+            std::fprintf(listing, "  Designated radius = %1.4f\n", circle.GetRadius());
+            break;
+        case CircleThroughPoint:
+            std::fprintf(listing, "  Through point at x = %1.4f, y = %1.4f\n", v1, v2);
+            break;
+        case CircleTangentHorizontal:
+            std::fprintf(listing, "  Tangent to horizontal line at y = %1.4f\n", v1);
+            break;
+        default: std::fprintf(listing, "  Tangent to vertical line at x = %1.4f\n", v1); break;
         }
     }
     return true;
@@ -262,7 +260,8 @@ bool Cpp_ConstructionLineList::WriteInput(std::FILE* file) const {
         if (!Cpp_Strings::MakeNumberFormat(1, 20, decimals, format)) return false;
         std::fprintf(file, "     %1d\n", line->GetNumber());
         for (const Cpp_PointXY* p = line->FirstPoint(); p; p = p->Next())
-            std::fprintf(file, "          %s%s\n", Cpp_Strings::FormatNumber(p->X(), 20, decimals).c_str(),
+            std::fprintf(file, "          %s%s\n",
+                         Cpp_Strings::FormatNumber(p->X(), 20, decimals).c_str(),
                          Cpp_Strings::FormatNumber(p->Y(), 20, decimals).c_str());
         std::fputs("\n", file);
     }
@@ -276,21 +275,21 @@ void Cpp_ConstructionCircle::Define(double x, double y, int type, double value1,
     type_ = type;
     value1_ = value2_ = 0.0;
     switch (type) {
-        case CircleGivenRadius: radius_ = value1; break;
-        case CircleThroughPoint:
-            value1_ = value1;
-            value2_ = value2;
-            radius_ = std::sqrt(IntegerPower(x - value1, 2) + IntegerPower(y - value2, 2));
-            break;
-        case CircleTangentHorizontal:
-            value1_ = value1;
-            radius_ = std::fabs(y - value1);
-            break;
-        case CircleTangentVertical:
-            value1_ = value1;
-            radius_ = std::fabs(x - value1);
-            break;
-        default: radius_ = 0.0; break;
+    case CircleGivenRadius: radius_ = value1; break;
+    case CircleThroughPoint:
+        value1_ = value1;
+        value2_ = value2;
+        radius_ = std::sqrt(IntegerPower(x - value1, 2) + IntegerPower(y - value2, 2));
+        break;
+    case CircleTangentHorizontal:
+        value1_ = value1;
+        radius_ = std::fabs(y - value1);
+        break;
+    case CircleTangentVertical:
+        value1_ = value1;
+        radius_ = std::fabs(x - value1);
+        break;
+    default: radius_ = 0.0; break;
     }
 }
 
@@ -308,12 +307,12 @@ bool Cpp_ConstructionCircle::WriteInput(std::FILE* file) const {
     std::snprintf(typeText, sizeof typeText, "%5d     ", type_);
     text += typeText;
     switch (type_) {
-        case CircleGivenRadius: text += Cpp_Strings::FormatNumber(radius_, 20, radius); break;
-        case CircleThroughPoint:
-            text += Cpp_Strings::FormatNumber(value1_, 20, coordinate) +
-                    Cpp_Strings::FormatNumber(value2_, 20, coordinate);
-            break;
-        default: text += Cpp_Strings::FormatNumber(value1_, 20, coordinate); break;
+    case CircleGivenRadius: text += Cpp_Strings::FormatNumber(radius_, 20, radius); break;
+    case CircleThroughPoint:
+        text += Cpp_Strings::FormatNumber(value1_, 20, coordinate) +
+                Cpp_Strings::FormatNumber(value2_, 20, coordinate);
+        break;
+    default: text += Cpp_Strings::FormatNumber(value1_, 20, coordinate); break;
     }
     std::fprintf(file, "          %1d = circle number\n%s\n", GetNumber(), text.c_str());
     return true;

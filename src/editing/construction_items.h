@@ -18,11 +18,20 @@ public:
     bool GetShowPoints() const { return showPoints_; }
     void SetShowPoints(bool on) { showPoints_ = on; }
     // Kept for the display-selections sheet only.
-    void GetShowFlags(bool& a, bool& b) const { a = showFlagA_; b = showFlagB_; }
-    void SetShowFlags(bool a, bool b) { showFlagA_ = a; showFlagB_ = b; }
+    void GetShowFlags(bool& a, bool& b) const {
+        a = showFlagA_;
+        b = showFlagB_;
+    }
+    void SetShowFlags(bool a, bool b) {
+        showFlagA_ = a;
+        showFlagB_ = b;
+    }
     bool GetSelectLines() const { return selectLines_; }
     bool GetSelectPoints() const { return selectPoints_; }
-    void SetSelectable(bool lines, bool points) { selectLines_ = lines; selectPoints_ = points; }
+    void SetSelectable(bool lines, bool points) {
+        selectLines_ = lines;
+        selectPoints_ = points;
+    }
     // Every flag back to on (program start).
     void ResetFlags();
 

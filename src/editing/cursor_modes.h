@@ -6,15 +6,15 @@
 
 enum e_CursorMode : int {
     CursorModeNone = 0,
-    CursorModeZoomWindow = 2,   // Zoom Window, before the first corner
-    CursorModeZoomBox = 3,      // the zoom box, after the first corner
-    CursorModePanStart = 4,     // pan, before the anchor (nothing sets it)
-    CursorModePanEnd = 5,       // pan, after the anchor
-    CursorModeZoomIn = 6,       // zoom in at a click (nothing sets it)
-    CursorModeZoomOut = 7,      // zoom out at a click (nothing sets it)
+    CursorModeZoomWindow = 2,  // Zoom Window, before the first corner
+    CursorModeZoomBox = 3,     // the zoom box, after the first corner
+    CursorModePanStart = 4,    // pan, before the anchor (nothing sets it)
+    CursorModePanEnd = 5,      // pan, after the anchor
+    CursorModeZoomIn = 6,      // zoom in at a click (nothing sets it)
+    CursorModeZoomOut = 7,     // zoom out at a click (nothing sets it)
     CursorModeRescaleFirstPoint = 10,
     CursorModeRescaleSecondPoint = 11,
-    CursorModeLineEntry = 13,   // generic line point entry; every tool that starts it sets its own
+    CursorModeLineEntry = 13,  // generic line point entry; every tool that starts it sets its own
     CursorModeDistributedLoadEntry = 14,
     CursorModeConstructionCircleEntry = 16,
     CursorModeConstructionLineEntry = 17,
@@ -22,19 +22,19 @@ enum e_CursorMode : int {
     CursorModePiezometricLineEntry = 19,
     CursorModeSlopeLineEntry = 23,
     CursorModeReinforcementLineEntry = 36,
-    CursorModeCircleRadius = 37,        // the radius step of the circle tool
-    CursorModeSearchGridCorners = 38,   // fixed search grid, corner by corner
-    CursorModeSearchGridDrag = 39,      // fixed search grid, rectangle dragged with the button held
+    CursorModeCircleRadius = 37,       // the radius step of the circle tool
+    CursorModeSearchGridCorners = 38,  // fixed search grid, corner by corner
+    CursorModeSearchGridDrag = 39,     // fixed search grid, rectangle dragged with the button held
     CursorModeNoncircularEntry = 40,
-    CursorModeTangentLineEntry = 41,    // the tangent line of a radius definition
+    CursorModeTangentLineEntry = 41,  // the tangent line of a radius definition
     CursorModeCrackDepthEntry = 42,
     CursorModeCrackWaterEntry = 43,
     CursorModePickBand = 44,
     CursorModeGeogridPlacement = 47,
     CursorModeNailPlacement = 48,
-    CursorModeMaterialTableDrag = 58,   // nothing sets it
-    CursorModeResultsDisplay = 59,      // nothing sets it
-    CursorModeClickSelection = 77,      // nothing sets it
+    CursorModeMaterialTableDrag = 58,  // nothing sets it
+    CursorModeResultsDisplay = 59,     // nothing sets it
+    CursorModeClickSelection = 77,     // nothing sets it
     CursorModeComputeDistance = 80,
     // Adding points at the end of a line.
     CursorModeAddPointConstructionLine = 81,
@@ -87,7 +87,7 @@ enum e_CursorMode : int {
     CursorModeMoveDistanceStraight = 127,  // horizontally or vertically a distance
     CursorModeMoveToLineTarget = 128,
     CursorModeMoveToLineReference = 129,
-    CursorModeShiftDirection = 130,         // shift direction of a noncircular point
+    CursorModeShiftDirection = 130,  // shift direction of a noncircular point
     CursorModeShiftParallelToLine = 131,
     CursorModeSplitConstructionLine = 132,
     CursorModeSplitProfileLine = 133,

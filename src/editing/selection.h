@@ -140,7 +140,8 @@ public:
     void SetPointItem(Cpp_Kliven4DataSet* dataSet, int stage, int kind, void* first, void* second);
     // 8, 80, 86, 100, 102, 104, 134: ref1 first, ref2 second; 20, 24: ref1 second; 144: ref2
     // second; any other kind only data set, stage and kind.
-    void SetSegmentItem(Cpp_Kliven4DataSet* dataSet, int stage, int kind, void* first, void* second);
+    void SetSegmentItem(Cpp_Kliven4DataSet* dataSet, int stage, int kind, void* first,
+                        void* second);
     // 37, 38, 39: ref1 the interval's first load point; others only data set, stage and kind.
     void SetDistributedLoadItem(Cpp_Kliven4DataSet* dataSet, int stage, int kind, void* reference);
     // 36, 62, 64: ref1; 142: ref2; other kinds throw.

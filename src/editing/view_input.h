@@ -21,11 +21,11 @@ enum e_MouseButton : unsigned {
 };
 
 struct s_ViewInput {
-    s_PixelPoint device;          // pixels from the view's top left corner
-    s_tagTypePointXY world;       // the device point in world units (not snapped)
+    s_PixelPoint device;                 // pixels from the view's top left corner
+    s_tagTypePointXY world;              // the device point in world units (not snapped)
     unsigned buttons = MouseButtonNone;  // the buttons pressed or held, e_MouseButton bits
     bool shift = false;
     bool control = false;
     bool alt = false;
-    int wheelSteps = 0;           // whole wheel notches, positive away from the user; 0 otherwise
+    int wheelSteps = 0;  // whole wheel notches, positive away from the user; 0 otherwise
 };

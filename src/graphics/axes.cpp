@@ -9,8 +9,7 @@
 
 platform::DeviceRect Cpp_Axes::frame_;
 double Cpp_Axes::wxmin_ = 0, Cpp_Axes::wxmax_ = 0, Cpp_Axes::wymin_ = 0, Cpp_Axes::wymax_ = 0;
-double Cpp_Axes::xOffset_ = 0, Cpp_Axes::xScale_ = 1, Cpp_Axes::yOffset_ = 0,
-       Cpp_Axes::yScale_ = 1;
+double Cpp_Axes::xOffset_ = 0, Cpp_Axes::xScale_ = 1, Cpp_Axes::yOffset_ = 0, Cpp_Axes::yScale_ = 1;
 Cpp_Axes::TickLayout Cpp_Axes::xTicks_, Cpp_Axes::yTicks_;
 
 void Cpp_Axes::Reset() {

@@ -29,16 +29,12 @@ int s_LineWidthType::DeviceWidth(const platform::DeviceContext& dc) const {
     const double ppi = Cpp_Graphics::PixelsPerInch(&dc, true);
     switch (kind) {
     case 2:
-    case 5:
-        return AtLeastOne(std::trunc(value) / 72.0 * ppi);
+    case 5: return AtLeastOne(std::trunc(value) / 72.0 * ppi);
     case 3:
-    case 6:
-        return AtLeastOne(static_cast<float>(value) * ppi);
+    case 6: return AtLeastOne(static_cast<float>(value) * ppi);
     case 4:
-    case 7:
-        return AtLeastOne(static_cast<float>(value) * ppi / 25.40005);
-    default:
-        return 1;
+    case 7: return AtLeastOne(static_cast<float>(value) * ppi / 25.40005);
+    default: return 1;
     }
 }
 
@@ -47,14 +43,10 @@ int s_LineWidthType::DeviceWidthOnCurrentDC() const { return DeviceWidth(Current
 int s_MarkerSizeType::DeviceSize(const platform::DeviceContext& dc) const {
     const double ppi = Cpp_Graphics::PixelsPerInch(&dc, true);
     switch (kind) {
-    case 1:
-        return AtLeastOne(static_cast<int>(size) / 72.0 * ppi);
-    case 2:
-        return AtLeastOne(size * ppi);
-    case 3:
-        return AtLeastOne(size * ppi / 25.40005);
-    default:
-        return 1;
+    case 1: return AtLeastOne(static_cast<int>(size) / 72.0 * ppi);
+    case 2: return AtLeastOne(size * ppi);
+    case 3: return AtLeastOne(size * ppi / 25.40005);
+    default: return 1;
     }
 }
 
@@ -93,20 +85,16 @@ s_TextAttributeType::s_TextAttributeType(int k, s_ColorType c, int layout1, int 
 
 double s_KindValueType::Factor(int n, double largest) const {
     switch (kind) {
-    case 1:
-        return 1.0 / value;
-    case 2:
-        return Cpp_Graphics::PixelsToWorldLengthX(1.0) * n / value;
-    case 3:
-        return Cpp_Graphics::PixelsToWorldLength(1.0 / value);
+    case 1: return 1.0 / value;
+    case 2: return Cpp_Graphics::PixelsToWorldLengthX(1.0) * n / value;
+    case 3: return Cpp_Graphics::PixelsToWorldLength(1.0 / value);
     case 4:
         if (largest == 0) return 0;
         return Cpp_Graphics::PixelsToWorldLength(n * value / largest);
     case 5:
         if (largest == 0) return 0;
         return Cpp_Graphics::PixelsToWorldLength(n * 10.0 * value / 25.40005 / largest);
-    default:
-        return 0;
+    default: return 0;
     }
 }
 
@@ -122,8 +110,7 @@ bool s_KindValueType::Parse(const std::string& text) {
     if (!(in >> first >> second)) return false;
     int k = 0;
     auto r = std::from_chars(first.data(), first.data() + first.size(), k);
-    if (r.ec != std::errc() || r.ptr != first.data() + first.size() || k < 1 || k > 5)
-        return false;
+    if (r.ec != std::errc() || r.ptr != first.data() + first.size() || k < 1 || k > 5) return false;
     double v = 0;
     auto r2 = std::from_chars(second.data(), second.data() + second.size(), v);
     if (r2.ec != std::errc() || !std::isfinite(v)) v = 0;  // as a lenient number read would

@@ -74,8 +74,7 @@ struct s_FontType {
     platform::Font font;  // "Arial", weight 400
 
     s_FontType() = default;
-    s_FontType(const std::string& face, int points, int weight = 400)
-        : pointSize(points) {
+    s_FontType(const std::string& face, int points, int weight = 400) : pointSize(points) {
         font.face = face;
         font.weight = weight;
     }

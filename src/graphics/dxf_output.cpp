@@ -86,10 +86,9 @@ bool Cpp_DxfFileOutput::OutputText(const std::string& text, double x1, double y1
     return true;
 }
 
-bool Cpp_DxfFileOutput::OutputAlignedText(const std::string& text, double x1, double y1,
-                                          double x2, double y2, int horizontal, int vertical,
-                                          double rotation, const std::string& layer, int colour,
-                                          double height) {
+bool Cpp_DxfFileOutput::OutputAlignedText(const std::string& text, double x1, double y1, double x2,
+                                          double y2, int horizontal, int vertical, double rotation,
+                                          const std::string& layer, int colour, double height) {
     if (horizontal > 5 || horizontal < 0)
         throw Cpp_TextException("EXCEPTION: Cpp_DxfFileOutput::OutputAlignedText (?)");
     if (horizontal >= 3 && vertical != 0)

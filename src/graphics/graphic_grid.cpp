@@ -1,11 +1,11 @@
 #include "graphics/graphic_grid.h"
 
-#include "graphics/drawing_attributes.h"
 #include "core/input_lines.h"
-#include "graphics/point_symbols.h"
 #include "core/text_exception.h"
 #include "core/units.h"
+#include "graphics/drawing_attributes.h"
 #include "graphics/graphics.h"
+#include "graphics/point_symbols.h"
 #include "platform/services.h"
 
 #include <algorithm>
@@ -84,7 +84,8 @@ Cpp_GraphicGrid::Defaults Cpp_GraphicGrid::UnitDefaults(int unitSystem) {
 
 void Cpp_GraphicGrid::InitializeGridSettings() {
     const int unitSystem = GetUnitSystem();
-    if (unitSystem > 3) throw Cpp_TextException("EXCEPTION: Cpp_GraphicGrid::InitializeGridSettings");
+    if (unitSystem > 3)
+        throw Cpp_TextException("EXCEPTION: Cpp_GraphicGrid::InitializeGridSettings");
     displayPoints_ = appDisplayPoints_;
     displayLines_ = appDisplayLines_;
     snap_ = appSnap_;
@@ -211,12 +212,13 @@ double Multiplier(double range, double step) {
     double m = std::max(2.0, std::floor(range / (step * Cpp_GraphicGrid::kMaximumPositions)));
     // A few steps at most either way; at magnitudes where m + 1 == m the factor step keeps the
     // search finite.
-    for (int i = 0; i < 8 && m > 2.0 &&
-                    std::trunc(range / (step * (m - 1.0)) + 1.0) <= Cpp_GraphicGrid::kMaximumPositions;
+    for (int i = 0;
+         i < 8 && m > 2.0 &&
+         std::trunc(range / (step * (m - 1.0)) + 1.0) <= Cpp_GraphicGrid::kMaximumPositions;
          ++i)
         m -= 1.0;
-    for (int i = 0; i < 64 && std::trunc(range / (step * m) + 1.0) > Cpp_GraphicGrid::kMaximumPositions;
-         ++i)
+    for (int i = 0;
+         i < 64 && std::trunc(range / (step * m) + 1.0) > Cpp_GraphicGrid::kMaximumPositions; ++i)
         m = std::max(m + 1.0, m * 1.001);
     return m;
 }

@@ -46,8 +46,14 @@ public:
 
     static void IncreaseSpacing();
     static void DecreaseSpacing();
-    static void ToggleDisplayPoints() { displayPoints_ = !displayPoints_; valid_ = false; }
-    static void ToggleDisplayLines() { displayLines_ = !displayLines_; valid_ = false; }
+    static void ToggleDisplayPoints() {
+        displayPoints_ = !displayPoints_;
+        valid_ = false;
+    }
+    static void ToggleDisplayLines() {
+        displayLines_ = !displayLines_;
+        valid_ = false;
+    }
     static void ToggleSnap() { snap_ = !snap_; }
     static bool DisplayPoints() { return displayPoints_; }
     static bool DisplayLines() { return displayLines_; }

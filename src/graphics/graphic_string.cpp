@@ -100,9 +100,7 @@ BlockMetrics Measure(const platform::DeviceContext& dc, const std::string* lines
     return m;
 }
 
-short S(int v) {
-    return static_cast<short>(std::clamp(v, -32768, 32767));
-}
+short S(int v) { return static_cast<short>(std::clamp(v, -32768, 32767)); }
 
 }  // namespace
 
@@ -119,17 +117,25 @@ bool Cpp_GraphicString::DrawAt(int x, int y, s_TextFrameType& frame) const {
 
     int L;
     switch (position_) {
-    case 1: case 4: case 7: L = x - m.W - gap_; break;
-    case 3: case 6: case 9: L = x + gap_; break;
+    case 1:
+    case 4:
+    case 7: L = x - m.W - gap_; break;
+    case 3:
+    case 6:
+    case 9: L = x + gap_; break;
     default: L = x - m.W / 2; break;
     }
     int B, T;
     switch (position_) {
-    case 1: case 2: case 3:
+    case 1:
+    case 2:
+    case 3:
         B = y - gap_;
         T = y - m.HB - gap_ - r;
         break;
-    case 7: case 8: case 9:
+    case 7:
+    case 8:
+    case 9:
         B = y + m.HB + gap_;
         T = y + gap_ - r;
         break;
@@ -159,8 +165,8 @@ bool Cpp_GraphicString::DrawAt(int x, int y, s_TextFrameType& frame) const {
             tri[0] = {static_cast<int>(L - 1 - s), B + 2};
             tri[1] = {static_cast<int>(L + m.W + 1 + s), B + 2};
             tri[2] = {L + m.W / 2,
-                      static_cast<int>((B + 2) - ((m.HB + 2) * 2 / 1.732050808 + (m.W + 2)) /
-                                                     1.732050808)};
+                      static_cast<int>((B + 2) -
+                                       ((m.HB + 2) * 2 / 1.732050808 + (m.W + 2)) / 1.732050808)};
             frame = {S(tri[2].y), S(tri[0].x), S(B + 2), S(tri[1].x)};
         } else {
             tri[0] = {frame.left, frame.bottom};
@@ -173,8 +179,8 @@ bool Cpp_GraphicString::DrawAt(int x, int y, s_TextFrameType& frame) const {
         break;
     default:
         if (frame.IsZero()) frame = {S(B - m.HB), S(L), S(B), S(L + m.W)};
-        if (backgroundFill_) dc.FillRect({frame.left, frame.top, frame.right, frame.bottom},
-                                         backgroundColour_);
+        if (backgroundFill_)
+            dc.FillRect({frame.left, frame.top, frame.right, frame.bottom}, backgroundColour_);
         break;
     }
 
@@ -223,14 +229,22 @@ bool Cpp_GraphicString::DrawFramed(int x, int y, s_TextFrameType& frame) const {
 
     int L;
     switch (position_) {
-    case 1: case 4: case 7: L = x - m.A - gap_; break;
-    case 3: case 6: case 9: L = x + gap_; break;
+    case 1:
+    case 4:
+    case 7: L = x - m.A - gap_; break;
+    case 3:
+    case 6:
+    case 9: L = x + gap_; break;
     default: L = x - m.W / 2; break;
     }
     int Y;
     switch (position_) {
-    case 1: case 2: case 3: Y = y - gap_; break;
-    case 7: case 8: case 9: Y = y + m.HB + gap_; break;
+    case 1:
+    case 2:
+    case 3: Y = y - gap_; break;
+    case 7:
+    case 8:
+    case 9: Y = y + m.HB + gap_; break;
     default: Y = y + m.W / 2; break;
     }
 

@@ -32,8 +32,8 @@ public:
     std::string GetString(int n) const;
 
     static bool SetDrawingAttributes(const s_FontType& font, int position, int gap, int alignment,
-                                     int frameKind, bool backgroundFill,
-                                     const s_ColorType& colour, const std::string& layerName);
+                                     int frameKind, bool backgroundFill, const s_ColorType& colour,
+                                     const std::string& layerName);
     static bool SetCentredAttributes(const s_FontType& font, int frameKind, bool backgroundFill,
                                      const s_ColorType& colour, const std::string& layerName) {
         return SetDrawingAttributes(font, 5, 0, 2, frameKind, backgroundFill, colour, layerName);

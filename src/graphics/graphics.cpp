@@ -203,8 +203,8 @@ bool Cpp_Graphics::SetScaleToFit(int unitSystem, double left, double right, doub
     return false;
 }
 
-bool Cpp_Graphics::SetWindowCoordinates(ViewWindow* window, double xmin, double xmax,
-                                        double ymin, double ymax, int unitSystem) {
+bool Cpp_Graphics::SetWindowCoordinates(ViewWindow* window, double xmin, double xmax, double ymin,
+                                        double ymax, int unitSystem) {
     if (xmin == xmax) return false;
     if (explicitMode_ == 1 && ymin == ymax) return false;
     if (!std::isfinite(xmin) || !std::isfinite(xmax) || !std::isfinite(ymin) ||
@@ -257,14 +257,13 @@ bool Cpp_Graphics::SetDisplayBounds(ViewWindow* window, int unitSystem) {
     WindowBoundsRecord record{world_.xmin, world_.xmax, world_.ymin, world_.ymax, explicitMode_};
     for (;;) {
         if (!WindowBoundsDialogSlot().Get().Run(record)) return false;
-        const bool equal = record.mode == 1 ? record.ymin == record.ymax
-                                            : record.xmin == record.xmax;
+        const bool equal =
+            record.mode == 1 ? record.ymin == record.ymax : record.xmin == record.xmax;
         if (!equal) break;
         platform::MessageBoxRequest box;
         box.caption = "Window Bounds";
-        box.text = record.mode == 1
-                       ? "The minimum and maximum y values must differ."
-                       : "The minimum and maximum x values must differ.";
+        box.text = record.mode == 1 ? "The minimum and maximum y values must differ."
+                                    : "The minimum and maximum x values must differ.";
         box.icon = platform::BoxIcon::Exclamation;
         platform::Services().MessageBoxes().Show(box);
     }
@@ -291,7 +290,15 @@ bool Cpp_Graphics::GetLargestValueForScaling(int kind, double& value) {
 
 bool Cpp_Graphics::EditScalingForSelection(int selectionType) {
     switch (selectionType) {
-    case 36: case 38: case 39: case 62: case 64: case 98: case 100: case 102: case 104: break;
+    case 36:
+    case 38:
+    case 39:
+    case 62:
+    case 64:
+    case 98:
+    case 100:
+    case 102:
+    case 104: break;
     default: return false;
     }
     if (!ScalingEditorSlot().Get().Edit(selectionType)) return false;
@@ -426,12 +433,8 @@ void Cpp_Graphics::PixelToWorldPoint(double px, double py, double& x, double& y)
 double Cpp_Graphics::PixelsToWorldLength(double d) { return std::fabs(d / xScale_); }
 double Cpp_Graphics::PixelsToWorldLengthX(double n) { return n / xScale_; }
 double Cpp_Graphics::PixelsToWorldLengthY(double n) { return n / yScale_; }
-int Cpp_Graphics::WorldLengthToPixelsX(double d) {
-    return ClampPixel(std::fabs(xScale_ * d));
-}
-int Cpp_Graphics::WorldLengthToPixelsY(double d) {
-    return ClampPixel(std::fabs(yScale_ * d));
-}
+int Cpp_Graphics::WorldLengthToPixelsX(double d) { return ClampPixel(std::fabs(xScale_ * d)); }
+int Cpp_Graphics::WorldLengthToPixelsY(double d) { return ClampPixel(std::fabs(yScale_ * d)); }
 
 double Cpp_Graphics::InchesToPixels(double inches) {
     if (!dc_) throw Exc_NULLDeviceContext();
@@ -495,8 +498,8 @@ Cpp_Graphics::WorldRect Cpp_Graphics::ClipBox() {
     return {std::min(x1, x2), std::max(x1, x2), std::min(y1, y2), std::max(y1, y2)};
 }
 
-bool Cpp_Graphics::ClipSegment(const WorldRect& box, double& x1, double& y1, double& x2,
-                               double& y2, double* t0out, double* t1out) {
+bool Cpp_Graphics::ClipSegment(const WorldRect& box, double& x1, double& y1, double& x2, double& y2,
+                               double* t0out, double* t1out) {
     // Liang-Barsky.
     const double dx = x2 - x1, dy = y2 - y1;
     double t0 = 0.0, t1 = 1.0;
@@ -530,8 +533,8 @@ bool Cpp_Graphics::ClipSegment(const WorldRect& box, double& x1, double& y1, dou
     return true;
 }
 
-std::vector<std::vector<platform::DevicePoint>> Cpp_Graphics::WorldPolylineToPixels(
-    const std::vector<double>& xs, const std::vector<double>& ys) {
+std::vector<std::vector<platform::DevicePoint>>
+Cpp_Graphics::WorldPolylineToPixels(const std::vector<double>& xs, const std::vector<double>& ys) {
     std::vector<std::vector<platform::DevicePoint>> runs;
     const size_t n = std::min(xs.size(), ys.size());
     if (n < 2) return runs;
@@ -562,8 +565,8 @@ std::vector<std::vector<platform::DevicePoint>> Cpp_Graphics::WorldPolylineToPix
     return runs;
 }
 
-std::vector<platform::DevicePoint> Cpp_Graphics::WorldPolygonToPixels(
-    const std::vector<double>& xs, const std::vector<double>& ys) {
+std::vector<platform::DevicePoint>
+Cpp_Graphics::WorldPolygonToPixels(const std::vector<double>& xs, const std::vector<double>& ys) {
     struct P {
         double x, y;
     };
@@ -710,9 +713,9 @@ void Cpp_Graphics::GetViewRecord(s_ViewRecordType& view) {
     view.visible[3] = visible_.ymax;
 }
 
-void Cpp_Graphics::SetScaleState(double xmin, double xmax, double ymin, double ymax,
-                                 double xOffset, double xScale, double yOffset, double yScale,
-                                 double visXmin, double visXmax, double visYmin, double visYmax) {
+void Cpp_Graphics::SetScaleState(double xmin, double xmax, double ymin, double ymax, double xOffset,
+                                 double xScale, double yOffset, double yScale, double visXmin,
+                                 double visXmax, double visYmin, double visYmax) {
     world_ = {xmin, xmax, ymin, ymax};
     xOffset_ = xOffset;
     xScale_ = xScale;

@@ -71,8 +71,8 @@ public:
     static ViewWindow* WindowPointer() { return window_; }
     static void InvalidateScale() { stale_ = true; }
     static bool ScaleIsStale() { return stale_; }
-    static bool SetScaleToFit(int unitSystem, double left, double right, double bottom,
-                              double top, int ppiX, int ppiY);
+    static bool SetScaleToFit(int unitSystem, double left, double right, double bottom, double top,
+                              int ppiX, int ppiY);
     static bool SetWindowCoordinates(ViewWindow* window, double xmin, double xmax, double ymin,
                                      double ymax, int unitSystem);
     static bool SetDisplayBounds(ViewWindow* window, int unitSystem);
@@ -114,7 +114,9 @@ public:
     static int XToPixel(double x);
     static int YToPixel(double y);
     static platform::DevicePoint WorldToPixel(double x, double y);
-    static platform::DevicePoint WorldToPixelShort(double x, double y) { return WorldToPixel(x, y); }
+    static platform::DevicePoint WorldToPixelShort(double x, double y) {
+        return WorldToPixel(x, y);
+    }
     static double PixelToX(double px);
     static double PixelToY(double py);
     static void PixelToWorldPoint(double px, double py, double& x, double& y);
@@ -143,8 +145,8 @@ public:
     static bool ClipSegment(const WorldRect& box, double& x1, double& y1, double& x2, double& y2,
                             double* t0 = nullptr, double* t1 = nullptr);
     // A world polyline as pixel polylines: the runs of the polyline that lie in the clip box.
-    static std::vector<std::vector<platform::DevicePoint>> WorldPolylineToPixels(
-        const std::vector<double>& xs, const std::vector<double>& ys);
+    static std::vector<std::vector<platform::DevicePoint>>
+    WorldPolylineToPixels(const std::vector<double>& xs, const std::vector<double>& ys);
 
     // A closed world polygon cut to the clip box (Sutherland-Hodgman) and converted; empty when
     // nothing of it is inside.

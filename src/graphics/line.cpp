@@ -10,8 +10,8 @@
 Cpp_Line::~Cpp_Line() { FreePoints(); }
 
 Cpp_Line::Cpp_Line(const Cpp_Line& other)
-    : Cpp_ListItem(other), options_(other.options_), labelX_(other.labelX_),
-      labelY_(other.labelY_), labelFrame_(other.labelFrame_) {
+    : Cpp_ListItem(other), options_(other.options_), labelX_(other.labelX_), labelY_(other.labelY_),
+      labelFrame_(other.labelFrame_) {
     CopyPointsFrom(other);
 }
 
@@ -175,7 +175,8 @@ Cpp_PointXY* Cpp_Line::ReleasePoints() {
 }
 
 void Cpp_Line::DeleteAllPoints() {
-    if (HasDescription()) throw Cpp_TextException("Cpp_Line::DeleteAllPoints - Non-Null description");
+    if (HasDescription())
+        throw Cpp_TextException("Cpp_Line::DeleteAllPoints - Non-Null description");
     FreePoints();
 }
 
@@ -198,7 +199,8 @@ bool Cpp_Line::SetOption(int n, bool on) {
 
 double Cpp_Line::Length() const {
     double length = 0.0;
-    for (const Cpp_PointXY* p = first_; p && p->Next(); p = p->Next()) length += p->Distance(*p->Next());
+    for (const Cpp_PointXY* p = first_; p && p->Next(); p = p->Next())
+        length += p->Distance(*p->Next());
     return length;
 }
 
@@ -220,7 +222,8 @@ bool Cpp_Line::LowestY(double& y) const {
 
 void Cpp_Line::GetYRange(double& ymin, double& ymax) const {
     double xmin, xmax;
-    if (!GetExtents(xmin, xmax, ymin, ymax)) throw Cpp_TextException("EXCEPTION: Cpp_Line::GetYRange");
+    if (!GetExtents(xmin, xmax, ymin, ymax))
+        throw Cpp_TextException("EXCEPTION: Cpp_Line::GetYRange");
 }
 
 int Cpp_Line::AppendXValues(std::vector<double>& values, int start) const {
@@ -252,7 +255,8 @@ double Cpp_Line::YLine(double x, int verticalRule, bool& outside) const {
         case VERTICAL_LOWEST: outside = false; return low;
         case VERTICAL_MEAN: outside = false; return 0.5 * (low + high);
         case VERTICAL_HIGHEST: outside = false; return high;
-        case VERTICAL_ILLEGAL: throw Cpp_TextException("Cpp_Line::YLine - Illegal vertical segment");
+        case VERTICAL_ILLEGAL:
+            throw Cpp_TextException("Cpp_Line::YLine - Illegal vertical segment");
         default: throw Cpp_TextException("Cpp_Line::YLine - ReturnWhenVertical not defined");
         }
     }
@@ -344,7 +348,8 @@ bool Cpp_Line::SnapHorizontally(double x, double y, const Cpp_PointXY* hint, dou
     const Cpp_PointXY* segment = SegmentSpanning(*this, true, y, hint);
     if (!segment) return false;
     const Cpp_PointXY* q = segment->Next();
-    const double sx = segment->X() + (y - segment->Y()) * (q->X() - segment->X()) / (q->Y() - segment->Y());
+    const double sx =
+        segment->X() + (y - segment->Y()) * (q->X() - segment->X()) / (q->Y() - segment->Y());
     point.Set(sx, y);
     distance = std::fabs(x - sx);
     return true;
@@ -357,7 +362,8 @@ bool Cpp_Line::SnapVertically(double x, double y, const Cpp_PointXY* hint, doubl
     const Cpp_PointXY* segment = SegmentSpanning(*this, false, x, hint);
     if (!segment) return false;
     const Cpp_PointXY* q = segment->Next();
-    const double sy = segment->Y() + (x - segment->X()) * (q->Y() - segment->Y()) / (q->X() - segment->X());
+    const double sy =
+        segment->Y() + (x - segment->X()) * (q->Y() - segment->Y()) / (q->X() - segment->X());
     point.Set(x, sy);
     distance = std::fabs(y - sy);
     return true;

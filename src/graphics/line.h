@@ -91,7 +91,10 @@ public:
     bool PointsReversed() const { return OptionBit(3); }
 
     // Number label.
-    void SetLabelAnchor(double x, double y) { labelX_ = x; labelY_ = y; }
+    void SetLabelAnchor(double x, double y) {
+        labelX_ = x;
+        labelY_ = y;
+    }
     double LabelAnchorX() const { return labelX_; }
     double LabelAnchorY() const { return labelY_; }
     const s_LabelFrameType& LabelFrame() const { return labelFrame_; }

@@ -4,8 +4,8 @@
 #include "core/data_error_output.h"
 #include "core/geometry.h"
 #include "graphics/line.h"
-#include "graphics/line_list.h"
 #include "graphics/line_errors.h"
+#include "graphics/line_list.h"
 
 #include <algorithm>
 #include <cmath>
@@ -140,11 +140,17 @@ std::vector<Hit> FindPairs(const Cpp_LineList& list, Test test, Pad pad) {
         for (const Cpp_PointXY* p = list.LineAt(li)->FirstPoint(); p && p->Next(); p = p->Next()) {
             const Cpp_PointXY* q = p->Next();
             const double dx = q->X() - p->X();
-            SegmentRef s{li, ++n, p, std::min(p->X(), q->X()), std::max(p->X(), q->X()),
-                         std::min(p->Y(), q->Y()), std::max(p->Y(), q->Y()), p->Distance(*q),
+            SegmentRef s{li,
+                         ++n,
+                         p,
+                         std::min(p->X(), q->X()),
+                         std::max(p->X(), q->X()),
+                         std::min(p->Y(), q->Y()),
+                         std::max(p->Y(), q->Y()),
+                         p->Distance(*q),
                          dx == 0.0 ? 0.0 : std::fabs((q->Y() - p->Y()) / dx)};
-            span = std::max({span, std::fabs(s.xmin), std::fabs(s.xmax), std::fabs(s.ymin),
-                             std::fabs(s.ymax)});
+            span = std::max(
+                {span, std::fabs(s.xmin), std::fabs(s.xmax), std::fabs(s.ymin), std::fabs(s.ymax)});
             segments.push_back(s);
         }
     }
@@ -194,8 +200,8 @@ bool Cpp_LineList::CheckCoincidentSegments(double, bool notice, bool collect, st
         const SegmentRef& t = h.t;
         Cpp_LineErrors::SegmentsCoincide(LineKind(), LineAt(s.line)->GetNumber(), s.segment,
                                          s.a->X(), s.a->Y(), s.a->Next()->X(), s.a->Next()->Y(),
-                                         LineAt(t.line)->GetNumber(), t.segment, t.a->X(),
-                                         t.a->Y(), t.a->Next()->X(), t.a->Next()->Y(), notice);
+                                         LineAt(t.line)->GetNumber(), t.segment, t.a->X(), t.a->Y(),
+                                         t.a->Next()->X(), t.a->Next()->Y(), notice);
         if (collect) AddSegmentMark(h.first.x, h.first.y, h.second.x, h.second.y);
         ok = false;
     }
@@ -218,11 +224,10 @@ bool Cpp_LineList::CheckIntersectingSegments(double tolerance, bool notice, bool
     for (const Hit& h : FindPairs(*this, test, pad)) {
         const SegmentRef& s = h.s;
         const SegmentRef& t = h.t;
-        Cpp_LineErrors::SegmentsIntersect(LineKind(), LineAt(s.line)->GetNumber(), s.segment,
-                                          s.a->X(), s.a->Y(), s.a->Next()->X(), s.a->Next()->Y(),
-                                          LineAt(t.line)->GetNumber(), t.segment, t.a->X(),
-                                          t.a->Y(), t.a->Next()->X(), t.a->Next()->Y(), h.first.x,
-                                          h.first.y, notice);
+        Cpp_LineErrors::SegmentsIntersect(
+            LineKind(), LineAt(s.line)->GetNumber(), s.segment, s.a->X(), s.a->Y(),
+            s.a->Next()->X(), s.a->Next()->Y(), LineAt(t.line)->GetNumber(), t.segment, t.a->X(),
+            t.a->Y(), t.a->Next()->X(), t.a->Next()->Y(), h.first.x, h.first.y, notice);
         if (collect) AddPointMark(h.first.x, h.first.y);
         ok = false;
     }

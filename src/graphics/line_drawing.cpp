@@ -1,12 +1,12 @@
 #include "graphics/line_drawing.h"
 
-#include "graphics/point_symbols.h"
 #include "core/text_exception.h"
 #include "graphics/dxf_output.h"
 #include "graphics/graphics.h"
 #include "graphics/line.h"
 #include "graphics/line_list.h"
 #include "graphics/line_styles.h"
+#include "graphics/point_symbols.h"
 
 #include <algorithm>
 #include <cmath>
@@ -283,8 +283,7 @@ s_LabelOffsetsType ComputeLabelOffsets(const Cpp_LineList& list, int frameKind) 
         o.top = static_cast<int>(o.bottom - 0.866025 * T);
         break;
     }
-    default:
-        break;
+    default: break;
     }
     return o;
 }
@@ -297,8 +296,8 @@ bool DrawLineNumberLabel(Cpp_Line& line, int placement, const s_LabelOffsetsType
     block.AddString(text);
     auto drawAt = [&](double mx, double my) {
         const platform::DevicePoint p = Cpp_Graphics::WorldToPixel(mx, my);
-        s_TextFrameType frame{S(p.y + offsets.top), S(p.x + offsets.left),
-                              S(p.y + offsets.bottom), S(p.x + offsets.right)};
+        s_TextFrameType frame{S(p.y + offsets.top), S(p.x + offsets.left), S(p.y + offsets.bottom),
+                              S(p.x + offsets.right)};
         s_LabelFrameType stored{frame.top, frame.left, frame.bottom, frame.right};
         line.SetLabelFrame(stored);
         block.DrawAt(p.x, p.y, frame);

@@ -26,25 +26,30 @@ FirstLine OutOfOrderLine(int lineKind, long line, int variant) {
                       noncirc[] = {7410, 7420, 7430};
     const int kind = variant == 2 ? 1 : 0;
     switch (lineKind) {
-        case 2:
-            return {profile[variant], kind,
-                    Numbered("The following points are out of order for profile line number: %1ld",
-                             line), true};
-        case 3:
-            return {piezo[variant], kind,
-                    Numbered("The following points are out of order for piezometric line number: "
-                             "%1ld", line), true};
-        case 4:
-            return {slope[variant], kind, "The following points are out of order for slope line.",
-                    true};
-        case 5:
-            return {reinf[variant], kind,
-                    Numbered("The following points are out of order for reinforcement line "
-                             "number: %1ld", line), true};
-        case 6:
-            return {noncirc[variant], kind,
-                    "The following points are out of order for noncircular shear surface", true};
-        default: return {};
+    case 2:
+        return {
+            profile[variant], kind,
+            Numbered("The following points are out of order for profile line number: %1ld", line),
+            true};
+    case 3:
+        return {piezo[variant], kind,
+                Numbered("The following points are out of order for piezometric line number: "
+                         "%1ld",
+                         line),
+                true};
+    case 4:
+        return {slope[variant], kind, "The following points are out of order for slope line.",
+                true};
+    case 5:
+        return {reinf[variant], kind,
+                Numbered("The following points are out of order for reinforcement line "
+                         "number: %1ld",
+                         line),
+                true};
+    case 6:
+        return {noncirc[variant], kind,
+                "The following points are out of order for noncircular shear surface", true};
+    default: return {};
     }
 }
 
@@ -61,8 +66,8 @@ bool OutOfOrder(int lineKind, long lineNumber, long point, double x1, double y1,
     return M::Finish();
 }
 
-void SegmentLines(long line1, long segment1, double x1, double y1, double x2, double y2,
-                  long line2, long segment2, double x3, double y3, double x4, double y4) {
+void SegmentLines(long line1, long segment1, double x1, double y1, double x2, double y2, long line2,
+                  long segment2, double x3, double y3, double x4, double y4) {
     M::AddLine("Line number %1ld, segment %1ld, with the following end point coordinates:", line1,
                segment1);
     M::AddLine("X1: %1.2f, Y1: %1.2f; X2: %1.2f, Y2: %1.2f", x1, y1, x2, y2);
@@ -75,20 +80,20 @@ void SegmentLines(long line1, long segment1, double x1, double y1, double x2, do
 
 bool Cpp_LineErrors::DuplicatePoints(int lineKind, long lineNumber) {
     switch (lineKind) {
-        case 2:
-            M::BeginCheck(2210, 0);
-            M::AddLine("Duplicate points for profile line number: %1ld", lineNumber);
-            break;
-        case 3:
-            M::BeginCheck(4560, 0);
-            M::AddLine("Duplicate points for piezometric line number: %1ld", lineNumber);
-            break;
-        case 4:
-            M::BeginCheck(5110, 0);
-            M::AddString("Duplicate points for slope line.");
-            break;
-        case 6: throw Cpp_TextException("EXCEPTION: Cpp_LineErrors::DuplicatePoints");
-        default: return true;
+    case 2:
+        M::BeginCheck(2210, 0);
+        M::AddLine("Duplicate points for profile line number: %1ld", lineNumber);
+        break;
+    case 3:
+        M::BeginCheck(4560, 0);
+        M::AddLine("Duplicate points for piezometric line number: %1ld", lineNumber);
+        break;
+    case 4:
+        M::BeginCheck(5110, 0);
+        M::AddString("Duplicate points for slope line.");
+        break;
+    case 6: throw Cpp_TextException("EXCEPTION: Cpp_LineErrors::DuplicatePoints");
+    default: return true;
     }
     return M::Finish();
 }
@@ -96,23 +101,23 @@ bool Cpp_LineErrors::DuplicatePoints(int lineKind, long lineNumber) {
 bool Cpp_LineErrors::DuplicatePointDeleted(int lineKind, long lineNumber, long first, double x1,
                                            double y1, long second, double x2, double y2) {
     switch (lineKind) {
-        case 2:
-            M::BeginCheck(2200, 1);
-            M::AddLine("Duplicate points for profile line number: %1ld", lineNumber);
-            break;
-        case 3:
-            M::BeginCheck(4570, 1);
-            M::AddLine("Duplicate points for piezometric line number: %1ld", lineNumber);
-            break;
-        case 4:
-            M::BeginCheck(5120, 1);
-            M::AddString("Duplicate points for slope line.");
-            break;
-        case 6:
-            M::BeginCheck(7320, 1);
-            M::AddString("Duplicate points for noncircular shear surface.");
-            break;
-        default: return true;
+    case 2:
+        M::BeginCheck(2200, 1);
+        M::AddLine("Duplicate points for profile line number: %1ld", lineNumber);
+        break;
+    case 3:
+        M::BeginCheck(4570, 1);
+        M::AddLine("Duplicate points for piezometric line number: %1ld", lineNumber);
+        break;
+    case 4:
+        M::BeginCheck(5120, 1);
+        M::AddString("Duplicate points for slope line.");
+        break;
+    case 6:
+        M::BeginCheck(7320, 1);
+        M::AddString("Duplicate points for noncircular shear surface.");
+        break;
+    default: return true;
     }
     M::AddLine("First point number : %1ld; X: %1.2f, Y: %1.2f", first, x1, y1);
     M::AddLine("Second point number: %1ld; X: %1.2f, Y: %1.2f", second, x2, y2);
@@ -122,54 +127,54 @@ bool Cpp_LineErrors::DuplicatePointDeleted(int lineKind, long lineNumber, long f
 
 bool Cpp_LineErrors::NoPoints(int lineKind, long lineNumber) {
     switch (lineKind) {
-        case 2:
-            M::BeginCheck(2230, 0);
-            M::AddLine("No points for profile line number: %1ld", lineNumber);
-            break;
-        case 3:
-            M::BeginCheck(4510, 0);
-            M::AddLine("No points for piezometric line number: %1ld", lineNumber);
-            break;
-        case 4:
-            M::BeginCheck(5140, 0);
-            M::AddString("No points for slope line.");
-            break;
-        case 5:
-            M::BeginCheck(5860, 0);
-            M::AddLine("No points for reinforcement line number: %1ld", lineNumber);
-            break;
-        case 6:
-            M::BeginCheck(7380, 0);
-            M::AddString("No points for noncircular shear surface.");
-            break;
-        default: return true;
+    case 2:
+        M::BeginCheck(2230, 0);
+        M::AddLine("No points for profile line number: %1ld", lineNumber);
+        break;
+    case 3:
+        M::BeginCheck(4510, 0);
+        M::AddLine("No points for piezometric line number: %1ld", lineNumber);
+        break;
+    case 4:
+        M::BeginCheck(5140, 0);
+        M::AddString("No points for slope line.");
+        break;
+    case 5:
+        M::BeginCheck(5860, 0);
+        M::AddLine("No points for reinforcement line number: %1ld", lineNumber);
+        break;
+    case 6:
+        M::BeginCheck(7380, 0);
+        M::AddString("No points for noncircular shear surface.");
+        break;
+    default: return true;
     }
     return M::Finish();
 }
 
 bool Cpp_LineErrors::OnlyOnePoint(int lineKind, long lineNumber) {
     switch (lineKind) {
-        case 2:
-            M::BeginCheck(2250, 0);
-            M::AddLine("Only one point for profile line number: %1ld", lineNumber);
-            break;
-        case 3:
-            M::BeginCheck(4520, 0);
-            M::AddLine("Only one point for piezometric line number: %1ld", lineNumber);
-            break;
-        case 4:
-            M::BeginCheck(5170, 0);
-            M::AddString("Only one point for slope line");
-            break;
-        case 5:
-            M::BeginCheck(5870, 0);
-            M::AddLine("Only one point for reinforcement line number: %1ld", lineNumber);
-            break;
-        case 6:
-            M::BeginCheck(7390, 0);
-            M::AddString("Only one point for noncircular shear surface");
-            break;
-        default: return true;
+    case 2:
+        M::BeginCheck(2250, 0);
+        M::AddLine("Only one point for profile line number: %1ld", lineNumber);
+        break;
+    case 3:
+        M::BeginCheck(4520, 0);
+        M::AddLine("Only one point for piezometric line number: %1ld", lineNumber);
+        break;
+    case 4:
+        M::BeginCheck(5170, 0);
+        M::AddString("Only one point for slope line");
+        break;
+    case 5:
+        M::BeginCheck(5870, 0);
+        M::AddLine("Only one point for reinforcement line number: %1ld", lineNumber);
+        break;
+    case 6:
+        M::BeginCheck(7390, 0);
+        M::AddString("Only one point for noncircular shear surface");
+        break;
+    default: return true;
     }
     return M::Finish();
 }
@@ -184,14 +189,14 @@ bool Cpp_LineErrors::PointsOutOfOrderNotReversed(int lineKind, long lineNumber, 
     return OutOfOrder(lineKind, lineNumber, point, x1, y1, x2, y2, 1);
 }
 
-bool Cpp_LineErrors::PointsOutOfOrderReversed(int lineKind, long lineNumber, long point,
-                                              double x1, double y1, double x2, double y2) {
+bool Cpp_LineErrors::PointsOutOfOrderReversed(int lineKind, long lineNumber, long point, double x1,
+                                              double y1, double x2, double y2) {
     return OutOfOrder(lineKind, lineNumber, point, x1, y1, x2, y2, 2);
 }
 
-bool Cpp_LineErrors::SegmentsCoincide(int lineKind, long line1, long segment1, double x1,
-                                      double y1, double x2, double y2, long line2, long segment2,
-                                      double x3, double y3, double x4, double y4, bool notice) {
+bool Cpp_LineErrors::SegmentsCoincide(int lineKind, long line1, long segment1, double x1, double y1,
+                                      double x2, double y2, long line2, long segment2, double x3,
+                                      double y3, double x4, double y4, bool notice) {
     if (lineKind == 2) {
         M::BeginCheck(2300, 0);
         M::AddString("The following two profile line segments coincide:");

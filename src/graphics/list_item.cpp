@@ -6,7 +6,8 @@ void Cpp_ListItem::SetDescription(std::string_view text) {
         return;
     }
     const size_t end = text.find_last_not_of(' ');
-    description_ = end == std::string_view::npos ? std::string() : std::string(text.substr(0, end + 1));
+    description_ =
+        end == std::string_view::npos ? std::string() : std::string(text.substr(0, end + 1));
 }
 
 const std::string& Cpp_ListItem::Description() const {

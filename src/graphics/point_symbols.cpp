@@ -44,9 +44,7 @@ void DrawShape(platform::DeviceContext& dc, int style, int u, int v, int markerS
     switch (style) {
     case 1:
     case 2:
-    case 3:
-        dc.Ellipse(left, top, right + 1, bottom + 1);
-        break;
+    case 3: dc.Ellipse(left, top, right + 1, bottom + 1); break;
     case 4:
         dc.Polyline({{left, bottom}, {right, bottom}, {right, top}, {left, top}, {left, bottom}});
         break;
@@ -54,9 +52,7 @@ void DrawShape(platform::DeviceContext& dc, int style, int u, int v, int markerS
         dc.FillRect({left, top, right, bottom}, dc.GetBrush().color);
         dc.Polyline({{left, top}, {right, top}, {right, bottom}, {left, bottom}, {left, top}});
         break;
-    case 6:
-        dc.FillRect({left, top, right, bottom}, dc.GetBrush().color);
-        break;
+    case 6: dc.FillRect({left, top, right, bottom}, dc.GetBrush().color); break;
     case 7:
     case 8:
     case 9: {
@@ -126,8 +122,7 @@ void DrawShape(platform::DeviceContext& dc, int style, int u, int v, int markerS
         line({right, bottom}, {ir, ib});
         break;
     }
-    default:
-        break;
+    default: break;
     }
 }
 
@@ -242,8 +237,7 @@ void DrawSymbols(platform::DeviceContext& dc, const double* xs, const double* ys
     bool any = false;
     platform::DevicePoint last;
     for (int i = 0; i < n; ++i) {
-        if (xs[i] < box.xmin || xs[i] > box.xmax || ys[i] < box.ymin || ys[i] > box.ymax)
-            continue;
+        if (xs[i] < box.xmin || xs[i] > box.xmax || ys[i] < box.ymin || ys[i] > box.ymax) continue;
         const platform::DevicePoint p = Cpp_Graphics::WorldToPixel(xs[i], ys[i]);
         if (any && std::abs(p.x - last.x) <= spacing && std::abs(p.y - last.y) <= spacing &&
             i + 1 < n)

@@ -52,10 +52,10 @@ bool Cpp_PrintHeaderFooter::ComputePrintMargins(const platform::DeviceContext& p
     const int offsetX = -sheet.left, offsetY = -sheet.top;
     const int left = static_cast<int>(marginLeft_ * 0.001 * ppiX) - offsetX;
     const int top = static_cast<int>(marginTop_ * 0.001 * ppiY) - offsetY;
-    const int right = static_cast<int>(sheet.Width() + left -
-                                       (marginLeft_ + marginRight_) * 0.001 * ppiX);
-    const int bottom = static_cast<int>(sheet.Height() + top -
-                                        (marginTop_ + marginBottom_) * 0.001 * ppiY);
+    const int right =
+        static_cast<int>(sheet.Width() + left - (marginLeft_ + marginRight_) * 0.001 * ppiX);
+    const int bottom =
+        static_cast<int>(sheet.Height() + top - (marginTop_ + marginBottom_) * 0.001 * ppiY);
     margin_ = frame_ = {left, top, right, bottom};
     return true;
 }
@@ -74,10 +74,13 @@ void Cpp_PrintHeaderFooter::ParseHeaderFooterCodes(bool isHeader, const std::str
     for (size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
         if (c == '&' && i + 1 < text.size()) {
-            const char code = static_cast<char>(std::tolower(static_cast<unsigned char>(text[i + 1])));
+            const char code =
+                static_cast<char>(std::tolower(static_cast<unsigned char>(text[i + 1])));
             int kind = 0;
             switch (code) {
-            case 'l': case 'c': case 'r':
+            case 'l':
+            case 'c':
+            case 'r':
                 flushLiteral();
                 alignment = code == 'l' ? 1 : code == 'c' ? 2 : 3;
                 ++i;
@@ -234,7 +237,10 @@ void Cpp_PrintHeaderFooter::DefaultText(const std::string& heading, const std::s
     platform::DeviceContext* dc = Cpp_Graphics::GetCurrentDC();
     if (drawFrame_ && dc) {
         const platform::DeviceRect& f = frame_;
-        dc->Polyline({{f.left, f.bottom}, {f.right, f.bottom}, {f.right, f.top}, {f.left, f.top},
+        dc->Polyline({{f.left, f.bottom},
+                      {f.right, f.bottom},
+                      {f.right, f.top},
+                      {f.left, f.top},
                       {f.left, f.bottom}});
     }
 }

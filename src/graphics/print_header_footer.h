@@ -12,7 +12,7 @@
 #include <vector>
 
 struct s_HeaderFooterItem {
-    int kind = 1;  // 1 end, 2 literal text, 3 heading, 4 file name, 5 date, 6 time
+    int kind = 1;       // 1 end, 2 literal text, 3 heading, 4 file name, 5 date, 6 time
     int alignment = 2;  // 1 left, 2 centre, 3 right
     std::string text;
 };

@@ -29,11 +29,11 @@ struct s_ToolPromptContext {
     bool itemPicked = false;
     std::string pickedPrompt;
     int pickedType = 0;
-    int circleToolMode = 0;          // edit mode 14
-    bool fixedGridByLine = false;    // edit mode 14, mode 4
-    int circleSearchMode = 0;        // edit mode 16
-    std::string crackPrompt;         // edit mode 17
-    std::string crackWaterPrompt;    // edit mode 18
+    int circleToolMode = 0;        // edit mode 14
+    bool fixedGridByLine = false;  // edit mode 14, mode 4
+    int circleSearchMode = 0;      // edit mode 16
+    std::string crackPrompt;       // edit mode 17
+    std::string crackWaterPrompt;  // edit mode 18
 };
 void SetToolPrompt(bool view, int editMode, const s_ToolPromptContext& context);
 

@@ -52,8 +52,8 @@ void Cpp_Vector::SetDrawingAttributes(double headLengthInches, double headLength
     pensMade_ = true;
 }
 
-bool Cpp_Vector::SetAttributesWithoutPens(double headLengthInches, bool limitHead,
-                                          bool filledHead, int headPenWidth, int shaftPenWidth,
+bool Cpp_Vector::SetAttributesWithoutPens(double headLengthInches, bool limitHead, bool filledHead,
+                                          int headPenWidth, int shaftPenWidth,
                                           double tipGapFraction, const s_ColorType& colour,
                                           const std::string& layerName) {
     headLength_ = headLengthInches;

@@ -26,9 +26,8 @@ public:
                                      int shaftPenWidth, double tipGapFraction,
                                      const s_ColorType& colour, const std::string& layerName);
     static bool SetAttributesWithoutPens(double headLengthInches, bool limitHead, bool filledHead,
-                                         int headPenWidth, int shaftPenWidth,
-                                         double tipGapFraction, const s_ColorType& colour,
-                                         const std::string& layerName);
+                                         int headPenWidth, int shaftPenWidth, double tipGapFraction,
+                                         const s_ColorType& colour, const std::string& layerName);
     static void DeleteDrawingObjects();
     // Every attribute back to its start (the program-wide reset).
     static void Reset();

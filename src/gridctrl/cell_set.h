@@ -64,8 +64,10 @@ public:
         for (const auto& [row, bits] : rows_)
             for (std::size_t w = 0; w < bits.size(); ++w)
                 if (bits[w]) {
-                    b.minCol = std::min(b.minCol, static_cast<int>(w * 64 + std::countr_zero(bits[w])));
-                    b.maxCol = std::max(b.maxCol, static_cast<int>(w * 64 + 63 - std::countl_zero(bits[w])));
+                    b.minCol =
+                        std::min(b.minCol, static_cast<int>(w * 64 + std::countr_zero(bits[w])));
+                    b.maxCol = std::max(b.maxCol,
+                                        static_cast<int>(w * 64 + 63 - std::countl_zero(bits[w])));
                 }
         return b;
     }

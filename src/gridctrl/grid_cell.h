@@ -66,7 +66,8 @@ public:
     virtual void Reset() { state_ = 0; }
 
     // Draws the cell into its rectangle (inclusive edges); false when nothing was drawn.
-    virtual bool Draw(GridPainter& painter, int row, int col, DeviceRect rect, bool eraseBackground);
+    virtual bool Draw(GridPainter& painter, int row, int col, DeviceRect rect,
+                      bool eraseBackground);
     virtual bool GetTextRect(DeviceRect&) const { return true; }
     virtual bool GetTitleTipRect(DeviceRect& rect) const { return GetTextRect(rect); }
     // The size the text needs in this cell; the default cell's size without a text or a

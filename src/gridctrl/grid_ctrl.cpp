@@ -82,7 +82,8 @@ std::unique_ptr<CGridCellBase> CGridCtrl::CreateCellObject(int row, int col) {
 
 void CGridCtrl::DestroyCellObject(int row, int col) {
     SetCellState(row, col, 0);
-    if (IsValid(row, col)) rows_[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)].reset();
+    if (IsValid(row, col))
+        rows_[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)].reset();
 }
 
 bool CGridCtrl::SetCell(int row, int col, std::unique_ptr<CGridCellBase> cell) {

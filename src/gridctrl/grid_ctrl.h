@@ -65,9 +65,7 @@ public:
     CGridCellBase* GetCell(int row, int col) const;
     const CGridDefaultCell* GetDefaultCell(bool fixedRow, bool fixedCol) const;
     CGridDefaultCell* GetDefaultCell(bool fixedRow, bool fixedCol);
-    bool IsCellFixed(int row, int col) const {
-        return row < fixedRows_ || col < fixedCols_;
-    }
+    bool IsCellFixed(int row, int col) const { return row < fixedRows_ || col < fixedCols_; }
     TextSize GetTextExtent(int row, int col, const std::string& text) const;
     // The class of the cells the grid makes; CGridCell by default.
     void SetDefaultCellType(CellFactory factory) { cellFactory_ = std::move(factory); }
@@ -152,7 +150,9 @@ public:
     CCellBlock GetVisibleDataBlock(DeviceRect* extent = nullptr) const;
     CCellBlock GetVisibleFixedBlock(DeviceRect* extent = nullptr) const;
     void EnsureVisible(int row, int col);
-    int GetScrollPosition(ScrollBar bar) const { return bar == ScrollBar::Vertical ? vPos_ : hPos_; }
+    int GetScrollPosition(ScrollBar bar) const {
+        return bar == ScrollBar::Vertical ? vPos_ : hPos_;
+    }
     void SetScrollPosition(ScrollBar bar, int position);
     int GetScrollLimit(ScrollBar bar) const;
     // Bit 1 horizontal bar shown, bit 2 vertical.
@@ -217,8 +217,7 @@ public:
     virtual void CutSelectedText();
     virtual void ClearSelectedCellTexts();
     virtual void PasteFromClipboard();
-    virtual bool PasteTextToGrid(int row, int col, const std::string& text,
-                                 bool selectPastedCells);
+    virtual bool PasteTextToGrid(int row, int col, const std::string& text, bool selectPastedCells);
     bool CanCopy() const { return !selected_.Empty(); }
     bool CanCut() const { return editable_ && !selected_.Empty(); }
     // Paste is offered on a valid, editable focus cell while the clipboard holds text.

@@ -22,32 +22,19 @@ DevicePoint ToPoint(const QPointF& p) { return {qRound(p.x()), qRound(p.y())}; }
 unsigned VirtualKey(int key, Qt::KeyboardModifiers mods) {
     switch (key) {
     case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-        return VK_TAB;
-    case Qt::Key_PageUp:
-        return VK_PRIOR;
-    case Qt::Key_PageDown:
-        return VK_NEXT;
-    case Qt::Key_End:
-        return VK_END;
-    case Qt::Key_Home:
-        return VK_HOME;
-    case Qt::Key_Left:
-        return VK_LEFT;
-    case Qt::Key_Up:
-        return VK_UP;
-    case Qt::Key_Right:
-        return VK_RIGHT;
-    case Qt::Key_Down:
-        return VK_DOWN;
-    case Qt::Key_Insert:
-        return VK_INSERT;
-    case Qt::Key_Delete:
-        return VK_DELETE;
-    case Qt::Key_F2:
-        return VK_F2;
-    case Qt::Key_Plus:
-        return (mods & Qt::KeypadModifier) ? unsigned{VK_ADD} : 0u;
+    case Qt::Key_Backtab: return VK_TAB;
+    case Qt::Key_PageUp: return VK_PRIOR;
+    case Qt::Key_PageDown: return VK_NEXT;
+    case Qt::Key_End: return VK_END;
+    case Qt::Key_Home: return VK_HOME;
+    case Qt::Key_Left: return VK_LEFT;
+    case Qt::Key_Up: return VK_UP;
+    case Qt::Key_Right: return VK_RIGHT;
+    case Qt::Key_Down: return VK_DOWN;
+    case Qt::Key_Insert: return VK_INSERT;
+    case Qt::Key_Delete: return VK_DELETE;
+    case Qt::Key_F2: return VK_F2;
+    case Qt::Key_Plus: return (mods & Qt::KeypadModifier) ? unsigned{VK_ADD} : 0u;
     default:
         if (key >= Qt::Key_A && key <= Qt::Key_Z) return static_cast<unsigned>(key);
         return 0;
@@ -59,8 +46,7 @@ template <class F>
 void Guarded(F f) {
     try {
         f();
-    } catch (...) {
-    }
+    } catch (...) {}
 }
 
 }  // namespace
@@ -184,15 +170,9 @@ void GridCtrlWidget::StopAutoScroll() { timer_.stop(); }
 
 void GridCtrlWidget::SetCursorShape(GridCursor cursor) {
     switch (cursor) {
-    case GridCursor::SizeWE:
-        viewport()->setCursor(Qt::SizeHorCursor);
-        break;
-    case GridCursor::SizeNS:
-        viewport()->setCursor(Qt::SizeVerCursor);
-        break;
-    default:
-        viewport()->unsetCursor();
-        break;
+    case GridCursor::SizeWE: viewport()->setCursor(Qt::SizeHorCursor); break;
+    case GridCursor::SizeNS: viewport()->setCursor(Qt::SizeVerCursor); break;
+    default: viewport()->unsetCursor(); break;
     }
 }
 
@@ -331,8 +311,7 @@ void GridCtrlWidget::dragEnterEvent(QDragEnterEvent* e) {
 void GridCtrlWidget::dragMoveEvent(QDragMoveEvent* e) {
     DropEffect effect = DropEffect::None;
     Guarded([&] {
-        effect = grid_->OnDragOver(ToPoint(e->position()),
-                                   e->modifiers() & Qt::ControlModifier);
+        effect = grid_->OnDragOver(ToPoint(e->position()), e->modifiers() & Qt::ControlModifier);
     });
     if (effect == DropEffect::None) {
         e->ignore();
@@ -354,8 +333,8 @@ void GridCtrlWidget::dropEvent(QDropEvent* e) {
 
 // ---- Input passed on by the title tip
 
-void GridCtrlWidget::TipMousePress(QPoint point, Qt::MouseButton button,
-                                   Qt::KeyboardModifiers mods, bool doubleClick) {
+void GridCtrlWidget::TipMousePress(QPoint point, Qt::MouseButton button, Qt::KeyboardModifiers mods,
+                                   bool doubleClick) {
     pointer_ = {point.x(), point.y()};
     activateWindow();
     if (button != Qt::LeftButton) return;

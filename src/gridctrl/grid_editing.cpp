@@ -87,8 +87,7 @@ void CGridCtrl::OnEndInPlaceEdit(int row, int col, const std::string& text, unsi
         OnKeyDown(exitKey, false, shift);
         StartCellEdit(focus_.row, focus_.col, -1, -1, exitKey);
         break;
-    default:
-        break;
+    default: break;
     }
 }
 

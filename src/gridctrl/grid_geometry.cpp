@@ -15,7 +15,8 @@ CCellID CGridCtrl::GetTopLeftNonFixedCell(bool recompute) const {
     if (!recompute && topLeft_.row >= 0 && topLeft_.col >= 0) return topLeft_;
     int col = fixedCols_;
     long long x = 0;
-    while (x < hPos_ && col < GetColumnCount() - 1) x += colWidths_[static_cast<std::size_t>(col++)];
+    while (x < hPos_ && col < GetColumnCount() - 1)
+        x += colWidths_[static_cast<std::size_t>(col++)];
     int row = fixedRows_;
     long long y = 0;
     while (y < vPos_ && row < GetRowCount() - 1) y += rowHeights_[static_cast<std::size_t>(row++)];
@@ -63,7 +64,8 @@ DevicePoint CGridCtrl::GetPointInCell(int row, int col, DevicePoint point) const
 CCellID CGridCtrl::GetCellFromPoint(DevicePoint point, bool includeFixed) const {
     const CCellID tl = GetTopLeftNonFixedCell();
     if (!includeFixed && !IsValid(tl)) return {};
-    auto find = [&](int p, int fixedCount, int fixedSize, int first, const std::vector<int>& sizes) {
+    auto find = [&](int p, int fixedCount, int fixedSize, int first,
+                    const std::vector<int>& sizes) {
         if (p < 0) return -1;
         const int count = static_cast<int>(sizes.size());
         if (p < fixedSize) {
@@ -154,8 +156,14 @@ void CGridCtrl::SetScrollPosition(ScrollBar bar, int position) {
     pos = std::clamp(position, 0, GetScrollLimit(bar));
     InvalidateTopLeft();
     if (window_) {
-        ScrollBarState s{(barState_ & 1) != 0, (barState_ & 2) != 0, GetScrollLimit(ScrollBar::Horizontal),
-                         GetScrollLimit(ScrollBar::Vertical), hPage_, vPage_, hPos_, vPos_};
+        ScrollBarState s{(barState_ & 1) != 0,
+                         (barState_ & 2) != 0,
+                         GetScrollLimit(ScrollBar::Horizontal),
+                         GetScrollLimit(ScrollBar::Vertical),
+                         hPage_,
+                         vPage_,
+                         hPos_,
+                         vPos_};
         window_->ApplyScrollBars(s);
     }
 }
@@ -196,8 +204,14 @@ void CGridCtrl::ResetScrollBars() {
     barState_ = (horizontal ? 1 : 0) | (vertical ? 2 : 0);
     hPos_ = std::clamp(hPos_, 0, GetScrollLimit(ScrollBar::Horizontal));
     vPos_ = std::clamp(vPos_, 0, GetScrollLimit(ScrollBar::Vertical));
-    s = {horizontal, vertical, GetScrollLimit(ScrollBar::Horizontal),
-         GetScrollLimit(ScrollBar::Vertical), hPage_, vPage_, hPos_, vPos_};
+    s = {horizontal,
+         vertical,
+         GetScrollLimit(ScrollBar::Horizontal),
+         GetScrollLimit(ScrollBar::Vertical),
+         hPage_,
+         vPage_,
+         hPos_,
+         vPos_};
     window_->ApplyScrollBars(s);
 }
 
@@ -249,12 +263,8 @@ void CGridCtrl::OnScroll(ScrollBar bar, int code, int position) {
                                          : window_->ClientWidth() - GetFixedColumnWidth())
                              : 0;
     switch (code) {
-    case SB_LINEDOWN:
-        ScrollLines(bar, 1);
-        break;
-    case SB_LINEUP:
-        ScrollLines(bar, -1);
-        break;
+    case SB_LINEDOWN: ScrollLines(bar, 1); break;
+    case SB_LINEUP: ScrollLines(bar, -1); break;
     case SB_PAGEDOWN:
         if (pos >= limit) return;
         SetScrollPosition(bar, std::min(limit, pos + std::max(0, page)));
@@ -283,8 +293,7 @@ void CGridCtrl::OnScroll(ScrollBar bar, int code, int position) {
         SetScrollPosition(bar, limit);
         Refresh();
         break;
-    default:
-        break;
+    default: break;
     }
 }
 
@@ -318,10 +327,12 @@ void CGridCtrl::EnsureVisible(int row, int col) {
             if (sizes[static_cast<std::size_t>(i)] > 0) ++n;
         return n;
     };
-    if (col > visible.maxCol) ScrollLines(ScrollBar::Horizontal, between(colWidths_, visible.maxCol + 1, col));
+    if (col > visible.maxCol)
+        ScrollLines(ScrollBar::Horizontal, between(colWidths_, visible.maxCol + 1, col));
     if (col < visible.minCol && col >= 0)
         ScrollLines(ScrollBar::Horizontal, -between(colWidths_, col, visible.minCol - 1));
-    if (row > visible.maxRow) ScrollLines(ScrollBar::Vertical, between(rowHeights_, visible.maxRow + 1, row));
+    if (row > visible.maxRow)
+        ScrollLines(ScrollBar::Vertical, between(rowHeights_, visible.maxRow + 1, row));
     if (row < visible.minRow && row >= 0)
         ScrollLines(ScrollBar::Vertical, -between(rowHeights_, row, visible.minRow - 1));
 

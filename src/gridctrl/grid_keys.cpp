@@ -26,24 +26,15 @@ void CGridCtrl::OnKeyDown(unsigned key, bool ctrl, bool shift) {
     if (ctrl) {
         switch (key) {
         case VK_KEY_C:
-        case VK_INSERT:
-            CopySelectedText();
-            break;
-        case VK_KEY_X:
-            CutSelectedText();
-            break;
-        case VK_KEY_V:
-            PasteFromClipboard();
-            break;
-        case VK_KEY_A:
-            SelectAllCells();
-            break;
+        case VK_INSERT: CopySelectedText(); break;
+        case VK_KEY_X: CutSelectedText(); break;
+        case VK_KEY_V: PasteFromClipboard(); break;
+        case VK_KEY_A: SelectAllCells(); break;
         case VK_ADD:
             AutoSizeColumns(autoSizeStyle_);
             Refresh();
             break;
-        default:
-            break;
+        default: break;
         }
     }
     if (shift && key == VK_INSERT) {
@@ -56,9 +47,7 @@ void CGridCtrl::OnKeyDown(unsigned key, bool ctrl, bool shift) {
     bool wrapped = false;
     const bool tab = key == VK_TAB;
     switch (key) {
-    case VK_DELETE:
-        ClearSelectedCellTexts();
-        break;
+    case VK_DELETE: ClearSelectedCellTexts(); break;
     case VK_DOWN:
         if (const int r = NextVisibleRow(focus_.row, 1); r >= 0) next.row = r;
         break;
@@ -131,11 +120,8 @@ void CGridCtrl::OnKeyDown(unsigned key, bool ctrl, bool shift) {
             --next.row;
         break;
     }
-    case VK_F2:
-        StartCellEdit(focus_.row, focus_.col, -1, -1, VK_LBUTTON);
-        break;
-    default:
-        return;
+    case VK_F2: StartCellEdit(focus_.row, focus_.col, -1, -1, VK_LBUTTON); break;
+    default: return;
     }
     if (next == focus_) return;
 
@@ -143,18 +129,10 @@ void CGridCtrl::OnKeyDown(unsigned key, bool ctrl, bool shift) {
     SetFocusCell(next);
     if (!IsCellVisible(next.row, next.col)) {
         switch (key) {
-        case VK_LEFT:
-            OnScroll(ScrollBar::Horizontal, SB_LINEUP);
-            break;
-        case VK_RIGHT:
-            OnScroll(ScrollBar::Horizontal, SB_LINEDOWN);
-            break;
-        case VK_UP:
-            OnScroll(ScrollBar::Vertical, SB_LINEUP);
-            break;
-        case VK_DOWN:
-            OnScroll(ScrollBar::Vertical, SB_LINEDOWN);
-            break;
+        case VK_LEFT: OnScroll(ScrollBar::Horizontal, SB_LINEUP); break;
+        case VK_RIGHT: OnScroll(ScrollBar::Horizontal, SB_LINEDOWN); break;
+        case VK_UP: OnScroll(ScrollBar::Vertical, SB_LINEUP); break;
+        case VK_DOWN: OnScroll(ScrollBar::Vertical, SB_LINEDOWN); break;
         case VK_TAB:
             if (wrapped) {
                 OnScroll(ScrollBar::Vertical, shift ? SB_LINEUP : SB_LINEDOWN);
@@ -164,8 +142,7 @@ void CGridCtrl::OnKeyDown(unsigned key, bool ctrl, bool shift) {
                 OnScroll(ScrollBar::Horizontal, shift ? SB_LINEUP : SB_LINEDOWN);
             }
             break;
-        default:
-            break;
+        default: break;
         }
         EnsureVisible(next.row, next.col);
         Refresh();

@@ -101,11 +101,8 @@ void CGridCtrl::OnMouseMove(DevicePoint point, bool) {
             if (window_) window_->ShowSizingLine(true, ClampSizingCoordinate(point.x, false));
             break;
         case MouseMode::PrepareEdit:
-        case MouseMode::PrepareDrag:
-            mouseMode_ = MouseMode::PrepareDrag;
-            break;
-        default:
-            break;
+        case MouseMode::PrepareDrag: mouseMode_ = MouseMode::PrepareDrag; break;
+        default: break;
         }
     }
     lastMousePoint_ = point;
@@ -141,7 +138,8 @@ void CGridCtrl::OnLButtonDown(DevicePoint point, bool ctrl, bool shift) {
             SelectCells(clicked, true, false);
             return;
         }
-    } else if (mouseMode_ != MouseMode::OverColumnBorder && mouseMode_ != MouseMode::OverRowBorder) {
+    } else if (mouseMode_ != MouseMode::OverColumnBorder &&
+               mouseMode_ != MouseMode::OverRowBorder) {
         SetFocusCell(IsCellFixed(clicked.row, clicked.col) ? CCellID() : clicked);
     }
 
@@ -269,7 +267,8 @@ void CGridCtrl::OnLButtonDblClk(DevicePoint point) {
         const DevicePoint inCell = GetPointInCell(cell.row, cell.col, point);
         DeviceRect rect;
         if (!IsCellFixed(cell.row, cell.col) && IsValid(leftClickDownCell_) &&
-            GetCellRect(cell.row, cell.col, rect) && c && c->GetTextRect(rect) && Inside(rect, point))
+            GetCellRect(cell.row, cell.col, rect) && c && c->GetTextRect(rect) &&
+            Inside(rect, point))
             StartCellEdit(cell.row, cell.col, inCell.x, inCell.y, VK_LBUTTON);
         if ((c = GetCell(cell.row, cell.col))) c->DoubleClicked(inCell);
         if (owner_) owner_->OnDoubleClick(cell);

@@ -93,7 +93,8 @@ void CGridCtrl::EraseBackground(GridPainter& painter, const DeviceRect& c) {
     };
     if (c.left < w) {
         fill({c.left, c.top, w, h}, GetDefaultCell(true, true)->GetBackColour());
-        fill({c.left, std::max(c.top, h), w, v.bottom}, GetDefaultCell(false, true)->GetBackColour());
+        fill({c.left, std::max(c.top, h), w, v.bottom},
+             GetDefaultCell(false, true)->GetBackColour());
     }
     if (c.top < h && c.right > w && c.left < v.right)
         fill({w - 1, c.top, v.right, h}, GetDefaultCell(true, false)->GetBackColour());

@@ -31,7 +31,8 @@ void CGridCtrl::SetSelectedRange(int r1, int c1, int r2, int c2, bool forceRepai
             CGridCellBase* c = GetCell(cell.row, cell.col);
             if (!c) return;
             c->SetState(c->GetState() & ~GVIS_SELECTED);
-            if (!block.Contains(cell) && InVisibleBlocks(cell.row, cell.col, visibleData, visibleFixed))
+            if (!block.Contains(cell) &&
+                InVisibleBlocks(cell.row, cell.col, visibleData, visibleFixed))
                 RepaintCell(cell.row, cell.col, forceRepaint);
         });
         if (r1 < 0) return;
@@ -104,26 +105,16 @@ void CGridCtrl::SelectColumns(CCellID cell, bool forceRepaint, bool select) {
 void CGridCtrl::SelectRows(CCellID cell, bool forceRepaint, bool select) {
     if (!IsValid(cell) || cell.row < fixedRows_) return;
     SetSelectedRange(std::min(selStart_.row, cell.row), fixedCols_,
-                     std::max(selStart_.row, cell.row), GetColumnCount() - 1, forceRepaint,
-                     select);
+                     std::max(selStart_.row, cell.row), GetColumnCount() - 1, forceRepaint, select);
 }
 
 void CGridCtrl::OnSelecting(CCellID cell) {
     switch (mouseMode_) {
-    case MouseMode::SelectAll:
-        SelectAll();
-        break;
-    case MouseMode::SelectColumns:
-        SelectColumns(cell, false, true);
-        break;
-    case MouseMode::SelectRows:
-        SelectRows(cell, false, true);
-        break;
-    case MouseMode::SelectCells:
-        SelectCells(cell, false, true);
-        break;
-    default:
-        break;
+    case MouseMode::SelectAll: SelectAll(); break;
+    case MouseMode::SelectColumns: SelectColumns(cell, false, true); break;
+    case MouseMode::SelectRows: SelectRows(cell, false, true); break;
+    case MouseMode::SelectCells: SelectCells(cell, false, true); break;
+    default: break;
     }
 }
 

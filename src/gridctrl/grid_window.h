@@ -28,8 +28,8 @@ public:
 struct TextEditorRequest {
     int row = 0;
     int col = 0;
-    DeviceRect rect;     // the cell's rectangle, inclusive edges
-    unsigned format = 0; // the cell's format: its alignment is the editor's
+    DeviceRect rect;      // the cell's rectangle, inclusive edges
+    unsigned format = 0;  // the cell's format: its alignment is the editor's
     std::string text;
     unsigned firstChar = 0;
     Font font;
@@ -47,7 +47,7 @@ struct ListEditorRequest {
 };
 
 struct TitleTipRequest {
-    DeviceRect rect;   // the cell's rectangle in the grid's client coordinates
+    DeviceRect rect;  // the cell's rectangle in the grid's client coordinates
     std::string text;
     int xOffset = 0;
     DeviceRect hover;  // the rectangle the pointer may move in without hiding the tip

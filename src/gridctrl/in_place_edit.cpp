@@ -18,32 +18,21 @@ namespace {
 
 unsigned NavigationKey(int key) {
     switch (key) {
-    case Qt::Key_PageUp:
-        return VK_PRIOR;
-    case Qt::Key_PageDown:
-        return VK_NEXT;
-    case Qt::Key_Left:
-        return VK_LEFT;
-    case Qt::Key_Up:
-        return VK_UP;
-    case Qt::Key_Right:
-        return VK_RIGHT;
-    case Qt::Key_Down:
-        return VK_DOWN;
-    default:
-        return 0;
+    case Qt::Key_PageUp: return VK_PRIOR;
+    case Qt::Key_PageDown: return VK_NEXT;
+    case Qt::Key_Left: return VK_LEFT;
+    case Qt::Key_Up: return VK_UP;
+    case Qt::Key_Right: return VK_RIGHT;
+    case Qt::Key_Down: return VK_DOWN;
+    default: return 0;
     }
 }
 
 }  // namespace
 
 InPlaceEdit::InPlaceEdit(GridCtrlWidget& grid, const TextEditorRequest& r)
-    : QLineEdit(grid.viewport()),
-      grid_(grid),
-      row_(r.row),
-      col_(r.col),
-      initial_(ToQString(r.text)),
-      exitsOnNavigation_(r.firstChar != VK_LBUTTON) {
+    : QLineEdit(grid.viewport()), grid_(grid), row_(r.row), col_(r.col),
+      initial_(ToQString(r.text)), exitsOnNavigation_(r.firstChar != VK_LBUTTON) {
     setContextMenuPolicy(Qt::NoContextMenu);
     if (r.format & DT_RIGHT)
         setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -59,9 +48,7 @@ InPlaceEdit::InPlaceEdit(GridCtrlWidget& grid, const TextEditorRequest& r)
     setFocus(Qt::OtherFocusReason);
     switch (r.firstChar) {
     case VK_LBUTTON:
-    case VK_RETURN:
-        end(false);
-        break;
+    case VK_RETURN: end(false); break;
     case VK_BACK:
         end(false);
         backspace();
@@ -75,9 +62,7 @@ InPlaceEdit::InPlaceEdit(GridCtrlWidget& grid, const TextEditorRequest& r)
     case VK_LEFT:
     case VK_UP:
     case VK_RIGHT:
-    case VK_DOWN:
-        selectAll();
-        break;
+    case VK_DOWN: selectAll(); break;
     default:
         selectAll();
         SendChar(r.firstChar);
@@ -174,8 +159,7 @@ void InPlaceEdit::End() {
     if (hasFocus()) grid_.setFocus(Qt::OtherFocusReason);
     try {
         grid_.Grid().OnEndInPlaceEdit(row_, col_, text, exitKey_, shift_);
-    } catch (...) {
-    }
+    } catch (...) {}
     ending = false;
     hide();
     deleteLater();

@@ -5,11 +5,11 @@
 #include "platform/qt/qt_text.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPointer>
-#include <QApplication>
 #include <QStyle>
 
 namespace gridctrl {
@@ -18,7 +18,8 @@ using platform::qt::ToQString;
 using platform::qt::ToStdString;
 
 InPlaceList::InPlaceList(GridCtrlWidget& grid, const ListEditorRequest& r)
-    : QComboBox(grid.viewport()), grid_(grid), row_(r.row), col_(r.col), initial_(ToQString(r.text)) {
+    : QComboBox(grid.viewport()), grid_(grid), row_(r.row), col_(r.col),
+      initial_(ToQString(r.text)) {
     setEditable(r.editable);
     setInsertPolicy(QComboBox::NoInsert);
     setFont(ToQFont(r.font));
@@ -36,9 +37,7 @@ InPlaceList::InPlaceList(GridCtrlWidget& grid, const ListEditorRequest& r)
         QLineEdit* edit = lineEdit();
         switch (r.firstChar) {
         case VK_LBUTTON:
-        case VK_RETURN:
-            edit->end(false);
-            break;
+        case VK_RETURN: edit->end(false); break;
         case VK_BACK:
             edit->end(false);
             edit->backspace();
@@ -50,9 +49,7 @@ InPlaceList::InPlaceList(GridCtrlWidget& grid, const ListEditorRequest& r)
         case VK_LEFT:
         case VK_UP:
         case VK_RIGHT:
-        case VK_DOWN:
-            edit->selectAll();
-            break;
+        case VK_DOWN: edit->selectAll(); break;
         default:
             edit->selectAll();
             SendChar(r.firstChar);
@@ -68,7 +65,8 @@ void InPlaceList::SetDroppedWidth() {
     for (int i = 0; i < count(); ++i)
         widest = std::max(widest, fontMetrics().horizontalAdvance(itemText(i)));
     const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
-    droppedWidth_ = std::min(kMaxDroppedWidth, widest + scrollBar + fontMetrics().horizontalAdvance("0"));
+    droppedWidth_ =
+        std::min(kMaxDroppedWidth, widest + scrollBar + fontMetrics().horizontalAdvance("0"));
     view()->setMinimumWidth(droppedWidth_);
 }
 
@@ -88,12 +86,15 @@ void InPlaceList::OnSelectionChanged(int index) {
     if (ended_ || index < 0) return;
     try {
         grid_.Grid().OnInPlaceOptionChanged(row_, col_, index);
-    } catch (...) {
-    }
+    } catch (...) {}
     // Choosing an option also ends the edit, once the choice has been made.
     QPointer<InPlaceList> self(this);
     QMetaObject::invokeMethod(
-        this, [self] { if (self) self->End(); }, Qt::QueuedConnection);
+        this,
+        [self] {
+            if (self) self->End();
+        },
+        Qt::QueuedConnection);
 }
 
 bool InPlaceList::event(QEvent* e) {
@@ -164,8 +165,7 @@ void InPlaceList::End() {
     if (hasFocus() || (lineEdit() && lineEdit()->hasFocus())) grid_.setFocus(Qt::OtherFocusReason);
     try {
         grid_.Grid().OnEndInPlaceEdit(row_, col_, text, exitKey_, shift_);
-    } catch (...) {
-    }
+    } catch (...) {}
     hide();
     deleteLater();
 }

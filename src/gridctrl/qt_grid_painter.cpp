@@ -32,7 +32,9 @@ Font FromQFont(const QFont& font) {
     return f;
 }
 
-QColor ToQColor(ColorRef c) { return QColor(platform::RedOf(c), platform::GreenOf(c), platform::BlueOf(c)); }
+QColor ToQColor(ColorRef c) {
+    return QColor(platform::RedOf(c), platform::GreenOf(c), platform::BlueOf(c));
+}
 
 ColorRef FromQColor(const QColor& c) { return platform::MakeRgb(c.red(), c.green(), c.blue()); }
 

@@ -39,8 +39,8 @@ public:
     void FillRect(const DeviceRect& rect, ColorRef colour) override;
     void FrameRect(const DeviceRect& rect, ColorRef colour) override;
     void Line(int x1, int y1, int x2, int y2, ColorRef colour) override;
-    void DrawText(const DeviceRect& rect, const std::string& text, unsigned format,
-                  ColorRef colour, const Font& font) override;
+    void DrawText(const DeviceRect& rect, const std::string& text, unsigned format, ColorRef colour,
+                  const Font& font) override;
     void DropButton(const DeviceRect& rect) override;
 
 private:

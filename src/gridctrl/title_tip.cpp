@@ -23,7 +23,8 @@ TitleTip::TitleTip(GridCtrlWidget* grid)
 
 void TitleTip::Show(const TitleTipRequest& r) {
     if (r.rect.right <= r.rect.left || r.rect.bottom <= r.rect.top || isVisible()) return;
-    hover_ = QRect(QPoint(r.hover.left, r.hover.top), QPoint(r.hover.right + 1, r.hover.bottom + 1));
+    hover_ =
+        QRect(QPoint(r.hover.left, r.hover.top), QPoint(r.hover.right + 1, r.hover.bottom + 1));
     if (!QGuiApplication::focusWindow()) return;
     text_ = " " + platform::qt::ToQString(r.text) + " ";
     font_ = ToQFont(r.font);

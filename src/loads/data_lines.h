@@ -10,10 +10,10 @@ namespace loads {
 
 struct s_DataLine {
     bool endOfFile = false;
-    bool blank = false;            // the line held only blanks
-    std::vector<double> values;    // the numbers from the front of the line
-    std::string text;              // the line without its line end
-    std::string rest;              // the text after the numbers, leading blanks skipped
+    bool blank = false;          // the line held only blanks
+    std::vector<double> values;  // the numbers from the front of the line
+    std::string text;            // the line without its line end
+    std::string rest;            // the text after the numbers, leading blanks skipped
     int Count() const { return static_cast<int>(values.size()); }
     // The integer part of value i (truncation toward zero), clamped to the int range.
     int Int(int i) const;

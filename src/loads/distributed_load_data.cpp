@@ -4,16 +4,15 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/data_error_output.h"
+#include "core/echo_lines.h"
 #include "core/format_text.h"
 #include "core/input_lines.h"
-#include "core/data_error_output.h"
 #include "core/message_boxes.h"
 #include "core/preferences.h"
 #include "graphics/line.h"
 #include "loads/data_lines.h"
-#include "core/echo_lines.h"
 #include "loads/load_messages.h"
-
 
 namespace {
 
@@ -38,8 +37,7 @@ void ResetDistributedLoadDisplayDefaults() {
     Defaults(2) = s_StageDefaults{};
 }
 
-Cpp_DistributedLoadPoint::Cpp_DistributedLoadPoint(double x, double y, double normal,
-                                                   double shear)
+Cpp_DistributedLoadPoint::Cpp_DistributedLoadPoint(double x, double y, double normal, double shear)
     : Cpp_PointXY(x, y), normalStress(normal), shearStress(shear) {
     normalDiagram[0] = normalDiagram[1] = {x, y};
     shearDiagram[0] = shearDiagram[1] = {x, y};
@@ -129,18 +127,18 @@ bool Cpp_DistributedLoadData::SetPiezometricLine(int number) {
     if (number < 1) {
         ShowErrorMessage("ERROR",
                          FormatText("Not a valid piezometric line number (= %d) for computing "
-                                "distributed loads.",
-                                number));
+                                    "distributed loads.",
+                                    number));
         return false;
     }
     if (count_ > 0 &&
         !AskYesNoOnMainWindow(
             "Discard distributed load points?",
             FormatText("There are already %d distributed load points that will be deleted if you "
-                   "use a piezometric line to define the distributed loads.  Do you want to "
-                   "delete the existing points and use a piezometric line to generate new "
-                   "distributed loads?",
-                   count_)))
+                       "use a piezometric line to define the distributed loads.  Do you want to "
+                       "delete the existing points and use a piezometric line to generate new "
+                       "distributed loads?",
+                       count_)))
         return false;
     DeleteAllPoints();
     piezometricLine_ = number;
@@ -152,8 +150,8 @@ void Cpp_DistributedLoadData::EchoRow(std::FILE* echoFile, long count,
                                       const Cpp_DistributedLoadPoint& p) const {
     const int cd = Cpp_KlivenSettings::CoordinateDecimals();
     const int sd = Cpp_KlivenSettings::StressDecimals();
-    echo::Write(echoFile, FormatText("%4ld%12.*f%12.*f%13.*f%13.*f\n", count, cd, p.X(), cd, p.Y(), sd,
-                          p.normalStress, sd, p.shearStress));
+    echo::Write(echoFile, FormatText("%4ld%12.*f%12.*f%13.*f%13.*f\n", count, cd, p.X(), cd, p.Y(),
+                                     sd, p.normalStress, sd, p.shearStress));
 }
 
 bool Cpp_DistributedLoadData::ReadInput(std::FILE* input, std::FILE* echoFile, bool echo) {
@@ -162,13 +160,11 @@ bool Cpp_DistributedLoadData::ReadInput(std::FILE* input, std::FILE* echoFile, b
     ClearPiezometricLine();
     if (echo && echoFile) {
         if (stage_ == 2)
-            echo::StartTable(
-                echoFile, 12, '2',
-                {"NEW DISTRIBUTED LOAD DATA - SECOND/THIRD-STAGE COMPUTATIONS"});
+            echo::StartTable(echoFile, 12, '2',
+                             {"NEW DISTRIBUTED LOAD DATA - SECOND/THIRD-STAGE COMPUTATIONS"});
         else
-            echo::StartTable(
-                echoFile, 11, '*',
-                {"NEW DISTRIBUTED LOAD DATA - CONVENTIONAL/FIRST-STAGE COMPUTATIONS"});
+            echo::StartTable(echoFile, 11, '*',
+                             {"NEW DISTRIBUTED LOAD DATA - CONVENTIONAL/FIRST-STAGE COMPUTATIONS"});
         echo::Write(echoFile, kColumnHeads);
         echo::Write(echoFile, "\n");
     }
@@ -181,7 +177,7 @@ bool Cpp_DistributedLoadData::ReadInput(std::FILE* input, std::FILE* echoFile, b
             if (!line.blank) return !Cpp_LoadErrors::Error5330(stage_, line.text);
             if (firstLine && echo)
                 echo::Write(echoFile, "All Distributed Load Data Has Been Deleted - No Distributed "
-                               "Loads Currently Exist.\n");
+                                      "Loads Currently Exist.\n");
             return true;
         }
         if (firstLine && line.Count() == 1) {
@@ -189,9 +185,10 @@ bool Cpp_DistributedLoadData::ReadInput(std::FILE* input, std::FILE* echoFile, b
             if (number < 1) return !Cpp_LoadErrors::Error5320(number, stage_, line.text);
             usesPiezometricLine_ = true;
             piezometricLine_ = number;
-            echo::Write(echoFile, FormatText("Distributed loads will be generated from piezometric line "
-                                  "number %d\nSee Output Table number %d\n\n",
-                                  number, stage_ == 2 ? 28 : 27));
+            echo::Write(echoFile,
+                        FormatText("Distributed loads will be generated from piezometric line "
+                                   "number %d\nSee Output Table number %d\n\n",
+                                   number, stage_ == 2 ? 28 : 27));
             return true;
         }
         const int n = line.Count();
@@ -232,18 +229,19 @@ bool Cpp_DistributedLoadData::WriteKLIVEN4InputDataFile(std::FILE* file) const {
 
 void Cpp_DistributedLoadData::PrintData(int lineNumber, std::FILE* echoFile) const {
     if (!echoFile) return;
-    echo::StartTable(
-        echoFile, stage_ == 2 ? 28 : 27, stage_ == 2 ? '2' : '*',
-        {stage_ == 2 ? "DISTRIBUTED LOADS GENERATED - SECOND/THIRD-STAGE COMPUTATIONS"
-                     : "DISTRIBUTED LOADS GENERATED - CONVENTIONAL/FIRST-STAGE COMPUTATIONS",
-         FormatText("(Generated from piezometric line number %d)", lineNumber)});
+    echo::StartTable(echoFile, stage_ == 2 ? 28 : 27, stage_ == 2 ? '2' : '*',
+                     {stage_ == 2
+                          ? "DISTRIBUTED LOADS GENERATED - SECOND/THIRD-STAGE COMPUTATIONS"
+                          : "DISTRIBUTED LOADS GENERATED - CONVENTIONAL/FIRST-STAGE COMPUTATIONS",
+                      FormatText("(Generated from piezometric line number %d)", lineNumber)});
     echo::Write(echoFile, kColumnHeads);
     echo::Write(echoFile, "\n");
     long count = 0;
     for (const Cpp_DistributedLoadPoint* p = first_; p; p = p->NextPoint())
         EchoRow(echoFile, ++count, *p);
     if (count == 0)
-        echo::Write(echoFile, "No distributed loads - the piezometric line is nowhere above the slope.\n");
+        echo::Write(echoFile,
+                    "No distributed loads - the piezometric line is nowhere above the slope.\n");
 }
 
 void Cpp_DistributedLoadData::ReverseOrder() {

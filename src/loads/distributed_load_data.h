@@ -10,9 +10,9 @@
 #include "graphics/drawing_attributes.h"
 
 #include "core/point_xy.h"
+#include "graphics/pick.h"
 #include "platform/device_context.h"
 #include "platform/info_window.h"
-#include "graphics/pick.h"
 
 class Cpp_Line;
 
@@ -114,8 +114,7 @@ public:
     static bool GetSelectionFilterD(int stage);  // 37 load segments
     static bool GetSelectionFilterB(int stage);  // 38 normal-stress diagrams
     static bool GetSelectionFilterC(int stage);  // 39 shear-stress diagrams
-    static void SetSelectionFilters(int stage, bool points, bool segments, bool normal,
-                                    bool shear);
+    static void SetSelectionFilters(int stage, bool points, bool segments, bool normal, bool shear);
     static void SetLargestValue(double value);
     static bool ComputeLoadScale(int unitSystem);
     static double ScaleValue(double stress);

@@ -4,17 +4,17 @@
 
 #include "loads/distributed_load_data.h"
 
+#include "core/format_text.h"
 #include "core/geometry.h"
-#include "graphics/point_symbols.h"
 #include "core/preferences.h"
 #include "core/units.h"
 #include "graphics/graphic_string.h"
 #include "graphics/graphics.h"
+#include "graphics/point_symbols.h"
 #include "graphics/prompts.h"
 #include "graphics/vector_arrow.h"
 #include "loads/distributed_load_drawing.h"
 #include "loads/load_drawing_support.h"
-#include "core/format_text.h"
 
 #include <algorithm>
 #include <cmath>
@@ -100,7 +100,8 @@ void DrawHatchAndOutline(platform::DeviceContext& dc, const s_DistributedLoadPoi
                          bool outline) {
     // A diagram wholly outside the view draws nothing (its outer line is kept for picking).
     const Cpp_Graphics::WorldRect box = Cpp_Graphics::ClipBox();
-    if (std::max({a.x, b.x, o.x1, o.x2}) < box.xmin || std::min({a.x, b.x, o.x1, o.x2}) > box.xmax ||
+    if (std::max({a.x, b.x, o.x1, o.x2}) < box.xmin ||
+        std::min({a.x, b.x, o.x1, o.x2}) > box.xmax ||
         std::max({a.y, b.y, o.y1, o.y2}) < box.ymin || std::min({a.y, b.y, o.y1, o.y2}) > box.ymax)
         return;
     if (hatch) {
@@ -132,8 +133,8 @@ void DrawHatchAndOutline(platform::DeviceContext& dc, const s_DistributedLoadPoi
         const double k0 = std::ceil(f0 * n), k1 = std::floor(f1 * n);
         for (double k = k0; k <= k1 && k - k0 <= kMostArrows; ++k) {
             const double f = k / n;
-            Cpp_Vector arrow(a.x + f * (b.x - a.x), a.y + f * (b.y - a.y),
-                             o.x1 + f * (o.x2 - o.x1), o.y1 + f * (o.y2 - o.y1));
+            Cpp_Vector arrow(a.x + f * (b.x - a.x), a.y + f * (b.y - a.y), o.x1 + f * (o.x2 - o.x1),
+                             o.y1 + f * (o.y2 - o.y1));
             arrow.DrawOnDC(dc);
         }
     }
@@ -196,8 +197,8 @@ bool Cpp_DistributedLoadData::PrepareDiagramAttributes(bool background, bool nor
 
 bool DrawDistributedLoadSegment(double x1, double y1, double normal1, double shear1, double x2,
                                 double y2, double normal2, double shear2, bool normal,
-                                bool resultant, bool hatch, bool outline, s_tagTypePointXY* normalLine,
-                                s_tagTypePointXY* shearLine) {
+                                bool resultant, bool hatch, bool outline,
+                                s_tagTypePointXY* normalLine, s_tagTypePointXY* shearLine) {
     platform::DeviceContext* dc = Cpp_Graphics::GetCurrentDC();
     if (!dc) return false;
     const s_DistributedLoadPoint a{x1, y1, normal1, shear1}, b{x2, y2, normal2, shear2};
@@ -217,8 +218,7 @@ bool DrawDistributedLoadSegment(double x1, double y1, double normal1, double she
     return true;
 }
 
-bool Cpp_DistributedLoadPoint::DrawSegment(bool normal, bool resultant, bool hatch,
-                                           bool outline) {
+bool Cpp_DistributedLoadPoint::DrawSegment(bool normal, bool resultant, bool hatch, bool outline) {
     const Cpp_DistributedLoadPoint* next = NextPoint();
     if (!next) throw Exc_NotAValidSegment();
     platform::DeviceContext* dc = Cpp_Graphics::GetCurrentDC();
@@ -241,15 +241,14 @@ bool Cpp_DistributedLoadData::DrawSegmentDiagram(platform::DeviceContext& dc,
     bool ok = false;
     try {
         const s_StageLook& look = Look(stage);
-        const s_ColorType c = !colour ? s_ColorType::FromRGB(dc.GetBkColor())
+        const s_ColorType c = !colour  ? s_ColorType::FromRGB(dc.GetBkColor())
                               : normal ? look.pointColour
                                        : look.shearColour;
-        if (Cpp_DistributedLoadPoint::SetDrawingAttributes(kLineWidth, c, kArrowheadInches,
-                                                           kHatchSpacingInches, normal,
-                                                           resultant)) {
-            ok = DrawDistributedLoadSegment(a.x, a.y, a.normal, a.shear, b.x, b.y, b.normal,
-                                            b.shear, normal, resultant, true, true, nullptr,
-                                            nullptr);
+        if (Cpp_DistributedLoadPoint::SetDrawingAttributes(
+                kLineWidth, c, kArrowheadInches, kHatchSpacingInches, normal, resultant)) {
+            ok =
+                DrawDistributedLoadSegment(a.x, a.y, a.normal, a.shear, b.x, b.y, b.normal, b.shear,
+                                           normal, resultant, true, true, nullptr, nullptr);
             Cpp_DistributedLoadPoint::ReleaseDrawingAttributes();
         }
     } catch (...) {
@@ -357,18 +356,18 @@ Cpp_DistributedLoadPoint* HitTestSegments(Cpp_DistributedLoadPoint* first, s_Pic
 }  // namespace
 
 Cpp_DistributedLoadPoint* Cpp_DistributedLoadData::HitTestSegment(s_PickType& pick) const {
-    return HitTestSegments(first_, pick, [&](const Cpp_DistributedLoadPoint& p,
-                                             const Cpp_DistributedLoadPoint& q) {
-        return PointSegmentDistanceCoords(pick.x, pick.y, p.X(), p.Y(), q.X(), q.Y());
-    });
+    return HitTestSegments(
+        first_, pick, [&](const Cpp_DistributedLoadPoint& p, const Cpp_DistributedLoadPoint& q) {
+            return PointSegmentDistanceCoords(pick.x, pick.y, p.X(), p.Y(), q.X(), q.Y());
+        });
 }
 
 Cpp_DistributedLoadPoint* Cpp_DistributedLoadData::HitTestDiagramLine(s_PickType& pick,
                                                                       bool normal) const {
-    return HitTestSegments(first_, pick, [&](const Cpp_DistributedLoadPoint& p,
-                                             const Cpp_DistributedLoadPoint&) {
-        return p.DistanceToDiagramLine(pick.x, pick.y, normal);
-    });
+    return HitTestSegments(first_, pick,
+                           [&](const Cpp_DistributedLoadPoint& p, const Cpp_DistributedLoadPoint&) {
+                               return p.DistanceToDiagramLine(pick.x, pick.y, normal);
+                           });
 }
 
 bool Cpp_DistributedLoadData::GetSelectionFilterA(int stage) { return g_filters[stage == 2][0]; }
@@ -385,9 +384,7 @@ void Cpp_DistributedLoadData::SetSelectionFilters(int stage, bool points, bool s
 // ---------------------------------------------------------------------------------------------
 // Scale
 
-void Cpp_DistributedLoadData::SetLargestValue(double value) {
-    g_scale.SetLargest(value);
-}
+void Cpp_DistributedLoadData::SetLargestValue(double value) { g_scale.SetLargest(value); }
 
 bool Cpp_DistributedLoadData::ComputeLoadScale(int unitSystem) {
     g_scale.Compute(unitSystem);
@@ -419,8 +416,7 @@ bool Cpp_DistributedLoadData::ScaleDialog() {
 }
 
 void Cpp_DistributedLoadData::ReadWriteProfileSettings(Cpp_DistributedLoadData* stage1,
-                                                       Cpp_DistributedLoadData* stage2,
-                                                       bool read) {
+                                                       Cpp_DistributedLoadData* stage2, bool read) {
     const std::string section = "DISTRIBUTED LOAD";
     Cpp_DistributedLoadData* data[2] = {stage1, stage2};
     for (int s = 1; s <= 2; ++s) {
@@ -448,10 +444,10 @@ std::string Cpp_DistributedLoadData::ShowValuesToolTip(double x, double y, doubl
                                                        double shear) {
     const std::string c = loads::FixedFormat(Cpp_KlivenSettings::CoordinateDecimals(), "%1.2f");
     const std::string s = loads::FixedFormat(Cpp_KlivenSettings::StressDecimals(), "%1.0f");
-    const std::string text = loads::FillTemplate(
-        "X: %s  Y: %s\nNormal: %s\nShear: %s",
-        {loads::FormatValue(c, x), loads::FormatValue(c, y), loads::FormatValue(s, normal),
-         loads::FormatValue(s, shear)});
+    const std::string text =
+        loads::FillTemplate("X: %s  Y: %s\nNormal: %s\nShear: %s",
+                            {loads::FormatValue(c, x), loads::FormatValue(c, y),
+                             loads::FormatValue(s, normal), loads::FormatValue(s, shear)});
     SetToolTipText(text);
     return text;
 }
@@ -471,8 +467,9 @@ bool Cpp_DistributedLoadData::AddInformation(platform::InfoWindowService& info, 
     };
     const Cpp_DistributedLoadPoint* second = nullptr;
     if (kind == 36) {
-        info.AddText(platform::kInfoRoot, stageText("Distributed load point selected",
-                                                    "Distributed load point selected (Stage %1d data)"));
+        info.AddText(platform::kInfoRoot,
+                     stageText("Distributed load point selected",
+                               "Distributed load point selected (Stage %1d data)"));
         info.AddText(platform::kInfoRoot,
                      loads::FillTemplate("X: %s , Y: %s", {X(item->X()), X(item->Y())}));
         info.AddText(platform::kInfoRoot,
@@ -483,16 +480,15 @@ bool Cpp_DistributedLoadData::AddInformation(platform::InfoWindowService& info, 
         info.AddText(platform::kInfoRoot,
                      stageText("Distributed load segment selected",
                                "Distributed load segment selected (Stage %1d data)"));
-        const char* rows[2] = {
-            "First point - X: %s , Y: %s, Normal stress: %s, Shear stress: %s",
-            "Second point - X: %s , Y: %s, Normal stress: %s, Shear stress: %s"};
+        const char* rows[2] = {"First point - X: %s , Y: %s, Normal stress: %s, Shear stress: %s",
+                               "Second point - X: %s , Y: %s, Normal stress: %s, Shear stress: %s"};
         const Cpp_DistributedLoadPoint* ends[2] = {item, second};
         for (int i = 0; i < 2; ++i) {
             if (!ends[i]) continue;
-            info.AddText(platform::kInfoRoot,
-                         loads::FillTemplate(rows[i], {X(ends[i]->X()), X(ends[i]->Y()),
-                                                       S(ends[i]->normalStress),
-                                                       S(ends[i]->shearStress)}));
+            info.AddText(
+                platform::kInfoRoot,
+                loads::FillTemplate(rows[i], {X(ends[i]->X()), X(ends[i]->Y()),
+                                              S(ends[i]->normalStress), S(ends[i]->shearStress)}));
         }
     }
     const platform::InfoItem parent = info.AddText(platform::kInfoRoot, "Distributed load points:");
@@ -501,10 +497,10 @@ bool Cpp_DistributedLoadData::AddInformation(platform::InfoWindowService& info, 
         if (kind == 36 && p == item) mark = " - Selected point";
         if (kind != 36 && p == item) mark = " - First point selected";
         if (kind != 36 && second && p == second) mark = " - Second point selected";
-        info.AddText(parent, loads::FillTemplate(
-                                 "X: %s , Y: %s, Normal stress: %s, Shear stress: %s %s",
-                                 {X(p->X()), X(p->Y()), S(p->normalStress), S(p->shearStress),
-                                  mark}));
+        info.AddText(parent,
+                     loads::FillTemplate(
+                         "X: %s , Y: %s, Normal stress: %s, Shear stress: %s %s",
+                         {X(p->X()), X(p->Y()), S(p->normalStress), S(p->shearStress), mark}));
     }
     return true;
 }

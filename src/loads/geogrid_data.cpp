@@ -3,17 +3,16 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/geometry.h"
+#include "core/echo_lines.h"
 #include "core/format_text.h"
+#include "core/geometry.h"
 #include "core/preferences.h"
+#include "core/world_rect.h"
 #include "graphics/line.h"
 #include "loads/data_lines.h"
-#include "core/echo_lines.h"
 #include "loads/geogrid_force_curve.h"
 #include "loads/reinforcement_line.h"
 #include "loads/reinforcement_transfer.h"
-#include "core/format_text.h"
-#include "core/world_rect.h"
 #include "loads/unit_values.h"
 
 using loads::ReadUnitValue;
@@ -48,28 +47,22 @@ bool Cpp_GeogridProperties::SetName(const std::string& text) {
 
 s_UnitValueType Cpp_GeogridProperties::AllowableStrength() const {
     switch (strengthOption) {
-    case SpecifiedDirectly:
-        return allowableStrength;
+    case SpecifiedDirectly: return allowableStrength;
     case FromUltimateAndFactors: {
-        const double fs = oneFactorOfSafety
-                              ? factorOfSafetyStrength
-                              : fsCreep * fsInstallationDamage * fsBiological * fsChemical *
-                                    fsJoints;
+        const double fs = oneFactorOfSafety ? factorOfSafetyStrength
+                                            : fsCreep * fsInstallationDamage * fsBiological *
+                                                  fsChemical * fsJoints;
         return {ultimateStrength.value / fs, ultimateStrength.unitIndex};
     }
-    default:
-        return {0.0, 0};
+    default: return {0.0, 0};
     }
 }
 
 double Cpp_GeogridProperties::InteractionFactor() const {
     switch (interactionOption) {
-    case InteractionSpecified:
-        return fStar;
-    case InteractionFromEquation:
-        return std::tan(DegreesToRadians(rho)) + alphaBeta * fq;
-    default:
-        return 0.0;
+    case InteractionSpecified: return fStar;
+    case InteractionFromEquation: return std::tan(DegreesToRadians(rho)) + alphaBeta * fq;
+    default: return 0.0;
     }
 }
 
@@ -186,39 +179,40 @@ void Cpp_Geogrid::SetGeometry(double x, double y, double xEnd) {
 }
 
 bool Cpp_Geogrid::ReadInput(std::FILE* input, std::FILE* echoFile, int position) {
-    const std::string header = FormatText("--------------- Geogrid No. %ld  ---------------",
-                                      static_cast<long>(position));
+    const std::string header =
+        FormatText("--------------- Geogrid No. %ld  ---------------", static_cast<long>(position));
     echo::Write(echoFile, "\n" + std::string(header.size(), '-') + "\n" + header + "\n" +
-                       std::string(header.size(), '-') + "\n\n");
+                              std::string(header.size(), '-') + "\n\n");
     loads::s_DataLine line;
     if (!loads::ReadDataLine(input, line)) {
         ShowErrorMessage("Input Error", FormatText("Not able to read 1st line of input for geogrid "
-                                               "no. %1d.",
-                                               position));
+                                                   "no. %1d.",
+                                                   position));
         return false;
     }
     if (line.Count() < 3) {
         ShowErrorMessage("Input Error", FormatText("Not enough values on 1st line of input for "
-                                               "geogrid no. %1d.",
-                                               position));
+                                                   "geogrid no. %1d.",
+                                                   position));
         return false;
     }
     geogridType = line.Int(0);
     facing = line.Int(1);
     length = line.values[2];
-    echo::Write(echoFile, FormatText("Geogrid type: %d\n%s\nGeogrid length: %.*f\n", geogridType,
-                          facing == 1 ? "Slope faces to the left." : "Slope faces to the right.",
-                          Cpp_KlivenSettings::LengthDecimals(), length));
+    echo::Write(echoFile,
+                FormatText("Geogrid type: %d\n%s\nGeogrid length: %.*f\n", geogridType,
+                           facing == 1 ? "Slope faces to the left." : "Slope faces to the right.",
+                           Cpp_KlivenSettings::LengthDecimals(), length));
     if (!loads::ReadDataLine(input, line)) {
         ShowErrorMessage("Input Error", FormatText("Not able to read 2nd line of input for geogrid "
-                                               "no. %1d.",
-                                               position));
+                                                   "no. %1d.",
+                                                   position));
         return false;
     }
     if (line.Count() < 3) {
         ShowErrorMessage("Input Error", FormatText("Not enough values on 2nd line of input for "
-                                               "geogrid no. %1d.",
-                                               position));
+                                                   "geogrid no. %1d.",
+                                                   position));
         return false;
     }
     headX = line.values[0];
@@ -226,8 +220,8 @@ bool Cpp_Geogrid::ReadInput(std::FILE* input, std::FILE* echoFile, int position)
     endX = line.values[2];
     const int cd = Cpp_KlivenSettings::CoordinateDecimals();
     echo::Write(echoFile, FormatText("Geogrid head coordinates - X: %.*f     Y: %.*f\n"
-                          "Embedded end of geogrid - X: %.*f     Y: %.*f\n",
-                          cd, headX, cd, headY, cd, endX, cd, headY));
+                                     "Embedded end of geogrid - X: %.*f     Y: %.*f\n",
+                                     cd, headX, cd, headY, cd, endX, cd, headY));
     return true;
 }
 
@@ -251,8 +245,7 @@ Cpp_Geogrid* Cpp_IndividualGeogridList::AddEmptyGeogrid() {
     return grids_.back().get();
 }
 
-Cpp_Geogrid* Cpp_IndividualGeogridList::AddGeogrid(double y, double length, int type,
-                                                   int facing) {
+Cpp_Geogrid* Cpp_IndividualGeogridList::AddGeogrid(double y, double length, int type, int facing) {
     Cpp_Geogrid* g = AddEmptyGeogrid();
     g->SetDefinition(y, length, type, facing);
     return g;
@@ -286,7 +279,8 @@ Cpp_GeogridData::Cpp_GeogridData() {
 
 Cpp_GeogridProperties Cpp_GeogridData::GetProperties(int i) {
     if (i < 0) return {};
-    if (static_cast<size_t>(i) >= properties_.size()) properties_.resize(static_cast<size_t>(i) + 1);
+    if (static_cast<size_t>(i) >= properties_.size())
+        properties_.resize(static_cast<size_t>(i) + 1);
     return properties_[static_cast<size_t>(i)];
 }
 
@@ -317,8 +311,8 @@ bool Cpp_GeogridData::ReadIndividualGeogrids(std::FILE* input, std::FILE* echoFi
         if (grid->geogridType < 0 || grid->geogridType >= NumberOfPropertySets()) {
             ShowErrorMessage("Input Error",
                              FormatText("Geogrid type %1d of geogrid no. %1d is not one of the "
-                                    "geogrid property sets.",
-                                    grid->geogridType, i));
+                                        "geogrid property sets.",
+                                        grid->geogridType, i));
             grids_.RemoveLast();
             ShowErrorMessage("Input Error", kGeogridReadError);
             return false;
@@ -409,9 +403,7 @@ bool Cpp_GeogridData::GenerateReinforcementLines(Cpp_ReinforcementLineList& list
         options.lengthUnit = LengthMeters;
         options.forceUnit = ForceNewtons;
         break;
-    default:
-        GetOtherUnits(options.lengthUnit, options.forceUnit);
-        break;
+    default: GetOtherUnits(options.lengthUnit, options.forceUnit); break;
     }
     if (!EditGenerationOptions()) return false;
     const int unit = ForcePerLengthUnitIndex(options.lengthUnit, options.forceUnit);
@@ -420,7 +412,7 @@ bool Cpp_GeogridData::GenerateReinforcementLines(Cpp_ReinforcementLineList& list
         length.SetUnit(options.lengthUnit);
         force.SetUnit(options.forceUnit);
         Error(FormatText("Length units (= %s) and force units (= %s) are not compatible.",
-                     length.LengthWord(), force.ForceWord()));
+                         length.LengthWord(), force.ForceWord()));
         return false;
     }
     std::vector<s_GeneratedReinforcementLine> lines;
@@ -454,18 +446,19 @@ bool Cpp_GeogridData::GenerateLayoutReinforcement(
         const int n = layout.numberOfLayers;
         const double tolerance = std::max(lowLength, highLength) * 1e-6;
         const double yhigh = n >= 2 ? ylow + (n - 1) * s : ylow;
-        const double rate = n >= 2 && yhigh != ylow ? (highLength - lowLength) / (yhigh - ylow)
-                                                    : 0.0;
+        const double rate =
+            n >= 2 && yhigh != ylow ? (highLength - lowLength) / (yhigh - ylow) : 0.0;
         double y = ylow;
         for (int j = 0; j < n; ++j, y += s) {
             const double length = lowLength + (y - ylow) * rate;
             const int count = slope.XValuesAtY(y, xs, angles);
             double x = 0.0, angle = 0.0;
             if (count == 0) {
-                Error(FormatText("Geogrid layout number %d, layer number %d at y = %1.3f (%1.6e) does "
-                             "not intersect the slope face.  Unable to generate the "
-                             "reinforcement lines.",
-                             static_cast<int>(li) + 1, j + 1, y, y));
+                Error(FormatText(
+                    "Geogrid layout number %d, layer number %d at y = %1.3f (%1.6e) does "
+                    "not intersect the slope face.  Unable to generate the "
+                    "reinforcement lines.",
+                    static_cast<int>(li) + 1, j + 1, y, y));
                 return false;
             }
             if (count == 1) {
@@ -474,8 +467,8 @@ bool Cpp_GeogridData::GenerateLayoutReinforcement(
             } else {
                 int chosen = -1;
                 const std::vector<double> offered(xs.begin(), xs.begin() + count);
-                if (!ReinforcementGenerationDialogs().ChooseXValue(offered, chosen) ||
-                    chosen < 0 || chosen >= count)
+                if (!ReinforcementGenerationDialogs().ChooseXValue(offered, chosen) || chosen < 0 ||
+                    chosen >= count)
                     return false;
                 x = xs[static_cast<size_t>(chosen)];
                 angle = angles[static_cast<size_t>(chosen)];
@@ -488,9 +481,9 @@ bool Cpp_GeogridData::GenerateLayoutReinforcement(
                 facing = overallFacing;
             if (facing == 0) {
                 Error(FormatText("Geogrid layout number %d, layer number %d at y = %1.3f meets a "
-                             "horizontal part of a level slope: the direction of the geogrid "
-                             "cannot be found.  Unable to generate the reinforcement lines.",
-                             static_cast<int>(li) + 1, j + 1, y));
+                                 "horizontal part of a level slope: the direction of the geogrid "
+                                 "cannot be found.  Unable to generate the reinforcement lines.",
+                                 static_cast<int>(li) + 1, j + 1, y));
                 return false;
             }
             s_GeneratedReinforcementLine line;
@@ -525,16 +518,15 @@ bool Cpp_GeogridData::GenerateForIndividualGeogrids(
     return true;
 }
 
-bool Cpp_GeogridData::GenerateGeogridReinforcement(int number, double y, double x0,
-                                                   double length, int type, int facing,
-                                                   double tolerance,
+bool Cpp_GeogridData::GenerateGeogridReinforcement(int number, double y, double x0, double length,
+                                                   int type, int facing, double tolerance,
                                                    const OverburdenStressFunction& overburden,
                                                    const Cpp_Line& slope, int forcePerLengthUnit,
                                                    s_GeneratedReinforcementLine& line) {
     if (type < 0 || type >= NumberOfPropertySets()) {
         Error(FormatText("Geogrid number %d: geogrid type %d is not one of the geogrid property "
-                     "sets.  Unable to generate the reinforcement lines.",
-                     number, type));
+                         "sets.  Unable to generate the reinforcement lines.",
+                         number, type));
         return false;
     }
     const Cpp_GeogridProperties& set = properties_[static_cast<size_t>(type)];
@@ -552,15 +544,15 @@ bool Cpp_GeogridData::GenerateGeogridReinforcement(int number, double y, double 
     }
     if (m < 1 || !(length > 0.0)) {
         Error(FormatText("Geogrid number %d: length = %1.3f with %d increments leaves nothing to "
-                     "integrate over.  The number of increments must be at least 1.  Unable to "
-                     "generate the reinforcement lines.",
-                     number, length, m));
+                         "integrate over.  The number of increments must be at least 1.  Unable to "
+                         "generate the reinforcement lines.",
+                         number, length, m));
         return false;
     }
     if (facing != 1 && facing != 2) {
         Error(FormatText("Geogrid number %d: the facing of the slope (= %d) must be 1 (left) or 2 "
-                     "(right).  Unable to generate the reinforcement lines.",
-                     number, facing));
+                         "(right).  Unable to generate the reinforcement lines.",
+                         number, facing));
         return false;
     }
     const double e = facing == 1 ? 1.0 : -1.0;

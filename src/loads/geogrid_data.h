@@ -11,12 +11,12 @@
 
 #include "core/message_boxes.h"
 #include "core/point_xy.h"
-#include "platform/device_context.h"
 #include "core/units.h"
 #include "graphics/list_item.h"
 #include "graphics/pick.h"
 #include "loads/generated_reinforcement.h"
 #include "loads/generation_dialogs.h"
+#include "platform/device_context.h"
 
 class Cpp_Line;
 class Cpp_ReinforcementLineList;

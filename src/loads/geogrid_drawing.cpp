@@ -28,7 +28,8 @@ void Cpp_GeogridData::DrawGeogrid(platform::DeviceContext& dc, const Cpp_Geogrid
                                   bool erase) {
     if (!loads::DrawsOnCurrentOutput()) return;
     const platform::ColorRef colour = erase ? dc.GetBkColor() : kGeogridColour.RGBColor();
-    const int inch = (Cpp_Graphics::PixelsPerInch(&dc, true) + Cpp_Graphics::PixelsPerInch(&dc, false)) / 2;
+    const int inch =
+        (Cpp_Graphics::PixelsPerInch(&dc, true) + Cpp_Graphics::PixelsPerInch(&dc, false)) / 2;
     const double pieces[2] = {std::max(1.0, std::floor(kThickInches * inch)),
                               std::max(1.0, std::floor(kThinInches * inch))};
     const int pens[2] = {kThickPen, kThinPen};

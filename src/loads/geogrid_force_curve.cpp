@@ -14,8 +14,7 @@ std::string GeogridCurveMessage(e_GeogridCurveResult result) {
     case e_GeogridCurveResult::NotDevelopedInternally:
         return "Insufficient pullout resistance internally in slope to develop allowable force "
                "in geogrid.  Cannot generate reinforcement lines.";
-    default:
-        return {};
+    default: return {};
     }
 }
 
@@ -69,8 +68,7 @@ e_GeogridCurveResult GeogridForcePoints(const std::vector<double>& x, const std:
         found = false;
         for (int k = m; k >= 0 && !found; --k) {
             if (fi[k] > ta) {
-                xT2 = k == m ? x[m]
-                             : x[k] + (ta - fi[k]) * (x[k] - x[k + 1]) / (fi[k] - fi[k + 1]);
+                xT2 = k == m ? x[m] : x[k] + (ta - fi[k]) * (x[k] - x[k + 1]) / (fi[k] - fi[k + 1]);
                 found = true;
             } else if (fi[k] > fa[k]) {
                 // The curves meet below Ta on this side: the grid cannot develop Ta inside.
@@ -85,7 +83,8 @@ e_GeogridCurveResult GeogridForcePoints(const std::vector<double>& x, const std:
     const double s0 = (fa[1] - fa[0]) / (x[1] - x[0]);
     for (int k = 1; k <= m - 1 && e * x[k] < e * xT1; ++k) {
         const double sk = (fa[k + 1] - fa[k]) / (x[k + 1] - x[k]);
-        if (std::fabs(s0 - sk) > 0.01 * std::fabs(std::max(s0, sk))) points.push_back({x[k], fa[k]});
+        if (std::fabs(s0 - sk) > 0.01 * std::fabs(std::max(s0, sk)))
+            points.push_back({x[k], fa[k]});
     }
     points.push_back({xT1, fT1});
     if (e * xT2 > e * xT1) points.push_back({xT2, ta});

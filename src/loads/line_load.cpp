@@ -4,15 +4,14 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/format_text.h"
-#include "core/input_lines.h"
 #include "core/data_error_output.h"
+#include "core/echo_lines.h"
+#include "core/format_text.h"
 #include "core/geometry.h"
+#include "core/input_lines.h"
 #include "core/preferences.h"
 #include "loads/data_lines.h"
-#include "core/echo_lines.h"
 #include "loads/load_messages.h"
-
 
 namespace {
 
@@ -99,8 +98,8 @@ Cpp_LineLoad* Cpp_LineLoadList::FindLoad(int number) const {
 void Cpp_LineLoadList::DeleteAll() { loads_.clear(); }
 
 bool Cpp_LineLoadList::DeleteLoad(const Cpp_LineLoad* load) {
-    auto it = std::find_if(loads_.begin(), loads_.end(),
-                           [&](const auto& l) { return l.get() == load; });
+    auto it =
+        std::find_if(loads_.begin(), loads_.end(), [&](const auto& l) { return l.get() == load; });
     if (it == loads_.end()) return false;
     Cpp_LineLoad* next = (it + 1) != loads_.end() ? (it + 1)->get() : nullptr;
     if (it != loads_.begin()) (it - 1)->get()->SetNext(next);
@@ -138,12 +137,13 @@ bool Cpp_LineLoadList::ReadInput(std::FILE* input, std::FILE* echoFile, bool ech
     if (listing) {
         if (stage_ == 2)
             echo::StartTable(listing, 14, '2',
-                                  {"NEW LINE LOAD DATA - SECOND/THIRD-STAGE COMPUTATIONS"});
+                             {"NEW LINE LOAD DATA - SECOND/THIRD-STAGE COMPUTATIONS"});
         else
             echo::StartTable(listing, 13, '*',
-                                  {"NEW LINE LOAD DATA - CONVENTIONAL/FIRST-STAGE COMPUTATIONS"});
-        echo::Write(listing, "\nForce                      Horizontal  Vertical              Inclination\n"
-                      " No.       X         Y     Component   Component   Resultant  (degrees)\n\n");
+                             {"NEW LINE LOAD DATA - CONVENTIONAL/FIRST-STAGE COMPUTATIONS"});
+        echo::Write(listing,
+                    "\nForce                      Horizontal  Vertical              Inclination\n"
+                    " No.       X         Y     Component   Component   Resultant  (degrees)\n\n");
     }
     const int cd = Cpp_KlivenSettings::CoordinateDecimals();
     const int fd = Cpp_KlivenSettings::ForceDecimals();
@@ -167,8 +167,8 @@ bool Cpp_LineLoadList::ReadInput(std::FILE* input, std::FILE* echoFile, bool ech
             if (option != Cpp_LineLoad::ByComponents && option != Cpp_LineLoad::ByResultant) {
                 Append(std::make_unique<Cpp_LineLoad>(number, x, y, 0, 0.0, 0.0));
                 Cpp_LoadErrors::Error5510(number, stage_, option);
-                echo::Write(listing, FormatText("%4d%10.*f%10.*f Unrecognized Option Code = %d\n", number, cd,
-                                     x, cd, y, option));
+                echo::Write(listing, FormatText("%4d%10.*f%10.*f Unrecognized Option Code = %d\n",
+                                                number, cd, x, cd, y, option));
                 continue;
             }
             Cpp_LineLoad* load = FindLoad(number);
@@ -185,9 +185,9 @@ bool Cpp_LineLoadList::ReadInput(std::FILE* input, std::FILE* echoFile, bool ech
             } else {
                 load = Append(std::make_unique<Cpp_LineLoad>(number, x, y, option, first, second));
             }
-            echo::Write(listing, FormatText("%4d%10.*f%10.*f%12.*f%12.*f%12.*f%8.*f\n", number, cd, x, cd, y,
-                                 fd, load->horizontal, fd, load->vertical, fd, load->resultant, ad,
-                                 load->inclination));
+            echo::Write(listing, FormatText("%4d%10.*f%10.*f%12.*f%12.*f%12.*f%8.*f\n", number, cd,
+                                            x, cd, y, fd, load->horizontal, fd, load->vertical, fd,
+                                            load->resultant, ad, load->inclination));
         }
         if (n % 6 != 0) return !Cpp_LoadErrors::Error5580(stage_, n, line.text);
     }

@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "core/point_xy.h"
+#include "graphics/pick.h"
 #include "platform/device_context.h"
 #include "platform/info_window.h"
-#include "graphics/pick.h"
 
 // One row of the load table.
 struct s_LineLoadType {

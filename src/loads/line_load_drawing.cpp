@@ -4,10 +4,10 @@
 
 #include "loads/line_load.h"
 
-#include "graphics/point_symbols.h"
 #include "core/preferences.h"
 #include "core/units.h"
 #include "graphics/graphics.h"
+#include "graphics/point_symbols.h"
 #include "graphics/prompts.h"
 #include "graphics/vector_arrow.h"
 #include "loads/load_drawing_support.h"
@@ -76,9 +76,7 @@ void Cpp_LineLoadList::SetSelectionFilters(bool stage1, bool stage2) {
     g_filters[1] = stage2;
 }
 
-void Cpp_LineLoadList::SetLargestForce(double value) {
-    g_scale.SetLargest(value);
-}
+void Cpp_LineLoadList::SetLargestForce(double value) { g_scale.SetLargest(value); }
 
 bool Cpp_LineLoadList::ComputeForceScale(int unitSystem) {
     g_scale.Compute(unitSystem);
@@ -155,15 +153,15 @@ bool Cpp_LineLoadList::AddInformation(platform::InfoWindowService& info,
         for (const auto& load : loads_) {
             const std::string mark = load.get() == selected ? " - Selected load" : "";
             if (load->option == Cpp_LineLoad::ByResultant)
-                info.AddText(all, loads::FillTemplate(
-                                      "X: %s, Y: %s, Magnitude: %s, Inclination: %s %s",
-                                      {C(load->X()), C(load->Y()), F(load->resultant),
-                                       A(load->inclination), mark}));
+                info.AddText(all,
+                             loads::FillTemplate("X: %s, Y: %s, Magnitude: %s, Inclination: %s %s",
+                                                 {C(load->X()), C(load->Y()), F(load->resultant),
+                                                  A(load->inclination), mark}));
             else
-                info.AddText(all, loads::FillTemplate(
-                                      "X: %s, Y: %s, Horiz. force: %s, Vert. force: %s %s",
-                                      {C(load->X()), C(load->Y()), F(load->horizontal),
-                                       F(load->vertical), mark}));
+                info.AddText(
+                    all, loads::FillTemplate("X: %s, Y: %s, Horiz. force: %s, Vert. force: %s %s",
+                                             {C(load->X()), C(load->Y()), F(load->horizontal),
+                                              F(load->vertical), mark}));
         }
     }
     return true;

@@ -93,8 +93,8 @@ public:
 }  // namespace
 
 DialogSlot<platform::LoadScalingService>& LoadScalingDialogSlot() {
-    static DialogSlot<platform::LoadScalingService> slot(
-        "load scaling dialog", std::make_unique<CancellingLoadScaling>());
+    static DialogSlot<platform::LoadScalingService> slot("load scaling dialog",
+                                                         std::make_unique<CancellingLoadScaling>());
     return slot;
 }
 

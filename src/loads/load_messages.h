@@ -14,10 +14,10 @@ struct s_LoadMessage {
     enum Kind { Error = 0, Warning = 1, Notice = 2 };
     int number = 0;
     int kind = Error;
-    bool pendingTitle = false;   // form T
-    bool listingOnly = false;    // form P
+    bool pendingTitle = false;       // form T
+    bool listingOnly = false;        // form P
     std::vector<std::string> lines;  // the frame line (form R) included
-    bool hasInputLine = false;   // form L
+    bool hasInputLine = false;       // form L
     std::string inputLine;
 };
 

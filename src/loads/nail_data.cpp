@@ -3,17 +3,16 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/echo_lines.h"
 #include "core/format_text.h"
 #include "core/preferences.h"
 #include "core/units.h"
 #include "graphics/line.h"
 #include "loads/data_lines.h"
-#include "core/echo_lines.h"
 #include "loads/generation_dialogs.h"
 #include "loads/nail_force_distribution.h"
 #include "loads/reinforcement_line.h"
 #include "loads/reinforcement_transfer.h"
-#include "core/format_text.h"
 #include "loads/unit_values.h"
 
 using loads::ReadUnitValue;
@@ -39,20 +38,22 @@ void Cpp_IndividualNail::GetDefinition(double& y, double& l, double& incl, int& 
 }
 
 bool Cpp_IndividualNail::ReadInput(std::FILE* input, std::FILE* echoFile, int position) {
-    const std::string header = FormatText("--------------- Nail No. %ld  ---------------",
-                                      static_cast<long>(position));
+    const std::string header =
+        FormatText("--------------- Nail No. %ld  ---------------", static_cast<long>(position));
     echo::Write(echoFile, "\n" + std::string(header.size(), '-') + "\n" + header + "\n" +
-                       std::string(header.size(), '-') + "\n\n");
+                              std::string(header.size(), '-') + "\n\n");
     loads::s_DataLine line;
     if (!loads::ReadDataLine(input, line)) {
-        ShowErrorMessage("Input Error",
-                         FormatText("Not able to read 1st line of input for nail no. %1d.", position));
+        ShowErrorMessage(
+            "Input Error",
+            FormatText("Not able to read 1st line of input for nail no. %1d.", position));
         return false;
     }
     if (line.Count() < 5) {
-        ShowErrorMessage("Input Error", FormatText("Not enough values on 1st line of input for nail "
-                                               "no. %1d.",
-                                               position));
+        ShowErrorMessage("Input Error",
+                         FormatText("Not enough values on 1st line of input for nail "
+                                    "no. %1d.",
+                                    position));
         return false;
     }
     nailType = line.Int(0);
@@ -61,21 +62,24 @@ bool Cpp_IndividualNail::ReadInput(std::FILE* input, std::FILE* echoFile, int po
     length = line.values[3];
     inclination = line.values[4];
     const int ld = LengthDecimals();
-    echo::Write(echoFile, FormatText("Nail type: %d\n%s\nHorizontal nail spacing: %.*f\nNail length: %.*f\n"
-                          "Nail inclination (degrees): %.*f\n",
-                          nailType,
-                          facing == 0 ? "Slope faces to the left." : "Slope faces to the right.",
-                          ld, horizontalSpacing, ld, length, Cpp_KlivenSettings::AngleDecimals(),
-                          inclination));
+    echo::Write(echoFile,
+                FormatText("Nail type: %d\n%s\nHorizontal nail spacing: %.*f\nNail length: %.*f\n"
+                           "Nail inclination (degrees): %.*f\n",
+                           nailType,
+                           facing == 0 ? "Slope faces to the left." : "Slope faces to the right.",
+                           ld, horizontalSpacing, ld, length, Cpp_KlivenSettings::AngleDecimals(),
+                           inclination));
     if (!loads::ReadDataLine(input, line)) {
-        ShowErrorMessage("Input Error",
-                         FormatText("Not able to read 2nd line of input for nail no. %1d.", position));
+        ShowErrorMessage(
+            "Input Error",
+            FormatText("Not able to read 2nd line of input for nail no. %1d.", position));
         return false;
     }
     if (line.Count() < 4) {
-        ShowErrorMessage("Input Error", FormatText("Not enough values on 2nd line of input for nail "
-                                               "no. %1d.",
-                                               position));
+        ShowErrorMessage("Input Error",
+                         FormatText("Not enough values on 2nd line of input for nail "
+                                    "no. %1d.",
+                                    position));
         return false;
     }
     headX = line.values[0];
@@ -84,8 +88,8 @@ bool Cpp_IndividualNail::ReadInput(std::FILE* input, std::FILE* echoFile, int po
     endY = line.values[3];
     const int cd = Cpp_KlivenSettings::CoordinateDecimals();
     echo::Write(echoFile, FormatText("Nail head coordinates - X: %.*f     Y: %.*f\n"
-                          "Embedded end of nail - X: %.*f     Y: %.*f\n",
-                          cd, headX, cd, headY, cd, endX, cd, endY));
+                                     "Embedded end of nail - X: %.*f     Y: %.*f\n",
+                                     cd, headX, cd, headY, cd, endX, cd, endY));
     return true;
 }
 
@@ -113,9 +117,8 @@ Cpp_IndividualNail* Cpp_IndividualNailList::AddEmptyNail() {
     return nails_.back().get();
 }
 
-Cpp_IndividualNail* Cpp_IndividualNailList::AddNail(double headY, double length,
-                                                    double inclination, double spacing, int type,
-                                                    int facing) {
+Cpp_IndividualNail* Cpp_IndividualNailList::AddNail(double headY, double length, double inclination,
+                                                    double spacing, int type, int facing) {
     Cpp_IndividualNail* n = AddEmptyNail();
     n->headY = headY;
     n->length = length;
@@ -137,7 +140,8 @@ Cpp_NailData::Cpp_NailData() {
 
 Cpp_NailProperties Cpp_NailData::GetNailProperties(int i) {
     if (i < 0) return {};
-    if (static_cast<size_t>(i) >= properties_.size()) properties_.resize(static_cast<size_t>(i) + 1);
+    if (static_cast<size_t>(i) >= properties_.size())
+        properties_.resize(static_cast<size_t>(i) + 1);
     return properties_[static_cast<size_t>(i)];
 }
 
@@ -158,12 +162,15 @@ bool Cpp_NailData::ReadPropertySet(std::FILE* input, Cpp_NailProperties& set) {
     if (!ReadValues(input, line, 4) || !ReadUnitValue(line, 0, loads::QuantityArea, set.barArea) ||
         !ReadUnitValue(line, 2, loads::QuantityLength, set.barDiameter))
         return false;
-    if (!ReadValues(input, line, 4) || !ReadUnitValue(line, 0, loads::QuantityStress, set.barYieldStress) ||
+    if (!ReadValues(input, line, 4) ||
+        !ReadUnitValue(line, 0, loads::QuantityStress, set.barYieldStress) ||
         !ReadUnitValue(line, 2, loads::QuantityForce, set.barYieldForce))
         return false;
-    if (!ReadValues(input, line, 2) || !ReadUnitValue(line, 0, loads::QuantityForce, set.nailHeadStrength))
+    if (!ReadValues(input, line, 2) ||
+        !ReadUnitValue(line, 0, loads::QuantityForce, set.nailHeadStrength))
         return false;
-    if (!ReadValues(input, line, 6) || !ReadUnitValue(line, 0, loads::QuantityLength, set.holeDiameter) ||
+    if (!ReadValues(input, line, 6) ||
+        !ReadUnitValue(line, 0, loads::QuantityLength, set.holeDiameter) ||
         !ReadUnitValue(line, 2, loads::QuantityStress, set.bondStress) ||
         !ReadUnitValue(line, 4, loads::QuantityForcePerLength, set.resistancePerLength))
         return false;
@@ -220,8 +227,8 @@ bool Cpp_NailData::ReadIndividualNails(std::FILE* input, std::FILE* echoFile) {
         if (nail->nailType < 0 || nail->nailType >= NumberOfPropertySets()) {
             ShowErrorMessage("Input Error",
                              FormatText("Nail type %1d of nail no. %1d is not one of the nail "
-                                    "property sets.",
-                                    nail->nailType, i));
+                                        "property sets.",
+                                        nail->nailType, i));
             nails_.RemoveLast();
             ShowErrorMessage("ERROR", kNailReadError);
             return false;
@@ -310,8 +317,8 @@ bool Cpp_NailData::GenerateReinforcementLines(Cpp_ReinforcementLineList& list,
         length.SetUnit(generationLengthUnit);
         force.SetUnit(generationForceUnit);
         ShowErrorMessage("ERROR", FormatText("Length units (= %s) and force units (= %s) are not "
-                                         "compatible.",
-                                         length.LengthWord(), force.ForceWord()));
+                                             "compatible.",
+                                             length.LengthWord(), force.ForceWord()));
         return false;
     }
     const auto lines = a > 0 ? GenerateForLayouts(slope) : GenerateForIndividualNails();
@@ -324,16 +331,17 @@ bool Cpp_NailData::AddNailLine(std::vector<s_GeneratedReinforcementLine>& lines,
                                double length, const char* what, int which) {
     if (facing != 0 && facing != 1) {
         ShowErrorMessage("ERROR", FormatText("Error for %s number %1d.  The facing of the slope "
-                                         "(= %1d) must be 0 (left) or 1 (right).",
-                                         what, which, facing));
+                                             "(= %1d) must be 0 (left) or 1 (right).",
+                                             what, which, facing));
         return false;
     }
     double P = 0.0, Th = 0.0, T = 0.0;
     const Cpp_NailProperties& set = properties_[static_cast<size_t>(propertySet)];
     if (!set.DesignValuesPerWidth(generationLengthUnit, generationForceUnit, sh, P, Th, T)) {
-        ShowErrorMessage("ERROR", FormatText("Error for %s number %1d.  Horizontal spacing = %1.3f "
-                                         "and factor of safety = %1.3f must be greater than zero.",
-                                         what, which, sh, set.supplementalFactorOfSafety));
+        ShowErrorMessage("ERROR",
+                         FormatText("Error for %s number %1d.  Horizontal spacing = %1.3f "
+                                    "and factor of safety = %1.3f must be greater than zero.",
+                                    what, which, sh, set.supplementalFactorOfSafety));
         return false;
     }
     s_GeneratedReinforcementLine line;
@@ -354,24 +362,27 @@ std::vector<s_GeneratedReinforcementLine> Cpp_NailData::GenerateForLayouts(const
         if (!layout.IsActive()) continue;
         const int set = layout.propertySet - 1;
         if (set >= NumberOfPropertySets()) {
-            ShowErrorMessage("ERROR", FormatText("Error for layout number %1d.  Nail property set %1d "
-                                             "does not exist.",
-                                             slot, layout.propertySet));
+            ShowErrorMessage("ERROR",
+                             FormatText("Error for layout number %1d.  Nail property set %1d "
+                                        "does not exist.",
+                                        slot, layout.propertySet));
             continue;
         }
         double s = 0.0, y = 0.0;
         int n = 0;
         if (!layout.GetSpacingAndCount(s, n) || !layout.GetTopNailElevation(y)) {
-            ShowErrorMessage("ERROR", FormatText("Error for layout number %1d.  The elevations, "
-                                             "spacing and number of nails do not define a row of "
-                                             "nails.",
-                                             slot));
+            ShowErrorMessage("ERROR",
+                             FormatText("Error for layout number %1d.  The elevations, "
+                                        "spacing and number of nails do not define a row of "
+                                        "nails.",
+                                        slot));
             continue;
         }
         if (n > 1 && s <= 0.0) {
-            ShowErrorMessage("ERROR", FormatText("Error for layout number %1d.  Vertical spacing = "
-                                             "%1.3f (%1.6e) is not allowed whenmore than one nail.",
-                                             slot, s, s));
+            ShowErrorMessage("ERROR",
+                             FormatText("Error for layout number %1d.  Vertical spacing = "
+                                        "%1.3f (%1.6e) is not allowed whenmore than one nail.",
+                                        slot, s, s));
             continue;
         }
         const double e = layout.facing == 1 ? -1.0 : 1.0;
@@ -402,14 +413,15 @@ std::vector<s_GeneratedReinforcementLine> Cpp_NailData::GenerateForIndividualNai
     for (const auto& nail : nails_.Nails()) {
         ++position;
         if (nail->nailType < 0 || nail->nailType >= NumberOfPropertySets()) {
-            ShowErrorMessage("ERROR", FormatText("Error for nail number %1d.  Nail type %1d is not one "
-                                             "of the nail property sets.",
-                                             position, nail->nailType));
+            ShowErrorMessage("ERROR",
+                             FormatText("Error for nail number %1d.  Nail type %1d is not one "
+                                        "of the nail property sets.",
+                                        position, nail->nailType));
             continue;
         }
         AddNailLine(lines, nail->nailType, nail->horizontalSpacing, nail->headX, nail->headY,
-                    nail->facing, nail->inclination * std::atan(1.0) / 45.0, nail->length,
-                    "nail", position);
+                    nail->facing, nail->inclination * std::atan(1.0) / 45.0, nail->length, "nail",
+                    position);
     }
     return lines;
 }

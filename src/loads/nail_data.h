@@ -9,12 +9,12 @@
 
 #include "core/message_boxes.h"
 #include "core/point_xy.h"
-#include "platform/device_context.h"
 #include "graphics/list_item.h"
 #include "graphics/pick.h"
 #include "loads/generated_reinforcement.h"
 #include "loads/nail_layout.h"
 #include "loads/nail_properties.h"
+#include "platform/device_context.h"
 
 class Cpp_Line;
 class Cpp_ReinforcementLineList;
@@ -32,8 +32,8 @@ public:
     double length = 0.0;
     bool selected = false;
 
-    void GetDefinition(double& y, double& length, double& inclination, int& type,
-                       double& spacing, int& facing) const;
+    void GetDefinition(double& y, double& length, double& inclination, int& type, double& spacing,
+                       int& facing) const;
     // Reads and echoes the two lines of the nail (position counts from 1 in the block).
     bool ReadInput(std::FILE* input, std::FILE* echoFile, int position);
     void WriteKLIVEN4InputDataFile(std::FILE* file) const;
@@ -111,9 +111,9 @@ private:
     bool ReadLayout(std::FILE* input, Cpp_NailLayout& layout);
     bool ReadIndividualNails(std::FILE* input, std::FILE* echoFile);
     // Appends the nail's line; false with a message when the nail cannot carry one.
-    bool AddNailLine(std::vector<s_GeneratedReinforcementLine>& lines, int propertySet,
-                     double sh, double x0, double y0, int facing, double inclination,
-                     double length, const char* what, int which);
+    bool AddNailLine(std::vector<s_GeneratedReinforcementLine>& lines, int propertySet, double sh,
+                     double x0, double y0, int facing, double inclination, double length,
+                     const char* what, int which);
 
     std::vector<Cpp_NailProperties> properties_;
     std::array<Cpp_NailLayout, MaximumLayouts> layouts_;

@@ -30,8 +30,7 @@ bool Cpp_NailLayout::GetSpacingAndCount(double& s, int& n) const {
         s = verticalSpacing;
         n = static_cast<int>(RoundUpHalf((highest - lowest) / s)) + 1;
         return true;
-    default:
-        return false;
+    default: return false;
     }
 }
 

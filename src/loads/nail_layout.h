@@ -6,8 +6,12 @@
 class Cpp_NailLayout {
 public:
     // The vertical layout options.
-    enum { ByTopCountSpacing = 0, ByBottomCountSpacing = 1, ByTopBottomCount = 2,
-           ByTopBottomSpacing = 3 };
+    enum {
+        ByTopCountSpacing = 0,
+        ByBottomCountSpacing = 1,
+        ByTopBottomCount = 2,
+        ByTopBottomSpacing = 3
+    };
 
     // Property-set number: 0 the slot is not in use, k >= 1 property set k.
     int propertySet = 0;

@@ -21,12 +21,9 @@ double CapacityInPounds(int kind, const s_UnitValueType& area, const s_UnitValue
         const double d = diameter.LengthIn(LengthFeet);
         return Pi() / 4.0 * d * d * yieldStress.StressIn(0);
     }
-    case Cpp_NailProperties::ByAreaAndYieldStress:
-        return area.AreaIn(0) * yieldStress.StressIn(0);
-    case Cpp_NailProperties::ByYieldForce:
-        return yieldForce.ForceIn(ForcePounds);
-    default:
-        return 0.0;
+    case Cpp_NailProperties::ByAreaAndYieldStress: return area.AreaIn(0) * yieldStress.StressIn(0);
+    case Cpp_NailProperties::ByYieldForce: return yieldForce.ForceIn(ForcePounds);
+    default: return 0.0;
     }
 }
 
@@ -62,8 +59,8 @@ double Cpp_NailProperties::Capacity(int forceUnit) const {
             pounds = CapacityInPounds(b.kind, b.area, b.diameter, b.yieldStress, b.yieldForce);
         }
     } else {
-        pounds = CapacityInPounds(capacityOption, barArea, barDiameter, barYieldStress,
-                                  barYieldForce);
+        pounds =
+            CapacityInPounds(capacityOption, barArea, barDiameter, barYieldStress, barYieldForce);
     }
     return s_UnitValueType(pounds, ForcePounds).ForceIn(forceUnit);
 }

@@ -20,8 +20,12 @@ struct s_NailBarType {
 
 class Cpp_NailProperties {
 public:
-    enum { ByDiameterAndYieldStress = 0, ByAreaAndYieldStress = 1, ByYieldForce = 2,
-           FromBarTypes = 3 };
+    enum {
+        ByDiameterAndYieldStress = 0,
+        ByAreaAndYieldStress = 1,
+        ByYieldForce = 2,
+        FromBarTypes = 3
+    };
     enum { ByBondStressAndHoleDiameter = 0, ByResistancePerLength = 1 };
     static constexpr size_t MaximumNameLength = 255;
 

@@ -6,17 +6,17 @@
 
 #include "loads/reinforcement_line.h"
 
+#include "core/format_text.h"
 #include "core/geometry.h"
-#include "graphics/point_symbols.h"
 #include "core/preferences.h"
 #include "core/units.h"
+#include "core/world_rect.h"
 #include "graphics/fill_patterns.h"
 #include "graphics/graphics.h"
 #include "graphics/line_drawing.h"
+#include "graphics/point_symbols.h"
 #include "graphics/prompts.h"
 #include "loads/load_drawing_support.h"
-#include "core/format_text.h"
-#include "core/world_rect.h"
 
 #include <algorithm>
 #include <cmath>
@@ -270,8 +270,9 @@ Cpp_ReinforcementPoint* Cpp_ReinforcementLine::HitTestDiagram(s_PickType& pick,
     return best;
 }
 
-Cpp_ReinforcementPoint* Cpp_ReinforcementLineList::HitTestDiagram(
-    s_PickType& pick, bool longitudinal, Cpp_ReinforcementLine** line) const {
+Cpp_ReinforcementPoint*
+Cpp_ReinforcementLineList::HitTestDiagram(s_PickType& pick, bool longitudinal,
+                                          Cpp_ReinforcementLine** line) const {
     Cpp_ReinforcementPoint* best = nullptr;
     for (int i = 0; i < Count(); ++i) {
         Cpp_ReinforcementLine* l = ReinforcementLineAt(i);
@@ -296,9 +297,7 @@ bool Cpp_ReinforcementLineList::GetSelectionFilterC() { return g_filters[3]; }
 // ---------------------------------------------------------------------------------------------
 // Force scale
 
-void Cpp_ReinforcementLineList::SetLargestForce(double force) {
-    g_scale.SetLargest(force);
-}
+void Cpp_ReinforcementLineList::SetLargestForce(double force) { g_scale.SetLargest(force); }
 
 bool Cpp_ReinforcementLineList::ComputeForceScale(int unitSystem) {
     g_scale.Compute(unitSystem);
@@ -315,8 +314,7 @@ void Cpp_ReinforcementLineList::SaveForceScale() { g_scale.Save(); }
 void Cpp_ReinforcementLineList::RestoreForceScale() { g_scale.Restore(); }
 
 bool Cpp_ReinforcementLineList::ScaleDialog() {
-    return loads::EditScaleRecord(4, "Reinforcement Force Scale",
-                                  g_scale.Record(GetUnitSystem()));
+    return loads::EditScaleRecord(4, "Reinforcement Force Scale", g_scale.Record(GetUnitSystem()));
 }
 
 void Cpp_ReinforcementLineList::SavePreferences(const Cpp_ReinforcementLineList* list, bool read) {
@@ -335,7 +333,8 @@ void Cpp_ReinforcementLineList::SavePreferences(const Cpp_ReinforcementLineList*
     // The scale keys carry reinforcement names; files written under the older distributed-load
     // names are still read (the new names win when both are there).
     static const char* const kOld[3] = {"Distributed Load English Scale",
-                                        "Distributed Load SI Scale", "Distributed Load Other Scale"};
+                                        "Distributed Load SI Scale",
+                                        "Distributed Load Other Scale"};
     static const char* const kNew[3] = {"Reinforcement Force English Scale",
                                         "Reinforcement Force SI Scale",
                                         "Reinforcement Force Other Scale"};
@@ -361,8 +360,7 @@ std::string Cpp_ReinforcementLineList::TooltipText(double x, double y, double lo
 }
 
 bool Cpp_ReinforcementLine::AddInformation(platform::InfoWindowService& info,
-                                           const Cpp_ReinforcementPoint* selected,
-                                           int type) const {
+                                           const Cpp_ReinforcementPoint* selected, int type) const {
     if (!info.Exists() || !selected) return false;
     info.Clear();
     const std::string fa = loads::FixedFormat(Cpp_KlivenSettings::AngleDecimals(), "%1.2f");
@@ -373,7 +371,9 @@ bool Cpp_ReinforcementLine::AddInformation(platform::InfoWindowService& info,
     auto F = [&](double v) { return loads::FormatValue(ff, v); };
     std::string optionText;
     switch (GetForceOption()) {
-    case ForcesOnSidesAndBase: optionText = "Forces applied to sides of slice AND slip surface"; break;
+    case ForcesOnSidesAndBase:
+        optionText = "Forces applied to sides of slice AND slip surface";
+        break;
     case ForcesOnBaseOnly: optionText = "Forces applied to slip surface ONLY"; break;
     default: optionText = FormatText("Force option %1d is not valid (1 or 2)", GetForceOption());
     }
@@ -384,7 +384,8 @@ bool Cpp_ReinforcementLine::AddInformation(platform::InfoWindowService& info,
     if (type == 98) {
         info.AddText(root, "Selected reinforcement point");
         info.AddText(root, description);
-        info.AddText(root, loads::FillTemplate("X: %s , Y: %s", {C(selected->X()), C(selected->Y())}));
+        info.AddText(root,
+                     loads::FillTemplate("X: %s , Y: %s", {C(selected->X()), C(selected->Y())}));
         info.AddReal(root, "Longitudinal force: ", selected->longitudinalForce, ff);
         info.AddReal(root, "Transverse force: ", selected->transverseForce, ff);
         info.AddText(root, optionText);
@@ -392,9 +393,8 @@ bool Cpp_ReinforcementLine::AddInformation(platform::InfoWindowService& info,
         second = selected->NextPoint();
         info.AddText(root, "Selected reinforcement line segment");
         info.AddText(root, description);
-        const char* rows[2] = {
-            "First point - X: %s , Y: %s, Long. force: %s, Trans. force: %s",
-            "Second point - X: %s , Y: %s, Long. force: %s, Trans. force: %s"};
+        const char* rows[2] = {"First point - X: %s , Y: %s, Long. force: %s, Trans. force: %s",
+                               "Second point - X: %s , Y: %s, Long. force: %s, Trans. force: %s"};
         const Cpp_ReinforcementPoint* ends[2] = {selected, second};
         for (int i = 0; i < 2; ++i)
             if (ends[i])

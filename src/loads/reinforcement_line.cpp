@@ -3,15 +3,14 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/format_text.h"
-#include "core/input_lines.h"
 #include "core/data_error_output.h"
+#include "core/echo_lines.h"
+#include "core/format_text.h"
 #include "core/geometry.h"
+#include "core/input_lines.h"
 #include "core/preferences.h"
 #include "loads/data_lines.h"
-#include "core/echo_lines.h"
 #include "loads/load_messages.h"
-
 
 namespace {
 
@@ -94,8 +93,8 @@ Cpp_ReinforcementPoint* Cpp_ReinforcementLine::AddPoint(double x, double y, doub
     return AddPointAfter(LastPoint(), x, y, longitudinal, transverse);
 }
 
-Cpp_ReinforcementPoint* Cpp_ReinforcementLine::AddPointAfter(Cpp_PointXY* last, double x,
-                                                             double y, double longitudinal,
+Cpp_ReinforcementPoint* Cpp_ReinforcementLine::AddPointAfter(Cpp_PointXY* last, double x, double y,
+                                                             double longitudinal,
                                                              double transverse) {
     auto* node = new Cpp_ReinforcementPoint(x, y, longitudinal, transverse);
     if (last) {
@@ -115,8 +114,8 @@ Cpp_ReinforcementPoint* Cpp_ReinforcementLine::GetLastPoint() const {
     return dynamic_cast<Cpp_ReinforcementPoint*>(LastPoint());
 }
 
-Cpp_ReinforcementPoint* Cpp_ReinforcementLine::GetPreviousPoint(
-    const Cpp_ReinforcementPoint* point) const {
+Cpp_ReinforcementPoint*
+Cpp_ReinforcementLine::GetPreviousPoint(const Cpp_ReinforcementPoint* point) const {
     Cpp_PointXY* previous = nullptr;
     for (Cpp_PointXY* p = FirstPoint(); p; p = p->Next()) {
         if (p == point) return dynamic_cast<Cpp_ReinforcementPoint*>(previous);
@@ -206,9 +205,9 @@ bool Cpp_ReinforcementLine::ReadInput(std::FILE* input, bool echo) {
             last = AddPointAfter(last, line.values[i], line.values[i + 1], line.values[i + 2],
                                  line.values[i + 3]);
             ++count;
-            echo::Write(echoFile, FormatText("%3ld%13.*f%13.*f%14.*f%14.*f\n", count, cd, line.values[i], cd,
-                                  line.values[i + 1], fd, line.values[i + 2], fd,
-                                  line.values[i + 3]));
+            echo::Write(echoFile, FormatText("%3ld%13.*f%13.*f%14.*f%14.*f\n", count, cd,
+                                             line.values[i], cd, line.values[i + 1], fd,
+                                             line.values[i + 2], fd, line.values[i + 3]));
         }
         if (n % 4 != 0) return !Cpp_LoadErrors::Error5810(GetNumber(), n, line.text);
     }
@@ -228,8 +227,8 @@ bool Cpp_ReinforcementLine::CheckDuplicatePoints() const {
                 Cpp_LoadErrors::Error5840(false, GetNumber(), firstNumber, first->X(), first->Y(),
                                           l1, t1, secondNumber, second->X(), second->Y(), l2, t2);
             else
-                Cpp_LoadErrors::Error5850(GetNumber(), firstNumber, first->X(), first->Y(), l1,
-                                          t1, secondNumber, second->X(), second->Y(), l2, t2);
+                Cpp_LoadErrors::Error5850(GetNumber(), firstNumber, first->X(), first->Y(), l1, t1,
+                                          secondNumber, second->X(), second->Y(), l2, t2);
             ok = false;
             second = second->Next();
             ++secondNumber;

@@ -9,11 +9,11 @@
 
 #include "graphics/drawing_attributes.h"
 #include "graphics/line.h"
-#include "platform/device_context.h"
-#include "platform/info_window.h"
 #include "graphics/line_list.h"
 #include "graphics/pick.h"
 #include "loads/generated_reinforcement.h"
+#include "platform/device_context.h"
+#include "platform/info_window.h"
 
 class Cpp_Extents;
 
@@ -40,8 +40,8 @@ public:
 
     // The diagram of the segment that starts here (reinforcement_drawing.cpp); the extents of
     // what was drawn go to the four outputs.
-    bool Draw(bool longitudinal, bool outline, bool fill, double& xmin, double& xmax,
-              double& ymin, double& ymax);
+    bool Draw(bool longitudinal, bool outline, bool fill, double& xmin, double& xmax, double& ymin,
+              double& ymax);
     void DrawHighlighted(platform::DeviceContext& dc, bool longitudinal) const;
     double DistanceToDiagramEdge(double x, double y, bool longitudinal) const;
 };
@@ -191,8 +191,7 @@ public:
     void ReloadDisplayFlags();
     static void GetDefaultDisplayFlags(bool& lines, bool& points, bool& longitudinal,
                                        bool& transverse);
-    static void SetDefaultDisplayFlags(bool lines, bool points, bool longitudinal,
-                                       bool transverse);
+    static void SetDefaultDisplayFlags(bool lines, bool points, bool longitudinal, bool transverse);
 
 protected:
     std::unique_ptr<Cpp_Line> MakeLine() const override {

@@ -1,18 +1,17 @@
-#include <algorithm>
 #include "loads/loads_state.h"
+#include <algorithm>
 #include <cmath>
 
 #include "core/data_error_output.h"
+#include "core/echo_lines.h"
+#include "core/format_text.h"
 #include "core/geometry.h"
 #include "core/kliven4_messages.h"
 #include "core/preferences.h"
+#include "core/world_rect.h"
 #include "loads/data_lines.h"
-#include "core/echo_lines.h"
 #include "loads/load_messages.h"
 #include "loads/reinforcement_line.h"
-#include "core/format_text.h"
-#include "core/world_rect.h"
-
 
 namespace {
 
@@ -72,8 +71,7 @@ void Cpp_ReinforcementLineList::SetDefaultDisplayFlags(bool lines, bool points, 
 
 Cpp_ReinforcementLine* Cpp_ReinforcementLineList::AddNewLine(int number, const char* description,
                                                              double angleDegrees, int option) {
-    while (RemoveLineByNumber(number)) {
-    }
+    while (RemoveLineByNumber(number)) {}
     auto line = std::make_unique<Cpp_ReinforcementLine>(number, description, angleDegrees, option);
     return static_cast<Cpp_ReinforcementLine*>(Append(std::move(line)));
 }
@@ -133,8 +131,7 @@ void Cpp_ReinforcementLineList::AddGeneratedLines(
     int next = HighestNumber();
     for (const s_GeneratedReinforcementLine& g : lines) {
         const int number = renumber ? ++next : g.number;
-        Cpp_ReinforcementLine* line =
-            AddNewLine(number, g.description.c_str(), g.angle, g.option);
+        Cpp_ReinforcementLine* line = AddNewLine(number, g.description.c_str(), g.angle, g.option);
         Cpp_PointXY* last = nullptr;
         for (const s_ReinforcementLinePtType& p : g.points)
             last = line->AddPointAfter(last, p.x, p.y, p.longitudinalForce, p.transverseForce);
@@ -162,10 +159,13 @@ bool Cpp_ReinforcementLineList::ReadInput(std::FILE* input, std::FILE* echoFile,
                 line->SetEnteredInCurrentTable(false);
             }
             if (listing && retained > 0) {
-                echo::Write(listing, FormatText("\nData entered for %1ld new reinforcement lines\n", entered));
-                echo::Write(listing, FormatText("Data retained for %1ld old reinforcement lines - See earlier "
-                                     "input tables.\n",
-                                     retained));
+                echo::Write(listing, FormatText("\nData entered for %1ld new reinforcement lines\n",
+                                                entered));
+                echo::Write(
+                    listing,
+                    FormatText("Data retained for %1ld old reinforcement lines - See earlier "
+                               "input tables.\n",
+                               retained));
             }
             return true;
         }
@@ -174,8 +174,10 @@ bool Cpp_ReinforcementLineList::ReadInput(std::FILE* input, std::FILE* echoFile,
         const int option = data.Count() >= 3 ? data.Int(2) : 1;
         if (listing) {
             echo::Write(listing,
-                 FormatText("\n_________________ Reinforcement Line: %d _________________\n", number));
-            if (!data.rest.empty()) echo::Write(listing, FormatText("Description: %s\n", data.rest.c_str()));
+                        FormatText("\n_________________ Reinforcement Line: %d _________________\n",
+                                   number));
+            if (!data.rest.empty())
+                echo::Write(listing, FormatText("Description: %s\n", data.rest.c_str()));
             echo::Write(listing, FormatText("Maximum rotation angle: %1.*f degrees\n", ad, angle));
         }
         if (Cpp_Line* existing = FindLine(number)) {
@@ -187,15 +189,15 @@ bool Cpp_ReinforcementLineList::ReadInput(std::FILE* input, std::FILE* echoFile,
         if (listing) {
             if (option == 1)
                 echo::Write(listing, "Option 1 - Reinforcement forces are applied to both\n"
-                              "base of slice (slip surface) and sides of slices.\n");
+                                     "base of slice (slip surface) and sides of slices.\n");
             else if (option == 2)
                 echo::Write(listing, "Option 2 - Reinforcement forces are applied to base\n"
-                              "           of slice (slip surface) only.\n");
+                                     "           of slice (slip surface) only.\n");
             else
                 echo::Write(listing, "UNRECOGNIZED OPTION FOR APPLYING REINFORCEMENT\n"
-                              "FORCES TO SLICES.\n");
+                                     "FORCES TO SLICES.\n");
             echo::Write(listing, "                               Longitudinal   Transverse\n"
-                          "Point      X            Y          Force         Force\n");
+                                 "Point      X            Y          Force         Force\n");
         }
         if (!line->ReadInput(input, listing != nullptr)) return false;
     }
@@ -325,16 +327,15 @@ bool Cpp_ReinforcementLineList::CheckSegmentsOfDifferentLines(double tolerance) 
         Cpp_PointXY crossing;
         if (SegmentsCollinear(*a.a, *a.b, *b.a, *b.b, tolerance, t1, t2) &&
             SegmentsOverlap(*a.a, *a.b, *b.a, *b.b, first, second)) {
-            Cpp_LoadErrors::Notice5920(a.line->GetNumber(), a.number, a.a->X(), a.a->Y(),
-                                       a.b->X(), a.b->Y(), b.line->GetNumber(), b.number,
-                                       b.a->X(), b.a->Y(), b.b->X(), b.b->Y());
+            Cpp_LoadErrors::Notice5920(a.line->GetNumber(), a.number, a.a->X(), a.a->Y(), a.b->X(),
+                                       a.b->Y(), b.line->GetNumber(), b.number, b.a->X(), b.a->Y(),
+                                       b.b->X(), b.b->Y());
             AddSegmentMark(first.x, first.y, second.x, second.y);
             found = true;
         } else if (SegmentsIntersect(*a.a, *a.b, *b.a, *b.b, tolerance, crossing)) {
-            Cpp_LoadErrors::Notice5930(a.line->GetNumber(), a.number, a.a->X(), a.a->Y(),
-                                       a.b->X(), a.b->Y(), b.line->GetNumber(), b.number,
-                                       b.a->X(), b.a->Y(), b.b->X(), b.b->Y(), crossing.X(),
-                                       crossing.Y());
+            Cpp_LoadErrors::Notice5930(a.line->GetNumber(), a.number, a.a->X(), a.a->Y(), a.b->X(),
+                                       a.b->Y(), b.line->GetNumber(), b.number, b.a->X(), b.a->Y(),
+                                       b.b->X(), b.b->Y(), crossing.X(), crossing.Y());
             AddPointMark(crossing.X(), crossing.Y());
             found = true;
         }

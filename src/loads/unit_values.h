@@ -7,8 +7,13 @@
 
 namespace loads {
 
-enum e_Quantity { QuantityLength, QuantityArea, QuantityStress, QuantityForce,
-                  QuantityForcePerLength };
+enum e_Quantity {
+    QuantityLength,
+    QuantityArea,
+    QuantityStress,
+    QuantityForce,
+    QuantityForcePerLength
+};
 
 // Whether the unit index names a unit of the quantity.
 bool IsUnitOf(e_Quantity quantity, int index);

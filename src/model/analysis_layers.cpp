@@ -48,8 +48,8 @@ void ApplyFlags(Cpp_Kliven4DataSet& ds, const s_DisplayFlagsType& f) {
 void ApplyDefaults(const s_DisplayFlagsType& f) {
     bool slip = true, points = true, centre = true, radius = true, grid = true;
     A::GetDefaultDisplayFlags(slip, points, centre, radius, grid);
-    A::SetDefaultDisplayFlags(f.analysis1, f.analysis2, f.initialCentre,
-                              f.noncircularSearchPoints, radius, f.searchGrid);
+    A::SetDefaultDisplayFlags(f.analysis1, f.analysis2, f.initialCentre, f.noncircularSearchPoints,
+                              radius, f.searchGrid);
 }
 
 }  // namespace

@@ -5,11 +5,11 @@
 #include <vector>
 
 #include "analysis/analysis_computation_data.h"
+#include "analysis/analysis_messages.h"
 #include "core/geometry.h"
 #include "core/kliven4_messages.h"
 #include "core/text_exception.h"
 #include "graphics/line.h"
-#include "analysis/analysis_messages.h"
 #include "model/data_set.h"
 
 namespace {
@@ -121,9 +121,8 @@ bool get_end_points_of_circle(Cpp_Kliven4DataSet& dataSet, Cpp_Circle circle,
     if (!dataSet.GetOrientationFlag()) {
         for (const Crossing& e : crackList) {
             if (e.kind != kEntry) continue;
-            auto x = std::find_if(slopeList.begin(), slopeList.end(), [&](const Crossing& s) {
-                return s.kind == kExit && s.x >= e.x;
-            });
+            auto x = std::find_if(slopeList.begin(), slopeList.end(),
+                                  [&](const Crossing& s) { return s.kind == kExit && s.x >= e.x; });
             if (x != slopeList.end()) pairs.push_back({e, *x});
         }
     } else {

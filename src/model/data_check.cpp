@@ -1,28 +1,27 @@
 #include "model/data_check.h"
 
+#include "analysis/analysis_computation_data.h"
 #include "core/data_error_output.h"
 #include "core/format_text.h"
-#include "core/message_boxes.h"
-#include "porepressure/porepressure_messages.h"
 #include "core/kliven4_messages.h"
+#include "core/message_boxes.h"
 #include "core/output_settings.h"
 #include "core/world_rect.h"
 #include "graphics/graphics.h"
-#include "loads/load_checks.h"
-#include "model/data_set.h"
-#include "model/subsystem_registration.h"
-#include "model/writer.h"
 #include "loads/distributed_load_data.h"
 #include "loads/line_load.h"
 #include "loads/load_checks.h"
 #include "loads/loads_data.h"
 #include "loads/reinforcement_line.h"
+#include "model/data_set.h"
+#include "model/subsystem_registration.h"
+#include "model/writer.h"
+#include "porepressure/contours.h"
 #include "porepressure/interpolation_data.h"
 #include "porepressure/piezometric_line.h"
-#include "porepressure/contours.h"
+#include "porepressure/porepressure_messages.h"
 #include "porepressure/triangle.h"
 #include "profile/material_properties.h"
-#include "analysis/analysis_computation_data.h"
 
 #include <array>
 #include <cmath>
@@ -59,8 +58,9 @@ bool CheckDataSet(Cpp_Kliven4DataSet& dataSet, int profileCheckFlag, std::FILE* 
         Cpp_Graphics::SetDataRangeX(xmin, xmax);
         Cpp_Graphics::SetDataRangeY(ymin, ymax);
     }
-    s_DataCheckContext context{dataSet, listing, DataSetLengthTolerance(dataSet),
-                               dataSet.IsMultiStage(), profileCheckFlag, true};
+    s_DataCheckContext context{
+        dataSet,          listing, DataSetLengthTolerance(dataSet), dataSet.IsMultiStage(),
+        profileCheckFlag, true};
     Cpp_KLIVEN4Messages::SetStatus(1);
     InitializeBlockChecks();
     bool failed = false;
@@ -108,7 +108,8 @@ bool CheckInterpolationDataForMaterials(Cpp_Kliven4DataSet& dataSet, std::FILE* 
             }
             if (q == 9 || q == 15 || q == 16) {
                 const int kind = q == 9 ? 3 : q == 15 ? 4 : 5;
-                const bool byMaterial = q == 16 ? data.COverPIsByMaterial() : data.StrengthIsByMaterial();
+                const bool byMaterial =
+                    q == 16 ? data.COverPIsByMaterial() : data.StrengthIsByMaterial();
                 if (!hasKind(data, kind) && !byMaterial) {
                     Cpp_PorePressureMessages::Message4880(m->GetNumber(), stage);
                     ok = false;
@@ -133,9 +134,11 @@ bool CheckInterpolationDataForMaterials(Cpp_Kliven4DataSet& dataSet, std::FILE* 
         for (const auto& set : dataSet.InterpolationData(stage)->DataSets()) {
             bool used = false;
             for (const Cpp_MaterialProperties* m : list.Materials())
-                if (uses(*m, stage, set->Kind()) && (set->Material() == 0 || set->Material() == m->GetNumber()))
+                if (uses(*m, stage, set->Kind()) &&
+                    (set->Material() == 0 || set->Material() == m->GetNumber()))
                     used = true;
-            if (!used) Cpp_PorePressureMessages::MessageDataNotUsed(set->Kind(), set->Material(), stage);
+            if (!used)
+                Cpp_PorePressureMessages::MessageDataNotUsed(set->Kind(), set->Material(), stage);
         }
     }
     return ok;
@@ -178,7 +181,8 @@ bool CopyStage1ToStage2Properties(Cpp_Kliven4DataSet& dataSet, void* parent) {
     query.exists = [&](int m) { return list.FindMaterialConst(m) != nullptr; };
     const std::vector<int> missing = dataSet.ProfileLines().LinesWithoutMaterial(query);
     if (!missing.empty()) {
-        std::string text = "Profile Lines with the following number(s) have no material properties: ";
+        std::string text =
+            "Profile Lines with the following number(s) have no material properties: ";
         for (size_t i = 0; i < missing.size(); ++i)
             text += FormatText(i == 0 ? "%1d" : ", %1d", missing[i]);
         text += ".  Continue anyway?";
@@ -239,9 +243,11 @@ std::vector<std::string> SummaryLines(const Cpp_Kliven4DataSet& dataSet) {
         auto& ds = const_cast<Cpp_Kliven4DataSet&>(dataSet);
         switch (kind) {
         case e_SummaryCount::PiezometricLines: return dataSet.PiezometricLines(stage)->Count();
-        case e_SummaryCount::PressurePoints: return dataSet.InterpolationData(stage)->CountPoints(1);
+        case e_SummaryCount::PressurePoints:
+            return dataSet.InterpolationData(stage)->CountPoints(1);
         case e_SummaryCount::RSubUPoints: return dataSet.InterpolationData(stage)->CountPoints(2);
-        case e_SummaryCount::StrengthPoints: return dataSet.InterpolationData(stage)->CountPoints(3);
+        case e_SummaryCount::StrengthPoints:
+            return dataSet.InterpolationData(stage)->CountPoints(3);
         case e_SummaryCount::CpPoints: return dataSet.InterpolationData(stage)->CountPoints(5);
         case e_SummaryCount::DistributedLoadPoints: return ds.DistributedLoads(stage)->Count();
         case e_SummaryCount::LineLoads: return ds.LineLoads(stage)->Count();
@@ -252,18 +258,23 @@ std::vector<std::string> SummaryLines(const Cpp_Kliven4DataSet& dataSet) {
     auto line = [](const char* text, int n) { return text + std::to_string(n); };
     const bool multi = dataSet.IsMultiStage();
     std::vector<std::string> lines;
-    lines.push_back(line("Number of lines in problem heading: ", dataSet.Heading().NumberOfLines()));
+    lines.push_back(
+        line("Number of lines in problem heading: ", dataSet.Heading().NumberOfLines()));
     lines.push_back(line("Number of profile lines: ", dataSet.ProfileLines().Count()));
-    lines.push_back(line("Number of materials: ", dataSet.MaterialData().GetMaterialList().Count()));
+    lines.push_back(
+        line("Number of materials: ", dataSet.MaterialData().GetMaterialList().Count()));
     struct StageLine {
         e_SummaryCount kind;
         const char* text;
     };
     const StageLine stageLines[] = {
         {e_SummaryCount::PiezometricLines, "Number of piezometric lines"},
-        {e_SummaryCount::PressurePoints, "Number of pressure points for pore water pressure interpolation"},
-        {e_SummaryCount::RSubUPoints, "Number of pore pressure coefficient (r-sub-u) points for pore water pressure interpolation"},
-        {e_SummaryCount::StrengthPoints, "Number of undrained shear strength points for strength interpolation"},
+        {e_SummaryCount::PressurePoints,
+         "Number of pressure points for pore water pressure interpolation"},
+        {e_SummaryCount::RSubUPoints,
+         "Number of pore pressure coefficient (r-sub-u) points for pore water pressure interpolation"},
+        {e_SummaryCount::StrengthPoints,
+         "Number of undrained shear strength points for strength interpolation"},
         {e_SummaryCount::CpPoints, "Number of c/p points for strength interpolation"},
         {e_SummaryCount::DistributedLoadPoints, "Number of distributed load points"},
         {e_SummaryCount::LineLoads, "Number of line loads"},
@@ -271,14 +282,17 @@ std::vector<std::string> SummaryLines(const Cpp_Kliven4DataSet& dataSet) {
     const std::string dashes = "- - - - - - - - - - - - - - - - - - - - -";
     if (multi) lines.push_back(dashes + " Data for Stage 1 " + dashes);
     for (const StageLine& s : stageLines)
-        lines.push_back(std::string(s.text) + (multi ? " - stage 1: " : ": ") + std::to_string(count(s.kind, 1)));
+        lines.push_back(std::string(s.text) + (multi ? " - stage 1: " : ": ") +
+                        std::to_string(count(s.kind, 1)));
     if (multi) lines.push_back(dashes + " Data for Stage 2 " + dashes);
     for (const StageLine& s : stageLines) {
         const int n = count(s.kind, 2);
-        if (multi || n > 0) lines.push_back(std::string(s.text) + " - stage 2: " + std::to_string(n));
+        if (multi || n > 0)
+            lines.push_back(std::string(s.text) + " - stage 2: " + std::to_string(n));
     }
     if (multi) lines.push_back(dashes + " Data used for both stages " + dashes);
     lines.push_back(line("Number of slope points: ", dataSet.SlopeGeometry().GetPointCount()));
-    lines.push_back(line("Number of reinforcement lines: ", count(e_SummaryCount::ReinforcementLines, 1)));
+    lines.push_back(
+        line("Number of reinforcement lines: ", count(e_SummaryCount::ReinforcementLines, 1)));
     return lines;
 }

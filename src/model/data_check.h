@@ -42,8 +42,8 @@ bool CheckInterpolationDataForMaterials(Cpp_Kliven4DataSet& dataSet, std::FILE* 
 // region, in the region of another material (a set for one material), or in a material that
 // does not use the set's kind (a set for all materials); its contours go when any went.
 // True when triangles were deleted.
-bool DeleteTrianglesOutsideMaterial(Cpp_Kliven4DataSet& dataSet, class Cpp_InterpolationDataSet& set,
-                                    int stage);
+bool DeleteTrianglesOutsideMaterial(Cpp_Kliven4DataSet& dataSet,
+                                    class Cpp_InterpolationDataSet& set, int stage);
 // "Stage 1 -> Stage 2 Properties": asks first when profile lines name materials that do not
 // exist (No gives false), then copies every material's stage-1 record to stage 2.
 bool CopyStage1ToStage2Properties(Cpp_Kliven4DataSet& dataSet, void* parent);

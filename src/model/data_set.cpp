@@ -77,8 +77,7 @@ bool Cpp_Kliven4DataSet::Draw(double lowestVisibleY, bool clip, int left, int to
     // that keep flags of their own follow it before they draw.
     try {
         Cpp_DisplaySelections::ApplyToOwners(*this, display_);
-    } catch (...) {
-    }
+    } catch (...) {}
     return Cpp_DataSetDrawing::Draw(*this, lowestVisibleY, clip, left, top, right, bottom);
 }
 

@@ -22,12 +22,12 @@
 #include "core/message_boxes.h"
 #include "graphics/list_item.h"
 #include "loads/loads_data.h"
-#include "registry/display_selections.h"
 #include "model/heading.h"
 #include "porepressure/interpolation_data.h"
 #include "porepressure/piezometric_line.h"
 #include "profile/profile_line.h"
 #include "profile/slope_geometry.h"
+#include "registry/display_selections.h"
 
 class Cpp_MaterialPropertyData;
 
@@ -66,7 +66,9 @@ public:
     // Loads and reinforcement (loads/loads_data.h); stage accessors throw Exc_IllegalStage.
     Cpp_LoadsData& Loads() { return loads_; }
     const Cpp_LoadsData& Loads() const { return loads_; }
-    Cpp_DistributedLoadData* DistributedLoads(int stage) { return CheckStage(stage), &loads_.DistributedLoads(stage); }
+    Cpp_DistributedLoadData* DistributedLoads(int stage) {
+        return CheckStage(stage), &loads_.DistributedLoads(stage);
+    }
     Cpp_LineLoadList* LineLoads(int stage) { return CheckStage(stage), &loads_.LineLoads(stage); }
     Cpp_ReinforcementLineList* ReinforcementLines() { return &loads_.reinforcement; }
     Cpp_NailData* SoilNails() { return &loads_.nails; }

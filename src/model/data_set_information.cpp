@@ -18,15 +18,19 @@ bool AddMaterialInformation(const Cpp_Kliven4DataSet& dataSet, int selectionType
                      FormatText("Selected material number for profile line %1d, material %1d",
                                 line.GetNumber(), material));
     } else {
-        info.AddText(platform::kInfoRoot, FormatText("Region for profile line number %1d", line.GetNumber()));
+        info.AddText(platform::kInfoRoot,
+                     FormatText("Region for profile line number %1d", line.GetNumber()));
         info.AddText(platform::kInfoRoot, FormatText("Material number %1d", material));
-        info.AddText(platform::kInfoRoot, FormatText("Description: %s", line.Description().c_str()));
+        info.AddText(platform::kInfoRoot,
+                     FormatText("Description: %s", line.Description().c_str()));
     }
     const platform::InfoItem properties = info.AddText(platform::kInfoRoot, "Material properties");
     if (material < 1) return true;
-    const Cpp_MaterialProperties* m = dataSet.MaterialData().GetMaterialList().FindMaterialConst(material);
+    const Cpp_MaterialProperties* m =
+        dataSet.MaterialData().GetMaterialList().FindMaterialConst(material);
     if (!m) {
-        info.AddText(properties, FormatText("No material properties for material number: %1d", material));
+        info.AddText(properties,
+                     FormatText("No material properties for material number: %1d", material));
         return true;
     }
     info.AddInteger(properties, "Material number: ", material, "%1d");
@@ -52,7 +56,8 @@ bool FindMaterialAtPoint(const Cpp_Kliven4DataSet& dataSet, double x, double y, 
     } else {
         s_PickType pick{x, y, tolerance};
         Cpp_Line* found = nullptr;
-        if (lines.FindNearestSegment(pick, found)) line = static_cast<const Cpp_ProfileLine*>(found);
+        if (lines.FindNearestSegment(pick, found))
+            line = static_cast<const Cpp_ProfileLine*>(found);
         if (!line) line = lines.FindLineAbovePoint(x, y);
     }
     if (!line) return false;
@@ -66,7 +71,8 @@ bool FindMaterialAtPoint(const Cpp_Kliven4DataSet& dataSet, double x, double y, 
         }
         result.lineNumbers.push_back(lines.ProfileLineAt(i)->GetNumber());
     }
-    result.exists = dataSet.MaterialData().GetMaterialList().FindMaterialConst(result.material) != nullptr;
+    result.exists =
+        dataSet.MaterialData().GetMaterialList().FindMaterialConst(result.material) != nullptr;
     if (!result.exists)
         result.newDescription = line->Description().empty()
                                     ? FormatText("Material for Profile Line %1d", line->GetNumber())

@@ -57,8 +57,8 @@ Cpp_Kliven4DataSet* Cpp_Kliven4Data::CurrentDataSetOrNull() { return List().curr
 
 bool Cpp_Kliven4Data::SetCurrentDataSet(Cpp_Kliven4DataSet* dataSet) {
     auto& sets = List().sets;
-    auto it = std::find_if(sets.begin(), sets.end(),
-                           [&](const auto& p) { return p.get() == dataSet; });
+    auto it =
+        std::find_if(sets.begin(), sets.end(), [&](const auto& p) { return p.get() == dataSet; });
     if (dataSet == nullptr || it == sets.end()) throw Exc_IllegalDataSetToSetCurrent();
     List().current = dataSet;
     return true;
@@ -115,8 +115,7 @@ bool Cpp_Kliven4Data::CheckCircleDataForRadius(WindowHandle parent) {
     return false;
 }
 
-bool Cpp_Kliven4Data::ExtentsOfAllDataSets(double& xmin, double& xmax, double& ymin,
-                                           double& ymax) {
+bool Cpp_Kliven4Data::ExtentsOfAllDataSets(double& xmin, double& xmax, double& ymin, double& ymax) {
     Cpp_Extents extents;
     for (auto& set : List().sets) {
         double a = 0, b = 0, c = 0, d = 0;
@@ -129,7 +128,8 @@ double Cpp_Kliven4Data::MaximumDistributedLoad() {
     double largest = 0.0;
     for (auto& set : List().sets) {
         largest = std::max(largest, set->DistributedLoads(1)->GetMaxValue());
-        if (set->IsMultiStage()) largest = std::max(largest, set->DistributedLoads(2)->GetMaxValue());
+        if (set->IsMultiStage())
+            largest = std::max(largest, set->DistributedLoads(2)->GetMaxValue());
     }
     return largest;
 }

@@ -29,7 +29,8 @@ int SegmentHolding(const std::vector<Vertex>& v, double x) {
     for (size_t k = 0; k + 1 < v.size(); ++k) {
         const Vertex& a = v[k];
         const Vertex& b = v[k + 1];
-        if (a.x != b.x && std::min(a.x, b.x) <= x && x <= std::max(a.x, b.x)) return static_cast<int>(k);
+        if (a.x != b.x && std::min(a.x, b.x) <= x && x <= std::max(a.x, b.x))
+            return static_cast<int>(k);
     }
     return -1;
 }
@@ -115,10 +116,12 @@ bool ComputeWaterLoadPoints(const Cpp_Line& slope, const Cpp_Line& piezometric, 
     size_t last = l.size() - 1;
     while (!wet(l[last])) --last;
     size_t start = first;
-    if (first > 0 && !(l[first - 1].x == l[first].x && std::fabs(l[first - 1].y - l[first].y) <= tol))
+    if (first > 0 &&
+        !(l[first - 1].x == l[first].x && std::fabs(l[first - 1].y - l[first].y) <= tol))
         start = first - 1;
     size_t end = last;
-    if (last + 1 < l.size() && !(l[last + 1].x == l[last].x && std::fabs(l[last + 1].y - l[last].y) <= tol))
+    if (last + 1 < l.size() &&
+        !(l[last + 1].x == l[last].x && std::fabs(l[last + 1].y - l[last].y) <= tol))
         end = last + 1;
     if (end - start > 1)
         for (size_t i = start + 1; i < end; ++i)
@@ -146,7 +149,8 @@ bool GenerateWaterLoads(Cpp_Kliven4DataSet& dataSet, int stage, std::FILE* listi
         generated = true;
     }
     std::vector<s_WaterLoadPoint> points;
-    if (!ComputeWaterLoadPoints(slope.GetSlopeLine(), *line, line->UnitWeight(), points)) return false;
+    if (!ComputeWaterLoadPoints(slope.GetSlopeLine(), *line, line->UnitWeight(), points))
+        return false;
     for (const s_WaterLoadPoint& p : points) loads->AddPoint(p.x, p.y, p.pressure, 0.0);
     if (listing) {
         loads->PrintData(number, listing);

@@ -1,8 +1,8 @@
 #include "model/load_blocks.h"
 
 #include "loads/loads_data.h"
-#include "registry/block_readers.h"
 #include "model/data_set.h"
+#include "registry/block_readers.h"
 #include "registry/block_writers.h"
 
 bool ReadDistributedLoadsBlock(s_BlockReadContext& c) {
@@ -40,29 +40,31 @@ bool WriteNailAndGeogridBlocks(const Cpp_LoadsData& loads, std::FILE* file) {
 }
 
 void RegisterLoadBlockWriters() {
-    RegisterDefaultBlockWriter(e_WriterBlock::Nails, [](Cpp_Kliven4DataSet& ds, std::FILE* f, int, bool) {
-        return ds.Loads().nails.WriteKLIVEN4InputDataFile(f);
-    });
+    RegisterDefaultBlockWriter(e_WriterBlock::Nails,
+                               [](Cpp_Kliven4DataSet& ds, std::FILE* f, int, bool) {
+                                   return ds.Loads().nails.WriteKLIVEN4InputDataFile(f);
+                               });
     RegisterDefaultBlockWriter(e_WriterBlock::Geogrids,
-                        [](Cpp_Kliven4DataSet& ds, std::FILE* f, int, bool) {
-                            return ds.Loads().geogrids.WriteKLIVEN4InputDataFile(f);
-                        });
-    RegisterDefaultBlockWriter(e_WriterBlock::DistributedLoads,
-                        [](Cpp_Kliven4DataSet& ds, std::FILE* f, int stage, bool) {
-                            return ds.Loads().DistributedLoads(stage).WriteKLIVEN4InputDataFile(f);
-                        });
+                               [](Cpp_Kliven4DataSet& ds, std::FILE* f, int, bool) {
+                                   return ds.Loads().geogrids.WriteKLIVEN4InputDataFile(f);
+                               });
+    RegisterDefaultBlockWriter(
+        e_WriterBlock::DistributedLoads, [](Cpp_Kliven4DataSet& ds, std::FILE* f, int stage, bool) {
+            return ds.Loads().DistributedLoads(stage).WriteKLIVEN4InputDataFile(f);
+        });
     RegisterDefaultBlockWriter(e_WriterBlock::LineLoads,
-                        [](Cpp_Kliven4DataSet& ds, std::FILE* f, int stage, bool) {
-                            return ds.Loads().LineLoads(stage).WriteKLIVEN4InputDataFile(f);
-                        });
+                               [](Cpp_Kliven4DataSet& ds, std::FILE* f, int stage, bool) {
+                                   return ds.Loads().LineLoads(stage).WriteKLIVEN4InputDataFile(f);
+                               });
     RegisterDefaultBlockWriter(e_WriterBlock::Reinforcement,
-                        [](Cpp_Kliven4DataSet& ds, std::FILE* f, int, bool) {
-                            return ds.Loads().reinforcement.WriteKLIVEN4InputDataFile(f);
-                        });
-    RegisterDefaultSecondStageQuery(e_WriterBlock::DistributedLoads, [](const Cpp_Kliven4DataSet& ds) {
-        const Cpp_DistributedLoadData& d = ds.Loads().DistributedLoads(2);
-        return d.Count() > 0 || d.UsesPiezometricLine();
-    });
+                               [](Cpp_Kliven4DataSet& ds, std::FILE* f, int, bool) {
+                                   return ds.Loads().reinforcement.WriteKLIVEN4InputDataFile(f);
+                               });
+    RegisterDefaultSecondStageQuery(
+        e_WriterBlock::DistributedLoads, [](const Cpp_Kliven4DataSet& ds) {
+            const Cpp_DistributedLoadData& d = ds.Loads().DistributedLoads(2);
+            return d.Count() > 0 || d.UsesPiezometricLine();
+        });
     RegisterDefaultSecondStageQuery(e_WriterBlock::LineLoads, [](const Cpp_Kliven4DataSet& ds) {
         return ds.Loads().LineLoads(2).Count() > 0;
     });

@@ -3,8 +3,8 @@
 #include "graphics/graphics.h"
 #include "loads/loads_data.h"
 #include "model/data_set.h"
-#include "registry/data_set_drawing.h"
 #include "model/data_sets.h"
+#include "registry/data_set_drawing.h"
 #include "registry/display_selections.h"
 
 namespace {
@@ -103,9 +103,15 @@ class LoadScalingEditor final : public Cpp_Graphics::ScalingEditor {
 public:
     bool Edit(int selectionType) override {
         switch (selectionType) {
-        case 36: case 38: case 39: return Cpp_DistributedLoadData::ScaleDialog();
-        case 62: case 64: return Cpp_LineLoadList::ScaleDialog();
-        case 98: case 100: case 102: case 104: return Cpp_ReinforcementLineList::ScaleDialog();
+        case 36:
+        case 38:
+        case 39: return Cpp_DistributedLoadData::ScaleDialog();
+        case 62:
+        case 64: return Cpp_LineLoadList::ScaleDialog();
+        case 98:
+        case 100:
+        case 102:
+        case 104: return Cpp_ReinforcementLineList::ScaleDialog();
         default: return false;
         }
     }

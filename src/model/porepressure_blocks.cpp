@@ -1,8 +1,8 @@
 #include "model/porepressure_blocks.h"
 
 #include "model/data_set.h"
-#include "registry/point_stress_queries.h"
 #include "registry/block_writers.h"
+#include "registry/point_stress_queries.h"
 
 bool ReadPiezometricLineBlock(s_BlockReadContext& context) {
     return context.dataSet.PiezometricLines(context.stage)
@@ -20,26 +20,24 @@ bool ReadExternalFileBlock(s_BlockReadContext& context) {
 
 void RegisterPorePressureBlockWriters() {
     RegisterPorePressureQueries();
-    RegisterDefaultBlockWriter(
-        e_WriterBlock::PiezometricLines,
-        [](Cpp_Kliven4DataSet& d, std::FILE* f, int stage, bool) {
-            return d.PiezometricLines(stage)->WriteInputDataFile(f);
-        });
-    RegisterDefaultBlockWriter(
-        e_WriterBlock::InterpolationData,
-        [](Cpp_Kliven4DataSet& d, std::FILE* f, int stage, bool document) {
-            Cpp_InterpolationData* data = d.InterpolationData(stage);
-            return document ? data->WriteKLIVEN4InputDataFile(f)
-                            : data->WriteKLIVEN4InputDataFileWithFileNames(f);
-        });
-    RegisterDefaultBlockWriter(e_WriterBlock::ExternalFiles,
+    RegisterDefaultBlockWriter(e_WriterBlock::PiezometricLines,
                                [](Cpp_Kliven4DataSet& d, std::FILE* f, int stage, bool) {
-                                   return d.InterpolationData(stage)->WriteExternalFileParameters(f);
+                                   return d.PiezometricLines(stage)->WriteInputDataFile(f);
                                });
-    RegisterDefaultSecondStageQuery(e_WriterBlock::PiezometricLines,
-                                    [](const Cpp_Kliven4DataSet& d) {
-                                        return d.PiezometricLines(2)->HasLines();
-                                    });
+    RegisterDefaultBlockWriter(e_WriterBlock::InterpolationData,
+                               [](Cpp_Kliven4DataSet& d, std::FILE* f, int stage, bool document) {
+                                   Cpp_InterpolationData* data = d.InterpolationData(stage);
+                                   return document
+                                              ? data->WriteKLIVEN4InputDataFile(f)
+                                              : data->WriteKLIVEN4InputDataFileWithFileNames(f);
+                               });
+    RegisterDefaultBlockWriter(
+        e_WriterBlock::ExternalFiles, [](Cpp_Kliven4DataSet& d, std::FILE* f, int stage, bool) {
+            return d.InterpolationData(stage)->WriteExternalFileParameters(f);
+        });
+    RegisterDefaultSecondStageQuery(
+        e_WriterBlock::PiezometricLines,
+        [](const Cpp_Kliven4DataSet& d) { return d.PiezometricLines(2)->HasLines(); });
     RegisterDefaultSecondStageQuery(e_WriterBlock::InterpolationData,
                                     [](const Cpp_Kliven4DataSet& d) {
                                         const Cpp_InterpolationData* data = d.InterpolationData(2);
@@ -51,10 +49,10 @@ void RegisterPorePressureBlockWriters() {
 }
 
 void RegisterPorePressureQueries() {
-    RegisterPiezometricPressureQuery([](const Cpp_Kliven4DataSet& d, int stage, int line, double x,
-                                        double y, double& pressure) {
-        return d.PiezometricLines(stage)->CheckPressureAt(line, x, y, pressure);
-    });
+    RegisterPiezometricPressureQuery(
+        [](const Cpp_Kliven4DataSet& d, int stage, int line, double x, double y, double& pressure) {
+            return d.PiezometricLines(stage)->CheckPressureAt(line, x, y, pressure);
+        });
     RegisterInterpolatedValueQuery([](const Cpp_Kliven4DataSet& d, int stage, int kind,
                                       int material, double x, double y, double& value) {
         const Cpp_InterpolationData* data = d.InterpolationData(stage);

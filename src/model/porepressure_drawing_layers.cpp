@@ -1,23 +1,27 @@
 #include "model/porepressure_drawing_layers.h"
 
 #include "model/data_set.h"
-#include "registry/data_set_drawing.h"
-#include "registry/display_selections.h"
 #include "porepressure/interpolation_data.h"
 #include "porepressure/interpolation_drawing.h"
 #include "porepressure/piezometric_drawing.h"
 #include "porepressure/piezometric_line.h"
+#include "registry/data_set_drawing.h"
+#include "registry/display_selections.h"
 
 namespace {
 
-void FirstPassLayer(Cpp_Kliven4DataSet& d, const s_DrawContextType&) { DrawInterpolationFirstPass(d); }
+void FirstPassLayer(Cpp_Kliven4DataSet& d, const s_DrawContextType&) {
+    DrawInterpolationFirstPass(d);
+}
 void PiezometricLayer(Cpp_Kliven4DataSet& d, const s_DrawContextType&) {
     DrawPiezometricPointsAndLines(d);
 }
 void PointsLayer(Cpp_Kliven4DataSet& d, const s_DrawContextType&) {
     DrawInterpolationPointsAndContours(d);
 }
-void ThirdPassLayer(Cpp_Kliven4DataSet& d, const s_DrawContextType&) { DrawInterpolationThirdPass(d); }
+void ThirdPassLayer(Cpp_Kliven4DataSet& d, const s_DrawContextType&) {
+    DrawInterpolationThirdPass(d);
+}
 void LabelsLayer(Cpp_Kliven4DataSet& d, const s_DrawContextType&) {
     DrawPiezometricNumbersAndCoordinates(d);
 }
@@ -40,8 +44,7 @@ void RegisterPorePressureDrawing() {
                                  "interpolation points and contours", PointsLayer);
     Cpp_DataSetDrawing::Register(e_DrawLayer::InterpolationThirdPass, "interpolation values",
                                  ThirdPassLayer);
-    Cpp_DataSetDrawing::Register(e_DrawLayer::PiezometricLabels, "piezometric labels",
-                                 LabelsLayer);
+    Cpp_DataSetDrawing::Register(e_DrawLayer::PiezometricLabels, "piezometric labels", LabelsLayer);
     Cpp_DisplaySelections::RegisterOwner(ApplyPiezometricDisplayFlags, ApplyDefaults);
 }
 
@@ -77,8 +80,8 @@ void DrawInterpolationPointsAndContours(Cpp_Kliven4DataSet& dataSet) {
     const struct {
         int stage;
         int kind;
-    } order[] = {{1, 1}, {2, 1}, {1, 2}, {2, 2}, {1, 3}, {1, 4}, {2, 3},
-                 {2, 4}, {1, 5}, {2, 5}, {1, 6}, {2, 6}};
+    } order[] = {{1, 1}, {2, 1}, {1, 2}, {2, 2}, {1, 3}, {1, 4},
+                 {2, 3}, {2, 4}, {1, 5}, {2, 5}, {1, 6}, {2, 6}};
     for (const auto& o : order) {
         Cpp_InterpolationData& data = *dataSet.InterpolationData(o.stage);
         DrawInterpolationPointSymbols(data, o.kind, flags);

@@ -6,13 +6,13 @@
 
 #include "graphics/graphics.h"
 #include "model/data_set.h"
-#include "registry/data_set_drawing.h"
-#include "registry/view_preparations.h"
 #include "profile/material_properties.h"
 #include "profile/profile_drawing.h"
 #include "profile/profile_line.h"
 #include "profile/slope_drawing.h"
 #include "profile/slope_geometry.h"
+#include "registry/data_set_drawing.h"
+#include "registry/view_preparations.h"
 
 #include <cmath>
 

@@ -11,9 +11,9 @@
 #include "core/file_io.h"
 #include "core/output_table.h"
 #include "core/text_exception.h"
-#include "registry/block_readers.h"
 #include "model/data_sets.h"
 #include "model/subsystem_registration.h"
+#include "registry/block_readers.h"
 
 namespace fs = std::filesystem;
 
@@ -36,8 +36,8 @@ bool ReadInputDataFile(WindowHandle parent, const fs::path& file, bool closeList
     if (ec) path = file;
     std::unique_ptr<std::FILE, FileCloser> input(std::fopen(path.c_str(), "r"));
     if (!input) {
-        ShowErrorMessage("File I/O Error", "Unable to open input data file named " +
-                                               path.string() + ".");
+        ShowErrorMessage("File I/O Error",
+                         "Unable to open input data file named " + path.string() + ".");
         return false;
     }
     ResetCursorMode();
@@ -66,8 +66,8 @@ bool ReadInputDataFile(WindowHandle parent, const fs::path& file, bool closeList
     } catch (const Cpp_Errors::Exc_UnexpectedError&) {
         ReportException(listing, "Unexpected error while reading the input data.\n");
     } catch (const std::exception& e) {
-        ReportException(listing, std::string("Error while reading the input data: ") + e.what() +
-                                     "\n");
+        ReportException(listing,
+                        std::string("Error while reading the input data: ") + e.what() + "\n");
     } catch (...) {
         ReportException(listing, "Unknown exception while reading the input data.\n");
     }

@@ -6,18 +6,18 @@
 #include "core/data_error_output.h"
 #include "core/echo_writer.h"
 #include "core/input_lines.h"
-#include "registry/block_readers.h"
 #include "model/data_set.h"
+#include "registry/block_readers.h"
 
 namespace {
 
 enum class Row { Block, BlockNoRecovery, Com, No, Fir, Sec, Gra, Accept, Kl3, Kl4, Asc };
 
 struct CommandRow {
-    const char* word;       // as tested
-    const char* reader;     // registered word of the block reader (Block rows)
+    const char* word;    // as tested
+    const char* reader;  // registered word of the block reader (Block rows)
     Row action;
-    bool olderOnly;         // recognised only in the older-format mode
+    bool olderOnly;  // recognised only in the older-format mode
     bool echo;
     int unitSystem;
 };
@@ -91,48 +91,48 @@ bool Cpp_Kliven4DataSet::ReadInputData(WindowHandle parent, std::FILE* input, st
             failed = true;
         } else {
             switch (row->action) {
-                case Row::Block:
-                case Row::BlockNoRecovery: {
-                    const Cpp_BlockReader* reader = FindBlockReader(row->reader);
-                    if (reader == nullptr) {
-                        SetOutputFile(listing);
-                        PrintNewLine();
-                        PrintIndent();
-                        PrintText("The data of the command word " + word.substr(0, 3) +
-                                      " cannot be read by this version of the program.",
-                                  true);
-                        PrintIndent();
-                        PrintText(line);
-                        failed = true;
-                        break;
-                    }
-                    s_BlockReadContext context{*this,       input,          listing,
-                                               parent,      CurrentStage(), IsOlderFormat(),
-                                               row->echo,   row->unitSystem, line};
-                    bool ok = (*reader)(context);
+            case Row::Block:
+            case Row::BlockNoRecovery: {
+                const Cpp_BlockReader* reader = FindBlockReader(row->reader);
+                if (reader == nullptr) {
                     SetOutputFile(listing);
-                    Cpp_DataErrorOutput::SetErrorFile(listing);
-                    if (row->action == Row::Block && !ok) failed = true;
+                    PrintNewLine();
+                    PrintIndent();
+                    PrintText("The data of the command word " + word.substr(0, 3) +
+                                  " cannot be read by this version of the program.",
+                              true);
+                    PrintIndent();
+                    PrintText(line);
+                    failed = true;
                     break;
                 }
-                case Row::Com: return true;
-                case Row::No:
-                    SetOutputFile(listing);
-                    PrintNewLine();
-                    WriteLine(listing, "XXXXXXXXXX NO COMPUTATIONS FOR THESE DATA XXXXXXXXXX");
-                    return true;
-                case Row::Fir: SetCurrentStage(1); break;
-                case Row::Sec: SetCurrentStage(2); break;
-                case Row::Gra: SetGraphicsOutputFlag(true); break;
-                case Row::Accept: break;
-                case Row::Kl3: SetOlderFormat(true); break;
-                case Row::Kl4: SetOlderFormat(false); break;
-                case Row::Asc:
-                    SetOutputFile(listing);
-                    PrintNewLine();
-                    WriteLine(listing, "ASCII command word (from KLIVEN3 input format) was read");
-                    WriteLine(listing, "This has no meaning in KLIVEN4 and was ignored.");
-                    break;
+                s_BlockReadContext context{*this,     input,           listing,
+                                           parent,    CurrentStage(),  IsOlderFormat(),
+                                           row->echo, row->unitSystem, line};
+                bool ok = (*reader)(context);
+                SetOutputFile(listing);
+                Cpp_DataErrorOutput::SetErrorFile(listing);
+                if (row->action == Row::Block && !ok) failed = true;
+                break;
+            }
+            case Row::Com: return true;
+            case Row::No:
+                SetOutputFile(listing);
+                PrintNewLine();
+                WriteLine(listing, "XXXXXXXXXX NO COMPUTATIONS FOR THESE DATA XXXXXXXXXX");
+                return true;
+            case Row::Fir: SetCurrentStage(1); break;
+            case Row::Sec: SetCurrentStage(2); break;
+            case Row::Gra: SetGraphicsOutputFlag(true); break;
+            case Row::Accept: break;
+            case Row::Kl3: SetOlderFormat(true); break;
+            case Row::Kl4: SetOlderFormat(false); break;
+            case Row::Asc:
+                SetOutputFile(listing);
+                PrintNewLine();
+                WriteLine(listing, "ASCII command word (from KLIVEN3 input format) was read");
+                WriteLine(listing, "This has no meaning in KLIVEN4 and was ignored.");
+                break;
             }
         }
         if (failed && !SkipToNextDataSet(input, listing)) return false;

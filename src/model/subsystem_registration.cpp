@@ -9,21 +9,21 @@
 #include "model/subsystem_registration.h"
 
 #include "analysis/analysis_drawing.h"
-#include "model/analysis_layers.h"
 #include "core/data_error_output.h"
 #include "core/output_settings.h"
 #include "core/preferences.h"
 #include "graphics/graphic_grid.h"
 #include "graphics/views.h"
-#include "model/load_blocks.h"
 #include "loads/load_checks.h"
-#include "model/load_drawing_layers.h"
+#include "model/analysis_layers.h"
 #include "model/data_check.h"
 #include "model/data_set.h"
+#include "model/load_blocks.h"
+#include "model/load_drawing_layers.h"
 #include "model/porepressure_blocks.h"
 #include "model/porepressure_drawing_layers.h"
-#include "profile/material_properties.h"
 #include "model/profile_layers.h"
+#include "profile/material_properties.h"
 #include "profile/slope_messages.h"
 #include "registry/block_checks.h"
 #include "registry/block_readers.h"
@@ -44,7 +44,9 @@ bool ReadAnalysisBlock(s_BlockReadContext& c) {
                                                           c.echo);
 }
 
-bool ReadLabelBlock(s_BlockReadContext& c) { return c.dataSet.HeadingAddress()->ReadLabel(c.input); }
+bool ReadLabelBlock(s_BlockReadContext& c) {
+    return c.dataSet.HeadingAddress()->ReadLabel(c.input);
+}
 
 bool ReadUnitsBlock(s_BlockReadContext& c) {
     return ReadUnitsCommand(c.input, c.listing, c.unitSystem);
@@ -124,7 +126,9 @@ bool CheckMaterials(s_DataCheckContext& c) {
     return c.dataSet.MaterialData().GetMaterialList().Check(c.multiStage, &c.dataSet);
 }
 
-bool CheckSlopeGeometry(s_DataCheckContext& c) { return c.dataSet.SlopeGeometry().CheckData(c.listing); }
+bool CheckSlopeGeometry(s_DataCheckContext& c) {
+    return c.dataSet.SlopeGeometry().CheckData(c.listing);
+}
 
 bool CheckPiezometricLines(s_DataCheckContext& c) {
     bool ok = c.dataSet.PiezometricLines(1)->Check(c.listing);
@@ -146,7 +150,8 @@ bool CheckLoads(s_DataCheckContext& c) {
 }
 
 bool CheckAnalysis(s_DataCheckContext& c) {
-    return c.dataSet.AnalysisComputationData()->Check(c.dataSet.SlopeGeometry(), c.tolerance, c.listing);
+    return c.dataSet.AnalysisComputationData()->Check(c.dataSet.SlopeGeometry(), c.tolerance,
+                                                      c.listing);
 }
 
 }  // namespace
@@ -181,20 +186,21 @@ void InitializeBlockReaders() {
 void InitializeBlockWriters() {
     RegisterPorePressureBlockWriters();
     RegisterLoadBlockWriters();
-    RegisterDefaultBlockWriter(e_WriterBlock::Analysis,
-                               [](Cpp_Kliven4DataSet& d, std::FILE* f, int, bool document) {
-                                   return d.AnalysisComputationData()->WriteKLIVEN4InputDataFile(
-                                       f, document);
-                               });
+    RegisterDefaultBlockWriter(
+        e_WriterBlock::Analysis, [](Cpp_Kliven4DataSet& d, std::FILE* f, int, bool document) {
+            return d.AnalysisComputationData()->WriteKLIVEN4InputDataFile(f, document);
+        });
     RegisterDefaultAnalysisQueries(
         [](const Cpp_Kliven4DataSet& d) { return d.Analysis().IsMultiStage(); },
         [](const Cpp_Kliven4DataSet& d) { return d.Analysis().HasData(); });
-    RegisterDefaultBlockWriter(e_WriterBlock::ProfileLines, [](Cpp_Kliven4DataSet& d, std::FILE* f, int, bool) {
-        return d.ProfileLines().WriteInputDataFile(f);
-    });
-    RegisterDefaultBlockWriter(e_WriterBlock::SlopeGeometry, [](Cpp_Kliven4DataSet& d, std::FILE* f, int, bool) {
-        return d.SlopeGeometry().WriteInputDataFile(f);
-    });
+    RegisterDefaultBlockWriter(e_WriterBlock::ProfileLines,
+                               [](Cpp_Kliven4DataSet& d, std::FILE* f, int, bool) {
+                                   return d.ProfileLines().WriteInputDataFile(f);
+                               });
+    RegisterDefaultBlockWriter(e_WriterBlock::SlopeGeometry,
+                               [](Cpp_Kliven4DataSet& d, std::FILE* f, int, bool) {
+                                   return d.SlopeGeometry().WriteInputDataFile(f);
+                               });
     RegisterDefaultDataCheck([](Cpp_Kliven4DataSet& d) { return d.CheckData(0, nullptr); });
 }
 

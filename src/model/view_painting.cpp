@@ -7,9 +7,9 @@
 #include "graphics/palette.h"
 #include "graphics/print_header_footer.h"
 #include "model/data_set.h"
-#include "registry/view_preparations.h"
 #include "model/load_drawing_layers.h"
 #include "model/subsystem_registration.h"
+#include "registry/view_preparations.h"
 
 #include <algorithm>
 
@@ -21,8 +21,7 @@ void InitializeViewDrawing() {
     try {
         Cpp_GraphicGrid::ExchangeSettings(true);
         Cpp_GraphicGrid::InitializeGridSettings();
-    } catch (...) {
-    }
+    } catch (...) {}
     if (!Cpp_Graphics::StartupFlag()) {
         Cpp_Graphics::SetWindow(0, 1000, 0, 1000);
         Cpp_Graphics::InvalidateScale();
@@ -41,9 +40,11 @@ void PaintProblemView(platform::DeviceContext& dc, const platform::DeviceRect& r
         Cpp_Graphics::SetPrintRects(rect.left, rect.top, rect.right, rect.bottom);
         if (Cpp_Graphics::ScaleIsStale()) return;
         const bool screen = outputMode == Cpp_Graphics::kOutputScreen;
-        if (screen) Cpp_GraphicGrid::ComputeGridPositions(rect.left, rect.top, rect.right, rect.bottom);
+        if (screen)
+            Cpp_GraphicGrid::ComputeGridPositions(rect.left, rect.top, rect.right, rect.bottom);
         if (dataSet) RunViewPreparations(*dataSet);
-        if (Cpp_Axes::AxesShown()) Cpp_Axes::DrawAxes(dc, rect.left, rect.top, rect.right, rect.bottom);
+        if (Cpp_Axes::AxesShown())
+            Cpp_Axes::DrawAxes(dc, rect.left, rect.top, rect.right, rect.bottom);
         const platform::DeviceRect frame = Cpp_Axes::AxesShown() ? Cpp_Axes::Frame() : rect;
         if (dataSet)
             dataSet->Draw(Cpp_Graphics::VisibleYMin(), true, frame.left, frame.top, frame.right,

@@ -11,8 +11,8 @@
 #include "model/data_set.h"
 #include "model/data_sets.h"
 #include "model/subsystem_registration.h"
-#include "profile/material_properties.h"
 #include "platform/services.h"
+#include "profile/material_properties.h"
 
 namespace {
 

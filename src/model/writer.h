@@ -39,8 +39,7 @@ class SaveMultistageWarning {
 public:
     virtual ~SaveMultistageWarning() = default;
     // True for Yes; dontWarnAgain is the check box as the user left it.
-    virtual bool Ask(const std::string& text, const std::string& question,
-                     bool& dontWarnAgain) = 0;
+    virtual bool Ask(const std::string& text, const std::string& question, bool& dontWarnAgain) = 0;
 };
 DialogSlot<SaveMultistageWarning>& SaveMultistageWarningSlot();
 

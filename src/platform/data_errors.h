@@ -9,7 +9,12 @@
 namespace platform {
 
 // The keys HandlePageKey understands.
-enum PageKey : int { PageKeyPrior = 0x21, PageKeyNext = 0x22, PageKeyEnd = 0x23, PageKeyHome = 0x24 };
+enum PageKey : int {
+    PageKeyPrior = 0x21,
+    PageKeyNext = 0x22,
+    PageKeyEnd = 0x23,
+    PageKeyHome = 0x24
+};
 
 class DataErrorService {
 public:

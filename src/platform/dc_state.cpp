@@ -92,8 +92,7 @@ void DeviceContextState::ClearClip() {
 
 DeviceRect DeviceContextState::GetClipBox() const {
     switch (state_.clip.kind) {
-    case ClipKind::Rect:
-        return state_.clip.rect;
+    case ClipKind::Rect: return state_.clip.rect;
     case ClipKind::Path: {
         const auto& p = state_.clip.path;
         DeviceRect box{p[0].x, p[0].y, p[0].x, p[0].y};
@@ -105,8 +104,7 @@ DeviceRect DeviceContextState::GetClipBox() const {
         }
         return box;
     }
-    case ClipKind::None:
-        break;
+    case ClipKind::None: break;
     }
     return PageRect();
 }

@@ -23,8 +23,8 @@ public:
     virtual ~FileDialogService() = default;
     virtual std::optional<std::filesystem::path> GetOpenFileName(const FileDialogRequest& r) = 0;
     virtual std::optional<std::filesystem::path> GetSaveFileName(const FileDialogRequest& r) = 0;
-    virtual std::optional<std::filesystem::path> BrowseForFolder(
-        const std::string& title, const std::filesystem::path& initial) = 0;
+    virtual std::optional<std::filesystem::path>
+    BrowseForFolder(const std::string& title, const std::filesystem::path& initial) = 0;
 };
 
 }  // namespace platform

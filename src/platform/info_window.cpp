@@ -22,7 +22,8 @@ bool SafeFormat(const std::string& format, const char* allowed) {
             continue;
         }
         std::size_t j = i + 1;
-        while (j < format.size() && std::string("-+ #0123456789.").find(format[j]) != std::string::npos)
+        while (j < format.size() &&
+               std::string("-+ #0123456789.").find(format[j]) != std::string::npos)
             ++j;
         if (j >= format.size() || std::string(allowed).find(format[j]) == std::string::npos)
             return false;
@@ -91,11 +92,10 @@ InfoItem InfoWindowService::AddLengthAndSlopeOfSegment(InfoItem parent, double x
                                                        bool showSlope) {
     const double dx = x2 - x1;
     const double dy = y2 - y1;
-    std::string text = "(" + FormatNumber(coordinateFormat, x1) + ", " +
-                       FormatNumber(coordinateFormat, y1) + ") to (" +
-                       FormatNumber(coordinateFormat, x2) + ", " +
-                       FormatNumber(coordinateFormat, y2) + "), length " +
-                       FormatNumber(lengthFormat, std::hypot(dx, dy));
+    std::string text =
+        "(" + FormatNumber(coordinateFormat, x1) + ", " + FormatNumber(coordinateFormat, y1) +
+        ") to (" + FormatNumber(coordinateFormat, x2) + ", " + FormatNumber(coordinateFormat, y2) +
+        "), length " + FormatNumber(lengthFormat, std::hypot(dx, dy));
     if (showSlope) {
         const double angle = (dx == 0 && dy == 0) ? 0.0 : std::atan2(dy, dx) * 180.0 / M_PI;
         text += ", slope " + FormatNumber(angleFormat, angle) + " deg";

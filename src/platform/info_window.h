@@ -27,7 +27,8 @@ public:
     virtual bool IsVisible() const = 0;
     virtual void Clear() = 0;
     // Adds a line under the parent and answers its handle (kInfoRoot when nothing was added).
-    virtual InfoItem AddItem(InfoItem parent, const std::string& label, const std::string& text) = 0;
+    virtual InfoItem AddItem(InfoItem parent, const std::string& label,
+                             const std::string& text) = 0;
     // Expands every line, or collapses them all when all are expanded already.
     virtual void ExpandOrCollapseAll() = 0;
 
@@ -41,8 +42,8 @@ public:
     // One line for the segment (x1, y1)-(x2, y2): its end points, its length and its slope
     // angle in degrees from the horizontal, each in its own format. With showSlope false the
     // angle is left out (reinforcement segments).
-    InfoItem AddLengthAndSlopeOfSegment(InfoItem parent, double x1, double y1, double x2,
-                                        double y2, const std::string& coordinateFormat,
+    InfoItem AddLengthAndSlopeOfSegment(InfoItem parent, double x1, double y1, double x2, double y2,
+                                        const std::string& coordinateFormat,
                                         const std::string& lengthFormat,
                                         const std::string& angleFormat, bool showSlope);
 };

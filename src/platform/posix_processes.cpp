@@ -44,8 +44,9 @@ int PosixProcesses::Start(const std::filesystem::path& program,
     pid_t pid = 0;
     // A name without a folder is looked up on the PATH.
     const bool search = program.string().find('/') == std::string::npos;
-    const int rc = search ? posix_spawnp(&pid, program.c_str(), &actions, nullptr, argv.data(), environ)
-                          : posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ);
+    const int rc =
+        search ? posix_spawnp(&pid, program.c_str(), &actions, nullptr, argv.data(), environ)
+               : posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
     if (rc != 0) return 0;
     const int handle = next_++;

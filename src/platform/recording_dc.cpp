@@ -187,8 +187,7 @@ std::string RecordingDeviceContext::Dump() const {
             out << '[' << r.rect.left << ',' << r.rect.top << ',' << r.rect.right << ','
                 << r.rect.bottom << "] ";
             break;
-        default:
-            break;
+        default: break;
         }
         WritePoints(out, r.points);
         for (const auto& line : r.lines) {
@@ -201,9 +200,9 @@ std::string RecordingDeviceContext::Dump() const {
             r.kind == DcRecordKind::Points)
             out << " color=" << Hex(r.color);
         const auto& a = r.attributes;
-        out << " pen=" << PenStyleName(a.pen.style) << '/' << a.pen.width << '/'
-            << Hex(a.pen.color) << " brush=" << BrushKindName(a.brush.kind) << '/'
-            << Hex(a.brush.color) << " rop=" << RopName(a.rop) << '\n';
+        out << " pen=" << PenStyleName(a.pen.style) << '/' << a.pen.width << '/' << Hex(a.pen.color)
+            << " brush=" << BrushKindName(a.brush.kind) << '/' << Hex(a.brush.color)
+            << " rop=" << RopName(a.rop) << '\n';
     }
     return out.str();
 }

@@ -65,9 +65,7 @@ public:
     int PixelsPerInchX() const override { return ppiX_; }
     int PixelsPerInchY() const override { return ppiY_; }
     DeviceRect PageRect() const override { return page_; }
-    DeviceRect PhysicalPageRect() const override {
-        return hasPhysical_ ? physical_ : page_;
-    }
+    DeviceRect PhysicalPageRect() const override { return hasPhysical_ ? physical_ : page_; }
     bool IsPrinting() const override { return printing_; }
 
     // What the tests set up.

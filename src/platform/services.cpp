@@ -187,8 +187,7 @@ void ProfileService::SetInt(const std::string& section, const std::string& key, 
     SetString(section, key, std::to_string(value));
 }
 
-void ProfileService::SetDouble(const std::string& section, const std::string& key,
-                               double value) {
+void ProfileService::SetDouble(const std::string& section, const std::string& key, double value) {
     char buffer[64];
     auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
     (void)ec;

@@ -13,14 +13,14 @@ Cpp_ContourWorkingPoint& Cpp_ContourControlPointList::AppendWorkingPoint(double 
 }
 
 void Cpp_ContourControlPointList::InterpolateControlPoints(const Cpp_ContourControlPoint& /*from*/,
-                                                         const Cpp_ContourControlPoint& to,
-                                                         int /*valueKind*/, double /*tolerance*/,
-                                                         double /*blend*/) {
+                                                           const Cpp_ContourControlPoint& to,
+                                                           int /*valueKind*/, double /*tolerance*/,
+                                                           double /*blend*/) {
     AppendWorkingPoint(to.x, to.y);
 }
 
-Cpp_ContourWorkingPoint* Cpp_ContourControlPointList::NextLabelledPoint(
-    const Cpp_ContourWorkingPoint* node) {
+Cpp_ContourWorkingPoint*
+Cpp_ContourControlPointList::NextLabelledPoint(const Cpp_ContourWorkingPoint* node) {
     if (!node || working_.empty()) return nullptr;
     const Cpp_ContourWorkingPoint* end = working_.data() + working_.size();
     for (const Cpp_ContourWorkingPoint* p = node + 1; p < end; ++p)
@@ -44,7 +44,8 @@ void Cpp_ContourControlPointList::Draw(bool major) {
     }
     const auto runs = Cpp_Graphics::WorldPolylineToPixels(xs, ys);
     if (runs.empty()) return;
-    const platform::Pen previous = dc->SetPen(major ? Cpp_Contours::MajorPen() : Cpp_Contours::MinorPen());
+    const platform::Pen previous =
+        dc->SetPen(major ? Cpp_Contours::MajorPen() : Cpp_Contours::MinorPen());
     if (runs.size() == 1)
         dc->Polyline(runs[0]);
     else

@@ -91,9 +91,7 @@ struct Mesh {
             fmax[i] = std::max({value[3 * i], value[3 * i + 1], value[3 * i + 2]});
         }
     }
-    bool Valid(int t) const {
-        return vertex[3 * t] && vertex[3 * t + 1] && vertex[3 * t + 2];
-    }
+    bool Valid(int t) const { return vertex[3 * t] && vertex[3 * t + 1] && vertex[3 * t + 2]; }
     // The index in triangle n of the edge it shares with triangle t.
     int EntryIndex(int n, int t) const {
         for (int k = 0; k < 3; ++k)
@@ -467,7 +465,8 @@ void Cpp_Contours::TraceContourLines(Cpp_TriangleList& triangles) {
                 if (mesh.neighbour[3 * t + k] >= 0) continue;
                 const double a = mesh.value[3 * t + k], b = mesh.value[3 * t + (k + 1) % 3];
                 if (std::max(a, b) >= v - eps_ && std::min(a, b) <= v + eps_) {
-                    lines_.push_back(std::make_unique<Cpp_ContourControlPointList>(v, major, label));
+                    lines_.push_back(
+                        std::make_unique<Cpp_ContourControlPointList>(v, major, label));
                     tracer.Trace(*lines_.back(), t, k);
                     break;
                 }
@@ -480,7 +479,8 @@ void Cpp_Contours::TraceContourLines(Cpp_TriangleList& triangles) {
             for (int k = 0; k < 3; ++k) {
                 const double a = mesh.value[3 * t + k], b = mesh.value[3 * t + (k + 1) % 3];
                 if ((a >= v - eps_ && b <= v - eps_) || (b >= v - eps_ && a <= v - eps_)) {
-                    lines_.push_back(std::make_unique<Cpp_ContourControlPointList>(v, major, label));
+                    lines_.push_back(
+                        std::make_unique<Cpp_ContourControlPointList>(v, major, label));
                     tracer.Trace(*lines_.back(), t, k);
                     break;
                 }
@@ -538,7 +538,7 @@ void Cpp_Contours::DrawContourLines() {
         Cpp_ContourControlPointList::AppendWorkingPoint(points[0].x, points[0].y);
         for (size_t i = 1; i < points.size(); ++i)
             Cpp_ContourControlPointList::InterpolateControlPoints(points[i - 1], points[i],
-                                                                 valueKind_, eps_, 0.0);
+                                                                  valueKind_, eps_, 0.0);
         if (!line->IsLabelled())
             Cpp_ContourControlPointList::Draw(line->IsMajor());
         else
@@ -739,19 +739,28 @@ void Cpp_Contours::DrawTriangle(const Cpp_Triangle& triangle) const {
                    on3 = std::fabs(f3 - v) < eps_;
         if (on1) {
             const double t = (v - f2) / (f3 - f2 + d);
-            if (on2) segment(point(0), point(1));
-            else if (on3) segment(point(0), point(2));
-            else if (in(t)) segment(point(0), at(1, 2, t));
-            else segment(point(0), point(0));
+            if (on2)
+                segment(point(0), point(1));
+            else if (on3)
+                segment(point(0), point(2));
+            else if (in(t))
+                segment(point(0), at(1, 2, t));
+            else
+                segment(point(0), point(0));
         } else if (on2) {
             const double t = (v - f3) / (f1 - f3 + d);
-            if (on3) segment(point(1), point(2));
-            else if (in(t)) segment(point(1), at(2, 0, t));
-            else segment(point(1), point(1));
+            if (on3)
+                segment(point(1), point(2));
+            else if (in(t))
+                segment(point(1), at(2, 0, t));
+            else
+                segment(point(1), point(1));
         } else if (on3) {
             const double t = (v - f1) / (f2 - f1 + d);
-            if (in(t)) segment(point(2), at(0, 1, t));
-            else segment(point(2), point(2));
+            if (in(t))
+                segment(point(2), at(0, 1, t));
+            else
+                segment(point(2), point(2));
         } else {
             const double t12 = (v - f1) / (f2 - f1 + d);
             const double t13 = (v - f1) / (f3 - f1 + d);

@@ -15,8 +15,8 @@
 #include <string>
 #include <vector>
 
-#include "graphics/drawing_attributes.h"
 #include "core/point_xy.h"
+#include "graphics/drawing_attributes.h"
 #include "platform/device_context.h"
 #include "porepressure/contour_control_points.h"
 

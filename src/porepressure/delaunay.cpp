@@ -73,7 +73,8 @@ bool SwapOnce(Cpp_Triangle* a, int iA, Cpp_Triangle*& b, int& o) {
 // Whether splitting t at p (on edge e, or inside for e = 0) leaves every triangle clockwise.
 bool SplitKeepsClockwise(const Cpp_Triangle* t, int e, const Cpp_VERTEX* p) {
     const Cpp_VERTEX* v[4] = {nullptr, t->Vertex(1), t->Vertex(2), t->Vertex(3)};
-    if (e == 0) return Clockwise(v[1], v[2], p) && Clockwise(v[2], v[3], p) && Clockwise(v[3], v[1], p);
+    if (e == 0)
+        return Clockwise(v[1], v[2], p) && Clockwise(v[2], v[3], p) && Clockwise(v[3], v[1], p);
     const int m = Next(e), k = Next(m);
     if (!Clockwise(v[e], p, v[k]) || !Clockwise(p, v[m], v[k])) return false;
     const Cpp_Triangle* n = t->GetNeighbour(e);
@@ -88,7 +89,8 @@ bool SplitKeepsClockwise(const Cpp_Triangle* t, int e, const Cpp_VERTEX* p) {
 int ExactSplitEdge(const Cpp_Triangle* t, const Cpp_VERTEX* p) {
     int edge = 0, zeros = 0;
     for (int i = 1; i <= 3; ++i) {
-        const int turn = Turn(t->Vertex(static_cast<short>(i)), t->Vertex(static_cast<short>(Next(i))), p);
+        const int turn =
+            Turn(t->Vertex(static_cast<short>(i)), t->Vertex(static_cast<short>(Next(i))), p);
         if (turn > 0) return -1;
         if (turn == 0) {
             edge = i;
@@ -106,7 +108,8 @@ Cpp_Triangle* LocateExactly(const Cpp_TriangleList& triangles, Cpp_Triangle* sta
     for (int steps = 0; t && steps <= triangles.CountTriangles(); ++steps) {
         int across = 0;
         for (int i = 1; i <= 3 && !across; ++i)
-            if (Turn(t->Vertex(static_cast<short>(i)), t->Vertex(static_cast<short>(Next(i))), p) > 0)
+            if (Turn(t->Vertex(static_cast<short>(i)), t->Vertex(static_cast<short>(Next(i))), p) >
+                0)
                 across = i;
         if (!across) return t;
         t = t->GetNeighbour(across);
@@ -146,7 +149,8 @@ bool AreCollinear(const Cpp_VERTEX* a, const Cpp_VERTEX* b, const Cpp_VERTEX* c)
 }
 
 bool IsCounterClockwise(const Cpp_VERTEX* a, const Cpp_VERTEX* b, const Cpp_VERTEX* c) {
-    const double cross = (b->X() - a->X()) * (c->Y() - a->Y()) - (c->X() - a->X()) * (b->Y() - a->Y());
+    const double cross =
+        (b->X() - a->X()) * (c->Y() - a->Y()) - (c->X() - a->X()) * (b->Y() - a->Y());
     // Far from collinear (the distance of each vertex from the opposite side beyond the
     // tolerance by more than any rounding): the sign alone decides, as below.
     {
@@ -155,20 +159,20 @@ bool IsCounterClockwise(const Cpp_VERTEX* a, const Cpp_VERTEX* b, const Cpp_VERT
                              std::fabs(b->Y()) + std::fabs(c->X()) + std::fabs(c->Y());
         const double band = tol * (1.0 + 1e-6) + 1e-12 * scale;
         auto sq = [](double u, double v) { return u * u + v * v; };
-        const double lmax2 = std::max({sq(b->X() - a->X(), b->Y() - a->Y()),
-                                       sq(c->X() - b->X(), c->Y() - b->Y()),
-                                       sq(a->X() - c->X(), a->Y() - c->Y())});
+        const double lmax2 =
+            std::max({sq(b->X() - a->X(), b->Y() - a->Y()), sq(c->X() - b->X(), c->Y() - b->Y()),
+                      sq(a->X() - c->X(), a->Y() - c->Y())});
         if (cross * cross > lmax2 * band * band) return cross > 0.0;
     }
-    if (AreCollinear(a, b, c)) return Distance(a, c) - Distance(a, b) >= -GetTriangulationTolerance();
+    if (AreCollinear(a, b, c))
+        return Distance(a, c) - Distance(a, b) >= -GetTriangulationTolerance();
     return Turn(a, b, c) > 0;
 }
 
 // ---------------------------------------------------------------------------------------------
 // Edge swapping
 
-void SwapEdgeIfNecessary(Cpp_TriangleList& triangles, Cpp_Triangle* t, int edge,
-                         bool& swapped) {
+void SwapEdgeIfNecessary(Cpp_TriangleList& triangles, Cpp_Triangle* t, int edge, bool& swapped) {
     // Depth first, in the order of the recursive definition: after a swap, A's edge iA is
     // settled completely before B's edge o.
     auto& stack = SwapStack();
@@ -300,7 +304,8 @@ void TriangulateConvexPolygon(Cpp_VertexList& vertices, Cpp_TriangleList& triang
     Cpp_VERTEX* p1 = p0->Next();
     Cpp_Triangle* previous = nullptr;
     for (Cpp_VERTEX* p2 = p1->Next(); p2; p2 = p2->Next()) {
-        Cpp_Triangle* t = triangles.AddTriangleWithNeighbours(p0, p1, p2, previous, nullptr, nullptr);
+        Cpp_Triangle* t =
+            triangles.AddTriangleWithNeighbours(p0, p1, p2, previous, nullptr, nullptr);
         if (previous) previous->SetNeighbour(3, t);
         previous = t;
         p1 = p2;
@@ -316,9 +321,8 @@ void TriangulateConvexPolygon(Cpp_VertexList& vertices, Cpp_TriangleList& triang
     LegaliseAllEdges(triangles);
 }
 
-bool insert_point_and_swap_edges_if_necessary(Cpp_VertexList& vertices,
-                                              Cpp_TriangleList& triangles, Cpp_VERTEX*& point,
-                                              Cpp_Triangle*& containing) {
+bool insert_point_and_swap_edges_if_necessary(Cpp_VertexList& vertices, Cpp_TriangleList& triangles,
+                                              Cpp_VERTEX*& point, Cpp_Triangle*& containing) {
     Cpp_Triangle* t = containing;
     Cpp_VERTEX* p = point;
     const double x = p->X();
@@ -360,7 +364,8 @@ bool insert_point_and_swap_edges_if_necessary(Cpp_VertexList& vertices,
             t2->SetNeighbour(k, t);
             t->SetVertex(m, p);
             t->SetNeighbour(m, t2);
-            if (Cpp_Triangle* nmk = t2->GetNeighbour(m)) nmk->SetNeighbour(static_cast<short>(SlotNaming(nmk, t)), t2);
+            if (Cpp_Triangle* nmk = t2->GetNeighbour(m))
+                nmk->SetNeighbour(static_cast<short>(SlotNaming(nmk, t)), t2);
             SwapEdgeIfNecessary(triangles, t2, m, s);
             SwapEdgeIfNecessary(triangles, t, k, s);
         } else {
@@ -372,7 +377,8 @@ bool insert_point_and_swap_edges_if_necessary(Cpp_VertexList& vertices,
             t2->SetVertex(static_cast<short>(e), p);
             t2->SetNeighbour(k, t);
             t2->SetNeighbour(static_cast<short>(e), t3);
-            if (Cpp_Triangle* nmk = t2->GetNeighbour(m)) nmk->SetNeighbour(static_cast<short>(SlotNaming(nmk, t)), t2);
+            if (Cpp_Triangle* nmk = t2->GetNeighbour(m))
+                nmk->SetNeighbour(static_cast<short>(SlotNaming(nmk, t)), t2);
             t->SetVertex(m, p);
             t->SetNeighbour(m, t2);
             t3->SetVertex(jm, p);
@@ -380,7 +386,8 @@ bool insert_point_and_swap_edges_if_necessary(Cpp_VertexList& vertices,
             t3->SetNeighbour(jm, n);
             n->SetNeighbour(jk, t3);
             t3->SetNeighbour(static_cast<short>(j), t2);
-            if (Cpp_Triangle* njk = t3->GetNeighbour(jk)) njk->SetNeighbour(static_cast<short>(SlotNaming(njk, n)), t3);
+            if (Cpp_Triangle* njk = t3->GetNeighbour(jk))
+                njk->SetNeighbour(static_cast<short>(SlotNaming(njk, n)), t3);
             SwapEdgeIfNecessary(triangles, t2, m, s);
             SwapEdgeIfNecessary(triangles, t3, jk, s);
             SwapEdgeIfNecessary(triangles, t, k, s);

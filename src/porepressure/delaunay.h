@@ -21,9 +21,8 @@ bool TriangulatePoints(int method, Cpp_TriangleList& triangles, Cpp_VertexList& 
                        bool removeDuplicates);
 bool TriangulateByHullAndInsertion(Cpp_VertexList& vertices, Cpp_TriangleList& triangles);
 // Inserts a vertex of the list lying in containing (found by walking) and legalises.
-bool insert_point_and_swap_edges_if_necessary(Cpp_VertexList& vertices,
-                                              Cpp_TriangleList& triangles, Cpp_VERTEX*& point,
-                                              Cpp_Triangle*& containing);
+bool insert_point_and_swap_edges_if_necessary(Cpp_VertexList& vertices, Cpp_TriangleList& triangles,
+                                              Cpp_VERTEX*& point, Cpp_Triangle*& containing);
 // Adds a vertex of the list for which no triangle was found; starts the triangulation when the
 // triangle list is empty.
 bool InsertPointOutsideHull(Cpp_VertexList& vertices, Cpp_TriangleList& triangles,

@@ -346,9 +346,12 @@ bool BuildDelaunayTriangles(const std::vector<Cpp_VERTEX*>& vertices, Cpp_Triang
     keys.clear();
     for (std::size_t i = 0; i < vertices.size(); ++i) {
         // Written so that a NaN lands at 0.
-        const double fx = std::min((vertices[i]->X() - xmin) * sx > 0.0 ? (vertices[i]->X() - xmin) * sx : 0.0, 65535.0);
-        const double fy = std::min((vertices[i]->Y() - ymin) * sy > 0.0 ? (vertices[i]->Y() - ymin) * sy : 0.0, 65535.0);
-        keys.emplace_back(HilbertKey(static_cast<std::uint32_t>(fx), static_cast<std::uint32_t>(fy)), i);
+        const double fx = std::min(
+            (vertices[i]->X() - xmin) * sx > 0.0 ? (vertices[i]->X() - xmin) * sx : 0.0, 65535.0);
+        const double fy = std::min(
+            (vertices[i]->Y() - ymin) * sy > 0.0 ? (vertices[i]->Y() - ymin) * sy : 0.0, 65535.0);
+        keys.emplace_back(
+            HilbertKey(static_cast<std::uint32_t>(fx), static_cast<std::uint32_t>(fy)), i);
     }
     std::sort(keys.begin(), keys.end());
     scratch.points.clear();

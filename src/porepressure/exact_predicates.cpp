@@ -128,8 +128,8 @@ int Orientation(double ax, double ay, double bx, double by, double cx, double cy
     return Sign(Sum(Product(acx, bcy), Negate(Product(acy, bcx))));
 }
 
-double InCircleApprox(double ax, double ay, double bx, double by, double cx, double cy,
-                      double dx, double dy, double& errorBound) {
+double InCircleApprox(double ax, double ay, double bx, double by, double cx, double cy, double dx,
+                      double dy, double& errorBound) {
     const double adx = ax - dx, ady = ay - dy;
     const double bdx = bx - dx, bdy = by - dy;
     const double cdx = cx - dx, cdy = cy - dy;
@@ -139,8 +139,8 @@ double InCircleApprox(double ax, double ay, double bx, double by, double cx, dou
     const double alift = adx * adx + ady * ady;
     const double blift = bdx * bdx + bdy * bdy;
     const double clift = cdx * cdx + cdy * cdy;
-    const double det = alift * (bdxcdy - cdxbdy) + blift * (cdxady - adxcdy) +
-                       clift * (adxbdy - bdxady);
+    const double det =
+        alift * (bdxcdy - cdxbdy) + blift * (cdxady - adxcdy) + clift * (adxbdy - bdxady);
     const double permanent = (std::fabs(bdxcdy) + std::fabs(cdxbdy)) * alift +
                              (std::fabs(cdxady) + std::fabs(adxcdy)) * blift +
                              (std::fabs(adxbdy) + std::fabs(bdxady)) * clift;

@@ -15,7 +15,7 @@ int InCircle(double ax, double ay, double bx, double by, double cx, double cy, d
              double dy);
 
 // The rounded in-circle determinant itself, with its error bound (for tests against a band).
-double InCircleApprox(double ax, double ay, double bx, double by, double cx, double cy,
-                      double dx, double dy, double& errorBound);
+double InCircleApprox(double ax, double ay, double bx, double by, double cx, double cy, double dx,
+                      double dy, double& errorBound);
 
 }  // namespace exact

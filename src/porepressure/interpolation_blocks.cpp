@@ -84,8 +84,7 @@ bool Cpp_InterpolationData::ReadInput(std::FILE* input, std::FILE* echo, bool ec
     if (word == "FILE") {
         std::string used;
         std::FILE* named = nullptr;
-        if (!OpenWithQuestion(RestAfterFirstWord(line), 2, line, parent, used, named))
-            return false;
+        if (!OpenWithQuestion(RestAfterFirstWord(line), 2, line, parent, used, named)) return false;
         if (echoFlag) PrintText("The following data were read from file: " + used, true);
         const bool ok = ReadKindSections(named, echoFlag, SectionMode::FileLine, used, nullptr);
         std::fclose(named);
@@ -110,8 +109,7 @@ bool Cpp_InterpolationData::ReadInput(std::FILE* input, std::FILE* echo, bool ec
 }
 
 bool Cpp_InterpolationData::WritePointsOfKinds(std::FILE* file, const std::vector<int>& kinds,
-                                               int coordinateDecimals,
-                                               bool& headerWritten) const {
+                                               int coordinateDecimals, bool& headerWritten) const {
     for (int kind : kinds) {
         std::string valueFormat, coordinateFormat;
         if (!Cpp_Strings::MakeNumberFormat(1, 15, InterpolationKindDecimals(kind), valueFormat) ||
@@ -157,12 +155,15 @@ bool Cpp_InterpolationData::WriteKLIVEN4InputDataFile(std::FILE* file) {
     for (int kind = 1; kind <= 4; ++kind) {
         if (decimals >= maxDecimals_) break;
         if (std::find(kinds.begin(), kinds.end(), kind) == kinds.end()) continue;
-        const std::string text = FormatText(
-            "Number of decimals set for coordinates in Preprocessor (= %d) is less that the number "
-            "of decimals in the imported ", decimals) +
+        const std::string text =
+            FormatText(
+                "Number of decimals set for coordinates in Preprocessor (= %d) is less that the number "
+                "of decimals in the imported ",
+                decimals) +
             dataFiles[kind - 1] +
             FormatText(" (= %d).  Do you want to use the larger number of decimals (strongly "
-                       "recommended)?", maxDecimals_);
+                       "recommended)?",
+                       maxDecimals_);
         if (AskYesNoOnMainWindowEx("Use more decimals?", text, true)) decimals = maxDecimals_;
     }
     bool header = false;
@@ -184,7 +185,8 @@ bool Cpp_InterpolationData::WriteKLIVEN4InputDataFileWithFileNames(std::FILE* fi
     const s_SourceRecord& pressure = sources_[kPressure];
     if ((pressure.source == 2 || pressure.source == 3) && !pressure.fileName.empty())
         if (!Put(file, std::string("INTerpolation data follow -\n") +
-                           (pressure.source == 2 ? "SEEP2D " : "SEEPW ") + pressure.fileName + "\n"))
+                           (pressure.source == 2 ? "SEEP2D " : "SEEPW ") + pressure.fileName +
+                           "\n"))
             return false;
     std::vector<int> kinds;
     for (int kind = 1; kind <= 6; ++kind)
@@ -266,7 +268,8 @@ bool Cpp_InterpolationData::ImportExternalFiles(std::FILE* echo, WindowHandle pa
     std::vector<std::string> genericRead;
     auto readGeneric = [&](const std::string& name) {
         // Every kind of a generic file comes in one reading.
-        if (!name.empty() && std::find(genericRead.begin(), genericRead.end(), name) != genericRead.end())
+        if (!name.empty() &&
+            std::find(genericRead.begin(), genericRead.end(), name) != genericRead.end())
             return true;
         genericRead.push_back(name);
         return ReadExternalFile(name, echo, true, parent);
@@ -275,23 +278,27 @@ bool Cpp_InterpolationData::ImportExternalFiles(std::FILE* echo, WindowHandle pa
     if (p.importToPreprocessor && p.source >= 1 && p.source <= 3) {
         std::string text;
         if (p.source == 1)
-            text = p.fileName.empty()
-                       ? "Pressure values for pore water pressure interpolation are to be read from "
-                         "an un-named generic file.  Do you want to attempt to read the data into "
-                         "the preprocessor now?"
-                       : "Pressure values for pore water pressure interpolation are to be read from "
-                         "a generic file named " + p.fileName +
-                             ".  Do you want to attempt to read the data into the preprocessor now?";
+            text =
+                p.fileName.empty()
+                    ? "Pressure values for pore water pressure interpolation are to be read from "
+                      "an un-named generic file.  Do you want to attempt to read the data into "
+                      "the preprocessor now?"
+                    : "Pressure values for pore water pressure interpolation are to be read from "
+                      "a generic file named " +
+                          p.fileName +
+                          ".  Do you want to attempt to read the data into the preprocessor now?";
         else if (!p.fileName.empty())
             text = std::string("Pressure values for pore water pressure interpolation are to be "
                                "read from a file created by ") +
                    (p.source == 2 ? "GMS/SEEP2D" : "SEEP/W") + ".  The file to be read is named " +
-                   p.fileName + ".  Do you want to attempt to read the data into the preprocessor now?";
+                   p.fileName +
+                   ".  Do you want to attempt to read the data into the preprocessor now?";
         else
-            text = "Pressure values for pore water pressure interpolation are to be read from a "
-                   "file created by GMS/SEEP2D.  The name of the file is not desiganted =- you will "
-                   "eb prompted for a filename.  Do you want to attempt to read the data into the "
-                   "preprocessor now?";
+            text =
+                "Pressure values for pore water pressure interpolation are to be read from a "
+                "file created by GMS/SEEP2D.  The name of the file is not desiganted =- you will "
+                "eb prompted for a filename.  Do you want to attempt to read the data into the "
+                "preprocessor now?";
         if (AskYesNoOnMainWindowEx(caption, text, true)) {
             MarkAllPointsOld();
             if (p.source == 1)
@@ -305,7 +312,8 @@ bool Cpp_InterpolationData::ImportExternalFiles(std::FILE* echo, WindowHandle pa
     const struct {
         int record;
         const char* values;
-    } others[] = {{kRSubU, "pore pressure coefficient (r-sub-u)"}, {kStrength, "undrained strength"}};
+    } others[] = {{kRSubU, "pore pressure coefficient (r-sub-u)"},
+                  {kStrength, "undrained strength"}};
     for (const auto& o : others) {
         const s_SourceRecord& r = sources_[o.record];
         if (!r.importToPreprocessor || r.source != 1) continue;

@@ -43,10 +43,10 @@ const s_InterpolationKindText& InterpolationKindText(int kind) {
 int InterpolationKindDecimals(int kind) {
     const s_OutputSettings s = CurrentOutputSettings();
     switch (kind) {
-        case 2: return s.rSubUDecimals;
-        case 5: return s.cpRatioDecimals;
-        case 6: return s.unitWeightDecimals;
-        default: return s.stressDecimals;
+    case 2: return s.rSubUDecimals;
+    case 5: return s.cpRatioDecimals;
+    case 6: return s.unitWeightDecimals;
+    default: return s.stressDecimals;
     }
 }
 
@@ -56,8 +56,8 @@ int InterpolationKindDecimals(int kind) {
 Cpp_InterpolationDataSet::~Cpp_InterpolationDataSet() { Clear(); }
 
 Cpp_InterpolationPoint& Cpp_InterpolationDataSet::AppendPoint(int number, double x, double y,
-                                                             double value, double value2,
-                                                             double value3) {
+                                                              double value, double value2,
+                                                              double value3) {
     if (number == 0) number = CountPoints() + 1;
     points_.emplace_back(number, x, y, value, value2, value3);
     return points_.back();
@@ -245,8 +245,8 @@ void Cpp_InterpolationDataSet::RebuildVertices() {
 void Cpp_InterpolationDataSet::RebuildPoints(double unitWeightOfWater) {
     points_.clear();
     for (Cpp_VERTEX* v = vertices_.First(); v; v = v->Next()) {
-        const double value = headMode_ ? unitWeightOfWater * (v->SecondValue() - v->Y())
-                                       : v->FirstValue();
+        const double value =
+            headMode_ ? unitWeightOfWater * (v->SecondValue() - v->Y()) : v->FirstValue();
         points_.emplace_back(v->Number(), v->X(), v->Y(), value, 0.0, 0.0);
     }
 }
@@ -265,12 +265,12 @@ void Cpp_InterpolationDataSet::Clear() {
 
 int Cpp_InterpolationData::RecordOfKind(int kind) {
     switch (kind) {
-        case 1: return kPressure;
-        case 2: return kRSubU;
-        case 3:
-        case 4: return kStrength;
-        case 5: return kCOverP;
-        default: return kUnitWeight;
+    case 1: return kPressure;
+    case 2: return kRSubU;
+    case 3:
+    case 4: return kStrength;
+    case 5: return kCOverP;
+    default: return kUnitWeight;
     }
 }
 
@@ -301,9 +301,10 @@ void Cpp_InterpolationData::SetDisplayFlagByKind(int kind, bool on) {
     if (kind >= 1 && kind <= 5) displayFlags_[kind - 1] = on;
 }
 
-Cpp_InterpolationPoint* Cpp_InterpolationData::AddPointToDataSet(
-    int kind, int material, double x, double y, double value, double value2, double value3,
-    Cpp_InterpolationDataSet*& receiving) {
+Cpp_InterpolationPoint*
+Cpp_InterpolationData::AddPointToDataSet(int kind, int material, double x, double y, double value,
+                                         double value2, double value3,
+                                         Cpp_InterpolationDataSet*& receiving) {
     Cpp_InterpolationDataSet* set = nullptr;
     if (receiving && receiving->Kind() == kind && receiving->Material() == material) {
         set = receiving;
@@ -390,7 +391,8 @@ bool Cpp_InterpolationData::ReportDuplicatePoints(std::FILE* echo) {
 }
 
 bool Cpp_InterpolationData::Check(int stage, std::FILE* echo) {
-    if (stage != 1 && stage != 2) throw Cpp_TextException("EXCEPTION: Cpp_InterpolationData::Check");
+    if (stage != 1 && stage != 2)
+        throw Cpp_TextException("EXCEPTION: Cpp_InterpolationData::Check");
     bool consistent = true;
     for (const auto& s : sets_) {
         if (!s->DeleteDuplicatePoints(static_cast<short>(stage), echo, true)) {
@@ -405,8 +407,9 @@ bool Cpp_InterpolationData::Check(int stage, std::FILE* echo) {
         if (!s->PointsDeleted()) continue;
         if (!tableStarted) {
             Cpp_OutputTable table(echo);
-            table.SetTitleLine(1, stage == 2 ? "INTERPOLATION DATA - SECOND/THIRD-STAGE COMPUTATIONS"
-                                             : "INTERPOLATION DATA - CONVENTIONAL/FIRST-STAGE COMPUTATIONS");
+            table.SetTitleLine(
+                1, stage == 2 ? "INTERPOLATION DATA - SECOND/THIRD-STAGE COMPUTATIONS"
+                              : "INTERPOLATION DATA - CONVENTIONAL/FIRST-STAGE COMPUTATIONS");
             table.SetTitleLine(2, "(Revised Data Sets with Points Deleted)");
             if (stage == 2)
                 table.StartTable(21, 2, '2', true);
@@ -446,7 +449,9 @@ bool Cpp_InterpolationData::GetExtents(double& xmin, double& xmax, double& ymin,
     return extents.Get(xmin, xmax, ymin, ymax);
 }
 
-double Cpp_InterpolationData::UnitWeightOfWater() { return Cpp_KlivenSettings::UnitWeightOfWater(); }
+double Cpp_InterpolationData::UnitWeightOfWater() {
+    return Cpp_KlivenSettings::UnitWeightOfWater();
+}
 
 bool Cpp_InterpolationData::KindFromFile(int kind) const {
     const int source = sources_[RecordOfKind(kind)].source;

@@ -57,9 +57,9 @@ struct InterpolationPtType {
 
 // The texts and decimals that go with a kind.
 struct s_InterpolationKindText {
-    const char* column;     // column text of the echo tables
-    const char* title;      // long title
-    const char* header;     // kind header of the written block
+    const char* column;  // column text of the echo tables
+    const char* title;   // long title
+    const char* header;  // kind header of the written block
 };
 const s_InterpolationKindText& InterpolationKindText(int kind);
 // The preference decimals a kind's values are printed with.
@@ -107,8 +107,8 @@ public:
     // The hull list := the convex hull of the vertices.
     void ComputeBoundary();
     bool GetExtents(double& xmin, double& xmax, double& ymin, double& ymax) const;
-    void PrintPoints(std::FILE* echo, int coordinateDecimals, int stressDecimals,
-                     int rSubUDecimals, int cpDecimals) const;
+    void PrintPoints(std::FILE* echo, int coordinateDecimals, int stressDecimals, int rSubUDecimals,
+                     int cpDecimals) const;
 
     // Head mode of a pressure data set: values shown, edited and interpolated as total head.
     bool GetOptionFlag() const { return headMode_; }
@@ -202,8 +202,7 @@ public:
     }
 
     // The INT block of this stage (the command line already read); false after a message.
-    bool ReadInput(std::FILE* input, std::FILE* echo, bool echoFlag,
-                   WindowHandle parent = nullptr);
+    bool ReadInput(std::FILE* input, std::FILE* echo, bool echoFlag, WindowHandle parent = nullptr);
     // The document form: the points of the kinds whose data are entered (kinds read from files
     // come back through the external-file records).
     bool WriteKLIVEN4InputDataFile(std::FILE* file);

@@ -5,9 +5,9 @@
 #include "core/preferences.h"
 #include "graphics/graphics.h"
 #include "graphics/pick.h"
-#include "registry/display_selections.h"
 #include "porepressure/contours.h"
 #include "porepressure/interpolation_data.h"
+#include "registry/display_selections.h"
 
 #include <cmath>
 
@@ -21,12 +21,9 @@ struct KindTable {
 };
 // Kinds 1 to 6.
 const KindTable kKinds[6] = {
-    {{12, 10}, {12, 12}, {6, 27}, "Press_Interp_"},
-    {{15, 13}, {13, 13}, {6, 27}, "Ru_Interp_"},
-    {{12, 10}, {27, 27}, {6, 27}, "Su_Interp_"},
-    {{9, 7}, {17, 17}, {17, 17}, "Su_Interp_"},
-    {{15, 13}, {27, 27}, {6, 27}, "COverP_Interp_"},
-    {{16, 18}, {3, 1}, {6, 27}, "Gamma_Interp_"},
+    {{12, 10}, {12, 12}, {6, 27}, "Press_Interp_"},  {{15, 13}, {13, 13}, {6, 27}, "Ru_Interp_"},
+    {{12, 10}, {27, 27}, {6, 27}, "Su_Interp_"},     {{9, 7}, {17, 17}, {17, 17}, "Su_Interp_"},
+    {{15, 13}, {27, 27}, {6, 27}, "COverP_Interp_"}, {{16, 18}, {3, 1}, {6, 27}, "Gamma_Interp_"},
 };
 
 int StageOf(const Cpp_InterpolationData& data) { return data.GetStage() == 2 ? 2 : 1; }
@@ -172,8 +169,8 @@ void DrawInterpolationValueLabels(Cpp_InterpolationData& data, int kind,
 
 Cpp_VERTEX* HitTestInterpolationPoint(Cpp_InterpolationDataSet& set, s_PickType& pick) {
     Cpp_Triangle* start = nullptr;
-    Cpp_VERTEX* v = FindNearestVertex(pick.x, pick.y, set.GetTriangleList(), set.GetVertexList(),
-                                      start);
+    Cpp_VERTEX* v =
+        FindNearestVertex(pick.x, pick.y, set.GetTriangleList(), set.GetVertexList(), start);
     if (!v) return nullptr;
     if (!IsInPickBox(pick, v->X(), v->Y())) return nullptr;
     const double d = (v->X() - pick.x) * (v->X() - pick.x) + (v->Y() - pick.y) * (v->Y() - pick.y);
@@ -237,7 +234,8 @@ bool AddInterpolationInformation(platform::InfoWindowService& info, Cpp_Interpol
     const char* const pointWords[4] = {"", ", Pressure: ", ", Ru: ", ", Strength: "};
     auto material = [&]() {
         if (set.Material() >= 1)
-            info.AddInteger(platform::kInfoRoot, "Used for material number: ", set.Material(), "%1d");
+            info.AddInteger(platform::kInfoRoot, "Used for material number: ", set.Material(),
+                            "%1d");
         else
             info.AddText(platform::kInfoRoot, "Used for any/all materials");
     };
@@ -262,15 +260,15 @@ bool AddInterpolationInformation(platform::InfoWindowService& info, Cpp_Interpol
             "Selected strength interpolation point"};
         info.AddText(platform::kInfoRoot, titles[group]);
         material();
-        info.AddText(platform::kInfoRoot, "X: " + num(xy, vertex->X()) + ", Y: " +
-                                              num(xy, vertex->Y()) + pointWords[group] +
+        info.AddText(platform::kInfoRoot, "X: " + num(xy, vertex->X()) +
+                                              ", Y: " + num(xy, vertex->Y()) + pointWords[group] +
                                               num(val, vertex->Value()));
     }
     const platform::InfoItem points = info.AddText(platform::kInfoRoot, "Interpolation points");
     int n = 0;
     for (const Cpp_VERTEX* v = set.GetVertexList().First(); v; v = v->Next()) {
-        std::string line = FormatText("Pt: %1d, X: ", ++n) + num(xy, v->X()) + ", Y: " +
-                           num(xy, v->Y()) + pointWords[group] + num(val, v->Value());
+        std::string line = FormatText("Pt: %1d, X: ", ++n) + num(xy, v->X()) +
+                           ", Y: " + num(xy, v->Y()) + pointWords[group] + num(val, v->Value());
         if (v == vertex) line += " - Selected point";
         info.AddText(points, line);
     }

@@ -20,7 +20,7 @@ struct s_PickType;
 // The look of a kind (1 to 6) in a stage (1 or 2).
 struct s_InterpolationLook {
     int symbol = 12;
-    s_ColorType pointColour;     // also the contour colour
+    s_ColorType pointColour;  // also the contour colour
     s_ColorType triangleColour;
     s_MarkerSizeType symbolSize = s_MarkerSizeType(static_cast<short>(6));
     s_LineWidthType pointWidth = s_LineWidthType(static_cast<short>(1));
@@ -44,7 +44,8 @@ bool InterpolationDataSetShown(const s_DisplayFlagsType& flags, const Cpp_Interp
                                int stage);
 
 // The drawing steps of one kind of a stage's data, each only under its display flag.
-void DrawInterpolationTriangles(Cpp_InterpolationData& data, int kind, const s_DisplayFlagsType& flags);
+void DrawInterpolationTriangles(Cpp_InterpolationData& data, int kind,
+                                const s_DisplayFlagsType& flags);
 void DrawInterpolationPointSymbols(Cpp_InterpolationData& data, int kind,
                                    const s_DisplayFlagsType& flags);
 void DrawInterpolationContourLines(Cpp_InterpolationData& data, int kind,

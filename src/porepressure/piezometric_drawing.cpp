@@ -174,13 +174,15 @@ bool AddPiezometricInformation(platform::InfoWindowService& info, const Cpp_Piez
     const std::string unitWeight = Fixed(Cpp_KlivenSettings::UnitWeightDecimals());
     const std::string length = Fixed(Cpp_KlivenSettings::LengthDecimals());
     const int number = line.GetNumber();
-    const Cpp_PointXY* second = (kind == PICK_PIEZOMETRIC_SEGMENT && point) ? point->Next() : nullptr;
+    const Cpp_PointXY* second =
+        (kind == PICK_PIEZOMETRIC_SEGMENT && point) ? point->Next() : nullptr;
     switch (kind) {
     case PICK_PIEZOMETRIC_POINT:
         info.AddText(platform::kInfoRoot,
-                     multiStage ? FormatText("Point on piezometric line %1d selected (Stage %1d data)",
-                                             number, stage)
-                                : FormatText("Point on piezometric line %1d selected", number));
+                     multiStage
+                         ? FormatText("Point on piezometric line %1d selected (Stage %1d data)",
+                                      number, stage)
+                         : FormatText("Point on piezometric line %1d selected", number));
         if (point)
             info.AddText(platform::kInfoRoot, "X: " + Number(coordinate, point->X()) +
                                                   ", Y: " + Number(coordinate, point->Y()));
@@ -197,23 +199,25 @@ bool AddPiezometricInformation(platform::InfoWindowService& info, const Cpp_Piez
                                             true);
         break;
     default:
-        info.AddText(platform::kInfoRoot,
-                     multiStage ? FormatText("The number (text) for piezometric line %1d was "
-                                             "selected (Stage %1d data)",
-                                             number, stage)
-                                : FormatText("The number (text) for piezometric line %1d was selected",
-                                             number));
+        info.AddText(
+            platform::kInfoRoot,
+            multiStage
+                ? FormatText("The number (text) for piezometric line %1d was "
+                             "selected (Stage %1d data)",
+                             number, stage)
+                : FormatText("The number (text) for piezometric line %1d was selected", number));
         break;
     }
     info.AddReal(platform::kInfoRoot, "Unit weight of  fluid: ", line.UnitWeight(), unitWeight);
-    const platform::InfoItem points = info.AddText(platform::kInfoRoot, "Piezometric line coordinates");
+    const platform::InfoItem points =
+        info.AddText(platform::kInfoRoot, "Piezometric line coordinates");
     for (const Cpp_PointXY* p = line.FirstPoint(); p; p = p->Next()) {
         std::string mark;
         if (kind == PICK_PIEZOMETRIC_POINT && p == point) mark = " - Selected point";
         if (kind == PICK_PIEZOMETRIC_SEGMENT && p == point) mark = " - First selected point";
         if (kind == PICK_PIEZOMETRIC_SEGMENT && p == second) mark = " - Second selected point";
-        info.AddText(points, "X: " + Number(coordinate, p->X()) + " , Y: " +
-                                 Number(coordinate, p->Y()) + " " + mark);
+        info.AddText(points, "X: " + Number(coordinate, p->X()) +
+                                 " , Y: " + Number(coordinate, p->Y()) + " " + mark);
     }
     return true;
 }
@@ -226,8 +230,9 @@ std::string PiezometricPointToolTip(const Cpp_PiezometricLine& line, const Cpp_P
 std::string PiezometricSegmentToolTip(const Cpp_PiezometricLine& line, const Cpp_PointXY& start,
                                       int stage, bool multiStage) {
     if (multiStage)
-        return FormatText("Piezometric line no. %1d\nStage %1d\nSegment %1d\nFluid unit weight: %1.2f",
-                          line.GetNumber(), stage, start.Number(), line.UnitWeight());
+        return FormatText(
+            "Piezometric line no. %1d\nStage %1d\nSegment %1d\nFluid unit weight: %1.2f",
+            line.GetNumber(), stage, start.Number(), line.UnitWeight());
     return FormatText("Piezometric line no. %1d\nSegment %1d\nFluid unit weight: %1.2f",
                       line.GetNumber(), start.Number(), line.UnitWeight());
 }

@@ -6,9 +6,9 @@
 #include <string>
 
 #include "graphics/drawing_attributes.h"
-#include "graphics/point_symbols.h"
 #include "graphics/graphic_string.h"
 #include "graphics/line_drawing.h"
+#include "graphics/point_symbols.h"
 #include "platform/device_context.h"
 #include "platform/info_window.h"
 

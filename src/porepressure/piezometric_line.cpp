@@ -139,7 +139,8 @@ bool Cpp_PiezometricLine::WriteInputData(std::FILE* file) const {
     if (!Cpp_Strings::MakeNumberFormat(1, 1, settings.unitWeightDecimals, weightFormat) ||
         !Cpp_Strings::MakeNumberFormat(1, 20, settings.coordinateDecimals, coordinateFormat))
         return false;
-    std::string out = FormatText("     %1d     ", GetNumber()) + FormatDynamic(weightFormat, unitWeight_);
+    std::string out =
+        FormatText("     %1d     ", GetNumber()) + FormatDynamic(weightFormat, unitWeight_);
     if (HasDescription()) out += " " + Description();
     out += "\n";
     for (const Cpp_PointXY* p = FirstPoint(); p; p = p->Next())
@@ -153,7 +154,8 @@ void Cpp_PiezometricLine::PrintRevised(std::FILE* echo) const {
     SetOutputFile(echo);
     PrintHeader();
     long counter = 0;
-    for (const Cpp_PointXY* p = FirstPoint(); p; p = p->Next()) PrintPointRow(++counter, p->X(), p->Y());
+    for (const Cpp_PointXY* p = FirstPoint(); p; p = p->Next())
+        PrintPointRow(++counter, p->X(), p->Y());
 }
 
 bool Cpp_PiezometricLine::CheckUnitWeight(std::FILE* echo, int stage) const {
@@ -194,7 +196,7 @@ void Cpp_PiezometricLineList::SetDefaultDisplayFlags(int stage, bool lines, bool
 }
 
 Cpp_PiezometricLine* Cpp_PiezometricLineList::CreateLine(int number, double unitWeight,
-                                                        const std::string& description) {
+                                                         const std::string& description) {
     return static_cast<Cpp_PiezometricLine*>(
         Append(std::make_unique<Cpp_PiezometricLine>(number, unitWeight, description)));
 }
@@ -219,7 +221,8 @@ bool Cpp_PiezometricLineList::ReadInput(std::FILE* input, std::FILE* echo, bool 
             table.SetTitleLine(1, "NEW PIEZOMETRIC LINE DATA - SECOND/THIRD-STAGE COMPUTATIONS");
             table.StartTable(7, 0, '2', true);
         } else {
-            table.SetTitleLine(1, "NEW PIEZOMETRIC LINE DATA - CONVENTIONAL/FIRST-STAGE COMPUTATIONS");
+            table.SetTitleLine(1,
+                               "NEW PIEZOMETRIC LINE DATA - CONVENTIONAL/FIRST-STAGE COMPUTATIONS");
             table.StartTable(6, 0, '*', true);
         }
     }
@@ -277,7 +280,8 @@ bool Cpp_PiezometricLineList::WriteInputDataFile(std::FILE* file) const {
     if (IsEmpty()) return true;
     if (std::fputs("PIEzometric line data follow -\n", file) < 0) return false;
     for (int i = 0; i < Count(); ++i)
-        if (const Cpp_PiezometricLine* line = PiezometricLineAt(i); line && !line->WriteInputData(file))
+        if (const Cpp_PiezometricLine* line = PiezometricLineAt(i);
+            line && !line->WriteInputData(file))
             return false;
     return std::fputs("\n", file) >= 0;
 }
@@ -285,7 +289,8 @@ bool Cpp_PiezometricLineList::WriteInputDataFile(std::FILE* file) const {
 bool Cpp_PiezometricLineList::Check(std::FILE* echo) {
     if (echo) Cpp_DataErrorOutput::SetErrorFile(echo);
     for (int i = 0; i < Count(); ++i)
-        if (const Cpp_PiezometricLine* line = PiezometricLineAt(i)) line->CheckUnitWeight(echo, stage_);
+        if (const Cpp_PiezometricLine* line = PiezometricLineAt(i))
+            line->CheckUnitWeight(echo, stage_);
     bool ok = true;
     if (!CheckDuplicatePoints(true, echo)) {
         ok = false;
@@ -301,9 +306,9 @@ bool Cpp_PiezometricLineList::Check(std::FILE* echo) {
             const Cpp_PiezometricLine* line = PiezometricLineAt(i);
             if (!line || (!line->DuplicatePointsDeleted() && !line->PointsReversed())) continue;
             Cpp_OutputTable table(echo);
-            table.SetTitleLine(1, stage_ == 2
-                                      ? "PIEZOMETRIC LINE DATA - SECOND/THIRD-STAGE COMPUTATIONS"
-                                      : "PIEZOMETRIC LINE DATA - CONVENTIONAL/FIRST-STAGE COMPUTATIONS");
+            table.SetTitleLine(
+                1, stage_ == 2 ? "PIEZOMETRIC LINE DATA - SECOND/THIRD-STAGE COMPUTATIONS"
+                               : "PIEZOMETRIC LINE DATA - CONVENTIONAL/FIRST-STAGE COMPUTATIONS");
             table.SetTitleLine(2, "(Revised Data Sets with Points Reversed and/or Deleted)");
             table.StartTable(stage_ == 2 ? 19 : 18, 0, stage_ == 2 ? '2' : '*', true);
             line->PrintRevised(echo);

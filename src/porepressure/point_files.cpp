@@ -26,11 +26,16 @@ const char* const kPointPointMaterial =
 
 const char* KindColumnHeader(int kind) {
     switch (kind) {
-        case 1: return "  No.      No.         X          Y      Pore Water Pressure                 Type";
-        case 2: return "  No.      No.         X          Y      Pore Press. Coeff.                  Type";
-        case 3: return "  No.      No.         X          Y      Undrained Strength                  Type";
-        case 5: return "  No.      No.         X          Y      Normalized Strength (c/p)           Type";
-        default: return "  No.      No.         X          Y      Unit Weight                         Type";
+    case 1:
+        return "  No.      No.         X          Y      Pore Water Pressure                 Type";
+    case 2:
+        return "  No.      No.         X          Y      Pore Press. Coeff.                  Type";
+    case 3:
+        return "  No.      No.         X          Y      Undrained Strength                  Type";
+    case 5:
+        return "  No.      No.         X          Y      Normalized Strength (c/p)           Type";
+    default:
+        return "  No.      No.         X          Y      Unit Weight                         Type";
     }
 }
 
@@ -53,16 +58,16 @@ struct DialogKind {
 
 DialogKind DialogOf(int kind) {
     switch (kind) {
-        case 3:
-            return {"Open SEEP2D file for interpolation point data",
-                    "GMS/SEEP2D Export Files(*.UPP)|*.upp|Text Files(*.TXT)|*.txt|All Files(*.*)|*.*"};
-        case 4:
-            return {"Open SEEPW file for interpolation point data",
-                    "Text Files(*.TXT)|*.txt|All Files(*.*)|*.*"};
-        default:
-            return {"Open file for interpolation point data",
-                    "Data Files(*.INP)|*.inp|Data Files(*.INT)|*.int|Text Files(*.TXT)|*.txt|All "
-                    "Files(*.*)|*.*"};
+    case 3:
+        return {"Open SEEP2D file for interpolation point data",
+                "GMS/SEEP2D Export Files(*.UPP)|*.upp|Text Files(*.TXT)|*.txt|All Files(*.*)|*.*"};
+    case 4:
+        return {"Open SEEPW file for interpolation point data",
+                "Text Files(*.TXT)|*.txt|All Files(*.*)|*.*"};
+    default:
+        return {"Open file for interpolation point data",
+                "Data Files(*.INP)|*.inp|Data Files(*.INT)|*.int|Text Files(*.TXT)|*.txt|All "
+                "Files(*.*)|*.*"};
     }
 }
 
@@ -88,7 +93,9 @@ int Cpp_InterpolationData::CountDecimals(const std::string& line) {
     int best = 0;
     int numbers = 0;
     std::size_t i = 0;
-    auto separator = [](char c) { return c == ' ' || c == '\t' || c == ',' || c == '\n' || c == '\r'; };
+    auto separator = [](char c) {
+        return c == ' ' || c == '\t' || c == ',' || c == '\n' || c == '\r';
+    };
     while (i < line.size() && numbers < 2) {
         while (i < line.size() && separator(line[i])) ++i;
         if (i >= line.size()) break;
@@ -119,7 +126,8 @@ bool Cpp_InterpolationData::OpenWithQuestion(const std::string& name, int dialog
                            ? std::string("Unable to open separate file with interpolation point "
                                          "data; No filename specified.")
                            : "Unable to open separate file with interpolation point data; Filename "
-                             "specified: " + nameUsed + ".";
+                             "specified: " +
+                                 nameUsed + ".";
     text += "\nDo you want to select the input file now?";
     if (!AskYesNo(parent, "Interpolation Point Input Error", text)) {
         Cpp_PorePressureMessages::Message4720(stage_, inputLine);
@@ -143,13 +151,13 @@ bool Cpp_InterpolationData::OpenWithQuestion(const std::string& name, int dialog
     return false;
 }
 
-bool Cpp_InterpolationData::ReadSeep2dFile(const std::string& name, std::FILE* echo,
-                                           bool echoFlag, WindowHandle parent) {
+bool Cpp_InterpolationData::ReadSeep2dFile(const std::string& name, std::FILE* echo, bool echoFlag,
+                                           WindowHandle parent) {
     return ReadSeepageFile(false, name, echo, echoFlag, parent);
 }
 
-bool Cpp_InterpolationData::ReadSeepwFile(const std::string& name, std::FILE* echo,
-                                          bool echoFlag, WindowHandle parent) {
+bool Cpp_InterpolationData::ReadSeepwFile(const std::string& name, std::FILE* echo, bool echoFlag,
+                                          WindowHandle parent) {
     return ReadSeepageFile(true, name, echo, echoFlag, parent);
 }
 
@@ -159,8 +167,8 @@ bool Cpp_InterpolationData::ReadSeepageFile(bool seepw, const std::string& name,
     SetOutputFileOnly(echo);
     std::string used;
     std::FILE* file = nullptr;
-    if (!OpenWithQuestion(name, seepw ? 4 : 3, (seepw ? "SEEPW " : "SEEP2D ") + name,
-                          parent, used, file))
+    if (!OpenWithQuestion(name, seepw ? 4 : 3, (seepw ? "SEEPW " : "SEEP2D ") + name, parent, used,
+                          file))
         return false;
     if (echoFlag) {
         PrintText(seepw ? "The following data were read from a file created by SEEP/W"
@@ -207,8 +215,7 @@ bool Cpp_InterpolationData::ReadSeepageFile(bool seepw, const std::string& name,
         ++running;
         if (echoFlag)
             EchoRow(seepw ? static_cast<long>(TruncateToInt(v[0])) : running, p->Number(), x, y, u,
-                    1,
-                    material);
+                    1, material);
         std::string coordinates = record.text;
         if (seepw) {
             // The decimals of the coordinates, after the node number.
@@ -272,12 +279,12 @@ bool Cpp_InterpolationData::ReadKindSections(std::FILE* file, bool echoFlag, Sec
         const char letter = static_cast<char>(std::toupper(static_cast<unsigned char>(word[0])));
         int kind = 0;
         switch (letter) {
-            case 'P': kind = 1; break;
-            case 'R': kind = 2; break;
-            case 'S': kind = 3; break;
-            case 'C': kind = mode == SectionMode::Import ? 0 : 5; break;
-            case 'U': kind = mode == SectionMode::Import ? 0 : 6; break;
-            default: break;
+        case 'P': kind = 1; break;
+        case 'R': kind = 2; break;
+        case 'S': kind = 3; break;
+        case 'C': kind = mode == SectionMode::Import ? 0 : 5; break;
+        case 'U': kind = mode == SectionMode::Import ? 0 : 6; break;
+        default: break;
         }
         if (kind == 0) {
             Cpp_PorePressureMessages::Message4780(stage_, word[0], line);

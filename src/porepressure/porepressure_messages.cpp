@@ -75,8 +75,7 @@ bool Cpp_PorePressureMessages::Message4020(long material) {
 
 bool Cpp_PorePressureMessages::Message4030(long material) {
     Out::BeginReading(4030, errorKind, porePressureFrame);
-    Out::AddLine("Bad line of data for piezometric line number for material number: %ld",
-                 material);
+    Out::AddLine("Bad line of data for piezometric line number for material number: %ld", material);
     return Done();
 }
 
@@ -110,8 +109,9 @@ bool Cpp_PorePressureMessages::Message4085(long material, const std::string& lin
 
 bool Cpp_PorePressureMessages::Message4200(long lineNumber, long material, int stage) {
     Out::BeginCheck(4200, errorKind);
-    Out::AddLine("No data for piezometric line number %1ld to be used for material %ld (Stage %1d).",
-                 lineNumber, material, stage);
+    Out::AddLine(
+        "No data for piezometric line number %1ld to be used for material %ld (Stage %1d).",
+        lineNumber, material, stage);
     return Done();
 }
 
@@ -201,8 +201,8 @@ bool Cpp_PorePressureMessages::Message4600(double x, long lineNumber, double xmi
     Cpp_KLIVEN4Messages::StartMessage(4600, errorKind);
     Cpp_KLIVEN4Messages::AddErrorLine(
         FormatText("X = %1.2f is out of range of piezometric line coordinates for", x));
-    Cpp_KLIVEN4Messages::AddErrorLine(FormatText(
-        "piezometric line no. %1ld.  Cannot compute pore water pressures.", lineNumber));
+    Cpp_KLIVEN4Messages::AddErrorLine(
+        FormatText("piezometric line no. %1ld.  Cannot compute pore water pressures.", lineNumber));
     Cpp_KLIVEN4Messages::AddErrorLine(
         FormatText("Minimum X for piezometric line = %1.2f, Maximum X = %1.2f", xmin, xmax));
     return true;
@@ -335,35 +335,33 @@ bool Cpp_PorePressureMessages::Message4810(int stage, long count, const std::str
 
 bool Cpp_PorePressureMessages::Message4860(int kind, bool deleted, int stage, long material,
                                            long firstNumber, double x1, double y1, double value1,
-                                           long secondNumber, double x2, double y2,
-                                           double value2) {
+                                           long secondNumber, double x2, double y2, double value2) {
     ListingMessage m(deleted ? 4850 : 4860, deleted ? warningKind : errorKind, false);
     const char* first = nullptr;
     const char* second = nullptr;
     const char* name = nullptr;
     switch (kind) {
-        case 1:
-            first = "Duplicate points for stage %1d pore water pressure";
-            second = "interpolation values for material %1ld";
-            name = "Pressure";
-            break;
-        case 2:
-            first = "Duplicate points for stage %1d r-sub-u interpolation";
-            second = "values for material %1ld";
-            name = "R-subu";
-            break;
-        case 3:
-            first = "Duplicate points for stage %1d shear strength";
-            second = "interpolation values for material %1ld";
-            name = "Strength";
-            break;
-        case 5:
-            first = "Duplicate points for stage %1d c/p ratio interpolation";
-            second = "values for material %1ld";
-            name = "c/p";
-            break;
-        default:
-            break;
+    case 1:
+        first = "Duplicate points for stage %1d pore water pressure";
+        second = "interpolation values for material %1ld";
+        name = "Pressure";
+        break;
+    case 2:
+        first = "Duplicate points for stage %1d r-sub-u interpolation";
+        second = "values for material %1ld";
+        name = "R-subu";
+        break;
+    case 3:
+        first = "Duplicate points for stage %1d shear strength";
+        second = "interpolation values for material %1ld";
+        name = "Strength";
+        break;
+    case 5:
+        first = "Duplicate points for stage %1d c/p ratio interpolation";
+        second = "values for material %1ld";
+        name = "c/p";
+        break;
+    default: break;
     }
     if (first) {
         m << FormatText(first, stage) << FormatText(second, material);
@@ -402,32 +400,31 @@ bool Cpp_PorePressureMessages::MessageDataNotUsed(int kind, int material, int st
     long number = 4900;
     std::string named, undesignated;
     switch (kind) {
-        case 1:
-            number = 4900;
-            named = "Pore water pressure interpolation data for material number %d is not used.";
-            undesignated = "Pore water pressure interpolation data for undesignated";
-            break;
-        case 2:
-            number = 4910;
-            named = "Pore pressure coefficient (r-sub-u) interpolation data for";
-            undesignated =
-                "Pore pressure coefficient (r-sub-u) interpolation data for undesignated";
-            break;
-        case 3:
-            number = 4920;
-            named = "Undrained shear strength interpolation data for";
-            undesignated = "Undrained shear strength interpolation data for undesignated";
-            break;
-        case 5:
-            number = 4930;
-            named = "c/p ration interpolation data for";
-            undesignated = "c/p ratio interpolation data for undesignated";
-            break;
-        default:
-            number = 4935;
-            named = "Unit weight interpolation data for";
-            undesignated = "Unit weight interpolation data for undesignated";
-            break;
+    case 1:
+        number = 4900;
+        named = "Pore water pressure interpolation data for material number %d is not used.";
+        undesignated = "Pore water pressure interpolation data for undesignated";
+        break;
+    case 2:
+        number = 4910;
+        named = "Pore pressure coefficient (r-sub-u) interpolation data for";
+        undesignated = "Pore pressure coefficient (r-sub-u) interpolation data for undesignated";
+        break;
+    case 3:
+        number = 4920;
+        named = "Undrained shear strength interpolation data for";
+        undesignated = "Undrained shear strength interpolation data for undesignated";
+        break;
+    case 5:
+        number = 4930;
+        named = "c/p ration interpolation data for";
+        undesignated = "c/p ratio interpolation data for undesignated";
+        break;
+    default:
+        number = 4935;
+        named = "Unit weight interpolation data for";
+        undesignated = "Unit weight interpolation data for undesignated";
+        break;
     }
     Out::BeginCheck(number, warningKind);
     if (any) {
@@ -448,24 +445,24 @@ bool Cpp_PorePressureMessages::Message4980(int kind, int material) {
     Cpp_KLIVEN4Messages::StartMessage(4980, errorKind);
     Cpp_KLIVEN4Messages::AddErrorLine("Unable to Triangulate");
     switch (kind) {
-        case 1:
-            Cpp_KLIVEN4Messages::AddErrorLine("Error occurred in data for pore water pressures.");
-            break;
-        case 2:
-            Cpp_KLIVEN4Messages::AddErrorLine(
-                "Error occurred in data for pore water pressure coefficient (r-sub-u).");
-            break;
-        case 3:
-            Cpp_KLIVEN4Messages::AddErrorLine(
-                "Error occurred in data for undrained shear strength interpolation.");
-            break;
-        case 5:
-            Cpp_KLIVEN4Messages::AddErrorLine("Error occurred in data for c/p ratio interpolation.");
-            break;
-        default:
-            Cpp_KLIVEN4Messages::AddErrorLine(
-                "Error occurred in data of unknown type - shoudl never occur.");
-            break;
+    case 1:
+        Cpp_KLIVEN4Messages::AddErrorLine("Error occurred in data for pore water pressures.");
+        break;
+    case 2:
+        Cpp_KLIVEN4Messages::AddErrorLine(
+            "Error occurred in data for pore water pressure coefficient (r-sub-u).");
+        break;
+    case 3:
+        Cpp_KLIVEN4Messages::AddErrorLine(
+            "Error occurred in data for undrained shear strength interpolation.");
+        break;
+    case 5:
+        Cpp_KLIVEN4Messages::AddErrorLine("Error occurred in data for c/p ratio interpolation.");
+        break;
+    default:
+        Cpp_KLIVEN4Messages::AddErrorLine(
+            "Error occurred in data of unknown type - shoudl never occur.");
+        break;
     }
     if (material < 1)
         Cpp_KLIVEN4Messages::AddErrorLine("Error in data to be used for all materials.");

@@ -5,6 +5,6 @@
 
 void ResetPorePressureState();
 
-void ResetPiezometricDisplayDefaults();     // piezometric_line.cpp
-void ResetPiezometricPickFlags();           // piezometric_drawing.cpp
+void ResetPiezometricDisplayDefaults();    // piezometric_line.cpp
+void ResetPiezometricPickFlags();          // piezometric_drawing.cpp
 void ResetInterpolationDisplayDefaults();  // interpolation_data.cpp

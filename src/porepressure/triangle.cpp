@@ -95,7 +95,8 @@ inline bool SideTest(const Cpp_VERTEX* a, const Cpp_VERTEX* b, const Cpp_VERTEX*
     const double ey = b->Y() - ay;
     const double l2 = ex * ex + ey * ey;
     const double scale = std::fabs(ax) + std::fabs(ay) + std::fabs(x) + std::fabs(y) +
-                         std::fabs(r->X()) + std::fabs(r->Y()) + std::fabs(b->X()) + std::fabs(b->Y());
+                         std::fabs(r->X()) + std::fabs(r->Y()) + std::fabs(b->X()) +
+                         std::fabs(b->Y());
     const double margin = 1e-6 * tol + 1e-12 * scale;
     const double band = tol + margin;
     const double crossP = ex * (y - ay) - ey * (x - ax);
@@ -187,8 +188,9 @@ inline double Length(const P& a, const P& b) {
 // place of r + d), and a rectangle within ten tolerances (equal diagonals with one midpoint).
 // Computed in tie order, so that both diagonals of one quadrilateral see the same numbers.
 bool IsCoCircularRectangle(const P q[4], int d1, int d2, double det, double tol) {
-    const double area = std::min({std::fabs(Cross(q[0], q[1], q[2])), std::fabs(Cross(q[0], q[1], q[3])),
-                                  std::fabs(Cross(q[0], q[2], q[3])), std::fabs(Cross(q[1], q[2], q[3]))});
+    const double area =
+        std::min({std::fabs(Cross(q[0], q[1], q[2])), std::fabs(Cross(q[0], q[1], q[3])),
+                  std::fabs(Cross(q[0], q[2], q[3])), std::fabs(Cross(q[1], q[2], q[3]))});
     double d2max = 0.0;
     for (int i = 0; i < 4; ++i)
         for (int j = i + 1; j < 4; ++j) {
@@ -225,7 +227,8 @@ bool PointInCircleOrTie(const CirclePoint& t1, const CirclePoint& t2, const Circ
     // error bounds, so the careful path below would take the same sign.
     {
         double bound = 0.0;
-        const double det = exact::InCircleApprox(t1.x, t1.y, t2.x, t2.y, t3.x, t3.y, p.x, p.y, bound);
+        const double det =
+            exact::InCircleApprox(t1.x, t1.y, t2.x, t2.y, t3.x, t3.y, p.x, p.y, bound);
         const double spread =
             (std::max({t1.x, t2.x, t3.x, p.x}) - std::min({t1.x, t2.x, t3.x, p.x})) +
             (std::max({t1.y, t2.y, t3.y, p.y}) - std::min({t1.y, t2.y, t3.y, p.y}));
@@ -246,8 +249,8 @@ bool PointInCircleOrTie(const CirclePoint& t1, const CirclePoint& t2, const Circ
         }
     const bool firstOnNewDiagonal = index[0] == 3 || index[0] == r - 1;
     double bound = 0.0;
-    const double det =
-        exact::InCircleApprox(q[0].x, q[0].y, q[1].x, q[1].y, q[2].x, q[2].y, q[3].x, q[3].y, bound);
+    const double det = exact::InCircleApprox(q[0].x, q[0].y, q[1].x, q[1].y, q[2].x, q[2].y, q[3].x,
+                                             q[3].y, bound);
     if (tol > 0.0) {
         int d1 = 0, d2 = 0;
         for (int i = 0; i < 4; ++i) {
@@ -256,9 +259,9 @@ bool PointInCircleOrTie(const CirclePoint& t1, const CirclePoint& t2, const Circ
         }
         if (IsCoCircularRectangle(q, d1, d2, det, tol)) return firstOnNewDiagonal;
     }
-    const int sign = std::fabs(det) > bound
-                         ? (det > 0.0 ? 1 : -1)
-                         : exact::InCircle(q[0].x, q[0].y, q[1].x, q[1].y, q[2].x, q[2].y, q[3].x, q[3].y);
+    const int sign = std::fabs(det) > bound ? (det > 0.0 ? 1 : -1)
+                                            : exact::InCircle(q[0].x, q[0].y, q[1].x, q[1].y,
+                                                              q[2].x, q[2].y, q[3].x, q[3].y);
     if (sign == 0) return firstOnNewDiagonal;
     return sign * parity * orientation > 0;
 }
@@ -562,7 +565,8 @@ Cpp_Triangle* Cpp_TriangleList::StartNear(double x, double y) const {
     const double cx = (x - startX0_) * startScaleX_;
     const double cy = (y - startY0_) * startScaleY_;
     // Comparisons written so that a NaN lands in the first cell.
-    const int column = cx > 0.0 ? (cx < startColumns_ ? static_cast<int>(cx) : startColumns_ - 1) : 0;
+    const int column =
+        cx > 0.0 ? (cx < startColumns_ ? static_cast<int>(cx) : startColumns_ - 1) : 0;
     const int row = cy > 0.0 ? (cy < startRows_ ? static_cast<int>(cy) : startRows_ - 1) : 0;
     return starts_[static_cast<std::size_t>(row) * startColumns_ + column];
 }
@@ -602,9 +606,8 @@ bool Cpp_TriangleList::OutsideHull(double x, double y) const {
             }
             for (std::size_t i = points.size() - 1, lower = k + 1; i-- > 0;) {
                 const auto& p = points[i];
-                while (k >= lower && Cross(hull[k - 2].first, hull[k - 2].second,
-                                           hull[k - 1].first, hull[k - 1].second, p.first,
-                                           p.second) <= 0)
+                while (k >= lower && Cross(hull[k - 2].first, hull[k - 2].second, hull[k - 1].first,
+                                           hull[k - 1].second, p.first, p.second) <= 0)
                     --k;
                 hull[k++] = p;
             }

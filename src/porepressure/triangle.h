@@ -22,8 +22,8 @@ public:
 
     Cpp_Triangle() = default;
     Cpp_Triangle(Cpp_VERTEX* v1, Cpp_VERTEX* v2, Cpp_VERTEX* v3) : v_{v1, v2, v3} {}
-    Cpp_Triangle(Cpp_VERTEX* v1, Cpp_VERTEX* v2, Cpp_VERTEX* v3, Cpp_Triangle* n1,
-                 Cpp_Triangle* n2, Cpp_Triangle* n3)
+    Cpp_Triangle(Cpp_VERTEX* v1, Cpp_VERTEX* v2, Cpp_VERTEX* v3, Cpp_Triangle* n1, Cpp_Triangle* n2,
+                 Cpp_Triangle* n3)
         : v_{v1, v2, v3}, n_{n1, n2, n3} {}
     // Copies the vertices and neighbours, not the list link.
     Cpp_Triangle(const Cpp_Triangle& other)
@@ -153,8 +153,7 @@ public:
     Cpp_Triangle* AddTriangle(Cpp_VERTEX* v1, Cpp_VERTEX* v2, Cpp_VERTEX* v3);
     Cpp_Triangle* AddTriangleCopy(const Cpp_Triangle* t);
     Cpp_Triangle* AddTriangleWithNeighbours(Cpp_VERTEX* v1, Cpp_VERTEX* v2, Cpp_VERTEX* v3,
-                                            Cpp_Triangle* n1, Cpp_Triangle* n2,
-                                            Cpp_Triangle* n3);
+                                            Cpp_Triangle* n1, Cpp_Triangle* n2, Cpp_Triangle* n3);
     // other's triangles follow this list's last one; other becomes empty.
     void AppendTriangles(Cpp_TriangleList& other);
     // Unlinks and frees t (neighbours untouched); false when t is not in the list.

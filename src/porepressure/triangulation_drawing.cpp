@@ -1,10 +1,10 @@
 #include "porepressure/triangulation_drawing.h"
 
 #include "core/format_text.h"
-#include "graphics/point_symbols.h"
 #include "graphics/graphic_string.h"
 #include "graphics/graphics.h"
 #include "graphics/line_drawing.h"
+#include "graphics/point_symbols.h"
 #include "porepressure/contours.h"
 #include "porepressure/triangle.h"
 #include "porepressure/vertex.h"
@@ -40,7 +40,8 @@ bool Drawable() {
 
 std::vector<platform::DevicePoint> Outline(const Cpp_Triangle& t) {
     std::vector<platform::DevicePoint> p;
-    for (short k : {1, 2, 3, 1}) p.push_back(Cpp_Graphics::WorldToPixel(t.Vertex(k)->X(), t.Vertex(k)->Y()));
+    for (short k : {1, 2, 3, 1})
+        p.push_back(Cpp_Graphics::WorldToPixel(t.Vertex(k)->X(), t.Vertex(k)->Y()));
     return p;
 }
 
@@ -147,7 +148,8 @@ void Cpp_TriangleDrawing::EraseLine(int width, const Cpp_VERTEX& a, const Cpp_VE
     if (!dc || !Drawable()) return;
     const platform::Pen previous =
         dc->SetPen({platform::PenStyle::Solid, std::max(1, width), dc->GetBkColor()});
-    dc->Polyline({Cpp_Graphics::WorldToPixel(a.X(), a.Y()), Cpp_Graphics::WorldToPixel(b.X(), b.Y())});
+    dc->Polyline(
+        {Cpp_Graphics::WorldToPixel(a.X(), a.Y()), Cpp_Graphics::WorldToPixel(b.X(), b.Y())});
     dc->SetPen(previous);
 }
 
@@ -279,8 +281,8 @@ void DrawAllVertexValues(const Cpp_VertexList& vertices, bool useSecond) {
         if (v->X() < clip.xmin || v->X() > clip.xmax || v->Y() < clip.ymin || v->Y() > clip.ymax)
             continue;
         const platform::DevicePoint p = Cpp_Graphics::WorldToPixel(v->X(), v->Y());
-        const int length =
-            std::snprintf(text, sizeof text, "%1.2f", useSecond ? v->SecondValue() : v->FirstValue());
+        const int length = std::snprintf(text, sizeof text, "%1.2f",
+                                         useSecond ? v->SecondValue() : v->FirstValue());
         const int left = p.x + g_vertices.gap - page.left, bottom = p.y - g_vertices.gap - page.top;
         const int c0 = std::clamp(left / cell, 0, columns - 1);
         const int c1 = std::clamp((left + length * charWidth) / cell, 0, columns - 1);
@@ -288,7 +290,8 @@ void DrawAllVertexValues(const Cpp_VertexList& vertices, bool useSecond) {
         const int r1 = std::clamp(bottom / cell, 0, rows - 1);
         bool free = true;
         for (int r = r0; r <= r1 && free; ++r)
-            for (int c = c0; c <= c1 && free; ++c) free = !taken[static_cast<size_t>(r) * columns + c];
+            for (int c = c0; c <= c1 && free; ++c)
+                free = !taken[static_cast<size_t>(r) * columns + c];
         if (!free) continue;
         for (int r = r0; r <= r1; ++r)
             for (int c = c0; c <= c1; ++c) taken[static_cast<size_t>(r) * columns + c] = 1;
@@ -310,7 +313,6 @@ std::vector<std::string> TriangleCircumcircleAndCentroidLines(const Cpp_Triangle
 }
 
 // ---------------------------------------------------------------- step-by-step redraw
-
 
 void Cpp_TriangulationRedraw::BeforeSplitOnEdge(const TriangulationDrawOptions& o,
                                                 const Cpp_Triangle& t,

@@ -265,8 +265,8 @@ bool Cpp_VertexList::GetExtents(double& xmin, double& ymin, double& xmax, double
     return extents.Get(xmin, xmax, ymin, ymax);
 }
 
-bool Cpp_VertexList::GetRanges(double& xmin, double& ymin, double& vmin, double& xmax,
-                               double& ymax, double& vmax, bool useSecond) const {
+bool Cpp_VertexList::GetRanges(double& xmin, double& ymin, double& vmin, double& xmax, double& ymax,
+                               double& vmax, bool useSecond) const {
     if (!GetExtents(xmin, ymin, xmax, ymax)) return false;
     return GetValueRange(vmin, vmax, useSecond);
 }
@@ -296,8 +296,8 @@ bool Cpp_VertexList::AllCollinear() const {
         if (c < (alongX ? e1->x_ : e1->y_)) e1 = v;
         if (c > (alongX ? e2->x_ : e2->y_)) e2 = v;
     }
-    const double length = std::sqrt((e2->x_ - e1->x_) * (e2->x_ - e1->x_) +
-                                    (e2->y_ - e1->y_) * (e2->y_ - e1->y_));
+    const double length =
+        std::sqrt((e2->x_ - e1->x_) * (e2->x_ - e1->x_) + (e2->y_ - e1->y_) * (e2->y_ - e1->y_));
     if (length == 0.0) return true;
     const double nx = -(e2->y_ - e1->y_) / length;
     const double ny = (e2->x_ - e1->x_) / length;
@@ -373,7 +373,6 @@ bool UnregisterVertexList(Cpp_VertexList* list) {
     return list ? VertexListRegistry::Remove(list) : false;
 }
 
-
 void UpdateToleranceExtents(Cpp_VertexList* list) {
     double xmin, ymin, xmax, ymax;
     if (!list || !list->GetExtents(xmin, ymin, xmax, ymax)) return;
@@ -389,8 +388,9 @@ void UpdateToleranceExtents(Cpp_VertexList* list) {
         if (ymin < g_tolerance.ymin) g_tolerance.ymin = ymin;
         if (ymax > g_tolerance.ymax) g_tolerance.ymax = ymax;
     }
-    g_tolerance.tolerance = ((g_tolerance.xmax - g_tolerance.xmin) +
-                             (g_tolerance.ymax - g_tolerance.ymin)) * 0.5 / 1000000.0;
+    g_tolerance.tolerance =
+        ((g_tolerance.xmax - g_tolerance.xmin) + (g_tolerance.ymax - g_tolerance.ymin)) * 0.5 /
+        1000000.0;
     triangulation_detail::g_toleranceCache.tolerance = g_tolerance.tolerance;
 }
 

@@ -24,7 +24,10 @@ public:
 
     double X() const { return x_; }
     double Y() const { return y_; }
-    void SetXY(double x, double y) { x_ = x; y_ = y; }
+    void SetXY(double x, double y) {
+        x_ = x;
+        y_ = y;
+    }
     double FirstValue() const { return value_; }
     double SecondValue() const { return value2_; }
     void SetFirstValue(double v) { value_ = v; }

@@ -164,11 +164,11 @@ bool Cpp_Crack::WaterSurfaceElevation(double x, double& y) const {
     }
 }
 
-bool Cpp_Crack::GetCrackPointExtents(double& xmin, double& xmax, double& ymin,
-                                     double& ymax) const {
+bool Cpp_Crack::GetCrackPointExtents(double& xmin, double& xmax, double& ymin, double& ymax) const {
     Cpp_Extents extents;
     auto grow = [&](const Cpp_CrackPointList& list) {
-        for (const Cpp_CrackPoint* p = list.Head(); p; p = p->Next()) extents.Add(p->X(), p->Value());
+        for (const Cpp_CrackPoint* p = list.Head(); p; p = p->Next())
+            extents.Add(p->X(), p->Value());
     };
     if (crackOption_ == 4) grow(crackPoints_);
     if (waterOption_ == 4) grow(waterPoints_);
@@ -193,10 +193,12 @@ Cpp_CrackPoint* Cpp_Crack::HitTestSegment(bool water, s_PickType& pick) const {
     if (option != 4) return nullptr;
     Cpp_CrackPoint* result = nullptr;
     int number = 0;
-    for (Cpp_CrackPoint* p = (water ? waterPoints_ : crackPoints_).Head(); p && p->Next(); p = p->Next()) {
+    for (Cpp_CrackPoint* p = (water ? waterPoints_ : crackPoints_).Head(); p && p->Next();
+         p = p->Next()) {
         ++number;
         const Cpp_CrackPoint* q = p->Next();
-        const double t = PointSegmentDistanceCoords(pick.x, pick.y, p->X(), p->Value(), q->X(), q->Value());
+        const double t =
+            PointSegmentDistanceCoords(pick.x, pick.y, p->X(), p->Value(), q->X(), q->Value());
         if (!(t < pick.tolerance)) continue;
         if (AcceptNearerSegment(pick, t, number)) result = p;
     }

@@ -11,8 +11,8 @@
 // of the two values.
 
 #include "core/point_xy.h"
-#include "platform/info_window.h"
 #include "graphics/pick.h"
+#include "platform/info_window.h"
 
 #include <cstdio>
 
@@ -26,11 +26,18 @@ public:
 
     double X() const { return x_; }
     double Value() const { return value_; }
-    void SetXY(double x, double value) { x_ = x; value_ = value; slopeValid_ = false; }
+    void SetXY(double x, double value) {
+        x_ = x;
+        value_ = value;
+        slopeValid_ = false;
+    }
     int Number() const { return number_; }
     void SetNumber(int number) { number_ = number; }
     Cpp_CrackPoint* Next() const { return next_; }
-    void SetNext(Cpp_CrackPoint* next) { next_ = next; slopeValid_ = false; }
+    void SetNext(Cpp_CrackPoint* next) {
+        next_ = next;
+        slopeValid_ = false;
+    }
     // (value of next - value) / (x of next - x); throws at the last point and for equal x.
     double Slope() const;
 

@@ -23,19 +23,22 @@ bool Cpp_Crack::AddInformation(platform::InfoWindowService& info, platform::Info
     const bool itemSelected = kind >= 56 && kind <= 59;
     const bool segment = kind == 57 || kind == 59;
     if (itemSelected) {
-        static const char* const titles[] = {"Crack bottom point selected", "Crack bottom segment selected",
-                                             "Crack water surface point selected",
-                                             "Crack water surface segment selected"};
+        static const char* const titles[] = {
+            "Crack bottom point selected", "Crack bottom segment selected",
+            "Crack water surface point selected", "Crack water surface segment selected"};
         info.AddText(platform::kInfoRoot, titles[kind - 56]);
         if (selected && !segment) {
-            info.AddText(platform::kInfoRoot, FormatText("X: %s , Elevation: %s", c(selected->X()).c_str(),
-                                                         c(selected->Value()).c_str()));
+            info.AddText(platform::kInfoRoot,
+                         FormatText("X: %s , Elevation: %s", c(selected->X()).c_str(),
+                                    c(selected->Value()).c_str()));
         } else if (selected && selected->Next()) {
             const Cpp_CrackPoint* second = selected->Next();
-            info.AddText(platform::kInfoRoot, FormatText("First point - X: %s , Elevation: %s",
-                                                         c(selected->X()).c_str(), c(selected->Value()).c_str()));
-            info.AddText(platform::kInfoRoot, FormatText("Second point - X: %s , Elevation: %s",
-                                                         c(second->X()).c_str(), c(second->Value()).c_str()));
+            info.AddText(platform::kInfoRoot,
+                         FormatText("First point - X: %s , Elevation: %s", c(selected->X()).c_str(),
+                                    c(selected->Value()).c_str()));
+            info.AddText(platform::kInfoRoot,
+                         FormatText("Second point - X: %s , Elevation: %s", c(second->X()).c_str(),
+                                    c(second->Value()).c_str()));
         }
         parent = platform::kInfoRoot;
     }
@@ -47,16 +50,23 @@ bool Cpp_Crack::AddInformation(platform::InfoWindowService& info, platform::Info
         if (p == selected->Next()) return " - Second selected point";
         return "";
     };
-    auto points = [&](const char* title, const char* row, const Cpp_CrackPointList& list, bool water) {
+    auto points = [&](const char* title, const char* row, const Cpp_CrackPointList& list,
+                      bool water) {
         const platform::InfoItem item = info.AddText(parent, title);
         for (const Cpp_CrackPoint* p = list.Head(); p; p = p->Next())
-            info.AddText(item, FormatText(row, c(p->X()).c_str(), c(p->Value()).c_str(), mark(p, water).c_str()));
+            info.AddText(item, FormatText(row, c(p->X()).c_str(), c(p->Value()).c_str(),
+                                          mark(p, water).c_str()));
     };
     if (!itemSelected || kind <= 57) {
         switch (crackOption_) {
         case 0: info.AddText(parent, "There is no crack"); break;
-        case 1: info.AddItem(parent, "Crack depth is constant = ", FormatDynamic(length, crackConstant_)); break;
-        case 2: info.AddItem(parent, "Bottom elevation of crack is constant, y = ", c(crackConstant_)); break;
+        case 1:
+            info.AddItem(parent,
+                         "Crack depth is constant = ", FormatDynamic(length, crackConstant_));
+            break;
+        case 2:
+            info.AddItem(parent, "Bottom elevation of crack is constant, y = ", c(crackConstant_));
+            break;
         case 3:
             info.AddText(parent, "Crack depth is variable - see below");
             points("Crack depths:", "X: %s , Depth: %s %s", crackPoints_, false);
@@ -71,8 +81,14 @@ bool Cpp_Crack::AddInformation(platform::InfoWindowService& info, platform::Info
     if (!itemSelected || kind >= 58) {
         switch (waterOption_) {
         case 0: info.AddText(parent, "There is no water in a crack"); break;
-        case 1: info.AddItem(parent, "Water depth in crack is constant = ", FormatDynamic(length, waterConstant_)); break;
-        case 2: info.AddItem(parent, "Surface elevation of water in crack is constant, y = ", c(waterConstant_)); break;
+        case 1:
+            info.AddItem(parent, "Water depth in crack is constant = ",
+                         FormatDynamic(length, waterConstant_));
+            break;
+        case 2:
+            info.AddItem(
+                parent, "Surface elevation of water in crack is constant, y = ", c(waterConstant_));
+            break;
         case 3:
             info.AddText(parent, "Water depth in crack is variable - see below");
             points("Water depths:", "X: %s , Depth: %s %s", waterPoints_, true);

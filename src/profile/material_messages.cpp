@@ -40,8 +40,7 @@ bool Cpp_MaterialMessages::Message2620(long n) {
 
 bool Cpp_MaterialMessages::Message2625(int n, int s) {
     Reading(2625);
-    Out::AddLine("Bad line of data for the unit weight for material number: %d - Stage: %1d", n,
-                 s);
+    Out::AddLine("Bad line of data for the unit weight for material number: %d - Stage: %1d", n, s);
     return Done();
 }
 
@@ -63,8 +62,8 @@ bool Cpp_MaterialMessages::Message2635(int n, int s, const std::string& line) {
 
 bool Cpp_MaterialMessages::Message2640(long n, const std::string& line) {
     Reading(2640);
-    Out::AddLine(
-        "No numerical value was input to define the unit weight for material number %ld", n);
+    Out::AddLine("No numerical value was input to define the unit weight for material number %ld",
+                 n);
     return WithLine(line);
 }
 
@@ -118,8 +117,8 @@ bool Cpp_MaterialMessages::Message2830(int n, int s) {
 
 bool Cpp_MaterialMessages::Message2840(int n, int s, int point) {
     Reading(2840);
-    Out::AddLine("Points defining lateral variation in unit weight for material %1d - stage %1d",
-                 n, s);
+    Out::AddLine("Points defining lateral variation in unit weight for material %1d - stage %1d", n,
+                 s);
     Out::AddLine("are out of order.  Error detected for points %1d and %1d", point, point + 1);
     Out::AddString("Thepoints must be in a left-to-right order.");
     return Done();

@@ -20,7 +20,8 @@ bool defaultShowTable[2] = {false, false};
 
 class CancellingGrid final : public MaterialGridDialog {
 public:
-    bool Run(int, const std::vector<std::pair<int, int>>&, std::vector<DialogMaterialData>&) override {
+    bool Run(int, const std::vector<std::pair<int, int>>&,
+             std::vector<DialogMaterialData>&) override {
         return false;
     }
 };
@@ -117,9 +118,7 @@ bool Cpp_MaterialStageData::UnitWeightAt(double x, double& unitWeight) const {
 
 bool Cpp_MaterialStageData::Check(int stage, int number) const {
     switch (unitWeightOption_) {
-    case UnitWeightNone:
-        Msg::Message3545(number, stage);
-        return false;
+    case UnitWeightNone: Msg::Message3545(number, stage); return false;
     case UnitWeightConstant:
         if (unitWeight_ <= 0.0) Msg::Message2800(number, stage);
         return true;
@@ -136,8 +135,7 @@ bool Cpp_MaterialStageData::Check(int stage, int number) const {
                 return false;
             }
         return true;
-    case UnitWeightInterpolated:
-        return true;
+    case UnitWeightInterpolated: return true;
     }
     return false;
 }
@@ -163,10 +161,10 @@ bool Cpp_MaterialStageData::ReadUnitWeight(int stage, int number, std::FILE* inp
         }
         return true;
     }
-    const char option = record.rest.empty()
-                            ? '\0'
-                            : static_cast<char>(std::toupper(
-                                  static_cast<unsigned char>(record.rest.front())));
+    const char option =
+        record.rest.empty()
+            ? '\0'
+            : static_cast<char>(std::toupper(static_cast<unsigned char>(record.rest.front())));
     if (option == 'V') {
         PrintText("Unit weights vary laterally as follows:", true);
         PrintText("     Point      X        Unit Weight", true);
@@ -229,12 +227,8 @@ bool Cpp_MaterialStageData::WriteInputData(std::FILE* file) {
                    "\n";
         out += "\n";
         break;
-    case UnitWeightInterpolated:
-        out += "Interpolate unit weights\n";
-        break;
-    default:
-        out += Print(weightFormat, unitWeight_) + " = unit weight\n";
-        break;
+    case UnitWeightInterpolated: out += "Interpolate unit weights\n"; break;
+    default: out += Print(weightFormat, unitWeight_) + " = unit weight\n"; break;
     }
     std::fputs(out.c_str(), file);
     if (!strength_.WriteStrengthProperties(file)) return false;
@@ -329,8 +323,8 @@ bool Cpp_MaterialProperties::ReadStageData(int stage, std::FILE* input, std::FIL
         record.GetPorePressureRecord().SetNotApplicable();
         return true;
     }
-    return record.GetPorePressureRecord().ReadInput(GetNumber(), strength.Option(), input,
-                                                    echoFile, echo);
+    return record.GetPorePressureRecord().ReadInput(GetNumber(), strength.Option(), input, echoFile,
+                                                    echo);
 }
 
 bool Cpp_MaterialProperties::WriteInputDataFile(std::FILE* file, int stage) {
@@ -409,8 +403,8 @@ bool Cpp_MaterialPropertiesList::Check(bool multiStage, const Cpp_Kliven4DataSet
                  option == 12 || option == 15))
                 Msg::Message2810(number);
             if (!record.GetShearStrengthRecord().Check(stage, number)) errors = true;
-            if (option != 13 && !record.GetPorePressureRecord().Check(dataSet, stage, number,
-                                                                      messageFile))
+            if (option != 13 &&
+                !record.GetPorePressureRecord().Check(dataSet, stage, number, messageFile))
                 errors = true;
         }
     }
@@ -442,8 +436,8 @@ bool Cpp_MaterialPropertyData::ReadInput(std::FILE* input, std::FILE* echoFile, 
                 1, "NEW MATERIAL PROPERTY DATA - CONVENTIONAL/FIRST-STAGE COMPUTATIONS");
             Cpp_OutputTable::StartTable(4, 0, '*', true);
         } else {
-            Cpp_OutputTable::SetTitleLine(
-                1, "NEW MATERIAL PROPERTY DATA - SECOND_STAGE COMPUTATIONS");
+            Cpp_OutputTable::SetTitleLine(1,
+                                          "NEW MATERIAL PROPERTY DATA - SECOND_STAGE COMPUTATIONS");
             Cpp_OutputTable::StartTable(5, 0, '2', true);
         }
     }

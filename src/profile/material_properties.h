@@ -32,8 +32,12 @@ constexpr int MaximumLateralUnitWeights = 25;
 class Cpp_MaterialStageData {
 public:
     // Unit-weight options.
-    enum { UnitWeightNone = 0, UnitWeightConstant = 1, UnitWeightLateral = 2,
-           UnitWeightInterpolated = 3 };
+    enum {
+        UnitWeightNone = 0,
+        UnitWeightConstant = 1,
+        UnitWeightLateral = 2,
+        UnitWeightInterpolated = 3
+    };
 
     bool Check(int stage, int number) const;
     // The unit-weight line (and lateral points) of the material block. False after a message;

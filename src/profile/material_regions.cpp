@@ -39,7 +39,8 @@ struct Pt {
 
 std::vector<Pt> PointsOf(const Cpp_Line& line) {
     std::vector<Pt> points;
-    for (const Cpp_PointXY* p = line.FirstPoint(); p; p = p->Next()) points.push_back({p->X(), p->Y()});
+    for (const Cpp_PointXY* p = line.FirstPoint(); p; p = p->Next())
+        points.push_back({p->X(), p->Y()});
     return points;
 }
 
@@ -101,8 +102,10 @@ const Cpp_ProfileLineList::Sweep& Cpp_ProfileLineList::GetSweep() const {
             xmax = std::max(xmax, pts[k].x);
             if (pts[k].x < pts[k - 1].x) monotone = false;
         }
-        const int first = static_cast<int>(std::lower_bound(s.x.begin(), s.x.end(), xmin) - s.x.begin());
-        const int end = static_cast<int>(std::lower_bound(s.x.begin(), s.x.end(), xmax) - s.x.begin());
+        const int first =
+            static_cast<int>(std::lower_bound(s.x.begin(), s.x.end(), xmin) - s.x.begin());
+        const int end =
+            static_cast<int>(std::lower_bound(s.x.begin(), s.x.end(), xmax) - s.x.begin());
         const int c = std::max(0, end - first);
         cover.first = first;
         cover.covers.assign(c, 0);
@@ -150,8 +153,7 @@ const Cpp_ProfileLineList::Sweep& Cpp_ProfileLineList::GetSweep() const {
         for (int li = 0; li < count; ++li)
             if (!seen[li] && s.lines[li].Covers(i)) present.push_back(li);
         for (int li : present) seen[li] = 0;
-        for (int li : present)
-            level[li] = (s.lines[li].Left(i) + s.lines[li].Right(i)) * 0.5;
+        for (int li : present) level[li] = (s.lines[li].Left(i) + s.lines[li].Right(i)) * 0.5;
         auto before = [&](int a, int b) {
             return level[a] > level[b] || (level[a] == level[b] && a < b);
         };
@@ -273,8 +275,8 @@ void Cpp_ProfileLineList::PlaceMaterialLabels(double vxMin, double vxMax, double
             const double s2 = (o.topRight[i] - o.topLeft[i]) / w2;
             const double b1 = (o.bottomRight[i - 1] - o.bottomLeft[i - 1]) / w1;
             const double b2 = (o.bottomRight[i] - o.bottomLeft[i]) / w2;
-            const double tol =
-                std::max(0.001, 1e-5 * std::max({std::fabs(s1), std::fabs(s2), std::fabs(b1), std::fabs(b2)}));
+            const double tol = std::max(0.001, 1e-5 * std::max({std::fabs(s1), std::fabs(s2),
+                                                                std::fabs(b1), std::fabs(b2)}));
             if (std::fabs(s1 - s2) < tol && std::fabs(b1 - b2) < tol) {
                 keep[i] = 0;
                 o.topRight[runStart] = o.topRight[i];
@@ -420,7 +422,8 @@ bool Cpp_ProfileLineList::OverburdenStress(double x, double y, double surface, i
     for (int k = 0; k < n; ++k)
         if (r[k].elevation >= surface) j = k;
     stress += (surface - r[j + 1].elevation) * weight(j);
-    for (int k = j + 1; k <= n - 2; ++k) stress += (r[k].elevation - r[k + 1].elevation) * weight(k);
+    for (int k = j + 1; k <= n - 2; ++k)
+        stress += (r[k].elevation - r[k + 1].elevation) * weight(k);
     stress += (r[n - 1].elevation - y) * weight(n - 1);
     return true;
 }

@@ -4,9 +4,9 @@
 
 #include <cstdio>
 
-#include "graphics/drawing_attributes.h"
 #include "core/preferences.h"
 #include "core/text_formats.h"
+#include "graphics/drawing_attributes.h"
 #include "profile/material_properties.h"
 #include "profile/shear_strength.h"
 
@@ -113,9 +113,9 @@ bool Cpp_ShearStrength::GetPropertyGridText(Cpp_NameValueList& rows) const {
         rows.AddText(option, "SHANSEP");
         rows.AddFormatted("Normally consolidated c/p ratio:", s.c_str(), cOverP_);
         rows.AddFormatted("Exponent:", s.c_str(), cZero_);
-        rows.AddFormatted(
-            "Maximum past pressure or overconsolidation ratio:",
-            Format(Cpp_KlivenSettings::AlternateForceDecimals()).c_str(), referencePressure_);
+        rows.AddFormatted("Maximum past pressure or overconsolidation ratio:",
+                          Format(Cpp_KlivenSettings::AlternateForceDecimals()).c_str(),
+                          referencePressure_);
         break;
     case 13: rows.AddText(option, "Infinitely (very) strong"); break;
     default: break;  // 11, 12 and the others add no row
@@ -130,13 +130,14 @@ bool Cpp_ShearStrength::GetToolTipText(std::string& text) const {
         text = Printf("Cohesion: %1.2f\nFriction angle: %1.2f", GetCohesion(), GetFrictionAngle());
         break;
     case 2:
-        text = Printf("Strength @ profile line: %1.2f\nIncrease with depth %1.2f", strength_, rate_);
+        text =
+            Printf("Strength @ profile line: %1.2f\nIncrease with depth %1.2f", strength_, rate_);
         break;
     case 3:
-        text = Printf(
-            "Strength @ reference elevation: %1.2f\nIncrease with depth: %1.2f\nReference "
-            "elevation: %1.2f",
-            strength_, rate_, referenceElevation_);
+        text =
+            Printf("Strength @ reference elevation: %1.2f\nIncrease with depth: %1.2f\nReference "
+                   "elevation: %1.2f",
+                   strength_, rate_, referenceElevation_);
         break;
     case 4:
         text = Printf("Constant c/p: %1.2f\nC-zero: %1.2f\nMinimum C: %1.2f\nMaximum C: %1.2f",
@@ -206,9 +207,9 @@ bool Cpp_ShearStrength::AddInformation(platform::InfoWindowService& info,
     case 5: {
         platform::InfoItem item = info.AddText(parent, "Anisotropic strengths");
         for (const auto& p : GetAnisotropicParameters())
-            info.AddText(item, "Angle: " + Text(angle, p.angle) + " , Cohesion: " +
-                                   Text(s, p.cohesion) + ", Friction angle (degs): " +
-                                   Text(angle, p.frictionAngle));
+            info.AddText(item, "Angle: " + Text(angle, p.angle) +
+                                   " , Cohesion: " + Text(s, p.cohesion) +
+                                   ", Friction angle (degs): " + Text(angle, p.frictionAngle));
         break;
     }
     case 7:

@@ -10,10 +10,10 @@
 #include "core/output_settings.h"
 #include "core/output_table.h"
 #include "core/text_formats.h"
-#include "profile/profile_messages.h"
 #include "platform/file_dialogs.h"
 #include "platform/services.h"
 #include "profile/profile_line.h"
+#include "profile/profile_messages.h"
 
 #include <algorithm>
 #include <cctype>
@@ -30,9 +30,9 @@ struct FileCloser {
 
 void EchoLineHeader(const Cpp_ProfileLine& line) {
     PrintBlankLines(1);
-    const std::string header =
-        FormatText("----- Profile Line No. %ld - Material Type (Number): %ld -----",
-                   static_cast<long>(line.GetNumber()), static_cast<long>(line.GetMaterialNumber()));
+    const std::string header = FormatText(
+        "----- Profile Line No. %ld - Material Type (Number): %ld -----",
+        static_cast<long>(line.GetNumber()), static_cast<long>(line.GetMaterialNumber()));
     PrintRepeatedChar(static_cast<int>(header.size()), '-');
     PrintNewLine();
     PrintText(header, true);
@@ -100,9 +100,12 @@ std::FILE* OpenSeparateFile(void* window, const std::string& input, std::string&
     if (!name.empty())
         if (std::FILE* f = Cpp_FileIO::OpenInInputDirectory(name)) return f;
     const std::string question =
-        (name.empty() ? std::string("Unable to open separate file with profile line data; No filename specified. ")
-                      : FormatText("Unable to open separate file with profile line data; Filename specified: %s ",
-                                   name.c_str())) +
+        (name.empty()
+             ? std::string(
+                   "Unable to open separate file with profile line data; No filename specified. ")
+             : FormatText(
+                   "Unable to open separate file with profile line data; Filename specified: %s ",
+                   name.c_str())) +
         "Do you want to select the input file now?";
     if (!AskYesNo(window, "Profile Line Input Error", question)) {
         Cpp_ProfileMessages::NoSeparateFile2070(input);
@@ -140,7 +143,8 @@ bool Cpp_ProfileLineList::ReadInput(void* window, std::FILE* in, std::FILE* echo
         std::FILE* source = separate ? separate.get() : in;
         s_InputLineType record;
         record.maxValues = 2;
-        if (!ReadNumberLine(source, record)) return (Cpp_ProfileMessages::FirstLineUnreadable2030(), false);
+        if (!ReadNumberLine(source, record))
+            return (Cpp_ProfileMessages::FirstLineUnreadable2030(), false);
         if (record.numValues == 0) {
             if (record.blankLine) {
                 for (const auto& line : Lines()) line->SetEnteredInCurrentTable(false);
@@ -153,7 +157,8 @@ bool Cpp_ProfileLineList::ReadInput(void* window, std::FILE* in, std::FILE* echo
                 separate.reset(f);
                 if (echo) {
                     PrintBlankLines(1);
-                    PrintText(FormatText("Profile line data read from file: %s", name.c_str()), true);
+                    PrintText(FormatText("Profile line data read from file: %s", name.c_str()),
+                              true);
                 }
                 first = false;
                 continue;
@@ -165,7 +170,8 @@ bool Cpp_ProfileLineList::ReadInput(void* window, std::FILE* in, std::FILE* echo
             return false;
         }
         first = false;
-        if (record.numValues == 1) return (Cpp_ProfileMessages::NotEnoughHeaderValues2040(record.text), false);
+        if (record.numValues == 1)
+            return (Cpp_ProfileMessages::NotEnoughHeaderValues2040(record.text), false);
         const int number = TruncateToInt(record.values[0]);
         const int material = TruncateToInt(record.values[1]);
         if (!numbers.insert(number).second)
@@ -210,7 +216,9 @@ bool Cpp_ProfileLineList::AssignMaterials(const s_MaterialQuery& materials, bool
     for (int i = 0; i < Count(); ++i) {
         const Cpp_ProfileLine* line = ProfileLineAt(i);
         if (materials.exists && materials.exists(line->GetMaterialNumber())) continue;
-        if (report) Cpp_ProfileMessages::NoMaterialProperties2220(line->GetNumber(), line->GetMaterialNumber());
+        if (report)
+            Cpp_ProfileMessages::NoMaterialProperties2220(line->GetNumber(),
+                                                          line->GetMaterialNumber());
         return false;
     }
     return true;
@@ -258,7 +266,8 @@ bool Cpp_ProfileLineList::CheckData(std::FILE* file, double tolerance, bool skip
                 continue;
             }
             for (int stage = 1; stage <= materials->stages; ++stage) {
-                const int option = materials->strengthOption ? materials->strengthOption(material, stage) : 0;
+                const int option =
+                    materials->strengthOption ? materials->strengthOption(material, stage) : 0;
                 if (option == 17 || option == 18) {
                     Cpp_ProfileMessages::InterfaceProperties2290(line->GetNumber(), material);
                     ok = false;
@@ -283,7 +292,9 @@ bool Cpp_ProfileLineList::CheckData(std::FILE* file, double tolerance, bool skip
             }
             EchoLineHeader(*line);
             if (deleted && reversed)
-                PrintText("Duplicate points on the following line have been deleted and points reversed.", true);
+                PrintText(
+                    "Duplicate points on the following line have been deleted and points reversed.",
+                    true);
             else if (deleted)
                 PrintText("Duplicate points on the following line have been deleted.", true);
             else

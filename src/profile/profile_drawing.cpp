@@ -1,11 +1,11 @@
 #include "profile/profile_drawing.h"
 
-#include "graphics/point_symbols.h"
 #include "graphics/fill_patterns.h"
 #include "graphics/graphic_string.h"
 #include "graphics/graphics.h"
 #include "graphics/label_areas.h"
 #include "graphics/palette.h"
+#include "graphics/point_symbols.h"
 #include "profile/profile_line.h"
 #include "profile/profile_sweep.h"
 

@@ -4,8 +4,8 @@
 // the check marks of the last data check.
 
 #include "graphics/drawing_attributes.h"
-#include "graphics/point_symbols.h"
 #include "graphics/line_drawing.h"
+#include "graphics/point_symbols.h"
 
 #include <cstdint>
 #include <functional>

@@ -23,7 +23,10 @@ public:
 
     bool HasOwnColour() const { return ownColourFlag_ != 0; }
     std::uint32_t GetOwnColour() const { return ownColour_; }
-    void SetOwnColour(bool on, std::uint32_t rgb) { ownColourFlag_ = on; ownColour_ = rgb; }
+    void SetOwnColour(bool on, std::uint32_t rgb) {
+        ownColourFlag_ = on;
+        ownColour_ = rgb;
+    }
     // -1 solid fill, 0 not filled, 1 and above a fill pattern, below -1 taken from the pattern
     // table by material number.
     int GetFillPattern() const { return fillPattern_; }
@@ -33,8 +36,15 @@ public:
     bool IsMaterialLabelPlaced() const { return labelPlaced_ != 0; }
     double MaterialLabelX() const { return materialLabelX_; }
     double MaterialLabelY() const { return materialLabelY_; }
-    void SetMaterialLabel(double x, double y) { materialLabelX_ = x; materialLabelY_ = y; labelPlaced_ = 1; }
-    void ClearMaterialLabel() { materialLabelX_ = materialLabelY_ = 0.0; labelPlaced_ = 0; }
+    void SetMaterialLabel(double x, double y) {
+        materialLabelX_ = x;
+        materialLabelY_ = y;
+        labelPlaced_ = 1;
+    }
+    void ClearMaterialLabel() {
+        materialLabelX_ = materialLabelY_ = 0.0;
+        labelPlaced_ = 0;
+    }
     const s_LabelFrameType& MaterialLabelFrame() const { return materialLabelFrame_; }
     void SetMaterialLabelFrame(const s_LabelFrameType& frame) { materialLabelFrame_ = frame; }
 
@@ -147,7 +157,8 @@ public:
                              double visibleYMax);
     // The line that defines the material at a point (null when none or its material is below 1).
     Cpp_ProfileLine* FindLineAbovePoint(double x, double y) const;
-    int VerticalIntersections(double x, double y, std::vector<s_VerticalIntersection>& records) const;
+    int VerticalIntersections(double x, double y,
+                              std::vector<s_VerticalIntersection>& records) const;
     bool OverburdenStress(double x, double y, double surface, int stage, double tolerance,
                           const UnitWeightLookup& unitWeight, double& stress) const;
     // The text telling which lines (given as pairs of line and material numbers) use a material.

@@ -54,7 +54,8 @@ bool Cpp_ProfileMessages::NoSeparateFile2070(const std::string& input) {
 
 bool Cpp_ProfileMessages::IgnoredText2090(const std::string& text, const std::string& input) {
     Out::Begin(2090, 2);
-    Out::AddString("A line of input data for the Profile Line contained the following string at the end:");
+    Out::AddString(
+        "A line of input data for the Profile Line contained the following string at the end:");
     Out::AddLine("%s", text.c_str());
     Out::AddString("The string was ignored, but could contain signifcant data.");
     return Out::FinishWithInputLine(input);
@@ -106,7 +107,9 @@ bool Cpp_ProfileMessages::NoProfileLines2240() {
 
 bool Cpp_ProfileMessages::InterfaceProperties2290(long line, long material) {
     Out::BeginCheck(2290, 0);
-    Out::AddLine("Error in material properties for profile line number %1ld - cannot have interface properties.", line);
+    Out::AddLine(
+        "Error in material properties for profile line number %1ld - cannot have interface properties.",
+        line);
     Out::AddLine("Specified material number for this profile line is %1ld", material);
     return Out::Finish();
 }

@@ -5,10 +5,10 @@
 
 #include "core/geometry.h"
 #include "core/kliven4_messages.h"
-#include "core/text_formats.h"
-#include "profile/strength_messages.h"
 #include "core/preferences.h"
 #include "core/text_exception.h"
+#include "core/text_formats.h"
+#include "profile/strength_messages.h"
 
 namespace {
 
@@ -62,9 +62,7 @@ void Cpp_ShearStrength::FreeArrays() {
     resetFlag_ = true;
 }
 
-void Cpp_ShearStrength::Reset() {
-    *this = Cpp_ShearStrength();
-}
+void Cpp_ShearStrength::Reset() { *this = Cpp_ShearStrength(); }
 
 void Cpp_ShearStrength::SetStrengthOption(int option) {
     FreeArrays();
@@ -229,8 +227,8 @@ void Cpp_ShearStrength::GetInterpolationLimits(double& minimum, double& maximum)
     maximum = option_ == 9 ? maximum_ : 0.0;
 }
 
-void Cpp_ShearStrength::GetShansepParameters(double& cOverP, double& exponent,
-                                             double& pastPressure, int& subOption) const {
+void Cpp_ShearStrength::GetShansepParameters(double& cOverP, double& exponent, double& pastPressure,
+                                             int& subOption) const {
     const bool ok = option_ == 10;
     cOverP = ok ? cOverP_ : 0.0;
     exponent = ok ? cZero_ : 0.0;
@@ -483,8 +481,8 @@ bool Cpp_ShearStrength::WriteStrengthProperties(std::FILE* file) {
         break;
     case 4:
         out += "C/ P ratio\n";
-        out += values({Print(P, cOverP_), Print(S, cZero_), Print(S, minimum_),
-                       Print(S, maximum_)});
+        out +=
+            values({Print(P, cOverP_), Print(S, cZero_), Print(S, minimum_), Print(S, maximum_)});
         break;
     case 5:
         out += "Anisotropic strengths\n";
@@ -509,8 +507,8 @@ bool Cpp_ShearStrength::WriteStrengthProperties(std::FILE* file) {
     case 8:
         out += "Varies Laterally\n";
         for (const auto& row : lateral_)
-            out += values({Print(E, row.x), Print(S, row.strengthTop),
-                           Print(S, row.strengthBottom)});
+            out +=
+                values({Print(E, row.x), Print(S, row.strengthTop), Print(S, row.strengthBottom)});
         out += "\n";
         break;
     case 9:
@@ -544,9 +542,7 @@ bool Cpp_ShearStrength::WriteStrengthProperties(std::FILE* file) {
         out += "\n";
         break;
     }
-    case 13:
-        out += "Very Strong\n";
-        break;
+    case 13: out += "Very Strong\n"; break;
     case 14:
         out += "Trilinear Envelope\n";
         out += fifteen + Print(P, ratio1_) + five + Print(P, ratio2_) + five +
@@ -560,11 +556,8 @@ bool Cpp_ShearStrength::WriteStrengthProperties(std::FILE* file) {
             out += values({Print(A, factorAngles_[i]), Print("%10.5f", factors_[i])});
         out += "\n";
         break;
-    case 16:
-        break;
-    default:
-        std::fputs(out.c_str(), file);
-        return false;
+    case 16: break;
+    default: std::fputs(out.c_str(), file); return false;
     }
     std::fputs(out.c_str(), file);
     return true;
@@ -575,9 +568,7 @@ bool Cpp_ShearStrength::Check(int stage, int n) {
     bool errors = false;
     bool reversed = false;
     switch (option_) {
-    case 0:
-        Msg::Message3600(n, stage);
-        return false;
+    case 0: Msg::Message3600(n, stage); return false;
     case 1:
         if (cohesion_ < 0.0) {
             Msg::Message3560(n);
@@ -678,8 +669,7 @@ bool Cpp_ShearStrength::Check(int stage, int n) {
             Msg::Message3690(n);
         }
         break;
-    default:
-        break;
+    default: break;
     }
     Cpp_KLIVEN4Messages::SetStatus(1);
     return !errors;

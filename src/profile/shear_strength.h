@@ -103,8 +103,7 @@ public:
     double GetStrengthAtReference() const;
     double GetReferenceElevation() const;
     double GetRateOfIncrease() const;
-    void GetCOverPParameters(double& cOverP, double& cZero, double& minimum,
-                             double& maximum) const;
+    void GetCOverPParameters(double& cOverP, double& cZero, double& minimum, double& maximum) const;
     double GetPhiZero() const;
     double GetDeltaPhi() const;
     double GetReferencePressure() const;
@@ -170,9 +169,8 @@ public:
 
     // Reading: the option line and its value lines, echoed to the echo file when asked; the
     // numbered messages go to the echo file. False after a message; the points read so far stay.
-    friend bool read_strength_properties(Cpp_ShearStrength& strength, int stage,
-                                         int materialNumber, std::FILE* input,
-                                         std::FILE* echoFile, bool echo);
+    friend bool read_strength_properties(Cpp_ShearStrength& strength, int stage, int materialNumber,
+                                         std::FILE* input, std::FILE* echoFile, bool echo);
 
 private:
     void BeginPoints();
@@ -180,20 +178,20 @@ private:
     int option_ = 0;
     bool resetFlag_ = true;
     // Scalar parameters; which ones hold a value depends on the option.
-    double cohesion_ = 0.0;        // 1
-    double frictionAngle_ = 0.0;   // 1, radians
-    double strength_ = 0.0;        // 2, 3: strength at the profile line or reference
-    double rate_ = 0.0;            // 2, 3
+    double cohesion_ = 0.0;            // 1
+    double frictionAngle_ = 0.0;       // 1, radians
+    double strength_ = 0.0;            // 2, 3: strength at the profile line or reference
+    double rate_ = 0.0;                // 2, 3
     double referenceElevation_ = 0.0;  // 3
-    double cOverP_ = 0.0;          // 4 c/p; 10 c/p; 16 minimum c/p
-    double cZero_ = 0.0;           // 4 c-zero; 10 exponent; 16 maximum c/p
-    double minimum_ = 0.0;         // 4, 9, 16 minimum strength
-    double maximum_ = 0.0;         // 4, 9, 16 maximum strength
-    double phiZero_ = 0.0;         // 6, radians
-    double deltaPhi_ = 0.0;        // 6, radians
-    double referencePressure_ = 0.0;  // 6; 10 past pressure or ratio
-    int pressureOption_ = 0;       // 6; 10 sub-option; 15 interpolation option
-    double d1_ = 0.0, psi1_ = 0.0, d2_ = 0.0, psi2_ = 0.0;  // 11 (psi in radians)
+    double cOverP_ = 0.0;              // 4 c/p; 10 c/p; 16 minimum c/p
+    double cZero_ = 0.0;               // 4 c-zero; 10 exponent; 16 maximum c/p
+    double minimum_ = 0.0;             // 4, 9, 16 minimum strength
+    double maximum_ = 0.0;             // 4, 9, 16 maximum strength
+    double phiZero_ = 0.0;             // 6, radians
+    double deltaPhi_ = 0.0;            // 6, radians
+    double referencePressure_ = 0.0;   // 6; 10 past pressure or ratio
+    int pressureOption_ = 0;           // 6; 10 sub-option; 15 interpolation option
+    double d1_ = 0.0, psi1_ = 0.0, d2_ = 0.0, psi2_ = 0.0;                   // 11 (psi in radians)
     double ratio1_ = 0.0, ratio2_ = 0.0, triStress_ = 0.0, triAngle_ = 0.0;  // 14 (angle rad)
     int triFlag_ = 0;
     double interpolationAngles_[3] = {0.0, 0.0, 0.0};  // 15, degrees

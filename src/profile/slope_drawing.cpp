@@ -1,9 +1,9 @@
 #include "profile/slope_drawing.h"
 
-#include "graphics/point_symbols.h"
 #include "core/text_exception.h"
 #include "graphics/graphics.h"
 #include "graphics/line_drawing.h"
+#include "graphics/point_symbols.h"
 #include "profile/crack.h"
 #include "profile/slope_geometry.h"
 
@@ -28,10 +28,10 @@ s_LinePenType Pen(const s_ColorType& colour, short points, const char* layer) {
 
 // The 19 strokes of the ground symbol, in units along and across the segment.
 constexpr double kGroundStrokes[19][4] = {
-    {0, 0, 1, -1},    {0, -2, 2, 0},    {2, -2, 4, 0},    {4, -2, 6, 0},    {6, -2, 8, 0},
-    {8, -2, 10, 0},   {9, -1, 10, -2},  {10, 0, 12, -2},  {12, 0, 14, -2},  {14, 0, 16, -2},
-    {16, 0, 18, -2},  {18, 0, 20, -2},  {20, 0, 21, -1},  {20, -2, 22, 0},  {22, -2, 24, 0},
-    {24, -2, 26, 0},  {26, -2, 28, 0},  {28, -2, 30, 0},  {29, -1, 30, -2},
+    {0, 0, 1, -1},   {0, -2, 2, 0},   {2, -2, 4, 0},   {4, -2, 6, 0},    {6, -2, 8, 0},
+    {8, -2, 10, 0},  {9, -1, 10, -2}, {10, 0, 12, -2}, {12, 0, 14, -2},  {14, 0, 16, -2},
+    {16, 0, 18, -2}, {18, 0, 20, -2}, {20, 0, 21, -1}, {20, -2, 22, 0},  {22, -2, 24, 0},
+    {24, -2, 26, 0}, {26, -2, 28, 0}, {28, -2, 30, 0}, {29, -1, 30, -2},
 };
 
 std::vector<double> Xs(const Cpp_Line& line) {
@@ -139,14 +139,18 @@ bool DrawSlopeLine(const Cpp_SlopeGeometry& geometry) {
         const double c = dx / length, s = dy / length;
         const double sx = mx - 15 * u * c, sy = my - 15 * u * s;
         for (const auto& st : kGroundStrokes) {
-            const double ax = sx + u * (st[0] * c - st[1] * s), ay = sy + u * (st[0] * s + st[1] * c);
-            const double bx = sx + u * (st[2] * c - st[3] * s), by = sy + u * (st[2] * s + st[3] * c);
-            strokes.push_back({Cpp_Graphics::WorldToPixel(ax, ay), Cpp_Graphics::WorldToPixel(bx, by)});
+            const double ax = sx + u * (st[0] * c - st[1] * s),
+                         ay = sy + u * (st[0] * s + st[1] * c);
+            const double bx = sx + u * (st[2] * c - st[3] * s),
+                         by = sy + u * (st[2] * s + st[3] * c);
+            strokes.push_back(
+                {Cpp_Graphics::WorldToPixel(ax, ay), Cpp_Graphics::WorldToPixel(bx, by)});
         }
     }
     if (!strokes.empty()) {
         platform::ScopedDcState state(*dc);
-        dc->SetPen({platform::PenStyle::Solid, pen.width.DeviceWidth(*dc), kSlopeColour.RGBColor()});
+        dc->SetPen(
+            {platform::PenStyle::Solid, pen.width.DeviceWidth(*dc), kSlopeColour.RGBColor()});
         dc->PolyPolyline(strokes);
     }
     return true;

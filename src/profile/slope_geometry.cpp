@@ -11,9 +11,9 @@
 #include "core/output_settings.h"
 #include "core/output_table.h"
 #include "core/text_formats.h"
-#include "profile/slope_messages.h"
 #include "profile/profile_line.h"
 #include "profile/profile_sweep.h"
+#include "profile/slope_messages.h"
 
 #include <algorithm>
 #include <cmath>
@@ -202,7 +202,8 @@ bool Cpp_SlopeGeometry::Generate(const Cpp_ProfileLineList& profile, bool echo, 
         }
         const double xl = s.x[i], xr = s.x[i + 1];
         const double yl = s.lines[winner].Left(i), yr = s.lines[winner].Right(i);
-        if (!last || !(last->X() == xl && last->Y() == yl)) last = slope.InsertPointAfter(last, xl, yl);
+        if (!last || !(last->X() == xl && last->Y() == yl))
+            last = slope.InsertPointAfter(last, xl, yl);
         if (last->X() != xr) last = slope.InsertPointAfter(last, xr, yr);
     }
     slope.NumberPoints();
@@ -233,9 +234,9 @@ bool Cpp_SlopeGeometry::ComputeCrackBottom(const Cpp_Crack& crack, std::FILE* fi
         for (Cpp_PointXY* p = bottom.FirstPoint(); p && p->Next(); p = p->Next()) {
             const Cpp_PointXY* q = p->Next();
             if ((p->Y() - level) * (level - q->Y()) > 0.0) {
-                const double x = p->X() == q->X()
-                                     ? p->X()
-                                     : p->X() + (level - p->Y()) * (q->X() - p->X()) / (q->Y() - p->Y());
+                const double x = p->X() == q->X() ? p->X()
+                                                  : p->X() + (level - p->Y()) * (q->X() - p->X()) /
+                                                                 (q->Y() - p->Y());
                 p = bottom.InsertPointAfter(p, x, level);
             }
         }
@@ -377,7 +378,8 @@ bool Cpp_SlopeGeometry::ReadInput(std::FILE* in, std::FILE* echoFile, bool echo)
         }
     }
     if (ok && count == 0 && echo)
-        PrintText("All slope data have been deleted (\"cancelled\") and will be re-generated.", true);
+        PrintText("All slope data have been deleted (\"cancelled\") and will be re-generated.",
+                  true);
     SlopeChanged(echoFile);
     return ok;
 }
@@ -391,7 +393,8 @@ bool Cpp_SlopeGeometry::CheckData(std::FILE* file) {
     bool ok = slopeLine_.CheckDuplicatePoints(LINEKIND_SLOPE, true);
     if (ok || Cpp_KLIVEN4Messages::GetStatus() != 0) {
         if (!slopeLine_.CheckPointOrder(LINEKIND_SLOPE, true)) ok = false;
-        if ((ok || Cpp_KLIVEN4Messages::GetStatus() != 0) && !slopeLine_.CheckEnoughPoints(LINEKIND_SLOPE))
+        if ((ok || Cpp_KLIVEN4Messages::GetStatus() != 0) &&
+            !slopeLine_.CheckEnoughPoints(LINEKIND_SLOPE))
             ok = false;
     }
     const bool deleted = slopeLine_.DuplicatePointsDeleted();
@@ -462,7 +465,9 @@ bool Cpp_SlopeGeometry::SnapToSlope(void* window, int kind, double& x, double& y
     snapped = false;
     if (!slopeLine_.HasSegment()) {
         if (kind == 0) return true;
-        if (!warned) ShowErrorOnWindow(window, "ERROR", "Unable to snap point to slope - there is no slope data.");
+        if (!warned)
+            ShowErrorOnWindow(window, "ERROR",
+                              "Unable to snap point to slope - there is no slope data.");
         warned = true;
         return false;
     }
@@ -513,7 +518,8 @@ bool Cpp_SlopeGeometry::SnapToSlope(void* window, int kind, double& x, double& y
             nx = p->X();
             ny = p->Y();
         } else if (!perpendicular(nx, ny)) {
-            ShowErrorOnWindow(window, "ERROR", "Unable to snap point to point on slope or segment of slope.");
+            ShowErrorOnWindow(window, "ERROR",
+                              "Unable to snap point to point on slope or segment of slope.");
             return false;
         }
     }

@@ -39,7 +39,9 @@ public:
 
     // Where the crack comes from (the analysis data of the data set); null or unset means no
     // crack. Set by the owner of the slope geometry.
-    void SetCrackSource(std::function<const Cpp_Crack*()> source) { crackSource_ = std::move(source); }
+    void SetCrackSource(std::function<const Cpp_Crack*()> source) {
+        crackSource_ = std::move(source);
+    }
     // Recomputes the crack-bottom and crack-water lines after a change of the slope or crack;
     // false when one of the computations failed (its message was raised).
     bool SlopeChanged(std::FILE* file = nullptr);
@@ -100,8 +102,8 @@ public:
     // Moves a point onto the slope: kind 1 horizontally, 2 vertically, 3 perpendicular to the
     // nearest segment, 4 to the nearest point within pickTolerance or else as 3. maxDistance <= 0
     // snaps unconditionally, else only when the move is shorter. False (after a box) on failure.
-    bool SnapToSlope(void* window, int kind, double& x, double& y, bool& warned,
-                     double maxDistance, bool& snapped, double pickTolerance) const;
+    bool SnapToSlope(void* window, int kind, double& x, double& y, bool& warned, double maxDistance,
+                     bool& snapped, double pickTolerance) const;
 
 private:
     bool showCrack_ = true;

@@ -6,7 +6,8 @@ namespace {
 
 using Out = Cpp_DataErrorOutput;
 const char* const kFrame = "ERROR IN SLOPE_GEOMETRY INPUT DATA.";
-const char* const kGap = "There may be a gap in profile line data - Not able to generate slope geometry";
+const char* const kGap =
+    "There may be a gap in profile line data - Not able to generate slope geometry";
 
 }  // namespace
 
@@ -20,7 +21,8 @@ bool Cpp_SlopeMessages::NonBlankTermination5000(const std::string& input) {
 bool Cpp_SlopeMessages::OddNumberOfValues5020(long values, const std::string& input) {
     Out::BeginReading(5020, 0, kFrame);
     Out::AddString("Wrong number of values for coordinates for slope line.");
-    Out::AddLine("%1ld value(s) was/were entered - even multiples of 2 values are required.", values);
+    Out::AddLine("%1ld value(s) was/were entered - even multiples of 2 values are required.",
+                 values);
     return Out::FinishWithInputLine(input);
 }
 
@@ -59,10 +61,11 @@ bool Cpp_SlopeMessages::NoSurfaceElevation5220(double x) {
 }
 
 bool Cpp_SlopeMessages::CrackBottomIntersectsSlope5230(int i, int j, double xi, double yi,
-                                                       double xj, double yj, double x1,
-                                                       double y1, double x2, double y2) {
+                                                       double xj, double yj, double x1, double y1,
+                                                       double x2, double y2) {
     Out::BeginCheck(5230, 0);
-    Out::AddLine("Profile of the bottom of the crack intersects the slope between points %1d and %1d", i, j);
+    Out::AddLine(
+        "Profile of the bottom of the crack intersects the slope between points %1d and %1d", i, j);
     Out::AddLine("Slope point %1d is at X = %1.4f, Y = %1.4f", i, xi, yi);
     Out::AddLine("Slope point %1d is at X = %1.4f, Y = %1.4f", j, xj, yj);
     Out::AddLine("First point on crack bottom profile is at X = %1.4f, Y = %1.4f", x1, y1);

@@ -9,8 +9,8 @@
 #include "core/geometry.h"
 #include "core/input_lines.h"
 #include "core/preferences.h"
-#include "profile/strength_messages.h"
 #include "profile/shear_strength.h"
+#include "profile/strength_messages.h"
 
 namespace {
 
@@ -75,9 +75,9 @@ bool read_strength_properties(Cpp_ShearStrength& s, int stage, int n, std::FILE*
     const double* v = nullptr;
     switch (s.option_) {
     case 1:
-        if (!ReadValues(input, r, 2, Msg::Message3040,
-                        [n](int c, const std::string& l) { return Msg::Message3240(n, c, 2, l); },
-                        n))
+        if (!ReadValues(
+                input, r, 2, Msg::Message3040,
+                [n](int c, const std::string& l) { return Msg::Message3240(n, c, 2, l); }, n))
             return false;
         v = r.values.data();
         s.cohesion_ = v[0];
@@ -90,9 +90,9 @@ bool read_strength_properties(Cpp_ShearStrength& s, int stage, int n, std::FILE*
         }
         return true;
     case 2:
-        if (!ReadValues(input, r, 2, Msg::Message3050,
-                        [n](int c, const std::string& l) { return Msg::Message3250(n, c, 2, l); },
-                        n))
+        if (!ReadValues(
+                input, r, 2, Msg::Message3050,
+                [n](int c, const std::string& l) { return Msg::Message3250(n, c, 2, l); }, n))
             return false;
         v = r.values.data();
         s.strength_ = v[0];
@@ -107,9 +107,9 @@ bool read_strength_properties(Cpp_ShearStrength& s, int stage, int n, std::FILE*
         }
         return true;
     case 3:
-        if (!ReadValues(input, r, 3, Msg::Message3060,
-                        [n](int c, const std::string& l) { return Msg::Message3260(n, c, 3, l); },
-                        n))
+        if (!ReadValues(
+                input, r, 3, Msg::Message3060,
+                [n](int c, const std::string& l) { return Msg::Message3260(n, c, 3, l); }, n))
             return false;
         v = r.values.data();
         s.referenceElevation_ = v[0];
@@ -127,9 +127,9 @@ bool read_strength_properties(Cpp_ShearStrength& s, int stage, int n, std::FILE*
         }
         return true;
     case 4:
-        if (!ReadValues(input, r, 4, Msg::Message3030,
-                        [n](int c, const std::string& l) { return Msg::Message3230(n, c, 4, l); },
-                        n))
+        if (!ReadValues(
+                input, r, 4, Msg::Message3030,
+                [n](int c, const std::string& l) { return Msg::Message3230(n, c, 4, l); }, n))
             return false;
         v = r.values.data();
         s.cOverP_ = v[0];
@@ -146,13 +146,11 @@ bool read_strength_properties(Cpp_ShearStrength& s, int stage, int n, std::FILE*
             EchoValue(echo, "Maximum strength - - - - - - - - - - - - - - - ", v[3], Stress());
         }
         return true;
-    case 6:
-        Msg::Message3190(n);
-        return false;
+    case 6: Msg::Message3190(n); return false;
     case 9:
-        if (!ReadValues(input, r, 2, Msg::Message3070Strengths,
-                        [n](int c, const std::string& l) { return Msg::Message3280(n, c, l); },
-                        n))
+        if (!ReadValues(
+                input, r, 2, Msg::Message3070Strengths,
+                [n](int c, const std::string& l) { return Msg::Message3280(n, c, l); }, n))
             return false;
         v = r.values.data();
         s.minimum_ = v[0];
@@ -173,9 +171,9 @@ bool read_strength_properties(Cpp_ShearStrength& s, int stage, int n, std::FILE*
         }
         return true;
     case 11:
-        if (!ReadValues(input, r, 4, Msg::Message3100,
-                        [n](int c, const std::string& l) { return Msg::Message3300(n, c, l); },
-                        n))
+        if (!ReadValues(
+                input, r, 4, Msg::Message3100,
+                [n](int c, const std::string& l) { return Msg::Message3300(n, c, l); }, n))
             return false;
         v = r.values.data();
         s.d1_ = v[0];
@@ -212,8 +210,7 @@ bool read_strength_properties(Cpp_ShearStrength& s, int stage, int n, std::FILE*
             PrintBlankLines(1);
         }
         break;
-    default:
-        break;
+    default: break;
     }
 
     // Point options: number lines until a blank line.
@@ -267,7 +264,8 @@ bool read_strength_properties(Cpp_ShearStrength& s, int stage, int n, std::FILE*
                 } else {
                     PrintText("---- 2-STAGE STRENGTHS FOR SECOND STAGE OF COMPUTATIONS ----\n");
                     PrintText("--------------- NONLINEAR STRENGTH ENVELOPES ---------------\n");
-                    PrintText("          Normal Stress on     Kc = 1 Envelope    Kc = Kf Envelope\n");
+                    PrintText(
+                        "          Normal Stress on     Kc = 1 Envelope    Kc = Kf Envelope\n");
                     PrintText("          Failure Plane at\n");
                     PrintText("           Consolidation\n");
                 }

@@ -85,8 +85,8 @@ bool Cpp_StrengthMessages::Message3080(long n) {
 
 bool Cpp_StrengthMessages::Message3100(long n) {
     Reading(3100);
-    Out::AddLine(
-        "Bad line of data for 2-stage linear strength envelopes for material number %1ld", n);
+    Out::AddLine("Bad line of data for 2-stage linear strength envelopes for material number %1ld",
+                 n);
     return Done();
 }
 
@@ -96,8 +96,7 @@ bool Cpp_StrengthMessages::Message3110(long n) {
     return Done();
 }
 
-bool Cpp_StrengthMessages::Message3120(long n, long count, long multiple,
-                                       const std::string& line) {
+bool Cpp_StrengthMessages::Message3120(long n, long count, long multiple, const std::string& line) {
     Reading(3120);
     Out::AddString("Not enough numerical values were input to define a line of anisotropic");
     Out::AddLine("shear strength data for material number %1ld.", n);
@@ -127,8 +126,7 @@ bool Cpp_StrengthMessages::Message3140(long n, int count, int multiple, const st
     return WithLine(line);
 }
 
-bool Cpp_StrengthMessages::Message3145(long n, long count, long multiple,
-                                       const std::string& line) {
+bool Cpp_StrengthMessages::Message3145(long n, long count, long multiple, const std::string& line) {
     Reading(3145);
     Out::AddString("Not enough numerical values were input to define a line of data for");
     Out::AddLine("lateral variation in undrained strength for material number %1ld.", n);
@@ -146,8 +144,7 @@ bool Cpp_StrengthMessages::Message3190(long n) {
 
 bool Cpp_StrengthMessages::Message3200(long n, const std::string& line) {
     Reading(3200);
-    Out::AddLine("Non-blank termination of anisotropic strength data for material number %1ld.",
-                 n);
+    Out::AddLine("Non-blank termination of anisotropic strength data for material number %1ld.", n);
     return WithLine(line);
 }
 
@@ -174,8 +171,7 @@ bool Cpp_StrengthMessages::Message3225(long n, const std::string& line) {
 
 bool Cpp_StrengthMessages::Message3230(int n, int count, int required, const std::string& line) {
     Reading(3230);
-    Out::AddString(
-        "Not enough numerical values were input to define the shear strength when the");
+    Out::AddString("Not enough numerical values were input to define the shear strength when the");
     Out::AddLine("shear strength is defined by a constant c/p ratio for material number %d", n);
     Out::AddLine("%d values were input; %d value is required.", count, required);
     return WithLine(line);
@@ -189,13 +185,11 @@ bool Cpp_StrengthMessages::Message3240(int n, int count, int required, const std
     return WithLine(line);
 }
 
-bool Cpp_StrengthMessages::Message3250(long n, long count, long required,
-                                       const std::string& line) {
+bool Cpp_StrengthMessages::Message3250(long n, long count, long required, const std::string& line) {
     Reading(3250);
-    Out::AddString(
-        "Not enough numerical values were input to define the shear strength when the");
-    Out::AddLine(
-        "shear strength increases linearly below the profile line for material number %ld", n);
+    Out::AddString("Not enough numerical values were input to define the shear strength when the");
+    Out::AddLine("shear strength increases linearly below the profile line for material number %ld",
+                 n);
     Out::AddLine("%ld values were input; %ld value is required.", count, required);
     return WithLine(line);
 }
@@ -204,8 +198,8 @@ bool Cpp_StrengthMessages::Message3260(int n, int count, int required, const std
     Reading(3260);
     Out::AddString("Not enough numerical values were input to define the shear strength when");
     Out::AddString("the shear strength increases linearly below a horizontal reference datum ");
-    Out::AddLine("for material number %d.  %d values were input; %d value is required.", n,
-                 count, required);
+    Out::AddLine("for material number %d.  %d values were input; %d value is required.", n, count,
+                 required);
     return WithLine(line);
 }
 
@@ -213,8 +207,7 @@ bool Cpp_StrengthMessages::Message3270(int n, int count, const std::string& line
     Reading(3270);
     Out::AddString(
         "Not enough numerical values were input to define the shear strength when the shear");
-    Out::AddLine(
-        "strength is defined by interpolation of c/p ratios for material number %d", n);
+    Out::AddLine("strength is defined by interpolation of c/p ratios for material number %d", n);
     Out::AddLine("%d value(s) was(were) input; 2 values are required.", count);
     return WithLine(line);
 }
@@ -292,8 +285,7 @@ bool Cpp_StrengthMessages::Message3500(long n, int s) {
 
 bool Cpp_StrengthMessages::Message3510(long n, int s) {
     Out::BeginCheck(3510, errorKind);
-    Out::AddString(
-        "Points for nonlinear strength envelope were out of order and could not be");
+    Out::AddString("Points for nonlinear strength envelope were out of order and could not be");
     Out::AddLine("reversed to obtain proper order - Material number %ld (Stage %1d).", n, s);
     return Done();
 }
@@ -307,8 +299,7 @@ bool Cpp_StrengthMessages::Message3520(long n) {
 
 bool Cpp_StrengthMessages::Message3530(long n) {
     Out::BeginCheck(3530, errorKind);
-    Out::AddLine("Points are out-of-order for the nonlinear envelope for Kc = 1, material %1ld",
-                 n);
+    Out::AddLine("Points are out-of-order for the nonlinear envelope for Kc = 1, material %1ld", n);
     return Done();
 }
 
@@ -347,8 +338,8 @@ bool Cpp_StrengthMessages::Message3590(long n) {
 
 bool Cpp_StrengthMessages::Message3600(long n, int s) {
     Out::BeginCheck(3600, errorKind);
-    Out::AddLine(
-        "No shear strength characterization option for material number %ld (Stage %1d).", n, s);
+    Out::AddLine("No shear strength characterization option for material number %ld (Stage %1d).",
+                 n, s);
     Out::AddString("Material property data may be missing for this stage");
     return Done();
 }

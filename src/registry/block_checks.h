@@ -30,11 +30,11 @@ enum class e_CheckBlock {
 
 struct s_DataCheckContext {
     Cpp_Kliven4DataSet& dataSet;
-    std::FILE* listing;      // messages go here (and to "Error.log" while it is open)
-    double tolerance;        // 1e-8 times the diagonal of the data set's extents
-    bool multiStage;         // two- or three-stage computations: stage 2 is checked too
-    int profileCheckFlag;    // handed to the profile-line check (collect check marks)
-    bool profileLinesPassed; // the profile-line check found no errors
+    std::FILE* listing;       // messages go here (and to "Error.log" while it is open)
+    double tolerance;         // 1e-8 times the diagonal of the data set's extents
+    bool multiStage;          // two- or three-stage computations: stage 2 is checked too
+    int profileCheckFlag;     // handed to the profile-line check (collect check marks)
+    bool profileLinesPassed;  // the profile-line check found no errors
 };
 
 // A block check: true when its block has no errors.

@@ -38,8 +38,7 @@ void RegisterDefaultBlockWriter(e_WriterBlock block, Cpp_BlockWriter writer) {
 }
 
 void RegisterDefaultSecondStageQuery(e_WriterBlock block, Cpp_SecondStageQuery query) {
-    if (block == e_WriterBlock::Count || Registry().secondStage[static_cast<size_t>(block)])
-        return;
+    if (block == e_WriterBlock::Count || Registry().secondStage[static_cast<size_t>(block)]) return;
     RegisterSecondStageQuery(block, std::move(query));
 }
 

@@ -15,8 +15,7 @@ std::vector<Cpp_DataSetDrawing::Entry>& Cpp_DataSetDrawing::Entries() {
     return entries;
 }
 
-void Cpp_DataSetDrawing::Register(e_DrawLayer layer, const char* name,
-                                  DrawLayerFunction function) {
+void Cpp_DataSetDrawing::Register(e_DrawLayer layer, const char* name, DrawLayerFunction function) {
     if (!function) return;
     auto& entries = Entries();
     for (const Entry& e : entries)
@@ -46,8 +45,7 @@ void Cpp_DataSetDrawing::Report(const char* name, const std::string& what) {
     reported_.push_back(key);
     try {
         PrintText("Drawing of " + key + " skipped: " + what, true);
-    } catch (...) {
-    }
+    } catch (...) {}
 }
 
 bool Cpp_DataSetDrawing::Draw(Cpp_Kliven4DataSet& dataSet, double lowestVisibleY, bool clip,

@@ -14,25 +14,25 @@ class Cpp_Kliven4DataSet;
 
 // The layers in drawing order.
 enum class e_DrawLayer : int {
-    MaterialRegions,          // material regions filled with their colours and patterns
-    InterpolationFirstPass,   // interpolation data, kinds 1 to 6 of stage 1, then stage 2
-    FirstResults,             // the first results display
-    ProfileLines,             // profile-line points, lines, check marks
-    MaterialNumbers,          // material numbers in the regions (after clipping again)
-    PiezometricLines,         // points, then lines, of each stage
+    MaterialRegions,         // material regions filled with their colours and patterns
+    InterpolationFirstPass,  // interpolation data, kinds 1 to 6 of stage 1, then stage 2
+    FirstResults,            // the first results display
+    ProfileLines,            // profile-line points, lines, check marks
+    MaterialNumbers,         // material numbers in the regions (after clipping again)
+    PiezometricLines,        // points, then lines, of each stage
     InterpolationSecondPass,
-    InterpolationPoints,      // interpolation points and contours, kind by kind
-    Slope,                    // slope points, slope line
-    DistributedLoads,         // point symbols of each stage, then the load diagrams
+    InterpolationPoints,  // interpolation points and contours, kind by kind
+    Slope,                // slope points, slope line
+    DistributedLoads,     // point symbols of each stage, then the load diagrams
     LineLoads,
-    Reinforcement,            // longitudinal and transverse diagrams, lines, points
+    Reinforcement,  // longitudinal and transverse diagrams, lines, points
     GeogridsAndNails,
-    Crack,                    // crack bottom and water surface, then tension crack and water
-    Analysis,                 // slip surfaces, search points, centre, radius items, search grid
+    Crack,     // crack bottom and water surface, then tension crack and water
+    Analysis,  // slip surfaces, search points, centre, radius items, search grid
     InterpolationThirdPass,
-    ProfileLabels,            // profile-line numbers, coordinates of profile points
-    PiezometricLabels,        // piezometric-line numbers and point coordinates of each stage
-    LoadCoordinates,          // coordinate labels of the distributed-load points
+    ProfileLabels,      // profile-line numbers, coordinates of profile points
+    PiezometricLabels,  // piezometric-line numbers and point coordinates of each stage
+    LoadCoordinates,    // coordinate labels of the distributed-load points
     Count
 };
 

@@ -68,20 +68,34 @@ bool* Cpp_DisplaySelections::Flag(s_DisplayFlagsType& f, int option) {
     case 4: return &f.profileNumbers;
     case 5: return &f.materialFill;
     case 6: return &f.materialNumbers;
-    case 7: case 8: return &f.piezometricLines[s];
-    case 9: case 10: return &f.piezometricPoints[s];
-    case 11: case 12: return &f.piezometricNumbers[s];
-    case 13: case 14: return &f.pressurePoints[s];
-    case 15: case 16: return &f.ruPoints[s];
-    case 17: case 18: return &f.strengthPoints[s];
-    case 19: case 20: return &f.otherPoints[s];
+    case 7:
+    case 8: return &f.piezometricLines[s];
+    case 9:
+    case 10: return &f.piezometricPoints[s];
+    case 11:
+    case 12: return &f.piezometricNumbers[s];
+    case 13:
+    case 14: return &f.pressurePoints[s];
+    case 15:
+    case 16: return &f.ruPoints[s];
+    case 17:
+    case 18: return &f.strengthPoints[s];
+    case 19:
+    case 20: return &f.otherPoints[s];
     case 21: return &f.slopeLine;
     case 22: return &f.slopePoints;
-    case 23: case 24: return &f.loadDiagram[s];
-    case 25: case 26: return &f.loadShear[s];
-    case 27: case 28: return &f.loadPoints[s];
-    case 29: case 30: return &f.lineLoads[s];
-    case 31: case 32: case 33: case 34: return &f.reinforcement[option - 31];
+    case 23:
+    case 24: return &f.loadDiagram[s];
+    case 25:
+    case 26: return &f.loadShear[s];
+    case 27:
+    case 28: return &f.loadPoints[s];
+    case 29:
+    case 30: return &f.lineLoads[s];
+    case 31:
+    case 32:
+    case 33:
+    case 34: return &f.reinforcement[option - 31];
     case 35: return &f.initialCentre;
     case 36: return &f.analysis1;
     case 37: return &f.analysis2;

@@ -30,18 +30,18 @@ struct s_DisplayFlagsType {
     bool piezometricNumbers[2] = {true, true};
     bool piezometricCoordinates[2] = {false, false};
     bool materialTable[2] = {false, false};
-    bool pressurePoints[2] = {true, true};     // pore-water pressure interpolation points
-    bool ruPoints[2] = {true, true};           // r-sub-u interpolation points
-    bool strengthPoints[2] = {true, true};     // strength interpolation points
-    bool otherPoints[2] = {true, true};        // the remaining point kinds
+    bool pressurePoints[2] = {true, true};  // pore-water pressure interpolation points
+    bool ruPoints[2] = {true, true};        // r-sub-u interpolation points
+    bool strengthPoints[2] = {true, true};  // strength interpolation points
+    bool otherPoints[2] = {true, true};     // the remaining point kinds
     bool contours[2] = {true, true};
     bool triangles[2] = {false, false};
     bool strengthLines[2] = {true, true};
     bool interpolationValues[2] = {false, false};
     bool designatedMaterials[2] = {false, false};
-    bool loadPoints[2] = {true, true};         // first distributed-load flag
-    bool loadDiagram[2] = {true, true};        // second distributed-load flag
-    bool loadShear[2] = {true, true};          // third distributed-load flag
+    bool loadPoints[2] = {true, true};   // first distributed-load flag
+    bool loadDiagram[2] = {true, true};  // second distributed-load flag
+    bool loadShear[2] = {true, true};    // third distributed-load flag
     bool loadCoordinates[2] = {false, false};
     bool lineLoads[2] = {true, true};
     // Slope line of the slope geometry.

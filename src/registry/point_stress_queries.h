@@ -15,8 +15,9 @@ void RegisterPiezometricPressureQuery(Cpp_PiezometricPressureQuery query);
 // An interpolated value (kind 1 pressure, 2 r-sub-u) of a stage for a material at a point:
 // 0 found, 1 no suitable interpolation data, 2 the point lies outside them. Registered by the
 // owner of the interpolation data.
-using Cpp_InterpolatedValueQuery = std::function<int(
-    const Cpp_Kliven4DataSet&, int stage, int kind, int material, double x, double y, double& value)>;
+using Cpp_InterpolatedValueQuery =
+    std::function<int(const Cpp_Kliven4DataSet&, int stage, int kind, int material, double x,
+                      double y, double& value)>;
 void RegisterInterpolatedValueQuery(Cpp_InterpolatedValueQuery query);
 
 // What is registered (an empty function while nothing is).

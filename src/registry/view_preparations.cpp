@@ -22,7 +22,6 @@ void RunViewPreparations(Cpp_Kliven4DataSet& dataSet) {
     for (ViewPreparation p : Preparations()) {
         try {
             p(dataSet);
-        } catch (...) {
-        }
+        } catch (...) {}
     }
 }

@@ -18,8 +18,8 @@ bool LoadStringTable(std::string& error) {
     }
     const QByteArray text = file.readAll();
     StringTableEntries entries;
-    const bool ok = ParseStringTable(std::string_view(text.constData(), text.size()), entries,
-                                     error);
+    const bool ok =
+        ParseStringTable(std::string_view(text.constData(), text.size()), entries, error);
     FillStringTable(std::move(entries));
     return ok;
 }

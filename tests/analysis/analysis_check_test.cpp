@@ -70,11 +70,28 @@ const std::vector<CheckCase>& Cases() {
     static const std::vector<CheckCase> cases = {
         {"no data", [](A&) {}, false, {7250}},
         {"block of NONE", [](A& a) { a.SetDataDefined(true); }, false, {7210}},
-        {"interactive circles", [](A& a) { a.SetDataDefined(true); a.SetMode(5); }, false, {7040}},
+        {"interactive circles",
+         [](A& a) {
+             a.SetDataDefined(true);
+             a.SetMode(5);
+         },
+         false,
+         {7040}},
         {"good individual circle", IndividualCircle, true, {}},
-        {"zero radius", [](A& a) { IndividualCircle(a); a.SetRadius(0); }, false, {7050}},
+        {"zero radius",
+         [](A& a) {
+             IndividualCircle(a);
+             a.SetRadius(0);
+         },
+         false,
+         {7050}},
         {"tangent line without option",
-         [](A& a) { IndividualCircle(a); a.SetRadiusOption(2); }, false, {7050}},
+         [](A& a) {
+             IndividualCircle(a);
+             a.SetRadiusOption(2);
+         },
+         false,
+         {7050}},
         {"irregular tangent line of one point",
          [](A& a) {
              IndividualCircle(a);
@@ -82,7 +99,8 @@ const std::vector<CheckCase>& Cases() {
              a.GetTangentLine()->ChangeOption(1);
              a.GetTangentLine()->AddPoint(1, 1);
          },
-         false, {7050}},
+         false,
+         {7050}},
         {"search 1 faults",
          [](A& a) {
              a.SetDataDefined(true);
@@ -92,23 +110,31 @@ const std::vector<CheckCase>& Cases() {
              a.SetLowestCenter(true, 12);
              a.SetRadius(0);
          },
-         false, {7060, 7090, 7030}},
+         false,
+         {7060, 7090, 7030}},
         {"good grid", GoodGrid, true, {}},
         {"grid never entered and no radius definitions",
-         [](A& a) { a.SetDataDefined(true); a.SetMode(4); }, false, {7210, 7120, 7140, 7130}},
+         [](A& a) {
+             a.SetDataDefined(true);
+             a.SetMode(4);
+         },
+         false,
+         {7210, 7120, 7140, 7130}},
         {"crossed grid",
          [](A& a) {
              GoodGrid(a);
              a.GetFixedSearchGrid().SetCorner(3, 0, 20);
              a.GetFixedSearchGrid().SetCorner(4, 10, 20);
          },
-         false, {7110}},
+         false,
+         {7110}},
         {"26 radius subdivisions",
          [](A& a) {
              GoodGrid(a);
              a.GetRadiusDefinitionList().SetIncrementControl(26, 0.5);
          },
-         false, {7140}},
+         false,
+         {7140}},
         {"radius definition by a tangent line of one point",
          [](A& a) {
              GoodGrid(a);
@@ -116,31 +142,59 @@ const std::vector<CheckCase>& Cases() {
              d->GetTangentLine()->ChangeOption(1);
              d->GetTangentLine()->AddPoint(1, 1);
          },
-         false, {7210}},
+         false,
+         {7210}},
         {"no slice subdivision",
-         [](A& a) { IndividualCircle(a); a.SetSliceSubdivision(0, 0); }, false, {7260}},
+         [](A& a) {
+             IndividualCircle(a);
+             a.SetSliceSubdivision(0, 0);
+         },
+         false,
+         {7260}},
         {"steep toe is a warning only",
-         [](A& a) { NoncircularSearch(a); a.SetMaximumSteepness(40); }, true, {7180}},
+         [](A& a) {
+             NoncircularSearch(a);
+             a.SetMaximumSteepness(40);
+         },
+         true,
+         {7180}},
         {"shift distances and steepness",
          [](A& a) {
              NoncircularSearch(a);
              a.SetShiftDistances(0, 0.5);
              a.SetMaximumSteepness(95);
          },
-         false, {7070, 7160, 7170}},
+         false,
+         {7070, 7160, 7170}},
         {"Bishop for noncircular surfaces",
-         [](A& a) { NoncircularSearch(a); a.SetProcedure(A::kBishop); }, false, {7150}},
+         [](A& a) {
+             NoncircularSearch(a);
+             a.SetProcedure(A::kBishop);
+         },
+         false,
+         {7150}},
         {"moment fraction of one",
-         [](A& a) { IndividualCircle(a); a.SetMomentImbalance(1, 1.0); }, false, {7490}},
+         [](A& a) {
+             IndividualCircle(a);
+             a.SetMomentImbalance(1, 1.0);
+         },
+         false,
+         {7490}},
         {"force imbalance too large for the minimum weight",
          [](A& a) {
              IndividualCircle(a);
              a.SetForceImbalance(0, 1.0);
              a.SetMinimumWeight(500);
          },
-         false, {7200}},
+         false,
+         {7200}},
         {"no minimum weight for a fraction",
-         [](A& a) { IndividualCircle(a); a.SetMinimumWeight(0); }, false, {7470}},
+         [](A& a) {
+             IndividualCircle(a);
+             a.SetMinimumWeight(0);
+         },
+         false,
+         {7470}},
         {"restrictions out of order",
          [](A& a) {
              IndividualCircle(a);
@@ -148,7 +202,8 @@ const std::vector<CheckCase>& Cases() {
              a.SetRestriction('A', 'S', 50, 10);
              a.SetRestriction('R', 'E', 50, 10);
          },
-         false, {7000}},
+         false,
+         {7000}},
         {"custom f(x) not from zero",
          [](A& a) {
              IndividualCircle(a);
@@ -159,9 +214,15 @@ const std::vector<CheckCase>& Cases() {
              f.AddCustomPoint(0.1, 0);
              f.AddCustomPoint(1, 0);
          },
-         false, {7010}},
+         false,
+         {7010}},
         {"Morgenstern-Price without f(x)",
-         [](A& a) { IndividualCircle(a); a.SetProcedure(A::kMorgensternPrice); }, false, {7210}},
+         [](A& a) {
+             IndividualCircle(a);
+             a.SetProcedure(A::kMorgensternPrice);
+         },
+         false,
+         {7210}},
     };
     return cases;
 }

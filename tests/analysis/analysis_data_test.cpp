@@ -78,7 +78,8 @@ TEST(AnalysisComputationData, SmallOperations) {
     EXPECT_FALSE(a.GetRestriction(4, set, lo, hi));
 
     a.SetCircular(false);
-    EXPECT_THROW(a.GetRadiusOption(), Cpp_AnalysisComputationData::Exc_AccessedCircleDataWhenNoncircular);
+    EXPECT_THROW(a.GetRadiusOption(),
+                 Cpp_AnalysisComputationData::Exc_AccessedCircleDataWhenNoncircular);
 }
 
 TEST(AnalysisComputationData, InitialCentreAndCircleByMode) {
@@ -188,7 +189,8 @@ TEST(RadiusDefinitions, RadiusAndControl) {
     one.SetIncrementControl(5, 0.5);
     one.AddGivenRadius(12.5);
     one.WriteKLIVEN4InputDataFile(out);
-    EXPECT_EQ(out.str(), "                   5       0.50\n          Radius\n                    12.50\n\n");
+    EXPECT_EQ(out.str(),
+              "                   5       0.50\n          Radius\n                    12.50\n\n");
 }
 
 TEST(FixedSearchGrid, GeometryOfCornersAndLine) {
@@ -221,7 +223,8 @@ TEST(AnalysisWriter, FreshAndNoneBlocks) {
     a.SetDataDefined(true);
     std::ostringstream none;
     a.WriteKLIVEN4InputDataFile(none);
-    EXPECT_EQ(none.str(), "ANAlysis/computation data follow\nNONE - Recognized by preprocessor only\n\n");
+    EXPECT_EQ(none.str(),
+              "ANAlysis/computation data follow\nNONE - Recognized by preprocessor only\n\n");
 }
 
 }  // namespace

@@ -9,8 +9,8 @@
 #include "analysis/analysis_computation_data.h"
 #include "analysis/analysis_drawing.h"
 #include "analysis/circle.h"
-#include "graphics/drawing_attributes.h"
 #include "core/text_exception.h"
+#include "graphics/drawing_attributes.h"
 #include "graphics/dxf_output.h"
 #include "graphics/graphics_fixture.h"
 #include "graphics/line_styles.h"
@@ -54,8 +54,8 @@ TEST_F(AnalysisDrawingTest, ArcRunsBetweenEndPointsOnlyWhenTheyBelongToTheCircle
     ASSERT_EQ(arcs.size(), 1u);
     EXPECT_EQ(arcs[0].points[0], Px(30, 50));
     EXPECT_EQ(arcs[0].points[1], Px(50, 30));
-    EXPECT_EQ(arcs[0].rect, (platform::DeviceRect{Px(30, 70).x, Px(30, 70).y, Px(70, 30).x,
-                                                  Px(70, 30).y}));
+    EXPECT_EQ(arcs[0].rect,
+              (platform::DeviceRect{Px(30, 70).x, Px(30, 70).y, Px(70, 30).x, Px(70, 30).y}));
 
     // The circle moved; the stored points are those of the old one: the whole circle.
     dc.Clear();
@@ -76,8 +76,8 @@ TEST_F(AnalysisDrawingTest, ArcRunsBetweenEndPointsOnlyWhenTheyBelongToTheCircle
 TEST_F(AnalysisDrawingTest, DashedArcIsWalkedThroughPositiveXAndAcrossFlatStretches) {
     ASSERT_GT(Cpp_GraphicInit::LineStyle(2).count, 0);
     const Cpp_Circle c(50, 50, 40);
-    ASSERT_TRUE(Cpp_Circle::CreateArcPen(s_LineWidthType(static_cast<short>(0)), 2,
-                                         s_ColorType(3, 7), ""));
+    ASSERT_TRUE(
+        Cpp_Circle::CreateArcPen(s_LineWidthType(static_cast<short>(0)), 2, s_ColorType(3, 7), ""));
     // From 350 to 10 degrees: across the positive x direction.
     const double d = std::numbers::pi / 18.0;
     const s_tagTypePointXY p1{50 + 40 * std::cos(-d / 2), 50 + 40 * std::sin(-d / 2)};
@@ -188,7 +188,7 @@ TEST_F(AnalysisDrawingTest, ShiftMarkersOnAVerticalSegmentAndFixedPoints) {
     s.AddPoint(10, 50, 0, false, false);  // fixed end: triangle
     s.AddPoint(30, 30, 0, true, true);    // computed direction, next segment vertical
     s.AddPoint(30, 20, 0, true, true);
-    s.AddPoint(60, 20, 0, true, true);    // moveable end: nothing
+    s.AddPoint(60, 20, 0, true, true);  // moveable end: nothing
     EXPECT_TRUE(std::isfinite(SurfaceNormalDirection(s, 2)));
     EXPECT_TRUE(std::isfinite(SurfaceNormalDirection(s, 1)));
     ASSERT_TRUE(DrawNoncircularSearchPoints(a()));

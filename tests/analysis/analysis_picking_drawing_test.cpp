@@ -111,7 +111,8 @@ TEST_F(AnalysisPickingTest, FixedGridCornersAreaAndRadiusDefinitions) {
     const std::string page = fakes.infoWindow.Dump();
     EXPECT_NE(page.find("\"Fixed\" grid  corner selected"), std::string::npos) << page;
     EXPECT_NE(page.find("Corner point 3 - X: 10.000000, Y: 10.000000 - Selected corner"),
-              std::string::npos) << page;
+              std::string::npos)
+        << page;
     EXPECT_NE(page.find("Criteria for finding critical radius:"), std::string::npos);
     EXPECT_NE(page.find("Circles with radius = 8.000"), std::string::npos) << page;
     std::string tip;
@@ -144,14 +145,18 @@ TEST_F(AnalysisPickingTest, PagesAndTipsOfTheTrialSurface) {
     auto hits = FindAnalysisCandidates(n, 10.2, 0.1, 0.5);
     ASSERT_EQ(Kinds(hits), (std::vector<int>{54, 55}));
     ASSERT_TRUE(AnalysisToolTip(n, hits[0], tip));
-    EXPECT_EQ(tip, "Initial trial slip surface\nPoint No. 2\nX: 10.000, Y: 0.000\nMoveable, angle: 45.00");
+    EXPECT_EQ(
+        tip,
+        "Initial trial slip surface\nPoint No. 2\nX: 10.000, Y: 0.000\nMoveable, angle: 45.00");
     ASSERT_TRUE(DescribeAnalysisSelection(fakes.infoWindow, n, hits[0]));
     page = fakes.infoWindow.Dump();
     EXPECT_NE(page.find("Point on initial trial noncircular slip surface selected."),
-              std::string::npos) << page;
+              std::string::npos)
+        << page;
     EXPECT_NE(page.find("Point is moveable - shift direction angle: 45.00"), std::string::npos);
     EXPECT_NE(page.find("Moveable - shift direction angle: 45.00 - Selected point"),
-              std::string::npos) << page;
+              std::string::npos)
+        << page;
     EXPECT_NE(page.find("f(x) is a linear function"), std::string::npos) << page;
     EXPECT_NE(page.find("0.250"), std::string::npos);
 }
@@ -173,14 +178,13 @@ TEST_F(AnalysisPickingTest, IrregularTangentLinePointsSegmentsAndTheirPage) {
 
     ASSERT_TRUE(DescribeAnalysisSelection(fakes.infoWindow, a, hits[0]));
     const std::string page = fakes.infoWindow.Dump();
-    for (const char* text : {"Irregular tangent line segment selected:",
-                             "First point - X: 0.000000 , Y: 10.000000",
-                             "Slope  of segment - Vertical:Horizontal (dy/dx): 0.5000",
-                             "Slope ratio of segment - Horizontal:Vertical (dx/dy): 2.0000",
-                             "Slope angle from horizontal (degrees): 26.57",
-                             "X: 20.000000, Y: 20.000000  - Second point selected"})
+    for (const char* text :
+         {"Irregular tangent line segment selected:", "First point - X: 0.000000 , Y: 10.000000",
+          "Slope  of segment - Vertical:Horizontal (dy/dx): 0.5000",
+          "Slope ratio of segment - Horizontal:Vertical (dx/dy): 2.0000",
+          "Slope angle from horizontal (degrees): 26.57",
+          "X: 20.000000, Y: 20.000000  - Second point selected"})
         EXPECT_NE(page.find(text), std::string::npos) << text << "\n" << page;
 }
 
 }  // namespace
-

@@ -184,9 +184,8 @@ TEST_F(AnalysisBlockTest, BadSubCommandsGiveTheirMessageAndKeepValues) {
         A a;
         EXPECT_FALSE(Read(a, c.text)) << c.text;
         EXPECT_TRUE(Message(c.message)) << c.text << "\n" << listing_;
-        EXPECT_EQ(a.GetTrialFactorOfSafety(), c.message == 6920 && c.text.find("1.5") != std::string::npos
-                                                  ? 1.5
-                                                  : 3.0);
+        EXPECT_EQ(a.GetTrialFactorOfSafety(),
+                  c.message == 6920 && c.text.find("1.5") != std::string::npos ? 1.5 : 3.0);
         EXPECT_EQ(a.GetIterationLimit(), 100);
     }
     A a;
@@ -232,15 +231,13 @@ TEST_F(AnalysisBlockTest, AKnownSubCommandWithoutItsValueIsReportedAsSuch) {
 TEST_F(AnalysisBlockTest, EchoOfDefaultsAndGivenValues) {
     A a;
     ASSERT_TRUE(Read(a, "C\n 10 20 5\nTWO\n\n"));
-    for (const char* line : {"Subtended angle for slice subdivision: 3.00 (degrees)\n",
-                             "There is no crack.\n",
-                             "Seismic coefficient: 0.000\n",
-                             "Procedure of Analysis: Spencer\n",
-                             "Iteration limit: 100\n",
-                             "Initial trial factor of safety: 3.000\n",
-                             "Force imbalance: 1.000000e-05 (fraction of total weight)\n",
-                             "Center coordinates for center of circle -\n",
-                             "                                        Radius: 5.000\n"})
+    for (const char* line :
+         {"Subtended angle for slice subdivision: 3.00 (degrees)\n", "There is no crack.\n",
+          "Seismic coefficient: 0.000\n", "Procedure of Analysis: Spencer\n",
+          "Iteration limit: 100\n", "Initial trial factor of safety: 3.000\n",
+          "Force imbalance: 1.000000e-05 (fraction of total weight)\n",
+          "Center coordinates for center of circle -\n",
+          "                                        Radius: 5.000\n"})
         EXPECT_TRUE(Listed(line)) << line << listing_;
     EXPECT_FALSE(Listed("Conventional (single-stage) computations will be performed."));
     EXPECT_TRUE(Listed("Two-stage computations will be performed.\n"));
@@ -260,29 +257,28 @@ TEST_F(AnalysisBlockTest, EchoTablesOfGridRadiiAndShiftData) {
     ASSERT_TRUE(Read(grid, "Circle Search 2\n 3 4\n 0 0 10 0\n 10 10 0 10\n 5 0.00025\n"
                            " P\n 1 2\n R\n 7.5\n T\n 4\n\n\n"))
         << listing_;
-    for (const char* line : {
-             "Search will be conducted using a fixed grid.\n",
-             "Number of Points Across Grid: 3\nNumber of Points Up Grid: 4\n",
-             "Grid Corner\n   Number           X              Y\n\n",
-             "     2        10.000000       0.000000\n",
-             "radius for finding a critical radius/radii: 5\n",
-             "Minimum radius increment for terminating subdivision of radii: 0.0003\n",
-             "     Point circles pass through - X: 1.000000     Y: 2.000000\n",
-             "     Radius of circles: 7.500\n",
-             "     Tangent Line  - Y: 4.000000\n",
-             "Radii for each grid point will be sorted in the order of increasing radius.\n"})
+    for (const char* line :
+         {"Search will be conducted using a fixed grid.\n",
+          "Number of Points Across Grid: 3\nNumber of Points Up Grid: 4\n",
+          "Grid Corner\n   Number           X              Y\n\n",
+          "     2        10.000000       0.000000\n",
+          "radius for finding a critical radius/radii: 5\n",
+          "Minimum radius increment for terminating subdivision of radii: 0.0003\n",
+          "     Point circles pass through - X: 1.000000     Y: 2.000000\n",
+          "     Radius of circles: 7.500\n", "     Tangent Line  - Y: 4.000000\n",
+          "Radii for each grid point will be sorted in the order of increasing radius.\n"})
         EXPECT_TRUE(Listed(line)) << line << listing_;
 
     A search;
     ASSERT_TRUE(Read(search, "N S\n 0 10\n 5 6 -30\n\n 2 0.2\n\n")) << listing_;
-    for (const char* line : {
-             "Coordinates of points on shear surface which are to be shifted\n\n"
-             "Point         X              Y      Shift Angle\n\n",
-             "   2       5.000000       6.000000    -30.00              - moveable\n",
-             "Initial distance for shifting points on noncircular slip surface = 2.000\n",
-             "Final distance for shifting points on noncircular slip surface   = 0.200\n",
-             "Maximum steepness permitted for toe of noncircular slip surface  = 50.00\n",
-             "Maximum number of passes for noncircular search: 50\n"})
+    for (const char* line :
+         {"Coordinates of points on shear surface which are to be shifted\n\n"
+          "Point         X              Y      Shift Angle\n\n",
+          "   2       5.000000       6.000000    -30.00              - moveable\n",
+          "Initial distance for shifting points on noncircular slip surface = 2.000\n",
+          "Final distance for shifting points on noncircular slip surface   = 0.200\n",
+          "Maximum steepness permitted for toe of noncircular slip surface  = 50.00\n",
+          "Maximum number of passes for noncircular search: 50\n"})
         EXPECT_TRUE(Listed(line)) << line << listing_;
 }
 
@@ -305,8 +301,10 @@ TEST_F(AnalysisBlockTest, ReadingMessagesReachTheErrorLog) {
     const std::string log = testsupport::ReadFile(dir.Path() / "Error.log");
     std::filesystem::current_path(previous);
     EXPECT_NE(log.find("KLIVEN ERROR NUMBER 6480"), std::string::npos) << log;
-    EXPECT_NE(log.find("noncircular shear surface.  Leading character:X"), std::string::npos) << log;
-    EXPECT_NE(log.find("The following line of input data was entered:\nX"), std::string::npos) << log;
+    EXPECT_NE(log.find("noncircular shear surface.  Leading character:X"), std::string::npos)
+        << log;
+    EXPECT_NE(log.find("The following line of input data was entered:\nX"), std::string::npos)
+        << log;
 }
 
 }  // namespace

@@ -148,7 +148,8 @@ const RoundTripCase kCases[] = {
          g.SetCorner(2, 20, 30.123);
          FillRadiusDefinitions(a);
      }},
-    {"interactive", [](A& a) {
+    {"interactive",
+     [](A& a) {
          Circle(a, 5);
          FillRadiusDefinitions(a);
      }},

@@ -8,9 +8,9 @@
 #include <string>
 
 #include "analysis/analysis_computation_data.h"
-#include "model/circle_end_points.h"
 #include "core/kliven4_messages.h"
 #include "core/text_exception.h"
+#include "model/circle_end_points.h"
 #include "model/data_set.h"
 
 namespace {

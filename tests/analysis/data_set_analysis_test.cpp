@@ -1,9 +1,9 @@
 // The analysis block read through the data set's reader, in the current and the older format.
 
 #include "block_fixture.h"
+#include "model/data_set.h"
 #include "model/subsystem_registration.h"
 #include "registry/block_readers.h"
-#include "model/data_set.h"
 
 namespace {
 
@@ -55,7 +55,8 @@ TEST_F(AnalysisBlockTest, WriterOfTheDataSetWritesTheAnalysisBlock) {
     ASSERT_TRUE(WriteInputFile(ds, true, false, f));
     const std::string text = FileText(f);
     std::fclose(f);
-    EXPECT_NE(text.find("ANAlysis/computation data follow\n     Circle\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("ANAlysis/computation data follow\n     Circle\n"), std::string::npos)
+        << text;
 }
 
 }  // namespace

@@ -13,10 +13,10 @@
 #include <QStatusBar>
 #include <QTest>
 #include <QTimer>
+#include <csignal>
 #include <cstdlib>
 #include <gtest/gtest.h>
 #include <stdexcept>
-#include <csignal>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -95,7 +95,8 @@ TEST(CommandLine, TakesTheFirstFileAndIgnoresTheRest) {
 TEST(GuardedCall, CatchesEverythingAndReportsIt) {
     testsupport::FakeServices fakes;
     EXPECT_TRUE(app::GuardedCall("ok", [] {}));
-    EXPECT_FALSE(app::GuardedCall("text", [] { throw Cpp_TextException("EXCEPTION: Cpp_Line::DrawLine"); }));
+    EXPECT_FALSE(
+        app::GuardedCall("text", [] { throw Cpp_TextException("EXCEPTION: Cpp_Line::DrawLine"); }));
     EXPECT_EQ(fakes.statusLine.text, "EXCEPTION: Cpp_Line::DrawLine");
     EXPECT_FALSE(app::GuardedCall("std", [] { throw std::runtime_error("bad"); }));
     EXPECT_EQ(fakes.statusLine.text, "Unexpected error: bad");
@@ -111,7 +112,8 @@ TEST(GuardedCall, AThrowingPaintLeavesTheViewWorking) {
     view.resize(120, 80);
     view.SetPaintHandler([](platform::DeviceContext& dc) {
         dc.FillRect({0, 0, 10, 10}, 0);
-        throw Cpp_TextException("EXCEPTION: Cpp_Graphics::DisplayPixelsToDisplayInches - NULL CWnd Pointer");
+        throw Cpp_TextException(
+            "EXCEPTION: Cpp_Graphics::DisplayPixelsToDisplayInches - NULL CWnd Pointer");
     });
     view.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
@@ -155,7 +157,8 @@ TEST(Program, StartsOffscreenAndEndsCleanlyWhenAskedTo) {
     const pid_t pid = fork();
     ASSERT_GE(pid, 0);
     if (pid == 0) {
-        execl(program.c_str(), program.c_str(), "missing.preinput-kliven", static_cast<char*>(nullptr));
+        execl(program.c_str(), program.c_str(), "missing.preinput-kliven",
+              static_cast<char*>(nullptr));
         _exit(127);
     }
     // Let it come up; it must still be running.

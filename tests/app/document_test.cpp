@@ -1,18 +1,18 @@
 // The document's file names, the save that fails, the read that fails, and the exception table
 // of the entry points.
 
+#include "app/commands/tool_commands.h"
 #include "app/document.h"
 #include "app/exception_report.h"
 #include "app/launcher.h"
-#include "app/commands/tool_commands.h"
 #include "app/tool_bars.h"
 #include "core/file_io.h"
 #include "core/text_exception.h"
 #include "editing/construction_items.h"
-#include "model/subsystem_registration.h"
-#include "registry/block_readers.h"
 #include "model/data_set.h"
+#include "model/subsystem_registration.h"
 #include "porepressure/triangle.h"
+#include "registry/block_readers.h"
 #include "support/fake_services.h"
 #include "support/test_support.h"
 
@@ -32,7 +32,8 @@ TEST(DocumentNames, ComputationInputAndDocumentFileNames) {
         {"/a/slope.preinput-kliven", "/a/slope.input-kliven", "/a/slope.preinput-kliven"},
         {"/a/slope.dat", "/a/slope.dat.input-kliven", "/a/slope.dat.preinput-kliven"},
         {"/a/slope", "/a/slope.input-kliven", "/a/slope.preinput-kliven"},
-        {"/a/x.input-kliven", "/a/x.input-kliven.input-kliven", "/a/x.input-kliven.preinput-kliven"},
+        {"/a/x.input-kliven", "/a/x.input-kliven.input-kliven",
+         "/a/x.input-kliven.preinput-kliven"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(app::ComputationInputNameFor(c.path, ext), fs::path(c.input)) << c.path;

@@ -103,7 +103,8 @@ TEST(Examples, TheProgramOpensSavesAsAndReopensAnExample) {
     EXPECT_FALSE(frame.Doc().IsModified());
     // The listing is written beside the file that was read.
     EXPECT_TRUE(fs::exists(dir.Path() / "embankment.preoutput-kliven"));
-    const std::string heading = *Cpp_Kliven4Data::CurrentDataSet()->HeadingAddress()->FirstNonBlankLine();
+    const std::string heading =
+        *Cpp_Kliven4Data::CurrentDataSet()->HeadingAddress()->FirstNonBlankLine();
 
     frame.Doc().SetModifiedFlag(true);
     ASSERT_TRUE(frame.FileSaveAs(dir.Path() / "copy"));
@@ -120,7 +121,8 @@ TEST(Examples, TheProgramOpensSavesAsAndReopensAnExample) {
     ASSERT_TRUE(frame.FileOpen(copy));
     EXPECT_EQ(*Cpp_Kliven4Data::CurrentDataSet()->HeadingAddress()->FirstNonBlankLine(), heading);
     fs::path again;
-    ASSERT_TRUE(app::SavePreprocessorDataFile(dir.Path() / "again", app::kDocumentExtension, again));
+    ASSERT_TRUE(
+        app::SavePreprocessorDataFile(dir.Path() / "again", app::kDocumentExtension, again));
     EXPECT_EQ(testsupport::ReadFile(again), saved);
     Cpp_FileIO::ResetForTests();
 }

@@ -35,8 +35,8 @@ bool UseCommaCLocale(const std::filesystem::path& scratch) {
     for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "nl_NL.UTF-8"})
         if (std::setlocale(LC_ALL, name)) return true;
     if (!std::filesystem::exists("/usr/share/i18n/locales/de_DE")) return false;
-    const std::string command = "localedef -i de_DE -f UTF-8 '" + (scratch / "de_DE.UTF-8").string() +
-                                "' >/dev/null 2>&1";
+    const std::string command =
+        "localedef -i de_DE -f UTF-8 '" + (scratch / "de_DE.UTF-8").string() + "' >/dev/null 2>&1";
     if (std::system(command.c_str()) != 0 && !std::filesystem::exists(scratch / "de_DE.UTF-8"))
         return false;
     setenv("LOCPATH", scratch.c_str(), 1);

@@ -19,8 +19,8 @@
 #include <QApplication>
 #include <QDockWidget>
 #include <QMenuBar>
-#include <QToolBar>
 #include <QStatusBar>
+#include <QToolBar>
 #include <QToolButton>
 #include <gtest/gtest.h>
 

@@ -95,11 +95,12 @@ TEST_F(MessagesTest, PrintStringKeepsTheInputLineEndAndSkipsTheLog) {
     PrintInputLine(s, "1 2\n");
     for (int i = 0; i < 20; ++i) s.AddString("more");
     s.Print(listing.get(), 1, 0);
-    EXPECT_EQ(listing.Text().rfind(
-                  "\nKLIVEN ERROR NUMBER 4700\nThe following line of input data was entered:\n1 2\n\n"
-                  "more\n",
-                  0),
-              0u);
+    EXPECT_EQ(
+        listing.Text().rfind(
+            "\nKLIVEN ERROR NUMBER 4700\nThe following line of input data was entered:\n1 2\n\n"
+            "more\n",
+            0),
+        0u);
 }
 
 TEST_F(MessagesTest, UnexpectedErrorThrowsInsteadOfEndingTheProgram) {

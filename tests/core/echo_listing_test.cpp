@@ -4,8 +4,8 @@
 #include "core/file_io.h"
 #include "core/output_settings.h"
 #include "core/output_table.h"
-#include "core/text_formats.h"
 #include "core/text_files.h"
+#include "core/text_formats.h"
 #include "support/test_support.h"
 
 namespace {

@@ -119,7 +119,7 @@ TEST(Geometry, CollinearAndOverlap) {
     EXPECT_FALSE(SegmentsOverlap(P(0, 0), P(2, 2), P(0, 1), P(2, 3), a, b));  // offset
     ASSERT_TRUE(SegmentsOverlap(P(0, 0), P(3, 3), P(0, 0), P(3, 3), a, b));   // identical
     EXPECT_DOUBLE_EQ(b.x, 3.0);
-    ASSERT_TRUE(SegmentsOverlap(P(5, 0), P(5, 4), P(5, 2), P(5, 9), a, b));   // vertical
+    ASSERT_TRUE(SegmentsOverlap(P(5, 0), P(5, 4), P(5, 2), P(5, 9), a, b));  // vertical
     EXPECT_DOUBLE_EQ(a.y, 2.0);
     EXPECT_DOUBLE_EQ(b.y, 4.0);
     EXPECT_FALSE(SegmentsOverlap(P(0, 0), P(2, 2), P(1, 0), P(1, 4), a, b));
@@ -166,10 +166,16 @@ TEST(Geometry, CircleAndSegmentTable) {
         {"one end inside", P(0, 3), P(10, 3), 1e-6, {{4, 3}}},
         {"vertical upward", P(3, -10), P(3, 10), 1e-6, {{3, -4}, {3, 4}}},
         {"vertical downward", P(3, 10), P(3, -10), 1e-6, {{3, 4}, {3, -4}}},
-        {"oblique", P(-10, -10), P(10, 10), 1e-9, {{-3.5355339059, -3.5355339059},
-                                                   {3.5355339059, 3.5355339059}}},
-        {"oblique reversed", P(10, 10), P(-10, -10), 1e-9, {{3.5355339059, 3.5355339059},
-                                                            {-3.5355339059, -3.5355339059}}},
+        {"oblique",
+         P(-10, -10),
+         P(10, 10),
+         1e-9,
+         {{-3.5355339059, -3.5355339059}, {3.5355339059, 3.5355339059}}},
+        {"oblique reversed",
+         P(10, 10),
+         P(-10, -10),
+         1e-9,
+         {{3.5355339059, 3.5355339059}, {-3.5355339059, -3.5355339059}}},
         {"tangent", P(-10, 5), P(10, 5), 1e-6, {{0, 5}, {0, 5}}},
     };
     for (const Case& c : cases) {
@@ -204,8 +210,11 @@ TEST(Geometry, RoundingHelpers) {
         int decimals;
         double expected;
     };
-    for (const Case& c : std::vector<Case>{{2.345, 2, 2.35}, {-2.345, 2, -2.35},
-                                           {1234, -2, 1200}, {1250, -2, 1300}, {0.5, 0, 1}}) {
+    for (const Case& c : std::vector<Case>{{2.345, 2, 2.35},
+                                           {-2.345, 2, -2.35},
+                                           {1234, -2, 1200},
+                                           {1250, -2, 1300},
+                                           {0.5, 0, 1}}) {
         EXPECT_DOUBLE_EQ(RoundToDecimals(c.value, c.decimals), c.expected) << c.value;
     }
     EXPECT_EQ(RoundHalfUp(-1.7), -1.0);

@@ -157,7 +157,8 @@ TEST(InputLines, AControlCharacterAnywhereInALineBecomesABlank) {
                 InputText in(line + "\n");
                 std::string read;
                 ASSERT_TRUE(ReadPhysicalLine(in.get(), read));
-                EXPECT_EQ(read, expected) << "byte " << int(bad) << " at " << at << " of " << length;
+                EXPECT_EQ(read, expected)
+                    << "byte " << int(bad) << " at " << at << " of " << length;
             }
         }
     }

@@ -98,8 +98,9 @@ TEST(StringTable, FillAndReset) {
 
 TEST(CursorMode, ZoomModesLoadPromptsAndLeavingZoomRestoresTheArrow) {
     std::vector<std::string> calls;
-    SetCursorModeHooks({[&](int id, bool save) { calls.push_back(std::to_string(id) + (save ? "s" : "")); },
-                        [&] { calls.push_back("restore"); }, [&] { calls.push_back("arrow"); }});
+    SetCursorModeHooks(
+        {[&](int id, bool save) { calls.push_back(std::to_string(id) + (save ? "s" : "")); },
+         [&] { calls.push_back("restore"); }, [&] { calls.push_back("arrow"); }});
     SetCursorMode(6);
     SetCursorMode(0);
     SetCursorMode(42);
@@ -109,8 +110,8 @@ TEST(CursorMode, ZoomModesLoadPromptsAndLeavingZoomRestoresTheArrow) {
     ResetCursorMode();
     EXPECT_EQ(GetCursorMode(), 0);
     SetCursorModeHooks({});
-    EXPECT_EQ(calls, (std::vector<std::string>{"512s", "arrow", "restore", "restore", "511",
-                                               "restore"}));
+    EXPECT_EQ(calls,
+              (std::vector<std::string>{"512s", "arrow", "restore", "restore", "511", "restore"}));
 }
 
 }  // namespace

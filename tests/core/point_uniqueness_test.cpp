@@ -21,7 +21,8 @@ TEST(PointUniqueness, OnlyTheFirstCountOtherThanTheOwnIndexCount) {
         {1.0, 2.0, 0, -1, true, true},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.x << "," << c.y << " count " << c.count << " n " << c.n);
+        SCOPED_TRACE(testing::Message()
+                     << c.x << "," << c.y << " count " << c.count << " n " << c.n);
         EXPECT_EQ(IsPointUnique(points, c.x, c.y, c.count, c.n), c.point);
         EXPECT_EQ(IsXUnique(points, c.x, c.count, c.n), c.x_only);
     }

@@ -67,7 +67,8 @@ TEST_F(Preferences, AFreshProfileGivesTheDefaults) {
     struct Case {
         int system, coordinates, lengths, forces, stresses, unitWeights;
         double water, minimumWeight;
-    } cases[] = {{1, 6, 3, 0, 1, 2, 62.4, 100.0}, {2, 6, 3, 0, 1, 4, 9800.0, 1.0},
+    } cases[] = {{1, 6, 3, 0, 1, 2, 62.4, 100.0},
+                 {2, 6, 3, 0, 1, 4, 9800.0, 1.0},
                  {3, 6, 3, 0, 1, 2, 9.8, 100.0}};
     for (const auto& c : cases) {
         SetUnitSystem(c.system);
@@ -260,14 +261,15 @@ TEST_F(Preferences, ProfileHelpersOfKindAndValueAndUnknownKeys) {
     EXPECT_EQ(kind, 2);
     EXPECT_EQ(value, 1.5);
     profile.values[{"GENERAL", "Angles"}] = "6 1.0";
-    EXPECT_FALSE(GetPreferenceKindValue(PreferenceSectionGeneral, PreferenceKeyAngles, kind, value));
+    EXPECT_FALSE(
+        GetPreferenceKindValue(PreferenceSectionGeneral, PreferenceKeyAngles, kind, value));
     EXPECT_EQ(kind, 2);
     EXPECT_FALSE(WritePreferenceInt(PreferenceSectionGeneral, 99999, 1));
     int number = 5;
     EXPECT_FALSE(GetPreferenceInt(12345, PreferenceKeyAngles, number));
     EXPECT_EQ(number, 5);
-    EXPECT_TRUE(WritePreferenceDouble(PreferenceSectionConstants, PreferenceKeyMaximumRadius,
-                                      2.5, 3));
+    EXPECT_TRUE(
+        WritePreferenceDouble(PreferenceSectionConstants, PreferenceKeyMaximumRadius, 2.5, 3));
     EXPECT_EQ((profile.values[{"CONSTANTS", "Maximum Radius"}]), "2.500");
 }
 

@@ -8,9 +8,9 @@
 #include "core/echo_writer.h"
 #include "core/output_table.h"
 #include "core/preferences.h"
+#include "core/text_exception.h"
 #include "core/text_files.h"
 #include "core/text_formats.h"
-#include "core/text_exception.h"
 #include "platform/services.h"
 #include "support/test_support.h"
 
@@ -61,9 +61,9 @@ TEST_F(Units, PairsWithoutADirectFactorConvertThroughSIUnits) {
     EXPECT_DOUBLE_EQ(Force(1, ForcePounds, ForceNewtons), 4.4482216152605);
     EXPECT_NEAR(Stress(47.880258980335843, 7, 0), 1.0, 1e-12);  // Pa to psf
     EXPECT_NEAR(Length(100, LengthCentimeters, LengthFeet), 3.280839895, 1e-9);
-    EXPECT_NEAR(Area(1, 4, 1), 1550.0031, 1e-4);                  // sq.m to sq.in
-    EXPECT_NEAR(PerLength(1, 9, 12), 0.001, 1e-15);               // N/m to kN/m
-    EXPECT_NEAR(Stress(1, 8, 1), 0.1450377, 1e-7);                // kPa to psi
+    EXPECT_NEAR(Area(1, 4, 1), 1550.0031, 1e-4);     // sq.m to sq.in
+    EXPECT_NEAR(PerLength(1, 9, 12), 0.001, 1e-15);  // N/m to kN/m
+    EXPECT_NEAR(Stress(1, 8, 1), 0.1450377, 1e-7);   // kPa to psi
     for (int from = 0; from < 5; ++from)
         for (int to = 0; to < 5; ++to) {
             EXPECT_GT(Length(1, from, to), 0.0) << from << " " << to;

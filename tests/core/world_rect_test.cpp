@@ -23,11 +23,11 @@ TEST(Extents, EmptyExtentsWriteNothingAndAddNothing) {
 TEST(Extents, LaterItemsWidenEachSideOnItsOwn) {
     Cpp_Extents e;
     e.Add(s_WorldRect{0.0, 2.0, -1.0, 1.0});
-    e.Add(1.0, 3.0, -4.0, 0.0);   // widens xmax and ymin only
-    e.Add(-2.0, 0.5);             // a point widens xmin
+    e.Add(1.0, 3.0, -4.0, 0.0);  // widens xmax and ymin only
+    e.Add(-2.0, 0.5);            // a point widens xmin
     Cpp_Extents other;
     other.Add(0.0, 0.0, 0.0, 9.0);
-    e.Add(other);                 // and another set of extents widens ymax
+    e.Add(other);  // and another set of extents widens ymax
     double xmin, xmax, ymin, ymax;
     ASSERT_TRUE(e.Get(xmin, xmax, ymin, ymax));
     EXPECT_EQ(xmin, -2.0);

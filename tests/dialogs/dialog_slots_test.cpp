@@ -7,9 +7,9 @@
 #include "app/main_frame.h"
 #include "core/dialog_slot.h"
 #include "core/file_io.h"
-#include "dialogs/dialog_registration.h"
 #include "core/preferences.h"
 #include "core/units.h"
+#include "dialogs/dialog_registration.h"
 #include "graphics/graphic_grid.h"
 #include "graphics/graphics.h"
 #include "graphics/graphics_fixture.h"
@@ -18,11 +18,11 @@
 #include "loads/load_drawing_support.h"
 #include "loads/nail_data.h"
 #include "model/data_set.h"
-#include "registry/display_selections.h"
 #include "model/writer.h"
-#include "profile/material_properties.h"
-#include "platform/services.h"
 #include "platform/qt/modal_driver.h"
+#include "platform/services.h"
+#include "profile/material_properties.h"
+#include "registry/display_selections.h"
 #include "support/fake_services.h"
 #include "support/test_support.h"
 
@@ -213,8 +213,7 @@ TEST_F(DialogSlotTable, NotAvailableOnlyWithoutAWindowAndCancelChangesNothing) {
          [] { return Cpp_DisplaySelections::EditDisplaySelections(nullptr, nullptr); },
          [] { return std::to_string(Cpp_DisplaySelections::Defaults().profilePoints); }},
         {"General", Cpp_KlivenSettings::SettingsSheetSlot(),
-         fake(Cpp_KlivenSettings::SettingsSheetSlot(), settings),
-         &Cpp_KlivenSettings::EditSettings,
+         fake(Cpp_KlivenSettings::SettingsSheetSlot(), settings), &Cpp_KlivenSettings::EditSettings,
          [] { return std::to_string(Cpp_KlivenSettings::AngleDecimals()); }},
         {"Units", UnitsSelectionDialogSlot(), fake(UnitsSelectionDialogSlot(), units),
          &RunUnitsDialog, [] { return std::to_string(GetUnitSystem()); }},

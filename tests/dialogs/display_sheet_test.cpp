@@ -66,38 +66,42 @@ TEST_F(DisplaySheetTest, BoxesShowTheirFlagsAndSetAllLeavesTheCoordinates) {
     const s_DisplayFlagsType before = flags;
     for (bool ok : {false, true}) {
         SCOPED_TRACE(ok ? "OK" : "Cancel");
-        EXPECT_EQ(Edit(&flags, nullptr, [&](DisplaySheetDialog& d) {
-                      EXPECT_EQ(d.windowTitle(), "Display Selections");
-                      ASSERT_EQ(d.Pages()->count(), 3);
-                      EXPECT_EQ(d.Pages()->tabText(0), "Input Geometry");
-                      EXPECT_EQ(d.Pages()->tabText(1), "Interpolation Data");
-                      EXPECT_EQ(d.Pages()->tabText(2), "Analysis/Computation Data");
-                      QCheckBox* shear2 = d.Box(0, "Distributed Loads - Stage 2",
-                                                "Shear (Tangential) Stress");
-                      QCheckBox* piezoCoords2 =
-                          d.Box(0, "Piezometric Line - Stage 2", "Point coordinates");
-                      QCheckBox* profileCoords = d.Box(0, "Profile Lines", "Profile point coordinates");
-                      QCheckBox* reinforcementPoints = d.Box(0, "Reinforcement", "Reinforcement points");
-                      ASSERT_TRUE(shear2 && piezoCoords2 && profileCoords && reinforcementPoints);
-                      EXPECT_FALSE(shear2->isChecked());
-                      EXPECT_TRUE(piezoCoords2->isChecked());
-                      EXPECT_FALSE(profileCoords->isChecked());
-                      EXPECT_FALSE(reinforcementPoints->isChecked());
-                      d.SetAllButton(0)->click();
-                      EXPECT_TRUE(shear2->isChecked());
-                      EXPECT_TRUE(reinforcementPoints->isChecked());
-                      EXPECT_FALSE(profileCoords->isChecked());
-                      EXPECT_TRUE(piezoCoords2->isChecked());
-                      d.Pages()->setCurrentIndex(2);
-                      QCheckBox* grid = d.Box(2, "Analysis/Computation", "Search grid");
-                      QCheckBox* crackWater =
-                          d.Box(2, "Analysis/Computation", "Crack water information");
-                      ASSERT_TRUE(grid && crackWater);
-                      EXPECT_FALSE(grid->isChecked());
-                      EXPECT_FALSE(crackWater->isChecked());
-                      grid->click();
-                      QTest::keyClick(grid, ok ? Qt::Key_Return : Qt::Key_Escape);
-                  }),
+        EXPECT_EQ(Edit(&flags, nullptr,
+                       [&](DisplaySheetDialog& d) {
+                           EXPECT_EQ(d.windowTitle(), "Display Selections");
+                           ASSERT_EQ(d.Pages()->count(), 3);
+                           EXPECT_EQ(d.Pages()->tabText(0), "Input Geometry");
+                           EXPECT_EQ(d.Pages()->tabText(1), "Interpolation Data");
+                           EXPECT_EQ(d.Pages()->tabText(2), "Analysis/Computation Data");
+                           QCheckBox* shear2 =
+                               d.Box(0, "Distributed Loads - Stage 2", "Shear (Tangential) Stress");
+                           QCheckBox* piezoCoords2 =
+                               d.Box(0, "Piezometric Line - Stage 2", "Point coordinates");
+                           QCheckBox* profileCoords =
+                               d.Box(0, "Profile Lines", "Profile point coordinates");
+                           QCheckBox* reinforcementPoints =
+                               d.Box(0, "Reinforcement", "Reinforcement points");
+                           ASSERT_TRUE(shear2 && piezoCoords2 && profileCoords &&
+                                       reinforcementPoints);
+                           EXPECT_FALSE(shear2->isChecked());
+                           EXPECT_TRUE(piezoCoords2->isChecked());
+                           EXPECT_FALSE(profileCoords->isChecked());
+                           EXPECT_FALSE(reinforcementPoints->isChecked());
+                           d.SetAllButton(0)->click();
+                           EXPECT_TRUE(shear2->isChecked());
+                           EXPECT_TRUE(reinforcementPoints->isChecked());
+                           EXPECT_FALSE(profileCoords->isChecked());
+                           EXPECT_TRUE(piezoCoords2->isChecked());
+                           d.Pages()->setCurrentIndex(2);
+                           QCheckBox* grid = d.Box(2, "Analysis/Computation", "Search grid");
+                           QCheckBox* crackWater =
+                               d.Box(2, "Analysis/Computation", "Crack water information");
+                           ASSERT_TRUE(grid && crackWater);
+                           EXPECT_FALSE(grid->isChecked());
+                           EXPECT_FALSE(crackWater->isChecked());
+                           grid->click();
+                           QTest::keyClick(grid, ok ? Qt::Key_Return : Qt::Key_Escape);
+                       }),
                   ok);
         s_DisplayFlagsType expected = before;
         if (ok) {
@@ -119,7 +123,8 @@ TEST_F(DisplaySheetTest, InterpolationPageFlags) {
         d.Pages()->setCurrentIndex(1);
         QCheckBox* ru = d.Box(1, "R-sub-u Values - Stage 1", "Points");
         QCheckBox* pressureContours2 = d.Box(1, "Pressure Values - Stage 2", "Contours");
-        QCheckBox* strengthContours2 = d.Box(1, "Undrained Shear Strength Values - Stage 2", "Contours");
+        QCheckBox* strengthContours2 =
+            d.Box(1, "Undrained Shear Strength Values - Stage 2", "Contours");
         ASSERT_TRUE(ru && pressureContours2 && strengthContours2);
         EXPECT_FALSE(ru->isChecked());
         EXPECT_FALSE(strengthContours2->isChecked());
@@ -145,29 +150,31 @@ TEST_F(DisplaySheetTest, DesignateSwitchesSingleStrengthSets) {
     for (bool sheetOk : {false, true}) {
         SCOPED_TRACE(sheetOk ? "sheet OK" : "sheet Cancel");
         std::vector<InterpolationDisplayType> rows = {{3, 1, true}, {1, 2, true}, {3, 3, true}};
-        EXPECT_EQ(Edit(nullptr, &rows, [&](DisplaySheetDialog& d) {
-                      d.Pages()->setCurrentIndex(1);
-                      testsupport::WhenModal([](QWidget* modal) {
-                          auto* list = qobject_cast<InterpolationDisplayDialog*>(modal);
-                          ASSERT_NE(list, nullptr);
-                          EXPECT_EQ(list->windowTitle(), "Select Interpolation Data Sets for Display");
-                          QTreeWidget* t = list->List();
-                          ASSERT_EQ(t->topLevelItemCount(), 2);
-                          EXPECT_EQ(t->topLevelItem(0)->text(0), "1");
-                          EXPECT_EQ(t->topLevelItem(1)->text(0), "3");
-                          EXPECT_EQ(t->topLevelItem(1)->text(1), "YES");
-                          EXPECT_TRUE(list->DisplaySelection()->isChecked());
-                          list->DisplaySelection()->click();  // no row selected: nothing
-                          EXPECT_EQ(t->topLevelItem(0)->text(1), "YES");
-                          t->setCurrentItem(t->topLevelItem(1));
-                          list->DisplaySelection()->click();
-                          EXPECT_EQ(t->topLevelItem(1)->text(1), "NO");
-                          EXPECT_EQ(t->topLevelItem(0)->text(1), "YES");
-                          list->accept();
-                      });
-                      d.DesignateButton(0)->click();
-                      if (sheetOk) d.accept();
-                  }),
+        EXPECT_EQ(Edit(nullptr, &rows,
+                       [&](DisplaySheetDialog& d) {
+                           d.Pages()->setCurrentIndex(1);
+                           testsupport::WhenModal([](QWidget* modal) {
+                               auto* list = qobject_cast<InterpolationDisplayDialog*>(modal);
+                               ASSERT_NE(list, nullptr);
+                               EXPECT_EQ(list->windowTitle(),
+                                         "Select Interpolation Data Sets for Display");
+                               QTreeWidget* t = list->List();
+                               ASSERT_EQ(t->topLevelItemCount(), 2);
+                               EXPECT_EQ(t->topLevelItem(0)->text(0), "1");
+                               EXPECT_EQ(t->topLevelItem(1)->text(0), "3");
+                               EXPECT_EQ(t->topLevelItem(1)->text(1), "YES");
+                               EXPECT_TRUE(list->DisplaySelection()->isChecked());
+                               list->DisplaySelection()->click();  // no row selected: nothing
+                               EXPECT_EQ(t->topLevelItem(0)->text(1), "YES");
+                               t->setCurrentItem(t->topLevelItem(1));
+                               list->DisplaySelection()->click();
+                               EXPECT_EQ(t->topLevelItem(1)->text(1), "NO");
+                               EXPECT_EQ(t->topLevelItem(0)->text(1), "YES");
+                               list->accept();
+                           });
+                           d.DesignateButton(0)->click();
+                           if (sheetOk) d.accept();
+                       }),
                   sheetOk);
         EXPECT_TRUE(rows[0].display);
         EXPECT_TRUE(rows[1].display);

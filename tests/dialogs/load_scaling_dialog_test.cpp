@@ -28,7 +28,8 @@ TEST(QtLoadScaling, RefusesABadFactorAndAnswersTheChoice) {
         dialog->Options()->button(4)->click();
         dialog->accept();
     });
-    EXPECT_EQ(scaling.GetLoadScaling(3, "Line Load Scale", {2, 1.5}), (platform::LoadScaling{4, 2.5}));
+    EXPECT_EQ(scaling.GetLoadScaling(3, "Line Load Scale", {2, 1.5}),
+              (platform::LoadScaling{4, 2.5}));
     testsupport::WhenModal([](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Escape); });
     EXPECT_FALSE(scaling.GetLoadScaling(2, "Distributed Load Scale", {1, 1.0}).has_value());
 }

@@ -34,24 +34,30 @@ struct DecimalsKey {
     int& (*of)(s_KlivenSettingsValues&);
 };
 const DecimalsKey kDecimals[] = {
-    {"Coordinates English", [](s_KlivenSettingsValues& v) -> int& { return v.coordinateDecimals.english; }},
+    {"Coordinates English",
+     [](s_KlivenSettingsValues& v) -> int& { return v.coordinateDecimals.english; }},
     {"Coordinates SI", [](s_KlivenSettingsValues& v) -> int& { return v.coordinateDecimals.si; }},
-    {"Coordinates Other", [](s_KlivenSettingsValues& v) -> int& { return v.coordinateDecimals.other; }},
+    {"Coordinates Other",
+     [](s_KlivenSettingsValues& v) -> int& { return v.coordinateDecimals.other; }},
     {"Lengths English", [](s_KlivenSettingsValues& v) -> int& { return v.lengthDecimals.english; }},
     {"Lengths SI", [](s_KlivenSettingsValues& v) -> int& { return v.lengthDecimals.si; }},
     {"Lengths Other", [](s_KlivenSettingsValues& v) -> int& { return v.lengthDecimals.other; }},
     {"Forces English", [](s_KlivenSettingsValues& v) -> int& { return v.forceDecimals.english; }},
     {"Forces SI", [](s_KlivenSettingsValues& v) -> int& { return v.forceDecimals.si; }},
     {"Forces Other", [](s_KlivenSettingsValues& v) -> int& { return v.forceDecimals.other; }},
-    {"Stresses English", [](s_KlivenSettingsValues& v) -> int& { return v.stressDecimals.english; }},
+    {"Stresses English",
+     [](s_KlivenSettingsValues& v) -> int& { return v.stressDecimals.english; }},
     {"Stresses SI", [](s_KlivenSettingsValues& v) -> int& { return v.stressDecimals.si; }},
     {"Stresses Other", [](s_KlivenSettingsValues& v) -> int& { return v.stressDecimals.other; }},
-    {"Unit Weights English", [](s_KlivenSettingsValues& v) -> int& { return v.unitWeightDecimals.english; }},
+    {"Unit Weights English",
+     [](s_KlivenSettingsValues& v) -> int& { return v.unitWeightDecimals.english; }},
     {"Unit Weights SI", [](s_KlivenSettingsValues& v) -> int& { return v.unitWeightDecimals.si; }},
-    {"Unit Weights Other", [](s_KlivenSettingsValues& v) -> int& { return v.unitWeightDecimals.other; }},
+    {"Unit Weights Other",
+     [](s_KlivenSettingsValues& v) -> int& { return v.unitWeightDecimals.other; }},
     {"Angles", [](s_KlivenSettingsValues& v) -> int& { return v.angleDecimals; }},
     {"c/p Ratios", [](s_KlivenSettingsValues& v) -> int& { return v.cpRatioDecimals; }},
-    {"Factors of Safety", [](s_KlivenSettingsValues& v) -> int& { return v.factorOfSafetyDecimals; }},
+    {"Factors of Safety",
+     [](s_KlivenSettingsValues& v) -> int& { return v.factorOfSafetyDecimals; }},
     {"r-sub-u Values", [](s_KlivenSettingsValues& v) -> int& { return v.rSubUDecimals; }},
 };
 
@@ -125,8 +131,10 @@ TEST_F(SettingsSheetTest, EveryFieldShowsItsPreferenceAndOkStoresTheTypedValue) 
                       d.ShowFullPath()->click();
                       d.PromptMultiStage()->click();
                       d.LocateAtRuntime()->click();
-                      if (ok) QTest::keyClick(d.WaterEdit(2), Qt::Key_Return);
-                      else QTest::keyClick(d.WaterEdit(2), Qt::Key_Escape);
+                      if (ok)
+                          QTest::keyClick(d.WaterEdit(2), Qt::Key_Return);
+                      else
+                          QTest::keyClick(d.WaterEdit(2), Qt::Key_Escape);
                   }),
                   ok);
         const s_KlivenSettingsValues& v = Cpp_KlivenSettings::Values();
@@ -159,12 +167,13 @@ TEST_F(SettingsSheetTest, ABadValueIsRefusedWithItsMessageOnItsPage) {
         int page;
         const char* message;
     } cases[] = {
-        {"decimals, not an integer", [](SettingsSheetDialog& d) { return d.DecimalsEdit("Angles"); },
-         "2.5", 0, "Enter an integer."},
+        {"decimals, not an integer",
+         [](SettingsSheetDialog& d) { return d.DecimalsEdit("Angles"); }, "2.5", 0,
+         "Enter an integer."},
         {"decimals, empty", [](SettingsSheetDialog& d) { return d.DecimalsEdit("Stresses SI"); },
          "", 0, "Enter an integer."},
-        {"unit weight, letters", [](SettingsSheetDialog& d) { return d.WaterEdit(1); }, "9800x",
-         1, "Enter a number."},
+        {"unit weight, letters", [](SettingsSheetDialog& d) { return d.WaterEdit(1); }, "9800x", 1,
+         "Enter a number."},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -206,7 +215,8 @@ TEST_F(SettingsSheetTest, FoldersTheProgramsRuleAndTheSaveQuestion) {
     }));
     EXPECT_EQ(Cpp_KlivenSettings::Values().defaultDirectory, "");
     ASSERT_EQ(fakes.fileDialogs.folderRequests.size(), 1u);
-    EXPECT_EQ(fakes.fileDialogs.folderRequests[0].first, "Select default directory for data files.");
+    EXPECT_EQ(fakes.fileDialogs.folderRequests[0].first,
+              "Select default directory for data files.");
 
     fakes.fileDialogs.folderAnswers.push_back(std::filesystem::path("/data/slopes"));
     fakes.fileDialogs.folderAnswers.push_back(std::filesystem::path("/opt/kliven/bin"));

@@ -193,7 +193,8 @@ TEST_F(ConstructionItems, APointFaultIsReportedWithItsNumberedMessage) {
     std::string listing;
     EXPECT_FALSE(ReadBlock("1 0\n8\n1 1 2\n\n\n", nullptr, &listing));
     EXPECT_TRUE(Has(listing, "2020")) << listing;
-    EXPECT_TRUE(Has(listing, "--------------- Construction Line No. 8  ---------------")) << listing;
+    EXPECT_TRUE(Has(listing, "--------------- Construction Line No. 8  ---------------"))
+        << listing;
 }
 
 TEST_F(ConstructionItems, ADocumentWithTheBlockOpensAndReadsOn) {

@@ -91,7 +91,9 @@ TEST_F(SelectionNames, EveryFamilyIsNamedWithItsArguments) {
         {148, 1, {&interpolation, &node}, "Unit weight interpolation pt. 0 for mat'l 0"},
         {16, 1, {&interpolation}, "C/P interpolation triangle for mat'l 6"},
         {132, 0, {nullptr, &node}, "Slope pt. 3"},
-        {98, 0, {&rein, &reinPoint},
+        {98,
+         0,
+         {&rein, &reinPoint},
          "Reinforce. point 2, Line 8 - X: 1.00, Y: 2.00, F(Long): 3.00e+02, F(Trans): 5.00e-01"},
         {54, 0, {nullptr, &slipPoint}, "Initial trial slip surface point: 4"},
         {94, 0, {nullptr, &fixed, nullptr, 3}, "Radius definition 3 - Fixed point"},
@@ -192,8 +194,10 @@ TEST_F(SelectionNames, ClippedProfileKindsChooseTheirTextByPointNumbers) {
 
 TEST_F(SelectionNames, SettersRejectKindsOutsideTheirSetAndKeepOnlyTheirReferences) {
     Cpp_Selection s;
-    EXPECT_THROW(s.SetPointItem(dataSet, 1, 86, &profile, &node), Cpp_Selection::Exc_BadTypeOfPointSelection);
-    EXPECT_THROW(s.SetLoadPointItem(dataSet, 1, 37, &node), Cpp_Selection::Exc_BadTypeOfPointSelection);
+    EXPECT_THROW(s.SetPointItem(dataSet, 1, 86, &profile, &node),
+                 Cpp_Selection::Exc_BadTypeOfPointSelection);
+    EXPECT_THROW(s.SetLoadPointItem(dataSet, 1, 37, &node),
+                 Cpp_Selection::Exc_BadTypeOfPointSelection);
     EXPECT_THROW(s.SetTypedItem(dataSet, 128, 3), Cpp_Selection::Exc_BadTypeOfPointSelection);
 
     dataSet->AnalysisComputationData()->SetStages(true, true);
@@ -223,7 +227,8 @@ TEST(SelectionKinds, KindSets) {
     EXPECT_EQ(s.IsJoinableType(), nullptr);
     s.SetFromValues(nullptr, 1, 148, {&interpolation});
     EXPECT_EQ(s.IsInterpolationItem(), nullptr);  // unit weight is not an interpolation item
-    for (int kind : {9, 78, 80, 84, 86, 98, 100, 132, 134}) EXPECT_TRUE(Cpp_Selection::IsJoinableKind(kind));
+    for (int kind : {9, 78, 80, 84, 86, 98, 100, 132, 134})
+        EXPECT_TRUE(Cpp_Selection::IsJoinableKind(kind));
     EXPECT_FALSE(Cpp_Selection::IsJoinableKind(8));
     EXPECT_TRUE(Cpp_Selection::IsSegmentKind(55));
     EXPECT_FALSE(Cpp_Selection::IsPointKind(36));

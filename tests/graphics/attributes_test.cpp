@@ -19,9 +19,9 @@ TEST_F(AttributesTest, WidthsAndMarkerSizesInPixels) {
         {s_LineWidthType(static_cast<short>(0)), 1},  // {1, 1}: the thinnest line
         {s_LineWidthType(static_cast<short>(3)), 4},
         {s_LineWidthType(static_cast<short>(1)), 1},  // never 0
-        {s_LineWidthType(3, 0.5), 48},               // inches
+        {s_LineWidthType(3, 0.5), 48},                // inches
         {s_LineWidthType(4, 10.0), 37},               // millimetres
-        {s_LineWidthType(), 1},                      // kind 0
+        {s_LineWidthType(), 1},                       // kind 0
     };
     for (const auto& w : widths) EXPECT_EQ(w.width.DeviceWidth(dc), w.pixels) << w.width.kind;
     EXPECT_EQ(s_LineWidthType(static_cast<short>(0)).kind, 1);

@@ -26,7 +26,8 @@ TEST(AxesTest, TickSpacingTable) {
     for (const TickCase& c : cases) {
         double start, end, step;
         int medium, minor;
-        ASSERT_TRUE(Cpp_Axes::ComputeTickSpacing(c.min, c.max, c.n, start, end, step, medium, minor));
+        ASSERT_TRUE(
+            Cpp_Axes::ComputeTickSpacing(c.min, c.max, c.n, start, end, step, medium, minor));
         EXPECT_DOUBLE_EQ(start, c.start) << c.min << ".." << c.max;
         EXPECT_DOUBLE_EQ(end, c.end) << c.min << ".." << c.max;
         EXPECT_DOUBLE_EQ(step, c.step) << c.min << ".." << c.max;

@@ -15,9 +15,8 @@ TEST(DxfOutputTest, GroupsAndRefusals) {
     std::ostringstream out;
     Cpp_DxfFileOutput::Open(&out);
     ASSERT_TRUE(Cpp_DxfFileOutput::OutputCircle("Points", 7, 1.5, -2, 0.25));
-    EXPECT_EQ(out.str(),
-              "  0\nCIRCLE\n  8\nPoints\n 62\n  7\n 10\n        1.5000000000\n"
-              " 20\n       -2.0000000000\n 40\n        0.2500000000\n");
+    EXPECT_EQ(out.str(), "  0\nCIRCLE\n  8\nPoints\n 62\n  7\n 10\n        1.5000000000\n"
+                         " 20\n       -2.0000000000\n 40\n        0.2500000000\n");
     EXPECT_EQ(Cpp_DxfFileOutput::LayerName("Slope_Line"), "Slope_Line@1");
     EXPECT_DOUBLE_EQ(Cpp_DxfFileOutput::TextLength("abcd", 2.0), 8.0);
     const struct {

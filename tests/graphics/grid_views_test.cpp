@@ -113,8 +113,8 @@ TEST_F(GridTest, PositionsWithMultiplierAndFirstColumn) {
 
 // A tiny spacing in a huge window still ends with at most 1000 positions per axis.
 TEST_F(GridTest, HugeCountsStayBounded) {
-    Cpp_Graphics::SetScaleState(-1e12, 1e12, -1e12, 1e12, 500, 1e-9, 500, -1e-9, -1e12, 1e12,
-                                -1e12, 1e12);
+    Cpp_Graphics::SetScaleState(-1e12, 1e12, -1e12, 1e12, 500, 1e-9, 500, -1e-9, -1e12, 1e12, -1e12,
+                                1e12);
     Settings(1e-6, 0, 0, 1, 5);
     Cpp_GraphicGrid::ComputeGridPositions(0, 0, 1000, 1000);
     EXPECT_LE(Cpp_GraphicGrid::PointColumns().size(), 1000u);
@@ -148,16 +148,15 @@ TEST_F(GridTest, BlockWritesAndReadsBackExactly) {
     Cpp_GraphicGrid::ToggleDisplayLines();
     std::ostringstream out;
     Cpp_GraphicGrid::WriteKLIVEN4InputDataFile(out);
-    const std::string expected =
-        "GRId settings follow -\n"
-        "        2.5000000000 = Grid spacing\n"
-        "        0.5000000000 = Horizontal grid zero\n"
-        "       -1.2500000000 = Vertical grid zero\n"
-        "         2 = Points display increment\n"
-        "         4 = Lines display increment\n"
-        "1 = Display points\n"
-        "0 = Do not display lines\n"
-        "1 = Snap\n";
+    const std::string expected = "GRId settings follow -\n"
+                                 "        2.5000000000 = Grid spacing\n"
+                                 "        0.5000000000 = Horizontal grid zero\n"
+                                 "       -1.2500000000 = Vertical grid zero\n"
+                                 "         2 = Points display increment\n"
+                                 "         4 = Lines display increment\n"
+                                 "1 = Display points\n"
+                                 "0 = Do not display lines\n"
+                                 "1 = Snap\n";
     EXPECT_EQ(out.str(), expected);
     Cpp_GraphicGrid::Reset();
     TextFile file(expected.substr(expected.find('\n') + 1));
@@ -312,8 +311,8 @@ TEST_F(ViewsTest, GoingToAViewRestoresTheMappingWithoutRefit) {
 
 }  // namespace
 
-#include "registry/block_readers.h"
 #include "model/data_set.h"
+#include "registry/block_readers.h"
 
 namespace {
 

@@ -1,6 +1,5 @@
 // Drawing polylines: solid and dashed lines, the pen, number labels and check marks.
 
-#include "graphics/point_symbols.h"
 #include "core/text_exception.h"
 #include "graphics/graphic_string.h"
 #include "graphics/graphics_fixture.h"
@@ -8,6 +7,7 @@
 #include "graphics/line_drawing.h"
 #include "graphics/line_list.h"
 #include "graphics/line_styles.h"
+#include "graphics/point_symbols.h"
 
 #include <gtest/gtest.h>
 
@@ -81,9 +81,9 @@ TEST_F(LineDrawingTest, SystemDashStylesAreSystemPens) {
     const struct {
         int style;
         platform::PenStyle pen;
-    } cases[] = {{-2, platform::PenStyle::Dash}, {-3, platform::PenStyle::Dot},
+    } cases[] = {{-2, platform::PenStyle::Dash},    {-3, platform::PenStyle::Dot},
                  {-4, platform::PenStyle::DashDot}, {-5, platform::PenStyle::DashDotDot},
-                 {0, platform::PenStyle::Solid}, {42, platform::PenStyle::Solid}};
+                 {0, platform::PenStyle::Solid},    {42, platform::PenStyle::Solid}};
     for (const auto& c : cases) {
         s_LinePenType a;
         a.style = c.style;

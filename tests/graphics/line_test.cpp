@@ -17,7 +17,8 @@ void Fill(Cpp_Line& line, std::initializer_list<std::pair<double, double>> point
 
 std::vector<std::pair<double, double>> PointsOf(const Cpp_Line& line) {
     std::vector<std::pair<double, double>> out;
-    for (const Cpp_PointXY* p = line.FirstPoint(); p; p = p->Next()) out.emplace_back(p->X(), p->Y());
+    for (const Cpp_PointXY* p = line.FirstPoint(); p; p = p->Next())
+        out.emplace_back(p->X(), p->Y());
     return out;
 }
 

@@ -24,10 +24,10 @@ TEST(AcceptNearerCandidate, RanksAgainstTheHeldHitByTheTieRule) {
         e_PickTie tie;
         bool accepted;
     } cases[] = {
-        {3.0, 9.0, e_PickTie::KeepEarlier, true},        // nearer wins whatever its secondary
-        {5.0, 0.0, e_PickTie::TakeLater, false},         // farther loses under every rule
+        {3.0, 9.0, e_PickTie::KeepEarlier, true},  // nearer wins whatever its secondary
+        {5.0, 0.0, e_PickTie::TakeLater, false},   // farther loses under every rule
         {5.0, 0.0, e_PickTie::SmallerSecondary, false},
-        {4.0, 0.5, e_PickTie::KeepEarlier, false},       // ties
+        {4.0, 0.5, e_PickTie::KeepEarlier, false},  // ties
         {4.0, 9.0, e_PickTie::TakeLater, true},
         {4.0, 0.5, e_PickTie::SmallerSecondary, true},
         {4.0, 1.0, e_PickTie::SmallerSecondary, false},  // equal secondary keeps the earlier
@@ -36,8 +36,8 @@ TEST(AcceptNearerCandidate, RanksAgainstTheHeldHitByTheTieRule) {
         {nan, 0.5, e_PickTie::SmallerSecondary, true},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.distance << " " << c.secondary << " "
-                                        << static_cast<int>(c.tie));
+        SCOPED_TRACE(testing::Message()
+                     << c.distance << " " << c.secondary << " " << static_cast<int>(c.tie));
         s_PickType pick = HeldAt4();
         EXPECT_EQ(AcceptNearerCandidate(pick, c.distance, c.secondary, c.tie), c.accepted);
         if (c.accepted) {

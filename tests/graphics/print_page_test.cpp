@@ -45,7 +45,8 @@ TEST_F(PrintPageTest, MarginRectangleFromThePrintableArea) {
     printer.SetPrinting(true);
     printer.SetPhysicalPageRect({-100, -100, 5000, 6500});  // 5100 x 6600, offsets 100
     ASSERT_TRUE(Cpp_PrintHeaderFooter::ComputePrintMargins(printer));
-    EXPECT_EQ(Cpp_PrintHeaderFooter::CopyPrintMargins(), (platform::DeviceRect{650, 500, 4250, 5900}));
+    EXPECT_EQ(Cpp_PrintHeaderFooter::CopyPrintMargins(),
+              (platform::DeviceRect{650, 500, 4250, 5900}));
 }
 
 TEST_F(PrintPageTest, TemplatesParse) {
@@ -77,9 +78,9 @@ TEST_F(PrintPageTest, PageWithHeaderFooterAndFrame) {
     EXPECT_EQ(texts[2], "Filename: slope.preinput-kliven");
     EXPECT_EQ(texts[3], "Time:  03:07:09");
     const auto records = dc.OfKind(DcRecordKind::Text);
-    EXPECT_EQ(records[0].points[0].y, before.top);  // header at the top margin
+    EXPECT_EQ(records[0].points[0].y, before.top);   // header at the top margin
     EXPECT_EQ(records[1].points[0].x, before.left);  // left text at the left margin
-    const int h = 600 * 12 / 72;  // the 12 point font
+    const int h = 600 * 12 / 72;                     // the 12 point font
     EXPECT_EQ(records[3].points[0].y, before.bottom - h);
     // The drawing fits between header and footer.
     const platform::DeviceRect after = Cpp_PrintHeaderFooter::CopyPrintMargins();

@@ -21,8 +21,8 @@ protected:
         FitSquare(0, 100, 0, 100);  // 5 px per unit; u = 3.6 px = 0.72 units
         Cpp_SlopeLine& slope = geometry.GetSlopeLine();
         slope.AddPoint(0, 60);
-        slope.AddPoint(40, 60);   // 40 units: longer than 45 u = 32.4
-        slope.AddPoint(60, 40);   // 28.3 units: shorter
+        slope.AddPoint(40, 60);  // 40 units: longer than 45 u = 32.4
+        slope.AddPoint(60, 40);  // 28.3 units: shorter
         slope.AddPoint(100, 40);
     }
     Cpp_SlopeGeometry geometry;

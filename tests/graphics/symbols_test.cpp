@@ -1,8 +1,8 @@
 // Point symbols: geometry of the styles, fills and outlines, and the labels of a point.
 
-#include "graphics/point_symbols.h"
 #include "graphics/graphic_string.h"
 #include "graphics/graphics_fixture.h"
+#include "graphics/point_symbols.h"
 
 #include <gtest/gtest.h>
 
@@ -61,9 +61,9 @@ TEST_F(SymbolsTest, ShapesOfTheStyles) {
         DcRecordKind kind;
         size_t count;
     } cases[] = {
-        {1, DcRecordKind::Ellipse, 1},  {3, DcRecordKind::Ellipse, 1},
-        {7, DcRecordKind::Polyline, 1}, {9, DcRecordKind::Polygon, 1},
-        {12, DcRecordKind::Polygon, 1}, {13, DcRecordKind::Polyline, 1},
+        {1, DcRecordKind::Ellipse, 1},   {3, DcRecordKind::Ellipse, 1},
+        {7, DcRecordKind::Polyline, 1},  {9, DcRecordKind::Polygon, 1},
+        {12, DcRecordKind::Polygon, 1},  {13, DcRecordKind::Polyline, 1},
         {16, DcRecordKind::Polyline, 2}, {17, DcRecordKind::Polyline, 2},
         {18, DcRecordKind::Polyline, 3}, {19, DcRecordKind::Polyline, 3},
         {20, DcRecordKind::Polyline, 4}, {21, DcRecordKind::Polyline, 5},

@@ -1,10 +1,10 @@
 // Text blocks: placement by position code, alignment, frames; axes drawing; arrows; prompts.
 
-#include "graphics/drawing_attributes.h"
+#include "core/string_table.h"
 #include "graphics/axes.h"
+#include "graphics/drawing_attributes.h"
 #include "graphics/graphic_string.h"
 #include "graphics/graphics_fixture.h"
-#include "core/string_table.h"
 #include "graphics/prompts.h"
 #include "graphics/vector_arrow.h"
 
@@ -74,8 +74,8 @@ TEST_F(TextBlockTest, RightAlignmentAndFrames) {
     ASSERT_EQ(texts.size(), 2u);
     EXPECT_EQ(texts[0].points[0].x - texts[1].points[0].x, 30);
     EXPECT_EQ(texts[1].points[0].y - texts[0].points[0].y, 13);
-    EXPECT_EQ(dc.Count(DcRecordKind::FillRect), 1u);   // background fill before the text
-    EXPECT_EQ(dc.Count(DcRecordKind::Polyline), 1u);   // rectangle outline after it
+    EXPECT_EQ(dc.Count(DcRecordKind::FillRect), 1u);  // background fill before the text
+    EXPECT_EQ(dc.Count(DcRecordKind::Polyline), 1u);  // rectangle outline after it
     EXPECT_EQ(dc.Records().front().kind, DcRecordKind::FillRect);
     EXPECT_EQ(dc.Records().back().kind, DcRecordKind::Polyline);
 }

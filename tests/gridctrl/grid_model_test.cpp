@@ -153,7 +153,8 @@ TEST_F(GridWithWindow, FocusedCellsAreFramedAndSelectedOnesHighlighted) {
     grid.GetCell(1, 1)->Draw(focused, 1, 1, {50, 20, 99, 39}, false);
     ASSERT_EQ(focused.frames.size(), 1u);
     EXPECT_EQ(focused.frames[0].colour, text);
-    EXPECT_EQ(focused.fills.at(0).colour, platform::MakeRgb(0, 200, 0));  // keeps its own background
+    EXPECT_EQ(focused.fills.at(0).colour,
+              platform::MakeRgb(0, 200, 0));  // keeps its own background
     EXPECT_EQ(focused.texts.at(0).colour, text);
 
     grid.SetSelectedRange(1, 1, 1, 1);
@@ -257,9 +258,9 @@ TEST_F(GridWithWindow, CellsArePlacedAndFoundByPoints) {
         CCellID expected;
     };
     const std::vector<Case> cases = {
-        {{150, 40}, true, {2, 3}},    {{199, 59}, true, {2, 3}},  {{10, 5}, true, {0, 0}},
-        {{10, 5}, false, {-1, -1}},   {{60, 5}, false, {-1, 1}},  {{-1, 30}, true, {1, -1}},
-        {{499, 30}, true, {1, 9}},    {{500, 30}, true, {1, -1}}, {{60, 400}, true, {19, 1}},
+        {{150, 40}, true, {2, 3}},  {{199, 59}, true, {2, 3}},  {{10, 5}, true, {0, 0}},
+        {{10, 5}, false, {-1, -1}}, {{60, 5}, false, {-1, 1}},  {{-1, 30}, true, {1, -1}},
+        {{499, 30}, true, {1, 9}},  {{500, 30}, true, {1, -1}}, {{60, 400}, true, {19, 1}},
         {{60, 401}, true, {-1, 1}},
     };
     grid.SetRowHeight(19, 21);
@@ -318,7 +319,7 @@ TEST(GridWheel, ANotchScrollsItsLinesOrOnePage) {
 
 TEST_F(GridWithWindow, AutomaticColumnSizingMeasuresTheRowsItsStyleNames) {
     Fill(grid, 4, 3);
-    grid.SetCellText(0, 1, "a long heading");  // 14 characters
+    grid.SetCellText(0, 1, "a long heading");         // 14 characters
     grid.SetCellText(2, 1, "wide data text, wider");  // 21 characters
     grid.SetColumnWidth(2, 0);
     const int margins = 2 * 7;

@@ -138,13 +138,21 @@ TEST_F(Grid, PastedTextFillsTheCellsFromTheStartCell) {
         int written;
     };
     const std::vector<Case> cases = {
-        {"comma and tab, CRLF", "1,2\r\n3\t4\r\n",
+        {"comma and tab, CRLF",
+         "1,2\r\n3\t4\r\n",
          {{{1, 1}, "1"}, {{1, 2}, "2"}, {{2, 1}, "3"}, {{2, 2}, "4"}, {{3, 1}, "r3c1"}},
-         {1, 1, 2, 2}, 4},
-        {"LF only", " 1 \n3\t4\n", {{{1, 1}, "1"}, {{1, 2}, "r1c2"}, {{2, 2}, "4"}}, {1, 1, 2, 2},
+         {1, 1, 2, 2},
+         4},
+        {"LF only",
+         " 1 \n3\t4\n",
+         {{{1, 1}, "1"}, {{1, 2}, "r1c2"}, {{2, 2}, "4"}},
+         {1, 1, 2, 2},
          3},
-        {"a separator at the end adds no field", "x\t", {{{1, 1}, "x"}, {{1, 2}, "r1c2"}},
-         {1, 1, 1, 1}, 1},
+        {"a separator at the end adds no field",
+         "x\t",
+         {{{1, 1}, "x"}, {{1, 2}, "r1c2"}},
+         {1, 1, 1, 1},
+         1},
     };
     for (const Case& c : cases) {
         Fill(grid, 6, 5);

@@ -13,8 +13,16 @@ namespace gridtest {
 using namespace gridctrl;
 
 // Notification codes as the owner protocol numbers them.
-enum Code { Click = -2, DoubleClick = -3, RightClick = -5, Changing = -100, Changed = -101,
-            BeginEdit = -105, EndEdit = -106, OptionChanged = -402 };
+enum Code {
+    Click = -2,
+    DoubleClick = -3,
+    RightClick = -5,
+    Changing = -100,
+    Changed = -101,
+    BeginEdit = -105,
+    EndEdit = -106,
+    OptionChanged = -402
+};
 
 struct Note {
     int code = 0;
@@ -89,12 +97,8 @@ public:
 class FakeWindow final : public GridWindow {
 public:
     FakeWindow(int w = 300, int h = 200) : width(w), height(h) {}
-    int ClientWidth() const override {
-        return width - (bars.vertical ? kBar : 0);
-    }
-    int ClientHeight() const override {
-        return height - (bars.horizontal ? kBar : 0);
-    }
+    int ClientWidth() const override { return width - (bars.vertical ? kBar : 0); }
+    int ClientHeight() const override { return height - (bars.horizontal ? kBar : 0); }
     int VScrollWidth() const override { return kBar; }
     int HScrollHeight() const override { return kBar; }
     void ApplyScrollBars(const ScrollBarState& s) override { bars = s; }

@@ -116,8 +116,7 @@ TEST_F(Editing, AnOptionCellReportsTheChosenIndexThenEndsWithItsText) {
 
 TEST_F(Editing, AListOfWideOptionsDropsDownAtMost200PixelsWide) {
     ASSERT_TRUE(grid->SetCellType(2, 2, CellFactoryOf<CGridCellCombo>()));
-    static_cast<CGridCellCombo*>(grid->GetCell(2, 2))
-        ->SetOptions({"short", std::string(60, 'W')});
+    static_cast<CGridCellCombo*>(grid->GetCell(2, 2))->SetOptions({"short", std::string(60, 'W')});
     Type(Qt::Key_F2);
     ASSERT_NE(List(), nullptr);
     EXPECT_EQ(List()->DroppedWidth(), InPlaceList::kMaxDroppedWidth);

@@ -27,8 +27,9 @@ TEST_F(Mouse, HeadingsSelectTheirColumnsRowsOrEverything) {
     for (const Case& c : cases) {
         Click(Center(c.clicked.row, c.clicked.col));
         EXPECT_EQ(grid->GetSelectedCellRange(), c.selected) << c.what;
-        const std::size_t cells = static_cast<std::size_t>(c.selected.maxRow - c.selected.minRow + 1) *
-                                  static_cast<std::size_t>(c.selected.maxCol - c.selected.minCol + 1);
+        const std::size_t cells =
+            static_cast<std::size_t>(c.selected.maxRow - c.selected.minRow + 1) *
+            static_cast<std::size_t>(c.selected.maxCol - c.selected.minCol + 1);
         EXPECT_EQ(grid->GetSelectedCount(), cells) << c.what;
     }
 }
@@ -81,8 +82,7 @@ TEST_F(Mouse, DoubleClickingABorderSizesTheColumnToItsWidestText) {
     QTest::mouseMove(Viewport(), border);
     QTest::mouseDClick(Viewport(), Qt::LeftButton, {}, border);
     const GridMeasurer* m = widget->Measurer();
-    const int expected =
-        grid->GetCell(5, 1)->MeasureCell(m).cx;
+    const int expected = grid->GetCell(5, 1)->MeasureCell(m).cx;
     EXPECT_EQ(grid->GetColumnWidth(1), expected);
     EXPECT_GT(expected, 100);
 }
@@ -94,7 +94,8 @@ TEST_F(Mouse, HoldingTheButtonBelowTheWindowScrollsAndExtendsTheSelection) {
     QTest::mouseMove(Viewport(), QPoint(Center(3, 2).x(), Viewport()->height() + 15));
     for (int i = 0; i < 100 && grid->GetScrollPosition(ScrollBar::Vertical) < 60; ++i)
         QTest::qWait(25);
-    QTest::mouseRelease(Viewport(), Qt::LeftButton, {}, QPoint(Center(3, 2).x(), Viewport()->height() + 15));
+    QTest::mouseRelease(Viewport(), Qt::LeftButton, {},
+                        QPoint(Center(3, 2).x(), Viewport()->height() + 15));
     EXPECT_FALSE(widget->AutoScrolling());
     EXPECT_GE(grid->GetScrollPosition(ScrollBar::Vertical), 60);
     const CCellBlock selected = grid->GetSelectedCellRange();

@@ -35,9 +35,8 @@ enum class e_Layer {
 };
 
 const char* LayerName(e_Layer layer) {
-    static const char* const names[] = {"platform", "core",    "graphics", "registry",
-                                        "subsystem", "model",  "editing",  "gui",
-                                        "app",       "program"};
+    static const char* const names[] = {"platform", "core",    "graphics", "registry", "subsystem",
+                                        "model",    "editing", "gui",      "app",      "program"};
     return names[static_cast<int>(layer)];
 }
 
@@ -49,13 +48,13 @@ std::optional<e_Layer> LayerOf(const std::string& folder) {
     const std::string top = folder.substr(0, folder.find('/'));
     if (folder == "platform/qt" || folder.starts_with("platform/qt/")) return e_Layer::Gui;
     static const std::map<std::string, e_Layer> tops = {
-        {"platform", e_Layer::Platform},    {"core", e_Layer::Core},
-        {"graphics", e_Layer::Graphics},    {"registry", e_Layer::Registry},
-        {"profile", e_Layer::Subsystem},    {"porepressure", e_Layer::Subsystem},
-        {"loads", e_Layer::Subsystem},      {"analysis", e_Layer::Subsystem},
-        {"model", e_Layer::Model},          {"editing", e_Layer::Editing},
-        {"gridctrl", e_Layer::Gui},         {"dialogs", e_Layer::Gui},
-        {"resources", e_Layer::Gui},        {"app", e_Layer::App},
+        {"platform", e_Layer::Platform}, {"core", e_Layer::Core},
+        {"graphics", e_Layer::Graphics}, {"registry", e_Layer::Registry},
+        {"profile", e_Layer::Subsystem}, {"porepressure", e_Layer::Subsystem},
+        {"loads", e_Layer::Subsystem},   {"analysis", e_Layer::Subsystem},
+        {"model", e_Layer::Model},       {"editing", e_Layer::Editing},
+        {"gridctrl", e_Layer::Gui},      {"dialogs", e_Layer::Gui},
+        {"resources", e_Layer::Gui},     {"app", e_Layer::App},
     };
     auto it = tops.find(top);
     if (it == tops.end()) return std::nullopt;
@@ -63,7 +62,7 @@ std::optional<e_Layer> LayerOf(const std::string& folder) {
 }
 
 struct Include {
-    std::string file;    // the including file, relative to src/
+    std::string file;  // the including file, relative to src/
     int line;
     std::string target;  // as written between the quotes
 };

@@ -2,10 +2,10 @@
 // the upper side of the surface, the arrows filling the diagram with their heads on the surface,
 // the resultant diagram, the arrow scale, picking, the tool tip and the information page.
 
-#include "loads/distributed_load_data.h"
-#include "loads/distributed_load_drawing.h"
 #include "graphics/prompts.h"
 #include "load_drawing_fixture.h"
+#include "loads/distributed_load_data.h"
+#include "loads/distributed_load_drawing.h"
 
 #include <gtest/gtest.h>
 
@@ -55,8 +55,8 @@ TEST_F(DistributedLoadDrawingTest, NormalDiagramLiesAboveTheSurfaceWithArrowsOnt
     EXPECT_EQ(heads.front().attributes.brush.color, platform::MakeRgb(0, 0, 128));
     const auto outlines = ClosedPolylines();
     ASSERT_EQ(outlines.size(), 1u);
-    EXPECT_EQ(outlines[0].points,
-              (std::vector<platform::DevicePoint>{Px(2, 5), Px(6, 5), Px(6, 7), Px(2, 6), Px(2, 5)}));
+    EXPECT_EQ(outlines[0].points, (std::vector<platform::DevicePoint>{Px(2, 5), Px(6, 5), Px(6, 7),
+                                                                      Px(2, 6), Px(2, 5)}));
     EXPECT_EQ(outlines[0].attributes.pen.color, platform::MakeRgb(0, 0, 128));
 }
 
@@ -85,7 +85,8 @@ TEST_F(DistributedLoadDrawingTest, NormalAndShearTogetherDrawOneLeaningDiagramIn
     EXPECT_DOUBLE_EQ(p->shearDiagram[0].x, 2.0);  // the shear line is not drawn
     EXPECT_EQ(ClosedPolylines().size(), 1u);
     for (const auto& r : dc.Records())
-        EXPECT_EQ(r.attributes.pen.color, platform::MakeRgb(0, 0, 128)) << platform::KindName(r.kind);
+        EXPECT_EQ(r.attributes.pen.color, platform::MakeRgb(0, 0, 128))
+            << platform::KindName(r.kind);
 }
 
 TEST_F(DistributedLoadDrawingTest, ShearAloneUsesShearColourAndZeroSegmentsDrawNothing) {
@@ -116,8 +117,8 @@ TEST_F(DistributedLoadDrawingTest, ArrowCountFollowsTheScreenLengthOfTheSegment)
     for (const Case& c : cases) {
         dc.Clear();
         const double length = c.inches * 96 / 50.0;
-        DrawDistributedLoadSegment(1, 1, 9800, 0, 1 + length, 1, 9800, 0, true, false, true,
-                                   false, nullptr, nullptr);
+        DrawDistributedLoadSegment(1, 1, 9800, 0, 1 + length, 1, 9800, 0, true, false, true, false,
+                                   nullptr, nullptr);
         EXPECT_EQ(dc.Count(DcRecordKind::Polygon), c.arrows) << c.inches;
     }
 }
@@ -167,13 +168,15 @@ TEST_F(DistributedLoadDrawingTest, StageTwoAndSymbolsAndErasingDiagram) {
     stage2.DrawPointSymbols();
     stage2.DrawDiagrams(true, false);
     for (const auto& r : dc.Records())
-        EXPECT_EQ(r.attributes.pen.color, platform::MakeRgb(0, 255, 255)) << platform::KindName(r.kind);
+        EXPECT_EQ(r.attributes.pen.color, platform::MakeRgb(0, 255, 255))
+            << platform::KindName(r.kind);
     dc.Clear();
     dc.SetBkColor(platform::MakeRgb(1, 2, 3));
     Cpp_DistributedLoadData::DrawSegmentDiagram(dc, {1, 1, 9800, 0}, {3, 1, 9800, 0}, 2, true,
                                                 false, false);
     ASSERT_FALSE(dc.Records().empty());
-    for (const auto& r : dc.Records()) EXPECT_EQ(r.attributes.pen.color, platform::MakeRgb(1, 2, 3));
+    for (const auto& r : dc.Records())
+        EXPECT_EQ(r.attributes.pen.color, platform::MakeRgb(1, 2, 3));
 }
 
 TEST_F(DistributedLoadDrawingTest, HitTestsRankByDistanceAndRefuseThePickRadius) {
@@ -229,14 +232,15 @@ TEST_F(DistributedLoadDrawingTest, ToolTipAndInformationPageTexts) {
     data.AddPoint(8, 0, 30, 3);
     Cpp_DistributedLoadPoint* second = data.GetFirstListItem()->NextPoint();
     ASSERT_TRUE(data.AddInformation(fakes.infoWindow, 37, second, true));
-    EXPECT_EQ(fakes.infoWindow.Dump(),
-              "Distributed load segment selected (Stage 1 data)\n"
-              "First point - X: 4.000000 , Y: 0.000000, Normal stress: 20.0, Shear stress: 2.0\n"
-              "Second point - X: 8.000000 , Y: 0.000000, Normal stress: 30.0, Shear stress: 3.0\n"
-              "Distributed load points:\n"
-              "  X: 0.000000 , Y: 0.000000, Normal stress: 10.0, Shear stress: 1.0 \n"
-              "  X: 4.000000 , Y: 0.000000, Normal stress: 20.0, Shear stress: 2.0  - First point selected\n"
-              "  X: 8.000000 , Y: 0.000000, Normal stress: 30.0, Shear stress: 3.0  - Second point selected\n");
+    EXPECT_EQ(
+        fakes.infoWindow.Dump(),
+        "Distributed load segment selected (Stage 1 data)\n"
+        "First point - X: 4.000000 , Y: 0.000000, Normal stress: 20.0, Shear stress: 2.0\n"
+        "Second point - X: 8.000000 , Y: 0.000000, Normal stress: 30.0, Shear stress: 3.0\n"
+        "Distributed load points:\n"
+        "  X: 0.000000 , Y: 0.000000, Normal stress: 10.0, Shear stress: 1.0 \n"
+        "  X: 4.000000 , Y: 0.000000, Normal stress: 20.0, Shear stress: 2.0  - First point selected\n"
+        "  X: 8.000000 , Y: 0.000000, Normal stress: 30.0, Shear stress: 3.0  - Second point selected\n");
     ASSERT_TRUE(data.AddInformation(fakes.infoWindow, 36, second, false));
     const auto top = fakes.infoWindow.Children(platform::kInfoRoot);
     ASSERT_EQ(top.size(), 4u);

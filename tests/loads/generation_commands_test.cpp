@@ -4,14 +4,14 @@
 #include <gtest/gtest.h>
 
 #include "loads/loads_data.h"
-#include "model/reinforcement_generation.h"
 #include "loads_test_support.h"
 #include "model/data_sets.h"
+#include "model/reinforcement_generation.h"
 #include "model/subsystem_registration.h"
 #include "profile/material_properties.h"
+#include "registry/block_readers.h"
 #include "support/fake_services.h"
 #include "support/test_support.h"
-#include "registry/block_readers.h"
 
 #include <cstdio>
 

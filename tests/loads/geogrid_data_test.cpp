@@ -53,7 +53,9 @@ protected:
         data.Properties().push_back(GridType());
         dialogs.geogridOptions.numberOfIncrements = 10;
     }
-    bool Generate() { return data.GenerateReinforcementLines(list, Overburden, Wall(), 1e-8, nullptr); }
+    bool Generate() {
+        return data.GenerateReinforcementLines(list, Overburden, Wall(), 1e-8, nullptr);
+    }
     std::vector<s_ReinforcementLinePtType> Points(int i) const {
         std::vector<s_ReinforcementLinePtType> pts;
         list.ReinforcementLineAt(i)->CopyPointsToArray(pts);

@@ -24,15 +24,15 @@ void ExpectPoints(const std::vector<s_GeogridCurvePoint>& got,
 // p = 2 on a grid of length 10: the face curve is 1 + 2x, the inner curve 2 (10 - x).
 TEST(GeogridForceCurve, RisesToAllowableHoldsItAndFallsToTheEnd) {
     std::vector<s_GeogridCurvePoint> pts;
-    ASSERT_EQ(GeogridForcePoints(Stations(0, 1, 10), std::vector<double>(11, 2.0), 1, 1, 5, true,
-                                 pts),
-              e_GeogridCurveResult::Ok);
+    ASSERT_EQ(
+        GeogridForcePoints(Stations(0, 1, 10), std::vector<double>(11, 2.0), 1, 1, 5, true, pts),
+        e_GeogridCurveResult::Ok);
     ExpectPoints(pts, {{0, 1}, {2, 5}, {7.5, 5}, {10, 0}});
 
     // A slope facing right: the same grid mirrored, x falling along the line.
-    ASSERT_EQ(GeogridForcePoints(Stations(10, -1, 10), std::vector<double>(11, 2.0), -1, 1, 5,
-                                 true, pts),
-              e_GeogridCurveResult::Ok);
+    ASSERT_EQ(
+        GeogridForcePoints(Stations(10, -1, 10), std::vector<double>(11, 2.0), -1, 1, 5, true, pts),
+        e_GeogridCurveResult::Ok);
     ExpectPoints(pts, {{10, 1}, {8, 5}, {2.5, 5}, {0, 0}});
 }
 
@@ -72,18 +72,18 @@ TEST(GeogridForceCurve, CrossingBeforeAllowableOnTheSamePieceIsACrossing) {
 TEST(GeogridForceCurve, FaceForceAboveTheInnerResistanceIsLimitedAtTheFace) {
     std::vector<s_GeogridCurvePoint> pts;
     // Fi0 = 2 * 10 = 20 below the face force 25 (Ta 30).
-    ASSERT_EQ(GeogridForcePoints(Stations(0, 1, 10), std::vector<double>(11, 2.0), 1, 25, 30,
-                                 false, pts),
-              e_GeogridCurveResult::Ok);
+    ASSERT_EQ(
+        GeogridForcePoints(Stations(0, 1, 10), std::vector<double>(11, 2.0), 1, 25, 30, false, pts),
+        e_GeogridCurveResult::Ok);
     ExpectPoints(pts, {{0, 20}, {10, 0}});
 }
 
 TEST(GeogridForceCurve, ReportsWhereTheAllowableForceCannotBeDeveloped) {
     std::vector<s_GeogridCurvePoint> pts;
     // No pullout resistance at all: the face curve stays at the face force.
-    EXPECT_EQ(GeogridForcePoints(Stations(0, 1, 4), std::vector<double>(5, 0.0), 1, 0, 5, true,
-                                 pts),
-              e_GeogridCurveResult::NotDevelopedAtFace);
+    EXPECT_EQ(
+        GeogridForcePoints(Stations(0, 1, 4), std::vector<double>(5, 0.0), 1, 0, 5, true, pts),
+        e_GeogridCurveResult::NotDevelopedAtFace);
     EXPECT_EQ(GeogridForcePoints({0.0}, {1.0}, 1, 0, 5, true, pts), e_GeogridCurveResult::NoLine);
 }
 

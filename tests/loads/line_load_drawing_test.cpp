@@ -45,7 +45,7 @@ TEST_F(LineLoadDrawingTest, NothingIsDrawnBeforeTheScaleIsComputed) {
 }
 
 TEST_F(LineLoadDrawingTest, PickingTakesTheTailBoxAndTheNearestLoadPoint) {
-    list.AddByComponents(1, 5, 5, 0, -3000);   // tail (5, 6.44)
+    list.AddByComponents(1, 5, 5, 0, -3000);    // tail (5, 6.44)
     list.AddByMagnitude(2, 5.1, 5, 3000, -90);  // tail (5.1, 6.44)
     list.Draw();
     s_PickType nearHead{5, 5.1, 0.2};

@@ -7,57 +7,56 @@
 
 #include "core/data_error_output.h"
 #include "core/echo_writer.h"
-#include "model/load_blocks.h"
-#include "loads_test_support.h"
-#include "model/subsystem_registration.h"
-#include "registry/block_readers.h"
-#include "model/data_check.h"
 #include "loads/load_messages.h"
+#include "loads_test_support.h"
+#include "model/data_check.h"
 #include "model/data_sets.h"
+#include "model/load_blocks.h"
+#include "model/subsystem_registration.h"
 #include "model/writer.h"
+#include "registry/block_readers.h"
 #include "support/fake_services.h"
 
 namespace {
 
-const char kDocument[] =
-    "NAIl data follow -\n"
-    "     1 = Number of sets of nail properties.\n"
-    "Bar 25\n"
-    "     2 1 0\n"
-    "  0 0 0 0\n"
-    "  0 0 30000 0\n"
-    "  10000 0\n"
-    "  0 0 0 0 2000 0\n"
-    "  1 1 1 1\n"
-    "     0 = Number of nail layouts.\n"
-    "     0 = Number of individual nails.\n"
-    "GEOgrid data data follow -\n"
-    "     1     0     2\n"
-    "Grid A\n"
-    "  0  0\n"
-    "  2000 0 0 0 0 0\n"
-    "  1 1 1 1 1 1 1\n"
-    "  0\n"
-    "  0.5 0 0 0\n"
-    "  1 1\n"
-    "  0 0\n"
-    "  1\n"
-    "     0 = Number of individual geogrids.\n"
-    "DIStributed load data follow -\n"
-    "  0 10 100 0   10 10 100 0\n"
-    "\n"
-    "LINe load data follow -\n"
-    "  1 5 10 0 -500 1\n"
-    "\n"
-    "REInforcement line data follow -\n"
-    "  1 0 1 Anchor\n"
-    "  0 5 100 0  20 5 0 0\n"
-    "\n"
-    "\n"
-    "SECond stage input data\n"
-    "DIStributed load data follow -\n"
-    "  2 = Piezometric line\n"
-    "COMpute\n";
+const char kDocument[] = "NAIl data follow -\n"
+                         "     1 = Number of sets of nail properties.\n"
+                         "Bar 25\n"
+                         "     2 1 0\n"
+                         "  0 0 0 0\n"
+                         "  0 0 30000 0\n"
+                         "  10000 0\n"
+                         "  0 0 0 0 2000 0\n"
+                         "  1 1 1 1\n"
+                         "     0 = Number of nail layouts.\n"
+                         "     0 = Number of individual nails.\n"
+                         "GEOgrid data data follow -\n"
+                         "     1     0     2\n"
+                         "Grid A\n"
+                         "  0  0\n"
+                         "  2000 0 0 0 0 0\n"
+                         "  1 1 1 1 1 1 1\n"
+                         "  0\n"
+                         "  0.5 0 0 0\n"
+                         "  1 1\n"
+                         "  0 0\n"
+                         "  1\n"
+                         "     0 = Number of individual geogrids.\n"
+                         "DIStributed load data follow -\n"
+                         "  0 10 100 0   10 10 100 0\n"
+                         "\n"
+                         "LINe load data follow -\n"
+                         "  1 5 10 0 -500 1\n"
+                         "\n"
+                         "REInforcement line data follow -\n"
+                         "  1 0 1 Anchor\n"
+                         "  0 5 100 0  20 5 0 0\n"
+                         "\n"
+                         "\n"
+                         "SECond stage input data\n"
+                         "DIStributed load data follow -\n"
+                         "  2 = Piezometric line\n"
+                         "COMpute\n";
 
 class LoadBlocksInDataSet : public ::testing::Test {
 protected:
@@ -102,8 +101,9 @@ TEST_F(LoadBlocksInDataSet, EveryBlockReachesItsStageAndWritesBack) {
     const std::string own = WrittenText([&](std::FILE* f) { WriteNailAndGeogridBlocks(loads, f); });
     EXPECT_EQ(own.rfind("NAIl data follow -\n", 0), 0u);
     EXPECT_NE(own.find("GEOgrid data data follow -\n"), std::string::npos);
-    EXPECT_EQ(WrittenText([&](std::FILE* f) { WriteReinforcementBlock(loads, f); })
-                  .rfind("REInforcement line data follow -\n     1       0.00     1 Anchor\n", 0),
+    EXPECT_EQ(WrittenText([&](std::FILE* f) {
+                  WriteReinforcementBlock(loads, f);
+              }).rfind("REInforcement line data follow -\n     1       0.00     1 Anchor\n", 0),
               0u);
 
     // The document carries the nails and geogrids first and every stage's loads.
@@ -151,7 +151,8 @@ TEST_F(LoadBlocksInDataSet, DocumentWrittenAndReadAgainGivesTheSameText) {
         return ds;
     };
     Cpp_Kliven4DataSet* first = readInto(kDocument);
-    const std::string once = WrittenText([&](std::FILE* f) { WriteInputFile(*first, true, false, f); });
+    const std::string once =
+        WrittenText([&](std::FILE* f) { WriteInputFile(*first, true, false, f); });
     Cpp_Kliven4DataSet* second = readInto(once);
     const std::string twice =
         WrittenText([&](std::FILE* f) { WriteInputFile(*second, true, false, f); });

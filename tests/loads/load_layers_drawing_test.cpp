@@ -5,11 +5,11 @@
 #include "load_drawing_fixture.h"
 #include "loads/loads_data.h"
 #include "model/data_set.h"
-#include "model/subsystem_registration.h"
-#include "registry/data_set_drawing.h"
 #include "model/data_sets.h"
-#include "registry/display_selections.h"
+#include "model/subsystem_registration.h"
 #include "model/view_painting.h"
+#include "registry/data_set_drawing.h"
+#include "registry/display_selections.h"
 
 #include <gtest/gtest.h>
 
@@ -75,10 +75,10 @@ TEST_F(LoadLayersDrawingTest, EveryKindIsDrawnAtItsLayer) {
     ASSERT_GE(First(orange), 0);
     ASSERT_GE(First(reinforcement), 0);
     ASSERT_GE(First(geogrid), 0);
-    EXPECT_LT(First(blue), First(orange));                  // distributed loads first
-    EXPECT_LT(Last(orange), First(reinforcement));          // then line loads
-    EXPECT_LT(Last(reinforcement), First(geogrid));         // then reinforcement
-    EXPECT_LT(Last(geogrid), Last(blue));                   // geogrids, then nails
+    EXPECT_LT(First(blue), First(orange));           // distributed loads first
+    EXPECT_LT(Last(orange), First(reinforcement));   // then line loads
+    EXPECT_LT(Last(reinforcement), First(geogrid));  // then reinforcement
+    EXPECT_LT(Last(geogrid), Last(blue));            // geogrids, then nails
     // The force band got its width from the largest force of the data.
     EXPECT_EQ(dc.Count(DcRecordKind::FillPolygon), 1u);
     // The coordinate labels of the load points come last.
@@ -141,8 +141,8 @@ TEST_F(LoadLayersDrawingTest, ScalingOfASelectedItemGoesToItsKindAndRefits) {
 
 }  // namespace
 
-#include "registry/block_readers.h"
 #include "model/read_input_file.h"
+#include "registry/block_readers.h"
 #include "support/test_support.h"
 
 #include <filesystem>
@@ -182,8 +182,9 @@ TEST_F(LoadedExampleDrawingTest, TheLoadedExampleShowsEveryKindOfLoad) {
     EXPECT_TRUE(Cpp_DataSetDrawing::Reported().empty());
     auto drawnIn = [&](int palette) {
         const platform::ColorRef c = Cpp_WindowsPalette::RGBColor(palette);
-        return std::count_if(dc.Records().begin(), dc.Records().end(),
-                             [c](const platform::DcRecord& r) { return r.attributes.pen.color == c; });
+        return std::count_if(
+            dc.Records().begin(), dc.Records().end(),
+            [c](const platform::DcRecord& r) { return r.attributes.pen.color == c; });
     };
     EXPECT_GT(drawnIn(13), 20);  // load diagrams with their arrows, the nail
     EXPECT_GT(drawnIn(27), 0);   // the line load

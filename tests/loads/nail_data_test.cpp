@@ -3,11 +3,11 @@
 #include <gtest/gtest.h>
 
 #include "core/units.h"
-#include "support/fake_services.h"
 #include "graphics/line.h"
 #include "loads/nail_data.h"
 #include "loads/reinforcement_line.h"
 #include "loads_test_support.h"
+#include "support/fake_services.h"
 
 namespace {
 
@@ -157,10 +157,10 @@ TEST_F(NailData, BlockWritesAndReadsBack) {
     data.GetIndividualNailList().AddNail(5, 12, 15, 1.5, 0, 1)->headX = 2;
     const std::string text = WrittenText([&](std::FILE* f) { data.WriteKLIVEN4InputDataFile(f); });
     EXPECT_EQ(text.rfind("NAIl data follow -\n"
-                                   "     1 = Number of sets of nail properties.\n"
-                                   "Bar 25\n"
-                                   "              2              1              0\n"
-                                   "   0.00000000e+00",
+                         "     1 = Number of sets of nail properties.\n"
+                         "Bar 25\n"
+                         "              2              1              0\n"
+                         "   0.00000000e+00",
                          0),
               0u);
     EXPECT_NE(text.find("     1 = Number of nail layouts.\n          1\n          0\n"
@@ -196,9 +196,12 @@ TEST_F(NailData, BadCountsAndTypesAreTheBlocksErrorAndDropTheItem) {
         std::vector<std::string> boxes;
         int nails;
     } cases[] = {
-        {"     1 = Number of nail layouts.", "     9 = Number of nail layouts.",
-         {"Error in reading data for nails"}, 0},
-        {"                   0         0", "                   3         0",
+        {"     1 = Number of nail layouts.",
+         "     9 = Number of nail layouts.",
+         {"Error in reading data for nails"},
+         0},
+        {"                   0         0",
+         "                   3         0",
          {"Nail type 3 of nail no. 1 is not one of the nail property sets.",
           "Error in reading data for nails"},
          0},

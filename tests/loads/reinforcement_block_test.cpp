@@ -56,19 +56,18 @@ TEST_F(ReinforcementBlock, WritesWhatItReadsAndNothingWhenEmpty) {
     line->AddPoint(20, 15.25, 0, 0);
     list.AddNewLine(1, nullptr, 12.5, 2)->AddPoint(1, 2, 3, 4);
     const std::string text = WrittenText([&](std::FILE* f) { list.WriteKLIVEN4InputDataFile(f); });
-    EXPECT_EQ(text,
-              "REInforcement line data follow -\n"
-              "     3       0.00     1 Nail number 1\n"
-              "                  10.500000000        20.000000000                 100"
-              "                   0\n"
-              "                  20.000000000        15.250000000                   0"
-              "                   0\n"
-              "\n"
-              "     1      12.50     2\n"
-              "                   1.000000000         2.000000000                   3"
-              "                   4\n"
-              "\n"
-              "\n");
+    EXPECT_EQ(text, "REInforcement line data follow -\n"
+                    "     3       0.00     1 Nail number 1\n"
+                    "                  10.500000000        20.000000000                 100"
+                    "                   0\n"
+                    "                  20.000000000        15.250000000                   0"
+                    "                   0\n"
+                    "\n"
+                    "     1      12.50     2\n"
+                    "                   1.000000000         2.000000000                   3"
+                    "                   4\n"
+                    "\n"
+                    "\n");
     Cpp_ReinforcementLineList back;
     TextInput in(text.substr(text.find('\n') + 1));
     ASSERT_TRUE(back.ReadInput(in.File(), nullptr, false));

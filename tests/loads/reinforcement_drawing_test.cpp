@@ -61,7 +61,8 @@ TEST_F(ReinforcementDrawingTest, BendAveragesTheNormalsAndZeroForcesDrawNothing)
     zero->FirstReinforcementPoint()->longitudinalCornerHere = {-1, -1};
     DrawLongitudinal();
     const Cpp_ReinforcementPoint* corner = bend->FirstReinforcementPoint();
-    const double dx = corner->longitudinalCornerNext.x - 3, dy = corner->longitudinalCornerNext.y - 1;
+    const double dx = corner->longitudinalCornerNext.x - 3,
+                 dy = corner->longitudinalCornerNext.y - 1;
     EXPECT_NEAR(std::hypot(dx, dy), 0.72 * std::sqrt(0.5), 1e-12);
     EXPECT_EQ(zero->FirstReinforcementPoint()->longitudinalCornerHere.x, -1);
     // Bend: two bands; the zero line only its second segment, a triangle whose corners are on

@@ -131,7 +131,8 @@ TEST(DataCheck, SummaryOfASingleStageDataSetHasNoStageBanners) {
     EXPECT_EQ(lines[1], "Number of profile lines: 2");
     EXPECT_EQ(lines[3], "Number of piezometric lines: 0");
     EXPECT_EQ(lines.back(), "Number of reinforcement lines: 0");
-    RegisterSummaryCount(e_SummaryCount::LineLoads, [](const Cpp_Kliven4DataSet&, int stage) { return stage == 2 ? 3 : 0; });
+    RegisterSummaryCount(e_SummaryCount::LineLoads,
+                         [](const Cpp_Kliven4DataSet&, int stage) { return stage == 2 ? 3 : 0; });
     const auto withStage2 = SummaryLines(ds);
     RegisterSummaryCount(e_SummaryCount::LineLoads, {});
     EXPECT_EQ(withStage2.size(), 13u);
@@ -150,7 +151,8 @@ TEST(DataCheck, InterpolationDataAgainstTheMaterials) {
     EXPECT_TRUE(CheckInterpolationDataForMaterials(ds, nullptr));  // no materials: nothing to say
     Cpp_MaterialProperties* m = ds.MaterialData().GetMaterialList().Create(3);
     m->GetPorePressureRecord(1).SetOption(6);
-    std::string text = Capture([&](std::FILE* f) { EXPECT_FALSE(CheckInterpolationDataForMaterials(ds, f)); });
+    std::string text =
+        Capture([&](std::FILE* f) { EXPECT_FALSE(CheckInterpolationDataForMaterials(ds, f)); });
     EXPECT_NE(At(text, "KLIVEN ERROR NUMBER 4870"), std::string::npos) << text;
 
     ds.InterpolationData(1)->CreateDataSet(1, 0);  // pressures for all materials: used
@@ -173,8 +175,9 @@ TEST(DataCheck, StageCopyAsksNothingWhenEveryMaterialExists) {
     fakes.messageBoxes.answers.push_back(platform::BoxResult::No);
     EXPECT_FALSE(CopyStage1ToStage2Properties(ds, nullptr));
     ASSERT_EQ(fakes.messageBoxes.Texts().size(), 1u);
-    EXPECT_EQ(fakes.messageBoxes.Texts()[0],
-              "Profile Lines with the following number(s) have no material properties: 5.  Continue anyway?");
+    EXPECT_EQ(
+        fakes.messageBoxes.Texts()[0],
+        "Profile Lines with the following number(s) have no material properties: 5.  Continue anyway?");
 }
 
 }  // namespace

@@ -22,7 +22,9 @@ TEST(DataSetInformation, MaterialRegionAndLabelPages) {
     ds.MaterialData().GetMaterialList().Create(2)->SetDescription("clay");
     ASSERT_TRUE(AddMaterialInformation(ds, 68, *line));
     dump = fakes.infoWindow.Dump();
-    EXPECT_NE(dump.find("Selected material number for profile line 4, material 2"), std::string::npos) << dump;
+    EXPECT_NE(dump.find("Selected material number for profile line 4, material 2"),
+              std::string::npos)
+        << dump;
     EXPECT_NE(dump.find("Description: clay"), std::string::npos);
     EXPECT_EQ(dump.find("Region for"), std::string::npos);  // the window was cleared first
 

@@ -30,13 +30,15 @@ TEST(WaterLoads, ValleyUnderAHorizontalWaterLine) {
 }
 
 TEST(WaterLoads, WaterAgainstAVerticalFaceGetsAPointOnTheFace) {
-    EXPECT_EQ(LoadsOf(LineOf({{0, 0}, {10, 0}, {10, 10}, {20, 10}}), LineOf({{0, 5}, {20, 5}}), 10.0),
-              (Loads{{0, 0, 50}, {10, 0, 50}, {10, 5, 0}}));
+    EXPECT_EQ(
+        LoadsOf(LineOf({{0, 0}, {10, 0}, {10, 10}, {20, 10}}), LineOf({{0, 5}, {20, 5}}), 10.0),
+        (Loads{{0, 0, 50}, {10, 0, 50}, {10, 5, 0}}));
 }
 
 TEST(WaterLoads, DryInnerPointsAreDroppedAndAWaterLineBelowGivesNothing) {
     // Two ponds with three dry surface points between them: the middle one goes.
-    const Cpp_Line slope = LineOf({{0, 0}, {10, 0}, {20, 10}, {30, 10}, {40, 10}, {50, 0}, {60, 0}});
+    const Cpp_Line slope =
+        LineOf({{0, 0}, {10, 0}, {20, 10}, {30, 10}, {40, 10}, {50, 0}, {60, 0}});
     const Loads loads = LoadsOf(slope, LineOf({{0, 2}, {60, 2}}), 1.0);
     for (const auto& [x, y, p] : loads) EXPECT_NE(x, 30.0);
     EXPECT_EQ(std::get<0>(loads.front()), 0.0);

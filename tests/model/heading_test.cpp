@@ -74,8 +74,10 @@ TEST(Heading, WriteReadBackAndEcho) {
 // written in its place ended the heading and the rest of the document was lost on reopening;
 // and a line longer than the format keeps was cut without a word.
 TEST(Heading, DamagedAndLongLinesAreRepairedAndNotedInTheListing) {
-    const std::string input =
-        std::string("Dam\0ple\x1f" "text\n", 13) + std::string(90, 'h') + "\nLast\n\nPRO\n";
+    const std::string input = std::string("Dam\0ple\x1f"
+                                          "text\n",
+                                          13) +
+                              std::string(90, 'h') + "\nLast\n\nPRO\n";
     Cpp_Heading h;
     const std::string listing = testsupport::CaptureListing([&](std::FILE* f) {
         SetOutputFile(f);
@@ -88,7 +90,8 @@ TEST(Heading, DamagedAndLongLinesAreRepairedAndNotedInTheListing) {
     EXPECT_EQ(listing,
               "NOTE: Control characters in the following input line were replaced by blanks:\n"
               "Dam ple text\n"
-              "NOTE: A heading line longer than 78 characters was cut to:\n" + cut + "\n");
+              "NOTE: A heading line longer than 78 characters was cut to:\n" +
+                  cut + "\n");
     OutputText out;
     h.WriteKLIVEN4InputDataFile(out.get());
     EXPECT_EQ(out.Text(), "HEAding follows -\nDam ple text\n" + cut + "\nLast\n\n");

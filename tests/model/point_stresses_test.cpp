@@ -42,7 +42,8 @@ TEST(PointStresses, OverburdenSumsTheLayersBelowTheSurface) {
 
 TEST(PointStresses, PorePressureOptionsAndTexts) {
     Section s;
-    Cpp_PorePressure& top = s.ds.MaterialData().GetMaterialList().FindMaterial(1)->GetPorePressureRecord(1);
+    Cpp_PorePressure& top =
+        s.ds.MaterialData().GetMaterialList().FindMaterial(1)->GetPorePressureRecord(1);
     top.SetOption(4);
     top.SetValue(0.25);
     int line = 0, material = 0;
@@ -53,9 +54,11 @@ TEST(PointStresses, PorePressureOptionsAndTexts) {
     EXPECT_EQ(material, 1);
     EXPECT_DOUBLE_EQ(pressure, 0.25 * 8 * 120.0);
     EXPECT_NE(text.find("(= 0.250)"), std::string::npos);
-    EXPECT_EQ(text.find("Pore water pressures were computed using Profile Line 1 - Material 1.\n"), 0u);
+    EXPECT_EQ(text.find("Pore water pressures were computed using Profile Line 1 - Material 1.\n"),
+              0u);
 
-    Cpp_PorePressure& low = s.ds.MaterialData().GetMaterialList().FindMaterial(2)->GetPorePressureRecord(1);
+    Cpp_PorePressure& low =
+        s.ds.MaterialData().GetMaterialList().FindMaterial(2)->GetPorePressureRecord(1);
     low.SetOption(3);
     low.SetValue(-40);  // negative pressures not allowed: 0
     line = 0;

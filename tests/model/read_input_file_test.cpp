@@ -6,8 +6,8 @@
 
 #include "core/data_error_output.h"
 #include "core/file_io.h"
-#include "registry/block_readers.h"
 #include "model/data_sets.h"
+#include "registry/block_readers.h"
 #include "support/fake_services.h"
 #include "support/test_support.h"
 

@@ -4,9 +4,9 @@
 #include "core/echo_writer.h"
 #include "core/input_lines.h"
 #include "core/text_files.h"
+#include "model/data_sets.h"
 #include "model/subsystem_registration.h"
 #include "registry/block_readers.h"
-#include "model/data_sets.h"
 #include "support/fake_services.h"
 
 namespace {
@@ -31,7 +31,8 @@ protected:
     void SetUp() override {
         ClearBlockReaders();
         InitializeBlockReaders();
-        for (const char* w : {"PRO", "MAT", "DIS", "LIN", "SIU", "NAI"}) RegisterBlockReader(w, FakeBlock);
+        for (const char* w : {"PRO", "MAT", "DIS", "LIN", "SIU", "NAI"})
+            RegisterBlockReader(w, FakeBlock);
         RegisterBlockReader("GRI", [](s_BlockReadContext& c) { return !FakeBlock(c) && false; });
         RegisterBlockReader("REI", nullptr);  // a word whose reader is missing
         g_blocks.clear();
@@ -73,34 +74,66 @@ TEST_F(ReaderTest, EndsAndFailuresOfADataSet) {
         {"COM", "PROfile\n1 2\n\nCOMpute\n", true, false, "PRO1e;", {}},
         {"COM without line end", "PRO\n\nCOMpute", true, false, "PRO1e;", {}},
         {"CRLF", "PRO\r\n1 2\r\n\r\nCOMpute\r\n", true, false, "PRO1e;", {}},
-        {"NO compute", "no computations\n", true, false, "",
+        {"NO compute",
+         "no computations\n",
+         true,
+         false,
+         "",
          {"\nXXXXXXXXXX NO COMPUTATIONS FOR THESE DATA XXXXXXXXXX\n"}},
-        {"NO alone", "NO\nCOM\n", false, false, "",
+        {"NO alone",
+         "NO\nCOM\n",
+         false,
+         false,
+         "",
          {"Unrecognized command word: NO\n\n",
           "The end-of-file was reached in the input file while looking for another set of data.\n"}},
         {"comment after blanks", "  //PRO\nCOM\n", true, false, "", {}},
-        {"comment after tab", "\t// PRO\nCOM\n", false, false, "",
+        {"comment after tab",
+         "\t// PRO\nCOM\n",
+         false,
+         false,
+         "",
          {"Unrecognized command word: // \n"}},
         {"SI units", "si units\n\nSIU\n\nCOM\n", true, false, "si 1eu2;SIU1eu2;", {}},
         {"SI alone", "SI\nCOM\n", false, false, "", {"Unrecognized command word: SI\n"}},
         {"SUR without KL3", "SUR\nCOM\n", false, false, "", {"Unrecognized command word: SUR"}},
         {"SUR after KL3", "KL3\nSEC\nSUR\n\nFOR\n\nPLO\nCOM\n", true, false, "SUR2e;FOR2e;", {}},
-        {"ASC after KL3", "KL3\nASC\nKL4\nCOM\n", true, false, "",
+        {"ASC after KL3",
+         "KL3\nASC\nKL4\nCOM\n",
+         true,
+         false,
+         "",
          {"\nASCII command word (from KLIVEN3 input format) was read\n"
           "This has no meaning in KLIVEN4 and was ignored.\n"}},
         {"ASC without KL3", "ASC\nCOM\n", false, false, "", {"Unrecognized command word: ASC"}},
         {"stage switches", "SEC\nMAT\n\nFIR\nMAT\n\nCOM\n", true, false, "MAT2e;MAT1e;", {}},
         {"second data set not read", "COM\nPRO\n\nCOM\n", true, false, "", {}},
-        {"blank line is a word", "PRO\n\n\nCOM\n", false, false, "PRO1e;",
+        {"blank line is a word",
+         "PRO\n\n\nCOM\n",
+         false,
+         false,
+         "PRO1e;",
          {"\nKLIVEN ERROR NUMBER 1200\nUnrecognized command word: \n"
           "The following line of input data was entered:\n\n"}},
         {"recovery at ***", "PRO\nbad\nXYZ\n***\nMAT\n\nCOM\n", true, false, "PRO1e;MAT1e;", {}},
         {"failed block, no ***", "PRO\nbad\n\nCOM\n", false, false, "PRO1e;", {}},
-        {"no-recovery rows ignore the result", "GRI\n\nNAI\n\nSEP\nARE\nGRA\nCOM\n", true, false,
-         "GRI1e;NAI1;", {}},
-        {"row without reader fails the block", "REI\n1 2\n\nCOM\n", false, false, "",
+        {"no-recovery rows ignore the result",
+         "GRI\n\nNAI\n\nSEP\nARE\nGRA\nCOM\n",
+         true,
+         false,
+         "GRI1e;NAI1;",
+         {}},
+        {"row without reader fails the block",
+         "REI\n1 2\n\nCOM\n",
+         false,
+         false,
+         "",
          {"The data of the command word REI cannot be read by this version of the program.\nREI\n"}},
-        {"CON without reader fails too", "CON\n\nCOM\n", false, false, "",
+        {"CON without reader fails too",
+         "CON\n\nCOM\n",
+         false,
+         false,
+         "",
          {"command word CON cannot be read"}},
     };
     for (const auto& c : cases) {
@@ -188,8 +221,9 @@ TEST(DataSets, ListAndCurrentDataSet) {
     Cpp_Kliven4Data::NewDataSet(5, false);
     EXPECT_EQ(Cpp_Kliven4Data::NumberOfDataSets(), 1);
     EXPECT_EQ(Cpp_Kliven4Data::FirstDataSet()->GetNumber(), 5);
-    for (int bad : {0, 3}) EXPECT_THROW(Cpp_Kliven4DataSet::SetCurrentStage(bad),
-                                        Cpp_Kliven4DataSet::Exc_IllegalStage);
+    for (int bad : {0, 3})
+        EXPECT_THROW(Cpp_Kliven4DataSet::SetCurrentStage(bad),
+                     Cpp_Kliven4DataSet::Exc_IllegalStage);
     Cpp_Kliven4Data::DeleteAllDataSets();
     EXPECT_EQ(Cpp_Kliven4Data::CurrentDataSetOrNull(), nullptr);
 }

@@ -5,19 +5,19 @@
 #include <filesystem>
 
 #include "core/data_error_output.h"
+#include "core/echo_writer.h"
+#include "core/file_io.h"
+#include "core/output_table.h"
 #include "core/preferences.h"
 #include "core/text_files.h"
+#include "core/text_formats.h"
 #include "core/units.h"
 #include "model/data_set.h"
-#include "model/subsystem_registration.h"
-#include "registry/block_readers.h"
 #include "model/data_sets.h"
 #include "model/read_input_file.h"
-#include "core/file_io.h"
-#include "core/echo_writer.h"
-#include "core/output_table.h"
-#include "core/text_formats.h"
+#include "model/subsystem_registration.h"
 #include "profile/material_properties.h"
+#include "registry/block_readers.h"
 #include "support/fake_services.h"
 #include "support/test_support.h"
 
@@ -57,8 +57,7 @@ protected:
         // Every block writes a marker line with its stage.
         for (int i = 0; i < static_cast<int>(e_WriterBlock::Count); ++i) {
             auto block = static_cast<e_WriterBlock>(i);
-            RegisterBlockWriter(block, [block](Cpp_Kliven4DataSet&, std::FILE* f, int stage,
-                                               bool) {
+            RegisterBlockWriter(block, [block](Cpp_Kliven4DataSet&, std::FILE* f, int stage, bool) {
                 std::fprintf(f, "%s %d\n", BlockName(block), stage);
                 return true;
             });
@@ -67,9 +66,8 @@ protected:
                                 [this](const Cpp_Kliven4DataSet&) { return defined; });
         for (auto b : {e_WriterBlock::PiezometricLines, e_WriterBlock::InterpolationData,
                        e_WriterBlock::DistributedLoads, e_WriterBlock::LineLoads})
-            RegisterSecondStageQuery(b, [this, b](const Cpp_Kliven4DataSet&) {
-                return secondStage.count(b) > 0;
-            });
+            RegisterSecondStageQuery(
+                b, [this, b](const Cpp_Kliven4DataSet&) { return secondStage.count(b) > 0; });
     }
     void TearDown() override {
         SaveMultistageWarningSlot().Reset();
@@ -85,7 +83,8 @@ protected:
         return out.Text();
     }
     void AddStageTwoMaterial() {
-        auto* m = Cpp_Kliven4Data::CurrentDataSet()->MaterialData().GetMaterialList().FindOrCreate(1);
+        auto* m =
+            Cpp_Kliven4Data::CurrentDataSet()->MaterialData().GetMaterialList().FindOrCreate(1);
         m->Stage(2).SetUnitWeight(120);
         m->GetShearStrengthRecord(2).SetStrengthOption(13);
         m->GetPorePressureRecord(2).SetNotApplicable();
@@ -100,15 +99,15 @@ TEST_F(Writer, BlocksComeInTheirFixedOrder) {
     Cpp_Kliven4Data::CurrentDataSet()->HeadingAddress()->AddLine("Example slope");
     Cpp_Kliven4DataSet::SetGraphicsOutputFlag(true);
     defined = true;
-    EXPECT_EQ(Write(true),
-              "NAI 1\nGEO 1\nEXTernal file data follow -\nEXT 1\nEXT 2\nENGlish units\nHEAding follows -\nExample slope\n\n"
-              "PRO 1\nPIE 1\nINT 1\nSLO 1\nDIS 1\nLIN 1\nREI 1\nANA 1\n"
-              "GRAphics output file\nCON 1\nCOMpute\n");
+    EXPECT_EQ(
+        Write(true),
+        "NAI 1\nGEO 1\nEXTernal file data follow -\nEXT 1\nEXT 2\nENGlish units\nHEAding follows -\nExample slope\n\n"
+        "PRO 1\nPIE 1\nINT 1\nSLO 1\nDIS 1\nLIN 1\nREI 1\nANA 1\n"
+        "GRAphics output file\nCON 1\nCOMpute\n");
     defined = false;
     Cpp_Kliven4DataSet::SetGraphicsOutputFlag(false);
-    EXPECT_EQ(Write(false),
-              "ENGlish units\nHEAding follows -\nExample slope\n\n"
-              "PRO 1\nPIE 1\nINT 1\nSLO 1\nDIS 1\nLIN 1\nREI 1\nANA 1\nNO compute\n");
+    EXPECT_EQ(Write(false), "ENGlish units\nHEAding follows -\nExample slope\n\n"
+                            "PRO 1\nPIE 1\nINT 1\nSLO 1\nDIS 1\nLIN 1\nREI 1\nANA 1\nNO compute\n");
     EXPECT_TRUE(warning.questions.empty());
 }
 
@@ -261,26 +260,25 @@ TEST(UnitsAndMaterialsFile, ReadsEchoesAndWritesBack) {
     InitializeBlockReaders();
     ClearBlockWriters();
     SetRunTimeText("today");
-    const std::string file =
-        "SI  units\n"
-        "MATerial property data follow -\n"
-        "     1 Clay\n"
-        "          18.5 = unit weight\n"
-        "          Very Strong\n"
-        "     2 Sand\n"
-        "          Vary laterally (unit weights)\n"
-        "          0 18\n"
-        "          50 19.5\n"
-        "\n"
-        "          Very Strong\n"
-        "\n"
-        "SECond stage input data\n"
-        "MATerial property data follow -\n"
-        "     1 Clay\n"
-        "          Interpolate unit weights\n"
-        "          Very Strong\n"
-        "\n"
-        "NO compute\n";
+    const std::string file = "SI  units\n"
+                             "MATerial property data follow -\n"
+                             "     1 Clay\n"
+                             "          18.5 = unit weight\n"
+                             "          Very Strong\n"
+                             "     2 Sand\n"
+                             "          Vary laterally (unit weights)\n"
+                             "          0 18\n"
+                             "          50 19.5\n"
+                             "\n"
+                             "          Very Strong\n"
+                             "\n"
+                             "SECond stage input data\n"
+                             "MATerial property data follow -\n"
+                             "     1 Clay\n"
+                             "          Interpolate unit weights\n"
+                             "          Very Strong\n"
+                             "\n"
+                             "NO compute\n";
     auto readAndWrite = [](const std::string& text, std::string& listingText) {
         Cpp_Kliven4Data::DeleteAllDataSets();
         InputText in(text);
@@ -358,7 +356,8 @@ TEST(UnitsAndMaterialsFile, TheListingOfAnOpenedFileHasTheirTables) {
     std::filesystem::current_path(previous);
     const std::string listing = testsupport::ReadFile(dir.Path() / "slope.preoutput-kliven");
     for (const char* part :
-         {"TABLE NO. 2\n", "* UNITS INFORMATION *", "Other units (not English or SI) will be used.\n",
+         {"TABLE NO. 2\n", "* UNITS INFORMATION *",
+          "Other units (not English or SI) will be used.\n",
           "Number of decimals for angles in output: 2\n", "TABLE NO. 4\n",
           "* NEW MATERIAL PROPERTY DATA - CONVENTIONAL/FIRST-STAGE COMPUTATIONS *",
           "------------------- DATA FOR MATERIAL NUMBER 3 -------------------\n",

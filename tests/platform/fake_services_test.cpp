@@ -70,7 +70,8 @@ TEST(FakeServices, PrintJobsDrawIntoRecordedPages) {
 TEST(ErrorLog, SplitsMessagesAtTheEndLines) {
     testsupport::TempDir dir;
     const auto log = dir.Path() / "Error.log";
-    testsupport::WriteFile(log, "*** ERROR 101\r\nsecond line\r\n///ENDLOG\r\n*** WARNING 7\n///ENDLOG\ntail");
+    testsupport::WriteFile(
+        log, "*** ERROR 101\r\nsecond line\r\n///ENDLOG\r\n*** WARNING 7\n///ENDLOG\ntail");
     const auto messages = platform::ReadErrorLogMessages(log);
     ASSERT_EQ(messages.size(), 3u);
     EXPECT_EQ(messages[0], "*** ERROR 101\nsecond line");

@@ -11,16 +11,15 @@ using testsupport::WriteFile;
 TEST(IniProfile, ReadsSectionsAndKeysAsWrittenAndKeepsDefaultsForMissingOrEmptyKeys) {
     testsupport::TempDir dir;
     const auto file = dir.Path() / "dravonet.ini";
-    WriteFile(file,
-              "; settings\r\n"
-              "[Settings]\r\n"
-              "Default Directory = /home/user/slopes \r\n"
-              "Units Type=2\r\n"
-              "Empty Key=\r\n"
-              "\r\n"
-              "[Recent File List]\r\n"
-              "File1=/data/a.preinput-kliven\r\n"
-              "File2=/data/b=c.preinput-kliven");
+    WriteFile(file, "; settings\r\n"
+                    "[Settings]\r\n"
+                    "Default Directory = /home/user/slopes \r\n"
+                    "Units Type=2\r\n"
+                    "Empty Key=\r\n"
+                    "\r\n"
+                    "[Recent File List]\r\n"
+                    "File1=/data/a.preinput-kliven\r\n"
+                    "File2=/data/b=c.preinput-kliven");
     platform::IniProfile profile(file);
     EXPECT_EQ(profile.GetString("Settings", "Default Directory"), "/home/user/slopes");
     EXPECT_EQ(profile.GetString("settings", "default directory"), "/home/user/slopes");

@@ -32,7 +32,8 @@ TEST(ContourInterval, NoRangeThrowsTheText) {
             Cpp_Contours::GetContourInterval(max, 5.0, 20, interval);
             FAIL();
         } catch (const Cpp_TextException& e) {
-            EXPECT_EQ(e.Text(), "Cpp_Contours::GetContourInterval - Failed to get contour interval");
+            EXPECT_EQ(e.Text(),
+                      "Cpp_Contours::GetContourInterval - Failed to get contour interval");
         }
     }
 }
@@ -59,10 +60,9 @@ protected:
     }
     void Attributes() {
         s_FontType font("Arial", 8);
-        ASSERT_TRUE(Cpp_Contours::SetDrawingAttributes(font, 2, s_ColorType(12, 7),
-                                                       s_LineWidthType(static_cast<short>(1)),
-                                                       s_LineWidthType(static_cast<short>(3)),
-                                                       "Press_Interp_1"));
+        ASSERT_TRUE(Cpp_Contours::SetDrawingAttributes(
+            font, 2, s_ColorType(12, 7), s_LineWidthType(static_cast<short>(1)),
+            s_LineWidthType(static_cast<short>(3)), "Press_Interp_1"));
     }
     void TearDown() override {
         Cpp_Contours::ReleaseDrawingAttributes();
@@ -101,8 +101,7 @@ TEST_F(ContoursTest, ValueAtTheMinimumIsLiftedAndTheLabelsStay) {
     EXPECT_NEAR(seen.front(), 0.00002, 1e-12);
     EXPECT_NEAR(seen.back(), 950.00002, 1e-9);
     EXPECT_EQ(seen.size(), 20u);
-    for (const auto& line : c.Lines())
-        EXPECT_TRUE(line->IsLabelled()) << line->Value();
+    for (const auto& line : c.Lines()) EXPECT_TRUE(line->IsLabelled()) << line->Value();
 }
 
 // Regression: a data set whose values are all equal drew nothing by failing on every repaint
@@ -112,7 +111,8 @@ TEST_F(ContoursTest, EqualValuesDrawNothingAndNeverThrow) {
     Cpp_Contours c;
     Attributes();
     EXPECT_FALSE(c.SetUpContourValues(mesh.vertices, false));
-    for (int i = 0; i < 2; ++i) EXPECT_NO_THROW(EXPECT_TRUE(c.Draw(mesh.vertices, mesh.triangles, false)));
+    for (int i = 0; i < 2; ++i)
+        EXPECT_NO_THROW(EXPECT_TRUE(c.Draw(mesh.vertices, mesh.triangles, false)));
     EXPECT_TRUE(c.Lines().empty());
     EXPECT_TRUE(dc.Records().empty());
     EXPECT_NO_THROW(c.DrawTriangle(*mesh.triangles.First()));
@@ -139,7 +139,8 @@ TEST_F(ContoursTest, LinesOfAPlaneRunFromHullToHull) {
         const auto& p = line->Points();
         ASSERT_GE(p.size(), 2u);
         levels.insert(std::lround(line->Value() * 10));
-        const double ylo = std::min(p.front().y, p.back().y), yhi = std::max(p.front().y, p.back().y);
+        const double ylo = std::min(p.front().y, p.back().y),
+                     yhi = std::max(p.front().y, p.back().y);
         EXPECT_NEAR(ylo, 0, 1e-6) << line->Value();
         EXPECT_NEAR(yhi, 10, 1e-6) << line->Value();
         for (const auto& q : p) EXPECT_NEAR(q.x, line->Value(), 1e-5);

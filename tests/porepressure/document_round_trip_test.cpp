@@ -13,13 +13,13 @@
 #include "core/preferences.h"
 #include "core/text_formats.h"
 #include "core/units.h"
-#include "model/subsystem_registration.h"
-#include "registry/block_readers.h"
 #include "model/data_set.h"
 #include "model/point_stresses.h"
-#include "model/writer.h"
 #include "model/porepressure_blocks.h"
+#include "model/subsystem_registration.h"
+#include "model/writer.h"
 #include "profile/material_properties.h"
+#include "registry/block_readers.h"
 #include "support/fake_services.h"
 #include "support/test_support.h"
 
@@ -109,13 +109,16 @@ TEST_F(DocumentRoundTrip, PorePressureBlocksOfBothStages) {
     EXPECT_TRUE(Has(listing, "TABLE NO. 7"));
     EXPECT_TRUE(Has(listing, "TABLE NO. 8"));
     EXPECT_TRUE(Has(listing, "TABLE NO. 9"));
-    EXPECT_TRUE(Has(written, "          Piezometric Line NegativeOK\n               1        -200.0\n"));
+    EXPECT_TRUE(
+        Has(written, "          Piezometric Line NegativeOK\n               1        -200.0\n"));
     EXPECT_TRUE(Has(written, "          Interpolate Pressures\n"));
     EXPECT_TRUE(Has(written, "          Constant RSubU\n                    0.200\n"));
-    EXPECT_TRUE(Has(written, "PIEzometric line data follow -\n     1     62.40 Phreatic surface\n"));
+    EXPECT_TRUE(
+        Has(written, "PIEzometric line data follow -\n     1     62.40 Phreatic surface\n"));
     EXPECT_TRUE(Has(written, "     2     62.40\n"));
-    for (const char* kind : {"     Pressure values\n", "     R-sub-u values-\n", "     Strength values\n",
-                             "     C/P values\n", "     Unit weight values\n"})
+    for (const char* kind :
+         {"     Pressure values\n", "     R-sub-u values-\n", "     Strength values\n",
+          "     C/P values\n", "     Unit weight values\n"})
         EXPECT_TRUE(Has(written, kind)) << kind;
     EXPECT_EQ(first.InterpolationData(1)->FindDataSet(1, 2)->CountPoints(), 3);
     EXPECT_EQ(first.InterpolationData(2)->CountPoints(6), 3);

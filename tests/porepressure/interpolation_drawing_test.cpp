@@ -2,17 +2,17 @@
 // their labels and value labels under the display flags and in the layer order of the data
 // set; triangle primitives; picking; tool tips and information pages.
 
+#include "graphics/line_styles.h"
+#include "graphics/pick.h"
 #include "model/data_set.h"
-#include "registry/data_set_drawing.h"
+#include "model/porepressure_drawing_layers.h"
 #include "porepressure/contours.h"
 #include "porepressure/interpolation_data.h"
 #include "porepressure/interpolation_drawing.h"
 #include "porepressure/piezometric_line.h"
-#include "model/porepressure_drawing_layers.h"
 #include "porepressure/pp_drawing_fixture.h"
 #include "porepressure/triangulation_drawing.h"
-#include "graphics/line_styles.h"
-#include "graphics/pick.h"
+#include "registry/data_set_drawing.h"
 
 #include <gtest/gtest.h>
 
@@ -66,7 +66,8 @@ TEST_F(InterpolationDrawingTest, TrianglesOnlyUnderTheirFlagAndInTheKindColour) 
     DrawInterpolationFirstPass(data);
     const auto outlines = dc.OfKind(DcRecordKind::PolyPolyline);
     ASSERT_EQ(outlines.size(), 1u);
-    EXPECT_EQ(outlines[0].lines.size(), static_cast<size_t>(set->GetTriangleList().CountTriangles()));
+    EXPECT_EQ(outlines[0].lines.size(),
+              static_cast<size_t>(set->GetTriangleList().CountTriangles()));
     EXPECT_EQ(outlines[0].lines[0].size(), 4u);  // closed outline
     EXPECT_EQ(outlines[0].attributes.pen.color, s_ColorType(6, 7).RGBColor());
     // The pressure points hidden: their triangles go too.
@@ -148,15 +149,17 @@ TEST_F(InterpolationDrawingTest, LayerOrderOfThePorePressureItems) {
     ASSERT_TRUE(data.Draw(0, false, 0, 0, 1000, 800));
     EXPECT_TRUE(Cpp_DataSetDrawing::Reported().empty());
     const auto& r = dc.Records();
-    auto index = [&](auto pred) {
-        return std::find_if(r.begin(), r.end(), pred) - r.begin();
-    };
-    const auto triangles = index([](const auto& x) { return x.kind == DcRecordKind::PolyPolyline; });
+    auto index = [&](auto pred) { return std::find_if(r.begin(), r.end(), pred) - r.begin(); };
+    const auto triangles =
+        index([](const auto& x) { return x.kind == DcRecordKind::PolyPolyline; });
     const auto piezometric = index([](const auto& x) {
-        return x.kind == DcRecordKind::Polyline && x.points.front() == Cpp_Graphics::WorldToPixel(0, 50);
+        return x.kind == DcRecordKind::Polyline &&
+               x.points.front() == Cpp_Graphics::WorldToPixel(0, 50);
     });
-    const auto contourText = index([](const auto& x) { return x.kind == DcRecordKind::Text && x.text == "400"; });
-    const auto number = index([](const auto& x) { return x.kind == DcRecordKind::Text && x.text == "1"; });
+    const auto contourText =
+        index([](const auto& x) { return x.kind == DcRecordKind::Text && x.text == "400"; });
+    const auto number =
+        index([](const auto& x) { return x.kind == DcRecordKind::Text && x.text == "1"; });
     const auto end = static_cast<long>(r.size());
     ASSERT_LT(number, end) << dc.Dump();
     EXPECT_LT(triangles, piezometric);
@@ -200,7 +203,9 @@ TEST_F(InterpolationDrawingTest, ToolTipsByKindAndHeadMode) {
         int kind;
         const char* text;
         int code;
-    } kinds[] = {{2, "ru: 103.71", 4}, {3, "Su: 103.70", 5}, {5, "c/p: 103.71", 6},
+    } kinds[] = {{2, "ru: 103.71", 4},
+                 {3, "Su: 103.70", 5},
+                 {5, "c/p: 103.71", 6},
                  {6, "Unit Wt.: 103.71", 7}};
     for (const auto& k : kinds) {
         Cpp_InterpolationDataSet* other = Pressures(k.kind);
@@ -247,7 +252,8 @@ TEST_F(InterpolationDrawingTest, InformationOnATriangleAndAPoint) {
     ASSERT_TRUE(AddInterpolationInformation(info, *set, v, nullptr));
     page = info.Dump();
     EXPECT_EQ(page.find("Selected pressure interpolation point\n"), 0u) << page;
-    EXPECT_NE(page.find("\nX: 10.000000, Y: 10.000000, Pressure: 0.0\n"), std::string::npos) << page;
+    EXPECT_NE(page.find("\nX: 10.000000, Y: 10.000000, Pressure: 0.0\n"), std::string::npos)
+        << page;
     EXPECT_NE(page.find(", X: 10.000000, Y: 10.000000, Pressure: 0.0 - Selected point\n"),
               std::string::npos)
         << page;
@@ -272,8 +278,9 @@ TEST_F(TriangleDrawingTest, StyledEdgesRunFromTheLowerToTheHigherNumber) {
     const auto from = Cpp_Graphics::WorldToPixel(50, 10);
     bool found = false;
     for (const auto& r : dc.Records())
-        for (const auto& l : r.kind == DcRecordKind::PolyPolyline ? r.lines
-                                                                  : std::vector<std::vector<platform::DevicePoint>>{r.points})
+        for (const auto& l : r.kind == DcRecordKind::PolyPolyline
+                                 ? r.lines
+                                 : std::vector<std::vector<platform::DevicePoint>>{r.points})
             if (!l.empty() && l.front() == from && l.back().x < from.x) found = true;
     EXPECT_TRUE(found) << dc.Dump();
     EXPECT_NE(one, "");
@@ -303,8 +310,9 @@ TEST_F(TriangleDrawingTest, CircumcircleAndCentroidLines) {
                                         "Circumcircle center at - X = 1.0000, Y = 1.0000",
                                         "Circumcircle radius = 1.4142"}));
     Cpp_Triangle flat(&a, &b, &d);
-    EXPECT_EQ(TriangleCircumcircleAndCentroidLines(flat),
-              (std::vector<std::string>{"Circumcircle has an infinite radius - cannot be computed."}));
+    EXPECT_EQ(
+        TriangleCircumcircleAndCentroidLines(flat),
+        (std::vector<std::string>{"Circumcircle has an infinite radius - cannot be computed."}));
 }
 
 TEST_F(TriangleDrawingTest, LabelledVertexGetsItsSymbolAndValue) {
@@ -404,8 +412,8 @@ namespace {
 TEST_F(InterpolationDrawingTest, ExampleWithInterpolatedPressuresDrawsItsContours) {
     testsupport::TempDir dir;
     const auto copy = dir.Path() / "interpolated_pressures.preinput-kliven";
-    std::filesystem::copy_file(testsupport::ExamplesDir() / "interpolated_pressures.preinput-kliven",
-                               copy);
+    std::filesystem::copy_file(
+        testsupport::ExamplesDir() / "interpolated_pressures.preinput-kliven", copy);
     ASSERT_TRUE(ReadInputDataFile(nullptr, copy));
     Cpp_Kliven4DataSet& read = *Cpp_Kliven4Data::CurrentDataSet();
     ASSERT_TRUE(read.PrepareInterpolationData(nullptr));

@@ -81,12 +81,16 @@ TEST_F(InterpolationTest, BlockLinesGivePointsOrTheirMessages) {
     const std::vector<Case> cases = {
         {"P\n10 20 5\n\n\n", true, 1, 0, "Number of new interpolation points read: 1"},
         {"pressure values\n10 20 5 3 11 20 6 3\n\n\n", true, 2, 3, " Pore Pressure  "},
-        {"P\n10 20 5 3 1\n", false, 1, 3, "5 values were entered - Must either be even multiples of 4 values."},
+        {"P\n10 20 5 3 1\n", false, 1, 3,
+         "5 values were entered - Must either be even multiples of 4 values."},
         {"P\n10 20 5\n\n", false, 1, 0, "designating type of interpolation data for stage 1."},
-        {"P\n10 20 5\n\nFILE other.dat\n", false, 1, 0, "indicated the name of an external file to be read"},
-        {"P\n10 20 5\n\nSEEPW other.txt\n", false, 1, 0, "created by GMS/SEEP2D, the intent must be declared"},
+        {"P\n10 20 5\n\nFILE other.dat\n", false, 1, 0,
+         "indicated the name of an external file to be read"},
+        {"P\n10 20 5\n\nSEEPW other.txt\n", false, 1, 0,
+         "created by GMS/SEEP2D, the intent must be declared"},
         {"Q values\n", false, 0, 0, "The leading character was: Q"},
-        {"P\n10 20 5\nthe end\n", false, 1, 0, "A blank line of data is required to end the current type"},
+        {"P\n10 20 5\nthe end\n", false, 1, 0,
+         "A blank line of data is required to end the current type"},
         {"P\n10 20 5\n", false, 1, 0, "Bad line of data for interpolation points for Stage 1"},
         {"P\n10 20 5 0 -1e308 0 6 0\n\n\n", false, 1, 0,
          "Bad line of data for interpolation points for Stage 1"},
@@ -111,7 +115,8 @@ TEST_F(InterpolationTest, BlockLinesGivePointsOrTheirMessages) {
 TEST_F(InterpolationTest, SourcesCannotBeMixed) {
     ASSERT_TRUE(Read("P\n0 0 1\n\n\n"));
     EXPECT_FALSE(Read("SEEP2D " + Fixture("mesh.upp") + "\n"));
-    EXPECT_TRUE(Has(Contents(listing), "Cannot enter pore water pressure interpolation data from multiple sources."));
+    EXPECT_TRUE(Has(Contents(listing),
+                    "Cannot enter pore water pressure interpolation data from multiple sources."));
     Cpp_InterpolationData fromFile;
     fromFile.SetStage(1);
     ASSERT_TRUE(Read("FILE " + Fixture("points.dat") + "\n", fromFile));
@@ -120,8 +125,12 @@ TEST_F(InterpolationTest, SourcesCannotBeMixed) {
 
 TEST_F(InterpolationTest, DuplicatesAreDeletedOrReportedInComparisonOrder) {
     Cpp_InterpolationDataSet* set = nullptr;
-    for (auto [x, y, v] : {std::tuple{0.0, 0.0, 5.0}, {1.0, 0.0, 2.0}, {0.0, 0.0, 5.0},
-                           {1.0, 0.0, 3.0}, {0.0, 1.0, 1.0}, {1.0 + 1e-12, 1.0, 1.0}})
+    for (auto [x, y, v] : {std::tuple{0.0, 0.0, 5.0},
+                           {1.0, 0.0, 2.0},
+                           {0.0, 0.0, 5.0},
+                           {1.0, 0.0, 3.0},
+                           {0.0, 1.0, 1.0},
+                           {1.0 + 1e-12, 1.0, 1.0}})
         data.AddPointToDataSet(1, 0, x, y, v, 0, 0, set);
     EXPECT_FALSE(set->DeleteDuplicatePoints(1, listing, true));
     EXPECT_EQ(set->CountPoints(), 5);
@@ -207,8 +216,8 @@ TEST_F(InterpolationTest, KindsReadFromAFileKeepTheFileName) {
     EXPECT_EQ(records, "1 = import pressures from generic file\n" + name +
                            "\n1 = import pressures to preprocessor\n"
                            "0 = do NOT import r-sub-u values from file\n"
-                           "1 = import strength values from file\n" + name +
-                           "\n1 = import strength values to preprocessor\n");
+                           "1 = import strength values from file\n" +
+                           name + "\n1 = import strength values to preprocessor\n");
 
     Cpp_InterpolationData reopened;
     reopened.SetStage(1);
@@ -247,17 +256,20 @@ TEST_F(InterpolationTest, TheDocumentKeepsKindsReadFromAFileThatNoRecordNames) {
 }
 
 TEST_F(InterpolationTest, ImportAfterOpeningOffersEveryFlaggedKind) {
-    std::FILE* in = FileWith("2 = import pressures from SEEP2D file\n" + Fixture("mesh.upp") +
-                             "\n1 = import\n0 = do NOT import r-sub-u values from file\n"
-                             "1 = import strength values from file\n" + Fixture("points.dat") +
-                             "\n1 = import strength values to preprocessor\n");
+    std::FILE* in =
+        FileWith("2 = import pressures from SEEP2D file\n" + Fixture("mesh.upp") +
+                 "\n1 = import\n0 = do NOT import r-sub-u values from file\n"
+                 "1 = import strength values from file\n" +
+                 Fixture("points.dat") + "\n1 = import strength values to preprocessor\n");
     ASSERT_TRUE(data.CheckExternalFileSources(in));
     std::fclose(in);
     fakes.messageBoxes.answers = {platform::BoxResult::Yes, platform::BoxResult::Yes};
     ASSERT_TRUE(data.ImportExternalFiles(listing));
     ASSERT_EQ(fakes.messageBoxes.requests.size(), 2u);
-    EXPECT_TRUE(Has(fakes.messageBoxes.requests[0].text, "created by GMS/SEEP2D.  The file to be read is named"));
-    EXPECT_TRUE(Has(fakes.messageBoxes.requests[1].text, "Values for undrained strength interpolation"));
+    EXPECT_TRUE(Has(fakes.messageBoxes.requests[0].text,
+                    "created by GMS/SEEP2D.  The file to be read is named"));
+    EXPECT_TRUE(
+        Has(fakes.messageBoxes.requests[1].text, "Values for undrained strength interpolation"));
     EXPECT_EQ(data.CountPoints(3), 3);
 
     Cpp_InterpolationData bad;
@@ -296,8 +308,10 @@ TEST_F(InterpolationTest, SeepageFiles) {
     };
     testsupport::TempDir dir;
     const std::vector<Bad> bad = {
-        {false, "h\nh\n1 2 3\n", "3 values were entered - Each line must contain exactly 4 values."},
-        {true, "h\nh\n1 2 3 4\n\n", "0 values were entered - Each line must contain exactly 4 values."},
+        {false, "h\nh\n1 2 3\n",
+         "3 values were entered - Each line must contain exactly 4 values."},
+        {true, "h\nh\n1 2 3 4\n\n",
+         "0 values were entered - Each line must contain exactly 4 values."},
     };
     for (const Bad& b : bad) {
         const auto path = dir.Path() / "bad.txt";
@@ -324,14 +338,16 @@ TEST_F(InterpolationTest, MissingFileAsksThenReports) {
     EXPECT_FALSE(Read("FILE no_such_file.dat\n"));
     ASSERT_EQ(fakes.messageBoxes.requests.size(), 1u);
     EXPECT_EQ(fakes.messageBoxes.requests[0].caption, "Interpolation Point Input Error");
-    EXPECT_TRUE(Has(fakes.messageBoxes.requests[0].text,
-                    "Filename specified: no_such_file.dat.\nDo you want to select the input file now?"));
+    EXPECT_TRUE(
+        Has(fakes.messageBoxes.requests[0].text,
+            "Filename specified: no_such_file.dat.\nDo you want to select the input file now?"));
     EXPECT_TRUE(Has(Contents(listing), "for and open an input file were not successful."));
 
     fakes.messageBoxes.answers.push_back(platform::BoxResult::Yes);
     fakes.fileDialogs.openAnswers.push_back(std::filesystem::path(Fixture("mesh.upp")));
     ASSERT_TRUE(data.ReadSeep2dFile("", listing, true));
-    EXPECT_EQ(fakes.fileDialogs.openRequests.back().title, "Open SEEP2D file for interpolation point data");
+    EXPECT_EQ(fakes.fileDialogs.openRequests.back().title,
+              "Open SEEP2D file for interpolation point data");
     EXPECT_EQ(data.CountPoints(1), 3);
 }
 
@@ -352,7 +368,8 @@ TEST_F(InterpolationTest, CollinearPointsCannotBeTriangulated) {
     ASSERT_FALSE(Cpp_KLIVEN4Messages::Errors().empty());
     EXPECT_TRUE(Has(Cpp_KLIVEN4Messages::Errors()[2],
                     "Error occurred in data for pore water pressure coefficient (r-sub-u)."));
-    EXPECT_EQ(fakes.messageBoxes.requests.back().text, "All vertices are colinear - cannot triangulate");
+    EXPECT_EQ(fakes.messageBoxes.requests.back().text,
+              "All vertices are colinear - cannot triangulate");
 }
 
 }  // namespace

@@ -5,11 +5,11 @@
 #include "graphics/graphic_string.h"
 #include "graphics/pick.h"
 #include "model/data_set.h"
-#include "registry/display_selections.h"
+#include "model/porepressure_drawing_layers.h"
 #include "porepressure/piezometric_drawing.h"
 #include "porepressure/piezometric_line.h"
-#include "model/porepressure_drawing_layers.h"
 #include "porepressure/pp_drawing_fixture.h"
+#include "registry/display_selections.h"
 
 #include <gtest/gtest.h>
 
@@ -89,14 +89,15 @@ TEST_F(PiezometricDrawingTest, DisplayFlagsReachTheListsAndHideTheirItems) {
     DrawPiezometricNumbersAndCoordinates(data);
     for (const auto& r : dc.OfKind(DcRecordKind::Polyline))  // the stage-1 line is hidden
         EXPECT_NE(r.points.front(), Cpp_Graphics::WorldToPixel(0, 50));
-    EXPECT_EQ(dc.Count(DcRecordKind::FillRect), 3u);                       // its points are not
+    EXPECT_EQ(dc.Count(DcRecordKind::FillRect), 3u);  // its points are not
     const auto texts = dc.Texts();
     EXPECT_NE(std::find(texts.begin(), texts.end(), "1"), texts.end());
     EXPECT_EQ(std::find(texts.begin(), texts.end(), "4"), texts.end());
     // Coordinates of the stage-1 points.
-    EXPECT_NE(std::find_if(texts.begin(), texts.end(),
-                           [](const std::string& t) { return t.find("40.00") != std::string::npos; }),
-              texts.end());
+    EXPECT_NE(
+        std::find_if(texts.begin(), texts.end(),
+                     [](const std::string& t) { return t.find("40.00") != std::string::npos; }),
+        texts.end());
 }
 
 TEST_F(PiezometricDrawingTest, PrinterDrawsNoNumberLabels) {
@@ -113,10 +114,10 @@ TEST_F(PiezometricDrawingTest, HitTestsRankPointsOverSegmentsAndFollowTheFlags) 
         bool usePickFilter;
         int expected;
     } cases[] = {
-        {40.5, 60.2, false, PICK_PIEZOMETRIC_POINT},    // on a point where two segments meet
-        {20, 55.1, false, PICK_PIEZOMETRIC_SEGMENT},    // halfway along the first segment
-        {70.2, 57.4, false, PICK_PIEZOMETRIC_NUMBER},   // the label beats the segment under it
-        {20, 80, false, 0},                             // nothing near
+        {40.5, 60.2, false, PICK_PIEZOMETRIC_POINT},   // on a point where two segments meet
+        {20, 55.1, false, PICK_PIEZOMETRIC_SEGMENT},   // halfway along the first segment
+        {70.2, 57.4, false, PICK_PIEZOMETRIC_NUMBER},  // the label beats the segment under it
+        {20, 80, false, 0},                            // nothing near
     };
     for (const auto& c : cases) {
         s_PickType pick;

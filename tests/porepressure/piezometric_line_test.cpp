@@ -67,9 +67,8 @@ TEST_F(PiezometricLineTest, BlockReadsEchoesAndWritesBack) {
     EXPECT_FALSE(Has(echo, "Data retained"));
 
     const std::string written = Written();
-    EXPECT_EQ(written.substr(0, 99),
-              "PIEzometric line data follow -\n     1     62.40\n" + std::string(22, ' ') +
-                  "0.000000           10.000000\n");
+    EXPECT_EQ(written.substr(0, 99), "PIEzometric line data follow -\n     1     62.40\n" +
+                                         std::string(22, ' ') + "0.000000           10.000000\n");
     EXPECT_TRUE(Has(written, "     2     62.40 Perched water\n"));
     EXPECT_EQ(written.substr(written.size() - 2), "\n\n");
 
@@ -104,8 +103,10 @@ TEST_F(PiezometricLineTest, BadBlocksGiveTheirMessages) {
     };
     const std::vector<Case> cases = {
         {"1\n0 10 100\n", "Bad data for coordinates for piezometric line number 1", 1},
-        {"1\n0 10\n\n1\n5 5\n\n\n", "You have entered data for another piezometric line number 1 (stage 1).", 1},
-        {"1\n0 10 100 10\n\nend\n", "Bad line of data to terminate all piezometric line data - blank line required.", 2},
+        {"1\n0 10\n\n1\n5 5\n\n\n",
+         "You have entered data for another piezometric line number 1 (stage 1).", 1},
+        {"1\n0 10 100 10\n\nend\n",
+         "Bad line of data to terminate all piezometric line data - blank line required.", 2},
         {"1\n0 10 100 10\n\n", "Bad first line of data for a piezometric line.", 2},
         {"1\n0 10\n", "Bad line of data for points on piezometric line number 1", 1},
         {"1\n0 10 1e308 10\n\n\n", "Bad line of data for points on piezometric line number 1", 1},
@@ -159,7 +160,8 @@ TEST_F(PiezometricLineTest, CheckRevisesLinesAndReportsThem) {
     EXPECT_TRUE(Has(echo, "Only one point for piezometric line number: 2"));
     EXPECT_TRUE(Has(echo, "TABLE NO. 18"));
     EXPECT_TRUE(Has(echo, "(Revised Data Sets with Points Reversed and/or Deleted)"));
-    EXPECT_TRUE(Has(echo, "Duplicate points on the following line have been deleted and points reversed."));
+    EXPECT_TRUE(
+        Has(echo, "Duplicate points on the following line have been deleted and points reversed."));
 }
 
 TEST_F(PiezometricLineTest, EmptyListWritesNothing) { EXPECT_EQ(Written(), ""); }

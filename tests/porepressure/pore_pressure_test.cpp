@@ -7,8 +7,8 @@
 #include <string>
 
 #include "core/data_error_output.h"
-#include "graphics/drawing_attributes.h"
 #include "core/kliven4_messages.h"
+#include "graphics/drawing_attributes.h"
 #include "porepressure/pore_pressure.h"
 #include "support/test_support.h"
 
@@ -19,7 +19,10 @@ using testsupport::FileWith;
 
 class PorePressureTest : public ::testing::Test {
 protected:
-    void SetUp() override { Cpp_DataErrorOutput::ResetForTests(); listing = std::tmpfile(); }
+    void SetUp() override {
+        Cpp_DataErrorOutput::ResetForTests();
+        listing = std::tmpfile();
+    }
     void TearDown() override {
         Cpp_DataErrorOutput::ResetForTests();
         std::fclose(listing);
@@ -52,8 +55,10 @@ TEST_F(PorePressureTest, EveryOptionReadsAndWritesBackTheSameLines) {
         {"No pore pressure\n", 2, false, ten + "No pore pressure\n"},
         {"Constant Pressure NegativeOK\n250\n", 3, true,
          ten + "Constant Pressure NegativeOK\n" + std::string(19, ' ') + "     250.0\n"},
-        {"Constant RSubU\n0.25\n", 4, false, ten + "Constant RSubU\n" + std::string(15, ' ') + "     0.250\n"},
-        {"Piezometric Line\n2.9\n", 5, false, ten + "Piezometric Line\n" + std::string(15, ' ') + "2\n"},
+        {"Constant RSubU\n0.25\n", 4, false,
+         ten + "Constant RSubU\n" + std::string(15, ' ') + "     0.250\n"},
+        {"Piezometric Line\n2.9\n", 5, false,
+         ten + "Piezometric Line\n" + std::string(15, ' ') + "2\n"},
         {"Piezometric Line NegativeOK\n2 -500\n", 5, true,
          ten + "Piezometric Line NegativeOK\n" + std::string(15, ' ') + "2        -500.0\n"},
         {"interpolate pressures\n", 6, false, ten + "Interpolate Pressures\n"},
@@ -99,7 +104,8 @@ TEST_F(PorePressureTest, BadLinesGiveTheirMessages) {
     const std::vector<Case> cases = {
         {"Chalk Hill\n", "determined from the following pair of characters: C H"},
         {"Piezometric Line NegativeOK\n2\n", "negative pore water pressure for material number 7"},
-        {"Constant Pressure\n", "Bad line of data for constant value of pore pressure for material number: 7"},
+        {"Constant Pressure\n",
+         "Bad line of data for constant value of pore pressure for material number: 7"},
         {"Constant Pressure\nabc\n", "pressures for material number 7"},
         {"Constant RSubU\n", "coefficient (r-sub-u) for material number: 7"},
         {"Piezometric Line\n\n", "line number for material number 7"},
@@ -119,13 +125,15 @@ TEST_F(PorePressureTest, CheckAndNegativeRule) {
     Cpp_PorePressure p;
     ASSERT_TRUE(Read("Piezometric Line\n0\n", p));
     EXPECT_FALSE(p.Check(nullptr, 2, 7, listing));
-    EXPECT_NE(Contents(listing).find("Piezometric line number (= 0) for material 7 (Stage 2) is zero or negative."),
+    EXPECT_NE(Contents(listing).find(
+                  "Piezometric line number (= 0) for material 7 (Stage 2) is zero or negative."),
               std::string::npos);
 
     Cpp_PorePressure ru;
     ASSERT_TRUE(Read("Constant RSubU\n-0.1\n", ru));
     EXPECT_TRUE(ru.Check(nullptr, 1, 7, listing));
-    EXPECT_NE(Contents(listing).find("coefficient (r-sub-u) for material 7 (Stage 1)."), std::string::npos);
+    EXPECT_NE(Contents(listing).find("coefficient (r-sub-u) for material 7 (Stage 1)."),
+              std::string::npos);
     EXPECT_DOUBLE_EQ(ru.GetRSubU(), -0.1);
     Cpp_PorePressure none;
     EXPECT_THROW(none.GetRSubU(), Cpp_PorePressure::Exc_BadAccessOfRSubU);

@@ -65,8 +65,10 @@ void ExpectSoundTopology(const Cpp_TriangleList& triangles) {
             Cpp_Triangle* n = t->GetNeighbour(i);
             if (!n) continue;
             const int j = t->IndexOfNeighbour(n);
-            EXPECT_EQ(n->Vertex(static_cast<short>(j)), t->Vertex(static_cast<short>(Cpp_Triangle::NextIndex(i))));
-            EXPECT_EQ(n->Vertex(static_cast<short>(Cpp_Triangle::NextIndex(j))), t->Vertex(static_cast<short>(i)));
+            EXPECT_EQ(n->Vertex(static_cast<short>(j)),
+                      t->Vertex(static_cast<short>(Cpp_Triangle::NextIndex(i))));
+            EXPECT_EQ(n->Vertex(static_cast<short>(Cpp_Triangle::NextIndex(j))),
+                      t->Vertex(static_cast<short>(i)));
         }
     }
 }
@@ -138,7 +140,8 @@ TEST_F(TriangulationTest, DuplicateRemovalKeepsTheScanSemantics) {
         EXPECT_EQ(kept, c.kept);
         // Back links and the tail stay consistent.
         Cpp_VERTEX* previous = nullptr;
-        for (Cpp_VERTEX* v = list.First(); v; previous = v, v = v->Next()) EXPECT_EQ(v->Back(), previous);
+        for (Cpp_VERTEX* v = list.First(); v; previous = v, v = v->Next())
+            EXPECT_EQ(v->Back(), previous);
         EXPECT_EQ(list.Last(), previous);
     }
 }
@@ -381,14 +384,17 @@ TEST_F(TriangulationTest, PointLocationIsBoundedAndRejectsOutsidePoints) {
     // Outward normal of a clockwise boundary edge: to the left of a -> b.
     const double nx = -(b->Y() - a->Y()) / len, ny = (b->X() - a->X()) / len;
     const double mx = (a->X() + b->X()) / 2, my = (a->Y() + b->Y()) / 2;
-    EXPECT_NE(triangles.FindTriangleContaining(nullptr, mx + 0.5 * tol * nx, my + 0.5 * tol * ny), nullptr);
-    EXPECT_EQ(triangles.FindTriangleContaining(nullptr, mx + 10 * tol * nx, my + 10 * tol * ny), nullptr);
+    EXPECT_NE(triangles.FindTriangleContaining(nullptr, mx + 0.5 * tol * nx, my + 0.5 * tol * ny),
+              nullptr);
+    EXPECT_EQ(triangles.FindTriangleContaining(nullptr, mx + 10 * tol * nx, my + 10 * tol * ny),
+              nullptr);
 
     // A corrupted neighbour cycle does not hang the walk; the scan still answers.
     Cpp_Triangle* t1 = triangles.First();
     Cpp_Triangle* t2 = t1->Next();
     Cpp_Triangle* saved[6];
-    for (int i = 1; i <= 3; ++i) saved[i - 1] = t1->GetNeighbour(i), saved[i + 2] = t2->GetNeighbour(i);
+    for (int i = 1; i <= 3; ++i)
+        saved[i - 1] = t1->GetNeighbour(i), saved[i + 2] = t2->GetNeighbour(i);
     t1->SetNeighbours(t2, t2, t2);
     t2->SetNeighbours(t1, t1, t1);
     double cx, cy;
@@ -447,7 +453,8 @@ TEST_F(TriangulationTest, PointOnAnInteriorEdgeSplitsBothTriangles) {
     insert_point_and_swap_edges_if_necessary(vertices, triangles, v, t);
     EXPECT_EQ(triangles.CountTriangles(), 4);
     ExpectSoundTopology(triangles);
-    for (Cpp_Triangle* tr = triangles.First(); tr; tr = tr->Next()) EXPECT_NO_THROW(tr->IndexOfVertex(v));
+    for (Cpp_Triangle* tr = triangles.First(); tr; tr = tr->Next())
+        EXPECT_NO_THROW(tr->IndexOfVertex(v));
 }
 
 TEST_F(TriangulationTest, RetriangulatingRemovesDuplicatesAndReplacesTheList) {
@@ -513,8 +520,8 @@ std::set<Triple> ReferenceTriangles(const std::vector<std::pair<double, double>>
                 for (int l = 0; l < n && empty; ++l) {
                     if (l == i || l == j || l == k) continue;
                     const auto &a = pts[i], &b = pts[k], &c = pts[j];  // counterclockwise
-                    int s = exact::InCircle(a.first, a.second, b.first, b.second, c.first,
-                                            c.second, pts[l].first, pts[l].second);
+                    int s = exact::InCircle(a.first, a.second, b.first, b.second, c.first, c.second,
+                                            pts[l].first, pts[l].second);
                     if (s == 0) {
                         int first = l;
                         for (int m : {i, j, k})
@@ -525,7 +532,9 @@ std::set<Triple> ReferenceTriangles(const std::vector<std::pair<double, double>>
                             int u = -1, w = -1;
                             for (int m : {i, j, k})
                                 if (m != first) (u < 0 ? u : w) = m;
-                            s = Turn(pts[u], pts[w], pts[first]) * Turn(pts[u], pts[w], pts[l]) < 0 ? 1 : -1;
+                            s = Turn(pts[u], pts[w], pts[first]) * Turn(pts[u], pts[w], pts[l]) < 0
+                                    ? 1
+                                    : -1;
                         }
                     }
                     if (s > 0) empty = false;
@@ -608,8 +617,9 @@ TEST_F(TriangulationTest, TrianglesAreTheBruteForceOnesWhateverTheOrder) {
         for (int j = 0; j < 5; ++j) grid.emplace_back(i * 2.0, j * 1.0);
     sets.push_back(grid);
     // Twelve points on one circle, its centre, and two points inside.
-    std::vector<std::pair<double, double>> circle = {{5, 0}, {4, 3}, {3, 4}, {0, 5}, {-3, 4}, {-4, 3},
-                                                     {-5, 0}, {-4, -3}, {-3, -4}, {0, -5}, {3, -4}, {4, -3}};
+    std::vector<std::pair<double, double>> circle = {{5, 0},   {4, 3},  {3, 4},  {0, 5},
+                                                     {-3, 4},  {-4, 3}, {-5, 0}, {-4, -3},
+                                                     {-3, -4}, {0, -5}, {3, -4}, {4, -3}};
     sets.push_back(circle);
     circle.push_back({0, 0});
     circle.push_back({1, 2});
@@ -637,8 +647,10 @@ TEST_F(TriangulationTest, TrianglesAreTheBruteForceOnesWhateverTheOrder) {
             RegisterVertexList(&vertices);
             ASSERT_TRUE(TriangulatePoints(1, triangles, vertices, false));
             ExpectSoundTopology(triangles);
-            EXPECT_EQ(Triangles(triangles), reference) << pts.size() << " points, order " << shuffle;
-            EXPECT_EQ(triangles.CountTriangles(), 2 * static_cast<int>(pts.size()) - HullCount(pts) - 2);
+            EXPECT_EQ(Triangles(triangles), reference)
+                << pts.size() << " points, order " << shuffle;
+            EXPECT_EQ(triangles.CountTriangles(),
+                      2 * static_cast<int>(pts.size()) - HullCount(pts) - 2);
         }
     }
 }

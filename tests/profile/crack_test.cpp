@@ -104,8 +104,10 @@ TEST(Crack, InformationOfASelectedSegmentAndOfBothSections) {
     std::string dump = fakes.infoWindow.Dump();
     EXPECT_NE(dump.find("Crack bottom segment selected"), std::string::npos) << dump;
     EXPECT_NE(dump.find("First point - X: 5.000000 , Elevation: 8.000000"), std::string::npos);
-    EXPECT_NE(dump.find("X: 5.000000 , Elevation: 8.000000  - First selected point"), std::string::npos);
-    EXPECT_NE(dump.find("X: 9.000000 , Elevation: 8.000000  - Second selected point"), std::string::npos);
+    EXPECT_NE(dump.find("X: 5.000000 , Elevation: 8.000000  - First selected point"),
+              std::string::npos);
+    EXPECT_NE(dump.find("X: 9.000000 , Elevation: 8.000000  - Second selected point"),
+              std::string::npos);
     EXPECT_EQ(dump.find("Water depth"), std::string::npos);  // only the crack section
 
     fakes.infoWindow.Clear();

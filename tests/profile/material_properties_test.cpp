@@ -3,13 +3,13 @@
 #include <functional>
 
 #include "core/data_error_output.h"
-#include "graphics/drawing_attributes.h"
 #include "core/echo_writer.h"
 #include "core/output_table.h"
 #include "core/preferences.h"
 #include "core/text_files.h"
 #include "core/text_formats.h"
 #include "core/units.h"
+#include "graphics/drawing_attributes.h"
 #include "model/data_set.h"
 #include "profile/material_properties.h"
 #include "support/fake_services.h"
@@ -65,7 +65,8 @@ TEST_F(Materials, AMaterialNamedTwiceInOneBlockIsAMessageAndTheFirstStays) {
 TEST_F(Materials, DescriptionsAreCutAndAMissingOneIsWrittenAsTheNumber) {
     const std::string long100(100, 'd');
     ASSERT_TRUE(Read("     7\n          120\n          Very Strong\n"
-                     "     8 " + long100 + "\n          120\n          Very Strong\n\n"));
+                     "     8 " +
+                     long100 + "\n          120\n          Very Strong\n\n"));
     EXPECT_FALSE(Material(7).HasDescription());
     EXPECT_EQ(Material(8).Description(), std::string(80, 'd'));
     const std::string text = Written();
@@ -224,7 +225,8 @@ TEST_F(Materials, TheEchoHeaderGrowsWithTheDigitsOfTheNumber) {
     SetOutputFile(listing.get());
     Cpp_MaterialProperties(12).PrintData();
     Cpp_MaterialProperties(5).PrintData();
-    EXPECT_TRUE(Listed("\n" + std::string(67, '-') + "\n"
+    EXPECT_TRUE(Listed("\n" + std::string(67, '-') +
+                       "\n"
                        "------------------- DATA FOR MATERIAL NUMBER 12 -------------------\n" +
                        std::string(67, '-') + "\n\n" + std::string(66, '-') + "\n"));
 }

@@ -17,7 +17,8 @@ s_RegionOutline PlainOutline(const Cpp_ProfileLineList& list, const Cpp_ProfileL
                              double floor) {
     std::vector<double> xs;
     for (int i = 0; i < list.Count(); ++i)
-        for (const Cpp_PointXY* p = list.LineAt(i)->FirstPoint(); p; p = p->Next()) xs.push_back(p->X());
+        for (const Cpp_PointXY* p = list.LineAt(i)->FirstPoint(); p; p = p->Next())
+            xs.push_back(p->X());
     std::sort(xs.begin(), xs.end());
     xs.erase(std::unique(xs.begin(), xs.end()), xs.end());
     auto at = [](const Cpp_Line* l, double m, double xa, double xb, double& ya, double& yb) {
@@ -153,7 +154,7 @@ TEST(MaterialRegions, LineAbovePointAndVerticalIntersections) {
     AddLine(list, 2, 0, {{0, 5}, {10, 5}});
     AddLine(list, 3, 3, {{0, 2}, {10, 2}});
     EXPECT_EQ(list.FindLineAbovePoint(5, 6)->GetNumber(), 1);
-    EXPECT_EQ(list.FindLineAbovePoint(5, 3), nullptr);           // material 0 defines nothing
+    EXPECT_EQ(list.FindLineAbovePoint(5, 3), nullptr);         // material 0 defines nothing
     EXPECT_EQ(list.FindLineAbovePoint(5, 5)->GetNumber(), 1);  // on a line: the next one up
     EXPECT_EQ(list.FindLineAbovePoint(5, 10), nullptr);
     EXPECT_EQ(list.FindLineAbovePoint(15, 0), nullptr);
@@ -188,7 +189,8 @@ TEST(MaterialRegions, OverburdenSumsTheLayersAboveThePoint) {
 
 TEST(MaterialRegions, UsageTextsAndTables) {
     bool more = false;
-    EXPECT_EQ(Cpp_ProfileLineList::MaterialUsage(3, {}, more), "Material is not used by current profile lines");
+    EXPECT_EQ(Cpp_ProfileLineList::MaterialUsage(3, {}, more),
+              "Material is not used by current profile lines");
     EXPECT_EQ(Cpp_ProfileLineList::MaterialUsage(3, {{4, 3}, {5, 2}}, more),
               "Material used by profile line number 4.");
     EXPECT_EQ(Cpp_ProfileLineList::MaterialUsage(3, {{4, 3}, {5, 3}, {9, 3}}, more),
@@ -200,7 +202,8 @@ TEST(MaterialRegions, UsageTextsAndTables) {
     EXPECT_TRUE(more);
     EXPECT_EQ(Cpp_ProfileLineList::ColourTableIndex(11), Cpp_ProfileLineList::ColourTableIndex(1));
     EXPECT_EQ(Cpp_ProfileLineList::ColourTableIndex(1), 40);
-    EXPECT_EQ(Cpp_ProfileLineList::PatternTableNumber(13), Cpp_ProfileLineList::PatternTableNumber(1));
+    EXPECT_EQ(Cpp_ProfileLineList::PatternTableNumber(13),
+              Cpp_ProfileLineList::PatternTableNumber(1));
     EXPECT_EQ(Cpp_ProfileLineList::PatternTableNumber(12), 33);
 }
 

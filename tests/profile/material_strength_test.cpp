@@ -236,8 +236,8 @@ TEST_F(Strength, ReversedCurvesPassTheCheckWithTheirMessages) {
     EXPECT_TRUE(twoStage.Check(2, 7));
     EXPECT_EQ(twoStage.GetTwoStageEnvelope(2).front().shearStress, 5.0);
     const std::string text = out.Text();
-    for (const char* number : {"ERROR NUMBER 3660", "ERROR NUMBER 3670", "ERROR NUMBER 3690",
-                               "ERROR NUMBER 3700"})
+    for (const char* number :
+         {"ERROR NUMBER 3660", "ERROR NUMBER 3670", "ERROR NUMBER 3690", "ERROR NUMBER 3700"})
         EXPECT_NE(text.find(number), std::string::npos) << number << text;
     // Stage 1 refuses two-stage envelopes.
     EXPECT_FALSE(twoStage.Check(1, 7));

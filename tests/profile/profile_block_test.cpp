@@ -25,16 +25,15 @@ std::string Written(const Cpp_ProfileLineList& list) {
     return text;
 }
 
-const char* const kBlock =
-    "     1     2 10 ft clay\n"
-    "                      0.000000           10.000000\n"
-    "                     50.000000           10.000000\n"
-    "\n"
-    "     3     1\n"
-    "                      0.000000            0.000000\n"
-    "                     50.000000            0.000000\n"
-    "\n"
-    "\n";
+const char* const kBlock = "     1     2 10 ft clay\n"
+                           "                      0.000000           10.000000\n"
+                           "                     50.000000           10.000000\n"
+                           "\n"
+                           "     3     1\n"
+                           "                      0.000000            0.000000\n"
+                           "                     50.000000            0.000000\n"
+                           "\n"
+                           "\n";
 
 // Regression: a description beginning with a number ("10 ft clay") lost its number, and of two
 // lines with one number only the first was written.
@@ -84,28 +83,30 @@ TEST(ProfileBlock, BadInputGivesNumberedMessagesAndKeepsWhatWasRead) {
         const char* number;
         int linesKept;
     };
-    for (const Case& c : std::vector<Case>{
-             {"3 1\n0 0 1 1\n\n3 2\n0 0 1 1\n\n\n", "2000", 1},
-             {"3 1\n0 0 1 1 2\n\n\n", "2020", 1},
-             {"3\n", "2040", 0},
-             {"junk\n", "2100", 0},
-             {"3 1\n0 0 1 1\n\nFILE other.dat\n", "2130", 1},
-             {"3 1\n0 0 1 1\nstop\n", "2110", 1},
-             {"3 1\n0 0 1 1\n", "2010", 1},
-             {"3 1\n0 0 1 1\n2 1e308\n\n\n", "2010", 1},  // coordinates that overflow
-             {"3 1\n-1e308 0 1 1\n\n\n", "2010", 1},
-             {"", "2030", 0}}) {
+    for (const Case& c :
+         std::vector<Case>{{"3 1\n0 0 1 1\n\n3 2\n0 0 1 1\n\n\n", "2000", 1},
+                           {"3 1\n0 0 1 1 2\n\n\n", "2020", 1},
+                           {"3\n", "2040", 0},
+                           {"junk\n", "2100", 0},
+                           {"3 1\n0 0 1 1\n\nFILE other.dat\n", "2130", 1},
+                           {"3 1\n0 0 1 1\nstop\n", "2110", 1},
+                           {"3 1\n0 0 1 1\n", "2010", 1},
+                           {"3 1\n0 0 1 1\n2 1e308\n\n\n", "2010", 1},  // coordinates that overflow
+                           {"3 1\n-1e308 0 1 1\n\n\n", "2010", 1},
+                           {"", "2030", 0}}) {
         Cpp_ProfileLineList list;
         std::FILE* in = FileWith(c.text);
-        const std::string text =
-            CaptureListing([&](std::FILE* f) { EXPECT_FALSE(list.ReadInput(nullptr, in, f, false)); });
+        const std::string text = CaptureListing(
+            [&](std::FILE* f) { EXPECT_FALSE(list.ReadInput(nullptr, in, f, false)); });
         std::fclose(in);
-        EXPECT_NE(text.find(std::string("KLIVEN ERROR NUMBER ") + c.number), std::string::npos) << c.text;
+        EXPECT_NE(text.find(std::string("KLIVEN ERROR NUMBER ") + c.number), std::string::npos)
+            << c.text;
         EXPECT_EQ(list.Count(), c.linesKept) << c.text;
     }
     Cpp_ProfileLineList list;
     std::FILE* in = FileWith("3 1\n0 0 1 1 trailing words\n\n\n");
-    const std::string text = CaptureListing([&](std::FILE* f) { EXPECT_TRUE(list.ReadInput(nullptr, in, f, false)); });
+    const std::string text =
+        CaptureListing([&](std::FILE* f) { EXPECT_TRUE(list.ReadInput(nullptr, in, f, false)); });
     std::fclose(in);
     EXPECT_NE(text.find("KLIVEN NOTICE NUMBER 2090"), std::string::npos);
 }
@@ -126,7 +127,8 @@ TEST(ProfileBlock, FileFormReadsTheLinesFromASeparateFile) {
 
     // The stand-in services answer the question and cancel the file dialog: 2140.
     in = FileWith("FILE missing.dat\n");
-    const std::string text = CaptureListing([&](std::FILE* f) { EXPECT_FALSE(list.ReadInput(nullptr, in, f, false)); });
+    const std::string text =
+        CaptureListing([&](std::FILE* f) { EXPECT_FALSE(list.ReadInput(nullptr, in, f, false)); });
     std::fclose(in);
     EXPECT_NE(text.find("KLIVEN ERROR NUMBER 2140"), std::string::npos) << text;
     EXPECT_NE(text.find("File name:missing.dat"), std::string::npos);
@@ -135,7 +137,8 @@ TEST(ProfileBlock, FileFormReadsTheLinesFromASeparateFile) {
 
 TEST(ProfileCheck, ReportsProfileAndMaterialProblems) {
     Cpp_ProfileLineList empty;
-    std::string text = CaptureListing([&](std::FILE* f) { EXPECT_FALSE(empty.CheckData(f, 1e-8, true, false, nullptr)); });
+    std::string text = CaptureListing(
+        [&](std::FILE* f) { EXPECT_FALSE(empty.CheckData(f, 1e-8, true, false, nullptr)); });
     EXPECT_NE(text.find("KLIVEN ERROR NUMBER 2240"), std::string::npos);
 
     Cpp_ProfileLineList list;
@@ -146,7 +149,8 @@ TEST(ProfileCheck, ReportsProfileAndMaterialProblems) {
     materials.exists = [](int m) { return m != 4; };
     materials.strengthOption = [](int m, int stage) { return m == 2 && stage == 2 ? 17 : 1; };
     materials.stages = 2;
-    text = CaptureListing([&](std::FILE* f) { EXPECT_FALSE(list.CheckData(f, 1e-8, false, true, &materials)); });
+    text = CaptureListing(
+        [&](std::FILE* f) { EXPECT_FALSE(list.CheckData(f, 1e-8, false, true, &materials)); });
     for (const char* number : {"WARNING NUMBER 2200", "WARNING NUMBER 2280", "ERROR NUMBER 2310",
                                "WARNING NUMBER 2320", "ERROR NUMBER 2220", "ERROR NUMBER 2290"})
         EXPECT_NE(text.find(number), std::string::npos) << number;
@@ -205,17 +209,18 @@ namespace {
 TEST(ProfileBlock, EchoListsEveryLineWithItsPoints) {
     Cpp_ProfileLineList list;
     std::FILE* in = FileWith("7 3 sand\n0 1.5 10 2\n\n\n");
-    const std::string echo = profiletest::CaptureListing([&](std::FILE* f) {
-        ASSERT_TRUE(list.ReadInput(nullptr, in, f, true));
-    });
+    const std::string echo = profiletest::CaptureListing(
+        [&](std::FILE* f) { ASSERT_TRUE(list.ReadInput(nullptr, in, f, true)); });
     std::fclose(in);
     EXPECT_NE(echo.find("TABLE NO. 3"), std::string::npos) << echo;
     EXPECT_NE(echo.find("* NEW PROFILE LINE DATA *"), std::string::npos);
     const std::string header = "----- Profile Line No. 7 - Material Type (Number): 3 -----";
     EXPECT_NE(echo.find(std::string(header.size(), '-') + "\n" + header + "\n"), std::string::npos);
     EXPECT_NE(echo.find("Description: sand\n"), std::string::npos);
-    EXPECT_NE(echo.find("Point        X           Y\n\n   1    0.000000    1.500000\n   2   10.000000    2.000000\n"),
-              std::string::npos);
+    EXPECT_NE(
+        echo.find(
+            "Point        X           Y\n\n   1    0.000000    1.500000\n   2   10.000000    2.000000\n"),
+        std::string::npos);
 }
 
 }  // namespace

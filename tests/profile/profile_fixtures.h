@@ -36,7 +36,8 @@ inline void RandomProfile(Cpp_ProfileLineList& list, int lines, int points, unsi
         Cpp_ProfileLine* line = list.CreateLine(l + 1, l % 5 + 1, "");
         const double base = 100.0 - 10.0 * l;
         for (int k = 0; k < points; ++k) {
-            const double x = 1000.0 * k / (points - 1) + (k > 0 && k < points - 1 ? wiggle(random) : 0);
+            const double x =
+                1000.0 * k / (points - 1) + (k > 0 && k < points - 1 ? wiggle(random) : 0);
             const double y = base + (cross ? 4.0 : 1.0) * wiggle(random);
             line->AddPoint(x, y);
         }

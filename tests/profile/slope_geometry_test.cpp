@@ -18,7 +18,8 @@ using Points = std::vector<std::pair<double, double>>;
 
 Points PointsOf(const Cpp_Line& line) {
     Points out;
-    for (const Cpp_PointXY* p = line.FirstPoint(); p; p = p->Next()) out.emplace_back(p->X(), p->Y());
+    for (const Cpp_PointXY* p = line.FirstPoint(); p; p = p->Next())
+        out.emplace_back(p->X(), p->Y());
     return out;
 }
 
@@ -26,7 +27,8 @@ Points PointsOf(const Cpp_Line& line) {
 Points PlainSlope(const Cpp_ProfileLineList& list) {
     std::vector<double> xs;
     for (int i = 0; i < list.Count(); ++i)
-        for (const Cpp_PointXY* p = list.LineAt(i)->FirstPoint(); p; p = p->Next()) xs.push_back(p->X());
+        for (const Cpp_PointXY* p = list.LineAt(i)->FirstPoint(); p; p = p->Next())
+            xs.push_back(p->X());
     std::sort(xs.begin(), xs.end());
     xs.erase(std::unique(xs.begin(), xs.end()), xs.end());
     Points out;
@@ -35,7 +37,8 @@ Points PlainSlope(const Cpp_ProfileLineList& list) {
         bool found = false;
         double best = 0, yl = 0, yr = 0;
         for (int k = 0; k < list.Count(); ++k) {
-            for (const Cpp_PointXY* p = list.LineAt(k)->FirstPoint(); p && p->Next(); p = p->Next()) {
+            for (const Cpp_PointXY* p = list.LineAt(k)->FirstPoint(); p && p->Next();
+                 p = p->Next()) {
                 const Cpp_PointXY* q = p->Next();
                 if (p->X() == q->X() || !(p->X() <= m && m <= q->X())) continue;
                 const double s = (q->Y() - p->Y()) / (q->X() - p->X());
@@ -81,7 +84,8 @@ TEST(SlopeGeneration, VerticalStepWhereTheUppermostLineJumps) {
 TEST(SlopeGeneration, FailuresAreNumberedMessages) {
     Cpp_ProfileLineList empty;
     Cpp_SlopeGeometry slope;
-    std::string text = CaptureListing([&](std::FILE* f) { EXPECT_FALSE(slope.Generate(empty, false, f)); });
+    std::string text =
+        CaptureListing([&](std::FILE* f) { EXPECT_FALSE(slope.Generate(empty, false, f)); });
     EXPECT_NE(text.find("KLIVEN ERROR NUMBER 5150"), std::string::npos);
 
     Cpp_ProfileLineList gap;
@@ -113,7 +117,7 @@ TEST(CrackGeometry, ConstantBottomElevationTable) {
         Points bottom;
     };
     for (const Case& c : std::vector<Case>{
-             {20, {{0, 10}, {10, 10}, {20, 0}, {30, 0}}},          // above the slope
+             {20, {{0, 10}, {10, 10}, {20, 0}, {30, 0}}},           // above the slope
              {-5, {{0, -5}, {10, -5}, {20, -5}, {30, -5}}},         // below the slope
              {5, {{0, 5}, {10, 5}, {15, 5}, {20, 0}, {30, 0}}}}) {  // crossing a segment
         Cpp_SlopeGeometry slope = Valley();
@@ -212,12 +216,11 @@ TEST(SlopeBlock, ReadWriteAndCancel) {
     char buffer[512] = {};
     std::fread(buffer, 1, sizeof buffer - 1, out);
     std::fclose(out);
-    EXPECT_EQ(std::string(buffer),
-              "SLOpe geometry data follow -\n"
-              "                 0.000000           10.000000\n"
-              "                 5.000000           10.000000\n"
-              "                20.000000            0.000000\n"
-              "\n");
+    EXPECT_EQ(std::string(buffer), "SLOpe geometry data follow -\n"
+                                   "                 0.000000           10.000000\n"
+                                   "                 5.000000           10.000000\n"
+                                   "                20.000000            0.000000\n"
+                                   "\n");
     // A block of a single blank line cancels the entered slope: nothing is written.
     std::fputs("\n", in);
     std::rewind(in);
@@ -239,14 +242,17 @@ TEST(SlopeBlock, BadLinesAreNumberedMessages) {
         const char* text;
         const char* number;
     };
-    for (const Case& c : std::vector<Case>{{"0 10 5\n\n", "5020"}, {"0 10\nabc\n", "5000"}, {"0 10\n", "5030"}}) {
+    for (const Case& c :
+         std::vector<Case>{{"0 10 5\n\n", "5020"}, {"0 10\nabc\n", "5000"}, {"0 10\n", "5030"}}) {
         Cpp_SlopeGeometry slope;
         std::FILE* in = std::tmpfile();
         std::fputs(c.text, in);
         std::rewind(in);
-        const std::string text = CaptureListing([&](std::FILE* f) { EXPECT_FALSE(slope.ReadInput(in, f, false)); });
+        const std::string text =
+            CaptureListing([&](std::FILE* f) { EXPECT_FALSE(slope.ReadInput(in, f, false)); });
         std::fclose(in);
-        EXPECT_NE(text.find(std::string("KLIVEN ERROR NUMBER ") + c.number), std::string::npos) << c.text;
+        EXPECT_NE(text.find(std::string("KLIVEN ERROR NUMBER ") + c.number), std::string::npos)
+            << c.text;
     }
 }
 

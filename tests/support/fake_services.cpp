@@ -32,20 +32,20 @@ std::vector<std::string> FakeMessageBoxes::Texts() const {
     return out;
 }
 
-std::optional<std::filesystem::path> FakeFileDialogs::GetOpenFileName(
-    const platform::FileDialogRequest& r) {
+std::optional<std::filesystem::path>
+FakeFileDialogs::GetOpenFileName(const platform::FileDialogRequest& r) {
     openRequests.push_back(r);
     return PopAnswer(openAnswers);
 }
 
-std::optional<std::filesystem::path> FakeFileDialogs::GetSaveFileName(
-    const platform::FileDialogRequest& r) {
+std::optional<std::filesystem::path>
+FakeFileDialogs::GetSaveFileName(const platform::FileDialogRequest& r) {
     saveRequests.push_back(r);
     return PopAnswer(saveAnswers);
 }
 
-std::optional<std::filesystem::path> FakeFileDialogs::BrowseForFolder(
-    const std::string& title, const std::filesystem::path& initial) {
+std::optional<std::filesystem::path>
+FakeFileDialogs::BrowseForFolder(const std::string& title, const std::filesystem::path& initial) {
     folderRequests.emplace_back(title, initial);
     return PopAnswer(folderAnswers);
 }
@@ -67,8 +67,7 @@ bool FakeProfile::Flush() {
     return flushResult;
 }
 
-int FakeProcesses::Start(const std::filesystem::path& program,
-                         const std::vector<std::string>& args,
+int FakeProcesses::Start(const std::filesystem::path& program, const std::vector<std::string>& args,
                          const std::filesystem::path& workingDirectory) {
     starts.push_back({program, args, workingDirectory});
     if (!startSucceeds) return 0;
@@ -110,8 +109,7 @@ std::vector<FakeInfoWindow::Line> FakeInfoWindow::Children(platform::InfoItem pa
 
 std::string FakeInfoWindow::Dump() const {
     std::ostringstream out;
-    std::function<void(platform::InfoItem, int)> walk = [&](platform::InfoItem parent,
-                                                            int depth) {
+    std::function<void(platform::InfoItem, int)> walk = [&](platform::InfoItem parent, int depth) {
         for (const auto& line : Children(parent)) {
             out << std::string(2 * static_cast<std::size_t>(depth), ' ') << line.label;
             if (!line.label.empty() && !line.text.empty()) out << ' ';
@@ -129,8 +127,9 @@ void FakeDataErrors::DisplayDataErrors(const std::filesystem::path& logFile) {
     shown = true;
 }
 
-std::optional<platform::LoadScaling> FakeLoadScaling::GetLoadScaling(
-    int type, const std::string& title, const platform::LoadScaling& current) {
+std::optional<platform::LoadScaling>
+FakeLoadScaling::GetLoadScaling(int type, const std::string& title,
+                                const platform::LoadScaling& current) {
     requests.push_back({type, title, current});
     return PopAnswer(answers);
 }

@@ -36,12 +36,12 @@ public:
 // Each dialog answers its queue in turn; with the queue empty it is cancelled.
 class FakeFileDialogs final : public platform::FileDialogService {
 public:
-    std::optional<std::filesystem::path> GetOpenFileName(
-        const platform::FileDialogRequest& r) override;
-    std::optional<std::filesystem::path> GetSaveFileName(
-        const platform::FileDialogRequest& r) override;
-    std::optional<std::filesystem::path> BrowseForFolder(
-        const std::string& title, const std::filesystem::path& initial) override;
+    std::optional<std::filesystem::path>
+    GetOpenFileName(const platform::FileDialogRequest& r) override;
+    std::optional<std::filesystem::path>
+    GetSaveFileName(const platform::FileDialogRequest& r) override;
+    std::optional<std::filesystem::path>
+    BrowseForFolder(const std::string& title, const std::filesystem::path& initial) override;
 
     std::deque<std::optional<std::filesystem::path>> openAnswers;
     std::deque<std::optional<std::filesystem::path>> saveAnswers;
@@ -187,8 +187,9 @@ public:
         std::string title;
         platform::LoadScaling current;
     };
-    std::optional<platform::LoadScaling> GetLoadScaling(
-        int type, const std::string& title, const platform::LoadScaling& current) override;
+    std::optional<platform::LoadScaling>
+    GetLoadScaling(int type, const std::string& title,
+                   const platform::LoadScaling& current) override;
     std::deque<std::optional<platform::LoadScaling>> answers;
     std::vector<Request> requests;
 };

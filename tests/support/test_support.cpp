@@ -22,8 +22,8 @@ TempDir::TempDir() {
     workingFolder_ = std::filesystem::current_path(ec);
     std::random_device rd;
     for (int attempt = 0; attempt < 100; ++attempt) {
-        auto candidate = std::filesystem::temp_directory_path() /
-                         ("dravonet-test-" + std::to_string(rd()));
+        auto candidate =
+            std::filesystem::temp_directory_path() / ("dravonet-test-" + std::to_string(rd()));
         if (std::filesystem::create_directory(candidate)) {
             path_ = candidate;
             return;
@@ -109,8 +109,6 @@ private:
 
 }  // namespace
 
-void InstallStateReset() {
-    ::testing::UnitTest::GetInstance()->listeners().Append(new StateReset);
-}
+void InstallStateReset() { ::testing::UnitTest::GetInstance()->listeners().Append(new StateReset); }
 
 }  // namespace testsupport

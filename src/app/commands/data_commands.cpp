@@ -38,14 +38,28 @@ void ShowSummary(MainFrame& frame) {
 }  // namespace
 
 void AddDataCommands(CommandTable& table) {
-    for (int id : {ID_HEADING, ID_PROFILE_LINES, ID_MATERIALS_STAGE1, ID_MATERIALS_STAGE2,
-                   ID_COPY_STAGE1_TO_STAGE2, ID_PIEZOMETRIC_LINES_STAGE1,
-                   ID_PIEZOMETRIC_LINES_STAGE2, ID_PRESSURE_VALUES_STAGE1,
-                   ID_PRESSURE_VALUES_STAGE2, ID_RSUBU_VALUES_STAGE1, ID_RSUBU_VALUES_STAGE2,
-                   ID_STRENGTH_VALUES_STAGE1, ID_STRENGTH_VALUES_STAGE2, ID_SLOPE_LINE,
-                   ID_DISTRIBUTED_LOADS_STAGE1, ID_DISTRIBUTED_LOADS_STAGE2, ID_LINE_LOADS_STAGE1,
-                   ID_LINE_LOADS_STAGE2, ID_REINFORCEMENT, ID_ANALYSIS_COMPUTATION,
-                   ID_OPTIONAL_ANALYSIS_DATA, ID_OTHER_DATA})
+    for (int id : {ID_HEADING,
+                   ID_PROFILE_LINES,
+                   ID_MATERIALS_STAGE1,
+                   ID_MATERIALS_STAGE2,
+                   ID_COPY_STAGE1_TO_STAGE2,
+                   ID_PIEZOMETRIC_LINES_STAGE1,
+                   ID_PIEZOMETRIC_LINES_STAGE2,
+                   ID_PRESSURE_VALUES_STAGE1,
+                   ID_PRESSURE_VALUES_STAGE2,
+                   ID_RSUBU_VALUES_STAGE1,
+                   ID_RSUBU_VALUES_STAGE2,
+                   ID_STRENGTH_VALUES_STAGE1,
+                   ID_STRENGTH_VALUES_STAGE2,
+                   ID_SLOPE_LINE,
+                   ID_DISTRIBUTED_LOADS_STAGE1,
+                   ID_DISTRIBUTED_LOADS_STAGE2,
+                   ID_LINE_LOADS_STAGE1,
+                   ID_LINE_LOADS_STAGE2,
+                   ID_REINFORCEMENT,
+                   ID_ANALYSIS_COMPUTATION,
+                   ID_OPTIONAL_ANALYSIS_DATA,
+                   ID_OTHER_DATA})
         table.Add(id, NotAvailableYet(id));
     table.Add(ID_RECOMPUTE_SLOPE_AND_CRACK, [](MainFrame& f) {
         RecomputeSlopeAndCrackGeometry(*Cpp_Kliven4Data::CurrentDataSet());
@@ -56,8 +70,10 @@ void AddDataCommands(CommandTable& table) {
     const auto pressed = [](int id) {
         return [id](const MainFrame& frame) { return frame.IsToolBarButtonPressed(id); };
     };
-    table.Add(ID_STAGE1, [](MainFrame& f) { f.SetStage1(); }, {}, pressed(ID_STAGE1));
-    table.Add(ID_STAGE2, [](MainFrame& f) { f.SetStage2(); }, {}, pressed(ID_STAGE2));
+    table.Add(
+        ID_STAGE1, [](MainFrame& f) { f.SetStage1(); }, {}, pressed(ID_STAGE1));
+    table.Add(
+        ID_STAGE2, [](MainFrame& f) { f.SetStage2(); }, {}, pressed(ID_STAGE2));
 }
 
 }  // namespace app

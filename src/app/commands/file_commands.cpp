@@ -81,7 +81,8 @@ void AddFileCommands(CommandTable& table) {
     table.Add(ID_SAVE_PREFERENCES, SavePreferencesCommand);
     table.Add(ID_FILE_PRINT, [](MainFrame& f) { PrintView(f, false); });
     table.Add(ID_FILE_PRINT_PREVIEW, [](MainFrame& f) { PrintView(f, true); });
-    table.Add(ID_FILE_PRINT_SETUP, [](MainFrame&) { platform::Services().Printing().PrintSetup(); });
+    table.Add(ID_FILE_PRINT_SETUP,
+              [](MainFrame&) { platform::Services().Printing().PrintSetup(); });
     table.Add(ID_APP_EXIT, [](MainFrame& f) { f.close(); });
     for (int i = 0; i < kRecentFileCount; ++i)
         table.Add(ID_FILE_MRU_FILE1 + i, [i](MainFrame& f) { f.OpenRecentFile(i); });

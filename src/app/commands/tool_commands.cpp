@@ -17,11 +17,11 @@ namespace {
 
 // What Shift or Ctrl on the button does instead of switching the tool.
 enum e_ModifiedPress {
-    PressSwitches,       // nothing special: the tool is switched
-    PressTable,          // the kind's data table
-    PressStage1Table,    // stage 1 current, then its data table
-    PressStage2Table,    // stage 2 current, then its data table
-    PressOptionalData,   // the optional analysis data
+    PressSwitches,      // nothing special: the tool is switched
+    PressTable,         // the kind's data table
+    PressStage1Table,   // stage 1 current, then its data table
+    PressStage2Table,   // stage 2 current, then its data table
+    PressOptionalData,  // the optional analysis data
 };
 
 struct s_ToolCommand {
@@ -49,8 +49,8 @@ const s_ToolCommand kTools[] = {
      nullptr},
     {ID_ENTER_PRESSURE_INTERPOLATION_POINTS, EditModePressurePoints, PressStage1Table,
      PressStage2Table, nullptr},
-    {ID_ENTER_RSUBU_INTERPOLATION_POINTS, EditModeRSubUPoints, PressStage1Table,
-     PressStage2Table, nullptr},
+    {ID_ENTER_RSUBU_INTERPOLATION_POINTS, EditModeRSubUPoints, PressStage1Table, PressStage2Table,
+     nullptr},
     {ID_ENTER_STRENGTH_INTERPOLATION_POINTS, EditModeStrengthPoints, PressStage1Table,
      PressStage2Table, nullptr},
     {ID_ENTER_SLOPE_LINE, EditModeSlopeLine, PressTable, PressSwitches, nullptr},
@@ -91,7 +91,8 @@ void ChooseTool(MainFrame& frame, const s_ToolCommand& tool) {
     if (!frame.SetEditMode(tool.id)) return;
     const std::string name = frame.CommandText(tool.id);
     platform::Services().StatusLine().SetText(
-        !tool.chosenText  ? "The tool \"" + name + "\" is chosen; its data entry is not available yet."
+        !tool.chosenText
+            ? "The tool \"" + name + "\" is chosen; its data entry is not available yet."
         : *tool.chosenText ? std::string(tool.chosenText)
                            : name);
 }
@@ -110,8 +111,7 @@ void AddToolCommands(CommandTable& table) {
     };
     for (const s_ToolCommand& tool : kTools)
         table.Add(
-            tool.id, [&tool](MainFrame& frame) { ChooseTool(frame, tool); }, {},
-            pressed(tool.id));
+            tool.id, [&tool](MainFrame& frame) { ChooseTool(frame, tool); }, {}, pressed(tool.id));
     table.Add(ID_ENTER_PROBLEM_HEADING,
               [](MainFrame& frame) { frame.NotAvailable("Heading for Problem"); });
     // Nail and geogrid data come in through the document only; their buttons are hidden.

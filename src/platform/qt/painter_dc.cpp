@@ -47,8 +47,7 @@ double EllipseParameter(double cx, double cy, double a, double b, double x, doub
 
 PainterDeviceContext::~PainterDeviceContext() { End(); }
 
-bool PainterDeviceContext::Begin(QPaintDevice* device, const DeviceRect& page, int ppiX,
-                                 int ppiY) {
+bool PainterDeviceContext::Begin(QPaintDevice* device, const DeviceRect& page, int ppiX, int ppiY) {
     device_ = device;
     page_ = page;
     ppiX_ = ppiX > 0 ? ppiX : 96;
@@ -103,7 +102,8 @@ QColor PainterDeviceContext::ToQColor(ColorRef color) {
 QFont PainterDeviceContext::ToQFont(const Font& font) {
     QFont f(QString::fromStdString(font.face));
     f.setPixelSize(std::max(1, std::abs(font.height)));
-    f.setWeight(static_cast<QFont::Weight>(std::clamp(font.weight <= 0 ? 400 : font.weight, 1, 1000)));
+    f.setWeight(
+        static_cast<QFont::Weight>(std::clamp(font.weight <= 0 ? 400 : font.weight, 1, 1000)));
     f.setItalic(font.italic);
     f.setUnderline(font.underline);
     return f;
@@ -169,9 +169,9 @@ void PainterDeviceContext::ApplyClip() {
     switch (clip.kind) {
     case ClipKind::None: painter_.setClipping(false); break;
     case ClipKind::Rect:
-        painter_.setClipRect(QRect(clip.rect.left, clip.rect.top, clip.rect.Width(),
-                                   clip.rect.Height()),
-                             Qt::ReplaceClip);
+        painter_.setClipRect(
+            QRect(clip.rect.left, clip.rect.top, clip.rect.Width(), clip.rect.Height()),
+            Qt::ReplaceClip);
         break;
     case ClipKind::Path: {
         QPolygon polygon;
@@ -242,9 +242,8 @@ void PainterDeviceContext::PolyPolyline(const std::vector<std::vector<DevicePoin
 void PainterDeviceContext::Polygon(const std::vector<DevicePoint>& points) {
     if (points.size() < 2) return;
     ApplyFill();
-    painter_.drawPolygon(ToPolygon(polygon_, points), state_.fillMode == FillMode::Winding
-                                                          ? Qt::WindingFill
-                                                          : Qt::OddEvenFill);
+    painter_.drawPolygon(ToPolygon(polygon_, points),
+                         state_.fillMode == FillMode::Winding ? Qt::WindingFill : Qt::OddEvenFill);
 }
 
 void PainterDeviceContext::FillPolygon(const std::vector<DevicePoint>& points) {
@@ -253,9 +252,8 @@ void PainterDeviceContext::FillPolygon(const std::vector<DevicePoint>& points) {
     painter_.setPen(Qt::NoPen);
     dirty_ |= ChangePen;
     textPen_ = false;
-    painter_.drawPolygon(ToPolygon(polygon_, points), state_.fillMode == FillMode::Winding
-                                                          ? Qt::WindingFill
-                                                          : Qt::OddEvenFill);
+    painter_.drawPolygon(ToPolygon(polygon_, points),
+                         state_.fillMode == FillMode::Winding ? Qt::WindingFill : Qt::OddEvenFill);
 }
 
 void PainterDeviceContext::Rectangle(int left, int top, int right, int bottom) {
@@ -393,7 +391,8 @@ void PainterDeviceContext::Arc(const DeviceRect& box, DevicePoint start, DeviceP
     while (span <= 1e-12) span += kTwoPi;  // counter-clockwise; equal rays: the whole ellipse
     // Chords short enough that they stay within a quarter pixel of the curve.
     const double radius = std::max({a, b, 1.0});
-    const int steps = std::clamp(static_cast<int>(std::ceil(span * std::sqrt(radius * 2))), 4, 8192);
+    const int steps =
+        std::clamp(static_cast<int>(std::ceil(span * std::sqrt(radius * 2))), 4, 8192);
     QPolygonF polygon;
     polygon.reserve(steps + 1);
     for (int i = 0; i <= steps; ++i) {
@@ -444,8 +443,7 @@ void PainterDeviceContext::TextOut(int x, int y, const std::string& text) {
     const unsigned horizontal = state_.textAlign & AlignCenter;
     const bool opaque = state_.bkMode == BackgroundMode::Opaque;
     // The width only when the alignment or the background needs it.
-    const int width =
-        (horizontal != AlignLeft || opaque) ? fm.horizontalAdvance(s) : 0;
+    const int width = (horizontal != AlignLeft || opaque) ? fm.horizontalAdvance(s) : 0;
     const int ascent = fm.ascent();
     const int descent = fm.descent();
     int dx = 0;

@@ -102,7 +102,8 @@ private:
     bool brushStale_ = true;
     bool brushOn_ = false;
     bool textPen_ = false;  // the painter's pen is the text colour (not the pen)
-    QPolygon polygon_;      // reused for every polygon and polyline  // the painter holds the brush (else no brush)
+    QPolygon polygon_;      // reused for every polygon and polyline  // the painter holds the brush
+                            // (else no brush)
     QPen pen_;
     QBrush brush_;
     mutable std::optional<QFontMetrics> metrics_;

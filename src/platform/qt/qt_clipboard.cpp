@@ -13,9 +13,7 @@ void QtClipboard::SetText(const std::string& text) {
     QGuiApplication::clipboard()->setText(ToQString(text));
 }
 
-std::string QtClipboard::GetText() {
-    return ToStdString(QGuiApplication::clipboard()->text());
-}
+std::string QtClipboard::GetText() { return ToStdString(QGuiApplication::clipboard()->text()); }
 
 void QtClipboard::SetPicture(const std::string& svg, const std::string& png) {
     auto* data = new QMimeData;

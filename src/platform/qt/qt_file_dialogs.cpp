@@ -65,9 +65,8 @@ std::vector<std::string> FilterPatterns(const std::string& filter, int index) {
 
 bool MatchesPatterns(const std::string& fileName, const std::vector<std::string>& patterns) {
     for (const auto& p : patterns) {
-        const QRegularExpression re(
-            QRegularExpression::wildcardToRegularExpression(ToQString(p)),
-            QRegularExpression::CaseInsensitiveOption);
+        const QRegularExpression re(QRegularExpression::wildcardToRegularExpression(ToQString(p)),
+                                    QRegularExpression::CaseInsensitiveOption);
         if (re.match(ToQString(fileName)).hasMatch()) return true;
     }
     return false;
@@ -105,8 +104,8 @@ std::optional<std::filesystem::path> QtFileDialogs::GetSaveFileName(const FileDi
     return Run(r, true);
 }
 
-std::optional<std::filesystem::path> QtFileDialogs::BrowseForFolder(
-    const std::string& title, const std::filesystem::path& initial) {
+std::optional<std::filesystem::path>
+QtFileDialogs::BrowseForFolder(const std::string& title, const std::filesystem::path& initial) {
     const QString folder = QFileDialog::getExistingDirectory(
         mainWindow_, ToQString(title), ToQString(initial.string()),
         QFileDialog::ShowDirsOnly | QFileDialog::DontUseNativeDialog);

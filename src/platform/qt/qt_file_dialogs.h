@@ -22,8 +22,8 @@ class QtFileDialogs final : public FileDialogService {
 public:
     std::optional<std::filesystem::path> GetOpenFileName(const FileDialogRequest& r) override;
     std::optional<std::filesystem::path> GetSaveFileName(const FileDialogRequest& r) override;
-    std::optional<std::filesystem::path> BrowseForFolder(
-        const std::string& title, const std::filesystem::path& initial) override;
+    std::optional<std::filesystem::path>
+    BrowseForFolder(const std::string& title, const std::filesystem::path& initial) override;
     void SetMainWindow(QWidget* window) { mainWindow_ = window; }
 
 private:

@@ -12,7 +12,7 @@
 namespace platform::qt {
 
 namespace {
-const QColor kCurveColours[] = {Qt::blue, Qt::red, QColor(0, 128, 0), Qt::magenta,
+const QColor kCurveColours[] = {Qt::blue,           Qt::red,      QColor(0, 128, 0), Qt::magenta,
                                 QColor(128, 64, 0), Qt::darkCyan, Qt::black};
 
 QString Number(double v) { return QString::number(v, 'g', 5); }
@@ -57,8 +57,7 @@ void GraphWidget::paintEvent(QPaintEvent*) {
     painter.drawRect(area);
     painter.drawText(QRect(0, 0, width(), fm.height() * 2), Qt::AlignCenter,
                      ToQString(graph_.title));
-    painter.drawText(QRect(area.left(), area.bottom() + fm.height() + 4, area.width(),
-                           fm.height()),
+    painter.drawText(QRect(area.left(), area.bottom() + fm.height() + 4, area.width(), fm.height()),
                      Qt::AlignCenter, ToQString(graph_.xTitle));
     painter.save();
     painter.translate(fm.height() / 2 + 2, area.center().y());
@@ -69,12 +68,12 @@ void GraphWidget::paintEvent(QPaintEvent*) {
     for (int i = 0; i <= 4; ++i) {
         const double x = xmin + (xmax - xmin) * i / 4;
         const double y = ymin + (ymax - ymin) * i / 4;
-        painter.drawText(QPointF(toX(x) - fm.horizontalAdvance(Number(x)) / 2.0,
-                                 area.bottom() + fm.height()),
-                         Number(x));
-        painter.drawText(QPointF(area.left() - fm.horizontalAdvance(Number(y)) - 4,
-                                 toY(y) + fm.ascent() / 2.0),
-                         Number(y));
+        painter.drawText(
+            QPointF(toX(x) - fm.horizontalAdvance(Number(x)) / 2.0, area.bottom() + fm.height()),
+            Number(x));
+        painter.drawText(
+            QPointF(area.left() - fm.horizontalAdvance(Number(y)) - 4, toY(y) + fm.ascent() / 2.0),
+            Number(y));
     }
     int legend = 0;
     for (std::size_t c = 0; c < graph_.curves.size(); ++c) {

@@ -51,8 +51,7 @@ void QtInfoWindow::Clear() {
     items_.clear();
 }
 
-InfoItem QtInfoWindow::AddItem(InfoItem parent, const std::string& label,
-                               const std::string& text) {
+InfoItem QtInfoWindow::AddItem(InfoItem parent, const std::string& label, const std::string& text) {
     if (!IsVisible()) return kInfoRoot;
     QTreeWidgetItem* item = nullptr;
     auto it = items_.find(parent);

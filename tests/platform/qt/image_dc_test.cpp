@@ -1,5 +1,5 @@
-#include "graphics/point_symbols.h"
 #include "graphics/graphics.h"
+#include "graphics/point_symbols.h"
 #include "platform/qt/image_dc.h"
 #include "platform/qt/picture_dc.h"
 #include "platform/qt/printer_dc.h"

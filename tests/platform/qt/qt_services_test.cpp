@@ -64,8 +64,8 @@ TEST(QtMessageBoxes, EscapeAndEnterAnswerAsTheButtonsSay) {
             icon = box->icon();
             QTest::keyClick(box, c.key);
         });
-        MessageBoxRequest request{"Slope", "Save the changes?", c.buttons, BoxIcon::Question,
-                                  c.defaultButton, BoxOwner::MainWindow};
+        MessageBoxRequest request{"Slope",           "Save the changes?", c.buttons,
+                                  BoxIcon::Question, c.defaultButton,     BoxOwner::MainWindow};
         EXPECT_EQ(boxes.Show(request), c.expected)
             << "buttons " << static_cast<int>(c.buttons) << " key " << c.key;
         EXPECT_EQ(title, "Slope");
@@ -98,8 +98,9 @@ TEST(QtMessageBoxes, AWindowOwnerIsTheCallersWindow) {
         parent = modal->parentWidget();
         QTest::keyClick(modal, Qt::Key_Escape);
     });
-    MessageBoxRequest request{"Caption", "Text", BoxButtons::OkCancel, BoxIcon::Question,
-                              BoxResult::Ok, BoxOwner::Window, &dialogWindow};
+    MessageBoxRequest request{"Caption",         "Text",        BoxButtons::OkCancel,
+                              BoxIcon::Question, BoxResult::Ok, BoxOwner::Window,
+                              &dialogWindow};
     EXPECT_EQ(boxes.Show(request), BoxResult::Cancel);
     EXPECT_EQ(parent, &dialogWindow);
 }
@@ -107,9 +108,8 @@ TEST(QtMessageBoxes, AWindowOwnerIsTheCallersWindow) {
 TEST(QtFileDialogs, FiltersBecomeQtFiltersAndMatchInAnyCase) {
     const std::string filter =
         "Input Files (*.preinput-kliven)|*.preinput-kliven|Text|*.txt;*.TXT;*.dat|All Files (*.*)|*.*||";
-    EXPECT_EQ(qt::ToQtFilters(filter),
-              QStringList({"Input Files (*.preinput-kliven)", "Text (*.txt *.TXT *.dat)",
-                           "All Files (*)"}));
+    EXPECT_EQ(qt::ToQtFilters(filter), QStringList({"Input Files (*.preinput-kliven)",
+                                                    "Text (*.txt *.TXT *.dat)", "All Files (*)"}));
     EXPECT_EQ(qt::FilterPatterns(filter, 2), (std::vector<std::string>{"*.txt", "*.TXT", "*.dat"}));
     EXPECT_TRUE(qt::FilterPatterns(filter, 9).empty());
     const auto input = qt::FilterPatterns(filter, 1);
@@ -173,7 +173,8 @@ TEST(QtStatusLine, ShowsTheMessageAndNumberedPanesInOrder) {
     bar.resize(600, 30);
     bar.show();
     QApplication::processEvents();
-    EXPECT_LT(bar.findChild<QLabel*>("statusPane1")->x(), bar.findChild<QLabel*>("statusPane2")->x());
+    EXPECT_LT(bar.findChild<QLabel*>("statusPane1")->x(),
+              bar.findChild<QLabel*>("statusPane2")->x());
 }
 
 TEST(QtInfoWindow, AddsLinesOnlyWhileVisibleAndTogglesExpansion) {
