@@ -22,6 +22,13 @@ QString NumberText(double value) {
     return QString::fromLatin1(buffer);
 }
 
+QString FormatDoubleField(double value) {
+    char buffer[64];
+    auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
+    if (ec != std::errc()) return QString();
+    return QString::fromLatin1(buffer, static_cast<int>(end - buffer));
+}
+
 std::optional<int> ParseInteger(const QString& text) {
     const std::string s = text.trimmed().toStdString();
     if (s.empty()) return std::nullopt;

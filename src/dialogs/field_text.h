@@ -15,6 +15,8 @@ namespace dialogs {
 QString IntegerText(int value);
 // Fifteen significant digits.
 QString NumberText(double value);
+// The shortest text that reads back as the same value.
+QString FormatDoubleField(double value);
 
 std::optional<int> ParseInteger(const QString& text);
 std::optional<double> ParseNumber(const QString& text);

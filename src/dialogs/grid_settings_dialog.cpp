@@ -1,7 +1,7 @@
 #include "dialogs/grid_settings_dialog.h"
 
 #include "core/units.h"
-#include "dialogs/dialog_fields.h"
+#include "dialogs/field_text.h"
 #include "platform/qt/qt_text.h"
 
 #include <QCheckBox>
@@ -98,16 +98,16 @@ void GridSettingsDialog::accept() {
         edit->setFocus();
         edit->selectAll();
     };
-    const auto linesIncrement = ParseIntField(linesIncrement_->text());
+    const auto linesIncrement = ParseInteger(linesIncrement_->text());
     if (!linesIncrement) return refuse(linesIncrement_, "Display lines every:", "a whole number");
-    const auto pointsIncrement = ParseIntField(pointsIncrement_->text());
+    const auto pointsIncrement = ParseInteger(pointsIncrement_->text());
     if (!pointsIncrement)
         return refuse(pointsIncrement_, "Display points every:", "a whole number");
-    const auto spacing = ParseDoubleField(spacing_->text());
+    const auto spacing = ParseNumber(spacing_->text());
     if (!spacing) return refuse(spacing_, "Grid spacing increment:", "a number");
-    const auto horizontalZero = ParseDoubleField(horizontalZero_->text());
+    const auto horizontalZero = ParseNumber(horizontalZero_->text());
     if (!horizontalZero) return refuse(horizontalZero_, "Horizontal (x) grid zero:", "a number");
-    const auto verticalZero = ParseDoubleField(verticalZero_->text());
+    const auto verticalZero = ParseNumber(verticalZero_->text());
     if (!verticalZero) return refuse(verticalZero_, "Vertical (y) grid zero:", "a number");
     read.linesIncrement = *linesIncrement;
     read.pointsIncrement = *pointsIncrement;
