@@ -7,6 +7,8 @@
 #include "core/output_table.h"
 #include "core/world_rect.h"
 #include "model/data_check.h"
+#include "porepressure/interpolation_data.h"
+#include "registry/display_selections.h"
 
 namespace {
 
@@ -148,4 +150,16 @@ double Cpp_Kliven4Data::MaximumReinforcementForce() {
     for (auto& set : List().sets)
         largest = std::max(largest, set->ReinforcementLines()->GetMaxForce());
     return largest;
+}
+
+bool Cpp_Kliven4Data::EditDisplaySelections() {
+    Cpp_Kliven4DataSet* ds = CurrentDataSetOrNull();
+    if (ds == nullptr) return Cpp_DisplaySelections::EditDisplaySelections(nullptr, nullptr);
+    const auto& sets = ds->InterpolationData(1)->DataSets();
+    std::vector<InterpolationDisplayType> rows;
+    rows.reserve(sets.size());
+    for (const auto& set : sets) rows.push_back({set->Kind(), set->Material(), set->IsDisplayed()});
+    if (!Cpp_DisplaySelections::EditDisplaySelections(&ds->DisplayFlags(), &rows)) return false;
+    for (std::size_t i = 0; i < sets.size(); ++i) sets[i]->SetDisplayed(rows[i].display);
+    return true;
 }

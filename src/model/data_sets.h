@@ -39,4 +39,9 @@ public:
     // Guard of the radius tool: true when the current data set's analysis data are for circles;
     // otherwise a "Notice" box says what to enter first, and the result is false.
     static bool CheckCircleDataForRadius(WindowHandle parent);
+
+    // "Selections ...": the sheet on the current data set's flags (the defaults without one),
+    // with one designation row per stage-1 interpolation set (kind, material, shown); after OK
+    // each row's choice goes back to its set. False on Cancel, nothing changed.
+    static bool EditDisplaySelections();
 };

@@ -6,6 +6,9 @@
 
 #include <cstring>
 
+#include "model/data_sets.h"
+#include "porepressure/interpolation_data.h"
+
 namespace {
 
 class DisplaySelectionsTest : public ::testing::Test {
@@ -116,6 +119,55 @@ TEST_F(DisplaySelectionsTest, SheetKeepsMaterialFill) {
     EXPECT_FALSE(Cpp_DisplaySelections::Defaults().profilePoints);
     EXPECT_TRUE(Cpp_DisplaySelections::Defaults().materialFill);
     Cpp_DisplaySelections::SheetSlot().Reset();
+}
+
+// The "Selections ..." opener: one row per stage-1 interpolation set reaches the sheet, and
+// the display choices go back to the sets after OK only.
+class FlippingSheet final : public Cpp_DisplaySelections::Sheet {
+public:
+    bool answer = true;
+    std::vector<InterpolationDisplayType> seen;
+    bool Run(s_DisplaySheetData& data) override {
+        seen = data.rows;
+        for (auto& row : data.rows) row.display = !row.display;
+        data.flags.profilePoints = false;
+        return answer;
+    }
+};
+
+TEST_F(DisplaySelectionsTest, DataSetRowsReachTheSheetAndComeBackOnOk) {
+    Cpp_Kliven4Data::DeleteAllDataSets();
+    Cpp_Kliven4DataSet* ds = Cpp_Kliven4Data::NewDataSet(1, false);
+    Cpp_InterpolationData& stage1 = *ds->InterpolationData(1);
+    Cpp_InterpolationDataSet* first = stage1.CreateDataSet(3, 1);
+    Cpp_InterpolationDataSet* second = stage1.CreateDataSet(3, 4);
+    second->SetDisplayed(false);
+    ds->InterpolationData(2)->CreateDataSet(3, 7);  // stage 2 has no rows
+    FlippingSheet sheet;
+    Cpp_DisplaySelections::SheetSlot().Set(&sheet);
+
+    sheet.answer = false;
+    EXPECT_FALSE(Cpp_Kliven4Data::EditDisplaySelections());
+    ASSERT_EQ(sheet.seen.size(), 2u);
+    EXPECT_EQ(sheet.seen[0].first, 3);
+    EXPECT_EQ(sheet.seen[0].second, 1);
+    EXPECT_TRUE(sheet.seen[0].display);
+    EXPECT_EQ(sheet.seen[1].first, 3);
+    EXPECT_EQ(sheet.seen[1].second, 4);
+    EXPECT_FALSE(sheet.seen[1].display);
+    EXPECT_TRUE(first->IsDisplayed());  // Cancel: nothing back
+    EXPECT_FALSE(second->IsDisplayed());
+    EXPECT_TRUE(ds->DisplayFlags().profilePoints);
+
+    sheet.answer = true;
+    EXPECT_TRUE(Cpp_Kliven4Data::EditDisplaySelections());
+    EXPECT_FALSE(first->IsDisplayed());
+    EXPECT_TRUE(second->IsDisplayed());
+    EXPECT_FALSE(ds->DisplayFlags().profilePoints);
+    EXPECT_TRUE(ds->InterpolationData(2)->FindDataSet(3, 7)->IsDisplayed());
+
+    Cpp_DisplaySelections::SheetSlot().Reset();
+    Cpp_Kliven4Data::DeleteAllDataSets();
 }
 
 }  // namespace

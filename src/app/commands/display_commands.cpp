@@ -17,11 +17,8 @@ static_assert(ID_DISPLAY_OPTION_FIRST == kFirstDisplayOptionCommand &&
 namespace {
 
 void EditDisplaySelections(MainFrame& frame) {
-    Cpp_Kliven4DataSet* dataSet = Cpp_Kliven4Data::CurrentDataSetOrNull();
-    if (RunDialogCommand(Cpp_DisplaySelections::SheetSlot(), "Selections ...", [&] {
-            return Cpp_DisplaySelections::EditDisplaySelections(
-                dataSet ? &dataSet->DisplayFlags() : nullptr, nullptr);
-        })) {
+    if (RunDialogCommand(Cpp_DisplaySelections::SheetSlot(), "Selections ...",
+                         &Cpp_Kliven4Data::EditDisplaySelections)) {
         frame.PaletteBar()->RefreshFromDataSet();
         frame.Redraw();
     }
