@@ -5,7 +5,9 @@
 #include "dialogs/grid_settings_dialog.h"
 #include "dialogs/load_scaling_dialog.h"
 #include "dialogs/settings_sheet.h"
+#include "dialogs/window_bounds_dialog.h"
 #include "graphics/graphic_grid.h"
+#include "graphics/graphics.h"
 #include "loads/load_drawing_support.h"
 
 #include <memory>
@@ -15,12 +17,12 @@
 // command that opens it says "... is not available yet.".
 //
 //   Cpp_Graphics::WindowBoundsDialogSlot()      graphics/graphics.h      "Window Bounds"
-//   Cpp_Graphics::LargestValueDialogSlot()      graphics/graphics.h      largest load value
-//   Cpp_Graphics::ScalingEditorSlot()           graphics/graphics.h      (the loads register it)
-//   Cpp_GraphicGrid::SettingsDialogSlot()       graphics/graphic_grid.h  grid settings (registered)
-//   SetViewsDialogSlot()                        graphics/views.h         "Set View ..."
-//   Cpp_DisplaySelections::SheetSlot()          registry/display_selections.h  "Selections ..."
-//   Cpp_KlivenSettings::SettingsSheetSlot()     core/preferences.h       settings sheet
+//   (registered) Cpp_Graphics::LargestValueDialogSlot()      graphics/graphics.h      largest load
+//   value Cpp_Graphics::ScalingEditorSlot()           graphics/graphics.h      (the loads register
+//   it) Cpp_GraphicGrid::SettingsDialogSlot()       graphics/graphic_grid.h  grid settings
+//   (registered) SetViewsDialogSlot()                        graphics/views.h         "Set View
+//   ..." Cpp_DisplaySelections::SheetSlot()          registry/display_selections.h  "Selections
+//   ..." Cpp_KlivenSettings::SettingsSheetSlot()     core/preferences.h       settings sheet
 //   UnitsSelectionDialogSlot()                  core/units.h             "Units Selection"
 //   MaterialGridDialogSlot()                    profile/material_properties.h  material table
 //   MaterialDialogSlot()                        profile/material_properties.h  one material
@@ -39,24 +41,27 @@ namespace {
 struct Windows {
     explicit Windows(QWidget* mainWindow)
         : loadScaling(mainWindow), settings(mainWindow), display(mainWindow),
-          gridSettings(mainWindow) {}
+          gridSettings(mainWindow), windowBounds(mainWindow) {}
     void Register() {
         loads::LoadScalingDialogSlot().Set(&loadScaling);
         Cpp_KlivenSettings::SettingsSheetSlot().Set(&settings);
         Cpp_DisplaySelections::SheetSlot().Set(&display);
         Cpp_GraphicGrid::SettingsDialogSlot().Set(&gridSettings);
+        Cpp_Graphics::WindowBoundsDialogSlot().Set(&windowBounds);
     }
     void Unregister() {
         loads::LoadScalingDialogSlot().Reset();
         Cpp_KlivenSettings::SettingsSheetSlot().Reset();
         Cpp_DisplaySelections::SheetSlot().Reset();
         Cpp_GraphicGrid::SettingsDialogSlot().Reset();
+        Cpp_Graphics::WindowBoundsDialogSlot().Reset();
     }
 
     QtLoadScaling loadScaling;
     QtSettingsSheet settings;
     QtDisplaySheet display;
     QtGridSettings gridSettings;
+    QtWindowBounds windowBounds;
 };
 
 std::unique_ptr<Windows>& Registered() {

@@ -278,6 +278,7 @@ TEST_F(DialogSlotTable, TheRegistrationPlugsInTheRealWindows) {
     dialogs::RegisterDialogWindows(&main);
     ASSERT_TRUE(loads::LoadScalingDialogSlot().IsRegistered());
     EXPECT_TRUE(Cpp_GraphicGrid::SettingsDialogSlot().IsRegistered());
+    EXPECT_TRUE(Cpp_Graphics::WindowBoundsDialogSlot().IsRegistered());
     QString shown;
     testsupport::WhenModal([&](QWidget* modal) {
         shown = modal->objectName();
@@ -291,6 +292,7 @@ TEST_F(DialogSlotTable, TheRegistrationPlugsInTheRealWindows) {
     dialogs::UnregisterDialogWindows();
     EXPECT_FALSE(loads::LoadScalingDialogSlot().IsRegistered());
     EXPECT_FALSE(Cpp_GraphicGrid::SettingsDialogSlot().IsRegistered());
+    EXPECT_FALSE(Cpp_Graphics::WindowBoundsDialogSlot().IsRegistered());
 }
 
 // The frame's commands that open a dialog: the status line speaks only when no window is there.
