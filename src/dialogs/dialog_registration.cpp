@@ -16,13 +16,13 @@
 // Windows and registered below, one line each. Until then its slot keeps the stand-in and the
 // command that opens it says "... is not available yet.".
 //
-//   Cpp_Graphics::WindowBoundsDialogSlot()      graphics/graphics.h      "Window Bounds"
-//   (registered) Cpp_Graphics::LargestValueDialogSlot()      graphics/graphics.h      largest load
-//   value Cpp_Graphics::ScalingEditorSlot()           graphics/graphics.h      (the loads register
-//   it) Cpp_GraphicGrid::SettingsDialogSlot()       graphics/graphic_grid.h  grid settings
-//   (registered) SetViewsDialogSlot()                        graphics/views.h         "Set View
-//   ..." Cpp_DisplaySelections::SheetSlot()          registry/display_selections.h  "Selections
-//   ..." Cpp_KlivenSettings::SettingsSheetSlot()     core/preferences.h       settings sheet
+//   Cpp_Graphics::WindowBoundsDialogSlot()      graphics/graphics.h      window bounds (registered)
+//   Cpp_Graphics::LargestValueDialogSlot()      graphics/graphics.h      largest load value
+//   Cpp_Graphics::ScalingEditorSlot()           graphics/graphics.h      (the loads register it)
+//   Cpp_GraphicGrid::SettingsDialogSlot()       graphics/graphic_grid.h  grid settings (registered)
+//   SetViewsDialogSlot()                        graphics/views.h         "Set View ..."
+//   Cpp_DisplaySelections::SheetSlot()          registry/display_selections.h  "Selections ..."
+//   Cpp_KlivenSettings::SettingsSheetSlot()     core/preferences.h       settings sheet
 //   UnitsSelectionDialogSlot()                  core/units.h             "Units Selection"
 //   MaterialGridDialogSlot()                    profile/material_properties.h  material table
 //   MaterialDialogSlot()                        profile/material_properties.h  one material
