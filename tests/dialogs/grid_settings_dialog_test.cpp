@@ -47,13 +47,10 @@ protected:
     static QLineEdit* Edit(QDialog* d, const char* name) { return d->findChild<QLineEdit*>(name); }
     static QCheckBox* Check(QDialog* d, const char* name) { return d->findChild<QCheckBox*>(name); }
     static void Type(QDialog* d, const char* name, const QString& text) {
-        QLineEdit* edit = Edit(d, name);
-        edit->selectAll();
-        QTest::keyClick(edit, Qt::Key_Delete);
-        QTest::keyClicks(edit, text);
+        testsupport::Retype(Edit(d, name), text);
     }
     static void Press(QDialog* d, QDialogButtonBox::StandardButton which) {
-        QTest::mouseClick(d->findChild<QDialogButtonBox*>()->button(which), Qt::LeftButton);
+        testsupport::PressButton(d, which);
     }
 
     static void ExpectSame(const s_GridSettingsType& a, const s_GridSettingsType& b) {

@@ -61,11 +61,7 @@ const DecimalsKey kDecimals[] = {
     {"r-sub-u Values", [](s_KlivenSettingsValues& v) -> int& { return v.rSubUDecimals; }},
 };
 
-void Retype(QLineEdit* edit, const QString& text) {
-    edit->setFocus();
-    edit->selectAll();
-    QTest::keyClicks(edit, text);
-}
+using testsupport::Retype;
 
 class SettingsSheetTest : public ::testing::Test {
 protected:
