@@ -1,6 +1,7 @@
 #include "dialogs/dialog_registration.h"
 
 #include "core/preferences.h"
+#include "dialogs/choice_dialogs.h"
 #include "dialogs/display_sheet.h"
 #include "dialogs/grid_settings_dialog.h"
 #include "dialogs/load_scaling_dialog.h"
@@ -9,6 +10,7 @@
 #include "graphics/graphic_grid.h"
 #include "graphics/graphics.h"
 #include "loads/load_drawing_support.h"
+#include "model/writer.h"
 
 #include <memory>
 
@@ -27,6 +29,7 @@
 //   MaterialGridDialogSlot()                    profile/material_properties.h  material table
 //   MaterialDialogSlot()                        profile/material_properties.h  one material
 //   SaveMultistageWarningSlot()                 model/writer.h           "Save Multi-Stage Data?"
+//   (registered)
 //   ReinforcementGenerationDialogsSlot()        loads/generation_dialogs.h
 //   loads::LoadScalingDialogSlot()              loads/load_drawing_support.h  load scaling
 //   (registered)
@@ -41,13 +44,14 @@ namespace {
 struct Windows {
     explicit Windows(QWidget* mainWindow)
         : loadScaling(mainWindow), settings(mainWindow), display(mainWindow),
-          gridSettings(mainWindow), windowBounds(mainWindow) {}
+          gridSettings(mainWindow), windowBounds(mainWindow), multistageWarning(mainWindow) {}
     void Register() {
         loads::LoadScalingDialogSlot().Set(&loadScaling);
         Cpp_KlivenSettings::SettingsSheetSlot().Set(&settings);
         Cpp_DisplaySelections::SheetSlot().Set(&display);
         Cpp_GraphicGrid::SettingsDialogSlot().Set(&gridSettings);
         Cpp_Graphics::WindowBoundsDialogSlot().Set(&windowBounds);
+        SaveMultistageWarningSlot().Set(&multistageWarning);
     }
     void Unregister() {
         loads::LoadScalingDialogSlot().Reset();
@@ -55,6 +59,7 @@ struct Windows {
         Cpp_DisplaySelections::SheetSlot().Reset();
         Cpp_GraphicGrid::SettingsDialogSlot().Reset();
         Cpp_Graphics::WindowBoundsDialogSlot().Reset();
+        SaveMultistageWarningSlot().Reset();
     }
 
     QtLoadScaling loadScaling;
@@ -62,6 +67,7 @@ struct Windows {
     QtDisplaySheet display;
     QtGridSettings gridSettings;
     QtWindowBounds windowBounds;
+    QtSaveMultistageWarning multistageWarning;
 };
 
 std::unique_ptr<Windows>& Registered() {
