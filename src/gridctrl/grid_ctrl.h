@@ -230,6 +230,10 @@ public:
     // ---- Keys
     // A key press (virtual key) with the Ctrl and Shift keys as they are.
     void OnKeyDown(unsigned key, bool ctrl, bool shift);
+    // A key the user pressed in the grid or in its in-place editor, seen before the grid or
+    // the editor acts on it (keys the grid sends itself, as the automatic scrolling does,
+    // never come here).
+    virtual void PreTranslateKeyDown(unsigned /*key*/) {}
     // A typed character (Ctrl up).
     void OnChar(unsigned ch, bool ctrl);
 
@@ -237,7 +241,11 @@ public:
     bool IsOverColumnBorder(DevicePoint point) const;
     bool IsOverRowBorder(DevicePoint point) const;
     void OnMouseMove(DevicePoint point, bool leftDown);
-    void OnLButtonDown(DevicePoint point, bool ctrl, bool shift);
+    virtual void OnLButtonDown(DevicePoint point, bool ctrl, bool shift);
+    // A right button press: the items of the pop-up menu to show at the point (none: no
+    // menu). A chosen item's command comes back through OnMenuCommand.
+    virtual std::vector<GridMenuItem> OnRButtonDown(DevicePoint /*point*/) { return {}; }
+    virtual void OnMenuCommand(int /*command*/) {}
     void OnLButtonUp(DevicePoint point);
     void OnLButtonDblClk(DevicePoint point);
     void OnRButtonUp(DevicePoint point);

@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMimeData>
 #include <QPainter>
 #include <QScrollBar>
@@ -182,6 +183,18 @@ void GridCtrlWidget::ShowSizingLine(bool vertical, int position) {
     viewport()->update();
 }
 
+void GridCtrlWidget::ShowMenuAt(DevicePoint point) {
+    std::vector<GridMenuItem> items;
+    Guarded([&] { items = grid_->OnRButtonDown(point); });
+    if (items.empty()) return;
+    QMenu menu(this);
+    for (const GridMenuItem& item : items)
+        menu.addAction(QString::fromStdString(item.text))->setData(item.command);
+    // The menu's top-left corner lies 4 pixels right of and 5 below the press.
+    const QAction* chosen = menu.exec(viewport()->mapToGlobal(QPoint(point.x + 4, point.y + 5)));
+    if (chosen) Guarded([&] { grid_->OnMenuCommand(chosen->data().toInt()); });
+}
+
 void GridCtrlWidget::TakeFocus() { setFocus(Qt::MouseFocusReason); }
 
 // ---- Events
@@ -238,7 +251,10 @@ void GridCtrlWidget::keyPressEvent(QKeyEvent* e) {
     const bool shift = (e->modifiers() & Qt::ShiftModifier) || key == Qt::Key_Backtab;
     const unsigned vk = VirtualKey(key, e->modifiers());
     Guarded([&] {
-        if (vk) grid_->OnKeyDown(vk, ctrl, shift);
+        if (vk) {
+            grid_->PreTranslateKeyDown(vk);
+            grid_->OnKeyDown(vk, ctrl, shift);
+        }
         const QString text = e->text();
         if (!ctrl && !text.isEmpty()) {
             const unsigned ch = text.at(0).unicode();
@@ -250,6 +266,10 @@ void GridCtrlWidget::keyPressEvent(QKeyEvent* e) {
 
 void GridCtrlWidget::mousePressEvent(QMouseEvent* e) {
     pointer_ = ToPoint(e->position());
+    if (e->button() == Qt::RightButton) {
+        ShowMenuAt(pointer_);
+        return;
+    }
     if (e->button() != Qt::LeftButton) return;
     Guarded([&] {
         grid_->OnLButtonDown(pointer_, e->modifiers() & Qt::ControlModifier,
@@ -273,6 +293,10 @@ void GridCtrlWidget::mouseReleaseEvent(QMouseEvent* e) {
 
 void GridCtrlWidget::mouseDoubleClickEvent(QMouseEvent* e) {
     pointer_ = ToPoint(e->position());
+    if (e->button() == Qt::RightButton) {
+        ShowMenuAt(pointer_);
+        return;
+    }
     if (e->button() != Qt::LeftButton) return;
     Guarded([&] {
         // The second press of a double click is the double click itself: when it came as a

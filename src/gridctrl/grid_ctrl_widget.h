@@ -53,6 +53,8 @@ public:
     void ShowSizingLine(bool vertical, int position) override;
     void TakeFocus() override;
     DevicePoint PointerPosition() const override { return pointer_; }
+    void EnableWindow(bool enable) override { setEnabled(enable); }
+    void* MessageOwner() const override { return window(); }
 
     // Input from the title tip, in viewport coordinates.
     void TipMousePress(QPoint point, Qt::MouseButton button, Qt::KeyboardModifiers mods,
@@ -82,6 +84,8 @@ protected:
 
 private:
     void TakeSystemLook();
+    // The grid's pop-up menu for a right press at the point, when it has one.
+    void ShowMenuAt(DevicePoint point);
     void OnBarValue(ScrollBar bar, int value);
 
     std::unique_ptr<CGridCtrl> grid_;

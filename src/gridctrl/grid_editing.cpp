@@ -84,6 +84,7 @@ void CGridCtrl::OnEndInPlaceEdit(int row, int col, const std::string& text, unsi
     case VK_UP:
     case VK_RIGHT:
     case VK_DOWN:
+        PreTranslateKeyDown(exitKey);
         OnKeyDown(exitKey, false, shift);
         StartCellEdit(focus_.row, focus_.col, -1, -1, exitKey);
         break;

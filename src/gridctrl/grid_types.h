@@ -113,6 +113,13 @@ struct GridItem {
     std::string text;
 };
 
+// An item of a grid's pop-up menu: its text and the command it sends.
+struct GridMenuItem {
+    std::string text;
+    int command = 0;
+    friend bool operator==(const GridMenuItem&, const GridMenuItem&) = default;
+};
+
 // Key codes (virtual keys).
 enum GridKey : unsigned {
     VK_LBUTTON = 0x01,

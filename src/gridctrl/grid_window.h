@@ -92,6 +92,11 @@ public:
     virtual void TakeFocus() = 0;
     // The pointer in client coordinates (for the automatic scrolling).
     virtual DevicePoint PointerPosition() const = 0;
+    // Enables or disables the window (a disabled grid takes no input).
+    virtual void EnableWindow(bool /*enable*/) {}
+    // The window that owns the grid's message boxes (the dialog), opaque here; none: the
+    // active window.
+    virtual void* MessageOwner() const { return nullptr; }
 };
 
 }  // namespace gridctrl
