@@ -256,7 +256,7 @@ bool DrawFixedSearchGrid(const Cpp_FixedSearchGrid& grid, const s_LinePenType& p
 
 bool DrawFixedSearchGridHighlighted(platform::DeviceContext& dc, const Cpp_FixedSearchGrid& grid) {
     if (grid.IsLine()) {
-        for (int i : {1, 2}) DrawSelectionMarker(dc, grid.Corner(i).x, grid.Corner(i).y);
+        for (int i : {1, 2}) DrawPointMark(dc, grid.Corner(i).x, grid.Corner(i).y);
         return true;
     }
     std::vector<platform::DevicePoint> corners;
@@ -314,12 +314,12 @@ bool DrawTangentLineHighlighted(platform::DeviceContext& dc, const Cpp_TangentLi
     if (line.GetOption() == Cpp_TangentLine::kHorizontal) {
         double xmin = 0.0, xmax = 0.0;
         Cpp_Graphics::GetVisibleRange(xmin, xmax, true);
-        DrawSelectionMarker(dc, xmin, line.GetElevation());
-        DrawSelectionMarker(dc, xmax, line.GetElevation());
+        DrawPointMark(dc, xmin, line.GetElevation());
+        DrawPointMark(dc, xmax, line.GetElevation());
         return true;
     }
     if (line.GetOption() == Cpp_TangentLine::kIrregular && selectedPoint)
-        DrawSelectionMarker(dc, selectedPoint->x, selectedPoint->y);
+        DrawPointMark(dc, selectedPoint->x, selectedPoint->y);
     return false;
 }
 
@@ -426,7 +426,7 @@ bool DrawSelectedItemB(const A& a, platform::DeviceContext& dc) {
     if (Cpp_Graphics::OutputMode() != Cpp_Graphics::kOutputScreen) return false;
     s_tagTypePointXY first, second;
     if (!a.GetToolRadiusDefinition(first, second)) return false;
-    DrawSelectionMarker(dc, first.x, first.y);
-    DrawSelectionMarker(dc, second.x, second.y);
+    DrawPointMark(dc, first.x, first.y);
+    DrawPointMark(dc, second.x, second.y);
     return true;
 }

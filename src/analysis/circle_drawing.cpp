@@ -142,7 +142,7 @@ bool Cpp_Circle::DrawArc(const s_tagTypePointXY& p1, const s_tagTypePointXY& p2)
 
 bool Cpp_Circle::DrawHighlighted(platform::DeviceContext& dc) const {
     if (Cpp_Graphics::OutputMode() != Cpp_Graphics::kOutputScreen) return false;
-    DrawSelectionMarker(dc, x_, y_);
+    DrawPointMark(dc, x_, y_);
     return true;
 }
 

@@ -62,15 +62,24 @@ void DrawingView::Redraw() {
     update();
 }
 
-void DrawingView::DrawOverlay(const std::function<void(platform::DeviceContext&)>& draw) {
+bool DrawingView::DrawOverlay(const platform::DeviceRect& touched,
+                              const Cpp_Graphics::OverlayDrawing& draw) {
+    bool drawn = false;
     GuardedCall("DrawingView::DrawOverlay", [&] {
+        const platform::DeviceRect t = touched.Normalized();
+        const QRect area = QRect(t.left, t.top, t.Width(), t.Height()) & rect();
+        if (area.isEmpty() || !draw) return;
         if (stale_ || image_.size() != size()) RenderImage();
         {
             platform::qt::ImageDeviceContext dc(image_, logicalDpiX(), logicalDpiY());
+            dc.SetClipRect({area.left(), area.top(), area.right() + 1, area.bottom() + 1});
+            dc.SetRop2(platform::RasterOp::XorPen);
             draw(dc);
         }
-        update();
+        update(area);
+        drawn = true;
     });
+    return drawn;
 }
 
 void DrawingView::paintEvent(QPaintEvent* event) {

@@ -1,7 +1,8 @@
 #pragma once
 // The drawing view: everything is drawn through the device context into an image the size of
-// the view (white background), which the view then shows. Rubber bands are drawn in XOR into
-// the same image between paints (DrawOverlay), so drawing one twice erases it.
+// the view (white background), which the view then shows. Selection marks, rubber bands and
+// tool feedback are drawn in XOR into the same image between paints (DrawOverlay), so drawing
+// one twice erases it; only the touched rectangle is shown again.
 
 #include "graphics/graphics.h"
 #include "platform/device_context.h"
@@ -21,8 +22,12 @@ public:
     using PaintHandler = std::function<void(platform::DeviceContext&)>;
     void SetPaintHandler(PaintHandler handler) { paintHandler_ = std::move(handler); }
 
-    // Draws onto what is shown now, without a full repaint (rubber bands, marks).
-    void DrawOverlay(const std::function<void(platform::DeviceContext&)>& draw);
+    // Draws onto what is shown now, without a full repaint (rubber bands, marks): the device
+    // context starts in the XOR raster mode and is clipped to `touched` (client pixels), and
+    // only that rectangle of the widget is updated. A picture waiting for its repaint is
+    // rendered first, so the drawing lands on what the next paint shows. False when the
+    // drawing failed (reported as any failed call) or `touched` misses the view.
+    bool DrawOverlay(const platform::DeviceRect& touched, const Cpp_Graphics::OverlayDrawing& draw);
 
     // Redraws the whole image now (next time the view is painted, otherwise).
     void Redraw();
@@ -45,13 +50,17 @@ protected:
 private:
     class Window final : public Cpp_Graphics::ViewWindow {
     public:
-        explicit Window(const QWidget& view) : view_(view) {}
+        explicit Window(DrawingView& view) : view_(view) {}
         platform::DeviceRect ClientRect() const override;
         int PixelsPerInchX() const override;
         int PixelsPerInchY() const override;
+        bool DrawOverlay(const platform::DeviceRect& touched,
+                         const Cpp_Graphics::OverlayDrawing& draw) override {
+            return view_.DrawOverlay(touched, draw);
+        }
 
     private:
-        const QWidget& view_;
+        DrawingView& view_;
     };
     void RenderImage();
     Window window_{*this};

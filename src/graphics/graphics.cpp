@@ -723,3 +723,11 @@ void Cpp_Graphics::SetScaleState(double xmin, double xmax, double ymin, double y
     yScale_ = yScale;
     visible_ = {visXmin, visXmax, visYmin, visYmax};
 }
+
+bool Cpp_Graphics::DrawOnView(const platform::DeviceRect& touched, const OverlayDrawing& draw) {
+    if (!window_ || !draw) return false;
+    return window_->DrawOverlay(touched, [&](platform::DeviceContext& dc) {
+        Cpp_ScopedGraphicsDC current(dc, kOutputScreen);
+        draw(dc);
+    });
+}

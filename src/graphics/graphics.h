@@ -11,6 +11,7 @@
 #include "core/world_rect.h"
 #include "platform/device_context.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,9 @@ public:
 
     using WorldRect = s_WorldRect;
 
+    // Drawing done on the view outside painting (DrawOverlay).
+    using OverlayDrawing = std::function<void(platform::DeviceContext&)>;
+
     // The window whose client area is drawn (the view); the shell registers it.
     class ViewWindow {
     public:
@@ -36,6 +40,16 @@ public:
         virtual platform::DeviceRect ClientRect() const = 0;
         virtual int PixelsPerInchX() const = 0;
         virtual int PixelsPerInchY() const = 0;
+        // Draws on the picture the view shows now, between paints (selection marks, rubber
+        // bands, tool feedback). The device context starts in the exclusive-or raster mode, so
+        // inverting drawing done twice leaves the picture as it was. Only the client pixels in
+        // `touched` are shown again now; everything drawn must lie inside it. Answers false,
+        // drawing nothing, when the window cannot draw between paints (the default).
+        virtual bool DrawOverlay(const platform::DeviceRect& touched, const OverlayDrawing& draw) {
+            (void)touched;
+            (void)draw;
+            return false;
+        }
     };
 
     // A drawing source whose arrows are scaled with the mapping (loads, reinforcement forces,
@@ -69,6 +83,10 @@ public:
     static int OutputMode() { return outputMode_; }
     static void SetWindowPointer(ViewWindow* window) { window_ = window; }
     static ViewWindow* WindowPointer() { return window_; }
+    // DrawOverlay on the registered view, with the overlay's device context current and the
+    // screen output mode for the time of the call (both restored after). False without a view
+    // or when the view cannot draw between paints.
+    static bool DrawOnView(const platform::DeviceRect& touched, const OverlayDrawing& draw);
     static void InvalidateScale() { stale_ = true; }
     static bool ScaleIsStale() { return stale_; }
     static bool SetScaleToFit(int unitSystem, double left, double right, double bottom, double top,

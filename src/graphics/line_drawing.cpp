@@ -1,5 +1,6 @@
 #include "graphics/line_drawing.h"
 
+#include "core/selection_marks.h"
 #include "core/text_exception.h"
 #include "graphics/dxf_output.h"
 #include "graphics/graphics.h"
@@ -380,12 +381,5 @@ void DrawLabelFrame(platform::DeviceContext& dc, short top, short left, short bo
         corners = {{left, top}, {right, top}, {left, bottom}, {right, bottom}};
     else
         corners = {{left, bottom}, {right, bottom}, {(left + right) / 2, top}};
-    platform::ScopedDcState state(dc);
-    dc.SetRop2(platform::RasterOp::XorPen);
-    dc.SetPen({platform::PenStyle::Null, 1, 0});
-    platform::Brush white;
-    white.kind = platform::BrushKind::Solid;
-    white.color = 0xFFFFFF;
-    dc.SetBrush(white);
-    for (const auto& c : corners) dc.Rectangle(c.x - 2, c.y - 2, c.x + 3, c.y + 3);
+    for (const auto& c : corners) DrawSelectionSquare(c.x, c.y, &dc);
 }

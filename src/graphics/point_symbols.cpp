@@ -1,5 +1,7 @@
 #include "graphics/point_symbols.h"
 
+#include "core/selection_marks.h"
+
 #include "graphics/dxf_output.h"
 #include "graphics/graphic_string.h"
 #include "graphics/graphics.h"
@@ -307,12 +309,8 @@ bool DrawNumberLabel(double x, double y, int number, bool withWord) {
     return block.Draw(p.x + c, p.y - c);
 }
 
-void DrawSelectionMarker(platform::DeviceContext& dc, double x, double y) {
+void DrawPointMark(platform::DeviceContext& dc, double x, double y) {
     if (Cpp_Graphics::OutputMode() != Cpp_Graphics::kOutputScreen) return;
     const platform::DevicePoint p = Cpp_Graphics::WorldToPixel(x, y);
-    platform::ScopedDcState state(dc);
-    dc.SetRop2(platform::RasterOp::XorPen);
-    dc.SetPen({platform::PenStyle::Null, 1, 0});
-    dc.SetBrush(SolidBrush(0xFFFFFF));
-    dc.Rectangle(p.x - 3, p.y - 3, p.x + 4, p.y + 4);
+    DrawSelectionMarker(p.x, p.y, &dc);
 }

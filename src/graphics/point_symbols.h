@@ -65,5 +65,7 @@ void EraseSymbol(platform::DeviceContext& dc, double x, double y, const s_LineWi
 bool DrawCoordinateLabel(double x, double y, int type, bool withLetters);
 // "Number: %1d" with the word, else "%1d", right of and above the point.
 bool DrawNumberLabel(double x, double y, int number, bool withWord);
-// The selection marker on the screen only.
-void DrawSelectionMarker(platform::DeviceContext& dc, double x, double y);
+// The mark of a selected point: on the screen only, the four-square selection marker
+// (core/selection_marks.h) at the point's pixel; in other output modes nothing. Inverting:
+// drawing it twice removes it.
+void DrawPointMark(platform::DeviceContext& dc, double x, double y);

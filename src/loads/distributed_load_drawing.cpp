@@ -331,8 +331,8 @@ double Cpp_DistributedLoadPoint::DistanceToDiagramLine(double x, double y, bool 
 
 void Cpp_DistributedLoadPoint::DrawHighlighted(platform::DeviceContext& dc, bool normal) const {
     const s_tagTypePointXY* line = normal ? normalDiagram : shearDiagram;
-    DrawSelectionMarker(dc, line[0].x, line[0].y);
-    DrawSelectionMarker(dc, line[1].x, line[1].y);
+    DrawPointMark(dc, line[0].x, line[0].y);
+    DrawPointMark(dc, line[1].x, line[1].y);
 }
 
 namespace {

@@ -46,7 +46,7 @@ bool Cpp_LineLoadList::Draw() {
 }
 
 void Cpp_LineLoad::DrawHighlighted(platform::DeviceContext& dc) const {
-    DrawSelectionMarker(dc, tailX, tailY);
+    DrawPointMark(dc, tailX, tailY);
 }
 
 Cpp_LineLoad* Cpp_LineLoadList::HitTestLoad(s_PickType& pick) const {

@@ -250,8 +250,8 @@ double Cpp_ReinforcementPoint::DistanceToDiagramEdge(double x, double y, bool lo
 void Cpp_ReinforcementPoint::DrawHighlighted(platform::DeviceContext& dc, bool longitudinal) const {
     const s_tagTypePointXY& a = longitudinal ? longitudinalCornerHere : transverseCornerHere;
     const s_tagTypePointXY& b = longitudinal ? longitudinalCornerNext : transverseCornerNext;
-    DrawSelectionMarker(dc, a.x, a.y);
-    DrawSelectionMarker(dc, b.x, b.y);
+    DrawPointMark(dc, a.x, a.y);
+    DrawPointMark(dc, b.x, b.y);
 }
 
 Cpp_ReinforcementPoint* Cpp_ReinforcementLine::HitTestDiagram(s_PickType& pick,

@@ -49,10 +49,22 @@ void PaintProblemView(platform::DeviceContext& dc, const platform::DeviceRect& r
         if (dataSet)
             dataSet->Draw(Cpp_Graphics::VisibleYMin(), true, frame.left, frame.top, frame.right,
                           frame.bottom);
+        {
+            platform::ScopedDcState state(dc);
+            RunAfterDataDrawings(e_AfterDataStep::ConstructionItems, dc, dataSet);
+        }
         if (screen) {
             platform::ScopedDcState state(dc);
             dc.SetClipRect(frame);
             Cpp_GraphicGrid::DrawGrid();
+        }
+        if (screen) {
+            for (e_AfterDataStep step :
+                 {e_AfterDataStep::SelectionMarks, e_AfterDataStep::NavigationFigures,
+                  e_AfterDataStep::ToolFeedback}) {
+                platform::ScopedDcState state(dc);
+                RunAfterDataDrawings(step, dc, dataSet);
+            }
         }
     } catch (...) {
         // A paint never fails; what could not be drawn stays out of the picture.

@@ -10,6 +10,11 @@ std::vector<ViewPreparation>& Preparations() {
     return preparations;
 }
 
+std::vector<AfterDataDrawing>& AfterDataDrawings(e_AfterDataStep step) {
+    static std::vector<AfterDataDrawing> drawings[kAfterDataStepCount];
+    return drawings[static_cast<int>(step)];
+}
+
 }  // namespace
 
 void RegisterViewPreparation(ViewPreparation preparation) {
@@ -24,4 +29,23 @@ void RunViewPreparations(Cpp_Kliven4DataSet& dataSet) {
             p(dataSet);
         } catch (...) {}
     }
+}
+
+void RegisterAfterDataDrawing(e_AfterDataStep step, AfterDataDrawing drawing) {
+    auto& d = AfterDataDrawings(step);
+    if (drawing && std::find(d.begin(), d.end(), drawing) == d.end()) d.push_back(drawing);
+}
+
+void RunAfterDataDrawings(e_AfterDataStep step, platform::DeviceContext& dc,
+                          Cpp_Kliven4DataSet* dataSet) {
+    for (AfterDataDrawing d : AfterDataDrawings(step)) {
+        try {
+            d(dc, dataSet);
+        } catch (...) {}
+    }
+}
+
+void UnregisterAfterDataDrawing(e_AfterDataStep step, AfterDataDrawing drawing) {
+    auto& d = AfterDataDrawings(step);
+    d.erase(std::remove(d.begin(), d.end(), drawing), d.end());
 }

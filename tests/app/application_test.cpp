@@ -3,6 +3,7 @@
 #include "app/drawing_view.h"
 #include "app/guarded_call.h"
 #include "app/main_frame.h"
+#include "core/selection_marks.h"
 #include "core/text_exception.h"
 #include "platform/qt/image_dc.h"
 #include "support/fake_services.h"
@@ -10,6 +11,8 @@
 
 #include <QApplication>
 #include <QMenuBar>
+#include <QPaintEvent>
+#include <QRegion>
 #include <QStatusBar>
 #include <QTest>
 #include <QTimer>
@@ -138,10 +141,76 @@ TEST(DrawingView, AnOverlayDrawnTwiceInXorLeavesTheImage) {
         dc.MoveTo(0, 50);
         dc.LineTo(100, 20);
     };
-    view.DrawOverlay(band);
+    EXPECT_TRUE(view.DrawOverlay({0, 0, 100, 100}, band));
     EXPECT_NE(view.Image(), before);
-    view.DrawOverlay(band);
+    EXPECT_TRUE(view.DrawOverlay({0, 0, 100, 100}, band));
     EXPECT_EQ(view.Image(), before);
+}
+
+// Records the rectangles the view is asked to paint.
+class PaintSpy : public QObject {
+public:
+    QRegion painted;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) painted += static_cast<QPaintEvent*>(event)->region();
+        return false;
+    }
+};
+
+// The overlay of the registered view: drawn in XOR on the current context in screen mode,
+// clipped to the touched rectangle, and only that rectangle painted again; a selection marker
+// inverts its four 4 x 4 squares and a second one restores the picture pixel for pixel.
+TEST(DrawingView, OverlayTouchesOnlyItsRectangle) {
+    testsupport::FakeServices fakes;
+    app::DrawingView view;
+    view.resize(120, 100);
+    view.SetPaintHandler([](platform::DeviceContext& dc) {
+        dc.FillRect({0, 0, 60, 100}, platform::MakeRgb(0, 0, 255));
+    });
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    view.repaint();
+    const QImage before = view.Image().copy();
+    Cpp_Graphics::SetWindowPointer(view.ViewWindow());
+    Cpp_Graphics::SetOutputMode(Cpp_Graphics::kOutputPrinter);
+    PaintSpy spy;
+    view.installEventFilter(&spy);
+
+    const platform::DeviceRect touched = SelectionMarkerBounds(58, 40);
+    auto marker = [&](platform::DeviceContext& dc) {
+        EXPECT_EQ(Cpp_Graphics::GetCurrentDC(), &dc);
+        EXPECT_EQ(Cpp_Graphics::OutputMode(), Cpp_Graphics::kOutputScreen);
+        EXPECT_EQ(dc.GetRop2(), platform::RasterOp::XorPen);
+        DrawSelectionMarker(58, 40, &dc);
+        dc.Rectangle(0, 0, 20, 20);  // outside the touched rectangle: clipped away
+    };
+    ASSERT_TRUE(Cpp_Graphics::DrawOnView(touched, marker));
+    EXPECT_EQ(Cpp_Graphics::OutputMode(), Cpp_Graphics::kOutputPrinter);
+    EXPECT_EQ(Cpp_Graphics::GetCurrentDC(), nullptr);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(spy.painted, QRegion(53, 35, 10, 10));
+    int changed = 0;
+    for (int y = 0; y < 100; ++y)
+        for (int x = 0; x < 120; ++x) {
+            const bool inSquare = ((x >= 53 && x < 57) || (x >= 59 && x < 63)) &&
+                                  ((y >= 35 && y < 39) || (y >= 41 && y < 45));
+            const QRgb expected = inSquare ? (before.pixel(x, y) ^ 0xFFFFFF) : before.pixel(x, y);
+            if (view.Image().pixel(x, y) != expected) ++changed;
+        }
+    EXPECT_EQ(changed, 0);
+    ASSERT_TRUE(Cpp_Graphics::DrawOnView(touched, marker));
+    EXPECT_EQ(view.Image(), before);
+
+    // A rectangle beside the view draws nothing; without a view there is no overlay.
+    bool called = false;
+    EXPECT_FALSE(
+        view.DrawOverlay({200, 0, 210, 10}, [&](platform::DeviceContext&) { called = true; }));
+    EXPECT_FALSE(called);
+    Cpp_Graphics::SetWindowPointer(nullptr);
+    EXPECT_FALSE(Cpp_Graphics::DrawOnView(touched, marker));
+    view.removeEventFilter(&spy);
 }
 
 }  // namespace

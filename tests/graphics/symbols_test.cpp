@@ -139,11 +139,15 @@ TEST_F(SymbolsTest, NumberAndCoordinateLabels) {
 
 TEST_F(SymbolsTest, SelectionMarkerOnlyOnTheScreen) {
     Cpp_Graphics::SetOutputMode(Cpp_Graphics::kOutputPrinter);
-    DrawSelectionMarker(dc, 1, 1);
+    DrawPointMark(dc, 1, 1);
     EXPECT_TRUE(dc.Records().empty());
     Cpp_Graphics::SetOutputMode(Cpp_Graphics::kOutputScreen);
-    DrawSelectionMarker(dc, 1, 1);
-    EXPECT_FALSE(dc.Records().empty());
+    DrawPointMark(dc, 1, 1);
+    const platform::DevicePoint p = Cpp_Graphics::WorldToPixel(1, 1);
+    const auto squares = dc.OfKind(DcRecordKind::Rectangle);
+    ASSERT_EQ(squares.size(), 4u);  // the four-square marker around the point's pixel
+    EXPECT_EQ(squares[0].rect, (platform::DeviceRect{p.x - 5, p.y + 1, p.x, p.y + 6}));
+    EXPECT_EQ(squares[3].rect, (platform::DeviceRect{p.x - 5, p.y - 5, p.x, p.y}));
 }
 
 }  // namespace
