@@ -6,11 +6,14 @@
 #include "dialogs/grid_settings_dialog.h"
 #include "dialogs/load_scaling_dialog.h"
 #include "dialogs/settings_sheet.h"
+#include "dialogs/text_dialogs.h"
 #include "dialogs/window_bounds_dialog.h"
 #include "graphics/graphic_grid.h"
 #include "graphics/graphics.h"
 #include "loads/load_drawing_support.h"
 #include "model/writer.h"
+#include "model/data_set.h"
+#include "model/heading.h"
 
 #include <memory>
 
@@ -33,6 +36,11 @@
 //   ReinforcementGenerationDialogsSlot()        loads/generation_dialogs.h
 //   loads::LoadScalingDialogSlot()              loads/load_drawing_support.h  load scaling
 //   (registered)
+//   HeadingDialogSlot()                         model/heading.h          heading (registered)
+//   TextLineDialogsSlot()                       core/text_line_dialogs.h summary, information
+//   (registered)
+//   OtherDataDialogSlot()                       model/data_set.h         "Other Input Data"
+//   (registered)
 
 namespace dialogs {
 
@@ -44,7 +52,8 @@ namespace {
 struct Windows {
     explicit Windows(QWidget* mainWindow)
         : loadScaling(mainWindow), settings(mainWindow), display(mainWindow),
-          gridSettings(mainWindow), windowBounds(mainWindow), multistageWarning(mainWindow) {}
+          gridSettings(mainWindow), windowBounds(mainWindow), multistageWarning(mainWindow),
+          heading(mainWindow), textLines(mainWindow), otherData(mainWindow) {}
     void Register() {
         loads::LoadScalingDialogSlot().Set(&loadScaling);
         Cpp_KlivenSettings::SettingsSheetSlot().Set(&settings);
@@ -52,6 +61,9 @@ struct Windows {
         Cpp_GraphicGrid::SettingsDialogSlot().Set(&gridSettings);
         Cpp_Graphics::WindowBoundsDialogSlot().Set(&windowBounds);
         SaveMultistageWarningSlot().Set(&multistageWarning);
+        HeadingDialogSlot().Set(&heading);
+        TextLineDialogsSlot().Set(&textLines);
+        OtherDataDialogSlot().Set(&otherData);
     }
     void Unregister() {
         loads::LoadScalingDialogSlot().Reset();
@@ -60,6 +72,9 @@ struct Windows {
         Cpp_GraphicGrid::SettingsDialogSlot().Reset();
         Cpp_Graphics::WindowBoundsDialogSlot().Reset();
         SaveMultistageWarningSlot().Reset();
+        HeadingDialogSlot().Reset();
+        TextLineDialogsSlot().Reset();
+        OtherDataDialogSlot().Reset();
     }
 
     QtLoadScaling loadScaling;
@@ -68,6 +83,9 @@ struct Windows {
     QtGridSettings gridSettings;
     QtWindowBounds windowBounds;
     QtSaveMultistageWarning multistageWarning;
+    QtHeadingDialog heading;
+    QtTextLineDialogs textLines;
+    QtOtherDataDialog otherData;
 };
 
 std::unique_ptr<Windows>& Registered() {

@@ -6,6 +6,7 @@
 #include "core/kliven4_messages.h"
 #include "core/message_boxes.h"
 #include "core/output_settings.h"
+#include "core/text_line_dialogs.h"
 #include "core/world_rect.h"
 #include "graphics/graphics.h"
 #include "loads/distributed_load_data.h"
@@ -295,4 +296,8 @@ std::vector<std::string> SummaryLines(const Cpp_Kliven4DataSet& dataSet) {
     lines.push_back(
         line("Number of reinforcement lines: ", count(e_SummaryCount::ReinforcementLines, 1)));
     return lines;
+}
+
+void WriteSummary(const Cpp_Kliven4DataSet& dataSet) {
+    TextLineDialogsSlot().Get().ShowSummary(SummaryLines(dataSet));
 }

@@ -62,3 +62,5 @@ double DataSetLengthTolerance(const Cpp_Kliven4DataSet& dataSet);
 
 // The lines of the "Summary of Data" dialog, in order.
 std::vector<std::string> SummaryLines(const Cpp_Kliven4DataSet& dataSet);
+// Those lines in "Summary of Data".
+void WriteSummary(const Cpp_Kliven4DataSet& dataSet);

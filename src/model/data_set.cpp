@@ -67,6 +67,28 @@ void Cpp_Kliven4DataSet::SetOlderFormat(bool on) { g_olderFormat = on; }
 bool Cpp_Kliven4DataSet::GraphicsOutputFlag() { return g_graphicsOutput; }
 void Cpp_Kliven4DataSet::SetGraphicsOutputFlag(bool on) { g_graphicsOutput = on; }
 
+bool Cpp_Kliven4DataSet::EditGraphicsOutputFlag() {
+    bool create = g_graphicsOutput;
+    if (!OtherDataDialogSlot().Get().Run(create)) return false;
+    g_graphicsOutput = create;
+    return true;
+}
+
+namespace {
+
+class CancelledOtherDataDialog final : public Cpp_OtherDataDialog {
+public:
+    bool Run(bool&) override { return false; }
+};
+
+}  // namespace
+
+DialogSlot<Cpp_OtherDataDialog>& OtherDataDialogSlot() {
+    static DialogSlot<Cpp_OtherDataDialog> slot("other input data dialog",
+                                                std::make_unique<CancelledOtherDataDialog>());
+    return slot;
+}
+
 void Cpp_Kliven4DataSet::CheckStage(int stage) {
     if (stage != 1 && stage != 2) throw Exc_IllegalStage();
 }

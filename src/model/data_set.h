@@ -19,6 +19,7 @@
 #include <memory>
 
 #include "analysis/analysis_computation_data.h"
+#include "core/dialog_slot.h"
 #include "core/message_boxes.h"
 #include "graphics/list_item.h"
 #include "loads/loads_data.h"
@@ -30,6 +31,17 @@
 #include "registry/display_selections.h"
 
 class Cpp_MaterialPropertyData;
+
+// "Other Input Data": whether the computation input asks for the graphics exchange file; the
+// box is edited in place, true on OK.
+class Cpp_OtherDataDialog {
+public:
+    virtual ~Cpp_OtherDataDialog() = default;
+    virtual bool Run(bool& createGraphicsFile) = 0;
+};
+
+// The registered window; the stand-in cancels.
+DialogSlot<Cpp_OtherDataDialog>& OtherDataDialogSlot();
 
 class Cpp_Kliven4DataSet : public Cpp_ListItem {
 public:
@@ -55,6 +67,8 @@ public:
     static void SetOlderFormat(bool on);
     static bool GraphicsOutputFlag();
     static void SetGraphicsOutputFlag(bool on);
+    // "Other Input Data" on the graphics-output flag; on OK the flag takes the box. True on OK.
+    static bool EditGraphicsOutputFlag();
     static int DataEntryDialogStyle() { return 2; }
     // Throws Exc_IllegalStage unless stage is 1 or 2.
     static void CheckStage(int stage);

@@ -3,6 +3,8 @@
 #include "core/echo_writer.h"
 #include "core/input_lines.h"
 
+#include <memory>
+
 namespace {
 
 // The next physical line that is not a comment line, cut to the heading length; a cut line is
@@ -92,20 +94,75 @@ std::string Cpp_Heading::JoinedText() const {
     return text;
 }
 
-void Cpp_Heading::SetFromEditedText(const std::string& text, const std::string& label) {
-    DeleteLabel();
-    DeleteLines();
+namespace {
+
+// The pieces of the dialog's text that are kept as lines: split at "\r", "\r\n" or "\n",
+// trailing blanks and tabs removed, blank pieces dropped.
+std::vector<std::string> EditedLines(const std::string& text) {
+    std::vector<std::string> lines;
+    auto keep = [&lines](std::string piece) {
+        const size_t end = piece.find_last_not_of(" \t");
+        if (end == std::string::npos) return;
+        piece.resize(end + 1);
+        lines.push_back(std::move(piece));
+    };
     std::string piece;
     for (size_t i = 0; i < text.size(); ++i) {
-        char c = text[i];
+        const char c = text[i];
         if (c == '\r' || c == '\n') {
-            AddLine(piece);
+            keep(piece);
             piece.clear();
             if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
         } else {
             piece.push_back(c);
         }
     }
-    if (!piece.empty()) AddLine(piece);
-    if (!label.empty()) label_ = label;
+    keep(piece);
+    return lines;
+}
+
+}  // namespace
+
+void Cpp_Heading::SetFromEditedText(const std::string& text, const std::string& label) {
+    DeleteLabel();
+    DeleteLines();
+    for (std::string& line : EditedLines(text)) {
+        if (line.size() > kMaxLineLength) line.resize(kMaxLineLength);
+        AddLine(line);
+    }
+    if (!label.empty()) label_ = label.substr(0, kMaxLineLength);
+}
+
+int Cpp_Heading::FirstLineTooLong(const std::string& text, size_t& length) {
+    const std::vector<std::string> lines = EditedLines(text);
+    for (size_t i = 0; i < lines.size(); ++i)
+        if (lines[i].size() > kMaxLineLength) {
+            length = lines[i].size();
+            return static_cast<int>(i) + 1;
+        }
+    length = 0;
+    return 0;
+}
+
+bool Cpp_Heading::Edit() {
+    std::string text = JoinedText();
+    std::string label = Label();
+    if (!HeadingDialogSlot().Get().Run(text, label)) return false;
+    SetFromEditedText(text, label);
+    return true;
+}
+
+namespace {
+
+class CancelledHeadingDialog final : public Cpp_HeadingDialog {
+public:
+    bool Run(std::string&, std::string&) override { return false; }
+};
+
+}  // namespace
+
+DialogSlot<Cpp_HeadingDialog>& HeadingDialogSlot() {
+    static DialogSlot<Cpp_HeadingDialog> slot("heading dialog",
+                                              std::make_unique<CancelledHeadingDialog>());
+    return slot;
 }

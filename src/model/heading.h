@@ -10,6 +10,8 @@
 // Lines read from a file keep at most 78 characters (the rest of a longer physical line is
 // dropped) with trailing blanks removed; the label keeps its trailing blanks.
 
+#include "core/dialog_slot.h"
+
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -44,10 +46,29 @@ public:
     // The heading dialog's text: the lines joined with "\r\n".
     std::string JoinedText() const;
     // Takes the dialog's text back: lines split at each "\r" (a following "\n" skipped) or
-    // "\n", empty pieces kept, a last piece only when not empty; the label when not empty.
+    // "\n", with trailing blanks removed; blank pieces are dropped (a blank line would end the
+    // heading when the file is read again) and each line is cut to kMaxLineLength, so what is
+    // stored is exactly what a file read gives back. The label when not empty.
     void SetFromEditedText(const std::string& text, const std::string& label);
+    // The 1-based number, among the lines SetFromEditedText would keep, of the first line
+    // longer than kMaxLineLength, and its length; 0 when every line fits.
+    static int FirstLineTooLong(const std::string& text, size_t& length);
+
+    // "Problem Heading and Label Input" on the lines and the label; on OK they are replaced by
+    // the edited text. True on OK, false on Cancel (nothing changed).
+    bool Edit();
 
 private:
     std::vector<std::string> lines_;
     std::optional<std::string> label_;
 };
+
+// The heading dialog: the joined heading text and the label, edited in place; true on OK.
+class Cpp_HeadingDialog {
+public:
+    virtual ~Cpp_HeadingDialog() = default;
+    virtual bool Run(std::string& text, std::string& label) = 0;
+};
+
+// The registered heading dialog; the stand-in cancels.
+DialogSlot<Cpp_HeadingDialog>& HeadingDialogSlot();

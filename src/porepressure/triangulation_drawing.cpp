@@ -1,6 +1,7 @@
 #include "porepressure/triangulation_drawing.h"
 
 #include "core/format_text.h"
+#include "core/text_line_dialogs.h"
 #include "graphics/graphic_string.h"
 #include "graphics/graphics.h"
 #include "graphics/line_drawing.h"
@@ -310,6 +311,10 @@ std::vector<std::string> TriangleCircumcircleAndCentroidLines(const Cpp_Triangle
     return {FormatText("Centroid at X = %1.4f, Y = %1.4f", gx, gy),
             FormatText("Circumcircle center at - X = %1.4f, Y = %1.4f", cx, cy),
             FormatText("Circumcircle radius = %1.4f", std::sqrt(r2))};
+}
+
+void ShowCircumcircleAndCentroid(const Cpp_Triangle& triangle) {
+    TextLineDialogsSlot().Get().ShowInformation(TriangleCircumcircleAndCentroidLines(triangle));
 }
 
 // ---------------------------------------------------------------- step-by-step redraw

@@ -80,6 +80,8 @@ void DrawAllVertexValues(const Cpp_VertexList& vertices, bool useSecond);
 // "Centroid at X = ...", "Circumcircle center at - X = ...", "Circumcircle radius = ...", or the
 // single line about the infinite radius for collinear vertices.
 std::vector<std::string> TriangleCircumcircleAndCentroidLines(const Cpp_Triangle& triangle);
+// Those lines in "Information on Selected Item".
+void ShowCircumcircleAndCentroid(const Cpp_Triangle& triangle);
 
 class Cpp_Contours;
 

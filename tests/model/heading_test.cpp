@@ -51,12 +51,12 @@ TEST(Heading, LabelKeepsTrailingBlanksAndItsFirst78Characters) {
 
 TEST(Heading, WriteReadBackAndEcho) {
     Cpp_Heading h;
-    h.SetFromEditedText("Line 1\r\n\r\nLine 3", "Lab  ");
+    h.SetFromEditedText("Line 1\r\n Line 2\r\nLine 3", "Lab  ");
     EXPECT_EQ(h.NumberOfLines(), 3);
-    EXPECT_EQ(h.JoinedText(), "Line 1\r\n\r\nLine 3");
+    EXPECT_EQ(h.JoinedText(), "Line 1\r\n Line 2\r\nLine 3");
     OutputText out;
     h.WriteKLIVEN4InputDataFile(out.get());
-    EXPECT_EQ(out.Text(), "HEAding follows -\nLine 1\n\nLine 3\n\nLABel follows -\nLab  \n");
+    EXPECT_EQ(out.Text(), "HEAding follows -\nLine 1\n Line 2\nLine 3\n\nLABel follows -\nLab  \n");
 
     OutputText empty;
     Cpp_Heading none;
@@ -66,7 +66,7 @@ TEST(Heading, WriteReadBackAndEcho) {
     OutputText echo;
     h.PrintLines(echo.get());
     SetOutputFile(nullptr);
-    EXPECT_EQ(echo.Text(), "Line 1\n\nLine 3\n");
+    EXPECT_EQ(echo.Text(), "Line 1\n Line 2\nLine 3\n");
     EXPECT_EQ(*h.FirstNonBlankLine(), "Line 1");
 }
 
@@ -95,6 +95,73 @@ TEST(Heading, DamagedAndLongLinesAreRepairedAndNotedInTheListing) {
     OutputText out;
     h.WriteKLIVEN4InputDataFile(out.get());
     EXPECT_EQ(out.Text(), "HEAding follows -\nDam ple text\n" + cut + "\nLast\n\n");
+}
+
+// Invariant: what the heading dialog stores is exactly what reading the written file gives
+// back. An empty line used to be stored, ended the heading on reading and lost the rest.
+TEST(Heading, EditedTextReadsBackWhole) {
+    const std::string long80(80, 'a');
+    const struct {
+        const char* name;
+        std::string text;
+        std::vector<std::string> lines;
+    } cases[] = {
+        {"empty", "", {}},
+        {"only line breaks", "\r\n\n\r", {}},
+        {"three lines", "One\r\nTwo\r\nThree", {"One", "Two", "Three"}},
+        {"line feeds and a last break", "One\nTwo\n", {"One", "Two"}},
+        {"carriage returns alone", "One\rTwo", {"One", "Two"}},
+        {"blank and empty lines dropped", "One\r\n\r\n \t \r\nThree", {"One", "Three"}},
+        {"trailing blanks removed", "One  \r\n  Two\t", {"One", "  Two"}},
+        {"long line cut", long80 + "\nEnd", {std::string(78, 'a'), "End"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Cpp_Heading h;
+        h.SetFromEditedText(c.text, "");
+        EXPECT_EQ(h.Lines(), c.lines);
+        OutputText out;
+        h.WriteKLIVEN4InputDataFile(out.get());
+        InputText in(out.Text().empty() ? std::string() : out.Text().substr(18));
+        Cpp_Heading back;
+        back.ReadInput(false, in.get());
+        EXPECT_EQ(back.Lines(), c.lines);
+    }
+    size_t length = 0;
+    EXPECT_EQ(Cpp_Heading::FirstLineTooLong("One\n\n" + long80 + "  \n" + long80, length), 2);
+    EXPECT_EQ(length, 80u);
+    EXPECT_EQ(Cpp_Heading::FirstLineTooLong(std::string(78, 'b') + "   \nTwo", length), 0);
+    EXPECT_EQ(length, 0u);
+}
+
+// The dialog edits the joined lines and the label; OK replaces both, Cancel (the stand-in
+// without a window) changes nothing.
+TEST(Heading, EditReplacesOnlyAfterOk) {
+    struct ScriptedDialog : Cpp_HeadingDialog {
+        bool answer = true;
+        std::string seenText, seenLabel;
+        bool Run(std::string& text, std::string& label) override {
+            seenText = text;
+            seenLabel = label;
+            text = "New 1\r\nNew 2";
+            label = "";
+            return answer;
+        }
+    } dialog;
+    Cpp_Heading h;
+    h.SetFromEditedText("Old 1\r\nOld 2", "Old label");
+    EXPECT_FALSE(h.Edit());  // the stand-in cancels
+    HeadingDialogSlot().Set(&dialog);
+    dialog.answer = false;
+    EXPECT_FALSE(h.Edit());
+    EXPECT_EQ(dialog.seenText, "Old 1\r\nOld 2");
+    EXPECT_EQ(dialog.seenLabel, "Old label");
+    EXPECT_EQ(h.Lines(), (std::vector<std::string>{"Old 1", "Old 2"}));
+    dialog.answer = true;
+    EXPECT_TRUE(h.Edit());
+    HeadingDialogSlot().Reset();
+    EXPECT_EQ(h.Lines(), (std::vector<std::string>{"New 1", "New 2"}));
+    EXPECT_EQ(h.Label(), "");
 }
 
 }  // namespace

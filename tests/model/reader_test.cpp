@@ -170,16 +170,18 @@ TEST_F(ReaderTest, LabelLongerThanTheLimitIsNeverReadAsACommand) {
     EXPECT_EQ(ds->Heading().NumberOfLines(), 1);
 }
 
-TEST_F(ReaderTest, AHeadingWithAnEmptyMiddleLineReadsBackAsOneLine) {
+// Regression: an empty line typed in the heading was stored and written, ended the heading on
+// reading and made the next line a command.
+TEST_F(ReaderTest, AHeadingWithAnEmptyMiddleLineReadsBackWhole) {
     Cpp_Heading edited;
     edited.SetFromEditedText("First\r\n\r\nCOMpute", "");
     OutputText written;
     edited.WriteKLIVEN4InputDataFile(written.get());
     bool ok = false, endFlag = false;
-    Read(written.Text(), ok, endFlag);
-    EXPECT_TRUE(ok);  // the third heading line is read as the COM command
+    Read(written.Text() + "COM\n", ok, endFlag);
+    EXPECT_TRUE(ok);
     EXPECT_EQ(Cpp_Kliven4Data::CurrentDataSet()->Heading().Lines(),
-              std::vector<std::string>{"First"});
+              (std::vector<std::string>{"First", "COMpute"}));
 }
 
 TEST(DataSets, RadiusToolNeedsCircularAnalysisData) {

@@ -61,6 +61,9 @@ CommandTable BuildCommandTable();
 CommandTable::Handler NotAvailableYet(int id);
 // The handler that does nothing (commands whose buttons are hidden).
 void DoNothing(MainFrame&);
+// The heading dialog on the current data set (the Data menu's "Heading for Problem" and the
+// tool bar's heading button); the document is modified after OK.
+void EditHeading(MainFrame& frame);
 
 // One per file of this folder.
 void AddFileCommands(CommandTable& table);

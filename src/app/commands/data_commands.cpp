@@ -1,16 +1,17 @@
-// The Data menu and the stage buttons: the data dialogs and tables of each kind (not there
-// yet), recomputing the slope and crack, checking the data and the summary.
+// The Data menu and the stage buttons: the heading, the other input data, recomputing the slope
+// and crack, checking the data and the summary; the data dialogs and tables of each kind are
+// not there yet.
 
 #include "app/commands/command_table.h"
 #include "app/main_frame.h"
 #include "core/data_error_output.h"
+#include "core/dialog_slot.h"
+#include "core/text_line_dialogs.h"
 #include "model/data_check.h"
 #include "model/data_sets.h"
 #include "model/derived_data.h"
 #include "model/writer.h"
 #include "platform/services.h"
-
-#include <QMessageBox>
 
 namespace app {
 
@@ -26,20 +27,32 @@ void CheckData(MainFrame& frame) {
                                                     : "Check Data: see the data errors.");
 }
 
-void ShowSummary(MainFrame& frame) {
-    QString text;
-    for (const std::string& line : SummaryLines(*Cpp_Kliven4Data::CurrentDataSet()))
-        text += QString::fromStdString(line) + "\n";
-    QMessageBox box(QMessageBox::Information, "Summary of Data", text, QMessageBox::Ok, &frame);
-    box.setObjectName("summaryBox");
-    box.exec();
+void ShowSummary(MainFrame&) {
+    RunDialogCommand(TextLineDialogsSlot(), "Summary", [] {
+        WriteSummary(*Cpp_Kliven4Data::CurrentDataSet());
+        return true;
+    });
+}
+
+void EditOtherData(MainFrame& frame) {
+    if (RunDialogCommand(OtherDataDialogSlot(), "\"Other\" Data Input",
+                         &Cpp_Kliven4DataSet::EditGraphicsOutputFlag)) {
+        frame.Redraw();
+        frame.Doc().SetModifiedFlag(true);
+    }
 }
 
 }  // namespace
 
+void EditHeading(MainFrame& frame) {
+    if (RunDialogCommand(HeadingDialogSlot(), "Heading for Problem", [] {
+            return Cpp_Kliven4Data::CurrentDataSet()->HeadingAddress()->Edit();
+        }))
+        frame.Doc().SetModifiedFlag(true);
+}
+
 void AddDataCommands(CommandTable& table) {
-    for (int id : {ID_HEADING,
-                   ID_PROFILE_LINES,
+    for (int id : {ID_PROFILE_LINES,
                    ID_MATERIALS_STAGE1,
                    ID_MATERIALS_STAGE2,
                    ID_COPY_STAGE1_TO_STAGE2,
@@ -58,9 +71,10 @@ void AddDataCommands(CommandTable& table) {
                    ID_LINE_LOADS_STAGE2,
                    ID_REINFORCEMENT,
                    ID_ANALYSIS_COMPUTATION,
-                   ID_OPTIONAL_ANALYSIS_DATA,
-                   ID_OTHER_DATA})
+                   ID_OPTIONAL_ANALYSIS_DATA})
         table.Add(id, NotAvailableYet(id));
+    table.Add(ID_HEADING, EditHeading);
+    table.Add(ID_OTHER_DATA, EditOtherData);
     table.Add(ID_RECOMPUTE_SLOPE_AND_CRACK, [](MainFrame& f) {
         RecomputeSlopeAndCrackGeometry(*Cpp_Kliven4Data::CurrentDataSet());
         f.Redraw();

@@ -112,8 +112,7 @@ void AddToolCommands(CommandTable& table) {
     for (const s_ToolCommand& tool : kTools)
         table.Add(
             tool.id, [&tool](MainFrame& frame) { ChooseTool(frame, tool); }, {}, pressed(tool.id));
-    table.Add(ID_ENTER_PROBLEM_HEADING,
-              [](MainFrame& frame) { frame.NotAvailable("Heading for Problem"); });
+    table.Add(ID_ENTER_PROBLEM_HEADING, EditHeading);
     // Nail and geogrid data come in through the document only; their buttons are hidden.
     table.Add(ID_ENTER_NAIL_DATA, DoNothing, {}, pressed(ID_ENTER_NAIL_DATA));
     table.Add(ID_ENTER_GEOGRID_DATA, DoNothing, {}, pressed(ID_ENTER_GEOGRID_DATA));
