@@ -10,7 +10,10 @@
 #include "core/cursor_mode.h"
 #include "core/dialog_slot.h"
 #include "core/preferences.h"
+#include "dialogs/dialog_bar_widget.h"
+#include "dialogs/status_text.h"
 #include "graphics/graphic_grid.h"
+#include "graphics/prompts.h"
 #include "graphics/ui/clipboard_picture.h"
 #include "graphics/views.h"
 #include "model/data_sets.h"
@@ -26,6 +29,7 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QWheelEvent>
 
 namespace app {
 
@@ -99,6 +103,12 @@ void MainFrame::PlacePaletteBar() {
 }
 
 MainFrame::~MainFrame() {
+    SetToolBarWindowSink(nullptr);
+    SetPromptBarSink(nullptr);
+    for (auto*& window : barWindows_) {
+        delete window;
+        window = nullptr;
+    }
     if (theFrame == this) theFrame = nullptr;
 }
 
@@ -114,6 +124,10 @@ std::string MainFrame::CommandText(int id) const {
 
 QDockWidget* MainFrame::DialogBar(int bar) const {
     return bar >= 0 && bar < BarCount ? bars_[static_cast<std::size_t>(bar)] : nullptr;
+}
+
+dialogs::DialogBarWidget* MainFrame::DialogBarWindow(int bar) const {
+    return bar >= 0 && bar < BarCount ? barWindows_[static_cast<std::size_t>(bar)] : nullptr;
 }
 
 QAction* MainFrame::AddCommand(QMenu* menu, const char* text, int id, const char* shortcut,
@@ -139,10 +153,6 @@ QAction* MainFrame::AddCommand(QMenu* menu, const char* text, int id, const char
 }
 
 void MainFrame::CreateStatusPanes() {
-    prompt_ = new QLabel(this);
-    prompt_->setObjectName("promptText");
-    statusBar()->addWidget(prompt_, 1);
-    prompt_->hide();
     auto pane = [this](const char* name, const char* widthText) {
         auto* label = new QLabel(this);
         label->setObjectName(name);
@@ -155,6 +165,33 @@ void MainFrame::CreateStatusPanes() {
     paneForce_ = pane("pane103", "Long. Force: ??????????.??");
     SetCursorPosition(0, 0);
     SetLongForceText(false, {});
+    // The prompt window lies over the first pane, in the status bar's font; it starts hidden.
+    prompt_ = new dialogs::CmStatusText(statusBar());
+    prompt_->setFont(statusBar()->font());
+    prompt_->SetText("My very, very, very, very, long text string.  My even very, very, very, "
+                     "very, very, very, very, very, very, very, very, very, longer text string.");
+    prompt_->hide();
+    statusBar()->installEventFilter(this);
+    SetPromptBarSink([this](const std::string& text, bool shown) {
+        if (shown)
+            ShowPromptText(text);
+        else
+            prompt_->hide();
+    });
+}
+
+void MainFrame::PlacePromptWindow() {
+    // Pane 0 ends where the first permanent pane begins.
+    const int right = paneX_->isVisible() ? paneX_->geometry().left() - 2 : statusBar()->width();
+    prompt_->setGeometry(0, 0, std::max(0, right), statusBar()->height());
+}
+
+bool MainFrame::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == statusBar() &&
+        (event->type() == QEvent::Resize || event->type() == QEvent::LayoutRequest ||
+         event->type() == QEvent::Show))
+        PlacePromptWindow();
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void MainFrame::CreateDialogBars() {
@@ -163,15 +200,33 @@ void MainFrame::CreateDialogBars() {
         dock->setObjectName(QString("dialogBar%1").arg(bar));
         dock->setAllowedAreas(Qt::TopDockWidgetArea | Qt::BottomDockWidgetArea);
         dock->setFeatures(QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable);
-        auto* body = new QLabel(bar == BarEditingMain ? "" : "", dock);
-        body->setMinimumHeight(8);
-        dock->setWidget(body);
+        if (CmDialogBar* logic = TheToolBars().Bar(bar)) {
+            auto* window = new dialogs::DialogBarWidget(*logic, dock);
+            window->setObjectName(QString("barWindow%1").arg(bar));
+            connect(window, &dialogs::DialogBarWidget::enterKey, this,
+                    &MainFrame::OnToolBarEnterKey, Qt::QueuedConnection);
+            connect(window, &dialogs::DialogBarWidget::escapeKey, this,
+                    &MainFrame::OnToolBarEscapeKey, Qt::QueuedConnection);
+            connect(window, &dialogs::DialogBarWidget::arrowKey, this,
+                    &MainFrame::OnToolBarArrowKey, Qt::QueuedConnection);
+            connect(window, &dialogs::DialogBarWidget::wheelEdit, this,
+                    &MainFrame::OnToolBarMouseWheel, Qt::QueuedConnection);
+            connect(window, &dialogs::DialogBarWidget::wheelToView, this, &MainFrame::WheelToView);
+            dock->setWidget(window);
+            barWindows_[static_cast<std::size_t>(bar)] = window;
+        } else {
+            auto* body = new QLabel(dock);
+            body->setMinimumHeight(8);
+            dock->setWidget(body);
+        }
         addDockWidget(bar == BarEditingMain ? Qt::TopDockWidgetArea : Qt::BottomDockWidgetArea,
                       dock);
-        dock->setVisible(bar == BarEditingMain);
+        dock->setVisible(IsToolBarVisible(bar));
         bars_[static_cast<std::size_t>(bar)] = dock;
     }
-    shownBar_ = BarNone;
+    SetToolBarWindowSink([this](int bar, bool show) {
+        if (QDockWidget* dock = DialogBar(bar)) dock->setVisible(show);
+    });
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -186,31 +241,19 @@ void MainFrame::PressToolBarButton(int id, bool pressed) {
 }
 
 bool MainFrame::ShowToolBar(int bar, bool show, int option) {
-    QDockWidget* dock = DialogBar(bar);
-    if (!dock) return false;
-    if (show) {
-        if (shownBar_ != BarNone && shownBar_ != bar) DialogBar(shownBar_)->hide();
-        dock->show();
-        barOptions_[static_cast<std::size_t>(bar)] = option;
-        shownBar_ = bar;
-    } else {
-        dock->hide();
-        if (bar != BarConstruction) barOptions_[static_cast<std::size_t>(bar)] = 0;
-        if (shownBar_ == bar) shownBar_ = BarNone;
-    }
-    return true;
+    return ::ShowToolBar(bar, show, option);
 }
 
-void MainFrame::HideCurrentToolBar() {
-    if (shownBar_ != BarNone && shownBar_ != BarEditingMain) DialogBar(shownBar_)->hide();
-    shownBar_ = BarNone;
+int MainFrame::ToolBarOption(int bar) const {
+    CmDialogBar* logic = TheToolBars().Bar(bar);
+    return logic ? logic->GetEntryOption() : 0;
 }
 
-void MainFrame::HideInactiveToolBars() {
-    DialogBar(BarEditingMain)->show();
-    for (int bar = 0; bar < BarEditingMain; ++bar)
-        if (bar != shownBar_) DialogBar(bar)->hide();
-}
+int MainFrame::ShownBar() const { return ShownToolBar(); }
+
+void MainFrame::HideCurrentToolBar() { ::HideCurrentToolBar(); }
+
+void MainFrame::HideInactiveToolBars() { ::HideInactiveToolBars(); }
 
 bool MainFrame::SetEditMode(int command) {
     const int mode = EditModeForCommand(command);
@@ -265,9 +308,30 @@ void MainFrame::SetLongForceText(bool show, const std::string& text) {
 }
 
 void MainFrame::ShowPromptText(const std::string& text) {
-    prompt_->setText(QString::fromStdString(text));
+    prompt_->SetText(QString::fromStdString(text));
+    PlacePromptWindow();
     prompt_->show();
+    prompt_->raise();
     prompt_->repaint();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Keys of the tool dialog bars
+
+void MainFrame::OnToolBarEnterKey() { NotAvailable("Enter in a tool bar"); }
+
+void MainFrame::OnToolBarEscapeKey(bool) { NotAvailable("Escape in a tool bar"); }
+
+void MainFrame::OnToolBarArrowKey(int) { NotAvailable("Arrow keys in a tool bar"); }
+
+void MainFrame::OnToolBarMouseWheel(int) { NotAvailable("Wheel editing"); }
+
+void MainFrame::WheelToView(QWheelEvent* event) {
+    if (!view_) return;
+    const QPointF global = event->globalPosition();
+    QWheelEvent copy(view_->mapFromGlobal(global), global, event->pixelDelta(), event->angleDelta(),
+                     event->buttons(), event->modifiers(), event->phase(), event->inverted());
+    QCoreApplication::sendEvent(view_, &copy);
 }
 
 void MainFrame::UpdateTitle() {

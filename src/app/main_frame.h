@@ -24,6 +24,12 @@
 class QAction;
 class QDockWidget;
 class QLabel;
+class QWheelEvent;
+
+namespace dialogs {
+class CmStatusText;
+class DialogBarWidget;
+}  // namespace dialogs
 class QMenu;
 class QToolBar;
 
@@ -46,7 +52,9 @@ public:
     CPreprocessorPaletteBarDisplay* PaletteBar() const { return palette_; }
     QToolBar* MainToolBar() const { return toolBar_; }
     QDockWidget* DialogBar(int bar) const;
-    int ShownBar() const { return shownBar_; }
+    // The window of a bar (null for the geogrid and nail bars, not built yet).
+    dialogs::DialogBarWidget* DialogBarWindow(int bar) const;
+    int ShownBar() const;
     // The action of a command id (menus and tool bar), or null.
     QAction* Action(int id) const;
 
@@ -71,17 +79,20 @@ public:
     bool SetStage2() { return SetStage(2); }
     void HideCurrentToolBar();
     void HideInactiveToolBars();
-    // Shows (or hides) a tool dialog bar with its entry option.
+    // Shows (or hides) a tool dialog bar with its entry option (editing/tool_dialog_bars.h).
     bool ShowToolBar(int bar, bool show, int option);
-    int ToolBarOption(int bar) const { return barOptions_[static_cast<std::size_t>(bar)]; }
+    // The bar's entry option.
+    int ToolBarOption(int bar) const;
     void PressToolBarButton(int id, bool pressed);
     bool IsToolBarButtonPressed(int id) const { return pressedButtons_.count(id) != 0; }
 
     // Status panes and prompt.
     void SetCursorPosition(double x, double y);
     void SetLongForceText(bool show, const std::string& text);
+    // The prompt window over the first status pane shows the text.
     void ShowPromptText(const std::string& text);
     void SetPromptText(const std::string&) {}
+    dialogs::CmStatusText* PromptWindow() const { return prompt_; }
     void NotAvailable(const std::string& what);
 
     // Documents.
@@ -102,7 +113,15 @@ public:
     void Redraw();
     void UpdateTitle();
 
+    // The keys of the tool dialog bars (their signals, queued): the view's handlers of Enter,
+    // Escape, the arrow keys and the wheel edit.
+    void OnToolBarEnterKey();
+    void OnToolBarEscapeKey(bool shift);
+    void OnToolBarArrowKey(int key);
+    void OnToolBarMouseWheel(int delta);
+
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     // Page keys go to the data-error window while it is shown.
     void keyPressEvent(QKeyEvent* event) override;
@@ -119,6 +138,9 @@ private:
     void PlacePaletteBar();
     void CreateStatusPanes();
     void CreateDialogBars();
+    void PlacePromptWindow();
+    // A wheel turned over a bar goes to the drawing view.
+    void WheelToView(QWheelEvent* event);
     void RefreshRecentMenu();
     void UpdateCommandState(int id, QAction& action);
 
@@ -126,18 +148,17 @@ private:
     DrawingView* view_ = nullptr;
     QToolBar* toolBar_ = nullptr;
     CPreprocessorPaletteBarDisplay* palette_ = nullptr;
-    QLabel* prompt_ = nullptr;
+    dialogs::CmStatusText* prompt_ = nullptr;
     QLabel* paneX_ = nullptr;
     QLabel* paneY_ = nullptr;
     QLabel* paneForce_ = nullptr;
     QMenu* recentMenu_ = nullptr;
     std::array<QDockWidget*, BarCount> bars_{};
-    std::array<int, BarCount> barOptions_{};
+    std::array<dialogs::DialogBarWidget*, BarCount> barWindows_{};
     std::map<int, QAction*> actions_;
     std::map<int, std::string> commandTexts_;
     CommandTable commands_;
     std::set<int> pressedButtons_;
-    int shownBar_ = BarNone;
     QRect secondMonitor_;
     int editMode_ = EditModeNone;
     double cursorX_ = 0, cursorY_ = 0;

@@ -1,35 +1,16 @@
 #pragma once
 // The tool dialog bars of the main frame: each tool command of the main tool bar sets one edit
-// mode (editing/edit_modes.h, app/commands/tool_commands.h) and shows the bar of that mode.
+// mode (editing/edit_modes.h, app/commands/tool_commands.h) and shows the bar of that mode. The
+// bars themselves, their order and which one is shown are in editing/tool_dialog_bars.h.
 
 #include "editing/edit_modes.h"
+#include "editing/tool_dialog_bars.h"
 
 namespace app {
 
-// The tool dialog bars, in the order the frame creates them.
-enum e_ToolBar : int {
-    BarConstruction,
-    BarProfile,
-    BarPiezometric,
-    BarInterpolation,
-    BarDistributedLoad,
-    BarLineLoad,
-    BarReinforcement,
-    BarSlope,
-    BarCircle,
-    BarNoncircular,
-    BarRadius,
-    BarCrack,
-    BarGeogrids,
-    BarNails,
-    BarEditingMain,
-    BarCount,
-    BarNone = -1
-};
-
-// The bar shown in a mode; BarNone when the mode has none.
-int ToolBarForMode(int mode);
-// The bar's caption.
-const char* ToolBarCaption(int bar);
+using ::e_ToolBar;
+using enum ::e_ToolBar;
+using ::ToolBarCaption;
+using ::ToolBarForMode;
 
 }  // namespace app

@@ -30,6 +30,8 @@
 #include "registry/data_set_drawing.h"
 #include "registry/display_selections.h"
 
+#include <vector>
+
 namespace {
 
 // Each subsystem's part, lowest layer first.
@@ -81,7 +83,17 @@ void ResetDataSetState() {
 
 }  // namespace
 
+namespace {
+std::vector<void (*)()>& UpperResets() {
+    static std::vector<void (*)()> resets;
+    return resets;
+}
+}  // namespace
+
+void AddProgramStateReset(void (*reset)()) { UpperResets().push_back(reset); }
+
 void ResetProgramState() {
+    for (auto* reset : UpperResets()) reset();
     // The data sets go first: their destructors may still reach the lower state.
     ResetDataSetState();
     ResetSubsystemState();

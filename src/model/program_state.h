@@ -8,3 +8,7 @@
 //     ResetProgramState();   // the tests' listener, after every test
 
 void ResetProgramState();
+
+// State kept above the model library's lower layers (the tool dialog bars of editing) adds its
+// reset once, when it is first made; ResetProgramState runs these first, in the order added.
+void AddProgramStateReset(void (*reset)());

@@ -1,0 +1,78 @@
+#pragma once
+// The tool dialog bars of the program, one of each, and which one is shown: the frame lays
+// their windows out and the tools and the selection reach them here. The frame shows at most
+// one tool bar at a time besides the edit-options bar; showing a bar gives it its entry option
+// (editing/dialog_bar.h), hiding it gives it 0.
+//
+//     ShowToolBar(BarProfile, true, 3);               // a profile segment is selected
+//     if (auto* bar = ActiveProfileBar()) bar->SetLineData(2, 1, "Clay");
+
+#include "editing/dialog_bar.h"
+#include "editing/edit_options_bar.h"
+#include "editing/line_entry_bars.h"
+
+#include <functional>
+
+// The tool dialog bars, in the order the frame creates them.
+enum e_ToolBar : int {
+    BarConstruction,
+    BarProfile,
+    BarPiezometric,
+    BarInterpolation,
+    BarDistributedLoad,
+    BarLineLoad,
+    BarReinforcement,
+    BarSlope,
+    BarCircle,
+    BarNoncircular,
+    BarRadius,
+    BarCrack,
+    BarGeogrids,
+    BarNails,
+    BarEditingMain,
+    BarCount,
+    BarNone = -1
+};
+
+// The bar shown in an edit mode; BarNone when the mode has none.
+int ToolBarForMode(int mode);
+// The bar's caption.
+const char* ToolBarCaption(int bar);
+
+struct ToolDialogBars {
+    ToolDialogBars();
+    // The bar, or null for one that is not built yet (geogrids, nails).
+    CmDialogBar* Bar(int bar);
+
+    CmDialogBarConstructionTool construction;
+    CmDialogBarProfileTool profile;
+    CmDialogBarPiezometricTool piezometric;
+    CmDialogBarReinforcementTool reinforcement;
+    CmDialogBarSlopeTool slope;
+    CmDialogBarEditingMain editingMain;
+};
+
+// The bars of the program, at their start values with their key lists set.
+ToolDialogBars& TheToolBars();
+// New bars at their start values; the shown bar forgotten.
+void ResetToolBars();
+
+// Where a bar's window is shown or hidden (the frame's docks); none: nothing to show.
+using ToolBarWindowSink = std::function<void(int bar, bool show)>;
+void SetToolBarWindowSink(ToolBarWindowSink sink);
+
+// Shows the bar with the entry option, hiding the one shown before, or hides it (option 0;
+// the construction bar keeps its option); then writes the bar's fields to its controls.
+bool ShowToolBar(int bar, bool show, int option);
+// Hides the shown bar (never the edit-options bar) and forgets it.
+void HideCurrentToolBar();
+// Shows the edit-options bar and hides every tool bar but the shown one.
+void HideInactiveToolBars();
+int ShownToolBar();
+bool IsToolBarVisible(int bar);
+
+// The bar while it is in use (entry option 1 to 4), else null.
+CmDialogBarProfileTool* ActiveProfileBar();
+CmDialogBarPiezometricTool* ActivePiezometricBar();
+CmDialogBarReinforcementTool* ActiveReinforcementBar();
+CmDialogBarSlopeTool* ActiveSlopeBar();

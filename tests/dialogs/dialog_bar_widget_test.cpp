@@ -1,0 +1,96 @@
+// The window of a tool dialog bar driven with real key presses: typed values reach the bar's
+// getters, listed fields send Enter, Escape and the arrows on, other controls keep them.
+
+#include "dialogs/dialog_bar_widget.h"
+#include "editing/line_entry_bars.h"
+#include "support/fake_services.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QWheelEvent>
+#include <gtest/gtest.h>
+
+namespace {
+
+template <class T = QWidget>
+T* Child(QWidget& w, int id) {
+    return w.findChild<T*>(QString("c%1").arg(id));
+}
+
+TEST(DialogBarWidget, TypedValuesReachTheGetters) {
+    testsupport::FakeServices fakes;
+    CmDialogBarProfileTool bar;
+    dialogs::DialogBarWidget window(bar, nullptr);
+    EXPECT_EQ(Child<QLineEdit>(window, 1793)->text(), "Profile Line #1");
+    EXPECT_EQ(Child<QLineEdit>(window, 1785)->text(), "1");
+    EXPECT_FALSE(Child<QPushButton>(window, 1994)->isEnabled());
+    bar.SetEntryOption(1);
+    QLineEdit* x = Child<QLineEdit>(window, 1789);
+    x->clear();
+    QTest::keyClicks(x, "12.25");
+    double px = 0, py = 1;
+    ASSERT_TRUE(bar.GetPoint(px, py));
+    EXPECT_EQ(px, 12.25);
+    EXPECT_EQ(py, 0);
+    x->clear();
+    QTest::keyClicks(x, "abc");
+    EXPECT_FALSE(bar.GetPoint(px, py));
+    EXPECT_EQ(px, 12.25);
+    EXPECT_EQ(fakes.messageBoxes.Texts(), std::vector<std::string>{"Enter a number."});
+    bar.SetEntryOption(3);
+    EXPECT_FALSE(x->isEnabled());
+    EXPECT_TRUE(Child(window, 1793)->isEnabled());
+}
+
+TEST(DialogBarWidget, KeysOfListedFieldsBecomeSignals) {
+    CmDialogBarProfileTool bar;
+    dialogs::DialogBarWidget window(bar, nullptr);
+    QSignalSpy enter(&window, &dialogs::DialogBarWidget::enterKey);
+    QSignalSpy escape(&window, &dialogs::DialogBarWidget::escapeKey);
+    QSignalSpy arrow(&window, &dialogs::DialogBarWidget::arrowKey);
+    QLineEdit* x = Child<QLineEdit>(window, 1789);
+    QPushButton* finish = Child<QPushButton>(window, 1994);
+    finish->setEnabled(true);
+
+    QTest::keyClick(x, Qt::Key_Return);
+    QTest::keyClick(finish, Qt::Key_Return);
+    EXPECT_EQ(enter.count(), 1);
+
+    QTest::keyClick(Child(window, 1791), Qt::Key_Escape, Qt::ShiftModifier);
+    QTest::keyClick(x, Qt::Key_Escape);
+    QTest::keyClick(finish, Qt::Key_Escape);  // swallowed, nothing sent
+    ASSERT_EQ(escape.count(), 2);
+    EXPECT_TRUE(escape.at(0).at(0).toBool());
+    EXPECT_FALSE(escape.at(1).at(0).toBool());
+
+    x->setText("123");
+    x->setCursorPosition(3);
+    QTest::keyClick(x, Qt::Key_Left);
+    QTest::keyClick(finish, Qt::Key_Down);
+    ASSERT_EQ(arrow.count(), 1);
+    EXPECT_EQ(arrow.at(0).at(0).toInt(), 37);
+    EXPECT_EQ(x->cursorPosition(), 3);  // the arrow went to the frame, not the field
+}
+
+TEST(DialogBarWidget, CircleBoxKeepsEnterAndTheWheelGoesToTheView) {
+    CmDialogBarConstructionTool bar;
+    dialogs::DialogBarWidget window(bar, nullptr);
+    window.show();
+    QSignalSpy enter(&window, &dialogs::DialogBarWidget::enterKey);
+    QSignalSpy wheel(&window, &dialogs::DialogBarWidget::wheelToView);
+    QTest::keyClick(Child(window, 2187), Qt::Key_Return);
+    EXPECT_EQ(enter.count(), 0);
+    QTest::mouseClick(Child<QCheckBox>(window, 2187), Qt::LeftButton);
+    EXPECT_TRUE(bar.IsCircleChecked());
+    EXPECT_FALSE(Child(window, 2183)->isHidden());
+
+    QWheelEvent event(QPointF(5, 5), QPointF(5, 5), QPoint(), QPoint(0, 120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(Child(window, 1980), &event);
+    EXPECT_EQ(wheel.count(), 1);
+}
+
+}  // namespace
