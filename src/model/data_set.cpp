@@ -9,6 +9,7 @@ namespace {
 int g_stage = 1;
 bool g_olderFormat = false;
 bool g_graphicsOutput = true;
+int g_dataEntryStyle = 2;
 }  // namespace
 
 Cpp_Kliven4DataSet::Cpp_Kliven4DataSet(int number)
@@ -66,6 +67,8 @@ bool Cpp_Kliven4DataSet::IsOlderFormat() { return g_olderFormat; }
 void Cpp_Kliven4DataSet::SetOlderFormat(bool on) { g_olderFormat = on; }
 bool Cpp_Kliven4DataSet::GraphicsOutputFlag() { return g_graphicsOutput; }
 void Cpp_Kliven4DataSet::SetGraphicsOutputFlag(bool on) { g_graphicsOutput = on; }
+int Cpp_Kliven4DataSet::DataEntryDialogStyle() { return g_dataEntryStyle; }
+void Cpp_Kliven4DataSet::SetDataEntryDialogStyle(int style) { g_dataEntryStyle = style; }
 
 bool Cpp_Kliven4DataSet::EditGraphicsOutputFlag() {
     bool create = g_graphicsOutput;

@@ -69,7 +69,10 @@ public:
     static void SetGraphicsOutputFlag(bool on);
     // "Other Input Data" on the graphics-output flag; on OK the flag takes the box. True on OK.
     static bool EditGraphicsOutputFlag();
-    static int DataEntryDialogStyle() { return 2; }
+    // The data-entry style of the line, load, interpolation and noncircular-search commands: 2
+    // (the start, and all the program ever uses) opens the tables, 1 the list-style dialogs.
+    static int DataEntryDialogStyle();
+    static void SetDataEntryDialogStyle(int style);
     // Throws Exc_IllegalStage unless stage is 1 or 2.
     static void CheckStage(int stage);
 

@@ -76,6 +76,7 @@ void ResetDataSetState() {
     Cpp_Kliven4DataSet::SetCurrentStage(1);
     Cpp_Kliven4DataSet::SetOlderFormat(false);
     Cpp_Kliven4DataSet::SetGraphicsOutputFlag(true);
+    Cpp_Kliven4DataSet::SetDataEntryDialogStyle(2);
     Cpp_DisplaySelections::Reset();
     Cpp_DataSetDrawing::ClearReported();
     ResetLoadScaleMaxima();

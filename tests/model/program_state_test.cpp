@@ -38,6 +38,7 @@ TEST(ProgramState, TheResetReturnsEveryLayerToItsStart) {
     Cpp_Kliven4Data::NewDataSet(3, false);
     Cpp_Kliven4DataSet::SetCurrentStage(2);
     Cpp_Kliven4DataSet::SetOlderFormat(true);
+    Cpp_Kliven4DataSet::SetDataEntryDialogStyle(1);
 
     ResetProgramState();
 
@@ -59,6 +60,7 @@ TEST(ProgramState, TheResetReturnsEveryLayerToItsStart) {
     EXPECT_EQ(Cpp_Kliven4Data::NumberOfDataSets(), 0);
     EXPECT_EQ(Cpp_Kliven4DataSet::CurrentStage(), 1);
     EXPECT_FALSE(Cpp_Kliven4DataSet::IsOlderFormat());
+    EXPECT_EQ(Cpp_Kliven4DataSet::DataEntryDialogStyle(), 2);
 }
 
 }  // namespace
