@@ -93,6 +93,17 @@ enum e_CommandId : int {
     ID_STAGE1 = 32795,
     ID_STAGE2 = 32796,
 
+    // Nail and geogrid windows and the generation of reinforcement from them: commands without a
+    // menu entry, button or key.
+    ID_DEFINE_NAIL_PROPERTIES = 32941,
+    ID_NAIL_LAYOUTS = 32942,
+    ID_GENERATE_NAIL_REINFORCEMENT = 32943,
+    ID_DEFINE_GEOGRID_PROPERTIES = 32944,
+    ID_GEOGRID_LAYOUTS = 32945,
+    ID_GENERATE_GEOGRID_REINFORCEMENT = 32946,
+    ID_INDIVIDUAL_GEOGRIDS = 33007,
+    ID_INDIVIDUAL_NAILS = 33008,
+
     // Compute menu.
     ID_OVERBURDEN_PRESSURE = 32998,
     ID_PORE_WATER_PRESSURE = 32999,

@@ -34,6 +34,7 @@
 //   SaveMultistageWarningSlot()                 model/writer.h           "Save Multi-Stage Data?"
 //   (registered)
 //   ReinforcementGenerationDialogsSlot()        loads/generation_dialogs.h
+//   NailGeogridDialogsSlot()                    loads/nail_geogrid_dialogs.h  nail and geogrid data
 //   loads::LoadScalingDialogSlot()              loads/load_drawing_support.h  load scaling
 //   (registered)
 //   HeadingDialogSlot()                         model/heading.h          heading (registered)

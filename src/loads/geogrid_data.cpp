@@ -11,6 +11,7 @@
 #include "graphics/line.h"
 #include "loads/data_lines.h"
 #include "loads/geogrid_force_curve.h"
+#include "loads/nail_geogrid_dialogs.h"
 #include "loads/reinforcement_line.h"
 #include "loads/reinforcement_transfer.h"
 #include "loads/unit_values.h"
@@ -277,19 +278,15 @@ Cpp_GeogridData::Cpp_GeogridData() {
     options.forceUnit = ForcePounds;
 }
 
-Cpp_GeogridProperties Cpp_GeogridData::GetProperties(int i) {
-    if (i < 0) return {};
-    if (static_cast<size_t>(i) >= properties_.size())
-        properties_.resize(static_cast<size_t>(i) + 1);
+Cpp_GeogridProperties Cpp_GeogridData::GetProperties(int i) const {
+    if (i < 0 || i >= NumberOfPropertySets()) return {};
     return properties_[static_cast<size_t>(i)];
 }
 
 int Cpp_GeogridData::GetNumberOfGeogridTypes() { return static_cast<int>(StandardTypes().size()); }
 
 s_GeogridType Cpp_GeogridData::GetStandardGeogridType(int i) {
-    if (i < 0) return {};
-    if (static_cast<size_t>(i) >= StandardTypes().size())
-        StandardTypes().resize(static_cast<size_t>(i) + 1);
+    if (i < 0 || i >= GetNumberOfGeogridTypes()) return {};
     return StandardTypes()[static_cast<size_t>(i)];
 }
 
@@ -368,8 +365,97 @@ bool Cpp_GeogridData::WriteKLIVEN4InputDataFile(std::FILE* file) const {
 
 bool Cpp_GeogridData::EditGenerationOptions() {
     s_GeogridGenerationOptions edited = options;
+    switch (GetUnitSystem()) {
+    case UnitSystemEnglish:
+        edited.lengthUnit = LengthFeet;
+        edited.forceUnit = ForcePounds;
+        break;
+    case UnitSystemSI:
+        edited.lengthUnit = LengthMeters;
+        edited.forceUnit = ForceNewtons;
+        break;
+    default: GetOtherUnits(edited.lengthUnit, edited.forceUnit); break;
+    }
     if (!ReinforcementGenerationDialogs().EditGeogridGenerationOptions(edited)) return false;
     options = edited;
+    return true;
+}
+
+namespace {
+const char* const kNoGridProperties = "There are no grid properties defined.  You must first enter "
+                                      "grid properties before entering the grid layouts.";
+}  // namespace
+
+bool Cpp_GeogridData::EditProperties() {
+    s_GeogridPropertiesDialogData data;
+    data.types = properties_;
+    Cpp_GeogridProperties& p = data.primed;
+    p.fsBiological = 1.3;
+    p.fsChemical = 2.0;
+    p.fsCreep = 5.0;
+    p.fsInstallationDamage = 3.0;
+    p.fsJoints = 1.0;
+    p.fStar = 0.5;
+    p.interactionOption = Cpp_GeogridProperties::InteractionSpecified;
+    p.fq = 0.0;
+    p.alphaBeta = 0.0;
+    p.rho = 0.0;
+    p.alpha = 1.0;
+    if (!NailGeogridDialogs().EditGeogridProperties(data)) return false;
+    properties_ = std::move(data.types);
+    return true;
+}
+
+bool Cpp_GeogridData::EditLayouts() {
+    if (properties_.empty()) {
+        ShowErrorMessage("Error", kNoGridProperties);
+        return false;
+    }
+    s_GeogridLayoutsDialogData data;
+    for (const Cpp_GeogridProperties& set : properties_) data.typeNames.push_back(set.name);
+    data.layouts = layouts_;
+    data.direction = layoutFacing == 1 ? 0 : layoutFacing == 2 ? 1 : -1;
+    if (!NailGeogridDialogs().EditGeogridLayouts(data)) return false;
+    std::vector<Cpp_GeogridLayout> stored;
+    for (size_t i = 0; i < data.layouts.size(); ++i) {
+        const Cpp_GeogridLayout& edited = data.layouts[i];
+        if (edited.geogridType >= 0) {
+            stored.push_back(edited);
+        } else {
+            // A layout without a type keeps only that.
+            Cpp_GeogridLayout kept = i < layouts_.size() ? layouts_[i] : Cpp_GeogridLayout{};
+            kept.geogridType = edited.geogridType;
+            stored.push_back(kept);
+        }
+    }
+    layouts_ = std::move(stored);
+    if (data.direction == 0) layoutFacing = 1;
+    if (data.direction == 1) layoutFacing = 2;
+    return true;
+}
+
+bool Cpp_GeogridData::EditIndividualGeogrids(const Cpp_Line& slope) {
+    if (properties_.empty()) {
+        ShowErrorMessage("Error", kNoGridProperties);
+        return false;
+    }
+    s_IndividualGeogridsDialogData data;
+    for (const Cpp_GeogridProperties& set : properties_) data.typeNames.push_back(set.name);
+    for (const auto& g : grids_.Geogrids()) data.grids.push_back(*g);
+    std::stable_sort(data.grids.begin(), data.grids.end(),
+                     [](const Cpp_Geogrid& a, const Cpp_Geogrid& b) { return a.headY < b.headY; });
+    data.slope = &slope;
+    if (!NailGeogridDialogs().EditIndividualGeogrids(data)) return false;
+    grids_.DeleteAllGeogrids();
+    for (const Cpp_Geogrid& g : data.grids) grids_.AddCopy(g);
+    return true;
+}
+
+bool Cpp_GeogridData::ChooseFaceIntersection(const std::vector<double>& xs, int& index) {
+    int chosen = -1;
+    if (!ReinforcementGenerationDialogs().ChooseXValue(xs, chosen)) return false;
+    if (chosen < 0 || chosen >= static_cast<int>(xs.size())) return false;
+    index = chosen;
     return true;
 }
 
@@ -393,17 +479,6 @@ bool Cpp_GeogridData::GenerateReinforcementLines(Cpp_ReinforcementLineList& list
     if (!haveLayouts && !haveGrids) {
         Error("No geogrid layouts or individual geogrids to generate reinforcement for.");
         return false;
-    }
-    switch (GetUnitSystem()) {
-    case UnitSystemEnglish:
-        options.lengthUnit = LengthFeet;
-        options.forceUnit = ForcePounds;
-        break;
-    case UnitSystemSI:
-        options.lengthUnit = LengthMeters;
-        options.forceUnit = ForceNewtons;
-        break;
-    default: GetOtherUnits(options.lengthUnit, options.forceUnit); break;
     }
     if (!EditGenerationOptions()) return false;
     const int unit = ForcePerLengthUnitIndex(options.lengthUnit, options.forceUnit);
@@ -467,9 +542,7 @@ bool Cpp_GeogridData::GenerateLayoutReinforcement(
             } else {
                 int chosen = -1;
                 const std::vector<double> offered(xs.begin(), xs.begin() + count);
-                if (!ReinforcementGenerationDialogs().ChooseXValue(offered, chosen) || chosen < 0 ||
-                    chosen >= count)
-                    return false;
+                if (!ChooseFaceIntersection(offered, chosen)) return false;
                 x = xs[static_cast<size_t>(chosen)];
                 angle = angles[static_cast<size_t>(chosen)];
             }

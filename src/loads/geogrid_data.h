@@ -138,7 +138,8 @@ public:
     int NumberOfPropertySets() const { return static_cast<int>(properties_.size()); }
     std::vector<Cpp_GeogridProperties>& Properties() { return properties_; }
     const std::vector<Cpp_GeogridProperties>& Properties() const { return properties_; }
-    Cpp_GeogridProperties GetProperties(int i);
+    // A copy of set i; a default set for an index outside the list (the list never grows).
+    Cpp_GeogridProperties GetProperties(int i) const;
     std::vector<Cpp_GeogridLayout>& Layouts() { return layouts_; }
     const std::vector<Cpp_GeogridLayout>& Layouts() const { return layouts_; }
     Cpp_IndividualGeogridList& GetIndividualGeogridList() { return grids_; }
@@ -154,6 +155,7 @@ public:
     bool GetDisplayGeogrids() const { return display_; }
     void SetDisplayGeogrids(bool on) { display_ = on; }
     static int GetNumberOfGeogridTypes();
+    // Entry i of the table; an empty entry outside it (the table never grows).
     static s_GeogridType GetStandardGeogridType(int i);
 
     int layoutFacing = 1;
@@ -167,7 +169,20 @@ public:
                                     const OverburdenStressFunction& overburden,
                                     const Cpp_Line& slope, double lengthTolerance,
                                     WindowHandle parent);
+    // The generation dialog over a copy of the options whose units are those of the unit
+    // system; OK stores the copy, Cancel leaves the options (units included) as they were.
     bool EditGenerationOptions();
+
+    // "Geo-Grid Properties" over copies of the sets; OK stores them all.
+    bool EditProperties();
+    // "Geo-Grid Layout": refused with a message while no geogrid type exists.
+    bool EditLayouts();
+    // "Individual Geogrids" over copies sorted by elevation, placed on the slope face; OK
+    // replaces the whole list. Refused with a message while no geogrid type exists.
+    bool EditIndividualGeogrids(const Cpp_Line& slope);
+    // The user picks one of the x values at which a level meets the slope face ("Choose an X
+    // value"); false on Cancel or a choice outside the list.
+    static bool ChooseFaceIntersection(const std::vector<double>& xs, int& index);
     // The generators: false (with a message) when the generation stops; lines receives the
     // lines made.
     bool GenerateLayoutReinforcement(const OverburdenStressFunction& overburden,

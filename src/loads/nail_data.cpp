@@ -11,6 +11,7 @@
 #include "loads/data_lines.h"
 #include "loads/generation_dialogs.h"
 #include "loads/nail_force_distribution.h"
+#include "loads/nail_geogrid_dialogs.h"
 #include "loads/reinforcement_line.h"
 #include "loads/reinforcement_transfer.h"
 #include "loads/unit_values.h"
@@ -138,11 +139,28 @@ Cpp_NailData::Cpp_NailData() {
     generationForceUnit = ForcePounds;
 }
 
-Cpp_NailProperties Cpp_NailData::GetNailProperties(int i) {
-    if (i < 0) return {};
-    if (static_cast<size_t>(i) >= properties_.size())
-        properties_.resize(static_cast<size_t>(i) + 1);
+Cpp_NailProperties Cpp_NailData::GetNailProperties(int i) const {
+    if (i < 0 || i >= NumberOfPropertySets()) return {};
     return properties_[static_cast<size_t>(i)];
+}
+
+bool Cpp_NailData::EditProperties() {
+    std::vector<Cpp_NailProperties> types = properties_;
+    if (!NailGeogridDialogs().EditNailProperties(types)) return false;
+    properties_ = std::move(types);
+    return true;
+}
+
+bool Cpp_NailData::ShowLayoutInformation() {
+    std::array<s_NailLayoutPage, MaximumLayouts> pages;
+    for (int i = 0; i < MaximumLayouts; ++i)
+        pages[static_cast<size_t>(i)] = layouts_[static_cast<size_t>(i)].ToDialogData();
+    std::vector<std::string> names;
+    for (const Cpp_NailProperties& set : properties_) names.push_back(set.name);
+    if (!NailGeogridDialogs().EditNailLayouts(pages, names)) return false;
+    for (int i = 0; i < MaximumLayouts; ++i)
+        layouts_[static_cast<size_t>(i)].FromDialogData(pages[static_cast<size_t>(i)]);
+    return true;
 }
 
 int Cpp_NailData::ActiveLayoutCount() const {

@@ -71,8 +71,8 @@ public:
     int NumberOfPropertySets() const { return static_cast<int>(properties_.size()); }
     const std::vector<Cpp_NailProperties>& Properties() const { return properties_; }
     std::vector<Cpp_NailProperties>& Properties() { return properties_; }
-    // A copy of set i (the array grows when i is beyond it).
-    Cpp_NailProperties GetNailProperties(int i);
+    // A copy of set i; a default set for an index outside the list (the list never grows).
+    Cpp_NailProperties GetNailProperties(int i) const;
     std::array<Cpp_NailLayout, MaximumLayouts>& Layouts() { return layouts_; }
     const std::array<Cpp_NailLayout, MaximumLayouts>& Layouts() const { return layouts_; }
     int ActiveLayoutCount() const;
@@ -101,6 +101,11 @@ public:
     bool GenerateReinforcementLines(Cpp_ReinforcementLineList& list, const Cpp_Line& slope,
                                     WindowHandle parent);
     bool EditGenerationUnits();
+
+    // "Definition of Nail Properties" over copies of the sets; OK stores them all.
+    bool EditProperties();
+    // "Layout Information for Nails": one page per layout slot; OK stores every page.
+    bool ShowLayoutInformation();
     // The lines of all layouts in use, or of all individual nails, in the generation units
     // (messages for what cannot be generated).
     std::vector<s_GeneratedReinforcementLine> GenerateForLayouts(const Cpp_Line& slope);

@@ -67,3 +67,41 @@ void Cpp_NailLayout::WriteKLIVEN4InputDataFile(std::FILE* file) const {
                  distanceFromTop, bottomOfSlope, distanceFromBottom);
     std::fprintf(file, "  %15.8e  %15.8e\n", inclination, nailLength);
 }
+
+s_NailLayoutPage Cpp_NailLayout::ToDialogData() const {
+    s_NailLayoutPage page;
+    page.nailType = propertySet;
+    if (propertySet < 1) return page;
+    page.face = facing;
+    page.unit = dialogLengthUnit;
+    page.sameAsVertical = sameAsVertical;
+    page.horizontalSpacing = horizontalSpacing;
+    page.option = verticalOption;
+    page.numberOfNails = numberOfNails;
+    page.verticalSpacing = verticalSpacing;
+    page.topY = topOfSlope;
+    page.topDistance = distanceFromTop;
+    page.bottomY = bottomOfSlope;
+    page.bottomDistance = distanceFromBottom;
+    page.inclination = inclination;
+    page.length = nailLength;
+    return page;
+}
+
+void Cpp_NailLayout::FromDialogData(const s_NailLayoutPage& page) {
+    propertySet = page.nailType;
+    if (page.nailType <= 0) return;
+    facing = page.face;
+    dialogLengthUnit = page.unit;
+    sameAsVertical = page.sameAsVertical;
+    horizontalSpacing = page.sameAsVertical ? 0.0 : page.horizontalSpacing;
+    verticalOption = page.option;
+    numberOfNails = page.numberOfNails;
+    verticalSpacing = page.verticalSpacing;
+    topOfSlope = page.topY;
+    distanceFromTop = page.topDistance;
+    bottomOfSlope = page.bottomY;
+    distanceFromBottom = page.bottomDistance;
+    inclination = page.inclination;
+    nailLength = page.length;
+}

@@ -3,6 +3,24 @@
 
 #include <cstdio>
 
+// One page of the nail layout sheet: a layout slot as the sheet shows it.
+struct s_NailLayoutPage {
+    int nailType = 0;  // 0 "No bar type - Layout not used.", k the k-th nail type
+    int face = 0;      // 0 left, 1 right
+    int unit = -1;     // length unit index, -1 none
+    bool sameAsVertical = false;
+    double horizontalSpacing = 0.0;
+    int option = 0;
+    int numberOfNails = 0;
+    double verticalSpacing = 0.0;
+    double topY = 0.0;
+    double topDistance = 0.0;
+    double bottomY = 0.0;
+    double bottomDistance = 0.0;
+    double inclination = 0.0;  // degrees below the horizontal
+    double length = 0.0;
+};
+
 class Cpp_NailLayout {
 public:
     // The vertical layout options.
@@ -44,6 +62,12 @@ public:
     double GetHorizontalSpacing() const;
     // Inclination in radians.
     double GetInclination() const;
+
+    // The page of the layout sheet that shows the slot: an unused slot gives only its type 0,
+    // option 0 and the left face.
+    s_NailLayoutPage ToDialogData() const;
+    // The slot from its page: a page without a nail type (0 or less) sets only the type.
+    void FromDialogData(const s_NailLayoutPage& page);
 
     // The seven lines of the layout in the document.
     void WriteKLIVEN4InputDataFile(std::FILE* file) const;

@@ -46,8 +46,7 @@ bool Cpp_NailProperties::SetName(const std::string& text) {
 int Cpp_NailProperties::GetNumberOfBarTypes() { return static_cast<int>(BarTypes().size()); }
 
 s_NailBarType Cpp_NailProperties::GetBarType(int i) {
-    if (i < 0) return {};
-    if (static_cast<size_t>(i) >= BarTypes().size()) BarTypes().resize(static_cast<size_t>(i) + 1);
+    if (i < 0 || i >= GetNumberOfBarTypes()) return {};
     return BarTypes()[static_cast<size_t>(i)];
 }
 

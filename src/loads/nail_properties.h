@@ -53,6 +53,7 @@ public:
     bool SetName(const std::string& text);
 
     static int GetNumberOfBarTypes();
+    // Entry i of the table; an empty entry outside it (the table never grows).
     static s_NailBarType GetBarType(int i);
 
     // The tendon's tensile capacity in the force unit.

@@ -52,6 +52,7 @@ CommandTable BuildCommandTable() {
     AddRunCommands(table);
     AddToolCommands(table);
     AddHelpCommands(table);
+    AddReinforcementCommands(table);
     return table;
 }
 

@@ -14,6 +14,7 @@
 //     run_commands.cpp       Run menu (and writing the computation input)
 //     tool_commands.cpp      the tool buttons of the main tool bar
 //     help_commands.cpp      Help menu and the tool bar's help button
+//     reinforcement_commands.cpp  nail and geogrid windows and generation (no menu entry)
 //
 // A command that cannot be carried out yet is still in the table: its handler says so
 // (NotAvailableYet).
@@ -76,5 +77,6 @@ void AddComputeCommands(CommandTable& table);
 void AddRunCommands(CommandTable& table);
 void AddToolCommands(CommandTable& table);
 void AddHelpCommands(CommandTable& table);
+void AddReinforcementCommands(CommandTable& table);
 
 }  // namespace app
