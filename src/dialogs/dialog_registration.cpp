@@ -5,15 +5,16 @@
 #include "dialogs/display_sheet.h"
 #include "dialogs/grid_settings_dialog.h"
 #include "dialogs/load_scaling_dialog.h"
+#include "dialogs/point_stress_dialogs.h"
 #include "dialogs/settings_sheet.h"
 #include "dialogs/text_dialogs.h"
 #include "dialogs/window_bounds_dialog.h"
 #include "graphics/graphic_grid.h"
 #include "graphics/graphics.h"
 #include "loads/load_drawing_support.h"
-#include "model/writer.h"
 #include "model/data_set.h"
 #include "model/heading.h"
+#include "model/writer.h"
 
 #include <memory>
 
@@ -42,6 +43,8 @@
 //   (registered)
 //   OtherDataDialogSlot()                       model/data_set.h         "Other Input Data"
 //   (registered)
+//   PointStressDialogsSlot()                    model/point_stress_dialogs.h  point stresses
+//   (registered)
 
 namespace dialogs {
 
@@ -54,7 +57,8 @@ struct Windows {
     explicit Windows(QWidget* mainWindow)
         : loadScaling(mainWindow), settings(mainWindow), display(mainWindow),
           gridSettings(mainWindow), windowBounds(mainWindow), multistageWarning(mainWindow),
-          heading(mainWindow), textLines(mainWindow), otherData(mainWindow) {}
+          heading(mainWindow), textLines(mainWindow), otherData(mainWindow),
+          pointStresses(mainWindow) {}
     void Register() {
         loads::LoadScalingDialogSlot().Set(&loadScaling);
         Cpp_KlivenSettings::SettingsSheetSlot().Set(&settings);
@@ -65,6 +69,7 @@ struct Windows {
         HeadingDialogSlot().Set(&heading);
         TextLineDialogsSlot().Set(&textLines);
         OtherDataDialogSlot().Set(&otherData);
+        PointStressDialogsSlot().Set(&pointStresses);
     }
     void Unregister() {
         loads::LoadScalingDialogSlot().Reset();
@@ -76,6 +81,7 @@ struct Windows {
         HeadingDialogSlot().Reset();
         TextLineDialogsSlot().Reset();
         OtherDataDialogSlot().Reset();
+        PointStressDialogsSlot().Reset();
     }
 
     QtLoadScaling loadScaling;
@@ -87,6 +93,7 @@ struct Windows {
     QtHeadingDialog heading;
     QtTextLineDialogs textLines;
     QtOtherDataDialog otherData;
+    QtPointStressDialogs pointStresses;
 };
 
 std::unique_ptr<Windows>& Registered() {

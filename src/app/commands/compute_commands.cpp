@@ -1,13 +1,44 @@
-// The Compute menu: the point-stress dialogs, not there yet.
+// The Compute menu: the point-stress windows of the current data set.
 
 #include "app/commands/command_table.h"
 #include "core/command_ids.h"
+#include "core/dialog_slot.h"
+#include "model/data_sets.h"
+#include "model/point_stress_dialogs.h"
 
 namespace app {
 
+namespace {
+
+// Where the overburden and effective-stress windows start: the first selected point item once
+// the selection lists exist; until then (0, 0).
+void StartingPoint(double& x, double& y) {
+    x = 0.0;
+    y = 0.0;
+}
+
+CommandTable::Handler PointStressCommand(const char* what, int which) {
+    return [what, which](MainFrame&) {
+        RunDialogCommand(PointStressDialogsSlot(), what, [which] {
+            const Cpp_Kliven4DataSet& dataSet = *Cpp_Kliven4Data::CurrentDataSet();
+            double x = 0.0, y = 0.0;
+            StartingPoint(x, y);
+            if (which == ID_OVERBURDEN_PRESSURE) return ShowOverburdenPressureDialog(dataSet, x, y);
+            if (which == ID_PORE_WATER_PRESSURE) return ShowPoreWaterPressureDialog(dataSet);
+            return ShowVerticalEffectiveStressDialog(dataSet, x, y);
+        });
+    };
+}
+
+}  // namespace
+
 void AddComputeCommands(CommandTable& table) {
-    for (int id : {ID_OVERBURDEN_PRESSURE, ID_PORE_WATER_PRESSURE, ID_EFFECTIVE_VERTICAL_STRESS})
-        table.Add(id, NotAvailableYet(id));
+    table.Add(ID_OVERBURDEN_PRESSURE,
+              PointStressCommand("Overburden Pressure", ID_OVERBURDEN_PRESSURE));
+    table.Add(ID_PORE_WATER_PRESSURE,
+              PointStressCommand("Pore Water Pressure", ID_PORE_WATER_PRESSURE));
+    table.Add(ID_EFFECTIVE_VERTICAL_STRESS,
+              PointStressCommand("Effective Vertical Stress", ID_EFFECTIVE_VERTICAL_STRESS));
 }
 
 }  // namespace app
