@@ -103,6 +103,14 @@ int ShowErrorOnWindow(WindowHandle window, const std::string& caption, const std
     return 1;
 }
 
+int ShowErrorFromStringIds(WindowHandle window, int textId, int captionId) {
+    auto text = Text(textId);
+    auto caption = Text(captionId);
+    if (window == nullptr || !caption || !text) return 0;
+    Show(*caption, *text, BoxButtons::Ok, BoxIcon::Stop, BoxResult::Ok, BoxOwner::Window);
+    return 1;
+}
+
 int ShowErrorWithCaptionId(WindowHandle window, int captionId, const std::string& text) {
     auto caption = Text(captionId);
     if (window == nullptr || !caption || text.empty()) return 0;

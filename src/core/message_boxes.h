@@ -37,6 +37,9 @@ int AskYesNoCancelWithCaptionId(WindowHandle window, int captionId, const std::s
 // 1 (OK) when shown; 0 and no box when the window is none.
 int ShowErrorOnWindow(WindowHandle window, const std::string& caption, const std::string& text);
 int ShowErrorWithCaptionId(WindowHandle window, int captionId, const std::string& text);
+// The stop box with the text and caption of two string-table ids; nothing when the window is
+// none or either text is missing or empty. 1 when shown, else 0.
+int ShowErrorFromStringIds(WindowHandle window, int textId, int captionId);
 // The error box on the main window, or without owner when there is no main window.
 bool ShowErrorMessage(const std::string& caption, const std::string& text);
 // The error box on the main window; nothing when there is no main window.

@@ -9,8 +9,10 @@
 #include "dialogs/settings_sheet.h"
 #include "dialogs/text_dialogs.h"
 #include "dialogs/window_bounds_dialog.h"
+#include "dialogs/xy_line_grid_dialog.h"
 #include "graphics/graphic_grid.h"
 #include "graphics/graphics.h"
+#include "graphics/line_table_dialogs.h"
 #include "loads/load_drawing_support.h"
 #include "model/data_set.h"
 #include "model/heading.h"
@@ -36,6 +38,8 @@
 //   (registered)
 //   ReinforcementGenerationDialogsSlot()        loads/generation_dialogs.h
 //   NailGeogridDialogsSlot()                    loads/nail_geogrid_dialogs.h  nail and geogrid data
+//   SimpleXYLineGridDialogSlot()                graphics/line_table_dialogs.h  x-y line table
+//   (registered)
 //   loads::LoadScalingDialogSlot()              loads/load_drawing_support.h  load scaling
 //   (registered)
 //   HeadingDialogSlot()                         model/heading.h          heading (registered)
@@ -58,7 +62,8 @@ struct Windows {
         : loadScaling(mainWindow), settings(mainWindow), display(mainWindow),
           gridSettings(mainWindow), windowBounds(mainWindow), multistageWarning(mainWindow),
           heading(mainWindow), textLines(mainWindow), otherData(mainWindow),
-          pointStresses(mainWindow) {}
+          pointStresses(mainWindow),
+          xyLineTable(mainWindow) {}
     void Register() {
         loads::LoadScalingDialogSlot().Set(&loadScaling);
         Cpp_KlivenSettings::SettingsSheetSlot().Set(&settings);
@@ -70,6 +75,7 @@ struct Windows {
         TextLineDialogsSlot().Set(&textLines);
         OtherDataDialogSlot().Set(&otherData);
         PointStressDialogsSlot().Set(&pointStresses);
+        SimpleXYLineGridDialogSlot().Set(&xyLineTable);
     }
     void Unregister() {
         loads::LoadScalingDialogSlot().Reset();
@@ -82,6 +88,7 @@ struct Windows {
         TextLineDialogsSlot().Reset();
         OtherDataDialogSlot().Reset();
         PointStressDialogsSlot().Reset();
+        SimpleXYLineGridDialogSlot().Reset();
     }
 
     QtLoadScaling loadScaling;
@@ -94,6 +101,7 @@ struct Windows {
     QtTextLineDialogs textLines;
     QtOtherDataDialog otherData;
     QtPointStressDialogs pointStresses;
+    QtSimpleXYLineGrid xyLineTable;
 };
 
 std::unique_ptr<Windows>& Registered() {

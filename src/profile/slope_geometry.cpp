@@ -11,6 +11,7 @@
 #include "core/output_settings.h"
 #include "core/output_table.h"
 #include "core/text_formats.h"
+#include "graphics/line_table_dialogs.h"
 #include "profile/profile_line.h"
 #include "profile/profile_sweep.h"
 #include "profile/slope_messages.h"
@@ -153,6 +154,19 @@ void Cpp_SlopeGeometry::DeleteAll() {
     crackBottom_.DeleteDescriptionAndPoints();
     crackWater_.DeleteDescriptionAndPoints();
     entered_ = false;
+}
+
+bool Cpp_SlopeGeometry::EnterPoints() {
+    s_XYLineTable table;
+    table.caption = "Enter points for slope geometry";
+    slopeLine_.CopyToXYArray(table.points);
+    if (!SimpleXYLineGridDialogSlot().Get().Run(table)) return false;
+    DeleteAll();
+    for (const s_tagTypePointXY& p : table.points) slopeLine_.AddPoint(p.x, p.y);
+    slopeLine_.NumberPoints();
+    entered_ = !table.points.empty();
+    if (entered_) SlopeChanged();
+    return true;
 }
 
 const Cpp_Line& Cpp_SlopeGeometry::GetLineForCrack(bool useSlope) const {

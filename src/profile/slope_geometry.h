@@ -61,6 +61,11 @@ public:
 
     // Frees the points of the three lines and clears the entered flag.
     void DeleteAll();
+    // The slope line's points in the simple x-y table ("Enter points for slope geometry"). On
+    // OK the slope, crack-bottom and crack-water lines are emptied, the table's points become
+    // the slope line in table order, the slope counts as entered when it has a point, and the
+    // crack lines follow; true. Cancel changes nothing and answers false.
+    bool EnterPoints();
     void DeleteCrackBottom() { crackBottom_.DeleteDescriptionAndPoints(); }
     void DeleteCrackWater() { crackWater_.DeleteDescriptionAndPoints(); }
 

@@ -51,6 +51,26 @@ TEST(MessageBoxes, TextsFromTheStringTable) {
     EXPECT_EQ(fakes.messageBoxes.requests[0].caption, "Caption");
 }
 
+// The stop box from two string-table ids (text first, then caption); silent without a window or
+// with a missing or empty text.
+TEST(MessageBoxes, ErrorFromStringIds) {
+    testsupport::FakeServices fakes;
+    int window = 0;
+    FillStringTable({{5110, "Profile Line Error"},
+                     {15110, "Illegal line number - Line numbers must be greater than zero."},
+                     {3, ""}});
+    EXPECT_EQ(ShowErrorFromStringIds(&window, 15110, 5110), 1);
+    EXPECT_EQ(ShowErrorFromStringIds(nullptr, 15110, 5110), 0);
+    EXPECT_EQ(ShowErrorFromStringIds(&window, 3, 5110), 0);
+    EXPECT_EQ(ShowErrorFromStringIds(&window, 15110, 4), 0);
+    ResetStringTable();
+    ASSERT_EQ(fakes.messageBoxes.requests.size(), 1u);
+    EXPECT_EQ(fakes.messageBoxes.requests[0].caption, "Profile Line Error");
+    EXPECT_EQ(fakes.messageBoxes.requests[0].text,
+              "Illegal line number - Line numbers must be greater than zero.");
+    EXPECT_EQ(fakes.messageBoxes.requests[0].icon, BoxIcon::Stop);
+}
+
 // The text form of the string table: comments, blank lines and CRLF are skipped; the text runs
 // to the end of the line, inner spaces kept.
 TEST(StringTable, ReadsTheTextForm) {

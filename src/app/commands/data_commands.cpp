@@ -3,6 +3,7 @@
 // not there yet.
 
 #include "app/commands/command_table.h"
+#include "app/data_entry.h"
 #include "app/main_frame.h"
 #include "core/data_error_output.h"
 #include "core/dialog_slot.h"
@@ -64,7 +65,6 @@ void AddDataCommands(CommandTable& table) {
                    ID_RSUBU_VALUES_STAGE2,
                    ID_STRENGTH_VALUES_STAGE1,
                    ID_STRENGTH_VALUES_STAGE2,
-                   ID_SLOPE_LINE,
                    ID_DISTRIBUTED_LOADS_STAGE1,
                    ID_DISTRIBUTED_LOADS_STAGE2,
                    ID_LINE_LOADS_STAGE1,
@@ -75,6 +75,7 @@ void AddDataCommands(CommandTable& table) {
         table.Add(id, NotAvailableYet(id));
     table.Add(ID_HEADING, EditHeading);
     table.Add(ID_OTHER_DATA, EditOtherData);
+    table.Add(ID_SLOPE_LINE, [](MainFrame& f) { EnterSlopeLine(f); });
     table.Add(ID_RECOMPUTE_SLOPE_AND_CRACK, [](MainFrame& f) {
         RecomputeSlopeAndCrackGeometry(*Cpp_Kliven4Data::CurrentDataSet());
         f.Redraw();

@@ -5,6 +5,7 @@
 #include "app/commands/tool_commands.h"
 
 #include "app/commands/command_table.h"
+#include "app/data_entry.h"
 #include "app/main_frame.h"
 #include "core/message_boxes.h"
 #include "platform/services.h"
@@ -35,6 +36,8 @@ struct s_ToolCommand {
     // Refused with "Halt - Not Ready for This Input" (the crack tools need primary
     // analysis/computation data, which cannot be entered yet).
     bool needsAnalysisData = false;
+    // The launcher of the kind's data table (on the stage made current), when it is there.
+    bool (*table)(MainFrame&) = nullptr;
 };
 
 const s_ToolCommand kTools[] = {
@@ -53,7 +56,8 @@ const s_ToolCommand kTools[] = {
      nullptr},
     {ID_ENTER_STRENGTH_INTERPOLATION_POINTS, EditModeStrengthPoints, PressStage1Table,
      PressStage2Table, nullptr},
-    {ID_ENTER_SLOPE_LINE, EditModeSlopeLine, PressTable, PressSwitches, nullptr},
+    {ID_ENTER_SLOPE_LINE, EditModeSlopeLine, PressTable, PressSwitches, nullptr, false,
+     EnterSlopeLine},
     {ID_ENTER_REINFORCEMENT_LINES, EditModeReinforcement, PressTable, PressSwitches, nullptr},
     {ID_ENTER_CIRCULAR_SLIP_SURFACE, EditModeCircle, PressTable, PressOptionalData, nullptr},
     {ID_ENTER_NONCIRCULAR_SLIP_SURFACE, EditModeNoncircular, PressTable, PressOptionalData,
@@ -72,6 +76,10 @@ bool PressWithModifier(MainFrame& frame, const s_ToolCommand& tool, e_ModifiedPr
     case PressStage2Table: frame.SetStage2(); break;
     case PressTable:
     case PressOptionalData: break;
+    }
+    if (press != PressOptionalData && tool.table) {
+        tool.table(frame);
+        return true;
     }
     frame.NotAvailable(name + (press == PressOptionalData ? " (optional data)" : " (data table)"));
     return true;

@@ -1,0 +1,24 @@
+#pragma once
+// The launchers of the data tables: each opens the table of one kind of data of the current
+// data set (and stage), and after OK refreshes what depends on the data, redraws the view and
+// marks the document modified. Cancel changes nothing. Without a registered window the command
+// says "\"<what>\" is not available yet." on the status line.
+
+#include <functional>
+#include <string>
+
+class DialogSlotBase;
+
+namespace app {
+
+class MainFrame;
+
+// Runs `open` when the slot has a window; after OK runs `after`, redraws and marks the document
+// modified. What `open` answered (false when the window is missing).
+bool RunDataTable(MainFrame& frame, const DialogSlotBase& slot, const std::string& what,
+                  const std::function<bool()>& open, const std::function<void()>& after = {});
+
+// "Slope Line": the slope's points; an emptied slope is generated again from the profile lines.
+bool EnterSlopeLine(MainFrame& frame);
+
+}  // namespace app
