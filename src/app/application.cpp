@@ -12,6 +12,7 @@
 #include "core/units.h"
 #include "dialogs/dialog_registration.h"
 #include "editing/construction_items.h"
+#include "editing/selection_list.h"
 #include "graphics/ui/clipboard_picture.h"
 #include "model/data_sets.h"
 #include "model/read_input_file.h"
@@ -127,6 +128,7 @@ Application::Application(const std::vector<std::string>& arguments) {
     SetMainWindowExists(true);
     RegisterSubsystems();
     RegisterConstructionBlocks();
+    RegisterSelectionDrawing();
     p.statusLine.SetText("Ready");
 }
 

@@ -6,6 +6,7 @@
 #include "core/data_error_output.h"
 #include "core/file_io.h"
 #include "editing/construction_items.h"
+#include "editing/selection_list.h"
 #include "graphics/graphic_grid.h"
 #include "graphics/graphics.h"
 #include "graphics/palette.h"
@@ -124,6 +125,7 @@ void CDravonetDoc::ClearModel() {
     ResetTriangulationGlobals();
     Cpp_Kliven4Data::DeleteAllDataSets();
     DeleteAllConstructionItems();
+    ClearSelectionLists();
 }
 
 bool CDravonetDoc::OnNewDocument() {

@@ -1,5 +1,7 @@
 #include "editing/construction_items.h"
 
+#include "graphics/pick.h"
+
 #include <algorithm>
 #include <climits>
 #include <cmath>
@@ -414,4 +416,38 @@ void RegisterConstructionBlocks() {
                                [](Cpp_Kliven4DataSet&, std::FILE* f, int, bool document) {
                                    return document ? WriteConstructionData(f) : true;
                                });
+}
+
+bool Cpp_ConstructionCircle::HitTest(s_PickType& pick, bool& onCircumference) const {
+    onCircumference = false;
+    const double dx = pick.x - x_, dy = pick.y - y_;
+    if (std::fabs(dx) <= pick.tolerance && std::fabs(dy) <= pick.tolerance) {
+        const double d = dx * dx + dy * dy;
+        if (!pick.found || d < pick.bestDistanceSquared) {
+            pick.bestDistanceSquared = d;
+            pick.found = 1;
+            return true;
+        }
+    }
+    const double e = std::sqrt(dx * dx + dy * dy) - radius_;
+    if (std::fabs(e) <= pick.tolerance && (!pick.found || e * e < pick.bestDistanceSquared)) {
+        pick.bestDistanceSquared = e * e;
+        pick.found = 1;
+        onCircumference = true;
+        return true;
+    }
+    return false;
+}
+
+Cpp_ConstructionCircle* Cpp_ConstructionCircleList::HitTest(s_PickType& pick,
+                                                            int& onCircumference) const {
+    Cpp_ConstructionCircle* hit = nullptr;
+    for (const auto& c : circles_) {
+        bool flag = false;
+        if (c->HitTest(pick, flag)) {
+            hit = c.get();
+            onCircumference = flag ? 1 : 0;
+        }
+    }
+    return hit;
 }

@@ -53,6 +53,8 @@ enum e_CircleDefinition {
     CircleTangentVertical = 3,
 };
 
+struct s_PickType;
+
 class Cpp_ConstructionCircle : public Cpp_ListItem {
 public:
     // Sets the centre and the rule; the radius follows from the rule (0 for an unknown type).
@@ -74,6 +76,10 @@ public:
     // The two lines of the circle in the CON block; false (nothing written) for a circle
     // without a writable definition.
     bool WriteInput(std::FILE* file) const;
+
+    // A pick in the box around the centre (ranked by the squared distance), or within the
+    // tolerance of the circumference (ranked by the squared gap; onCircumference set).
+    bool HitTest(s_PickType& pick, bool& onCircumference) const;
 
 private:
     int flags_ = 0;
@@ -101,6 +107,10 @@ public:
     bool GetSelectable() const { return selectable_; }
     void SetSelectable(bool on) { selectable_ = on; }
     void ResetFlags() { showCircles_ = showCentres_ = selectable_ = true; }
+
+    // The last circle that improved the pick (a later one only when strictly nearer), with its
+    // circumference flag; null when none.
+    Cpp_ConstructionCircle* HitTest(s_PickType& pick, int& onCircumference) const;
 
     // The circles that can be written (types 0 to 3).
     int WritableCount() const;

@@ -1,5 +1,7 @@
 #include "editing/selection.h"
 
+#include "porepressure/vertex.h"
+
 #include <algorithm>
 #include <cstdarg>
 #include <cstdio>
@@ -174,7 +176,8 @@ bool Cpp_Selection::GetName(std::string& text) const {
         if (In(kind, {16, 91, 109, 140, 150}))
             Format(text, format, material);
         else
-            Format(text, format, static_cast<int>(NumberOfNode(r.ref2)), material);
+            Format(text, format, r.ref2 ? static_cast<const Cpp_VERTEX*>(r.ref2)->Number() : 0,
+                   material);
         return true;
     }
 

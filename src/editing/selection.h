@@ -11,6 +11,9 @@
 #include <string>
 
 class Cpp_Kliven4DataSet;
+namespace platform {
+class DeviceContext;
+}
 
 enum e_SelectionKind : int {
     SEL_PROFILE_POINT_CLIPPED = 2,
@@ -178,6 +181,15 @@ public:
     // The one-line name of the item. Kinds without a text (44, 60, 110 and the conditional
     // kinds outside their conditions) leave text as the caller filled it. Always true.
     bool GetName(std::string& text) const;
+
+    // The highlight of the item: inverting, so drawing it twice removes it. Marks show on the
+    // screen output mode only. DrawHighlighted draws on the given context; RedrawHighlighted
+    // (and Erase, the same call) on the view between paints; DrawOnCurrentDC on the current
+    // drawing context (the whole-view drawing of the current selection).
+    void DrawHighlighted(platform::DeviceContext& dc) const;
+    bool RedrawHighlighted() const;
+    bool Erase() const { return RedrawHighlighted(); }
+    void DrawOnCurrentDC() const;
 
 private:
     void Store(Cpp_Kliven4DataSet* dataSet, int stage, int kind) {

@@ -472,3 +472,49 @@ void Cpp_InterpolationData::PrintSummary() const {
     PrintIntegerWithText(old, "Number of old interpolation points retained: ",
                          old >= 1 ? " (See earlier output tables).\n" : "\n", 1);
 }
+
+namespace {
+
+// Per stage: points then triangles of pressures, r-sub-u, strengths, the remaining kinds.
+bool g_pickPoints[2][4] = {{true, true, true, true}, {true, true, true, true}};
+bool g_pickTriangles[2][4] = {{true, true, true, true}, {true, true, true, true}};
+
+int PickGroup(int kind) {
+    switch (kind) {
+    case 1: return 0;
+    case 2: return 1;
+    case 3:
+    case 4: return 2;
+    default: return 3;
+    }
+}
+
+}  // namespace
+
+void Cpp_InterpolationData::SetPickFilter(int stage, bool pressurePoints, bool pressureTriangles,
+                                          bool rSubUPoints, bool rSubUTriangles,
+                                          bool strengthPoints, bool strengthTriangles) {
+    if (stage != 1 && stage != 2) return;
+    bool* points = g_pickPoints[stage - 1];
+    bool* triangles = g_pickTriangles[stage - 1];
+    points[0] = pressurePoints;
+    triangles[0] = pressureTriangles;
+    points[1] = rSubUPoints;
+    triangles[1] = rSubUTriangles;
+    points[2] = strengthPoints;
+    triangles[2] = strengthTriangles;
+    points[3] = triangles[3] = false;
+}
+
+bool Cpp_InterpolationData::GetPickPoints(int stage, int kind) {
+    return (stage == 1 || stage == 2) && g_pickPoints[stage - 1][PickGroup(kind)];
+}
+
+bool Cpp_InterpolationData::GetPickTriangles(int stage, int kind) {
+    return (stage == 1 || stage == 2) && g_pickTriangles[stage - 1][PickGroup(kind)];
+}
+
+void Cpp_InterpolationData::ResetPickFilter() {
+    for (int s = 0; s < 2; ++s)
+        for (int g = 0; g < 4; ++g) g_pickPoints[s][g] = g_pickTriangles[s][g] = true;
+}

@@ -156,6 +156,24 @@ public:
     Cpp_InterpolationData(const Cpp_InterpolationData&) = delete;
     Cpp_InterpolationData& operator=(const Cpp_InterpolationData&) = delete;
 
+    // Pick filter of a stage (1 or 2; another stage answers false): points and triangles of
+    // pressures (kind 1), r-sub-u values (2), strengths (3, 4) and of the remaining kinds; all
+    // on at start. SetPickFilter sets the first six and turns the remaining kinds off.
+    static void SetPickFilter(int stage, bool pressurePoints, bool pressureTriangles,
+                              bool rSubUPoints, bool rSubUTriangles, bool strengthPoints,
+                              bool strengthTriangles);
+    static bool GetPickPoints(int stage, int kind);
+    static bool GetPickTriangles(int stage, int kind);
+    static bool GetPickPressurePoints(int stage) { return GetPickPoints(stage, 1); }
+    static bool GetPickRSubUPoints(int stage) { return GetPickPoints(stage, 2); }
+    static bool GetPickStrengthPoints(int stage) { return GetPickPoints(stage, 3); }
+    static bool GetPickOtherPoints(int stage) { return GetPickPoints(stage, 5); }
+    static bool GetPickPressureTriangles(int stage) { return GetPickTriangles(stage, 1); }
+    static bool GetPickRSubUTriangles(int stage) { return GetPickTriangles(stage, 2); }
+    static bool GetPickStrengthTriangles(int stage) { return GetPickTriangles(stage, 3); }
+    static bool GetPickOtherTriangles(int stage) { return GetPickTriangles(stage, 5); }
+    static void ResetPickFilter();
+
     short GetStage() const { return stage_; }
     // 1 or 2 (else Exc_BadStage); takes the stage's default display flags.
     void SetStage(short stage);

@@ -1,5 +1,7 @@
 #include "porepressure/porepressure_state.h"
 
+#include "porepressure/interpolation_data.h"
+
 #include "porepressure/contour_control_points.h"
 #include "porepressure/vertex.h"
 
@@ -9,4 +11,5 @@ void ResetPorePressureState() {
     ResetPiezometricDisplayDefaults();
     ResetPiezometricPickFlags();
     ResetInterpolationDisplayDefaults();
+    Cpp_InterpolationData::ResetPickFilter();
 }

@@ -1,4 +1,5 @@
 #include "editing/selection.h"
+#include "porepressure/vertex.h"
 
 #include <gtest/gtest.h>
 
@@ -59,6 +60,7 @@ TEST_F(SelectionNames, EveryFamilyIsNamedWithItsArguments) {
     Cpp_ConstructionCircle circle;
     circle.SetNumber(7);
     Cpp_InterpolationDataSet interpolation(1, 6);
+    Cpp_VERTEX vertex(3, 10.0, 5.0, 0.0);
     Cpp_LineLoad byComponents(1, 0, 0, Cpp_LineLoad::ByComponents, 1500.0, -20.0);
     Cpp_LineLoad byResultant(2, 0, 0, Cpp_LineLoad::ByResultant, 12.5, 30.0);
     Cpp_ReinforcementLine rein;
@@ -85,10 +87,10 @@ TEST_F(SelectionNames, EveryFamilyIsNamedWithItsArguments) {
         {8, 0, {&profile, second}, "Construction line 2 (segment 2)"},
         {9, 0, {&profile, &node}, "Construction line pt. 3 (line 2)"},
         {10, 0, {nullptr, &circle}, "Construction circle 7"},
-        {92, 1, {&interpolation, &node}, "Pressure interpolation pt. 3 for mat'l 6"},
-        {138, 1, {&interpolation, &node}, "Strength (Su) interpolation pt. 3 for mat'l 6"},
+        {92, 1, {&interpolation, &vertex}, "Pressure interpolation pt. 3 for mat'l 6"},
+        {138, 1, {&interpolation, &vertex}, "Strength (Su) interpolation pt. 3 for mat'l 6"},
         // Never made, so no references are kept; still named.
-        {148, 1, {&interpolation, &node}, "Unit weight interpolation pt. 0 for mat'l 0"},
+        {148, 1, {&interpolation, &vertex}, "Unit weight interpolation pt. 0 for mat'l 0"},
         {16, 1, {&interpolation}, "C/P interpolation triangle for mat'l 6"},
         {132, 0, {nullptr, &node}, "Slope pt. 3"},
         {98,

@@ -1,0 +1,780 @@
+// The two hit tests of the selection lists: the full test (every candidate, kind by kind in the
+// fixed order) and the point-oriented test (one candidate, points before segments). Each kind
+// is found by its owner's hit test; this file only decides the order, the display and pick-flag
+// conditions, the restriction classes and what the record holds.
+
+#include "editing/selection_list.h"
+
+#include "analysis/analysis_computation_data.h"
+#include "analysis/analysis_picking.h"
+#include "analysis/noncircular_shear_surface.h"
+#include "analysis/radius_definition.h"
+#include "editing/construction_items.h"
+#include "graphics/line.h"
+#include "graphics/pick.h"
+#include "loads/distributed_load_data.h"
+#include "loads/geogrid_data.h"
+#include "loads/line_load.h"
+#include "loads/nail_data.h"
+#include "loads/reinforcement_line.h"
+#include "model/data_set.h"
+#include "porepressure/interpolation_data.h"
+#include "porepressure/interpolation_drawing.h"
+#include "porepressure/piezometric_drawing.h"
+#include "porepressure/piezometric_line.h"
+#include "profile/crack.h"
+#include "profile/profile_line.h"
+#include "profile/slope_geometry.h"
+#include "registry/display_selections.h"
+
+#include <functional>
+
+namespace {
+
+// Restriction classes: P point kinds, S segment kinds, O the others.
+enum class e_Class { P, S, O };
+
+// The nearest point of a point chain within the pick box (ranked against the record).
+template <typename Node>
+Node* NearestNode(Node* first, s_PickType& pick) {
+    Node* best = nullptr;
+    for (Node* p = first; p; p = static_cast<Node*>(p->Next()))
+        if (IsInPickBox(pick, p->X(), p->Y()) &&
+            AcceptNearerCandidate(pick, (p->X() - pick.x) * (p->X() - pick.x) +
+                                            (p->Y() - pick.y) * (p->Y() - pick.y)))
+            best = p;
+    return best;
+}
+
+template <typename T>
+T* NearestOf(const std::vector<std::unique_ptr<T>>& items, s_PickType& pick) {
+    T* best = nullptr;
+    for (const auto& p : items)
+        if (IsInPickBox(pick, p->X(), p->Y()) &&
+            AcceptNearerCandidate(pick, (p->X() - pick.x) * (p->X() - pick.x) +
+                                            (p->Y() - pick.y) * (p->Y() - pick.y)))
+            best = p.get();
+    return best;
+}
+
+bool InterpolationPointsShown(const s_DisplayFlagsType& f, int kind, int stage) {
+    switch (kind) {
+    case 1: return f.pressurePoints[stage - 1];
+    case 2: return f.ruPoints[stage - 1];
+    case 3:
+    case 4: return f.strengthPoints[stage - 1];
+    default: return f.otherPoints[stage - 1];
+    }
+}
+
+// Selection kinds of an interpolation data set's points and triangles (0: not picked).
+int InterpolationPointKind(int kind) {
+    switch (kind) {
+    case 1: return SEL_PRESSURE_POINT;
+    case 2: return SEL_RSUBU_POINT;
+    case 3:
+    case 4: return SEL_STRENGTH_POINT;
+    case 5: return SEL_CP_POINT;
+    default: return 0;
+    }
+}
+int InterpolationTriangleKind(int kind) {
+    switch (kind) {
+    case 1: return SEL_PRESSURE_TRIANGLE;
+    case 2: return SEL_RSUBU_TRIANGLE;
+    case 3:
+    case 4: return SEL_STRENGTH_TRIANGLE;
+    case 5: return SEL_CP_TRIANGLE;
+    default: return 0;
+    }
+}
+// First pass: pressures and r-sub-u values; second pass: strengths and c/p ratios.
+bool InFirstPass(int kind) { return kind == 1 || kind == 2; }
+
+// The pick flag of an analysis kind.
+bool AnalysisPickFlag(int kind) {
+    using A = Cpp_AnalysisComputationData;
+    switch (kind) {
+    case 53:
+    case 54: return A::GetSelectionFilterB();
+    case 7:
+    case 52:
+    case 97: return A::GetSelectionFilterC();
+    case 40:
+    case 93:
+    case 94:
+    case 95:
+    case 96:
+    case 142:
+    case 144: return A::GetSelectionFilterD();
+    case 46:
+    case 48: return A::GetSelectionFilterE();
+    case 55: return A::GetSelectionFilterA();
+    default: return true;
+    }
+}
+
+e_Class AnalysisClass(int kind) {
+    switch (kind) {
+    case 52:
+    case 55:
+    case 97:
+    case 144: return e_Class::S;
+    case 7:
+    case 48: return e_Class::O;
+    default: return e_Class::P;
+    }
+}
+
+// The record of an analysis candidate.
+Cpp_Selection AnalysisRecord(Cpp_Kliven4DataSet* ds, const s_AnalysisHit& hit) {
+    Cpp_AnalysisComputationData& a = *ds->AnalysisComputationData();
+    s_SelectionReferences r;
+    r.x = hit.point.x;
+    r.y = hit.point.y;
+    r.index = hit.index;
+    switch (hit.kind) {
+    case 53: {
+        double x = 0, y = 0, radius = 0;
+        if (a.GetInitialCircleValue(x, y, radius))
+            r = {nullptr, nullptr, nullptr, 0, 0, 0, x, y, radius, 0};
+        break;
+    }
+    case 54:
+    case 55: {
+        auto& points = a.GetNoncircularPointList().Points();
+        if (!a.IsCircular() && hit.index >= 0 && hit.index < static_cast<int>(points.size())) {
+            r.ref1 = &a.GetNoncircularPointList();
+            r.ref2 = &points[static_cast<size_t>(hit.index)];
+        }
+        break;
+    }
+    case 93:
+    case 94:
+    case 95:
+    case 96:
+    case 97:
+        r.number1 = hit.number;
+        r.ref2 = a.GetRadiusDefinitionList().GetNth(hit.number);
+        r.number3 = hit.index + 1;
+        break;
+    case 46: r.number1 = hit.number; break;
+    case 142:
+    case 144: r.ref1 = a.GetTangentLine(); break;
+    default: break;
+    }
+    Cpp_Selection s;
+    s.SetFromValues(ds, 0, hit.kind, r);
+    return s;
+}
+
+// One run of a hit test over the data set.
+class HitRun {
+public:
+    HitRun(Cpp_SelectionList& list, Cpp_Kliven4DataSet* ds, double x, double y, bool pointsOnly,
+           bool segmentsOnly)
+        : list_(list), ds_(ds), pointsOnly_(pointsOnly), segmentsOnly_(segmentsOnly) {
+        pick_.x = x;
+        pick_.y = y;
+        pick_.tolerance = PickToleranceInWorld();
+    }
+
+    // The class and pick flag allow the kind.
+    bool Allowed(e_Class c, bool pickFlag) const {
+        if (c == e_Class::P && segmentsOnly_) return false;
+        if (c == e_Class::S && pointsOnly_) return false;
+        if (c == e_Class::O && (pointsOnly_ || segmentsOnly_)) return false;
+        return !list_.GetKindFilter() || pickFlag;
+    }
+    s_PickType& Fresh() {
+        pick_.found = 0;
+        return pick_;
+    }
+    void Take(const Cpp_Selection& s) { list_.AddCopy(s); }
+    void TakePoint(int stage, int kind, void* line, void* point) {
+        Cpp_Selection s;
+        s.SetPointItem(ds_, stage, kind, line, point);
+        Take(s);
+    }
+    void TakeSegment(int stage, int kind, void* line, void* first) {
+        Cpp_Selection s;
+        s.SetSegmentItem(ds_, stage, kind, line, first);
+        Take(s);
+    }
+    void TakeValues(int stage, int kind, const s_SelectionReferences& r) {
+        Cpp_Selection s;
+        s.SetFromValues(ds_, stage, kind, r);
+        Take(s);
+    }
+
+    s_PickType pick_;
+    Cpp_SelectionList& list_;
+    Cpp_Kliven4DataSet* ds_;
+    bool pointsOnly_, segmentsOnly_;
+};
+
+// The profile line whose placed material label is nearest the pick (later lines on ties).
+Cpp_ProfileLine* HitTestMaterialLabel(const Cpp_ProfileLineList& profile, s_PickType& pick) {
+    Cpp_ProfileLine* best = nullptr;
+    for (const auto& line : profile.Lines()) {
+        auto* p = static_cast<Cpp_ProfileLine*>(line.get());
+        if (p->IsMaterialLabelPlaced() &&
+            IsNearPick(p->MaterialLabelX(), p->MaterialLabelY(), pick))
+            best = p;
+    }
+    return best;
+}
+
+std::vector<int> ActiveStages(const Cpp_Kliven4DataSet& ds) {
+    return ds.IsMultiStage() ? std::vector<int>{1, 2} : std::vector<int>{1};
+}
+
+// Rows of the analysis items in the full test: the candidates of the owner's search, each
+// taken at its place in the order.
+class AnalysisRows {
+public:
+    AnalysisRows(HitRun& run) : run_(run) {
+        const Cpp_AnalysisComputationData& a = *run.ds_->AnalysisComputationData();
+        hits_ = FindAnalysisCandidates(a, run.pick_.x, run.pick_.y, run.pick_.tolerance,
+                                       run.pointsOnly_, run.segmentsOnly_);
+    }
+    void Take(std::initializer_list<int> kinds) {
+        for (const s_AnalysisHit& hit : hits_)
+            for (int kind : kinds)
+                if (hit.kind == kind && run_.Allowed(AnalysisClass(kind), AnalysisPickFlag(kind)))
+                    run_.Take(AnalysisRecord(run_.ds_, hit));
+    }
+
+private:
+    HitRun& run_;
+    std::vector<s_AnalysisHit> hits_;
+};
+
+}  // namespace
+
+bool Cpp_SelectionList::SelectItemAtPoint(Cpp_Kliven4DataSet* ds, double x, double y,
+                                          bool ignoreFilter, bool pointsOnly, bool segmentsOnly) {
+    HitRun run(*this, ds, x, y, pointsOnly, segmentsOnly);
+    if (ignoreFilter) SaveOption();
+    struct Restore {
+        Cpp_SelectionList& list;
+        bool on;
+        ~Restore() {
+            if (on) list.RestoreOption();
+        }
+    } restore{*this, ignoreFilter};
+
+    // 1, 2: construction points and segments, line by line.
+    Cpp_ConstructionLineList& construction = GetConstructionLineList();
+    if (construction.GetShowPoints() && run.Allowed(e_Class::P, construction.GetSelectPoints()))
+        for (const auto& line : construction.Lines())
+            if (Cpp_PointXY* p = line->FindNearestPoint(run.Fresh()))
+                run.TakePoint(0, SEL_CONSTRUCTION_POINT, line.get(), p);
+    if (construction.GetShowLines() && run.Allowed(e_Class::S, construction.GetSelectLines()))
+        for (const auto& line : construction.Lines())
+            if (Cpp_PointXY* p = line->FindNearestSegment(run.Fresh()))
+                run.TakeSegment(0, SEL_CONSTRUCTION_SEGMENT, line.get(), p);
+    if (!ds) return false;
+
+    const s_DisplayFlagsType& flags = ds->DisplayFlags();
+    Cpp_ProfileLineList& profile = ds->ProfileLines();
+    Cpp_SlopeGeometry& slope = ds->SlopeGeometry();
+    Cpp_SlopeLine& slopeLine = slope.GetSlopeLine();
+    Cpp_AnalysisComputationData& analysis = *ds->AnalysisComputationData();
+    const Cpp_Crack& crack = analysis.GetCrack();
+    Cpp_ReinforcementLineList& rein = *ds->ReinforcementLines();
+    const Cpp_IndividualGeogridList& geogrids = ds->Geogrids()->GetIndividualGeogridList();
+    const Cpp_IndividualNailList& nails = ds->SoilNails()->GetIndividualNailList();
+    const std::vector<int> active = ActiveStages(*ds);
+    AnalysisRows analysisRows(run);
+
+    // 3: profile points, line by line (kind 84; the clipped lines are never made).
+    if (profile.GetShowPoints() && run.Allowed(e_Class::P, Cpp_ProfileLineList::GetPickFilter(1)))
+        for (const auto& line : profile.Lines())
+            if (Cpp_PointXY* p = line->FindNearestPoint(run.Fresh()))
+                run.TakePoint(0, SEL_PROFILE_POINT, line.get(), p);
+    // 4: piezometric points of both stages.
+    for (int stage : {1, 2}) {
+        Cpp_PiezometricLineList* list = ds->PiezometricLines(stage);
+        if (list && list->GetShowPoints() &&
+            run.Allowed(e_Class::P, PiezometricPickFlags(stage).points))
+            for (const auto& line : list->Lines())
+                if (Cpp_PointXY* p = line->FindNearestPoint(run.Fresh()))
+                    run.TakePoint(stage, SEL_PIEZOMETRIC_POINT, line.get(), p);
+    }
+    // 5: interpolation points, data set by data set, in two passes.
+    for (int stage : active) {
+        Cpp_InterpolationData* data = ds->InterpolationData(stage);
+        if (!data) continue;
+        for (bool first : {true, false})
+            for (const auto& set : data->DataSets()) {
+                const int kind = InterpolationPointKind(set->Kind());
+                if (!kind || InFirstPass(set->Kind()) != first) continue;
+                if (!InterpolationPointsShown(flags, set->Kind(), stage) ||
+                    !run.Allowed(e_Class::P,
+                                 Cpp_InterpolationData::GetPickPoints(stage, set->Kind())))
+                    continue;
+                if (Cpp_VERTEX* v = HitTestInterpolationPoint(*set, run.Fresh()))
+                    run.TakeValues(stage, kind, {set.get(), v});
+            }
+    }
+    // 6: slope points.
+    if (slopeLine.GetShowSlopePoints() && run.Allowed(e_Class::P, Cpp_SlopeLine::GetPickFilter(1)))
+        if (Cpp_PointXY* p = slopeLine.FindNearestPoint(run.Fresh()))
+            run.TakePoint(0, SEL_SLOPE_POINT, &slopeLine, p);
+    // 7 to 9: distributed-load points, line loads, line loads at their drawn position.
+    for (int stage : active) {
+        Cpp_DistributedLoadData* loads = ds->DistributedLoads(stage);
+        if (loads->ShowPoints() &&
+            run.Allowed(e_Class::P, Cpp_DistributedLoadData::GetSelectionFilterA(stage)))
+            if (auto* p = NearestNode(loads->GetFirstListItem(), run.Fresh())) {
+                Cpp_Selection s;
+                s.SetLoadPointItem(ds, stage, SEL_LOAD_POINT, p);
+                run.Take(s);
+            }
+    }
+    for (int stage : active) {
+        Cpp_LineLoadList* lineLoads = ds->LineLoads(stage);
+        if (lineLoads->GetDisplayFlag() &&
+            run.Allowed(e_Class::P, Cpp_LineLoadList::GetSelectionFilter(stage)))
+            if (Cpp_LineLoad* load = NearestOf(lineLoads->Loads(), run.Fresh())) {
+                Cpp_Selection s;
+                s.SetLoadPointItem(ds, stage, SEL_LINE_LOAD, load);
+                run.Take(s);
+            }
+    }
+    for (int stage : active) {
+        Cpp_LineLoadList* lineLoads = ds->LineLoads(stage);
+        // Tested whatever the kind filter says.
+        if (lineLoads->GetDisplayFlag() && run.Allowed(e_Class::O, true))
+            if (Cpp_LineLoad* load = lineLoads->HitTestLoad(run.Fresh())) {
+                Cpp_Selection s;
+                s.SetLoadPointItem(ds, stage, SEL_LINE_LOAD_DRAWN, load);
+                run.Take(s);
+            }
+    }
+    // 10: reinforcement points over all lines.
+    if (rein.GetDisplayPoints() &&
+        run.Allowed(e_Class::P, Cpp_ReinforcementLineList::GetSelectionFilterD())) {
+        Cpp_Line* line = nullptr;
+        if (Cpp_PointXY* p = rein.FindNearestLinePoint(run.Fresh(), line))
+            run.TakePoint(0, SEL_REINFORCEMENT_POINT, line, p);
+    }
+    // 11 to 13: centre, noncircular points, tangent-line points.
+    analysisRows.Take({53, 54, 142});
+    // 14, 15: the crack's points.
+    if (crack.GetShowCrack() && run.Allowed(e_Class::P, Cpp_Crack::GetCrackPointsPickable()))
+        if (Cpp_CrackPoint* p = crack.HitTestPoint(false, run.Fresh()))
+            run.TakeValues(0, SEL_VARIABLE_CRACK_POINT, {p});
+    if (crack.GetShowCrackWater() && run.Allowed(e_Class::P, Cpp_Crack::GetWaterPointsPickable()))
+        if (Cpp_CrackPoint* p = crack.HitTestPoint(true, run.Fresh()))
+            run.TakeValues(0, SEL_VARIABLE_WATER_POINT, {p});
+    // 16, 17: the computed crack lines' points (no pick flags of their own).
+    const Cpp_Line& crackBottom = slope.GetCrackBottomLine();
+    const Cpp_Line& crackWater = slope.GetCrackWaterLine();
+    if (slope.GetShowTensionCrack() && crackBottom.HasPoints() && run.Allowed(e_Class::P, true))
+        if (Cpp_PointXY* p = crackBottom.FindNearestPoint(run.Fresh()))
+            run.TakeValues(0, SEL_CRACK_POINT, {p});
+    if (slope.GetShowCrackWater() && crackBottom.HasPoints() && run.Allowed(e_Class::P, true))
+        if (Cpp_PointXY* p = crackWater.FindNearestPoint(run.Fresh()))
+            run.TakeValues(0, SEL_CRACK_WATER_POINT, {p});
+    // 18 to 21: fixed point, horizontal tangent, radius line, radius definitions, grid corner.
+    analysisRows.Take({40, 52, 7, 93, 94, 95, 96, 97, 46});
+    // 22, 23: critical-surface points and critical circle: no results are held.
+    // 24, 25: geogrid and nail ends.
+    if (ds->Geogrids()->GetDisplayGeogrids() &&
+        run.Allowed(e_Class::P, Cpp_IndividualGeogridList::GetSelectionFilterB())) {
+        bool head = false;
+        if (Cpp_Geogrid* g = geogrids.HitTestB(run.Fresh(), head))
+            run.TakeValues(0, head ? SEL_GEOGRID_HEAD : SEL_GEOGRID_END, {g});
+    }
+    if (ds->SoilNails()->GetDisplayNails() &&
+        run.Allowed(e_Class::P, Cpp_IndividualNailList::GetSelectionFilterB())) {
+        bool head = false;
+        if (Cpp_IndividualNail* n = nails.HitTestB(run.Fresh(), head))
+            run.TakeValues(0, head ? SEL_NAIL_HEAD : SEL_NAIL_END, {n});
+    }
+    // 26: profile segments over all lines, one candidate.
+    if (profile.GetShowLines() && run.Allowed(e_Class::S, Cpp_ProfileLineList::GetPickFilter(2))) {
+        Cpp_Line* line = nullptr;
+        if (Cpp_PointXY* p = profile.Cpp_LineList::FindNearestSegment(run.Fresh(), line))
+            run.TakeSegment(0, SEL_PROFILE_SEGMENT, line, p);
+    }
+    // 27: piezometric segments of both stages.
+    for (int stage : {1, 2}) {
+        Cpp_PiezometricLineList* list = ds->PiezometricLines(stage);
+        Cpp_Line* line = nullptr;
+        if (list && list->GetShowLines() &&
+            run.Allowed(e_Class::S, PiezometricPickFlags(stage).segments))
+            if (Cpp_PointXY* p = list->FindNearestSegment(run.Fresh(), line))
+                run.TakeSegment(stage, SEL_PIEZOMETRIC_SEGMENT, line, p);
+    }
+    // 28: slope segments.
+    if (slopeLine.GetShowSlopeLine() && slopeLine.HasPoints() &&
+        run.Allowed(e_Class::S, Cpp_SlopeLine::GetPickFilter(2)))
+        if (Cpp_PointXY* p = slopeLine.FindNearestSegment(run.Fresh()))
+            run.TakeSegment(0, SEL_SLOPE_SEGMENT, &slopeLine, p);
+    // 29: distributed-load segments.
+    for (int stage : active) {
+        Cpp_DistributedLoadData* loads = ds->DistributedLoads(stage);
+        if ((loads->ShowNormalStress() || loads->ShowShearStress()) &&
+            run.Allowed(e_Class::S, Cpp_DistributedLoadData::GetSelectionFilterD(stage)))
+            if (auto* p = loads->HitTestSegment(run.Fresh())) {
+                Cpp_Selection s;
+                s.SetDistributedLoadItem(ds, stage, SEL_LOAD_SEGMENT, p);
+                run.Take(s);
+            }
+    }
+    // 30: reinforcement intervals.
+    if (rein.GetDisplayLines() &&
+        run.Allowed(e_Class::S, Cpp_ReinforcementLineList::GetSelectionFilterA())) {
+        Cpp_Line* line = nullptr;
+        if (Cpp_PointXY* p = rein.FindNearestSegment(run.Fresh(), line))
+            run.TakeSegment(0, SEL_REINFORCEMENT_INTERVAL, line, p);
+    }
+    // 31, 32: the crack's segments.
+    if (crack.GetShowCrack() && crackBottom.HasPoints() &&
+        run.Allowed(e_Class::S, Cpp_Crack::GetCrackSegmentsPickable()))
+        if (Cpp_CrackPoint* p = crack.HitTestSegment(false, run.Fresh()))
+            run.TakeValues(0, SEL_VARIABLE_CRACK_SEGMENT, {p});
+    if (crack.GetShowCrackWater() && crackBottom.HasPoints() &&
+        run.Allowed(e_Class::S, Cpp_Crack::GetWaterSegmentsPickable()))
+        if (Cpp_CrackPoint* p = crack.HitTestSegment(true, run.Fresh()))
+            run.TakeValues(0, SEL_VARIABLE_WATER_SEGMENT, {p});
+    // 33, 34: the computed crack lines.
+    if (slope.GetShowTensionCrack() && crackBottom.HasPoints() && run.Allowed(e_Class::S, true))
+        if (Cpp_PointXY* p = crackBottom.FindNearestSegment(run.Fresh()))
+            run.TakeSegment(0, SEL_CRACK_BOTTOM, nullptr, p);
+    if (slope.GetShowCrackWater() && crackWater.HasPoints() && run.Allowed(e_Class::S, true))
+        if (Cpp_PointXY* p = crackWater.FindNearestSegment(run.Fresh()))
+            run.TakeSegment(0, SEL_CRACK_WATER_SURFACE, nullptr, p);
+    // 35, 36: slip-surface line, tangent-line segments.
+    analysisRows.Take({55, 144});
+    // 37: critical-surface segments: no results are held.
+    // 38, 39: geogrid and nail bars.
+    if (ds->Geogrids()->GetDisplayGeogrids() &&
+        run.Allowed(e_Class::S, Cpp_IndividualGeogridList::GetSelectionFilterA()))
+        if (Cpp_Geogrid* g = geogrids.HitTestA(run.Fresh()))
+            run.TakeValues(0, SEL_GEOGRID_LAYER, {g});
+    if (ds->SoilNails()->GetDisplayNails() &&
+        run.Allowed(e_Class::S, Cpp_IndividualNailList::GetSelectionFilterA()))
+        if (Cpp_IndividualNail* n = nails.HitTestA(run.Fresh()))
+            run.TakeValues(0, SEL_NAIL_BAR, {n});
+    // 40: construction circles.
+    Cpp_ConstructionCircleList& circles = GetConstructionCircleList();
+    if (circles.GetShowCircles() && run.Allowed(e_Class::O, circles.GetSelectable())) {
+        int onCircumference = 0;
+        if (Cpp_ConstructionCircle* c = circles.HitTest(run.Fresh(), onCircumference)) {
+            s_SelectionReferences r;
+            r.number1 = onCircumference;
+            r.ref2 = c;
+            run.TakeValues(0, SEL_CONSTRUCTION_CIRCLE, r);
+        }
+    }
+    // 41: interpolation triangles, in two passes.
+    for (int stage : active) {
+        Cpp_InterpolationData* data = ds->InterpolationData(stage);
+        if (!data || !flags.triangles[stage - 1]) continue;
+        for (bool first : {true, false})
+            for (const auto& set : data->DataSets()) {
+                const int kind = InterpolationTriangleKind(set->Kind());
+                if (!kind || InFirstPass(set->Kind()) != first) continue;
+                if (!run.Allowed(e_Class::O,
+                                 Cpp_InterpolationData::GetPickTriangles(stage, set->Kind())))
+                    continue;
+                if (Cpp_Triangle* t = HitTestInterpolationTriangle(*set, x, y))
+                    run.TakeValues(stage, kind, {set.get(), nullptr, t});
+            }
+    }
+    // 42, 43: profile number labels and material labels.
+    if (profile.GetShowLineNumbers() &&
+        run.Allowed(e_Class::O, Cpp_ProfileLineList::GetPickFilter(3)))
+        if (Cpp_Line* line = profile.FindNearestLabel(run.Fresh()))
+            run.TakeValues(0, SEL_PROFILE_LABEL, {line, line});
+    if (profile.GetShowMaterialNumbers() &&
+        run.Allowed(e_Class::O, Cpp_ProfileLineList::GetPickFilter(4)))
+        if (Cpp_ProfileLine* line = HitTestMaterialLabel(profile, run.Fresh()))
+            run.TakeValues(0, SEL_MATERIAL_LABEL, {line});
+    // 44: piezometric number labels.
+    for (int stage : active) {
+        Cpp_PiezometricLineList* list = ds->PiezometricLines(stage);
+        if (list && list->GetShowLineNumbers() &&
+            run.Allowed(e_Class::O, PiezometricPickFlags(stage).numbers))
+            if (Cpp_Line* line = list->FindNearestLabel(run.Fresh()))
+                run.TakeValues(stage, SEL_PIEZOMETRIC_LABEL, {line});
+    }
+    // 45, 46: normal and shear load diagrams.
+    for (int kind : {SEL_NORMAL_LOAD_INTERVAL, SEL_SHEAR_LOAD_INTERVAL})
+        for (int stage : active) {
+            Cpp_DistributedLoadData* loads = ds->DistributedLoads(stage);
+            const bool normal = kind == SEL_NORMAL_LOAD_INTERVAL;
+            if ((normal ? loads->ShowNormalStress() : loads->ShowShearStress()) &&
+                run.Allowed(e_Class::O, normal
+                                            ? Cpp_DistributedLoadData::GetSelectionFilterB(stage)
+                                            : Cpp_DistributedLoadData::GetSelectionFilterC(stage)))
+                if (auto* p = loads->HitTestDiagramLine(run.Fresh(), normal)) {
+                    Cpp_Selection s;
+                    s.SetDistributedLoadItem(ds, stage, kind, p);
+                    run.Take(s);
+                }
+        }
+    // 47, 48: reinforcement force diagrams.
+    for (bool longitudinal : {true, false}) {
+        const bool shown =
+            longitudinal ? rein.GetDisplayLongitudinalForce() : rein.GetDisplayTransverseForce();
+        const bool flag = longitudinal ? Cpp_ReinforcementLineList::GetSelectionFilterB()
+                                       : Cpp_ReinforcementLineList::GetSelectionFilterC();
+        Cpp_ReinforcementLine* line = nullptr;
+        if (shown && run.Allowed(e_Class::O, flag))
+            if (Cpp_ReinforcementPoint* p = rein.HitTestDiagram(run.Fresh(), longitudinal, &line))
+                run.TakeSegment(0, longitudinal ? SEL_LONGITUDINAL_FORCE : SEL_TRANSVERSE_FORCE,
+                                line, p);
+    }
+    // 49 to 60: the results display and slices: no results are held.
+    // 61: the material region under the pick.
+    if (profile.GetShowLines() && run.Allowed(e_Class::O, Cpp_ProfileLineList::GetPickFilter(5)))
+        if (Cpp_ProfileLine* line = profile.FindLineAbovePoint(x, y))
+            run.TakeValues(1, SEL_MATERIAL_REGION, {line});
+    // 62: material property tables are not drawn yet, so never picked.
+    // 63: the search grid or area as a whole.
+    analysisRows.Take({48});
+    return !IsEmpty();
+}
+
+bool Cpp_SelectionList::SelectPointAtPoint(Cpp_Kliven4DataSet* ds, double x, double y,
+                                           bool ignoreFilter, bool pointsOnly, bool segmentsOnly,
+                                           bool skip) {
+    if (skip) return false;
+    if (!addMode_) ClearAndErase();
+    if (!ds) return false;
+    if (ignoreFilter) SaveOption();
+    struct Restore {
+        Cpp_SelectionList& list;
+        bool on;
+        ~Restore() {
+            if (on) list.RestoreOption();
+        }
+    } restore{*this, ignoreFilter};
+
+    s_PickType pick;
+    pick.x = x;
+    pick.y = y;
+    pick.tolerance = PickToleranceInWorld();
+    const int restrictTo = IsEmpty() ? 0 : nodes_.front().GetType();
+    const bool empty = IsEmpty();
+    auto may = [&](bool shown, bool flag, std::initializer_list<int> kinds) {
+        if (!shown || (kindFilter_ && !flag)) return false;
+        if (empty) return true;
+        for (int k : kinds)
+            if (k == restrictTo) return true;
+        return false;
+    };
+    Cpp_Selection found;
+    bool any = false;
+    auto take = [&](const Cpp_Selection& s) {
+        found = s;
+        any = true;
+    };
+    auto takePoint = [&](int stage, int kind, void* line, void* point) {
+        Cpp_Selection s;
+        s.SetPointItem(ds, stage, kind, line, point);
+        take(s);
+    };
+    auto takeSegment = [&](int stage, int kind, void* line, void* first) {
+        Cpp_Selection s;
+        s.SetSegmentItem(ds, stage, kind, line, first);
+        take(s);
+    };
+    auto takeValues = [&](int stage, int kind, const s_SelectionReferences& r) {
+        Cpp_Selection s;
+        s.SetFromValues(ds, stage, kind, r);
+        take(s);
+    };
+
+    const s_DisplayFlagsType& flags = ds->DisplayFlags();
+    Cpp_ConstructionLineList& construction = GetConstructionLineList();
+    Cpp_ProfileLineList& profile = ds->ProfileLines();
+    Cpp_SlopeGeometry& slope = ds->SlopeGeometry();
+    Cpp_SlopeLine& slopeLine = slope.GetSlopeLine();
+    Cpp_AnalysisComputationData& analysis = *ds->AnalysisComputationData();
+    Cpp_ReinforcementLineList& rein = *ds->ReinforcementLines();
+    const std::vector<int> active = ActiveStages(*ds);
+    // The analysis candidates of one kind, ranked against what was found so far (a test that
+    // does not rank, the slip-surface arc and the search area, replaces it whenever it hits).
+    auto analysisKind = [&](int kind, bool ranked) {
+        for (const s_AnalysisHit& hit :
+             FindAnalysisCandidates(analysis, x, y, pick.tolerance, pointsOnly, segmentsOnly)) {
+            if (hit.kind != kind) continue;
+            const double d =
+                (hit.point.x - x) * (hit.point.x - x) + (hit.point.y - y) * (hit.point.y - y);
+            if (!ranked || AcceptNearerCandidate(pick, d)) take(AnalysisRecord(ds, hit));
+            return;
+        }
+    };
+
+    if (!segmentsOnly) {
+        // 1 to 3: construction, profile and piezometric points over all lines.
+        Cpp_Line* line = nullptr;
+        if (may(construction.GetShowPoints(), construction.GetSelectPoints(), {9}))
+            if (Cpp_PointXY* p = construction.FindNearestLinePoint(pick, line))
+                takePoint(0, SEL_CONSTRUCTION_POINT, line, p);
+        if (may(profile.GetShowPoints(), Cpp_ProfileLineList::GetPickFilter(1), {2, 84}))
+            if (Cpp_PointXY* p = profile.FindNearestLinePoint(pick, line))
+                takePoint(0, SEL_PROFILE_POINT, line, p);
+        for (int stage : {1, 2}) {
+            Cpp_PiezometricLineList* list = ds->PiezometricLines(stage);
+            if (list && may(list->GetShowPoints(), PiezometricPickFlags(stage).points, {78}))
+                if (Cpp_PointXY* p = list->FindNearestLinePoint(pick, line))
+                    takePoint(stage, SEL_PIEZOMETRIC_POINT, line, p);
+        }
+        // 4, 5: interpolation points, both kinds of a pair once either is shown.
+        for (bool first : {true, false})
+            for (int stage : active) {
+                Cpp_InterpolationData* data = ds->InterpolationData(stage);
+                if (!data) continue;
+                const int a = first ? 1 : 3, b = first ? 2 : 5;
+                const bool shownA = InterpolationPointsShown(flags, a, stage);
+                const bool shownB = InterpolationPointsShown(flags, b, stage);
+                const bool flagA = Cpp_InterpolationData::GetPickPoints(stage, a) ||
+                                   Cpp_InterpolationData::GetPickPoints(stage, b);
+                if (!((shownA && (!kindFilter_ || flagA)) || shownB)) continue;
+                if (!empty && !(first ? (restrictTo == 90 || restrictTo == 106)
+                                      : (restrictTo == 136 || restrictTo == 12)))
+                    continue;
+                for (const auto& set : data->DataSets()) {
+                    if (InFirstPass(set->Kind()) != first) continue;
+                    const int kind = InterpolationPointKind(set->Kind());
+                    if (!kind) continue;
+                    if (Cpp_VERTEX* v = HitTestInterpolationPoint(*set, pick))
+                        takeValues(stage, kind, {set.get(), v});
+                }
+            }
+        // 6 to 10: slope points, load points, line loads, reinforcement points.
+        if (may(slopeLine.GetShowSlopePoints(), Cpp_SlopeLine::GetPickFilter(1), {36}))
+            if (Cpp_PointXY* p = slopeLine.FindNearestPoint(pick))
+                takePoint(0, SEL_SLOPE_POINT, &slopeLine, p);
+        for (int stage : active) {
+            Cpp_DistributedLoadData* loads = ds->DistributedLoads(stage);
+            if (may(loads->ShowPoints(), Cpp_DistributedLoadData::GetSelectionFilterA(stage), {36}))
+                if (auto* p = NearestNode(loads->GetFirstListItem(), pick)) {
+                    Cpp_Selection s;
+                    s.SetLoadPointItem(ds, stage, SEL_LOAD_POINT, p);
+                    take(s);
+                }
+        }
+        for (int stage : active) {
+            Cpp_LineLoadList* lineLoads = ds->LineLoads(stage);
+            const bool flag = Cpp_LineLoadList::GetSelectionFilter(stage);
+            if (may(lineLoads->GetDisplayFlag(), flag, {62}))
+                if (Cpp_LineLoad* load = NearestOf(lineLoads->Loads(), pick)) {
+                    Cpp_Selection s;
+                    s.SetLoadPointItem(ds, stage, SEL_LINE_LOAD, load);
+                    take(s);
+                }
+            if (may(lineLoads->GetDisplayFlag(), flag, {62}))
+                if (Cpp_LineLoad* load = lineLoads->HitTestLoad(pick)) {
+                    Cpp_Selection s;
+                    s.SetLoadPointItem(ds, stage, SEL_LINE_LOAD_DRAWN, load);
+                    take(s);
+                }
+        }
+        if (may(rein.GetDisplayPoints(), Cpp_ReinforcementLineList::GetSelectionFilterD(), {98}))
+            if (Cpp_PointXY* p = rein.FindNearestLinePoint(pick, line))
+                takePoint(0, SEL_REINFORCEMENT_POINT, line, p);
+        // 11 to 18: analysis points, computed crack points, the circle items, grid corner.
+        if (empty && (!kindFilter_ || AnalysisPickFlag(53))) analysisKind(53, true);
+        if (!kindFilter_ || AnalysisPickFlag(54)) analysisKind(54, true);
+        if ((empty || restrictTo == 142) && (!kindFilter_ || AnalysisPickFlag(142)))
+            analysisKind(142, true);
+        const Cpp_Line& crackBottom = slope.GetCrackBottomLine();
+        if (may(slope.GetShowTensionCrack() && crackBottom.HasPoints(), true, {22}))
+            if (Cpp_PointXY* p = crackBottom.FindNearestPoint(pick))
+                takeValues(0, SEL_CRACK_POINT, {p});
+        if (empty) {
+            if (!kindFilter_ || AnalysisPickFlag(40)) analysisKind(40, true);
+            if (!pointsOnly && (!kindFilter_ || AnalysisPickFlag(7))) analysisKind(7, true);
+            if (!pointsOnly && (!kindFilter_ || AnalysisPickFlag(52))) analysisKind(52, true);
+            if (!kindFilter_ || AnalysisPickFlag(46)) analysisKind(46, true);
+        }
+        // 19: critical-surface points: no results are held.
+    }
+    if (!any && !pointsOnly) {
+        Cpp_Line* line = nullptr;
+        // 20 to 24: construction, profile, piezometric, slope and reinforcement segments.
+        if (may(construction.GetShowLines(), construction.GetSelectLines(), {8}))
+            if (Cpp_PointXY* p = construction.FindNearestSegment(pick, line))
+                takeSegment(0, SEL_CONSTRUCTION_SEGMENT, line, p);
+        if (may(profile.GetShowLines(), Cpp_ProfileLineList::GetPickFilter(2), {4, 86}))
+            if (Cpp_PointXY* p = profile.Cpp_LineList::FindNearestSegment(pick, line))
+                takeSegment(0, SEL_PROFILE_SEGMENT, line, p);
+        for (int stage : {1, 2}) {
+            Cpp_PiezometricLineList* list = ds->PiezometricLines(stage);
+            if (list && may(list->GetShowLines(), PiezometricPickFlags(stage).segments, {80}))
+                if (Cpp_PointXY* p = list->FindNearestSegment(pick, line))
+                    takeSegment(stage, SEL_PIEZOMETRIC_SEGMENT, line, p);
+        }
+        if (may(slopeLine.GetShowSlopeLine() && slopeLine.HasPoints(),
+                Cpp_SlopeLine::GetPickFilter(2), {134}))
+            if (Cpp_PointXY* p = slopeLine.FindNearestSegment(pick))
+                takeSegment(0, SEL_SLOPE_SEGMENT, &slopeLine, p);
+        if (may(rein.GetDisplayLines(), Cpp_ReinforcementLineList::GetSelectionFilterA(), {100}))
+            if (Cpp_PointXY* p = rein.FindNearestSegment(pick, line))
+                takeSegment(0, SEL_REINFORCEMENT_INTERVAL, line, p);
+        // 25: tangent-line segments.
+        if ((empty || restrictTo == 144) && (!kindFilter_ || AnalysisPickFlag(144)))
+            analysisKind(144, true);
+        // 26, 27: the computed crack lines.
+        const Cpp_Line& crackBottom = slope.GetCrackBottomLine();
+        const Cpp_Line& crackWater = slope.GetCrackWaterLine();
+        if (may(slope.GetShowTensionCrack() && crackBottom.HasPoints(), true, {20}))
+            if (Cpp_PointXY* p = crackBottom.FindNearestSegment(pick))
+                takeSegment(0, SEL_CRACK_BOTTOM, nullptr, p);
+        if (may(slope.GetShowCrackWater() && crackWater.HasPoints(), true, {24}))
+            if (Cpp_PointXY* p = crackWater.FindNearestSegment(pick))
+                takeSegment(0, SEL_CRACK_WATER_SURFACE, nullptr, p);
+        // 28: the slip-surface line (noncircular only), not ranked.
+        if (!analysis.IsCircular() && (!kindFilter_ || AnalysisPickFlag(55)))
+            analysisKind(55, false);
+        // 29: critical-surface segments: no results are held.
+        if (!segmentsOnly) {
+            // 30 to 33: load and force diagrams.
+            for (int kind : {SEL_NORMAL_LOAD_INTERVAL, SEL_SHEAR_LOAD_INTERVAL})
+                for (int stage : active) {
+                    Cpp_DistributedLoadData* loads = ds->DistributedLoads(stage);
+                    const bool normal = kind == SEL_NORMAL_LOAD_INTERVAL;
+                    if (may(normal ? loads->ShowNormalStress() : loads->ShowShearStress(),
+                            normal ? Cpp_DistributedLoadData::GetSelectionFilterB(stage)
+                                   : Cpp_DistributedLoadData::GetSelectionFilterC(stage),
+                            {kind}))
+                        if (auto* p = loads->HitTestDiagramLine(pick, normal)) {
+                            Cpp_Selection s;
+                            s.SetDistributedLoadItem(ds, stage, kind, p);
+                            take(s);
+                        }
+                }
+            for (bool longitudinal : {true, false}) {
+                const int kind = longitudinal ? SEL_LONGITUDINAL_FORCE : SEL_TRANSVERSE_FORCE;
+                Cpp_ReinforcementLine* reinLine = nullptr;
+                if (may(longitudinal ? rein.GetDisplayLongitudinalForce()
+                                     : rein.GetDisplayTransverseForce(),
+                        longitudinal ? Cpp_ReinforcementLineList::GetSelectionFilterB()
+                                     : Cpp_ReinforcementLineList::GetSelectionFilterC(),
+                        {kind}))
+                    if (Cpp_ReinforcementPoint* p =
+                            rein.HitTestDiagram(pick, longitudinal, &reinLine))
+                        takeSegment(0, kind, reinLine, p);
+            }
+            // 34 to 37: slice items: no results are held.
+            // 38: the material region, only when nothing was found.
+            if (!any && profile.GetShowLines() &&
+                (!kindFilter_ || Cpp_ProfileLineList::GetPickFilter(5)))
+                if (Cpp_ProfileLine* region = profile.FindLineAbovePoint(x, y))
+                    takeValues(1, SEL_MATERIAL_REGION, {region});
+            // 39: material property tables are not drawn yet. 40: the search grid or area.
+            if (empty && (!kindFilter_ || AnalysisPickFlag(48))) analysisKind(48, false);
+        }
+    }
+    if (!any) return false;
+    PushFront(found);
+    return true;
+}
