@@ -4,6 +4,7 @@
 // tool feedback are drawn in XOR into the same image between paints (DrawOverlay), so drawing
 // one twice erases it; only the touched rectangle is shown again.
 
+#include "editing/view_input.h"
 #include "graphics/graphics.h"
 #include "platform/device_context.h"
 
@@ -38,14 +39,24 @@ public:
     // The view as the drawing state sees it: client rectangle and resolution.
     Cpp_Graphics::ViewWindow* ViewWindow() { return &window_; }
 
-    // Called with the world point under the cursor when the mouse moves.
+    // Called with the world point under the cursor when the mouse moves (without an input host).
     std::function<void(double x, double y)> onCursorMoved;
+
+    // Where the mouse and the keys go (the frame's), and what a click that changed the
+    // document calls. Without a host the view only reports the cursor and zooms by the wheel.
+    void SetInputHost(ViewInputHost* host, std::function<void()> documentModified);
+    ViewInputHost* InputHost() const { return input_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     class Window final : public Cpp_Graphics::ViewWindow {
@@ -63,6 +74,9 @@ private:
         DrawingView& view_;
     };
     void RenderImage();
+    void LeftButtonDown(QMouseEvent* event);
+    ViewInputHost* input_ = nullptr;
+    std::function<void()> documentModified_;
     Window window_{*this};
     PaintHandler paintHandler_;
     QImage image_;

@@ -7,11 +7,13 @@
 #include "app/help_files.h"
 #include "app/palette_bar.h"
 #include "app/preferences_startup.h"
+#include "app/view_input_host.h"
 #include "core/cursor_mode.h"
 #include "core/dialog_slot.h"
 #include "core/preferences.h"
 #include "dialogs/dialog_bar_widget.h"
 #include "dialogs/status_text.h"
+#include "editing/view_navigation.h"
 #include "graphics/graphic_grid.h"
 #include "graphics/prompts.h"
 #include "graphics/ui/clipboard_picture.h"
@@ -55,6 +57,13 @@ MainFrame::MainFrame(QWidget* parent) : QMainWindow(parent), commands_(BuildComm
     graphics_ui::RegisterClipboardPicture();
     view_ = new DrawingView(this);
     setCentralWidget(view_);
+    viewInput_ = std::make_unique<FrameViewInput>(*this, *view_);
+    view_->SetInputHost(viewInput_.get(), [this] { doc_.SetModifiedFlag(true); });
+    SetViewWindow(viewInput_.get());
+    RegisterNavigationDrawing();
+    s_CursorModeHooks hooks = NavigationCursorModeHooks();
+    hooks.setArrowCursor = [view = view_] { view->unsetCursor(); };
+    SetCursorModeHooks(std::move(hooks));
     CreateStatusPanes();
     BuildMainMenu(*this);
     palette_ = new CPreprocessorPaletteBarDisplay(this);
@@ -110,6 +119,8 @@ MainFrame::~MainFrame() {
         window = nullptr;
     }
     if (theFrame == this) theFrame = nullptr;
+    if (GetViewWindow() == viewInput_.get()) SetViewWindow(nullptr);
+    SetCursorModeHooks({});
 }
 
 QAction* MainFrame::Action(int id) const {
@@ -318,14 +329,6 @@ void MainFrame::ShowPromptText(const std::string& text) {
 // ---------------------------------------------------------------------------------------------
 // Keys of the tool dialog bars
 
-void MainFrame::OnToolBarEnterKey() { NotAvailable("Enter in a tool bar"); }
-
-void MainFrame::OnToolBarEscapeKey(bool) { NotAvailable("Escape in a tool bar"); }
-
-void MainFrame::OnToolBarArrowKey(int) { NotAvailable("Arrow keys in a tool bar"); }
-
-void MainFrame::OnToolBarMouseWheel(int) { NotAvailable("Wheel editing"); }
-
 void MainFrame::WheelToView(QWheelEvent* event) {
     if (!view_) return;
     const QPointF global = event->globalPosition();
@@ -395,12 +398,42 @@ void MainFrame::UpdateCommandState(int id, QAction& action) {
 }
 
 // ---------------------------------------------------------------------------------------------
+// The tool dialog bars' keys and wheel
+
+void MainFrame::OnToolBarEnterKey() {
+    GuardedCall("MainFrame::OnToolBarEnterKey", [&] {
+        bool redraw = false;
+        EnterKey(*viewInput_, redraw);
+        if (redraw) Redraw();
+    });
+}
+
+void MainFrame::OnToolBarEscapeKey(bool shift) {
+    GuardedCall("MainFrame::OnToolBarEscapeKey", [&] {
+        bool redraw = false;
+        EscapeKey(*viewInput_, shift, redraw);
+        if (redraw) Redraw();
+    });
+}
+
+void MainFrame::OnToolBarArrowKey(int key) {
+    GuardedCall("MainFrame::OnToolBarArrowKey", [&] { ArrowKey(*viewInput_, key); });
+}
+
+void MainFrame::OnToolBarMouseWheel(int delta) {
+    GuardedCall("MainFrame::OnToolBarMouseWheel", [&] {
+        MouseWheelEdit(*viewInput_, static_cast<std::int16_t>(delta),
+                       QGuiApplication::keyboardModifiers() & Qt::ShiftModifier,
+                       QGuiApplication::keyboardModifiers() & Qt::ControlModifier);
+    });
+}
+
+// ---------------------------------------------------------------------------------------------
 // Start-up
 
 void MainFrame::InitialUpdate() {
     doc_.OnNewDocument();
     ResetToStageOne();
-    view_->onCursorMoved = [this](double x, double y) { SetCursorPosition(x, y); };
     RegisterHelpFiles("Dravonet Help.chm", "KLIVEN4 Error Help.chm");
     LoadPreferences();
     InitializeView(view_->ViewWindow());

@@ -16,6 +16,7 @@
 #include <array>
 #include <filesystem>
 #include <map>
+#include <memory>
 #include <optional>
 #include <set>
 #include <string>
@@ -37,6 +38,7 @@ namespace app {
 
 class DrawingView;
 class CPreprocessorPaletteBarDisplay;
+class FrameViewInput;
 
 // The length of the recent-file list (commands ID_FILE_MRU_FILE1 and the five after it).
 inline constexpr int kRecentFileCount = 6;
@@ -108,6 +110,9 @@ public:
     std::vector<std::filesystem::path> RecentFiles() const;
     void AddToRecentFiles(const std::filesystem::path& path);
 
+    // What the view input reaches of the frame and the view (tests set its clock).
+    FrameViewInput& ViewInput() { return *viewInput_; }
+
     // Start-up steps after the frame is shown (preferences, view set-up, help files).
     void InitialUpdate();
     void Redraw();
@@ -146,6 +151,7 @@ private:
 
     CDravonetDoc doc_;
     DrawingView* view_ = nullptr;
+    std::unique_ptr<FrameViewInput> viewInput_;
     QToolBar* toolBar_ = nullptr;
     CPreprocessorPaletteBarDisplay* palette_ = nullptr;
     dialogs::CmStatusText* prompt_ = nullptr;

@@ -76,6 +76,9 @@ void AddDataCommands(CommandTable& table) {
     table.Add(ID_HEADING, EditHeading);
     table.Add(ID_OTHER_DATA, EditOtherData);
     table.Add(ID_SLOPE_LINE, [](MainFrame& f) { EnterSlopeLine(f); });
+    // Only in the view menu of the materials tool, which has no menu text to name it by.
+    table.Add(ID_STAGE1_TO_STAGE2_PROPERTIES,
+              [](MainFrame& f) { f.NotAvailable("Stage 1 -> Stage 2 Properties"); });
     table.Add(ID_RECOMPUTE_SLOPE_AND_CRACK, [](MainFrame& f) {
         RecomputeSlopeAndCrackGeometry(*Cpp_Kliven4Data::CurrentDataSet());
         f.Redraw();

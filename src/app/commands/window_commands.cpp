@@ -9,6 +9,8 @@
 #include "app/palette_bar.h"
 #include "core/dialog_slot.h"
 #include "core/units.h"
+#include "editing/view_input.h"
+#include "editing/view_navigation.h"
 #include "graphics/graphics.h"
 #include "graphics/views.h"
 #include "platform/services.h"
@@ -29,6 +31,13 @@ void ToggleInformationWindow(MainFrame&) {
 void Refresh(MainFrame& frame) {
     Cpp_Graphics::InvalidateScale();
     frame.Redraw();
+}
+
+// Zoom Window starts at the last cursor pixel in the view.
+void ZoomWindow(MainFrame&) {
+    int x = 0, y = 0;
+    GetZoomAnchor(x, y);
+    StartZoomWindow(x, y);
 }
 
 void ZoomAll(MainFrame& frame) {
@@ -63,7 +72,8 @@ void AddWindowCommands(CommandTable& table) {
     for (int id : {ID_REFRESH, ID_REDRAW, ID_INTERPOLATION_REDRAW, ID_INTERPOLATION_EDIT_HEADS})
         table.Add(id, Refresh);
     for (int id : {ID_ZOOM_ALL, ID_POPUP_ZOOM_ALL, ID_TOOLBAR_ZOOM_ALL}) table.Add(id, ZoomAll);
-    for (int id : {ID_ZOOM_WINDOW, ID_TOOLBAR_ZOOM_IN}) table.Add(id, NotAvailableYet(id));
+    for (int id : {ID_ZOOM_WINDOW, ID_TOOLBAR_ZOOM_IN, ID_POPUP_ZOOM_WINDOW})
+        table.Add(id, ZoomWindow);
     table.Add(ID_SET_VIEW, [](MainFrame&) {
         RunDialogCommand(SetViewsDialogSlot(), "Set View ...", &SetViewsDialog);
     });

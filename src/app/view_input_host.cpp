@@ -1,0 +1,104 @@
+#include "app/view_input_host.h"
+
+#include "app/drawing_view.h"
+#include "app/main_frame.h"
+
+#include <QCursor>
+#include <QMenu>
+#include <QToolTip>
+#include <algorithm>
+#include <chrono>
+
+namespace app {
+
+namespace {
+
+void FillMenu(QMenu& qmenu, const MenuList& menu) {
+    for (const s_MenuEntry& entry : menu) {
+        if (entry.id == 0 && entry.text.empty()) {
+            qmenu.addSeparator();
+        } else if (entry.id == 0) {
+            QMenu* sub = qmenu.addMenu(QString::fromStdString(entry.text));
+            sub->setEnabled(entry.enabled);
+            FillMenu(*sub, entry.subMenu);
+        } else {
+            QAction* action = qmenu.addAction(QString::fromStdString(entry.text));
+            action->setData(entry.id);
+            action->setEnabled(entry.enabled);
+            if (entry.checked) {
+                action->setCheckable(true);
+                action->setChecked(true);
+            }
+        }
+    }
+}
+
+}  // namespace
+
+FrameViewInput::FrameViewInput(MainFrame& frame, DrawingView& view) : frame_(frame), view_(view) {}
+
+int FrameViewInput::EditMode() const { return frame_.GetEditMode(); }
+void FrameViewInput::EnterSelectMode() { frame_.EnterSelectMode(); }
+void FrameViewInput::HideCurrentToolBar() { frame_.HideCurrentToolBar(); }
+void FrameViewInput::ShowCursorPosition(double x, double y) { frame_.SetCursorPosition(x, y); }
+
+void FrameViewInput::SetLongForceText(bool shown, const std::string& text) {
+    frame_.SetLongForceText(shown, text);
+}
+
+void FrameViewInput::SetToolTip(const std::string& text) {
+    const QString tip = QString::fromStdString(text);
+    if (view_.toolTip() == tip) return;
+    view_.setToolTip(tip);
+    // A tip on show follows the cursor's text at once.
+    if (QToolTip::isVisible()) {
+        if (tip.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(QCursor::pos(), tip, &view_);
+    }
+}
+
+void FrameViewInput::RunCommand(int id) { frame_.OnCommand(id); }
+void FrameViewInput::InvalidateView() { view_.Redraw(); }
+void FrameViewInput::UpdateView() { view_.repaint(); }
+
+bool FrameViewInput::ScrollView(int horizontal, int vertical) {
+    // A line step is a twentieth of the view.
+    const int dx = -horizontal * std::max(1, view_.width() / 20);
+    const int dy = vertical * std::max(1, view_.height() / 20);
+    if (dx == 0 && dy == 0) return false;
+    Cpp_Graphics::ScrollPixels(dx, dy);
+    view_.Redraw();
+    return true;
+}
+
+void FrameViewInput::DrawOverlay(const platform::DeviceRect& touched,
+                                 const std::function<void(platform::DeviceContext&)>& draw) {
+    view_.DrawOverlay(touched, draw);
+}
+
+platform::DeviceRect FrameViewInput::ClientRect() const {
+    return {0, 0, view_.width(), view_.height()};
+}
+
+s_PixelPoint FrameViewInput::ScreenTopLeft() const {
+    const QPoint corner = view_.mapToGlobal(QPoint(0, 0));
+    return {corner.x(), corner.y()};
+}
+
+int FrameViewInput::TrackMenu(const MenuList& menu, s_PixelPoint screen) {
+    QMenu qmenu(&view_);
+    qmenu.setObjectName("viewPopupMenu");
+    FillMenu(qmenu, menu);
+    QAction* chosen = qmenu.exec(QPoint(screen.x, screen.y));
+    return chosen ? chosen->data().toInt() : 0;
+}
+
+std::int64_t FrameViewInput::Milliseconds() const {
+    if (clock) return clock();
+    using namespace std::chrono;
+    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+}
+
+}  // namespace app

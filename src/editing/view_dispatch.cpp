@@ -1,0 +1,167 @@
+#include "editing/view_dispatch.h"
+
+#include "core/dialog_slot.h"
+#include "editing/cursor_modes.h"
+#include "editing/edit_modes.h"
+#include "editing/view_navigation.h"
+#include "graphics/graphics.h"
+
+#include <algorithm>
+
+namespace {
+
+using namespace view_input_ops;
+
+constexpr s_InputCell N{e_InputCell::Nothing};
+constexpr s_InputCell D{e_InputCell::Default};
+constexpr s_InputCell H{e_InputCell::NotHandled};
+constexpr s_InputCell M{e_InputCell::Missing};
+constexpr s_InputCell X{e_InputCell::Delete};
+constexpr s_InputCell R(InputOperation op) { return {e_InputCell::Run, op}; }
+
+// The navigation steps of the view.
+void ZoomBoxFirstCorner(s_InputCall& c) { StartZoomBox(c.in.device.x, c.in.device.y); }
+void ZoomBoxSecondCorner(s_InputCall&) { FinishZoomBox(); }
+void CrosshairMove(s_InputCall& c) { MoveCrosshair(c.in.device.x, c.in.device.y); }
+void ZoomBoxMove(s_InputCall& c) { DrawZoomBoxMove(c.in.device.x, c.in.device.y); }
+void EraseCrosshair(s_InputCall&) { EraseRubberBand(1); }
+void EraseZoomBox(s_InputCall&) { EraseRubberBand(2); }
+void PanAnchor(s_InputCall& c) { StartPan(c.in.device.x, c.in.device.y); }
+void PanEnd(s_InputCall&) { FinishPan(); }
+void PanLineMove(s_InputCall& c) { DrawPanLineMove(c.in.device.x, c.in.device.y); }
+void ErasePanCrosshair(s_InputCall&) { EraseRubberBandOnRightClick(1); }
+void ErasePanLine(s_InputCall&) { EraseRubberBandOnRightClick(2); }
+void ZoomInClick(s_InputCall& c) {
+    Cpp_Graphics::ZoomInAt(c.raw.x, c.raw.y);
+    InvalidateViewWindow();
+}
+void ZoomOutClick(s_InputCall& c) {
+    Cpp_Graphics::ZoomOutAt(c.raw.x, c.raw.y);
+    InvalidateViewWindow();
+}
+void ToModeZero(s_InputCall&) { SetCursorMode(CursorModeNone); }
+
+//                                 Left  Move  Enter Esc   Bksp  Right
+const s_CursorModeRow kCursorModes[] = {
+    {0, 0, "", {D, D, D, R(EscapeAtModeZero), N, D}},
+    {2,
+     2,
+     "Zoom Window",
+     {R(ZoomBoxFirstCorner), R(CrosshairMove), N, R(EraseCrosshair), N, R(EraseCrosshair)}},
+    {3,
+     3,
+     "Zoom Window",
+     {R(ZoomBoxSecondCorner), R(ZoomBoxMove), N, R(EraseZoomBox), N, R(EraseZoomBox)}},
+    {4, 4, "Pan", {R(PanAnchor), R(CrosshairMove), N, H, N, R(ErasePanCrosshair)}},
+    {5, 5, "Pan", {R(PanEnd), R(PanLineMove), N, H, N, R(ErasePanLine)}},
+    {6,
+     6,
+     "Zoom in",
+     {R(ZoomInClick), D, R(ToModeZero), R(ToModeZero), R(ToModeZero), R(ToModeZero)}},
+    {7,
+     7,
+     "Zoom out",
+     {R(ZoomOutClick), D, R(ToModeZero), R(ToModeZero), R(ToModeZero), R(ToModeZero)}},
+    {10, 11, "Rescale coordinates", {M, N, D, H, H, H}},
+    {13, 13, "Line point entry", {M, M, M, M, X, M}},
+    {14, 14, "Distributed-load point entry", {M, M, M, M, X, M}},
+    {16, 16, "Construction circle entry", {M, M, M, M, H, H}},
+    {17, 17, "Construction line entry", {M, M, M, M, H, M}},
+    {18, 18, "Profile line entry", {M, M, M, M, X, M}},
+    {19, 19, "Piezometric line entry", {M, M, M, M, X, M}},
+    {23, 23, "Slope line entry", {M, M, M, M, X, M}},
+    {36, 36, "Reinforcement line entry", {M, M, M, M, X, M}},
+    {37, 37, "Circle radius", {M, M, M, M, M, H}},
+    {38, 38, "Fixed search grid entry", {M, M, M, M, H, H}},
+    {39, 39, "Fixed search grid entry", {N, M, D, H, H, H}},
+    {40, 40, "Noncircular surface entry", {M, M, M, M, M, M}},
+    {41, 41, "Tangent line entry", {M, M, M, M, H, M}},
+    {42, 42, "Crack depth entry", {M, M, M, M, H, M}},
+    {43, 43, "Crack water-surface entry", {M, M, M, M, H, M}},
+    {44, 44, "Selection band", {M, M, D, M, H, H}},
+    {47, 47, "Geogrid placement", {M, M, M, M, H, H}},
+    {48, 48, "Nail placement", {M, M, M, M, H, H}},
+    {58, 58, "Material table drag", {M, M, D, H, H, N}},
+    {59, 59, "Results display tool", {M, M, D, H, H, H}},
+    {77, 77, "Click selection", {M, D, D, H, H, H}},
+    {80, 80, "Compute Distance", {M, D, D, M, H, H}},
+    {81, 83, "Add Point at End", {M, M, M, M, M, H}},
+    {84, 84, "Add Point at End", {N, M, M, M, H, H}},
+    {85, 85, "Add Point at End", {M, M, M, M, M, H}},
+    {86, 86, "Add Point at End", {M, M, D, M, M, H}},
+    {87, 87, "Add Point at End", {M, M, M, M, H, H}},
+    {88, 88, "Add Point at End", {N, D, M, H, H, H}},
+    {89, 89, "Move (\"Drag\") Item", {M, M, M, M, M, H}},
+    {90, 90, "Move (\"Drag\") Item", {M, M, M, M, M, H}},
+    {91, 91, "Move (\"Drag\") Item", {M, M, M, M, H, H}},
+    {92, 93, "Move (\"Drag\") Item", {M, M, M, M, M, H}},
+    {94, 94, "Move (\"Drag\") Item", {M, M, D, M, H, H}},
+    {95, 95, "Move (\"Drag\") Item", {M, M, M, M, M, H}},
+    {96, 99, "Move (\"Drag\") Item", {M, M, M, M, H, H}},
+    {102, 106, "Move (\"Drag\") Item", {M, M, D, M, M, H}},
+    {107, 107, "Change radius", {M, M, M, M, M, H}},
+    {108, 109, "Move (\"Drag\") Item", {M, M, D, H, H, H}},
+    {110, 111, "Extend to Line", {M, D, D, M, H, H}},
+    {112, 112, "Insert Point", {M, M, M, M, M, H}},
+    {113, 113, "Insert Point", {M, M, M, M, H, H}},
+    {114, 119, "Insert Point", {M, M, M, M, M, H}},
+    {120, 121, "Insert Point", {M, M, D, M, H, H}},
+    {122, 122, "Move to Line Parallel", {M, D, D, M, H, H}},
+    {123, 123, "Adjust end of segment", {M, D, D, H, H, H}},
+    {125, 126, "Move Point a Distance", {M, D, D, M, H, H}},
+    {127, 127, "Move Point a Distance", {M, D, D, H, H, H}},
+    {128, 129, "Move to Line", {M, D, D, M, H, H}},
+    {130, 130, "Shift direction", {M, M, D, M, M, H}},
+    {131, 131, "Shift direction", {M, D, D, M, H, H}},
+    {132, 135, "Split Line", {M, M, M, M, H, H}},
+    {136, 136, "Snap Horizontally", {M, D, D, M, H, H}},
+    {137, 137, "Snap to Point", {M, D, D, M, H, H}},
+    {139, 139, "Change segment length", {M, D, D, H, H, H}},
+    {140, 140, "Change segment slope", {M, D, D, M, H, H}},
+    {160, 160, "Renumber lines", {M, D, D, M, H, H}},
+};
+
+//                                         Left  Enter Move  Right
+const s_EditModeRow kEditModes[] = {
+    {1, 1, "Select Items", R(SelectWithMouse), R(SelectModeEnter), R(SelectModeMove),
+     R(SelectModeRight)},
+    {2, 2, "Construction Lines", M, M, R(ShiftToToolBar), R(ShowViewMenu)},
+    {3, 3, "Distributed Loads", M, M, R(ShiftToToolBar), R(ShowViewMenu)},
+    {4, 4, "Line Loads", M, M, M, R(ShowViewMenu)},
+    {5, 5, "Materials", M, H, N, R(ShowViewMenuWithStage)},
+    {6, 6, "Profile Lines", M, M, R(ShiftToToolBar), R(ShowViewMenu)},
+    {7, 7, "Piezometric Lines", M, M, R(ShiftToToolBar), R(ShowViewMenu)},
+    {8, 10, "Interpolation Points", M, M, R(ShiftOrControlToolTip), M},
+    {11, 11, "Interpolation Points", N, M, R(ShiftOrControlToolTip), R(ShowViewMenu)},
+    {12, 12, "Slope Line", M, M, R(ShiftToToolBar), R(ShowViewMenu)},
+    {13, 13, "Reinforcement", M, M, R(ShiftToToolBar), R(ShowViewMenu)},
+    {14, 14, "Circle", M, M, M, R(ShowViewMenu)},
+    {15, 15, "Noncircular Surface", M, M, R(ShiftToToolBar), R(ShowViewMenu)},
+    {16, 16, "Radius", M, M, R(ShiftToToolBar), R(ShowViewMenu)},
+    {17, 17, "Crack", M, M, R(ShiftToToolBar), R(ShowViewMenu)},
+    {18, 18, "Crack Water", M, M, R(ShiftToToolBar), R(ShowViewMenu)},
+    {19, 19, "Nails", M, M, R(ShiftToToolBar), R(ShowViewMenu)},
+    {20, 20, "Geogrids", M, M, N, R(ShowViewMenu)},
+};
+
+}  // namespace
+
+std::span<const s_CursorModeRow> CursorModeTable() { return kCursorModes; }
+std::span<const s_EditModeRow> EditModeTable() { return kEditModes; }
+
+const s_CursorModeRow* FindCursorModeRow(int mode) {
+    const auto it = std::find_if(std::begin(kCursorModes), std::end(kCursorModes),
+                                 [mode](const s_CursorModeRow& row) {
+                                     return row.firstMode <= mode && mode <= row.lastMode;
+                                 });
+    return it == std::end(kCursorModes) ? nullptr : &*it;
+}
+
+const s_EditModeRow* FindEditModeRow(int mode) {
+    const auto it = std::find_if(
+        std::begin(kEditModes), std::end(kEditModes),
+        [mode](const s_EditModeRow& row) { return row.firstMode <= mode && mode <= row.lastMode; });
+    return it == std::end(kEditModes) ? nullptr : &*it;
+}
+
+std::string InputNotAvailableText(const char* what) { return NotAvailableText(what); }

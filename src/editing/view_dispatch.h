@@ -1,0 +1,93 @@
+#pragma once
+// What each input of the drawing view does, as data: one row per cursor mode (the step of a
+// running tool) with a cell per input, and one row per edit mode (the active tool) for the
+// inputs at cursor mode 0. The input functions (view_input.h) look the cell up and carry it
+// out; tests walk the rows.
+//
+// A cell whose tool is not built yet is Missing: the input then puts
+// "\"<step or tool>\" is not available yet." on the status line, never nothing at all.
+
+#include "editing/view_input.h"
+
+#include <array>
+#include <span>
+#include <string>
+
+// One call of an input function, as the operations of the tables see it.
+struct s_InputCall {
+    ViewInputHost& view;
+    s_ViewInput in;            // device: recomputed from the snapped point
+    s_PixelPoint pickDevice;   // the device point as it came (picking)
+    s_tagTypePointXY raw;      // the device point in world units
+    s_tagTypePointXY snapped;  // snapped to the grid or a construction point
+    s_tagTypePointXY rounded;  // snapped, or rounded to the coordinate decimals
+    const char* what = "";     // the step or tool of the row (the not-available text)
+    bool& redraw;
+    bool modified = false;  // the left button changed the document
+    bool handled = true;
+};
+using InputOperation = void (*)(s_InputCall&);
+
+enum class e_InputCell : unsigned char {
+    Nothing,     // nothing happens; the input counts as handled
+    Default,     // what the same input does at cursor mode 0
+    NotHandled,  // nothing happens and the input is not handled (the view's default runs)
+    Run,         // the operation
+    Missing,     // the tool is not built yet: the status line says so
+    Delete,      // what the Delete key does
+};
+
+struct s_InputCell {
+    e_InputCell kind = e_InputCell::Nothing;
+    InputOperation run = nullptr;
+};
+
+// The columns of a cursor-mode row.
+enum e_InputColumn : int {
+    InputLeft,
+    InputMove,
+    InputEnter,
+    InputEscape,
+    InputBackspace,
+    InputRight,
+    InputColumnCount,
+};
+
+struct s_CursorModeRow {
+    int firstMode = 0;
+    int lastMode = 0;  // rows for a run of modes (10 and 11, 104 to 106, ...)
+    const char* step = "";
+    std::array<s_InputCell, InputColumnCount> cells;
+};
+
+// The inputs at cursor mode 0 for one edit mode: the left button, Enter, the move (after the
+// coordinate tool tip, before the drag check) and the right button.
+struct s_EditModeRow {
+    int firstMode = 0;
+    int lastMode = 0;
+    const char* tool = "";
+    s_InputCell left, enter, move, right;
+};
+
+std::span<const s_CursorModeRow> CursorModeTable();
+std::span<const s_EditModeRow> EditModeTable();
+// The row of a mode, or null when no input handles it.
+const s_CursorModeRow* FindCursorModeRow(int cursorMode);
+const s_EditModeRow* FindEditModeRow(int editMode);
+
+// The status-line text of a Missing cell.
+std::string InputNotAvailableText(const char* what);
+
+// Operations the tables share with the input functions (view_input.cpp).
+namespace view_input_ops {
+void EscapeAtModeZero(s_InputCall& call);
+void ShowViewMenu(s_InputCall& call);
+void ShowViewMenuWithStage(s_InputCall& call);
+void SelectWithMouse(s_InputCall& call);
+void SelectModeEnter(s_InputCall& call);
+void SelectModeMove(s_InputCall& call);
+void SelectModeRight(s_InputCall& call);
+// "Shift: <bar>": with Shift held the cursor point goes to the tool's bar.
+void ShiftToToolBar(s_InputCall& call);
+void ShiftOrControlToolTip(s_InputCall& call);
+}  // namespace view_input_ops

@@ -1,0 +1,386 @@
+#include "editing/view_input.h"
+
+#include "core/command_ids.h"
+#include "core/output_settings.h"
+#include "core/preferences.h"
+#include "core/text_formats.h"
+#include "editing/cursor_modes.h"
+#include "editing/edit_modes.h"
+#include "editing/view_dispatch.h"
+#include "editing/view_menus.h"
+#include "editing/view_navigation.h"
+#include "graphics/graphic_grid.h"
+#include "graphics/graphics.h"
+#include "model/program_state.h"
+#include "platform/services.h"
+
+#include <cstdio>
+
+namespace {
+
+s_PressRecord g_press;
+
+void SayNotAvailable(const char* what) {
+    platform::Services().StatusLine().SetText(InputNotAvailableText(what));
+}
+
+s_tagTypePointXY PixelToWorld(s_PixelPoint p) {
+    s_tagTypePointXY w;
+    Cpp_Graphics::PixelToWorldPoint(p.x, p.y, w.x, w.y);
+    return w;
+}
+
+s_PixelPoint WorldToDevice(const s_tagTypePointXY& w) {
+    return {Cpp_Graphics::XToPixel(w.x), Cpp_Graphics::YToPixel(w.y)};
+}
+
+// The raw, snapped and rounded points of a press (the device point recomputed from a snap).
+void ComputePressPoints(s_InputCall& call) {
+    call.pickDevice = call.in.device;
+    call.raw = PixelToWorld(call.in.device);
+    call.snapped = call.raw;
+    bool snapped = false;
+    if (Cpp_GraphicGrid::SnapOn() &&
+        Cpp_GraphicGrid::SnapToGrid(call.snapped.x, call.snapped.y, false)) {
+        call.in.device = WorldToDevice(call.snapped);
+        snapped = true;
+    }
+    call.rounded =
+        snapped ? call.snapped : Cpp_KlivenSettings::RoundPair(call.snapped.x, call.snapped.y);
+}
+
+// Carries out a cell; Default cells are resolved by the caller.
+void RunCell(s_InputCall& call, const s_InputCell& cell) {
+    switch (cell.kind) {
+    case e_InputCell::Nothing: call.handled = true; break;
+    case e_InputCell::NotHandled:
+    case e_InputCell::Default: call.handled = false; break;
+    case e_InputCell::Run:
+        call.handled = true;
+        cell.run(call);
+        break;
+    case e_InputCell::Missing:
+        call.handled = true;
+        SayNotAvailable(call.what);
+        break;
+    case e_InputCell::Delete: call.handled = DeleteKey(call.view); break;
+    }
+}
+
+// The cell of one input at cursor mode 0 by the edit mode (Tables 2 to 5); an edit mode
+// without a row does nothing (right button: the view menu).
+void RunEditModeCell(s_InputCall& call, s_InputCell s_EditModeRow::*column) {
+    const s_EditModeRow* row = FindEditModeRow(call.view.EditMode());
+    if (!row) {
+        if (column == &s_EditModeRow::right) {
+            view_input_ops::ShowViewMenu(call);
+        } else {
+            call.handled = false;
+        }
+        return;
+    }
+    call.what = row->tool;
+    RunCell(call, row->*column);
+}
+
+std::string CoordinateText(const s_tagTypePointXY& p) {
+    std::string format;
+    const int decimals = CurrentOutputSettings().coordinateDecimals;
+    if (!Cpp_Strings::MakeNumberFormat(1, 1, decimals, format)) format = "%1.2f";
+    char x[64], y[64];
+    std::snprintf(x, sizeof x, format.c_str(), p.x);
+    std::snprintf(y, sizeof y, format.c_str(), p.y);
+    return std::string("X: ") + x + " , Y: " + y;
+}
+
+// The outputs of a mouse move, handed to the view at the end.
+struct s_MoveOutputs {
+    bool longForce = false;
+    std::string longForceText;
+    std::string toolTip;
+};
+s_MoveOutputs* g_move = nullptr;
+
+void DragCheck(s_InputCall& call) {
+    if (!g_press.armed) return;
+    if (call.view.Milliseconds() - g_press.time <= kDragDelayMilliseconds) return;
+    if (call.in.device.x == g_press.press.x && call.in.device.y == g_press.press.y) return;
+    g_press.consumed = true;
+    g_press.armed = false;
+    // A drag of the selection when something is selected, a selection band otherwise.
+    SayNotAvailable("Selection band");
+}
+
+// The press record and the navigation join the program-wide reset.
+const bool g_resetAdded = (AddProgramStateReset(&ResetViewInputState), true);
+
+}  // namespace
+
+// ---------------------------------------------------------------------------------------------
+// Operations of the tables at cursor mode 0.
+
+namespace view_input_ops {
+
+void EscapeAtModeZero(s_InputCall& call) {
+    const int editMode = call.view.EditMode();
+    if (editMode == EditModeSelect) {
+        call.view.HideCurrentToolBar();
+    } else if (editMode >= EditModeConstruction && editMode <= EditModeGeogrids) {
+        call.view.EnterSelectMode();
+    }
+}
+
+namespace {
+void TrackAtClick(s_InputCall& call, const MenuList& menu) {
+    const s_PixelPoint corner = call.view.ScreenTopLeft();
+    const int id = call.view.TrackMenu(
+        menu, {corner.x + call.pickDevice.x + 4, corner.y + call.pickDevice.y + 5});
+    if (id != 0) call.view.RunCommand(id);
+}
+}  // namespace
+
+void ShowViewMenu(s_InputCall& call) { TrackAtClick(call, ViewMenu(false)); }
+void ShowViewMenuWithStage(s_InputCall& call) { TrackAtClick(call, ViewMenu(true)); }
+
+void SelectWithMouse(s_InputCall& call) { SayNotAvailable(call.what); }
+void SelectModeEnter(s_InputCall& call) { call.handled = false; }
+
+void SelectModeMove(s_InputCall& call) {
+    // Nothing can be picked yet: the tool tip is the cursor's coordinates.
+    if (g_move) g_move->toolTip = CoordinateText(call.rounded);
+}
+
+void SelectModeRight(s_InputCall& call) { ShowViewMenu(call); }
+
+void ShiftToToolBar(s_InputCall& call) {
+    if (call.in.shift) SayNotAvailable(call.what);
+}
+
+void ShiftOrControlToolTip(s_InputCall& call) {
+    if (call.in.shift || call.in.control) SayNotAvailable(call.what);
+}
+
+}  // namespace view_input_ops
+
+// ---------------------------------------------------------------------------------------------
+// The input functions.
+
+const s_PressRecord& GetPressRecord() { return g_press; }
+
+void GetZoomAnchor(int& x, int& y) {
+    x = g_press.lastCursor.x;
+    y = g_press.lastCursor.y;
+}
+
+bool ViewLButtonDown(ViewInputHost& view, const s_ViewInput& in, bool& redraw) {
+    redraw = false;
+    g_press.time = view.Milliseconds();
+    g_press.press = g_press.lastCursor = in.device;
+    g_press.buttonDown = true;
+    g_press.consumed = false;
+    g_press.armed = true;
+
+    s_InputCall call{view, in, {}, {}, {}, {}, "", redraw};
+    ComputePressPoints(call);
+    const s_CursorModeRow* row = FindCursorModeRow(GetCursorMode());
+    if (!row) return false;
+    if (row->cells[InputLeft].kind == e_InputCell::Default) {
+        RunEditModeCell(call, &s_EditModeRow::left);
+    } else {
+        call.what = row->step;
+        RunCell(call, row->cells[InputLeft]);
+    }
+    return call.modified;
+}
+
+void ViewLButtonUp(ViewInputHost& view, const s_ViewInput& in) {
+    const bool consumed = g_press.consumed;
+    g_press.buttonDown = false;
+    g_press.armed = false;
+    if (consumed) return;
+    (void)in;
+    const int mode = GetCursorMode();
+    if (mode == CursorModeSearchGridDrag ||
+        (mode == CursorModeNone && view.EditMode() == EditModeCircle))
+        SayNotAvailable("Fixed search grid entry");
+}
+
+void ViewMouseMove(ViewInputHost& view, const s_ViewInput& in) {
+    g_press.lastCursor = in.device;
+    bool redraw = false;
+    s_InputCall call{view, in, in.device, {}, {}, {}, "", redraw};
+    call.raw = PixelToWorld(in.device);
+    call.snapped = call.raw;
+    // Ctrl forces the snap (over an interpolation point it will not, once one can be selected).
+    const bool force = in.control;
+    if ((Cpp_GraphicGrid::SnapOn() || force) &&
+        Cpp_GraphicGrid::SnapToGrid(call.snapped.x, call.snapped.y, true))
+        call.in.device = WorldToDevice(call.snapped);
+    view.ShowCursorPosition(call.snapped.x, call.snapped.y);
+    call.rounded = Cpp_KlivenSettings::RoundPair(call.snapped.x, call.snapped.y);
+
+    s_MoveOutputs outputs;
+    g_move = &outputs;
+    struct Restore {
+        ~Restore() { g_move = nullptr; }
+    } restore;
+
+    const int mode = GetCursorMode();
+    const s_CursorModeRow* row = FindCursorModeRow(mode);
+    if (row && row->cells[InputMove].kind != e_InputCell::Default) {
+        call.what = row->step;
+        RunCell(call, row->cells[InputMove]);
+    } else {
+        const int editMode = view.EditMode();
+        if (editMode >= 2 && editMode <= 20 && editMode != EditModeLineLoads)
+            outputs.toolTip = CoordinateText(call.rounded);
+        RunEditModeCell(call, &s_EditModeRow::move);
+        if (editMode != EditModeCircle) DragCheck(call);
+    }
+    view.SetLongForceText(outputs.longForce, outputs.longForceText);
+    view.SetToolTip(outputs.toolTip);
+}
+
+bool MouseWheelEdit(ViewInputHost& view, int delta, bool shift, bool control) {
+    (void)shift;
+    (void)control;
+    const int mode = GetCursorMode();
+    switch (mode) {
+    case CursorModeDistributedLoadEntry:
+    case CursorModeReinforcementLineEntry:
+    case CursorModeCrackDepthEntry:
+    case CursorModeInsertReinforcementPoint:
+        if (view.WheelEditingOn()) {
+            SayNotAvailable(FindCursorModeRow(mode)->step);
+            return true;
+        }
+        break;
+    case CursorModePickBand:
+        (void)delta;
+        SayNotAvailable("Selection band");
+        return true;
+    default: break;
+    }
+    if (!view.WheelEditingOn()) return false;
+    if (mode != CursorModeNone) return false;
+    switch (view.EditMode()) {
+    case EditModeDistributedLoads:
+    case EditModeLineLoads:
+    case EditModePressurePoints:
+    case EditModeRSubUPoints:
+    case EditModeStrengthPoints:
+    case EditModeInterpolationSpare:
+    case EditModeReinforcement:
+    case EditModeCrack:
+    case EditModeCrackWater: SayNotAvailable(FindEditModeRow(view.EditMode())->tool); return true;
+    default: return false;
+    }
+}
+
+bool ViewMouseWheel(ViewInputHost& view, const s_ViewInput& in) {
+    const int delta = in.wheelSteps * 120;
+    if (MouseWheelEdit(view, delta, in.shift, in.control)) return true;
+    if (!in.control) {
+        const bool scrolled = in.shift ? view.ScrollView(delta >= 0 ? 1 : -1, 0)
+                                       : view.ScrollView(0, delta > 0 ? 1 : -1);
+        if (scrolled) view.UpdateView();
+        return scrolled;
+    }
+    Cpp_Graphics::ZoomAtPixel(delta > 0, in.device.x, in.device.y);
+    view.InvalidateView();
+    view.UpdateView();
+    return true;
+}
+
+bool ViewRButtonDown(ViewInputHost& view, const s_ViewInput& in, bool& redraw) {
+    redraw = false;
+    s_InputCall call{view, in, in.device, {}, {}, {}, "", redraw};
+    call.raw = call.snapped = call.rounded = PixelToWorld(in.device);
+    const s_CursorModeRow* row = FindCursorModeRow(GetCursorMode());
+    if (!row) return false;
+    if (row->cells[InputRight].kind == e_InputCell::Default) {
+        RunEditModeCell(call, &s_EditModeRow::right);
+        return true;
+    }
+    call.what = row->step;
+    RunCell(call, row->cells[InputRight]);
+    return call.handled;
+}
+
+void ViewKeyDown(ViewInputHost& view, int key, bool shift, bool& redraw) {
+    redraw = false;
+    switch (key) {
+    case ViewKeyBackspace: BackspaceKey(view); break;
+    case ViewKeyEnter: EnterKey(view, redraw); break;
+    case ViewKeyEscape: EscapeKey(view, shift, redraw); break;
+    case ViewKeyArrowLeft:
+    case ViewKeyArrowUp:
+    case ViewKeyArrowRight:
+    case ViewKeyArrowDown: ArrowKey(view, key); break;
+    case ViewKeyDelete: DeleteKey(view); break;
+    default: break;
+    }
+}
+
+bool EnterKey(ViewInputHost& view, bool& redraw) {
+    redraw = false;
+    s_InputCall call{view, {}, {}, {}, {}, {}, "", redraw};
+    const s_CursorModeRow* row = FindCursorModeRow(GetCursorMode());
+    if (!row || row->cells[InputEnter].kind == e_InputCell::Default) {
+        RunEditModeCell(call, &s_EditModeRow::enter);
+    } else {
+        call.what = row->step;
+        RunCell(call, row->cells[InputEnter]);
+    }
+    return call.handled;
+}
+
+bool EscapeKey(ViewInputHost& view, bool shift, bool& redraw) {
+    redraw = false;
+    s_InputCall call{view, {}, {}, {}, {}, {}, "", redraw};
+    call.in.shift = shift;
+    const int mode = GetCursorMode();
+    const s_CursorModeRow* row = FindCursorModeRow(mode);
+    if (!row) return false;
+    call.what = row->step;
+    RunCell(call, row->cells[InputEscape]);
+    return call.handled;
+}
+
+bool BackspaceKey(ViewInputHost& view) {
+    bool redraw = false;
+    s_InputCall call{view, {}, {}, {}, {}, {}, "", redraw};
+    const s_CursorModeRow* row = FindCursorModeRow(GetCursorMode());
+    if (!row) return false;
+    call.what = row->step;
+    RunCell(call, row->cells[InputBackspace]);
+    return call.handled;
+}
+
+bool DeleteKey(ViewInputHost& view) {
+    const int mode = GetCursorMode();
+    if (mode >= CursorModeZoomWindow && mode <= CursorModeZoomOut) return true;
+    switch (mode) {
+    case CursorModeLineEntry:
+    case CursorModeProfileLineEntry:
+    case CursorModePiezometricLineEntry:
+    case CursorModeNoncircularEntry:
+    case CursorModeReinforcementLineEntry: SayNotAvailable(FindCursorModeRow(mode)->step); break;
+    default: break;
+    }
+    // Deleting a selected point: nothing can be selected yet.
+    (void)view;
+    return false;
+}
+
+bool ArrowKey(ViewInputHost& view, int key) {
+    // Nudging the selection: nothing can be selected yet.
+    (void)view;
+    (void)key;
+    return true;
+}
+
+void ResetViewInputState() {
+    g_press = s_PressRecord{};
+    ResetViewNavigationState();
+}

@@ -1,0 +1,299 @@
+// The view input: each input dispatched by cursor mode and edit mode, the tables walked row by
+// row (no input of a tool that is not built yet goes silent), the drag rule on an injected
+// clock, the wheel, the keys and the view menu.
+
+#include "core/command_ids.h"
+#include "core/dialog_slot.h"
+#include "editing/cursor_modes.h"
+#include "editing/view_dispatch.h"
+#include "editing/view_input_fixture.h"
+
+#include <set>
+
+namespace {
+
+// Fires one input of a cursor-mode row.
+void Fire(ViewInputHost& host, int column, s_PixelPoint at) {
+    bool redraw = false;
+    s_ViewInput in;
+    in.device = at;
+    switch (column) {
+    case InputLeft: ViewLButtonDown(host, in, redraw); break;
+    case InputMove: ViewMouseMove(host, in); break;
+    case InputEnter: EnterKey(host, redraw); break;
+    case InputEscape: EscapeKey(host, false, redraw); break;
+    case InputBackspace: BackspaceKey(host); break;
+    case InputRight: ViewRButtonDown(host, in, redraw); break;
+    default: break;
+    }
+}
+
+TEST(ViewDispatchTables, EveryModeHasOneRowAndEveryRunCellAnOperation) {
+    std::set<int> seen;
+    for (const s_CursorModeRow& row : CursorModeTable()) {
+        ASSERT_LE(row.firstMode, row.lastMode);
+        for (int mode = row.firstMode; mode <= row.lastMode; ++mode) {
+            EXPECT_TRUE(seen.insert(mode).second) << "cursor mode " << mode << " twice";
+            EXPECT_EQ(FindCursorModeRow(mode), &row);
+        }
+        for (const s_InputCell& cell : row.cells)
+            EXPECT_EQ(cell.kind == e_InputCell::Run, cell.run != nullptr) << row.firstMode;
+    }
+    for (int mode : {1, 8, 9, 12, 15, 20, 45, 100, 124, 138, 161})
+        EXPECT_EQ(FindCursorModeRow(mode), nullptr) << mode;
+    for (int editMode = 1; editMode <= 20; ++editMode)
+        EXPECT_NE(FindEditModeRow(editMode), nullptr) << editMode;
+    EXPECT_EQ(FindEditModeRow(0), nullptr);
+    EXPECT_EQ(FindEditModeRow(21), nullptr);
+}
+
+// Every cell whose tool is not built says so on the status line and leaves the step as it was.
+TEST_F(ViewInputTest, EveryMissingCursorModeCellSaysItIsNotAvailable) {
+    int walked = 0;
+    for (const s_CursorModeRow& row : CursorModeTable()) {
+        for (int column = 0; column < InputColumnCount; ++column) {
+            if (row.cells[static_cast<std::size_t>(column)].kind != e_InputCell::Missing) continue;
+            for (int mode = row.firstMode; mode <= row.lastMode; ++mode) {
+                fakes.statusLine.SetText("");
+                SetCursorMode(mode);
+                Fire(host, column, {20, 30});
+                EXPECT_EQ(Status(), "\"" + std::string(row.step) + "\" is not available yet.")
+                    << "cursor mode " << mode << ", input " << column;
+                EXPECT_EQ(GetCursorMode(), mode);
+                ++walked;
+            }
+        }
+    }
+    EXPECT_GT(walked, 0);
+    SetCursorMode(0);
+}
+
+TEST_F(ViewInputTest, ClicksAndEnterAtModeZeroGoToTheToolOfTheEditMode) {
+    struct Case {
+        int editMode;
+        std::string click;  // the status line after a click (empty: nothing said)
+        std::string enter;
+    };
+    const Case cases[] = {
+        {2, "\"Construction Lines\" is not available yet.",
+         "\"Construction Lines\" is not available yet."},
+        {5, "\"Materials\" is not available yet.", ""},
+        {6, "\"Profile Lines\" is not available yet.", "\"Profile Lines\" is not available yet."},
+        {9, "\"Interpolation Points\" is not available yet.",
+         "\"Interpolation Points\" is not available yet."},
+        {11, "", "\"Interpolation Points\" is not available yet."},
+        {14, "\"Circle\" is not available yet.", "\"Circle\" is not available yet."},
+        {20, "\"Geogrids\" is not available yet.", "\"Geogrids\" is not available yet."},
+    };
+    for (const Case& c : cases) {
+        host.editMode = c.editMode;
+        fakes.statusLine.SetText("");
+        EXPECT_FALSE(Click(50, 50)) << c.editMode;
+        EXPECT_EQ(Status(), c.click) << c.editMode;
+        Release(50, 50);
+        fakes.statusLine.SetText("");
+        bool redraw = true;
+        EXPECT_EQ(EnterKey(host, redraw), !c.enter.empty()) << c.editMode;
+        EXPECT_FALSE(redraw);
+        EXPECT_EQ(Status(), c.enter) << c.editMode;
+        EXPECT_EQ(GetCursorMode(), 0);
+    }
+}
+
+TEST_F(ViewInputTest, EscapeAtModeZeroLeavesAToolForSelectModeAndInSelectModeHidesTheBar) {
+    host.editMode = 7;
+    Key(ViewKeyEscape);
+    EXPECT_EQ(host.selectModeEntered, 1);
+    EXPECT_EQ(host.barsHidden, 0);
+    Key(ViewKeyEscape);  // now in select mode
+    EXPECT_EQ(host.selectModeEntered, 1);
+    EXPECT_EQ(host.barsHidden, 1);
+}
+
+TEST_F(ViewInputTest, KeysOfTheZoomStepsAndTheZoomClickModes) {
+    struct Case {
+        int mode;
+        int key;
+        int modeAfter;
+    };
+    const Case cases[] = {
+        {CursorModeZoomWindow, ViewKeyEscape, 0}, {CursorModeZoomBox, ViewKeyEscape, 0},
+        {CursorModeZoomWindow, ViewKeyEnter, 2},  {CursorModeZoomBox, ViewKeyBackspace, 3},
+        {CursorModePanEnd, ViewKeyEscape, 5},     {CursorModeZoomIn, ViewKeyEnter, 0},
+        {CursorModeZoomOut, ViewKeyBackspace, 0}, {CursorModeZoomIn, ViewKeyEscape, 0},
+        {CursorModeZoomOut, ViewKeyDelete, 7},
+    };
+    for (const Case& c : cases) {
+        SetCursorMode(c.mode);
+        Key(c.key);
+        EXPECT_EQ(GetCursorMode(), c.modeAfter) << c.mode << " key " << c.key;
+    }
+    // Enter at 2 to 5 is handled and does nothing; Backspace at 0 and 2 to 5 as well.
+    bool redraw = false;
+    SetCursorMode(CursorModePanStart);
+    EXPECT_TRUE(EnterKey(host, redraw));
+    EXPECT_TRUE(BackspaceKey(host));
+    SetCursorMode(CursorModeAddPointSlopeLine);
+    EXPECT_FALSE(BackspaceKey(host));
+    SetCursorMode(CursorModeZoomIn);
+    EXPECT_TRUE(Right(10, 10));
+    EXPECT_EQ(GetCursorMode(), 0);
+}
+
+TEST_F(ViewInputTest, ZoomInAndOutClicksCentreTheWindowOnTheClick) {
+    SetCursorMode(CursorModeZoomIn);
+    Click(100, 100);  // world (100, 200)
+    EXPECT_EQ(host.invalidated, 1);
+    Cpp_Graphics::WorldRect w = Cpp_Graphics::GetWindow();
+    EXPECT_DOUBLE_EQ(w.xmin, 0);
+    EXPECT_DOUBLE_EQ(w.xmax, 200);
+    EXPECT_DOUBLE_EQ(w.ymin, 125);
+    EXPECT_DOUBLE_EQ(w.ymax, 275);
+    SetCursorMode(CursorModeZoomOut);
+    Click(100, 100);
+    w = Cpp_Graphics::GetWindow();
+    EXPECT_DOUBLE_EQ(w.xmin, -100);
+    EXPECT_DOUBLE_EQ(w.xmax, 300);
+    EXPECT_EQ(GetCursorMode(), CursorModeZoomOut);  // the click mode stays until a key
+}
+
+// The press becomes a drag only when the mouse reaches another pixel more than 250 ms after
+// the press while the press is still armed.
+TEST_F(ViewInputTest, APressDragsOnlyWhenMovedToAnotherPixelAfterTheDelay) {
+    struct Case {
+        const char* what;
+        bool releaseFirst;
+        std::int64_t after;  // milliseconds from the press to the move
+        s_PixelPoint to;
+        bool drags;
+    };
+    const Case cases[] = {
+        {"moved at once", false, 100, {60, 50}, false},
+        {"moved at exactly the delay", false, 250, {60, 50}, false},
+        {"held still, then moved in place", false, 300, {50, 50}, false},
+        {"released at once, then moved late", true, 300, {60, 50}, false},
+        {"held and moved late", false, 251, {60, 50}, true},
+    };
+    for (const Case& c : cases) {
+        host.editMode = 6;
+        fakes.statusLine.SetText("");
+        host.now = 1000;
+        Click(50, 50);
+        fakes.statusLine.SetText("");
+        if (c.releaseFirst) Release(50, 50);
+        host.now = 1000 + c.after;
+        Move(c.to.x, c.to.y);
+        EXPECT_EQ(GetPressRecord().consumed, c.drags) << c.what;
+        EXPECT_EQ(GetPressRecord().armed, !c.drags && !c.releaseFirst) << c.what;
+        // With nothing selected the drag is a selection band.
+        EXPECT_EQ(Status(), c.drags ? "\"Selection band\" is not available yet." : "") << c.what;
+        Release(c.to.x, c.to.y);
+        EXPECT_FALSE(GetPressRecord().armed);
+    }
+}
+
+TEST_F(ViewInputTest, MoveShowsTheCursorPointAndInAToolTheCoordinateToolTip) {
+    host.editMode = 6;
+    Move(120, 100);
+    EXPECT_DOUBLE_EQ(host.cursor.x, 120.0);
+    EXPECT_DOUBLE_EQ(host.cursor.y, 200.0);
+    EXPECT_EQ(host.toolTip, "X: 120.000000 , Y: 200.000000");
+    int x = 0, y = 0;
+    GetZoomAnchor(x, y);
+    EXPECT_EQ(x, 120);
+    EXPECT_EQ(y, 100);
+    // The line-load tool shows no coordinates; its move says what is missing.
+    host.editMode = 4;
+    Move(121, 100);
+    EXPECT_EQ(host.toolTip, "");
+    EXPECT_EQ(Status(), "\"Line Loads\" is not available yet.");
+    // Shift copies the point into the tool's bar.
+    host.editMode = 12;
+    fakes.statusLine.SetText("");
+    Move(122, 100);
+    EXPECT_EQ(Status(), "");
+    Move(123, 100, true);
+    EXPECT_EQ(Status(), "\"Slope Line\" is not available yet.");
+}
+
+TEST_F(ViewInputTest, WheelWithControlZoomsAboutTheCursorAndWithoutItScrollsOneLine) {
+    struct Case {
+        int steps;
+        bool shift, control;
+        std::pair<int, int> scroll;  // (0, 0): no scroll
+        double scale;
+    };
+    const Case cases[] = {
+        {1, false, false, {0, 1}, 1.0}, {-3, false, false, {0, -1}, 1.0},
+        {1, true, false, {1, 0}, 1.0},  {-1, true, false, {-1, 0}, 1.0},
+        {1, false, true, {0, 0}, 2.0},  {-1, false, true, {0, 0}, 0.5},
+        {-2, true, true, {0, 0}, 0.5},
+    };
+    for (const Case& c : cases) {
+        SetUp();
+        host.scrolls.clear();
+        s_ViewInput in = At(200, 100, c.shift, c.control);
+        in.wheelSteps = c.steps;
+        const double x = Cpp_Graphics::PixelToX(200), y = Cpp_Graphics::PixelToY(100);
+        EXPECT_TRUE(ViewMouseWheel(host, in));
+        if (c.scroll == std::pair<int, int>{0, 0}) {
+            EXPECT_TRUE(host.scrolls.empty());
+        } else {
+            ASSERT_EQ(host.scrolls.size(), 1u);
+            EXPECT_EQ(host.scrolls[0], c.scroll);
+        }
+        // A zoom by 2 per message, whatever the delta, about the point under the cursor.
+        EXPECT_DOUBLE_EQ(Cpp_Graphics::XScale(), c.scale) << c.steps;
+        EXPECT_DOUBLE_EQ(Cpp_Graphics::PixelToX(200), x);
+        EXPECT_DOUBLE_EQ(Cpp_Graphics::PixelToY(100), y);
+    }
+}
+
+TEST_F(ViewInputTest, RightClickShowsTheViewMenuBesideTheClickAndRunsTheChoice) {
+    const MenuList view{{ID_REDRAW, "Redraw"},
+                        {ID_POPUP_ZOOM_ALL, "Zoom All"},
+                        {ID_POPUP_ZOOM_WINDOW, "Zoom Window"}};
+    const auto same = [](const MenuList& a, const MenuList& b) {
+        if (a.size() != b.size()) return false;
+        for (std::size_t i = 0; i < a.size(); ++i)
+            if (a[i].id != b[i].id || a[i].text != b[i].text || !a[i].enabled || a[i].checked)
+                return false;
+        return true;
+    };
+    host.chosen = ID_POPUP_ZOOM_WINDOW;
+    for (int editMode : {1, 2, 6, 11, 20}) {
+        host.editMode = editMode;
+        host.menus.clear();
+        host.commands.clear();
+        EXPECT_TRUE(Right(30, 40));
+        ASSERT_EQ(host.menus.size(), 1u) << editMode;
+        EXPECT_TRUE(same(host.menus[0], view)) << editMode;
+        EXPECT_EQ(host.menuAt.x, 100 + 30 + 4);
+        EXPECT_EQ(host.menuAt.y, 200 + 40 + 5);
+        EXPECT_EQ(host.commands, std::vector<int>{ID_POPUP_ZOOM_WINDOW});
+    }
+    // The materials tool adds the stage entry after a separator; nothing chosen runs nothing.
+    host.editMode = 5;
+    host.chosen = 0;
+    host.menus.clear();
+    host.commands.clear();
+    EXPECT_TRUE(Right(30, 40));
+    MenuList withStage = view;
+    withStage.push_back({});
+    withStage.push_back({ID_STAGE1_TO_STAGE2_PROPERTIES, "Stage 1 -> Stage 2 Properties"});
+    ASSERT_EQ(host.menus.size(), 1u);
+    EXPECT_TRUE(same(host.menus[0], withStage));
+    EXPECT_TRUE(host.commands.empty());
+    // The interpolation tools have their own menu.
+    host.editMode = 8;
+    host.menus.clear();
+    EXPECT_TRUE(Right(30, 40));
+    EXPECT_TRUE(host.menus.empty());
+    EXPECT_EQ(Status(), "\"Interpolation Points\" is not available yet.");
+    // A step without a right-button action leaves the click to the view.
+    SetCursorMode(CursorModeRescaleFirstPoint);
+    EXPECT_FALSE(Right(30, 40));
+    SetCursorMode(0);
+}
+
+}  // namespace
