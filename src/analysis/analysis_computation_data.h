@@ -118,6 +118,25 @@ public:
     // Frees the owned point lists before the data set is reused.
     void Clear();
 
+    // --- the dialogs (their windows: analysis/analysis_dialogs.h). Each works on a copy;
+    // nothing changes before OK; true after OK. Angles are degrees in the dialogs.
+
+    // "Select Type of Computations" for the shape; OK maps the type to mode 1, 3 or 4.
+    static bool AskModeAfterShapeChange(bool circular, int& mode);
+    // Makes the data circular or noncircular for the slip-surface tools: data of the other
+    // shape are changed only after Yes to the "Notice"; data without a mode ask for one.
+    bool ChangeShape(void* parent, bool circular);
+    // "Main Analysis/Computation Dialog": applies shape and type after OK, then (unless
+    // skipDetail) runs the input of the combination; searchEntered after OK in the noncircular
+    // search. True when every dialog that ran ended with OK.
+    bool EditPrimaryData(bool& searchEntered, bool skipDetail);
+    bool EditIndividualCircle();
+    bool EditSearchType1();
+    bool EditSearchType2();
+    bool EditRadiusDefinitions();
+    bool EditNoncircularPointsInTable();
+    bool EditNoncircularSearchInTable();
+
     // --- derived geometry
     s_tagTypePointXY CurrentCenter() const;
     // Circles: mode 1 the circle centre, modes 3 and 6 the start centre; others throw the

@@ -106,3 +106,32 @@ bool Cpp_FixedSearchGrid::operator==(const Cpp_FixedSearchGrid& other) const {
             return false;
     return true;
 }
+
+bool Cpp_FixedSearchGrid::ExchangeWithDialog(s_FixedGridPageType& page, bool toDialog) {
+    if (toDialog) {
+        page.line = line_ != 0;
+        page.pointsAcross = across_;
+        page.pointsUp = up_;
+        page.pointsAlongLine = across_;
+        for (int i = 0; i < 4; ++i) {
+            page.corner[i][0] = corners_[i].x;
+            page.corner[i][1] = corners_[i].y;
+        }
+        page.firstEnd[0] = corners_[0].x;
+        page.firstEnd[1] = corners_[0].y;
+        page.secondEnd[0] = corners_[1].x;
+        page.secondEnd[1] = corners_[1].y;
+        return true;
+    }
+    line_ = page.line ? 1 : 0;
+    if (page.line) {
+        across_ = up_ = page.pointsAlongLine;
+        corners_[0] = {page.firstEnd[0], page.firstEnd[1]};
+        corners_[1] = {page.secondEnd[0], page.secondEnd[1]};
+    } else {
+        across_ = page.pointsAcross;
+        up_ = page.pointsUp;
+        for (int i = 0; i < 4; ++i) corners_[i] = {page.corner[i][0], page.corner[i][1]};
+    }
+    return true;
+}

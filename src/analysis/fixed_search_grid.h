@@ -8,6 +8,18 @@
 
 #include "core/point_xy.h"
 
+// The grid page of the fixed-grid search dialog: a quadrilateral of corners 1 (lower left),
+// 2 (lower right), 3 (upper right), 4 (upper left), or a line between two end points.
+struct s_FixedGridPageType {
+    bool line = false;
+    int pointsAcross = 0;
+    int pointsUp = 0;
+    int pointsAlongLine = 0;
+    double corner[4][2] = {};
+    double firstEnd[2] = {};
+    double secondEnd[2] = {};
+};
+
 class Cpp_FixedSearchGrid {
 public:
     static constexpr int kDefaultCount = 7;
@@ -41,6 +53,11 @@ public:
                              double& runXMax, double& runYMin, double& runYMax, bool& set);
     // x' = a x + b, y' = c y + d for every corner.
     void Transform(double a, double b, double c, double d);
+
+    // toDialog: the grid into the page record (the line's end points are corners 1 and 2, its
+    // count the count across). Back: the line flag; a line sets both counts to the count along
+    // it and corners 1 and 2 to its end points (3 and 4 stay), a grid its counts and corners.
+    bool ExchangeWithDialog(s_FixedGridPageType& page, bool toDialog);
 
     // True when the grid is valid: at least 2 points across and up (7120), and for a
     // quadrilateral no two sides crossing (7110). Messages go to errorFile.

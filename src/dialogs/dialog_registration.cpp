@@ -1,6 +1,8 @@
 #include "dialogs/dialog_registration.h"
 
+#include "analysis/analysis_dialogs.h"
 #include "core/preferences.h"
+#include "dialogs/analysis_main_dialog.h"
 #include "dialogs/choice_dialogs.h"
 #include "dialogs/display_sheet.h"
 #include "dialogs/grid_settings_dialog.h"
@@ -36,6 +38,13 @@
 //   MaterialDialogSlot()                        profile/material_properties.h  one material
 //   SaveMultistageWarningSlot()                 model/writer.h           "Save Multi-Stage Data?"
 //   (registered)
+//   AnalysisMainDialogsSlot()                   analysis/analysis_dialogs.h  main analysis dialog
+//   (registered)
+//   CircleInputDialogsSlot()                    analysis/analysis_dialogs.h  circle input
+//   FixedGridSearchSheetSlot()                  analysis/analysis_dialogs.h  fixed-grid sheet
+//   RadiusDefinitionsDialogSlot()               analysis/analysis_dialogs.h  varying radii
+//   NoncircularSearchDialogSlot()               analysis/analysis_dialogs.h  noncircular search
+//   NoncircularPointsTableSlot()                analysis/analysis_dialogs.h  noncircular points
 //   ReinforcementGenerationDialogsSlot()        loads/generation_dialogs.h
 //   NailGeogridDialogsSlot()                    loads/nail_geogrid_dialogs.h  nail and geogrid data
 //   SimpleXYLineGridDialogSlot()                graphics/line_table_dialogs.h  x-y line table
@@ -63,7 +72,7 @@ struct Windows {
           gridSettings(mainWindow), windowBounds(mainWindow), multistageWarning(mainWindow),
           heading(mainWindow), textLines(mainWindow), otherData(mainWindow),
           pointStresses(mainWindow),
-          xyLineTable(mainWindow) {}
+          xyLineTable(mainWindow), analysisMain(mainWindow) {}
     void Register() {
         loads::LoadScalingDialogSlot().Set(&loadScaling);
         Cpp_KlivenSettings::SettingsSheetSlot().Set(&settings);
@@ -76,6 +85,7 @@ struct Windows {
         OtherDataDialogSlot().Set(&otherData);
         PointStressDialogsSlot().Set(&pointStresses);
         SimpleXYLineGridDialogSlot().Set(&xyLineTable);
+        AnalysisMainDialogsSlot().Set(&analysisMain);
     }
     void Unregister() {
         loads::LoadScalingDialogSlot().Reset();
@@ -89,6 +99,7 @@ struct Windows {
         OtherDataDialogSlot().Reset();
         PointStressDialogsSlot().Reset();
         SimpleXYLineGridDialogSlot().Reset();
+        AnalysisMainDialogsSlot().Reset();
     }
 
     QtLoadScaling loadScaling;
@@ -102,6 +113,7 @@ struct Windows {
     QtOtherDataDialog otherData;
     QtPointStressDialogs pointStresses;
     QtSimpleXYLineGrid xyLineTable;
+    QtAnalysisMainDialogs analysisMain;
 };
 
 std::unique_ptr<Windows>& Registered() {

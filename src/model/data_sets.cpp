@@ -101,6 +101,10 @@ void Cpp_Kliven4Data::DeleteAllDataSets() {
     list.current = nullptr;
 }
 
+bool Cpp_Kliven4Data::ChangeSlipSurfaceShape(WindowHandle parent, bool circular) {
+    return CurrentDataSet()->AnalysisComputationData()->ChangeShape(parent, circular);
+}
+
 bool Cpp_Kliven4Data::CheckCircleDataForRadius(WindowHandle parent) {
     Cpp_Kliven4DataSet* ds = CurrentDataSetOrNull();
     if (ds != nullptr && ds->Analysis().HasData()) {

@@ -39,6 +39,9 @@ public:
     // Guard of the radius tool: true when the current data set's analysis data are for circles;
     // otherwise a "Notice" box says what to enter first, and the result is false.
     static bool CheckCircleDataForRadius(WindowHandle parent);
+    // Prepares the current data set's analysis data for circular (true) or noncircular slip
+    // surfaces (Cpp_AnalysisComputationData::ChangeShape); false when the user refuses.
+    static bool ChangeSlipSurfaceShape(WindowHandle parent, bool circular);
 
     // "Selections ...": the sheet on the current data set's flags (the defaults without one),
     // with one designation row per stage-1 interpolation set (kind, material, shown); after OK

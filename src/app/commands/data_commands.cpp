@@ -2,6 +2,7 @@
 // and crack, checking the data and the summary; the data dialogs and tables of each kind are
 // not there yet.
 
+#include "app/analysis_launchers.h"
 #include "app/commands/command_table.h"
 #include "app/data_entry.h"
 #include "app/main_frame.h"
@@ -70,7 +71,6 @@ void AddDataCommands(CommandTable& table) {
                    ID_LINE_LOADS_STAGE1,
                    ID_LINE_LOADS_STAGE2,
                    ID_REINFORCEMENT,
-                   ID_ANALYSIS_COMPUTATION,
                    ID_OPTIONAL_ANALYSIS_DATA})
         table.Add(id, NotAvailableYet(id));
     table.Add(ID_HEADING, EditHeading);
@@ -79,6 +79,7 @@ void AddDataCommands(CommandTable& table) {
     // Only in the view menu of the materials tool, which has no menu text to name it by.
     table.Add(ID_STAGE1_TO_STAGE2_PROPERTIES,
               [](MainFrame& f) { f.NotAvailable("Stage 1 -> Stage 2 Properties"); });
+    table.Add(ID_ANALYSIS_COMPUTATION, [](MainFrame& f) { EditAnalysisComputationData(f); });
     table.Add(ID_RECOMPUTE_SLOPE_AND_CRACK, [](MainFrame& f) {
         RecomputeSlopeAndCrackGeometry(*Cpp_Kliven4Data::CurrentDataSet());
         f.Redraw();

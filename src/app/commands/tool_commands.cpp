@@ -4,10 +4,12 @@
 
 #include "app/commands/tool_commands.h"
 
+#include "app/analysis_launchers.h"
 #include "app/commands/command_table.h"
 #include "app/data_entry.h"
 #include "app/main_frame.h"
 #include "core/message_boxes.h"
+#include "model/data_sets.h"
 #include "platform/services.h"
 
 #include <QGuiApplication>
@@ -23,6 +25,7 @@ enum e_ModifiedPress {
     PressStage1Table,   // stage 1 current, then its data table
     PressStage2Table,   // stage 2 current, then its data table
     PressOptionalData,  // the optional analysis data
+    PressPrimaryData,   // the main analysis dialog
 };
 
 struct s_ToolCommand {
@@ -38,6 +41,9 @@ struct s_ToolCommand {
     bool needsAnalysisData = false;
     // The launcher of the kind's data table (on the stage made current), when it is there.
     bool (*table)(MainFrame&) = nullptr;
+    // The slip-surface tools first make the analysis data circular (1) or noncircular (0),
+    // asking the user; -1 for the other tools.
+    int slipSurfaceShape = -1;
 };
 
 const s_ToolCommand kTools[] = {
@@ -59,9 +65,10 @@ const s_ToolCommand kTools[] = {
     {ID_ENTER_SLOPE_LINE, EditModeSlopeLine, PressTable, PressSwitches, nullptr, false,
      EnterSlopeLine},
     {ID_ENTER_REINFORCEMENT_LINES, EditModeReinforcement, PressTable, PressSwitches, nullptr},
-    {ID_ENTER_CIRCULAR_SLIP_SURFACE, EditModeCircle, PressTable, PressOptionalData, nullptr},
-    {ID_ENTER_NONCIRCULAR_SLIP_SURFACE, EditModeNoncircular, PressTable, PressOptionalData,
-     nullptr},
+    {ID_ENTER_CIRCULAR_SLIP_SURFACE, EditModeCircle, PressPrimaryData, PressOptionalData, nullptr,
+     false, nullptr, 1},
+    {ID_ENTER_NONCIRCULAR_SLIP_SURFACE, EditModeNoncircular, PressPrimaryData, PressOptionalData,
+     nullptr, false, nullptr, 0},
     {ID_ENTER_RADIUS_INFORMATION, EditModeRadius, PressSwitches, PressSwitches, nullptr},
     {ID_ENTER_TENSION_CRACK, EditModeCrack, PressSwitches, PressSwitches, nullptr, true},
     {ID_ENTER_WATER_IN_CRACK, EditModeCrackWater, PressSwitches, PressSwitches, nullptr, true},
@@ -74,6 +81,7 @@ bool PressWithModifier(MainFrame& frame, const s_ToolCommand& tool, e_ModifiedPr
     case PressSwitches: return false;
     case PressStage1Table: frame.SetStage1(); break;
     case PressStage2Table: frame.SetStage2(); break;
+    case PressPrimaryData: EditAnalysisComputationData(frame); return true;
     case PressTable:
     case PressOptionalData: break;
     }
@@ -96,6 +104,9 @@ void ChooseTool(MainFrame& frame, const s_ToolCommand& tool) {
     // Shift is tested first.
     if ((keys & Qt::ShiftModifier) && PressWithModifier(frame, tool, tool.shift)) return;
     if ((keys & Qt::ControlModifier) && PressWithModifier(frame, tool, tool.control)) return;
+    if (tool.slipSurfaceShape >= 0 &&
+        !Cpp_Kliven4Data::ChangeSlipSurfaceShape(&frame, tool.slipSurfaceShape == 1))
+        return;
     if (!frame.SetEditMode(tool.id)) return;
     const std::string name = frame.CommandText(tool.id);
     platform::Services().StatusLine().SetText(

@@ -1,0 +1,29 @@
+#include "app/analysis_launchers.h"
+
+#include "analysis/analysis_dialogs.h"
+#include "app/draw_view.h"
+#include "app/main_frame.h"
+#include "core/dialog_slot.h"
+#include "model/circle_end_points.h"
+#include "model/data_sets.h"
+
+namespace app {
+
+bool EditAnalysisComputationData(MainFrame& frame) {
+    Cpp_Kliven4DataSet& dataSet = *Cpp_Kliven4Data::CurrentDataSet();
+    bool searchEntered = false;
+    const bool ok =
+        RunDialogCommand(AnalysisMainDialogsSlot(), "Main Analysis/Computation Dialog", [&] {
+            return dataSet.AnalysisComputationData()->EditPrimaryData(searchEntered, false);
+        });
+    if (!ok) return false;
+    // The noncircular search points were replaced: the bar of the old ones goes.
+    if (searchEntered) frame.HideCurrentToolBar();
+    ZoomToExtents();
+    UpdateCircleEndPoints(dataSet);
+    frame.Redraw();
+    frame.Doc().SetModifiedFlag(true);
+    return true;
+}
+
+}  // namespace app
