@@ -4,6 +4,8 @@
 #include "app/main_frame.h"
 #include "app/palette_bar.h"
 #include "core/dialog_slot.h"
+#include "editing/selection_commands.h"
+#include "editing/selection_list.h"
 #include "graphics/graphic_grid.h"
 #include "model/data_sets.h"
 #include "registry/display_selections.h"
@@ -36,7 +38,12 @@ CommandTable::Handler AndRedraw(void (*change)()) {
 
 void AddDisplayCommands(CommandTable& table) {
     table.Add(ID_DISPLAY_SELECTIONS, EditDisplaySelections);
-    table.Add(ID_CLEAR_DISPLAY_FOR_SELECTION, NotAvailableYet(ID_CLEAR_DISPLAY_FOR_SELECTION));
+    table.Add(ID_CLEAR_DISPLAY_FOR_SELECTION, [](MainFrame& f) {
+        if (!ClearDisplayFlags(GetCurrentSelection())) return;
+        GetCurrentSelection().Clear();
+        if (f.PaletteBar()) f.PaletteBar()->RefreshFromDataSet();
+        f.Redraw();
+    });
     table.Add(ID_GRID_SETTINGS, [](MainFrame& f) {
         if (RunDialogCommand(Cpp_GraphicGrid::SettingsDialogSlot(), "Grid Settings ...",
                              &Cpp_GraphicGrid::EditSettings))

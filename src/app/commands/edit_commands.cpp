@@ -1,10 +1,14 @@
-// The Edit menu: copying the drawing to the clipboard; the construction-line, triangulation,
-// rescaling and renumbering commands are not there yet.
+// The Edit menu: copying the drawing to the clipboard, deleting every construction line or
+// circle, the triangulation commands on the selected interpolation data set; the rescaling and
+// renumbering commands are not there yet.
 
 #include "app/commands/command_table.h"
 #include "app/draw_view.h"
 #include "app/drawing_view.h"
 #include "app/main_frame.h"
+#include "editing/construction_items.h"
+#include "editing/selection_commands.h"
+#include "editing/selection_list.h"
 #include "graphics/graphics.h"
 #include "graphics/print_page.h"
 #include "platform/services.h"
@@ -28,14 +32,35 @@ void CopyView(MainFrame& frame) {
                                                  : "The drawing could not be copied.");
 }
 
+// The construction items change: no selected record may point at them any more.
+void ForgetSelections() {
+    GetCurrentSelection().Clear();
+    GetPickList().Clear();
+    Cpp_SelectionList::NoteModelChange();
+}
+
 }  // namespace
 
 void AddEditCommands(CommandTable& table) {
     table.Add(ID_EDIT_COPY, CopyView);
-    for (int id :
-         {ID_DELETE_ALL_CONSTRUCTION_LINES, ID_DELETE_ALL_CONSTRUCTION_CIRCLES, ID_RETRIANGULATE,
-          ID_DELETE_TRIANGLES_OUTSIDE_MATERIAL, ID_RESCALE_COORDINATES, ID_RENUMBER_PROFILE_LINES,
-          ID_RENUMBER_REINFORCEMENT_LINES, ID_RENUMBER_PIEZOMETRIC_LINES})
+    table.Add(ID_DELETE_ALL_CONSTRUCTION_LINES, [](MainFrame& f) {
+        ForgetSelections();
+        DeleteAllConstructionLines();
+        f.Redraw();
+    });
+    table.Add(ID_DELETE_ALL_CONSTRUCTION_CIRCLES, [](MainFrame& f) {
+        ForgetSelections();
+        DeleteAllConstructionCircles();
+        f.Redraw();
+    });
+    table.Add(ID_RETRIANGULATE, [](MainFrame& f) {
+        if (RetriangulateSelection(GetCurrentSelection())) f.Redraw();
+    });
+    table.Add(ID_DELETE_TRIANGLES_OUTSIDE_MATERIAL, [](MainFrame& f) {
+        if (DeleteTrianglesOutsideMaterial(GetCurrentSelection())) f.Redraw();
+    });
+    for (int id : {ID_RESCALE_COORDINATES, ID_RENUMBER_PROFILE_LINES,
+                   ID_RENUMBER_REINFORCEMENT_LINES, ID_RENUMBER_PIEZOMETRIC_LINES})
         table.Add(id, NotAvailableYet(id));
 }
 

@@ -5,6 +5,7 @@
 #include "app/main_frame.h"
 #include "core/dialog_slot.h"
 #include "core/preferences.h"
+#include "editing/selection_commands.h"
 
 namespace app {
 
@@ -13,8 +14,12 @@ void AddSettingsCommands(CommandTable& table) {
         RunDialogCommand(Cpp_KlivenSettings::SettingsSheetSlot(), "General",
                          &Cpp_KlivenSettings::EditSettings);
     });
+    table.Add(ID_SELECTED_ITEM_OPTIONS, [](MainFrame&) {
+        RunDialogCommand(SelectionOptionsDialogSlot(), "Selected Item Options",
+                         &EditSelectedItemOptions);
+    });
     for (int id : {ID_SETTINGS_UNITS, ID_SCALE_DISTRIBUTED_LOADS, ID_SCALE_LINE_LOADS,
-                   ID_SCALE_REINFORCEMENT_FORCES, ID_DATA_ENTRY_OPTIONS, ID_SELECTED_ITEM_OPTIONS})
+                   ID_SCALE_REINFORCEMENT_FORCES, ID_DATA_ENTRY_OPTIONS})
         table.Add(id, NotAvailableYet(id));
 }
 
