@@ -10,6 +10,7 @@
 #include "dialogs/point_stress_dialogs.h"
 #include "dialogs/settings_sheet.h"
 #include "dialogs/text_dialogs.h"
+#include "dialogs/view_units_dialogs.h"
 #include "dialogs/window_bounds_dialog.h"
 #include "dialogs/xy_line_grid_dialog.h"
 #include "graphics/graphic_grid.h"
@@ -28,12 +29,15 @@
 //
 //   Cpp_Graphics::WindowBoundsDialogSlot()      graphics/graphics.h      window bounds (registered)
 //   Cpp_Graphics::LargestValueDialogSlot()      graphics/graphics.h      largest load value
+//   (registered)
 //   Cpp_Graphics::ScalingEditorSlot()           graphics/graphics.h      (the loads register it)
 //   Cpp_GraphicGrid::SettingsDialogSlot()       graphics/graphic_grid.h  grid settings (registered)
 //   SetViewsDialogSlot()                        graphics/views.h         "Set View ..."
+//   (registered)
 //   Cpp_DisplaySelections::SheetSlot()          registry/display_selections.h  "Selections ..."
 //   Cpp_KlivenSettings::SettingsSheetSlot()     core/preferences.h       settings sheet
 //   UnitsSelectionDialogSlot()                  core/units.h             "Units Selection"
+//   (registered)
 //   MaterialGridDialogSlot()                    profile/material_properties.h  material table
 //   MaterialDialogSlot()                        profile/material_properties.h  one material
 //   SaveMultistageWarningSlot()                 model/writer.h           "Save Multi-Stage Data?"
@@ -71,8 +75,8 @@ struct Windows {
         : loadScaling(mainWindow), settings(mainWindow), display(mainWindow),
           gridSettings(mainWindow), windowBounds(mainWindow), multistageWarning(mainWindow),
           heading(mainWindow), textLines(mainWindow), otherData(mainWindow),
-          pointStresses(mainWindow),
-          xyLineTable(mainWindow), analysisMain(mainWindow) {}
+          pointStresses(mainWindow), xyLineTable(mainWindow), analysisMain(mainWindow),
+          setViews(mainWindow), largestValue(mainWindow), unitsSelection(mainWindow) {}
     void Register() {
         loads::LoadScalingDialogSlot().Set(&loadScaling);
         Cpp_KlivenSettings::SettingsSheetSlot().Set(&settings);
@@ -86,6 +90,9 @@ struct Windows {
         PointStressDialogsSlot().Set(&pointStresses);
         SimpleXYLineGridDialogSlot().Set(&xyLineTable);
         AnalysisMainDialogsSlot().Set(&analysisMain);
+        SetViewsDialogSlot().Set(&setViews);
+        Cpp_Graphics::LargestValueDialogSlot().Set(&largestValue);
+        UnitsSelectionDialogSlot().Set(&unitsSelection);
     }
     void Unregister() {
         loads::LoadScalingDialogSlot().Reset();
@@ -100,6 +107,9 @@ struct Windows {
         PointStressDialogsSlot().Reset();
         SimpleXYLineGridDialogSlot().Reset();
         AnalysisMainDialogsSlot().Reset();
+        SetViewsDialogSlot().Reset();
+        Cpp_Graphics::LargestValueDialogSlot().Reset();
+        UnitsSelectionDialogSlot().Reset();
     }
 
     QtLoadScaling loadScaling;
@@ -114,6 +124,9 @@ struct Windows {
     QtPointStressDialogs pointStresses;
     QtSimpleXYLineGrid xyLineTable;
     QtAnalysisMainDialogs analysisMain;
+    QtSetViews setViews;
+    QtLargestValue largestValue;
+    QtUnitsSelection unitsSelection;
 };
 
 std::unique_ptr<Windows>& Registered() {

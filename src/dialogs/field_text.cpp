@@ -77,6 +77,8 @@ void Refuse(QLineEdit* edit, const char* message) {
 
 }  // namespace
 
+void RefuseField(QLineEdit* edit, const char* message) { Refuse(edit, message); }
+
 std::optional<int> ReadInteger(QLineEdit* edit) {
     auto value = ParseInteger(edit->text());
     if (!value) Refuse(edit, "Enter an integer.");

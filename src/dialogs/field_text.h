@@ -25,5 +25,7 @@ std::optional<double> ParseNumber(const QString& text);
 // caller's tab widget, if any) and answers nothing.
 std::optional<int> ReadInteger(QLineEdit* edit);
 std::optional<double> ReadNumber(QLineEdit* edit);
+// Refuses the edit's value as ReadNumber refuses a bad text, with another message.
+void RefuseField(QLineEdit* edit, const char* message);
 
 }  // namespace dialogs

@@ -279,6 +279,9 @@ TEST_F(DialogSlotTable, TheRegistrationPlugsInTheRealWindows) {
     ASSERT_TRUE(loads::LoadScalingDialogSlot().IsRegistered());
     EXPECT_TRUE(Cpp_GraphicGrid::SettingsDialogSlot().IsRegistered());
     EXPECT_TRUE(Cpp_Graphics::WindowBoundsDialogSlot().IsRegistered());
+    EXPECT_TRUE(SetViewsDialogSlot().IsRegistered());
+    EXPECT_TRUE(Cpp_Graphics::LargestValueDialogSlot().IsRegistered());
+    EXPECT_TRUE(UnitsSelectionDialogSlot().IsRegistered());
     QString shown;
     testsupport::WhenModal([&](QWidget* modal) {
         shown = modal->objectName();
@@ -293,6 +296,9 @@ TEST_F(DialogSlotTable, TheRegistrationPlugsInTheRealWindows) {
     EXPECT_FALSE(loads::LoadScalingDialogSlot().IsRegistered());
     EXPECT_FALSE(Cpp_GraphicGrid::SettingsDialogSlot().IsRegistered());
     EXPECT_FALSE(Cpp_Graphics::WindowBoundsDialogSlot().IsRegistered());
+    EXPECT_FALSE(SetViewsDialogSlot().IsRegistered());
+    EXPECT_FALSE(Cpp_Graphics::LargestValueDialogSlot().IsRegistered());
+    EXPECT_FALSE(UnitsSelectionDialogSlot().IsRegistered());
 }
 
 // The frame's commands that open a dialog: the status line speaks only when no window is there.
@@ -311,6 +317,8 @@ TEST(DialogCommands, TheFrameSaysNotAvailableOnlyWithoutAWindow) {
         GridFake grid;
         SettingsFake settings;
         SheetFake sheet;
+        UnitsFake units;
+        testsupport::FakeLoadScaling scaling;
         struct Case {
             int command;
             std::string what;
@@ -322,6 +330,8 @@ TEST(DialogCommands, TheFrameSaysNotAvailableOnlyWithoutAWindow) {
             {32962, "Grid Settings ...", [&] { Cpp_GraphicGrid::SettingsDialogSlot().Set(&grid); }},
             {32938, "General", [&] { Cpp_KlivenSettings::SettingsSheetSlot().Set(&settings); }},
             {32934, "Selections ...", [&] { Cpp_DisplaySelections::SheetSlot().Set(&sheet); }},
+            {32900, "Units", [&] { UnitsSelectionDialogSlot().Set(&units); }},
+            {32936, "Line loads", [&] { loads::LoadScalingDialogSlot().Set(&scaling); }},
         };
         platform::StatusLineService& status = platform::Services().StatusLine();
         for (const Case& c : cases) {

@@ -1,11 +1,17 @@
-// The Settings menu: the general settings; units, scaling and the two option dialogs are not
-// there yet.
+// The Settings menu: the general settings, the units and the scaling of the load and force
+// arrows; the two option dialogs are not there yet.
 
 #include "app/commands/command_table.h"
 #include "app/main_frame.h"
 #include "core/dialog_slot.h"
 #include "core/preferences.h"
+#include "core/units.h"
 #include "editing/selection_commands.h"
+#include "graphics/graphics.h"
+#include "loads/distributed_load_data.h"
+#include "loads/line_load.h"
+#include "loads/load_drawing_support.h"
+#include "loads/reinforcement_line.h"
 
 namespace app {
 
@@ -18,9 +24,24 @@ void AddSettingsCommands(CommandTable& table) {
         RunDialogCommand(SelectionOptionsDialogSlot(), "Selected Item Options",
                          &EditSelectedItemOptions);
     });
-    for (int id : {ID_SETTINGS_UNITS, ID_SCALE_DISTRIBUTED_LOADS, ID_SCALE_LINE_LOADS,
-                   ID_SCALE_REINFORCEMENT_FORCES, ID_DATA_ENTRY_OPTIONS})
-        table.Add(id, NotAvailableYet(id));
+    table.Add(ID_SETTINGS_UNITS, [](MainFrame& f) {
+        if (RunDialogCommand(UnitsSelectionDialogSlot(), "Units", &RunUnitsDialog)) f.Redraw();
+    });
+    // The scale of the arrows of one kind; a changed scale refits the drawing.
+    const auto scaling = [](const char* what, bool (*edit)()) {
+        return [what, edit](MainFrame& f) {
+            if (RunDialogCommand(loads::LoadScalingDialogSlot(), what, edit)) {
+                Cpp_Graphics::InvalidateScale();
+                f.Redraw();
+            }
+        };
+    };
+    table.Add(ID_SCALE_DISTRIBUTED_LOADS,
+              scaling("Distributed loads", &Cpp_DistributedLoadData::ScaleDialog));
+    table.Add(ID_SCALE_LINE_LOADS, scaling("Line loads", &Cpp_LineLoadList::ScaleDialog));
+    table.Add(ID_SCALE_REINFORCEMENT_FORCES,
+              scaling("Reinforcement forces", &Cpp_ReinforcementLineList::ScaleDialog));
+    table.Add(ID_DATA_ENTRY_OPTIONS, NotAvailableYet(ID_DATA_ENTRY_OPTIONS));
 }
 
 }  // namespace app
