@@ -7,6 +7,7 @@
 #include "dialogs/display_sheet.h"
 #include "dialogs/grid_settings_dialog.h"
 #include "dialogs/load_scaling_dialog.h"
+#include "dialogs/material_dialog.h"
 #include "dialogs/point_stress_dialogs.h"
 #include "dialogs/settings_sheet.h"
 #include "dialogs/text_dialogs.h"
@@ -39,7 +40,9 @@
 //   UnitsSelectionDialogSlot()                  core/units.h             "Units Selection"
 //   (registered)
 //   MaterialGridDialogSlot()                    profile/material_properties.h  material table
+//   (registered)
 //   MaterialDialogSlot()                        profile/material_properties.h  one material
+//   (registered)
 //   SaveMultistageWarningSlot()                 model/writer.h           "Save Multi-Stage Data?"
 //   (registered)
 //   AnalysisMainDialogsSlot()                   analysis/analysis_dialogs.h  main analysis dialog
@@ -73,16 +76,19 @@ namespace {
 struct Windows {
     explicit Windows(QWidget* mainWindow)
         : loadScaling(mainWindow), settings(mainWindow), display(mainWindow),
-          gridSettings(mainWindow), windowBounds(mainWindow), multistageWarning(mainWindow),
-          heading(mainWindow), textLines(mainWindow), otherData(mainWindow),
-          pointStresses(mainWindow), xyLineTable(mainWindow), analysisMain(mainWindow),
-          setViews(mainWindow), largestValue(mainWindow), unitsSelection(mainWindow) {}
+          gridSettings(mainWindow), windowBounds(mainWindow), materialGrid(mainWindow),
+          material(mainWindow), multistageWarning(mainWindow), heading(mainWindow),
+          textLines(mainWindow), otherData(mainWindow), pointStresses(mainWindow),
+          xyLineTable(mainWindow), analysisMain(mainWindow), setViews(mainWindow),
+          largestValue(mainWindow), unitsSelection(mainWindow) {}
     void Register() {
         loads::LoadScalingDialogSlot().Set(&loadScaling);
         Cpp_KlivenSettings::SettingsSheetSlot().Set(&settings);
         Cpp_DisplaySelections::SheetSlot().Set(&display);
         Cpp_GraphicGrid::SettingsDialogSlot().Set(&gridSettings);
         Cpp_Graphics::WindowBoundsDialogSlot().Set(&windowBounds);
+        MaterialGridDialogSlot().Set(&materialGrid);
+        MaterialDialogSlot().Set(&material);
         SaveMultistageWarningSlot().Set(&multistageWarning);
         HeadingDialogSlot().Set(&heading);
         TextLineDialogsSlot().Set(&textLines);
@@ -100,6 +106,8 @@ struct Windows {
         Cpp_DisplaySelections::SheetSlot().Reset();
         Cpp_GraphicGrid::SettingsDialogSlot().Reset();
         Cpp_Graphics::WindowBoundsDialogSlot().Reset();
+        MaterialGridDialogSlot().Reset();
+        MaterialDialogSlot().Reset();
         SaveMultistageWarningSlot().Reset();
         HeadingDialogSlot().Reset();
         TextLineDialogsSlot().Reset();
@@ -117,6 +125,8 @@ struct Windows {
     QtDisplaySheet display;
     QtGridSettings gridSettings;
     QtWindowBounds windowBounds;
+    QtMaterialGrid materialGrid;
+    QtMaterialSingle material;
     QtSaveMultistageWarning multistageWarning;
     QtHeadingDialog heading;
     QtTextLineDialogs textLines;

@@ -62,7 +62,7 @@ TEST(CommandTable, CommandsSayWhatTheyDo) {
         const char* status;
     } cases[] = {
         {ID_SETTINGS_UNITS, "\"Units\" is not available yet."},
-        {ID_MATERIALS_STAGE2, "\"Stage 2\" is not available yet."},
+        {ID_MATERIALS_STAGE2, "\"Material Properties\" is not available yet."},  // no window
         {ID_RENUMBER_PIEZOMETRIC_LINES, "\"Piezometric Lines\" is not available yet."},
         {ID_ZOOM_WINDOW, ""},  // the cross-hair appears, nothing is said
         {ID_TOOLBAR_ZOOM_IN, ""},
@@ -148,7 +148,7 @@ TEST(CommandTable, ShiftAndCtrlOnToolButtons) {
         QTest::mouseClick(button, Qt::LeftButton, keys);
     };
     click(ID_ENTER_MATERIAL_PROPERTIES, Qt::ControlModifier);
-    EXPECT_EQ(fakes.statusLine.text, "\"Material properties (data table)\" is not available yet.");
+    EXPECT_EQ(fakes.statusLine.text, "\"Material Properties\" is not available yet.");
     EXPECT_EQ(Cpp_Kliven4DataSet::CurrentStage(), 2);
     EXPECT_EQ(frame.GetEditMode(), EditModeNone);
     click(ID_ENTER_CIRCULAR_SLIP_SURFACE, Qt::ControlModifier);

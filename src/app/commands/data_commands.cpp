@@ -6,6 +6,7 @@
 #include "app/commands/command_table.h"
 #include "app/data_entry.h"
 #include "app/main_frame.h"
+#include "app/material_launchers.h"
 #include "core/data_error_output.h"
 #include "core/dialog_slot.h"
 #include "core/text_line_dialogs.h"
@@ -55,9 +56,6 @@ void EditHeading(MainFrame& frame) {
 
 void AddDataCommands(CommandTable& table) {
     for (int id : {ID_PROFILE_LINES,
-                   ID_MATERIALS_STAGE1,
-                   ID_MATERIALS_STAGE2,
-                   ID_COPY_STAGE1_TO_STAGE2,
                    ID_PIEZOMETRIC_LINES_STAGE1,
                    ID_PIEZOMETRIC_LINES_STAGE2,
                    ID_PRESSURE_VALUES_STAGE1,
@@ -76,10 +74,18 @@ void AddDataCommands(CommandTable& table) {
     table.Add(ID_HEADING, EditHeading);
     table.Add(ID_OTHER_DATA, EditOtherData);
     table.Add(ID_SLOPE_LINE, [](MainFrame& f) { EnterSlopeLine(f); });
-    // Only in the view menu of the materials tool, which has no menu text to name it by.
-    table.Add(ID_STAGE1_TO_STAGE2_PROPERTIES,
-              [](MainFrame& f) { f.NotAvailable("Stage 1 -> Stage 2 Properties"); });
     table.Add(ID_ANALYSIS_COMPUTATION, [](MainFrame& f) { EditAnalysisComputationData(f); });
+    table.Add(ID_MATERIALS_STAGE1, [](MainFrame& f) {
+        f.SetStage1();
+        EditMaterialProperties(f);
+    });
+    table.Add(ID_MATERIALS_STAGE2, [](MainFrame& f) {
+        f.SetStage2();
+        EditMaterialProperties(f);
+    });
+    // 33014 stands only in the view menu of the materials tool.
+    for (int id : {ID_COPY_STAGE1_TO_STAGE2, ID_STAGE1_TO_STAGE2_PROPERTIES})
+        table.Add(id, [](MainFrame& f) { CopyStage1ToStage2(f); });
     table.Add(ID_RECOMPUTE_SLOPE_AND_CRACK, [](MainFrame& f) {
         RecomputeSlopeAndCrackGeometry(*Cpp_Kliven4Data::CurrentDataSet());
         f.Redraw();

@@ -8,6 +8,7 @@
 #include "app/commands/command_table.h"
 #include "app/data_entry.h"
 #include "app/main_frame.h"
+#include "app/material_launchers.h"
 #include "core/message_boxes.h"
 #include "model/data_sets.h"
 #include "platform/services.h"
@@ -52,7 +53,8 @@ const s_ToolCommand kTools[] = {
     {ID_ENTER_DISTRIBUTED_LOADS, EditModeDistributedLoads, PressStage1Table, PressStage2Table,
      nullptr},
     {ID_ENTER_LINE_LOADS, EditModeLineLoads, PressStage1Table, PressStage2Table, nullptr},
-    {ID_ENTER_MATERIAL_PROPERTIES, EditModeMaterials, PressStage1Table, PressStage2Table, ""},
+    {ID_ENTER_MATERIAL_PROPERTIES, EditModeMaterials, PressStage1Table, PressStage2Table, "",
+     false, EditMaterialProperties},
     {ID_ENTER_PROFILE_LINES, EditModeProfileLines, PressTable, PressSwitches, nullptr},
     {ID_ENTER_PIEZOMETRIC_LINES, EditModePiezometricLines, PressStage1Table, PressStage2Table,
      nullptr},

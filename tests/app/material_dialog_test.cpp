@@ -1,0 +1,276 @@
+// The material properties window driven through its widgets from the commands that open it
+// (Ctrl+M, the stage-2 menu item, Shift and Ctrl on the material tool button).
+
+#include "app/main_frame.h"
+#include "core/command_ids.h"
+#include "core/text_files.h"
+#include "dialogs/dialog_registration.h"
+#include "dialogs/material_dialog.h"
+#include "gridctrl/grid_ctrl_kdx.h"
+#include "gridctrl/grid_ctrl_widget.h"
+#include "model/data_set.h"
+#include "model/data_sets.h"
+#include "platform/qt/modal_driver.h"
+#include "profile/material_properties.h"
+#include "profile/profile_line.h"
+#include "resources/string_table_resource.h"
+#include "support/fake_services.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+#include <QToolBar>
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace {
+
+using Dialog = dialogs::MaterialPropertiesDialog;
+
+class MaterialDialogTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::string error;
+        ASSERT_TRUE(resources::LoadStringTable(error)) << error;
+        dialogs::RegisterDialogWindows(&frame);
+        auto* data = Cpp_Kliven4Data::CurrentDataSet();
+        data->ProfileLines().CreateLine(4, 1, "Clay");
+        data->ProfileLines().CreateLine(6, 3, "Sand");
+        auto* m = data->MaterialData().GetMaterialList().Create(1);
+        m->SetDescription("Clay");
+        m->Stage(1).SetUnitWeight(120.0);
+        m->GetShearStrengthRecord(1).SetStrengthOption(1);
+        m->GetShearStrengthRecord(1).SetParameters({{200.0, 25.0}});
+        m->GetPorePressureRecord(1).SetOption(2);
+        frame.Doc().SetModifiedFlag(false);
+    }
+    void TearDown() override {
+        dialogs::UnregisterDialogWindows();
+        frame.Doc().SetModifiedFlag(false);
+    }
+
+    Cpp_MaterialPropertiesList& Materials() {
+        return Cpp_Kliven4Data::CurrentDataSet()->MaterialData().GetMaterialList();
+    }
+
+    // Runs the command (a menu item, or a tool button with keys held) and the action on the
+    // material window once it is up.
+    void Open(const std::function<void()>& command, const std::function<void(Dialog*)>& action) {
+        bool reached = false;
+        testsupport::WhenModal([&](QWidget* modal) {
+            auto* dialog = qobject_cast<Dialog*>(modal);
+            if (!dialog) {
+                modal->close();
+                return;
+            }
+            reached = true;
+            action(dialog);
+            if (dialog->isVisible()) dialog->reject();
+        });
+        command();
+        EXPECT_TRUE(reached);
+    }
+    void CtrlM(const std::function<void(Dialog*)>& action) {
+        Open([this] { frame.Action(ID_MATERIALS_STAGE1)->trigger(); }, action);
+    }
+
+    template <class W>
+    static W* Find(Dialog* d, const char* name) {
+        auto* w = d->findChild<W*>(name);
+        EXPECT_NE(w, nullptr) << name;
+        return w;
+    }
+    // Chooses a combo entry with the keyboard, as a user would.
+    static void Choose(QComboBox* combo, int index) {
+        combo->setFocus();
+        QTest::keyClick(combo, Qt::Key_Home);
+        for (int i = 0; i < index; ++i) QTest::keyClick(combo, Qt::Key_Down);
+        ASSERT_EQ(combo->currentIndex(), index);
+    }
+    static QStringList Items(QComboBox* combo) {
+        QStringList items;
+        for (int i = 0; i < combo->count(); ++i) items << combo->itemText(i);
+        return items;
+    }
+    static void Type(Dialog* d, const char* name, const QString& text) {
+        testsupport::Retype(Find<QLineEdit>(d, name), text);
+    }
+    static void Click(Dialog* d, const char* name) {
+        QTest::mouseClick(Find<QAbstractButton>(d, name), Qt::LeftButton);
+    }
+    static void Ok(Dialog* d) { testsupport::PressButton(d, QDialogButtonBox::Ok); }
+
+    testsupport::FakeServices fakes;
+    app::MainFrame frame;
+};
+
+TEST_F(MaterialDialogTest, CtrlMOffersTheStageOptionsAndStoresTypedCOverPStrength) {
+    CtrlM([&](Dialog* d) {
+        EXPECT_EQ(d->windowTitle(), "Material Properties - Stage 1");
+        auto* strength = Find<QComboBox>(d, "strengthOption");
+        EXPECT_EQ(Items(strength),
+                  (QStringList{"Conventional linear Mohr-Coulomb envelope",
+                               "Linear increase in undrained strength with depth below profile "
+                               "line",
+                               "Linear increase in undrained strength with depth below a "
+                               "horizontal datum",
+                               "Constant c/p ratio", "Anisotropic shear strength",
+                               "General nonlinear Mohr failure envelope",
+                               "Interpolate values of undrained strength, Su",
+                               "Very strong material (infinite strength)"}));
+        EXPECT_EQ(Items(Find<QComboBox>(d, "porePressureOption")).size(), 6);
+        EXPECT_EQ(Find<QLabel>(d, "usageText")->text(), "Material used by profile line number 4.");
+        EXPECT_EQ(Find<QLineEdit>(d, "strength1")->text(), "200");
+
+        Choose(strength, 1);  // depth below the profile line
+        auto* pressure = Find<QComboBox>(d, "porePressureOption");
+        EXPECT_FALSE(pressure->isEnabled());
+        EXPECT_EQ(pressure->currentIndex(), 0);
+        Choose(strength, 3);  // c/p ratio
+        EXPECT_TRUE(pressure->isEnabled());
+        EXPECT_EQ(pressure->currentIndex(), 0);
+        QStringList labels;
+        for (auto* label : d->findChildren<QLabel*>())
+            if (label->text().contains("c/p") || label->text().contains("shear strength:") ||
+                label->text().contains("c-zero"))
+                labels << label->text();
+        EXPECT_EQ(labels, (QStringList{"\"c/p\" ratio:", "\"Intercept\" strength (c-zero)",
+                                       "Minimum value of shear strength:",
+                                       "Maxmum value of shear strength:"}));
+        Type(d, "strength1", "0.25");
+        Type(d, "strength2", "100");
+        Type(d, "strength3", "50");
+        Type(d, "strength4", "2000");
+        Choose(pressure, 1);
+        EXPECT_TRUE(Find<QLineEdit>(d, "porePressureValue")->isVisible());
+        Type(d, "porePressureValue", "-5");
+        Ok(d);
+        EXPECT_FALSE(d->isVisible());
+    });
+    EXPECT_TRUE(frame.Doc().IsModified());
+    auto* m = Materials().FindMaterial(1);
+    ASSERT_NE(m, nullptr);
+    double cp = 0, c0 = 0, lo = 0, hi = 0;
+    m->GetShearStrengthRecord(1).GetCOverPParameters(cp, c0, lo, hi);
+    EXPECT_EQ(cp, 0.25);
+    EXPECT_EQ(hi, 2000.0);
+    EXPECT_EQ(m->GetPorePressureRecord(1).GetValue(), -5.0);
+    EXPECT_TRUE(m->GetPorePressureRecord(1).GetNegativeAllowed());
+
+    // The written block reads back equal.
+    OutputText out;
+    ASSERT_TRUE(Cpp_Kliven4Data::CurrentDataSet()->MaterialData().WriteInputDataFile(out.get(), 1));
+    Cpp_MaterialPropertyData again;
+    const std::string text = out.Text();
+    InputText in(text.substr(text.find('\n') + 1));  // after the block's command line
+    OutputText listing;
+    ASSERT_TRUE(again.ReadInput(in.get(), listing.get(), 1, false)) << text;
+    auto* read = again.GetMaterialList().FindMaterial(1);
+    ASSERT_NE(read, nullptr);
+    EXPECT_EQ(read->GetShearStrengthRecord(1), m->GetShearStrengthRecord(1));
+    EXPECT_EQ(read->GetPorePressureRecord(1), m->GetPorePressureRecord(1));
+    EXPECT_EQ(read->GetConstantUnitWeight(1), 120.0);
+}
+
+TEST_F(MaterialDialogTest, ANegativeUnitWeightKeepsTheWindowOpenAndCancelChangesNothing) {
+    CtrlM([&](Dialog* d) {
+        Type(d, "unitWeight", "-1");
+        Ok(d);
+        EXPECT_TRUE(d->isVisible());
+        ASSERT_EQ(fakes.messageBoxes.requests.size(), 1u);
+        EXPECT_EQ(fakes.messageBoxes.requests[0].caption, "Material Property Error");
+        EXPECT_EQ(fakes.messageBoxes.requests[0].text,
+                  "Error: Unit weight is negative - Unit weights must be either positive or "
+                  "zero.");
+        EXPECT_EQ(fakes.messageBoxes.requests[0].icon, platform::BoxIcon::Stop);
+        testsupport::PressButton(d, QDialogButtonBox::Cancel);
+    });
+    EXPECT_FALSE(frame.Doc().IsModified());
+    EXPECT_EQ(Materials().FindMaterial(1)->GetConstantUnitWeight(1), 120.0);
+}
+
+TEST_F(MaterialDialogTest, TheListAddsMissingMaterialsAndTablesCarryLateralUnitWeights) {
+    CtrlM([&](Dialog* d) {
+        auto* list = Find<QListWidget>(d, "materialList");
+        ASSERT_EQ(list->count(), 1);
+        Click(d, "addMissing");
+        ASSERT_EQ(list->count(), 2);
+        EXPECT_EQ(list->item(1)->text(), "3");
+        // A keyboard selection shows the material (after the zero unit weight is accepted).
+        fakes.messageBoxes.answers = {platform::BoxResult::Yes};
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_Down);
+        EXPECT_EQ(Find<QLineEdit>(d, "materialNumber")->text(), "3");
+        EXPECT_EQ(Find<QLineEdit>(d, "description")->text(), "Material number 3");
+        EXPECT_EQ(Find<QLabel>(d, "usageText")->text(), "Material used by profile line number 6.");
+
+        Click(d, "variableUnitWeight");
+        auto& grid = d->TableGrid(MaterialDialogState::UnitWeightTable);
+        EXPECT_TRUE(Find<gridctrl::GridCtrlWidget>(d, "unitWeightTable")->isVisible());
+        EXPECT_EQ(grid.GetRowCount(), 6);
+        EXPECT_EQ(grid.GetCellText(1, 0), "Point: 1");
+        grid.SetCellText(1, 1, "50");
+        grid.SetCellText(1, 2, "110");
+        grid.SetCellText(2, 1, "10");
+        grid.SetCellText(2, 2, "115");
+        Ok(d);
+        EXPECT_FALSE(d->isVisible());
+    });
+    auto* m = Materials().FindMaterial(3);
+    ASSERT_NE(m, nullptr);
+    EXPECT_EQ(m->Description(), "Material number 3");
+    EXPECT_EQ(m->Stage(1).GetLateralUnitWeights(),
+              (std::vector<s_LateralUnitWeight>{{10.0, 115.0}, {50.0, 110.0}}));
+}
+
+TEST_F(MaterialDialogTest, ModifiedToolPressesAndStageTwoOpenTheirStage) {
+    struct Case {
+        std::function<void()> command;
+        QString title;
+        int options;
+    } cases[] = {
+        {[this] { frame.Action(ID_MATERIALS_STAGE2)->trigger(); }, "Material Properties - Stage 2",
+         10},
+        {[this] {
+             frame.show();
+             QTest::mouseClick(
+                 frame.MainToolBar()->widgetForAction(frame.Action(ID_ENTER_MATERIAL_PROPERTIES)),
+                 Qt::LeftButton, Qt::ShiftModifier);
+         },
+         "Material Properties - Stage 1", 8},
+        {[this] {
+             QTest::mouseClick(
+                 frame.MainToolBar()->widgetForAction(frame.Action(ID_ENTER_MATERIAL_PROPERTIES)),
+                 Qt::LeftButton, Qt::ControlModifier);
+         },
+         "Material Properties - Stage 2", 10},
+    };
+    for (const auto& c : cases) {
+        Open(c.command, [&](Dialog* d) {
+            EXPECT_EQ(d->windowTitle(), c.title);
+            EXPECT_EQ(Find<QComboBox>(d, "strengthOption")->count(), c.options);
+        });
+    }
+    EXPECT_FALSE(frame.Doc().IsModified());
+    frame.close();
+}
+
+TEST_F(MaterialDialogTest, CopyStageOneToStageTwoMarksTheDocumentOnlyWhenItCopies) {
+    for (int id : {ID_COPY_STAGE1_TO_STAGE2, ID_STAGE1_TO_STAGE2_PROPERTIES}) {
+        frame.Doc().SetModifiedFlag(false);
+        fakes.messageBoxes.answers = {platform::BoxResult::No};
+        frame.OnCommand(id);
+        EXPECT_FALSE(frame.Doc().IsModified()) << id;
+        fakes.messageBoxes.answers = {platform::BoxResult::Yes};
+        frame.OnCommand(id);
+        EXPECT_TRUE(frame.Doc().IsModified()) << id;
+        EXPECT_EQ(Materials().FindMaterial(1)->GetStrengthOption(2), 1);
+    }
+}
+
+}  // namespace
