@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace dialogs {
@@ -38,6 +39,13 @@ MaterialPropertiesDialog::MaterialPropertiesDialog(MaterialDialogState& state, Q
     AppendStageToTitle(this, state.Stage());
     Build();
     state_.SetWindow(this);
+    state_.Graphs().SetDialogWindow(
+        {[this] {
+             const QRect r = frameGeometry();
+             return platform::GraphRect{r.left(), r.top(), r.left() + r.width(),
+                                        r.top() + r.height()};
+         },
+         [this](const platform::GraphRect& r) { move(r.left, r.top); }});
     auto& f = state_.Fields();
     // The order in which the fields are read back.
     dx_.Integer(number_, f.materialNumber);
@@ -54,7 +62,22 @@ MaterialPropertiesDialog::MaterialPropertiesDialog(MaterialDialogState& state, Q
     Push();
 }
 
-MaterialPropertiesDialog::~MaterialPropertiesDialog() { state_.SetWindow(nullptr); }
+MaterialPropertiesDialog::~MaterialPropertiesDialog() {
+    state_.Graphs().Destroy();
+    state_.Graphs().SetDialogWindow({});
+    state_.SetWindow(nullptr);
+}
+
+void MaterialPropertiesDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    // Once the dialog is up, a graph made while it was set up comes above it.
+    QTimer::singleShot(0, this, [this] { state_.DialogShown(); });
+}
+
+int MaterialPropertiesDialog::StrengthTableOwner::OnEndEdit(gridctrl::CCellID) {
+    dialog_.Run([this] { dialog_.state_.StrengthTableEdited(); });
+    return 0;
+}
 
 void MaterialPropertiesDialog::Build() {
     auto* top = new QHBoxLayout(this);
@@ -198,6 +221,11 @@ void MaterialPropertiesDialog::Build() {
             [this](int) { Run([this] { state_.StrengthOptionChanged(); }); });
     connect(porePressure_, &QComboBox::activated, this,
             [this](int) { Run([this] { state_.PorePressureOptionChanged(); }); });
+    connect(displayGraphs_, &QCheckBox::clicked, this,
+            [this](bool) { Run([this] { state_.DisplayGraphsChanged(); }); });
+    for (Id id :
+         {MaterialDialogState::FirstStrengthTable, MaterialDialogState::SecondStrengthTable})
+        TableGrid(id).SetOwner(&tableOwner_);
     connect(variable_, &QCheckBox::clicked, this,
             [this](bool) { Run([this] { state_.VariableUnitWeightChanged(); }); });
 }

@@ -7,6 +7,7 @@
 // shows the state after it. With one material the list part is left out.
 
 #include "dialogs/data_exchange.h"
+#include "gridctrl/grid_owner.h"
 #include "profile/material_dialog_state.h"
 
 #include <QDialog>
@@ -41,7 +42,20 @@ public:
 
     gridctrl::CGridCtrlKDX& TableGrid(MaterialDialogState::TableId id);
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
+    // The strength tables tell the dialog of each edited cell.
+    class StrengthTableOwner final : public gridctrl::GridOwner {
+    public:
+        explicit StrengthTableOwner(MaterialPropertiesDialog& dialog) : dialog_(dialog) {}
+        int OnEndEdit(gridctrl::CCellID) override;
+
+    private:
+        MaterialPropertiesDialog& dialog_;
+    };
+
     void Build();
     // Widgets to state (false after a refused number field) and state to widgets.
     bool Pull();
@@ -79,6 +93,7 @@ private:
     std::array<gridctrl::GridCtrlWidget*, 3> tables_{};
     std::array<int, 3> shownSetUps_{-1, -1, -1};
     bool pushing_ = false;
+    StrengthTableOwner tableOwner_{*this};
 };
 
 // The windows in MaterialGridDialogSlot() and MaterialDialogSlot(): OK hands the entries back,

@@ -101,9 +101,27 @@ public:
     bool HandlePageKey(int) override { return false; }
 };
 
+// A graph window that shows nothing.
+class NoGraphWindowObject final : public GraphWindow {
+public:
+    GraphRect GetDialogWindowRectangle() const override { return {}; }
+    void Initialize(int, int, const std::string&, std::optional<GraphRect>) override {}
+    void InitializeGraph(int, const GraphSetup&) override {}
+    void InitializeDataTable(int, const GraphDataTable&) override {}
+    void InitializeAxis(int, GraphAxisId, const GraphAxisInfo&) override {}
+    void InitializeGraphData(int, int, const std::string&,
+                             const std::vector<GraphPoint>&) override {}
+    void SetGraphDataParameters(int, int, const GraphDataParameters&) override {}
+    void InvalidateGraphs() override {}
+    void ShowGraphWindow(bool) override {}
+    void BringWindowToTop() override {}
+};
+
 class NoGraphWindow final : public GraphWindowService {
 public:
-    void ShowGraph(const Graph&) override {}
+    std::unique_ptr<GraphWindow> Create() override {
+        return std::make_unique<NoGraphWindowObject>();
+    }
 };
 
 class NoPrinting final : public PrintService {

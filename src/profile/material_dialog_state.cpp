@@ -203,6 +203,7 @@ bool MaterialDialogState::Initialize() {
         codes_ = {1, 2, 3, 4, 5, 7, 9, 11, 12, 13};
     else
         return false;
+    graphs_.Reset();
     if (entries_.empty()) {
         ShowMaterial(-1);
     } else {
@@ -210,6 +211,7 @@ bool MaterialDialogState::Initialize() {
         if (!single_) SetUsageText(entries_[0].number);
     }
     ShowCurrentMaterial();
+    graphs_.ExpectRaise();
     return true;
 }
 
@@ -321,6 +323,7 @@ void MaterialDialogState::StrengthOptionChanged() {
         SetUpStrengthTables();
     } else {
         tables_[FirstStrengthTable].shown = false;
+        graphs_.Hide();
     }
     tables_[SecondStrengthTable].shown = second;
     if (!kept && (code == 2 || code == 3 || code == 9 || code == 13)) {
@@ -383,6 +386,57 @@ void MaterialDialogState::SetUpStrengthTables() {
     const int code = SelectedStrengthOption();
     SetUpTable(FirstStrengthTable, current_);
     if (code == 12) SetUpTable(SecondStrengthTable, current_);
+    if (fields_.displayGraphs) {
+        graphs_.Create(code);
+        UpdateGraph();
+    }
+}
+
+void MaterialDialogState::DisplayGraphsChanged() {
+    if (!fields_.displayGraphs) {
+        graphs_.Hide();
+        return;
+    }
+    if (fields_.strengthIndex < 0) return;
+    const int code = SelectedStrengthOption();
+    if (code != 5 && code != 7 && code != 12) return;
+    graphs_.Create(code);
+    UpdateGraph();
+}
+
+void MaterialDialogState::StrengthTableEdited() {
+    if (fields_.displayGraphs && graphs_.Exists()) UpdateGraph();
+}
+
+void MaterialDialogState::UpdateGraph() {
+    if (fields_.strengthIndex < 0) return;
+    const int code = SelectedStrengthOption();
+    const auto& first = tables_[FirstStrengthTable];
+    std::vector<std::vector<double>> rows;
+    if (code == 5 || code == 7) {
+        int last = 0;
+        if (!FindLastMaterialTableRow(window_, first, true, last) || last < 2) return;
+        if (!ReadMaterialTable(window_, first, 2, -1, rows)) return;
+        if (code == 5)
+            graphs_.UpdateAnisotropic(rows);
+        else
+            graphs_.UpdateNonlinear(rows);
+        return;
+    }
+    if (code != 12) return;
+    const auto& second = tables_[SecondStrengthTable];
+    int last1 = 0, last2 = 0;
+    if (!FindLastMaterialTableRow(window_, first, true, last1) ||
+        !FindLastMaterialTableRow(window_, second, true, last2) || (last1 < 2 && last2 < 2))
+        return;
+    // A table that does not pass counts as empty.
+    const bool use1 = last1 >= 2 && ValidateMaterialTable(window_, first, 2, -1);
+    const bool use2 = last2 >= 2 && ValidateMaterialTable(window_, second, 2, -1);
+    if (!use1 && !use2) return;
+    std::vector<std::vector<double>> kcOne, kcKf;
+    if (use1 && !ReadMaterialTable(window_, first, 2, -1, kcOne)) return;
+    if (use2 && !ReadMaterialTable(window_, second, 2, -1, kcKf)) return;
+    graphs_.UpdateTwoStage(kcOne, kcKf);
 }
 
 void MaterialDialogState::SetUpTable(TableId id, int index) {

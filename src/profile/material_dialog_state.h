@@ -23,6 +23,7 @@
 #include <utility>
 #include <vector>
 
+#include "profile/material_graphs.h"
 #include "profile/material_properties.h"
 
 // One point table of the dialog as the user sees it: the column titles (the first for the
@@ -111,6 +112,7 @@ public:
     const std::vector<DialogMaterialData>& Entries() const { return entries_; }
     std::vector<DialogMaterialData>& Entries() { return entries_; }
     int Current() const { return current_; }
+    MaterialGraphs& Graphs() { return graphs_; }
 
     // ---- Option maps
     // The texts of the strength combo, in combo order.
@@ -135,6 +137,12 @@ public:
     void StrengthOptionChanged();
     void PorePressureOptionChanged();
     void VariableUnitWeightChanged();
+    // "Display graph(s) of data": cleared hides the graph, checked makes a new one.
+    void DisplayGraphsChanged();
+    // A cell of a strength table was edited: the graph follows the table.
+    void StrengthTableEdited();
+    // The window is on the screen: a graph made before is brought above it, once.
+    void DialogShown() { graphs_.RaiseOnce(); }
 
     // ---- Materials
     // Loads entry index into the fields (-1: the blank state) and makes it current.
@@ -163,6 +171,8 @@ private:
     void UpdateUnitWeightFields();
     void SetUpTable(TableId id, int index);
     void SetUpStrengthTables();
+    // The graph of the shown option from its tables; unchanged when they hold too little.
+    void UpdateGraph();
     void SetUsageText(int number);
     bool StoreTables(DialogMaterialData& entry, int option);
     bool ShowNotice(const std::string& text) const;
@@ -184,4 +194,5 @@ private:
     // The lowest negative pore pressure of the shown material, which has no field of its own.
     bool hasLimit_ = false;
     double limitingValue_ = 0.0;
+    MaterialGraphs graphs_;
 };

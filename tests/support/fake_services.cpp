@@ -195,4 +195,73 @@ FakeServices::~FakeServices() {
     loads::LoadScalingDialogSlot().Reset();
 }
 
+namespace {
+
+class RecordedGraphWindow final : public platform::GraphWindow {
+public:
+    explicit RecordedGraphWindow(std::shared_ptr<FakeGraphWindow::Window> w) : w_(std::move(w)) {}
+    ~RecordedGraphWindow() override {
+        w_->closed = true;
+        w_->shown = false;
+    }
+    platform::GraphRect GetDialogWindowRectangle() const override { return w_->rect; }
+    void Initialize(int graphs, int, const std::string& title,
+                    std::optional<platform::GraphRect> rectangle) override {
+        w_->calls.push_back("Initialize");
+        w_->graphs = graphs;
+        w_->title = title;
+        w_->given = rectangle;
+        if (rectangle) w_->rect = *rectangle;
+        w_->shown = true;
+    }
+    void InitializeGraph(int graph, const platform::GraphSetup& setup) override {
+        w_->calls.push_back("InitializeGraph " + std::to_string(graph));
+        w_->setups[graph] = setup;
+    }
+    void InitializeDataTable(int graph, const platform::GraphDataTable& table) override {
+        w_->calls.push_back("InitializeDataTable " + std::to_string(graph));
+        w_->tables[graph] = table;
+    }
+    void InitializeAxis(int graph, platform::GraphAxisId axis,
+                        const platform::GraphAxisInfo& info) override {
+        w_->calls.push_back("InitializeAxis " + std::to_string(graph) + " " +
+                            std::to_string(static_cast<int>(axis)));
+        w_->axes[{graph, axis}] = info;
+    }
+    void InitializeGraphData(int graph, int set, const std::string& name,
+                             const std::vector<platform::GraphPoint>& points) override {
+        w_->calls.push_back("InitializeGraphData " + std::to_string(graph) + " " +
+                            std::to_string(set));
+        w_->names[{graph, set}] = name;
+        w_->data[{graph, set}] = points;
+    }
+    void SetGraphDataParameters(int graph, int set,
+                                const platform::GraphDataParameters& p) override {
+        w_->calls.push_back("SetGraphDataParameters " + std::to_string(graph) + " " +
+                            std::to_string(set));
+        w_->parameters[{graph, set}] = p;
+    }
+    void InvalidateGraphs() override { ++w_->invalidated; }
+    void ShowGraphWindow(bool show) override { w_->shown = show; }
+    void BringWindowToTop() override { ++w_->raised; }
+
+private:
+    std::shared_ptr<FakeGraphWindow::Window> w_;
+};
+
+}  // namespace
+
+std::unique_ptr<platform::GraphWindow> FakeGraphWindow::Create() {
+    auto window = std::make_shared<Window>();
+    window->rect = size;
+    windows.push_back(window);
+    return std::make_unique<RecordedGraphWindow>(window);
+}
+
+FakeGraphWindow::Window* FakeGraphWindow::Open() const {
+    for (auto it = windows.rbegin(); it != windows.rend(); ++it)
+        if (!(*it)->closed) return it->get();
+    return nullptr;
+}
+
 }  // namespace testsupport

@@ -194,10 +194,34 @@ public:
     std::vector<Request> requests;
 };
 
+// Records every graph window made and what was put in it; a window reports the rectangle
+// `size` at the place it was given (or at 0, 0) and marks itself closed when destroyed.
 class FakeGraphWindow final : public platform::GraphWindowService {
 public:
-    void ShowGraph(const platform::Graph& graph) override { graphs.push_back(graph); }
-    std::vector<platform::Graph> graphs;
+    struct Window {
+        std::string title;
+        int graphs = 0;
+        std::optional<platform::GraphRect> given;
+        platform::GraphRect rect;
+        bool shown = false;
+        bool closed = false;
+        int raised = 0;
+        int invalidated = 0;
+        std::map<int, platform::GraphSetup> setups;
+        std::map<int, platform::GraphDataTable> tables;
+        std::map<std::pair<int, platform::GraphAxisId>, platform::GraphAxisInfo> axes;
+        std::map<std::pair<int, int>, std::string> names;
+        std::map<std::pair<int, int>, std::vector<platform::GraphPoint>> data;
+        std::map<std::pair<int, int>, platform::GraphDataParameters> parameters;
+        // The calls in order: "SetGraphDataParameters 0 1" (graph, data set) and the like.
+        std::vector<std::string> calls;
+    };
+    std::unique_ptr<platform::GraphWindow> Create() override;
+    // The size of every new window.
+    platform::GraphRect size{0, 0, 400, 300};
+    std::vector<std::shared_ptr<Window>> windows;
+    // The last window made that is not closed; null when none.
+    Window* Open() const;
 };
 
 // Each job draws into recording contexts (one per page) kept in `pages` after the job ends.

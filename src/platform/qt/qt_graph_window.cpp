@@ -3,7 +3,9 @@
 #include "platform/qt/qt_text.h"
 
 #include <QDialog>
+#include <QGuiApplication>
 #include <QPainter>
+#include <QScreen>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
@@ -12,58 +14,148 @@
 namespace platform::qt {
 
 namespace {
-const QColor kCurveColours[] = {Qt::blue,           Qt::red,      QColor(0, 128, 0), Qt::magenta,
-                                QColor(128, 64, 0), Qt::darkCyan, Qt::black};
+
+constexpr int kWidth = 560;
+constexpr int kHeight = 420;
 
 QString Number(double v) { return QString::number(v, 'g', 5); }
+
+QColor Colour(std::uint32_t rgb) {
+    return QColor(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF);
+}
+
+// One graph window: a tool window holding the drawing.
+class GraphWindowObject final : public GraphWindow {
+public:
+    explicit GraphWindowObject(QWidget* owner) {
+        dialog_ = new QDialog(owner, Qt::Tool);
+        dialog_->setObjectName("graphWindow");
+        dialog_->setAttribute(Qt::WA_DeleteOnClose, false);
+        widget_ = new GraphWidget(dialog_);
+        widget_->setObjectName("graphWidget");
+        auto* layout = new QVBoxLayout(dialog_);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->addWidget(widget_);
+        dialog_->resize(kWidth, kHeight);
+    }
+    ~GraphWindowObject() override { delete dialog_.data(); }
+
+    GraphRect GetDialogWindowRectangle() const override {
+        if (!dialog_) return {};
+        const QRect r = dialog_->frameGeometry();
+        return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
+    }
+    void Initialize(int graphs, int, const std::string& title,
+                    std::optional<GraphRect> rectangle) override {
+        if (!dialog_) return;
+        dialog_->setWindowTitle(ToQString(title));
+        widget_->Graphs().assign(std::max(graphs, 0), GraphContent{});
+        if (rectangle) {
+            dialog_->move(rectangle->left, rectangle->top);
+            dialog_->resize(std::max(rectangle->Width(), 100), std::max(rectangle->Height(), 80));
+        }
+        dialog_->show();
+    }
+    void InitializeGraph(int graph, const GraphSetup& setup) override {
+        if (auto* g = Graph(graph)) g->setup = setup;
+    }
+    void InitializeDataTable(int graph, const GraphDataTable& table) override {
+        if (auto* g = Graph(graph)) g->table = table;
+    }
+    void InitializeAxis(int graph, GraphAxisId axis, const GraphAxisInfo& info) override {
+        if (auto* g = Graph(graph)) g->axes[axis == GraphAxisId::Vertical ? 1 : 0] = info;
+    }
+    void InitializeGraphData(int graph, int set, const std::string& name,
+                             const std::vector<GraphPoint>& points) override {
+        if (auto* g = Graph(graph)) {
+            g->sets[set].name = name;
+            g->sets[set].points = points;
+        }
+    }
+    void SetGraphDataParameters(int graph, int set, const GraphDataParameters& p) override {
+        if (auto* g = Graph(graph)) g->sets[set].parameters = p;
+    }
+    void InvalidateGraphs() override {
+        if (widget_) widget_->update();
+    }
+    void ShowGraphWindow(bool show) override {
+        if (dialog_) dialog_->setVisible(show);
+    }
+    void BringWindowToTop() override {
+        if (!dialog_) return;
+        dialog_->raise();
+    }
+
+private:
+    GraphContent* Graph(int graph) {
+        if (!widget_ || graph < 0 || graph >= static_cast<int>(widget_->Graphs().size()))
+            return nullptr;
+        return &widget_->Graphs()[graph];
+    }
+    QPointer<QDialog> dialog_;
+    QPointer<GraphWidget> widget_;
+};
+
 }  // namespace
 
 GraphWidget::GraphWidget(QWidget* parent) : QWidget(parent) {
-    setMinimumSize(320, 240);
+    setMinimumSize(240, 180);
     setAutoFillBackground(true);
     QPalette p = palette();
     p.setColor(QPalette::Window, Qt::white);
     setPalette(p);
 }
 
-void GraphWidget::SetGraph(const Graph& graph) {
-    graph_ = graph;
-    update();
-}
-
 void GraphWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing, true);
+    const int n = static_cast<int>(graphs_.size());
+    if (n == 0) return;
+    const int width = this->width() / n;
+    for (int i = 0; i < n; ++i)
+        DrawGraph(painter, QRect(i * width, 0, width, height()), graphs_[i]);
+}
+
+void GraphWidget::DrawGraph(QPainter& painter, const QRect& frame,
+                            const GraphContent& graph) const {
+    const QFontMetrics fm(font());
+    const QRect area = frame.adjusted(fm.horizontalAdvance("-00000.0") + fm.height() + 8,
+                                      fm.height(), -12, -fm.height() * 3);
+    if (area.width() < 10 || area.height() < 10) return;
+    painter.setPen(Qt::black);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(area);
+
     double xmin = std::numeric_limits<double>::max(), xmax = -xmin;
     double ymin = xmin, ymax = -xmin;
-    for (const auto& c : graph_.curves)
-        for (const auto& p : c.points) {
+    bool any = false;
+    for (const auto& [index, set] : graph.sets)
+        for (const auto& p : set.points) {
             if (!std::isfinite(p.x) || !std::isfinite(p.y)) continue;
+            any = true;
             xmin = std::min(xmin, p.x), xmax = std::max(xmax, p.x);
             ymin = std::min(ymin, p.y), ymax = std::max(ymax, p.y);
         }
-    if (xmin > xmax) xmin = 0, xmax = 1, ymin = 0, ymax = 1;
+    const GraphAxisInfo& vertical = graph.axes[1];
+    if (!any) {
+        painter.drawText(area, Qt::AlignCenter, ToQString(graph.setup.noDataText));
+        xmin = 0, xmax = 1, ymin = 0, ymax = 1;
+    }
+    if (vertical.rangeGiven) ymin = vertical.minimum, ymax = vertical.maximum;
+    if (graph.axes[0].rangeGiven) xmin = graph.axes[0].minimum, xmax = graph.axes[0].maximum;
     if (xmax - xmin <= 0) xmin -= 0.5, xmax += 0.5;
     if (ymax - ymin <= 0) ymin -= 0.5, ymax += 0.5;
-
-    const QFontMetrics fm(font());
-    const QRect area = rect().adjusted(fm.horizontalAdvance("-00000.0") + 16, fm.height() * 2,
-                                       -16 - 120, -fm.height() * 3);
-    if (area.width() < 10 || area.height() < 10) return;
     auto toX = [&](double x) { return area.left() + (x - xmin) / (xmax - xmin) * area.width(); };
     auto toY = [&](double y) { return area.bottom() - (y - ymin) / (ymax - ymin) * area.height(); };
 
-    painter.setPen(Qt::black);
-    painter.drawRect(area);
-    painter.drawText(QRect(0, 0, width(), fm.height() * 2), Qt::AlignCenter,
-                     ToQString(graph_.title));
+    // Axis titles and tick values.
     painter.drawText(QRect(area.left(), area.bottom() + fm.height() + 4, area.width(), fm.height()),
-                     Qt::AlignCenter, ToQString(graph_.xTitle));
+                     Qt::AlignCenter, ToQString(graph.axes[0].title));
     painter.save();
-    painter.translate(fm.height() / 2 + 2, area.center().y());
+    painter.translate(frame.left() + fm.height() / 2 + 2, area.center().y());
     painter.rotate(-90);
     painter.drawText(QRect(-area.height() / 2, -fm.height() / 2, area.height(), fm.height()),
-                     Qt::AlignCenter, ToQString(graph_.yTitle));
+                     Qt::AlignCenter, ToQString(vertical.title));
     painter.restore();
     for (int i = 0; i <= 4; ++i) {
         const double x = xmin + (xmax - xmin) * i / 4;
@@ -75,39 +167,38 @@ void GraphWidget::paintEvent(QPaintEvent*) {
             QPointF(area.left() - fm.horizontalAdvance(Number(y)) - 4, toY(y) + fm.ascent() / 2.0),
             Number(y));
     }
-    int legend = 0;
-    for (std::size_t c = 0; c < graph_.curves.size(); ++c) {
-        const auto& curve = graph_.curves[c];
-        const QColor colour = kCurveColours[c % std::size(kCurveColours)];
-        painter.setPen(QPen(colour, 1.5));
+    if (!any) return;
+
+    painter.save();
+    painter.setClipRect(area.adjusted(-6, -6, 6, 6));
+    for (const auto& [index, set] : graph.sets) {
+        const auto& p = set.parameters;
         QPolygonF line;
-        for (const auto& p : curve.points)
-            if (std::isfinite(p.x) && std::isfinite(p.y)) line << QPointF(toX(p.x), toY(p.y));
-        painter.drawPolyline(line);
-        const int y = area.top() + legend++ * (fm.height() + 4) + fm.height();
-        painter.drawLine(area.right() + 8, y - fm.ascent() / 2, area.right() + 28,
-                         y - fm.ascent() / 2);
-        painter.setPen(Qt::black);
-        painter.drawText(area.right() + 32, y, ToQString(curve.name));
+        for (const auto& point : set.points)
+            if (std::isfinite(point.x) && std::isfinite(point.y))
+                line << QPointF(toX(point.x), toY(point.y));
+        if (p.showLine) {
+            painter.setPen(QPen(Colour(p.lineColour), std::max(p.lineWidth, 1)));
+            painter.setBrush(Qt::NoBrush);
+            painter.drawPolyline(line);
+        }
+        if (p.showSymbols) {
+            painter.setPen(QPen(Colour(p.symbolColour), 1));
+            painter.setBrush(Colour(p.fillColour));
+            const double r = std::max(p.symbolSize, 3) / 2.0;
+            for (const QPointF& c : line) {
+                if (p.symbolType == 1)
+                    painter.drawRect(QRectF(c.x() - r, c.y() - r, 2 * r, 2 * r));
+                else
+                    painter.drawEllipse(c, r, r);
+            }
+        }
     }
+    painter.restore();
 }
 
-QtGraphWindow::~QtGraphWindow() { delete dialog_.data(); }
-
-void QtGraphWindow::ShowGraph(const Graph& graph) {
-    if (!dialog_) {
-        dialog_ = new QDialog(owner_, Qt::Tool);
-        dialog_->setObjectName("graphWindow");
-        widget_ = new GraphWidget(dialog_);
-        auto* layout = new QVBoxLayout(dialog_);
-        layout->setContentsMargins(0, 0, 0, 0);
-        layout->addWidget(widget_);
-        dialog_->resize(640, 440);
-    }
-    dialog_->setWindowTitle(ToQString(graph.title));
-    widget_->SetGraph(graph);
-    dialog_->show();
-    dialog_->raise();
+std::unique_ptr<GraphWindow> QtGraphWindow::Create() {
+    return std::make_unique<GraphWindowObject>(owner_);
 }
 
 }  // namespace platform::qt

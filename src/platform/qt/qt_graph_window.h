@@ -1,39 +1,56 @@
 #pragma once
-// A modeless window drawing named curves on x/y axes.
+// Graph windows in Qt: a modeless tool window per graph-window object, drawing one or more
+// graphs side by side (each with its point sets, symbols, colours, axis titles, an optional
+// fixed vertical range and the text shown while it has no data) with QPainter.
 
 #include "platform/graph_window.h"
 
 #include <QPointer>
 #include <QWidget>
 
+#include <map>
+#include <utility>
+#include <vector>
+
 class QDialog;
 
 namespace platform::qt {
 
+// What one graph shows.
+struct GraphContent {
+    GraphSetup setup;
+    GraphDataTable table;
+    GraphAxisInfo axes[2];
+    struct DataSet {
+        std::string name;
+        std::vector<GraphPoint> points;
+        GraphDataParameters parameters;
+    };
+    std::map<int, DataSet> sets;
+};
+
 class GraphWidget final : public QWidget {
 public:
     explicit GraphWidget(QWidget* parent = nullptr);
-    void SetGraph(const Graph& graph);
-    const Graph& GetGraph() const { return graph_; }
+    std::vector<GraphContent>& Graphs() { return graphs_; }
+    const std::vector<GraphContent>& Graphs() const { return graphs_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    Graph graph_;
+    void DrawGraph(QPainter& painter, const QRect& frame, const GraphContent& graph) const;
+    std::vector<GraphContent> graphs_;
 };
 
+// The service: each Create makes one window object (its window is owned by the object).
 class QtGraphWindow final : public GraphWindowService {
 public:
     explicit QtGraphWindow(QWidget* owner = nullptr) : owner_(owner) {}
-    ~QtGraphWindow() override;
-    void ShowGraph(const Graph& graph) override;
-    GraphWidget* Widget() const { return widget_; }
+    std::unique_ptr<GraphWindow> Create() override;
 
 private:
     QPointer<QWidget> owner_;
-    QPointer<QDialog> dialog_;
-    GraphWidget* widget_ = nullptr;
 };
 
 }  // namespace platform::qt
