@@ -80,3 +80,19 @@ bool FindMaterialAtPoint(const Cpp_Kliven4DataSet& dataSet, double x, double y, 
                                                  line->Description().c_str());
     return true;
 }
+
+bool EditMaterialAtPoint(Cpp_Kliven4DataSet& dataSet, double x, double y, double tolerance) {
+    s_MaterialAtPoint found;
+    if (!FindMaterialAtPoint(dataSet, x, y, tolerance, found)) return false;
+    Cpp_MaterialPropertiesList& materials = dataSet.MaterialData().GetMaterialList();
+    const int stage = Cpp_Kliven4DataSet::CurrentStage();
+    if (Cpp_MaterialProperties* material = materials.FindMaterial(found.material))
+        return material->EditMaterial(stage, found.lineNumbers, found.moreLines);
+    Cpp_MaterialProperties proposed(found.material);
+    proposed.SetDescription(found.newDescription);
+    if (!proposed.EditMaterial(stage, found.lineNumbers, found.moreLines)) return false;
+    Cpp_MaterialProperties* added = materials.Create(found.material);
+    added->SetDescription(proposed.Description());
+    added->SetStageData(stage, proposed.Stage(stage));
+    return true;
+}

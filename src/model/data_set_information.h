@@ -26,6 +26,12 @@ struct s_MaterialAtPoint {
 bool FindMaterialAtPoint(const Cpp_Kliven4DataSet& dataSet, double x, double y, double tolerance,
                          s_MaterialAtPoint& result);
 
+// The material tool's click at (x, y): the dialog of the material of the profile line found
+// there (FindMaterialAtPoint), for the current stage. A material that does not exist yet is
+// edited as a new one with its proposed description and joins the list only on OK. True after
+// OK (the caller marks the document modified); false after Cancel or with no profile line.
+bool EditMaterialAtPoint(Cpp_Kliven4DataSet& dataSet, double x, double y, double tolerance);
+
 // False for any other selection type; true (adding nothing) when the information window does
 // not exist.
 bool AddMaterialInformation(const Cpp_Kliven4DataSet& dataSet, int selectionType,

@@ -58,3 +58,75 @@ TEST(DataSetInformation, MaterialToolFindsTheLineAndItsCompanions) {
 }
 
 }  // namespace
+
+namespace {
+
+// Answers the material dialog: records what it was shown and, with OK, sets the unit weight.
+struct ScriptedMaterialDialog final : MaterialDialog {
+    bool Run(int stage, const std::string& usage, DialogMaterialData& entry) override {
+        shown.push_back({stage, usage, entry.number, entry.description});
+        if (ok) entry.record.SetUnitWeight(125.0);
+        return ok;
+    }
+    struct Shown {
+        int stage;
+        std::string usage;
+        int number;
+        std::string description;
+        bool operator==(const Shown&) const = default;
+    };
+    std::vector<Shown> shown;
+    bool ok = true;
+};
+
+class MaterialTool : public ::testing::Test {
+protected:
+    void SetUp() override { MaterialDialogSlot().Set(&dialog); }
+    void TearDown() override {
+        MaterialDialogSlot().Reset();
+        Cpp_Kliven4DataSet::SetCurrentStage(1);
+    }
+    Cpp_ProfileLine* Line(int number, int material, double y) {
+        Cpp_ProfileLine* line = ds.ProfileLines().CreateLine(number, material, "");
+        line->AddPoint(0, y);
+        line->AddPoint(50, y);
+        return line;
+    }
+    Cpp_MaterialPropertiesList& Materials() { return ds.MaterialData().GetMaterialList(); }
+    Cpp_Kliven4DataSet ds{1};
+    ScriptedMaterialDialog dialog;
+};
+
+TEST_F(MaterialTool, AClickOnAProfileLineOpensItsMaterialForTheCurrentStage) {
+    Line(4, 2, 90);
+    Line(5, 1, 80);
+    Materials().Create(2)->SetDescription("clay");
+    Cpp_Kliven4DataSet::SetCurrentStage(2);
+    ASSERT_TRUE(EditMaterialAtPoint(ds, 20, 90.01, 0.1));
+    ASSERT_EQ(dialog.shown.size(), 1u);
+    EXPECT_EQ(dialog.shown[0],
+              (ScriptedMaterialDialog::Shown{2, "Used by Profile Line number 4.", 2, "clay"}));
+    EXPECT_EQ(Materials().FindMaterial(2)->GetConstantUnitWeight(2), 125.0);
+    EXPECT_EQ(Materials().FindMaterial(2)->GetUnitWeightOption(1), 0);
+    // Nothing there: no dialog.
+    EXPECT_FALSE(EditMaterialAtPoint(ds, 20, 200, 0.1));
+    EXPECT_EQ(dialog.shown.size(), 1u);
+}
+
+TEST_F(MaterialTool, AMissingMaterialJoinsTheListOnlyOnOk) {
+    Line(7, 3, 90);
+    // With one profile line, a click anywhere opens its material.
+    dialog.ok = false;
+    EXPECT_FALSE(EditMaterialAtPoint(ds, -500, 5000, 0.1));
+    EXPECT_EQ(Materials().Count(), 0);
+    dialog.ok = true;
+    ASSERT_TRUE(EditMaterialAtPoint(ds, -500, 5000, 0.1));
+    ASSERT_EQ(dialog.shown.size(), 2u);
+    EXPECT_EQ(dialog.shown[1].description, "Material for Profile Line 7");
+    auto* added = Materials().FindMaterial(3);
+    ASSERT_NE(added, nullptr);
+    EXPECT_EQ(added->Description(), "Material for Profile Line 7");
+    EXPECT_EQ(added->GetConstantUnitWeight(1), 125.0);
+}
+
+}  // namespace
