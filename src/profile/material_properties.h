@@ -14,6 +14,7 @@
 #include "core/dialog_slot.h"
 #include "graphics/list_item.h"
 #include "porepressure/pore_pressure.h"
+#include "profile/material_table_layout.h"
 #include "profile/shear_strength.h"
 
 class Cpp_Kliven4DataSet;
@@ -234,8 +235,11 @@ public:
     void SetShowTable(int stage, bool show);
     static bool GetDefaultShowTable(int stage);
     static void SetDefaultShowTable(int stage, bool show);
+    // Where the table of the stage stands in the drawing (stage 1 or 2; another gives stage 1's).
+    Cpp_MaterialTableLayout& TableLayout(int stage) { return layouts_[stage == 2 ? 1 : 0]; }
 
 private:
     bool showTable_[2] = {false, false};
+    Cpp_MaterialTableLayout layouts_[2];
     Cpp_MaterialPropertiesList materials_;
 };
