@@ -100,8 +100,10 @@ protected:
     static void Type(Dialog* d, const char* name, const QString& text) {
         testsupport::Retype(Find<QLineEdit>(d, name), text);
     }
+    // Clicks near the left end, where a check box has its box and text.
     static void Click(Dialog* d, const char* name) {
-        QTest::mouseClick(Find<QAbstractButton>(d, name), Qt::LeftButton);
+        auto* button = Find<QAbstractButton>(d, name);
+        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
     }
     static void Ok(Dialog* d) { testsupport::PressButton(d, QDialogButtonBox::Ok); }
 
@@ -271,6 +273,43 @@ TEST_F(MaterialDialogTest, CopyStageOneToStageTwoMarksTheDocumentOnlyWhenItCopie
         EXPECT_TRUE(frame.Doc().IsModified()) << id;
         EXPECT_EQ(Materials().FindMaterial(1)->GetStrengthOption(2), 1);
     }
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(MaterialDialogTest, ANonlinearMaterialShowsItsGraphWhichTheCheckBoxHidesAndRemakes) {
+    auto& s = Materials().FindMaterial(1)->GetShearStrengthRecord(1);
+    s.SetStrengthOption(7);
+    s.SetNonlinearEnvelope({{0, 100}, {500, 400}});
+    CtrlM([&](Dialog* d) {
+        auto* w = fakes.graphWindow.Open();
+        ASSERT_NE(w, nullptr);
+        EXPECT_EQ(w->title, "Nonlinear Mohr-Coulomb Shear Strength Envelope");
+        EXPECT_TRUE(w->shown);
+        QTRY_COMPARE(w->raised, 1);  // above the dialog once it is up
+
+        // A cell edit redraws the graph from the table.
+        auto& grid = d->TableGrid(MaterialDialogState::FirstStrengthTable);
+        grid.SetCellTextAndNotify(2, 2, "450");
+        EXPECT_EQ(w->data[std::pair(0, 0)],
+                  (std::vector<platform::GraphPoint>{{0, 100}, {500, 450}}));
+
+        auto* box = Find<QCheckBox>(d, "displayGraphs");
+        Click(d, "displayGraphs");
+        EXPECT_FALSE(box->isChecked());
+        EXPECT_FALSE(w->shown);
+        Click(d, "displayGraphs");
+        EXPECT_EQ(fakes.graphWindow.windows.size(), 2u);
+        EXPECT_TRUE(fakes.graphWindow.Open()->shown);
+
+        Choose(Find<QComboBox>(d, "strengthOption"), 3);  // "Constant c/p ratio"
+        EXPECT_FALSE(fakes.graphWindow.Open()->shown);
+        EXPECT_FALSE(box->isEnabled());
+    });
+    // The window goes with the dialog.
+    EXPECT_EQ(fakes.graphWindow.Open(), nullptr);
 }
 
 }  // namespace
