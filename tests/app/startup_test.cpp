@@ -107,7 +107,7 @@ TEST(StartUp, ToolButtonsSwitchModesAndBars) {
         EXPECT_EQ(frame.GetEditMode(), EditModeSelect);
         frame.OnCommand(32795);
         // A command whose dialog is not built says so and changes nothing.
-        frame.OnCommand(33066);  // Copy Stage 1 to Stage 2
+        frame.OnCommand(32772);  // Reinforcement lines
         EXPECT_NE(platform::Services().StatusLine().Text().find("not available"),
                   std::string::npos);
 
