@@ -274,7 +274,11 @@ bool MainFrame::SetEditMode(int command) {
     const int oldBar = ToolBarForMode(editMode_);
     if (oldBar != BarNone) ShowToolBar(oldBar, false, 0);
     if (editMode_ == EditModeDistributedLoads) HideCurrentToolBar();
-    // Entering the new one shows its bar.
+    // Entering the new one shows its bar; the interpolation bar first learns its kind.
+    static constexpr int kinds[] = {1, 2, 3, 5};
+    if (mode >= EditModePressurePoints && mode <= EditModeInterpolationSpare)
+        TheToolBars().interpolation.SetInterpolationKind(kinds[mode - EditModePressurePoints],
+                                                         false);
     const int newBar = ToolBarForMode(mode);
     if (newBar != BarNone) ShowToolBar(newBar, true, 1);
     for (int id : kToolCommands) PressToolBarButton(id, id == command);

@@ -56,8 +56,15 @@ CmDialogBar* ToolDialogBars::Bar(int bar) {
     case BarConstruction: return &construction;
     case BarProfile: return &profile;
     case BarPiezometric: return &piezometric;
+    case BarInterpolation: return &interpolation;
+    case BarDistributedLoad: return &distributedLoad;
+    case BarLineLoad: return &lineLoad;
     case BarReinforcement: return &reinforcement;
     case BarSlope: return &slope;
+    case BarCircle: return &circle;
+    case BarNoncircular: return &noncircular;
+    case BarRadius: return &radius;
+    case BarCrack: return &crack;
     case BarEditingMain: return &editingMain;
     default: return nullptr;
     }
@@ -160,3 +167,12 @@ CmDialogBarReinforcementTool* ActiveReinforcementBar() {
     return ActiveBar(TheToolBars().reinforcement);
 }
 CmDialogBarSlopeTool* ActiveSlopeBar() { return ActiveBar(TheToolBars().slope); }
+CmDialogBarDistributedLoad* ActiveDistributedLoadBar() {
+    return ActiveBar(TheToolBars().distributedLoad);
+}
+CmDialogBarNoncircularTool* ActiveNoncircularBar() { return ActiveBar(TheToolBars().noncircular); }
+CmDialogBarLineLoadTool* ActiveLineLoadBar() {
+    CmDialogBarLineLoadTool& bar = TheToolBars().lineLoad;
+    const int option = bar.GetEntryOption();
+    return option == 1 || option == 2 ? &bar : nullptr;
+}

@@ -7,9 +7,13 @@
 //     ShowToolBar(BarProfile, true, 3);               // a profile segment is selected
 //     if (auto* bar = ActiveProfileBar()) bar->SetLineData(2, 1, "Clay");
 
+#include "editing/circle_bars.h"
 #include "editing/dialog_bar.h"
 #include "editing/edit_options_bar.h"
+#include "editing/interpolation_bar.h"
 #include "editing/line_entry_bars.h"
+#include "editing/load_bars.h"
+#include "editing/noncircular_crack_bars.h"
 
 #include <functional>
 
@@ -47,8 +51,15 @@ struct ToolDialogBars {
     CmDialogBarConstructionTool construction;
     CmDialogBarProfileTool profile;
     CmDialogBarPiezometricTool piezometric;
+    CmDialogBarInterpolationTool interpolation;
+    CmDialogBarDistributedLoad distributedLoad;
+    CmDialogBarLineLoadTool lineLoad;
     CmDialogBarReinforcementTool reinforcement;
     CmDialogBarSlopeTool slope;
+    CmDialogBarCircleTool circle;
+    CmDialogBarNoncircularTool noncircular;
+    CmDialogBarRadiusTool radius;
+    CmDialogBarCrackTool crack;
     CmDialogBarEditingMain editingMain;
 };
 
@@ -76,3 +87,7 @@ CmDialogBarProfileTool* ActiveProfileBar();
 CmDialogBarPiezometricTool* ActivePiezometricBar();
 CmDialogBarReinforcementTool* ActiveReinforcementBar();
 CmDialogBarSlopeTool* ActiveSlopeBar();
+CmDialogBarDistributedLoad* ActiveDistributedLoadBar();
+CmDialogBarNoncircularTool* ActiveNoncircularBar();
+// The line-load bar while its entry option is 1 or 2, else null.
+CmDialogBarLineLoadTool* ActiveLineLoadBar();

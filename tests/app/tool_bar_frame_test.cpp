@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QDockWidget>
+#include <QLabel>
 #include <QLineEdit>
 #include <QStatusBar>
 #include <gtest/gtest.h>
@@ -51,6 +52,37 @@ TEST_F(ToolBarFrame, BarsStartWithTheirValuesAndShowAtTheBottom) {
     EXPECT_FALSE(dock->isVisible());
     EXPECT_EQ(frame.ToolBarOption(app::BarProfile), 0);
     EXPECT_TRUE(frame.DialogBar(app::BarSlope)->isVisible());
+    frame.Doc().SetModifiedFlag(false);
+    frame.close();
+}
+
+// Each interpolation tool tells the bar its kind before the bar is shown.
+TEST_F(ToolBarFrame, InterpolationToolsLabelTheValue) {
+    app::MainFrame& frame = program.Frame();
+    frame.show();
+    frame.InitialUpdate();
+    QWidget* bar = frame.DialogBarWindow(app::BarInterpolation);
+    QLabel* label = bar->findChild<QLabel*>("c1821");
+    QWidget* head = bar->findChild<QWidget*>("c1997");
+    const std::vector<std::pair<int, QString>> cases = {{32907, "Pore water pressure:"},
+                                                        {32908, "Pore pressure coefficient (ru):"},
+                                                        {32910, "Undrained shear strength (Su):"}};
+    for (const auto& [command, text] : cases) {
+        frame.OnCommand(command);
+        EXPECT_TRUE(frame.DialogBar(app::BarInterpolation)->isVisible());
+        EXPECT_EQ(label->text(), text);
+        EXPECT_EQ(head->isVisible(), command == 32907);
+        EXPECT_FALSE(bar->findChild<QWidget*>("c1820")->isEnabled());
+    }
+    frame.OnCommand(32833);
+    EXPECT_EQ(TheToolBars().interpolation.GetInterpolationKind(), 0);
+    // The edit-options bar's filter returns to "All" when the bar is hidden and shown again.
+    CmDialogBarEditingMain& options = TheToolBars().editingMain;
+    options.Controls().SetIndex(1450, 4);
+    frame.ShowToolBar(app::BarEditingMain, false, 0);
+    frame.ShowToolBar(app::BarEditingMain, true, 0);
+    EXPECT_EQ(options.GetComboSelection(), 0);
+    EXPECT_TRUE(frame.DialogBar(app::BarEditingMain)->isVisible());
     frame.Doc().SetModifiedFlag(false);
     frame.close();
 }

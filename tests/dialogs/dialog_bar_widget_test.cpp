@@ -3,6 +3,7 @@
 
 #include "dialogs/dialog_bar_widget.h"
 #include "editing/line_entry_bars.h"
+#include "editing/load_bars.h"
 #include "support/fake_services.h"
 
 #include <QCheckBox>
@@ -91,6 +92,29 @@ TEST(DialogBarWidget, CircleBoxKeepsEnterAndTheWheelGoesToTheView) {
                       Qt::NoModifier, Qt::NoScrollPhase, false);
     QCoreApplication::sendEvent(Child(window, 1980), &event);
     EXPECT_EQ(wheel.count(), 1);
+}
+
+TEST(DialogBarWidget, TheDistributedLoadBarTakesEveryEnterAndTheWheel) {
+    CmDialogBarDistributedLoad bar;
+    dialogs::DialogBarWidget window(bar, nullptr);
+    QSignalSpy enter(&window, &dialogs::DialogBarWidget::enterKey);
+    QSignalSpy escape(&window, &dialogs::DialogBarWidget::escapeKey);
+    QSignalSpy wheel(&window, &dialogs::DialogBarWidget::wheelEdit);
+    QTest::keyClick(Child(window, 1931), Qt::Key_Return);
+    QTest::keyClick(Child(window, 1925), Qt::Key_Escape, Qt::ShiftModifier);
+    EXPECT_EQ(enter.count(), 1);
+    ASSERT_EQ(escape.count(), 1);
+    EXPECT_FALSE(escape.at(0).at(0).toBool());
+    QWheelEvent event(QPointF(5, 5), QPointF(5, 5), QPoint(), QPoint(0, -240), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(Child(window, 1921), &event);
+    ASSERT_EQ(wheel.count(), 1);
+    EXPECT_EQ(wheel.at(0).at(0).toInt(), -240);
+    // Ticking "Use piez. line:" with the mouse switches the fields.
+    window.show();
+    QTest::mouseClick(Child<QCheckBox>(window, 1929), Qt::LeftButton);
+    EXPECT_FALSE(Child(window, 1921)->isEnabled());
+    EXPECT_TRUE(Child(window, 1930)->isEnabled());
 }
 
 }  // namespace
