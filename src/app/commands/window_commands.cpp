@@ -9,6 +9,8 @@
 #include "app/palette_bar.h"
 #include "core/dialog_slot.h"
 #include "core/units.h"
+#include "editing/selection_information.h"
+#include "editing/selection_list.h"
 #include "editing/view_input.h"
 #include "editing/view_navigation.h"
 #include "graphics/graphics.h"
@@ -23,9 +25,7 @@ namespace app {
 namespace {
 
 void ToggleInformationWindow(MainFrame&) {
-    platform::InfoWindowService& info = platform::Services().InfoWindow();
-    info.Show(!info.IsVisible());
-    if (info.IsVisible()) info.Clear();
+    ToggleInformationWindowForSelection(GetCurrentSelection());
 }
 
 void Refresh(MainFrame& frame) {
