@@ -11,6 +11,7 @@
 #include <string>
 
 class Cpp_Kliven4DataSet;
+class Cpp_NameValueList;
 namespace platform {
 class DeviceContext;
 }
@@ -181,6 +182,11 @@ public:
     // The one-line name of the item. Kinds without a text (44, 60, 110 and the conditional
     // kinds outside their conditions) leave text as the caller filled it. Always true.
     bool GetName(std::string& text) const;
+
+    // The information page of the item: ("ITEM SELECTED:", title) and the rows of its kind; a
+    // kind without a page gives ("ITEM SELECTED:", "????? - Unknown item"). False (list left as
+    // it was) when a number format cannot be made.
+    bool GetInformation(Cpp_NameValueList& list) const;
 
     // The highlight of the item: inverting, so drawing it twice removes it. Marks show on the
     // screen output mode only. DrawHighlighted draws on the given context; RedrawHighlighted
