@@ -10,13 +10,20 @@
 #include "analysis/noncircular_shear_surface.h"
 #include "analysis/tangent_line.h"
 #include "core/point_xy.h"
+#include "editing/construction_items.h"
 #include "graphics/graphics.h"
+#include "graphics/line.h"
+#include "graphics/line_drawing.h"
 #include "graphics/point_symbols.h"
 #include "loads/distributed_load_data.h"
 #include "loads/line_load.h"
 #include "loads/reinforcement_line.h"
 #include "model/data_set.h"
 #include "platform/device_context.h"
+#include "porepressure/piezometric_drawing.h"
+#include "profile/crack.h"
+#include "profile/profile_drawing.h"
+#include "profile/profile_line.h"
 
 namespace {
 
@@ -114,6 +121,41 @@ void Cpp_Selection::DrawHighlighted(platform::DeviceContext& dc) const {
                     DrawPointMark(dc, points[static_cast<size_t>(i)].X(),
                                   points[static_cast<size_t>(i)].Y());
         }
+        break;
+    case 10:
+        if (const auto* circle = static_cast<const Cpp_ConstructionCircle*>(r.ref2))
+            DrawPointMark(dc, circle->CentreX(), circle->CentreY());
+        break;
+    case 56:
+    case 58:
+        if (const auto* p = static_cast<const Cpp_CrackPoint*>(r.ref1))
+            DrawPointMark(dc, p->X(), p->Value());
+        break;
+    case 57:
+    case 59:
+        if (const auto* p = static_cast<const Cpp_CrackPoint*>(r.ref1)) {
+            DrawPointMark(dc, p->X(), p->Value());
+            if (const Cpp_CrackPoint* q = p->Next()) DrawPointMark(dc, q->X(), q->Value());
+        }
+        break;
+    case 68:
+    case 82:
+    case 88: {
+        // Label frames: small inverted squares at the stored frame's corners (screen only).
+        if (Cpp_Graphics::OutputMode() != Cpp_Graphics::kOutputScreen) break;
+        const auto* line = static_cast<const Cpp_Line*>(type_ == 88 && r.ref2 ? r.ref2 : r.ref1);
+        if (!line) break;
+        const s_LabelFrameType& f =
+            type_ == 68 ? static_cast<const Cpp_ProfileLine*>(line)->MaterialLabelFrame()
+                        : line->LabelFrame();
+        DrawLabelFrame(dc, f.top, f.left, f.bottom, f.right,
+                       type_ == 82 ? kPiezometricLabelFrame : 1);
+        break;
+    }
+    case 72:
+        if (dataSet_ && r.ref1)
+            FillMaterialRegion(dc, dataSet_->ProfileLines(), Cpp_Graphics::VisibleYMin(),
+                               *static_cast<const Cpp_ProfileLine*>(r.ref1));
         break;
     default: break;
     }
