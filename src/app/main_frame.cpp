@@ -14,6 +14,7 @@
 #include "dialogs/dialog_bar_widget.h"
 #include "dialogs/status_text.h"
 #include "editing/view_navigation.h"
+#include "editing/view_selection.h"
 #include "graphics/graphic_grid.h"
 #include "graphics/prompts.h"
 #include "graphics/ui/clipboard_picture.h"
@@ -61,6 +62,7 @@ MainFrame::MainFrame(QWidget* parent) : QMainWindow(parent), commands_(BuildComm
     view_->SetInputHost(viewInput_.get(), [this] { doc_.SetModifiedFlag(true); });
     SetViewWindow(viewInput_.get());
     RegisterNavigationDrawing();
+    RegisterPickBandDrawing();
     s_CursorModeHooks hooks = NavigationCursorModeHooks();
     hooks.setArrowCursor = [view = view_] { view->unsetCursor(); };
     SetCursorModeHooks(std::move(hooks));

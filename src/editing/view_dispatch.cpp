@@ -78,7 +78,7 @@ const s_CursorModeRow kCursorModes[] = {
     {41, 41, "Tangent line entry", {M, M, M, M, H, M}},
     {42, 42, "Crack depth entry", {M, M, M, M, H, M}},
     {43, 43, "Crack water-surface entry", {M, M, M, M, H, M}},
-    {44, 44, "Selection band", {M, M, D, M, H, H}},
+    {44, 44, "Selection band", {R(FinishBand), R(BandMove), D, R(EndBand), H, H}},
     {47, 47, "Geogrid placement", {M, M, M, M, H, H}},
     {48, 48, "Nail placement", {M, M, M, M, H, H}},
     {58, 58, "Material table drag", {M, M, D, H, H, N}},

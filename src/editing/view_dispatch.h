@@ -87,6 +87,10 @@ void SelectWithMouse(s_InputCall& call);
 void SelectModeEnter(s_InputCall& call);
 void SelectModeMove(s_InputCall& call);
 void SelectModeRight(s_InputCall& call);
+// The selection band or box (cursor mode 44).
+void FinishBand(s_InputCall& call);
+void BandMove(s_InputCall& call);
+void EndBand(s_InputCall& call);
 // "Shift: <bar>": with Shift held the cursor point goes to the tool's bar.
 void ShiftToToolBar(s_InputCall& call);
 void ShiftOrControlToolTip(s_InputCall& call);

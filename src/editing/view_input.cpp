@@ -6,11 +6,14 @@
 #include "core/text_formats.h"
 #include "editing/cursor_modes.h"
 #include "editing/edit_modes.h"
+#include "editing/selection_list.h"
 #include "editing/view_dispatch.h"
 #include "editing/view_menus.h"
 #include "editing/view_navigation.h"
+#include "editing/view_selection.h"
 #include "graphics/graphic_grid.h"
 #include "graphics/graphics.h"
+#include "model/data_sets.h"
 #include "model/program_state.h"
 #include "platform/services.h"
 
@@ -108,7 +111,11 @@ void DragCheck(s_InputCall& call) {
     g_press.consumed = true;
     g_press.armed = false;
     // A drag of the selection when something is selected, a selection band otherwise.
-    SayNotAvailable("Selection band");
+    if (!GetCurrentSelection().IsEmpty()) {
+        SayNotAvailable("Move (\"Drag\") Item");
+        return;
+    }
+    StartPickBand(call.in.shift, call.view, g_press.press, call.in.device);
 }
 
 // The press record and the navigation join the program-wide reset.
@@ -124,6 +131,7 @@ namespace view_input_ops {
 void EscapeAtModeZero(s_InputCall& call) {
     const int editMode = call.view.EditMode();
     if (editMode == EditModeSelect) {
+        EraseSelection(GetCurrentSelection(), true);
         call.view.HideCurrentToolBar();
     } else if (editMode >= EditModeConstruction && editMode <= EditModeGeogrids) {
         call.view.EnterSelectMode();
@@ -142,15 +150,40 @@ void TrackAtClick(s_InputCall& call, const MenuList& menu) {
 void ShowViewMenu(s_InputCall& call) { TrackAtClick(call, ViewMenu(false)); }
 void ShowViewMenuWithStage(s_InputCall& call) { TrackAtClick(call, ViewMenu(true)); }
 
-void SelectWithMouse(s_InputCall& call) { SayNotAvailable(call.what); }
-void SelectModeEnter(s_InputCall& call) { call.handled = false; }
+void SelectWithMouse(s_InputCall& call) {
+    // A click that selected something, or showed the candidates, never drags afterwards.
+    const int found =
+        SelectAtClick(call.view, call.pickDevice, call.raw.x, call.raw.y, call.in.shift);
+    if (found >= 2) g_press.armed = false;
+    if (found >= 1) g_press.consumed = true;
+}
+
+void FinishBand(s_InputCall&) {
+    FinishPickBand(true, Cpp_Kliven4Data::CurrentDataSetOrNull());
+    g_press.consumed = true;
+}
+void BandMove(s_InputCall& call) { RedrawPickBand(call.in.device.x, call.in.device.y); }
+void EndBand(s_InputCall&) { EndPickBand(); }
+// Enter gives the one selected item the values of its tool bar; with more or none, nothing.
+void SelectModeEnter(s_InputCall& call) {
+    if (GetCurrentSelection().HasOneItem()) {
+        SayNotAvailable("Change item values");
+    } else {
+        call.handled = false;
+    }
+}
 
 void SelectModeMove(s_InputCall& call) {
     // Nothing can be picked yet: the tool tip is the cursor's coordinates.
     if (g_move) g_move->toolTip = CoordinateText(call.rounded);
 }
 
-void SelectModeRight(s_InputCall& call) { ShowViewMenu(call); }
+void SelectModeRight(s_InputCall& call) {
+    if (GetCurrentSelection().IsEmpty())
+        ShowViewMenu(call);
+    else
+        SayNotAvailable("Edit options menu");
+}
 
 void ShiftToToolBar(s_InputCall& call) {
     if (call.in.shift) SayNotAvailable(call.what);
@@ -255,10 +288,7 @@ bool MouseWheelEdit(ViewInputHost& view, int delta, bool shift, bool control) {
             return true;
         }
         break;
-    case CursorModePickBand:
-        (void)delta;
-        SayNotAvailable("Selection band");
-        return true;
+    case CursorModePickBand: ChangePickBandWidth(delta > 0); return true;
     default: break;
     }
     if (!view.WheelEditingOn()) return false;
@@ -383,4 +413,5 @@ bool ArrowKey(ViewInputHost& view, int key) {
 void ResetViewInputState() {
     g_press = s_PressRecord{};
     ResetViewNavigationState();
+    ResetViewSelectionState();
 }

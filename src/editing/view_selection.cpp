@@ -1,0 +1,242 @@
+#include "editing/view_selection.h"
+
+#include "editing/cursor_modes.h"
+#include "editing/edit_modes.h"
+#include "editing/selection_list.h"
+#include "editing/view_navigation.h"
+#include "graphics/prompts.h"
+#include "model/data_set.h"
+#include "model/data_sets.h"
+#include "model/program_state.h"
+#include "platform/services.h"
+#include "registry/view_preparations.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// The drag selection: one at a time.
+struct s_PickBand {
+    bool band = false;
+    s_PixelPoint press;
+    s_PixelPoint cursor;
+    platform::DevicePoint corners[4];
+    int halfWidth = 8;  // kept from one band to the next
+};
+s_PickBand g_band;
+
+void ResetBand() { g_band = s_PickBand{}; }
+const bool g_resetAdded = (AddProgramStateReset(&ResetBand), true);
+
+platform::DeviceRect Bounds(const std::vector<platform::DevicePoint>& points) {
+    platform::DeviceRect r{points[0].x, points[0].y, points[0].x + 1, points[0].y + 1};
+    for (const platform::DevicePoint& p : points) {
+        r.left = std::min(r.left, p.x);
+        r.top = std::min(r.top, p.y);
+        r.right = std::max(r.right, p.x + 1);
+        r.bottom = std::max(r.bottom, p.y + 1);
+    }
+    return r;
+}
+
+// The outline's points, closed.
+std::vector<platform::DevicePoint> Outline(int x, int y) {
+    if (g_band.band) {
+        const platform::DevicePoint* c = g_band.corners;
+        return {c[3], c[0], c[1], c[2], c[3]};
+    }
+    const s_PixelPoint p = g_band.press;
+    return {{p.x, p.y}, {x, p.y}, {x, y}, {p.x, y}, {p.x, p.y}};
+}
+
+// Draws (or, a second time, erases) the outline on the view.
+void OutlineOnView(int x, int y) {
+    ViewInputHost* view = GetViewWindow();
+    if (!view) return;
+    const std::vector<platform::DevicePoint> points = Outline(x, y);
+    // An outline of one point is never drawn.
+    if (std::all_of(points.begin(), points.end(),
+                    [&](const platform::DevicePoint& p) { return p == points[0]; }))
+        return;
+    view->DrawOverlay(Bounds(points), [&](platform::DeviceContext& dc) { DrawPickBand(dc, x, y); });
+}
+
+void BandCorners(int x, int y) {
+    const s_PixelPoint p = g_band.press;
+    const double dx = x - p.x, dy = y - p.y;
+    const double length = std::sqrt(dx * dx + dy * dy);
+    if (length == 0) {
+        for (platform::DevicePoint& c : g_band.corners) c = {x, y};
+        return;
+    }
+    const int m = static_cast<int>(dy * (1 / length) * g_band.halfWidth);
+    const int o = static_cast<int>(dx * (1 / length) * g_band.halfWidth);
+    g_band.corners[0] = {p.x - m, p.y + o};
+    g_band.corners[1] = {p.x + m, p.y - o};
+    g_band.corners[2] = {x + m, y - o};
+    g_band.corners[3] = {x - m, y + o};
+}
+
+void DrawPickBandStep(platform::DeviceContext& dc, Cpp_Kliven4DataSet*) { RepaintPickBand(dc); }
+
+}  // namespace
+
+void EraseSelection(Cpp_SelectionList& list, bool isCurrentSelection) {
+    list.ClearAndErase();
+    if (isCurrentSelection) platform::Services().InfoWindow().Clear();
+}
+
+void SetPickKindFilter(Cpp_SelectionList& list, int index, int stage) {
+    (void)stage;
+    // Only "All" is offered until the editing options bar hands its choice over.
+    list.SetKindFilter(index > 0);
+}
+
+void ShowSelectionPrompt() {
+    s_ToolPromptContext context;
+    if (const Cpp_Selection* last = GetCurrentSelection().GetLast()) {
+        context.itemPicked = true;
+        context.pickedType = last->GetType();
+        last->GetName(context.pickedPrompt);
+    }
+    SetToolPrompt(true, EditModeSelect, context);
+}
+
+int SelectAtClick(ViewInputHost& view, s_PixelPoint click, double x, double y, bool shift) {
+    Cpp_SelectionList& current = GetCurrentSelection();
+    Cpp_SelectionList& picks = GetPickList();
+    SetPickKindFilter(picks, view.PickKindIndex(), Cpp_Kliven4DataSet::CurrentStage());
+    current.SetAddMode(shift);
+    if (!shift) EraseSelection(current, true);
+    picks.Clear();
+    picks.SetAddMode(true);
+    picks.SelectItemAtPoint(Cpp_Kliven4Data::CurrentDataSet(), x, y, false, false, false);
+    if (picks.IsEmpty()) {
+        view.HideCurrentToolBar();
+        ShowSelectionPrompt();
+        return 0;
+    }
+    if (const int found = picks.Count(); found >= 2) {
+        ShowSelectionMenu(view, click);
+        return found;
+    }
+    current.AddCopy(*picks.GetNth(1));
+    picks.Clear();
+    if (const Cpp_Selection* last = current.GetLast()) last->RedrawHighlighted();
+    ShowSelectionPrompt();
+    return 1;
+}
+
+MenuList CandidateMenu(const Cpp_SelectionList& picks) {
+    MenuList menu;
+    for (int n = 1; n <= kCandidateMenuSize; ++n) {
+        const Cpp_Selection* item = picks.GetNth(n);
+        if (!item) break;
+        std::string text = "Selection " + std::to_string(n);
+        item->GetName(text);
+        menu.push_back({kFirstCandidateCommand + n - 1, text});
+    }
+    return menu;
+}
+
+bool ShowSelectionMenu(ViewInputHost& view, s_PixelPoint click) {
+    const MenuList menu = CandidateMenu(GetPickList());
+    if (menu.empty()) return true;
+    const s_PixelPoint corner = view.ScreenTopLeft();
+    const int id = view.TrackMenu(menu, {corner.x + click.x + 4, corner.y + click.y + 5});
+    if (id >= kFirstCandidateCommand && id < kFirstCandidateCommand + kCandidateMenuSize)
+        ViewCommandOnSelection(id - kFirstCandidateCommand + 1, view);
+    else if (id != 0)
+        view.RunCommand(id);
+    return true;
+}
+
+bool ViewCommandOnSelection(int n, ViewInputHost& view) {
+    (void)view;
+    Cpp_SelectionList& picks = GetPickList();
+    const Cpp_Selection* chosen = picks.GetNth(n);
+    if (!chosen) return false;
+    Cpp_SelectionList& current = GetCurrentSelection();
+    current.AddCopy(*chosen);
+    picks.Clear();
+    if (const Cpp_Selection* last = current.GetLast()) last->RedrawHighlighted();
+    ShowSelectionPrompt();
+    SetToolTipFromId(1367);
+    return true;
+}
+
+// ---------------------------------------------------------------------------------------------
+// The drag selection.
+
+bool StartPickBand(bool band, ViewInputHost& view, s_PixelPoint press, s_PixelPoint cursor) {
+    (void)view;
+    g_band.band = band;
+    g_band.press = press;
+    g_band.cursor = cursor;
+    for (platform::DevicePoint& c : g_band.corners) c = {press.x, press.y};
+    if (!band) OutlineOnView(cursor.x, cursor.y);
+    SetCursorMode(CursorModePickBand);
+    SetStatusTextFromId(true, band ? 550 : 551);
+    return true;
+}
+
+void RedrawPickBand(int x, int y) {
+    OutlineOnView(g_band.cursor.x, g_band.cursor.y);
+    if (g_band.band) BandCorners(x, y);
+    g_band.cursor = {x, y};
+    OutlineOnView(x, y);
+}
+
+void DrawPickBand(platform::DeviceContext& dc, int x, int y) {
+    const platform::Pen old =
+        dc.SetPen(platform::Pen{platform::PenStyle::Solid, 1, kNavigationPenColor});
+    const platform::RasterOp oldOp = dc.SetRop2(platform::RasterOp::XorPen);
+    dc.Polyline(Outline(x, y));
+    dc.SetRop2(oldOp);
+    dc.SetPen(old);
+}
+
+void RepaintPickBand(platform::DeviceContext& dc) {
+    if (GetCursorMode() != CursorModePickBand) return;
+    const std::vector<platform::DevicePoint> points = Outline(g_band.cursor.x, g_band.cursor.y);
+    if (std::any_of(points.begin(), points.end(),
+                    [&](const platform::DevicePoint& p) { return !(p == points[0]); }))
+        DrawPickBand(dc, g_band.cursor.x, g_band.cursor.y);
+}
+
+void RegisterPickBandDrawing() {
+    RegisterAfterDataDrawing(e_AfterDataStep::NavigationFigures, &DrawPickBandStep);
+}
+
+bool ChangePickBandWidth(bool wider) {
+    if (!g_band.band) return false;
+    if (wider)
+        g_band.halfWidth += 3;
+    else if (g_band.halfWidth > 4)
+        g_band.halfWidth -= 3;
+    RedrawPickBand(g_band.cursor.x, g_band.cursor.y);
+    return true;
+}
+
+bool FinishPickBand(bool toCurrentSelection, Cpp_Kliven4DataSet* dataSet) {
+    OutlineOnView(g_band.cursor.x, g_band.cursor.y);
+    Cpp_SelectionList& target = toCurrentSelection ? GetCurrentSelection() : GetPickList();
+    const bool result =
+        g_band.band ? target.SelectInBand(dataSet, g_band.corners)
+                    : target.SelectProfilePointsInBox(dataSet, g_band.press.x, g_band.press.y,
+                                                      g_band.cursor.x, g_band.cursor.y);
+    SetCursorMode(CursorModeNone);
+    ShowSelectionPrompt();
+    return result;
+}
+
+void EndPickBand() {
+    OutlineOnView(g_band.cursor.x, g_band.cursor.y);
+    SetCursorMode(CursorModeNone);
+    ShowSelectionPrompt();
+}
+
+int PickBandHalfWidth() { return g_band.halfWidth; }
+bool PickBandIsBand() { return g_band.band; }
+void ResetViewSelectionState() { ResetBand(); }

@@ -1,0 +1,57 @@
+#pragma once
+// Selecting with the mouse in the drawing view: a click picks the items under the cursor (one
+// becomes the selection, several are offered in the candidate menu), Shift adds to the
+// selection, and a press dragged over empty drawing selects the points inside a box (or, with
+// Shift, inside a band along the drag) drawn in XOR until the next click.
+//
+//     SelectAtClick(view, x, y, shift);   // cursor mode 0, select mode
+//     StartPickBand(true, view, press, cursor);  // cursor mode 44 until FinishPickBand
+//
+// The selection lists themselves are editing/selection_list.h.
+
+#include "editing/view_input.h"
+
+class Cpp_Kliven4DataSet;
+class Cpp_SelectionList;
+
+// The commands of the candidate menu: 40001 for the first candidate ... 40020 for the 20th.
+inline constexpr int kFirstCandidateCommand = 40001;
+inline constexpr int kCandidateMenuSize = 20;
+
+// The list emptied with its highlights; for the current selection the information window too.
+void EraseSelection(Cpp_SelectionList& list, bool isCurrentSelection);
+// The kind filter of a pick: index 0 ("All") lets every kind be picked.
+void SetPickKindFilter(Cpp_SelectionList& list, int index, int stage);
+// The status-line prompt of select mode for the last selected item (or for none).
+void ShowSelectionPrompt();
+
+// The click of select mode at the world point (x, y); Shift adds to the selection. The number
+// of candidates the click found: 0, 1 (selected) or more (the candidate menu was shown).
+int SelectAtClick(ViewInputHost& view, s_PixelPoint click, double x, double y, bool shift);
+// The candidate menu of the pick list: up to 20 entries, each the candidate's name (or
+// "Selection n" for a kind without one), command 40000 + n. Empty for an empty pick list.
+MenuList CandidateMenu(const Cpp_SelectionList& picks);
+// Shows it beside the click and carries out the choice.
+bool ShowSelectionMenu(ViewInputHost& view, s_PixelPoint click);
+// Candidate n of the pick list becomes the last item of the current selection. False when the
+// pick list has no candidate n.
+bool ViewCommandOnSelection(int n, ViewInputHost& view);
+
+// The drag selection (cursor mode 44).
+bool StartPickBand(bool band, ViewInputHost& view, s_PixelPoint press, s_PixelPoint cursor);
+void RedrawPickBand(int x, int y);
+// The outline once, on dc, for the cursor at (x, y) (band: its stored corners).
+void DrawPickBand(platform::DeviceContext& dc, int x, int y);
+// After a full paint during the drag (RegisterPickBandDrawing makes the painting call it).
+void RepaintPickBand(platform::DeviceContext& dc);
+void RegisterPickBandDrawing();
+// Band only: wider adds 3 pixels to the half-width, narrower takes 3 away while it is above 4.
+bool ChangePickBandWidth(bool wider);
+// Ends the drag and selects what lies inside into the current selection (true) or the pick list.
+bool FinishPickBand(bool toCurrentSelection, Cpp_Kliven4DataSet* dataSet);
+// Abandons the drag: the outline goes, the selection stays.
+void EndPickBand();
+int PickBandHalfWidth();
+bool PickBandIsBand();
+
+void ResetViewSelectionState();

@@ -1,0 +1,191 @@
+// Selecting with the mouse: a click selects, Shift adds, a click on empty drawing empties the
+// selection, overlapping items bring up the candidate menu (and never drag), Escape empties
+// the selection; a press dragged over empty drawing draws a box (or with Shift a band) and the
+// next click selects the points inside it.
+
+#include "core/string_table.h"
+#include "editing/cursor_modes.h"
+#include "editing/selection_list.h"
+#include "editing/view_input_fixture.h"
+#include "editing/view_selection.h"
+#include "graphics/prompts.h"
+#include "model/data_set.h"
+#include "model/data_sets.h"
+#include "profile/profile_line.h"
+
+#include <string>
+#include <vector>
+
+namespace {
+
+// Profile line 1 from (100, 100) to (200, 100), line 2 from (200, 100) up to (200, 200), in a
+// view of one pixel a unit (pixel y = 300 - world y).
+class ViewSelectionTest : public ViewInputTest {
+protected:
+    void SetUp() override {
+        ViewInputTest::SetUp();
+        FillStringTable({{1308, "Select item to modify, etc."},
+                         {1309, "Right-click for edit options"},
+                         {550, "Drag to form selection band."},
+                         {551, "Drag to form selection box."},
+                         {1367, "Right-click for options menu"}});
+        Cpp_Kliven4DataSet* ds = Cpp_Kliven4Data::CurrentDataSet();
+        Cpp_ProfileLine* a = ds->ProfileLines().CreateLine(1, 1, "upper");
+        a->AddPoint(100, 100);
+        a->AddPoint(200, 100);
+        Cpp_ProfileLine* b = ds->ProfileLines().CreateLine(2, 2, "lower");
+        b->AddPoint(200, 100);
+        b->AddPoint(200, 200);
+        for (const auto& line : ds->ProfileLines().Lines()) line->NumberPoints();
+    }
+
+    static std::vector<std::string> Selected() {
+        std::vector<std::string> names;
+        const Cpp_SelectionList& list = GetCurrentSelection();
+        for (int n = 1; const Cpp_Selection* s = list.GetNth(n); ++n) {
+            std::string text = "?";
+            s->GetName(text);
+            names.push_back(text);
+        }
+        return names;
+    }
+};
+
+TEST_F(ViewSelectionTest, AClickSelectsShiftAddsAndAClickOnNothingEmptiesTheSelection) {
+    Click(150, 200);  // the middle of line 1
+    Release(150, 200);
+    EXPECT_EQ(Selected(), std::vector<std::string>{"Profile line 1 (segment 1)"});
+    EXPECT_EQ(Status(), "Profile line 1 (segment 1) - Right-click for edit options.");
+    EXPECT_TRUE(GetPressRecord().consumed);
+    Click(200, 150, true);  // Shift: the middle of line 2 joins
+    Release(200, 150);
+    EXPECT_EQ(Selected(), (std::vector<std::string>{"Profile line 1 (segment 1)",
+                                                    "Profile line 2 (segment 1)"}));
+    Click(150, 150, true);  // Shift on nothing keeps the selection
+    EXPECT_EQ(Selected().size(), 2u);
+    Release(150, 150);
+    Click(150, 150);  // a plain click on nothing empties it
+    Release(150, 150);
+    EXPECT_TRUE(Selected().empty());
+    EXPECT_EQ(Status(), "Select item to modify, etc.");
+    EXPECT_FALSE(GetPressRecord().consumed);
+    // Escape in select mode empties the selection too.
+    Click(150, 200);
+    Release(150, 200);
+    ASSERT_EQ(Selected().size(), 1u);
+    Key(ViewKeyEscape);
+    EXPECT_TRUE(Selected().empty());
+    EXPECT_EQ(host.barsHidden, 3);  // the two clicks on nothing and Escape
+}
+
+TEST_F(ViewSelectionTest, OverlappingItemsOfferTheCandidateMenuAndTheClickNeverDrags) {
+    host.chosen = 0;
+    Click(200, 200);  // where the two lines meet
+    ASSERT_EQ(host.menus.size(), 1u);
+    const MenuList& menu = host.menus[0];
+    ASSERT_GE(menu.size(), 3u);
+    EXPECT_EQ(menu[0].id, 40001);
+    EXPECT_EQ(menu[0].text, "Profile pt. 2 (line 1)");
+    EXPECT_EQ(host.menuAt.x, 100 + 200 + 4);
+    EXPECT_EQ(host.menuAt.y, 200 + 200 + 5);
+    EXPECT_TRUE(Selected().empty());
+    // The candidates wait in the pick list; held and moved, the press does not drag.
+    host.now += 400;
+    Move(230, 230);
+    EXPECT_EQ(GetCursorMode(), 0);
+    Release(230, 230);
+    // Choosing candidate 2 selects it.
+    EXPECT_TRUE(ViewCommandOnSelection(2, host));
+    EXPECT_EQ(Selected(), std::vector<std::string>{menu[1].text});
+    EXPECT_TRUE(GetPickList().IsEmpty());
+    std::string tip;
+    EXPECT_TRUE(GetToolTipText(tip));
+    EXPECT_EQ(tip, "Right-click for options menu");
+    EXPECT_FALSE(ViewCommandOnSelection(1, host));  // no candidates any more
+}
+
+TEST_F(ViewSelectionTest, TheCandidateMenuListsTwentyAndNamesTheNamelessBySelectionNumber) {
+    Cpp_SelectionList& picks = GetPickList();
+    Cpp_Kliven4DataSet* ds = Cpp_Kliven4Data::CurrentDataSet();
+    for (int n = 1; n <= 25; ++n) {
+        picks.AddItem(ds, 1, n == 3 ? 112 : 44, {})->SetValue(n);
+    }
+    const MenuList menu = CandidateMenu(picks);
+    ASSERT_EQ(menu.size(), 20u);
+    EXPECT_EQ(menu[0].text, "Selection 1");
+    EXPECT_EQ(menu[19].text, "Selection 20");
+    EXPECT_EQ(menu[19].id, 40020);
+    EXPECT_NE(menu[2].text, "Selection 3");  // a kind with a name shows it
+    host.chosen = 40020;
+    ASSERT_TRUE(ShowSelectionMenu(host, {10, 10}));
+    ASSERT_EQ(GetCurrentSelection().Count(), 1);
+    EXPECT_EQ(GetCurrentSelection().GetNth(1)->GetValue(), 20);
+    EXPECT_TRUE(CandidateMenu(GetPickList()).empty());
+}
+
+// A drag from empty drawing without Shift draws a box; the next click selects the profile
+// points in it; Escape instead leaves the selection and no outline.
+TEST_F(ViewSelectionTest, ADraggedBoxSelectsThePointsInsideAndEscapeAbandonsIt) {
+    const auto dragFrom = [&](s_PixelPoint from, s_PixelPoint to, bool shift) {
+        Click(from.x, from.y);
+        host.now += 300;
+        Move(to.x, to.y, shift);
+        Release(to.x, to.y);
+    };
+    dragFrom({50, 250}, {120, 180}, false);
+    EXPECT_EQ(GetCursorMode(), CursorModePickBand);
+    EXPECT_FALSE(PickBandIsBand());
+    EXPECT_EQ(Status(), "Drag to form selection box.");
+    EXPECT_FALSE(host.overlay.Records().empty());
+    Move(150, 150);
+    Key(ViewKeyEscape);
+    EXPECT_EQ(GetCursorMode(), 0);
+    EXPECT_TRUE(Selected().empty());
+    // Every outline drawn was drawn twice: nothing is left.
+    std::size_t drawn = 0;
+    for (const platform::DcRecord& r : host.overlay.Records()) {
+        EXPECT_EQ(r.attributes.rop, platform::RasterOp::XorPen);
+        ++drawn;
+    }
+    EXPECT_EQ(drawn % 2, 0u);
+
+    dragFrom({50, 250}, {150, 150}, false);
+    Move(160, 140);  // world x 50..160, y 50..160 holds point 1 of line 1
+    Click(170, 130);
+    EXPECT_EQ(GetCursorMode(), 0);
+    EXPECT_EQ(Selected(), std::vector<std::string>{"Profile pt. 1 (line 1)"});
+    EXPECT_TRUE(GetPressRecord().consumed);
+}
+
+TEST_F(ViewSelectionTest, TheWheelNarrowsTheBandEightFiveTwoTwoAndLeavesABoxAlone) {
+    Click(20, 280);
+    host.now += 300;
+    Move(60, 280, true);
+    ASSERT_EQ(GetCursorMode(), CursorModePickBand);
+    ASSERT_TRUE(PickBandIsBand());
+    EXPECT_EQ(Status(), "Drag to form selection band.");
+    std::vector<int> widths{PickBandHalfWidth()};
+    for (int i = 0; i < 3; ++i) {
+        s_ViewInput in = At(60, 280);
+        in.wheelSteps = -1;
+        EXPECT_TRUE(ViewMouseWheel(host, in));
+        widths.push_back(PickBandHalfWidth());
+    }
+    EXPECT_EQ(widths, (std::vector<int>{8, 5, 2, 2}));
+    EXPECT_TRUE(host.scrolls.empty());
+    Key(ViewKeyEscape);
+    Release(60, 280);
+    // During a box the wheel changes nothing (and does not scroll).
+    Click(20, 280);
+    host.now += 300;
+    Move(60, 250);
+    ASSERT_FALSE(PickBandIsBand());
+    s_ViewInput in = At(60, 250);
+    in.wheelSteps = 1;
+    EXPECT_TRUE(ViewMouseWheel(host, in));
+    EXPECT_EQ(PickBandHalfWidth(), 2);
+    EXPECT_TRUE(host.scrolls.empty());
+    Key(ViewKeyEscape);
+}
+
+}  // namespace
