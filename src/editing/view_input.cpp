@@ -178,11 +178,14 @@ void SelectModeMove(s_InputCall& call) {
     if (g_move) g_move->toolTip = CoordinateText(call.rounded);
 }
 
+// With something selected the edit commands that fit it (nothing for a kind without them).
 void SelectModeRight(s_InputCall& call) {
-    if (GetCurrentSelection().IsEmpty())
+    if (GetCurrentSelection().IsEmpty()) {
         ShowViewMenu(call);
-    else
-        SayNotAvailable("Edit options menu");
+        return;
+    }
+    const MenuList menu = EditContextMenu(GetCurrentSelection());
+    if (!menu.empty()) TrackAtClick(call, menu);
 }
 
 void ShiftToToolBar(s_InputCall& call) {

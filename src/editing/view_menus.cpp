@@ -1,6 +1,12 @@
 #include "editing/view_menus.h"
 
 #include "core/command_ids.h"
+#include "editing/selection_list.h"
+#include "graphics/line.h"
+
+#include <algorithm>
+#include <initializer_list>
+#include <map>
 
 MenuList ViewMenu(bool withStageEntry) {
     MenuList menu{{ID_REDRAW, "Redraw"},
@@ -9,6 +15,155 @@ MenuList ViewMenu(bool withStageEntry) {
     if (withStageEntry) {
         menu.push_back({});
         menu.push_back({ID_STAGE1_TO_STAGE2_PROPERTIES, "Stage 1 -> Stage 2 Properties"});
+    }
+    return menu;
+}
+
+namespace {
+
+// The edit commands with their menu texts.
+const std::map<int, const char*>& EditCommandTexts() {
+    static const std::map<int, const char*> texts{
+        {32887, "Add Point at End"},
+        {32895, "Move (\"Drag\") Item"},
+        {32926, "Edit/Compute Distance"},
+        {32997, "Compute Overburden Pressure"},
+        {33000, "Compute Pore Water Pressure"},
+        {32842, "Snap Vertically"},
+        {32843, "Snap Horizontally"},
+        {32844, "Snap to Point"},
+        {32845, "Extend to Line"},
+        {32846, "Extend to Line Segment"},
+        {32847, "Move to Line Parallel"},
+        {32848, "Move to Line Perpendicular"},
+        {32852, "Delete Entire Line"},
+        {33068, "Delete Point"},
+        {32988, "Delete All"},
+        {33016, "Join Lines"},
+        {32849, "Insert Point"},
+        {32850, "Delete Line Segment"},
+        {32853, "Split Line at Segment"},
+        {32855, "Split Line with New Point"},
+        {33009, "Change Length of Segment"},
+        {32856, "Change Slope of Segment"},
+        {32876, "Make Parallel to Line"},
+        {32877, "Make Perpendicular to Line"},
+        {33011, "Get Information"},
+        {33012, "Change Line Load"},
+        {32989, "Delete Interval or Segment"},
+        {32892, "Change radius"},
+        {32893, "Change Elevation of Horiz. Tangent Line"},
+        {33006, "Delete Entire Item"},
+        {32854, "Split Line at Point"},
+    };
+    return texts;
+}
+
+s_MenuEntry Command(int id) { return {id, EditCommandTexts().at(id)}; }
+
+s_MenuEntry MovePointADistance() {
+    return {0,
+            "Move Point a Distance",
+            true,
+            false,
+            {{32867, "Horizontally"},
+             {32868, "Vertically"},
+             {32994, "Horizontally from Point"},
+             {32995, "Vertically from Point"},
+             {32888, "Horizontally from Line"},
+             {32889, "Vertically from Line"},
+             {32891, "Perpendicular from Line"}}};
+}
+
+s_MenuEntry SpacePointsEvenly() {
+    return {0,
+            "Space Points Evenly",
+            true,
+            false,
+            {{32878, "Horizontally"}, {32879, "Vertically"}, {32880, "Along Line"}}};
+}
+
+bool In(int kind, std::initializer_list<int> kinds) {
+    return std::find(kinds.begin(), kinds.end(), kind) != kinds.end();
+}
+
+}  // namespace
+
+bool IsLineEnd(const Cpp_Selection& item) {
+    if (!In(item.GetType(), {9, 78, 84, 98, 132})) return false;
+    const auto* line = static_cast<const Cpp_Line*>(item.GetItemReferences().ref1);
+    const void* point = item.GetItemReferences().ref2;
+    return line && point && (point == line->FirstPoint() || point == line->LastPoint());
+}
+
+MenuList EditContextMenu(const Cpp_SelectionList& current) {
+    const Cpp_Selection* first = current.GetNth(1);
+    if (!first) return {};
+    const int kind = first->GetType();
+    const bool one = current.HasOneItem();
+    MenuList menu;
+    const auto add = [&](std::initializer_list<int> ids) {
+        for (int id : ids) menu.push_back(Command(id));
+    };
+    if (In(kind, {9, 54, 56, 58, 78, 84, 96, 98, 132, 142})) {
+        const bool end = IsLineEnd(*first);
+        if (one && end) add({32887});
+        add({32895});
+        if (one) add({32926, 32997, 33000});
+        add({32842, 32843, 32844});
+        if (one) add({32845, 32846});
+        add({32847, 32848, 32852, 33068});
+        if (In(kind, {9, 78, 84, 96, 98})) add({32988});
+        if (one && In(kind, {84, 78}) && !end) add({32854});
+        menu.push_back(MovePointADistance());
+        if (current.HasThreeItems() && current.AllOfOneType()) menu.push_back(SpacePointsEvenly());
+    } else if (In(kind, {8, 55, 57, 59, 80, 86, 97, 100, 134, 144})) {
+        add({32849, 32850, 32852});
+        if (In(kind, {8, 80, 86, 97, 100})) add({32988});
+        if (one && In(kind, {86, 80})) add({32853, 32855});
+        add({33009, 32856, 32876, 32877});
+    } else if (kind == 7) {
+        if (one) add({32892});
+    } else if (In(kind, {14, 92, 108, 138})) {
+        add({32895});
+        if (one) add({32926});
+        add({32842, 32843, 32844, 32847, 32848, 33068, 32988});
+    } else if (In(kind, {16, 72, 91, 109, 140})) {
+        if (one) add({33011});
+    } else if (kind == 36) {
+        if (one && IsLineEnd(*first)) add({32887});
+        add({32895, 32842, 32843, 32844, 32847, 32848, 33068, 32988});
+        menu.push_back(MovePointADistance());
+    } else if (kind == 37) {
+        add({32849, 32989, 32988});
+    } else if (In(kind, {40, 53, 94})) {
+        add({32895, 32842, 32843, 32844, 32847, 32848});
+        menu.push_back(MovePointADistance());
+        if (kind == 94) add({32988});
+    } else if (In(kind, {41, 42, 74, 75})) {
+        add({32895});
+        if (one) add({32926});
+        add({32842, 32843, 32844});
+        if (one) add({32845, 32846});
+        add({32847, 32848, 33006});
+    } else if (kind == 43) {
+        add({32852, 32895});
+    } else if (kind == 76) {
+        add({33006, 32895});
+    } else if (kind == 46) {
+        if (one) add({32895, 32842, 32843, 32844});
+    } else if (kind == 52) {
+        if (one) add({32893});
+    } else if (kind == 62) {
+        add({32895, 32842, 32843, 32844, 32988});
+    } else if (kind == 64) {
+        add({33012, 32988});
+    } else if (kind == 93) {
+        if (one) add({32892});
+        add({32988});
+    } else if (kind == 95) {
+        if (one) add({32893});
+        add({32988});
     }
     return menu;
 }

@@ -7,12 +7,14 @@
 #include "editing/cursor_modes.h"
 #include "editing/selection_list.h"
 #include "editing/view_input_fixture.h"
+#include "editing/view_menus.h"
 #include "editing/view_selection.h"
 #include "graphics/prompts.h"
 #include "model/data_set.h"
 #include "model/data_sets.h"
 #include "profile/profile_line.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -186,6 +188,89 @@ TEST_F(ViewSelectionTest, TheWheelNarrowsTheBandEightFiveTwoTwoAndLeavesABoxAlon
     EXPECT_EQ(PickBandHalfWidth(), 2);
     EXPECT_TRUE(host.scrolls.empty());
     Key(ViewKeyEscape);
+}
+
+}  // namespace
+
+namespace {
+
+std::vector<std::string> Texts(const MenuList& menu) {
+    std::vector<std::string> texts;
+    for (const s_MenuEntry& e : menu) {
+        texts.push_back(e.text);
+        for (const s_MenuEntry& sub : e.subMenu) texts.push_back("  " + sub.text);
+    }
+    return texts;
+}
+
+// The edit context menu offers what fits the first selected item and the size of the selection.
+TEST_F(ViewSelectionTest, TheEditContextMenuFitsTheKindAndTheNumberOfSelectedItems) {
+    Cpp_Kliven4DataSet* ds = Cpp_Kliven4Data::CurrentDataSet();
+    Cpp_ProfileLine* line = ds->ProfileLines().CreateLine(3, 1, "");
+    line->AddPoint(100, 50);
+    line->AddPoint(150, 50);
+    line->AddPoint(200, 50);
+    line->NumberPoints();
+    Cpp_PointXY* first = line->FirstPoint();
+    Cpp_PointXY* middle = first->Next();
+    Cpp_SelectionList& current = GetCurrentSelection();
+    const std::vector<std::string> moveDistance{
+        "Move Point a Distance",     "  Horizontally",           "  Vertically",
+        "  Horizontally from Point", "  Vertically from Point",  "  Horizontally from Line",
+        "  Vertically from Line",    "  Perpendicular from Line"};
+    const auto with = [](std::vector<std::string> a, const std::vector<std::string>& b) {
+        a.insert(a.end(), b.begin(), b.end());
+        return a;
+    };
+
+    current.Add(ds, 0, 84, line, middle);
+    EXPECT_EQ(Texts(EditContextMenu(current)),
+              with({"Move (\"Drag\") Item", "Edit/Compute Distance", "Compute Overburden Pressure",
+                    "Compute Pore Water Pressure", "Snap Vertically", "Snap Horizontally",
+                    "Snap to Point", "Extend to Line", "Extend to Line Segment",
+                    "Move to Line Parallel", "Move to Line Perpendicular", "Delete Entire Line",
+                    "Delete Point", "Delete All", "Split Line at Point"},
+                   moveDistance));
+    EXPECT_EQ(EditContextMenu(current).back().subMenu.back().id, 32891);
+
+    current.Clear();
+    current.Add(ds, 0, 84, line, first);
+    const std::vector<std::string> atEnd = Texts(EditContextMenu(current));
+    EXPECT_EQ(atEnd.front(), "Add Point at End");
+    EXPECT_EQ(std::count(atEnd.begin(), atEnd.end(), "Split Line at Point"), 0);
+
+    // Two items drop the entries for one item; three of one kind add "Space Points Evenly".
+    current.Add(ds, 0, 84, line, middle);
+    EXPECT_EQ(Texts(EditContextMenu(current)),
+              with({"Move (\"Drag\") Item", "Snap Vertically", "Snap Horizontally", "Snap to Point",
+                    "Move to Line Parallel", "Move to Line Perpendicular", "Delete Entire Line",
+                    "Delete Point", "Delete All"},
+                   moveDistance));
+    current.Add(ds, 0, 84, line, line->LastPoint());
+    EXPECT_EQ(Texts(EditContextMenu(current)).back(), "  Along Line");
+
+    // A construction circle has no menu: the right click shows nothing.
+    current.Clear();
+    current.AddItem(ds, 0, 10, {});
+    EXPECT_TRUE(EditContextMenu(current).empty());
+    EXPECT_TRUE(Right(30, 40));
+    EXPECT_TRUE(host.menus.empty());
+    // A selected segment: its own entries, shown beside the click; the choice is run.
+    current.Clear();
+    s_SelectionReferences segment;
+    segment.ref1 = line;
+    segment.ref2 = middle;
+    current.AddItem(ds, 0, 86, segment);
+    host.chosen = 32849;
+    EXPECT_TRUE(Right(175, 250));
+    ASSERT_EQ(host.menus.size(), 1u);
+    EXPECT_EQ(Texts(host.menus[0]),
+              (std::vector<std::string>{"Insert Point", "Delete Line Segment", "Delete Entire Line",
+                                        "Delete All", "Split Line at Segment",
+                                        "Split Line with New Point", "Change Length of Segment",
+                                        "Change Slope of Segment", "Make Parallel to Line",
+                                        "Make Perpendicular to Line"}));
+    EXPECT_EQ(host.commands, std::vector<int>{32849});
 }
 
 }  // namespace
