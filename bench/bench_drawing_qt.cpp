@@ -2,9 +2,16 @@
 // regions, lines, points, line numbers, material labels and the axes, on the QImage device
 // context of the view and on the recording device context. Target: under 30 ms a paint on QImage.
 // A second pair of cases paints after a pure pan, which reuses the region polygons.
+// Two more move the mouse over the painted picture during Zoom Window (cross-hair, then box) and
+// during a band selection: a move draws its outline in XOR on the picture and never repaints
+// the model (the counter "repaints" stays 0). Target: under 1 ms a move, below 1/20 of a paint.
 //
 //     build/bench/bench_drawing_qt
 
+#include "editing/cursor_modes.h"
+#include "editing/view_input.h"
+#include "editing/view_navigation.h"
+#include "editing/view_selection.h"
 #include "graphics/axes.h"
 #include "graphics/graphics.h"
 #include "graphics/line_styles.h"
@@ -107,8 +114,89 @@ void BM_PaintRecording(benchmark::State& state) {
     Cpp_Graphics::Reset();
 }
 
+// The view of the moves: the painted picture, XOR outlines drawn into it as the view does.
+class ImageView final : public ViewInputHost {
+public:
+    explicit ImageView(QImage& image) : image_(image) {}
+    int EditMode() const override { return 1; }
+    void EnterSelectMode() override {}
+    void HideCurrentToolBar() override {}
+    int PickKindIndex() const override { return 0; }
+    bool WheelEditingOn() const override { return false; }
+    bool ConstructionPointSnapOn() const override { return false; }
+    void ShowCursorPosition(double, double) override {}
+    void SetLongForceText(bool, const std::string&) override {}
+    void SetToolTip(const std::string&) override {}
+    void RunCommand(int) override {}
+    void InvalidateView() override { ++repaints; }
+    void UpdateView() override {}
+    bool ScrollView(int, int) override { return false; }
+    void DrawOverlay(const platform::DeviceRect& touched,
+                     const std::function<void(platform::DeviceContext&)>& draw) override {
+        platform::qt::ImageDeviceContext dc(image_, 96, 96);
+        dc.SetClipRect(touched);
+        dc.SetRop2(platform::RasterOp::XorPen);
+        draw(dc);
+    }
+    platform::DeviceRect ClientRect() const override { return {0, 0, kWidth, kHeight}; }
+    s_PixelPoint ScreenTopLeft() const override { return {0, 0}; }
+    int TrackMenu(const MenuList&, s_PixelPoint) override { return 0; }
+    std::int64_t Milliseconds() const override { return now; }
+    int repaints = 0;
+    std::int64_t now = 0;
+
+private:
+    QImage& image_;
+};
+
+// One mouse move per iteration over the painted profile, the cursor sweeping the view.
+template <typename Start>
+void MoveOverPicture(benchmark::State& state, Start start) {
+    QImage image(kWidth, kHeight, QImage::Format_RGB32);
+    {
+        platform::qt::ImageDeviceContext paint(image, 96, 96);
+        Fit(paint);
+        Paint(paint);
+        Cpp_Graphics::SetCurrentDC(nullptr);
+    }
+    ImageView view(image);
+    SetViewWindow(&view);
+    start(view);
+    int i = 0;
+    for (auto _ : state) {
+        s_ViewInput in;
+        in.device = {200 + (i * 7) % 1200, 150 + (i * 5) % 700};
+        ++i;
+        ViewMouseMove(view, in);
+    }
+    state.counters["repaints"] = view.repaints;
+    SetCursorMode(0);
+    SetViewWindow(nullptr);
+    Cpp_Graphics::Reset();
+}
+
+void BM_MoveDuringZoomWindowBox(benchmark::State& state) {
+    MoveOverPicture(state, [](ImageView&) {
+        StartZoomWindow(100, 100);
+        StartZoomBox(100, 100);
+    });
+}
+
+void BM_MoveDuringZoomWindowCrosshair(benchmark::State& state) {
+    MoveOverPicture(state, [](ImageView&) { StartZoomWindow(100, 100); });
+}
+
+void BM_MoveDuringBandSelection(benchmark::State& state) {
+    MoveOverPicture(state, [](ImageView& view) {
+        StartPickBand(true, view, {100, 100}, {120, 110});
+    });
+}
+
 }  // namespace
 
+BENCHMARK(BM_MoveDuringZoomWindowCrosshair)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_MoveDuringZoomWindowBox)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_MoveDuringBandSelection)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_PaintQImage)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PaintQImageWithoutPoints)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PaintQImageAfterPan)->Unit(benchmark::kMillisecond);
