@@ -1,10 +1,14 @@
 #include "app/data_entry.h"
 
 #include "app/main_frame.h"
+#include "core/command_ids.h"
 #include "core/dialog_slot.h"
 #include "graphics/line_table_dialogs.h"
+#include "loads/load_table_dialogs.h"
 #include "model/data_sets.h"
 #include "model/derived_data.h"
+#include "porepressure/interpolation_table_dialog.h"
+#include "porepressure/piezometric_line.h"
 
 namespace app {
 
@@ -30,6 +34,43 @@ bool EnterSlopeLine(MainFrame& frame) {
         [] {
             if (!DataSet().SlopeGeometry().IsEntered()) RecomputeSlopeAndCrackGeometry(DataSet());
         });
+}
+
+bool EditDistributedLoads(MainFrame& frame) {
+    const int stage = Cpp_Kliven4DataSet::CurrentStage();
+    const int smallest = DataSet().PiezometricLines(stage)->SmallestNumber();
+    return RunDataTable(frame, LoadTableDialogsSlot(),
+                        frame.CommandText(ID_ENTER_DISTRIBUTED_LOADS),
+                        [&] { return DataSet().DistributedLoads(stage)->EditInTable(smallest); });
+}
+
+bool EditLineLoads(MainFrame& frame) {
+    const int stage = Cpp_Kliven4DataSet::CurrentStage();
+    return RunDataTable(frame, LoadTableDialogsSlot(), frame.CommandText(ID_ENTER_LINE_LOADS),
+                        [&] { return DataSet().LineLoads(stage)->EditInTable(); });
+}
+
+namespace {
+
+bool EditInterpolationData(MainFrame& frame, int command, int kind) {
+    const int stage = Cpp_Kliven4DataSet::CurrentStage();
+    return RunDataTable(frame, InterpolationGridDialogSlot(), frame.CommandText(command), [&] {
+        return DataSet().InterpolationData(stage)->EditWithGridDialog(kind);
+    });
+}
+
+}  // namespace
+
+bool EditPressureInterpolationData(MainFrame& frame) {
+    return EditInterpolationData(frame, ID_ENTER_PRESSURE_INTERPOLATION_POINTS, 1);
+}
+
+bool EditRSubUInterpolationData(MainFrame& frame) {
+    return EditInterpolationData(frame, ID_ENTER_RSUBU_INTERPOLATION_POINTS, 2);
+}
+
+bool EditStrengthInterpolationData(MainFrame& frame) {
+    return EditInterpolationData(frame, ID_ENTER_STRENGTH_INTERPOLATION_POINTS, 3);
 }
 
 }  // namespace app

@@ -21,4 +21,16 @@ bool RunDataTable(MainFrame& frame, const DialogSlotBase& slot, const std::strin
 // "Slope Line": the slope's points; an emptied slope is generated again from the profile lines.
 bool EnterSlopeLine(MainFrame& frame);
 
+// The distributed loads of the current stage ("Distributed Loads - Stage N"), proposing the
+// stage's smallest piezometric line number.
+bool EditDistributedLoads(MainFrame& frame);
+// The line loads of the current stage ("Line Load Data - Stage N").
+bool EditLineLoads(MainFrame& frame);
+
+// The interpolation points of the current stage: pressures (kind 1), r-sub-u values (kind 2) and
+// strengths (kind 3), each in "Interpolation Data - <kind> - Stage N".
+bool EditPressureInterpolationData(MainFrame& frame);
+bool EditRSubUInterpolationData(MainFrame& frame);
+bool EditStrengthInterpolationData(MainFrame& frame);
+
 }  // namespace app

@@ -92,6 +92,9 @@ enum e_CommandId : int {
     ID_SUMMARY = 32996,
     ID_STAGE1 = 32795,
     ID_STAGE2 = 32796,
+    // The loads of the current stage (no menu item).
+    ID_ENTER_DISTRIBUTED_LOAD_DATA = 32801,
+    ID_ENTER_LINE_LOAD_DATA = 32802,
 
     // Nail and geogrid windows and the generation of reinforcement from them: commands without a
     // menu entry, button or key.

@@ -6,8 +6,10 @@
 #include "dialogs/choice_dialogs.h"
 #include "dialogs/display_sheet.h"
 #include "dialogs/grid_settings_dialog.h"
+#include "dialogs/interpolation_grid_dialog.h"
 #include "dialogs/load_scaling_dialog.h"
 #include "dialogs/material_dialog.h"
+#include "dialogs/load_table_dialogs.h"
 #include "dialogs/point_stress_dialogs.h"
 #include "dialogs/settings_sheet.h"
 #include "dialogs/text_dialogs.h"
@@ -18,9 +20,11 @@
 #include "graphics/graphics.h"
 #include "graphics/line_table_dialogs.h"
 #include "loads/load_drawing_support.h"
+#include "loads/load_table_dialogs.h"
 #include "model/data_set.h"
 #include "model/heading.h"
 #include "model/writer.h"
+#include "porepressure/interpolation_table_dialog.h"
 
 #include <memory>
 
@@ -56,6 +60,10 @@
 //   NailGeogridDialogsSlot()                    loads/nail_geogrid_dialogs.h  nail and geogrid data
 //   SimpleXYLineGridDialogSlot()                graphics/line_table_dialogs.h  x-y line table
 //   (registered)
+//   LoadTableDialogsSlot()                      loads/load_table_dialogs.h  load tables
+//   (registered)
+//   InterpolationGridDialogSlot()               porepressure/interpolation_table_dialog.h
+//   interpolation point table (registered)
 //   loads::LoadScalingDialogSlot()              loads/load_drawing_support.h  load scaling
 //   (registered)
 //   HeadingDialogSlot()                         model/heading.h          heading (registered)
@@ -80,7 +88,8 @@ struct Windows {
           material(mainWindow), multistageWarning(mainWindow), heading(mainWindow),
           textLines(mainWindow), otherData(mainWindow), pointStresses(mainWindow),
           xyLineTable(mainWindow), analysisMain(mainWindow), setViews(mainWindow),
-          largestValue(mainWindow), unitsSelection(mainWindow) {}
+          largestValue(mainWindow), unitsSelection(mainWindow), loadTables(mainWindow),
+          interpolationTable(mainWindow) {}
     void Register() {
         loads::LoadScalingDialogSlot().Set(&loadScaling);
         Cpp_KlivenSettings::SettingsSheetSlot().Set(&settings);
@@ -99,6 +108,8 @@ struct Windows {
         SetViewsDialogSlot().Set(&setViews);
         Cpp_Graphics::LargestValueDialogSlot().Set(&largestValue);
         UnitsSelectionDialogSlot().Set(&unitsSelection);
+        LoadTableDialogsSlot().Set(&loadTables);
+        InterpolationGridDialogSlot().Set(&interpolationTable);
     }
     void Unregister() {
         loads::LoadScalingDialogSlot().Reset();
@@ -118,6 +129,8 @@ struct Windows {
         SetViewsDialogSlot().Reset();
         Cpp_Graphics::LargestValueDialogSlot().Reset();
         UnitsSelectionDialogSlot().Reset();
+        LoadTableDialogsSlot().Reset();
+        InterpolationGridDialogSlot().Reset();
     }
 
     QtLoadScaling loadScaling;
@@ -137,6 +150,8 @@ struct Windows {
     QtSetViews setViews;
     QtLargestValue largestValue;
     QtUnitsSelection unitsSelection;
+    QtLoadTableDialogs loadTables;
+    QtInterpolationGrid interpolationTable;
 };
 
 std::unique_ptr<Windows>& Registered() {

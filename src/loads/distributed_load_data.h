@@ -82,6 +82,11 @@ public:
     // Asks before discarding existing points; false (nothing changed) for a number below 1 or
     // when the user keeps the points.
     bool SetPiezometricLine(int number);
+    // The stage's table ("Distributed Loads - Stage N", load_table_dialogs.h); `defaultLineNumber`
+    // is the line proposed when the loads name none (the stage's smallest piezometric line, or
+    // 0). On OK the points are replaced, or the loads come from the chosen line and have no
+    // points; true. Cancel changes nothing.
+    bool EditInTable(int defaultLineNumber);
 
     // The DIS block.
     bool ReadInput(std::FILE* input, std::FILE* echoFile, bool echo);

@@ -75,6 +75,9 @@ public:
     // Replaces the loads by the records, numbered 1, 2, ... in table order; a record with an
     // option other than 1 or 2 is skipped (its number is still used up).
     void SetFromTableRecords(const std::vector<s_LineLoadType>& records);
+    // The stage's table ("Line Load Data - Stage N", load_table_dialogs.h): on OK the loads are
+    // the table's, numbered 1, 2, ... in table order; true. Cancel changes nothing.
+    bool EditInTable();
 
     bool ReadInput(std::FILE* input, std::FILE* echoFile, bool echo);
     bool WriteKLIVEN4InputDataFile(std::FILE* file) const;

@@ -219,6 +219,12 @@ public:
         if (decimals > maxDecimals_) maxDecimals_ = decimals;
     }
 
+    // The table of one kind's points of this stage (interpolation_table_dialog.h): on OK the
+    // kind's data sets are replaced by the table's points, grouped by material, the chosen
+    // point file is recorded for the next reading, and the stage is triangulated again; true.
+    // Cancel changes nothing.
+    bool EditWithGridDialog(int kind);
+
     // The INT block of this stage (the command line already read); false after a message.
     bool ReadInput(std::FILE* input, std::FILE* echo, bool echoFlag, WindowHandle parent = nullptr);
     // The document form: the points of the kinds whose data are entered (kinds read from files

@@ -58,16 +58,6 @@ void AddDataCommands(CommandTable& table) {
     for (int id : {ID_PROFILE_LINES,
                    ID_PIEZOMETRIC_LINES_STAGE1,
                    ID_PIEZOMETRIC_LINES_STAGE2,
-                   ID_PRESSURE_VALUES_STAGE1,
-                   ID_PRESSURE_VALUES_STAGE2,
-                   ID_RSUBU_VALUES_STAGE1,
-                   ID_RSUBU_VALUES_STAGE2,
-                   ID_STRENGTH_VALUES_STAGE1,
-                   ID_STRENGTH_VALUES_STAGE2,
-                   ID_DISTRIBUTED_LOADS_STAGE1,
-                   ID_DISTRIBUTED_LOADS_STAGE2,
-                   ID_LINE_LOADS_STAGE1,
-                   ID_LINE_LOADS_STAGE2,
                    ID_REINFORCEMENT,
                    ID_OPTIONAL_ANALYSIS_DATA})
         table.Add(id, NotAvailableYet(id));
@@ -86,6 +76,24 @@ void AddDataCommands(CommandTable& table) {
     // 33014 stands only in the view menu of the materials tool.
     for (int id : {ID_COPY_STAGE1_TO_STAGE2, ID_STAGE1_TO_STAGE2_PROPERTIES})
         table.Add(id, [](MainFrame& f) { CopyStage1ToStage2(f); });
+    // The load and point tables, each on the stage it names (the current one without a menu item).
+    const auto onStage = [](int stage, bool (*edit)(MainFrame&)) {
+        return [stage, edit](MainFrame& f) {
+            if (stage == 0 || f.SetStage(stage)) edit(f);
+        };
+    };
+    table.Add(ID_DISTRIBUTED_LOADS_STAGE1, onStage(1, EditDistributedLoads));
+    table.Add(ID_DISTRIBUTED_LOADS_STAGE2, onStage(2, EditDistributedLoads));
+    table.Add(ID_ENTER_DISTRIBUTED_LOAD_DATA, onStage(0, EditDistributedLoads));
+    table.Add(ID_LINE_LOADS_STAGE1, onStage(1, EditLineLoads));
+    table.Add(ID_LINE_LOADS_STAGE2, onStage(2, EditLineLoads));
+    table.Add(ID_ENTER_LINE_LOAD_DATA, onStage(0, EditLineLoads));
+    table.Add(ID_PRESSURE_VALUES_STAGE1, onStage(1, EditPressureInterpolationData));
+    table.Add(ID_PRESSURE_VALUES_STAGE2, onStage(2, EditPressureInterpolationData));
+    table.Add(ID_RSUBU_VALUES_STAGE1, onStage(1, EditRSubUInterpolationData));
+    table.Add(ID_RSUBU_VALUES_STAGE2, onStage(2, EditRSubUInterpolationData));
+    table.Add(ID_STRENGTH_VALUES_STAGE1, onStage(1, EditStrengthInterpolationData));
+    table.Add(ID_STRENGTH_VALUES_STAGE2, onStage(2, EditStrengthInterpolationData));
     table.Add(ID_RECOMPUTE_SLOPE_AND_CRACK, [](MainFrame& f) {
         RecomputeSlopeAndCrackGeometry(*Cpp_Kliven4Data::CurrentDataSet());
         f.Redraw();

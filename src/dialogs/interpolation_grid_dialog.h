@@ -1,0 +1,59 @@
+#pragma once
+// "Interpolation Data": the points of one kind of a stage in a table (x, y, value, material),
+// or the point file they are taken from (a generic file; for pressures also a GMS/SEEP2D or a
+// SEEP/W export).
+
+#include "porepressure/interpolation_table_dialog.h"
+
+#include <QDialog>
+
+#include <array>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace gridctrl {
+class CGridCtrlKDX;
+}
+
+namespace dialogs {
+
+class InterpolationTableDialog final : public QDialog {
+    Q_OBJECT
+public:
+    InterpolationTableDialog(const s_InterpolationTable& table, QWidget* parent);
+    const s_InterpolationTable& Table() const { return table_; }
+    gridctrl::CGridCtrlKDX& Grid() { return *grid_; }
+    void accept() override;
+
+private:
+    struct Group {
+        QCheckBox* import = nullptr;
+        QLabel* label = nullptr;
+        QLineEdit* name = nullptr;
+        QPushButton* browse = nullptr;
+        QCheckBox* read = nullptr;
+    };
+    // A group's fields are enabled exactly while its import box is set.
+    void ApplyGroupRules();
+    void ImportClicked(int group);
+    void Browse(int group);
+
+    s_InterpolationTable table_;
+    gridctrl::CGridCtrlKDX* grid_ = nullptr;
+    std::array<Group, s_InterpolationTable::kGroups> groups_;
+};
+
+// The window in InterpolationGridDialogSlot().
+class QtInterpolationGrid final : public ::InterpolationGridDialog {
+public:
+    explicit QtInterpolationGrid(QWidget* owner = nullptr) : owner_(owner) {}
+    bool Run(s_InterpolationTable& table) override;
+
+private:
+    QWidget* owner_;
+};
+
+}  // namespace dialogs
