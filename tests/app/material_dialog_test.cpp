@@ -9,6 +9,7 @@
 #include "gridctrl/grid_ctrl_kdx.h"
 #include "gridctrl/grid_ctrl_widget.h"
 #include "model/data_set.h"
+#include "model/data_set_information.h"
 #include "model/data_sets.h"
 #include "platform/qt/modal_driver.h"
 #include "profile/material_properties.h"
@@ -310,6 +311,43 @@ TEST_F(MaterialDialogTest, ANonlinearMaterialShowsItsGraphWhichTheCheckBoxHidesA
     });
     // The window goes with the dialog.
     EXPECT_EQ(fakes.graphWindow.Open(), nullptr);
+}
+
+}  // namespace
+
+namespace {
+
+// The material tool's click opens the narrowed window of one material.
+TEST_F(MaterialDialogTest, TheMaterialToolOpensOneMaterialWithoutTheList) {
+    auto* data = Cpp_Kliven4Data::CurrentDataSet();
+    Cpp_ProfileLine* line = data->ProfileLines().FindProfileLine(4);
+    line->AddPoint(0, 50);
+    line->AddPoint(100, 50);
+    Cpp_ProfileLine* sand = data->ProfileLines().FindProfileLine(6);
+    sand->AddPoint(0, 20);
+    sand->AddPoint(100, 20);
+    bool ok = false;
+    Open([&] { ok = EditMaterialAtPoint(*data, 50, 50, 0.5); },
+         [&](Dialog* d) {
+             EXPECT_EQ(d->windowTitle(), "Material Properties - Stage 1");
+             EXPECT_EQ(Find<QLabel>(d, "usageText")->text(), "Used by Profile Line number 4.");
+             EXPECT_EQ(d->findChild<QListWidget*>("materialList"), nullptr);
+             Type(d, "description", "Soft clay");
+             Type(d, "unitWeight", "118");
+             Ok(d);
+         });
+    EXPECT_TRUE(ok);
+    auto* m = Materials().FindMaterial(1);
+    EXPECT_EQ(m->Description(), "Soft clay");
+    EXPECT_EQ(m->GetConstantUnitWeight(1), 118.0);
+
+    // Material 3 of line 6 does not exist: Cancel adds nothing.
+    Open([&] { ok = EditMaterialAtPoint(*data, 50, 20, 0.5); },
+         [&](Dialog* d) {
+             EXPECT_EQ(Find<QLineEdit>(d, "description")->text(), "Mat'l for prof. line 6 (Sand)");
+         });
+    EXPECT_FALSE(ok);
+    EXPECT_EQ(Materials().FindMaterial(3), nullptr);
 }
 
 }  // namespace
