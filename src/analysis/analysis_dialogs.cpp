@@ -5,6 +5,7 @@
 
 #include "analysis/analysis_computation_data.h"
 #include "core/message_boxes.h"
+#include "graphics/line_table_dialogs.h"
 
 #include <memory>
 
@@ -26,9 +27,6 @@ struct CancelRadiusDefinitions final : RadiusDefinitionsDialog {
 };
 struct CancelNoncircularSearch final : NoncircularSearchDialog {
     bool Run(s_NoncircularSearchType&) override { return false; }
-};
-struct CancelPointsTable final : XYPointsTableDialog {
-    bool Run(const std::string&, std::vector<s_tagTypePointXY>&) override { return false; }
 };
 
 // Mode 1, 3 or 4 for the type index 0, 1 or 2; none for another index.
@@ -83,11 +81,6 @@ DialogSlot<RadiusDefinitionsDialog>& RadiusDefinitionsDialogSlot() {
 DialogSlot<NoncircularSearchDialog>& NoncircularSearchDialogSlot() {
     static DialogSlot<NoncircularSearchDialog> slot("noncircular search dialog",
                                                     std::make_unique<CancelNoncircularSearch>());
-    return slot;
-}
-DialogSlot<XYPointsTableDialog>& NoncircularPointsTableSlot() {
-    static DialogSlot<XYPointsTableDialog> slot("noncircular points table",
-                                                std::make_unique<CancelPointsTable>());
     return slot;
 }
 
@@ -157,7 +150,7 @@ bool Cpp_AnalysisComputationData::EditPrimaryData(bool& searchEntered, bool skip
         }
     } else if (mode_ == kIndividual) {
         detail = [this] { return EditNoncircularPointsInTable(); };
-        slot = &NoncircularPointsTableSlot();
+        slot = &SimpleXYLineGridDialogSlot();
         what = "Noncircular Slip Surface";
     } else if (mode_ == kSearchType1) {
         detail = [this, &searchEntered] { return searchEntered = EditNoncircularSearchInTable(); };
@@ -264,12 +257,12 @@ bool Cpp_AnalysisComputationData::EditRadiusDefinitions() {
 }
 
 bool Cpp_AnalysisComputationData::EditNoncircularPointsInTable() {
-    std::vector<s_tagTypePointXY> points;
+    s_XYLineTable table{"Noncircular Slip Surface", {}, 0};
     for (const Cpp_NoncircularShearSurfacePoint& p : noncircular_.Points())
-        points.push_back(p.XY());
-    if (!NoncircularPointsTableSlot().Get().Run("Noncircular Slip Surface", points)) return false;
+        table.points.push_back(p.XY());
+    if (!SimpleXYLineGridDialogSlot().Get().Run(table)) return false;
     noncircular_.DeleteAllPoints();
-    for (const s_tagTypePointXY& p : points) noncircular_.AddPoint(p.x, p.y, 0.0, true, true);
+    for (const s_tagTypePointXY& p : table.points) noncircular_.AddPoint(p.x, p.y, 0.0, true, true);
     return true;
 }
 

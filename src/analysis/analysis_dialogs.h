@@ -96,11 +96,3 @@ public:
     virtual bool Run(s_NoncircularSearchType& record) = 0;
 };
 DialogSlot<NoncircularSearchDialog>& NoncircularSearchDialogSlot();
-
-// The table of the points of one line (x, y), with its caption ("Noncircular Slip Surface").
-class XYPointsTableDialog {
-public:
-    virtual ~XYPointsTableDialog() = default;
-    virtual bool Run(const std::string& caption, std::vector<s_tagTypePointXY>& points) = 0;
-};
-DialogSlot<XYPointsTableDialog>& NoncircularPointsTableSlot();

@@ -4,13 +4,17 @@
 #include "core/preferences.h"
 #include "dialogs/analysis_main_dialog.h"
 #include "dialogs/choice_dialogs.h"
+#include "dialogs/circle_dialogs.h"
 #include "dialogs/display_sheet.h"
+#include "dialogs/fixed_grid_sheet.h"
 #include "dialogs/grid_settings_dialog.h"
 #include "dialogs/interpolation_grid_dialog.h"
 #include "dialogs/load_scaling_dialog.h"
-#include "dialogs/material_dialog.h"
 #include "dialogs/load_table_dialogs.h"
+#include "dialogs/material_dialog.h"
+#include "dialogs/noncircular_search_dialog.h"
 #include "dialogs/point_stress_dialogs.h"
+#include "dialogs/radius_criteria.h"
 #include "dialogs/settings_sheet.h"
 #include "dialogs/text_dialogs.h"
 #include "dialogs/view_units_dialogs.h"
@@ -55,7 +59,7 @@
 //   FixedGridSearchSheetSlot()                  analysis/analysis_dialogs.h  fixed-grid sheet
 //   RadiusDefinitionsDialogSlot()               analysis/analysis_dialogs.h  varying radii
 //   NoncircularSearchDialogSlot()               analysis/analysis_dialogs.h  noncircular search
-//   NoncircularPointsTableSlot()                analysis/analysis_dialogs.h  noncircular points
+//   (registered)
 //   ReinforcementGenerationDialogsSlot()        loads/generation_dialogs.h
 //   NailGeogridDialogsSlot()                    loads/nail_geogrid_dialogs.h  nail and geogrid data
 //   SimpleXYLineGridDialogSlot()                graphics/line_table_dialogs.h  x-y line table
@@ -89,7 +93,8 @@ struct Windows {
           textLines(mainWindow), otherData(mainWindow), pointStresses(mainWindow),
           xyLineTable(mainWindow), analysisMain(mainWindow), setViews(mainWindow),
           largestValue(mainWindow), unitsSelection(mainWindow), loadTables(mainWindow),
-          interpolationTable(mainWindow) {}
+          interpolationTable(mainWindow), circleInputs(mainWindow), fixedGridSheet(mainWindow),
+          radiusDefinitions(mainWindow), noncircularSearch(mainWindow) {}
     void Register() {
         loads::LoadScalingDialogSlot().Set(&loadScaling);
         Cpp_KlivenSettings::SettingsSheetSlot().Set(&settings);
@@ -110,6 +115,10 @@ struct Windows {
         UnitsSelectionDialogSlot().Set(&unitsSelection);
         LoadTableDialogsSlot().Set(&loadTables);
         InterpolationGridDialogSlot().Set(&interpolationTable);
+        CircleInputDialogsSlot().Set(&circleInputs);
+        FixedGridSearchSheetSlot().Set(&fixedGridSheet);
+        RadiusDefinitionsDialogSlot().Set(&radiusDefinitions);
+        NoncircularSearchDialogSlot().Set(&noncircularSearch);
     }
     void Unregister() {
         loads::LoadScalingDialogSlot().Reset();
@@ -131,6 +140,10 @@ struct Windows {
         UnitsSelectionDialogSlot().Reset();
         LoadTableDialogsSlot().Reset();
         InterpolationGridDialogSlot().Reset();
+        CircleInputDialogsSlot().Reset();
+        FixedGridSearchSheetSlot().Reset();
+        RadiusDefinitionsDialogSlot().Reset();
+        NoncircularSearchDialogSlot().Reset();
     }
 
     QtLoadScaling loadScaling;
@@ -152,6 +165,10 @@ struct Windows {
     QtUnitsSelection unitsSelection;
     QtLoadTableDialogs loadTables;
     QtInterpolationGrid interpolationTable;
+    QtCircleInputDialogs circleInputs;
+    QtFixedGridSearchSheet fixedGridSheet;
+    QtRadiusDefinitionsDialog radiusDefinitions;
+    QtNoncircularSearchDialog noncircularSearch;
 };
 
 std::unique_ptr<Windows>& Registered() {

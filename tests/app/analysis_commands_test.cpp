@@ -6,6 +6,7 @@
 #include "app/main_frame.h"
 #include "dialogs/analysis_main_dialog.h"
 #include "editing/edit_modes.h"
+#include "graphics/line_table_dialogs.h"
 #include "model/data_set.h"
 #include "model/data_sets.h"
 #include "platform/qt/modal_driver.h"
@@ -27,13 +28,11 @@
 namespace {
 
 // Records which input window was asked for and answers ok.
-struct RecordingInputs final : CircleInputDialogs, NoncircularSearchDialog, XYPointsTableDialog {
+struct RecordingInputs final : CircleInputDialogs, NoncircularSearchDialog, SimpleXYLineGridDialog {
     bool IndividualCircle(s_CircleInputType&) override { return Record("individual circle"); }
     bool SearchType1(s_CircleInputType&) override { return Record("floating grid"); }
     bool Run(s_NoncircularSearchType&) override { return Record("noncircular search"); }
-    bool Run(const std::string& caption, std::vector<s_tagTypePointXY>&) override {
-        return Record(caption);
-    }
+    bool Run(s_XYLineTable& table) override { return Record(table.caption); }
     bool Record(const std::string& what) {
         opened.push_back(what);
         return ok;
@@ -64,7 +63,7 @@ protected:
         AnalysisMainDialogsSlot().Set(&main_);
         CircleInputDialogsSlot().Set(&inputs_);
         NoncircularSearchDialogSlot().Set(&inputs_);
-        NoncircularPointsTableSlot().Set(&inputs_);
+        SimpleXYLineGridDialogSlot().Set(&inputs_);
         frame_.show();
     }
     void TearDown() override {
