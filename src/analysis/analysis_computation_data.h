@@ -136,6 +136,10 @@ public:
     bool EditRadiusDefinitions();
     bool EditNoncircularPointsInTable();
     bool EditNoncircularSearchInTable();
+    // "Optional Analysis/Computation Input Data" (analysis/optional_data_sheet.h). Without
+    // primary data: the "Halt - Not Ready for This Input" box, noData set, false. After OK the
+    // two flags say whether the crack or the water in it changed.
+    bool EditOptionalData(void* parent, bool& crackChanged, bool& waterChanged, bool& noData);
 
     // --- derived geometry
     s_tagTypePointXY CurrentCenter() const;

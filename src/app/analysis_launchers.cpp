@@ -5,6 +5,7 @@
 #include "app/main_frame.h"
 #include "core/dialog_slot.h"
 #include "model/circle_end_points.h"
+#include "model/data_set.h"
 #include "model/data_sets.h"
 
 namespace app {
@@ -21,6 +22,16 @@ bool EditAnalysisComputationData(MainFrame& frame) {
     if (searchEntered) frame.HideCurrentToolBar();
     ZoomToExtents();
     UpdateCircleEndPoints(dataSet);
+    frame.Redraw();
+    frame.Doc().SetModifiedFlag(true);
+    return true;
+}
+
+bool EditOptionalAnalysisData(MainFrame& frame) {
+    bool noData = false;
+    const bool ok = Cpp_Kliven4Data::CurrentDataSet()->EditOptionalAnalysisData(&frame, noData);
+    if (noData) return EditAnalysisComputationData(frame);
+    if (!ok) return false;
     frame.Redraw();
     frame.Doc().SetModifiedFlag(true);
     return true;

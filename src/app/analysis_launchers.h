@@ -11,5 +11,8 @@ class MainFrame;
 // to the data, the circles' end points are recomputed, the view is redrawn and the document
 // marked modified. False after Cancel (nothing changed beyond the first dialog's choice).
 bool EditAnalysisComputationData(MainFrame& frame);
+// The optional analysis data; without primary data the main dialog opens instead. After OK the
+// view is redrawn and the document marked modified.
+bool EditOptionalAnalysisData(MainFrame& frame);
 
 }  // namespace app

@@ -100,6 +100,10 @@ public:
     Cpp_MaterialPropertyData& MaterialData() { return *materials_; }
     const Cpp_MaterialPropertyData& MaterialData() const { return *materials_; }
     Cpp_AnalysisComputationData* AnalysisComputationData() { return &analysis_; }
+    // The optional analysis data of the set; after OK a changed crack or crack water rebuilds
+    // the crack lines of the slope (the slope generated first when it has no points). noData:
+    // there were no primary analysis data, nothing was shown but their message.
+    bool EditOptionalAnalysisData(void* window, bool& noData);
     const Cpp_AnalysisComputationData& Analysis() const { return analysis_; }
     int AnalysisMode() const { return analysis_.GetMode(); }
     bool IsMultiStage() const { return analysis_.IsMultiStage(); }

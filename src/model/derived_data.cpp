@@ -189,3 +189,16 @@ bool ComputeCrackWaterLevels(Cpp_Kliven4DataSet& dataSet) {
     const Cpp_Crack* crack = DataSetCrack(dataSet);
     return crack && dataSet.SlopeGeometry().ComputeCrackWaterLevels(*crack);
 }
+
+bool Cpp_Kliven4DataSet::EditOptionalAnalysisData(void* window, bool& noData) {
+    bool crackChanged = false;
+    bool waterChanged = false;
+    if (!AnalysisComputationData()->EditOptionalData(window, crackChanged, waterChanged, noData))
+        return false;
+    if (crackChanged || waterChanged) {
+        if (!SlopeGeometry().HasSlopeData()) GenerateSlopeGeometry(*this, nullptr);
+        if (crackChanged) ComputeCrackBottom(*this, nullptr);
+        ComputeCrackWaterLevels(*this);
+    }
+    return true;
+}

@@ -151,9 +151,11 @@ TEST(CommandTable, ShiftAndCtrlOnToolButtons) {
     EXPECT_EQ(fakes.statusLine.text, "\"Material Properties\" is not available yet.");
     EXPECT_EQ(Cpp_Kliven4DataSet::CurrentStage(), 2);
     EXPECT_EQ(frame.GetEditMode(), EditModeNone);
+    // Without primary analysis data, the optional data send the user to the main dialog.
     click(ID_ENTER_CIRCULAR_SLIP_SURFACE, Qt::ControlModifier);
-    EXPECT_EQ(fakes.statusLine.text,
-              "\"Circular slip surface (optional data)\" is not available yet.");
+    EXPECT_EQ(fakes.messageBoxes.Texts().back(),
+              "There are no primary Analysis/Computation data - Enter primary data first.");
+    EXPECT_EQ(fakes.statusLine.text, "\"Main Analysis/Computation Dialog\" is not available yet.");
     click(ID_ENTER_PROFILE_LINES, Qt::ShiftModifier);
     EXPECT_EQ(fakes.statusLine.text, "\"Profile lines (data table)\" is not available yet.");
     click(ID_ENTER_PROFILE_LINES, Qt::ControlModifier);  // Ctrl switches this tool

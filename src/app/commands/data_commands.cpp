@@ -58,13 +58,13 @@ void AddDataCommands(CommandTable& table) {
     for (int id : {ID_PROFILE_LINES,
                    ID_PIEZOMETRIC_LINES_STAGE1,
                    ID_PIEZOMETRIC_LINES_STAGE2,
-                   ID_REINFORCEMENT,
-                   ID_OPTIONAL_ANALYSIS_DATA})
+                   ID_REINFORCEMENT})
         table.Add(id, NotAvailableYet(id));
     table.Add(ID_HEADING, EditHeading);
     table.Add(ID_OTHER_DATA, EditOtherData);
     table.Add(ID_SLOPE_LINE, [](MainFrame& f) { EnterSlopeLine(f); });
     table.Add(ID_ANALYSIS_COMPUTATION, [](MainFrame& f) { EditAnalysisComputationData(f); });
+    table.Add(ID_OPTIONAL_ANALYSIS_DATA, [](MainFrame& f) { EditOptionalAnalysisData(f); });
     table.Add(ID_MATERIALS_STAGE1, [](MainFrame& f) {
         f.SetStage1();
         EditMaterialProperties(f);

@@ -85,8 +85,8 @@ bool PressWithModifier(MainFrame& frame, const s_ToolCommand& tool, e_ModifiedPr
     case PressStage1Table: frame.SetStage1(); break;
     case PressStage2Table: frame.SetStage2(); break;
     case PressPrimaryData: EditAnalysisComputationData(frame); return true;
-    case PressTable:
-    case PressOptionalData: break;
+    case PressOptionalData: EditOptionalAnalysisData(frame); return true;
+    case PressTable: break;
     }
     if (press != PressOptionalData && tool.table) {
         tool.table(frame);
