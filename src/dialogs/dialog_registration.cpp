@@ -17,6 +17,7 @@
 #include "dialogs/radius_criteria.h"
 #include "dialogs/settings_sheet.h"
 #include "dialogs/text_dialogs.h"
+#include "dialogs/tool_option_dialogs.h"
 #include "dialogs/view_units_dialogs.h"
 #include "dialogs/window_bounds_dialog.h"
 #include "dialogs/xy_line_grid_dialog.h"
@@ -76,6 +77,10 @@
 //   OtherDataDialogSlot()                       model/data_set.h         "Other Input Data"
 //   (registered)
 //   PointStressDialogsSlot()                    model/point_stress_dialogs.h  point stresses
+//   ToolOptionDialogsSlot()                     core/tool_option_dialogs.h  tool options
+//   (registered)
+//   SelectionOptionsDialogSlot()                editing/selection_commands.h  "Selection
+//   Options" (registered)
 //   (registered)
 
 namespace dialogs {
@@ -94,7 +99,8 @@ struct Windows {
           xyLineTable(mainWindow), analysisMain(mainWindow), setViews(mainWindow),
           largestValue(mainWindow), unitsSelection(mainWindow), loadTables(mainWindow),
           interpolationTable(mainWindow), circleInputs(mainWindow), fixedGridSheet(mainWindow),
-          radiusDefinitions(mainWindow), noncircularSearch(mainWindow) {}
+          radiusDefinitions(mainWindow), noncircularSearch(mainWindow), toolOptions(mainWindow),
+          selectionOptions(mainWindow) {}
     void Register() {
         loads::LoadScalingDialogSlot().Set(&loadScaling);
         Cpp_KlivenSettings::SettingsSheetSlot().Set(&settings);
@@ -119,6 +125,8 @@ struct Windows {
         FixedGridSearchSheetSlot().Set(&fixedGridSheet);
         RadiusDefinitionsDialogSlot().Set(&radiusDefinitions);
         NoncircularSearchDialogSlot().Set(&noncircularSearch);
+        ToolOptionDialogsSlot().Set(&toolOptions);
+        SelectionOptionsDialogSlot().Set(&selectionOptions);
     }
     void Unregister() {
         loads::LoadScalingDialogSlot().Reset();
@@ -144,6 +152,8 @@ struct Windows {
         FixedGridSearchSheetSlot().Reset();
         RadiusDefinitionsDialogSlot().Reset();
         NoncircularSearchDialogSlot().Reset();
+        ToolOptionDialogsSlot().Reset();
+        SelectionOptionsDialogSlot().Reset();
     }
 
     QtLoadScaling loadScaling;
@@ -169,6 +179,8 @@ struct Windows {
     QtFixedGridSearchSheet fixedGridSheet;
     QtRadiusDefinitionsDialog radiusDefinitions;
     QtNoncircularSearchDialog noncircularSearch;
+    QtToolOptionDialogs toolOptions;
+    QtSelectionOptions selectionOptions;
 };
 
 std::unique_ptr<Windows>& Registered() {

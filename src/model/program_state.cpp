@@ -11,6 +11,7 @@
 #include "core/output_table.h"
 #include "core/preferences.h"
 #include "core/units.h"
+#include "graphics/data_entry_options.h"
 #include "graphics/dxf_output.h"
 #include "graphics/graphic_grid.h"
 #include "graphics/graphic_string.h"
@@ -62,6 +63,7 @@ void ResetGraphicsState() {
     Cpp_DxfFileOutput::SetStage(1);
     ResetViews();
     ResetPrompts();
+    ResetDataEntryOptions();
 }
 
 void ResetSubsystemState() {

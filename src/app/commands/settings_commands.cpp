@@ -1,10 +1,12 @@
-// The Settings menu: the general settings, the units and the scaling of the load and force
-// arrows; the two option dialogs are not there yet.
+// The Settings menu: the general settings, the units, the scaling of the load and force
+// arrows, and the data-entry and selected-item options.
 
 #include "app/commands/command_table.h"
+#include "app/data_entry_options.h"
 #include "app/main_frame.h"
 #include "core/dialog_slot.h"
 #include "core/preferences.h"
+#include "core/tool_option_dialogs.h"
 #include "core/units.h"
 #include "editing/selection_commands.h"
 #include "graphics/graphics.h"
@@ -41,7 +43,9 @@ void AddSettingsCommands(CommandTable& table) {
     table.Add(ID_SCALE_LINE_LOADS, scaling("Line loads", &Cpp_LineLoadList::ScaleDialog));
     table.Add(ID_SCALE_REINFORCEMENT_FORCES,
               scaling("Reinforcement forces", &Cpp_ReinforcementLineList::ScaleDialog));
-    table.Add(ID_DATA_ENTRY_OPTIONS, NotAvailableYet(ID_DATA_ENTRY_OPTIONS));
+    table.Add(ID_DATA_ENTRY_OPTIONS, [](MainFrame&) {
+        RunDialogCommand(ToolOptionDialogsSlot(), "Data Entry Options", &EditDataEntryOptions);
+    });
 }
 
 }  // namespace app
