@@ -327,6 +327,13 @@ bool Cpp_AnalysisComputationData::Rescale(double a, double b, double c, double d
     return true;
 }
 
+bool Cpp_AnalysisComputationData::ScaleLengths(double factor) {
+    if (!hasData_) return false;
+    radius_ *= factor;
+    radiusDefinitions_.ScaleLengths(factor);
+    return true;
+}
+
 void Cpp_AnalysisComputationData::SetCorpsSideForceInclination(double degrees) {
     corpsInclination_ = analysis_text::DegreesToRadians(degrees);
 }

@@ -160,6 +160,9 @@ public:
     bool GetRadiusItemBounds(double& xMin, double& xMax, double& yMin, double& yMax) const;
     // x' = a x + b, y' = c y + d for every coordinate of the data.
     bool Rescale(double a, double b, double c, double d);
+    // The given radii (of the analysis and of the radius definitions) times the factor, after a
+    // rescaling by equal factors in x and y. False without data.
+    bool ScaleLengths(double factor);
 
     // --- accessors
     bool HasData() const { return hasData_; }

@@ -53,6 +53,10 @@ public:
     }
     // x' = a x + b, y' = c y + d for the fixed point and the tangent line.
     void Transform(double a, double b, double c, double d);
+    // A given radius times the factor (a rescaling by equal factors in x and y).
+    void ScaleLength(double factor) {
+        if (option_ == kGivenRadius) radius_ *= factor;
+    }
 
     bool WriteKLIVEN4InputDataFile(std::ostream& out) const;
 
@@ -115,6 +119,11 @@ public:
     bool GetBounds(double x, double y, double& xMin, double& xMax, double& yMin,
                    double& yMax) const;
     void Transform(double a, double b, double c, double d);
+    // The given radii and the minimum increment times the factor.
+    void ScaleLengths(double factor) {
+        for (auto& item : items_) item->ScaleLength(factor);
+        minimumIncrement_ *= factor;
+    }
 
     bool WriteKLIVEN4InputDataFile(std::ostream& out) const;
 

@@ -4,6 +4,7 @@
 #include "core/preferences.h"
 #include "dialogs/analysis_main_dialog.h"
 #include "dialogs/choice_dialogs.h"
+#include "dialogs/choose_x_dialog.h"
 #include "dialogs/circle_dialogs.h"
 #include "dialogs/display_sheet.h"
 #include "dialogs/fixed_grid_sheet.h"
@@ -15,6 +16,7 @@
 #include "dialogs/noncircular_search_dialog.h"
 #include "dialogs/point_stress_dialogs.h"
 #include "dialogs/radius_criteria.h"
+#include "dialogs/rescale_dialog.h"
 #include "dialogs/settings_sheet.h"
 #include "dialogs/text_dialogs.h"
 #include "dialogs/tool_option_dialogs.h"
@@ -62,6 +64,9 @@
 //   NoncircularSearchDialogSlot()               analysis/analysis_dialogs.h  noncircular search
 //   (registered)
 //   ReinforcementGenerationDialogsSlot()        loads/generation_dialogs.h
+//   NoncircularPointsTableSlot()                analysis/analysis_dialogs.h  noncircular points
+//   ReinforcementGenerationDialogsSlot()        loads/generation_dialogs.h  "Choose an X value"
+//   (registered; its two option dialogs still cancel)
 //   NailGeogridDialogsSlot()                    loads/nail_geogrid_dialogs.h  nail and geogrid data
 //   SimpleXYLineGridDialogSlot()                graphics/line_table_dialogs.h  x-y line table
 //   (registered)
@@ -82,6 +87,7 @@
 //   SelectionOptionsDialogSlot()                editing/selection_commands.h  "Selection
 //   Options" (registered)
 //   (registered)
+//   RescaleDialogSlot()                         editing/rescale_coordinates.h  (registered)
 
 namespace dialogs {
 
@@ -100,7 +106,7 @@ struct Windows {
           largestValue(mainWindow), unitsSelection(mainWindow), loadTables(mainWindow),
           interpolationTable(mainWindow), circleInputs(mainWindow), fixedGridSheet(mainWindow),
           radiusDefinitions(mainWindow), noncircularSearch(mainWindow), toolOptions(mainWindow),
-          selectionOptions(mainWindow) {}
+          selectionOptions(mainWindow), generation(mainWindow), rescale(mainWindow) {}
     void Register() {
         loads::LoadScalingDialogSlot().Set(&loadScaling);
         Cpp_KlivenSettings::SettingsSheetSlot().Set(&settings);
@@ -127,6 +133,8 @@ struct Windows {
         NoncircularSearchDialogSlot().Set(&noncircularSearch);
         ToolOptionDialogsSlot().Set(&toolOptions);
         SelectionOptionsDialogSlot().Set(&selectionOptions);
+        ReinforcementGenerationDialogsSlot().Set(&generation);
+        RescaleDialogSlot().Set(&rescale);
     }
     void Unregister() {
         loads::LoadScalingDialogSlot().Reset();
@@ -154,6 +162,8 @@ struct Windows {
         NoncircularSearchDialogSlot().Reset();
         ToolOptionDialogsSlot().Reset();
         SelectionOptionsDialogSlot().Reset();
+        ReinforcementGenerationDialogsSlot().Reset();
+        RescaleDialogSlot().Reset();
     }
 
     QtLoadScaling loadScaling;
@@ -181,6 +191,8 @@ struct Windows {
     QtNoncircularSearchDialog noncircularSearch;
     QtToolOptionDialogs toolOptions;
     QtSelectionOptions selectionOptions;
+    QtReinforcementGenerationDialogs generation;
+    QtRescaleDialog rescale;
 };
 
 std::unique_ptr<Windows>& Registered() {

@@ -1,8 +1,10 @@
 #include "model/derived_data.h"
 
 #include "core/data_error_output.h"
+#include "core/message_boxes.h"
 #include "core/output_settings.h"
 #include "loads/distributed_load_data.h"
+#include "loads/line_load.h"
 #include "loads/load_messages.h"
 #include "loads/reinforcement_line.h"
 #include "model/data_check.h"
@@ -199,6 +201,42 @@ bool Cpp_Kliven4DataSet::EditOptionalAnalysisData(void* window, bool& noData) {
         if (!SlopeGeometry().HasSlopeData()) GenerateSlopeGeometry(*this, nullptr);
         if (crackChanged) ComputeCrackBottom(*this, nullptr);
         ComputeCrackWaterLevels(*this);
+    }
+    return true;
+}
+
+bool RescaleCoordinates(Cpp_Kliven4DataSet& dataSet, double a, double b, double c, double d) {
+    for (double v : {a, b, c, d})
+        if (!std::isfinite(v)) return false;
+    dataSet.ProfileLines().TransformCoordinates(a, b, c, d);
+    dataSet.SlopeGeometry().Transform(a, b, c, d);
+    for (const auto& line : dataSet.ReinforcementLines()->Lines()) {
+        line->Rescale(a, b, c, d);
+        line->ClearSlopeCache();
+    }
+    for (int stage : {1, 2}) {
+        dataSet.PiezometricLines(stage)->TransformCoordinates(a, b, c, d);
+        Cpp_InterpolationData& interpolation = *dataSet.InterpolationData(stage);
+        for (const auto& set : interpolation.DataSets())
+            for (Cpp_InterpolationPoint& point : set->Points()) point.Transform(a, b, c, d);
+        if (interpolation.CountAllPoints() > 0)
+            interpolation.RebuildAllBackLinks() && interpolation.TriangulateAll(nullptr) &&
+                interpolation.ComputeAllBoundaries();
+        std::vector<s_DistributedLoadPoint> loads = dataSet.DistributedLoads(stage)->GetPoints();
+        for (s_DistributedLoadPoint& p : loads) p = {a * p.x + b, c * p.y + d, p.normal, p.shear};
+        dataSet.DistributedLoads(stage)->SetPoints(loads);
+        for (const auto& load : dataSet.LineLoads(stage)->Loads()) load->Transform(a, b, c, d);
+    }
+    Cpp_AnalysisComputationData& analysis = *dataSet.AnalysisComputationData();
+    if (analysis.Rescale(a, b, c, d)) {
+        if (a == c)
+            analysis.ScaleLengths(std::fabs(a));
+        else
+            ShowMessageByKind("Notice",
+                              "X and Y are rescaled by different factors: circles cannot stay "
+                              "circles, so the radii of the analysis/computation data are left as "
+                              "they were.  Check them before computing.",
+                              3);
     }
     return true;
 }

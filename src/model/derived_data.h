@@ -35,6 +35,13 @@ bool RecomputeSlopeAndCrackGeometry(Cpp_Kliven4DataSet& dataSet);
 // Numbers the points 1 to n of every profile line, piezometric line of both stages,
 // reinforcement line and of the slope line.
 bool RenumberAllLinePoints(Cpp_Kliven4DataSet& dataSet);
+// x := a*x + b and y := c*y + d for every coordinate of the data set: profile lines, the
+// piezometric lines, interpolation points (triangulated again) and distributed and line loads of
+// both stages, the slope with its crack lines, the reinforcement lines and the analysis data.
+// With a = c the lengths of the analysis data scale too; with a != c the user is told that
+// circles cannot stay circles. A scale of 0 sets every x (or y) to one value. True when the
+// data set was transformed (false when a value is not finite, nothing changed).
+bool RescaleCoordinates(Cpp_Kliven4DataSet& dataSet, double a, double b, double c, double d);
 
 // The slope line generated from the profile lines (echoed when a listing is given); the crack
 // lines follow.

@@ -149,6 +149,13 @@ void Cpp_SlopeGeometry::ApplyDefaultDisplayFlags() {
     slopeLine_.ApplyDefaultDisplayFlags();
 }
 
+void Cpp_SlopeGeometry::Transform(double a, double b, double c, double d) {
+    for (Cpp_Line* line : {static_cast<Cpp_Line*>(&slopeLine_), &crackBottom_, &crackWater_}) {
+        line->Rescale(a, b, c, d);
+        line->ClearSlopeCache();
+    }
+}
+
 void Cpp_SlopeGeometry::DeleteAll() {
     slopeLine_.DeleteDescriptionAndPoints();
     crackBottom_.DeleteDescriptionAndPoints();

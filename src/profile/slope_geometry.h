@@ -68,6 +68,8 @@ public:
     bool EnterPoints();
     void DeleteCrackBottom() { crackBottom_.DeleteDescriptionAndPoints(); }
     void DeleteCrackWater() { crackWater_.DeleteDescriptionAndPoints(); }
+    // x := a*x + b, y := c*y + d for the points of the three lines.
+    void Transform(double a, double b, double c, double d);
 
     Cpp_SlopeLine& GetSlopeLine() { return slopeLine_; }
     const Cpp_SlopeLine& GetSlopeLine() const { return slopeLine_; }

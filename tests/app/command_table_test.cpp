@@ -63,7 +63,7 @@ TEST(CommandTable, CommandsSayWhatTheyDo) {
     } cases[] = {
         {ID_SETTINGS_UNITS, "\"Units\" is not available yet."},
         {ID_MATERIALS_STAGE2, "\"Material Properties\" is not available yet."},  // no window
-        {ID_RENUMBER_PIEZOMETRIC_LINES, "\"Piezometric Lines\" is not available yet."},
+        {ID_RENUMBER_PIEZOMETRIC_LINES, ""},  // no action, nothing said
         {ID_ZOOM_WINDOW, ""},  // the cross-hair appears, nothing is said
         {ID_TOOLBAR_ZOOM_IN, ""},
         {ID_ENTER_PROBLEM_HEADING, "\"Heading for Problem\" is not available yet."},

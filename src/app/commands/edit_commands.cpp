@@ -1,16 +1,19 @@
 // The Edit menu: copying the drawing to the clipboard, deleting every construction line or
-// circle, the triangulation commands on the selected interpolation data set; the rescaling and
-// renumbering commands are not there yet.
+// circle, the triangulation commands on the selected interpolation data set, rescaling
+// coordinates and renumbering lines by clicking.
 
 #include "app/commands/command_table.h"
 #include "app/draw_view.h"
 #include "app/drawing_view.h"
 #include "app/main_frame.h"
 #include "editing/construction_items.h"
+#include "editing/renumber_lines.h"
+#include "editing/rescale_coordinates.h"
 #include "editing/selection_commands.h"
 #include "editing/selection_list.h"
 #include "graphics/graphics.h"
 #include "graphics/print_page.h"
+#include "model/data_sets.h"
 #include "platform/services.h"
 
 namespace app {
@@ -59,9 +62,15 @@ void AddEditCommands(CommandTable& table) {
     table.Add(ID_DELETE_TRIANGLES_OUTSIDE_MATERIAL, [](MainFrame& f) {
         if (DeleteTrianglesOutsideMaterial(GetCurrentSelection())) f.Redraw();
     });
-    for (int id : {ID_RESCALE_COORDINATES, ID_RENUMBER_PROFILE_LINES,
-                   ID_RENUMBER_REINFORCEMENT_LINES, ID_RENUMBER_PIEZOMETRIC_LINES})
-        table.Add(id, NotAvailableYet(id));
+    table.Add(ID_RESCALE_COORDINATES, [](MainFrame&) { RescaleCoordinates::Start(); });
+    table.Add(ID_RENUMBER_PROFILE_LINES, [](MainFrame&) {
+        RenumberLines::Start(Cpp_Kliven4Data::CurrentDataSet(), RenumberLines::ProfileLines);
+    });
+    table.Add(ID_RENUMBER_REINFORCEMENT_LINES, [](MainFrame&) {
+        RenumberLines::Start(Cpp_Kliven4Data::CurrentDataSet(), RenumberLines::ReinforcementLines);
+    });
+    // Piezometric lines are not renumbered by clicking.
+    table.Add(ID_RENUMBER_PIEZOMETRIC_LINES, DoNothing);
 }
 
 }  // namespace app
