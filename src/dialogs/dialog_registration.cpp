@@ -7,6 +7,7 @@
 #include "dialogs/choose_x_dialog.h"
 #include "dialogs/circle_dialogs.h"
 #include "dialogs/display_sheet.h"
+#include "dialogs/distance_dialogs.h"
 #include "dialogs/fixed_grid_sheet.h"
 #include "dialogs/grid_settings_dialog.h"
 #include "dialogs/interpolation_grid_dialog.h"
@@ -88,6 +89,7 @@
 //   Options" (registered)
 //   (registered)
 //   RescaleDialogSlot()                         editing/rescale_coordinates.h  (registered)
+//   DistanceDialogsSlot()                       editing/point_distances.h  (registered)
 
 namespace dialogs {
 
@@ -106,7 +108,8 @@ struct Windows {
           largestValue(mainWindow), unitsSelection(mainWindow), loadTables(mainWindow),
           interpolationTable(mainWindow), circleInputs(mainWindow), fixedGridSheet(mainWindow),
           radiusDefinitions(mainWindow), noncircularSearch(mainWindow), toolOptions(mainWindow),
-          selectionOptions(mainWindow), generation(mainWindow), rescale(mainWindow) {}
+          selectionOptions(mainWindow), generation(mainWindow), rescale(mainWindow),
+          distances(mainWindow) {}
     void Register() {
         loads::LoadScalingDialogSlot().Set(&loadScaling);
         Cpp_KlivenSettings::SettingsSheetSlot().Set(&settings);
@@ -135,6 +138,7 @@ struct Windows {
         SelectionOptionsDialogSlot().Set(&selectionOptions);
         ReinforcementGenerationDialogsSlot().Set(&generation);
         RescaleDialogSlot().Set(&rescale);
+        DistanceDialogsSlot().Set(&distances);
     }
     void Unregister() {
         loads::LoadScalingDialogSlot().Reset();
@@ -164,6 +168,7 @@ struct Windows {
         SelectionOptionsDialogSlot().Reset();
         ReinforcementGenerationDialogsSlot().Reset();
         RescaleDialogSlot().Reset();
+        DistanceDialogsSlot().Reset();
     }
 
     QtLoadScaling loadScaling;
@@ -193,6 +198,7 @@ struct Windows {
     QtSelectionOptions selectionOptions;
     QtReinforcementGenerationDialogs generation;
     QtRescaleDialog rescale;
+    QtDistanceDialogs distances;
 };
 
 std::unique_ptr<Windows>& Registered() {
