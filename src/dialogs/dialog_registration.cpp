@@ -11,6 +11,7 @@
 #include "dialogs/fixed_grid_sheet.h"
 #include "dialogs/grid_settings_dialog.h"
 #include "dialogs/interpolation_grid_dialog.h"
+#include "dialogs/line_list_dialogs.h"
 #include "dialogs/load_scaling_dialog.h"
 #include "dialogs/load_table_dialogs.h"
 #include "dialogs/material_dialog.h"
@@ -90,6 +91,10 @@
 //   (registered)
 //   RescaleDialogSlot()                         editing/rescale_coordinates.h  (registered)
 //   DistanceDialogsSlot()                       editing/point_distances.h  (registered)
+//   ProfileLineListDialogSlot()                 profile/profile_list_dialog.h  profile lines,
+//   style 1 (registered)
+//   PiezometricLineListDialogSlot()             porepressure/piezometric_list_dialog.h
+//   piezometric lines, style 1 (registered)
 
 namespace dialogs {
 
@@ -109,7 +114,7 @@ struct Windows {
           interpolationTable(mainWindow), circleInputs(mainWindow), fixedGridSheet(mainWindow),
           radiusDefinitions(mainWindow), noncircularSearch(mainWindow), toolOptions(mainWindow),
           selectionOptions(mainWindow), generation(mainWindow), rescale(mainWindow),
-          distances(mainWindow) {}
+          distances(mainWindow), profileList(mainWindow), piezometricList(mainWindow) {}
     void Register() {
         loads::LoadScalingDialogSlot().Set(&loadScaling);
         Cpp_KlivenSettings::SettingsSheetSlot().Set(&settings);
@@ -139,6 +144,8 @@ struct Windows {
         ReinforcementGenerationDialogsSlot().Set(&generation);
         RescaleDialogSlot().Set(&rescale);
         DistanceDialogsSlot().Set(&distances);
+        ProfileLineListDialogSlot().Set(&profileList);
+        PiezometricLineListDialogSlot().Set(&piezometricList);
     }
     void Unregister() {
         loads::LoadScalingDialogSlot().Reset();
@@ -169,6 +176,8 @@ struct Windows {
         ReinforcementGenerationDialogsSlot().Reset();
         RescaleDialogSlot().Reset();
         DistanceDialogsSlot().Reset();
+        ProfileLineListDialogSlot().Reset();
+        PiezometricLineListDialogSlot().Reset();
     }
 
     QtLoadScaling loadScaling;
@@ -199,6 +208,8 @@ struct Windows {
     QtReinforcementGenerationDialogs generation;
     QtRescaleDialog rescale;
     QtDistanceDialogs distances;
+    QtProfileLineList profileList;
+    QtPiezometricLineList piezometricList;
 };
 
 std::unique_ptr<Windows>& Registered() {

@@ -57,6 +57,9 @@ public:
     Cpp_PiezometricLine* FindLine(int number) const;
     Cpp_PiezometricLine* PiezometricLineAt(int index) const;
     bool HasLines() const { return !IsEmpty(); }
+    // The list-style window (piezometric_list_dialog.h) on copies of the stage's lines; on OK
+    // the lines are made again from the window's copies, in its order. True on OK.
+    bool EditWithInputDialog();
 
     // One PIE block into this stage's list; false after a numbered message.
     bool ReadInput(std::FILE* input, std::FILE* echo, bool echoFlag);

@@ -105,6 +105,9 @@ public:
     }
     Cpp_ProfileLine* CreateLine(int number, int materialNumber, std::string_view description);
     void DeleteAllLines() { Clear(); }
+    // The list-style window (profile_list_dialog.h) on copies of every line; on OK every line is
+    // made again from the window's copies, in its order. True on OK.
+    bool EditWithInputDialog();
     void TransformCoordinates(double xScale, double xOffset, double yScale, double yOffset);
 
     // The PRO block. ReadInput replaces every line with those of the block; the window owns the
