@@ -53,6 +53,8 @@ TEST(InputDialogBase, EnterAddsInTheEntryEditAndEndsTheDialogElsewhere) {
     bool reached = false;
     testsupport::WhenModal([&](QWidget*) {
         reached = true;
+        // Focus moves only within the active window.
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&dialog));
         EXPECT_EQ(QApplication::focusWidget(), dialog.entry);
         QTest::keyClick(dialog.entry, Qt::Key_Return);
         EXPECT_EQ(dialog.adds, 1);
@@ -71,6 +73,7 @@ TEST(InputDialogBase, NoDefaultButtonIsSavedAsNone) {
     EntryDialog dialog(false);
     EXPECT_EQ(dialog.saved, nullptr);
     testsupport::WhenModal([&](QWidget*) {
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&dialog));
         dialog.entry->setFocus();
         EXPECT_TRUE(dialog.add->isDefault());
         dialog.other->setFocus();
