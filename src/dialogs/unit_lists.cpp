@@ -1,5 +1,7 @@
 #include "dialogs/unit_lists.h"
 
+#include <iterator>
+
 namespace dialogs {
 
 namespace {
@@ -14,6 +16,22 @@ constexpr const char* kStress[] = {"lbs./sq.ft.", "lbs./sq.in.", "kips/sq.ft.",
                                    "kips/sq.in.", "pascal",      "kilo-pascal"};
 
 }  // namespace
+
+QString LengthUnitEntry(int index) {
+    return index >= 0 && index < static_cast<int>(std::size(kLength)) ? QString(kLength[index])
+                                                                      : QString();
+}
+
+int StressCodeOfListIndex(int index) {
+    static constexpr int codes[] = {0, 1, 2, 3, 7, 8};
+    return index >= 0 && index < 6 ? codes[index] : -1;
+}
+
+int StressListIndexOfCode(int code) {
+    for (int i = 0; i < 6; ++i)
+        if (StressCodeOfListIndex(i) == code) return i;
+    return -1;
+}
 
 UnitsList::UnitsList(std::span<const char* const> entries, QWidget* parent) : QComboBox(parent) {
     for (const char* entry : entries) addItem(entry);

@@ -6,10 +6,20 @@
 //     dx.Choice(length, selection.lengthIndex);
 
 #include <QComboBox>
+#include <QString>
 
 #include <span>
 
 namespace dialogs {
+
+// The entry of a length list at an index (an empty text outside the list).
+QString LengthUnitEntry(int index);
+
+// The stress list offers six units; the stress codes of the data number pascal and kilopascal 7
+// and 8 (codes 4 to 6 have no stress unit). These map a list entry to its code and back (-1 for
+// no entry or a code the list does not offer).
+int StressCodeOfListIndex(int index);
+int StressListIndexOfCode(int code);
 
 // A units list over its entries (index order).
 class UnitsList : public QComboBox {
