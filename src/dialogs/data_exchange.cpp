@@ -85,6 +85,10 @@ void DataExchange::Radio(std::vector<QAbstractButton*> group, int& index) {
                          }});
 }
 
+void DataExchange::Custom(std::function<void()> load, std::function<bool()> store) {
+    bindings_.push_back({std::move(load), std::move(store)});
+}
+
 void DataExchange::ToWidgets() const {
     for (const Binding& binding : bindings_) binding.load();
 }

@@ -43,6 +43,9 @@ public:
     void Check(QAbstractButton* box, bool& value);
     void Choice(QComboBox* combo, int& index);
     void Radio(std::vector<QAbstractButton*> group, int& index);
+    // A pair of steps of the dialog's own (a control whose index is no member's value); store
+    // answers false to refuse.
+    void Custom(std::function<void()> load, std::function<bool()> store);
 
     // Writes every bound member into its control.
     void ToWidgets() const;

@@ -15,6 +15,7 @@
 #include "dialogs/load_scaling_dialog.h"
 #include "dialogs/load_table_dialogs.h"
 #include "dialogs/material_dialog.h"
+#include "dialogs/nail_geogrid_windows.h"
 #include "dialogs/noncircular_search_dialog.h"
 #include "dialogs/point_stress_dialogs.h"
 #include "dialogs/radius_criteria.h"
@@ -70,6 +71,7 @@
 //   ReinforcementGenerationDialogsSlot()        loads/generation_dialogs.h  "Choose an X value"
 //   (registered; its two option dialogs still cancel)
 //   NailGeogridDialogsSlot()                    loads/nail_geogrid_dialogs.h  nail and geogrid data
+//   (registered)
 //   SimpleXYLineGridDialogSlot()                graphics/line_table_dialogs.h  x-y line table
 //   (registered)
 //   LoadTableDialogsSlot()                      loads/load_table_dialogs.h  load tables
@@ -114,7 +116,8 @@ struct Windows {
           interpolationTable(mainWindow), circleInputs(mainWindow), fixedGridSheet(mainWindow),
           radiusDefinitions(mainWindow), noncircularSearch(mainWindow), toolOptions(mainWindow),
           selectionOptions(mainWindow), generation(mainWindow), rescale(mainWindow),
-          distances(mainWindow), profileList(mainWindow), piezometricList(mainWindow) {}
+          distances(mainWindow), profileList(mainWindow), piezometricList(mainWindow),
+          nailGeogrid(mainWindow) {}
     void Register() {
         loads::LoadScalingDialogSlot().Set(&loadScaling);
         Cpp_KlivenSettings::SettingsSheetSlot().Set(&settings);
@@ -146,6 +149,7 @@ struct Windows {
         DistanceDialogsSlot().Set(&distances);
         ProfileLineListDialogSlot().Set(&profileList);
         PiezometricLineListDialogSlot().Set(&piezometricList);
+        NailGeogridDialogsSlot().Set(&nailGeogrid);
     }
     void Unregister() {
         loads::LoadScalingDialogSlot().Reset();
@@ -178,6 +182,7 @@ struct Windows {
         DistanceDialogsSlot().Reset();
         ProfileLineListDialogSlot().Reset();
         PiezometricLineListDialogSlot().Reset();
+        NailGeogridDialogsSlot().Reset();
     }
 
     QtLoadScaling loadScaling;
@@ -210,6 +215,7 @@ struct Windows {
     QtDistanceDialogs distances;
     QtProfileLineList profileList;
     QtPiezometricLineList piezometricList;
+    QtNailGeogridDialogs nailGeogrid;
 };
 
 std::unique_ptr<Windows>& Registered() {
