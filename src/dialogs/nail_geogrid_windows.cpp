@@ -1,6 +1,7 @@
 #include "dialogs/nail_geogrid_windows.h"
 
 #include "core/dialog_slot.h"
+#include "dialogs/geogrid_layouts_dialog.h"
 #include "dialogs/geogrid_properties_dialog.h"
 #include "dialogs/nail_layout_sheet.h"
 #include "dialogs/nail_properties_dialog.h"
@@ -41,8 +42,11 @@ bool QtNailGeogridDialogs::EditGeogridProperties(s_GeogridPropertiesDialogData& 
     return true;
 }
 
-bool QtNailGeogridDialogs::EditGeogridLayouts(s_GeogridLayoutsDialogData&) {
-    return NotThereYet("Geogrid Layouts");
+bool QtNailGeogridDialogs::EditGeogridLayouts(s_GeogridLayoutsDialogData& data) {
+    GeogridLayoutsDialog dialog(data, owner_);
+    if (dialog.exec() != QDialog::Accepted) return false;
+    data = dialog.Data();
+    return true;
 }
 
 bool QtNailGeogridDialogs::EditIndividualGeogrids(s_IndividualGeogridsDialogData&) {
