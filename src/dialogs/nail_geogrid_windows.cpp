@@ -1,23 +1,12 @@
 #include "dialogs/nail_geogrid_windows.h"
 
-#include "core/dialog_slot.h"
 #include "dialogs/geogrid_layouts_dialog.h"
 #include "dialogs/geogrid_properties_dialog.h"
+#include "dialogs/individual_geogrids_dialog.h"
 #include "dialogs/nail_layout_sheet.h"
 #include "dialogs/nail_properties_dialog.h"
-#include "platform/services.h"
 
 namespace dialogs {
-
-namespace {
-
-// A window of this family that is not there yet says so.
-bool NotThereYet(const char* what) {
-    platform::Services().StatusLine().SetText(NotAvailableText(what));
-    return false;
-}
-
-}  // namespace
 
 bool QtNailGeogridDialogs::EditNailProperties(std::vector<Cpp_NailProperties>& types) {
     NailPropertiesDialog dialog(types, owner_);
@@ -49,8 +38,11 @@ bool QtNailGeogridDialogs::EditGeogridLayouts(s_GeogridLayoutsDialogData& data) 
     return true;
 }
 
-bool QtNailGeogridDialogs::EditIndividualGeogrids(s_IndividualGeogridsDialogData&) {
-    return NotThereYet("Individual Geogrids");
+bool QtNailGeogridDialogs::EditIndividualGeogrids(s_IndividualGeogridsDialogData& data) {
+    IndividualGeogridsDialog dialog(data, owner_);
+    if (dialog.exec() != QDialog::Accepted) return false;
+    data.grids = dialog.Grids();
+    return true;
 }
 
 }  // namespace dialogs
