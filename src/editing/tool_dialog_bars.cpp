@@ -23,6 +23,8 @@ int ToolBarForMode(int mode) {
     case EditModeRadius: return BarRadius;
     case EditModeCrack:
     case EditModeCrackWater: return BarCrack;
+    case EditModeNails: return BarNails;
+    case EditModeGeogrids: return BarGeogrids;
     default: return BarNone;
     }
 }
@@ -65,6 +67,8 @@ CmDialogBar* ToolDialogBars::Bar(int bar) {
     case BarNoncircular: return &noncircular;
     case BarRadius: return &radius;
     case BarCrack: return &crack;
+    case BarGeogrids: return &geogrids;
+    case BarNails: return &nails;
     case BarEditingMain: return &editingMain;
     default: return nullptr;
     }
@@ -123,6 +127,9 @@ bool ShowToolBar(int bar, bool show, int option) {
     BarState& s = State();
     CmDialogBar* b = TheToolBars().Bar(bar);
     if (show) {
+        // The type lists name the property sets of the data set shown now.
+        if (bar == BarNails) FillNailTypes(TheToolBars().nails);
+        if (bar == BarGeogrids) FillGeogridTypes(TheToolBars().geogrids);
         if (s.shown != BarNone && s.shown != bar) SetVisible(s.shown, false);
         if (!s.visible[bar]) SetVisible(bar, true);
         if (b) b->SetEntryOption(option);

@@ -13,6 +13,7 @@
 #include "editing/interpolation_bar.h"
 #include "editing/line_entry_bars.h"
 #include "editing/load_bars.h"
+#include "editing/nail_geogrid_bars.h"
 #include "editing/noncircular_crack_bars.h"
 
 #include <functional>
@@ -45,7 +46,7 @@ const char* ToolBarCaption(int bar);
 
 struct ToolDialogBars {
     ToolDialogBars();
-    // The bar, or null for one that is not built yet (geogrids, nails).
+    // The bar, or null for BarNone and numbers outside the bars.
     CmDialogBar* Bar(int bar);
 
     CmDialogBarConstructionTool construction;
@@ -60,6 +61,8 @@ struct ToolDialogBars {
     CmDialogBarNoncircularTool noncircular;
     CmDialogBarRadiusTool radius;
     CmDialogBarCrackTool crack;
+    CmDialogBarGeogridsTool geogrids;
+    CmDialogBarNailsTool nails;
     CmDialogBarEditingMain editingMain;
 };
 

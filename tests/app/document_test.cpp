@@ -175,7 +175,10 @@ TEST(ExceptionReport, TableRowsWriteTheirLineAndTextsShowABox) {
 TEST(EditModes, CommandsModesAndBars) {
     EXPECT_EQ(app::EditModeForCommand(32833), EditModeSelect);
     EXPECT_EQ(app::EditModeForCommand(32982), EditModeCrackWater);
-    EXPECT_EQ(app::EditModeForCommand(32990), EditModeNone);  // nails: never a mode
+    // Nails and geogrids have their modes and bars, though their buttons are hidden.
+    EXPECT_EQ(app::EditModeForCommand(32990), EditModeNails);
+    EXPECT_EQ(app::EditModeForCommand(32991), EditModeGeogrids);
+    EXPECT_EQ(app::ToolBarForMode(EditModeNails), app::BarNails);
     EXPECT_EQ(app::ToolBarForMode(EditModeRSubUPoints), app::BarInterpolation);
     EXPECT_EQ(app::ToolBarForMode(EditModeMaterials), app::BarNone);
 }

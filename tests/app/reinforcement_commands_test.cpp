@@ -2,11 +2,16 @@
 // the windows they open, and what OK, Cancel and a refusal leave in the document.
 
 #include "app/main_frame.h"
+#include "app/tool_bars.h"
+#include "dialogs/dialog_bar_widget.h"
 #include "loads/geogrid_data.h"
 #include "loads/nail_geogrid_dialogs.h"
 #include "model/data_set.h"
 #include "model/data_sets.h"
 #include "support/fake_services.h"
+
+#include <QComboBox>
+#include <QDockWidget>
 
 #include <gtest/gtest.h>
 
@@ -90,6 +95,30 @@ TEST(ReinforcementCommands, AGenerationWithoutDataChangesNothing) {
     EXPECT_EQ(fakes.messageBoxes.requests[0].text,
               "No nail properties - cannot generate reinforcement lines.  Enter nail properties "
               "first");
+}
+
+}  // namespace
+
+namespace {
+
+// The nail mode (its button is hidden) shows "Nail Layout Entry" with the data set's types.
+TEST(ReinforcementCommands, TheNailModeShowsItsBar) {
+    testsupport::FakeServices fakes;
+    app::MainFrame frame;
+    Cpp_NailProperties type;
+    type.name = "Bar 25";
+    Cpp_Kliven4Data::CurrentDataSet()->SoilNails()->Properties().push_back(type);
+    frame.SetEditMode(ID_ENTER_NAIL_DATA);
+    QDockWidget* dock = frame.DialogBar(app::BarNails);
+    ASSERT_NE(dock, nullptr);
+    EXPECT_EQ(dock->windowTitle(), "Nail Layout Entry");
+    EXPECT_FALSE(dock->isHidden());
+    ASSERT_NE(frame.DialogBarWindow(app::BarNails), nullptr);
+    auto* types = frame.DialogBarWindow(app::BarNails)->findChild<QComboBox*>("c1956");
+    ASSERT_NE(types, nullptr);
+    EXPECT_EQ(types->count(), 1);
+    EXPECT_EQ(types->itemText(0), "Bar 25");
+    frame.Doc().SetModifiedFlag(false);
 }
 
 }  // namespace

@@ -124,6 +124,9 @@ void ChooseTool(MainFrame& frame, const s_ToolCommand& tool) {
 int EditModeForCommand(int command) {
     for (const s_ToolCommand& tool : kTools)
         if (tool.id == command) return tool.mode;
+    // Their buttons are hidden, but the modes exist.
+    if (command == ID_ENTER_NAIL_DATA) return EditModeNails;
+    if (command == ID_ENTER_GEOGRID_DATA) return EditModeGeogrids;
     return EditModeNone;
 }
 
