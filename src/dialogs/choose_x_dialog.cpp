@@ -1,5 +1,7 @@
 #include "dialogs/choose_x_dialog.h"
 
+#include "dialogs/generation_units_dialogs.h"
+
 #include "core/format_text.h"
 
 #include <QDialogButtonBox>
@@ -37,6 +39,15 @@ bool QtReinforcementGenerationDialogs::ChooseXValue(const std::vector<double>& v
     if (dialog.exec() != QDialog::Accepted) return false;
     index = dialog.ChosenIndex();
     return true;
+}
+
+bool QtReinforcementGenerationDialogs::EditNailGenerationUnits(int& lengthUnit, int& forceUnit) {
+    return RunNailGenerationDialog(owner_, lengthUnit, forceUnit);
+}
+
+bool QtReinforcementGenerationDialogs::EditGeogridGenerationOptions(
+    s_GeogridGenerationOptions& options) {
+    return RunGeogridGenerationDialog(owner_, options);
 }
 
 }  // namespace dialogs

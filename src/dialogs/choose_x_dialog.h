@@ -26,12 +26,12 @@ private:
 };
 
 // The generation dialogs in ReinforcementGenerationDialogsSlot(): "Choose an X value" is this
-// window; the nail and geogrid generation options are not built yet and cancel.
+// window; the units and options are those of dialogs/generation_units_dialogs.h.
 class QtReinforcementGenerationDialogs final : public Cpp_ReinforcementGenerationDialogs {
 public:
     explicit QtReinforcementGenerationDialogs(QWidget* owner = nullptr) : owner_(owner) {}
-    bool EditNailGenerationUnits(int&, int&) override { return false; }
-    bool EditGeogridGenerationOptions(s_GeogridGenerationOptions&) override { return false; }
+    bool EditNailGenerationUnits(int& lengthUnit, int& forceUnit) override;
+    bool EditGeogridGenerationOptions(s_GeogridGenerationOptions& options) override;
     bool ChooseXValue(const std::vector<double>& values, int& index) override;
 
 private:

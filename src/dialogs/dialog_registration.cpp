@@ -69,7 +69,7 @@
 //   ReinforcementGenerationDialogsSlot()        loads/generation_dialogs.h
 //   NoncircularPointsTableSlot()                analysis/analysis_dialogs.h  noncircular points
 //   ReinforcementGenerationDialogsSlot()        loads/generation_dialogs.h  "Choose an X value"
-//   (registered; its two option dialogs still cancel)
+//   (registered)
 //   NailGeogridDialogsSlot()                    loads/nail_geogrid_dialogs.h  nail and geogrid data
 //   (registered)
 //   SimpleXYLineGridDialogSlot()                graphics/line_table_dialogs.h  x-y line table
