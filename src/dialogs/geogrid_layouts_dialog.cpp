@@ -2,6 +2,7 @@
 
 #include "core/units.h"
 #include "dialogs/list_box.h"
+#include "dialogs/nail_geogrid_widgets.h"
 #include "dialogs/unit_lists.h"
 
 #include <QComboBox>
@@ -20,23 +21,10 @@ namespace dialogs {
 
 namespace {
 
-QLineEdit* Edit(const char* name) {
-    auto* edit = new QLineEdit;
-    edit->setObjectName(name);
-    return edit;
-}
-
 CmLengthUnitsList* Units(const char* name) {
     auto* list = new CmLengthUnitsList;
     list->setObjectName(name);
     return list;
-}
-
-QPushButton* Button(const char* text, const char* name) {
-    auto* button = new QPushButton(text);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    return button;
 }
 
 std::string UnitName(int unit) { return LengthUnitEntry(unit).toStdString(); }
@@ -84,10 +72,10 @@ GeogridLayoutsDialog::GeogridLayoutsDialog(const s_GeogridLayoutsDialogData& dat
     list_ = new CmListBox;
     list_->setObjectName("layouts");
     layout->addWidget(list_, 1);
-    auto* add = Button("Add Layout", "addLayout");
-    auto* change = Button("Change Layout", "changeLayout");
-    auto* remove = Button("Delete Layout", "deleteLayout");
-    auto* removeAll = Button("Delete All", "deleteAll");
+    auto* add = ListButton("Add Layout", "addLayout");
+    auto* change = ListButton("Change Layout", "changeLayout");
+    auto* remove = ListButton("Delete Layout", "deleteLayout");
+    auto* removeAll = ListButton("Delete All", "deleteAll");
     auto* listButtons = new QHBoxLayout;
     for (QPushButton* b : {add, change, remove, removeAll}) listButtons->addWidget(b);
     listButtons->addStretch();
@@ -99,23 +87,23 @@ GeogridLayoutsDialog::GeogridLayoutsDialog(const s_GeogridLayoutsDialogData& dat
     for (const std::string& name : data_.typeNames) type->addItem(QString::fromStdString(name));
     fields->addWidget(new QLabel("Grid (from grids previously defined):"), 0, 0);
     fields->addWidget(type, 0, 1, 1, 2);
-    auto* elevation = Edit("elevation");
+    auto* elevation = NamedEdit("elevation");
     auto* elevationUnit = Units("elevationUnit");
     fields->addWidget(new QLabel("Elevation of first (lowest) layer:"), 1, 0);
     fields->addWidget(elevation, 1, 1);
     fields->addWidget(elevationUnit, 1, 2);
-    auto* layers = Edit("layers");
+    auto* layers = NamedEdit("layers");
     fields->addWidget(new QLabel("Number of layers"), 2, 0);
     fields->addWidget(layers, 2, 1);
-    auto* spacing = Edit("spacing");
+    auto* spacing = NamedEdit("spacing");
     auto* spacingUnit = Units("spacingUnit");
     fields->addWidget(new QLabel("Vertical spacing (if more than layer):"), 3, 0);
     fields->addWidget(spacing, 3, 1);
     fields->addWidget(spacingUnit, 3, 2);
-    auto* low = Edit("lowLength");
+    auto* low = NamedEdit("lowLength");
     fields->addWidget(new QLabel("Length of lowest grid:"), 4, 0);
     fields->addWidget(low, 4, 1);
-    auto* high = Edit("highLength");
+    auto* high = NamedEdit("highLength");
     fields->addWidget(new QLabel("Length of highest grid:"), 5, 0);
     fields->addWidget(high, 5, 1);
     auto* lengthUnit = Units("lengthUnit");

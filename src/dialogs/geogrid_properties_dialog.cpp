@@ -1,6 +1,7 @@
 #include "dialogs/geogrid_properties_dialog.h"
 
 #include "dialogs/list_box.h"
+#include "dialogs/nail_geogrid_widgets.h"
 #include "dialogs/unit_lists.h"
 
 #include <QCheckBox>
@@ -16,54 +17,21 @@
 
 namespace dialogs {
 
-namespace {
-
-QLineEdit* Edit(const char* name) {
-    auto* edit = new QLineEdit;
-    edit->setObjectName(name);
-    return edit;
-}
-
-QPushButton* Button(const char* text, const char* name) {
-    auto* button = new QPushButton(text);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    return button;
-}
-
-}  // namespace
-
 GeogridPropertiesDialog::GeogridPropertiesDialog(const s_GeogridPropertiesDialogData& data,
                                                  QWidget* parent)
     : QDialog(parent), form_(data), dx_(this) {
     setWindowTitle("Geo-Grid Properties");
     auto* layout = new QHBoxLayout(this);
 
-    // The types.
-    auto* left = new QVBoxLayout;
-    auto* typeHeading = new QLabel("Grid types:");
-    left->addWidget(typeHeading);
-    types_ = new CmListBox;
-    types_->setObjectName("types");
-    left->addWidget(types_, 1);
-    auto* add = Button("Add Grid", "addGrid");
-    auto* change = Button("Change Grid", "changeGrid");
-    // Types are referred to by position from layouts and individual geogrids: they are not
-    // deleted here.
-    auto* remove = Button("Delete Grid", "deleteGrid");
-    auto* removeAll = Button("Delete All", "deleteAll");
-    remove->setEnabled(false);
-    removeAll->setEnabled(false);
-    auto* typeButtons = new QGridLayout;
-    typeButtons->addWidget(add, 0, 0);
-    typeButtons->addWidget(change, 0, 1);
-    typeButtons->addWidget(remove, 1, 0);
-    typeButtons->addWidget(removeAll, 1, 1);
-    left->addLayout(typeButtons);
-    layout->addLayout(left);
+    const s_TypeListColumn column =
+        TypeListColumn("Grid types:", "Grid", static_cast<int>(form_.Types().size()));
+    types_ = column.list;
+    QPushButton* add = column.add;
+    QPushButton* change = column.change;
+    layout->addLayout(column.layout);
 
     auto* right = new QVBoxLayout;
-    auto* description = Edit("description");
+    auto* description = NamedEdit("description");
     description->setMaxLength(128);
     auto* descriptionRow = new QHBoxLayout;
     descriptionRow->addWidget(new QLabel("Grid description:"));
@@ -81,21 +49,21 @@ GeogridPropertiesDialog::GeogridPropertiesDialog(const s_GeogridPropertiesDialog
         strengthOption_->addItem("From \"Standard\" list of geogrids");
     s->addWidget(new QLabel("Grid strength option:"), 0, 0);
     s->addWidget(strengthOption_, 0, 1, 1, 2);
-    allowable_ = Edit("allowable");
+    allowable_ = NamedEdit("allowable");
     allowableUnit_ = new CmForcePerLengthUnitsList;
     allowableUnit_->setObjectName("allowableUnit");
     s->addWidget(new QLabel("Allowable strength:"), 1, 0);
     s->addWidget(allowable_, 1, 1);
     s->addWidget(allowableUnit_, 1, 2);
     ultimateLabel_ = new QLabel("Ultimate strength:");
-    ultimate_ = Edit("ultimate");
+    ultimate_ = NamedEdit("ultimate");
     ultimateUnit_ = new CmForcePerLengthUnitsList;
     ultimateUnit_->setObjectName("ultimateUnit");
     s->addWidget(ultimateLabel_, 2, 0);
     s->addWidget(ultimate_, 2, 1);
     s->addWidget(ultimateUnit_, 2, 2);
     longTermLabel_ = new QLabel("Long-Term Design strength:");
-    longTerm_ = Edit("longTerm");
+    longTerm_ = NamedEdit("longTerm");
     longTermUnit_ = new CmForcePerLengthUnitsList;
     longTermUnit_->setObjectName("longTermUnit");
     s->addWidget(longTermLabel_, 3, 0);
@@ -119,7 +87,7 @@ GeogridPropertiesDialog::GeogridPropertiesDialog(const s_GeogridPropertiesDialog
     oneFactor_ = new QCheckBox("One factor of safety for strength");
     oneFactor_->setObjectName("oneFactor");
     f->addWidget(oneFactor_, 0, 0, 1, 2);
-    auto* fsStrength = Edit("fsStrength");
+    auto* fsStrength = NamedEdit("fsStrength");
     auto* fsStrengthLabel = new QLabel("Factor of safety for strength:");
     f->addWidget(fsStrengthLabel, 1, 0);
     f->addWidget(fsStrength, 1, 1);
@@ -141,16 +109,16 @@ GeogridPropertiesDialog::GeogridPropertiesDialog(const s_GeogridPropertiesDialog
     QLineEdit* reductionEdits[5] = {};
     for (int i = 0; i < 5; ++i) {
         auto* label = new QLabel(reductions[i].label);
-        reductionEdits[i] = Edit(reductions[i].name);
+        reductionEdits[i] = NamedEdit(reductions[i].name);
         f->addWidget(label, 2 + i, 0);
         f->addWidget(reductionEdits[i], 2 + i, 1);
         reductionRows_[2 * i] = label;
         reductionRows_[2 * i + 1] = reductionEdits[i];
     }
-    auto* uncertainties = Edit("fsUncertainties");
+    auto* uncertainties = NamedEdit("fsUncertainties");
     f->addWidget(new QLabel("Overall factor of safety for uncertainties:"), 7, 0);
     f->addWidget(uncertainties, 7, 1);
-    auto* developed = Edit("developedForce");
+    auto* developed = NamedEdit("developedForce");
     auto* developedUnit = new CmForcePerLengthUnitsList;
     developedUnit->setObjectName("developedUnit");
     auto* developedRow = new QHBoxLayout;
@@ -166,25 +134,25 @@ GeogridPropertiesDialog::GeogridPropertiesDialog(const s_GeogridPropertiesDialog
     pulloutOption_ = new QComboBox;
     pulloutOption_->setObjectName("pulloutOption");
     pulloutOption_->addItems({"Specified directly", "From general equation"});
-    fStar_ = Edit("fStar");
+    fStar_ = NamedEdit("fStar");
     p->addWidget(new QLabel("Pullout resistance (friction bearing) interaction factor, F*:"), 0, 0);
     p->addWidget(pulloutOption_, 0, 1);
     p->addWidget(fStar_, 0, 2);
-    fq_ = Edit("fq");
+    fq_ = NamedEdit("fq");
     p->addWidget(new QLabel("Embedment (or surcharge) interaction factor, Fq:"), 1, 0);
     p->addWidget(fq_, 1, 2);
-    alphaBeta_ = Edit("alphaBeta");
+    alphaBeta_ = NamedEdit("alphaBeta");
     p->addWidget(new QLabel("Structural geometric factor for passive resistance, Alpha-beta:"), 2,
                  0);
     p->addWidget(alphaBeta_, 2, 2);
-    rho_ = Edit("rho");
+    rho_ = NamedEdit("rho");
     p->addWidget(new QLabel("Soil -reinforcement interaction friction angle, rho (degrees):"), 3,
                  0);
     p->addWidget(rho_, 3, 2);
-    auto* alpha = Edit("alpha");
+    auto* alpha = NamedEdit("alpha");
     p->addWidget(new QLabel("Scale effect correction factor, Alpha:"), 4, 0);
     p->addWidget(alpha, 4, 2);
-    auto* fsPullout = Edit("fsPullout");
+    auto* fsPullout = NamedEdit("fsPullout");
     p->addWidget(new QLabel("Factor of safety for pullout:"), 5, 0);
     p->addWidget(fsPullout, 5, 2);
     right->addWidget(pullout);
@@ -220,14 +188,6 @@ GeogridPropertiesDialog::GeogridPropertiesDialog(const s_GeogridPropertiesDialog
     dx_.Number(fsPullout, g.factorOfSafetyPullout);
 
     // The lists.
-    types_->SetFontByName("Courier");
-    types_->SetColumnCount(1);
-    types_->SetColumnHeading(0, typeHeading);
-    types_->SetColumnType(0, CmListBoxColumns::kInteger);
-    types_->SetButtons(add, change, nullptr, nullptr);
-    types_->LayoutColumns();
-    for (int i = 0; i < static_cast<int>(form_.Types().size()); ++i) types_->AddRow(i + 1);
-    if (!form_.Types().empty()) types_->SetCurSel(0);
     standard_->SetFontByName("Courier");
     standard_->SetColumnCount(4);
     const int standardTypes[4] = {CmListBoxColumns::kLeftText, CmListBoxColumns::kFixed,

@@ -1,5 +1,7 @@
 #include "dialogs/individual_geogrids_dialog.h"
 
+#include "dialogs/nail_geogrid_widgets.h"
+
 #include "core/format_text.h"
 #include "core/message_boxes.h"
 #include "graphics/line.h"
@@ -17,23 +19,6 @@
 #include <QVBoxLayout>
 
 namespace dialogs {
-
-namespace {
-
-QLineEdit* Edit(const char* name) {
-    auto* edit = new QLineEdit;
-    edit->setObjectName(name);
-    return edit;
-}
-
-QPushButton* Button(const char* text, const char* name) {
-    auto* button = new QPushButton(text);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    return button;
-}
-
-}  // namespace
 
 IndividualGeogridsDialog::IndividualGeogridsDialog(const s_IndividualGeogridsDialogData& data,
                                                    QWidget* parent)
@@ -56,10 +41,10 @@ IndividualGeogridsDialog::IndividualGeogridsDialog(const s_IndividualGeogridsDia
     layout->addWidget(list, 1);
 
     auto* fields = new QGridLayout;
-    yEdit_ = Edit("y");
+    yEdit_ = NamedEdit("y");
     fields->addWidget(new QLabel("Elevation (Y)"), 0, 0);
     fields->addWidget(yEdit_, 0, 1);
-    auto* length = Edit("length");
+    auto* length = NamedEdit("length");
     fields->addWidget(new QLabel("Length of Grid"), 1, 0);
     fields->addWidget(length, 1, 1);
     auto* type = new QComboBox;
@@ -67,7 +52,7 @@ IndividualGeogridsDialog::IndividualGeogridsDialog(const s_IndividualGeogridsDia
     for (const std::string& name : typeNames_) type->addItem(QString::fromStdString(name));
     fields->addWidget(new QLabel("Type of Grid"), 2, 0);
     fields->addWidget(type, 2, 1);
-    auto* xFace = Edit("xFace");
+    auto* xFace = NamedEdit("xFace");
     xFace->setReadOnly(true);
     fields->addWidget(new QLabel("X-Grid at Slope Face"), 3, 0);
     fields->addWidget(xFace, 3, 1);
@@ -81,9 +66,9 @@ IndividualGeogridsDialog::IndividualGeogridsDialog(const s_IndividualGeogridsDia
     faceRow->addWidget(right);
     fields->addWidget(faces, 0, 2, 2, 1);
     layout->addLayout(fields);
-    auto* add = Button("Add", "add");
-    auto* remove = Button("Delete", "delete");
-    auto* removeAll = Button("Delete All", "deleteAll");
+    auto* add = ListButton("Add", "add");
+    auto* remove = ListButton("Delete", "delete");
+    auto* removeAll = ListButton("Delete All", "deleteAll");
     auto* listButtons = new QHBoxLayout;
     for (QPushButton* b : {add, remove, removeAll}) listButtons->addWidget(b);
     listButtons->addStretch();

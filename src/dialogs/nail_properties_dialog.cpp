@@ -2,6 +2,7 @@
 
 #include "core/message_boxes.h"
 #include "dialogs/list_box.h"
+#include "dialogs/nail_geogrid_widgets.h"
 #include "dialogs/unit_lists.h"
 
 #include <QComboBox>
@@ -18,24 +19,11 @@ namespace dialogs {
 
 namespace {
 
-QLineEdit* Edit(const char* name) {
-    auto* edit = new QLineEdit;
-    edit->setObjectName(name);
-    return edit;
-}
-
 template <class List>
 List* Units(const char* name) {
     auto* list = new List;
     list->setObjectName(name);
     return list;
-}
-
-QPushButton* Button(const char* text, const char* name) {
-    auto* button = new QPushButton(text);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    return button;
 }
 
 }  // namespace
@@ -46,29 +34,15 @@ NailPropertiesDialog::NailPropertiesDialog(const std::vector<Cpp_NailProperties>
     setWindowTitle("Definition of Nail Properties");
     auto* layout = new QHBoxLayout(this);
 
-    auto* left = new QVBoxLayout;
-    auto* typeHeading = new QLabel("Nail types:");
-    left->addWidget(typeHeading);
-    types_ = new CmListBox;
-    types_->setObjectName("types");
-    left->addWidget(types_, 1);
-    auto* add = Button("Add Nail", "addNail");
-    auto* change = Button("Change Nail", "changeNail");
-    // Layouts refer to nail types by position: types are not deleted here.
-    auto* remove = Button("Delete Nail", "deleteNail");
-    auto* removeAll = Button("Delete All", "deleteAll");
-    remove->setEnabled(false);
-    removeAll->setEnabled(false);
-    auto* typeButtons = new QGridLayout;
-    typeButtons->addWidget(add, 0, 0);
-    typeButtons->addWidget(change, 0, 1);
-    typeButtons->addWidget(remove, 1, 0);
-    typeButtons->addWidget(removeAll, 1, 1);
-    left->addLayout(typeButtons);
-    layout->addLayout(left);
+    const s_TypeListColumn column =
+        TypeListColumn("Nail types:", "Nail", static_cast<int>(form_.Types().size()));
+    types_ = column.list;
+    QPushButton* add = column.add;
+    QPushButton* change = column.change;
+    layout->addLayout(column.layout);
 
     auto* right = new QVBoxLayout;
-    auto* description = Edit("description");
+    auto* description = NamedEdit("description");
     description->setMaxLength(128);
     auto* descriptionRow = new QHBoxLayout;
     descriptionRow->addWidget(new QLabel("Type description:"));
@@ -84,22 +58,22 @@ NailPropertiesDialog::NailPropertiesDialog(const std::vector<Cpp_NailProperties>
     if (Cpp_NailProperties::GetNumberOfBarTypes() > 0) barOption->addItem("From list of bar types");
     b->addWidget(new QLabel("Bar specification:"), 0, 0);
     b->addWidget(barOption, 0, 1, 1, 2);
-    auto* stress = Edit("yieldStress");
+    auto* stress = NamedEdit("yieldStress");
     auto* stressUnit = Units<CmStressUnitsList>("yieldStressUnit");
     b->addWidget(new QLabel("Bar yield stress:"), 1, 0);
     b->addWidget(stress, 1, 1);
     b->addWidget(stressUnit, 1, 2);
-    auto* diameter = Edit("diameter");
+    auto* diameter = NamedEdit("diameter");
     auto* diameterUnit = Units<CmLengthUnitsList>("diameterUnit");
     b->addWidget(new QLabel("Bar diameter:"), 2, 0);
     b->addWidget(diameter, 2, 1);
     b->addWidget(diameterUnit, 2, 2);
-    auto* area = Edit("area");
+    auto* area = NamedEdit("area");
     auto* areaUnit = Units<CmAreaUnitsList>("areaUnit");
     b->addWidget(new QLabel("Bar area:"), 3, 0);
     b->addWidget(area, 3, 1);
     b->addWidget(areaUnit, 3, 2);
-    auto* force = Edit("yieldForce");
+    auto* force = NamedEdit("yieldForce");
     auto* forceUnit = Units<CmForceUnitsList>("yieldForceUnit");
     b->addWidget(new QLabel("Bar yield force:"), 4, 0);
     b->addWidget(force, 4, 1);
@@ -131,7 +105,7 @@ NailPropertiesDialog::NailPropertiesDialog(const std::vector<Cpp_NailProperties>
     b->addWidget(standard_, 7, 0, 1, 3);
     right->addWidget(barGroup);
 
-    auto* head = Edit("headStrength");
+    auto* head = NamedEdit("headStrength");
     auto* headUnit = Units<CmForceUnitsList>("headStrengthUnit");
     auto* headRow = new QHBoxLayout;
     headRow->addWidget(new QLabel("Nail head strength (Punching shear capacity):"));
@@ -148,13 +122,13 @@ NailPropertiesDialog::NailPropertiesDialog(const std::vector<Cpp_NailProperties>
     p->addWidget(new QLabel("Specified by:"), 0, 0);
     p->addWidget(pulloutOption, 0, 1, 1, 2);
     auto* holeLabel = new QLabel("Hole diameter:");
-    auto* hole = Edit("holeDiameter");
+    auto* hole = NamedEdit("holeDiameter");
     auto* holeUnit = Units<CmLengthUnitsList>("holeDiameterUnit");
     p->addWidget(holeLabel, 1, 0);
     p->addWidget(hole, 1, 1);
     p->addWidget(holeUnit, 1, 2);
     auto* bondLabel = new QLabel("Bond stress:");
-    auto* bond = Edit("bondStress");
+    auto* bond = NamedEdit("bondStress");
     auto* bondUnit = Units<CmStressUnitsList>("bondStressUnit");
     p->addWidget(bondLabel, 2, 0);
     p->addWidget(bond, 2, 1);
@@ -165,7 +139,7 @@ NailPropertiesDialog::NailPropertiesDialog(const std::vector<Cpp_NailProperties>
     holeAndBond_[3] = bondLabel;
     holeAndBond_[4] = bond;
     holeAndBond_[5] = bondUnit;
-    resistance_ = Edit("resistance");
+    resistance_ = NamedEdit("resistance");
     auto* resistanceUnit = Units<CmForcePerLengthUnitsList>("resistanceUnit");
     p->addWidget(new QLabel("Resistance per unit length:"), 3, 0);
     p->addWidget(resistance_, 3, 1);
@@ -187,7 +161,7 @@ NailPropertiesDialog::NailPropertiesDialog(const std::vector<Cpp_NailProperties>
     };
     QLineEdit* factorEdits[4] = {};
     for (int i = 0; i < 4; ++i) {
-        factorEdits[i] = Edit(factorRows[i].name);
+        factorEdits[i] = NamedEdit(factorRows[i].name);
         f->addWidget(new QLabel(factorRows[i].label), i, 0);
         f->addWidget(factorEdits[i], i, 1);
     }
@@ -236,14 +210,6 @@ NailPropertiesDialog::NailPropertiesDialog(const std::vector<Cpp_NailProperties>
                    return true;
                });
 
-    types_->SetFontByName("Courier");
-    types_->SetColumnCount(1);
-    types_->SetColumnHeading(0, typeHeading);
-    types_->SetColumnType(0, CmListBoxColumns::kInteger);
-    types_->SetButtons(add, change, nullptr, nullptr);
-    types_->LayoutColumns();
-    for (int i = 0; i < static_cast<int>(form_.Types().size()); ++i) types_->AddRow(i + 1);
-    if (!form_.Types().empty()) types_->SetCurSel(0);
     standard_->SetFontByName("Courier");
     standard_->SetColumnCount(9);
     for (int i = 0; i < 9; ++i) {
