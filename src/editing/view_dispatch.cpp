@@ -128,7 +128,7 @@ const s_EditModeRow kEditModes[] = {
     {2, 2, "Construction Lines", M, M, R(ShiftToToolBar), R(ShowViewMenu)},
     {3, 3, "Distributed Loads", M, M, R(ShiftToToolBar), R(ShowViewMenu)},
     {4, 4, "Line Loads", M, M, M, R(ShowViewMenu)},
-    {5, 5, "Materials", M, H, N, R(ShowViewMenuWithStage)},
+    {5, 5, "Materials", R(MaterialToolClick), H, N, R(ShowViewMenuWithStage)},
     {6, 6, "Profile Lines", M, M, R(ShiftToToolBar), R(ShowViewMenu)},
     {7, 7, "Piezometric Lines", M, M, R(ShiftToToolBar), R(ShowViewMenu)},
     {8, 10, "Interpolation Points", M, M, R(ShiftOrControlToolTip), M},

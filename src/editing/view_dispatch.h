@@ -91,6 +91,7 @@ void SelectModeRight(s_InputCall& call);
 void FinishBand(s_InputCall& call);
 void BandMove(s_InputCall& call);
 void EndBand(s_InputCall& call);
+void MaterialToolClick(s_InputCall& call);
 // "Shift: <bar>": with Shift held the cursor point goes to the tool's bar.
 void ShiftToToolBar(s_InputCall& call);
 void ShiftOrControlToolTip(s_InputCall& call);

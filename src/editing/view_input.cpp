@@ -13,6 +13,7 @@
 #include "editing/view_selection.h"
 #include "graphics/graphic_grid.h"
 #include "graphics/graphics.h"
+#include "model/data_set_information.h"
 #include "model/data_sets.h"
 #include "model/program_state.h"
 #include "platform/services.h"
@@ -186,6 +187,15 @@ void SelectModeRight(s_InputCall& call) {
     }
     const MenuList menu = EditContextMenu(GetCurrentSelection());
     if (!menu.empty()) TrackAtClick(call, menu);
+}
+
+// The material tool: the material of the profile line at the point, in the dialog of one
+// material for the current stage; the document changes only when that ends with OK.
+void MaterialToolClick(s_InputCall& call) {
+    g_press.armed = false;
+    Cpp_Kliven4DataSet* dataSet = Cpp_Kliven4Data::CurrentDataSetOrNull();
+    if (!dataSet) return;
+    call.modified = EditMaterialAtPoint(*dataSet, call.raw.x, call.raw.y, PixelsToWorldLength(1));
 }
 
 void ShiftToToolBar(s_InputCall& call) {

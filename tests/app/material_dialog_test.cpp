@@ -351,3 +351,63 @@ TEST_F(MaterialDialogTest, TheMaterialToolOpensOneMaterialWithoutTheList) {
 }
 
 }  // namespace
+
+#include "app/draw_view.h"
+#include "app/drawing_view.h"
+#include "graphics/graphics.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+
+namespace {
+
+// A left click of the material tool in the drawing view opens the material of the profile line
+// under it; OK marks the document modified, Cancel leaves it as it was.
+TEST_F(MaterialDialogTest, AClickOfTheMaterialToolInTheViewOpensTheLineAndOnlyOkMarksTheDocument) {
+    app::InitializeView(frame.View()->ViewWindow());
+    frame.resize(800, 600);
+    frame.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
+    QTest::mouseClick(
+        frame.MainToolBar()->widgetForAction(frame.Action(ID_ENTER_MATERIAL_PROPERTIES)),
+        Qt::LeftButton);
+    ASSERT_EQ(frame.GetEditMode(), 5);
+
+    const QPoint at(200, 150);
+    const double x = Cpp_Graphics::PixelToX(at.x()), y = Cpp_Graphics::PixelToY(at.y());
+    auto* data = Cpp_Kliven4Data::CurrentDataSet();
+    Cpp_ProfileLine* clay = data->ProfileLines().FindProfileLine(4);
+    clay->AddPoint(x - 1000, y);
+    clay->AddPoint(x + 1000, y);
+    Cpp_ProfileLine* sand = data->ProfileLines().FindProfileLine(6);
+    sand->AddPoint(x - 1000, y - 500);
+    sand->AddPoint(x + 1000, y - 500);
+    const auto click = [&] {
+        QMouseEvent press(QEvent::MouseButtonPress, at, frame.View()->mapToGlobal(at),
+                          Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(frame.View(), &press);
+        QMouseEvent release(QEvent::MouseButtonRelease, at, frame.View()->mapToGlobal(at),
+                            Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(frame.View(), &release);
+    };
+
+    Open(click, [&](Dialog* d) {
+        EXPECT_EQ(Find<QLabel>(d, "usageText")->text(), "Used by Profile Line number 4.");
+        Type(d, "unitWeight", "99");
+        testsupport::PressButton(d, QDialogButtonBox::Cancel);
+    });
+    EXPECT_FALSE(frame.Doc().IsModified());
+    EXPECT_EQ(Materials().FindMaterial(1)->GetConstantUnitWeight(1), 120.0);
+
+    Open(click, [&](Dialog* d) {
+        Type(d, "unitWeight", "99");
+        Ok(d);
+    });
+    EXPECT_TRUE(frame.Doc().IsModified());
+    EXPECT_EQ(Materials().FindMaterial(1)->GetConstantUnitWeight(1), 99.0);
+    QTest::mouseClick(frame.MainToolBar()->widgetForAction(frame.Action(ID_SELECT_ITEMS)),
+                      Qt::LeftButton);
+    frame.close();
+}
+
+}  // namespace

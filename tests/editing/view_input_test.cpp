@@ -77,7 +77,7 @@ TEST_F(ViewInputTest, ClicksAndEnterAtModeZeroGoToTheToolOfTheEditMode) {
     const Case cases[] = {
         {2, "\"Construction Lines\" is not available yet.",
          "\"Construction Lines\" is not available yet."},
-        {5, "\"Materials\" is not available yet.", ""},
+        {5, "", ""},  // no profile line at the point: no material to open
         {6, "\"Profile Lines\" is not available yet.", "\"Profile Lines\" is not available yet."},
         {9, "\"Interpolation Points\" is not available yet.",
          "\"Interpolation Points\" is not available yet."},
