@@ -183,6 +183,14 @@ public:
     // kinds outside their conditions) leave text as the caller filled it. Always true.
     bool GetName(std::string& text) const;
 
+    // The status-line description of the item in select mode ("Selected Point 3 on Profile
+    // Line 2 - X: 10.00, Y: 5.00"). Kinds without one, and kinds whose text depends on a mode
+    // or option that does not hold, leave text as the caller filled it. Always true.
+    bool GetPromptText(std::string& text) const;
+    // The tool tip of the item under the cursor, one fact a line. False (text untouched) for
+    // kinds without one; true with an empty text where the kind has none in the current mode.
+    bool GetToolTipText(std::string& text) const;
+
     // The information page of the item: ("ITEM SELECTED:", title) and the rows of its kind; a
     // kind without a page gives ("ITEM SELECTED:", "????? - Unknown item"). False (list left as
     // it was) when a number format cannot be made.

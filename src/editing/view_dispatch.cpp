@@ -62,7 +62,7 @@ const s_CursorModeRow kCursorModes[] = {
      7,
      "Zoom out",
      {R(ZoomOutClick), D, R(ToModeZero), R(ToModeZero), R(ToModeZero), R(ToModeZero)}},
-    {10, 11, "Rescale coordinates", {M, N, D, H, H, H}},
+    {10, 11, "Rescale coordinates", {R(RescalePointClick), N, D, H, H, H}},
     {13, 13, "Line point entry", {M, M, M, M, X, M}},
     {14, 14, "Distributed-load point entry", {M, M, M, M, X, M}},
     {16, 16, "Construction circle entry", {M, M, M, M, H, H}},
@@ -118,7 +118,7 @@ const s_CursorModeRow kCursorModes[] = {
     {137, 137, "Snap to Point", {M, D, D, M, H, H}},
     {139, 139, "Change segment length", {M, D, D, H, H, H}},
     {140, 140, "Change segment slope", {M, D, D, M, H, H}},
-    {160, 160, "Renumber lines", {M, D, D, M, H, H}},
+    {160, 160, "Renumber lines", {R(RenumberClick), D, D, R(RenumberEscape), N, H}},
 };
 
 //                                         Left  Enter Move  Right

@@ -91,6 +91,11 @@ void SelectModeRight(s_InputCall& call);
 void FinishBand(s_InputCall& call);
 void BandMove(s_InputCall& call);
 void EndBand(s_InputCall& call);
+// The tools of the view whose steps are built: rescaling from two picked points (cursor modes
+// 10 and 11), renumbering lines by clicking (160).
+void RescalePointClick(s_InputCall& call);
+void RenumberClick(s_InputCall& call);
+void RenumberEscape(s_InputCall& call);
 void MaterialToolClick(s_InputCall& call);
 // "Shift: <bar>": with Shift held the cursor point goes to the tool's bar.
 void ShiftToToolBar(s_InputCall& call);

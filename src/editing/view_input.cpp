@@ -1,12 +1,12 @@
 #include "editing/view_input.h"
 
 #include "core/command_ids.h"
-#include "core/output_settings.h"
 #include "core/preferences.h"
 #include "core/text_formats.h"
 #include "editing/cursor_modes.h"
 #include "editing/edit_modes.h"
 #include "editing/selection_list.h"
+#include "editing/renumber_lines.h"
 #include "editing/view_dispatch.h"
 #include "editing/view_menus.h"
 #include "editing/view_navigation.h"
@@ -17,6 +17,8 @@
 #include "model/data_sets.h"
 #include "model/program_state.h"
 #include "platform/services.h"
+#include "porepressure/interpolation_data.h"
+#include "porepressure/interpolation_drawing.h"
 
 #include <cstdio>
 
@@ -89,7 +91,7 @@ void RunEditModeCell(s_InputCall& call, s_InputCell s_EditModeRow::*column) {
 
 std::string CoordinateText(const s_tagTypePointXY& p) {
     std::string format;
-    const int decimals = CurrentOutputSettings().coordinateDecimals;
+    const int decimals = Cpp_KlivenSettings::CoordinateDecimals();
     if (!Cpp_Strings::MakeNumberFormat(1, 1, decimals, format)) format = "%1.2f";
     char x[64], y[64];
     std::snprintf(x, sizeof x, format.c_str(), p.x);
@@ -174,9 +176,29 @@ void SelectModeEnter(s_InputCall& call) {
     }
 }
 
+// With nothing selected the tool tip describes the item under the cursor; with an
+// interpolation point selected the "Long. Force" pane shows the value at the cursor.
 void SelectModeMove(s_InputCall& call) {
-    // Nothing can be picked yet: the tool tip is the cursor's coordinates.
-    if (g_move) g_move->toolTip = CoordinateText(call.rounded);
+    if (!g_move) return;
+    const Cpp_SelectionList& current = GetCurrentSelection();
+    if (current.IsEmpty()) {
+        g_move->toolTip = HoverToolTip(call.view, call.snapped.x, call.snapped.y,
+                                       CoordinateText(call.rounded));
+        return;
+    }
+    const Cpp_Selection* first = current.GetNth(1);
+    auto* set = static_cast<Cpp_InterpolationDataSet*>(first->IsInterpolationItem());
+    const int kind = first->GetType();
+    if (!set || kind == SEL_CP_TRIANGLE || kind == SEL_PRESSURE_TRIANGLE ||
+        kind == SEL_RSUBU_TRIANGLE || kind == SEL_STRENGTH_TRIANGLE)
+        return;
+    int code = 0;
+    double value = 0;
+    std::string text;
+    if (GetInterpolationToolTipText(*set, call.rounded.x, call.rounded.y, text, code, value)) {
+        g_move->longForce = true;
+        g_move->longForceText = text;
+    }
 }
 
 // With something selected the edit commands that fit it (nothing for a kind without them).
@@ -187,6 +209,43 @@ void SelectModeRight(s_InputCall& call) {
     }
     const MenuList menu = EditContextMenu(GetCurrentSelection());
     if (!menu.empty()) TrackAtClick(call, menu);
+}
+
+void RescalePointClick(s_InputCall& call) {
+    g_press.armed = false;
+    Cpp_SelectionList& picks = GetPickList();
+    picks.Clear();
+    picks.SetAddMode(false);
+    picks.SelectItemAtPoint(Cpp_Kliven4Data::CurrentDataSetOrNull(), call.raw.x, call.raw.y,
+                            false, true, false);
+    if (picks.Count() >= 2) {
+        ShowSelectionMenu(call.view, call.pickDevice);
+    } else if (const Cpp_Selection* picked = picks.GetNth(1)) {
+        if (PickedRescalePoint(call.view, *picked)) call.redraw = true;
+    }
+}
+
+void RenumberClick(s_InputCall& call) {
+    g_press.armed = false;
+    g_press.consumed = true;
+    const int before = RenumberLines::ClickedCount();
+    if (RenumberLines::OnClick(call.raw, PickToleranceInWorld(), nullptr)) {
+        call.view.InvalidateView();
+        return;
+    }
+    // The number of the line just clicked, in a disc at the click.
+    const int clicked = RenumberLines::ClickedCount();
+    if (clicked == before) return;
+    const s_PixelPoint at = call.pickDevice;
+    call.view.DrawOverlay(call.view.ClientRect(), [&](platform::DeviceContext& dc) {
+        dc.SetRop2(platform::RasterOp::CopyPen);
+        RenumberLines::DrawNumbers(dc, at.x, at.y, clicked);
+    });
+}
+
+void RenumberEscape(s_InputCall& call) {
+    RenumberLines::End();
+    call.redraw = true;
 }
 
 // The material tool: the material of the profile line at the point, in the dialog of one

@@ -2,8 +2,14 @@
 
 #include "editing/cursor_modes.h"
 #include "editing/edit_modes.h"
+#include "editing/selection_information.h"
 #include "editing/selection_list.h"
+#include "editing/rescale_coordinates.h"
 #include "editing/view_navigation.h"
+#include "analysis/noncircular_shear_surface.h"
+#include "core/point_xy.h"
+#include "loads/distributed_load_data.h"
+#include "porepressure/vertex.h"
 #include "graphics/prompts.h"
 #include "model/data_set.h"
 #include "model/data_sets.h"
@@ -78,6 +84,15 @@ void BandCorners(int x, int y) {
     g_band.corners[3] = {x - m, y + o};
 }
 
+// The item just added to the current selection: highlighted, prompted and described.
+void ShowLastSelected(Cpp_SelectionList& current) {
+    const Cpp_Selection* last = current.GetLast();
+    if (!last) return;
+    last->RedrawHighlighted();
+    ShowSelectionPrompt();
+    ShowSelectionInformation(*last);
+}
+
 void DrawPickBandStep(platform::DeviceContext& dc, Cpp_Kliven4DataSet*) { RepaintPickBand(dc); }
 
 }  // namespace
@@ -98,7 +113,7 @@ void ShowSelectionPrompt() {
     if (const Cpp_Selection* last = GetCurrentSelection().GetLast()) {
         context.itemPicked = true;
         context.pickedType = last->GetType();
-        last->GetName(context.pickedPrompt);
+        last->GetPromptText(context.pickedPrompt);
     }
     SetToolPrompt(true, EditModeSelect, context);
 }
@@ -123,8 +138,7 @@ int SelectAtClick(ViewInputHost& view, s_PixelPoint click, double x, double y, b
     }
     current.AddCopy(*picks.GetNth(1));
     picks.Clear();
-    if (const Cpp_Selection* last = current.GetLast()) last->RedrawHighlighted();
-    ShowSelectionPrompt();
+    ShowLastSelected(current);
     return 1;
 }
 
@@ -140,6 +154,39 @@ MenuList CandidateMenu(const Cpp_SelectionList& picks) {
     return menu;
 }
 
+const Cpp_Selection* FindMoveableSelection(const Cpp_SelectionList& list) {
+    static constexpr int kMoveable[] = {2,  9,  12, 14, 22, 26, 28, 30, 36,  40,  41,  42,
+                                        46, 53, 54, 56, 58, 62, 74, 75, 78,  84,  90,  92,
+                                        94, 96, 98, 106, 108, 132, 136, 138, 142, 146, 148};
+    for (int n = 1; const Cpp_Selection* item = list.GetNth(n); ++n)
+        if (std::find(std::begin(kMoveable), std::end(kMoveable), item->GetType()) !=
+            std::end(kMoveable))
+            return item;
+    return nullptr;
+}
+
+std::string HoverToolTip(ViewInputHost& view, double x, double y, const std::string& coordinates) {
+    Cpp_SelectionList& picks = GetPickList();
+    SetPickKindFilter(picks, view.PickKindIndex(), Cpp_Kliven4DataSet::CurrentStage());
+    picks.Clear();
+    picks.SetAddMode(true);
+    picks.SelectItemAtPoint(Cpp_Kliven4Data::CurrentDataSetOrNull(), x, y, false, false, false);
+    if (picks.IsEmpty()) return coordinates;
+    std::string tip;
+    if (const Cpp_Selection* moveable = FindMoveableSelection(picks)) {
+        moveable->GetToolTipText(tip);
+        return tip;
+    }
+    for (int n = 1; const Cpp_Selection* item = picks.GetNth(n); ++n) {
+        tip.clear();
+        const bool has = item->GetToolTipText(tip);
+        if (item->GetType() == SEL_MATERIAL_REGION)
+            return has ? coordinates + "\n" + tip : coordinates;
+        if (has) return tip;
+    }
+    return coordinates;
+}
+
 bool ShowSelectionMenu(ViewInputHost& view, s_PixelPoint click) {
     const MenuList menu = CandidateMenu(GetPickList());
     if (menu.empty()) return true;
@@ -152,16 +199,75 @@ bool ShowSelectionMenu(ViewInputHost& view, s_PixelPoint click) {
     return true;
 }
 
-bool ViewCommandOnSelection(int n, ViewInputHost& view) {
+bool GetSelectionPoint(const Cpp_Selection& item, s_tagTypePointXY& point) {
+    const s_SelectionReferences& r = item.GetItemReferences();
+    const auto node = [&](const void* p) {
+        if (!p) return false;
+        point = {static_cast<const Cpp_PointXY*>(p)->X(), static_cast<const Cpp_PointXY*>(p)->Y()};
+        return true;
+    };
+    switch (item.GetType()) {
+    case SEL_CONSTRUCTION_POINT:
+    case SEL_PIEZOMETRIC_POINT:
+    case SEL_PROFILE_POINT:
+    case SEL_REINFORCEMENT_POINT:
+    case SEL_SLOPE_POINT: return node(r.ref2);
+    case SEL_CRACK_POINT:
+    case SEL_CRACK_WATER_POINT: return node(r.ref1);
+    case SEL_LOAD_POINT:
+        if (!r.ref1) return false;
+        point = {static_cast<const Cpp_DistributedLoadPoint*>(r.ref1)->X(),
+                 static_cast<const Cpp_DistributedLoadPoint*>(r.ref1)->Y()};
+        return true;
+    case SEL_NONCIRCULAR_POINT:
+        if (!r.ref2) return false;
+        point = {static_cast<const Cpp_NoncircularShearSurfacePoint*>(r.ref2)->X(),
+                 static_cast<const Cpp_NoncircularShearSurfacePoint*>(r.ref2)->Y()};
+        return true;
+    case SEL_CP_POINT:
+    case SEL_PRESSURE_POINT:
+    case SEL_RSUBU_POINT:
+    case SEL_STRENGTH_POINT:
+        if (!r.ref2) return false;
+        point = {static_cast<const Cpp_VERTEX*>(r.ref2)->X(),
+                 static_cast<const Cpp_VERTEX*>(r.ref2)->Y()};
+        return true;
+    case SEL_FIXED_POINT:
+    case SEL_TANGENT_POINT: point = {r.x, r.y}; return true;
+    default: return false;
+    }
+}
+
+bool PickedRescalePoint(ViewInputHost& view, const Cpp_Selection& picked) {
     (void)view;
+    s_tagTypePointXY point;
+    if (!GetSelectionPoint(picked, point)) return false;
+    if (GetCursorMode() == CursorModeRescaleFirstPoint) {
+        if (!RescaleCoordinates::FirstPointClick(picked.GetDataSet(), point)) return false;
+        Cpp_SelectionList& current = GetCurrentSelection();
+        EraseSelection(current, true);
+        current.AddCopy(picked);
+        if (const Cpp_Selection* last = current.GetLast()) last->RedrawHighlighted();
+        return false;
+    }
+    return RescaleCoordinates::SecondPointClick(point);
+}
+
+bool ViewCommandOnSelection(int n, ViewInputHost& view) {
     Cpp_SelectionList& picks = GetPickList();
     const Cpp_Selection* chosen = picks.GetNth(n);
     if (!chosen) return false;
+    const int mode = GetCursorMode();
+    if (mode == CursorModeRescaleFirstPoint || mode == CursorModeRescaleSecondPoint) {
+        const Cpp_Selection picked = *chosen;
+        picks.Clear();
+        if (PickedRescalePoint(view, picked)) view.InvalidateView();
+        return true;
+    }
     Cpp_SelectionList& current = GetCurrentSelection();
     current.AddCopy(*chosen);
     picks.Clear();
-    if (const Cpp_Selection* last = current.GetLast()) last->RedrawHighlighted();
-    ShowSelectionPrompt();
+    ShowLastSelected(current);
     SetToolTipFromId(1367);
     return true;
 }
@@ -226,6 +332,8 @@ bool FinishPickBand(bool toCurrentSelection, Cpp_Kliven4DataSet* dataSet) {
         g_band.band ? target.SelectInBand(dataSet, g_band.corners)
                     : target.SelectProfilePointsInBox(dataSet, g_band.press.x, g_band.press.y,
                                                       g_band.cursor.x, g_band.cursor.y);
+    if (toCurrentSelection)
+        if (const Cpp_Selection* last = target.GetLast()) ShowSelectionInformation(*last);
     SetCursorMode(CursorModeNone);
     ShowSelectionPrompt();
     return result;

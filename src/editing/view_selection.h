@@ -12,6 +12,7 @@
 #include "editing/view_input.h"
 
 class Cpp_Kliven4DataSet;
+class Cpp_Selection;
 class Cpp_SelectionList;
 
 // The commands of the candidate menu: 40001 for the first candidate ... 40020 for the 20th.
@@ -31,6 +32,18 @@ int SelectAtClick(ViewInputHost& view, s_PixelPoint click, double x, double y, b
 // The candidate menu of the pick list: up to 20 entries, each the candidate's name (or
 // "Selection n" for a kind without one), command 40000 + n. Empty for an empty pick list.
 MenuList CandidateMenu(const Cpp_SelectionList& picks);
+// The tool tip of select mode with nothing selected, for the cursor at the world point (x, y):
+// the item under it (a moveable point first; a material region under the coordinates), or the
+// coordinates when no candidate has a tip. The candidates stay in the pick list.
+std::string HoverToolTip(ViewInputHost& view, double x, double y, const std::string& coordinates);
+// The first item of the list that is a point the user can move; null when none is.
+const Cpp_Selection* FindMoveableSelection(const Cpp_SelectionList& list);
+// The point of a point item (line points, interpolation points, a distributed-load point, the
+// fixed point, a noncircular or tangent-line point, a computed crack point); false for others.
+bool GetSelectionPoint(const Cpp_Selection& item, s_tagTypePointXY& point);
+// Rescaling (cursor modes 10 and 11): the picked item's point is the first point (it becomes
+// the selection) or the second (the data are rescaled). True when the view must be redrawn.
+bool PickedRescalePoint(ViewInputHost& view, const Cpp_Selection& picked);
 // Shows it beside the click and carries out the choice.
 bool ShowSelectionMenu(ViewInputHost& view, s_PixelPoint click);
 // Candidate n of the pick list becomes the last item of the current selection. False when the
