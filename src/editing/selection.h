@@ -205,6 +205,12 @@ public:
     bool Erase() const { return RedrawHighlighted(); }
     void DrawOnCurrentDC() const;
 
+    // Shows the tool dialog bar of the item's kind with the entry option of a selected point (2)
+    // or of a selected segment or item (3) and loads the item's values into it. Interpolation
+    // nodes answer false and leave the bars as they are; a kind without a bar hides the shown
+    // bar and answers false.
+    bool UpdateToolBars() const;
+
 private:
     void Store(Cpp_Kliven4DataSet* dataSet, int stage, int kind) {
         dataSet_ = dataSet;

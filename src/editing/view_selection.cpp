@@ -90,6 +90,7 @@ void ShowLastSelected(Cpp_SelectionList& current) {
     if (!last) return;
     last->RedrawHighlighted();
     ShowSelectionPrompt();
+    last->UpdateToolBars();
     ShowSelectionInformation(*last);
 }
 
