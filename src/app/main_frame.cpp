@@ -1,4 +1,5 @@
 #include "app/main_frame.h"
+#include "app/tool_bar_buttons.h"
 
 #include "app/commands/tool_commands.h"
 #include "app/draw_view.h"
@@ -240,6 +241,7 @@ void MainFrame::CreateDialogBars() {
     SetToolBarWindowSink([this](int bar, bool show) {
         if (QDockWidget* dock = DialogBar(bar)) dock->setVisible(show);
     });
+    InstallToolBarButtons(*this);
 }
 
 // ---------------------------------------------------------------------------------------------

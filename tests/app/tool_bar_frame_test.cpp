@@ -1,13 +1,27 @@
 // The tool dialog bars and the prompt window in the running frame.
 
+#include "analysis/analysis_dialogs.h"
 #include "app/application.h"
+#include "app/draw_view.h"
+#include "app/drawing_view.h"
 #include "app/main_frame.h"
+#include "core/command_ids.h"
+#include "core/cursor_mode.h"
+#include "editing/cursor_modes.h"
+#include "editing/tool_dialog_bars.h"
+#include "graphics/data_entry_options.h"
+#include "platform/qt/modal_driver.h"
 #include "dialogs/dialog_bar_widget.h"
 #include "dialogs/status_text.h"
 #include "graphics/prompts.h"
+#include "support/fake_services.h"
 #include "support/test_support.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QPushButton>
+#include <QTest>
 #include <QDockWidget>
 #include <QLabel>
 #include <QLineEdit>
@@ -132,6 +146,129 @@ TEST_F(ToolBarFrame, PromptsShowOverTheFirstPane) {
     EXPECT_FALSE(prompt->isVisible());
     frame.Doc().SetModifiedFlag(false);
     frame.close();
+}
+
+// "Data Entry Options" and "Selected Item Options" of the Settings menu open their windows.
+TEST_F(ToolBarFrame, SettingsMenuOpensTheEntryAndSelectionOptions) {
+    app::MainFrame& frame = program.Frame();
+    frame.show();
+    frame.InitialUpdate();
+    ASSERT_EQ(RubberBandLinesOption(), 1);
+    std::vector<QString> titles;
+    testsupport::WhenModal([&](QWidget* modal) {
+        titles.push_back(modal->windowTitle());
+        modal->findChild<QCheckBox*>("c1983")->click();
+        testsupport::PressButton(modal, QDialogButtonBox::Ok);
+    });
+    frame.OnCommand(ID_DATA_ENTRY_OPTIONS);
+    EXPECT_EQ(RubberBandLinesOption(), 0);
+    testsupport::WhenModal([&](QWidget* modal) {
+        titles.push_back(modal->windowTitle());
+        testsupport::PressButton(modal, QDialogButtonBox::Cancel);
+    });
+    frame.OnCommand(ID_SELECTED_ITEM_OPTIONS);
+    EXPECT_EQ(titles, (std::vector<QString>{"Data Entry Options", "Selection Options"}));
+    frame.Doc().SetModifiedFlag(false);
+    frame.close();
+}
+
+}  // namespace
+
+namespace {
+
+// The frame with recording services: the bars' keys and buttons.
+class BarKeysOnFrame : public ::testing::Test {
+protected:
+    void SetUp() override {
+        frame.EnterSelectMode();
+        app::InitializeView(frame.View()->ViewWindow());
+        frame.resize(800, 600);
+        frame.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
+    }
+    void TearDown() override {
+        SetCursorModeHooks({});
+        RadiusDefinitionsDialogSlot().Reset();
+    }
+    template <class T = QWidget>
+    T* Control(int bar, int id) {
+        T* w = frame.DialogBarWindow(bar)->findChild<T*>(QString("c%1").arg(id));
+        EXPECT_NE(w, nullptr) << id;
+        return w;
+    }
+    std::string Status() { return fakes.statusLine.Text(); }
+
+    testsupport::FakeServices fakes;
+    app::MainFrame frame;
+};
+
+// Enter typed into the profile bar's X field reaches the view's Enter key through the frame
+// while the bar holds the typed point; the tool reads it there.
+TEST_F(BarKeysOnFrame, EnterInTheProfileBarReachesTheViewWithTheTypedPoint) {
+    frame.OnCommand(32829);  // the profile-line tool
+    QLineEdit* x = Control<QLineEdit>(app::BarProfile, 1789);
+    x->clear();
+    QTest::keyClicks(x, "12.5");
+    // The stand-in tool: a zoom step, whose Enter returns to cursor mode 0 and with it
+    // restores the prompt; it reads the bar at that moment.
+    int calls = 0;
+    double seenX = -1, seenY = -1;
+    SetCursorMode(CursorModeZoomIn);
+    s_CursorModeHooks hooks;
+    hooks.restorePromptText = [&] {
+        ++calls;
+        ASSERT_NE(ActiveProfileBar(), nullptr);
+        EXPECT_TRUE(ActiveProfileBar()->GetPoint(seenX, seenY));
+    };
+    SetCursorModeHooks(hooks);
+    QTest::keyClick(x, Qt::Key_Return);
+    EXPECT_EQ(calls, 0);  // posted, not sent
+    QApplication::processEvents();
+    EXPECT_EQ(calls, 1);
+    EXPECT_EQ(seenX, 12.5);
+    EXPECT_EQ(seenY, 0);
+    EXPECT_EQ(GetCursorMode(), 0);
+    SetCursorModeHooks({});
+    // With no step under way Enter goes to the profile tool itself, which is still to come.
+    QTest::keyClick(x, Qt::Key_Return);
+    QApplication::processEvents();
+    EXPECT_EQ(Status(), "\"Profile Lines\" is not available yet.");
+}
+
+class RecordingRadiusDefinitions final : public RadiusDefinitionsDialog {
+public:
+    bool Run(s_RadiusCriteriaType&) override {
+        ++runs;
+        return true;
+    }
+    int runs = 0;
+};
+
+// The bars' push buttons: one without an opener says so; "Radius Def's" edits the radius
+// definitions of the fixed-grid search and marks the document changed.
+TEST_F(BarKeysOnFrame, BarButtonsRunTheirOpenersOrSayTheyAreNotAvailable) {
+    frame.ShowToolBar(app::BarLineLoad, true, 1);
+    QTest::mouseClick(Control<QPushButton>(app::BarLineLoad, 1948), Qt::LeftButton);
+    EXPECT_EQ(Status(), "\"Options\" is not available yet.");
+
+    frame.ShowToolBar(app::BarCircle, true, 1);
+    auto* mode = Control<QComboBox>(app::BarCircle, 1876);
+    QPushButton* definitions = Control<QPushButton>(app::BarCircle, 1886);
+    EXPECT_TRUE(definitions->isHidden());
+    mode->setCurrentIndex(2);
+    emit mode->activated(2);  // "Search - Fixed Grid"
+    ASSERT_FALSE(definitions->isHidden());
+    ASSERT_TRUE(definitions->isEnabled());
+    fakes.statusLine.SetText("");
+    QTest::mouseClick(definitions, Qt::LeftButton);  // no window yet
+    EXPECT_EQ(Status(), "\"Radius Def's\" is not available yet.");
+    RecordingRadiusDefinitions window;
+    RadiusDefinitionsDialogSlot().Set(&window);
+    frame.Doc().SetModifiedFlag(false);
+    QTest::mouseClick(definitions, Qt::LeftButton);
+    EXPECT_EQ(window.runs, 1);
+    EXPECT_TRUE(frame.Doc().IsModified());
+    frame.Doc().SetModifiedFlag(false);
 }
 
 }  // namespace

@@ -1,0 +1,57 @@
+#include "app/tool_bar_buttons.h"
+
+#include "analysis/analysis_computation_data.h"
+#include "analysis/analysis_dialogs.h"
+#include "app/main_frame.h"
+#include "app/tool_bars.h"
+#include "core/dialog_slot.h"
+#include "model/data_set.h"
+#include "model/data_sets.h"
+
+namespace app {
+
+namespace {
+
+// "Radius Def's" of the circle bar in the fixed-grid mode (the bar checks the mode).
+void EditRadiusDefinitionsFromBar(MainFrame& frame) {
+    Cpp_Kliven4DataSet* dataSet = Cpp_Kliven4Data::CurrentDataSet();
+    const bool ok = RunDialogCommand(RadiusDefinitionsDialogSlot(), "Radius Def's", [&] {
+        return dataSet->AnalysisComputationData()->EditRadiusDefinitions();
+    });
+    if (!ok) return;
+    frame.Redraw();
+    frame.Doc().SetModifiedFlag(true);
+}
+
+constexpr s_BarButtonOpener kOpeners[] = {
+    {BarProfile, CmDialogBarProfileTool::IdFinish, nullptr},
+    {BarPiezometric, CmDialogBarPiezometricTool::IdFinish, nullptr},
+    {BarReinforcement, CmDialogBarReinforcementTool::IdFinish, nullptr},
+    {BarReinforcement, CmDialogBarReinforcementTool::IdOptions, nullptr},
+    {BarDistributedLoad, CmDialogBarDistributedLoad::IdOptions, nullptr},
+    {BarLineLoad, CmDialogBarLineLoadTool::IdOptions, nullptr},
+    {BarInterpolation, CmDialogBarInterpolationTool::IdOptions, nullptr},
+    {BarCircle, CmDialogBarCircleTool::IdOptions, nullptr},
+    {BarCircle, CmDialogBarCircleTool::IdRadiusDefs, &EditRadiusDefinitionsFromBar},
+    {BarNoncircular, CmDialogBarNoncircularTool::IdOptions, nullptr},
+    {BarCrack, CmDialogBarCrackTool::IdOptions, nullptr},
+    {BarGeogrids, CmDialogBarGeogridsTool::IdOptions, nullptr},
+    {BarNails, CmDialogBarNailsTool::IdOptions, nullptr},
+};
+
+}  // namespace
+
+std::span<const s_BarButtonOpener> ToolBarButtonOpeners() { return kOpeners; }
+
+void InstallToolBarButtons(MainFrame& frame) {
+    for (const s_BarButtonOpener& entry : kOpeners) {
+        CmDialogBar* bar = TheToolBars().Bar(entry.bar);
+        if (!bar) continue;
+        if (entry.open)
+            bar->SetButtonHandler(entry.id, [&frame, open = entry.open] { open(frame); });
+        else
+            bar->SetButtonHandler(entry.id, nullptr);
+    }
+}
+
+}  // namespace app
