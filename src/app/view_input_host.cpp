@@ -2,6 +2,7 @@
 
 #include "app/drawing_view.h"
 #include "app/main_frame.h"
+#include "editing/tool_dialog_bars.h"
 
 #include <QCursor>
 #include <QMenu>
@@ -38,6 +39,16 @@ void FillMenu(QMenu& qmenu, const MenuList& menu) {
 FrameViewInput::FrameViewInput(MainFrame& frame, DrawingView& view) : frame_(frame), view_(view) {}
 
 int FrameViewInput::EditMode() const { return frame_.GetEditMode(); }
+
+int FrameViewInput::PickKindIndex() const { return TheToolBars().editingMain.GetComboSelection(); }
+
+bool FrameViewInput::WheelEditingOn() const {
+    return TheToolBars().editingMain.IsWheelEditingOn();
+}
+
+bool FrameViewInput::ConstructionPointSnapOn() const {
+    return TheToolBars().editingMain.IsConstructionPointSnapOn();
+}
 void FrameViewInput::EnterSelectMode() { frame_.EnterSelectMode(); }
 void FrameViewInput::HideCurrentToolBar() { frame_.HideCurrentToolBar(); }
 void FrameViewInput::ShowCursorPosition(double x, double y) { frame_.SetCursorPosition(x, y); }

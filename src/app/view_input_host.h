@@ -19,11 +19,10 @@ public:
     int EditMode() const override;
     void EnterSelectMode() override;
     void HideCurrentToolBar() override;
-    // The editing options bar is not there yet: kind index 0, wheel editing and construction
-    // point snapping off.
-    int PickKindIndex() const override { return 0; }
-    bool WheelEditingOn() const override { return false; }
-    bool ConstructionPointSnapOn() const override { return false; }
+    // The edit-options bar's "Select:" filter and its two switches.
+    int PickKindIndex() const override;
+    bool WheelEditingOn() const override;
+    bool ConstructionPointSnapOn() const override;
     void ShowCursorPosition(double x, double y) override;
     void SetLongForceText(bool shown, const std::string& text) override;
     void SetToolTip(const std::string& text) override;

@@ -105,7 +105,8 @@ void EraseSelection(Cpp_SelectionList& list, bool isCurrentSelection) {
 
 void SetPickKindFilter(Cpp_SelectionList& list, int index, int stage) {
     (void)stage;
-    // Only "All" is offered until the editing options bar hands its choice over.
+    // The kinds' selectable flags are not narrowed to the chosen kind yet: whatever the
+    // edit-options bar's "Select:" list shows, every kind stays pickable.
     list.SetKindFilter(index > 0);
 }
 

@@ -22,6 +22,7 @@
 #include <QComboBox>
 #include <QPushButton>
 #include <QTest>
+#include <QWheelEvent>
 #include <QDockWidget>
 #include <QLabel>
 #include <QLineEdit>
@@ -269,6 +270,37 @@ TEST_F(BarKeysOnFrame, BarButtonsRunTheirOpenersOrSayTheyAreNotAvailable) {
     EXPECT_EQ(window.runs, 1);
     EXPECT_TRUE(frame.Doc().IsModified());
     frame.Doc().SetModifiedFlag(false);
+}
+
+}  // namespace
+
+namespace {
+
+// "Wheel Editing:" of the edit-options bar: off, the wheel over the distributed-load bar edits
+// nothing; on, it reaches the running tool (still to come, so the status line says so), as
+// does the wheel over the drawing.
+TEST_F(BarKeysOnFrame, TheWheelEditsOnlyWithWheelEditingTicked) {
+    frame.OnCommand(ID_ENTER_DISTRIBUTED_LOADS);
+    ASSERT_TRUE(frame.DialogBar(app::BarDistributedLoad)->isVisible());
+    auto wheel = [](QWidget* target) {
+        QWheelEvent event(QPointF(5, 5), target->mapToGlobal(QPointF(5, 5)), QPoint(),
+                          QPoint(0, 120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
+                          false);
+        QApplication::sendEvent(target, &event);
+        QApplication::processEvents();
+    };
+    QWidget* stress = Control(app::BarDistributedLoad, 1925);
+    fakes.statusLine.SetText("");
+    wheel(stress);
+    EXPECT_EQ(Status(), "");
+    auto* switchBox = Control<QCheckBox>(app::BarEditingMain, 1986);
+    QTest::mouseClick(switchBox, Qt::LeftButton);
+    ASSERT_TRUE(switchBox->isChecked());
+    wheel(stress);
+    EXPECT_EQ(Status(), "\"Distributed Loads\" is not available yet.");
+    fakes.statusLine.SetText("");
+    wheel(frame.View());
+    EXPECT_EQ(Status(), "\"Distributed Loads\" is not available yet.");
 }
 
 }  // namespace
