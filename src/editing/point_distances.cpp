@@ -4,8 +4,12 @@
 #include "core/format_text.h"
 #include "core/preferences.h"
 #include "editing/cursor_modes.h"
+#include "editing/selection.h"
+#include "editing/selection_list.h"
+#include "editing/selection_moves.h"
 #include "graphics/prompts.h"
 #include "model/data_set.h"
+#include "model/data_sets.h"
 #include "model/point_stresses.h"
 #include "platform/services.h"
 
@@ -36,11 +40,31 @@ void ShowResult(const std::string& caption, const std::string& text) {
 
 std::string Number(double value, int decimals) { return FormatText("%1.*f", decimals, value); }
 
+class MoverNotAvailable final : public Cpp_SelectionMover {
+public:
+    bool MoveToXY(const Cpp_Selection&, double, double, bool) override {
+        platform::Services().StatusLine().SetText(NotAvailableText("Move (\"Drag\") Item"));
+        return false;
+    }
+};
+
+// The data set of an item's pressures: a construction point belongs to no data set.
+const Cpp_Kliven4DataSet* PressureDataSet(const Cpp_Selection& item) {
+    if (item.GetType() == SEL_CONSTRUCTION_POINT) return Cpp_Kliven4Data::CurrentDataSetOrNull();
+    return item.GetDataSet();
+}
+
 }  // namespace
 
 DialogSlot<Cpp_DistanceDialogs>& DistanceDialogsSlot() {
     static DialogSlot<Cpp_DistanceDialogs> slot("distance dialogs",
                                                 std::make_unique<CancelledDistanceDialogs>());
+    return slot;
+}
+
+DialogSlot<Cpp_SelectionMover>& SelectionMoverSlot() {
+    static DialogSlot<Cpp_SelectionMover> slot("selection mover",
+                                               std::make_unique<MoverNotAvailable>());
     return slot;
 }
 
@@ -156,4 +180,53 @@ bool ComputePoreWaterPressureAtSelection(const Cpp_Kliven4DataSet& dataSet, doub
         "Computed pore water pressure at X = " + Number(x, c) + ", Y = " + Number(y, c) +
             "\nPore water pressure: " + Number(pressure, Cpp_KlivenSettings::StressDecimals()));
     return true;
+}
+
+bool ComputeDistanceToPicked(const Cpp_Selection* picked, bool* moved) {
+    if (moved) *moved = false;
+    const Cpp_Selection* first = GetCurrentSelection().GetNth(1);
+    s_tagTypePointXY p1, p2, a, b;
+    if (!first || !picked || !first->GetPointXY(p1)) {
+        EndTool();
+        return false;
+    }
+    // The picked item is copied: the dialog may run while the lists change.
+    const Cpp_Selection second = *picked;
+    const Cpp_Selection from = *first;
+    s_DistanceMove move;
+    if (second.GetPointXY(p2)) {
+        if (!ComputeDistanceFromSelection(p1, p2, move)) return false;
+    } else if (second.GetSegmentPoints(a, b)) {
+        if (!ComputeDistancePointToLine(p1, a, b, move)) return false;
+        if (!move.moves) return true;
+        const bool ok = SelectionMoverSlot().Get().MoveToXY(from, move.to.x, move.to.y, false);
+        if (moved) *moved = ok;
+        return ok;
+    } else {
+        EndTool();
+        return false;
+    }
+    if (!move.moves) return true;
+    const bool ok = SelectionMoverSlot().Get().MoveToXY(move.which == 0 ? from : second,
+                                                        move.to.x, move.to.y, true);
+    if (moved) *moved = ok;
+    return ok;
+}
+
+bool ComputeOverburdenPressureOfSelection() {
+    const Cpp_Selection* item = GetCurrentSelection().GetNth(1);
+    if (!item) return false;
+    const Cpp_Kliven4DataSet* dataSet = PressureDataSet(*item);
+    if (!dataSet) return false;
+    const s_tagTypePointXY at = item->GetItemPosition();
+    return ComputeOverburdenPressureAtSelection(*dataSet, at.x, at.y);
+}
+
+bool ComputePoreWaterPressureOfSelection() {
+    const Cpp_Selection* item = GetCurrentSelection().GetNth(1);
+    if (!item) return false;
+    const Cpp_Kliven4DataSet* dataSet = PressureDataSet(*item);
+    if (!dataSet) return false;
+    const s_tagTypePointXY at = item->GetItemPosition();
+    return ComputePoreWaterPressureAtSelection(*dataSet, at.x, at.y, item->GetStage());
 }

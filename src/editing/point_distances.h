@@ -12,6 +12,7 @@
 #include "core/point_xy.h"
 
 class Cpp_Kliven4DataSet;
+class Cpp_Selection;
 
 // "Distance between selected points". option: 0 distances are fixed, 1 the total distance can
 // be changed, 2 the horizontal/vertical distance can be changed; pointToChange 0 the first,
@@ -72,3 +73,15 @@ bool ComputeDistancePointToLine(const s_tagTypePointXY& point, const s_tagTypePo
 bool ComputeOverburdenPressureAtSelection(const Cpp_Kliven4DataSet& dataSet, double x, double y);
 bool ComputePoreWaterPressureAtSelection(const Cpp_Kliven4DataSet& dataSet, double x, double y,
                                          int stage);
+
+// The same steps on selection items, as the view and its commands use them.
+// "Edit/Compute Distance" with the picked item: from the first item of the current selection to
+// the picked point (or segment); the point to move goes through the selection mover. False when
+// the current selection is empty, either item has no point (or segment), the dialog was
+// cancelled or the move failed. Ends the tool whatever the outcome. moved (when given) tells
+// whether an item was moved.
+bool ComputeDistanceToPicked(const Cpp_Selection* picked, bool* moved = nullptr);
+// The pressures at the first item of the current selection: a construction point in the
+// current data set, any other item in its own; false without an item or data set.
+bool ComputeOverburdenPressureOfSelection();
+bool ComputePoreWaterPressureOfSelection();

@@ -8,6 +8,8 @@
 // Kind codes run from 2 to 150 (see e_SelectionKind); codes without a kind read
 // "Unrecognized item".
 
+#include "core/point_xy.h"
+
 #include <string>
 
 class Cpp_Kliven4DataSet;
@@ -178,6 +180,15 @@ public:
     void* IsInterpolationItem() const { return IsInterpolationKind(type_) ? refs_.ref1 : nullptr; }
     // ref1 (the line) for the line items, else null.
     void* IsJoinableType() const { return IsJoinableKind(type_) ? refs_.ref1 : nullptr; }
+
+    // The item's point: the point node of a line point, the interpolation, load or crack point,
+    // the stored point of an analysis point; false (point untouched) for kinds without one.
+    bool GetPointXY(s_tagTypePointXY& point) const;
+    // The two end points of a segment item (8, 55, 80, 86, 100, 134); false for other kinds.
+    bool GetSegmentPoints(s_tagTypePointXY& first, s_tagTypePointXY& second) const;
+    // Where the item stands: its point, the stored point of a centre or grid corner, the point
+    // of application of a line load; (0, 0) for kinds without a position.
+    s_tagTypePointXY GetItemPosition() const;
 
     // The one-line name of the item. Kinds without a text (44, 60, 110 and the conditional
     // kinds outside their conditions) leave text as the caller filled it. Always true.

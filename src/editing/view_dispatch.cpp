@@ -84,7 +84,7 @@ const s_CursorModeRow kCursorModes[] = {
     {58, 58, "Material table drag", {M, M, D, H, H, N}},
     {59, 59, "Results display tool", {M, M, D, H, H, H}},
     {77, 77, "Click selection", {M, D, D, H, H, H}},
-    {80, 80, "Compute Distance", {M, D, D, M, H, H}},
+    {80, 80, "Compute Distance", {R(DistancePick), D, D, R(DistanceEscape), H, H}},
     {81, 83, "Add Point at End", {M, M, M, M, M, H}},
     {84, 84, "Add Point at End", {N, M, M, M, H, H}},
     {85, 85, "Add Point at End", {M, M, M, M, M, H}},

@@ -100,4 +100,8 @@ void MaterialToolClick(s_InputCall& call);
 // "Shift: <bar>": with Shift held the cursor point goes to the tool's bar.
 void ShiftToToolBar(s_InputCall& call);
 void ShiftOrControlToolTip(s_InputCall& call);
+// "Edit/Compute Distance" (cursor mode 80): the click picks the item to measure to; Escape
+// ends the step.
+void DistancePick(s_InputCall& call);
+void DistanceEscape(s_InputCall& call);
 }  // namespace view_input_ops

@@ -6,6 +6,8 @@
 #include "core/command_ids.h"
 #include "core/file_io.h"
 #include "dialogs/running_program.h"
+#include "editing/selection.h"
+#include "editing/selection_list.h"
 #include "model/data_sets.h"
 #include "model/stress_log.h"
 #include "porepressure/pore_pressure.h"
@@ -172,6 +174,33 @@ TEST_F(PointStressDialogsTest, PoreWaterPressureByProfileLineWithTheChosenDecima
     }));
     ASSERT_EQ(Fakes().messageBoxes.requests.size(), 1u);
     EXPECT_EQ(Fakes().messageBoxes.requests[0].text, "Enter an integer.");
+}
+
+// With a point selected the overburden window starts at it; with a point it cannot have (a
+// segment) at (0, 0). "Compute Overburden Pressure" of the selection's edit menu shows the
+// pressure at the same point in a message box.
+TEST_F(PointStressDialogsTest, WindowsAndCommandsStartAtTheSelectedPoint) {
+    Cpp_Kliven4DataSet* ds = Cpp_Kliven4Data::CurrentDataSet();
+    Cpp_ProfileLine* low = ds->ProfileLines().FindProfileLine(2);
+    Cpp_PointXY* second = low->FirstPoint()->Next();
+    GetCurrentSelection().Add(ds, 0, SEL_PROFILE_POINT, low, second);
+    const auto startsAt = [&](const char* x, const char* y) {
+        ASSERT_TRUE(CommandOpens<PointStressDialog>(ID_OVERBURDEN_PRESSURE, [&](auto* d) {
+            EXPECT_EQ(Child<QLineEdit>(d, "x")->text().toStdString(), x);
+            EXPECT_EQ(Child<QLineEdit>(d, "y")->text().toStdString(), y);
+            QTest::mouseClick(Child<QPushButton>(d, "finished"), Qt::LeftButton);
+        }));
+    };
+    startsAt("40", "10");
+    Frame().OnCommand(ID_COMPUTE_OVERBURDEN_AT_SELECTION);
+    ASSERT_EQ(Fakes().messageBoxes.requests.size(), 1u);
+    EXPECT_EQ(Fakes().messageBoxes.requests[0].caption, "Overburden Pressure Calculations");
+    EXPECT_EQ(Fakes().messageBoxes.requests[0].text,
+              "Computed overburden pressure at X = 40.000000, Y = 10.000000\nOverburden "
+              "pressure: 1200.0");
+    GetCurrentSelection().Clear();
+    GetCurrentSelection().Add(ds, 0, SEL_PROFILE_SEGMENT, low, low->FirstPoint());
+    startsAt("0", "0");
 }
 
 }  // namespace

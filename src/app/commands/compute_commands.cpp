@@ -3,6 +3,8 @@
 #include "app/commands/command_table.h"
 #include "core/command_ids.h"
 #include "core/dialog_slot.h"
+#include "editing/selection.h"
+#include "editing/selection_list.h"
 #include "model/data_sets.h"
 #include "model/point_stress_dialogs.h"
 
@@ -10,11 +12,14 @@ namespace app {
 
 namespace {
 
-// Where the overburden and effective-stress windows start: the first selected point item once
-// the selection lists exist; until then (0, 0).
+// Where the overburden and effective-stress windows start: the point of the first selected
+// item when it is a point item, else (0, 0).
 void StartingPoint(double& x, double& y) {
-    x = 0.0;
-    y = 0.0;
+    s_tagTypePointXY point{0.0, 0.0};
+    const Cpp_Selection* first = GetCurrentSelection().GetNth(1);
+    if (first && first->IsPointItem()) first->GetPointXY(point);
+    x = point.x;
+    y = point.y;
 }
 
 CommandTable::Handler PointStressCommand(const char* what, int which) {

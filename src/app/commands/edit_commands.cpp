@@ -1,12 +1,14 @@
 // The Edit menu: copying the drawing to the clipboard, deleting every construction line or
 // circle, the triangulation commands on the selected interpolation data set, rescaling
-// coordinates and renumbering lines by clicking.
+// coordinates and renumbering lines by clicking; from the edit menu of a selected point the
+// distance tool and the pressures at the point.
 
 #include "app/commands/command_table.h"
 #include "app/draw_view.h"
 #include "app/drawing_view.h"
 #include "app/main_frame.h"
 #include "editing/construction_items.h"
+#include "editing/point_distances.h"
 #include "editing/renumber_lines.h"
 #include "editing/rescale_coordinates.h"
 #include "editing/selection_commands.h"
@@ -69,6 +71,12 @@ void AddEditCommands(CommandTable& table) {
     table.Add(ID_RENUMBER_REINFORCEMENT_LINES, [](MainFrame&) {
         RenumberLines::Start(Cpp_Kliven4Data::CurrentDataSet(), RenumberLines::ReinforcementLines);
     });
+    // Measuring from the selected point, and the pressures at it.
+    table.Add(ID_COMPUTE_DISTANCE, [](MainFrame&) { StartComputeDistance(); });
+    table.Add(ID_COMPUTE_OVERBURDEN_AT_SELECTION,
+              [](MainFrame&) { ComputeOverburdenPressureOfSelection(); });
+    table.Add(ID_COMPUTE_PORE_PRESSURE_AT_SELECTION,
+              [](MainFrame&) { ComputePoreWaterPressureOfSelection(); });
     // Piezometric lines are not renumbered by clicking.
     table.Add(ID_RENUMBER_PIEZOMETRIC_LINES, DoNothing);
 }
