@@ -1,5 +1,6 @@
 #include "editing/nail_geogrid_bars.h"
 
+#include "editing/nail_geogrid_tools.h"
 #include "loads/geogrid_data.h"
 #include "loads/nail_data.h"
 #include "model/data_set.h"
@@ -33,6 +34,18 @@ void CmDialogBarNailsTool::OnControl(int id) {
     // A type chosen for a selected nail is read at once.
     if (id == IdType && entryOption_ == 2) {
         ReadQuietly();
+        return;
+    }
+    if (id == IdOptions) {
+        EditNailToolOptions();
+        return;
+    }
+    CmDialogBar::OnControl(id);
+}
+
+void CmDialogBarGeogridsTool::OnControl(int id) {
+    if (id == IdOptions) {
+        EditGeogridToolOptions();
         return;
     }
     CmDialogBar::OnControl(id);

@@ -25,6 +25,7 @@ public:
         IdOptions = 1957
     };
     std::vector<s_BarControl> Layout() const override;
+    // "Options" runs the tool's options; a type chosen for a selected nail is read at once.
     void OnControl(int id) override;
     // Enter anywhere in the bar completes the tool's step; nothing else is passed on.
     s_BarKeyRoute RouteKey(int control, e_BarKey key, bool shift) const override;
@@ -66,6 +67,8 @@ public:
     };
     std::vector<s_BarControl> Layout() const override;
     void OnInitDialog() override;
+    // "Options" runs the tool's options.
+    void OnControl(int id) override;
 
     bool GetGeogridData(double& y, double& length, int& type, bool& leftFacing);
     bool SetFromGeogrid(const Cpp_Geogrid& grid);

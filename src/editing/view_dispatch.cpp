@@ -79,8 +79,8 @@ const s_CursorModeRow kCursorModes[] = {
     {42, 42, "Crack depth entry", {M, M, M, M, H, M}},
     {43, 43, "Crack water-surface entry", {M, M, M, M, H, M}},
     {44, 44, "Selection band", {R(FinishBand), R(BandMove), D, R(EndBand), H, H}},
-    {47, 47, "Geogrid placement", {M, M, M, M, H, H}},
-    {48, 48, "Nail placement", {M, M, M, M, H, H}},
+    {47, 48, "Reinforcement placement",
+     {R(PlacementClick), R(PlacementBandMove), R(PlacementEnter), R(PlacementEscape), H, H}},
     {58, 58, "Material table drag", {M, M, D, H, H, N}},
     {59, 59, "Results display tool", {M, M, D, H, H, H}},
     {77, 77, "Click selection", {M, D, D, H, H, H}},
@@ -100,7 +100,7 @@ const s_CursorModeRow kCursorModes[] = {
     {96, 99, "Move (\"Drag\") Item", {M, M, M, M, H, H}},
     {102, 106, "Move (\"Drag\") Item", {M, M, D, M, M, H}},
     {107, 107, "Change radius", {M, M, M, M, M, H}},
-    {108, 109, "Move (\"Drag\") Item", {M, M, D, H, H, H}},
+    {108, 109, "Move (\"Drag\") Item", {R(DragDrop), R(DragBandMove), D, H, H, H}},
     {110, 111, "Extend to Line", {M, D, D, M, H, H}},
     {112, 112, "Insert Point", {M, M, M, M, M, H}},
     {113, 113, "Insert Point", {M, M, M, M, H, H}},
@@ -140,8 +140,8 @@ const s_EditModeRow kEditModes[] = {
     {16, 16, "Radius", M, M, R(ShiftToToolBar), R(ShowViewMenu)},
     {17, 17, "Crack", M, M, R(ShiftToToolBar), R(ShowViewMenu)},
     {18, 18, "Crack Water", M, M, R(ShiftToToolBar), R(ShowViewMenu)},
-    {19, 19, "Nails", M, M, R(ShiftToToolBar), R(ShowViewMenu)},
-    {20, 20, "Geogrids", M, M, N, R(ShowViewMenu)},
+    {19, 19, "Nails", R(NailToolClick), R(NailToolEnter), R(ShiftToToolBar), R(ShowViewMenu)},
+    {20, 20, "Geogrids", R(GeogridToolClick), R(GeogridToolEnter), N, R(ShowViewMenu)},
 };
 
 }  // namespace

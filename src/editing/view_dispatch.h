@@ -104,4 +104,16 @@ void ShiftOrControlToolTip(s_InputCall& call);
 // ends the step.
 void DistancePick(s_InputCall& call);
 void DistanceEscape(s_InputCall& call);
+// The nail and geogrid tools: the first click and Enter of edit modes 19 and 20, the placing
+// steps (cursor modes 47, 48) and the drop of a drag (108, 109).
+void NailToolClick(s_InputCall& call);
+void GeogridToolClick(s_InputCall& call);
+void NailToolEnter(s_InputCall& call);
+void GeogridToolEnter(s_InputCall& call);
+void PlacementBandMove(s_InputCall& call);
+void PlacementClick(s_InputCall& call);
+void PlacementEnter(s_InputCall& call);
+void PlacementEscape(s_InputCall& call);
+void DragBandMove(s_InputCall& call);
+void DragDrop(s_InputCall& call);
 }  // namespace view_input_ops
