@@ -26,7 +26,8 @@ bool Cpp_Selection::GetPointXY(s_tagTypePointXY& point) const {
     case SEL_PROFILE_POINT:
     case SEL_REINFORCEMENT_POINT:
     case SEL_SLOPE_POINT: return FromNode(r.ref2, point);
-    case SEL_CRACK_POINT: return FromNode(r.ref1, point);
+    case SEL_CRACK_POINT:
+    case SEL_CRACK_WATER_POINT: return FromNode(r.ref1, point);
     case SEL_LOAD_POINT:
         if (!r.ref1) return false;
         point = static_cast<const Cpp_DistributedLoadPoint*>(r.ref1)->XY();
@@ -45,8 +46,14 @@ bool Cpp_Selection::GetPointXY(s_tagTypePointXY& point) const {
         point = {static_cast<const Cpp_CrackPoint*>(r.ref1)->X(),
                  static_cast<const Cpp_CrackPoint*>(r.ref1)->Value()};
         return true;
-    // The analysis points keep the point they were picked at.
     case SEL_NONCIRCULAR_POINT:
+        if (r.ref2) {
+            point = static_cast<const Cpp_NoncircularShearSurfacePoint*>(r.ref2)->XY();
+            return true;
+        }
+        point = {r.x, r.y};
+        return true;
+    // The other analysis points keep the point they were picked at.
     case SEL_DEFINITION_TANGENT_POINT:
     case SEL_TANGENT_POINT:
     case SEL_FIXED_POINT: point = {r.x, r.y}; return true;

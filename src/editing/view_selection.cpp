@@ -201,49 +201,10 @@ bool ShowSelectionMenu(ViewInputHost& view, s_PixelPoint click) {
     return true;
 }
 
-bool GetSelectionPoint(const Cpp_Selection& item, s_tagTypePointXY& point) {
-    const s_SelectionReferences& r = item.GetItemReferences();
-    const auto node = [&](const void* p) {
-        if (!p) return false;
-        point = {static_cast<const Cpp_PointXY*>(p)->X(), static_cast<const Cpp_PointXY*>(p)->Y()};
-        return true;
-    };
-    switch (item.GetType()) {
-    case SEL_CONSTRUCTION_POINT:
-    case SEL_PIEZOMETRIC_POINT:
-    case SEL_PROFILE_POINT:
-    case SEL_REINFORCEMENT_POINT:
-    case SEL_SLOPE_POINT: return node(r.ref2);
-    case SEL_CRACK_POINT:
-    case SEL_CRACK_WATER_POINT: return node(r.ref1);
-    case SEL_LOAD_POINT:
-        if (!r.ref1) return false;
-        point = {static_cast<const Cpp_DistributedLoadPoint*>(r.ref1)->X(),
-                 static_cast<const Cpp_DistributedLoadPoint*>(r.ref1)->Y()};
-        return true;
-    case SEL_NONCIRCULAR_POINT:
-        if (!r.ref2) return false;
-        point = {static_cast<const Cpp_NoncircularShearSurfacePoint*>(r.ref2)->X(),
-                 static_cast<const Cpp_NoncircularShearSurfacePoint*>(r.ref2)->Y()};
-        return true;
-    case SEL_CP_POINT:
-    case SEL_PRESSURE_POINT:
-    case SEL_RSUBU_POINT:
-    case SEL_STRENGTH_POINT:
-        if (!r.ref2) return false;
-        point = {static_cast<const Cpp_VERTEX*>(r.ref2)->X(),
-                 static_cast<const Cpp_VERTEX*>(r.ref2)->Y()};
-        return true;
-    case SEL_FIXED_POINT:
-    case SEL_TANGENT_POINT: point = {r.x, r.y}; return true;
-    default: return false;
-    }
-}
-
 bool PickedRescalePoint(ViewInputHost& view, const Cpp_Selection& picked) {
     (void)view;
     s_tagTypePointXY point;
-    if (!GetSelectionPoint(picked, point)) return false;
+    if (!picked.GetPointXY(point)) return false;
     if (GetCursorMode() == CursorModeRescaleFirstPoint) {
         if (!RescaleCoordinates::FirstPointClick(picked.GetDataSet(), point)) return false;
         Cpp_SelectionList& current = GetCurrentSelection();

@@ -38,9 +38,6 @@ MenuList CandidateMenu(const Cpp_SelectionList& picks);
 std::string HoverToolTip(ViewInputHost& view, double x, double y, const std::string& coordinates);
 // The first item of the list that is a point the user can move; null when none is.
 const Cpp_Selection* FindMoveableSelection(const Cpp_SelectionList& list);
-// The point of a point item (line points, interpolation points, a distributed-load point, the
-// fixed point, a noncircular or tangent-line point, a computed crack point); false for others.
-bool GetSelectionPoint(const Cpp_Selection& item, s_tagTypePointXY& point);
 // Rescaling (cursor modes 10 and 11): the picked item's point is the first point (it becomes
 // the selection) or the second (the data are rescaled). True when the view must be redrawn.
 bool PickedRescalePoint(ViewInputHost& view, const Cpp_Selection& picked);

@@ -4,12 +4,15 @@
 #include "core/message_boxes.h"
 #include "core/output_settings.h"
 #include "loads/distributed_load_data.h"
+#include "loads/geogrid_data.h"
 #include "loads/line_load.h"
+#include "loads/nail_data.h"
 #include "loads/load_messages.h"
 #include "loads/reinforcement_line.h"
 #include "model/data_check.h"
 #include "model/data_set.h"
 #include "porepressure/piezometric_line.h"
+#include "profile/crack.h"
 
 #include <algorithm>
 #include <cmath>
@@ -205,6 +208,55 @@ bool Cpp_Kliven4DataSet::EditOptionalAnalysisData(void* window, bool& noData) {
     return true;
 }
 
+namespace {
+
+// The crack's constants and points: x like every x; a depth (options 1 and 3) scales with y, an
+// elevation (options 2 and 4) maps like every y.
+void RescaleCrack(Cpp_Crack& crack, double a, double b, double c, double d) {
+    const auto value = [&](int option, double v) {
+        return option == 2 || option == 4 ? c * v + d : std::fabs(c) * v;
+    };
+    crack.SetCrackConstant(value(crack.GetCrackOption(), crack.GetCrackConstant()));
+    crack.SetWaterConstant(value(crack.GetWaterOption(), crack.GetWaterConstant()));
+    for (Cpp_CrackPoint* p = crack.CrackPointList().Head(); p; p = p->Next())
+        p->SetXY(a * p->X() + b, value(crack.GetCrackOption(), p->Value()));
+    for (Cpp_CrackPoint* p = crack.WaterPointList().Head(); p; p = p->Next())
+        p->SetXY(a * p->X() + b, value(crack.GetWaterOption(), p->Value()));
+}
+
+// Individual nails and geogrids by their heads and ends; lengths and inclinations follow the
+// mapped points, a mirrored x turns the facing. Nail layouts by their elevations and distances.
+void RescaleReinforcementItems(Cpp_Kliven4DataSet& dataSet, double a, double b, double c,
+                               double d) {
+    for (const auto& n : dataSet.SoilNails()->GetIndividualNailList().Nails()) {
+        n->headX = a * n->headX + b;
+        n->endX = a * n->endX + b;
+        n->headY = c * n->headY + d;
+        n->endY = c * n->endY + d;
+        const double dx = std::fabs(n->endX - n->headX), drop = n->headY - n->endY;
+        n->length = std::hypot(dx, drop);
+        n->inclination = std::atan2(drop, dx) * 180.0 / M_PI;
+        if (a < 0) n->facing = n->facing == 1 ? 0 : 1;
+    }
+    for (Cpp_NailLayout& layout : dataSet.SoilNails()->Layouts()) {
+        if (!layout.IsActive()) continue;
+        layout.topOfSlope = c * layout.topOfSlope + d;
+        layout.bottomOfSlope = c * layout.bottomOfSlope + d;
+        layout.distanceFromTop *= std::fabs(c);
+        layout.distanceFromBottom *= std::fabs(c);
+        layout.verticalSpacing *= std::fabs(c);
+        layout.horizontalSpacing *= std::fabs(a);
+        if (a == c) layout.nailLength *= std::fabs(a);
+    }
+    for (const auto& g : dataSet.Geogrids()->GetIndividualGeogridList().Geogrids()) {
+        g->SetGeometry(a * g->headX + b, c * g->headY + d, a * g->endX + b);
+        g->length = std::fabs(g->endX - g->headX);
+        if (a < 0) g->facing = g->facing == 2 ? 1 : 2;
+    }
+}
+
+}  // namespace
+
 bool RescaleCoordinates(Cpp_Kliven4DataSet& dataSet, double a, double b, double c, double d) {
     for (double v : {a, b, c, d})
         if (!std::isfinite(v)) return false;
@@ -227,7 +279,9 @@ bool RescaleCoordinates(Cpp_Kliven4DataSet& dataSet, double a, double b, double 
         dataSet.DistributedLoads(stage)->SetPoints(loads);
         for (const auto& load : dataSet.LineLoads(stage)->Loads()) load->Transform(a, b, c, d);
     }
+    RescaleReinforcementItems(dataSet, a, b, c, d);
     Cpp_AnalysisComputationData& analysis = *dataSet.AnalysisComputationData();
+    RescaleCrack(analysis.GetCrack(), a, b, c, d);
     if (analysis.Rescale(a, b, c, d)) {
         if (a == c)
             analysis.ScaleLengths(std::fabs(a));
