@@ -268,4 +268,30 @@ TEST_F(NailGeogridToolsTest, NailToolThroughTheView) {
     EXPECT_DOUBLE_EQ(placed.headY, 60);
 }
 
+// The geogrid tool: Enter after the first click takes length and facing from the bar; the
+// head goes one face step into the soil; the grid shows in its bar and the document changes.
+TEST_F(NailGeogridToolsTest, GeogridToolEnterAfterTheFirstClick) {
+    SetSlope({{0, 0}, {100, 100}, {300, 100}});
+    host.editMode = EditModeGeogrids;
+    ShowToolBar(BarGeogrids, true, 1);
+    BarControls& c = TheToolBars().geogrids.Controls();
+    c.SetText(CmDialogBarGeogridsTool::IdLength, "25");
+    c.SetIndex(CmDialogBarGeogridsTool::IdLeft, 1);
+    c.SetIndex(CmDialogBarGeogridsTool::IdRight, 0);
+    Click(38, 260);  // (38, 40): snapped perpendicularly onto the face at (39, 39)
+    Release(38, 260);
+    ASSERT_EQ(GetCursorMode(), CursorModeGeogridPlacement);
+    bool redraw = false;
+    ASSERT_TRUE(EnterKey(host, redraw));
+    EXPECT_TRUE(redraw);
+    EXPECT_EQ(GetCursorMode(), CursorModeNone);
+    const auto& grids = ds->Geogrids()->GetIndividualGeogridList().Geogrids();
+    ASSERT_EQ(grids.size(), 1u);
+    EXPECT_NEAR(grids[0]->headX, 39 + FaceStep(), 1e-9);
+    EXPECT_NEAR(grids[0]->headY, 39, 1e-9);
+    EXPECT_NEAR(grids[0]->endX, 64 + FaceStep(), 1e-9);
+    EXPECT_EQ(grids[0]->facing, 1);
+    EXPECT_EQ(TheToolBars().geogrids.LastGeogrid(), grids[0].get());
+}
+
 }  // namespace
