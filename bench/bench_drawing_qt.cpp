@@ -5,6 +5,8 @@
 // Two more move the mouse over the painted picture during Zoom Window (cross-hair, then box) and
 // during a band selection: a move draws its outline in XOR on the picture and never repaints
 // the model (the counter "repaints" stays 0). Target: under 1 ms a move, below 1/20 of a paint.
+// The last moves the mouse in select mode with nothing selected over the same profile in the
+// data set: each move picks the items under the cursor for the tool tip.
 //
 //     build/bench/bench_drawing_qt
 
@@ -13,6 +15,8 @@
 #include "editing/view_navigation.h"
 #include "editing/view_selection.h"
 #include "graphics/axes.h"
+#include "model/data_set.h"
+#include "model/data_sets.h"
 #include "graphics/graphics.h"
 #include "graphics/line_styles.h"
 #include "platform/qt/image_dc.h"
@@ -192,11 +196,26 @@ void BM_MoveDuringBandSelection(benchmark::State& state) {
     });
 }
 
+// Select mode with nothing selected: each move picks the items under the cursor for its tool tip.
+void BM_MoveHoverInSelectMode(benchmark::State& state) {
+    Cpp_ProfileLineList& picked = Cpp_Kliven4Data::CurrentDataSet()->ProfileLines();
+    if (picked.Count() == 0)
+        for (const auto& line : TheProfile().Lines()) {
+            Cpp_ProfileLine* copy =
+                picked.CreateLine(line->GetNumber(), line->GetNumber() % 12 + 1, "layer");
+            for (const Cpp_PointXY* p = line->FirstPoint(); p; p = p->Next())
+                copy->AddPoint(p->X(), p->Y());
+            copy->NumberPoints();
+        }
+    MoveOverPicture(state, [](ImageView&) {});
+}
+
 }  // namespace
 
 BENCHMARK(BM_MoveDuringZoomWindowCrosshair)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_MoveDuringZoomWindowBox)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_MoveDuringBandSelection)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_MoveHoverInSelectMode)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_PaintQImage)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PaintQImageWithoutPoints)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PaintQImageAfterPan)->Unit(benchmark::kMillisecond);
