@@ -121,6 +121,23 @@ void DragCheck(s_InputCall& call) {
     StartPickBand(call.in.shift, call.view, g_press.press, call.in.device);
 }
 
+bool IsCtrlOverInterpolationPoint(const ViewInputHost& view, bool control) {
+    if (!control || view.EditMode() != EditModeSelect) return control;
+    const Cpp_Selection* first = GetCurrentSelection().GetNth(1);
+    if (!first) return true;
+    switch (first->GetType()) {
+    case SEL_CP_NODE:
+    case SEL_CP_POINT:
+    case SEL_PRESSURE_NODE:
+    case SEL_PRESSURE_POINT:
+    case SEL_RSUBU_NODE:
+    case SEL_RSUBU_POINT:
+    case SEL_STRENGTH_NODE:
+    case SEL_STRENGTH_POINT: return false;
+    default: return true;
+    }
+}
+
 // The press record and the navigation join the program-wide reset.
 const bool g_resetAdded = (AddProgramStateReset(&ResetViewInputState), true);
 
@@ -316,8 +333,8 @@ void ViewMouseMove(ViewInputHost& view, const s_ViewInput& in) {
     s_InputCall call{view, in, in.device, {}, {}, {}, "", redraw};
     call.raw = PixelToWorld(in.device);
     call.snapped = call.raw;
-    // Ctrl forces the snap (over an interpolation point it will not, once one can be selected).
-    const bool force = in.control;
+    // Ctrl forces the snap, except while an interpolation point is selected in select mode.
+    const bool force = IsCtrlOverInterpolationPoint(view, in.control);
     if ((Cpp_GraphicGrid::SnapOn() || force) &&
         Cpp_GraphicGrid::SnapToGrid(call.snapped.x, call.snapped.y, true))
         call.in.device = WorldToDevice(call.snapped);
@@ -446,6 +463,11 @@ bool EscapeKey(ViewInputHost& view, bool shift, bool& redraw) {
     if (!row) return false;
     call.what = row->step;
     RunCell(call, row->cells[InputEscape]);
+    // A step of an item ended: the bar of the last selected item, or none.
+    const bool navigation = mode >= CursorModeZoomWindow && mode <= CursorModeZoomOut;
+    if (mode != CursorModeNone && !navigation && view.EditMode() == EditModeSelect &&
+        GetCurrentSelection().IsEmpty())
+        view.HideCurrentToolBar();
     return call.handled;
 }
 

@@ -1,20 +1,29 @@
 #include "editing/view_selection.h"
 
-#include "editing/cursor_modes.h"
-#include "editing/edit_modes.h"
-#include "editing/selection_information.h"
-#include "editing/selection_list.h"
-#include "editing/rescale_coordinates.h"
-#include "editing/view_navigation.h"
+#include "analysis/analysis_computation_data.h"
 #include "analysis/noncircular_shear_surface.h"
 #include "core/point_xy.h"
-#include "loads/distributed_load_data.h"
-#include "porepressure/vertex.h"
+#include "editing/construction_items.h"
+#include "editing/cursor_modes.h"
+#include "editing/edit_modes.h"
+#include "editing/rescale_coordinates.h"
+#include "editing/selection_information.h"
+#include "editing/selection_list.h"
+#include "editing/view_navigation.h"
 #include "graphics/prompts.h"
+#include "loads/distributed_load_data.h"
+#include "loads/line_load.h"
+#include "loads/reinforcement_line.h"
 #include "model/data_set.h"
 #include "model/data_sets.h"
 #include "model/program_state.h"
 #include "platform/services.h"
+#include "porepressure/interpolation_data.h"
+#include "porepressure/piezometric_drawing.h"
+#include "porepressure/vertex.h"
+#include "profile/crack.h"
+#include "profile/profile_line.h"
+#include "profile/slope_geometry.h"
 #include "registry/view_preparations.h"
 
 #include <algorithm>
@@ -104,10 +113,25 @@ void EraseSelection(Cpp_SelectionList& list, bool isCurrentSelection) {
 }
 
 void SetPickKindFilter(Cpp_SelectionList& list, int index, int stage) {
-    (void)stage;
-    // The kinds' selectable flags are not narrowed to the chosen kind yet: whatever the
-    // edit-options bar's "Select:" list shows, every kind stays pickable.
+    // With "All" the per-kind flags are not consulted, so every kind shown can be picked.
     list.SetKindFilter(index > 0);
+    if (index < 0) return;
+    const bool all = index == 0;
+    const auto on = [index, all](int kind) { return all || index == kind; };
+    GetConstructionLineList().SetSelectable(on(2), on(1));
+    GetConstructionCircleList().SetSelectable(on(2));
+    Cpp_ProfileLineList::SetPickFilter(index);
+    SetPiezometricPickFilter(stage, on(5), on(6), all);
+    Cpp_InterpolationData::SetPickFilter(stage, on(7), all, on(8), all, on(9), all);
+    Cpp_SlopeLine::SetPickFilter(index);
+    Cpp_DistributedLoadData::SetSelectionFilters(stage, on(12), on(13), all, all);
+    Cpp_LineLoadList::SetSelectionFilters(on(14), on(14));
+    Cpp_ReinforcementLineList::SetSelectionFilters(on(15), on(16), on(17), on(18));
+    // Slip-surface segments, slip-surface points and the centre, radius-definition lines,
+    // radius-definition points, the search grid.
+    Cpp_AnalysisComputationData::SetSelectionFilters(on(20), on(19), on(22), on(21), all);
+    Cpp_Crack::SetPickFilter(all, all);
+    Cpp_Crack::SetWaterPickFilter(all, all);
 }
 
 void ShowSelectionPrompt() {

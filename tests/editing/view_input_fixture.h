@@ -21,7 +21,7 @@ public:
         editMode = 1;
     }
     void HideCurrentToolBar() override { ++barsHidden; }
-    int PickKindIndex() const override { return 0; }
+    int PickKindIndex() const override { return pickKind; }
     bool WheelEditingOn() const override { return wheelEditing; }
     bool ConstructionPointSnapOn() const override { return false; }
     void ShowCursorPosition(double x, double y) override { cursor = {x, y}; }
@@ -62,6 +62,7 @@ public:
     std::vector<MenuList> menus;
     s_PixelPoint menuAt;
     int chosen = 0;
+    int pickKind = 0;  // the "Select:" choice of the editing options bar
     std::int64_t now = 1000;
     platform::RecordingDeviceContext overlay;
     std::vector<platform::DeviceRect> touchedRects;

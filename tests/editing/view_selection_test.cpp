@@ -82,6 +82,27 @@ TEST_F(ViewSelectionTest, AClickSelectsShiftAddsAndAClickOnNothingEmptiesTheSele
     EXPECT_EQ(host.barsHidden, 3);  // the two clicks on nothing and Escape
 }
 
+TEST_F(ViewSelectionTest, TheSelectChoiceOfTheOptionsBarLimitsWhatAClickPicks) {
+    struct Case {
+        int pickKind;
+        int x, y;
+        std::vector<std::string> selected;
+    };
+    const Case cases[] = {
+        {3, 150, 200, {}},  // "Profile line points": the middle of a segment picks nothing
+        {3, 100, 200, {"Profile pt. 1 (line 1)"}},
+        {4, 150, 200, {"Profile line 1 (segment 1)"}},
+        {10, 150, 200, {}},  // "Slope points"
+        {0, 150, 200, {"Profile line 1 (segment 1)"}},
+    };
+    for (const Case& c : cases) {
+        host.pickKind = c.pickKind;
+        Click(c.x, c.y);
+        Release(c.x, c.y);
+        EXPECT_EQ(Selected(), c.selected) << c.pickKind;
+    }
+}
+
 TEST_F(ViewSelectionTest, OverlappingItemsOfferTheCandidateMenuAndTheClickNeverDrags) {
     host.chosen = 0;
     Click(200, 200);  // where the two lines meet

@@ -89,8 +89,10 @@ TEST_F(ViewToolRowsTest, RenumberingNumbersTheLinesInClickOrderAndEscapeKeepsThe
     RenumberLines::Start(ds, RenumberLines::ProfileLines);
     Click(150, 175);
     bool redraw = false;
+    const int barsHidden = host.barsHidden;
     EXPECT_TRUE(EscapeKey(host, false, redraw));
     EXPECT_TRUE(redraw);
+    EXPECT_EQ(host.barsHidden, barsHidden + 1);  // nothing selected: no item bar stays
     EXPECT_EQ(GetCursorMode(), 0);
     EXPECT_EQ(Line(0)->GetNumber(), 2);  // nothing changed
 }
