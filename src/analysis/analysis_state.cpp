@@ -1,3 +1,10 @@
 #include "analysis/analysis_state.h"
 
-void ResetAnalysisState() { ResetAnalysisDisplayDefaults(); }
+#include "analysis/results_display.h"
+#include "analysis/slices.h"
+
+void ResetAnalysisState() {
+    ResetAnalysisDisplayDefaults();
+    Cpp_Slices::ResetProgramWide();
+    Cpp_ResultsDisplay::ResetProgramWide();
+}

@@ -9,6 +9,8 @@
 #include "analysis/analysis_picking.h"
 #include "analysis/noncircular_shear_surface.h"
 #include "analysis/radius_definition.h"
+#include "analysis/results_display.h"
+#include "analysis/slices.h"
 #include "editing/construction_items.h"
 #include "graphics/line.h"
 #include "graphics/pick.h"
@@ -250,6 +252,20 @@ private:
     std::vector<s_AnalysisHit> hits_;
 };
 
+// Whether the critical circle may be picked: circular data in mode 3, 4 or 6.
+bool CriticalCircleMode(const Cpp_AnalysisComputationData& a) {
+    const int mode = a.GetMode();
+    return a.IsCircular() && (mode == 3 || mode == 4 || mode == 6);
+}
+
+// The factor-of-safety triangulation of a search over the fixed grid (kinds 114 and 116):
+// circular data in mode 4 and the pick inside the grid.
+const Cpp_Triangle* SearchTriangleAt(const Cpp_Kliven4DataSet& ds, s_PickType& pick) {
+    const Cpp_AnalysisComputationData& a = ds.Analysis();
+    if (!a.IsCircular() || a.GetMode() != 4 || !HitTestCenter(a, pick)) return nullptr;
+    return ds.ResultsDisplay().FindTriangleAt(pick.x, pick.y);
+}
+
 }  // namespace
 
 bool Cpp_SelectionList::SelectItemAtPoint(Cpp_Kliven4DataSet* ds, double x, double y,
@@ -380,7 +396,28 @@ bool Cpp_SelectionList::SelectItemAtPoint(Cpp_Kliven4DataSet* ds, double x, doub
             run.TakeValues(0, SEL_CRACK_WATER_POINT, {p});
     // 18 to 21: fixed point, horizontal tangent, radius line, radius definitions, grid corner.
     analysisRows.Take({40, 52, 7, 93, 94, 95, 96, 97, 46});
-    // 22, 23: critical-surface points and critical circle: no results are held.
+    // 22, 23: critical-surface points and the critical circle.
+    const Cpp_ResultsDisplay& results = ds->ResultsDisplay();
+    const Cpp_Slices& slices = ds->Slices();
+    const bool hasResults = results.HasResults();
+    if (slices.GetDisplaySwitch(1) && hasResults &&
+        run.Allowed(e_Class::P, Cpp_Slices::GetSelectionFilterC())) {
+        double px = 0, py = 0;
+        int index = 0;
+        if (slices.HitTestSliceItemB(run.Fresh(), px, py, index)) {
+            Cpp_Selection s;
+            s.SetCircleItem(ds, SEL_CRITICAL_POINT, px, py, index);
+            run.Take(s);
+        }
+    }
+    if (results.GetDisplaySwitch(1) && hasResults && CriticalCircleMode(analysis) &&
+        run.Allowed(e_Class::O, Cpp_ResultsDisplay::GetSelectionFilterB())) {
+        s_SelectionReferences r;
+        if (results.HitTestCriticalCircle(run.Fresh(), r.x, r.y)) {
+            r.radius = results.GetCriticalCircleRadius();
+            run.TakeValues(0, SEL_CRITICAL_CENTRE, r);
+        }
+    }
     // 24, 25: geogrid and nail ends.
     if (ds->Geogrids()->GetDisplayGeogrids() &&
         run.Allowed(e_Class::P, Cpp_IndividualGeogridList::GetSelectionFilterB())) {
@@ -450,7 +487,16 @@ bool Cpp_SelectionList::SelectItemAtPoint(Cpp_Kliven4DataSet* ds, double x, doub
             run.TakeSegment(0, SEL_CRACK_WATER_SURFACE, nullptr, p);
     // 35, 36: slip-surface line, tangent-line segments.
     analysisRows.Take({55, 144});
-    // 37: critical-surface segments: no results are held.
+    // 37: critical-surface segments.
+    if (slices.GetDisplaySwitch(2) && hasResults &&
+        run.Allowed(e_Class::S, Cpp_Slices::GetSelectionFilterG())) {
+        int index = 0;
+        if (slices.HitTestSliceItemC(run.Fresh(), index)) {
+            Cpp_Selection s;
+            s.SetTypedItem(ds, SEL_CRITICAL_SEGMENT, index);
+            run.Take(s);
+        }
+    }
     // 38, 39: geogrid and nail bars.
     if (ds->Geogrids()->GetDisplayGeogrids() &&
         run.Allowed(e_Class::S, Cpp_IndividualGeogridList::GetSelectionFilterA()))
@@ -530,7 +576,68 @@ bool Cpp_SelectionList::SelectItemAtPoint(Cpp_Kliven4DataSet* ds, double x, doub
                 run.TakeSegment(0, longitudinal ? SEL_LONGITUDINAL_FORCE : SEL_TRANSVERSE_FORCE,
                                 line, p);
     }
-    // 49 to 60: the results display and slices: no results are held.
+    // 49 to 52: the factor-of-safety text, triangles and contours, the surfaces of a search.
+    if (results.GetDisplaySwitch(0) &&
+        run.Allowed(e_Class::O, Cpp_ResultsDisplay::GetSelectionFilterA()) &&
+        results.IsInsideBox(x, y))
+        run.TakeValues(0, SEL_RESULTS_FACTOR_TEXT, {});
+    if (results.GetDisplaySwitch(7) &&
+        run.Allowed(e_Class::O, Cpp_ResultsDisplay::GetSelectionFilterF()))
+        if (const Cpp_Triangle* t = SearchTriangleAt(*ds, run.Fresh()))
+            run.TakeValues(0, SEL_SEARCH_TRIANGLES, {const_cast<Cpp_Triangle*>(t)});
+    if (results.GetDisplaySwitch(6) &&
+        run.Allowed(e_Class::O, Cpp_ResultsDisplay::GetSelectionFilterE()) &&
+        SearchTriangleAt(*ds, run.Fresh()))
+        run.TakeValues(0, SEL_CONTOURS, {});
+    if (results.GetDisplaySwitch(4) && hasResults &&
+        run.Allowed(e_Class::O, Cpp_ResultsDisplay::GetSelectionFilterD()) &&
+        results.HitTestPickGeometry(run.Fresh()))
+        run.TakeValues(0, SEL_RESULTS_ITEM, {});
+    // 53 to 55: the stress diagrams.
+    {
+        const struct {
+            int kind, switchNumber, segment;
+            bool flag;
+        } diagrams[] = {{SEL_TOTAL_STRESS, 5, 0, Cpp_Slices::GetSelectionFilterH()},
+                        {SEL_PORE_PRESSURE, 6, 1, Cpp_Slices::GetSelectionFilterB()},
+                        {SEL_EFFECTIVE_STRESS, 7, 2, Cpp_Slices::GetSelectionFilter()}};
+        for (const auto& d : diagrams) {
+            int index = 0;
+            if (slices.GetDisplaySwitch(d.switchNumber) && hasResults &&
+                run.Allowed(e_Class::O, d.flag) &&
+                slices.HitTestSliceItemA(run.Fresh(), d.segment, index)) {
+                Cpp_Selection s;
+                s.SetTypedItem(ds, d.kind, index);
+                run.Take(s);
+            }
+        }
+    }
+    // 56 to 60: slices, slice boundaries, crack water force, earth pressure, line of thrust.
+    const bool slicesShown = slices.GetDisplaySwitch(0) && hasResults;
+    auto takeSlice = [&](int kind, int index) {
+        s_SelectionReferences r;
+        r.number1 = index;
+        run.TakeValues(0, kind, r);
+    };
+    int sliceIndex = 0;
+    if (slicesShown && run.Allowed(e_Class::O, Cpp_Slices::GetSelectionFilterI()) &&
+        slices.FindSliceAtX(x, y, sliceIndex))
+        takeSlice(SEL_SLICE, sliceIndex);
+    if (slicesShown && run.Allowed(e_Class::O, Cpp_Slices::GetSelectionFilterF()) &&
+        slices.HitTestSliceBoundary(run.Fresh(), sliceIndex))
+        takeSlice(SEL_SLICE_BOUNDARY, sliceIndex);
+    if (slicesShown && run.Allowed(e_Class::O, Cpp_Slices::GetSelectionFilterD()) &&
+        slices.HitTestCrackWaterForce(run.Fresh()))
+        run.TakeValues(0, SEL_CRACK_WATER_FORCE, {});
+    if (results.GetDisplaySwitch(3) && (ds->AnalysisMode() == 4 || ds->AnalysisMode() == 5) &&
+        hasResults && run.Allowed(e_Class::O, Cpp_ResultsDisplay::GetSelectionFilterC())) {
+        const int stages = analysis.NumberOfStages();
+        if (results.HitTestCorner(stages, x, y, run.pick_.tolerance))
+            run.TakeValues(stages, SEL_EARTH_PRESSURE_FORCE, {});
+    }
+    if (slicesShown && run.Allowed(e_Class::O, Cpp_Slices::GetSelectionFilterE()) &&
+        slices.HitTestLineOfThrust(run.Fresh(), sliceIndex))
+        takeSlice(SEL_THRUST_LINE, sliceIndex);
     // 61: the material region under the pick.
     if (profile.GetShowLines() && run.Allowed(e_Class::O, Cpp_ProfileLineList::GetPickFilter(5)))
         if (Cpp_ProfileLine* line = profile.FindLineAbovePoint(x, y))
@@ -598,6 +705,8 @@ bool Cpp_SelectionList::SelectPointAtPoint(Cpp_Kliven4DataSet* ds, double x, dou
     Cpp_SlopeLine& slopeLine = slope.GetSlopeLine();
     Cpp_AnalysisComputationData& analysis = *ds->AnalysisComputationData();
     Cpp_ReinforcementLineList& rein = *ds->ReinforcementLines();
+    const Cpp_ResultsDisplay& results = ds->ResultsDisplay();
+    const Cpp_Slices& slices = ds->Slices();
     const std::vector<int> active = ActiveStages(*ds);
     // The analysis candidates of one kind, ranked against what was found so far (a test that
     // does not rank, the slip-surface arc and the search area, replaces it whenever it hits).
@@ -696,7 +805,17 @@ bool Cpp_SelectionList::SelectPointAtPoint(Cpp_Kliven4DataSet* ds, double x, dou
             if (!pointsOnly && (!kindFilter_ || AnalysisPickFlag(52))) analysisKind(52, true);
             if (!kindFilter_ || AnalysisPickFlag(46)) analysisKind(46, true);
         }
-        // 19: critical-surface points: no results are held.
+        // 19: critical-surface points.
+        if (may(slices.GetDisplaySwitch(1) && results.HasResults(),
+                Cpp_Slices::GetSelectionFilterC(), {30})) {
+            double px = 0, py = 0;
+            int index = 0;
+            if (slices.HitTestSliceItemB(pick, px, py, index)) {
+                Cpp_Selection s;
+                s.SetCircleItem(ds, SEL_CRITICAL_POINT, px, py, index);
+                take(s);
+            }
+        }
     }
     if (!any && !pointsOnly) {
         Cpp_Line* line = nullptr;
@@ -735,7 +854,15 @@ bool Cpp_SelectionList::SelectPointAtPoint(Cpp_Kliven4DataSet* ds, double x, dou
         // 28: the slip-surface line (noncircular only), not ranked.
         if (!analysis.IsCircular() && (!kindFilter_ || AnalysisPickFlag(55)))
             analysisKind(55, false);
-        // 29: critical-surface segments: no results are held.
+        // 29: critical-surface segments.
+        int sliceIndex = 0;
+        if (may(slices.GetDisplaySwitch(2) && results.HasResults(),
+                Cpp_Slices::GetSelectionFilterC(), {32}) &&
+            slices.HitTestSliceItemC(pick, sliceIndex)) {
+            Cpp_Selection s;
+            s.SetTypedItem(ds, SEL_CRITICAL_SEGMENT, sliceIndex);
+            take(s);
+        }
         if (!segmentsOnly) {
             // 30 to 33: load and force diagrams.
             for (int kind : {SEL_NORMAL_LOAD_INTERVAL, SEL_SHEAR_LOAD_INTERVAL})
@@ -764,7 +891,28 @@ bool Cpp_SelectionList::SelectPointAtPoint(Cpp_Kliven4DataSet* ds, double x, dou
                             rein.HitTestDiagram(pick, longitudinal, &reinLine))
                         takeSegment(0, kind, reinLine, p);
             }
-            // 34 to 37: slice items: no results are held.
+            // 34 to 37: the stress diagrams, then the slice under the pick.
+            const struct {
+                int kind, switchNumber, segment;
+                bool flag;
+            } diagrams[] = {{SEL_TOTAL_STRESS, 5, 0, Cpp_Slices::GetSelectionFilterH()},
+                            {SEL_PORE_PRESSURE, 6, 1, Cpp_Slices::GetSelectionFilterB()},
+                            {SEL_EFFECTIVE_STRESS, 7, 2, Cpp_Slices::GetSelectionFilter()}};
+            for (const auto& d : diagrams)
+                if (may(slices.GetDisplaySwitch(d.switchNumber), d.flag, {d.kind}) &&
+                    slices.HitTestSliceItemA(pick, d.segment, sliceIndex)) {
+                    Cpp_Selection s;
+                    s.SetTypedItem(ds, d.kind, sliceIndex);
+                    take(s);
+                }
+            if (!any &&
+                may(slices.GetDisplaySwitch(0) && results.HasResults(),
+                    Cpp_Slices::GetSelectionFilterI(), {128}) &&
+                slices.FindSliceAtX(x, y, sliceIndex)) {
+                s_SelectionReferences r;
+                r.number1 = sliceIndex;
+                takeValues(0, SEL_SLICE, r);
+            }
             // 38: the material region, only when nothing was found.
             if (!any && profile.GetShowLines() &&
                 (!kindFilter_ || Cpp_ProfileLineList::GetPickFilter(5)))

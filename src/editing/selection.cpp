@@ -152,6 +152,16 @@ void Cpp_Selection::SetLoadPointItem(Cpp_Kliven4DataSet* dataSet, int stage, int
     }
 }
 
+void Cpp_Selection::SetCircleItem(Cpp_Kliven4DataSet* dataSet, int kind, double x, double y,
+                                  int index) {
+    if (!In(kind, {7, 30, 40, 46, 52})) throw Exc_BadTypeOfPointSelection();
+    Store(dataSet, 0, kind);
+    refs_ = s_SelectionReferences();
+    refs_.x = x;
+    refs_.y = y;
+    if (kind == 30 || kind == 46) refs_.index = index;
+}
+
 void Cpp_Selection::SetTypedItem(Cpp_Kliven4DataSet* dataSet, int kind, int sliceNumber) {
     if (!In(kind, {32, 118, 120, 122})) throw Exc_BadTypeOfPointSelection();
     Store(dataSet, 0, kind);

@@ -152,6 +152,8 @@ public:
     void SetDistributedLoadItem(Cpp_Kliven4DataSet* dataSet, int stage, int kind, void* reference);
     // 36, 62, 64: ref1; 142: ref2; other kinds throw.
     void SetLoadPointItem(Cpp_Kliven4DataSet* dataSet, int stage, int kind, void* reference);
+    // 7, 30, 40, 46, 52: the found point (x, y); 30 and 46 also its index. Other kinds throw.
+    void SetCircleItem(Cpp_Kliven4DataSet* dataSet, int kind, double x, double y, int index);
     // 32, 118, 120, 122: the slice number; stage := the stages of the analysis. Others throw.
     void SetTypedItem(Cpp_Kliven4DataSet* dataSet, int kind, int sliceNumber);
     // Any kind: the whole block for the kinds that keep one, otherwise only data set, stage

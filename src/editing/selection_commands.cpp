@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <set>
+#include <utility>
 
 namespace {
 
@@ -79,6 +80,27 @@ bool* DisplaySwitch(s_DisplayFlagsType& f, int kind, int stage) {
     }
 }
 
+// The results switches: results display (first) or slices (second) switch of a kind, -1 none.
+std::pair<int, int> ResultsSwitch(int kind) {
+    switch (kind) {
+    case 6: return {0, -1};
+    case 28: return {1, -1};
+    case 110: return {4, -1};
+    case 114: return {6, -1};
+    case 116: return {7, -1};
+    case 128:
+    case 130: return {-1, 0};
+    case 30: return {-1, 1};
+    case 32: return {-1, 2};
+    case 18: return {-1, 3};
+    case 66: return {-1, 4};
+    case 118: return {-1, 5};
+    case 120: return {-1, 6};
+    case 122: return {-1, 7};
+    default: return {-1, -1};
+    }
+}
+
 }  // namespace
 
 DialogSlot<SelectedItemOperations>& SelectedItemOperationsSlot() {
@@ -101,6 +123,9 @@ bool ClearDisplayFlags(Cpp_SelectionList& list) {
         // Kind 12 and 14 also hide the stage's triangles.
         if (item->GetType() == 12 || item->GetType() == 14)
             ds->DisplayFlags().triangles[item->GetStage() == 2 ? 1 : 0] = false;
+        const auto [resultsSwitch, slicesSwitch] = ResultsSwitch(item->GetType());
+        if (resultsSwitch >= 0) ds->ResultsDisplay().SetDisplaySwitch(resultsSwitch, 0);
+        if (slicesSwitch >= 0) ds->Slices().SetDisplaySwitch(slicesSwitch, 0);
         if (bool* flag = DisplaySwitch(ds->DisplayFlags(), item->GetType(), item->GetStage())) {
             *flag = false;
             changed.insert(ds);

@@ -6,6 +6,8 @@
 #include "analysis/analysis_computation_data.h"
 #include "analysis/circle.h"
 #include "analysis/noncircular_shear_surface.h"
+#include "analysis/results_display.h"
+#include "analysis/slices.h"
 #include "core/format_text.h"
 #include "core/point_xy.h"
 #include "core/preferences.h"
@@ -17,6 +19,7 @@
 #include "model/data_set.h"
 #include "porepressure/interpolation_data.h"
 #include "porepressure/piezometric_line.h"
+#include "profile/material_properties.h"
 #include "profile/profile_line.h"
 
 #include <cmath>
@@ -80,6 +83,140 @@ std::string MaterialText(const Cpp_ProfileLine& line) {
 // Stage row of the loads and piezometric lines.
 bool StageRowS1(const Cpp_Kliven4DataSet* ds) {
     return ds && (ds->IsMultiStage() || ds->PiezometricLines(2)->Count() > 0);
+}
+
+}  // namespace
+
+namespace {
+
+// The material of a slice's base in the data set's material list.
+const Cpp_MaterialProperties* SliceMaterial(const Cpp_Kliven4DataSet* dataSet_,
+                                            const Cpp_Slice& slice) {
+    return dataSet_ ? dataSet_->MaterialData().GetMaterialList().FindMaterialConst(
+                          slice.materialNumber)
+                    : nullptr;
+}
+
+
+// The pages of the results items; n is the slice number the record holds.
+void ResultsPage(const Cpp_Selection& item, Page& page, Cpp_NameValueList& list) {
+    const Cpp_Kliven4DataSet* dataSet_ = item.GetDataSet();
+    const int type_ = item.GetType();
+    const int stage_ = item.GetStage();
+    const s_Formats& f = page.F();
+    const s_SelectionReferences& r = item.GetItemReferences();
+    const int n = static_cast<int>(r.number1);
+    const Cpp_Slices* slices = dataSet_ ? &dataSet_->Slices() : nullptr;
+    const Cpp_Slice* slice = slices ? slices->GetSlice(n) : nullptr;
+    const int stages = dataSet_ ? dataSet_->Analysis().NumberOfStages() : 1;
+    const int mode = dataSet_ ? dataSet_->Analysis().GetMode() : 0;
+    switch (type_) {
+    case 18: {
+        page.Title("Vector Representing Water Force in Tension Crack");
+        if (!slices) return;
+        int side = 0;
+        double depth = 0, force = 0, x = 0, y = 0;
+        slices->GetCrackWaterForce(side, depth, force, x, y);
+        page.Int("Applied to slice number:", side);
+        page.Value("Water force:", f.force, force);
+        page.Value("Crack water depth:", f.length, depth);
+        page.Value("X coordinate of slice boundary:", f.coordinate, x);
+        page.Value("Y coordinate of water force on slice boundary:", f.coordinate, y);
+        return;
+    }
+    case 27: {
+        page.Title("Vector Representing Computed Earth Pressure Force");
+        if (!dataSet_) return;
+        const Cpp_ResultsDisplay& results = dataSet_->ResultsDisplay();
+        const Cpp_AnalysisComputationData& a = dataSet_->Analysis();
+        page.Value("Earth pressure force:", f.force, results.GetEarthPressureForce(stage_));
+        page.Value("Specified factor of safety:", f.safety, a.GetSideForceValue());
+        page.Value("Specified inclination:", f.angle, a.GetCorpsSideForceInclination());
+        const s_tagTypePointXY p = results.GetEarthPressurePoint(stage_);
+        page.Value("X coordinate of force:", f.coordinate, p.x);
+        page.Value("Y coordinate of force:", f.coordinate, p.y);
+        return;
+    }
+    case 28: {
+        if (mode == 1) page.Title("Center of Individual Circular Slip Surface");
+        if (mode == 3) page.Title("Center of Critical Slip Surface");
+        if (!dataSet_) return;
+        const Cpp_ResultsDisplay& results = dataSet_->ResultsDisplay();
+        page.Value("X - Center:", f.coordinate, results.GetCriticalCircleCenter().x);
+        page.Value("Y - Center:", f.coordinate, results.GetCriticalCircleCenter().y);
+        page.Value("Radius:", f.coordinate, results.GetCriticalCircleRadius());
+        return;
+    }
+    case 30:
+        page.Title("Point on Critical Slip Surface");
+        page.Int("Point number:", r.index);
+        page.XY("", r.x, r.y, f.coordinate);
+        return;
+    case 32:
+        page.Title("Segment of Critical Slip Surface");
+        page.Int("Segment & slice number:", n);
+        if (!slice) return;
+        page.XY("First point - ", slice->bottomLeftX, slice->bottomLeftY, f.coordinate);
+        page.XY("Second point - ", slice->GetBottomRightX(), slice->GetBottomRightY(),
+                f.coordinate);
+        slices->ShowSliceBaseInformation(n, SliceMaterial(dataSet_, *slice), stages, list);
+        return;
+    case 66:
+        page.Title("Line of Thrust");
+        page.Int("Slice number:", n);
+        if (!slice) return;
+        page.Value("X (left):", f.coordinate, slice->bottomLeftX);
+        page.Value("Y - line of thrust (left):", f.coordinate, slice->GetLineOfThrustLeft());
+        page.Value("Fraction of height (left):", f.coordinate,
+                   slice->GetLineOfThrustFractionLeft());
+        page.Value("X (right):", f.coordinate, slice->GetBottomRightX());
+        page.Value("Y - line of thrust (right):", f.coordinate, slice->GetLineOfThrustRight());
+        page.Value("Fraction of height (right):", f.coordinate,
+                   slice->GetLineOfThrustFractionRight());
+        return;
+    case 118:
+    case 120:
+    case 122: {
+        page.Title(type_ == 118   ? "Distribution of Total Normal Stress on Slip Surface"
+                   : type_ == 120 ? "Distribution of Pore Water Pressure on Slip Surface"
+                                  : "Distribution of Effective Normal Stress on Slip Surface");
+        if (!slice) return;
+        const double total = slice->GetStageEntityValue(stages);
+        const double pore = slice->GetEntityValue(stages);
+        const double effective = slice->EffectiveNormalStress(stages);
+        const std::pair<const char*, double> rows[3] = {{"Total normal stress:", total},
+                                                        {"Pore water pressure:", pore},
+                                                        {"Effective normal stress:", effective}};
+        const int order[3][3] = {{0, 1, 2}, {1, 0, 2}, {2, 0, 1}};
+        for (int i : order[(type_ - 118) / 2]) page.Value(rows[i].first, f.stress, rows[i].second);
+        return;
+    }
+    case 128:
+        page.Title(FormatText("Slice number %1d", n));
+        if (slice) slices->ShowSliceInformation(n, SliceMaterial(dataSet_, *slice), stages, list);
+        return;
+    case 130: {
+        const int count = slices ? slices->Count() : 0;
+        if (n == 0)
+            page.Title("Left-most Interslice Boundary - Left End of Slip Surface");
+        else if (n == count)
+            page.Title("Right-most Interslice Boundary - Right End of Slip Surface");
+        else
+            page.Title(FormatText("Selected Boundary Between Slices %1d and %1d", n, n + 1));
+        if (!dataSet_) return;
+        const int procedure = dataSet_->Analysis().GetProcedure();
+        if (procedure == 0 || (procedure >= 2 && procedure <= 5)) {
+            const Cpp_Slice* s = slices->GetSlice(n == 0 ? 1 : n);
+            if (s)
+                page.Value("Resultant interslice force:", f.force,
+                           n == 0 ? s->GetInterSliceForceLeft() : s->GetInterSliceForceRight());
+        } else {
+            page.Text("Resultant interslice force:", "Not computed in procedure of slices used");
+        }
+        return;
+    }
+    default: return;
+    }
 }
 
 }  // namespace
@@ -341,6 +478,17 @@ bool Cpp_Selection::GetInformation(Cpp_NameValueList& list) const {
         page.XY("", p->X(), p->Y(), f.coordinate);
         return true;
     }
+    case 18:
+    case 27:
+    case 28:
+    case 30:
+    case 32:
+    case 66:
+    case 118:
+    case 120:
+    case 122:
+    case 128:
+    case 130: ResultsPage(*this, page, list); return true;
     default: break;
     }
     page.Title("????? - Unknown item");

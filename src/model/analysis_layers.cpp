@@ -26,6 +26,13 @@ void AnalysisLayer(Cpp_Kliven4DataSet& ds, const s_DrawContextType&) {
     if (a.GetDisplaySearchGrid()) DrawSearchGrid(a);
 }
 
+// The computed results: only the factor-of-safety triangulations are drawn, and only with
+// results and their switch on.
+void ResultsLayer(Cpp_Kliven4DataSet& ds, const s_DrawContextType&) {
+    const Cpp_ResultsDisplay& results = ds.ResultsDisplay();
+    if (results.HasResults() && results.GetDisplaySwitch(7)) results.DrawFTriangulations();
+}
+
 // The crack of the analysis data with the slope's tension crack: crack bottom and water surface,
 // then tension crack and water.
 void Crack(Cpp_Kliven4DataSet& ds, const s_DrawContextType&) {
@@ -55,6 +62,7 @@ void ApplyDefaults(const s_DisplayFlagsType& f) {
 }  // namespace
 
 void RegisterAnalysisDrawing() {
+    Cpp_DataSetDrawing::Register(e_DrawLayer::FirstResults, "results display", &ResultsLayer);
     Cpp_DataSetDrawing::Register(e_DrawLayer::Crack, "tension crack", &Crack);
     Cpp_DataSetDrawing::Register(e_DrawLayer::Analysis, "analysis items", &AnalysisLayer);
     Cpp_DisplaySelections::RegisterOwner(&ApplyFlags, &ApplyDefaults);

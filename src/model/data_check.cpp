@@ -25,6 +25,7 @@
 #include "profile/material_properties.h"
 
 #include <array>
+#include <algorithm>
 #include <cmath>
 #include <map>
 
@@ -228,6 +229,14 @@ bool DataSetExtents(const Cpp_Kliven4DataSet& dataSet, double& xmin, double& xma
     if (analysis.GetCircleBounds(a, b, c, d)) extents.Add(a, b, c, d);
     if (analysis.GetNoncircularBounds(a, b, c, d)) extents.Add(a, b, c, d);
     if (analysis.GetRadiusItemBounds(a, b, c, d)) extents.Add(a, b, c, d);
+    // Computed results: the lowest slice base and the critical centre.
+    const Cpp_ResultsDisplay& results = dataSet.ResultsDisplay();
+    if (results.HasResults()) {
+        if (results.GetCircleBounds(analysis.IsCircular(), a, b, c, d)) extents.Add(a, b, c, d);
+        if (!extents.Get(xmin, xmax, ymin, ymax)) return false;
+        if (dataSet.Slices().Count() > 0) ymin = std::min(ymin, dataSet.Slices().GetLowestBottomY());
+        return true;
+    }
     return extents.Get(xmin, xmax, ymin, ymax);
 }
 

@@ -35,6 +35,8 @@ void Cpp_Kliven4DataSet::Clear() {
     loads_.Clear();
     profileLines_.DeleteAllLines();
     slopeGeometry_.DeleteAll();
+    for (auto& slices : slices_) slices.Clear();
+    for (auto& results : results_) results.Clear();
 }
 
 void Cpp_Kliven4DataSet::Reset() {
@@ -45,6 +47,8 @@ void Cpp_Kliven4DataSet::Reset() {
     loads_.Reset();
     profileLines_.ApplyDefaultDisplayFlags();
     slopeGeometry_.ApplyDefaultDisplayFlags();
+    slices_[0].LoadDefaultDisplayFlags();
+    results_[0].ResetFromDefaults();
 }
 
 void Cpp_Kliven4DataSet::ResetForNewData() {

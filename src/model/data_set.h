@@ -19,6 +19,8 @@
 #include <memory>
 
 #include "analysis/analysis_computation_data.h"
+#include "analysis/results_display.h"
+#include "analysis/slices.h"
 #include "core/dialog_slot.h"
 #include "core/message_boxes.h"
 #include "graphics/list_item.h"
@@ -111,6 +113,13 @@ public:
     const Cpp_ProfileLineList& ProfileLines() const { return profileLines_; }
     Cpp_SlopeGeometry& SlopeGeometry() { return slopeGeometry_; }
     const Cpp_SlopeGeometry& SlopeGeometry() const { return slopeGeometry_; }
+    // Computed results: the first slices and results-display records (the second pair is only
+    // kept and cleared). Nothing fills them yet.
+    Cpp_Slices& Slices() { return slices_[0]; }
+    const Cpp_Slices& Slices() const { return slices_[0]; }
+    const Cpp_Slice* Slice(int i) const { return slices_[0].GetSlice(i); }
+    Cpp_ResultsDisplay& ResultsDisplay() { return results_[0]; }
+    const Cpp_ResultsDisplay& ResultsDisplay() const { return results_[0]; }
 
     // The data check of every block under its banner (model/data_check.h); true without errors.
     bool CheckData(int profileCheckFlag, std::FILE* listing);
@@ -148,4 +157,6 @@ private:
     bool orientationFlag_ = false;
     Cpp_PiezometricLineList piezometricLines_[2];
     Cpp_InterpolationData interpolationData_[2];
+    Cpp_Slices slices_[2];
+    Cpp_ResultsDisplay results_[2];
 };
