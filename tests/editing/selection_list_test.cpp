@@ -7,6 +7,8 @@
 
 #include "analysis/analysis_computation_data.h"
 #include "editing/construction_items.h"
+#include "editing/selection_commands.h"
+#include "graphics/drawing_attributes.h"
 #include "graphics/graphics.h"
 #include "loads/distributed_load_data.h"
 #include "loads/geogrid_data.h"
@@ -311,6 +313,152 @@ TEST(SelectionDrawing, CurrentSelectionIsMarkedAfterTheData) {
     EXPECT_EQ(squares(Cpp_Graphics::kOutputPrinter), 0u);
     Cpp_SelectionList::NoteModelChange();  // the record is stale: never drawn
     EXPECT_EQ(squares(Cpp_Graphics::kOutputScreen), 0u);
+}
+
+}  // namespace
+
+namespace {
+
+// Two computed slices of width 10 from x = 0 on a level base (y = 0) under a level top (y = 10),
+// the line of thrust at y = 3 and the total-stress diagram at y = 5; the critical centre at
+// (50, 50), the earth-pressure force at (60, 60), the factor-of-safety text around (80, 80) and
+// the crack water force left of the first slice at y = 2.
+class ResultsPickFixture : public ::testing::Test {
+protected:
+    void SetUp() override {
+        TenPixelsPerUnit();
+        Cpp_AnalysisComputationData& a = *ds.AnalysisComputationData();
+        a.SetDataDefined(true);
+        a.SetCircular(true);
+        a.SetMode(4);
+        a.SetProcedure(2);
+        std::vector<Cpp_Slice> records(3);
+        for (int i = 0; i < 3; ++i) {
+            Cpp_Slice& s = records[i];
+            s.bottomLeftX = 10.0 * i;
+            s.bottomCenterX = s.bottomLeftX + 5;
+            s.width = 10;
+            s.baseLength = 10;
+            s.topCenterY = 10;
+            s.thrustY = 3;
+            s.interSliceForce = 100.0 * i;
+            s.totalStressSegment = {s.bottomLeftX, 5, s.bottomLeftX + 10, 5};
+        }
+        Cpp_Slices& slices = ds.Slices();
+        slices.SetSlices(std::move(records));
+        slices.SetCrackWaterForce(1, 1, 50, 2);
+        Cpp_Slices::SetLargestValueA(50);
+        Cpp_Slices::ComputeScaleB(1);
+        for (int n : {1, 3, 4, 5}) slices.SetDisplaySwitch(n, 1);
+        Cpp_ResultsDisplay& results = ds.ResultsDisplay();
+        results.SetHasResults(true);
+        results.SetResultMode(4);
+        results.SetCriticalCircle(Cpp_Circle(50, 50, 30));
+        results.SetEarthPressure(1, {400, 60, 60, 1.5, 0});
+        results.SetReferencePoint(-100, -100);
+        results.SetTextBox(79, 81, 81, 79);
+    }
+    Cpp_Kliven4DataSet ds{1};
+    Cpp_SelectionList list;
+};
+
+TEST_F(ResultsPickFixture, ResultsItemsAreListedInTheirPlacesOnlyWithResults) {
+    const struct {
+        double x, y;
+        bool pointsOnly;
+        std::vector<int> kinds, withoutResults;
+    } cases[] = {
+        {10, 0, false, {30, 32}, {}},    // a base point, then the bases (the first one)
+        {10, 0, true, {30}, {}},         // points only
+        {10, 5, false, {118, 130}, {}},  // total stress, then the shared side
+        {5, 3, false, {128, 66}, {}},    // the slice, then the line of thrust
+        {50, 50, false, {28}, {}},       // the critical centre
+        {60, 60, false, {27}, {}},       // the earth-pressure force
+        {80, 80, false, {6}, {6}},       // the text needs no results
+        {-1, 2, false, {18}, {}},        // the crack water force
+    };
+    for (bool has : {true, false}) {
+        ds.ResultsDisplay().SetHasResults(has);
+        for (const auto& c : cases) {
+            SCOPED_TRACE(testing::Message() << c.x << ", " << c.y << (has ? "" : " no results"));
+            list.Clear();
+            list.SelectItemAtPoint(&ds, c.x, c.y, false, c.pointsOnly, false);
+            EXPECT_EQ(Kinds(list), has ? c.kinds : c.withoutResults);
+        }
+    }
+    ds.ResultsDisplay().SetHasResults(true);
+    list.Clear();
+    list.SelectItemAtPoint(&ds, 10, 5, false, false, false);
+    EXPECT_EQ(Names(list),
+              (std::vector<std::string>{"Total stress distrib. (slice: 1)",
+                                        "Slice boundary between slices 1 & 2"}));
+    list.Clear();
+    list.SelectItemAtPoint(&ds, 60, 60, false, false, false);
+    ASSERT_EQ(list.Count(), 1);
+    EXPECT_EQ(list.GetNth(1)->GetStage(), 1);  // the analysis data's number of stages
+}
+
+TEST_F(ResultsPickFixture, PointOrientedTestRanksResultsItemsLikeTheOthers) {
+    const struct {
+        double x, y;
+        int kind;
+    } cases[] = {{10.1, 0.1, 30}, {5, 0.2, 32}, {5, 5.1, 118}, {5, 7, 128}, {50, 50, 0}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.x);
+        list.Clear();
+        EXPECT_EQ(list.SelectPointAtPoint(&ds, c.x, c.y, true, false, false, false), c.kind != 0);
+        EXPECT_EQ(Kinds(list), c.kind ? std::vector<int>{c.kind} : std::vector<int>{});
+    }
+}
+
+TEST_F(ResultsPickFixture, ClearDisplayAndPagesOfResultsItems) {
+    list.SelectItemAtPoint(&ds, 5, 3, false, false, false);   // 128, 66
+    list.SelectItemAtPoint(&ds, 50, 50, false, false, false);  // 28
+    ASSERT_EQ(Kinds(list), (std::vector<int>{128, 66, 28}));
+
+    Cpp_NameValueList page;
+    ASSERT_TRUE(list.GetNth(1)->GetInformation(page));
+    EXPECT_EQ(page.At(0).value, "Slice number 1");
+    EXPECT_EQ(page.At(1).name + page.At(1).value, "Material number (at base of slice):0");
+    ASSERT_TRUE(list.GetNth(2)->GetInformation(page));
+    ASSERT_GE(page.Count(), 3);
+    EXPECT_EQ(page.At(0).value, "Line of Thrust");
+    EXPECT_EQ(page.At(2).name + page.At(2).value, "X (left):0.000000");
+
+    ClearDisplayFlags(list);
+    EXPECT_FALSE(ds.Slices().GetDisplaySwitch(0));  // slices
+    EXPECT_FALSE(ds.Slices().GetDisplaySwitch(4));  // line of thrust
+    EXPECT_FALSE(ds.ResultsDisplay().GetDisplaySwitch(1));  // critical circle
+    EXPECT_TRUE(ds.Slices().GetDisplaySwitch(5));
+    EXPECT_TRUE(ds.ResultsDisplay().GetDisplaySwitch(0));
+    list.Clear();
+    list.SelectItemAtPoint(&ds, 5, 3, false, false, false);
+    EXPECT_TRUE(list.IsEmpty());
+
+    // Boundary pages: the ends of the surface and the force by procedure.
+    const struct {
+        double x;
+        int procedure;
+        std::string title, force;
+    } boundaries[] = {
+        {-0.1, 2, "Left-most Interslice Boundary - Left End of Slip Surface", "0"},
+        {10, 2, "Selected Boundary Between Slices 1 and 2", "100"},
+        {20.1, 0, "Right-most Interslice Boundary - Right End of Slip Surface", "200"},
+        {10, 1, "Selected Boundary Between Slices 1 and 2",
+         "Not computed in procedure of slices used"},
+    };
+    ds.Slices().SetDisplaySwitch(0, 1);
+    for (const auto& b : boundaries) {
+        SCOPED_TRACE(b.title);
+        ds.AnalysisComputationData()->SetProcedure(b.procedure);
+        list.Clear();
+        list.SelectItemAtPoint(&ds, b.x, 8, false, false, false);
+        ASSERT_EQ(Kinds(list), std::vector<int>{130});
+        ASSERT_TRUE(list.GetNth(1)->GetInformation(page));
+        ASSERT_EQ(page.Count(), 2);
+        EXPECT_EQ(page.At(0).value, b.title);
+        EXPECT_EQ(page.At(1).name + page.At(1).value, "Resultant interslice force:" + b.force);
+    }
 }
 
 }  // namespace
