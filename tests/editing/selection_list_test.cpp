@@ -462,3 +462,45 @@ TEST_F(ResultsPickFixture, ClearDisplayAndPagesOfResultsItems) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(LabelPicking, TheNearerLabelWinsAndOnEqualDistancesTheLaterLine) {
+    TenPixelsPerUnit();
+    Cpp_Kliven4DataSet ds(1);
+    Cpp_ProfileLine* upper = ds.ProfileLines().CreateLine(1, 1, "");
+    upper->AddPoint(0, 100);
+    upper->AddPoint(20, 100);
+    Cpp_ProfileLine* lower = ds.ProfileLines().CreateLine(2, 2, "");
+    lower->AddPoint(0, 50);
+    lower->AddPoint(20, 50);
+    upper->SetLabelAnchor(5, 5);
+    lower->SetLabelAnchor(5.5, 5);
+    upper->SetMaterialLabel(5, 5);
+    lower->SetMaterialLabel(5, 5);
+    Cpp_PiezometricLine* water = ds.PiezometricLines(1)->CreateLine(1, 62.4, "");
+    water->AddPoint(0, 200);
+    water->AddPoint(20, 200);
+    water->SetLabelAnchor(5.1, 5.1);
+    const struct {
+        double x;
+        const Cpp_Line* numberLabel;
+    } cases[] = {{5.1, upper}, {5.25, lower}, {5.4, lower}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.x);
+        Cpp_SelectionList list;
+        list.SelectItemAtPoint(&ds, c.x, 5, false, false, false);
+        ASSERT_EQ(Kinds(list), (std::vector<int>{88, 68, 82, 72}));
+        EXPECT_EQ(list.GetNth(1)->GetItemReferences().ref1, c.numberLabel);
+        EXPECT_EQ(list.GetNth(2)->GetItemReferences().ref1, lower);  // equally near: later
+        EXPECT_EQ(list.GetNth(3)->GetItemReferences().ref1, water);
+        EXPECT_EQ(list.GetNth(3)->GetStage(), 1);
+        EXPECT_EQ(list.GetNth(4)->GetItemReferences().ref1, lower);  // the region's line
+    }
+    // Labels are no points or segments.
+    Cpp_SelectionList list;
+    EXPECT_FALSE(list.SelectItemAtPoint(&ds, 5.05, 5, false, true, false));
+    EXPECT_FALSE(list.SelectItemAtPoint(&ds, 5.05, 5, false, false, true));
+}
+
+}  // namespace
