@@ -1,5 +1,7 @@
 #include "editing/construction_items.h"
 
+#include "graphics/graphics.h"
+
 #include "graphics/pick.h"
 
 #include <algorithm>
@@ -357,6 +359,21 @@ bool Cpp_ConstructionCircleList::WriteInput(std::FILE* file) const {
 
 Cpp_ConstructionLineList& GetConstructionLineList() { return LineList(); }
 Cpp_ConstructionCircleList& GetConstructionCircleList() { return CircleList(); }
+double GetConstructionSnapTolerance() { return Cpp_Graphics::PixelsToWorldLengthX(5); }
+
+bool SnapToConstructionPoint(double& x, double& y) {
+    s_PickType pick;
+    pick.x = x;
+    pick.y = y;
+    pick.tolerance = GetConstructionSnapTolerance();
+    Cpp_Line* line = nullptr;
+    const Cpp_PointXY* p = LineList().FindNearestLinePoint(pick, line);
+    if (!p) return false;
+    x = p->X();
+    y = p->Y();
+    return true;
+}
+
 bool ConstructionLinesExist() { return !LineList().IsEmpty(); }
 void DeleteAllConstructionLines() { LineList().Clear(); }
 void DeleteAllConstructionCircles() { CircleList().DeleteAll(); }

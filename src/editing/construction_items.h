@@ -132,6 +132,12 @@ void DeleteAllConstructionCircles();
 // Both lists emptied (File New, File Open).
 void DeleteAllConstructionItems();
 
+// The snap tolerance of construction points: 5 pixels as a world length along x.
+double GetConstructionSnapTolerance();
+// A construction point within the snap tolerance of (x, y) (the nearest): x and y become its
+// coordinates (true); otherwise they stay (false).
+bool SnapToConstructionPoint(double& x, double& y);
+
 // The CON block of the document. Writing: nothing when both lists are empty. Reading (after
 // the command line): the count line, the line part, the circle part; a block with errors is
 // still read to the end of each part it holds, so the lines after it read on.

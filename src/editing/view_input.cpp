@@ -1,5 +1,7 @@
 #include "editing/view_input.h"
 
+#include "editing/construction_items.h"
+
 #include "core/command_ids.h"
 #include "core/preferences.h"
 #include "core/text_formats.h"
@@ -46,8 +48,13 @@ void ComputePressPoints(s_InputCall& call) {
     call.raw = PixelToWorld(call.in.device);
     call.snapped = call.raw;
     bool snapped = false;
-    if (Cpp_GraphicGrid::SnapOn() &&
-        Cpp_GraphicGrid::SnapToGrid(call.snapped.x, call.snapped.y, false)) {
+    // A construction point within 5 pixels takes the place of the grid when its snap is on.
+    if (call.view.ConstructionPointSnapOn() &&
+        SnapToConstructionPoint(call.snapped.x, call.snapped.y)) {
+        call.in.device = WorldToDevice(call.snapped);
+        snapped = true;
+    } else if (Cpp_GraphicGrid::SnapOn() &&
+               Cpp_GraphicGrid::SnapToGrid(call.snapped.x, call.snapped.y, false)) {
         call.in.device = WorldToDevice(call.snapped);
         snapped = true;
     }

@@ -7,6 +7,7 @@
 #include "core/input_lines.h"
 #include "core/point_xy.h"
 #include "core/preferences.h"
+#include "graphics/graphics.h"
 #include "graphics/prompts.h"
 #include "model/data_set.h"
 #include "model/data_sets.h"
@@ -221,6 +222,30 @@ TEST_F(ConstructionItems, ADocumentWithTheBlockOpensAndReadsOn) {
     EXPECT_FALSE(Has(Contents(input), "CONstruction"));
     std::fclose(doc);
     std::fclose(input);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(ConstructionItems, AClickWithinFivePixelsSnapsExactlyOntoAConstructionPoint) {
+    // 10 pixels per world unit: 5 pixels are half a unit.
+    Cpp_Graphics::SetScaleState(0, 100, 0, 100, 0, 10, 1000, -10, 0, 100, 0, 100);
+    Cpp_Line* line = GetConstructionLineList().NewLine();
+    line->SetNumber(1);
+    line->AddPoint(10.123, 5.456);
+    EXPECT_DOUBLE_EQ(GetConstructionSnapTolerance(), 0.5);
+    const struct {
+        double x, y;
+        bool snaps;
+    } cases[] = {{10.4, 5.7, true}, {10.623, 5.456, true}, {10.7, 5.456, false}, {0, 0, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.x);
+        double x = c.x, y = c.y;
+        EXPECT_EQ(SnapToConstructionPoint(x, y), c.snaps);
+        EXPECT_EQ(x, c.snaps ? 10.123 : c.x);
+        EXPECT_EQ(y, c.snaps ? 5.456 : c.y);
+    }
 }
 
 }  // namespace

@@ -23,7 +23,7 @@ public:
     void HideCurrentToolBar() override { ++barsHidden; }
     int PickKindIndex() const override { return pickKind; }
     bool WheelEditingOn() const override { return wheelEditing; }
-    bool ConstructionPointSnapOn() const override { return false; }
+    bool ConstructionPointSnapOn() const override { return constructionSnap; }
     void ShowCursorPosition(double x, double y) override { cursor = {x, y}; }
     void SetLongForceText(bool shown, const std::string& text) override {
         longForce = shown;
@@ -53,6 +53,7 @@ public:
 
     int editMode = 1;
     bool wheelEditing = false;
+    bool constructionSnap = false;
     int selectModeEntered = 0, barsHidden = 0, invalidated = 0, updated = 0;
     s_tagTypePointXY cursor;
     bool longForce = false;
