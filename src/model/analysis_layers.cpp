@@ -5,7 +5,9 @@
 
 #include "analysis/analysis_computation_data.h"
 #include "analysis/analysis_drawing.h"
+#include "graphics/graphics.h"
 #include "model/data_set.h"
+#include "model/data_sets.h"
 #include "profile/slope_drawing.h"
 #include "profile/slope_geometry.h"
 #include "registry/data_set_drawing.h"
@@ -59,11 +61,35 @@ void ApplyDefaults(const s_DisplayFlagsType& f) {
                               radius, f.searchGrid);
 }
 
+// The scales of the result diagrams, computed with each fit of the mapping.
+class SliceScales final : public Cpp_Graphics::ScaleParticipant {
+public:
+    bool RecomputeScale(int unitSystem) override {
+        Cpp_Slices::ComputeScaleA(unitSystem);
+        Cpp_Slices::ComputeScaleB(unitSystem);
+        Cpp_Slices::ComputeScaleC();
+        Cpp_Slices::ComputeScaleD(unitSystem);
+        return true;
+    }
+};
+SliceScales g_sliceScales;
+
 }  // namespace
+
+void UpdateSliceScaleMaxima() {
+    Cpp_Slices::SetLargestValueA(Cpp_Kliven4Data::MaximumSliceValue());
+    Cpp_Slices::SetLargestValueF(Cpp_Kliven4Data::MaximumSliceQuantity(0));
+    Cpp_Slices::SetLargestValueC(Cpp_Kliven4Data::MaximumSliceQuantity(2));
+    Cpp_Slices::SetLargestValueE(Cpp_Kliven4Data::MaximumSliceQuantity(1));
+    Cpp_Slices::SetLargestValueB(Cpp_Kliven4Data::MaximumSliceQuantity(3));
+    Cpp_Slices::SetLargestValueD(Cpp_Kliven4Data::MaximumSliceQuantity(4));
+}
 
 void RegisterAnalysisDrawing() {
     Cpp_DataSetDrawing::Register(e_DrawLayer::FirstResults, "results display", &ResultsLayer);
     Cpp_DataSetDrawing::Register(e_DrawLayer::Crack, "tension crack", &Crack);
     Cpp_DataSetDrawing::Register(e_DrawLayer::Analysis, "analysis items", &AnalysisLayer);
     Cpp_DisplaySelections::RegisterOwner(&ApplyFlags, &ApplyDefaults);
+    Cpp_Graphics::AddScaleParticipant(&g_sliceScales);
+    UpdateSliceScaleMaxima();
 }

@@ -140,6 +140,26 @@ double Cpp_Kliven4Data::MaximumDistributedLoad() {
     return largest;
 }
 
+double Cpp_Kliven4Data::MaximumSliceValue() {
+    double largest = 0.0;
+    for (auto& set : List().sets) {
+        int side = 0;
+        double depth = 0, force = 0, x = 0, y = 0;
+        set->Slices().GetCrackWaterForce(side, depth, force, x, y);
+        largest = std::max(largest, force);
+    }
+    return largest;
+}
+
+double Cpp_Kliven4Data::MaximumSliceQuantity(int entity) {
+    double largest = 0.0;
+    for (auto& set : List().sets)
+        if (set->ResultsDisplay().HasResults())
+            largest = std::max(largest, set->Slices().MaxAbsValue(
+                                            entity, set->Analysis().NumberOfStages()));
+    return largest;
+}
+
 double Cpp_Kliven4Data::MaximumLineLoad() {
     double largest = 0.0;
     for (auto& set : List().sets) {

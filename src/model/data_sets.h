@@ -35,6 +35,11 @@ public:
     static double MaximumDistributedLoad();
     static double MaximumLineLoad();
     static double MaximumReinforcementForce();
+    // The largest crack water force of the data sets' slices, and the largest value of a slice
+    // entity (Cpp_Slices::MaxAbsValue, for the analysis data's stages) over the data sets with
+    // results; 0 when none.
+    static double MaximumSliceValue();
+    static double MaximumSliceQuantity(int entity);
 
     // Guard of the radius tool: true when the current data set's analysis data are for circles;
     // otherwise a "Notice" box says what to enter first, and the result is false.

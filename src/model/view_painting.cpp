@@ -1,5 +1,7 @@
 #include "model/view_painting.h"
 
+#include "model/analysis_layers.h"
+
 #include "graphics/axes.h"
 #include "graphics/graphic_grid.h"
 #include "graphics/graphics.h"
@@ -77,6 +79,7 @@ void ZoomToExtents(double xmin, double xmax, double ymin, double ymax) {
     Cpp_Graphics::SetDataRangeX(xmin, xmax);
     Cpp_Graphics::SetDataRangeY(ymin, ymax);
     UpdateLoadScaleMaxima();
+    UpdateSliceScaleMaxima();
     Cpp_Graphics::SetWindow(xmin - pad, xmax + pad, ymin - pad, ymax + pad);
     Cpp_Graphics::InvalidateScale();
 }

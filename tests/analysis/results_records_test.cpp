@@ -10,6 +10,7 @@
 #include "graphics/graphics.h"
 #include "model/data_check.h"
 #include "model/data_set.h"
+#include "model/data_sets.h"
 #include "platform/recording_dc.h"
 #include "profile/material_properties.h"
 
@@ -183,6 +184,24 @@ TEST(ResultsRecords, SliceHitTests) {
     pick = Pick(20, 3.2);  // on the line of thrust at the side shared by slices 2 and 3
     ASSERT_TRUE(slices.HitTestLineOfThrust(pick, index));
     EXPECT_EQ(index, 3);  // a later slice at an equal distance wins
+}
+
+TEST(ResultsRecords, LargestValuesOverTheDataSetsCountOnlyResults) {
+    Cpp_Kliven4DataSet* a = Cpp_Kliven4Data::NewDataSet(1, true);
+    Cpp_Kliven4DataSet* b = Cpp_Kliven4Data::NewDataSet(2, true);
+    a->Slices().SetSlices(Records(3));  // total stress up to 30, but no results flag
+    b->Slices().SetSlices(Records(1));  // total stress 10
+    b->Slices().SetCrackWaterForce(2, 1, 75, 0);
+    b->ResultsDisplay().SetHasResults(true);
+    EXPECT_EQ(Cpp_Kliven4Data::MaximumSliceQuantity(0), 10.0);
+    EXPECT_EQ(Cpp_Kliven4Data::MaximumSliceValue(), 75.0);
+    a->ResultsDisplay().SetHasResults(true);
+    EXPECT_EQ(Cpp_Kliven4Data::MaximumSliceQuantity(0), 30.0);
+    Cpp_Slices::SetLargestValueF(30);
+    Cpp_Slices::ComputeScaleD(2);
+    EXPECT_TRUE(Cpp_Slices::Scale(1).computed);
+    const s_KindValueType option{1, 20000.0};
+    EXPECT_DOUBLE_EQ(Cpp_Slices::Scale(1).scale, option.Factor(72, 30));
 }
 
 TEST(ResultsRecords, CrackWaterForceIsFoundAlongItsArrow) {
