@@ -3,8 +3,10 @@
 #include "core/dialog_slot.h"
 #include "editing/cursor_modes.h"
 #include "editing/edit_modes.h"
+#include "editing/selection_list.h"
 #include "editing/view_navigation.h"
 #include "graphics/graphics.h"
+#include "model/data_set.h"
 
 #include <algorithm>
 
@@ -40,6 +42,29 @@ void ZoomOutClick(s_InputCall& c) {
     InvalidateViewWindow();
 }
 void ToModeZero(s_InputCall&) { SetCursorMode(CursorModeNone); }
+
+// The factor-of-safety text tool works on the results of the first selected item's data set.
+Cpp_Selection* FirstSelectedWithDataSet() {
+    Cpp_Selection* first = GetCurrentSelection().GetNth(1);
+    return first && first->GetDataSet() ? first : nullptr;
+}
+void ResultsToolMove(s_InputCall& c) {
+    if (Cpp_Selection* first = FirstSelectedWithDataSet()) {
+        Cpp_ResultsDisplay& results = first->GetDataSet()->ResultsDisplay();
+        c.view.DrawOverlay(c.view.ClientRect(), [&](platform::DeviceContext& dc) {
+            results.MouseMoveTool(dc, c.in.device.x, c.in.device.y);
+        });
+    }
+}
+void ResultsToolClick(s_InputCall& c) {
+    Cpp_Selection* first = FirstSelectedWithDataSet();
+    if (!first || first->GetType() != SEL_RESULTS_FACTOR_TEXT) return;
+    Cpp_ResultsDisplay& results = first->GetDataSet()->ResultsDisplay();
+    c.view.DrawOverlay(c.view.ClientRect(),
+                       [&](platform::DeviceContext& dc) { results.LButtonDownTool(dc); });
+    ResetCursorMode();
+    c.view.InvalidateView();
+}
 
 //                                 Left  Move  Enter Esc   Bksp  Right
 const s_CursorModeRow kCursorModes[] = {
@@ -82,7 +107,7 @@ const s_CursorModeRow kCursorModes[] = {
     {47, 48, "Reinforcement placement",
      {R(PlacementClick), R(PlacementBandMove), R(PlacementEnter), R(PlacementEscape), H, H}},
     {58, 58, "Material table drag", {M, M, D, H, H, N}},
-    {59, 59, "Results display tool", {M, M, D, H, H, H}},
+    {59, 59, "Results display tool", {R(ResultsToolClick), R(ResultsToolMove), D, H, H, H}},
     {77, 77, "Click selection", {M, D, D, H, H, H}},
     {80, 80, "Compute Distance", {R(DistancePick), D, D, R(DistanceEscape), H, H}},
     {81, 83, "Add Point at End", {M, M, M, M, M, H}},

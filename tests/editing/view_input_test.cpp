@@ -6,7 +6,9 @@
 #include "core/dialog_slot.h"
 #include "editing/cursor_modes.h"
 #include "editing/view_dispatch.h"
+#include "editing/selection_list.h"
 #include "editing/view_input_fixture.h"
+#include "model/data_set.h"
 
 #include <set>
 
@@ -300,3 +302,28 @@ TEST_F(ViewInputTest, RightClickShowsTheViewMenuBesideTheClickAndRunsTheChoice) 
 }
 
 }  // namespace
+
+// The factor-of-safety text tool moves its outline with the mouse and places the text with a
+// click, when the text is the selected item.
+TEST_F(ViewInputTest, TheResultsTextToolMovesItsOutlineAndPlacesTheTextOnAClick) {
+    Cpp_Kliven4DataSet ds(1);
+    Cpp_ResultsDisplay& results = ds.ResultsDisplay();
+    results.SetTextBox(10, 30, 60, 50);
+    results.SetTextPixelRect({100, 100, 140, 120}, 100, 100);
+    Cpp_Selection text;
+    text.SetFromValues(&ds, 0, SEL_RESULTS_FACTOR_TEXT, {});
+    GetCurrentSelection().AddCopy(text);
+    SetCursorMode(59);
+    Move(110, 95);
+    const Cpp_ResultsDisplay::s_PixelRect r = results.TextPixelRect();
+    EXPECT_EQ(std::vector<int>({r.left, r.top, r.right, r.bottom}),
+              std::vector<int>({110, 95, 150, 115}));
+    EXPECT_EQ(host.overlay.Count(platform::DcRecordKind::Polyline), 2u);
+    Click(110, 95);
+    EXPECT_TRUE(results.TextPlaced());
+    EXPECT_EQ(results.TextX(), 130.0);        // the middle of the outline
+    EXPECT_EQ(results.TextY(), 195.0 - 5.0);  // less half the text's height
+    EXPECT_EQ(GetCursorMode(), 0);
+    EXPECT_GT(host.invalidated, 0);
+    GetCurrentSelection().Clear();
+}
