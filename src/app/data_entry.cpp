@@ -1,14 +1,20 @@
 #include "app/data_entry.h"
 
+#include "app/data_change.h"
+#include "app/draw_view.h"
 #include "app/main_frame.h"
 #include "core/command_ids.h"
 #include "core/dialog_slot.h"
+#include "graphics/graphics.h"
 #include "graphics/line_table_dialogs.h"
 #include "loads/load_table_dialogs.h"
+#include "loads/reinforcement_line.h"
 #include "model/data_sets.h"
 #include "model/derived_data.h"
 #include "porepressure/interpolation_table_dialog.h"
 #include "porepressure/piezometric_line.h"
+#include "porepressure/piezometric_list_dialog.h"
+#include "profile/profile_list_dialog.h"
 
 namespace app {
 
@@ -25,6 +31,56 @@ bool RunDataTable(MainFrame& frame, const DialogSlotBase& slot, const std::strin
     frame.Redraw();
     frame.Doc().SetModifiedFlag();
     return true;
+}
+
+namespace {
+
+bool ListStyle() { return Cpp_Kliven4DataSet::DataEntryDialogStyle() == 1; }
+
+}  // namespace
+
+bool EditProfileLines(MainFrame& frame) {
+    const bool list = ListStyle();
+    return RunDataTable(
+        frame,
+        list ? static_cast<const DialogSlotBase&>(ProfileLineListDialogSlot())
+             : LineFamilyGridDialogSlot(),
+        frame.CommandText(ID_PROFILE_LINES),
+        [list] {
+            return list ? DataSet().ProfileLines().EditWithInputDialog()
+                        : DataSet().ProfileLines().EditWithGridDialog();
+        },
+        [] {
+            ZoomToExtents();
+            RefreshAfterDataChange(2);
+        });
+}
+
+bool EditPiezometricLines(MainFrame& frame) {
+    const bool list = ListStyle();
+    Cpp_PiezometricLineList& lines =
+        *DataSet().PiezometricLines(Cpp_Kliven4DataSet::CurrentStage());
+    return RunDataTable(
+        frame,
+        list ? static_cast<const DialogSlotBase&>(PiezometricLineListDialogSlot())
+             : LineFamilyGridDialogSlot(),
+        frame.CommandText(ID_ENTER_PIEZOMETRIC_LINES),
+        [&] { return list ? lines.EditWithInputDialog() : lines.EditWithGridDialog(); },
+        [] {
+            ZoomToExtents();
+            RefreshAfterDataChange(4);
+        });
+}
+
+bool EditReinforcementLines(MainFrame& frame) {
+    return RunDataTable(
+        frame, LineFamilyGridDialogSlot(), frame.CommandText(ID_REINFORCEMENT),
+        [] { return DataSet().ReinforcementLines()->EditInTable(); },
+        [] {
+            Cpp_ReinforcementLineList::SetLargestForce(
+                Cpp_Kliven4Data::MaximumReinforcementForce());
+            Cpp_Graphics::InvalidateScale();
+        });
 }
 
 bool EnterSlopeLine(MainFrame& frame) {

@@ -18,6 +18,15 @@ class MainFrame;
 bool RunDataTable(MainFrame& frame, const DialogSlotBase& slot, const std::string& what,
                   const std::function<bool()>& open, const std::function<void()>& after = {});
 
+// The line tables of the current data set: "Profile Lines" (after OK the view zooms to the
+// extents, a generated slope is generated again, the crack lines and the water loads follow),
+// "Piezometric Lines - Stage N" of the current stage (the water loads follow) and
+// "Reinforcement Lines" (the largest force of all data sets becomes the force scale's largest
+// value). With data-entry style 1 the profile and piezometric lines open their list windows.
+bool EditProfileLines(MainFrame& frame);
+bool EditPiezometricLines(MainFrame& frame);
+bool EditReinforcementLines(MainFrame& frame);
+
 // "Slope Line": the slope's points; an emptied slope is generated again from the profile lines.
 bool EnterSlopeLine(MainFrame& frame);
 

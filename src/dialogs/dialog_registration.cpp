@@ -11,6 +11,7 @@
 #include "dialogs/fixed_grid_sheet.h"
 #include "dialogs/grid_settings_dialog.h"
 #include "dialogs/interpolation_grid_dialog.h"
+#include "dialogs/line_family_grid_dialog.h"
 #include "dialogs/line_list_dialogs.h"
 #include "dialogs/load_scaling_dialog.h"
 #include "dialogs/load_table_dialogs.h"
@@ -74,6 +75,8 @@
 //   (registered)
 //   SimpleXYLineGridDialogSlot()                graphics/line_table_dialogs.h  x-y line table
 //   (registered)
+//   LineFamilyGridDialogSlot()                  graphics/line_table_dialogs.h  profile,
+//   piezometric and reinforcement line tables (registered)
 //   LoadTableDialogsSlot()                      loads/load_table_dialogs.h  load tables
 //   (registered)
 //   InterpolationGridDialogSlot()               porepressure/interpolation_table_dialog.h
@@ -117,7 +120,7 @@ struct Windows {
           radiusDefinitions(mainWindow), noncircularSearch(mainWindow), toolOptions(mainWindow),
           selectionOptions(mainWindow), generation(mainWindow), rescale(mainWindow),
           distances(mainWindow), profileList(mainWindow), piezometricList(mainWindow),
-          nailGeogrid(mainWindow) {}
+          nailGeogrid(mainWindow), lineFamilyTable(mainWindow) {}
     void Register() {
         loads::LoadScalingDialogSlot().Set(&loadScaling);
         Cpp_KlivenSettings::SettingsSheetSlot().Set(&settings);
@@ -150,6 +153,7 @@ struct Windows {
         ProfileLineListDialogSlot().Set(&profileList);
         PiezometricLineListDialogSlot().Set(&piezometricList);
         NailGeogridDialogsSlot().Set(&nailGeogrid);
+        LineFamilyGridDialogSlot().Set(&lineFamilyTable);
     }
     void Unregister() {
         loads::LoadScalingDialogSlot().Reset();
@@ -183,6 +187,7 @@ struct Windows {
         ProfileLineListDialogSlot().Reset();
         PiezometricLineListDialogSlot().Reset();
         NailGeogridDialogsSlot().Reset();
+        LineFamilyGridDialogSlot().Reset();
     }
 
     QtLoadScaling loadScaling;
@@ -216,6 +221,7 @@ struct Windows {
     QtProfileLineList profileList;
     QtPiezometricLineList piezometricList;
     QtNailGeogridDialogs nailGeogrid;
+    QtLineFamilyGrid lineFamilyTable;
 };
 
 std::unique_ptr<Windows>& Registered() {

@@ -298,6 +298,7 @@ bool Cpp_ReinforcementLineList::GetSelectionFilterC() { return g_filters[3]; }
 // Force scale
 
 void Cpp_ReinforcementLineList::SetLargestForce(double force) { g_scale.SetLargest(force); }
+double Cpp_ReinforcementLineList::LargestForce() { return g_scale.largest; }
 
 bool Cpp_ReinforcementLineList::ComputeForceScale(int unitSystem) {
     g_scale.Compute(unitSystem);

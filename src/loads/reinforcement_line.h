@@ -126,6 +126,10 @@ public:
     // A default line taking the smallest number no line uses, so entry never repeats a number.
     Cpp_ReinforcementLine* AddEmptyLine();
     bool DeleteLineByNumber(int number) { return RemoveLineByNumber(number); }
+    // The family table (graphics/line_table_dialogs.h) on copies of every line with its forces;
+    // on OK the four display flags are stored and the lines made again from the table's copies,
+    // in its order. True on OK.
+    bool EditInTable();
     // Deletes the point (a line with one point goes whole) and relinks the line's points
     // backwards; false when the line is not in the list.
     bool DeletePoint(Cpp_Line* line, Cpp_PointXY* point);
@@ -174,6 +178,7 @@ public:
     static bool GetSelectionFilterB();  // longitudinal diagrams
     static bool GetSelectionFilterC();  // transverse diagrams
     static void SetLargestForce(double force);
+    static double LargestForce();
     static bool ComputeForceScale(int unitSystem);
     static double ScaleForce(double force);
     static bool NeedsLargestForce(int unitSystem);

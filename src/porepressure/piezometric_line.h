@@ -60,6 +60,10 @@ public:
     // The list-style window (piezometric_list_dialog.h) on copies of the stage's lines; on OK
     // the lines are made again from the window's copies, in its order. True on OK.
     bool EditWithInputDialog();
+    // The family table (graphics/line_table_dialogs.h) on copies of the stage's lines; an empty
+    // stage starts with line 1 and the unit weight of water. On OK the display flags are stored
+    // and the lines made again from the table's copies, in its order. True on OK.
+    bool EditWithGridDialog();
 
     // One PIE block into this stage's list; false after a numbered message.
     bool ReadInput(std::FILE* input, std::FILE* echo, bool echoFlag);

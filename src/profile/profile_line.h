@@ -108,6 +108,10 @@ public:
     // The list-style window (profile_list_dialog.h) on copies of every line; on OK every line is
     // made again from the window's copies, in its order. True on OK.
     bool EditWithInputDialog();
+    // The family table (graphics/line_table_dialogs.h) on copies of every line; on OK the two
+    // display flags are stored and every line is made again from the table's copies, in its
+    // order. True on OK.
+    bool EditWithGridDialog();
     void TransformCoordinates(double xScale, double xOffset, double yScale, double yOffset);
 
     // The PRO block. ReadInput replaces every line with those of the block; the window owns the

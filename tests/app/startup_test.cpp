@@ -106,10 +106,11 @@ TEST(StartUp, ToolButtonsSwitchModesAndBars) {
         EXPECT_EQ(platform::Services().StatusLine().Text(), "Stage 1 input");
         EXPECT_EQ(frame.GetEditMode(), EditModeSelect);
         frame.OnCommand(32795);
-        // A command whose dialog is not built says so and changes nothing.
-        frame.OnCommand(32772);  // Reinforcement lines
+        // A tool whose entry by mouse is not built says so.
+        frame.OnCommand(32832);  // reinforcement lines
         EXPECT_NE(platform::Services().StatusLine().Text().find("not available"),
                   std::string::npos);
+        frame.OnCommand(32833);
 
         // The palette: without a data set a toggle changes the button only; with one, the flag.
         app::CPreprocessorPaletteBarDisplay* palette = frame.PaletteBar();

@@ -1,6 +1,6 @@
-// The Data menu and the stage buttons: the heading, the other input data, recomputing the slope
-// and crack, checking the data and the summary; the data dialogs and tables of each kind are
-// not there yet.
+// The Data menu and the stage buttons: the heading, the other input data, the tables of each
+// kind of data (on the stage a command names), recomputing the slope and crack, checking the
+// data and the summary.
 
 #include "app/analysis_launchers.h"
 #include "app/commands/command_table.h"
@@ -55,11 +55,6 @@ void EditHeading(MainFrame& frame) {
 }
 
 void AddDataCommands(CommandTable& table) {
-    for (int id : {ID_PROFILE_LINES,
-                   ID_PIEZOMETRIC_LINES_STAGE1,
-                   ID_PIEZOMETRIC_LINES_STAGE2,
-                   ID_REINFORCEMENT})
-        table.Add(id, NotAvailableYet(id));
     table.Add(ID_HEADING, EditHeading);
     table.Add(ID_OTHER_DATA, EditOtherData);
     table.Add(ID_SLOPE_LINE, [](MainFrame& f) { EnterSlopeLine(f); });
@@ -82,6 +77,10 @@ void AddDataCommands(CommandTable& table) {
             if (stage == 0 || f.SetStage(stage)) edit(f);
         };
     };
+    table.Add(ID_PROFILE_LINES, [](MainFrame& f) { EditProfileLines(f); });
+    table.Add(ID_PIEZOMETRIC_LINES_STAGE1, onStage(1, EditPiezometricLines));
+    table.Add(ID_PIEZOMETRIC_LINES_STAGE2, onStage(2, EditPiezometricLines));
+    table.Add(ID_REINFORCEMENT, [](MainFrame& f) { EditReinforcementLines(f); });
     table.Add(ID_DISTRIBUTED_LOADS_STAGE1, onStage(1, EditDistributedLoads));
     table.Add(ID_DISTRIBUTED_LOADS_STAGE2, onStage(2, EditDistributedLoads));
     table.Add(ID_ENTER_DISTRIBUTED_LOAD_DATA, onStage(0, EditDistributedLoads));
