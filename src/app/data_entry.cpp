@@ -45,7 +45,7 @@ bool EditProfileLines(MainFrame& frame) {
         frame,
         list ? static_cast<const DialogSlotBase&>(ProfileLineListDialogSlot())
              : LineFamilyGridDialogSlot(),
-        frame.CommandText(ID_PROFILE_LINES),
+        frame.CommandText(ID_ENTER_PROFILE_LINES),
         [list] {
             return list ? DataSet().ProfileLines().EditWithInputDialog()
                         : DataSet().ProfileLines().EditWithGridDialog();
@@ -74,7 +74,7 @@ bool EditPiezometricLines(MainFrame& frame) {
 
 bool EditReinforcementLines(MainFrame& frame) {
     return RunDataTable(
-        frame, LineFamilyGridDialogSlot(), frame.CommandText(ID_REINFORCEMENT),
+        frame, LineFamilyGridDialogSlot(), frame.CommandText(ID_ENTER_REINFORCEMENT_LINES),
         [] { return DataSet().ReinforcementLines()->EditInTable(); },
         [] {
             Cpp_ReinforcementLineList::SetLargestForce(
