@@ -252,6 +252,16 @@ private:
     std::vector<s_AnalysisHit> hits_;
 };
 
+// The stress diagrams of the slices: kind, display switch, diagram segment and pick flag.
+struct s_StressDiagram {
+    int kind, switchNumber, segment;
+    bool (*flag)();
+};
+constexpr s_StressDiagram kStressDiagrams[] = {
+    {SEL_TOTAL_STRESS, 5, 0, &Cpp_Slices::GetSelectionFilterH},
+    {SEL_PORE_PRESSURE, 6, 1, &Cpp_Slices::GetSelectionFilterB},
+    {SEL_EFFECTIVE_STRESS, 7, 2, &Cpp_Slices::GetSelectionFilter}};
+
 // Whether the critical circle may be picked: circular data in mode 3, 4 or 6.
 bool CriticalCircleMode(const Cpp_AnalysisComputationData& a) {
     const int mode = a.GetMode();
@@ -595,16 +605,10 @@ bool Cpp_SelectionList::SelectItemAtPoint(Cpp_Kliven4DataSet* ds, double x, doub
         run.TakeValues(0, SEL_RESULTS_ITEM, {});
     // 53 to 55: the stress diagrams.
     {
-        const struct {
-            int kind, switchNumber, segment;
-            bool flag;
-        } diagrams[] = {{SEL_TOTAL_STRESS, 5, 0, Cpp_Slices::GetSelectionFilterH()},
-                        {SEL_PORE_PRESSURE, 6, 1, Cpp_Slices::GetSelectionFilterB()},
-                        {SEL_EFFECTIVE_STRESS, 7, 2, Cpp_Slices::GetSelectionFilter()}};
-        for (const auto& d : diagrams) {
+        for (const s_StressDiagram& d : kStressDiagrams) {
             int index = 0;
             if (slices.GetDisplaySwitch(d.switchNumber) && hasResults &&
-                run.Allowed(e_Class::O, d.flag) &&
+                run.Allowed(e_Class::O, d.flag()) &&
                 slices.HitTestSliceItemA(run.Fresh(), d.segment, index)) {
                 Cpp_Selection s;
                 s.SetTypedItem(ds, d.kind, index);
@@ -892,14 +896,8 @@ bool Cpp_SelectionList::SelectPointAtPoint(Cpp_Kliven4DataSet* ds, double x, dou
                         takeSegment(0, kind, reinLine, p);
             }
             // 34 to 37: the stress diagrams, then the slice under the pick.
-            const struct {
-                int kind, switchNumber, segment;
-                bool flag;
-            } diagrams[] = {{SEL_TOTAL_STRESS, 5, 0, Cpp_Slices::GetSelectionFilterH()},
-                            {SEL_PORE_PRESSURE, 6, 1, Cpp_Slices::GetSelectionFilterB()},
-                            {SEL_EFFECTIVE_STRESS, 7, 2, Cpp_Slices::GetSelectionFilter()}};
-            for (const auto& d : diagrams)
-                if (may(slices.GetDisplaySwitch(d.switchNumber), d.flag, {d.kind}) &&
+            for (const s_StressDiagram& d : kStressDiagrams)
+                if (may(slices.GetDisplaySwitch(d.switchNumber), d.flag(), {d.kind}) &&
                     slices.HitTestSliceItemA(pick, d.segment, sliceIndex)) {
                     Cpp_Selection s;
                     s.SetTypedItem(ds, d.kind, sliceIndex);
