@@ -3,6 +3,7 @@
 #include "core/data_error_output.h"
 #include "core/message_boxes.h"
 #include "core/output_settings.h"
+#include "core/units.h"
 #include "loads/distributed_load_data.h"
 #include "loads/geogrid_data.h"
 #include "loads/line_load.h"
@@ -247,6 +248,28 @@ void RescaleReinforcementItems(Cpp_Kliven4DataSet& dataSet, double a, double b, 
         layout.verticalSpacing *= std::fabs(c);
         layout.horizontalSpacing *= std::fabs(a);
         if (a == c) layout.nailLength *= std::fabs(a);
+    }
+    // Geogrid layouts keep their own units: an elevation is mapped in the unit system's length
+    // unit and stored back in its own; lengths and spacings scale whatever their unit.
+    int unit = GetUnitSystem() == UnitSystemSI ? LengthMeters : LengthFeet;
+    if (GetUnitSystem() == UnitSystemOther) {
+        int force = 0;
+        GetOtherUnits(unit, force);
+    }
+    const auto known = [](const s_UnitValueType& v) {
+        return v.unitIndex >= 0 && v.unitIndex < LengthUnitCount;
+    };
+    for (Cpp_GeogridLayout& layout : dataSet.Geogrids()->Layouts()) {
+        s_UnitValueType& e = layout.lowestElevation;
+        if (known(e))
+            e.value = s_UnitValueType(c * e.LengthIn(unit) + d, unit).LengthIn(e.unitIndex);
+        else
+            e.value = c * e.value + d;
+        layout.verticalSpacing.value *= std::fabs(c);
+        if (a == c) {
+            layout.lowestLength.value *= std::fabs(a);
+            layout.highestLength.value *= std::fabs(a);
+        }
     }
     for (const auto& g : dataSet.Geogrids()->GetIndividualGeogridList().Geogrids()) {
         g->SetGeometry(a * g->headX + b, c * g->headY + d, a * g->endX + b);

@@ -1,7 +1,8 @@
-// Rescaling reaches the crack, the individual nails and geogrids and the nail layouts: depths
+// Rescaling reaches the crack, the individual nails and geogrids and both kinds of layout: depths
 // scale, elevations map, lengths and inclinations follow the mapped points.
 
 #include "core/point_xy.h"
+#include "core/units.h"
 #include "loads/geogrid_data.h"
 #include "loads/nail_data.h"
 #include "model/data_set.h"
@@ -36,6 +37,12 @@ protected:
         layout.verticalSpacing = 1.5;
         layout.nailLength = 6;
         ds->Geogrids()->GetIndividualGeogridList().AddGeogrid(2, 6, 0, 1)->SetGeometry(1, 2, 7);
+        Cpp_GeogridLayout grids;
+        grids.lowestElevation = {120, LengthInches};  // 10 feet
+        grids.lowestLength = {4, LengthFeet};
+        grids.highestLength = {6, LengthFeet};
+        grids.verticalSpacing = {2, LengthFeet};
+        ds->Geogrids()->Layouts().push_back(grids);
     }
     void TearDown() override { Cpp_Kliven4Data::DeleteAllDataSets(); }
 
@@ -64,6 +71,12 @@ TEST_F(RescaleReinforcementTest, SameFactorsScaleLengths) {
     EXPECT_EQ(grid.headY, 204);
     EXPECT_EQ(grid.endX, 114);
     EXPECT_EQ(grid.length, 12);
+    // English units: the elevation maps in feet, 10 ft to 220 ft, and stays in inches.
+    const Cpp_GeogridLayout& grids = ds->Geogrids()->Layouts()[0];
+    EXPECT_NEAR(grids.lowestElevation.value, 2640, 1e-9);
+    EXPECT_EQ(grids.lowestElevation.unitIndex, LengthInches);
+    EXPECT_EQ(grids.lowestLength.value, 8);
+    EXPECT_EQ(grids.verticalSpacing.value, 4);
 }
 
 // A mirrored x with a different y factor: the nail's length and inclination come from its new
@@ -79,6 +92,9 @@ TEST_F(RescaleReinforcementTest, MirroredAndUnequalFactors) {
     EXPECT_EQ(grid.facing, 2);
     EXPECT_EQ(grid.endX, -7);
     EXPECT_EQ(grid.length, 6);
+    const Cpp_GeogridLayout& grids = ds->Geogrids()->Layouts()[0];
+    EXPECT_NEAR(grids.lowestElevation.value, 240, 1e-9);
+    EXPECT_EQ(grids.highestLength.value, 6);  // lengths only with equal factors
 }
 
 }  // namespace
