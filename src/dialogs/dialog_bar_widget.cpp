@@ -163,7 +163,7 @@ void DialogBarWidget::Focus(int id) {
 }
 
 bool DialogBarWidget::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Wheel) {
+    if (event->type() == QEvent::Wheel && !bar_.WheelToControls()) {
         auto* wheel = static_cast<QWheelEvent*>(event);
         if (bar_.WheelEditsTool())
             emit wheelEdit(wheel->angleDelta().y());

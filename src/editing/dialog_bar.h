@@ -188,8 +188,9 @@ public:
     // A key pressed in the control (0 for one without a number).
     virtual s_BarKeyRoute RouteKey(int control, e_BarKey key, bool shift) const;
     // True when the wheel over the bar edits the running tool's value; else it goes to the
-    // drawing view.
+    // drawing view, unless the bar leaves it to its controls.
     virtual bool WheelEditsTool() const { return false; }
+    virtual bool WheelToControls() const { return false; }
 
     // Focus on a field, its text selected.
     void FocusControl(int id) { Controls().Focus(id); }

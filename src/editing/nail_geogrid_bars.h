@@ -29,6 +29,8 @@ public:
     void OnControl(int id) override;
     // Enter anywhere in the bar completes the tool's step; nothing else is passed on.
     s_BarKeyRoute RouteKey(int control, e_BarKey key, bool shift) const override;
+    // The wheel scrolls the nail bar's own lists and fields.
+    bool WheelToControls() const override { return true; }
 
     bool GetNailData(double& y, double& length, double& inclination, int& type, bool& leftFacing,
                      double& spacing);

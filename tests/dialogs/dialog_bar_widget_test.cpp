@@ -4,6 +4,7 @@
 #include "dialogs/dialog_bar_widget.h"
 #include "editing/line_entry_bars.h"
 #include "editing/load_bars.h"
+#include "editing/nail_geogrid_bars.h"
 #include "support/fake_services.h"
 
 #include <QCheckBox>
@@ -115,6 +116,19 @@ TEST(DialogBarWidget, TheDistributedLoadBarTakesEveryEnterAndTheWheel) {
     QTest::mouseClick(Child<QCheckBox>(window, 1929), Qt::LeftButton);
     EXPECT_FALSE(Child(window, 1921)->isEnabled());
     EXPECT_TRUE(Child(window, 1930)->isEnabled());
+}
+
+// The nail bar leaves the wheel to its own controls: neither the view nor the tool gets it.
+TEST(DialogBarWidget, TheNailBarKeepsTheWheel) {
+    CmDialogBarNailsTool bar;
+    dialogs::DialogBarWidget window(bar, nullptr);
+    QSignalSpy toView(&window, &dialogs::DialogBarWidget::wheelToView);
+    QSignalSpy edit(&window, &dialogs::DialogBarWidget::wheelEdit);
+    QWheelEvent event(QPointF(5, 5), QPointF(5, 5), QPoint(), QPoint(0, 120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(Child(window, 1960), &event);
+    EXPECT_EQ(toView.count(), 0);
+    EXPECT_EQ(edit.count(), 0);
 }
 
 }  // namespace
