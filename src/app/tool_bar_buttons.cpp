@@ -35,8 +35,7 @@ constexpr s_BarButtonOpener kOpeners[] = {
     {BarCircle, CmDialogBarCircleTool::IdRadiusDefs, &EditRadiusDefinitionsFromBar},
     {BarNoncircular, CmDialogBarNoncircularTool::IdOptions, nullptr},
     {BarCrack, CmDialogBarCrackTool::IdOptions, nullptr},
-    {BarGeogrids, CmDialogBarGeogridsTool::IdOptions, nullptr},
-    {BarNails, CmDialogBarNailsTool::IdOptions, nullptr},
+    // The nail and geogrid bars run their tools' options themselves.
 };
 
 }  // namespace

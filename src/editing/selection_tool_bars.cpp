@@ -10,7 +10,10 @@
 #include "analysis/radius_definition.h"
 #include "analysis/tangent_line.h"
 #include "editing/construction_items.h"
+#include "editing/selection_list.h"
 #include "editing/tool_dialog_bars.h"
+#include "editing/view_input.h"
+#include "editing/view_navigation.h"
 #include "graphics/line.h"
 #include "loads/distributed_load_data.h"
 #include "loads/geogrid_data.h"
@@ -134,6 +137,19 @@ bool UpdateCrackToolBar(const Cpp_Crack& crack, bool crackList, const Cpp_CrackP
 }
 
 }  // namespace
+
+void InterpolationHeadChecked(bool head) {
+    CmDialogBarInterpolationTool& bar = TheToolBars().interpolation;
+    if (bar.GetEntryOption() != 2 || bar.GetInterpolationKind() != 1) return;
+    const Cpp_Selection* first = GetCurrentSelection().GetNth(1);
+    if (!first || first->GetType() != SEL_PRESSURE_POINT) return;
+    auto* set = static_cast<Cpp_InterpolationDataSet*>(first->GetItemReferences().ref1);
+    const auto* vertex = static_cast<const Cpp_VERTEX*>(first->GetItemReferences().ref2);
+    if (!set || set->Kind() != 1) return;
+    set->SetOptionFlag(head);
+    if (vertex) bar.SetValue(head ? vertex->SecondValue() : vertex->FirstValue());
+    if (ViewInputHost* view = GetViewWindow()) view->InvalidateView();
+}
 
 bool Cpp_Selection::UpdateToolBars() const {
     ToolDialogBars& bars = TheToolBars();

@@ -51,6 +51,7 @@ const char* ToolBarCaption(int bar) {
 ToolDialogBars::ToolDialogBars() {
     for (int bar = 0; bar < BarCount; ++bar)
         if (CmDialogBar* b = Bar(bar)) b->OnInitDialog();
+    interpolation.onHeadChanged = &InterpolationHeadChecked;
 }
 
 CmDialogBar* ToolDialogBars::Bar(int bar) {

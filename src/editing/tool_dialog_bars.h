@@ -66,6 +66,11 @@ struct ToolDialogBars {
     CmDialogBarEditingMain editingMain;
 };
 
+// "Head" of the interpolation bar ticked or cleared: with a selected pore-pressure point
+// (entry option 2) its data set switches between heads and pressures and the bar shows the
+// point's value in the new form; the view is drawn again.
+void InterpolationHeadChecked(bool head);
+
 // The bars of the program, at their start values with their key lists set.
 ToolDialogBars& TheToolBars();
 // New bars at their start values; the shown bar forgotten.

@@ -223,6 +223,38 @@ TEST_F(SelectionToolBarsTest, CircleItemsLoadTheCircleAndRadiusBars) {
     EXPECT_FALSE(radius.Controls().IsShown(1896));  // no criterion list for one circle
 }
 
+// "Head" ticked for a selected pore-pressure point: its data set takes heads and the bar shows
+// the point's total head; cleared, the pressure again.
+TEST_F(SelectionToolBarsTest, HeadSwitchesTheSelectedPressurePoint) {
+    Cpp_InterpolationDataSet* pressures = ds->InterpolationData(1)->CreateDataSet(1, 1);
+    pressures->AppendPoint(1, 30, 40, 624);
+    pressures->RebuildVertices();
+    Cpp_Selection point;
+    s_SelectionReferences refs;
+    refs.ref1 = pressures;
+    refs.ref2 = pressures->GetVertexList().First();
+    point.SetFromValues(ds, 1, SEL_PRESSURE_POINT, refs);
+    GetCurrentSelection().AddCopy(point);
+    ASSERT_TRUE(point.UpdateToolBars());
+    CmDialogBarInterpolationTool& bar = TheToolBars().interpolation;
+    BarControls& c = bar.Controls();
+    EXPECT_EQ(c.Text(1821), "Pore water pressure:");
+    EXPECT_EQ(c.Text(1826), "624");
+    EXPECT_TRUE(c.IsShown(1997));
+
+    c.SetIndex(1997, 1);
+    bar.OnControl(1997);
+    EXPECT_TRUE(pressures->GetOptionFlag());
+    EXPECT_EQ(c.Text(1821), "Total head:");
+    EXPECT_EQ(c.Text(1826), BarNumberText(40 + 624 / Cpp_InterpolationData::UnitWeightOfWater()));
+    EXPECT_EQ(host.invalidated, 1);
+    c.SetIndex(1997, 0);
+    bar.OnControl(1997);
+    EXPECT_FALSE(pressures->GetOptionFlag());
+    EXPECT_EQ(c.Text(1821), "Pore water pressure:");
+    EXPECT_DOUBLE_EQ(std::stod(c.Text(1826)), 624);
+}
+
 // A node of an interpolation triangulation answers false and leaves the shown bar; a results
 // kind hides it and answers false too.
 TEST_F(SelectionToolBarsTest, NodesAndResultsKindsShowNoBar) {
