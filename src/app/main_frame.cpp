@@ -14,6 +14,9 @@
 #include "core/preferences.h"
 #include "dialogs/dialog_bar_widget.h"
 #include "dialogs/status_text.h"
+#include "editing/line_entry_tool.h"
+#include "editing/profile_tool.h"
+#include "editing/tool_dialog_bars.h"
 #include "editing/view_navigation.h"
 #include "editing/view_selection.h"
 #include "graphics/graphic_grid.h"
@@ -63,6 +66,13 @@ MainFrame::MainFrame(QWidget* parent) : QMainWindow(parent), commands_(BuildComm
     view_->SetInputHost(viewInput_.get(), [this] { doc_.SetModifiedFlag(true); });
     SetViewWindow(viewInput_.get());
     RegisterNavigationDrawing();
+    Cpp_LineEntry::RegisterDrawing();
+    TheToolBars().profile.SetButtonHandler(CmDialogBarProfileTool::IdFinish, [this] {
+        GuardedCall("Finish Line", [&] {
+            if (Cpp_ProfileTool::AddLine()) viewInput_->DataChanged(2);
+            Redraw();
+        });
+    });
     RegisterPickBandDrawing();
     s_CursorModeHooks hooks = NavigationCursorModeHooks();
     hooks.setArrowCursor = [view = view_] { view->unsetCursor(); };
@@ -286,6 +296,13 @@ bool MainFrame::SetEditMode(int command) {
     const int newBar = ToolBarForMode(mode);
     if (newBar != BarNone) ShowToolBar(newBar, true, 1);
     for (int id : kToolCommands) PressToolBarButton(id, id == command);
+    // A line being entered in the tool left is dropped.
+    if (Cpp_LineEntry::IsActive()) {
+        Cpp_LineEntry::CancelEnterPoints();
+        Cpp_LineEntry::Reset();
+        TheToolBars().profile.EnableFinishButton(false);
+        InvalidateViewWindow();
+    }
     editMode_ = mode;
     ResetCursorMode();
     return true;

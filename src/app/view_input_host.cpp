@@ -1,5 +1,6 @@
 #include "app/view_input_host.h"
 
+#include "app/data_change.h"
 #include "app/drawing_view.h"
 #include "app/main_frame.h"
 #include "editing/tool_dialog_bars.h"
@@ -71,6 +72,11 @@ void FrameViewInput::SetToolTip(const std::string& text) {
 }
 
 void FrameViewInput::RunCommand(int id) { frame_.OnCommand(id); }
+
+void FrameViewInput::DataChanged(int kind) {
+    frame_.Doc().SetModifiedFlag(true);
+    RefreshAfterDataChange(kind);
+}
 void FrameViewInput::InvalidateView() { view_.Redraw(); }
 void FrameViewInput::UpdateView() { view_.repaint(); }
 

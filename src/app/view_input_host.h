@@ -27,6 +27,7 @@ public:
     void SetLongForceText(bool shown, const std::string& text) override;
     void SetToolTip(const std::string& text) override;
     void RunCommand(int id) override;
+    void DataChanged(int kind) override;
 
     void InvalidateView() override;
     void UpdateView() override;

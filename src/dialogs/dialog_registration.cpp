@@ -11,6 +11,7 @@
 #include "dialogs/fixed_grid_sheet.h"
 #include "dialogs/grid_settings_dialog.h"
 #include "dialogs/interpolation_grid_dialog.h"
+#include "dialogs/line_editing_windows.h"
 #include "dialogs/line_family_grid_dialog.h"
 #include "dialogs/line_list_dialogs.h"
 #include "dialogs/load_scaling_dialog.h"
@@ -100,6 +101,8 @@
 //   style 1 (registered)
 //   PiezometricLineListDialogSlot()             porepressure/piezometric_list_dialog.h
 //   piezometric lines, style 1 (registered)
+//   DuplicateLineDialogSlot()                   graphics/line_list.h  "Resolve Duplicate Line"
+//   (registered)
 
 namespace dialogs {
 
@@ -120,7 +123,7 @@ struct Windows {
           radiusDefinitions(mainWindow), noncircularSearch(mainWindow), toolOptions(mainWindow),
           selectionOptions(mainWindow), generation(mainWindow), rescale(mainWindow),
           distances(mainWindow), profileList(mainWindow), piezometricList(mainWindow),
-          nailGeogrid(mainWindow), lineFamilyTable(mainWindow) {}
+          nailGeogrid(mainWindow), lineFamilyTable(mainWindow), duplicateLine(mainWindow) {}
     void Register() {
         loads::LoadScalingDialogSlot().Set(&loadScaling);
         Cpp_KlivenSettings::SettingsSheetSlot().Set(&settings);
@@ -154,6 +157,7 @@ struct Windows {
         PiezometricLineListDialogSlot().Set(&piezometricList);
         NailGeogridDialogsSlot().Set(&nailGeogrid);
         LineFamilyGridDialogSlot().Set(&lineFamilyTable);
+        DuplicateLineDialogSlot().Set(&duplicateLine);
     }
     void Unregister() {
         loads::LoadScalingDialogSlot().Reset();
@@ -188,6 +192,7 @@ struct Windows {
         PiezometricLineListDialogSlot().Reset();
         NailGeogridDialogsSlot().Reset();
         LineFamilyGridDialogSlot().Reset();
+        DuplicateLineDialogSlot().Reset();
     }
 
     QtLoadScaling loadScaling;
@@ -222,6 +227,7 @@ struct Windows {
     QtPiezometricLineList piezometricList;
     QtNailGeogridDialogs nailGeogrid;
     QtLineFamilyGrid lineFamilyTable;
+    QtDuplicateLineDialog duplicateLine;
 };
 
 std::unique_ptr<Windows>& Registered() {

@@ -4,6 +4,8 @@
 #include "editing/cursor_modes.h"
 #include "editing/edit_modes.h"
 #include "editing/selection_list.h"
+#include "editing/line_entry_tool.h"
+#include "editing/profile_tool.h"
 #include "editing/view_navigation.h"
 #include "graphics/graphics.h"
 #include "model/data_set.h"
@@ -65,6 +67,40 @@ void ResultsToolClick(s_InputCall& c) {
     ResetCursorMode();
     c.view.InvalidateView();
 }
+// The point-entry tool of the line kinds.
+void LineAdded(s_InputCall& c, int kind) {
+    c.modified = true;
+    c.redraw = true;
+    c.view.DataChanged(kind);
+}
+void EntryMove(s_InputCall& c) {
+    Cpp_LineEntry::EnterPointsMouseMove(c.pickDevice.x, c.pickDevice.y, c.in.device.x,
+                                        c.in.device.y, c.rounded.x, c.rounded.y);
+    CoordinateToolTip(c);
+}
+void ProfileFirstPoint(s_InputCall& c) {
+    Cpp_ProfileTool::StartLineEntry(c.in.device.x, c.in.device.y, c.rounded.x, c.rounded.y,
+                                    false);
+}
+void ProfileFirstPointFromBar(s_InputCall&) { Cpp_ProfileTool::StartLineEntry(0, 0, 0, 0, true); }
+void ProfilePoint(s_InputCall& c) {
+    if (Cpp_ProfileTool::EnterPointFromTool(c.in.device.x, c.in.device.y, c.rounded.x,
+                                            c.rounded.y, false))
+        LineAdded(c, 2);
+}
+void ProfilePointFromBar(s_InputCall& c) {
+    if (Cpp_ProfileTool::EnterPointFromTool(0, 0, 0, 0, true)) LineAdded(c, 2);
+}
+void ProfileFinish(s_InputCall& c) {
+    if (Cpp_ProfileTool::AddLine()) LineAdded(c, 2);
+}
+void ProfileEscape(s_InputCall& c) {
+    if (c.in.shift) {
+        Cpp_LineEntry::UndoLastEnteredPoint();
+    } else {
+        Cpp_ProfileTool::CancelEntryTool();
+    }
+}
 
 //                                 Left  Move  Enter Esc   Bksp  Right
 const s_CursorModeRow kCursorModes[] = {
@@ -92,7 +128,11 @@ const s_CursorModeRow kCursorModes[] = {
     {14, 14, "Distributed-load point entry", {M, M, M, M, X, M}},
     {16, 16, "Construction circle entry", {M, M, M, M, H, H}},
     {17, 17, "Construction line entry", {M, M, M, M, H, M}},
-    {18, 18, "Profile line entry", {M, M, M, M, X, M}},
+    {18,
+     18,
+     "Profile line entry",
+     {R(ProfilePoint), R(EntryMove), R(ProfilePointFromBar), R(ProfileEscape), X,
+      R(ProfileFinish)}},
     {19, 19, "Piezometric line entry", {M, M, M, M, X, M}},
     {23, 23, "Slope line entry", {M, M, M, M, X, M}},
     {36, 36, "Reinforcement line entry", {M, M, M, M, X, M}},
@@ -154,7 +194,8 @@ const s_EditModeRow kEditModes[] = {
     {3, 3, "Distributed Loads", M, M, R(ShiftToToolBar), R(ShowViewMenu)},
     {4, 4, "Line Loads", M, M, M, R(ShowViewMenu)},
     {5, 5, "Materials", R(MaterialToolClick), H, N, R(ShowViewMenuWithStage)},
-    {6, 6, "Profile Lines", M, M, R(ShiftToToolBar), R(ShowViewMenu)},
+    {6, 6, "Profile Lines", R(ProfileFirstPoint), R(ProfileFirstPointFromBar), R(ShiftToToolBar),
+     R(ShowViewMenu)},
     {7, 7, "Piezometric Lines", M, M, R(ShiftToToolBar), R(ShowViewMenu)},
     {8, 10, "Interpolation Points", M, M, R(ShiftOrControlToolTip), M},
     {11, 11, "Interpolation Points", N, M, R(ShiftOrControlToolTip), R(ShowViewMenu)},

@@ -116,4 +116,6 @@ void PlacementEnter(s_InputCall& call);
 void PlacementEscape(s_InputCall& call);
 void DragBandMove(s_InputCall& call);
 void DragDrop(s_InputCall& call);
+// The coordinates of the cursor as the tool tip of a move.
+void CoordinateToolTip(s_InputCall& call);
 }  // namespace view_input_ops

@@ -288,6 +288,9 @@ void ShiftToToolBar(s_InputCall& call) {
 void ShiftOrControlToolTip(s_InputCall& call) {
     if (call.in.shift || call.in.control) SayNotAvailable(call.what);
 }
+void CoordinateToolTip(s_InputCall& call) {
+    if (g_move) g_move->toolTip = CoordinateText(call.rounded);
+}
 
 }  // namespace view_input_ops
 

@@ -86,6 +86,9 @@ public:
     virtual void SetToolTip(const std::string& text) = 0;
     // Carries out a menu command (as if chosen from the frame's menus).
     virtual void RunCommand(int id) = 0;
+    // A tool changed the document's data (kind 2 the profile lines, 4 the piezometric lines,
+    // 0 other data): the document is modified and the data that hang on them made again.
+    virtual void DataChanged(int kind) { (void)kind; }
 
     // The view.
     virtual void InvalidateView() = 0;  // the whole client area is drawn again

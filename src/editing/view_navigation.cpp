@@ -2,6 +2,7 @@
 
 #include "core/string_table.h"
 #include "editing/cursor_modes.h"
+#include "editing/line_entry_tool.h"
 #include "graphics/graphics.h"
 #include "registry/view_preparations.h"
 
@@ -93,6 +94,7 @@ bool StartZoomWindow(int x, int y) {
                            mode == CursorModePiezometricLineEntry ||
                            mode == CursorModeSlopeLineEntry ||
                            mode == CursorModeReinforcementLineEntry;
+    if (entryStep) Cpp_LineEntry::EraseEnterRubberBand();
     SetSavedCursorMode(entryStep ? mode : 0);
     // Drawn before the mode changes: a view drawn again first must not show it already.
     SetBand(x, y);
@@ -144,6 +146,8 @@ bool EraseRubberBand(int kind) {
         Box(GetRubberBandStart(), GetRubberBandEnd());
     }
     SetCursorMode(CursorModeNone);
+    // A point entry under way takes its step back when the view is drawn again.
+    if (GetSavedCursorMode() != 0) InvalidateViewWindow();
     return true;
 }
 

@@ -1,6 +1,7 @@
 #include "graphics/line_list.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <set>
 
 int Cpp_LineList::IndexOf(const Cpp_Line* line) const {
@@ -43,6 +44,59 @@ int Cpp_LineList::FirstUnusedNumber() const {
     int n = 1;
     while (used.count(n)) ++n;
     return n;
+}
+
+int SmallestUnusedNumber(const std::vector<int>& numbers) {
+    const std::set<int> used(numbers.begin(), numbers.end());
+    int n = 1;
+    while (used.count(n)) ++n;
+    return n;
+}
+
+std::string DuplicateLineMessage(int lineKind, int number) {
+    const char* format = lineKind == 2   ? "Profile Line number %1d already exists."
+                         : lineKind == 3 ? "Piezometric number %1d already exists."
+                         : lineKind == 5 ? "Reinforcement number %1d already exists."
+                                         : nullptr;
+    if (!format) return "Duplicate line of unknown type";
+    char text[100];
+    std::snprintf(text, sizeof text, format, number);
+    return text;
+}
+
+std::string LineNumberUsedMessage(int number) {
+    char text[100];
+    std::snprintf(text, sizeof text,
+                  "Line number %1d is used by another line.  Enter a different number.", number);
+    return text;
+}
+
+namespace {
+class CancelDuplicateLine final : public DuplicateLineDialog {
+public:
+    int Run(const std::string&, const std::vector<int>&, int&, int&) override { return -1; }
+};
+}  // namespace
+
+DialogSlot<DuplicateLineDialog>& DuplicateLineDialogSlot() {
+    static DialogSlot<DuplicateLineDialog> slot("duplicate line number dialog",
+                                                std::make_unique<CancelDuplicateLine>());
+    return slot;
+}
+
+int Cpp_LineList::CheckDuplicateNumber(int lineKind, int number, int& outNumber) const {
+    if (lines_.empty()) return -1;
+    std::vector<int> numbers;
+    for (const auto& line : lines_) numbers.push_back(line->GetNumber());
+    int newNumber = SmallestUnusedNumber(numbers), existingNumber = newNumber;
+    const int choice = DuplicateLineDialogSlot().Get().Run(DuplicateLineMessage(lineKind, number),
+                                                           numbers, newNumber, existingNumber);
+    switch (choice) {
+    case 0: outNumber = number; return 0;
+    case 1: outNumber = newNumber; return 1;
+    case 2: outNumber = existingNumber; return 2;
+    default: return -1;
+    }
 }
 
 int Cpp_LineList::SmallestNumber() const {

@@ -4,12 +4,34 @@
 // with the check marks they collect, and hit tests over the whole list. Drawing of the marks and
 // number labels lives with the drawing code.
 
+#include "core/dialog_slot.h"
 #include "graphics/line.h"
 #include "graphics/pick.h"
 
 #include <cstdio>
 #include <memory>
+#include <string>
 #include <vector>
+
+// "Resolve Duplicate Line": what to do with a new line whose number another line has. The
+// window shows the message and proposes the smallest number not among the used ones for both
+// number fields; it refuses a used number for the choice that takes it. Run answers the choice
+// (0 replace the existing line, 1 the new line takes newNumber, 2 the existing line takes
+// existingNumber) or -1 for Cancel.
+class DuplicateLineDialog {
+public:
+    virtual ~DuplicateLineDialog() = default;
+    virtual int Run(const std::string& message, const std::vector<int>& usedNumbers,
+                    int& newNumber, int& existingNumber) = 0;
+};
+// The registered window; the stand-in cancels (the new line is dropped).
+DialogSlot<DuplicateLineDialog>& DuplicateLineDialogSlot();
+// "Profile Line number 3 already exists." and the like for line kinds 2, 3 and 5.
+std::string DuplicateLineMessage(int lineKind, int number);
+// The smallest number from 1 that is not among the numbers.
+int SmallestUnusedNumber(const std::vector<int>& numbers);
+// "Line number 2 is used by another line.  Enter a different number."
+std::string LineNumberUsedMessage(int number);
 
 // One mark collected by the segment checks: kind 1 a point, 2 a segment.
 struct Cpp_CheckMark {
@@ -82,6 +104,11 @@ public:
     // line, or cross strictly inside both; with collect the marks are kept. True when none.
     bool CheckCoincidentSegments(double tolerance, bool notice, bool collect, std::FILE* file);
     bool CheckIntersectingSegments(double tolerance, bool notice, bool collect, std::FILE* file);
+
+    // A new line of the kind comes with a number some line has: the duplicate-line window is
+    // asked (never with an empty list: -1 at once). The choice 0, 1 or 2 with the number to use
+    // (0: the given number; 1: the new line's; 2: the existing line's new number), or -1.
+    int CheckDuplicateNumber(int lineKind, int number, int& outNumber) const;
 
     // Hit tests over all lines with one shared pick record.
     Cpp_Line* FindNearestLabel(s_PickType& pick) const;

@@ -40,6 +40,13 @@ void Cpp_ProfileLine::CopyTo(Cpp_ProfileLine& target) const {
 Cpp_ProfileLineList::Cpp_ProfileLineList() : Cpp_LineList(LINEKIND_PROFILE) {}
 Cpp_ProfileLineList::~Cpp_ProfileLineList() = default;
 
+int Cpp_ProfileLineList::FirstUnusedMaterialNumber() const {
+    std::vector<int> used;
+    for (const auto& line : Lines())
+        used.push_back(static_cast<const Cpp_ProfileLine&>(*line).GetMaterialNumber());
+    return SmallestUnusedNumber(used);
+}
+
 Cpp_ProfileLine* Cpp_ProfileLineList::CreateLine(int number, int materialNumber,
                                                  std::string_view description) {
     return static_cast<Cpp_ProfileLine*>(

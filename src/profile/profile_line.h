@@ -105,6 +105,8 @@ public:
     }
     Cpp_ProfileLine* CreateLine(int number, int materialNumber, std::string_view description);
     void DeleteAllLines() { Clear(); }
+    // The smallest material number from 1 that no profile line uses.
+    int FirstUnusedMaterialNumber() const;
     // The list-style window (profile_list_dialog.h) on copies of every line; on OK every line is
     // made again from the window's copies, in its order. True on OK.
     bool EditWithInputDialog();

@@ -31,6 +31,7 @@ public:
     }
     void SetToolTip(const std::string& text) override { toolTip = text; }
     void RunCommand(int id) override { commands.push_back(id); }
+    void DataChanged(int kind) override { dataChanges.push_back(kind); }
     void InvalidateView() override { ++invalidated; }
     void UpdateView() override { ++updated; }
     bool ScrollView(int horizontal, int vertical) override {
@@ -59,6 +60,7 @@ public:
     bool longForce = false;
     std::string longForceText, toolTip;
     std::vector<int> commands;
+    std::vector<int> dataChanges;
     std::vector<std::pair<int, int>> scrolls;
     std::vector<MenuList> menus;
     s_PixelPoint menuAt;

@@ -10,6 +10,8 @@
 #include "app/main_frame.h"
 #include "app/material_launchers.h"
 #include "core/message_boxes.h"
+#include "editing/profile_tool.h"
+#include "graphics/prompts.h"
 #include "model/data_sets.h"
 #include "platform/services.h"
 
@@ -45,6 +47,8 @@ struct s_ToolCommand {
     // The slip-surface tools first make the analysis data circular (1) or noncircular (0),
     // asking the user; -1 for the other tools.
     int slipSurfaceShape = -1;
+    // The tool's start once it is chosen; then its standard prompt is the status text.
+    void (*start)() = nullptr;
 };
 
 const s_ToolCommand kTools[] = {
@@ -56,8 +60,8 @@ const s_ToolCommand kTools[] = {
      EditLineLoads},
     {ID_ENTER_MATERIAL_PROPERTIES, EditModeMaterials, PressStage1Table, PressStage2Table, "", false,
      EditMaterialProperties},
-    {ID_ENTER_PROFILE_LINES, EditModeProfileLines, PressTable, PressSwitches, nullptr, false,
-     EditProfileLines},
+    {ID_ENTER_PROFILE_LINES, EditModeProfileLines, PressTable, PressSwitches, "", false,
+     EditProfileLines, -1, Cpp_ProfileTool::StartEntryTool},
     {ID_ENTER_PIEZOMETRIC_LINES, EditModePiezometricLines, PressStage1Table, PressStage2Table,
      nullptr, false, EditPiezometricLines},
     {ID_ENTER_PRESSURE_INTERPOLATION_POINTS, EditModePressurePoints, PressStage1Table,
@@ -113,6 +117,11 @@ void ChooseTool(MainFrame& frame, const s_ToolCommand& tool) {
         !Cpp_Kliven4Data::ChangeSlipSurfaceShape(&frame, tool.slipSurfaceShape == 1))
         return;
     if (!frame.SetEditMode(tool.id)) return;
+    if (tool.start) {
+        tool.start();
+        SetToolPrompt(true, tool.mode, {});
+        return;
+    }
     const std::string name = frame.CommandText(tool.id);
     platform::Services().StatusLine().SetText(
         !tool.chosenText

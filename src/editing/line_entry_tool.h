@@ -1,0 +1,70 @@
+#pragma once
+// The point-entry tool shared by every line kind: the user clicks (or types in a tool bar and
+// presses Enter) the points of a new polyline one by one; a green XOR rubber band runs from the
+// last point to the cursor, the entered segments and point symbols are drawn as they come,
+// Shift+Escape takes the last point back, a right click finishes and Escape cancels. The line
+// kinds' own tools (profile_tool.h and the like) start it, take its points at the end and make
+// the line.
+//
+//     Cpp_LineEntry::StartEnterPoints(px, py, x, y, attributes);   // cursor mode 13
+//     SetCursorMode(CursorModeProfileLineEntry);                  // the kind's own mode
+//     Cpp_LineEntry::AddClickedPoint(px2, py2, x2, y2);
+//     std::vector<s_tagTypePointXY> points;
+//     int count = 2;                                              // the minimum
+//     Cpp_LineEntry::FinishEnterPoints(points, count);            // 0: too few, nothing copied
+//
+// Everything is drawn on the registered view (editing/view_navigation.h); after a full paint of
+// the view, RedrawEnteredPoints draws the entry again at the view's new scale.
+
+#include "core/point_xy.h"
+#include "graphics/drawing_attributes.h"
+#include "platform/device_context.h"
+
+#include <vector>
+
+// One entered point: where it was on the screen and where it is in the world.
+struct s_ComboPoint {
+    int px = 0, py = 0;
+    double x = 0.0, y = 0.0;
+};
+
+// The green pen of the entry rubber band.
+inline constexpr platform::ColorRef kEntryBandColor = platform::MakeRgb(0, 255, 0);
+
+class Cpp_LineEntry {
+public:
+    // The first point: entry 1, its symbol drawn, cursor mode 13, the entry prompt.
+    static bool StartEnterPoints(int px, int py, double x, double y,
+                                 const s_DrawAttributesType& attributes);
+    // The band follows the cursor (when the rubber-band option is on).
+    static void EnterPointsMouseMove(int mouseX, int mouseY, int bandX, int bandY, double x,
+                                     double y);
+    // A click: false (nothing drawn) when the point repeats the last one within a relative
+    // 1e-10; else the segment and symbol are drawn and the point appended.
+    static bool AddClickedPoint(int px, int py, double x, double y);
+    // A point typed in a bar: false when it equals the last one exactly.
+    static bool AddTypedPoint(double x, double y);
+    // Shift+Escape: the last point taken back; with one point left the entry ends.
+    static void UndoLastEnteredPoint();
+    // The right click: the band erased, the tool ended. count: in the minimum number of points
+    // (below 1 means 2), out the number copied (0 when there were fewer).
+    static void FinishEnterPoints(std::vector<s_tagTypePointXY>& points, int& count);
+    // Escape in the entry modes: everything drawn erased, the tool ended.
+    static void CancelEnterPoints();
+    // Before Zoom Window starts: the band erased (the mode is remembered by the zoom).
+    static void EraseEnterRubberBand();
+    // After a full paint of the view: the entry drawn again at the current scale.
+    static void RedrawEnteredPoints(platform::DeviceContext& dc);
+
+    static bool IsActive();
+    static int EnteredCount();
+    static const std::vector<s_ComboPoint>& EnteredPoints();
+    // The entry prompt with the count.
+    static std::string EntryPrompt(int count);
+    // Whether a cursor mode is one of the entry modes (13, 17, 18, 19, 23, 41).
+    static bool IsEntryMode(int cursorMode);
+
+    // Registers RedrawEnteredPoints with the view's painting (once).
+    static void RegisterDrawing();
+    static void Reset();
+};

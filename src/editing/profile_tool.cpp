@@ -1,0 +1,117 @@
+#include "editing/profile_tool.h"
+
+#include "core/cursor_mode.h"
+#include "core/message_boxes.h"
+#include "editing/cursor_modes.h"
+#include "editing/display_bounds.h"
+#include "editing/line_entry_tool.h"
+#include "editing/tool_dialog_bars.h"
+#include "editing/view_navigation.h"
+#include "graphics/graphics.h"
+#include "model/data_set.h"
+#include "model/data_sets.h"
+#include "profile/profile_drawing.h"
+#include "profile/profile_line.h"
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+CmDialogBarProfileTool& Bar() { return TheToolBars().profile; }
+Cpp_ProfileLineList& Lines() { return Cpp_Kliven4Data::CurrentDataSet()->ProfileLines(); }
+
+std::string Described(const char* format, int number) {
+    char text[100];
+    std::snprintf(text, sizeof text, format, number);
+    return text;
+}
+
+// The point to enter: the bar's (its pixel computed) or the cursor's (written to the bar).
+bool ChoosePoint(int& px, int& py, double& x, double& y, bool fromBar) {
+    if (fromBar) {
+        if (!Bar().GetPoint(x, y)) return false;
+        px = Cpp_Graphics::XToPixel(x);
+        py = Cpp_Graphics::YToPixel(y);
+        Bar().FocusXEdit();
+    } else {
+        Bar().SetPoint(x, y);
+    }
+    return true;
+}
+
+}  // namespace
+
+s_DrawAttributesType Cpp_ProfileTool::GetDisplayAttributes() {
+    const s_LinePenType& pen = ProfileLinePen();
+    const s_SymbolAttributesType points = ProfilePointAttributes();
+    return s_DrawAttributesType(pen.width, pen.colour, points.penWidth, points.markerSize,
+                                points.style, points.colour);
+}
+
+void Cpp_ProfileTool::StartEntryTool() {
+    const Cpp_ProfileLineList& lines = Lines();
+    const int number = lines.FirstUnusedNumber();
+    Bar().SetLineData(number, lines.FirstUnusedMaterialNumber(),
+                      Described("Profile Line No. %d", number));
+    Bar().FocusNumberEdit();
+}
+
+bool Cpp_ProfileTool::StartLineEntry(int px, int py, double x, double y, bool fromBar) {
+    if (!ChoosePoint(px, py, x, y, fromBar)) return false;
+    Cpp_LineEntry::StartEnterPoints(px, py, x, y, GetDisplayAttributes());
+    Bar().EnableFinishButton(true);
+    SetCursorMode(CursorModeProfileLineEntry);
+    return true;
+}
+
+bool Cpp_ProfileTool::EnterPointFromTool(int px, int py, double x, double y, bool fromBar) {
+    if (!ChoosePoint(px, py, x, y, fromBar)) return false;
+    const bool added = fromBar ? Cpp_LineEntry::AddTypedPoint(x, y)
+                               : Cpp_LineEntry::AddClickedPoint(px, py, x, y);
+    if (added) return false;
+    // The last point again: the line is finished.
+    return AddLine();
+}
+
+bool Cpp_ProfileTool::AddLine() {
+    if (!Cpp_LineEntry::IsActive()) return false;
+    // The bar is read first: a field that holds no number keeps the entry going.
+    int number = 0, material = 0;
+    std::string description;
+    if (!Bar().GetLineData(number, material, description)) return false;
+    Bar().EnableFinishButton(false);
+    std::vector<s_tagTypePointXY> points;
+    int count = 2;
+    Cpp_LineEntry::FinishEnterPoints(points, count);
+    InvalidateViewWindow();
+    if (count == 0) {
+        ShowErrorMessage("Profile Line Error", "Line had fewer than 2 points and was rejected.");
+        return false;
+    }
+    Cpp_ProfileLineList& lines = Lines();
+    if (Cpp_Line* existing = lines.FindLine(number)) {
+        int chosen = number;
+        switch (lines.CheckDuplicateNumber(LINEKIND_PROFILE, number, chosen)) {
+        case 0: lines.RemoveLine(existing); break;
+        case 1: number = chosen; break;
+        case 2: existing->SetNumber(chosen); break;
+        default: return false;
+        }
+    }
+    Cpp_ProfileLine* line = lines.CreateLine(number, material, description);
+    for (const s_tagTypePointXY& p : points) line->AddPoint(p.x, p.y);
+    line->NumberPoints();
+    const int next = lines.FirstUnusedNumber();
+    Bar().SetLineData(next, lines.FirstUnusedMaterialNumber(),
+                      Described("Profile line #%1d", next));
+    Bar().FocusNumberEdit();
+    UpdateDisplayBoundsFromGeometry();
+    return true;
+}
+
+void Cpp_ProfileTool::CancelEntryTool() {
+    Bar().EnableFinishButton(false);
+    Cpp_LineEntry::CancelEnterPoints();
+}

@@ -1,0 +1,30 @@
+#pragma once
+// The profile-line tool: a new profile line entered with the mouse or with points typed in the
+// profile bar, finished with a right click, the bar's "Finish Line" or a click on the last
+// point again, and added to the current data set with the number, material and description of
+// the bar (a number in use asks "Resolve Duplicate Line").
+//
+//     Cpp_ProfileTool::StartEntryTool();                      // the tool chosen: bar prepared
+//     Cpp_ProfileTool::StartLineEntry(px, py, x, y, false);   // first point, cursor mode 18
+//     Cpp_ProfileTool::EnterPointFromTool(px, py, x, y, false);
+//     Cpp_ProfileTool::AddLine();                             // true when a line was added
+
+#include "graphics/drawing_attributes.h"
+
+class Cpp_ProfileLineList;
+
+class Cpp_ProfileTool {
+public:
+    // The bar gets the next free line number, an unused material and its description.
+    static void StartEntryTool();
+    // The first point, from the cursor or (fromBar) from the bar's X and Y; false when the bar
+    // holds no point.
+    static bool StartLineEntry(int px, int py, double x, double y, bool fromBar);
+    // A further point; a repeat of the last point finishes the line. True when it added a line.
+    static bool EnterPointFromTool(int px, int py, double x, double y, bool fromBar);
+    // Finishes the line; true when a line was added.
+    static bool AddLine();
+    static void CancelEntryTool();
+    // The profile line and point attributes for the point tools.
+    static s_DrawAttributesType GetDisplayAttributes();
+};
