@@ -81,7 +81,7 @@ TEST_F(ViewInputTest, ClicksAndEnterAtModeZeroGoToTheToolOfTheEditMode) {
         {2, "\"Construction Lines\" is not available yet.",
          "\"Construction Lines\" is not available yet."},
         {5, "", ""},  // no profile line at the point: no material to open
-        {6, "\"Profile Lines\" is not available yet.", "\"Profile Lines\" is not available yet."},
+        {13, "\"Reinforcement\" is not available yet.", "\"Reinforcement\" is not available yet."},
         {9, "\"Interpolation Points\" is not available yet.",
          "\"Interpolation Points\" is not available yet."},
         {11, "", "\"Interpolation Points\" is not available yet."},
@@ -179,7 +179,7 @@ TEST_F(ViewInputTest, APressDragsOnlyWhenMovedToAnotherPixelAfterTheDelay) {
         {"held and moved late", false, 251, {60, 50}, true},
     };
     for (const Case& c : cases) {
-        host.editMode = 6;
+        host.editMode = 13;  // a tool whose click does not take the press
         fakes.statusLine.SetText("");
         host.now = 1000;
         Click(50, 50);
