@@ -67,12 +67,6 @@ MainFrame::MainFrame(QWidget* parent) : QMainWindow(parent), commands_(BuildComm
     SetViewWindow(viewInput_.get());
     RegisterNavigationDrawing();
     Cpp_LineEntry::RegisterDrawing();
-    TheToolBars().profile.SetButtonHandler(CmDialogBarProfileTool::IdFinish, [this] {
-        GuardedCall("Finish Line", [&] {
-            if (Cpp_ProfileTool::AddLine()) viewInput_->DataChanged(2);
-            Redraw();
-        });
-    });
     RegisterPickBandDrawing();
     s_CursorModeHooks hooks = NavigationCursorModeHooks();
     hooks.setArrowCursor = [view = view_] { view->unsetCursor(); };

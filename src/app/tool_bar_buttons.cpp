@@ -2,9 +2,11 @@
 
 #include "analysis/analysis_computation_data.h"
 #include "analysis/analysis_dialogs.h"
+#include "app/data_change.h"
 #include "app/main_frame.h"
 #include "app/tool_bars.h"
 #include "core/dialog_slot.h"
+#include "editing/profile_tool.h"
 #include "model/data_set.h"
 #include "model/data_sets.h"
 
@@ -23,8 +25,19 @@ void EditRadiusDefinitionsFromBar(MainFrame& frame) {
     frame.Doc().SetModifiedFlag(true);
 }
 
+// "Finish Line" of a line tool: the line entered so far is added.
+template <bool (*finish)(), int kind>
+void FinishLineFromBar(MainFrame& frame) {
+    if (finish()) {
+        frame.Doc().SetModifiedFlag(true);
+        RefreshAfterDataChange(kind);
+    }
+    frame.Redraw();
+}
+
 constexpr s_BarButtonOpener kOpeners[] = {
-    {BarProfile, CmDialogBarProfileTool::IdFinish, nullptr},
+    {BarProfile, CmDialogBarProfileTool::IdFinish,
+     &FinishLineFromBar<&Cpp_ProfileTool::AddLine, 2>},
     {BarPiezometric, CmDialogBarPiezometricTool::IdFinish, nullptr},
     {BarReinforcement, CmDialogBarReinforcementTool::IdFinish, nullptr},
     {BarReinforcement, CmDialogBarReinforcementTool::IdOptions, nullptr},

@@ -230,10 +230,16 @@ TEST_F(BarKeysOnFrame, EnterInTheProfileBarReachesTheViewWithTheTypedPoint) {
     EXPECT_EQ(seenY, 0);
     EXPECT_EQ(GetCursorMode(), 0);
     SetCursorModeHooks({});
-    // With no step under way Enter goes to the profile tool itself, which is still to come.
+    // With no step under way Enter goes to the profile tool itself: the typed point starts a
+    // line, and "Finish Line" with one point rejects it.
     QTest::keyClick(x, Qt::Key_Return);
     QApplication::processEvents();
-    EXPECT_EQ(Status(), "\"Profile Lines\" is not available yet.");
+    EXPECT_EQ(GetCursorMode(), CursorModeProfileLineEntry);
+    QPushButton* finish = Control<QPushButton>(app::BarProfile, 1994);
+    ASSERT_TRUE(finish->isEnabled());
+    QTest::mouseClick(finish, Qt::LeftButton);
+    EXPECT_EQ(GetCursorMode(), 0);
+    EXPECT_EQ(fakes.messageBoxes.Texts().back(), "Line had fewer than 2 points and was rejected.");
 }
 
 class RecordingRadiusDefinitions final : public RadiusDefinitionsDialog {
