@@ -16,6 +16,7 @@
 #include "core/preferences.h"
 #include "core/text_formats.h"
 #include "graphics/prompts.h"
+#include "model/program_state.h"
 #include "profile/profile_messages.h"
 #include "registry/block_readers.h"
 #include "registry/block_writers.h"
@@ -381,6 +382,11 @@ void DeleteAllConstructionItems() {
     DeleteAllConstructionLines();
     DeleteAllConstructionCircles();
 }
+
+namespace {
+// The lists join the program-wide reset, so what one test enters is gone for the next.
+const bool g_resetAdded = (AddProgramStateReset(&DeleteAllConstructionItems), true);
+}  // namespace
 
 bool WriteConstructionData(std::FILE* file) {
     const Cpp_ConstructionLineList& lines = LineList();
