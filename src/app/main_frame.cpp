@@ -15,7 +15,6 @@
 #include "dialogs/dialog_bar_widget.h"
 #include "dialogs/status_text.h"
 #include "editing/line_entry_tool.h"
-#include "editing/profile_tool.h"
 #include "editing/tool_dialog_bars.h"
 #include "editing/view_navigation.h"
 #include "editing/view_selection.h"
@@ -295,6 +294,7 @@ bool MainFrame::SetEditMode(int command) {
         Cpp_LineEntry::CancelEnterPoints();
         Cpp_LineEntry::Reset();
         TheToolBars().profile.EnableFinishButton(false);
+        TheToolBars().piezometric.EnableFinishButton(false);
         InvalidateViewWindow();
     }
     editMode_ = mode;

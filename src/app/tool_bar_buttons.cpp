@@ -6,6 +6,7 @@
 #include "app/main_frame.h"
 #include "app/tool_bars.h"
 #include "core/dialog_slot.h"
+#include "editing/piezometric_tool.h"
 #include "editing/profile_tool.h"
 #include "model/data_set.h"
 #include "model/data_sets.h"
@@ -38,7 +39,8 @@ void FinishLineFromBar(MainFrame& frame) {
 constexpr s_BarButtonOpener kOpeners[] = {
     {BarProfile, CmDialogBarProfileTool::IdFinish,
      &FinishLineFromBar<&Cpp_ProfileTool::AddLine, 2>},
-    {BarPiezometric, CmDialogBarPiezometricTool::IdFinish, nullptr},
+    {BarPiezometric, CmDialogBarPiezometricTool::IdFinish,
+     &FinishLineFromBar<&Cpp_PiezometricTool::AddLine, 4>},
     {BarReinforcement, CmDialogBarReinforcementTool::IdFinish, nullptr},
     {BarReinforcement, CmDialogBarReinforcementTool::IdOptions, nullptr},
     {BarDistributedLoad, CmDialogBarDistributedLoad::IdOptions, nullptr},

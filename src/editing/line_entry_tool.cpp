@@ -6,6 +6,7 @@
 #include "graphics/data_entry_options.h"
 #include "graphics/graphic_grid.h"
 #include "graphics/graphics.h"
+#include "graphics/line_list.h"
 #include "graphics/point_symbols.h"
 #include "graphics/prompts.h"
 #include "model/program_state.h"
@@ -129,13 +130,28 @@ const bool g_resetAdded = (AddProgramStateReset(&Cpp_LineEntry::Reset), true);
 
 }  // namespace
 
-std::string Cpp_LineEntry::EntryPrompt(int count) {
+std::string NumberedText(const char* format, int number) {
     char text[200];
-    std::snprintf(text, sizeof text,
-                  "Left-click or Enter key to enter line points (%d pts. entered); Shift-Esc = "
-                  "undo; Right-click = finish; Esc = cancel.",
-                  count);
+    std::snprintf(text, sizeof text, format, number);
     return text;
+}
+
+bool SettleNewLineNumber(Cpp_LineList& lines, int lineKind, int& number) {
+    Cpp_Line* existing = lines.FindLine(number);
+    if (!existing) return true;
+    int chosen = number;
+    switch (lines.CheckDuplicateNumber(lineKind, number, chosen)) {
+    case 0: lines.RemoveLine(existing); return true;
+    case 1: number = chosen; return true;
+    case 2: existing->SetNumber(chosen); return true;
+    default: return false;
+    }
+}
+
+std::string Cpp_LineEntry::EntryPrompt(int count) {
+    return NumberedText("Left-click or Enter key to enter line points (%d pts. entered); "
+                        "Shift-Esc = undo; Right-click = finish; Esc = cancel.",
+                        count);
 }
 
 bool Cpp_LineEntry::IsEntryMode(int mode) {

@@ -20,7 +20,10 @@
 #include "graphics/drawing_attributes.h"
 #include "platform/device_context.h"
 
+#include <string>
 #include <vector>
+
+class Cpp_LineList;
 
 // One entered point: where it was on the screen and where it is in the world.
 struct s_ComboPoint {
@@ -30,6 +33,13 @@ struct s_ComboPoint {
 
 // The green pen of the entry rubber band.
 inline constexpr platform::ColorRef kEntryBandColor = platform::MakeRgb(0, 255, 0);
+
+// A format with one %d filled with the number ("Profile Line No. %d").
+std::string NumberedText(const char* format, int number);
+// The number a new line of the list gets: when a line has the number, the duplicate-number
+// window decides (replace: the existing line is removed; the new line takes another number;
+// or the existing line does). False when the user cancelled: the new line is dropped.
+bool SettleNewLineNumber(Cpp_LineList& lines, int lineKind, int& number);
 
 class Cpp_LineEntry {
 public:

@@ -13,7 +13,6 @@
 #include "profile/profile_drawing.h"
 #include "profile/profile_line.h"
 
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -21,12 +20,6 @@ namespace {
 
 CmDialogBarProfileTool& Bar() { return TheToolBars().profile; }
 Cpp_ProfileLineList& Lines() { return Cpp_Kliven4Data::CurrentDataSet()->ProfileLines(); }
-
-std::string Described(const char* format, int number) {
-    char text[100];
-    std::snprintf(text, sizeof text, format, number);
-    return text;
-}
 
 // The point to enter: the bar's (its pixel computed) or the cursor's (written to the bar).
 bool ChoosePoint(int& px, int& py, double& x, double& y, bool fromBar) {
@@ -54,7 +47,7 @@ void Cpp_ProfileTool::StartEntryTool() {
     const Cpp_ProfileLineList& lines = Lines();
     const int number = lines.FirstUnusedNumber();
     Bar().SetLineData(number, lines.FirstUnusedMaterialNumber(),
-                      Described("Profile Line No. %d", number));
+                      NumberedText("Profile Line No. %d", number));
     Bar().FocusNumberEdit();
 }
 
@@ -91,21 +84,13 @@ bool Cpp_ProfileTool::AddLine() {
         return false;
     }
     Cpp_ProfileLineList& lines = Lines();
-    if (Cpp_Line* existing = lines.FindLine(number)) {
-        int chosen = number;
-        switch (lines.CheckDuplicateNumber(LINEKIND_PROFILE, number, chosen)) {
-        case 0: lines.RemoveLine(existing); break;
-        case 1: number = chosen; break;
-        case 2: existing->SetNumber(chosen); break;
-        default: return false;
-        }
-    }
+    if (!SettleNewLineNumber(lines, LINEKIND_PROFILE, number)) return false;
     Cpp_ProfileLine* line = lines.CreateLine(number, material, description);
     for (const s_tagTypePointXY& p : points) line->AddPoint(p.x, p.y);
     line->NumberPoints();
     const int next = lines.FirstUnusedNumber();
     Bar().SetLineData(next, lines.FirstUnusedMaterialNumber(),
-                      Described("Profile line #%1d", next));
+                      NumberedText("Profile line #%1d", next));
     Bar().FocusNumberEdit();
     UpdateDisplayBoundsFromGeometry();
     return true;

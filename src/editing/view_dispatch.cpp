@@ -4,7 +4,9 @@
 #include "editing/cursor_modes.h"
 #include "editing/edit_modes.h"
 #include "editing/line_entry_tool.h"
+#include "editing/piezometric_tool.h"
 #include "editing/profile_tool.h"
+#include "editing/slope_tool.h"
 #include "editing/selection_list.h"
 #include "editing/view_navigation.h"
 #include "graphics/graphics.h"
@@ -94,6 +96,53 @@ void ProfilePointFromBar(s_InputCall& c) {
 void ProfileFinish(s_InputCall& c) {
     if (Cpp_ProfileTool::AddLine()) LineAdded(c, 2);
 }
+void PiezometricFirstPoint(s_InputCall& c) {
+    Cpp_PiezometricTool::StartLineEntry(c.in.device.x, c.in.device.y, c.rounded.x, c.rounded.y,
+                                        false);
+}
+void PiezometricFirstPointFromBar(s_InputCall&) {
+    Cpp_PiezometricTool::StartLineEntry(0, 0, 0, 0, true);
+}
+void PiezometricPoint(s_InputCall& c) {
+    if (Cpp_PiezometricTool::EnterPointFromTool(c.in.device.x, c.in.device.y, c.rounded.x,
+                                                c.rounded.y, false))
+        LineAdded(c, 4);
+}
+void PiezometricPointFromBar(s_InputCall& c) {
+    if (Cpp_PiezometricTool::EnterPointFromTool(0, 0, 0, 0, true)) LineAdded(c, 4);
+}
+void PiezometricFinish(s_InputCall& c) {
+    if (Cpp_PiezometricTool::AddLine()) LineAdded(c, 4);
+}
+void PiezometricEscape(s_InputCall& c) {
+    if (c.in.shift) {
+        Cpp_LineEntry::UndoLastEnteredPoint();
+    } else {
+        Cpp_PiezometricTool::CancelEntryTool();
+    }
+}
+void SlopeFirstPoint(s_InputCall& c) {
+    Cpp_SlopeTool::StartLineEntry(c.in.device.x, c.in.device.y, c.rounded.x, c.rounded.y, false);
+}
+void SlopeFirstPointFromBar(s_InputCall&) { Cpp_SlopeTool::StartLineEntry(0, 0, 0, 0, true); }
+void SlopePoint(s_InputCall& c) {
+    if (Cpp_SlopeTool::EnterPointFromTool(c.in.device.x, c.in.device.y, c.rounded.x, c.rounded.y,
+                                          false))
+        LineAdded(c, 2);
+}
+void SlopePointFromBar(s_InputCall& c) {
+    if (Cpp_SlopeTool::EnterPointFromTool(0, 0, 0, 0, true)) LineAdded(c, 2);
+}
+void SlopeFinish(s_InputCall& c) {
+    if (Cpp_SlopeTool::FinishEntry()) LineAdded(c, 2);
+}
+void SlopeEscape(s_InputCall& c) {
+    if (c.in.shift) {
+        Cpp_LineEntry::UndoLastEnteredPoint();
+    } else {
+        Cpp_SlopeTool::CancelEntryTool();
+    }
+}
 void ProfileEscape(s_InputCall& c) {
     if (c.in.shift) {
         Cpp_LineEntry::UndoLastEnteredPoint();
@@ -133,8 +182,15 @@ const s_CursorModeRow kCursorModes[] = {
      "Profile line entry",
      {R(ProfilePoint), R(EntryMove), R(ProfilePointFromBar), R(ProfileEscape), X,
       R(ProfileFinish)}},
-    {19, 19, "Piezometric line entry", {M, M, M, M, X, M}},
-    {23, 23, "Slope line entry", {M, M, M, M, X, M}},
+    {19,
+     19,
+     "Piezometric line entry",
+     {R(PiezometricPoint), R(EntryMove), R(PiezometricPointFromBar), R(PiezometricEscape), X,
+      R(PiezometricFinish)}},
+    {23,
+     23,
+     "Slope line entry",
+     {R(SlopePoint), R(EntryMove), R(SlopePointFromBar), R(SlopeEscape), X, R(SlopeFinish)}},
     {36, 36, "Reinforcement line entry", {M, M, M, M, X, M}},
     {37, 37, "Circle radius", {M, M, M, M, M, H}},
     {38, 38, "Fixed search grid entry", {M, M, M, M, H, H}},
@@ -196,10 +252,12 @@ const s_EditModeRow kEditModes[] = {
     {5, 5, "Materials", R(MaterialToolClick), H, N, R(ShowViewMenuWithStage)},
     {6, 6, "Profile Lines", R(ProfileFirstPoint), R(ProfileFirstPointFromBar), R(ShiftToToolBar),
      R(ShowViewMenu)},
-    {7, 7, "Piezometric Lines", M, M, R(ShiftToToolBar), R(ShowViewMenu)},
+    {7, 7, "Piezometric Lines", R(PiezometricFirstPoint), R(PiezometricFirstPointFromBar),
+     R(ShiftToToolBar), R(ShowViewMenu)},
     {8, 10, "Interpolation Points", M, M, R(ShiftOrControlToolTip), M},
     {11, 11, "Interpolation Points", N, M, R(ShiftOrControlToolTip), R(ShowViewMenu)},
-    {12, 12, "Slope Line", M, M, R(ShiftToToolBar), R(ShowViewMenu)},
+    {12, 12, "Slope Line", R(SlopeFirstPoint), R(SlopeFirstPointFromBar), R(ShiftToToolBar),
+     R(ShowViewMenu)},
     {13, 13, "Reinforcement", M, M, R(ShiftToToolBar), R(ShowViewMenu)},
     {14, 14, "Circle", M, M, M, R(ShowViewMenu)},
     {15, 15, "Noncircular Surface", M, M, R(ShiftToToolBar), R(ShowViewMenu)},

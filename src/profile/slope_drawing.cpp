@@ -156,6 +156,12 @@ bool DrawSlopeLine(const Cpp_SlopeGeometry& geometry) {
     return true;
 }
 
+s_DrawAttributesType GetSlopeDisplayAttributes() {
+    return s_DrawAttributesType(s_LineWidthType(static_cast<short>(0)), kSlopeColour,
+                                s_LineWidthType(static_cast<short>(1)),
+                                s_MarkerSizeType(static_cast<short>(6)), 4, kSlopeColour);
+}
+
 bool DrawSlopePoints(const Cpp_SlopeGeometry& geometry) {
     platform::DeviceContext* dc = Cpp_Graphics::GetCurrentDC();
     if (!dc) return true;

@@ -3,8 +3,13 @@
 // tension crack and the water in it (both hatched), and the crack and water points of a crack
 // given by points.
 
+#include "graphics/drawing_attributes.h"
+
 class Cpp_SlopeGeometry;
 class Cpp_Crack;
+
+// The slope line and point attributes for the point tools.
+s_DrawAttributesType GetSlopeDisplayAttributes();
 
 bool DrawSlopeLine(const Cpp_SlopeGeometry& geometry);
 bool DrawSlopePoints(const Cpp_SlopeGeometry& geometry);

@@ -1,4 +1,4 @@
-// The point-entry tool and the profile-line tool driven by scripted mouse and key records
+// The point-entry tool and the profile, piezometric and slope tools driven by scripted mouse and key records
 // through the view's input functions: what is drawn on the view (the green XOR band, the
 // entered segments and their erasure), the points entered, the line added to the data set and
 // written out, and the profile bar prepared for the next line.
@@ -8,16 +8,22 @@
 #include "editing/cursor_modes.h"
 #include "editing/edit_modes.h"
 #include "editing/line_entry_tool.h"
+#include "editing/piezometric_tool.h"
 #include "editing/profile_tool.h"
+#include "editing/slope_tool.h"
 #include "editing/tool_dialog_bars.h"
 #include "editing/view_input_fixture.h"
 #include "graphics/graphics.h"
 #include "graphics/line_list.h"
 #include "graphics/prompts.h"
+#include "analysis/analysis_computation_data.h"
 #include "model/data_set.h"
 #include "model/data_sets.h"
+#include "porepressure/piezometric_line.h"
 #include "profile/profile_drawing.h"
+#include "profile/crack.h"
 #include "profile/profile_line.h"
+#include "profile/slope_geometry.h"
 
 #include <array>
 #include <cstdio>
@@ -395,6 +401,116 @@ TEST_F(LineEntryTest, ARepaintAfterAZoomDrawsTheEntryAtTheNewScaleAndTheBandFrom
     // The cursor pixel stayed; its world point changed, so the band goes to it from the last
     // point.
     EXPECT_EQ(BandShown(paint), (std::map<Segment, int>{{{250, 150, 400, 100}, 1}}));
+}
+
+class PiezometricToolTest : public ProfileToolTest {
+protected:
+    void SetUp() override {
+        ProfileToolTest::SetUp();
+        host.editMode = EditModePiezometricLines;
+        ShowToolBar(BarPiezometric, true, 1);
+    }
+    Cpp_PiezometricLineList& Piezometric() {
+        return *Cpp_Kliven4Data::CurrentDataSet()->PiezometricLines(1);
+    }
+    void AddPiezometricLine(int number, double unitWeight) {
+        Cpp_PiezometricLine* line = Piezometric().CreateLine(number, unitWeight, "old");
+        line->AddPoint(0, 0);
+        line->AddPoint(10, 0);
+    }
+    std::vector<int> PiezometricNumbers() {
+        std::vector<int> numbers;
+        for (const auto& line : Piezometric().Lines()) numbers.push_back(line->GetNumber());
+        return numbers;
+    }
+    CmDialogBarPiezometricTool& PiezometricBar() { return TheToolBars().piezometric; }
+};
+
+TEST_F(PiezometricToolTest, TheBarProposesTheFirstFreeNumberAndTheLastLinesUnitWeight) {
+    AddPiezometricLine(1, 62.4);
+    AddPiezometricLine(3, 9.81);
+    Cpp_PiezometricTool::StartEntryTool();
+    int number = 0;
+    double unitWeight = 0;
+    std::string description;
+    ASSERT_TRUE(PiezometricBar().GetLineData(number, unitWeight, description));
+    EXPECT_EQ(number, 2);
+    EXPECT_DOUBLE_EQ(unitWeight, 9.81);
+    EXPECT_EQ(description, "Piezometric Line No. 2");
+    Click(100, 200);
+    EXPECT_EQ(GetCursorMode(), CursorModePiezometricLineEntry);
+    Click(200, 150);
+    Right(200, 150);
+    EXPECT_EQ(PiezometricNumbers(), (std::vector<int>{1, 3, 2}));
+    const Cpp_PiezometricLine& line = *Piezometric().PiezometricLineAt(2);
+    EXPECT_DOUBLE_EQ(line.UnitWeight(), 9.81);
+    EXPECT_EQ(Points(line), (std::vector<std::pair<double, double>>{{100, 100}, {200, 150}}));
+    EXPECT_EQ(host.dataChanges, std::vector<int>{4});
+    ASSERT_TRUE(PiezometricBar().GetLineData(number, unitWeight, description));
+    EXPECT_EQ(number, 4);
+    EXPECT_EQ(description, "Piezometric Line No. 4");
+}
+
+TEST_F(PiezometricToolTest, TheExistingLineRenumberedKeepsBothAndOnePointMakesNoLine) {
+    AddPiezometricLine(1, 62.4);
+    Cpp_PiezometricTool::StartEntryTool();
+    PiezometricBar().SetLineData(1, 62.4, "new");
+    duplicates.choice = 2;
+    duplicates.existingAnswer = 2;
+    Click(100, 200);
+    Click(200, 150);
+    Right(200, 150);
+    EXPECT_EQ(duplicates.message, "Piezometric number 1 already exists.");
+    EXPECT_EQ(PiezometricNumbers(), (std::vector<int>{2, 1}));
+    EXPECT_EQ(Piezometric().PiezometricLineAt(1)->Description(), "new");
+    // One point: no line and no message.
+    Click(100, 200);
+    Right(100, 200);
+    EXPECT_EQ(PiezometricNumbers(), (std::vector<int>{2, 1}));
+    EXPECT_TRUE(fakes.messageBoxes.requests.empty());
+    EXPECT_EQ(GetCursorMode(), CursorModeNone);
+}
+
+class SlopeToolTest : public ProfileToolTest {
+protected:
+    void SetUp() override {
+        ProfileToolTest::SetUp();
+        host.editMode = EditModeSlopeLine;
+        ShowToolBar(BarSlope, true, 1);
+    }
+    Cpp_SlopeGeometry& Geometry() { return Cpp_Kliven4Data::CurrentDataSet()->SlopeGeometry(); }
+};
+
+TEST_F(SlopeToolTest, EnteredPointsReplaceTheSlopeAndOnePointLeavesItAsItWas) {
+    Click(100, 200);
+    EXPECT_EQ(GetCursorMode(), CursorModeSlopeLineEntry);
+    Click(200, 150);
+    Click(300, 150);
+    Click(300, 150);  // the last point again finishes
+    EXPECT_EQ(GetCursorMode(), CursorModeNone);
+    EXPECT_TRUE(Geometry().IsEntered());
+    const std::vector<std::pair<double, double>> slope{{100, 100}, {200, 150}, {300, 150}};
+    EXPECT_EQ(Points(Geometry().GetSlopeLine()), slope);
+    EXPECT_EQ(host.dataChanges, std::vector<int>{2});
+    Click(50, 50);
+    Right(50, 50);
+    EXPECT_EQ(Points(Geometry().GetSlopeLine()), slope);
+    EXPECT_EQ(host.dataChanges, std::vector<int>{2});
+}
+
+TEST_F(SlopeToolTest, ANewSlopeCarriesTheCrackBottomAndWaterWithIt) {
+    Cpp_Crack& crack = Cpp_Kliven4Data::CurrentDataSet()->AnalysisComputationData()->GetCrack();
+    crack.SetCrackOption(1);
+    crack.SetCrackConstant(2.5);
+    crack.SetWaterOption(1);
+    crack.SetWaterConstant(1.0);
+    Click(100, 200);
+    Click(300, 200);
+    Right(300, 200);
+    const std::vector<std::pair<double, double>> bottom{{100, 97.5}, {300, 97.5}};
+    const std::vector<std::pair<double, double>> water{{100, 98.5}, {300, 98.5}};
+    EXPECT_EQ(Points(Geometry().GetCrackBottomLine()), bottom);
+    EXPECT_EQ(Points(Geometry().GetCrackWaterLine()), water);
 }
 
 }  // namespace

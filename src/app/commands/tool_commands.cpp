@@ -10,6 +10,7 @@
 #include "app/main_frame.h"
 #include "app/material_launchers.h"
 #include "core/message_boxes.h"
+#include "editing/piezometric_tool.h"
 #include "editing/profile_tool.h"
 #include "graphics/prompts.h"
 #include "model/data_sets.h"
@@ -62,16 +63,16 @@ const s_ToolCommand kTools[] = {
      EditMaterialProperties},
     {ID_ENTER_PROFILE_LINES, EditModeProfileLines, PressTable, PressSwitches, "", false,
      EditProfileLines, -1, Cpp_ProfileTool::StartEntryTool},
-    {ID_ENTER_PIEZOMETRIC_LINES, EditModePiezometricLines, PressStage1Table, PressStage2Table,
-     nullptr, false, EditPiezometricLines},
+    {ID_ENTER_PIEZOMETRIC_LINES, EditModePiezometricLines, PressStage1Table, PressStage2Table, "",
+     false, EditPiezometricLines, -1, Cpp_PiezometricTool::StartEntryTool},
     {ID_ENTER_PRESSURE_INTERPOLATION_POINTS, EditModePressurePoints, PressStage1Table,
      PressStage2Table, nullptr, false, EditPressureInterpolationData},
     {ID_ENTER_RSUBU_INTERPOLATION_POINTS, EditModeRSubUPoints, PressStage1Table, PressStage2Table,
      nullptr, false, EditRSubUInterpolationData},
     {ID_ENTER_STRENGTH_INTERPOLATION_POINTS, EditModeStrengthPoints, PressStage1Table,
      PressStage2Table, nullptr, false, EditStrengthInterpolationData},
-    {ID_ENTER_SLOPE_LINE, EditModeSlopeLine, PressTable, PressSwitches, nullptr, false,
-     EnterSlopeLine},
+    {ID_ENTER_SLOPE_LINE, EditModeSlopeLine, PressTable, PressSwitches, "", false, EnterSlopeLine,
+     -1, [] {}},
     {ID_ENTER_REINFORCEMENT_LINES, EditModeReinforcement, PressTable, PressSwitches, nullptr, false,
      EditReinforcementLines},
     {ID_ENTER_CIRCULAR_SLIP_SURFACE, EditModeCircle, PressPrimaryData, PressOptionalData, nullptr,

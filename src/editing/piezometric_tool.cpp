@@ -1,0 +1,97 @@
+#include "editing/piezometric_tool.h"
+
+#include "core/cursor_mode.h"
+#include "core/preferences.h"
+#include "editing/cursor_modes.h"
+#include "editing/display_bounds.h"
+#include "editing/line_entry_tool.h"
+#include "editing/tool_dialog_bars.h"
+#include "editing/view_navigation.h"
+#include "graphics/graphics.h"
+#include "model/data_set.h"
+#include "model/data_sets.h"
+#include "porepressure/piezometric_drawing.h"
+#include "porepressure/piezometric_line.h"
+
+#include <string>
+#include <vector>
+
+namespace {
+
+CmDialogBarPiezometricTool& Bar() { return TheToolBars().piezometric; }
+int Stage() { return Cpp_Kliven4DataSet::CurrentStage(); }
+Cpp_PiezometricLineList& Lines() {
+    return *Cpp_Kliven4Data::CurrentDataSet()->PiezometricLines(Stage());
+}
+
+// The bar for the next line of the list, with the unit weight given.
+void PrepareBar(const Cpp_PiezometricLineList& lines, double unitWeight) {
+    const int number = lines.FirstUnusedNumber();
+    Bar().SetLineData(number, unitWeight, NumberedText("Piezometric Line No. %d", number));
+    Bar().FocusBarFirstEdit();
+}
+
+bool ChoosePoint(int& px, int& py, double& x, double& y, bool fromBar) {
+    if (fromBar) {
+        if (!Bar().GetPoint(x, y)) return false;
+        px = Cpp_Graphics::XToPixel(x);
+        py = Cpp_Graphics::YToPixel(y);
+        Bar().FocusBarSecondEdit();
+    } else {
+        Bar().SetPoint(x, y);
+    }
+    return true;
+}
+
+}  // namespace
+
+void Cpp_PiezometricTool::StartEntryTool() {
+    const Cpp_PiezometricLineList& lines = Lines();
+    const double unitWeight =
+        lines.IsEmpty() ? Cpp_KlivenSettings::UnitWeightOfWater()
+                        : lines.PiezometricLineAt(lines.Count() - 1)->UnitWeight();
+    PrepareBar(lines, unitWeight);
+}
+
+bool Cpp_PiezometricTool::StartLineEntry(int px, int py, double x, double y, bool fromBar) {
+    if (!ChoosePoint(px, py, x, y, fromBar)) return false;
+    Cpp_LineEntry::StartEnterPoints(px, py, x, y, GetPiezometricDisplayAttributes(Stage()));
+    Bar().EnableFinishButton(true);
+    SetCursorMode(CursorModePiezometricLineEntry);
+    return true;
+}
+
+bool Cpp_PiezometricTool::EnterPointFromTool(int px, int py, double x, double y, bool fromBar) {
+    if (!ChoosePoint(px, py, x, y, fromBar)) return false;
+    const bool added = fromBar ? Cpp_LineEntry::AddTypedPoint(x, y)
+                               : Cpp_LineEntry::AddClickedPoint(px, py, x, y);
+    return added ? false : AddLine();
+}
+
+bool Cpp_PiezometricTool::AddLine() {
+    if (!Cpp_LineEntry::IsActive()) return false;
+    // The bar is read first: a field that holds no number keeps the entry going.
+    int number = 0;
+    double unitWeight = 0;
+    std::string description;
+    if (!Bar().GetLineData(number, unitWeight, description)) return false;
+    std::vector<s_tagTypePointXY> points;
+    int count = 2;
+    Cpp_LineEntry::FinishEnterPoints(points, count);
+    Bar().EnableFinishButton(false);
+    InvalidateViewWindow();
+    if (count == 0) return false;
+    Cpp_PiezometricLineList& lines = Lines();
+    if (!SettleNewLineNumber(lines, LINEKIND_PIEZOMETRIC, number)) return false;
+    Cpp_PiezometricLine* line = lines.CreateLine(number, unitWeight, description);
+    for (const s_tagTypePointXY& p : points) line->AddPoint(p.x, p.y);
+    line->NumberPoints();
+    PrepareBar(lines, unitWeight);
+    UpdateDisplayBoundsFromGeometry();
+    return true;
+}
+
+void Cpp_PiezometricTool::CancelEntryTool() {
+    Bar().EnableFinishButton(false);
+    Cpp_LineEntry::CancelEnterPoints();
+}

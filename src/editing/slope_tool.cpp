@@ -1,0 +1,69 @@
+#include "editing/slope_tool.h"
+
+#include "core/cursor_mode.h"
+#include "editing/cursor_modes.h"
+#include "editing/display_bounds.h"
+#include "editing/line_entry_tool.h"
+#include "editing/tool_dialog_bars.h"
+#include "editing/view_navigation.h"
+#include "graphics/graphics.h"
+#include "model/data_set.h"
+#include "model/data_sets.h"
+#include "model/derived_data.h"
+#include "profile/slope_drawing.h"
+#include "profile/slope_geometry.h"
+
+#include <vector>
+
+namespace {
+
+CmDialogBarSlopeTool& Bar() { return TheToolBars().slope; }
+
+bool ChoosePoint(int& px, int& py, double& x, double& y, bool fromBar) {
+    if (fromBar) {
+        if (!Bar().GetPoint(x, y)) return false;
+        px = Cpp_Graphics::XToPixel(x);
+        py = Cpp_Graphics::YToPixel(y);
+        Bar().FocusXEdit();
+    } else {
+        Bar().SetPoint(x, y);
+    }
+    return true;
+}
+
+}  // namespace
+
+bool Cpp_SlopeTool::StartLineEntry(int px, int py, double x, double y, bool fromBar) {
+    if (!ChoosePoint(px, py, x, y, fromBar)) return false;
+    Cpp_LineEntry::StartEnterPoints(px, py, x, y, GetSlopeDisplayAttributes());
+    SetCursorMode(CursorModeSlopeLineEntry);
+    return true;
+}
+
+bool Cpp_SlopeTool::EnterPointFromTool(int px, int py, double x, double y, bool fromBar) {
+    if (!ChoosePoint(px, py, x, y, fromBar)) return false;
+    const bool added = fromBar ? Cpp_LineEntry::AddTypedPoint(x, y)
+                               : Cpp_LineEntry::AddClickedPoint(px, py, x, y);
+    return added ? false : FinishEntry();
+}
+
+bool Cpp_SlopeTool::FinishEntry() {
+    if (!Cpp_LineEntry::IsActive()) return false;
+    std::vector<s_tagTypePointXY> points;
+    int count = 2;
+    Cpp_LineEntry::FinishEnterPoints(points, count);
+    InvalidateViewWindow();
+    if (count == 0) return false;
+    Cpp_Kliven4DataSet& dataSet = *Cpp_Kliven4Data::CurrentDataSet();
+    Cpp_SlopeGeometry& geometry = dataSet.SlopeGeometry();
+    geometry.GetSlopeLine().SetPointsFromXYArray(points, count);
+    geometry.GetSlopeLine().NumberPoints();
+    geometry.SetEnteredFlag(true);
+    // The crack hangs on the slope.
+    ComputeCrackBottom(dataSet, nullptr);
+    ComputeCrackWaterLevels(dataSet);
+    UpdateDisplayBoundsFromGeometry();
+    return true;
+}
+
+void Cpp_SlopeTool::CancelEntryTool() { Cpp_LineEntry::CancelEnterPoints(); }

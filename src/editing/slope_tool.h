@@ -1,0 +1,18 @@
+#pragma once
+// The slope tool: the slope line entered with the mouse or with points typed in the slope bar.
+// A right click, Enter on the last point again or a click on it finishes: two or more points
+// replace the slope line, which then counts as entered, and the crack lines follow it; one
+// point leaves the slope as it was.
+//
+//     Cpp_SlopeTool::StartLineEntry(px, py, x, y, false);   // first point, cursor mode 23
+//     Cpp_SlopeTool::EnterPointFromTool(px, py, x, y, false);
+//     Cpp_SlopeTool::FinishEntry();                         // true when the slope was replaced
+
+class Cpp_SlopeTool {
+public:
+    static bool StartLineEntry(int px, int py, double x, double y, bool fromBar);
+    // A further point; a repeat of the last point finishes. True when the slope was replaced.
+    static bool EnterPointFromTool(int px, int py, double x, double y, bool fromBar);
+    static bool FinishEntry();
+    static void CancelEntryTool();
+};
