@@ -19,6 +19,7 @@
 #include "dialogs/material_dialog.h"
 #include "dialogs/nail_geogrid_windows.h"
 #include "dialogs/noncircular_search_dialog.h"
+#include "dialogs/optional_analysis_sheet.h"
 #include "dialogs/point_stress_dialogs.h"
 #include "dialogs/radius_criteria.h"
 #include "dialogs/rescale_dialog.h"
@@ -68,6 +69,8 @@
 //   RadiusDefinitionsDialogSlot()               analysis/analysis_dialogs.h  varying radii
 //   NoncircularSearchDialogSlot()               analysis/analysis_dialogs.h  noncircular search
 //   (registered)
+//   OptionalDataSheetSlot()                     analysis/optional_data_sheet.h  optional
+//   analysis data (registered)
 //   ReinforcementGenerationDialogsSlot()        loads/generation_dialogs.h
 //   NoncircularPointsTableSlot()                analysis/analysis_dialogs.h  noncircular points
 //   ReinforcementGenerationDialogsSlot()        loads/generation_dialogs.h  "Choose an X value"
@@ -123,7 +126,8 @@ struct Windows {
           radiusDefinitions(mainWindow), noncircularSearch(mainWindow), toolOptions(mainWindow),
           selectionOptions(mainWindow), generation(mainWindow), rescale(mainWindow),
           distances(mainWindow), profileList(mainWindow), piezometricList(mainWindow),
-          nailGeogrid(mainWindow), lineFamilyTable(mainWindow), duplicateLine(mainWindow) {}
+          nailGeogrid(mainWindow), lineFamilyTable(mainWindow), duplicateLine(mainWindow),
+          optionalData(mainWindow) {}
     void Register() {
         loads::LoadScalingDialogSlot().Set(&loadScaling);
         Cpp_KlivenSettings::SettingsSheetSlot().Set(&settings);
@@ -158,6 +162,7 @@ struct Windows {
         NailGeogridDialogsSlot().Set(&nailGeogrid);
         LineFamilyGridDialogSlot().Set(&lineFamilyTable);
         DuplicateLineDialogSlot().Set(&duplicateLine);
+        OptionalDataSheetSlot().Set(&optionalData);
     }
     void Unregister() {
         loads::LoadScalingDialogSlot().Reset();
@@ -193,6 +198,7 @@ struct Windows {
         NailGeogridDialogsSlot().Reset();
         LineFamilyGridDialogSlot().Reset();
         DuplicateLineDialogSlot().Reset();
+        OptionalDataSheetSlot().Reset();
     }
 
     QtLoadScaling loadScaling;
@@ -228,6 +234,7 @@ struct Windows {
     QtNailGeogridDialogs nailGeogrid;
     QtLineFamilyGrid lineFamilyTable;
     QtDuplicateLineDialog duplicateLine;
+    QtOptionalDataSheet optionalData;
 };
 
 std::unique_ptr<Windows>& Registered() {

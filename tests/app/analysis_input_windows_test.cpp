@@ -4,6 +4,8 @@
 
 #include "analysis/analysis_computation_data.h"
 #include "analysis/analysis_dialogs.h"
+#include "core/data_error_output.h"
+#include "core/echo_writer.h"
 #include "app/main_frame.h"
 #include "dialogs/analysis_main_dialog.h"
 #include "dialogs/circle_dialogs.h"
@@ -28,6 +30,7 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <functional>
 #include <memory>
 #include <string>
@@ -93,6 +96,33 @@ void ClickLine(QDialog* d, int row) {
     auto* list = d->findChild<QListWidget*>("criteria");
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                       list->visualItemRect(list->item(row)).center());
+}
+
+// The analysis block as the writer writes it.
+std::string WrittenBlock(const A& data) {
+    std::FILE* f = std::tmpfile();
+    data.WriteKLIVEN4InputDataFile(f);
+    std::fflush(f);
+    std::rewind(f);
+    std::string text;
+    for (int c; (c = std::fgetc(f)) != EOF;) text += static_cast<char>(c);
+    std::fclose(f);
+    return text;
+}
+
+// The block read back (without its command line) into new data, written again.
+std::string ReadAndWrittenAgain(const std::string& block) {
+    std::FILE* in = std::tmpfile();
+    std::FILE* listing = std::tmpfile();
+    std::fputs(block.substr(block.find('\n') + 1).c_str(), in);
+    std::rewind(in);
+    A again;
+    const bool read = again.ReadInput(false, in, listing, true);
+    SetOutputFile(nullptr);
+    Cpp_DataErrorOutput::SetErrorFile(nullptr);
+    std::fclose(in);
+    std::fclose(listing);
+    return read ? WrittenBlock(again) : "(not read)";
 }
 
 std::vector<s_tagTypePointXY> Points(int n) {
@@ -320,6 +350,10 @@ TEST_F(AnalysisInputWindowsTest, FixedGridSheetCriteria) {
     EXPECT_EQ(list.GetNth(4)->GetTangentLine()->NumberOfPoints(), 3);
     EXPECT_EQ(list.GetSubdivisions(), 7);
     EXPECT_EQ(list.GetMinimumIncrement(), 0.5);
+
+    // The written block reads back equal.
+    const std::string block = WrittenBlock(Data());
+    EXPECT_EQ(ReadAndWrittenAgain(block), block);
 }
 
 // A criterion added with "New" reaches the data only stored: data without criteria, a typed
