@@ -136,6 +136,14 @@ public:
     bool EditRadiusDefinitions();
     bool EditNoncircularPointsInTable();
     bool EditNoncircularSearchInTable();
+    // The option windows of the circle and noncircular tools (core/tool_option_dialogs.h).
+    bool EditCircleSearch1ToolOptions();
+    bool EditFixedGridToolOptions();
+    bool EditNoncircularToolOptions();
+    // How the noncircular tool snaps its first and last points to the slope, for the whole
+    // program: an index of kSnapOptionTexts and a tolerance (1.0 at start).
+    static int& NoncircularToolSnapOption();
+    static double& NoncircularToolSnapTolerance();
     // "Optional Analysis/Computation Input Data" (analysis/optional_data_sheet.h). Without
     // primary data: the "Halt - Not Ready for This Input" box, noData set, false. After OK the
     // two flags say whether the crack or the water in it changed.

@@ -5,6 +5,7 @@
 
 #include "analysis/analysis_computation_data.h"
 #include "core/message_boxes.h"
+#include "core/tool_option_dialogs.h"
 #include "graphics/line_table_dialogs.h"
 
 #include <memory>
@@ -279,5 +280,50 @@ bool Cpp_AnalysisComputationData::EditNoncircularSearchInTable() {
                               p.IsShiftDirectionComputed());
     SetShiftDistances(record.initialShift, record.finalShift);
     SetMaximumSteepness(record.maximumSteepness);
+    return true;
+}
+
+bool Cpp_AnalysisComputationData::EditCircleSearch1ToolOptions() {
+    s_CircleSearch1ToolOptions options;
+    options.minimumSpacing = requiredAccuracy_;
+    options.minimumDepth = lowestSlipSurface_;
+    options.limitCentres = lowestCentreGiven_;
+    options.limitElevation = lowestCentre_;
+    options.rejectInverted = noInverted_;
+    if (!ToolOptionDialogsSlot().Get().CircleSearch1(options)) return false;
+    requiredAccuracy_ = options.minimumSpacing;
+    lowestSlipSurface_ = options.minimumDepth;
+    // The elevation is kept whether or not the limit is on.
+    lowestCentreGiven_ = options.limitCentres;
+    lowestCentre_ = options.limitElevation;
+    noInverted_ = options.rejectInverted;
+    return true;
+}
+
+bool Cpp_AnalysisComputationData::EditFixedGridToolOptions() { return grid_.EditToolOptions(); }
+
+int& Cpp_AnalysisComputationData::NoncircularToolSnapOption() {
+    static int option = 0;
+    return option;
+}
+
+double& Cpp_AnalysisComputationData::NoncircularToolSnapTolerance() {
+    static double tolerance = 1.0;
+    return tolerance;
+}
+
+bool Cpp_AnalysisComputationData::EditNoncircularToolOptions() {
+    s_NoncircularToolOptions options;
+    options.snap = NoncircularToolSnapOption();
+    options.initialShift = initialShift_;
+    options.finalShift = finalShift_;
+    options.maximumSteepness = maximumSteepnessDegrees_;
+    options.tolerance = NoncircularToolSnapTolerance();
+    if (!ToolOptionDialogsSlot().Get().Noncircular(options)) return false;
+    NoncircularToolSnapOption() = options.snap;
+    initialShift_ = options.initialShift;
+    finalShift_ = options.finalShift;
+    maximumSteepnessDegrees_ = options.maximumSteepness;
+    NoncircularToolSnapTolerance() = options.tolerance;
     return true;
 }

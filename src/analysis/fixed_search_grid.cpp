@@ -4,6 +4,7 @@
 
 #include "analysis/analysis_settings.h"
 #include "analysis/number_text.h"
+#include "core/tool_option_dialogs.h"
 #include "core/world_rect.h"
 
 void Cpp_FixedSearchGrid::Clear() {
@@ -133,5 +134,20 @@ bool Cpp_FixedSearchGrid::ExchangeWithDialog(s_FixedGridPageType& page, bool toD
         up_ = page.pointsUp;
         for (int i = 0; i < 4; ++i) corners_[i] = {page.corner[i][0], page.corner[i][1]};
     }
+    return true;
+}
+
+bool Cpp_FixedSearchGrid::EditToolOptions() {
+    s_CircleSearch2ToolOptions options{across_, up_, line_ != 0};
+    if (!ToolOptionDialogsSlot().Get().CircleSearch2(options)) return false;
+    const bool wasLine = line_ != 0;
+    if (options.alongLine && !wasLine) {
+        corners_[1] = corners_[2];
+    } else if (!options.alongLine && wasLine) {
+        for (auto& corner : corners_) corner = {0.0, 0.0};
+    }
+    line_ = options.alongLine ? 1 : 0;
+    across_ = options.pointsAcross;
+    up_ = options.pointsUp;
     return true;
 }

@@ -58,6 +58,10 @@ public:
     // count the count across). Back: the line flag; a line sets both counts to the count along
     // it and corners 1 and 2 to its end points (3 and 4 stay), a grid its counts and corners.
     bool ExchangeWithDialog(s_FixedGridPageType& page, bool toDialog);
+    // "Options for "Fixed Grid" Search with Circles": the line flag and the counts. A grid
+    // becoming a line runs from corner 1 to corner 3; a line becoming a grid has all four
+    // corners at (0, 0). True after OK.
+    bool EditToolOptions();
 
     // True when the grid is valid: at least 2 points across and up (7120), and for a
     // quadrilateral no two sides crossing (7110). Messages go to errorFile.
