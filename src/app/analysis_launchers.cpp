@@ -1,10 +1,11 @@
 #include "app/analysis_launchers.h"
 
 #include "analysis/analysis_dialogs.h"
+#include "app/data_change.h"
 #include "app/draw_view.h"
 #include "app/main_frame.h"
 #include "core/dialog_slot.h"
-#include "model/circle_end_points.h"
+#include "editing/selection_list.h"
 #include "model/data_set.h"
 #include "model/data_sets.h"
 
@@ -18,10 +19,14 @@ bool EditAnalysisComputationData(MainFrame& frame) {
             return dataSet.AnalysisComputationData()->EditPrimaryData(searchEntered, false);
         });
     if (!ok) return false;
-    // The noncircular search points were replaced: the bar of the old ones goes.
-    if (searchEntered) frame.HideCurrentToolBar();
+    // The noncircular search points were replaced: what was selected of the old ones and
+    // their bar go.
+    if (searchEntered) {
+        GetCurrentSelection().Clear();
+        frame.HideCurrentToolBar();
+    }
     ZoomToExtents();
-    UpdateCircleEndPoints(dataSet);
+    RefreshAfterDataChange(9);
     frame.Redraw();
     frame.Doc().SetModifiedFlag(true);
     return true;

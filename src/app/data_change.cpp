@@ -3,6 +3,7 @@
 #include "app/draw_view.h"
 #include "core/data_error_output.h"
 #include "loads/distributed_load_data.h"
+#include "model/circle_end_points.h"
 #include "model/data_sets.h"
 #include "model/derived_data.h"
 
@@ -29,6 +30,8 @@ void RefreshAfterDataChange(int kind) {
         Cpp_DataErrorOutput::CloseErrorLog();
     } else if (dataSet && kind == 4) {
         RegenerateWaterLoads(*dataSet);
+    } else if (dataSet && kind == 9) {
+        UpdateCircleEndPoints(*dataSet);
     }
     RefreshLargestValues();
 }

@@ -243,6 +243,25 @@ TEST_F(AnalysisInputWindowsTest, IndividualCircleStoresOnlyAWholeTangentLine) {
     EXPECT_TRUE(frame_.Doc().IsModified());
 }
 
+// After OK the end points of the circle are computed again: without a slope line both lie at
+// the circle's lowest point.
+TEST_F(AnalysisInputWindowsTest, OkRecomputesTheEndPointsOfTheCircle) {
+    Given(true, A::kIndividual);
+    Data().SetRadiusOption(0);
+    OpenInput("individualCircleDialog", [&](QDialog* d) {
+        Type(d, "centreX", "30");
+        Type(d, "centreY", "20");
+        Type(d, "radius", "20");
+        Press(d, QDialogButtonBox::Ok);
+    });
+    s_tagTypePointXY first{-1, -1}, second{-1, -1};
+    ASSERT_TRUE(Data().GetToolRadiusDefinition(first, second));
+    EXPECT_EQ(first.x, 30);
+    EXPECT_EQ(first.y, 0);
+    EXPECT_EQ(second.x, 30);
+    EXPECT_TRUE(frame_.Doc().IsModified());
+}
+
 // The centre limit's check box enables its elevation; cleared, the elevation is still kept.
 TEST_F(AnalysisInputWindowsTest, FloatingGridKeepsTheLimitElevationWhenOff) {
     Given(true, A::kSearchType1);
@@ -450,6 +469,34 @@ TEST_F(AnalysisInputWindowsTest, RadiusDefinitionsDialog) {
     EXPECT_TRUE(Data().EditRadiusDefinitions());
     EXPECT_EQ(list.GetCount(), 0);
     EXPECT_EQ(list.GetMinimumIncrement(), 0.75);
+}
+
+// OK stores the shown criterion first: an irregular tangent line of one point keeps the
+// dialog open with the table's message, and Cancel then stores nothing.
+TEST_F(AnalysisInputWindowsTest, RadiusDefinitionsOkStaysOpenWhenTheShownCriterionFails) {
+    Cpp_RadiusDefinitionList& list = Data().GetRadiusDefinitionList();
+    list.AddGivenRadius(10);
+    bool reached = false;
+    WhenDialog(
+        "radiusDefinitionsDialog",
+        [&](QDialog* d) {
+            ClickLine(d, 0);
+            Choose(d, "radiusOption", 2);
+            Choose(d, "tangentKind", 1);
+            TableOf(d).SetCellText(1, 1, "4");
+            TableOf(d).SetCellText(1, 2, "5");
+            Press(d, QDialogButtonBox::Ok);
+            EXPECT_TRUE(d->isVisible());
+            EXPECT_EQ(Messages(), std::vector<std::string>{"Not enough values (rows of data): 1 "
+                                                           "values entered, minimum number "
+                                                           "required = 2"});
+            Press(d, QDialogButtonBox::Cancel);
+        },
+        reached);
+    EXPECT_FALSE(Data().EditRadiusDefinitions());
+    EXPECT_TRUE(reached);
+    ASSERT_EQ(list.GetCount(), 1);
+    EXPECT_EQ(list.GetNth(1)->GetGivenRadius(), 10);
 }
 
 // One point is refused; a specified direction makes its cell editable (empty reads 0); back
