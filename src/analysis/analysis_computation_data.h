@@ -19,6 +19,7 @@
 #include "profile/crack.h"
 
 class Cpp_SlopeGeometry;
+struct s_CircleSearch1ToolOptions;
 
 // Groups of optional sub-commands; a group's flag is set when the block gave it.
 enum class e_AnalysisGroup {
@@ -144,6 +145,9 @@ public:
     // program: an index of kSnapOptionTexts and a tolerance (1.0 at start).
     static int& NoncircularToolSnapOption();
     static double& NoncircularToolSnapTolerance();
+    // The limits of a floating-grid search, as its option window shows them.
+    s_CircleSearch1ToolOptions SearchLimits() const;
+    void SetSearchLimits(const s_CircleSearch1ToolOptions& limits);
     // "Optional Analysis/Computation Input Data" (analysis/optional_data_sheet.h). Without
     // primary data: the "Halt - Not Ready for This Input" box, noData set, false. After OK the
     // two flags say whether the crack or the water in it changed.

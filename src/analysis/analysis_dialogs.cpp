@@ -219,11 +219,12 @@ bool Cpp_AnalysisComputationData::EditSearchType1() {
     record.centreY = startCentre_.y;
     record.radius =
         RadiusFieldsOf(radiusOption_, radius_, throughPoint_.x, throughPoint_.y, tangent_);
-    record.minimumSpacing = requiredAccuracy_;
-    record.minimumDepth = lowestSlipSurface_;
-    record.centreLimitOn = lowestCentreGiven_;
-    record.centreLimitElevation = lowestCentre_;
-    record.rejectInverted = noInverted_;
+    const s_CircleSearch1ToolOptions limits = SearchLimits();
+    record.minimumSpacing = limits.minimumSpacing;
+    record.minimumDepth = limits.minimumDepth;
+    record.centreLimitOn = limits.limitCentres;
+    record.centreLimitElevation = limits.limitElevation;
+    record.rejectInverted = limits.rejectInverted;
     if (!CircleInputDialogsSlot().Get().SearchType1(record)) return false;
     startCentre_ = {record.centreX, record.centreY};
     if (record.radius.option >= 0) radiusOption_ = record.radius.option;
@@ -231,12 +232,8 @@ bool Cpp_AnalysisComputationData::EditSearchType1() {
     throughPoint_ = {record.radius.fixedX, record.radius.fixedY};
     if (radiusOption_ == Cpp_RadiusDefinition::kTangentLine)
         StoreTangentLine(record.radius, tangent_);
-    requiredAccuracy_ = record.minimumSpacing;
-    lowestSlipSurface_ = record.minimumDepth;
-    // The elevation is kept whether or not the limit is on.
-    lowestCentreGiven_ = record.centreLimitOn;
-    lowestCentre_ = record.centreLimitElevation;
-    noInverted_ = record.rejectInverted;
+    SetSearchLimits({record.minimumSpacing, record.rejectInverted, record.centreLimitOn,
+                     record.centreLimitElevation, record.minimumDepth});
     return true;
 }
 
@@ -283,20 +280,23 @@ bool Cpp_AnalysisComputationData::EditNoncircularSearchInTable() {
     return true;
 }
 
-bool Cpp_AnalysisComputationData::EditCircleSearch1ToolOptions() {
-    s_CircleSearch1ToolOptions options;
-    options.minimumSpacing = requiredAccuracy_;
-    options.minimumDepth = lowestSlipSurface_;
-    options.limitCentres = lowestCentreGiven_;
-    options.limitElevation = lowestCentre_;
-    options.rejectInverted = noInverted_;
-    if (!ToolOptionDialogsSlot().Get().CircleSearch1(options)) return false;
-    requiredAccuracy_ = options.minimumSpacing;
-    lowestSlipSurface_ = options.minimumDepth;
+s_CircleSearch1ToolOptions Cpp_AnalysisComputationData::SearchLimits() const {
+    return {requiredAccuracy_, noInverted_, lowestCentreGiven_, lowestCentre_, lowestSlipSurface_};
+}
+
+void Cpp_AnalysisComputationData::SetSearchLimits(const s_CircleSearch1ToolOptions& limits) {
+    requiredAccuracy_ = limits.minimumSpacing;
+    lowestSlipSurface_ = limits.minimumDepth;
     // The elevation is kept whether or not the limit is on.
-    lowestCentreGiven_ = options.limitCentres;
-    lowestCentre_ = options.limitElevation;
-    noInverted_ = options.rejectInverted;
+    lowestCentreGiven_ = limits.limitCentres;
+    lowestCentre_ = limits.limitElevation;
+    noInverted_ = limits.rejectInverted;
+}
+
+bool Cpp_AnalysisComputationData::EditCircleSearch1ToolOptions() {
+    s_CircleSearch1ToolOptions options = SearchLimits();
+    if (!ToolOptionDialogsSlot().Get().CircleSearch1(options)) return false;
+    SetSearchLimits(options);
     return true;
 }
 

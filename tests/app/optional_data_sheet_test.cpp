@@ -434,6 +434,14 @@ TEST_F(OptionalDataSheetTest, ABadNumberKeepsTheSheetOpenOnItsPage) {
         EXPECT_FALSE(s->isVisible());
     });
     EXPECT_EQ(Data().GetIterationLimit(), 40);
+
+    Data().SetIterationLimit(25);
+    Open([&](Sheet* s) {
+        s->findChild<QLineEdit*>("iterationLimit")->setText("many");
+        Ok(s);
+        EXPECT_FALSE(s->isVisible());
+    });
+    EXPECT_EQ(Data().GetIterationLimit(), 25);
 }
 
 }  // namespace
