@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdio>
+#include <functional>
 #include <iosfwd>
 #include <vector>
 
@@ -20,6 +21,7 @@
 
 class Cpp_SlopeGeometry;
 struct s_CircleSearch1ToolOptions;
+struct s_NoncircularSearchType;
 
 // Groups of optional sub-commands; a group's flag is set when the block gave it.
 enum class e_AnalysisGroup {
@@ -148,6 +150,9 @@ public:
     // The limits of a floating-grid search, as its option window shows them.
     s_CircleSearch1ToolOptions SearchLimits() const;
     void SetSearchLimits(const s_CircleSearch1ToolOptions& limits);
+    // The same data in the list-style windows of data-entry style 1 (analysis_dialogs.h).
+    bool EditNoncircularPointsInDialog();
+    bool EditNoncircularSearchInDialog();
     // "Optional Analysis/Computation Input Data" (analysis/optional_data_sheet.h). Without
     // primary data: the "Halt - Not Ready for This Input" box, noData set, false. After OK the
     // two flags say whether the crack or the water in it changed.
@@ -433,6 +438,8 @@ public:
     bool WriteKLIVEN4InputDataFile(std::FILE* file, bool document = true) const;
 
 private:
+    // Fills the search record, runs the table or list window on it and stores it after OK.
+    bool EditNoncircularSearch(const std::function<bool(s_NoncircularSearchType&)>& run);
     friend class AnalysisBlockReader;
     friend class AnalysisDataCheck;
 

@@ -7,6 +7,7 @@
 #include "core/message_boxes.h"
 #include "core/tool_option_dialogs.h"
 #include "graphics/line_table_dialogs.h"
+#include "core/data_entry_style.h"
 
 #include <memory>
 
@@ -85,6 +86,20 @@ DialogSlot<NoncircularSearchDialog>& NoncircularSearchDialogSlot() {
     return slot;
 }
 
+namespace {
+class CancelAnalysisLists final : public AnalysisListDialogs {
+public:
+    bool NoncircularSearch(s_NoncircularSearchType&) override { return false; }
+    bool XYLine(s_XYLineListType&) override { return false; }
+};
+}  // namespace
+
+DialogSlot<AnalysisListDialogs>& AnalysisListDialogsSlot() {
+    static DialogSlot<AnalysisListDialogs> slot("analysis list dialogs",
+                                                std::make_unique<CancelAnalysisLists>());
+    return slot;
+}
+
 bool Cpp_AnalysisComputationData::AskModeAfterShapeChange(bool circular, int& mode) {
     int type = 0;
     if (mode == kSearchType1)
@@ -150,12 +165,27 @@ bool Cpp_AnalysisComputationData::EditPrimaryData(bool& searchEntered, bool skip
             what = "Input for Type 2 \"Fixed Grid\" Search with Circles";
         }
     } else if (mode_ == kIndividual) {
-        detail = [this] { return EditNoncircularPointsInTable(); };
-        slot = &SimpleXYLineGridDialogSlot();
+        // Data-entry style 1 opens the list-style windows instead of the tables.
+        if (DataEntryStyle() == 1) {
+            detail = [this] { return EditNoncircularPointsInDialog(); };
+            slot = &AnalysisListDialogsSlot();
+        } else {
+            detail = [this] { return EditNoncircularPointsInTable(); };
+            slot = &SimpleXYLineGridDialogSlot();
+        }
         what = "Noncircular Slip Surface";
     } else if (mode_ == kSearchType1) {
-        detail = [this, &searchEntered] { return searchEntered = EditNoncircularSearchInTable(); };
-        slot = &NoncircularSearchDialogSlot();
+        if (DataEntryStyle() == 1) {
+            detail = [this, &searchEntered] {
+                return searchEntered = EditNoncircularSearchInDialog();
+            };
+            slot = &AnalysisListDialogsSlot();
+        } else {
+            detail = [this, &searchEntered] {
+                return searchEntered = EditNoncircularSearchInTable();
+            };
+            slot = &NoncircularSearchDialogSlot();
+        }
         what = "Search with Noncircular Slip Surface";
     }
     if (!detail) return true;
@@ -264,13 +294,36 @@ bool Cpp_AnalysisComputationData::EditNoncircularPointsInTable() {
     return true;
 }
 
+bool Cpp_AnalysisComputationData::EditNoncircularPointsInDialog() {
+    s_XYLineListType record;
+    record.caption = "Noncircular Slip Surface";
+    for (const Cpp_NoncircularShearSurfacePoint& p : noncircular_.Points())
+        record.points.push_back(p.XY());
+    record.sortByX = true;
+    if (!AnalysisListDialogsSlot().Get().XYLine(record)) return false;
+    noncircular_.DeleteAllPoints();
+    for (const s_tagTypePointXY& p : record.points) noncircular_.AddPoint(p.x, p.y, 0.0, true, true);
+    return true;
+}
+
+bool Cpp_AnalysisComputationData::EditNoncircularSearchInDialog() {
+    return EditNoncircularSearch(
+        [](s_NoncircularSearchType& record) { return AnalysisListDialogsSlot().Get().NoncircularSearch(record); });
+}
+
 bool Cpp_AnalysisComputationData::EditNoncircularSearchInTable() {
+    return EditNoncircularSearch(
+        [](s_NoncircularSearchType& record) { return NoncircularSearchDialogSlot().Get().Run(record); });
+}
+
+bool Cpp_AnalysisComputationData::EditNoncircularSearch(
+    const std::function<bool(s_NoncircularSearchType&)>& run) {
     s_NoncircularSearchType record;
     record.initialShift = initialShift_;
     record.finalShift = finalShift_;
     record.maximumSteepness = maximumSteepnessDegrees_;
     record.points = noncircular_.Points();
-    if (!NoncircularSearchDialogSlot().Get().Run(record)) return false;
+    if (!run(record)) return false;
     noncircular_.DeleteAllPoints();
     for (const Cpp_NoncircularShearSurfacePoint& p : record.points)
         noncircular_.AddPoint(p.X(), p.Y(), p.GetShiftAngleDegrees(), p.IsMoveable(),

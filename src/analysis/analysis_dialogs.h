@@ -96,3 +96,25 @@ public:
     virtual bool Run(s_NoncircularSearchType& record) = 0;
 };
 DialogSlot<NoncircularSearchDialog>& NoncircularSearchDialogSlot();
+
+// "Enter Points for Line" (its caption replaced by the given one, the stage appended when above
+// 0): one line's points, entered one at a time. Flags: two points may share x and y, two points
+// may share x, new and changed points are placed by x.
+struct s_XYLineListType {
+    std::string caption;
+    int stage = 0;
+    std::vector<s_tagTypePointXY> points;
+    bool allowEqualPoints = false;
+    bool allowEqualX = false;
+    bool sortByX = false;
+};
+
+// The list-style windows of data-entry style 1: the noncircular search ("Search with
+// Noncircular Slip Surface") and the points of one line.
+class AnalysisListDialogs {
+public:
+    virtual ~AnalysisListDialogs() = default;
+    virtual bool NoncircularSearch(s_NoncircularSearchType& record) = 0;
+    virtual bool XYLine(s_XYLineListType& record) = 0;
+};
+DialogSlot<AnalysisListDialogs>& AnalysisListDialogsSlot();

@@ -4,9 +4,11 @@
 #include "app/draw_view.h"
 #include "app/main_frame.h"
 #include "core/command_ids.h"
+#include "core/data_entry_style.h"
 #include "core/dialog_slot.h"
 #include "graphics/graphics.h"
 #include "graphics/line_table_dialogs.h"
+#include "loads/load_list_dialogs.h"
 #include "loads/load_table_dialogs.h"
 #include "loads/reinforcement_line.h"
 #include "model/data_sets.h"
@@ -14,6 +16,7 @@
 #include "porepressure/interpolation_table_dialog.h"
 #include "porepressure/piezometric_line.h"
 #include "porepressure/piezometric_list_dialog.h"
+#include "profile/profile_line.h"
 #include "profile/profile_list_dialog.h"
 
 namespace app {
@@ -21,6 +24,8 @@ namespace app {
 namespace {
 
 Cpp_Kliven4DataSet& DataSet() { return *Cpp_Kliven4Data::CurrentDataSet(); }
+
+bool ListStyle() { return DataEntryStyle() == 1; }
 
 }  // namespace
 
@@ -32,12 +37,6 @@ bool RunDataTable(MainFrame& frame, const DialogSlotBase& slot, const std::strin
     frame.Doc().SetModifiedFlag();
     return true;
 }
-
-namespace {
-
-bool ListStyle() { return Cpp_Kliven4DataSet::DataEntryDialogStyle() == 1; }
-
-}  // namespace
 
 bool EditProfileLines(MainFrame& frame) {
     const bool list = ListStyle();
@@ -73,9 +72,16 @@ bool EditPiezometricLines(MainFrame& frame) {
 }
 
 bool EditReinforcementLines(MainFrame& frame) {
+    const bool list = ListStyle();
     return RunDataTable(
-        frame, LineFamilyGridDialogSlot(), frame.CommandText(ID_ENTER_REINFORCEMENT_LINES),
-        [] { return DataSet().ReinforcementLines()->EditInTable(); },
+        frame,
+        list ? static_cast<const DialogSlotBase&>(LoadListDialogsSlot())
+             : LineFamilyGridDialogSlot(),
+        frame.CommandText(ID_ENTER_REINFORCEMENT_LINES),
+        [list] {
+            return list ? DataSet().ReinforcementLines()->EditInDialog()
+                        : DataSet().ReinforcementLines()->EditInTable();
+        },
         [] {
             Cpp_ReinforcementLineList::SetLargestForce(
                 Cpp_Kliven4Data::MaximumReinforcementForce());
@@ -95,6 +101,9 @@ bool EnterSlopeLine(MainFrame& frame) {
 bool EditDistributedLoads(MainFrame& frame) {
     const int stage = Cpp_Kliven4DataSet::CurrentStage();
     const int smallest = DataSet().PiezometricLines(stage)->SmallestNumber();
+    if (ListStyle())
+        return RunDataTable(frame, LoadListDialogsSlot(), "Distributed Load Input Data",
+                            [&] { return DataSet().DistributedLoads(stage)->EditInDialog(smallest); });
     return RunDataTable(frame, LoadTableDialogsSlot(),
                         frame.CommandText(ID_ENTER_DISTRIBUTED_LOADS),
                         [&] { return DataSet().DistributedLoads(stage)->EditInTable(smallest); });
@@ -102,6 +111,10 @@ bool EditDistributedLoads(MainFrame& frame) {
 
 bool EditLineLoads(MainFrame& frame) {
     const int stage = Cpp_Kliven4DataSet::CurrentStage();
+    // The list-style window serves stage 1 only.
+    if (ListStyle() && stage == 1)
+        return RunDataTable(frame, LoadListDialogsSlot(), "Line Load Data",
+                            [&] { return DataSet().LineLoads(stage)->EditInDialog(); });
     return RunDataTable(frame, LoadTableDialogsSlot(), frame.CommandText(ID_ENTER_LINE_LOADS),
                         [&] { return DataSet().LineLoads(stage)->EditInTable(); });
 }
@@ -110,6 +123,10 @@ namespace {
 
 bool EditInterpolationData(MainFrame& frame, int command, int kind) {
     const int stage = Cpp_Kliven4DataSet::CurrentStage();
+    if (ListStyle())
+        return RunDataTable(frame, InterpolationListDialogSlot(), "Interpolation Data", [&] {
+            return DataSet().InterpolationData(stage)->EditWithInputDialog(kind);
+        });
     return RunDataTable(frame, InterpolationGridDialogSlot(), frame.CommandText(command), [&] {
         return DataSet().InterpolationData(stage)->EditWithGridDialog(kind);
     });

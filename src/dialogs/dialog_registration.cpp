@@ -2,6 +2,7 @@
 
 #include "analysis/analysis_dialogs.h"
 #include "core/preferences.h"
+#include "dialogs/analysis_list_dialogs.h"
 #include "dialogs/analysis_main_dialog.h"
 #include "dialogs/choice_dialogs.h"
 #include "dialogs/choose_x_dialog.h"
@@ -12,8 +13,10 @@
 #include "dialogs/grid_settings_dialog.h"
 #include "dialogs/interpolation_grid_dialog.h"
 #include "dialogs/line_editing_windows.h"
+#include "dialogs/interpolation_list_dialog.h"
 #include "dialogs/line_family_grid_dialog.h"
 #include "dialogs/line_list_dialogs.h"
+#include "dialogs/load_list_dialogs.h"
 #include "dialogs/load_scaling_dialog.h"
 #include "dialogs/load_table_dialogs.h"
 #include "dialogs/material_dialog.h"
@@ -33,6 +36,7 @@
 #include "graphics/graphics.h"
 #include "graphics/line_table_dialogs.h"
 #include "loads/load_drawing_support.h"
+#include "loads/load_list_dialogs.h"
 #include "loads/load_table_dialogs.h"
 #include "model/data_set.h"
 #include "model/heading.h"
@@ -106,6 +110,12 @@
 //   piezometric lines, style 1 (registered)
 //   DuplicateLineDialogSlot()                   graphics/line_list.h  "Resolve Duplicate Line"
 //   (registered)
+//   LoadListDialogsSlot()                       loads/load_list_dialogs.h  distributed and line
+//   loads, reinforcement lines, style 1 (registered)
+//   InterpolationListDialogSlot()               porepressure/interpolation_table_dialog.h
+//   interpolation points, style 1 (registered)
+//   AnalysisListDialogsSlot()                   analysis/analysis_dialogs.h  noncircular search
+//   and slip surface points, style 1 (registered)
 
 namespace dialogs {
 
@@ -127,7 +137,8 @@ struct Windows {
           selectionOptions(mainWindow), generation(mainWindow), rescale(mainWindow),
           distances(mainWindow), profileList(mainWindow), piezometricList(mainWindow),
           nailGeogrid(mainWindow), lineFamilyTable(mainWindow), duplicateLine(mainWindow),
-          optionalData(mainWindow) {}
+          optionalData(mainWindow), loadLists(mainWindow), interpolationList(mainWindow),
+          analysisLists(mainWindow) {}
     void Register() {
         loads::LoadScalingDialogSlot().Set(&loadScaling);
         Cpp_KlivenSettings::SettingsSheetSlot().Set(&settings);
@@ -163,6 +174,9 @@ struct Windows {
         LineFamilyGridDialogSlot().Set(&lineFamilyTable);
         DuplicateLineDialogSlot().Set(&duplicateLine);
         OptionalDataSheetSlot().Set(&optionalData);
+        LoadListDialogsSlot().Set(&loadLists);
+        InterpolationListDialogSlot().Set(&interpolationList);
+        AnalysisListDialogsSlot().Set(&analysisLists);
     }
     void Unregister() {
         loads::LoadScalingDialogSlot().Reset();
@@ -199,6 +213,9 @@ struct Windows {
         LineFamilyGridDialogSlot().Reset();
         DuplicateLineDialogSlot().Reset();
         OptionalDataSheetSlot().Reset();
+        LoadListDialogsSlot().Reset();
+        InterpolationListDialogSlot().Reset();
+        AnalysisListDialogsSlot().Reset();
     }
 
     QtLoadScaling loadScaling;
@@ -235,6 +252,9 @@ struct Windows {
     QtLineFamilyGrid lineFamilyTable;
     QtDuplicateLineDialog duplicateLine;
     QtOptionalDataSheet optionalData;
+    QtLoadLists loadLists;
+    QtInterpolationList interpolationList;
+    QtAnalysisLists analysisLists;
 };
 
 std::unique_ptr<Windows>& Registered() {

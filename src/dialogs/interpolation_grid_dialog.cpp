@@ -28,7 +28,9 @@ namespace {
 constexpr int kLeastRows = 51;  // the heading and 50 data rows
 constexpr int kAutomaticRows = 10;
 
-const char* KindSuffix(int kind) {
+}  // namespace
+
+const char* InterpolationKindSuffix(int kind) {
     switch (kind) {
     case 1: return " - Pressure Values";
     case 2: return " - Pore Pressure Coefficients (r-sub-u)";
@@ -48,13 +50,23 @@ const char* ValueTitle(int kind) {
     }
 }
 
-int ValueDecimals(int kind) {
+namespace {
+
+const char* KindSuffix(int kind) { return InterpolationKindSuffix(kind); }
+
+}  // namespace
+
+int InterpolationValueDecimals(int kind) {
     switch (kind) {
     case 2: return CurrentOutputSettings().rSubUDecimals;
     case 5: return CurrentOutputSettings().cpRatioDecimals;
     default: return Cpp_KlivenSettings::StressDecimals();
     }
 }
+
+namespace {
+
+int ValueDecimals(int kind) { return InterpolationValueDecimals(kind); }
 
 std::string SourceText(int kind, int source) {
     if (kind != 1) return "KLIVEN4 Input";
@@ -178,16 +190,22 @@ void InterpolationTableDialog::ImportClicked(int group) {
     ApplyGroupRules();
 }
 
-void InterpolationTableDialog::Browse(int group) {
+bool ChooseInterpolationImportFile(QWidget* parent, int group, std::string& name) {
     std::filesystem::path chosen = "import.dat";
     if (!Cpp_FileIO::GetWindowsInputFileName(
-            this, "Choose file to import", {},
+            parent, "Choose file to import", {},
             group == s_InterpolationTable::kSeep2d ? kSeep2dFilter : kTextFilter, 1, chosen))
-        return;
+        return false;
     const bool fullPath = AskYesNoOnMainWindowEx("Choose File Name Format",
                                                  "Include full path as part of file name?", false);
-    const std::string name = fullPath ? chosen.string() : chosen.filename().string();
-    groups_[static_cast<std::size_t>(group)].name->setText(QString::fromStdString(name));
+    name = fullPath ? chosen.string() : chosen.filename().string();
+    return true;
+}
+
+void InterpolationTableDialog::Browse(int group) {
+    std::string name;
+    if (ChooseInterpolationImportFile(this, group, name))
+        groups_[static_cast<std::size_t>(group)].name->setText(QString::fromStdString(name));
 }
 
 void InterpolationTableDialog::accept() {

@@ -8,6 +8,7 @@
 #include <QDialog>
 
 #include <array>
+#include <string>
 
 class QCheckBox;
 class QLabel;
@@ -19,6 +20,15 @@ class CGridCtrlKDX;
 }
 
 namespace dialogs {
+
+// " - Pressure Values", " - Pore Pressure Coefficients (r-sub-u)", " - Shear Strength Values",
+// " - c/p Values" by the kind (1, 2, 3, 5), else nothing.
+const char* InterpolationKindSuffix(int kind);
+// The decimals of a kind's values.
+int InterpolationValueDecimals(int kind);
+// "Choose file to import" for an import group, then whether the name keeps its path; false when
+// no file was chosen (name unchanged).
+bool ChooseInterpolationImportFile(QWidget* parent, int group, std::string& name);
 
 class InterpolationTableDialog final : public QDialog {
     Q_OBJECT

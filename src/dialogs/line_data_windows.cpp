@@ -80,6 +80,21 @@ std::vector<ColumnSpec> PiezometricColumns() {
             {"Y", 13, CmListBoxColumns::kFixed, xy}};
 }
 
+std::vector<ColumnSpec> SlopeColumns() {
+    const int xy = Cpp_KlivenSettings::CoordinateDecimals();
+    return {{"X", 13, CmListBoxColumns::kFixed, xy}, {"Y", 13, CmListBoxColumns::kFixed, xy}};
+}
+
+// The point of the selected row, false when not filled or nothing is selected.
+bool SelectedRowPoint(const CmListBox* list, bool filled,
+                      const std::vector<s_tagTypePointXY>& points, double& x, double& y) {
+    const int row = list->CurSel();
+    if (!filled || row < 0 || row >= static_cast<int>(points.size())) return false;
+    x = points[row].x;
+    y = points[row].y;
+    return true;
+}
+
 }  // namespace
 
 QWidget* MakeListHeading(const QString& text, int chars, const CmListBox* list, QWidget* parent) {
@@ -128,11 +143,35 @@ void CmProfileData::Fill() {
 }
 
 bool CmProfileData::GetSelectedPoint(double& x, double& y) const {
-    const int row = list_->CurSel();
-    if (!filled_ || row < 0 || row >= static_cast<int>(rowPoints_.size())) return false;
-    x = rowPoints_[row].x;
-    y = rowPoints_[row].y;
-    return true;
+    return SelectedRowPoint(list_, filled_, rowPoints_, x, y);
+}
+
+CmSlopeData::CmSlopeData(QWidget* parent) : QDialog(parent) {
+    setObjectName("slopeDataWindow");
+    setWindowTitle("Slope Geometry Data");
+    setModal(false);
+    std::vector<QWidget*> headings;
+    list_ = BuildWindow(this, SlopeColumns(), headings);
+    SetUpColumns(list_, SlopeColumns(), headings);
+    connect(list_, &QListWidget::itemSelectionChanged, this, [this] {
+        if (list_->CurSel() >= 0) emit PointPicked();
+    });
+}
+
+void CmSlopeData::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (filled_) return;
+    filled_ = true;
+    const Cpp_Kliven4DataSet* data = Cpp_Kliven4Data::CurrentDataSet();
+    if (!data) return;
+    for (const Cpp_PointXY* p = data->SlopeGeometry().GetSlopeLine().FirstPoint(); p; p = p->Next()) {
+        list_->AddRow(std::vector<double>{p->X(), p->Y()});
+        rowPoints_.push_back({p->X(), p->Y()});
+    }
+}
+
+bool CmSlopeData::GetSelectedPoint(double& x, double& y) const {
+    return SelectedRowPoint(list_, filled_, rowPoints_, x, y);
 }
 
 CmPiezometricData::CmPiezometricData(QWidget* parent) : QDialog(parent) {

@@ -74,6 +74,28 @@ private:
     int stage_ = 1;
 };
 
+// The points of the current data set's slope line ("Slope Geometry Data"), beside the list-style
+// load and reinforcement dialogs. Filled once, when first shown (nothing before a slope exists).
+class CmSlopeData final : public QDialog {
+    Q_OBJECT
+public:
+    explicit CmSlopeData(QWidget* parent = nullptr);
+    // False when the list is not filled or no row is selected.
+    bool GetSelectedPoint(double& x, double& y) const;
+    CmListBox* List() const { return list_; }
+
+signals:
+    void PointPicked();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    CmListBox* list_;
+    std::vector<s_tagTypePointXY> rowPoints_;
+    bool filled_ = false;
+};
+
 // A heading label above a list column, as wide as chars characters of the list's font.
 QWidget* MakeListHeading(const QString& text, int chars, const CmListBox* list, QWidget* parent);
 

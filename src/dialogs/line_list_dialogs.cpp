@@ -1,6 +1,7 @@
 #include "dialogs/line_list_dialogs.h"
 
 #include "core/format_text.h"
+#include "core/geometry.h"
 #include "core/message_boxes.h"
 #include "core/preferences.h"
 #include "core/string_table.h"
@@ -9,8 +10,13 @@
 #include "dialogs/dialog_title.h"
 #include "dialogs/line_data_windows.h"
 #include "dialogs/line_editing_windows.h"
+#include "dialogs/list_dialog_parts.h"
+#include "dialogs/load_list_dialogs.h"
+#include "model/data_set.h"
+#include "model/data_sets.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -22,6 +28,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <cmath>
 
 namespace dialogs {
 
@@ -34,6 +41,7 @@ struct LineListDialog::Texts {
     const char* defaultDescription;  // of a line stored without one (one %d)
     const char* firstDescription;    // of the empty working line
     const char* alreadyUsed;
+    const char* alreadyUsedOther;  // with another line selected
     const char* selectedLine;
     const char* nothingSelected;
     const char* closingOtherNumber;
@@ -44,20 +52,23 @@ namespace {
 std::string IdText(int id) { return LoadStringText(id).value_or(""); }
 
 QPushButton* Button(const char* text, const char* name, QWidget* parent) {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    return button;
+    return MakeListButton(text, name, parent);
 }
 
 QLineEdit* Edit(const char* name, QWidget* parent, bool readOnly = false) {
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(name);
-    if (readOnly) {
-        edit->setReadOnly(true);
-        edit->setEnabled(false);
-    }
-    return edit;
+    return MakeListEdit(name, parent, readOnly);
+}
+
+std::vector<ListPoint> ToListPoints(const std::vector<s_tagTypePointXY>& points) {
+    std::vector<ListPoint> result;
+    for (const s_tagTypePointXY& p : points) result.push_back({p.x, p.y, 0.0, 0.0});
+    return result;
+}
+
+std::vector<s_tagTypePointXY> ToXY(const std::vector<ListPoint>& points) {
+    std::vector<s_tagTypePointXY> result;
+    for (const ListPoint& p : points) result.push_back({p.x, p.y});
+    return result;
 }
 
 }  // namespace
@@ -77,6 +88,8 @@ struct LineListTextsHolder {
             15130,
             "Profile line %d",
             "Profile Line 1",
+            "Profile Line number %d already exists - Use the Change button to change data for "
+            "existing lines.",
             "Profile Line number %d already exists - Use the Change button to change data for "
             "existing lines.",
             "Line exists - Use Change button to change data for Profile Line %d.",
@@ -101,6 +114,8 @@ struct LineListTextsHolder {
             "Piezometric Line 1",
             "Piezometric line number %d already exists - Use the Change button to change data for "
             "existing lines.",
+            "Piezometric line number %d already exists - Use the Change button to change data for "
+            "existing lines.",
             "This piezometric line already exists - Use the Change button to change data for "
             "piezometric line number %d.",
             "Unexpected Error:  Nothing was selected.  You should not be able to change a line when "
@@ -110,11 +125,38 @@ struct LineListTextsHolder {
             "to do before closing this dialog box?"};
         return t;
     }
+    static const LineListDialog::Texts& Reinforcement() {
+        static const LineListDialog::Texts t{
+            "Reinforcement Line Data",
+            "Maximum rotation (degs):",
+            5700,
+            5710,
+            15705,
+            0,
+            15730,
+            15710,
+            15720,
+            "",
+            "",
+            "Reinforcement line number %d already exists - Use the Change button to change data "
+            "for existing lines.",
+            "Reinforcement line number %d already exists - Use the Change button to change data "
+            "for existing reinforcement lines.",
+            "Line exists - Use Change button to change data for reinforcement line %d.",
+            "Error: Nothing selected - You must first select a line to edit",
+            "You have modified the data that were originally for line number %d to data for line "
+            "number %d (which also exists), but you have not saved the changes.  What do yout want "
+            "to do before closing dialog?"};
+        return t;
+    }
 };
 
 const LineListDialog::Texts& LineListDialog::T() const {
-    return kind_ == Kind::Profile ? LineListTextsHolder::Profile()
-                                  : LineListTextsHolder::Piezometric();
+    switch (kind_) {
+    case Kind::Profile: return LineListTextsHolder::Profile();
+    case Kind::Piezometric: return LineListTextsHolder::Piezometric();
+    default: return LineListTextsHolder::Reinforcement();
+    }
 }
 
 LineListDialog::LineListDialog(Kind kind, std::vector<ListLine> lines, int stage,
@@ -122,9 +164,12 @@ LineListDialog::LineListDialog(Kind kind, std::vector<ListLine> lines, int stage
     : CmInputDialog1(parent), kind_(kind), stage_(stage), unitWeightOfWater_(unitWeightOfWater),
       lines_(std::move(lines)) {
     const bool profile = kind_ == Kind::Profile;
-    setObjectName(profile ? "profileLineList" : "piezometricLineList");
+    const bool reinforcement = Reinforcement();
+    setObjectName(profile ? "profileLineList"
+                  : reinforcement ? "reinforcementLineList"
+                                  : "piezometricLineList");
     setWindowTitle(T().title);
-    if (!profile) AppendStageToTitle(this, stage_);
+    if (kind_ == Kind::Piezometric) AppendStageToTitle(this, stage_);
 
     auto* layout = new QHBoxLayout(this);
     // Existing lines: the list of numbers and the line buttons.
@@ -148,32 +193,43 @@ LineListDialog::LineListDialog(Kind kind, std::vector<ListLine> lines, int stage
     layout->addWidget(existing);
 
     // The working line.
-    auto* current = new QGroupBox("Current line", this);
+    auto* current = new QGroupBox(reinforcement ? "Current Line" : "Current line", this);
     auto* currentLayout = new QVBoxLayout(current);
     auto* lineForm = new QFormLayout;
     numberEdit_ = Edit("lineNumber", current);
-    attributeEdit_ = Edit(profile ? "materialNumber" : "unitWeight", current);
+    attributeEdit_ = Edit(profile ? "materialNumber"
+                          : reinforcement ? "maximumRotation"
+                                          : "unitWeight",
+                          current);
     descriptionEdit_ = Edit("description", current);
     if (!profile) descriptionEdit_->setMaxLength(80);
     pointsCount_ = Edit("numberOfPoints", current, true);
     lineForm->addRow("Line number:", numberEdit_);
     lineForm->addRow(T().attributeLabel, attributeEdit_);
-    lineForm->addRow("Description:", descriptionEdit_);
+    // Reinforcement lines carry no description.
+    if (reinforcement) {
+        descriptionEdit_->hide();
+        forceOptionList_ = new QComboBox(current);
+        forceOptionList_->setObjectName("forceOption");
+        forceOptionList_->addItems(
+            {"Apply to sides of slice and shear surface", "Apply only to shear surface"});
+        lineForm->addRow("Force option:", forceOptionList_);
+    } else {
+        lineForm->addRow("Description:", descriptionEdit_);
+    }
     lineForm->addRow("Number of points:", pointsCount_);
     currentLayout->addLayout(lineForm);
 
-    pointList_->setParent(current);
-    pointList_->SetFontByName("Courier");
-    auto* headings = new QHBoxLayout;
-    headings->setSpacing(0);
-    QWidget* xHeading = MakeListHeading("X", 14, pointList_, current);
-    QWidget* yHeading = MakeListHeading("Y", 14, pointList_, current);
-    headings->addWidget(xHeading);
-    headings->addWidget(yHeading);
-    headings->addStretch();
-    currentLayout->addLayout(headings);
-    pointList_->setMinimumWidth(xHeading->width() + yHeading->width() + 30);
-    currentLayout->addWidget(pointList_);
+    const int xy = Cpp_KlivenSettings::CoordinateDecimals();
+    std::vector<ListColumnSpec> columns{{"X", 14, CmListBoxColumns::kFixed, xy},
+                                        {"Y", 14, CmListBoxColumns::kFixed, xy}};
+    if (reinforcement) {
+        const int force = Cpp_KlivenSettings::ForceDecimals();
+        columns.push_back({"Longitudinal\nForce", 14, CmListBoxColumns::kFixed, force});
+        columns.push_back({"Transverse\nForce", 14, CmListBoxColumns::kFixed, force});
+    }
+    AddListWithHeadings(currentLayout, pointList_, current, columns,
+                        "<No points for current line>");
     auto* pointFields = new QHBoxLayout;
     xEdit_ = Edit("x", current);
     yEdit_ = Edit("y", current);
@@ -181,6 +237,16 @@ LineListDialog::LineListDialog(Kind kind, std::vector<ListLine> lines, int stage
     pointFields->addWidget(xEdit_);
     pointFields->addWidget(new QLabel("Y:", current));
     pointFields->addWidget(yEdit_);
+    QLineEdit* longitudinalEdit = nullptr;
+    QLineEdit* transverseEdit = nullptr;
+    if (reinforcement) {
+        longitudinalEdit = Edit("longitudinal", current);
+        transverseEdit = Edit("transverse", current);
+        pointFields->addWidget(new QLabel("Long.:", current));
+        pointFields->addWidget(longitudinalEdit);
+        pointFields->addWidget(new QLabel("Trans.:", current));
+        pointFields->addWidget(transverseEdit);
+    }
     currentLayout->addLayout(pointFields);
     auto* pointButtons = new QGridLayout;
     addPoint_ = Button("Add Point", "addPoint", current);
@@ -195,13 +261,29 @@ LineListDialog::LineListDialog(Kind kind, std::vector<ListLine> lines, int stage
     layout->addWidget(current);
 
     auto* side = new QVBoxLayout;
-    auto* box = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel,
-                                     Qt::Vertical, this);
-    for (QAbstractButton* b : box->buttons()) static_cast<QPushButton*>(b)->setAutoDefault(false);
-    box->button(QDialogButtonBox::Ok)->setDefault(true);
-    connect(box, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(box, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    side->addWidget(box);
+    AddOkCancel(side, this, Qt::Vertical);
+    std::vector<QCheckBox*> displayBoxes;
+    if (reinforcement) {
+        QPushButton* snap = Button("\"Snap\" to Slope", "snapToSlope", this);
+        side->addWidget(snap);
+        connect(snap, &QPushButton::clicked, this, [this] { OnSnapToSlope(); });
+        showSlopeBox_ = new QCheckBox("Show slope geometry data", this);
+        showSlopeBox_->setObjectName("showSlopeData");
+        side->addWidget(showSlopeBox_);
+        auto* group = new QGroupBox("Display Information", this);
+        auto* groupLayout = new QVBoxLayout(group);
+        const std::pair<const char*, const char*> names[] = {{"Lines", "displayLines"},
+                                                             {"Points", "displayPoints"},
+                                                             {"Longitudinal forces", "displayLongitudinal"},
+                                                             {"Transverse forces", "displayTransverse"}};
+        for (const auto& [text, name] : names) {
+            auto* box = new QCheckBox(text, group);
+            box->setObjectName(name);
+            groupLayout->addWidget(box);
+            displayBoxes.push_back(box);
+        }
+        side->addWidget(group);
+    }
     if (profile) {
         activateEditing_ = new QCheckBox("Activate editing", this);
         activateEditing_->setObjectName("activateEditing");
@@ -216,20 +298,14 @@ LineListDialog::LineListDialog(Kind kind, std::vector<ListLine> lines, int stage
     lineList_->SetButtons(addLine_, changeLine_, deleteLine_, deleteAllLines_);
     lineList_->LayoutColumns();
     lineList_->SetEmptyText("<None>");
-    pointList_->SetColumnCount(2);
-    const int xy = Cpp_KlivenSettings::CoordinateDecimals();
-    pointList_->SetColumnHeading(0, xHeading);
-    pointList_->SetColumnHeading(1, yHeading);
-    for (int i : {0, 1}) {
-        pointList_->SetColumnType(i, CmListBoxColumns::kFixed);
-        pointList_->SetColumnDecimals(i, xy);
-    }
     pointList_->SetColumnEdit(0, xEdit_);
     pointList_->SetColumnEdit(1, yEdit_);
+    if (reinforcement) {
+        pointList_->SetColumnEdit(2, longitudinalEdit);
+        pointList_->SetColumnEdit(3, transverseEdit);
+    }
     pointList_->SetButtons(addPoint_, changePoint_, deletePoint_, deleteAllPoints_);
     pointList_->SetEntryEdit(xEdit_);
-    pointList_->LayoutColumns();
-    pointList_->SetEmptyText("<No points for current line>");
 
     dx_ = new DataExchange(this);
     dx_->Text(descriptionEdit_, description_);
@@ -240,12 +316,26 @@ LineListDialog::LineListDialog(Kind kind, std::vector<ListLine> lines, int stage
     dx_->Number(yEdit_, y_);
     dx_->Integer(pointsCount_, numberOfPoints_);
     dx_->Integer(linesCount_, numberOfLines_);
+    if (reinforcement) {
+        dx_->Number(longitudinalEdit, longitudinal_);
+        dx_->Number(transverseEdit, transverse_);
+        dx_->Choice(forceOptionList_, forceOptionIndex_);
+        dx_->Check(showSlopeBox_, showSlope_);
+        dx_->Check(displayBoxes[0], display_.lines);
+        dx_->Check(displayBoxes[1], display_.points);
+        dx_->Check(displayBoxes[2], display_.longitudinal);
+        dx_->Check(displayBoxes[3], display_.transverse);
+    }
 
     FillLineList();
     ShowFields();
     UpdateButtons();
     WatchEntryEdit(xEdit_, addPoint_);
     WatchEntryEdit(yEdit_, addPoint_);
+    if (reinforcement) {
+        WatchEntryEdit(longitudinalEdit, addPoint_);
+        WatchEntryEdit(transverseEdit, addPoint_);
+    }
     SaveDefaultButton();
 
     connect(addLine_, &QPushButton::clicked, this, [this] { OnAddLine(); });
@@ -272,7 +362,7 @@ LineListDialog::LineListDialog(Kind kind, std::vector<ListLine> lines, int stage
         auto* snapshot = new std::vector<s_ProfileLineCopy>;
         for (const ListLine& line : lines_)
             snapshot->push_back(
-                {line.number, static_cast<int>(line.attribute), line.description, line.points});
+                {line.number, static_cast<int>(line.attribute), line.description, ToXY(line.points)});
         connect(this, &QObject::destroyed, [snapshot] { delete snapshot; });
         profileData_->SetSource(snapshot, static_cast<int>(snapshot->size()));
         editWindow_ = new CmEditLinesAndPoints(this);
@@ -284,6 +374,20 @@ LineListDialog::LineListDialog(Kind kind, std::vector<ListLine> lines, int stage
             editWindow_->setVisible(on);
         });
     }
+    if (reinforcement) {
+        slopeWindow_ = new CmSlopeData(this);
+        slopeWindow_->setWindowFlag(Qt::Tool);
+        connect(showSlopeBox_, &QCheckBox::clicked, this, [this](bool on) {
+            slopeWindow_->setVisible(
+                on && Cpp_Kliven4Data::CurrentDataSet()->SlopeGeometry().HasSlopeData());
+        });
+    }
+}
+
+void LineListDialog::SetDisplayFlags(const ListDisplayFlags& flags) {
+    ReadFields();
+    display_ = flags;
+    ShowFields();
 }
 
 LineListDialog::~LineListDialog() { delete dx_; }
@@ -342,6 +446,7 @@ ListLine LineListDialog::WorkingLine() const {
     line.attribute = kind_ == Kind::Profile ? material_ : unitWeight_;
     line.description = description_;
     line.points = points_;
+    line.forceOption = forceOptionIndex_ + 1;
     return line;
 }
 
@@ -396,7 +501,9 @@ void LineListDialog::FillLineList() {
 void LineListDialog::ResetWorkingLine() {
     number_ = 1;
     if (kind_ == Kind::Profile) material_ = 1;
+    else if (Reinforcement()) unitWeight_ = 0.0;
     else unitWeight_ = unitWeightOfWater_;
+    forceOptionIndex_ = 0;
     description_ = T().firstDescription;
     points_.clear();
     x_ = y_ = 0.0;
@@ -413,11 +520,11 @@ void LineListDialog::SelectLine(int index) {
         if (kind_ == Kind::Profile) material_ = static_cast<int>(line.attribute);
         else unitWeight_ = line.attribute;
         description_ = line.description;
+        forceOptionIndex_ = line.forceOption - 1;
         points_ = line.points;
         RefillPointList();
         currentPoint_ = points_.empty() ? -1 : 0;
-        x_ = points_.empty() ? 0.0 : points_[0].x;
-        y_ = points_.empty() ? 0.0 : points_[0].y;
+        SetFieldPoint(points_.empty() ? ListPoint{} : points_[0]);
         updating_ = true;
         pointList_->SetCurSel(currentPoint_);
         updating_ = false;
@@ -432,7 +539,8 @@ void LineListDialog::SelectLine(int index) {
 
 void LineListDialog::RefillPointList() {
     updating_ = true;
-    pointList_->FillFromPoints(points_, static_cast<int>(points_.size()));
+    pointList_->clear();
+    for (const ListPoint& p : points_) pointList_->AddRow(Row(p));
     if (points_.empty()) pointList_->ShowEmptyText(true);
     else pointList_->ShowEmptyText(false);
     updating_ = false;
@@ -444,23 +552,29 @@ bool LineListDialog::LineChanged(int index) const {
     if (line.number != number_ || line.attribute != attribute) return true;
     if (!line.description.empty() && !description_.empty() && line.description != description_)
         return true;
+    if (Reinforcement() && line.forceOption != forceOptionIndex_ + 1) return true;
     if (line.points.size() != points_.size()) return true;
-    for (std::size_t i = 0; i < points_.size(); ++i)
-        if (line.points[i].x != points_[i].x || line.points[i].y != points_[i].y) return true;
+    for (std::size_t i = 0; i < points_.size(); ++i) {
+        const ListPoint& a = line.points[i];
+        const ListPoint& b = points_[i];
+        if (a.x != b.x || a.y != b.y || a.longitudinal != b.longitudinal ||
+            a.transverse != b.transverse)
+            return true;
+    }
     return false;
 }
 
 bool LineListDialog::ValidateLineFields() {
     const double attribute = kind_ == Kind::Profile ? material_ : unitWeight_;
     if (number_ <= 0) return ShowError(T().badNumber), false;
-    if (attribute <= 0) return ShowError(T().badAttribute), false;
+    if (!Reinforcement() && attribute <= 0) return ShowError(T().badAttribute), false;
     if (points_.size() < 2) return ShowError(T().fewPoints), false;
     return true;
 }
 
 bool LineListDialog::StoreNewLine() {
     const double attribute = kind_ == Kind::Profile ? material_ : unitWeight_;
-    if (attribute <= 0) return ShowError(T().badAttribute), false;
+    if (!Reinforcement() && attribute <= 0) return ShowError(T().badAttribute), false;
     if (points_.size() < 2) return ShowError(T().fewPoints), false;
     if (PointEdited()) {
         const int answer = AskYesNoCancelText(FormatText(
@@ -510,8 +624,8 @@ void LineListDialog::OnAddLine() {
     if (lines_[selected].number == number_)
         return ShowErrorText(T().errorCaption, FormatText(T().selectedLine, number_));
     if (existing >= 0) {
-        const int caption = kind_ == Kind::Profile ? T().errorCaption : T().questionCaption;
-        return ShowErrorText(caption, FormatText(T().alreadyUsed, number_));
+        const int caption = kind_ == Kind::Piezometric ? T().questionCaption : T().errorCaption;
+        return ShowErrorText(caption, FormatText(T().alreadyUsedOther, number_));
     }
     StoreNewLine();
 }
@@ -578,7 +692,9 @@ void LineListDialog::OnDeleteLine() {
         updating_ = false;
         SelectLine(line);
     } else {
-        if (currentLine_ == selected) currentLine_ = -1;
+        // The piezometric dialog keeps the working line; the reinforcement dialog keeps it too
+        // but leaves no line selected.
+        if (currentLine_ == selected || Reinforcement()) currentLine_ = -1;
         else if (currentLine_ > selected) --currentLine_;
         ShowFields();
         UpdateButtons();
@@ -687,9 +803,31 @@ void LineListDialog::OnLineSelection() {
 
 // ---- points
 
+ListPoint LineListDialog::FieldPoint() const { return {x_, y_, longitudinal_, transverse_}; }
+
+void LineListDialog::SetFieldPoint(const ListPoint& p) {
+    x_ = p.x;
+    y_ = p.y;
+    longitudinal_ = p.longitudinal;
+    transverse_ = p.transverse;
+}
+
+std::vector<double> LineListDialog::Row(const ListPoint& p) const {
+    if (Reinforcement()) return {p.x, p.y, p.longitudinal, p.transverse};
+    return {p.x, p.y};
+}
+
 bool LineListDialog::PointEdited() const {
     if (currentPoint_ < 0 || currentPoint_ >= static_cast<int>(points_.size())) return false;
-    return points_[currentPoint_].x != x_ || points_[currentPoint_].y != y_;
+    const ListPoint& p = points_[currentPoint_];
+    if (!Reinforcement()) return p.x != x_ || p.y != y_;
+    // Differences below a relative 1e-10 are no change.
+    const double xy = 1e-10 * std::max({std::fabs(p.x), std::fabs(x_), std::fabs(p.y), std::fabs(y_)});
+    const double force = 1e-10 * std::max({std::fabs(p.longitudinal), std::fabs(longitudinal_),
+                                           std::fabs(p.transverse), std::fabs(transverse_)});
+    return std::fabs(p.x - x_) > xy || std::fabs(p.y - y_) > xy ||
+           std::fabs(p.longitudinal - longitudinal_) > force ||
+           std::fabs(p.transverse - transverse_) > force;
 }
 
 int LineListDialog::PointPosition(double x, const std::optional<bool>& answer) {
@@ -705,15 +843,47 @@ int LineListDialog::PointPosition(double x, const std::optional<bool>& answer) {
     return static_cast<int>(points_.size());
 }
 
+int LineListDialog::ReinforcementPosition(double x, double y) {
+    int first = -1;
+    int last = -1;
+    for (std::size_t i = 0; i < points_.size(); ++i)
+        if (points_[i].x == x) {
+            if (first < 0) first = static_cast<int>(i);
+            last = static_cast<int>(i);
+        }
+    if (first < 0) {
+        for (std::size_t i = 0; i < points_.size(); ++i)
+            if (points_[i].x > x) return static_cast<int>(i);
+        return static_cast<int>(points_.size());
+    }
+    if (first == last) {
+        bool before = false;
+        if (!AskInsertBeforeOrAfter(before, false, this)) return -1;
+        return before ? first : first + 1;
+    }
+    // A vertical run from first to last: the point goes where its y falls along the run.
+    const double t = (y - points_[first].y) / (points_[last].y - points_[first].y);
+    if (t < 0.0) return first;
+    if (t > 1.0) return last + 1;
+    int position = last;
+    for (int b = first + 1; b <= last; ++b) {
+        const double y0 = points_[b - 1].y;
+        const double y1 = points_[b].y;
+        if ((y0 < y && y < y1) || (y1 < y && y < y0)) position = b;
+    }
+    return position;
+}
+
 void LineListDialog::OnAddPoint() {
     if (!ReadFields()) return;
-    for (const s_tagTypePointXY& p : points_)
+    for (const ListPoint& p : points_)
         if (p.x == x_ && p.y == y_) return ShowError(T().pointExists);
-    const int index = PointPosition(x_, std::nullopt);
+    const int index =
+        Reinforcement() ? ReinforcementPosition(x_, y_) : PointPosition(x_, std::nullopt);
     if (index < 0) return;
-    points_.insert(points_.begin() + index, {x_, y_});
+    points_.insert(points_.begin() + index, FieldPoint());
     updating_ = true;
-    pointList_->InsertRow(index, std::vector<double>{x_, y_});
+    pointList_->InsertRow(index, Row(FieldPoint()));
     updating_ = false;
     currentPoint_ = index;
     ShowFields();
@@ -727,19 +897,32 @@ bool LineListDialog::ChangePoint() {
     for (std::size_t i = 0; i < points_.size(); ++i)
         if (static_cast<int>(i) != currentPoint_ && points_[i].x == x_ && points_[i].y == y_)
             return ShowError(T().pointCollides), false;
-    std::optional<bool> answer;
-    for (std::size_t i = 0; i < points_.size(); ++i) {
-        if (static_cast<int>(i) == currentPoint_ || points_[i].x != x_) continue;
-        bool before = false;
-        if (!AskInsertBeforeOrAfter(before, false, this)) return false;
-        answer = before;
+    const ListPoint changed = FieldPoint();
+    int index = -1;
+    if (Reinforcement()) {
+        // The place among the other points, asked before anything moves.
+        const ListPoint old = points_[currentPoint_];
+        points_.erase(points_.begin() + currentPoint_);
+        index = ReinforcementPosition(changed.x, changed.y);
+        if (index < 0) {
+            points_.insert(points_.begin() + currentPoint_, old);
+            return false;
+        }
+    } else {
+        std::optional<bool> answer;
+        for (std::size_t i = 0; i < points_.size(); ++i) {
+            if (static_cast<int>(i) == currentPoint_ || points_[i].x != x_) continue;
+            bool before = false;
+            if (!AskInsertBeforeOrAfter(before, false, this)) return false;
+            answer = before;
+        }
+        points_.erase(points_.begin() + currentPoint_);
+        index = PointPosition(x_, answer);
     }
-    points_.erase(points_.begin() + currentPoint_);
     updating_ = true;
     delete pointList_->takeItem(currentPoint_);
-    const int index = PointPosition(x_, answer);
-    points_.insert(points_.begin() + index, {x_, y_});
-    pointList_->InsertRow(index, std::vector<double>{x_, y_});
+    points_.insert(points_.begin() + index, changed);
+    pointList_->InsertRow(index, Row(changed));
     updating_ = false;
     currentPoint_ = index;
     ShowFields();
@@ -762,6 +945,7 @@ void LineListDialog::OnDeleteAllPoints() {
     points_.clear();
     currentPoint_ = -1;
     x_ = y_ = 0.0;
+    if (Reinforcement()) longitudinal_ = transverse_ = 0.0;
     updating_ = true;
     pointList_->ShowEmptyText(true);
     updating_ = false;
@@ -772,7 +956,7 @@ void LineListDialog::OnDeleteAllPoints() {
 void LineListDialog::OnPointSelection() {
     const int chosen = pointList_->DataRowCount() > 0 ? pointList_->CurSel() : -1;
     if (chosen < 0) return UpdateButtons();
-    const s_tagTypePointXY chosenPoint = points_.at(chosen);
+    const ListPoint chosenPoint = points_.at(chosen);
     if (currentPoint_ >= 0 && currentPoint_ != chosen) {
         if (!ReadFields()) return;
         if (PointEdited()) {
@@ -798,11 +982,44 @@ void LineListDialog::OnPointSelection() {
     pointList_->SetCurSel(index);
     updating_ = false;
     currentPoint_ = index;
-    x_ = points_[index].x;
-    y_ = points_[index].y;
+    SetFieldPoint(points_[index]);
     ShowFields();
     UpdateButtons();
     pointList_->FocusEntryEdit();
+}
+
+void LineListDialog::OnSnapToSlope() {
+    if (!ReadFields()) return;
+    const Cpp_Line& slope = Cpp_Kliven4Data::CurrentDataSet()->SlopeGeometry().GetSlopeLine();
+    const int n = static_cast<int>(points_.size());
+    const int selected = pointList_->DataRowCount() > 0 ? pointList_->CurSel() : -1;
+    if (!slope.HasPoints() || n < 2 || (selected != 0 && selected != n - 1)) return;
+    const bool last = selected == n - 1;
+    const Cpp_PointXY p0 = last ? Cpp_PointXY(points_[n - 2].x, points_[n - 2].y)
+                                : Cpp_PointXY(points_[0].x, points_[0].y);
+    const Cpp_PointXY p1 = last ? Cpp_PointXY(points_[n - 1].x, points_[n - 1].y)
+                                : Cpp_PointXY(points_[1].x, points_[1].y);
+    bool found = false;
+    double best = 0.0;
+    Cpp_PointXY snapped;
+    for (const Cpp_PointXY* q = slope.FirstPoint(); q && q->Next(); q = q->Next()) {
+        Cpp_PointXY crossing;
+        double t = 0.0;
+        double u = 0.0;
+        if (!LineIntersection(p0, p1, *q, *q->Next(), 0.0, crossing, t, u) || u < 0.0 || u > 1.0)
+            continue;
+        // The last point: the nearest crossing from the segment's start onwards; the first: the
+        // nearest one up to its end.
+        const bool better = last ? t >= 0.0 && (!found || t < best) : t <= 1.0 && (!found || t > best);
+        if (!better) continue;
+        found = true;
+        best = t;
+        snapped = crossing;
+    }
+    if (!found) return;
+    x_ = snapped.X();
+    y_ = snapped.Y();
+    ShowFields();
 }
 
 // ---- OK
@@ -836,12 +1053,12 @@ void LineListDialog::accept() {
 bool QtProfileLineList::Run(std::vector<s_ProfileLineCopy>& lines) {
     std::vector<ListLine> copies;
     for (const s_ProfileLineCopy& l : lines)
-        copies.push_back({l.number, double(l.material), l.description, l.points});
+        copies.push_back({l.number, double(l.material), l.description, ToListPoints(l.points)});
     LineListDialog dialog(LineListDialog::Kind::Profile, copies, 1, 0.0, owner_);
     if (dialog.exec() != QDialog::Accepted) return false;
     lines.clear();
     for (const ListLine& l : dialog.Lines())
-        lines.push_back({l.number, static_cast<int>(l.attribute), l.description, l.points});
+        lines.push_back({l.number, static_cast<int>(l.attribute), l.description, ToXY(l.points)});
     return true;
 }
 
@@ -849,13 +1066,40 @@ bool QtPiezometricLineList::Run(int stage, double unitWeightOfWater,
                                 std::vector<s_PiezometricLineCopy>& lines) {
     std::vector<ListLine> copies;
     for (const s_PiezometricLineCopy& l : lines)
-        copies.push_back({l.number, l.unitWeight, l.description, l.points});
+        copies.push_back({l.number, l.unitWeight, l.description, ToListPoints(l.points)});
     LineListDialog dialog(LineListDialog::Kind::Piezometric, copies, stage, unitWeightOfWater,
                           owner_);
     if (dialog.exec() != QDialog::Accepted) return false;
     lines.clear();
     for (const ListLine& l : dialog.Lines())
-        lines.push_back({l.number, l.attribute, l.description, l.points});
+        lines.push_back({l.number, l.attribute, l.description, ToXY(l.points)});
+    return true;
+}
+
+bool QtLoadLists::EditReinforcementLines(s_ReinforcementLineListType& record) {
+    std::vector<ListLine> copies;
+    for (const s_ReinforcementLineCopy& l : record.lines) {
+        ListLine line{l.number, l.angle, "", {}, l.forceOption};
+        for (const s_ReinforcementLinePtType& p : l.points)
+            line.points.push_back({p.x, p.y, p.longitudinalForce, p.transverseForce});
+        copies.push_back(std::move(line));
+    }
+    LineListDialog dialog(LineListDialog::Kind::Reinforcement, copies, 1, 0.0, owner_);
+    dialog.SetDisplayFlags({record.displayLines, record.displayPoints, record.displayLongitudinal,
+                            record.displayTransverse});
+    if (dialog.exec() != QDialog::Accepted) return false;
+    const ListDisplayFlags flags = dialog.DisplayFlags();
+    record.displayLines = flags.lines;
+    record.displayPoints = flags.points;
+    record.displayLongitudinal = flags.longitudinal;
+    record.displayTransverse = flags.transverse;
+    record.lines.clear();
+    for (const ListLine& l : dialog.Lines()) {
+        s_ReinforcementLineCopy copy{l.number, l.attribute, l.forceOption, {}};
+        for (const ListPoint& p : l.points)
+            copy.points.push_back({p.x, p.y, p.longitudinal, p.transverse});
+        record.lines.push_back(std::move(copy));
+    }
     return true;
 }
 

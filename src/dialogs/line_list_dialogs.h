@@ -1,15 +1,19 @@
 #pragma once
-// The list-style dialogs of profile lines ("Profile Line Data") and of the piezometric lines of
-// one stage ("Piezometric Line Data"): the stored line copies in one list, the points of one
+// The list-style dialogs of profile lines ("Profile Line Data"), of the piezometric lines of one
+// stage ("Piezometric Line Data") and of reinforcement lines ("Reinforcement Line Data"): the
+// stored line copies in one list, the points of one
 // working line in another, edit fields for the line and for one point, and Add, Change, Delete
 // and Delete All buttons for lines and for points. The fields and the point list hold the
 // working line, which reaches the copies only through Add Line, Change Line, or the questions
 // asked when another line is selected or OK is pressed. Points of the working line stay in
-// ascending x. The two dialogs differ in their line attribute (material number or unit weight of
-// fluid), texts and captions (LineListKind) and in the profile dialog's "Activate editing" box.
+// ascending x. The dialogs differ in their line attribute (material number, unit weight of fluid
+// or maximum rotation), texts and captions, in the profile dialog's "Activate editing" box, and
+// in what the reinforcement dialog adds: two forces per point, vertical runs of points, the
+// force option, the display boxes, "Snap" to Slope and the slope geometry window.
 
 #include "core/point_xy.h"
 #include "dialogs/input_dialog_base.h"
+#include "loads/load_list_dialogs.h"
 #include "porepressure/piezometric_list_dialog.h"
 #include "profile/profile_list_dialog.h"
 
@@ -18,6 +22,7 @@
 #include <vector>
 
 class QCheckBox;
+class QComboBox;
 class QLineEdit;
 class QPushButton;
 
@@ -25,20 +30,39 @@ namespace dialogs {
 
 class CmEditLinesAndPoints;
 class CmProfileData;
+class CmSlopeData;
 class DataExchange;
 
-// One line as the dialog holds it; the attribute is the material number or the unit weight.
+// One point of a line; only reinforcement lines carry the two forces.
+struct ListPoint {
+    double x = 0.0;
+    double y = 0.0;
+    double longitudinal = 0.0;
+    double transverse = 0.0;
+};
+
+// One line as the dialog holds it; the attribute is the material number, the unit weight or the
+// maximum rotation in degrees; the force option (1 or 2) is a reinforcement line's.
 struct ListLine {
     int number = 0;
     double attribute = 0.0;
     std::string description;
-    std::vector<s_tagTypePointXY> points;
+    std::vector<ListPoint> points;
+    int forceOption = 1;
+};
+
+// The four display flags of the reinforcement family.
+struct ListDisplayFlags {
+    bool lines = false;
+    bool points = false;
+    bool longitudinal = false;
+    bool transverse = false;
 };
 
 class LineListDialog final : public CmInputDialog1 {
     Q_OBJECT
 public:
-    enum class Kind { Profile, Piezometric };
+    enum class Kind { Profile, Piezometric, Reinforcement };
     // The texts and message ids of a kind.
     struct Texts;
     // stage is shown in the piezometric caption; unitWeightOfWater starts a new piezometric line.
@@ -48,10 +72,14 @@ public:
 
     // The stored copies as they stand.
     const std::vector<ListLine>& Lines() const { return lines_; }
+    // Reinforcement: the display boxes, set before the dialog is shown and read after OK.
+    void SetDisplayFlags(const ListDisplayFlags& flags);
+    ListDisplayFlags DisplayFlags() const { return display_; }
     void accept() override;
 
     CmProfileData* ProfileDataWindow() const { return profileData_; }
     CmEditLinesAndPoints* EditWindow() const { return editWindow_; }
+    CmSlopeData* SlopeWindow() const { return slopeWindow_; }
 
 protected:
     void FocusOnShow() override;
@@ -81,10 +109,17 @@ private:
     void OnDeleteAllLines();
     void OnLineSelection();
     // Points.
+    bool Reinforcement() const { return kind_ == Kind::Reinforcement; }
+    ListPoint FieldPoint() const;
+    void SetFieldPoint(const ListPoint& p);
+    std::vector<double> Row(const ListPoint& p) const;
     bool PointEdited() const;
     // Where a point at x goes by the insert rule; with answer, a same-x point is decided without
     // asking. -1 when the question was cancelled.
     int PointPosition(double x, const std::optional<bool>& answer);
+    // The reinforcement order: by x, a vertical run of equal x ordered by y; -1 on Cancel.
+    int ReinforcementPosition(double x, double y);
+    void OnSnapToSlope();
     void OnAddPoint();
     // Applies the edited fields to the current point; false when refused or cancelled.
     bool ChangePoint();
@@ -115,9 +150,14 @@ private:
     double unitWeight_ = 0.0;
     double x_ = 0.0;
     double y_ = 0.0;
+    double longitudinal_ = 0.0;
+    double transverse_ = 0.0;
+    int forceOptionIndex_ = -1;
+    bool showSlope_ = false;
+    ListDisplayFlags display_;
     int numberOfPoints_ = 0;
     int numberOfLines_ = 0;
-    std::vector<s_tagTypePointXY> points_;
+    std::vector<ListPoint> points_;
     bool updating_ = false;
 
     DataExchange* dx_ = nullptr;
@@ -137,8 +177,11 @@ private:
     QPushButton* deletePoint_ = nullptr;
     QPushButton* deleteAllPoints_ = nullptr;
     QCheckBox* activateEditing_ = nullptr;
+    QComboBox* forceOptionList_ = nullptr;
+    QCheckBox* showSlopeBox_ = nullptr;
     CmProfileData* profileData_ = nullptr;
     CmEditLinesAndPoints* editWindow_ = nullptr;
+    CmSlopeData* slopeWindow_ = nullptr;
 };
 
 // The windows of the profile and piezometric list slots: OK hands the copies back.

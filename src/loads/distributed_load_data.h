@@ -4,6 +4,7 @@
 // piezometric line of the stage; the DIS block and the check against the slope line.
 
 #include <cstdio>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,8 @@
 #include "graphics/pick.h"
 #include "platform/device_context.h"
 #include "platform/info_window.h"
+
+struct s_DistributedLoadTable;
 
 class Cpp_Line;
 
@@ -87,6 +90,9 @@ public:
     // 0). On OK the points are replaced, or the loads come from the chosen line and have no
     // points; true. Cancel changes nothing.
     bool EditInTable(int defaultLineNumber);
+    // The same record and result through the list-style window of data-entry style 1
+    // ("Distributed Load Input Data", load_list_dialogs.h).
+    bool EditInDialog(int defaultLineNumber);
 
     // The DIS block.
     bool ReadInput(std::FILE* input, std::FILE* echoFile, bool echo);
@@ -141,6 +147,9 @@ public:
     bool showShearStress = true;
 
 private:
+    // Fills the record of the table or list window, runs it and takes it back after OK.
+    bool EditRecord(int defaultLineNumber,
+                    const std::function<bool(s_DistributedLoadTable&)>& run);
     void ReverseOrder();
     void EchoRow(std::FILE* echoFile, long count, const Cpp_DistributedLoadPoint& p) const;
 

@@ -78,6 +78,9 @@ public:
     // The stage's table ("Line Load Data - Stage N", load_table_dialogs.h): on OK the loads are
     // the table's, numbered 1, 2, ... in table order; true. Cancel changes nothing.
     bool EditInTable();
+    // The same record and result through the list-style window of data-entry style 1
+    // ("Line Load Data", load_list_dialogs.h).
+    bool EditInDialog();
 
     bool ReadInput(std::FILE* input, std::FILE* echoFile, bool echo);
     bool WriteKLIVEN4InputDataFile(std::FILE* file) const;

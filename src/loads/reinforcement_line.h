@@ -130,6 +130,11 @@ public:
     // on OK the four display flags are stored and the lines made again from the table's copies,
     // in its order. True on OK.
     bool EditInTable();
+    // The lines in the list-style window of data-entry style 1 ("Reinforcement Line Data",
+    // load_list_dialogs.h), which shows no descriptions. On OK the display flags are stored and
+    // the lines rebuilt from the window's copies in its order, each keeping the description its
+    // number had (a new number has none); true. Cancel changes nothing.
+    bool EditInDialog();
     // Deletes the point (a line with one point goes whole) and relinks the line's points
     // backwards; false when the line is not in the list.
     bool DeletePoint(Cpp_Line* line, Cpp_PointXY* point);

@@ -1,4 +1,5 @@
 #include "model/data_set.h"
+#include "core/data_entry_style.h"
 
 #include "model/data_check.h"
 #include "registry/data_set_drawing.h"
@@ -9,7 +10,6 @@ namespace {
 int g_stage = 1;
 bool g_olderFormat = false;
 bool g_graphicsOutput = true;
-int g_dataEntryStyle = 2;
 }  // namespace
 
 Cpp_Kliven4DataSet::Cpp_Kliven4DataSet(int number)
@@ -71,8 +71,8 @@ bool Cpp_Kliven4DataSet::IsOlderFormat() { return g_olderFormat; }
 void Cpp_Kliven4DataSet::SetOlderFormat(bool on) { g_olderFormat = on; }
 bool Cpp_Kliven4DataSet::GraphicsOutputFlag() { return g_graphicsOutput; }
 void Cpp_Kliven4DataSet::SetGraphicsOutputFlag(bool on) { g_graphicsOutput = on; }
-int Cpp_Kliven4DataSet::DataEntryDialogStyle() { return g_dataEntryStyle; }
-void Cpp_Kliven4DataSet::SetDataEntryDialogStyle(int style) { g_dataEntryStyle = style; }
+int Cpp_Kliven4DataSet::DataEntryDialogStyle() { return DataEntryStyle(); }
+void Cpp_Kliven4DataSet::SetDataEntryDialogStyle(int style) { SetDataEntryStyle(style); }
 
 bool Cpp_Kliven4DataSet::EditGraphicsOutputFlag() {
     bool create = g_graphicsOutput;

@@ -224,6 +224,9 @@ public:
     // point file is recorded for the next reading, and the stage is triangulated again; true.
     // Cancel changes nothing.
     bool EditWithGridDialog(int kind);
+    // The same through the list-style window of data-entry style 1 ("Interpolation Data",
+    // interpolation_table_dialog.h); the points of pressures are listed with an unknown source.
+    bool EditWithInputDialog(int kind);
 
     // The INT block of this stage (the command line already read); false after a message.
     bool ReadInput(std::FILE* input, std::FILE* echo, bool echoFlag, WindowHandle parent = nullptr);
@@ -259,6 +262,8 @@ public:
     static void SetDefaultDisplayFlags(int stage, const bool flags[5]);
 
 private:
+    // The table (list false) or the list window of one kind's points, with one result.
+    bool EditPoints(int kind, bool list);
     void MarkAllPointsOld();
     void PrintSummary() const;
     // Opens a point file, asking for another when it cannot be opened; false after 4720/4770.

@@ -30,3 +30,6 @@ public:
 };
 
 DialogSlot<InterpolationGridDialog>& InterpolationGridDialogSlot();
+// The list-style window of data-entry style 1 ("Interpolation Data"): the same record, with a
+// source of -1 for points whose source is unknown.
+DialogSlot<InterpolationGridDialog>& InterpolationListDialogSlot();

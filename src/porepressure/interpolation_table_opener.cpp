@@ -21,7 +21,21 @@ DialogSlot<InterpolationGridDialog>& InterpolationGridDialogSlot() {
     return slot;
 }
 
+DialogSlot<InterpolationGridDialog>& InterpolationListDialogSlot() {
+    static DialogSlot<InterpolationGridDialog> slot(
+        "interpolation point list", std::make_unique<CancellingInterpolationTable>());
+    return slot;
+}
+
 bool Cpp_InterpolationData::EditWithGridDialog(int kind) {
+    return EditPoints(kind, false);
+}
+
+bool Cpp_InterpolationData::EditWithInputDialog(int kind) {
+    return EditPoints(kind, true);
+}
+
+bool Cpp_InterpolationData::EditPoints(int kind, bool list) {
     s_InterpolationTable table;
     table.kind = kind;
     table.stage = stage_;
@@ -40,7 +54,10 @@ bool Cpp_InterpolationData::EditWithGridDialog(int kind) {
         for (const Cpp_InterpolationPoint& p : set->Points())
             table.points.push_back({p.X(), p.Y(), p.Value(), set->Material()});
     }
-    if (!InterpolationGridDialogSlot().Get().Run(table)) return false;
+    // The list shows the pressures loaded from the data with no known source.
+    if (list && pressures) table.source = -1;
+    if (!(list ? InterpolationListDialogSlot() : InterpolationGridDialogSlot()).Get().Run(table))
+        return false;
 
     DeleteDataSetsOfKind(kind);
     s_SourceRecord chosen;

@@ -9,6 +9,7 @@
 #include "dialogs/line_data_windows.h"
 #include "dialogs/line_editing_windows.h"
 #include "dialogs/line_list_dialogs.h"
+#include "dialogs/list_dialog_driver.h"
 #include "model/data_set.h"
 #include "model/data_sets.h"
 #include "platform/qt/modal_driver.h"
@@ -40,58 +41,18 @@ using dialogs::LineListDialog;
 using platform::BoxResult;
 using Points = std::vector<std::pair<double, double>>;
 
-// Runs the action on the next modal window of class T (other modal windows are left alone).
-template <class T>
-void WhenModalOf(std::function<void(T*)> action) {
-    auto* timer = new QTimer;
-    auto done = std::make_shared<bool>(false);
-    QObject::connect(timer, &QTimer::timeout, [timer, action, done] {
-        if (*done) return;
-        T* window = qobject_cast<T*>(QApplication::activeModalWidget());
-        if (!window) return;
-        *done = true;
-        timer->stop();
-        timer->deleteLater();
-        action(window);
-    });
-    timer->start(10);
-}
+using testsupport::AnswerInsertQuestion;
+using testsupport::FirstCells;
+using testsupport::Fixed;
+using testsupport::List;
+using testsupport::Press;
+using testsupport::Type;
+using testsupport::WhenModalOf;
 
-void Press(QWidget* d, const char* name) {
-    QPushButton* b = d->findChild<QPushButton*>(name);
-    ASSERT_NE(b, nullptr) << name;
-    QTest::mouseClick(b, Qt::LeftButton);
-}
-void Type(QWidget* d, const char* name, const QString& text) {
-    testsupport::Retype(d->findChild<QLineEdit*>(name), text);
-}
 void AddPoint(QWidget* d, double x, double y) {
     Type(d, "x", QString::number(x));
     Type(d, "y", QString::number(y));
     Press(d, "addPoint");
-}
-dialogs::CmListBox* List(QWidget* d, const char* name) {
-    return d->findChild<dialogs::CmListBox*>(name);
-}
-// The first cell of each row, without its blanks.
-std::vector<std::string> FirstCells(dialogs::CmListBox* list) {
-    std::vector<std::string> cells;
-    for (int i = 0; i < list->count(); ++i) {
-        std::string row = list->RowText(i);
-        row = row.substr(0, row.find('\t'));
-        cells.push_back(row.substr(row.find_first_not_of(' ')));
-    }
-    return cells;
-}
-std::string Fixed(double x) {
-    return FormatText("%.*f", Cpp_KlivenSettings::CoordinateDecimals(), x);
-}
-// Answers the next insert question with the button of that name and keeps its message.
-void AnswerInsertQuestion(const char* button, std::string* message) {
-    WhenModalOf<dialogs::CmThreeButtonDialog>([button, message](dialogs::CmThreeButtonDialog* q) {
-        if (message) *message = q->findChild<QLabel*>("message")->text().toStdString();
-        Press(q, button);
-    });
 }
 
 Points PointsOf(const Cpp_Line* line) {
