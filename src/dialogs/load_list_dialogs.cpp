@@ -430,11 +430,11 @@ CmLineLoadInput::CmLineLoadInput(const s_LineLoadTable& table, QWidget* parent)
                         {"Vertical Component", "vertical"}, {"Magnitude", "magnitude"},
                         {"Inclination (degrees)", "inclination"}});
     auto* form = new QFormLayout;
-    specificationList_ = new QComboBox(this);
-    specificationList_->setObjectName("specification");
-    specificationList_->addItems(
+    forceFormList_ = new QComboBox(this);
+    forceFormList_->setObjectName("forceForm");
+    forceFormList_->addItems(
         {"By horizontal and vertical component", "By magnitude and inclination"});
-    form->addRow("Line load specified:", specificationList_);
+    form->addRow("Line load specified:", forceFormList_);
     QLineEdit* count = MakeListEdit("numberOfLoads", this, true);
     form->addRow("Number of line loads:", count);
     main->addLayout(form);
@@ -457,7 +457,7 @@ CmLineLoadInput::CmLineLoadInput(const s_LineLoadTable& table, QWidget* parent)
     dx_->Number(edits[3], edits_.vertical);
     dx_->Number(edits[0], edits_.x);
     dx_->Number(edits[1], edits_.y);
-    dx_->Choice(specificationList_, specification_);
+    dx_->Choice(forceFormList_, forceForm_);
     dx_->Integer(count, numberOfLoads_);
 
     updating_ = true;
@@ -472,7 +472,7 @@ CmLineLoadInput::CmLineLoadInput(const s_LineLoadTable& table, QWidget* parent)
     SaveDefaultButton();
     ForceFields();
 
-    connect(specificationList_, &QComboBox::currentIndexChanged, this, [this] { ForceFields(); });
+    connect(forceFormList_, &QComboBox::currentIndexChanged, this, [this] { ForceFields(); });
     connect(buttons.add, &QPushButton::clicked, this, [this] { OnAddLoad(); });
     connect(buttons.change, &QPushButton::clicked, this, [this] { OnChangeLoad(); });
     connect(buttons.remove, &QPushButton::clicked, this, [this] { OnDeleteLoad(); });
@@ -490,7 +490,7 @@ std::vector<double> CmLineLoadInput::Row(const s_LineLoadType& r) {
 
 void CmLineLoadInput::ForceFields() {
     if (!dx_->FromWidgets()) return;
-    const bool components = specification_ != 1;
+    const bool components = forceForm_ != 1;
     edits[2]->setEnabled(components);
     edits[3]->setEnabled(components);
     edits[4]->setEnabled(!components);
@@ -500,14 +500,14 @@ void CmLineLoadInput::ForceFields() {
 
 void CmLineLoadInput::ShowRecord(const s_LineLoadType& record) {
     edits_ = record;
-    specification_ = record.option == Cpp_LineLoad::ByResultant ? 1 : 0;
+    forceForm_ = record.option == Cpp_LineLoad::ByResultant ? 1 : 0;
     numberOfLoads_ = static_cast<int>(loads_.size());
     dx_->ToWidgets();
 }
 
 bool CmLineLoadInput::RecordOfEdits(s_LineLoadType& record) {
     record = edits_;
-    record.option = specification_ == 1 ? Cpp_LineLoad::ByResultant : Cpp_LineLoad::ByComponents;
+    record.option = forceForm_ == 1 ? Cpp_LineLoad::ByResultant : Cpp_LineLoad::ByComponents;
     const bool zero = record.option == Cpp_LineLoad::ByComponents
                           ? record.horizontal == 0.0 && record.vertical == 0.0
                           : record.resultant == 0.0;

@@ -98,13 +98,13 @@ private:
 
     int stage_;
     s_LineLoadType edits_;
-    int specification_ = 0;
+    int forceForm_ = 0;
     int numberOfLoads_ = 0;
     std::vector<s_LineLoadType> loads_;
     bool updating_ = false;
 
     DataExchange* dx_ = nullptr;
-    QComboBox* specificationList_ = nullptr;
+    QComboBox* forceFormList_ = nullptr;
     std::vector<QLineEdit*> edits;
 };
 

@@ -18,6 +18,7 @@
 
 #include "core/point_xy.h"
 #include "graphics/drawing_attributes.h"
+#include "graphics/graphics.h"
 #include "platform/device_context.h"
 
 #include <string>
@@ -40,6 +41,22 @@ std::string NumberedText(const char* format, int number);
 // window decides (replace: the existing line is removed; the new line takes another number;
 // or the existing line does). False when the user cancelled: the new line is dropped.
 bool SettleNewLineNumber(Cpp_LineList& lines, int lineKind, int& number);
+
+// The point a line tool enters: the one typed in its bar (its pixel computed, the focus back in
+// the bar's X field), or the cursor's, which is written to the bar. False when the bar's fields
+// do not read.
+template <class Bar>
+bool ChooseEntryPoint(Bar& bar, int& px, int& py, double& x, double& y, bool fromBar) {
+    if (fromBar) {
+        if (!bar.GetPoint(x, y)) return false;
+        px = Cpp_Graphics::XToPixel(x);
+        py = Cpp_Graphics::YToPixel(y);
+        bar.FocusXEdit();
+    } else {
+        bar.SetPoint(x, y);
+    }
+    return true;
+}
 
 class Cpp_LineEntry {
 public:

@@ -21,18 +21,6 @@ namespace {
 CmDialogBarProfileTool& Bar() { return TheToolBars().profile; }
 Cpp_ProfileLineList& Lines() { return Cpp_Kliven4Data::CurrentDataSet()->ProfileLines(); }
 
-// The point to enter: the bar's (its pixel computed) or the cursor's (written to the bar).
-bool ChoosePoint(int& px, int& py, double& x, double& y, bool fromBar) {
-    if (fromBar) {
-        if (!Bar().GetPoint(x, y)) return false;
-        px = Cpp_Graphics::XToPixel(x);
-        py = Cpp_Graphics::YToPixel(y);
-        Bar().FocusXEdit();
-    } else {
-        Bar().SetPoint(x, y);
-    }
-    return true;
-}
 
 }  // namespace
 
@@ -52,7 +40,7 @@ void Cpp_ProfileTool::StartEntryTool() {
 }
 
 bool Cpp_ProfileTool::StartLineEntry(int px, int py, double x, double y, bool fromBar) {
-    if (!ChoosePoint(px, py, x, y, fromBar)) return false;
+    if (!ChooseEntryPoint(Bar(), px, py, x, y, fromBar)) return false;
     Cpp_LineEntry::StartEnterPoints(px, py, x, y, GetDisplayAttributes());
     Bar().EnableFinishButton(true);
     SetCursorMode(CursorModeProfileLineEntry);
@@ -60,7 +48,7 @@ bool Cpp_ProfileTool::StartLineEntry(int px, int py, double x, double y, bool fr
 }
 
 bool Cpp_ProfileTool::EnterPointFromTool(int px, int py, double x, double y, bool fromBar) {
-    if (!ChoosePoint(px, py, x, y, fromBar)) return false;
+    if (!ChooseEntryPoint(Bar(), px, py, x, y, fromBar)) return false;
     const bool added = fromBar ? Cpp_LineEntry::AddTypedPoint(x, y)
                                : Cpp_LineEntry::AddClickedPoint(px, py, x, y);
     if (added) return false;

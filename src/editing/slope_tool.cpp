@@ -19,29 +19,17 @@ namespace {
 
 CmDialogBarSlopeTool& Bar() { return TheToolBars().slope; }
 
-bool ChoosePoint(int& px, int& py, double& x, double& y, bool fromBar) {
-    if (fromBar) {
-        if (!Bar().GetPoint(x, y)) return false;
-        px = Cpp_Graphics::XToPixel(x);
-        py = Cpp_Graphics::YToPixel(y);
-        Bar().FocusXEdit();
-    } else {
-        Bar().SetPoint(x, y);
-    }
-    return true;
-}
-
 }  // namespace
 
 bool Cpp_SlopeTool::StartLineEntry(int px, int py, double x, double y, bool fromBar) {
-    if (!ChoosePoint(px, py, x, y, fromBar)) return false;
+    if (!ChooseEntryPoint(Bar(), px, py, x, y, fromBar)) return false;
     Cpp_LineEntry::StartEnterPoints(px, py, x, y, GetSlopeDisplayAttributes());
     SetCursorMode(CursorModeSlopeLineEntry);
     return true;
 }
 
 bool Cpp_SlopeTool::EnterPointFromTool(int px, int py, double x, double y, bool fromBar) {
-    if (!ChoosePoint(px, py, x, y, fromBar)) return false;
+    if (!ChooseEntryPoint(Bar(), px, py, x, y, fromBar)) return false;
     const bool added = fromBar ? Cpp_LineEntry::AddTypedPoint(x, y)
                                : Cpp_LineEntry::AddClickedPoint(px, py, x, y);
     return added ? false : FinishEntry();

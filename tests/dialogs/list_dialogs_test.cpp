@@ -216,7 +216,7 @@ TEST_F(ListDialogs, LineLoadsComputeTheOtherPairAndRefuseDuplicatesAndZero) {
                       FormatText("%.*f", Cpp_KlivenSettings::ForceDecimals(), 5.0));
             AddLineLoad(d, 10, 20, 1, 1);
             AddLineLoad(d, 30, 20, 0, 0);
-            d->findChild<QComboBox*>("specification")->setCurrentIndex(1);
+            d->findChild<QComboBox*>("forceForm")->setCurrentIndex(1);
             EXPECT_TRUE(d->findChild<QLineEdit*>("magnitude")->isEnabled());
             Enter(d, {{"x", 40}, {"y", 20}, {"magnitude", 0}, {"inclination", 30}}, "addLoad");
             Enter(d, {{"x", 0}, {"y", 20}, {"magnitude", 2}, {"inclination", 90}}, "addLoad");
