@@ -14,6 +14,7 @@
 #include "core/preferences.h"
 #include "dialogs/dialog_bar_widget.h"
 #include "dialogs/status_text.h"
+#include "editing/construction_items.h"
 #include "editing/line_entry_tool.h"
 #include "editing/tool_dialog_bars.h"
 #include "editing/view_navigation.h"
@@ -66,6 +67,7 @@ MainFrame::MainFrame(QWidget* parent) : QMainWindow(parent), commands_(BuildComm
     SetViewWindow(viewInput_.get());
     RegisterNavigationDrawing();
     Cpp_LineEntry::RegisterDrawing();
+    RegisterConstructionDrawing();
     RegisterPickBandDrawing();
     s_CursorModeHooks hooks = NavigationCursorModeHooks();
     hooks.setArrowCursor = [view = view_] { view->unsetCursor(); };
@@ -297,6 +299,8 @@ bool MainFrame::SetEditMode(int command) {
         TheToolBars().piezometric.EnableFinishButton(false);
         InvalidateViewWindow();
     }
+    // So is a construction circle being entered.
+    Cpp_ConstructionCircleList::CancelEntry();
     editMode_ = mode;
     ResetCursorMode();
     return true;

@@ -5,10 +5,13 @@
 
 #include <cstdio>
 #include <memory>
+#include <string>
 #include <vector>
 
+#include "graphics/drawing_attributes.h"
 #include "graphics/line_list.h"
 #include "graphics/list_item.h"
+#include "platform/device_context.h"
 
 // The construction lines: numbered polylines (a line of one point is a construction point).
 class Cpp_ConstructionLineList : public Cpp_LineList {
@@ -38,6 +41,20 @@ public:
     // The line part of the CON block: each line's number, its points and an empty line, and
     // one more empty line after the last. Nothing for an empty list.
     bool WriteInput(std::FILE* file) const;
+
+    // The look of construction lines and points (the point tools and the selection use it).
+    static s_DrawAttributesType GetDrawAttributes();
+    // The lines, their points, and the numbers of one-point lines, as shown.
+    void Draw(platform::DeviceContext& dc);
+
+    // Line entry with the construction tool (construction_tool.cpp). The point is the bar's
+    // when typed, else the click (shown in the bar). The first point starts the entry (cursor
+    // mode 17); each further point is added, and the last point again finishes the line.
+    bool StartEntry(int px, int py, double x, double y, bool typed);
+    bool EnterTypedPoint(int px, int py, double x, double y, bool typed);
+    // Ends the entry: a line of the entered points (one point is enough) takes the smallest
+    // free number. True when a line was added.
+    bool AddLineFromPoints();
 
 private:
     bool showLines_ = true, showPoints_ = true, showFlagA_ = true, showFlagB_ = true;
@@ -77,6 +94,9 @@ public:
     // without a writable definition.
     bool WriteInput(std::FILE* file) const;
 
+    // The circle and its centre symbol with the construction look.
+    void Draw(platform::DeviceContext& dc) const;
+
     // A pick in the box around the centre (ranked by the squared distance), or within the
     // tolerance of the circumference (ranked by the squared gap; onCircumference set).
     bool HitTest(s_PickType& pick, bool& onCircumference) const;
@@ -112,6 +132,12 @@ public:
     // circumference flag; null when none.
     Cpp_ConstructionCircle* HitTest(s_PickType& pick, int& onCircumference) const;
 
+    // Every circle, when circles are shown.
+    void Draw(platform::DeviceContext& dc) const;
+    // Circle entry (construction_tool.cpp): the band follows the cursor; Escape drops it.
+    static void RubberBandMove(int px, int py);
+    static void CancelEntry();
+
     // The circles that can be written (types 0 to 3).
     int WritableCount() const;
     // The circle part of the CON block: every writable circle, then an empty line when there
@@ -146,3 +172,21 @@ bool ReadConstructionData(std::FILE* input, std::FILE* listing, bool echo);
 
 // Registers the CON reader and writer into the block registries (start-up, tests).
 void RegisterConstructionBlocks();
+
+// The construction tool (construction_tool.cpp). A left click or Enter with the tool idle:
+// circle entry when the bar's "Circle" box is set, else line entry.
+bool ConstructionToolClick(int px, int py, double x, double y, bool typed);
+// The right click, Enter or a repeated point of line entry: the line is added.
+bool AddConstructionLineFromToolBar();
+// Circle entry: the first click fixes the centre and shows the band (cursor mode 16) for the
+// bar's definition type 0 to 3; a typed start (Enter) adds the circle at once.
+bool ConstructionCircleTool(int px, int py, double x, double y, bool typed);
+// The second click or Enter: the circle is added by the bar's definition type; a type outside
+// 0 to 3 at that moment makes no circle.
+bool ConstructionCircleClick(int px, int py, double x, double y, bool typed);
+// The prompt of circle entry for a definition type; empty for a type outside 0 to 3.
+std::string ConstructionCirclePrompt(int type);
+// Construction lines, then circles (the view's painting, after the data set).
+void DrawConstructionItems(platform::DeviceContext& dc);
+// Registers the drawing and the entry feedback with the view's painting (start-up).
+void RegisterConstructionDrawing();

@@ -9,6 +9,7 @@
 #include "editing/slope_tool.h"
 #include "editing/selection_list.h"
 #include "editing/view_navigation.h"
+#include "editing/view_tool_steps.h"
 #include "graphics/graphics.h"
 #include "model/data_set.h"
 
@@ -17,6 +18,7 @@
 namespace {
 
 using namespace view_input_ops;
+using namespace view_tool_steps;
 
 constexpr s_InputCell N{e_InputCell::Nothing};
 constexpr s_InputCell D{e_InputCell::Default};
@@ -175,8 +177,15 @@ const s_CursorModeRow kCursorModes[] = {
     {10, 11, "Rescale coordinates", {R(RescalePointClick), N, D, H, H, H}},
     {13, 13, "Line point entry", {M, M, M, M, X, M}},
     {14, 14, "Distributed-load point entry", {M, M, M, M, X, M}},
-    {16, 16, "Construction circle entry", {M, M, M, M, H, H}},
-    {17, 17, "Construction line entry", {M, M, M, M, H, M}},
+    {16,
+     16,
+     "Construction circle entry",
+     {R(CircleEntryClick), R(CircleEntryMove), R(CircleEntryEnter), R(CircleEntryEscape), N, H}},
+    {17,
+     17,
+     "Construction line entry",
+     {R(LineEntryClick), R(LineEntryMove), R(LineEntryEnter), R(LineEntryEscape), N,
+      R(LineEntryFinish)}},
     {18,
      18,
      "Profile line entry",
@@ -246,7 +255,8 @@ const s_CursorModeRow kCursorModes[] = {
 const s_EditModeRow kEditModes[] = {
     {1, 1, "Select Items", R(SelectWithMouse), R(SelectModeEnter), R(SelectModeMove),
      R(SelectModeRight)},
-    {2, 2, "Construction Lines", M, M, R(ShiftToToolBar), R(ShowViewMenu)},
+    {2, 2, "Construction Lines", R(ConstructionClick), R(ConstructionEnter), R(ConstructionMove),
+     R(ShowViewMenu)},
     {3, 3, "Distributed Loads", M, M, R(ShiftToToolBar), R(ShowViewMenu)},
     {4, 4, "Line Loads", M, M, M, R(ShowViewMenu)},
     {5, 5, "Materials", R(MaterialToolClick), H, N, R(ShowViewMenuWithStage)},

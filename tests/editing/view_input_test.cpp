@@ -78,8 +78,6 @@ TEST_F(ViewInputTest, ClicksAndEnterAtModeZeroGoToTheToolOfTheEditMode) {
         bool enterHandled = false;  // taken by the tool although nothing was said
     };
     const Case cases[] = {
-        {2, "\"Construction Lines\" is not available yet.",
-         "\"Construction Lines\" is not available yet."},
         {5, "", ""},  // no profile line at the point: no material to open
         {13, "\"Reinforcement\" is not available yet.", "\"Reinforcement\" is not available yet."},
         {9, "\"Interpolation Points\" is not available yet.",
