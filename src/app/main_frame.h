@@ -10,6 +10,7 @@
 #include "app/document.h"
 #include "app/tool_bars.h"
 #include "core/command_ids.h"
+#include "core/summary_window.h"
 
 #include <QMainWindow>
 #include <QRect>
@@ -170,6 +171,8 @@ private:
     double cursorX_ = 0, cursorY_ = 0;
     bool longForce_ = false;
     std::string longForceText_;
+    // Last, so the summary window goes first when the frame is destroyed.
+    CSummaryWindowHolder summaryWindow_;
 };
 
 // The main frame of the running program, or null.

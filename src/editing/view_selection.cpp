@@ -3,6 +3,7 @@
 #include "analysis/analysis_computation_data.h"
 #include "analysis/noncircular_shear_surface.h"
 #include "core/point_xy.h"
+#include "core/summary_window.h"
 #include "editing/construction_items.h"
 #include "editing/cursor_modes.h"
 #include "editing/edit_modes.h"
@@ -101,6 +102,7 @@ void ShowLastSelected(Cpp_SelectionList& current) {
     ShowSelectionPrompt();
     last->UpdateToolBars();
     ShowSelectionInformation(*last);
+    UpdateSummaryWindow(*last);
 }
 
 void DrawPickBandStep(platform::DeviceContext& dc, Cpp_Kliven4DataSet*) { RepaintPickBand(dc); }
@@ -156,6 +158,7 @@ int SelectAtClick(ViewInputHost& view, s_PixelPoint click, double x, double y, b
     if (picks.IsEmpty()) {
         view.HideCurrentToolBar();
         ShowSelectionPrompt();
+        ClearSummaryWindow();
         return 0;
     }
     if (const int found = picks.Count(); found >= 2) {
@@ -320,7 +323,10 @@ bool FinishPickBand(bool toCurrentSelection, Cpp_Kliven4DataSet* dataSet) {
                     : target.SelectProfilePointsInBox(dataSet, g_band.press.x, g_band.press.y,
                                                       g_band.cursor.x, g_band.cursor.y);
     if (toCurrentSelection)
-        if (const Cpp_Selection* last = target.GetLast()) ShowSelectionInformation(*last);
+        if (const Cpp_Selection* last = target.GetLast()) {
+            ShowSelectionInformation(*last);
+            UpdateSummaryWindow(*last);
+        }
     SetCursorMode(CursorModeNone);
     ShowSelectionPrompt();
     return result;

@@ -4,6 +4,7 @@
 // next click selects the points inside it.
 
 #include "core/string_table.h"
+#include "core/summary_window.h"
 #include "editing/cursor_modes.h"
 #include "editing/selection_list.h"
 #include "editing/view_input_fixture.h"
@@ -80,6 +81,49 @@ TEST_F(ViewSelectionTest, AClickSelectsShiftAddsAndAClickOnNothingEmptiesTheSele
     Key(ViewKeyEscape);
     EXPECT_TRUE(Selected().empty());
     EXPECT_EQ(host.barsHidden, 3);  // the two clicks on nothing and Escape
+}
+
+// A summary window is kept in step with the selection: a visible one is emptied when an item
+// is picked (by a click or a box) and when a click finds nothing; a hidden one only by the
+// click on nothing. Without a window (the program never opens one) the queries answer false.
+TEST_F(ViewSelectionTest, APickOrAMissEmptiesTheSummaryWindowsTree) {
+    struct FakeSummary : SummaryTreeWindow {
+        bool visible = true;
+        int cleared = 0;
+        bool IsVisible() const override { return visible; }
+        void ClearTree() override { ++cleared; }
+    } summary;
+    {
+        CSummaryWindowHolder holder;
+        EXPECT_FALSE(ClearSummaryWindow());
+        EXPECT_FALSE(IsSummaryWindowVisible());
+        SetSummaryWindow(&summary);
+        Click(150, 200);  // picks segment 1 of line 1
+        Release(150, 200);
+        EXPECT_EQ(summary.cleared, 1);
+        Click(150, 150);  // nothing there
+        Release(150, 150);
+        EXPECT_EQ(summary.cleared, 2);
+        summary.visible = false;
+        Click(150, 200);
+        Release(150, 200);
+        EXPECT_EQ(summary.cleared, 2);
+        Click(150, 150);
+        Release(150, 150);
+        EXPECT_EQ(summary.cleared, 3);
+        summary.visible = true;
+        Click(50, 250);  // a box around point 1 of line 1
+        host.now += 300;
+        Move(150, 150);
+        Release(150, 150);
+        Move(160, 140);
+        EXPECT_EQ(summary.cleared, 4);  // the press on nothing that starts the box
+        Click(170, 130);
+        EXPECT_EQ(summary.cleared, 5);
+    }
+    // The holder gives the window up when it goes.
+    EXPECT_EQ(GetSummaryWindow(), nullptr);
+    EXPECT_FALSE(ClearSummaryWindow());
 }
 
 TEST_F(ViewSelectionTest, TheSelectChoiceOfTheOptionsBarLimitsWhatAClickPicks) {
