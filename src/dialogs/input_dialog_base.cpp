@@ -1,10 +1,24 @@
 #include "dialogs/input_dialog_base.h"
 
 #include <QEvent>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
 
 namespace dialogs {
+
+namespace {
+
+bool LayoutHolds(const QLayout* layout, const QWidget* widget) {
+    if (!layout) return false;
+    for (int i = 0; i < layout->count(); ++i) {
+        QLayoutItem* item = layout->itemAt(i);
+        if (item->widget() == widget || LayoutHolds(item->layout(), widget)) return true;
+    }
+    return false;
+}
+
+}  // namespace
 
 CmInputDialog1::CmInputDialog1(QWidget* parent)
     : QDialog(parent), lineList_(new CmListBox(this)), pointList_(new CmListBox(this)) {
@@ -45,6 +59,9 @@ bool CmInputDialog1::eventFilter(QObject* watched, QEvent* event) {
 void CmInputDialog1::FocusOnShow() { pointList_->FocusEntryEdit(); }
 
 void CmInputDialog1::showEvent(QShowEvent* event) {
+    // A dialog of one list lays out only that one; the other would sit unplaced in a corner.
+    for (CmListBox* list : {lineList_, pointList_})
+        if (list->parentWidget() == this && !LayoutHolds(layout(), list)) list->hide();
     QDialog::showEvent(event);
     FocusOnShow();
 }

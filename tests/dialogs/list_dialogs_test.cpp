@@ -473,4 +473,27 @@ TEST_F(ListDialogs, SlopeWindowListsTheSlopeOnce) {
     EXPECT_EQ(picked.count(), 1);
 }
 
+// A dialog of one list shows that list only: the unused upper list of the base never sits
+// unplaced over the dialog's first controls.
+TEST_F(ListDialogs, OnlyTheListsOfTheLayoutAreShown) {
+    const auto shown = [](QWidget& d, const char* name) {
+        d.show();
+        const bool visible = d.findChild<QWidget*>(name)->isVisible();
+        d.hide();
+        return visible;
+    };
+    dialogs::CmDistributedLoadInput loads(s_DistributedLoadTable{});
+    EXPECT_TRUE(shown(loads, "pointList"));
+    EXPECT_FALSE(shown(loads, "lineList"));
+    dialogs::CmLineLoadInput lineLoads(s_LineLoadTable{});
+    EXPECT_FALSE(shown(lineLoads, "lineList"));
+    dialogs::CmInterpolationInput points(s_InterpolationTable{});
+    EXPECT_FALSE(shown(points, "lineList"));
+    dialogs::CmSimpleXYLineInput xy(s_XYLineListType{});
+    EXPECT_FALSE(shown(xy, "lineList"));
+    dialogs::LineListDialog profile(dialogs::LineListDialog::Kind::Profile, {}, 1, 0);
+    EXPECT_TRUE(shown(profile, "lineList"));
+    EXPECT_TRUE(shown(profile, "pointList"));
+}
+
 }  // namespace
