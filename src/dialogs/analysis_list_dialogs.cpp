@@ -116,13 +116,10 @@ CmAnalCompSearchNoncInput::CmAnalCompSearchNoncInput(const s_NoncircularSearchTy
     SaveDefaultButton();
 
     connect(constraintList_, &QComboBox::currentIndexChanged, this, [this] { AngleRule(); });
-    connect(buttons.add, &QPushButton::clicked, this, [this] { OnAddPoint(); });
-    connect(buttons.change, &QPushButton::clicked, this, [this] { OnChangePoint(); });
-    connect(buttons.remove, &QPushButton::clicked, this, [this] { OnDeletePoint(); });
-    connect(buttons.removeAll, &QPushButton::clicked, this, [this] { OnDeleteAllPoints(); });
-    connect(pointList_, &QListWidget::itemSelectionChanged, this, [this] {
-        if (!updating_) OnSelection();
-    });
+    ConnectListButtons(
+        buttons, pointList_, this, updating_, &CmAnalCompSearchNoncInput::OnAddPoint,
+        &CmAnalCompSearchNoncInput::OnChangePoint, &CmAnalCompSearchNoncInput::OnDeletePoint,
+        &CmAnalCompSearchNoncInput::OnDeleteAllPoints, &CmAnalCompSearchNoncInput::OnSelection);
 }
 
 CmAnalCompSearchNoncInput::~CmAnalCompSearchNoncInput() { delete dx_; }
@@ -304,13 +301,9 @@ CmSimpleXYLineInput::CmSimpleXYLineInput(const s_XYLineListType& record, QWidget
     WatchEntryEdit(yEdit, buttons.add);
     SaveDefaultButton();
 
-    connect(buttons.add, &QPushButton::clicked, this, [this] { OnAddPoint(); });
-    connect(buttons.change, &QPushButton::clicked, this, [this] { OnChangePoint(); });
-    connect(buttons.remove, &QPushButton::clicked, this, [this] { OnDeletePoint(); });
-    connect(buttons.removeAll, &QPushButton::clicked, this, [this] { OnDeleteAll(); });
-    connect(pointList_, &QListWidget::itemSelectionChanged, this, [this] {
-        if (!updating_) OnSelection();
-    });
+    ConnectListButtons(buttons, pointList_, this, updating_, &CmSimpleXYLineInput::OnAddPoint,
+                       &CmSimpleXYLineInput::OnChangePoint, &CmSimpleXYLineInput::OnDeletePoint,
+                       &CmSimpleXYLineInput::OnDeleteAll, &CmSimpleXYLineInput::OnSelection);
 }
 
 CmSimpleXYLineInput::~CmSimpleXYLineInput() { delete dx_; }

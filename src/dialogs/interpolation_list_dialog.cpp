@@ -169,13 +169,9 @@ CmInterpolationInput::CmInterpolationInput(const s_InterpolationTable& table, QW
     SaveDefaultButton();
 
     connect(useForAll, &QCheckBox::clicked, this, [this] { MaterialRule(); });
-    connect(buttons.add, &QPushButton::clicked, this, [this] { OnAddPoint(); });
-    connect(buttons.change, &QPushButton::clicked, this, [this] { ChangePoint(); });
-    connect(buttons.remove, &QPushButton::clicked, this, [this] { OnDeletePoint(); });
-    connect(buttons.removeAll, &QPushButton::clicked, this, [this] { OnDeleteAll(); });
-    connect(pointList_, &QListWidget::itemSelectionChanged, this, [this] {
-        if (!updating_) OnSelection();
-    });
+    ConnectListButtons(buttons, pointList_, this, updating_, &CmInterpolationInput::OnAddPoint,
+                       &CmInterpolationInput::ChangePoint, &CmInterpolationInput::OnDeletePoint,
+                       &CmInterpolationInput::OnDeleteAll, &CmInterpolationInput::OnSelection);
 }
 
 CmInterpolationInput::~CmInterpolationInput() { delete dx_; }

@@ -10,6 +10,7 @@
 
 #include "dialogs/list_box.h"
 
+#include <QPushButton>
 #include <QString>
 
 #include <array>
@@ -53,6 +54,24 @@ struct ListButtons {
 ListButtons AddListButtons(QBoxLayout* layout, CmListBox* list, QWidget* parent,
                            const std::array<const char*, 4>& texts,
                            const std::array<const char*, 4>& names);
+
+// The four list buttons run the dialog's handlers, and a new row chosen in the list runs its
+// selection handler unless the dialog is filling the list itself (updating).
+template <class Dialog, class Add, class Change, class Remove, class RemoveAll, class Select>
+void ConnectListButtons(const ListButtons& buttons, CmListBox* list, Dialog* dialog,
+                        const bool& updating, Add add, Change change, Remove remove,
+                        RemoveAll removeAll, Select selection) {
+    QObject::connect(buttons.add, &QPushButton::clicked, dialog, [dialog, add] { (dialog->*add)(); });
+    QObject::connect(buttons.change, &QPushButton::clicked, dialog,
+                     [dialog, change] { (dialog->*change)(); });
+    QObject::connect(buttons.remove, &QPushButton::clicked, dialog,
+                     [dialog, remove] { (dialog->*remove)(); });
+    QObject::connect(buttons.removeAll, &QPushButton::clicked, dialog,
+                     [dialog, removeAll] { (dialog->*removeAll)(); });
+    QObject::connect(list, &QListWidget::itemSelectionChanged, dialog, [dialog, selection, &updating] {
+        if (!updating) (dialog->*selection)();
+    });
+}
 
 // OK (the default) and Cancel wired to accept and reject.
 void AddOkCancel(QBoxLayout* layout, QDialog* dialog, Qt::Orientation orientation = Qt::Horizontal);

@@ -473,13 +473,9 @@ CmLineLoadInput::CmLineLoadInput(const s_LineLoadTable& table, QWidget* parent)
     ForceFields();
 
     connect(forceFormList_, &QComboBox::currentIndexChanged, this, [this] { ForceFields(); });
-    connect(buttons.add, &QPushButton::clicked, this, [this] { OnAddLoad(); });
-    connect(buttons.change, &QPushButton::clicked, this, [this] { OnChangeLoad(); });
-    connect(buttons.remove, &QPushButton::clicked, this, [this] { OnDeleteLoad(); });
-    connect(buttons.removeAll, &QPushButton::clicked, this, [this] { OnDeleteAll(); });
-    connect(pointList_, &QListWidget::itemSelectionChanged, this, [this] {
-        if (!updating_) OnSelection();
-    });
+    ConnectListButtons(buttons, pointList_, this, updating_, &CmLineLoadInput::OnAddLoad,
+                       &CmLineLoadInput::OnChangeLoad, &CmLineLoadInput::OnDeleteLoad,
+                       &CmLineLoadInput::OnDeleteAll, &CmLineLoadInput::OnSelection);
 }
 
 CmLineLoadInput::~CmLineLoadInput() { delete dx_; }
