@@ -16,6 +16,7 @@
 #include "dialogs/status_text.h"
 #include "editing/construction_items.h"
 #include "editing/line_entry_tool.h"
+#include "editing/line_point_tools.h"
 #include "editing/tool_dialog_bars.h"
 #include "editing/view_navigation.h"
 #include "editing/view_selection.h"
@@ -68,6 +69,7 @@ MainFrame::MainFrame(QWidget* parent) : QMainWindow(parent), commands_(BuildComm
     RegisterNavigationDrawing();
     Cpp_LineEntry::RegisterDrawing();
     RegisterConstructionDrawing();
+    Cpp_LineTool::RegisterDrawing();
     RegisterPickBandDrawing();
     s_CursorModeHooks hooks = NavigationCursorModeHooks();
     hooks.setArrowCursor = [view = view_] { view->unsetCursor(); };

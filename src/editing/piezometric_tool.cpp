@@ -5,6 +5,7 @@
 #include "editing/cursor_modes.h"
 #include "editing/display_bounds.h"
 #include "editing/line_entry_tool.h"
+#include "editing/line_point_tools.h"
 #include "editing/tool_dialog_bars.h"
 #include "editing/view_navigation.h"
 #include "graphics/graphics.h"
@@ -94,4 +95,39 @@ bool Cpp_PiezometricTool::AddLine() {
 void Cpp_PiezometricTool::CancelEntryTool() {
     Bar().EnableFinishButton(false);
     Cpp_LineEntry::CancelEnterPoints();
+}
+
+bool Cpp_PiezometricTool::StartAddPointAtEnd(Cpp_Line* line, Cpp_PointXY* endPoint) {
+    if (!Cpp_LineTool::StartAddPointAtEnd(line, endPoint, LINEKIND_PIEZOMETRIC,
+                                          GetPiezometricDisplayAttributes(Stage())))
+        return false;
+    Bar().SetEntryOption(4);
+    return true;
+}
+
+bool Cpp_PiezometricTool::AddPointAtEndFromToolBar(double x, double y, bool fromBar) {
+    if (fromBar && !Bar().GetPoint(x, y)) return false;
+    return Cpp_LineTool::AddPointAtEnd(x, y);
+}
+
+bool Cpp_PiezometricTool::CompleteInsertFromToolBar(double x, double y, bool link, bool fromBar) {
+    if (fromBar && !Bar().GetPoint(x, y)) return false;
+    return Cpp_LineTool::CompleteInsertOnSegment(x, y, link);
+}
+
+bool Cpp_PiezometricTool::EndDragPoint(bool fromBar) {
+    double x = 0, y = 0;
+    if (fromBar && !Bar().GetPoint(x, y)) return false;
+    return Cpp_LineTool::DropDraggedPoint(x, y, fromBar);
+}
+
+bool Cpp_PiezometricTool::DeletePoint(Cpp_Line* line, Cpp_PointXY* point) {
+    Cpp_PiezometricLineList& lines = Lines();
+    if (lines.IndexOf(line) < 0) return false;
+    Cpp_LineTool::SetEditingAttributes(GetPiezometricDisplayAttributes(Stage()));
+    if (line->NumberOfPoints() <= 1) {
+        Cpp_LineTool::EraseInWindow(line);
+        return lines.RemoveLine(line);
+    }
+    return Cpp_LineTool::DeletePoint(line, point);
 }

@@ -9,6 +9,9 @@
 //     Cpp_PiezometricTool::EnterPointFromTool(px, py, x, y, false);
 //     Cpp_PiezometricTool::AddLine();                             // true when a line was added
 
+class Cpp_Line;
+class Cpp_PointXY;
+
 class Cpp_PiezometricTool {
 public:
     // The bar gets the next free number, the unit weight of the stage's last line (of water
@@ -20,4 +23,16 @@ public:
     // Finishes the line; true when a line was added (one point makes none, silently).
     static bool AddLine();
     static void CancelEntryTool();
+
+    // The point tools on a line of the current stage, with the stage's attributes.
+    // "Add Point at End": cursor mode 83, the bar showing only X and Y.
+    static bool StartAddPointAtEnd(Cpp_Line* line, Cpp_PointXY* endPoint);
+    // The click (or with fromBar the bar's X and Y) that adds the point.
+    static bool AddPointAtEndFromToolBar(double x, double y, bool fromBar);
+    // Completes an insertion on a segment.
+    static bool CompleteInsertFromToolBar(double x, double y, bool link, bool fromBar);
+    // Drops a dragged point (at the bar's X and Y with fromBar).
+    static bool EndDragPoint(bool fromBar);
+    // Deletes the point (the whole line when it is the only one).
+    static bool DeletePoint(Cpp_Line* line, Cpp_PointXY* point);
 };

@@ -5,6 +5,7 @@
 #include "editing/cursor_modes.h"
 #include "editing/display_bounds.h"
 #include "editing/line_entry_tool.h"
+#include "editing/line_point_tools.h"
 #include "editing/tool_dialog_bars.h"
 #include "editing/view_navigation.h"
 #include "graphics/graphics.h"
@@ -87,4 +88,23 @@ bool Cpp_ProfileTool::AddLine() {
 void Cpp_ProfileTool::CancelEntryTool() {
     Bar().EnableFinishButton(false);
     Cpp_LineEntry::CancelEnterPoints();
+}
+
+bool Cpp_ProfileTool::StartAddPointAtEnd(Cpp_Line* line, Cpp_PointXY* endPoint) {
+    if (!Cpp_LineTool::StartAddPointAtEnd(line, endPoint, LINEKIND_PROFILE,
+                                          GetDisplayAttributes()))
+        return false;
+    Bar().SetEntryOption(4);
+    return true;
+}
+
+bool Cpp_ProfileTool::DeletePoint(Cpp_Line* line, Cpp_PointXY* point) {
+    Cpp_ProfileLineList& lines = Lines();
+    if (lines.IndexOf(line) < 0) return false;
+    Cpp_LineTool::SetEditingAttributes(GetDisplayAttributes());
+    if (line->NumberOfPoints() <= 1) {
+        Cpp_LineTool::EraseInWindow(line);
+        return lines.RemoveLine(line);
+    }
+    return Cpp_LineTool::DeletePoint(line, point);
 }

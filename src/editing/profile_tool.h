@@ -11,6 +11,8 @@
 
 #include "graphics/drawing_attributes.h"
 
+class Cpp_Line;
+class Cpp_PointXY;
 class Cpp_ProfileLineList;
 
 class Cpp_ProfileTool {
@@ -25,6 +27,11 @@ public:
     // Finishes the line; true when a line was added.
     static bool AddLine();
     static void CancelEntryTool();
+    // "Add Point at End" on a selected profile line: the point tool with the profile
+    // attributes, the bar showing only X and Y (cursor mode 82).
+    static bool StartAddPointAtEnd(Cpp_Line* line, Cpp_PointXY* endPoint);
+    // Deletes the point (the whole line when it is the only one), drawn on the view.
+    static bool DeletePoint(Cpp_Line* line, Cpp_PointXY* point);
     // The profile line and point attributes for the point tools.
     static s_DrawAttributesType GetDisplayAttributes();
 };

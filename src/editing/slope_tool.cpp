@@ -4,6 +4,7 @@
 #include "editing/cursor_modes.h"
 #include "editing/display_bounds.h"
 #include "editing/line_entry_tool.h"
+#include "editing/line_point_tools.h"
 #include "editing/tool_dialog_bars.h"
 #include "editing/view_navigation.h"
 #include "graphics/graphics.h"
@@ -55,3 +56,21 @@ bool Cpp_SlopeTool::FinishEntry() {
 }
 
 void Cpp_SlopeTool::CancelEntryTool() { Cpp_LineEntry::CancelEnterPoints(); }
+
+bool Cpp_SlopeTool::StartAddPointAtEnd(Cpp_PointXY* endPoint) {
+    Cpp_SlopeLine& slope = Cpp_Kliven4Data::CurrentDataSet()->SlopeGeometry().GetSlopeLine();
+    return Cpp_LineTool::StartAddPointAtEnd(&slope, endPoint, LINEKIND_SLOPE,
+                                            GetSlopeDisplayAttributes());
+}
+
+bool Cpp_SlopeTool::CompleteInsertFromToolBar(double x, double y, bool link, bool fromBar) {
+    if (fromBar && !Bar().GetPoint(x, y)) return false;
+    return Cpp_LineTool::CompleteInsertOnSegment(x, y, link);
+}
+
+void Cpp_SlopeTool::SlopeChanged() {
+    Cpp_Kliven4DataSet& dataSet = *Cpp_Kliven4Data::CurrentDataSet();
+    dataSet.SlopeGeometry().SetEnteredFlag(true);
+    ComputeCrackBottom(dataSet, nullptr);
+    ComputeCrackWaterLevels(dataSet);
+}

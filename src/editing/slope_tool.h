@@ -8,6 +8,8 @@
 //     Cpp_SlopeTool::EnterPointFromTool(px, py, x, y, false);
 //     Cpp_SlopeTool::FinishEntry();                         // true when the slope was replaced
 
+class Cpp_PointXY;
+
 class Cpp_SlopeTool {
 public:
     static bool StartLineEntry(int px, int py, double x, double y, bool fromBar);
@@ -15,4 +17,12 @@ public:
     static bool EnterPointFromTool(int px, int py, double x, double y, bool fromBar);
     static bool FinishEntry();
     static void CancelEntryTool();
+
+    // "Add Point at End" on the slope line with its display attributes (cursor mode 84).
+    static bool StartAddPointAtEnd(Cpp_PointXY* endPoint);
+    // Completes an insertion on a slope segment (at the slope bar's X and Y with fromBar).
+    static bool CompleteInsertFromToolBar(double x, double y, bool link, bool fromBar);
+    // After a point tool changed the slope: it counts as entered, and the crack bottom and
+    // water levels that hang on it are computed again.
+    static void SlopeChanged();
 };

@@ -116,6 +116,24 @@ void PlacementEnter(s_InputCall& call);
 void PlacementEscape(s_InputCall& call);
 void DragBandMove(s_InputCall& call);
 void DragDrop(s_InputCall& call);
+// The point tools of a polyline (line_tool_rows.cpp): adding a point at an end (cursor modes
+// 81 to 84), dragging a point (89, 92 to 94), dragging a segment (102), inserting a point on a
+// segment (112, 114, 115, 117). A completion marks the document modified.
+void AddAtEndClick(s_InputCall& call);
+void AddAtEndEnter(s_InputCall& call);
+void AddAtEndMove(s_InputCall& call);
+void AddAtEndCancel(s_InputCall& call);
+void InsertClick(s_InputCall& call);
+void InsertEnter(s_InputCall& call);
+void InsertMove(s_InputCall& call);
+void InsertCancel(s_InputCall& call);
+void DragPointDrop(s_InputCall& call);
+void DragPointEnter(s_InputCall& call);
+void DragPointMove(s_InputCall& call);
+void DragPointCancel(s_InputCall& call);
+void DragSegmentDrop(s_InputCall& call);
+void DragSegmentMove(s_InputCall& call);
+void DragSegmentCancel(s_InputCall& call);
 // The coordinates of the cursor as the tool tip of a move.
 void CoordinateToolTip(s_InputCall& call);
 }  // namespace view_input_ops

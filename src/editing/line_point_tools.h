@@ -1,0 +1,101 @@
+#pragma once
+// The point tools of any polyline (construction, profile, piezometric, slope lines and the
+// like): add a point at an end, insert a point on a segment, drag a point, drag a segment,
+// delete a point or a segment and erase a whole line. One tool runs at a time; the selection's
+// edit commands or a line kind's own code start it on a line and a point, the view's input
+// (view_dispatch.cpp) delivers moves, clicks and keys by cursor mode, and after a full paint of
+// the view the running tool draws its rubber band again.
+//
+// Feedback is drawn straight on the view: rubber bands in XOR (green for adding and inserting,
+// grey for dragging; drawn twice they are gone), changed segments and point symbols with the
+// editing attributes of the kind, erasure in the background colour. Every tool ends with
+// cursor mode 0.
+//
+//     Cpp_LineTool::StartAddPointAtEnd(line, line->LastPoint(), LINEKIND_PROFILE,
+//                                      Cpp_ProfileTool::GetDisplayAttributes());   // mode 82
+//     Cpp_LineTool::AddPointAtEndMouseMove(px, py, x, y);
+//     Cpp_LineTool::AddPointAtEnd(x, y);                                           // mode 0
+//
+// Kinds (e_LineKind): 1 construction, 2 profile, 3 piezometric, 4 slope, 5 reinforcement,
+// 6 slip surface, 7 tangent line.
+
+#include "core/point_xy.h"
+#include "graphics/drawing_attributes.h"
+#include "platform/device_context.h"
+
+class Cpp_Line;
+
+class Cpp_LineTool {
+public:
+    // The attributes the changed segments and symbols are drawn with (also for the deletes).
+    static void SetEditingAttributes(const s_DrawAttributesType& attributes);
+
+    // Add a point at an end. The new point goes before the end point when that is the line's
+    // first point, else after it. Cursor mode 81, 82, 83, 84, 87 or 88 for kinds 1 to 4, 6, 7
+    // (kind 5 leaves the mode as it is).
+    static bool StartAddPointAtEnd(Cpp_Line* line, Cpp_PointXY* endPoint, int kind,
+                                   const s_DrawAttributesType& attributes);
+    static bool AddPointAtEndMouseMove(int bandX, int bandY, double x, double y);
+    // Links the point, draws the new segment, renumbers the line and ends the tool.
+    static bool AddPointAtEnd(double x, double y);
+    // With fromBar the point typed in the construction bar (false when it holds none).
+    static bool AddPointAtEndFromBar(double x, double y, bool fromBar);
+    // With fromBar the point typed in the profile bar.
+    static bool AddPointAtEndFromBar2(double x, double y, bool fromBar);
+    static void CancelAddPointAtEnd();
+    static void RedrawAddPointRubberBand(platform::DeviceContext& dc);
+
+    // Insert a point on the segment that starts at segmentStart. Cursor mode 112, 114, 115,
+    // 117, 118 or 119 for kinds 1 to 4, 6, 7; kind 5 is refused (false).
+    static bool StartInsertPointOnSegment(Cpp_Line* line, Cpp_PointXY* segmentStart, int kind,
+                                          const s_DrawAttributesType& attributes);
+    static bool InsertMouseMove(int bandX, int bandY, double x, double y);
+    // With link a new point (x, y) is linked into the segment and the line renumbered; without,
+    // the caller puts its own point there. The segments through (x, y) are drawn either way.
+    static bool CompleteInsertOnSegment(double x, double y, bool link);
+    static bool InsertOnSegmentFromBar(double x, double y, bool link, bool fromBar);
+    static bool InsertOnSegmentFromBar2(double x, double y, bool link, bool fromBar);
+    // Escape or Backspace while inserting.
+    static void EndEditRubberBand();
+    static void RedrawEditRubberBand(platform::DeviceContext& dc);
+
+    // Drag a point grabbed at pixel (px, py). Cursor mode 89 or 92 to 97 for kinds 1 to 7;
+    // other kinds false.
+    static bool StartDragPoint(Cpp_Line* line, int kind, int px, int py, Cpp_PointXY* point,
+                               const s_DrawAttributesType& attributes);
+    static bool SetDragPosition(int mouseX, int mouseY, int bandX, int bandY, double x, double y);
+    // Moves the point to (x, y) with useGiven, else to where the band is.
+    static bool DropDraggedPoint(double x, double y, bool useGiven);
+    // With fromBar the construction bar's (profile bar's for ...2) point, else the band's.
+    static bool DropPointFromBar(bool fromBar);
+    static bool DropPointFromBar2(bool fromBar);
+    static bool CancelDragPoint();
+    static void RedrawDragRubberBand(platform::DeviceContext& dc);
+
+    // Drag a segment grabbed at pixel (px, py): cursor mode 102.
+    static bool StartDragSegment(Cpp_Line* line, int px, int py, Cpp_PointXY* segmentStart,
+                                 const s_DrawAttributesType& attributes);
+    static bool DragSegmentMouseMove(int px, int py);
+    static bool DropDraggedSegment();
+    static bool CancelDragSegment();
+
+    // Deletes one point (the joining segment drawn in its place); the line is not renumbered.
+    // Whether a point or the whole line goes is Cpp_LineList::DeletePoint's choice.
+    static bool DeletePoint(Cpp_Line* line, Cpp_PointXY* point);
+    // Deletes both end points of the segment.
+    static bool DeleteSegment(Cpp_Line* line, Cpp_PointXY* segmentStart);
+    // Erases the line on the view and frees its points and description.
+    static bool EraseInWindow(Cpp_Line* line);
+
+    // The line and point of the running tool (null when none runs).
+    static Cpp_Line* EditedLine();
+    static Cpp_PointXY* EditedPoint();
+    // The kind the running tool was started with (0 when none runs).
+    static int EditedKind();
+    // Whether a point tool (add, insert, drag, drag segment) runs.
+    static bool IsActive();
+
+    // Registers the band redraws with the view's painting (once).
+    static void RegisterDrawing();
+    static void Reset();
+};
