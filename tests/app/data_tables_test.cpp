@@ -2,6 +2,7 @@
 // through their real widgets: cells typed, OK or Cancel pressed, the data read back.
 
 #include "app/data_entry.h"
+#include "app/frame_on_example.h"
 #include "app/main_frame.h"
 #include "core/command_ids.h"
 #include "core/file_io.h"
@@ -37,79 +38,16 @@ namespace fs = std::filesystem;
 namespace {
 
 using gridctrl::GridCtrlWidget;
+using testsupport::PointsOf;
 
-std::vector<std::pair<double, double>> PointsOf(const Cpp_Line& line) {
-    std::vector<std::pair<double, double>> points;
-    for (const Cpp_PointXY* p = line.FirstPoint(); p; p = p->Next())
-        points.push_back({p->X(), p->Y()});
-    return points;
-}
-
-class DataTables : public ::testing::Test {
+class DataTables : public testsupport::FrameOnExample {
 protected:
-    void SetUp() override {
-        const fs::path example = dir.Path() / "loaded_embankment.preinput-kliven";
-        fs::copy_file(testsupport::ExamplesDir() / "loaded_embankment.preinput-kliven", example);
-        ASSERT_TRUE(frame.FileOpen(example));
-        frame.Doc().SetModifiedFlag(false);
-        dialogs::RegisterDialogWindows(&frame);
-    }
-    void TearDown() override {
-        dialogs::UnregisterDialogWindows();
-        frame.Doc().SetModifiedFlag(false);
-        Cpp_FileIO::ResetForTests();
-    }
+    void SetUp() override { OpenExample("loaded_embankment.preinput-kliven"); }
 
-    // Runs the command; once its dialog is up, the action runs on it. The dialog's caption.
-    QString RunCommand(int id, const std::function<void(QDialog*)>& action) {
-        QString caption;
-        testsupport::WhenModal([&](QWidget* modal) {
-            auto* dialog = qobject_cast<QDialog*>(modal);
-            caption = modal->windowTitle();
-            if (!dialog) {
-                modal->close();
-                return;
-            }
-            action(dialog);
-        });
-        frame.OnCommand(id);
-        return caption;
-    }
-    static GridCtrlWidget* Table(QDialog* d) { return d->findChild<GridCtrlWidget*>("table"); }
-    static gridctrl::CGridCtrlKDX& Grid(QDialog* d) {
-        return static_cast<gridctrl::CGridCtrlKDX&>(Table(d)->Grid());
-    }
-    static void Type(QDialog* d, int row, int col, const QString& text) {
-        testsupport::TypeIntoCell(Table(d), row, col, text);
-    }
-    // OK that must close the dialog; a dialog left open fails the test and is cancelled.
-    void Ok(QDialog* d) {
-        testsupport::PressButton(d, QDialogButtonBox::Ok);
-        if (d->isVisible()) {
-            ADD_FAILURE() << "still open after OK; messages: "
-                          << testing::PrintToString(fakes.messageBoxes.Texts());
-            Cancel(d);
-        }
-    }
     // A click on the box's indicator.
     static void ClickBox(QCheckBox* box) {
         QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
     }
-    static void Cancel(QDialog* d) { testsupport::PressButton(d, QDialogButtonBox::Cancel); }
-    // A tool button clicked with the keys held; then a plain click on the selection tool, so no
-    // key stays held for the tests after this one.
-    void ClickTool(int id, Qt::KeyboardModifiers keys) {
-        frame.show();
-        QTest::mouseClick(frame.MainToolBar()->widgetForAction(frame.Action(id)), Qt::LeftButton,
-                          keys);
-        QTest::mouseClick(frame.MainToolBar()->widgetForAction(frame.Action(ID_SELECT_ITEMS)),
-                          Qt::LeftButton);
-    }
-    Cpp_Kliven4DataSet& DataSet() { return *Cpp_Kliven4Data::CurrentDataSet(); }
-
-    testsupport::FakeServices fakes;
-    testsupport::TempDir dir;
-    app::MainFrame frame;
 };
 
 TEST_F(DataTables, SlopeLineTableTakesThePointsInTableOrderAndTheSlopeCountsAsEntered) {

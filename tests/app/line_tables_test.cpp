@@ -4,6 +4,7 @@
 // cells; OK or Cancel, then the data read back.
 
 #include "app/commands/tool_commands.h"
+#include "app/frame_on_example.h"
 #include "app/main_frame.h"
 #include "core/command_ids.h"
 #include "core/file_io.h"
@@ -44,13 +45,7 @@ namespace {
 
 using gridctrl::GridCtrlWidget;
 using Points = std::vector<std::pair<double, double>>;
-
-Points PointsOf(const Cpp_Line& line) {
-    Points points;
-    for (const Cpp_PointXY* p = line.FirstPoint(); p; p = p->Next())
-        points.push_back({p->X(), p->Y()});
-    return points;
-}
+using testsupport::PointsOf;
 
 std::vector<int> NumbersOf(const Cpp_LineList& list) {
     std::vector<int> numbers;
@@ -61,46 +56,18 @@ std::vector<int> NumbersOf(const Cpp_LineList& list) {
 const char* const kNoLine =
     "No line currently exists - create/select a line before entering coordinates";
 
-class LineTables : public ::testing::Test {
+class LineTables : public testsupport::FrameOnExample {
 protected:
     void SetUp() override {
         std::string error;
         ASSERT_TRUE(resources::LoadStringTable(error)) << error;
-        example = dir.Path() / "embankment.preinput-kliven";
-        fs::copy_file(testsupport::ExamplesDir() / "embankment.preinput-kliven", example);
-        ASSERT_TRUE(frame.FileOpen(example));
-        frame.Doc().SetModifiedFlag(false);
-        dialogs::RegisterDialogWindows(&frame);
+        OpenExample("embankment.preinput-kliven");
     }
     void TearDown() override {
-        dialogs::UnregisterDialogWindows();
-        frame.Doc().SetModifiedFlag(false);
-        Cpp_FileIO::ResetForTests();
+        testsupport::FrameOnExample::TearDown();
         ResetStringTable();
     }
 
-    // Runs the command; once its dialog is up, the action runs on it. The dialog's caption.
-    QString RunCommand(int id, const std::function<void(QDialog*)>& action) {
-        QString caption;
-        testsupport::WhenModal([&](QWidget* modal) {
-            auto* dialog = qobject_cast<QDialog*>(modal);
-            caption = modal->windowTitle();
-            if (!dialog) {
-                modal->close();
-                return;
-            }
-            action(dialog);
-        });
-        frame.OnCommand(id);
-        return caption;
-    }
-    static GridCtrlWidget* Table(QDialog* d) { return d->findChild<GridCtrlWidget*>("table"); }
-    static gridctrl::CGridCtrlKDX& Grid(QDialog* d) {
-        return static_cast<gridctrl::CGridCtrlKDX&>(Table(d)->Grid());
-    }
-    static void Type(QDialog* d, int row, int col, const QString& text) {
-        testsupport::TypeIntoCell(Table(d), row, col, text);
-    }
     static QTreeWidget* List(QDialog* d) { return d->findChild<QTreeWidget*>("lineList"); }
     static std::vector<std::string> ListTexts(QDialog* d) {
         std::vector<std::string> texts;
@@ -140,32 +107,7 @@ protected:
         // The editor stores its text after the key, and the number is checked after that.
         for (int i = 0; i < 3; ++i) QApplication::processEvents();
     }
-    // OK that must close the dialog; a dialog left open fails the test and is cancelled.
-    void Ok(QDialog* d) {
-        testsupport::PressButton(d, QDialogButtonBox::Ok);
-        if (d->isVisible()) {
-            ADD_FAILURE() << "still open after OK; messages: "
-                          << testing::PrintToString(fakes.messageBoxes.Texts());
-            Cancel(d);
-        }
-    }
-    static void Cancel(QDialog* d) { testsupport::PressButton(d, QDialogButtonBox::Cancel); }
-    // A tool button clicked with the keys held; then a plain click on the selection tool, so no
-    // key stays held for the tests after this one.
-    void ClickTool(int id, Qt::KeyboardModifiers keys) {
-        frame.show();
-        QTest::mouseClick(frame.MainToolBar()->widgetForAction(frame.Action(id)), Qt::LeftButton,
-                          keys);
-        QTest::mouseClick(frame.MainToolBar()->widgetForAction(frame.Action(ID_SELECT_ITEMS)),
-                          Qt::LeftButton);
-    }
-    Cpp_Kliven4DataSet& DataSet() { return *Cpp_Kliven4Data::CurrentDataSet(); }
     Cpp_ProfileLineList& Profile() { return DataSet().ProfileLines(); }
-
-    testsupport::FakeServices fakes;
-    testsupport::TempDir dir;
-    fs::path example;
-    app::MainFrame frame;
 };
 
 // ---- Profile lines

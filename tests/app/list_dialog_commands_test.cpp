@@ -1,6 +1,7 @@
 // The data commands under data-entry style 1: each opens its list-style dialog from the frame's
 // command, and OK without a change hands the data back as they were; style 2 opens the tables.
 
+#include "app/frame_on_example.h"
 #include "app/main_frame.h"
 #include "core/file_io.h"
 #include "dialogs/dialog_registration.h"
@@ -53,20 +54,8 @@ struct Case {
     const char* caption;  // its caption
 };
 
-class ListDialogCommands : public ::testing::TestWithParam<Case> {
+class ListDialogCommands : public testsupport::FrameOn<::testing::TestWithParam<Case>> {
 protected:
-    void Open(const char* example) {
-        const fs::path path = dir.Path() / example;
-        fs::copy_file(testsupport::ExamplesDir() / example, path);
-        ASSERT_TRUE(frame.FileOpen(path));
-        frame.Doc().SetModifiedFlag(false);
-        dialogs::RegisterDialogWindows(&frame);
-    }
-    void TearDown() override {
-        dialogs::UnregisterDialogWindows();
-        frame.Doc().SetModifiedFlag(false);
-        Cpp_FileIO::ResetForTests();
-    }
     // Runs the command, pressing OK in every modal window on the way (the main analysis dialog
     // before the noncircular windows); the objects names and captions of the windows.
     std::vector<std::pair<std::string, std::string>> RunPressingOk(int command) {
@@ -87,15 +76,11 @@ protected:
         delete timer;
         return seen;
     }
-
-    testsupport::FakeServices fakes;
-    testsupport::TempDir dir;
-    app::MainFrame frame;
 };
 
 TEST_P(ListDialogCommands, OpensTheListDialogAndOkKeepsTheData) {
     const Case c = GetParam();
-    Open(c.example);
+    OpenExample(c.example);
     const std::string before = WrittenData();
     ListStyle style;
     const auto seen = RunPressingOk(c.command);
