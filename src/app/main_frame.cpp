@@ -15,6 +15,7 @@
 #include "dialogs/dialog_bar_widget.h"
 #include "dialogs/status_text.h"
 #include "editing/construction_items.h"
+#include "editing/crack_tool.h"
 #include "editing/line_entry_tool.h"
 #include "editing/line_point_tools.h"
 #include "editing/tool_dialog_bars.h"
@@ -70,6 +71,7 @@ MainFrame::MainFrame(QWidget* parent) : QMainWindow(parent), commands_(BuildComm
     Cpp_LineEntry::RegisterDrawing();
     RegisterConstructionDrawing();
     Cpp_LineTool::RegisterDrawing();
+    Cpp_CrackTool::RegisterDrawing();
     RegisterPickBandDrawing();
     s_CursorModeHooks hooks = NavigationCursorModeHooks();
     hooks.setArrowCursor = [view = view_] { view->unsetCursor(); };

@@ -6,6 +6,8 @@
 #include "app/main_frame.h"
 #include "app/tool_bars.h"
 #include "core/dialog_slot.h"
+#include "core/tool_option_dialogs.h"
+#include "editing/crack_tool.h"
 #include "editing/piezometric_tool.h"
 #include "editing/profile_tool.h"
 #include "model/data_set.h"
@@ -36,6 +38,12 @@ void FinishLineFromBar(MainFrame& frame) {
     frame.Redraw();
 }
 
+// "Options" of the crack bar: the wheel step of the crack tools.
+void CrackToolOptions(MainFrame&) {
+    RunDialogCommand(ToolOptionDialogsSlot(), "Crack Tool Options",
+                     [] { return Cpp_CrackTool::ShowToolOptionsDialog(); });
+}
+
 constexpr s_BarButtonOpener kOpeners[] = {
     {BarProfile, CmDialogBarProfileTool::IdFinish,
      &FinishLineFromBar<&Cpp_ProfileTool::AddLine, 2>},
@@ -49,7 +57,7 @@ constexpr s_BarButtonOpener kOpeners[] = {
     {BarCircle, CmDialogBarCircleTool::IdOptions, nullptr},
     {BarCircle, CmDialogBarCircleTool::IdRadiusDefs, &EditRadiusDefinitionsFromBar},
     {BarNoncircular, CmDialogBarNoncircularTool::IdOptions, nullptr},
-    {BarCrack, CmDialogBarCrackTool::IdOptions, nullptr},
+    {BarCrack, CmDialogBarCrackTool::IdOptions, &CrackToolOptions},
     // The nail and geogrid bars run their tools' options themselves.
 };
 

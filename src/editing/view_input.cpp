@@ -5,6 +5,7 @@
 #include "core/command_ids.h"
 #include "core/preferences.h"
 #include "core/text_formats.h"
+#include "editing/crack_tool.h"
 #include "editing/cursor_modes.h"
 #include "editing/edit_modes.h"
 #include "editing/selection_list.h"
@@ -378,9 +379,14 @@ bool MouseWheelEdit(ViewInputHost& view, int delta, bool shift, bool control) {
     (void)control;
     const int mode = GetCursorMode();
     switch (mode) {
+    case CursorModeCrackDepthEntry:
+        if (view.WheelEditingOn()) {
+            Cpp_CrackTool::WheelEditToolValue(delta);
+            return true;
+        }
+        break;
     case CursorModeDistributedLoadEntry:
     case CursorModeReinforcementLineEntry:
-    case CursorModeCrackDepthEntry:
     case CursorModeInsertReinforcementPoint:
         if (view.WheelEditingOn()) {
             SayNotAvailable(FindCursorModeRow(mode)->step);
@@ -393,15 +399,15 @@ bool MouseWheelEdit(ViewInputHost& view, int delta, bool shift, bool control) {
     if (!view.WheelEditingOn()) return false;
     if (mode != CursorModeNone) return false;
     switch (view.EditMode()) {
+    case EditModeCrack:
+    case EditModeCrackWater: return Cpp_CrackTool::WheelMoveToolPoint(delta);
     case EditModeDistributedLoads:
     case EditModeLineLoads:
     case EditModePressurePoints:
     case EditModeRSubUPoints:
     case EditModeStrengthPoints:
     case EditModeInterpolationSpare:
-    case EditModeReinforcement:
-    case EditModeCrack:
-    case EditModeCrackWater: SayNotAvailable(FindEditModeRow(view.EditMode())->tool); return true;
+    case EditModeReinforcement: SayNotAvailable(FindEditModeRow(view.EditMode())->tool); return true;
     default: return false;
     }
 }

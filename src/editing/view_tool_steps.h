@@ -20,4 +20,14 @@ void LineEntryMove(s_InputCall& call);
 void LineEntryEscape(s_InputCall& call);
 void LineEntryFinish(s_InputCall& call);
 
+// Crack and crack-water tools: edit modes 17, 18 at cursor mode 0; point entry (42, 43).
+void CrackToolClick(s_InputCall& call);
+void CrackToolEnter(s_InputCall& call);
+void CrackToolMove(s_InputCall& call);
+void CrackEntryClick(s_InputCall& call);
+void CrackEntryEnter(s_InputCall& call);
+void CrackEntryMove(s_InputCall& call);
+void CrackEntryEscape(s_InputCall& call);
+void CrackEntryFinish(s_InputCall& call);
+
 }  // namespace view_tool_steps

@@ -9,10 +9,13 @@
 #include "app/data_entry.h"
 #include "app/main_frame.h"
 #include "app/material_launchers.h"
+#include "analysis/analysis_computation_data.h"
 #include "core/message_boxes.h"
+#include "editing/crack_tool.h"
 #include "editing/piezometric_tool.h"
 #include "editing/profile_tool.h"
 #include "graphics/prompts.h"
+#include "model/data_set.h"
 #include "model/data_sets.h"
 #include "platform/services.h"
 
@@ -40,8 +43,8 @@ struct s_ToolCommand {
     // The status text once the tool is chosen: null when its data entry is not there yet, ""
     // for the button's text.
     const char* chosenText;
-    // Refused with "Halt - Not Ready for This Input" (the crack tools need primary
-    // analysis/computation data, which cannot be entered yet).
+    // The crack tools: refused with "Halt - Not Ready for This Input" while the analysis/
+    // computation data have no primary data.
     bool needsAnalysisData = false;
     // The launcher of the kind's data table (on the stage made current), when it is there.
     bool (*table)(MainFrame&) = nullptr;
@@ -103,8 +106,12 @@ bool PressWithModifier(MainFrame& frame, const s_ToolCommand& tool, e_ModifiedPr
     return true;
 }
 
+bool HasPrimaryAnalysisData() {
+    return Cpp_Kliven4Data::CurrentDataSet()->AnalysisComputationData()->HasData();
+}
+
 void ChooseTool(MainFrame& frame, const s_ToolCommand& tool) {
-    if (tool.needsAnalysisData) {
+    if (tool.needsAnalysisData && !HasPrimaryAnalysisData()) {
         ShowQuestionMessage(&frame, "Halt - Not Ready for This Input",
                             "There are no primary Analysis/Computation data - Enter primary data "
                             "first.");
@@ -118,6 +125,14 @@ void ChooseTool(MainFrame& frame, const s_ToolCommand& tool) {
         !Cpp_Kliven4Data::ChangeSlipSurfaceShape(&frame, tool.slipSurfaceShape == 1))
         return;
     if (!frame.SetEditMode(tool.id)) return;
+    if (tool.needsAnalysisData) {
+        // The crack tools: 1 for the crack, 0 for the water in it.
+        const bool crackMode = tool.mode == EditModeCrack;
+        Cpp_CrackTool::StartTool(
+            Cpp_Kliven4Data::CurrentDataSet()->AnalysisComputationData()->GetCrack(), crackMode);
+        Cpp_CrackTool::ShowToolPrompt(crackMode);
+        return;
+    }
     if (tool.start) {
         tool.start();
         SetToolPrompt(true, tool.mode, {});

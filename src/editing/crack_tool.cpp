@@ -1,0 +1,345 @@
+#include "editing/crack_tool.h"
+
+#include "core/cursor_mode.h"
+#include "core/message_boxes.h"
+#include "core/tool_option_dialogs.h"
+#include "editing/cursor_modes.h"
+#include "editing/edit_modes.h"
+#include "editing/line_entry_tool.h"
+#include "editing/tool_dialog_bars.h"
+#include "editing/view_navigation.h"
+#include "graphics/graphic_grid.h"
+#include "graphics/graphics.h"
+#include "graphics/point_symbols.h"
+#include "graphics/prompts.h"
+#include "model/program_state.h"
+#include "profile/crack.h"
+#include "registry/view_preparations.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace {
+
+CmDialogBarCrackTool& Bar() { return TheToolBars().crack; }
+
+// The crack-bottom and water-surface look of point lists (colour, symbol style).
+const s_ColorType kBottomColour(5, 7);
+const s_ColorType kWaterColour(13, 7);
+constexpr int kBottomSymbol = 9, kWaterSymbol = 15;
+const s_MarkerSizeType kSymbolSize(static_cast<short>(7));
+const s_LineWidthType kLineWidth(static_cast<short>(1));
+
+struct s_CrackEntry {
+    bool active = false;
+    bool crackMode = true;
+    int kind = 3;  // 3 depths, 4 elevations
+    std::vector<Cpp_CrackPoint> points;
+    s_PixelPoint anchor, bandEnd, mouse;
+    s_tagTypePointXY world;
+};
+s_CrackEntry g_entry;
+double g_wheelStep = 1.0;
+
+const s_ColorType& LineColour() { return g_entry.crackMode ? kBottomColour : kWaterColour; }
+
+template <typename Draw>
+void OnView(const platform::DeviceRect& touched, Draw&& draw) {
+    if (ViewInputHost* view = GetViewWindow()) view->DrawOverlay(touched, draw);
+}
+
+constexpr int kMargin = 24;
+platform::DeviceRect Around(s_PixelPoint a, s_PixelPoint b) {
+    return {std::min(a.x, b.x) - kMargin, std::min(a.y, b.y) - kMargin,
+            std::max(a.x, b.x) + kMargin + 1, std::max(a.y, b.y) + kMargin + 1};
+}
+
+// The band from the anchor to its end, in XOR (drawn twice it is gone); elevation entries only.
+void BandOn(platform::DeviceContext& dc) {
+    const s_PixelPoint a = g_entry.anchor, b = g_entry.bandEnd;
+    if (a.x == b.x && a.y == b.y) return;
+    const platform::Pen old =
+        dc.SetPen(platform::Pen{platform::PenStyle::Solid, 1, kEntryBandColor});
+    const platform::RasterOp oldOp = dc.SetRop2(platform::RasterOp::XorPen);
+    dc.MoveTo(a.x, a.y);
+    dc.LineTo(b.x, b.y);
+    dc.SetRop2(oldOp);
+    dc.SetPen(old);
+}
+void Band() {
+    if (g_entry.active && g_entry.kind == 4) OnView(Around(g_entry.anchor, g_entry.bandEnd), BandOn);
+}
+
+s_PixelPoint ToPixel(double x, double y) {
+    return {Cpp_Graphics::XToPixel(x), Cpp_Graphics::YToPixel(y)};
+}
+
+void SegmentOn(platform::DeviceContext& dc, s_PixelPoint a, s_PixelPoint b) {
+    const platform::Pen old = dc.SetPen(platform::Pen{
+        platform::PenStyle::Solid, kLineWidth.DeviceWidth(dc), LineColour().RGBColor()});
+    dc.MoveTo(a.x, a.y);
+    dc.LineTo(b.x, b.y);
+    dc.SetPen(old);
+}
+
+bool Repeats(double last, double value) {
+    return value == last || std::fabs(last - value) < std::fabs(last) * 1e-10;
+}
+
+void ShowEntryPrompt() {
+    ShowPrompt(Cpp_CrackTool::EntryPrompt(g_entry.crackMode, g_entry.kind, Cpp_CrackTool::EnteredCount()));
+}
+
+void EndEntry() {
+    g_entry.active = false;
+    SetSavedCursorMode(0);
+    SetCursorMode(CursorModeNone);
+    Cpp_CrackTool::ShowToolPrompt(g_entry.crackMode);
+    ClearPromptBar();
+}
+
+// The bar's kind: 1 constant depth, 2 constant elevation, 3 depths, 4 elevations.
+int BarKind() {
+    CmDialogBarCrackTool& bar = Bar();
+    const bool variable = bar.Controls().Index(CmDialogBarCrackTool::IdVariable) != 0;
+    const bool elevation = bar.Controls().Index(CmDialogBarCrackTool::IdSpecification) == 1;
+    return (variable ? 3 : 1) + (elevation ? 1 : 0);
+}
+
+bool WheelChange(int delta) {
+    double x = 0.0, value = 0.0;
+    if (!Bar().GetPoint(x, value)) return false;
+    value += delta < 1 ? -g_wheelStep : g_wheelStep;
+    Bar().SetXAndValue(x, value);
+    return true;
+}
+
+void DrawFeedback(platform::DeviceContext& dc, Cpp_Kliven4DataSet*) {
+    Cpp_CrackTool::DrawToolPoints(dc);
+}
+
+const bool g_resetAdded = (AddProgramStateReset(&Cpp_CrackTool::Reset), true);
+
+}  // namespace
+
+void Cpp_CrackTool::UpdateToolBarValues(const Cpp_Crack& crack, bool crackMode) {
+    const int option = crackMode ? crack.GetCrackOption() : crack.GetWaterOption();
+    const double constant = crackMode ? crack.GetCrackConstant() : crack.GetWaterConstant();
+    const double unitWeight = crackMode ? 0.0 : crack.GetUnitWeightOfWater();
+    CmDialogBarCrackTool& bar = Bar();
+    bar.SetCrackOrWaterMode(crackMode);
+    switch (option) {
+    case 2: bar.SetCrackData(crackMode, false, true, constant, unitWeight); break;
+    case 3: bar.SetCrackData(crackMode, true, false, 0.0, unitWeight); break;
+    case 4: bar.SetCrackData(crackMode, false, false, 0.0, unitWeight); break;
+    default:
+        bar.SetCrackData(crackMode, true, true, option == 1 ? constant : 0.0, unitWeight);
+        break;
+    }
+}
+
+void Cpp_CrackTool::StartTool(Cpp_Crack& crack, bool crackMode) {
+    Bar().SetEntryOption(1);
+    UpdateToolBarValues(crack, crackMode);
+}
+
+std::string Cpp_CrackTool::GetToolPrompt(bool crackMode) {
+    switch (BarKind()) {
+    case 1:
+        return crackMode ? "Type crack depth and press Enter key to enter depth."
+                         : "Type water depth and press Enter key to enter depth.";
+    case 2:
+        return crackMode
+                   ? "Type elevation of crack bottom and press Enter key to enter elevation."
+                   : "Type surface elevation of water and press Enter key to enter elevation.";
+    default:
+        return crackMode ? "Left-click to enter 1st crack point /or/ type 1st point and press "
+                           "Enter key."
+                         : "Left-click to enter 1st water surface point /or/ type 1st point and "
+                           "press Enter key.";
+    }
+}
+
+void Cpp_CrackTool::ShowToolPrompt(bool crackMode) {
+    s_ToolPromptContext context;
+    (crackMode ? context.crackPrompt : context.crackWaterPrompt) = GetToolPrompt(crackMode);
+    SetToolPrompt(true, crackMode ? EditModeCrack : EditModeCrackWater, context);
+}
+
+std::string Cpp_CrackTool::EntryPrompt(bool crackMode, int kind, int count) {
+    const char* what = crackMode ? (kind == 4 ? "crack bottom" : "crack depth")
+                                 : (kind == 4 ? "water surface" : "water depth");
+    return "Left-click or Enter key to enter " + std::string(what) + " points (" +
+           std::to_string(count) +
+           " pts. entered); Backspace = undo; Right-click = finish; Esc = cancel.";
+}
+
+bool Cpp_CrackTool::OnEnterKey(Cpp_Crack& crack, bool crackMode) {
+    int kind = 0;
+    double x = 0.0, value = 0.0, unitWeight = 0.0;
+    if (!Bar().GetCrackData(kind, x, value, unitWeight)) return false;
+    if (kind == 1 || kind == 2) {
+        if (crackMode) {
+            crack.SetCrackOption(kind);
+            crack.SetCrackConstant(value);
+        } else {
+            crack.SetWaterOption(kind);
+            crack.SetWaterConstant(value);
+        }
+        return true;
+    }
+    OnToolInput(crack, 0, 0, 0.0, 0.0, crackMode, true);
+    return false;
+}
+
+bool Cpp_CrackTool::OnToolInput(Cpp_Crack&, int px, int py, double x, double y, bool crackMode,
+                                bool typed) {
+    int kind = 0;
+    double barX = 0.0, barValue = 0.0, unitWeight = 0.0;
+    if (!Bar().GetCrackData(kind, barX, barValue, unitWeight)) return false;
+    if (kind == 1 || kind == 2) {
+        const char* text =
+            crackMode ? (kind == 1 ? "Press enter key to enter crack depth."
+                                   : "Press enter key to enter elevation of crack bottom.")
+                      : (kind == 1 ? "Press enter key to enter water depth."
+                                   : "Press enter key to enter elevation of water surface.");
+        ShowQuestionMessage(nullptr, "Notice", text);
+        return false;
+    }
+    g_entry = s_CrackEntry{};
+    g_entry.active = true;
+    g_entry.crackMode = crackMode;
+    g_entry.kind = kind;
+    Cpp_CrackPoint first = typed ? Cpp_CrackPoint(barX, barValue)
+                                 : Cpp_CrackPoint(x, kind == 4 ? y : barValue);
+    g_entry.points.push_back(first);
+    ShowEntryPrompt();
+    SetCursorMode(crackMode ? CursorModeCrackDepthEntry : CursorModeCrackWaterEntry);
+    const s_PixelPoint pixel = typed ? ToPixel(barX, barValue) : s_PixelPoint{px, py};
+    g_entry.anchor = g_entry.bandEnd = g_entry.mouse = pixel;
+    g_entry.world = {first.X(), first.Value()};
+    return true;
+}
+
+bool Cpp_CrackTool::EnterPoints(Cpp_Crack& crack, int px, int py, double x, double y,
+                                bool crackMode, bool typed, bool& finished) {
+    finished = false;
+    if (!g_entry.active) return false;
+    double barX = 0.0, barValue = 0.0;
+    if (!Bar().GetPoint(barX, barValue)) return false;
+    const int k = g_entry.kind;
+    const double nx = typed ? barX : x;
+    const double nv = typed ? barValue : (k == 4 ? y : barValue);
+    const Cpp_CrackPoint& last = g_entry.points.back();
+    if (Repeats(last.X(), nx) && Repeats(last.Value(), nv)) {
+        finished = FinishEntry(crack, crackMode);
+        return true;
+    }
+    g_entry.points.emplace_back(nx, nv);
+    ShowEntryPrompt();
+    if (k == 4) {
+        Band();  // erased
+        const s_PixelPoint from = ToPixel(last.X(), last.Value());
+        const s_PixelPoint to = typed ? ToPixel(nx, nv) : s_PixelPoint{px, py};
+        OnView(Around(from, to), [&](platform::DeviceContext& dc) { SegmentOn(dc, from, to); });
+        g_entry.anchor = g_entry.bandEnd = to;
+    }
+    if (typed)
+        Bar().FocusXEdit();
+    else
+        Bar().SetPoint(nx, nv);
+    return true;
+}
+
+void Cpp_CrackTool::EntryMouseMove(int px, int py, double x, double y) {
+    if (!g_entry.active || g_entry.kind != 4) return;
+    Band();
+    g_entry.bandEnd = {px, py};
+    Band();
+    SetCoordinateToolTip(x, y);
+    g_entry.mouse = {px, py};
+    g_entry.world = {x, y};
+}
+
+bool Cpp_CrackTool::FinishEntry(Cpp_Crack& crack, bool crackMode) {
+    if (!g_entry.active) return false;
+    Band();  // erased
+    bool stored = false;
+    if (g_entry.points.size() > 1) {
+        Cpp_CrackPointList& list = crackMode ? crack.CrackPointList() : crack.WaterPointList();
+        list.Clear();
+        if (crackMode)
+            crack.SetCrackOption(g_entry.kind);
+        else
+            crack.SetWaterOption(g_entry.kind);
+        for (const Cpp_CrackPoint& p : g_entry.points) list.AddPoint(p.X(), p.Value());
+        list.Renumber();
+        stored = true;
+    }
+    EndEntry();
+    InvalidateViewWindow();
+    return stored;
+}
+
+void Cpp_CrackTool::CancelEntry() {
+    if (!g_entry.active) return;
+    Band();  // erased
+    EndEntry();
+    // The segments drawn during the entry go with the next paint.
+    InvalidateViewWindow();
+}
+
+void Cpp_CrackTool::DrawToolPoints(platform::DeviceContext& dc) {
+    if (!g_entry.active) return;
+    if (GetCursorMode() == CursorModeNone && GetSavedCursorMode() != 0) {
+        SetCursorMode(GetSavedCursorMode());
+        SetSavedCursorMode(0);
+    }
+    if (g_entry.kind != 4) return;
+    const std::vector<Cpp_CrackPoint>& points = g_entry.points;
+    for (std::size_t i = 1; i < points.size(); ++i)
+        SegmentOn(dc, ToPixel(points[i - 1].X(), points[i - 1].Value()),
+                  ToPixel(points[i].X(), points[i].Value()));
+    for (const Cpp_CrackPoint& p : points)
+        DrawWithAttributes(dc, p.X(), p.Value(), kLineWidth, LineColour(), kSymbolSize,
+                           g_entry.crackMode ? kBottomSymbol : kWaterSymbol);
+    // The band again, from the last point to the cursor at the new scale.
+    s_tagTypePointXY at;
+    Cpp_Graphics::PixelToWorldPoint(g_entry.mouse.x, g_entry.mouse.y, at.x, at.y);
+    if (Cpp_GraphicGrid::SnapOn()) Cpp_GraphicGrid::SnapToGrid(at.x, at.y, false);
+    g_entry.anchor = ToPixel(points.back().X(), points.back().Value());
+    if (at.x != g_entry.world.x || at.y != g_entry.world.y) {
+        g_entry.bandEnd = ToPixel(at.x, at.y);
+        g_entry.world = at;
+    }
+    const int mode = GetCursorMode();
+    if (mode == CursorModeCrackDepthEntry || mode == CursorModeCrackWaterEntry) BandOn(dc);
+}
+
+bool Cpp_CrackTool::WheelEditToolValue(int delta) {
+    if (!g_entry.active || g_entry.kind != 3) return false;
+    return WheelChange(delta);
+}
+
+bool Cpp_CrackTool::WheelMoveToolPoint(int delta) { return WheelChange(delta); }
+
+bool Cpp_CrackTool::ShowToolOptionsDialog() {
+    s_CrackToolOptions options{g_wheelStep};
+    if (!ToolOptionDialogsSlot().Get().Crack(options)) return false;
+    g_wheelStep = options.step;
+    return true;
+}
+
+double Cpp_CrackTool::WheelStep() { return g_wheelStep; }
+bool Cpp_CrackTool::IsEntering() { return g_entry.active; }
+int Cpp_CrackTool::EnteredCount() { return static_cast<int>(g_entry.points.size()); }
+
+void Cpp_CrackTool::RegisterDrawing() {
+    RegisterAfterDataDrawing(e_AfterDataStep::ToolFeedback, &DrawFeedback);
+}
+
+void Cpp_CrackTool::Reset() {
+    g_entry = s_CrackEntry{};
+    g_wheelStep = 1.0;
+}

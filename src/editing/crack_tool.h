@@ -1,0 +1,67 @@
+#pragma once
+// The tension-crack and crack-water tools (edit modes 17 and 18): a constant depth or
+// elevation typed in the crack bar and stored with Enter, or a crack or water profile entered
+// point by point with clicks or typed values (cursor modes 42 and 43), finished with a right
+// click or a repeated point. Each operation takes crackMode: true for the crack, false for the
+// water in it.
+//
+//     Cpp_CrackTool::StartTool(crack, true);            // the tool chosen: bar filled
+//     Cpp_CrackTool::OnToolInput(crack, px, py, x, y, true, false);   // first click
+//     bool finished = false;
+//     Cpp_CrackTool::EnterPoints(crack, px, py, x, y, true, false, finished);
+//     Cpp_CrackTool::FinishEntry(crack, true);         // true: points stored
+//
+// After a stored change the caller recomputes the crack bottom or the crack-water levels of the
+// data set.
+
+#include "platform/device_context.h"
+
+#include <string>
+
+class Cpp_Crack;
+
+class Cpp_CrackTool {
+public:
+    // The bar's entry option 1, then its values from the crack.
+    static void StartTool(Cpp_Crack& crack, bool crackMode);
+    // The bar shows the crack's (or the water's) current setting.
+    static void UpdateToolBarValues(const Cpp_Crack& crack, bool crackMode);
+    // The tool's prompt by the bar's kind.
+    static std::string GetToolPrompt(bool crackMode);
+    // The tool's prompt on the status line.
+    static void ShowToolPrompt(bool crackMode);
+
+    // Enter with the tool idle: a constant kind stores the bar's value (true); a point kind
+    // starts an entry at the typed point (false).
+    static bool OnEnterKey(Cpp_Crack& crack, bool crackMode);
+    // Starts a point entry; a constant kind says how to enter it ("Notice") and starts nothing.
+    static bool OnToolInput(Cpp_Crack& crack, int px, int py, double x, double y, bool crackMode,
+                            bool typed);
+    // A further point; the last point again finishes the entry (finished: its result).
+    static bool EnterPoints(Cpp_Crack& crack, int px, int py, double x, double y, bool crackMode,
+                            bool typed, bool& finished);
+    static void EntryMouseMove(int px, int py, double x, double y);
+    // Two or more points replace the list and its option becomes the entry kind (true); fewer
+    // change nothing.
+    static bool FinishEntry(Cpp_Crack& crack, bool crackMode);
+    static void CancelEntry();
+    // After a full paint of the view: the entry at the current scale.
+    static void DrawToolPoints(platform::DeviceContext& dc);
+
+    // The mouse wheel: during a depth entry the bar's value (true), with the tool idle the
+    // bar's value too; a delta below 1 subtracts the step.
+    static bool WheelEditToolValue(int delta);
+    static bool WheelMoveToolPoint(int delta);
+    // "Crack Tool Options": the wheel step; true after OK.
+    static bool ShowToolOptionsDialog();
+    static double WheelStep();
+
+    static bool IsEntering();
+    static int EnteredCount();
+    // The entry prompt with the count, by the crack mode and entry kind.
+    static std::string EntryPrompt(bool crackMode, int kind, int count);
+
+    // Registers the entry redraw with the view's painting (start-up).
+    static void RegisterDrawing();
+    static void Reset();
+};
