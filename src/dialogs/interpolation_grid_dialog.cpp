@@ -5,6 +5,7 @@
 #include "core/output_settings.h"
 #include "core/preferences.h"
 #include "dialogs/dialog_title.h"
+#include "dialogs/interpolation_import_box.h"
 #include "dialogs/table_grid.h"
 #include "gridctrl/grid_ctrl_kdx.h"
 
@@ -79,10 +80,6 @@ std::string SourceText(int kind, int source) {
     }
 }
 
-constexpr const char* kTextFilter = "Text Files(*.TXT)|*.txt|All Files(*.*)|*.*|";
-constexpr const char* kSeep2dFilter =
-    "GMS/SEEP2D Export Files(*.UPP)|*.upp|Text Files(*.TXT)|*.txt|All Files(*.*)|*.*|";
-
 }  // namespace
 
 InterpolationTableDialog::InterpolationTableDialog(const s_InterpolationTable& table,
@@ -102,55 +99,15 @@ InterpolationTableDialog::InterpolationTableDialog(const s_InterpolationTable& t
     sourceRow->addWidget(source);
     layout->addLayout(sourceRow);
 
-    auto* box = new QGroupBox("Import from file", this);
-    auto* groupsLayout = new QGridLayout(box);
-    const char* importTexts[] = {"Import from generic file", "Import from GMS/SEEP2D file",
-                                 "Import from SEEP/W file"};
-    const char* nameTexts[] = {
-        "Name of generic file:", "Name of GMS/SEEP2D file:", "Name of SEEP/W file:"};
-    const char* names[] = {"Generic", "Seep2d", "SeepW"};
-    for (int g = 0; g < s_InterpolationTable::kGroups; ++g) {
-        Group& group = groups_[static_cast<std::size_t>(g)];
-        const QString suffix = names[g];
-        group.import = new QCheckBox(importTexts[g], box);
-        group.import->setObjectName("import" + suffix);
-        group.import->setChecked(table_.import[static_cast<std::size_t>(g)]);
-        group.label = new QLabel(nameTexts[g], box);
-        group.name = new QLineEdit(
-            QString::fromStdString(table_.fileName[static_cast<std::size_t>(g)]), box);
-        group.name->setObjectName("name" + suffix);
-        group.browse = new QPushButton("Browse...", box);
-        group.browse->setObjectName("browse" + suffix);
-        group.read = new QCheckBox("Read data into preprocessor", box);
-        group.read->setObjectName("read" + suffix);
-        group.read->setChecked(table_.read[static_cast<std::size_t>(g)]);
-        const int row = g * 2;
-        groupsLayout->addWidget(group.import, row, 0);
-        groupsLayout->addWidget(group.read, row, 1, 1, 2);
-        groupsLayout->addWidget(group.label, row + 1, 0);
-        groupsLayout->addWidget(group.name, row + 1, 1);
-        groupsLayout->addWidget(group.browse, row + 1, 2);
-        connect(group.import, &QCheckBox::clicked, this, [this, g] { ImportClicked(g); });
-        connect(group.browse, &QPushButton::clicked, this, [this, g] { Browse(g); });
-        // Only pressures come from the files of the seepage programs.
-        if (g > 0 && table_.kind != 1) {
-            for (QWidget* w :
-                 {static_cast<QWidget*>(group.import), static_cast<QWidget*>(group.label),
-                  static_cast<QWidget*>(group.name), static_cast<QWidget*>(group.browse),
-                  static_cast<QWidget*>(group.read)}) {
-                w->setEnabled(false);
-                w->hide();
-            }
-        }
-    }
-    layout->addWidget(box);
+    importBox_ = new InterpolationImportBox(
+        table_, {"Browse...", "Read data into preprocessor", true, true}, this);
+    layout->addWidget(importBox_);
     layout->addWidget(MakeTableWidget(this, grid_), 1);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
     resize(640, 640);
-    ApplyGroupRules();
 
     const std::string coordinate = CoordinateFormat();
     const int count = static_cast<int>(table_.points.size());
@@ -173,49 +130,9 @@ InterpolationTableDialog::InterpolationTableDialog(const s_InterpolationTable& t
     grid_->SetTableValues(rows);
 }
 
-void InterpolationTableDialog::ApplyGroupRules() {
-    for (Group& group : groups_) {
-        if (group.import->isHidden()) continue;
-        const bool on = group.import->isChecked();
-        group.name->setEnabled(on);
-        group.browse->setEnabled(on);
-        group.read->setEnabled(on);
-    }
-}
-
-void InterpolationTableDialog::ImportClicked(int group) {
-    if (groups_[static_cast<std::size_t>(group)].import->isChecked())
-        for (int g = 0; g < s_InterpolationTable::kGroups; ++g)
-            if (g != group) groups_[static_cast<std::size_t>(g)].import->setChecked(false);
-    ApplyGroupRules();
-}
-
-bool ChooseInterpolationImportFile(QWidget* parent, int group, std::string& name) {
-    std::filesystem::path chosen = "import.dat";
-    if (!Cpp_FileIO::GetWindowsInputFileName(
-            parent, "Choose file to import", {},
-            group == s_InterpolationTable::kSeep2d ? kSeep2dFilter : kTextFilter, 1, chosen))
-        return false;
-    const bool fullPath = AskYesNoOnMainWindowEx("Choose File Name Format",
-                                                 "Include full path as part of file name?", false);
-    name = fullPath ? chosen.string() : chosen.filename().string();
-    return true;
-}
-
-void InterpolationTableDialog::Browse(int group) {
-    std::string name;
-    if (ChooseInterpolationImportFile(this, group, name))
-        groups_[static_cast<std::size_t>(group)].name->setText(QString::fromStdString(name));
-}
-
 void InterpolationTableDialog::accept() {
     s_InterpolationTable read = table_;
-    for (int g = 0; g < s_InterpolationTable::kGroups; ++g) {
-        const Group& group = groups_[static_cast<std::size_t>(g)];
-        read.import[static_cast<std::size_t>(g)] = group.import->isChecked();
-        read.read[static_cast<std::size_t>(g)] = group.read->isChecked();
-        read.fileName[static_cast<std::size_t>(g)] = group.name->text().toStdString();
-    }
+    importBox_->Store(read);
     read.points.clear();
     const bool importing =
         std::any_of(read.import.begin(), read.import.end(), [](bool b) { return b; });

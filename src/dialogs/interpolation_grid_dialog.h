@@ -21,14 +21,13 @@ class CGridCtrlKDX;
 
 namespace dialogs {
 
+class InterpolationImportBox;
+
 // " - Pressure Values", " - Pore Pressure Coefficients (r-sub-u)", " - Shear Strength Values",
 // " - c/p Values" by the kind (1, 2, 3, 5), else nothing.
 const char* InterpolationKindSuffix(int kind);
 // The decimals of a kind's values.
 int InterpolationValueDecimals(int kind);
-// "Choose file to import" for an import group, then whether the name keeps its path; false when
-// no file was chosen (name unchanged).
-bool ChooseInterpolationImportFile(QWidget* parent, int group, std::string& name);
 
 class InterpolationTableDialog final : public QDialog {
     Q_OBJECT
@@ -39,21 +38,9 @@ public:
     void accept() override;
 
 private:
-    struct Group {
-        QCheckBox* import = nullptr;
-        QLabel* label = nullptr;
-        QLineEdit* name = nullptr;
-        QPushButton* browse = nullptr;
-        QCheckBox* read = nullptr;
-    };
-    // A group's fields are enabled exactly while its import box is set.
-    void ApplyGroupRules();
-    void ImportClicked(int group);
-    void Browse(int group);
-
     s_InterpolationTable table_;
     gridctrl::CGridCtrlKDX* grid_ = nullptr;
-    std::array<Group, s_InterpolationTable::kGroups> groups_;
+    InterpolationImportBox* importBox_ = nullptr;
 };
 
 // The window in InterpolationGridDialogSlot().

@@ -6,6 +6,7 @@
 #include "dialogs/data_exchange.h"
 #include "dialogs/dialog_title.h"
 #include "dialogs/interpolation_grid_dialog.h"
+#include "dialogs/interpolation_import_box.h"
 #include "dialogs/list_dialog_parts.h"
 
 #include <QCheckBox>
@@ -54,7 +55,6 @@ CmInterpolationInput::CmInterpolationInput(const s_InterpolationTable& table, QW
     setObjectName("interpolationList");
     setWindowTitle(QString("Interpolation Data") + InterpolationKindSuffix(table_.kind));
     AppendStageToTitle(this, table_.stage);
-    const bool pressures = table_.kind == 1;
 
     auto* layout = new QHBoxLayout(this);
     auto* main = new QVBoxLayout;
@@ -91,47 +91,9 @@ CmInterpolationInput::CmInterpolationInput(const s_InterpolationTable& table, QW
         AddListButtons(main, pointList_, this, {"Add Point", "Change Point", "Delete Point", "Delete All"},
                        {"addPoint", "changePoint", "deletePoint", "deleteAll"});
 
-    auto* files = new QGroupBox("Import from file", this);
-    auto* filesLayout = new QGridLayout(files);
-    const char* importTexts[] = {"Import from generic file", "Import from GMS/SEEP2D file",
-                                 "Import from SEEP/W file"};
-    const char* nameTexts[] = {"Name of generic file:", "Name of GMS/SEEP2D file:",
-                               "Name of SEEP/W file:"};
-    const char* names[] = {"Generic", "Seep2d", "SeepW"};
-    for (int g = 0; g < s_InterpolationTable::kGroups; ++g) {
-        Group& group = groups_[static_cast<std::size_t>(g)];
-        const QString suffix = names[g];
-        group.import = new QCheckBox(importTexts[g], files);
-        group.import->setObjectName("import" + suffix);
-        group.import->setChecked(table_.import[static_cast<std::size_t>(g)]);
-        auto* label = new QLabel(nameTexts[g], files);
-        group.name = new QLineEdit(QString::fromStdString(table_.fileName[static_cast<std::size_t>(g)]),
-                                   files);
-        group.name->setObjectName("name" + suffix);
-        group.browse = MakeListButton("...", qPrintable("browse" + suffix), files);
-        group.read = new QCheckBox("Read into preprocessor", files);
-        group.read->setObjectName("read" + suffix);
-        group.read->setChecked(table_.read[static_cast<std::size_t>(g)]);
-        filesLayout->addWidget(group.import, g * 2, 0);
-        filesLayout->addWidget(group.read, g * 2, 1, 1, 2);
-        filesLayout->addWidget(label, g * 2 + 1, 0);
-        filesLayout->addWidget(group.name, g * 2 + 1, 1);
-        filesLayout->addWidget(group.browse, g * 2 + 1, 2);
-        connect(group.import, &QCheckBox::clicked, this, [this, g] { GroupRule(g); });
-        connect(group.browse, &QPushButton::clicked, this, [this, g] {
-            std::string chosen;
-            if (ChooseInterpolationImportFile(this, g, chosen))
-                groups_[static_cast<std::size_t>(g)].name->setText(QString::fromStdString(chosen));
-        });
-        // Only pressures come from the files of the seepage programs; the read boxes stay.
-        if (g > 0 && !pressures)
-            for (QWidget* w : {static_cast<QWidget*>(group.import), static_cast<QWidget*>(label),
-                               static_cast<QWidget*>(group.name), static_cast<QWidget*>(group.browse)}) {
-                w->setEnabled(false);
-                w->hide();
-            }
-    }
-    main->addWidget(files);
+    importBox_ =
+        new InterpolationImportBox(table_, {"...", "Read into preprocessor", false, false}, this);
+    main->addWidget(importBox_);
     layout->addLayout(main);
     auto* side = new QVBoxLayout;
     AddOkCancel(side, this, Qt::Vertical);
@@ -152,7 +114,6 @@ CmInterpolationInput::CmInterpolationInput(const s_InterpolationTable& table, QW
     dx_->Check(useForAll, useForAll_);
     dx_->Integer(count, pointCount_);
 
-    GroupRule(-1);
     updating_ = true;
     pointList_->clear();
     for (const InterpolationPtType& p : table_.points) pointList_->AddRowValues(Row(p, SourceOf(table_.source)));
@@ -178,12 +139,7 @@ CmInterpolationInput::~CmInterpolationInput() { delete dx_; }
 
 s_InterpolationTable CmInterpolationInput::Table() const {
     s_InterpolationTable table = table_;
-    for (int g = 0; g < s_InterpolationTable::kGroups; ++g) {
-        const Group& group = groups_[static_cast<std::size_t>(g)];
-        table.import[static_cast<std::size_t>(g)] = group.import->isChecked();
-        table.read[static_cast<std::size_t>(g)] = group.read->isChecked();
-        table.fileName[static_cast<std::size_t>(g)] = group.name->text().toStdString();
-    }
+    importBox_->Store(table);
     return table;
 }
 
@@ -221,17 +177,6 @@ void CmInterpolationInput::MaterialRule() {
     materialEdit_->setEnabled(!useForAll_);
     if (!useForAll_ && material_ == 0) material_ = 1;
     dx_->ToWidgets();
-}
-
-void CmInterpolationInput::GroupRule(int clicked) {
-    if (clicked >= 0 && groups_[static_cast<std::size_t>(clicked)].import->isChecked())
-        for (int g = 0; g < s_InterpolationTable::kGroups; ++g)
-            if (g != clicked) groups_[static_cast<std::size_t>(g)].import->setChecked(false);
-    for (Group& group : groups_) {
-        if (group.import->isHidden()) continue;
-        group.name->setEnabled(group.import->isChecked());
-        group.browse->setEnabled(group.import->isChecked());
-    }
 }
 
 int CmInterpolationInput::GroupEnd(int material) const {

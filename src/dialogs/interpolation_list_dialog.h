@@ -18,6 +18,8 @@ class QPushButton;
 
 namespace dialogs {
 
+class InterpolationImportBox;
+
 class DataExchange;
 
 class CmInterpolationInput final : public CmInputDialog1 {
@@ -30,14 +32,7 @@ public:
     s_InterpolationTable Table() const;
 
 private:
-    struct Group {
-        QCheckBox* import = nullptr;
-        QLineEdit* name = nullptr;
-        QPushButton* browse = nullptr;
-        QCheckBox* read = nullptr;
-    };
     void MaterialRule();
-    void GroupRule(int clicked);
     void OnAddPoint();
     // Applies the edits to the current point; false when refused.
     bool ChangePoint();
@@ -65,7 +60,7 @@ private:
 
     DataExchange* dx_ = nullptr;
     QLineEdit* materialEdit_ = nullptr;
-    std::array<Group, s_InterpolationTable::kGroups> groups_;
+    InterpolationImportBox* importBox_ = nullptr;
 };
 
 // The window in InterpolationListDialogSlot().
