@@ -474,3 +474,11 @@ Cpp_ConstructionCircle* Cpp_ConstructionCircleList::HitTest(s_PickType& pick,
     }
     return hit;
 }
+
+bool Cpp_ConstructionCircleList::DeleteCircle(const Cpp_ConstructionCircle* circle) {
+    const auto it = std::find_if(circles_.begin(), circles_.end(),
+                                 [circle](const auto& c) { return c.get() == circle; });
+    if (it == circles_.end()) return false;
+    circles_.erase(it);
+    return true;
+}

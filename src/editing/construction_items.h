@@ -119,6 +119,8 @@ public:
     // A new undefined circle at the end of the list (the reader fills it).
     Cpp_ConstructionCircle* AddReadCircle();
     void DeleteAll() { circles_.clear(); }
+    // Unlinks and frees the circle; false when it is not in the list.
+    bool DeleteCircle(const Cpp_ConstructionCircle* circle);
 
     bool GetShowCircles() const { return showCircles_; }
     void SetShowCircles(bool on) { showCircles_ = on; }

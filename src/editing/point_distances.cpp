@@ -40,11 +40,11 @@ void ShowResult(const std::string& caption, const std::string& text) {
 
 std::string Number(double value, int decimals) { return FormatText("%1.*f", decimals, value); }
 
-class MoverNotAvailable final : public Cpp_SelectionMover {
+// The selection's own move of an item.
+class ItemMover final : public Cpp_SelectionMover {
 public:
-    bool MoveToXY(const Cpp_Selection&, double, double, bool) override {
-        platform::Services().StatusLine().SetText(NotAvailableText("Move (\"Drag\") Item"));
-        return false;
+    bool MoveToXY(const Cpp_Selection& item, double x, double y, bool keepMarked) override {
+        return item.MoveToXY(x, y, keepMarked);
     }
 };
 
@@ -64,7 +64,7 @@ DialogSlot<Cpp_DistanceDialogs>& DistanceDialogsSlot() {
 
 DialogSlot<Cpp_SelectionMover>& SelectionMoverSlot() {
     static DialogSlot<Cpp_SelectionMover> slot("selection mover",
-                                               std::make_unique<MoverNotAvailable>());
+                                               std::make_unique<ItemMover>());
     return slot;
 }
 

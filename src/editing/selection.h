@@ -224,6 +224,48 @@ public:
     // bar and answers false.
     bool UpdateToolBars() const;
 
+    // Editing the item (selection_deletes.cpp, selection_moves.cpp, selection_values.cpp). Each
+    // operation dispatches on the kind to the owning entity; kinds without a row do nothing and
+    // answer false.
+    //
+    // Whether the entities the record refers to are still in the model (a line still in its
+    // list and its point still in the line, a load still in its list, ...). Kinds that keep
+    // only values answer true.
+    bool TargetExists() const;
+    // The entity the item stands for as a whole (its line, load, definition, ...), or null; two
+    // records with the same target delete or edit the same thing.
+    const void* TargetLine() const;
+    // Every item of the kind's whole list; true when the kind has a list to empty.
+    bool DeleteAll() const;
+    // The line of the item; repaint is set for reinforcement lines, whose removal the view
+    // shows only by a repaint. True when something was removed.
+    bool DeleteEntireLine(bool& repaint) const;
+    // The segment that starts at the item's point (a short line goes whole).
+    bool DeleteSegment() const;
+    bool DeletePoint() const;
+    bool DeleteLineLoad() const;
+    bool DeleteRadiusDefinition() const;
+    bool DeleteConstructionCircle() const;
+    // The triangles of the item's interpolation data set outside its material; true when any
+    // went.
+    bool DeleteTrianglesOutsideMaterial() const;
+    // Deletes the data set's contours and triangulates it again; false for other kinds.
+    bool RetriangulateDataSet() const;
+
+    // Moves the item's point to (x, y) after widening the data range; true when it moved
+    // (a reinforcement point moves but answers false).
+    bool MoveToXY(double x, double y, bool keepMarked = true) const;
+    // The arrow-key step: repaint is set where the change reaches beyond the item. False for
+    // kinds without a nudge.
+    bool Nudge(double dx, double dy, bool& repaint);
+    // Sets the point of kinds 9, 78, 84 and 98 (spacing); other kinds stay.
+    void SetPointXY(double x, double y) const;
+    // The values typed into the item's tool bar (Enter with one item selected). clearSelection:
+    // the item is gone; repaint: the view must be drawn again; modified: the data changed.
+    void ApplyToolBarValues(bool& clearSelection, bool& repaint, bool& modified);
+    // A wheel step over the item; true when the wheel was used for it.
+    bool WheelEdit(int delta, bool control, bool& repaint);
+
 private:
     void Store(Cpp_Kliven4DataSet* dataSet, int stage, int kind) {
         dataSet_ = dataSet;

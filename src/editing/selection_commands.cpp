@@ -13,10 +13,13 @@
 
 namespace {
 
-class NoOperations final : public SelectedItemOperations {
+// The selected item's own operations.
+class ItemOperations final : public SelectedItemOperations {
 public:
-    bool RetriangulateDataSet(Cpp_Selection&) override { return false; }
-    bool DeleteTrianglesOutsideMaterial(Cpp_Selection&) override { return false; }
+    bool RetriangulateDataSet(Cpp_Selection& item) override { return item.RetriangulateDataSet(); }
+    bool DeleteTrianglesOutsideMaterial(Cpp_Selection& item) override {
+        return item.DeleteTrianglesOutsideMaterial();
+    }
 };
 
 class CancelOptions final : public SelectionOptionsDialog {
@@ -105,7 +108,7 @@ std::pair<int, int> ResultsSwitch(int kind) {
 
 DialogSlot<SelectedItemOperations>& SelectedItemOperationsSlot() {
     static DialogSlot<SelectedItemOperations> slot("selected item operations",
-                                                   std::make_unique<NoOperations>());
+                                                   std::make_unique<ItemOperations>());
     return slot;
 }
 
@@ -139,7 +142,7 @@ bool ClearDisplayFlags(Cpp_SelectionList& list) {
 namespace {
 
 // One operation on the first item: the notice when it is no interpolation item.
-bool FirstItemOperation(Cpp_SelectionList& list, const char* command,
+bool FirstItemOperation(Cpp_SelectionList& list,
                         bool (SelectedItemOperations::*operation)(Cpp_Selection&), bool notice) {
     if (list.IsEmpty()) {
         ShowMessageByKind("Notice", kNoInterpolationSet, 7);
@@ -152,10 +155,6 @@ bool FirstItemOperation(Cpp_SelectionList& list, const char* command,
         if (notice) ShowMessageByKind("Notice", kNoInterpolationSet, 7);
         return false;
     }
-    if (!SelectedItemOperationsSlot().IsRegistered()) {
-        platform::Services().StatusLine().SetText(NotAvailableText(command));
-        return false;
-    }
     const bool ok = (SelectedItemOperationsSlot().Get().*operation)(first);
     if (!ok && notice) ShowMessageByKind("Notice", kNoInterpolationSet, 7);
     return ok;
@@ -164,14 +163,12 @@ bool FirstItemOperation(Cpp_SelectionList& list, const char* command,
 }  // namespace
 
 bool RetriangulateSelection(Cpp_SelectionList& list) {
-    return FirstItemOperation(list, "Retriangulate Interpolation Data Set",
-                              &SelectedItemOperations::RetriangulateDataSet, true);
+    return FirstItemOperation(list, &SelectedItemOperations::RetriangulateDataSet, true);
 }
 
 bool DeleteTrianglesOutsideMaterial(Cpp_SelectionList& list) {
     if (list.IsEmpty()) return false;
-    return FirstItemOperation(list, "Delete Triangles Outside Material",
-                              &SelectedItemOperations::DeleteTrianglesOutsideMaterial, false);
+    return FirstItemOperation(list, &SelectedItemOperations::DeleteTrianglesOutsideMaterial, false);
 }
 
 namespace {

@@ -3,9 +3,9 @@
 // kinds, retriangulating or trimming the selected interpolation data set, and the arrow-key
 // nudge settings with their options dialog.
 //
-// The operations on one selected item (retriangulating, trimming triangles) are another
-// module's: it registers them in SelectedItemOperationsSlot(); without them a command puts
-// "\"<command>\" is not available yet." on the status line.
+// The operations on one selected item (retriangulating, trimming triangles) go through
+// SelectedItemOperationsSlot(), which answers the item's own operations (Cpp_Selection) unless a
+// test puts others in their place.
 
 #include "core/dialog_slot.h"
 

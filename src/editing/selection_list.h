@@ -87,6 +87,46 @@ public:
     bool SelectInBand(Cpp_Kliven4DataSet* dataSet, const platform::DevicePoint corners[4]);
     bool SelectProfilePointsInBox(Cpp_Kliven4DataSet* dataSet, int x1, int y1, int x2, int y2);
 
+    // Destructive walks (selection_list_edits.cpp). Each walks the distinct live targets of
+    // the list: a record taken before the model last changed, or whose entity an earlier
+    // record already removed, is passed over. True when anything changed; every record is
+    // stale afterwards (the model generation moves on).
+    bool DeleteAll();
+    // repaint: a removed line shows only after a repaint (reinforcement lines).
+    bool DeleteEntireLines(bool& repaint);
+    bool DeleteSegments();
+    bool DeletePoints();
+    bool DeleteLineLoads();
+    bool DeleteRadiusDefinitions();
+    bool DeleteConstructionCircles();
+    // The arrow-key nudge of every item by the key step (dx, dy each -1, 0 or 1), in pixels or
+    // the nudge distance (selection_commands.h). repaint as for Cpp_Selection::Nudge; true
+    // when any item moved.
+    bool NudgeSelection(int dx, int dy, bool& repaint);
+    // The scale dialog of the first item's kind (distributed loads, line loads,
+    // reinforcement); false when empty.
+    bool HandleScaleHotKey() const;
+    // The wheel over the first item; false when empty.
+    bool WheelEditFirst(int delta, bool control, bool& repaint);
+
+    // Joining lines (selection_join_lines.cpp). Joinable: at least two items on at least two
+    // distinct lines, the first item a profile, piezometric or reinforcement point or segment,
+    // every other item of the same family (piezometric: of the same stage).
+    bool SelectedLinesAreJoinable() const;
+    // Two line ends: joined end to end (JoinLines); any other selection: the lines chained
+    // through end points that coincide exactly (JoinLinesByPoints). True when a line was made;
+    // the list is emptied then.
+    bool JoinLinesCommand();
+    bool JoinLines();
+    bool JoinLinesByPoints();
+
+    // Spacing points evenly (selection_spacing.cpp): mode 1 along the line between the two
+    // points farthest apart, 2 in x, 3 in y; the first and the last item keep their places
+    // and the list ends sorted. Fewer than three items: nothing (false).
+    bool SpacePointsEvenly(int mode);
+    bool SpacePointsOnAxis(bool byX);
+    bool SpacePointsAlongLine();
+
 private:
     void PushBack(const Cpp_Selection& record);
     void PushFront(const Cpp_Selection& record);

@@ -1,8 +1,7 @@
 #pragma once
 // Moving a selected item to a point, for the commands that compute where an item must go
-// (the distance tool). The editing of the selection owns the move and plugs it in; until it
-// does, the stand-in moves nothing and says on the status line that moving is not available
-// yet.
+// (the distance tool). The slot answers the selection's own move (Cpp_Selection::MoveToXY);
+// tests put a recording mover in its place.
 //
 //     if (SelectionMoverSlot().Get().MoveToXY(item, x, y, true)) redraw;
 

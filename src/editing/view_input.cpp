@@ -8,6 +8,7 @@
 #include "editing/crack_tool.h"
 #include "editing/cursor_modes.h"
 #include "editing/edit_modes.h"
+#include "editing/selection_edit_commands.h"
 #include "editing/selection_list.h"
 #include "editing/renumber_lines.h"
 #include "editing/view_dispatch.h"
@@ -195,7 +196,7 @@ void EndBand(s_InputCall&) { EndPickBand(); }
 // Enter gives the one selected item the values of its tool bar; with more or none, nothing.
 void SelectModeEnter(s_InputCall& call) {
     if (GetCurrentSelection().HasOneItem()) {
-        SayNotAvailable("Change item values");
+        call.modified = AssignNumberToSelection(call.view);
     } else {
         call.handled = false;
     }
@@ -397,6 +398,7 @@ bool MouseWheelEdit(ViewInputHost& view, int delta, bool shift, bool control) {
     default: break;
     }
     if (!view.WheelEditingOn()) return false;
+    if (WheelEditSelection(view, delta, control)) return true;
     if (mode != CursorModeNone) return false;
     switch (view.EditMode()) {
     case EditModeCrack:
@@ -508,15 +510,12 @@ bool DeleteKey(ViewInputHost& view) {
     case CursorModeReinforcementLineEntry: SayNotAvailable(FindCursorModeRow(mode)->step); break;
     default: break;
     }
-    // Deleting a selected point: nothing can be selected yet.
-    (void)view;
-    return false;
+    if (view.EditMode() != EditModeSelect) return false;
+    return DeleteSelectedPoint(view);
 }
 
 bool ArrowKey(ViewInputHost& view, int key) {
-    // Nudging the selection: nothing can be selected yet.
-    (void)view;
-    (void)key;
+    NudgeKey(view, key);
     return true;
 }
 

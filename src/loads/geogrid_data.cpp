@@ -257,6 +257,14 @@ Cpp_Geogrid* Cpp_IndividualGeogridList::AddCopy(const Cpp_Geogrid& grid) {
     return grids_.back().get();
 }
 
+bool Cpp_IndividualGeogridList::DeleteGeogrid(const Cpp_Geogrid* grid) {
+    const auto it = std::find_if(grids_.begin(), grids_.end(),
+                                 [grid](const auto& g) { return g.get() == grid; });
+    if (it == grids_.end()) return false;
+    grids_.erase(it);
+    return true;
+}
+
 void Cpp_IndividualGeogridList::RemoveLast() {
     if (!grids_.empty()) grids_.pop_back();
 }

@@ -112,6 +112,8 @@ public:
     Cpp_Geogrid* AddCopy(const Cpp_Geogrid& grid);
     void DeleteAllGeogrids() { grids_.clear(); }
     void RemoveLast();
+    // Unlinks and frees the geogrid; false when it is not in the list.
+    bool DeleteGeogrid(const Cpp_Geogrid* grid);
     // Bounds of the grids (head and end points); false when there are none.
     bool GetBounds(double& xmin, double& xmax, double& ymin, double& ymax) const;
 

@@ -130,6 +130,14 @@ Cpp_IndividualNail* Cpp_IndividualNailList::AddNail(double headY, double length,
     return n;
 }
 
+bool Cpp_IndividualNailList::DeleteNail(const Cpp_IndividualNail* nail) {
+    const auto it = std::find_if(nails_.begin(), nails_.end(),
+                                 [nail](const auto& n) { return n.get() == nail; });
+    if (it == nails_.end()) return false;
+    nails_.erase(it);
+    return true;
+}
+
 void Cpp_IndividualNailList::RemoveLast() {
     if (!nails_.empty()) nails_.pop_back();
 }

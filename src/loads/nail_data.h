@@ -49,6 +49,8 @@ public:
     void DeleteAllNails() { nails_.clear(); }
     // Drops the last nail (one whose reading failed).
     void RemoveLast();
+    // Unlinks and frees the nail; false when it is not in the list.
+    bool DeleteNail(const Cpp_IndividualNail* nail);
 
     // Picking (nail_drawing.cpp): A by the nail's segment, B by its head or end (head set to
     // true for the head); the nearest within the tolerance, or null.

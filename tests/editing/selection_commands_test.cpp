@@ -84,14 +84,21 @@ TEST(RetriangulateSelection, NeedsAnInterpolationItemAndEmptiesTheList) {
         EXPECT_EQ(r.icon, platform::BoxIcon::Information);
     }
 
-    // An interpolation item without the operations: said on the status line.
+    // An interpolation item with the item's own operation: its data set is triangulated again
+    // (no status text); one that is not among the stage's data sets is refused with the notice.
     s_SelectionReferences refs;
     refs.ref1 = set;
     list.AddItem(&ds, 1, SEL_PRESSURE_TRIANGLE, refs);
-    EXPECT_FALSE(RetriangulateSelection(list));
-    EXPECT_EQ(fakes.statusLine.text,
-              "\"Retriangulate Interpolation Data Set\" is not available yet.");
+    EXPECT_TRUE(RetriangulateSelection(list));
+    EXPECT_EQ(fakes.statusLine.text, "");
     EXPECT_TRUE(list.IsEmpty());
+    Cpp_InterpolationDataSet stray(1, 0);
+    s_SelectionReferences strayRefs;
+    strayRefs.ref1 = &stray;
+    list.AddItem(&ds, 1, SEL_PRESSURE_TRIANGLE, strayRefs);
+    EXPECT_FALSE(RetriangulateSelection(list));
+    ASSERT_EQ(fakes.messageBoxes.requests.size(), 3u);
+    fakes.messageBoxes.requests.pop_back();
 
     CountingOperations operations;
     SelectedItemOperationsSlot().Set(&operations);

@@ -53,6 +53,7 @@ CommandTable BuildCommandTable() {
     AddToolCommands(table);
     AddHelpCommands(table);
     AddReinforcementCommands(table);
+    AddSelectionEditCommands(table);
     return table;
 }
 

@@ -78,5 +78,10 @@ void AddRunCommands(CommandTable& table);
 void AddToolCommands(CommandTable& table);
 void AddHelpCommands(CommandTable& table);
 void AddReinforcementCommands(CommandTable& table);
+void AddSelectionEditCommands(CommandTable& table);
+// Command 32903: the scale action of the edit mode (select mode: the scale dialog of the first
+// selected item's kind; distributed loads: their scale dialog); true when the view must be
+// drawn again. Other modes do nothing.
+bool RunEditModeAction(int editMode);
 
 }  // namespace app

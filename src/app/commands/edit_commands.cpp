@@ -61,9 +61,6 @@ void AddEditCommands(CommandTable& table) {
     table.Add(ID_RETRIANGULATE, [](MainFrame& f) {
         if (RetriangulateSelection(GetCurrentSelection())) f.Redraw();
     });
-    table.Add(ID_DELETE_TRIANGLES_OUTSIDE_MATERIAL, [](MainFrame& f) {
-        if (DeleteTrianglesOutsideMaterial(GetCurrentSelection())) f.Redraw();
-    });
     table.Add(ID_RESCALE_COORDINATES, [](MainFrame&) { RescaleCoordinates::Start(); });
     table.Add(ID_RENUMBER_PROFILE_LINES, [](MainFrame&) {
         RenumberLines::Start(Cpp_Kliven4Data::CurrentDataSet(), RenumberLines::ProfileLines);

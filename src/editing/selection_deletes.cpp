@@ -1,0 +1,555 @@
+// Deleting a selected item: the whole list of its kind, its line, its segment, its point, a
+// line load, a radius definition, a construction circle; and the item's liveness test that the
+// destructive walks over a selection list use before they touch a record.
+
+#include "analysis/analysis_computation_data.h"
+#include "analysis/noncircular_shear_surface.h"
+#include "analysis/radius_definition.h"
+#include "analysis/tangent_line.h"
+#include "editing/construction_items.h"
+#include "editing/selection.h"
+#include "editing/selection_edit_support.h"
+#include "loads/distributed_load_data.h"
+#include "loads/geogrid_data.h"
+#include "loads/line_load.h"
+#include "loads/nail_data.h"
+#include "loads/reinforcement_line.h"
+#include "model/data_check.h"
+#include "model/data_set.h"
+#include "model/derived_data.h"
+#include "porepressure/interpolation_data.h"
+#include "porepressure/piezometric_line.h"
+#include "profile/crack.h"
+#include "profile/profile_line.h"
+#include "profile/slope_geometry.h"
+
+#include <algorithm>
+
+namespace selection_edit {
+
+Cpp_LineList* LineListOf(const Cpp_Selection& item) {
+    Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    switch (item.GetType()) {
+    case SEL_CONSTRUCTION_SEGMENT:
+    case SEL_CONSTRUCTION_POINT: return &GetConstructionLineList();
+    case SEL_PROFILE_POINT:
+    case SEL_PROFILE_SEGMENT: return ds ? &ds->ProfileLines() : nullptr;
+    case SEL_PIEZOMETRIC_POINT:
+    case SEL_PIEZOMETRIC_SEGMENT:
+    case SEL_PIEZOMETRIC_LABEL:
+        return ds && (item.GetStage() == 1 || item.GetStage() == 2)
+                   ? ds->PiezometricLines(item.GetStage())
+                   : nullptr;
+    case SEL_REINFORCEMENT_POINT:
+    case SEL_REINFORCEMENT_INTERVAL: return ds ? ds->ReinforcementLines() : nullptr;
+    default: return nullptr;
+    }
+}
+
+Cpp_Line* LineOf(const Cpp_Selection& item) {
+    switch (item.GetType()) {
+    case SEL_CONSTRUCTION_SEGMENT:
+    case SEL_CONSTRUCTION_POINT:
+    case SEL_PROFILE_POINT:
+    case SEL_PROFILE_SEGMENT:
+    case SEL_PIEZOMETRIC_POINT:
+    case SEL_PIEZOMETRIC_SEGMENT:
+    case SEL_REINFORCEMENT_POINT:
+    case SEL_REINFORCEMENT_INTERVAL:
+    case SEL_SLOPE_POINT:
+    case SEL_SLOPE_SEGMENT: return static_cast<Cpp_Line*>(item.GetItemReferences().ref1);
+    default: return nullptr;
+    }
+}
+
+Cpp_PointXY* PointOf(const Cpp_Selection& item) {
+    return LineOf(item) ? static_cast<Cpp_PointXY*>(item.GetItemReferences().ref2) : nullptr;
+}
+
+Cpp_InterpolationData* InterpolationOf(const Cpp_Selection& item) {
+    Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    const int stage = item.GetStage() == 2 ? 2 : 1;
+    return ds ? ds->InterpolationData(stage) : nullptr;
+}
+
+Cpp_InterpolationDataSet* InterpolationSetOf(const Cpp_Selection& item) {
+    auto* set = static_cast<Cpp_InterpolationDataSet*>(item.IsInterpolationItem());
+    Cpp_InterpolationData* data = InterpolationOf(item);
+    if (!set || !data) return nullptr;
+    for (const auto& s : data->DataSets())
+        if (s.get() == set) return set;
+    return nullptr;
+}
+
+int InterpolationPointIndex(const Cpp_Selection& item) {
+    Cpp_InterpolationDataSet* set = InterpolationSetOf(item);
+    const auto* vertex = static_cast<const Cpp_VERTEX*>(item.GetItemReferences().ref2);
+    if (!set || !vertex) return -1;
+    bool found = false;
+    for (const Cpp_VERTEX* v = set->GetVertexList().First(); v && !found; v = v->Next())
+        found = v == vertex;
+    if (!found) return -1;
+    const auto& points = set->Points();
+    for (size_t i = 0; i < points.size(); ++i)
+        if (points[i].X() == vertex->X() && points[i].Y() == vertex->Y())
+            return static_cast<int>(i);
+    return -1;
+}
+
+Cpp_DistributedLoadData* DistributedLoadsOf(const Cpp_Selection& item) {
+    Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    if (!ds || (item.GetStage() != 1 && item.GetStage() != 2)) return nullptr;
+    return ds->DistributedLoads(item.GetStage());
+}
+
+int LoadPointIndex(const Cpp_Selection& item) {
+    Cpp_DistributedLoadData* loads = DistributedLoadsOf(item);
+    if (!loads) return -1;
+    int i = 0;
+    for (auto* p = loads->GetFirstListItem(); p; p = p->NextPoint(), ++i)
+        if (p == item.GetItemReferences().ref1) return i;
+    return -1;
+}
+
+Cpp_LineLoadList* LineLoadsOf(const Cpp_Selection& item) {
+    Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    if (!ds || (item.GetStage() != 1 && item.GetStage() != 2)) return nullptr;
+    return ds->LineLoads(item.GetStage());
+}
+
+Cpp_LineLoad* LineLoadOf(const Cpp_Selection& item) {
+    Cpp_LineLoadList* loads = LineLoadsOf(item);
+    if (!loads) return nullptr;
+    for (const auto& l : loads->Loads())
+        if (l.get() == item.GetItemReferences().ref1) return l.get();
+    return nullptr;
+}
+
+Cpp_CrackPointList* CrackListOf(const Cpp_Selection& item) {
+    Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    if (!ds) return nullptr;
+    Cpp_Crack& crack = ds->AnalysisComputationData()->GetCrack();
+    switch (item.GetType()) {
+    case SEL_VARIABLE_CRACK_POINT:
+    case SEL_VARIABLE_CRACK_SEGMENT: return &crack.CrackPointList();
+    case SEL_VARIABLE_WATER_POINT:
+    case SEL_VARIABLE_WATER_SEGMENT: return &crack.WaterPointList();
+    default: return nullptr;
+    }
+}
+
+Cpp_CrackPoint* CrackPointOf(const Cpp_Selection& item) {
+    Cpp_CrackPointList* list = CrackListOf(item);
+    if (!list) return nullptr;
+    for (Cpp_CrackPoint* p = list->Head(); p; p = p->Next())
+        if (p == item.GetItemReferences().ref1) return p;
+    return nullptr;
+}
+
+Cpp_RadiusDefinition* RadiusDefinitionOf(const Cpp_Selection& item) {
+    Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    if (!ds) return nullptr;
+    Cpp_RadiusDefinitionList& list = ds->AnalysisComputationData()->GetRadiusDefinitionList();
+    for (int n = 1; n <= list.GetCount(); ++n)
+        if (list.GetNth(n) == item.GetItemReferences().ref2) return list.GetNth(n);
+    return nullptr;
+}
+
+int RadiusDefinitionNumber(const Cpp_Selection& item) {
+    Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    if (!ds) return 0;
+    Cpp_RadiusDefinitionList& list = ds->AnalysisComputationData()->GetRadiusDefinitionList();
+    for (int n = 1; n <= list.GetCount(); ++n)
+        if (list.GetNth(n) == item.GetItemReferences().ref2) return n;
+    return 0;
+}
+
+Cpp_NoncircularShearSurface* NoncircularOf(const Cpp_Selection& item, int& index) {
+    Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    if (!ds) return nullptr;
+    Cpp_NoncircularShearSurface& surface =
+        ds->AnalysisComputationData()->GetNoncircularPointList();
+    if (item.GetItemReferences().ref1 != &surface) return nullptr;
+    const auto* point =
+        static_cast<const Cpp_NoncircularShearSurfacePoint*>(item.GetItemReferences().ref2);
+    const auto& points = surface.Points();
+    if (!point || points.empty() || point < points.data() || point >= points.data() + points.size())
+        return nullptr;
+    index = static_cast<int>(point - points.data());
+    return &surface;
+}
+
+Cpp_TangentLine* TangentLineOf(const Cpp_Selection& item, int& index) {
+    switch (item.GetType()) {
+    case SEL_TANGENT_POINT:
+    case SEL_TANGENT_SEGMENT: {
+        Cpp_Kliven4DataSet* ds = item.GetDataSet();
+        Cpp_TangentLine* line = ds ? ds->AnalysisComputationData()->GetTangentLine() : nullptr;
+        if (!line || item.GetItemReferences().ref1 != line) return nullptr;
+        index = item.GetItemReferences().index;
+        return index >= 0 && index < line->NumberOfPoints() ? line : nullptr;
+    }
+    case SEL_DEFINITION_TANGENT_POINT:
+    case SEL_DEFINITION_TANGENT_SEGMENT: {
+        Cpp_RadiusDefinition* definition = RadiusDefinitionOf(item);
+        if (!definition || definition->GetOption() != Cpp_RadiusDefinition::kTangentLine)
+            return nullptr;
+        Cpp_TangentLine* line = definition->GetTangentLine();
+        index = static_cast<int>(item.GetItemReferences().number3) - 1;
+        return index >= 0 && index < line->NumberOfPoints() ? line : nullptr;
+    }
+    default: return nullptr;
+    }
+}
+
+bool DeleteInterpolationPointAt(const Cpp_Selection& item, const s_tagTypePointXY& at) {
+    Cpp_InterpolationDataSet* set = InterpolationSetOf(item);
+    if (!set) return false;
+    auto& points = set->Points();
+    const auto it = std::find_if(points.begin(), points.end(), [&at](const auto& p) {
+        return p.X() == at.x && p.Y() == at.y;
+    });
+    if (it == points.end()) return false;
+    points.erase(it);
+    for (size_t i = 0; i < points.size(); ++i) points[i].SetNumber(static_cast<int>(i) + 1);
+    set->GetContours().DeleteAll();
+    set->RebuildVertices();
+    set->Triangulate(static_cast<short>(item.GetStage() == 2 ? 2 : 1));
+    return true;
+}
+
+bool DeleteLoadPointAt(const Cpp_Selection& item, const s_tagTypePointXY& at) {
+    Cpp_DistributedLoadData* loads = DistributedLoadsOf(item);
+    if (!loads) return false;
+    std::vector<s_DistributedLoadPoint> points = loads->GetPoints();
+    const auto it = std::find_if(points.begin(), points.end(),
+                                 [&at](const auto& p) { return p.x == at.x && p.y == at.y; });
+    if (it == points.end()) return false;
+    points.erase(it);
+    loads->SetPoints(points);
+    return true;
+}
+
+template <class List, class T>
+bool Holds(const List& items, const T* wanted) {
+    return std::any_of(items.begin(), items.end(),
+                       [wanted](const auto& p) { return p.get() == wanted; });
+}
+
+}  // namespace selection_edit
+
+using namespace selection_edit;
+
+// ---------------------------------------------------------------------------------------------
+// Liveness
+
+bool Cpp_Selection::TargetExists() const {
+    const s_SelectionReferences& r = refs_;
+    Cpp_Kliven4DataSet* ds = dataSet_;
+    if (Cpp_Line* line = LineOf(*this)) {
+        if (type_ == SEL_SLOPE_POINT || type_ == SEL_SLOPE_SEGMENT) {
+            if (!ds || line != &ds->SlopeGeometry().GetSlopeLine()) return false;
+        } else {
+            Cpp_LineList* list = LineListOf(*this);
+            if (!list || list->IndexOf(line) < 0) return false;
+        }
+        return !r.ref2 || line->ContainsPoint(static_cast<const Cpp_PointXY*>(r.ref2));
+    }
+    int index = 0;
+    switch (type_) {
+    case SEL_CP_POINT:
+    case SEL_PRESSURE_POINT:
+    case SEL_RSUBU_POINT:
+    case SEL_STRENGTH_POINT: return InterpolationPointIndex(*this) >= 0;
+    case SEL_CP_NODE:
+    case SEL_CP_TRIANGLE:
+    case SEL_PRESSURE_NODE:
+    case SEL_PRESSURE_TRIANGLE:
+    case SEL_RSUBU_NODE:
+    case SEL_RSUBU_TRIANGLE:
+    case SEL_STRENGTH_NODE:
+    case SEL_STRENGTH_TRIANGLE: return InterpolationSetOf(*this) != nullptr;
+    case SEL_LOAD_POINT:
+    case SEL_LOAD_SEGMENT: return LoadPointIndex(*this) >= 0;
+    case SEL_LINE_LOAD:
+    case SEL_LINE_LOAD_DRAWN: return LineLoadOf(*this) != nullptr;
+    case SEL_VARIABLE_CRACK_POINT:
+    case SEL_VARIABLE_CRACK_SEGMENT:
+    case SEL_VARIABLE_WATER_POINT:
+    case SEL_VARIABLE_WATER_SEGMENT: return CrackPointOf(*this) != nullptr;
+    case SEL_GEOGRID_HEAD:
+    case SEL_GEOGRID_END:
+    case SEL_GEOGRID_LAYER:
+        return ds && Holds(ds->Geogrids()->GetIndividualGeogridList().Geogrids(),
+                           static_cast<const Cpp_Geogrid*>(r.ref1));
+    case SEL_NAIL_HEAD:
+    case SEL_NAIL_END:
+    case SEL_NAIL_BAR:
+        return ds && Holds(ds->SoilNails()->GetIndividualNailList().Nails(),
+                           static_cast<const Cpp_IndividualNail*>(r.ref1));
+    case SEL_CONSTRUCTION_CIRCLE:
+        return Holds(GetConstructionCircleList().Circles(),
+                     static_cast<const Cpp_ConstructionCircle*>(r.ref2));
+    case SEL_DEFINITION_RADIUS:
+    case SEL_DEFINITION_FIXED_POINT:
+    case SEL_DEFINITION_HORIZONTAL_TANGENT: return RadiusDefinitionOf(*this) != nullptr;
+    case SEL_DEFINITION_TANGENT_POINT:
+    case SEL_DEFINITION_TANGENT_SEGMENT:
+    case SEL_TANGENT_POINT:
+    case SEL_TANGENT_SEGMENT: return TangentLineOf(*this, index) != nullptr;
+    case SEL_NONCIRCULAR_POINT:
+    case SEL_SLIP_SURFACE_SEGMENT: return NoncircularOf(*this, index) != nullptr;
+    default: return true;
+    }
+}
+
+const void* Cpp_Selection::TargetLine() const {
+    if (Cpp_Line* line = LineOf(*this)) return line;
+    int index = 0;
+    switch (type_) {
+    case SEL_GEOGRID_HEAD:
+    case SEL_GEOGRID_END:
+    case SEL_GEOGRID_LAYER:
+    case SEL_NAIL_HEAD:
+    case SEL_NAIL_END:
+    case SEL_NAIL_BAR:
+    case SEL_LINE_LOAD:
+    case SEL_LINE_LOAD_DRAWN: return refs_.ref1;
+    case SEL_DEFINITION_RADIUS:
+    case SEL_DEFINITION_FIXED_POINT:
+    case SEL_DEFINITION_HORIZONTAL_TANGENT:
+    case SEL_DEFINITION_TANGENT_POINT:
+    case SEL_DEFINITION_TANGENT_SEGMENT:
+    case SEL_CONSTRUCTION_CIRCLE: return refs_.ref2;
+    case SEL_TANGENT_POINT:
+    case SEL_TANGENT_SEGMENT: return TangentLineOf(*this, index);
+    case SEL_NONCIRCULAR_POINT:
+    case SEL_SLIP_SURFACE_SEGMENT: return refs_.ref1;
+    default: return nullptr;
+    }
+}
+
+// ---------------------------------------------------------------------------------------------
+// Deleting
+
+bool Cpp_Selection::DeleteAll() const {
+    Cpp_Kliven4DataSet* ds = dataSet_;
+    switch (type_) {
+    case SEL_CONSTRUCTION_SEGMENT:
+    case SEL_CONSTRUCTION_POINT: DeleteAllConstructionLines(); return true;
+    case SEL_CP_POINT:
+    case SEL_PRESSURE_POINT:
+    case SEL_RSUBU_POINT:
+    case SEL_STRENGTH_POINT: {
+        Cpp_InterpolationData* data = InterpolationOf(*this);
+        if (!data) return false;
+        const int kind = type_ == SEL_CP_POINT         ? 5
+                         : type_ == SEL_PRESSURE_POINT ? 1
+                         : type_ == SEL_RSUBU_POINT    ? 2
+                                                       : 3;
+        data->DeleteDataSetsOfKind(kind);
+        return true;
+    }
+    case SEL_LOAD_POINT:
+    case SEL_LOAD_SEGMENT:
+    case SEL_NORMAL_LOAD_INTERVAL:
+    case SEL_SHEAR_LOAD_INTERVAL:
+        if (Cpp_DistributedLoadData* loads = DistributedLoadsOf(*this)) {
+            loads->DeleteAllPoints();
+            return true;
+        }
+        return false;
+    case SEL_LINE_LOAD:
+    case SEL_LINE_LOAD_DRAWN:
+        if (Cpp_LineLoadList* loads = LineLoadsOf(*this)) {
+            loads->DeleteAll();
+            return true;
+        }
+        return false;
+    case SEL_PIEZOMETRIC_POINT:
+    case SEL_PIEZOMETRIC_SEGMENT:
+    case SEL_PIEZOMETRIC_LABEL:
+        if (Cpp_LineList* list = LineListOf(*this)) {
+            list->Clear();
+            return true;
+        }
+        return false;
+    case SEL_DEFINITION_RADIUS:
+    case SEL_DEFINITION_FIXED_POINT:
+    case SEL_DEFINITION_HORIZONTAL_TANGENT:
+    case SEL_DEFINITION_TANGENT_POINT:
+    case SEL_DEFINITION_TANGENT_SEGMENT:
+        if (!ds) return false;
+        ds->AnalysisComputationData()->GetRadiusDefinitionList().DeleteAll();
+        return true;
+    case SEL_REINFORCEMENT_POINT:
+    case SEL_REINFORCEMENT_INTERVAL:
+    case SEL_LONGITUDINAL_FORCE:
+    case SEL_TRANSVERSE_FORCE:
+        if (!ds) return false;
+        ds->ReinforcementLines()->DeleteAllLines();
+        return true;
+    default: return false;
+    }
+}
+
+bool Cpp_Selection::DeleteEntireLine(bool& repaint) const {
+    repaint = false;
+    if (!TargetExists()) return false;
+    Cpp_Kliven4DataSet* ds = dataSet_;
+    int index = 0;
+    switch (type_) {
+    case SEL_CONSTRUCTION_SEGMENT:
+    case SEL_CONSTRUCTION_POINT:
+    case SEL_PROFILE_POINT:
+    case SEL_PROFILE_SEGMENT:
+    case SEL_PIEZOMETRIC_POINT:
+    case SEL_PIEZOMETRIC_SEGMENT: return LineListOf(*this)->RemoveLine(LineOf(*this));
+    case SEL_REINFORCEMENT_POINT:
+    case SEL_REINFORCEMENT_INTERVAL:
+        repaint = true;
+        return ds->ReinforcementLines()->DeleteLine(LineOf(*this));
+    case SEL_GEOGRID_HEAD:
+    case SEL_GEOGRID_END:
+    case SEL_GEOGRID_LAYER:
+        return ds->Geogrids()->GetIndividualGeogridList().DeleteGeogrid(static_cast<Cpp_Geogrid*>(refs_.ref1));
+    case SEL_NAIL_HEAD:
+    case SEL_NAIL_END:
+    case SEL_NAIL_BAR:
+        return ds->SoilNails()->GetIndividualNailList().DeleteNail(
+            static_cast<Cpp_IndividualNail*>(refs_.ref1));
+    case SEL_DEFINITION_TANGENT_POINT:
+    case SEL_DEFINITION_TANGENT_SEGMENT:
+        return ds->AnalysisComputationData()->GetRadiusDefinitionList().RemoveNth(
+            RadiusDefinitionNumber(*this));
+    case SEL_NONCIRCULAR_POINT:
+    case SEL_SLIP_SURFACE_SEGMENT:
+        NoncircularOf(*this, index)->DeleteAllPoints();
+        return true;
+    case SEL_SLOPE_POINT:
+    case SEL_SLOPE_SEGMENT: LineOf(*this)->DeleteAllPoints(); return true;
+    case SEL_TANGENT_POINT:
+    case SEL_TANGENT_SEGMENT: TangentLineOf(*this, index)->DeleteAllPoints(); return true;
+    default: return false;
+    }
+}
+
+bool Cpp_Selection::DeleteSegment() const {
+    if (!TargetExists()) return false;
+    int index = 0;
+    switch (type_) {
+    case SEL_CONSTRUCTION_SEGMENT:
+    case SEL_PROFILE_SEGMENT:
+    case SEL_PIEZOMETRIC_SEGMENT:
+    case SEL_REINFORCEMENT_INTERVAL:
+        return LineListOf(*this)->DeleteSegment(LineOf(*this), PointOf(*this));
+    case SEL_SLOPE_SEGMENT: {
+        // The two end points of the segment go; the slope line itself stays.
+        Cpp_Line* line = LineOf(*this);
+        Cpp_PointXY* first = PointOf(*this);
+        Cpp_PointXY* second = first->Next();
+        line->RemovePoint(first);
+        if (second) line->RemovePoint(second);
+        line->NumberPoints();
+        return true;
+    }
+    case SEL_SLIP_SURFACE_SEGMENT: {
+        Cpp_NoncircularShearSurface* surface = NoncircularOf(*this, index);
+        if (index + 1 < surface->NumberOfPoints()) surface->RemovePoint(index + 1);
+        surface->RemovePoint(index);
+        surface->NumberPoints();
+        return true;
+    }
+    case SEL_TANGENT_SEGMENT:
+    case SEL_DEFINITION_TANGENT_SEGMENT: {
+        auto& points = TangentLineOf(*this, index)->Points();
+        const auto last = std::min(points.size(), static_cast<size_t>(index) + 2);
+        points.erase(points.begin() + index, points.begin() + static_cast<long>(last));
+        return true;
+    }
+    default: return false;
+    }
+}
+
+bool Cpp_Selection::DeletePoint() const {
+    if (!TargetExists()) return false;
+    Cpp_Kliven4DataSet* ds = dataSet_;
+    int index = 0;
+    switch (type_) {
+    case SEL_CONSTRUCTION_POINT:
+    case SEL_PROFILE_POINT:
+    case SEL_PIEZOMETRIC_POINT: {
+        Cpp_Line* line = LineOf(*this);
+        const bool done = LineListOf(*this)->DeletePoint(line, PointOf(*this));
+        if (LineListOf(*this)->IndexOf(line) >= 0) line->NumberPoints();
+        return done;
+    }
+    case SEL_REINFORCEMENT_POINT:
+        return ds->ReinforcementLines()->DeletePoint(LineOf(*this), PointOf(*this));
+    case SEL_CP_POINT:
+    case SEL_PRESSURE_POINT:
+    case SEL_RSUBU_POINT:
+    case SEL_STRENGTH_POINT: return DeleteInterpolationPointAt(*this, GetItemPosition());
+    case SEL_LOAD_POINT: return DeleteLoadPointAt(*this, GetItemPosition());
+    case SEL_NONCIRCULAR_POINT: {
+        Cpp_NoncircularShearSurface* surface = NoncircularOf(*this, index);
+        surface->RemovePoint(index);
+        surface->NumberPoints();
+        return true;
+    }
+    case SEL_SLOPE_POINT: {
+        Cpp_Line* line = LineOf(*this);
+        line->RemovePoint(PointOf(*this));
+        line->NumberPoints();
+        return true;
+    }
+    case SEL_TANGENT_POINT:
+    case SEL_DEFINITION_TANGENT_POINT: {
+        Cpp_TangentLine* line = TangentLineOf(*this, index);
+        if (line->GetOption() != Cpp_TangentLine::kIrregular) return false;
+        line->Points().erase(line->Points().begin() + index);
+        return true;
+    }
+    case SEL_VARIABLE_CRACK_POINT:
+        CrackListOf(*this)->DeletePoint(CrackPointOf(*this));
+        ComputeCrackBottom(*ds, nullptr);
+        ComputeCrackWaterLevels(*ds);
+        return true;
+    case SEL_VARIABLE_WATER_POINT:
+        CrackListOf(*this)->DeletePoint(CrackPointOf(*this));
+        ComputeCrackWaterLevels(*ds);
+        return true;
+    default: return false;
+    }
+}
+
+bool Cpp_Selection::DeleteLineLoad() const {
+    Cpp_LineLoad* load = LineLoadOf(*this);
+    return load && LineLoadsOf(*this)->DeleteLoad(load);
+}
+
+bool Cpp_Selection::DeleteRadiusDefinition() const {
+    const int n = RadiusDefinitionNumber(*this);
+    if (n == 0) return false;
+    return dataSet_->AnalysisComputationData()->GetRadiusDefinitionList().RemoveNth(n);
+}
+
+bool Cpp_Selection::DeleteConstructionCircle() const {
+    if (type_ != SEL_CONSTRUCTION_CIRCLE || !TargetExists()) return false;
+    return GetConstructionCircleList().DeleteCircle(
+        static_cast<const Cpp_ConstructionCircle*>(refs_.ref2));
+}
+
+bool Cpp_Selection::DeleteTrianglesOutsideMaterial() const {
+    Cpp_InterpolationDataSet* set = InterpolationSetOf(*this);
+    if (!set || !dataSet_) return false;
+    return ::DeleteTrianglesOutsideMaterial(*dataSet_, *set, stage_ == 2 ? 2 : 1);
+}
+
+bool Cpp_Selection::RetriangulateDataSet() const {
+    Cpp_InterpolationDataSet* set = InterpolationSetOf(*this);
+    if (!set) return false;
+    set->GetContours().DeleteAll();
+    set->Triangulate(static_cast<short>(stage_ == 2 ? 2 : 1));
+    return true;
+}

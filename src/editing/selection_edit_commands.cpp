@@ -1,0 +1,175 @@
+#include "editing/selection_edit_commands.h"
+
+#include "editing/selection_commands.h"
+#include "editing/selection_list.h"
+#include "editing/view_input.h"
+#include "editing/view_selection.h"
+
+#include <algorithm>
+#include <initializer_list>
+
+namespace {
+
+bool In(int kind, std::initializer_list<int> kinds) {
+    return std::find(kinds.begin(), kinds.end(), kind) != kinds.end();
+}
+
+// The change is reported with the refresh kind of the first item (taken before the walk:
+// the walk leaves the records stale).
+bool Report(ViewInputHost& view, int kind, bool changed, bool repaint = true) {
+    if (changed) view.DataChanged(DataChangeKindOf(kind));
+    if (changed || repaint) view.InvalidateView();
+    return changed;
+}
+
+int FirstKind(const Cpp_SelectionList& list) {
+    const Cpp_Selection* first = list.GetNth(1);
+    return first ? first->GetType() : 0;
+}
+
+// The current list after a deletion: emptied, its highlights gone with the view's repaint, the
+// shown bar hidden.
+void EndDeletion(ViewInputHost& view) {
+    GetCurrentSelection().Clear();
+    view.HideCurrentToolBar();
+}
+
+template <class Walk>
+bool DeleteFromCurrent(ViewInputHost& view, Walk walk) {
+    Cpp_SelectionList& list = GetCurrentSelection();
+    const int kind = FirstKind(list);
+    const bool changed = walk(list);
+    EndDeletion(view);
+    return Report(view, kind, changed, changed);
+}
+
+}  // namespace
+
+int DataChangeKindOf(int kind) {
+    if (In(kind, {SEL_PROFILE_POINT, SEL_PROFILE_SEGMENT, SEL_PROFILE_LABEL, SEL_SLOPE_POINT,
+                  SEL_SLOPE_SEGMENT}))
+        return 2;
+    if (In(kind, {SEL_PIEZOMETRIC_POINT, SEL_PIEZOMETRIC_SEGMENT, SEL_PIEZOMETRIC_LABEL}))
+        return 4;
+    if (In(kind, {SEL_PRESCRIBED_RADIUS, SEL_FIXED_POINT, SEL_GRID_CORNER, SEL_SEARCH_GRID,
+                  SEL_HORIZONTAL_TANGENT, SEL_CIRCLE_CENTRE, SEL_NONCIRCULAR_POINT,
+                  SEL_SLIP_SURFACE_SEGMENT, SEL_DEFINITION_RADIUS, SEL_DEFINITION_FIXED_POINT,
+                  SEL_DEFINITION_HORIZONTAL_TANGENT, SEL_DEFINITION_TANGENT_POINT,
+                  SEL_DEFINITION_TANGENT_SEGMENT, SEL_TANGENT_POINT, SEL_TANGENT_SEGMENT}))
+        return 9;
+    return 0;
+}
+
+bool DeleteAllForSelection(ViewInputHost& view, bool currentList) {
+    Cpp_SelectionList& list = currentList ? GetCurrentSelection() : GetPickList();
+    const int kind = FirstKind(list);
+    const bool changed = list.DeleteAll();
+    list.Clear();
+    EndDeletion(view);
+    return Report(view, kind, changed);
+}
+
+bool DeleteEntireLineOfSelection(ViewInputHost& view) {
+    return DeleteFromCurrent(view, [](Cpp_SelectionList& list) {
+        bool repaint = false;
+        return list.DeleteEntireLines(repaint);
+    });
+}
+
+bool DeleteSegmentOfSelection(ViewInputHost& view) {
+    return DeleteFromCurrent(view, [](Cpp_SelectionList& list) { return list.DeleteSegments(); });
+}
+
+bool DeletePointOfSelection(ViewInputHost& view) {
+    return DeleteFromCurrent(view, [](Cpp_SelectionList& list) { return list.DeletePoints(); });
+}
+
+bool DeleteLineLoadOfSelection(ViewInputHost& view) {
+    return DeleteFromCurrent(view, [](Cpp_SelectionList& list) { return list.DeleteLineLoads(); });
+}
+
+bool DeleteRadiusDefinitionOfSelection(ViewInputHost& view) {
+    return DeleteFromCurrent(
+        view, [](Cpp_SelectionList& list) { return list.DeleteRadiusDefinitions(); });
+}
+
+bool DeleteConstructionCircleOfSelection(ViewInputHost& view) {
+    return DeleteFromCurrent(
+        view, [](Cpp_SelectionList& list) { return list.DeleteConstructionCircles(); });
+}
+
+bool DeleteSelectedPoint(ViewInputHost& view) {
+    const int kind = FirstKind(GetCurrentSelection());
+    if (In(kind, {8, 55, 80, 86, 100, 134})) return DeleteSegmentOfSelection(view);
+    if (In(kind, {9, 14, 36, 54, 56, 58, 78, 84, 92, 96, 98, 108, 132, 138, 142}))
+        return DeletePointOfSelection(view);
+    if (kind == 10) return DeleteConstructionCircleOfSelection(view);
+    if (In(kind, {41, 42, 43, 74, 75, 76})) return DeleteEntireLineOfSelection(view);
+    if (In(kind, {62, 64})) return DeleteLineLoadOfSelection(view);
+    if (In(kind, {93, 94, 95, 97})) return DeleteRadiusDefinitionOfSelection(view);
+    return false;
+}
+
+bool DeleteTrianglesOfSelection(ViewInputHost& view) {
+    Cpp_SelectionList& list = GetCurrentSelection();
+    const bool changed = DeleteTrianglesOutsideMaterial(list);
+    if (list.IsEmpty()) view.HideCurrentToolBar();
+    return Report(view, 0, changed, changed);
+}
+
+bool AssignNumberToSelection(ViewInputHost& view) {
+    Cpp_SelectionList& list = GetCurrentSelection();
+    if (!list.HasOneItem()) return false;
+    Cpp_Selection* item = list.GetNth(1);
+    if (!list.IsLive(item)) return false;
+    const int kind = item->GetType();
+    bool clear = false, repaint = false, modified = false;
+    item->ApplyToolBarValues(clear, repaint, modified);
+    if (clear) {
+        EraseSelection(list, true);
+        view.HideCurrentToolBar();
+        ShowSelectionPrompt();
+    }
+    return Report(view, kind, modified, repaint);
+}
+
+bool NudgeKey(ViewInputHost& view, int key) {
+    int dx = 0, dy = 0;
+    switch (key) {
+    case ViewKeyArrowLeft: dx = -1; break;
+    case ViewKeyArrowUp: dy = 1; break;
+    case ViewKeyArrowRight: dx = 1; break;
+    case ViewKeyArrowDown: dy = -1; break;
+    default: return false;
+    }
+    Cpp_SelectionList& list = GetCurrentSelection();
+    const int kind = FirstKind(list);
+    bool repaint = false;
+    const bool moved = list.NudgeSelection(dx, dy, repaint);
+    Report(view, kind, moved);
+    return true;
+}
+
+bool WheelEditSelection(ViewInputHost& view, int delta, bool control) {
+    Cpp_SelectionList& list = GetCurrentSelection();
+    const int kind = FirstKind(list);
+    bool repaint = false;
+    const bool used = list.WheelEditFirst(delta, control, repaint);
+    if (repaint) Report(view, kind, true);
+    return used;
+}
+
+bool JoinSelectedLines(ViewInputHost& view) {
+    Cpp_SelectionList& list = GetCurrentSelection();
+    const int kind = FirstKind(list);
+    const bool joined = list.JoinLinesCommand();
+    if (joined) view.HideCurrentToolBar();
+    return Report(view, kind, joined, false);
+}
+
+bool SpacePointsEvenly(ViewInputHost& view, int mode) {
+    Cpp_SelectionList& list = GetCurrentSelection();
+    const int kind = FirstKind(list);
+    const bool moved = list.SpacePointsEvenly(mode);
+    return Report(view, kind, moved);
+}

@@ -1,0 +1,482 @@
+// Moving a selected item to a point, nudging it with the arrow keys, giving it the values typed
+// into its tool bar and turning the wheel over it.
+
+#include "analysis/analysis_computation_data.h"
+#include "analysis/fixed_search_grid.h"
+#include "analysis/noncircular_shear_surface.h"
+#include "analysis/radius_definition.h"
+#include "analysis/tangent_line.h"
+#include "core/dialog_slot.h"
+#include "core/message_boxes.h"
+#include "editing/display_bounds.h"
+#include "platform/services.h"
+#include "editing/nail_geogrid_tools.h"
+#include "editing/selection.h"
+#include "editing/selection_edit_support.h"
+#include "editing/tool_dialog_bars.h"
+#include "graphics/graphics.h"
+#include "loads/distributed_load_data.h"
+#include "loads/geogrid_data.h"
+#include "loads/line_load.h"
+#include "loads/nail_data.h"
+#include "loads/reinforcement_line.h"
+#include "model/circle_end_points.h"
+#include "model/data_set.h"
+#include "model/derived_data.h"
+#include "porepressure/interpolation_data.h"
+#include "porepressure/piezometric_line.h"
+#include "profile/crack.h"
+#include "profile/profile_line.h"
+#include "profile/slope_geometry.h"
+
+#include <cstdio>
+
+using namespace selection_edit;
+
+namespace {
+
+bool MoveInterpolationPoint(const Cpp_Selection& item, double x, double y) {
+    Cpp_InterpolationDataSet* set = InterpolationSetOf(item);
+    const int at = InterpolationPointIndex(item);
+    if (!set || at < 0) return false;
+    auto& point = set->Points()[static_cast<size_t>(at)];
+    for (const auto& other : set->Points())
+        if (&other != &point && other.X() == x && other.Y() == y) return false;
+    point.Set(x, y);
+    set->GetContours().DeleteAll();
+    set->RebuildVertices();
+    set->Triangulate(static_cast<short>(item.GetStage() == 2 ? 2 : 1));
+    return true;
+}
+
+bool MoveLoadPoint(const Cpp_Selection& item, double x, double y) {
+    auto* point = static_cast<Cpp_DistributedLoadPoint*>(item.GetItemReferences().ref1);
+    if (LoadPointIndex(item) < 0) return false;
+    point->SetValues(x, y, point->normalStress, point->shearStress);
+    return true;
+}
+
+bool MoveLineLoad(const Cpp_Selection& item, double x, double y) {
+    Cpp_LineLoad* load = LineLoadOf(item);
+    if (!load) return false;
+    load->Set(x, y);
+    return true;
+}
+
+// The crack point to (x, value); the crack bottom (crack list) or the water levels follow.
+// True when the derived line changed.
+bool MoveCrackPoint(const Cpp_Selection& item, double x, double value) {
+    Cpp_CrackPoint* point = CrackPointOf(item);
+    if (!point || !item.GetDataSet()) return false;
+    point->SetXY(x, value);
+    if (item.GetType() == SEL_VARIABLE_CRACK_POINT)
+        return ComputeCrackBottom(*item.GetDataSet(), nullptr);
+    return ComputeCrackWaterLevels(*item.GetDataSet());
+}
+
+// Line points, noncircular and tangent-line points.
+bool MoveLinePoint(const Cpp_Selection& item, double x, double y) {
+    if (Cpp_PointXY* point = PointOf(item)) {
+        point->Set(x, y);
+        return true;
+    }
+    int index = 0;
+    if (Cpp_NoncircularShearSurface* surface = NoncircularOf(item, index)) {
+        surface->Points()[static_cast<size_t>(index)].SetXY(x, y);
+        return true;
+    }
+    if (Cpp_TangentLine* line = TangentLineOf(item, index)) {
+        line->Points()[static_cast<size_t>(index)] = {x, y};
+        return true;
+    }
+    return false;
+}
+
+// The crack tool's step per wheel click at start.
+constexpr double kCrackWheelStep = 1.0;
+
+void RecomputeCircle(Cpp_Kliven4DataSet* ds) {
+    if (ds) UpdateCircleEndPoints(*ds);
+}
+
+void ShowDuplicateNumber(const char* family, int number) {
+    char text[160];
+    std::snprintf(text, sizeof text, "%s line number %d is already assigned to another %s line.",
+                  family, number, family[0] == 'P' && family[1] == 'r'   ? "profile"
+                                  : family[0] == 'P'                    ? "piezometric"
+                                                                        : "reinforcement");
+    ShowErrorMessage("Error", text);
+}
+
+// Another line of the list has the number.
+bool NumberTakenByOther(const Cpp_LineList& list, const Cpp_Line* line, int number) {
+    const Cpp_Line* found = list.FindLine(number);
+    return found && found != line;
+}
+
+std::string DescriptionOf(const Cpp_Line& line) {
+    return line.HasDescription() ? line.Description() : std::string();
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------------------------
+
+bool Cpp_Selection::MoveToXY(double x, double y, bool keepMarked) const {
+    (void)keepMarked;  // the view draws the selection marks again with the item
+    Cpp_Graphics::ExtendDataRange(x, y);
+    if (!TargetExists()) return false;
+    switch (type_) {
+    case SEL_CONSTRUCTION_POINT:
+    case SEL_NONCIRCULAR_POINT:
+    case SEL_PIEZOMETRIC_POINT:
+    case SEL_PROFILE_POINT:
+    case SEL_DEFINITION_TANGENT_POINT:
+    case SEL_SLOPE_POINT:
+    case SEL_TANGENT_POINT: return MoveLinePoint(*this, x, y);
+    case SEL_REINFORCEMENT_POINT: MoveLinePoint(*this, x, y); return false;
+    case SEL_CP_POINT:
+    case SEL_PRESSURE_POINT:
+    case SEL_RSUBU_POINT:
+    case SEL_STRENGTH_POINT: return MoveInterpolationPoint(*this, x, y);
+    case SEL_VARIABLE_CRACK_POINT:
+    case SEL_VARIABLE_WATER_POINT: MoveCrackPoint(*this, x, y); return true;
+    default: return false;
+    }
+}
+
+void Cpp_Selection::SetPointXY(double x, double y) const {
+    switch (type_) {
+    case SEL_CONSTRUCTION_POINT:
+    case SEL_PIEZOMETRIC_POINT:
+    case SEL_PROFILE_POINT:
+    case SEL_REINFORCEMENT_POINT:
+        if (Cpp_PointXY* point = PointOf(*this)) point->Set(x, y);
+        break;
+    default: break;
+    }
+}
+
+bool Cpp_Selection::Nudge(double dx, double dy, bool& repaint) {
+    repaint = false;
+    if (!TargetExists()) return false;
+    Cpp_Kliven4DataSet* ds = dataSet_;
+    Cpp_AnalysisComputationData* a = ds ? ds->AnalysisComputationData() : nullptr;
+    const s_tagTypePointXY at = GetItemPosition();
+    s_tagTypePointXY to{at.x + dx, at.y + dy};
+    switch (type_) {
+    case SEL_CONSTRUCTION_POINT:
+    case SEL_NONCIRCULAR_POINT:
+    case SEL_PIEZOMETRIC_POINT:
+    case SEL_PROFILE_POINT:
+    case SEL_DEFINITION_TANGENT_POINT:
+    case SEL_TANGENT_POINT:
+    case SEL_REINFORCEMENT_POINT: {
+        int index = 0;
+        if (Cpp_TangentLine* line = TangentLineOf(*this, index)) {
+            const s_tagTypePointXY p = line->Points()[static_cast<size_t>(index)];
+            to = {p.x + dx, p.y + dy};
+            refs_.x = to.x;
+            refs_.y = to.y;
+        }
+        MoveLinePoint(*this, to.x, to.y);
+        break;
+    }
+    case SEL_SLOPE_POINT:
+        MoveLinePoint(*this, to.x, to.y);
+        ds->SlopeGeometry().SetEnteredFlag(true);
+        ComputeCrackBottom(*ds, nullptr);
+        ComputeCrackWaterLevels(*ds);
+        repaint = true;
+        break;
+    case SEL_CP_POINT:
+    case SEL_PRESSURE_POINT:
+    case SEL_RSUBU_POINT:
+    case SEL_STRENGTH_POINT:
+        if (!MoveInterpolationPoint(*this, to.x, to.y)) return true;
+        break;
+    case SEL_LOAD_POINT: MoveLoadPoint(*this, to.x, to.y); break;
+    case SEL_LINE_LOAD: MoveLineLoad(*this, to.x, to.y); break;
+    case SEL_VARIABLE_CRACK_POINT:
+        MoveCrackPoint(*this, to.x, to.y);
+        ds->SlopeGeometry().SetEnteredFlag(true);
+        ComputeCrackWaterLevels(*ds);
+        repaint = true;
+        break;
+    case SEL_FIXED_POINT:
+        to = {refs_.x + dx, refs_.y + dy};
+        a->SetThroughPoint(to.x, to.y);
+        refs_.x = to.x;
+        refs_.y = to.y;
+        repaint = true;
+        break;
+    case SEL_CIRCLE_CENTRE:
+        to = {refs_.x + dx, refs_.y + dy};
+        if (a->GetMode() == 3)
+            a->SetStartCenter(to.x, to.y);
+        else
+            a->SetCircleCenter(to.x, to.y);
+        RecomputeCircle(ds);
+        refs_.x = to.x;
+        refs_.y = to.y;
+        repaint = true;
+        break;
+    case SEL_GRID_CORNER: {
+        Cpp_FixedSearchGrid& grid = a->GetFixedSearchGrid();
+        const int corner = static_cast<int>(refs_.number1);
+        const s_tagTypePointXY c = grid.Corner(corner);
+        to = {c.x + dx, c.y + dy};
+        grid.SetCorner(corner, to.x, to.y);
+        refs_.x = to.x;
+        refs_.y = to.y;
+        repaint = true;
+        break;
+    }
+    case SEL_SEARCH_GRID: {
+        if (a->GetMode() != 4) return true;
+        Cpp_FixedSearchGrid& grid = a->GetFixedSearchGrid();
+        for (int i = 1; i <= 4; ++i) {
+            const s_tagTypePointXY c = grid.Corner(i);
+            grid.SetCorner(i, c.x + dx, c.y + dy);
+        }
+        repaint = true;
+        return true;
+    }
+    case SEL_DEFINITION_RADIUS: {
+        Cpp_RadiusDefinition* definition = RadiusDefinitionOf(*this);
+        const Cpp_FixedSearchGrid& grid = a->GetFixedSearchGrid();
+        if (!definition || grid.Compare()) return true;
+        definition->SetGivenRadius(definition->GetGivenRadius() - dy);
+        repaint = true;
+        UpdateToolBars();
+        return true;
+    }
+    case SEL_DEFINITION_FIXED_POINT: {
+        Cpp_RadiusDefinition* definition = RadiusDefinitionOf(*this);
+        if (!definition) return true;
+        const s_tagTypePointXY p = definition->GetFixedPoint();
+        to = {p.x + dx, p.y + dy};
+        definition->SetFixedPoint(to.x, to.y);
+        repaint = true;
+        break;
+    }
+    case SEL_DEFINITION_HORIZONTAL_TANGENT: {
+        Cpp_RadiusDefinition* definition = RadiusDefinitionOf(*this);
+        if (!definition) return true;
+        Cpp_TangentLine* line = definition->GetTangentLine();
+        line->SetElevation(line->GetElevation() + dy);
+        repaint = true;
+        UpdateToolBars();
+        return true;
+    }
+    default: return false;
+    }
+    Cpp_Graphics::ExtendDataRange(to.x, to.y);
+    UpdateToolBars();
+    return true;
+}
+
+// ---------------------------------------------------------------------------------------------
+
+void Cpp_Selection::ApplyToolBarValues(bool& clearSelection, bool& repaint, bool& modified) {
+    clearSelection = repaint = modified = false;
+    if (!TargetExists()) return;
+    ToolDialogBars& bars = TheToolBars();
+    Cpp_Kliven4DataSet* ds = dataSet_;
+    double x = 0, y = 0;
+    switch (type_) {
+    case SEL_PROFILE_POINT:
+    case SEL_PROFILE_SEGMENT: {
+        auto* line = static_cast<Cpp_ProfileLine*>(LineOf(*this));
+        int number = 0, material = 0;
+        std::string description;
+        CmDialogBarProfileTool* bar = ActiveProfileBar();
+        if (bar && bar->GetLineData(number, material, description)) {
+            // A segment gets the same check as a point: two lines never share a number.
+            if (NumberTakenByOther(ds->ProfileLines(), line, number)) {
+                ShowDuplicateNumber("Profile", number);
+                bar->SetLineData(line->GetNumber(), line->GetMaterialNumber(), DescriptionOf(*line));
+                return;
+            }
+            modified = modified || number != line->GetNumber() ||
+                       material != line->GetMaterialNumber() || description != DescriptionOf(*line);
+            line->SetNumber(number);
+            line->SetMaterialNumber(material);
+            line->SetDescription(description);
+        }
+        if (type_ == SEL_PROFILE_POINT && bar && bar->GetPoint(x, y) && MoveToXY(x, y, true))
+            modified = true;
+        repaint = modified;
+        break;
+    }
+    case SEL_PIEZOMETRIC_POINT:
+    case SEL_PIEZOMETRIC_SEGMENT: {
+        auto* line = static_cast<Cpp_PiezometricLine*>(LineOf(*this));
+        int number = 0;
+        double unitWeight = 0;
+        std::string description;
+        CmDialogBarPiezometricTool* bar = ActivePiezometricBar();
+        if (bar && bar->GetLineData(number, unitWeight, description)) {
+            if (NumberTakenByOther(*LineListOf(*this), line, number)) {
+                ShowDuplicateNumber("Piezometric", number);
+                bar->SetLineData(line->GetNumber(), line->UnitWeight(), DescriptionOf(*line));
+                return;
+            }
+            modified = modified || number != line->GetNumber() ||
+                       unitWeight != line->UnitWeight() || description != DescriptionOf(*line);
+            line->SetNumber(number);
+            line->SetUnitWeightOfWater(unitWeight);
+            line->SetDescription(description);
+        }
+        if (type_ == SEL_PIEZOMETRIC_POINT && bar && bar->GetPoint(x, y) && MoveToXY(x, y, true))
+            modified = true;
+        repaint = modified;
+        break;
+    }
+    case SEL_REINFORCEMENT_POINT:
+    case SEL_REINFORCEMENT_INTERVAL: {
+        auto* line = static_cast<Cpp_ReinforcementLine*>(LineOf(*this));
+        CmDialogBarReinforcementTool* bar = ActiveReinforcementBar();
+        int number = 0;
+        if (!bar || !bar->GetLineNumber(number)) break;
+        if (NumberTakenByOther(*ds->ReinforcementLines(), line, number)) {
+            ShowDuplicateNumber("Reinforcement", number);
+            bar->SetLineNumber(line->GetNumber());
+            return;
+        }
+        modified = number != line->GetNumber();
+        line->SetNumber(number);
+        double longitudinal = 0, transverse = 0;
+        if (type_ == SEL_REINFORCEMENT_POINT &&
+            bar->GetPointData(x, y, longitudinal, transverse)) {
+            auto* point = static_cast<Cpp_ReinforcementPoint*>(PointOf(*this));
+            point->Set(x, y);
+            point->longitudinalForce = longitudinal;
+            point->transverseForce = transverse;
+            modified = true;
+        }
+        repaint = modified;
+        break;
+    }
+    case SEL_CONSTRUCTION_POINT:
+        if (bars.construction.GetPoint(x, y) && MoveToXY(x, y, true)) modified = repaint = true;
+        break;
+    case SEL_SLOPE_POINT:
+        if (CmDialogBarSlopeTool* bar = ActiveSlopeBar())
+            if (bar->GetPoint(x, y) && MoveToXY(x, y, true)) modified = repaint = true;
+        break;
+    case SEL_NONCIRCULAR_POINT:
+        if (CmDialogBarNoncircularTool* bar = ActiveNoncircularBar())
+            if (bar->GetPoint(x, y) && MoveToXY(x, y, true)) modified = repaint = true;
+        break;
+    case SEL_CP_POINT:
+    case SEL_PRESSURE_POINT:
+    case SEL_RSUBU_POINT:
+    case SEL_STRENGTH_POINT: {
+        double value = 0;
+        Cpp_InterpolationDataSet* set = InterpolationSetOf(*this);
+        const int at = InterpolationPointIndex(*this);
+        if (!bars.interpolation.GetValue(value) || !set || at < 0) break;
+        set->Points()[static_cast<size_t>(at)].SetValue(value);
+        set->GetContours().DeleteAll();
+        set->RebuildVertices();
+        set->Triangulate(static_cast<short>(stage_ == 2 ? 2 : 1));
+        modified = repaint = true;
+        clearSelection = true;  // the triangulation made new vertices
+        break;
+    }
+    case SEL_LOAD_POINT: {
+        double normal = 0, shear = 0;
+        CmDialogBarDistributedLoad* bar = ActiveDistributedLoadBar();
+        auto* point = static_cast<Cpp_DistributedLoadPoint*>(refs_.ref1);
+        if (!bar || !bar->GetLoadData(x, y, normal, shear)) break;
+        point->SetValues(x, y, normal, shear);
+        modified = repaint = true;
+        break;
+    }
+    case SEL_LINE_LOAD:
+    case SEL_LINE_LOAD_DRAWN: {
+        double first = 0, second = 0;
+        int form = 0;
+        Cpp_LineLoad* load = LineLoadOf(*this);
+        if (!bars.lineLoad.GetLineLoadData(x, y, first, second, form)) break;
+        load->Set(x, y);
+        load->option = form;
+        if (form == Cpp_LineLoad::ByComponents) {
+            load->horizontal = first;
+            load->vertical = second;
+        } else {
+            load->resultant = first;
+            load->inclination = second;
+        }
+        load->UpdateDerivedValues();
+        modified = repaint = true;
+        break;
+    }
+    case SEL_GEOGRID_HEAD:
+    case SEL_GEOGRID_END:
+    case SEL_GEOGRID_LAYER: {
+        s_GeogridBarValues v;
+        if (!IsToolBarVisible(BarGeogrids) ||
+            !bars.geogrids.GetGeogridData(v.y, v.length, v.type, v.leftFacing))
+            break;
+        if (AssignGeogridFromBar(*static_cast<Cpp_Geogrid*>(refs_.ref1), v, ds->SlopeGeometry()))
+            modified = repaint = true;
+        break;
+    }
+    case SEL_NAIL_HEAD:
+    case SEL_NAIL_END:
+    case SEL_NAIL_BAR: {
+        s_NailBarValues v;
+        if (!IsToolBarVisible(BarNails) ||
+            !bars.nails.GetNailData(v.y, v.length, v.inclination, v.type, v.leftFacing, v.spacing))
+            break;
+        if (AssignNailFromBar(*static_cast<Cpp_IndividualNail*>(refs_.ref1), v,
+                              ds->SlopeGeometry()))
+            modified = repaint = true;
+        break;
+    }
+    case SEL_VARIABLE_CRACK_POINT:
+    case SEL_VARIABLE_WATER_POINT: {
+        double value = 0;
+        if (!bars.crack.GetPoint(x, value)) break;
+        MoveCrackPoint(*this, x, value);
+        modified = repaint = true;
+        break;
+    }
+    default: return;
+    }
+    if (modified) UpdateToolBars();
+}
+
+// ---------------------------------------------------------------------------------------------
+
+bool Cpp_Selection::WheelEdit(int delta, bool control, bool& repaint) {
+    (void)control;
+    repaint = false;
+    if (!TargetExists()) return false;
+    switch (type_) {
+    case SEL_VARIABLE_CRACK_POINT:
+    case SEL_VARIABLE_WATER_POINT: {
+        // The crack tool's wheel step: below 1 the delta subtracts it.
+        Cpp_CrackPoint* point = CrackPointOf(*this);
+        const double value = point->Value() + (delta < 1 ? -kCrackWheelStep : kCrackWheelStep);
+        if (!MoveCrackPoint(*this, point->X(), value)) return false;
+        UpdateDisplayBoundsFromGeometry();
+        repaint = true;
+        UpdateToolBars();
+        return true;
+    }
+    // The stresses, forces and values of the loads, reinforcement and interpolation points
+    // change by their tools' wheel steps, which those tools own.
+    case SEL_LOAD_POINT:
+    case SEL_LINE_LOAD:
+    case SEL_REINFORCEMENT_POINT:
+    case SEL_PRESSURE_POINT:
+    case SEL_RSUBU_POINT:
+    case SEL_STRENGTH_POINT:
+        platform::Services().StatusLine().SetText(NotAvailableText("Wheel editing"));
+        return true;
+    default: return false;
+    }
+}
