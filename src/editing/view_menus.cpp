@@ -115,6 +115,7 @@ MenuList EditContextMenu(const Cpp_SelectionList& current) {
         add({32847, 32848, 32852, 33068});
         if (In(kind, {9, 78, 84, 96, 98})) add({32988});
         if (one && In(kind, {84, 78}) && !end) add({32854});
+        if (current.SelectedLinesAreJoinable()) add({33016});
         menu.push_back(MovePointADistance());
         if (current.HasThreeItems() && current.AllOfOneType()) menu.push_back(SpacePointsEvenly());
     } else if (In(kind, {8, 55, 57, 59, 80, 86, 97, 100, 134, 144})) {
