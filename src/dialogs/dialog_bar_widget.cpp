@@ -90,7 +90,11 @@ void DialogBarWidget::SetText(int id, const std::string& text) {
     QWidget* w = Control(id);
     const QString t = QString::fromStdString(text);
     if (auto* edit = qobject_cast<QLineEdit*>(w)) {
-        if (edit->text() != t) edit->setText(t);
+        if (edit->text() != t) {
+            edit->setText(t);
+            // A long number shows its leading digits, unless the user is typing in the field.
+            if (!edit->hasFocus()) edit->setCursorPosition(0);
+        }
     } else if (auto* label = qobject_cast<QLabel*>(w)) {
         label->setText(t);
     } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {

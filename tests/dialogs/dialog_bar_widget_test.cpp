@@ -47,6 +47,18 @@ TEST(DialogBarWidget, TypedValuesReachTheGetters) {
     EXPECT_TRUE(Child(window, 1793)->isEnabled());
 }
 
+// A point echoed into a narrow field shows its leading digits, not the tail of the fraction.
+TEST(DialogBarWidget, AnEchoedPointShowsItsLeadingDigits) {
+    testsupport::FakeServices fakes;
+    CmDialogBarProfileTool bar;
+    dialogs::DialogBarWidget window(bar, nullptr);
+    bar.SetEntryOption(1);
+    bar.SetPoint(56.36150627615063, 64.75815899581590);
+    QLineEdit* x = Child<QLineEdit>(window, 1789);
+    EXPECT_TRUE(x->text().startsWith("56.3615062761")) << x->text().toStdString();
+    EXPECT_EQ(x->cursorPosition(), 0);
+}
+
 TEST(DialogBarWidget, KeysOfListedFieldsBecomeSignals) {
     CmDialogBarProfileTool bar;
     dialogs::DialogBarWidget window(bar, nullptr);
