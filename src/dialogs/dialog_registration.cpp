@@ -13,6 +13,7 @@
 #include "dialogs/grid_settings_dialog.h"
 #include "dialogs/interpolation_grid_dialog.h"
 #include "dialogs/line_editing_windows.h"
+#include "dialogs/line_value_dialogs.h"
 #include "dialogs/interpolation_list_dialog.h"
 #include "dialogs/line_family_grid_dialog.h"
 #include "dialogs/line_list_dialogs.h"
@@ -110,6 +111,8 @@
 //   piezometric lines, style 1 (registered)
 //   DuplicateLineDialogSlot()                   graphics/line_list.h  "Resolve Duplicate Line"
 //   (registered)
+//   LineEditingDialogsSlot()                    editing/line_editing_dialogs.h  length, slope,
+//   move distance, value, split information (registered)
 //   LoadListDialogsSlot()                       loads/load_list_dialogs.h  distributed and line
 //   loads, reinforcement lines, style 1 (registered)
 //   InterpolationListDialogSlot()               porepressure/interpolation_table_dialog.h
@@ -136,7 +139,7 @@ struct Windows {
           radiusDefinitions(mainWindow), noncircularSearch(mainWindow), toolOptions(mainWindow),
           selectionOptions(mainWindow), generation(mainWindow), rescale(mainWindow),
           distances(mainWindow), profileList(mainWindow), piezometricList(mainWindow),
-          nailGeogrid(mainWindow), lineFamilyTable(mainWindow), duplicateLine(mainWindow),
+          nailGeogrid(mainWindow), lineFamilyTable(mainWindow), duplicateLine(mainWindow), lineEditing(mainWindow),
           optionalData(mainWindow), loadLists(mainWindow), interpolationList(mainWindow),
           analysisLists(mainWindow) {}
     void Register() {
@@ -173,6 +176,7 @@ struct Windows {
         NailGeogridDialogsSlot().Set(&nailGeogrid);
         LineFamilyGridDialogSlot().Set(&lineFamilyTable);
         DuplicateLineDialogSlot().Set(&duplicateLine);
+        LineEditingDialogsSlot().Set(&lineEditing);
         OptionalDataSheetSlot().Set(&optionalData);
         LoadListDialogsSlot().Set(&loadLists);
         InterpolationListDialogSlot().Set(&interpolationList);
@@ -212,6 +216,7 @@ struct Windows {
         NailGeogridDialogsSlot().Reset();
         LineFamilyGridDialogSlot().Reset();
         DuplicateLineDialogSlot().Reset();
+        LineEditingDialogsSlot().Reset();
         OptionalDataSheetSlot().Reset();
         LoadListDialogsSlot().Reset();
         InterpolationListDialogSlot().Reset();
@@ -251,6 +256,7 @@ struct Windows {
     QtNailGeogridDialogs nailGeogrid;
     QtLineFamilyGrid lineFamilyTable;
     QtDuplicateLineDialog duplicateLine;
+    QtLineEditingDialogs lineEditing;
     QtOptionalDataSheet optionalData;
     QtLoadLists loadLists;
     QtInterpolationList interpolationList;

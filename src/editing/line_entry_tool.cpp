@@ -148,6 +148,18 @@ bool SettleNewLineNumber(Cpp_LineList& lines, int lineKind, int& number) {
     }
 }
 
+std::vector<s_tagTypePointXY> CutLineAfter(Cpp_Line& line, Cpp_PointXY* point) {
+    std::vector<s_tagTypePointXY> right;
+    if (!point || !line.ContainsPoint(point)) return right;
+    right.push_back(point->XY());
+    while (Cpp_PointXY* next = point->Next()) {
+        right.push_back(next->XY());
+        line.RemovePoint(next);
+    }
+    line.ClearSlopeCache();
+    return right;
+}
+
 std::string Cpp_LineEntry::EntryPrompt(int count) {
     return NumberedText("Left-click or Enter key to enter line points (%d pts. entered); "
                         "Shift-Esc = undo; Right-click = finish; Esc = cancel.",

@@ -24,7 +24,9 @@
 #include <string>
 #include <vector>
 
+class Cpp_Line;
 class Cpp_LineList;
+class Cpp_PointXY;
 
 // One entered point: where it was on the screen and where it is in the world.
 struct s_ComboPoint {
@@ -41,6 +43,10 @@ std::string NumberedText(const char* format, int number);
 // window decides (replace: the existing line is removed; the new line takes another number;
 // or the existing line does). False when the user cancelled: the new line is dropped.
 bool SettleNewLineNumber(Cpp_LineList& lines, int lineKind, int& number);
+
+// Cuts the line after the point: the points after it are taken out and returned, led by a copy
+// of the point, so both portions share its coordinates. Empty when the point is not in the line.
+std::vector<s_tagTypePointXY> CutLineAfter(Cpp_Line& line, Cpp_PointXY* point);
 
 // The point a line tool enters: the one typed in its bar (its pixel computed, the focus back in
 // the bar's X field), or the cursor's, which is written to the bar. False when the bar's fields

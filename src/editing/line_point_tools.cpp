@@ -245,6 +245,9 @@ void Cpp_LineTool::SetEditingAttributes(const s_DrawAttributesType& attributes) 
 
 Cpp_Line* Cpp_LineTool::EditedLine() { return S().line; }
 Cpp_PointXY* Cpp_LineTool::EditedPoint() { return S().point; }
+Cpp_PointXY* Cpp_LineTool::EditedSegmentStart() {
+    return S().tool == e_Tool::Insert || S().tool == e_Tool::Split ? S().before : nullptr;
+}
 int Cpp_LineTool::EditedKind() { return S().kind; }
 bool Cpp_LineTool::IsActive() { return S().tool != e_Tool::None; }
 
@@ -710,6 +713,7 @@ void DrawToolFigures(platform::DeviceContext& dc, Cpp_Kliven4DataSet*) {
     case e_Tool::Insert: Cpp_LineTool::RedrawEditRubberBand(dc); break;
     case e_Tool::DragPoint: Cpp_LineTool::RedrawDragRubberBand(dc); break;
     case e_Tool::DragSegment: BandOn(dc); break;
+    case e_Tool::Split: Cpp_LineTool::RedrawSplitRubberBand(dc); break;
     default: break;
     }
 }

@@ -23,6 +23,8 @@
 #include "graphics/drawing_attributes.h"
 #include "platform/device_context.h"
 
+#include <functional>
+
 class Cpp_Line;
 
 class Cpp_LineTool {
@@ -87,9 +89,92 @@ public:
     // Erases the line on the view and frees its points and description.
     static bool EraseInWindow(Cpp_Line* line);
 
+    // -----------------------------------------------------------------------------------------
+    // Editing tools: exact changes of a segment or a point, started by the selection's edit
+    // commands; each ends with cursor mode 0.
+
+    // Change a segment's length: "Enter length of line" preset with the length now; OK ->
+    // "Choose end point to move." and cursor mode 139; Cancel -> false.
+    static bool StartChangeLength(Cpp_Line* line, Cpp_PointXY* segmentStart,
+                                  const s_DrawAttributesType& attributes);
+    // The end nearer the click (the first on a tie) moves along the segment's direction.
+    static bool ChangeLengthClick(double x, double y);
+    // Change a segment's slope: "Choose end point to move.", cursor mode 140. redrawAll: the
+    // whole view is drawn again after the change.
+    static bool StartChangeSlope(Cpp_Line* line, Cpp_PointXY* segmentStart,
+                                 const s_DrawAttributesType& attributes, bool redrawAll);
+    // The click picks the moving end and asks "Enter slope of line". False on Cancel (tool
+    // ended) and when the slope asked cannot be made (tool kept: the next click asks again).
+    static bool ChangeSlopeClick(double x, double y);
+    // Escape while changing the slope.
+    static void CancelEditTool();
+
+    // Extend a point to a line (or, targetIsSegment, to the infinite line of a segment):
+    // "Choose line to extend to", cursor mode 110.
+    static bool StartExtendToLine(bool targetIsSegment, Cpp_Line* line, Cpp_PointXY* point,
+                                  const s_DrawAttributesType& attributes);
+    // The target picked. An end point is extended at once (true); a point with two neighbours
+    // asks for the segment giving the direction (cursor mode 111, false).
+    static bool ExtendChooseDirection(Cpp_Line* target, Cpp_PointXY* targetSegmentStart);
+    // The click on the segment giving the direction (false when it is not one of the point's).
+    static bool ExtendToLineClick(double x, double y);
+    // Moves point along the line from directionPoint through it onto the target. When it
+    // misses, asks whether to designate another target: Cancel ends the tool (true), OK keeps
+    // it waiting for a target (false, cursor mode 110).
+    static bool ExtendToLine(Cpp_PointXY* point, Cpp_PointXY* directionPoint);
+    static void EndExtendTool();
+
+    // Make a segment parallel (or perpendicular) to another: "Choose line to be parallel to",
+    // cursor mode 122; the target picked: "Choose end to adjust", cursor mode 123; the click
+    // picks the end that moves, the length stays.
+    static bool StartMakeParallel(bool parallel, Cpp_Line* line, Cpp_PointXY* segmentStart,
+                                  const s_DrawAttributesType& attributes, bool redrawAll);
+    static bool StartAdjustEnd(Cpp_Line* target, Cpp_PointXY* targetSegmentStart);
+    static bool AdjustEndClick(double x, double y);
+    // Escape while choosing the line.
+    static void ClearEditPrompt();
+
+    // Split a segment: the tool finds the position (with splitter, on the segment under a line
+    // across the view perpendicular to it); the caller sets its cursor mode (132 to 135) and
+    // cuts its line there.
+    static bool StartSplitLine(const s_DrawAttributesType& attributes, Cpp_Line* line,
+                               Cpp_PointXY* segmentStart, bool splitter);
+    static bool SplitMouseMove(int bandX, int bandY, double x, double y,
+                               s_tagTypePointXY& position);
+    // position: in the point typed (used with useGiven, unless in splitter mode), out the
+    // split position.
+    static bool CompleteSplit(s_tagTypePointXY& position, bool useGiven);
+    static void CancelSplit();
+    static bool RedrawSplitRubberBand(platform::DeviceContext& dc);
+    static bool SplitterLineMode();
+
+    // Point moves. Snap horizontally (direction 1) or vertically (2) onto the infinite line of
+    // the target segment; a target along the direction is refused with an "Error" box.
+    static bool SnapPointHorizontalOrVertical(int direction, const s_DrawAttributesType& attributes,
+                                              Cpp_Line* line, Cpp_PointXY* point,
+                                              Cpp_PointXY* targetSegmentStart);
+    static bool MovePointToSnapPosition(Cpp_Line* line, Cpp_PointXY* point,
+                                        const s_tagTypePointXY& position,
+                                        const s_DrawAttributesType& attributes);
+    // applyPendingMove moves a copy of the point by the pending distance move (false: it could
+    // not, and nothing changes).
+    static bool MovePointByDistance(Cpp_Line* line, Cpp_PointXY* point,
+                                    const s_DrawAttributesType& attributes,
+                                    const std::function<bool(Cpp_PointXY&)>& applyPendingMove);
+    static bool MovePointTo(Cpp_Line* line, double x, double y, Cpp_PointXY* point,
+                            bool toggleMarker, const s_DrawAttributesType& attributes);
+    // Moves the point between its neighbours on the view: marker off, symbol and segments
+    // erased, moved, drawn again, marker on.
+    static void RedrawAfterEdit(Cpp_Line* line, Cpp_PointXY* before, Cpp_PointXY* point,
+                                Cpp_PointXY* after, const s_tagTypePointXY& position);
+    // After the selection's points were moved by a distance: the tool ended, its prompt back.
+    static void ReleaseEditDC();
+
     // The line and point of the running tool (null when none runs).
     static Cpp_Line* EditedLine();
     static Cpp_PointXY* EditedPoint();
+    // The segment being inserted into or split (its first point; null when none).
+    static Cpp_PointXY* EditedSegmentStart();
     // The kind the running tool was started with (0 when none runs).
     static int EditedKind();
     // Whether a point tool (add, insert, drag, drag segment) runs.

@@ -4,7 +4,9 @@
 #include "core/cursor_mode.h"
 #include "editing/cursor_modes.h"
 #include "editing/line_point_tools.h"
+#include "core/preferences.h"
 #include "editing/piezometric_tool.h"
+#include "editing/profile_tool.h"
 #include "editing/selection_list.h"
 #include "editing/slope_tool.h"
 #include "editing/tool_dialog_bars.h"
@@ -157,5 +159,68 @@ void DragSegmentMove(s_InputCall& c) {
     Cpp_LineTool::DragSegmentMouseMove(c.in.device.x, c.in.device.y);
 }
 void DragSegmentCancel(s_InputCall&) { Cpp_LineTool::CancelDragSegment(); }
+
+namespace {
+// A click of an editing tool: the document changes when the tool did its work.
+template <typename Click>
+void EditClick(s_InputCall& c, Click&& click) {
+    Cpp_Line* line = Cpp_LineTool::EditedLine();
+    if (click() && line && Cpp_LineTool::EditedLine() == nullptr) LineChanged(c, line);
+}
+}  // namespace
+
+void ChangeLengthClick(s_InputCall& c) {
+    EditClick(c, [&] { return Cpp_LineTool::ChangeLengthClick(c.raw.x, c.raw.y); });
+}
+void ChangeSlopeClick(s_InputCall& c) {
+    EditClick(c, [&] { return Cpp_LineTool::ChangeSlopeClick(c.raw.x, c.raw.y); });
+}
+void ChangeSlopeEscape(s_InputCall&) { Cpp_LineTool::CancelEditTool(); }
+void ExtendDirectionClick(s_InputCall& c) {
+    Cpp_Line* line = Cpp_LineTool::EditedLine();
+    const Cpp_PointXY* point = Cpp_LineTool::EditedPoint();
+    if (!line || !point) return;
+    const s_tagTypePointXY was = point->XY();
+    // The extension may also end without a move (its question cancelled).
+    if (Cpp_LineTool::ExtendToLineClick(c.raw.x, c.raw.y) &&
+        (point->X() != was.x || point->Y() != was.y))
+        LineChanged(c, line);
+}
+void ExtendEscape(s_InputCall&) { Cpp_LineTool::EndExtendTool(); }
+void AdjustEndClick(s_InputCall& c) {
+    EditClick(c, [&] { return Cpp_LineTool::AdjustEndClick(c.raw.x, c.raw.y); });
+}
+void ParallelEscape(s_InputCall&) { Cpp_LineTool::ClearEditPrompt(); }
+
+namespace {
+void SplitInput(s_InputCall& c, bool typed) {
+    Cpp_Line* line = Cpp_LineTool::EditedLine();
+    Cpp_PointXY* segment = Cpp_LineTool::EditedSegmentStart();
+    const int mode = GetCursorMode();
+    if (!typed) {
+        // The split goes where the click is, as a move there would show it.
+        s_tagTypePointXY at;
+        Cpp_LineTool::SplitMouseMove(c.in.device.x, c.in.device.y, c.snapped.x, c.snapped.y, at);
+    }
+    const bool split = mode == CursorModeSplitProfileLine
+                           ? Cpp_ProfileTool::SplitLineAtSegment(line, segment, typed)
+                           : Cpp_PiezometricTool::SplitLineAtSegment(line, segment, typed);
+    if (!typed || split) GetCurrentSelection().Clear();
+    if (split) LineChanged(c, line);
+    c.redraw = true;
+}
+}  // namespace
+
+void SplitClick(s_InputCall& c) { SplitInput(c, false); }
+void SplitEnter(s_InputCall& c) { SplitInput(c, true); }
+void SplitMove(s_InputCall& c) {
+    s_tagTypePointXY at;
+    Cpp_LineTool::SplitMouseMove(c.in.device.x, c.in.device.y, c.snapped.x, c.snapped.y, at);
+    if (c.in.shift && GetCursorMode() == CursorModeSplitProfileLine) {
+        const s_tagTypePointXY rounded = Cpp_KlivenSettings::RoundPair(at.x, at.y);
+        TheToolBars().profile.SetPoint(rounded.x, rounded.y);
+    }
+}
+void SplitEscape(s_InputCall&) { Cpp_LineTool::CancelSplit(); }
 
 }  // namespace view_input_ops

@@ -20,6 +20,10 @@ enum class e_Tool {
     DragPoint,
     DragSegment,
     Split,
+    ChangeLength,
+    ChangeSlope,
+    Extend,
+    Parallel,
 };
 
 inline constexpr platform::ColorRef kGreenBand = platform::MakeRgb(0, 255, 0);

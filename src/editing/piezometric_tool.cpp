@@ -4,6 +4,7 @@
 #include "core/preferences.h"
 #include "editing/cursor_modes.h"
 #include "editing/display_bounds.h"
+#include "editing/line_editing_dialogs.h"
 #include "editing/line_entry_tool.h"
 #include "editing/line_point_tools.h"
 #include "editing/tool_dialog_bars.h"
@@ -130,4 +131,75 @@ bool Cpp_PiezometricTool::DeletePoint(Cpp_Line* line, Cpp_PointXY* point) {
         return lines.RemoveLine(line);
     }
     return Cpp_LineTool::DeletePoint(line, point);
+}
+
+namespace {
+
+struct s_NewPiezometricLine {
+    int number = 0;
+    bool leftPortionNew = false;
+    std::string description;
+};
+bool AskSplitData(s_NewPiezometricLine& out) {
+    const int number = Lines().FirstUnusedNumber();
+    const std::string description = NumberedText("Piezometric line number %1d", number);
+    s_PiezometricSplitInformation information;
+    information.newNumber = number;
+    information.leftPortionNew = false;
+    information.description = description;
+    if (!LineEditingDialogsSlot().Get().PiezometricSplit(information)) return false;
+    out.number = number;
+    out.leftPortionNew = information.leftPortionNew;
+    out.description = information.description.empty() ? description : information.description;
+    return true;
+}
+
+// The right portion always becomes the line made; it keeps the split line's unit weight.
+void SplitAfter(Cpp_PiezometricLine& line, Cpp_PointXY* point, const s_NewPiezometricLine& chosen) {
+    const std::vector<s_tagTypePointXY> right = CutLineAfter(line, point);
+    Cpp_PiezometricLine* made = nullptr;
+    if (chosen.leftPortionNew) {
+        made = Lines().CreateLine(line.GetNumber(), line.UnitWeight(), line.Description());
+        line.SetNumber(chosen.number);
+        line.SetDescription(chosen.description);
+    } else {
+        made = Lines().CreateLine(chosen.number, line.UnitWeight(), chosen.description);
+    }
+    for (const s_tagTypePointXY& p : right) made->AddPoint(p.x, p.y);
+    line.NumberPoints();
+    made->NumberPoints();
+    InvalidateViewWindow();
+}
+
+Cpp_PiezometricLine* ListedPiezometricLine(Cpp_Line* line) {
+    return Lines().IndexOf(line) < 0 ? nullptr : static_cast<Cpp_PiezometricLine*>(line);
+}
+
+}  // namespace
+
+bool Cpp_PiezometricTool::SplitLineAtPoint(Cpp_Line* line, Cpp_PointXY* point) {
+    Cpp_PiezometricLine* piezometric = ListedPiezometricLine(line);
+    if (!piezometric || !point || !piezometric->ContainsPoint(point)) return false;
+    s_NewPiezometricLine chosen;
+    if (!AskSplitData(chosen)) return false;
+    SplitAfter(*piezometric, point, chosen);
+    return true;
+}
+
+bool Cpp_PiezometricTool::SplitLineAtSegment(Cpp_Line* line, Cpp_PointXY* segmentStart,
+                                             bool fromBar) {
+    Cpp_PiezometricLine* piezometric = ListedPiezometricLine(line);
+    if (!piezometric || !segmentStart || !piezometric->ContainsPoint(segmentStart)) return false;
+    if (fromBar && Cpp_LineTool::SplitterLineMode()) return false;
+    s_tagTypePointXY at;
+    if (fromBar && !Bar().GetPoint(at.x, at.y)) return false;
+    if (!Cpp_LineTool::CompleteSplit(at, fromBar)) return false;
+    s_NewPiezometricLine chosen;
+    if (!AskSplitData(chosen)) {
+        InvalidateViewWindow();  // the split point drawn is taken away
+        return false;
+    }
+    Cpp_PointXY* cut = piezometric->InsertPointAfter(segmentStart, at.x, at.y);
+    SplitAfter(*piezometric, cut, chosen);
+    return true;
 }

@@ -35,4 +35,11 @@ public:
     static bool EndDragPoint(bool fromBar);
     // Deletes the point (the whole line when it is the only one).
     static bool DeletePoint(Cpp_Line* line, Cpp_PointXY* point);
+
+    // Splitting a line of the stage in two after "Information for New Piezometric Line" (Cancel:
+    // nothing changes); both lines keep the split line's unit weight. At a point both keep the
+    // point; on a segment the split tool's position (the bar's X and Y with fromBar; nothing
+    // in splitter mode) ends the one and starts the other. True when the line was split.
+    static bool SplitLineAtPoint(Cpp_Line* line, Cpp_PointXY* point);
+    static bool SplitLineAtSegment(Cpp_Line* line, Cpp_PointXY* segmentStart, bool fromBar);
 };

@@ -4,6 +4,7 @@
 #include "core/message_boxes.h"
 #include "editing/cursor_modes.h"
 #include "editing/display_bounds.h"
+#include "editing/line_editing_dialogs.h"
 #include "editing/line_entry_tool.h"
 #include "editing/line_point_tools.h"
 #include "editing/tool_dialog_bars.h"
@@ -107,4 +108,87 @@ bool Cpp_ProfileTool::DeletePoint(Cpp_Line* line, Cpp_PointXY* point) {
         return lines.RemoveLine(line);
     }
     return Cpp_LineTool::DeletePoint(line, point);
+}
+
+namespace {
+
+// The new line's number, material and description as the user chooses them; false on Cancel.
+struct s_NewProfileLine {
+    int number = 0;
+    int material = 0;
+    bool leftPortionNew = false;
+    std::string description;
+};
+bool AskSplitInformation(const Cpp_ProfileLine& line, s_NewProfileLine& out) {
+    const Cpp_ProfileLineList& lines = Lines();
+    const int number = lines.FirstUnusedNumber();
+    const int proposed = lines.FirstUnusedMaterialNumber();
+    const std::string description = NumberedText("Profile line number %1d", number);
+    s_ProfileSplitInformation information;
+    information.splitLineMaterial = line.GetMaterialNumber();
+    information.newMaterial = proposed;
+    information.materialChoice = 1;
+    information.leftPortionNew = false;
+    information.description = description;
+    if (!LineEditingDialogsSlot().Get().ProfileSplit(information)) return false;
+    out.number = number;
+    switch (information.materialChoice) {
+    case 0: out.material = line.GetMaterialNumber(); break;
+    case 2: out.material = information.newMaterial; break;
+    default: out.material = proposed; break;
+    }
+    out.leftPortionNew = information.leftPortionNew;
+    out.description = information.description.empty() ? description : information.description;
+    return true;
+}
+
+// Cuts the line after the point and makes the new line as chosen.
+void SplitAfter(Cpp_ProfileLine& line, Cpp_PointXY* point, const s_NewProfileLine& chosen) {
+    const std::vector<s_tagTypePointXY> right = CutLineAfter(line, point);
+    Cpp_ProfileLine* made = nullptr;
+    if (chosen.leftPortionNew) {
+        const std::string former = line.Description();
+        made = Lines().CreateLine(line.GetNumber(), line.GetMaterialNumber(), former);
+        line.SetNumber(chosen.number);
+        line.SetMaterialNumber(chosen.material);
+        line.SetDescription(chosen.description);
+    } else {
+        made = Lines().CreateLine(chosen.number, chosen.material, chosen.description);
+    }
+    for (const s_tagTypePointXY& p : right) made->AddPoint(p.x, p.y);
+    line.NumberPoints();
+    made->NumberPoints();
+    InvalidateViewWindow();
+}
+
+Cpp_ProfileLine* ListedProfileLine(Cpp_Line* line) {
+    return Lines().IndexOf(line) < 0 ? nullptr : static_cast<Cpp_ProfileLine*>(line);
+}
+
+}  // namespace
+
+bool Cpp_ProfileTool::SplitLineAtPoint(Cpp_Line* line, Cpp_PointXY* point) {
+    Cpp_ProfileLine* profile = ListedProfileLine(line);
+    if (!profile || !point || !profile->ContainsPoint(point)) return false;
+    s_NewProfileLine chosen;
+    if (!AskSplitInformation(*profile, chosen)) return false;
+    SplitAfter(*profile, point, chosen);
+    return true;
+}
+
+bool Cpp_ProfileTool::SplitLineAtSegment(Cpp_Line* line, Cpp_PointXY* segmentStart, bool fromBar) {
+    Cpp_ProfileLine* profile = ListedProfileLine(line);
+    if (!profile || !segmentStart || !profile->ContainsPoint(segmentStart)) return false;
+    if (fromBar && Cpp_LineTool::SplitterLineMode()) return false;
+    s_tagTypePointXY at;
+    if (fromBar && !Bar().GetPoint(at.x, at.y)) return false;
+    if (!Cpp_LineTool::CompleteSplit(at, fromBar)) return false;
+    s_NewProfileLine chosen;
+    if (!AskSplitInformation(*profile, chosen)) {
+        InvalidateViewWindow();  // the split point drawn is taken away
+        return false;
+    }
+    Cpp_PointXY* cut = profile->InsertPointAfter(segmentStart, at.x, at.y);
+    SplitAfter(*profile, cut, chosen);
+    return true;
 }

@@ -32,6 +32,12 @@ public:
     static bool StartAddPointAtEnd(Cpp_Line* line, Cpp_PointXY* endPoint);
     // Deletes the point (the whole line when it is the only one), drawn on the view.
     static bool DeletePoint(Cpp_Line* line, Cpp_PointXY* point);
+    // Splitting a line in two, after "Information for New Profile Line" (Cancel: nothing
+    // changes). At a point: both lines keep the point. On a segment: the split tool's position
+    // (the bar's X and Y with fromBar; nothing in splitter mode) becomes the end of the one and
+    // the start of the other. True when the line was split.
+    static bool SplitLineAtPoint(Cpp_Line* line, Cpp_PointXY* point);
+    static bool SplitLineAtSegment(Cpp_Line* line, Cpp_PointXY* segmentStart, bool fromBar);
     // The profile line and point attributes for the point tools.
     static s_DrawAttributesType GetDisplayAttributes();
 };

@@ -134,6 +134,21 @@ void DragPointCancel(s_InputCall& call);
 void DragSegmentDrop(s_InputCall& call);
 void DragSegmentMove(s_InputCall& call);
 void DragSegmentCancel(s_InputCall& call);
+// The editing tools' clicks and Escapes: change length (139) and slope (140), the direction of
+// an extension (111; Escape also in 110), the end to adjust (123; Escape while choosing the
+// line, 122).
+void ChangeLengthClick(s_InputCall& call);
+void ChangeSlopeClick(s_InputCall& call);
+void ChangeSlopeEscape(s_InputCall& call);
+void ExtendDirectionClick(s_InputCall& call);
+void ExtendEscape(s_InputCall& call);
+void AdjustEndClick(s_InputCall& call);
+void ParallelEscape(s_InputCall& call);
+// Splitting a profile (cursor mode 133) or piezometric (134) line on a segment.
+void SplitClick(s_InputCall& call);
+void SplitEnter(s_InputCall& call);
+void SplitMove(s_InputCall& call);
+void SplitEscape(s_InputCall& call);
 // The coordinates of the cursor as the tool tip of a move.
 void CoordinateToolTip(s_InputCall& call);
 }  // namespace view_input_ops
