@@ -16,6 +16,7 @@
 #include "dialogs/status_text.h"
 #include "editing/construction_items.h"
 #include "editing/crack_tool.h"
+#include "editing/interpolation_tool.h"
 #include "editing/line_entry_tool.h"
 #include "editing/line_point_tools.h"
 #include "editing/tool_dialog_bars.h"
@@ -303,8 +304,10 @@ bool MainFrame::SetEditMode(int command) {
         TheToolBars().piezometric.EnableFinishButton(false);
         InvalidateViewWindow();
     }
-    // So is a construction circle being entered.
+    // So is a construction circle being entered; the interpolation tool starts afresh.
     Cpp_ConstructionCircleList::CancelEntry();
+    if (editMode_ >= EditModePressurePoints && editMode_ <= EditModeInterpolationSpare)
+        Cpp_InterpolationTool::ResetToolState();
     editMode_ = mode;
     ResetCursorMode();
     return true;

@@ -8,6 +8,7 @@
 #include "core/dialog_slot.h"
 #include "core/tool_option_dialogs.h"
 #include "editing/crack_tool.h"
+#include "editing/interpolation_tool.h"
 #include "editing/piezometric_tool.h"
 #include "editing/profile_tool.h"
 #include "model/data_set.h"
@@ -44,6 +45,13 @@ void CrackToolOptions(MainFrame&) {
                      [] { return Cpp_CrackTool::ShowToolOptionsDialog(); });
 }
 
+// "Options" of the interpolation bar: the options of the running tool's kind.
+void InterpolationToolOptions(MainFrame& frame) {
+    if (RunDialogCommand(ToolOptionDialogsSlot(), "Interpolation Data Entry Options",
+                         [] { return Cpp_InterpolationTool::ShowToolOptionsDialog(); }))
+        frame.Redraw();
+}
+
 constexpr s_BarButtonOpener kOpeners[] = {
     {BarProfile, CmDialogBarProfileTool::IdFinish,
      &FinishLineFromBar<&Cpp_ProfileTool::AddLine, 2>},
@@ -53,7 +61,7 @@ constexpr s_BarButtonOpener kOpeners[] = {
     {BarReinforcement, CmDialogBarReinforcementTool::IdOptions, nullptr},
     {BarDistributedLoad, CmDialogBarDistributedLoad::IdOptions, nullptr},
     {BarLineLoad, CmDialogBarLineLoadTool::IdOptions, nullptr},
-    {BarInterpolation, CmDialogBarInterpolationTool::IdOptions, nullptr},
+    {BarInterpolation, CmDialogBarInterpolationTool::IdOptions, &InterpolationToolOptions},
     {BarCircle, CmDialogBarCircleTool::IdOptions, nullptr},
     {BarCircle, CmDialogBarCircleTool::IdRadiusDefs, &EditRadiusDefinitionsFromBar},
     {BarNoncircular, CmDialogBarNoncircularTool::IdOptions, nullptr},

@@ -151,4 +151,6 @@ void SplitMove(s_InputCall& call);
 void SplitEscape(s_InputCall& call);
 // The coordinates of the cursor as the tool tip of a move.
 void CoordinateToolTip(s_InputCall& call);
+// The tool tip a mouse move leaves on the view.
+void SetMoveToolTip(const std::string& text);
 }  // namespace view_input_ops

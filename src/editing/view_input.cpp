@@ -7,6 +7,7 @@
 #include "core/text_formats.h"
 #include "editing/crack_tool.h"
 #include "editing/cursor_modes.h"
+#include "editing/interpolation_tool.h"
 #include "editing/edit_modes.h"
 #include "editing/selection_edit_commands.h"
 #include "editing/selection_list.h"
@@ -293,6 +294,9 @@ void ShiftOrControlToolTip(s_InputCall& call) {
 void CoordinateToolTip(s_InputCall& call) {
     if (g_move) g_move->toolTip = CoordinateText(call.rounded);
 }
+void SetMoveToolTip(const std::string& text) {
+    if (g_move) g_move->toolTip = text;
+}
 
 }  // namespace view_input_ops
 
@@ -403,11 +407,11 @@ bool MouseWheelEdit(ViewInputHost& view, int delta, bool shift, bool control) {
     switch (view.EditMode()) {
     case EditModeCrack:
     case EditModeCrackWater: return Cpp_CrackTool::WheelMoveToolPoint(delta);
-    case EditModeDistributedLoads:
-    case EditModeLineLoads:
     case EditModePressurePoints:
     case EditModeRSubUPoints:
-    case EditModeStrengthPoints:
+    case EditModeStrengthPoints: return Cpp_InterpolationTool::WheelChangeToolValue(delta);
+    case EditModeDistributedLoads:
+    case EditModeLineLoads:
     case EditModeInterpolationSpare:
     case EditModeReinforcement: SayNotAvailable(FindEditModeRow(view.EditMode())->tool); return true;
     default: return false;

@@ -30,4 +30,10 @@ void CrackEntryMove(s_InputCall& call);
 void CrackEntryEscape(s_InputCall& call);
 void CrackEntryFinish(s_InputCall& call);
 
+// Interpolation-point tools: edit modes 8 to 10 at cursor mode 0.
+void InterpolationClick(s_InputCall& call);
+void InterpolationEnter(s_InputCall& call);
+void InterpolationMove(s_InputCall& call);
+void InterpolationMenu(s_InputCall& call);
+
 }  // namespace view_tool_steps

@@ -67,7 +67,7 @@ TEST(CommandTable, CommandsSayWhatTheyDo) {
         {ID_ZOOM_WINDOW, ""},  // the cross-hair appears, nothing is said
         {ID_TOOLBAR_ZOOM_IN, ""},
         {ID_ENTER_PROBLEM_HEADING, "\"Heading for Problem\" is not available yet."},
-        {ID_SHOW_POINT_VALUES, "\"32913\" is not available yet."},  // in no menu yet
+        {ID_SHOW_COORDINATES, ""},  // no action, nothing said
         {ID_ENTER_LINE_LOADS,
          "The tool \"Line loads\" is chosen; its data entry is not available yet."},
         {ID_ENTER_CONSTRUCTION_LINES, "Construction lines"},

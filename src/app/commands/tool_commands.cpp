@@ -12,6 +12,7 @@
 #include "analysis/analysis_computation_data.h"
 #include "core/message_boxes.h"
 #include "editing/crack_tool.h"
+#include "editing/interpolation_tool.h"
 #include "editing/piezometric_tool.h"
 #include "editing/profile_tool.h"
 #include "graphics/prompts.h"
@@ -55,6 +56,12 @@ struct s_ToolCommand {
     void (*start)() = nullptr;
 };
 
+// The interpolation-point tool of a kind on the current stage.
+template <int kind>
+void StartInterpolationTool() {
+    Cpp_InterpolationTool::StartEntryTool(kind, Cpp_Kliven4DataSet::CurrentStage());
+}
+
 const s_ToolCommand kTools[] = {
     {ID_SELECT_ITEMS, EditModeSelect, PressSwitches, PressSwitches, "Select items"},
     {ID_ENTER_CONSTRUCTION_LINES, EditModeConstruction, PressSwitches, PressSwitches, ""},
@@ -69,11 +76,11 @@ const s_ToolCommand kTools[] = {
     {ID_ENTER_PIEZOMETRIC_LINES, EditModePiezometricLines, PressStage1Table, PressStage2Table, "",
      false, EditPiezometricLines, -1, Cpp_PiezometricTool::StartEntryTool},
     {ID_ENTER_PRESSURE_INTERPOLATION_POINTS, EditModePressurePoints, PressStage1Table,
-     PressStage2Table, nullptr, false, EditPressureInterpolationData},
+     PressStage2Table, "", false, EditPressureInterpolationData, -1, &StartInterpolationTool<1>},
     {ID_ENTER_RSUBU_INTERPOLATION_POINTS, EditModeRSubUPoints, PressStage1Table, PressStage2Table,
-     nullptr, false, EditRSubUInterpolationData},
+     "", false, EditRSubUInterpolationData, -1, &StartInterpolationTool<2>},
     {ID_ENTER_STRENGTH_INTERPOLATION_POINTS, EditModeStrengthPoints, PressStage1Table,
-     PressStage2Table, nullptr, false, EditStrengthInterpolationData},
+     PressStage2Table, "", false, EditStrengthInterpolationData, -1, &StartInterpolationTool<3>},
     {ID_ENTER_SLOPE_LINE, EditModeSlopeLine, PressTable, PressSwitches, "", false, EnterSlopeLine,
      -1, [] {}},
     {ID_ENTER_REINFORCEMENT_LINES, EditModeReinforcement, PressTable, PressSwitches, nullptr, false,

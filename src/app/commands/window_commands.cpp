@@ -9,6 +9,7 @@
 #include "app/palette_bar.h"
 #include "core/dialog_slot.h"
 #include "core/units.h"
+#include "editing/interpolation_tool.h"
 #include "editing/selection_information.h"
 #include "editing/selection_list.h"
 #include "editing/view_input.h"
@@ -71,6 +72,16 @@ void AddWindowCommands(CommandTable& table) {
     });
     for (int id : {ID_REFRESH, ID_REDRAW, ID_INTERPOLATION_REDRAW, ID_INTERPOLATION_EDIT_HEADS})
         table.Add(id, Refresh);
+    // The interpolation tools' menu: the value labels on or off; "Show Coordinates" does
+    // nothing and stays disabled.
+    table.Add(
+        ID_SHOW_POINT_VALUES,
+        [](MainFrame& f) {
+            Cpp_InterpolationTool::ToggleShowPointValues();
+            f.Redraw();
+        },
+        {}, [](const MainFrame&) { return Cpp_InterpolationTool::ShowPointValues(); });
+    table.Add(ID_SHOW_COORDINATES, DoNothing, [](const MainFrame&) { return false; });
     for (int id : {ID_ZOOM_ALL, ID_POPUP_ZOOM_ALL, ID_TOOLBAR_ZOOM_ALL}) table.Add(id, ZoomAll);
     for (int id : {ID_ZOOM_WINDOW, ID_TOOLBAR_ZOOM_IN, ID_POPUP_ZOOM_WINDOW})
         table.Add(id, ZoomWindow);

@@ -1,0 +1,245 @@
+#include "editing/interpolation_tool.h"
+
+#include "core/command_ids.h"
+#include "core/message_boxes.h"
+#include "core/preferences.h"
+#include "core/tool_option_dialogs.h"
+#include "editing/tool_dialog_bars.h"
+#include "model/data_set.h"
+#include "model/data_sets.h"
+#include "model/program_state.h"
+#include "porepressure/interpolation_data.h"
+#include "porepressure/triangulation_repair.h"
+#include "registry/display_selections.h"
+
+#include <cstdio>
+
+namespace {
+
+CmDialogBarInterpolationTool& Bar() { return TheToolBars().interpolation; }
+
+struct s_ToolState {
+    bool active = false;
+    int kind = 1;
+    int stage = 1;
+    int material = 0;  // of the receiving data set
+};
+s_ToolState g_tool;
+
+// Wheel steps: pressure, total head, r-sub-u, undrained strength, c/p.
+struct s_WheelSteps {
+    double pressure = 10.0, head = 1.0, rSubU = 0.05, strength = 10.0, cOverP = 0.05;
+};
+s_WheelSteps g_steps;
+
+Cpp_InterpolationData* Data() {
+    return Cpp_Kliven4Data::CurrentDataSet()->InterpolationData(g_tool.stage);
+}
+
+// Exactly the data set of (kind, material), made when missing.
+Cpp_InterpolationDataSet* DataSetOf(Cpp_InterpolationData& data, int kind, int material) {
+    for (const auto& set : data.DataSets())
+        if (set && set->Kind() == kind && set->Material() == material) return set.get();
+    return data.CreateDataSet(kind, material);
+}
+
+double& StepOf(int kind, bool head) {
+    static double none = 0.0;
+    switch (kind) {
+    case 1: return head ? g_steps.head : g_steps.pressure;
+    case 2: return g_steps.rSubU;
+    case 3: return g_steps.strength;
+    case 5: return g_steps.cOverP;
+    default: none = 0.0; return none;
+    }
+}
+
+std::string Formatted(const char* format, double value) {
+    char text[64];
+    std::snprintf(text, sizeof text, format, value);
+    return text;
+}
+
+void ResetAll() {
+    g_tool = s_ToolState{};
+    g_steps = s_WheelSteps{};
+}
+const bool g_resetAdded = (AddProgramStateReset(&ResetAll), true);
+
+}  // namespace
+
+void Cpp_InterpolationTool::StartEntryTool(int kind, int stage) {
+    g_tool.active = true;
+    g_tool.kind = kind;
+    g_tool.stage = stage == 2 ? 2 : 1;
+    g_tool.material = 0;
+    Cpp_InterpolationDataSet* set = DataSetOf(*Data(), kind, 0);
+    Bar().SetPointData(set->CountPoints() + 1, 0.0, 0.0, 0, 0.0);
+}
+
+void Cpp_InterpolationTool::ResetToolState() { g_tool = s_ToolState{}; }
+bool Cpp_InterpolationTool::IsActive() { return g_tool.active; }
+int Cpp_InterpolationTool::Kind() { return g_tool.kind; }
+
+Cpp_InterpolationDataSet* Cpp_InterpolationTool::CurrentDataSet() {
+    if (!g_tool.active) return nullptr;
+    return DataSetOf(*Data(), g_tool.kind, g_tool.material);
+}
+
+bool Cpp_InterpolationTool::AddPointFromTool(double x, double y, bool typed) {
+    if (!g_tool.active) return false;
+    CmDialogBarInterpolationTool& bar = Bar();
+    int number = 0, material = 0;
+    double value = 0.0, barX = 0.0, barY = 0.0;
+    if (!bar.GetPointData(number, barX, barY, material, value)) return false;
+    if (typed) {
+        x = barX;
+        y = barY;
+        bar.FocusXEdit();
+    } else {
+        bar.SetPoint(x, y);
+    }
+    Cpp_InterpolationData& data = *Data();
+    Cpp_InterpolationData::s_SourceRecord& source =
+        data.Source(Cpp_InterpolationData::RecordOfKind(g_tool.kind));
+    if (source.source == -1) source.source = 0;
+    g_tool.material = material;
+    Cpp_InterpolationDataSet* set = DataSetOf(data, g_tool.kind, material);
+    if (!set->HasNoPointAt(x, y)) {
+        ShowQuestionMessage(nullptr, "Notice", "This point has already been entered");
+        return false;
+    }
+    set->AddPoint(x, y, value);
+    bar.SetPointData(set->CountPoints() + 1, x, y, material, value);
+    return true;
+}
+
+bool Cpp_InterpolationTool::ShowPointValues() {
+    Cpp_Kliven4DataSet* dataSet = Cpp_Kliven4Data::CurrentDataSet();
+    return dataSet->DisplayFlags().interpolationValues[g_tool.stage - 1];
+}
+
+bool Cpp_InterpolationTool::ToggleShowPointValues() {
+    bool& shown =
+        Cpp_Kliven4Data::CurrentDataSet()->DisplayFlags().interpolationValues[g_tool.stage - 1];
+    shown = !shown;
+    return shown;
+}
+
+MenuList Cpp_InterpolationTool::PopupMenu() {
+    const Cpp_InterpolationDataSet* set = CurrentDataSet();
+    const bool heads = set && set->Kind() == 1 && set->GetOptionFlag();
+    return {{ID_INTERPOLATION_REDRAW, "ReDraw"},
+            {ID_SHOW_COORDINATES, "Show Coordinates", false},
+            {ID_SHOW_POINT_VALUES, "Show Point Values", true, ShowPointValues()},
+            {ID_INTERPOLATION_EDIT_HEADS,
+             heads ? "Display / Edit Pressures" : "Display / Edit Heads"}};
+}
+
+bool Cpp_InterpolationTool::ShowToolOptionsDialog() {
+    Cpp_InterpolationDataSet* set = CurrentDataSet();
+    if (!set) return false;
+    Cpp_InterpolationData& data = *Data();
+    s_DisplayFlagsType& flags = Cpp_Kliven4Data::CurrentDataSet()->DisplayFlags();
+    const int kind = g_tool.kind;
+    Cpp_InterpolationData::s_SourceRecord& source =
+        data.Source(Cpp_InterpolationData::RecordOfKind(kind));
+    const bool head = kind == 1 && set->GetOptionFlag();
+    s_InterpolationToolOptions o;
+    o.kind = kind;
+    o.importFromFile = kind == 1 ? source.source >= 1 && source.source <= 3 : source.source == 1;
+    o.fileType = kind == 1 && o.importFromFile ? source.source - 1 : 0;
+    o.fileName = source.fileName;
+    o.viewOnly = !source.importToPreprocessor;
+    o.heads = head ? 1 : 0;
+    o.contours = flags.contours[g_tool.stage - 1];
+    o.values = flags.interpolationValues[g_tool.stage - 1];
+    o.step = StepOf(kind, head);
+    if (!ToolOptionDialogsSlot().Get().Interpolation(o)) return false;
+    if (o.importFromFile) {
+        source.source = kind == 1 ? o.fileType + 1 : 1;
+        source.fileName = o.fileName;
+    } else {
+        source.source = 0;
+        source.fileName.clear();
+    }
+    source.importToPreprocessor = !o.viewOnly;
+    if (kind == 1 && (o.heads != 0) != head) set->SetOptionFlag(o.heads != 0);
+    flags.contours[g_tool.stage - 1] = o.contours;
+    flags.interpolationValues[g_tool.stage - 1] = o.values;
+    StepOf(kind, kind == 1 && set->GetOptionFlag()) = o.step;
+    return true;
+}
+
+double Cpp_InterpolationTool::WheelStep(int kind, bool head) { return StepOf(kind, head); }
+
+bool Cpp_InterpolationTool::WheelChangeToolValue(int delta) {
+    double value = 0.0;
+    if (!Bar().GetValue(value)) return false;
+    const Cpp_InterpolationDataSet* set = CurrentDataSet();
+    const double step = StepOf(g_tool.kind, set && g_tool.kind == 1 && set->GetOptionFlag());
+    Bar().SetValue(delta < 0 ? value - step : value + step);
+    return true;
+}
+
+bool Cpp_InterpolationTool::WheelChangeValue(Cpp_InterpolationDataSet& set, Cpp_VERTEX* vertex,
+                                             int delta) {
+    const bool head = set.Kind() == 1 && set.GetOptionFlag();
+    const double step = StepOf(set.Kind(), head);
+    if (!vertex || step == 0.0) return false;
+    const double change = delta < 1 ? -step : step;
+    const double gammaW = Cpp_InterpolationData::UnitWeightOfWater();
+    if (head) {
+        const double h = vertex->SecondValue() + change;
+        vertex->SetSecondValue(h);
+        vertex->SetFirstValue(gammaW * (h - vertex->Y()));
+        Bar().SetValue(h);
+    } else {
+        const double v = vertex->FirstValue() + change;
+        vertex->SetFirstValue(v);
+        if (set.Kind() == 1) vertex->SetSecondValue(vertex->Y() + v / gammaW);
+        Bar().SetValue(v);
+    }
+    set.RebuildPoints(gammaW);
+    return true;
+}
+
+bool Cpp_InterpolationTool::DeletePoint(Cpp_InterpolationDataSet& set, Cpp_VERTEX* vertex) {
+    if (!vertex) return false;
+    DeleteVertexAndRetriangulate(set.GetVertexList(), set.GetTriangleList(), vertex);
+    set.RebuildPoints(Cpp_InterpolationData::UnitWeightOfWater());
+    return true;
+}
+
+bool Cpp_InterpolationTool::MovePoint(Cpp_InterpolationDataSet& set, Cpp_VERTEX* vertex, double x,
+                                      double y) {
+    if (!vertex) return false;
+    const bool ok = CheckForInvertedTriangles(
+        x, y, set.GetTriangleList(), set.GetVertexList(), vertex,
+        [] { return AskYesNo(nullptr, "Notice", kInvertedTrianglesQuestion); });
+    set.RebuildPoints(Cpp_InterpolationData::UnitWeightOfWater());
+    return ok;
+}
+
+bool Cpp_InterpolationTool::GetToolToolTipText(double x, double y, bool shift, bool control,
+                                               std::string& text) {
+    Cpp_InterpolationDataSet* set = CurrentDataSet();
+    if (!set) return false;
+    if (shift) Bar().SetPoint(x, y);
+    const bool head = set->Kind() == 1 && set->GetOptionFlag();
+    double value = 0.0;
+    Cpp_Triangle* start = nullptr;
+    if (!set->ValueAt(x, y, value, start, head)) return false;
+    if ((set->Kind() == 1 && !head) || set->Kind() == 3) value = Cpp_KlivenSettings::RoundStress(value);
+    if (control) Bar().SetValue(value);
+    switch (set->Kind()) {
+    case 1: text = Formatted(head ? "H: %1.2f" : "U: %1.2f", value); break;
+    case 2: text = Formatted("ru: %1.2f", value); break;
+    case 3: text = Formatted("Su: %1.2f", value); break;
+    case 5: text = Formatted("c/p: %1.2f", value); break;
+    default: text = Formatted("Unit Wt.: %1.2f", value); break;
+    }
+    return true;
+}
+
+void Cpp_InterpolationTool::Reset() { ResetAll(); }
