@@ -340,6 +340,45 @@ TEST_F(LinePointToolTest, ADraggedSlopePointMarksTheSlopeEntered) {
     EXPECT_TRUE(geometry.IsEntered());
 }
 
+TEST_F(LinePointToolTest, ASlopePointAddedAtTheEndWithAClickOrTheBarCountsAsEntered) {
+    ShowToolBar(BarSlope, true, 1);
+    Cpp_SlopeGeometry& geometry = Data().SlopeGeometry();
+    Cpp_SlopeLine& slope = geometry.GetSlopeLine();
+    slope.AddPoint(0, 100);
+    slope.AddPoint(100, 100);
+    geometry.SetEnteredFlag(false);
+    ASSERT_TRUE(Cpp_SlopeTool::StartAddPointAtEnd(slope.LastPoint()));
+    EXPECT_EQ(GetCursorMode(), CursorModeAddPointSlopeLine);
+    bool redraw = false;
+    EXPECT_TRUE(ViewLButtonDown(host, At(200, 100), redraw));
+    EXPECT_EQ(PointsOf(slope), (Points{{0, 100}, {100, 100}, {200, 200}}));
+    EXPECT_TRUE(geometry.IsEntered());
+    EXPECT_TRUE(redraw);
+    // From the bar, before the first point.
+    Cpp_SlopeTool::StartAddPointAtEnd(slope.FirstPoint());
+    TheToolBars().slope.SetPoint(-50, 80);
+    Enter();
+    EXPECT_EQ(PointsOf(slope).front(), std::make_pair(-50.0, 80.0));
+    EXPECT_EQ(GetCursorMode(), CursorModeNone);
+}
+
+TEST_F(LinePointToolTest, APiezometricPointDroppedWithEnterTakesTheBarsPoint) {
+    ShowToolBar(BarPiezometric, true, 1);
+    Cpp_PiezometricLine* line =
+        Data().PiezometricLines(Cpp_Kliven4DataSet::CurrentStage())->CreateLine(1, 9.81, "w");
+    line->AddPoint(0, 150);
+    line->AddPoint(100, 150);
+    Cpp_LineTool::StartDragPoint(line, LINEKIND_PIEZOMETRIC, 100, 150, line->LastPoint(),
+                                 attributes);
+    EXPECT_EQ(GetCursorMode(), CursorModeDragPiezometricPoint);
+    Move(120, 140);
+    TheToolBars().piezometric.SetPoint(90, 170);
+    Enter();
+    EXPECT_EQ(PointsOf(*line), (Points{{0, 150}, {90, 170}}));
+    EXPECT_EQ(host.dataChanges, std::vector<int>{4});
+    EXPECT_TRUE(XorShown(host.overlay, kGrey).empty());
+}
+
 TEST_F(LinePointToolTest, ADraggedSegmentPassesThroughTheGrabPointAndMovesWithTheCursor) {
     Cpp_Line* line = ProfileLine();
     // Grabbed 10 pixels above the middle of the first segment: both ends follow the grab
