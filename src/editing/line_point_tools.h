@@ -184,3 +184,12 @@ public:
     static void RegisterDrawing();
     static void Reset();
 };
+
+// Ends the split tool and gives the split position: the tool's, or with fromBar the bar's X and
+// Y. False (the tool going on) when the bar holds no point or the splitter line is in use.
+template <class Bar>
+bool CompleteSplitFromBar(Bar& bar, bool fromBar, s_tagTypePointXY& position) {
+    if (fromBar && (Cpp_LineTool::SplitterLineMode() || !bar.GetPoint(position.x, position.y)))
+        return false;
+    return Cpp_LineTool::CompleteSplit(position, fromBar);
+}

@@ -190,10 +190,8 @@ bool Cpp_PiezometricTool::SplitLineAtSegment(Cpp_Line* line, Cpp_PointXY* segmen
                                              bool fromBar) {
     Cpp_PiezometricLine* piezometric = ListedPiezometricLine(line);
     if (!piezometric || !segmentStart || !piezometric->ContainsPoint(segmentStart)) return false;
-    if (fromBar && Cpp_LineTool::SplitterLineMode()) return false;
     s_tagTypePointXY at;
-    if (fromBar && !Bar().GetPoint(at.x, at.y)) return false;
-    if (!Cpp_LineTool::CompleteSplit(at, fromBar)) return false;
+    if (!CompleteSplitFromBar(Bar(), fromBar, at)) return false;
     s_NewPiezometricLine chosen;
     if (!AskSplitData(chosen)) {
         InvalidateViewWindow();  // the split point drawn is taken away

@@ -179,10 +179,8 @@ bool Cpp_ProfileTool::SplitLineAtPoint(Cpp_Line* line, Cpp_PointXY* point) {
 bool Cpp_ProfileTool::SplitLineAtSegment(Cpp_Line* line, Cpp_PointXY* segmentStart, bool fromBar) {
     Cpp_ProfileLine* profile = ListedProfileLine(line);
     if (!profile || !segmentStart || !profile->ContainsPoint(segmentStart)) return false;
-    if (fromBar && Cpp_LineTool::SplitterLineMode()) return false;
     s_tagTypePointXY at;
-    if (fromBar && !Bar().GetPoint(at.x, at.y)) return false;
-    if (!Cpp_LineTool::CompleteSplit(at, fromBar)) return false;
+    if (!CompleteSplitFromBar(Bar(), fromBar, at)) return false;
     s_NewProfileLine chosen;
     if (!AskSplitInformation(*profile, chosen)) {
         InvalidateViewWindow();  // the split point drawn is taken away

@@ -8,6 +8,7 @@
 #include "editing/line_editing_dialogs.h"
 #include "editing/line_point_tools.h"
 #include "editing/profile_tool.h"
+#include "editing/drawn_figures.h"
 #include "editing/view_input_fixture.h"
 #include "graphics/line.h"
 #include "graphics/prompts.h"
@@ -23,14 +24,9 @@
 
 namespace {
 
-using Points = std::vector<std::pair<double, double>>;
+using Points = testsupport::LinePointList;
 
-Points PointsOf(const Cpp_Line& line) {
-    Points points;
-    for (const Cpp_PointXY* p = line.FirstPoint(); p; p = p->Next())
-        points.emplace_back(p->X(), p->Y());
-    return points;
-}
+Points PointsOf(const Cpp_Line& line) { return testsupport::LinePoints(line); }
 
 // Answers the windows as scripted and remembers what they were shown.
 class ScriptedDialogs final : public LineEditingDialogs {

@@ -12,6 +12,7 @@
 #include "editing/profile_tool.h"
 #include "editing/slope_tool.h"
 #include "editing/tool_dialog_bars.h"
+#include "editing/drawn_figures.h"
 #include "editing/view_input_fixture.h"
 #include "graphics/graphics.h"
 #include "graphics/line_list.h"
@@ -35,37 +36,12 @@ namespace {
 
 using platform::DevicePoint;
 
-using Segment = std::array<int, 4>;  // x1, y1, x2, y2, the smaller end first
+using Segment = testsupport::DrawnSegment;
+using testsupport::LastSegmentColours;
 
-Segment Key(DevicePoint a, DevicePoint b) {
-    if (std::pair(b.x, b.y) < std::pair(a.x, a.y)) std::swap(a, b);
-    return {a.x, a.y, b.x, b.y};
-}
-
-// The green band segments left on the view: each XOR segment drawn an odd number of times.
+// The green band segments left on the view.
 std::map<Segment, int> BandShown(const platform::RecordingDeviceContext& dc) {
-    std::map<Segment, int> count;
-    for (const platform::DcRecord& r : dc.Records()) {
-        if (r.attributes.rop != platform::RasterOp::XorPen ||
-            r.attributes.pen.color != kEntryBandColor)
-            continue;
-        for (std::size_t i = 1; i < r.points.size(); ++i)
-            count[Key(r.points[i - 1], r.points[i])] ^= 1;
-    }
-    std::erase_if(count, [](const auto& entry) { return entry.second == 0; });
-    return count;
-}
-
-// The colour each segment drawn with a copying pen was drawn with last.
-std::map<Segment, platform::ColorRef> LastSegmentColours(const platform::RecordingDeviceContext& dc) {
-    std::map<Segment, platform::ColorRef> last;
-    for (const platform::DcRecord& r : dc.Records()) {
-        if (r.kind != platform::DcRecordKind::Line ||
-            r.attributes.rop == platform::RasterOp::XorPen || r.points.size() != 2)
-            continue;
-        last[Key(r.points[0], r.points[1])] = r.attributes.pen.color;
-    }
-    return last;
+    return testsupport::XorSegmentsShown(dc, kEntryBandColor);
 }
 
 // A dialog that answers the duplicate-number question as told and remembers what it was shown.

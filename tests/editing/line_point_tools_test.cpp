@@ -11,6 +11,7 @@
 #include "editing/profile_tool.h"
 #include "editing/slope_tool.h"
 #include "editing/tool_dialog_bars.h"
+#include "editing/drawn_figures.h"
 #include "editing/view_input_fixture.h"
 #include "graphics/line.h"
 #include "graphics/prompts.h"
@@ -30,59 +31,21 @@
 
 namespace {
 
-using platform::DevicePoint;
-using Segment = std::array<int, 4>;
-using Points = std::vector<std::pair<double, double>>;
+using Segment = testsupport::DrawnSegment;
+using Points = testsupport::LinePointList;
+using testsupport::LastSegmentColours;
+using testsupport::XorSegmentsShown;
 
 constexpr platform::ColorRef kGreen = platform::MakeRgb(0, 255, 0);
 constexpr platform::ColorRef kGrey = platform::MakeRgb(160, 160, 160);
 
-// A segment between two pixels, the smaller end first.
-Segment S(int ax, int ay, int bx, int by) {
-    if (std::pair(bx, by) < std::pair(ax, ay)) {
-        std::swap(ax, bx);
-        std::swap(ay, by);
-    }
-    return {ax, ay, bx, by};
-}
-Segment Key(DevicePoint a, DevicePoint b) { return S(a.x, a.y, b.x, b.y); }
-
-// The XOR segments of one colour left on the view: each drawn an odd number of times.
+Segment S(int ax, int ay, int bx, int by) { return testsupport::SegmentKey(ax, ay, bx, by); }
 std::map<Segment, int> XorShown(const platform::RecordingDeviceContext& dc,
                                 platform::ColorRef colour) {
-    std::map<Segment, int> count;
-    for (const platform::DcRecord& r : dc.Records()) {
-        if (r.attributes.rop != platform::RasterOp::XorPen || r.attributes.pen.color != colour)
-            continue;
-        for (std::size_t i = 1; i < r.points.size(); ++i)
-            count[Key(r.points[i - 1], r.points[i])] ^= 1;
-    }
-    std::erase_if(count, [](const auto& entry) { return entry.second == 0; });
-    return count;
+    return XorSegmentsShown(dc, colour);
 }
-
-// The colour each segment drawn with a copying pen was drawn with last.
-std::map<Segment, platform::ColorRef> LastSegmentColours(const platform::RecordingDeviceContext& dc) {
-    std::map<Segment, platform::ColorRef> last;
-    for (const platform::DcRecord& r : dc.Records()) {
-        if (r.kind != platform::DcRecordKind::Line ||
-            r.attributes.rop == platform::RasterOp::XorPen || r.points.size() != 2)
-            continue;
-        last[Key(r.points[0], r.points[1])] = r.attributes.pen.color;
-    }
-    return last;
-}
-
-Points PointsOf(const Cpp_Line& line) {
-    Points points;
-    for (const Cpp_PointXY* p = line.FirstPoint(); p; p = p->Next()) points.emplace_back(p->X(), p->Y());
-    return points;
-}
-std::vector<int> NumbersOf(const Cpp_Line& line) {
-    std::vector<int> numbers;
-    for (const Cpp_PointXY* p = line.FirstPoint(); p; p = p->Next()) numbers.push_back(p->Number());
-    return numbers;
-}
+Points PointsOf(const Cpp_Line& line) { return testsupport::LinePoints(line); }
+std::vector<int> NumbersOf(const Cpp_Line& line) { return testsupport::LinePointNumbers(line); }
 Cpp_PointXY* NthPoint(const Cpp_Line& line, int n) {
     Cpp_PointXY* p = line.FirstPoint();
     while (p && n-- > 1) p = p->Next();

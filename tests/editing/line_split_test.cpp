@@ -10,6 +10,7 @@
 #include "editing/piezometric_tool.h"
 #include "editing/profile_tool.h"
 #include "editing/tool_dialog_bars.h"
+#include "editing/drawn_figures.h"
 #include "editing/view_input_fixture.h"
 #include "model/data_set.h"
 #include "model/data_sets.h"
@@ -23,19 +24,10 @@
 
 namespace {
 
-using Points = std::vector<std::pair<double, double>>;
+using Points = testsupport::LinePointList;
 
-Points PointsOf(const Cpp_Line& line) {
-    Points points;
-    for (const Cpp_PointXY* p = line.FirstPoint(); p; p = p->Next())
-        points.emplace_back(p->X(), p->Y());
-    return points;
-}
-std::vector<int> NumbersOf(const Cpp_Line& line) {
-    std::vector<int> numbers;
-    for (const Cpp_PointXY* p = line.FirstPoint(); p; p = p->Next()) numbers.push_back(p->Number());
-    return numbers;
-}
+Points PointsOf(const Cpp_Line& line) { return testsupport::LinePoints(line); }
+std::vector<int> NumbersOf(const Cpp_Line& line) { return testsupport::LinePointNumbers(line); }
 
 // Answers the split windows as told (nothing: Cancel) and keeps what they were shown.
 class SplitDialogs final : public LineEditingDialogs {
