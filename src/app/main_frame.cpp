@@ -304,6 +304,11 @@ bool MainFrame::SetEditMode(int command) {
         TheToolBars().piezometric.EnableFinishButton(false);
         InvalidateViewWindow();
     }
+    // A point or editing tool of a line ends.
+    if (Cpp_LineTool::IsActive()) {
+        Cpp_LineTool::CancelTool();
+        InvalidateViewWindow();
+    }
     // So is a construction circle being entered; the interpolation tool starts afresh.
     Cpp_ConstructionCircleList::CancelEntry();
     if (editMode_ >= EditModePressurePoints && editMode_ <= EditModeInterpolationSpare)

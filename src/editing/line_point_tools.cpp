@@ -708,6 +708,12 @@ bool Cpp_LineTool::EraseInWindow(Cpp_Line* line) {
 namespace {
 
 void DrawToolFigures(platform::DeviceContext& dc, Cpp_Kliven4DataSet*) {
+    if (S().tool == e_Tool::None) return;
+    // After a zoom the step comes back.
+    if (GetCursorMode() == CursorModeNone && GetSavedCursorMode() != 0) {
+        SetCursorMode(GetSavedCursorMode());
+        SetSavedCursorMode(0);
+    }
     switch (S().tool) {
     case e_Tool::AddAtEnd: Cpp_LineTool::RedrawAddPointRubberBand(dc); break;
     case e_Tool::Insert: Cpp_LineTool::RedrawEditRubberBand(dc); break;
@@ -721,6 +727,40 @@ void DrawToolFigures(platform::DeviceContext& dc, Cpp_Kliven4DataSet*) {
 const bool g_resetAdded = (AddProgramStateReset(&Cpp_LineTool::Reset), true);
 
 }  // namespace
+
+void Cpp_LineTool::CancelTool() {
+    switch (S().tool) {
+    case e_Tool::AddAtEnd: CancelAddPointAtEnd(); break;
+    case e_Tool::Insert: EndEditRubberBand(); break;
+    case e_Tool::DragPoint: CancelDragPoint(); break;
+    case e_Tool::DragSegment: CancelDragSegment(); break;
+    case e_Tool::Split: CancelSplit(); break;
+    case e_Tool::ChangeLength:
+    case e_Tool::ChangeSlope:
+    case e_Tool::Parallel: CancelEditTool(); break;
+    case e_Tool::Extend: EndExtendTool(); break;
+    case e_Tool::None: break;
+    }
+}
+
+void Cpp_LineTool::EraseBandBeforeZoom() {
+    if (S().tool == e_Tool::None) return;
+    SetSavedCursorMode(GetCursorMode());
+    switch (S().tool) {
+    case e_Tool::AddAtEnd:
+    case e_Tool::DragPoint:
+    case e_Tool::DragSegment: Band(); break;
+    case e_Tool::Insert:
+        if (!S().bandNotDrawn) Band();
+        break;
+    case e_Tool::Split: {
+        // Drawn again it is gone.
+        OnWholeView([](platform::DeviceContext& dc) { RedrawSplitRubberBand(dc); });
+        break;
+    }
+    default: break;
+    }
+}
 
 void Cpp_LineTool::RegisterDrawing() {
     UnregisterAfterDataDrawing(e_AfterDataStep::ToolFeedback, &DrawToolFigures);

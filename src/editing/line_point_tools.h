@@ -180,6 +180,12 @@ public:
     // Whether a point tool (add, insert, drag, drag segment) runs.
     static bool IsActive();
 
+    // Ends whichever point or editing tool runs, its band erased (another tool was chosen).
+    static void CancelTool();
+    // Before Zoom Window starts: the band erased and the step remembered; the view's next
+    // paint brings the step back with its band.
+    static void EraseBandBeforeZoom();
+
     // Registers the band redraws with the view's painting (once).
     static void RegisterDrawing();
     static void Reset();

@@ -3,6 +3,7 @@
 #include "core/string_table.h"
 #include "editing/cursor_modes.h"
 #include "editing/line_entry_tool.h"
+#include "editing/line_point_tools.h"
 #include "graphics/graphics.h"
 #include "registry/view_preparations.h"
 
@@ -96,6 +97,9 @@ bool StartZoomWindow(int x, int y) {
                            mode == CursorModeReinforcementLineEntry;
     if (entryStep) Cpp_LineEntry::EraseEnterRubberBand();
     SetSavedCursorMode(entryStep ? mode : 0);
+    // So do the point and editing tools of a line.
+    if (!entryStep && mode != CursorModeNone && Cpp_LineTool::IsActive())
+        Cpp_LineTool::EraseBandBeforeZoom();
     // Drawn before the mode changes: a view drawn again first must not show it already.
     SetBand(x, y);
     Crosshair({x, y});

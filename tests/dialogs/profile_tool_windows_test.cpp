@@ -8,6 +8,8 @@
 #include "core/cursor_mode.h"
 #include "dialogs/running_program.h"
 #include "editing/cursor_modes.h"
+#include "editing/line_point_tools.h"
+#include "editing/profile_tool.h"
 #include "editing/tool_dialog_bars.h"
 #include "model/data_set.h"
 #include "model/data_sets.h"
@@ -146,6 +148,28 @@ TEST_F(ProfileToolWindows, EscapeInTheDuplicateWindowDropsTheNewLine) {
     EXPECT_TRUE(reached);
     EXPECT_EQ(Numbers(), (std::vector<int>{1}));
     EXPECT_EQ(Lines().LineAt(0)->Description(), "old");
+}
+
+// A point added at the end of a line with real mouse events on the view marks the document
+// modified; a tool chosen while the point tool runs ends it and nothing is added.
+TEST_F(ProfileToolWindows, APointAddedAtTheEndOnTheViewModifiesTheDocumentAndAnotherToolEndsIt) {
+    DrawLine();
+    Frame().Doc().SetModifiedFlag(false);
+    Cpp_Line* line = Lines().LineAt(0);
+    ASSERT_TRUE(Cpp_ProfileTool::StartAddPointAtEnd(line, line->LastPoint()));
+    EXPECT_EQ(GetCursorMode(), CursorModeAddPointProfileLine);
+    Click({600, 350});
+    EXPECT_EQ(line->NumberOfPoints(), 4);
+    EXPECT_EQ(GetCursorMode(), CursorModeNone);
+    EXPECT_TRUE(Frame().Doc().IsModified());
+
+    ASSERT_TRUE(Cpp_ProfileTool::StartAddPointAtEnd(line, line->FirstPoint()));
+    Mouse(QEvent::MouseMove, {50, 300}, Qt::NoButton);
+    Frame().OnCommand(ID_SELECT_ITEMS);
+    EXPECT_FALSE(Cpp_LineTool::IsActive());
+    EXPECT_EQ(GetCursorMode(), CursorModeNone);
+    Click({50, 300});
+    EXPECT_EQ(line->NumberOfPoints(), 4);
 }
 
 }  // namespace

@@ -184,6 +184,25 @@ TEST_F(LinePointToolTest, TheBandComesBackAfterARepaint) {
     Cpp_LineTool::CancelAddPointAtEnd();
 }
 
+TEST_F(LinePointToolTest, AZoomWindowTakesTheBandAwayAndThePaintAfterItBringsTheStepBack) {
+    Cpp_Line* line = ProfileLine();
+    Cpp_LineTool::RegisterDrawing();
+    Cpp_LineTool::StartAddPointAtEnd(line, line->LastPoint(), LINEKIND_PROFILE, attributes);
+    Move(350, 50);
+    StartZoomWindow(350, 50);
+    EXPECT_TRUE(XorShown(host.overlay, kGreen).empty());
+    EXPECT_EQ(GetCursorMode(), CursorModeZoomWindow);
+    Key(ViewKeyEscape);  // the zoom given up: the view is drawn again
+    EXPECT_EQ(GetCursorMode(), CursorModeNone);
+    platform::RecordingDeviceContext repainted;
+    RunAfterDataDrawings(e_AfterDataStep::ToolFeedback, repainted, &Data());
+    EXPECT_EQ(GetCursorMode(), CursorModeAddPointProfileLine);
+    EXPECT_EQ(XorShown(repainted, kGreen),
+              (std::map<Segment, int>{{S(300, 100, 350, 50), 1}}));
+    EXPECT_TRUE(Click(350, 50));
+    EXPECT_EQ(line->NumberOfPoints(), 4);
+}
+
 // ---------------------------------------------------------------------------------------------
 // Insert a point on a segment.
 
