@@ -116,21 +116,30 @@ TEST_F(LineEditToolTest, ChangeLengthMovesTheEndNearerTheClickAlongTheSegment) {
         Points expected;
     };
     const Case cases[] = {
-        {{30, 40}, {{0, 0}, {60, 80}}},    // near the second end
-        {{0, 0}, {{-30, -40}, {30, 40}}},  // near the first end
+        {{2.9, 3.9}, {{0, 0}, {6, 8}}},   // near the second end
+        {{0.1, 0}, {{-3, -4}, {3, 4}}},   // near the first end
     };
     for (const Case& c : cases) {
-        Cpp_Line* line = Line({{0, 0}, {30, 40}});
-        dialogs.length = 100;
+        Cpp_Line* line = Line({{0, 0}, {3, 4}});
+        dialogs.length = 10;
         ASSERT_TRUE(Cpp_LineTool::StartChangeLength(line, line->FirstPoint(), attributes));
-        EXPECT_EQ(dialogs.shownLength, 50.0);  // the length now
+        EXPECT_EQ(dialogs.shownLength, 5.0);  // the length now
         EXPECT_EQ(GetCursorMode(), CursorModeChangeSegmentLength);
-        EXPECT_TRUE(ClickAt(c.click.first, c.click.second));
+        EXPECT_TRUE(Cpp_LineTool::ChangeLengthClick(c.click.first, c.click.second));
         const Points points = PointsOf(*line);
         ExpectNear(points[0], c.expected[0]);
         ExpectNear(points[1], c.expected[1]);
         EXPECT_EQ(GetCursorMode(), CursorModeNone);
     }
+}
+
+TEST_F(LineEditToolTest, TheViewsClickInTheLengthStepMovesTheEndAndModifiesTheDocument) {
+    Cpp_Line* line = Line({{0, 0}, {30, 40}});
+    dialogs.length = 100;
+    Cpp_LineTool::StartChangeLength(line, line->FirstPoint(), attributes);
+    EXPECT_TRUE(ClickAt(30, 40));
+    ExpectNear(PointsOf(*line)[1], {60, 80});
+    EXPECT_EQ(host.dataChanges, std::vector<int>{2});
 }
 
 TEST_F(LineEditToolTest, ChangeLengthCancelledStartsNothing) {
@@ -160,7 +169,7 @@ TEST_F(LineEditToolTest, ChangeSlopeByFormatAndRule) {
     const double angleShown = std::atan2(-40.0, 30.0) * 180.0 / std::acos(-1.0);
     const double angleShown2 = std::atan2(40.0, -30.0) * 180.0 / std::acos(-1.0);
     const Case cases[] = {
-        {"dy/dx 0, length constant", {{0, 0}, {30, 40}}, 2, 0, 0.0, {50, 0}},
+        {"dy/dx 0, length constant", {{0, 0}, {3, 4}}, 2, 0, 0.0, {5, 0}},
         {"dx/dy 1, length constant", {{0, 0}, {30, 40}}, 1, 0, 1.0, {50 / root2, 50 / root2}},
         {"angle 90, length constant", {{0, 0}, {30, 40}}, 0, 0, 90.0, {0, 50}},
         {"dy/dx 2, x only", {{0, 0}, {30, 40}}, 2, 1, 2.0, {20, 40}},
@@ -175,7 +184,7 @@ TEST_F(LineEditToolTest, ChangeSlopeByFormatAndRule) {
         dialogs.slopes = {{true, c.format, c.value, c.rule}};
         ASSERT_TRUE(Cpp_LineTool::StartChangeSlope(line, line->FirstPoint(), attributes, false));
         EXPECT_EQ(GetCursorMode(), CursorModeChangeSegmentSlope);
-        EXPECT_TRUE(ClickAt(c.segment[1].first, c.segment[1].second));
+        EXPECT_TRUE(Cpp_LineTool::ChangeSlopeClick(c.segment[1].first, c.segment[1].second));
         ExpectNear(PointsOf(*line)[1], c.expected);
         ExpectNear(PointsOf(*line)[0], c.segment[0]);
         EXPECT_EQ(GetCursorMode(), CursorModeNone);
