@@ -1,6 +1,7 @@
 #include "app/main_frame.h"
 #include "app/tool_bar_buttons.h"
 
+#include "app/commands/slip_surface_tools.h"
 #include "app/commands/tool_commands.h"
 #include "app/draw_view.h"
 #include "app/drawing_view.h"
@@ -15,6 +16,7 @@
 #include "dialogs/dialog_bar_widget.h"
 #include "dialogs/status_text.h"
 #include "editing/construction_items.h"
+#include "editing/circle_tool.h"
 #include "editing/crack_tool.h"
 #include "editing/interpolation_tool.h"
 #include "editing/line_entry_tool.h"
@@ -73,6 +75,7 @@ MainFrame::MainFrame(QWidget* parent) : QMainWindow(parent), commands_(BuildComm
     RegisterConstructionDrawing();
     Cpp_LineTool::RegisterDrawing();
     Cpp_CrackTool::RegisterDrawing();
+    Cpp_CircleTool::RegisterDrawing();
     RegisterPickBandDrawing();
     s_CursorModeHooks hooks = NavigationCursorModeHooks();
     hooks.setArrowCursor = [view = view_] { view->unsetCursor(); };
@@ -286,6 +289,7 @@ bool MainFrame::SetEditMode(int command) {
     if (mode == editMode_) return false;
     // Leaving the current mode hides its bar.
     const int oldBar = ToolBarForMode(editMode_);
+    LeaveSlipSurfaceTool(editMode_);
     if (oldBar != BarNone) ShowToolBar(oldBar, false, 0);
     if (editMode_ == EditModeDistributedLoads) HideCurrentToolBar();
     // Entering the new one shows its bar; the interpolation bar first learns its kind.

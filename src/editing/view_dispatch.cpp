@@ -9,6 +9,7 @@
 #include "editing/slope_tool.h"
 #include "editing/selection_list.h"
 #include "editing/view_navigation.h"
+#include "editing/view_slip_surface_steps.h"
 #include "editing/view_tool_steps.h"
 #include "graphics/graphics.h"
 #include "model/data_set.h"
@@ -19,6 +20,7 @@ namespace {
 
 using namespace view_input_ops;
 using namespace view_tool_steps;
+using namespace view_slip_surface_steps;
 
 constexpr s_InputCell N{e_InputCell::Nothing};
 constexpr s_InputCell D{e_InputCell::Default};
@@ -201,9 +203,16 @@ const s_CursorModeRow kCursorModes[] = {
      "Slope line entry",
      {R(SlopePoint), R(EntryMove), R(SlopePointFromBar), R(SlopeEscape), X, R(SlopeFinish)}},
     {36, 36, "Reinforcement line entry", {M, M, M, M, X, M}},
-    {37, 37, "Circle radius", {M, M, M, M, M, H}},
-    {38, 38, "Fixed search grid entry", {M, M, M, M, H, H}},
-    {39, 39, "Fixed search grid entry", {N, M, D, H, H, H}},
+    {37,
+     37,
+     "Circle radius",
+     {R(CircleRadiusClick), R(CircleRadiusMove), R(CircleRadiusEnter), R(CircleRadiusCancel),
+      R(CircleRadiusCancel), H}},
+    {38,
+     38,
+     "Fixed search grid entry",
+     {R(GridCornerClick), R(GridCornerMove), R(GridCornerEnter), R(GridEntryEscape), N, H}},
+    {39, 39, "Fixed search grid entry", {N, R(GridRectangleMove), D, N, N, H}},
     {40, 40, "Noncircular surface entry", {M, M, M, M, M, M}},
     {41, 41, "Tangent line entry", {M, M, M, M, H, M}},
     {42,
@@ -248,7 +257,12 @@ const s_CursorModeRow kCursorModes[] = {
      "Move (\"Drag\") Item",
      {R(DragPointDrop), R(DragPointMove), D, R(DragPointCancel), H, H}},
     {95, 95, "Move (\"Drag\") Item", {M, M, M, M, M, H}},
-    {96, 99, "Move (\"Drag\") Item", {M, M, M, M, H, H}},
+    {96, 98, "Move (\"Drag\") Item", {M, M, M, M, H, H}},
+    {99,
+     99,
+     "Move (\"Drag\") Item",
+     {R(GridCornerDrop), R(GridCornerDragMove), R(GridCornerDropFromBar), R(GridCornerMoveCancel),
+      N, H}},
     {102,
      102,
      "Move (\"Drag\") Item",
@@ -316,7 +330,7 @@ const s_EditModeRow kEditModes[] = {
     {12, 12, "Slope Line", R(SlopeFirstPoint), R(SlopeFirstPointFromBar), R(ShiftToToolBar),
      R(ShowViewMenu)},
     {13, 13, "Reinforcement", M, M, R(ShiftToToolBar), R(ShowViewMenu)},
-    {14, 14, "Circle", M, M, M, R(ShowViewMenu)},
+    {14, 14, "Circle", R(CircleClick), R(CircleEnter), R(CircleMove), R(ShowViewMenu)},
     {15, 15, "Noncircular Surface", M, M, R(ShiftToToolBar), R(ShowViewMenu)},
     {16, 16, "Radius", M, M, R(ShiftToToolBar), R(ShowViewMenu)},
     {17, 18, "Crack", R(CrackToolClick), R(CrackToolEnter), R(CrackToolMove), R(ShowViewMenu)},

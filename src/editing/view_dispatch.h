@@ -153,4 +153,6 @@ void SplitEscape(s_InputCall& call);
 void CoordinateToolTip(s_InputCall& call);
 // The tool tip a mouse move leaves on the view.
 void SetMoveToolTip(const std::string& text);
+// The press does nothing on release (consume) and no longer starts a drag (disarm).
+void ConsumePress(bool disarm);
 }  // namespace view_input_ops

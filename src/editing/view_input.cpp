@@ -16,6 +16,7 @@
 #include "editing/view_menus.h"
 #include "editing/view_navigation.h"
 #include "editing/view_selection.h"
+#include "editing/view_slip_surface_steps.h"
 #include "graphics/graphic_grid.h"
 #include "graphics/graphics.h"
 #include "model/data_set_information.h"
@@ -297,6 +298,10 @@ void CoordinateToolTip(s_InputCall& call) {
 void SetMoveToolTip(const std::string& text) {
     if (g_move) g_move->toolTip = text;
 }
+void ConsumePress(bool disarm) {
+    g_press.consumed = true;
+    if (disarm) g_press.armed = false;
+}
 
 }  // namespace view_input_ops
 
@@ -336,11 +341,10 @@ void ViewLButtonUp(ViewInputHost& view, const s_ViewInput& in) {
     g_press.buttonDown = false;
     g_press.armed = false;
     if (consumed) return;
-    (void)in;
     const int mode = GetCursorMode();
     if (mode == CursorModeSearchGridDrag ||
         (mode == CursorModeNone && view.EditMode() == EditModeCircle))
-        SayNotAvailable("Fixed search grid entry");
+        view_slip_surface_steps::CircleButtonUp(view, in);
 }
 
 void ViewMouseMove(ViewInputHost& view, const s_ViewInput& in) {

@@ -6,6 +6,7 @@
 
 #include "app/analysis_launchers.h"
 #include "app/commands/command_table.h"
+#include "app/commands/slip_surface_tools.h"
 #include "app/data_entry.h"
 #include "app/main_frame.h"
 #include "app/material_launchers.h"
@@ -54,6 +55,10 @@ struct s_ToolCommand {
     int slipSurfaceShape = -1;
     // The tool's start once it is chosen; then its standard prompt is the status text.
     void (*start)() = nullptr;
+    // The slip-surface tools: a step before the switch (also when the tool is active already;
+    // false stops), and their own start, bar and prompt after it.
+    bool (*prepare)(MainFrame&) = nullptr;
+    void (*chosen)() = nullptr;
 };
 
 // The interpolation-point tool of a kind on the current stage.
@@ -85,8 +90,8 @@ const s_ToolCommand kTools[] = {
      -1, [] {}},
     {ID_ENTER_REINFORCEMENT_LINES, EditModeReinforcement, PressTable, PressSwitches, nullptr, false,
      EditReinforcementLines},
-    {ID_ENTER_CIRCULAR_SLIP_SURFACE, EditModeCircle, PressPrimaryData, PressOptionalData, nullptr,
-     false, nullptr, 1},
+    {ID_ENTER_CIRCULAR_SLIP_SURFACE, EditModeCircle, PressPrimaryData, PressOptionalData, "",
+     false, nullptr, 1, nullptr, PrepareCircleTool, ChooseCircleTool},
     {ID_ENTER_NONCIRCULAR_SLIP_SURFACE, EditModeNoncircular, PressPrimaryData, PressOptionalData,
      nullptr, false, nullptr, 0},
     {ID_ENTER_RADIUS_INFORMATION, EditModeRadius, PressSwitches, PressSwitches, nullptr},
@@ -131,7 +136,12 @@ void ChooseTool(MainFrame& frame, const s_ToolCommand& tool) {
     if (tool.slipSurfaceShape >= 0 &&
         !Cpp_Kliven4Data::ChangeSlipSurfaceShape(&frame, tool.slipSurfaceShape == 1))
         return;
+    if (tool.prepare && !tool.prepare(frame)) return;
     if (!frame.SetEditMode(tool.id)) return;
+    if (tool.chosen) {
+        tool.chosen();
+        return;
+    }
     if (tool.needsAnalysisData) {
         // The crack tools: 1 for the crack, 0 for the water in it.
         const bool crackMode = tool.mode == EditModeCrack;

@@ -1,0 +1,56 @@
+#include "app/commands/slip_surface_tools.h"
+
+#include "analysis/analysis_computation_data.h"
+#include "app/main_frame.h"
+#include "editing/circle_tool.h"
+#include "editing/edit_modes.h"
+#include "editing/tool_dialog_bars.h"
+#include "graphics/prompts.h"
+#include "model/data_set.h"
+#include "model/data_sets.h"
+
+namespace app {
+
+namespace {
+Cpp_AnalysisComputationData* Analysis() {
+    Cpp_Kliven4DataSet* set = Cpp_Kliven4Data::CurrentDataSetOrNull();
+    return set ? set->AnalysisComputationData() : nullptr;
+}
+}  // namespace
+
+bool PrepareCircleTool(MainFrame&) {
+    if (Cpp_AnalysisComputationData* analysis = Analysis())
+        Cpp_CircleTool::StartCircleTool(*analysis);
+    return true;
+}
+
+void ChooseCircleTool() {
+    Cpp_AnalysisComputationData* analysis = Analysis();
+    if (!analysis) return;
+    Cpp_CircleTool::FillCircleToolBar(*analysis);
+    Cpp_CircleTool::ShowToolPrompt(*analysis);
+}
+
+void ChooseNoncircularTool() { SetToolPrompt(true, EditModeNoncircular, {}); }
+
+bool PrepareRadiusTool(MainFrame& frame) {
+    if (!Cpp_Kliven4Data::CheckCircleDataForRadius(&frame)) return false;
+    TheToolBars().radius.ArrangeControls();
+    return true;
+}
+
+void ChooseRadiusTool() {
+    TheToolBars().radius.FillCriterionList();
+    s_ToolPromptContext context;
+    if (const Cpp_AnalysisComputationData* analysis = Analysis())
+        context.circleSearchMode = analysis->GetMode();
+    SetToolPrompt(true, EditModeRadius, context);
+}
+
+void LeaveSlipSurfaceTool(int editMode) {
+    Cpp_AnalysisComputationData* analysis = Analysis();
+    if (!analysis) return;
+    if (editMode == EditModeCircle) Cpp_CircleTool::CircleToolBarData(*analysis);
+}
+
+}  // namespace app

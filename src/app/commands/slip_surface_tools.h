@@ -1,0 +1,24 @@
+#pragma once
+// The frame's side of the slip-surface tools: what the circle, noncircular and radius buttons do
+// before and after the switch of the edit mode, and what leaving those modes keeps.
+
+namespace app {
+
+class MainFrame;
+
+// The circle button: the circle tool started (also when it is the active tool); true.
+bool PrepareCircleTool(MainFrame& frame);
+// After the switch to the circle tool: the circle bar filled, the tool's prompt.
+void ChooseCircleTool();
+// After the switch to the noncircular tool: its bar loaded, the tool's prompt.
+void ChooseNoncircularTool();
+// The radius button: only with circular analysis data ("Notice" otherwise, false); the radius
+// bar arranged for the circle mode.
+bool PrepareRadiusTool(MainFrame& frame);
+// After the switch to the radius tool: the bar's criterion list, the tool's prompt.
+void ChooseRadiusTool();
+// Leaving edit mode 14 keeps the circle bar's mode and radius kind with the data; leaving 15
+// keeps the noncircular bar's mode.
+void LeaveSlipSurfaceTool(int editMode);
+
+}  // namespace app

@@ -1,0 +1,440 @@
+#include "editing/circle_tool.h"
+
+#include "analysis/analysis_computation_data.h"
+#include "core/cursor_mode.h"
+#include "core/message_boxes.h"
+#include "core/preferences.h"
+#include "core/text_formats.h"
+#include "editing/cursor_modes.h"
+#include "editing/edit_modes.h"
+#include "editing/search_grid_tool.h"
+#include "editing/tool_dialog_bars.h"
+#include "editing/view_navigation.h"
+#include "graphics/graphics.h"
+#include "graphics/prompts.h"
+#include "model/data_set.h"
+#include "model/data_sets.h"
+#include "model/program_state.h"
+#include "registry/view_preparations.h"
+
+#include <cmath>
+#include <cstdio>
+
+namespace {
+
+CmDialogBarCircleTool& Bar() { return TheToolBars().circle; }
+
+// The radius step of the circle tool, one at a time.
+struct s_CircleToolState {
+    bool active = false;
+    int kind = 0;     // 0 given radius, 1 fixed point, 2 tangent line
+    int tangent = -1;  // -1 none, 0 horizontal, 1 irregular
+    s_tagTypePointXY centre;
+    s_PixelPoint tip;
+};
+s_CircleToolState g_tool;
+
+s_PixelPoint ToPixel(double x, double y) {
+    return {Cpp_Graphics::XToPixel(x), Cpp_Graphics::YToPixel(y)};
+}
+
+void BandOn(platform::DeviceContext& dc) {
+    DrawRadiusBand(dc, ToPixel(g_tool.centre.x, g_tool.centre.y), g_tool.tip, g_tool.kind,
+                   g_tool.tangent == 1);
+}
+void Band() {
+    if (!g_tool.active) return;
+    if (ViewInputHost* view = GetViewWindow()) view->DrawOverlay(view->ClientRect(), BandOn);
+}
+
+void EndRadiusStep(const Cpp_AnalysisComputationData& analysis) {
+    g_tool.active = false;
+    SetCursorMode(CursorModeNone);
+    Cpp_CircleTool::ShowToolPrompt(analysis);
+    ClearPromptBar();
+}
+
+// "%1.<d>f" of the decimals, "%1.2f" when it cannot be built.
+std::string Formatted(double value, int decimals) {
+    std::string format;
+    if (!Cpp_Strings::MakeNumberFormat(1, 1, decimals, format)) format = "%1.2f";
+    char text[96];
+    std::snprintf(text, sizeof text, format.c_str(), value);
+    return text;
+}
+std::string Coordinate(double v) { return Formatted(v, Cpp_KlivenSettings::CoordinateDecimals()); }
+std::string Length(double v) { return Formatted(v, Cpp_KlivenSettings::LengthDecimals()); }
+
+void DrawFeedback(platform::DeviceContext& dc, Cpp_Kliven4DataSet*) {
+    Cpp_CircleTool::Repaint(dc);
+}
+
+const bool g_resetAdded = (AddProgramStateReset(&Cpp_CircleTool::Reset), true);
+
+}  // namespace
+
+void DrawRadiusBand(platform::DeviceContext& dc, s_PixelPoint centre, s_PixelPoint tip, int kind,
+                    bool irregular) {
+    int r = 0;
+    switch (kind) {
+    case 0:
+    case 1: r = static_cast<int>(std::hypot(tip.x - centre.x, tip.y - centre.y)); break;
+    case 2: r = tip.y - centre.y; break;
+    default: return;
+    }
+    r = std::abs(r);
+    const platform::Pen oldPen =
+        dc.SetPen(platform::Pen{platform::PenStyle::Solid, 1, kCircleBandColor});
+    const platform::Brush oldBrush = dc.SetBrush(platform::Brush{platform::BrushKind::Hollow});
+    const platform::RasterOp oldOp = dc.SetRop2(platform::RasterOp::XorPen);
+    dc.Ellipse(centre.x - r, centre.y - r, centre.x + r, centre.y + r);
+    if (kind == 0) {
+        dc.MoveTo(centre.x, centre.y);
+        dc.LineTo(tip.x, tip.y);
+    } else if (kind == 1) {
+        dc.Ellipse(tip.x - 5, tip.y - 5, tip.x + 5, tip.y + 5);
+    } else if (!irregular) {
+        dc.MoveTo(0, tip.y);
+        dc.LineTo(2000, tip.y);
+    }
+    dc.SetRop2(oldOp);
+    dc.SetBrush(oldBrush);
+    dc.SetPen(oldPen);
+}
+
+bool Cpp_CircleTool::StartCircleTool(Cpp_AnalysisComputationData& analysis) {
+    analysis.GetFixedSearchGrid().SetDefaultCounts();
+    if (analysis.GetRadiusOption() == -1) analysis.SetRadiusOption(0);
+    Cpp_TangentLine& tangent = *analysis.GetTangentLine();
+    if (tangent.GetOption() == Cpp_TangentLine::kUndefined) {
+        tangent.ChangeOption(Cpp_TangentLine::kHorizontal);
+        tangent.SetElevation(0.0);
+    }
+    // The options windows the first time the tool is used in a search mode.
+    auto& shown = Cpp_AnalysisComputationData::ToolFlags();
+    if (analysis.GetMode() == Cpp_AnalysisComputationData::kSearchType1 && !shown[0]) {
+        analysis.EditCircleSearch1ToolOptions();
+        shown[0] = true;
+    } else if (analysis.GetMode() == Cpp_AnalysisComputationData::kSearchType2 && !shown[1]) {
+        analysis.EditFixedGridToolOptions();
+        shown[1] = true;
+    }
+    return false;
+}
+
+bool Cpp_CircleTool::FillCircleToolBar(Cpp_AnalysisComputationData& analysis) {
+    CmDialogBarCircleTool& bar = Bar();
+    bar.onModeChanged = [&analysis](int mode) { CircleToolModeChanged(analysis, mode); };
+    bar.onRadiusOptionChanged = [&analysis](int kind, bool irregular) {
+        CircleToolRadiusOptionChanged(analysis, kind, irregular);
+    };
+    int mode = 0, kind = 0;
+    bool irregular = false;
+    double x = 0, y = 0, first = 0, second = 0;
+    if (GetCircleToolData(analysis, 0, mode, x, y, kind, irregular, first, second))
+        bar.SetCircleData(mode, x, y, kind, irregular, first, second);
+    return false;
+}
+
+bool Cpp_CircleTool::GetCircleToolData(const Cpp_AnalysisComputationData& analysis,
+                                       int cornerIndex, int& mode, double& x, double& y,
+                                       int& kind, bool& irregular, double& first,
+                                       double& second) {
+    mode = analysis.GetMode();
+    s_tagTypePointXY centre;
+    switch (mode) {
+    case Cpp_AnalysisComputationData::kIndividual: centre = analysis.GetCircleCenter(); break;
+    case Cpp_AnalysisComputationData::kSearchType1: centre = analysis.GetStartCenter(); break;
+    case Cpp_AnalysisComputationData::kSearchType2:
+        centre = analysis.GetFixedSearchGrid().Corner(cornerIndex + 1);
+        break;
+    default: break;
+    }
+    x = centre.x;
+    y = centre.y;
+    kind = analysis.GetRadiusOption();
+    irregular = false;
+    first = second = 0.0;
+    switch (kind) {
+    case 0: first = analysis.GetRadius(); break;
+    case 1:
+        first = analysis.GetThroughPointX();
+        second = analysis.GetThroughPointY();
+        break;
+    case 2:
+        if (analysis.GetTangentLine()->GetOption() == Cpp_TangentLine::kIrregular)
+            irregular = true;
+        else
+            first = analysis.GetTangentLine()->GetElevation();
+        break;
+    case 3: break;
+    default: return false;
+    }
+    return true;
+}
+
+namespace {
+// The tangent line's option, keeping the points of a line that is irregular already.
+void SetTangentOption(Cpp_TangentLine& tangent, int option) {
+    if (option == Cpp_TangentLine::kIrregular && tangent.GetOption() == option) return;
+    tangent.ChangeOption(option);
+}
+}  // namespace
+
+bool Cpp_CircleTool::SetRadiusRule(Cpp_AnalysisComputationData& analysis, int kind, double first,
+                                   double second, bool irregular) {
+    switch (kind) {
+    case 0:
+        analysis.SetRadiusOption(kind);
+        analysis.SetRadius(first);
+        return true;
+    case 1:
+        analysis.SetRadiusOption(kind);
+        analysis.SetThroughPoint(first, second);
+        return true;
+    case 2: {
+        analysis.SetRadiusOption(kind);
+        Cpp_TangentLine& tangent = *analysis.GetTangentLine();
+        SetTangentOption(tangent, irregular ? Cpp_TangentLine::kIrregular
+                                            : Cpp_TangentLine::kHorizontal);
+        if (!irregular) tangent.SetElevation(first);
+        return true;
+    }
+    default: return false;
+    }
+}
+
+void Cpp_CircleTool::CircleToolModeChanged(Cpp_AnalysisComputationData& analysis, int mode) {
+    analysis.SetMode(mode);
+    analysis.SetDataDefined(true);
+    if (mode == Cpp_AnalysisComputationData::kSearchType2)
+        analysis.GetFixedSearchGrid().SetDefaultCounts();
+    ShowToolPrompt(analysis);
+}
+
+void Cpp_CircleTool::CircleToolRadiusOptionChanged(Cpp_AnalysisComputationData& analysis,
+                                                   int kind, bool irregular) {
+    analysis.SetRadiusOption(kind);
+    Cpp_TangentLine& tangent = *analysis.GetTangentLine();
+    double first = 0.0, second = 0.0;
+    switch (kind) {
+    case 0: first = analysis.GetRadius(); break;
+    case 1:
+        first = analysis.GetThroughPointX();
+        second = analysis.GetThroughPointY();
+        break;
+    case 2:
+        SetTangentOption(tangent, irregular ? Cpp_TangentLine::kIrregular
+                                            : Cpp_TangentLine::kHorizontal);
+        if (!irregular) first = tangent.GetElevation();
+        break;
+    default: break;
+    }
+    Bar().SetRadiusValues(first, second);
+}
+
+void Cpp_CircleTool::CircleToolMouseMove(double x, double y) {
+    CmDialogBarCircleTool& bar = Bar();
+    const int mode = bar.GetMode();
+    if (mode != 1 && mode != 3) return;
+    bool irregular = false;
+    const int kind = bar.GetRadiusKind(irregular);
+    if (kind == 1)
+        bar.SetRadiusValues(x, y);
+    else if (kind == 2 && !irregular)
+        bar.SetRadiusValues(y, 0.0);
+}
+
+bool Cpp_CircleTool::CircleToolClick(Cpp_AnalysisComputationData& analysis, int px, int py,
+                                     double x, double y) {
+    int mode = 0, kind = 0;
+    bool irregular = false;
+    double bx = 0, by = 0, first = 0, second = 0;
+    if (!Bar().GetCircleData(mode, bx, by, kind, irregular, first, second)) return true;
+    if (mode == Cpp_AnalysisComputationData::kSearchType2) return false;
+    g_tool.kind = kind;
+    g_tool.tangent = kind == 2 ? (irregular ? 1 : 0) : -1;
+    g_tool.centre = {x, y};
+    g_tool.tip = {px, py};
+    g_tool.active = true;
+    Band();
+    switch (kind) {
+    case 1: SetStatusTextFromId(true, 1401); break;
+    case 2:
+        if (irregular) {
+            FinishCircleTool(analysis, x, y, false);
+            if (ViewInputHost* view = GetViewWindow()) view->InvalidateView();
+            return true;
+        }
+        SetStatusTextFromId(true, 1402);
+        break;
+    default: SetStatusTextFromId(true, 1400); break;
+    }
+    SetCursorMode(CursorModeCircleRadius);
+    return true;
+}
+
+std::string Cpp_CircleTool::CircleToolRadiusMouseMove(int px, int py, double x, double y,
+                                                      bool shift) {
+    if (!g_tool.active) return {};
+    const bool horizontal = g_tool.kind == 2 && g_tool.tangent == 0;
+    const double r = g_tool.kind == 2 ? g_tool.centre.y - y
+                                      : std::hypot(x - g_tool.centre.x, y - g_tool.centre.y);
+    CmDialogBarCircleTool& bar = Bar();
+    if (shift) {
+        if (g_tool.kind == 0)
+            bar.SetRadiusValues(r, 0.0);
+        else if (g_tool.kind == 1)
+            bar.SetRadiusValues(x, y);
+        else if (horizontal)
+            bar.SetRadiusValues(y, 0.0);
+    }
+    Band();
+    g_tool.tip = {px, py};
+    Band();
+    double cx = 0, cy = 0;
+    if (!bar.GetCenter(cx, cy)) return {};
+    switch (g_tool.kind) {
+    case 0: return "Radius: " + Length(r);
+    case 1: return "X: " + Coordinate(x) + ", Y: " + Coordinate(y) + "\nRadius: " + Length(r);
+    case 2:
+        if (horizontal) return "Tangent elev (y): " + Coordinate(y) + "\nRadius: " + Length(r);
+        return {};
+    default: return {};
+    }
+}
+
+bool Cpp_CircleTool::FinishCircleTool(Cpp_AnalysisComputationData& analysis, double x, double y,
+                                      bool fromBar) {
+    Band();
+    int mode = 0, kind = 0;
+    bool irregular = false;
+    double bx = 0, by = 0, first = 0, second = 0;
+    if (!Bar().GetCircleData(mode, bx, by, kind, irregular, first, second)) {
+        Band();  // the step goes on with the bar mended
+        return false;
+    }
+    const int kindNow = g_tool.kind;
+    if (kindNow == 2 && g_tool.tangent != 0 && g_tool.tangent != 1) {
+        Band();
+        return false;
+    }
+    analysis.SetMode(mode);
+    analysis.SetRadiusOption(kindNow);
+    Cpp_TangentLine& tangent = *analysis.GetTangentLine();
+    SetTangentOption(tangent, g_tool.tangent);
+    const s_tagTypePointXY c = g_tool.centre;
+    analysis.SetStartCenter(c.x, c.y);
+    analysis.SetCircleCenter(c.x, c.y);
+    CmDialogBarCircleTool& bar = Bar();
+    switch (kindNow) {
+    case 0: {
+        const double r = fromBar ? first : std::hypot(x - c.x, y - c.y);
+        analysis.SetRadius(r);
+        bar.SetCircleData(mode, c.x, c.y, 0, false, r, 0.0);
+        break;
+    }
+    case 1: {
+        const s_tagTypePointXY p = fromBar ? s_tagTypePointXY{first, second} : s_tagTypePointXY{x, y};
+        analysis.SetThroughPoint(p.x, p.y);
+        analysis.SetRadius(std::hypot(p.x - c.x, p.y - c.y));
+        bar.SetCircleData(mode, c.x, c.y, 1, false, p.x, p.y);
+        break;
+    }
+    default:
+        analysis.SetRadius(0.0);
+        if (g_tool.tangent == 0) {
+            const double elevation = fromBar ? first : y;
+            tangent.SetElevation(elevation);
+            bar.SetCircleData(mode, c.x, c.y, 2, false, elevation, 0.0);
+        } else {
+            bar.SetCircleData(mode, c.x, c.y, 2, true, 0.0, 0.0);
+            if (tangent.NumberOfPoints() < 2)
+                ShowMessageByKind("Notice",
+                                  "OK, but the irregular tangent line does not yet exist.\nUse "
+                                  "the Radius Tool to enter the irregular tangent line next.",
+                                  6);
+        }
+        break;
+    }
+    analysis.SetDataDefined(true);
+    EndRadiusStep(analysis);
+    return true;
+}
+
+void Cpp_CircleTool::CancelCircleToolRadius() {
+    Band();
+    g_tool.active = false;
+    SetCursorMode(CursorModeNone);
+    if (Cpp_Kliven4DataSet* set = Cpp_Kliven4Data::CurrentDataSetOrNull())
+        ShowToolPrompt(*set->AnalysisComputationData());
+    ClearPromptBar();
+}
+
+bool Cpp_CircleTool::CircleToolEnter(Cpp_AnalysisComputationData& analysis) {
+    int mode = 0, kind = 0;
+    bool irregular = false;
+    double x = 0, y = 0, first = 0, second = 0;
+    if (!Bar().GetCircleData(mode, x, y, kind, irregular, first, second)) return false;
+    analysis.SetMode(mode);
+    analysis.SetDataDefined(true);
+    switch (mode) {
+    case Cpp_AnalysisComputationData::kIndividual: analysis.SetCircleCenter(x, y); break;
+    case Cpp_AnalysisComputationData::kSearchType1: analysis.SetStartCenter(x, y); break;
+    case Cpp_AnalysisComputationData::kSearchType2:
+        Cpp_FixedSearchGridTool::StartEntry(analysis.GetFixedSearchGrid(), 0, 0, 0, 0, false,
+                                            true);
+        return false;
+    default: break;
+    }
+    return SetRadiusRule(analysis, kind, first, second, irregular);
+}
+
+bool Cpp_CircleTool::GridCornerClick(Cpp_AnalysisComputationData& analysis, int px, int py,
+                                     double x, double y, bool fromBar) {
+    if (!Cpp_FixedSearchGridTool::EnterCornersClick(analysis.GetFixedSearchGrid(), px, py, x, y,
+                                                    fromBar))
+        return false;
+    CircleToolBarData(analysis);
+    return true;
+}
+
+bool Cpp_CircleTool::CircleToolButtonUp(Cpp_AnalysisComputationData& analysis, double x,
+                                        double y) {
+    if (Cpp_FixedSearchGridTool::FinishRectangleEntry(analysis.GetFixedSearchGrid(), x, y))
+        CircleToolBarData(analysis);
+    SetCursorMode(CursorModeNone);
+    ClearPromptBar();
+    return true;
+}
+
+bool Cpp_CircleTool::CircleToolBarData(Cpp_AnalysisComputationData& analysis) {
+    if (!analysis.IsCircular()) return false;
+    CmDialogBarCircleTool& bar = Bar();
+    bool irregular = false;
+    const int kind = bar.GetRadiusKind(irregular);
+    analysis.SetMode(bar.GetMode());
+    analysis.SetDataDefined(true);
+    if (kind >= 0) analysis.SetRadiusOption(kind);
+    return false;
+}
+
+void Cpp_CircleTool::ShowToolPrompt(const Cpp_AnalysisComputationData& analysis) {
+    s_ToolPromptContext context;
+    context.circleToolMode = analysis.GetMode();
+    context.fixedGridByLine = analysis.GetFixedSearchGrid().IsLine();
+    SetToolPrompt(true, EditModeCircle, context);
+}
+
+bool Cpp_CircleTool::IsActive() { return g_tool.active; }
+
+void Cpp_CircleTool::Repaint(platform::DeviceContext& dc) {
+    if (g_tool.active && GetCursorMode() == CursorModeCircleRadius) BandOn(dc);
+}
+
+void Cpp_CircleTool::RegisterDrawing() {
+    RegisterAfterDataDrawing(e_AfterDataStep::ToolFeedback, &DrawFeedback);
+    Cpp_FixedSearchGridTool::RegisterDrawing();
+}
+
+void Cpp_CircleTool::Reset() { g_tool = s_CircleToolState{}; }

@@ -1,0 +1,142 @@
+// The view's steps of the circle tool and of the fixed search grid's tools. A stored circle is
+// followed by its end points on the slope; every stored change marks the document modified.
+
+#include "editing/view_slip_surface_steps.h"
+
+#include "analysis/analysis_computation_data.h"
+#include "core/cursor_mode.h"
+#include "editing/circle_tool.h"
+#include "editing/cursor_modes.h"
+#include "editing/search_grid_tool.h"
+#include "editing/tool_dialog_bars.h"
+#include "graphics/graphic_grid.h"
+#include "graphics/graphics.h"
+#include "model/circle_end_points.h"
+#include "model/data_set.h"
+#include "model/data_sets.h"
+
+namespace view_slip_surface_steps {
+
+namespace {
+
+Cpp_Kliven4DataSet& DataSet() { return *Cpp_Kliven4Data::CurrentDataSet(); }
+Cpp_AnalysisComputationData& Analysis() { return *DataSet().AnalysisComputationData(); }
+Cpp_FixedSearchGrid& Grid() { return Analysis().GetFixedSearchGrid(); }
+
+void Changed(s_InputCall& c) {
+    c.modified = true;
+    c.redraw = true;
+    c.view.DataChanged(0);
+}
+
+// A circle stored: its end points on the slope, then the document.
+void CircleStored(s_InputCall& c) {
+    UpdateCircleEndPoints(DataSet());
+    Changed(c);
+}
+
+// The world point of a pixel, snapped to the grid when snapping is on.
+s_tagTypePointXY SnappedWorld(s_PixelPoint pixel) {
+    s_tagTypePointXY p;
+    Cpp_Graphics::PixelToWorldPoint(pixel.x, pixel.y, p.x, p.y);
+    if (Cpp_GraphicGrid::SnapOn()) Cpp_GraphicGrid::SnapToGrid(p.x, p.y, false);
+    return p;
+}
+
+}  // namespace
+
+void CircleClick(s_InputCall& c) {
+    if (Cpp_CircleTool::CircleToolClick(Analysis(), c.in.device.x, c.in.device.y, c.snapped.x,
+                                        c.snapped.y))
+        view_input_ops::ConsumePress(true);
+}
+
+void CircleEnter(s_InputCall& c) {
+    if (Cpp_CircleTool::CircleToolEnter(Analysis())) CircleStored(c);
+}
+
+void CircleMove(s_InputCall& c) {
+    if (c.in.shift) TheToolBars().circle.SetCenter(c.rounded.x, c.rounded.y);
+    if (c.in.control) Cpp_CircleTool::CircleToolMouseMove(c.rounded.x, c.rounded.y);
+    // A press held and moved drags a grid rectangle from the press point.
+    const s_PressRecord& press = GetPressRecord();
+    if (!press.buttonDown || !press.armed) return;
+    if (c.view.Milliseconds() - press.time <= kDragDelayMilliseconds) return;
+    if (c.in.device.x == press.press.x && c.in.device.y == press.press.y) return;
+    const s_tagTypePointXY at = SnappedWorld(press.press);
+    Cpp_FixedSearchGridTool::StartEntry(Grid(), press.press.x, press.press.y, at.x, at.y, true,
+                                        false);
+}
+
+void CircleButtonUp(ViewInputHost& view, const s_ViewInput& in) {
+    const s_tagTypePointXY at = SnappedWorld(in.device);
+    if (GetCursorMode() == CursorModeSearchGridDrag) {
+        if (Cpp_CircleTool::CircleToolButtonUp(Analysis(), at.x, at.y)) {
+            view.DataChanged(0);
+            view.InvalidateView();
+        }
+        return;
+    }
+    Cpp_FixedSearchGridTool::StartEntry(Grid(), Cpp_Graphics::XToPixel(at.x),
+                                        Cpp_Graphics::YToPixel(at.y), at.x, at.y, false, false);
+}
+
+void CircleRadiusClick(s_InputCall& c) {
+    if (!Cpp_CircleTool::FinishCircleTool(Analysis(), c.snapped.x, c.snapped.y, false)) return;
+    CircleStored(c);
+    view_input_ops::ConsumePress(true);
+}
+
+void CircleRadiusEnter(s_InputCall& c) {
+    if (Cpp_CircleTool::FinishCircleTool(Analysis(), 0.0, 0.0, true)) CircleStored(c);
+}
+
+void CircleRadiusMove(s_InputCall& c) {
+    view_input_ops::SetMoveToolTip(Cpp_CircleTool::CircleToolRadiusMouseMove(
+        c.in.device.x, c.in.device.y, c.rounded.x, c.rounded.y, c.in.shift));
+}
+
+void CircleRadiusCancel(s_InputCall&) { Cpp_CircleTool::CancelCircleToolRadius(); }
+
+namespace {
+void GridCorner(s_InputCall& c, bool fromBar) {
+    const bool entering = Cpp_FixedSearchGridTool::IsEntering();
+    if (!Cpp_CircleTool::GridCornerClick(Analysis(), c.in.device.x, c.in.device.y, c.snapped.x,
+                                         c.snapped.y, fromBar))
+        return;
+    if (!fromBar) view_input_ops::ConsumePress(false);
+    if (entering && !Cpp_FixedSearchGridTool::IsEntering()) Changed(c);
+}
+}  // namespace
+
+void GridCornerClick(s_InputCall& c) { GridCorner(c, false); }
+void GridCornerEnter(s_InputCall& c) { GridCorner(c, true); }
+
+void GridCornerMove(s_InputCall& c) {
+    Cpp_FixedSearchGridTool::ToolMouseMove(c.pickDevice.x, c.pickDevice.y, c.in.device.x,
+                                           c.in.device.y, c.snapped.x, c.snapped.y, false);
+}
+
+void GridRectangleMove(s_InputCall& c) {
+    Cpp_FixedSearchGridTool::ToolMouseMove(c.pickDevice.x, c.pickDevice.y, c.in.device.x,
+                                           c.in.device.y, c.snapped.x, c.snapped.y, true);
+}
+
+void GridEntryEscape(s_InputCall&) { Cpp_FixedSearchGridTool::EscapeEntry(); }
+
+void GridCornerDrop(s_InputCall& c) {
+    if (Cpp_FixedSearchGridTool::DragEnd(Grid(), false)) Changed(c);
+}
+
+void GridCornerDropFromBar(s_InputCall& c) {
+    if (Cpp_FixedSearchGridTool::DragEnd(Grid(), true)) Changed(c);
+}
+
+void GridCornerDragMove(s_InputCall& c) {
+    if (c.in.shift) TheToolBars().circle.SetCenter(c.rounded.x, c.rounded.y);
+    Cpp_FixedSearchGridTool::DragMove(c.in.device.x, c.in.device.y, c.snapped.x, c.snapped.y);
+}
+
+void GridCornerMoveCancel(s_InputCall&) { Cpp_FixedSearchGridTool::CancelTool(); }
+
+}  // namespace view_slip_surface_steps
