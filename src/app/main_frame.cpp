@@ -18,6 +18,7 @@
 #include "editing/construction_items.h"
 #include "editing/circle_tool.h"
 #include "editing/crack_tool.h"
+#include "editing/distributed_load_tool.h"
 #include "editing/interpolation_tool.h"
 #include "editing/line_entry_tool.h"
 #include "editing/line_point_tools.h"
@@ -28,6 +29,8 @@
 #include "graphics/prompts.h"
 #include "graphics/ui/clipboard_picture.h"
 #include "graphics/views.h"
+#include "loads/distributed_load_data.h"
+#include "model/data_set.h"
 #include "model/data_sets.h"
 #include "platform/services.h"
 
@@ -76,6 +79,7 @@ MainFrame::MainFrame(QWidget* parent) : QMainWindow(parent), commands_(BuildComm
     Cpp_LineTool::RegisterDrawing();
     Cpp_CrackTool::RegisterDrawing();
     Cpp_CircleTool::RegisterDrawing();
+    RegisterDistributedLoadToolDrawing();
     RegisterPickBandDrawing();
     s_CursorModeHooks hooks = NavigationCursorModeHooks();
     hooks.setArrowCursor = [view = view_] { view->unsetCursor(); };
@@ -287,6 +291,15 @@ bool MainFrame::SetEditMode(int command) {
     const int mode = EditModeForCommand(command);
     if (mode == editMode_ || editMode_ != EditModeDistributedLoads) HideCurrentToolBar();
     if (mode == editMode_) return false;
+    // Leaving the distributed-load tool takes over the bar's piezometric-line choice; a choice
+    // refused keeps the tool, its bar and its button.
+    if (editMode_ == EditModeDistributedLoads) {
+        Cpp_Kliven4DataSet* dataSet = Cpp_Kliven4Data::CurrentDataSet();
+        Cpp_DistributedLoadData* loads =
+            dataSet ? dataSet->DistributedLoads(Cpp_Kliven4DataSet::CurrentStage()) : nullptr;
+        Cpp_DistributedLoadData::EndEntryTool();
+        if (loads && !loads->SetPiezometricLineFromBar()) return false;
+    }
     // Leaving the current mode hides its bar.
     const int oldBar = ToolBarForMode(editMode_);
     LeaveSlipSurfaceTool(editMode_);

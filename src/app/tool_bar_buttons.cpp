@@ -10,6 +10,7 @@
 #include "editing/crack_tool.h"
 #include "editing/interpolation_tool.h"
 #include "editing/piezometric_tool.h"
+#include "loads/distributed_load_data.h"
 #include "editing/profile_tool.h"
 #include "model/data_set.h"
 #include "model/data_sets.h"
@@ -52,6 +53,12 @@ void InterpolationToolOptions(MainFrame& frame) {
         frame.Redraw();
 }
 
+// "Options" of a tool bar: the tool's option window; after OK the drawing follows new scales.
+template <bool (*edit)()>
+void EditToolOptionsFromBar(MainFrame& frame) {
+    if (edit()) frame.Redraw();
+}
+
 constexpr s_BarButtonOpener kOpeners[] = {
     {BarProfile, CmDialogBarProfileTool::IdFinish,
      &FinishLineFromBar<&Cpp_ProfileTool::AddLine, 2>},
@@ -59,7 +66,8 @@ constexpr s_BarButtonOpener kOpeners[] = {
      &FinishLineFromBar<&Cpp_PiezometricTool::AddLine, 4>},
     {BarReinforcement, CmDialogBarReinforcementTool::IdFinish, nullptr},
     {BarReinforcement, CmDialogBarReinforcementTool::IdOptions, nullptr},
-    {BarDistributedLoad, CmDialogBarDistributedLoad::IdOptions, nullptr},
+    {BarDistributedLoad, CmDialogBarDistributedLoad::IdOptions,
+     &EditToolOptionsFromBar<&Cpp_DistributedLoadData::EditToolOptions>},
     {BarLineLoad, CmDialogBarLineLoadTool::IdOptions, nullptr},
     {BarInterpolation, CmDialogBarInterpolationTool::IdOptions, &InterpolationToolOptions},
     {BarCircle, CmDialogBarCircleTool::IdOptions, nullptr},

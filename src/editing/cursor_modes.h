@@ -70,7 +70,7 @@ enum e_CursorMode : int {
     CursorModeExtendChooseDirection = 111,
     // Inserting a point on a segment.
     CursorModeInsertConstructionPoint = 112,
-    CursorModeMoveDistributedLoadPoint = 113,
+    CursorModeInsertDistributedLoadPoint = 113,
     CursorModeInsertProfilePoint = 114,
     CursorModeInsertPiezometricPoint = 115,
     CursorModeInsertReinforcementPoint = 116,

@@ -8,6 +8,7 @@
 #include "editing/profile_tool.h"
 #include "editing/slope_tool.h"
 #include "editing/selection_list.h"
+#include "editing/view_load_steps.h"
 #include "editing/view_navigation.h"
 #include "editing/view_slip_surface_steps.h"
 #include "editing/view_tool_steps.h"
@@ -21,6 +22,7 @@ namespace {
 using namespace view_input_ops;
 using namespace view_tool_steps;
 using namespace view_slip_surface_steps;
+using namespace view_load_ops;
 
 constexpr s_InputCell N{e_InputCell::Nothing};
 constexpr s_InputCell D{e_InputCell::Default};
@@ -178,7 +180,11 @@ const s_CursorModeRow kCursorModes[] = {
      {R(ZoomOutClick), D, R(ToModeZero), R(ToModeZero), R(ToModeZero), R(ToModeZero)}},
     {10, 11, "Rescale coordinates", {R(RescalePointClick), N, D, H, H, H}},
     {13, 13, "Line point entry", {M, M, M, M, X, M}},
-    {14, 14, "Distributed-load point entry", {M, M, M, M, X, M}},
+    {14,
+     14,
+     "Distributed-load point entry",
+     {R(DistributedLoadClick), R(DistributedLoadMove), R(DistributedLoadEnter),
+      R(DistributedLoadEscape), X, R(DistributedLoadFinish)}},
     {16,
      16,
      "Construction circle entry",
@@ -237,7 +243,11 @@ const s_CursorModeRow kCursorModes[] = {
      "Add Point at End",
      {R(AddAtEndClick), R(AddAtEndMove), R(AddAtEndEnter), R(AddAtEndCancel), H, H}},
     {85, 85, "Add Point at End", {M, M, M, M, M, H}},
-    {86, 86, "Add Point at End", {M, M, D, M, M, H}},
+    {86,
+     86,
+     "Add Point at End",
+     {R(DistributedLoadAddEndClick), R(DistributedLoadAddEndMove), R(DistributedLoadAddEndEnter),
+      R(DistributedLoadAddEndEscape), R(DistributedLoadAddEndEscape), H}},
     {87, 87, "Add Point at End", {M, M, M, M, H, H}},
     {88, 88, "Add Point at End", {N, D, M, H, H, H}},
     {89,
@@ -245,7 +255,11 @@ const s_CursorModeRow kCursorModes[] = {
      "Move (\"Drag\") Item",
      {R(DragPointDrop), R(DragPointMove), R(DragPointEnter), R(DragPointCancel),
       R(DragPointCancel), H}},
-    {90, 90, "Move (\"Drag\") Item", {M, M, M, M, M, H}},
+    {90,
+     90,
+     "Move (\"Drag\") Item",
+     {R(DistributedLoadDragDrop), R(DistributedLoadDragMove), R(DistributedLoadDragEnter),
+      R(DistributedLoadDragEscape), R(DistributedLoadDragEscape), H}},
     {91, 91, "Move (\"Drag\") Item", {M, M, M, M, H, H}},
     {92,
      93,
@@ -276,7 +290,11 @@ const s_CursorModeRow kCursorModes[] = {
      112,
      "Insert Point",
      {R(InsertClick), R(InsertMove), R(InsertEnter), R(InsertCancel), R(InsertCancel), H}},
-    {113, 113, "Insert Point", {M, M, M, M, H, H}},
+    {113,
+     113,
+     "Insert Point",
+     {R(DistributedLoadInsertClick), R(DistributedLoadInsertMove), R(DistributedLoadInsertEnter),
+      R(DistributedLoadInsertEscape), N, H}},
     {114,
      115,
      "Insert Point",
@@ -317,7 +335,8 @@ const s_EditModeRow kEditModes[] = {
      R(SelectModeRight)},
     {2, 2, "Construction Lines", R(ConstructionClick), R(ConstructionEnter), R(ConstructionMove),
      R(ShowViewMenu)},
-    {3, 3, "Distributed Loads", M, M, R(ShiftToToolBar), R(ShowViewMenu)},
+    {3, 3, "Distributed Loads", R(DistributedLoadFirstClick), R(DistributedLoadFirstEnter),
+     R(ShiftToToolBar), R(ShowViewMenu)},
     {4, 4, "Line Loads", M, M, M, R(ShowViewMenu)},
     {5, 5, "Materials", R(MaterialToolClick), H, N, R(ShowViewMenuWithStage)},
     {6, 6, "Profile Lines", R(ProfileFirstPoint), R(ProfileFirstPointFromBar), R(ShiftToToolBar),

@@ -13,6 +13,7 @@
 #include "editing/selection_list.h"
 #include "editing/renumber_lines.h"
 #include "editing/view_dispatch.h"
+#include "editing/view_load_steps.h"
 #include "editing/view_menus.h"
 #include "editing/view_navigation.h"
 #include "editing/view_selection.h"
@@ -395,6 +396,8 @@ bool MouseWheelEdit(ViewInputHost& view, int delta, bool shift, bool control) {
         }
         break;
     case CursorModeDistributedLoadEntry:
+        return view.WheelEditingOn() &&
+               view_load_ops::DistributedLoadWheel(mode, delta, shift, control);
     case CursorModeReinforcementLineEntry:
     case CursorModeInsertReinforcementPoint:
         if (view.WheelEditingOn()) {
@@ -411,10 +414,12 @@ bool MouseWheelEdit(ViewInputHost& view, int delta, bool shift, bool control) {
     switch (view.EditMode()) {
     case EditModeCrack:
     case EditModeCrackWater: return Cpp_CrackTool::WheelMoveToolPoint(delta);
+    case EditModeDistributedLoads:
+        view_load_ops::DistributedLoadWheel(mode, delta, shift, control);
+        return true;
     case EditModePressurePoints:
     case EditModeRSubUPoints:
     case EditModeStrengthPoints: return Cpp_InterpolationTool::WheelChangeToolValue(delta);
-    case EditModeDistributedLoads:
     case EditModeLineLoads:
     case EditModeInterpolationSpare:
     case EditModeReinforcement: SayNotAvailable(FindEditModeRow(view.EditMode())->tool); return true;

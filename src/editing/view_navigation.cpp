@@ -4,6 +4,7 @@
 #include "editing/cursor_modes.h"
 #include "editing/line_entry_tool.h"
 #include "editing/line_point_tools.h"
+#include "loads/distributed_load_data.h"
 #include "graphics/graphics.h"
 #include "registry/view_preparations.h"
 
@@ -96,9 +97,11 @@ bool StartZoomWindow(int x, int y) {
                            mode == CursorModeSlopeLineEntry ||
                            mode == CursorModeReinforcementLineEntry;
     if (entryStep) Cpp_LineEntry::EraseEnterRubberBand();
-    SetSavedCursorMode(entryStep ? mode : 0);
+    const bool loadEntry = mode == CursorModeDistributedLoadEntry;
+    if (loadEntry) Cpp_DistributedLoadData::EraseEntryBandForZoom();
+    SetSavedCursorMode(entryStep || loadEntry ? mode : 0);
     // So do the point and editing tools of a line.
-    if (!entryStep && mode != CursorModeNone && Cpp_LineTool::IsActive())
+    if (!entryStep && !loadEntry && mode != CursorModeNone && Cpp_LineTool::IsActive())
         Cpp_LineTool::EraseBandBeforeZoom();
     // Drawn before the mode changes: a view drawn again first must not show it already.
     SetBand(x, y);

@@ -3,6 +3,7 @@
 // varying linearly between neighbouring points, either entered or generated from a
 // piezometric line of the stage; the DIS block and the check against the slope line.
 
+#include <array>
 #include <cstdio>
 #include <functional>
 #include <string>
@@ -127,6 +128,8 @@ public:
     static bool GetSelectionFilterC(int stage);  // 39 shear-stress diagrams
     static void SetSelectionFilters(int stage, bool points, bool segments, bool normal, bool shear);
     static void SetLargestValue(double value);
+    // The largest value set for scaling, or 0 when none is.
+    static double LargestValue();
     static bool ComputeLoadScale(int unitSystem);
     static double ScaleValue(double stress);
     static bool ScaleNeedsLargestValue(int unitSystem);
@@ -137,9 +140,74 @@ public:
     static void ReadWriteProfileSettings(Cpp_DistributedLoadData* stage1,
                                          Cpp_DistributedLoadData* stage2, bool read);
     static std::string ShowValuesToolTip(double x, double y, double normal, double shear);
+    // The outline of a segment's normal-stress diagram in pixels: segment start, segment end,
+    // outer end, outer start. A segment whose two stresses are 0 gives the bare segment (the
+    // outer corners on the segment's own).
+    static std::array<platform::DevicePoint, 4> ComputeRubberBand(const s_DistributedLoadPoint& a,
+                                                                  const s_DistributedLoadPoint& b);
+    // One point's symbol in the stage's look, or in the background colour (erase).
+    static void DrawPointSymbol(platform::DeviceContext& dc, double x, double y, int stage,
+                                bool erase);
     // kind: 36 point, 37 to 39 segment; item: the point, or the first point of the segment.
     bool AddInformation(platform::InfoWindowService& info, int kind,
                         const Cpp_DistributedLoadPoint* item, bool multiStage) const;
+
+    // The tools of the distributed-load edit mode (editing/distributed_load_tool.cpp), on the
+    // registered view and the frame's distributed-load bar while it is in use.
+    //
+    // Point entry: a click or Enter (typed: the bar's x and y) starts it, cursor mode 14; each
+    // further point is appended, the same point again or the right button finishes (true: the
+    // stage's points were replaced), Escape drops the entry and leaves the stage as it was.
+    bool EnterPointsTool(double x, double y, bool typed);
+    void EntryToolMouseMove(int px, int py, double x, double y);
+    bool EntryToolClick(double x, double y, bool typed);
+    bool FinishPointEntry();
+    static void EndEntryTool();
+    static void RepaintEnteredPoints(platform::DeviceContext& dc);
+    static void EraseEntryBandForZoom();
+    static bool IsEnteringPoints();
+    static const std::vector<s_DistributedLoadPoint>& EnteredPoints();
+    // The wheel during entry changes the bar's normal stress (shear with control) and the band.
+    static void WheelEditEntry(int delta, bool control);
+    // The wheel with the tool active and nothing selected: the bar's value only.
+    static bool WheelEditTool(int delta, bool shear);
+    // A point before the first or after the last point (cursor mode 86; the end must be the
+    // first point or have no successor, else false).
+    bool StartAddPointAtEnd(Cpp_DistributedLoadPoint* end);
+    void AddEndToolMouseMove(int px, int py, double x, double y);
+    bool AddPointAtEnd(double x, double y, bool typed);
+    void CancelEntryTool();
+    static void DrawToolFeedbackA(platform::DeviceContext& dc);
+    // A point inserted into the segment from segmentStart to its successor (cursor mode 113).
+    bool StartInsertPoint(Cpp_DistributedLoadPoint* segmentStart);
+    void InsertToolMouseMove(int px, int py, double x, double y);
+    bool InsertToolClick(double x, double y, bool typed);
+    static void CancelInsertTool();
+    static void DrawToolFeedbackC(platform::DeviceContext& dc);
+    // A point dragged (cursor mode 90): the release snaps it and moves it there.
+    bool StartDragPoint(int px, int py, Cpp_DistributedLoadPoint* node);
+    void DragMove(int px, int py, double x, double y);
+    bool DragEnd();
+    static void EraseToolPreview();
+    static void DrawToolFeedbackB(platform::DeviceContext& dc);
+    // Single-point edits, drawn at once; false (nothing changed) for a node not in the list.
+    bool ReplacePointAndRedraw(Cpp_DistributedLoadPoint* node, double x, double y, double normal,
+                               double shear);
+    bool MovePoint(Cpp_DistributedLoadPoint* node, double x, double y);
+    // False with fewer than two points.
+    bool DeletePoint(Cpp_DistributedLoadPoint* node);
+    // Enter with a selected point (or, switchOnly, a segment): the bar's piezometric-line
+    // choice, else its point and stresses. A refused line number changes nothing.
+    bool ApplyBarToSelectedPoint(Cpp_DistributedLoadPoint*& selected, bool switchOnly);
+    void WheelEditSelected(Cpp_DistributedLoadPoint* node, int delta, bool control);
+    // Leaving the tool: the bar's piezometric-line choice taken over; false keeps the tool.
+    bool SetPiezometricLineFromBar();
+    // "Distributed Load Data Entry Options"; true after OK.
+    static bool EditToolOptions();
+    // The point snapped to the slope with the tool's snap option (typed: the bar's x and y).
+    bool SnapEnteredPoint(double& x, double& y, bool typed) const;
+    bool FindNeighbours(const Cpp_DistributedLoadPoint* node, Cpp_DistributedLoadPoint*& previous,
+                        Cpp_DistributedLoadPoint*& next) const;
 
     bool showPoints = true;
     bool showLabels = false;
@@ -147,6 +215,9 @@ public:
     bool showShearStress = true;
 
 private:
+    // A new node after previous (first when null), numbered 0.
+    Cpp_DistributedLoadPoint* LinkPoint(Cpp_DistributedLoadPoint* previous,
+                                        const s_DistributedLoadPoint& p);
     // Fills the record of the table or list window, runs it and takes it back after OK.
     bool EditRecord(int defaultLineNumber,
                     const std::function<bool(s_DistributedLoadTable&)>& run);

@@ -385,6 +385,7 @@ void Cpp_DistributedLoadData::SetSelectionFilters(int stage, bool points, bool s
 // Scale
 
 void Cpp_DistributedLoadData::SetLargestValue(double value) { g_scale.SetLargest(value); }
+double Cpp_DistributedLoadData::LargestValue() { return g_scale.largestSet ? g_scale.largest : 0.0; }
 
 bool Cpp_DistributedLoadData::ComputeLoadScale(int unitSystem) {
     g_scale.Compute(unitSystem);
@@ -450,6 +451,25 @@ std::string Cpp_DistributedLoadData::ShowValuesToolTip(double x, double y, doubl
                              loads::FormatValue(s, normal), loads::FormatValue(s, shear)});
     SetToolTipText(text);
     return text;
+}
+
+std::array<platform::DevicePoint, 4> Cpp_DistributedLoadData::ComputeRubberBand(
+    const s_DistributedLoadPoint& a, const s_DistributedLoadPoint& b) {
+    const auto pixel = [](double x, double y) {
+        return platform::DevicePoint{Cpp_Graphics::XToPixel(x), Cpp_Graphics::YToPixel(y)};
+    };
+    s_Outer o{a.x, a.y, b.x, b.y};
+    OuterLine(a, b, true, false, false, o);
+    return {pixel(a.x, a.y), pixel(b.x, b.y), pixel(o.x2, o.y2), pixel(o.x1, o.y1)};
+}
+
+void Cpp_DistributedLoadData::DrawPointSymbol(platform::DeviceContext& dc, double x, double y,
+                                              int stage, bool erase) {
+    const s_StageLook& look = Look(stage);
+    if (erase)
+        EraseSymbol(dc, x, y, kLineWidth, kMarkerSize, look.symbolStyle);
+    else
+        DrawWithAttributes(dc, x, y, kLineWidth, look.pointColour, kMarkerSize, look.symbolStyle);
 }
 
 bool Cpp_DistributedLoadData::AddInformation(platform::InfoWindowService& info, int kind,

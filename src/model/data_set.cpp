@@ -2,6 +2,8 @@
 #include "core/data_entry_style.h"
 
 #include "model/data_check.h"
+#include "model/derived_data.h"
+#include "loads/distributed_load_data.h"
 #include "registry/data_set_drawing.h"
 
 #include "profile/material_properties.h"
@@ -114,4 +116,10 @@ bool Cpp_Kliven4DataSet::SetDisplayOption(int option, bool value) {
     if (!Cpp_DisplaySelections::SetDisplayOption(display_, option, value)) return false;
     Cpp_DisplaySelections::ApplyToOwners(*this, display_);
     return true;
+}
+
+bool Cpp_Kliven4DataSet::StartDistributedLoadEntry(int stage) {
+    if (!slopeGeometry_.HasSlopeData() && GenerateSlopeGeometry(*this, nullptr))
+        slopeGeometry_.SetEnteredFlag(false);
+    return DistributedLoads(stage)->EnsureLoadScale();
 }

@@ -78,6 +78,10 @@ public:
     // Throws Exc_IllegalStage unless stage is 1 or 2.
     static void CheckStage(int stage);
 
+    // The distributed-load tool chosen for a stage: the slope generated from the profile lines
+    // when it has no points (then marked as not entered), and the loads' display scale made sure.
+    bool StartDistributedLoadEntry(int stage);
+
     Cpp_Heading* HeadingAddress() { return &heading_; }
     const Cpp_Heading& Heading() const { return heading_; }
     Cpp_Heading CopyHeading() const { return heading_; }

@@ -283,8 +283,8 @@ TEST_F(BarKeysOnFrame, BarButtonsRunTheirOpenersOrSayTheyAreNotAvailable) {
 namespace {
 
 // "Wheel Editing:" of the edit-options bar: off, the wheel over the distributed-load bar edits
-// nothing; on, it reaches the running tool (still to come, so the status line says so), as
-// does the wheel over the drawing.
+// nothing; on, it changes the bar's normal stress by the tool's step, as does the wheel over the
+// drawing.
 TEST_F(BarKeysOnFrame, TheWheelEditsOnlyWithWheelEditingTicked) {
     frame.OnCommand(ID_ENTER_DISTRIBUTED_LOADS);
     ASSERT_TRUE(frame.DialogBar(app::BarDistributedLoad)->isVisible());
@@ -299,14 +299,20 @@ TEST_F(BarKeysOnFrame, TheWheelEditsOnlyWithWheelEditingTicked) {
     fakes.statusLine.SetText("");
     wheel(stress);
     EXPECT_EQ(Status(), "");
+    double unchanged = -1;
+    ASSERT_TRUE(ActiveDistributedLoadBar()->GetStress(unchanged, true));
+    EXPECT_EQ(unchanged, 0.0);
     auto* switchBox = Control<QCheckBox>(app::BarEditingMain, 1986);
     QTest::mouseClick(switchBox, Qt::LeftButton);
     ASSERT_TRUE(switchBox->isChecked());
     wheel(stress);
-    EXPECT_EQ(Status(), "\"Distributed Loads\" is not available yet.");
-    fakes.statusLine.SetText("");
+    EXPECT_EQ(Status(), "");
+    double normal = 0;
+    ASSERT_TRUE(ActiveDistributedLoadBar()->GetStress(normal, true));
+    EXPECT_EQ(normal, 25.0);
     wheel(frame.View());
-    EXPECT_EQ(Status(), "\"Distributed Loads\" is not available yet.");
+    ASSERT_TRUE(ActiveDistributedLoadBar()->GetStress(normal, true));
+    EXPECT_EQ(normal, 50.0);
 }
 
 }  // namespace

@@ -15,6 +15,7 @@
 #include "editing/crack_tool.h"
 #include "editing/interpolation_tool.h"
 #include "editing/piezometric_tool.h"
+#include "model/data_set.h"
 #include "editing/profile_tool.h"
 #include "graphics/prompts.h"
 #include "model/data_set.h"
@@ -67,11 +68,18 @@ void StartInterpolationTool() {
     Cpp_InterpolationTool::StartEntryTool(kind, Cpp_Kliven4DataSet::CurrentStage());
 }
 
+// The distributed-load tool on the current stage: the slope made when there is none and the
+// loads' display scale made sure.
+void StartDistributedLoadTool() {
+    if (Cpp_Kliven4DataSet* dataSet = Cpp_Kliven4Data::CurrentDataSet())
+        dataSet->StartDistributedLoadEntry(Cpp_Kliven4DataSet::CurrentStage());
+}
+
 const s_ToolCommand kTools[] = {
     {ID_SELECT_ITEMS, EditModeSelect, PressSwitches, PressSwitches, "Select items"},
     {ID_ENTER_CONSTRUCTION_LINES, EditModeConstruction, PressSwitches, PressSwitches, ""},
-    {ID_ENTER_DISTRIBUTED_LOADS, EditModeDistributedLoads, PressStage1Table, PressStage2Table,
-     nullptr, false, EditDistributedLoads},
+    {ID_ENTER_DISTRIBUTED_LOADS, EditModeDistributedLoads, PressStage1Table, PressStage2Table, "",
+     false, EditDistributedLoads, -1, StartDistributedLoadTool},
     {ID_ENTER_LINE_LOADS, EditModeLineLoads, PressStage1Table, PressStage2Table, nullptr, false,
      EditLineLoads},
     {ID_ENTER_MATERIAL_PROPERTIES, EditModeMaterials, PressStage1Table, PressStage2Table, "", false,

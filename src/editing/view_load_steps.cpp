@@ -1,0 +1,141 @@
+#include "editing/view_load_steps.h"
+
+#include "core/cursor_mode.h"
+#include "editing/cursor_modes.h"
+#include "editing/display_bounds.h"
+#include "editing/tool_dialog_bars.h"
+#include "graphics/graphics.h"
+#include "graphics/prompts.h"
+#include "loads/distributed_load_data.h"
+#include "model/data_set.h"
+#include "model/data_sets.h"
+
+namespace view_load_ops {
+
+namespace {
+
+Cpp_DistributedLoadData* StageLoads() {
+    Cpp_Kliven4DataSet* dataSet = Cpp_Kliven4Data::CurrentDataSet();
+    return dataSet ? dataSet->DistributedLoads(Cpp_Kliven4DataSet::CurrentStage()) : nullptr;
+}
+
+// The stage's loads changed: the document is modified and drawn again.
+void LoadsChanged(s_InputCall& c, bool bounds) {
+    c.modified = true;
+    c.redraw = true;
+    if (bounds) UpdateDisplayBoundsFromGeometry();
+    c.view.DataChanged(0);
+}
+
+// The tool tip a tool left in the prompts goes to the view's tool tip of this move.
+void MoveToolTip(s_InputCall&) {
+    std::string text;
+    if (GetToolTipText(text)) view_input_ops::SetMoveToolTip(text);
+}
+
+// Shift or Ctrl alone: the cursor point to the bar's X and Y.
+void PointToBar(const s_InputCall& c) {
+    if (c.in.shift == c.in.control) return;
+    if (CmDialogBarDistributedLoad* bar = ActiveDistributedLoadBar())
+        bar->SetPoint(c.rounded.x, c.rounded.y);
+}
+
+}  // namespace
+
+// Starting the entry with "Use piez. line:" ticked switches the stage to that line at once.
+void DistributedLoadFirstClick(s_InputCall& c) {
+    Cpp_DistributedLoadData* loads = StageLoads();
+    if (loads && loads->EnterPointsTool(c.snapped.x, c.snapped.y, false) &&
+        GetCursorMode() != CursorModeDistributedLoadEntry)
+        LoadsChanged(c, false);
+}
+void DistributedLoadFirstEnter(s_InputCall& c) {
+    Cpp_DistributedLoadData* loads = StageLoads();
+    if (loads && loads->EnterPointsTool(0, 0, true) &&
+        GetCursorMode() != CursorModeDistributedLoadEntry)
+        LoadsChanged(c, false);
+}
+void DistributedLoadClick(s_InputCall& c) {
+    if (Cpp_DistributedLoadData* loads = StageLoads())
+        if (loads->EntryToolClick(c.snapped.x, c.snapped.y, false)) LoadsChanged(c, true);
+}
+void DistributedLoadEnter(s_InputCall& c) {
+    if (Cpp_DistributedLoadData* loads = StageLoads())
+        if (loads->EntryToolClick(0, 0, true)) LoadsChanged(c, true);
+}
+void DistributedLoadMove(s_InputCall& c) {
+    PointToBar(c);
+    if (Cpp_DistributedLoadData* loads = StageLoads())
+        loads->EntryToolMouseMove(c.in.device.x, c.in.device.y, c.rounded.x, c.rounded.y);
+    MoveToolTip(c);
+}
+void DistributedLoadEscape(s_InputCall&) { Cpp_DistributedLoadData::EndEntryTool(); }
+void DistributedLoadFinish(s_InputCall& c) {
+    if (Cpp_DistributedLoadData* loads = StageLoads())
+        if (loads->FinishPointEntry()) LoadsChanged(c, true);
+}
+
+void DistributedLoadAddEndClick(s_InputCall& c) {
+    if (Cpp_DistributedLoadData* loads = StageLoads())
+        if (loads->AddPointAtEnd(c.snapped.x, c.snapped.y, false)) LoadsChanged(c, true);
+}
+void DistributedLoadAddEndEnter(s_InputCall& c) {
+    if (Cpp_DistributedLoadData* loads = StageLoads())
+        if (loads->AddPointAtEnd(0, 0, true)) LoadsChanged(c, true);
+}
+void DistributedLoadAddEndMove(s_InputCall& c) {
+    PointToBar(c);
+    if (Cpp_DistributedLoadData* loads = StageLoads())
+        loads->AddEndToolMouseMove(c.in.device.x, c.in.device.y, c.rounded.x, c.rounded.y);
+    MoveToolTip(c);
+}
+void DistributedLoadAddEndEscape(s_InputCall&) {
+    if (Cpp_DistributedLoadData* loads = StageLoads()) loads->CancelEntryTool();
+}
+
+void DistributedLoadDragDrop(s_InputCall& c) {
+    if (Cpp_DistributedLoadData* loads = StageLoads()) {
+        loads->DragMove(c.in.device.x, c.in.device.y, c.snapped.x, c.snapped.y);
+        if (loads->DragEnd()) LoadsChanged(c, true);
+    }
+}
+void DistributedLoadDragEnter(s_InputCall& c) {
+    if (Cpp_DistributedLoadData* loads = StageLoads()) {
+        CmDialogBarDistributedLoad* bar = ActiveDistributedLoadBar();
+        double x = 0, y = 0, normal = 0, shear = 0;
+        if (!bar || !bar->GetLoadData(x, y, normal, shear)) return;
+        loads->DragMove(Cpp_Graphics::XToPixel(x), Cpp_Graphics::YToPixel(y), x, y);
+        if (loads->DragEnd()) LoadsChanged(c, true);
+    }
+}
+void DistributedLoadDragMove(s_InputCall& c) {
+    if (Cpp_DistributedLoadData* loads = StageLoads())
+        loads->DragMove(c.in.device.x, c.in.device.y, c.rounded.x, c.rounded.y);
+}
+void DistributedLoadDragEscape(s_InputCall&) { Cpp_DistributedLoadData::EraseToolPreview(); }
+
+void DistributedLoadInsertClick(s_InputCall& c) {
+    if (Cpp_DistributedLoadData* loads = StageLoads())
+        if (loads->InsertToolClick(c.snapped.x, c.snapped.y, false)) LoadsChanged(c, true);
+}
+void DistributedLoadInsertEnter(s_InputCall& c) {
+    if (Cpp_DistributedLoadData* loads = StageLoads())
+        if (loads->InsertToolClick(0, 0, true)) LoadsChanged(c, true);
+}
+void DistributedLoadInsertMove(s_InputCall& c) {
+    PointToBar(c);
+    if (Cpp_DistributedLoadData* loads = StageLoads())
+        loads->InsertToolMouseMove(c.in.device.x, c.in.device.y, c.rounded.x, c.rounded.y);
+    MoveToolTip(c);
+}
+void DistributedLoadInsertEscape(s_InputCall&) { Cpp_DistributedLoadData::CancelInsertTool(); }
+
+bool DistributedLoadWheel(int cursorMode, int delta, bool shift, bool control) {
+    if (cursorMode == CursorModeDistributedLoadEntry) {
+        Cpp_DistributedLoadData::WheelEditEntry(delta, control);
+        return true;
+    }
+    return Cpp_DistributedLoadData::WheelEditTool(delta, control && !shift);
+}
+
+}  // namespace view_load_ops

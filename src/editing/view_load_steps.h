@@ -1,0 +1,30 @@
+#pragma once
+// The input operations of the load and reinforcement tools for the dispatch tables
+// (view_dispatch.cpp): the distributed-load point entry (edit mode 3, cursor mode 14) and its
+// point steps (86 adding at an end, 90 dragging, 113 inserting).
+
+#include "editing/view_dispatch.h"
+
+namespace view_load_ops {
+void DistributedLoadFirstClick(s_InputCall& call);
+void DistributedLoadFirstEnter(s_InputCall& call);
+void DistributedLoadClick(s_InputCall& call);
+void DistributedLoadEnter(s_InputCall& call);
+void DistributedLoadMove(s_InputCall& call);
+void DistributedLoadEscape(s_InputCall& call);
+void DistributedLoadFinish(s_InputCall& call);
+void DistributedLoadAddEndClick(s_InputCall& call);
+void DistributedLoadAddEndEnter(s_InputCall& call);
+void DistributedLoadAddEndMove(s_InputCall& call);
+void DistributedLoadAddEndEscape(s_InputCall& call);
+void DistributedLoadDragDrop(s_InputCall& call);
+void DistributedLoadDragEnter(s_InputCall& call);
+void DistributedLoadDragMove(s_InputCall& call);
+void DistributedLoadDragEscape(s_InputCall& call);
+void DistributedLoadInsertClick(s_InputCall& call);
+void DistributedLoadInsertEnter(s_InputCall& call);
+void DistributedLoadInsertMove(s_InputCall& call);
+void DistributedLoadInsertEscape(s_InputCall& call);
+// The wheel of the distributed-load tool: during entry (cursor mode 14) and at cursor mode 0.
+bool DistributedLoadWheel(int cursorMode, int delta, bool shift, bool control);
+}  // namespace view_load_ops

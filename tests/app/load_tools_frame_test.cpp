@@ -1,0 +1,131 @@
+// The load and reinforcement tools in the running frame: their buttons, the prompts they leave,
+// leaving a tool, and the bars' "Options" windows driven through their real widgets.
+
+#include "app/application.h"
+#include "app/main_frame.h"
+#include "dialogs/dialog_bar_widget.h"
+#include "core/command_ids.h"
+#include "core/units.h"
+#include "editing/edit_modes.h"
+#include "editing/tool_dialog_bars.h"
+#include "loads/distributed_load_data.h"
+#include "loads/load_drawing_support.h"
+#include "loads/loads_state.h"
+#include "model/data_set.h"
+#include "model/data_sets.h"
+#include "platform/qt/modal_driver.h"
+#include "support/fake_services.h"
+#include "support/test_support.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDockWidget>
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+namespace {
+
+class LoadToolsOnFrame : public ::testing::Test {
+protected:
+    LoadToolsOnFrame() { setenv("XDG_CONFIG_HOME", config.Path().c_str(), 1); }
+    ~LoadToolsOnFrame() override { unsetenv("XDG_CONFIG_HOME"); }
+    void SetUp() override {
+        Frame().resize(900, 600);
+        Frame().show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&Frame()));
+    }
+    void TearDown() override {
+        Cpp_Kliven4Data::CurrentDataSet()->DistributedLoads(1)->ClearPiezometricLine();
+        Frame().Doc().SetModifiedFlag(false);
+    }
+    app::MainFrame& Frame() { return program.Frame(); }
+    template <class T = QWidget>
+    T* Control(int bar, int id) {
+        T* w = Frame().DialogBarWindow(bar)->findChild<T*>(QString("c%1").arg(id));
+        EXPECT_NE(w, nullptr) << id;
+        return w;
+    }
+    void Type(QLineEdit* field, const QString& text) {
+        field->selectAll();
+        QTest::keyClicks(field, text);
+    }
+    std::string Status() { return fakes.statusLine.Text(); }
+
+    testsupport::TempDir config;
+    app::Application program{{"dravonet"}};
+    testsupport::FakeServices fakes;
+};
+
+TEST_F(LoadToolsOnFrame, TheDistributedLoadButtonPromptsAndALineZeroKeepsTheTool) {
+    Frame().OnCommand(ID_ENTER_DISTRIBUTED_LOADS);
+    EXPECT_EQ(Frame().GetEditMode(), EditModeDistributedLoads);
+    EXPECT_EQ(Status(), "Left-click to enter distributed load point; Shift key to track x-y; "
+                        "Wheel for normal stress; Ctrl-wheel for shear stress; Shift-ctrl to use "
+                        "piezometric line.");
+    // "Use piez. line:" ticked with line 0: leaving the tool is refused.
+    QTest::mouseClick(Control<QCheckBox>(app::BarDistributedLoad, 1929), Qt::LeftButton);
+    Type(Control<QLineEdit>(app::BarDistributedLoad, 1930), "0");
+    Frame().OnCommand(ID_SELECT_ITEMS);
+    ASSERT_FALSE(fakes.messageBoxes.requests.empty());
+    EXPECT_EQ(fakes.messageBoxes.requests.back().caption, "ERROR");
+    EXPECT_EQ(fakes.messageBoxes.requests.back().text,
+              "Not a valid piezometric line number (= 0) for computing distributed loads.");
+    EXPECT_EQ(Frame().GetEditMode(), EditModeDistributedLoads);
+    EXPECT_TRUE(Frame().DialogBar(app::BarDistributedLoad)->isVisible());
+    EXPECT_TRUE(Frame().IsToolBarButtonPressed(ID_ENTER_DISTRIBUTED_LOADS));
+    EXPECT_FALSE(Cpp_Kliven4Data::CurrentDataSet()->DistributedLoads(1)->UsesPiezometricLine());
+    // Line 2 is taken over as the tool is left.
+    Type(Control<QLineEdit>(app::BarDistributedLoad, 1930), "2");
+    Frame().OnCommand(ID_SELECT_ITEMS);
+    EXPECT_EQ(Frame().GetEditMode(), EditModeSelect);
+    const Cpp_DistributedLoadData& loads = *Cpp_Kliven4Data::CurrentDataSet()->DistributedLoads(1);
+    EXPECT_TRUE(loads.UsesPiezometricLine());
+    EXPECT_EQ(loads.PiezometricLineNumber(), 2);
+}
+
+// "Options" of the distributed-load bar: OK stores the snap and the step and, under a scale
+// option that needs it, the maximum as the largest value; Cancel changes nothing.
+TEST_F(LoadToolsOnFrame, TheDistributedLoadOptionsWindowStoresOnOkOnly) {
+    loads::s_ArrowScaleState& scale = loads::DistributedLoadScale();
+    const s_KindValueType saved = scale.Record(GetUnitSystem());
+    Frame().OnCommand(ID_ENTER_DISTRIBUTED_LOADS);
+    scale.Record(GetUnitSystem()).kind = 4;
+    QPushButton* options = Control<QPushButton>(app::BarDistributedLoad, 1931);
+    std::vector<QString> titles;
+    testsupport::WhenModal([&](QWidget* modal) {
+        titles.push_back(modal->windowTitle());
+        auto* maximum = modal->findChild<QLineEdit*>("c1935");
+        EXPECT_TRUE(maximum->isEnabled());
+        maximum->setText("50");
+        modal->findChild<QLineEdit*>("c1988")->setText("5");
+        auto* snap = modal->findChild<QComboBox*>("c1933");
+        snap->setCurrentIndex(2);
+        testsupport::PressButton(modal, QDialogButtonBox::Ok);
+    });
+    QTest::mouseClick(options, Qt::LeftButton);
+    EXPECT_EQ(Cpp_DistributedLoadData::LargestValue(), 50.0);
+    EXPECT_TRUE(scale.scaleSet);
+    const double scaled = Cpp_DistributedLoadData::ScaleValue(50.0);
+
+    testsupport::WhenModal([&](QWidget* modal) {
+        titles.push_back(modal->windowTitle());
+        EXPECT_EQ(modal->findChild<QLineEdit*>("c1935")->text().toDouble(), 50.0);
+        EXPECT_EQ(modal->findChild<QLineEdit*>("c1988")->text().toDouble(), 5.0);
+        EXPECT_EQ(modal->findChild<QComboBox*>("c1933")->currentIndex(), 2);
+        modal->findChild<QLineEdit*>("c1935")->setText("500");
+        testsupport::PressButton(modal, QDialogButtonBox::Cancel);
+    });
+    QTest::mouseClick(options, Qt::LeftButton);
+    EXPECT_EQ(Cpp_DistributedLoadData::LargestValue(), 50.0);
+    EXPECT_EQ(Cpp_DistributedLoadData::ScaleValue(50.0), scaled);
+    EXPECT_EQ(titles, (std::vector<QString>{"Distributed Load Data Entry Options",
+                                            "Distributed Load Data Entry Options"}));
+    scale.Record(GetUnitSystem()) = saved;
+}
+
+}  // namespace
