@@ -474,6 +474,49 @@ void Cpp_TriangleList::DeleteTriangles(const std::vector<Cpp_Triangle*>& triangl
     Changed();
 }
 
+void Cpp_TriangleList::DeleteTrianglesLocally(std::vector<Cpp_Triangle*> doomed) {
+    for (Cpp_Triangle* t : doomed)
+        for (Cpp_Triangle* n : t->n_) {
+            if (!n) continue;
+            for (auto& slot : n->n_)
+                if (slot == t) slot = nullptr;
+        }
+    while (!doomed.empty()) {
+        Cpp_Triangle* t = doomed.back();
+        doomed.pop_back();
+        Cpp_Triangle* n = t->next_;
+        if (!n) {
+            // The last triangle: its predecessor is found by walking.
+            Cpp_Triangle* previous = nullptr;
+            for (Cpp_Triangle* p = first_; p && p != t; p = p->next_) previous = p;
+            if (previous)
+                previous->next_ = nullptr;
+            else
+                first_ = nullptr;
+            last_ = previous;
+            --count_;
+            Free(t);
+            continue;
+        }
+        // The next triangle moves into t's place; n's memory goes.
+        for (int i = 0; i < 3; ++i) {
+            t->v_[i] = n->v_[i];
+            t->n_[i] = n->n_[i];
+            if (Cpp_Triangle* m = n->n_[i])
+                for (auto& slot : m->n_)
+                    if (slot == n) slot = t;
+        }
+        t->next_ = n->next_;
+        if (last_ == n) last_ = t;
+        --count_;
+        // A doomed triangle that moved is now at t.
+        const auto moved = std::find(doomed.begin(), doomed.end(), n);
+        if (moved != doomed.end()) *moved = t;
+        Free(n);
+    }
+    Changed();
+}
+
 void Cpp_TriangleList::DeleteAll() {
     Cpp_Triangle* t = first_;
     while (t) {

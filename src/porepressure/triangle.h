@@ -162,6 +162,11 @@ public:
     void DeleteTriangle(Cpp_Triangle* t);
     // Clears the neighbours' slots naming any listed triangle, then frees them all.
     void DeleteTriangles(const std::vector<Cpp_Triangle*>& triangles);
+    // The same for a few triangles, in time independent of the length of the list: a deleted
+    // triangle's place in memory is taken by the triangle after it in the list, whose
+    // neighbours then name it there. Only the last triangle of the list is found by a walk.
+    // Pointers to other triangles than the neighbours' links are stale afterwards.
+    void DeleteTrianglesLocally(std::vector<Cpp_Triangle*> triangles);
     void DeleteAll();
     int CountTriangles() const { return count_; }
     Cpp_Triangle* GetLastTriangle() const { return last_; }

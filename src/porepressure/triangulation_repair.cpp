@@ -202,48 +202,47 @@ bool DeleteVertexAndRetriangulate(Cpp_VertexList& vertices, Cpp_TriangleList& tr
         rim.push_back({lastOfFan->Vertex(static_cast<short>(Cpp_Triangle::PreviousIndex(lastIndex))),
                        nullptr});
 
-    triangles.DeleteTriangles(TrianglesOf(fan));
-    vertices.RemoveVertex(vertex);
-
+    // The new triangles are made and linked to the outer ones first; the fan goes after, so
+    // that the outer triangles keep their places while they are named.
+    const std::vector<Cpp_Triangle*> doomed = TrianglesOf(fan);
     Cpp_TriangleList made;
     if (interior) {
         if (!TriangulateHole(rim, made)) {
-            // No ear to cut: the links into the hole are gone, so the set starts afresh.
+            // No ear to cut: the set starts afresh.
             made.DeleteAll();
-            triangles.DeleteAll();
-            TriangulatePoints(1, triangles, vertices, true);
+            TriangulateWithout(vertices, triangles, vertex);
             return true;
         }
         LegaliseAllEdges(made);
         triangles.AppendTriangles(made);
-        return true;
-    }
-
-    // A boundary vertex: the rim splits into pockets at the vertices whose edge lies on the
-    // boundary; each is filled where it turns inward.
-    std::vector<s_RimVertex> pocket;
-    for (const s_RimVertex& r : rim) {
-        if (pocket.empty() && !r.outer) continue;
-        pocket.push_back(r);
-        if (!r.outer) {
-            FillPocket(pocket, made);
-            pocket.clear();
+    } else {
+        // A boundary vertex: the rim splits into pockets at the vertices whose edge lies on
+        // the boundary; each is filled where it turns inward.
+        std::vector<s_RimVertex> pocket;
+        for (const s_RimVertex& r : rim) {
+            if (pocket.empty() && !r.outer) continue;
+            pocket.push_back(r);
+            if (!r.outer) {
+                FillPocket(pocket, made);
+                pocket.clear();
+            }
         }
-    }
-    // A rim vertex that kept no triangle (all of its triangles were the deleted vertex's and no
-    // ear took it) would be lost from the triangulation: the set starts afresh then.
-    for (std::size_t k = 0; k < rim.size(); ++k) {
-        Cpp_VERTEX* w = rim[k].vertex;
-        bool kept = rim[k].outer || (k > 0 && rim[k - 1].outer);
-        for (Cpp_Triangle* t = made.First(); t && !kept; t = t->Next()) kept = HasVertex(t, w);
-        if (!kept) {
-            made.DeleteAll();
-            triangles.DeleteAll();
-            TriangulatePoints(1, triangles, vertices, true);
-            return true;
+        // A rim vertex that kept no triangle (all of its triangles were the deleted vertex's
+        // and no ear took it) would be lost from the triangulation: the set starts afresh.
+        for (std::size_t k = 0; k < rim.size(); ++k) {
+            Cpp_VERTEX* w = rim[k].vertex;
+            bool kept = rim[k].outer || (k > 0 && rim[k - 1].outer);
+            for (Cpp_Triangle* t = made.First(); t && !kept; t = t->Next()) kept = HasVertex(t, w);
+            if (!kept) {
+                made.DeleteAll();
+                TriangulateWithout(vertices, triangles, vertex);
+                return true;
+            }
         }
+        Settle(triangles, made);
     }
-    Settle(triangles, made);
+    triangles.DeleteTrianglesLocally(doomed);
+    vertices.RemoveVertex(vertex);
     return true;
 }
 

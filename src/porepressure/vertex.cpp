@@ -101,6 +101,13 @@ void Cpp_VertexList::Unlink(Cpp_VERTEX* v, Cpp_VERTEX* previous) {
 }
 
 bool Cpp_VertexList::RemoveVertex(Cpp_VERTEX*& v) {
+    // The back link, when it is right, finds the predecessor at once.
+    if (v && (v == first_ ? v->back_ == nullptr : v->back_ && v->back_->next_ == v)) {
+        Unlink(v, v->back_);
+        delete v;
+        v = nullptr;
+        return true;
+    }
     Cpp_VERTEX* previous = nullptr;
     for (Cpp_VERTEX* p = first_; p; previous = p, p = p->next_) {
         if (p == v) {
