@@ -7,6 +7,9 @@
 #include "core/cursor_mode.h"
 #include "editing/circle_tool.h"
 #include "editing/cursor_modes.h"
+#include "editing/display_bounds.h"
+#include "editing/line_entry_tool.h"
+#include "editing/radius_tool.h"
 #include "editing/search_grid_tool.h"
 #include "editing/tool_dialog_bars.h"
 #include "graphics/graphic_grid.h"
@@ -138,5 +141,72 @@ void GridCornerDragMove(s_InputCall& c) {
 }
 
 void GridCornerMoveCancel(s_InputCall&) { Cpp_FixedSearchGridTool::CancelTool(); }
+
+void RadiusClick(s_InputCall& c) {
+    Cpp_RadiusTool::RadiusToolClick(Analysis(), c.in.device.x, c.in.device.y, c.snapped.x,
+                                    c.snapped.y, false);
+    if (GetCursorMode() == CursorModeNone) Changed(c);
+}
+
+void RadiusEnter(s_InputCall& c) {
+    Cpp_RadiusTool::RadiusToolClick(Analysis(), 0, 0, 0.0, 0.0, true);
+    if (GetCursorMode() == CursorModeNone) Changed(c);
+}
+
+void RadiusMove(s_InputCall& c) {
+    if (c.in.shift) TheToolBars().radius.UpdateFromPoint(c.snapped.x, c.snapped.y, true);
+}
+
+namespace {
+void TangentStored(s_InputCall& c) {
+    UpdateDisplayBoundsFromGeometry();
+    Changed(c);
+}
+void TangentPoint(s_InputCall& c, bool fromBar) {
+    bool stored = false;
+    Cpp_RadiusTool::RadiusToolEnterTypedPoint(Analysis(), c.in.device.x, c.in.device.y,
+                                              c.rounded.x, c.rounded.y, fromBar, stored);
+    if (stored) TangentStored(c);
+}
+}  // namespace
+
+void TangentPointClick(s_InputCall& c) { TangentPoint(c, false); }
+void TangentPointEnter(s_InputCall& c) { TangentPoint(c, true); }
+
+void TangentPointMove(s_InputCall& c) {
+    Cpp_LineEntry::EnterPointsMouseMove(c.pickDevice.x, c.pickDevice.y, c.in.device.x,
+                                        c.in.device.y, c.rounded.x, c.rounded.y);
+    view_input_ops::CoordinateToolTip(c);
+}
+
+void TangentEscape(s_InputCall& c) {
+    if (c.in.shift) {
+        Cpp_LineEntry::UndoLastEnteredPoint();
+        if (!Cpp_LineEntry::IsActive()) SetCursorMode(CursorModeNone);
+    } else {
+        Cpp_RadiusTool::CancelTangentLine();
+    }
+}
+
+void TangentFinish(s_InputCall& c) {
+    if (Cpp_RadiusTool::RadiusToolFinishTangentLine(Analysis())) TangentStored(c);
+}
+
+void RubberBandClick(s_InputCall& c) {
+    if (Cpp_RubberBandCircle::Click(c.snapped.x, c.snapped.y, false)) Changed(c);
+}
+
+void RubberBandEnter(s_InputCall& c) {
+    if (Cpp_RubberBandCircle::Click(0.0, 0.0, true)) Changed(c);
+}
+
+void RubberBandMove(s_InputCall& c) {
+    if (c.in.shift) TheToolBars().radius.UpdateFromPoint(c.snapped.x, c.snapped.y, true);
+    Cpp_RubberBandCircle::MouseMove(c.pickDevice.x, c.pickDevice.y, c.in.device.x, c.in.device.y,
+                                    c.snapped.x, c.snapped.y);
+    view_input_ops::SetMoveToolTip(Cpp_RubberBandCircle::TooltipText(c.snapped.x, c.snapped.y));
+}
+
+void RubberBandCancel(s_InputCall&) { Cpp_RubberBandCircle::Cancel(); }
 
 }  // namespace view_slip_surface_steps

@@ -1,7 +1,8 @@
 #pragma once
 // The view's steps of the slip-surface tools, as operations of the dispatch tables
 // (view_dispatch.cpp): the circle tool (edit mode 14; its radius step, cursor mode 37), the
-// fixed search grid's corner entry (38, 39) and corner move (99).
+// fixed search grid's corner entry (38, 39) and corner move (99), the radius tool (edit mode
+// 16, its tangent line 41) and the rubber-band circle (107).
 
 #include "editing/view_dispatch.h"
 
@@ -29,5 +30,19 @@ void GridCornerDrop(s_InputCall& call);
 void GridCornerDropFromBar(s_InputCall& call);
 void GridCornerDragMove(s_InputCall& call);
 void GridCornerMoveCancel(s_InputCall& call);
+// Radius tool at cursor mode 0 (edit mode 16), its irregular tangent line (41), and the
+// rubber-band circle of a radius definition (107).
+void RadiusClick(s_InputCall& call);
+void RadiusEnter(s_InputCall& call);
+void RadiusMove(s_InputCall& call);
+void TangentPointClick(s_InputCall& call);
+void TangentPointEnter(s_InputCall& call);
+void TangentPointMove(s_InputCall& call);
+void TangentEscape(s_InputCall& call);
+void TangentFinish(s_InputCall& call);
+void RubberBandClick(s_InputCall& call);
+void RubberBandEnter(s_InputCall& call);
+void RubberBandMove(s_InputCall& call);
+void RubberBandCancel(s_InputCall& call);
 
 }  // namespace view_slip_surface_steps

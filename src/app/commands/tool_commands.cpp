@@ -102,7 +102,8 @@ const s_ToolCommand kTools[] = {
      false, nullptr, 1, nullptr, PrepareCircleTool, ChooseCircleTool},
     {ID_ENTER_NONCIRCULAR_SLIP_SURFACE, EditModeNoncircular, PressPrimaryData, PressOptionalData,
      nullptr, false, nullptr, 0},
-    {ID_ENTER_RADIUS_INFORMATION, EditModeRadius, PressSwitches, PressSwitches, nullptr},
+    {ID_ENTER_RADIUS_INFORMATION, EditModeRadius, PressSwitches, PressSwitches, "", false,
+     nullptr, -1, nullptr, PrepareRadiusTool, ChooseRadiusTool},
     {ID_ENTER_TENSION_CRACK, EditModeCrack, PressSwitches, PressSwitches, nullptr, true},
     {ID_ENTER_WATER_IN_CRACK, EditModeCrackWater, PressSwitches, PressSwitches, nullptr, true},
 };

@@ -1,0 +1,59 @@
+#pragma once
+// The radius tool (edit mode 16) and the rubber-band circle (cursor mode 107).
+//
+// The radius tool gives the circles their radius rule with the radius bar: for an individual
+// circle or a floating-grid search (circle modes 1 and 3) a click or Enter sets the circle's own
+// rule (a given radius, a fixed point or a horizontal tangent line); in the fixed-grid mode (4)
+// each one appends a radius definition, drawn at once about the grid's centre. An irregular
+// tangent line is entered point by point (cursor mode 41) and stored only when it has two points
+// or more: nothing, not even the radius option, changes before that.
+//
+//     Cpp_RadiusTool::RadiusToolClick(analysis, px, py, x, y, false);     // mode 4: appended
+//
+// The rubber-band circle changes one radius definition about a centre with a grey XOR circle
+// that follows the cursor; a click sets it.
+//
+//     Cpp_RubberBandCircle::StartChange(&definition, cx, cy, px, py);    // cursor mode 107
+//     Cpp_RubberBandCircle::Click(x, y, false);                           // mode 0
+
+#include "core/point_xy.h"
+#include "platform/device_context.h"
+
+#include <string>
+
+class Cpp_AnalysisComputationData;
+class Cpp_RadiusDefinition;
+
+class Cpp_RadiusTool {
+public:
+    // A click (the point) or Enter (fromBar: the bar's values). Always true.
+    static bool RadiusToolClick(Cpp_AnalysisComputationData& analysis, int px, int py, double x,
+                                double y, bool fromBar);
+    // The first point of an irregular tangent line: cursor mode 41.
+    static bool RadiusToolStartTangentLine(int px, int py, double x, double y);
+    // A further point; the last point again finishes the line. Returns whether the line was
+    // stored by it (stored).
+    static bool RadiusToolEnterTypedPoint(Cpp_AnalysisComputationData& analysis, int px, int py,
+                                          double x, double y, bool fromBar, bool& stored);
+    // Two or more points: the circle's tangent line (modes 1, 3) or a new definition (mode 4)
+    // becomes irregular with them (true). Fewer store nothing (false). Cursor mode 0 either way.
+    static bool RadiusToolFinishTangentLine(Cpp_AnalysisComputationData& analysis);
+    // Escape during the line: nothing is stored.
+    static void CancelTangentLine();
+};
+
+class Cpp_RubberBandCircle {
+public:
+    static bool StartChange(Cpp_RadiusDefinition* definition, double centreX, double centreY,
+                            int px, int py);
+    static void MouseMove(int rawPx, int rawPy, int px, int py, double x, double y);
+    // Sets the definition from the cursor point or (fromToolBar) the radius bar and ends the
+    // tool; false (the tool goes on) when the bar does not read or the option takes no value.
+    static bool Click(double x, double y, bool fromToolBar);
+    static void Cancel();
+    static bool Repaint(platform::DeviceContext& dc);
+    static std::string TooltipText(double x, double y);
+    static bool IsActive();
+    static void RegisterDrawing();
+    static void Reset();
+};

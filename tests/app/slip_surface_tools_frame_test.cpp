@@ -1,0 +1,79 @@
+// The circle and radius buttons in the running frame: the radius tool refuses noncircular data
+// and keeps the tool that was active; the circle tool fills its bar, and leaving it keeps the
+// bar's mode and radius kind with the analysis data.
+
+#include "analysis/analysis_computation_data.h"
+#include "app/main_frame.h"
+#include "core/command_ids.h"
+#include "editing/edit_modes.h"
+#include "editing/tool_dialog_bars.h"
+#include "model/data_set.h"
+#include "model/data_sets.h"
+#include "support/fake_services.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+Cpp_AnalysisComputationData& Analysis() {
+    return *Cpp_Kliven4Data::CurrentDataSet()->AnalysisComputationData();
+}
+
+class SlipSurfaceButtons : public ::testing::Test {
+protected:
+    testsupport::FakeServices fakes;
+    app::MainFrame frame;
+};
+
+TEST_F(SlipSurfaceButtons, TheRadiusToolRefusesNoncircularDataAndTheModeStays) {
+    frame.EnterSelectMode();
+    Analysis().SetCircular(false);
+    Analysis().SetMode(1);
+    Analysis().SetDataDefined(true);
+    frame.OnCommand(ID_ENTER_RADIUS_INFORMATION);
+    ASSERT_EQ(fakes.messageBoxes.requests.size(), 1u);
+    EXPECT_EQ(fakes.messageBoxes.requests[0].caption, "Notice");
+    EXPECT_EQ(fakes.messageBoxes.requests[0].text,
+              "Current data are for noncircular slip surfaces.  Enter data for circular slip "
+              "surfaces (using the Circle Tool) before entering radius data.");
+    EXPECT_EQ(frame.GetEditMode(), EditModeSelect);
+
+    Analysis().SetCircular(true);
+    Analysis().SetMode(1);
+    fakes.messageBoxes.requests.clear();
+    frame.OnCommand(ID_ENTER_RADIUS_INFORMATION);
+    EXPECT_TRUE(fakes.messageBoxes.requests.empty());
+    EXPECT_EQ(frame.GetEditMode(), EditModeRadius);
+    EXPECT_EQ(fakes.statusLine.Text(), "Enter how radius of circle defined");
+}
+
+TEST_F(SlipSurfaceButtons, TheCircleToolFillsItsBarAndLeavingItKeepsTheBarsModeAndRadiusKind) {
+    frame.EnterSelectMode();
+    Analysis().SetMode(1);
+    Analysis().SetDataDefined(true);
+    Analysis().SetCircleCenter(12, 34);
+    Analysis().SetRadiusOption(0);
+    Analysis().SetRadius(8);
+    frame.OnCommand(ID_ENTER_CIRCULAR_SLIP_SURFACE);
+    EXPECT_TRUE(fakes.messageBoxes.requests.empty());
+    EXPECT_EQ(frame.GetEditMode(), EditModeCircle);
+    EXPECT_EQ(fakes.statusLine.Text(), "Left-click to enter center point for circle");
+    int mode = 0, kind = 0;
+    bool irregular = false;
+    double x = 0, y = 0, first = 0, second = 0;
+    CmDialogBarCircleTool& bar = TheToolBars().circle;
+    ASSERT_TRUE(bar.GetCircleData(mode, x, y, kind, irregular, first, second));
+    EXPECT_EQ(mode, 1);
+    EXPECT_EQ(x, 12.0);
+    EXPECT_EQ(y, 34.0);
+    EXPECT_EQ(kind, 0);
+    EXPECT_EQ(first, 8.0);
+
+    bar.Controls().SetIndex(CmDialogBarCircleTool::IdMode, 1);
+    bar.Controls().SetIndex(CmDialogBarCircleTool::IdRadius, 1);
+    frame.EnterSelectMode();
+    EXPECT_EQ(Analysis().GetMode(), 3);
+    EXPECT_EQ(Analysis().GetRadiusOption(), 1);
+}
+
+}  // namespace
