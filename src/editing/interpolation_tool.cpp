@@ -150,7 +150,7 @@ bool Cpp_InterpolationTool::ShowToolOptionsDialog() {
     o.importFromFile = kind == 1 ? source.source >= 1 && source.source <= 3 : source.source == 1;
     o.fileType = kind == 1 && o.importFromFile ? source.source - 1 : 0;
     o.fileName = source.fileName;
-    o.viewOnly = !source.importToPreprocessor;
+    o.viewOnly = source.importToPreprocessor;  // "Import to preprocessor"
     o.heads = head ? 1 : 0;
     o.contours = flags.contours[g_tool.stage - 1];
     o.values = flags.interpolationValues[g_tool.stage - 1];
@@ -163,7 +163,7 @@ bool Cpp_InterpolationTool::ShowToolOptionsDialog() {
         source.source = 0;
         source.fileName.clear();
     }
-    source.importToPreprocessor = !o.viewOnly;
+    source.importToPreprocessor = o.viewOnly;
     if (kind == 1 && (o.heads != 0) != head) set->SetOptionFlag(o.heads != 0);
     flags.contours[g_tool.stage - 1] = o.contours;
     flags.interpolationValues[g_tool.stage - 1] = o.values;
