@@ -42,6 +42,24 @@ struct s_CrackEntry {
 s_CrackEntry g_entry;
 double g_wheelStep = 1.0;
 
+// A drag or an insertion: the list, the points around the band and the band's middle.
+struct s_PointEdit {
+    bool active = false;
+    Cpp_Crack* crack = nullptr;
+    bool crackMode = true;
+    Cpp_CrackPoint* point = nullptr;   // dragged point, or start of the split segment
+    Cpp_CrackPoint* before = nullptr;  // drag: the point before (null for the first)
+    s_PixelPoint band;
+    s_tagTypePointXY world;
+    platform::ColorRef colour = 0;
+    bool drag = true;
+};
+s_PointEdit g_edit;
+
+Cpp_CrackPointList& ListOf(Cpp_Crack& crack, bool crackMode) {
+    return crackMode ? crack.CrackPointList() : crack.WaterPointList();
+}
+
 const s_ColorType& LineColour() { return g_entry.crackMode ? kBottomColour : kWaterColour; }
 
 template <typename Draw>
@@ -117,6 +135,42 @@ bool WheelChange(int delta) {
 
 void DrawFeedback(platform::DeviceContext& dc, Cpp_Kliven4DataSet*) {
     Cpp_CrackTool::DrawToolPoints(dc);
+}
+
+s_PixelPoint PixelOf(const Cpp_CrackPoint* p) {
+    return {Cpp_Graphics::XToPixel(p->X()), Cpp_Graphics::YToPixel(p->Value())};
+}
+
+// The band of a drag or insertion over its middle, in XOR.
+void EditBand() {
+    if (!g_edit.active) return;
+    std::vector<s_PixelPoint> points;
+    // A drag runs from the point before the dragged one, an insertion from the segment's start.
+    const Cpp_CrackPoint* first = g_edit.drag ? g_edit.before : g_edit.point;
+    const Cpp_CrackPoint* last = g_edit.point->Next();
+    if (first) points.push_back(PixelOf(first));
+    points.push_back(g_edit.band);
+    if (last) points.push_back(PixelOf(last));
+    if (points.size() < 2) return;
+    if (ViewInputHost* view = GetViewWindow())
+        view->DrawOverlay(view->ClientRect(), [&](platform::DeviceContext& dc) {
+            const platform::Pen old = dc.SetPen(platform::Pen{platform::PenStyle::Solid, 1,
+                                                              g_edit.colour});
+            const platform::RasterOp oldOp = dc.SetRop2(platform::RasterOp::XorPen);
+            for (std::size_t i = 1; i < points.size(); ++i) {
+                dc.MoveTo(points[i - 1].x, points[i - 1].y);
+                dc.LineTo(points[i].x, points[i].y);
+            }
+            dc.SetRop2(oldOp);
+            dc.SetPen(old);
+        });
+}
+
+void EndPointEdit() {
+    g_edit.active = false;
+    SetCursorMode(CursorModeNone);
+    ClearPromptBar();
+    InvalidateViewWindow();
 }
 
 const bool g_resetAdded = (AddProgramStateReset(&Cpp_CrackTool::Reset), true);
@@ -331,6 +385,103 @@ bool Cpp_CrackTool::ShowToolOptionsDialog() {
     return true;
 }
 
+bool Cpp_CrackTool::MovePoint(Cpp_Crack& crack, Cpp_CrackPoint* point, double x, double value,
+                              bool crackMode) {
+    for (Cpp_CrackPoint* p = ListOf(crack, crackMode).Head(); p; p = p->Next())
+        if (p == point) {
+            p->SetXY(x, value);
+            InvalidateViewWindow();
+            return true;
+        }
+    return false;
+}
+
+bool Cpp_CrackTool::StartDragPoint(Cpp_Crack& crack, Cpp_CrackPoint* point, bool crackMode,
+                                   int px, int py) {
+    Cpp_CrackPoint* before = nullptr;
+    Cpp_CrackPoint* p = ListOf(crack, crackMode).Head();
+    for (; p && p != point; p = p->Next()) before = p;
+    if (!p) return false;
+    g_edit = s_PointEdit{true,     &crack,   crackMode,
+                         point,    before,   {px, py},
+                         {point->X(), point->Value()}, platform::MakeRgb(160, 160, 160), true};
+    SetCursorMode(CursorModeDragCrackPoint);
+    EditBand();
+    return true;
+}
+
+void Cpp_CrackTool::DragPointMouseMove(int px, int py, double x, double y) {
+    if (!g_edit.active) return;
+    EditBand();
+    g_edit.band = {px, py};
+    g_edit.world = {x, y};
+    EditBand();
+}
+
+bool Cpp_CrackTool::EndDragPoint(bool fromBar) {
+    if (!g_edit.active) return false;
+    double x = g_edit.world.x, value = g_edit.world.y;
+    if (fromBar && !Bar().GetPoint(x, value)) return false;
+    EditBand();  // erased
+    const bool moved = MovePoint(*g_edit.crack, g_edit.point, x, value, g_edit.crackMode);
+    EndPointEdit();
+    return moved;
+}
+
+void Cpp_CrackTool::CancelDrag() {
+    if (!g_edit.active) return;
+    EditBand();
+    EndPointEdit();
+}
+
+bool Cpp_CrackTool::StartInsertPoint(Cpp_Crack& crack, Cpp_CrackPoint* segmentStart,
+                                     bool crackMode) {
+    if (!segmentStart || !segmentStart->Next()) return false;
+    g_edit = s_PointEdit{true, &crack, crackMode, segmentStart, nullptr,
+                         PixelOf(segmentStart), {segmentStart->X(), segmentStart->Value()},
+                         kEntryBandColor, false};
+    SetCursorMode(crackMode ? CursorModeInsertCrackDepthPoint : CursorModeInsertCrackWaterPoint);
+    ShowPrompt("Place cursor at point being inserted and left-click.");
+    EditBand();
+    return true;
+}
+
+void Cpp_CrackTool::InsertMouseMove(int px, int py, double x, double y) {
+    DragPointMouseMove(px, py, x, y);
+    if (g_edit.active) SetCoordinateToolTip(x, y);
+}
+
+bool Cpp_CrackTool::InsertPointAtCursor(double x, double y) {
+    if (!g_edit.active) return false;
+    EditBand();  // erased
+    auto* inserted = new Cpp_CrackPoint(x, y);
+    inserted->SetNext(g_edit.point->Next());
+    g_edit.point->SetNext(inserted);
+    ListOf(*g_edit.crack, g_edit.crackMode).Renumber();
+    const bool crackMode = g_edit.crackMode;
+    EndPointEdit();
+    ShowToolPrompt(crackMode);
+    return true;
+}
+
+void Cpp_CrackTool::CancelInsert() {
+    if (!g_edit.active) return;
+    EditBand();
+    const bool crackMode = g_edit.crackMode;
+    EndPointEdit();
+    ShowToolPrompt(crackMode);
+}
+
+bool Cpp_CrackTool::WheelMovePoint(Cpp_Crack& crack, Cpp_CrackPoint* point, bool crackMode,
+                                   int delta) {
+    if (!point) return false;
+    const double value = point->Value() + (delta < 1 ? -g_wheelStep : g_wheelStep);
+    Bar().SetXAndValue(point->X(), value);
+    return MovePoint(crack, point, point->X(), value, crackMode);
+}
+
+bool Cpp_CrackTool::EditedCrackMode() { return g_edit.crackMode; }
+
 double Cpp_CrackTool::WheelStep() { return g_wheelStep; }
 bool Cpp_CrackTool::IsEntering() { return g_entry.active; }
 int Cpp_CrackTool::EnteredCount() { return static_cast<int>(g_entry.points.size()); }
@@ -341,5 +492,6 @@ void Cpp_CrackTool::RegisterDrawing() {
 
 void Cpp_CrackTool::Reset() {
     g_entry = s_CrackEntry{};
+    g_edit = s_PointEdit{};
     g_wheelStep = 1.0;
 }

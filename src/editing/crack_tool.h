@@ -19,6 +19,7 @@
 #include <string>
 
 class Cpp_Crack;
+class Cpp_CrackPoint;
 
 class Cpp_CrackTool {
 public:
@@ -55,6 +56,30 @@ public:
     // "Crack Tool Options": the wheel step; true after OK.
     static bool ShowToolOptionsDialog();
     static double WheelStep();
+
+    // The points of a crack or water profile (elevations by points), as the selection edits
+    // them. MovePoint: false when the point is not in the list.
+    static bool MovePoint(Cpp_Crack& crack, Cpp_CrackPoint* point, double x, double value,
+                          bool crackMode);
+    // Dragging a point (cursor mode 98): a grey band from the point before over the cursor to
+    // the point after; the drop moves the point to the cursor or (fromBar) to the bar's X and
+    // value; Escape leaves it.
+    static bool StartDragPoint(Cpp_Crack& crack, Cpp_CrackPoint* point, bool crackMode, int px,
+                               int py);
+    static void DragPointMouseMove(int px, int py, double x, double y);
+    static bool EndDragPoint(bool fromBar);
+    static void CancelDrag();
+    // Inserting a point on the segment that starts at a point (cursor mode 120 crack, 121
+    // water): a green band over the cursor; the click links the new point in.
+    static bool StartInsertPoint(Cpp_Crack& crack, Cpp_CrackPoint* segmentStart, bool crackMode);
+    static void InsertMouseMove(int px, int py, double x, double y);
+    static bool InsertPointAtCursor(double x, double y);
+    static void CancelInsert();
+    // Whether the drag or insertion under way works on the crack (true) or the water.
+    static bool EditedCrackMode();
+    // The wheel on a selected point: its value by the step (down for a delta below 1).
+    static bool WheelMovePoint(Cpp_Crack& crack, Cpp_CrackPoint* point, bool crackMode,
+                               int delta);
 
     static bool IsEntering();
     static int EnteredCount();

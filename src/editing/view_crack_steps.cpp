@@ -8,6 +8,7 @@
 #include "editing/cursor_modes.h"
 #include "editing/display_bounds.h"
 #include "editing/edit_modes.h"
+#include "editing/selection_list.h"
 #include "editing/tool_dialog_bars.h"
 #include "editing/view_tool_steps.h"
 #include "model/data_set.h"
@@ -85,5 +86,42 @@ void CrackEntryFinish(s_InputCall& c) {
     }
     Changed(c);
 }
+
+void CrackDragDrop(s_InputCall& c) {
+    const bool crackMode = Cpp_CrackTool::EditedCrackMode();
+    if (!Cpp_CrackTool::EndDragPoint(false)) return;
+    Recompute(crackMode);
+    Changed(c);
+}
+
+void CrackDragDropFromBar(s_InputCall& c) {
+    const bool crackMode = Cpp_CrackTool::EditedCrackMode();
+    if (!Cpp_CrackTool::EndDragPoint(true)) return;
+    Recompute(crackMode);
+    Changed(c);
+}
+
+void CrackDragMove(s_InputCall& c) {
+    CrackToolMove(c);
+    Cpp_CrackTool::DragPointMouseMove(c.in.device.x, c.in.device.y, c.snapped.x, c.snapped.y);
+}
+
+void CrackDragEscape(s_InputCall&) { Cpp_CrackTool::CancelDrag(); }
+
+void CrackInsertClick(s_InputCall& c) {
+    const bool crackMode = GetCursorMode() == CursorModeInsertCrackDepthPoint;
+    if (!Cpp_CrackTool::InsertPointAtCursor(c.snapped.x, c.snapped.y)) return;
+    GetCurrentSelection().ClearAndErase();
+    if (Recompute(crackMode)) UpdateDisplayBoundsFromGeometry();
+    Changed(c);
+}
+
+void CrackInsertMove(s_InputCall& c) {
+    CrackToolMove(c);
+    Cpp_CrackTool::InsertMouseMove(c.in.device.x, c.in.device.y, c.snapped.x, c.snapped.y);
+    view_input_ops::CoordinateToolTip(c);
+}
+
+void CrackInsertEscape(s_InputCall&) { Cpp_CrackTool::CancelInsert(); }
 
 }  // namespace view_tool_steps

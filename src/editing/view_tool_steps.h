@@ -29,6 +29,14 @@ void CrackEntryEnter(s_InputCall& call);
 void CrackEntryMove(s_InputCall& call);
 void CrackEntryEscape(s_InputCall& call);
 void CrackEntryFinish(s_InputCall& call);
+// Dragging a crack point (98) and inserting one (120, 121).
+void CrackDragDrop(s_InputCall& call);
+void CrackDragDropFromBar(s_InputCall& call);
+void CrackDragMove(s_InputCall& call);
+void CrackDragEscape(s_InputCall& call);
+void CrackInsertClick(s_InputCall& call);
+void CrackInsertMove(s_InputCall& call);
+void CrackInsertEscape(s_InputCall& call);
 
 // Interpolation-point tools: edit modes 8 to 10 at cursor mode 0.
 void InterpolationClick(s_InputCall& call);

@@ -260,4 +260,48 @@ TEST_F(CrackToolTest, TheWheelStepsTheBarValueByTheStepOfTheOptions) {
     EXPECT_EQ(Cpp_CrackTool::WheelStep(), 0.25);
 }
 
+// A bottom point dragged and dropped, or dropped at the bar's values, or left by Escape; a point
+// inserted on a segment; the wheel on a selected point.
+TEST_F(CrackToolTest, CrackPointsAreDraggedInsertedAndSteppedByTheWheel) {
+    Crack().SetCrackOption(4);
+    Cpp_CrackPointList& list = Crack().CrackPointList();
+    list.AddPoint(10, 90);
+    Cpp_CrackPoint* middle = list.AddPoint(20, 80);
+    list.AddPoint(30, 90);
+    ASSERT_TRUE(Cpp_CrackTool::StartDragPoint(Crack(), middle, true, 20, 220));
+    EXPECT_EQ(GetCursorMode(), CursorModeDragCrackPoint);
+    Move(25, 230);
+    Click(25, 230);  // world (25, 70)
+    EXPECT_EQ(GetCursorMode(), CursorModeNone);
+    EXPECT_EQ(Of(list), (Points{{10, 90}, {25, 70}, {30, 90}}));
+    int shown = 0;  // the grey band is gone
+    for (const platform::DcRecord& r : host.overlay.Records())
+        if (r.attributes.rop == platform::RasterOp::XorPen) shown ^= 1;
+    EXPECT_EQ(shown, 0);
+    EXPECT_FALSE(host.dataChanges.empty());
+
+    ASSERT_TRUE(Cpp_CrackTool::StartDragPoint(Crack(), middle, true, 25, 230));
+    Move(100, 100);
+    Key(ViewKeyEscape);
+    EXPECT_EQ(Of(list), (Points{{10, 90}, {25, 70}, {30, 90}}));
+    ASSERT_TRUE(Cpp_CrackTool::StartDragPoint(Crack(), middle, true, 25, 230));
+    SetBar(4, "75", "22");
+    Key(ViewKeyEnter);
+    EXPECT_EQ(Of(list), (Points{{10, 90}, {22, 75}, {30, 90}}));
+
+    ASSERT_TRUE(Cpp_CrackTool::StartInsertPoint(Crack(), middle, true));
+    EXPECT_EQ(GetCursorMode(), CursorModeInsertCrackDepthPoint);
+    EXPECT_EQ(prompt, "Place cursor at point being inserted and left-click.");
+    Move(26, 215);
+    Click(26, 215);  // world (26, 85)
+    EXPECT_EQ(Of(list), (Points{{10, 90}, {22, 75}, {26, 85}, {30, 90}}));
+    EXPECT_EQ(GetCursorMode(), CursorModeNone);
+
+    ASSERT_TRUE(Cpp_CrackTool::WheelMovePoint(Crack(), middle, true, -120));
+    EXPECT_EQ(middle->Value(), 74);
+    double x = 0, value = 0;
+    ASSERT_TRUE(Bar().GetPoint(x, value));
+    EXPECT_EQ(std::pair(x, value), std::pair(22.0, 74.0));
+}
+
 }  // namespace
