@@ -7,6 +7,7 @@
 #include "core/text_formats.h"
 #include "editing/cursor_modes.h"
 #include "editing/edit_modes.h"
+#include "editing/noncircular_tool.h"
 #include "editing/radius_tool.h"
 #include "editing/search_grid_tool.h"
 #include "editing/tool_dialog_bars.h"
@@ -437,6 +438,7 @@ void Cpp_CircleTool::RegisterDrawing() {
     RegisterAfterDataDrawing(e_AfterDataStep::ToolFeedback, &DrawFeedback);
     Cpp_FixedSearchGridTool::RegisterDrawing();
     Cpp_RubberBandCircle::RegisterDrawing();
+    Cpp_NoncircularTool::RegisterDrawing();
 }
 
 void Cpp_CircleTool::Reset() { g_tool = s_CircleToolState{}; }

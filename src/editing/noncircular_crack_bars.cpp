@@ -93,6 +93,20 @@ bool CmDialogBarNoncircularTool::GetPoint(double& x, double& y) {
     return true;
 }
 
+bool CmDialogBarNoncircularTool::GetPointData(double& x, double& y, bool& moveable,
+                                              bool& directionComputed, double& angle) {
+    if (!GetPoint(x, y)) return false;
+    moveable = fixity_ != 0;
+    directionComputed = fixity_ == 2;
+    angle = angle_;
+    return true;
+}
+
+int CmDialogBarNoncircularTool::GetMode() {
+    ReadQuietly();
+    return mode_ == 1 ? 3 : 1;
+}
+
 bool CmDialogBarNoncircularTool::SetPoint(double x, double y) {
     if (entryOption_ != 1 && entryOption_ != 2 && entryOption_ != 4) return false;
     ReadQuietly();

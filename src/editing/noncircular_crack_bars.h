@@ -26,6 +26,12 @@ public:
     void SetEntryOption(int option) override;
 
     bool GetPoint(double& x, double& y);
+    // The point with its shift data (moveable, direction computed, angle in degrees); false when
+    // the fields do not read.
+    bool GetPointData(double& x, double& y, bool& moveable, bool& directionComputed,
+                      double& angle);
+    // 1 individual, 3 search.
+    int GetMode();
     bool SetPoint(double x, double y);
     // mode 1 individual, 3 search (others keep the list).
     bool SetPointData(int mode, double x, double y, bool moveable, bool directionComputed,

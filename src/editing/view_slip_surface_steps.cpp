@@ -9,6 +9,7 @@
 #include "editing/cursor_modes.h"
 #include "editing/display_bounds.h"
 #include "editing/line_entry_tool.h"
+#include "editing/noncircular_tool.h"
 #include "editing/radius_tool.h"
 #include "editing/search_grid_tool.h"
 #include "editing/tool_dialog_bars.h"
@@ -208,5 +209,49 @@ void RubberBandMove(s_InputCall& c) {
 }
 
 void RubberBandCancel(s_InputCall&) { Cpp_RubberBandCircle::Cancel(); }
+
+void NoncircularClick(s_InputCall& c) {
+    Cpp_NoncircularTool::StartNoncircularEntry(c.in.device.x, c.in.device.y, c.rounded.x,
+                                               c.rounded.y, false, DataSet().SlopeGeometry());
+}
+
+void NoncircularEnter(s_InputCall&) {
+    Cpp_NoncircularTool::StartNoncircularEntry(0, 0, 0.0, 0.0, true, DataSet().SlopeGeometry());
+}
+
+void NoncircularMove(s_InputCall& c) {
+    if (c.in.shift) TheToolBars().noncircular.SetPoint(c.rounded.x, c.rounded.y);
+}
+
+namespace {
+void NoncircularStored(s_InputCall& c) {
+    UpdateDisplayBoundsFromGeometry();
+    Changed(c);
+}
+void NoncircularPoint(s_InputCall& c, bool fromBar) {
+    bool stored = false;
+    Cpp_NoncircularTool::NoncircularToolNextPoint(Analysis(), c.in.device.x, c.in.device.y,
+                                                  c.rounded.x, c.rounded.y, fromBar,
+                                                  DataSet().SlopeGeometry(), stored);
+    if (stored) NoncircularStored(c);
+}
+}  // namespace
+
+void NoncircularPointClick(s_InputCall& c) { NoncircularPoint(c, false); }
+void NoncircularPointEnter(s_InputCall& c) { NoncircularPoint(c, true); }
+
+void NoncircularPointMove(s_InputCall& c) {
+    NoncircularMove(c);
+    Cpp_NoncircularTool::NoncircularEntryMouseMove(c.in.device.x, c.in.device.y, c.rounded.x,
+                                                   c.rounded.y);
+    view_input_ops::CoordinateToolTip(c);
+}
+
+void NoncircularCancel(s_InputCall&) { Cpp_NoncircularTool::CancelNoncircularEntry(); }
+
+void NoncircularFinish(s_InputCall& c) {
+    if (Cpp_NoncircularTool::FinishNoncircularEntry(Analysis(), DataSet().SlopeGeometry()))
+        NoncircularStored(c);
+}
 
 }  // namespace view_slip_surface_steps

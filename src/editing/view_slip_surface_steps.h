@@ -44,5 +44,14 @@ void RubberBandClick(s_InputCall& call);
 void RubberBandEnter(s_InputCall& call);
 void RubberBandMove(s_InputCall& call);
 void RubberBandCancel(s_InputCall& call);
+// Noncircular tool at cursor mode 0 (edit mode 15) and its point entry (40).
+void NoncircularClick(s_InputCall& call);
+void NoncircularEnter(s_InputCall& call);
+void NoncircularMove(s_InputCall& call);
+void NoncircularPointClick(s_InputCall& call);
+void NoncircularPointEnter(s_InputCall& call);
+void NoncircularPointMove(s_InputCall& call);
+void NoncircularCancel(s_InputCall& call);
+void NoncircularFinish(s_InputCall& call);
 
 }  // namespace view_slip_surface_steps

@@ -4,6 +4,7 @@
 #include "app/main_frame.h"
 #include "editing/circle_tool.h"
 #include "editing/edit_modes.h"
+#include "editing/noncircular_tool.h"
 #include "editing/tool_dialog_bars.h"
 #include "graphics/prompts.h"
 #include "model/data_set.h"
@@ -31,7 +32,11 @@ void ChooseCircleTool() {
     Cpp_CircleTool::ShowToolPrompt(*analysis);
 }
 
-void ChooseNoncircularTool() { SetToolPrompt(true, EditModeNoncircular, {}); }
+void ChooseNoncircularTool() {
+    if (Cpp_AnalysisComputationData* analysis = Analysis())
+        Cpp_NoncircularTool::NoncircularToolUpdateBar(*analysis);
+    SetToolPrompt(true, EditModeNoncircular, {});
+}
 
 bool PrepareRadiusTool(MainFrame& frame) {
     if (!Cpp_Kliven4Data::CheckCircleDataForRadius(&frame)) return false;
@@ -51,6 +56,10 @@ void LeaveSlipSurfaceTool(int editMode) {
     Cpp_AnalysisComputationData* analysis = Analysis();
     if (!analysis) return;
     if (editMode == EditModeCircle) Cpp_CircleTool::CircleToolBarData(*analysis);
+    if (editMode == EditModeNoncircular) {
+        Cpp_NoncircularTool::CancelNoncircularEntry();
+        Cpp_NoncircularTool::SetNoncircularToolEditMode(*analysis);
+    }
 }
 
 }  // namespace app

@@ -101,7 +101,7 @@ const s_ToolCommand kTools[] = {
     {ID_ENTER_CIRCULAR_SLIP_SURFACE, EditModeCircle, PressPrimaryData, PressOptionalData, "",
      false, nullptr, 1, nullptr, PrepareCircleTool, ChooseCircleTool},
     {ID_ENTER_NONCIRCULAR_SLIP_SURFACE, EditModeNoncircular, PressPrimaryData, PressOptionalData,
-     nullptr, false, nullptr, 0},
+     "", false, nullptr, 0, nullptr, nullptr, ChooseNoncircularTool},
     {ID_ENTER_RADIUS_INFORMATION, EditModeRadius, PressSwitches, PressSwitches, "", false,
      nullptr, -1, nullptr, PrepareRadiusTool, ChooseRadiusTool},
     {ID_ENTER_TENSION_CRACK, EditModeCrack, PressSwitches, PressSwitches, nullptr, true},

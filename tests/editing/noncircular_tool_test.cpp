@@ -1,0 +1,168 @@
+// The noncircular tool driven by scripted mouse and key records through the view's input
+// functions: points clicked or typed with the bar's shift data, the left-to-right check with its
+// question and refusals, the snap of the two end points to the slope, and the surface left in
+// the analysis data.
+
+#include "analysis/analysis_computation_data.h"
+#include "core/cursor_mode.h"
+#include "core/string_table.h"
+#include "editing/cursor_modes.h"
+#include "editing/edit_modes.h"
+#include "editing/line_entry_tool.h"
+#include "editing/noncircular_tool.h"
+#include "editing/tool_dialog_bars.h"
+#include "editing/view_input_fixture.h"
+#include "graphics/prompts.h"
+#include "model/data_set.h"
+#include "model/data_sets.h"
+#include "profile/slope_geometry.h"
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+
+using Points = std::vector<std::pair<double, double>>;
+
+const char* const kEntryPrompt =
+    "Left-click or Enter key to enter points; Backspace to undo last; Right-click to finish; "
+    "Escape to cancel.";
+
+class NoncircularToolTest : public ViewInputTest {
+protected:
+    void SetUp() override {
+        ViewInputTest::SetUp();
+        FillStringTable({{1356, kEntryPrompt}});
+        SetPromptBarSink([this](const std::string& text, bool) { prompt = text; });
+        host.editMode = EditModeNoncircular;
+        ShowToolBar(BarNoncircular, true, 1);
+        Analysis().SetMode(3);
+        Analysis().SetDataDefined(true);
+        Bar().SetPointData(3, 0, 0, true, true, 0);
+        Cpp_AnalysisComputationData::NoncircularToolSnapOption() = 0;
+    }
+    void TearDown() override {
+        Cpp_AnalysisComputationData::NoncircularToolSnapOption() = 0;
+        Cpp_AnalysisComputationData::NoncircularToolSnapTolerance() = 1.0;
+    }
+
+    Cpp_AnalysisComputationData& Analysis() {
+        return *Cpp_Kliven4Data::CurrentDataSet()->AnalysisComputationData();
+    }
+    CmDialogBarNoncircularTool& Bar() { return TheToolBars().noncircular; }
+    Points Stored() {
+        Points out;
+        for (const auto& p : Analysis().GetNoncircularPointList().Points())
+            out.emplace_back(p.X(), p.Y());
+        return out;
+    }
+    // Clicks at world points (pixel y = 300 - y) and finishes with a right click.
+    bool Enter(const Points& points) {
+        for (const auto& [x, y] : points) Click(int(x), 300 - int(y));
+        return Right(int(points.back().first), 300 - int(points.back().second));
+    }
+
+    std::string prompt;
+};
+
+TEST_F(NoncircularToolTest, ClickedPointsWithTheBarsShiftDataReplaceTheSurface) {
+    Analysis().GetNoncircularPointList().AddPoint(1, 1, 0, true, true);
+    Click(20, 200);
+    EXPECT_EQ(GetCursorMode(), CursorModeNoncircularEntry);
+    EXPECT_EQ(prompt, kEntryPrompt);
+    Bar().SetPointFixity(true, false, 45.0);  // the second point: moveable at 45 degrees
+    Click(100, 250);
+    Bar().SetPointFixity(false, false, 0.0);  // the third: fixed
+    Click(180, 220);
+    Right(180, 220);
+    EXPECT_EQ(GetCursorMode(), CursorModeNone);
+    EXPECT_EQ(Stored(), (Points{{20, 100}, {100, 50}, {180, 80}}));
+    const auto& p = Analysis().GetNoncircularPointList().Points();
+    EXPECT_TRUE(p[0].IsMoveable() && p[0].IsShiftDirectionComputed());
+    EXPECT_TRUE(p[1].IsMoveable() && !p[1].IsShiftDirectionComputed());
+    EXPECT_EQ(p[1].GetShiftAngleDegrees(), 45.0);
+    EXPECT_FALSE(p[2].IsMoveable());
+    EXPECT_FALSE(Analysis().IsCircular());
+    EXPECT_EQ(prompt, "");
+    EXPECT_EQ(host.dataChanges.size(), 1u);
+}
+
+// Right to left: Yes stores the points reversed, No stores nothing; equal x can be put in order
+// neither way; one point is not a surface. Each refusal leaves the surface as it was.
+TEST_F(NoncircularToolTest, TheOrderCheckAsksReversesOrRefusesAndLosesNothing) {
+    struct Case {
+        Points entered;
+        std::vector<platform::BoxResult> answers;
+        std::vector<std::string> texts;
+        Points stored;
+    };
+    const std::string question =
+        "Points on noncircular slip surface are not ordered in left-to-right sequence.  Do you "
+        "want to reverse the order of the points?";
+    const Points kept{{1, 1}, {2, 2}};
+    const Case cases[] = {
+        {{{180, 80}, {100, 50}, {20, 100}},
+         {platform::BoxResult::Yes},
+         {question},
+         {{20, 100}, {100, 50}, {180, 80}}},
+        {{{180, 80}, {100, 50}}, {platform::BoxResult::No}, {question}, kept},
+        {{{100, 80}, {100, 50}},
+         {platform::BoxResult::Yes},
+         {question, "Cannot reverse order of points and obtain left-to-right sequence"},
+         kept},
+        {{{100, 80}}, {}, {"Not enough points to define noncircular slip surface."}, kept},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.texts.back());
+        Cpp_NoncircularShearSurface& surface = Analysis().GetNoncircularPointList();
+        surface.DeleteAllPoints();
+        surface.AddPoint(1, 1, 0, true, true);
+        surface.AddPoint(2, 2, 0, true, true);
+        fakes.messageBoxes.requests.clear();
+        for (platform::BoxResult answer : c.answers) fakes.messageBoxes.answers.push_back(answer);
+        Enter(c.entered);
+        EXPECT_EQ(GetCursorMode(), CursorModeNone);
+        EXPECT_EQ(fakes.messageBoxes.Texts(), c.texts);
+        EXPECT_EQ(Stored(), c.stored);
+    }
+}
+
+TEST_F(NoncircularToolTest, OnlyTheFirstAndLastPointsAreSnappedToTheSlope) {
+    Cpp_SlopeLine& slope = Cpp_Kliven4Data::CurrentDataSet()->SlopeGeometry().GetSlopeLine();
+    slope.AddPoint(0, 100);
+    slope.AddPoint(400, 100);
+    Cpp_AnalysisComputationData::NoncircularToolSnapOption() = 2;  // vertically
+    Cpp_AnalysisComputationData::NoncircularToolSnapTolerance() = 50.0;
+    Enter({{20, 90}, {100, 95}, {180, 80}});
+    EXPECT_EQ(Stored(), (Points{{20, 100}, {100, 95}, {180, 100}}));
+}
+
+TEST_F(NoncircularToolTest, EnterTakesTheBarsPointAndTheRepeatedPointFinishes) {
+    Bar().SetPoint(10, 90);
+    Key(ViewKeyEnter);
+    EXPECT_EQ(GetCursorMode(), CursorModeNoncircularEntry);
+    Bar().SetPoint(60, 40);
+    Key(ViewKeyEnter);
+    Key(ViewKeyEnter);  // the same point again
+    EXPECT_EQ(GetCursorMode(), CursorModeNone);
+    EXPECT_EQ(Stored(), (Points{{10, 90}, {60, 40}}));
+}
+
+TEST_F(NoncircularToolTest, EscapeDropsTheEntryAndItsBand) {
+    Analysis().GetNoncircularPointList().AddPoint(1, 1, 0, true, true);
+    Click(20, 200);
+    Move(60, 220);
+    Click(60, 220);
+    Move(90, 230);
+    Key(ViewKeyEscape);
+    EXPECT_EQ(GetCursorMode(), CursorModeNone);
+    EXPECT_EQ(Stored(), (Points{{1, 1}}));
+    int shown = 0;
+    for (const platform::DcRecord& r : host.overlay.Records())
+        if (r.attributes.rop == platform::RasterOp::XorPen) shown ^= 1;
+    EXPECT_EQ(shown, 0);
+    EXPECT_TRUE(host.dataChanges.empty());
+}
+
+}  // namespace
