@@ -19,6 +19,7 @@
 #include "editing/circle_tool.h"
 #include "editing/crack_tool.h"
 #include "editing/distributed_load_tool.h"
+#include "editing/line_load_tool.h"
 #include "editing/interpolation_tool.h"
 #include "editing/line_entry_tool.h"
 #include "editing/line_point_tools.h"
@@ -80,6 +81,7 @@ MainFrame::MainFrame(QWidget* parent) : QMainWindow(parent), commands_(BuildComm
     Cpp_CrackTool::RegisterDrawing();
     Cpp_CircleTool::RegisterDrawing();
     RegisterDistributedLoadToolDrawing();
+    RegisterLineLoadToolDrawing();
     RegisterPickBandDrawing();
     s_CursorModeHooks hooks = NavigationCursorModeHooks();
     hooks.setArrowCursor = [view = view_] { view->unsetCursor(); };

@@ -11,6 +11,7 @@
 #include "editing/interpolation_tool.h"
 #include "editing/piezometric_tool.h"
 #include "loads/distributed_load_data.h"
+#include "loads/line_load.h"
 #include "editing/profile_tool.h"
 #include "model/data_set.h"
 #include "model/data_sets.h"
@@ -53,11 +54,14 @@ void InterpolationToolOptions(MainFrame& frame) {
         frame.Redraw();
 }
 
-// "Options" of a tool bar: the tool's option window; after OK the drawing follows new scales.
-template <bool (*edit)()>
+// "Options" of a load tool's bar: the tool's option window (named by its title); after OK the
+// drawing follows new scales.
+template <bool (*edit)(), const char* title>
 void EditToolOptionsFromBar(MainFrame& frame) {
-    if (edit()) frame.Redraw();
+    if (RunDialogCommand(ToolOptionDialogsSlot(), title, edit)) frame.Redraw();
 }
+constexpr char kDistributedLoadOptions[] = "Distributed Load Data Entry Options";
+constexpr char kLineLoadOptions[] = "Line Load Data Entry Options";
 
 constexpr s_BarButtonOpener kOpeners[] = {
     {BarProfile, CmDialogBarProfileTool::IdFinish,
@@ -67,8 +71,9 @@ constexpr s_BarButtonOpener kOpeners[] = {
     {BarReinforcement, CmDialogBarReinforcementTool::IdFinish, nullptr},
     {BarReinforcement, CmDialogBarReinforcementTool::IdOptions, nullptr},
     {BarDistributedLoad, CmDialogBarDistributedLoad::IdOptions,
-     &EditToolOptionsFromBar<&Cpp_DistributedLoadData::EditToolOptions>},
-    {BarLineLoad, CmDialogBarLineLoadTool::IdOptions, nullptr},
+     &EditToolOptionsFromBar<&Cpp_DistributedLoadData::EditToolOptions, kDistributedLoadOptions>},
+    {BarLineLoad, CmDialogBarLineLoadTool::IdOptions,
+     &EditToolOptionsFromBar<&Cpp_LineLoadList::EditToolOptions, kLineLoadOptions>},
     {BarInterpolation, CmDialogBarInterpolationTool::IdOptions, &InterpolationToolOptions},
     {BarCircle, CmDialogBarCircleTool::IdOptions, nullptr},
     {BarCircle, CmDialogBarCircleTool::IdRadiusDefs, &EditRadiusDefinitionsFromBar},

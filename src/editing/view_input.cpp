@@ -14,6 +14,7 @@
 #include "editing/renumber_lines.h"
 #include "editing/view_dispatch.h"
 #include "editing/view_load_steps.h"
+#include "loads/line_load.h"
 #include "editing/view_menus.h"
 #include "editing/view_navigation.h"
 #include "editing/view_selection.h"
@@ -420,7 +421,7 @@ bool MouseWheelEdit(ViewInputHost& view, int delta, bool shift, bool control) {
     case EditModePressurePoints:
     case EditModeRSubUPoints:
     case EditModeStrengthPoints: return Cpp_InterpolationTool::WheelChangeToolValue(delta);
-    case EditModeLineLoads:
+    case EditModeLineLoads: Cpp_LineLoadList::WheelEditTool(shift, delta); return true;
     case EditModeInterpolationSpare:
     case EditModeReinforcement: SayNotAvailable(FindEditModeRow(view.EditMode())->tool); return true;
     default: return false;

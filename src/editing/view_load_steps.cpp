@@ -7,6 +7,7 @@
 #include "graphics/graphics.h"
 #include "graphics/prompts.h"
 #include "loads/distributed_load_data.h"
+#include "loads/line_load.h"
 #include "model/data_set.h"
 #include "model/data_sets.h"
 
@@ -129,6 +130,47 @@ void DistributedLoadInsertMove(s_InputCall& c) {
     MoveToolTip(c);
 }
 void DistributedLoadInsertEscape(s_InputCall&) { Cpp_DistributedLoadData::CancelInsertTool(); }
+
+namespace {
+Cpp_LineLoadList* StageLineLoads() {
+    Cpp_Kliven4DataSet* dataSet = Cpp_Kliven4Data::CurrentDataSet();
+    return dataSet ? dataSet->LineLoads(Cpp_Kliven4DataSet::CurrentStage()) : nullptr;
+}
+void LineLoadAt(s_InputCall& c, double x, double y, bool typed) {
+    bool redraw = false;
+    if (Cpp_LineLoadList* loads = StageLineLoads(); loads && loads->EnterLoad(x, y, typed, redraw)) {
+        c.modified = true;
+        c.redraw = redraw;
+        UpdateDisplayBoundsFromGeometry();
+        c.view.DataChanged(0);
+    }
+}
+}  // namespace
+
+void LineLoadClick(s_InputCall& c) { LineLoadAt(c, c.snapped.x, c.snapped.y, false); }
+void LineLoadEnter(s_InputCall& c) { LineLoadAt(c, 0, 0, true); }
+void LineLoadMove(s_InputCall& c) {
+    Cpp_LineLoadList::ToolMouseMove(c.in.device.x, c.in.device.y, c.rounded.x, c.rounded.y);
+    MoveToolTip(c);
+}
+void LineLoadDragDrop(s_InputCall& c) {
+    if (Cpp_LineLoadList* loads = StageLineLoads()) {
+        loads->DragMove(c.in.device.x, c.in.device.y, c.snapped.x, c.snapped.y);
+        if (loads->DragEnd()) LoadsChanged(c, true);
+    }
+}
+void LineLoadDragEnter(s_InputCall& c) {
+    if (Cpp_LineLoadList* loads = StageLineLoads())
+        if (loads->DragEnd()) LoadsChanged(c, true);
+}
+void LineLoadDragMove(s_InputCall& c) {
+    if (Cpp_LineLoadList* loads = StageLineLoads())
+        loads->DragMove(c.in.device.x, c.in.device.y, c.rounded.x, c.rounded.y);
+}
+void LineLoadDragEscape(s_InputCall& c) {
+    Cpp_LineLoadList::CancelDrag();
+    if (ViewInputHost* view = &c.view) SetToolPrompt(true, view->EditMode(), {});
+}
 
 bool DistributedLoadWheel(int cursorMode, int delta, bool shift, bool control) {
     if (cursorMode == CursorModeDistributedLoadEntry) {

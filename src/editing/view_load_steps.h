@@ -1,7 +1,7 @@
 #pragma once
 // The input operations of the load and reinforcement tools for the dispatch tables
 // (view_dispatch.cpp): the distributed-load point entry (edit mode 3, cursor mode 14) and its
-// point steps (86 adding at an end, 90 dragging, 113 inserting).
+// point steps (86 adding at an end, 90 dragging, 113 inserting), the line-load tool (edit mode 4, 91).
 
 #include "editing/view_dispatch.h"
 
@@ -25,6 +25,14 @@ void DistributedLoadInsertClick(s_InputCall& call);
 void DistributedLoadInsertEnter(s_InputCall& call);
 void DistributedLoadInsertMove(s_InputCall& call);
 void DistributedLoadInsertEscape(s_InputCall& call);
+// The line-load tool (edit mode 4) and the drag of a load or its tail (cursor mode 91).
+void LineLoadClick(s_InputCall& call);
+void LineLoadEnter(s_InputCall& call);
+void LineLoadMove(s_InputCall& call);
+void LineLoadDragDrop(s_InputCall& call);
+void LineLoadDragEnter(s_InputCall& call);
+void LineLoadDragMove(s_InputCall& call);
+void LineLoadDragEscape(s_InputCall& call);
 // The wheel of the distributed-load tool: during entry (cursor mode 14) and at cursor mode 0.
 bool DistributedLoadWheel(int cursorMode, int delta, bool shift, bool control);
 }  // namespace view_load_ops

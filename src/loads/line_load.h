@@ -105,6 +105,34 @@ public:
                                    double inclination);
     bool AddInformation(platform::InfoWindowService& info, const Cpp_LineLoad* selected) const;
 
+    // The tools of the line-load edit mode (editing/line_load_tool.cpp), on the registered view
+    // and the frame's line-load bar while it is in use.
+    //
+    // The tool chosen: a largest force of 10000 when none is set, the scale computed.
+    static void StartEntryTool();
+    // The green preview arrow of the bar's force ending at the cursor, and the tool tip.
+    static void ToolMouseMove(int px, int py, double x, double y);
+    static void RepaintToolPreview(platform::DeviceContext& dc);
+    // A click or Enter (typed: the bar's x and y): a load of the bar's force snapped to the slope
+    // with the first unused number; true when one was added. redraw: the scale changed and the
+    // whole view must be drawn again.
+    bool EnterLoad(double x, double y, bool typed, bool& redraw);
+    // The bar's force (option 1: H, Shift V; option 2: R, Shift the inclination) by a step.
+    static bool WheelEditTool(bool shift, int delta);
+    // A drag of a load (move) or of its tail (its force), cursor mode 91; DragEnd stores it.
+    bool DragForceTool(Cpp_LineLoad* load, int px, int py, bool move);
+    void DragMove(int px, int py, double x, double y);
+    bool DragEnd();
+    static void CancelDrag();
+    static void DrawToolFeedback(platform::DeviceContext& dc);
+    // The bar's values to a selected load; true when the load changed.
+    bool AssignFromBar(Cpp_LineLoad* load);
+    // The load drawn at a new point with its own option and values.
+    bool MoveLoadTo(Cpp_LineLoad* load, double x, double y);
+    bool WheelEditSelected(Cpp_LineLoad* load, int delta, bool shift);
+    // "Line Load Data Entry Options"; true after OK.
+    static bool EditToolOptions();
+
     bool GetDisplayFlag() const { return display; }
     void SetDisplayFlag(bool on) { display = on; }
     bool display = true;

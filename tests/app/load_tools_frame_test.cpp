@@ -9,6 +9,7 @@
 #include "editing/edit_modes.h"
 #include "editing/tool_dialog_bars.h"
 #include "loads/distributed_load_data.h"
+#include "loads/line_load.h"
 #include "loads/load_drawing_support.h"
 #include "loads/loads_state.h"
 #include "model/data_set.h"
@@ -126,6 +127,47 @@ TEST_F(LoadToolsOnFrame, TheDistributedLoadOptionsWindowStoresOnOkOnly) {
     EXPECT_EQ(titles, (std::vector<QString>{"Distributed Load Data Entry Options",
                                             "Distributed Load Data Entry Options"}));
     scale.Record(GetUnitSystem()) = saved;
+}
+
+// "Options" of the line-load bar: OK stores the maximum (under a scale option that uses it) and
+// the wheel steps; Cancel changes nothing.
+TEST_F(LoadToolsOnFrame, TheLineLoadOptionsWindowStoresOnOkOnly) {
+    loads::s_ArrowScaleState& scale = loads::LineLoadScale();
+    const loads::s_ArrowScaleState saved = scale;
+    scale.largestSet = false;
+    Frame().OnCommand(ID_ENTER_LINE_LOADS);
+    EXPECT_EQ(scale.largest, 10000.0);
+    scale.Record(GetUnitSystem()).kind = 5;
+    QPushButton* options = Control<QPushButton>(app::BarLineLoad, 1948);
+    testsupport::WhenModal([&](QWidget* modal) {
+        EXPECT_EQ(modal->windowTitle(), "Line Load Data Entry Options");
+        auto* maximum = modal->findChild<QLineEdit*>("c1964");
+        EXPECT_TRUE(maximum->isEnabled());
+        EXPECT_EQ(maximum->text().toDouble(), 10000.0);
+        testsupport::Retype(maximum, "800");
+        testsupport::Retype(modal->findChild<QLineEdit*>("c2235"), "50");
+        testsupport::Retype(modal->findChild<QLineEdit*>("c2237"), "2");
+        testsupport::PressButton(modal, QDialogButtonBox::Ok);
+    });
+    QTest::mouseClick(options, Qt::LeftButton);
+    EXPECT_EQ(scale.largest, 800.0);
+    ASSERT_TRUE(Cpp_LineLoadList::WheelEditTool(false, 120));
+    double x = 0, y = 0, first = 0, second = 0;
+    int form = 0;
+    ASSERT_TRUE(ActiveLineLoadBar()->GetLineLoadData(x, y, first, second, form));
+    EXPECT_EQ(first, 50.0);
+
+    testsupport::WhenModal([&](QWidget* modal) {
+        testsupport::Retype(modal->findChild<QLineEdit*>("c1964"), "900");
+        testsupport::Retype(modal->findChild<QLineEdit*>("c2235"), "7");
+        testsupport::PressButton(modal, QDialogButtonBox::Cancel);
+    });
+    QTest::mouseClick(options, Qt::LeftButton);
+    EXPECT_EQ(scale.largest, 800.0);
+    ASSERT_TRUE(Cpp_LineLoadList::WheelEditTool(false, 120));
+    ASSERT_TRUE(ActiveLineLoadBar()->GetLineLoadData(x, y, first, second, form));
+    EXPECT_EQ(first, 100.0);
+    scale = saved;
 }
 
 }  // namespace

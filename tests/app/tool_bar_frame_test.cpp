@@ -251,12 +251,12 @@ public:
     int runs = 0;
 };
 
-// The bars' push buttons: one without an opener says so; "Radius Def's" edits the radius
+// The bars' push buttons: one whose window is not registered says so; "Radius Def's" edits the radius
 // definitions of the fixed-grid search and marks the document changed.
 TEST_F(BarKeysOnFrame, BarButtonsRunTheirOpenersOrSayTheyAreNotAvailable) {
     frame.ShowToolBar(app::BarLineLoad, true, 1);
     QTest::mouseClick(Control<QPushButton>(app::BarLineLoad, 1948), Qt::LeftButton);
-    EXPECT_EQ(Status(), "\"Options\" is not available yet.");
+    EXPECT_EQ(Status(), "\"Line Load Data Entry Options\" is not available yet.");
 
     frame.ShowToolBar(app::BarCircle, true, 1);
     auto* mode = Control<QComboBox>(app::BarCircle, 1876);

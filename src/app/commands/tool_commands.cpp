@@ -15,6 +15,7 @@
 #include "editing/crack_tool.h"
 #include "editing/interpolation_tool.h"
 #include "editing/piezometric_tool.h"
+#include "loads/line_load.h"
 #include "model/data_set.h"
 #include "editing/profile_tool.h"
 #include "graphics/prompts.h"
@@ -80,8 +81,8 @@ const s_ToolCommand kTools[] = {
     {ID_ENTER_CONSTRUCTION_LINES, EditModeConstruction, PressSwitches, PressSwitches, ""},
     {ID_ENTER_DISTRIBUTED_LOADS, EditModeDistributedLoads, PressStage1Table, PressStage2Table, "",
      false, EditDistributedLoads, -1, StartDistributedLoadTool},
-    {ID_ENTER_LINE_LOADS, EditModeLineLoads, PressStage1Table, PressStage2Table, nullptr, false,
-     EditLineLoads},
+    {ID_ENTER_LINE_LOADS, EditModeLineLoads, PressStage1Table, PressStage2Table, "", false,
+     EditLineLoads, -1, Cpp_LineLoadList::StartEntryTool},
     {ID_ENTER_MATERIAL_PROPERTIES, EditModeMaterials, PressStage1Table, PressStage2Table, "", false,
      EditMaterialProperties},
     {ID_ENTER_PROFILE_LINES, EditModeProfileLines, PressTable, PressSwitches, "", false,
