@@ -68,8 +68,7 @@ TEST(CommandTable, CommandsSayWhatTheyDo) {
         {ID_TOOLBAR_ZOOM_IN, ""},
         {ID_ENTER_PROBLEM_HEADING, "\"Heading for Problem\" is not available yet."},
         {ID_SHOW_COORDINATES, ""},  // no action, nothing said
-        {ID_ENTER_LINE_LOADS,
-         "The tool \"Line loads\" is chosen; its data entry is not available yet."},
+        {ID_ENTER_LINE_LOADS, ""},  // the line-load tool has no prompt of its own
         {ID_ENTER_CONSTRUCTION_LINES, "Construction lines"},
         {ID_SELECT_ITEMS, "Select items"},
         {ID_STAGE2, "Stage 2 input"},
