@@ -201,13 +201,18 @@ bool Cpp_InterpolationTool::WheelChangeValue(Cpp_InterpolationDataSet& set, Cpp_
         Bar().SetValue(v);
     }
     set.RebuildPoints(gammaW);
+    set.GetContours().DeleteAll();
     return true;
 }
 
 bool Cpp_InterpolationTool::DeletePoint(Cpp_InterpolationDataSet& set, Cpp_VERTEX* vertex) {
     if (!vertex) return false;
     DeleteVertexAndRetriangulate(set.GetVertexList(), set.GetTriangleList(), vertex);
+    // The points follow the vertices, numbered 1, 2, ... again.
+    int number = 0;
+    for (Cpp_VERTEX* v = set.GetVertexList().First(); v; v = v->Next()) v->SetNumber(++number);
     set.RebuildPoints(Cpp_InterpolationData::UnitWeightOfWater());
+    set.GetContours().DeleteAll();
     return true;
 }
 
@@ -218,6 +223,7 @@ bool Cpp_InterpolationTool::MovePoint(Cpp_InterpolationDataSet& set, Cpp_VERTEX*
         x, y, set.GetTriangleList(), set.GetVertexList(), vertex,
         [] { return AskYesNo(nullptr, "Notice", kInvertedTrianglesQuestion); });
     set.RebuildPoints(Cpp_InterpolationData::UnitWeightOfWater());
+    set.GetContours().DeleteAll();
     return ok;
 }
 

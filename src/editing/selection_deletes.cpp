@@ -8,6 +8,7 @@
 #include "analysis/tangent_line.h"
 #include "editing/construction_items.h"
 #include "editing/selection.h"
+#include "editing/interpolation_tool.h"
 #include "editing/selection_edit_support.h"
 #include "loads/distributed_load_data.h"
 #include "loads/geogrid_data.h"
@@ -205,17 +206,10 @@ Cpp_TangentLine* TangentLineOf(const Cpp_Selection& item, int& index) {
 bool DeleteInterpolationPointAt(const Cpp_Selection& item, const s_tagTypePointXY& at) {
     Cpp_InterpolationDataSet* set = InterpolationSetOf(item);
     if (!set) return false;
-    auto& points = set->Points();
-    const auto it = std::find_if(points.begin(), points.end(), [&at](const auto& p) {
-        return p.X() == at.x && p.Y() == at.y;
-    });
-    if (it == points.end()) return false;
-    points.erase(it);
-    for (size_t i = 0; i < points.size(); ++i) points[i].SetNumber(static_cast<int>(i) + 1);
-    set->GetContours().DeleteAll();
-    set->RebuildVertices();
-    set->Triangulate(static_cast<short>(item.GetStage() == 2 ? 2 : 1));
-    return true;
+    // The triangulation is repaired around the point only.
+    for (Cpp_VERTEX* v = set->GetVertexList().First(); v; v = v->Next())
+        if (v->X() == at.x && v->Y() == at.y) return Cpp_InterpolationTool::DeletePoint(*set, v);
+    return false;
 }
 
 bool DeleteLoadPointAt(const Cpp_Selection& item, const s_tagTypePointXY& at) {

@@ -12,6 +12,8 @@
 #include "platform/services.h"
 #include "editing/nail_geogrid_tools.h"
 #include "editing/selection.h"
+#include "editing/crack_tool.h"
+#include "editing/interpolation_tool.h"
 #include "editing/selection_edit_support.h"
 #include "editing/tool_dialog_bars.h"
 #include "graphics/graphics.h"
@@ -42,11 +44,9 @@ bool MoveInterpolationPoint(const Cpp_Selection& item, double x, double y) {
     auto& point = set->Points()[static_cast<size_t>(at)];
     for (const auto& other : set->Points())
         if (&other != &point && other.X() == x && other.Y() == y) return false;
-    point.Set(x, y);
-    set->GetContours().DeleteAll();
-    set->RebuildVertices();
-    set->Triangulate(static_cast<short>(item.GetStage() == 2 ? 2 : 1));
-    return true;
+    // The vertex keeps its triangles, unless one turns over (the user is asked then).
+    auto* vertex = const_cast<Cpp_VERTEX*>(static_cast<const Cpp_VERTEX*>(item.GetItemReferences().ref2));
+    return Cpp_InterpolationTool::MovePoint(*set, vertex, x, y);
 }
 
 bool MoveLoadPoint(const Cpp_Selection& item, double x, double y) {
@@ -93,8 +93,6 @@ bool MoveLinePoint(const Cpp_Selection& item, double x, double y) {
 }
 
 // The crack tool's step per wheel click at start.
-constexpr double kCrackWheelStep = 1.0;
-
 void RecomputeCircle(Cpp_Kliven4DataSet* ds) {
     if (ds) UpdateCircleEndPoints(*ds);
 }
@@ -460,7 +458,8 @@ bool Cpp_Selection::WheelEdit(int delta, bool control, bool& repaint) {
     case SEL_VARIABLE_WATER_POINT: {
         // The crack tool's wheel step: below 1 the delta subtracts it.
         Cpp_CrackPoint* point = CrackPointOf(*this);
-        const double value = point->Value() + (delta < 1 ? -kCrackWheelStep : kCrackWheelStep);
+        const double step = Cpp_CrackTool::WheelStep();
+        const double value = point->Value() + (delta < 1 ? -step : step);
         if (!MoveCrackPoint(*this, point->X(), value)) return false;
         UpdateDisplayBoundsFromGeometry();
         repaint = true;
@@ -469,12 +468,20 @@ bool Cpp_Selection::WheelEdit(int delta, bool control, bool& repaint) {
     }
     // The stresses, forces and values of the loads, reinforcement and interpolation points
     // change by their tools' wheel steps, which those tools own.
+    case SEL_PRESSURE_POINT:
+    case SEL_RSUBU_POINT:
+    case SEL_STRENGTH_POINT: {
+        // The interpolation tools' step: 10 for a pressure (1 for a head in head mode).
+        Cpp_InterpolationDataSet* set = InterpolationSetOf(*this);
+        if (!set || InterpolationPointIndex(*this) < 0) return false;
+        auto* vertex = const_cast<Cpp_VERTEX*>(static_cast<const Cpp_VERTEX*>(refs_.ref2));
+        if (!Cpp_InterpolationTool::WheelChangeValue(*set, vertex, delta)) return false;
+        repaint = true;
+        return true;
+    }
     case SEL_LOAD_POINT:
     case SEL_LINE_LOAD:
     case SEL_REINFORCEMENT_POINT:
-    case SEL_PRESSURE_POINT:
-    case SEL_RSUBU_POINT:
-    case SEL_STRENGTH_POINT:
         platform::Services().StatusLine().SetText(NotAvailableText("Wheel editing"));
         return true;
     default: return false;

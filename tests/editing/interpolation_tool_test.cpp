@@ -6,6 +6,7 @@
 #include "core/command_ids.h"
 #include "editing/edit_modes.h"
 #include "editing/interpolation_tool.h"
+#include "editing/selection_list.h"
 #include "editing/tool_dialog_bars.h"
 #include "editing/view_input_fixture.h"
 #include "model/data_set.h"
@@ -166,6 +167,21 @@ TEST_F(InterpolationToolTest, DeletingAndMovingAPointKeepPointsAndVerticesTogeth
     ASSERT_EQ(fakes.messageBoxes.requests.size(), 1u);
     EXPECT_EQ(fakes.messageBoxes.requests[0].text, "Triangles will become inverted.  Re-triangulate?");
     EXPECT_EQ(std::pair(corner->X(), corner->Y()), std::pair(x, y));
+}
+
+// In select mode the wheel over a selected pressure point steps it by the tool's step.
+TEST_F(InterpolationToolTest, TheWheelOnASelectedPointStepsItsValue) {
+    Type(CmDialogBarInterpolationTool::IdValue, "30");
+    Click(100, 200);
+    host.editMode = EditModeSelect;
+    host.wheelEditing = true;
+    Click(100, 200);
+    Release(100, 200);
+    ASSERT_FALSE(GetCurrentSelection().IsEmpty());
+    s_ViewInput in = At(100, 200);
+    in.wheelSteps = 1;
+    EXPECT_TRUE(ViewMouseWheel(host, in));
+    EXPECT_EQ(Set(0)->Points()[0].Value(), 40);
 }
 
 }  // namespace
