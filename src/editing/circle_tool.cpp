@@ -10,6 +10,7 @@
 #include "editing/noncircular_tool.h"
 #include "editing/radius_tool.h"
 #include "editing/search_grid_tool.h"
+#include "editing/shift_direction_tool.h"
 #include "editing/tool_dialog_bars.h"
 #include "editing/view_navigation.h"
 #include "graphics/graphics.h"
@@ -439,6 +440,7 @@ void Cpp_CircleTool::RegisterDrawing() {
     Cpp_FixedSearchGridTool::RegisterDrawing();
     Cpp_RubberBandCircle::RegisterDrawing();
     Cpp_NoncircularTool::RegisterDrawing();
+    Cpp_ShiftDirectionTool::RegisterDrawing();
 }
 
 void Cpp_CircleTool::Reset() { g_tool = s_CircleToolState{}; }

@@ -8,6 +8,7 @@
 #include "editing/cursor_modes.h"
 #include "editing/edit_modes.h"
 #include "editing/rescale_coordinates.h"
+#include "editing/shift_direction_tool.h"
 #include "editing/selection_information.h"
 #include "editing/selection_list.h"
 #include "editing/view_navigation.h"
@@ -252,6 +253,12 @@ bool ViewCommandOnSelection(int n, ViewInputHost& view) {
         const Cpp_Selection picked = *chosen;
         picks.Clear();
         if (PickedRescalePoint(view, picked)) view.InvalidateView();
+        return true;
+    }
+    if (mode == CursorModeShiftParallelToLine) {
+        const Cpp_Selection picked = *chosen;
+        picks.Clear();
+        if (Cpp_ShiftDirectionTool::SetMoveDirectionFromPickedSegment(picked)) view.DataChanged(0);
         return true;
     }
     Cpp_SelectionList& current = GetCurrentSelection();

@@ -12,6 +12,9 @@
 #include "editing/noncircular_tool.h"
 #include "editing/radius_tool.h"
 #include "editing/search_grid_tool.h"
+#include "editing/selection_list.h"
+#include "editing/shift_direction_tool.h"
+#include "editing/view_selection.h"
 #include "editing/tool_dialog_bars.h"
 #include "graphics/graphic_grid.h"
 #include "graphics/graphics.h"
@@ -253,5 +256,32 @@ void NoncircularFinish(s_InputCall& c) {
     if (Cpp_NoncircularTool::FinishNoncircularEntry(Analysis(), DataSet().SlopeGeometry()))
         NoncircularStored(c);
 }
+
+void ShiftDirectionClick(s_InputCall& c) {
+    if (Cpp_ShiftDirectionTool::DirectionToolClick(c.snapped.x, c.snapped.y)) Changed(c);
+}
+
+void ShiftDirectionMove(s_InputCall& c) {
+    Cpp_ShiftDirectionTool::ShiftToolMouseMove(c.in.device.x, c.in.device.y);
+}
+
+void ShiftDirectionCancel(s_InputCall&) { Cpp_ShiftDirectionTool::CancelDirectionTool(); }
+
+void ShiftParallelPick(s_InputCall& c) {
+    Cpp_SelectionList& picks = GetPickList();
+    picks.Clear();
+    picks.SetAddMode(false);
+    picks.SelectItemAtPoint(Cpp_Kliven4Data::CurrentDataSetOrNull(), c.raw.x, c.raw.y, true,
+                            false, true);
+    if (picks.Count() >= 2) {
+        ShowSelectionMenu(c.view, c.pickDevice);
+    } else if (const Cpp_Selection* picked = picks.GetNth(1)) {
+        const Cpp_Selection copy = *picked;
+        picks.Clear();
+        if (Cpp_ShiftDirectionTool::SetMoveDirectionFromPickedSegment(copy)) Changed(c);
+    }
+}
+
+void ShiftParallelCancel(s_InputCall&) { Cpp_ShiftDirectionTool::CancelShiftTool(); }
 
 }  // namespace view_slip_surface_steps

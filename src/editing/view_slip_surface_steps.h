@@ -53,5 +53,11 @@ void NoncircularPointEnter(s_InputCall& call);
 void NoncircularPointMove(s_InputCall& call);
 void NoncircularCancel(s_InputCall& call);
 void NoncircularFinish(s_InputCall& call);
+// The shift direction of a noncircular point by a vector (130) or parallel to a line (131).
+void ShiftDirectionClick(s_InputCall& call);
+void ShiftDirectionMove(s_InputCall& call);
+void ShiftDirectionCancel(s_InputCall& call);
+void ShiftParallelPick(s_InputCall& call);
+void ShiftParallelCancel(s_InputCall& call);
 
 }  // namespace view_slip_surface_steps

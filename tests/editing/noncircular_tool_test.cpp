@@ -10,6 +10,7 @@
 #include "editing/edit_modes.h"
 #include "editing/line_entry_tool.h"
 #include "editing/noncircular_tool.h"
+#include "editing/shift_direction_tool.h"
 #include "editing/tool_dialog_bars.h"
 #include "editing/view_input_fixture.h"
 #include "graphics/prompts.h"
@@ -17,6 +18,7 @@
 #include "model/data_sets.h"
 #include "profile/slope_geometry.h"
 
+#include <cmath>
 #include <string>
 #include <utility>
 #include <vector>
@@ -163,6 +165,45 @@ TEST_F(NoncircularToolTest, EscapeDropsTheEntryAndItsBand) {
         if (r.attributes.rop == platform::RasterOp::XorPen) shown ^= 1;
     EXPECT_EQ(shown, 0);
     EXPECT_TRUE(host.dataChanges.empty());
+}
+
+// The shift direction of a point: parallel to a segment picked next, or along a vector from the
+// point to a click; either makes the point moveable in that direction.
+TEST_F(NoncircularToolTest, TheShiftDirectionToolsMakeThePointMoveableInTheDirectionChosen) {
+    FillStringTable({{1405, "Choose line shift is parallel to"},
+                     {1403, "Use vector to set shift direction; Left-click to finish."}});
+    host.editMode = EditModeSelect;
+    Cpp_NoncircularShearSurface& surface = Analysis().GetNoncircularPointList();
+    Analysis().SetCircular(false);
+    Analysis().SetMode(3);
+    Analysis().SetDataDefined(true);
+    surface.AddPoint(20, 100, 0, false, false);
+    surface.AddPoint(100, 50, 0, true, true);
+    surface.AddPoint(180, 80, 0, true, true);
+
+    ASSERT_TRUE(Cpp_ShiftDirectionTool::StartParallelToLine(&surface, 0));
+    EXPECT_EQ(GetCursorMode(), CursorModeShiftParallelToLine);
+    EXPECT_EQ(prompt, "Choose line shift is parallel to");
+    Click(140, 235);  // on the segment from (100, 50) to (180, 80)
+    EXPECT_EQ(GetCursorMode(), CursorModeNone);
+    const Cpp_NoncircularShearSurfacePoint& first = surface.Points()[0];
+    EXPECT_TRUE(first.IsMoveable());
+    EXPECT_FALSE(first.IsShiftDirectionComputed());
+    EXPECT_NEAR(first.GetShiftAngleDegrees(), std::atan2(30.0, 80.0) * 180.0 / M_PI, 1e-9);
+    EXPECT_EQ(prompt, "");
+
+    ASSERT_TRUE(Cpp_ShiftDirectionTool::StartDirectionTool(&surface, 2, 180, 220));
+    EXPECT_EQ(GetCursorMode(), CursorModeShiftDirection);
+    EXPECT_EQ(Status(), "Use vector to set shift direction; Left-click to finish.");
+    Move(170, 210);
+    Click(170, 230);  // (170, 70): straight down and to the left
+    EXPECT_EQ(GetCursorMode(), CursorModeNone);
+    EXPECT_DOUBLE_EQ(surface.Points()[2].GetShiftAngleDegrees(), -135.0);
+    EXPECT_FALSE(surface.Points()[2].IsShiftDirectionComputed());
+    int shown = 0;
+    for (const platform::DcRecord& r : host.overlay.Records())
+        if (r.attributes.rop == platform::RasterOp::XorPen) shown ^= 1;
+    EXPECT_EQ(shown, 0);
 }
 
 }  // namespace
