@@ -2,6 +2,7 @@
 
 #include "analysis/analysis_computation_data.h"
 #include "analysis/analysis_dialogs.h"
+#include "app/commands/slip_surface_tools.h"
 #include "app/data_change.h"
 #include "app/main_frame.h"
 #include "app/tool_bars.h"
@@ -75,9 +76,9 @@ constexpr s_BarButtonOpener kOpeners[] = {
     {BarLineLoad, CmDialogBarLineLoadTool::IdOptions,
      &EditToolOptionsFromBar<&Cpp_LineLoadList::EditToolOptions, kLineLoadOptions>},
     {BarInterpolation, CmDialogBarInterpolationTool::IdOptions, &InterpolationToolOptions},
-    {BarCircle, CmDialogBarCircleTool::IdOptions, nullptr},
+    {BarCircle, CmDialogBarCircleTool::IdOptions, &CircleToolOptions},
     {BarCircle, CmDialogBarCircleTool::IdRadiusDefs, &EditRadiusDefinitionsFromBar},
-    {BarNoncircular, CmDialogBarNoncircularTool::IdOptions, nullptr},
+    {BarNoncircular, CmDialogBarNoncircularTool::IdOptions, &NoncircularToolOptions},
     {BarCrack, CmDialogBarCrackTool::IdOptions, &CrackToolOptions},
     // The nail and geogrid bars run their tools' options themselves.
 };

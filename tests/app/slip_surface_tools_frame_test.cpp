@@ -3,15 +3,25 @@
 // bar's mode and radius kind with the analysis data.
 
 #include "analysis/analysis_computation_data.h"
+#include "app/application.h"
 #include "app/main_frame.h"
 #include "core/command_ids.h"
+#include "dialogs/dialog_bar_widget.h"
 #include "editing/edit_modes.h"
 #include "editing/tool_dialog_bars.h"
 #include "model/data_set.h"
 #include "model/data_sets.h"
+#include "platform/qt/modal_driver.h"
 #include "support/fake_services.h"
+#include "support/test_support.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <cstdlib>
 
 namespace {
 
@@ -74,6 +84,57 @@ TEST_F(SlipSurfaceButtons, TheCircleToolFillsItsBarAndLeavingItKeepsTheBarsModeA
     frame.EnterSelectMode();
     EXPECT_EQ(Analysis().GetMode(), 3);
     EXPECT_EQ(Analysis().GetRadiusOption(), 1);
+}
+
+class SlipSurfaceOptions : public ::testing::Test {
+protected:
+    SlipSurfaceOptions() { setenv("XDG_CONFIG_HOME", config.Path().c_str(), 1); }
+    ~SlipSurfaceOptions() override { unsetenv("XDG_CONFIG_HOME"); }
+    testsupport::TempDir config;
+    app::Application program{{"dravonet"}};
+};
+
+// "Options" of the circle bar in the fixed-grid mode: OK (Enter) keeps the typed counts, Cancel
+// (Escape) changes nothing.
+TEST_F(SlipSurfaceOptions, TheCircleBarsOptionsEditTheFixedGridCounts) {
+    app::MainFrame& frame = program.Frame();
+    frame.show();
+    frame.InitialUpdate();
+    Analysis().SetMode(4);
+    Analysis().SetDataDefined(true);
+    Cpp_AnalysisComputationData::ToolFlags()[1] = true;  // the first-use window was shown
+    frame.OnCommand(ID_ENTER_CIRCULAR_SLIP_SURFACE);
+    ASSERT_EQ(frame.GetEditMode(), EditModeCircle);
+    EXPECT_EQ(Analysis().GetFixedSearchGrid().PointsAcross(), 7);
+    auto* options = frame.DialogBarWindow(app::BarCircle)
+                        ->findChild<QPushButton*>(QString("c%1").arg(CmDialogBarCircleTool::IdOptions));
+    ASSERT_NE(options, nullptr);
+    QString title;
+    testsupport::WhenModal([&](QWidget* modal) {
+        title = modal->windowTitle();
+        auto* across = modal->findChild<QLineEdit*>("c2150");
+        across->selectAll();
+        QTest::keyClicks(across, "5");
+        auto* up = modal->findChild<QLineEdit*>("c2152");
+        up->selectAll();
+        QTest::keyClicks(up, "4");
+        QTest::keyClick(up, Qt::Key_Return);
+    });
+    QTest::mouseClick(options, Qt::LeftButton);
+    EXPECT_EQ(title, "Options for \"Fixed Grid\" Search with Circles");
+    EXPECT_EQ(Analysis().GetFixedSearchGrid().PointsAcross(), 5);
+    EXPECT_EQ(Analysis().GetFixedSearchGrid().PointsUp(), 4);
+
+    testsupport::WhenModal([&](QWidget* modal) {
+        auto* across = modal->findChild<QLineEdit*>("c2150");
+        across->selectAll();
+        QTest::keyClicks(across, "9");
+        QTest::keyClick(across, Qt::Key_Escape);
+    });
+    QTest::mouseClick(options, Qt::LeftButton);
+    EXPECT_EQ(Analysis().GetFixedSearchGrid().PointsAcross(), 5);
+    frame.Doc().SetModifiedFlag(false);
+    frame.close();
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include "analysis/analysis_computation_data.h"
 #include "app/main_frame.h"
+#include "core/dialog_slot.h"
+#include "core/tool_option_dialogs.h"
 #include "editing/circle_tool.h"
 #include "editing/edit_modes.h"
 #include "editing/noncircular_tool.h"
@@ -60,6 +62,37 @@ void LeaveSlipSurfaceTool(int editMode) {
         Cpp_NoncircularTool::CancelNoncircularEntry();
         Cpp_NoncircularTool::SetNoncircularToolEditMode(*analysis);
     }
+}
+
+void CircleToolOptions(MainFrame& frame) {
+    Cpp_AnalysisComputationData* analysis = Analysis();
+    if (!analysis) return;
+    bool done = false;
+    switch (TheToolBars().circle.GetMode()) {
+    case Cpp_AnalysisComputationData::kSearchType1:
+        done = RunDialogCommand(ToolOptionDialogsSlot(),
+                                "Options for \"Floating Grid\"  Search with Circles",
+                                [analysis] { return analysis->EditCircleSearch1ToolOptions(); });
+        break;
+    case Cpp_AnalysisComputationData::kSearchType2:
+        done = RunDialogCommand(ToolOptionDialogsSlot(),
+                                "Options for \"Fixed Grid\" Search with Circles",
+                                [analysis] { return analysis->EditFixedGridToolOptions(); });
+        break;
+    default: break;
+    }
+    if (done) {
+        frame.Doc().SetModifiedFlag(true);
+        frame.Redraw();
+    }
+}
+
+void NoncircularToolOptions(MainFrame& frame) {
+    Cpp_AnalysisComputationData* analysis = Analysis();
+    if (analysis && RunDialogCommand(ToolOptionDialogsSlot(),
+                                     "Noncircular Slip Surface Data Options",
+                                     [analysis] { return analysis->EditNoncircularToolOptions(); }))
+        frame.Doc().SetModifiedFlag(true);
 }
 
 }  // namespace app

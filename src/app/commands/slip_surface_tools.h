@@ -20,5 +20,9 @@ void ChooseRadiusTool();
 // Leaving edit mode 14 keeps the circle bar's mode and radius kind with the data; leaving 15
 // keeps the noncircular bar's mode.
 void LeaveSlipSurfaceTool(int editMode);
+// "Options" of the circle bar: the floating-grid (mode 3) or fixed-grid (mode 4) search options.
+void CircleToolOptions(MainFrame& frame);
+// "Options" of the noncircular bar: the snap and shifts of the noncircular tool.
+void NoncircularToolOptions(MainFrame& frame);
 
 }  // namespace app
