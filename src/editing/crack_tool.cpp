@@ -74,17 +74,7 @@ platform::DeviceRect Around(s_PixelPoint a, s_PixelPoint b) {
 }
 
 // The band from the anchor to its end, in XOR (drawn twice it is gone); elevation entries only.
-void BandOn(platform::DeviceContext& dc) {
-    const s_PixelPoint a = g_entry.anchor, b = g_entry.bandEnd;
-    if (a.x == b.x && a.y == b.y) return;
-    const platform::Pen old =
-        dc.SetPen(platform::Pen{platform::PenStyle::Solid, 1, kEntryBandColor});
-    const platform::RasterOp oldOp = dc.SetRop2(platform::RasterOp::XorPen);
-    dc.MoveTo(a.x, a.y);
-    dc.LineTo(b.x, b.y);
-    dc.SetRop2(oldOp);
-    dc.SetPen(old);
-}
+void BandOn(platform::DeviceContext& dc) { DrawXorBand(dc, {g_entry.anchor, g_entry.bandEnd}); }
 void Band() {
     if (g_entry.active && g_entry.kind == 4) OnView(Around(g_entry.anchor, g_entry.bandEnd), BandOn);
 }
@@ -154,15 +144,7 @@ void EditBand() {
     if (points.size() < 2) return;
     if (ViewInputHost* view = GetViewWindow())
         view->DrawOverlay(view->ClientRect(), [&](platform::DeviceContext& dc) {
-            const platform::Pen old = dc.SetPen(platform::Pen{platform::PenStyle::Solid, 1,
-                                                              g_edit.colour});
-            const platform::RasterOp oldOp = dc.SetRop2(platform::RasterOp::XorPen);
-            for (std::size_t i = 1; i < points.size(); ++i) {
-                dc.MoveTo(points[i - 1].x, points[i - 1].y);
-                dc.LineTo(points[i].x, points[i].y);
-            }
-            dc.SetRop2(oldOp);
-            dc.SetPen(old);
+            DrawXorBand(dc, points, g_edit.colour);
         });
 }
 

@@ -48,16 +48,7 @@ void OnView(const platform::DeviceRect& touched, Draw&& draw) {
 
 // The band from the last entered point to its end, in XOR: drawn twice it is gone. A band of
 // no length is not drawn.
-void BandOn(platform::DeviceContext& dc) {
-    const s_PixelPoint a = g_entry.lastPixel, b = g_entry.bandEnd;
-    if (a.x == b.x && a.y == b.y) return;
-    const platform::Pen old = dc.SetPen(platform::Pen{platform::PenStyle::Solid, 1, kEntryBandColor});
-    const platform::RasterOp oldOp = dc.SetRop2(platform::RasterOp::XorPen);
-    dc.MoveTo(a.x, a.y);
-    dc.LineTo(b.x, b.y);
-    dc.SetRop2(oldOp);
-    dc.SetPen(old);
-}
+void BandOn(platform::DeviceContext& dc) { DrawXorBand(dc, {g_entry.lastPixel, g_entry.bandEnd}); }
 void Band() {
     if (!g_entry.active || !RubberBandLinesOption()) return;
     OnView(Around(g_entry.lastPixel, g_entry.bandEnd), BandOn);
@@ -129,6 +120,22 @@ void DrawEntryFigures(platform::DeviceContext& dc, Cpp_Kliven4DataSet*) {
 const bool g_resetAdded = (AddProgramStateReset(&Cpp_LineEntry::Reset), true);
 
 }  // namespace
+
+void DrawXorBand(platform::DeviceContext& dc, const std::vector<s_PixelPoint>& points,
+                 platform::ColorRef colour) {
+    const bool moves = std::adjacent_find(points.begin(), points.end(), [](auto a, auto b) {
+                           return a.x != b.x || a.y != b.y;
+                       }) != points.end();
+    if (!moves) return;
+    const platform::Pen old = dc.SetPen(platform::Pen{platform::PenStyle::Solid, 1, colour});
+    const platform::RasterOp oldOp = dc.SetRop2(platform::RasterOp::XorPen);
+    for (std::size_t i = 1; i < points.size(); ++i) {
+        dc.MoveTo(points[i - 1].x, points[i - 1].y);
+        dc.LineTo(points[i].x, points[i].y);
+    }
+    dc.SetRop2(oldOp);
+    dc.SetPen(old);
+}
 
 std::string NumberedText(const char* format, int number) {
     char text[200];

@@ -16,6 +16,7 @@
 // Everything is drawn on the registered view (editing/view_navigation.h); after a full paint of
 // the view, RedrawEnteredPoints draws the entry again at the view's new scale.
 
+#include "core/cursor_mode.h"
 #include "core/point_xy.h"
 #include "graphics/drawing_attributes.h"
 #include "graphics/graphics.h"
@@ -36,6 +37,11 @@ struct s_ComboPoint {
 
 // The green pen of the entry rubber band.
 inline constexpr platform::ColorRef kEntryBandColor = platform::MakeRgb(0, 255, 0);
+
+// A one-pixel XOR band through the points in the colour (drawn twice it is gone); a band of
+// no length is not drawn.
+void DrawXorBand(platform::DeviceContext& dc, const std::vector<s_PixelPoint>& points,
+                 platform::ColorRef colour = kEntryBandColor);
 
 // A format with one %d filled with the number ("Profile Line No. %d").
 std::string NumberedText(const char* format, int number);

@@ -10,30 +10,17 @@
 #include <string>
 #include <vector>
 
-#include "platform/services.h"
+#include "support/fake_services.h"
 #include "porepressure/delaunay.h"
 #include "porepressure/triangulation_repair.h"
 
 namespace {
 
-class RecordingBoxes : public platform::MessageBoxService {
-public:
-    platform::BoxResult Show(const platform::MessageBoxRequest& r) override {
-        requests.push_back(r);
-        return r.defaultButton;
-    }
-    std::vector<platform::MessageBoxRequest> requests;
-};
-
 class TriangulationRepairTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ResetTriangulationGlobals();
-        platform::Services().SetMessageBoxes(&boxes);
-    }
+    void SetUp() override { ResetTriangulationGlobals(); }
     void TearDown() override {
         UnregisterVertexList(&vertices);
-        platform::Services().Reset();
         ResetTriangulationGlobals();
     }
     void Triangulate(const std::vector<std::pair<double, double>>& points, double value = 1.0) {
@@ -71,7 +58,8 @@ protected:
             EXPECT_EQ(v->TriangleLink(), nullptr);
     }
 
-    RecordingBoxes boxes;
+    testsupport::FakeServices fakes;
+    testsupport::FakeMessageBoxes& boxes = fakes.messageBoxes;
     Cpp_VertexList vertices;
     Cpp_TriangleList triangles;
 };
