@@ -34,6 +34,10 @@ struct s_CircleToolState {
     int tangent = -1;  // -1 none, 0 horizontal, 1 irregular
     s_tagTypePointXY centre;
     s_PixelPoint tip;
+    // The centre drag: the circle about the centre pixel.
+    bool centreDrag = false;
+    s_PixelPoint centrePixel;
+    int pixelRadius = 0;
 };
 s_CircleToolState g_tool;
 
@@ -41,7 +45,24 @@ s_PixelPoint ToPixel(double x, double y) {
     return {Cpp_Graphics::XToPixel(x), Cpp_Graphics::YToPixel(y)};
 }
 
+void CentreCircleOn(platform::DeviceContext& dc) {
+    const int r = std::abs(g_tool.pixelRadius);
+    const s_PixelPoint c = g_tool.centrePixel;
+    const platform::Pen oldPen =
+        dc.SetPen(platform::Pen{platform::PenStyle::Solid, 1, kCircleBandColor});
+    const platform::Brush oldBrush = dc.SetBrush(platform::Brush{platform::BrushKind::Hollow});
+    const platform::RasterOp oldOp = dc.SetRop2(platform::RasterOp::XorPen);
+    dc.Ellipse(c.x - r, c.y - r, c.x + r, c.y + r);
+    dc.SetRop2(oldOp);
+    dc.SetBrush(oldBrush);
+    dc.SetPen(oldPen);
+}
+
 void BandOn(platform::DeviceContext& dc) {
+    if (g_tool.centreDrag) {
+        CentreCircleOn(dc);
+        return;
+    }
     DrawRadiusBand(dc, ToPixel(g_tool.centre.x, g_tool.centre.y), g_tool.tip, g_tool.kind,
                    g_tool.tangent == 1);
 }
@@ -422,6 +443,127 @@ bool Cpp_CircleTool::CircleToolBarData(Cpp_AnalysisComputationData& analysis) {
     return false;
 }
 
+namespace {
+// The radius in pixels of the circle the radius rule gives about a centre pixel.
+int PixelRadiusAt(const Cpp_AnalysisComputationData& analysis, s_PixelPoint pixel) {
+    s_tagTypePointXY centre;
+    Cpp_Graphics::PixelToWorldPoint(pixel.x, pixel.y, centre.x, centre.y);
+    double radius = 0.0;
+    if (!analysis.RadiusForCenter(centre, radius)) return 0;
+    return Cpp_Graphics::WorldLengthToPixelsY(radius);
+}
+
+void EndDrag() {
+    g_tool = s_CircleToolState{};
+    SetCursorMode(CursorModeNone);
+    ClearPromptBar();
+    if (Cpp_Kliven4DataSet* set = Cpp_Kliven4Data::CurrentDataSetOrNull())
+        Cpp_CircleTool::ShowToolPrompt(*set->AnalysisComputationData());
+}
+}  // namespace
+
+bool Cpp_CircleTool::StartCenterChange(const Cpp_AnalysisComputationData& analysis, int px,
+                                       int py) {
+    g_tool = s_CircleToolState{};
+    g_tool.centreDrag = true;
+    g_tool.centrePixel = {px, py};
+    g_tool.pixelRadius = PixelRadiusAt(analysis, g_tool.centrePixel);
+    g_tool.active = true;
+    Band();
+    SetCursorMode(CursorModeMoveCircleCentre);
+    SetStatusTextFromId(true, 1363);
+    return true;
+}
+
+void Cpp_CircleTool::CenterToolMouseMove(const Cpp_AnalysisComputationData& analysis, int px,
+                                         int py) {
+    if (!g_tool.active || !g_tool.centreDrag) return;
+    Band();
+    g_tool.centrePixel = {px, py};
+    g_tool.pixelRadius = PixelRadiusAt(analysis, g_tool.centrePixel);
+    Band();
+}
+
+bool Cpp_CircleTool::CenterToolClick(Cpp_AnalysisComputationData& analysis, double x, double y) {
+    if (!g_tool.active || !g_tool.centreDrag) return false;
+    Band();
+    if (analysis.GetMode() == Cpp_AnalysisComputationData::kIndividual)
+        analysis.SetCircleCenter(x, y);
+    else if (analysis.GetMode() == Cpp_AnalysisComputationData::kSearchType1)
+        analysis.SetStartCenter(x, y);
+    EndDrag();
+    return true;
+}
+
+void Cpp_CircleTool::CancelCenterTool() {
+    Band();
+    EndDrag();
+}
+
+bool Cpp_CircleTool::StartRadiusRuleDrag(const Cpp_AnalysisComputationData& analysis, int px,
+                                         int py) {
+    const int option = analysis.GetRadiusOption();
+    const int tangent = analysis.GetTangentLine()->GetOption();
+    static constexpr int modes[] = {CursorModeDragRadiusTip, CursorModeDragFixedPoint,
+                                    CursorModeDragHorizontalTangent};
+    static constexpr int texts[] = {1364, 1365, 1366};
+    if (option < 0 || option > 2 || (option == 2 && tangent != Cpp_TangentLine::kHorizontal))
+        return false;
+    g_tool = s_CircleToolState{};
+    g_tool.kind = option;
+    g_tool.tangent = tangent;
+    g_tool.centre = analysis.InitialCenter();
+    g_tool.tip = {px, py};
+    g_tool.active = true;
+    SetCursorMode(modes[option]);
+    SetStatusTextFromId(true, texts[option]);
+    Band();
+    return true;
+}
+
+std::string Cpp_CircleTool::RadiusRuleDragMouseMove(int px, int py, double x, double y) {
+    if (!g_tool.active || g_tool.centreDrag) return {};
+    Band();
+    g_tool.tip = {px, py};
+    Band();
+    const double r = std::hypot(x - g_tool.centre.x, y - g_tool.centre.y);
+    switch (g_tool.kind) {
+    case 0: return "Radius: " + Length(r);
+    case 1: return "X: " + Coordinate(x) + " , Y: " + Coordinate(y) + "\nRadius: " + Length(r);
+    case 2:
+        return "Y-tangent: " + Coordinate(y) + "\nRadius: " +
+               Coordinate(std::fabs(g_tool.centre.y - y));
+    default: return {};
+    }
+}
+
+bool Cpp_CircleTool::RadiusRuleDragClick(Cpp_AnalysisComputationData& analysis, double x,
+                                         double y) {
+    if (!g_tool.active || g_tool.centreDrag) return false;
+    Band();
+    const s_tagTypePointXY c = g_tool.centre;
+    switch (analysis.GetRadiusOption()) {
+    case 0: analysis.SetRadius(std::hypot(x - c.x, y - c.y)); break;
+    case 1:
+        analysis.SetThroughPoint(x, y);
+        analysis.SetRadius(std::hypot(x - c.x, y - c.y));
+        break;
+    case 2:
+        analysis.SetRadius(0.0);
+        if (analysis.GetTangentLine()->GetOption() == Cpp_TangentLine::kHorizontal)
+            analysis.GetTangentLine()->SetElevation(y);
+        break;
+    default: Band(); return false;
+    }
+    EndDrag();
+    return true;
+}
+
+void Cpp_CircleTool::CancelRadiusRuleDrag() {
+    Band();
+    EndDrag();
+}
+
 void Cpp_CircleTool::ShowToolPrompt(const Cpp_AnalysisComputationData& analysis) {
     s_ToolPromptContext context;
     context.circleToolMode = analysis.GetMode();
@@ -432,7 +574,10 @@ void Cpp_CircleTool::ShowToolPrompt(const Cpp_AnalysisComputationData& analysis)
 bool Cpp_CircleTool::IsActive() { return g_tool.active; }
 
 void Cpp_CircleTool::Repaint(platform::DeviceContext& dc) {
-    if (g_tool.active && GetCursorMode() == CursorModeCircleRadius) BandOn(dc);
+    const int mode = GetCursorMode();
+    if (g_tool.active && (mode == CursorModeCircleRadius || mode == CursorModeMoveCircleCentre ||
+                          (mode >= CursorModeDragRadiusTip && mode <= CursorModeDragFixedPoint)))
+        BandOn(dc);
 }
 
 void Cpp_CircleTool::RegisterDrawing() {

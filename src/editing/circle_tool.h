@@ -78,6 +78,19 @@ public:
     // Leaving the tool: the bar's mode and radius kind stay with the data.
     static bool CircleToolBarData(Cpp_AnalysisComputationData& analysis);
 
+    // Moving the centre of the trial circle (cursor mode 103): a grey circle of the radius the
+    // radius rule gives follows the cursor; a click sets the centre (modes 1 and 3).
+    static bool StartCenterChange(const Cpp_AnalysisComputationData& analysis, int px, int py);
+    static void CenterToolMouseMove(const Cpp_AnalysisComputationData& analysis, int px, int py);
+    static bool CenterToolClick(Cpp_AnalysisComputationData& analysis, double x, double y);
+    static void CancelCenterTool();
+    // Dragging the radius rule (cursor modes 104 radius tip, 105 horizontal tangent, 106 fixed
+    // point); the tool tip text is returned by the move.
+    static bool StartRadiusRuleDrag(const Cpp_AnalysisComputationData& analysis, int px, int py);
+    static std::string RadiusRuleDragMouseMove(int px, int py, double x, double y);
+    static bool RadiusRuleDragClick(Cpp_AnalysisComputationData& analysis, double x, double y);
+    static void CancelRadiusRuleDrag();
+
     // The tool's prompt on the status line, by the circle mode.
     static void ShowToolPrompt(const Cpp_AnalysisComputationData& analysis);
     // Whether the radius step is under way.

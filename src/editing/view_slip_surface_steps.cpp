@@ -105,6 +105,29 @@ void CircleRadiusMove(s_InputCall& c) {
 
 void CircleRadiusCancel(s_InputCall&) { Cpp_CircleTool::CancelCircleToolRadius(); }
 
+void CentreClick(s_InputCall& c) {
+    if (Cpp_CircleTool::CenterToolClick(Analysis(), c.snapped.x, c.snapped.y)) CircleStored(c);
+}
+
+void CentreMove(s_InputCall& c) {
+    Cpp_CircleTool::CenterToolMouseMove(Analysis(), c.in.device.x, c.in.device.y);
+}
+
+void CentreCancel(s_InputCall&) { Cpp_CircleTool::CancelCenterTool(); }
+
+void RadiusRuleClick(s_InputCall& c) {
+    if (Cpp_CircleTool::RadiusRuleDragClick(Analysis(), c.snapped.x, c.snapped.y))
+        CircleStored(c);
+}
+
+void RadiusRuleMove(s_InputCall& c) {
+    if (c.in.shift) TheToolBars().radius.UpdateFromPoint(c.snapped.x, c.snapped.y, true);
+    view_input_ops::SetMoveToolTip(Cpp_CircleTool::RadiusRuleDragMouseMove(
+        c.in.device.x, c.in.device.y, c.snapped.x, c.snapped.y));
+}
+
+void RadiusRuleCancel(s_InputCall&) { Cpp_CircleTool::CancelRadiusRuleDrag(); }
+
 namespace {
 void GridCorner(s_InputCall& c, bool fromBar) {
     const bool entering = Cpp_FixedSearchGridTool::IsEntering();

@@ -20,6 +20,13 @@ void CircleRadiusClick(s_InputCall& call);
 void CircleRadiusEnter(s_InputCall& call);
 void CircleRadiusMove(s_InputCall& call);
 void CircleRadiusCancel(s_InputCall& call);
+// The centre of the trial circle moved (103), its radius rule dragged (104 to 106).
+void CentreClick(s_InputCall& call);
+void CentreMove(s_InputCall& call);
+void CentreCancel(s_InputCall& call);
+void RadiusRuleClick(s_InputCall& call);
+void RadiusRuleMove(s_InputCall& call);
+void RadiusRuleCancel(s_InputCall& call);
 // The grid's corners (38, 39) and a corner moved (99).
 void GridCornerClick(s_InputCall& call);
 void GridCornerEnter(s_InputCall& call);

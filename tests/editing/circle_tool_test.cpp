@@ -56,7 +56,9 @@ protected:
     void SetUp() override {
         ViewInputTest::SetUp();
         SetPromptBarSink([this](const std::string& text, bool) { prompt = text; });
-        FillStringTable({{1400, "Left-click to set radius of circle."},
+        FillStringTable({{1363, "\"Drag\" center point to new location & left-click."},
+                         {1364, "\"Drag\" tip of radius to new radius & left-click"},
+                         {1400, "Left-click to set radius of circle."},
                          {1401, "Click to enter point through which circle(s) pass"},
                          {1402, "Click to set elevation of horizontal tangent line"}});
         host.editMode = EditModeCircle;
@@ -308,6 +310,36 @@ TEST_F(CircleToolTest, AMovedCornerIsJoinedToItsTwoNeighboursAndDroppedWhereTheC
     EXPECT_EQ(grid.Corner(1).x, before.x);
     EXPECT_EQ(grid.Corner(1).y, before.y);
     EXPECT_TRUE(BandShown(host.overlay).empty());
+}
+
+// The centre dragged with a circle of the rule's radius, then the radius tip dragged.
+TEST_F(CircleToolTest, TheCentreAndTheRadiusTipAreDraggedWithAGreyCircle) {
+    Analysis().SetMode(1);
+    Analysis().SetCircleCenter(100, 100);
+    Analysis().SetRadiusOption(0);
+    Analysis().SetRadius(50);
+    ASSERT_TRUE(Cpp_CircleTool::StartCenterChange(Analysis(), 100, 200));
+    EXPECT_EQ(GetCursorMode(), CursorModeMoveCircleCentre);
+    EXPECT_EQ(Status(), "\"Drag\" center point to new location & left-click.");
+    EXPECT_EQ(BandShown(host.overlay), (std::map<Figure, int>{{{'E', 50, 150, 150, 250}, 1}}));
+    Move(120, 180);
+    EXPECT_EQ(BandShown(host.overlay), (std::map<Figure, int>{{{'E', 70, 130, 170, 230}, 1}}));
+    Click(120, 180);
+    EXPECT_EQ(GetCursorMode(), CursorModeNone);
+    EXPECT_EQ(Analysis().GetCircleCenter().x, 120.0);
+    EXPECT_EQ(Analysis().GetCircleCenter().y, 120.0);
+    EXPECT_TRUE(BandShown(host.overlay).empty());
+
+    ASSERT_TRUE(Cpp_CircleTool::StartRadiusRuleDrag(Analysis(), 120, 230));
+    EXPECT_EQ(GetCursorMode(), CursorModeDragRadiusTip);
+    EXPECT_EQ(Status(), "\"Drag\" tip of radius to new radius & left-click");
+    Move(120, 250);
+    EXPECT_EQ(host.toolTip, "Radius: 70.000");
+    Click(120, 250);
+    EXPECT_EQ(GetCursorMode(), CursorModeNone);
+    EXPECT_EQ(Analysis().GetRadius(), 70.0);
+    EXPECT_TRUE(BandShown(host.overlay).empty());
+    EXPECT_EQ(host.dataChanges.size(), 2u);
 }
 
 TEST_F(CircleToolTest, LeavingTheToolKeepsTheBarsModeAndRadiusKindWithTheData) {
