@@ -265,6 +265,39 @@ public:
     void ApplyToolBarValues(bool& clearSelection, bool& repaint, bool& modified);
     // A wheel step over the item; true when the wheel was used for it.
     bool WheelEdit(int delta, bool control, bool& repaint);
+    // Starts the drag tool of the item's kind with the cursor at the client pixel (x, y):
+    // nails and geogrids by their head (part 0), end (1) or whole (2); a grid corner only in
+    // analysis mode 4. A kind whose tool is not built yet says so on the status line. True.
+    bool ChangeValue(int x, int y) const;
+    // The point tools of the item's line (selection_line_commands.cpp): "Add Point at End" on a
+    // line point, "Insert Point" on a segment (the bar of the kind takes the entry option of a
+    // point being added), and the drag of a line point or a profile or construction segment
+    // (false for kinds not held as line and point node). True.
+    bool StartAddPointAtEnd() const;
+    bool StartInsertPoint() const;
+    bool StartLineDrag(int x, int y) const;
+    // The editing tools of the item's line (selection_line_commands.cpp). Change length and
+    // slope: false when the item has no target line; the tool starts for segments of lines
+    // held as line and point node. Extend and make parallel: false for kinds that cannot
+    // start them. Split at point: profile and piezometric points; always true.
+    bool StartChangeSegmentLength() const;
+    bool StartChangeSegmentSlope() const;
+    bool StartExtendToLine(bool toSegment) const;
+    bool StartMakeParallel(bool parallel) const;
+    bool SplitLineAtPoint() const;
+
+    // The moves of the two-step commands (two_step_edits.cpp). By the pending move of "Move
+    // Point a Distance"; repaint where the change reaches beyond the item.
+    bool MoveByDistance(bool& repaint);
+    // Horizontally (pending mode 5) or vertically (6) the distance from a reference point.
+    bool MoveFromReferencePoint(const s_tagTypePointXY& reference, double distance, int mode);
+    // Onto the pending target line along the reference segment that starts at the point.
+    bool MoveToLine(const class Cpp_PointXY* referenceFirst);
+    // Onto the line of the segment a-b, horizontally (direction 1) or vertically (2); a
+    // segment parallel to the direction is refused with its message. True when it moved.
+    bool Snap(int direction, const s_tagTypePointXY& a, const s_tagTypePointXY& b);
+    // Onto the point.
+    bool SnapToPickedItem(const s_tagTypePointXY& point);
 
 private:
     void Store(Cpp_Kliven4DataSet* dataSet, int stage, int kind) {

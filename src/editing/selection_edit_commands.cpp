@@ -159,6 +159,27 @@ bool WheelEditSelection(ViewInputHost& view, int delta, bool control) {
     return used;
 }
 
+bool ChangeValueOfSelection(ViewInputHost& view, int x, int y) {
+    (void)view;
+    Cpp_SelectionList& list = GetCurrentSelection();
+    const Cpp_Selection* first = list.GetNth(1);
+    if (!first || !list.IsLive(first)) return false;
+    first->RedrawHighlighted();
+    return first->ChangeValue(x, y);
+}
+
+bool StartAddPointAtEnd(ViewInputHost& view) {
+    (void)view;
+    const Cpp_Selection* first = GetCurrentSelection().GetNth(1);
+    return first && GetCurrentSelection().IsLive(first) && first->StartAddPointAtEnd();
+}
+
+bool StartInsertPoint(ViewInputHost& view) {
+    (void)view;
+    const Cpp_Selection* first = GetCurrentSelection().GetNth(1);
+    return first && GetCurrentSelection().IsLive(first) && first->StartInsertPoint();
+}
+
 bool JoinSelectedLines(ViewInputHost& view) {
     Cpp_SelectionList& list = GetCurrentSelection();
     const int kind = FirstKind(list);

@@ -39,6 +39,16 @@ bool NudgeKey(ViewInputHost& view, int key);
 // The wheel over the first selected item; true when the wheel was used for it.
 bool WheelEditSelection(ViewInputHost& view, int delta, bool control);
 
+// "Move ("Drag") Item" and its kin ("Change Line Load", "Change radius", "Change Elevation of
+// Horiz. Tangent Line"), and a press in select mode dragged over the selection: the drag tool
+// of the first selected item starts with the cursor at the client pixel (x, y). False when
+// nothing is selected.
+bool ChangeValueOfSelection(ViewInputHost& view, int x, int y);
+
+// "Add Point at End" and "Insert Point" on the first selected item.
+bool StartAddPointAtEnd(ViewInputHost& view);
+bool StartInsertPoint(ViewInputHost& view);
+
 // "Join Lines" and "Space Points Evenly" (1 along the line, 2 horizontally, 3 vertically).
 bool JoinSelectedLines(ViewInputHost& view);
 bool SpacePointsEvenly(ViewInputHost& view, int mode);

@@ -6,6 +6,7 @@ class Cpp_CrackPoint;
 class Cpp_CrackPointList;
 class Cpp_DistributedLoadData;
 class Cpp_InterpolationData;
+class Cpp_Kliven4DataSet;
 class Cpp_InterpolationDataSet;
 class Cpp_Line;
 class Cpp_LineList;
@@ -48,5 +49,18 @@ Cpp_TangentLine* TangentLineOf(const Cpp_Selection& item, int& index);
 // its stage's distributed loads; false when no point is there.
 bool DeleteInterpolationPointAt(const Cpp_Selection& item, const s_tagTypePointXY& at);
 bool DeleteLoadPointAt(const Cpp_Selection& item, const s_tagTypePointXY& at);
+
+// Moves of one kind's point; false when the entity refused or is gone.
+bool MoveInterpolationPoint(const Cpp_Selection& item, double x, double y);
+bool MoveLoadPoint(const Cpp_Selection& item, double x, double y);
+bool MoveLineLoad(const Cpp_Selection& item, double x, double y);
+// The crack point to (x, value); true when the crack bottom (or water levels) changed.
+bool MoveCrackPoint(const Cpp_Selection& item, double x, double value);
+// Line points held as line and point node, noncircular and tangent-line points.
+bool MoveLinePoint(const Cpp_Selection& item, double x, double y);
+// The circle centre of the analysis mode (1 the given centre, 3 the start centre); the
+// circles' end points follow.
+void RecomputeCircle(Cpp_Kliven4DataSet* ds);
+void SetCentre(Cpp_Kliven4DataSet& ds, double x, double y);
 
 }  // namespace selection_edit

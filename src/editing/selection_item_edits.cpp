@@ -10,6 +10,7 @@
 #include "core/message_boxes.h"
 #include "editing/display_bounds.h"
 #include "platform/services.h"
+#include "editing/crack_tool.h"
 #include "editing/nail_geogrid_tools.h"
 #include "editing/selection.h"
 #include "editing/crack_tool.h"
@@ -35,7 +36,7 @@
 
 using namespace selection_edit;
 
-namespace {
+namespace selection_edit {
 
 bool MoveInterpolationPoint(const Cpp_Selection& item, double x, double y) {
     Cpp_InterpolationDataSet* set = InterpolationSetOf(item);
@@ -92,10 +93,22 @@ bool MoveLinePoint(const Cpp_Selection& item, double x, double y) {
     return false;
 }
 
-// The crack tool's step per wheel click at start.
 void RecomputeCircle(Cpp_Kliven4DataSet* ds) {
     if (ds) UpdateCircleEndPoints(*ds);
 }
+
+void SetCentre(Cpp_Kliven4DataSet& ds, double x, double y) {
+    Cpp_AnalysisComputationData& a = *ds.AnalysisComputationData();
+    if (a.GetMode() == 3)
+        a.SetStartCenter(x, y);
+    else
+        a.SetCircleCenter(x, y);
+    RecomputeCircle(&ds);
+}
+
+}  // namespace selection_edit
+
+namespace {
 
 void ShowDuplicateNumber(const char* family, int number) {
     char text[160];
@@ -210,11 +223,7 @@ bool Cpp_Selection::Nudge(double dx, double dy, bool& repaint) {
         break;
     case SEL_CIRCLE_CENTRE:
         to = {refs_.x + dx, refs_.y + dy};
-        if (a->GetMode() == 3)
-            a->SetStartCenter(to.x, to.y);
-        else
-            a->SetCircleCenter(to.x, to.y);
-        RecomputeCircle(ds);
+        SetCentre(*ds, to.x, to.y);
         refs_.x = to.x;
         refs_.y = to.y;
         repaint = true;
@@ -383,13 +392,15 @@ void Cpp_Selection::ApplyToolBarValues(bool& clearSelection, bool& repaint, bool
         clearSelection = true;  // the triangulation made new vertices
         break;
     }
-    case SEL_LOAD_POINT: {
-        double normal = 0, shear = 0;
-        CmDialogBarDistributedLoad* bar = ActiveDistributedLoadBar();
-        auto* point = static_cast<Cpp_DistributedLoadPoint*>(refs_.ref1);
-        if (!bar || !bar->GetLoadData(x, y, normal, shear)) break;
-        point->SetValues(x, y, normal, shear);
-        modified = repaint = true;
+    case SEL_LOAD_POINT:
+    case SEL_LOAD_SEGMENT: {
+        // The bar's piezometric-line choice, or (a point) its point and stresses; a load taken
+        // from a piezometric line has no points left to select.
+        auto* node = static_cast<Cpp_DistributedLoadPoint*>(refs_.ref1);
+        if (!ActiveDistributedLoadBar()) break;
+        if (DistributedLoadsOf(*this)->ApplyBarToSelectedPoint(node, type_ == SEL_LOAD_SEGMENT))
+            modified = repaint = true;
+        if (!node || LoadPointIndex(*this) < 0) clearSelection = true;
         break;
     }
     case SEL_LINE_LOAD:
@@ -450,7 +461,6 @@ void Cpp_Selection::ApplyToolBarValues(bool& clearSelection, bool& repaint, bool
 // ---------------------------------------------------------------------------------------------
 
 bool Cpp_Selection::WheelEdit(int delta, bool control, bool& repaint) {
-    (void)control;
     repaint = false;
     if (!TargetExists()) return false;
     switch (type_) {
@@ -466,8 +476,6 @@ bool Cpp_Selection::WheelEdit(int delta, bool control, bool& repaint) {
         UpdateToolBars();
         return true;
     }
-    // The stresses, forces and values of the loads, reinforcement and interpolation points
-    // change by their tools' wheel steps, which those tools own.
     case SEL_PRESSURE_POINT:
     case SEL_RSUBU_POINT:
     case SEL_STRENGTH_POINT: {
@@ -480,10 +488,60 @@ bool Cpp_Selection::WheelEdit(int delta, bool control, bool& repaint) {
         return true;
     }
     case SEL_LOAD_POINT:
+        DistributedLoadsOf(*this)->WheelEditSelected(
+            static_cast<Cpp_DistributedLoadPoint*>(refs_.ref1), delta, control);
+        repaint = true;
+        return true;
+    // The forces of the line loads and reinforcement change by their tools' wheel steps, which
+    // those tools own.
     case SEL_LINE_LOAD:
     case SEL_REINFORCEMENT_POINT:
         platform::Services().StatusLine().SetText(NotAvailableText("Wheel editing"));
         return true;
     default: return false;
     }
+}
+
+// ---------------------------------------------------------------------------------------------
+
+bool Cpp_Selection::ChangeValue(int x, int y) const {
+    if (!TargetExists()) return true;
+    if (StartLineDrag(x, y)) return true;
+    const char* tool = nullptr;
+    switch (type_) {
+    case SEL_GEOGRID_HEAD:
+    case SEL_GEOGRID_END:
+    case SEL_GEOGRID_LAYER:
+        StartGeogridDrag(static_cast<Cpp_Geogrid*>(refs_.ref1), type_ - SEL_GEOGRID_HEAD);
+        return true;
+    case SEL_NAIL_HEAD:
+    case SEL_NAIL_END:
+    case SEL_NAIL_BAR:
+        StartNailDrag(static_cast<Cpp_IndividualNail*>(refs_.ref1), type_ - SEL_NAIL_HEAD);
+        return true;
+    case SEL_GRID_CORNER:
+        if (!dataSet_ || dataSet_->AnalysisMode() != 4) return true;
+        tool = "Move (\"Drag\") Item";
+        break;
+    case SEL_CIRCLE_CENTRE:
+        if (!dataSet_ || (dataSet_->AnalysisMode() != 1 && dataSet_->AnalysisMode() != 3))
+            return true;
+        tool = "Move (\"Drag\") Item";
+        break;
+    case SEL_NONCIRCULAR_POINT:
+    case SEL_TANGENT_POINT:
+    case SEL_DEFINITION_TANGENT_POINT:
+    case SEL_REINFORCEMENT_POINT: tool = "Move (\"Drag\") Item"; break;
+    case SEL_LINE_LOAD:
+    case SEL_LINE_LOAD_DRAWN: tool = "Change Line Load"; break;
+    case SEL_PRESCRIBED_RADIUS:
+    case SEL_FIXED_POINT:
+    case SEL_DEFINITION_RADIUS:
+    case SEL_DEFINITION_FIXED_POINT: tool = "Change radius"; break;
+    case SEL_HORIZONTAL_TANGENT:
+    case SEL_DEFINITION_HORIZONTAL_TANGENT: tool = "Change Elevation of Horiz. Tangent Line"; break;
+    default: return true;
+    }
+    platform::Services().StatusLine().SetText(NotAvailableText(tool));
+    return true;
 }

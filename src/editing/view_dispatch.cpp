@@ -10,6 +10,7 @@
 #include "editing/selection_list.h"
 #include "editing/view_load_steps.h"
 #include "editing/view_navigation.h"
+#include "editing/two_step_edits.h"
 #include "editing/view_slip_surface_steps.h"
 #include "editing/view_tool_steps.h"
 #include "graphics/graphics.h"
@@ -23,6 +24,7 @@ using namespace view_input_ops;
 using namespace view_tool_steps;
 using namespace view_slip_surface_steps;
 using namespace view_load_ops;
+using namespace view_edit_steps;
 
 constexpr s_InputCell N{e_InputCell::Nothing};
 constexpr s_InputCell D{e_InputCell::Default};
@@ -310,7 +312,7 @@ const s_CursorModeRow kCursorModes[] = {
      {R(RubberBandClick), R(RubberBandMove), R(RubberBandEnter), R(RubberBandCancel),
       R(RubberBandCancel), H}},
     {108, 109, "Move (\"Drag\") Item", {R(DragDrop), R(DragBandMove), D, H, H, H}},
-    {110, 110, "Extend to Line", {M, D, D, R(ExtendEscape), H, H}},
+    {110, 110, "Extend to Line", {R(ExtendTargetClick), D, D, R(ExtendEscape), H, H}},
     {111, 111, "Extend to Line", {R(ExtendDirectionClick), D, D, R(ExtendEscape), H, H}},
     {112,
      112,
@@ -335,11 +337,13 @@ const s_CursorModeRow kCursorModes[] = {
      121,
      "Insert Point",
      {R(CrackInsertClick), R(CrackInsertMove), D, R(CrackInsertEscape), N, H}},
-    {122, 122, "Move to Line Parallel", {M, D, D, R(ParallelEscape), H, H}},
+    {122, 122, "Move to Line Parallel", {R(ParallelReferenceClick), D, D, R(ParallelEscape), H, H}},
     {123, 123, "Adjust end of segment", {R(AdjustEndClick), D, D, H, H, H}},
-    {125, 126, "Move Point a Distance", {M, D, D, M, H, H}},
+    {125, 125, "Move Point a Distance", {R(MoveFromPointClick), D, D, R(EndStep), H, H}},
+    {126, 126, "Move Point a Distance", {R(MoveFromLineClick), D, D, R(EndStep), H, H}},
     {127, 127, "Move Point a Distance", {M, D, D, H, H, H}},
-    {128, 129, "Move to Line", {M, D, D, M, H, H}},
+    {128, 128, "Move to Line", {R(MoveToLineTargetClick), D, D, R(EndStep), H, H}},
+    {129, 129, "Move to Line", {R(MoveToLineReferenceClick), D, D, R(EndStep), H, H}},
     {130,
      130,
      "Shift direction",
@@ -352,8 +356,8 @@ const s_CursorModeRow kCursorModes[] = {
      "Split Line",
      {R(SplitClick), R(SplitMove), R(SplitEnter), R(SplitEscape), H, H}},
     {135, 135, "Split Line", {M, M, M, M, H, H}},
-    {136, 136, "Snap Horizontally", {M, D, D, M, H, H}},
-    {137, 137, "Snap to Point", {M, D, D, M, H, H}},
+    {136, 136, "Snap Horizontally", {R(SnapLineClick), D, D, R(EndStep), H, H}},
+    {137, 137, "Snap to Point", {R(SnapPointClick), D, D, R(EndStep), H, H}},
     {139, 139, "Change segment length", {R(ChangeLengthClick), D, D, H, H, H}},
     {140,
      140,

@@ -128,7 +128,7 @@ void DragCheck(s_InputCall& call) {
     g_press.armed = false;
     // A drag of the selection when something is selected, a selection band otherwise.
     if (!GetCurrentSelection().IsEmpty()) {
-        SayNotAvailable("Move (\"Drag\") Item");
+        ChangeValueOfSelection(call.view, g_press.press.x, g_press.press.y);
         return;
     }
     StartPickBand(call.in.shift, call.view, g_press.press, call.in.device);

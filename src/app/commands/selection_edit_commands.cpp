@@ -10,7 +10,11 @@
 #include "editing/edit_modes.h"
 #include "editing/selection_edit_commands.h"
 #include "editing/selection_list.h"
+#include "editing/two_step_edits.h"
+#include "editing/view_input.h"
 #include "loads/distributed_load_data.h"
+
+#include <utility>
 
 namespace app {
 
@@ -36,6 +40,34 @@ void AddSelectionEditCommands(CommandTable& table) {
     table.Add(ID_SPACE_ALONG_LINE, [](MainFrame& f) { SpacePointsEvenly(f.ViewInput(), 1); });
     table.Add(ID_SPACE_HORIZONTALLY, [](MainFrame& f) { SpacePointsEvenly(f.ViewInput(), 2); });
     table.Add(ID_SPACE_VERTICALLY, [](MainFrame& f) { SpacePointsEvenly(f.ViewInput(), 3); });
+    for (int id : {ID_MOVE_ITEM, ID_CHANGE_LINE_LOAD, ID_CHANGE_RADIUS, ID_CHANGE_TANGENT_ELEVATION})
+        table.Add(id, [](MainFrame& f) {
+            int x = 0, y = 0;
+            GetZoomAnchor(x, y);
+            ChangeValueOfSelection(f.ViewInput(), x, y);
+        });
+    table.Add(ID_ADD_POINT_AT_END, [](MainFrame& f) { StartAddPointAtEnd(f.ViewInput()); });
+    table.Add(ID_INSERT_POINT, [](MainFrame& f) { StartInsertPoint(f.ViewInput()); });
+    // Move Point a Distance: the pending modes of its commands.
+    for (auto [id, mode] : {std::pair{ID_MOVE_POINT_HORIZONTALLY, 1}, {ID_MOVE_POINT_VERTICALLY, 2},
+                            {ID_MOVE_HORIZONTALLY_FROM_POINT, 5}, {ID_MOVE_VERTICALLY_FROM_POINT, 6},
+                            {ID_MOVE_HORIZONTALLY_FROM_LINE, 7}, {ID_MOVE_VERTICALLY_FROM_LINE, 8},
+                            {ID_MOVE_PERPENDICULAR_FROM_LINE, 9}})
+        table.Add(id, [mode](MainFrame& f) { StartMovePointDistance(f.ViewInput(), mode); });
+    table.Add(ID_MOVE_TO_LINE_PARALLEL, [](MainFrame&) { StartMoveToLine(true); });
+    table.Add(ID_MOVE_TO_LINE_PERPENDICULAR, [](MainFrame&) { StartMoveToLine(false); });
+    table.Add(ID_SNAP_HORIZONTALLY, [](MainFrame&) { StartSnapSelection(1); });
+    table.Add(ID_SNAP_VERTICALLY, [](MainFrame&) { StartSnapSelection(2); });
+    table.Add(ID_SNAP_TO_POINT, [](MainFrame&) { StartSnapToPoint(); });
+    table.Add(ID_MAKE_PARALLEL, [](MainFrame&) { MakeParallelOrPerpendicular(true); });
+    table.Add(ID_MAKE_PERPENDICULAR, [](MainFrame&) { MakeParallelOrPerpendicular(false); });
+    table.Add(ID_EXTEND_TO_LINE, [](MainFrame&) { ExtendToLine(false); });
+    table.Add(ID_EXTEND_TO_LINE_SEGMENT, [](MainFrame&) { ExtendToLine(true); });
+    table.Add(ID_CHANGE_SEGMENT_LENGTH, [](MainFrame&) { StartChangeSegmentLength(); });
+    table.Add(ID_CHANGE_SEGMENT_SLOPE, [](MainFrame&) { StartChangeSegmentSlope(); });
+    table.Add(ID_SPLIT_LINE_AT_POINT, [](MainFrame& f) { SplitLineAtPoint(f.ViewInput()); });
+    table.Add(ID_SPLIT_LINE_AT_SEGMENT, [](MainFrame&) { SplitLineAtSegment(true); });
+    table.Add(ID_SPLIT_LINE_WITH_NEW_POINT, [](MainFrame&) { SplitLineAtSegment(false); });
     table.Add(ID_EDIT_MODE_ACTION, [](MainFrame& f) {
         if (RunEditModeAction(f.GetEditMode())) f.Redraw();
     });

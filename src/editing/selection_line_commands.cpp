@@ -1,0 +1,221 @@
+// The line commands on a selected item that start a point tool of its line: adding a point at
+// an end, inserting a point on a segment and dragging a point or a segment. The tool then runs
+// through the view's input by its cursor mode; kinds whose tool is not built yet say so.
+
+#include "core/dialog_slot.h"
+#include "editing/construction_items.h"
+#include "editing/crack_tool.h"
+#include "editing/line_point_tools.h"
+#include "editing/piezometric_tool.h"
+#include "editing/profile_tool.h"
+#include "editing/selection.h"
+#include "editing/selection_edit_support.h"
+#include "editing/slope_tool.h"
+#include "editing/tool_dialog_bars.h"
+#include "graphics/line.h"
+#include "loads/distributed_load_data.h"
+#include "model/data_set.h"
+#include "profile/crack.h"
+#include "platform/services.h"
+#include "porepressure/piezometric_drawing.h"
+#include "profile/slope_drawing.h"
+
+using namespace selection_edit;
+
+namespace {
+
+void SayNotAvailable(const char* what) {
+    platform::Services().StatusLine().SetText(NotAvailableText(what));
+}
+
+// The line kind and display attributes of the line items held as line and point node; false
+// for the other kinds.
+bool LineKindOf(const Cpp_Selection& item, int& kind, s_DrawAttributesType& attributes) {
+    switch (item.GetType()) {
+    case SEL_CONSTRUCTION_POINT:
+    case SEL_CONSTRUCTION_SEGMENT:
+        kind = LINEKIND_CONSTRUCTION;
+        attributes = Cpp_ConstructionLineList::GetDrawAttributes();
+        return true;
+    case SEL_PROFILE_POINT:
+    case SEL_PROFILE_SEGMENT:
+        kind = LINEKIND_PROFILE;
+        attributes = Cpp_ProfileTool::GetDisplayAttributes();
+        return true;
+    case SEL_PIEZOMETRIC_POINT:
+    case SEL_PIEZOMETRIC_SEGMENT:
+        kind = LINEKIND_PIEZOMETRIC;
+        attributes = GetPiezometricDisplayAttributes(item.GetStage() == 2 ? 2 : 1);
+        return true;
+    case SEL_SLOPE_POINT:
+    case SEL_SLOPE_SEGMENT:
+        kind = LINEKIND_SLOPE;
+        attributes = GetSlopeDisplayAttributes();
+        return true;
+    default: return false;
+    }
+}
+
+}  // namespace
+
+bool Cpp_Selection::StartAddPointAtEnd() const {
+    if (!TargetExists()) return true;
+    Cpp_Line* line = LineOf(*this);
+    Cpp_PointXY* point = PointOf(*this);
+    switch (type_) {
+    case SEL_CONSTRUCTION_POINT:
+        Cpp_LineTool::StartAddPointAtEnd(line, point, LINEKIND_CONSTRUCTION,
+                                         Cpp_ConstructionLineList::GetDrawAttributes());
+        return true;
+    case SEL_PROFILE_POINT: Cpp_ProfileTool::StartAddPointAtEnd(line, point); return true;
+    case SEL_PIEZOMETRIC_POINT: Cpp_PiezometricTool::StartAddPointAtEnd(line, point); return true;
+    case SEL_SLOPE_POINT: Cpp_SlopeTool::StartAddPointAtEnd(point); return true;
+    case SEL_LOAD_POINT:
+        DistributedLoadsOf(*this)->StartAddPointAtEnd(
+            static_cast<Cpp_DistributedLoadPoint*>(refs_.ref1));
+        return true;
+    case SEL_NONCIRCULAR_POINT:
+    case SEL_TANGENT_POINT:
+    case SEL_DEFINITION_TANGENT_POINT:
+    case SEL_REINFORCEMENT_POINT: SayNotAvailable("Add Point at End"); return true;
+    default: return true;
+    }
+}
+
+bool Cpp_Selection::StartInsertPoint() const {
+    if (!TargetExists()) return true;
+    int kind = 0;
+    s_DrawAttributesType attributes;
+    if (LineKindOf(*this, kind, attributes) && IsSegmentKind(type_)) {
+        Cpp_LineTool::StartInsertPointOnSegment(LineOf(*this), PointOf(*this), kind, attributes);
+        ToolDialogBars& bars = TheToolBars();
+        switch (type_) {
+        case SEL_CONSTRUCTION_SEGMENT: bars.construction.SetEntryOption(5); break;
+        case SEL_PROFILE_SEGMENT:
+            if (ActiveProfileBar()) bars.profile.SetEntryOption(4);
+            break;
+        case SEL_PIEZOMETRIC_SEGMENT:
+            if (ActivePiezometricBar()) bars.piezometric.SetEntryOption(4);
+            break;
+        default: break;  // the slope's bar is left alone
+        }
+        return true;
+    }
+    switch (type_) {
+    case SEL_LOAD_SEGMENT:
+        DistributedLoadsOf(*this)->StartInsertPoint(
+            static_cast<Cpp_DistributedLoadPoint*>(refs_.ref1));
+        if (ActiveDistributedLoadBar()) TheToolBars().distributedLoad.SetEntryOption(4);
+        return true;
+    case SEL_VARIABLE_CRACK_SEGMENT:
+    case SEL_VARIABLE_WATER_SEGMENT:
+        Cpp_CrackTool::StartInsertPoint(dataSet_->AnalysisComputationData()->GetCrack(),
+                                        CrackPointOf(*this), type_ == SEL_VARIABLE_CRACK_SEGMENT);
+        TheToolBars().crack.SetEntryOption(4);
+        return true;
+    case SEL_SLIP_SURFACE_SEGMENT:
+    case SEL_TANGENT_SEGMENT:
+    case SEL_DEFINITION_TANGENT_SEGMENT:
+    case SEL_REINFORCEMENT_INTERVAL: SayNotAvailable("Insert Point"); return true;
+    default: return true;
+    }
+}
+
+bool Cpp_Selection::StartLineDrag(int x, int y) const {
+    int kind = 0;
+    s_DrawAttributesType attributes;
+    switch (type_) {
+    case SEL_LOAD_POINT:
+        DistributedLoadsOf(*this)->StartDragPoint(
+            x, y, static_cast<Cpp_DistributedLoadPoint*>(refs_.ref1));
+        return true;
+    case SEL_VARIABLE_CRACK_POINT:
+    case SEL_VARIABLE_WATER_POINT:
+        Cpp_CrackTool::StartDragPoint(dataSet_->AnalysisComputationData()->GetCrack(),
+                                      CrackPointOf(*this), type_ == SEL_VARIABLE_CRACK_POINT, x,
+                                      y);
+        return true;
+    default: break;
+    }
+    if (!LineKindOf(*this, kind, attributes)) return false;
+    if (type_ == SEL_PROFILE_SEGMENT || type_ == SEL_CONSTRUCTION_SEGMENT)
+        Cpp_LineTool::StartDragSegment(LineOf(*this), x, y, PointOf(*this), attributes);
+    else if (!IsSegmentKind(type_))
+        Cpp_LineTool::StartDragPoint(LineOf(*this), kind, x, y, PointOf(*this), attributes);
+    return true;
+}
+
+bool Cpp_Selection::StartChangeSegmentLength() const {
+    int kind = 0;
+    s_DrawAttributesType attributes;
+    if (!LineOf(*this) || !TargetExists()) return false;
+    if (IsSegmentKind(type_) && LineKindOf(*this, kind, attributes))
+        Cpp_LineTool::StartChangeLength(LineOf(*this), PointOf(*this), attributes);
+    else if (type_ == SEL_REINFORCEMENT_INTERVAL)
+        SayNotAvailable("Change Length of Segment");
+    return true;
+}
+
+bool Cpp_Selection::StartChangeSegmentSlope() const {
+    int kind = 0;
+    s_DrawAttributesType attributes;
+    if (!LineOf(*this) || !TargetExists()) return false;
+    if (IsSegmentKind(type_) && LineKindOf(*this, kind, attributes))
+        Cpp_LineTool::StartChangeSlope(LineOf(*this), PointOf(*this), attributes, false);
+    else if (type_ == SEL_REINFORCEMENT_INTERVAL)
+        SayNotAvailable("Change Slope of Segment");
+    return true;
+}
+
+bool Cpp_Selection::StartExtendToLine(bool toSegment) const {
+    int kind = 0;
+    s_DrawAttributesType attributes;
+    switch (type_) {
+    case SEL_CONSTRUCTION_POINT:
+    case SEL_PROFILE_POINT:
+    case SEL_PIEZOMETRIC_POINT:
+    case SEL_SLOPE_POINT:
+        if (!TargetExists() || !LineKindOf(*this, kind, attributes)) return false;
+        return Cpp_LineTool::StartExtendToLine(toSegment, LineOf(*this), PointOf(*this),
+                                               attributes),
+               true;
+    case SEL_NONCIRCULAR_POINT:
+    case SEL_DEFINITION_TANGENT_POINT:
+    case SEL_REINFORCEMENT_POINT:
+    case SEL_TANGENT_POINT:
+        SayNotAvailable(toSegment ? "Extend to Line Segment" : "Extend to Line");
+        return true;
+    default: return false;
+    }
+}
+
+bool Cpp_Selection::StartMakeParallel(bool parallel) const {
+    int kind = 0;
+    s_DrawAttributesType attributes;
+    switch (type_) {
+    case SEL_CONSTRUCTION_SEGMENT:
+    case SEL_PROFILE_SEGMENT:
+    case SEL_PIEZOMETRIC_SEGMENT:
+    case SEL_SLOPE_SEGMENT:
+        if (!TargetExists() || !LineKindOf(*this, kind, attributes)) return false;
+        Cpp_LineTool::StartMakeParallel(parallel, LineOf(*this), PointOf(*this), attributes,
+                                        false);
+        return true;
+    case SEL_SLIP_SURFACE_SEGMENT:
+    case SEL_DEFINITION_TANGENT_SEGMENT:
+    case SEL_REINFORCEMENT_INTERVAL:
+    case SEL_TANGENT_SEGMENT:
+        SayNotAvailable(parallel ? "Make Parallel to Line" : "Make Perpendicular to Line");
+        return true;
+    default: return false;
+    }
+}
+
+bool Cpp_Selection::SplitLineAtPoint() const {
+    if (!TargetExists()) return true;
+    if (type_ == SEL_PIEZOMETRIC_POINT)
+        Cpp_PiezometricTool::SplitLineAtPoint(LineOf(*this), PointOf(*this));
+    else if (type_ == SEL_PROFILE_POINT)
+        Cpp_ProfileTool::SplitLineAtPoint(LineOf(*this), PointOf(*this));
+    return true;
+}

@@ -1,0 +1,542 @@
+#include "editing/two_step_edits.h"
+
+#include "editing/view_dispatch.h"
+
+#include "analysis/analysis_computation_data.h"
+#include "analysis/radius_definition.h"
+#include "core/cursor_mode.h"
+#include "core/dialog_slot.h"
+#include "core/geometry.h"
+#include "core/message_boxes.h"
+#include "editing/cursor_modes.h"
+#include "editing/construction_items.h"
+#include "editing/display_bounds.h"
+#include "editing/line_point_tools.h"
+#include "editing/pending_moves.h"
+#include "editing/selection_edit_commands.h"
+#include "editing/selection_edit_support.h"
+#include "editing/selection_list.h"
+#include "editing/profile_tool.h"
+#include "editing/tool_dialog_bars.h"
+#include "graphics/line.h"
+#include "graphics/prompts.h"
+#include "model/data_set.h"
+#include "model/data_sets.h"
+#include "model/derived_data.h"
+#include "platform/services.h"
+#include "porepressure/piezometric_drawing.h"
+#include "profile/crack.h"
+
+#include <algorithm>
+#include <cmath>
+#include <initializer_list>
+
+using namespace selection_edit;
+
+namespace {
+
+bool In(int kind, std::initializer_list<int> kinds) {
+    return std::find(kinds.begin(), kinds.end(), kind) != kinds.end();
+}
+
+constexpr std::initializer_list<int> kLinePoints = {9, 54, 78, 84, 96, 98, 132, 142};
+constexpr std::initializer_list<int> kSegments = {8, 55, 80, 86, 100, 134};
+constexpr std::initializer_list<int> kMovablePoints = {9, 36, 53, 54, 78, 84, 94, 96, 98, 132, 142};
+
+int g_snapDirection = 1;
+
+// The line and the point (segment start) of a line item; false for other kinds.
+bool TargetLineOf(const Cpp_Selection& item, Cpp_Line*& line, Cpp_PointXY*& point) {
+    line = LineOf(item);
+    point = PointOf(item);
+    return line && point && item.TargetExists();
+}
+
+// The first candidate of a point pick at (x, y) into the emptied pick list, or null.
+const Cpp_Selection* PickAt(double x, double y, bool pointsOnly, bool segmentsOnly) {
+    Cpp_SelectionList& picks = GetPickList();
+    picks.Clear();
+    picks.SetAddMode(false);
+    picks.SelectPointAtPoint(Cpp_Kliven4Data::CurrentDataSetOrNull(), x, y, true, pointsOnly,
+                             segmentsOnly, false);
+    return picks.GetNth(1);
+}
+
+const Cpp_Selection* FirstCurrent() {
+    Cpp_SelectionList& list = GetCurrentSelection();
+    const Cpp_Selection* first = list.GetNth(1);
+    return first && list.IsLive(first) ? first : nullptr;
+}
+
+// Every live selected item, with the kind of the first for the change report.
+template <class Each>
+bool ForEachSelected(ViewInputHost& view, Each each) {
+    Cpp_SelectionList& list = GetCurrentSelection();
+    const Cpp_Selection* first = list.GetNth(1);
+    const int kind = first ? first->GetType() : 0;
+    bool moved = false;
+    for (int n = 1; Cpp_Selection* s = list.GetNth(n); ++n)
+        if (list.IsLive(s) && s->TargetExists()) moved = each(*s) || moved;
+    if (moved) {
+        view.DataChanged(DataChangeKindOf(kind));
+        if (first) first->UpdateToolBars();
+    }
+    view.InvalidateView();
+    return moved;
+}
+
+void ShowNotice(const char* text) {
+    AskOkCancel(nullptr, "Data Entry Notice", text);
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------------------------
+// The moves of one item
+
+bool Cpp_Selection::MoveByDistance(bool& repaint) {
+    if (!TargetExists()) return false;
+    switch (type_) {
+    case SEL_CONSTRUCTION_POINT:
+    case SEL_NONCIRCULAR_POINT:
+    case SEL_PIEZOMETRIC_POINT:
+    case SEL_PROFILE_POINT:
+    case SEL_REINFORCEMENT_POINT:
+    case SEL_SLOPE_POINT:
+    case SEL_TANGENT_POINT:
+    case SEL_DEFINITION_TANGENT_POINT: {
+        s_tagTypePointXY p = GetItemPosition();
+        if (!ApplyPendingMoveToPoint(p)) return false;
+        return MoveLinePoint(*this, p.x, p.y);
+    }
+    case SEL_CIRCLE_CENTRE: {
+        const int mode = dataSet_ ? dataSet_->AnalysisMode() : 0;
+        if (mode == 1 || mode == 3) {
+            s_tagTypePointXY p{refs_.x, refs_.y};
+            if (ApplyPendingMoveToPoint(p)) {
+                SetCentre(*dataSet_, p.x, p.y);
+                refs_.x = p.x;
+                refs_.y = p.y;
+            }
+            repaint = true;
+        }
+        return true;
+    }
+    case SEL_DEFINITION_FIXED_POINT: {
+        Cpp_RadiusDefinition* definition = RadiusDefinitionOf(*this);
+        if (!definition) return false;
+        s_tagTypePointXY p = definition->GetFixedPoint();
+        if (!ApplyPendingMoveToPoint(p)) return false;
+        definition->SetFixedPoint(p.x, p.y);
+        repaint = true;
+        return true;
+    }
+    case SEL_LINE_LOAD: return true;
+    default: return false;
+    }
+}
+
+bool Cpp_Selection::MoveFromReferencePoint(const s_tagTypePointXY& reference, double distance,
+                                           int mode) {
+    const s_tagTypePointXY at = GetItemPosition();
+    if (mode == 5) return MoveToXY(reference.x + distance, at.y, true);
+    if (mode == 6) return MoveToXY(at.x, reference.y + distance, true);
+    return false;
+}
+
+bool Cpp_Selection::MoveToLine(const Cpp_PointXY* referenceFirst) {
+    if (In(type_, kSegments)) return false;
+    if (!TargetExists()) return false;
+    s_tagTypePointXY p = GetItemPosition();
+    MovePointToTargetLine(p, referenceFirst);
+    switch (type_) {
+    case SEL_CONSTRUCTION_POINT:
+    case SEL_NONCIRCULAR_POINT:
+    case SEL_PIEZOMETRIC_POINT:
+    case SEL_PROFILE_POINT:
+    case SEL_SLOPE_POINT:
+    case SEL_TANGENT_POINT:
+    case SEL_DEFINITION_TANGENT_POINT:
+    case SEL_REINFORCEMENT_POINT: MoveLinePoint(*this, p.x, p.y); break;
+    case SEL_LOAD_POINT: MoveLoadPoint(*this, p.x, p.y); break;
+    case SEL_CIRCLE_CENTRE:
+        SetCentre(*dataSet_, p.x, p.y);
+        refs_.x = p.x;
+        refs_.y = p.y;
+        return true;
+    case SEL_DEFINITION_FIXED_POINT:
+        if (Cpp_RadiusDefinition* definition = RadiusDefinitionOf(*this))
+            definition->SetFixedPoint(p.x, p.y);
+        break;
+    default: break;
+    }
+    UpdateToolBars();
+    return true;
+}
+
+bool Cpp_Selection::Snap(int direction, const s_tagTypePointXY& a, const s_tagTypePointXY& b) {
+    const s_tagTypePointXY p = GetItemPosition();
+    s_tagTypePointXY z = p;
+    if (direction == 1) {
+        if (a.y == b.y) {
+            ShowErrorMessage("Error", "Cannot snap point horizontally to a horizontal line.");
+            return false;
+        }
+        z.x = std::fabs(a.x - p.x) >= std::fabs(b.x - p.x) ? a.x : b.x;
+        if (z.x == p.x) z.x = p.x + 1.0;
+    } else {
+        if (a.x == b.x) {
+            ShowErrorMessage("Error", "Cannot snap point vertically to a vertical line.");
+            return false;
+        }
+        z.y = std::fabs(a.y - p.y) >= std::fabs(b.y - p.y) ? a.y : b.y;
+        if (z.y == p.y) z.y = p.y + 1.0;
+    }
+    Cpp_PointXY at;
+    if (!LinesIntersectionPoint(Cpp_PointXY(p), Cpp_PointXY(z), Cpp_PointXY(a), Cpp_PointXY(b), 0.0,
+                                at))
+        return false;
+    return SnapToPickedItem(at.XY());
+}
+
+bool Cpp_Selection::SnapToPickedItem(const s_tagTypePointXY& point) {
+    if (!TargetExists()) return false;
+    Cpp_AnalysisComputationData* a = dataSet_ ? dataSet_->AnalysisComputationData() : nullptr;
+    switch (type_) {
+    case SEL_CONSTRUCTION_POINT:
+    case SEL_NONCIRCULAR_POINT:
+    case SEL_PIEZOMETRIC_POINT:
+    case SEL_PROFILE_POINT:
+    case SEL_REINFORCEMENT_POINT:
+    case SEL_SLOPE_POINT:
+    case SEL_DEFINITION_TANGENT_POINT: return MoveLinePoint(*this, point.x, point.y);
+    case SEL_TANGENT_POINT:
+        MoveLinePoint(*this, point.x, point.y);
+        RecomputeCircle(dataSet_);
+        return true;
+    case SEL_CP_POINT:
+    case SEL_PRESSURE_POINT:
+    case SEL_RSUBU_POINT:
+    case SEL_STRENGTH_POINT: return MoveInterpolationPoint(*this, point.x, point.y);
+    case SEL_LOAD_POINT: return MoveLoadPoint(*this, point.x, point.y);
+    case SEL_LINE_LOAD: return MoveLineLoad(*this, point.x, point.y);
+    case SEL_FIXED_POINT:
+        a->SetThroughPoint(point.x, point.y);
+        RecomputeCircle(dataSet_);
+        refs_.x = point.x;
+        refs_.y = point.y;
+        return true;
+    case SEL_CIRCLE_CENTRE:
+        SetCentre(*dataSet_, point.x, point.y);
+        refs_.x = point.x;
+        refs_.y = point.y;
+        return true;
+    case SEL_GRID_CORNER:
+        a->GetFixedSearchGrid().SetCorner(static_cast<int>(refs_.number1), point.x, point.y);
+        refs_.x = point.x;
+        refs_.y = point.y;
+        return true;
+    case SEL_VARIABLE_CRACK_POINT:
+    case SEL_VARIABLE_WATER_POINT:
+        if (MoveCrackPoint(*this, point.x, point.y)) UpdateDisplayBoundsFromGeometry();
+        return true;
+    case SEL_DEFINITION_FIXED_POINT:
+        if (Cpp_RadiusDefinition* definition = RadiusDefinitionOf(*this)) {
+            definition->SetFixedPoint(point.x, point.y);
+            return true;
+        }
+        return false;
+    default: return false;
+    }
+}
+
+// ---------------------------------------------------------------------------------------------
+// Move Point a Distance
+
+bool StartMovePointDistance(ViewInputHost& view, int mode) {
+    StartPendingMove(mode);
+    if (mode == 1 || mode == 2) return MoveSelectedPointsByDistance(view);
+    return true;
+}
+
+bool MoveSelectedPointsByDistance(ViewInputHost& view) {
+    if (!PerformPendingMove()) return false;
+    ForEachSelected(view, [](Cpp_Selection& s) {
+        bool repaint = false;
+        return s.MoveByDistance(repaint);
+    });
+    EndPendingStep();
+    return true;
+}
+
+bool MoveDistanceFromPointClick(ViewInputHost& view, double x, double y) {
+    const Cpp_Selection* picked = PickAt(x, y, true, false);
+    if (!picked) return false;
+    s_tagTypePointXY reference;
+    if (!picked->GetPointXY(reference)) {
+        ShowNotice("Error - You have not selected a valid point or line to move within a "
+                   "distance of.");
+        return false;
+    }
+    if (In(picked->GetType(), {9, 54, 78, 84, 98, 132})) {
+        const int mode = PendingMove().mode;
+        double distance = 1.0;
+        if (AskMoveDistance(mode, distance)) {
+            PendingMove().distance = distance;
+            ForEachSelected(view, [&](Cpp_Selection& s) {
+                return s.MoveFromReferencePoint(reference, distance, mode);
+            });
+        }
+        SetCursorMode(CursorModeNone);
+        ClearPromptBar();
+    }
+    return true;
+}
+
+bool MoveDistanceFromLineClick(ViewInputHost& view, double x, double y) {
+    const Cpp_Selection* picked = PickAt(x, y, false, true);
+    if (!picked) return false;
+    Cpp_Line* line = nullptr;
+    Cpp_PointXY* point = nullptr;
+    if (!TargetLineOf(*picked, line, point)) {
+        ShowNotice("Error - You have not selected a valid point or line to move within a "
+                   "distance of.");
+        return false;
+    }
+    if (Cpp_Selection::IsSegmentKind(picked->GetType()) &&
+        SetPendingMoveReferenceLine(line, point))
+        MoveSelectedPointsByDistance(view);
+    return true;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Move to Line
+
+bool StartMoveToLine(bool parallel) {
+    const Cpp_Selection* first = FirstCurrent();
+    if (!first) return false;
+    const int kind = first->GetType();
+    if (In(kind, {9, 36, 53, 78, 84, 94, 132, 142}))
+        return StartPendingMoveToLine(parallel, false);
+    if (kind == SEL_REINFORCEMENT_POINT) return StartPendingMoveToLine(parallel, true);
+    return false;
+}
+
+bool MoveToLineFirstClick(double x, double y) {
+    const Cpp_Selection* picked = PickAt(x, y, false, true);
+    const Cpp_Selection* first = FirstCurrent();
+    Cpp_Line* line = nullptr;
+    Cpp_PointXY* point = nullptr;
+    if (!picked || !first || !TargetLineOf(*picked, line, point) ||
+        !In(first->GetType(), kMovablePoints))
+        return false;
+    return StartPickReferenceLine(line);
+}
+
+bool MoveToLineSecondClick(ViewInputHost& view, double x, double y) {
+    const Cpp_Selection* picked = PickAt(x, y, false, true);
+    if (!picked) return false;
+    if (!Cpp_Selection::IsSegmentKind(picked->GetType())) return true;
+    Cpp_Line* line = nullptr;
+    Cpp_PointXY* point = nullptr;
+    Cpp_Selection* first = GetCurrentSelection().GetNth(1);
+    if (!TargetLineOf(*picked, line, point) || !first || !In(first->GetType(), kMovablePoints))
+        return false;
+    const int kind = first->GetType();
+    if (first->MoveToLine(point)) {
+        view.DataChanged(DataChangeKindOf(kind));
+        view.InvalidateView();
+    }
+    return true;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Make parallel
+
+bool MakeParallelOrPerpendicular(bool parallel) {
+    if (GetCurrentSelection().Count() > 1) {
+        ShowNotice("Error - Cannot make multiple segments paralel at one time.  You must select "
+                   "segments one at a time.");
+        return false;
+    }
+    const Cpp_Selection* first = FirstCurrent();
+    return first && first->StartMakeParallel(parallel);
+}
+
+bool PickParallelReferenceLine(double x, double y) {
+    const Cpp_Selection* picked = PickAt(x, y, false, true);
+    Cpp_Line* line = nullptr;
+    Cpp_PointXY* point = nullptr;
+    if (!picked || !Cpp_Selection::IsSegmentKind(picked->GetType()) ||
+        !TargetLineOf(*picked, line, point))
+        return false;
+    return Cpp_LineTool::StartAdjustEnd(line, point);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Extend, change length or slope, split
+
+bool ExtendToLine(bool toSegment) {
+    const Cpp_Selection* first = FirstCurrent();
+    return first && In(first->GetType(), kLinePoints) && first->StartExtendToLine(toSegment);
+}
+
+bool ExtendToSelectedLineClick(ViewInputHost& view, double x, double y) {
+    const Cpp_Selection* picked = PickAt(x, y, false, true);
+    Cpp_Line* line = nullptr;
+    Cpp_PointXY* point = nullptr;
+    if (!picked || !TargetLineOf(*picked, line, point)) return false;
+    const Cpp_Selection* first = FirstCurrent();
+    const int kind = first ? first->GetType() : 0;
+    if (Cpp_LineTool::ExtendChooseDirection(line, point)) {
+        view.DataChanged(DataChangeKindOf(kind));
+        view.InvalidateView();
+    }
+    return true;
+}
+
+bool StartChangeSegmentLength() {
+    const Cpp_Selection* first = FirstCurrent();
+    if (first) first->StartChangeSegmentLength();
+    return true;
+}
+
+bool StartChangeSegmentSlope() {
+    const Cpp_Selection* first = FirstCurrent();
+    if (first) first->StartChangeSegmentSlope();
+    return true;
+}
+
+bool SplitLineAtPoint(ViewInputHost& view) {
+    const Cpp_Selection* first = FirstCurrent();
+    if (!first || !In(first->GetType(), {SEL_PIEZOMETRIC_POINT, SEL_PROFILE_POINT})) return true;
+    const int kind = first->GetType();
+    const Cpp_Line* line = LineOf(*first);
+    const int before = LineListOf(*first) ? LineListOf(*first)->Count() : 0;
+    first->SplitLineAtPoint();
+    if (LineListOf(*first) && LineListOf(*first)->Count() != before) {
+        GetCurrentSelection().Clear();
+        Cpp_SelectionList::NoteModelChange();
+        view.HideCurrentToolBar();
+        view.DataChanged(DataChangeKindOf(kind));
+    }
+    (void)line;
+    view.InvalidateView();
+    return true;
+}
+
+bool SplitLineAtSegment(bool splitter) {
+    const Cpp_Selection* first = FirstCurrent();
+    if (!first || !first->TargetExists()) return true;
+    Cpp_Line* line = LineOf(*first);
+    Cpp_PointXY* segment = PointOf(*first);
+    switch (first->GetType()) {
+    case SEL_CONSTRUCTION_SEGMENT:
+        Cpp_LineTool::StartSplitLine(Cpp_ConstructionLineList::GetDrawAttributes(), line, segment,
+                                     splitter);
+        SetCursorMode(CursorModeSplitConstructionLine);
+        break;
+    case SEL_PIEZOMETRIC_SEGMENT:
+        Cpp_LineTool::StartSplitLine(
+            GetPiezometricDisplayAttributes(first->GetStage() == 2 ? 2 : 1), line, segment,
+            splitter);
+        SetCursorMode(CursorModeSplitPiezometricLine);
+        if (!splitter) TheToolBars().piezometric.SetEntryOption(4);
+        break;
+    case SEL_PROFILE_SEGMENT:
+        Cpp_LineTool::StartSplitLine(Cpp_ProfileTool::GetDisplayAttributes(), line, segment,
+                                     splitter);
+        SetCursorMode(CursorModeSplitProfileLine);
+        if (!splitter) TheToolBars().profile.SetEntryOption(4);
+        break;
+    case SEL_REINFORCEMENT_INTERVAL: SetCursorMode(CursorModeSplitReinforcementLine); break;
+    default: break;
+    }
+    return true;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Snapping
+
+bool StartSnapSelection(int direction) {
+    const Cpp_Selection* first = FirstCurrent();
+    if (!first || !In(first->GetType(), {9, 14, 36, 40, 46, 53, 54, 56, 58, 62, 78, 84, 92, 96,
+                                         98, 108, 132, 138, 142})) {
+        SetCursorMode(CursorModeNone);
+        return false;
+    }
+    g_snapDirection = direction;
+    ShowPromptResource(1350);
+    SetToolTipFromId(1350);
+    SetCursorMode(CursorModeSnapHorizontalOrVertical);
+    return true;
+}
+
+bool SnapSelectedPointsToPickedLine(ViewInputHost& view, const Cpp_Selection& picked) {
+    Cpp_Line* line = nullptr;
+    Cpp_PointXY* segment = nullptr;
+    if (!Cpp_Selection::IsSegmentKind(picked.GetType()) ||
+        !TargetLineOf(picked, line, segment) || !segment->Next())
+        return false;
+    const s_tagTypePointXY a = segment->XY(), b = segment->Next()->XY();
+    bool success = true;
+    ForEachSelected(view, [&](Cpp_Selection& s) {
+        const bool moved = s.Snap(g_snapDirection, a, b);
+        if (In(s.GetType(), kLinePoints) && s.GetType() != SEL_TANGENT_POINT) success = moved;
+        return moved;
+    });
+    if (success) EndPendingStep();
+    return success;
+}
+
+bool SnapClick(ViewInputHost& view, double x, double y) {
+    const Cpp_Selection* picked = PickAt(x, y, false, true);
+    if (!picked) return false;
+    const Cpp_Selection copy = *picked;
+    return SnapSelectedPointsToPickedLine(view, copy);
+}
+
+bool StartSnapToPoint() {
+    ShowPromptResource(1351);
+    SetToolTipFromId(1351);
+    SetCursorMode(CursorModeSnapToPoint);
+    return true;
+}
+
+bool SnapToPointClick(ViewInputHost& view, double x, double y) {
+    const Cpp_Selection* picked = PickAt(x, y, true, false);
+    s_tagTypePointXY point;
+    if (!picked || !picked->GetPointXY(point)) return false;
+    ForEachSelected(view, [&](Cpp_Selection& s) { return s.SnapToPickedItem(point); });
+    SetCursorMode(CursorModeNone);
+    ClearPromptBar();
+    EndPendingStep();
+    UpdateDisplayBoundsFromGeometry();
+    return true;
+}
+
+bool CancelSelectionTool() {
+    EndPendingStep();
+    return true;
+}
+
+// ---------------------------------------------------------------------------------------------
+// The view's steps
+
+namespace view_edit_steps {
+
+void MoveFromPointClick(s_InputCall& call) { MoveDistanceFromPointClick(call.view, call.raw.x, call.raw.y); }
+void MoveFromLineClick(s_InputCall& call) { MoveDistanceFromLineClick(call.view, call.raw.x, call.raw.y); }
+void MoveToLineTargetClick(s_InputCall& call) { MoveToLineFirstClick(call.raw.x, call.raw.y); }
+void MoveToLineReferenceClick(s_InputCall& call) {
+    MoveToLineSecondClick(call.view, call.raw.x, call.raw.y);
+}
+void SnapLineClick(s_InputCall& call) { SnapClick(call.view, call.raw.x, call.raw.y); }
+void SnapPointClick(s_InputCall& call) { SnapToPointClick(call.view, call.raw.x, call.raw.y); }
+void EndStep(s_InputCall&) { CancelSelectionTool(); }
+void ParallelReferenceClick(s_InputCall& call) { PickParallelReferenceLine(call.raw.x, call.raw.y); }
+void ExtendTargetClick(s_InputCall& call) {
+    if (ExtendToSelectedLineClick(call.view, call.raw.x, call.raw.y)) call.modified = true;
+}
+
+}  // namespace view_edit_steps

@@ -1,0 +1,74 @@
+// The edit commands on the selection carried out through the frame's command table: a deletion
+// marks the document modified, a cancelled step does not, and command 32903 opens the scale
+// window of the selected item's kind in select mode only.
+
+#include "app/main_frame.h"
+#include "core/command_ids.h"
+#include "editing/edit_modes.h"
+#include "editing/pending_moves.h"
+#include "editing/selection_list.h"
+#include "loads/line_load.h"
+#include "model/data_set.h"
+#include "model/data_sets.h"
+#include "model/load_drawing_layers.h"
+#include "profile/profile_line.h"
+#include "support/fake_services.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class SelectionEditCommands : public ::testing::Test {
+protected:
+    void SetUp() override {
+        RegisterLoadDrawingLayers();  // the loads' scale windows behind the scale action
+        ds = Cpp_Kliven4Data::CurrentDataSet();
+        GetCurrentSelection().Clear();
+    }
+    testsupport::FakeServices fakes;
+    app::MainFrame frame;
+    Cpp_Kliven4DataSet* ds = nullptr;
+};
+
+TEST_F(SelectionEditCommands, DeletingMarksTheDocumentACancelledMoveDoesNot) {
+    Cpp_ProfileLine* line = ds->ProfileLines().CreateLine(1, 1, "");
+    line->AddPoint(0, 0);
+    line->AddPoint(5, 0);
+    line->AddPoint(9, 2);
+    frame.Doc().SetModifiedFlag(false);
+    GetCurrentSelection().Add(ds, 0, SEL_PROFILE_POINT, line, line->LastPoint());
+
+    frame.OnCommand(ID_MOVE_POINT_HORIZONTALLY);  // the distance window is cancelled
+    EXPECT_FALSE(frame.Doc().IsModified());
+    EXPECT_EQ(line->LastPoint()->X(), 9);
+
+    frame.OnCommand(ID_DELETE_POINT);
+    EXPECT_TRUE(frame.Doc().IsModified());
+    EXPECT_EQ(line->NumberOfPoints(), 2);
+    EXPECT_TRUE(GetCurrentSelection().IsEmpty());
+}
+
+TEST_F(SelectionEditCommands, EditModeActionScalesTheSelectedLineLoadInSelectModeOnly) {
+    Cpp_LineLoad* load = ds->LineLoads(1)->AddByComponents(1, 5, 5, 10, 0);
+    frame.OnCommand(ID_SELECT_ITEMS);
+    ASSERT_EQ(frame.GetEditMode(), EditModeSelect);
+
+    // Nothing selected: nothing opens.
+    frame.OnCommand(ID_EDIT_MODE_ACTION);
+    EXPECT_TRUE(fakes.loadScaling.requests.empty());
+
+    Cpp_Selection s;
+    s.SetLoadPointItem(ds, 1, SEL_LINE_LOAD, load);
+    GetCurrentSelection().AddCopy(s);
+    frame.OnCommand(ID_EDIT_MODE_ACTION);
+    ASSERT_EQ(fakes.loadScaling.requests.size(), 1u);
+
+    // The profile tool has no scale action.
+    frame.OnCommand(ID_ENTER_PROFILE_LINES);
+    ASSERT_EQ(frame.GetEditMode(), EditModeProfileLines);
+    GetCurrentSelection().AddCopy(s);
+    frame.OnCommand(ID_EDIT_MODE_ACTION);
+    EXPECT_EQ(fakes.loadScaling.requests.size(), 1u);
+}
+
+}  // namespace
