@@ -123,8 +123,10 @@ bool WheelChange(int delta) {
     return true;
 }
 
+void DrawEditBand(platform::DeviceContext& dc);
 void DrawFeedback(platform::DeviceContext& dc, Cpp_Kliven4DataSet*) {
     Cpp_CrackTool::DrawToolPoints(dc);
+    DrawEditBand(dc);
 }
 
 s_PixelPoint PixelOf(const Cpp_CrackPoint* p) {
@@ -132,20 +134,35 @@ s_PixelPoint PixelOf(const Cpp_CrackPoint* p) {
 }
 
 // The band of a drag or insertion over its middle, in XOR.
-void EditBand() {
-    if (!g_edit.active) return;
+// The band of a drag or insertion: a drag runs from the point before the dragged one, an
+// insertion from the segment's start, over the cursor to the next point.
+std::vector<s_PixelPoint> EditBandPoints() {
     std::vector<s_PixelPoint> points;
-    // A drag runs from the point before the dragged one, an insertion from the segment's start.
     const Cpp_CrackPoint* first = g_edit.drag ? g_edit.before : g_edit.point;
     const Cpp_CrackPoint* last = g_edit.point->Next();
     if (first) points.push_back(PixelOf(first));
     points.push_back(g_edit.band);
     if (last) points.push_back(PixelOf(last));
+    return points;
+}
+
+void EditBand() {
+    if (!g_edit.active) return;
+    const std::vector<s_PixelPoint> points = EditBandPoints();
     if (points.size() < 2) return;
     if (ViewInputHost* view = GetViewWindow())
         view->DrawOverlay(view->ClientRect(), [&](platform::DeviceContext& dc) {
             DrawXorBand(dc, points, g_edit.colour);
         });
+}
+
+// After a full paint: the band of a drag or insertion again where the cursor was, its pixel
+// following the new scale.
+void DrawEditBand(platform::DeviceContext& dc) {
+    if (!g_edit.active) return;
+    g_edit.band = {Cpp_Graphics::XToPixel(g_edit.world.x), Cpp_Graphics::YToPixel(g_edit.world.y)};
+    const std::vector<s_PixelPoint> points = EditBandPoints();
+    if (points.size() >= 2) DrawXorBand(dc, points, g_edit.colour);
 }
 
 void EndPointEdit() {

@@ -14,6 +14,7 @@
 #include "model/data_set.h"
 #include "model/data_sets.h"
 #include "profile/crack.h"
+#include "registry/view_preparations.h"
 
 #include <string>
 #include <utility>
@@ -282,6 +283,13 @@ TEST_F(CrackToolTest, CrackPointsAreDraggedInsertedAndSteppedByTheWheel) {
 
     ASSERT_TRUE(Cpp_CrackTool::StartDragPoint(Crack(), middle, true, 25, 230));
     Move(100, 100);
+    // A full paint during the drag draws the band again at the cursor.
+    Cpp_CrackTool::RegisterDrawing();
+    platform::RecordingDeviceContext painted(400, 300);
+    RunAfterDataDrawings(e_AfterDataStep::ToolFeedback, painted, nullptr);
+    ASSERT_EQ(painted.Records().size(), 2u);
+    EXPECT_EQ(painted.Records()[0].points.back(), (platform::DevicePoint{100, 100}));
+    EXPECT_EQ(painted.Records()[0].attributes.rop, platform::RasterOp::XorPen);
     Key(ViewKeyEscape);
     EXPECT_EQ(Of(list), (Points{{10, 90}, {25, 70}, {30, 90}}));
     ASSERT_TRUE(Cpp_CrackTool::StartDragPoint(Crack(), middle, true, 25, 230));
