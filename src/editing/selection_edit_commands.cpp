@@ -1,5 +1,6 @@
 #include "editing/selection_edit_commands.h"
 
+#include "core/summary_window.h"
 #include "editing/selection_commands.h"
 #include "editing/selection_list.h"
 #include "editing/view_input.h"
@@ -28,10 +29,12 @@ int FirstKind(const Cpp_SelectionList& list) {
 }
 
 // The current list after a deletion: emptied, its highlights gone with the view's repaint, the
-// shown bar hidden.
+// shown bar hidden, the summary window cleared and the prompt of an empty selection shown.
 void EndDeletion(ViewInputHost& view) {
     GetCurrentSelection().Clear();
+    ClearSummaryWindow();
     view.HideCurrentToolBar();
+    ShowSelectionPrompt();
 }
 
 template <class Walk>

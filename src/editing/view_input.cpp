@@ -8,6 +8,7 @@
 #include "editing/crack_tool.h"
 #include "editing/cursor_modes.h"
 #include "editing/interpolation_tool.h"
+#include "editing/line_entry_tool.h"
 #include "editing/edit_modes.h"
 #include "editing/selection_edit_commands.h"
 #include "editing/selection_list.h"
@@ -520,6 +521,9 @@ bool DeleteKey(ViewInputHost& view) {
     case CursorModeLineEntry:
     case CursorModeProfileLineEntry:
     case CursorModePiezometricLineEntry:
+        // Takes the last entered point back, as Shift+Escape does.
+        Cpp_LineEntry::UndoLastEnteredPoint();
+        break;
     case CursorModeNoncircularEntry:
     case CursorModeReinforcementLineEntry: SayNotAvailable(FindCursorModeRow(mode)->step); break;
     default: break;

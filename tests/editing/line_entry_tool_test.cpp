@@ -183,6 +183,20 @@ TEST_F(ProfileToolTest, ShiftEscapeTakesPointsBackAndAfterTheFirstEndsTheEntry) 
     EXPECT_EQ(Lines().Count(), 0);
 }
 
+// The Delete key takes the last entered point back as Shift+Escape does.
+TEST_F(ProfileToolTest, TheDeleteKeyTakesTheLastPointBack) {
+    Click(100, 200);
+    Click(150, 150);
+    Click(220, 180);
+    Key(ViewKeyDelete);
+    EXPECT_EQ(GetCursorMode(), CursorModeProfileLineEntry);
+    EXPECT_EQ(Cpp_LineEntry::EnteredCount(), 2);
+    Key(ViewKeyDelete);
+    Key(ViewKeyDelete);
+    EXPECT_FALSE(Cpp_LineEntry::IsActive());
+    EXPECT_EQ(Lines().Count(), 0);
+}
+
 TEST_F(ProfileToolTest, EscapeErasesEverythingEnteredAndAddsNothing) {
     Click(100, 200);
     Click(150, 150);

@@ -5,6 +5,7 @@
 #include "analysis/analysis_computation_data.h"
 #include "analysis/noncircular_shear_surface.h"
 #include "analysis/radius_definition.h"
+#include "core/string_table.h"
 #include "editing/selection_edit_commands.h"
 #include "editing/selection_list.h"
 #include "editing/tool_dialog_bars.h"
@@ -196,11 +197,16 @@ TEST_F(SelectionEditTest, DeleteKeyActsByTheFirstItemsKind) {
     Cpp_ProfileLine* b = Profile(2, {{0, -5}, {5, -5}, {9, -5}});
     Select(SEL_PROFILE_SEGMENT, a, 1);
     Select(SEL_PROFILE_POINT, b, 2);
+    FillStringTable({{1308, "Select item to modify, etc."}});
+    const int barsHidden = host.barsHidden;
     Key(ViewKeyDelete);
     ExpectPoints(*a, {{9, 1}, {12, 1}});
     ExpectPoints(*b, {{0, -5}, {5, -5}, {9, -5}});
     EXPECT_EQ(host.dataChanges, std::vector<int>{2});
     EXPECT_TRUE(GetCurrentSelection().IsEmpty());
+    // The deleted items' prompt and bar go with them.
+    EXPECT_EQ(host.barsHidden, barsHidden + 1);
+    EXPECT_EQ(Status(), "Select item to modify, etc.");
 
     // Nothing selected: the key changes nothing and marks nothing.
     Key(ViewKeyDelete);
