@@ -10,6 +10,7 @@
 #include "editing/selection_list.h"
 #include "editing/view_load_steps.h"
 #include "editing/view_navigation.h"
+#include "editing/tangent_line_tools.h"
 #include "editing/two_step_edits.h"
 #include "editing/view_slip_surface_steps.h"
 #include "editing/view_tool_steps.h"
@@ -259,7 +260,7 @@ const s_CursorModeRow kCursorModes[] = {
      {R(DistributedLoadAddEndClick), R(DistributedLoadAddEndMove), R(DistributedLoadAddEndEnter),
       R(DistributedLoadAddEndEscape), R(DistributedLoadAddEndEscape), H}},
     {87, 87, "Add Point at End", {M, M, M, M, H, H}},
-    {88, 88, "Add Point at End", {N, D, M, H, H, H}},
+    {88, 88, "Add Point at End", {N, D, R(TangentAddAtEndEnter), H, H, H}},
     {89,
      89,
      "Move (\"Drag\") Item",
@@ -284,7 +285,11 @@ const s_CursorModeRow kCursorModes[] = {
      "Move (\"Drag\") Item",
      {R(DragPointDrop), R(DragPointMove), D, R(DragPointCancel), H, H}},
     {95, 95, "Move (\"Drag\") Item", {M, M, M, M, M, H}},
-    {96, 97, "Move (\"Drag\") Item", {M, M, M, M, H, H}},
+    {96, 96, "Move (\"Drag\") Item", {M, M, M, M, H, H}},
+    {97,
+     97,
+     "Move (\"Drag\") Item",
+     {R(TangentDrop), R(TangentDragMove), R(TangentDropFromBar), R(DragPointCancel), N, H}},
     {98,
      98,
      "Move (\"Drag\") Item",
@@ -332,7 +337,12 @@ const s_CursorModeRow kCursorModes[] = {
      117,
      "Insert Point",
      {R(InsertClick), R(InsertMove), R(InsertEnter), R(InsertCancel), R(InsertCancel), H}},
-    {118, 119, "Insert Point", {M, M, M, M, M, H}},
+    {118, 118, "Insert Point", {M, M, M, M, M, H}},
+    {119,
+     119,
+     "Insert Point",
+     {R(TangentInsertClick), R(TangentInsertMove), R(TangentInsertEnter), R(InsertCancel),
+      R(InsertCancel), H}},
     {120,
      121,
      "Insert Point",

@@ -12,6 +12,7 @@
 #include "editing/edit_modes.h"
 #include "editing/line_entry_tool.h"
 #include "editing/radius_tool.h"
+#include "editing/tangent_line_tools.h"
 #include "editing/tool_dialog_bars.h"
 #include "editing/view_input_fixture.h"
 #include "graphics/prompts.h"
@@ -241,6 +242,43 @@ TEST_F(RadiusToolTest, TheRubberBandSetsAFixedPointAndLeavesAnIrregularTangentLi
     EXPECT_EQ(GetCursorMode(), CursorModeNone);
     EXPECT_TRUE(tangent == before);
     EXPECT_TRUE(EllipsesShown(host.overlay).empty());
+}
+
+// The point tools on an irregular tangent line: a point dragged, one inserted on a segment and
+// one added after the last from the radius bar; each change is the tangent line's.
+TEST_F(RadiusToolTest, ThePointToolsChangeTheTangentLinesPoints) {
+    Cpp_TangentLine& line = *Analysis().GetTangentLine();
+    line.ChangeOption(Cpp_TangentLine::kIrregular);
+    line.AddPoint(20, 40);
+    line.AddPoint(100, 60);
+    line.AddPoint(180, 50);
+    auto points = [&] {
+        std::vector<std::pair<double, double>> out;
+        for (const s_tagTypePointXY& p : line.Points()) out.emplace_back(p.x, p.y);
+        return out;
+    };
+    ASSERT_TRUE(Cpp_TangentLineTool::StartDragPoint(&line, 1, 100, 240));
+    EXPECT_EQ(GetCursorMode(), CursorModeDragTangentPoint);
+    Move(110, 230);
+    Click(110, 230);
+    EXPECT_EQ(GetCursorMode(), CursorModeNone);
+    EXPECT_EQ(points(), (std::vector<std::pair<double, double>>{{20, 40}, {110, 70}, {180, 50}}));
+
+    ASSERT_TRUE(Cpp_TangentLineTool::StartInsertPoint(&line, 0));
+    EXPECT_EQ(GetCursorMode(), CursorModeInsertTangentPoint);
+    Move(60, 250);
+    Click(60, 250);
+    EXPECT_EQ(points(), (std::vector<std::pair<double, double>>{
+                            {20, 40}, {60, 50}, {110, 70}, {180, 50}}));
+
+    ASSERT_TRUE(Cpp_TangentLineTool::StartAddPointAtEnd(&line, false));
+    EXPECT_EQ(GetCursorMode(), CursorModeAddPointTangentLine);
+    SetBar(3, "200", "45");
+    Key(ViewKeyEnter);
+    EXPECT_EQ(GetCursorMode(), CursorModeNone);
+    EXPECT_EQ(points().back(), std::pair(200.0, 45.0));
+    EXPECT_EQ(line.NumberOfPoints(), 5);
+    EXPECT_EQ(host.dataChanges.size(), 3u);
 }
 
 }  // namespace
