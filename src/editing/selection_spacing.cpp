@@ -2,11 +2,14 @@
 // straight line between the two points farthest apart. The list is sorted first (a stable sort:
 // of equal keys the item met first stays first), so it ends in the order of the spacing.
 
+#include "editing/selection_edit_support.h"
 #include "editing/selection_list.h"
+#include "graphics/line.h"
 
 #include <algorithm>
 #include <cmath>
 #include <numeric>
+#include <unordered_map>
 #include <vector>
 
 namespace {
@@ -85,11 +88,40 @@ bool Cpp_SelectionList::SpacePointsEvenly(int mode) {
 
 namespace {
 
-// The live items' positions, or none when any record is stale (nothing is moved then).
+// The item is still in the model. The points of a line are looked up in a set made once per
+// line, so a box of thousands of points of one line is checked in linear time.
+class LiveCheck {
+public:
+    bool Exists(const Cpp_Selection& s) {
+        const Cpp_Line* line = selection_edit::LineOf(s);
+        if (!line) return s.TargetExists();
+        auto it = points_.find(line);
+        if (it == points_.end()) {
+            Cpp_Selection lineOnly = s;
+            s_SelectionReferences r = s.GetItemReferences();
+            r.ref2 = nullptr;
+            lineOnly.SetFromValues(s.GetDataSet(), s.GetStage(), s.GetType(), r);
+            std::vector<const void*> nodes;
+            if (lineOnly.TargetExists())
+                for (const Cpp_PointXY* p = line->FirstPoint(); p; p = p->Next()) nodes.push_back(p);
+            std::sort(nodes.begin(), nodes.end());
+            it = points_.emplace(line, std::move(nodes)).first;
+        }
+        return std::binary_search(it->second.begin(), it->second.end(),
+                                  static_cast<const void*>(s.GetItemReferences().ref2));
+    }
+
+private:
+    std::unordered_map<const Cpp_Line*, std::vector<const void*>> points_;
+};
+
+// The items' positions, or none when any item has left the model (nothing is moved then). The
+// caller has checked that every record is of the present model generation.
 bool Positions(const Cpp_SelectionList& list, std::vector<s_Place>& places) {
     places.clear();
+    LiveCheck live;
     for (int n = 1; const Cpp_Selection* s = list.GetNth(n); ++n) {
-        if (!list.IsLive(s) || !s->TargetExists()) return false;
+        if (!live.Exists(*s)) return false;
         const s_tagTypePointXY p = s->GetItemPosition();
         places.push_back({p.x, p.y});
     }
@@ -100,6 +132,8 @@ bool Positions(const Cpp_SelectionList& list, std::vector<s_Place>& places) {
 
 bool Cpp_SelectionList::SpacePointsOnAxis(bool byX) {
     std::vector<s_Place> places;
+    for (unsigned long g : generations_)
+        if (g != generation_) return false;
     if (!Positions(*this, places)) return false;
     std::vector<size_t> order(places.size());
     std::iota(order.begin(), order.end(), size_t{0});
@@ -134,6 +168,8 @@ bool Cpp_SelectionList::SpacePointsOnAxis(bool byX) {
 
 bool Cpp_SelectionList::SpacePointsAlongLine() {
     std::vector<s_Place> places;
+    for (unsigned long g : generations_)
+        if (g != generation_) return false;
     if (!Positions(*this, places)) return false;
     double largest = 0;
     const size_t anchor = FarthestPairAnchor(places, largest);
