@@ -160,6 +160,31 @@ bool Cpp_CircleTool::FillCircleToolBar(Cpp_AnalysisComputationData& analysis) {
     return false;
 }
 
+namespace {
+// The two values of the radius option in force (radius; point; elevation of a horizontal
+// tangent) and whether its tangent line is irregular; false for an option outside 0 to 3.
+bool RuleValues(const Cpp_AnalysisComputationData& analysis, double& first, double& second,
+                bool& irregular) {
+    irregular = false;
+    first = second = 0.0;
+    switch (analysis.GetRadiusOption()) {
+    case 0: first = analysis.GetRadius(); return true;
+    case 1:
+        first = analysis.GetThroughPointX();
+        second = analysis.GetThroughPointY();
+        return true;
+    case 2:
+        if (analysis.GetTangentLine()->GetOption() == Cpp_TangentLine::kIrregular)
+            irregular = true;
+        else
+            first = analysis.GetTangentLine()->GetElevation();
+        return true;
+    case 3: return true;
+    default: return false;
+    }
+}
+}  // namespace
+
 bool Cpp_CircleTool::GetCircleToolData(const Cpp_AnalysisComputationData& analysis,
                                        int cornerIndex, int& mode, double& x, double& y,
                                        int& kind, bool& irregular, double& first,
@@ -177,24 +202,7 @@ bool Cpp_CircleTool::GetCircleToolData(const Cpp_AnalysisComputationData& analys
     x = centre.x;
     y = centre.y;
     kind = analysis.GetRadiusOption();
-    irregular = false;
-    first = second = 0.0;
-    switch (kind) {
-    case 0: first = analysis.GetRadius(); break;
-    case 1:
-        first = analysis.GetThroughPointX();
-        second = analysis.GetThroughPointY();
-        break;
-    case 2:
-        if (analysis.GetTangentLine()->GetOption() == Cpp_TangentLine::kIrregular)
-            irregular = true;
-        else
-            first = analysis.GetTangentLine()->GetElevation();
-        break;
-    case 3: break;
-    default: return false;
-    }
-    return true;
+    return RuleValues(analysis, first, second, irregular);
 }
 
 namespace {
@@ -239,21 +247,12 @@ void Cpp_CircleTool::CircleToolModeChanged(Cpp_AnalysisComputationData& analysis
 void Cpp_CircleTool::CircleToolRadiusOptionChanged(Cpp_AnalysisComputationData& analysis,
                                                    int kind, bool irregular) {
     analysis.SetRadiusOption(kind);
-    Cpp_TangentLine& tangent = *analysis.GetTangentLine();
+    if (kind == 2)
+        SetTangentOption(*analysis.GetTangentLine(),
+                         irregular ? Cpp_TangentLine::kIrregular : Cpp_TangentLine::kHorizontal);
     double first = 0.0, second = 0.0;
-    switch (kind) {
-    case 0: first = analysis.GetRadius(); break;
-    case 1:
-        first = analysis.GetThroughPointX();
-        second = analysis.GetThroughPointY();
-        break;
-    case 2:
-        SetTangentOption(tangent, irregular ? Cpp_TangentLine::kIrregular
-                                            : Cpp_TangentLine::kHorizontal);
-        if (!irregular) first = tangent.GetElevation();
-        break;
-    default: break;
-    }
+    bool isIrregular = false;
+    RuleValues(analysis, first, second, isIrregular);
     Bar().SetRadiusValues(first, second);
 }
 
