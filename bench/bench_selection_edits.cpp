@@ -27,7 +27,8 @@ std::vector<s_tagTypePointXY> Scattered(int n) {
     return points;
 }
 
-void BM_SpaceHorizontally(benchmark::State& state) {
+// The selection of every point of one line, spaced by the mode.
+void SpacePoints(benchmark::State& state, int mode) {
     const auto places = Scattered(kPoints);
     Cpp_Kliven4DataSet ds(1);
     Cpp_ProfileLine* line = ds.ProfileLines().CreateLine(1, 1, "");
@@ -42,29 +43,12 @@ void BM_SpaceHorizontally(benchmark::State& state) {
             node = node->Next();
         }
         state.ResumeTiming();
-        benchmark::DoNotOptimize(list.SpacePointsEvenly(2));
+        benchmark::DoNotOptimize(list.SpacePointsEvenly(mode));
     }
 }
+void BM_SpaceHorizontally(benchmark::State& state) { SpacePoints(state, 2); }
+void BM_SpaceAlongLine(benchmark::State& state) { SpacePoints(state, 1); }
 BENCHMARK(BM_SpaceHorizontally)->Unit(benchmark::kMillisecond);
-
-void BM_SpaceAlongLine(benchmark::State& state) {
-    const auto places = Scattered(kPoints);
-    Cpp_Kliven4DataSet ds(1);
-    Cpp_ProfileLine* line = ds.ProfileLines().CreateLine(1, 1, "");
-    for (const auto& p : places) line->AddPoint(p.x, p.y);
-    for (auto _ : state) {
-        state.PauseTiming();
-        Cpp_SelectionList list;
-        Cpp_PointXY* node = line->FirstPoint();
-        for (const auto& p : places) {
-            node->Set(p.x, p.y);
-            list.Add(&ds, 0, SEL_PROFILE_POINT, line, node);
-            node = node->Next();
-        }
-        state.ResumeTiming();
-        benchmark::DoNotOptimize(list.SpacePointsEvenly(1));
-    }
-}
 BENCHMARK(BM_SpaceAlongLine)->Unit(benchmark::kMillisecond);
 
 // The reference: a stable sort of the same positions by x.

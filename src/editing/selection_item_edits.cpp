@@ -129,6 +129,30 @@ std::string DescriptionOf(const Cpp_Line& line) {
     return line.HasDescription() ? line.Description() : std::string();
 }
 
+// The line data typed in a profile or piezometric bar (number, the family's value, description)
+// go to the line; a number another line of the list has is refused with its message and the
+// bar shows the line's own data again (false). Nothing typed: true, nothing changed.
+template <class Value, class Bar, class Line, class Get, class Set>
+bool ApplyLineData(Bar* bar, const Cpp_LineList& list, Line* line, const char* family, Get get,
+                   Set set, bool& modified) {
+    int number = 0;
+    Value value{};
+    std::string description;
+    if (!bar || !bar->GetLineData(number, value, description)) return true;
+    // A segment gets the same check as a point: two lines never share a number.
+    if (NumberTakenByOther(list, line, number)) {
+        ShowDuplicateNumber(family, number);
+        bar->SetLineData(line->GetNumber(), get(*line), DescriptionOf(*line));
+        return false;
+    }
+    modified = modified || number != line->GetNumber() || value != get(*line) ||
+               description != DescriptionOf(*line);
+    line->SetNumber(number);
+    set(*line, value);
+    line->SetDescription(description);
+    return true;
+}
+
 }  // namespace
 
 // ---------------------------------------------------------------------------------------------
@@ -294,23 +318,13 @@ void Cpp_Selection::ApplyToolBarValues(bool& clearSelection, bool& repaint, bool
     switch (type_) {
     case SEL_PROFILE_POINT:
     case SEL_PROFILE_SEGMENT: {
-        auto* line = static_cast<Cpp_ProfileLine*>(LineOf(*this));
-        int number = 0, material = 0;
-        std::string description;
         CmDialogBarProfileTool* bar = ActiveProfileBar();
-        if (bar && bar->GetLineData(number, material, description)) {
-            // A segment gets the same check as a point: two lines never share a number.
-            if (NumberTakenByOther(ds->ProfileLines(), line, number)) {
-                ShowDuplicateNumber("Profile", number);
-                bar->SetLineData(line->GetNumber(), line->GetMaterialNumber(), DescriptionOf(*line));
-                return;
-            }
-            modified = modified || number != line->GetNumber() ||
-                       material != line->GetMaterialNumber() || description != DescriptionOf(*line);
-            line->SetNumber(number);
-            line->SetMaterialNumber(material);
-            line->SetDescription(description);
-        }
+        if (!ApplyLineData<int>(
+                bar, ds->ProfileLines(), static_cast<Cpp_ProfileLine*>(LineOf(*this)), "Profile",
+                [](const Cpp_ProfileLine& l) { return l.GetMaterialNumber(); },
+                [](Cpp_ProfileLine& l, int material) { l.SetMaterialNumber(material); },
+                modified))
+            return;
         if (type_ == SEL_PROFILE_POINT && bar && bar->GetPoint(x, y) && MoveToXY(x, y, true))
             modified = true;
         repaint = modified;
@@ -318,23 +332,13 @@ void Cpp_Selection::ApplyToolBarValues(bool& clearSelection, bool& repaint, bool
     }
     case SEL_PIEZOMETRIC_POINT:
     case SEL_PIEZOMETRIC_SEGMENT: {
-        auto* line = static_cast<Cpp_PiezometricLine*>(LineOf(*this));
-        int number = 0;
-        double unitWeight = 0;
-        std::string description;
         CmDialogBarPiezometricTool* bar = ActivePiezometricBar();
-        if (bar && bar->GetLineData(number, unitWeight, description)) {
-            if (NumberTakenByOther(*LineListOf(*this), line, number)) {
-                ShowDuplicateNumber("Piezometric", number);
-                bar->SetLineData(line->GetNumber(), line->UnitWeight(), DescriptionOf(*line));
-                return;
-            }
-            modified = modified || number != line->GetNumber() ||
-                       unitWeight != line->UnitWeight() || description != DescriptionOf(*line);
-            line->SetNumber(number);
-            line->SetUnitWeightOfWater(unitWeight);
-            line->SetDescription(description);
-        }
+        if (!ApplyLineData<double>(
+                bar, *LineListOf(*this), static_cast<Cpp_PiezometricLine*>(LineOf(*this)),
+                "Piezometric", [](const Cpp_PiezometricLine& l) { return l.UnitWeight(); },
+                [](Cpp_PiezometricLine& l, double weight) { l.SetUnitWeightOfWater(weight); },
+                modified))
+            return;
         if (type_ == SEL_PIEZOMETRIC_POINT && bar && bar->GetPoint(x, y) && MoveToXY(x, y, true))
             modified = true;
         repaint = modified;
