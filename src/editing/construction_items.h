@@ -55,6 +55,11 @@ public:
     // Ends the entry: a line of the entered points (one point is enough) takes the smallest
     // free number. True when a line was added.
     bool AddLineFromPoints();
+    // Completes the split tool on a segment of one of the lines: the point goes in at the split
+    // position (or, fromBar, at the construction bar's point) and the points from it on become
+    // a new line with the smallest free number. False when the tool goes on or the line is not
+    // one of these.
+    bool SplitLineAtSegment(Cpp_Line* line, Cpp_PointXY* segmentStart, bool fromBar);
 
 private:
     bool showLines_ = true, showPoints_ = true, showFlagA_ = true, showFlagB_ = true;

@@ -8,6 +8,7 @@
 #include "editing/cursor_modes.h"
 #include "editing/display_bounds.h"
 #include "editing/line_entry_tool.h"
+#include "editing/line_point_tools.h"
 #include "editing/tool_dialog_bars.h"
 #include "editing/view_navigation.h"
 #include "graphics/graphic_string.h"
@@ -218,6 +219,24 @@ bool Cpp_ConstructionLineList::AddLineFromPoints() {
     line->SetNumber(number);
     for (const s_tagTypePointXY& p : points) line->AddPoint(p.x, p.y);
     line->NumberPoints();
+    return true;
+}
+
+bool Cpp_ConstructionLineList::SplitLineAtSegment(Cpp_Line* line, Cpp_PointXY* segmentStart,
+                                                  bool fromBar) {
+    if (!line || IndexOf(line) < 0 || !segmentStart || !line->ContainsPoint(segmentStart))
+        return false;
+    s_tagTypePointXY at;
+    if (!CompleteSplitFromBar(Bar(), fromBar, at)) return false;
+    Cpp_PointXY* cut = line->InsertPointAfter(segmentStart, at.x, at.y);
+    const std::vector<s_tagTypePointXY> rest = CutLineAfter(*line, cut);
+    line->NumberPoints();
+    const int number = FirstUnusedNumber();
+    Cpp_Line* added = NewLine();
+    added->SetNumber(number);
+    for (const s_tagTypePointXY& p : rest) added->AddPoint(p.x, p.y);
+    added->NumberPoints();
+    InvalidateViewWindow();
     return true;
 }
 

@@ -2,6 +2,7 @@
 // dragging a point or a segment): the operations of their cursor-mode rows (view_dispatch.cpp).
 
 #include "core/cursor_mode.h"
+#include "editing/construction_items.h"
 #include "editing/cursor_modes.h"
 #include "editing/line_point_tools.h"
 #include "core/preferences.h"
@@ -204,6 +205,8 @@ void SplitInput(s_InputCall& c, bool typed) {
     }
     const bool split = mode == CursorModeSplitProfileLine
                            ? Cpp_ProfileTool::SplitLineAtSegment(line, segment, typed)
+                       : mode == CursorModeSplitConstructionLine
+                           ? GetConstructionLineList().SplitLineAtSegment(line, segment, typed)
                            : Cpp_PiezometricTool::SplitLineAtSegment(line, segment, typed);
     if (!typed || split) GetCurrentSelection().Clear();
     if (split) LineChanged(c, line);

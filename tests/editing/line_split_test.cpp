@@ -3,6 +3,7 @@
 // weights; the split tool's band and splitter line; Cancel leaving the line whole.
 
 #include "core/cursor_mode.h"
+#include "editing/construction_items.h"
 #include "editing/cursor_modes.h"
 #include "editing/edit_modes.h"
 #include "editing/line_editing_dialogs.h"
@@ -260,6 +261,38 @@ TEST_F(LineSplitTest, OnASegmentTheClickOrTheSplitterPlacesTheNewEndsAndCancelKe
     EXPECT_EQ(Profiles().Count(), 1);
     EXPECT_EQ(PointsOf(*line), (Points{{100, 100}, {200, 100}}));
     EXPECT_FALSE(Cpp_LineTool::IsActive());
+}
+
+// A construction line split on a segment: the points from the split position on become a new
+// construction line with the smallest free number; Escape leaves the line whole.
+TEST_F(LineSplitTest, AConstructionLineSplitOnASegmentBecomesTwoLines) {
+    Cpp_ConstructionLineList& lines = GetConstructionLineList();
+    lines.Clear();
+    Cpp_Line* line = lines.NewLine();
+    line->SetNumber(1);
+    line->AddPoint(100, 100);
+    line->AddPoint(200, 100);
+    line->AddPoint(300, 150);
+    line->NumberPoints();
+    ASSERT_TRUE(Cpp_LineTool::StartSplitLine(Cpp_ConstructionLineList::GetDrawAttributes(), line,
+                                             line->FirstPoint(), false));
+    SetCursorMode(CursorModeSplitConstructionLine);
+    Move(140, 190);
+    EXPECT_TRUE(Click(140, 190));
+    EXPECT_EQ(GetCursorMode(), CursorModeNone);
+    ASSERT_EQ(lines.Count(), 2);
+    EXPECT_EQ(PointsOf(*line), (Points{{100, 100}, {140, 110}}));
+    ASSERT_EQ(lines.LineAt(1)->GetNumber(), 2);
+    EXPECT_EQ(PointsOf(*lines.LineAt(1)), (Points{{140, 110}, {200, 100}, {300, 150}}));
+
+    Cpp_LineTool::StartSplitLine(Cpp_ConstructionLineList::GetDrawAttributes(), line,
+                                 line->FirstPoint(), false);
+    SetCursorMode(CursorModeSplitConstructionLine);
+    Move(120, 200);
+    Key(ViewKeyEscape);
+    EXPECT_EQ(GetCursorMode(), CursorModeNone);
+    EXPECT_EQ(lines.Count(), 2);
+    EXPECT_EQ(PointsOf(*line), (Points{{100, 100}, {140, 110}}));
 }
 
 TEST_F(LineSplitTest, EnterTakesTheBarsPointExceptWithTheSplitter) {
