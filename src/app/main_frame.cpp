@@ -20,6 +20,7 @@
 #include "editing/crack_tool.h"
 #include "editing/distributed_load_tool.h"
 #include "editing/line_load_tool.h"
+#include "editing/reinforcement_tool.h"
 #include "editing/interpolation_tool.h"
 #include "editing/line_entry_tool.h"
 #include "editing/line_point_tools.h"
@@ -31,6 +32,7 @@
 #include "graphics/ui/clipboard_picture.h"
 #include "graphics/views.h"
 #include "loads/distributed_load_data.h"
+#include "loads/reinforcement_line.h"
 #include "model/data_set.h"
 #include "model/data_sets.h"
 #include "platform/services.h"
@@ -82,6 +84,7 @@ MainFrame::MainFrame(QWidget* parent) : QMainWindow(parent), commands_(BuildComm
     Cpp_CircleTool::RegisterDrawing();
     RegisterDistributedLoadToolDrawing();
     RegisterLineLoadToolDrawing();
+    RegisterReinforcementToolDrawing();
     RegisterPickBandDrawing();
     s_CursorModeHooks hooks = NavigationCursorModeHooks();
     hooks.setArrowCursor = [view = view_] { view->unsetCursor(); };
@@ -321,6 +324,11 @@ bool MainFrame::SetEditMode(int command) {
         Cpp_LineEntry::Reset();
         TheToolBars().profile.EnableFinishButton(false);
         TheToolBars().piezometric.EnableFinishButton(false);
+        InvalidateViewWindow();
+    }
+    // So is a reinforcement line being entered.
+    if (Cpp_ReinforcementLineList::IsEnteringPoints()) {
+        Cpp_ReinforcementLineList::EscapeInEntryTool();
         InvalidateViewWindow();
     }
     // A point or editing tool of a line ends.

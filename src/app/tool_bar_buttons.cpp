@@ -13,6 +13,8 @@
 #include "editing/piezometric_tool.h"
 #include "loads/distributed_load_data.h"
 #include "loads/line_load.h"
+#include "loads/reinforcement_line.h"
+#include "core/units.h"
 #include "editing/profile_tool.h"
 #include "model/data_set.h"
 #include "model/data_sets.h"
@@ -63,14 +65,27 @@ void EditToolOptionsFromBar(MainFrame& frame) {
 }
 constexpr char kDistributedLoadOptions[] = "Distributed Load Data Entry Options";
 constexpr char kLineLoadOptions[] = "Line Load Data Entry Options";
+constexpr char kReinforcementOptions[] = "Reinforcement Data Entry Options";
+
+// "Finish Line" of the reinforcement bar: the line entered so far is added; the largest force
+// over the data sets sets the scale.
+void FinishReinforcementLine(MainFrame& frame) {
+    if (Cpp_ReinforcementLineList::AddLine()) {
+        Cpp_ReinforcementLineList::SetLargestForce(Cpp_Kliven4Data::MaximumReinforcementForce());
+        Cpp_ReinforcementLineList::ComputeForceScale(GetUnitSystem());
+        frame.Doc().SetModifiedFlag(true);
+    }
+    frame.Redraw();
+}
 
 constexpr s_BarButtonOpener kOpeners[] = {
     {BarProfile, CmDialogBarProfileTool::IdFinish,
      &FinishLineFromBar<&Cpp_ProfileTool::AddLine, 2>},
     {BarPiezometric, CmDialogBarPiezometricTool::IdFinish,
      &FinishLineFromBar<&Cpp_PiezometricTool::AddLine, 4>},
-    {BarReinforcement, CmDialogBarReinforcementTool::IdFinish, nullptr},
-    {BarReinforcement, CmDialogBarReinforcementTool::IdOptions, nullptr},
+    {BarReinforcement, CmDialogBarReinforcementTool::IdFinish, &FinishReinforcementLine},
+    {BarReinforcement, CmDialogBarReinforcementTool::IdOptions,
+     &EditToolOptionsFromBar<&Cpp_ReinforcementLineList::EditToolOptions, kReinforcementOptions>},
     {BarDistributedLoad, CmDialogBarDistributedLoad::IdOptions,
      &EditToolOptionsFromBar<&Cpp_DistributedLoadData::EditToolOptions, kDistributedLoadOptions>},
     {BarLineLoad, CmDialogBarLineLoadTool::IdOptions,

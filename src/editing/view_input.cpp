@@ -16,6 +16,7 @@
 #include "editing/view_dispatch.h"
 #include "editing/view_load_steps.h"
 #include "loads/line_load.h"
+#include "loads/reinforcement_line.h"
 #include "editing/view_menus.h"
 #include "editing/view_navigation.h"
 #include "editing/view_selection.h"
@@ -401,6 +402,9 @@ bool MouseWheelEdit(ViewInputHost& view, int delta, bool shift, bool control) {
         return view.WheelEditingOn() &&
                view_load_ops::DistributedLoadWheel(mode, delta, shift, control);
     case CursorModeReinforcementLineEntry:
+        if (!view.WheelEditingOn()) break;
+        Cpp_ReinforcementLineList::WheelChangeForceA(delta, shift);
+        return true;
     case CursorModeInsertReinforcementPoint:
         if (view.WheelEditingOn()) {
             SayNotAvailable(FindCursorModeRow(mode)->step);
@@ -423,8 +427,12 @@ bool MouseWheelEdit(ViewInputHost& view, int delta, bool shift, bool control) {
     case EditModeRSubUPoints:
     case EditModeStrengthPoints: return Cpp_InterpolationTool::WheelChangeToolValue(delta);
     case EditModeLineLoads: Cpp_LineLoadList::WheelEditTool(shift, delta); return true;
+    case EditModeReinforcement:
+        Cpp_ReinforcementLineList::WheelChangeForceC(delta, shift);
+        return true;
     case EditModeInterpolationSpare:
-    case EditModeReinforcement: SayNotAvailable(FindEditModeRow(view.EditMode())->tool); return true;
+        SayNotAvailable(FindEditModeRow(view.EditMode())->tool);
+        return true;
     default: return false;
     }
 }
@@ -524,8 +532,8 @@ bool DeleteKey(ViewInputHost& view) {
         // Takes the last entered point back, as Shift+Escape does.
         Cpp_LineEntry::UndoLastEnteredPoint();
         break;
-    case CursorModeNoncircularEntry:
-    case CursorModeReinforcementLineEntry: SayNotAvailable(FindCursorModeRow(mode)->step); break;
+    case CursorModeNoncircularEntry: SayNotAvailable(FindCursorModeRow(mode)->step); break;
+    case CursorModeReinforcementLineEntry: Cpp_ReinforcementLineList::DeleteKeyInTool(); return true;
     default: break;
     }
     if (view.EditMode() != EditModeSelect) return false;

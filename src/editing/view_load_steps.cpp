@@ -8,8 +8,10 @@
 #include "graphics/prompts.h"
 #include "loads/distributed_load_data.h"
 #include "loads/line_load.h"
+#include "loads/reinforcement_line.h"
 #include "model/data_set.h"
 #include "model/data_sets.h"
+#include "core/units.h"
 
 namespace view_load_ops {
 
@@ -170,6 +172,54 @@ void LineLoadDragMove(s_InputCall& c) {
 void LineLoadDragEscape(s_InputCall& c) {
     Cpp_LineLoadList::CancelDrag();
     if (ViewInputHost* view = &c.view) SetToolPrompt(true, view->EditMode(), {});
+}
+
+namespace {
+// A reinforcement line added: the largest force over the data sets sets the scale.
+void ReinforcementAdded(s_InputCall& c) {
+    Cpp_ReinforcementLineList::SetLargestForce(Cpp_Kliven4Data::MaximumReinforcementForce());
+    Cpp_ReinforcementLineList::ComputeForceScale(GetUnitSystem());
+    LoadsChanged(c, true);
+}
+void ReinforcementPointToBar(const s_InputCall& c) {
+    if (!c.in.shift) return;
+    if (CmDialogBarReinforcementTool* bar = ActiveReinforcementBar())
+        bar->SetPoint(c.rounded.x, c.rounded.y);
+}
+}  // namespace
+
+void ReinforcementFirstClick(s_InputCall& c) {
+    Cpp_ReinforcementLineList::EnterPointsClick(c.snapped.x, c.snapped.y, false);
+}
+void ReinforcementFirstEnter(s_InputCall&) {
+    Cpp_ReinforcementLineList::EnterPointsClick(0, 0, true);
+}
+void ReinforcementClick(s_InputCall& c) {
+    if (Cpp_ReinforcementLineList::EnterPointsTool(c.snapped.x, c.snapped.y, false))
+        ReinforcementAdded(c);
+}
+void ReinforcementEnter(s_InputCall& c) {
+    if (Cpp_ReinforcementLineList::EnterPointsTool(0, 0, true)) ReinforcementAdded(c);
+}
+void ReinforcementMove(s_InputCall& c) {
+    ReinforcementPointToBar(c);
+    Cpp_ReinforcementLineList::ToolMouseMove(c.in.device.x, c.in.device.y, c.rounded.x,
+                                             c.rounded.y);
+    MoveToolTip(c);
+}
+void ReinforcementIdleMove(s_InputCall& c) {
+    ReinforcementPointToBar(c);
+    view_input_ops::CoordinateToolTip(c);
+}
+void ReinforcementEscape(s_InputCall& c) {
+    if (c.in.shift)
+        Cpp_ReinforcementLineList::DeleteKeyInTool();
+    else
+        Cpp_ReinforcementLineList::EscapeInEntryTool();
+}
+void ReinforcementBackspace(s_InputCall&) { Cpp_ReinforcementLineList::DeleteKeyInTool(); }
+void ReinforcementFinish(s_InputCall& c) {
+    if (Cpp_ReinforcementLineList::AddLine()) ReinforcementAdded(c);
 }
 
 bool DistributedLoadWheel(int cursorMode, int delta, bool shift, bool control) {

@@ -33,6 +33,16 @@ void LineLoadDragDrop(s_InputCall& call);
 void LineLoadDragEnter(s_InputCall& call);
 void LineLoadDragMove(s_InputCall& call);
 void LineLoadDragEscape(s_InputCall& call);
+// The reinforcement entry tool (edit mode 13, cursor mode 36).
+void ReinforcementFirstClick(s_InputCall& call);
+void ReinforcementFirstEnter(s_InputCall& call);
+void ReinforcementClick(s_InputCall& call);
+void ReinforcementEnter(s_InputCall& call);
+void ReinforcementMove(s_InputCall& call);
+void ReinforcementIdleMove(s_InputCall& call);
+void ReinforcementEscape(s_InputCall& call);
+void ReinforcementBackspace(s_InputCall& call);
+void ReinforcementFinish(s_InputCall& call);
 // The wheel of the distributed-load tool: during entry (cursor mode 14) and at cursor mode 0.
 bool DistributedLoadWheel(int cursorMode, int delta, bool shift, bool control);
 }  // namespace view_load_ops

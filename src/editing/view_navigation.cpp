@@ -5,6 +5,7 @@
 #include "editing/line_entry_tool.h"
 #include "editing/line_point_tools.h"
 #include "loads/distributed_load_data.h"
+#include "loads/reinforcement_line.h"
 #include "graphics/graphics.h"
 #include "registry/view_preparations.h"
 
@@ -99,6 +100,7 @@ bool StartZoomWindow(int x, int y) {
     if (entryStep) Cpp_LineEntry::EraseEnterRubberBand();
     const bool loadEntry = mode == CursorModeDistributedLoadEntry;
     if (loadEntry) Cpp_DistributedLoadData::EraseEntryBandForZoom();
+    if (mode == CursorModeReinforcementLineEntry) Cpp_ReinforcementLineList::SaveToolModeForZoom();
     SetSavedCursorMode(entryStep || loadEntry ? mode : 0);
     // So do the point and editing tools of a line.
     if (!entryStep && !loadEntry && mode != CursorModeNone && Cpp_LineTool::IsActive())

@@ -191,6 +191,34 @@ public:
     static void RestoreForceScale();
     static bool ScaleDialog();
     static std::string TooltipText(double x, double y, double longitudinal, double transverse);
+
+    // The entry tool of the reinforcement edit mode (editing/reinforcement_tool.cpp), on the
+    // registered view and the frame's reinforcement bar while it is in use.
+    //
+    // The tool chosen: the largest force asked for when the scale needs one, the bar given the
+    // first unused number.
+    static void StartEntryTool();
+    // The first point (typed: the bar's x and y), snapped to the slope; cursor mode 36.
+    static bool EnterPointsClick(double x, double y, bool typed);
+    static void ToolMouseMove(int px, int py, double x, double y);
+    // A further point; the last point again with unchanged forces finishes. True when a line
+    // was added.
+    static bool EnterPointsTool(double x, double y, bool typed);
+    // Finishes the line (at least two points, else a message and the entry goes on); a number
+    // in use is settled in the duplicate-number window first. True when a line was added.
+    static bool AddLine();
+    static void DeleteKeyInTool();
+    static void EscapeInEntryTool();
+    static void SaveToolModeForZoom();
+    static void RepaintEnteredPoints(platform::DeviceContext& dc);
+    static bool IsEnteringPoints();
+    static const std::vector<s_ReinforcementLinePtType>& EnteredPoints();
+    // The wheel on the bar's longitudinal force (transverse with Shift): during entry (A) and
+    // with no step running (C).
+    static void WheelChangeForceA(int delta, bool transverse);
+    static void WheelChangeForceC(int delta, bool transverse);
+    // "Reinforcement Data Entry Options"; true after OK.
+    static bool EditToolOptions();
     static void GetDisplayAttributes(s_DrawAttributesType& attributes);
     static void SavePreferences(const Cpp_ReinforcementLineList* list, bool read);
 

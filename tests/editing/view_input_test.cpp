@@ -79,7 +79,9 @@ TEST_F(ViewInputTest, ClicksAndEnterAtModeZeroGoToTheToolOfTheEditMode) {
     };
     const Case cases[] = {
         {5, "", ""},  // no profile line at the point: no material to open
-        {13, "\"Reinforcement\" is not available yet.", "\"Reinforcement\" is not available yet."},
+        {16, "\"Radius\" is not available yet.", "\"Radius\" is not available yet."},
+        // No reinforcement bar shown: no point to take.
+        {13, "", "", true},
         {9, "", ""},  // the tool not started: no point is added
         {11, "", "\"Interpolation Points\" is not available yet."},
         // No circle bar shown: nothing to read.

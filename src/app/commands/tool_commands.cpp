@@ -16,6 +16,7 @@
 #include "editing/interpolation_tool.h"
 #include "editing/piezometric_tool.h"
 #include "loads/line_load.h"
+#include "loads/reinforcement_line.h"
 #include "model/data_set.h"
 #include "editing/profile_tool.h"
 #include "graphics/prompts.h"
@@ -97,8 +98,8 @@ const s_ToolCommand kTools[] = {
      PressStage2Table, "", false, EditStrengthInterpolationData, -1, &StartInterpolationTool<3>},
     {ID_ENTER_SLOPE_LINE, EditModeSlopeLine, PressTable, PressSwitches, "", false, EnterSlopeLine,
      -1, [] {}},
-    {ID_ENTER_REINFORCEMENT_LINES, EditModeReinforcement, PressTable, PressSwitches, nullptr, false,
-     EditReinforcementLines},
+    {ID_ENTER_REINFORCEMENT_LINES, EditModeReinforcement, PressTable, PressSwitches, "", false,
+     EditReinforcementLines, -1, Cpp_ReinforcementLineList::StartEntryTool},
     {ID_ENTER_CIRCULAR_SLIP_SURFACE, EditModeCircle, PressPrimaryData, PressOptionalData, "",
      false, nullptr, 1, nullptr, PrepareCircleTool, ChooseCircleTool},
     {ID_ENTER_NONCIRCULAR_SLIP_SURFACE, EditModeNoncircular, PressPrimaryData, PressOptionalData,
