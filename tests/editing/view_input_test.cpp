@@ -79,7 +79,6 @@ TEST_F(ViewInputTest, ClicksAndEnterAtModeZeroGoToTheToolOfTheEditMode) {
     };
     const Case cases[] = {
         {5, "", ""},  // no profile line at the point: no material to open
-        {16, "\"Radius\" is not available yet.", "\"Radius\" is not available yet."},
         // No reinforcement bar shown: no point to take.
         {13, "", "", true},
         {9, "", ""},  // the tool not started: no point is added
