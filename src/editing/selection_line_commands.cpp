@@ -11,6 +11,7 @@
 #include "editing/selection.h"
 #include "editing/selection_edit_support.h"
 #include "editing/slope_tool.h"
+#include "editing/tangent_line_tools.h"
 #include "editing/tool_dialog_bars.h"
 #include "graphics/line.h"
 #include "loads/distributed_load_data.h"
@@ -74,9 +75,14 @@ bool Cpp_Selection::StartAddPointAtEnd() const {
         DistributedLoadsOf(*this)->StartAddPointAtEnd(
             static_cast<Cpp_DistributedLoadPoint*>(refs_.ref1));
         return true;
-    case SEL_NONCIRCULAR_POINT:
     case SEL_TANGENT_POINT:
-    case SEL_DEFINITION_TANGENT_POINT:
+    case SEL_DEFINITION_TANGENT_POINT: {
+        int index = 0;
+        if (Cpp_TangentLine* tangent = TangentLineOf(*this, index))
+            Cpp_TangentLineTool::StartAddPointAtEnd(tangent, index == 0);
+        return true;
+    }
+    case SEL_NONCIRCULAR_POINT:
     case SEL_REINFORCEMENT_POINT: SayNotAvailable("Add Point at End"); return true;
     default: return true;
     }
@@ -113,9 +119,15 @@ bool Cpp_Selection::StartInsertPoint() const {
                                         CrackPointOf(*this), type_ == SEL_VARIABLE_CRACK_SEGMENT);
         TheToolBars().crack.SetEntryOption(4);
         return true;
-    case SEL_SLIP_SURFACE_SEGMENT:
     case SEL_TANGENT_SEGMENT:
-    case SEL_DEFINITION_TANGENT_SEGMENT:
+    case SEL_DEFINITION_TANGENT_SEGMENT: {
+        int index = 0;
+        Cpp_TangentLine* tangent = TangentLineOf(*this, index);
+        if (tangent && index + 1 < tangent->NumberOfPoints())
+            Cpp_TangentLineTool::StartInsertPoint(tangent, index);
+        return true;
+    }
+    case SEL_SLIP_SURFACE_SEGMENT:
     case SEL_REINFORCEMENT_INTERVAL: SayNotAvailable("Insert Point"); return true;
     default: return true;
     }
@@ -129,6 +141,13 @@ bool Cpp_Selection::StartLineDrag(int x, int y) const {
         DistributedLoadsOf(*this)->StartDragPoint(
             x, y, static_cast<Cpp_DistributedLoadPoint*>(refs_.ref1));
         return true;
+    case SEL_TANGENT_POINT:
+    case SEL_DEFINITION_TANGENT_POINT: {
+        int index = 0;
+        if (Cpp_TangentLine* tangent = TangentLineOf(*this, index))
+            Cpp_TangentLineTool::StartDragPoint(tangent, index, x, y);
+        return true;
+    }
     case SEL_VARIABLE_CRACK_POINT:
     case SEL_VARIABLE_WATER_POINT:
         Cpp_CrackTool::StartDragPoint(dataSet_->AnalysisComputationData()->GetCrack(),

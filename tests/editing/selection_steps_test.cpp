@@ -4,6 +4,7 @@
 #include "analysis/analysis_computation_data.h"
 #include "analysis/fixed_search_grid.h"
 #include "analysis/radius_definition.h"
+#include "analysis/tangent_line.h"
 #include "core/cursor_mode.h"
 #include "core/string_table.h"
 #include "editing/cursor_modes.h"
@@ -414,6 +415,38 @@ TEST_F(SelectionStepTest, DragStartsByKind) {
 }  // namespace
 
 namespace {
+
+// The points and segments of the trial circle's irregular tangent line start the tangent-line
+// point tools: a drag, adding at an end, inserting on a segment.
+TEST_F(SelectionStepTest, TangentLineItemsStartTheTangentLinePointTools) {
+    ds->AnalysisComputationData()->SetCircular(true);
+    Cpp_TangentLine* tangent = ds->AnalysisComputationData()->GetTangentLine();
+    ASSERT_NE(tangent, nullptr);
+    tangent->ChangeOption(Cpp_TangentLine::kIrregular);
+    tangent->AddPoint(0, 10);
+    tangent->AddPoint(10, 12);
+    tangent->AddPoint(20, 11);
+    const auto item = [&](int kind, int index) {
+        s_SelectionReferences r;
+        r.ref1 = tangent;
+        r.index = index;
+        GetCurrentSelection().Clear();
+        SelectValues(kind, r);
+        return GetCurrentSelection().GetNth(1);
+    };
+    EXPECT_TRUE(item(SEL_TANGENT_POINT, 1)->StartLineDrag(50, 50));
+    EXPECT_EQ(GetCursorMode(), CursorModeDragTangentPoint);
+    Key(ViewKeyEscape);
+    EXPECT_EQ(GetCursorMode(), CursorModeNone);
+    EXPECT_TRUE(item(SEL_TANGENT_POINT, 2)->StartAddPointAtEnd());
+    EXPECT_EQ(GetCursorMode(), CursorModeAddPointTangentLine);
+    Key(ViewKeyEscape);
+    EXPECT_TRUE(item(SEL_TANGENT_SEGMENT, 0)->StartInsertPoint());
+    EXPECT_EQ(GetCursorMode(), CursorModeInsertTangentPoint);
+    Key(ViewKeyEscape);
+    EXPECT_EQ(GetCursorMode(), CursorModeNone);
+    EXPECT_EQ(tangent->NumberOfPoints(), 3);
+}
 
 // The line commands by kind: change length on a point finds its line and starts nothing;
 // extend on a segment is refused; split at point on a slope point does nothing but succeeds.
