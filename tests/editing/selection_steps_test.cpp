@@ -8,6 +8,7 @@
 #include "core/cursor_mode.h"
 #include "core/string_table.h"
 #include "editing/cursor_modes.h"
+#include "editing/edit_modes.h"
 #include "editing/line_editing_dialogs.h"
 #include "editing/nail_geogrid_tools.h"
 #include "editing/pending_moves.h"
@@ -20,6 +21,7 @@
 #include "loads/distributed_load_data.h"
 #include "loads/geogrid_data.h"
 #include "loads/line_load.h"
+#include "loads/nail_data.h"
 #include "model/data_set.h"
 #include "model/data_sets.h"
 #include "model/derived_data.h"
@@ -415,6 +417,30 @@ TEST_F(SelectionStepTest, DragStartsByKind) {
 }  // namespace
 
 namespace {
+
+// A selected nail or geogrid goes with the Delete key, whichever part of it was picked, and
+// the document is told of the change.
+TEST_F(SelectionStepTest, TheDeleteKeyDeletesASelectedNailOrGeogrid) {
+    Cpp_IndividualNailList& nails = ds->SoilNails()->GetIndividualNailList();
+    Cpp_IndividualNail* nail = nails.AddNail(10, 20, 15, 1.5, 1, 1);
+    nails.AddNail(20, 20, 15, 1.5, 1, 1);
+    Cpp_IndividualGeogridList& grids = ds->Geogrids()->GetIndividualGeogridList();
+    Cpp_Geogrid* grid = grids.AddGeogrid(5, 10, 0, 1);
+    s_SelectionReferences n;
+    n.ref1 = nail;
+    SelectValues(SEL_NAIL_END, n);
+    host.editMode = EditModeSelect;
+    Key(ViewKeyDelete);
+    EXPECT_EQ(nails.Count(), 1);
+    EXPECT_NE(nails.Nails()[0].get(), nail);
+    EXPECT_TRUE(GetCurrentSelection().IsEmpty());
+    s_SelectionReferences g;
+    g.ref1 = grid;
+    SelectValues(SEL_GEOGRID_LAYER, g);
+    Key(ViewKeyDelete);
+    EXPECT_EQ(grids.Count(), 0);
+    EXPECT_EQ(host.dataChanges.size(), 2u);
+}
 
 // The points and segments of the trial circle's irregular tangent line start the tangent-line
 // point tools: a drag, adding at an end, inserting on a segment.
