@@ -8,6 +8,7 @@
 #include "editing/line_entry_tool.h"
 #include "editing/tool_dialog_bars.h"
 #include "editing/view_navigation.h"
+#include "editing/view_overlay.h"
 #include "graphics/graphic_grid.h"
 #include "graphics/graphics.h"
 #include "graphics/point_symbols.h"
@@ -21,6 +22,8 @@
 #include <vector>
 
 namespace {
+
+using namespace view_overlay;
 
 CmDialogBarCrackTool& Bar() { return TheToolBars().crack; }
 
@@ -62,16 +65,7 @@ Cpp_CrackPointList& ListOf(Cpp_Crack& crack, bool crackMode) {
 
 const s_ColorType& LineColour() { return g_entry.crackMode ? kBottomColour : kWaterColour; }
 
-template <typename Draw>
-void OnView(const platform::DeviceRect& touched, Draw&& draw) {
-    if (ViewInputHost* view = GetViewWindow()) view->DrawOverlay(touched, draw);
-}
 
-constexpr int kMargin = 24;
-platform::DeviceRect Around(s_PixelPoint a, s_PixelPoint b) {
-    return {std::min(a.x, b.x) - kMargin, std::min(a.y, b.y) - kMargin,
-            std::max(a.x, b.x) + kMargin + 1, std::max(a.y, b.y) + kMargin + 1};
-}
 
 // The band from the anchor to its end, in XOR (drawn twice it is gone); elevation entries only.
 void BandOn(platform::DeviceContext& dc) { DrawXorBand(dc, {g_entry.anchor, g_entry.bandEnd}); }
@@ -79,9 +73,6 @@ void Band() {
     if (g_entry.active && g_entry.kind == 4) OnView(Around(g_entry.anchor, g_entry.bandEnd), BandOn);
 }
 
-s_PixelPoint ToPixel(double x, double y) {
-    return {Cpp_Graphics::XToPixel(x), Cpp_Graphics::YToPixel(y)};
-}
 
 void SegmentOn(platform::DeviceContext& dc, s_PixelPoint a, s_PixelPoint b) {
     const platform::Pen old = dc.SetPen(platform::Pen{

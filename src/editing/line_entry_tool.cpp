@@ -3,6 +3,7 @@
 #include "core/cursor_mode.h"
 #include "editing/cursor_modes.h"
 #include "editing/view_navigation.h"
+#include "editing/view_overlay.h"
 #include "graphics/data_entry_options.h"
 #include "graphics/graphic_grid.h"
 #include "graphics/graphics.h"
@@ -18,6 +19,8 @@
 
 namespace {
 
+using namespace view_overlay;
+
 struct s_EntryState {
     bool active = false;
     s_DrawAttributesType attributes;
@@ -29,22 +32,8 @@ struct s_EntryState {
 };
 s_EntryState g_entry;
 
-s_PixelPoint ToPixel(double x, double y) {
-    return {Cpp_Graphics::XToPixel(x), Cpp_Graphics::YToPixel(y)};
-}
 
-// Room around a figure for pens and symbols.
-constexpr int kMargin = 24;
 
-platform::DeviceRect Around(s_PixelPoint a, s_PixelPoint b) {
-    return {std::min(a.x, b.x) - kMargin, std::min(a.y, b.y) - kMargin,
-            std::max(a.x, b.x) + kMargin + 1, std::max(a.y, b.y) + kMargin + 1};
-}
-
-template <typename Draw>
-void OnView(const platform::DeviceRect& touched, Draw&& draw) {
-    if (ViewInputHost* view = GetViewWindow()) view->DrawOverlay(touched, draw);
-}
 
 // The band from the last entered point to its end, in XOR: drawn twice it is gone. A band of
 // no length is not drawn.

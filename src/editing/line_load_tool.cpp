@@ -13,6 +13,7 @@
 #include "editing/selection_list.h"
 #include "editing/tool_dialog_bars.h"
 #include "editing/view_navigation.h"
+#include "editing/view_overlay.h"
 #include "graphics/graphic_grid.h"
 #include "graphics/graphics.h"
 #include "graphics/prompts.h"
@@ -30,6 +31,10 @@
 #include <numbers>
 
 namespace {
+
+using namespace view_overlay;
+
+platform::DeviceRect AroundWide(s_PixelPoint a, s_PixelPoint b) { return Around(a, b, 30); }
 
 constexpr platform::ColorRef kGreenPen = platform::MakeRgb(0, 255, 0);
 constexpr platform::ColorRef kGreyPen = platform::MakeRgb(160, 160, 160);
@@ -76,20 +81,8 @@ const bool g_resetAdded = (AddProgramStateReset(&ResetTool), true);
 double Radians(double degrees) { return degrees * std::numbers::pi / 180.0; }
 double Degrees(double radians) { return radians * 180.0 / std::numbers::pi; }
 
-s_PixelPoint ToPixel(double x, double y) {
-    return {Cpp_Graphics::XToPixel(x), Cpp_Graphics::YToPixel(y)};
-}
 
-constexpr int kMargin = 30;
-platform::DeviceRect Around(s_PixelPoint a, s_PixelPoint b) {
-    return {std::min(a.x, b.x) - kMargin, std::min(a.y, b.y) - kMargin,
-            std::max(a.x, b.x) + kMargin + 1, std::max(a.y, b.y) + kMargin + 1};
-}
 
-template <typename Draw>
-void OnView(const platform::DeviceRect& touched, Draw&& draw) {
-    if (ViewInputHost* view = GetViewWindow()) view->DrawOverlay(touched, draw);
-}
 
 void ArrowOn(platform::DeviceContext& dc, const s_Arrow& a) {
     const platform::Pen pen{platform::PenStyle::Solid, 1, g_tool.pen};
@@ -99,7 +92,7 @@ void ArrowOn(platform::DeviceContext& dc, const s_Arrow& a) {
     dc.SetRop2(old);
 }
 void Toggle(s_Arrow& a) {
-    OnView(Around(a.head, a.tail), [&](platform::DeviceContext& dc) { ArrowOn(dc, a); });
+    OnView(AroundWide(a.head, a.tail), [&](platform::DeviceContext& dc) { ArrowOn(dc, a); });
     a.shown = !a.shown;
 }
 void Erase(s_Arrow& a) {
@@ -138,7 +131,7 @@ bool ReadBar(s_LoadValues& v) {
 void DrawLoad(const Cpp_LineLoadList& list, const Cpp_LineLoad& load, bool erase) {
     const s_PixelPoint head = ToPixel(load.X(), load.Y());
     const s_PixelPoint tail = ToPixel(load.tailX, load.tailY);
-    OnView(Around(head, tail), [&](platform::DeviceContext& dc) {
+    OnView(AroundWide(head, tail), [&](platform::DeviceContext& dc) {
         const int w = std::max(1, s_LineWidthType(static_cast<short>(1)).DeviceWidth(dc));
         const s_ColorType colour = erase ? s_ColorType::FromRGB(dc.GetBkColor()) : kLoadColour;
         Cpp_Vector::SetDrawingAttributes(kHeadInches, 0, true, true, w, w, 0, colour,

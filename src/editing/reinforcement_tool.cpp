@@ -16,6 +16,7 @@
 #include "editing/selection_list.h"
 #include "editing/tool_dialog_bars.h"
 #include "editing/view_navigation.h"
+#include "editing/view_overlay.h"
 #include "graphics/graphic_grid.h"
 #include "graphics/graphics.h"
 #include "graphics/point_symbols.h"
@@ -31,6 +32,8 @@
 #include <vector>
 
 namespace {
+
+using namespace view_overlay;
 
 constexpr platform::ColorRef kGreyPen = platform::MakeRgb(160, 160, 160);
 
@@ -65,18 +68,6 @@ Cpp_ReinforcementLineList* CurrentLines() {
     return dataSet ? dataSet->ReinforcementLines() : nullptr;
 }
 
-s_PixelPoint ToPixel(double x, double y) {
-    return {Cpp_Graphics::XToPixel(x), Cpp_Graphics::YToPixel(y)};
-}
-constexpr int kMargin = 24;
-platform::DeviceRect Around(s_PixelPoint a, s_PixelPoint b) {
-    return {std::min(a.x, b.x) - kMargin, std::min(a.y, b.y) - kMargin,
-            std::max(a.x, b.x) + kMargin + 1, std::max(a.y, b.y) + kMargin + 1};
-}
-template <typename Draw>
-void OnView(const platform::DeviceRect& touched, Draw&& draw) {
-    if (ViewInputHost* view = GetViewWindow()) view->DrawOverlay(touched, draw);
-}
 
 void BandOn(platform::DeviceContext& dc) {
     const platform::Pen old = dc.SetPen(platform::Pen{platform::PenStyle::Solid, 1, kGreyPen});
