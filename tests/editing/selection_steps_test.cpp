@@ -442,6 +442,25 @@ TEST_F(SelectionStepTest, TheDeleteKeyDeletesASelectedNailOrGeogrid) {
     EXPECT_EQ(host.dataChanges.size(), 2u);
 }
 
+// Enter in select mode on a selected geogrid takes the geogrid bar's values: a new length keeps
+// the head.
+TEST_F(SelectionStepTest, EnterOnASelectedGeogridTakesTheBarsLength) {
+    Cpp_Geogrid* grid = ds->Geogrids()->GetIndividualGeogridList().AddGeogrid(5, 10, 0, 1);
+    const double headX = grid->headX, headY = grid->headY;
+    ASSERT_TRUE(ShowToolBar(BarGeogrids, true, 1));
+    CmDialogBarGeogridsTool& bar = TheToolBars().geogrids;
+    bar.SetFromGeogrid(*grid);
+    bar.SetLength(15);
+    s_SelectionReferences g;
+    g.ref1 = grid;
+    SelectValues(SEL_GEOGRID_HEAD, g);
+    EXPECT_TRUE(AssignNumberToSelection(host));
+    EXPECT_DOUBLE_EQ(grid->length, 15);
+    EXPECT_EQ(grid->headX, headX);
+    EXPECT_EQ(grid->headY, headY);
+    ShowToolBar(BarGeogrids, false, 0);
+}
+
 // The points and segments of the trial circle's irregular tangent line start the tangent-line
 // point tools: a drag, adding at an end, inserting on a segment.
 TEST_F(SelectionStepTest, TangentLineItemsStartTheTangentLinePointTools) {
