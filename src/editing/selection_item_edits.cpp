@@ -10,8 +10,10 @@
 #include "core/message_boxes.h"
 #include "editing/display_bounds.h"
 #include "platform/services.h"
+#include "editing/circle_tool.h"
 #include "editing/crack_tool.h"
 #include "editing/nail_geogrid_tools.h"
+#include "editing/search_grid_tool.h"
 #include "editing/selection.h"
 #include "editing/crack_tool.h"
 #include "editing/interpolation_tool.h"
@@ -525,16 +527,16 @@ bool Cpp_Selection::ChangeValue(int x, int y) const {
         return true;
     case SEL_GRID_CORNER:
         if (!dataSet_ || dataSet_->AnalysisMode() != 4) return true;
-        tool = "Move (\"Drag\") Item";
-        break;
+        Cpp_FixedSearchGridTool::MovePointTool(
+            dataSet_->AnalysisComputationData()->GetFixedSearchGrid(), x, y,
+            static_cast<int>(refs_.number1));
+        return true;
     case SEL_CIRCLE_CENTRE:
         if (!dataSet_ || (dataSet_->AnalysisMode() != 1 && dataSet_->AnalysisMode() != 3))
             return true;
-        tool = "Move (\"Drag\") Item";
-        break;
+        Cpp_CircleTool::StartCenterChange(*dataSet_->AnalysisComputationData(), x, y);
+        return true;
     case SEL_NONCIRCULAR_POINT:
-    case SEL_TANGENT_POINT:
-    case SEL_DEFINITION_TANGENT_POINT:
     case SEL_REINFORCEMENT_POINT: tool = "Move (\"Drag\") Item"; break;
     case SEL_LINE_LOAD:
     case SEL_LINE_LOAD_DRAWN: tool = "Change Line Load"; break;

@@ -387,6 +387,20 @@ TEST_F(SelectionStepTest, DragStartsByKind) {
     EXPECT_TRUE(ChangeValueOfSelection(host, 10, 10));
     EXPECT_EQ(GetCursorMode(), CursorModeNone);
     EXPECT_EQ(Status(), "");
+    // The same corner in the fixed-grid mode starts the corner move; the circle's centre in the
+    // individual-circle mode starts the centre move.
+    ds->AnalysisComputationData()->SetMode(4);
+    EXPECT_TRUE(ChangeValueOfSelection(host, 10, 10));
+    EXPECT_EQ(GetCursorMode(), CursorModeMoveSearchGridCorner);
+    Key(ViewKeyEscape);
+    EXPECT_EQ(GetCursorMode(), CursorModeNone);
+    ds->AnalysisComputationData()->SetMode(1);
+    GetCurrentSelection().Clear();
+    SelectValues(SEL_CIRCLE_CENTRE, s_SelectionReferences{});
+    EXPECT_TRUE(ChangeValueOfSelection(host, 10, 10));
+    EXPECT_EQ(GetCursorMode(), CursorModeMoveCircleCentre);
+    Key(ViewKeyEscape);
+    EXPECT_EQ(GetCursorMode(), CursorModeNone);
 
     // A geogrid's end starts the geogrid drag of the end.
     GetCurrentSelection().Clear();
