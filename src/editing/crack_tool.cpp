@@ -102,7 +102,7 @@ void EndEntry() {
 int BarKind() {
     CmDialogBarCrackTool& bar = Bar();
     const bool variable = bar.Controls().Index(CmDialogBarCrackTool::IdVariable) != 0;
-    const bool elevation = bar.Controls().Index(CmDialogBarCrackTool::IdSpecification) == 1;
+    const bool elevation = bar.Controls().Index(CmDialogBarCrackTool::IdDepthOrElevation) == 1;
     return (variable ? 3 : 1) + (elevation ? 1 : 0);
 }
 

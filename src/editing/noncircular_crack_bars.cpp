@@ -149,7 +149,7 @@ bool CmDialogBarNoncircularTool::SetPointFixity(bool moveable, bool directionCom
 std::vector<s_BarControl> CmDialogBarCrackTool::Layout() const {
     return {BarRadio(IdConstant, "Constant", IdConstant),
             BarRadio(IdVariable, "Variable", IdConstant),
-            BarCombo(IdSpecification, {"Depth Specified", "Bottom Elevation Specified"}),
+            BarCombo(IdDepthOrElevation, {"Depth Specified", "Bottom Elevation Specified"}),
             BarLabel("Depth:", IdValueLabel),
             BarEdit(IdValue),
             BarLabel("X:", IdXLabel),
@@ -161,7 +161,7 @@ std::vector<s_BarControl> CmDialogBarCrackTool::Layout() const {
 
 void CmDialogBarCrackTool::DoDataExchange(BarExchange& dx) {
     dx.Radio({IdConstant, IdVariable}, variable_);
-    dx.Choice(IdSpecification, specification_);
+    dx.Choice(IdDepthOrElevation, depthOrElevation_);
     dx.Number(IdValue, value_);
     dx.Number(IdX, x_);
     dx.Number(IdUnitWeight, unitWeight_);
@@ -169,7 +169,7 @@ void CmDialogBarCrackTool::DoDataExchange(BarExchange& dx) {
 }
 
 void CmDialogBarCrackTool::OnInitDialog() {
-    const std::vector<int> keys{IdX,        IdValue,   IdUnitWeight, IdSpecification,
+    const std::vector<int> keys{IdX,        IdValue,   IdUnitWeight, IdDepthOrElevation,
                                 IdConstant, IdVariable};
     SetKeyControls(keys, keys, -1);
     CmDialogBar::OnInitDialog();
@@ -177,15 +177,15 @@ void CmDialogBarCrackTool::OnInitDialog() {
 }
 
 void CmDialogBarCrackTool::SetValueLabel() {
-    if (specification_ == 1) valueLabel_ = "Elevation:";
-    if (specification_ == 0) valueLabel_ = "Depth:";
+    if (depthOrElevation_ == 1) valueLabel_ = "Elevation:";
+    if (depthOrElevation_ == 0) valueLabel_ = "Depth:";
 }
 
 void CmDialogBarCrackTool::OnControl(int id) {
     if (id == IdConstant || id == IdVariable) {
         ReadQuietly();
         Enable({IdXLabel, IdX}, variable_ == 1);
-    } else if (id == IdSpecification) {
+    } else if (id == IdDepthOrElevation) {
         ReadQuietly();
         SetValueLabel();
         Write();
@@ -197,21 +197,21 @@ void CmDialogBarCrackTool::OnControl(int id) {
 void CmDialogBarCrackTool::SetEntryOption(int option) {
     entryOption_ = option;
     switch (option) {
-    case 1: Enable({IdSpecification, IdConstant, IdVariable, IdX, IdValue}, true); break;
+    case 1: Enable({IdDepthOrElevation, IdConstant, IdVariable, IdX, IdValue}, true); break;
     case 2: {
         Enable({IdX, IdValue}, true);
         const bool constant = Controls().Index(IdVariable) == 0;
-        Enable({IdSpecification, IdConstant, IdVariable}, constant);
+        Enable({IdDepthOrElevation, IdConstant, IdVariable}, constant);
         break;
     }
-    case 3: Enable({IdSpecification, IdConstant, IdVariable, IdX, IdValue}, false); break;
+    case 3: Enable({IdDepthOrElevation, IdConstant, IdVariable, IdX, IdValue}, false); break;
     default: break;
     }
 }
 
 bool CmDialogBarCrackTool::GetCrackData(int& kind, double& x, double& value, double& unitWeight) {
     if (!Read()) return false;
-    kind = (variable_ == 1 ? 3 : 1) + (specification_ == 1 ? 1 : 0);
+    kind = (variable_ == 1 ? 3 : 1) + (depthOrElevation_ == 1 ? 1 : 0);
     x = x_;
     value = value_;
     unitWeight = unitWeight_;
@@ -228,7 +228,7 @@ bool CmDialogBarCrackTool::GetPoint(double& x, double& value) {
 bool CmDialogBarCrackTool::SetPoint(double x, double value) {
     ReadQuietly();
     x_ = x;
-    if (variable_ == 1 && specification_ == 1) value_ = value;
+    if (variable_ == 1 && depthOrElevation_ == 1) value_ = value;
     Write();
     return true;
 }
@@ -243,7 +243,7 @@ bool CmDialogBarCrackTool::SetXAndValue(double x, double value) {
 
 void CmDialogBarCrackTool::SetCrackData(bool crackMode, bool depthSpecified, bool constant,
                                         double value, double unitWeight) {
-    specification_ = depthSpecified ? 0 : 1;
+    depthOrElevation_ = depthSpecified ? 0 : 1;
     value_ = value;
     variable_ = constant ? 0 : 1;
     crackMode_ = crackMode;
@@ -255,12 +255,12 @@ void CmDialogBarCrackTool::SetCrackData(bool crackMode, bool depthSpecified, boo
 
 void CmDialogBarCrackTool::SetCrackOrWaterMode(bool crackMode) {
     ReadQuietly();
-    std::vector<std::string> items = Controls().Items(IdSpecification);
+    std::vector<std::string> items = Controls().Items(IdDepthOrElevation);
     if (items.size() > 1) items.erase(items.begin() + 1);
     crackMode_ = crackMode;
     Show({IdUnitWeightLabel, IdUnitWeight}, !crackMode);
     items.push_back(crackMode ? "Bottom Elevation Specified" : "Surface Elevation Specified");
-    Controls().SetItems(IdSpecification, items);
+    Controls().SetItems(IdDepthOrElevation, items);
     SetValueLabel();
     Write();
 }

@@ -58,7 +58,7 @@ private:
 class CmDialogBarCrackTool final : public CmDialogBar {
 public:
     enum : int {
-        IdSpecification = 1908,
+        IdDepthOrElevation = 1908,
         IdValueLabel = 1911,
         IdValue = 1912,
         IdConstant = 1915,
@@ -85,7 +85,7 @@ public:
     void FocusXEdit() { FocusControl(IdX); }
 
     int variable_ = 0;
-    int specification_ = 0;
+    int depthOrElevation_ = 0;
     double value_ = 0, x_ = 0, unitWeight_ = 0;
     std::string valueLabel_ = "Depth:";
     bool crackMode_ = true;

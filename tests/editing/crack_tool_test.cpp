@@ -63,7 +63,7 @@ protected:
     void SetBar(int kind, const std::string& value, const std::string& x = "0") {
         Bar().Controls().SetIndex(CmDialogBarCrackTool::IdConstant, kind <= 2 ? 1 : 0);
         Bar().Controls().SetIndex(CmDialogBarCrackTool::IdVariable, kind <= 2 ? 0 : 1);
-        Bar().Controls().SetIndex(CmDialogBarCrackTool::IdSpecification, kind % 2 == 0 ? 1 : 0);
+        Bar().Controls().SetIndex(CmDialogBarCrackTool::IdDepthOrElevation, kind % 2 == 0 ? 1 : 0);
         Bar().Controls().SetText(CmDialogBarCrackTool::IdValue, value);
         Bar().Controls().SetText(CmDialogBarCrackTool::IdX, x);
     }
@@ -232,7 +232,7 @@ TEST_F(CrackToolTest, StartingTheToolShowsTheCurrentSettingInTheBar) {
     EXPECT_EQ(kind, 2);
     EXPECT_EQ(value, 93);
     EXPECT_EQ(unitWeight, Crack().GetUnitWeightOfWater());
-    EXPECT_EQ(Bar().Controls().Items(CmDialogBarCrackTool::IdSpecification).back(),
+    EXPECT_EQ(Bar().Controls().Items(CmDialogBarCrackTool::IdDepthOrElevation).back(),
               "Surface Elevation Specified");
 }
 
