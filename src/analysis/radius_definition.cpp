@@ -40,6 +40,22 @@ double Cpp_RadiusDefinition::RadiusAt(double x, double y) const {
     return RadiusForCenter(x, y);
 }
 
+bool Cpp_RadiusDefinition::AssignFromToolBar(double first, double second, int pointIndex) {
+    switch (option_) {
+    case kGivenRadius: radius_ = first; return true;
+    case kFixedPoint: point_ = {first, second}; return true;
+    case kTangentLine:
+        if (tangent_.GetOption() == Cpp_TangentLine::kHorizontal)
+            return tangent_.SetElevation(first);
+        if (tangent_.GetOption() != Cpp_TangentLine::kIrregular || pointIndex < 0 ||
+            pointIndex >= tangent_.NumberOfPoints())
+            return false;
+        tangent_.Points()[static_cast<std::size_t>(pointIndex)] = {first, second};
+        return true;
+    default: return false;
+    }
+}
+
 bool Cpp_RadiusDefinition::GetBounds(double x, double y, double& xMin, double& xMax, double& yMin,
                                      double& yMax) const {
     switch (option_) {

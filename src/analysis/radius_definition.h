@@ -48,6 +48,11 @@ public:
     double RadiusAt(double x, double y) const;
     bool GetBounds(double x, double y, double& xMin, double& xMax, double& yMin,
                    double& yMax) const;
+    // The two values typed in the radius bar, by the definition's own option: the given
+    // radius (first), the fixed point (first, second), the elevation of a horizontal tangent
+    // line (first) or, on an irregular one, the point at pointIndex moved to (first, second).
+    // False when nothing took them (no such point, an undefined line or another option).
+    bool AssignFromToolBar(double first, double second, int pointIndex);
     void DeleteTangentLinePoints() {
         if (option_ == kTangentLine) tangent_.DeleteAllPoints();
     }

@@ -442,6 +442,26 @@ bool Cpp_CircleTool::CircleToolBarData(Cpp_AnalysisComputationData& analysis) {
     return false;
 }
 
+bool Cpp_CircleTool::SetGridCornerFromBar(Cpp_AnalysisComputationData& analysis, bool centre,
+                                          int cornerIndex) {
+    int mode = 0, kind = 0;
+    bool irregular = false;
+    double x = 0, y = 0, first = 0, second = 0;
+    if (!Bar().GetCircleData(mode, x, y, kind, irregular, first, second)) return false;
+    if (!centre) return SetRadiusRule(analysis, kind, first, second, irregular);
+    switch (mode) {
+    case Cpp_AnalysisComputationData::kIndividual: analysis.SetCircleCenter(x, y); break;
+    case Cpp_AnalysisComputationData::kSearchType1: analysis.SetStartCenter(x, y); break;
+    case Cpp_AnalysisComputationData::kSearchType2:
+        if (cornerIndex < 0 || cornerIndex > 3) return false;
+        analysis.GetFixedSearchGrid().SetCorner(cornerIndex + 1, x, y);
+        break;
+    default: return false;
+    }
+    analysis.SetMode(mode);
+    return true;
+}
+
 namespace {
 // The radius in pixels of the circle the radius rule gives about a centre pixel.
 int PixelRadiusAt(const Cpp_AnalysisComputationData& analysis, s_PixelPoint pixel) {

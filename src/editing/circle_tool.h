@@ -77,6 +77,12 @@ public:
     static bool CircleToolButtonUp(Cpp_AnalysisComputationData& analysis, double x, double y);
     // Leaving the tool: the bar's mode and radius kind stay with the data.
     static bool CircleToolBarData(Cpp_AnalysisComputationData& analysis);
+    // A selected centre or grid corner takes the circle bar's values. centre: the bar's mode
+    // and its X, Y as the centre of that mode (1 the given centre, 3 the start centre, 4 corner
+    // cornerIndex + 1 of the fixed grid); otherwise the bar's radius rule. False (nothing
+    // changed) when the bar is not in use or does not read, or for another mode or rule.
+    static bool SetGridCornerFromBar(Cpp_AnalysisComputationData& analysis, bool centre,
+                                     int cornerIndex);
 
     // Moving the centre of the trial circle (cursor mode 103): a grey circle of the radius the
     // radius rule gives follows the cursor; a click sets the centre (modes 1 and 3).

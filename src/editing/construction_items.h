@@ -191,6 +191,9 @@ bool ConstructionCircleTool(int px, int py, double x, double y, bool typed);
 // The second click or Enter: the circle is added by the bar's definition type; a type outside
 // 0 to 3 at that moment makes no circle.
 bool ConstructionCircleClick(int px, int py, double x, double y, bool typed);
+// A selected circle takes the construction bar's definition type, centre and two values.
+// False (the circle unchanged) when the bar does not read or holds no type from 0 to 3.
+bool DefineSelectedConstructionCircle(Cpp_ConstructionCircle& circle);
 // The prompt of circle entry for a definition type; empty for a type outside 0 to 3.
 std::string ConstructionCirclePrompt(int type);
 // Construction lines, then circles (the view's painting, after the data set).

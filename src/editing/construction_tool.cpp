@@ -328,6 +328,16 @@ bool ConstructionCircleClick(int, int, double x, double y, bool typed) {
     return true;
 }
 
+bool DefineSelectedConstructionCircle(Cpp_ConstructionCircle& circle) {
+    CmDialogBarConstructionTool& bar = Bar();
+    const int type = bar.GetCircleDefinition();
+    double x = 0.0, y = 0.0, first = 0.0, second = 0.0;
+    if (!ValidType(type) || !bar.GetPoint(x, y) || !bar.GetCircleValues(first, second))
+        return false;
+    circle.Define(x, y, type, first, second);
+    return true;
+}
+
 void Cpp_ConstructionCircleList::RubberBandMove(int px, int py) {
     if (!g_circle.active) return;
     CircleBand();

@@ -9,6 +9,7 @@
 #include "core/text_formats.h"
 #include "editing/circle_tool.h"
 #include "editing/cursor_modes.h"
+#include "editing/edit_modes.h"
 #include "editing/line_entry_tool.h"
 #include "editing/tool_dialog_bars.h"
 #include "editing/view_navigation.h"
@@ -27,6 +28,11 @@
 namespace {
 
 CmDialogBarRadiusTool& Bar() { return TheToolBars().radius; }
+
+// A bar that is not shown (entry option outside 1 to 4) is not read.
+bool InUse(const CmDialogBar& bar) {
+    return bar.GetEntryOption() >= 1 && bar.GetEntryOption() <= 4;
+}
 
 s_PixelPoint ToPixel(double x, double y) {
     return {Cpp_Graphics::XToPixel(x), Cpp_Graphics::YToPixel(y)};
@@ -235,6 +241,50 @@ bool Cpp_RadiusTool::RadiusToolFinishTangentLine(Cpp_AnalysisComputationData& an
 void Cpp_RadiusTool::CancelTangentLine() {
     Cpp_LineEntry::CancelEnterPoints();
     SetCursorMode(CursorModeNone);
+}
+
+bool Cpp_RadiusTool::GetRadiusToolValues(int& kind, bool& irregular, double& first,
+                                         double& second) {
+    const ViewInputHost* view = GetViewWindow();
+    if (!view || (view->EditMode() != EditModeSelect && view->EditMode() != EditModeRadius))
+        return false;
+    CmDialogBarRadiusTool& bar = Bar();
+    s_tagTypePointXY typed;
+    if (!InUse(bar) || !bar.GetRadiusPoint(typed)) return false;
+    kind = bar.GetRadiusKind(irregular);
+    first = typed.x;
+    second = typed.y;
+    return true;
+}
+
+bool Cpp_RadiusTool::RadiusToolApplyBarValues(Cpp_AnalysisComputationData& analysis,
+                                              int pointIndex) {
+    if (!CircleOrFloatingGrid(analysis.GetMode())) return false;
+    CmDialogBarRadiusTool& bar = Bar();
+    s_tagTypePointXY typed;
+    if (!InUse(bar) || !bar.GetRadiusPoint(typed)) return false;
+    Cpp_TangentLine& tangent = *analysis.GetTangentLine();
+    switch (analysis.GetRadiusOption()) {
+    case 0: analysis.SetRadius(typed.x); return true;
+    case 1: analysis.SetThroughPoint(typed.x, typed.y); return true;
+    case 2:
+        if (tangent.GetOption() == Cpp_TangentLine::kHorizontal)
+            return tangent.SetElevation(typed.x);
+        if (tangent.GetOption() != Cpp_TangentLine::kIrregular || pointIndex < 0 ||
+            pointIndex >= tangent.NumberOfPoints())
+            return false;
+        tangent.Points()[static_cast<std::size_t>(pointIndex)] = typed;
+        return true;
+    default: return false;
+    }
+}
+
+bool Cpp_RadiusTool::AssignDefinitionFromBar(Cpp_RadiusDefinition& definition, int pointIndex) {
+    int kind = 0;
+    bool irregular = false;
+    double first = 0.0, second = 0.0;
+    if (!GetRadiusToolValues(kind, irregular, first, second)) return false;
+    return definition.AssignFromToolBar(first, second, pointIndex);
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -40,6 +40,19 @@ public:
     static bool RadiusToolFinishTangentLine(Cpp_AnalysisComputationData& analysis);
     // Escape during the line: nothing is stored.
     static void CancelTangentLine();
+
+    // The radius bar's kind, irregular flag and two values; false outside the select and radius
+    // modes or when the bar does not read.
+    static bool GetRadiusToolValues(int& kind, bool& irregular, double& first, double& second);
+    // A selected radius item of an individual circle or a floating-grid search (modes 1 and 3)
+    // takes the radius bar's values by the circle's radius option: the given radius, the fixed
+    // point, the elevation of a horizontal tangent line or the point at pointIndex of an
+    // irregular one. False (nothing changed) in another mode, for another option, without such
+    // a point or when the bar is not in use or does not read.
+    static bool RadiusToolApplyBarValues(Cpp_AnalysisComputationData& analysis, int pointIndex);
+    // A selected radius definition takes the radius bar's values by its own option
+    // (Cpp_RadiusDefinition::AssignFromToolBar); false when the bar hands out none.
+    static bool AssignDefinitionFromBar(Cpp_RadiusDefinition& definition, int pointIndex);
 };
 
 class Cpp_RubberBandCircle {

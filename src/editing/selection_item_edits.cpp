@@ -11,8 +11,10 @@
 #include "editing/display_bounds.h"
 #include "platform/services.h"
 #include "editing/circle_tool.h"
+#include "editing/construction_items.h"
 #include "editing/crack_tool.h"
 #include "editing/nail_geogrid_tools.h"
+#include "editing/radius_tool.h"
 #include "editing/search_grid_tool.h"
 #include "editing/selection.h"
 #include "editing/crack_tool.h"
@@ -459,6 +461,47 @@ void Cpp_Selection::ApplyToolBarValues(bool& clearSelection, bool& repaint, bool
         modified = repaint = true;
         break;
     }
+    case SEL_CONSTRUCTION_CIRCLE:
+        if (DefineSelectedConstructionCircle(*static_cast<Cpp_ConstructionCircle*>(refs_.ref2)))
+            modified = repaint = true;
+        break;
+    // The circle bar: the centre of the circle mode, or a corner of the fixed grid.
+    case SEL_GRID_CORNER:
+    case SEL_CIRCLE_CENTRE: {
+        const int corner = type_ == SEL_GRID_CORNER ? static_cast<int>(refs_.number1) - 1 : 0;
+        if (!Cpp_CircleTool::SetGridCornerFromBar(*ds->AnalysisComputationData(), true, corner))
+            break;
+        if (bars.circle.GetCenter(x, y)) {
+            refs_.x = x;
+            refs_.y = y;
+        }
+        if (type_ == SEL_CIRCLE_CENTRE) RecomputeCircle(ds);
+        modified = repaint = true;
+        break;
+    }
+    // The radius bar: the radius rule of the circle, or one radius definition.
+    case SEL_PRESCRIBED_RADIUS:
+    case SEL_FIXED_POINT:
+    case SEL_HORIZONTAL_TANGENT:
+    case SEL_TANGENT_POINT: {
+        int index = -1;
+        if (type_ == SEL_TANGENT_POINT) TangentLineOf(*this, index);
+        if (!Cpp_RadiusTool::RadiusToolApplyBarValues(*ds->AnalysisComputationData(), index))
+            break;
+        RecomputeCircle(ds);
+        modified = repaint = true;
+        break;
+    }
+    case SEL_DEFINITION_RADIUS:
+    case SEL_DEFINITION_FIXED_POINT:
+    case SEL_DEFINITION_HORIZONTAL_TANGENT:
+    case SEL_DEFINITION_TANGENT_POINT: {
+        int index = -1;
+        if (type_ == SEL_DEFINITION_TANGENT_POINT) TangentLineOf(*this, index);
+        if (Cpp_RadiusTool::AssignDefinitionFromBar(*RadiusDefinitionOf(*this), index))
+            modified = repaint = true;
+        break;
+    }
     default: return;
     }
     if (modified) UpdateToolBars();
@@ -536,16 +579,33 @@ bool Cpp_Selection::ChangeValue(int x, int y) const {
             return true;
         Cpp_CircleTool::StartCenterChange(*dataSet_->AnalysisComputationData(), x, y);
         return true;
+    // The circle's radius rule by its option: the radius tip, the fixed point or the
+    // horizontal tangent line follows the cursor about the circle's initial centre.
+    case SEL_PRESCRIBED_RADIUS:
+    case SEL_FIXED_POINT:
+    case SEL_HORIZONTAL_TANGENT: {
+        // Only a circle with an initial centre has a radius rule of its own to drag.
+        if (!dataSet_) return true;
+        const Cpp_AnalysisComputationData& a = *dataSet_->AnalysisComputationData();
+        const int mode = a.GetMode();
+        if (a.IsCircular() && (mode == Cpp_AnalysisComputationData::kIndividual ||
+                               mode == Cpp_AnalysisComputationData::kSearchType1 ||
+                               mode == Cpp_AnalysisComputationData::kSearch6))
+            Cpp_CircleTool::StartRadiusRuleDrag(a, x, y);
+        return true;
+    }
+    // One radius definition: the grey circle about the current centre.
+    case SEL_DEFINITION_RADIUS:
+    case SEL_DEFINITION_FIXED_POINT:
+    case SEL_DEFINITION_HORIZONTAL_TANGENT: {
+        const s_tagTypePointXY centre = dataSet_->AnalysisComputationData()->CurrentCenter();
+        Cpp_RubberBandCircle::StartChange(RadiusDefinitionOf(*this), centre.x, centre.y, x, y);
+        return true;
+    }
     case SEL_NONCIRCULAR_POINT:
     case SEL_REINFORCEMENT_POINT: tool = "Move (\"Drag\") Item"; break;
     case SEL_LINE_LOAD:
     case SEL_LINE_LOAD_DRAWN: tool = "Change Line Load"; break;
-    case SEL_PRESCRIBED_RADIUS:
-    case SEL_FIXED_POINT:
-    case SEL_DEFINITION_RADIUS:
-    case SEL_DEFINITION_FIXED_POINT: tool = "Change radius"; break;
-    case SEL_HORIZONTAL_TANGENT:
-    case SEL_DEFINITION_HORIZONTAL_TANGENT: tool = "Change Elevation of Horiz. Tangent Line"; break;
     default: return true;
     }
     platform::Services().StatusLine().SetText(NotAvailableText(tool));

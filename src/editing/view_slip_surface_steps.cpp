@@ -219,12 +219,22 @@ void TangentFinish(s_InputCall& c) {
     if (Cpp_RadiusTool::RadiusToolFinishTangentLine(Analysis())) TangentStored(c);
 }
 
+namespace {
+// A selected radius definition dropped: the change, and its bar shows the new values.
+void DefinitionDropped(s_InputCall& c) {
+    Changed(c);
+    Cpp_SelectionList& list = GetCurrentSelection();
+    const Cpp_Selection* first = list.GetNth(1);
+    if (first && list.IsLive(first)) first->UpdateToolBars();
+}
+}  // namespace
+
 void RubberBandClick(s_InputCall& c) {
-    if (Cpp_RubberBandCircle::Click(c.snapped.x, c.snapped.y, false)) Changed(c);
+    if (Cpp_RubberBandCircle::Click(c.snapped.x, c.snapped.y, false)) DefinitionDropped(c);
 }
 
 void RubberBandEnter(s_InputCall& c) {
-    if (Cpp_RubberBandCircle::Click(0.0, 0.0, true)) Changed(c);
+    if (Cpp_RubberBandCircle::Click(0.0, 0.0, true)) DefinitionDropped(c);
 }
 
 void RubberBandMove(s_InputCall& c) {
