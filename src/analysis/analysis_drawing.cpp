@@ -370,41 +370,45 @@ double SurfaceNormalDirection(const Cpp_NoncircularShearSurface& surface, int i)
     return std::atan2(-ux, uy);
 }
 
-bool DrawShiftMarkers(const Cpp_NoncircularShearSurface& surface, const s_LineWidthType& width,
-                      const s_ColorType& colour, bool normal) {
+bool DrawShiftMarker(const Cpp_NoncircularShearSurface& surface, int i,
+                     const s_LineWidthType& width, const s_ColorType& colour, bool normal) {
     platform::DeviceContext* dc = Cpp_Graphics::GetCurrentDC();
-    if (!dc || !ScreenOrPrinter()) return false;
+    const auto& points = surface.Points();
+    if (!dc || !ScreenOrPrinter() || i < 0 || i >= static_cast<int>(points.size())) return false;
     const s_ColorType ink = normal ? colour : Background();
     const int w = width.DeviceWidthOnCurrentDC();
+    const auto& p = points[static_cast<std::size_t>(i)];
+    if (p.IsMoveable()) {
+        const double a = p.IsShiftDirectionComputed() ? SurfaceNormalDirection(surface, i)
+                                                      : p.GetShiftAngleRadians();
+        const double L = Cpp_Graphics::PixelsToWorldLengthX(40) / 2.0;
+        Cpp_Vector::SetDrawingAttributes(0.1, 0, true, true, w, w, 0, ink, "");
+        const double dx = L * std::cos(a), dy = L * std::sin(a);
+        Cpp_Vector(p.X() + dx, p.Y() + dy, p.X(), p.Y()).Draw();
+        Cpp_Vector(p.X() - dx, p.Y() - dy, p.X(), p.Y()).Draw();
+        Cpp_Vector::DeleteDrawingObjects();
+    } else {
+        const platform::DevicePoint q = Cpp_Graphics::WorldToPixel(p.X(), p.Y());
+        platform::ScopedDcState state(*dc);
+        platform::Pen pen;
+        pen.width = w;
+        pen.color = ink.RGBColor();
+        dc->SetPen(pen);
+        dc->Polyline({q, {q.x + 5, q.y + 10}, {q.x - 5, q.y + 10}, q});
+    }
+    return true;
+}
+
+bool DrawShiftMarkers(const Cpp_NoncircularShearSurface& surface, const s_LineWidthType& width,
+                      const s_ColorType& colour, bool normal) {
+    if (!Cpp_Graphics::GetCurrentDC() || !ScreenOrPrinter()) return false;
     const auto& points = surface.Points();
     const int n = static_cast<int>(points.size());
-    const double L = Cpp_Graphics::PixelsToWorldLengthX(40) / 2.0;
-    bool arrows = false;
     for (int i = 0; i < n; ++i) {
-        const auto& p = points[i];
         const bool inner = i > 0 && i + 1 < n;
-        if (!inner && p.IsMoveable()) continue;
-        if (p.IsMoveable()) {
-            const double a = p.IsShiftDirectionComputed() ? SurfaceNormalDirection(surface, i)
-                                                          : p.GetShiftAngleRadians();
-            if (!arrows) {
-                Cpp_Vector::SetDrawingAttributes(0.1, 0, true, true, w, w, 0, ink, "");
-                arrows = true;
-            }
-            const double dx = L * std::cos(a), dy = L * std::sin(a);
-            Cpp_Vector(p.X() + dx, p.Y() + dy, p.X(), p.Y()).Draw();
-            Cpp_Vector(p.X() - dx, p.Y() - dy, p.X(), p.Y()).Draw();
-        } else {
-            const platform::DevicePoint q = Cpp_Graphics::WorldToPixel(p.X(), p.Y());
-            platform::ScopedDcState state(*dc);
-            platform::Pen pen;
-            pen.width = w;
-            pen.color = ink.RGBColor();
-            dc->SetPen(pen);
-            dc->Polyline({q, {q.x + 5, q.y + 10}, {q.x - 5, q.y + 10}, q});
-        }
+        if (inner || !points[static_cast<std::size_t>(i)].IsMoveable())
+            DrawShiftMarker(surface, i, width, colour, normal);
     }
-    if (arrows) Cpp_Vector::DeleteDrawingObjects();
     return true;
 }
 

@@ -63,6 +63,10 @@ bool DrawRadiusDefinitions(const Cpp_RadiusDefinitionList& list, double x, doubl
 // moveable end points get none.
 bool DrawShiftMarkers(const Cpp_NoncircularShearSurface& surface, const s_LineWidthType& width,
                       const s_ColorType& colour, bool normal = true);
+// The marker of point i alone, whichever point it is (an end point's direction from its one
+// segment); normal false draws it in the background colour.
+bool DrawShiftMarker(const Cpp_NoncircularShearSurface& surface, int i,
+                     const s_LineWidthType& width, const s_ColorType& colour, bool normal = true);
 // The direction at right angles to the surface at point i, in radians, from the directions of
 // the neighbouring segments (a vertical segment is as good as any).
 double SurfaceNormalDirection(const Cpp_NoncircularShearSurface& surface, int i);

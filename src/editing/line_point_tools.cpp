@@ -18,12 +18,19 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <utility>
 
 namespace line_tool {
 
 namespace {
 s_State g_state;
 constexpr int kMargin = 24;  // room around a figure for pens and symbols
+// What runs once when the next tool on the line ends.
+struct s_EndHook {
+    const Cpp_Line* line = nullptr;
+    std::function<void()> run;
+};
+s_EndHook g_endHook;
 }  // namespace
 
 s_State& State() { return g_state; }
@@ -162,11 +169,14 @@ void RestoreToolPrompts() {
 }
 
 void EndTool() {
+    const Cpp_Line* line = g_state.line;
     g_state.tool = e_Tool::None;
     g_state.line = nullptr;
     g_state.point = g_state.before = g_state.after = g_state.endPoint = nullptr;
     g_state.kind = 0;
     SetCursorMode(CursorModeNone);
+    const s_EndHook hook = std::exchange(g_endHook, s_EndHook{});
+    if (hook.run && line && hook.line == line) hook.run();
 }
 
 }  // namespace line_tool
@@ -767,4 +777,11 @@ void Cpp_LineTool::RegisterDrawing() {
     RegisterAfterDataDrawing(e_AfterDataStep::ToolFeedback, &DrawToolFigures);
 }
 
-void Cpp_LineTool::Reset() { S() = s_State{}; }
+void Cpp_LineTool::WhenToolEnds(const Cpp_Line* line, std::function<void()> run) {
+    g_endHook = {line, std::move(run)};
+}
+
+void Cpp_LineTool::Reset() {
+    S() = s_State{};
+    g_endHook = {};
+}

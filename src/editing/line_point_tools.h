@@ -186,6 +186,10 @@ public:
     // paint brings the step back with its band.
     static void EraseBandBeforeZoom();
 
+    // run is called once when the next tool that ends is a tool on line (after its change, with
+    // cursor mode 0); a tool on another line ending first drops it.
+    static void WhenToolEnds(const Cpp_Line* line, std::function<void()> run);
+
     // Registers the band redraws with the view's painting (once).
     static void RegisterDrawing();
     static void Reset();

@@ -1,16 +1,20 @@
 #include "editing/noncircular_tool.h"
 
 #include "analysis/analysis_computation_data.h"
+#include "analysis/analysis_drawing.h"
 #include "analysis/analysis_drawing_attributes.h"
 #include "core/cursor_mode.h"
 #include "core/message_boxes.h"
 #include "editing/cursor_modes.h"
 #include "editing/edit_modes.h"
 #include "editing/line_entry_tool.h"
+#include "editing/line_point_tools.h"
 #include "editing/selection_list.h"
 #include "editing/tool_dialog_bars.h"
 #include "editing/view_navigation.h"
+#include "editing/working_line.h"
 #include "graphics/graphics.h"
+#include "graphics/line.h"
 #include "graphics/line_drawing.h"
 #include "graphics/point_symbols.h"
 #include "graphics/prompts.h"
@@ -56,19 +60,39 @@ void Band() {
     if (g_entry.active) OnView(BandOn);
 }
 
-// A segment with the slip-surface line and its end symbol.
-void SegmentOn(platform::DeviceContext& dc, s_PixelPoint a, s_PixelPoint b) {
+// A segment with the slip-surface line (erase: in the background colour).
+void SegmentOn(platform::DeviceContext& dc, s_PixelPoint a, s_PixelPoint b, bool erase = false) {
     const s_LinePenType& look = analysis_look::SlipSurfaceLinePen();
-    const platform::Pen old = dc.SetPen(platform::Pen{
-        platform::PenStyle::Solid, look.width.DeviceWidth(dc), look.colour.RGBColor()});
+    const platform::Pen old = dc.SetPen(
+        platform::Pen{platform::PenStyle::Solid, look.width.DeviceWidth(dc),
+                      erase ? dc.GetBkColor() : look.colour.RGBColor()});
     dc.MoveTo(a.x, a.y);
     dc.LineTo(b.x, b.y);
     dc.SetPen(old);
 }
-void SymbolOn(platform::DeviceContext& dc, const Cpp_NoncircularShearSurfacePoint& p) {
-    if (!SetupPointPens(dc, analysis_look::SlipSurfacePointSymbol())) return;
+void SymbolOn(platform::DeviceContext& dc, const Cpp_NoncircularShearSurfacePoint& p,
+              bool erase = false) {
+    s_SymbolAttributesType look = analysis_look::SlipSurfacePointSymbol();
+    if (erase) look.colour = s_ColorType::FromRGB(dc.GetBkColor());
+    if (!SetupPointPens(dc, look)) return;
     DrawSymbol(dc, p.X(), p.Y());
     DeletePointPens();
+}
+
+// Shift markers of the entry in a search: every point between two others, and an end point
+// that is fixed or has its direction given (a computed direction waits for the next point).
+bool MarkerShown(const std::vector<Cpp_NoncircularShearSurfacePoint>& points, std::size_t i) {
+    const bool inner = i > 0 && i + 1 < points.size();
+    return inner || !points[i].IsMoveable() || !points[i].IsShiftDirectionComputed();
+}
+bool Search() { return Bar().GetMode() == Cpp_AnalysisComputationData::kSearchType1; }
+void MarkerOn(platform::DeviceContext& dc, const std::vector<Cpp_NoncircularShearSurfacePoint>& points,
+              std::size_t i, bool erase = false) {
+    Cpp_NoncircularShearSurface surface;
+    surface.Points() = points;
+    Cpp_ScopedGraphicsDC current(dc, Cpp_Graphics::kOutputScreen);
+    DrawShiftMarker(surface, static_cast<int>(i), analysis_look::SearchPointWidth(),
+                    analysis_look::SearchPointColour(), !erase);
 }
 
 // Snaps a point to the slope line with the tool's snap option and tolerance.
@@ -145,7 +169,11 @@ bool Cpp_NoncircularTool::StartNoncircularEntry(int px, int py, double x, double
     if (!fromBar) bar.SetPoint(x, y);
     g_entry.active = true;
     g_entry.last = g_entry.cursor = {px, py};
-    OnView([](platform::DeviceContext& dc) { SymbolOn(dc, g_entry.points.back()); });
+    const bool marker = Search() && MarkerShown(g_entry.points, 0);
+    OnView([marker](platform::DeviceContext& dc) {
+        SymbolOn(dc, g_entry.points.back());
+        if (marker) MarkerOn(dc, g_entry.points, 0);
+    });
     SetStatusTextFromId(true, 1356);
     ShowPromptResource(1356);
     SetCursorMode(CursorModeNoncircularEntry);
@@ -178,9 +206,17 @@ bool Cpp_NoncircularTool::NoncircularToolNextPoint(Cpp_AnalysisComputationData& 
     if (!fromBar) bar.SetPoint(x, y);
     Band();
     const s_PixelPoint from = g_entry.last, to{px, py};
+    const std::vector<Cpp_NoncircularShearSurfacePoint>& points = g_entry.points;
+    const std::size_t added = points.size() - 1;
+    const bool search = Search();
     OnView([&](platform::DeviceContext& dc) {
         SegmentOn(dc, from, to);
-        SymbolOn(dc, g_entry.points.back());
+        SymbolOn(dc, points.back());
+        if (!search) return;
+        // The point before now has both neighbours: a computed direction can be drawn.
+        if (added >= 2 && !MarkerShown({points.begin(), points.end() - 1}, added - 1))
+            MarkerOn(dc, points, added - 1);
+        if (MarkerShown(points, added)) MarkerOn(dc, points, added);
     });
     g_entry.last = g_entry.cursor = to;
     return true;
@@ -238,6 +274,171 @@ void Cpp_NoncircularTool::CancelNoncircularEntry() {
     if (ViewInputHost* view = GetViewWindow()) view->InvalidateView();
 }
 
+void Cpp_NoncircularTool::UndoLastEnteredPoint() {
+    if (!g_entry.active || g_entry.points.empty()) return;
+    Band();  // erased
+    std::vector<Cpp_NoncircularShearSurfacePoint>& points = g_entry.points;
+    const bool search = Search();
+    if (points.size() < 2) {
+        OnView([&](platform::DeviceContext& dc) {
+            if (search && MarkerShown(points, 0)) MarkerOn(dc, points, 0, true);
+            SymbolOn(dc, points[0], true);
+        });
+        EndEntry();
+        points.clear();
+        SetToolPrompt(true, EditModeNoncircular, {});
+        return;
+    }
+    const std::size_t last = points.size() - 1;
+    const s_PixelPoint from = ToPixel(points[last - 1].X(), points[last - 1].Y());
+    const s_PixelPoint to = ToPixel(points[last].X(), points[last].Y());
+    OnView([&](platform::DeviceContext& dc) {
+        if (search) {
+            if (MarkerShown(points, last)) MarkerOn(dc, points, last, true);
+            // The point before becomes the end: a computed direction is not drawn there.
+            const std::vector<Cpp_NoncircularShearSurfacePoint> shorter(points.begin(),
+                                                                        points.end() - 1);
+            if (MarkerShown(points, last - 1) && !MarkerShown(shorter, last - 1))
+                MarkerOn(dc, points, last - 1, true);
+        }
+        SegmentOn(dc, from, to, true);
+        SymbolOn(dc, points[last], true);
+        points.pop_back();
+        SymbolOn(dc, points.back());
+    });
+    g_entry.last = from;
+    Band();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Point editing of a stored surface.
+
+namespace {
+
+// The shift data a new point takes: the bar's, else moveable with a computed direction.
+Cpp_NoncircularShearSurfacePoint g_newPoint;
+
+Cpp_NoncircularShearSurfacePoint NewPointFromBar() {
+    double x = 0, y = 0, angle = 0;
+    bool moveable = true, computed = true;
+    if (!Bar().GetPointData(x, y, moveable, computed, angle)) {
+        moveable = computed = true;
+        angle = 0;
+    }
+    return Cpp_NoncircularShearSurfacePoint(0, x, y, angle, moveable, computed);
+}
+
+std::vector<s_tagTypePointXY> XYOf(const Cpp_NoncircularShearSurface& surface) {
+    std::vector<s_tagTypePointXY> out;
+    for (const Cpp_NoncircularShearSurfacePoint& p : surface.Points()) out.push_back(p.XY());
+    return out;
+}
+
+// The working copy of the surface's points: when a tool on it ends with a change, each point
+// goes back with the shift data of the point it was made from (a new one with g_newPoint's), the
+// points numbered again, and the view drawn again for the markers. The selection holds points by
+// their place in the surface: when points moved up, it is emptied.
+Cpp_Line* Begin(Cpp_NoncircularShearSurface* surface) {
+    if (!surface || !surface->HasPoints()) return nullptr;
+    g_newPoint = Cpp_NoncircularShearSurfacePoint{};
+    return Cpp_WorkingLine::Begin(XYOf(*surface), [surface](const std::vector<s_WorkingPoint>& edited) {
+        const std::vector<Cpp_NoncircularShearSurfacePoint> old = surface->Points();
+        std::vector<Cpp_NoncircularShearSurfacePoint>& points = surface->Points();
+        points.clear();
+        bool moved = false;
+        for (const s_WorkingPoint& e : edited) {
+            const bool known = e.from >= 0 && e.from < static_cast<int>(old.size());
+            Cpp_NoncircularShearSurfacePoint p = known ? old[static_cast<std::size_t>(e.from)] : g_newPoint;
+            moved = moved || (known && e.from != static_cast<int>(points.size()));
+            p.SetXY(e.x, e.y);
+            points.push_back(p);
+        }
+        surface->NumberPoints();
+        if (moved) GetCurrentSelection().Clear();
+        if (ViewInputHost* view = GetViewWindow()) view->InvalidateView();
+    });
+}
+
+}  // namespace
+
+bool Cpp_NoncircularTool::StartAddPointAtEnd(Cpp_NoncircularShearSurface* surface, bool atFirst) {
+    Cpp_Line* copy = Begin(surface);
+    if (!copy) return false;
+    Cpp_PointXY* end = atFirst ? copy->FirstPoint() : copy->LastPoint();
+    Bar().SetEntryOption(4);
+    return Cpp_LineTool::StartAddPointAtEnd(copy, end, LINEKIND_NONCIRCULAR,
+                                            analysis_look::SlipSurfaceDisplayAttributes());
+}
+
+bool Cpp_NoncircularTool::AddPointAtEnd(double x, double y, bool fromBar) {
+    if (fromBar && !Bar().GetPoint(x, y)) return false;
+    g_newPoint = NewPointFromBar();
+    return Cpp_LineTool::AddPointAtEnd(x, y);
+}
+
+bool Cpp_NoncircularTool::StartDragPoint(Cpp_NoncircularShearSurface* surface, int index, int px,
+                                         int py) {
+    Cpp_Line* copy = Begin(surface);
+    if (!copy || !Cpp_WorkingLine::PointAt(index)) return false;
+    return Cpp_LineTool::StartDragPoint(copy, LINEKIND_NONCIRCULAR, px, py,
+                                        Cpp_WorkingLine::PointAt(index),
+                                        analysis_look::SlipSurfaceDisplayAttributes());
+}
+
+bool Cpp_NoncircularTool::DropDraggedPoint(bool fromBar) {
+    double x = 0, y = 0;
+    if (fromBar && !Bar().GetPoint(x, y)) return false;
+    return Cpp_LineTool::DropDraggedPoint(x, y, fromBar);
+}
+
+bool Cpp_NoncircularTool::StartInsertPoint(Cpp_NoncircularShearSurface* surface, int index) {
+    Cpp_Line* copy = Begin(surface);
+    if (!copy || !Cpp_WorkingLine::PointAt(index + 1)) return false;
+    return Cpp_LineTool::StartInsertPointOnSegment(copy, Cpp_WorkingLine::PointAt(index),
+                                                   LINEKIND_NONCIRCULAR,
+                                                   analysis_look::SlipSurfaceDisplayAttributes());
+}
+
+bool Cpp_NoncircularTool::InsertPointClick(double x, double y, bool fromBar) {
+    // The bar's shift data (and, typed, its point) are read before anything is drawn: a bar that
+    // cannot be read leaves the tool running.
+    double bx = 0, by = 0, angle = 0;
+    bool moveable = true, computed = true;
+    if (!Bar().GetPointData(bx, by, moveable, computed, angle)) return false;
+    if (fromBar) {
+        x = bx;
+        y = by;
+    }
+    g_newPoint = Cpp_NoncircularShearSurfacePoint(0, x, y, angle, moveable, computed);
+    return Cpp_LineTool::CompleteInsertOnSegment(x, y, true);
+}
+
+bool Cpp_NoncircularTool::DeletePoint(Cpp_NoncircularShearSurface* surface, int index) {
+    if (!surface || index < 0 || index >= surface->NumberOfPoints()) return false;
+    Cpp_LineTool::SetEditingAttributes(analysis_look::SlipSurfaceDisplayAttributes());
+    Cpp_Line drawn;
+    std::vector<Cpp_PointXY*> nodes;
+    for (const Cpp_NoncircularShearSurfacePoint& p : surface->Points())
+        nodes.push_back(drawn.AddPoint(p.X(), p.Y()));
+    bool done = false;
+    if (surface->NumberOfPoints() > 2) {
+        done = Cpp_LineTool::DeletePoint(&drawn, nodes[static_cast<std::size_t>(index)]);
+        if (done) surface->RemovePoint(index);
+    } else {
+        done = Cpp_LineTool::EraseInWindow(&drawn);
+        surface->DeleteAllPoints();
+    }
+    surface->NumberPoints();
+    return done;
+}
+
+Cpp_Line* Cpp_NoncircularTool::EditLine(Cpp_NoncircularShearSurface* surface, int index,
+                                        Cpp_PointXY*& point) {
+    Cpp_Line* copy = Begin(surface);
+    point = copy ? Cpp_WorkingLine::PointAt(index) : nullptr;
+    return point ? copy : nullptr;
+}
+
 bool Cpp_NoncircularTool::IsEntering() { return g_entry.active; }
 
 const std::vector<Cpp_NoncircularShearSurfacePoint>& Cpp_NoncircularTool::EnteredPoints() {
@@ -254,6 +455,9 @@ void Cpp_NoncircularTool::Repaint(platform::DeviceContext& dc) {
         SymbolOn(dc, g_entry.points[i]);
         previous = p;
     }
+    if (Search())
+        for (std::size_t i = 0; i < g_entry.points.size(); ++i)
+            if (MarkerShown(g_entry.points, i)) MarkerOn(dc, g_entry.points, i);
     g_entry.last = previous;
     BandOn(dc);
 }
@@ -263,3 +467,63 @@ void Cpp_NoncircularTool::RegisterDrawing() {
 }
 
 void Cpp_NoncircularTool::Reset() { g_entry = s_NoncircularEntry{}; }
+
+namespace view_slip_surface_steps {
+
+namespace {
+void SurfaceChanged(s_InputCall& c, bool done) {
+    if (!done) return;
+    c.modified = true;
+    c.redraw = true;
+    c.view.DataChanged(9);
+}
+void CursorToBar(s_InputCall& c) {
+    if (c.in.shift) Bar().SetPoint(c.rounded.x, c.rounded.y);
+}
+void BarOfLastSelected() {
+    Cpp_SelectionList& list = GetCurrentSelection();
+    if (Cpp_Selection* last = list.GetNth(list.Count())) last->UpdateToolBars();
+}
+void InsertInput(s_InputCall& c, bool typed) {
+    if (!Cpp_NoncircularTool::InsertPointClick(c.snapped.x, c.snapped.y, typed)) return;
+    GetCurrentSelection().Clear();
+    if (typed) {
+        c.view.HideCurrentToolBar();
+        SetToolPrompt(true, c.view.EditMode(), {});
+    }
+    SurfaceChanged(c, true);
+}
+}  // namespace
+
+void NoncircularAddAtEndClick(s_InputCall& c) {
+    const bool done = Cpp_NoncircularTool::AddPointAtEnd(c.snapped.x, c.snapped.y, false);
+    if (done) BarOfLastSelected();
+    SurfaceChanged(c, done);
+}
+void NoncircularAddAtEndEnter(s_InputCall& c) {
+    SurfaceChanged(c, Cpp_NoncircularTool::AddPointAtEnd(0.0, 0.0, true));
+}
+void NoncircularAddAtEndMove(s_InputCall& c) {
+    CursorToBar(c);
+    view_input_ops::AddAtEndMove(c);
+}
+void NoncircularDrop(s_InputCall& c) {
+    const bool done = Cpp_NoncircularTool::DropDraggedPoint(false);
+    if (done) c.view.SetToolTip({});
+    SurfaceChanged(c, done);
+}
+void NoncircularDropFromBar(s_InputCall& c) {
+    SurfaceChanged(c, Cpp_NoncircularTool::DropDraggedPoint(true));
+}
+void NoncircularDragMove(s_InputCall& c) {
+    CursorToBar(c);
+    view_input_ops::DragPointMove(c);
+}
+void NoncircularInsertClick(s_InputCall& c) { InsertInput(c, false); }
+void NoncircularInsertEnter(s_InputCall& c) { InsertInput(c, true); }
+void NoncircularInsertMove(s_InputCall& c) {
+    CursorToBar(c);
+    view_input_ops::InsertMove(c);
+}
+
+}  // namespace view_slip_surface_steps

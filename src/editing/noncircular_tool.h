@@ -11,13 +11,24 @@
 //     Cpp_NoncircularTool::FinishNoncircularEntry(analysis, slope);   // true: stored
 //
 // Everything is drawn on the registered view; after a full paint the entry is drawn again.
+//
+// The points of the stored surface are edited by the polyline point tools on a working copy
+// (working_line.h): add a point at an end (cursor mode 87), drag a point (96), insert a point on
+// a segment (118), and the line commands (extend, make parallel, change length or slope). Every
+// point keeps its shift data; a new point takes the noncircular bar's.
+//
+//     Cpp_NoncircularTool::StartDragPoint(&surface, 1, px, py);   // cursor mode 96
+//     Cpp_NoncircularTool::DropDraggedPoint(false);               // the surface changed
 
 #include "analysis/noncircular_shear_surface.h"
+#include "editing/view_dispatch.h"
 #include "platform/device_context.h"
 
 #include <vector>
 
 class Cpp_AnalysisComputationData;
+class Cpp_Line;
+class Cpp_PointXY;
 class Cpp_SlopeGeometry;
 
 class Cpp_NoncircularTool {
@@ -41,9 +52,44 @@ public:
                                        const Cpp_SlopeGeometry& slope);
     static void CancelNoncircularEntry();
 
+    // Removes the last entered point and its segment (the Delete key); with one point left
+    // the entry ends.
+    static void UndoLastEnteredPoint();
+
+    // Point editing of a stored surface; index is the point's (the segment's first point's).
+    // atFirst: before the first point, else after the last; the bar gets entry option 4.
+    static bool StartAddPointAtEnd(Cpp_NoncircularShearSurface* surface, bool atFirst);
+    // With fromBar the bar's point (false when it has none).
+    static bool AddPointAtEnd(double x, double y, bool fromBar);
+    static bool StartDragPoint(Cpp_NoncircularShearSurface* surface, int index, int px, int py);
+    // Where the drag shows the point, or with fromBar the bar's point (false when it has none).
+    static bool DropDraggedPoint(bool fromBar);
+    static bool StartInsertPoint(Cpp_NoncircularShearSurface* surface, int index);
+    // The new point at (x, y) or with fromBar at the bar's point, with the bar's shift data;
+    // false (the tool going on) when the bar cannot be read.
+    static bool InsertPointClick(double x, double y, bool fromBar);
+    // More than two points: the point goes and its neighbours are joined; two or fewer: the
+    // whole surface is erased and emptied. The points are numbered again.
+    static bool DeletePoint(Cpp_NoncircularShearSurface* surface, int index);
+    // The working copy for another polyline tool and its point made from index.
+    static Cpp_Line* EditLine(Cpp_NoncircularShearSurface* surface, int index, Cpp_PointXY*& point);
+
     static bool IsEntering();
     static const std::vector<Cpp_NoncircularShearSurfacePoint>& EnteredPoints();
     static void Repaint(platform::DeviceContext& dc);
     static void RegisterDrawing();
     static void Reset();
 };
+
+namespace view_slip_surface_steps {
+// The rows of cursor modes 87, 96 and 118.
+void NoncircularAddAtEndClick(s_InputCall& call);
+void NoncircularAddAtEndEnter(s_InputCall& call);
+void NoncircularAddAtEndMove(s_InputCall& call);
+void NoncircularDrop(s_InputCall& call);
+void NoncircularDropFromBar(s_InputCall& call);
+void NoncircularDragMove(s_InputCall& call);
+void NoncircularInsertClick(s_InputCall& call);
+void NoncircularInsertEnter(s_InputCall& call);
+void NoncircularInsertMove(s_InputCall& call);
+}  // namespace view_slip_surface_steps

@@ -9,6 +9,7 @@
 #include "editing/construction_items.h"
 #include "editing/selection.h"
 #include "editing/interpolation_tool.h"
+#include "editing/noncircular_tool.h"
 #include "editing/selection_edit_support.h"
 #include "loads/distributed_load_data.h"
 #include "loads/geogrid_data.h"
@@ -486,10 +487,9 @@ bool Cpp_Selection::DeletePoint() const {
     case SEL_STRENGTH_POINT: return DeleteInterpolationPointAt(*this, GetItemPosition());
     case SEL_LOAD_POINT: return DeleteLoadPointAt(*this, GetItemPosition());
     case SEL_NONCIRCULAR_POINT: {
+        // A surface of two points goes whole.
         Cpp_NoncircularShearSurface* surface = NoncircularOf(*this, index);
-        surface->RemovePoint(index);
-        surface->NumberPoints();
-        return true;
+        return Cpp_NoncircularTool::DeletePoint(surface, index);
     }
     case SEL_SLOPE_POINT: {
         Cpp_Line* line = LineOf(*this);

@@ -380,10 +380,19 @@ void Cpp_Selection::ApplyToolBarValues(bool& clearSelection, bool& repaint, bool
         if (CmDialogBarSlopeTool* bar = ActiveSlopeBar())
             if (bar->GetPoint(x, y) && MoveToXY(x, y, true)) modified = repaint = true;
         break;
-    case SEL_NONCIRCULAR_POINT:
-        if (CmDialogBarNoncircularTool* bar = ActiveNoncircularBar())
-            if (bar->GetPoint(x, y) && MoveToXY(x, y, true)) modified = repaint = true;
+    case SEL_NONCIRCULAR_POINT: {
+        // The point and its shift data (fixity, angle) as the bar shows them.
+        double angle = 0;
+        bool moveable = true, computed = true;
+        int index = 0;
+        CmDialogBarNoncircularTool* bar = ActiveNoncircularBar();
+        if (!bar || !bar->GetPointData(x, y, moveable, computed, angle)) break;
+        if (!MoveToXY(x, y, true)) break;
+        if (Cpp_NoncircularShearSurface* surface = NoncircularOf(*this, index))
+            surface->Points()[static_cast<size_t>(index)].SetShiftAngle(angle, moveable, computed);
+        modified = repaint = true;
         break;
+    }
     case SEL_CP_POINT:
     case SEL_PRESSURE_POINT:
     case SEL_RSUBU_POINT:
@@ -602,7 +611,6 @@ bool Cpp_Selection::ChangeValue(int x, int y) const {
         Cpp_RubberBandCircle::StartChange(RadiusDefinitionOf(*this), centre.x, centre.y, x, y);
         return true;
     }
-    case SEL_NONCIRCULAR_POINT:
     case SEL_REINFORCEMENT_POINT: tool = "Move (\"Drag\") Item"; break;
     case SEL_LINE_LOAD:
     case SEL_LINE_LOAD_DRAWN: tool = "Change Line Load"; break;

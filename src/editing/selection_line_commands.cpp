@@ -1,11 +1,14 @@
 // The line commands on a selected item that start a point tool of its line: adding a point at
-// an end, inserting a point on a segment and dragging a point or a segment. The tool then runs
-// through the view's input by its cursor mode; kinds whose tool is not built yet say so.
+// an end, inserting a point on a segment and dragging a point or a segment, and the line
+// commands that start an editing tool (change length or slope, extend, make parallel). The tool
+// then runs through the view's input by its cursor mode; kinds whose tool is not built yet say so.
 
+#include "analysis/analysis_drawing_attributes.h"
 #include "core/dialog_slot.h"
 #include "editing/construction_items.h"
 #include "editing/crack_tool.h"
 #include "editing/line_point_tools.h"
+#include "editing/noncircular_tool.h"
 #include "editing/piezometric_tool.h"
 #include "editing/profile_tool.h"
 #include "editing/selection.h"
@@ -57,6 +60,51 @@ bool LineKindOf(const Cpp_Selection& item, int& kind, s_DrawAttributesType& attr
     }
 }
 
+// The noncircular surface and tangent lines keep their points in lists of their own: their
+// polyline tools run on a working copy (working_line.h), made here, with the copy's point made
+// from the item's point. False for the other kinds and for an item that is gone.
+bool WorkingLineOf(const Cpp_Selection& item, Cpp_Line*& line, Cpp_PointXY*& point,
+                   s_DrawAttributesType& attributes) {
+    int index = 0;
+    line = nullptr;
+    switch (item.GetType()) {
+    case SEL_NONCIRCULAR_POINT:
+    case SEL_SLIP_SURFACE_SEGMENT: {
+        Cpp_NoncircularShearSurface* surface = NoncircularOf(item, index);
+        line = Cpp_NoncircularTool::EditLine(surface, index, point);
+        attributes = analysis_look::SlipSurfaceDisplayAttributes();
+        break;
+    }
+    case SEL_TANGENT_POINT:
+    case SEL_TANGENT_SEGMENT:
+    case SEL_DEFINITION_TANGENT_POINT:
+    case SEL_DEFINITION_TANGENT_SEGMENT: {
+        Cpp_TangentLine* tangent = TangentLineOf(item, index);
+        line = Cpp_TangentLineTool::EditLine(tangent, index, point);
+        attributes = analysis_look::TangentLineDisplayAttributes();
+        break;
+    }
+    default: return false;
+    }
+    return line != nullptr;
+}
+
+bool KeepsOwnPoints(int kind) {
+    switch (kind) {
+    case SEL_NONCIRCULAR_POINT:
+    case SEL_SLIP_SURFACE_SEGMENT:
+    case SEL_TANGENT_POINT:
+    case SEL_TANGENT_SEGMENT:
+    case SEL_DEFINITION_TANGENT_POINT:
+    case SEL_DEFINITION_TANGENT_SEGMENT: return true;
+    default: return false;
+    }
+}
+
+// The segments whose slope change redraws the whole view (the surface's shift markers follow
+// its segments).
+bool RedrawsAll(int kind) { return kind == SEL_SLIP_SURFACE_SEGMENT; }
+
 }  // namespace
 
 bool Cpp_Selection::StartAddPointAtEnd() const {
@@ -82,7 +130,12 @@ bool Cpp_Selection::StartAddPointAtEnd() const {
             Cpp_TangentLineTool::StartAddPointAtEnd(tangent, index == 0);
         return true;
     }
-    case SEL_NONCIRCULAR_POINT:
+    case SEL_NONCIRCULAR_POINT: {
+        int index = 0;
+        if (Cpp_NoncircularShearSurface* surface = NoncircularOf(*this, index))
+            Cpp_NoncircularTool::StartAddPointAtEnd(surface, index == 0);
+        return true;
+    }
     case SEL_REINFORCEMENT_POINT: SayNotAvailable("Add Point at End"); return true;
     default: return true;
     }
@@ -127,7 +180,14 @@ bool Cpp_Selection::StartInsertPoint() const {
             Cpp_TangentLineTool::StartInsertPoint(tangent, index);
         return true;
     }
-    case SEL_SLIP_SURFACE_SEGMENT:
+    case SEL_SLIP_SURFACE_SEGMENT: {
+        int index = 0;
+        Cpp_NoncircularShearSurface* surface = NoncircularOf(*this, index);
+        if (surface && index + 1 < surface->NumberOfPoints() &&
+            Cpp_NoncircularTool::StartInsertPoint(surface, index))
+            if (CmDialogBarNoncircularTool* bar = ActiveNoncircularBar()) bar->SetEntryOption(4);
+        return true;
+    }
     case SEL_REINFORCEMENT_INTERVAL: SayNotAvailable("Insert Point"); return true;
     default: return true;
     }
@@ -146,6 +206,12 @@ bool Cpp_Selection::StartLineDrag(int x, int y) const {
         int index = 0;
         if (Cpp_TangentLine* tangent = TangentLineOf(*this, index))
             Cpp_TangentLineTool::StartDragPoint(tangent, index, x, y);
+        return true;
+    }
+    case SEL_NONCIRCULAR_POINT: {
+        int index = 0;
+        if (Cpp_NoncircularShearSurface* surface = NoncircularOf(*this, index))
+            Cpp_NoncircularTool::StartDragPoint(surface, index, x, y);
         return true;
     }
     case SEL_VARIABLE_CRACK_POINT:
@@ -167,6 +233,14 @@ bool Cpp_Selection::StartLineDrag(int x, int y) const {
 bool Cpp_Selection::StartChangeSegmentLength() const {
     int kind = 0;
     s_DrawAttributesType attributes;
+    if (KeepsOwnPoints(type_)) {
+        if (!TargetExists()) return false;
+        Cpp_Line* working = nullptr;
+        Cpp_PointXY* point = nullptr;
+        if (IsSegmentKind(type_) && WorkingLineOf(*this, working, point, attributes))
+            Cpp_LineTool::StartChangeLength(working, point, attributes);
+        return true;
+    }
     if (!LineOf(*this) || !TargetExists()) return false;
     if (IsSegmentKind(type_) && LineKindOf(*this, kind, attributes))
         Cpp_LineTool::StartChangeLength(LineOf(*this), PointOf(*this), attributes);
@@ -178,6 +252,14 @@ bool Cpp_Selection::StartChangeSegmentLength() const {
 bool Cpp_Selection::StartChangeSegmentSlope() const {
     int kind = 0;
     s_DrawAttributesType attributes;
+    if (KeepsOwnPoints(type_)) {
+        if (!TargetExists()) return false;
+        Cpp_Line* working = nullptr;
+        Cpp_PointXY* point = nullptr;
+        if (IsSegmentKind(type_) && WorkingLineOf(*this, working, point, attributes))
+            Cpp_LineTool::StartChangeSlope(working, point, attributes, RedrawsAll(type_));
+        return true;
+    }
     if (!LineOf(*this) || !TargetExists()) return false;
     if (IsSegmentKind(type_) && LineKindOf(*this, kind, attributes))
         Cpp_LineTool::StartChangeSlope(LineOf(*this), PointOf(*this), attributes, false);
@@ -200,8 +282,14 @@ bool Cpp_Selection::StartExtendToLine(bool toSegment) const {
                true;
     case SEL_NONCIRCULAR_POINT:
     case SEL_DEFINITION_TANGENT_POINT:
+    case SEL_TANGENT_POINT: {
+        Cpp_Line* working = nullptr;
+        Cpp_PointXY* point = nullptr;
+        if (TargetExists() && WorkingLineOf(*this, working, point, attributes))
+            Cpp_LineTool::StartExtendToLine(toSegment, working, point, attributes);
+        return true;
+    }
     case SEL_REINFORCEMENT_POINT:
-    case SEL_TANGENT_POINT:
         SayNotAvailable(toSegment ? "Extend to Line Segment" : "Extend to Line");
         return true;
     default: return false;
@@ -222,8 +310,15 @@ bool Cpp_Selection::StartMakeParallel(bool parallel) const {
         return true;
     case SEL_SLIP_SURFACE_SEGMENT:
     case SEL_DEFINITION_TANGENT_SEGMENT:
+    case SEL_TANGENT_SEGMENT: {
+        Cpp_Line* working = nullptr;
+        Cpp_PointXY* point = nullptr;
+        if (TargetExists() && WorkingLineOf(*this, working, point, attributes))
+            Cpp_LineTool::StartMakeParallel(parallel, working, point, attributes,
+                                            RedrawsAll(type_));
+        return true;
+    }
     case SEL_REINFORCEMENT_INTERVAL:
-    case SEL_TANGENT_SEGMENT:
         SayNotAvailable(parallel ? "Make Parallel to Line" : "Make Perpendicular to Line");
         return true;
     default: return false;

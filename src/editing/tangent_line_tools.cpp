@@ -5,43 +5,23 @@
 #include "core/cursor_mode.h"
 #include "editing/line_point_tools.h"
 #include "editing/tool_dialog_bars.h"
+#include "editing/view_navigation.h"
+#include "editing/working_line.h"
 #include "graphics/line.h"
-#include "model/program_state.h"
 
-#include <memory>
+#include <vector>
 
 namespace {
 
-struct s_TangentToolState {
-    Cpp_TangentLine* owner = nullptr;
-    std::unique_ptr<Cpp_Line> line;
-};
-s_TangentToolState g_tangent;
-
-Cpp_PointXY* NthPoint(int index) {
-    Cpp_PointXY* p = g_tangent.line ? g_tangent.line->FirstPoint() : nullptr;
-    for (int i = 0; p && i < index; ++i) p = p->Next();
-    return p;
-}
-
-bool Begin(Cpp_TangentLine* owner) {
-    if (!owner || owner->GetOption() != Cpp_TangentLine::kIrregular) return false;
-    g_tangent.owner = owner;
-    g_tangent.line = std::make_unique<Cpp_Line>();
-    g_tangent.line->SetPointsFromXYArray(owner->Points(), owner->NumberOfPoints());
-    return true;
-}
-
-// After a step: the working line's points go back to the tangent line.
-bool Finished(bool done) {
-    if (!done || !g_tangent.owner || !g_tangent.line) return false;
-    std::vector<s_tagTypePointXY> points;
-    for (const Cpp_PointXY* p = g_tangent.line->FirstPoint(); p; p = p->Next())
-        points.push_back({p->X(), p->Y()});
-    g_tangent.owner->SetIrregularPoints(points.data(), static_cast<int>(points.size()));
-    g_tangent.owner = nullptr;
-    g_tangent.line.reset();
-    return true;
+// The working copy of the tangent line's points; each completed step writes them back.
+Cpp_Line* Begin(Cpp_TangentLine* owner) {
+    if (!owner || owner->GetOption() != Cpp_TangentLine::kIrregular) return nullptr;
+    return Cpp_WorkingLine::Begin(owner->Points(), [owner](const std::vector<s_WorkingPoint>& edited) {
+        std::vector<s_tagTypePointXY> points;
+        for (const s_WorkingPoint& p : edited) points.push_back({p.x, p.y});
+        owner->SetIrregularPoints(points.data(), static_cast<int>(points.size()));
+        InvalidateViewWindow();
+    });
 }
 
 bool BarPoint(double& x, double& y) {
@@ -52,50 +32,52 @@ bool BarPoint(double& x, double& y) {
     return true;
 }
 
-const bool g_resetAdded = (AddProgramStateReset(&Cpp_TangentLineTool::Reset), true);
-
 }  // namespace
 
 bool Cpp_TangentLineTool::StartAddPointAtEnd(Cpp_TangentLine* line, bool atFirst) {
-    if (!Begin(line)) return false;
-    Cpp_PointXY* end = atFirst ? g_tangent.line->FirstPoint() : g_tangent.line->LastPoint();
+    Cpp_Line* copy = Begin(line);
+    if (!copy) return false;
+    Cpp_PointXY* end = atFirst ? copy->FirstPoint() : copy->LastPoint();
     TheToolBars().radius.SetEntryOption(2);
-    return Cpp_LineTool::StartAddPointAtEnd(g_tangent.line.get(), end, LINEKIND_TANGENT,
+    return Cpp_LineTool::StartAddPointAtEnd(copy, end, LINEKIND_TANGENT,
                                             analysis_look::TangentLineDisplayAttributes());
 }
 
 bool Cpp_TangentLineTool::AddPointAtEnd(double x, double y, bool fromBar) {
     if (fromBar && !BarPoint(x, y)) return false;
-    return Finished(Cpp_LineTool::AddPointAtEnd(x, y));
+    return Cpp_LineTool::AddPointAtEnd(x, y);
 }
 
 bool Cpp_TangentLineTool::StartDragPoint(Cpp_TangentLine* line, int index, int px, int py) {
-    if (!Begin(line) || !NthPoint(index)) return false;
-    return Cpp_LineTool::StartDragPoint(g_tangent.line.get(), LINEKIND_TANGENT, px, py,
-                                        NthPoint(index),
+    Cpp_Line* copy = Begin(line);
+    if (!copy || !Cpp_WorkingLine::PointAt(index)) return false;
+    return Cpp_LineTool::StartDragPoint(copy, LINEKIND_TANGENT, px, py,
+                                        Cpp_WorkingLine::PointAt(index),
                                         analysis_look::TangentLineDisplayAttributes());
 }
 
 bool Cpp_TangentLineTool::DropDraggedPoint(double x, double y, bool fromBar) {
     if (fromBar && !BarPoint(x, y)) return false;
-    return Finished(Cpp_LineTool::DropDraggedPoint(x, y, true));
+    return Cpp_LineTool::DropDraggedPoint(x, y, true);
 }
 
 bool Cpp_TangentLineTool::StartInsertPoint(Cpp_TangentLine* line, int index) {
-    if (!Begin(line) || !NthPoint(index + 1)) return false;
-    return Cpp_LineTool::StartInsertPointOnSegment(g_tangent.line.get(), NthPoint(index),
+    Cpp_Line* copy = Begin(line);
+    if (!copy || !Cpp_WorkingLine::PointAt(index + 1)) return false;
+    return Cpp_LineTool::StartInsertPointOnSegment(copy, Cpp_WorkingLine::PointAt(index),
                                                    LINEKIND_TANGENT,
                                                    analysis_look::TangentLineDisplayAttributes());
 }
 
 bool Cpp_TangentLineTool::InsertPointEnter(double x, double y, bool fromBar) {
     if (fromBar && !BarPoint(x, y)) return false;
-    return Finished(Cpp_LineTool::CompleteInsertOnSegment(x, y, true));
+    return Cpp_LineTool::CompleteInsertOnSegment(x, y, true);
 }
 
-void Cpp_TangentLineTool::Reset() {
-    g_tangent.owner = nullptr;
-    g_tangent.line.reset();
+Cpp_Line* Cpp_TangentLineTool::EditLine(Cpp_TangentLine* line, int index, Cpp_PointXY*& point) {
+    Cpp_Line* copy = Begin(line);
+    point = copy ? Cpp_WorkingLine::PointAt(index) : nullptr;
+    return point ? copy : nullptr;
 }
 
 namespace view_slip_surface_steps {

@@ -1,14 +1,16 @@
 #pragma once
 // The point tools of an irregular tangent line (add a point at an end, drag a point, insert a
-// point on a segment), run by the polyline point tools (line_point_tools.h) on a working line
-// built from the tangent line's points; each completed step copies the points back. Typed values
-// come from the radius bar.
+// point on a segment), run by the polyline point tools (line_point_tools.h) on a working copy of
+// the tangent line's points (working_line.h); each completed step writes the points back. Typed
+// values come from the radius bar.
 //
 //     Cpp_TangentLineTool::StartDragPoint(&tangent, 1, px, py);   // cursor mode 97
 //     Cpp_TangentLineTool::DropDraggedPoint(x, y, false);         // the tangent line changed
 
 #include "editing/view_dispatch.h"
 
+class Cpp_Line;
+class Cpp_PointXY;
 class Cpp_TangentLine;
 
 class Cpp_TangentLineTool {
@@ -22,7 +24,9 @@ public:
     // The segment from point index to index + 1 (cursor mode 119).
     static bool StartInsertPoint(Cpp_TangentLine* line, int index);
     static bool InsertPointEnter(double x, double y, bool fromBar);
-    static void Reset();
+    // The working copy for another polyline tool (extend, make parallel, change length or
+    // slope) and its point made from index; null for a line that is not irregular.
+    static Cpp_Line* EditLine(Cpp_TangentLine* line, int index, Cpp_PointXY*& point);
 };
 
 namespace view_slip_surface_steps {

@@ -4,6 +4,7 @@
 #include "editing/cursor_modes.h"
 #include "editing/edit_modes.h"
 #include "editing/line_entry_tool.h"
+#include "editing/noncircular_tool.h"
 #include "editing/piezometric_tool.h"
 #include "editing/profile_tool.h"
 #include "editing/slope_tool.h"
@@ -263,7 +264,11 @@ const s_CursorModeRow kCursorModes[] = {
      "Add Point at End",
      {R(DistributedLoadAddEndClick), R(DistributedLoadAddEndMove), R(DistributedLoadAddEndEnter),
       R(DistributedLoadAddEndEscape), R(DistributedLoadAddEndEscape), H}},
-    {87, 87, "Add Point at End", {M, M, M, M, H, H}},
+    {87,
+     87,
+     "Add Point at End",
+     {R(NoncircularAddAtEndClick), R(NoncircularAddAtEndMove), R(NoncircularAddAtEndEnter),
+      R(AddAtEndCancel), N, H}},
     {88, 88, "Add Point at End", {N, D, R(TangentAddAtEndEnter), H, H, H}},
     {89,
      89,
@@ -289,7 +294,11 @@ const s_CursorModeRow kCursorModes[] = {
      "Move (\"Drag\") Item",
      {R(DragPointDrop), R(DragPointMove), D, R(DragPointCancel), H, H}},
     {95, 95, "Move (\"Drag\") Item", {M, M, M, M, M, H}},
-    {96, 96, "Move (\"Drag\") Item", {M, M, M, M, H, H}},
+    {96,
+     96,
+     "Move (\"Drag\") Item",
+     {R(NoncircularDrop), R(NoncircularDragMove), R(NoncircularDropFromBar), R(DragPointCancel),
+      N, H}},
     {97,
      97,
      "Move (\"Drag\") Item",
@@ -341,7 +350,11 @@ const s_CursorModeRow kCursorModes[] = {
      117,
      "Insert Point",
      {R(InsertClick), R(InsertMove), R(InsertEnter), R(InsertCancel), R(InsertCancel), H}},
-    {118, 118, "Insert Point", {M, M, M, M, M, H}},
+    {118,
+     118,
+     "Insert Point",
+     {R(NoncircularInsertClick), R(NoncircularInsertMove), R(NoncircularInsertEnter),
+      R(InsertCancel), R(InsertCancel), H}},
     {119,
      119,
      "Insert Point",

@@ -9,6 +9,7 @@
 #include "editing/cursor_modes.h"
 #include "editing/interpolation_tool.h"
 #include "editing/line_entry_tool.h"
+#include "editing/noncircular_tool.h"
 #include "editing/edit_modes.h"
 #include "editing/selection_edit_commands.h"
 #include "editing/selection_list.h"
@@ -532,7 +533,7 @@ bool DeleteKey(ViewInputHost& view) {
         // Takes the last entered point back, as Shift+Escape does.
         Cpp_LineEntry::UndoLastEnteredPoint();
         break;
-    case CursorModeNoncircularEntry: SayNotAvailable(FindCursorModeRow(mode)->step); break;
+    case CursorModeNoncircularEntry: Cpp_NoncircularTool::UndoLastEnteredPoint(); break;
     case CursorModeReinforcementLineEntry: Cpp_ReinforcementLineList::DeleteKeyInTool(); return true;
     default: break;
     }
