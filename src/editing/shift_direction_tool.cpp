@@ -5,6 +5,9 @@
 #include "editing/cursor_modes.h"
 #include "editing/edit_modes.h"
 #include "editing/selection.h"
+#include "editing/selection_edit_support.h"
+#include "editing/selection_list.h"
+#include "editing/view_input.h"
 #include "editing/view_navigation.h"
 #include "graphics/graphics.h"
 #include "graphics/prompts.h"
@@ -146,3 +149,39 @@ void Cpp_ShiftDirectionTool::RegisterDrawing() {
 }
 
 void Cpp_ShiftDirectionTool::Reset() { g_shift = s_ShiftToolState{}; }
+
+namespace {
+
+// The surface and point index of the first selected item when it is a noncircular point.
+Cpp_NoncircularShearSurface* SelectedPoint(int& index) {
+    const Cpp_Selection* first = GetCurrentSelection().GetNth(1);
+    if (!first || first->GetType() != SEL_NONCIRCULAR_POINT) return nullptr;
+    return selection_edit::NoncircularOf(*first, index);
+}
+
+}  // namespace
+
+bool SetSelectedPointConstraint(ViewInputHost& view, bool moveable, bool directionComputed) {
+    int index = 0;
+    Cpp_NoncircularShearSurface* surface = SelectedPoint(index);
+    if (!surface) return false;
+    surface->Points()[static_cast<std::size_t>(index)].SetShiftAngle(0.0, moveable,
+                                                                     directionComputed);
+    view.DataChanged(9);
+    view.InvalidateView();
+    return true;
+}
+
+bool SetMoveableDirection(ViewInputHost&) {
+    int index = 0;
+    Cpp_NoncircularShearSurface* surface = SelectedPoint(index);
+    int x = 0, y = 0;
+    GetZoomAnchor(x, y);
+    return surface && Cpp_ShiftDirectionTool::StartDirectionTool(surface, index, x, y);
+}
+
+bool SetMoveableParallelToLine() {
+    int index = 0;
+    Cpp_NoncircularShearSurface* surface = SelectedPoint(index);
+    return surface && Cpp_ShiftDirectionTool::StartParallelToLine(surface, index);
+}

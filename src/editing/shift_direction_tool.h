@@ -34,3 +34,13 @@ public:
     static void RegisterDrawing();
     static void Reset();
 };
+
+// The commands of "Set Constraint for Shifting" on the first selected item, a point of a
+// noncircular surface (nothing, false, for any other item). "Fixed" and "Moveable - Direction
+// Computed" set the point's constraint (angle 0) and report the change to the view; "Moveable -
+// Set Direction" starts the direction tool with the arrow to the last cursor pixel; "Moveable -
+// Set Parallel to Line" the parallel tool.
+class ViewInputHost;
+bool SetSelectedPointConstraint(ViewInputHost& view, bool moveable, bool directionComputed);
+bool SetMoveableDirection(ViewInputHost& view);
+bool SetMoveableParallelToLine();

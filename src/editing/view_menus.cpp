@@ -1,8 +1,13 @@
 #include "editing/view_menus.h"
 
 #include "core/command_ids.h"
+#include "analysis/analysis_computation_data.h"
+#include "analysis/noncircular_shear_surface.h"
+#include "analysis/tangent_line.h"
+#include "editing/selection_edit_support.h"
 #include "editing/selection_list.h"
 #include "graphics/line.h"
+#include "model/data_set.h"
 
 #include <algorithm>
 #include <initializer_list>
@@ -83,6 +88,30 @@ s_MenuEntry SpacePointsEvenly() {
             {{32878, "Horizontally"}, {32879, "Vertically"}, {32880, "Along Line"}}};
 }
 
+// "Set Constraint for Shifting" of a point of a noncircular search surface, the point's
+// constraint checked.
+s_MenuEntry ShiftConstraints(const Cpp_Selection& item) {
+    int index = 0;
+    const Cpp_NoncircularShearSurface* surface = selection_edit::NoncircularOf(item, index);
+    const Cpp_NoncircularShearSurfacePoint* p =
+        surface ? &surface->Points()[static_cast<std::size_t>(index)] : nullptr;
+    return {0,
+            "Set Constraint for Shifting",
+            true,
+            false,
+            {{ID_CONSTRAINT_FIXED, "Fixed", true, p && !p->IsMoveable()},
+             {ID_CONSTRAINT_DIRECTION_COMPUTED, "Moveable - Direction Computed", true,
+              p && p->IsMoveable() && p->IsShiftDirectionComputed()},
+             {ID_CONSTRAINT_SET_DIRECTION, "Moveable - Set Direction", true,
+              p && p->IsMoveable() && !p->IsShiftDirectionComputed()},
+             {ID_CONSTRAINT_PARALLEL_TO_LINE, "Moveable - Set Parallel to Line"}}};
+}
+
+bool NoncircularSearch(const Cpp_Selection& item) {
+    const Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    return ds && ds->AnalysisMode() == Cpp_AnalysisComputationData::kSearchType1;
+}
+
 bool In(int kind, std::initializer_list<int> kinds) {
     return std::find(kinds.begin(), kinds.end(), kind) != kinds.end();
 }
@@ -90,6 +119,19 @@ bool In(int kind, std::initializer_list<int> kinds) {
 }  // namespace
 
 bool IsLineEnd(const Cpp_Selection& item) {
+    // The noncircular surface and the tangent lines hold their points in lists of their own.
+    int index = 0;
+    int count = 0;
+    if (item.GetType() == SEL_NONCIRCULAR_POINT) {
+        const Cpp_NoncircularShearSurface* surface = selection_edit::NoncircularOf(item, index);
+        count = surface ? surface->NumberOfPoints() : 0;
+        return count > 0 && (index == 0 || index == count - 1);
+    }
+    if (In(item.GetType(), {SEL_TANGENT_POINT, SEL_DEFINITION_TANGENT_POINT})) {
+        const Cpp_TangentLine* line = selection_edit::TangentLineOf(item, index);
+        count = line ? line->NumberOfPoints() : 0;
+        return count > 0 && (index == 0 || index == count - 1);
+    }
     if (!In(item.GetType(), {9, 78, 84, 98, 132})) return false;
     const auto* line = static_cast<const Cpp_Line*>(item.GetItemReferences().ref1);
     const void* point = item.GetItemReferences().ref2;
@@ -118,6 +160,8 @@ MenuList EditContextMenu(const Cpp_SelectionList& current) {
         if (current.SelectedLinesAreJoinable()) add({33016});
         menu.push_back(MovePointADistance());
         if (current.HasThreeItems() && current.AllOfOneType()) menu.push_back(SpacePointsEvenly());
+        if (one && kind == SEL_NONCIRCULAR_POINT && NoncircularSearch(*first))
+            menu.push_back(ShiftConstraints(*first));
     } else if (In(kind, {8, 55, 57, 59, 80, 86, 97, 100, 134, 144})) {
         add({32849, 32850, 32852});
         if (In(kind, {8, 80, 86, 97, 100})) add({32988});

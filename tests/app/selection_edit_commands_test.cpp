@@ -2,8 +2,11 @@
 // marks the document modified, a cancelled step does not, and command 32903 opens the scale
 // window of the selected item's kind in select mode only.
 
+#include "analysis/analysis_computation_data.h"
 #include "app/main_frame.h"
 #include "core/command_ids.h"
+#include "core/cursor_mode.h"
+#include "editing/cursor_modes.h"
 #include "editing/edit_modes.h"
 #include "editing/pending_moves.h"
 #include "editing/selection_list.h"
@@ -69,6 +72,40 @@ TEST_F(SelectionEditCommands, EditModeActionScalesTheSelectedLineLoadInSelectMod
     GetCurrentSelection().AddCopy(s);
     frame.OnCommand(ID_EDIT_MODE_ACTION);
     EXPECT_EQ(fakes.loadScaling.requests.size(), 1u);
+}
+
+// "Set Constraint for Shifting" on a selected point of a noncircular search surface: "Fixed" and
+// "Moveable - Direction Computed" set the point and mark the document; the two direction entries
+// start their tools.
+TEST_F(SelectionEditCommands, TheShiftConstraintsOfASelectedNoncircularPoint) {
+    Cpp_AnalysisComputationData& a = *ds->AnalysisComputationData();
+    a.SetCircular(false);
+    a.SetMode(3);
+    a.SetDataDefined(true);
+    Cpp_NoncircularShearSurface& surface = a.GetNoncircularPointList();
+    surface.AddPoint(0, 10, 0, true, false);
+    surface.AddPoint(5, 4, 30, true, false);
+    surface.AddPoint(10, 8, 0, true, true);
+    s_SelectionReferences r;
+    r.ref1 = &surface;
+    r.ref2 = &surface.Points()[1];
+    GetCurrentSelection().AddItem(ds, 0, SEL_NONCIRCULAR_POINT, r);
+    frame.Doc().SetModifiedFlag(false);
+
+    frame.OnCommand(ID_CONSTRAINT_FIXED);
+    EXPECT_FALSE(surface.Points()[1].IsMoveable());
+    EXPECT_TRUE(frame.Doc().IsModified());
+    frame.OnCommand(ID_CONSTRAINT_DIRECTION_COMPUTED);
+    EXPECT_TRUE(surface.Points()[1].IsMoveable());
+    EXPECT_TRUE(surface.Points()[1].IsShiftDirectionComputed());
+
+    frame.OnCommand(ID_CONSTRAINT_SET_DIRECTION);
+    EXPECT_EQ(GetCursorMode(), CursorModeShiftDirection);
+    frame.OnCommand(ID_CONSTRAINT_PARALLEL_TO_LINE);
+    EXPECT_EQ(GetCursorMode(), CursorModeShiftParallelToLine);
+    SetCursorMode(CursorModeNone);
+    EXPECT_EQ(surface.Points()[0].GetShiftAngleDegrees(), 0);
+    EXPECT_EQ(surface.Points()[2].IsShiftDirectionComputed(), true);
 }
 
 }  // namespace

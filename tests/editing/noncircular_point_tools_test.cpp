@@ -17,6 +17,7 @@
 #include "editing/selection_list.h"
 #include "editing/tool_dialog_bars.h"
 #include "editing/two_step_edits.h"
+#include "editing/view_menus.h"
 #include "editing/view_input_fixture.h"
 #include "model/data_set.h"
 #include "model/data_sets.h"
@@ -276,6 +277,49 @@ TEST_F(NoncircularPointToolTest, ExtendAndMakeParallelWorkOnTheSurfaceAndTheTang
     EXPECT_NEAR(tangent.Points()[1].x, 20 + std::hypot(80.0, 20.0), 1e-9);
     EXPECT_NEAR(tangent.Points()[1].y, 40, 1e-9);
     EXPECT_EQ(tangent.Points()[2].x, 180);
+}
+
+// The edit menu of a selected point: "Add Point at End" at either end of the surface or of the
+// tangent line, and in a noncircular search "Set Constraint for Shifting" with the point's
+// constraint checked; an individual surface has no constraints.
+TEST_F(NoncircularPointToolTest, TheEditMenuOffersAddingAtTheEndsAndTheShiftConstraints) {
+    ThreePoints();
+    const auto entries = [&](int index) {
+        std::vector<std::string> texts;
+        Select(SEL_NONCIRCULAR_POINT, index);
+        for (const s_MenuEntry& e : EditContextMenu(GetCurrentSelection())) {
+            texts.push_back(e.text);
+            for (const s_MenuEntry& sub : e.subMenu)
+                texts.push_back("  " + sub.text + (sub.checked ? " *" : ""));
+        }
+        return texts;
+    };
+    const std::vector<std::string> constraints{
+        "Set Constraint for Shifting", "  Fixed", "  Moveable - Direction Computed",
+        "  Moveable - Set Direction *", "  Moveable - Set Parallel to Line"};
+    std::vector<std::string> middle = entries(1);
+    EXPECT_NE(middle.front(), "Add Point at End");
+    EXPECT_EQ(std::vector<std::string>(middle.end() - 5, middle.end()), constraints);
+    for (int end : {0, 2}) EXPECT_EQ(entries(end).front(), "Add Point at End");
+    EXPECT_EQ(entries(0).back(), "  Moveable - Set Parallel to Line");
+    EXPECT_EQ(entries(0)[entries(0).size() - 4], "  Fixed *");
+
+    Analysis().SetMode(1);
+    EXPECT_EQ(entries(1).back(), "  Perpendicular from Line");
+
+    Analysis().SetCircular(true);
+    Cpp_TangentLine& tangent = *Analysis().GetTangentLine();
+    tangent.ChangeOption(Cpp_TangentLine::kIrregular);
+    tangent.AddPoint(20, 40);
+    tangent.AddPoint(100, 60);
+    for (int index : {0, 1}) {
+        GetCurrentSelection().Clear();
+        s_SelectionReferences r;
+        r.ref1 = &tangent;
+        r.index = index;
+        GetCurrentSelection().AddItem(ds, 0, SEL_TANGENT_POINT, r);
+        EXPECT_EQ(EditContextMenu(GetCurrentSelection()).front().text, "Add Point at End");
+    }
 }
 
 // ---------------------------------------------------------------------------------------------

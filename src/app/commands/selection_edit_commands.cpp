@@ -10,6 +10,7 @@
 #include "editing/edit_modes.h"
 #include "editing/selection_edit_commands.h"
 #include "editing/selection_list.h"
+#include "editing/shift_direction_tool.h"
 #include "editing/two_step_edits.h"
 #include "editing/view_input.h"
 #include "loads/distributed_load_data.h"
@@ -68,6 +69,14 @@ void AddSelectionEditCommands(CommandTable& table) {
     table.Add(ID_SPLIT_LINE_AT_POINT, [](MainFrame& f) { SplitLineAtPoint(f.ViewInput()); });
     table.Add(ID_SPLIT_LINE_AT_SEGMENT, [](MainFrame&) { SplitLineAtSegment(true); });
     table.Add(ID_SPLIT_LINE_WITH_NEW_POINT, [](MainFrame&) { SplitLineAtSegment(false); });
+    // Set Constraint for Shifting of a noncircular search surface's point.
+    table.Add(ID_CONSTRAINT_FIXED,
+              [](MainFrame& f) { SetSelectedPointConstraint(f.ViewInput(), false, false); });
+    table.Add(ID_CONSTRAINT_DIRECTION_COMPUTED,
+              [](MainFrame& f) { SetSelectedPointConstraint(f.ViewInput(), true, true); });
+    table.Add(ID_CONSTRAINT_SET_DIRECTION,
+              [](MainFrame& f) { SetMoveableDirection(f.ViewInput()); });
+    table.Add(ID_CONSTRAINT_PARALLEL_TO_LINE, [](MainFrame&) { SetMoveableParallelToLine(); });
     table.Add(ID_EDIT_MODE_ACTION, [](MainFrame& f) {
         if (RunEditModeAction(f.GetEditMode())) f.Redraw();
     });
