@@ -472,12 +472,20 @@ int PixelRadiusAt(const Cpp_AnalysisComputationData& analysis, s_PixelPoint pixe
     return Cpp_Graphics::WorldLengthToPixelsY(radius);
 }
 
+// The drags start from a selected item: the prompt of the mode they were started in (the
+// select mode) comes back.
 void EndDrag() {
     g_tool = s_CircleToolState{};
     SetCursorMode(CursorModeNone);
     ClearPromptBar();
-    if (Cpp_Kliven4DataSet* set = Cpp_Kliven4Data::CurrentDataSetOrNull())
-        Cpp_CircleTool::ShowToolPrompt(*set->AnalysisComputationData());
+    ViewInputHost* view = GetViewWindow();
+    Cpp_Kliven4DataSet* set = Cpp_Kliven4Data::CurrentDataSetOrNull();
+    if (!view || !set) return;
+    const Cpp_AnalysisComputationData& analysis = *set->AnalysisComputationData();
+    s_ToolPromptContext context;
+    context.circleToolMode = analysis.GetMode();
+    context.fixedGridByLine = analysis.GetFixedSearchGrid().IsLine();
+    SetToolPrompt(true, view->EditMode(), context);
 }
 }  // namespace
 

@@ -95,10 +95,11 @@ void EndRubberBand() {
     SetCursorMode(CursorModeNone);
     ClearPromptBar();
     ClearToolTip();
+    // The prompt of the mode the change was started in (the select mode).
     s_ToolPromptContext context;
     if (Cpp_Kliven4DataSet* set = Cpp_Kliven4Data::CurrentDataSetOrNull())
         context.circleSearchMode = set->AnalysisComputationData()->GetMode();
-    SetToolPrompt(true, 16, context);
+    if (ViewInputHost* view = GetViewWindow()) SetToolPrompt(true, view->EditMode(), context);
 }
 
 void DrawFeedback(platform::DeviceContext& dc, Cpp_Kliven4DataSet*) {

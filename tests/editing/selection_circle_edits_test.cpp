@@ -29,7 +29,8 @@ class SelectionCircleEditTest : public ViewInputTest {
 protected:
     void SetUp() override {
         ViewInputTest::SetUp();
-        FillStringTable({{1364, "\"Drag\" tip of radius to new radius & left-click"},
+        FillStringTable({{1308, "Select item to modify, etc."},
+                         {1364, "\"Drag\" tip of radius to new radius & left-click"},
                          {1365, "\"Drag\" fixed point to new location & left-click"},
                          {1366, "\"Drag\" horizontal tangent line to new location & left-click"}});
         ds = Cpp_Kliven4Data::CurrentDataSet();
@@ -269,6 +270,7 @@ TEST_F(SelectionCircleEditTest, ARadiusDefinitionDroppedWithEnterTakesTheRadiusB
     TypeRadiusBar("42.5");
     Key(ViewKeyEnter);
     EXPECT_EQ(GetCursorMode(), CursorModeNone);
+    EXPECT_EQ(Status(), "Select item to modify, etc.");  // the select mode's prompt again
     EXPECT_DOUBLE_EQ(d->GetGivenRadius(), 42.5);
     EXPECT_EQ(RadiusBarFirst(), "42.5");
     EXPECT_EQ(host.dataChanges.size(), 1u);
@@ -349,6 +351,7 @@ TEST_F(SelectionCircleEditTest, TheCirclesRadiusRuleDragsByItsOption) {
         Move(130, 160);  // world (130, 140): 50 from the centre
         Click(130, 160);
         EXPECT_EQ(GetCursorMode(), CursorModeNone);
+        EXPECT_EQ(Status(), "Select item to modify, etc.");
         const double radius[] = {50, 50, 0};
         EXPECT_DOUBLE_EQ(A().GetRadius(), radius[c.option]);
         if (c.option == 1) {
