@@ -159,6 +159,20 @@ bool Cpp_RadiusDefinitionList::RemoveNth(int n) {
     return true;
 }
 
+bool Cpp_RadiusDefinitionList::RemoveOrEditTangentPoint(const Cpp_RadiusDefinition* definition,
+                                                         int segmentStart) {
+    for (std::size_t i = 0; i < items_.size(); ++i) {
+        if (items_[i].get() != definition) continue;
+        auto& points = items_[i]->GetTangentLine()->Points();
+        if (points.size() <= 3) return RemoveNth(static_cast<int>(i) + 1);
+        if (segmentStart < 0 || static_cast<std::size_t>(segmentStart) + 1 >= points.size())
+            return false;
+        points.erase(points.begin() + segmentStart, points.begin() + segmentStart + 2);
+        return true;
+    }
+    return false;
+}
+
 bool Cpp_RadiusDefinitionList::SetFromTable(const Cpp_RadiusDefinition* array, int count) {
     for (int i = 0; i < count; ++i) {
         const int option = array[i].GetOption();

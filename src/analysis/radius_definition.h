@@ -115,6 +115,10 @@ public:
 
     // False for an n outside 1..count.
     bool RemoveNth(int n);
+    // A segment of a definition's irregular tangent line deleted: with more than 3 points its
+    // two points (from segmentStart) go, with 3 or fewer the whole definition. False when the
+    // definition is not in the list.
+    bool RemoveOrEditTangentPoint(const Cpp_RadiusDefinition* definition, int segmentStart);
     void DeleteAll() { items_.clear(); }
     // Appends one definition per element (options 0 to 2; others skipped).
     bool SetFromTable(const Cpp_RadiusDefinition* array, int count);

@@ -455,8 +455,12 @@ bool Cpp_Selection::DeleteSegment() const {
         surface->NumberPoints();
         return true;
     }
-    case SEL_TANGENT_SEGMENT:
-    case SEL_DEFINITION_TANGENT_SEGMENT: {
+    case SEL_DEFINITION_TANGENT_SEGMENT:
+        TangentLineOf(*this, index);
+        return dataSet_->AnalysisComputationData()
+            ->GetRadiusDefinitionList()
+            .RemoveOrEditTangentPoint(RadiusDefinitionOf(*this), index);
+    case SEL_TANGENT_SEGMENT: {
         auto& points = TangentLineOf(*this, index)->Points();
         const auto last = std::min(points.size(), static_cast<size_t>(index) + 2);
         points.erase(points.begin() + index, points.begin() + static_cast<long>(last));

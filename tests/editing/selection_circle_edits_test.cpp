@@ -253,6 +253,33 @@ TEST_F(SelectionCircleEditTest, EnterDefinesASelectedConstructionCircleFromTheCo
     DeleteAllConstructionCircles();
 }
 
+// "Delete Line Segment" on a segment of a definition's irregular tangent line: with more than
+// three points the segment's two points go and the definition stays; with three the whole
+// definition goes.
+TEST_F(SelectionCircleEditTest, DeletingATangentSegmentOfADefinitionKeepsItOnlyWithFourPoints) {
+    UseFixedGrid();
+    Cpp_RadiusDefinitionList& list = A().GetRadiusDefinitionList();
+    list.AddGivenRadius(30);
+    for (int count : {4, 3}) {
+        SCOPED_TRACE(count);
+        Cpp_RadiusDefinition* d = list.AddTangentLine();
+        d->GetTangentLine()->ChangeOption(Cpp_TangentLine::kIrregular);
+        for (int i = 0; i < count; ++i) d->GetTangentLine()->AddPoint(10.0 * i, i % 2);
+        Select(SEL_DEFINITION_TANGENT_SEGMENT, Definition(d, 2, 2));  // from the second point
+        EXPECT_TRUE(DeleteSegmentOfSelection(host));
+        if (count == 4) {
+            ASSERT_EQ(list.GetCount(), 2);
+            ASSERT_EQ(d->GetTangentLine()->NumberOfPoints(), 2);
+            ExpectAt(d->GetTangentLine()->Points()[0], 0, 0);
+            ExpectAt(d->GetTangentLine()->Points()[1], 30, 1);
+            list.RemoveNth(2);
+        } else {
+            EXPECT_EQ(list.GetCount(), 1);
+        }
+    }
+    EXPECT_DOUBLE_EQ(list.GetNth(1)->GetGivenRadius(), 30);
+}
+
 // ---------------------------------------------------------------------------------------------
 // Change radius: the drag
 
