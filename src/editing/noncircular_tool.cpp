@@ -507,13 +507,22 @@ void NoncircularAddAtEndMove(s_InputCall& c) {
     CursorToBar(c);
     view_input_ops::AddAtEndMove(c);
 }
+// After a drop the bar shows the dragged point where it is now.
+void BarOfFirstSelected() {
+    if (Cpp_Selection* first = GetCurrentSelection().GetNth(1)) first->UpdateToolBars();
+}
 void NoncircularDrop(s_InputCall& c) {
     const bool done = Cpp_NoncircularTool::DropDraggedPoint(false);
-    if (done) c.view.SetToolTip({});
+    if (done) {
+        c.view.SetToolTip({});
+        BarOfFirstSelected();
+    }
     SurfaceChanged(c, done);
 }
 void NoncircularDropFromBar(s_InputCall& c) {
-    SurfaceChanged(c, Cpp_NoncircularTool::DropDraggedPoint(true));
+    const bool done = Cpp_NoncircularTool::DropDraggedPoint(true);
+    if (done) BarOfFirstSelected();
+    SurfaceChanged(c, done);
 }
 void NoncircularDragMove(s_InputCall& c) {
     CursorToBar(c);

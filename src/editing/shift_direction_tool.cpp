@@ -7,6 +7,7 @@
 #include "editing/selection.h"
 #include "editing/selection_edit_support.h"
 #include "editing/selection_list.h"
+#include "editing/tool_dialog_bars.h"
 #include "editing/view_input.h"
 #include "editing/view_navigation.h"
 #include "graphics/graphics.h"
@@ -167,6 +168,8 @@ bool SetSelectedPointConstraint(ViewInputHost& view, bool moveable, bool directi
     if (!surface) return false;
     surface->Points()[static_cast<std::size_t>(index)].SetShiftAngle(0.0, moveable,
                                                                      directionComputed);
+    if (CmDialogBarNoncircularTool* bar = ActiveNoncircularBar())
+        bar->SetPointFixity(moveable, directionComputed, 0.0);
     view.DataChanged(9);
     view.InvalidateView();
     return true;

@@ -15,6 +15,7 @@
 #include "editing/noncircular_tool.h"
 #include "editing/selection_edit_commands.h"
 #include "editing/selection_list.h"
+#include "editing/shift_direction_tool.h"
 #include "editing/tool_dialog_bars.h"
 #include "editing/two_step_edits.h"
 #include "editing/view_menus.h"
@@ -127,6 +128,9 @@ TEST_F(NoncircularPointToolTest, ThePointToolsKeepEachPointsShiftData) {
     EXPECT_EQ(GetCursorMode(), CursorModeNone);
     EXPECT_EQ(Stored(), (Shifts{kFixed20, {110, 60, true, false, 30}, kComputed180}));
     EXPECT_EQ(host.dataChanges, (std::vector<int>{9}));
+    double x = 0, y = 0;
+    ASSERT_TRUE(Bar().GetPoint(x, y));  // the bar shows the dropped point
+    EXPECT_EQ(std::pair(x, y), std::pair(110.0, 60.0));
 
     // After the last point, fixed as the bar says; the bar was put into its point state.
     Select(SEL_NONCIRCULAR_POINT, 2);
@@ -303,6 +307,17 @@ TEST_F(NoncircularPointToolTest, TheEditMenuOffersAddingAtTheEndsAndTheShiftCons
     for (int end : {0, 2}) EXPECT_EQ(entries(end).front(), "Add Point at End");
     EXPECT_EQ(entries(0).back(), "  Moveable - Set Parallel to Line");
     EXPECT_EQ(entries(0)[entries(0).size() - 4], "  Fixed *");
+
+    // "Fixed" chosen: the point and the bar's fixity follow.
+    Select(SEL_NONCIRCULAR_POINT, 1);
+    EXPECT_TRUE(SetSelectedPointConstraint(host, false, false));
+    EXPECT_EQ(Stored()[1], (Shift{100, 50, false, false, 0}));
+    double x = 0, y = 0, angle = 0;
+    bool moveable = true, computed = true;
+    ASSERT_TRUE(Bar().GetPointData(x, y, moveable, computed, angle));
+    EXPECT_FALSE(moveable);
+    EXPECT_EQ(entries(1).back(), "  Moveable - Set Parallel to Line");
+    EXPECT_EQ(entries(1)[entries(1).size() - 4], "  Fixed *");
 
     Analysis().SetMode(1);
     EXPECT_EQ(entries(1).back(), "  Perpendicular from Line");
