@@ -154,12 +154,23 @@ void GridRectangleMove(s_InputCall& c) {
 
 void GridEntryEscape(s_InputCall&) { Cpp_FixedSearchGridTool::EscapeEntry(); }
 
+namespace {
+// A selected item dropped (a grid corner, a radius definition): the change, and the item's bar
+// shows its new values.
+void SelectedItemDropped(s_InputCall& c) {
+    Changed(c);
+    Cpp_SelectionList& list = GetCurrentSelection();
+    const Cpp_Selection* first = list.GetNth(1);
+    if (first && list.IsLive(first)) first->UpdateToolBars();
+}
+}  // namespace
+
 void GridCornerDrop(s_InputCall& c) {
-    if (Cpp_FixedSearchGridTool::DragEnd(Grid(), false)) Changed(c);
+    if (Cpp_FixedSearchGridTool::DragEnd(Grid(), false)) SelectedItemDropped(c);
 }
 
 void GridCornerDropFromBar(s_InputCall& c) {
-    if (Cpp_FixedSearchGridTool::DragEnd(Grid(), true)) Changed(c);
+    if (Cpp_FixedSearchGridTool::DragEnd(Grid(), true)) SelectedItemDropped(c);
 }
 
 void GridCornerDragMove(s_InputCall& c) {
@@ -219,22 +230,12 @@ void TangentFinish(s_InputCall& c) {
     if (Cpp_RadiusTool::RadiusToolFinishTangentLine(Analysis())) TangentStored(c);
 }
 
-namespace {
-// A selected radius definition dropped: the change, and its bar shows the new values.
-void DefinitionDropped(s_InputCall& c) {
-    Changed(c);
-    Cpp_SelectionList& list = GetCurrentSelection();
-    const Cpp_Selection* first = list.GetNth(1);
-    if (first && list.IsLive(first)) first->UpdateToolBars();
-}
-}  // namespace
-
 void RubberBandClick(s_InputCall& c) {
-    if (Cpp_RubberBandCircle::Click(c.snapped.x, c.snapped.y, false)) DefinitionDropped(c);
+    if (Cpp_RubberBandCircle::Click(c.snapped.x, c.snapped.y, false)) SelectedItemDropped(c);
 }
 
 void RubberBandEnter(s_InputCall& c) {
-    if (Cpp_RubberBandCircle::Click(0.0, 0.0, true)) DefinitionDropped(c);
+    if (Cpp_RubberBandCircle::Click(0.0, 0.0, true)) SelectedItemDropped(c);
 }
 
 void RubberBandMove(s_InputCall& c) {

@@ -343,6 +343,24 @@ TEST_F(SelectionCircleEditTest, FixedPointAndTangentDefinitionsDragToTheirNewPla
     EXPECT_EQ(host.dataChanges.size(), 2u);
 }
 
+// A grid corner dragged from the selection and dropped with a click moves there, and the circle
+// bar shows the corner where it now is.
+TEST_F(SelectionCircleEditTest, AGridCornerDroppedWithAClickShowsItsNewPlaceInTheCircleBar) {
+    UseFixedGrid();
+    s_SelectionReferences r;
+    r.number1 = 3;
+    Select(SEL_GRID_CORNER, r);
+    EXPECT_TRUE(ChangeValueOfSelection(host, 120, 180));
+    EXPECT_EQ(GetCursorMode(), CursorModeMoveSearchGridCorner);
+    Move(130, 160);
+    Click(130, 160);
+    EXPECT_EQ(GetCursorMode(), CursorModeNone);
+    ExpectAt(A().GetFixedSearchGrid().Corner(3), 130, 140);
+    EXPECT_EQ(TheToolBars().circle.Controls().Text(CmDialogBarCircleTool::IdX), "130");
+    EXPECT_EQ(TheToolBars().circle.Controls().Text(CmDialogBarCircleTool::IdY), "140");
+    EXPECT_EQ(host.dataChanges.size(), 1u);
+}
+
 // The circle's own radius rule: the cursor mode of its option, a click sets it; Escape leaves
 // it; in the fixed-grid mode, where the circle has no initial centre, nothing starts.
 TEST_F(SelectionCircleEditTest, TheCirclesRadiusRuleDragsByItsOption) {
