@@ -12,6 +12,7 @@
 #include "editing/slope_tool.h"
 #include "editing/tool_dialog_bars.h"
 #include "editing/view_dispatch.h"
+#include "editing/working_line.h"
 #include "model/data_set.h"
 #include "model/data_sets.h"
 #include "porepressure/piezometric_line.h"
@@ -35,6 +36,8 @@ void LineChanged(s_InputCall& c, const Cpp_Line* line) {
         Cpp_SlopeTool::SlopeChanged();
         c.view.DataChanged(0);
         c.redraw = true;
+    } else if (Cpp_WorkingLine::Holds(line)) {
+        c.view.DataChanged(9);  // the slip surface or a tangent line
     } else {
         c.view.DataChanged(0);
     }

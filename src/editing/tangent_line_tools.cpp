@@ -87,7 +87,7 @@ void Changed(s_InputCall& c, bool done) {
     if (!done) return;
     c.modified = true;
     c.redraw = true;
-    c.view.DataChanged(0);
+    c.view.DataChanged(9);  // the circles' end points follow
 }
 void RadiusBarFollows(s_InputCall& c) {
     if (c.in.shift) TheToolBars().radius.UpdateFromPoint(c.rounded.x, c.rounded.y, false);

@@ -63,4 +63,8 @@ Cpp_PointXY* Cpp_WorkingLine::PointAt(int index) {
     return g_working.made[static_cast<std::size_t>(index)];
 }
 
+bool Cpp_WorkingLine::Holds(const Cpp_Line* line) {
+    return line && line == g_working.line.get();
+}
+
 void Cpp_WorkingLine::Reset() { g_working = s_WorkingState{}; }

@@ -35,5 +35,7 @@ public:
     static Cpp_Line* Begin(const std::vector<s_tagTypePointXY>& points, WriteBack writeBack);
     // The copy's point made from the owner's point index (null when there is none).
     static Cpp_PointXY* PointAt(int index);
+    // Whether line is the copy (the owners are all analysis data: a change is theirs).
+    static bool Holds(const Cpp_Line* line);
     static void Reset();
 };

@@ -281,6 +281,7 @@ TEST_F(NoncircularPointToolTest, ExtendAndMakeParallelWorkOnTheSurfaceAndTheTang
     EXPECT_NEAR(tangent.Points()[1].x, 20 + std::hypot(80.0, 20.0), 1e-9);
     EXPECT_NEAR(tangent.Points()[1].y, 40, 1e-9);
     EXPECT_EQ(tangent.Points()[2].x, 180);
+    EXPECT_EQ(host.dataChanges, (std::vector<int>{9, 9}));  // analysis data changed twice
 }
 
 // The edit menu of a selected point: "Add Point at End" at either end of the surface or of the
