@@ -9,6 +9,7 @@
 #include "analysis/noncircular_shear_surface.h"
 #include "analysis/radius_definition.h"
 #include "analysis/tangent_line.h"
+#include "editing/circle_tool.h"
 #include "editing/construction_items.h"
 #include "editing/selection_list.h"
 #include "editing/tool_dialog_bars.h"
@@ -34,54 +35,20 @@ const std::string& DescriptionOf(const Cpp_Line& line) {
     return line.HasDescription() ? line.Description() : none;
 }
 
-// The circle data the circle bar shows for a selected centre or grid corner: the mode, the
-// centre (mode 4: the grid corner index + 1) and the radius rule with its two values.
-struct s_CircleToolData {
-    int mode = 0;
-    double x = 0, y = 0;
-    int kind = 0;
-    bool irregular = false;
-    double first = 0, second = 0;
-};
-
-bool GetCircleToolData(const Cpp_AnalysisComputationData& a, int corner, s_CircleToolData& d) {
-    d.mode = a.GetMode();
-    s_tagTypePointXY centre{};
-    if (d.mode == 1) centre = a.GetCircleCenter();
-    if (d.mode == 3) centre = a.GetStartCenter();
-    if (d.mode == 4) centre = a.GetFixedSearchGrid().Corner(corner + 1);
-    d.x = centre.x;
-    d.y = centre.y;
-    d.kind = a.GetRadiusOption();
-    const Cpp_TangentLine* tangent = a.GetTangentLine();
-    switch (d.kind) {
-    case 0: d.first = a.GetRadius(); break;
-    case 1:
-        d.first = a.GetThroughPointX();
-        d.second = a.GetThroughPointY();
-        break;
-    case 2:
-        if (tangent && tangent->GetOption() == Cpp_TangentLine::kIrregular)
-            d.irregular = true;
-        else if (tangent)
-            d.first = tangent->GetElevation();
-        break;
-    case 3: break;
-    default: return false;
-    }
-    return true;
-}
-
 // A selected circle centre (53) or grid corner (46): modes 1 and 3 show the bar for a selected
 // centre, mode 4 for a selected grid.
 bool UpdateCircleToolBar(const Cpp_AnalysisComputationData& a, int corner) {
-    s_CircleToolData d;
-    if (!a.IsCircular() || !GetCircleToolData(a, corner, d)) return true;
-    const int option = d.mode == 1 || d.mode == 3 ? 2 : d.mode == 4 ? 3 : 0;
+    int mode = 0, kind = 0;
+    bool irregular = false;
+    double x = 0, y = 0, first = 0, second = 0;
+    if (!a.IsCircular() || !Cpp_CircleTool::GetCircleToolData(a, corner, mode, x, y, kind,
+                                                              irregular, first, second))
+        return true;
+    const int option = mode == 1 || mode == 3 ? 2 : mode == 4 ? 3 : 0;
     if (option == 0) return true;
     CmDialogBarCircleTool& bar = TheToolBars().circle;
     ShowToolBar(BarCircle, true, option);
-    bar.SetCircleData(d.mode, d.x, d.y, d.kind, d.irregular, d.first, d.second);
+    bar.SetCircleData(mode, x, y, kind, irregular, first, second);
     bar.SetEntryOption(option);
     return true;
 }
