@@ -7,6 +7,7 @@
 #include "editing/selection_edit_support.h"
 #include "editing/selection_list.h"
 #include "graphics/line.h"
+#include "loads/distributed_load_data.h"
 #include "model/data_set.h"
 
 #include <algorithm>
@@ -119,13 +120,19 @@ bool In(int kind, std::initializer_list<int> kinds) {
 }  // namespace
 
 bool IsLineEnd(const Cpp_Selection& item) {
-    // The noncircular surface and the tangent lines hold their points in lists of their own.
+    // The distributed loads, the noncircular surface and the tangent lines hold their points in
+    // lists of their own.
     int index = 0;
     int count = 0;
     if (item.GetType() == SEL_NONCIRCULAR_POINT) {
         const Cpp_NoncircularShearSurface* surface = selection_edit::NoncircularOf(item, index);
         count = surface ? surface->NumberOfPoints() : 0;
         return count > 0 && (index == 0 || index == count - 1);
+    }
+    if (item.GetType() == SEL_LOAD_POINT) {
+        index = selection_edit::LoadPointIndex(item);  // -1: the point is gone
+        const auto* p = static_cast<const Cpp_DistributedLoadPoint*>(item.GetItemReferences().ref1);
+        return index >= 0 && (index == 0 || !p->NextPoint());
     }
     if (In(item.GetType(), {SEL_TANGENT_POINT, SEL_DEFINITION_TANGENT_POINT})) {
         const Cpp_TangentLine* line = selection_edit::TangentLineOf(item, index);

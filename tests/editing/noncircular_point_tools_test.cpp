@@ -20,6 +20,7 @@
 #include "editing/two_step_edits.h"
 #include "editing/view_menus.h"
 #include "editing/view_input_fixture.h"
+#include "loads/distributed_load_data.h"
 #include "model/data_set.h"
 #include "model/data_sets.h"
 #include "profile/profile_line.h"
@@ -336,6 +337,29 @@ TEST_F(NoncircularPointToolTest, TheEditMenuOffersAddingAtTheEndsAndTheShiftCons
         GetCurrentSelection().AddItem(ds, 0, SEL_TANGENT_POINT, r);
         EXPECT_EQ(EditContextMenu(GetCurrentSelection()).front().text, "Add Point at End");
     }
+}
+
+// The stage's distributed-load points: "Add Point at End" at the first and the last point only;
+// the chosen command starts the load tool's addition at that end.
+TEST_F(NoncircularPointToolTest, AddingAtTheEndIsOfferedAtTheEndsOfTheDistributedLoads) {
+    Cpp_DistributedLoadData& loads = *ds->DistributedLoads(1);
+    loads.AddPoint(10, 100, 50, 0);
+    loads.AddPoint(50, 100, 60, 0);
+    loads.AddPoint(90, 100, 70, 0);
+    std::vector<bool> offered;
+    for (Cpp_DistributedLoadPoint* p = loads.GetFirstListItem(); p; p = p->NextPoint()) {
+        GetCurrentSelection().Clear();
+        Cpp_Selection s;
+        s.SetLoadPointItem(ds, 1, SEL_LOAD_POINT, p);
+        GetCurrentSelection().AddCopy(s);
+        offered.push_back(EditContextMenu(GetCurrentSelection()).front().text ==
+                          "Add Point at End");
+    }
+    EXPECT_EQ(offered, (std::vector<bool>{true, false, true}));
+    EXPECT_TRUE(StartAddPointAtEnd(host));
+    EXPECT_EQ(GetCursorMode(), CursorModeAddPointDistributedLoad);
+    Key(ViewKeyEscape);
+    EXPECT_EQ(loads.Count(), 3);
 }
 
 // ---------------------------------------------------------------------------------------------
