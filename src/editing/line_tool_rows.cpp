@@ -15,6 +15,7 @@
 #include "editing/working_line.h"
 #include "model/data_set.h"
 #include "model/data_sets.h"
+#include "loads/reinforcement_line.h"
 #include "porepressure/piezometric_line.h"
 #include "profile/profile_line.h"
 #include "profile/slope_geometry.h"
@@ -38,6 +39,10 @@ void LineChanged(s_InputCall& c, const Cpp_Line* line) {
         c.redraw = true;
     } else if (Cpp_WorkingLine::Holds(line)) {
         c.view.DataChanged(9);  // the slip surface or a tangent line
+    } else if (dataSet->ReinforcementLines()->IndexOf(line) >= 0) {
+        // The force diagrams follow the moved points: drawn again whole.
+        c.view.DataChanged(0);
+        c.redraw = true;
     } else {
         c.view.DataChanged(0);
     }

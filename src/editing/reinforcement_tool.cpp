@@ -1,13 +1,17 @@
-// The reinforcement-line entry tool: points clicked or typed in the reinforcement bar with the
-// bar's two forces at each, a grey XOR band from the last point to the cursor, finished by a
-// right click, the bar's "Finish Line" or the last point again with unchanged forces; the line
-// takes the bar's number (a number in use is settled in the duplicate-number window), the tool
-// options' force option and rotation, and the entered forces.
+// The reinforcement-line tools. Entry: points clicked or typed in the reinforcement bar with the
+// bar's two forces at each, a grey XOR band in the shape of the force diagram from the last
+// point to the cursor, finished by a right click, the bar's "Finish Line" or the last point
+// again with unchanged forces; the line takes the bar's number (a number in use is settled in
+// the duplicate-number window), the tool options' force option and rotation, and the entered
+// forces. Point steps on a selected line: adding a point at an end, inserting one into a
+// segment (green bands), dragging a point (grey bands); typed values and the wheel on a
+// selected point.
 
 #include "loads/reinforcement_line.h"
 
 #include "core/cursor_mode.h"
 #include "core/message_boxes.h"
+#include "core/selection_marks.h"
 #include "core/tool_option_dialogs.h"
 #include "core/units.h"
 #include "editing/cursor_modes.h"
@@ -28,6 +32,7 @@
 #include "registry/view_preparations.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <vector>
 
@@ -35,16 +40,40 @@ namespace {
 
 using namespace view_overlay;
 
+using Corners = std::array<platform::DevicePoint, 4>;
+using Point = s_ReinforcementLinePtType;
+
 constexpr platform::ColorRef kGreyPen = platform::MakeRgb(160, 160, 160);
+constexpr platform::ColorRef kGreenPen = platform::MakeRgb(0, 255, 0);
+
+// A band in XOR with a tool pen: drawn twice it is gone.
+struct s_Band {
+    bool shown = false;
+    Corners corners{};
+    platform::ColorRef pen = kGreyPen;
+};
 
 struct s_ToolState {
     bool entering = false;
-    std::vector<s_ReinforcementLinePtType> points;
-    bool bandShown = false;
-    s_PixelPoint bandStart, bandEnd;
+    std::vector<Point> points;
+    s_Band band;
     s_PixelPoint cursor;
+    s_tagTypePointXY cursorPoint;
 };
 s_ToolState g_tool;
+
+// The point step that runs on a selected line (cursor modes 85, 95, 116).
+struct s_PointStep {
+    Cpp_ReinforcementLine* line = nullptr;
+    Cpp_ReinforcementPoint* point = nullptr;   // dragged, or the end point added to
+    Cpp_ReinforcementPoint* before = nullptr;  // the neighbours of the new or moved point
+    Cpp_ReinforcementPoint* after = nullptr;
+    bool addBefore = false;  // adding at an end: before the first point
+    s_Band band1, band2;
+    Point cursor{};  // the place and forces last shown at the cursor
+    s_PixelPoint cursorPixel;
+};
+s_PointStep g_step;
 
 struct s_Options {
     double maximumRotation = 0.0;
@@ -53,11 +82,13 @@ struct s_Options {
     int snap = 0;
     double tolerance = 1.0;
     int displayedForce = 0;
+    bool shown = false;  // the options window was shown on the tool's first use
 };
 s_Options g_options;
 
 void ResetTool() {
     g_tool = s_ToolState{};
+    g_step = s_PointStep{};
     g_options = s_Options{};
 }
 const bool g_resetAdded = (AddProgramStateReset(&ResetTool), true);
@@ -69,20 +100,44 @@ Cpp_ReinforcementLineList* CurrentLines() {
 }
 
 
-void BandOn(platform::DeviceContext& dc) {
-    const platform::Pen old = dc.SetPen(platform::Pen{platform::PenStyle::Solid, 1, kGreyPen});
+platform::DeviceRect AroundCorners(const Corners& c) {
+    s_PixelPoint low{c[0].x, c[0].y}, high = low;
+    for (const platform::DevicePoint& p : c) {
+        low = {std::min(low.x, p.x), std::min(low.y, p.y)};
+        high = {std::max(high.x, p.x), std::max(high.y, p.y)};
+    }
+    return Around(low, high);
+}
+
+// The outline of a band; one without force is the bare segment.
+void BandOn(platform::DeviceContext& dc, const s_Band& band) {
+    const Corners& c = band.corners;
+    const platform::Pen old = dc.SetPen(platform::Pen{platform::PenStyle::Solid, 1, band.pen});
     const platform::RasterOp oldOp = dc.SetRop2(platform::RasterOp::XorPen);
-    dc.MoveTo(g_tool.bandStart.x, g_tool.bandStart.y);
-    dc.LineTo(g_tool.bandEnd.x, g_tool.bandEnd.y);
+    if (c[2] == c[1] && c[3] == c[0])
+        dc.Polyline({c[0], c[1]});
+    else
+        dc.Polyline({c[0], c[1], c[2], c[3], c[0]});
     dc.SetRop2(oldOp);
     dc.SetPen(old);
 }
-void ToggleBand() {
-    OnView(Around(g_tool.bandStart, g_tool.bandEnd), BandOn);
-    g_tool.bandShown = !g_tool.bandShown;
+void Toggle(s_Band& band) {
+    OnView(AroundCorners(band.corners), [&](platform::DeviceContext& dc) { BandOn(dc, band); });
+    band.shown = !band.shown;
 }
-void EraseBand() {
-    if (g_tool.bandShown) ToggleBand();
+void Erase(s_Band& band) {
+    if (band.shown) Toggle(band);
+}
+void Show(s_Band& band, const Point& a, const Point& b, bool longitudinal) {
+    Erase(band);
+    band.corners = Cpp_ReinforcementLineList::ComputeDiagramQuadrilateral(a, b, longitudinal);
+    Toggle(band);
+}
+// On a fresh paint: the band drawn once, without erasing what the paint replaced.
+void Redraw(platform::DeviceContext& dc, s_Band& band, const Point& a, const Point& b) {
+    band.corners = Cpp_ReinforcementLineList::ComputeDiagramQuadrilateral(a, b, true);
+    BandOn(dc, band);
+    band.shown = true;
 }
 
 s_DrawAttributesType Look() {
@@ -90,18 +145,7 @@ s_DrawAttributesType Look() {
     Cpp_ReinforcementLineList::GetDisplayAttributes(a);
     return a;
 }
-void SegmentOn(platform::DeviceContext& dc, const s_ReinforcementLinePtType& a,
-               const s_ReinforcementLinePtType& b, bool erase) {
-    const s_DrawAttributesType look = Look();
-    const platform::ColorRef colour = erase ? dc.GetBkColor() : look.lineColour.RGBColor();
-    const platform::Pen old = dc.SetPen(
-        platform::Pen{platform::PenStyle::Solid, look.lineWidth.DeviceWidth(dc), colour});
-    const s_PixelPoint p = ToPixel(a.x, a.y), q = ToPixel(b.x, b.y);
-    dc.MoveTo(p.x, p.y);
-    dc.LineTo(q.x, q.y);
-    dc.SetPen(old);
-}
-void SymbolOn(platform::DeviceContext& dc, const s_ReinforcementLinePtType& p, bool erase) {
+void SymbolOn(platform::DeviceContext& dc, const Point& p, bool erase) {
     const s_DrawAttributesType a = Look();
     if (erase)
         EraseSymbol(dc, p.x, p.y, a.pointPenWidth, a.markerSize, a.symbolStyle);
@@ -109,14 +153,29 @@ void SymbolOn(platform::DeviceContext& dc, const s_ReinforcementLinePtType& p, b
         DrawWithAttributes(dc, p.x, p.y, a.pointPenWidth, a.pointColour, a.markerSize,
                            a.symbolStyle);
 }
-void Segment(const s_ReinforcementLinePtType& a, const s_ReinforcementLinePtType& b, bool erase) {
-    OnView(Around(ToPixel(a.x, a.y), ToPixel(b.x, b.y)),
-           [&](platform::DeviceContext& dc) { SegmentOn(dc, a, b, erase); });
+// A segment's diagram in colour (outline and fill) or erased in the background colour.
+void Segment(const Point& a, const Point& b, bool erase, bool longitudinal = true) {
+    const Corners c = Cpp_ReinforcementLineList::ComputeDiagramQuadrilateral(a, b, longitudinal);
+    OnView(AroundCorners(c), [&](platform::DeviceContext& dc) {
+        Cpp_ReinforcementLineList::DrawDiagramSegment(dc, a, b, longitudinal, true, true, erase);
+    });
 }
-void Symbol(const s_ReinforcementLinePtType& p, bool erase) {
+void Symbol(const Point& p, bool erase) {
     const s_PixelPoint at = ToPixel(p.x, p.y);
     OnView(Around(at, at), [&](platform::DeviceContext& dc) { SymbolOn(dc, p, erase); });
 }
+void Marker(const Cpp_ReinforcementPoint* p) {
+    if (!p) return;
+    const s_PixelPoint at = ToPixel(p->X(), p->Y());
+    OnView(SelectionMarkerBounds(at.x, at.y),
+           [&](platform::DeviceContext& dc) { DrawSelectionMarker(at.x, at.y, &dc); });
+}
+
+Point Record(const Cpp_ReinforcementPoint* p) {
+    return {p->X(), p->Y(), p->longitudinalForce, p->transverseForce};
+}
+
+bool DisplayLongitudinal() { return g_options.displayedForce == 0; }
 
 std::string EntryPrompt() {
     return NumberedText("Left-click or Enter key to enter points (%d pts. entered); Shift-Esc = "
@@ -125,7 +184,7 @@ std::string EntryPrompt() {
 }
 
 void EndEntry() {
-    EraseBand();
+    Erase(g_tool.band);
     g_tool.entering = false;
     if (CmDialogBarReinforcementTool* bar = Bar()) bar->EnableFinishButton(false);
     SetSavedCursorMode(0);
@@ -150,6 +209,12 @@ bool Repeats(double last, double value) {
 
 void DrawFeedback(platform::DeviceContext& dc, Cpp_Kliven4DataSet*) {
     const int mode = GetCursorMode();
+    switch (mode) {
+    case CursorModeAddPointReinforcementLine: Cpp_ReinforcementLineList::DrawToolFeedbackA(dc); return;
+    case CursorModeDragReinforcementPoint: Cpp_ReinforcementLineList::DrawToolFeedbackB(dc); return;
+    case CursorModeInsertReinforcementPoint: Cpp_ReinforcementLineList::DrawToolFeedbackC(dc); return;
+    default: break;
+    }
     if (g_tool.entering &&
         (mode == CursorModeReinforcementLineEntry ||
          (GetSavedCursorMode() == CursorModeReinforcementLineEntry &&
@@ -157,12 +222,16 @@ void DrawFeedback(platform::DeviceContext& dc, Cpp_Kliven4DataSet*) {
         Cpp_ReinforcementLineList::RepaintEnteredPoints(dc);
 }
 
-void ChangeBarForce(int delta, bool transverse) {
+double Step(int delta) { return delta >= 0 ? g_options.step : -g_options.step; }
+
+// The bar's force changed by one wheel step; the bar's values after it.
+Point ChangeBarForce(int delta, bool transverse) {
     CmDialogBarReinforcementTool* bar = Bar();
-    double x = 0, y = 0, longitudinal = 0, trans = 0;
-    if (!bar || !bar->GetPointData(x, y, longitudinal, trans)) return;
-    (transverse ? trans : longitudinal) += delta >= 0 ? g_options.step : -g_options.step;
-    bar->SetForces(longitudinal, trans);
+    Point p{};
+    if (!bar || !bar->GetPointData(p.x, p.y, p.longitudinalForce, p.transverseForce)) return p;
+    (transverse ? p.transverseForce : p.longitudinalForce) += Step(delta);
+    bar->SetForces(p.longitudinalForce, p.transverseForce);
+    return p;
 }
 
 }  // namespace
@@ -178,6 +247,11 @@ const std::vector<s_ReinforcementLinePtType>& Cpp_ReinforcementLineList::Entered
 }
 
 void Cpp_ReinforcementLineList::StartEntryTool() {
+    // The options window the first time the tool is used.
+    if (!g_options.shown) {
+        g_options.shown = true;
+        EditToolOptions();
+    }
     const int units = GetUnitSystem();
     if (NeedsLargestForce(units) && !(LargestForce() > 0.0)) {
         double value = 1000.0;
@@ -211,7 +285,8 @@ bool Cpp_ReinforcementLineList::EnterPointsClick(double x, double y, bool typed)
     g_tool = s_ToolState{};
     g_tool.entering = true;
     g_tool.points = {{x, y, longitudinal, transverse}};
-    g_tool.bandStart = g_tool.bandEnd = g_tool.cursor = ToPixel(x, y);
+    g_tool.cursor = ToPixel(x, y);
+    g_tool.cursorPoint = {x, y};
     Symbol(g_tool.points.back(), false);
     SetCursorMode(CursorModeReinforcementLineEntry);
     ShowPrompt(EntryPrompt());
@@ -220,14 +295,13 @@ bool Cpp_ReinforcementLineList::EnterPointsClick(double x, double y, bool typed)
 
 void Cpp_ReinforcementLineList::ToolMouseMove(int px, int py, double x, double y) {
     if (!g_tool.entering) return;
-    EraseBand();
-    g_tool.cursor = g_tool.bandEnd = {px, py};
-    const s_ReinforcementLinePtType& last = g_tool.points.back();
-    g_tool.bandStart = ToPixel(last.x, last.y);
-    ToggleBand();
+    g_tool.cursor = {px, py};
+    g_tool.cursorPoint = {x, y};
     double bx = 0, by = 0, longitudinal = 0, transverse = 0;
     if (CmDialogBarReinforcementTool* bar = Bar())
         bar->GetPointData(bx, by, longitudinal, transverse);
+    Show(g_tool.band, g_tool.points.back(), {x, y, longitudinal, transverse},
+         DisplayLongitudinal());
     TooltipText(x, y, longitudinal, transverse);
 }
 
@@ -236,7 +310,7 @@ bool Cpp_ReinforcementLineList::EnterPointsTool(double x, double y, bool typed) 
     if (!g_tool.entering || !bar) return false;
     double bx = 0, by = 0, longitudinal = 0, transverse = 0;
     if (!bar->GetPointData(bx, by, longitudinal, transverse)) return false;
-    EraseBand();
+    Erase(g_tool.band);
     if (typed) x = bx, y = by;
     const s_ReinforcementLinePtType last = g_tool.points.back();
     if (Repeats(last.x, x) && Repeats(last.y, y) && longitudinal == last.longitudinalForce &&
@@ -244,10 +318,9 @@ bool Cpp_ReinforcementLineList::EnterPointsTool(double x, double y, bool typed) 
         return AddLine();
     const s_ReinforcementLinePtType p{x, y, longitudinal, transverse};
     g_tool.points.push_back(p);
-    Segment(last, p, false);
+    Segment(last, p, false, DisplayLongitudinal());
     Symbol(last, false);
     Symbol(p, false);
-    g_tool.bandStart = g_tool.bandEnd = ToPixel(x, y);
     if (!typed) bar->SetPoint(x, y);
     ShowPrompt(EntryPrompt());
     return false;
@@ -292,7 +365,7 @@ bool Cpp_ReinforcementLineList::AddLine() {
 
 void Cpp_ReinforcementLineList::DeleteKeyInTool() {
     if (!g_tool.entering) return;
-    EraseBand();
+    Erase(g_tool.band);
     if (g_tool.points.size() < 2) {
         Symbol(g_tool.points.front(), true);
         g_tool.points.clear();
@@ -305,15 +378,14 @@ void Cpp_ReinforcementLineList::DeleteKeyInTool() {
     Segment(before, last, true);
     Symbol(last, true);
     Symbol(before, false);
-    g_tool.bandStart = ToPixel(before.x, before.y);
-    ToggleBand();
+    Show(g_tool.band, before, {g_tool.cursorPoint.x, g_tool.cursorPoint.y, 0.0, 0.0}, true);
     ShowPrompt(EntryPrompt());
 }
 
 void Cpp_ReinforcementLineList::EscapeInEntryTool() {
     if (CmDialogBarReinforcementTool* bar = Bar()) bar->EnableFinishButton(false);
     if (!g_tool.entering || GetCursorMode() != CursorModeReinforcementLineEntry) return;
-    EraseBand();
+    Erase(g_tool.band);
     const std::vector<s_ReinforcementLinePtType> points = g_tool.points;
     for (std::size_t i = 1; i < points.size(); ++i) Segment(points[i - 1], points[i], true);
     for (const s_ReinforcementLinePtType& p : points) Symbol(p, true);
@@ -323,7 +395,7 @@ void Cpp_ReinforcementLineList::EscapeInEntryTool() {
 
 void Cpp_ReinforcementLineList::SaveToolModeForZoom() {
     if (!g_tool.entering) return;
-    EraseBand();
+    Erase(g_tool.band);
 }
 
 void Cpp_ReinforcementLineList::RepaintEnteredPoints(platform::DeviceContext& dc) {
@@ -333,22 +405,24 @@ void Cpp_ReinforcementLineList::RepaintEnteredPoints(platform::DeviceContext& dc
         SetSavedCursorMode(0);
     }
     const std::vector<s_ReinforcementLinePtType>& points = g_tool.points;
-    for (std::size_t i = 1; i < points.size(); ++i) SegmentOn(dc, points[i - 1], points[i], false);
+    for (std::size_t i = 1; i < points.size(); ++i)
+        DrawDiagramSegment(dc, points[i - 1], points[i], true, true, true, false);
     for (const s_ReinforcementLinePtType& p : points) SymbolOn(dc, p, false);
-    g_tool.bandShown = false;
+    g_tool.band.shown = false;
     if (GetCursorMode() != CursorModeReinforcementLineEntry) return;
     s_tagTypePointXY at;
     Cpp_Graphics::PixelToWorldPoint(g_tool.cursor.x, g_tool.cursor.y, at.x, at.y);
     if (Cpp_GraphicGrid::SnapOn()) Cpp_GraphicGrid::SnapToGrid(at.x, at.y, true);
-    g_tool.bandStart = ToPixel(points.back().x, points.back().y);
-    g_tool.bandEnd = ToPixel(at.x, at.y);
-    BandOn(dc);
-    g_tool.bandShown = true;
+    g_tool.cursorPoint = at;
+    Redraw(dc, g_tool.band, points.back(), {at.x, at.y, 0.0, 0.0});
 }
 
 void Cpp_ReinforcementLineList::WheelChangeForceA(int delta, bool transverse) {
     if (!g_tool.entering) return;
-    ChangeBarForce(delta, transverse);
+    const Point at = ChangeBarForce(delta, transverse);
+    Show(g_tool.band, g_tool.points.back(), {g_tool.cursorPoint.x, g_tool.cursorPoint.y,
+                                             at.longitudinalForce, at.transverseForce},
+         true);
 }
 
 void Cpp_ReinforcementLineList::WheelChangeForceC(int delta, bool transverse) {
@@ -373,5 +447,349 @@ bool Cpp_ReinforcementLineList::EditToolOptions() {
     g_options.displayedForce = options.displayedForce;
     SetLargestForce(options.maximumForce);
     ComputeForceScale(GetUnitSystem());
+    return true;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Point steps on a selected line
+
+namespace {
+
+// The bar's forces at the cursor; false (and 0 and 0) when the bar holds no numbers.
+bool BarForces(double& longitudinal, double& transverse) {
+    double x = 0, y = 0;
+    longitudinal = transverse = 0.0;
+    CmDialogBarReinforcementTool* bar = Bar();
+    if (bar && bar->GetPointData(x, y, longitudinal, transverse)) return true;
+    longitudinal = transverse = 0.0;
+    return false;
+}
+Point CursorWithBar(double x, double y) {
+    Point p{x, y, 0.0, 0.0};
+    BarForces(p.longitudinalForce, p.transverseForce);
+    return p;
+}
+
+// The world point under the remembered cursor pixel, snapped to the snap grid when it is on.
+s_tagTypePointXY CursorWorld() {
+    s_tagTypePointXY at;
+    Cpp_Graphics::PixelToWorldPoint(g_step.cursorPixel.x, g_step.cursorPixel.y, at.x, at.y);
+    if (Cpp_GraphicGrid::SnapOn()) Cpp_GraphicGrid::SnapToGrid(at.x, at.y, true);
+    return at;
+}
+
+// The bands from the point before to p and from p to the point after (either may be absent).
+void ShowNeighbourBands(const Point& p) {
+    if (g_step.before)
+        Show(g_step.band1, Record(g_step.before), p, true);
+    else
+        Erase(g_step.band1);
+    if (g_step.after)
+        Show(g_step.band2, p, Record(g_step.after), true);
+    else
+        Erase(g_step.band2);
+}
+void RepaintNeighbourBands(platform::DeviceContext& dc, const Point& p) {
+    g_step.band1.shown = g_step.band2.shown = false;
+    if (g_step.before) Redraw(dc, g_step.band1, Record(g_step.before), p);
+    if (g_step.after) Redraw(dc, g_step.band2, p, Record(g_step.after));
+    g_step.cursor = p;
+}
+
+void StartStep(Cpp_ReinforcementLine* line, platform::ColorRef pen) {
+    g_step = s_PointStep{};
+    g_step.line = line;
+    g_step.band1.pen = g_step.band2.pen = pen;
+}
+
+void EndStep() {
+    Erase(g_step.band1);
+    Erase(g_step.band2);
+    g_step = s_PointStep{};
+    SetCursorMode(CursorModeNone);
+    ClearPromptBar();
+    ClearToolTip();
+    if (ViewInputHost* view = GetViewWindow()) SetToolPrompt(true, view->EditMode(), {});
+}
+
+bool Running(int mode) { return g_step.line && GetCursorMode() == mode; }
+
+bool Contains(const Cpp_ReinforcementLine* line, const Cpp_ReinforcementPoint* point) {
+    return line && point && line->ContainsPoint(point);
+}
+
+}  // namespace
+
+bool Cpp_ReinforcementLineList::IsPointStepRunning() { return g_step.line != nullptr; }
+
+bool Cpp_ReinforcementLineList::StartAddPointAtEnd(Cpp_ReinforcementLine* line,
+                                                   Cpp_ReinforcementPoint* end) {
+    if (!Contains(line, end)) return false;
+    const bool first = end == line->FirstReinforcementPoint();
+    if (!first && end->NextPoint()) return false;
+    StartStep(line, kGreenPen);
+    g_step.point = end;
+    g_step.addBefore = first;
+    g_step.cursor = Record(end);
+    Marker(end);
+    SetCursorMode(CursorModeAddPointReinforcementLine);
+    ShowPrompt("Place cursor at point being inserted and left-click or type coordinates and "
+               "press enter key; Escape to cancel");
+    return true;
+}
+
+void Cpp_ReinforcementLineList::AddPointAtEndMouseMove(int px, int py, double x, double y) {
+    if (!Running(CursorModeAddPointReinforcementLine)) return;
+    g_step.cursorPixel = {px, py};
+    g_step.cursor = CursorWithBar(x, y);
+    const Point end = Record(g_step.point);
+    if (g_step.addBefore)
+        Show(g_step.band1, g_step.cursor, end, true);
+    else
+        Show(g_step.band1, end, g_step.cursor, true);
+    TooltipText(x, y, g_step.cursor.longitudinalForce, g_step.cursor.transverseForce);
+}
+
+bool Cpp_ReinforcementLineList::AddPointAtEnd(double x, double y, bool typed) {
+    if (!Running(CursorModeAddPointReinforcementLine)) return false;
+    Erase(g_step.band1);
+    Point p{x, y, 0.0, 0.0};
+    double bx = 0, by = 0;
+    CmDialogBarReinforcementTool* bar = Bar();
+    const bool read = bar && bar->GetPointData(bx, by, p.longitudinalForce, p.transverseForce);
+    if (!read) p.longitudinalForce = p.transverseForce = 0.0;
+    if (typed) {
+        if (!read) return false;  // no typed point to take: the step goes on
+        p.x = bx, p.y = by;
+    }
+    Cpp_ReinforcementLine* line = g_step.line;
+    Cpp_ReinforcementPoint* end = g_step.point;
+    Marker(end);
+    if (g_step.addBefore) {
+        line->InsertPoint(nullptr, p.x, p.y, p.longitudinalForce, p.transverseForce);
+        Segment(p, Record(end), false);
+    } else {
+        line->InsertPoint(end, p.x, p.y, p.longitudinalForce, p.transverseForce);
+        Segment(Record(end), p, false);
+    }
+    line->NumberPoints();
+    Symbol(p, false);
+    EndStep();
+    return true;
+}
+
+void Cpp_ReinforcementLineList::CancelAddPointAtEnd() {
+    if (!Running(CursorModeAddPointReinforcementLine)) return;
+    Marker(g_step.point);
+    EndStep();
+}
+
+void Cpp_ReinforcementLineList::DrawToolFeedbackA(platform::DeviceContext& dc) {
+    if (!Running(CursorModeAddPointReinforcementLine)) return;
+    const s_tagTypePointXY at = CursorWorld();
+    const Point p = CursorWithBar(at.x, at.y);
+    const Point end = Record(g_step.point);
+    g_step.band1.shown = false;
+    if (g_step.addBefore)
+        Redraw(dc, g_step.band1, p, end);
+    else
+        Redraw(dc, g_step.band1, end, p);
+    g_step.cursor = p;
+}
+
+bool Cpp_ReinforcementLineList::StartInsertPoint(Cpp_ReinforcementLine* line,
+                                                 Cpp_ReinforcementPoint* segmentStart) {
+    if (!Contains(line, segmentStart) || !segmentStart->NextPoint()) return false;
+    Cpp_ReinforcementPoint* next = segmentStart->NextPoint();
+    StartStep(line, kGreenPen);
+    g_step.before = segmentStart;
+    g_step.after = next;
+    g_step.cursor = Record(segmentStart);
+    if (CmDialogBarReinforcementTool* bar = Bar()) {
+        bar->SetEntryOption(4);
+        bar->SetForces((segmentStart->longitudinalForce + next->longitudinalForce) / 2.0,
+                       (segmentStart->transverseForce + next->transverseForce) / 2.0);
+    }
+    Marker(segmentStart);
+    Marker(next);
+    SetCursorMode(CursorModeInsertReinforcementPoint);
+    ShowPrompt("Place cursor at point being inserted and left-click.");
+    return true;
+}
+
+void Cpp_ReinforcementLineList::InsertToolMouseMove(int px, int py, double x, double y) {
+    if (!Running(CursorModeInsertReinforcementPoint)) return;
+    g_step.cursorPixel = {px, py};
+    g_step.cursor = CursorWithBar(x, y);
+    ShowNeighbourBands(g_step.cursor);
+    TooltipText(x, y, g_step.cursor.longitudinalForce, g_step.cursor.transverseForce);
+}
+
+bool Cpp_ReinforcementLineList::InsertPointClick(double x, double y, bool typed) {
+    if (!Running(CursorModeInsertReinforcementPoint)) return false;
+    Cpp_ReinforcementLine* line = g_step.line;
+    Cpp_ReinforcementPoint *a = g_step.before, *b = g_step.after;
+    Erase(g_step.band1);
+    Erase(g_step.band2);
+    Marker(a);
+    Marker(b);
+    Point p{x, y, 0.0, 0.0};
+    double bx = 0, by = 0;
+    CmDialogBarReinforcementTool* bar = Bar();
+    const bool read = bar && bar->GetPointData(bx, by, p.longitudinalForce, p.transverseForce);
+    // The segment may have changed since the step started: insert only while a still leads to b.
+    const bool inserted = read && Contains(line, a) && a->NextPoint() == b;
+    if (inserted) {
+        if (typed) p.x = bx, p.y = by;
+        Segment(Record(a), Record(b), true);
+        line->InsertPoint(a, p.x, p.y, p.longitudinalForce, p.transverseForce);
+        line->NumberPoints();
+        Segment(Record(a), p, false);
+        Segment(p, Record(b), false);
+        Symbol(Record(a), false);
+        Symbol(p, false);
+        Symbol(Record(b), false);
+    }
+    EndStep();
+    return inserted;
+}
+
+void Cpp_ReinforcementLineList::CancelInsertTool() {
+    if (!Running(CursorModeInsertReinforcementPoint)) return;
+    Marker(g_step.before);
+    Marker(g_step.after);
+    EndStep();
+}
+
+void Cpp_ReinforcementLineList::DrawToolFeedbackC(platform::DeviceContext& dc) {
+    if (!Running(CursorModeInsertReinforcementPoint)) return;
+    const s_tagTypePointXY at = CursorWorld();
+    RepaintNeighbourBands(dc, CursorWithBar(at.x, at.y));
+}
+
+void Cpp_ReinforcementLineList::WheelChangeForceB(int delta, bool transverse) {
+    const Point bar = ChangeBarForce(delta, transverse);
+    if (!Running(CursorModeInsertReinforcementPoint)) return;
+    g_step.cursor.longitudinalForce = bar.longitudinalForce;
+    g_step.cursor.transverseForce = bar.transverseForce;
+    ShowNeighbourBands(g_step.cursor);
+}
+
+bool Cpp_ReinforcementLineList::StartDragPoint(Cpp_ReinforcementLine* line,
+                                               Cpp_ReinforcementPoint* point, int px, int py) {
+    if (!Contains(line, point)) return false;
+    StartStep(line, kGreyPen);
+    g_step.point = point;
+    g_step.before = line->GetPreviousPoint(point);
+    g_step.after = point->NextPoint();
+    g_step.cursorPixel = {px, py};
+    g_step.cursor = Record(point);
+    SetCursorMode(CursorModeDragReinforcementPoint);
+    ShowPrompt("\"Drag\" point to new location and left-click.");
+    return true;
+}
+
+void Cpp_ReinforcementLineList::DragMove(int px, int py, double x, double y) {
+    if (!Running(CursorModeDragReinforcementPoint)) return;
+    g_step.cursorPixel = {px, py};
+    Point p = Record(g_step.point);
+    p.x = x, p.y = y;
+    g_step.cursor = p;
+    ShowNeighbourBands(p);
+    TooltipText(x, y, p.longitudinalForce, p.transverseForce);
+}
+
+bool Cpp_ReinforcementLineList::DragEnd(bool typed) {
+    if (!Running(CursorModeDragReinforcementPoint)) return false;
+    double x = g_step.cursor.x, y = g_step.cursor.y;
+    if (typed) {
+        double l = 0, t = 0;
+        CmDialogBarReinforcementTool* bar = Bar();
+        if (!bar || !bar->GetPointData(x, y, l, t)) return false;
+    }
+    Erase(g_step.band1);
+    Erase(g_step.band2);
+    Cpp_ReinforcementLine* line = g_step.line;
+    Cpp_ReinforcementPoint* point = g_step.point;
+    const bool moved = (x != point->X() || y != point->Y()) && Contains(line, point) &&
+                       MovePointAndRedraw(line, point, x, y);
+    EndStep();
+    return moved;
+}
+
+void Cpp_ReinforcementLineList::CancelDrag() {
+    if (!Running(CursorModeDragReinforcementPoint)) return;
+    EndStep();
+}
+
+void Cpp_ReinforcementLineList::DrawToolFeedbackB(platform::DeviceContext& dc) {
+    if (!Running(CursorModeDragReinforcementPoint)) return;
+    const s_tagTypePointXY at = CursorWorld();
+    Point p = Record(g_step.point);
+    p.x = at.x, p.y = at.y;
+    RepaintNeighbourBands(dc, p);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Single-point edits
+
+bool Cpp_ReinforcementLineList::MovePointAndRedraw(Cpp_ReinforcementLine* line,
+                                                   Cpp_ReinforcementPoint* point, double x,
+                                                   double y) {
+    if (!point) return false;
+    Cpp_ReinforcementPoint* before = line ? line->GetPreviousPoint(point) : g_step.before;
+    Cpp_ReinforcementPoint* after = point->NextPoint();
+    Symbol(Record(point), true);
+    if (before) Segment(Record(before), Record(point), true);
+    if (after) Segment(Record(point), Record(after), true);
+    point->Set(x, y);
+    if (before) Segment(Record(before), Record(point), false);
+    if (after) Segment(Record(point), Record(after), false);
+    Symbol(Record(point), false);
+    return true;
+}
+
+bool Cpp_ReinforcementLineList::AssignPointValues(Cpp_ReinforcementLine* line,
+                                                  Cpp_ReinforcementPoint* point, bool& changed) {
+    changed = false;
+    CmDialogBarReinforcementTool* bar = Bar();
+    int number = 0;
+    double x = 0, y = 0, longitudinal = 0, transverse = 0;
+    if (!Contains(line, point) || !bar || !bar->GetLineNumber(number) ||
+        !bar->GetPointData(x, y, longitudinal, transverse))
+        return false;
+    if (number != line->GetNumber()) {
+        line->SetNumber(number);
+        changed = true;
+    }
+    if (longitudinal == point->longitudinalForce && transverse == point->transverseForce) {
+        if (x != point->X() || y != point->Y()) {
+            MovePointAndRedraw(line, point, x, y);
+            changed = true;
+        }
+        return false;
+    }
+    point->Set(x, y);
+    point->longitudinalForce = longitudinal;
+    point->transverseForce = transverse;
+    changed = true;
+    return true;
+}
+
+bool Cpp_ReinforcementLineList::WheelChangeSelectedForce(Cpp_ReinforcementLine* line,
+                                                         Cpp_ReinforcementPoint* point, int delta,
+                                                         bool transverse) {
+    if (!Contains(line, point)) return false;
+    const bool longitudinal = !transverse;
+    Cpp_ReinforcementPoint* before = line->GetPreviousPoint(point);
+    Cpp_ReinforcementPoint* after = point->NextPoint();
+    if (before) Segment(Record(before), Record(point), true, longitudinal);
+    if (after) Segment(Record(point), Record(after), true, longitudinal);
+    (transverse ? point->transverseForce : point->longitudinalForce) += Step(delta);
+    if (CmDialogBarReinforcementTool* bar = Bar())
+        bar->SetForces(point->longitudinalForce, point->transverseForce);
+    if (before) Segment(Record(before), Record(point), false, longitudinal);
+    if (after) Segment(Record(point), Record(after), false, longitudinal);
+    Symbol(Record(point), false);
     return true;
 }

@@ -8,6 +8,7 @@
 #include "analysis/tangent_line.h"
 #include "core/dialog_slot.h"
 #include "core/message_boxes.h"
+#include "core/units.h"
 #include "editing/display_bounds.h"
 #include "platform/services.h"
 #include "editing/circle_tool.h"
@@ -29,6 +30,7 @@
 #include "loads/reinforcement_line.h"
 #include "model/circle_end_points.h"
 #include "model/data_set.h"
+#include "model/data_sets.h"
 #include "model/derived_data.h"
 #include "porepressure/interpolation_data.h"
 #include "porepressure/piezometric_line.h"
@@ -359,16 +361,16 @@ void Cpp_Selection::ApplyToolBarValues(bool& clearSelection, bool& repaint, bool
             bar->SetLineNumber(line->GetNumber());
             return;
         }
-        modified = number != line->GetNumber();
-        line->SetNumber(number);
-        double longitudinal = 0, transverse = 0;
-        if (type_ == SEL_REINFORCEMENT_POINT &&
-            bar->GetPointData(x, y, longitudinal, transverse)) {
-            auto* point = static_cast<Cpp_ReinforcementPoint*>(PointOf(*this));
-            point->Set(x, y);
-            point->longitudinalForce = longitudinal;
-            point->transverseForce = transverse;
-            modified = true;
+        if (type_ == SEL_REINFORCEMENT_INTERVAL) {
+            modified = number != line->GetNumber();
+            line->SetNumber(number);
+        } else {
+            Cpp_ReinforcementLineList::AssignPointValues(
+                line, static_cast<Cpp_ReinforcementPoint*>(PointOf(*this)), modified);
+            // The largest force over every data set sets the diagrams' scale again.
+            Cpp_ReinforcementLineList::SetLargestForce(
+                Cpp_Kliven4Data::MaximumReinforcementForce());
+            Cpp_ReinforcementLineList::ComputeForceScale(GetUnitSystem());
         }
         repaint = modified;
         break;
@@ -552,8 +554,17 @@ bool Cpp_Selection::WheelEdit(int delta, bool control, bool& repaint) {
         return true;
     // The forces of the line loads and reinforcement change by their tools' wheel steps, which
     // those tools own.
-    case SEL_LINE_LOAD:
     case SEL_REINFORCEMENT_POINT:
+        // Ctrl turns the transverse force.
+        if (!Cpp_ReinforcementLineList::WheelChangeSelectedForce(
+                static_cast<Cpp_ReinforcementLine*>(LineOf(*this)),
+                static_cast<Cpp_ReinforcementPoint*>(PointOf(*this)), delta, control))
+            return false;
+        Cpp_ReinforcementLineList::SetLargestForce(Cpp_Kliven4Data::MaximumReinforcementForce());
+        Cpp_ReinforcementLineList::ComputeForceScale(GetUnitSystem());
+        repaint = true;
+        return true;
+    case SEL_LINE_LOAD:
         platform::Services().StatusLine().SetText(NotAvailableText("Wheel editing"));
         return true;
     default: return false;
@@ -611,7 +622,6 @@ bool Cpp_Selection::ChangeValue(int x, int y) const {
         Cpp_RubberBandCircle::StartChange(RadiusDefinitionOf(*this), centre.x, centre.y, x, y);
         return true;
     }
-    case SEL_REINFORCEMENT_POINT: tool = "Move (\"Drag\") Item"; break;
     case SEL_LINE_LOAD:
     case SEL_LINE_LOAD_DRAWN: tool = "Change Line Load"; break;
     default: return true;

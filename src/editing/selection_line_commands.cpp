@@ -18,6 +18,7 @@
 #include "editing/tool_dialog_bars.h"
 #include "graphics/line.h"
 #include "loads/distributed_load_data.h"
+#include "loads/reinforcement_line.h"
 #include "model/data_set.h"
 #include "profile/crack.h"
 #include "platform/services.h"
@@ -27,10 +28,6 @@
 using namespace selection_edit;
 
 namespace {
-
-void SayNotAvailable(const char* what) {
-    platform::Services().StatusLine().SetText(NotAvailableText(what));
-}
 
 // The line kind and display attributes of the line items held as line and point node; false
 // for the other kinds.
@@ -105,6 +102,18 @@ bool KeepsOwnPoints(int kind) {
 // its segments).
 bool RedrawsAll(int kind) { return kind == SEL_SLIP_SURFACE_SEGMENT; }
 
+Cpp_ReinforcementLine* ReinforcementLineOf(const Cpp_Selection& item) {
+    return static_cast<Cpp_ReinforcementLine*>(LineOf(item));
+}
+Cpp_ReinforcementPoint* ReinforcementPointOf(const Cpp_Selection& item) {
+    return static_cast<Cpp_ReinforcementPoint*>(PointOf(item));
+}
+s_DrawAttributesType ReinforcementAttributes() {
+    s_DrawAttributesType attributes;
+    Cpp_ReinforcementLineList::GetDisplayAttributes(attributes);
+    return attributes;
+}
+
 }  // namespace
 
 bool Cpp_Selection::StartAddPointAtEnd() const {
@@ -136,7 +145,10 @@ bool Cpp_Selection::StartAddPointAtEnd() const {
             Cpp_NoncircularTool::StartAddPointAtEnd(surface, index == 0);
         return true;
     }
-    case SEL_REINFORCEMENT_POINT: SayNotAvailable("Add Point at End"); return true;
+    case SEL_REINFORCEMENT_POINT:
+        Cpp_ReinforcementLineList::StartAddPointAtEnd(ReinforcementLineOf(*this),
+                                                      ReinforcementPointOf(*this));
+        return true;
     default: return true;
     }
 }
@@ -188,7 +200,10 @@ bool Cpp_Selection::StartInsertPoint() const {
             if (CmDialogBarNoncircularTool* bar = ActiveNoncircularBar()) bar->SetEntryOption(4);
         return true;
     }
-    case SEL_REINFORCEMENT_INTERVAL: SayNotAvailable("Insert Point"); return true;
+    case SEL_REINFORCEMENT_INTERVAL:
+        Cpp_ReinforcementLineList::StartInsertPoint(ReinforcementLineOf(*this),
+                                                    ReinforcementPointOf(*this));
+        return true;
     default: return true;
     }
 }
@@ -197,6 +212,11 @@ bool Cpp_Selection::StartLineDrag(int x, int y) const {
     int kind = 0;
     s_DrawAttributesType attributes;
     switch (type_) {
+    case SEL_REINFORCEMENT_POINT:
+        if (TargetExists())
+            Cpp_ReinforcementLineList::StartDragPoint(ReinforcementLineOf(*this),
+                                                      ReinforcementPointOf(*this), x, y);
+        return true;
     case SEL_LOAD_POINT:
         DistributedLoadsOf(*this)->StartDragPoint(
             x, y, static_cast<Cpp_DistributedLoadPoint*>(refs_.ref1));
@@ -245,7 +265,7 @@ bool Cpp_Selection::StartChangeSegmentLength() const {
     if (IsSegmentKind(type_) && LineKindOf(*this, kind, attributes))
         Cpp_LineTool::StartChangeLength(LineOf(*this), PointOf(*this), attributes);
     else if (type_ == SEL_REINFORCEMENT_INTERVAL)
-        SayNotAvailable("Change Length of Segment");
+        Cpp_LineTool::StartChangeLength(LineOf(*this), PointOf(*this), ReinforcementAttributes());
     return true;
 }
 
@@ -264,7 +284,8 @@ bool Cpp_Selection::StartChangeSegmentSlope() const {
     if (IsSegmentKind(type_) && LineKindOf(*this, kind, attributes))
         Cpp_LineTool::StartChangeSlope(LineOf(*this), PointOf(*this), attributes, false);
     else if (type_ == SEL_REINFORCEMENT_INTERVAL)
-        SayNotAvailable("Change Slope of Segment");
+        Cpp_LineTool::StartChangeSlope(LineOf(*this), PointOf(*this), ReinforcementAttributes(),
+                                       true);
     return true;
 }
 
@@ -280,6 +301,11 @@ bool Cpp_Selection::StartExtendToLine(bool toSegment) const {
         return Cpp_LineTool::StartExtendToLine(toSegment, LineOf(*this), PointOf(*this),
                                                attributes),
                true;
+    case SEL_REINFORCEMENT_POINT:
+        if (!TargetExists()) return false;
+        Cpp_LineTool::StartExtendToLine(toSegment, LineOf(*this), PointOf(*this),
+                                        ReinforcementAttributes());
+        return true;
     case SEL_NONCIRCULAR_POINT:
     case SEL_DEFINITION_TANGENT_POINT:
     case SEL_TANGENT_POINT: {
@@ -289,9 +315,6 @@ bool Cpp_Selection::StartExtendToLine(bool toSegment) const {
             Cpp_LineTool::StartExtendToLine(toSegment, working, point, attributes);
         return true;
     }
-    case SEL_REINFORCEMENT_POINT:
-        SayNotAvailable(toSegment ? "Extend to Line Segment" : "Extend to Line");
-        return true;
     default: return false;
     }
 }
@@ -308,6 +331,11 @@ bool Cpp_Selection::StartMakeParallel(bool parallel) const {
         Cpp_LineTool::StartMakeParallel(parallel, LineOf(*this), PointOf(*this), attributes,
                                         false);
         return true;
+    case SEL_REINFORCEMENT_INTERVAL:
+        if (!TargetExists()) return false;
+        Cpp_LineTool::StartMakeParallel(parallel, LineOf(*this), PointOf(*this),
+                                        ReinforcementAttributes(), true);
+        return true;
     case SEL_SLIP_SURFACE_SEGMENT:
     case SEL_DEFINITION_TANGENT_SEGMENT:
     case SEL_TANGENT_SEGMENT: {
@@ -318,9 +346,6 @@ bool Cpp_Selection::StartMakeParallel(bool parallel) const {
                                             RedrawsAll(type_));
         return true;
     }
-    case SEL_REINFORCEMENT_INTERVAL:
-        SayNotAvailable(parallel ? "Make Parallel to Line" : "Make Perpendicular to Line");
-        return true;
     default: return false;
     }
 }

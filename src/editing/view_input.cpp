@@ -407,11 +407,9 @@ bool MouseWheelEdit(ViewInputHost& view, int delta, bool shift, bool control) {
         Cpp_ReinforcementLineList::WheelChangeForceA(delta, shift);
         return true;
     case CursorModeInsertReinforcementPoint:
-        if (view.WheelEditingOn()) {
-            SayNotAvailable(FindCursorModeRow(mode)->step);
-            return true;
-        }
-        break;
+        if (!view.WheelEditingOn()) break;
+        Cpp_ReinforcementLineList::WheelChangeForceB(delta, shift);
+        return true;
     case CursorModePickBand: ChangePickBandWidth(delta > 0); return true;
     default: break;
     }

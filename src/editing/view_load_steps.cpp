@@ -234,6 +234,67 @@ void ReinforcementFinish(s_InputCall& c) {
     if (Cpp_ReinforcementLineList::AddLine()) ReinforcementAdded(c);
 }
 
+namespace {
+void ReinforcementAddedAt(s_InputCall& c, bool added) {
+    if (!added) return;
+    if (Cpp_Selection* last = GetCurrentSelection().GetLast()) last->UpdateToolBars();
+    ReinforcementAdded(c);
+}
+void ReinforcementInserted(s_InputCall& c, bool inserted) {
+    GetCurrentSelection().Clear();
+    c.view.HideCurrentToolBar();
+    if (inserted) ReinforcementAdded(c);
+}
+void ReinforcementDropped(s_InputCall& c, bool moved) {
+    c.view.SetToolTip({});
+    if (!moved) return;
+    if (Cpp_Selection* first = GetCurrentSelection().GetNth(1)) first->UpdateToolBars();
+    ReinforcementAdded(c);
+}
+}  // namespace
+
+void ReinforcementAddEndClick(s_InputCall& c) {
+    ReinforcementAddedAt(c,
+                         Cpp_ReinforcementLineList::AddPointAtEnd(c.snapped.x, c.snapped.y, false));
+}
+void ReinforcementAddEndEnter(s_InputCall& c) {
+    ReinforcementAddedAt(c, Cpp_ReinforcementLineList::AddPointAtEnd(0, 0, true));
+}
+void ReinforcementAddEndMove(s_InputCall& c) {
+    ReinforcementPointToBar(c);
+    Cpp_ReinforcementLineList::AddPointAtEndMouseMove(c.in.device.x, c.in.device.y, c.rounded.x,
+                                                      c.rounded.y);
+    MoveToolTip(c);
+}
+void ReinforcementAddEndEscape(s_InputCall&) { Cpp_ReinforcementLineList::CancelAddPointAtEnd(); }
+void ReinforcementDragDrop(s_InputCall& c) {
+    Cpp_ReinforcementLineList::DragMove(c.in.device.x, c.in.device.y, c.snapped.x, c.snapped.y);
+    ReinforcementDropped(c, Cpp_ReinforcementLineList::DragEnd(false));
+}
+void ReinforcementDragEnter(s_InputCall& c) {
+    ReinforcementDropped(c, Cpp_ReinforcementLineList::DragEnd(true));
+}
+void ReinforcementDragMove(s_InputCall& c) {
+    ReinforcementPointToBar(c);
+    Cpp_ReinforcementLineList::DragMove(c.in.device.x, c.in.device.y, c.rounded.x, c.rounded.y);
+    MoveToolTip(c);
+}
+void ReinforcementDragEscape(s_InputCall&) { Cpp_ReinforcementLineList::CancelDrag(); }
+void ReinforcementInsertClick(s_InputCall& c) {
+    ReinforcementInserted(
+        c, Cpp_ReinforcementLineList::InsertPointClick(c.snapped.x, c.snapped.y, false));
+}
+void ReinforcementInsertEnter(s_InputCall& c) {
+    ReinforcementInserted(c, Cpp_ReinforcementLineList::InsertPointClick(0, 0, true));
+}
+void ReinforcementInsertMove(s_InputCall& c) {
+    ReinforcementPointToBar(c);
+    Cpp_ReinforcementLineList::InsertToolMouseMove(c.in.device.x, c.in.device.y, c.rounded.x,
+                                                   c.rounded.y);
+    MoveToolTip(c);
+}
+void ReinforcementInsertEscape(s_InputCall&) { Cpp_ReinforcementLineList::CancelInsertTool(); }
+
 bool DistributedLoadWheel(int cursorMode, int delta, bool shift, bool control) {
     if (cursorMode == CursorModeDistributedLoadEntry) {
         Cpp_DistributedLoadData::WheelEditEntry(delta, control);

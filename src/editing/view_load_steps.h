@@ -1,7 +1,8 @@
 #pragma once
 // The input operations of the load and reinforcement tools for the dispatch tables
 // (view_dispatch.cpp): the distributed-load point entry (edit mode 3, cursor mode 14) and its
-// point steps (86 adding at an end, 90 dragging, 113 inserting), the line-load tool (edit mode 4, 91).
+// point steps (86 adding at an end, 90 dragging, 113 inserting), the line-load tool (edit mode 4, 91),
+// the reinforcement entry (edit mode 13, 36) and its point steps (85, 95, 116).
 
 #include "editing/view_dispatch.h"
 
@@ -43,6 +44,20 @@ void ReinforcementIdleMove(s_InputCall& call);
 void ReinforcementEscape(s_InputCall& call);
 void ReinforcementBackspace(s_InputCall& call);
 void ReinforcementFinish(s_InputCall& call);
+// The point steps on a selected reinforcement line: adding at an end (85), dragging (95),
+// inserting (116).
+void ReinforcementAddEndClick(s_InputCall& call);
+void ReinforcementAddEndEnter(s_InputCall& call);
+void ReinforcementAddEndMove(s_InputCall& call);
+void ReinforcementAddEndEscape(s_InputCall& call);
+void ReinforcementDragDrop(s_InputCall& call);
+void ReinforcementDragEnter(s_InputCall& call);
+void ReinforcementDragMove(s_InputCall& call);
+void ReinforcementDragEscape(s_InputCall& call);
+void ReinforcementInsertClick(s_InputCall& call);
+void ReinforcementInsertEnter(s_InputCall& call);
+void ReinforcementInsertMove(s_InputCall& call);
+void ReinforcementInsertEscape(s_InputCall& call);
 // The wheel of the distributed-load tool: during entry (cursor mode 14) and at cursor mode 0.
 bool DistributedLoadWheel(int cursorMode, int delta, bool shift, bool control);
 }  // namespace view_load_ops

@@ -234,6 +234,63 @@ bool Cpp_ReinforcementLineList::DrawPoints() {
     return true;
 }
 
+std::array<platform::DevicePoint, 4> Cpp_ReinforcementLineList::ComputeDiagramQuadrilateral(
+    const s_ReinforcementLinePtType& a, const s_ReinforcementLinePtType& b, bool longitudinal) {
+    const double f1 = longitudinal ? a.longitudinalForce : a.transverseForce;
+    const double f2 = longitudinal ? b.longitudinalForce : b.transverseForce;
+    // The normal (-sin t, cos t) of the segment; a vertical one (-1, 0) upward, else (1, 0).
+    double nx = 0.0, ny = 0.0;
+    if (a.x != b.x) {
+        const double t = std::atan((b.y - a.y) / (b.x - a.x));
+        nx = -std::sin(t);
+        ny = std::cos(t);
+    } else {
+        nx = b.y > a.y ? -1.0 : 1.0;
+    }
+    // Without a scale yet (no largest force given) the band is the bare segment.
+    const bool scaled = !(f1 == 0.0 && f2 == 0.0) && g_scale.largestSet && g_scale.scaleSet;
+    const double d1 = scaled ? ScaleForce(f1) : 0.0;
+    const double d2 = scaled ? ScaleForce(f2) : 0.0;
+    const auto pixel = [](double x, double y) {
+        return platform::DevicePoint{Cpp_Graphics::XToPixel(x), Cpp_Graphics::YToPixel(y)};
+    };
+    return {pixel(a.x, a.y), pixel(b.x, b.y), pixel(b.x + nx * d2, b.y + ny * d2),
+            pixel(a.x + nx * d1, a.y + ny * d1)};
+}
+
+void Cpp_ReinforcementLineList::DrawDiagramSegment(platform::DeviceContext& dc,
+                                                   const s_ReinforcementLinePtType& a,
+                                                   const s_ReinforcementLinePtType& b,
+                                                   bool longitudinal, bool outline, bool fill,
+                                                   bool erase) {
+    const auto c = ComputeDiagramQuadrilateral(a, b, longitudinal);
+    const platform::ColorRef colour = erase ? dc.GetBkColor() : kColour.RGBColor();
+    platform::ScopedDcState state(dc);
+    dc.SetPen({platform::PenStyle::Solid, std::max(1, kWidth.DeviceWidth(dc)), colour});
+    const bool flat = c[2] == c[1] && c[3] == c[0];
+    if (fill && !flat) {
+        platform::Brush brush;
+        if (erase) {
+            brush.kind = platform::BrushKind::Solid;
+            brush.color = colour;
+        } else {
+            brush = Cpp_FillPatterns::CreatePatternBrush(longitudinal ? kLongitudinalPattern
+                                                                      : kTransversePattern);
+            dc.SetTextColor(colour);
+            dc.SetBkColor(0xFFFFFF);
+            dc.SetBkMode(platform::BackgroundMode::Opaque);
+        }
+        dc.SetBrush(brush);
+        dc.FillPolygon({c[0], c[1], c[2], c[3]});
+    }
+    if (outline || flat) {
+        if (flat)
+            dc.Polyline({c[0], c[1]});
+        else
+            dc.Polyline({c[0], c[1], c[2], c[3], c[0]});
+    }
+}
+
 void Cpp_ReinforcementLineList::GetDisplayAttributes(s_DrawAttributesType& attributes) {
     attributes = s_DrawAttributesType(kWidth, kColour, kWidth, kMarkerSize, kPointSymbol, kColour);
 }

@@ -110,6 +110,25 @@ Cpp_ReinforcementPoint* Cpp_ReinforcementLine::AddPointCopy(const Cpp_Reinforcem
     return AddPoint(p.X(), p.Y(), p.longitudinalForce, p.transverseForce);
 }
 
+Cpp_ReinforcementPoint* Cpp_ReinforcementLine::InsertPoint(Cpp_ReinforcementPoint* after, double x,
+                                                           double y, double longitudinal,
+                                                           double transverse) {
+    auto* node = new Cpp_ReinforcementPoint(x, y, longitudinal, transverse);
+    Cpp_ReinforcementPoint* next = nullptr;
+    if (after) {
+        next = after->NextPoint();
+        node->SetNext(next);
+        after->SetNext(node);
+        node->previous = after;
+    } else {
+        next = static_cast<Cpp_ReinforcementPoint*>(ReleasePoints());
+        node->SetNext(next);
+        ReplacePoints(node);
+    }
+    if (next) next->previous = node;
+    return node;
+}
+
 Cpp_ReinforcementPoint* Cpp_ReinforcementLine::GetLastPoint() const {
     return dynamic_cast<Cpp_ReinforcementPoint*>(LastPoint());
 }

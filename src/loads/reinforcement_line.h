@@ -2,6 +2,7 @@
 // Reinforcement lines: polylines in the slope with a longitudinal and a transverse force at
 // every point, the list of them that a data set owns, and the REI block of the input format.
 
+#include <array>
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -64,6 +65,10 @@ public:
     Cpp_ReinforcementPoint* AddPointAfter(Cpp_PointXY* last, double x, double y,
                                           double longitudinal, double transverse);
     Cpp_ReinforcementPoint* AddPointCopy(const Cpp_ReinforcementPoint& point);
+    // Links a new point after the given one (null: before the first point, which it becomes)
+    // and mends the previous links of its neighbours.
+    Cpp_ReinforcementPoint* InsertPoint(Cpp_ReinforcementPoint* after, double x, double y,
+                                        double longitudinal, double transverse);
     Cpp_ReinforcementPoint* GetLastPoint() const;
     Cpp_ReinforcementPoint* GetPreviousPoint(const Cpp_ReinforcementPoint* point) const;
     // True when the line has points; sets every point's previous link from the next links.
@@ -191,6 +196,17 @@ public:
     static void RestoreForceScale();
     static bool ScaleDialog();
     static std::string TooltipText(double x, double y, double longitudinal, double transverse);
+    // One segment's force diagram on its own (no averaging with the neighbouring segments), in
+    // device points: the start, the end, the end offset by its scaled force, the start offset
+    // by its. Both forces 0: the offset points are the segment's own.
+    static std::array<platform::DevicePoint, 4> ComputeDiagramQuadrilateral(
+        const s_ReinforcementLinePtType& a, const s_ReinforcementLinePtType& b,
+        bool longitudinal);
+    // Draws that diagram on dc, outlined and/or filled, in the diagram colour with the kind's
+    // pattern, or with erase in the background colour with a solid brush.
+    static void DrawDiagramSegment(platform::DeviceContext& dc, const s_ReinforcementLinePtType& a,
+                                   const s_ReinforcementLinePtType& b, bool longitudinal,
+                                   bool outline, bool fill, bool erase);
 
     // The entry tool of the reinforcement edit mode (editing/reinforcement_tool.cpp), on the
     // registered view and the frame's reinforcement bar while it is in use.
@@ -219,6 +235,54 @@ public:
     static void WheelChangeForceC(int delta, bool transverse);
     // "Reinforcement Data Entry Options"; true after OK.
     static bool EditToolOptions();
+
+    // The point steps started on a selected reinforcement item (editing/reinforcement_tool.cpp).
+    //
+    // Adding a point at an end (cursor mode 85): before the first point when end is the line's
+    // first point, else after end, which must be its last. False (nothing started) otherwise.
+    static bool StartAddPointAtEnd(Cpp_ReinforcementLine* line, Cpp_ReinforcementPoint* end);
+    static void AddPointAtEndMouseMove(int px, int py, double x, double y);
+    // The click (typed: the bar's x and y) with the bar's forces (0 and 0 when it holds none);
+    // true when the point was added.
+    static bool AddPointAtEnd(double x, double y, bool typed);
+    static void CancelAddPointAtEnd();
+    static void DrawToolFeedbackA(platform::DeviceContext& dc);
+    // Inserting a point into the segment from segmentStart to its next point (cursor mode
+    // 116): the bar offers the mean of the two points' forces.
+    static bool StartInsertPoint(Cpp_ReinforcementLine* line,
+                                 Cpp_ReinforcementPoint* segmentStart);
+    static void InsertToolMouseMove(int px, int py, double x, double y);
+    // The click (typed: the bar's x and y) with the bar's forces; the step ends, without a new
+    // point when the bar's fields are not all numbers. True when a point was inserted.
+    static bool InsertPointClick(double x, double y, bool typed);
+    static void CancelInsertTool();
+    static void DrawToolFeedbackC(platform::DeviceContext& dc);
+    // Dragging a point grabbed at pixel (px, py) (cursor mode 95).
+    static bool StartDragPoint(Cpp_ReinforcementLine* line, Cpp_ReinforcementPoint* point,
+                               int px, int py);
+    static void DragMove(int px, int py, double x, double y);
+    // The drop where the cursor was last (typed: at the bar's x and y); true when it moved.
+    static bool DragEnd(bool typed);
+    static void CancelDrag();
+    static void DrawToolFeedbackB(platform::DeviceContext& dc);
+    // Whether one of the three point steps runs.
+    static bool IsPointStepRunning();
+    // Moves the point and redraws it with its two diagram segments.
+    static bool MovePointAndRedraw(Cpp_ReinforcementLine* line, Cpp_ReinforcementPoint* point,
+                                   double x, double y);
+    // The bar's number, x, y and forces for a selected point; nothing when a field is not a
+    // number. The number renumbers the line (the caller has refused a number in use); equal
+    // forces move the point when x or y changed; a changed force gives the point all the
+    // bar's values. changed: the data changed; the result: a force changed (the largest force
+    // and the scale are the caller's then).
+    static bool AssignPointValues(Cpp_ReinforcementLine* line, Cpp_ReinforcementPoint* point,
+                                  bool& changed);
+    // The wheel during the insert step: the bar's force, both bands drawn again.
+    static void WheelChangeForceB(int delta, bool transverse);
+    // The wheel on a selected point: one force by the wheel step, the bar shows the new forces.
+    static bool WheelChangeSelectedForce(Cpp_ReinforcementLine* line,
+                                         Cpp_ReinforcementPoint* point, int delta,
+                                         bool transverse);
     static void GetDisplayAttributes(s_DrawAttributesType& attributes);
     static void SavePreferences(const Cpp_ReinforcementLineList* list, bool read);
 
