@@ -454,14 +454,17 @@ TEST_F(LineTables, ShiftAndCtrlOnTheLineToolsOpenTheirTablesOnTheirStages) {
     const struct {
         int tool;
         Qt::KeyboardModifiers keys;
-        const char* caption;  // "" for no table: the tool is switched
+        const char* caption;  // the window shown, "" for none
+        bool switched;        // the tool is switched
     } cases[] = {
-        {ID_ENTER_PROFILE_LINES, Qt::ShiftModifier, "Profile Lines"},
-        {ID_ENTER_PROFILE_LINES, Qt::ControlModifier, ""},
-        {ID_ENTER_PIEZOMETRIC_LINES, Qt::ShiftModifier, "Piezometric Lines - Stage 1"},
-        {ID_ENTER_PIEZOMETRIC_LINES, Qt::ControlModifier, "Piezometric Lines - Stage 2"},
-        {ID_ENTER_REINFORCEMENT_LINES, Qt::ShiftModifier, "Reinforcement Lines"},
-        {ID_ENTER_REINFORCEMENT_LINES, Qt::ControlModifier, ""},
+        {ID_ENTER_PROFILE_LINES, Qt::ShiftModifier, "Profile Lines", false},
+        {ID_ENTER_PROFILE_LINES, Qt::ControlModifier, "", true},
+        {ID_ENTER_PIEZOMETRIC_LINES, Qt::ShiftModifier, "Piezometric Lines - Stage 1", false},
+        {ID_ENTER_PIEZOMETRIC_LINES, Qt::ControlModifier, "Piezometric Lines - Stage 2", false},
+        {ID_ENTER_REINFORCEMENT_LINES, Qt::ShiftModifier, "Reinforcement Lines", false},
+        // The tool's first use shows its options window.
+        {ID_ENTER_REINFORCEMENT_LINES, Qt::ControlModifier, "Reinforcement Data Entry Options",
+         true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.caption);
@@ -476,7 +479,7 @@ TEST_F(LineTables, ShiftAndCtrlOnTheLineToolsOpenTheirTablesOnTheirStages) {
         QTest::mouseClick(frame.MainToolBar()->widgetForAction(frame.Action(c.tool)),
                           Qt::LeftButton, c.keys);
         EXPECT_EQ(caption.toStdString(), c.caption);
-        EXPECT_EQ(frame.GetEditMode(), *c.caption ? before : app::EditModeForCommand(c.tool));
+        EXPECT_EQ(frame.GetEditMode(), c.switched ? app::EditModeForCommand(c.tool) : before);
         // A plain click on the selection tool, so no key stays held for what follows.
         QTest::mouseClick(frame.MainToolBar()->widgetForAction(frame.Action(ID_SELECT_ITEMS)),
                           Qt::LeftButton);

@@ -109,10 +109,17 @@ TEST(StartUp, ToolButtonsSwitchModesAndBars) {
         EXPECT_EQ(platform::Services().StatusLine().Text(), "Stage 1 input");
         EXPECT_EQ(frame.GetEditMode(), EditModeSelect);
         frame.OnCommand(32795);
-        // The reinforcement tool first asks for the largest force its scale needs; cancelled,
-        // the tool is chosen all the same.
-        testsupport::WhenModal([](QWidget* modal) { static_cast<QDialog*>(modal)->reject(); });
+        // The reinforcement tool's first use opens its options window, then the tool asks for
+        // the largest force its scale needs; both cancelled, the tool is chosen all the same.
+        QString firstTitle;
+        testsupport::WhenModal([&firstTitle](QWidget* modal) {
+            firstTitle = modal->windowTitle();
+            testsupport::WhenModal(
+                [](QWidget* next) { static_cast<QDialog*>(next)->reject(); });
+            static_cast<QDialog*>(modal)->reject();
+        });
         frame.OnCommand(32832);  // reinforcement lines
+        EXPECT_EQ(firstTitle, "Reinforcement Data Entry Options");
         EXPECT_EQ(frame.GetEditMode(), EditModeReinforcement);
         frame.OnCommand(32833);
 
