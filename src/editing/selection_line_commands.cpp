@@ -1,7 +1,7 @@
 // The line commands on a selected item that start a point tool of its line: adding a point at
 // an end, inserting a point on a segment and dragging a point or a segment, and the line
 // commands that start an editing tool (change length or slope, extend, make parallel). The tool
-// then runs through the view's input by its cursor mode; kinds whose tool is not built yet say so.
+// then runs through the view's input by its cursor mode.
 
 #include "analysis/analysis_drawing_attributes.h"
 #include "core/dialog_slot.h"
