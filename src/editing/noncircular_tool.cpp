@@ -234,6 +234,9 @@ bool Cpp_NoncircularTool::FinishNoncircularEntry(Cpp_AnalysisComputationData& an
                                                  const Cpp_SlopeGeometry& slope) {
     if (!g_entry.active) return false;
     EndEntry();
+    // The entry's own prompt went to the status line too: the tool's prompt replaces it, stored
+    // or not, as after Escape.
+    SetToolPrompt(true, EditModeNoncircular, {});
     std::vector<Cpp_NoncircularShearSurfacePoint> points = std::move(g_entry.points);
     g_entry.points.clear();
     if (points.size() < 2) {

@@ -207,3 +207,25 @@ TEST_F(NoncircularToolTest, TheShiftDirectionToolsMakeThePointMoveableInTheDirec
 }
 
 }  // namespace
+
+namespace {
+
+// The entry's prompt is also the status line's text while points are entered; once the entry
+// ends, stored or refused, the status line shows the tool's prompt again, not "Right-click to
+// finish; Escape to cancel." of an entry that is over.
+TEST_F(NoncircularToolTest, AFinishedEntryLeavesTheToolsPromptInTheStatusLine) {
+    const char* const toolPrompt = "Left-click to begin entering noncircular shear surface points";
+    FillStringTable({{1356, kEntryPrompt}, {1322, toolPrompt}});
+    const Points cases[] = {{{20, 100}, {100, 50}}, {{20, 100}}};
+    for (const Points& entered : cases) {
+        SCOPED_TRACE(entered.size());
+        for (const auto& [x, y] : entered) Click(int(x), 300 - int(y));
+        EXPECT_EQ(Status(), kEntryPrompt);
+        Right(int(entered.back().first), 300 - int(entered.back().second));
+        EXPECT_EQ(GetCursorMode(), CursorModeNone);
+        EXPECT_EQ(Status(), toolPrompt);
+    }
+    EXPECT_EQ(Stored(), (Points{{20, 100}, {100, 50}}));
+}
+
+}  // namespace
