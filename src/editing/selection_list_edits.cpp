@@ -11,6 +11,7 @@
 #include "porepressure/interpolation_data.h"
 
 #include <algorithm>
+#include <cmath>
 #include <functional>
 #include <vector>
 
@@ -124,8 +125,9 @@ bool Cpp_SelectionList::NudgeSelection(int dx, int dy, bool& repaint) {
     const auto sign = [](int v) { return v < 0 ? -1.0 : v > 0 ? 1.0 : 0.0; };
     double stepX = 0, stepY = 0;
     if (options.mode == 1) {
-        stepX = sign(dx) * Cpp_Graphics::PixelsToWorldLengthX(std::abs(dx));
-        stepY = sign(dy) * Cpp_Graphics::PixelsToWorldLengthY(std::abs(dy));
+        // A length: the y scale is negative (pixel rows grow downwards), Up must still go up.
+        stepX = sign(dx) * std::fabs(Cpp_Graphics::PixelsToWorldLengthX(std::abs(dx)));
+        stepY = sign(dy) * std::fabs(Cpp_Graphics::PixelsToWorldLengthY(std::abs(dy)));
     } else if (options.mode == 2) {
         stepX = sign(dx) * options.distance;
         stepY = sign(dy) * options.distance;

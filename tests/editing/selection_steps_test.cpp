@@ -348,6 +348,33 @@ TEST_F(SelectionStepTest, NudgeModesPixelAndWorld) {
     ExpectAt(line->LastPoint()->XY(), afterPixel - 7, 0);
 }
 
+// Pixel mode: each arrow moves the point one pixel the way the arrow points on the screen,
+// where pixel rows grow downwards (the y scale is negative).
+TEST_F(SelectionStepTest, PixelNudgesFollowTheArrowsOnTheScreen) {
+    Cpp_Graphics::SetScaleState(0, 800, 0, 600, 0, 0.5, 300, -0.5, 0, 400, 0, 300);
+    Cpp_ProfileLine* line = Profile(1, {{0, 0}, {5, 5}});
+    SelectPoint(line, line->LastPoint());
+    NudgeOptions() = {1, 7};
+    struct Case {
+        int key;
+        double dx, dy;  // in pixels on the screen, y down
+    };
+    const Case cases[] = {{ViewKeyArrowUp, 0, -1},
+                          {ViewKeyArrowDown, 0, 1},
+                          {ViewKeyArrowLeft, -1, 0},
+                          {ViewKeyArrowRight, 1, 0}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.key);
+        const s_tagTypePointXY before = line->LastPoint()->XY();
+        const double px = Cpp_Graphics::XToPixel(before.x), py = Cpp_Graphics::YToPixel(before.y);
+        Key(c.key);
+        const s_tagTypePointXY after = line->LastPoint()->XY();
+        EXPECT_NEAR(Cpp_Graphics::XToPixel(after.x) - px, c.dx, 1e-9);
+        EXPECT_NEAR(Cpp_Graphics::YToPixel(after.y) - py, c.dy, 1e-9);
+    }
+    NudgeOptions() = {1, 1};
+}
+
 // ---------------------------------------------------------------------------------------------
 // The wheel and drags
 
