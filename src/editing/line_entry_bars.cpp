@@ -233,6 +233,12 @@ bool CmDialogBarReinforcementTool::GetPointData(double& x, double& y, double& lo
     return true;
 }
 
+void CmDialogBarReinforcementTool::PeekForces(double& longitudinal, double& transverse) {
+    ReadQuietly();
+    longitudinal = longForce_;
+    transverse = transForce_;
+}
+
 bool CmDialogBarReinforcementTool::SetPoint(double x, double y) {
     if (entryOption_ != 1 && entryOption_ != 2 && entryOption_ != 4) return false;
     ReadQuietly();

@@ -94,6 +94,9 @@ public:
 
     bool GetLineNumber(int& number);
     bool GetPointData(double& x, double& y, double& longitudinal, double& transverse);
+    // The forces shown while the cursor moves: what the fields hold, the last values read for a
+    // field without a number, and never a message.
+    void PeekForces(double& longitudinal, double& transverse);
     bool SetPoint(double x, double y);
     bool SetPointData(double x, double y, double longitudinal, double transverse);
     bool SetForces(double longitudinal, double transverse);

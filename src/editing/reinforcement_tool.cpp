@@ -222,6 +222,15 @@ void DrawFeedback(platform::DeviceContext& dc, Cpp_Kliven4DataSet*) {
         Cpp_ReinforcementLineList::RepaintEnteredPoints(dc);
 }
 
+// The cursor's place with the bar's forces, for the bands of moves and repaints (no message
+// for a field without a number there: the click reports it).
+Point CursorWithBar(double x, double y) {
+    Point p{x, y, 0.0, 0.0};
+    if (CmDialogBarReinforcementTool* bar = Bar())
+        bar->PeekForces(p.longitudinalForce, p.transverseForce);
+    return p;
+}
+
 double Step(int delta) { return delta >= 0 ? g_options.step : -g_options.step; }
 
 // The bar's force changed by one wheel step; the bar's values after it.
@@ -297,12 +306,9 @@ void Cpp_ReinforcementLineList::ToolMouseMove(int px, int py, double x, double y
     if (!g_tool.entering) return;
     g_tool.cursor = {px, py};
     g_tool.cursorPoint = {x, y};
-    double bx = 0, by = 0, longitudinal = 0, transverse = 0;
-    if (CmDialogBarReinforcementTool* bar = Bar())
-        bar->GetPointData(bx, by, longitudinal, transverse);
-    Show(g_tool.band, g_tool.points.back(), {x, y, longitudinal, transverse},
-         DisplayLongitudinal());
-    TooltipText(x, y, longitudinal, transverse);
+    const Point at = CursorWithBar(x, y);
+    Show(g_tool.band, g_tool.points.back(), at, DisplayLongitudinal());
+    TooltipText(x, y, at.longitudinalForce, at.transverseForce);
 }
 
 bool Cpp_ReinforcementLineList::EnterPointsTool(double x, double y, bool typed) {
@@ -455,20 +461,6 @@ bool Cpp_ReinforcementLineList::EditToolOptions() {
 
 namespace {
 
-// The bar's forces at the cursor; false (and 0 and 0) when the bar holds no numbers.
-bool BarForces(double& longitudinal, double& transverse) {
-    double x = 0, y = 0;
-    longitudinal = transverse = 0.0;
-    CmDialogBarReinforcementTool* bar = Bar();
-    if (bar && bar->GetPointData(x, y, longitudinal, transverse)) return true;
-    longitudinal = transverse = 0.0;
-    return false;
-}
-Point CursorWithBar(double x, double y) {
-    Point p{x, y, 0.0, 0.0};
-    BarForces(p.longitudinalForce, p.transverseForce);
-    return p;
-}
 
 // The world point under the remembered cursor pixel, snapped to the snap grid when it is on.
 s_tagTypePointXY CursorWorld() {

@@ -234,6 +234,35 @@ TEST_F(ReinforcementPointToolsTest, EscapeOrBackspaceEndsTheInsertWithoutAPoint)
     EXPECT_TRUE(host.dataChanges.empty());
 }
 
+// A bar field that holds no number: the field's message, and neither the insert nor the typed
+// values change the line.
+TEST_F(ReinforcementPointToolsTest, ABarFieldWithoutANumberChangesNothing) {
+    Select(SEL_REINFORCEMENT_INTERVAL, 1);
+    StartInsertPoint(host);
+    Bar().Controls().SetText(CmDialogBarReinforcementTool::IdLongForce, "abc");
+    Move(150, 150);
+    Move(160, 150);
+    EXPECT_TRUE(fakes.messageBoxes.requests.empty());  // moving says nothing
+    Click(160, 150);
+    ASSERT_EQ(fakes.messageBoxes.requests.size(), 1u);
+    EXPECT_EQ(fakes.messageBoxes.requests[0].caption, "ERROR");
+    EXPECT_EQ(fakes.messageBoxes.requests[0].text, "Enter a number.");
+    EXPECT_EQ(GetCursorMode(), CursorModeNone);
+    EXPECT_FALSE(Bands(kGreen));
+    GetCurrentSelection().Clear();
+
+    Select(SEL_REINFORCEMENT_POINT, 2);
+    Bar().SetPointData(250, 50, 30, 6);
+    Bar().Controls().SetText(CmDialogBarReinforcementTool::IdTransForce, "x");
+    bool redraw = false;
+    EnterKey(host, redraw);
+    ASSERT_EQ(fakes.messageBoxes.requests.size(), 2u);
+    EXPECT_EQ(fakes.messageBoxes.requests[1].text, "Enter a number.");
+    EXPECT_EQ(Points(), (std::vector<Values>{
+                            {100, 100, 10, 2}, {200, 100, 30, 6}, {300, 150, 20, 4}}));
+    EXPECT_TRUE(host.dataChanges.empty());
+}
+
 // ---------------------------------------------------------------------------------------------
 // Dragging a point
 

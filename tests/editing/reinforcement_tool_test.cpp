@@ -183,11 +183,14 @@ TEST_F(ReinforcementToolTest, ANumberInUseIsSettledBeforeTheLineIsMade) {
     }
 }
 
-TEST_F(ReinforcementToolTest, BackspaceTakesTheLastPointBackAndEscapeDropsTheEntry) {
+TEST_F(ReinforcementToolTest, BackspaceDeleteOrShiftEscapeTakeTheLastPointBackEscapeDropsAll) {
     Click(100, 200);
     Click(150, 200);
     Click(200, 200);
     Key(ViewKeyBackspace);
+    EXPECT_EQ(Cpp_ReinforcementLineList::EnteredPoints().size(), 2u);
+    Click(200, 200);
+    Key(ViewKeyDelete);  // the Delete key: undo too
     EXPECT_EQ(Cpp_ReinforcementLineList::EnteredPoints().size(), 2u);
     Key(ViewKeyEscape, true);  // Shift+Escape: undo too
     EXPECT_EQ(Cpp_ReinforcementLineList::EnteredPoints().size(), 1u);
