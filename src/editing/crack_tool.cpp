@@ -156,11 +156,12 @@ void DrawEditBand(platform::DeviceContext& dc) {
     if (points.size() >= 2) DrawXorBand(dc, points, g_edit.colour);
 }
 
+// The step ends; what it changed is drawn by its caller (a full paint only when a crack line
+// changed).
 void EndPointEdit() {
     g_edit.active = false;
     SetCursorMode(CursorModeNone);
     ClearPromptBar();
-    InvalidateViewWindow();
 }
 
 const bool g_resetAdded = (AddProgramStateReset(&Cpp_CrackTool::Reset), true);
@@ -375,15 +376,52 @@ bool Cpp_CrackTool::ShowToolOptionsDialog() {
     return true;
 }
 
+namespace {
+
+// The point's two segments and its symbol on the view, in the list's colour or (erase) in the
+// background colour; the neighbours' symbols are drawn again with them. Only a list of
+// elevations is drawn at all.
+void DrawAroundPoint(const Cpp_Crack& crack, bool crackMode, const Cpp_CrackPoint* before,
+                     const Cpp_CrackPoint* point, bool erase) {
+    if ((crackMode ? crack.GetCrackOption() : crack.GetWaterOption()) != 4) return;
+    const Cpp_CrackPoint* after = point->Next();
+    const s_PixelPoint at = PixelOf(point);
+    const s_PixelPoint from = before ? PixelOf(before) : at, to = after ? PixelOf(after) : at;
+    const platform::DeviceRect touched{std::min({from.x, at.x, to.x}) - 24,
+                                       std::min({from.y, at.y, to.y}) - 24,
+                                       std::max({from.x, at.x, to.x}) + 25,
+                                       std::max({from.y, at.y, to.y}) + 25};
+    const s_ColorType& colour = crackMode ? kBottomColour : kWaterColour;
+    const int symbol = crackMode ? kBottomSymbol : kWaterSymbol;
+    OnView(touched, [&](platform::DeviceContext& dc) {
+        const platform::Pen old = dc.SetPen(platform::Pen{
+            platform::PenStyle::Solid, kLineWidth.DeviceWidth(dc),
+            erase ? dc.GetBkColor() : colour.RGBColor()});
+        dc.MoveTo(from.x, from.y);
+        dc.LineTo(at.x, at.y);
+        dc.LineTo(to.x, to.y);
+        dc.SetPen(old);
+        if (erase) {
+            EraseSymbol(dc, point->X(), point->Value(), kLineWidth, kSymbolSize, symbol);
+            return;
+        }
+        for (const Cpp_CrackPoint* p : {before, point, after})
+            if (p) DrawWithAttributes(dc, p->X(), p->Value(), kLineWidth, colour, kSymbolSize, symbol);
+    });
+}
+
+}  // namespace
+
 bool Cpp_CrackTool::MovePoint(Cpp_Crack& crack, Cpp_CrackPoint* point, double x, double value,
                               bool crackMode) {
-    for (Cpp_CrackPoint* p = ListOf(crack, crackMode).Head(); p; p = p->Next())
-        if (p == point) {
-            p->SetXY(x, value);
-            InvalidateViewWindow();
-            return true;
-        }
-    return false;
+    Cpp_CrackPoint* before = nullptr;
+    Cpp_CrackPoint* p = ListOf(crack, crackMode).Head();
+    for (; p && p != point; p = p->Next()) before = p;
+    if (!p) return false;
+    DrawAroundPoint(crack, crackMode, before, p, true);
+    p->SetXY(x, value);
+    DrawAroundPoint(crack, crackMode, before, p, false);
+    return true;
 }
 
 bool Cpp_CrackTool::StartDragPoint(Cpp_Crack& crack, Cpp_CrackPoint* point, bool crackMode,

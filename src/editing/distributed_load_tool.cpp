@@ -7,6 +7,7 @@
 #include "loads/distributed_load_data.h"
 
 #include "core/cursor_mode.h"
+#include "core/format_text.h"
 #include "core/message_boxes.h"
 #include "core/selection_marks.h"
 #include "core/tool_option_dialogs.h"
@@ -22,6 +23,7 @@
 #include "model/data_set.h"
 #include "model/data_sets.h"
 #include "model/program_state.h"
+#include "porepressure/piezometric_line.h"
 #include "profile/slope_geometry.h"
 #include "registry/view_preparations.h"
 
@@ -754,4 +756,29 @@ bool Cpp_DistributedLoadData::SetPiezometricLineFromBar() {
     }
     ClearPiezometricLine();
     return true;
+}
+
+bool WaterPressureForDistributedLoad(const Cpp_Kliven4DataSet& dataSet, double x, double y,
+                                     double& pressure) {
+    pressure = 0.0;
+    CmDialogBarDistributedLoad* bar = ActiveDistributedLoadBar();
+    int number = 0;
+    if (!bar || !bar->GetPiezometricLineNumber(number)) return false;
+    const Cpp_PiezometricLineList* lines =
+        dataSet.PiezometricLines(Cpp_Kliven4DataSet::CurrentStage());
+    const Cpp_PiezometricLine* line = lines ? lines->FindLine(number) : nullptr;
+    if (!line) {
+        ShowMessageByKind("Notice",
+                          FormatText("Piezometric line number %1d does not exist for computing "
+                                     "distributed loads.",
+                                     number),
+                          3);
+        return false;
+    }
+    // Beyond the line's ends there is no pressure; the cursor passes there often, so the line is
+    // not asked (which would note a data error each time).
+    bool spans = false;
+    for (const Cpp_PointXY* p = line->FirstPoint(); p && p->Next() && !spans; p = p->Next())
+        spans = !p->IsVerticalToNext() && p->X() <= x && x <= p->Next()->X();
+    return spans && line->PressureAt(x, y, pressure);
 }

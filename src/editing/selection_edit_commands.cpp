@@ -3,6 +3,7 @@
 #include "core/summary_window.h"
 #include "editing/selection_commands.h"
 #include "editing/selection_list.h"
+#include "editing/selection_refresh.h"
 #include "editing/view_input.h"
 #include "editing/view_selection.h"
 
@@ -168,7 +169,9 @@ bool ChangeValueOfSelection(ViewInputHost& view, int x, int y) {
     const Cpp_Selection* first = list.GetNth(1);
     if (!first || !list.IsLive(first)) return false;
     first->RedrawHighlighted();
-    return first->ChangeValue(x, y);
+    const bool done = first->ChangeValue(x, y);
+    NoteSelectionDragStarted();
+    return done;
 }
 
 bool StartAddPointAtEnd(ViewInputHost& view) {

@@ -8,6 +8,7 @@
 #include "analysis/tangent_line.h"
 #include "core/dialog_slot.h"
 #include "core/message_boxes.h"
+#include "core/summary_window.h"
 #include "core/units.h"
 #include "editing/display_bounds.h"
 #include "platform/services.h"
@@ -38,6 +39,7 @@
 #include "profile/profile_line.h"
 #include "profile/slope_geometry.h"
 
+#include <cstdint>
 #include <cstdio>
 
 using namespace selection_edit;
@@ -423,24 +425,13 @@ void Cpp_Selection::ApplyToolBarValues(bool& clearSelection, bool& repaint, bool
         break;
     }
     case SEL_LINE_LOAD:
-    case SEL_LINE_LOAD_DRAWN: {
-        double first = 0, second = 0;
-        int form = 0;
-        Cpp_LineLoad* load = LineLoadOf(*this);
-        if (!bars.lineLoad.GetLineLoadData(x, y, first, second, form)) break;
-        load->Set(x, y);
-        load->option = form;
-        if (form == Cpp_LineLoad::ByComponents) {
-            load->horizontal = first;
-            load->vertical = second;
-        } else {
-            load->resultant = first;
-            load->inclination = second;
-        }
-        load->UpdateDerivedValues();
-        modified = repaint = true;
+    case SEL_LINE_LOAD_DRAWN:
+        // The bar's point snapped to the slope, its option and forces; nothing when they are
+        // the load's own.
+        RedrawHighlighted();
+        if (LineLoadsOf(*this)->AssignFromBar(LineLoadOf(*this))) modified = repaint = true;
+        RedrawHighlighted();
         break;
-    }
     case SEL_GEOGRID_HEAD:
     case SEL_GEOGRID_END:
     case SEL_GEOGRID_LAYER: {
@@ -516,6 +507,8 @@ void Cpp_Selection::ApplyToolBarValues(bool& clearSelection, bool& repaint, bool
     default: return;
     }
     if (modified) UpdateToolBars();
+    Cpp_NameValueList page;
+    if (GetInformation(page)) UpdateSummaryWindow(*this);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -552,8 +545,12 @@ bool Cpp_Selection::WheelEdit(int delta, bool control, bool& repaint) {
             static_cast<Cpp_DistributedLoadPoint*>(refs_.ref1), delta, control);
         repaint = true;
         return true;
-    // The forces of the line loads and reinforcement change by their tools' wheel steps, which
-    // those tools own.
+    // The bar's forces of the load by the line-load tool's steps: the first value, with Ctrl
+    // the second (the vertical force or the inclination); the load is drawn with them.
+    case SEL_LINE_LOAD:
+        repaint = LineLoadsOf(*this)->WheelEditSelected(LineLoadOf(*this),
+                                                        static_cast<std::int16_t>(delta), control);
+        return repaint;
     case SEL_REINFORCEMENT_POINT:
         // Ctrl turns the transverse force.
         if (!Cpp_ReinforcementLineList::WheelChangeSelectedForce(
@@ -564,9 +561,6 @@ bool Cpp_Selection::WheelEdit(int delta, bool control, bool& repaint) {
         Cpp_ReinforcementLineList::ComputeForceScale(GetUnitSystem());
         repaint = true;
         return true;
-    case SEL_LINE_LOAD:
-        platform::Services().StatusLine().SetText(NotAvailableText("Wheel editing"));
-        return true;
     default: return false;
     }
 }
@@ -576,7 +570,6 @@ bool Cpp_Selection::WheelEdit(int delta, bool control, bool& repaint) {
 bool Cpp_Selection::ChangeValue(int x, int y) const {
     if (!TargetExists()) return true;
     if (StartLineDrag(x, y)) return true;
-    const char* tool = nullptr;
     switch (type_) {
     case SEL_GEOGRID_HEAD:
     case SEL_GEOGRID_END:
@@ -622,10 +615,11 @@ bool Cpp_Selection::ChangeValue(int x, int y) const {
         Cpp_RubberBandCircle::StartChange(RadiusDefinitionOf(*this), centre.x, centre.y, x, y);
         return true;
     }
+    // The load moved by its point (62) or its force set by the tail (64).
     case SEL_LINE_LOAD:
-    case SEL_LINE_LOAD_DRAWN: tool = "Change Line Load"; break;
+    case SEL_LINE_LOAD_DRAWN:
+        LineLoadsOf(*this)->DragForceTool(LineLoadOf(*this), x, y, type_ == SEL_LINE_LOAD);
+        return true;
     default: return true;
     }
-    platform::Services().StatusLine().SetText(NotAvailableText(tool));
-    return true;
 }

@@ -16,6 +16,7 @@
 #include "editing/selection_edit_commands.h"
 #include "editing/selection_edit_support.h"
 #include "editing/selection_list.h"
+#include "editing/selection_refresh.h"
 #include "editing/profile_tool.h"
 #include "editing/tool_dialog_bars.h"
 #include "graphics/line.h"
@@ -170,7 +171,7 @@ bool Cpp_Selection::MoveToLine(const Cpp_PointXY* referenceFirst) {
         break;
     default: break;
     }
-    UpdateToolBars();
+    RefreshSelectedItem(*this);
     return true;
 }
 
@@ -196,7 +197,9 @@ bool Cpp_Selection::Snap(int direction, const s_tagTypePointXY& a, const s_tagTy
     if (!LinesIntersectionPoint(Cpp_PointXY(p), Cpp_PointXY(z), Cpp_PointXY(a), Cpp_PointXY(b), 0.0,
                                 at))
         return false;
-    return SnapToPickedItem(at.XY());
+    if (!SnapToPickedItem(at.XY())) return false;
+    RefreshSelectedItem(*this);
+    return true;
 }
 
 bool Cpp_Selection::SnapToPickedItem(const s_tagTypePointXY& point) {
@@ -485,6 +488,7 @@ bool SnapSelectedPointsToPickedLine(ViewInputHost& view, const Cpp_Selection& pi
         if (In(s.GetType(), kLinePoints) && s.GetType() != SEL_TANGENT_POINT) success = moved;
         return moved;
     });
+    if (const Cpp_Selection* first = FirstCurrent()) RefreshSelectedItem(*first);
     if (success) EndPendingStep();
     return success;
 }
@@ -507,7 +511,11 @@ bool SnapToPointClick(ViewInputHost& view, double x, double y) {
     const Cpp_Selection* picked = PickAt(x, y, true, false);
     s_tagTypePointXY point;
     if (!picked || !picked->GetPointXY(point)) return false;
-    ForEachSelected(view, [&](Cpp_Selection& s) { return s.SnapToPickedItem(point); });
+    ForEachSelected(view, [&](Cpp_Selection& s) {
+        if (!s.SnapToPickedItem(point)) return false;
+        RefreshSelectedItem(s);
+        return true;
+    });
     SetCursorMode(CursorModeNone);
     ClearPromptBar();
     EndPendingStep();

@@ -14,6 +14,10 @@
 #include "model/data_set.h"
 #include "model/data_sets.h"
 #include "model/derived_data.h"
+#include "profile/slope_geometry.h"
+
+#include <utility>
+#include <vector>
 
 namespace view_tool_steps {
 
@@ -34,6 +38,30 @@ void Changed(s_InputCall& c) {
     c.modified = true;
     c.redraw = true;
     c.view.DataChanged(0);
+}
+
+std::vector<std::pair<double, double>> PointsOf(const Cpp_Line& line) {
+    std::vector<std::pair<double, double>> points;
+    for (const Cpp_PointXY* p = line.FirstPoint(); p; p = p->Next()) points.emplace_back(p->X(), p->Y());
+    return points;
+}
+
+// A dropped point: the crack bottom and the water levels over it (a crack point), or the water
+// levels (a water point), computed again. Only when a line changed are the display bounds set
+// again and the whole view drawn again; the point and its segments the move drew itself.
+void Dropped(s_InputCall& c, bool crackMode) {
+    const Cpp_SlopeGeometry& geometry = DataSet().SlopeGeometry();
+    const auto bottom = PointsOf(geometry.GetCrackBottomLine());
+    const auto water = PointsOf(geometry.GetCrackWaterLine());
+    if (crackMode) Recompute(true);
+    Recompute(false);
+    const bool changed = PointsOf(geometry.GetCrackBottomLine()) != bottom ||
+                         PointsOf(geometry.GetCrackWaterLine()) != water;
+    c.modified = true;
+    c.view.DataChanged(0);
+    if (!changed) return;
+    UpdateDisplayBoundsFromGeometry();
+    c.redraw = true;
 }
 
 }  // namespace
@@ -89,16 +117,12 @@ void CrackEntryFinish(s_InputCall& c) {
 
 void CrackDragDrop(s_InputCall& c) {
     const bool crackMode = Cpp_CrackTool::EditedCrackMode();
-    if (!Cpp_CrackTool::EndDragPoint(false)) return;
-    Recompute(crackMode);
-    Changed(c);
+    if (Cpp_CrackTool::EndDragPoint(false)) Dropped(c, crackMode);
 }
 
 void CrackDragDropFromBar(s_InputCall& c) {
     const bool crackMode = Cpp_CrackTool::EditedCrackMode();
-    if (!Cpp_CrackTool::EndDragPoint(true)) return;
-    Recompute(crackMode);
-    Changed(c);
+    if (Cpp_CrackTool::EndDragPoint(true)) Dropped(c, crackMode);
 }
 
 void CrackDragMove(s_InputCall& c) {

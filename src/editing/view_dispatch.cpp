@@ -411,7 +411,7 @@ const s_EditModeRow kEditModes[] = {
     {2, 2, "Construction Lines", R(ConstructionClick), R(ConstructionEnter), R(ConstructionMove),
      R(ShowViewMenu)},
     {3, 3, "Distributed Loads", R(DistributedLoadFirstClick), R(DistributedLoadFirstEnter),
-     R(ShiftToToolBar), R(ShowViewMenu)},
+     R(DistributedLoadToolMove), R(ShowViewMenu)},
     {4, 4, "Line Loads", R(LineLoadClick), R(LineLoadEnter), R(LineLoadMove), R(ShowViewMenu)},
     {5, 5, "Materials", R(MaterialToolClick), H, N, R(ShowViewMenuWithStage)},
     {6, 6, "Profile Lines", R(ProfileFirstPoint), R(ProfileFirstPointFromBar), R(ShiftToToolBar),

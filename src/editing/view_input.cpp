@@ -13,6 +13,7 @@
 #include "editing/edit_modes.h"
 #include "editing/selection_edit_commands.h"
 #include "editing/selection_list.h"
+#include "editing/selection_refresh.h"
 #include "editing/renumber_lines.h"
 #include "editing/view_dispatch.h"
 #include "editing/view_load_steps.h"
@@ -330,7 +331,8 @@ bool ViewLButtonDown(ViewInputHost& view, const s_ViewInput& in, bool& redraw) {
 
     s_InputCall call{view, in, {}, {}, {}, {}, "", redraw};
     ComputePressPoints(call);
-    const s_CursorModeRow* row = FindCursorModeRow(GetCursorMode());
+    const int mode = GetCursorMode();
+    const s_CursorModeRow* row = FindCursorModeRow(mode);
     if (!row) return false;
     if (row->cells[InputLeft].kind == e_InputCell::Default) {
         RunEditModeCell(call, &s_EditModeRow::left);
@@ -338,6 +340,7 @@ bool ViewLButtonDown(ViewInputHost& view, const s_ViewInput& in, bool& redraw) {
         call.what = row->step;
         RunCell(call, row->cells[InputLeft]);
     }
+    EndSelectionDrag(mode, true);
     return call.modified;
 }
 
@@ -350,6 +353,7 @@ void ViewLButtonUp(ViewInputHost& view, const s_ViewInput& in) {
     if (mode == CursorModeSearchGridDrag ||
         (mode == CursorModeNone && view.EditMode() == EditModeCircle))
         view_slip_surface_steps::CircleButtonUp(view, in);
+    EndSelectionDrag(mode, true);
 }
 
 void ViewMouseMove(ViewInputHost& view, const s_ViewInput& in) {
@@ -484,13 +488,15 @@ void ViewKeyDown(ViewInputHost& view, int key, bool shift, bool& redraw) {
 bool EnterKey(ViewInputHost& view, bool& redraw) {
     redraw = false;
     s_InputCall call{view, {}, {}, {}, {}, {}, "", redraw};
-    const s_CursorModeRow* row = FindCursorModeRow(GetCursorMode());
+    const int mode = GetCursorMode();
+    const s_CursorModeRow* row = FindCursorModeRow(mode);
     if (!row || row->cells[InputEnter].kind == e_InputCell::Default) {
         RunEditModeCell(call, &s_EditModeRow::enter);
     } else {
         call.what = row->step;
         RunCell(call, row->cells[InputEnter]);
     }
+    EndSelectionDrag(mode, true);
     return call.handled;
 }
 
@@ -503,6 +509,7 @@ bool EscapeKey(ViewInputHost& view, bool shift, bool& redraw) {
     if (!row) return false;
     call.what = row->step;
     RunCell(call, row->cells[InputEscape]);
+    EndSelectionDrag(mode, false);
     // A step of an item ended: the bar of the last selected item, or none.
     const bool navigation = mode >= CursorModeZoomWindow && mode <= CursorModeZoomOut;
     if (mode != CursorModeNone && !navigation && view.EditMode() == EditModeSelect &&

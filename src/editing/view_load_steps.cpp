@@ -3,6 +3,7 @@
 #include "core/cursor_mode.h"
 #include "editing/cursor_modes.h"
 #include "editing/display_bounds.h"
+#include "editing/distributed_load_tool.h"
 #include "editing/selection_list.h"
 #include "editing/tool_dialog_bars.h"
 #include "graphics/graphics.h"
@@ -44,7 +45,27 @@ void PointToBar(const s_InputCall& c) {
         bar->SetPoint(c.rounded.x, c.rounded.y);
 }
 
+// Shift and Ctrl together: the water pressure of the bar's piezometric line at the cursor
+// becomes the bar's normal stress; its point and shear stress stay.
+void WaterPressureToBar(const s_InputCall& c) {
+    if (!c.in.shift || !c.in.control) return;
+    CmDialogBarDistributedLoad* bar = ActiveDistributedLoadBar();
+    const Cpp_Kliven4DataSet* dataSet = Cpp_Kliven4Data::CurrentDataSet();
+    double x = 0, y = 0, normal = 0, shear = 0, pressure = 0;
+    if (!bar || !dataSet || !bar->GetLoadData(x, y, normal, shear)) return;
+    if (WaterPressureForDistributedLoad(*dataSet, c.rounded.x, c.rounded.y, pressure))
+        bar->SetLoadData(x, y, pressure, shear);
+}
+
 }  // namespace
+
+// Shift alone puts the cursor into the bar; with Ctrl the bar takes the water pressure there.
+void DistributedLoadToolMove(s_InputCall& c) {
+    if (c.in.shift && !c.in.control)
+        if (CmDialogBarDistributedLoad* bar = ActiveDistributedLoadBar())
+            bar->SetPoint(c.rounded.x, c.rounded.y);
+    WaterPressureToBar(c);
+}
 
 // Starting the entry with "Use piez. line:" ticked switches the stage to that line at once.
 void DistributedLoadFirstClick(s_InputCall& c) {
@@ -69,6 +90,7 @@ void DistributedLoadEnter(s_InputCall& c) {
 }
 void DistributedLoadMove(s_InputCall& c) {
     PointToBar(c);
+    WaterPressureToBar(c);
     if (Cpp_DistributedLoadData* loads = StageLoads())
         loads->EntryToolMouseMove(c.in.device.x, c.in.device.y, c.rounded.x, c.rounded.y);
     MoveToolTip(c);

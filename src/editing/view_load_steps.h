@@ -9,6 +9,8 @@
 namespace view_load_ops {
 void DistributedLoadFirstClick(s_InputCall& call);
 void DistributedLoadFirstEnter(s_InputCall& call);
+// The move in edit mode 3 with no step running.
+void DistributedLoadToolMove(s_InputCall& call);
 void DistributedLoadClick(s_InputCall& call);
 void DistributedLoadEnter(s_InputCall& call);
 void DistributedLoadMove(s_InputCall& call);

@@ -23,12 +23,9 @@ void ResetCrackPickFilters() {
 }
 
 double Cpp_CrackPoint::Slope() const {
-    if (slopeValid_) return slope_;
     if (!next_) throw Exc_AttemptToUseSlopeBeyondSegment();
     if (next_->x_ == x_) throw Exc_AttempToUseVerticalSlope();
-    slope_ = (next_->value_ - value_) / (next_->x_ - x_);
-    slopeValid_ = true;
-    return slope_;
+    return (next_->value_ - value_) / (next_->x_ - x_);
 }
 
 Cpp_CrackPointList& Cpp_CrackPointList::operator=(const Cpp_CrackPointList& other) {

@@ -29,24 +29,19 @@ public:
     void SetXY(double x, double value) {
         x_ = x;
         value_ = value;
-        slopeValid_ = false;
     }
     int Number() const { return number_; }
     void SetNumber(int number) { number_ = number; }
     Cpp_CrackPoint* Next() const { return next_; }
-    void SetNext(Cpp_CrackPoint* next) {
-        next_ = next;
-        slopeValid_ = false;
-    }
-    // (value of next - value) / (x of next - x); throws at the last point and for equal x.
+    void SetNext(Cpp_CrackPoint* next) { next_ = next; }
+    // (value of next - value) / (x of next - x), from the two points as they are now (either
+    // may have moved); throws at the last point and for equal x.
     double Slope() const;
 
 private:
     Cpp_CrackPoint* next_ = nullptr;
     double x_ = 0.0;
     double value_ = 0.0;
-    mutable double slope_ = 0.0;
-    mutable bool slopeValid_ = false;
     int number_ = 0;
 };
 
