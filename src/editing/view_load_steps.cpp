@@ -317,6 +317,14 @@ void ReinforcementInsertMove(s_InputCall& c) {
 }
 void ReinforcementInsertEscape(s_InputCall&) { Cpp_ReinforcementLineList::CancelInsertTool(); }
 
+// "Split Line at Segment" on a reinforcement interval splits nothing: a click or Enter ends
+// the step and empties the selection, Escape ends it.
+void ReinforcementSplitClick(s_InputCall&) {
+    SetCursorMode(CursorModeNone);
+    GetCurrentSelection().Clear();
+}
+void ReinforcementSplitEscape(s_InputCall&) { SetCursorMode(CursorModeNone); }
+
 bool DistributedLoadWheel(int cursorMode, int delta, bool shift, bool control) {
     if (cursorMode == CursorModeDistributedLoadEntry) {
         Cpp_DistributedLoadData::WheelEditEntry(delta, control);

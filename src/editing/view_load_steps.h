@@ -60,6 +60,9 @@ void ReinforcementInsertClick(s_InputCall& call);
 void ReinforcementInsertEnter(s_InputCall& call);
 void ReinforcementInsertMove(s_InputCall& call);
 void ReinforcementInsertEscape(s_InputCall& call);
+// "Split Line at Segment" on a reinforcement interval (135): nothing to split.
+void ReinforcementSplitClick(s_InputCall& call);
+void ReinforcementSplitEscape(s_InputCall& call);
 // The wheel of the distributed-load tool: during entry (cursor mode 14) and at cursor mode 0.
 bool DistributedLoadWheel(int cursorMode, int delta, bool shift, bool control);
 }  // namespace view_load_ops

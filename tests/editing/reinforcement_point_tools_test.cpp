@@ -403,4 +403,26 @@ TEST_F(ReinforcementPointToolsTest, AChangedSegmentLengthKeepsTheForcesAndRedraw
     EXPECT_EQ(host.dataChanges, std::vector<int>{0});
 }
 
+// "Split Line at Segment" on a reinforcement interval has nothing to split: a click ends the
+// step with the line whole and the selection empty; so does Enter; Escape keeps the selection.
+TEST_F(ReinforcementPointToolsTest, SplittingAReinforcementIntervalEndsWithTheLineWhole) {
+    for (int way = 0; way < 3; ++way) {
+        SCOPED_TRACE(way);
+        Select(SEL_REINFORCEMENT_INTERVAL, 1);
+        ASSERT_TRUE(SplitLineAtSegment(false));
+        EXPECT_EQ(GetCursorMode(), CursorModeSplitReinforcementLine);
+        bool redraw = false;
+        if (way == 0) Click(150, 200);
+        if (way == 1) EnterKey(host, redraw);
+        if (way == 2) Key(ViewKeyEscape);
+        EXPECT_EQ(GetCursorMode(), CursorModeNone);
+        EXPECT_EQ(GetCurrentSelection().IsEmpty(), way != 2);
+        EXPECT_EQ(Lines().Count(), 1);
+        EXPECT_EQ(Points().size(), 3u);
+        EXPECT_EQ(Status().find("not available"), std::string::npos);
+        GetCurrentSelection().Clear();
+    }
+    EXPECT_TRUE(host.dataChanges.empty());
+}
+
 }  // namespace
