@@ -1,5 +1,6 @@
 #include "editing/line_entry_tool.h"
 
+#include "analysis/analysis_computation_data.h"
 #include "core/cursor_mode.h"
 #include "editing/cursor_modes.h"
 #include "editing/view_navigation.h"
@@ -10,6 +11,8 @@
 #include "graphics/line_list.h"
 #include "graphics/point_symbols.h"
 #include "graphics/prompts.h"
+#include "model/data_set.h"
+#include "model/data_sets.h"
 #include "model/program_state.h"
 #include "registry/view_preparations.h"
 
@@ -77,7 +80,12 @@ void ShowEntryPrompt() { ShowPrompt(Cpp_LineEntry::EntryPrompt(Cpp_LineEntry::En
 void RestoreToolPrompts() {
     ClearPromptBar();
     ClearToolTip();
-    if (ViewInputHost* view = GetViewWindow()) SetToolPrompt(true, view->EditMode(), {});
+    // The radius tool enters irregular tangent lines: its prompt depends on the mode of the
+    // computations.
+    s_ToolPromptContext context;
+    if (Cpp_Kliven4DataSet* set = Cpp_Kliven4Data::CurrentDataSetOrNull())
+        context.circleSearchMode = set->AnalysisComputationData()->GetMode();
+    if (ViewInputHost* view = GetViewWindow()) SetToolPrompt(true, view->EditMode(), context);
 }
 
 void EndEntry() {

@@ -282,3 +282,32 @@ TEST_F(RadiusToolTest, ThePointToolsChangeTheTangentLinesPoints) {
 }
 
 }  // namespace
+
+namespace {
+
+// An irregular tangent line entered with the radius tool, finished or escaped, leaves the radius
+// tool's prompt for the mode of the computations in the status line.
+TEST_F(RadiusToolTest, AnEndedTangentLineEntryLeavesTheRadiusToolsPrompt) {
+    struct Case {
+        int mode;
+        const char* prompt;
+    };
+    const Case cases[] = {{1, "Enter how radius of circle defined"},
+                          {4, "Enter a criterion for radii"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.mode);
+        if (c.mode == 4) UseFixedGrid();
+        SetBar(3);
+        Click(50, 250);
+        Key(ViewKeyEscape);
+        EXPECT_EQ(GetCursorMode(), CursorModeNone);
+        EXPECT_EQ(Status(), c.prompt);
+        Click(20, 260);
+        Click(180, 250);
+        Right(180, 250);
+        EXPECT_EQ(GetCursorMode(), CursorModeNone);
+        EXPECT_EQ(Status(), c.prompt);
+    }
+}
+
+}  // namespace
