@@ -5,6 +5,7 @@
 #include "editing/cursor_modes.h"
 #include "editing/selection.h"
 #include "editing/selection_list.h"
+#include "editing/view_selection.h"
 #include "model/program_state.h"
 
 #include <algorithm>
@@ -39,7 +40,7 @@ void RefreshSelectedItem(const Cpp_Selection& item) {
 
 void NoteSelectionDragStarted() { g_dragging = GetCursorMode() != CursorModeNone; }
 
-void EndSelectionDrag(int modeBefore, bool dropped) {
+void EndSelectionDrag(int modeBefore, bool dropped, bool selectMode) {
     if (!g_dragging || modeBefore == CursorModeNone || GetCursorMode() != CursorModeNone) return;
     g_dragging = false;
     if (!dropped) return;
@@ -47,6 +48,7 @@ void EndSelectionDrag(int modeBefore, bool dropped) {
     const Cpp_Selection* first = list.GetNth(1);
     if (!first || !list.IsLive(first) || !first->TargetExists()) return;
     if (RefreshedAfterDrop(first->GetType())) RefreshSelectedItem(*first);
-    // The drag took the highlight off when it started.
+    // The drag took the highlight off when it started; the prompt names the item's new values.
     first->RedrawHighlighted();
+    if (selectMode) ShowSelectionPrompt();
 }

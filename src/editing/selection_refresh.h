@@ -3,7 +3,7 @@
 // it: a drop of its drag, a move onto a line, a snap, typed values.
 //
 //     if (item.MoveToLine(first)) ...;   // calls RefreshSelectedItem(item) itself
-//     const int before = GetCursorMode(); RunTheDrop(); EndSelectionDrag(before, true);
+//     const int before = GetCursorMode(); RunTheDrop(); EndSelectionDrag(before, true, select);
 
 class Cpp_Selection;
 
@@ -15,6 +15,6 @@ void RefreshSelectedItem(const Cpp_Selection& item);
 void NoteSelectionDragStarted();
 // Called after a click, a release, Enter or Escape in the view, with the cursor mode before it:
 // when that input ended a drag of the selection, a drop (`dropped`) refreshes the first selected
-// item for the kinds whose drop changes the item and draws it highlighted again; Escape does
-// neither.
-void EndSelectionDrag(int modeBefore, bool dropped);
+// item for the kinds whose drop changes the item, draws it highlighted again and, in the select
+// mode, shows its prompt with its new values; Escape does none of this.
+void EndSelectionDrag(int modeBefore, bool dropped, bool selectMode);

@@ -340,7 +340,7 @@ bool ViewLButtonDown(ViewInputHost& view, const s_ViewInput& in, bool& redraw) {
         call.what = row->step;
         RunCell(call, row->cells[InputLeft]);
     }
-    EndSelectionDrag(mode, true);
+    EndSelectionDrag(mode, true, view.EditMode() == EditModeSelect);
     return call.modified;
 }
 
@@ -353,7 +353,7 @@ void ViewLButtonUp(ViewInputHost& view, const s_ViewInput& in) {
     if (mode == CursorModeSearchGridDrag ||
         (mode == CursorModeNone && view.EditMode() == EditModeCircle))
         view_slip_surface_steps::CircleButtonUp(view, in);
-    EndSelectionDrag(mode, true);
+    EndSelectionDrag(mode, true, view.EditMode() == EditModeSelect);
 }
 
 void ViewMouseMove(ViewInputHost& view, const s_ViewInput& in) {
@@ -496,7 +496,7 @@ bool EnterKey(ViewInputHost& view, bool& redraw) {
         call.what = row->step;
         RunCell(call, row->cells[InputEnter]);
     }
-    EndSelectionDrag(mode, true);
+    EndSelectionDrag(mode, true, view.EditMode() == EditModeSelect);
     return call.handled;
 }
 
@@ -509,7 +509,7 @@ bool EscapeKey(ViewInputHost& view, bool shift, bool& redraw) {
     if (!row) return false;
     call.what = row->step;
     RunCell(call, row->cells[InputEscape]);
-    EndSelectionDrag(mode, false);
+    EndSelectionDrag(mode, false, view.EditMode() == EditModeSelect);
     // A step of an item ended: the bar of the last selected item, or none.
     const bool navigation = mode >= CursorModeZoomWindow && mode <= CursorModeZoomOut;
     if (mode != CursorModeNone && !navigation && view.EditMode() == EditModeSelect &&

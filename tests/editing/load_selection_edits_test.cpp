@@ -4,6 +4,7 @@
 // piezometric line while Shift and Ctrl are held.
 
 #include "core/cursor_mode.h"
+#include "core/string_table.h"
 #include "core/units.h"
 #include "editing/cursor_modes.h"
 #include "editing/edit_modes.h"
@@ -43,6 +44,7 @@ protected:
         GetCurrentSelection().Clear();
         SetPromptBarSink([this](const std::string& text, bool) { prompt = text; });
         host.editMode = EditModeSelect;
+        FillStringTable({{1309, "Right-click for edit options"}});
     }
     void TearDown() override {
         GetCurrentSelection().Clear();
@@ -94,6 +96,9 @@ TEST_F(LineLoadSelectionTest, TheDragOfASelectedLoadMovesItOrSetsItsForceByTheTa
     int form = 0;
     ASSERT_TRUE(Bar().GetLineLoadData(x, y, first, second, form));
     EXPECT_EQ(std::tuple(x, y), std::tuple(150.0, 120.0));
+    // The status line names the load where it now is.
+    EXPECT_EQ(Status(), "Line Load - X: 150.00, Y: 120.00, F(Horiz.): 30.00, F(Vert.): 40.00 - "
+                        "Right-click for edit options");
 
     // On its arrow: the tail to (90, 120), 60 units left of the point, is a horizontal force.
     GetCurrentSelection().Clear();
