@@ -18,8 +18,8 @@ bool g_dragging = false;
 const bool g_resetAdded = (AddProgramStateReset([] { g_dragging = false; }), true);
 
 // The kinds whose drop ends with the item's refresh: line points, distributed-load points, the
-// fixed grid's corner, crack points, line loads, radius definitions and tangent-line points of
-// the analysis data.
+// fixed grid's corner, crack points, line loads, radius definitions and the points of tangent
+// lines, the circle's own and those of radius definitions.
 bool RefreshedAfterDrop(int kind) {
     const std::initializer_list<int> kinds = {
         SEL_CONSTRUCTION_POINT,   SEL_LOAD_POINT,          SEL_GRID_CORNER,
@@ -27,7 +27,7 @@ bool RefreshedAfterDrop(int kind) {
         SEL_LINE_LOAD,            SEL_LINE_LOAD_DRAWN,     SEL_PIEZOMETRIC_POINT,
         SEL_PROFILE_POINT,        SEL_DEFINITION_RADIUS,   SEL_DEFINITION_FIXED_POINT,
         SEL_DEFINITION_HORIZONTAL_TANGENT, SEL_REINFORCEMENT_POINT, SEL_SLOPE_POINT,
-        SEL_TANGENT_POINT};
+        SEL_TANGENT_POINT, SEL_DEFINITION_TANGENT_POINT};
     return std::find(kinds.begin(), kinds.end(), kind) != kinds.end();
 }
 

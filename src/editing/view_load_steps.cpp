@@ -119,21 +119,10 @@ void DistributedLoadAddEndEscape(s_InputCall&) {
     if (Cpp_DistributedLoadData* loads = StageLoads()) loads->CancelEntryTool();
 }
 
-namespace {
-// A selected load point dropped: the change, and the bar shows the point where it now is (Enter
-// would otherwise put it back where the drag began).
-void LoadPointDropped(s_InputCall& c) {
-    LoadsChanged(c, true);
-    Cpp_SelectionList& list = GetCurrentSelection();
-    const Cpp_Selection* first = list.GetNth(1);
-    if (first && list.IsLive(first)) first->UpdateToolBars();
-}
-}  // namespace
-
 void DistributedLoadDragDrop(s_InputCall& c) {
     if (Cpp_DistributedLoadData* loads = StageLoads()) {
         loads->DragMove(c.in.device.x, c.in.device.y, c.snapped.x, c.snapped.y);
-        if (loads->DragEnd()) LoadPointDropped(c);
+        if (loads->DragEnd()) LoadsChanged(c, true);
     }
 }
 void DistributedLoadDragEnter(s_InputCall& c) {
@@ -142,7 +131,7 @@ void DistributedLoadDragEnter(s_InputCall& c) {
         double x = 0, y = 0, normal = 0, shear = 0;
         if (!bar || !bar->GetLoadData(x, y, normal, shear)) return;
         loads->DragMove(Cpp_Graphics::XToPixel(x), Cpp_Graphics::YToPixel(y), x, y);
-        if (loads->DragEnd()) LoadPointDropped(c);
+        if (loads->DragEnd()) LoadsChanged(c, true);
     }
 }
 void DistributedLoadDragMove(s_InputCall& c) {

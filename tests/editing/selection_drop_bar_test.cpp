@@ -1,6 +1,10 @@
 // After a selected item is dragged and dropped, its bar shows the item where it now is: the
 // values the bar held at the pick would otherwise go back into the item with the next Enter.
 
+#include "analysis/analysis_computation_data.h"
+#include "analysis/fixed_search_grid.h"
+#include "analysis/radius_definition.h"
+#include "analysis/tangent_line.h"
 #include "core/cursor_mode.h"
 #include "core/units.h"
 #include "editing/cursor_modes.h"
@@ -13,7 +17,9 @@
 #include "model/data_set.h"
 #include "model/data_sets.h"
 
+#include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -77,6 +83,58 @@ TEST_F(SelectionDropBarTest, ADroppedLoadPointShowsItsNewPlaceInTheBarAndEnterKe
 
     Key(ViewKeyEnter);
     EXPECT_EQ(Points(), dropped);
+}
+
+}  // namespace
+
+namespace {
+
+// A point of a radius definition's irregular tangent line, dragged from the selection and
+// dropped: the radius bar shows the point where it is now, so Enter leaves it there.
+TEST_F(SelectionDropBarTest, ADroppedTangentPointOfADefinitionShowsItsNewPlaceInTheRadiusBar) {
+    Cpp_AnalysisComputationData& a = *ds->AnalysisComputationData();
+    a.SetCircular(true);
+    a.SetMode(4);
+    Cpp_FixedSearchGrid& grid = a.GetFixedSearchGrid();
+    grid.SetCounts(3, 3);
+    grid.SetCorner(1, 180, 180);
+    grid.SetCorner(2, 220, 180);
+    grid.SetCorner(3, 220, 220);
+    grid.SetCorner(4, 180, 220);
+    Cpp_RadiusDefinitionList& definitions = a.GetRadiusDefinitionList();
+    Cpp_RadiusDefinition* definition = definitions.AddTangentLine();
+    Cpp_TangentLine& line = *definition->GetTangentLine();
+    line.ChangeOption(Cpp_TangentLine::kIrregular);
+    line.AddPoint(20, 40);
+    line.AddPoint(100, 60);
+    line.AddPoint(180, 50);
+    s_SelectionReferences r;
+    r.ref2 = definition;
+    r.number1 = definitions.GetCount();
+    r.number3 = 2;
+    GetCurrentSelection().AddItem(ds, 0, SEL_DEFINITION_TANGENT_POINT, r)->UpdateToolBars();
+    const auto barPoint = [] {
+        const auto& controls = TheToolBars().radius.Controls();
+        return std::pair(controls.Text(CmDialogBarRadiusTool::IdFirst),
+                         controls.Text(CmDialogBarRadiusTool::IdSecond));
+    };
+    ASSERT_EQ(barPoint(), std::pair(std::string("100"), std::string("60")));
+
+    ASSERT_TRUE(ChangeValueOfSelection(host, 100, 240));
+    Move(110, 230);
+    Click(110, 230);
+    EXPECT_EQ(GetCursorMode(), CursorModeNone);
+    const auto points = [&] {
+        std::vector<std::pair<double, double>> out;
+        for (const s_tagTypePointXY& p : line.Points()) out.emplace_back(p.x, p.y);
+        return out;
+    };
+    const std::vector<std::pair<double, double>> dropped{{20, 40}, {110, 70}, {180, 50}};
+    EXPECT_EQ(points(), dropped);
+    EXPECT_EQ(barPoint(), std::pair(std::string("110"), std::string("70")));
+    Key(ViewKeyEnter);
+    EXPECT_EQ(points(), dropped);
+    definitions.DeleteAll();
 }
 
 }  // namespace
