@@ -26,6 +26,7 @@
 #include "platform/qt/qt_graph_window.h"
 #include "platform/qt/qt_help.h"
 #include "platform/qt/qt_info_window.h"
+#include "platform/qt/qt_keyboard.h"
 #include "platform/qt/qt_message_boxes.h"
 #include "platform/qt/qt_printing.h"
 #include "platform/qt/qt_status_line.h"
@@ -90,6 +91,7 @@ struct Application::Parts {
     platform::qt::QtFileDialogs fileDialogs;
     platform::qt::QtClipboard clipboard;
     platform::qt::QtHelp help;
+    platform::qt::QtKeyboard keyboard;
     // The frame before the services that live in its windows, which go first.
     std::unique_ptr<MainFrame> frame = std::make_unique<MainFrame>();
     platform::qt::QtStatusLine statusLine{frame->statusBar()};
@@ -124,6 +126,7 @@ Application::Application(const std::vector<std::string>& arguments) {
     s.SetDataErrors(&p.dataErrors);
     s.SetGraphWindow(&p.graphWindow);
     s.SetPrinting(&p.printing);
+    s.SetKeyboard(&p.keyboard);
     dialogs::RegisterDialogWindows(p.frame.get());
     SetMainWindowExists(true);
     RegisterSubsystems();

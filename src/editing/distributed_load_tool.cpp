@@ -16,6 +16,7 @@
 #include "editing/distributed_load_tool.h"
 #include "editing/selection_list.h"
 #include "editing/tool_dialog_bars.h"
+#include "editing/view_input.h"
 #include "editing/view_navigation.h"
 #include "graphics/graphic_grid.h"
 #include "graphics/graphics.h"
@@ -595,7 +596,8 @@ void Cpp_DistributedLoadData::CancelInsertTool() {
 
 void Cpp_DistributedLoadData::DrawToolFeedbackC(platform::DeviceContext& dc) {
     if (!g_tool.data || !g_tool.previous) return;
-    const s_tagTypePointXY at = CursorWorld(true);
+    // Alt held keeps the inserted point off the snap grid.
+    const s_tagTypePointXY at = CursorWorld(!IsAltDown());
     const s_DistributedLoadPoint p = CursorWithBar(at.x, at.y);
     const s_DistributedLoadPoint a = Record(g_tool.previous), b = Record(g_tool.next);
     RepaintBands(dc, &a, p, &b);

@@ -19,6 +19,7 @@
 #include "editing/reinforcement_tool.h"
 #include "editing/selection_list.h"
 #include "editing/tool_dialog_bars.h"
+#include "editing/view_input.h"
 #include "editing/view_navigation.h"
 #include "editing/view_overlay.h"
 #include "graphics/graphic_grid.h"
@@ -463,10 +464,13 @@ namespace {
 
 
 // The world point under the remembered cursor pixel, snapped to the snap grid when it is on.
-s_tagTypePointXY CursorWorld() {
+// The last cursor pixel as a world point, on the snap grid when snapping is on or, with
+// altForcesSnap (the drag and insert steps), while Alt is held.
+s_tagTypePointXY CursorWorld(bool altForcesSnap = false) {
     s_tagTypePointXY at;
     Cpp_Graphics::PixelToWorldPoint(g_step.cursorPixel.x, g_step.cursorPixel.y, at.x, at.y);
-    if (Cpp_GraphicGrid::SnapOn()) Cpp_GraphicGrid::SnapToGrid(at.x, at.y, true);
+    if (Cpp_GraphicGrid::SnapOn() || (altForcesSnap && IsAltDown()))
+        Cpp_GraphicGrid::SnapToGrid(at.x, at.y, true);
     return at;
 }
 
@@ -655,7 +659,7 @@ void Cpp_ReinforcementLineList::CancelInsertTool() {
 
 void Cpp_ReinforcementLineList::DrawToolFeedbackC(platform::DeviceContext& dc) {
     if (!Running(CursorModeInsertReinforcementPoint)) return;
-    const s_tagTypePointXY at = CursorWorld();
+    const s_tagTypePointXY at = CursorWorld(true);
     RepaintNeighbourBands(dc, CursorWithBar(at.x, at.y));
 }
 
@@ -716,7 +720,7 @@ void Cpp_ReinforcementLineList::CancelDrag() {
 
 void Cpp_ReinforcementLineList::DrawToolFeedbackB(platform::DeviceContext& dc) {
     if (!Running(CursorModeDragReinforcementPoint)) return;
-    const s_tagTypePointXY at = CursorWorld();
+    const s_tagTypePointXY at = CursorWorld(true);
     Point p = Record(g_step.point);
     p.x = at.x, p.y = at.y;
     RepaintNeighbourBands(dc, p);

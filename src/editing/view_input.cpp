@@ -551,6 +551,10 @@ bool ArrowKey(ViewInputHost& view, int key) {
     return true;
 }
 
+bool IsShiftDown() { return platform::Services().Keyboard().ShiftDown(); }
+bool IsControlDown() { return platform::Services().Keyboard().ControlDown(); }
+bool IsAltDown() { return platform::Services().Keyboard().AltDown(); }
+
 void ResetViewInputState() {
     g_press = s_PressRecord{};
     ResetViewNavigationState();

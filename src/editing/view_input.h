@@ -144,5 +144,11 @@ bool ArrowKey(ViewInputHost& view, int key);
 // The wheel as an edit of the item or tool value (also the tool bars' wheel message).
 bool MouseWheelEdit(ViewInputHost& view, int delta, bool shift, bool control);
 
+// Whether Shift, Ctrl or Alt is held now (for steps that run without an input record, such as
+// the drawing of a tool's band when the view is painted again).
+bool IsShiftDown();
+bool IsControlDown();
+bool IsAltDown();
+
 // The press record and the points back to their start (part of the program-wide reset).
 void ResetViewInputState();

@@ -130,6 +130,14 @@ public:
     bool PrintSetup() override { return false; }
 };
 
+// No key is held without a window system.
+class NoKeyboard final : public KeyboardService {
+public:
+    bool ShiftDown() const override { return false; }
+    bool ControlDown() const override { return false; }
+    bool AltDown() const override { return false; }
+};
+
 SilentMessageBoxes silentMessageBoxes;
 SilentFileDialogs silentFileDialogs;
 MemoryProfile memoryProfile;
@@ -141,6 +149,7 @@ NoInfoWindow noInfoWindow;
 NoDataErrors noDataErrors;
 NoGraphWindow noGraphWindow;
 NoPrinting noPrinting;
+NoKeyboard noKeyboard;
 
 }  // namespace
 
@@ -167,6 +176,7 @@ GraphWindowService& ServiceRegistry::GraphWindow() {
     return graphWindow_ ? *graphWindow_ : noGraphWindow;
 }
 PrintService& ServiceRegistry::Printing() { return printing_ ? *printing_ : noPrinting; }
+KeyboardService& ServiceRegistry::Keyboard() { return keyboard_ ? *keyboard_ : noKeyboard; }
 
 void ServiceRegistry::Reset() {
     *this = ServiceRegistry{};

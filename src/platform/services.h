@@ -10,6 +10,7 @@
 #include "platform/graph_window.h"
 #include "platform/help.h"
 #include "platform/info_window.h"
+#include "platform/keyboard.h"
 #include "platform/message_box.h"
 #include "platform/printing.h"
 #include "platform/process.h"
@@ -31,6 +32,7 @@ public:
     DataErrorService& DataErrors();
     GraphWindowService& GraphWindow();
     PrintService& Printing();
+    KeyboardService& Keyboard();
 
     // The registry does not own what is registered; pass nullptr to return to the stand-in.
     void SetMessageBoxes(MessageBoxService* s) { messageBoxes_ = s; }
@@ -44,6 +46,7 @@ public:
     void SetDataErrors(DataErrorService* s) { dataErrors_ = s; }
     void SetGraphWindow(GraphWindowService* s) { graphWindow_ = s; }
     void SetPrinting(PrintService* s) { printing_ = s; }
+    void SetKeyboard(KeyboardService* s) { keyboard_ = s; }
 
     // Back to the stand-ins for every service (tests call this between cases).
     void Reset();
@@ -60,6 +63,7 @@ private:
     DataErrorService* dataErrors_ = nullptr;
     GraphWindowService* graphWindow_ = nullptr;
     PrintService* printing_ = nullptr;
+    KeyboardService* keyboard_ = nullptr;
 };
 
 ServiceRegistry& Services();

@@ -196,7 +196,9 @@ TEST_F(LineSplitTest, APiezometricLineSplitKeepsItsUnitWeightInBothParts) {
         EXPECT_EQ(leftPart->UnitWeight(), 62.4);
         EXPECT_EQ(rightPart->UnitWeight(), 62.4);
         EXPECT_EQ(rightPart->Description(), c.descriptionOfRightPart);
-        if (c.left) EXPECT_EQ(leftPart->Description(), "Piezometric line number 2");
+        if (c.left) {
+            EXPECT_EQ(leftPart->Description(), "Piezometric line number 2");
+        }
     }
     // At the last point the new line has that one point; Cancel changes nothing.
     Piezometric().Clear();

@@ -15,11 +15,13 @@
 #include "editing/tool_dialog_bars.h"
 #include "editing/two_step_edits.h"
 #include "editing/view_input_fixture.h"
+#include "graphics/graphic_grid.h"
 #include "graphics/prompts.h"
 #include "loads/load_drawing_support.h"
 #include "loads/reinforcement_line.h"
 #include "model/data_set.h"
 #include "model/data_sets.h"
+#include "platform/services.h"
 
 #include <string>
 #include <tuple>
@@ -308,6 +310,54 @@ TEST_F(ReinforcementPointToolsTest, ARepaintDuringAStepDrawsItsBandsAgain) {
                   testsupport::SegmentKey(150, 150, 200, 200)),
               1u);
     EXPECT_EQ(GetCursorMode(), CursorModeInsertReinforcementPoint);
+}
+
+// Alt held while the view is painted again puts the cursor point of the drag and insert steps
+// on the snap grid even with snapping off.
+TEST_F(ReinforcementPointToolsTest, AltHeldDuringARepaintSnapsTheDragAndInsertBandsToTheGrid) {
+    struct HeldKeys final : platform::KeyboardService {
+        bool ShiftDown() const override { return false; }
+        bool ControlDown() const override { return false; }
+        bool AltDown() const override { return alt; }
+        bool alt = false;
+    } keys;
+    s_GridSettingsType grid = Cpp_GraphicGrid::CurrentSettings();
+    grid.spacing = 10.0;
+    grid.snap = false;
+    ASSERT_TRUE(Cpp_GraphicGrid::ApplySettings(grid));
+    platform::Services().SetKeyboard(&keys);
+
+    struct Step {
+        int kind, point;
+        void (*repaint)(platform::DeviceContext&);
+        platform::ColorRef pen;
+    };
+    const Step steps[] = {
+        {SEL_REINFORCEMENT_INTERVAL, 1, &Cpp_ReinforcementLineList::DrawToolFeedbackC, kGreen},
+        {SEL_REINFORCEMENT_POINT, 2, &Cpp_ReinforcementLineList::DrawToolFeedbackB, kGrey}};
+    for (const Step& step : steps) {
+        for (const bool alt : {false, true}) {
+            SCOPED_TRACE(testing::Message() << "kind " << step.kind << ", Alt " << alt);
+            GetCurrentSelection().Clear();
+            Select(step.kind, step.point);
+            if (step.kind == SEL_REINFORCEMENT_INTERVAL)
+                StartInsertPoint(host);
+            else
+                ChangeValueOfSelection(host, 200, 200);
+            Move(153, 147);  // world (153, 153); on the grid (150, 150)
+            keys.alt = alt;
+            platform::RecordingDeviceContext dc;
+            step.repaint(dc);
+            const int at = alt ? 150 : 153, atY = alt ? 150 : 147;
+            EXPECT_EQ(testsupport::XorSegmentsShown(dc, step.pen)
+                          .count(testsupport::SegmentKey(100, 200, at, atY)),
+                      1u);
+            keys.alt = false;
+            Key(ViewKeyEscape);
+        }
+    }
+    Cpp_GraphicGrid::Reset();
+    platform::Services().SetKeyboard(nullptr);
 }
 
 // ---------------------------------------------------------------------------------------------
