@@ -16,6 +16,7 @@
 #include "graphics/prompts.h"
 #include "model/data_set.h"
 #include "model/data_sets.h"
+#include "profile/profile_line.h"
 #include "profile/slope_geometry.h"
 
 #include <cmath>
@@ -204,6 +205,40 @@ TEST_F(NoncircularToolTest, TheShiftDirectionToolsMakeThePointMoveableInTheDirec
     for (const platform::DcRecord& r : host.overlay.Records())
         if (r.attributes.rop == platform::RasterOp::XorPen) shown ^= 1;
     EXPECT_EQ(shown, 0);
+}
+
+// The direction taken from a picked segment follows the order its line was drawn in: the same
+// segment drawn from right to left gives the opposite direction, 180 degrees off.
+TEST_F(NoncircularToolTest, AShiftDirectionFromASegmentDrawnRightToLeftIsTheOpposite) {
+    host.editMode = EditModeSelect;
+    Analysis().SetCircular(false);
+    Cpp_NoncircularShearSurface& surface = Analysis().GetNoncircularPointList();
+    surface.AddPoint(20, 100, 0, false, false);
+    surface.AddPoint(100, 50, 0, true, true);
+    Cpp_ProfileLineList& profiles = Cpp_Kliven4Data::CurrentDataSet()->ProfileLines();
+    Cpp_ProfileLine* leftToRight = profiles.CreateLine(1, 1, "");
+    leftToRight->AddPoint(200, 150);
+    leftToRight->AddPoint(280, 180);
+    Cpp_ProfileLine* rightToLeft = profiles.CreateLine(2, 1, "");
+    rightToLeft->AddPoint(280, 230);
+    rightToLeft->AddPoint(200, 200);
+
+    const struct {
+        const char* name;
+        int x, y;  // a pixel on the segment's middle
+        double degrees;
+    } cases[] = {
+        {"drawn left to right", 240, 300 - 165, std::atan2(30.0, 80.0) * 180.0 / M_PI},
+        {"drawn right to left", 240, 300 - 215, std::atan2(30.0, 80.0) * 180.0 / M_PI - 180.0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_TRUE(Cpp_ShiftDirectionTool::StartParallelToLine(&surface, 0));
+        Click(c.x, c.y);
+        EXPECT_EQ(GetCursorMode(), CursorModeNone);
+        EXPECT_TRUE(surface.Points()[0].IsMoveable());
+        EXPECT_NEAR(surface.Points()[0].GetShiftAngleDegrees(), c.degrees, 1e-9);
+    }
 }
 
 }  // namespace
