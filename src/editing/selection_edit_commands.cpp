@@ -1,6 +1,7 @@
 #include "editing/selection_edit_commands.h"
 
 #include "core/summary_window.h"
+#include "editing/edit_modes.h"
 #include "editing/selection_commands.h"
 #include "editing/selection_list.h"
 #include "editing/selection_refresh.h"
@@ -11,6 +12,12 @@
 #include <initializer_list>
 
 namespace {
+
+// The selected item's description in the status line carries its values: after an edit of the
+// item in the select mode it is written again, so that it shows the values the item now has.
+void ShowEditedSelectionPrompt(const ViewInputHost& view) {
+    if (view.EditMode() == EditModeSelect) ShowSelectionPrompt();
+}
 
 bool In(int kind, std::initializer_list<int> kinds) {
     return std::find(kinds.begin(), kinds.end(), kind) != kinds.end();
@@ -133,6 +140,8 @@ bool AssignNumberToSelection(ViewInputHost& view) {
         EraseSelection(list, true);
         view.HideCurrentToolBar();
         ShowSelectionPrompt();
+    } else if (modified) {
+        ShowEditedSelectionPrompt(view);
     }
     return Report(view, kind, modified, repaint);
 }
@@ -151,6 +160,7 @@ bool NudgeKey(ViewInputHost& view, int key) {
     bool repaint = false;
     const bool moved = list.NudgeSelection(dx, dy, repaint);
     Report(view, kind, moved);
+    if (moved) ShowEditedSelectionPrompt(view);
     return true;
 }
 
@@ -160,6 +170,7 @@ bool WheelEditSelection(ViewInputHost& view, int delta, bool control) {
     bool repaint = false;
     const bool used = list.WheelEditFirst(delta, control, repaint);
     if (repaint) Report(view, kind, true);
+    if (used) ShowEditedSelectionPrompt(view);
     return used;
 }
 

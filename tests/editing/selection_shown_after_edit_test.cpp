@@ -1,14 +1,18 @@
-// After a selected item is dragged and dropped, its bar shows the item where it now is: the
-// values the bar held at the pick would otherwise go back into the item with the next Enter.
+// After a selected item is edited in the drawing (dropped where a drag took it, typed values,
+// the wheel, the arrows) its bar and the status line show it as it now is: the values the bar
+// held at the pick would otherwise go back into the item with the next Enter, and the status
+// line would describe the item as it was.
 
 #include "analysis/analysis_computation_data.h"
 #include "analysis/fixed_search_grid.h"
 #include "analysis/radius_definition.h"
 #include "analysis/tangent_line.h"
 #include "core/cursor_mode.h"
+#include "core/string_table.h"
 #include "core/units.h"
 #include "editing/cursor_modes.h"
 #include "editing/edit_modes.h"
+#include "editing/selection_commands.h"
 #include "editing/selection_edit_commands.h"
 #include "editing/selection_list.h"
 #include "editing/tool_dialog_bars.h"
@@ -17,6 +21,7 @@
 #include "model/data_set.h"
 #include "model/data_sets.h"
 
+#include <cstdio>
 #include <string>
 #include <tuple>
 #include <utility>
@@ -26,7 +31,7 @@ namespace {
 
 using Values = std::tuple<double, double, double, double>;
 
-class SelectionDropBarTest : public ViewInputTest {
+class SelectionShownAfterEditTest : public ViewInputTest {
 protected:
     void SetUp() override {
         ViewInputTest::SetUp();
@@ -35,6 +40,7 @@ protected:
         GetCurrentSelection().Clear();
         ResetToolBars();
         host.editMode = EditModeSelect;
+        FillStringTable({{1309, "Right-click for edit options"}});
         Cpp_DistributedLoadData::SetLargestValue(100.0);
         Cpp_DistributedLoadData::ComputeLoadScale(GetUnitSystem());
     }
@@ -63,7 +69,7 @@ protected:
 // The second of three load points, picked at (200, 100) (pixel (200, 200)), dragged to world
 // (240, 130) and dropped with a click: the bar shows (240, 130) with the point's stresses, and a
 // following Enter leaves the point there.
-TEST_F(SelectionDropBarTest, ADroppedLoadPointShowsItsNewPlaceInTheBarAndEnterKeepsIt) {
+TEST_F(SelectionShownAfterEditTest, ADroppedLoadPointShowsItsNewPlaceInTheBarAndEnterKeepsIt) {
     Loads().SetPoints({{100, 100, 10, 0}, {200, 100, 30, 5}, {300, 100, 10, 0}});
     Cpp_Selection s;
     s.SetLoadPointItem(ds, 1, SEL_LOAD_POINT, Loads().GetFirstListItem()->NextPoint());
@@ -91,7 +97,7 @@ namespace {
 
 // A point of a radius definition's irregular tangent line, dragged from the selection and
 // dropped: the radius bar shows the point where it is now, so Enter leaves it there.
-TEST_F(SelectionDropBarTest, ADroppedTangentPointOfADefinitionShowsItsNewPlaceInTheRadiusBar) {
+TEST_F(SelectionShownAfterEditTest, ADroppedTangentPointOfADefinitionShowsItsNewPlaceInTheRadiusBar) {
     Cpp_AnalysisComputationData& a = *ds->AnalysisComputationData();
     a.SetCircular(true);
     a.SetMode(4);
@@ -135,6 +141,46 @@ TEST_F(SelectionDropBarTest, ADroppedTangentPointOfADefinitionShowsItsNewPlaceIn
     Key(ViewKeyEnter);
     EXPECT_EQ(points(), dropped);
     definitions.DeleteAll();
+}
+
+}  // namespace
+
+namespace {
+
+// A selected load point given other values by Enter, by the wheel and by an arrow key: each
+// time the status line describes it with the values it now has.
+TEST_F(SelectionShownAfterEditTest, TheStatusLineDescribesAnEditedLoadPointWithItsNewValues) {
+    Loads().SetPoints({{100, 100, 10, 0}, {200, 100, 30, 5}});
+    Cpp_Selection s;
+    s.SetLoadPointItem(ds, 1, SEL_LOAD_POINT, Loads().GetFirstListItem()->NextPoint());
+    GetCurrentSelection().AddCopy(s);
+    GetCurrentSelection().GetNth(1)->UpdateToolBars();
+    const auto described = [](double x, double y, double normal, double shear) {
+        char text[200];
+        std::snprintf(text, sizeof text,
+                      "Distributed Load Point - X: %1.2f, Y: %1.2f, Normal: %1.2f, Shear: %1.2f - "
+                      "Right-click for edit options",
+                      x, y, normal, shear);
+        return std::string(text);
+    };
+
+    TheToolBars().distributedLoad.SetLoadData(210, 120, 40, 5);
+    Key(ViewKeyEnter);
+    EXPECT_EQ(Points().back(), (Values{210, 120, 40, 5}));
+    EXPECT_EQ(Status(), described(210, 120, 40, 5));
+
+    host.wheelEditing = true;
+    s_ViewInput in = At(210, 180);
+    in.wheelSteps = 1;
+    ViewMouseWheel(host, in);
+    const double normal = std::get<2>(Points().back());
+    EXPECT_NE(normal, 40.0);
+    EXPECT_EQ(Status(), described(210, 120, normal, 5));
+
+    NudgeOptions() = {2, 1.0};
+    Key(ViewKeyArrowRight);
+    EXPECT_EQ(Status(), described(211, 120, normal, 5));
+    NudgeOptions() = {1, 1.0};
 }
 
 }  // namespace
