@@ -74,6 +74,27 @@ TEST_F(SelectionEditCommands, EditModeActionScalesTheSelectedLineLoadInSelectMod
     EXPECT_EQ(fakes.loadScaling.requests.size(), 1u);
 }
 
+// 32903 on a selected line load: OK in the scale window keeps the chosen scale (the window shows
+// it the next time); Cancel keeps the scale as it was.
+TEST_F(SelectionEditCommands, EditModeActionKeepsTheScaleChosenWithOkOnly) {
+    Cpp_LineLoad* load = ds->LineLoads(1)->AddByComponents(1, 5, 5, 10, 0);
+    frame.OnCommand(ID_SELECT_ITEMS);
+    Cpp_Selection s;
+    s.SetLoadPointItem(ds, 1, SEL_LINE_LOAD, load);
+    GetCurrentSelection().AddCopy(s);
+
+    fakes.loadScaling.answers.push_back(platform::LoadScaling{2, 3.5});
+    frame.OnCommand(ID_EDIT_MODE_ACTION);
+    fakes.loadScaling.answers.push_back(std::nullopt);
+    frame.OnCommand(ID_EDIT_MODE_ACTION);
+    fakes.loadScaling.answers.push_back(std::nullopt);
+    frame.OnCommand(ID_EDIT_MODE_ACTION);
+    ASSERT_EQ(fakes.loadScaling.requests.size(), 3u);
+    EXPECT_EQ(fakes.loadScaling.requests[0].title, "Line Load Scale");
+    EXPECT_EQ(fakes.loadScaling.requests[1].current, (platform::LoadScaling{2, 3.5}));
+    EXPECT_EQ(fakes.loadScaling.requests[2].current, (platform::LoadScaling{2, 3.5}));
+}
+
 // "Set Constraint for Shifting" on a selected point of a noncircular search surface: "Fixed" and
 // "Moveable - Direction Computed" set the point and mark the document; the two direction entries
 // start their tools.
