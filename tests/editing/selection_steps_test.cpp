@@ -176,6 +176,47 @@ TEST_F(SelectionStepTest, HorizontallyFromAClickedLine) {
     ExpectAt(wall->FirstPoint()->XY(), 200, 0);
 }
 
+// "Horizontally from Point" and "Vertically from Point": the click picks a line point, the
+// distance is asked, and every selected point goes that far from the picked point along the one
+// axis, keeping its other coordinate; a picked point that is no line point (a distributed-load
+// point) moves nothing and the step waits for another click.
+TEST_F(SelectionStepTest, FromAClickedPointTheDistanceAlongOneAxis) {
+    const struct {
+        const char* name;
+        int mode;
+        double typed;
+        s_tagTypePointXY expected;
+    } cases[] = {
+        {"horizontally", 5, 15, {215, 100}},
+        {"vertically", 6, -20, {60, 110}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ds->ProfileLines().Clear();
+        GetCurrentSelection().Clear();
+        Cpp_ProfileLine* line = Profile(1, {{50, 50}, {60, 100}});
+        Cpp_ProfileLine* other = Profile(2, {{200, 130}, {260, 130}});
+        ds->DistributedLoads(1)->SetPoints({{120, 150, 5, 0}, {140, 150, 5, 0}});
+        SelectPoint(line, line->LastPoint());
+        host.dataChanges.clear();
+        distance.typed = c.typed;
+        ASSERT_TRUE(StartMovePointDistance(host, c.mode));
+        EXPECT_EQ(GetCursorMode(), CursorModeMoveDistanceFromPoint);
+
+        ClickAt(120, 150);  // the load point
+        EXPECT_EQ(GetCursorMode(), CursorModeMoveDistanceFromPoint);
+        ExpectAt(line->LastPoint()->XY(), 60, 100);
+        EXPECT_TRUE(host.dataChanges.empty());
+
+        ClickAt(200, 130);  // the first point of line 2
+        EXPECT_EQ(GetCursorMode(), CursorModeNone);
+        ExpectAt(line->LastPoint()->XY(), c.expected.x, c.expected.y);
+        ExpectAt(other->FirstPoint()->XY(), 200, 130);
+        EXPECT_EQ(host.dataChanges, std::vector<int>{2});
+        SetCursorMode(CursorModeNone);
+    }
+}
+
 // ---------------------------------------------------------------------------------------------
 // Move to Line
 
