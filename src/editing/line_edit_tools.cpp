@@ -10,6 +10,7 @@
 #include "editing/line_point_tools.h"
 #include "editing/line_tool_state.h"
 #include "editing/view_navigation.h"
+#include "editing/view_selection.h"
 #include "graphics/graphics.h"
 #include "graphics/line.h"
 #include "graphics/prompts.h"
@@ -208,6 +209,7 @@ void EndEditTool() {
     EndTool();
     g_edit.target = nullptr;
     g_edit.targetSegment = nullptr;
+    ShowSelectModePromptAfterStep();
 }
 
 // The splitter line across the drawing area at the split position, in XOR.

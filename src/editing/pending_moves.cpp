@@ -4,9 +4,11 @@
 #include "core/geometry.h"
 #include "core/message_boxes.h"
 #include "editing/cursor_modes.h"
+#include "editing/edit_modes.h"
 #include "editing/line_editing_dialogs.h"
 #include "editing/view_input.h"
 #include "editing/view_navigation.h"
+#include "editing/view_selection.h"
 #include "graphics/line.h"
 #include "graphics/prompts.h"
 #include "model/program_state.h"
@@ -143,7 +145,11 @@ void EndPendingStep() {
     SetCursorMode(CursorModeNone);
     ClearPromptBar();
     ClearToolTip();
-    if (ViewInputHost* view = GetViewWindow()) SetToolPrompt(true, view->EditMode(), {});
+    ViewInputHost* view = GetViewWindow();
+    if (view && view->EditMode() == EditModeSelect)
+        ShowSelectModePromptAfterStep();  // the moved item described as it now is
+    else if (view)
+        SetToolPrompt(true, view->EditMode(), {});
 }
 
 void CancelPendingMove() { EndPendingStep(); }

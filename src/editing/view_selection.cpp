@@ -147,6 +147,18 @@ void ShowSelectionPrompt() {
     SetToolPrompt(true, EditModeSelect, context);
 }
 
+void ShowSelectModePromptAfterStep() {
+    const ViewInputHost* view = GetViewWindow();
+    if (!view || view->EditMode() != EditModeSelect) return;
+    Cpp_SelectionList& list = GetCurrentSelection();
+    const Cpp_Selection* last = list.GetLast();
+    if (last && (!list.IsLive(last) || !last->TargetExists())) {
+        SetToolPrompt(true, EditModeSelect, {});
+        return;
+    }
+    ShowSelectionPrompt();
+}
+
 int SelectAtClick(ViewInputHost& view, s_PixelPoint click, double x, double y, bool shift) {
     Cpp_SelectionList& current = GetCurrentSelection();
     Cpp_SelectionList& picks = GetPickList();

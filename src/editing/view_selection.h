@@ -25,6 +25,9 @@ void EraseSelection(Cpp_SelectionList& list, bool isCurrentSelection);
 void SetPickKindFilter(Cpp_SelectionList& list, int index, int stage);
 // The status-line prompt of select mode for the last selected item (or for none).
 void ShowSelectionPrompt();
+// After a step of the select mode ended: the prompt of the select mode for the last selected
+// item when it still exists, else the prompt of an empty selection. Other modes: nothing.
+void ShowSelectModePromptAfterStep();
 
 // The click of select mode at the world point (x, y); Shift adds to the selection. The number
 // of candidates the click found: 0, 1 (selected) or more (the candidate menu was shown).

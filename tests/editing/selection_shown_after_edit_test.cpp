@@ -16,10 +16,12 @@
 #include "editing/selection_edit_commands.h"
 #include "editing/selection_list.h"
 #include "editing/tool_dialog_bars.h"
+#include "editing/two_step_edits.h"
 #include "editing/view_input_fixture.h"
 #include "loads/distributed_load_data.h"
 #include "model/data_set.h"
 #include "model/data_sets.h"
+#include "profile/profile_line.h"
 
 #include <cstdio>
 #include <string>
@@ -181,6 +183,30 @@ TEST_F(SelectionShownAfterEditTest, TheStatusLineDescribesAnEditedLoadPointWithI
     Key(ViewKeyArrowRight);
     EXPECT_EQ(Status(), described(211, 120, normal, 5));
     NudgeOptions() = {1, 1.0};
+}
+
+}  // namespace
+
+namespace {
+
+// A load point snapped vertically onto a picked segment's line: when the step ends the status
+// line describes the point where it now is, not where it was.
+TEST_F(SelectionShownAfterEditTest, AfterASnapTheStatusLineDescribesThePointWhereItIs) {
+    Cpp_ProfileLine* slope = ds->ProfileLines().CreateLine(1, 1, "");
+    slope->AddPoint(100, 100);
+    slope->AddPoint(200, 150);
+    slope->NumberPoints();
+    Loads().SetPoints({{300, 10, 5, 0}, {320, 10, 5, 0}});
+    Cpp_Selection s;
+    s.SetLoadPointItem(ds, 1, SEL_LOAD_POINT, Loads().GetFirstListItem());
+    GetCurrentSelection().AddCopy(s);
+    ASSERT_TRUE(StartSnapSelection(2));
+    Click(150, 300 - 125);  // on the segment
+    EXPECT_EQ(GetCursorMode(), CursorModeNone);
+    EXPECT_EQ(std::get<1>(Points().front()), 200.0);
+    EXPECT_EQ(Status(), "Distributed Load Point - X: 300.00, Y: 200.00, Normal: 5.00, Shear: 0.00 - "
+                        "Right-click for edit options");
+    ds->ProfileLines().DeleteAllLines();
 }
 
 }  // namespace
