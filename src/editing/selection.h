@@ -251,6 +251,9 @@ public:
     bool DeleteTrianglesOutsideMaterial() const;
     // Deletes the data set's contours and triangulates it again; false for other kinds.
     bool RetriangulateDataSet() const;
+    // "Get Information": an interpolation triangle shows its centroid and circumcircle (true);
+    // a material region shows nothing (true); other kinds, or a triangle that is gone, false.
+    bool ShowTriangleInformation() const;
 
     // Moves the item's point to (x, y) after widening the data range; true when it moved
     // (a reinforcement point moves but answers false).

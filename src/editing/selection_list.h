@@ -106,6 +106,9 @@ public:
     // The scale dialog of the first item's kind (distributed loads, line loads,
     // reinforcement); false when empty.
     bool HandleScaleHotKey() const;
+    // "Get Information" on the first item (Cpp_Selection::ShowTriangleInformation); false when
+    // empty.
+    bool ShowInformation() const;
     // The wheel over the first item; false when empty.
     bool WheelEditFirst(int delta, bool control, bool& repaint);
 

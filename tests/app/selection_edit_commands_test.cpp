@@ -5,6 +5,7 @@
 #include "analysis/analysis_computation_data.h"
 #include "app/main_frame.h"
 #include "core/command_ids.h"
+#include "core/text_line_dialogs.h"
 #include "core/cursor_mode.h"
 #include "editing/cursor_modes.h"
 #include "editing/edit_modes.h"
@@ -14,6 +15,9 @@
 #include "model/data_set.h"
 #include "model/data_sets.h"
 #include "model/load_drawing_layers.h"
+#include "porepressure/interpolation_data.h"
+#include "platform/services.h"
+#include "porepressure/triangle.h"
 #include "profile/profile_line.h"
 #include "support/fake_services.h"
 
@@ -93,6 +97,53 @@ TEST_F(SelectionEditCommands, EditModeActionKeepsTheScaleChosenWithOkOnly) {
     EXPECT_EQ(fakes.loadScaling.requests[0].title, "Line Load Scale");
     EXPECT_EQ(fakes.loadScaling.requests[1].current, (platform::LoadScaling{2, 3.5}));
     EXPECT_EQ(fakes.loadScaling.requests[2].current, (platform::LoadScaling{2, 3.5}));
+}
+
+// "Get Information" on a selected interpolation triangle shows its centroid and circumcircle in
+// "Information on Selected Item"; with nothing selected, on a point, or on a triangle that a new
+// triangulation freed, it shows nothing.
+struct RecordedInformation final : Cpp_TextLineDialogs {
+    void ShowSummary(const std::vector<std::string>&) override {}
+    void ShowInformation(const std::vector<std::string>& lines) override { shown.push_back(lines); }
+    std::vector<std::vector<std::string>> shown;
+};
+
+TEST_F(SelectionEditCommands, GetInformationShowsTheCentroidAndCircumcircleOfATriangle) {
+    RecordedInformation information;
+    TextLineDialogsSlot().Set(&information);
+    Cpp_InterpolationData& data = *ds->InterpolationData(1);
+    Cpp_InterpolationDataSet* set = nullptr;
+    for (const s_tagTypePointXY p : {s_tagTypePointXY{0, 0}, {2, 0}, {0, 2}})
+        data.AddPointToDataSet(1, 1, p.x, p.y, 10, 0, 0, set);
+    data.RebuildAllBackLinks();
+    data.TriangulateAll(nullptr);
+    ASSERT_EQ(set->GetTriangleList().CountTriangles(), 1);
+
+    frame.OnCommand(ID_GET_INFORMATION);  // nothing selected
+    s_SelectionReferences point;
+    point.ref1 = set;
+    point.ref2 = set->GetVertexList().First();
+    GetCurrentSelection().AddItem(ds, 1, SEL_PRESSURE_POINT, point);
+    frame.OnCommand(ID_GET_INFORMATION);
+    EXPECT_TRUE(information.shown.empty());
+
+    GetCurrentSelection().Clear();
+    s_SelectionReferences triangle;
+    triangle.ref1 = set;
+    triangle.ref3 = set->GetTriangleList().First();
+    GetCurrentSelection().AddItem(ds, 1, SEL_PRESSURE_TRIANGLE, triangle);
+    frame.OnCommand(ID_GET_INFORMATION);
+    ASSERT_EQ(information.shown.size(), 1u);
+    EXPECT_EQ(information.shown[0],
+              (std::vector<std::string>{"Centroid at X = 0.6667, Y = 0.6667",
+                                        "Circumcircle center at - X = 1.0000, Y = 1.0000",
+                                        "Circumcircle radius = 1.4142"}));
+    EXPECT_EQ(platform::Services().StatusLine().Text().find("not available"), std::string::npos);
+
+    set->GetTriangleList().DeleteAll();  // the record's triangle is freed
+    frame.OnCommand(ID_GET_INFORMATION);
+    EXPECT_EQ(information.shown.size(), 1u);
+    TextLineDialogsSlot().Reset();
 }
 
 // "Set Constraint for Shifting" on a selected point of a noncircular search surface: "Fixed" and

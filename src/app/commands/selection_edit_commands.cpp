@@ -38,6 +38,7 @@ void AddSelectionEditCommands(CommandTable& table) {
     table.Add(ID_DELETE_TRIANGLES_OUTSIDE_MATERIAL,
               [](MainFrame& f) { DeleteTrianglesOfSelection(f.ViewInput()); });
     table.Add(ID_JOIN_LINES, [](MainFrame& f) { JoinSelectedLines(f.ViewInput()); });
+    table.Add(ID_GET_INFORMATION, [](MainFrame&) { GetCurrentSelection().ShowInformation(); });
     table.Add(ID_SPACE_ALONG_LINE, [](MainFrame& f) { SpacePointsEvenly(f.ViewInput(), 1); });
     table.Add(ID_SPACE_HORIZONTALLY, [](MainFrame& f) { SpacePointsEvenly(f.ViewInput(), 2); });
     table.Add(ID_SPACE_VERTICALLY, [](MainFrame& f) { SpacePointsEvenly(f.ViewInput(), 3); });
