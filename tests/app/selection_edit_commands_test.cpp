@@ -11,7 +11,9 @@
 #include "editing/edit_modes.h"
 #include "editing/pending_moves.h"
 #include "editing/selection_list.h"
+#include "loads/geogrid_data.h"
 #include "loads/line_load.h"
+#include "loads/nail_data.h"
 #include "model/data_set.h"
 #include "model/data_sets.h"
 #include "model/load_drawing_layers.h"
@@ -53,6 +55,39 @@ TEST_F(SelectionEditCommands, DeletingMarksTheDocumentACancelledMoveDoesNot) {
     EXPECT_TRUE(frame.Doc().IsModified());
     EXPECT_EQ(line->NumberOfPoints(), 2);
     EXPECT_TRUE(GetCurrentSelection().IsEmpty());
+}
+
+// The edit menu's "Delete Entire Item" on a nail or geogrid, whichever part was picked, removes
+// that item and marks the document; "Delete Interval or Segment" says by name that it is not
+// there and changes nothing.
+TEST_F(SelectionEditCommands, DeleteEntireItemRemovesTheSelectedNailOrGeogrid) {
+    Cpp_IndividualNailList& nails = ds->SoilNails()->GetIndividualNailList();
+    Cpp_IndividualNail* nail = nails.AddNail(10, 20, 15, 1.5, 1, 1);
+    Cpp_IndividualNail* other = nails.AddNail(20, 20, 15, 1.5, 1, 1);
+    Cpp_IndividualGeogridList& grids = ds->Geogrids()->GetIndividualGeogridList();
+    Cpp_Geogrid* grid = grids.AddGeogrid(5, 10, 0, 1);
+    frame.Doc().SetModifiedFlag(false);
+
+    s_SelectionReferences g;
+    g.ref1 = grid;
+    GetCurrentSelection().AddItem(ds, 0, SEL_GEOGRID_HEAD, g);
+    frame.OnCommand(ID_DELETE_INTERVAL_OR_SEGMENT);
+    EXPECT_EQ(platform::Services().StatusLine().Text(),
+              "\"Delete Interval or Segment\" is not available yet.");
+    EXPECT_EQ(grids.Count(), 1);
+    EXPECT_FALSE(frame.Doc().IsModified());
+
+    frame.OnCommand(ID_DELETE_ENTIRE_ITEM);
+    EXPECT_EQ(grids.Count(), 0);
+    EXPECT_TRUE(frame.Doc().IsModified());
+    EXPECT_TRUE(GetCurrentSelection().IsEmpty());
+
+    s_SelectionReferences n;
+    n.ref1 = nail;
+    GetCurrentSelection().AddItem(ds, 0, SEL_NAIL_BAR, n);
+    frame.OnCommand(ID_DELETE_ENTIRE_ITEM);
+    ASSERT_EQ(nails.Count(), 1);
+    EXPECT_EQ(nails.Nails()[0].get(), other);
 }
 
 TEST_F(SelectionEditCommands, EditModeActionScalesTheSelectedLineLoadInSelectModeOnly) {

@@ -35,6 +35,13 @@ void AddSelectionEditCommands(CommandTable& table) {
     table.Add(ID_DELETE_LINE_SEGMENT,
               [](MainFrame& f) { DeleteSegmentOfSelection(f.ViewInput()); });
     table.Add(ID_DELETE_POINT, [](MainFrame& f) { DeletePointOfSelection(f.ViewInput()); });
+    // The edit menu's "Delete Entire Item" of a nail or geogrid removes it whole, as "Delete
+    // Entire Line" does; "Delete Interval or Segment" of a distributed-load segment has nothing
+    // behind it, and says so by its name.
+    table.Add(ID_DELETE_ENTIRE_ITEM,
+              [](MainFrame& f) { DeleteEntireLineOfSelection(f.ViewInput()); });
+    table.Add(ID_DELETE_INTERVAL_OR_SEGMENT,
+              [](MainFrame& f) { f.NotAvailable("Delete Interval or Segment"); });
     table.Add(ID_DELETE_TRIANGLES_OUTSIDE_MATERIAL,
               [](MainFrame& f) { DeleteTrianglesOfSelection(f.ViewInput()); });
     table.Add(ID_JOIN_LINES, [](MainFrame& f) { JoinSelectedLines(f.ViewInput()); });
