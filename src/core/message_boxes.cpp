@@ -13,6 +13,7 @@ using platform::BoxResult;
 namespace {
 
 bool g_mainWindow = false;
+int g_boxesShown = 0;
 
 BoxResult Show(const std::string& caption, const std::string& text, BoxButtons buttons,
                BoxIcon icon, BoxResult defaultButton, BoxOwner owner) {
@@ -23,6 +24,7 @@ BoxResult Show(const std::string& caption, const std::string& text, BoxButtons b
     request.icon = icon;
     request.defaultButton = defaultButton;
     request.owner = owner;
+    ++g_boxesShown;
     return platform::Services().MessageBoxes().Show(request);
 }
 
@@ -33,6 +35,8 @@ std::optional<std::string> Text(int id) {
 }
 
 }  // namespace
+
+int MessageBoxesShown() { return g_boxesShown; }
 
 void SetMainWindowExists(bool exists) { g_mainWindow = exists; }
 bool MainWindowExists() { return g_mainWindow; }

@@ -17,6 +17,10 @@
 
 using WindowHandle = void*;
 
+// How many boxes have been shown in this run: the view input compares it around a click to
+// know that a box opened by the click took the mouse button's release.
+int MessageBoxesShown();
+
 // The application sets this when its main window exists (and clears it when it goes).
 void SetMainWindowExists(bool exists);
 bool MainWindowExists();

@@ -3,6 +3,7 @@
 #include "editing/construction_items.h"
 
 #include "core/command_ids.h"
+#include "core/message_boxes.h"
 #include "core/preferences.h"
 #include "core/text_formats.h"
 #include "editing/crack_tool.h"
@@ -334,12 +335,16 @@ bool ViewLButtonDown(ViewInputHost& view, const s_ViewInput& in, bool& redraw) {
     const int mode = GetCursorMode();
     const s_CursorModeRow* row = FindCursorModeRow(mode);
     if (!row) return false;
+    const int boxes = MessageBoxesShown();
     if (row->cells[InputLeft].kind == e_InputCell::Default) {
         RunEditModeCell(call, &s_EditModeRow::left);
     } else {
         call.what = row->step;
         RunCell(call, row->cells[InputLeft]);
     }
+    // A box the click opened took the button's release: the view will not see it, and the
+    // next mouse move must not drag the selection from this press.
+    if (MessageBoxesShown() != boxes) g_press.armed = false;
     EndSelectionDrag(mode, true, view.EditMode() == EditModeSelect);
     return call.modified;
 }

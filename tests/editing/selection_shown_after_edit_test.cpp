@@ -210,3 +210,36 @@ TEST_F(SelectionShownAfterEditTest, AfterASnapTheStatusLineDescribesThePointWher
 }
 
 }  // namespace
+
+namespace {
+
+// A click whose step asks a question (the extension misses the line; Cancel): the box took the
+// mouse button's release, so the next move of the mouse must not drag the selected point there.
+TEST_F(SelectionShownAfterEditTest, AMoveAfterABoxOpenedByAClickDragsNothing) {
+    Cpp_ProfileLine* line = ds->ProfileLines().CreateLine(1, 1, "");
+    line->AddPoint(0, 0);
+    line->AddPoint(10, 0);
+    line->NumberPoints();
+    Cpp_ProfileLine* target = ds->ProfileLines().CreateLine(2, 1, "");
+    target->AddPoint(30, 20);
+    target->AddPoint(30, 25);
+    target->NumberPoints();
+    Cpp_Selection s;
+    s.SetPointItem(ds, 0, SEL_PROFILE_POINT, line, line->LastPoint());
+    GetCurrentSelection().AddCopy(s);
+    ASSERT_TRUE(ExtendToLine(false));
+    fakes.messageBoxes.answers.push_back(platform::BoxResult::Cancel);
+    Click(30, 300 - 22);  // on the target, whose segment the extension misses
+    ASSERT_EQ(fakes.messageBoxes.requests.size(), 1u);
+    EXPECT_EQ(GetCursorMode(), CursorModeNone);
+    host.now += 1000;
+    Move(150, 150);
+    EXPECT_EQ(GetCursorMode(), CursorModeNone);
+    Release(150, 150);
+    Click(150, 150);
+    EXPECT_EQ(line->LastPoint()->X(), 10.0);
+    EXPECT_EQ(line->LastPoint()->Y(), 0.0);
+    ds->ProfileLines().DeleteAllLines();
+}
+
+}  // namespace
