@@ -460,6 +460,21 @@ bool Cpp_Selection::DeleteSegment() const {
         return dataSet_->AnalysisComputationData()
             ->GetRadiusDefinitionList()
             .RemoveOrEditTangentPoint(RadiusDefinitionOf(*this), index);
+    case SEL_LOAD_SEGMENT: {
+        // As a line's segment: a load of more than three points loses the segment's two end
+        // points, a shorter one goes whole.
+        Cpp_DistributedLoadData* loads = DistributedLoadsOf(*this);
+        auto* start = static_cast<Cpp_DistributedLoadPoint*>(refs_.ref1);
+        Cpp_DistributedLoadPoint* end = start->NextPoint();
+        if (!end) return false;
+        if (loads->Count() <= 3) {
+            loads->DeleteAllPoints();
+            return true;
+        }
+        loads->DeletePoint(start);
+        loads->DeletePoint(end);
+        return true;
+    }
     case SEL_TANGENT_SEGMENT: {
         auto& points = TangentLineOf(*this, index)->Points();
         const auto last = std::min(points.size(), static_cast<size_t>(index) + 2);

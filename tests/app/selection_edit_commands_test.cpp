@@ -6,11 +6,13 @@
 #include "app/main_frame.h"
 #include "core/command_ids.h"
 #include "core/text_line_dialogs.h"
+#include "core/units.h"
 #include "core/cursor_mode.h"
 #include "editing/cursor_modes.h"
 #include "editing/edit_modes.h"
 #include "editing/pending_moves.h"
 #include "editing/selection_list.h"
+#include "loads/distributed_load_data.h"
 #include "loads/geogrid_data.h"
 #include "loads/line_load.h"
 #include "loads/nail_data.h"
@@ -24,6 +26,8 @@
 #include "support/fake_services.h"
 
 #include <gtest/gtest.h>
+
+#include <vector>
 
 namespace {
 
@@ -58,8 +62,7 @@ TEST_F(SelectionEditCommands, DeletingMarksTheDocumentACancelledMoveDoesNot) {
 }
 
 // The edit menu's "Delete Entire Item" on a nail or geogrid, whichever part was picked, removes
-// that item and marks the document; "Delete Interval or Segment" says by name that it is not
-// there and changes nothing.
+// that item and marks the document.
 TEST_F(SelectionEditCommands, DeleteEntireItemRemovesTheSelectedNailOrGeogrid) {
     Cpp_IndividualNailList& nails = ds->SoilNails()->GetIndividualNailList();
     Cpp_IndividualNail* nail = nails.AddNail(10, 20, 15, 1.5, 1, 1);
@@ -71,10 +74,6 @@ TEST_F(SelectionEditCommands, DeleteEntireItemRemovesTheSelectedNailOrGeogrid) {
     s_SelectionReferences g;
     g.ref1 = grid;
     GetCurrentSelection().AddItem(ds, 0, SEL_GEOGRID_HEAD, g);
-    frame.OnCommand(ID_DELETE_INTERVAL_OR_SEGMENT);
-    EXPECT_EQ(platform::Services().StatusLine().Text(),
-              "\"Delete Interval or Segment\" is not available yet.");
-    EXPECT_EQ(grids.Count(), 1);
     EXPECT_FALSE(frame.Doc().IsModified());
 
     frame.OnCommand(ID_DELETE_ENTIRE_ITEM);
@@ -213,6 +212,37 @@ TEST_F(SelectionEditCommands, TheShiftConstraintsOfASelectedNoncircularPoint) {
     SetCursorMode(CursorModeNone);
     EXPECT_EQ(surface.Points()[0].GetShiftAngleDegrees(), 0);
     EXPECT_EQ(surface.Points()[2].IsShiftDirectionComputed(), true);
+}
+
+// "Delete Interval or Segment" on a distributed-load segment removes it as "Delete Line Segment"
+// does a line's: a load of more than three points loses the segment's two end points, a load
+// of three or fewer goes whole.
+TEST_F(SelectionEditCommands, DeleteIntervalOrSegmentRemovesADistributedLoadSegment) {
+    Cpp_DistributedLoadData& loads = *ds->DistributedLoads(1);
+    Cpp_DistributedLoadData::SetLargestValue(100.0);
+    Cpp_DistributedLoadData::ComputeLoadScale(GetUnitSystem());
+    struct Case {
+        int points, segment;
+        std::vector<double> left;  // the x of the points left
+    };
+    for (const Case& c : {Case{5, 2, {0, 30, 40}}, Case{4, 3, {0, 10}}, Case{3, 1, {}}}) {
+        SCOPED_TRACE(c.points);
+        loads.DeleteAllPoints();
+        for (int i = 0; i < c.points; ++i) loads.AddPoint(10.0 * i, 5, 100 + i, 0);
+        Cpp_DistributedLoadPoint* start = loads.GetFirstListItem();
+        for (int i = 1; i < c.segment; ++i) start = start->NextPoint();
+        frame.Doc().SetModifiedFlag(false);
+        Cpp_Selection segment;  // as a click on the segment picks it
+        segment.SetDistributedLoadItem(ds, 1, SEL_LOAD_SEGMENT, start);
+        GetCurrentSelection().AddCopy(segment);
+        frame.OnCommand(ID_DELETE_INTERVAL_OR_SEGMENT);
+        std::vector<double> left;
+        for (const s_DistributedLoadPoint& p : loads.GetPoints()) left.push_back(p.x);
+        EXPECT_EQ(left, c.left);
+        EXPECT_TRUE(frame.Doc().IsModified());
+        EXPECT_TRUE(GetCurrentSelection().IsEmpty());
+    }
+    loads.DeleteAllPoints();
 }
 
 }  // namespace

@@ -36,12 +36,12 @@ void AddSelectionEditCommands(CommandTable& table) {
               [](MainFrame& f) { DeleteSegmentOfSelection(f.ViewInput()); });
     table.Add(ID_DELETE_POINT, [](MainFrame& f) { DeletePointOfSelection(f.ViewInput()); });
     // The edit menu's "Delete Entire Item" of a nail or geogrid removes it whole, as "Delete
-    // Entire Line" does; "Delete Interval or Segment" of a distributed-load segment has nothing
-    // behind it, and says so by its name.
+    // Entire Line" does; "Delete Interval or Segment" of a distributed-load segment removes the
+    // segment as "Delete Line Segment" does a line's.
     table.Add(ID_DELETE_ENTIRE_ITEM,
               [](MainFrame& f) { DeleteEntireLineOfSelection(f.ViewInput()); });
     table.Add(ID_DELETE_INTERVAL_OR_SEGMENT,
-              [](MainFrame& f) { f.NotAvailable("Delete Interval or Segment"); });
+              [](MainFrame& f) { DeleteSegmentOfSelection(f.ViewInput()); });
     table.Add(ID_DELETE_TRIANGLES_OUTSIDE_MATERIAL,
               [](MainFrame& f) { DeleteTrianglesOfSelection(f.ViewInput()); });
     table.Add(ID_JOIN_LINES, [](MainFrame& f) { JoinSelectedLines(f.ViewInput()); });
