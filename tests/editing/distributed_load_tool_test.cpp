@@ -15,7 +15,6 @@
 #include "loads/distributed_load_data.h"
 #include "model/data_set.h"
 #include "model/data_sets.h"
-#include "platform/services.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -255,24 +254,17 @@ TEST_F(DistributedLoadToolTest, APointInsertedIntoTheFirstSegmentIsWrittenSecond
 
 // A repaint during the insert puts the last cursor point on the snap grid, unless Alt is held.
 TEST_F(DistributedLoadToolTest, AltHeldKeepsTheInsertedPointOffTheSnapGridInARepaint) {
-    struct HeldKeys final : platform::KeyboardService {
-        bool ShiftDown() const override { return false; }
-        bool ControlDown() const override { return false; }
-        bool AltDown() const override { return alt; }
-        bool alt = false;
-    } keys;
     s_GridSettingsType grid = Cpp_GraphicGrid::CurrentSettings();
     grid.spacing = 10.0;
     grid.snap = false;
     ASSERT_TRUE(Cpp_GraphicGrid::ApplySettings(grid));
-    platform::Services().SetKeyboard(&keys);
     Loads().AddPoint(100, 100, 10, 0);
     Loads().AddPoint(200, 100, 30, 0);
     ASSERT_TRUE(Loads().StartInsertPoint(Loads().GetFirstListItem()));
     Move(153, 203);  // world (153, 97); on the grid (150, 100)
     Cpp_GraphicGrid::ToggleSnap();  // on for the repaint
     for (const bool alt : {false, true}) {
-        keys.alt = alt;
+        fakes.keyboard.alt = alt;
         platform::RecordingDeviceContext dc;
         Cpp_DistributedLoadData::DrawToolFeedbackC(dc);
         const std::pair<int, int> cursor = alt ? std::pair{153, 203} : std::pair{150, 200};
@@ -283,7 +275,6 @@ TEST_F(DistributedLoadToolTest, AltHeldKeepsTheInsertedPointOffTheSnapGridInARep
     }
     Key(ViewKeyEscape);
     Cpp_GraphicGrid::Reset();
-    platform::Services().SetKeyboard(nullptr);
 }
 
 TEST_F(DistributedLoadToolTest, EscapeWhileInsertingLeavesTheSegment) {

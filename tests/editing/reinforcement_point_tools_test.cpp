@@ -21,7 +21,6 @@
 #include "loads/reinforcement_line.h"
 #include "model/data_set.h"
 #include "model/data_sets.h"
-#include "platform/services.h"
 
 #include <string>
 #include <tuple>
@@ -315,17 +314,10 @@ TEST_F(ReinforcementPointToolsTest, ARepaintDuringAStepDrawsItsBandsAgain) {
 // Alt held while the view is painted again puts the cursor point of the drag and insert steps
 // on the snap grid even with snapping off.
 TEST_F(ReinforcementPointToolsTest, AltHeldDuringARepaintSnapsTheDragAndInsertBandsToTheGrid) {
-    struct HeldKeys final : platform::KeyboardService {
-        bool ShiftDown() const override { return false; }
-        bool ControlDown() const override { return false; }
-        bool AltDown() const override { return alt; }
-        bool alt = false;
-    } keys;
     s_GridSettingsType grid = Cpp_GraphicGrid::CurrentSettings();
     grid.spacing = 10.0;
     grid.snap = false;
     ASSERT_TRUE(Cpp_GraphicGrid::ApplySettings(grid));
-    platform::Services().SetKeyboard(&keys);
 
     struct Step {
         int kind, point;
@@ -345,19 +337,18 @@ TEST_F(ReinforcementPointToolsTest, AltHeldDuringARepaintSnapsTheDragAndInsertBa
             else
                 ChangeValueOfSelection(host, 200, 200);
             Move(153, 147);  // world (153, 153); on the grid (150, 150)
-            keys.alt = alt;
+            fakes.keyboard.alt = alt;
             platform::RecordingDeviceContext dc;
             step.repaint(dc);
             const int at = alt ? 150 : 153, atY = alt ? 150 : 147;
             EXPECT_EQ(testsupport::XorSegmentsShown(dc, step.pen)
                           .count(testsupport::SegmentKey(100, 200, at, atY)),
                       1u);
-            keys.alt = false;
+            fakes.keyboard.alt = false;
             Key(ViewKeyEscape);
         }
     }
     Cpp_GraphicGrid::Reset();
-    platform::Services().SetKeyboard(nullptr);
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -188,6 +188,7 @@ FakeServices::FakeServices() {
     loads::LoadScalingDialogSlot().Set(&loadScaling);
     s.SetGraphWindow(&graphWindow);
     s.SetPrinting(&printing);
+    s.SetKeyboard(&keyboard);
 }
 
 FakeServices::~FakeServices() {

@@ -242,6 +242,15 @@ public:
     platform::DeviceRect sheetRect{-150, -150, 4950, 6450};
 };
 
+// The modifier keys a test holds down.
+class FakeKeyboard final : public platform::KeyboardService {
+public:
+    bool ShiftDown() const override { return shift; }
+    bool ControlDown() const override { return control; }
+    bool AltDown() const override { return alt; }
+    bool shift = false, control = false, alt = false;
+};
+
 // Every fake above, registered in platform::Services() from construction to destruction
 // (which puts the stand-ins back).
 struct FakeServices {
@@ -262,6 +271,7 @@ struct FakeServices {
     FakeLoadScaling loadScaling;
     FakeGraphWindow graphWindow;
     FakePrinting printing;
+    FakeKeyboard keyboard;
 };
 
 }  // namespace testsupport
