@@ -3,15 +3,18 @@
 
 #include "app/application.h"
 #include "app/main_frame.h"
-#include "dialogs/dialog_bar_widget.h"
 #include "core/command_ids.h"
+#include "core/cursor_mode.h"
 #include "core/units.h"
+#include "dialogs/dialog_bar_widget.h"
 #include "editing/edit_modes.h"
+#include "editing/line_entry_bars.h"
 #include "editing/tool_dialog_bars.h"
 #include "loads/distributed_load_data.h"
 #include "loads/line_load.h"
 #include "loads/load_drawing_support.h"
 #include "loads/loads_state.h"
+#include "loads/reinforcement_line.h"
 #include "model/data_set.h"
 #include "model/data_sets.h"
 #include "platform/qt/modal_driver.h"
@@ -28,6 +31,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <tuple>
+#include <vector>
 
 namespace {
 
@@ -168,6 +173,86 @@ TEST_F(LoadToolsOnFrame, TheLineLoadOptionsWindowStoresOnOkOnly) {
     ASSERT_TRUE(ActiveLineLoadBar()->GetLineLoadData(x, y, first, second, form));
     EXPECT_EQ(first, 100.0);
     scale = saved;
+}
+
+// The reinforcement bar on the frame: the tool's first use opens its options window; "Finish
+// Line" adds the line entered so far with the bar's number; "Options" stores on OK only; leaving
+// the tool drops a line being entered.
+TEST_F(LoadToolsOnFrame, TheReinforcementBarsButtonsAndLeavingTheTool) {
+    Cpp_ReinforcementLineList& lines = *Cpp_Kliven4Data::CurrentDataSet()->ReinforcementLines();
+    std::vector<QString> titles;
+    testsupport::WhenModal([&](QWidget* modal) {
+        titles.push_back(modal->windowTitle());
+        testsupport::Retype(modal->findChild<QLineEdit*>("c1807"), "400");
+        testsupport::PressButton(modal, QDialogButtonBox::Ok);
+    });
+    Frame().OnCommand(ID_ENTER_REINFORCEMENT_LINES);
+    ASSERT_EQ(Frame().GetEditMode(), EditModeReinforcement);
+    EXPECT_EQ(Cpp_ReinforcementLineList::LargestForce(), 400.0);
+
+    // Two points, then "Finish Line".
+    auto* finish =
+        Control<QPushButton>(app::BarReinforcement, CmDialogBarReinforcementTool::IdFinish);
+    EXPECT_FALSE(finish->isEnabled());
+    Type(Control<QLineEdit>(app::BarReinforcement, CmDialogBarReinforcementTool::IdLongForce),
+         "100");
+    ASSERT_TRUE(Cpp_ReinforcementLineList::EnterPointsClick(10, 20, false));
+    EXPECT_TRUE(finish->isEnabled());
+    EXPECT_FALSE(Cpp_ReinforcementLineList::EnterPointsTool(30, 20, false));
+    Frame().Doc().SetModifiedFlag(false);
+    QTest::mouseClick(finish, Qt::LeftButton);
+    ASSERT_EQ(lines.Count(), 1);
+    const Cpp_ReinforcementLine& line = *lines.ReinforcementLineAt(0);
+    EXPECT_EQ(line.GetNumber(), 1);
+    std::vector<s_ReinforcementLinePtType> points;
+    line.CopyPointsToArray(points);
+    ASSERT_EQ(points.size(), 2u);
+    EXPECT_EQ(std::tuple(points[1].x, points[1].y, points[1].longitudinalForce),
+              std::tuple(30.0, 20.0, 100.0));
+    EXPECT_TRUE(Frame().Doc().IsModified());
+    EXPECT_FALSE(Cpp_ReinforcementLineList::IsEnteringPoints());
+    EXPECT_FALSE(finish->isEnabled());
+    // The largest force over the data sets now sets the scale.
+    EXPECT_EQ(Cpp_ReinforcementLineList::LargestForce(), 100.0);
+
+    // "Options": OK stores, Cancel changes nothing (the window shows what is stored).
+    QPushButton* options =
+        Control<QPushButton>(app::BarReinforcement, CmDialogBarReinforcementTool::IdOptions);
+    testsupport::WhenModal([&](QWidget* modal) {
+        titles.push_back(modal->windowTitle());
+        EXPECT_EQ(modal->findChild<QLineEdit*>("c1807")->text().toDouble(), 100.0);
+        testsupport::Retype(modal->findChild<QLineEdit*>("c1807"), "800");
+        testsupport::Retype(modal->findChild<QLineEdit*>("c1809"), "5");
+        testsupport::PressButton(modal, QDialogButtonBox::Ok);
+    });
+    QTest::mouseClick(options, Qt::LeftButton);
+    EXPECT_EQ(Cpp_ReinforcementLineList::LargestForce(), 800.0);
+    testsupport::WhenModal([&](QWidget* modal) {
+        titles.push_back(modal->windowTitle());
+        EXPECT_EQ(modal->findChild<QLineEdit*>("c1809")->text().toDouble(), 5.0);
+        testsupport::Retype(modal->findChild<QLineEdit*>("c1807"), "900");
+        testsupport::Retype(modal->findChild<QLineEdit*>("c1809"), "7");
+        testsupport::PressButton(modal, QDialogButtonBox::Cancel);
+    });
+    QTest::mouseClick(options, Qt::LeftButton);
+    EXPECT_EQ(Cpp_ReinforcementLineList::LargestForce(), 800.0);
+    testsupport::WhenModal([&](QWidget* modal) {
+        titles.push_back(modal->windowTitle());
+        EXPECT_EQ(modal->findChild<QLineEdit*>("c1807")->text().toDouble(), 800.0);
+        EXPECT_EQ(modal->findChild<QLineEdit*>("c1809")->text().toDouble(), 5.0);
+        testsupport::PressButton(modal, QDialogButtonBox::Cancel);
+    });
+    QTest::mouseClick(options, Qt::LeftButton);
+    EXPECT_EQ(titles, std::vector<QString>(4, "Reinforcement Data Entry Options"));
+
+    // A line being entered when the tool is left is dropped; nothing is added.
+    ASSERT_TRUE(Cpp_ReinforcementLineList::EnterPointsClick(10, 40, false));
+    EXPECT_FALSE(Cpp_ReinforcementLineList::EnterPointsTool(30, 40, false));
+    Frame().OnCommand(ID_SELECT_ITEMS);
+    EXPECT_EQ(Frame().GetEditMode(), EditModeSelect);
+    EXPECT_FALSE(Cpp_ReinforcementLineList::IsEnteringPoints());
+    EXPECT_EQ(lines.Count(), 1);
+    EXPECT_EQ(GetCursorMode(), 0);
 }
 
 }  // namespace

@@ -6,8 +6,11 @@
 #include "app/application.h"
 #include "app/main_frame.h"
 #include "core/command_ids.h"
+#include "core/cursor_mode.h"
 #include "dialogs/dialog_bar_widget.h"
 #include "editing/edit_modes.h"
+#include "editing/noncircular_crack_bars.h"
+#include "editing/noncircular_tool.h"
 #include "editing/tool_dialog_bars.h"
 #include "model/data_set.h"
 #include "model/data_sets.h"
@@ -15,6 +18,7 @@
 #include "support/fake_services.h"
 #include "support/test_support.h"
 
+#include <QDialog>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -135,6 +139,49 @@ TEST_F(SlipSurfaceOptions, TheCircleBarsOptionsEditTheFixedGridCounts) {
     EXPECT_EQ(Analysis().GetFixedSearchGrid().PointsAcross(), 5);
     frame.Doc().SetModifiedFlag(false);
     frame.close();
+}
+
+// The string table is the program's: the prompts read from it need the application.
+class SlipSurfaceOnProgram : public SlipSurfaceOptions {
+protected:
+    testsupport::FakeServices fakes;
+};
+
+// The noncircular button loads its bar from the analysis data; leaving the tool stores the bar's
+// mode (individual surface or search) and drops a surface being entered.
+TEST_F(SlipSurfaceOnProgram, LeavingTheNoncircularToolStoresTheBarsModeAndDropsAnEntry) {
+    app::MainFrame& frame = program.Frame();
+    frame.EnterSelectMode();
+    Analysis().SetCircular(false);
+    Analysis().SetMode(1);
+    Analysis().SetDataDefined(true);
+    // The tool's first use shows its options window.
+    QString title;
+    testsupport::WhenModal([&](QWidget* modal) {
+        title = modal->windowTitle();
+        static_cast<QDialog*>(modal)->reject();
+    });
+    frame.OnCommand(ID_ENTER_NONCIRCULAR_SLIP_SURFACE);
+    EXPECT_EQ(title, "Noncircular Slip Surface Data Options");
+    EXPECT_TRUE(fakes.messageBoxes.requests.empty());
+    ASSERT_EQ(frame.GetEditMode(), EditModeNoncircular);
+    EXPECT_EQ(fakes.statusLine.Text(),
+              "Left-click to begin entering noncircular shear surface points");
+    CmDialogBarNoncircularTool& bar = TheToolBars().noncircular;
+    EXPECT_EQ(bar.GetMode(), 1);
+    bar.Controls().SetIndex(CmDialogBarNoncircularTool::IdMode, 1);  // the search
+    ASSERT_TRUE(Cpp_NoncircularTool::StartNoncircularEntry(
+        10, 10, 5, 5, false, Cpp_Kliven4Data::CurrentDataSet()->SlopeGeometry()));
+    EXPECT_EQ(fakes.statusLine.Text(),
+              "Left-click or Enter key to enter points; Backspace to undo last; Right-click to "
+              "finish; Escape to cancel.");
+    frame.EnterSelectMode();
+    EXPECT_EQ(frame.GetEditMode(), EditModeSelect);
+    EXPECT_EQ(Analysis().GetMode(), 3);
+    EXPECT_FALSE(Cpp_NoncircularTool::IsEntering());
+    EXPECT_FALSE(Analysis().GetNoncircularPointList().HasPoints());
+    EXPECT_EQ(GetCursorMode(), 0);
+    frame.Doc().SetModifiedFlag(false);
 }
 
 }  // namespace
