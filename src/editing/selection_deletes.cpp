@@ -520,6 +520,10 @@ bool Cpp_Selection::DeletePoint() const {
     case SEL_DEFINITION_TANGENT_POINT: {
         Cpp_TangentLine* line = TangentLineOf(*this, index);
         if (line->GetOption() != Cpp_TangentLine::kIrregular) return false;
+        // A radius definition keeps a tangent line of two points or more: with fewer it would
+        // be saved as one that no reader accepts, so the definition goes whole.
+        if (type_ == SEL_DEFINITION_TANGENT_POINT && line->Points().size() <= 2)
+            return DeleteRadiusDefinition();
         line->Points().erase(line->Points().begin() + index);
         return true;
     }

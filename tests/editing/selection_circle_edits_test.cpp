@@ -21,6 +21,7 @@
 #include "model/data_sets.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -229,6 +230,37 @@ TEST_F(SelectionCircleEditTest, EnterGivesASelectedRadiusDefinitionTheRadiusBars
     TypeRadiusBar("99");
     EXPECT_FALSE(Cpp_RadiusTool::AssignDefinitionFromBar(*radius, -1));
     EXPECT_DOUBLE_EQ(radius->GetGivenRadius(), 42.5);
+}
+
+// Deleting a selected point of a radius definition's irregular tangent line: a line of three
+// points loses the point; one of two points goes whole with its definition, so no definition is
+// left (and written) with a tangent line of fewer than two points.
+TEST_F(SelectionCircleEditTest, DeletingATangentPointNeverLeavesADefinitionWithOnePoint) {
+    UseFixedGrid();
+    Cpp_RadiusDefinitionList& list = A().GetRadiusDefinitionList();
+    Cpp_RadiusDefinition* radius = list.AddGivenRadius(30);
+    auto irregular = [&](int points) {
+        Cpp_RadiusDefinition* d = list.AddTangentLine();
+        d->GetTangentLine()->ChangeOption(Cpp_TangentLine::kIrregular);
+        for (int i = 0; i < points; ++i) d->GetTangentLine()->AddPoint(10.0 * i, 12.0 + i);
+        return d;
+    };
+    Cpp_RadiusDefinition* three = irregular(3);
+    Cpp_RadiusDefinition* two = irregular(2);
+
+    Select(SEL_DEFINITION_TANGENT_POINT, Definition(three, 2, 2));
+    EXPECT_TRUE(GetCurrentSelection().DeletePoints());
+    ASSERT_EQ(list.GetCount(), 3);
+    ASSERT_EQ(three->GetTangentLine()->Points().size(), 2u);
+    ExpectAt(three->GetTangentLine()->Points()[0], 0, 12);
+    ExpectAt(three->GetTangentLine()->Points()[1], 20, 14);
+
+    for (auto [d, number] : {std::pair(two, 3), std::pair(three, 2)}) {
+        Select(SEL_DEFINITION_TANGENT_POINT, Definition(d, number, 1));
+        EXPECT_TRUE(GetCurrentSelection().DeletePoints());
+    }
+    ASSERT_EQ(list.GetCount(), 1);
+    EXPECT_EQ(list.GetNth(1), radius);
 }
 
 // A selected construction circle is defined again from the construction bar: a circle through
