@@ -6,6 +6,7 @@
 #include "analysis/noncircular_shear_surface.h"
 #include "analysis/radius_definition.h"
 #include "analysis/tangent_line.h"
+#include "core/message_boxes.h"
 #include "editing/construction_items.h"
 #include "editing/selection.h"
 #include "editing/interpolation_tool.h"
@@ -203,6 +204,18 @@ Cpp_TangentLine* TangentLineOf(const Cpp_Selection& item, int& index) {
     default: return nullptr;
     }
 }
+
+// The circle's own irregular tangent line keeps two points at least: with fewer it would be
+// saved as a line that no reader accepts. A delete that would leave fewer is refused with a box.
+namespace {
+bool TangentLineKeepsTwoPoints(const Cpp_TangentLine& line, std::size_t removed) {
+    if (line.GetOption() != Cpp_TangentLine::kIrregular || line.Points().size() >= removed + 2)
+        return true;
+    ShowErrorMessage("ERROR", "An irregular tangent line needs at least two points - no point "
+                              "was deleted.");
+    return false;
+}
+}  // namespace
 
 bool DeleteInterpolationPointAt(const Cpp_Selection& item, const s_tagTypePointXY& at) {
     Cpp_InterpolationDataSet* set = InterpolationSetOf(item);
@@ -424,7 +437,12 @@ bool Cpp_Selection::DeleteEntireLine(bool& repaint) const {
     case SEL_SLOPE_POINT:
     case SEL_SLOPE_SEGMENT: LineOf(*this)->DeleteAllPoints(); return true;
     case SEL_TANGENT_POINT:
-    case SEL_TANGENT_SEGMENT: TangentLineOf(*this, index)->DeleteAllPoints(); return true;
+    case SEL_TANGENT_SEGMENT: {
+        Cpp_TangentLine* line = TangentLineOf(*this, index);
+        if (!TangentLineKeepsTwoPoints(*line, line->Points().size())) return false;
+        line->DeleteAllPoints();
+        return true;
+    }
     default: return false;
     }
 }
@@ -476,8 +494,10 @@ bool Cpp_Selection::DeleteSegment() const {
         return true;
     }
     case SEL_TANGENT_SEGMENT: {
-        auto& points = TangentLineOf(*this, index)->Points();
+        Cpp_TangentLine* line = TangentLineOf(*this, index);
+        auto& points = line->Points();
         const auto last = std::min(points.size(), static_cast<size_t>(index) + 2);
+        if (!TangentLineKeepsTwoPoints(*line, last - static_cast<size_t>(index))) return false;
         points.erase(points.begin() + index, points.begin() + static_cast<long>(last));
         return true;
     }
@@ -524,6 +544,7 @@ bool Cpp_Selection::DeletePoint() const {
         // be saved as one that no reader accepts, so the definition goes whole.
         if (type_ == SEL_DEFINITION_TANGENT_POINT && line->Points().size() <= 2)
             return DeleteRadiusDefinition();
+        if (type_ == SEL_TANGENT_POINT && !TangentLineKeepsTwoPoints(*line, 1)) return false;
         line->Points().erase(line->Points().begin() + index);
         return true;
     }

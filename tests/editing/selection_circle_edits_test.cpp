@@ -263,6 +263,54 @@ TEST_F(SelectionCircleEditTest, DeletingATangentPointNeverLeavesADefinitionWithO
     EXPECT_EQ(list.GetNth(1), radius);
 }
 
+// The circle's own irregular tangent line keeps two points at least: deleting a point, a segment
+// or the entire line is refused with a box when fewer would be left, and the line is kept whole.
+TEST_F(SelectionCircleEditTest, DeletesNeverLeaveTheCirclesTangentLineWithFewerThanTwoPoints) {
+    Cpp_TangentLine& tangent = *A().GetTangentLine();
+    const std::string refused =
+        "An irregular tangent line needs at least two points - no point was deleted.";
+    struct Case {
+        int points, kind, index;
+        char what;  // 'p' point, 's' segment, 'l' entire line
+        std::vector<double> left;  // the x of the points left
+    };
+    const Case cases[] = {
+        {3, SEL_TANGENT_POINT, 1, 'p', {0, 20}},
+        {2, SEL_TANGENT_POINT, 0, 'p', {0, 10}},
+        {4, SEL_TANGENT_SEGMENT, 1, 's', {0, 30}},
+        {3, SEL_TANGENT_SEGMENT, 0, 's', {0, 10, 20}},
+        {3, SEL_TANGENT_POINT, 0, 'l', {0, 10, 20}}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.what << " of " << c.points << " points");
+        fakes.messageBoxes.requests.clear();
+        A().SetMode(1);
+        A().SetRadiusOption(2);
+        tangent.ChangeOption(Cpp_TangentLine::kIrregular);
+        tangent.Points().clear();
+        for (int i = 0; i < c.points; ++i) tangent.AddPoint(10.0 * i, 12.0 + i);
+        s_SelectionReferences r;
+        r.ref1 = &tangent;
+        r.index = c.index;
+        Select(c.kind, r);
+        Cpp_SelectionList& list = GetCurrentSelection();
+        bool repaint = false;
+        const bool removed = c.what == 'p'   ? list.DeletePoints()
+                             : c.what == 's' ? list.DeleteSegments()
+                                             : list.DeleteEntireLines(repaint);
+        std::vector<double> left;
+        for (const auto& p : tangent.Points()) left.push_back(p.x);
+        EXPECT_EQ(left, c.left);
+        const bool keptWhole = static_cast<int>(left.size()) == c.points;
+        EXPECT_EQ(removed, !keptWhole);
+        ASSERT_EQ(fakes.messageBoxes.requests.size(), keptWhole ? 1u : 0u);
+        if (keptWhole) {
+            EXPECT_EQ(fakes.messageBoxes.requests[0].caption, "ERROR");
+            EXPECT_EQ(fakes.messageBoxes.requests[0].text, refused);
+        }
+    }
+    tangent.Points().clear();
+}
+
 // A selected construction circle is defined again from the construction bar: a circle through
 // a point about the typed centre.
 TEST_F(SelectionCircleEditTest, EnterDefinesASelectedConstructionCircleFromTheConstructionBar) {
