@@ -514,6 +514,8 @@ bool EscapeKey(ViewInputHost& view, bool shift, bool& redraw) {
     if (!row) return false;
     call.what = row->step;
     RunCell(call, row->cells[InputEscape]);
+    // The tool tip of the step does not outlive it.
+    if (mode != CursorModeNone) view.SetToolTip("");
     EndSelectionDrag(mode, false, view.EditMode() == EditModeSelect);
     // A step of an item ended: the bar of the last selected item, or none.
     const bool navigation = mode >= CursorModeZoomWindow && mode <= CursorModeZoomOut;

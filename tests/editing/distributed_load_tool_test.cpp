@@ -282,7 +282,9 @@ TEST_F(DistributedLoadToolTest, EscapeWhileInsertingLeavesTheSegment) {
     Loads().AddPoint(200, 100, 30, 0);
     ASSERT_TRUE(Loads().StartInsertPoint(Loads().GetFirstListItem()));
     Move(150, 200);
+    EXPECT_FALSE(host.toolTip.empty());  // the values at the cursor
     Key(ViewKeyEscape);
+    EXPECT_EQ(host.toolTip, "");  // gone with the step, before the mouse moves again
     EXPECT_EQ(GetCursorMode(), CursorModeNone);
     EXPECT_TRUE(OutlinesShown(host.overlay, kGreen).empty());
     EXPECT_EQ(Loads().Count(), 2);
