@@ -18,6 +18,7 @@
 #include "editing/tool_dialog_bars.h"
 #include "editing/view_input.h"
 #include "editing/view_navigation.h"
+#include "editing/view_overlay.h"
 #include "graphics/graphic_grid.h"
 #include "graphics/graphics.h"
 #include "graphics/prompts.h"
@@ -34,7 +35,7 @@
 
 namespace {
 
-using Corners = std::array<platform::DevicePoint, 4>;
+using namespace view_overlay;
 
 constexpr platform::ColorRef kGreyPen = platform::MakeRgb(160, 160, 160);
 constexpr platform::ColorRef kGreenPen = platform::MakeRgb(0, 255, 0);
@@ -75,41 +76,13 @@ const bool g_resetAdded = (AddProgramStateReset(&ResetTool), true);
 
 CmDialogBarDistributedLoad* Bar() { return ActiveDistributedLoadBar(); }
 
-s_PixelPoint ToPixel(double x, double y) {
-    return {Cpp_Graphics::XToPixel(x), Cpp_Graphics::YToPixel(y)};
-}
-
-constexpr int kMargin = 24;
-
-platform::DeviceRect Around(const Corners& c) {
-    int left = c[0].x, right = c[0].x, top = c[0].y, bottom = c[0].y;
-    for (const platform::DevicePoint& p : c) {
-        left = std::min(left, p.x), right = std::max(right, p.x);
-        top = std::min(top, p.y), bottom = std::max(bottom, p.y);
-    }
-    return {left - kMargin, top - kMargin, right + kMargin + 1, bottom + kMargin + 1};
-}
 platform::DeviceRect AroundPoint(double x, double y) {
     const s_PixelPoint p = ToPixel(x, y);
-    return Around(Corners{{{p.x, p.y}, {p.x, p.y}, {p.x, p.y}, {p.x, p.y}}});
+    return Around(p, p);
 }
 
-template <typename Draw>
-void OnView(const platform::DeviceRect& touched, Draw&& draw) {
-    if (ViewInputHost* view = GetViewWindow()) view->DrawOverlay(touched, draw);
-}
-
-// An outline in XOR with the tool pen; the outline of a segment without stress is the segment.
-void BandOn(platform::DeviceContext& dc, const Corners& c) {
-    const platform::Pen old = dc.SetPen(platform::Pen{platform::PenStyle::Solid, 1, g_tool.pen});
-    const platform::RasterOp oldOp = dc.SetRop2(platform::RasterOp::XorPen);
-    if (c[2] == c[1] && c[3] == c[0])
-        dc.Polyline({c[0], c[1]});
-    else
-        dc.Polyline({c[0], c[1], c[2], c[3], c[0]});
-    dc.SetRop2(oldOp);
-    dc.SetPen(old);
-}
+// A band in XOR with the tool pen.
+void BandOn(platform::DeviceContext& dc, const Corners& c) { DrawXorOutline(dc, c, g_tool.pen); }
 void Toggle(s_Band& band) {
     OnView(Around(band.corners), [&](platform::DeviceContext& dc) { BandOn(dc, band.corners); });
     band.shown = !band.shown;

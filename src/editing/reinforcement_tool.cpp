@@ -41,7 +41,6 @@ namespace {
 
 using namespace view_overlay;
 
-using Corners = std::array<platform::DevicePoint, 4>;
 using Point = s_ReinforcementLinePtType;
 
 constexpr platform::ColorRef kGreyPen = platform::MakeRgb(160, 160, 160);
@@ -101,29 +100,12 @@ Cpp_ReinforcementLineList* CurrentLines() {
 }
 
 
-platform::DeviceRect AroundCorners(const Corners& c) {
-    s_PixelPoint low{c[0].x, c[0].y}, high = low;
-    for (const platform::DevicePoint& p : c) {
-        low = {std::min(low.x, p.x), std::min(low.y, p.y)};
-        high = {std::max(high.x, p.x), std::max(high.y, p.y)};
-    }
-    return Around(low, high);
-}
-
 // The outline of a band; one without force is the bare segment.
 void BandOn(platform::DeviceContext& dc, const s_Band& band) {
-    const Corners& c = band.corners;
-    const platform::Pen old = dc.SetPen(platform::Pen{platform::PenStyle::Solid, 1, band.pen});
-    const platform::RasterOp oldOp = dc.SetRop2(platform::RasterOp::XorPen);
-    if (c[2] == c[1] && c[3] == c[0])
-        dc.Polyline({c[0], c[1]});
-    else
-        dc.Polyline({c[0], c[1], c[2], c[3], c[0]});
-    dc.SetRop2(oldOp);
-    dc.SetPen(old);
+    DrawXorOutline(dc, band.corners, band.pen);
 }
 void Toggle(s_Band& band) {
-    OnView(AroundCorners(band.corners), [&](platform::DeviceContext& dc) { BandOn(dc, band); });
+    OnView(Around(band.corners), [&](platform::DeviceContext& dc) { BandOn(dc, band); });
     band.shown = !band.shown;
 }
 void Erase(s_Band& band) {
@@ -157,7 +139,7 @@ void SymbolOn(platform::DeviceContext& dc, const Point& p, bool erase) {
 // A segment's diagram in colour (outline and fill) or erased in the background colour.
 void Segment(const Point& a, const Point& b, bool erase, bool longitudinal = true) {
     const Corners c = Cpp_ReinforcementLineList::ComputeDiagramQuadrilateral(a, b, longitudinal);
-    OnView(AroundCorners(c), [&](platform::DeviceContext& dc) {
+    OnView(Around(c), [&](platform::DeviceContext& dc) {
         Cpp_ReinforcementLineList::DrawDiagramSegment(dc, a, b, longitudinal, true, true, erase);
     });
 }

@@ -114,6 +114,45 @@ s_DrawAttributesType ReinforcementAttributes() {
     return attributes;
 }
 
+// The line the editing tools (length, slope, extend, parallel) work on for a live item: the
+// item's own line and point, or the working copy of a slip surface or tangent line; with its
+// display attributes and whether a change redraws the whole view (the reinforcement diagrams
+// and the surface's shift markers follow their lines). False for other kinds and a gone item.
+struct s_EditTarget {
+    Cpp_Line* line = nullptr;
+    Cpp_PointXY* point = nullptr;
+    s_DrawAttributesType attributes;
+    bool redrawAll = false;
+};
+bool EditTargetOf(const Cpp_Selection& item, s_EditTarget& target) {
+    target = s_EditTarget{};
+    if (!item.TargetExists()) return false;
+    const int type = item.GetType();
+    int kind = 0;
+    if (LineKindOf(item, kind, target.attributes) || type == SEL_REINFORCEMENT_POINT ||
+        type == SEL_REINFORCEMENT_INTERVAL) {
+        target.line = LineOf(item);
+        target.point = PointOf(item);
+        if (type == SEL_REINFORCEMENT_POINT || type == SEL_REINFORCEMENT_INTERVAL) {
+            target.attributes = ReinforcementAttributes();
+            target.redrawAll = true;
+        }
+        return true;
+    }
+    target.redrawAll = RedrawsAll(type);
+    return WorkingLineOf(item, target.line, target.point, target.attributes);
+}
+
+// A segment edit of the item: false when it is no line item or is gone; else true, with the
+// target when the item is a segment.
+bool SegmentEditTarget(const Cpp_Selection& item, s_EditTarget& target) {
+    target = s_EditTarget{};
+    if (!KeepsOwnPoints(item.GetType()) && !LineOf(item)) return false;
+    if (!item.TargetExists()) return false;
+    if (Cpp_Selection::IsSegmentKind(item.GetType())) EditTargetOf(item, target);
+    return true;
+}
+
 }  // namespace
 
 bool Cpp_Selection::StartAddPointAtEnd() const {
@@ -251,68 +290,35 @@ bool Cpp_Selection::StartLineDrag(int x, int y) const {
 }
 
 bool Cpp_Selection::StartChangeSegmentLength() const {
-    int kind = 0;
-    s_DrawAttributesType attributes;
-    if (KeepsOwnPoints(type_)) {
-        if (!TargetExists()) return false;
-        Cpp_Line* working = nullptr;
-        Cpp_PointXY* point = nullptr;
-        if (IsSegmentKind(type_) && WorkingLineOf(*this, working, point, attributes))
-            Cpp_LineTool::StartChangeLength(working, point, attributes);
-        return true;
-    }
-    if (!LineOf(*this) || !TargetExists()) return false;
-    if (IsSegmentKind(type_) && LineKindOf(*this, kind, attributes))
-        Cpp_LineTool::StartChangeLength(LineOf(*this), PointOf(*this), attributes);
-    else if (type_ == SEL_REINFORCEMENT_INTERVAL)
-        Cpp_LineTool::StartChangeLength(LineOf(*this), PointOf(*this), ReinforcementAttributes());
+    s_EditTarget target;
+    if (!SegmentEditTarget(*this, target)) return false;
+    if (target.line) Cpp_LineTool::StartChangeLength(target.line, target.point, target.attributes);
     return true;
 }
 
 bool Cpp_Selection::StartChangeSegmentSlope() const {
-    int kind = 0;
-    s_DrawAttributesType attributes;
-    if (KeepsOwnPoints(type_)) {
-        if (!TargetExists()) return false;
-        Cpp_Line* working = nullptr;
-        Cpp_PointXY* point = nullptr;
-        if (IsSegmentKind(type_) && WorkingLineOf(*this, working, point, attributes))
-            Cpp_LineTool::StartChangeSlope(working, point, attributes, RedrawsAll(type_));
-        return true;
-    }
-    if (!LineOf(*this) || !TargetExists()) return false;
-    if (IsSegmentKind(type_) && LineKindOf(*this, kind, attributes))
-        Cpp_LineTool::StartChangeSlope(LineOf(*this), PointOf(*this), attributes, false);
-    else if (type_ == SEL_REINFORCEMENT_INTERVAL)
-        Cpp_LineTool::StartChangeSlope(LineOf(*this), PointOf(*this), ReinforcementAttributes(),
-                                       true);
+    s_EditTarget target;
+    if (!SegmentEditTarget(*this, target)) return false;
+    if (target.line)
+        Cpp_LineTool::StartChangeSlope(target.line, target.point, target.attributes,
+                                       target.redrawAll);
     return true;
 }
 
 bool Cpp_Selection::StartExtendToLine(bool toSegment) const {
-    int kind = 0;
-    s_DrawAttributesType attributes;
     switch (type_) {
     case SEL_CONSTRUCTION_POINT:
     case SEL_PROFILE_POINT:
     case SEL_PIEZOMETRIC_POINT:
     case SEL_SLOPE_POINT:
-        if (!TargetExists() || !LineKindOf(*this, kind, attributes)) return false;
-        return Cpp_LineTool::StartExtendToLine(toSegment, LineOf(*this), PointOf(*this),
-                                               attributes),
-               true;
     case SEL_REINFORCEMENT_POINT:
-        if (!TargetExists()) return false;
-        Cpp_LineTool::StartExtendToLine(toSegment, LineOf(*this), PointOf(*this),
-                                        ReinforcementAttributes());
-        return true;
     case SEL_NONCIRCULAR_POINT:
     case SEL_DEFINITION_TANGENT_POINT:
     case SEL_TANGENT_POINT: {
-        Cpp_Line* working = nullptr;
-        Cpp_PointXY* point = nullptr;
-        if (TargetExists() && WorkingLineOf(*this, working, point, attributes))
-            Cpp_LineTool::StartExtendToLine(toSegment, working, point, attributes);
+        // A gone surface or tangent point ends the command quietly.
+        s_EditTarget target;
+        if (!EditTargetOf(*this, target)) return KeepsOwnPoints(type_);
+        Cpp_LineTool::StartExtendToLine(toSegment, target.line, target.point, target.attributes);
         return true;
     }
     default: return false;
@@ -320,30 +326,19 @@ bool Cpp_Selection::StartExtendToLine(bool toSegment) const {
 }
 
 bool Cpp_Selection::StartMakeParallel(bool parallel) const {
-    int kind = 0;
-    s_DrawAttributesType attributes;
     switch (type_) {
     case SEL_CONSTRUCTION_SEGMENT:
     case SEL_PROFILE_SEGMENT:
     case SEL_PIEZOMETRIC_SEGMENT:
     case SEL_SLOPE_SEGMENT:
-        if (!TargetExists() || !LineKindOf(*this, kind, attributes)) return false;
-        Cpp_LineTool::StartMakeParallel(parallel, LineOf(*this), PointOf(*this), attributes,
-                                        false);
-        return true;
     case SEL_REINFORCEMENT_INTERVAL:
-        if (!TargetExists()) return false;
-        Cpp_LineTool::StartMakeParallel(parallel, LineOf(*this), PointOf(*this),
-                                        ReinforcementAttributes(), true);
-        return true;
     case SEL_SLIP_SURFACE_SEGMENT:
     case SEL_DEFINITION_TANGENT_SEGMENT:
     case SEL_TANGENT_SEGMENT: {
-        Cpp_Line* working = nullptr;
-        Cpp_PointXY* point = nullptr;
-        if (TargetExists() && WorkingLineOf(*this, working, point, attributes))
-            Cpp_LineTool::StartMakeParallel(parallel, working, point, attributes,
-                                            RedrawsAll(type_));
+        s_EditTarget target;
+        if (!EditTargetOf(*this, target)) return KeepsOwnPoints(type_);
+        Cpp_LineTool::StartMakeParallel(parallel, target.line, target.point, target.attributes,
+                                        target.redrawAll);
         return true;
     }
     default: return false;
