@@ -12,6 +12,8 @@
 #include "analysis/tangent_line.h"
 #include "core/point_xy.h"
 #include "editing/construction_items.h"
+#include "editing/selection_family_ops.h"
+#include "editing/selection_kinds.h"
 #include "graphics/line.h"
 #include "loads/distributed_load_data.h"
 #include "loads/geogrid_data.h"
@@ -51,51 +53,55 @@ int SlipPointNumber(const void* point) {
     return point ? static_cast<const Cpp_NoncircularShearSurfacePoint*>(point)->Number() : 0;
 }
 
-const char* InterpolationText(int kind) {
-    switch (kind) {
-    case 90:
-    case 92: return "Pressure interpolation pt. %1d for mat'l %1d";
-    case 106:
-    case 108: return "R-sub-U interpolation pt. %1d for mat'l %1d";
-    case 136:
-    case 138: return "Strength (Su) interpolation pt. %1d for mat'l %1d";
-    case 12:
-    case 14: return "C/P interpolation pt. %1d for mat'l %1d";
-    case 146:
-    case 148: return "Unit weight interpolation pt. %1d for mat'l %1d";
-    case 91: return "Pressure interpolation triangle for mat'l %1d";
-    case 109: return "R-sub-U interpolation triangle for mat'l %1d";
-    case 140: return "Strength (Su) interpolation triangle for mat'l %1d";
-    case 16: return "C/P interpolation triangle for mat'l %1d";
-    case 150: return "Unit weight interpolation triangle for mat'l %1d";
-    default: return nullptr;
-    }
-}
+// The interpolation names: the point and node kinds give the point and the material, the
+// triangle kinds only the material.
+struct s_InterpolationName {
+    int kind;
+    bool triangle;
+    const char* format;
+};
+constexpr s_InterpolationName kInterpolationNames[] = {
+    {12, false, "C/P interpolation pt. %1d for mat'l %1d"},
+    {14, false, "C/P interpolation pt. %1d for mat'l %1d"},
+    {16, true, "C/P interpolation triangle for mat'l %1d"},
+    {90, false, "Pressure interpolation pt. %1d for mat'l %1d"},
+    {91, true, "Pressure interpolation triangle for mat'l %1d"},
+    {92, false, "Pressure interpolation pt. %1d for mat'l %1d"},
+    {106, false, "R-sub-U interpolation pt. %1d for mat'l %1d"},
+    {108, false, "R-sub-U interpolation pt. %1d for mat'l %1d"},
+    {109, true, "R-sub-U interpolation triangle for mat'l %1d"},
+    {136, false, "Strength (Su) interpolation pt. %1d for mat'l %1d"},
+    {138, false, "Strength (Su) interpolation pt. %1d for mat'l %1d"},
+    {140, true, "Strength (Su) interpolation triangle for mat'l %1d"},
+    {146, false, "Unit weight interpolation pt. %1d for mat'l %1d"},
+    {148, false, "Unit weight interpolation pt. %1d for mat'l %1d"},
+    {150, true, "Unit weight interpolation triangle for mat'l %1d"},
+};
 
 }  // namespace
 
 bool Cpp_Selection::IsPointKind(int kind) {
-    return In(kind, {9, 14, 22, 54, 56, 58, 78, 84, 92, 98, 108, 132, 138});
+    return SelectionKindHas(kind, selection_flags::kPoint);
 }
 
 bool Cpp_Selection::IsInterpolationKind(int kind) {
-    return In(kind, {12, 14, 16, 90, 91, 92, 106, 108, 109, 136, 138, 140});
+    return SelectionKindHas(kind, selection_flags::kInterpolation);
 }
 
 bool Cpp_Selection::IsJoinableKind(int kind) {
-    return In(kind, {9, 78, 80, 84, 86, 98, 100, 132, 134});
+    return SelectionKindHas(kind, selection_flags::kJoinable);
 }
 
-bool Cpp_Selection::IsLineItemKind(int kind) { return In(kind, {8, 9, 78, 80, 84, 86, 132, 134}); }
+bool Cpp_Selection::IsLineItemKind(int kind) {
+    return SelectionKindHas(kind, selection_flags::kLine);
+}
 
-bool Cpp_Selection::IsSegmentKind(int kind) { return In(kind, {8, 55, 80, 86, 100, 134}); }
+bool Cpp_Selection::IsSegmentKind(int kind) {
+    return SelectionKindHas(kind, selection_flags::kSegment);
+}
 
 bool Cpp_Selection::KeepsReferenceBlock(int kind) {
-    return In(kind,
-              {6,   7,   8,   9,   10,  14,  16,  18,  20,  22,  24,  26,  27,  28,  36,  40, 41,
-               42,  43,  46,  48,  52,  53,  54,  55,  56,  57,  58,  59,  66,  68,  70,  71, 72,
-               74,  75,  76,  78,  80,  82,  84,  86,  88,  91,  92,  93,  94,  95,  96,  97, 98,
-               100, 108, 109, 110, 111, 112, 114, 116, 128, 130, 132, 134, 138, 140, 142, 144});
+    return SelectionKindHas(kind, selection_flags::kKeepsReferences);
 }
 
 void Cpp_Selection::SetProfilePointItem(Cpp_Kliven4DataSet* dataSet, void* point, void* line,
@@ -176,50 +182,87 @@ void Cpp_Selection::SetFromValues(Cpp_Kliven4DataSet* dataSet, int stage, int ki
 }
 
 bool Cpp_Selection::GetName(std::string& text) const {
-    const s_SelectionReferences& r = refs_;
-    const int kind = type_;
-    const int mode = dataSet_ ? dataSet_->Analysis().GetMode() : 0;
+    const s_SelectionKindRow* row = FindSelectionKind(type_);
+    const SelectionTextOp name =
+        row ? SelectionFamilyOps(row->family).name : nullptr;
+    if (row && row->name)
+        text = row->name;
+    else if (name)
+        name(*this, text);
+    else
+        text = "Unrecognized item";
 
-    if (const char* format = InterpolationText(kind)) {
+    // The stage suffix of the loads and the piezometric lines.
+    if (dataSet_ && row && (row->flags & selection_flags::kStageSuffix)) {
+        const bool secondStageData = row->family == e_SelectionFamily::DistributedLoad
+                                         ? dataSet_->DistributedLoads(2)->Count() > 0
+                                         : dataSet_->PiezometricLines(2)->HasLines();
+        if (dataSet_->IsMultiStage() || secondStageData) {
+            std::string suffix;
+            Format(suffix, " - (Stage %1d)", stage_);
+            text += suffix;
+        }
+    }
+    return true;
+}
+
+namespace selection_family {
+
+void NoText(const Cpp_Selection&, std::string&) {}
+
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wformat-nonliteral"
+void InterpolationName(const Cpp_Selection& item, std::string& text) {
+    const s_SelectionReferences& r = item.GetItemReferences();
+    for (const s_InterpolationName& row : kInterpolationNames) {
+        if (row.kind != item.GetType()) continue;
         const auto* set = static_cast<const Cpp_InterpolationDataSet*>(r.ref1);
         const int material = set ? set->Material() : 0;
-        if (In(kind, {16, 91, 109, 140, 150}))
-            Format(text, format, material);
+        if (row.triangle)
+            Format(text, row.format, material);
         else
-            Format(text, format, r.ref2 ? static_cast<const Cpp_VERTEX*>(r.ref2)->Number() : 0,
+            Format(text, row.format, r.ref2 ? static_cast<const Cpp_VERTEX*>(r.ref2)->Number() : 0,
                    material);
-        return true;
+        return;
     }
+}
+#pragma GCC diagnostic pop
 
-    switch (kind) {
-    // Profile lines.
-    case 2: {
+void ClippedProfileName(const Cpp_Selection& item, std::string& text) {
+    const s_SelectionReferences& r = item.GetItemReferences();
+    if (item.GetType() == SEL_PROFILE_POINT_CLIPPED) {
         const long point = NumberOfNode(r.ref3);
         if (point == 0)
             Format(text, "New (clipped) profile pt. (prof. line %1ld)", NumberOfLine(r.ref1));
         else
             Format(text, "Profile pt. %1ld (orig. line %1ld)", point, NumberOfLine(r.ref1));
-        break;
+        return;
     }
-    case 4: {
-        const auto* first = static_cast<const Cpp_PointXY*>(r.ref3);
-        if (first && first->Number() != 0 && first->Next() && first->Next()->Number() != 0)
-            Format(text, "Clipped profile line %1ld (segment %1ld)", NumberOfLine(r.ref1),
-                   static_cast<long>(first->Number()));
-        else
-            Format(text, "Profile line %1ld", NumberOfLine(r.ref1));
-        break;
-    }
-    case 84:
+    const auto* first = static_cast<const Cpp_PointXY*>(r.ref3);
+    if (first && first->Number() != 0 && first->Next() && first->Next()->Number() != 0)
+        Format(text, "Clipped profile line %1ld (segment %1ld)", NumberOfLine(r.ref1),
+               static_cast<long>(first->Number()));
+    else
+        Format(text, "Profile line %1ld", NumberOfLine(r.ref1));
+}
+
+void ProfileLineName(const Cpp_Selection& item, std::string& text) {
+    const s_SelectionReferences& r = item.GetItemReferences();
+    switch (item.GetType()) {
+    case SEL_PROFILE_POINT:
         Format(text, "Profile pt. %1ld (line %1ld)", NumberOfNode(r.ref2), NumberOfLine(r.ref1));
         break;
-    case 86:
+    case SEL_PROFILE_SEGMENT:
         Format(text, "Profile line %1ld (segment %1ld)", NumberOfLine(r.ref1),
                NumberOfNode(r.ref2));
         break;
-    case 88: Format(text, "Number label for profile line %1ld", NumberOfLine(r.ref1)); break;
-    case 68: Format(text, "Mat'l number for profile line: %1ld", NumberOfLine(r.ref1)); break;
-    case 72: {
+    case SEL_PROFILE_LABEL:
+        Format(text, "Number label for profile line %1ld", NumberOfLine(r.ref1));
+        break;
+    case SEL_MATERIAL_LABEL:
+        Format(text, "Mat'l number for profile line: %1ld", NumberOfLine(r.ref1));
+        break;
+    case SEL_MATERIAL_REGION: {
         const auto* line = static_cast<const Cpp_ProfileLine*>(r.ref1);
         if (line && line->GetMaterialNumber() != 0)
             Format(text, "Region of mat'l No. %1ld, for profile line: %1ld",
@@ -228,47 +271,74 @@ bool Cpp_Selection::GetName(std::string& text) const {
             Format(text, "Region of material for profile line: %1ld", NumberOfLine(line));
         break;
     }
-    // Piezometric lines (no line is marked as a phreatic surface).
-    case 78:
+    default: break;
+    }
+}
+
+// No line is marked as a phreatic surface.
+void PiezometricLineName(const Cpp_Selection& item, std::string& text) {
+    const s_SelectionReferences& r = item.GetItemReferences();
+    switch (item.GetType()) {
+    case SEL_PIEZOMETRIC_POINT:
         Format(text, "Piezometric line pt. %1ld (line %1ld)", NumberOfNode(r.ref2),
                NumberOfLine(r.ref1));
         break;
-    case 80: Format(text, "Piezometric line %1ld", NumberOfLine(r.ref1)); break;
-    case 82: Format(text, "Number label for piezometric line %1ld", NumberOfLine(r.ref1)); break;
-    // Construction items.
-    case 8:
+    case SEL_PIEZOMETRIC_SEGMENT:
+        Format(text, "Piezometric line %1ld", NumberOfLine(r.ref1));
+        break;
+    case SEL_PIEZOMETRIC_LABEL:
+        Format(text, "Number label for piezometric line %1ld", NumberOfLine(r.ref1));
+        break;
+    default: break;
+    }
+}
+
+void ConstructionLineName(const Cpp_Selection& item, std::string& text) {
+    const s_SelectionReferences& r = item.GetItemReferences();
+    if (item.GetType() == SEL_CONSTRUCTION_SEGMENT)
         Format(text, "Construction line %1ld (segment %1ld)", NumberOfLine(r.ref1),
                NumberOfNode(r.ref2));
-        break;
-    case 9:
+    else
         Format(text, "Construction line pt. %1ld (line %1ld)", NumberOfNode(r.ref2),
                NumberOfLine(r.ref1));
-        break;
-    case 10:
-        if (const auto* circle = static_cast<const Cpp_ConstructionCircle*>(r.ref2))
-            Format(text, "Construction circle %1ld", static_cast<long>(circle->GetNumber()));
-        break;
-    // Slope line.
-    case 132: Format(text, "Slope pt. %1ld", NumberOfNode(r.ref2)); break;
-    case 134: Format(text, "Slope line segment %1ld", NumberOfNode(r.ref2)); break;
-    // Loads and reinforcement.
-    case 36: Format(text, "Distributed load pt. %1ld", NumberOfNode(r.ref1)); break;
-    case 37: Format(text, "Distributed load segment %1ld", NumberOfNode(r.ref1)); break;
-    case 38: Format(text, "Distributed normal load interval %1ld", NumberOfNode(r.ref1)); break;
-    case 39: Format(text, "Distributed shear load interval %1ld", NumberOfNode(r.ref1)); break;
-    case 62:
-    case 64: {
-        const auto* load = static_cast<const Cpp_LineLoad*>(r.ref1);
-        if (!load) break;
-        if (load->option == Cpp_LineLoad::ByComponents)
-            Format(text, "Line load (Horiz.: %1.3e), (Vert.: %1.3e)", load->horizontal,
-                   load->vertical);
-        else if (load->option == Cpp_LineLoad::ByResultant)
-            Format(text, "Line load (Resultant: %1.3f, (Inclin.: %1.2f)", load->resultant,
-                   load->inclination);
-        break;
-    }
-    case 98: {
+}
+
+void ConstructionCircleName(const Cpp_Selection& item, std::string& text) {
+    if (const auto* circle =
+            static_cast<const Cpp_ConstructionCircle*>(item.GetItemReferences().ref2))
+        Format(text, "Construction circle %1ld", static_cast<long>(circle->GetNumber()));
+}
+
+void SlopeLineName(const Cpp_Selection& item, std::string& text) {
+    const long point = NumberOfNode(item.GetItemReferences().ref2);
+    if (item.GetType() == SEL_SLOPE_POINT)
+        Format(text, "Slope pt. %1ld", point);
+    else
+        Format(text, "Slope line segment %1ld", point);
+}
+
+void DistributedLoadName(const Cpp_Selection& item, std::string& text) {
+    static const char* const texts[] = {
+        "Distributed load pt. %1ld", "Distributed load segment %1ld",
+        "Distributed normal load interval %1ld", "Distributed shear load interval %1ld"};
+    Format(text, texts[item.GetType() - SEL_LOAD_POINT], NumberOfNode(item.GetItemReferences().ref1));
+}
+
+void LineLoadName(const Cpp_Selection& item, std::string& text) {
+    const auto* load = static_cast<const Cpp_LineLoad*>(item.GetItemReferences().ref1);
+    if (!load) return;
+    if (load->option == Cpp_LineLoad::ByComponents)
+        Format(text, "Line load (Horiz.: %1.3e), (Vert.: %1.3e)", load->horizontal,
+               load->vertical);
+    else if (load->option == Cpp_LineLoad::ByResultant)
+        Format(text, "Line load (Resultant: %1.3f, (Inclin.: %1.2f)", load->resultant,
+               load->inclination);
+}
+
+void ReinforcementName(const Cpp_Selection& item, std::string& text) {
+    const s_SelectionReferences& r = item.GetItemReferences();
+    switch (item.GetType()) {
+    case SEL_REINFORCEMENT_POINT: {
         const auto* point = static_cast<const Cpp_ReinforcementPoint*>(r.ref2);
         if (!point) break;
         Format(text,
@@ -278,147 +348,136 @@ bool Cpp_Selection::GetName(std::string& text) const {
                point->longitudinalForce, point->transverseForce);
         break;
     }
-    case 100:
+    case SEL_REINFORCEMENT_INTERVAL:
         Format(text, "Reinforce. line %1ld (interval %1ld)", NumberOfLine(r.ref1),
                NumberOfNode(r.ref2));
         break;
-    case 102: Format(text, "Long. rein. force interval %1ld", NumberOfLine(r.ref1)); break;
-    case 104: Format(text, "Trans. rein. force interval %1ld", NumberOfLine(r.ref1)); break;
-    case 74:
-    case 75:
-    case 76: {
-        static const char* const texts[] = {"Nail no. %1d head", "Nail no. %1d embedded end",
-                                            "Nail no. %1d bar"};
-        if (const auto* nail = static_cast<const Cpp_IndividualNail*>(r.ref1))
-            Format(text, texts[kind - 74], nail->GetNumber());
+    case SEL_LONGITUDINAL_FORCE:
+        Format(text, "Long. rein. force interval %1ld", NumberOfLine(r.ref1));
         break;
-    }
-    case 41:
-    case 42:
-    case 43: {
-        static const char* const texts[] = {"Geogrid no. %1d head", "Geogrid no. %1d embedded end",
-                                            "Geogrid no. %1d layer"};
-        if (const auto* grid = static_cast<const Cpp_Geogrid*>(r.ref1))
-            Format(text, texts[kind - 41], grid->GetNumber());
+    case SEL_TRANSVERSE_FORCE:
+        Format(text, "Trans. rein. force interval %1ld", NumberOfLine(r.ref1));
         break;
+    default: break;
     }
-    // Analysis definitions.
-    case 7: text = "Prescribed radius for circles"; break;
-    case 40: text = "Fixed point for circles"; break;
-    case 52: text = "Horizontal tangent line for circles"; break;
-    case 53:
+}
+
+void NailName(const Cpp_Selection& item, std::string& text) {
+    static const char* const texts[] = {"Nail no. %1d head", "Nail no. %1d embedded end",
+                                        "Nail no. %1d bar"};
+    if (const auto* nail = static_cast<const Cpp_IndividualNail*>(item.GetItemReferences().ref1))
+        Format(text, texts[item.GetType() - SEL_NAIL_HEAD], nail->GetNumber());
+}
+
+void GeogridName(const Cpp_Selection& item, std::string& text) {
+    static const char* const texts[] = {"Geogrid no. %1d head", "Geogrid no. %1d embedded end",
+                                        "Geogrid no. %1d layer"};
+    if (const auto* grid = static_cast<const Cpp_Geogrid*>(item.GetItemReferences().ref1))
+        Format(text, texts[item.GetType() - SEL_GEOGRID_HEAD], grid->GetNumber());
+}
+
+// The kinds without a fixed name: the centre and the grid corner, named by the analysis mode.
+void CircleDefinitionName(const Cpp_Selection& item, std::string& text) {
+    const Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    const int mode = ds ? ds->Analysis().GetMode() : 0;
+    if (item.GetType() == SEL_CIRCLE_CENTRE) {
         if (mode == 1)
             text = "Center of individual circle";
         else if (mode == 3)
             text = "Center of initial trial circle";
-        break;
-    case 46:
+    } else if (item.GetType() == SEL_GRID_CORNER) {
         if (mode == 4) text = "Grid corner point";
-        break;
-    case 48: text = "Grid for Search"; break;
-    case 54: {
-        const int point = SlipPointNumber(r.ref2);
+    }
+}
+
+void SlipSurfaceName(const Cpp_Selection& item, std::string& text) {
+    const Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    const int mode = ds ? ds->Analysis().GetMode() : 0;
+    const int point = SlipPointNumber(item.GetItemReferences().ref2);
+    if (item.GetType() == SEL_NONCIRCULAR_POINT) {
         if (mode == 1)
             Format(text, "Individual slip surface pt. %1ld", static_cast<long>(point));
         else
             Format(text, "Initial trial slip surface point: %1d", point);
-        break;
+        return;
     }
-    case 55: {
-        if (dataSet_ && dataSet_->Analysis().IsCircular()) {
-            if (mode == 1)
-                text = "Individual circle's arc";
-            else if (mode == 3)
-                text = "Initial trial circle's arc";
-            break;
-        }
-        const int point = SlipPointNumber(r.ref2);
+    if (ds && ds->Analysis().IsCircular()) {
         if (mode == 1)
-            Format(text, "Individual slip surface segment %1ld", static_cast<long>(point));
-        else
-            Format(text, "Initial trial slip surface segment: %1d", point);
-        break;
+            text = "Individual circle's arc";
+        else if (mode == 3)
+            text = "Initial trial circle's arc";
+        return;
     }
-    case 142: text = "Irregular tangent line point"; break;
-    case 144: text = "Irregular tangent line segment"; break;
-    case 93:
-    case 94:
-    case 95:
-    case 96: {
-        const auto* definition = static_cast<const Cpp_RadiusDefinition*>(r.ref2);
-        if (!definition) break;
-        const int number = static_cast<int>(r.number1);
-        const int tangent = definition->GetTangentLine()->GetOption();
-        switch (definition->GetOption()) {
-        case 0: Format(text, "Radius definition %1d - Prescribed radius", number); break;
-        case 1: Format(text, "Radius definition %1d - Fixed point", number); break;
-        case 2:
-            if (tangent == Cpp_TangentLine::kHorizontal)
-                Format(text, "Radius definition %1d - Horizontal tangent line", number);
-            else if (tangent == Cpp_TangentLine::kIrregular)
-                Format(text, "Radius definition %1d - Irreg. tangent pt. %1d", number,
-                       static_cast<int>(r.number3));
-            break;
-        default: break;
-        }
-        break;
-    }
-    case 97:
+    if (mode == 1)
+        Format(text, "Individual slip surface segment %1ld", static_cast<long>(point));
+    else
+        Format(text, "Initial trial slip surface segment: %1d", point);
+}
+
+void RadiusDefinitionName(const Cpp_Selection& item, std::string& text) {
+    const s_SelectionReferences& r = item.GetItemReferences();
+    if (item.GetType() == SEL_DEFINITION_TANGENT_SEGMENT) {
         Format(text, "Radius definition %1d - Irregular tangent line segment %1d",
                static_cast<int>(r.number1), static_cast<int>(r.number3));
+        return;
+    }
+    const auto* definition = static_cast<const Cpp_RadiusDefinition*>(r.ref2);
+    if (!definition) return;
+    const int number = static_cast<int>(r.number1);
+    const int tangent = definition->GetTangentLine()->GetOption();
+    switch (definition->GetOption()) {
+    case 0: Format(text, "Radius definition %1d - Prescribed radius", number); break;
+    case 1: Format(text, "Radius definition %1d - Fixed point", number); break;
+    case 2:
+        if (tangent == Cpp_TangentLine::kHorizontal)
+            Format(text, "Radius definition %1d - Horizontal tangent line", number);
+        else if (tangent == Cpp_TangentLine::kIrregular)
+            Format(text, "Radius definition %1d - Irreg. tangent pt. %1d", number,
+                   static_cast<int>(r.number3));
         break;
-    // Tension crack.
-    case 20: text = "Computed crack bottom"; break;
-    case 22: Format(text, "Computed crack pt. %1ld", NumberOfNode(r.ref1)); break;
-    case 24: text = "Computed crack water surface"; break;
-    case 26: Format(text, "Computed crack water pt. %1ld", NumberOfNode(r.ref1)); break;
-    case 56: text = "Variable crack bottom point"; break;
-    case 57: text = "Variable crack bottom segment"; break;
-    case 58: text = "Variable crack water surface point"; break;
-    case 59: text = "Variable crack water surface segment"; break;
-    // Results display and material table.
-    case 6: text = "Computed answer (factor of safety) text"; break;
-    case 18: text = "Water force in crack"; break;
-    case 27: text = "Earth pressure force"; break;
-    case 28: text = "Critical circle center"; break;
-    case 30: Format(text, "Critical shear surface pt. %1ld", static_cast<long>(r.index)); break;
-    case 32:
-        Format(text, "Critical shear surface segment (slice): %1d", static_cast<int>(r.number1));
+    default: break;
+    }
+}
+
+// The kinds without a fixed name: the points of the crack bottom and water surface.
+void ComputedCrackName(const Cpp_Selection& item, std::string& text) {
+    const long point = NumberOfNode(item.GetItemReferences().ref1);
+    if (item.GetType() == SEL_CRACK_POINT)
+        Format(text, "Computed crack pt. %1ld", point);
+    else if (item.GetType() == SEL_CRACK_WATER_POINT)
+        Format(text, "Computed crack water pt. %1ld", point);
+}
+
+// The kinds without a fixed name: the shear surface, the slices and their stresses.
+void ResultsName(const Cpp_Selection& item, std::string& text) {
+    const s_SelectionReferences& r = item.GetItemReferences();
+    const int slice = static_cast<int>(r.number1);
+    switch (item.GetType()) {
+    case SEL_CRITICAL_POINT:
+        Format(text, "Critical shear surface pt. %1ld", static_cast<long>(r.index));
         break;
-    case 66: Format(text, "Line of thrust - slice %1ld", r.number1); break;
-    case 112: text = "Scale bar"; break;
-    case 114: text = "F. S. Contours from Search"; break;
-    case 116: text = "F. S. Triangles from Search"; break;
-    case 118:
-        Format(text, "Total stress distrib. (slice: %1d)", static_cast<int>(r.number1));
+    case SEL_CRITICAL_SEGMENT:
+        Format(text, "Critical shear surface segment (slice): %1d", slice);
         break;
-    case 120:
-        Format(text, "Pore pressure distrib. (slice: %1d)", static_cast<int>(r.number1));
+    case SEL_THRUST_LINE: Format(text, "Line of thrust - slice %1ld", r.number1); break;
+    case SEL_TOTAL_STRESS: Format(text, "Total stress distrib. (slice: %1d)", slice); break;
+    case SEL_PORE_PRESSURE: Format(text, "Pore pressure distrib. (slice: %1d)", slice); break;
+    case SEL_EFFECTIVE_STRESS:
+        Format(text, "Effective stress distrib. (slice: %1d)", slice);
         break;
-    case 122:
-        Format(text, "Effective stress distrib. (slice: %1d)", static_cast<int>(r.number1));
-        break;
-    case 128: Format(text, "Slice %1ld", r.number1); break;
-    case 130:
+    case SEL_SLICE: Format(text, "Slice %1ld", r.number1); break;
+    case SEL_SLICE_BOUNDARY:
         Format(text, "Slice boundary between slices %1ld & %1ld", r.number1, r.number1 + 1);
         break;
-    case 70: Format(text, "Mat'l prop. table lines (stage %d)", stage_); break;
-    case 71: Format(text, "Mat'l prop. table text (stage %d)", stage_); break;
-    case 44:
-    case 60:
-    case 110: break;
-    default: text = "Unrecognized item"; break;
+    default: break;
     }
-
-    // The stage suffix of the loads and the piezometric lines.
-    if (dataSet_ && In(kind, {36, 37, 38, 39, 78, 80, 82})) {
-        const bool secondStageData = kind <= 39 ? dataSet_->DistributedLoads(2)->Count() > 0
-                                                : dataSet_->PiezometricLines(2)->HasLines();
-        if (dataSet_->IsMultiStage() || secondStageData) {
-            std::string suffix;
-            Format(suffix, " - (Stage %1d)", stage_);
-            text += suffix;
-        }
-    }
-    return true;
 }
+
+void MaterialTableName(const Cpp_Selection& item, std::string& text) {
+    if (item.GetType() == SEL_TABLE_LINES)
+        Format(text, "Mat'l prop. table lines (stage %d)", item.GetStage());
+    else
+        Format(text, "Mat'l prop. table text (stage %d)", item.GetStage());
+}
+
+}  // namespace selection_family

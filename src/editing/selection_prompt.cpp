@@ -10,6 +10,8 @@
 #include "core/preferences.h"
 #include "core/text_formats.h"
 #include "editing/construction_items.h"
+#include "editing/selection_family_ops.h"
+#include "editing/selection_kinds.h"
 #include "editing/selection_texts.h"
 #include "graphics/line.h"
 #include "loads/distributed_load_data.h"
@@ -37,8 +39,9 @@ bool SecondStageShown(const Cpp_Selection& item) {
     Cpp_Kliven4DataSet* ds = item.GetDataSet();
     if (!ds) return false;
     if (ds->IsMultiStage()) return true;
-    const int kind = item.GetType();
-    if (kind >= 36 && kind <= 39) return ds->DistributedLoads(2)->Count() > 0;
+    const s_SelectionKindRow* row = FindSelectionKind(item.GetType());
+    if (row && row->family == e_SelectionFamily::DistributedLoad)
+        return ds->DistributedLoads(2)->Count() > 0;
     return ds->PiezometricLines(2)->HasLines();
 }
 
@@ -117,7 +120,7 @@ constexpr s_InterpolationPrompt kInterpolationPrompts[] = {
 
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wformat-nonliteral"
-bool InterpolationPrompt(int kind, const s_SelectionReferences& r, std::string& text) {
+bool InterpolationPromptText(int kind, const s_SelectionReferences& r, std::string& text) {
     for (const s_InterpolationPrompt& row : kInterpolationPrompts) {
         if (kind != row.kinds[0] && kind != row.kinds[1]) continue;
         const auto* set = static_cast<const Cpp_InterpolationDataSet*>(r.ref1);
@@ -134,7 +137,7 @@ bool InterpolationPrompt(int kind, const s_SelectionReferences& r, std::string& 
 }
 #pragma GCC diagnostic pop
 
-std::string RadiusDefinitionPrompt(const s_SelectionReferences& r, const std::string& text) {
+std::string RadiusDefinitionText(const s_SelectionReferences& r, const std::string& text) {
     const auto* definition = static_cast<const Cpp_RadiusDefinition*>(r.ref2);
     if (!definition) return text;
     const int number = static_cast<int>(r.number1);
@@ -166,52 +169,106 @@ std::string RadiusDefinitionPrompt(const s_SelectionReferences& r, const std::st
 }  // namespace
 
 bool Cpp_Selection::GetPromptText(std::string& text) const {
-    const s_SelectionReferences& r = refs_;
-    const int kind = type_;
-    const auto* point = static_cast<const Cpp_PointXY*>(r.ref2);
-    const Cpp_PointXY* next = point ? point->Next() : nullptr;
-    const Cpp_AnalysisComputationData* analysis = dataSet_ ? &dataSet_->Analysis() : nullptr;
-    const int mode = analysis ? analysis->GetMode() : 0;
-    double cx = 0, cy = 0, radius = 0;
-    if (analysis) analysis->GetInitialCircleValue(cx, cy, radius);
+    const s_SelectionKindRow* row = FindSelectionKind(type_);
+    const SelectionTextOp prompt = row ? SelectionFamilyOps(row->family).prompt : nullptr;
+    if (row && row->prompt)
+        text = row->prompt;
+    else if (prompt)
+        prompt(*this, text);
+    else
+        text = "Unrecognized selection";
 
-    if (InterpolationPrompt(kind, r, text)) return true;
+    if (row && (row->flags & selection_flags::kStageSuffix) && SecondStageShown(*this))
+        text += FormatText(" - (Stage %1d)", stage_);
+    return true;
+}
 
-    switch (kind) {
-    // Construction items.
-    case 10:
-        if (const auto* circle = static_cast<const Cpp_ConstructionCircle*>(r.ref2))
-            text = FormatText(
-                "Selected Construction Circle - X-Center: %1.2f, Y-Center: %1.2f, Radius: %1.2f",
-                circle->CentreX(), circle->CentreY(), circle->GetRadius());
-        break;
-    case 9:
+namespace selection_family {
+
+namespace {
+const Cpp_PointXY* PointOf(const Cpp_Selection& item) {
+    return static_cast<const Cpp_PointXY*>(item.GetItemReferences().ref2);
+}
+const Cpp_PointXY* NextOf(const Cpp_PointXY* point) { return point ? point->Next() : nullptr; }
+}  // namespace
+
+void InterpolationPrompt(const Cpp_Selection& item, std::string& text) {
+    if (InterpolationPromptText(item.GetType(), item.GetItemReferences(), text)) return;
+    // The triangles have no prompt; the unit-weight items are not recognized.
+    switch (item.GetType()) {
+    case SEL_CP_TRIANGLE:
+    case SEL_PRESSURE_TRIANGLE:
+    case SEL_RSUBU_TRIANGLE:
+    case SEL_STRENGTH_TRIANGLE: break;
+    default: text = "Unrecognized selection"; break;
+    }
+}
+
+void ConstructionCirclePrompt(const Cpp_Selection& item, std::string& text) {
+    if (const auto* circle =
+            static_cast<const Cpp_ConstructionCircle*>(item.GetItemReferences().ref2))
+        text = FormatText(
+            "Selected Construction Circle - X-Center: %1.2f, Y-Center: %1.2f, Radius: %1.2f",
+            circle->CentreX(), circle->CentreY(), circle->GetRadius());
+}
+
+void ConstructionLinePrompt(const Cpp_Selection& item, std::string& text) {
+    const s_SelectionReferences& r = item.GetItemReferences();
+    const Cpp_PointXY* point = PointOf(item);
+    const Cpp_PointXY* next = NextOf(point);
+    if (item.GetType() == SEL_CONSTRUCTION_POINT) {
         if (point)
             text = FormatText("Selected Point %1ld on Construction Line %ld - X: %1.2f, Y: %1.2f",
                               static_cast<long>(point->Number()), LineNumber(r.ref1), point->X(),
                               point->Y());
-        break;
-    case 8:
-        if (point && next) text = ConstructionSegmentPrompt(r.ref1, *point, *next);
-        break;
-    // Profile lines.
-    case 84:
+    } else if (point && next) {
+        text = ConstructionSegmentPrompt(r.ref1, *point, *next);
+    }
+}
+
+void ProfileLinePrompt(const Cpp_Selection& item, std::string& text) {
+    const s_SelectionReferences& r = item.GetItemReferences();
+    const Cpp_PointXY* point = PointOf(item);
+    const Cpp_PointXY* next = NextOf(point);
+    switch (item.GetType()) {
+    case SEL_PROFILE_POINT:
         if (point)
             text = FormatText("Selected Point %1ld on Profile Line %1ld - X: %1.2f, Y: %1.2f",
                               static_cast<long>(point->Number()), LineNumber(r.ref1), point->X(),
                               point->Y());
         break;
-    case 86:
+    case SEL_PROFILE_SEGMENT:
         if (point && next) text = ProfileSegmentPrompt(LineNumber(r.ref1), *point, *next);
         break;
-    case 88:
+    case SEL_PROFILE_LABEL:
         text = FormatText("Selected Number Label for Profile Line %1ld", LineNumber(r.ref1));
         break;
-    case 2: {
+    case SEL_MATERIAL_LABEL:
+        text = FormatText("Selected Material Number for Profile Line: %1ld", LineNumber(r.ref1));
+        break;
+    case SEL_MATERIAL_REGION: {
+        const auto* line = static_cast<const Cpp_ProfileLine*>(r.ref1);
+        if (!line) break;
+        if (line->GetMaterialNumber() > 0)
+            text = FormatText("Selected Material No.: %1ld, Beneath Profile Line: %1ld",
+                              static_cast<long>(line->GetMaterialNumber()), LineNumber(line));
+        else
+            text = FormatText(
+                "Selected Material Beneath Profile Line: %1ld - Material Number Not Available",
+                LineNumber(line));
+        break;
+    }
+    default: break;
+    }
+}
+
+void ClippedProfilePrompt(const Cpp_Selection& item, std::string& text) {
+    const s_SelectionReferences& r = item.GetItemReferences();
+    const long line = LineNumber(r.ref1);
+    if (item.GetType() == SEL_PROFILE_POINT_CLIPPED) {
         // A sub-line made by clipping (ref2) may hold new points (number 0).
         const auto* clipped = static_cast<const Cpp_PointXY*>(r.ref3);
-        if (!clipped) break;
-        const long line = LineNumber(r.ref1);
+        if (!clipped) return;
         if (!r.ref2)
             text = FormatText("Selected Point %1ld on Profile Line %1ld - X: %1.2f, Y: %1.2f",
                               static_cast<long>(clipped->Number()), line, clipped->X(),
@@ -224,143 +281,142 @@ bool Cpp_Selection::GetPromptText(std::string& text) const {
             text = FormatText(
                 "Selected Point %1ld on Original Profile Line %1ld - X: %1.2f, Y: %1.2f",
                 static_cast<long>(clipped->Number()), line, clipped->X(), clipped->Y());
-        break;
+        return;
     }
-    case 4: {
-        const auto* first = static_cast<const Cpp_PointXY*>(r.ref3);
-        if (!first) break;
-        const long line = LineNumber(r.ref1);
-        const Cpp_PointXY* second = first->Next();
-        if (!r.ref2)
-            text = FormatText("Profile Line %1ld, Segment no. %1ld.", line,
-                              static_cast<long>(first->Number()));
-        else if (first->Number() != 0 && second && second->Number() != 0)
-            text = FormatText("Selected Profile Line %1ld - Original segment number %1ld", line,
-                              static_cast<long>(first->Number()));
-        else
-            text = FormatText(
-                "Selected New Segmment on Clipped Profile Line %1ld (at least one end point "
-                "added)",
-                line);
-        break;
-    }
-    case 68:
-        text = FormatText("Selected Material Number for Profile Line: %1ld", LineNumber(r.ref1));
-        break;
-    case 72: {
-        const auto* line = static_cast<const Cpp_ProfileLine*>(r.ref1);
-        if (!line) break;
-        if (line->GetMaterialNumber() > 0)
-            text = FormatText("Selected Material No.: %1ld, Beneath Profile Line: %1ld",
-                              static_cast<long>(line->GetMaterialNumber()), LineNumber(line));
-        else
-            text = FormatText(
-                "Selected Material Beneath Profile Line: %1ld - Material Number Not Available",
-                LineNumber(line));
-        break;
-    }
-    // Piezometric lines (none is marked as a phreatic surface).
-    case 78:
+    const auto* first = static_cast<const Cpp_PointXY*>(r.ref3);
+    if (!first) return;
+    const Cpp_PointXY* second = first->Next();
+    if (!r.ref2)
+        text = FormatText("Profile Line %1ld, Segment no. %1ld.", line,
+                          static_cast<long>(first->Number()));
+    else if (first->Number() != 0 && second && second->Number() != 0)
+        text = FormatText("Selected Profile Line %1ld - Original segment number %1ld", line,
+                          static_cast<long>(first->Number()));
+    else
+        text = FormatText("Selected New Segmment on Clipped Profile Line %1ld (at least one end "
+                          "point added)",
+                          line);
+}
+
+// No piezometric line is marked as a phreatic surface.
+void PiezometricLinePrompt(const Cpp_Selection& item, std::string& text) {
+    const s_SelectionReferences& r = item.GetItemReferences();
+    const Cpp_PointXY* point = PointOf(item);
+    switch (item.GetType()) {
+    case SEL_PIEZOMETRIC_POINT:
         if (point)
             text = FormatText("Selected Point %1ld on Piezometric Line %1ld - X: %1.2f, Y: %1.2f",
                               static_cast<long>(point->Number()), LineNumber(r.ref1), point->X(),
                               point->Y());
         break;
-    case 80: text = FormatText("Selected Piezometric Line %1ld", LineNumber(r.ref1)); break;
-    case 82:
+    case SEL_PIEZOMETRIC_SEGMENT:
+        text = FormatText("Selected Piezometric Line %1ld", LineNumber(r.ref1));
+        break;
+    case SEL_PIEZOMETRIC_LABEL:
         text = FormatText("Selected Number Label for Piezometric Line %1ld", LineNumber(r.ref1));
         break;
-    // Slope line.
-    case 132:
+    default: break;
+    }
+}
+
+void SlopeLinePrompt(const Cpp_Selection& item, std::string& text) {
+    const Cpp_PointXY* point = PointOf(item);
+    const Cpp_PointXY* next = NextOf(point);
+    if (item.GetType() == SEL_SLOPE_POINT) {
         if (point) text = FormatText("Slope Point - X: %1.2f, Y: %1.2f", point->X(), point->Y());
-        break;
-    case 134:
-        if (point && next) text = SlopeSegmentPrompt(*point, *next);
-        break;
-    // Distributed loads: ref1 is the load point (the interval's first).
-    case 36:
-    case 37:
-    case 38:
-    case 39: {
-        const auto* p = static_cast<const Cpp_DistributedLoadPoint*>(r.ref1);
-        const Cpp_DistributedLoadPoint* q = p ? p->NextPoint() : nullptr;
-        if (kind == 36 && p)
-            text = FormatText(
-                "Distributed Load Point - X: %1.2f, Y: %1.2f, Normal: %1.2f, Shear: %1.2f", p->X(),
-                p->Y(), p->normalStress, p->shearStress);
-        else if (kind == 37 && p && q)
-            text = FormatText("Distributed Load Interval - 1st Pt. X: %1.2f, Y: %1.2f;  2nd Pt. "
-                              "X: %1.2f, Y: %1.2f",
-                              p->X(), p->Y(), q->X(), q->Y());
-        else if (kind == 38 && p && q)
-            text = FormatText("Distributed Load Interval - 1st Pt. Normal Stress: %1.2f, 2nd Pt. "
-                              "Normal Stress: %1.2f",
-                              p->normalStress, q->normalStress);
-        else if (kind == 39 && p && q)
-            text = FormatText("Distributed Load Interval - 1st Pt. Shear Stress: %1.2f, 2nd Pt. "
-                              "Shear Stress: %1.2f",
-                              p->shearStress, q->shearStress);
-        break;
+    } else if (point && next) {
+        text = SlopeSegmentPrompt(*point, *next);
     }
-    case 62:
-    case 64: {
-        const auto* load = static_cast<const Cpp_LineLoad*>(r.ref1);
-        if (!load) break;
-        if (load->option == 1)
-            text = FormatText(
-                "Line Load - X: %1.2f, Y: %1.2f, F(Horiz.): %1.2f, F(Vert.): %1.2f", load->X(),
-                load->Y(), load->horizontal, load->vertical);
-        else if (load->option == 2)
-            text = FormatText("Line Load - X: %1.2f, Y: %1.2f, Resultant: %1.2f, Inclination: "
-                              "%1.2f (degs.)",
-                              load->X(), load->Y(), load->resultant, load->inclination);
-        break;
-    }
-    // Reinforcement: ref1 the line, ref2 the point (the interval's first).
-    case 98:
+}
+
+// ref1 is the load point (the interval's first).
+void DistributedLoadPrompt(const Cpp_Selection& item, std::string& text) {
+    const int kind = item.GetType();
+    const auto* p = static_cast<const Cpp_DistributedLoadPoint*>(item.GetItemReferences().ref1);
+    const Cpp_DistributedLoadPoint* q = p ? p->NextPoint() : nullptr;
+    if (kind == SEL_LOAD_POINT && p)
+        text = FormatText(
+            "Distributed Load Point - X: %1.2f, Y: %1.2f, Normal: %1.2f, Shear: %1.2f", p->X(),
+            p->Y(), p->normalStress, p->shearStress);
+    else if (kind == SEL_LOAD_SEGMENT && p && q)
+        text = FormatText("Distributed Load Interval - 1st Pt. X: %1.2f, Y: %1.2f;  2nd Pt. "
+                          "X: %1.2f, Y: %1.2f",
+                          p->X(), p->Y(), q->X(), q->Y());
+    else if (kind == SEL_NORMAL_LOAD_INTERVAL && p && q)
+        text = FormatText("Distributed Load Interval - 1st Pt. Normal Stress: %1.2f, 2nd Pt. "
+                          "Normal Stress: %1.2f",
+                          p->normalStress, q->normalStress);
+    else if (kind == SEL_SHEAR_LOAD_INTERVAL && p && q)
+        text = FormatText("Distributed Load Interval - 1st Pt. Shear Stress: %1.2f, 2nd Pt. "
+                          "Shear Stress: %1.2f",
+                          p->shearStress, q->shearStress);
+}
+
+void LineLoadPrompt(const Cpp_Selection& item, std::string& text) {
+    const auto* load = static_cast<const Cpp_LineLoad*>(item.GetItemReferences().ref1);
+    if (!load) return;
+    if (load->option == 1)
+        text = FormatText("Line Load - X: %1.2f, Y: %1.2f, F(Horiz.): %1.2f, F(Vert.): %1.2f",
+                          load->X(), load->Y(), load->horizontal, load->vertical);
+    else if (load->option == 2)
+        text = FormatText("Line Load - X: %1.2f, Y: %1.2f, Resultant: %1.2f, Inclination: "
+                          "%1.2f (degs.)",
+                          load->X(), load->Y(), load->resultant, load->inclination);
+}
+
+// ref1 the line, ref2 the point (the interval's first).
+void ReinforcementPrompt(const Cpp_Selection& item, std::string& text) {
+    const s_SelectionReferences& r = item.GetItemReferences();
+    const int kind = item.GetType();
+    if (kind == SEL_REINFORCEMENT_POINT) {
         if (const auto* p = static_cast<const Cpp_ReinforcementPoint*>(r.ref2))
             text = FormatText("Reinforcement Point %1ld, Line %1ld - X: %1.2f, Y: %1.2f, "
                               "F(Long): %1.2e, F(Trans): %1.2e",
                               static_cast<long>(p->Number()), LineNumber(r.ref1), p->X(), p->Y(),
                               p->longitudinalForce, p->transverseForce);
-        break;
-    case 100:
+        return;
+    }
+    if (kind == SEL_REINFORCEMENT_INTERVAL) {
         if (const auto* line = static_cast<const Cpp_ReinforcementLine*>(r.ref1))
             text = FormatText("Reinforcement Line %1ld - Max. rotation (degs.): %1.2f, Option: %1d",
                               LineNumber(line), line->GetAngle(), line->GetForceOption());
-        break;
-    case 102:
-    case 104: {
-        const auto* p = static_cast<const Cpp_ReinforcementPoint*>(r.ref2);
-        const Cpp_ReinforcementPoint* q = p ? p->NextPoint() : nullptr;
-        if (!p || !q) break;
-        text = kind == 102
-                   ? FormatText("Reinforcement Line %1ld - Long. Force (1st Pt.): %1.2f, Long. "
-                                "Force (2nd Pt.): %1.2f",
-                                LineNumber(r.ref1), p->longitudinalForce, q->longitudinalForce)
-                   : FormatText("Reinforcement Line %1ld - Trans. Force (1st Pt.): %1.2f, Trans. "
-                                "Force (2nd Pt.): %1.2f",
-                                LineNumber(r.ref1), p->transverseForce, q->transverseForce);
-        break;
+        return;
     }
-    // Analysis and search definitions.
-    case 40:
+    const auto* p = static_cast<const Cpp_ReinforcementPoint*>(r.ref2);
+    const Cpp_ReinforcementPoint* q = p ? p->NextPoint() : nullptr;
+    if (!p || !q) return;
+    text = kind == SEL_LONGITUDINAL_FORCE
+               ? FormatText("Reinforcement Line %1ld - Long. Force (1st Pt.): %1.2f, Long. "
+                            "Force (2nd Pt.): %1.2f",
+                            LineNumber(r.ref1), p->longitudinalForce, q->longitudinalForce)
+               : FormatText("Reinforcement Line %1ld - Trans. Force (1st Pt.): %1.2f, Trans. "
+                            "Force (2nd Pt.): %1.2f",
+                            LineNumber(r.ref1), p->transverseForce, q->transverseForce);
+}
+
+// The analysis and search definitions.
+void CircleDefinitionPrompt(const Cpp_Selection& item, std::string& text) {
+    const s_SelectionReferences& r = item.GetItemReferences();
+    const Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    const Cpp_AnalysisComputationData* analysis = ds ? &ds->Analysis() : nullptr;
+    const int mode = analysis ? analysis->GetMode() : 0;
+    double cx = 0, cy = 0, radius = 0;
+    if (analysis) analysis->GetInitialCircleValue(cx, cy, radius);
+    switch (item.GetType()) {
+    case SEL_FIXED_POINT:
         text = FormatText("Fixed point through which circles pass - X: %1.2f, Y: %1.2f", r.x, r.y);
         break;
-    case 52:
+    case SEL_HORIZONTAL_TANGENT:
         text = FormatText("Horizontal line to which circles are tangent - Y(elevation): %1.2f",
                           r.y);
         break;
-    case 7: text = FormatText("Tip of radius located at - X: %1.2f, Y: %1.2f", r.x, r.y); break;
-    case 93:
-    case 94:
-    case 95:
-    case 96:
-    case 97: text = RadiusDefinitionPrompt(r, text); break;
-    case 46:
+    case SEL_PRESCRIBED_RADIUS:
+        text = FormatText("Tip of radius located at - X: %1.2f, Y: %1.2f", r.x, r.y);
+        break;
+    case SEL_GRID_CORNER:
         if (mode == 4) text = "Fixed grid corner";
         break;
-    case 48:
+    case SEL_SEARCH_GRID:
         text = FormatText(
             "Selected Search Grid - Xc: %s, Yc: %s, Min. spacing: %s", Coordinate(cx).c_str(),
             Coordinate(cy).c_str(),
@@ -368,7 +424,7 @@ bool Cpp_Selection::GetPromptText(std::string& text) const {
                   Cpp_KlivenSettings::LengthDecimals())
                 .c_str());
         break;
-    case 53:
+    case SEL_CIRCLE_CENTRE:
         if (mode == 1 || mode == 3)
             text = FormatText(mode == 1 ? "Center of individual circle - Xc: %s, Yc: %s, Radius: %s"
                                         : "Center of initial trial circle - Xc: %s, Yc: %s, "
@@ -376,77 +432,73 @@ bool Cpp_Selection::GetPromptText(std::string& text) const {
                               Coordinate(cx).c_str(), Coordinate(cy).c_str(),
                               Coordinate(radius).c_str());
         break;
-    case 54:
+    default: break;
+    }
+}
+
+void SlipSurfacePrompt(const Cpp_Selection& item, std::string& text) {
+    const s_SelectionReferences& r = item.GetItemReferences();
+    const Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    const Cpp_AnalysisComputationData* analysis = ds ? &ds->Analysis() : nullptr;
+    const int mode = analysis ? analysis->GetMode() : 0;
+    if (item.GetType() == SEL_NONCIRCULAR_POINT) {
         if (const auto* slip = static_cast<const Cpp_NoncircularShearSurfacePoint*>(r.ref2))
             text = FormatText(mode == 1 ? "Individual Noncircular Shear Surface Point %1d - X: "
                                           "%1.2f, Y: %1.2f"
                                         : "Initial Trial Noncircular Shear Surface Point %1d - X: "
                                           "%1.2f, Y: %1.2f",
                               slip->Number(), slip->X(), slip->Y());
-        break;
-    case 55:
-        if (analysis && analysis->IsCircular()) {
-            text = FormatText(mode == 1 ? "Individual circle's arc - Xc: %s, Yc: %s, Radius: %s"
-                                        : "Initial trial circle's arc - Xc: %s, Yc: %s, Radius: %s",
-                              Coordinate(cx).c_str(), Coordinate(cy).c_str(),
-                              Coordinate(radius).c_str());
-        } else if (const auto* slip =
-                       static_cast<const Cpp_NoncircularShearSurfacePoint*>(r.ref2)) {
-            text = FormatText(mode == 1
-                                  ? "Individual Noncircular Shear Surface Line - Segment: %1d"
-                                  : "Initial Trial Noncircular Shear Surface Line - Segment: %1d",
-                              slip->Number());
-        }
-        break;
-    // Tension crack.
-    case 56: text = "Point defining bottom elevation of crack."; break;
-    case 57: text = "Segment defining bottom elevation of crack."; break;
-    case 58: text = "Point defining surface elevation of water in crack."; break;
-    case 59: text = "Segment defining surface elevation of water in crack."; break;
-    case 22: text = "Point defining base of crack"; break;
-    case 20: text = "Crack base line"; break;
-    case 26: text = "Point defining crack water surface"; break;
-    case 24: text = "Crack water surface"; break;
-    // Material-property table.
-    case 70: text = FormatText("Selected Material Property Table LINES for Stage: %d", stage_); break;
-    case 71: text = FormatText("Selected Material Property Table TEXT for Stage: %d", stage_); break;
-    // Results display: the texts that read only the record.
-    case 6: text = "Computed answer (factor of safety) text"; break;
-    case 28:
+        return;
+    }
+    if (analysis && analysis->IsCircular()) {
+        double cx = 0, cy = 0, radius = 0;
+        analysis->GetInitialCircleValue(cx, cy, radius);
+        text = FormatText(mode == 1 ? "Individual circle's arc - Xc: %s, Yc: %s, Radius: %s"
+                                    : "Initial trial circle's arc - Xc: %s, Yc: %s, Radius: %s",
+                          Coordinate(cx).c_str(), Coordinate(cy).c_str(),
+                          Coordinate(radius).c_str());
+    } else if (const auto* slip = static_cast<const Cpp_NoncircularShearSurfacePoint*>(r.ref2)) {
+        text = FormatText(mode == 1 ? "Individual Noncircular Shear Surface Line - Segment: %1d"
+                                    : "Initial Trial Noncircular Shear Surface Line - Segment: %1d",
+                          slip->Number());
+    }
+}
+
+void RadiusDefinitionPrompt(const Cpp_Selection& item, std::string& text) {
+    text = RadiusDefinitionText(item.GetItemReferences(), text);
+}
+
+void MaterialTablePrompt(const Cpp_Selection& item, std::string& text) {
+    text = FormatText(item.GetType() == SEL_TABLE_LINES
+                          ? "Selected Material Property Table LINES for Stage: %d"
+                          : "Selected Material Property Table TEXT for Stage: %d",
+                      item.GetStage());
+}
+
+// The texts that read only the record. The computed stresses, side forces and crack water and
+// earth-pressure forces read the slices of a computation, which the program does not hold: the
+// text stays. The scale bar has no prompt.
+void ResultsPrompt(const Cpp_Selection& item, std::string& text) {
+    const s_SelectionReferences& r = item.GetItemReferences();
+    switch (item.GetType()) {
+    case SEL_CRITICAL_CENTRE:
         text = FormatText("Critical circle center: X: %s, Y: %s, Radius: %s",
                           Coordinate(r.x).c_str(), Coordinate(r.y).c_str(),
                           Coordinate(r.radius).c_str());
         break;
-    case 30:
+    case SEL_CRITICAL_POINT:
         text = FormatText("Shear Surface Point %1d - X: %1.2f, Y: %1.2f", r.index, r.x, r.y);
         break;
-    case 32: text = FormatText("Shear Surface Line - Slice: %1d", static_cast<int>(r.number1)); break;
-    case 128: text = FormatText("Selected Slice Number %1ld", r.number1); break;
-    case 66: text = FormatText("Selected line of thrust across slice number %1ld", r.number1); break;
-    case 114: text = "Selected Contours of Factor of Safety from Search"; break;
-    case 116: text = "Selected Triangle in Factor of Safety Triangulation"; break;
-    // The computed stresses, side forces and crack water and earth-pressure forces read the
-    // slices of a computation, which the program does not hold: the text stays.
-    case 18:
-    case 27:
-    case 118:
-    case 120:
-    case 122:
-    case 130:
-    // Kinds without a prompt.
-    case 16:
-    case 91:
-    case 109:
-    case 140:
-    case 44:
-    case 60:
-    case 110:
-    case 142:
-    case 144: break;
-    default: text = "Unrecognized selection"; break;
+    case SEL_CRITICAL_SEGMENT:
+        text = FormatText("Shear Surface Line - Slice: %1d", static_cast<int>(r.number1));
+        break;
+    case SEL_SLICE: text = FormatText("Selected Slice Number %1ld", r.number1); break;
+    case SEL_THRUST_LINE:
+        text = FormatText("Selected line of thrust across slice number %1ld", r.number1);
+        break;
+    case SEL_SCALE_BAR: text = "Unrecognized selection"; break;
+    default: break;
     }
-
-    if ((kind >= 36 && kind <= 39) || kind == 78 || kind == 80 || kind == 82)
-        if (SecondStageShown(*this)) text += FormatText(" - (Stage %1d)", stage_);
-    return true;
 }
+
+}  // namespace selection_family

@@ -1,0 +1,66 @@
+#pragma once
+// The operations of each selected-item family, one function per family and operation. Each
+// handles only its own family's kinds; the kind table (selection_kinds.cpp) holds them.
+
+#include <string>
+
+class Cpp_Selection;
+
+namespace selection_family {
+
+// Leaves the text as it is.
+void NoText(const Cpp_Selection& item, std::string& text);
+
+// The one-line names (selection.cpp).
+void ClippedProfileName(const Cpp_Selection& item, std::string& text);
+void ProfileLineName(const Cpp_Selection& item, std::string& text);
+void PiezometricLineName(const Cpp_Selection& item, std::string& text);
+void ConstructionLineName(const Cpp_Selection& item, std::string& text);
+void ConstructionCircleName(const Cpp_Selection& item, std::string& text);
+void SlopeLineName(const Cpp_Selection& item, std::string& text);
+void DistributedLoadName(const Cpp_Selection& item, std::string& text);
+void LineLoadName(const Cpp_Selection& item, std::string& text);
+void ReinforcementName(const Cpp_Selection& item, std::string& text);
+void NailName(const Cpp_Selection& item, std::string& text);
+void GeogridName(const Cpp_Selection& item, std::string& text);
+void CircleDefinitionName(const Cpp_Selection& item, std::string& text);
+void SlipSurfaceName(const Cpp_Selection& item, std::string& text);
+void RadiusDefinitionName(const Cpp_Selection& item, std::string& text);
+void ComputedCrackName(const Cpp_Selection& item, std::string& text);
+void InterpolationName(const Cpp_Selection& item, std::string& text);
+void ResultsName(const Cpp_Selection& item, std::string& text);
+void MaterialTableName(const Cpp_Selection& item, std::string& text);
+
+// The status-line prompts (selection_prompt.cpp).
+void ClippedProfilePrompt(const Cpp_Selection& item, std::string& text);
+void ProfileLinePrompt(const Cpp_Selection& item, std::string& text);
+void PiezometricLinePrompt(const Cpp_Selection& item, std::string& text);
+void ConstructionLinePrompt(const Cpp_Selection& item, std::string& text);
+void ConstructionCirclePrompt(const Cpp_Selection& item, std::string& text);
+void SlopeLinePrompt(const Cpp_Selection& item, std::string& text);
+void DistributedLoadPrompt(const Cpp_Selection& item, std::string& text);
+void LineLoadPrompt(const Cpp_Selection& item, std::string& text);
+void ReinforcementPrompt(const Cpp_Selection& item, std::string& text);
+void CircleDefinitionPrompt(const Cpp_Selection& item, std::string& text);
+void SlipSurfacePrompt(const Cpp_Selection& item, std::string& text);
+void RadiusDefinitionPrompt(const Cpp_Selection& item, std::string& text);
+void InterpolationPrompt(const Cpp_Selection& item, std::string& text);
+void ResultsPrompt(const Cpp_Selection& item, std::string& text);
+void MaterialTablePrompt(const Cpp_Selection& item, std::string& text);
+
+// The tool tips (selection_tooltip.cpp).
+bool ClippedProfileTip(const Cpp_Selection& item, std::string& text);
+bool ProfileLineTip(const Cpp_Selection& item, std::string& text);
+bool PiezometricLineTip(const Cpp_Selection& item, std::string& text);
+bool ConstructionLineTip(const Cpp_Selection& item, std::string& text);
+bool ConstructionCircleTip(const Cpp_Selection& item, std::string& text);
+bool SlopeLineTip(const Cpp_Selection& item, std::string& text);
+bool DistributedLoadTip(const Cpp_Selection& item, std::string& text);
+bool LineLoadTip(const Cpp_Selection& item, std::string& text);
+bool ReinforcementTip(const Cpp_Selection& item, std::string& text);
+bool CircleDefinitionTip(const Cpp_Selection& item, std::string& text);
+bool SlipSurfaceTip(const Cpp_Selection& item, std::string& text);
+bool InterpolationTip(const Cpp_Selection& item, std::string& text);
+bool ResultsTip(const Cpp_Selection& item, std::string& text);
+
+}  // namespace selection_family

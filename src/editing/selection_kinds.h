@@ -1,0 +1,75 @@
+#pragma once
+// The kinds of a selected item in one table. Each kind has one row: its family (the entity it
+// belongs to), its flags, and fixed texts where the kind has them; each family has one row of
+// operations (name, prompt, tool tip, ...). Cpp_Selection looks its kind up here in place of
+// switching on the kind number.
+//
+// Adding a kind: one row in kKinds (selection_kinds.cpp) and, where its family's functions do
+// not cover it yet, a case in those functions. Adding a family: an e_SelectionFamily value, its
+// row in kFamilies and its functions.
+
+#include <string>
+
+class Cpp_Selection;
+
+enum class e_SelectionFamily {
+    Unrecognized,  // kept as a record, but no texts and no operations
+    Unnamed,       // kinds without texts (44, 60, 110)
+    ClippedProfile,
+    ProfileLine,
+    PiezometricLine,
+    ConstructionLine,
+    ConstructionCircle,
+    SlopeLine,
+    DistributedLoad,
+    LineLoad,
+    Reinforcement,
+    Nail,
+    Geogrid,
+    CircleDefinition,
+    SlipSurface,
+    RadiusDefinition,
+    IrregularTangent,
+    ComputedCrack,
+    VariableCrack,
+    Interpolation,
+    Results,
+    MaterialTable,
+};
+
+namespace selection_flags {
+inline constexpr unsigned kPoint = 1u << 0;          // a point (IsPointItem)
+inline constexpr unsigned kSegment = 1u << 1;        // a segment between two points
+inline constexpr unsigned kLine = 1u << 2;           // a point or segment of a line list
+inline constexpr unsigned kJoinable = 1u << 3;       // its line can be joined to another
+inline constexpr unsigned kInterpolation = 1u << 4;  // an item of an interpolation data set
+inline constexpr unsigned kKeepsReferences = 1u << 5;  // SetFromValues keeps the whole block
+inline constexpr unsigned kStageSuffix = 1u << 6;   // name and prompt end with the stage
+}  // namespace selection_flags
+
+// A text operation of a family: fills text for the item's kind, or leaves it.
+using SelectionTextOp = void (*)(const Cpp_Selection& item, std::string& text);
+// The tool tip: false (text untouched) where the item has none.
+using SelectionTipOp = bool (*)(const Cpp_Selection& item, std::string& text);
+
+struct s_SelectionFamilyOps {
+    e_SelectionFamily family;
+    SelectionTextOp name;    // null: the kind's fixed name, else text untouched
+    SelectionTextOp prompt;  // null: the kind's fixed prompt, else text untouched
+    SelectionTipOp toolTip;  // null: no tool tip (false)
+};
+
+struct s_SelectionKindRow {
+    int kind;
+    e_SelectionFamily family;
+    unsigned flags;
+    const char* name;    // fixed one-line name, or null (the family's name function)
+    const char* prompt;  // fixed status-line prompt, or null (the family's prompt function)
+};
+
+// The row of a kind; null for a code without a kind.
+const s_SelectionKindRow* FindSelectionKind(int kind);
+// The operations of a family.
+const s_SelectionFamilyOps& SelectionFamilyOps(e_SelectionFamily family);
+// Whether the kind's row has every flag of mask (false for a code without a kind).
+bool SelectionKindHas(int kind, unsigned mask);
