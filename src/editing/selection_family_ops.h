@@ -5,6 +5,9 @@
 #include <string>
 
 class Cpp_Selection;
+namespace platform {
+class DeviceContext;
+}
 
 namespace selection_family {
 
@@ -62,5 +65,18 @@ bool CircleDefinitionTip(const Cpp_Selection& item, std::string& text);
 bool SlipSurfaceTip(const Cpp_Selection& item, std::string& text);
 bool InterpolationTip(const Cpp_Selection& item, std::string& text);
 bool ResultsTip(const Cpp_Selection& item, std::string& text);
+
+// The highlights of the kinds marked ByFamily (selection_highlight.cpp).
+void ProfileLineHighlight(const Cpp_Selection& item, platform::DeviceContext& dc);
+void PiezometricLineHighlight(const Cpp_Selection& item, platform::DeviceContext& dc);
+void ConstructionCircleHighlight(const Cpp_Selection& item, platform::DeviceContext& dc);
+void DistributedLoadHighlight(const Cpp_Selection& item, platform::DeviceContext& dc);
+void LineLoadHighlight(const Cpp_Selection& item, platform::DeviceContext& dc);
+void ReinforcementHighlight(const Cpp_Selection& item, platform::DeviceContext& dc);
+void CircleDefinitionHighlight(const Cpp_Selection& item, platform::DeviceContext& dc);
+void SlipSurfaceHighlight(const Cpp_Selection& item, platform::DeviceContext& dc);
+void IrregularTangentHighlight(const Cpp_Selection& item, platform::DeviceContext& dc);
+void VariableCrackHighlight(const Cpp_Selection& item, platform::DeviceContext& dc);
+void ResultsHighlight(const Cpp_Selection& item, platform::DeviceContext& dc);
 
 }  // namespace selection_family

@@ -11,6 +11,9 @@
 #include <string>
 
 class Cpp_Selection;
+namespace platform {
+class DeviceContext;
+}
 
 enum class e_SelectionFamily {
     Unrecognized,  // kept as a record, but no texts and no operations
@@ -47,22 +50,41 @@ inline constexpr unsigned kKeepsReferences = 1u << 5;  // SetFromValues keeps th
 inline constexpr unsigned kStageSuffix = 1u << 6;   // name and prompt end with the stage
 }  // namespace selection_flags
 
+// How the highlight of a kind is drawn: a mark on a referenced point node, marks on both ends of
+// a referenced segment, a mark on the record's own point (x, y), or the family's function.
+enum class e_SelectionMark {
+    ByFamily,
+    Ref1,
+    Ref2,
+    Ref3,
+    Ref1AndRef2,
+    SegmentRef1,
+    SegmentRef2,
+    SegmentRef3,
+    PointXY,
+};
+
 // A text operation of a family: fills text for the item's kind, or leaves it.
 using SelectionTextOp = void (*)(const Cpp_Selection& item, std::string& text);
 // The tool tip: false (text untouched) where the item has none.
 using SelectionTipOp = bool (*)(const Cpp_Selection& item, std::string& text);
+// The inverting highlight of the item.
+using SelectionDrawOp = void (*)(const Cpp_Selection& item, platform::DeviceContext& dc);
 
 struct s_SelectionFamilyOps {
     e_SelectionFamily family;
     SelectionTextOp name;    // null: the kind's fixed name, else text untouched
     SelectionTextOp prompt;  // null: the kind's fixed prompt, else text untouched
     SelectionTipOp toolTip;  // null: no tool tip (false)
+    SelectionDrawOp highlight;  // the kinds marked ByFamily; null: nothing drawn
+    bool clipToView;            // the highlight clips to the view (else to the page)
 };
 
 struct s_SelectionKindRow {
     int kind;
     e_SelectionFamily family;
     unsigned flags;
+    e_SelectionMark mark;
     const char* name;    // fixed one-line name, or null (the family's name function)
     const char* prompt;  // fixed status-line prompt, or null (the family's prompt function)
 };
