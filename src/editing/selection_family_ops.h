@@ -4,7 +4,11 @@
 
 #include <string>
 
+class Cpp_NameValueList;
 class Cpp_Selection;
+namespace selection_page {
+class Page;
+}
 namespace platform {
 class DeviceContext;
 }
@@ -78,5 +82,22 @@ void SlipSurfaceHighlight(const Cpp_Selection& item, platform::DeviceContext& dc
 void IrregularTangentHighlight(const Cpp_Selection& item, platform::DeviceContext& dc);
 void VariableCrackHighlight(const Cpp_Selection& item, platform::DeviceContext& dc);
 void ResultsHighlight(const Cpp_Selection& item, platform::DeviceContext& dc);
+
+// The information pages (selection_page.cpp): false where the kind has none.
+bool ClippedProfilePage(const Cpp_Selection& item, selection_page::Page& page, Cpp_NameValueList& list);
+bool UnnamedPage(const Cpp_Selection& item, selection_page::Page& page, Cpp_NameValueList& list);
+bool ConstructionLinePage(const Cpp_Selection& item, selection_page::Page& page, Cpp_NameValueList& list);
+bool ConstructionCirclePage(const Cpp_Selection& item, selection_page::Page& page, Cpp_NameValueList& list);
+bool ProfileLinePage(const Cpp_Selection& item, selection_page::Page& page, Cpp_NameValueList& list);
+bool PiezometricLinePage(const Cpp_Selection& item, selection_page::Page& page, Cpp_NameValueList& list);
+bool SlopeLinePage(const Cpp_Selection& item, selection_page::Page& page, Cpp_NameValueList& list);
+bool DistributedLoadPage(const Cpp_Selection& item, selection_page::Page& page, Cpp_NameValueList& list);
+bool LineLoadPage(const Cpp_Selection& item, selection_page::Page& page, Cpp_NameValueList& list);
+bool CircleDefinitionPage(const Cpp_Selection& item, selection_page::Page& page, Cpp_NameValueList& list);
+bool IrregularTangentPage(const Cpp_Selection& item, selection_page::Page& page, Cpp_NameValueList& list);
+bool SlipSurfacePage(const Cpp_Selection& item, selection_page::Page& page, Cpp_NameValueList& list);
+bool MaterialTablePage(const Cpp_Selection& item, selection_page::Page& page, Cpp_NameValueList& list);
+bool ComputedCrackPage(const Cpp_Selection& item, selection_page::Page& page, Cpp_NameValueList& list);
+bool ResultsPage(const Cpp_Selection& item, selection_page::Page& page, Cpp_NameValueList& list);
 
 }  // namespace selection_family

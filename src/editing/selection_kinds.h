@@ -10,7 +10,11 @@
 
 #include <string>
 
+class Cpp_NameValueList;
 class Cpp_Selection;
+namespace selection_page {
+class Page;
+}
 namespace platform {
 class DeviceContext;
 }
@@ -68,6 +72,9 @@ enum class e_SelectionMark {
 using SelectionTextOp = void (*)(const Cpp_Selection& item, std::string& text);
 // The tool tip: false (text untouched) where the item has none.
 using SelectionTipOp = bool (*)(const Cpp_Selection& item, std::string& text);
+// The information page: false where the kind has none ("Unknown item").
+using SelectionPageOp = bool (*)(const Cpp_Selection& item, selection_page::Page& page,
+                                 Cpp_NameValueList& list);
 // The inverting highlight of the item.
 using SelectionDrawOp = void (*)(const Cpp_Selection& item, platform::DeviceContext& dc);
 
@@ -78,6 +85,7 @@ struct s_SelectionFamilyOps {
     SelectionTipOp toolTip;  // null: no tool tip (false)
     SelectionDrawOp highlight;  // the kinds marked ByFamily; null: nothing drawn
     bool clipToView;            // the highlight clips to the view (else to the page)
+    SelectionPageOp page;       // null: no information page
 };
 
 struct s_SelectionKindRow {

@@ -12,6 +12,8 @@
 #include "core/point_xy.h"
 #include "core/preferences.h"
 #include "editing/construction_items.h"
+#include "editing/selection_family_ops.h"
+#include "editing/selection_kinds.h"
 #include "graphics/drawing_attributes.h"
 #include "graphics/line.h"
 #include "loads/distributed_load_data.h"
@@ -25,7 +27,7 @@
 #include <cmath>
 #include <string>
 
-namespace {
+namespace selection_page {
 
 constexpr double kRadiansToDegrees = 57.29577951308232;
 
@@ -85,33 +87,36 @@ bool StageRowS1(const Cpp_Kliven4DataSet* ds) {
     return ds && (ds->IsMultiStage() || ds->PiezometricLines(2)->Count() > 0);
 }
 
-}  // namespace
+}  // namespace selection_page
+
+using namespace selection_page;
 
 namespace {
 
 // The material of a slice's base in the data set's material list.
-const Cpp_MaterialProperties* SliceMaterial(const Cpp_Kliven4DataSet* dataSet_,
+const Cpp_MaterialProperties* SliceMaterial(const Cpp_Kliven4DataSet* ds,
                                             const Cpp_Slice& slice) {
-    return dataSet_ ? dataSet_->MaterialData().GetMaterialList().FindMaterialConst(
+    return ds ? ds->MaterialData().GetMaterialList().FindMaterialConst(
                           slice.materialNumber)
                     : nullptr;
 }
 
 
-// The pages of the results items; n is the slice number the record holds.
-void ResultsPage(const Cpp_Selection& item, Page& page, Cpp_NameValueList& list) {
-    const Cpp_Kliven4DataSet* dataSet_ = item.GetDataSet();
-    const int type_ = item.GetType();
-    const int stage_ = item.GetStage();
+// The pages of the results items that read the slices; n is the slice number the record
+// holds.
+void SliceResultsPage(const Cpp_Selection& item, Page& page, Cpp_NameValueList& list) {
+    const Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    const int kind = item.GetType();
+    const int stage = item.GetStage();
     const s_Formats& f = page.F();
     const s_SelectionReferences& r = item.GetItemReferences();
     const int n = static_cast<int>(r.number1);
-    const Cpp_Slices* slices = dataSet_ ? &dataSet_->Slices() : nullptr;
+    const Cpp_Slices* slices = ds ? &ds->Slices() : nullptr;
     const Cpp_Slice* slice = slices ? slices->GetSlice(n) : nullptr;
-    const int stages = dataSet_ ? dataSet_->Analysis().NumberOfStages() : 1;
-    const int mode = dataSet_ ? dataSet_->Analysis().GetMode() : 0;
-    switch (type_) {
-    case 18: {
+    const int stages = ds ? ds->Analysis().NumberOfStages() : 1;
+    const int mode = ds ? ds->Analysis().GetMode() : 0;
+    switch (kind) {
+    case SEL_CRACK_WATER_FORCE: {
         page.Title("Vector Representing Water Force in Tension Crack");
         if (!slices) return;
         int side = 0;
@@ -124,44 +129,44 @@ void ResultsPage(const Cpp_Selection& item, Page& page, Cpp_NameValueList& list)
         page.Value("Y coordinate of water force on slice boundary:", f.coordinate, y);
         return;
     }
-    case 27: {
+    case SEL_EARTH_PRESSURE_FORCE: {
         page.Title("Vector Representing Computed Earth Pressure Force");
-        if (!dataSet_) return;
-        const Cpp_ResultsDisplay& results = dataSet_->ResultsDisplay();
-        const Cpp_AnalysisComputationData& a = dataSet_->Analysis();
-        page.Value("Earth pressure force:", f.force, results.GetEarthPressureForce(stage_));
+        if (!ds) return;
+        const Cpp_ResultsDisplay& results = ds->ResultsDisplay();
+        const Cpp_AnalysisComputationData& a = ds->Analysis();
+        page.Value("Earth pressure force:", f.force, results.GetEarthPressureForce(stage));
         page.Value("Specified factor of safety:", f.safety, a.GetSideForceValue());
         page.Value("Specified inclination:", f.angle, a.GetCorpsSideForceInclination());
-        const s_tagTypePointXY p = results.GetEarthPressurePoint(stage_);
+        const s_tagTypePointXY p = results.GetEarthPressurePoint(stage);
         page.Value("X coordinate of force:", f.coordinate, p.x);
         page.Value("Y coordinate of force:", f.coordinate, p.y);
         return;
     }
-    case 28: {
+    case SEL_CRITICAL_CENTRE: {
         if (mode == 1) page.Title("Center of Individual Circular Slip Surface");
         if (mode == 3) page.Title("Center of Critical Slip Surface");
-        if (!dataSet_) return;
-        const Cpp_ResultsDisplay& results = dataSet_->ResultsDisplay();
+        if (!ds) return;
+        const Cpp_ResultsDisplay& results = ds->ResultsDisplay();
         page.Value("X - Center:", f.coordinate, results.GetCriticalCircleCenter().x);
         page.Value("Y - Center:", f.coordinate, results.GetCriticalCircleCenter().y);
         page.Value("Radius:", f.coordinate, results.GetCriticalCircleRadius());
         return;
     }
-    case 30:
+    case SEL_CRITICAL_POINT:
         page.Title("Point on Critical Slip Surface");
         page.Int("Point number:", r.index);
         page.XY("", r.x, r.y, f.coordinate);
         return;
-    case 32:
+    case SEL_CRITICAL_SEGMENT:
         page.Title("Segment of Critical Slip Surface");
         page.Int("Segment & slice number:", n);
         if (!slice) return;
         page.XY("First point - ", slice->bottomLeftX, slice->bottomLeftY, f.coordinate);
         page.XY("Second point - ", slice->GetBottomRightX(), slice->GetBottomRightY(),
                 f.coordinate);
-        slices->ShowSliceBaseInformation(n, SliceMaterial(dataSet_, *slice), stages, list);
+        slices->ShowSliceBaseInformation(n, SliceMaterial(ds, *slice), stages, list);
         return;
-    case 66:
+    case SEL_THRUST_LINE:
         page.Title("Line of Thrust");
         page.Int("Slice number:", n);
         if (!slice) return;
@@ -174,11 +179,11 @@ void ResultsPage(const Cpp_Selection& item, Page& page, Cpp_NameValueList& list)
         page.Value("Fraction of height (right):", f.coordinate,
                    slice->GetLineOfThrustFractionRight());
         return;
-    case 118:
-    case 120:
-    case 122: {
-        page.Title(type_ == 118   ? "Distribution of Total Normal Stress on Slip Surface"
-                   : type_ == 120 ? "Distribution of Pore Water Pressure on Slip Surface"
+    case SEL_TOTAL_STRESS:
+    case SEL_PORE_PRESSURE:
+    case SEL_EFFECTIVE_STRESS: {
+        page.Title(kind == SEL_TOTAL_STRESS   ? "Distribution of Total Normal Stress on Slip Surface"
+                   : kind == SEL_PORE_PRESSURE ? "Distribution of Pore Water Pressure on Slip Surface"
                                   : "Distribution of Effective Normal Stress on Slip Surface");
         if (!slice) return;
         const double total = slice->GetStageEntityValue(stages);
@@ -188,14 +193,14 @@ void ResultsPage(const Cpp_Selection& item, Page& page, Cpp_NameValueList& list)
                                                         {"Pore water pressure:", pore},
                                                         {"Effective normal stress:", effective}};
         const int order[3][3] = {{0, 1, 2}, {1, 0, 2}, {2, 0, 1}};
-        for (int i : order[(type_ - 118) / 2]) page.Value(rows[i].first, f.stress, rows[i].second);
+        for (int i : order[(kind - SEL_TOTAL_STRESS) / 2]) page.Value(rows[i].first, f.stress, rows[i].second);
         return;
     }
-    case 128:
+    case SEL_SLICE:
         page.Title(FormatText("Slice number %1d", n));
-        if (slice) slices->ShowSliceInformation(n, SliceMaterial(dataSet_, *slice), stages, list);
+        if (slice) slices->ShowSliceInformation(n, SliceMaterial(ds, *slice), stages, list);
         return;
-    case 130: {
+    case SEL_SLICE_BOUNDARY: {
         const int count = slices ? slices->Count() : 0;
         if (n == 0)
             page.Title("Left-most Interslice Boundary - Left End of Slip Surface");
@@ -203,8 +208,8 @@ void ResultsPage(const Cpp_Selection& item, Page& page, Cpp_NameValueList& list)
             page.Title("Right-most Interslice Boundary - Right End of Slip Surface");
         else
             page.Title(FormatText("Selected Boundary Between Slices %1d and %1d", n, n + 1));
-        if (!dataSet_) return;
-        const int procedure = dataSet_->Analysis().GetProcedure();
+        if (!ds) return;
+        const int procedure = ds->Analysis().GetProcedure();
         if (procedure == 0 || (procedure >= 2 && procedure <= 5)) {
             const Cpp_Slice* s = slices->GetSlice(n == 0 ? 1 : n);
             if (s)
@@ -221,22 +226,19 @@ void ResultsPage(const Cpp_Selection& item, Page& page, Cpp_NameValueList& list)
 
 }  // namespace
 
-bool Cpp_Selection::GetInformation(Cpp_NameValueList& list) const {
-    s_Formats f;
-    if (!MakeFormats(f)) return false;
-    list.Clear();
-    Page page(list, f);
-    const s_SelectionReferences& r = refs_;
-    const auto* point = static_cast<const Cpp_PointXY*>(r.ref2);
-    const auto* line = static_cast<const Cpp_Line*>(r.ref1);
-    const auto* next = point ? point->Next() : nullptr;
-    const int mode = dataSet_ ? dataSet_->Analysis().GetMode() : 0;
-    switch (type_) {
-    case 2:
-    case 4:
-    case 110:
-    case 114: return true;
-    case 8:
+namespace selection_family {
+bool ConstructionLinePage(const Cpp_Selection& item, Page& page, Cpp_NameValueList&) {
+    [[maybe_unused]] const Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    [[maybe_unused]] const int kind = item.GetType();
+    [[maybe_unused]] const int stage = item.GetStage();
+    [[maybe_unused]] const s_Formats& f = page.F();
+    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
+    [[maybe_unused]] const auto* point = static_cast<const Cpp_PointXY*>(r.ref2);
+    [[maybe_unused]] const auto* line = static_cast<const Cpp_Line*>(r.ref1);
+    [[maybe_unused]] const auto* next = point ? point->Next() : nullptr;
+    [[maybe_unused]] const int mode = ds ? ds->Analysis().GetMode() : 0;
+    switch (kind) {
+    case SEL_CONSTRUCTION_SEGMENT:
         page.Title("Construction Line Segment");
         if (!line || !point || !next) return true;
         page.Int("Line number::", line->GetNumber());
@@ -254,7 +256,7 @@ bool Cpp_Selection::GetInformation(Cpp_NameValueList& list) const {
             page.Value("Ratio (dx/dy)::", "%1.3f", dx / dy);
         }
         return true;
-    case 9:
+    case SEL_CONSTRUCTION_POINT:
         page.Title("Construction Line Point");
         if (!line || !point) return true;
         page.Int("Line number::", line->GetNumber());
@@ -262,7 +264,22 @@ bool Cpp_Selection::GetInformation(Cpp_NameValueList& list) const {
         page.Int("Line number:", line->GetNumber());
         page.XY("", point->X(), point->Y(), f.coordinate);
         return true;
-    case 10: {
+    default: return false;
+    }
+}
+
+bool ConstructionCirclePage(const Cpp_Selection& item, Page& page, Cpp_NameValueList&) {
+    [[maybe_unused]] const Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    [[maybe_unused]] const int kind = item.GetType();
+    [[maybe_unused]] const int stage = item.GetStage();
+    [[maybe_unused]] const s_Formats& f = page.F();
+    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
+    [[maybe_unused]] const auto* point = static_cast<const Cpp_PointXY*>(r.ref2);
+    [[maybe_unused]] const auto* line = static_cast<const Cpp_Line*>(r.ref1);
+    [[maybe_unused]] const auto* next = point ? point->Next() : nullptr;
+    [[maybe_unused]] const int mode = ds ? ds->Analysis().GetMode() : 0;
+    switch (kind) {
+    case SEL_CONSTRUCTION_CIRCLE: {
         page.Title("Construction Circle");
         const auto* circle = static_cast<const Cpp_ConstructionCircle*>(r.ref2);
         if (!circle) return true;
@@ -271,7 +288,22 @@ bool Cpp_Selection::GetInformation(Cpp_NameValueList& list) const {
         page.Value("Radius:", f.length, circle->GetRadius());
         return true;
     }
-    case 84: {
+    default: return false;
+    }
+}
+
+bool ProfileLinePage(const Cpp_Selection& item, Page& page, Cpp_NameValueList&) {
+    [[maybe_unused]] const Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    [[maybe_unused]] const int kind = item.GetType();
+    [[maybe_unused]] const int stage = item.GetStage();
+    [[maybe_unused]] const s_Formats& f = page.F();
+    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
+    [[maybe_unused]] const auto* point = static_cast<const Cpp_PointXY*>(r.ref2);
+    [[maybe_unused]] const auto* line = static_cast<const Cpp_Line*>(r.ref1);
+    [[maybe_unused]] const auto* next = point ? point->Next() : nullptr;
+    [[maybe_unused]] const int mode = ds ? ds->Analysis().GetMode() : 0;
+    switch (kind) {
+    case SEL_PROFILE_POINT: {
         page.Title("Profile Line Point");
         const auto* profile = static_cast<const Cpp_ProfileLine*>(r.ref1);
         if (!profile || !point) return true;
@@ -281,7 +313,7 @@ bool Cpp_Selection::GetInformation(Cpp_NameValueList& list) const {
         page.XY("", point->X(), point->Y(), "%1.6f");
         return true;
     }
-    case 86: {
+    case SEL_PROFILE_SEGMENT: {
         page.Title("Profile Line Segment");
         const auto* profile = static_cast<const Cpp_ProfileLine*>(r.ref1);
         if (!profile || !point || !next) return true;
@@ -303,11 +335,11 @@ bool Cpp_Selection::GetInformation(Cpp_NameValueList& list) const {
         page.Ends(*point, *next);
         return true;
     }
-    case 88:
+    case SEL_PROFILE_LABEL:
         page.Title("Profile Line Number (Label)");
         if (line) page.Int("Line number:", line->GetNumber());
         return true;
-    case 68: {
+    case SEL_MATERIAL_LABEL: {
         page.Title("Profile Line Material Number (Label)");
         const auto* profile = static_cast<const Cpp_ProfileLine*>(r.ref1);
         if (!profile) return true;
@@ -315,7 +347,7 @@ bool Cpp_Selection::GetInformation(Cpp_NameValueList& list) const {
         page.Int("Material number:", profile->GetMaterialNumber());
         return true;
     }
-    case 72: {
+    case SEL_MATERIAL_REGION: {
         page.Title("Material region beneath profile line");
         const auto* profile = static_cast<const Cpp_ProfileLine*>(r.ref1);
         if (!profile) return true;
@@ -323,35 +355,65 @@ bool Cpp_Selection::GetInformation(Cpp_NameValueList& list) const {
         page.Int("Profile line number:", profile->GetNumber());
         return true;
     }
-    case 78:
-    case 80:
-    case 82: {
+    default: return false;
+    }
+}
+
+bool PiezometricLinePage(const Cpp_Selection& item, Page& page, Cpp_NameValueList&) {
+    [[maybe_unused]] const Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    [[maybe_unused]] const int kind = item.GetType();
+    [[maybe_unused]] const int stage = item.GetStage();
+    [[maybe_unused]] const s_Formats& f = page.F();
+    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
+    [[maybe_unused]] const auto* point = static_cast<const Cpp_PointXY*>(r.ref2);
+    [[maybe_unused]] const auto* line = static_cast<const Cpp_Line*>(r.ref1);
+    [[maybe_unused]] const auto* next = point ? point->Next() : nullptr;
+    [[maybe_unused]] const int mode = ds ? ds->Analysis().GetMode() : 0;
+    switch (kind) {
+    case SEL_PIEZOMETRIC_POINT:
+    case SEL_PIEZOMETRIC_SEGMENT:
+    case SEL_PIEZOMETRIC_LABEL: {
         const auto* water = static_cast<const Cpp_PiezometricLine*>(r.ref1);
-        page.Title(type_ == 78   ? "Piezometric Line Point"
-                   : type_ == 80 ? "Piezometric Line Segment"
+        page.Title(kind == SEL_PIEZOMETRIC_POINT   ? "Piezometric Line Point"
+                   : kind == SEL_PIEZOMETRIC_SEGMENT ? "Piezometric Line Segment"
                                  : "Piezometric Line number (label)");
-        if (StageRowS1(dataSet_)) page.Int("Data are for stage:", stage_);
+        if (StageRowS1(ds)) page.Int("Data are for stage:", stage);
         if (!water) return true;
-        if (type_ == 78 && point) {
+        if (kind == SEL_PIEZOMETRIC_POINT && point) {
             page.Int("Point number:", point->Number());
             page.Int("Line number:", water->GetNumber());
             page.XY("", point->X(), point->Y(), "%1.2f");
             page.Value("Unit weight of fluid:", "%1.2f", water->UnitWeight());
-        } else if (type_ == 80 && point && next) {
+        } else if (kind == SEL_PIEZOMETRIC_SEGMENT && point && next) {
             page.Int("Line number:", water->GetNumber());
             page.Int("Segment number:", point->Number());
             page.Value("Unit weight of fluid:", f.unitWeight, water->UnitWeight());
             page.Ends(*point, *next);
-        } else if (type_ == 82) {
+        } else if (kind == SEL_PIEZOMETRIC_LABEL) {
             page.Int("Line number:", water->GetNumber());
         }
         return true;
     }
-    case 132:
+    default: return false;
+    }
+}
+
+bool SlopeLinePage(const Cpp_Selection& item, Page& page, Cpp_NameValueList&) {
+    [[maybe_unused]] const Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    [[maybe_unused]] const int kind = item.GetType();
+    [[maybe_unused]] const int stage = item.GetStage();
+    [[maybe_unused]] const s_Formats& f = page.F();
+    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
+    [[maybe_unused]] const auto* point = static_cast<const Cpp_PointXY*>(r.ref2);
+    [[maybe_unused]] const auto* line = static_cast<const Cpp_Line*>(r.ref1);
+    [[maybe_unused]] const auto* next = point ? point->Next() : nullptr;
+    [[maybe_unused]] const int mode = ds ? ds->Analysis().GetMode() : 0;
+    switch (kind) {
+    case SEL_SLOPE_POINT:
         page.Title("Slope Geometry Point");
         if (point) page.XY("", point->X(), point->Y(), "%1.2f");
         return true;
-    case 134: {
+    case SEL_SLOPE_SEGMENT: {
         page.Title("Slope Geometry Line Segment");
         if (!point || !next) return true;
         const double dx = next->X() - point->X(), dy = next->Y() - point->Y();
@@ -367,18 +429,33 @@ bool Cpp_Selection::GetInformation(Cpp_NameValueList& list) const {
         }
         return true;
     }
-    case 36:
-    case 37:
-    case 38:
-    case 39: {
+    default: return false;
+    }
+}
+
+bool DistributedLoadPage(const Cpp_Selection& item, Page& page, Cpp_NameValueList&) {
+    [[maybe_unused]] const Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    [[maybe_unused]] const int kind = item.GetType();
+    [[maybe_unused]] const int stage = item.GetStage();
+    [[maybe_unused]] const s_Formats& f = page.F();
+    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
+    [[maybe_unused]] const auto* point = static_cast<const Cpp_PointXY*>(r.ref2);
+    [[maybe_unused]] const auto* line = static_cast<const Cpp_Line*>(r.ref1);
+    [[maybe_unused]] const auto* next = point ? point->Next() : nullptr;
+    [[maybe_unused]] const int mode = ds ? ds->Analysis().GetMode() : 0;
+    switch (kind) {
+    case SEL_LOAD_POINT:
+    case SEL_LOAD_SEGMENT:
+    case SEL_NORMAL_LOAD_INTERVAL:
+    case SEL_SHEAR_LOAD_INTERVAL: {
         const auto* load = static_cast<const Cpp_DistributedLoadPoint*>(r.ref1);
-        page.Title(type_ == 36   ? "Distributed Load Point"
-                   : type_ == 37 ? "Distributed Load Interval"
-                   : type_ == 38 ? "Distributed Load Interval - Normal Stress Distribution"
+        page.Title(kind == SEL_LOAD_POINT   ? "Distributed Load Point"
+                   : kind == SEL_LOAD_SEGMENT ? "Distributed Load Interval"
+                   : kind == SEL_NORMAL_LOAD_INTERVAL ? "Distributed Load Interval - Normal Stress Distribution"
                                  : "Distributed Load Interval - Shear Stress Distribution");
-        if (StageRowS1(dataSet_)) page.Int("Data are for stage:", stage_);
+        if (StageRowS1(ds)) page.Int("Data are for stage:", stage);
         if (!load) return true;
-        if (type_ == 36) {
+        if (kind == SEL_LOAD_POINT) {
             page.XY("", load->X(), load->Y(), f.coordinate);
             page.Value("Normal stress:", f.stress, load->normalStress);
             page.Value("Shear stress:", f.stress, load->shearStress);
@@ -394,8 +471,23 @@ bool Cpp_Selection::GetInformation(Cpp_NameValueList& list) const {
         }
         return true;
     }
-    case 62:
-    case 64: {
+    default: return false;
+    }
+}
+
+bool LineLoadPage(const Cpp_Selection& item, Page& page, Cpp_NameValueList&) {
+    [[maybe_unused]] const Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    [[maybe_unused]] const int kind = item.GetType();
+    [[maybe_unused]] const int stage = item.GetStage();
+    [[maybe_unused]] const s_Formats& f = page.F();
+    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
+    [[maybe_unused]] const auto* point = static_cast<const Cpp_PointXY*>(r.ref2);
+    [[maybe_unused]] const auto* line = static_cast<const Cpp_Line*>(r.ref1);
+    [[maybe_unused]] const auto* next = point ? point->Next() : nullptr;
+    [[maybe_unused]] const int mode = ds ? ds->Analysis().GetMode() : 0;
+    switch (kind) {
+    case SEL_LINE_LOAD:
+    case SEL_LINE_LOAD_DRAWN: {
         const auto* load = static_cast<const Cpp_LineLoad*>(r.ref1);
         if (!load || (load->option != 1 && load->option != 2)) return true;
         page.Title("Line Load");
@@ -415,35 +507,80 @@ bool Cpp_Selection::GetInformation(Cpp_NameValueList& list) const {
         }
         return true;
     }
-    case 7:
+    default: return false;
+    }
+}
+
+bool CircleDefinitionPage(const Cpp_Selection& item, Page& page, Cpp_NameValueList&) {
+    [[maybe_unused]] const Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    [[maybe_unused]] const int kind = item.GetType();
+    [[maybe_unused]] const int stage = item.GetStage();
+    [[maybe_unused]] const s_Formats& f = page.F();
+    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
+    [[maybe_unused]] const auto* point = static_cast<const Cpp_PointXY*>(r.ref2);
+    [[maybe_unused]] const auto* line = static_cast<const Cpp_Line*>(r.ref1);
+    [[maybe_unused]] const auto* next = point ? point->Next() : nullptr;
+    [[maybe_unused]] const int mode = ds ? ds->Analysis().GetMode() : 0;
+    switch (kind) {
+    case SEL_PRESCRIBED_RADIUS:
         page.Title("Tip of Constant Radius for Circles");
         page.Value("X - radius tip:", f.coordinate, r.x);
         page.Value("Y - radius tip:", f.coordinate, r.y);
         return true;
-    case 40:
+    case SEL_FIXED_POINT:
         page.Title("Fixed Point for Circles");
         page.XY("", r.x, r.y, f.coordinate);
         return true;
-    case 52:
+    case SEL_HORIZONTAL_TANGENT:
         page.Title("Horizontal Tangent Line for Circles");
         page.Value("Elevation, Y:", "%1.6f", r.y);
         return true;
-    case 142:
-        page.Title("Point on Irregular Tangent Line for Circles");
-        page.XY("", r.x, r.y, f.coordinate);
-        return true;
-    case 53: {
+    case SEL_CIRCLE_CENTRE: {
         if (mode == 1) page.Title("Center of Individually Specified Circle");
         if (mode == 3) page.Title("Center of Initial Trial Slip Circle");
-        if (!dataSet_) return true;
+        if (!ds) return true;
         double x = 0, y = 0, radius = 0;
-        dataSet_->Analysis().GetInitialCircleValue(x, y, radius);
+        ds->Analysis().GetInitialCircleValue(x, y, radius);
         page.Value("X - Center:", f.coordinate, x);
         page.Value("Y - Center:", f.coordinate, y);
         page.Value("Radius:", f.length, radius);
         return true;
     }
-    case 54: {
+    default: return false;
+    }
+}
+
+bool IrregularTangentPage(const Cpp_Selection& item, Page& page, Cpp_NameValueList&) {
+    [[maybe_unused]] const Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    [[maybe_unused]] const int kind = item.GetType();
+    [[maybe_unused]] const int stage = item.GetStage();
+    [[maybe_unused]] const s_Formats& f = page.F();
+    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
+    [[maybe_unused]] const auto* point = static_cast<const Cpp_PointXY*>(r.ref2);
+    [[maybe_unused]] const auto* line = static_cast<const Cpp_Line*>(r.ref1);
+    [[maybe_unused]] const auto* next = point ? point->Next() : nullptr;
+    [[maybe_unused]] const int mode = ds ? ds->Analysis().GetMode() : 0;
+    switch (kind) {
+    case SEL_TANGENT_POINT:
+        page.Title("Point on Irregular Tangent Line for Circles");
+        page.XY("", r.x, r.y, f.coordinate);
+        return true;
+    default: return false;
+    }
+}
+
+bool SlipSurfacePage(const Cpp_Selection& item, Page& page, Cpp_NameValueList&) {
+    [[maybe_unused]] const Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    [[maybe_unused]] const int kind = item.GetType();
+    [[maybe_unused]] const int stage = item.GetStage();
+    [[maybe_unused]] const s_Formats& f = page.F();
+    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
+    [[maybe_unused]] const auto* point = static_cast<const Cpp_PointXY*>(r.ref2);
+    [[maybe_unused]] const auto* line = static_cast<const Cpp_Line*>(r.ref1);
+    [[maybe_unused]] const auto* next = point ? point->Next() : nullptr;
+    [[maybe_unused]] const int mode = ds ? ds->Analysis().GetMode() : 0;
+    switch (kind) {
+    case SEL_NONCIRCULAR_POINT: {
         if (mode == 1) page.Title("Point on Individual Noncircular Slip Surface");
         if (mode == 3) page.Title("Point on Initial Trial Noncircular Slip Surface");
         const auto* slip = static_cast<const Cpp_NoncircularShearSurfacePoint*>(r.ref2);
@@ -452,25 +589,53 @@ bool Cpp_Selection::GetInformation(Cpp_NameValueList& list) const {
         page.XY("", slip->X(), slip->Y(), f.coordinate);
         return true;
     }
-    case 6: page.Title("Text for Computed Answer"); return true;
-    case 116: page.Title("Triangle Used to Contour of Factors of Safety"); return true;
-    case 70:
-    case 71: {
-        const bool multi = dataSet_ && dataSet_->IsMultiStage();
-        if (type_ == 70)
+    default: return false;
+    }
+}
+
+bool MaterialTablePage(const Cpp_Selection& item, Page& page, Cpp_NameValueList&) {
+    [[maybe_unused]] const Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    [[maybe_unused]] const int kind = item.GetType();
+    [[maybe_unused]] const int stage = item.GetStage();
+    [[maybe_unused]] const s_Formats& f = page.F();
+    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
+    [[maybe_unused]] const auto* point = static_cast<const Cpp_PointXY*>(r.ref2);
+    [[maybe_unused]] const auto* line = static_cast<const Cpp_Line*>(r.ref1);
+    [[maybe_unused]] const auto* next = point ? point->Next() : nullptr;
+    [[maybe_unused]] const int mode = ds ? ds->Analysis().GetMode() : 0;
+    switch (kind) {
+    case SEL_TABLE_LINES:
+    case SEL_TABLE_TEXT: {
+        const bool multi = ds && ds->IsMultiStage();
+        if (kind == SEL_TABLE_LINES)
             page.Title(
-                multi ? FormatText("Grid Line in Material Property Table for Stage %1d", stage_)
+                multi ? FormatText("Grid Line in Material Property Table for Stage %1d", stage)
                       : "Grid Line in Material Property Table");
         else
-            page.Title(multi ? FormatText("Table of Material Properties for Stage %1d", stage_)
+            page.Title(multi ? FormatText("Table of Material Properties for Stage %1d", stage)
                              : "Material Property Table");
-        page.Text("NOTE:", type_ == 70 ? "Used to set line weight and color"
+        page.Text("NOTE:", kind == SEL_TABLE_LINES ? "Used to set line weight and color"
                                        : "Used to set font information");
         return true;
     }
-    case 22:
-    case 26: {
-        page.Title(type_ == 22 ? "Point Defining Bottom of Tension Crack"
+    default: return false;
+    }
+}
+
+bool ComputedCrackPage(const Cpp_Selection& item, Page& page, Cpp_NameValueList&) {
+    [[maybe_unused]] const Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    [[maybe_unused]] const int kind = item.GetType();
+    [[maybe_unused]] const int stage = item.GetStage();
+    [[maybe_unused]] const s_Formats& f = page.F();
+    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
+    [[maybe_unused]] const auto* point = static_cast<const Cpp_PointXY*>(r.ref2);
+    [[maybe_unused]] const auto* line = static_cast<const Cpp_Line*>(r.ref1);
+    [[maybe_unused]] const auto* next = point ? point->Next() : nullptr;
+    [[maybe_unused]] const int mode = ds ? ds->Analysis().GetMode() : 0;
+    switch (kind) {
+    case SEL_CRACK_POINT:
+    case SEL_CRACK_WATER_POINT: {
+        page.Title(kind == SEL_CRACK_POINT ? "Point Defining Bottom of Tension Crack"
                                : "Point Defining Water Surface in Crack");
         const auto* p = static_cast<const Cpp_PointXY*>(r.ref1);
         if (!p) return true;
@@ -478,19 +643,40 @@ bool Cpp_Selection::GetInformation(Cpp_NameValueList& list) const {
         page.XY("", p->X(), p->Y(), f.coordinate);
         return true;
     }
-    case 18:
-    case 27:
-    case 28:
-    case 30:
-    case 32:
-    case 66:
-    case 118:
-    case 120:
-    case 122:
-    case 128:
-    case 130: ResultsPage(*this, page, list); return true;
-    default: break;
+    default: return false;
     }
-    page.Title("????? - Unknown item");
+}
+
+// Clipped profile lines have an empty page.
+bool ClippedProfilePage(const Cpp_Selection&, Page&, Cpp_NameValueList&) { return true; }
+
+// Kind 110 has an empty page; the others none.
+bool UnnamedPage(const Cpp_Selection& item, Page&, Cpp_NameValueList&) {
+    return item.GetType() == SEL_RESULTS_ITEM;
+}
+
+// The scale bar has no page.
+bool ResultsPage(const Cpp_Selection& item, Page& page, Cpp_NameValueList& list) {
+    switch (item.GetType()) {
+    case SEL_CONTOURS: return true;
+    case SEL_RESULTS_FACTOR_TEXT: page.Title("Text for Computed Answer"); return true;
+    case SEL_SEARCH_TRIANGLES:
+        page.Title("Triangle Used to Contour of Factors of Safety");
+        return true;
+    case SEL_SCALE_BAR: return false;
+    default: SliceResultsPage(item, page, list); return true;
+    }
+}
+
+}  // namespace selection_family
+
+bool Cpp_Selection::GetInformation(Cpp_NameValueList& list) const {
+    s_Formats f;
+    if (!MakeFormats(f)) return false;
+    list.Clear();
+    Page page(list, f);
+    const s_SelectionKindRow* row = FindSelectionKind(type_);
+    const SelectionPageOp fill = row ? SelectionFamilyOps(row->family).page : nullptr;
+    if (!fill || !fill(*this, page, list)) page.Title("????? - Unknown item");
     return true;
 }
