@@ -11,6 +11,7 @@ class Page;
 }
 namespace platform {
 class DeviceContext;
+class InfoWindowService;
 }
 
 namespace selection_family {
@@ -99,5 +100,17 @@ bool SlipSurfacePage(const Cpp_Selection& item, selection_page::Page& page, Cpp_
 bool MaterialTablePage(const Cpp_Selection& item, selection_page::Page& page, Cpp_NameValueList& list);
 bool ComputedCrackPage(const Cpp_Selection& item, selection_page::Page& page, Cpp_NameValueList& list);
 bool ResultsPage(const Cpp_Selection& item, selection_page::Page& page, Cpp_NameValueList& list);
+
+// The information window (selection_information.cpp).
+void AnalysisInformation(const Cpp_Selection& item, platform::InfoWindowService& info);
+void ConstructionInformation(const Cpp_Selection& item, platform::InfoWindowService& info);
+void SlopeLineInformation(const Cpp_Selection& item, platform::InfoWindowService& info);
+void ComputedCrackInformation(const Cpp_Selection& item, platform::InfoWindowService& info);
+void DistributedLoadInformation(const Cpp_Selection& item, platform::InfoWindowService& info);
+void LineLoadInformation(const Cpp_Selection& item, platform::InfoWindowService& info);
+void ProfileLineInformation(const Cpp_Selection& item, platform::InfoWindowService& info);
+void PiezometricLineInformation(const Cpp_Selection& item, platform::InfoWindowService& info);
+void InterpolationInformation(const Cpp_Selection& item, platform::InfoWindowService& info);
+void ReinforcementInformation(const Cpp_Selection& item, platform::InfoWindowService& info);
 
 }  // namespace selection_family

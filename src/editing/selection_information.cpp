@@ -8,6 +8,8 @@
 #include "core/point_xy.h"
 #include "core/preferences.h"
 #include "editing/construction_items.h"
+#include "editing/selection_family_ops.h"
+#include "editing/selection_kinds.h"
 #include "editing/selection.h"
 #include "editing/selection_list.h"
 #include "graphics/line.h"
@@ -214,7 +216,9 @@ s_AnalysisHit AnalysisHitOf(const Cpp_Selection& item) {
     hit.point = {r.x, r.y};
     hit.number = static_cast<int>(r.number1);
     hit.index = r.index;
-    if (hit.kind >= 93 && hit.kind <= 97) hit.index = static_cast<int>(r.number3) - 1;
+    const s_SelectionKindRow* row = FindSelectionKind(hit.kind);
+    if (row && row->family == e_SelectionFamily::RadiusDefinition)
+        hit.index = static_cast<int>(r.number3) - 1;
     return hit;
 }
 
@@ -224,100 +228,105 @@ bool ShowSelectionInformation(const Cpp_Selection& item) {
     InfoWindowService& info = platform::Services().InfoWindow();
     if (!info.Exists() || !info.IsVisible()) return false;
     info.Clear();
-    Cpp_Kliven4DataSet* ds = item.GetDataSet();
-    const s_SelectionReferences& r = item.GetItemReferences();
-    const int kind = item.GetType();
-    const int stage = item.GetStage() == 2 ? 2 : 1;
-    switch (kind) {
-    case 7:
-    case 40:
-    case 46:
-    case 48:
-    case 52:
-    case 53:
-    case 54:
-    case 55:
-    case 56:
-    case 57:
-    case 58:
-    case 59:
-    case 93:
-    case 94:
-    case 95:
-    case 96:
-    case 97:
-    case 142:
-    case 144:
-        if (ds) DescribeAnalysisSelection(info, ds->Analysis(), AnalysisHitOf(item));
-        break;
-    case 8:
-    case 9:
-    case 10: AddConstructionInformation(info, item); break;
-    case 20:
-    case 22:
-    case 24:
-    case 26:
-    case 132:
-    case 134:
-        AddSlopeInformation(info, item);
-        if (ds && kind <= 26)
-            ds->Analysis().GetCrack().AddInformation(info, kInfoRoot, kind, nullptr);
-        break;
-    case 36:
-    case 37:
-    case 38:
-    case 39:
-        if (ds)
-            ds->DistributedLoads(stage)->AddInformation(
-                info, kind, static_cast<const Cpp_DistributedLoadPoint*>(r.ref1),
+    const s_SelectionKindRow* row = FindSelectionKind(item.GetType());
+    if (const SelectionInfoOp fill = row ? SelectionFamilyOps(row->family).information : nullptr)
+        fill(item, info);
+    // The window is set up with expand-all at start.
+    info.ExpandOrCollapseAll();
+    return true;
+}
+
+namespace selection_family {
+
+namespace {
+int InfoStage(const Cpp_Selection& item) { return item.GetStage() == 2 ? 2 : 1; }
+}  // namespace
+
+// The circle and search definitions, the slip surface, the variable crack, the radius
+// definitions and the irregular tangent line.
+void AnalysisInformation(const Cpp_Selection& item, InfoWindowService& info) {
+    if (Cpp_Kliven4DataSet* ds = item.GetDataSet())
+        DescribeAnalysisSelection(info, ds->Analysis(), AnalysisHitOf(item));
+}
+
+void ConstructionInformation(const Cpp_Selection& item, InfoWindowService& info) {
+    AddConstructionInformation(info, item);
+}
+
+void SlopeLineInformation(const Cpp_Selection& item, InfoWindowService& info) {
+    AddSlopeInformation(info, item);
+}
+
+void ComputedCrackInformation(const Cpp_Selection& item, InfoWindowService& info) {
+    AddSlopeInformation(info, item);
+    if (Cpp_Kliven4DataSet* ds = item.GetDataSet())
+        ds->Analysis().GetCrack().AddInformation(info, kInfoRoot, item.GetType(), nullptr);
+}
+
+void DistributedLoadInformation(const Cpp_Selection& item, InfoWindowService& info) {
+    if (Cpp_Kliven4DataSet* ds = item.GetDataSet())
+        ds->DistributedLoads(InfoStage(item))
+            ->AddInformation(
+                info, item.GetType(),
+                static_cast<const Cpp_DistributedLoadPoint*>(item.GetItemReferences().ref1),
                 ds->IsMultiStage());
-        break;
-    case 62:
-    case 64:
-        if (ds)
-            ds->LineLoads(stage)->AddInformation(info, static_cast<const Cpp_LineLoad*>(r.ref1));
-        break;
-    case 68:
-    case 72:
-        if (ds && r.ref1)
-            AddMaterialInformation(*ds, kind, *static_cast<const Cpp_ProfileLine*>(r.ref1));
-        break;
-    case 78:
-    case 80:
-    case 82:
-        if (r.ref1)
-            AddPiezometricInformation(
-                info, *static_cast<const Cpp_PiezometricLine*>(r.ref1), kind, Node(r.ref2), stage,
-                ds && (ds->IsMultiStage() || ds->PiezometricLines(2)->Count() > 0));
-        break;
-    case 84:
-    case 86:
-    case 88: AddProfileInformation(info, item); break;
-    case 91:
-    case 92:
-    case 108:
-    case 109:
-    case 138:
-    case 140:
+}
+
+void LineLoadInformation(const Cpp_Selection& item, InfoWindowService& info) {
+    if (Cpp_Kliven4DataSet* ds = item.GetDataSet())
+        ds->LineLoads(InfoStage(item))
+            ->AddInformation(info, static_cast<const Cpp_LineLoad*>(item.GetItemReferences().ref1));
+}
+
+// The material label and region (68, 72); the points, segments and number labels.
+void ProfileLineInformation(const Cpp_Selection& item, InfoWindowService& info) {
+    const int kind = item.GetType();
+    const s_SelectionReferences& r = item.GetItemReferences();
+    if (kind == SEL_MATERIAL_LABEL || kind == SEL_MATERIAL_REGION) {
+        if (item.GetDataSet() && r.ref1)
+            AddMaterialInformation(*item.GetDataSet(), kind,
+                                   *static_cast<const Cpp_ProfileLine*>(r.ref1));
+        return;
+    }
+    AddProfileInformation(info, item);
+}
+
+void PiezometricLineInformation(const Cpp_Selection& item, InfoWindowService& info) {
+    const s_SelectionReferences& r = item.GetItemReferences();
+    const Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    if (r.ref1)
+        AddPiezometricInformation(
+            info, *static_cast<const Cpp_PiezometricLine*>(r.ref1), item.GetType(), Node(r.ref2),
+            InfoStage(item), ds && (ds->IsMultiStage() || ds->PiezometricLines(2)->Count() > 0));
+}
+
+// The pressure, r-sub-u and strength points and triangles that keep their references.
+void InterpolationInformation(const Cpp_Selection& item, InfoWindowService& info) {
+    const s_SelectionReferences& r = item.GetItemReferences();
+    switch (item.GetType()) {
+    case SEL_PRESSURE_TRIANGLE:
+    case SEL_PRESSURE_POINT:
+    case SEL_RSUBU_POINT:
+    case SEL_RSUBU_TRIANGLE:
+    case SEL_STRENGTH_POINT:
+    case SEL_STRENGTH_TRIANGLE:
         if (r.ref1)
             AddInterpolationInformation(info, *static_cast<Cpp_InterpolationDataSet*>(r.ref1),
                                         static_cast<const Cpp_VERTEX*>(r.ref2),
                                         static_cast<const Cpp_Triangle*>(r.ref3));
         break;
-    case 98:
-    case 100:
-    case 102:
-    case 104:
-        if (r.ref1)
-            static_cast<const Cpp_ReinforcementLine*>(r.ref1)->AddInformation(
-                info, static_cast<const Cpp_ReinforcementPoint*>(r.ref2), kind);
-        break;
     default: break;
     }
-    // The window is set up with expand-all at start.
-    info.ExpandOrCollapseAll();
-    return true;
 }
+
+void ReinforcementInformation(const Cpp_Selection& item, InfoWindowService& info) {
+    const s_SelectionReferences& r = item.GetItemReferences();
+    if (r.ref1)
+        static_cast<const Cpp_ReinforcementLine*>(r.ref1)->AddInformation(
+            info, static_cast<const Cpp_ReinforcementPoint*>(r.ref2), item.GetType());
+}
+
+}  // namespace selection_family
 
 void ToggleInformationWindowForSelection(Cpp_SelectionList& list) {
     InfoWindowService& info = platform::Services().InfoWindow();

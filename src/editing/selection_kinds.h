@@ -17,6 +17,7 @@ class Page;
 }
 namespace platform {
 class DeviceContext;
+class InfoWindowService;
 }
 
 enum class e_SelectionFamily {
@@ -75,6 +76,8 @@ using SelectionTipOp = bool (*)(const Cpp_Selection& item, std::string& text);
 // The information page: false where the kind has none ("Unknown item").
 using SelectionPageOp = bool (*)(const Cpp_Selection& item, selection_page::Page& page,
                                  Cpp_NameValueList& list);
+// The item's entries in the information window (emptied before).
+using SelectionInfoOp = void (*)(const Cpp_Selection& item, platform::InfoWindowService& info);
 // The inverting highlight of the item.
 using SelectionDrawOp = void (*)(const Cpp_Selection& item, platform::DeviceContext& dc);
 
@@ -86,6 +89,7 @@ struct s_SelectionFamilyOps {
     SelectionDrawOp highlight;  // the kinds marked ByFamily; null: nothing drawn
     bool clipToView;            // the highlight clips to the view (else to the page)
     SelectionPageOp page;       // null: no information page
+    SelectionInfoOp information;  // null: the information window stays empty
 };
 
 struct s_SelectionKindRow {
