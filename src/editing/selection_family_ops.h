@@ -113,4 +113,22 @@ void PiezometricLineInformation(const Cpp_Selection& item, platform::InfoWindowS
 void InterpolationInformation(const Cpp_Selection& item, platform::InfoWindowService& info);
 void ReinforcementInformation(const Cpp_Selection& item, platform::InfoWindowService& info);
 
+// The tool dialog bars (selection_tool_bars.cpp).
+bool ConstructionLineBar(const Cpp_Selection& item);
+bool ConstructionCircleBar(const Cpp_Selection& item);
+bool ProfileLineBar(const Cpp_Selection& item);
+bool PiezometricLineBar(const Cpp_Selection& item);
+bool SlopeLineBar(const Cpp_Selection& item);
+bool InterpolationBar(const Cpp_Selection& item);
+bool DistributedLoadBar(const Cpp_Selection& item);
+bool LineLoadBar(const Cpp_Selection& item);
+bool GeogridBar(const Cpp_Selection& item);
+bool NailBar(const Cpp_Selection& item);
+bool ReinforcementBar(const Cpp_Selection& item);
+bool SlipSurfaceBar(const Cpp_Selection& item);
+bool VariableCrackBar(const Cpp_Selection& item);
+bool RadiusDefinitionBar(const Cpp_Selection& item);
+bool CircleDefinitionBar(const Cpp_Selection& item);
+bool IrregularTangentBar(const Cpp_Selection& item);
+
 }  // namespace selection_family

@@ -78,6 +78,9 @@ using SelectionPageOp = bool (*)(const Cpp_Selection& item, selection_page::Page
                                  Cpp_NameValueList& list);
 // The item's entries in the information window (emptied before).
 using SelectionInfoOp = void (*)(const Cpp_Selection& item, platform::InfoWindowService& info);
+// Shows the tool dialog bar of the item's kind and loads the item into it (Cpp_Selection::
+// UpdateToolBars).
+using SelectionBarOp = bool (*)(const Cpp_Selection& item);
 // The inverting highlight of the item.
 using SelectionDrawOp = void (*)(const Cpp_Selection& item, platform::DeviceContext& dc);
 
@@ -90,6 +93,7 @@ struct s_SelectionFamilyOps {
     bool clipToView;            // the highlight clips to the view (else to the page)
     SelectionPageOp page;       // null: no information page
     SelectionInfoOp information;  // null: the information window stays empty
+    SelectionBarOp bar;           // null: the shown bar is hidden
 };
 
 struct s_SelectionKindRow {

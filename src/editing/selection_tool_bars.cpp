@@ -3,6 +3,8 @@
 // values go in through the bar's setters.
 
 #include "editing/selection.h"
+#include "editing/selection_family_ops.h"
+#include "editing/selection_kinds.h"
 
 #include "analysis/analysis_computation_data.h"
 #include "analysis/fixed_search_grid.h"
@@ -119,13 +121,33 @@ void InterpolationHeadChecked(bool head) {
 }
 
 bool Cpp_Selection::UpdateToolBars() const {
-    ToolDialogBars& bars = TheToolBars();
-    const s_SelectionReferences& r = refs_;
-    const auto* line = static_cast<const Cpp_Line*>(r.ref1);
-    const auto* point = static_cast<const Cpp_PointXY*>(r.ref2);
-    Cpp_AnalysisComputationData* analysis =
-        dataSet_ ? dataSet_->AnalysisComputationData() : nullptr;
-    switch (type_) {
+    const s_SelectionKindRow* row = FindSelectionKind(type_);
+    if (const SelectionBarOp bar = row ? SelectionFamilyOps(row->family).bar : nullptr)
+        return bar(*this);
+    HideCurrentToolBar();
+    return false;
+}
+
+namespace selection_family {
+
+namespace {
+// A kind without a bar hides the shown bar.
+bool NoBar() {
+    HideCurrentToolBar();
+    return false;
+}
+}  // namespace
+
+bool ConstructionLineBar(const Cpp_Selection& item) {
+    [[maybe_unused]] ToolDialogBars& bars = TheToolBars();
+    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    [[maybe_unused]] const int kind = item.GetType();
+    [[maybe_unused]] const auto* line = static_cast<const Cpp_Line*>(r.ref1);
+    [[maybe_unused]] const auto* point = static_cast<const Cpp_PointXY*>(r.ref2);
+    [[maybe_unused]] Cpp_AnalysisComputationData* analysis =
+        ds ? ds->AnalysisComputationData() : nullptr;
+    switch (kind) {
     case SEL_CONSTRUCTION_POINT:
         ShowToolBar(BarConstruction, true, 3);
         if (point) bars.construction.SetPoint(point->X(), point->Y());
@@ -134,15 +156,43 @@ bool Cpp_Selection::UpdateToolBars() const {
         ShowToolBar(BarConstruction, true, 4);
         bars.construction.SetPoint(0, 0);
         return true;
+    default: return NoBar();
+    }
+}
+
+bool ConstructionCircleBar(const Cpp_Selection& item) {
+    [[maybe_unused]] ToolDialogBars& bars = TheToolBars();
+    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    [[maybe_unused]] const int kind = item.GetType();
+    [[maybe_unused]] const auto* line = static_cast<const Cpp_Line*>(r.ref1);
+    [[maybe_unused]] const auto* point = static_cast<const Cpp_PointXY*>(r.ref2);
+    [[maybe_unused]] Cpp_AnalysisComputationData* analysis =
+        ds ? ds->AnalysisComputationData() : nullptr;
+    switch (kind) {
     case SEL_CONSTRUCTION_CIRCLE:
         ShowToolBar(BarConstruction, true, 2);
         if (r.ref2)
             bars.construction.SetFromConstructionCircle(
                 *static_cast<const Cpp_ConstructionCircle*>(r.ref2));
         return true;
+    default: return NoBar();
+    }
+}
+
+bool ProfileLineBar(const Cpp_Selection& item) {
+    [[maybe_unused]] ToolDialogBars& bars = TheToolBars();
+    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    [[maybe_unused]] const int kind = item.GetType();
+    [[maybe_unused]] const auto* line = static_cast<const Cpp_Line*>(r.ref1);
+    [[maybe_unused]] const auto* point = static_cast<const Cpp_PointXY*>(r.ref2);
+    [[maybe_unused]] Cpp_AnalysisComputationData* analysis =
+        ds ? ds->AnalysisComputationData() : nullptr;
+    switch (kind) {
     case SEL_PROFILE_POINT:
     case SEL_PROFILE_SEGMENT: {
-        const bool isPoint = type_ == SEL_PROFILE_POINT;
+        const bool isPoint = kind == SEL_PROFILE_POINT;
         ShowToolBar(BarProfile, true, isPoint ? 2 : 3);
         if (const auto* profile = static_cast<const Cpp_ProfileLine*>(r.ref1))
             bars.profile.SetLineData(profile->GetNumber(), profile->GetMaterialNumber(),
@@ -150,9 +200,23 @@ bool Cpp_Selection::UpdateToolBars() const {
         bars.profile.SetPoint(isPoint && point ? point->X() : 0, isPoint && point ? point->Y() : 0);
         return true;
     }
+    default: return NoBar();
+    }
+}
+
+bool PiezometricLineBar(const Cpp_Selection& item) {
+    [[maybe_unused]] ToolDialogBars& bars = TheToolBars();
+    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    [[maybe_unused]] const int kind = item.GetType();
+    [[maybe_unused]] const auto* line = static_cast<const Cpp_Line*>(r.ref1);
+    [[maybe_unused]] const auto* point = static_cast<const Cpp_PointXY*>(r.ref2);
+    [[maybe_unused]] Cpp_AnalysisComputationData* analysis =
+        ds ? ds->AnalysisComputationData() : nullptr;
+    switch (kind) {
     case SEL_PIEZOMETRIC_POINT:
     case SEL_PIEZOMETRIC_SEGMENT: {
-        const bool isPoint = type_ == SEL_PIEZOMETRIC_POINT;
+        const bool isPoint = kind == SEL_PIEZOMETRIC_POINT;
         ShowToolBar(BarPiezometric, true, isPoint ? 2 : 3);
         if (const auto* water = static_cast<const Cpp_PiezometricLine*>(r.ref1))
             bars.piezometric.SetLineData(water->GetNumber(), water->UnitWeight(),
@@ -161,11 +225,39 @@ bool Cpp_Selection::UpdateToolBars() const {
                                   isPoint && point ? point->Y() : 0);
         return true;
     }
+    default: return NoBar();
+    }
+}
+
+bool SlopeLineBar(const Cpp_Selection& item) {
+    [[maybe_unused]] ToolDialogBars& bars = TheToolBars();
+    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    [[maybe_unused]] const int kind = item.GetType();
+    [[maybe_unused]] const auto* line = static_cast<const Cpp_Line*>(r.ref1);
+    [[maybe_unused]] const auto* point = static_cast<const Cpp_PointXY*>(r.ref2);
+    [[maybe_unused]] Cpp_AnalysisComputationData* analysis =
+        ds ? ds->AnalysisComputationData() : nullptr;
+    switch (kind) {
     case SEL_SLOPE_POINT:
         ShowToolBar(BarSlope, true, 2);
         if (point) bars.slope.SetPoint(point->X(), point->Y());
         return true;
     case SEL_SLOPE_SEGMENT: ShowToolBar(BarSlope, true, 3); return true;
+    default: return NoBar();
+    }
+}
+
+bool InterpolationBar(const Cpp_Selection& item) {
+    [[maybe_unused]] ToolDialogBars& bars = TheToolBars();
+    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    [[maybe_unused]] const int kind = item.GetType();
+    [[maybe_unused]] const auto* line = static_cast<const Cpp_Line*>(r.ref1);
+    [[maybe_unused]] const auto* point = static_cast<const Cpp_PointXY*>(r.ref2);
+    [[maybe_unused]] Cpp_AnalysisComputationData* analysis =
+        ds ? ds->AnalysisComputationData() : nullptr;
+    switch (kind) {
     case SEL_CP_POINT:
     case SEL_PRESSURE_POINT:
     case SEL_RSUBU_POINT:
@@ -187,13 +279,27 @@ bool Cpp_Selection::UpdateToolBars() const {
     case SEL_PRESSURE_NODE:
     case SEL_RSUBU_NODE:
     case SEL_STRENGTH_NODE: return false;
+    default: return NoBar();
+    }
+}
+
+bool DistributedLoadBar(const Cpp_Selection& item) {
+    [[maybe_unused]] ToolDialogBars& bars = TheToolBars();
+    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    [[maybe_unused]] const int kind = item.GetType();
+    [[maybe_unused]] const auto* line = static_cast<const Cpp_Line*>(r.ref1);
+    [[maybe_unused]] const auto* point = static_cast<const Cpp_PointXY*>(r.ref2);
+    [[maybe_unused]] Cpp_AnalysisComputationData* analysis =
+        ds ? ds->AnalysisComputationData() : nullptr;
+    switch (kind) {
     case SEL_LOAD_POINT: {
         ShowToolBar(BarDistributedLoad, true, 2);
         if (const auto* load = static_cast<const Cpp_DistributedLoadPoint*>(r.ref1))
             bars.distributedLoad.SetLoadData(load->X(), load->Y(), load->normalStress,
                                              load->shearStress);
-        if (dataSet_)
-            if (const Cpp_DistributedLoadData* loads = dataSet_->DistributedLoads(stage_))
+        if (ds)
+            if (const Cpp_DistributedLoadData* loads = ds->DistributedLoads(item.GetStage()))
                 bars.distributedLoad.EnableForPiezometricLine(loads->UsesPiezometricLine(),
                                                               loads->PiezometricLineNumber());
         return true;
@@ -202,26 +308,82 @@ bool Cpp_Selection::UpdateToolBars() const {
         ShowToolBar(BarDistributedLoad, true, 3);
         bars.distributedLoad.SetLoadData(0, 0, 0, 0);
         return true;
+    default: return NoBar();
+    }
+}
+
+bool LineLoadBar(const Cpp_Selection& item) {
+    [[maybe_unused]] ToolDialogBars& bars = TheToolBars();
+    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    [[maybe_unused]] const int kind = item.GetType();
+    [[maybe_unused]] const auto* line = static_cast<const Cpp_Line*>(r.ref1);
+    [[maybe_unused]] const auto* point = static_cast<const Cpp_PointXY*>(r.ref2);
+    [[maybe_unused]] Cpp_AnalysisComputationData* analysis =
+        ds ? ds->AnalysisComputationData() : nullptr;
+    switch (kind) {
     case SEL_LINE_LOAD:
     case SEL_LINE_LOAD_DRAWN:
         ShowToolBar(BarLineLoad, true, 2);
         if (r.ref1) bars.lineLoad.SetFromLineLoad(*static_cast<const Cpp_LineLoad*>(r.ref1));
         return true;
+    default: return NoBar();
+    }
+}
+
+bool GeogridBar(const Cpp_Selection& item) {
+    [[maybe_unused]] ToolDialogBars& bars = TheToolBars();
+    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    [[maybe_unused]] const int kind = item.GetType();
+    [[maybe_unused]] const auto* line = static_cast<const Cpp_Line*>(r.ref1);
+    [[maybe_unused]] const auto* point = static_cast<const Cpp_PointXY*>(r.ref2);
+    [[maybe_unused]] Cpp_AnalysisComputationData* analysis =
+        ds ? ds->AnalysisComputationData() : nullptr;
+    switch (kind) {
     case SEL_GEOGRID_HEAD:
     case SEL_GEOGRID_END:
     case SEL_GEOGRID_LAYER:
         ShowToolBar(BarGeogrids, true, 2);
         if (r.ref1) bars.geogrids.SetFromGeogrid(*static_cast<const Cpp_Geogrid*>(r.ref1));
         return true;
+    default: return NoBar();
+    }
+}
+
+bool NailBar(const Cpp_Selection& item) {
+    [[maybe_unused]] ToolDialogBars& bars = TheToolBars();
+    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    [[maybe_unused]] const int kind = item.GetType();
+    [[maybe_unused]] const auto* line = static_cast<const Cpp_Line*>(r.ref1);
+    [[maybe_unused]] const auto* point = static_cast<const Cpp_PointXY*>(r.ref2);
+    [[maybe_unused]] Cpp_AnalysisComputationData* analysis =
+        ds ? ds->AnalysisComputationData() : nullptr;
+    switch (kind) {
     case SEL_NAIL_HEAD:
     case SEL_NAIL_END:
     case SEL_NAIL_BAR:
         ShowToolBar(BarNails, true, 2);
         if (r.ref1) bars.nails.SetFromNail(*static_cast<const Cpp_IndividualNail*>(r.ref1));
         return true;
+    default: return NoBar();
+    }
+}
+
+bool ReinforcementBar(const Cpp_Selection& item) {
+    [[maybe_unused]] ToolDialogBars& bars = TheToolBars();
+    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    [[maybe_unused]] const int kind = item.GetType();
+    [[maybe_unused]] const auto* line = static_cast<const Cpp_Line*>(r.ref1);
+    [[maybe_unused]] const auto* point = static_cast<const Cpp_PointXY*>(r.ref2);
+    [[maybe_unused]] Cpp_AnalysisComputationData* analysis =
+        ds ? ds->AnalysisComputationData() : nullptr;
+    switch (kind) {
     case SEL_REINFORCEMENT_POINT:
     case SEL_REINFORCEMENT_INTERVAL: {
-        const bool isPoint = type_ == SEL_REINFORCEMENT_POINT;
+        const bool isPoint = kind == SEL_REINFORCEMENT_POINT;
         ShowToolBar(BarReinforcement, true, isPoint ? 2 : 3);
         if (line) bars.reinforcement.SetLineNumber(line->GetNumber());
         const auto* p = isPoint ? static_cast<const Cpp_ReinforcementPoint*>(r.ref2) : nullptr;
@@ -232,6 +394,20 @@ bool Cpp_Selection::UpdateToolBars() const {
             bars.reinforcement.SetPointData(0, 0, 0, 0);
         return true;
     }
+    default: return NoBar();
+    }
+}
+
+bool SlipSurfaceBar(const Cpp_Selection& item) {
+    [[maybe_unused]] ToolDialogBars& bars = TheToolBars();
+    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    [[maybe_unused]] const int kind = item.GetType();
+    [[maybe_unused]] const auto* line = static_cast<const Cpp_Line*>(r.ref1);
+    [[maybe_unused]] const auto* point = static_cast<const Cpp_PointXY*>(r.ref2);
+    [[maybe_unused]] Cpp_AnalysisComputationData* analysis =
+        ds ? ds->AnalysisComputationData() : nullptr;
+    switch (kind) {
     case SEL_NONCIRCULAR_POINT: {
         ShowToolBar(BarNoncircular, true, 2);
         const auto* p = static_cast<const Cpp_NoncircularShearSurfacePoint*>(r.ref2);
@@ -242,17 +418,45 @@ bool Cpp_Selection::UpdateToolBars() const {
         return true;
     }
     case SEL_SLIP_SURFACE_SEGMENT: ShowToolBar(BarNoncircular, true, 3); return true;
+    default: return NoBar();
+    }
+}
+
+bool VariableCrackBar(const Cpp_Selection& item) {
+    [[maybe_unused]] ToolDialogBars& bars = TheToolBars();
+    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    [[maybe_unused]] const int kind = item.GetType();
+    [[maybe_unused]] const auto* line = static_cast<const Cpp_Line*>(r.ref1);
+    [[maybe_unused]] const auto* point = static_cast<const Cpp_PointXY*>(r.ref2);
+    [[maybe_unused]] Cpp_AnalysisComputationData* analysis =
+        ds ? ds->AnalysisComputationData() : nullptr;
+    switch (kind) {
     case SEL_VARIABLE_CRACK_POINT:
     case SEL_VARIABLE_CRACK_SEGMENT:
     case SEL_VARIABLE_WATER_POINT:
     case SEL_VARIABLE_WATER_SEGMENT: {
         if (!analysis) return true;
         const bool crackList =
-            type_ == SEL_VARIABLE_CRACK_POINT || type_ == SEL_VARIABLE_CRACK_SEGMENT;
-        const bool isPoint = type_ == SEL_VARIABLE_CRACK_POINT || type_ == SEL_VARIABLE_WATER_POINT;
+            kind == SEL_VARIABLE_CRACK_POINT || kind == SEL_VARIABLE_CRACK_SEGMENT;
+        const bool isPoint = kind == SEL_VARIABLE_CRACK_POINT || kind == SEL_VARIABLE_WATER_POINT;
         return UpdateCrackToolBar(analysis->GetCrack(), crackList,
                                   isPoint ? static_cast<const Cpp_CrackPoint*>(r.ref1) : nullptr);
     }
+    default: return NoBar();
+    }
+}
+
+bool RadiusDefinitionBar(const Cpp_Selection& item) {
+    [[maybe_unused]] ToolDialogBars& bars = TheToolBars();
+    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    [[maybe_unused]] const int kind = item.GetType();
+    [[maybe_unused]] const auto* line = static_cast<const Cpp_Line*>(r.ref1);
+    [[maybe_unused]] const auto* point = static_cast<const Cpp_PointXY*>(r.ref2);
+    [[maybe_unused]] Cpp_AnalysisComputationData* analysis =
+        ds ? ds->AnalysisComputationData() : nullptr;
+    switch (kind) {
     case SEL_DEFINITION_RADIUS:
     case SEL_DEFINITION_FIXED_POINT:
     case SEL_DEFINITION_HORIZONTAL_TANGENT:
@@ -266,16 +470,46 @@ bool Cpp_Selection::UpdateToolBars() const {
         if (r.number3 >= 1 && r.number3 <= static_cast<long>(points.size()))
             at = points[static_cast<std::size_t>(r.number3 - 1)];
         bars.radius.SetFromRadiusDefinition(static_cast<int>(r.number1), *definition, at,
-                                            type_ == SEL_DEFINITION_TANGENT_SEGMENT);
+                                            kind == SEL_DEFINITION_TANGENT_SEGMENT);
         return true;
     }
+    default: return NoBar();
+    }
+}
+
+bool CircleDefinitionBar(const Cpp_Selection& item) {
+    [[maybe_unused]] ToolDialogBars& bars = TheToolBars();
+    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    [[maybe_unused]] const int kind = item.GetType();
+    [[maybe_unused]] const auto* line = static_cast<const Cpp_Line*>(r.ref1);
+    [[maybe_unused]] const auto* point = static_cast<const Cpp_PointXY*>(r.ref2);
+    [[maybe_unused]] Cpp_AnalysisComputationData* analysis =
+        ds ? ds->AnalysisComputationData() : nullptr;
+    switch (kind) {
     case SEL_PRESCRIBED_RADIUS:
     case SEL_FIXED_POINT:
-    case SEL_HORIZONTAL_TANGENT:
-    case SEL_TANGENT_POINT: return analysis ? RadiusToolUpdateBar(*analysis, r.x, r.y) : true;
+    case SEL_HORIZONTAL_TANGENT: return analysis ? RadiusToolUpdateBar(*analysis, r.x, r.y) : true;
     case SEL_GRID_CORNER:
         return analysis ? UpdateCircleToolBar(*analysis, static_cast<int>(r.number1) - 1) : true;
     case SEL_CIRCLE_CENTRE: return analysis ? UpdateCircleToolBar(*analysis, 0) : true;
-    default: HideCurrentToolBar(); return false;
+    default: return NoBar();
     }
 }
+
+bool IrregularTangentBar(const Cpp_Selection& item) {
+    [[maybe_unused]] ToolDialogBars& bars = TheToolBars();
+    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    [[maybe_unused]] const int kind = item.GetType();
+    [[maybe_unused]] const auto* line = static_cast<const Cpp_Line*>(r.ref1);
+    [[maybe_unused]] const auto* point = static_cast<const Cpp_PointXY*>(r.ref2);
+    [[maybe_unused]] Cpp_AnalysisComputationData* analysis =
+        ds ? ds->AnalysisComputationData() : nullptr;
+    switch (kind) {
+    case SEL_TANGENT_POINT: return analysis ? RadiusToolUpdateBar(*analysis, r.x, r.y) : true;
+    default: return NoBar();
+    }
+}
+
+}  // namespace selection_family
