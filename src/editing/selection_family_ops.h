@@ -12,7 +12,7 @@ class Page;
 namespace platform {
 class DeviceContext;
 class InfoWindowService;
-}
+}  // namespace platform
 
 namespace selection_family {
 
@@ -85,20 +85,31 @@ void VariableCrackHighlight(const Cpp_Selection& item, platform::DeviceContext& 
 void ResultsHighlight(const Cpp_Selection& item, platform::DeviceContext& dc);
 
 // The information pages (selection_page.cpp): false where the kind has none.
-bool ClippedProfilePage(const Cpp_Selection& item, selection_page::Page& page, Cpp_NameValueList& list);
+bool ClippedProfilePage(const Cpp_Selection& item, selection_page::Page& page,
+                        Cpp_NameValueList& list);
 bool UnnamedPage(const Cpp_Selection& item, selection_page::Page& page, Cpp_NameValueList& list);
-bool ConstructionLinePage(const Cpp_Selection& item, selection_page::Page& page, Cpp_NameValueList& list);
-bool ConstructionCirclePage(const Cpp_Selection& item, selection_page::Page& page, Cpp_NameValueList& list);
-bool ProfileLinePage(const Cpp_Selection& item, selection_page::Page& page, Cpp_NameValueList& list);
-bool PiezometricLinePage(const Cpp_Selection& item, selection_page::Page& page, Cpp_NameValueList& list);
+bool ConstructionLinePage(const Cpp_Selection& item, selection_page::Page& page,
+                          Cpp_NameValueList& list);
+bool ConstructionCirclePage(const Cpp_Selection& item, selection_page::Page& page,
+                            Cpp_NameValueList& list);
+bool ProfileLinePage(const Cpp_Selection& item, selection_page::Page& page,
+                     Cpp_NameValueList& list);
+bool PiezometricLinePage(const Cpp_Selection& item, selection_page::Page& page,
+                         Cpp_NameValueList& list);
 bool SlopeLinePage(const Cpp_Selection& item, selection_page::Page& page, Cpp_NameValueList& list);
-bool DistributedLoadPage(const Cpp_Selection& item, selection_page::Page& page, Cpp_NameValueList& list);
+bool DistributedLoadPage(const Cpp_Selection& item, selection_page::Page& page,
+                         Cpp_NameValueList& list);
 bool LineLoadPage(const Cpp_Selection& item, selection_page::Page& page, Cpp_NameValueList& list);
-bool CircleDefinitionPage(const Cpp_Selection& item, selection_page::Page& page, Cpp_NameValueList& list);
-bool IrregularTangentPage(const Cpp_Selection& item, selection_page::Page& page, Cpp_NameValueList& list);
-bool SlipSurfacePage(const Cpp_Selection& item, selection_page::Page& page, Cpp_NameValueList& list);
-bool MaterialTablePage(const Cpp_Selection& item, selection_page::Page& page, Cpp_NameValueList& list);
-bool ComputedCrackPage(const Cpp_Selection& item, selection_page::Page& page, Cpp_NameValueList& list);
+bool CircleDefinitionPage(const Cpp_Selection& item, selection_page::Page& page,
+                          Cpp_NameValueList& list);
+bool IrregularTangentPage(const Cpp_Selection& item, selection_page::Page& page,
+                          Cpp_NameValueList& list);
+bool SlipSurfacePage(const Cpp_Selection& item, selection_page::Page& page,
+                     Cpp_NameValueList& list);
+bool MaterialTablePage(const Cpp_Selection& item, selection_page::Page& page,
+                       Cpp_NameValueList& list);
+bool ComputedCrackPage(const Cpp_Selection& item, selection_page::Page& page,
+                       Cpp_NameValueList& list);
 bool ResultsPage(const Cpp_Selection& item, selection_page::Page& page, Cpp_NameValueList& list);
 
 // The information window (selection_information.cpp).

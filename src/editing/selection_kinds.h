@@ -18,7 +18,7 @@ class Page;
 namespace platform {
 class DeviceContext;
 class InfoWindowService;
-}
+}  // namespace platform
 
 enum class e_SelectionFamily {
     Unrecognized,  // kept as a record, but no texts and no operations
@@ -46,13 +46,13 @@ enum class e_SelectionFamily {
 };
 
 namespace selection_flags {
-inline constexpr unsigned kPoint = 1u << 0;          // a point (IsPointItem)
-inline constexpr unsigned kSegment = 1u << 1;        // a segment between two points
-inline constexpr unsigned kLine = 1u << 2;           // a point or segment of a line list
-inline constexpr unsigned kJoinable = 1u << 3;       // its line can be joined to another
-inline constexpr unsigned kInterpolation = 1u << 4;  // an item of an interpolation data set
+inline constexpr unsigned kPoint = 1u << 0;            // a point (IsPointItem)
+inline constexpr unsigned kSegment = 1u << 1;          // a segment between two points
+inline constexpr unsigned kLine = 1u << 2;             // a point or segment of a line list
+inline constexpr unsigned kJoinable = 1u << 3;         // its line can be joined to another
+inline constexpr unsigned kInterpolation = 1u << 4;    // an item of an interpolation data set
 inline constexpr unsigned kKeepsReferences = 1u << 5;  // SetFromValues keeps the whole block
-inline constexpr unsigned kStageSuffix = 1u << 6;   // name and prompt end with the stage
+inline constexpr unsigned kStageSuffix = 1u << 6;      // name and prompt end with the stage
 }  // namespace selection_flags
 
 // How the highlight of a kind is drawn: a mark on a referenced point node, marks on both ends of
@@ -67,6 +67,29 @@ enum class e_SelectionMark {
     SegmentRef2,
     SegmentRef3,
     PointXY,
+};
+
+// Where the point of a point kind is read (Cpp_Selection::GetPointXY): the point node ref1 or
+// ref2, the load point ref1, the interpolation vertex ref2, the crack point ref1 (x and value),
+// the slip surface point ref2 (else the record's point), or the record's own point (x, y).
+enum class e_SelectionPoint {
+    None,
+    NodeRef1,
+    NodeRef2,
+    LoadPoint,
+    Vertex,
+    CrackPoint,
+    SlipPoint,
+    RecordXY,
+};
+
+// Where an item stands (Cpp_Selection::GetItemPosition): its point, the origin, the record's
+// own point, or the point of application of the line load ref1.
+enum class e_SelectionPosition {
+    Point,
+    Origin,
+    RecordXY,
+    LineLoad,
 };
 
 // A text operation of a family: fills text for the item's kind, or leaves it.
@@ -86,12 +109,12 @@ using SelectionDrawOp = void (*)(const Cpp_Selection& item, platform::DeviceCont
 
 struct s_SelectionFamilyOps {
     e_SelectionFamily family;
-    SelectionTextOp name;    // null: the kind's fixed name, else text untouched
-    SelectionTextOp prompt;  // null: the kind's fixed prompt, else text untouched
-    SelectionTipOp toolTip;  // null: no tool tip (false)
-    SelectionDrawOp highlight;  // the kinds marked ByFamily; null: nothing drawn
-    bool clipToView;            // the highlight clips to the view (else to the page)
-    SelectionPageOp page;       // null: no information page
+    SelectionTextOp name;         // null: the kind's fixed name, else text untouched
+    SelectionTextOp prompt;       // null: the kind's fixed prompt, else text untouched
+    SelectionTipOp toolTip;       // null: no tool tip (false)
+    SelectionDrawOp highlight;    // the kinds marked ByFamily; null: nothing drawn
+    bool clipToView;              // the highlight clips to the view (else to the page)
+    SelectionPageOp page;         // null: no information page
     SelectionInfoOp information;  // null: the information window stays empty
     SelectionBarOp bar;           // null: the shown bar is hidden
 };
@@ -101,6 +124,8 @@ struct s_SelectionKindRow {
     e_SelectionFamily family;
     unsigned flags;
     e_SelectionMark mark;
+    e_SelectionPoint point;
+    e_SelectionPosition position;
     const char* name;    // fixed one-line name, or null (the family's name function)
     const char* prompt;  // fixed status-line prompt, or null (the family's prompt function)
 };

@@ -3,6 +3,7 @@
 
 #include "analysis/noncircular_shear_surface.h"
 #include "editing/selection.h"
+#include "editing/selection_kinds.h"
 #include "loads/distributed_load_data.h"
 #include "loads/line_load.h"
 #include "porepressure/vertex.h"
@@ -19,34 +20,28 @@ bool FromNode(const void* node, s_tagTypePointXY& point) {
 }  // namespace
 
 bool Cpp_Selection::GetPointXY(s_tagTypePointXY& point) const {
+    const s_SelectionKindRow* row = FindSelectionKind(type_);
+    if (!row) return false;
     const s_SelectionReferences& r = refs_;
-    switch (type_) {
-    case SEL_CONSTRUCTION_POINT:
-    case SEL_PIEZOMETRIC_POINT:
-    case SEL_PROFILE_POINT:
-    case SEL_REINFORCEMENT_POINT:
-    case SEL_SLOPE_POINT: return FromNode(r.ref2, point);
-    case SEL_CRACK_POINT:
-    case SEL_CRACK_WATER_POINT: return FromNode(r.ref1, point);
-    case SEL_LOAD_POINT:
+    switch (row->point) {
+    case e_SelectionPoint::None: return false;
+    case e_SelectionPoint::NodeRef1: return FromNode(r.ref1, point);
+    case e_SelectionPoint::NodeRef2: return FromNode(r.ref2, point);
+    case e_SelectionPoint::LoadPoint:
         if (!r.ref1) return false;
         point = static_cast<const Cpp_DistributedLoadPoint*>(r.ref1)->XY();
         return true;
-    case SEL_CP_POINT:
-    case SEL_PRESSURE_POINT:
-    case SEL_RSUBU_POINT:
-    case SEL_STRENGTH_POINT:
+    case e_SelectionPoint::Vertex:
         if (!r.ref2) return false;
         point = {static_cast<const Cpp_VERTEX*>(r.ref2)->X(),
                  static_cast<const Cpp_VERTEX*>(r.ref2)->Y()};
         return true;
-    case SEL_VARIABLE_CRACK_POINT:
-    case SEL_VARIABLE_WATER_POINT:
+    case e_SelectionPoint::CrackPoint:
         if (!r.ref1) return false;
         point = {static_cast<const Cpp_CrackPoint*>(r.ref1)->X(),
                  static_cast<const Cpp_CrackPoint*>(r.ref1)->Value()};
         return true;
-    case SEL_NONCIRCULAR_POINT:
+    case e_SelectionPoint::SlipPoint:
         if (r.ref2) {
             point = static_cast<const Cpp_NoncircularShearSurfacePoint*>(r.ref2)->XY();
             return true;
@@ -54,28 +49,16 @@ bool Cpp_Selection::GetPointXY(s_tagTypePointXY& point) const {
         point = {r.x, r.y};
         return true;
     // The other analysis points keep the point they were picked at.
-    case SEL_DEFINITION_TANGENT_POINT:
-    case SEL_TANGENT_POINT:
-    case SEL_FIXED_POINT: point = {r.x, r.y}; return true;
-    default: return false;
+    case e_SelectionPoint::RecordXY: point = {r.x, r.y}; return true;
     }
+    return false;
 }
 
 bool Cpp_Selection::GetSegmentPoints(s_tagTypePointXY& first, s_tagTypePointXY& second) const {
+    const s_SelectionKindRow* row = FindSelectionKind(type_);
+    if (!row || !(row->flags & selection_flags::kSegment)) return false;
     const s_SelectionReferences& r = refs_;
-    switch (type_) {
-    case SEL_CONSTRUCTION_SEGMENT:
-    case SEL_PIEZOMETRIC_SEGMENT:
-    case SEL_PROFILE_SEGMENT:
-    case SEL_REINFORCEMENT_INTERVAL:
-    case SEL_SLOPE_SEGMENT: {
-        const auto* node = static_cast<const Cpp_PointXY*>(r.ref2);
-        if (!node || !node->Next()) return false;
-        first = node->XY();
-        second = node->Next()->XY();
-        return true;
-    }
-    case SEL_SLIP_SURFACE_SEGMENT: {
+    if (row->family == e_SelectionFamily::SlipSurface) {
         const auto* list = static_cast<const Cpp_NoncircularShearSurface*>(r.ref1);
         const auto* node = static_cast<const Cpp_NoncircularShearSurfacePoint*>(r.ref2);
         if (!list || !node) return false;
@@ -86,19 +69,25 @@ bool Cpp_Selection::GetSegmentPoints(s_tagTypePointXY& first, s_tagTypePointXY& 
         second = points[at + 1].XY();
         return true;
     }
-    default: return false;
-    }
+    // The segment that starts at the point node ref2.
+    const auto* node = static_cast<const Cpp_PointXY*>(r.ref2);
+    if (!node || !node->Next()) return false;
+    first = node->XY();
+    second = node->Next()->XY();
+    return true;
 }
 
 s_tagTypePointXY Cpp_Selection::GetItemPosition() const {
     s_tagTypePointXY point{0.0, 0.0};
-    switch (type_) {
-    case SEL_CRACK_POINT: return point;
-    case SEL_CIRCLE_CENTRE:
-    case SEL_GRID_CORNER: return {refs_.x, refs_.y};
-    case SEL_LINE_LOAD:
+    const s_SelectionKindRow* row = FindSelectionKind(type_);
+    switch (row ? row->position : e_SelectionPosition::Point) {
+    case e_SelectionPosition::Origin: return point;
+    case e_SelectionPosition::RecordXY: return {refs_.x, refs_.y};
+    case e_SelectionPosition::LineLoad:
         if (refs_.ref1) return static_cast<const Cpp_LineLoad*>(refs_.ref1)->XY();
         return point;
-    default: GetPointXY(point); return point;
+    case e_SelectionPosition::Point: break;
     }
+    GetPointXY(point);
+    return point;
 }
