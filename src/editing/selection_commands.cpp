@@ -1,6 +1,7 @@
 #include "editing/selection_commands.h"
 
 #include "core/message_boxes.h"
+#include "editing/selection_kinds.h"
 #include "editing/selection_list.h"
 #include "model/data_set.h"
 #include "model/program_state.h"
@@ -31,75 +32,62 @@ const char kNoInterpolationSet[] =
     "A valid interpolation data set (point or triangle) has not been selected.  Select an "
     "interpolation data set first.";
 
-// The display switch of a kind in the flags (null for kinds without one).
-bool* DisplaySwitch(s_DisplayFlagsType& f, int kind, int stage) {
+// The flag of a display switch in the flags (null for the switches kept elsewhere).
+bool* DisplayFlag(s_DisplayFlagsType& f, e_DisplaySwitch display, int stage) {
     const int s = stage == 2 ? 1 : 0;
-    switch (kind) {
-    case 2:
-    case 84: return &f.profilePoints;
-    case 4:
-    case 86: return &f.profileLines;
-    case 88: return &f.profileNumbers;
-    case 68: return &f.materialNumbers;
-    case 72: return &f.materialFill;
-    case 78: return &f.piezometricPoints[s];
-    case 80: return &f.piezometricLines[s];
-    case 82: return &f.piezometricNumbers[s];
-    case 90:
-    case 92: return &f.pressurePoints[s];
-    case 106:
-    case 108: return &f.ruPoints[s];
-    case 136:
-    case 138: return &f.strengthPoints[s];
-    case 12:
-    case 14: return &f.otherPoints[s];
-    case 91:
-    case 109:
-    case 140:
-    case 16: return &f.triangles[s];
-    case 132: return &f.slopePoints;
-    case 134: return &f.slopeLine;
-    case 20:
-    case 22: return &f.slopeGeometry[0];
-    case 24:
-    case 26: return &f.slopeGeometry[1];
-    case 36: return &f.loadPoints[s];
-    case 38: return &f.loadDiagram[s];
-    case 39: return &f.loadShear[s];
-    case 62:
-    case 64: return &f.lineLoads[s];
-    case 100: return &f.reinforcement[0];
-    case 98: return &f.reinforcement[1];
-    case 102: return &f.reinforcement[2];
-    case 104: return &f.reinforcement[3];
-    case 53: return &f.initialCentre;
-    case 54: return &f.analysis2;
-    case 55: return &f.analysis1;
-    case 46:
-    case 48: return &f.searchGrid;
-    case 70:
-    case 71: return &f.materialTable[s];
+    using V = e_DisplaySwitch;
+    switch (display) {
+    case V::ProfilePoints: return &f.profilePoints;
+    case V::ProfileLines: return &f.profileLines;
+    case V::ProfileNumbers: return &f.profileNumbers;
+    case V::MaterialNumbers: return &f.materialNumbers;
+    case V::MaterialFill: return &f.materialFill;
+    case V::PiezometricPoints: return &f.piezometricPoints[s];
+    case V::PiezometricLines: return &f.piezometricLines[s];
+    case V::PiezometricNumbers: return &f.piezometricNumbers[s];
+    case V::PressurePoints: return &f.pressurePoints[s];
+    case V::RuPoints: return &f.ruPoints[s];
+    case V::StrengthPoints: return &f.strengthPoints[s];
+    case V::OtherPoints: return &f.otherPoints[s];
+    case V::Triangles: return &f.triangles[s];
+    case V::SlopePoints: return &f.slopePoints;
+    case V::SlopeLine: return &f.slopeLine;
+    case V::CrackBottom: return &f.slopeGeometry[0];
+    case V::CrackWater: return &f.slopeGeometry[1];
+    case V::LoadPoints: return &f.loadPoints[s];
+    case V::LoadDiagram: return &f.loadDiagram[s];
+    case V::LoadShear: return &f.loadShear[s];
+    case V::LineLoads: return &f.lineLoads[s];
+    case V::ReinforcementLines: return &f.reinforcement[0];
+    case V::ReinforcementPoints: return &f.reinforcement[1];
+    case V::LongitudinalForces: return &f.reinforcement[2];
+    case V::TransverseForces: return &f.reinforcement[3];
+    case V::InitialCentre: return &f.initialCentre;
+    case V::SlipSurfacePoints: return &f.analysis2;
+    case V::SlipSurface: return &f.analysis1;
+    case V::SearchGrid: return &f.searchGrid;
+    case V::MaterialTable: return &f.materialTable[s];
     default: return nullptr;
     }
 }
 
-// The results switches: results display (first) or slices (second) switch of a kind, -1 none.
-std::pair<int, int> ResultsSwitch(int kind) {
-    switch (kind) {
-    case 6: return {0, -1};
-    case 28: return {1, -1};
-    case 110: return {4, -1};
-    case 114: return {6, -1};
-    case 116: return {7, -1};
-    case 128:
-    case 130: return {-1, 0};
-    case 30: return {-1, 1};
-    case 32: return {-1, 2};
-    case 18: return {-1, 3};
-    case 66: return {-1, 4};
-    case 118: return {-1, 5};
-    case 120: return {-1, 6};
-    case 122: return {-1, 7};
+// The results display (first) or slices (second) switch number of a display switch, -1 none.
+std::pair<int, int> ResultsSwitch(e_DisplaySwitch display) {
+    using V = e_DisplaySwitch;
+    switch (display) {
+    case V::AnswerText: return {0, -1};
+    case V::CriticalCircle: return {1, -1};
+    case V::ResultsItem: return {4, -1};
+    case V::SearchContours: return {6, -1};
+    case V::SearchTriangles: return {7, -1};
+    case V::Slices: return {-1, 0};
+    case V::ShearSurfacePoints: return {-1, 1};
+    case V::ShearSurface: return {-1, 2};
+    case V::CrackWaterForce: return {-1, 3};
+    case V::ThrustLine: return {-1, 4};
+    case V::TotalStress: return {-1, 5};
+    case V::PorePressure: return {-1, 6};
+    case V::EffectiveStress: return {-1, 7};
     default: return {-1, -1};
     }
 }
@@ -123,13 +111,15 @@ bool ClearDisplayFlags(Cpp_SelectionList& list) {
     for (int n = 1; Cpp_Selection* item = list.GetNth(n); ++n) {
         Cpp_Kliven4DataSet* ds = item->GetDataSet();
         if (!ds || !list.IsLive(item)) continue;
-        // Kind 12 and 14 also hide the stage's triangles.
-        if (item->GetType() == 12 || item->GetType() == 14)
+        const s_SelectionKindRow* row = FindSelectionKind(item->GetType());
+        const e_DisplaySwitch display = row ? row->display : e_DisplaySwitch::None;
+        // The remaining point kinds also hide the stage's triangles.
+        if (display == e_DisplaySwitch::OtherPoints)
             ds->DisplayFlags().triangles[item->GetStage() == 2 ? 1 : 0] = false;
-        const auto [resultsSwitch, slicesSwitch] = ResultsSwitch(item->GetType());
+        const auto [resultsSwitch, slicesSwitch] = ResultsSwitch(display);
         if (resultsSwitch >= 0) ds->ResultsDisplay().SetDisplaySwitch(resultsSwitch, 0);
         if (slicesSwitch >= 0) ds->Slices().SetDisplaySwitch(slicesSwitch, 0);
-        if (bool* flag = DisplaySwitch(ds->DisplayFlags(), item->GetType(), item->GetStage())) {
+        if (bool* flag = DisplayFlag(ds->DisplayFlags(), display, item->GetStage())) {
             *flag = false;
             changed.insert(ds);
         }

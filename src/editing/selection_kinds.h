@@ -92,6 +92,57 @@ enum class e_SelectionPosition {
     LineLoad,
 };
 
+// The display switch that shows the kind ("Clear Display Flags" turns it off): a flag of the
+// data set's display selections, a switch of the results display, or a switch of the slices.
+enum class e_DisplaySwitch {
+    None,
+    ProfilePoints,
+    ProfileLines,
+    ProfileNumbers,
+    MaterialNumbers,
+    MaterialFill,
+    PiezometricPoints,
+    PiezometricLines,
+    PiezometricNumbers,
+    PressurePoints,
+    RuPoints,
+    StrengthPoints,
+    OtherPoints,
+    Triangles,
+    SlopePoints,
+    SlopeLine,
+    CrackBottom,
+    CrackWater,
+    LoadPoints,
+    LoadDiagram,
+    LoadShear,
+    LineLoads,
+    ReinforcementLines,
+    ReinforcementPoints,
+    LongitudinalForces,
+    TransverseForces,
+    InitialCentre,
+    SlipSurfacePoints,
+    SlipSurface,
+    SearchGrid,
+    MaterialTable,
+    // The results display's switches.
+    AnswerText,
+    CriticalCircle,
+    ResultsItem,
+    SearchContours,
+    SearchTriangles,
+    // The slices' switches.
+    Slices,
+    ShearSurfacePoints,
+    ShearSurface,
+    CrackWaterForce,
+    ThrustLine,
+    TotalStress,
+    PorePressure,
+    EffectiveStress,
+};
+
 // A text operation of a family: fills text for the item's kind, or leaves it.
 using SelectionTextOp = void (*)(const Cpp_Selection& item, std::string& text);
 // The tool tip: false (text untouched) where the item has none.
@@ -126,6 +177,7 @@ struct s_SelectionKindRow {
     e_SelectionMark mark;
     e_SelectionPoint point;
     e_SelectionPosition position;
+    e_DisplaySwitch display;
     const char* name;    // fixed one-line name, or null (the family's name function)
     const char* prompt;  // fixed status-line prompt, or null (the family's prompt function)
 };
