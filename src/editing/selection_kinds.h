@@ -159,15 +159,15 @@ using SelectionBarOp = bool (*)(const Cpp_Selection& item);
 using SelectionDrawOp = void (*)(const Cpp_Selection& item, platform::DeviceContext& dc);
 
 struct s_SelectionFamilyOps {
-    e_SelectionFamily family;
-    SelectionTextOp name;         // null: the kind's fixed name, else text untouched
-    SelectionTextOp prompt;       // null: the kind's fixed prompt, else text untouched
-    SelectionTipOp toolTip;       // null: no tool tip (false)
-    SelectionDrawOp highlight;    // the kinds marked ByFamily; null: nothing drawn
-    bool clipToView;              // the highlight clips to the view (else to the page)
-    SelectionPageOp page;         // null: no information page
-    SelectionInfoOp information;  // null: the information window stays empty
-    SelectionBarOp bar;           // null: the shown bar is hidden
+    e_SelectionFamily family = e_SelectionFamily::Unrecognized;
+    SelectionTextOp name = nullptr;         // null: the kind's fixed name, else text untouched
+    SelectionTextOp prompt = nullptr;       // null: the kind's fixed prompt, else text untouched
+    SelectionTipOp toolTip = nullptr;       // null: no tool tip (false)
+    SelectionDrawOp highlight = nullptr;    // the kinds marked ByFamily; null: nothing drawn
+    bool clipToView = false;                // the highlight clips to the view (else to the page)
+    SelectionPageOp page = nullptr;         // null: no information page
+    SelectionInfoOp information = nullptr;  // null: the information window stays empty
+    SelectionBarOp bar = nullptr;           // null: the shown bar is hidden
 };
 
 struct s_SelectionKindRow {
