@@ -9,6 +9,8 @@
 #include "core/message_boxes.h"
 #include "editing/construction_items.h"
 #include "editing/selection.h"
+#include "editing/selection_family_ops.h"
+#include "editing/selection_kinds.h"
 #include "editing/interpolation_tool.h"
 #include "editing/noncircular_tool.h"
 #include "editing/selection_edit_support.h"
@@ -31,38 +33,28 @@
 namespace selection_edit {
 
 Cpp_LineList* LineListOf(const Cpp_Selection& item) {
+    const s_SelectionKindRow* row = FindSelectionKind(item.GetType());
     Cpp_Kliven4DataSet* ds = item.GetDataSet();
-    switch (item.GetType()) {
-    case SEL_CONSTRUCTION_SEGMENT:
-    case SEL_CONSTRUCTION_POINT: return &GetConstructionLineList();
-    case SEL_PROFILE_POINT:
-    case SEL_PROFILE_SEGMENT: return ds ? &ds->ProfileLines() : nullptr;
-    case SEL_PIEZOMETRIC_POINT:
-    case SEL_PIEZOMETRIC_SEGMENT:
-    case SEL_PIEZOMETRIC_LABEL:
+    if (!row) return nullptr;
+    // The list of the line a line item refers to; the piezometric labels also name their list.
+    const bool lineItem = row->flags & selection_flags::kLineRef;
+    switch (row->family) {
+    case e_SelectionFamily::ConstructionLine: return &GetConstructionLineList();
+    case e_SelectionFamily::ProfileLine: return lineItem && ds ? &ds->ProfileLines() : nullptr;
+    case e_SelectionFamily::PiezometricLine:
         return ds && (item.GetStage() == 1 || item.GetStage() == 2)
                    ? ds->PiezometricLines(item.GetStage())
                    : nullptr;
-    case SEL_REINFORCEMENT_POINT:
-    case SEL_REINFORCEMENT_INTERVAL: return ds ? ds->ReinforcementLines() : nullptr;
+    case e_SelectionFamily::Reinforcement:
+        return lineItem && ds ? ds->ReinforcementLines() : nullptr;
     default: return nullptr;
     }
 }
 
 Cpp_Line* LineOf(const Cpp_Selection& item) {
-    switch (item.GetType()) {
-    case SEL_CONSTRUCTION_SEGMENT:
-    case SEL_CONSTRUCTION_POINT:
-    case SEL_PROFILE_POINT:
-    case SEL_PROFILE_SEGMENT:
-    case SEL_PIEZOMETRIC_POINT:
-    case SEL_PIEZOMETRIC_SEGMENT:
-    case SEL_REINFORCEMENT_POINT:
-    case SEL_REINFORCEMENT_INTERVAL:
-    case SEL_SLOPE_POINT:
-    case SEL_SLOPE_SEGMENT: return static_cast<Cpp_Line*>(item.GetItemReferences().ref1);
-    default: return nullptr;
-    }
+    return SelectionKindHas(item.GetType(), selection_flags::kLineRef)
+               ? static_cast<Cpp_Line*>(item.GetItemReferences().ref1)
+               : nullptr;
 }
 
 Cpp_PointXY* PointOf(const Cpp_Selection& item) {
@@ -130,15 +122,13 @@ Cpp_LineLoad* LineLoadOf(const Cpp_Selection& item) {
 
 Cpp_CrackPointList* CrackListOf(const Cpp_Selection& item) {
     Cpp_Kliven4DataSet* ds = item.GetDataSet();
-    if (!ds) return nullptr;
+    const s_SelectionKindRow* row = FindSelectionKind(item.GetType());
+    if (!ds || !row || row->family != e_SelectionFamily::VariableCrack) return nullptr;
     Cpp_Crack& crack = ds->AnalysisComputationData()->GetCrack();
-    switch (item.GetType()) {
-    case SEL_VARIABLE_CRACK_POINT:
-    case SEL_VARIABLE_CRACK_SEGMENT: return &crack.CrackPointList();
-    case SEL_VARIABLE_WATER_POINT:
-    case SEL_VARIABLE_WATER_SEGMENT: return &crack.WaterPointList();
-    default: return nullptr;
-    }
+    const int kind = item.GetType();
+    return kind == SEL_VARIABLE_CRACK_POINT || kind == SEL_VARIABLE_CRACK_SEGMENT
+               ? &crack.CrackPointList()
+               : &crack.WaterPointList();
 }
 
 Cpp_CrackPoint* CrackPointOf(const Cpp_Selection& item) {
@@ -183,17 +173,18 @@ Cpp_NoncircularShearSurface* NoncircularOf(const Cpp_Selection& item, int& index
 }
 
 Cpp_TangentLine* TangentLineOf(const Cpp_Selection& item, int& index) {
-    switch (item.GetType()) {
-    case SEL_TANGENT_POINT:
-    case SEL_TANGENT_SEGMENT: {
+    const s_SelectionKindRow* row = FindSelectionKind(item.GetType());
+    if (!row) return nullptr;
+    const int kind = item.GetType();
+    if (row->family == e_SelectionFamily::IrregularTangent) {
         Cpp_Kliven4DataSet* ds = item.GetDataSet();
         Cpp_TangentLine* line = ds ? ds->AnalysisComputationData()->GetTangentLine() : nullptr;
         if (!line || item.GetItemReferences().ref1 != line) return nullptr;
         index = item.GetItemReferences().index;
         return index >= 0 && index < line->NumberOfPoints() ? line : nullptr;
     }
-    case SEL_DEFINITION_TANGENT_POINT:
-    case SEL_DEFINITION_TANGENT_SEGMENT: {
+    // A radius definition's point or segment of its irregular tangent line.
+    if (kind == SEL_DEFINITION_TANGENT_POINT || kind == SEL_DEFINITION_TANGENT_SEGMENT) {
         Cpp_RadiusDefinition* definition = RadiusDefinitionOf(item);
         if (!definition || definition->GetOption() != Cpp_RadiusDefinition::kTangentLine)
             return nullptr;
@@ -201,8 +192,7 @@ Cpp_TangentLine* TangentLineOf(const Cpp_Selection& item, int& index) {
         index = static_cast<int>(item.GetItemReferences().number3) - 1;
         return index >= 0 && index < line->NumberOfPoints() ? line : nullptr;
     }
-    default: return nullptr;
-    }
+    return nullptr;
 }
 
 // The circle's own irregular tangent line keeps two points at least: with fewer it would be
@@ -255,7 +245,7 @@ bool Cpp_Selection::TargetExists() const {
     const s_SelectionReferences& r = refs_;
     Cpp_Kliven4DataSet* ds = dataSet_;
     if (Cpp_Line* line = LineOf(*this)) {
-        if (type_ == SEL_SLOPE_POINT || type_ == SEL_SLOPE_SEGMENT) {
+        if (FindSelectionKind(type_)->family == e_SelectionFamily::SlopeLine) {
             if (!ds || line != &ds->SlopeGeometry().GetSlopeLine()) return false;
         } else {
             Cpp_LineList* list = LineListOf(*this);
@@ -263,12 +253,22 @@ bool Cpp_Selection::TargetExists() const {
         }
         return !r.ref2 || line->ContainsPoint(static_cast<const Cpp_PointXY*>(r.ref2));
     }
-    int index = 0;
-    switch (type_) {
+    const s_SelectionKindRow* row = FindSelectionKind(type_);
+    if (const auto op = row ? SelectionFamilyOps(row->family).targetExists : nullptr) return op(*this);
+    return true;
+}
+
+namespace selection_family {
+
+bool InterpolationTargetExists(const Cpp_Selection& item) {
+    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    [[maybe_unused]] int index = 0;
+    switch (item.GetType()) {
     case SEL_CP_POINT:
     case SEL_PRESSURE_POINT:
     case SEL_RSUBU_POINT:
-    case SEL_STRENGTH_POINT: return InterpolationPointIndex(*this) >= 0;
+    case SEL_STRENGTH_POINT: return InterpolationPointIndex(item) >= 0;
     case SEL_CP_NODE:
     case SEL_CP_TRIANGLE:
     case SEL_PRESSURE_NODE:
@@ -276,112 +276,316 @@ bool Cpp_Selection::TargetExists() const {
     case SEL_RSUBU_NODE:
     case SEL_RSUBU_TRIANGLE:
     case SEL_STRENGTH_NODE:
-    case SEL_STRENGTH_TRIANGLE: return InterpolationSetOf(*this) != nullptr;
+    case SEL_STRENGTH_TRIANGLE: return InterpolationSetOf(item) != nullptr;
+    default: return true;
+    }
+}
+
+bool DistributedLoadTargetExists(const Cpp_Selection& item) {
+    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    [[maybe_unused]] int index = 0;
+    switch (item.GetType()) {
     case SEL_LOAD_POINT:
-    case SEL_LOAD_SEGMENT: return LoadPointIndex(*this) >= 0;
+    case SEL_LOAD_SEGMENT: return LoadPointIndex(item) >= 0;
+    default: return true;
+    }
+}
+
+bool LineLoadTargetExists(const Cpp_Selection& item) {
+    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    [[maybe_unused]] int index = 0;
+    switch (item.GetType()) {
     case SEL_LINE_LOAD:
-    case SEL_LINE_LOAD_DRAWN: return LineLoadOf(*this) != nullptr;
+    case SEL_LINE_LOAD_DRAWN: return LineLoadOf(item) != nullptr;
+    default: return true;
+    }
+}
+
+bool VariableCrackTargetExists(const Cpp_Selection& item) {
+    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    [[maybe_unused]] int index = 0;
+    switch (item.GetType()) {
     case SEL_VARIABLE_CRACK_POINT:
     case SEL_VARIABLE_CRACK_SEGMENT:
     case SEL_VARIABLE_WATER_POINT:
-    case SEL_VARIABLE_WATER_SEGMENT: return CrackPointOf(*this) != nullptr;
+    case SEL_VARIABLE_WATER_SEGMENT: return CrackPointOf(item) != nullptr;
+    default: return true;
+    }
+}
+
+bool GeogridTargetExists(const Cpp_Selection& item) {
+    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    [[maybe_unused]] int index = 0;
+    switch (item.GetType()) {
     case SEL_GEOGRID_HEAD:
     case SEL_GEOGRID_END:
     case SEL_GEOGRID_LAYER:
         return ds && Holds(ds->Geogrids()->GetIndividualGeogridList().Geogrids(),
                            static_cast<const Cpp_Geogrid*>(r.ref1));
+    default: return true;
+    }
+}
+
+bool NailTargetExists(const Cpp_Selection& item) {
+    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    [[maybe_unused]] int index = 0;
+    switch (item.GetType()) {
     case SEL_NAIL_HEAD:
     case SEL_NAIL_END:
     case SEL_NAIL_BAR:
         return ds && Holds(ds->SoilNails()->GetIndividualNailList().Nails(),
                            static_cast<const Cpp_IndividualNail*>(r.ref1));
-    case SEL_CONSTRUCTION_CIRCLE:
-        return Holds(GetConstructionCircleList().Circles(),
-                     static_cast<const Cpp_ConstructionCircle*>(r.ref2));
-    case SEL_DEFINITION_RADIUS:
-    case SEL_DEFINITION_FIXED_POINT:
-    case SEL_DEFINITION_HORIZONTAL_TANGENT: return RadiusDefinitionOf(*this) != nullptr;
-    case SEL_DEFINITION_TANGENT_POINT:
-    case SEL_DEFINITION_TANGENT_SEGMENT:
-    case SEL_TANGENT_POINT:
-    case SEL_TANGENT_SEGMENT: return TangentLineOf(*this, index) != nullptr;
-    case SEL_NONCIRCULAR_POINT:
-    case SEL_SLIP_SURFACE_SEGMENT: return NoncircularOf(*this, index) != nullptr;
     default: return true;
     }
 }
 
+bool ConstructionCircleTargetExists(const Cpp_Selection& item) {
+    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    [[maybe_unused]] int index = 0;
+    switch (item.GetType()) {
+    case SEL_CONSTRUCTION_CIRCLE:
+        return Holds(GetConstructionCircleList().Circles(),
+                     static_cast<const Cpp_ConstructionCircle*>(r.ref2));
+    default: return true;
+    }
+}
+
+bool RadiusDefinitionTargetExists(const Cpp_Selection& item) {
+    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    [[maybe_unused]] int index = 0;
+    switch (item.GetType()) {
+    case SEL_DEFINITION_RADIUS:
+    case SEL_DEFINITION_FIXED_POINT:
+    case SEL_DEFINITION_HORIZONTAL_TANGENT: return RadiusDefinitionOf(item) != nullptr;
+    case SEL_DEFINITION_TANGENT_POINT:
+    case SEL_DEFINITION_TANGENT_SEGMENT: return TangentLineOf(item, index) != nullptr;
+    default: return true;
+    }
+}
+
+bool IrregularTangentTargetExists(const Cpp_Selection& item) {
+    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    [[maybe_unused]] int index = 0;
+    switch (item.GetType()) {
+    case SEL_TANGENT_POINT:
+    case SEL_TANGENT_SEGMENT: return TangentLineOf(item, index) != nullptr;
+    default: return true;
+    }
+}
+
+bool SlipSurfaceTargetExists(const Cpp_Selection& item) {
+    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    [[maybe_unused]] int index = 0;
+    switch (item.GetType()) {
+    case SEL_NONCIRCULAR_POINT:
+    case SEL_SLIP_SURFACE_SEGMENT: return NoncircularOf(item, index) != nullptr;
+    default: return true;
+    }
+}
+
+}  // namespace selection_family
+
 const void* Cpp_Selection::TargetLine() const {
     if (Cpp_Line* line = LineOf(*this)) return line;
-    int index = 0;
-    switch (type_) {
+    const s_SelectionKindRow* row = FindSelectionKind(type_);
+    if (const auto op = row ? SelectionFamilyOps(row->family).targetLine : nullptr) return op(*this);
+    return nullptr;
+}
+
+namespace selection_family {
+
+const void* GeogridTargetLine(const Cpp_Selection& item) {
+    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    [[maybe_unused]] int index = 0;
+    switch (item.GetType()) {
     case SEL_GEOGRID_HEAD:
     case SEL_GEOGRID_END:
-    case SEL_GEOGRID_LAYER:
+    case SEL_GEOGRID_LAYER: return item.GetItemReferences().ref1;
+    default: return nullptr;
+    }
+}
+
+const void* NailTargetLine(const Cpp_Selection& item) {
+    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    [[maybe_unused]] int index = 0;
+    switch (item.GetType()) {
     case SEL_NAIL_HEAD:
     case SEL_NAIL_END:
-    case SEL_NAIL_BAR:
+    case SEL_NAIL_BAR: return item.GetItemReferences().ref1;
+    default: return nullptr;
+    }
+}
+
+const void* LineLoadTargetLine(const Cpp_Selection& item) {
+    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    [[maybe_unused]] int index = 0;
+    switch (item.GetType()) {
     case SEL_LINE_LOAD:
-    case SEL_LINE_LOAD_DRAWN: return refs_.ref1;
+    case SEL_LINE_LOAD_DRAWN: return item.GetItemReferences().ref1;
+    default: return nullptr;
+    }
+}
+
+const void* RadiusDefinitionTargetLine(const Cpp_Selection& item) {
+    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    [[maybe_unused]] int index = 0;
+    switch (item.GetType()) {
     case SEL_DEFINITION_RADIUS:
     case SEL_DEFINITION_FIXED_POINT:
     case SEL_DEFINITION_HORIZONTAL_TANGENT:
     case SEL_DEFINITION_TANGENT_POINT:
-    case SEL_DEFINITION_TANGENT_SEGMENT:
-    case SEL_CONSTRUCTION_CIRCLE: return refs_.ref2;
-    case SEL_TANGENT_POINT:
-    case SEL_TANGENT_SEGMENT: return TangentLineOf(*this, index);
-    case SEL_NONCIRCULAR_POINT:
-    case SEL_SLIP_SURFACE_SEGMENT: return refs_.ref1;
+    case SEL_DEFINITION_TANGENT_SEGMENT: return item.GetItemReferences().ref2;
     default: return nullptr;
     }
 }
+
+const void* ConstructionCircleTargetLine(const Cpp_Selection& item) {
+    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    [[maybe_unused]] int index = 0;
+    switch (item.GetType()) {
+    case SEL_CONSTRUCTION_CIRCLE: return item.GetItemReferences().ref2;
+    default: return nullptr;
+    }
+}
+
+const void* IrregularTangentTargetLine(const Cpp_Selection& item) {
+    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    [[maybe_unused]] int index = 0;
+    switch (item.GetType()) {
+    case SEL_TANGENT_POINT:
+    case SEL_TANGENT_SEGMENT: return TangentLineOf(item, index);
+    default: return nullptr;
+    }
+}
+
+const void* SlipSurfaceTargetLine(const Cpp_Selection& item) {
+    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    [[maybe_unused]] int index = 0;
+    switch (item.GetType()) {
+    case SEL_NONCIRCULAR_POINT:
+    case SEL_SLIP_SURFACE_SEGMENT: return item.GetItemReferences().ref1;
+    default: return nullptr;
+    }
+}
+
+}  // namespace selection_family
 
 // ---------------------------------------------------------------------------------------------
 // Deleting
 
 bool Cpp_Selection::DeleteAll() const {
-    Cpp_Kliven4DataSet* ds = dataSet_;
-    switch (type_) {
+    const s_SelectionKindRow* row = FindSelectionKind(type_);
+    if (const auto op = row ? SelectionFamilyOps(row->family).deleteAll : nullptr) return op(*this);
+    return false;
+}
+
+namespace selection_family {
+
+bool ConstructionLineDeleteAll(const Cpp_Selection& item) {
+    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    [[maybe_unused]] int index = 0;
+    switch (item.GetType()) {
     case SEL_CONSTRUCTION_SEGMENT:
     case SEL_CONSTRUCTION_POINT: DeleteAllConstructionLines(); return true;
+    default: return false;
+    }
+}
+
+bool InterpolationDeleteAll(const Cpp_Selection& item) {
+    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    [[maybe_unused]] int index = 0;
+    switch (item.GetType()) {
     case SEL_CP_POINT:
     case SEL_PRESSURE_POINT:
     case SEL_RSUBU_POINT:
     case SEL_STRENGTH_POINT: {
-        Cpp_InterpolationData* data = InterpolationOf(*this);
+        Cpp_InterpolationData* data = InterpolationOf(item);
         if (!data) return false;
-        const int kind = type_ == SEL_CP_POINT         ? 5
-                         : type_ == SEL_PRESSURE_POINT ? 1
-                         : type_ == SEL_RSUBU_POINT    ? 2
+        const int kind = item.GetType() == SEL_CP_POINT         ? 5
+                         : item.GetType() == SEL_PRESSURE_POINT ? 1
+                         : item.GetType() == SEL_RSUBU_POINT    ? 2
                                                        : 3;
         data->DeleteDataSetsOfKind(kind);
         return true;
     }
+    default: return false;
+    }
+}
+
+bool DistributedLoadDeleteAll(const Cpp_Selection& item) {
+    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    [[maybe_unused]] int index = 0;
+    switch (item.GetType()) {
     case SEL_LOAD_POINT:
     case SEL_LOAD_SEGMENT:
     case SEL_NORMAL_LOAD_INTERVAL:
     case SEL_SHEAR_LOAD_INTERVAL:
-        if (Cpp_DistributedLoadData* loads = DistributedLoadsOf(*this)) {
+        if (Cpp_DistributedLoadData* loads = DistributedLoadsOf(item)) {
             loads->DeleteAllPoints();
             return true;
         }
         return false;
+    default: return false;
+    }
+}
+
+bool LineLoadDeleteAll(const Cpp_Selection& item) {
+    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    [[maybe_unused]] int index = 0;
+    switch (item.GetType()) {
     case SEL_LINE_LOAD:
     case SEL_LINE_LOAD_DRAWN:
-        if (Cpp_LineLoadList* loads = LineLoadsOf(*this)) {
+        if (Cpp_LineLoadList* loads = LineLoadsOf(item)) {
             loads->DeleteAll();
             return true;
         }
         return false;
+    default: return false;
+    }
+}
+
+bool PiezometricLineDeleteAll(const Cpp_Selection& item) {
+    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    [[maybe_unused]] int index = 0;
+    switch (item.GetType()) {
     case SEL_PIEZOMETRIC_POINT:
     case SEL_PIEZOMETRIC_SEGMENT:
     case SEL_PIEZOMETRIC_LABEL:
-        if (Cpp_LineList* list = LineListOf(*this)) {
+        if (Cpp_LineList* list = LineListOf(item)) {
             list->Clear();
             return true;
         }
         return false;
+    default: return false;
+    }
+}
+
+bool RadiusDefinitionDeleteAll(const Cpp_Selection& item) {
+    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    [[maybe_unused]] int index = 0;
+    switch (item.GetType()) {
     case SEL_DEFINITION_RADIUS:
     case SEL_DEFINITION_FIXED_POINT:
     case SEL_DEFINITION_HORIZONTAL_TANGENT:
@@ -390,6 +594,15 @@ bool Cpp_Selection::DeleteAll() const {
         if (!ds) return false;
         ds->AnalysisComputationData()->GetRadiusDefinitionList().DeleteAll();
         return true;
+    default: return false;
+    }
+}
+
+bool ReinforcementDeleteAll(const Cpp_Selection& item) {
+    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    [[maybe_unused]] int index = 0;
+    switch (item.GetType()) {
     case SEL_REINFORCEMENT_POINT:
     case SEL_REINFORCEMENT_INTERVAL:
     case SEL_LONGITUDINAL_FORCE:
@@ -401,44 +614,136 @@ bool Cpp_Selection::DeleteAll() const {
     }
 }
 
+}  // namespace selection_family
+
 bool Cpp_Selection::DeleteEntireLine(bool& repaint) const {
     repaint = false;
     if (!TargetExists()) return false;
-    Cpp_Kliven4DataSet* ds = dataSet_;
-    int index = 0;
-    switch (type_) {
+    const s_SelectionKindRow* row = FindSelectionKind(type_);
+    if (const auto op = row ? SelectionFamilyOps(row->family).deleteEntireLine : nullptr) return op(*this, repaint);
+    return false;
+}
+
+namespace selection_family {
+
+bool ConstructionLineDeleteEntireLine(const Cpp_Selection& item, [[maybe_unused]] bool& repaint) {
+    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    [[maybe_unused]] int index = 0;
+    switch (item.GetType()) {
     case SEL_CONSTRUCTION_SEGMENT:
-    case SEL_CONSTRUCTION_POINT:
+    case SEL_CONSTRUCTION_POINT: return LineListOf(item)->RemoveLine(LineOf(item));
+    default: return false;
+    }
+}
+
+bool ProfileLineDeleteEntireLine(const Cpp_Selection& item, [[maybe_unused]] bool& repaint) {
+    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    [[maybe_unused]] int index = 0;
+    switch (item.GetType()) {
     case SEL_PROFILE_POINT:
-    case SEL_PROFILE_SEGMENT:
+    case SEL_PROFILE_SEGMENT: return LineListOf(item)->RemoveLine(LineOf(item));
+    default: return false;
+    }
+}
+
+bool PiezometricLineDeleteEntireLine(const Cpp_Selection& item, [[maybe_unused]] bool& repaint) {
+    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    [[maybe_unused]] int index = 0;
+    switch (item.GetType()) {
     case SEL_PIEZOMETRIC_POINT:
-    case SEL_PIEZOMETRIC_SEGMENT: return LineListOf(*this)->RemoveLine(LineOf(*this));
+    case SEL_PIEZOMETRIC_SEGMENT: return LineListOf(item)->RemoveLine(LineOf(item));
+    default: return false;
+    }
+}
+
+bool ReinforcementDeleteEntireLine(const Cpp_Selection& item, [[maybe_unused]] bool& repaint) {
+    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    [[maybe_unused]] int index = 0;
+    switch (item.GetType()) {
     case SEL_REINFORCEMENT_POINT:
     case SEL_REINFORCEMENT_INTERVAL:
         repaint = true;
-        return ds->ReinforcementLines()->DeleteLine(LineOf(*this));
+        return ds->ReinforcementLines()->DeleteLine(LineOf(item));
+    default: return false;
+    }
+}
+
+bool GeogridDeleteEntireLine(const Cpp_Selection& item, [[maybe_unused]] bool& repaint) {
+    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    [[maybe_unused]] int index = 0;
+    switch (item.GetType()) {
     case SEL_GEOGRID_HEAD:
     case SEL_GEOGRID_END:
     case SEL_GEOGRID_LAYER:
-        return ds->Geogrids()->GetIndividualGeogridList().DeleteGeogrid(static_cast<Cpp_Geogrid*>(refs_.ref1));
+        return ds->Geogrids()->GetIndividualGeogridList().DeleteGeogrid(static_cast<Cpp_Geogrid*>(item.GetItemReferences().ref1));
+    default: return false;
+    }
+}
+
+bool NailDeleteEntireLine(const Cpp_Selection& item, [[maybe_unused]] bool& repaint) {
+    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    [[maybe_unused]] int index = 0;
+    switch (item.GetType()) {
     case SEL_NAIL_HEAD:
     case SEL_NAIL_END:
     case SEL_NAIL_BAR:
         return ds->SoilNails()->GetIndividualNailList().DeleteNail(
-            static_cast<Cpp_IndividualNail*>(refs_.ref1));
+            static_cast<Cpp_IndividualNail*>(item.GetItemReferences().ref1));
+    default: return false;
+    }
+}
+
+bool RadiusDefinitionDeleteEntireLine(const Cpp_Selection& item, [[maybe_unused]] bool& repaint) {
+    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    [[maybe_unused]] int index = 0;
+    switch (item.GetType()) {
     case SEL_DEFINITION_TANGENT_POINT:
     case SEL_DEFINITION_TANGENT_SEGMENT:
         return ds->AnalysisComputationData()->GetRadiusDefinitionList().RemoveNth(
-            RadiusDefinitionNumber(*this));
+            RadiusDefinitionNumber(item));
+    default: return false;
+    }
+}
+
+bool SlipSurfaceDeleteEntireLine(const Cpp_Selection& item, [[maybe_unused]] bool& repaint) {
+    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    [[maybe_unused]] int index = 0;
+    switch (item.GetType()) {
     case SEL_NONCIRCULAR_POINT:
     case SEL_SLIP_SURFACE_SEGMENT:
-        NoncircularOf(*this, index)->DeleteAllPoints();
+        NoncircularOf(item, index)->DeleteAllPoints();
         return true;
+    default: return false;
+    }
+}
+
+bool SlopeLineDeleteEntireLine(const Cpp_Selection& item, [[maybe_unused]] bool& repaint) {
+    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    [[maybe_unused]] int index = 0;
+    switch (item.GetType()) {
     case SEL_SLOPE_POINT:
-    case SEL_SLOPE_SEGMENT: LineOf(*this)->DeleteAllPoints(); return true;
+    case SEL_SLOPE_SEGMENT: LineOf(item)->DeleteAllPoints(); return true;
+    default: return false;
+    }
+}
+
+bool IrregularTangentDeleteEntireLine(const Cpp_Selection& item, [[maybe_unused]] bool& repaint) {
+    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    [[maybe_unused]] int index = 0;
+    switch (item.GetType()) {
     case SEL_TANGENT_POINT:
     case SEL_TANGENT_SEGMENT: {
-        Cpp_TangentLine* line = TangentLineOf(*this, index);
+        Cpp_TangentLine* line = TangentLineOf(item, index);
         if (!TangentLineKeepsTwoPoints(*line, line->Points().size())) return false;
         line->DeleteAllPoints();
         return true;
@@ -447,42 +752,120 @@ bool Cpp_Selection::DeleteEntireLine(bool& repaint) const {
     }
 }
 
+}  // namespace selection_family
+
 bool Cpp_Selection::DeleteSegment() const {
     if (!TargetExists()) return false;
-    int index = 0;
-    switch (type_) {
+    const s_SelectionKindRow* row = FindSelectionKind(type_);
+    if (const auto op = row ? SelectionFamilyOps(row->family).deleteSegment : nullptr) return op(*this);
+    return false;
+}
+
+namespace selection_family {
+
+bool ConstructionLineDeleteSegment(const Cpp_Selection& item) {
+    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    [[maybe_unused]] int index = 0;
+    switch (item.GetType()) {
     case SEL_CONSTRUCTION_SEGMENT:
+        return LineListOf(item)->DeleteSegment(LineOf(item), PointOf(item));
+    default: return false;
+    }
+}
+
+bool ProfileLineDeleteSegment(const Cpp_Selection& item) {
+    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    [[maybe_unused]] int index = 0;
+    switch (item.GetType()) {
     case SEL_PROFILE_SEGMENT:
+        return LineListOf(item)->DeleteSegment(LineOf(item), PointOf(item));
+    default: return false;
+    }
+}
+
+bool PiezometricLineDeleteSegment(const Cpp_Selection& item) {
+    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    [[maybe_unused]] int index = 0;
+    switch (item.GetType()) {
     case SEL_PIEZOMETRIC_SEGMENT:
+        return LineListOf(item)->DeleteSegment(LineOf(item), PointOf(item));
+    default: return false;
+    }
+}
+
+bool ReinforcementDeleteSegment(const Cpp_Selection& item) {
+    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    [[maybe_unused]] int index = 0;
+    switch (item.GetType()) {
     case SEL_REINFORCEMENT_INTERVAL:
-        return LineListOf(*this)->DeleteSegment(LineOf(*this), PointOf(*this));
+        return LineListOf(item)->DeleteSegment(LineOf(item), PointOf(item));
+    default: return false;
+    }
+}
+
+bool SlopeLineDeleteSegment(const Cpp_Selection& item) {
+    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    [[maybe_unused]] int index = 0;
+    switch (item.GetType()) {
     case SEL_SLOPE_SEGMENT: {
         // The two end points of the segment go; the slope line itself stays.
-        Cpp_Line* line = LineOf(*this);
-        Cpp_PointXY* first = PointOf(*this);
+        Cpp_Line* line = LineOf(item);
+        Cpp_PointXY* first = PointOf(item);
         Cpp_PointXY* second = first->Next();
         line->RemovePoint(first);
         if (second) line->RemovePoint(second);
         line->NumberPoints();
         return true;
     }
+    default: return false;
+    }
+}
+
+bool SlipSurfaceDeleteSegment(const Cpp_Selection& item) {
+    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    [[maybe_unused]] int index = 0;
+    switch (item.GetType()) {
     case SEL_SLIP_SURFACE_SEGMENT: {
-        Cpp_NoncircularShearSurface* surface = NoncircularOf(*this, index);
+        Cpp_NoncircularShearSurface* surface = NoncircularOf(item, index);
         if (index + 1 < surface->NumberOfPoints()) surface->RemovePoint(index + 1);
         surface->RemovePoint(index);
         surface->NumberPoints();
         return true;
     }
+    default: return false;
+    }
+}
+
+bool RadiusDefinitionDeleteSegment(const Cpp_Selection& item) {
+    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    [[maybe_unused]] int index = 0;
+    switch (item.GetType()) {
     case SEL_DEFINITION_TANGENT_SEGMENT:
-        TangentLineOf(*this, index);
-        return dataSet_->AnalysisComputationData()
+        TangentLineOf(item, index);
+        return item.GetDataSet()->AnalysisComputationData()
             ->GetRadiusDefinitionList()
-            .RemoveOrEditTangentPoint(RadiusDefinitionOf(*this), index);
+            .RemoveOrEditTangentPoint(RadiusDefinitionOf(item), index);
+    default: return false;
+    }
+}
+
+bool DistributedLoadDeleteSegment(const Cpp_Selection& item) {
+    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    [[maybe_unused]] int index = 0;
+    switch (item.GetType()) {
     case SEL_LOAD_SEGMENT: {
         // As a line's segment: a load of more than three points loses the segment's two end
         // points, a shorter one goes whole.
-        Cpp_DistributedLoadData* loads = DistributedLoadsOf(*this);
-        auto* start = static_cast<Cpp_DistributedLoadPoint*>(refs_.ref1);
+        Cpp_DistributedLoadData* loads = DistributedLoadsOf(item);
+        auto* start = static_cast<Cpp_DistributedLoadPoint*>(item.GetItemReferences().ref1);
         Cpp_DistributedLoadPoint* end = start->NextPoint();
         if (!end) return false;
         if (loads->Count() <= 3) {
@@ -493,8 +876,17 @@ bool Cpp_Selection::DeleteSegment() const {
         loads->DeletePoint(end);
         return true;
     }
+    default: return false;
+    }
+}
+
+bool IrregularTangentDeleteSegment(const Cpp_Selection& item) {
+    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    [[maybe_unused]] int index = 0;
+    switch (item.GetType()) {
     case SEL_TANGENT_SEGMENT: {
-        Cpp_TangentLine* line = TangentLineOf(*this, index);
+        Cpp_TangentLine* line = TangentLineOf(item, index);
         auto& points = line->Points();
         const auto last = std::min(points.size(), static_cast<size_t>(index) + 2);
         if (!TangentLineKeepsTwoPoints(*line, last - static_cast<size_t>(index))) return false;
@@ -505,61 +897,184 @@ bool Cpp_Selection::DeleteSegment() const {
     }
 }
 
+}  // namespace selection_family
+
 bool Cpp_Selection::DeletePoint() const {
     if (!TargetExists()) return false;
-    Cpp_Kliven4DataSet* ds = dataSet_;
-    int index = 0;
-    switch (type_) {
-    case SEL_CONSTRUCTION_POINT:
-    case SEL_PROFILE_POINT:
-    case SEL_PIEZOMETRIC_POINT: {
-        Cpp_Line* line = LineOf(*this);
-        const bool done = LineListOf(*this)->DeletePoint(line, PointOf(*this));
-        if (LineListOf(*this)->IndexOf(line) >= 0) line->NumberPoints();
+    const s_SelectionKindRow* row = FindSelectionKind(type_);
+    if (const auto op = row ? SelectionFamilyOps(row->family).deletePoint : nullptr) return op(*this);
+    return false;
+}
+
+namespace selection_family {
+
+bool ConstructionLineDeletePoint(const Cpp_Selection& item) {
+    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    [[maybe_unused]] int index = 0;
+    switch (item.GetType()) {
+    case SEL_CONSTRUCTION_POINT: {
+        Cpp_Line* line = LineOf(item);
+        const bool done = LineListOf(item)->DeletePoint(line, PointOf(item));
+        if (LineListOf(item)->IndexOf(line) >= 0) line->NumberPoints();
         return done;
     }
+    default: return false;
+    }
+}
+
+bool ProfileLineDeletePoint(const Cpp_Selection& item) {
+    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    [[maybe_unused]] int index = 0;
+    switch (item.GetType()) {
+    case SEL_PROFILE_POINT: {
+        Cpp_Line* line = LineOf(item);
+        const bool done = LineListOf(item)->DeletePoint(line, PointOf(item));
+        if (LineListOf(item)->IndexOf(line) >= 0) line->NumberPoints();
+        return done;
+    }
+    default: return false;
+    }
+}
+
+bool PiezometricLineDeletePoint(const Cpp_Selection& item) {
+    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    [[maybe_unused]] int index = 0;
+    switch (item.GetType()) {
+    case SEL_PIEZOMETRIC_POINT: {
+        Cpp_Line* line = LineOf(item);
+        const bool done = LineListOf(item)->DeletePoint(line, PointOf(item));
+        if (LineListOf(item)->IndexOf(line) >= 0) line->NumberPoints();
+        return done;
+    }
+    default: return false;
+    }
+}
+
+bool ReinforcementDeletePoint(const Cpp_Selection& item) {
+    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    [[maybe_unused]] int index = 0;
+    switch (item.GetType()) {
     case SEL_REINFORCEMENT_POINT:
-        return ds->ReinforcementLines()->DeletePoint(LineOf(*this), PointOf(*this));
+        return ds->ReinforcementLines()->DeletePoint(LineOf(item), PointOf(item));
+    default: return false;
+    }
+}
+
+bool InterpolationDeletePoint(const Cpp_Selection& item) {
+    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    [[maybe_unused]] int index = 0;
+    switch (item.GetType()) {
     case SEL_CP_POINT:
     case SEL_PRESSURE_POINT:
     case SEL_RSUBU_POINT:
-    case SEL_STRENGTH_POINT: return DeleteInterpolationPointAt(*this, GetItemPosition());
-    case SEL_LOAD_POINT: return DeleteLoadPointAt(*this, GetItemPosition());
+    case SEL_STRENGTH_POINT: return DeleteInterpolationPointAt(item, item.GetItemPosition());
+    default: return false;
+    }
+}
+
+bool DistributedLoadDeletePoint(const Cpp_Selection& item) {
+    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    [[maybe_unused]] int index = 0;
+    switch (item.GetType()) {
+    case SEL_LOAD_POINT: return DeleteLoadPointAt(item, item.GetItemPosition());
+    default: return false;
+    }
+}
+
+bool SlipSurfaceDeletePoint(const Cpp_Selection& item) {
+    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    [[maybe_unused]] int index = 0;
+    switch (item.GetType()) {
     case SEL_NONCIRCULAR_POINT: {
         // A surface of two points goes whole.
-        Cpp_NoncircularShearSurface* surface = NoncircularOf(*this, index);
+        Cpp_NoncircularShearSurface* surface = NoncircularOf(item, index);
         return Cpp_NoncircularTool::DeletePoint(surface, index);
     }
+    default: return false;
+    }
+}
+
+bool SlopeLineDeletePoint(const Cpp_Selection& item) {
+    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    [[maybe_unused]] int index = 0;
+    switch (item.GetType()) {
     case SEL_SLOPE_POINT: {
-        Cpp_Line* line = LineOf(*this);
-        line->RemovePoint(PointOf(*this));
+        Cpp_Line* line = LineOf(item);
+        line->RemovePoint(PointOf(item));
         line->NumberPoints();
         return true;
     }
-    case SEL_TANGENT_POINT:
-    case SEL_DEFINITION_TANGENT_POINT: {
-        Cpp_TangentLine* line = TangentLineOf(*this, index);
+    default: return false;
+    }
+}
+
+bool IrregularTangentDeletePoint(const Cpp_Selection& item) {
+    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    [[maybe_unused]] int index = 0;
+    switch (item.GetType()) {
+    case SEL_TANGENT_POINT: {
+        Cpp_TangentLine* line = TangentLineOf(item, index);
         if (line->GetOption() != Cpp_TangentLine::kIrregular) return false;
         // A radius definition keeps a tangent line of two points or more: with fewer it would
         // be saved as one that no reader accepts, so the definition goes whole.
-        if (type_ == SEL_DEFINITION_TANGENT_POINT && line->Points().size() <= 2)
-            return DeleteRadiusDefinition();
-        if (type_ == SEL_TANGENT_POINT && !TangentLineKeepsTwoPoints(*line, 1)) return false;
+        if (item.GetType() == SEL_DEFINITION_TANGENT_POINT && line->Points().size() <= 2)
+            return item.DeleteRadiusDefinition();
+        if (item.GetType() == SEL_TANGENT_POINT && !TangentLineKeepsTwoPoints(*line, 1)) return false;
         line->Points().erase(line->Points().begin() + index);
         return true;
     }
+    default: return false;
+    }
+}
+
+bool RadiusDefinitionDeletePoint(const Cpp_Selection& item) {
+    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    [[maybe_unused]] int index = 0;
+    switch (item.GetType()) {
+    case SEL_DEFINITION_TANGENT_POINT: {
+        Cpp_TangentLine* line = TangentLineOf(item, index);
+        if (line->GetOption() != Cpp_TangentLine::kIrregular) return false;
+        // A radius definition keeps a tangent line of two points or more: with fewer it would
+        // be saved as one that no reader accepts, so the definition goes whole.
+        if (item.GetType() == SEL_DEFINITION_TANGENT_POINT && line->Points().size() <= 2)
+            return item.DeleteRadiusDefinition();
+        if (item.GetType() == SEL_TANGENT_POINT && !TangentLineKeepsTwoPoints(*line, 1)) return false;
+        line->Points().erase(line->Points().begin() + index);
+        return true;
+    }
+    default: return false;
+    }
+}
+
+bool VariableCrackDeletePoint(const Cpp_Selection& item) {
+    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    [[maybe_unused]] int index = 0;
+    switch (item.GetType()) {
     case SEL_VARIABLE_CRACK_POINT:
-        CrackListOf(*this)->DeletePoint(CrackPointOf(*this));
+        CrackListOf(item)->DeletePoint(CrackPointOf(item));
         ComputeCrackBottom(*ds, nullptr);
         ComputeCrackWaterLevels(*ds);
         return true;
     case SEL_VARIABLE_WATER_POINT:
-        CrackListOf(*this)->DeletePoint(CrackPointOf(*this));
+        CrackListOf(item)->DeletePoint(CrackPointOf(item));
         ComputeCrackWaterLevels(*ds);
         return true;
     default: return false;
     }
 }
+
+}  // namespace selection_family
 
 bool Cpp_Selection::DeleteLineLoad() const {
     Cpp_LineLoad* load = LineLoadOf(*this);

@@ -142,4 +142,70 @@ bool RadiusDefinitionBar(const Cpp_Selection& item);
 bool CircleDefinitionBar(const Cpp_Selection& item);
 bool IrregularTangentBar(const Cpp_Selection& item);
 
+// targetExists (selection_deletes.cpp).
+bool InterpolationTargetExists(const Cpp_Selection& item);
+bool DistributedLoadTargetExists(const Cpp_Selection& item);
+bool LineLoadTargetExists(const Cpp_Selection& item);
+bool VariableCrackTargetExists(const Cpp_Selection& item);
+bool GeogridTargetExists(const Cpp_Selection& item);
+bool NailTargetExists(const Cpp_Selection& item);
+bool ConstructionCircleTargetExists(const Cpp_Selection& item);
+bool RadiusDefinitionTargetExists(const Cpp_Selection& item);
+bool IrregularTangentTargetExists(const Cpp_Selection& item);
+bool SlipSurfaceTargetExists(const Cpp_Selection& item);
+
+// targetLine (selection_deletes.cpp).
+const void* GeogridTargetLine(const Cpp_Selection& item);
+const void* NailTargetLine(const Cpp_Selection& item);
+const void* LineLoadTargetLine(const Cpp_Selection& item);
+const void* RadiusDefinitionTargetLine(const Cpp_Selection& item);
+const void* ConstructionCircleTargetLine(const Cpp_Selection& item);
+const void* IrregularTangentTargetLine(const Cpp_Selection& item);
+const void* SlipSurfaceTargetLine(const Cpp_Selection& item);
+
+// deleteAll (selection_deletes.cpp).
+bool ConstructionLineDeleteAll(const Cpp_Selection& item);
+bool InterpolationDeleteAll(const Cpp_Selection& item);
+bool DistributedLoadDeleteAll(const Cpp_Selection& item);
+bool LineLoadDeleteAll(const Cpp_Selection& item);
+bool PiezometricLineDeleteAll(const Cpp_Selection& item);
+bool RadiusDefinitionDeleteAll(const Cpp_Selection& item);
+bool ReinforcementDeleteAll(const Cpp_Selection& item);
+
+// deleteEntireLine (selection_deletes.cpp).
+bool ConstructionLineDeleteEntireLine(const Cpp_Selection& item, bool& repaint);
+bool ProfileLineDeleteEntireLine(const Cpp_Selection& item, bool& repaint);
+bool PiezometricLineDeleteEntireLine(const Cpp_Selection& item, bool& repaint);
+bool ReinforcementDeleteEntireLine(const Cpp_Selection& item, bool& repaint);
+bool GeogridDeleteEntireLine(const Cpp_Selection& item, bool& repaint);
+bool NailDeleteEntireLine(const Cpp_Selection& item, bool& repaint);
+bool RadiusDefinitionDeleteEntireLine(const Cpp_Selection& item, bool& repaint);
+bool SlipSurfaceDeleteEntireLine(const Cpp_Selection& item, bool& repaint);
+bool SlopeLineDeleteEntireLine(const Cpp_Selection& item, bool& repaint);
+bool IrregularTangentDeleteEntireLine(const Cpp_Selection& item, bool& repaint);
+
+// deleteSegment (selection_deletes.cpp).
+bool ConstructionLineDeleteSegment(const Cpp_Selection& item);
+bool ProfileLineDeleteSegment(const Cpp_Selection& item);
+bool PiezometricLineDeleteSegment(const Cpp_Selection& item);
+bool ReinforcementDeleteSegment(const Cpp_Selection& item);
+bool SlopeLineDeleteSegment(const Cpp_Selection& item);
+bool SlipSurfaceDeleteSegment(const Cpp_Selection& item);
+bool RadiusDefinitionDeleteSegment(const Cpp_Selection& item);
+bool DistributedLoadDeleteSegment(const Cpp_Selection& item);
+bool IrregularTangentDeleteSegment(const Cpp_Selection& item);
+
+// deletePoint (selection_deletes.cpp).
+bool ConstructionLineDeletePoint(const Cpp_Selection& item);
+bool ProfileLineDeletePoint(const Cpp_Selection& item);
+bool PiezometricLineDeletePoint(const Cpp_Selection& item);
+bool ReinforcementDeletePoint(const Cpp_Selection& item);
+bool InterpolationDeletePoint(const Cpp_Selection& item);
+bool DistributedLoadDeletePoint(const Cpp_Selection& item);
+bool SlipSurfaceDeletePoint(const Cpp_Selection& item);
+bool SlopeLineDeletePoint(const Cpp_Selection& item);
+bool IrregularTangentDeletePoint(const Cpp_Selection& item);
+bool RadiusDefinitionDeletePoint(const Cpp_Selection& item);
+bool VariableCrackDeletePoint(const Cpp_Selection& item);
+
 }  // namespace selection_family

@@ -52,6 +52,7 @@ inline constexpr unsigned kLine = 1u << 2;             // a point or segment of 
 inline constexpr unsigned kJoinable = 1u << 3;         // its line can be joined to another
 inline constexpr unsigned kInterpolation = 1u << 4;    // an item of an interpolation data set
 inline constexpr unsigned kKeepsReferences = 1u << 5;  // SetFromValues keeps the whole block
+inline constexpr unsigned kLineRef = 1u << 7;          // ref1 a line, ref2 its point node
 inline constexpr unsigned kStageSuffix = 1u << 6;      // name and prompt end with the stage
 }  // namespace selection_flags
 
@@ -155,6 +156,12 @@ using SelectionInfoOp = void (*)(const Cpp_Selection& item, platform::InfoWindow
 // Shows the tool dialog bar of the item's kind and loads the item into it (Cpp_Selection::
 // UpdateToolBars).
 using SelectionBarOp = bool (*)(const Cpp_Selection& item);
+using SelectionTargetExistsOp = bool (*)(const Cpp_Selection& item);
+using SelectionTargetLineOp = const void* (*)(const Cpp_Selection& item);
+using SelectionDeleteAllOp = bool (*)(const Cpp_Selection& item);
+using SelectionDeleteEntireLineOp = bool (*)(const Cpp_Selection& item, bool& repaint);
+using SelectionDeleteSegmentOp = bool (*)(const Cpp_Selection& item);
+using SelectionDeletePointOp = bool (*)(const Cpp_Selection& item);
 // The inverting highlight of the item.
 using SelectionDrawOp = void (*)(const Cpp_Selection& item, platform::DeviceContext& dc);
 
@@ -168,6 +175,14 @@ struct s_SelectionFamilyOps {
     SelectionPageOp page = nullptr;         // null: no information page
     SelectionInfoOp information = nullptr;  // null: the information window stays empty
     SelectionBarOp bar = nullptr;           // null: the shown bar is hidden
+    // The edits: null where the family has none (the operation's default answer).
+    SelectionTargetExistsOp targetExists = nullptr;
+    SelectionTargetLineOp targetLine = nullptr;
+    SelectionDeleteAllOp deleteAll = nullptr;
+    SelectionDeleteEntireLineOp deleteEntireLine = nullptr;
+    SelectionDeleteSegmentOp deleteSegment = nullptr;
+    SelectionDeletePointOp deletePoint = nullptr;
+    // OPS-END
 };
 
 struct s_SelectionKindRow {
