@@ -208,4 +208,36 @@ bool IrregularTangentDeletePoint(const Cpp_Selection& item);
 bool RadiusDefinitionDeletePoint(const Cpp_Selection& item);
 bool VariableCrackDeletePoint(const Cpp_Selection& item);
 
+// moveToXY (selection_item_edits.cpp).
+bool ConstructionLineMoveToXY(const Cpp_Selection& item, double x, double y);
+bool SlipSurfaceMoveToXY(const Cpp_Selection& item, double x, double y);
+bool PiezometricLineMoveToXY(const Cpp_Selection& item, double x, double y);
+bool ProfileLineMoveToXY(const Cpp_Selection& item, double x, double y);
+bool RadiusDefinitionMoveToXY(const Cpp_Selection& item, double x, double y);
+bool SlopeLineMoveToXY(const Cpp_Selection& item, double x, double y);
+bool IrregularTangentMoveToXY(const Cpp_Selection& item, double x, double y);
+bool ReinforcementMoveToXY(const Cpp_Selection& item, double x, double y);
+bool InterpolationMoveToXY(const Cpp_Selection& item, double x, double y);
+bool VariableCrackMoveToXY(const Cpp_Selection& item, double x, double y);
+
+// setPointXY (selection_item_edits.cpp).
+void ConstructionLineSetPointXY(const Cpp_Selection& item, double x, double y);
+void PiezometricLineSetPointXY(const Cpp_Selection& item, double x, double y);
+void ProfileLineSetPointXY(const Cpp_Selection& item, double x, double y);
+void ReinforcementSetPointXY(const Cpp_Selection& item, double x, double y);
+
+// wheelEdit (selection_item_edits.cpp).
+bool VariableCrackWheelEdit(const Cpp_Selection& item, int delta, bool control, bool& repaint);
+bool InterpolationWheelEdit(const Cpp_Selection& item, int delta, bool control, bool& repaint);
+bool DistributedLoadWheelEdit(const Cpp_Selection& item, int delta, bool control, bool& repaint);
+bool LineLoadWheelEdit(const Cpp_Selection& item, int delta, bool control, bool& repaint);
+bool ReinforcementWheelEdit(const Cpp_Selection& item, int delta, bool control, bool& repaint);
+
+// changeValue (selection_item_edits.cpp).
+bool GeogridChangeValue(const Cpp_Selection& item, int x, int y);
+bool NailChangeValue(const Cpp_Selection& item, int x, int y);
+bool CircleDefinitionChangeValue(const Cpp_Selection& item, int x, int y);
+bool RadiusDefinitionChangeValue(const Cpp_Selection& item, int x, int y);
+bool LineLoadChangeValue(const Cpp_Selection& item, int x, int y);
+
 }  // namespace selection_family

@@ -19,6 +19,8 @@
 #include "editing/radius_tool.h"
 #include "editing/search_grid_tool.h"
 #include "editing/selection.h"
+#include "editing/selection_family_ops.h"
+#include "editing/selection_kinds.h"
 #include "editing/crack_tool.h"
 #include "editing/interpolation_tool.h"
 #include "editing/selection_edit_support.h"
@@ -169,36 +171,162 @@ bool Cpp_Selection::MoveToXY(double x, double y, bool keepMarked) const {
     (void)keepMarked;  // the view draws the selection marks again with the item
     Cpp_Graphics::ExtendDataRange(x, y);
     if (!TargetExists()) return false;
-    switch (type_) {
-    case SEL_CONSTRUCTION_POINT:
-    case SEL_NONCIRCULAR_POINT:
-    case SEL_PIEZOMETRIC_POINT:
-    case SEL_PROFILE_POINT:
-    case SEL_DEFINITION_TANGENT_POINT:
-    case SEL_SLOPE_POINT:
-    case SEL_TANGENT_POINT: return MoveLinePoint(*this, x, y);
-    case SEL_REINFORCEMENT_POINT: MoveLinePoint(*this, x, y); return false;
-    case SEL_CP_POINT:
-    case SEL_PRESSURE_POINT:
-    case SEL_RSUBU_POINT:
-    case SEL_STRENGTH_POINT: return MoveInterpolationPoint(*this, x, y);
-    case SEL_VARIABLE_CRACK_POINT:
-    case SEL_VARIABLE_WATER_POINT: MoveCrackPoint(*this, x, y); return true;
+    const s_SelectionKindRow* row = FindSelectionKind(type_);
+    if (const auto op = row ? SelectionFamilyOps(row->family).moveToXY : nullptr) return op(*this, x, y);
+    return false;
+}
+
+namespace selection_family {
+
+bool ConstructionLineMoveToXY(const Cpp_Selection& item, [[maybe_unused]] double x, [[maybe_unused]] double y) {
+    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    switch (item.GetType()) {
+    case SEL_CONSTRUCTION_POINT: return MoveLinePoint(item, x, y);
     default: return false;
     }
 }
 
+bool SlipSurfaceMoveToXY(const Cpp_Selection& item, [[maybe_unused]] double x, [[maybe_unused]] double y) {
+    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    switch (item.GetType()) {
+    case SEL_NONCIRCULAR_POINT: return MoveLinePoint(item, x, y);
+    default: return false;
+    }
+}
+
+bool PiezometricLineMoveToXY(const Cpp_Selection& item, [[maybe_unused]] double x, [[maybe_unused]] double y) {
+    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    switch (item.GetType()) {
+    case SEL_PIEZOMETRIC_POINT: return MoveLinePoint(item, x, y);
+    default: return false;
+    }
+}
+
+bool ProfileLineMoveToXY(const Cpp_Selection& item, [[maybe_unused]] double x, [[maybe_unused]] double y) {
+    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    switch (item.GetType()) {
+    case SEL_PROFILE_POINT: return MoveLinePoint(item, x, y);
+    default: return false;
+    }
+}
+
+bool RadiusDefinitionMoveToXY(const Cpp_Selection& item, [[maybe_unused]] double x, [[maybe_unused]] double y) {
+    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    switch (item.GetType()) {
+    case SEL_DEFINITION_TANGENT_POINT: return MoveLinePoint(item, x, y);
+    default: return false;
+    }
+}
+
+bool SlopeLineMoveToXY(const Cpp_Selection& item, [[maybe_unused]] double x, [[maybe_unused]] double y) {
+    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    switch (item.GetType()) {
+    case SEL_SLOPE_POINT: return MoveLinePoint(item, x, y);
+    default: return false;
+    }
+}
+
+bool IrregularTangentMoveToXY(const Cpp_Selection& item, [[maybe_unused]] double x, [[maybe_unused]] double y) {
+    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    switch (item.GetType()) {
+    case SEL_TANGENT_POINT: return MoveLinePoint(item, x, y);
+    default: return false;
+    }
+}
+
+bool ReinforcementMoveToXY(const Cpp_Selection& item, [[maybe_unused]] double x, [[maybe_unused]] double y) {
+    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    switch (item.GetType()) {
+    case SEL_REINFORCEMENT_POINT: MoveLinePoint(item, x, y); return false;
+    default: return false;
+    }
+}
+
+bool InterpolationMoveToXY(const Cpp_Selection& item, [[maybe_unused]] double x, [[maybe_unused]] double y) {
+    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    switch (item.GetType()) {
+    case SEL_CP_POINT:
+    case SEL_PRESSURE_POINT:
+    case SEL_RSUBU_POINT:
+    case SEL_STRENGTH_POINT: return MoveInterpolationPoint(item, x, y);
+    default: return false;
+    }
+}
+
+bool VariableCrackMoveToXY(const Cpp_Selection& item, [[maybe_unused]] double x, [[maybe_unused]] double y) {
+    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    switch (item.GetType()) {
+    case SEL_VARIABLE_CRACK_POINT:
+    case SEL_VARIABLE_WATER_POINT: MoveCrackPoint(item, x, y); return true;
+    default: return false;
+    }
+}
+
+}  // namespace selection_family
+
 void Cpp_Selection::SetPointXY(double x, double y) const {
-    switch (type_) {
+    const s_SelectionKindRow* row = FindSelectionKind(type_);
+    if (const auto op = row ? SelectionFamilyOps(row->family).setPointXY : nullptr) return op(*this, x, y);
+    
+}
+
+namespace selection_family {
+
+void ConstructionLineSetPointXY(const Cpp_Selection& item, [[maybe_unused]] double x, [[maybe_unused]] double y) {
+    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    switch (item.GetType()) {
     case SEL_CONSTRUCTION_POINT:
-    case SEL_PIEZOMETRIC_POINT:
-    case SEL_PROFILE_POINT:
-    case SEL_REINFORCEMENT_POINT:
-        if (Cpp_PointXY* point = PointOf(*this)) point->Set(x, y);
+        if (Cpp_PointXY* point = PointOf(item)) point->Set(x, y);
         break;
     default: break;
     }
 }
+
+void PiezometricLineSetPointXY(const Cpp_Selection& item, [[maybe_unused]] double x, [[maybe_unused]] double y) {
+    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    switch (item.GetType()) {
+    case SEL_PIEZOMETRIC_POINT:
+        if (Cpp_PointXY* point = PointOf(item)) point->Set(x, y);
+        break;
+    default: break;
+    }
+}
+
+void ProfileLineSetPointXY(const Cpp_Selection& item, [[maybe_unused]] double x, [[maybe_unused]] double y) {
+    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    switch (item.GetType()) {
+    case SEL_PROFILE_POINT:
+        if (Cpp_PointXY* point = PointOf(item)) point->Set(x, y);
+        break;
+    default: break;
+    }
+}
+
+void ReinforcementSetPointXY(const Cpp_Selection& item, [[maybe_unused]] double x, [[maybe_unused]] double y) {
+    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    switch (item.GetType()) {
+    case SEL_REINFORCEMENT_POINT:
+        if (Cpp_PointXY* point = PointOf(item)) point->Set(x, y);
+        break;
+    default: break;
+    }
+}
+
+}  // namespace selection_family
 
 bool Cpp_Selection::Nudge(double dx, double dy, bool& repaint) {
     repaint = false;
@@ -516,46 +644,88 @@ void Cpp_Selection::ApplyToolBarValues(bool& clearSelection, bool& repaint, bool
 bool Cpp_Selection::WheelEdit(int delta, bool control, bool& repaint) {
     repaint = false;
     if (!TargetExists()) return false;
-    switch (type_) {
+    const s_SelectionKindRow* row = FindSelectionKind(type_);
+    if (const auto op = row ? SelectionFamilyOps(row->family).wheelEdit : nullptr) return op(*this, delta, control, repaint);
+    return false;
+}
+
+namespace selection_family {
+
+bool VariableCrackWheelEdit(const Cpp_Selection& item, [[maybe_unused]] int delta, [[maybe_unused]] bool control, [[maybe_unused]] bool& repaint) {
+    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    switch (item.GetType()) {
     case SEL_VARIABLE_CRACK_POINT:
     case SEL_VARIABLE_WATER_POINT: {
         // The crack tool's wheel step: below 1 the delta subtracts it.
-        Cpp_CrackPoint* point = CrackPointOf(*this);
+        Cpp_CrackPoint* point = CrackPointOf(item);
         const double step = Cpp_CrackTool::WheelStep();
         const double value = point->Value() + (delta < 1 ? -step : step);
-        if (!MoveCrackPoint(*this, point->X(), value)) return false;
+        if (!MoveCrackPoint(item, point->X(), value)) return false;
         UpdateDisplayBoundsFromGeometry();
         repaint = true;
-        UpdateToolBars();
+        item.UpdateToolBars();
         return true;
     }
+    default: return false;
+    }
+}
+
+bool InterpolationWheelEdit(const Cpp_Selection& item, [[maybe_unused]] int delta, [[maybe_unused]] bool control, [[maybe_unused]] bool& repaint) {
+    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    switch (item.GetType()) {
     case SEL_PRESSURE_POINT:
     case SEL_RSUBU_POINT:
     case SEL_STRENGTH_POINT: {
         // The interpolation tools' step: 10 for a pressure (1 for a head in head mode).
-        Cpp_InterpolationDataSet* set = InterpolationSetOf(*this);
-        if (!set || InterpolationPointIndex(*this) < 0) return false;
-        auto* vertex = const_cast<Cpp_VERTEX*>(static_cast<const Cpp_VERTEX*>(refs_.ref2));
+        Cpp_InterpolationDataSet* set = InterpolationSetOf(item);
+        if (!set || InterpolationPointIndex(item) < 0) return false;
+        auto* vertex = const_cast<Cpp_VERTEX*>(static_cast<const Cpp_VERTEX*>(item.GetItemReferences().ref2));
         if (!Cpp_InterpolationTool::WheelChangeValue(*set, vertex, delta)) return false;
         repaint = true;
         return true;
     }
+    default: return false;
+    }
+}
+
+bool DistributedLoadWheelEdit(const Cpp_Selection& item, [[maybe_unused]] int delta, [[maybe_unused]] bool control, [[maybe_unused]] bool& repaint) {
+    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    switch (item.GetType()) {
     case SEL_LOAD_POINT:
-        DistributedLoadsOf(*this)->WheelEditSelected(
-            static_cast<Cpp_DistributedLoadPoint*>(refs_.ref1), delta, control);
+        DistributedLoadsOf(item)->WheelEditSelected(
+            static_cast<Cpp_DistributedLoadPoint*>(item.GetItemReferences().ref1), delta, control);
         repaint = true;
         return true;
     // The bar's forces of the load by the line-load tool's steps: the first value, with Ctrl
     // the second (the vertical force or the inclination); the load is drawn with them.
+    default: return false;
+    }
+}
+
+bool LineLoadWheelEdit(const Cpp_Selection& item, [[maybe_unused]] int delta, [[maybe_unused]] bool control, [[maybe_unused]] bool& repaint) {
+    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    switch (item.GetType()) {
     case SEL_LINE_LOAD:
-        repaint = LineLoadsOf(*this)->WheelEditSelected(LineLoadOf(*this),
+        repaint = LineLoadsOf(item)->WheelEditSelected(LineLoadOf(item),
                                                         static_cast<std::int16_t>(delta), control);
         return repaint;
+    default: return false;
+    }
+}
+
+bool ReinforcementWheelEdit(const Cpp_Selection& item, [[maybe_unused]] int delta, [[maybe_unused]] bool control, [[maybe_unused]] bool& repaint) {
+    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    switch (item.GetType()) {
     case SEL_REINFORCEMENT_POINT:
         // Ctrl turns the transverse force.
         if (!Cpp_ReinforcementLineList::WheelChangeSelectedForce(
-                static_cast<Cpp_ReinforcementLine*>(LineOf(*this)),
-                static_cast<Cpp_ReinforcementPoint*>(PointOf(*this)), delta, control))
+                static_cast<Cpp_ReinforcementLine*>(LineOf(item)),
+                static_cast<Cpp_ReinforcementPoint*>(PointOf(item)), delta, control))
             return false;
         Cpp_ReinforcementLineList::SetLargestForce(Cpp_Kliven4Data::MaximumReinforcementForce());
         Cpp_ReinforcementLineList::ComputeForceScale(GetUnitSystem());
@@ -565,32 +735,60 @@ bool Cpp_Selection::WheelEdit(int delta, bool control, bool& repaint) {
     }
 }
 
+}  // namespace selection_family
+
 // ---------------------------------------------------------------------------------------------
 
 bool Cpp_Selection::ChangeValue(int x, int y) const {
     if (!TargetExists()) return true;
     if (StartLineDrag(x, y)) return true;
-    switch (type_) {
+    const s_SelectionKindRow* row = FindSelectionKind(type_);
+    if (const auto op = row ? SelectionFamilyOps(row->family).changeValue : nullptr) return op(*this, x, y);
+    return true;
+}
+
+namespace selection_family {
+
+bool GeogridChangeValue(const Cpp_Selection& item, [[maybe_unused]] int x, [[maybe_unused]] int y) {
+    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    switch (item.GetType()) {
     case SEL_GEOGRID_HEAD:
     case SEL_GEOGRID_END:
     case SEL_GEOGRID_LAYER:
-        StartGeogridDrag(static_cast<Cpp_Geogrid*>(refs_.ref1), type_ - SEL_GEOGRID_HEAD);
+        StartGeogridDrag(static_cast<Cpp_Geogrid*>(item.GetItemReferences().ref1), item.GetType() - SEL_GEOGRID_HEAD);
         return true;
+    default: return true;
+    }
+}
+
+bool NailChangeValue(const Cpp_Selection& item, [[maybe_unused]] int x, [[maybe_unused]] int y) {
+    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    switch (item.GetType()) {
     case SEL_NAIL_HEAD:
     case SEL_NAIL_END:
     case SEL_NAIL_BAR:
-        StartNailDrag(static_cast<Cpp_IndividualNail*>(refs_.ref1), type_ - SEL_NAIL_HEAD);
+        StartNailDrag(static_cast<Cpp_IndividualNail*>(item.GetItemReferences().ref1), item.GetType() - SEL_NAIL_HEAD);
         return true;
+    default: return true;
+    }
+}
+
+bool CircleDefinitionChangeValue(const Cpp_Selection& item, [[maybe_unused]] int x, [[maybe_unused]] int y) {
+    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    switch (item.GetType()) {
     case SEL_GRID_CORNER:
-        if (!dataSet_ || dataSet_->AnalysisMode() != 4) return true;
+        if (!item.GetDataSet() || item.GetDataSet()->AnalysisMode() != 4) return true;
         Cpp_FixedSearchGridTool::MovePointTool(
-            dataSet_->AnalysisComputationData()->GetFixedSearchGrid(), x, y,
-            static_cast<int>(refs_.number1));
+            item.GetDataSet()->AnalysisComputationData()->GetFixedSearchGrid(), x, y,
+            static_cast<int>(item.GetItemReferences().number1));
         return true;
     case SEL_CIRCLE_CENTRE:
-        if (!dataSet_ || (dataSet_->AnalysisMode() != 1 && dataSet_->AnalysisMode() != 3))
+        if (!item.GetDataSet() || (item.GetDataSet()->AnalysisMode() != 1 && item.GetDataSet()->AnalysisMode() != 3))
             return true;
-        Cpp_CircleTool::StartCenterChange(*dataSet_->AnalysisComputationData(), x, y);
+        Cpp_CircleTool::StartCenterChange(*item.GetDataSet()->AnalysisComputationData(), x, y);
         return true;
     // The circle's radius rule by its option: the radius tip, the fixed point or the
     // horizontal tangent line follows the cursor about the circle's initial centre.
@@ -598,8 +796,8 @@ bool Cpp_Selection::ChangeValue(int x, int y) const {
     case SEL_FIXED_POINT:
     case SEL_HORIZONTAL_TANGENT: {
         // Only a circle with an initial centre has a radius rule of its own to drag.
-        if (!dataSet_) return true;
-        const Cpp_AnalysisComputationData& a = *dataSet_->AnalysisComputationData();
+        if (!item.GetDataSet()) return true;
+        const Cpp_AnalysisComputationData& a = *item.GetDataSet()->AnalysisComputationData();
         const int mode = a.GetMode();
         if (a.IsCircular() && (mode == Cpp_AnalysisComputationData::kIndividual ||
                                mode == Cpp_AnalysisComputationData::kSearchType1 ||
@@ -608,18 +806,36 @@ bool Cpp_Selection::ChangeValue(int x, int y) const {
         return true;
     }
     // One radius definition: the grey circle about the current centre.
+    default: return true;
+    }
+}
+
+bool RadiusDefinitionChangeValue(const Cpp_Selection& item, [[maybe_unused]] int x, [[maybe_unused]] int y) {
+    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    switch (item.GetType()) {
     case SEL_DEFINITION_RADIUS:
     case SEL_DEFINITION_FIXED_POINT:
     case SEL_DEFINITION_HORIZONTAL_TANGENT: {
-        const s_tagTypePointXY centre = dataSet_->AnalysisComputationData()->CurrentCenter();
-        Cpp_RubberBandCircle::StartChange(RadiusDefinitionOf(*this), centre.x, centre.y, x, y);
+        const s_tagTypePointXY centre = item.GetDataSet()->AnalysisComputationData()->CurrentCenter();
+        Cpp_RubberBandCircle::StartChange(RadiusDefinitionOf(item), centre.x, centre.y, x, y);
         return true;
     }
     // The load moved by its point (62) or its force set by the tail (64).
+    default: return true;
+    }
+}
+
+bool LineLoadChangeValue(const Cpp_Selection& item, [[maybe_unused]] int x, [[maybe_unused]] int y) {
+    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    switch (item.GetType()) {
     case SEL_LINE_LOAD:
     case SEL_LINE_LOAD_DRAWN:
-        LineLoadsOf(*this)->DragForceTool(LineLoadOf(*this), x, y, type_ == SEL_LINE_LOAD);
+        LineLoadsOf(item)->DragForceTool(LineLoadOf(item), x, y, item.GetType() == SEL_LINE_LOAD);
         return true;
     default: return true;
     }
 }
+
+}  // namespace selection_family

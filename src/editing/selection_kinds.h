@@ -162,6 +162,10 @@ using SelectionDeleteAllOp = bool (*)(const Cpp_Selection& item);
 using SelectionDeleteEntireLineOp = bool (*)(const Cpp_Selection& item, bool& repaint);
 using SelectionDeleteSegmentOp = bool (*)(const Cpp_Selection& item);
 using SelectionDeletePointOp = bool (*)(const Cpp_Selection& item);
+using SelectionMoveToXYOp = bool (*)(const Cpp_Selection& item, double x, double y);
+using SelectionSetPointXYOp = void (*)(const Cpp_Selection& item, double x, double y);
+using SelectionWheelEditOp = bool (*)(const Cpp_Selection& item, int delta, bool control, bool& repaint);
+using SelectionChangeValueOp = bool (*)(const Cpp_Selection& item, int x, int y);
 // The inverting highlight of the item.
 using SelectionDrawOp = void (*)(const Cpp_Selection& item, platform::DeviceContext& dc);
 
@@ -182,6 +186,10 @@ struct s_SelectionFamilyOps {
     SelectionDeleteEntireLineOp deleteEntireLine = nullptr;
     SelectionDeleteSegmentOp deleteSegment = nullptr;
     SelectionDeletePointOp deletePoint = nullptr;
+    SelectionMoveToXYOp moveToXY = nullptr;
+    SelectionSetPointXYOp setPointXY = nullptr;
+    SelectionWheelEditOp wheelEdit = nullptr;
+    SelectionChangeValueOp changeValue = nullptr;
     // OPS-END
 };
 
