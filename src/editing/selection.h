@@ -165,6 +165,8 @@ public:
     int GetStage() const { return stage_; }
     Cpp_Kliven4DataSet* GetDataSet() const { return dataSet_; }
     const s_SelectionReferences& GetItemReferences() const { return refs_; }
+    // The block for the family edits that keep the item's own point up to date.
+    s_SelectionReferences& EditItemReferences() { return refs_; }
     void SetValue(double value) { value_ = value; }
     double GetValue() const { return value_; }
 

@@ -2,6 +2,9 @@
 // The operations of each selected-item family, one function per family and operation. Each
 // handles only its own family's kinds; the kind table (selection_kinds.cpp) holds them.
 
+#include "core/point_xy.h"
+
+#include <optional>
 #include <string>
 
 class Cpp_NameValueList;
@@ -239,5 +242,38 @@ bool NailChangeValue(const Cpp_Selection& item, int x, int y);
 bool CircleDefinitionChangeValue(const Cpp_Selection& item, int x, int y);
 bool RadiusDefinitionChangeValue(const Cpp_Selection& item, int x, int y);
 bool LineLoadChangeValue(const Cpp_Selection& item, int x, int y);
+
+// nudge (selection_item_edits.cpp).
+std::optional<bool> ConstructionLineNudge(Cpp_Selection& item, double dx, double dy, bool& repaint, s_tagTypePointXY& to);
+std::optional<bool> SlipSurfaceNudge(Cpp_Selection& item, double dx, double dy, bool& repaint, s_tagTypePointXY& to);
+std::optional<bool> PiezometricLineNudge(Cpp_Selection& item, double dx, double dy, bool& repaint, s_tagTypePointXY& to);
+std::optional<bool> ProfileLineNudge(Cpp_Selection& item, double dx, double dy, bool& repaint, s_tagTypePointXY& to);
+std::optional<bool> RadiusDefinitionNudge(Cpp_Selection& item, double dx, double dy, bool& repaint, s_tagTypePointXY& to);
+std::optional<bool> IrregularTangentNudge(Cpp_Selection& item, double dx, double dy, bool& repaint, s_tagTypePointXY& to);
+std::optional<bool> ReinforcementNudge(Cpp_Selection& item, double dx, double dy, bool& repaint, s_tagTypePointXY& to);
+std::optional<bool> SlopeLineNudge(Cpp_Selection& item, double dx, double dy, bool& repaint, s_tagTypePointXY& to);
+std::optional<bool> InterpolationNudge(Cpp_Selection& item, double dx, double dy, bool& repaint, s_tagTypePointXY& to);
+std::optional<bool> DistributedLoadNudge(Cpp_Selection& item, double dx, double dy, bool& repaint, s_tagTypePointXY& to);
+std::optional<bool> LineLoadNudge(Cpp_Selection& item, double dx, double dy, bool& repaint, s_tagTypePointXY& to);
+std::optional<bool> VariableCrackNudge(Cpp_Selection& item, double dx, double dy, bool& repaint, s_tagTypePointXY& to);
+std::optional<bool> CircleDefinitionNudge(Cpp_Selection& item, double dx, double dy, bool& repaint, s_tagTypePointXY& to);
+
+// applyToolBarValues (selection_item_edits.cpp).
+bool ProfileLineApplyToolBarValues(Cpp_Selection& item, bool& clearSelection, bool& repaint, bool& modified);
+bool PiezometricLineApplyToolBarValues(Cpp_Selection& item, bool& clearSelection, bool& repaint, bool& modified);
+bool ReinforcementApplyToolBarValues(Cpp_Selection& item, bool& clearSelection, bool& repaint, bool& modified);
+bool ConstructionLineApplyToolBarValues(Cpp_Selection& item, bool& clearSelection, bool& repaint, bool& modified);
+bool SlopeLineApplyToolBarValues(Cpp_Selection& item, bool& clearSelection, bool& repaint, bool& modified);
+bool SlipSurfaceApplyToolBarValues(Cpp_Selection& item, bool& clearSelection, bool& repaint, bool& modified);
+bool InterpolationApplyToolBarValues(Cpp_Selection& item, bool& clearSelection, bool& repaint, bool& modified);
+bool DistributedLoadApplyToolBarValues(Cpp_Selection& item, bool& clearSelection, bool& repaint, bool& modified);
+bool LineLoadApplyToolBarValues(Cpp_Selection& item, bool& clearSelection, bool& repaint, bool& modified);
+bool GeogridApplyToolBarValues(Cpp_Selection& item, bool& clearSelection, bool& repaint, bool& modified);
+bool NailApplyToolBarValues(Cpp_Selection& item, bool& clearSelection, bool& repaint, bool& modified);
+bool VariableCrackApplyToolBarValues(Cpp_Selection& item, bool& clearSelection, bool& repaint, bool& modified);
+bool ConstructionCircleApplyToolBarValues(Cpp_Selection& item, bool& clearSelection, bool& repaint, bool& modified);
+bool CircleDefinitionApplyToolBarValues(Cpp_Selection& item, bool& clearSelection, bool& repaint, bool& modified);
+bool IrregularTangentApplyToolBarValues(Cpp_Selection& item, bool& clearSelection, bool& repaint, bool& modified);
+bool RadiusDefinitionApplyToolBarValues(Cpp_Selection& item, bool& clearSelection, bool& repaint, bool& modified);
 
 }  // namespace selection_family

@@ -331,73 +331,282 @@ void ReinforcementSetPointXY(const Cpp_Selection& item, [[maybe_unused]] double 
 bool Cpp_Selection::Nudge(double dx, double dy, bool& repaint) {
     repaint = false;
     if (!TargetExists()) return false;
-    Cpp_Kliven4DataSet* ds = dataSet_;
-    Cpp_AnalysisComputationData* a = ds ? ds->AnalysisComputationData() : nullptr;
     const s_tagTypePointXY at = GetItemPosition();
     s_tagTypePointXY to{at.x + dx, at.y + dy};
-    switch (type_) {
-    case SEL_CONSTRUCTION_POINT:
-    case SEL_NONCIRCULAR_POINT:
-    case SEL_PIEZOMETRIC_POINT:
-    case SEL_PROFILE_POINT:
-    case SEL_DEFINITION_TANGENT_POINT:
-    case SEL_TANGENT_POINT:
-    case SEL_REINFORCEMENT_POINT: {
+    const s_SelectionKindRow* row = FindSelectionKind(type_);
+    const SelectionNudgeOp nudge = row ? SelectionFamilyOps(row->family).nudge : nullptr;
+    if (!nudge) return false;
+    // A family answers at once, or leaves the item moved to "to".
+    if (const std::optional<bool> done = nudge(*this, dx, dy, repaint, to)) return *done;
+    Cpp_Graphics::ExtendDataRange(to.x, to.y);
+    UpdateToolBars();
+    return true;
+}
+
+namespace selection_family {
+
+std::optional<bool> ConstructionLineNudge(Cpp_Selection& item, [[maybe_unused]] double dx, [[maybe_unused]] double dy, [[maybe_unused]] bool& repaint, [[maybe_unused]] s_tagTypePointXY& to) {
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    [[maybe_unused]] Cpp_AnalysisComputationData* a = ds ? ds->AnalysisComputationData() : nullptr;
+    [[maybe_unused]] const s_SelectionReferences& refs = item.GetItemReferences();
+    switch (item.GetType()) {
+    case SEL_CONSTRUCTION_POINT: {
         int index = 0;
-        if (Cpp_TangentLine* line = TangentLineOf(*this, index)) {
+        if (Cpp_TangentLine* line = TangentLineOf(item, index)) {
             const s_tagTypePointXY p = line->Points()[static_cast<size_t>(index)];
             to = {p.x + dx, p.y + dy};
-            refs_.x = to.x;
-            refs_.y = to.y;
+            item.EditItemReferences().x = to.x;
+            item.EditItemReferences().y = to.y;
         }
-        MoveLinePoint(*this, to.x, to.y);
-        break;
+        MoveLinePoint(item, to.x, to.y);
+        return std::nullopt;
     }
+    default: return false;
+    }
+}
+
+std::optional<bool> SlipSurfaceNudge(Cpp_Selection& item, [[maybe_unused]] double dx, [[maybe_unused]] double dy, [[maybe_unused]] bool& repaint, [[maybe_unused]] s_tagTypePointXY& to) {
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    [[maybe_unused]] Cpp_AnalysisComputationData* a = ds ? ds->AnalysisComputationData() : nullptr;
+    [[maybe_unused]] const s_SelectionReferences& refs = item.GetItemReferences();
+    switch (item.GetType()) {
+    case SEL_NONCIRCULAR_POINT: {
+        int index = 0;
+        if (Cpp_TangentLine* line = TangentLineOf(item, index)) {
+            const s_tagTypePointXY p = line->Points()[static_cast<size_t>(index)];
+            to = {p.x + dx, p.y + dy};
+            item.EditItemReferences().x = to.x;
+            item.EditItemReferences().y = to.y;
+        }
+        MoveLinePoint(item, to.x, to.y);
+        return std::nullopt;
+    }
+    default: return false;
+    }
+}
+
+std::optional<bool> PiezometricLineNudge(Cpp_Selection& item, [[maybe_unused]] double dx, [[maybe_unused]] double dy, [[maybe_unused]] bool& repaint, [[maybe_unused]] s_tagTypePointXY& to) {
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    [[maybe_unused]] Cpp_AnalysisComputationData* a = ds ? ds->AnalysisComputationData() : nullptr;
+    [[maybe_unused]] const s_SelectionReferences& refs = item.GetItemReferences();
+    switch (item.GetType()) {
+    case SEL_PIEZOMETRIC_POINT: {
+        int index = 0;
+        if (Cpp_TangentLine* line = TangentLineOf(item, index)) {
+            const s_tagTypePointXY p = line->Points()[static_cast<size_t>(index)];
+            to = {p.x + dx, p.y + dy};
+            item.EditItemReferences().x = to.x;
+            item.EditItemReferences().y = to.y;
+        }
+        MoveLinePoint(item, to.x, to.y);
+        return std::nullopt;
+    }
+    default: return false;
+    }
+}
+
+std::optional<bool> ProfileLineNudge(Cpp_Selection& item, [[maybe_unused]] double dx, [[maybe_unused]] double dy, [[maybe_unused]] bool& repaint, [[maybe_unused]] s_tagTypePointXY& to) {
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    [[maybe_unused]] Cpp_AnalysisComputationData* a = ds ? ds->AnalysisComputationData() : nullptr;
+    [[maybe_unused]] const s_SelectionReferences& refs = item.GetItemReferences();
+    switch (item.GetType()) {
+    case SEL_PROFILE_POINT: {
+        int index = 0;
+        if (Cpp_TangentLine* line = TangentLineOf(item, index)) {
+            const s_tagTypePointXY p = line->Points()[static_cast<size_t>(index)];
+            to = {p.x + dx, p.y + dy};
+            item.EditItemReferences().x = to.x;
+            item.EditItemReferences().y = to.y;
+        }
+        MoveLinePoint(item, to.x, to.y);
+        return std::nullopt;
+    }
+    default: return false;
+    }
+}
+
+std::optional<bool> RadiusDefinitionNudge(Cpp_Selection& item, [[maybe_unused]] double dx, [[maybe_unused]] double dy, [[maybe_unused]] bool& repaint, [[maybe_unused]] s_tagTypePointXY& to) {
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    [[maybe_unused]] Cpp_AnalysisComputationData* a = ds ? ds->AnalysisComputationData() : nullptr;
+    [[maybe_unused]] const s_SelectionReferences& refs = item.GetItemReferences();
+    switch (item.GetType()) {
+    case SEL_DEFINITION_TANGENT_POINT: {
+        int index = 0;
+        if (Cpp_TangentLine* line = TangentLineOf(item, index)) {
+            const s_tagTypePointXY p = line->Points()[static_cast<size_t>(index)];
+            to = {p.x + dx, p.y + dy};
+            item.EditItemReferences().x = to.x;
+            item.EditItemReferences().y = to.y;
+        }
+        MoveLinePoint(item, to.x, to.y);
+        return std::nullopt;
+    }
+    case SEL_DEFINITION_RADIUS: {
+        Cpp_RadiusDefinition* definition = RadiusDefinitionOf(item);
+        const Cpp_FixedSearchGrid& grid = a->GetFixedSearchGrid();
+        if (!definition || grid.Compare()) return true;
+        definition->SetGivenRadius(definition->GetGivenRadius() - dy);
+        repaint = true;
+        item.UpdateToolBars();
+        return true;
+    }
+    case SEL_DEFINITION_FIXED_POINT: {
+        Cpp_RadiusDefinition* definition = RadiusDefinitionOf(item);
+        if (!definition) return true;
+        const s_tagTypePointXY p = definition->GetFixedPoint();
+        to = {p.x + dx, p.y + dy};
+        definition->SetFixedPoint(to.x, to.y);
+        repaint = true;
+        return std::nullopt;
+    }
+    case SEL_DEFINITION_HORIZONTAL_TANGENT: {
+        Cpp_RadiusDefinition* definition = RadiusDefinitionOf(item);
+        if (!definition) return true;
+        Cpp_TangentLine* line = definition->GetTangentLine();
+        line->SetElevation(line->GetElevation() + dy);
+        repaint = true;
+        item.UpdateToolBars();
+        return true;
+    }
+    default: return false;
+    }
+}
+
+std::optional<bool> IrregularTangentNudge(Cpp_Selection& item, [[maybe_unused]] double dx, [[maybe_unused]] double dy, [[maybe_unused]] bool& repaint, [[maybe_unused]] s_tagTypePointXY& to) {
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    [[maybe_unused]] Cpp_AnalysisComputationData* a = ds ? ds->AnalysisComputationData() : nullptr;
+    [[maybe_unused]] const s_SelectionReferences& refs = item.GetItemReferences();
+    switch (item.GetType()) {
+    case SEL_TANGENT_POINT: {
+        int index = 0;
+        if (Cpp_TangentLine* line = TangentLineOf(item, index)) {
+            const s_tagTypePointXY p = line->Points()[static_cast<size_t>(index)];
+            to = {p.x + dx, p.y + dy};
+            item.EditItemReferences().x = to.x;
+            item.EditItemReferences().y = to.y;
+        }
+        MoveLinePoint(item, to.x, to.y);
+        return std::nullopt;
+    }
+    default: return false;
+    }
+}
+
+std::optional<bool> ReinforcementNudge(Cpp_Selection& item, [[maybe_unused]] double dx, [[maybe_unused]] double dy, [[maybe_unused]] bool& repaint, [[maybe_unused]] s_tagTypePointXY& to) {
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    [[maybe_unused]] Cpp_AnalysisComputationData* a = ds ? ds->AnalysisComputationData() : nullptr;
+    [[maybe_unused]] const s_SelectionReferences& refs = item.GetItemReferences();
+    switch (item.GetType()) {
+    case SEL_REINFORCEMENT_POINT: {
+        int index = 0;
+        if (Cpp_TangentLine* line = TangentLineOf(item, index)) {
+            const s_tagTypePointXY p = line->Points()[static_cast<size_t>(index)];
+            to = {p.x + dx, p.y + dy};
+            item.EditItemReferences().x = to.x;
+            item.EditItemReferences().y = to.y;
+        }
+        MoveLinePoint(item, to.x, to.y);
+        return std::nullopt;
+    }
+    default: return false;
+    }
+}
+
+std::optional<bool> SlopeLineNudge(Cpp_Selection& item, [[maybe_unused]] double dx, [[maybe_unused]] double dy, [[maybe_unused]] bool& repaint, [[maybe_unused]] s_tagTypePointXY& to) {
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    [[maybe_unused]] Cpp_AnalysisComputationData* a = ds ? ds->AnalysisComputationData() : nullptr;
+    [[maybe_unused]] const s_SelectionReferences& refs = item.GetItemReferences();
+    switch (item.GetType()) {
     case SEL_SLOPE_POINT:
-        MoveLinePoint(*this, to.x, to.y);
+        MoveLinePoint(item, to.x, to.y);
         ds->SlopeGeometry().SetEnteredFlag(true);
         ComputeCrackBottom(*ds, nullptr);
         ComputeCrackWaterLevels(*ds);
         repaint = true;
-        break;
+        return std::nullopt;
+    default: return false;
+    }
+}
+
+std::optional<bool> InterpolationNudge(Cpp_Selection& item, [[maybe_unused]] double dx, [[maybe_unused]] double dy, [[maybe_unused]] bool& repaint, [[maybe_unused]] s_tagTypePointXY& to) {
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    [[maybe_unused]] Cpp_AnalysisComputationData* a = ds ? ds->AnalysisComputationData() : nullptr;
+    [[maybe_unused]] const s_SelectionReferences& refs = item.GetItemReferences();
+    switch (item.GetType()) {
     case SEL_CP_POINT:
     case SEL_PRESSURE_POINT:
     case SEL_RSUBU_POINT:
     case SEL_STRENGTH_POINT:
-        if (!MoveInterpolationPoint(*this, to.x, to.y)) return true;
-        break;
-    case SEL_LOAD_POINT: MoveLoadPoint(*this, to.x, to.y); break;
-    case SEL_LINE_LOAD: MoveLineLoad(*this, to.x, to.y); break;
+        if (!MoveInterpolationPoint(item, to.x, to.y)) return true;
+        return std::nullopt;
+    default: return false;
+    }
+}
+
+std::optional<bool> DistributedLoadNudge(Cpp_Selection& item, [[maybe_unused]] double dx, [[maybe_unused]] double dy, [[maybe_unused]] bool& repaint, [[maybe_unused]] s_tagTypePointXY& to) {
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    [[maybe_unused]] Cpp_AnalysisComputationData* a = ds ? ds->AnalysisComputationData() : nullptr;
+    [[maybe_unused]] const s_SelectionReferences& refs = item.GetItemReferences();
+    switch (item.GetType()) {
+    case SEL_LOAD_POINT: MoveLoadPoint(item, to.x, to.y); return std::nullopt;
+    default: return false;
+    }
+}
+
+std::optional<bool> LineLoadNudge(Cpp_Selection& item, [[maybe_unused]] double dx, [[maybe_unused]] double dy, [[maybe_unused]] bool& repaint, [[maybe_unused]] s_tagTypePointXY& to) {
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    [[maybe_unused]] Cpp_AnalysisComputationData* a = ds ? ds->AnalysisComputationData() : nullptr;
+    [[maybe_unused]] const s_SelectionReferences& refs = item.GetItemReferences();
+    switch (item.GetType()) {
+    case SEL_LINE_LOAD: MoveLineLoad(item, to.x, to.y); return std::nullopt;
+    default: return false;
+    }
+}
+
+std::optional<bool> VariableCrackNudge(Cpp_Selection& item, [[maybe_unused]] double dx, [[maybe_unused]] double dy, [[maybe_unused]] bool& repaint, [[maybe_unused]] s_tagTypePointXY& to) {
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    [[maybe_unused]] Cpp_AnalysisComputationData* a = ds ? ds->AnalysisComputationData() : nullptr;
+    [[maybe_unused]] const s_SelectionReferences& refs = item.GetItemReferences();
+    switch (item.GetType()) {
     case SEL_VARIABLE_CRACK_POINT:
-        MoveCrackPoint(*this, to.x, to.y);
+        MoveCrackPoint(item, to.x, to.y);
         ds->SlopeGeometry().SetEnteredFlag(true);
         ComputeCrackWaterLevels(*ds);
         repaint = true;
-        break;
+        return std::nullopt;
+    default: return false;
+    }
+}
+
+std::optional<bool> CircleDefinitionNudge(Cpp_Selection& item, [[maybe_unused]] double dx, [[maybe_unused]] double dy, [[maybe_unused]] bool& repaint, [[maybe_unused]] s_tagTypePointXY& to) {
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    [[maybe_unused]] Cpp_AnalysisComputationData* a = ds ? ds->AnalysisComputationData() : nullptr;
+    [[maybe_unused]] const s_SelectionReferences& refs = item.GetItemReferences();
+    switch (item.GetType()) {
     case SEL_FIXED_POINT:
-        to = {refs_.x + dx, refs_.y + dy};
+        to = {item.GetItemReferences().x + dx, item.GetItemReferences().y + dy};
         a->SetThroughPoint(to.x, to.y);
-        refs_.x = to.x;
-        refs_.y = to.y;
+        item.EditItemReferences().x = to.x;
+        item.EditItemReferences().y = to.y;
         repaint = true;
-        break;
+        return std::nullopt;
     case SEL_CIRCLE_CENTRE:
-        to = {refs_.x + dx, refs_.y + dy};
+        to = {item.GetItemReferences().x + dx, item.GetItemReferences().y + dy};
         SetCentre(*ds, to.x, to.y);
-        refs_.x = to.x;
-        refs_.y = to.y;
+        item.EditItemReferences().x = to.x;
+        item.EditItemReferences().y = to.y;
         repaint = true;
-        break;
+        return std::nullopt;
     case SEL_GRID_CORNER: {
         Cpp_FixedSearchGrid& grid = a->GetFixedSearchGrid();
-        const int corner = static_cast<int>(refs_.number1);
+        const int corner = static_cast<int>(item.GetItemReferences().number1);
         const s_tagTypePointXY c = grid.Corner(corner);
         to = {c.x + dx, c.y + dy};
         grid.SetCorner(corner, to.x, to.y);
-        refs_.x = to.x;
-        refs_.y = to.y;
+        item.EditItemReferences().x = to.x;
+        item.EditItemReferences().y = to.y;
         repaint = true;
-        break;
+        return std::nullopt;
     }
     case SEL_SEARCH_GRID: {
         if (a->GetMode() != 4) return true;
@@ -409,235 +618,362 @@ bool Cpp_Selection::Nudge(double dx, double dy, bool& repaint) {
         repaint = true;
         return true;
     }
-    case SEL_DEFINITION_RADIUS: {
-        Cpp_RadiusDefinition* definition = RadiusDefinitionOf(*this);
-        const Cpp_FixedSearchGrid& grid = a->GetFixedSearchGrid();
-        if (!definition || grid.Compare()) return true;
-        definition->SetGivenRadius(definition->GetGivenRadius() - dy);
-        repaint = true;
-        UpdateToolBars();
-        return true;
-    }
-    case SEL_DEFINITION_FIXED_POINT: {
-        Cpp_RadiusDefinition* definition = RadiusDefinitionOf(*this);
-        if (!definition) return true;
-        const s_tagTypePointXY p = definition->GetFixedPoint();
-        to = {p.x + dx, p.y + dy};
-        definition->SetFixedPoint(to.x, to.y);
-        repaint = true;
-        break;
-    }
-    case SEL_DEFINITION_HORIZONTAL_TANGENT: {
-        Cpp_RadiusDefinition* definition = RadiusDefinitionOf(*this);
-        if (!definition) return true;
-        Cpp_TangentLine* line = definition->GetTangentLine();
-        line->SetElevation(line->GetElevation() + dy);
-        repaint = true;
-        UpdateToolBars();
-        return true;
-    }
     default: return false;
     }
-    Cpp_Graphics::ExtendDataRange(to.x, to.y);
-    UpdateToolBars();
-    return true;
 }
+
+}  // namespace selection_family
 
 // ---------------------------------------------------------------------------------------------
 
 void Cpp_Selection::ApplyToolBarValues(bool& clearSelection, bool& repaint, bool& modified) {
     clearSelection = repaint = modified = false;
     if (!TargetExists()) return;
-    ToolDialogBars& bars = TheToolBars();
-    Cpp_Kliven4DataSet* ds = dataSet_;
-    double x = 0, y = 0;
-    switch (type_) {
+    const s_SelectionKindRow* row = FindSelectionKind(type_);
+    const SelectionApplyToolBarValuesOp apply =
+        row ? SelectionFamilyOps(row->family).applyToolBarValues : nullptr;
+    // A family answers whether the item took the bar's values (false: nothing more to do).
+    if (!apply || !apply(*this, clearSelection, repaint, modified)) return;
+    if (modified) UpdateToolBars();
+    Cpp_NameValueList page;
+    if (GetInformation(page)) UpdateSummaryWindow(*this);
+}
+
+namespace selection_family {
+
+bool ProfileLineApplyToolBarValues(Cpp_Selection& item, [[maybe_unused]] bool& clearSelection, [[maybe_unused]] bool& repaint, [[maybe_unused]] bool& modified) {
+    [[maybe_unused]] ToolDialogBars& bars = TheToolBars();
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    [[maybe_unused]] double x = 0, y = 0;
+    switch (item.GetType()) {
     case SEL_PROFILE_POINT:
     case SEL_PROFILE_SEGMENT: {
         CmDialogBarProfileTool* bar = ActiveProfileBar();
         if (!ApplyLineData<int>(
-                bar, ds->ProfileLines(), static_cast<Cpp_ProfileLine*>(LineOf(*this)), "Profile",
+                bar, ds->ProfileLines(), static_cast<Cpp_ProfileLine*>(LineOf(item)), "Profile",
                 [](const Cpp_ProfileLine& l) { return l.GetMaterialNumber(); },
                 [](Cpp_ProfileLine& l, int material) { l.SetMaterialNumber(material); },
                 modified))
-            return;
-        if (type_ == SEL_PROFILE_POINT && bar && bar->GetPoint(x, y) && MoveToXY(x, y, true))
+            return false;
+        if (item.GetType() == SEL_PROFILE_POINT && bar && bar->GetPoint(x, y) && item.MoveToXY(x, y, true))
             modified = true;
         repaint = modified;
-        break;
+        return true;
     }
+    default: return false;
+    }
+}
+
+bool PiezometricLineApplyToolBarValues(Cpp_Selection& item, [[maybe_unused]] bool& clearSelection, [[maybe_unused]] bool& repaint, [[maybe_unused]] bool& modified) {
+    [[maybe_unused]] ToolDialogBars& bars = TheToolBars();
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    [[maybe_unused]] double x = 0, y = 0;
+    switch (item.GetType()) {
     case SEL_PIEZOMETRIC_POINT:
     case SEL_PIEZOMETRIC_SEGMENT: {
         CmDialogBarPiezometricTool* bar = ActivePiezometricBar();
         if (!ApplyLineData<double>(
-                bar, *LineListOf(*this), static_cast<Cpp_PiezometricLine*>(LineOf(*this)),
+                bar, *LineListOf(item), static_cast<Cpp_PiezometricLine*>(LineOf(item)),
                 "Piezometric", [](const Cpp_PiezometricLine& l) { return l.UnitWeight(); },
                 [](Cpp_PiezometricLine& l, double weight) { l.SetUnitWeightOfWater(weight); },
                 modified))
-            return;
-        if (type_ == SEL_PIEZOMETRIC_POINT && bar && bar->GetPoint(x, y) && MoveToXY(x, y, true))
+            return false;
+        if (item.GetType() == SEL_PIEZOMETRIC_POINT && bar && bar->GetPoint(x, y) && item.MoveToXY(x, y, true))
             modified = true;
         repaint = modified;
-        break;
+        return true;
     }
+    default: return false;
+    }
+}
+
+bool ReinforcementApplyToolBarValues(Cpp_Selection& item, [[maybe_unused]] bool& clearSelection, [[maybe_unused]] bool& repaint, [[maybe_unused]] bool& modified) {
+    [[maybe_unused]] ToolDialogBars& bars = TheToolBars();
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    [[maybe_unused]] double x = 0, y = 0;
+    switch (item.GetType()) {
     case SEL_REINFORCEMENT_POINT:
     case SEL_REINFORCEMENT_INTERVAL: {
-        auto* line = static_cast<Cpp_ReinforcementLine*>(LineOf(*this));
+        auto* line = static_cast<Cpp_ReinforcementLine*>(LineOf(item));
         CmDialogBarReinforcementTool* bar = ActiveReinforcementBar();
         int number = 0;
-        if (!bar || !bar->GetLineNumber(number)) break;
+        if (!bar || !bar->GetLineNumber(number)) return true;
         if (NumberTakenByOther(*ds->ReinforcementLines(), line, number)) {
             ShowDuplicateNumber("Reinforcement", number);
             bar->SetLineNumber(line->GetNumber());
-            return;
+            return false;
         }
-        if (type_ == SEL_REINFORCEMENT_INTERVAL) {
+        if (item.GetType() == SEL_REINFORCEMENT_INTERVAL) {
             modified = number != line->GetNumber();
             line->SetNumber(number);
         } else {
             Cpp_ReinforcementLineList::AssignPointValues(
-                line, static_cast<Cpp_ReinforcementPoint*>(PointOf(*this)), modified);
+                line, static_cast<Cpp_ReinforcementPoint*>(PointOf(item)), modified);
             // The largest force over every data set sets the diagrams' scale again.
             Cpp_ReinforcementLineList::SetLargestForce(
                 Cpp_Kliven4Data::MaximumReinforcementForce());
             Cpp_ReinforcementLineList::ComputeForceScale(GetUnitSystem());
         }
         repaint = modified;
-        break;
+        return true;
     }
+    default: return false;
+    }
+}
+
+bool ConstructionLineApplyToolBarValues(Cpp_Selection& item, [[maybe_unused]] bool& clearSelection, [[maybe_unused]] bool& repaint, [[maybe_unused]] bool& modified) {
+    [[maybe_unused]] ToolDialogBars& bars = TheToolBars();
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    [[maybe_unused]] double x = 0, y = 0;
+    switch (item.GetType()) {
     case SEL_CONSTRUCTION_POINT:
-        if (bars.construction.GetPoint(x, y) && MoveToXY(x, y, true)) modified = repaint = true;
-        break;
+        if (bars.construction.GetPoint(x, y) && item.MoveToXY(x, y, true)) modified = repaint = true;
+        return true;
+    default: return false;
+    }
+}
+
+bool SlopeLineApplyToolBarValues(Cpp_Selection& item, [[maybe_unused]] bool& clearSelection, [[maybe_unused]] bool& repaint, [[maybe_unused]] bool& modified) {
+    [[maybe_unused]] ToolDialogBars& bars = TheToolBars();
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    [[maybe_unused]] double x = 0, y = 0;
+    switch (item.GetType()) {
     case SEL_SLOPE_POINT:
         if (CmDialogBarSlopeTool* bar = ActiveSlopeBar())
-            if (bar->GetPoint(x, y) && MoveToXY(x, y, true)) modified = repaint = true;
-        break;
+            if (bar->GetPoint(x, y) && item.MoveToXY(x, y, true)) modified = repaint = true;
+        return true;
+    default: return false;
+    }
+}
+
+bool SlipSurfaceApplyToolBarValues(Cpp_Selection& item, [[maybe_unused]] bool& clearSelection, [[maybe_unused]] bool& repaint, [[maybe_unused]] bool& modified) {
+    [[maybe_unused]] ToolDialogBars& bars = TheToolBars();
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    [[maybe_unused]] double x = 0, y = 0;
+    switch (item.GetType()) {
     case SEL_NONCIRCULAR_POINT: {
         // The point and its shift data (fixity, angle) as the bar shows them.
         double angle = 0;
         bool moveable = true, computed = true;
         int index = 0;
         CmDialogBarNoncircularTool* bar = ActiveNoncircularBar();
-        if (!bar || !bar->GetPointData(x, y, moveable, computed, angle)) break;
-        if (!MoveToXY(x, y, true)) break;
-        if (Cpp_NoncircularShearSurface* surface = NoncircularOf(*this, index))
+        if (!bar || !bar->GetPointData(x, y, moveable, computed, angle)) return true;
+        if (!item.MoveToXY(x, y, true)) return true;
+        if (Cpp_NoncircularShearSurface* surface = NoncircularOf(item, index))
             surface->Points()[static_cast<size_t>(index)].SetShiftAngle(angle, moveable, computed);
         modified = repaint = true;
-        break;
+        return true;
     }
+    default: return false;
+    }
+}
+
+bool InterpolationApplyToolBarValues(Cpp_Selection& item, [[maybe_unused]] bool& clearSelection, [[maybe_unused]] bool& repaint, [[maybe_unused]] bool& modified) {
+    [[maybe_unused]] ToolDialogBars& bars = TheToolBars();
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    [[maybe_unused]] double x = 0, y = 0;
+    switch (item.GetType()) {
     case SEL_CP_POINT:
     case SEL_PRESSURE_POINT:
     case SEL_RSUBU_POINT:
     case SEL_STRENGTH_POINT: {
         double value = 0;
-        Cpp_InterpolationDataSet* set = InterpolationSetOf(*this);
-        const int at = InterpolationPointIndex(*this);
-        if (!bars.interpolation.GetValue(value) || !set || at < 0) break;
+        Cpp_InterpolationDataSet* set = InterpolationSetOf(item);
+        const int at = InterpolationPointIndex(item);
+        if (!bars.interpolation.GetValue(value) || !set || at < 0) return true;
         set->Points()[static_cast<size_t>(at)].SetValue(value);
         set->GetContours().DeleteAll();
         set->RebuildVertices();
-        set->Triangulate(static_cast<short>(stage_ == 2 ? 2 : 1));
+        set->Triangulate(static_cast<short>(item.GetStage() == 2 ? 2 : 1));
         modified = repaint = true;
         clearSelection = true;  // the triangulation made new vertices
-        break;
+        return true;
     }
+    default: return false;
+    }
+}
+
+bool DistributedLoadApplyToolBarValues(Cpp_Selection& item, [[maybe_unused]] bool& clearSelection, [[maybe_unused]] bool& repaint, [[maybe_unused]] bool& modified) {
+    [[maybe_unused]] ToolDialogBars& bars = TheToolBars();
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    [[maybe_unused]] double x = 0, y = 0;
+    switch (item.GetType()) {
     case SEL_LOAD_POINT:
     case SEL_LOAD_SEGMENT: {
         // The bar's piezometric-line choice, or (a point) its point and stresses; a load taken
         // from a piezometric line has no points left to select.
-        auto* node = static_cast<Cpp_DistributedLoadPoint*>(refs_.ref1);
-        if (!ActiveDistributedLoadBar()) break;
-        if (DistributedLoadsOf(*this)->ApplyBarToSelectedPoint(node, type_ == SEL_LOAD_SEGMENT))
+        auto* node = static_cast<Cpp_DistributedLoadPoint*>(item.GetItemReferences().ref1);
+        if (!ActiveDistributedLoadBar()) return true;
+        if (DistributedLoadsOf(item)->ApplyBarToSelectedPoint(node, item.GetType() == SEL_LOAD_SEGMENT))
             modified = repaint = true;
-        if (!node || LoadPointIndex(*this) < 0) clearSelection = true;
-        break;
+        if (!node || LoadPointIndex(item) < 0) clearSelection = true;
+        return true;
     }
+    default: return false;
+    }
+}
+
+bool LineLoadApplyToolBarValues(Cpp_Selection& item, [[maybe_unused]] bool& clearSelection, [[maybe_unused]] bool& repaint, [[maybe_unused]] bool& modified) {
+    [[maybe_unused]] ToolDialogBars& bars = TheToolBars();
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    [[maybe_unused]] double x = 0, y = 0;
+    switch (item.GetType()) {
     case SEL_LINE_LOAD:
     case SEL_LINE_LOAD_DRAWN:
         // The bar's point snapped to the slope, its option and forces; nothing when they are
         // the load's own.
-        RedrawHighlighted();
-        if (LineLoadsOf(*this)->AssignFromBar(LineLoadOf(*this))) modified = repaint = true;
-        RedrawHighlighted();
-        break;
+        item.RedrawHighlighted();
+        if (LineLoadsOf(item)->AssignFromBar(LineLoadOf(item))) modified = repaint = true;
+        item.RedrawHighlighted();
+        return true;
+    default: return false;
+    }
+}
+
+bool GeogridApplyToolBarValues(Cpp_Selection& item, [[maybe_unused]] bool& clearSelection, [[maybe_unused]] bool& repaint, [[maybe_unused]] bool& modified) {
+    [[maybe_unused]] ToolDialogBars& bars = TheToolBars();
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    [[maybe_unused]] double x = 0, y = 0;
+    switch (item.GetType()) {
     case SEL_GEOGRID_HEAD:
     case SEL_GEOGRID_END:
     case SEL_GEOGRID_LAYER: {
         s_GeogridBarValues v;
         if (!IsToolBarVisible(BarGeogrids) ||
             !bars.geogrids.GetGeogridData(v.y, v.length, v.type, v.leftFacing))
-            break;
-        if (AssignGeogridFromBar(*static_cast<Cpp_Geogrid*>(refs_.ref1), v, ds->SlopeGeometry()))
+            return true;
+        if (AssignGeogridFromBar(*static_cast<Cpp_Geogrid*>(item.GetItemReferences().ref1), v, ds->SlopeGeometry()))
             modified = repaint = true;
-        break;
+        return true;
     }
+    default: return false;
+    }
+}
+
+bool NailApplyToolBarValues(Cpp_Selection& item, [[maybe_unused]] bool& clearSelection, [[maybe_unused]] bool& repaint, [[maybe_unused]] bool& modified) {
+    [[maybe_unused]] ToolDialogBars& bars = TheToolBars();
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    [[maybe_unused]] double x = 0, y = 0;
+    switch (item.GetType()) {
     case SEL_NAIL_HEAD:
     case SEL_NAIL_END:
     case SEL_NAIL_BAR: {
         s_NailBarValues v;
         if (!IsToolBarVisible(BarNails) ||
             !bars.nails.GetNailData(v.y, v.length, v.inclination, v.type, v.leftFacing, v.spacing))
-            break;
-        if (AssignNailFromBar(*static_cast<Cpp_IndividualNail*>(refs_.ref1), v,
+            return true;
+        if (AssignNailFromBar(*static_cast<Cpp_IndividualNail*>(item.GetItemReferences().ref1), v,
                               ds->SlopeGeometry()))
             modified = repaint = true;
-        break;
+        return true;
     }
+    default: return false;
+    }
+}
+
+bool VariableCrackApplyToolBarValues(Cpp_Selection& item, [[maybe_unused]] bool& clearSelection, [[maybe_unused]] bool& repaint, [[maybe_unused]] bool& modified) {
+    [[maybe_unused]] ToolDialogBars& bars = TheToolBars();
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    [[maybe_unused]] double x = 0, y = 0;
+    switch (item.GetType()) {
     case SEL_VARIABLE_CRACK_POINT:
     case SEL_VARIABLE_WATER_POINT: {
         double value = 0;
-        if (!bars.crack.GetPoint(x, value)) break;
-        MoveCrackPoint(*this, x, value);
+        if (!bars.crack.GetPoint(x, value)) return true;
+        MoveCrackPoint(item, x, value);
         modified = repaint = true;
-        break;
+        return true;
     }
+    default: return false;
+    }
+}
+
+bool ConstructionCircleApplyToolBarValues(Cpp_Selection& item, [[maybe_unused]] bool& clearSelection, [[maybe_unused]] bool& repaint, [[maybe_unused]] bool& modified) {
+    [[maybe_unused]] ToolDialogBars& bars = TheToolBars();
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    [[maybe_unused]] double x = 0, y = 0;
+    switch (item.GetType()) {
     case SEL_CONSTRUCTION_CIRCLE:
-        if (DefineSelectedConstructionCircle(*static_cast<Cpp_ConstructionCircle*>(refs_.ref2)))
+        if (DefineSelectedConstructionCircle(*static_cast<Cpp_ConstructionCircle*>(item.GetItemReferences().ref2)))
             modified = repaint = true;
-        break;
+        return true;
     // The circle bar: the centre of the circle mode, or a corner of the fixed grid.
+    default: return false;
+    }
+}
+
+bool CircleDefinitionApplyToolBarValues(Cpp_Selection& item, [[maybe_unused]] bool& clearSelection, [[maybe_unused]] bool& repaint, [[maybe_unused]] bool& modified) {
+    [[maybe_unused]] ToolDialogBars& bars = TheToolBars();
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    [[maybe_unused]] double x = 0, y = 0;
+    switch (item.GetType()) {
     case SEL_GRID_CORNER:
     case SEL_CIRCLE_CENTRE: {
-        const int corner = type_ == SEL_GRID_CORNER ? static_cast<int>(refs_.number1) - 1 : 0;
+        const int corner = item.GetType() == SEL_GRID_CORNER ? static_cast<int>(item.GetItemReferences().number1) - 1 : 0;
         if (!Cpp_CircleTool::SetGridCornerFromBar(*ds->AnalysisComputationData(), true, corner))
-            break;
+            return true;
         if (bars.circle.GetCenter(x, y)) {
-            refs_.x = x;
-            refs_.y = y;
+            item.EditItemReferences().x = x;
+            item.EditItemReferences().y = y;
         }
-        if (type_ == SEL_CIRCLE_CENTRE) RecomputeCircle(ds);
+        if (item.GetType() == SEL_CIRCLE_CENTRE) RecomputeCircle(ds);
         modified = repaint = true;
-        break;
+        return true;
     }
     // The radius bar: the radius rule of the circle, or one radius definition.
     case SEL_PRESCRIBED_RADIUS:
     case SEL_FIXED_POINT:
-    case SEL_HORIZONTAL_TANGENT:
-    case SEL_TANGENT_POINT: {
+    case SEL_HORIZONTAL_TANGENT: {
         int index = -1;
-        if (type_ == SEL_TANGENT_POINT) TangentLineOf(*this, index);
+        if (item.GetType() == SEL_TANGENT_POINT) TangentLineOf(item, index);
         if (!Cpp_RadiusTool::RadiusToolApplyBarValues(*ds->AnalysisComputationData(), index))
-            break;
+            return true;
         RecomputeCircle(ds);
         modified = repaint = true;
-        break;
+        return true;
     }
+    default: return false;
+    }
+}
+
+bool IrregularTangentApplyToolBarValues(Cpp_Selection& item, [[maybe_unused]] bool& clearSelection, [[maybe_unused]] bool& repaint, [[maybe_unused]] bool& modified) {
+    [[maybe_unused]] ToolDialogBars& bars = TheToolBars();
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    [[maybe_unused]] double x = 0, y = 0;
+    switch (item.GetType()) {
+    case SEL_TANGENT_POINT: {
+        int index = -1;
+        if (item.GetType() == SEL_TANGENT_POINT) TangentLineOf(item, index);
+        if (!Cpp_RadiusTool::RadiusToolApplyBarValues(*ds->AnalysisComputationData(), index))
+            return true;
+        RecomputeCircle(ds);
+        modified = repaint = true;
+        return true;
+    }
+    default: return false;
+    }
+}
+
+bool RadiusDefinitionApplyToolBarValues(Cpp_Selection& item, [[maybe_unused]] bool& clearSelection, [[maybe_unused]] bool& repaint, [[maybe_unused]] bool& modified) {
+    [[maybe_unused]] ToolDialogBars& bars = TheToolBars();
+    [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    [[maybe_unused]] double x = 0, y = 0;
+    switch (item.GetType()) {
     case SEL_DEFINITION_RADIUS:
     case SEL_DEFINITION_FIXED_POINT:
     case SEL_DEFINITION_HORIZONTAL_TANGENT:
     case SEL_DEFINITION_TANGENT_POINT: {
         int index = -1;
-        if (type_ == SEL_DEFINITION_TANGENT_POINT) TangentLineOf(*this, index);
-        if (Cpp_RadiusTool::AssignDefinitionFromBar(*RadiusDefinitionOf(*this), index))
+        if (item.GetType() == SEL_DEFINITION_TANGENT_POINT) TangentLineOf(item, index);
+        if (Cpp_RadiusTool::AssignDefinitionFromBar(*RadiusDefinitionOf(item), index))
             modified = repaint = true;
-        break;
+        return true;
     }
-    default: return;
+    default: return false;
     }
-    if (modified) UpdateToolBars();
-    Cpp_NameValueList page;
-    if (GetInformation(page)) UpdateSummaryWindow(*this);
 }
+
+}  // namespace selection_family
 
 // ---------------------------------------------------------------------------------------------
 

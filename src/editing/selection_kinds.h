@@ -8,6 +8,9 @@
 // not cover it yet, a case in those functions. Adding a family: an e_SelectionFamily value, its
 // row in kFamilies and its functions.
 
+#include "core/point_xy.h"
+
+#include <optional>
 #include <string>
 
 class Cpp_NameValueList;
@@ -166,6 +169,12 @@ using SelectionMoveToXYOp = bool (*)(const Cpp_Selection& item, double x, double
 using SelectionSetPointXYOp = void (*)(const Cpp_Selection& item, double x, double y);
 using SelectionWheelEditOp = bool (*)(const Cpp_Selection& item, int delta, bool control, bool& repaint);
 using SelectionChangeValueOp = bool (*)(const Cpp_Selection& item, int x, int y);
+// The arrow-key step (Cpp_Selection::Nudge): an answer, or none when the item was moved to "to".
+using SelectionNudgeOp = std::optional<bool> (*)(Cpp_Selection& item, double dx, double dy,
+                                                 bool& repaint, s_tagTypePointXY& to);
+// The values of the item's tool bar: false when there is nothing more to do.
+using SelectionApplyToolBarValuesOp = bool (*)(Cpp_Selection& item, bool& clearSelection,
+                                               bool& repaint, bool& modified);
 // The inverting highlight of the item.
 using SelectionDrawOp = void (*)(const Cpp_Selection& item, platform::DeviceContext& dc);
 
@@ -190,6 +199,8 @@ struct s_SelectionFamilyOps {
     SelectionSetPointXYOp setPointXY = nullptr;
     SelectionWheelEditOp wheelEdit = nullptr;
     SelectionChangeValueOp changeValue = nullptr;
+    SelectionNudgeOp nudge = nullptr;
+    SelectionApplyToolBarValuesOp applyToolBarValues = nullptr;
     // OPS-END
 };
 
