@@ -7,7 +7,10 @@
 #include <optional>
 #include <string>
 
+class Cpp_Line;
 class Cpp_NameValueList;
+class Cpp_PointXY;
+struct s_DrawAttributesType;
 class Cpp_Selection;
 namespace selection_page {
 class Page;
@@ -275,5 +278,43 @@ bool ConstructionCircleApplyToolBarValues(Cpp_Selection& item, bool& clearSelect
 bool CircleDefinitionApplyToolBarValues(Cpp_Selection& item, bool& clearSelection, bool& repaint, bool& modified);
 bool IrregularTangentApplyToolBarValues(Cpp_Selection& item, bool& clearSelection, bool& repaint, bool& modified);
 bool RadiusDefinitionApplyToolBarValues(Cpp_Selection& item, bool& clearSelection, bool& repaint, bool& modified);
+
+// startAddPointAtEnd (selection_line_commands.cpp).
+bool ConstructionLineStartAddPointAtEnd(const Cpp_Selection& item);
+bool ProfileLineStartAddPointAtEnd(const Cpp_Selection& item);
+bool PiezometricLineStartAddPointAtEnd(const Cpp_Selection& item);
+bool SlopeLineStartAddPointAtEnd(const Cpp_Selection& item);
+bool DistributedLoadStartAddPointAtEnd(const Cpp_Selection& item);
+bool IrregularTangentStartAddPointAtEnd(const Cpp_Selection& item);
+bool RadiusDefinitionStartAddPointAtEnd(const Cpp_Selection& item);
+bool SlipSurfaceStartAddPointAtEnd(const Cpp_Selection& item);
+bool ReinforcementStartAddPointAtEnd(const Cpp_Selection& item);
+
+// startInsertPoint, startLineDrag (selection_line_commands.cpp).
+void ConstructionLineStartInsertPoint(const Cpp_Selection& item);
+void ProfileLineStartInsertPoint(const Cpp_Selection& item);
+void PiezometricLineStartInsertPoint(const Cpp_Selection& item);
+void SlopeLineStartInsertPoint(const Cpp_Selection& item);
+void DistributedLoadStartInsertPoint(const Cpp_Selection& item);
+void VariableCrackStartInsertPoint(const Cpp_Selection& item);
+void TangentLineStartInsertPoint(const Cpp_Selection& item);
+void SlipSurfaceStartInsertPoint(const Cpp_Selection& item);
+void ReinforcementStartInsertPoint(const Cpp_Selection& item);
+bool LineItemStartLineDrag(const Cpp_Selection& item, int x, int y);
+bool ReinforcementStartLineDrag(const Cpp_Selection& item, int x, int y);
+bool DistributedLoadStartLineDrag(const Cpp_Selection& item, int x, int y);
+bool TangentLineStartLineDrag(const Cpp_Selection& item, int x, int y);
+bool SlipSurfaceStartLineDrag(const Cpp_Selection& item, int x, int y);
+bool VariableCrackStartLineDrag(const Cpp_Selection& item, int x, int y);
+
+// lineLook, workingLine (selection_line_commands.cpp).
+bool ConstructionLineLook(const Cpp_Selection& item, int& kind, s_DrawAttributesType& attributes);
+bool ProfileLineLook(const Cpp_Selection& item, int& kind, s_DrawAttributesType& attributes);
+bool PiezometricLineLook(const Cpp_Selection& item, int& kind, s_DrawAttributesType& attributes);
+bool SlopeLineLook(const Cpp_Selection& item, int& kind, s_DrawAttributesType& attributes);
+bool SlipSurfaceWorkingLine(const Cpp_Selection& item, Cpp_Line*& line, Cpp_PointXY*& point,
+                            s_DrawAttributesType& attributes);
+bool TangentLineWorkingLine(const Cpp_Selection& item, Cpp_Line*& line, Cpp_PointXY*& point,
+                            s_DrawAttributesType& attributes);
 
 }  // namespace selection_family

@@ -13,7 +13,10 @@
 #include <optional>
 #include <string>
 
+class Cpp_Line;
 class Cpp_NameValueList;
+class Cpp_PointXY;
+struct s_DrawAttributesType;
 class Cpp_Selection;
 namespace selection_page {
 class Page;
@@ -56,6 +59,9 @@ inline constexpr unsigned kJoinable = 1u << 3;         // its line can be joined
 inline constexpr unsigned kInterpolation = 1u << 4;    // an item of an interpolation data set
 inline constexpr unsigned kKeepsReferences = 1u << 5;  // SetFromValues keeps the whole block
 inline constexpr unsigned kLineRef = 1u << 7;          // ref1 a line, ref2 its point node
+inline constexpr unsigned kOwnPoints = 1u << 8;        // a slip surface or tangent line's point
+inline constexpr unsigned kLinePoint = 1u << 9;        // a line point the line tools extend
+inline constexpr unsigned kLineSegment = 1u << 10;     // a segment the line tools make parallel
 inline constexpr unsigned kStageSuffix = 1u << 6;      // name and prompt end with the stage
 }  // namespace selection_flags
 
@@ -167,7 +173,8 @@ using SelectionDeleteSegmentOp = bool (*)(const Cpp_Selection& item);
 using SelectionDeletePointOp = bool (*)(const Cpp_Selection& item);
 using SelectionMoveToXYOp = bool (*)(const Cpp_Selection& item, double x, double y);
 using SelectionSetPointXYOp = void (*)(const Cpp_Selection& item, double x, double y);
-using SelectionWheelEditOp = bool (*)(const Cpp_Selection& item, int delta, bool control, bool& repaint);
+using SelectionWheelEditOp = bool (*)(const Cpp_Selection& item, int delta, bool control,
+                                      bool& repaint);
 using SelectionChangeValueOp = bool (*)(const Cpp_Selection& item, int x, int y);
 // The arrow-key step (Cpp_Selection::Nudge): an answer, or none when the item was moved to "to".
 using SelectionNudgeOp = std::optional<bool> (*)(Cpp_Selection& item, double dx, double dy,
@@ -175,6 +182,15 @@ using SelectionNudgeOp = std::optional<bool> (*)(Cpp_Selection& item, double dx,
 // The values of the item's tool bar: false when there is nothing more to do.
 using SelectionApplyToolBarValuesOp = bool (*)(Cpp_Selection& item, bool& clearSelection,
                                                bool& repaint, bool& modified);
+using SelectionStartAddPointAtEndOp = bool (*)(const Cpp_Selection& item);
+using SelectionStartInsertPointOp = void (*)(const Cpp_Selection& item);
+using SelectionStartLineDragOp = bool (*)(const Cpp_Selection& item, int x, int y);
+// The line kind and display attributes of a line held as line and point node.
+using SelectionLineLookOp = bool (*)(const Cpp_Selection& item, int& kind,
+                                     s_DrawAttributesType& attributes);
+// The working copy of a line that keeps its points in a list of its own.
+using SelectionWorkingLineOp = bool (*)(const Cpp_Selection& item, Cpp_Line*& line,
+                                        Cpp_PointXY*& point, s_DrawAttributesType& attributes);
 // The inverting highlight of the item.
 using SelectionDrawOp = void (*)(const Cpp_Selection& item, platform::DeviceContext& dc);
 
@@ -201,6 +217,11 @@ struct s_SelectionFamilyOps {
     SelectionChangeValueOp changeValue = nullptr;
     SelectionNudgeOp nudge = nullptr;
     SelectionApplyToolBarValuesOp applyToolBarValues = nullptr;
+    SelectionStartAddPointAtEndOp startAddPointAtEnd = nullptr;
+    SelectionStartInsertPointOp startInsertPoint = nullptr;
+    SelectionStartLineDragOp startLineDrag = nullptr;
+    SelectionLineLookOp lineLook = nullptr;
+    SelectionWorkingLineOp workingLine = nullptr;
     // OPS-END
 };
 
