@@ -247,37 +247,66 @@ bool RadiusDefinitionChangeValue(const Cpp_Selection& item, int x, int y);
 bool LineLoadChangeValue(const Cpp_Selection& item, int x, int y);
 
 // nudge (selection_item_edits.cpp).
-std::optional<bool> ConstructionLineNudge(Cpp_Selection& item, double dx, double dy, bool& repaint, s_tagTypePointXY& to);
-std::optional<bool> SlipSurfaceNudge(Cpp_Selection& item, double dx, double dy, bool& repaint, s_tagTypePointXY& to);
-std::optional<bool> PiezometricLineNudge(Cpp_Selection& item, double dx, double dy, bool& repaint, s_tagTypePointXY& to);
-std::optional<bool> ProfileLineNudge(Cpp_Selection& item, double dx, double dy, bool& repaint, s_tagTypePointXY& to);
-std::optional<bool> RadiusDefinitionNudge(Cpp_Selection& item, double dx, double dy, bool& repaint, s_tagTypePointXY& to);
-std::optional<bool> IrregularTangentNudge(Cpp_Selection& item, double dx, double dy, bool& repaint, s_tagTypePointXY& to);
-std::optional<bool> ReinforcementNudge(Cpp_Selection& item, double dx, double dy, bool& repaint, s_tagTypePointXY& to);
-std::optional<bool> SlopeLineNudge(Cpp_Selection& item, double dx, double dy, bool& repaint, s_tagTypePointXY& to);
-std::optional<bool> InterpolationNudge(Cpp_Selection& item, double dx, double dy, bool& repaint, s_tagTypePointXY& to);
-std::optional<bool> DistributedLoadNudge(Cpp_Selection& item, double dx, double dy, bool& repaint, s_tagTypePointXY& to);
-std::optional<bool> LineLoadNudge(Cpp_Selection& item, double dx, double dy, bool& repaint, s_tagTypePointXY& to);
-std::optional<bool> VariableCrackNudge(Cpp_Selection& item, double dx, double dy, bool& repaint, s_tagTypePointXY& to);
-std::optional<bool> CircleDefinitionNudge(Cpp_Selection& item, double dx, double dy, bool& repaint, s_tagTypePointXY& to);
+std::optional<bool> ConstructionLineNudge(Cpp_Selection& item, double dx, double dy, bool& repaint,
+                                          s_tagTypePointXY& to);
+std::optional<bool> SlipSurfaceNudge(Cpp_Selection& item, double dx, double dy, bool& repaint,
+                                     s_tagTypePointXY& to);
+std::optional<bool> PiezometricLineNudge(Cpp_Selection& item, double dx, double dy, bool& repaint,
+                                         s_tagTypePointXY& to);
+std::optional<bool> ProfileLineNudge(Cpp_Selection& item, double dx, double dy, bool& repaint,
+                                     s_tagTypePointXY& to);
+std::optional<bool> RadiusDefinitionNudge(Cpp_Selection& item, double dx, double dy, bool& repaint,
+                                          s_tagTypePointXY& to);
+std::optional<bool> IrregularTangentNudge(Cpp_Selection& item, double dx, double dy, bool& repaint,
+                                          s_tagTypePointXY& to);
+std::optional<bool> ReinforcementNudge(Cpp_Selection& item, double dx, double dy, bool& repaint,
+                                       s_tagTypePointXY& to);
+std::optional<bool> SlopeLineNudge(Cpp_Selection& item, double dx, double dy, bool& repaint,
+                                   s_tagTypePointXY& to);
+std::optional<bool> InterpolationNudge(Cpp_Selection& item, double dx, double dy, bool& repaint,
+                                       s_tagTypePointXY& to);
+std::optional<bool> DistributedLoadNudge(Cpp_Selection& item, double dx, double dy, bool& repaint,
+                                         s_tagTypePointXY& to);
+std::optional<bool> LineLoadNudge(Cpp_Selection& item, double dx, double dy, bool& repaint,
+                                  s_tagTypePointXY& to);
+std::optional<bool> VariableCrackNudge(Cpp_Selection& item, double dx, double dy, bool& repaint,
+                                       s_tagTypePointXY& to);
+std::optional<bool> CircleDefinitionNudge(Cpp_Selection& item, double dx, double dy, bool& repaint,
+                                          s_tagTypePointXY& to);
 
 // applyToolBarValues (selection_item_edits.cpp).
-bool ProfileLineApplyToolBarValues(Cpp_Selection& item, bool& clearSelection, bool& repaint, bool& modified);
-bool PiezometricLineApplyToolBarValues(Cpp_Selection& item, bool& clearSelection, bool& repaint, bool& modified);
-bool ReinforcementApplyToolBarValues(Cpp_Selection& item, bool& clearSelection, bool& repaint, bool& modified);
-bool ConstructionLineApplyToolBarValues(Cpp_Selection& item, bool& clearSelection, bool& repaint, bool& modified);
-bool SlopeLineApplyToolBarValues(Cpp_Selection& item, bool& clearSelection, bool& repaint, bool& modified);
-bool SlipSurfaceApplyToolBarValues(Cpp_Selection& item, bool& clearSelection, bool& repaint, bool& modified);
-bool InterpolationApplyToolBarValues(Cpp_Selection& item, bool& clearSelection, bool& repaint, bool& modified);
-bool DistributedLoadApplyToolBarValues(Cpp_Selection& item, bool& clearSelection, bool& repaint, bool& modified);
-bool LineLoadApplyToolBarValues(Cpp_Selection& item, bool& clearSelection, bool& repaint, bool& modified);
-bool GeogridApplyToolBarValues(Cpp_Selection& item, bool& clearSelection, bool& repaint, bool& modified);
-bool NailApplyToolBarValues(Cpp_Selection& item, bool& clearSelection, bool& repaint, bool& modified);
-bool VariableCrackApplyToolBarValues(Cpp_Selection& item, bool& clearSelection, bool& repaint, bool& modified);
-bool ConstructionCircleApplyToolBarValues(Cpp_Selection& item, bool& clearSelection, bool& repaint, bool& modified);
-bool CircleDefinitionApplyToolBarValues(Cpp_Selection& item, bool& clearSelection, bool& repaint, bool& modified);
-bool IrregularTangentApplyToolBarValues(Cpp_Selection& item, bool& clearSelection, bool& repaint, bool& modified);
-bool RadiusDefinitionApplyToolBarValues(Cpp_Selection& item, bool& clearSelection, bool& repaint, bool& modified);
+bool ProfileLineApplyToolBarValues(Cpp_Selection& item, bool& clearSelection, bool& repaint,
+                                   bool& modified);
+bool PiezometricLineApplyToolBarValues(Cpp_Selection& item, bool& clearSelection, bool& repaint,
+                                       bool& modified);
+bool ReinforcementApplyToolBarValues(Cpp_Selection& item, bool& clearSelection, bool& repaint,
+                                     bool& modified);
+bool ConstructionLineApplyToolBarValues(Cpp_Selection& item, bool& clearSelection, bool& repaint,
+                                        bool& modified);
+bool SlopeLineApplyToolBarValues(Cpp_Selection& item, bool& clearSelection, bool& repaint,
+                                 bool& modified);
+bool SlipSurfaceApplyToolBarValues(Cpp_Selection& item, bool& clearSelection, bool& repaint,
+                                   bool& modified);
+bool InterpolationApplyToolBarValues(Cpp_Selection& item, bool& clearSelection, bool& repaint,
+                                     bool& modified);
+bool DistributedLoadApplyToolBarValues(Cpp_Selection& item, bool& clearSelection, bool& repaint,
+                                       bool& modified);
+bool LineLoadApplyToolBarValues(Cpp_Selection& item, bool& clearSelection, bool& repaint,
+                                bool& modified);
+bool GeogridApplyToolBarValues(Cpp_Selection& item, bool& clearSelection, bool& repaint,
+                               bool& modified);
+bool NailApplyToolBarValues(Cpp_Selection& item, bool& clearSelection, bool& repaint,
+                            bool& modified);
+bool VariableCrackApplyToolBarValues(Cpp_Selection& item, bool& clearSelection, bool& repaint,
+                                     bool& modified);
+bool ConstructionCircleApplyToolBarValues(Cpp_Selection& item, bool& clearSelection, bool& repaint,
+                                          bool& modified);
+bool CircleDefinitionApplyToolBarValues(Cpp_Selection& item, bool& clearSelection, bool& repaint,
+                                        bool& modified);
+bool IrregularTangentApplyToolBarValues(Cpp_Selection& item, bool& clearSelection, bool& repaint,
+                                        bool& modified);
+bool RadiusDefinitionApplyToolBarValues(Cpp_Selection& item, bool& clearSelection, bool& repaint,
+                                        bool& modified);
 
 // startAddPointAtEnd (selection_line_commands.cpp).
 bool ConstructionLineStartAddPointAtEnd(const Cpp_Selection& item);
@@ -316,5 +345,32 @@ bool SlipSurfaceWorkingLine(const Cpp_Selection& item, Cpp_Line*& line, Cpp_Poin
                             s_DrawAttributesType& attributes);
 bool TangentLineWorkingLine(const Cpp_Selection& item, Cpp_Line*& line, Cpp_PointXY*& point,
                             s_DrawAttributesType& attributes);
+
+// moveByDistance (two_step_edits.cpp).
+bool ConstructionLineMoveByDistance(Cpp_Selection& item, bool& repaint);
+bool SlipSurfaceMoveByDistance(Cpp_Selection& item, bool& repaint);
+bool PiezometricLineMoveByDistance(Cpp_Selection& item, bool& repaint);
+bool ProfileLineMoveByDistance(Cpp_Selection& item, bool& repaint);
+bool ReinforcementMoveByDistance(Cpp_Selection& item, bool& repaint);
+bool SlopeLineMoveByDistance(Cpp_Selection& item, bool& repaint);
+bool IrregularTangentMoveByDistance(Cpp_Selection& item, bool& repaint);
+bool RadiusDefinitionMoveByDistance(Cpp_Selection& item, bool& repaint);
+bool CircleDefinitionMoveByDistance(Cpp_Selection& item, bool& repaint);
+bool LineLoadMoveByDistance(Cpp_Selection& item, bool& repaint);
+
+// snapToPickedItem (two_step_edits.cpp).
+bool ConstructionLineSnapToPickedItem(Cpp_Selection& item, const s_tagTypePointXY& point);
+bool SlipSurfaceSnapToPickedItem(Cpp_Selection& item, const s_tagTypePointXY& point);
+bool PiezometricLineSnapToPickedItem(Cpp_Selection& item, const s_tagTypePointXY& point);
+bool ProfileLineSnapToPickedItem(Cpp_Selection& item, const s_tagTypePointXY& point);
+bool ReinforcementSnapToPickedItem(Cpp_Selection& item, const s_tagTypePointXY& point);
+bool SlopeLineSnapToPickedItem(Cpp_Selection& item, const s_tagTypePointXY& point);
+bool RadiusDefinitionSnapToPickedItem(Cpp_Selection& item, const s_tagTypePointXY& point);
+bool IrregularTangentSnapToPickedItem(Cpp_Selection& item, const s_tagTypePointXY& point);
+bool InterpolationSnapToPickedItem(Cpp_Selection& item, const s_tagTypePointXY& point);
+bool DistributedLoadSnapToPickedItem(Cpp_Selection& item, const s_tagTypePointXY& point);
+bool LineLoadSnapToPickedItem(Cpp_Selection& item, const s_tagTypePointXY& point);
+bool CircleDefinitionSnapToPickedItem(Cpp_Selection& item, const s_tagTypePointXY& point);
+bool VariableCrackSnapToPickedItem(Cpp_Selection& item, const s_tagTypePointXY& point);
 
 }  // namespace selection_family

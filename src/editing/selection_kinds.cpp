@@ -181,9 +181,11 @@ namespace sf = selection_family;
 constexpr s_SelectionFamilyOps kFamilies[] = {
     {.family = F::Unrecognized},
     {.family = F::Unnamed, .name = sf::NoText, .prompt = sf::NoText, .page = sf::UnnamedPage},
-    {.family = F::ClippedProfile, .name = sf::ClippedProfileName, .prompt = sf::ClippedProfilePrompt, .toolTip = sf::ClippedProfileTip, .page = sf::ClippedProfilePage},
-    {.family = F::ProfileLine, .name = sf::ProfileLineName, .prompt = sf::ProfileLinePrompt, .toolTip = sf::ProfileLineTip, .highlight = sf::ProfileLineHighlight, .page = sf::ProfileLinePage, .information = sf::ProfileLineInformation, .bar = sf::ProfileLineBar, .deleteEntireLine = sf::ProfileLineDeleteEntireLine, .deleteSegment = sf::ProfileLineDeleteSegment, .deletePoint = sf::ProfileLineDeletePoint, .moveToXY = sf::ProfileLineMoveToXY, .setPointXY = sf::ProfileLineSetPointXY, .nudge = sf::ProfileLineNudge, .applyToolBarValues = sf::ProfileLineApplyToolBarValues, .startAddPointAtEnd = sf::ProfileLineStartAddPointAtEnd, .startInsertPoint = sf::ProfileLineStartInsertPoint, .startLineDrag = sf::LineItemStartLineDrag, .lineLook = sf::ProfileLineLook},
-    {.family = F::PiezometricLine, .name = sf::PiezometricLineName, .prompt = sf::PiezometricLinePrompt, .toolTip = sf::PiezometricLineTip, .highlight = sf::PiezometricLineHighlight, .page = sf::PiezometricLinePage, .information = sf::PiezometricLineInformation, .bar = sf::PiezometricLineBar, .deleteAll = sf::PiezometricLineDeleteAll, .deleteEntireLine = sf::PiezometricLineDeleteEntireLine, .deleteSegment = sf::PiezometricLineDeleteSegment, .deletePoint = sf::PiezometricLineDeletePoint, .moveToXY = sf::PiezometricLineMoveToXY, .setPointXY = sf::PiezometricLineSetPointXY, .nudge = sf::PiezometricLineNudge, .applyToolBarValues = sf::PiezometricLineApplyToolBarValues, .startAddPointAtEnd = sf::PiezometricLineStartAddPointAtEnd, .startInsertPoint = sf::PiezometricLineStartInsertPoint, .startLineDrag = sf::LineItemStartLineDrag, .lineLook = sf::PiezometricLineLook},
+    {.family = F::ClippedProfile,
+     .name = sf::ClippedProfileName,
+     .prompt = sf::ClippedProfilePrompt,
+     .toolTip = sf::ClippedProfileTip,
+     .page = sf::ClippedProfilePage},
 };
 
 constexpr bool KindsInOrder() {

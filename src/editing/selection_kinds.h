@@ -191,6 +191,8 @@ using SelectionLineLookOp = bool (*)(const Cpp_Selection& item, int& kind,
 // The working copy of a line that keeps its points in a list of its own.
 using SelectionWorkingLineOp = bool (*)(const Cpp_Selection& item, Cpp_Line*& line,
                                         Cpp_PointXY*& point, s_DrawAttributesType& attributes);
+using SelectionMoveByDistanceOp = bool (*)(Cpp_Selection& item, bool& repaint);
+using SelectionSnapToPickedItemOp = bool (*)(Cpp_Selection& item, const s_tagTypePointXY& point);
 // The inverting highlight of the item.
 using SelectionDrawOp = void (*)(const Cpp_Selection& item, platform::DeviceContext& dc);
 
@@ -222,6 +224,8 @@ struct s_SelectionFamilyOps {
     SelectionStartLineDragOp startLineDrag = nullptr;
     SelectionLineLookOp lineLook = nullptr;
     SelectionWorkingLineOp workingLine = nullptr;
+    SelectionMoveByDistanceOp moveByDistance = nullptr;
+    SelectionSnapToPickedItemOp snapToPickedItem = nullptr;
     // OPS-END
 };
 

@@ -9,6 +9,8 @@
 #include "core/geometry.h"
 #include "core/message_boxes.h"
 #include "editing/cursor_modes.h"
+#include "editing/selection_family_ops.h"
+#include "editing/selection_kinds.h"
 #include "editing/construction_items.h"
 #include "editing/display_bounds.h"
 #include "editing/line_point_tools.h"
@@ -97,34 +99,99 @@ void ShowNotice(const char* text) {
 
 bool Cpp_Selection::MoveByDistance(bool& repaint) {
     if (!TargetExists()) return false;
-    switch (type_) {
-    case SEL_CONSTRUCTION_POINT:
-    case SEL_NONCIRCULAR_POINT:
-    case SEL_PIEZOMETRIC_POINT:
-    case SEL_PROFILE_POINT:
-    case SEL_REINFORCEMENT_POINT:
-    case SEL_SLOPE_POINT:
-    case SEL_TANGENT_POINT:
-    case SEL_DEFINITION_TANGENT_POINT: {
-        s_tagTypePointXY p = GetItemPosition();
+    const s_SelectionKindRow* row = FindSelectionKind(type_);
+    if (const auto op = row ? SelectionFamilyOps(row->family).moveByDistance : nullptr) return op(*this, repaint);
+    return false;
+}
+
+namespace selection_family {
+
+bool ConstructionLineMoveByDistance(Cpp_Selection& item, [[maybe_unused]] bool& repaint) {
+    switch (item.GetType()) {
+    case SEL_CONSTRUCTION_POINT: {
+        s_tagTypePointXY p = item.GetItemPosition();
         if (!ApplyPendingMoveToPoint(p)) return false;
-        return MoveLinePoint(*this, p.x, p.y);
+        return MoveLinePoint(item, p.x, p.y);
     }
-    case SEL_CIRCLE_CENTRE: {
-        const int mode = dataSet_ ? dataSet_->AnalysisMode() : 0;
-        if (mode == 1 || mode == 3) {
-            s_tagTypePointXY p{refs_.x, refs_.y};
-            if (ApplyPendingMoveToPoint(p)) {
-                SetCentre(*dataSet_, p.x, p.y);
-                refs_.x = p.x;
-                refs_.y = p.y;
-            }
-            repaint = true;
-        }
-        return true;
+    default: return false;
+    }
+}
+
+bool SlipSurfaceMoveByDistance(Cpp_Selection& item, [[maybe_unused]] bool& repaint) {
+    switch (item.GetType()) {
+    case SEL_NONCIRCULAR_POINT: {
+        s_tagTypePointXY p = item.GetItemPosition();
+        if (!ApplyPendingMoveToPoint(p)) return false;
+        return MoveLinePoint(item, p.x, p.y);
+    }
+    default: return false;
+    }
+}
+
+bool PiezometricLineMoveByDistance(Cpp_Selection& item, [[maybe_unused]] bool& repaint) {
+    switch (item.GetType()) {
+    case SEL_PIEZOMETRIC_POINT: {
+        s_tagTypePointXY p = item.GetItemPosition();
+        if (!ApplyPendingMoveToPoint(p)) return false;
+        return MoveLinePoint(item, p.x, p.y);
+    }
+    default: return false;
+    }
+}
+
+bool ProfileLineMoveByDistance(Cpp_Selection& item, [[maybe_unused]] bool& repaint) {
+    switch (item.GetType()) {
+    case SEL_PROFILE_POINT: {
+        s_tagTypePointXY p = item.GetItemPosition();
+        if (!ApplyPendingMoveToPoint(p)) return false;
+        return MoveLinePoint(item, p.x, p.y);
+    }
+    default: return false;
+    }
+}
+
+bool ReinforcementMoveByDistance(Cpp_Selection& item, [[maybe_unused]] bool& repaint) {
+    switch (item.GetType()) {
+    case SEL_REINFORCEMENT_POINT: {
+        s_tagTypePointXY p = item.GetItemPosition();
+        if (!ApplyPendingMoveToPoint(p)) return false;
+        return MoveLinePoint(item, p.x, p.y);
+    }
+    default: return false;
+    }
+}
+
+bool SlopeLineMoveByDistance(Cpp_Selection& item, [[maybe_unused]] bool& repaint) {
+    switch (item.GetType()) {
+    case SEL_SLOPE_POINT: {
+        s_tagTypePointXY p = item.GetItemPosition();
+        if (!ApplyPendingMoveToPoint(p)) return false;
+        return MoveLinePoint(item, p.x, p.y);
+    }
+    default: return false;
+    }
+}
+
+bool IrregularTangentMoveByDistance(Cpp_Selection& item, [[maybe_unused]] bool& repaint) {
+    switch (item.GetType()) {
+    case SEL_TANGENT_POINT: {
+        s_tagTypePointXY p = item.GetItemPosition();
+        if (!ApplyPendingMoveToPoint(p)) return false;
+        return MoveLinePoint(item, p.x, p.y);
+    }
+    default: return false;
+    }
+}
+
+bool RadiusDefinitionMoveByDistance(Cpp_Selection& item, [[maybe_unused]] bool& repaint) {
+    switch (item.GetType()) {
+    case SEL_DEFINITION_TANGENT_POINT: {
+        s_tagTypePointXY p = item.GetItemPosition();
+        if (!ApplyPendingMoveToPoint(p)) return false;
+        return MoveLinePoint(item, p.x, p.y);
     }
     case SEL_DEFINITION_FIXED_POINT: {
-        Cpp_RadiusDefinition* definition = RadiusDefinitionOf(*this);
+        Cpp_RadiusDefinition* definition = RadiusDefinitionOf(item);
         if (!definition) return false;
         s_tagTypePointXY p = definition->GetFixedPoint();
         if (!ApplyPendingMoveToPoint(p)) return false;
@@ -132,10 +199,37 @@ bool Cpp_Selection::MoveByDistance(bool& repaint) {
         repaint = true;
         return true;
     }
+    default: return false;
+    }
+}
+
+bool CircleDefinitionMoveByDistance(Cpp_Selection& item, [[maybe_unused]] bool& repaint) {
+    switch (item.GetType()) {
+    case SEL_CIRCLE_CENTRE: {
+        const int mode = item.GetDataSet() ? item.GetDataSet()->AnalysisMode() : 0;
+        if (mode == 1 || mode == 3) {
+            s_tagTypePointXY p{item.GetItemReferences().x, item.GetItemReferences().y};
+            if (ApplyPendingMoveToPoint(p)) {
+                SetCentre(*item.GetDataSet(), p.x, p.y);
+                item.EditItemReferences().x = p.x;
+                item.EditItemReferences().y = p.y;
+            }
+            repaint = true;
+        }
+        return true;
+    }
+    default: return false;
+    }
+}
+
+bool LineLoadMoveByDistance(Cpp_Selection& item, [[maybe_unused]] bool& repaint) {
+    switch (item.GetType()) {
     case SEL_LINE_LOAD: return true;
     default: return false;
     }
 }
+
+}  // namespace selection_family
 
 bool Cpp_Selection::MoveFromReferencePoint(const s_tagTypePointXY& reference, double distance,
                                            int mode) {
@@ -204,47 +298,74 @@ bool Cpp_Selection::Snap(int direction, const s_tagTypePointXY& a, const s_tagTy
 
 bool Cpp_Selection::SnapToPickedItem(const s_tagTypePointXY& point) {
     if (!TargetExists()) return false;
-    Cpp_AnalysisComputationData* a = dataSet_ ? dataSet_->AnalysisComputationData() : nullptr;
-    switch (type_) {
-    case SEL_CONSTRUCTION_POINT:
-    case SEL_NONCIRCULAR_POINT:
-    case SEL_PIEZOMETRIC_POINT:
-    case SEL_PROFILE_POINT:
-    case SEL_REINFORCEMENT_POINT:
-    case SEL_SLOPE_POINT:
-    case SEL_DEFINITION_TANGENT_POINT: return MoveLinePoint(*this, point.x, point.y);
-    case SEL_TANGENT_POINT:
-        MoveLinePoint(*this, point.x, point.y);
-        RecomputeCircle(dataSet_);
-        return true;
-    case SEL_CP_POINT:
-    case SEL_PRESSURE_POINT:
-    case SEL_RSUBU_POINT:
-    case SEL_STRENGTH_POINT: return MoveInterpolationPoint(*this, point.x, point.y);
-    case SEL_LOAD_POINT: return MoveLoadPoint(*this, point.x, point.y);
-    case SEL_LINE_LOAD: return MoveLineLoad(*this, point.x, point.y);
-    case SEL_FIXED_POINT:
-        a->SetThroughPoint(point.x, point.y);
-        RecomputeCircle(dataSet_);
-        refs_.x = point.x;
-        refs_.y = point.y;
-        return true;
-    case SEL_CIRCLE_CENTRE:
-        SetCentre(*dataSet_, point.x, point.y);
-        refs_.x = point.x;
-        refs_.y = point.y;
-        return true;
-    case SEL_GRID_CORNER:
-        a->GetFixedSearchGrid().SetCorner(static_cast<int>(refs_.number1), point.x, point.y);
-        refs_.x = point.x;
-        refs_.y = point.y;
-        return true;
-    case SEL_VARIABLE_CRACK_POINT:
-    case SEL_VARIABLE_WATER_POINT:
-        if (MoveCrackPoint(*this, point.x, point.y)) UpdateDisplayBoundsFromGeometry();
-        return true;
+    const s_SelectionKindRow* row = FindSelectionKind(type_);
+    if (const auto op = row ? SelectionFamilyOps(row->family).snapToPickedItem : nullptr) return op(*this, point);
+    return false;
+}
+
+namespace selection_family {
+
+bool ConstructionLineSnapToPickedItem(Cpp_Selection& item, [[maybe_unused]] const s_tagTypePointXY& point) {
+    [[maybe_unused]] Cpp_AnalysisComputationData* a =
+        item.GetDataSet() ? item.GetDataSet()->AnalysisComputationData() : nullptr;
+    switch (item.GetType()) {
+    case SEL_CONSTRUCTION_POINT: return MoveLinePoint(item, point.x, point.y);
+    default: return false;
+    }
+}
+
+bool SlipSurfaceSnapToPickedItem(Cpp_Selection& item, [[maybe_unused]] const s_tagTypePointXY& point) {
+    [[maybe_unused]] Cpp_AnalysisComputationData* a =
+        item.GetDataSet() ? item.GetDataSet()->AnalysisComputationData() : nullptr;
+    switch (item.GetType()) {
+    case SEL_NONCIRCULAR_POINT: return MoveLinePoint(item, point.x, point.y);
+    default: return false;
+    }
+}
+
+bool PiezometricLineSnapToPickedItem(Cpp_Selection& item, [[maybe_unused]] const s_tagTypePointXY& point) {
+    [[maybe_unused]] Cpp_AnalysisComputationData* a =
+        item.GetDataSet() ? item.GetDataSet()->AnalysisComputationData() : nullptr;
+    switch (item.GetType()) {
+    case SEL_PIEZOMETRIC_POINT: return MoveLinePoint(item, point.x, point.y);
+    default: return false;
+    }
+}
+
+bool ProfileLineSnapToPickedItem(Cpp_Selection& item, [[maybe_unused]] const s_tagTypePointXY& point) {
+    [[maybe_unused]] Cpp_AnalysisComputationData* a =
+        item.GetDataSet() ? item.GetDataSet()->AnalysisComputationData() : nullptr;
+    switch (item.GetType()) {
+    case SEL_PROFILE_POINT: return MoveLinePoint(item, point.x, point.y);
+    default: return false;
+    }
+}
+
+bool ReinforcementSnapToPickedItem(Cpp_Selection& item, [[maybe_unused]] const s_tagTypePointXY& point) {
+    [[maybe_unused]] Cpp_AnalysisComputationData* a =
+        item.GetDataSet() ? item.GetDataSet()->AnalysisComputationData() : nullptr;
+    switch (item.GetType()) {
+    case SEL_REINFORCEMENT_POINT: return MoveLinePoint(item, point.x, point.y);
+    default: return false;
+    }
+}
+
+bool SlopeLineSnapToPickedItem(Cpp_Selection& item, [[maybe_unused]] const s_tagTypePointXY& point) {
+    [[maybe_unused]] Cpp_AnalysisComputationData* a =
+        item.GetDataSet() ? item.GetDataSet()->AnalysisComputationData() : nullptr;
+    switch (item.GetType()) {
+    case SEL_SLOPE_POINT: return MoveLinePoint(item, point.x, point.y);
+    default: return false;
+    }
+}
+
+bool RadiusDefinitionSnapToPickedItem(Cpp_Selection& item, [[maybe_unused]] const s_tagTypePointXY& point) {
+    [[maybe_unused]] Cpp_AnalysisComputationData* a =
+        item.GetDataSet() ? item.GetDataSet()->AnalysisComputationData() : nullptr;
+    switch (item.GetType()) {
+    case SEL_DEFINITION_TANGENT_POINT: return MoveLinePoint(item, point.x, point.y);
     case SEL_DEFINITION_FIXED_POINT:
-        if (Cpp_RadiusDefinition* definition = RadiusDefinitionOf(*this)) {
+        if (Cpp_RadiusDefinition* definition = RadiusDefinitionOf(item)) {
             definition->SetFixedPoint(point.x, point.y);
             return true;
         }
@@ -252,6 +373,86 @@ bool Cpp_Selection::SnapToPickedItem(const s_tagTypePointXY& point) {
     default: return false;
     }
 }
+
+bool IrregularTangentSnapToPickedItem(Cpp_Selection& item, [[maybe_unused]] const s_tagTypePointXY& point) {
+    [[maybe_unused]] Cpp_AnalysisComputationData* a =
+        item.GetDataSet() ? item.GetDataSet()->AnalysisComputationData() : nullptr;
+    switch (item.GetType()) {
+    case SEL_TANGENT_POINT:
+        MoveLinePoint(item, point.x, point.y);
+        RecomputeCircle(item.GetDataSet());
+        return true;
+    default: return false;
+    }
+}
+
+bool InterpolationSnapToPickedItem(Cpp_Selection& item, [[maybe_unused]] const s_tagTypePointXY& point) {
+    [[maybe_unused]] Cpp_AnalysisComputationData* a =
+        item.GetDataSet() ? item.GetDataSet()->AnalysisComputationData() : nullptr;
+    switch (item.GetType()) {
+    case SEL_CP_POINT:
+    case SEL_PRESSURE_POINT:
+    case SEL_RSUBU_POINT:
+    case SEL_STRENGTH_POINT: return MoveInterpolationPoint(item, point.x, point.y);
+    default: return false;
+    }
+}
+
+bool DistributedLoadSnapToPickedItem(Cpp_Selection& item, [[maybe_unused]] const s_tagTypePointXY& point) {
+    [[maybe_unused]] Cpp_AnalysisComputationData* a =
+        item.GetDataSet() ? item.GetDataSet()->AnalysisComputationData() : nullptr;
+    switch (item.GetType()) {
+    case SEL_LOAD_POINT: return MoveLoadPoint(item, point.x, point.y);
+    default: return false;
+    }
+}
+
+bool LineLoadSnapToPickedItem(Cpp_Selection& item, [[maybe_unused]] const s_tagTypePointXY& point) {
+    [[maybe_unused]] Cpp_AnalysisComputationData* a =
+        item.GetDataSet() ? item.GetDataSet()->AnalysisComputationData() : nullptr;
+    switch (item.GetType()) {
+    case SEL_LINE_LOAD: return MoveLineLoad(item, point.x, point.y);
+    default: return false;
+    }
+}
+
+bool CircleDefinitionSnapToPickedItem(Cpp_Selection& item, [[maybe_unused]] const s_tagTypePointXY& point) {
+    [[maybe_unused]] Cpp_AnalysisComputationData* a =
+        item.GetDataSet() ? item.GetDataSet()->AnalysisComputationData() : nullptr;
+    switch (item.GetType()) {
+    case SEL_FIXED_POINT:
+        a->SetThroughPoint(point.x, point.y);
+        RecomputeCircle(item.GetDataSet());
+        item.EditItemReferences().x = point.x;
+        item.EditItemReferences().y = point.y;
+        return true;
+    case SEL_CIRCLE_CENTRE:
+        SetCentre(*item.GetDataSet(), point.x, point.y);
+        item.EditItemReferences().x = point.x;
+        item.EditItemReferences().y = point.y;
+        return true;
+    case SEL_GRID_CORNER:
+        a->GetFixedSearchGrid().SetCorner(static_cast<int>(item.GetItemReferences().number1), point.x, point.y);
+        item.EditItemReferences().x = point.x;
+        item.EditItemReferences().y = point.y;
+        return true;
+    default: return false;
+    }
+}
+
+bool VariableCrackSnapToPickedItem(Cpp_Selection& item, [[maybe_unused]] const s_tagTypePointXY& point) {
+    [[maybe_unused]] Cpp_AnalysisComputationData* a =
+        item.GetDataSet() ? item.GetDataSet()->AnalysisComputationData() : nullptr;
+    switch (item.GetType()) {
+    case SEL_VARIABLE_CRACK_POINT:
+    case SEL_VARIABLE_WATER_POINT:
+        if (MoveCrackPoint(item, point.x, point.y)) UpdateDisplayBoundsFromGeometry();
+        return true;
+    default: return false;
+    }
+}
+
+}  // namespace selection_family
 
 // ---------------------------------------------------------------------------------------------
 // Move Point a Distance
