@@ -183,8 +183,7 @@ void Cpp_Selection::SetFromValues(Cpp_Kliven4DataSet* dataSet, int stage, int ki
 
 bool Cpp_Selection::GetName(std::string& text) const {
     const s_SelectionKindRow* row = FindSelectionKind(type_);
-    const SelectionTextOp name =
-        row ? SelectionFamilyOps(row->family).name : nullptr;
+    const SelectionTextOp name = row ? SelectionFamilyOps(row->family).name : nullptr;
     if (row && row->name)
         text = row->name;
     else if (name)
@@ -321,15 +320,15 @@ void DistributedLoadName(const Cpp_Selection& item, std::string& text) {
     static const char* const texts[] = {
         "Distributed load pt. %1ld", "Distributed load segment %1ld",
         "Distributed normal load interval %1ld", "Distributed shear load interval %1ld"};
-    Format(text, texts[item.GetType() - SEL_LOAD_POINT], NumberOfNode(item.GetItemReferences().ref1));
+    Format(text, texts[item.GetType() - SEL_LOAD_POINT],
+           NumberOfNode(item.GetItemReferences().ref1));
 }
 
 void LineLoadName(const Cpp_Selection& item, std::string& text) {
     const auto* load = static_cast<const Cpp_LineLoad*>(item.GetItemReferences().ref1);
     if (!load) return;
     if (load->option == Cpp_LineLoad::ByComponents)
-        Format(text, "Line load (Horiz.: %1.3e), (Vert.: %1.3e)", load->horizontal,
-               load->vertical);
+        Format(text, "Line load (Horiz.: %1.3e), (Vert.: %1.3e)", load->horizontal, load->vertical);
     else if (load->option == Cpp_LineLoad::ByResultant)
         Format(text, "Line load (Resultant: %1.3f, (Inclin.: %1.2f)", load->resultant,
                load->inclination);
@@ -462,9 +461,7 @@ void ResultsName(const Cpp_Selection& item, std::string& text) {
     case SEL_THRUST_LINE: Format(text, "Line of thrust - slice %1ld", r.number1); break;
     case SEL_TOTAL_STRESS: Format(text, "Total stress distrib. (slice: %1d)", slice); break;
     case SEL_PORE_PRESSURE: Format(text, "Pore pressure distrib. (slice: %1d)", slice); break;
-    case SEL_EFFECTIVE_STRESS:
-        Format(text, "Effective stress distrib. (slice: %1d)", slice);
-        break;
+    case SEL_EFFECTIVE_STRESS: Format(text, "Effective stress distrib. (slice: %1d)", slice); break;
     case SEL_SLICE: Format(text, "Slice %1ld", r.number1); break;
     case SEL_SLICE_BOUNDARY:
         Format(text, "Slice boundary between slices %1ld & %1ld", r.number1, r.number1 + 1);

@@ -8,12 +8,12 @@
 #include "analysis/tangent_line.h"
 #include "core/message_boxes.h"
 #include "editing/construction_items.h"
-#include "editing/selection.h"
-#include "editing/selection_family_ops.h"
-#include "editing/selection_kinds.h"
 #include "editing/interpolation_tool.h"
 #include "editing/noncircular_tool.h"
+#include "editing/selection.h"
 #include "editing/selection_edit_support.h"
+#include "editing/selection_family_ops.h"
+#include "editing/selection_kinds.h"
 #include "loads/distributed_load_data.h"
 #include "loads/geogrid_data.h"
 #include "loads/line_load.h"
@@ -254,7 +254,8 @@ bool Cpp_Selection::TargetExists() const {
         return !r.ref2 || line->ContainsPoint(static_cast<const Cpp_PointXY*>(r.ref2));
     }
     const s_SelectionKindRow* row = FindSelectionKind(type_);
-    if (const auto op = row ? SelectionFamilyOps(row->family).targetExists : nullptr) return op(*this);
+    if (const auto op = row ? SelectionFamilyOps(row->family).targetExists : nullptr)
+        return op(*this);
     return true;
 }
 
@@ -397,7 +398,8 @@ bool SlipSurfaceTargetExists(const Cpp_Selection& item) {
 const void* Cpp_Selection::TargetLine() const {
     if (Cpp_Line* line = LineOf(*this)) return line;
     const s_SelectionKindRow* row = FindSelectionKind(type_);
-    if (const auto op = row ? SelectionFamilyOps(row->family).targetLine : nullptr) return op(*this);
+    if (const auto op = row ? SelectionFamilyOps(row->family).targetLine : nullptr)
+        return op(*this);
     return nullptr;
 }
 
@@ -522,7 +524,7 @@ bool InterpolationDeleteAll(const Cpp_Selection& item) {
         const int kind = item.GetType() == SEL_CP_POINT         ? 5
                          : item.GetType() == SEL_PRESSURE_POINT ? 1
                          : item.GetType() == SEL_RSUBU_POINT    ? 2
-                                                       : 3;
+                                                                : 3;
         data->DeleteDataSetsOfKind(kind);
         return true;
     }
@@ -620,7 +622,8 @@ bool Cpp_Selection::DeleteEntireLine(bool& repaint) const {
     repaint = false;
     if (!TargetExists()) return false;
     const s_SelectionKindRow* row = FindSelectionKind(type_);
-    if (const auto op = row ? SelectionFamilyOps(row->family).deleteEntireLine : nullptr) return op(*this, repaint);
+    if (const auto op = row ? SelectionFamilyOps(row->family).deleteEntireLine : nullptr)
+        return op(*this, repaint);
     return false;
 }
 
@@ -680,7 +683,8 @@ bool GeogridDeleteEntireLine(const Cpp_Selection& item, [[maybe_unused]] bool& r
     case SEL_GEOGRID_HEAD:
     case SEL_GEOGRID_END:
     case SEL_GEOGRID_LAYER:
-        return ds->Geogrids()->GetIndividualGeogridList().DeleteGeogrid(static_cast<Cpp_Geogrid*>(item.GetItemReferences().ref1));
+        return ds->Geogrids()->GetIndividualGeogridList().DeleteGeogrid(
+            static_cast<Cpp_Geogrid*>(item.GetItemReferences().ref1));
     default: return false;
     }
 }
@@ -718,9 +722,7 @@ bool SlipSurfaceDeleteEntireLine(const Cpp_Selection& item, [[maybe_unused]] boo
     [[maybe_unused]] int index = 0;
     switch (item.GetType()) {
     case SEL_NONCIRCULAR_POINT:
-    case SEL_SLIP_SURFACE_SEGMENT:
-        NoncircularOf(item, index)->DeleteAllPoints();
-        return true;
+    case SEL_SLIP_SURFACE_SEGMENT: NoncircularOf(item, index)->DeleteAllPoints(); return true;
     default: return false;
     }
 }
@@ -757,7 +759,8 @@ bool IrregularTangentDeleteEntireLine(const Cpp_Selection& item, [[maybe_unused]
 bool Cpp_Selection::DeleteSegment() const {
     if (!TargetExists()) return false;
     const s_SelectionKindRow* row = FindSelectionKind(type_);
-    if (const auto op = row ? SelectionFamilyOps(row->family).deleteSegment : nullptr) return op(*this);
+    if (const auto op = row ? SelectionFamilyOps(row->family).deleteSegment : nullptr)
+        return op(*this);
     return false;
 }
 
@@ -779,8 +782,7 @@ bool ProfileLineDeleteSegment(const Cpp_Selection& item) {
     [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
     [[maybe_unused]] int index = 0;
     switch (item.GetType()) {
-    case SEL_PROFILE_SEGMENT:
-        return LineListOf(item)->DeleteSegment(LineOf(item), PointOf(item));
+    case SEL_PROFILE_SEGMENT: return LineListOf(item)->DeleteSegment(LineOf(item), PointOf(item));
     default: return false;
     }
 }
@@ -849,7 +851,8 @@ bool RadiusDefinitionDeleteSegment(const Cpp_Selection& item) {
     switch (item.GetType()) {
     case SEL_DEFINITION_TANGENT_SEGMENT:
         TangentLineOf(item, index);
-        return item.GetDataSet()->AnalysisComputationData()
+        return item.GetDataSet()
+            ->AnalysisComputationData()
             ->GetRadiusDefinitionList()
             .RemoveOrEditTangentPoint(RadiusDefinitionOf(item), index);
     default: return false;
@@ -902,7 +905,8 @@ bool IrregularTangentDeleteSegment(const Cpp_Selection& item) {
 bool Cpp_Selection::DeletePoint() const {
     if (!TargetExists()) return false;
     const s_SelectionKindRow* row = FindSelectionKind(type_);
-    if (const auto op = row ? SelectionFamilyOps(row->family).deletePoint : nullptr) return op(*this);
+    if (const auto op = row ? SelectionFamilyOps(row->family).deletePoint : nullptr)
+        return op(*this);
     return false;
 }
 
@@ -1028,7 +1032,8 @@ bool IrregularTangentDeletePoint(const Cpp_Selection& item) {
         // be saved as one that no reader accepts, so the definition goes whole.
         if (item.GetType() == SEL_DEFINITION_TANGENT_POINT && line->Points().size() <= 2)
             return item.DeleteRadiusDefinition();
-        if (item.GetType() == SEL_TANGENT_POINT && !TangentLineKeepsTwoPoints(*line, 1)) return false;
+        if (item.GetType() == SEL_TANGENT_POINT && !TangentLineKeepsTwoPoints(*line, 1))
+            return false;
         line->Points().erase(line->Points().begin() + index);
         return true;
     }
@@ -1048,7 +1053,8 @@ bool RadiusDefinitionDeletePoint(const Cpp_Selection& item) {
         // be saved as one that no reader accepts, so the definition goes whole.
         if (item.GetType() == SEL_DEFINITION_TANGENT_POINT && line->Points().size() <= 2)
             return item.DeleteRadiusDefinition();
-        if (item.GetType() == SEL_TANGENT_POINT && !TangentLineKeepsTwoPoints(*line, 1)) return false;
+        if (item.GetType() == SEL_TANGENT_POINT && !TangentLineKeepsTwoPoints(*line, 1))
+            return false;
         line->Points().erase(line->Points().begin() + index);
         return true;
     }

@@ -95,8 +95,8 @@ void ProfileLineHighlight(const Cpp_Selection& item, platform::DeviceContext& dc
     }
     if (kind != SEL_PROFILE_LABEL && kind != SEL_MATERIAL_LABEL) return;
     if (Cpp_Graphics::OutputMode() != Cpp_Graphics::kOutputScreen) return;
-    const auto* line = static_cast<const Cpp_Line*>(kind == SEL_PROFILE_LABEL && r.ref2 ? r.ref2
-                                                                                       : r.ref1);
+    const auto* line =
+        static_cast<const Cpp_Line*>(kind == SEL_PROFILE_LABEL && r.ref2 ? r.ref2 : r.ref1);
     if (!line) return;
     LabelFrameHighlight(dc, line,
                         kind == SEL_MATERIAL_LABEL
@@ -189,9 +189,10 @@ void VariableCrackHighlight(const Cpp_Selection& item, platform::DeviceContext& 
     const auto* p = static_cast<const Cpp_CrackPoint*>(item.GetItemReferences().ref1);
     if (!p) return;
     DrawPointMark(dc, p->X(), p->Value());
-    const bool segment =
-        item.GetType() == SEL_VARIABLE_CRACK_SEGMENT || item.GetType() == SEL_VARIABLE_WATER_SEGMENT;
-    if (const Cpp_CrackPoint* q = segment ? p->Next() : nullptr) DrawPointMark(dc, q->X(), q->Value());
+    const bool segment = item.GetType() == SEL_VARIABLE_CRACK_SEGMENT ||
+                         item.GetType() == SEL_VARIABLE_WATER_SEGMENT;
+    if (const Cpp_CrackPoint* q = segment ? p->Next() : nullptr)
+        DrawPointMark(dc, q->X(), q->Value());
 }
 
 // The critical circle (28).

@@ -10,20 +10,18 @@
 #include "core/message_boxes.h"
 #include "core/summary_window.h"
 #include "core/units.h"
-#include "editing/display_bounds.h"
-#include "platform/services.h"
 #include "editing/circle_tool.h"
 #include "editing/construction_items.h"
 #include "editing/crack_tool.h"
+#include "editing/display_bounds.h"
+#include "editing/interpolation_tool.h"
 #include "editing/nail_geogrid_tools.h"
 #include "editing/radius_tool.h"
 #include "editing/search_grid_tool.h"
 #include "editing/selection.h"
+#include "editing/selection_edit_support.h"
 #include "editing/selection_family_ops.h"
 #include "editing/selection_kinds.h"
-#include "editing/crack_tool.h"
-#include "editing/interpolation_tool.h"
-#include "editing/selection_edit_support.h"
 #include "editing/tool_dialog_bars.h"
 #include "graphics/graphics.h"
 #include "loads/distributed_load_data.h"
@@ -35,6 +33,7 @@
 #include "model/data_set.h"
 #include "model/data_sets.h"
 #include "model/derived_data.h"
+#include "platform/services.h"
 #include "porepressure/interpolation_data.h"
 #include "porepressure/piezometric_line.h"
 #include "profile/crack.h"
@@ -172,13 +171,15 @@ bool Cpp_Selection::MoveToXY(double x, double y, bool keepMarked) const {
     Cpp_Graphics::ExtendDataRange(x, y);
     if (!TargetExists()) return false;
     const s_SelectionKindRow* row = FindSelectionKind(type_);
-    if (const auto op = row ? SelectionFamilyOps(row->family).moveToXY : nullptr) return op(*this, x, y);
+    if (const auto op = row ? SelectionFamilyOps(row->family).moveToXY : nullptr)
+        return op(*this, x, y);
     return false;
 }
 
 namespace selection_family {
 
-bool ConstructionLineMoveToXY(const Cpp_Selection& item, [[maybe_unused]] double x, [[maybe_unused]] double y) {
+bool ConstructionLineMoveToXY(const Cpp_Selection& item, [[maybe_unused]] double x,
+                              [[maybe_unused]] double y) {
     [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
     [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
     switch (item.GetType()) {
@@ -187,7 +188,8 @@ bool ConstructionLineMoveToXY(const Cpp_Selection& item, [[maybe_unused]] double
     }
 }
 
-bool SlipSurfaceMoveToXY(const Cpp_Selection& item, [[maybe_unused]] double x, [[maybe_unused]] double y) {
+bool SlipSurfaceMoveToXY(const Cpp_Selection& item, [[maybe_unused]] double x,
+                         [[maybe_unused]] double y) {
     [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
     [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
     switch (item.GetType()) {
@@ -196,7 +198,8 @@ bool SlipSurfaceMoveToXY(const Cpp_Selection& item, [[maybe_unused]] double x, [
     }
 }
 
-bool PiezometricLineMoveToXY(const Cpp_Selection& item, [[maybe_unused]] double x, [[maybe_unused]] double y) {
+bool PiezometricLineMoveToXY(const Cpp_Selection& item, [[maybe_unused]] double x,
+                             [[maybe_unused]] double y) {
     [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
     [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
     switch (item.GetType()) {
@@ -205,7 +208,8 @@ bool PiezometricLineMoveToXY(const Cpp_Selection& item, [[maybe_unused]] double 
     }
 }
 
-bool ProfileLineMoveToXY(const Cpp_Selection& item, [[maybe_unused]] double x, [[maybe_unused]] double y) {
+bool ProfileLineMoveToXY(const Cpp_Selection& item, [[maybe_unused]] double x,
+                         [[maybe_unused]] double y) {
     [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
     [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
     switch (item.GetType()) {
@@ -214,7 +218,8 @@ bool ProfileLineMoveToXY(const Cpp_Selection& item, [[maybe_unused]] double x, [
     }
 }
 
-bool RadiusDefinitionMoveToXY(const Cpp_Selection& item, [[maybe_unused]] double x, [[maybe_unused]] double y) {
+bool RadiusDefinitionMoveToXY(const Cpp_Selection& item, [[maybe_unused]] double x,
+                              [[maybe_unused]] double y) {
     [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
     [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
     switch (item.GetType()) {
@@ -223,7 +228,8 @@ bool RadiusDefinitionMoveToXY(const Cpp_Selection& item, [[maybe_unused]] double
     }
 }
 
-bool SlopeLineMoveToXY(const Cpp_Selection& item, [[maybe_unused]] double x, [[maybe_unused]] double y) {
+bool SlopeLineMoveToXY(const Cpp_Selection& item, [[maybe_unused]] double x,
+                       [[maybe_unused]] double y) {
     [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
     [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
     switch (item.GetType()) {
@@ -232,7 +238,8 @@ bool SlopeLineMoveToXY(const Cpp_Selection& item, [[maybe_unused]] double x, [[m
     }
 }
 
-bool IrregularTangentMoveToXY(const Cpp_Selection& item, [[maybe_unused]] double x, [[maybe_unused]] double y) {
+bool IrregularTangentMoveToXY(const Cpp_Selection& item, [[maybe_unused]] double x,
+                              [[maybe_unused]] double y) {
     [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
     [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
     switch (item.GetType()) {
@@ -241,7 +248,8 @@ bool IrregularTangentMoveToXY(const Cpp_Selection& item, [[maybe_unused]] double
     }
 }
 
-bool ReinforcementMoveToXY(const Cpp_Selection& item, [[maybe_unused]] double x, [[maybe_unused]] double y) {
+bool ReinforcementMoveToXY(const Cpp_Selection& item, [[maybe_unused]] double x,
+                           [[maybe_unused]] double y) {
     [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
     [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
     switch (item.GetType()) {
@@ -250,7 +258,8 @@ bool ReinforcementMoveToXY(const Cpp_Selection& item, [[maybe_unused]] double x,
     }
 }
 
-bool InterpolationMoveToXY(const Cpp_Selection& item, [[maybe_unused]] double x, [[maybe_unused]] double y) {
+bool InterpolationMoveToXY(const Cpp_Selection& item, [[maybe_unused]] double x,
+                           [[maybe_unused]] double y) {
     [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
     [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
     switch (item.GetType()) {
@@ -262,7 +271,8 @@ bool InterpolationMoveToXY(const Cpp_Selection& item, [[maybe_unused]] double x,
     }
 }
 
-bool VariableCrackMoveToXY(const Cpp_Selection& item, [[maybe_unused]] double x, [[maybe_unused]] double y) {
+bool VariableCrackMoveToXY(const Cpp_Selection& item, [[maybe_unused]] double x,
+                           [[maybe_unused]] double y) {
     [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
     [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
     switch (item.GetType()) {
@@ -276,13 +286,14 @@ bool VariableCrackMoveToXY(const Cpp_Selection& item, [[maybe_unused]] double x,
 
 void Cpp_Selection::SetPointXY(double x, double y) const {
     const s_SelectionKindRow* row = FindSelectionKind(type_);
-    if (const auto op = row ? SelectionFamilyOps(row->family).setPointXY : nullptr) return op(*this, x, y);
-    
+    if (const auto op = row ? SelectionFamilyOps(row->family).setPointXY : nullptr)
+        return op(*this, x, y);
 }
 
 namespace selection_family {
 
-void ConstructionLineSetPointXY(const Cpp_Selection& item, [[maybe_unused]] double x, [[maybe_unused]] double y) {
+void ConstructionLineSetPointXY(const Cpp_Selection& item, [[maybe_unused]] double x,
+                                [[maybe_unused]] double y) {
     [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
     [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
     switch (item.GetType()) {
@@ -293,7 +304,8 @@ void ConstructionLineSetPointXY(const Cpp_Selection& item, [[maybe_unused]] doub
     }
 }
 
-void PiezometricLineSetPointXY(const Cpp_Selection& item, [[maybe_unused]] double x, [[maybe_unused]] double y) {
+void PiezometricLineSetPointXY(const Cpp_Selection& item, [[maybe_unused]] double x,
+                               [[maybe_unused]] double y) {
     [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
     [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
     switch (item.GetType()) {
@@ -304,7 +316,8 @@ void PiezometricLineSetPointXY(const Cpp_Selection& item, [[maybe_unused]] doubl
     }
 }
 
-void ProfileLineSetPointXY(const Cpp_Selection& item, [[maybe_unused]] double x, [[maybe_unused]] double y) {
+void ProfileLineSetPointXY(const Cpp_Selection& item, [[maybe_unused]] double x,
+                           [[maybe_unused]] double y) {
     [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
     [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
     switch (item.GetType()) {
@@ -315,7 +328,8 @@ void ProfileLineSetPointXY(const Cpp_Selection& item, [[maybe_unused]] double x,
     }
 }
 
-void ReinforcementSetPointXY(const Cpp_Selection& item, [[maybe_unused]] double x, [[maybe_unused]] double y) {
+void ReinforcementSetPointXY(const Cpp_Selection& item, [[maybe_unused]] double x,
+                             [[maybe_unused]] double y) {
     [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
     [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
     switch (item.GetType()) {
@@ -345,7 +359,10 @@ bool Cpp_Selection::Nudge(double dx, double dy, bool& repaint) {
 
 namespace selection_family {
 
-std::optional<bool> ConstructionLineNudge(Cpp_Selection& item, [[maybe_unused]] double dx, [[maybe_unused]] double dy, [[maybe_unused]] bool& repaint, [[maybe_unused]] s_tagTypePointXY& to) {
+std::optional<bool> ConstructionLineNudge(Cpp_Selection& item, [[maybe_unused]] double dx,
+                                          [[maybe_unused]] double dy,
+                                          [[maybe_unused]] bool& repaint,
+                                          [[maybe_unused]] s_tagTypePointXY& to) {
     [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
     [[maybe_unused]] Cpp_AnalysisComputationData* a = ds ? ds->AnalysisComputationData() : nullptr;
     [[maybe_unused]] const s_SelectionReferences& refs = item.GetItemReferences();
@@ -365,7 +382,9 @@ std::optional<bool> ConstructionLineNudge(Cpp_Selection& item, [[maybe_unused]] 
     }
 }
 
-std::optional<bool> SlipSurfaceNudge(Cpp_Selection& item, [[maybe_unused]] double dx, [[maybe_unused]] double dy, [[maybe_unused]] bool& repaint, [[maybe_unused]] s_tagTypePointXY& to) {
+std::optional<bool> SlipSurfaceNudge(Cpp_Selection& item, [[maybe_unused]] double dx,
+                                     [[maybe_unused]] double dy, [[maybe_unused]] bool& repaint,
+                                     [[maybe_unused]] s_tagTypePointXY& to) {
     [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
     [[maybe_unused]] Cpp_AnalysisComputationData* a = ds ? ds->AnalysisComputationData() : nullptr;
     [[maybe_unused]] const s_SelectionReferences& refs = item.GetItemReferences();
@@ -385,7 +404,9 @@ std::optional<bool> SlipSurfaceNudge(Cpp_Selection& item, [[maybe_unused]] doubl
     }
 }
 
-std::optional<bool> PiezometricLineNudge(Cpp_Selection& item, [[maybe_unused]] double dx, [[maybe_unused]] double dy, [[maybe_unused]] bool& repaint, [[maybe_unused]] s_tagTypePointXY& to) {
+std::optional<bool> PiezometricLineNudge(Cpp_Selection& item, [[maybe_unused]] double dx,
+                                         [[maybe_unused]] double dy, [[maybe_unused]] bool& repaint,
+                                         [[maybe_unused]] s_tagTypePointXY& to) {
     [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
     [[maybe_unused]] Cpp_AnalysisComputationData* a = ds ? ds->AnalysisComputationData() : nullptr;
     [[maybe_unused]] const s_SelectionReferences& refs = item.GetItemReferences();
@@ -405,7 +426,9 @@ std::optional<bool> PiezometricLineNudge(Cpp_Selection& item, [[maybe_unused]] d
     }
 }
 
-std::optional<bool> ProfileLineNudge(Cpp_Selection& item, [[maybe_unused]] double dx, [[maybe_unused]] double dy, [[maybe_unused]] bool& repaint, [[maybe_unused]] s_tagTypePointXY& to) {
+std::optional<bool> ProfileLineNudge(Cpp_Selection& item, [[maybe_unused]] double dx,
+                                     [[maybe_unused]] double dy, [[maybe_unused]] bool& repaint,
+                                     [[maybe_unused]] s_tagTypePointXY& to) {
     [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
     [[maybe_unused]] Cpp_AnalysisComputationData* a = ds ? ds->AnalysisComputationData() : nullptr;
     [[maybe_unused]] const s_SelectionReferences& refs = item.GetItemReferences();
@@ -425,7 +448,10 @@ std::optional<bool> ProfileLineNudge(Cpp_Selection& item, [[maybe_unused]] doubl
     }
 }
 
-std::optional<bool> RadiusDefinitionNudge(Cpp_Selection& item, [[maybe_unused]] double dx, [[maybe_unused]] double dy, [[maybe_unused]] bool& repaint, [[maybe_unused]] s_tagTypePointXY& to) {
+std::optional<bool> RadiusDefinitionNudge(Cpp_Selection& item, [[maybe_unused]] double dx,
+                                          [[maybe_unused]] double dy,
+                                          [[maybe_unused]] bool& repaint,
+                                          [[maybe_unused]] s_tagTypePointXY& to) {
     [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
     [[maybe_unused]] Cpp_AnalysisComputationData* a = ds ? ds->AnalysisComputationData() : nullptr;
     [[maybe_unused]] const s_SelectionReferences& refs = item.GetItemReferences();
@@ -472,7 +498,10 @@ std::optional<bool> RadiusDefinitionNudge(Cpp_Selection& item, [[maybe_unused]] 
     }
 }
 
-std::optional<bool> IrregularTangentNudge(Cpp_Selection& item, [[maybe_unused]] double dx, [[maybe_unused]] double dy, [[maybe_unused]] bool& repaint, [[maybe_unused]] s_tagTypePointXY& to) {
+std::optional<bool> IrregularTangentNudge(Cpp_Selection& item, [[maybe_unused]] double dx,
+                                          [[maybe_unused]] double dy,
+                                          [[maybe_unused]] bool& repaint,
+                                          [[maybe_unused]] s_tagTypePointXY& to) {
     [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
     [[maybe_unused]] Cpp_AnalysisComputationData* a = ds ? ds->AnalysisComputationData() : nullptr;
     [[maybe_unused]] const s_SelectionReferences& refs = item.GetItemReferences();
@@ -492,7 +521,9 @@ std::optional<bool> IrregularTangentNudge(Cpp_Selection& item, [[maybe_unused]] 
     }
 }
 
-std::optional<bool> ReinforcementNudge(Cpp_Selection& item, [[maybe_unused]] double dx, [[maybe_unused]] double dy, [[maybe_unused]] bool& repaint, [[maybe_unused]] s_tagTypePointXY& to) {
+std::optional<bool> ReinforcementNudge(Cpp_Selection& item, [[maybe_unused]] double dx,
+                                       [[maybe_unused]] double dy, [[maybe_unused]] bool& repaint,
+                                       [[maybe_unused]] s_tagTypePointXY& to) {
     [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
     [[maybe_unused]] Cpp_AnalysisComputationData* a = ds ? ds->AnalysisComputationData() : nullptr;
     [[maybe_unused]] const s_SelectionReferences& refs = item.GetItemReferences();
@@ -512,7 +543,9 @@ std::optional<bool> ReinforcementNudge(Cpp_Selection& item, [[maybe_unused]] dou
     }
 }
 
-std::optional<bool> SlopeLineNudge(Cpp_Selection& item, [[maybe_unused]] double dx, [[maybe_unused]] double dy, [[maybe_unused]] bool& repaint, [[maybe_unused]] s_tagTypePointXY& to) {
+std::optional<bool> SlopeLineNudge(Cpp_Selection& item, [[maybe_unused]] double dx,
+                                   [[maybe_unused]] double dy, [[maybe_unused]] bool& repaint,
+                                   [[maybe_unused]] s_tagTypePointXY& to) {
     [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
     [[maybe_unused]] Cpp_AnalysisComputationData* a = ds ? ds->AnalysisComputationData() : nullptr;
     [[maybe_unused]] const s_SelectionReferences& refs = item.GetItemReferences();
@@ -528,7 +561,9 @@ std::optional<bool> SlopeLineNudge(Cpp_Selection& item, [[maybe_unused]] double 
     }
 }
 
-std::optional<bool> InterpolationNudge(Cpp_Selection& item, [[maybe_unused]] double dx, [[maybe_unused]] double dy, [[maybe_unused]] bool& repaint, [[maybe_unused]] s_tagTypePointXY& to) {
+std::optional<bool> InterpolationNudge(Cpp_Selection& item, [[maybe_unused]] double dx,
+                                       [[maybe_unused]] double dy, [[maybe_unused]] bool& repaint,
+                                       [[maybe_unused]] s_tagTypePointXY& to) {
     [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
     [[maybe_unused]] Cpp_AnalysisComputationData* a = ds ? ds->AnalysisComputationData() : nullptr;
     [[maybe_unused]] const s_SelectionReferences& refs = item.GetItemReferences();
@@ -543,7 +578,9 @@ std::optional<bool> InterpolationNudge(Cpp_Selection& item, [[maybe_unused]] dou
     }
 }
 
-std::optional<bool> DistributedLoadNudge(Cpp_Selection& item, [[maybe_unused]] double dx, [[maybe_unused]] double dy, [[maybe_unused]] bool& repaint, [[maybe_unused]] s_tagTypePointXY& to) {
+std::optional<bool> DistributedLoadNudge(Cpp_Selection& item, [[maybe_unused]] double dx,
+                                         [[maybe_unused]] double dy, [[maybe_unused]] bool& repaint,
+                                         [[maybe_unused]] s_tagTypePointXY& to) {
     [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
     [[maybe_unused]] Cpp_AnalysisComputationData* a = ds ? ds->AnalysisComputationData() : nullptr;
     [[maybe_unused]] const s_SelectionReferences& refs = item.GetItemReferences();
@@ -553,7 +590,9 @@ std::optional<bool> DistributedLoadNudge(Cpp_Selection& item, [[maybe_unused]] d
     }
 }
 
-std::optional<bool> LineLoadNudge(Cpp_Selection& item, [[maybe_unused]] double dx, [[maybe_unused]] double dy, [[maybe_unused]] bool& repaint, [[maybe_unused]] s_tagTypePointXY& to) {
+std::optional<bool> LineLoadNudge(Cpp_Selection& item, [[maybe_unused]] double dx,
+                                  [[maybe_unused]] double dy, [[maybe_unused]] bool& repaint,
+                                  [[maybe_unused]] s_tagTypePointXY& to) {
     [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
     [[maybe_unused]] Cpp_AnalysisComputationData* a = ds ? ds->AnalysisComputationData() : nullptr;
     [[maybe_unused]] const s_SelectionReferences& refs = item.GetItemReferences();
@@ -563,7 +602,9 @@ std::optional<bool> LineLoadNudge(Cpp_Selection& item, [[maybe_unused]] double d
     }
 }
 
-std::optional<bool> VariableCrackNudge(Cpp_Selection& item, [[maybe_unused]] double dx, [[maybe_unused]] double dy, [[maybe_unused]] bool& repaint, [[maybe_unused]] s_tagTypePointXY& to) {
+std::optional<bool> VariableCrackNudge(Cpp_Selection& item, [[maybe_unused]] double dx,
+                                       [[maybe_unused]] double dy, [[maybe_unused]] bool& repaint,
+                                       [[maybe_unused]] s_tagTypePointXY& to) {
     [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
     [[maybe_unused]] Cpp_AnalysisComputationData* a = ds ? ds->AnalysisComputationData() : nullptr;
     [[maybe_unused]] const s_SelectionReferences& refs = item.GetItemReferences();
@@ -578,7 +619,10 @@ std::optional<bool> VariableCrackNudge(Cpp_Selection& item, [[maybe_unused]] dou
     }
 }
 
-std::optional<bool> CircleDefinitionNudge(Cpp_Selection& item, [[maybe_unused]] double dx, [[maybe_unused]] double dy, [[maybe_unused]] bool& repaint, [[maybe_unused]] s_tagTypePointXY& to) {
+std::optional<bool> CircleDefinitionNudge(Cpp_Selection& item, [[maybe_unused]] double dx,
+                                          [[maybe_unused]] double dy,
+                                          [[maybe_unused]] bool& repaint,
+                                          [[maybe_unused]] s_tagTypePointXY& to) {
     [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
     [[maybe_unused]] Cpp_AnalysisComputationData* a = ds ? ds->AnalysisComputationData() : nullptr;
     [[maybe_unused]] const s_SelectionReferences& refs = item.GetItemReferences();
@@ -641,7 +685,9 @@ void Cpp_Selection::ApplyToolBarValues(bool& clearSelection, bool& repaint, bool
 
 namespace selection_family {
 
-bool ProfileLineApplyToolBarValues(Cpp_Selection& item, [[maybe_unused]] bool& clearSelection, [[maybe_unused]] bool& repaint, [[maybe_unused]] bool& modified) {
+bool ProfileLineApplyToolBarValues(Cpp_Selection& item, [[maybe_unused]] bool& clearSelection,
+                                   [[maybe_unused]] bool& repaint,
+                                   [[maybe_unused]] bool& modified) {
     [[maybe_unused]] ToolDialogBars& bars = TheToolBars();
     [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
     [[maybe_unused]] double x = 0, y = 0;
@@ -652,10 +698,10 @@ bool ProfileLineApplyToolBarValues(Cpp_Selection& item, [[maybe_unused]] bool& c
         if (!ApplyLineData<int>(
                 bar, ds->ProfileLines(), static_cast<Cpp_ProfileLine*>(LineOf(item)), "Profile",
                 [](const Cpp_ProfileLine& l) { return l.GetMaterialNumber(); },
-                [](Cpp_ProfileLine& l, int material) { l.SetMaterialNumber(material); },
-                modified))
+                [](Cpp_ProfileLine& l, int material) { l.SetMaterialNumber(material); }, modified))
             return false;
-        if (item.GetType() == SEL_PROFILE_POINT && bar && bar->GetPoint(x, y) && item.MoveToXY(x, y, true))
+        if (item.GetType() == SEL_PROFILE_POINT && bar && bar->GetPoint(x, y) &&
+            item.MoveToXY(x, y, true))
             modified = true;
         repaint = modified;
         return true;
@@ -664,7 +710,9 @@ bool ProfileLineApplyToolBarValues(Cpp_Selection& item, [[maybe_unused]] bool& c
     }
 }
 
-bool PiezometricLineApplyToolBarValues(Cpp_Selection& item, [[maybe_unused]] bool& clearSelection, [[maybe_unused]] bool& repaint, [[maybe_unused]] bool& modified) {
+bool PiezometricLineApplyToolBarValues(Cpp_Selection& item, [[maybe_unused]] bool& clearSelection,
+                                       [[maybe_unused]] bool& repaint,
+                                       [[maybe_unused]] bool& modified) {
     [[maybe_unused]] ToolDialogBars& bars = TheToolBars();
     [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
     [[maybe_unused]] double x = 0, y = 0;
@@ -678,7 +726,8 @@ bool PiezometricLineApplyToolBarValues(Cpp_Selection& item, [[maybe_unused]] boo
                 [](Cpp_PiezometricLine& l, double weight) { l.SetUnitWeightOfWater(weight); },
                 modified))
             return false;
-        if (item.GetType() == SEL_PIEZOMETRIC_POINT && bar && bar->GetPoint(x, y) && item.MoveToXY(x, y, true))
+        if (item.GetType() == SEL_PIEZOMETRIC_POINT && bar && bar->GetPoint(x, y) &&
+            item.MoveToXY(x, y, true))
             modified = true;
         repaint = modified;
         return true;
@@ -687,7 +736,9 @@ bool PiezometricLineApplyToolBarValues(Cpp_Selection& item, [[maybe_unused]] boo
     }
 }
 
-bool ReinforcementApplyToolBarValues(Cpp_Selection& item, [[maybe_unused]] bool& clearSelection, [[maybe_unused]] bool& repaint, [[maybe_unused]] bool& modified) {
+bool ReinforcementApplyToolBarValues(Cpp_Selection& item, [[maybe_unused]] bool& clearSelection,
+                                     [[maybe_unused]] bool& repaint,
+                                     [[maybe_unused]] bool& modified) {
     [[maybe_unused]] ToolDialogBars& bars = TheToolBars();
     [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
     [[maybe_unused]] double x = 0, y = 0;
@@ -721,19 +772,23 @@ bool ReinforcementApplyToolBarValues(Cpp_Selection& item, [[maybe_unused]] bool&
     }
 }
 
-bool ConstructionLineApplyToolBarValues(Cpp_Selection& item, [[maybe_unused]] bool& clearSelection, [[maybe_unused]] bool& repaint, [[maybe_unused]] bool& modified) {
+bool ConstructionLineApplyToolBarValues(Cpp_Selection& item, [[maybe_unused]] bool& clearSelection,
+                                        [[maybe_unused]] bool& repaint,
+                                        [[maybe_unused]] bool& modified) {
     [[maybe_unused]] ToolDialogBars& bars = TheToolBars();
     [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
     [[maybe_unused]] double x = 0, y = 0;
     switch (item.GetType()) {
     case SEL_CONSTRUCTION_POINT:
-        if (bars.construction.GetPoint(x, y) && item.MoveToXY(x, y, true)) modified = repaint = true;
+        if (bars.construction.GetPoint(x, y) && item.MoveToXY(x, y, true))
+            modified = repaint = true;
         return true;
     default: return false;
     }
 }
 
-bool SlopeLineApplyToolBarValues(Cpp_Selection& item, [[maybe_unused]] bool& clearSelection, [[maybe_unused]] bool& repaint, [[maybe_unused]] bool& modified) {
+bool SlopeLineApplyToolBarValues(Cpp_Selection& item, [[maybe_unused]] bool& clearSelection,
+                                 [[maybe_unused]] bool& repaint, [[maybe_unused]] bool& modified) {
     [[maybe_unused]] ToolDialogBars& bars = TheToolBars();
     [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
     [[maybe_unused]] double x = 0, y = 0;
@@ -746,7 +801,9 @@ bool SlopeLineApplyToolBarValues(Cpp_Selection& item, [[maybe_unused]] bool& cle
     }
 }
 
-bool SlipSurfaceApplyToolBarValues(Cpp_Selection& item, [[maybe_unused]] bool& clearSelection, [[maybe_unused]] bool& repaint, [[maybe_unused]] bool& modified) {
+bool SlipSurfaceApplyToolBarValues(Cpp_Selection& item, [[maybe_unused]] bool& clearSelection,
+                                   [[maybe_unused]] bool& repaint,
+                                   [[maybe_unused]] bool& modified) {
     [[maybe_unused]] ToolDialogBars& bars = TheToolBars();
     [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
     [[maybe_unused]] double x = 0, y = 0;
@@ -768,7 +825,9 @@ bool SlipSurfaceApplyToolBarValues(Cpp_Selection& item, [[maybe_unused]] bool& c
     }
 }
 
-bool InterpolationApplyToolBarValues(Cpp_Selection& item, [[maybe_unused]] bool& clearSelection, [[maybe_unused]] bool& repaint, [[maybe_unused]] bool& modified) {
+bool InterpolationApplyToolBarValues(Cpp_Selection& item, [[maybe_unused]] bool& clearSelection,
+                                     [[maybe_unused]] bool& repaint,
+                                     [[maybe_unused]] bool& modified) {
     [[maybe_unused]] ToolDialogBars& bars = TheToolBars();
     [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
     [[maybe_unused]] double x = 0, y = 0;
@@ -793,7 +852,9 @@ bool InterpolationApplyToolBarValues(Cpp_Selection& item, [[maybe_unused]] bool&
     }
 }
 
-bool DistributedLoadApplyToolBarValues(Cpp_Selection& item, [[maybe_unused]] bool& clearSelection, [[maybe_unused]] bool& repaint, [[maybe_unused]] bool& modified) {
+bool DistributedLoadApplyToolBarValues(Cpp_Selection& item, [[maybe_unused]] bool& clearSelection,
+                                       [[maybe_unused]] bool& repaint,
+                                       [[maybe_unused]] bool& modified) {
     [[maybe_unused]] ToolDialogBars& bars = TheToolBars();
     [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
     [[maybe_unused]] double x = 0, y = 0;
@@ -804,7 +865,8 @@ bool DistributedLoadApplyToolBarValues(Cpp_Selection& item, [[maybe_unused]] boo
         // from a piezometric line has no points left to select.
         auto* node = static_cast<Cpp_DistributedLoadPoint*>(item.GetItemReferences().ref1);
         if (!ActiveDistributedLoadBar()) return true;
-        if (DistributedLoadsOf(item)->ApplyBarToSelectedPoint(node, item.GetType() == SEL_LOAD_SEGMENT))
+        if (DistributedLoadsOf(item)->ApplyBarToSelectedPoint(node,
+                                                              item.GetType() == SEL_LOAD_SEGMENT))
             modified = repaint = true;
         if (!node || LoadPointIndex(item) < 0) clearSelection = true;
         return true;
@@ -813,7 +875,8 @@ bool DistributedLoadApplyToolBarValues(Cpp_Selection& item, [[maybe_unused]] boo
     }
 }
 
-bool LineLoadApplyToolBarValues(Cpp_Selection& item, [[maybe_unused]] bool& clearSelection, [[maybe_unused]] bool& repaint, [[maybe_unused]] bool& modified) {
+bool LineLoadApplyToolBarValues(Cpp_Selection& item, [[maybe_unused]] bool& clearSelection,
+                                [[maybe_unused]] bool& repaint, [[maybe_unused]] bool& modified) {
     [[maybe_unused]] ToolDialogBars& bars = TheToolBars();
     [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
     [[maybe_unused]] double x = 0, y = 0;
@@ -830,7 +893,8 @@ bool LineLoadApplyToolBarValues(Cpp_Selection& item, [[maybe_unused]] bool& clea
     }
 }
 
-bool GeogridApplyToolBarValues(Cpp_Selection& item, [[maybe_unused]] bool& clearSelection, [[maybe_unused]] bool& repaint, [[maybe_unused]] bool& modified) {
+bool GeogridApplyToolBarValues(Cpp_Selection& item, [[maybe_unused]] bool& clearSelection,
+                               [[maybe_unused]] bool& repaint, [[maybe_unused]] bool& modified) {
     [[maybe_unused]] ToolDialogBars& bars = TheToolBars();
     [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
     [[maybe_unused]] double x = 0, y = 0;
@@ -842,7 +906,8 @@ bool GeogridApplyToolBarValues(Cpp_Selection& item, [[maybe_unused]] bool& clear
         if (!IsToolBarVisible(BarGeogrids) ||
             !bars.geogrids.GetGeogridData(v.y, v.length, v.type, v.leftFacing))
             return true;
-        if (AssignGeogridFromBar(*static_cast<Cpp_Geogrid*>(item.GetItemReferences().ref1), v, ds->SlopeGeometry()))
+        if (AssignGeogridFromBar(*static_cast<Cpp_Geogrid*>(item.GetItemReferences().ref1), v,
+                                 ds->SlopeGeometry()))
             modified = repaint = true;
         return true;
     }
@@ -850,7 +915,8 @@ bool GeogridApplyToolBarValues(Cpp_Selection& item, [[maybe_unused]] bool& clear
     }
 }
 
-bool NailApplyToolBarValues(Cpp_Selection& item, [[maybe_unused]] bool& clearSelection, [[maybe_unused]] bool& repaint, [[maybe_unused]] bool& modified) {
+bool NailApplyToolBarValues(Cpp_Selection& item, [[maybe_unused]] bool& clearSelection,
+                            [[maybe_unused]] bool& repaint, [[maybe_unused]] bool& modified) {
     [[maybe_unused]] ToolDialogBars& bars = TheToolBars();
     [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
     [[maybe_unused]] double x = 0, y = 0;
@@ -871,7 +937,9 @@ bool NailApplyToolBarValues(Cpp_Selection& item, [[maybe_unused]] bool& clearSel
     }
 }
 
-bool VariableCrackApplyToolBarValues(Cpp_Selection& item, [[maybe_unused]] bool& clearSelection, [[maybe_unused]] bool& repaint, [[maybe_unused]] bool& modified) {
+bool VariableCrackApplyToolBarValues(Cpp_Selection& item, [[maybe_unused]] bool& clearSelection,
+                                     [[maybe_unused]] bool& repaint,
+                                     [[maybe_unused]] bool& modified) {
     [[maybe_unused]] ToolDialogBars& bars = TheToolBars();
     [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
     [[maybe_unused]] double x = 0, y = 0;
@@ -888,13 +956,17 @@ bool VariableCrackApplyToolBarValues(Cpp_Selection& item, [[maybe_unused]] bool&
     }
 }
 
-bool ConstructionCircleApplyToolBarValues(Cpp_Selection& item, [[maybe_unused]] bool& clearSelection, [[maybe_unused]] bool& repaint, [[maybe_unused]] bool& modified) {
+bool ConstructionCircleApplyToolBarValues(Cpp_Selection& item,
+                                          [[maybe_unused]] bool& clearSelection,
+                                          [[maybe_unused]] bool& repaint,
+                                          [[maybe_unused]] bool& modified) {
     [[maybe_unused]] ToolDialogBars& bars = TheToolBars();
     [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
     [[maybe_unused]] double x = 0, y = 0;
     switch (item.GetType()) {
     case SEL_CONSTRUCTION_CIRCLE:
-        if (DefineSelectedConstructionCircle(*static_cast<Cpp_ConstructionCircle*>(item.GetItemReferences().ref2)))
+        if (DefineSelectedConstructionCircle(
+                *static_cast<Cpp_ConstructionCircle*>(item.GetItemReferences().ref2)))
             modified = repaint = true;
         return true;
     // The circle bar: the centre of the circle mode, or a corner of the fixed grid.
@@ -902,14 +974,18 @@ bool ConstructionCircleApplyToolBarValues(Cpp_Selection& item, [[maybe_unused]] 
     }
 }
 
-bool CircleDefinitionApplyToolBarValues(Cpp_Selection& item, [[maybe_unused]] bool& clearSelection, [[maybe_unused]] bool& repaint, [[maybe_unused]] bool& modified) {
+bool CircleDefinitionApplyToolBarValues(Cpp_Selection& item, [[maybe_unused]] bool& clearSelection,
+                                        [[maybe_unused]] bool& repaint,
+                                        [[maybe_unused]] bool& modified) {
     [[maybe_unused]] ToolDialogBars& bars = TheToolBars();
     [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
     [[maybe_unused]] double x = 0, y = 0;
     switch (item.GetType()) {
     case SEL_GRID_CORNER:
     case SEL_CIRCLE_CENTRE: {
-        const int corner = item.GetType() == SEL_GRID_CORNER ? static_cast<int>(item.GetItemReferences().number1) - 1 : 0;
+        const int corner = item.GetType() == SEL_GRID_CORNER
+                               ? static_cast<int>(item.GetItemReferences().number1) - 1
+                               : 0;
         if (!Cpp_CircleTool::SetGridCornerFromBar(*ds->AnalysisComputationData(), true, corner))
             return true;
         if (bars.circle.GetCenter(x, y)) {
@@ -936,7 +1012,9 @@ bool CircleDefinitionApplyToolBarValues(Cpp_Selection& item, [[maybe_unused]] bo
     }
 }
 
-bool IrregularTangentApplyToolBarValues(Cpp_Selection& item, [[maybe_unused]] bool& clearSelection, [[maybe_unused]] bool& repaint, [[maybe_unused]] bool& modified) {
+bool IrregularTangentApplyToolBarValues(Cpp_Selection& item, [[maybe_unused]] bool& clearSelection,
+                                        [[maybe_unused]] bool& repaint,
+                                        [[maybe_unused]] bool& modified) {
     [[maybe_unused]] ToolDialogBars& bars = TheToolBars();
     [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
     [[maybe_unused]] double x = 0, y = 0;
@@ -954,7 +1032,9 @@ bool IrregularTangentApplyToolBarValues(Cpp_Selection& item, [[maybe_unused]] bo
     }
 }
 
-bool RadiusDefinitionApplyToolBarValues(Cpp_Selection& item, [[maybe_unused]] bool& clearSelection, [[maybe_unused]] bool& repaint, [[maybe_unused]] bool& modified) {
+bool RadiusDefinitionApplyToolBarValues(Cpp_Selection& item, [[maybe_unused]] bool& clearSelection,
+                                        [[maybe_unused]] bool& repaint,
+                                        [[maybe_unused]] bool& modified) {
     [[maybe_unused]] ToolDialogBars& bars = TheToolBars();
     [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
     [[maybe_unused]] double x = 0, y = 0;
@@ -981,13 +1061,15 @@ bool Cpp_Selection::WheelEdit(int delta, bool control, bool& repaint) {
     repaint = false;
     if (!TargetExists()) return false;
     const s_SelectionKindRow* row = FindSelectionKind(type_);
-    if (const auto op = row ? SelectionFamilyOps(row->family).wheelEdit : nullptr) return op(*this, delta, control, repaint);
+    if (const auto op = row ? SelectionFamilyOps(row->family).wheelEdit : nullptr)
+        return op(*this, delta, control, repaint);
     return false;
 }
 
 namespace selection_family {
 
-bool VariableCrackWheelEdit(const Cpp_Selection& item, [[maybe_unused]] int delta, [[maybe_unused]] bool control, [[maybe_unused]] bool& repaint) {
+bool VariableCrackWheelEdit(const Cpp_Selection& item, [[maybe_unused]] int delta,
+                            [[maybe_unused]] bool control, [[maybe_unused]] bool& repaint) {
     [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
     [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
     switch (item.GetType()) {
@@ -1007,7 +1089,8 @@ bool VariableCrackWheelEdit(const Cpp_Selection& item, [[maybe_unused]] int delt
     }
 }
 
-bool InterpolationWheelEdit(const Cpp_Selection& item, [[maybe_unused]] int delta, [[maybe_unused]] bool control, [[maybe_unused]] bool& repaint) {
+bool InterpolationWheelEdit(const Cpp_Selection& item, [[maybe_unused]] int delta,
+                            [[maybe_unused]] bool control, [[maybe_unused]] bool& repaint) {
     [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
     [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
     switch (item.GetType()) {
@@ -1017,7 +1100,8 @@ bool InterpolationWheelEdit(const Cpp_Selection& item, [[maybe_unused]] int delt
         // The interpolation tools' step: 10 for a pressure (1 for a head in head mode).
         Cpp_InterpolationDataSet* set = InterpolationSetOf(item);
         if (!set || InterpolationPointIndex(item) < 0) return false;
-        auto* vertex = const_cast<Cpp_VERTEX*>(static_cast<const Cpp_VERTEX*>(item.GetItemReferences().ref2));
+        auto* vertex =
+            const_cast<Cpp_VERTEX*>(static_cast<const Cpp_VERTEX*>(item.GetItemReferences().ref2));
         if (!Cpp_InterpolationTool::WheelChangeValue(*set, vertex, delta)) return false;
         repaint = true;
         return true;
@@ -1026,7 +1110,8 @@ bool InterpolationWheelEdit(const Cpp_Selection& item, [[maybe_unused]] int delt
     }
 }
 
-bool DistributedLoadWheelEdit(const Cpp_Selection& item, [[maybe_unused]] int delta, [[maybe_unused]] bool control, [[maybe_unused]] bool& repaint) {
+bool DistributedLoadWheelEdit(const Cpp_Selection& item, [[maybe_unused]] int delta,
+                              [[maybe_unused]] bool control, [[maybe_unused]] bool& repaint) {
     [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
     [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
     switch (item.GetType()) {
@@ -1041,19 +1126,21 @@ bool DistributedLoadWheelEdit(const Cpp_Selection& item, [[maybe_unused]] int de
     }
 }
 
-bool LineLoadWheelEdit(const Cpp_Selection& item, [[maybe_unused]] int delta, [[maybe_unused]] bool control, [[maybe_unused]] bool& repaint) {
+bool LineLoadWheelEdit(const Cpp_Selection& item, [[maybe_unused]] int delta,
+                       [[maybe_unused]] bool control, [[maybe_unused]] bool& repaint) {
     [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
     [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
     switch (item.GetType()) {
     case SEL_LINE_LOAD:
         repaint = LineLoadsOf(item)->WheelEditSelected(LineLoadOf(item),
-                                                        static_cast<std::int16_t>(delta), control);
+                                                       static_cast<std::int16_t>(delta), control);
         return repaint;
     default: return false;
     }
 }
 
-bool ReinforcementWheelEdit(const Cpp_Selection& item, [[maybe_unused]] int delta, [[maybe_unused]] bool control, [[maybe_unused]] bool& repaint) {
+bool ReinforcementWheelEdit(const Cpp_Selection& item, [[maybe_unused]] int delta,
+                            [[maybe_unused]] bool control, [[maybe_unused]] bool& repaint) {
     [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
     [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
     switch (item.GetType()) {
@@ -1079,7 +1166,8 @@ bool Cpp_Selection::ChangeValue(int x, int y) const {
     if (!TargetExists()) return true;
     if (StartLineDrag(x, y)) return true;
     const s_SelectionKindRow* row = FindSelectionKind(type_);
-    if (const auto op = row ? SelectionFamilyOps(row->family).changeValue : nullptr) return op(*this, x, y);
+    if (const auto op = row ? SelectionFamilyOps(row->family).changeValue : nullptr)
+        return op(*this, x, y);
     return true;
 }
 
@@ -1092,7 +1180,8 @@ bool GeogridChangeValue(const Cpp_Selection& item, [[maybe_unused]] int x, [[may
     case SEL_GEOGRID_HEAD:
     case SEL_GEOGRID_END:
     case SEL_GEOGRID_LAYER:
-        StartGeogridDrag(static_cast<Cpp_Geogrid*>(item.GetItemReferences().ref1), item.GetType() - SEL_GEOGRID_HEAD);
+        StartGeogridDrag(static_cast<Cpp_Geogrid*>(item.GetItemReferences().ref1),
+                         item.GetType() - SEL_GEOGRID_HEAD);
         return true;
     default: return true;
     }
@@ -1105,13 +1194,15 @@ bool NailChangeValue(const Cpp_Selection& item, [[maybe_unused]] int x, [[maybe_
     case SEL_NAIL_HEAD:
     case SEL_NAIL_END:
     case SEL_NAIL_BAR:
-        StartNailDrag(static_cast<Cpp_IndividualNail*>(item.GetItemReferences().ref1), item.GetType() - SEL_NAIL_HEAD);
+        StartNailDrag(static_cast<Cpp_IndividualNail*>(item.GetItemReferences().ref1),
+                      item.GetType() - SEL_NAIL_HEAD);
         return true;
     default: return true;
     }
 }
 
-bool CircleDefinitionChangeValue(const Cpp_Selection& item, [[maybe_unused]] int x, [[maybe_unused]] int y) {
+bool CircleDefinitionChangeValue(const Cpp_Selection& item, [[maybe_unused]] int x,
+                                 [[maybe_unused]] int y) {
     [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
     [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
     switch (item.GetType()) {
@@ -1122,7 +1213,8 @@ bool CircleDefinitionChangeValue(const Cpp_Selection& item, [[maybe_unused]] int
             static_cast<int>(item.GetItemReferences().number1));
         return true;
     case SEL_CIRCLE_CENTRE:
-        if (!item.GetDataSet() || (item.GetDataSet()->AnalysisMode() != 1 && item.GetDataSet()->AnalysisMode() != 3))
+        if (!item.GetDataSet() ||
+            (item.GetDataSet()->AnalysisMode() != 1 && item.GetDataSet()->AnalysisMode() != 3))
             return true;
         Cpp_CircleTool::StartCenterChange(*item.GetDataSet()->AnalysisComputationData(), x, y);
         return true;
@@ -1146,14 +1238,16 @@ bool CircleDefinitionChangeValue(const Cpp_Selection& item, [[maybe_unused]] int
     }
 }
 
-bool RadiusDefinitionChangeValue(const Cpp_Selection& item, [[maybe_unused]] int x, [[maybe_unused]] int y) {
+bool RadiusDefinitionChangeValue(const Cpp_Selection& item, [[maybe_unused]] int x,
+                                 [[maybe_unused]] int y) {
     [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
     [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
     switch (item.GetType()) {
     case SEL_DEFINITION_RADIUS:
     case SEL_DEFINITION_FIXED_POINT:
     case SEL_DEFINITION_HORIZONTAL_TANGENT: {
-        const s_tagTypePointXY centre = item.GetDataSet()->AnalysisComputationData()->CurrentCenter();
+        const s_tagTypePointXY centre =
+            item.GetDataSet()->AnalysisComputationData()->CurrentCenter();
         Cpp_RubberBandCircle::StartChange(RadiusDefinitionOf(item), centre.x, centre.y, x, y);
         return true;
     }
@@ -1162,7 +1256,8 @@ bool RadiusDefinitionChangeValue(const Cpp_Selection& item, [[maybe_unused]] int
     }
 }
 
-bool LineLoadChangeValue(const Cpp_Selection& item, [[maybe_unused]] int x, [[maybe_unused]] int y) {
+bool LineLoadChangeValue(const Cpp_Selection& item, [[maybe_unused]] int x,
+                         [[maybe_unused]] int y) {
     [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
     [[maybe_unused]] Cpp_Kliven4DataSet* ds = item.GetDataSet();
     switch (item.GetType()) {

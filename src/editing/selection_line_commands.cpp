@@ -12,9 +12,9 @@
 #include "editing/piezometric_tool.h"
 #include "editing/profile_tool.h"
 #include "editing/selection.h"
+#include "editing/selection_edit_support.h"
 #include "editing/selection_family_ops.h"
 #include "editing/selection_kinds.h"
-#include "editing/selection_edit_support.h"
 #include "editing/slope_tool.h"
 #include "editing/tangent_line_tools.h"
 #include "editing/tool_dialog_bars.h"
@@ -22,9 +22,9 @@
 #include "loads/distributed_load_data.h"
 #include "loads/reinforcement_line.h"
 #include "model/data_set.h"
-#include "profile/crack.h"
 #include "platform/services.h"
 #include "porepressure/piezometric_drawing.h"
+#include "profile/crack.h"
 #include "profile/slope_drawing.h"
 
 using namespace selection_edit;
@@ -165,7 +165,8 @@ bool SegmentEditTarget(const Cpp_Selection& item, s_EditTarget& target) {
 bool Cpp_Selection::StartAddPointAtEnd() const {
     if (!TargetExists()) return true;
     const s_SelectionKindRow* row = FindSelectionKind(type_);
-    if (const auto op = row ? SelectionFamilyOps(row->family).startAddPointAtEnd : nullptr) return op(*this);
+    if (const auto op = row ? SelectionFamilyOps(row->family).startAddPointAtEnd : nullptr)
+        return op(*this);
     return true;
 }
 
@@ -281,8 +282,7 @@ bool ReinforcementStartAddPointAtEnd(const Cpp_Selection& item) {
 bool Cpp_Selection::StartInsertPoint() const {
     if (!TargetExists()) return true;
     const s_SelectionKindRow* row = FindSelectionKind(type_);
-    if (const auto op = row ? SelectionFamilyOps(row->family).startInsertPoint : nullptr)
-        op(*this);
+    if (const auto op = row ? SelectionFamilyOps(row->family).startInsertPoint : nullptr) op(*this);
     return true;
 }
 

@@ -94,13 +94,10 @@ using namespace selection_page;
 namespace {
 
 // The material of a slice's base in the data set's material list.
-const Cpp_MaterialProperties* SliceMaterial(const Cpp_Kliven4DataSet* ds,
-                                            const Cpp_Slice& slice) {
-    return ds ? ds->MaterialData().GetMaterialList().FindMaterialConst(
-                          slice.materialNumber)
-                    : nullptr;
+const Cpp_MaterialProperties* SliceMaterial(const Cpp_Kliven4DataSet* ds, const Cpp_Slice& slice) {
+    return ds ? ds->MaterialData().GetMaterialList().FindMaterialConst(slice.materialNumber)
+              : nullptr;
 }
-
 
 // The pages of the results items that read the slices; n is the slice number the record
 // holds.
@@ -182,9 +179,10 @@ void SliceResultsPage(const Cpp_Selection& item, Page& page, Cpp_NameValueList& 
     case SEL_TOTAL_STRESS:
     case SEL_PORE_PRESSURE:
     case SEL_EFFECTIVE_STRESS: {
-        page.Title(kind == SEL_TOTAL_STRESS   ? "Distribution of Total Normal Stress on Slip Surface"
-                   : kind == SEL_PORE_PRESSURE ? "Distribution of Pore Water Pressure on Slip Surface"
-                                  : "Distribution of Effective Normal Stress on Slip Surface");
+        page.Title(kind == SEL_TOTAL_STRESS ? "Distribution of Total Normal Stress on Slip Surface"
+                   : kind == SEL_PORE_PRESSURE
+                       ? "Distribution of Pore Water Pressure on Slip Surface"
+                       : "Distribution of Effective Normal Stress on Slip Surface");
         if (!slice) return;
         const double total = slice->GetStageEntityValue(stages);
         const double pore = slice->GetEntityValue(stages);
@@ -193,7 +191,8 @@ void SliceResultsPage(const Cpp_Selection& item, Page& page, Cpp_NameValueList& 
                                                         {"Pore water pressure:", pore},
                                                         {"Effective normal stress:", effective}};
         const int order[3][3] = {{0, 1, 2}, {1, 0, 2}, {2, 0, 1}};
-        for (int i : order[(kind - SEL_TOTAL_STRESS) / 2]) page.Value(rows[i].first, f.stress, rows[i].second);
+        for (int i : order[(kind - SEL_TOTAL_STRESS) / 2])
+            page.Value(rows[i].first, f.stress, rows[i].second);
         return;
     }
     case SEL_SLICE:
@@ -374,9 +373,9 @@ bool PiezometricLinePage(const Cpp_Selection& item, Page& page, Cpp_NameValueLis
     case SEL_PIEZOMETRIC_SEGMENT:
     case SEL_PIEZOMETRIC_LABEL: {
         const auto* water = static_cast<const Cpp_PiezometricLine*>(r.ref1);
-        page.Title(kind == SEL_PIEZOMETRIC_POINT   ? "Piezometric Line Point"
+        page.Title(kind == SEL_PIEZOMETRIC_POINT     ? "Piezometric Line Point"
                    : kind == SEL_PIEZOMETRIC_SEGMENT ? "Piezometric Line Segment"
-                                 : "Piezometric Line number (label)");
+                                                     : "Piezometric Line number (label)");
         if (StageRowS1(ds)) page.Int("Data are for stage:", stage);
         if (!water) return true;
         if (kind == SEL_PIEZOMETRIC_POINT && point) {
@@ -449,10 +448,11 @@ bool DistributedLoadPage(const Cpp_Selection& item, Page& page, Cpp_NameValueLis
     case SEL_NORMAL_LOAD_INTERVAL:
     case SEL_SHEAR_LOAD_INTERVAL: {
         const auto* load = static_cast<const Cpp_DistributedLoadPoint*>(r.ref1);
-        page.Title(kind == SEL_LOAD_POINT   ? "Distributed Load Point"
+        page.Title(kind == SEL_LOAD_POINT     ? "Distributed Load Point"
                    : kind == SEL_LOAD_SEGMENT ? "Distributed Load Interval"
-                   : kind == SEL_NORMAL_LOAD_INTERVAL ? "Distributed Load Interval - Normal Stress Distribution"
-                                 : "Distributed Load Interval - Shear Stress Distribution");
+                   : kind == SEL_NORMAL_LOAD_INTERVAL
+                       ? "Distributed Load Interval - Normal Stress Distribution"
+                       : "Distributed Load Interval - Shear Stress Distribution");
         if (StageRowS1(ds)) page.Int("Data are for stage:", stage);
         if (!load) return true;
         if (kind == SEL_LOAD_POINT) {
@@ -608,14 +608,14 @@ bool MaterialTablePage(const Cpp_Selection& item, Page& page, Cpp_NameValueList&
     case SEL_TABLE_TEXT: {
         const bool multi = ds && ds->IsMultiStage();
         if (kind == SEL_TABLE_LINES)
-            page.Title(
-                multi ? FormatText("Grid Line in Material Property Table for Stage %1d", stage)
-                      : "Grid Line in Material Property Table");
+            page.Title(multi
+                           ? FormatText("Grid Line in Material Property Table for Stage %1d", stage)
+                           : "Grid Line in Material Property Table");
         else
             page.Title(multi ? FormatText("Table of Material Properties for Stage %1d", stage)
                              : "Material Property Table");
         page.Text("NOTE:", kind == SEL_TABLE_LINES ? "Used to set line weight and color"
-                                       : "Used to set font information");
+                                                   : "Used to set font information");
         return true;
     }
     default: return false;
@@ -636,7 +636,7 @@ bool ComputedCrackPage(const Cpp_Selection& item, Page& page, Cpp_NameValueList&
     case SEL_CRACK_POINT:
     case SEL_CRACK_WATER_POINT: {
         page.Title(kind == SEL_CRACK_POINT ? "Point Defining Bottom of Tension Crack"
-                               : "Point Defining Water Surface in Crack");
+                                           : "Point Defining Water Surface in Crack");
         const auto* p = static_cast<const Cpp_PointXY*>(r.ref1);
         if (!p) return true;
         page.Int("Point number:", p->Number());

@@ -335,9 +335,9 @@ void DistributedLoadPrompt(const Cpp_Selection& item, std::string& text) {
     const auto* p = static_cast<const Cpp_DistributedLoadPoint*>(item.GetItemReferences().ref1);
     const Cpp_DistributedLoadPoint* q = p ? p->NextPoint() : nullptr;
     if (kind == SEL_LOAD_POINT && p)
-        text = FormatText(
-            "Distributed Load Point - X: %1.2f, Y: %1.2f, Normal: %1.2f, Shear: %1.2f", p->X(),
-            p->Y(), p->normalStress, p->shearStress);
+        text =
+            FormatText("Distributed Load Point - X: %1.2f, Y: %1.2f, Normal: %1.2f, Shear: %1.2f",
+                       p->X(), p->Y(), p->normalStress, p->shearStress);
     else if (kind == SEL_LOAD_SEGMENT && p && q)
         text = FormatText("Distributed Load Interval - 1st Pt. X: %1.2f, Y: %1.2f;  2nd Pt. "
                           "X: %1.2f, Y: %1.2f",
@@ -453,10 +453,10 @@ void SlipSurfacePrompt(const Cpp_Selection& item, std::string& text) {
     if (analysis && analysis->IsCircular()) {
         double cx = 0, cy = 0, radius = 0;
         analysis->GetInitialCircleValue(cx, cy, radius);
-        text = FormatText(mode == 1 ? "Individual circle's arc - Xc: %s, Yc: %s, Radius: %s"
-                                    : "Initial trial circle's arc - Xc: %s, Yc: %s, Radius: %s",
-                          Coordinate(cx).c_str(), Coordinate(cy).c_str(),
-                          Coordinate(radius).c_str());
+        text =
+            FormatText(mode == 1 ? "Individual circle's arc - Xc: %s, Yc: %s, Radius: %s"
+                                 : "Initial trial circle's arc - Xc: %s, Yc: %s, Radius: %s",
+                       Coordinate(cx).c_str(), Coordinate(cy).c_str(), Coordinate(radius).c_str());
     } else if (const auto* slip = static_cast<const Cpp_NoncircularShearSurfacePoint*>(r.ref2)) {
         text = FormatText(mode == 1 ? "Individual Noncircular Shear Surface Line - Segment: %1d"
                                     : "Initial Trial Noncircular Shear Surface Line - Segment: %1d",

@@ -201,13 +201,13 @@ bool PiezometricLineTip(const Cpp_Selection& item, std::string& text) {
     const auto* line = static_cast<const Cpp_PiezometricLine*>(r.ref1);
     if (!line || !point) return false;
     const bool multiStage = item.GetDataSet() && item.GetDataSet()->IsMultiStage();
-    text = multiStage ? FormatText("Piezometric line no. %1d\nStage %1d\nSegment %1d\nFluid "
-                                   "unit weight: %1.2f",
-                                   line->GetNumber(), item.GetStage(), point->Number(),
-                                   line->UnitWeight())
-                      : FormatText("Piezometric line no. %1d\nSegment %1d\nFluid unit weight: "
-                                   "%1.2f",
-                                   line->GetNumber(), point->Number(), line->UnitWeight());
+    text = multiStage
+               ? FormatText("Piezometric line no. %1d\nStage %1d\nSegment %1d\nFluid "
+                            "unit weight: %1.2f",
+                            line->GetNumber(), item.GetStage(), point->Number(), line->UnitWeight())
+               : FormatText("Piezometric line no. %1d\nSegment %1d\nFluid unit weight: "
+                            "%1.2f",
+                            line->GetNumber(), point->Number(), line->UnitWeight());
     return true;
 }
 
@@ -264,8 +264,8 @@ bool ReinforcementTip(const Cpp_Selection& item, std::string& text) {
     const Cpp_PointXY* point = PointOf(item);
     const Cpp_PointXY* next = NextOf(point);
     if (!point || !next) return false;
-    text = ReinforcementIntervalTip(static_cast<const Cpp_ReinforcementLine*>(r.ref1), *point,
-                                    *next);
+    text =
+        ReinforcementIntervalTip(static_cast<const Cpp_ReinforcementLine*>(r.ref1), *point, *next);
     return true;
 }
 
@@ -305,12 +305,12 @@ bool SlipSurfaceTip(const Cpp_Selection& item, std::string& text) {
         double x = 0, y = 0, radius = 0;
         analysis->GetInitialCircleValue(x, y, radius);
         if (mode == 1)
-            text = FormatText("Circle\nX-center: %1.3f\nY-center: %1.3f\nRadius: %1.3f", x, y,
-                              radius);
+            text =
+                FormatText("Circle\nX-center: %1.3f\nY-center: %1.3f\nRadius: %1.3f", x, y, radius);
         else if (mode == 3)
-            text = FormatText(
-                "Initial trial circle\nX-center: %1.3f\nY-center: %1.3f\nRadius: %1.3f", x, y,
-                radius);
+            text =
+                FormatText("Initial trial circle\nX-center: %1.3f\nY-center: %1.3f\nRadius: %1.3f",
+                           x, y, radius);
         return true;
     }
     const auto* slip = static_cast<const Cpp_NoncircularShearSurfacePoint*>(r.ref2);
@@ -329,16 +329,16 @@ bool ResultsTip(const Cpp_Selection& item, std::string& text) {
     const int mode = ModeOf(item);
     if (item.GetType() == SEL_CRITICAL_CENTRE) {
         if (mode == 1)
-            text = FormatText("Single circle\nX-Center: %1.3f\nY-Center: %1.3f\nRadius: %1.3f",
-                              r.x, r.y, r.radius);
+            text = FormatText("Single circle\nX-Center: %1.3f\nY-Center: %1.3f\nRadius: %1.3f", r.x,
+                              r.y, r.radius);
         else if (mode == 3)
             text = FormatText("Critical circle\nX-Center: %1.3f\nY-Center: %1.3f\nRadius: %1.3f",
                               r.x, r.y, r.radius);
         return true;
     }
     if (item.GetType() != SEL_CRITICAL_POINT) return false;
-    text = FormatText("Critical slip surface\nPoint No. %1d\nX: %1.3f\nY: %1.3f", r.index, r.x,
-                      r.y);
+    text =
+        FormatText("Critical slip surface\nPoint No. %1d\nX: %1.3f\nY: %1.3f", r.index, r.x, r.y);
     return true;
 }
 

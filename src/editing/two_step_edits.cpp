@@ -8,18 +8,18 @@
 #include "core/dialog_slot.h"
 #include "core/geometry.h"
 #include "core/message_boxes.h"
-#include "editing/cursor_modes.h"
-#include "editing/selection_family_ops.h"
-#include "editing/selection_kinds.h"
 #include "editing/construction_items.h"
+#include "editing/cursor_modes.h"
 #include "editing/display_bounds.h"
 #include "editing/line_point_tools.h"
 #include "editing/pending_moves.h"
+#include "editing/profile_tool.h"
 #include "editing/selection_edit_commands.h"
 #include "editing/selection_edit_support.h"
+#include "editing/selection_family_ops.h"
+#include "editing/selection_kinds.h"
 #include "editing/selection_list.h"
 #include "editing/selection_refresh.h"
-#include "editing/profile_tool.h"
 #include "editing/tool_dialog_bars.h"
 #include "graphics/line.h"
 #include "graphics/prompts.h"
@@ -100,7 +100,8 @@ void ShowNotice(const char* text) {
 bool Cpp_Selection::MoveByDistance(bool& repaint) {
     if (!TargetExists()) return false;
     const s_SelectionKindRow* row = FindSelectionKind(type_);
-    if (const auto op = row ? SelectionFamilyOps(row->family).moveByDistance : nullptr) return op(*this, repaint);
+    if (const auto op = row ? SelectionFamilyOps(row->family).moveByDistance : nullptr)
+        return op(*this, repaint);
     return false;
 }
 
@@ -299,13 +300,15 @@ bool Cpp_Selection::Snap(int direction, const s_tagTypePointXY& a, const s_tagTy
 bool Cpp_Selection::SnapToPickedItem(const s_tagTypePointXY& point) {
     if (!TargetExists()) return false;
     const s_SelectionKindRow* row = FindSelectionKind(type_);
-    if (const auto op = row ? SelectionFamilyOps(row->family).snapToPickedItem : nullptr) return op(*this, point);
+    if (const auto op = row ? SelectionFamilyOps(row->family).snapToPickedItem : nullptr)
+        return op(*this, point);
     return false;
 }
 
 namespace selection_family {
 
-bool ConstructionLineSnapToPickedItem(Cpp_Selection& item, [[maybe_unused]] const s_tagTypePointXY& point) {
+bool ConstructionLineSnapToPickedItem(Cpp_Selection& item,
+                                      [[maybe_unused]] const s_tagTypePointXY& point) {
     [[maybe_unused]] Cpp_AnalysisComputationData* a =
         item.GetDataSet() ? item.GetDataSet()->AnalysisComputationData() : nullptr;
     switch (item.GetType()) {
@@ -314,7 +317,8 @@ bool ConstructionLineSnapToPickedItem(Cpp_Selection& item, [[maybe_unused]] cons
     }
 }
 
-bool SlipSurfaceSnapToPickedItem(Cpp_Selection& item, [[maybe_unused]] const s_tagTypePointXY& point) {
+bool SlipSurfaceSnapToPickedItem(Cpp_Selection& item,
+                                 [[maybe_unused]] const s_tagTypePointXY& point) {
     [[maybe_unused]] Cpp_AnalysisComputationData* a =
         item.GetDataSet() ? item.GetDataSet()->AnalysisComputationData() : nullptr;
     switch (item.GetType()) {
@@ -323,7 +327,8 @@ bool SlipSurfaceSnapToPickedItem(Cpp_Selection& item, [[maybe_unused]] const s_t
     }
 }
 
-bool PiezometricLineSnapToPickedItem(Cpp_Selection& item, [[maybe_unused]] const s_tagTypePointXY& point) {
+bool PiezometricLineSnapToPickedItem(Cpp_Selection& item,
+                                     [[maybe_unused]] const s_tagTypePointXY& point) {
     [[maybe_unused]] Cpp_AnalysisComputationData* a =
         item.GetDataSet() ? item.GetDataSet()->AnalysisComputationData() : nullptr;
     switch (item.GetType()) {
@@ -332,7 +337,8 @@ bool PiezometricLineSnapToPickedItem(Cpp_Selection& item, [[maybe_unused]] const
     }
 }
 
-bool ProfileLineSnapToPickedItem(Cpp_Selection& item, [[maybe_unused]] const s_tagTypePointXY& point) {
+bool ProfileLineSnapToPickedItem(Cpp_Selection& item,
+                                 [[maybe_unused]] const s_tagTypePointXY& point) {
     [[maybe_unused]] Cpp_AnalysisComputationData* a =
         item.GetDataSet() ? item.GetDataSet()->AnalysisComputationData() : nullptr;
     switch (item.GetType()) {
@@ -341,7 +347,8 @@ bool ProfileLineSnapToPickedItem(Cpp_Selection& item, [[maybe_unused]] const s_t
     }
 }
 
-bool ReinforcementSnapToPickedItem(Cpp_Selection& item, [[maybe_unused]] const s_tagTypePointXY& point) {
+bool ReinforcementSnapToPickedItem(Cpp_Selection& item,
+                                   [[maybe_unused]] const s_tagTypePointXY& point) {
     [[maybe_unused]] Cpp_AnalysisComputationData* a =
         item.GetDataSet() ? item.GetDataSet()->AnalysisComputationData() : nullptr;
     switch (item.GetType()) {
@@ -350,7 +357,8 @@ bool ReinforcementSnapToPickedItem(Cpp_Selection& item, [[maybe_unused]] const s
     }
 }
 
-bool SlopeLineSnapToPickedItem(Cpp_Selection& item, [[maybe_unused]] const s_tagTypePointXY& point) {
+bool SlopeLineSnapToPickedItem(Cpp_Selection& item,
+                               [[maybe_unused]] const s_tagTypePointXY& point) {
     [[maybe_unused]] Cpp_AnalysisComputationData* a =
         item.GetDataSet() ? item.GetDataSet()->AnalysisComputationData() : nullptr;
     switch (item.GetType()) {
@@ -359,7 +367,8 @@ bool SlopeLineSnapToPickedItem(Cpp_Selection& item, [[maybe_unused]] const s_tag
     }
 }
 
-bool RadiusDefinitionSnapToPickedItem(Cpp_Selection& item, [[maybe_unused]] const s_tagTypePointXY& point) {
+bool RadiusDefinitionSnapToPickedItem(Cpp_Selection& item,
+                                      [[maybe_unused]] const s_tagTypePointXY& point) {
     [[maybe_unused]] Cpp_AnalysisComputationData* a =
         item.GetDataSet() ? item.GetDataSet()->AnalysisComputationData() : nullptr;
     switch (item.GetType()) {
@@ -374,7 +383,8 @@ bool RadiusDefinitionSnapToPickedItem(Cpp_Selection& item, [[maybe_unused]] cons
     }
 }
 
-bool IrregularTangentSnapToPickedItem(Cpp_Selection& item, [[maybe_unused]] const s_tagTypePointXY& point) {
+bool IrregularTangentSnapToPickedItem(Cpp_Selection& item,
+                                      [[maybe_unused]] const s_tagTypePointXY& point) {
     [[maybe_unused]] Cpp_AnalysisComputationData* a =
         item.GetDataSet() ? item.GetDataSet()->AnalysisComputationData() : nullptr;
     switch (item.GetType()) {
@@ -386,7 +396,8 @@ bool IrregularTangentSnapToPickedItem(Cpp_Selection& item, [[maybe_unused]] cons
     }
 }
 
-bool InterpolationSnapToPickedItem(Cpp_Selection& item, [[maybe_unused]] const s_tagTypePointXY& point) {
+bool InterpolationSnapToPickedItem(Cpp_Selection& item,
+                                   [[maybe_unused]] const s_tagTypePointXY& point) {
     [[maybe_unused]] Cpp_AnalysisComputationData* a =
         item.GetDataSet() ? item.GetDataSet()->AnalysisComputationData() : nullptr;
     switch (item.GetType()) {
@@ -398,7 +409,8 @@ bool InterpolationSnapToPickedItem(Cpp_Selection& item, [[maybe_unused]] const s
     }
 }
 
-bool DistributedLoadSnapToPickedItem(Cpp_Selection& item, [[maybe_unused]] const s_tagTypePointXY& point) {
+bool DistributedLoadSnapToPickedItem(Cpp_Selection& item,
+                                     [[maybe_unused]] const s_tagTypePointXY& point) {
     [[maybe_unused]] Cpp_AnalysisComputationData* a =
         item.GetDataSet() ? item.GetDataSet()->AnalysisComputationData() : nullptr;
     switch (item.GetType()) {
@@ -416,7 +428,8 @@ bool LineLoadSnapToPickedItem(Cpp_Selection& item, [[maybe_unused]] const s_tagT
     }
 }
 
-bool CircleDefinitionSnapToPickedItem(Cpp_Selection& item, [[maybe_unused]] const s_tagTypePointXY& point) {
+bool CircleDefinitionSnapToPickedItem(Cpp_Selection& item,
+                                      [[maybe_unused]] const s_tagTypePointXY& point) {
     [[maybe_unused]] Cpp_AnalysisComputationData* a =
         item.GetDataSet() ? item.GetDataSet()->AnalysisComputationData() : nullptr;
     switch (item.GetType()) {
@@ -432,7 +445,8 @@ bool CircleDefinitionSnapToPickedItem(Cpp_Selection& item, [[maybe_unused]] cons
         item.EditItemReferences().y = point.y;
         return true;
     case SEL_GRID_CORNER:
-        a->GetFixedSearchGrid().SetCorner(static_cast<int>(item.GetItemReferences().number1), point.x, point.y);
+        a->GetFixedSearchGrid().SetCorner(static_cast<int>(item.GetItemReferences().number1),
+                                          point.x, point.y);
         item.EditItemReferences().x = point.x;
         item.EditItemReferences().y = point.y;
         return true;
@@ -440,7 +454,8 @@ bool CircleDefinitionSnapToPickedItem(Cpp_Selection& item, [[maybe_unused]] cons
     }
 }
 
-bool VariableCrackSnapToPickedItem(Cpp_Selection& item, [[maybe_unused]] const s_tagTypePointXY& point) {
+bool VariableCrackSnapToPickedItem(Cpp_Selection& item,
+                                   [[maybe_unused]] const s_tagTypePointXY& point) {
     [[maybe_unused]] Cpp_AnalysisComputationData* a =
         item.GetDataSet() ? item.GetDataSet()->AnalysisComputationData() : nullptr;
     switch (item.GetType()) {
