@@ -276,6 +276,513 @@ const Cpp_Triangle* SearchTriangleAt(const Cpp_Kliven4DataSet& ds, s_PickType& p
     return ds.ResultsDisplay().FindTriangleAt(pick.x, pick.y);
 }
 
+// The pickers of one hit test over a data set: one method for each group of kinds, run in the
+// order of kPickers; each adds its candidates to the run's list.
+class HitPicker {
+public:
+    HitPicker(HitRun& run, Cpp_Kliven4DataSet* ds, double x, double y)
+        : run(run), ds(ds), x(x), y(y), flags(ds->DisplayFlags()), profile(ds->ProfileLines()),
+          slope(ds->SlopeGeometry()), slopeLine(slope.GetSlopeLine()),
+          analysis(*ds->AnalysisComputationData()), crack(analysis.GetCrack()),
+          rein(*ds->ReinforcementLines()),
+          geogrids(ds->Geogrids()->GetIndividualGeogridList()),
+          nails(ds->SoilNails()->GetIndividualNailList()), active(ActiveStages(*ds)),
+          analysisRows(run), crackBottom(slope.GetCrackBottomLine()),
+          crackWater(slope.GetCrackWaterLine()), results(ds->ResultsDisplay()),
+          slices(ds->Slices()), hasResults(results.HasResults()) {}
+
+    void ProfilePoints() {
+        if (profile.GetShowPoints() && run.Allowed(e_Class::P, Cpp_ProfileLineList::GetPickFilter(1)))
+            for (const auto& line : profile.Lines())
+                if (Cpp_PointXY* p = line->FindNearestPoint(run.Fresh()))
+                    run.TakePoint(0, SEL_PROFILE_POINT, line.get(), p);
+    }
+
+    void PiezometricPoints() {
+        for (int stage : {1, 2}) {
+            Cpp_PiezometricLineList* list = ds->PiezometricLines(stage);
+            if (list && list->GetShowPoints() &&
+                run.Allowed(e_Class::P, PiezometricPickFlags(stage).points))
+                for (const auto& line : list->Lines())
+                    if (Cpp_PointXY* p = line->FindNearestPoint(run.Fresh()))
+                        run.TakePoint(stage, SEL_PIEZOMETRIC_POINT, line.get(), p);
+        }
+    }
+
+    void InterpolationPoints() {
+        for (int stage : active) {
+            Cpp_InterpolationData* data = ds->InterpolationData(stage);
+            if (!data) continue;
+            for (bool first : {true, false})
+                for (const auto& set : data->DataSets()) {
+                    const int kind = InterpolationPointKind(set->Kind());
+                    if (!kind || InFirstPass(set->Kind()) != first) continue;
+                    if (!InterpolationPointsShown(flags, set->Kind(), stage) ||
+                        !run.Allowed(e_Class::P,
+                                     Cpp_InterpolationData::GetPickPoints(stage, set->Kind())))
+                        continue;
+                    if (Cpp_VERTEX* v = HitTestInterpolationPoint(*set, run.Fresh()))
+                        run.TakeValues(stage, kind, {set.get(), v});
+                }
+        }
+    }
+
+    void SlopePoints() {
+        if (slopeLine.GetShowSlopePoints() && run.Allowed(e_Class::P, Cpp_SlopeLine::GetPickFilter(1)))
+            if (Cpp_PointXY* p = slopeLine.FindNearestPoint(run.Fresh()))
+                run.TakePoint(0, SEL_SLOPE_POINT, &slopeLine, p);
+    }
+
+    void Loads() {
+        for (int stage : active) {
+            Cpp_DistributedLoadData* loads = ds->DistributedLoads(stage);
+            if (loads->ShowPoints() &&
+                run.Allowed(e_Class::P, Cpp_DistributedLoadData::GetSelectionFilterA(stage)))
+                if (auto* p = NearestNode(loads->GetFirstListItem(), run.Fresh())) {
+                    Cpp_Selection s;
+                    s.SetLoadPointItem(ds, stage, SEL_LOAD_POINT, p);
+                    run.Take(s);
+                }
+        }
+        for (int stage : active) {
+            Cpp_LineLoadList* lineLoads = ds->LineLoads(stage);
+            if (lineLoads->GetDisplayFlag() &&
+                run.Allowed(e_Class::P, Cpp_LineLoadList::GetSelectionFilter(stage)))
+                if (Cpp_LineLoad* load = NearestOf(lineLoads->Loads(), run.Fresh())) {
+                    Cpp_Selection s;
+                    s.SetLoadPointItem(ds, stage, SEL_LINE_LOAD, load);
+                    run.Take(s);
+                }
+        }
+        for (int stage : active) {
+            Cpp_LineLoadList* lineLoads = ds->LineLoads(stage);
+            // Tested whatever the kind filter says.
+            if (lineLoads->GetDisplayFlag() && run.Allowed(e_Class::O, true))
+                if (Cpp_LineLoad* load = lineLoads->HitTestLoad(run.Fresh())) {
+                    Cpp_Selection s;
+                    s.SetLoadPointItem(ds, stage, SEL_LINE_LOAD_DRAWN, load);
+                    run.Take(s);
+                }
+        }
+    }
+
+    void ReinforcementPoints() {
+        if (rein.GetDisplayPoints() &&
+            run.Allowed(e_Class::P, Cpp_ReinforcementLineList::GetSelectionFilterD())) {
+            Cpp_Line* line = nullptr;
+            if (Cpp_PointXY* p = rein.FindNearestLinePoint(run.Fresh(), line))
+                run.TakePoint(0, SEL_REINFORCEMENT_POINT, line, p);
+        }
+    }
+
+    void AnalysisPoints() {
+        analysisRows.Take({SEL_CIRCLE_CENTRE, SEL_NONCIRCULAR_POINT, SEL_TANGENT_POINT});
+    }
+
+    void VariableCrackPoints() {
+        if (crack.GetShowCrack() && run.Allowed(e_Class::P, Cpp_Crack::GetCrackPointsPickable()))
+            if (Cpp_CrackPoint* p = crack.HitTestPoint(false, run.Fresh()))
+                run.TakeValues(0, SEL_VARIABLE_CRACK_POINT, {p});
+        if (crack.GetShowCrackWater() && run.Allowed(e_Class::P, Cpp_Crack::GetWaterPointsPickable()))
+            if (Cpp_CrackPoint* p = crack.HitTestPoint(true, run.Fresh()))
+                run.TakeValues(0, SEL_VARIABLE_WATER_POINT, {p});
+    }
+
+    void ComputedCrackPoints() {
+        if (slope.GetShowTensionCrack() && crackBottom.HasPoints() && run.Allowed(e_Class::P, true))
+            if (Cpp_PointXY* p = crackBottom.FindNearestPoint(run.Fresh()))
+                run.TakeValues(0, SEL_CRACK_POINT, {p});
+        if (slope.GetShowCrackWater() && crackBottom.HasPoints() && run.Allowed(e_Class::P, true))
+            if (Cpp_PointXY* p = crackWater.FindNearestPoint(run.Fresh()))
+                run.TakeValues(0, SEL_CRACK_WATER_POINT, {p});
+    }
+
+    void AnalysisDefinitions() {
+        analysisRows.Take({SEL_FIXED_POINT, SEL_HORIZONTAL_TANGENT, SEL_PRESCRIBED_RADIUS, SEL_DEFINITION_RADIUS, SEL_DEFINITION_FIXED_POINT, SEL_DEFINITION_HORIZONTAL_TANGENT, SEL_DEFINITION_TANGENT_POINT, SEL_DEFINITION_TANGENT_SEGMENT, SEL_GRID_CORNER});
+    }
+
+    void CriticalSurfacePoints() {
+        if (slices.GetDisplaySwitch(1) && hasResults &&
+            run.Allowed(e_Class::P, Cpp_Slices::GetSelectionFilterC())) {
+            double px = 0, py = 0;
+            int index = 0;
+            if (slices.HitTestSliceItemB(run.Fresh(), px, py, index)) {
+                Cpp_Selection s;
+                s.SetCircleItem(ds, SEL_CRITICAL_POINT, px, py, index);
+                run.Take(s);
+            }
+        }
+        if (results.GetDisplaySwitch(1) && hasResults && CriticalCircleMode(analysis) &&
+            run.Allowed(e_Class::O, Cpp_ResultsDisplay::GetSelectionFilterB())) {
+            s_SelectionReferences r;
+            if (results.HitTestCriticalCircle(run.Fresh(), r.x, r.y)) {
+                r.radius = results.GetCriticalCircleRadius();
+                run.TakeValues(0, SEL_CRITICAL_CENTRE, r);
+            }
+        }
+    }
+
+    void GeogridAndNailEnds() {
+        if (ds->Geogrids()->GetDisplayGeogrids() &&
+            run.Allowed(e_Class::P, Cpp_IndividualGeogridList::GetSelectionFilterB())) {
+            bool head = false;
+            if (Cpp_Geogrid* g = geogrids.HitTestB(run.Fresh(), head))
+                run.TakeValues(0, head ? SEL_GEOGRID_HEAD : SEL_GEOGRID_END, {g});
+        }
+        if (ds->SoilNails()->GetDisplayNails() &&
+            run.Allowed(e_Class::P, Cpp_IndividualNailList::GetSelectionFilterB())) {
+            bool head = false;
+            if (Cpp_IndividualNail* n = nails.HitTestB(run.Fresh(), head))
+                run.TakeValues(0, head ? SEL_NAIL_HEAD : SEL_NAIL_END, {n});
+        }
+    }
+
+    void ProfileSegments() {
+        if (profile.GetShowLines() && run.Allowed(e_Class::S, Cpp_ProfileLineList::GetPickFilter(2))) {
+            Cpp_Line* line = nullptr;
+            if (Cpp_PointXY* p = profile.Cpp_LineList::FindNearestSegment(run.Fresh(), line))
+                run.TakeSegment(0, SEL_PROFILE_SEGMENT, line, p);
+        }
+    }
+
+    void PiezometricSegments() {
+        for (int stage : {1, 2}) {
+            Cpp_PiezometricLineList* list = ds->PiezometricLines(stage);
+            Cpp_Line* line = nullptr;
+            if (list && list->GetShowLines() &&
+                run.Allowed(e_Class::S, PiezometricPickFlags(stage).segments))
+                if (Cpp_PointXY* p = list->FindNearestSegment(run.Fresh(), line))
+                    run.TakeSegment(stage, SEL_PIEZOMETRIC_SEGMENT, line, p);
+        }
+    }
+
+    void SlopeSegments() {
+        if (slopeLine.GetShowSlopeLine() && slopeLine.HasPoints() &&
+            run.Allowed(e_Class::S, Cpp_SlopeLine::GetPickFilter(2)))
+            if (Cpp_PointXY* p = slopeLine.FindNearestSegment(run.Fresh()))
+                run.TakeSegment(0, SEL_SLOPE_SEGMENT, &slopeLine, p);
+    }
+
+    void DistributedLoadSegments() {
+        for (int stage : active) {
+            Cpp_DistributedLoadData* loads = ds->DistributedLoads(stage);
+            if ((loads->ShowNormalStress() || loads->ShowShearStress()) &&
+                run.Allowed(e_Class::S, Cpp_DistributedLoadData::GetSelectionFilterD(stage)))
+                if (auto* p = loads->HitTestSegment(run.Fresh())) {
+                    Cpp_Selection s;
+                    s.SetDistributedLoadItem(ds, stage, SEL_LOAD_SEGMENT, p);
+                    run.Take(s);
+                }
+        }
+    }
+
+    void ReinforcementIntervals() {
+        if (rein.GetDisplayLines() &&
+            run.Allowed(e_Class::S, Cpp_ReinforcementLineList::GetSelectionFilterA())) {
+            Cpp_Line* line = nullptr;
+            if (Cpp_PointXY* p = rein.FindNearestSegment(run.Fresh(), line))
+                run.TakeSegment(0, SEL_REINFORCEMENT_INTERVAL, line, p);
+        }
+    }
+
+    void VariableCrackSegments() {
+        if (crack.GetShowCrack() && crackBottom.HasPoints() &&
+            run.Allowed(e_Class::S, Cpp_Crack::GetCrackSegmentsPickable()))
+            if (Cpp_CrackPoint* p = crack.HitTestSegment(false, run.Fresh()))
+                run.TakeValues(0, SEL_VARIABLE_CRACK_SEGMENT, {p});
+        if (crack.GetShowCrackWater() && crackBottom.HasPoints() &&
+            run.Allowed(e_Class::S, Cpp_Crack::GetWaterSegmentsPickable()))
+            if (Cpp_CrackPoint* p = crack.HitTestSegment(true, run.Fresh()))
+                run.TakeValues(0, SEL_VARIABLE_WATER_SEGMENT, {p});
+    }
+
+    void ComputedCrackLines() {
+        if (slope.GetShowTensionCrack() && crackBottom.HasPoints() && run.Allowed(e_Class::S, true))
+            if (Cpp_PointXY* p = crackBottom.FindNearestSegment(run.Fresh()))
+                run.TakeSegment(0, SEL_CRACK_BOTTOM, nullptr, p);
+        if (slope.GetShowCrackWater() && crackWater.HasPoints() && run.Allowed(e_Class::S, true))
+            if (Cpp_PointXY* p = crackWater.FindNearestSegment(run.Fresh()))
+                run.TakeSegment(0, SEL_CRACK_WATER_SURFACE, nullptr, p);
+    }
+
+    void AnalysisSegments() {
+        analysisRows.Take({SEL_SLIP_SURFACE_SEGMENT, SEL_TANGENT_SEGMENT});
+    }
+
+    void CriticalSurfaceSegments() {
+        if (slices.GetDisplaySwitch(2) && hasResults &&
+            run.Allowed(e_Class::S, Cpp_Slices::GetSelectionFilterG())) {
+            int index = 0;
+            if (slices.HitTestSliceItemC(run.Fresh(), index)) {
+                Cpp_Selection s;
+                s.SetTypedItem(ds, SEL_CRITICAL_SEGMENT, index);
+                run.Take(s);
+            }
+        }
+    }
+
+    void GeogridAndNailBars() {
+        if (ds->Geogrids()->GetDisplayGeogrids() &&
+            run.Allowed(e_Class::S, Cpp_IndividualGeogridList::GetSelectionFilterA()))
+            if (Cpp_Geogrid* g = geogrids.HitTestA(run.Fresh()))
+                run.TakeValues(0, SEL_GEOGRID_LAYER, {g});
+        if (ds->SoilNails()->GetDisplayNails() &&
+            run.Allowed(e_Class::S, Cpp_IndividualNailList::GetSelectionFilterA()))
+            if (Cpp_IndividualNail* n = nails.HitTestA(run.Fresh()))
+                run.TakeValues(0, SEL_NAIL_BAR, {n});
+    }
+
+    void ConstructionCircles() {
+        Cpp_ConstructionCircleList& circles = GetConstructionCircleList();
+        if (circles.GetShowCircles() && run.Allowed(e_Class::O, circles.GetSelectable())) {
+            int onCircumference = 0;
+            if (Cpp_ConstructionCircle* c = circles.HitTest(run.Fresh(), onCircumference)) {
+                s_SelectionReferences r;
+                r.number1 = onCircumference;
+                r.ref2 = c;
+                run.TakeValues(0, SEL_CONSTRUCTION_CIRCLE, r);
+            }
+        }
+    }
+
+    void InterpolationTriangles() {
+        for (int stage : active) {
+            Cpp_InterpolationData* data = ds->InterpolationData(stage);
+            if (!data || !flags.triangles[stage - 1]) continue;
+            for (bool first : {true, false})
+                for (const auto& set : data->DataSets()) {
+                    const int kind = InterpolationTriangleKind(set->Kind());
+                    if (!kind || InFirstPass(set->Kind()) != first) continue;
+                    if (!run.Allowed(e_Class::O,
+                                     Cpp_InterpolationData::GetPickTriangles(stage, set->Kind())))
+                        continue;
+                    if (Cpp_Triangle* t = HitTestInterpolationTriangle(*set, x, y))
+                        run.TakeValues(stage, kind, {set.get(), nullptr, t});
+                }
+        }
+    }
+
+    void ProfileLabels() {
+        if (profile.GetShowLineNumbers() &&
+            run.Allowed(e_Class::O, Cpp_ProfileLineList::GetPickFilter(3)))
+            if (Cpp_Line* line = profile.FindNearestLabel(run.Fresh()))
+                run.TakeValues(0, SEL_PROFILE_LABEL, {line, line});
+        if (profile.GetShowMaterialNumbers() &&
+            run.Allowed(e_Class::O, Cpp_ProfileLineList::GetPickFilter(4)))
+            if (Cpp_ProfileLine* line = HitTestMaterialLabel(profile, run.Fresh()))
+                run.TakeValues(0, SEL_MATERIAL_LABEL, {line});
+    }
+
+    void PiezometricLabels() {
+        for (int stage : active) {
+            Cpp_PiezometricLineList* list = ds->PiezometricLines(stage);
+            if (list && list->GetShowLineNumbers() &&
+                run.Allowed(e_Class::O, PiezometricPickFlags(stage).numbers))
+                if (Cpp_Line* line = list->FindNearestLabel(run.Fresh()))
+                    run.TakeValues(stage, SEL_PIEZOMETRIC_LABEL, {line});
+        }
+    }
+
+    void LoadDiagrams() {
+        for (int kind : {SEL_NORMAL_LOAD_INTERVAL, SEL_SHEAR_LOAD_INTERVAL})
+            for (int stage : active) {
+                Cpp_DistributedLoadData* loads = ds->DistributedLoads(stage);
+                const bool normal = kind == SEL_NORMAL_LOAD_INTERVAL;
+                if ((normal ? loads->ShowNormalStress() : loads->ShowShearStress()) &&
+                    run.Allowed(e_Class::O, normal
+                                                ? Cpp_DistributedLoadData::GetSelectionFilterB(stage)
+                                                : Cpp_DistributedLoadData::GetSelectionFilterC(stage)))
+                    if (auto* p = loads->HitTestDiagramLine(run.Fresh(), normal)) {
+                        Cpp_Selection s;
+                        s.SetDistributedLoadItem(ds, stage, kind, p);
+                        run.Take(s);
+                    }
+            }
+    }
+
+    void ReinforcementForces() {
+        for (bool longitudinal : {true, false}) {
+            const bool shown =
+                longitudinal ? rein.GetDisplayLongitudinalForce() : rein.GetDisplayTransverseForce();
+            const bool flag = longitudinal ? Cpp_ReinforcementLineList::GetSelectionFilterB()
+                                           : Cpp_ReinforcementLineList::GetSelectionFilterC();
+            Cpp_ReinforcementLine* line = nullptr;
+            if (shown && run.Allowed(e_Class::O, flag))
+                if (Cpp_ReinforcementPoint* p = rein.HitTestDiagram(run.Fresh(), longitudinal, &line))
+                    run.TakeSegment(0, longitudinal ? SEL_LONGITUDINAL_FORCE : SEL_TRANSVERSE_FORCE,
+                                    line, p);
+        }
+    }
+
+    void SearchResults() {
+        if (results.GetDisplaySwitch(0) &&
+            run.Allowed(e_Class::O, Cpp_ResultsDisplay::GetSelectionFilterA()) &&
+            results.IsInsideBox(x, y))
+            run.TakeValues(0, SEL_RESULTS_FACTOR_TEXT, {});
+        if (results.GetDisplaySwitch(7) &&
+            run.Allowed(e_Class::O, Cpp_ResultsDisplay::GetSelectionFilterF()))
+            if (const Cpp_Triangle* t = SearchTriangleAt(*ds, run.Fresh()))
+                run.TakeValues(0, SEL_SEARCH_TRIANGLES, {const_cast<Cpp_Triangle*>(t)});
+        if (results.GetDisplaySwitch(6) &&
+            run.Allowed(e_Class::O, Cpp_ResultsDisplay::GetSelectionFilterE()) &&
+            SearchTriangleAt(*ds, run.Fresh()))
+            run.TakeValues(0, SEL_CONTOURS, {});
+        if (results.GetDisplaySwitch(4) && hasResults &&
+            run.Allowed(e_Class::O, Cpp_ResultsDisplay::GetSelectionFilterD()) &&
+            results.HitTestPickGeometry(run.Fresh()))
+            run.TakeValues(0, SEL_RESULTS_ITEM, {});
+    }
+
+    void StressDiagrams() {
+        {
+            for (const s_StressDiagram& d : kStressDiagrams) {
+                int index = 0;
+                if (slices.GetDisplaySwitch(d.switchNumber) && hasResults &&
+                    run.Allowed(e_Class::O, d.flag()) &&
+                    slices.HitTestSliceItemA(run.Fresh(), d.segment, index)) {
+                    Cpp_Selection s;
+                    s.SetTypedItem(ds, d.kind, index);
+                    run.Take(s);
+                }
+            }
+        }
+    }
+
+    void Slices() {
+        const bool slicesShown = slices.GetDisplaySwitch(0) && hasResults;
+        auto takeSlice = [&](int kind, int index) {
+            s_SelectionReferences r;
+            r.number1 = index;
+            run.TakeValues(0, kind, r);
+        };
+        int sliceIndex = 0;
+        if (slicesShown && run.Allowed(e_Class::O, Cpp_Slices::GetSelectionFilterI()) &&
+            slices.FindSliceAtX(x, y, sliceIndex))
+            takeSlice(SEL_SLICE, sliceIndex);
+        if (slicesShown && run.Allowed(e_Class::O, Cpp_Slices::GetSelectionFilterF()) &&
+            slices.HitTestSliceBoundary(run.Fresh(), sliceIndex))
+            takeSlice(SEL_SLICE_BOUNDARY, sliceIndex);
+        if (slicesShown && run.Allowed(e_Class::O, Cpp_Slices::GetSelectionFilterD()) &&
+            slices.HitTestCrackWaterForce(run.Fresh()))
+            run.TakeValues(0, SEL_CRACK_WATER_FORCE, {});
+        if (results.GetDisplaySwitch(3) && (ds->AnalysisMode() == 4 || ds->AnalysisMode() == 5) &&
+            hasResults && run.Allowed(e_Class::O, Cpp_ResultsDisplay::GetSelectionFilterC())) {
+            const int stages = analysis.NumberOfStages();
+            if (results.HitTestCorner(stages, x, y, run.pick_.tolerance))
+                run.TakeValues(stages, SEL_EARTH_PRESSURE_FORCE, {});
+        }
+        if (slicesShown && run.Allowed(e_Class::O, Cpp_Slices::GetSelectionFilterE()) &&
+            slices.HitTestLineOfThrust(run.Fresh(), sliceIndex))
+            takeSlice(SEL_THRUST_LINE, sliceIndex);
+    }
+
+    void MaterialRegion() {
+        if (profile.GetShowLines() && run.Allowed(e_Class::O, Cpp_ProfileLineList::GetPickFilter(5)))
+            if (Cpp_ProfileLine* line = profile.FindLineAbovePoint(x, y))
+                run.TakeValues(1, SEL_MATERIAL_REGION, {line});
+    }
+
+    void MaterialTables() {}
+
+    void SearchGrid() {
+        analysisRows.Take({SEL_SEARCH_GRID});
+    }
+
+private:
+    HitRun& run;
+    Cpp_Kliven4DataSet* ds;
+    const double x, y;
+    const s_DisplayFlagsType& flags;
+    Cpp_ProfileLineList& profile;
+    Cpp_SlopeGeometry& slope;
+    Cpp_SlopeLine& slopeLine;
+    Cpp_AnalysisComputationData& analysis;
+    const Cpp_Crack& crack;
+    Cpp_ReinforcementLineList& rein;
+    const Cpp_IndividualGeogridList& geogrids;
+    const Cpp_IndividualNailList& nails;
+    const std::vector<int> active;
+    AnalysisRows analysisRows;
+    const Cpp_Line& crackBottom;
+    const Cpp_Line& crackWater;
+    const Cpp_ResultsDisplay& results;
+    const Cpp_Slices& slices;
+    const bool hasResults;
+};
+
+// The pickers in the order the candidates are listed (after the construction points and
+// segments, which need no data set).
+constexpr void (HitPicker::*kPickers[])() = {
+    // 3: profile points, line by line (kind 84; the clipped lines are never made).
+    &HitPicker::ProfilePoints,
+    // 4: piezometric points of both stages.
+    &HitPicker::PiezometricPoints,
+    // 5: interpolation points, data set by data set, in two passes.
+    &HitPicker::InterpolationPoints,
+    // 6: slope points.
+    &HitPicker::SlopePoints,
+    // 7 to 9: distributed-load points, line loads, line loads at their drawn position.
+    &HitPicker::Loads,
+    // 10: reinforcement points over all lines.
+    &HitPicker::ReinforcementPoints,
+    // 11 to 13: centre, noncircular points, tangent-line points.
+    &HitPicker::AnalysisPoints,
+    // 14, 15: the crack's points.
+    &HitPicker::VariableCrackPoints,
+    // 16, 17: the computed crack lines' points (no pick flags of their own).
+    &HitPicker::ComputedCrackPoints,
+    // 18 to 21: fixed point, horizontal tangent, radius line, radius definitions, grid corner.
+    &HitPicker::AnalysisDefinitions,
+    // 22, 23: critical-surface points and the critical circle.
+    &HitPicker::CriticalSurfacePoints,
+    // 24, 25: geogrid and nail ends.
+    &HitPicker::GeogridAndNailEnds,
+    // 26: profile segments over all lines, one candidate.
+    &HitPicker::ProfileSegments,
+    // 27: piezometric segments of both stages.
+    &HitPicker::PiezometricSegments,
+    // 28: slope segments.
+    &HitPicker::SlopeSegments,
+    // 29: distributed-load segments.
+    &HitPicker::DistributedLoadSegments,
+    // 30: reinforcement intervals.
+    &HitPicker::ReinforcementIntervals,
+    // 31, 32: the crack's segments.
+    &HitPicker::VariableCrackSegments,
+    // 33, 34: the computed crack lines.
+    &HitPicker::ComputedCrackLines,
+    // 35, 36: slip-surface line, tangent-line segments.
+    &HitPicker::AnalysisSegments,
+    // 37: critical-surface segments.
+    &HitPicker::CriticalSurfaceSegments,
+    // 38, 39: geogrid and nail bars.
+    &HitPicker::GeogridAndNailBars,
+    // 40: construction circles.
+    &HitPicker::ConstructionCircles,
+    // 41: interpolation triangles, in two passes.
+    &HitPicker::InterpolationTriangles,
+    // 42, 43: profile number labels and material labels.
+    &HitPicker::ProfileLabels,
+    // 44: piezometric number labels.
+    &HitPicker::PiezometricLabels,
+    // 45, 46: normal and shear load diagrams.
+    &HitPicker::LoadDiagrams,
+    // 47, 48: reinforcement force diagrams.
+    &HitPicker::ReinforcementForces,
+    // 49 to 52: the factor-of-safety text, triangles and contours, the surfaces of a search.
+    &HitPicker::SearchResults,
+    // 53 to 55: the stress diagrams.
+    &HitPicker::StressDiagrams,
+    // 56 to 60: slices, slice boundaries, crack water force, earth pressure, line of thrust.
+    &HitPicker::Slices,
+    // 61: the material region under the pick.
+    &HitPicker::MaterialRegion,
+    // 62: material property tables are not drawn yet, so never picked.
+    &HitPicker::MaterialTables,
+    // 63: the search grid or area as a whole.
+    &HitPicker::SearchGrid,
+};
+
 }  // namespace
 
 bool Cpp_SelectionList::SelectItemAtPoint(Cpp_Kliven4DataSet* ds, double x, double y,
@@ -302,353 +809,8 @@ bool Cpp_SelectionList::SelectItemAtPoint(Cpp_Kliven4DataSet* ds, double x, doub
                 run.TakeSegment(0, SEL_CONSTRUCTION_SEGMENT, line.get(), p);
     if (!ds) return false;
 
-    const s_DisplayFlagsType& flags = ds->DisplayFlags();
-    Cpp_ProfileLineList& profile = ds->ProfileLines();
-    Cpp_SlopeGeometry& slope = ds->SlopeGeometry();
-    Cpp_SlopeLine& slopeLine = slope.GetSlopeLine();
-    Cpp_AnalysisComputationData& analysis = *ds->AnalysisComputationData();
-    const Cpp_Crack& crack = analysis.GetCrack();
-    Cpp_ReinforcementLineList& rein = *ds->ReinforcementLines();
-    const Cpp_IndividualGeogridList& geogrids = ds->Geogrids()->GetIndividualGeogridList();
-    const Cpp_IndividualNailList& nails = ds->SoilNails()->GetIndividualNailList();
-    const std::vector<int> active = ActiveStages(*ds);
-    AnalysisRows analysisRows(run);
-
-    // 3: profile points, line by line (kind 84; the clipped lines are never made).
-    if (profile.GetShowPoints() && run.Allowed(e_Class::P, Cpp_ProfileLineList::GetPickFilter(1)))
-        for (const auto& line : profile.Lines())
-            if (Cpp_PointXY* p = line->FindNearestPoint(run.Fresh()))
-                run.TakePoint(0, SEL_PROFILE_POINT, line.get(), p);
-    // 4: piezometric points of both stages.
-    for (int stage : {1, 2}) {
-        Cpp_PiezometricLineList* list = ds->PiezometricLines(stage);
-        if (list && list->GetShowPoints() &&
-            run.Allowed(e_Class::P, PiezometricPickFlags(stage).points))
-            for (const auto& line : list->Lines())
-                if (Cpp_PointXY* p = line->FindNearestPoint(run.Fresh()))
-                    run.TakePoint(stage, SEL_PIEZOMETRIC_POINT, line.get(), p);
-    }
-    // 5: interpolation points, data set by data set, in two passes.
-    for (int stage : active) {
-        Cpp_InterpolationData* data = ds->InterpolationData(stage);
-        if (!data) continue;
-        for (bool first : {true, false})
-            for (const auto& set : data->DataSets()) {
-                const int kind = InterpolationPointKind(set->Kind());
-                if (!kind || InFirstPass(set->Kind()) != first) continue;
-                if (!InterpolationPointsShown(flags, set->Kind(), stage) ||
-                    !run.Allowed(e_Class::P,
-                                 Cpp_InterpolationData::GetPickPoints(stage, set->Kind())))
-                    continue;
-                if (Cpp_VERTEX* v = HitTestInterpolationPoint(*set, run.Fresh()))
-                    run.TakeValues(stage, kind, {set.get(), v});
-            }
-    }
-    // 6: slope points.
-    if (slopeLine.GetShowSlopePoints() && run.Allowed(e_Class::P, Cpp_SlopeLine::GetPickFilter(1)))
-        if (Cpp_PointXY* p = slopeLine.FindNearestPoint(run.Fresh()))
-            run.TakePoint(0, SEL_SLOPE_POINT, &slopeLine, p);
-    // 7 to 9: distributed-load points, line loads, line loads at their drawn position.
-    for (int stage : active) {
-        Cpp_DistributedLoadData* loads = ds->DistributedLoads(stage);
-        if (loads->ShowPoints() &&
-            run.Allowed(e_Class::P, Cpp_DistributedLoadData::GetSelectionFilterA(stage)))
-            if (auto* p = NearestNode(loads->GetFirstListItem(), run.Fresh())) {
-                Cpp_Selection s;
-                s.SetLoadPointItem(ds, stage, SEL_LOAD_POINT, p);
-                run.Take(s);
-            }
-    }
-    for (int stage : active) {
-        Cpp_LineLoadList* lineLoads = ds->LineLoads(stage);
-        if (lineLoads->GetDisplayFlag() &&
-            run.Allowed(e_Class::P, Cpp_LineLoadList::GetSelectionFilter(stage)))
-            if (Cpp_LineLoad* load = NearestOf(lineLoads->Loads(), run.Fresh())) {
-                Cpp_Selection s;
-                s.SetLoadPointItem(ds, stage, SEL_LINE_LOAD, load);
-                run.Take(s);
-            }
-    }
-    for (int stage : active) {
-        Cpp_LineLoadList* lineLoads = ds->LineLoads(stage);
-        // Tested whatever the kind filter says.
-        if (lineLoads->GetDisplayFlag() && run.Allowed(e_Class::O, true))
-            if (Cpp_LineLoad* load = lineLoads->HitTestLoad(run.Fresh())) {
-                Cpp_Selection s;
-                s.SetLoadPointItem(ds, stage, SEL_LINE_LOAD_DRAWN, load);
-                run.Take(s);
-            }
-    }
-    // 10: reinforcement points over all lines.
-    if (rein.GetDisplayPoints() &&
-        run.Allowed(e_Class::P, Cpp_ReinforcementLineList::GetSelectionFilterD())) {
-        Cpp_Line* line = nullptr;
-        if (Cpp_PointXY* p = rein.FindNearestLinePoint(run.Fresh(), line))
-            run.TakePoint(0, SEL_REINFORCEMENT_POINT, line, p);
-    }
-    // 11 to 13: centre, noncircular points, tangent-line points.
-    analysisRows.Take({53, 54, 142});
-    // 14, 15: the crack's points.
-    if (crack.GetShowCrack() && run.Allowed(e_Class::P, Cpp_Crack::GetCrackPointsPickable()))
-        if (Cpp_CrackPoint* p = crack.HitTestPoint(false, run.Fresh()))
-            run.TakeValues(0, SEL_VARIABLE_CRACK_POINT, {p});
-    if (crack.GetShowCrackWater() && run.Allowed(e_Class::P, Cpp_Crack::GetWaterPointsPickable()))
-        if (Cpp_CrackPoint* p = crack.HitTestPoint(true, run.Fresh()))
-            run.TakeValues(0, SEL_VARIABLE_WATER_POINT, {p});
-    // 16, 17: the computed crack lines' points (no pick flags of their own).
-    const Cpp_Line& crackBottom = slope.GetCrackBottomLine();
-    const Cpp_Line& crackWater = slope.GetCrackWaterLine();
-    if (slope.GetShowTensionCrack() && crackBottom.HasPoints() && run.Allowed(e_Class::P, true))
-        if (Cpp_PointXY* p = crackBottom.FindNearestPoint(run.Fresh()))
-            run.TakeValues(0, SEL_CRACK_POINT, {p});
-    if (slope.GetShowCrackWater() && crackBottom.HasPoints() && run.Allowed(e_Class::P, true))
-        if (Cpp_PointXY* p = crackWater.FindNearestPoint(run.Fresh()))
-            run.TakeValues(0, SEL_CRACK_WATER_POINT, {p});
-    // 18 to 21: fixed point, horizontal tangent, radius line, radius definitions, grid corner.
-    analysisRows.Take({40, 52, 7, 93, 94, 95, 96, 97, 46});
-    // 22, 23: critical-surface points and the critical circle.
-    const Cpp_ResultsDisplay& results = ds->ResultsDisplay();
-    const Cpp_Slices& slices = ds->Slices();
-    const bool hasResults = results.HasResults();
-    if (slices.GetDisplaySwitch(1) && hasResults &&
-        run.Allowed(e_Class::P, Cpp_Slices::GetSelectionFilterC())) {
-        double px = 0, py = 0;
-        int index = 0;
-        if (slices.HitTestSliceItemB(run.Fresh(), px, py, index)) {
-            Cpp_Selection s;
-            s.SetCircleItem(ds, SEL_CRITICAL_POINT, px, py, index);
-            run.Take(s);
-        }
-    }
-    if (results.GetDisplaySwitch(1) && hasResults && CriticalCircleMode(analysis) &&
-        run.Allowed(e_Class::O, Cpp_ResultsDisplay::GetSelectionFilterB())) {
-        s_SelectionReferences r;
-        if (results.HitTestCriticalCircle(run.Fresh(), r.x, r.y)) {
-            r.radius = results.GetCriticalCircleRadius();
-            run.TakeValues(0, SEL_CRITICAL_CENTRE, r);
-        }
-    }
-    // 24, 25: geogrid and nail ends.
-    if (ds->Geogrids()->GetDisplayGeogrids() &&
-        run.Allowed(e_Class::P, Cpp_IndividualGeogridList::GetSelectionFilterB())) {
-        bool head = false;
-        if (Cpp_Geogrid* g = geogrids.HitTestB(run.Fresh(), head))
-            run.TakeValues(0, head ? SEL_GEOGRID_HEAD : SEL_GEOGRID_END, {g});
-    }
-    if (ds->SoilNails()->GetDisplayNails() &&
-        run.Allowed(e_Class::P, Cpp_IndividualNailList::GetSelectionFilterB())) {
-        bool head = false;
-        if (Cpp_IndividualNail* n = nails.HitTestB(run.Fresh(), head))
-            run.TakeValues(0, head ? SEL_NAIL_HEAD : SEL_NAIL_END, {n});
-    }
-    // 26: profile segments over all lines, one candidate.
-    if (profile.GetShowLines() && run.Allowed(e_Class::S, Cpp_ProfileLineList::GetPickFilter(2))) {
-        Cpp_Line* line = nullptr;
-        if (Cpp_PointXY* p = profile.Cpp_LineList::FindNearestSegment(run.Fresh(), line))
-            run.TakeSegment(0, SEL_PROFILE_SEGMENT, line, p);
-    }
-    // 27: piezometric segments of both stages.
-    for (int stage : {1, 2}) {
-        Cpp_PiezometricLineList* list = ds->PiezometricLines(stage);
-        Cpp_Line* line = nullptr;
-        if (list && list->GetShowLines() &&
-            run.Allowed(e_Class::S, PiezometricPickFlags(stage).segments))
-            if (Cpp_PointXY* p = list->FindNearestSegment(run.Fresh(), line))
-                run.TakeSegment(stage, SEL_PIEZOMETRIC_SEGMENT, line, p);
-    }
-    // 28: slope segments.
-    if (slopeLine.GetShowSlopeLine() && slopeLine.HasPoints() &&
-        run.Allowed(e_Class::S, Cpp_SlopeLine::GetPickFilter(2)))
-        if (Cpp_PointXY* p = slopeLine.FindNearestSegment(run.Fresh()))
-            run.TakeSegment(0, SEL_SLOPE_SEGMENT, &slopeLine, p);
-    // 29: distributed-load segments.
-    for (int stage : active) {
-        Cpp_DistributedLoadData* loads = ds->DistributedLoads(stage);
-        if ((loads->ShowNormalStress() || loads->ShowShearStress()) &&
-            run.Allowed(e_Class::S, Cpp_DistributedLoadData::GetSelectionFilterD(stage)))
-            if (auto* p = loads->HitTestSegment(run.Fresh())) {
-                Cpp_Selection s;
-                s.SetDistributedLoadItem(ds, stage, SEL_LOAD_SEGMENT, p);
-                run.Take(s);
-            }
-    }
-    // 30: reinforcement intervals.
-    if (rein.GetDisplayLines() &&
-        run.Allowed(e_Class::S, Cpp_ReinforcementLineList::GetSelectionFilterA())) {
-        Cpp_Line* line = nullptr;
-        if (Cpp_PointXY* p = rein.FindNearestSegment(run.Fresh(), line))
-            run.TakeSegment(0, SEL_REINFORCEMENT_INTERVAL, line, p);
-    }
-    // 31, 32: the crack's segments.
-    if (crack.GetShowCrack() && crackBottom.HasPoints() &&
-        run.Allowed(e_Class::S, Cpp_Crack::GetCrackSegmentsPickable()))
-        if (Cpp_CrackPoint* p = crack.HitTestSegment(false, run.Fresh()))
-            run.TakeValues(0, SEL_VARIABLE_CRACK_SEGMENT, {p});
-    if (crack.GetShowCrackWater() && crackBottom.HasPoints() &&
-        run.Allowed(e_Class::S, Cpp_Crack::GetWaterSegmentsPickable()))
-        if (Cpp_CrackPoint* p = crack.HitTestSegment(true, run.Fresh()))
-            run.TakeValues(0, SEL_VARIABLE_WATER_SEGMENT, {p});
-    // 33, 34: the computed crack lines.
-    if (slope.GetShowTensionCrack() && crackBottom.HasPoints() && run.Allowed(e_Class::S, true))
-        if (Cpp_PointXY* p = crackBottom.FindNearestSegment(run.Fresh()))
-            run.TakeSegment(0, SEL_CRACK_BOTTOM, nullptr, p);
-    if (slope.GetShowCrackWater() && crackWater.HasPoints() && run.Allowed(e_Class::S, true))
-        if (Cpp_PointXY* p = crackWater.FindNearestSegment(run.Fresh()))
-            run.TakeSegment(0, SEL_CRACK_WATER_SURFACE, nullptr, p);
-    // 35, 36: slip-surface line, tangent-line segments.
-    analysisRows.Take({55, 144});
-    // 37: critical-surface segments.
-    if (slices.GetDisplaySwitch(2) && hasResults &&
-        run.Allowed(e_Class::S, Cpp_Slices::GetSelectionFilterG())) {
-        int index = 0;
-        if (slices.HitTestSliceItemC(run.Fresh(), index)) {
-            Cpp_Selection s;
-            s.SetTypedItem(ds, SEL_CRITICAL_SEGMENT, index);
-            run.Take(s);
-        }
-    }
-    // 38, 39: geogrid and nail bars.
-    if (ds->Geogrids()->GetDisplayGeogrids() &&
-        run.Allowed(e_Class::S, Cpp_IndividualGeogridList::GetSelectionFilterA()))
-        if (Cpp_Geogrid* g = geogrids.HitTestA(run.Fresh()))
-            run.TakeValues(0, SEL_GEOGRID_LAYER, {g});
-    if (ds->SoilNails()->GetDisplayNails() &&
-        run.Allowed(e_Class::S, Cpp_IndividualNailList::GetSelectionFilterA()))
-        if (Cpp_IndividualNail* n = nails.HitTestA(run.Fresh()))
-            run.TakeValues(0, SEL_NAIL_BAR, {n});
-    // 40: construction circles.
-    Cpp_ConstructionCircleList& circles = GetConstructionCircleList();
-    if (circles.GetShowCircles() && run.Allowed(e_Class::O, circles.GetSelectable())) {
-        int onCircumference = 0;
-        if (Cpp_ConstructionCircle* c = circles.HitTest(run.Fresh(), onCircumference)) {
-            s_SelectionReferences r;
-            r.number1 = onCircumference;
-            r.ref2 = c;
-            run.TakeValues(0, SEL_CONSTRUCTION_CIRCLE, r);
-        }
-    }
-    // 41: interpolation triangles, in two passes.
-    for (int stage : active) {
-        Cpp_InterpolationData* data = ds->InterpolationData(stage);
-        if (!data || !flags.triangles[stage - 1]) continue;
-        for (bool first : {true, false})
-            for (const auto& set : data->DataSets()) {
-                const int kind = InterpolationTriangleKind(set->Kind());
-                if (!kind || InFirstPass(set->Kind()) != first) continue;
-                if (!run.Allowed(e_Class::O,
-                                 Cpp_InterpolationData::GetPickTriangles(stage, set->Kind())))
-                    continue;
-                if (Cpp_Triangle* t = HitTestInterpolationTriangle(*set, x, y))
-                    run.TakeValues(stage, kind, {set.get(), nullptr, t});
-            }
-    }
-    // 42, 43: profile number labels and material labels.
-    if (profile.GetShowLineNumbers() &&
-        run.Allowed(e_Class::O, Cpp_ProfileLineList::GetPickFilter(3)))
-        if (Cpp_Line* line = profile.FindNearestLabel(run.Fresh()))
-            run.TakeValues(0, SEL_PROFILE_LABEL, {line, line});
-    if (profile.GetShowMaterialNumbers() &&
-        run.Allowed(e_Class::O, Cpp_ProfileLineList::GetPickFilter(4)))
-        if (Cpp_ProfileLine* line = HitTestMaterialLabel(profile, run.Fresh()))
-            run.TakeValues(0, SEL_MATERIAL_LABEL, {line});
-    // 44: piezometric number labels.
-    for (int stage : active) {
-        Cpp_PiezometricLineList* list = ds->PiezometricLines(stage);
-        if (list && list->GetShowLineNumbers() &&
-            run.Allowed(e_Class::O, PiezometricPickFlags(stage).numbers))
-            if (Cpp_Line* line = list->FindNearestLabel(run.Fresh()))
-                run.TakeValues(stage, SEL_PIEZOMETRIC_LABEL, {line});
-    }
-    // 45, 46: normal and shear load diagrams.
-    for (int kind : {SEL_NORMAL_LOAD_INTERVAL, SEL_SHEAR_LOAD_INTERVAL})
-        for (int stage : active) {
-            Cpp_DistributedLoadData* loads = ds->DistributedLoads(stage);
-            const bool normal = kind == SEL_NORMAL_LOAD_INTERVAL;
-            if ((normal ? loads->ShowNormalStress() : loads->ShowShearStress()) &&
-                run.Allowed(e_Class::O, normal
-                                            ? Cpp_DistributedLoadData::GetSelectionFilterB(stage)
-                                            : Cpp_DistributedLoadData::GetSelectionFilterC(stage)))
-                if (auto* p = loads->HitTestDiagramLine(run.Fresh(), normal)) {
-                    Cpp_Selection s;
-                    s.SetDistributedLoadItem(ds, stage, kind, p);
-                    run.Take(s);
-                }
-        }
-    // 47, 48: reinforcement force diagrams.
-    for (bool longitudinal : {true, false}) {
-        const bool shown =
-            longitudinal ? rein.GetDisplayLongitudinalForce() : rein.GetDisplayTransverseForce();
-        const bool flag = longitudinal ? Cpp_ReinforcementLineList::GetSelectionFilterB()
-                                       : Cpp_ReinforcementLineList::GetSelectionFilterC();
-        Cpp_ReinforcementLine* line = nullptr;
-        if (shown && run.Allowed(e_Class::O, flag))
-            if (Cpp_ReinforcementPoint* p = rein.HitTestDiagram(run.Fresh(), longitudinal, &line))
-                run.TakeSegment(0, longitudinal ? SEL_LONGITUDINAL_FORCE : SEL_TRANSVERSE_FORCE,
-                                line, p);
-    }
-    // 49 to 52: the factor-of-safety text, triangles and contours, the surfaces of a search.
-    if (results.GetDisplaySwitch(0) &&
-        run.Allowed(e_Class::O, Cpp_ResultsDisplay::GetSelectionFilterA()) &&
-        results.IsInsideBox(x, y))
-        run.TakeValues(0, SEL_RESULTS_FACTOR_TEXT, {});
-    if (results.GetDisplaySwitch(7) &&
-        run.Allowed(e_Class::O, Cpp_ResultsDisplay::GetSelectionFilterF()))
-        if (const Cpp_Triangle* t = SearchTriangleAt(*ds, run.Fresh()))
-            run.TakeValues(0, SEL_SEARCH_TRIANGLES, {const_cast<Cpp_Triangle*>(t)});
-    if (results.GetDisplaySwitch(6) &&
-        run.Allowed(e_Class::O, Cpp_ResultsDisplay::GetSelectionFilterE()) &&
-        SearchTriangleAt(*ds, run.Fresh()))
-        run.TakeValues(0, SEL_CONTOURS, {});
-    if (results.GetDisplaySwitch(4) && hasResults &&
-        run.Allowed(e_Class::O, Cpp_ResultsDisplay::GetSelectionFilterD()) &&
-        results.HitTestPickGeometry(run.Fresh()))
-        run.TakeValues(0, SEL_RESULTS_ITEM, {});
-    // 53 to 55: the stress diagrams.
-    {
-        for (const s_StressDiagram& d : kStressDiagrams) {
-            int index = 0;
-            if (slices.GetDisplaySwitch(d.switchNumber) && hasResults &&
-                run.Allowed(e_Class::O, d.flag()) &&
-                slices.HitTestSliceItemA(run.Fresh(), d.segment, index)) {
-                Cpp_Selection s;
-                s.SetTypedItem(ds, d.kind, index);
-                run.Take(s);
-            }
-        }
-    }
-    // 56 to 60: slices, slice boundaries, crack water force, earth pressure, line of thrust.
-    const bool slicesShown = slices.GetDisplaySwitch(0) && hasResults;
-    auto takeSlice = [&](int kind, int index) {
-        s_SelectionReferences r;
-        r.number1 = index;
-        run.TakeValues(0, kind, r);
-    };
-    int sliceIndex = 0;
-    if (slicesShown && run.Allowed(e_Class::O, Cpp_Slices::GetSelectionFilterI()) &&
-        slices.FindSliceAtX(x, y, sliceIndex))
-        takeSlice(SEL_SLICE, sliceIndex);
-    if (slicesShown && run.Allowed(e_Class::O, Cpp_Slices::GetSelectionFilterF()) &&
-        slices.HitTestSliceBoundary(run.Fresh(), sliceIndex))
-        takeSlice(SEL_SLICE_BOUNDARY, sliceIndex);
-    if (slicesShown && run.Allowed(e_Class::O, Cpp_Slices::GetSelectionFilterD()) &&
-        slices.HitTestCrackWaterForce(run.Fresh()))
-        run.TakeValues(0, SEL_CRACK_WATER_FORCE, {});
-    if (results.GetDisplaySwitch(3) && (ds->AnalysisMode() == 4 || ds->AnalysisMode() == 5) &&
-        hasResults && run.Allowed(e_Class::O, Cpp_ResultsDisplay::GetSelectionFilterC())) {
-        const int stages = analysis.NumberOfStages();
-        if (results.HitTestCorner(stages, x, y, run.pick_.tolerance))
-            run.TakeValues(stages, SEL_EARTH_PRESSURE_FORCE, {});
-    }
-    if (slicesShown && run.Allowed(e_Class::O, Cpp_Slices::GetSelectionFilterE()) &&
-        slices.HitTestLineOfThrust(run.Fresh(), sliceIndex))
-        takeSlice(SEL_THRUST_LINE, sliceIndex);
-    // 61: the material region under the pick.
-    if (profile.GetShowLines() && run.Allowed(e_Class::O, Cpp_ProfileLineList::GetPickFilter(5)))
-        if (Cpp_ProfileLine* line = profile.FindLineAbovePoint(x, y))
-            run.TakeValues(1, SEL_MATERIAL_REGION, {line});
-    // 62: material property tables are not drawn yet, so never picked.
-    // 63: the search grid or area as a whole.
-    analysisRows.Take({48});
+    HitPicker picker(run, ds, x, y);
+    for (void (HitPicker::*pick)() : kPickers) (picker.*pick)();
     return !IsEmpty();
 }
 
