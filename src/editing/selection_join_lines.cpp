@@ -3,6 +3,7 @@
 // coincide exactly. The joined line takes the number and properties of the first selected
 // item's line; the lines it was made of are gone and the selection is emptied.
 
+#include "editing/selection_kinds.h"
 #include "editing/selection_edit_support.h"
 #include "editing/selection_list.h"
 #include "editing/view_menus.h"
@@ -19,13 +20,12 @@ namespace {
 
 // The family of a line item: 1 piezometric, 2 profile, 3 reinforcement, 0 none.
 int Family(int kind) {
-    switch (kind) {
-    case SEL_PIEZOMETRIC_POINT:
-    case SEL_PIEZOMETRIC_SEGMENT: return 1;
-    case SEL_PROFILE_POINT:
-    case SEL_PROFILE_SEGMENT: return 2;
-    case SEL_REINFORCEMENT_POINT:
-    case SEL_REINFORCEMENT_INTERVAL: return 3;
+    const s_SelectionKindRow* row = FindSelectionKind(kind);
+    if (!row || !(row->flags & selection_flags::kJoinable)) return 0;
+    switch (row->family) {
+    case e_SelectionFamily::PiezometricLine: return 1;
+    case e_SelectionFamily::ProfileLine: return 2;
+    case e_SelectionFamily::Reinforcement: return 3;
     default: return 0;
     }
 }

@@ -62,6 +62,7 @@ inline constexpr unsigned kLineRef = 1u << 7;          // ref1 a line, ref2 its 
 inline constexpr unsigned kOwnPoints = 1u << 8;        // a slip surface or tangent line's point
 inline constexpr unsigned kLinePoint = 1u << 9;        // a line point the line tools extend
 inline constexpr unsigned kLineSegment = 1u << 10;     // a segment the line tools make parallel
+inline constexpr unsigned kTriangle = 1u << 11;        // an interpolation triangle
 inline constexpr unsigned kStageSuffix = 1u << 6;      // name and prompt end with the stage
 }  // namespace selection_flags
 

@@ -1,6 +1,7 @@
 // "Get Information" on a selected interpolation triangle: its centroid and circumcircle in
 // "Information on Selected Item".
 
+#include "editing/selection_kinds.h"
 #include "editing/selection.h"
 #include "editing/selection_edit_support.h"
 #include "editing/selection_list.h"
@@ -24,19 +25,13 @@ const Cpp_Triangle* LiveTriangleOf(const Cpp_Selection& item) {
 }  // namespace
 
 bool Cpp_Selection::ShowTriangleInformation() const {
-    switch (type_) {
-    case SEL_CP_TRIANGLE:
-    case SEL_PRESSURE_TRIANGLE:
-    case SEL_RSUBU_TRIANGLE:
-    case SEL_STRENGTH_TRIANGLE: {
-        const Cpp_Triangle* triangle = LiveTriangleOf(*this);
-        if (!triangle) return false;
-        ShowCircumcircleAndCentroid(*triangle);
-        return true;
-    }
-    case SEL_MATERIAL_REGION: return true;
-    default: return false;
-    }
+    if (type_ == SEL_MATERIAL_REGION) return true;
+    if (!SelectionKindHas(type_, selection_flags::kInterpolation | selection_flags::kTriangle))
+        return false;
+    const Cpp_Triangle* triangle = LiveTriangleOf(*this);
+    if (!triangle) return false;
+    ShowCircumcircleAndCentroid(*triangle);
+    return true;
 }
 
 bool Cpp_SelectionList::ShowInformation() const {

@@ -6,6 +6,7 @@
 #include "editing/edit_modes.h"
 #include "editing/selection.h"
 #include "editing/selection_edit_support.h"
+#include "editing/selection_kinds.h"
 #include "editing/selection_list.h"
 #include "editing/tool_dialog_bars.h"
 #include "editing/view_input.h"
@@ -116,16 +117,7 @@ bool Cpp_ShiftDirectionTool::StartParallelToLine(Cpp_NoncircularShearSurface* su
 }
 
 bool Cpp_ShiftDirectionTool::SetMoveDirectionFromPickedSegment(const Cpp_Selection& picked) {
-    switch (picked.GetType()) {
-    case 8:
-    case 55:
-    case 80:
-    case 86:
-    case 100:
-    case 134:
-    case 144: break;
-    default: return false;
-    }
+    if (!SelectionKindHas(picked.GetType(), selection_flags::kLineSegment)) return false;
     s_tagTypePointXY a, b;
     if (!picked.GetSegmentPoints(a, b)) return false;
     return FinishMoveableSetting(std::atan2(b.y - a.y, b.x - a.x) * 180.0 / std::numbers::pi);

@@ -13,6 +13,7 @@
 #include "editing/noncircular_tool.h"
 #include "editing/edit_modes.h"
 #include "editing/selection_edit_commands.h"
+#include "editing/selection_kinds.h"
 #include "editing/selection_list.h"
 #include "editing/selection_refresh.h"
 #include "editing/renumber_lines.h"
@@ -143,17 +144,9 @@ bool IsCtrlOverInterpolationPoint(const ViewInputHost& view, bool control) {
     if (!control || view.EditMode() != EditModeSelect) return control;
     const Cpp_Selection* first = GetCurrentSelection().GetNth(1);
     if (!first) return true;
-    switch (first->GetType()) {
-    case SEL_CP_NODE:
-    case SEL_CP_POINT:
-    case SEL_PRESSURE_NODE:
-    case SEL_PRESSURE_POINT:
-    case SEL_RSUBU_NODE:
-    case SEL_RSUBU_POINT:
-    case SEL_STRENGTH_NODE:
-    case SEL_STRENGTH_POINT: return false;
-    default: return true;
-    }
+    // The points and nodes of an interpolation data set take the wheel themselves.
+    return !SelectionKindHas(first->GetType(), selection_flags::kInterpolation) ||
+           SelectionKindHas(first->GetType(), selection_flags::kTriangle);
 }
 
 // The press record and the navigation join the program-wide reset.
