@@ -204,6 +204,8 @@ static_assert(FamiliesInOrder(), "family rows must follow e_SelectionFamily");
 
 }  // namespace
 
+std::span<const s_SelectionKindRow> SelectionKindRows() { return kKinds; }
+
 const s_SelectionKindRow* FindSelectionKind(int kind) {
     const auto* end = std::end(kKinds);
     const auto* row =

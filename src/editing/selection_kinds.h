@@ -11,6 +11,7 @@
 #include "core/point_xy.h"
 
 #include <optional>
+#include <span>
 #include <string>
 
 class Cpp_Line;
@@ -242,6 +243,8 @@ struct s_SelectionKindRow {
     const char* prompt;  // fixed status-line prompt, or null (the family's prompt function)
 };
 
+// Every row, in the order of the kind numbers.
+std::span<const s_SelectionKindRow> SelectionKindRows();
 // The row of a kind; null for a code without a kind.
 const s_SelectionKindRow* FindSelectionKind(int kind);
 // The operations of a family.
