@@ -20,16 +20,23 @@ TEST(SelectionKindsTest, EveryRowIsCompleteForWhatItsFlagsPromise) {
         EXPECT_EQ(ops.family, row.family);
         // A kind that is listed gets a name, unless it is one of the kinds without texts.
         if (row.family != e_SelectionFamily::Unnamed &&
-            row.family != e_SelectionFamily::Unrecognized)
+            row.family != e_SelectionFamily::Unrecognized) {
             EXPECT_TRUE(row.name || ops.name);
+        }
         // A point kind can be moved and snapped to: its point is read from somewhere.
-        if (row.flags & kPoint) EXPECT_NE(row.point, e_SelectionPoint::None);
+        if (row.flags & kPoint) {
+            EXPECT_NE(row.point, e_SelectionPoint::None);
+        }
         // A point is no segment; the line tools extend points and turn segments.
         EXPECT_FALSE((row.flags & kPoint) && (row.flags & kSegment));
         EXPECT_FALSE((row.flags & kLinePoint) && (row.flags & kLineSegment));
-        if (row.flags & kSegment) EXPECT_TRUE(row.flags & kLineSegment);
+        if (row.flags & kSegment) {
+            EXPECT_TRUE(row.flags & kLineSegment);
+        }
         // A joinable line item refers to its line.
-        if (row.flags & kJoinable) EXPECT_TRUE(row.flags & kLineRef);
+        if (row.flags & kJoinable) {
+            EXPECT_TRUE(row.flags & kLineRef);
+        }
     }
 }
 
