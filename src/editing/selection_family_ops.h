@@ -373,4 +373,16 @@ bool LineLoadSnapToPickedItem(Cpp_Selection& item, const s_tagTypePointXY& point
 bool CircleDefinitionSnapToPickedItem(Cpp_Selection& item, const s_tagTypePointXY& point);
 bool VariableCrackSnapToPickedItem(Cpp_Selection& item, const s_tagTypePointXY& point);
 
+// moveToLine (two_step_edits.cpp): an answer, or none for the refresh of the moved item.
+std::optional<bool> ConstructionLineMoveToLine(Cpp_Selection& item, const s_tagTypePointXY& p);
+std::optional<bool> SlipSurfaceMoveToLine(Cpp_Selection& item, const s_tagTypePointXY& p);
+std::optional<bool> PiezometricLineMoveToLine(Cpp_Selection& item, const s_tagTypePointXY& p);
+std::optional<bool> ProfileLineMoveToLine(Cpp_Selection& item, const s_tagTypePointXY& p);
+std::optional<bool> SlopeLineMoveToLine(Cpp_Selection& item, const s_tagTypePointXY& p);
+std::optional<bool> IrregularTangentMoveToLine(Cpp_Selection& item, const s_tagTypePointXY& p);
+std::optional<bool> RadiusDefinitionMoveToLine(Cpp_Selection& item, const s_tagTypePointXY& p);
+std::optional<bool> ReinforcementMoveToLine(Cpp_Selection& item, const s_tagTypePointXY& p);
+std::optional<bool> DistributedLoadMoveToLine(Cpp_Selection& item, const s_tagTypePointXY& p);
+std::optional<bool> CircleDefinitionMoveToLine(Cpp_Selection& item, const s_tagTypePointXY& p);
+
 }  // namespace selection_family

@@ -181,11 +181,6 @@ namespace sf = selection_family;
 constexpr s_SelectionFamilyOps kFamilies[] = {
     {.family = F::Unrecognized},
     {.family = F::Unnamed, .name = sf::NoText, .prompt = sf::NoText, .page = sf::UnnamedPage},
-    {.family = F::ClippedProfile,
-     .name = sf::ClippedProfileName,
-     .prompt = sf::ClippedProfilePrompt,
-     .toolTip = sf::ClippedProfileTip,
-     .page = sf::ClippedProfilePage},
 };
 
 constexpr bool KindsInOrder() {

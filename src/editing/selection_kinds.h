@@ -195,6 +195,9 @@ using SelectionWorkingLineOp = bool (*)(const Cpp_Selection& item, Cpp_Line*& li
                                         Cpp_PointXY*& point, s_DrawAttributesType& attributes);
 using SelectionMoveByDistanceOp = bool (*)(Cpp_Selection& item, bool& repaint);
 using SelectionSnapToPickedItemOp = bool (*)(Cpp_Selection& item, const s_tagTypePointXY& point);
+// "Move to Line" of the item's point to p: an answer, or none when the moved item is refreshed.
+using SelectionMoveToLineOp = std::optional<bool> (*)(Cpp_Selection& item,
+                                                      const s_tagTypePointXY& p);
 // The inverting highlight of the item.
 using SelectionDrawOp = void (*)(const Cpp_Selection& item, platform::DeviceContext& dc);
 
@@ -228,6 +231,7 @@ struct s_SelectionFamilyOps {
     SelectionWorkingLineOp workingLine = nullptr;
     SelectionMoveByDistanceOp moveByDistance = nullptr;
     SelectionSnapToPickedItemOp snapToPickedItem = nullptr;
+    SelectionMoveToLineOp moveToLine = nullptr;
     // OPS-END
 };
 

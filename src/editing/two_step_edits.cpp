@@ -43,7 +43,6 @@ bool In(int kind, std::initializer_list<int> kinds) {
 }
 
 constexpr std::initializer_list<int> kLinePoints = {9, 54, 78, 84, 96, 98, 132, 142};
-constexpr std::initializer_list<int> kSegments = {8, 55, 80, 86, 100, 134};
 constexpr std::initializer_list<int> kMovablePoints = {9, 36, 53, 54, 78, 84, 94, 96, 98, 132, 142};
 
 int g_snapDirection = 1;
@@ -241,34 +240,98 @@ bool Cpp_Selection::MoveFromReferencePoint(const s_tagTypePointXY& reference, do
 }
 
 bool Cpp_Selection::MoveToLine(const Cpp_PointXY* referenceFirst) {
-    if (In(type_, kSegments)) return false;
+    if (IsSegmentKind(type_)) return false;
     if (!TargetExists()) return false;
     s_tagTypePointXY p = GetItemPosition();
     MovePointToTargetLine(p, referenceFirst);
-    switch (type_) {
-    case SEL_CONSTRUCTION_POINT:
-    case SEL_NONCIRCULAR_POINT:
-    case SEL_PIEZOMETRIC_POINT:
-    case SEL_PROFILE_POINT:
-    case SEL_SLOPE_POINT:
-    case SEL_TANGENT_POINT:
-    case SEL_DEFINITION_TANGENT_POINT:
-    case SEL_REINFORCEMENT_POINT: MoveLinePoint(*this, p.x, p.y); break;
-    case SEL_LOAD_POINT: MoveLoadPoint(*this, p.x, p.y); break;
-    case SEL_CIRCLE_CENTRE:
-        SetCentre(*dataSet_, p.x, p.y);
-        refs_.x = p.x;
-        refs_.y = p.y;
-        return true;
-    case SEL_DEFINITION_FIXED_POINT:
-        if (Cpp_RadiusDefinition* definition = RadiusDefinitionOf(*this))
-            definition->SetFixedPoint(p.x, p.y);
-        break;
-    default: break;
-    }
+    const s_SelectionKindRow* row = FindSelectionKind(type_);
+    if (const auto op = row ? SelectionFamilyOps(row->family).moveToLine : nullptr)
+        if (const std::optional<bool> done = op(*this, p)) return *done;
     RefreshSelectedItem(*this);
     return true;
 }
+
+namespace selection_family {
+
+std::optional<bool> ConstructionLineMoveToLine(Cpp_Selection& item, const s_tagTypePointXY& p) {
+    switch (item.GetType()) {
+    case SEL_CONSTRUCTION_POINT: MoveLinePoint(item, p.x, p.y); return std::nullopt;
+    default: return std::nullopt;
+    }
+}
+
+std::optional<bool> SlipSurfaceMoveToLine(Cpp_Selection& item, const s_tagTypePointXY& p) {
+    switch (item.GetType()) {
+    case SEL_NONCIRCULAR_POINT: MoveLinePoint(item, p.x, p.y); return std::nullopt;
+    default: return std::nullopt;
+    }
+}
+
+std::optional<bool> PiezometricLineMoveToLine(Cpp_Selection& item, const s_tagTypePointXY& p) {
+    switch (item.GetType()) {
+    case SEL_PIEZOMETRIC_POINT: MoveLinePoint(item, p.x, p.y); return std::nullopt;
+    default: return std::nullopt;
+    }
+}
+
+std::optional<bool> ProfileLineMoveToLine(Cpp_Selection& item, const s_tagTypePointXY& p) {
+    switch (item.GetType()) {
+    case SEL_PROFILE_POINT: MoveLinePoint(item, p.x, p.y); return std::nullopt;
+    default: return std::nullopt;
+    }
+}
+
+std::optional<bool> SlopeLineMoveToLine(Cpp_Selection& item, const s_tagTypePointXY& p) {
+    switch (item.GetType()) {
+    case SEL_SLOPE_POINT: MoveLinePoint(item, p.x, p.y); return std::nullopt;
+    default: return std::nullopt;
+    }
+}
+
+std::optional<bool> IrregularTangentMoveToLine(Cpp_Selection& item, const s_tagTypePointXY& p) {
+    switch (item.GetType()) {
+    case SEL_TANGENT_POINT: MoveLinePoint(item, p.x, p.y); return std::nullopt;
+    default: return std::nullopt;
+    }
+}
+
+std::optional<bool> RadiusDefinitionMoveToLine(Cpp_Selection& item, const s_tagTypePointXY& p) {
+    switch (item.GetType()) {
+    case SEL_DEFINITION_TANGENT_POINT: MoveLinePoint(item, p.x, p.y); return std::nullopt;
+    case SEL_DEFINITION_FIXED_POINT:
+        if (Cpp_RadiusDefinition* definition = RadiusDefinitionOf(item))
+            definition->SetFixedPoint(p.x, p.y);
+        return std::nullopt;
+    default: return std::nullopt;
+    }
+}
+
+std::optional<bool> ReinforcementMoveToLine(Cpp_Selection& item, const s_tagTypePointXY& p) {
+    switch (item.GetType()) {
+    case SEL_REINFORCEMENT_POINT: MoveLinePoint(item, p.x, p.y); return std::nullopt;
+    default: return std::nullopt;
+    }
+}
+
+std::optional<bool> DistributedLoadMoveToLine(Cpp_Selection& item, const s_tagTypePointXY& p) {
+    switch (item.GetType()) {
+    case SEL_LOAD_POINT: MoveLoadPoint(item, p.x, p.y); return std::nullopt;
+    default: return std::nullopt;
+    }
+}
+
+std::optional<bool> CircleDefinitionMoveToLine(Cpp_Selection& item, const s_tagTypePointXY& p) {
+    switch (item.GetType()) {
+    case SEL_CIRCLE_CENTRE:
+        SetCentre(*item.GetDataSet(), p.x, p.y);
+        item.EditItemReferences().x = p.x;
+        item.EditItemReferences().y = p.y;
+        return true;
+    default: return std::nullopt;
+    }
+}
+
+}  // namespace selection_family
 
 bool Cpp_Selection::Snap(int direction, const s_tagTypePointXY& a, const s_tagTypePointXY& b) {
     const s_tagTypePointXY p = GetItemPosition();
