@@ -53,18 +53,22 @@ enum class e_SelectionFamily {
 };
 
 namespace selection_flags {
-inline constexpr unsigned kPoint = 1u << 0;            // a point (IsPointItem)
-inline constexpr unsigned kSegment = 1u << 1;          // a segment between two points
-inline constexpr unsigned kLine = 1u << 2;             // a point or segment of a line list
-inline constexpr unsigned kJoinable = 1u << 3;         // its line can be joined to another
-inline constexpr unsigned kInterpolation = 1u << 4;    // an item of an interpolation data set
-inline constexpr unsigned kKeepsReferences = 1u << 5;  // SetFromValues keeps the whole block
-inline constexpr unsigned kLineRef = 1u << 7;          // ref1 a line, ref2 its point node
-inline constexpr unsigned kOwnPoints = 1u << 8;        // a slip surface or tangent line's point
-inline constexpr unsigned kLinePoint = 1u << 9;        // a line point the line tools extend
-inline constexpr unsigned kLineSegment = 1u << 10;     // a segment the line tools make parallel
-inline constexpr unsigned kTriangle = 1u << 11;        // an interpolation triangle
-inline constexpr unsigned kStageSuffix = 1u << 6;      // name and prompt end with the stage
+inline constexpr unsigned kPoint = 1u << 0;               // a point (IsPointItem)
+inline constexpr unsigned kSegment = 1u << 1;             // a segment between two points
+inline constexpr unsigned kLine = 1u << 2;                // a point or segment of a line list
+inline constexpr unsigned kJoinable = 1u << 3;            // its line can be joined to another
+inline constexpr unsigned kInterpolation = 1u << 4;       // an item of an interpolation data set
+inline constexpr unsigned kKeepsReferences = 1u << 5;     // SetFromValues keeps the whole block
+inline constexpr unsigned kLineRef = 1u << 7;             // ref1 a line, ref2 its point node
+inline constexpr unsigned kOwnPoints = 1u << 8;           // a slip surface or tangent line's point
+inline constexpr unsigned kLinePoint = 1u << 9;           // a line point the line tools extend
+inline constexpr unsigned kLineSegment = 1u << 10;        // a segment the line tools make parallel
+inline constexpr unsigned kTriangle = 1u << 11;           // an interpolation triangle
+inline constexpr unsigned kMovesToLine = 1u << 12;        // "Move to Line" starts on it
+inline constexpr unsigned kMovable = 1u << 13;            // moves onto a reference line
+inline constexpr unsigned kSnaps = 1u << 14;              // "Snap" moves it
+inline constexpr unsigned kDistanceReference = 1u << 15;  // a point to move a distance from
+inline constexpr unsigned kStageSuffix = 1u << 6;         // name and prompt end with the stage
 }  // namespace selection_flags
 
 // How the highlight of a kind is drawn: a mark on a referenced point node, marks on both ends of

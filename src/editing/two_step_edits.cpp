@@ -42,8 +42,7 @@ bool In(int kind, std::initializer_list<int> kinds) {
     return std::find(kinds.begin(), kinds.end(), kind) != kinds.end();
 }
 
-constexpr std::initializer_list<int> kLinePoints = {9, 54, 78, 84, 96, 98, 132, 142};
-constexpr std::initializer_list<int> kMovablePoints = {9, 36, 53, 54, 78, 84, 94, 96, 98, 132, 142};
+bool Has(int kind, unsigned flag) { return SelectionKindHas(kind, flag); }
 
 int g_snapDirection = 1;
 
@@ -560,7 +559,7 @@ bool MoveDistanceFromPointClick(ViewInputHost& view, double x, double y) {
                    "distance of.");
         return false;
     }
-    if (In(picked->GetType(), {9, 54, 78, 84, 98, 132})) {
+    if (Has(picked->GetType(), selection_flags::kDistanceReference)) {
         const int mode = PendingMove().mode;
         double distance = 1.0;
         if (AskMoveDistance(mode, distance)) {
@@ -598,10 +597,9 @@ bool StartMoveToLine(bool parallel) {
     const Cpp_Selection* first = FirstCurrent();
     if (!first) return false;
     const int kind = first->GetType();
-    if (In(kind, {9, 36, 53, 78, 84, 94, 132, 142}))
-        return StartPendingMoveToLine(parallel, false);
-    if (kind == SEL_REINFORCEMENT_POINT) return StartPendingMoveToLine(parallel, true);
-    return false;
+    if (!Has(kind, selection_flags::kMovesToLine)) return false;
+    // A reinforcement point moves along its line's own reference.
+    return StartPendingMoveToLine(parallel, kind == SEL_REINFORCEMENT_POINT);
 }
 
 bool MoveToLineFirstClick(double x, double y) {
@@ -610,7 +608,7 @@ bool MoveToLineFirstClick(double x, double y) {
     Cpp_Line* line = nullptr;
     Cpp_PointXY* point = nullptr;
     if (!picked || !first || !TargetLineOf(*picked, line, point) ||
-        !In(first->GetType(), kMovablePoints))
+        !Has(first->GetType(), selection_flags::kMovable))
         return false;
     return StartPickReferenceLine(line);
 }
@@ -622,7 +620,7 @@ bool MoveToLineSecondClick(ViewInputHost& view, double x, double y) {
     Cpp_Line* line = nullptr;
     Cpp_PointXY* point = nullptr;
     Cpp_Selection* first = GetCurrentSelection().GetNth(1);
-    if (!TargetLineOf(*picked, line, point) || !first || !In(first->GetType(), kMovablePoints))
+    if (!TargetLineOf(*picked, line, point) || !first || !Has(first->GetType(), selection_flags::kMovable))
         return false;
     const int kind = first->GetType();
     if (first->MoveToLine(point)) {
@@ -660,7 +658,7 @@ bool PickParallelReferenceLine(double x, double y) {
 
 bool ExtendToLine(bool toSegment) {
     const Cpp_Selection* first = FirstCurrent();
-    return first && In(first->GetType(), kLinePoints) && first->StartExtendToLine(toSegment);
+    return first && Has(first->GetType(), selection_flags::kLinePoint) && first->StartExtendToLine(toSegment);
 }
 
 bool ExtendToSelectedLineClick(ViewInputHost& view, double x, double y) {
@@ -742,8 +740,7 @@ bool SplitLineAtSegment(bool splitter) {
 
 bool StartSnapSelection(int direction) {
     const Cpp_Selection* first = FirstCurrent();
-    if (!first || !In(first->GetType(), {9, 14, 36, 40, 46, 53, 54, 56, 58, 62, 78, 84, 92, 96,
-                                         98, 108, 132, 138, 142})) {
+    if (!first || !Has(first->GetType(), selection_flags::kSnaps)) {
         SetCursorMode(CursorModeNone);
         return false;
     }
@@ -764,7 +761,7 @@ bool SnapSelectedPointsToPickedLine(ViewInputHost& view, const Cpp_Selection& pi
     bool success = true;
     ForEachSelected(view, [&](Cpp_Selection& s) {
         const bool moved = s.Snap(g_snapDirection, a, b);
-        if (In(s.GetType(), kLinePoints) && s.GetType() != SEL_TANGENT_POINT) success = moved;
+        if (Has(s.GetType(), selection_flags::kLinePoint) && s.GetType() != SEL_TANGENT_POINT) success = moved;
         return moved;
     });
     if (const Cpp_Selection* first = FirstCurrent()) RefreshSelectedItem(*first);
