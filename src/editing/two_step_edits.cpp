@@ -598,7 +598,6 @@ bool StartMoveToLine(bool parallel) {
     if (!first) return false;
     const int kind = first->GetType();
     if (!Has(kind, selection_flags::kMovesToLine)) return false;
-    // A reinforcement point moves along its line's own reference.
     return StartPendingMoveToLine(parallel, kind == SEL_REINFORCEMENT_POINT);
 }
 
