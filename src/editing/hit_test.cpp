@@ -890,15 +890,15 @@ bool Cpp_SelectionList::SelectPointAtPoint(Cpp_Kliven4DataSet* ds, double x, dou
     if (!segmentsOnly) {
         // 1 to 3: construction, profile and piezometric points over all lines.
         Cpp_Line* line = nullptr;
-        if (may(construction.GetShowPoints(), construction.GetSelectPoints(), {9}))
+        if (may(construction.GetShowPoints(), construction.GetSelectPoints(), {SEL_CONSTRUCTION_POINT}))
             if (Cpp_PointXY* p = construction.FindNearestLinePoint(pick, line))
                 takePoint(0, SEL_CONSTRUCTION_POINT, line, p);
-        if (may(profile.GetShowPoints(), Cpp_ProfileLineList::GetPickFilter(1), {2, 84}))
+        if (may(profile.GetShowPoints(), Cpp_ProfileLineList::GetPickFilter(1), {SEL_PROFILE_POINT_CLIPPED, SEL_PROFILE_POINT}))
             if (Cpp_PointXY* p = profile.FindNearestLinePoint(pick, line))
                 takePoint(0, SEL_PROFILE_POINT, line, p);
         for (int stage : {1, 2}) {
             Cpp_PiezometricLineList* list = ds->PiezometricLines(stage);
-            if (list && may(list->GetShowPoints(), PiezometricPickFlags(stage).points, {78}))
+            if (list && may(list->GetShowPoints(), PiezometricPickFlags(stage).points, {SEL_PIEZOMETRIC_POINT}))
                 if (Cpp_PointXY* p = list->FindNearestLinePoint(pick, line))
                     takePoint(stage, SEL_PIEZOMETRIC_POINT, line, p);
         }
@@ -913,8 +913,8 @@ bool Cpp_SelectionList::SelectPointAtPoint(Cpp_Kliven4DataSet* ds, double x, dou
                 const bool flagA = Cpp_InterpolationData::GetPickPoints(stage, a) ||
                                    Cpp_InterpolationData::GetPickPoints(stage, b);
                 if (!((shownA && (!kindFilter_ || flagA)) || shownB)) continue;
-                if (!empty && !(first ? (restrictTo == 90 || restrictTo == 106)
-                                      : (restrictTo == 136 || restrictTo == 12)))
+                if (!empty && !(first ? (restrictTo == SEL_PRESSURE_NODE || restrictTo == SEL_RSUBU_NODE)
+                                      : (restrictTo == SEL_STRENGTH_NODE || restrictTo == SEL_CP_NODE)))
                     continue;
                 for (const auto& set : data->DataSets()) {
                     if (InFirstPass(set->Kind()) != first) continue;
@@ -925,12 +925,12 @@ bool Cpp_SelectionList::SelectPointAtPoint(Cpp_Kliven4DataSet* ds, double x, dou
                 }
             }
         // 6 to 10: slope points, load points, line loads, reinforcement points.
-        if (may(slopeLine.GetShowSlopePoints(), Cpp_SlopeLine::GetPickFilter(1), {36}))
+        if (may(slopeLine.GetShowSlopePoints(), Cpp_SlopeLine::GetPickFilter(1), {SEL_LOAD_POINT}))
             if (Cpp_PointXY* p = slopeLine.FindNearestPoint(pick))
                 takePoint(0, SEL_SLOPE_POINT, &slopeLine, p);
         for (int stage : active) {
             Cpp_DistributedLoadData* loads = ds->DistributedLoads(stage);
-            if (may(loads->ShowPoints(), Cpp_DistributedLoadData::GetSelectionFilterA(stage), {36}))
+            if (may(loads->ShowPoints(), Cpp_DistributedLoadData::GetSelectionFilterA(stage), {SEL_LOAD_POINT}))
                 if (auto* p = NearestNode(loads->GetFirstListItem(), pick)) {
                     Cpp_Selection s;
                     s.SetLoadPointItem(ds, stage, SEL_LOAD_POINT, p);
@@ -940,40 +940,40 @@ bool Cpp_SelectionList::SelectPointAtPoint(Cpp_Kliven4DataSet* ds, double x, dou
         for (int stage : active) {
             Cpp_LineLoadList* lineLoads = ds->LineLoads(stage);
             const bool flag = Cpp_LineLoadList::GetSelectionFilter(stage);
-            if (may(lineLoads->GetDisplayFlag(), flag, {62}))
+            if (may(lineLoads->GetDisplayFlag(), flag, {SEL_LINE_LOAD}))
                 if (Cpp_LineLoad* load = NearestOf(lineLoads->Loads(), pick)) {
                     Cpp_Selection s;
                     s.SetLoadPointItem(ds, stage, SEL_LINE_LOAD, load);
                     take(s);
                 }
-            if (may(lineLoads->GetDisplayFlag(), flag, {62}))
+            if (may(lineLoads->GetDisplayFlag(), flag, {SEL_LINE_LOAD}))
                 if (Cpp_LineLoad* load = lineLoads->HitTestLoad(pick)) {
                     Cpp_Selection s;
                     s.SetLoadPointItem(ds, stage, SEL_LINE_LOAD_DRAWN, load);
                     take(s);
                 }
         }
-        if (may(rein.GetDisplayPoints(), Cpp_ReinforcementLineList::GetSelectionFilterD(), {98}))
+        if (may(rein.GetDisplayPoints(), Cpp_ReinforcementLineList::GetSelectionFilterD(), {SEL_REINFORCEMENT_POINT}))
             if (Cpp_PointXY* p = rein.FindNearestLinePoint(pick, line))
                 takePoint(0, SEL_REINFORCEMENT_POINT, line, p);
         // 11 to 18: analysis points, computed crack points, the circle items, grid corner.
-        if (empty && (!kindFilter_ || AnalysisPickFlag(53))) analysisKind(53, true);
-        if (!kindFilter_ || AnalysisPickFlag(54)) analysisKind(54, true);
-        if ((empty || restrictTo == 142) && (!kindFilter_ || AnalysisPickFlag(142)))
-            analysisKind(142, true);
+        if (empty && (!kindFilter_ || AnalysisPickFlag(SEL_CIRCLE_CENTRE))) analysisKind(SEL_CIRCLE_CENTRE, true);
+        if (!kindFilter_ || AnalysisPickFlag(SEL_NONCIRCULAR_POINT)) analysisKind(SEL_NONCIRCULAR_POINT, true);
+        if ((empty || restrictTo == SEL_TANGENT_POINT) && (!kindFilter_ || AnalysisPickFlag(SEL_TANGENT_POINT)))
+            analysisKind(SEL_TANGENT_POINT, true);
         const Cpp_Line& crackBottom = slope.GetCrackBottomLine();
-        if (may(slope.GetShowTensionCrack() && crackBottom.HasPoints(), true, {22}))
+        if (may(slope.GetShowTensionCrack() && crackBottom.HasPoints(), true, {SEL_CRACK_POINT}))
             if (Cpp_PointXY* p = crackBottom.FindNearestPoint(pick))
                 takeValues(0, SEL_CRACK_POINT, {p});
         if (empty) {
-            if (!kindFilter_ || AnalysisPickFlag(40)) analysisKind(40, true);
-            if (!pointsOnly && (!kindFilter_ || AnalysisPickFlag(7))) analysisKind(7, true);
-            if (!pointsOnly && (!kindFilter_ || AnalysisPickFlag(52))) analysisKind(52, true);
-            if (!kindFilter_ || AnalysisPickFlag(46)) analysisKind(46, true);
+            if (!kindFilter_ || AnalysisPickFlag(SEL_FIXED_POINT)) analysisKind(SEL_FIXED_POINT, true);
+            if (!pointsOnly && (!kindFilter_ || AnalysisPickFlag(SEL_PRESCRIBED_RADIUS))) analysisKind(SEL_PRESCRIBED_RADIUS, true);
+            if (!pointsOnly && (!kindFilter_ || AnalysisPickFlag(SEL_HORIZONTAL_TANGENT))) analysisKind(SEL_HORIZONTAL_TANGENT, true);
+            if (!kindFilter_ || AnalysisPickFlag(SEL_GRID_CORNER)) analysisKind(SEL_GRID_CORNER, true);
         }
         // 19: critical-surface points.
         if (may(slices.GetDisplaySwitch(1) && results.HasResults(),
-                Cpp_Slices::GetSelectionFilterC(), {30})) {
+                Cpp_Slices::GetSelectionFilterC(), {SEL_CRITICAL_POINT})) {
             double px = 0, py = 0;
             int index = 0;
             if (slices.HitTestSliceItemB(pick, px, py, index)) {
@@ -986,44 +986,44 @@ bool Cpp_SelectionList::SelectPointAtPoint(Cpp_Kliven4DataSet* ds, double x, dou
     if (!any && !pointsOnly) {
         Cpp_Line* line = nullptr;
         // 20 to 24: construction, profile, piezometric, slope and reinforcement segments.
-        if (may(construction.GetShowLines(), construction.GetSelectLines(), {8}))
+        if (may(construction.GetShowLines(), construction.GetSelectLines(), {SEL_CONSTRUCTION_SEGMENT}))
             if (Cpp_PointXY* p = construction.FindNearestSegment(pick, line))
                 takeSegment(0, SEL_CONSTRUCTION_SEGMENT, line, p);
-        if (may(profile.GetShowLines(), Cpp_ProfileLineList::GetPickFilter(2), {4, 86}))
+        if (may(profile.GetShowLines(), Cpp_ProfileLineList::GetPickFilter(2), {SEL_PROFILE_SEGMENT_CLIPPED, SEL_PROFILE_SEGMENT}))
             if (Cpp_PointXY* p = profile.Cpp_LineList::FindNearestSegment(pick, line))
                 takeSegment(0, SEL_PROFILE_SEGMENT, line, p);
         for (int stage : {1, 2}) {
             Cpp_PiezometricLineList* list = ds->PiezometricLines(stage);
-            if (list && may(list->GetShowLines(), PiezometricPickFlags(stage).segments, {80}))
+            if (list && may(list->GetShowLines(), PiezometricPickFlags(stage).segments, {SEL_PIEZOMETRIC_SEGMENT}))
                 if (Cpp_PointXY* p = list->FindNearestSegment(pick, line))
                     takeSegment(stage, SEL_PIEZOMETRIC_SEGMENT, line, p);
         }
         if (may(slopeLine.GetShowSlopeLine() && slopeLine.HasPoints(),
-                Cpp_SlopeLine::GetPickFilter(2), {134}))
+                Cpp_SlopeLine::GetPickFilter(2), {SEL_SLOPE_SEGMENT}))
             if (Cpp_PointXY* p = slopeLine.FindNearestSegment(pick))
                 takeSegment(0, SEL_SLOPE_SEGMENT, &slopeLine, p);
-        if (may(rein.GetDisplayLines(), Cpp_ReinforcementLineList::GetSelectionFilterA(), {100}))
+        if (may(rein.GetDisplayLines(), Cpp_ReinforcementLineList::GetSelectionFilterA(), {SEL_REINFORCEMENT_INTERVAL}))
             if (Cpp_PointXY* p = rein.FindNearestSegment(pick, line))
                 takeSegment(0, SEL_REINFORCEMENT_INTERVAL, line, p);
         // 25: tangent-line segments.
-        if ((empty || restrictTo == 144) && (!kindFilter_ || AnalysisPickFlag(144)))
-            analysisKind(144, true);
+        if ((empty || restrictTo == SEL_TANGENT_SEGMENT) && (!kindFilter_ || AnalysisPickFlag(SEL_TANGENT_SEGMENT)))
+            analysisKind(SEL_TANGENT_SEGMENT, true);
         // 26, 27: the computed crack lines.
         const Cpp_Line& crackBottom = slope.GetCrackBottomLine();
         const Cpp_Line& crackWater = slope.GetCrackWaterLine();
-        if (may(slope.GetShowTensionCrack() && crackBottom.HasPoints(), true, {20}))
+        if (may(slope.GetShowTensionCrack() && crackBottom.HasPoints(), true, {SEL_CRACK_BOTTOM}))
             if (Cpp_PointXY* p = crackBottom.FindNearestSegment(pick))
                 takeSegment(0, SEL_CRACK_BOTTOM, nullptr, p);
-        if (may(slope.GetShowCrackWater() && crackWater.HasPoints(), true, {24}))
+        if (may(slope.GetShowCrackWater() && crackWater.HasPoints(), true, {SEL_CRACK_WATER_SURFACE}))
             if (Cpp_PointXY* p = crackWater.FindNearestSegment(pick))
                 takeSegment(0, SEL_CRACK_WATER_SURFACE, nullptr, p);
         // 28: the slip-surface line (noncircular only), not ranked.
-        if (!analysis.IsCircular() && (!kindFilter_ || AnalysisPickFlag(55)))
-            analysisKind(55, false);
+        if (!analysis.IsCircular() && (!kindFilter_ || AnalysisPickFlag(SEL_SLIP_SURFACE_SEGMENT)))
+            analysisKind(SEL_SLIP_SURFACE_SEGMENT, false);
         // 29: critical-surface segments.
         int sliceIndex = 0;
         if (may(slices.GetDisplaySwitch(2) && results.HasResults(),
-                Cpp_Slices::GetSelectionFilterC(), {32}) &&
+                Cpp_Slices::GetSelectionFilterC(), {SEL_CRITICAL_SEGMENT}) &&
             slices.HitTestSliceItemC(pick, sliceIndex)) {
             Cpp_Selection s;
             s.SetTypedItem(ds, SEL_CRITICAL_SEGMENT, sliceIndex);
@@ -1067,7 +1067,7 @@ bool Cpp_SelectionList::SelectPointAtPoint(Cpp_Kliven4DataSet* ds, double x, dou
                 }
             if (!any &&
                 may(slices.GetDisplaySwitch(0) && results.HasResults(),
-                    Cpp_Slices::GetSelectionFilterI(), {128}) &&
+                    Cpp_Slices::GetSelectionFilterI(), {SEL_SLICE}) &&
                 slices.FindSliceAtX(x, y, sliceIndex)) {
                 s_SelectionReferences r;
                 r.number1 = sliceIndex;
@@ -1079,7 +1079,7 @@ bool Cpp_SelectionList::SelectPointAtPoint(Cpp_Kliven4DataSet* ds, double x, dou
                 if (Cpp_ProfileLine* region = profile.FindLineAbovePoint(x, y))
                     takeValues(1, SEL_MATERIAL_REGION, {region});
             // 39: material property tables are not drawn yet. 40: the search grid or area.
-            if (empty && (!kindFilter_ || AnalysisPickFlag(48))) analysisKind(48, false);
+            if (empty && (!kindFilter_ || AnalysisPickFlag(SEL_SEARCH_GRID))) analysisKind(SEL_SEARCH_GRID, false);
         }
     }
     if (!any) return false;
