@@ -12,6 +12,8 @@
 #include "analysis/results_display.h"
 #include "analysis/slices.h"
 #include "editing/construction_items.h"
+#include "editing/selection_family_ops.h"
+#include "editing/selection_kinds.h"
 #include "graphics/line.h"
 #include "graphics/pick.h"
 #include "loads/distributed_load_data.h"
@@ -95,37 +97,18 @@ bool InFirstPass(int kind) { return kind == 1 || kind == 2; }
 
 // The pick flag of an analysis kind.
 bool AnalysisPickFlag(int kind) {
-    using A = Cpp_AnalysisComputationData;
-    switch (kind) {
-    case 53:
-    case 54: return A::GetSelectionFilterB();
-    case 7:
-    case 52:
-    case 97: return A::GetSelectionFilterC();
-    case 40:
-    case 93:
-    case 94:
-    case 95:
-    case 96:
-    case 142:
-    case 144: return A::GetSelectionFilterD();
-    case 46:
-    case 48: return A::GetSelectionFilterE();
-    case 55: return A::GetSelectionFilterA();
-    default: return true;
-    }
+    const s_SelectionKindRow* row = FindSelectionKind(kind);
+    return !row || !row->pickFlag || row->pickFlag();
 }
 
 e_Class AnalysisClass(int kind) {
-    switch (kind) {
-    case 52:
-    case 55:
-    case 97:
-    case 144: return e_Class::S;
-    case 7:
-    case 48: return e_Class::O;
-    default: return e_Class::P;
+    const s_SelectionKindRow* row = FindSelectionKind(kind);
+    switch (row ? row->pickClass : e_PickClass::Point) {
+    case e_PickClass::Segment: return e_Class::S;
+    case e_PickClass::Other: return e_Class::O;
+    case e_PickClass::Point: break;
     }
+    return e_Class::P;
 }
 
 // The record of an analysis candidate.
@@ -135,36 +118,9 @@ Cpp_Selection AnalysisRecord(Cpp_Kliven4DataSet* ds, const s_AnalysisHit& hit) {
     r.x = hit.point.x;
     r.y = hit.point.y;
     r.index = hit.index;
-    switch (hit.kind) {
-    case 53: {
-        double x = 0, y = 0, radius = 0;
-        if (a.GetInitialCircleValue(x, y, radius))
-            r = {nullptr, nullptr, nullptr, 0, 0, 0, x, y, radius, 0};
-        break;
-    }
-    case 54:
-    case 55: {
-        auto& points = a.GetNoncircularPointList().Points();
-        if (!a.IsCircular() && hit.index >= 0 && hit.index < static_cast<int>(points.size())) {
-            r.ref1 = &a.GetNoncircularPointList();
-            r.ref2 = &points[static_cast<size_t>(hit.index)];
-        }
-        break;
-    }
-    case 93:
-    case 94:
-    case 95:
-    case 96:
-    case 97:
-        r.number1 = hit.number;
-        r.ref2 = a.GetRadiusDefinitionList().GetNth(hit.number);
-        r.number3 = hit.index + 1;
-        break;
-    case 46: r.number1 = hit.number; break;
-    case 142:
-    case 144: r.ref1 = a.GetTangentLine(); break;
-    default: break;
-    }
+    const s_SelectionKindRow* row = FindSelectionKind(hit.kind);
+    if (const auto op = row ? SelectionFamilyOps(row->family).analysisRecord : nullptr)
+        op(a, hit, r);
     Cpp_Selection s;
     s.SetFromValues(ds, 0, hit.kind, r);
     return s;
@@ -1086,3 +1042,42 @@ bool Cpp_SelectionList::SelectPointAtPoint(Cpp_Kliven4DataSet* ds, double x, dou
     PushFront(found);
     return true;
 }
+
+namespace selection_family {
+
+// The initial circle's centre (53) with its radius; a grid corner (46) by its number.
+void CircleDefinitionAnalysisRecord(Cpp_AnalysisComputationData& a, const s_AnalysisHit& hit,
+                                    s_SelectionReferences& r) {
+    if (hit.kind == SEL_CIRCLE_CENTRE) {
+        double x = 0, y = 0, radius = 0;
+        if (a.GetInitialCircleValue(x, y, radius))
+            r = {nullptr, nullptr, nullptr, 0, 0, 0, x, y, radius, 0};
+    } else if (hit.kind == SEL_GRID_CORNER) {
+        r.number1 = hit.number;
+    }
+}
+
+// The surface's point at the index, for noncircular data.
+void SlipSurfaceAnalysisRecord(Cpp_AnalysisComputationData& a, const s_AnalysisHit& hit,
+                               s_SelectionReferences& r) {
+    auto& points = a.GetNoncircularPointList().Points();
+    if (!a.IsCircular() && hit.index >= 0 && hit.index < static_cast<int>(points.size())) {
+        r.ref1 = &a.GetNoncircularPointList();
+        r.ref2 = &points[static_cast<size_t>(hit.index)];
+    }
+}
+
+// The definition by its number; the tangent line's point number after it.
+void RadiusDefinitionAnalysisRecord(Cpp_AnalysisComputationData& a, const s_AnalysisHit& hit,
+                                    s_SelectionReferences& r) {
+    r.number1 = hit.number;
+    r.ref2 = a.GetRadiusDefinitionList().GetNth(hit.number);
+    r.number3 = hit.index + 1;
+}
+
+void IrregularTangentAnalysisRecord(Cpp_AnalysisComputationData& a, const s_AnalysisHit&,
+                                    s_SelectionReferences& r) {
+    r.ref1 = a.GetTangentLine();
+}
+
+}  // namespace selection_family

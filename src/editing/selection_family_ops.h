@@ -7,10 +7,13 @@
 #include <optional>
 #include <string>
 
+class Cpp_AnalysisComputationData;
 class Cpp_Line;
 class Cpp_NameValueList;
 class Cpp_PointXY;
+struct s_AnalysisHit;
 struct s_DrawAttributesType;
+struct s_SelectionReferences;
 class Cpp_Selection;
 namespace selection_page {
 class Page;
@@ -384,5 +387,15 @@ std::optional<bool> RadiusDefinitionMoveToLine(Cpp_Selection& item, const s_tagT
 std::optional<bool> ReinforcementMoveToLine(Cpp_Selection& item, const s_tagTypePointXY& p);
 std::optional<bool> DistributedLoadMoveToLine(Cpp_Selection& item, const s_tagTypePointXY& p);
 std::optional<bool> CircleDefinitionMoveToLine(Cpp_Selection& item, const s_tagTypePointXY& p);
+
+// analysisRecord (hit_test.cpp).
+void CircleDefinitionAnalysisRecord(Cpp_AnalysisComputationData& a, const s_AnalysisHit& hit,
+                                    s_SelectionReferences& r);
+void SlipSurfaceAnalysisRecord(Cpp_AnalysisComputationData& a, const s_AnalysisHit& hit,
+                               s_SelectionReferences& r);
+void RadiusDefinitionAnalysisRecord(Cpp_AnalysisComputationData& a, const s_AnalysisHit& hit,
+                                    s_SelectionReferences& r);
+void IrregularTangentAnalysisRecord(Cpp_AnalysisComputationData& a, const s_AnalysisHit& hit,
+                                    s_SelectionReferences& r);
 
 }  // namespace selection_family

@@ -14,10 +14,13 @@
 #include <span>
 #include <string>
 
+class Cpp_AnalysisComputationData;
 class Cpp_Line;
 class Cpp_NameValueList;
 class Cpp_PointXY;
+struct s_AnalysisHit;
 struct s_DrawAttributesType;
+struct s_SelectionReferences;
 class Cpp_Selection;
 namespace selection_page {
 class Page;
@@ -159,6 +162,10 @@ enum class e_DisplaySwitch {
     EffectiveStress,
 };
 
+// The class a hit test offers the kind in: a point, a segment or another item (pick records that
+// ask for points only or segments only leave the others out).
+enum class e_PickClass { Point, Segment, Other };
+
 // A text operation of a family: fills text for the item's kind, or leaves it.
 using SelectionTextOp = void (*)(const Cpp_Selection& item, std::string& text);
 // The tool tip: false (text untouched) where the item has none.
@@ -202,6 +209,9 @@ using SelectionSnapToPickedItemOp = bool (*)(Cpp_Selection& item, const s_tagTyp
 // "Move to Line" of the item's point to p: an answer, or none when the moved item is refreshed.
 using SelectionMoveToLineOp = std::optional<bool> (*)(Cpp_Selection& item,
                                                       const s_tagTypePointXY& p);
+// The references of an analysis candidate found by the owner's search (r holds its point).
+using SelectionAnalysisRecordOp = void (*)(Cpp_AnalysisComputationData& analysis,
+                                           const s_AnalysisHit& hit, s_SelectionReferences& r);
 // The inverting highlight of the item.
 using SelectionDrawOp = void (*)(const Cpp_Selection& item, platform::DeviceContext& dc);
 
@@ -236,6 +246,7 @@ struct s_SelectionFamilyOps {
     SelectionMoveByDistanceOp moveByDistance = nullptr;
     SelectionSnapToPickedItemOp snapToPickedItem = nullptr;
     SelectionMoveToLineOp moveToLine = nullptr;
+    SelectionAnalysisRecordOp analysisRecord = nullptr;
     // OPS-END
 };
 
@@ -249,6 +260,9 @@ struct s_SelectionKindRow {
     e_DisplaySwitch display;
     const char* name;    // fixed one-line name, or null (the family's name function)
     const char* prompt;  // fixed status-line prompt, or null (the family's prompt function)
+    // The analysis items found by the owner's search: their class and pick flag (null: always).
+    e_PickClass pickClass = e_PickClass::Point;
+    bool (*pickFlag)() = nullptr;
 };
 
 // Every row, in the order of the kind numbers.
