@@ -3,13 +3,13 @@
 #include "core/summary_window.h"
 #include "editing/edit_modes.h"
 #include "editing/selection_commands.h"
+#include "editing/selection_kinds.h"
 #include "editing/selection_list.h"
 #include "editing/selection_refresh.h"
 #include "editing/view_input.h"
 #include "editing/view_selection.h"
 
 #include <algorithm>
-#include <initializer_list>
 
 namespace {
 
@@ -17,10 +17,6 @@ namespace {
 // item in the select mode it is written again, so that it shows the values the item now has.
 void ShowEditedSelectionPrompt(const ViewInputHost& view) {
     if (view.EditMode() == EditModeSelect) ShowSelectionPrompt();
-}
-
-bool In(int kind, std::initializer_list<int> kinds) {
-    return std::find(kinds.begin(), kinds.end(), kind) != kinds.end();
 }
 
 // The change is reported with the refresh kind of the first item (taken before the walk:
@@ -57,18 +53,8 @@ bool DeleteFromCurrent(ViewInputHost& view, Walk walk) {
 }  // namespace
 
 int DataChangeKindOf(int kind) {
-    if (In(kind, {SEL_PROFILE_POINT, SEL_PROFILE_SEGMENT, SEL_PROFILE_LABEL, SEL_SLOPE_POINT,
-                  SEL_SLOPE_SEGMENT}))
-        return 2;
-    if (In(kind, {SEL_PIEZOMETRIC_POINT, SEL_PIEZOMETRIC_SEGMENT, SEL_PIEZOMETRIC_LABEL}))
-        return 4;
-    if (In(kind, {SEL_PRESCRIBED_RADIUS, SEL_FIXED_POINT, SEL_GRID_CORNER, SEL_SEARCH_GRID,
-                  SEL_HORIZONTAL_TANGENT, SEL_CIRCLE_CENTRE, SEL_NONCIRCULAR_POINT,
-                  SEL_SLIP_SURFACE_SEGMENT, SEL_DEFINITION_RADIUS, SEL_DEFINITION_FIXED_POINT,
-                  SEL_DEFINITION_HORIZONTAL_TANGENT, SEL_DEFINITION_TANGENT_POINT,
-                  SEL_DEFINITION_TANGENT_SEGMENT, SEL_TANGENT_POINT, SEL_TANGENT_SEGMENT}))
-        return 9;
-    return 0;
+    const s_SelectionKindRow* row = FindSelectionKind(kind);
+    return row ? row->dataChange : 0;
 }
 
 bool DeleteAllForSelection(ViewInputHost& view, bool currentList) {
@@ -110,14 +96,16 @@ bool DeleteConstructionCircleOfSelection(ViewInputHost& view) {
 }
 
 bool DeleteSelectedPoint(ViewInputHost& view) {
-    const int kind = FirstKind(GetCurrentSelection());
-    if (In(kind, {8, 55, 80, 86, 100, 134})) return DeleteSegmentOfSelection(view);
-    if (In(kind, {9, 14, 36, 54, 56, 58, 78, 84, 92, 96, 98, 108, 132, 138, 142}))
-        return DeletePointOfSelection(view);
-    if (kind == 10) return DeleteConstructionCircleOfSelection(view);
-    if (In(kind, {41, 42, 43, 74, 75, 76})) return DeleteEntireLineOfSelection(view);
-    if (In(kind, {62, 64})) return DeleteLineLoadOfSelection(view);
-    if (In(kind, {93, 94, 95, 97})) return DeleteRadiusDefinitionOfSelection(view);
+    const s_SelectionKindRow* row = FindSelectionKind(FirstKind(GetCurrentSelection()));
+    switch (row ? row->deleteKey : e_DeleteKey::None) {
+    case e_DeleteKey::Segment: return DeleteSegmentOfSelection(view);
+    case e_DeleteKey::Point: return DeletePointOfSelection(view);
+    case e_DeleteKey::ConstructionCircle: return DeleteConstructionCircleOfSelection(view);
+    case e_DeleteKey::EntireLine: return DeleteEntireLineOfSelection(view);
+    case e_DeleteKey::LineLoad: return DeleteLineLoadOfSelection(view);
+    case e_DeleteKey::RadiusDefinition: return DeleteRadiusDefinitionOfSelection(view);
+    case e_DeleteKey::None: break;
+    }
     return false;
 }
 

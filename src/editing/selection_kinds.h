@@ -166,6 +166,17 @@ enum class e_DisplaySwitch {
 // ask for points only or segments only leave the others out).
 enum class e_PickClass { Point, Segment, Other };
 
+// What the Delete key removes of the first selected item.
+enum class e_DeleteKey {
+    None,
+    Segment,
+    Point,
+    ConstructionCircle,
+    EntireLine,
+    LineLoad,
+    RadiusDefinition,
+};
+
 // A text operation of a family: fills text for the item's kind, or leaves it.
 using SelectionTextOp = void (*)(const Cpp_Selection& item, std::string& text);
 // The tool tip: false (text untouched) where the item has none.
@@ -258,6 +269,8 @@ struct s_SelectionKindRow {
     e_SelectionPoint point;
     e_SelectionPosition position;
     e_DisplaySwitch display;
+    e_DeleteKey deleteKey;
+    int dataChange;      // the kind of change a view reports after an edit (0 none)
     const char* name;    // fixed one-line name, or null (the family's name function)
     const char* prompt;  // fixed status-line prompt, or null (the family's prompt function)
     // The analysis items found by the owner's search: their class and pick flag (null: always).
