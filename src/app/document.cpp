@@ -19,6 +19,8 @@
 #include "model/writer.h"
 #include "porepressure/vertex.h"
 #include "profile/slope_geometry.h"
+#include "editing/tool_table.h"
+#include "editing/view_navigation.h"
 
 #include <cstdio>
 #include <sstream>
@@ -122,6 +124,9 @@ CDravonetDoc::~CDravonetDoc() {
 }
 
 void CDravonetDoc::ClearModel() {
+    // No tool keeps a step on the data about to be deleted.
+    ToolContext context(GetViewWindow());
+    ResetTools(context);
     ResetTriangulationGlobals();
     Cpp_Kliven4Data::DeleteAllDataSets();
     DeleteAllConstructionItems();

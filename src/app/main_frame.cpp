@@ -15,24 +15,14 @@
 #include "core/preferences.h"
 #include "dialogs/dialog_bar_widget.h"
 #include "dialogs/status_text.h"
-#include "editing/construction_items.h"
-#include "editing/circle_tool.h"
-#include "editing/crack_tool.h"
-#include "editing/distributed_load_tool.h"
-#include "editing/line_load_tool.h"
-#include "editing/reinforcement_tool.h"
-#include "editing/interpolation_tool.h"
-#include "editing/line_entry_tool.h"
-#include "editing/line_point_tools.h"
 #include "editing/tool_dialog_bars.h"
+#include "editing/tool_table.h"
 #include "editing/view_navigation.h"
 #include "editing/view_selection.h"
 #include "graphics/graphic_grid.h"
 #include "graphics/prompts.h"
 #include "graphics/ui/clipboard_picture.h"
 #include "graphics/views.h"
-#include "loads/distributed_load_data.h"
-#include "loads/reinforcement_line.h"
 #include "model/data_set.h"
 #include "model/data_sets.h"
 #include "platform/services.h"
@@ -76,16 +66,7 @@ MainFrame::MainFrame(QWidget* parent) : QMainWindow(parent), commands_(BuildComm
     viewInput_ = std::make_unique<FrameViewInput>(*this, *view_);
     view_->SetInputHost(viewInput_.get(), [this] { doc_.SetModifiedFlag(true); });
     SetViewWindow(viewInput_.get());
-    RegisterNavigationDrawing();
-    Cpp_LineEntry::RegisterDrawing();
-    RegisterConstructionDrawing();
-    Cpp_LineTool::RegisterDrawing();
-    Cpp_CrackTool::RegisterDrawing();
-    Cpp_CircleTool::RegisterDrawing();
-    RegisterDistributedLoadToolDrawing();
-    RegisterLineLoadToolDrawing();
-    RegisterReinforcementToolDrawing();
-    RegisterPickBandDrawing();
+    RegisterToolDrawing();
     s_CursorModeHooks hooks = NavigationCursorModeHooks();
     hooks.setArrowCursor = [view = view_] { view->unsetCursor(); };
     SetCursorModeHooks(std::move(hooks));
@@ -294,52 +275,9 @@ void MainFrame::HideInactiveToolBars() { ::HideInactiveToolBars(); }
 
 bool MainFrame::SetEditMode(int command) {
     const int mode = EditModeForCommand(command);
-    if (mode == editMode_ || editMode_ != EditModeDistributedLoads) HideCurrentToolBar();
-    if (mode == editMode_) return false;
-    // Leaving the distributed-load tool takes over the bar's piezometric-line choice; a choice
-    // refused keeps the tool, its bar and its button.
-    if (editMode_ == EditModeDistributedLoads) {
-        Cpp_Kliven4DataSet* dataSet = Cpp_Kliven4Data::CurrentDataSet();
-        Cpp_DistributedLoadData* loads =
-            dataSet ? dataSet->DistributedLoads(Cpp_Kliven4DataSet::CurrentStage()) : nullptr;
-        Cpp_DistributedLoadData::EndEntryTool();
-        if (loads && !loads->SetPiezometricLineFromBar()) return false;
-    }
-    // Leaving the current mode hides its bar.
-    const int oldBar = ToolBarForMode(editMode_);
-    LeaveSlipSurfaceTool(editMode_);
-    if (oldBar != BarNone) ShowToolBar(oldBar, false, 0);
-    if (editMode_ == EditModeDistributedLoads) HideCurrentToolBar();
-    // Entering the new one shows its bar; the interpolation bar first learns its kind.
-    static constexpr int kinds[] = {1, 2, 3, 5};
-    if (mode >= EditModePressurePoints && mode <= EditModeInterpolationSpare)
-        TheToolBars().interpolation.SetInterpolationKind(kinds[mode - EditModePressurePoints],
-                                                         false);
-    const int newBar = ToolBarForMode(mode);
-    if (newBar != BarNone) ShowToolBar(newBar, true, 1);
+    ToolContext context(viewInput_.get());
+    if (!SwitchTool(context, editMode_, mode)) return false;
     for (int id : kToolCommands) PressToolBarButton(id, id == command);
-    // A line being entered in the tool left is dropped.
-    if (Cpp_LineEntry::IsActive()) {
-        Cpp_LineEntry::CancelEnterPoints();
-        Cpp_LineEntry::Reset();
-        TheToolBars().profile.EnableFinishButton(false);
-        TheToolBars().piezometric.EnableFinishButton(false);
-        InvalidateViewWindow();
-    }
-    // So is a reinforcement line being entered.
-    if (Cpp_ReinforcementLineList::IsEnteringPoints()) {
-        Cpp_ReinforcementLineList::EscapeInEntryTool();
-        InvalidateViewWindow();
-    }
-    // A point or editing tool of a line ends.
-    if (Cpp_LineTool::IsActive()) {
-        Cpp_LineTool::CancelTool();
-        InvalidateViewWindow();
-    }
-    // So is a construction circle being entered; the interpolation tool starts afresh.
-    Cpp_ConstructionCircleList::CancelEntry();
-    if (editMode_ >= EditModePressurePoints && editMode_ <= EditModeInterpolationSpare)
-        Cpp_InterpolationTool::ResetToolState();
     editMode_ = mode;
     ResetCursorMode();
     return true;
@@ -355,6 +293,8 @@ bool MainFrame::SetStage(int stage) {
     PressToolBarButton(ID_STAGE1, stage == 1);
     PressToolBarButton(ID_STAGE2, stage == 2);
     Cpp_Kliven4DataSet::SetCurrentStage(stage);
+    ToolContext context(viewInput_.get());
+    ResetTools(context);
     if (editMode_ != EditModeSelect && editMode_ != EditModeNone) EnterSelectMode();
     platform::Services().StatusLine().SetText(stage == 1 ? "Stage 1 input" : "Stage 2 input");
     return true;

@@ -1,4 +1,8 @@
 #include "editing/circle_tool.h"
+#include "editing/view_tool_steps.h"
+#include "editing/view_slip_surface_steps.h"
+#include "editing/view_load_steps.h"
+#include "editing/two_step_edits.h"
 
 #include "analysis/analysis_computation_data.h"
 #include "core/cursor_mode.h"
@@ -19,6 +23,7 @@
 #include "model/data_sets.h"
 #include "model/program_state.h"
 #include "registry/view_preparations.h"
+#include "editing/tool_table.h"
 
 #include <cmath>
 #include <cstdio>
@@ -616,3 +621,85 @@ void Cpp_CircleTool::RegisterDrawing() {
 }
 
 void Cpp_CircleTool::Reset() { g_tool = s_CircleToolState{}; }
+
+// ---------------------------------------------------------------------------------------------
+// The tool object.
+
+namespace {
+
+using namespace tool_cells;
+using namespace view_input_ops;
+using namespace view_tool_steps;
+using namespace view_slip_surface_steps;
+using namespace view_load_ops;
+using namespace view_edit_steps;
+
+
+//                                 Left  Move  Enter Esc   Bksp  Right
+const s_CursorModeRow kSteps[] = {
+    {37,
+     37,
+     "Circle radius",
+     {R(CircleRadiusClick), R(CircleRadiusMove), R(CircleRadiusEnter), R(CircleRadiusCancel),
+      R(CircleRadiusCancel), H}},
+    {38,
+     38,
+     "Fixed search grid entry",
+     {R(GridCornerClick), R(GridCornerMove), R(GridCornerEnter), R(GridEntryEscape), N, H}},
+    {39, 39, "Fixed search grid entry", {N, R(GridRectangleMove), D, N, N, H}},
+    {99,
+     99,
+     "Move (\"Drag\") Item",
+     {R(GridCornerDrop), R(GridCornerDragMove), R(GridCornerDropFromBar), R(GridCornerMoveCancel),
+      N, H}},
+    {103,
+     103,
+     "Move (\"Drag\") Item",
+     {R(CentreClick), R(CentreMove), D, R(CentreCancel), R(CentreCancel), H}},
+    {104,
+     106,
+     "Move (\"Drag\") Item",
+     {R(RadiusRuleClick), R(RadiusRuleMove), D, R(RadiusRuleCancel), R(RadiusRuleCancel), H}},
+};
+
+}  // namespace
+
+CircleTool::CircleTool() : Tool(EditModeCircle, EditModeCircle, "Circle") {}
+
+s_ToolInputs CircleTool::Inputs(int) const {
+    return {R(CircleClick), R(CircleEnter), R(CircleMove), R(ShowViewMenu)};
+}
+
+std::span<const s_CursorModeRow> CircleTool::Steps() const { return kSteps; }
+
+bool CircleTool::Exit(ToolContext& context, int) {
+    // The circle bar's mode and radius kind stay with the data.
+    if (Cpp_Kliven4DataSet* dataSet = context.DataSet())
+        if (Cpp_AnalysisComputationData* analysis = dataSet->AnalysisComputationData())
+            Cpp_CircleTool::CircleToolBarData(*analysis);
+    return true;
+}
+
+void CircleTool::RegisterDrawing() const { Cpp_CircleTool::RegisterDrawing(); }
+
+void CircleTool::Prompt(const s_ToolPrompt& prompt) const {
+    const s_ToolPromptContext& c = prompt.context;
+    const bool view = prompt.view;
+    switch (c.circleToolMode) {
+    case 1: SetStatusText(view, "Left-click to enter center point for circle"); break;
+    case 3: SetStatusText(view, "Left-click to enter center point for initial trial circle"); break;
+    case 4:
+        SetStatusText(view, c.fixedGridByLine ? "Left-click to enter first point on search line"
+                                              : "Left-click to enter first corner point of grid");
+        break;
+    default: SetStatusText(view, "Unknown mode of computations"); break;
+    }
+}
+
+int CircleTool::Bar(int) const { return BarCircle; }
+
+void CircleTool::ButtonUp(ToolContext& context, int cursorMode, const s_ViewInput& in) {
+    // A fixed grid dragged with the button held ends; at rest the circle tool's own release.
+    if ((cursorMode == CursorModeSearchGridDrag || cursorMode == CursorModeNone) && context.View())
+        CircleButtonUp(*context.View(), in);
+}

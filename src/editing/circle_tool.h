@@ -15,6 +15,7 @@
 // Everything is drawn on the registered view (editing/view_navigation.h); after a full paint of
 // the view the band is drawn again.
 
+#include "editing/tool.h"
 #include "core/cursor_mode.h"
 #include "core/point_xy.h"
 #include "platform/device_context.h"
@@ -105,4 +106,19 @@ public:
     static void Repaint(platform::DeviceContext& dc);
     static void RegisterDrawing();
     static void Reset();
+};
+
+// The tool of edit mode 14: a circle, the trial circle of a floating grid or a fixed grid
+// entered with the mouse or the bar, and the drags of their parts.
+class CircleTool final : public Tool {
+public:
+    CircleTool();
+    s_ToolInputs Inputs(int editMode) const override;
+    std::span<const s_CursorModeRow> Steps() const override;
+    bool Exit(ToolContext& context, int editMode) override;
+    void RegisterDrawing() const override;
+    void Prompt(const s_ToolPrompt& prompt) const override;
+    int Bar(int editMode) const override;
+    void ButtonUp(ToolContext& context, int cursorMode, const s_ViewInput& in) override;
+    bool DragsFromRest() const override { return false; }
 };

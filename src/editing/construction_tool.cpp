@@ -2,7 +2,13 @@
 // tool, construction circles entered with a green XOR band from the centre, and the drawing of
 // both lists over the problem.
 
+#include "editing/construction_tool.h"
 #include "editing/construction_items.h"
+#include "editing/edit_modes.h"
+#include "editing/view_tool_steps.h"
+#include "editing/view_slip_surface_steps.h"
+#include "editing/view_load_steps.h"
+#include "editing/two_step_edits.h"
 
 #include "core/cursor_mode.h"
 #include "editing/cursor_modes.h"
@@ -362,3 +368,55 @@ void RegisterConstructionDrawing() {
     RegisterAfterDataDrawing(e_AfterDataStep::ConstructionItems, &DrawItems);
     RegisterAfterDataDrawing(e_AfterDataStep::ToolFeedback, &DrawCircleFeedback);
 }
+
+// ---------------------------------------------------------------------------------------------
+// The tool object.
+
+namespace {
+
+using namespace tool_cells;
+using namespace view_input_ops;
+using namespace view_tool_steps;
+using namespace view_slip_surface_steps;
+using namespace view_load_ops;
+using namespace view_edit_steps;
+
+
+//                                 Left  Move  Enter Esc   Bksp  Right
+const s_CursorModeRow kSteps[] = {
+    {16,
+     16,
+     "Construction circle entry",
+     {R(CircleEntryClick), R(CircleEntryMove), R(CircleEntryEnter), R(CircleEntryEscape), N, H}},
+    {17,
+     17,
+     "Construction line entry",
+     {R(LineEntryClick), R(LineEntryMove), R(LineEntryEnter), R(LineEntryEscape), N,
+      R(LineEntryFinish)}},
+};
+
+}  // namespace
+
+ConstructionTool::ConstructionTool() : Tool(EditModeConstruction, EditModeConstruction, "Construction Lines") {}
+
+s_ToolInputs ConstructionTool::Inputs(int) const {
+    return {R(ConstructionClick), R(ConstructionEnter), R(ConstructionMove), R(ShowViewMenu)};
+}
+
+std::span<const s_CursorModeRow> ConstructionTool::Steps() const { return kSteps; }
+
+void ConstructionTool::Reset(ToolContext&) {
+    Cpp_LineEntry::Drop();
+    Cpp_ConstructionCircleList::CancelEntry();
+}
+
+void ConstructionTool::RegisterDrawing() const {
+    Cpp_LineEntry::RegisterDrawing();
+    RegisterConstructionDrawing();
+}
+
+void ConstructionTool::Prompt(const s_ToolPrompt& prompt) const {
+    SetStatusTextFromId(prompt.view, 1310);
+}
+
+int ConstructionTool::Bar(int) const { return BarConstruction; }

@@ -1,4 +1,8 @@
 #include "editing/crack_tool.h"
+#include "editing/view_tool_steps.h"
+#include "editing/view_slip_surface_steps.h"
+#include "editing/view_load_steps.h"
+#include "editing/two_step_edits.h"
 
 #include "core/cursor_mode.h"
 #include "core/message_boxes.h"
@@ -16,6 +20,7 @@
 #include "model/program_state.h"
 #include "profile/crack.h"
 #include "registry/view_preparations.h"
+#include "editing/tool_table.h"
 
 #include <algorithm>
 #include <cmath>
@@ -523,3 +528,62 @@ void Cpp_CrackTool::Reset() {
     g_edit = s_PointEdit{};
     g_wheelStep = 1.0;
 }
+
+// ---------------------------------------------------------------------------------------------
+// The tool object.
+
+namespace {
+
+using namespace tool_cells;
+using namespace view_input_ops;
+using namespace view_tool_steps;
+using namespace view_slip_surface_steps;
+using namespace view_load_ops;
+using namespace view_edit_steps;
+
+
+//                                 Left  Move  Enter Esc   Bksp  Right
+const s_CursorModeRow kSteps[] = {
+    {42,
+     43,
+     "Crack entry",
+     {R(CrackEntryClick), R(CrackEntryMove), R(CrackEntryEnter), R(CrackEntryEscape), N,
+      R(CrackEntryFinish)}},
+    {98,
+     98,
+     "Move (\"Drag\") Item",
+     {R(CrackDragDrop), R(CrackDragMove), R(CrackDragDropFromBar), R(CrackDragEscape), N, H}},
+    {120,
+     121,
+     "Insert Point",
+     {R(CrackInsertClick), R(CrackInsertMove), D, R(CrackInsertEscape), N, H}},
+};
+
+}  // namespace
+
+CrackTool::CrackTool() : Tool(EditModeCrack, EditModeCrackWater, "Crack") {}
+
+s_ToolInputs CrackTool::Inputs(int) const {
+    return {R(CrackToolClick), R(CrackToolEnter), R(CrackToolMove), R(ShowViewMenu)};
+}
+
+std::span<const s_CursorModeRow> CrackTool::Steps() const { return kSteps; }
+
+std::optional<bool> CrackTool::Wheel(ToolContext& context, int cursorMode, int delta, bool,
+                                     bool) {
+    if (cursorMode == CursorModeNone) return Cpp_CrackTool::WheelMoveToolPoint(delta);
+    if (cursorMode != CursorModeCrackDepthEntry || !context.View() ||
+        !context.View()->WheelEditingOn())
+        return std::nullopt;
+    Cpp_CrackTool::WheelEditToolValue(delta);
+    return true;
+}
+
+void CrackTool::RegisterDrawing() const { Cpp_CrackTool::RegisterDrawing(); }
+
+void CrackTool::Prompt(const s_ToolPrompt& prompt) const {
+    SetStatusText(prompt.view, prompt.editMode == EditModeCrack ? prompt.context.crackPrompt
+                                                               : prompt.context.crackWaterPrompt);
+}
+
+int CrackTool::Bar(int) const { return BarCrack; }

@@ -14,6 +14,7 @@
 // After a stored change the caller recomputes the crack bottom or the crack-water levels of the
 // data set.
 
+#include "editing/tool.h"
 #include "platform/device_context.h"
 
 #include <string>
@@ -89,4 +90,18 @@ public:
     // Registers the entry redraw with the view's painting (start-up).
     static void RegisterDrawing();
     static void Reset();
+};
+
+// The tool of edit modes 17 (the crack) and 18 (the water in it): points entered (cursor
+// modes 42, 43), dragged (98) and inserted (120, 121).
+class CrackTool final : public Tool {
+public:
+    CrackTool();
+    s_ToolInputs Inputs(int editMode) const override;
+    std::span<const s_CursorModeRow> Steps() const override;
+    std::optional<bool> Wheel(ToolContext& context, int cursorMode, int delta, bool shift,
+                              bool control) override;
+    void RegisterDrawing() const override;
+    void Prompt(const s_ToolPrompt& prompt) const override;
+    int Bar(int editMode) const override;
 };

@@ -5,6 +5,11 @@
 // one twice removes it.
 
 #include "loads/distributed_load_data.h"
+#include "editing/edit_modes.h"
+#include "editing/view_tool_steps.h"
+#include "editing/view_slip_surface_steps.h"
+#include "editing/view_load_steps.h"
+#include "editing/two_step_edits.h"
 
 #include "core/cursor_mode.h"
 #include "core/format_text.h"
@@ -28,6 +33,7 @@
 #include "porepressure/piezometric_line.h"
 #include "profile/slope_geometry.h"
 #include "registry/view_preparations.h"
+#include "editing/tool_table.h"
 
 #include <algorithm>
 #include <array>
@@ -757,3 +763,80 @@ bool WaterPressureForDistributedLoad(const Cpp_Kliven4DataSet& dataSet, double x
         spans = !p->IsVerticalToNext() && p->X() <= x && x <= p->Next()->X();
     return spans && line->PressureAt(x, y, pressure);
 }
+
+// ---------------------------------------------------------------------------------------------
+// The tool object.
+
+namespace {
+
+using namespace tool_cells;
+using namespace view_input_ops;
+using namespace view_tool_steps;
+using namespace view_slip_surface_steps;
+using namespace view_load_ops;
+using namespace view_edit_steps;
+
+
+//                                 Left  Move  Enter Esc   Bksp  Right
+const s_CursorModeRow kSteps[] = {
+    {14,
+     14,
+     "Distributed-load point entry",
+     {R(DistributedLoadClick), R(DistributedLoadMove), R(DistributedLoadEnter),
+      R(DistributedLoadEscape), X, R(DistributedLoadFinish)}},
+    {86,
+     86,
+     "Add Point at End",
+     {R(DistributedLoadAddEndClick), R(DistributedLoadAddEndMove), R(DistributedLoadAddEndEnter),
+      R(DistributedLoadAddEndEscape), R(DistributedLoadAddEndEscape), H}},
+    {90,
+     90,
+     "Move (\"Drag\") Item",
+     {R(DistributedLoadDragDrop), R(DistributedLoadDragMove), R(DistributedLoadDragEnter),
+      R(DistributedLoadDragEscape), R(DistributedLoadDragEscape), H}},
+    {113,
+     113,
+     "Insert Point",
+     {R(DistributedLoadInsertClick), R(DistributedLoadInsertMove), R(DistributedLoadInsertEnter),
+      R(DistributedLoadInsertEscape), N, H}},
+};
+
+}  // namespace
+
+DistributedLoadTool::DistributedLoadTool() : Tool(EditModeDistributedLoads, EditModeDistributedLoads, "Distributed Loads") {}
+
+s_ToolInputs DistributedLoadTool::Inputs(int) const {
+    return {R(DistributedLoadFirstClick), R(DistributedLoadFirstEnter), R(DistributedLoadToolMove),
+            R(ShowViewMenu)};
+}
+
+std::span<const s_CursorModeRow> DistributedLoadTool::Steps() const { return kSteps; }
+
+bool DistributedLoadTool::Exit(ToolContext& context, int) {
+    // Leaving takes over the bar's piezometric-line choice; a choice refused keeps the tool,
+    // its bar and its button.
+    Cpp_Kliven4DataSet* dataSet = context.DataSet();
+    Cpp_DistributedLoadData* loads = dataSet ? dataSet->DistributedLoads(context.Stage()) : nullptr;
+    Cpp_DistributedLoadData::EndEntryTool();
+    return !loads || loads->SetPiezometricLineFromBar();
+}
+
+
+
+std::optional<bool> DistributedLoadTool::Wheel(ToolContext& context, int cursorMode, int delta,
+                                               bool shift, bool control) {
+    if (cursorMode == CursorModeDistributedLoadEntry)
+        return context.View() && context.View()->WheelEditingOn() &&
+               DistributedLoadWheel(cursorMode, delta, shift, control);
+    if (cursorMode != CursorModeNone) return std::nullopt;
+    DistributedLoadWheel(cursorMode, delta, shift, control);
+    return true;
+}
+
+void DistributedLoadTool::RegisterDrawing() const { RegisterDistributedLoadToolDrawing(); }
+
+void DistributedLoadTool::Prompt(const s_ToolPrompt& prompt) const {
+    SetStatusTextFromId(prompt.view, 1317);
+}
+
+int DistributedLoadTool::Bar(int) const { return BarDistributedLoad; }

@@ -7,6 +7,8 @@
 int DistributedLoadSnapOption();
 double DistributedLoadWheelStep();
 // Makes the view's painting draw the running tool's figures again (once is enough).
+#include "editing/tool.h"
+
 void RegisterDistributedLoadToolDrawing();
 
 class Cpp_Kliven4DataSet;
@@ -17,3 +19,19 @@ class Cpp_Kliven4DataSet;
 // line's ends false.
 bool WaterPressureForDistributedLoad(const Cpp_Kliven4DataSet& dataSet, double x, double y,
                                      double& pressure);
+
+// The tool of edit mode 3: a distributed load entered point by point (cursor mode 14) and
+// the point tools of a selected load.
+class DistributedLoadTool final : public Tool {
+public:
+    DistributedLoadTool();
+    s_ToolInputs Inputs(int editMode) const override;
+    std::span<const s_CursorModeRow> Steps() const override;
+    bool Exit(ToolContext& context, int editMode) override;
+    bool ExitMayRefuse() const override { return true; }
+    std::optional<bool> Wheel(ToolContext& context, int cursorMode, int delta, bool shift,
+                              bool control) override;
+    void RegisterDrawing() const override;
+    void Prompt(const s_ToolPrompt& prompt) const override;
+    int Bar(int editMode) const override;
+};

@@ -1,4 +1,12 @@
 #include "editing/interpolation_tool.h"
+#include "editing/edit_modes.h"
+#include "graphics/prompts.h"
+#include "editing/view_tool_steps.h"
+#include "editing/view_slip_surface_steps.h"
+#include "editing/view_load_steps.h"
+#include "editing/two_step_edits.h"
+#include "platform/services.h"
+#include "editing/cursor_modes.h"
 
 #include "core/command_ids.h"
 #include "core/message_boxes.h"
@@ -249,3 +257,64 @@ bool Cpp_InterpolationTool::GetToolToolTipText(double x, double y, bool shift, b
 }
 
 void Cpp_InterpolationTool::Reset() { ResetAll(); }
+
+// ---------------------------------------------------------------------------------------------
+// The tool object.
+
+namespace {
+
+using namespace tool_cells;
+using namespace view_input_ops;
+using namespace view_tool_steps;
+using namespace view_slip_surface_steps;
+using namespace view_load_ops;
+using namespace view_edit_steps;
+
+// The interpolation kind of the bar for edit modes 8 to 11.
+constexpr int kBarKinds[] = {1, 2, 3, 5};
+
+
+}  // namespace
+
+InterpolationTool::InterpolationTool() : Tool(EditModePressurePoints, EditModeInterpolationSpare, "Interpolation Points") {}
+
+s_ToolInputs InterpolationTool::Inputs(int editMode) const {
+    if (editMode == EditModeInterpolationSpare)
+        return {N, M, R(ShiftOrControlToolTip), R(ShowViewMenu)};
+    return {R(InterpolationClick), R(InterpolationEnter), R(InterpolationMove),
+            R(InterpolationMenu)};
+}
+
+bool InterpolationTool::Enter(ToolContext& context, int editMode) {
+    // The bar learns its kind before it is shown.
+    context.Bars().interpolation.SetInterpolationKind(kBarKinds[editMode - EditModePressurePoints],
+                                                      false);
+    return true;
+}
+
+bool InterpolationTool::Exit(ToolContext&, int) {
+    // The tool starts afresh next time.
+    Cpp_InterpolationTool::ResetToolState();
+    return true;
+}
+
+std::optional<bool> InterpolationTool::Wheel(ToolContext& context, int cursorMode, int delta, bool,
+                                             bool) {
+    if (cursorMode != CursorModeNone || !context.View()) return std::nullopt;
+    if (context.View()->EditMode() == EditModeInterpolationSpare) {
+        context.Services().StatusLine().SetText(InputNotAvailableText(Name()));
+        return true;
+    }
+    return Cpp_InterpolationTool::WheelChangeToolValue(delta);
+}
+
+void InterpolationTool::Prompt(const s_ToolPrompt& prompt) const {
+    switch (prompt.editMode) {
+    case EditModePressurePoints: SetStatusTextFromId(prompt.view, 1316); break;
+    case EditModeRSubUPoints: SetStatusTextFromId(prompt.view, 1332); break;
+    case EditModeStrengthPoints: SetStatusTextFromId(prompt.view, 1344); break;
+    default: SetStatusText(prompt.view, ""); break;
+    }
+}
+
+int InterpolationTool::Bar(int) const { return BarInterpolation; }

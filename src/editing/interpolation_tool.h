@@ -8,6 +8,7 @@
 //     Cpp_InterpolationTool::StartEntryTool(1, stage);     // pressures
 //     Cpp_InterpolationTool::AddPointFromTool(x, y, false); // a click at (x, y)
 
+#include "editing/tool.h"
 #include "editing/view_input.h"
 
 class Cpp_InterpolationData;
@@ -58,4 +59,18 @@ public:
     static bool GetToolToolTipText(double x, double y, bool shift, bool control,
                                    std::string& text);
     static void Reset();
+};
+
+// The tool of edit modes 8 to 11: interpolation points of pressures (8), r sub u (9) and
+// strengths (10); 11 is never set.
+class InterpolationTool final : public Tool {
+public:
+    InterpolationTool();
+    s_ToolInputs Inputs(int editMode) const override;
+    bool Enter(ToolContext& context, int editMode) override;
+    bool Exit(ToolContext& context, int editMode) override;
+    std::optional<bool> Wheel(ToolContext& context, int cursorMode, int delta, bool shift,
+                              bool control) override;
+    void Prompt(const s_ToolPrompt& prompt) const override;
+    int Bar(int editMode) const override;
 };

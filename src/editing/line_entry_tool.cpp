@@ -3,6 +3,7 @@
 #include "analysis/analysis_computation_data.h"
 #include "core/cursor_mode.h"
 #include "editing/cursor_modes.h"
+#include "editing/tool_dialog_bars.h"
 #include "editing/view_navigation.h"
 #include "editing/view_overlay.h"
 #include "graphics/data_entry_options.h"
@@ -15,6 +16,7 @@
 #include "model/data_sets.h"
 #include "model/program_state.h"
 #include "registry/view_preparations.h"
+#include "editing/tool_table.h"
 
 #include <algorithm>
 #include <cmath>
@@ -307,3 +309,12 @@ void Cpp_LineEntry::RegisterDrawing() {
 }
 
 void Cpp_LineEntry::Reset() { g_entry = s_EntryState{}; }
+
+void Cpp_LineEntry::Drop() {
+    if (!IsActive()) return;
+    CancelEnterPoints();
+    Reset();
+    TheToolBars().profile.EnableFinishButton(false);
+    TheToolBars().piezometric.EnableFinishButton(false);
+    InvalidateViewWindow();
+}

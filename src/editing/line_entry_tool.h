@@ -106,4 +106,6 @@ public:
     // Registers RedrawEnteredPoints with the view's painting (once).
     static void RegisterDrawing();
     static void Reset();
+    // A line being entered is dropped (its band erased, the bars' "Finish Line" disabled).
+    static void Drop();
 };

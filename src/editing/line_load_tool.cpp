@@ -3,6 +3,11 @@
 // bar's values given to a selected load, the wheel on the bar's forces, and the tool options.
 
 #include "loads/line_load.h"
+#include "editing/edit_modes.h"
+#include "editing/view_tool_steps.h"
+#include "editing/view_slip_surface_steps.h"
+#include "editing/view_load_steps.h"
+#include "editing/two_step_edits.h"
 
 #include "core/cursor_mode.h"
 #include "core/message_boxes.h"
@@ -451,3 +456,45 @@ bool Cpp_LineLoadList::EditToolOptions() {
     ComputeForceScale(units);
     return true;
 }
+
+// ---------------------------------------------------------------------------------------------
+// The tool object.
+
+namespace {
+
+using namespace tool_cells;
+using namespace view_input_ops;
+using namespace view_tool_steps;
+using namespace view_slip_surface_steps;
+using namespace view_load_ops;
+using namespace view_edit_steps;
+
+
+//                                 Left  Move  Enter Esc   Bksp  Right
+const s_CursorModeRow kSteps[] = {
+    {91,
+     91,
+     "Move (\"Drag\") Item",
+     {R(LineLoadDragDrop), R(LineLoadDragMove), R(LineLoadDragEnter), R(LineLoadDragEscape), N, H}},
+};
+
+}  // namespace
+
+LineLoadTool::LineLoadTool() : Tool(EditModeLineLoads, EditModeLineLoads, "Line Loads") {}
+
+s_ToolInputs LineLoadTool::Inputs(int) const {
+    return {R(LineLoadClick), R(LineLoadEnter), R(LineLoadMove), R(ShowViewMenu)};
+}
+
+std::span<const s_CursorModeRow> LineLoadTool::Steps() const { return kSteps; }
+
+std::optional<bool> LineLoadTool::Wheel(ToolContext&, int cursorMode, int delta, bool shift,
+                                        bool) {
+    if (cursorMode != CursorModeNone) return std::nullopt;
+    Cpp_LineLoadList::WheelEditTool(shift, delta);
+    return true;
+}
+
+void LineLoadTool::RegisterDrawing() const { RegisterLineLoadToolDrawing(); }
+
+int LineLoadTool::Bar(int) const { return BarLineLoad; }

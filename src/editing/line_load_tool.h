@@ -5,4 +5,20 @@
 
 int LineLoadSnapOption();
 // Makes the view's painting draw the running tool's arrow again (once is enough).
+#include "editing/tool.h"
+
 void RegisterLineLoadToolDrawing();
+
+// The tool of edit mode 4: line loads placed with the mouse or the bar, and the drag of a
+// selected load's tail (cursor mode 91).
+class LineLoadTool final : public Tool {
+public:
+    LineLoadTool();
+    s_ToolInputs Inputs(int editMode) const override;
+    std::span<const s_CursorModeRow> Steps() const override;
+    std::optional<bool> Wheel(ToolContext& context, int cursorMode, int delta, bool shift,
+                              bool control) override;
+    void RegisterDrawing() const override;
+    int Bar(int editMode) const override;
+    bool ShowsCoordinates() const override { return false; }
+};

@@ -14,6 +14,7 @@
 #include "graphics/prompts.h"
 #include "model/program_state.h"
 #include "registry/view_preparations.h"
+#include "editing/tool_table.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,9 @@
 #include "editing/nail_geogrid_tools.h"
+#include "editing/edit_modes.h"
+#include "editing/view_tool_steps.h"
+#include "editing/view_slip_surface_steps.h"
+#include "editing/view_load_steps.h"
+#include "editing/two_step_edits.h"
 
 #include "core/cursor_mode.h"
 #include "core/format_text.h"
@@ -453,3 +458,67 @@ void ResetNailGeogridTools() {
     g_place = {};
     g_drag = {};
 }
+
+// ---------------------------------------------------------------------------------------------
+// The tool object.
+
+namespace {
+
+using namespace tool_cells;
+using namespace view_input_ops;
+using namespace view_tool_steps;
+using namespace view_slip_surface_steps;
+using namespace view_load_ops;
+using namespace view_edit_steps;
+
+
+//                                 Left  Move  Enter Esc   Bksp  Right
+const s_CursorModeRow kSteps[] = {
+    {48, 48, "Reinforcement placement",
+     {R(PlacementClick), R(PlacementBandMove), R(PlacementEnter), R(PlacementEscape), H, H}},
+    {109, 109, "Move (\"Drag\") Item", {R(DragDrop), R(DragBandMove), D, H, H, H}},
+};
+
+}  // namespace
+
+NailTool::NailTool() : Tool(EditModeNails, EditModeNails, "Nails") {}
+
+s_ToolInputs NailTool::Inputs(int) const {
+    return {R(NailToolClick), R(NailToolEnter), R(ShiftToToolBar), R(ShowViewMenu)};
+}
+
+std::span<const s_CursorModeRow> NailTool::Steps() const { return kSteps; }
+
+int NailTool::Bar(int) const { return BarNails; }
+
+// ---------------------------------------------------------------------------------------------
+// The tool object.
+
+namespace {
+
+using namespace tool_cells;
+using namespace view_input_ops;
+using namespace view_tool_steps;
+using namespace view_slip_surface_steps;
+using namespace view_load_ops;
+using namespace view_edit_steps;
+
+
+//                                 Left  Move  Enter Esc   Bksp  Right
+const s_CursorModeRow kGeogridSteps[] = {
+    {47, 47, "Reinforcement placement",
+     {R(PlacementClick), R(PlacementBandMove), R(PlacementEnter), R(PlacementEscape), H, H}},
+    {108, 108, "Move (\"Drag\") Item", {R(DragDrop), R(DragBandMove), D, H, H, H}},
+};
+
+}  // namespace
+
+GeogridTool::GeogridTool() : Tool(EditModeGeogrids, EditModeGeogrids, "Geogrids") {}
+
+s_ToolInputs GeogridTool::Inputs(int) const {
+    return {R(GeogridToolClick), R(GeogridToolEnter), N, R(ShowViewMenu)};
+}
+
+std::span<const s_CursorModeRow> GeogridTool::Steps() const { return kGeogridSteps; }
+
+int GeogridTool::Bar(int) const { return BarGeogrids; }

@@ -17,6 +17,8 @@
 //
 // The geometry steps are functions of their values, apart from the bars and the view.
 
+#include "editing/tool.h"
+#include "editing/tool.h"
 #include "core/point_xy.h"
 
 #include <string>
@@ -125,3 +127,21 @@ bool DragBand(s_tagTypePointXY& head, s_tagTypePointXY& end);
 bool DropDrag(Cpp_Kliven4DataSet* dataSet, const s_tagTypePointXY& click);
 
 void ResetNailGeogridTools();
+
+// The tool of edit mode 19: nails placed along the slope (cursor mode 48) and dragged (109).
+class NailTool final : public Tool {
+public:
+    NailTool();
+    s_ToolInputs Inputs(int editMode) const override;
+    std::span<const s_CursorModeRow> Steps() const override;
+    int Bar(int editMode) const override;
+};
+
+// The tool of edit mode 20: geogrids placed from the slope (cursor mode 47) and dragged (108).
+class GeogridTool final : public Tool {
+public:
+    GeogridTool();
+    s_ToolInputs Inputs(int editMode) const override;
+    std::span<const s_CursorModeRow> Steps() const override;
+    int Bar(int editMode) const override;
+};

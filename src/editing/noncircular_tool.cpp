@@ -1,4 +1,9 @@
 #include "editing/noncircular_tool.h"
+#include "editing/view_tool_steps.h"
+#include "editing/view_slip_surface_steps.h"
+#include "editing/view_load_steps.h"
+#include "editing/two_step_edits.h"
+#include "model/data_set.h"
 
 #include "analysis/analysis_computation_data.h"
 #include "analysis/analysis_drawing.h"
@@ -21,6 +26,7 @@
 #include "model/program_state.h"
 #include "profile/slope_geometry.h"
 #include "registry/view_preparations.h"
+#include "editing/tool_table.h"
 
 #include <algorithm>
 #include <cmath>
@@ -539,3 +545,77 @@ void NoncircularInsertMove(s_InputCall& c) {
 }
 
 }  // namespace view_slip_surface_steps
+
+// ---------------------------------------------------------------------------------------------
+// The tool object.
+
+namespace {
+
+using namespace tool_cells;
+using namespace view_input_ops;
+using namespace view_tool_steps;
+using namespace view_slip_surface_steps;
+using namespace view_load_ops;
+using namespace view_edit_steps;
+
+
+//                                 Left  Move  Enter Esc   Bksp  Right
+const s_CursorModeRow kSteps[] = {
+    {40,
+     40,
+     "Noncircular surface entry",
+     {R(NoncircularPointClick), R(NoncircularPointMove), R(NoncircularPointEnter),
+      R(NoncircularCancel), R(NoncircularCancel), R(NoncircularFinish)}},
+    {87,
+     87,
+     "Add Point at End",
+     {R(NoncircularAddAtEndClick), R(NoncircularAddAtEndMove), R(NoncircularAddAtEndEnter),
+      R(AddAtEndCancel), N, H}},
+    {96,
+     96,
+     "Move (\"Drag\") Item",
+     {R(NoncircularDrop), R(NoncircularDragMove), R(NoncircularDropFromBar), R(DragPointCancel),
+      N, H}},
+    {118,
+     118,
+     "Insert Point",
+     {R(NoncircularInsertClick), R(NoncircularInsertMove), R(NoncircularInsertEnter),
+      R(InsertCancel), R(InsertCancel), H}},
+    {130,
+     130,
+     "Shift direction",
+     {R(ShiftDirectionClick), R(ShiftDirectionMove), D, R(ShiftDirectionCancel),
+      R(ShiftDirectionCancel), H}},
+    {131, 131, "Shift direction", {R(ShiftParallelPick), D, D, R(ShiftParallelCancel), N, H}},
+};
+
+}  // namespace
+
+NoncircularTool::NoncircularTool() : Tool(EditModeNoncircular, EditModeNoncircular, "Noncircular Surface") {}
+
+s_ToolInputs NoncircularTool::Inputs(int) const {
+    return {R(NoncircularClick), R(NoncircularEnter), R(NoncircularMove), R(ShowViewMenu)};
+}
+
+std::span<const s_CursorModeRow> NoncircularTool::Steps() const { return kSteps; }
+
+bool NoncircularTool::Exit(ToolContext& context, int) {
+    // A surface being entered is dropped; the bar's mode stays with the data.
+    if (Cpp_Kliven4DataSet* dataSet = context.DataSet())
+        if (Cpp_AnalysisComputationData* analysis = dataSet->AnalysisComputationData()) {
+            Cpp_NoncircularTool::CancelNoncircularEntry();
+            Cpp_NoncircularTool::SetNoncircularToolEditMode(*analysis);
+        }
+    return true;
+}
+
+std::optional<bool> NoncircularTool::Delete(ToolContext&, int cursorMode) {
+    if (cursorMode == CursorModeNoncircularEntry) Cpp_NoncircularTool::UndoLastEnteredPoint();
+    return std::nullopt;
+}
+
+void NoncircularTool::Prompt(const s_ToolPrompt& prompt) const {
+    SetStatusTextFromId(prompt.view, 1322);
+}
+
+int NoncircularTool::Bar(int) const { return BarNoncircular; }

@@ -20,6 +20,7 @@
 //     Cpp_NoncircularTool::StartDragPoint(&surface, 1, px, py);   // cursor mode 96
 //     Cpp_NoncircularTool::DropDraggedPoint(false);               // the surface changed
 
+#include "editing/tool.h"
 #include "analysis/noncircular_shear_surface.h"
 #include "editing/view_dispatch.h"
 #include "platform/device_context.h"
@@ -93,3 +94,16 @@ void NoncircularInsertClick(s_InputCall& call);
 void NoncircularInsertEnter(s_InputCall& call);
 void NoncircularInsertMove(s_InputCall& call);
 }  // namespace view_slip_surface_steps
+
+// The tool of edit mode 15: a noncircular surface entered point by point (cursor mode 40),
+// the point tools of a selected surface and the shift direction of its points.
+class NoncircularTool final : public Tool {
+public:
+    NoncircularTool();
+    s_ToolInputs Inputs(int editMode) const override;
+    std::span<const s_CursorModeRow> Steps() const override;
+    bool Exit(ToolContext& context, int editMode) override;
+    std::optional<bool> Delete(ToolContext& context, int cursorMode) override;
+    void Prompt(const s_ToolPrompt& prompt) const override;
+    int Bar(int editMode) const override;
+};

@@ -12,6 +12,7 @@
 #include "graphics/line.h"
 #include "graphics/prompts.h"
 #include "model/program_state.h"
+#include "editing/tool_table.h"
 
 #include <cmath>
 #include <limits>

@@ -1,4 +1,6 @@
 #include "editing/piezometric_tool.h"
+#include "graphics/prompts.h"
+#include "editing/edit_modes.h"
 
 #include "core/cursor_mode.h"
 #include "core/preferences.h"
@@ -201,3 +203,74 @@ bool Cpp_PiezometricTool::SplitLineAtSegment(Cpp_Line* line, Cpp_PointXY* segmen
     SplitAfter(*piezometric, cut, chosen);
     return true;
 }
+
+// ---------------------------------------------------------------------------------------------
+// The tool object.
+
+namespace {
+
+using namespace tool_cells;
+using namespace view_input_ops;
+
+void PiezometricFirstPoint(s_InputCall& c) {
+    Cpp_PiezometricTool::StartLineEntry(c.in.device.x, c.in.device.y, c.rounded.x, c.rounded.y,
+                                        false);
+}
+void PiezometricFirstPointFromBar(s_InputCall&) {
+    Cpp_PiezometricTool::StartLineEntry(0, 0, 0, 0, true);
+}
+void PiezometricPoint(s_InputCall& c) {
+    if (Cpp_PiezometricTool::EnterPointFromTool(c.in.device.x, c.in.device.y, c.rounded.x,
+                                                c.rounded.y, false))
+        LineKindAdded(c, 4);
+}
+void PiezometricPointFromBar(s_InputCall& c) {
+    if (Cpp_PiezometricTool::EnterPointFromTool(0, 0, 0, 0, true)) LineKindAdded(c, 4);
+}
+void PiezometricFinish(s_InputCall& c) {
+    if (Cpp_PiezometricTool::AddLine()) LineKindAdded(c, 4);
+}
+void PiezometricEscape(s_InputCall& c) {
+    if (c.in.shift) {
+        Cpp_LineEntry::UndoLastEnteredPoint();
+    } else {
+        Cpp_PiezometricTool::CancelEntryTool();
+    }
+}
+
+//                                 Left  Move  Enter Esc   Bksp  Right
+const s_CursorModeRow kSteps[] = {
+    {19,
+     19,
+     "Piezometric line entry",
+     {R(PiezometricPoint), R(LineEntryPointMove), R(PiezometricPointFromBar), R(PiezometricEscape), X,
+      R(PiezometricFinish)}},
+};
+
+}  // namespace
+
+PiezometricTool::PiezometricTool() : Tool(EditModePiezometricLines, EditModePiezometricLines, "Piezometric Lines") {}
+
+s_ToolInputs PiezometricTool::Inputs(int) const {
+    return {R(PiezometricFirstPoint), R(PiezometricFirstPointFromBar), R(ShiftToToolBar), R(ShowViewMenu)};
+}
+
+std::span<const s_CursorModeRow> PiezometricTool::Steps() const { return kSteps; }
+
+void PiezometricTool::Reset(ToolContext&) { Cpp_LineEntry::Drop(); }
+
+std::optional<bool> PiezometricTool::Delete(ToolContext& context, int cursorMode) {
+    (void)context;
+    (void)cursorMode;
+    // Takes the last entered point back, as Shift+Escape does.
+    Cpp_LineEntry::UndoLastEnteredPoint();
+    return std::nullopt;
+}
+
+void PiezometricTool::RegisterDrawing() const { Cpp_LineEntry::RegisterDrawing(); }
+
+void PiezometricTool::Prompt(const s_ToolPrompt& prompt) const {
+    SetStatusTextFromId(prompt.view, 1314);
+}
+
+int PiezometricTool::Bar(int) const { return BarPiezometric; }

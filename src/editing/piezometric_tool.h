@@ -9,6 +9,7 @@
 //     Cpp_PiezometricTool::EnterPointFromTool(px, py, x, y, false);
 //     Cpp_PiezometricTool::AddLine();                             // true when a line was added
 
+#include "editing/tool.h"
 class Cpp_Line;
 class Cpp_PointXY;
 
@@ -42,4 +43,17 @@ public:
     // in splitter mode) ends the one and starts the other. True when the line was split.
     static bool SplitLineAtPoint(Cpp_Line* line, Cpp_PointXY* point);
     static bool SplitLineAtSegment(Cpp_Line* line, Cpp_PointXY* segmentStart, bool fromBar);
+};
+
+// The tool of edit mode EditModePiezometricLines: its point entry (cursor mode 19) and bar.
+class PiezometricTool final : public Tool {
+public:
+    PiezometricTool();
+    s_ToolInputs Inputs(int editMode) const override;
+    std::span<const s_CursorModeRow> Steps() const override;
+    void Reset(ToolContext& context) override;
+    std::optional<bool> Delete(ToolContext& context, int cursorMode) override;
+    void RegisterDrawing() const override;
+    void Prompt(const s_ToolPrompt& prompt) const override;
+    int Bar(int editMode) const override;
 };

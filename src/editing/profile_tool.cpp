@@ -1,4 +1,6 @@
 #include "editing/profile_tool.h"
+#include "graphics/prompts.h"
+#include "editing/edit_modes.h"
 
 #include "core/cursor_mode.h"
 #include "core/message_boxes.h"
@@ -190,3 +192,72 @@ bool Cpp_ProfileTool::SplitLineAtSegment(Cpp_Line* line, Cpp_PointXY* segmentSta
     SplitAfter(*profile, cut, chosen);
     return true;
 }
+
+// ---------------------------------------------------------------------------------------------
+// The tool object.
+
+namespace {
+
+using namespace tool_cells;
+using namespace view_input_ops;
+
+void ProfileFirstPoint(s_InputCall& c) {
+    Cpp_ProfileTool::StartLineEntry(c.in.device.x, c.in.device.y, c.rounded.x, c.rounded.y,
+                                    false);
+}
+void ProfileFirstPointFromBar(s_InputCall&) { Cpp_ProfileTool::StartLineEntry(0, 0, 0, 0, true); }
+void ProfilePoint(s_InputCall& c) {
+    if (Cpp_ProfileTool::EnterPointFromTool(c.in.device.x, c.in.device.y, c.rounded.x,
+                                            c.rounded.y, false))
+        LineKindAdded(c, 2);
+}
+void ProfilePointFromBar(s_InputCall& c) {
+    if (Cpp_ProfileTool::EnterPointFromTool(0, 0, 0, 0, true)) LineKindAdded(c, 2);
+}
+void ProfileFinish(s_InputCall& c) {
+    if (Cpp_ProfileTool::AddLine()) LineKindAdded(c, 2);
+}
+void ProfileEscape(s_InputCall& c) {
+    if (c.in.shift) {
+        Cpp_LineEntry::UndoLastEnteredPoint();
+    } else {
+        Cpp_ProfileTool::CancelEntryTool();
+    }
+}
+
+//                                 Left  Move  Enter Esc   Bksp  Right
+const s_CursorModeRow kSteps[] = {
+    {18,
+     18,
+     "Profile line entry",
+     {R(ProfilePoint), R(LineEntryPointMove), R(ProfilePointFromBar), R(ProfileEscape), X,
+      R(ProfileFinish)}},
+};
+
+}  // namespace
+
+ProfileTool::ProfileTool() : Tool(EditModeProfileLines, EditModeProfileLines, "Profile Lines") {}
+
+s_ToolInputs ProfileTool::Inputs(int) const {
+    return {R(ProfileFirstPoint), R(ProfileFirstPointFromBar), R(ShiftToToolBar), R(ShowViewMenu)};
+}
+
+std::span<const s_CursorModeRow> ProfileTool::Steps() const { return kSteps; }
+
+void ProfileTool::Reset(ToolContext&) { Cpp_LineEntry::Drop(); }
+
+std::optional<bool> ProfileTool::Delete(ToolContext& context, int cursorMode) {
+    (void)context;
+    (void)cursorMode;
+    // Takes the last entered point back, as Shift+Escape does.
+    Cpp_LineEntry::UndoLastEnteredPoint();
+    return std::nullopt;
+}
+
+void ProfileTool::RegisterDrawing() const { Cpp_LineEntry::RegisterDrawing(); }
+
+void ProfileTool::Prompt(const s_ToolPrompt& prompt) const {
+    SetStatusTextFromId(prompt.view, 1311);
+}
+
+int ProfileTool::Bar(int) const { return BarProfile; }

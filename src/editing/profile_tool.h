@@ -9,6 +9,7 @@
 //     Cpp_ProfileTool::EnterPointFromTool(px, py, x, y, false);
 //     Cpp_ProfileTool::AddLine();                             // true when a line was added
 
+#include "editing/tool.h"
 #include "graphics/drawing_attributes.h"
 
 class Cpp_Line;
@@ -40,4 +41,17 @@ public:
     static bool SplitLineAtSegment(Cpp_Line* line, Cpp_PointXY* segmentStart, bool fromBar);
     // The profile line and point attributes for the point tools.
     static s_DrawAttributesType GetDisplayAttributes();
+};
+
+// The tool of edit mode EditModeProfileLines: its point entry (cursor mode 18) and bar.
+class ProfileTool final : public Tool {
+public:
+    ProfileTool();
+    s_ToolInputs Inputs(int editMode) const override;
+    std::span<const s_CursorModeRow> Steps() const override;
+    void Reset(ToolContext& context) override;
+    std::optional<bool> Delete(ToolContext& context, int cursorMode) override;
+    void RegisterDrawing() const override;
+    void Prompt(const s_ToolPrompt& prompt) const override;
+    int Bar(int editMode) const override;
 };

@@ -1,4 +1,9 @@
 #include "editing/radius_tool.h"
+#include "editing/tangent_line_tools.h"
+#include "editing/view_tool_steps.h"
+#include "editing/view_slip_surface_steps.h"
+#include "editing/view_load_steps.h"
+#include "editing/two_step_edits.h"
 
 #include "analysis/analysis_computation_data.h"
 #include "analysis/analysis_drawing.h"
@@ -20,6 +25,7 @@
 #include "model/data_sets.h"
 #include "model/program_state.h"
 #include "registry/view_preparations.h"
+#include "editing/tool_table.h"
 
 #include <cmath>
 #include <cstdio>
@@ -386,3 +392,69 @@ void Cpp_RubberBandCircle::RegisterDrawing() {
 }
 
 void Cpp_RubberBandCircle::Reset() { g_band = s_RubberBandState{}; }
+
+// ---------------------------------------------------------------------------------------------
+// The tool object.
+
+namespace {
+
+using namespace tool_cells;
+using namespace view_input_ops;
+using namespace view_tool_steps;
+using namespace view_slip_surface_steps;
+using namespace view_load_ops;
+using namespace view_edit_steps;
+
+
+//                                 Left  Move  Enter Esc   Bksp  Right
+const s_CursorModeRow kSteps[] = {
+    {41,
+     41,
+     "Tangent line entry",
+     {R(TangentPointClick), R(TangentPointMove), R(TangentPointEnter), R(TangentEscape), N,
+      R(TangentFinish)}},
+    {88, 88, "Add Point at End", {N, D, R(TangentAddAtEndEnter), H, H, H}},
+    {97,
+     97,
+     "Move (\"Drag\") Item",
+     {R(TangentDrop), R(TangentDragMove), R(TangentDropFromBar), R(DragPointCancel), N, H}},
+    {107,
+     107,
+     "Change radius",
+     {R(RubberBandClick), R(RubberBandMove), R(RubberBandEnter), R(RubberBandCancel),
+      R(RubberBandCancel), H}},
+    {119,
+     119,
+     "Insert Point",
+     {R(TangentInsertClick), R(TangentInsertMove), R(TangentInsertEnter), R(InsertCancel),
+      R(InsertCancel), H}},
+};
+
+}  // namespace
+
+RadiusTool::RadiusTool() : Tool(EditModeRadius, EditModeRadius, "Radius") {}
+
+s_ToolInputs RadiusTool::Inputs(int) const {
+    return {R(RadiusClick), R(RadiusEnter), R(RadiusMove), R(ShowViewMenu)};
+}
+
+std::span<const s_CursorModeRow> RadiusTool::Steps() const { return kSteps; }
+
+void RadiusTool::Reset(ToolContext&) { Cpp_LineEntry::Drop(); }
+
+void RadiusTool::RegisterDrawing() const {
+    Cpp_LineEntry::RegisterDrawing();
+    Cpp_RubberBandCircle::RegisterDrawing();
+}
+
+void RadiusTool::Prompt(const s_ToolPrompt& prompt) const {
+    const bool view = prompt.view;
+    switch (prompt.context.circleSearchMode) {
+    case 1: SetStatusText(view, "Enter how radius of circle defined"); break;
+    case 3: SetStatusText(view, "Enter how radii defined for initial mode of search."); break;
+    case 4: SetStatusText(view, "Enter a criterion for radii"); break;
+    default: SetStatusText(view, "Unknown mode of computations"); break;
+    }
+}
+
+int RadiusTool::Bar(int) const { return BarRadius; }

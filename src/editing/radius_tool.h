@@ -16,6 +16,7 @@
 //     Cpp_RubberBandCircle::StartChange(&definition, cx, cy, px, py);    // cursor mode 107
 //     Cpp_RubberBandCircle::Click(x, y, false);                           // mode 0
 
+#include "editing/tool.h"
 #include "core/point_xy.h"
 #include "platform/device_context.h"
 
@@ -69,4 +70,17 @@ public:
     static bool IsActive();
     static void RegisterDrawing();
     static void Reset();
+};
+
+// The tool of edit mode 16: radius definitions, their tangent lines (cursor mode 41) and
+// the rubber band of a given radius (107).
+class RadiusTool final : public Tool {
+public:
+    RadiusTool();
+    s_ToolInputs Inputs(int editMode) const override;
+    std::span<const s_CursorModeRow> Steps() const override;
+    void Reset(ToolContext& context) override;
+    void RegisterDrawing() const override;
+    void Prompt(const s_ToolPrompt& prompt) const override;
+    int Bar(int editMode) const override;
 };

@@ -8,6 +8,11 @@
 // selected point.
 
 #include "loads/reinforcement_line.h"
+#include "editing/edit_modes.h"
+#include "editing/view_tool_steps.h"
+#include "editing/view_slip_surface_steps.h"
+#include "editing/view_load_steps.h"
+#include "editing/two_step_edits.h"
 
 #include "core/cursor_mode.h"
 #include "core/message_boxes.h"
@@ -31,6 +36,7 @@
 #include "model/program_state.h"
 #include "profile/slope_geometry.h"
 #include "registry/view_preparations.h"
+#include "editing/tool_table.h"
 
 #include <algorithm>
 #include <array>
@@ -771,3 +777,94 @@ bool Cpp_ReinforcementLineList::WheelChangeSelectedForce(Cpp_ReinforcementLine* 
     Symbol(Record(point), false);
     return true;
 }
+
+// ---------------------------------------------------------------------------------------------
+// The tool object.
+
+namespace {
+
+using namespace tool_cells;
+using namespace view_input_ops;
+using namespace view_tool_steps;
+using namespace view_slip_surface_steps;
+using namespace view_load_ops;
+using namespace view_edit_steps;
+
+
+//                                 Left  Move  Enter Esc   Bksp  Right
+const s_CursorModeRow kSteps[] = {
+    {36,
+     36,
+     "Reinforcement line entry",
+     {R(ReinforcementClick), R(ReinforcementMove), R(ReinforcementEnter), R(ReinforcementEscape),
+      R(ReinforcementBackspace), R(ReinforcementFinish)}},
+    {85,
+     85,
+     "Add Point at End",
+     {R(ReinforcementAddEndClick), R(ReinforcementAddEndMove), R(ReinforcementAddEndEnter),
+      R(ReinforcementAddEndEscape), R(ReinforcementAddEndEscape), H}},
+    {95,
+     95,
+     "Move (\"Drag\") Item",
+     {R(ReinforcementDragDrop), R(ReinforcementDragMove), R(ReinforcementDragEnter),
+      R(ReinforcementDragEscape), R(ReinforcementDragEscape), H}},
+    {116,
+     116,
+     "Insert Point",
+     {R(ReinforcementInsertClick), R(ReinforcementInsertMove), R(ReinforcementInsertEnter),
+      R(ReinforcementInsertEscape), R(ReinforcementInsertEscape), H}},
+    {135,
+     135,
+     "Split Line",
+     {R(ReinforcementSplitClick), N, R(ReinforcementSplitClick), R(ReinforcementSplitEscape), H,
+      H}},
+};
+
+}  // namespace
+
+ReinforcementTool::ReinforcementTool() : Tool(EditModeReinforcement, EditModeReinforcement, "Reinforcement") {}
+
+s_ToolInputs ReinforcementTool::Inputs(int) const {
+    return {R(ReinforcementFirstClick), R(ReinforcementFirstEnter), R(ReinforcementIdleMove),
+            R(ShowViewMenu)};
+}
+
+std::span<const s_CursorModeRow> ReinforcementTool::Steps() const { return kSteps; }
+
+void ReinforcementTool::Reset(ToolContext&) {
+    // A reinforcement line being entered is dropped.
+    if (Cpp_ReinforcementLineList::IsEnteringPoints()) {
+        Cpp_ReinforcementLineList::EscapeInEntryTool();
+        InvalidateViewWindow();
+    }
+}
+
+std::optional<bool> ReinforcementTool::Wheel(ToolContext& context, int cursorMode, int delta,
+                                             bool shift, bool) {
+    switch (cursorMode) {
+    case CursorModeNone: Cpp_ReinforcementLineList::WheelChangeForceC(delta, shift); return true;
+    case CursorModeReinforcementLineEntry:
+        if (!context.View() || !context.View()->WheelEditingOn()) return std::nullopt;
+        Cpp_ReinforcementLineList::WheelChangeForceA(delta, shift);
+        return true;
+    case CursorModeInsertReinforcementPoint:
+        if (!context.View() || !context.View()->WheelEditingOn()) return std::nullopt;
+        Cpp_ReinforcementLineList::WheelChangeForceB(delta, shift);
+        return true;
+    default: return std::nullopt;
+    }
+}
+
+std::optional<bool> ReinforcementTool::Delete(ToolContext&, int cursorMode) {
+    if (cursorMode != CursorModeReinforcementLineEntry) return std::nullopt;
+    Cpp_ReinforcementLineList::DeleteKeyInTool();
+    return true;
+}
+
+void ReinforcementTool::RegisterDrawing() const { RegisterReinforcementToolDrawing(); }
+
+void ReinforcementTool::Prompt(const s_ToolPrompt& prompt) const {
+    SetStatusTextFromId(prompt.view, 1320);
+}
+
+int ReinforcementTool::Bar(int) const { return BarReinforcement; }

@@ -3,4 +3,22 @@
 // members of Cpp_ReinforcementLineList (loads/reinforcement_line.h).
 
 // Makes the view's painting draw the running entry again (once is enough).
+#include "editing/tool.h"
+
 void RegisterReinforcementToolDrawing();
+
+// The tool of edit mode 13: a reinforcement line entered point by point (cursor mode 36)
+// and the point tools of a selected line.
+class ReinforcementTool final : public Tool {
+public:
+    ReinforcementTool();
+    s_ToolInputs Inputs(int editMode) const override;
+    std::span<const s_CursorModeRow> Steps() const override;
+    void Reset(ToolContext& context) override;
+    std::optional<bool> Wheel(ToolContext& context, int cursorMode, int delta, bool shift,
+                              bool control) override;
+    std::optional<bool> Delete(ToolContext& context, int cursorMode) override;
+    void RegisterDrawing() const override;
+    void Prompt(const s_ToolPrompt& prompt) const override;
+    int Bar(int editMode) const override;
+};

@@ -16,6 +16,7 @@
 #include "graphics/vector_arrow.h"
 #include "model/program_state.h"
 #include "registry/view_preparations.h"
+#include "editing/tool_table.h"
 
 #include <cmath>
 #include <numbers>

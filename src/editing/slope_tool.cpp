@@ -1,4 +1,6 @@
 #include "editing/slope_tool.h"
+#include "graphics/prompts.h"
+#include "editing/edit_modes.h"
 
 #include "core/cursor_mode.h"
 #include "editing/cursor_modes.h"
@@ -74,3 +76,68 @@ void Cpp_SlopeTool::SlopeChanged() {
     ComputeCrackBottom(dataSet, nullptr);
     ComputeCrackWaterLevels(dataSet);
 }
+
+// ---------------------------------------------------------------------------------------------
+// The tool object.
+
+namespace {
+
+using namespace tool_cells;
+using namespace view_input_ops;
+
+void SlopeFirstPoint(s_InputCall& c) {
+    Cpp_SlopeTool::StartLineEntry(c.in.device.x, c.in.device.y, c.rounded.x, c.rounded.y, false);
+}
+void SlopeFirstPointFromBar(s_InputCall&) { Cpp_SlopeTool::StartLineEntry(0, 0, 0, 0, true); }
+void SlopePoint(s_InputCall& c) {
+    if (Cpp_SlopeTool::EnterPointFromTool(c.in.device.x, c.in.device.y, c.rounded.x, c.rounded.y,
+                                          false))
+        LineKindAdded(c, 2);
+}
+void SlopePointFromBar(s_InputCall& c) {
+    if (Cpp_SlopeTool::EnterPointFromTool(0, 0, 0, 0, true)) LineKindAdded(c, 2);
+}
+void SlopeFinish(s_InputCall& c) {
+    if (Cpp_SlopeTool::FinishEntry()) LineKindAdded(c, 2);
+}
+void SlopeEscape(s_InputCall& c) {
+    if (c.in.shift) {
+        Cpp_LineEntry::UndoLastEnteredPoint();
+    } else {
+        Cpp_SlopeTool::CancelEntryTool();
+    }
+}
+
+//                                 Left  Move  Enter Esc   Bksp  Right
+const s_CursorModeRow kSteps[] = {
+    {23,
+     23,
+     "Slope line entry",
+     {R(SlopePoint), R(LineEntryPointMove), R(SlopePointFromBar), R(SlopeEscape), X, R(SlopeFinish)}},
+};
+
+}  // namespace
+
+SlopeTool::SlopeTool() : Tool(EditModeSlopeLine, EditModeSlopeLine, "Slope Line") {}
+
+s_ToolInputs SlopeTool::Inputs(int) const {
+    return {R(SlopeFirstPoint), R(SlopeFirstPointFromBar), R(ShiftToToolBar), R(ShowViewMenu)};
+}
+
+std::span<const s_CursorModeRow> SlopeTool::Steps() const { return kSteps; }
+
+void SlopeTool::Reset(ToolContext&) { Cpp_LineEntry::Drop(); }
+
+std::optional<bool> SlopeTool::Delete(ToolContext& context, int cursorMode) {
+    (void)context;
+    (void)cursorMode;
+    return std::nullopt;
+}
+
+void SlopeTool::RegisterDrawing() const { Cpp_LineEntry::RegisterDrawing(); }
+
+void SlopeTool::Prompt(const s_ToolPrompt& prompt) const {
+    SetStatusTextFromId(prompt.view, 1315);
+}
+
+int SlopeTool::Bar(int) const { return BarSlope; }

@@ -8,6 +8,7 @@
 //     Cpp_SlopeTool::EnterPointFromTool(px, py, x, y, false);
 //     Cpp_SlopeTool::FinishEntry();                         // true when the slope was replaced
 
+#include "editing/tool.h"
 class Cpp_PointXY;
 
 class Cpp_SlopeTool {
@@ -25,4 +26,17 @@ public:
     // After a point tool changed the slope: it counts as entered, and the crack bottom and
     // water levels that hang on it are computed again.
     static void SlopeChanged();
+};
+
+// The tool of edit mode EditModeSlopeLine: its point entry (cursor mode 23) and bar.
+class SlopeTool final : public Tool {
+public:
+    SlopeTool();
+    s_ToolInputs Inputs(int editMode) const override;
+    std::span<const s_CursorModeRow> Steps() const override;
+    void Reset(ToolContext& context) override;
+    std::optional<bool> Delete(ToolContext& context, int cursorMode) override;
+    void RegisterDrawing() const override;
+    void Prompt(const s_ToolPrompt& prompt) const override;
+    int Bar(int editMode) const override;
 };

@@ -5,30 +5,6 @@
 
 #include <memory>
 
-int ToolBarForMode(int mode) {
-    switch (mode) {
-    case EditModeConstruction: return BarConstruction;
-    case EditModeDistributedLoads: return BarDistributedLoad;
-    case EditModeLineLoads: return BarLineLoad;
-    case EditModeProfileLines: return BarProfile;
-    case EditModePiezometricLines: return BarPiezometric;
-    case EditModePressurePoints:
-    case EditModeRSubUPoints:
-    case EditModeStrengthPoints:
-    case EditModeInterpolationSpare: return BarInterpolation;
-    case EditModeSlopeLine: return BarSlope;
-    case EditModeReinforcement: return BarReinforcement;
-    case EditModeCircle: return BarCircle;
-    case EditModeNoncircular: return BarNoncircular;
-    case EditModeRadius: return BarRadius;
-    case EditModeCrack:
-    case EditModeCrackWater: return BarCrack;
-    case EditModeNails: return BarNails;
-    case EditModeGeogrids: return BarGeogrids;
-    default: return BarNone;
-    }
-}
-
 const char* ToolBarCaption(int bar) {
     static const char* const captions[BarCount] = {"Construction Line Data Entry",
                                                    "Profile Line Data Entry",

@@ -149,6 +149,10 @@ void SplitClick(s_InputCall& call);
 void SplitEnter(s_InputCall& call);
 void SplitMove(s_InputCall& call);
 void SplitEscape(s_InputCall& call);
+// The point entry of the line kinds: a line of `kind` (as ViewInputHost::DataChanged) was
+// added; the band to the cursor follows a move.
+void LineKindAdded(s_InputCall& call, int kind);
+void LineEntryPointMove(s_InputCall& call);
 // The coordinates of the cursor as the tool tip of a move.
 void CoordinateToolTip(s_InputCall& call);
 // The tool tip a mouse move leaves on the view.

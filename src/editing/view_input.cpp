@@ -17,6 +17,7 @@
 #include "editing/selection_list.h"
 #include "editing/selection_refresh.h"
 #include "editing/renumber_lines.h"
+#include "editing/tool_table.h"
 #include "editing/view_dispatch.h"
 #include "editing/view_load_steps.h"
 #include "loads/line_load.h"
@@ -35,6 +36,7 @@
 #include "porepressure/interpolation_drawing.h"
 
 #include <cstdio>
+#include <optional>
 
 namespace {
 
@@ -44,14 +46,10 @@ void SayNotAvailable(const char* what) {
     platform::Services().StatusLine().SetText(InputNotAvailableText(what));
 }
 
-s_tagTypePointXY PixelToWorld(s_PixelPoint p) {
-    s_tagTypePointXY w;
-    Cpp_Graphics::PixelToWorldPoint(p.x, p.y, w.x, w.y);
-    return w;
-}
+s_tagTypePointXY PixelToWorld(s_PixelPoint p) { return ToolContext(nullptr).Mapping().ToWorld(p); }
 
 s_PixelPoint WorldToDevice(const s_tagTypePointXY& w) {
-    return {Cpp_Graphics::XToPixel(w.x), Cpp_Graphics::YToPixel(w.y)};
+    return ToolContext(nullptr).Mapping().ToDevice(w);
 }
 
 // The raw, snapped and rounded points of a press (the device point recomputed from a snap).
@@ -59,17 +57,9 @@ void ComputePressPoints(s_InputCall& call) {
     call.pickDevice = call.in.device;
     call.raw = PixelToWorld(call.in.device);
     call.snapped = call.raw;
-    bool snapped = false;
-    // A construction point within 5 pixels takes the place of the grid when its snap is on.
-    if (call.view.ConstructionPointSnapOn() &&
-        SnapToConstructionPoint(call.snapped.x, call.snapped.y)) {
-        call.in.device = WorldToDevice(call.snapped);
-        snapped = true;
-    } else if (Cpp_GraphicGrid::SnapOn() &&
-               Cpp_GraphicGrid::SnapToGrid(call.snapped.x, call.snapped.y, false)) {
-        call.in.device = WorldToDevice(call.snapped);
-        snapped = true;
-    }
+    const ToolContext context(&call.view);
+    const bool snapped = context.Snapper().SnapPress(call.view, call.snapped);
+    if (snapped) call.in.device = WorldToDevice(call.snapped);
     call.rounded =
         snapped ? call.snapped : Cpp_KlivenSettings::RoundPair(call.snapped.x, call.snapped.y);
 }
@@ -160,13 +150,8 @@ const bool g_resetAdded = (AddProgramStateReset(&ResetViewInputState), true);
 namespace view_input_ops {
 
 void EscapeAtModeZero(s_InputCall& call) {
-    const int editMode = call.view.EditMode();
-    if (editMode == EditModeSelect) {
-        EraseSelection(GetCurrentSelection(), true);
-        call.view.HideCurrentToolBar();
-    } else if (editMode >= EditModeConstruction && editMode <= EditModeGeogrids) {
-        call.view.EnterSelectMode();
-    }
+    ToolContext context(&call.view);
+    if (Tool* tool = ToolForEditMode(call.view.EditMode())) tool->EscapeAtRest(context);
 }
 
 namespace {
@@ -348,9 +333,10 @@ void ViewLButtonUp(ViewInputHost& view, const s_ViewInput& in) {
     g_press.armed = false;
     if (consumed) return;
     const int mode = GetCursorMode();
-    if (mode == CursorModeSearchGridDrag ||
-        (mode == CursorModeNone && view.EditMode() == EditModeCircle))
-        view_slip_surface_steps::CircleButtonUp(view, in);
+    ToolContext context(&view);
+    Tool* tool =
+        mode == CursorModeNone ? ToolForEditMode(view.EditMode()) : ToolForCursorMode(mode);
+    if (tool) tool->ButtonUp(context, mode, in);
     EndSelectionDrag(mode, true, view.EditMode() == EditModeSelect);
 }
 
@@ -362,8 +348,7 @@ void ViewMouseMove(ViewInputHost& view, const s_ViewInput& in) {
     call.snapped = call.raw;
     // Ctrl forces the snap, except while an interpolation point is selected in select mode.
     const bool force = IsCtrlOverInterpolationPoint(view, in.control);
-    if ((Cpp_GraphicGrid::SnapOn() || force) &&
-        Cpp_GraphicGrid::SnapToGrid(call.snapped.x, call.snapped.y, true))
+    if (ToolContext(&view).Snapper().SnapMove(call.snapped, force))
         call.in.device = WorldToDevice(call.snapped);
     view.ShowCursorPosition(call.snapped.x, call.snapped.y);
     call.rounded = Cpp_KlivenSettings::RoundPair(call.snapped.x, call.snapped.y);
@@ -380,62 +365,32 @@ void ViewMouseMove(ViewInputHost& view, const s_ViewInput& in) {
         call.what = row->step;
         RunCell(call, row->cells[InputMove]);
     } else {
-        const int editMode = view.EditMode();
-        if (editMode >= 2 && editMode <= 20 && editMode != EditModeLineLoads)
-            outputs.toolTip = CoordinateText(call.rounded);
+        const Tool* tool = ToolForEditMode(view.EditMode());
+        if (tool && tool->ShowsCoordinates()) outputs.toolTip = CoordinateText(call.rounded);
         RunEditModeCell(call, &s_EditModeRow::move);
-        if (editMode != EditModeCircle) DragCheck(call);
+        if (!tool || tool->DragsFromRest()) DragCheck(call);
     }
     view.SetLongForceText(outputs.longForce, outputs.longForceText);
     view.SetToolTip(outputs.toolTip);
 }
 
 bool MouseWheelEdit(ViewInputHost& view, int delta, bool shift, bool control) {
-    (void)shift;
-    (void)control;
     const int mode = GetCursorMode();
-    switch (mode) {
-    case CursorModeCrackDepthEntry:
-        if (view.WheelEditingOn()) {
-            Cpp_CrackTool::WheelEditToolValue(delta);
-            return true;
-        }
-        break;
-    case CursorModeDistributedLoadEntry:
-        return view.WheelEditingOn() &&
-               view_load_ops::DistributedLoadWheel(mode, delta, shift, control);
-    case CursorModeReinforcementLineEntry:
-        if (!view.WheelEditingOn()) break;
-        Cpp_ReinforcementLineList::WheelChangeForceA(delta, shift);
+    if (mode == CursorModePickBand) {
+        ChangePickBandWidth(delta > 0);
         return true;
-    case CursorModeInsertReinforcementPoint:
-        if (!view.WheelEditingOn()) break;
-        Cpp_ReinforcementLineList::WheelChangeForceB(delta, shift);
-        return true;
-    case CursorModePickBand: ChangePickBandWidth(delta > 0); return true;
-    default: break;
     }
+    ToolContext context(&view);
+    // The step under way first, then the item selected, then the tool at rest.
+    if (Tool* owner = ToolForCursorMode(mode))
+        if (std::optional<bool> taken = owner->Wheel(context, mode, delta, shift, control))
+            return *taken;
     if (!view.WheelEditingOn()) return false;
     if (WheelEditSelection(view, delta, control)) return true;
     if (mode != CursorModeNone) return false;
-    switch (view.EditMode()) {
-    case EditModeCrack:
-    case EditModeCrackWater: return Cpp_CrackTool::WheelMoveToolPoint(delta);
-    case EditModeDistributedLoads:
-        view_load_ops::DistributedLoadWheel(mode, delta, shift, control);
-        return true;
-    case EditModePressurePoints:
-    case EditModeRSubUPoints:
-    case EditModeStrengthPoints: return Cpp_InterpolationTool::WheelChangeToolValue(delta);
-    case EditModeLineLoads: Cpp_LineLoadList::WheelEditTool(shift, delta); return true;
-    case EditModeReinforcement:
-        Cpp_ReinforcementLineList::WheelChangeForceC(delta, shift);
-        return true;
-    case EditModeInterpolationSpare:
-        SayNotAvailable(FindEditModeRow(view.EditMode())->tool);
-        return true;
-    default: return false;
-    }
+    Tool* tool = ToolForEditMode(view.EditMode());
+    if (!tool) return false;
+    return tool->Wheel(context, mode, delta, shift, control).value_or(false);
 }
 
 bool ViewMouseWheel(ViewInputHost& view, const s_ViewInput& in) {
@@ -531,19 +486,16 @@ bool BackspaceKey(ViewInputHost& view) {
 bool DeleteKey(ViewInputHost& view) {
     const int mode = GetCursorMode();
     if (mode >= CursorModeZoomWindow && mode <= CursorModeZoomOut) return true;
-    switch (mode) {
-    case CursorModeLineEntry:
-    case CursorModeProfileLineEntry:
-    case CursorModePiezometricLineEntry:
-        // Takes the last entered point back, as Shift+Escape does.
-        Cpp_LineEntry::UndoLastEnteredPoint();
-        break;
-    case CursorModeNoncircularEntry: Cpp_NoncircularTool::UndoLastEnteredPoint(); break;
-    case CursorModeReinforcementLineEntry: Cpp_ReinforcementLineList::DeleteKeyInTool(); return true;
-    default: break;
-    }
-    if (view.EditMode() != EditModeSelect) return false;
-    return DeleteSelectedPoint(view);
+    ToolContext context(&view);
+    // The step under way, then the tool of the edit mode (the selection's Delete).
+    Tool* owner = ToolForCursorMode(mode);
+    if (owner)
+        if (std::optional<bool> taken = owner->Delete(context, mode)) return *taken;
+    // The generic line entry takes the last entered point back, as Shift+Escape does.
+    if (mode == CursorModeLineEntry) Cpp_LineEntry::UndoLastEnteredPoint();
+    Tool* tool = ToolForEditMode(view.EditMode());
+    if (!tool || tool == owner) return false;
+    return tool->Delete(context, mode).value_or(false);
 }
 
 bool ArrowKey(ViewInputHost& view, int key) {

@@ -14,6 +14,7 @@
 #include "model/data_set.h"
 #include "model/data_sets.h"
 #include "core/units.h"
+#include "editing/tool_table.h"
 
 namespace view_load_ops {
 

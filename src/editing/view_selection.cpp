@@ -27,6 +27,7 @@
 #include "profile/profile_line.h"
 #include "profile/slope_geometry.h"
 #include "registry/view_preparations.h"
+#include "editing/tool_table.h"
 
 #include <algorithm>
 #include <cmath>

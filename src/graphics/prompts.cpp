@@ -60,62 +60,6 @@ void SetStatusText(bool view, const std::string& text) {
 std::string GetStatusText() { return g_statusText; }
 int GetStatusTextId() { return g_statusId; }
 
-void SetToolPrompt(bool view, int editMode, const s_ToolPromptContext& c) {
-    switch (editMode) {
-    case 1:
-        if (!c.itemPicked) {
-            SetStatusTextFromId(view, 1308);
-        } else if (c.pickedType == 8 || c.pickedType == 80 || c.pickedType == 86 ||
-                   c.pickedType == 100) {
-            SetStatusText(view, c.pickedPrompt + " - Right-click for edit options.");
-        } else if (c.pickedType == 9 || c.pickedType == 78 || c.pickedType == 84 ||
-                   c.pickedType == 98) {
-            SetStatusText(view, c.pickedPrompt +
-                                    " - Right-click for edit options; Press enter key to change "
-                                    "point values.");
-        } else {
-            SetStatusTextWithSuffix(view, 1309, c.pickedPrompt);
-        }
-        break;
-    case 2: SetStatusTextFromId(view, 1310); break;
-    case 3: SetStatusTextFromId(view, 1317); break;
-    case 5: SetStatusTextFromId(view, 1312); break;
-    case 6: SetStatusTextFromId(view, 1311); break;
-    case 7: SetStatusTextFromId(view, 1314); break;
-    case 8: SetStatusTextFromId(view, 1316); break;
-    case 9: SetStatusTextFromId(view, 1332); break;
-    case 10: SetStatusTextFromId(view, 1344); break;
-    case 12: SetStatusTextFromId(view, 1315); break;
-    case 13: SetStatusTextFromId(view, 1320); break;
-    case 14:
-        switch (c.circleToolMode) {
-        case 1: SetStatusText(view, "Left-click to enter center point for circle"); break;
-        case 3:
-            SetStatusText(view, "Left-click to enter center point for initial trial circle");
-            break;
-        case 4:
-            SetStatusText(view, c.fixedGridByLine
-                                    ? "Left-click to enter first point on search line"
-                                    : "Left-click to enter first corner point of grid");
-            break;
-        default: SetStatusText(view, "Unknown mode of computations"); break;
-        }
-        break;
-    case 15: SetStatusTextFromId(view, 1322); break;
-    case 16:
-        switch (c.circleSearchMode) {
-        case 1: SetStatusText(view, "Enter how radius of circle defined"); break;
-        case 3: SetStatusText(view, "Enter how radii defined for initial mode of search."); break;
-        case 4: SetStatusText(view, "Enter a criterion for radii"); break;
-        default: SetStatusText(view, "Unknown mode of computations"); break;
-        }
-        break;
-    case 17: SetStatusText(view, c.crackPrompt); break;
-    case 18: SetStatusText(view, c.crackWaterPrompt); break;
-    default: SetStatusText(view, ""); break;
-    }
-}
-
 void SetToolTipFromId(int number) {
     g_toolTipId = number;
     auto text = LoadStringText(number);

@@ -23,7 +23,8 @@ void SetStatusText(bool view, const std::string& text);
 std::string GetStatusText();
 int GetStatusTextId();
 
-// What the standard prompt of a tool depends on besides the edit mode.
+// What the standard prompt of a tool depends on besides the edit mode (the tool table shows it:
+// SetToolPrompt in editing/tool_table.h).
 struct s_ToolPromptContext {
     // Edit mode 1: the prompt and the type code of the last item in the current selection.
     bool itemPicked = false;
@@ -35,7 +36,6 @@ struct s_ToolPromptContext {
     std::string crackPrompt;       // edit mode 17
     std::string crackWaterPrompt;  // edit mode 18
 };
-void SetToolPrompt(bool view, int editMode, const s_ToolPromptContext& context);
 
 // Tool tip.
 void SetToolTipFromId(int number);

@@ -9,6 +9,7 @@
 #include "platform/services.h"
 #include "resources/string_table_resource.h"
 #include "support/fake_services.h"
+#include "editing/tool_table.h"
 
 #include <QMessageBox>
 #include <QPushButton>

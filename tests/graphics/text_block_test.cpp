@@ -7,6 +7,7 @@
 #include "graphics/graphics_fixture.h"
 #include "graphics/prompts.h"
 #include "graphics/vector_arrow.h"
+#include "editing/tool_table.h"
 
 #include <gtest/gtest.h>
 

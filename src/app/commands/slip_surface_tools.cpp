@@ -11,6 +11,7 @@
 #include "graphics/prompts.h"
 #include "model/data_set.h"
 #include "model/data_sets.h"
+#include "editing/tool_table.h"
 
 namespace app {
 
@@ -52,16 +53,6 @@ void ChooseRadiusTool() {
     if (const Cpp_AnalysisComputationData* analysis = Analysis())
         context.circleSearchMode = analysis->GetMode();
     SetToolPrompt(true, EditModeRadius, context);
-}
-
-void LeaveSlipSurfaceTool(int editMode) {
-    Cpp_AnalysisComputationData* analysis = Analysis();
-    if (!analysis) return;
-    if (editMode == EditModeCircle) Cpp_CircleTool::CircleToolBarData(*analysis);
-    if (editMode == EditModeNoncircular) {
-        Cpp_NoncircularTool::CancelNoncircularEntry();
-        Cpp_NoncircularTool::SetNoncircularToolEditMode(*analysis);
-    }
 }
 
 void CircleToolOptions(MainFrame& frame) {

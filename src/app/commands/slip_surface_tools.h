@@ -1,6 +1,6 @@
 #pragma once
 // The frame's side of the slip-surface tools: what the circle, noncircular and radius buttons do
-// before and after the switch of the edit mode, and what leaving those modes keeps.
+// before and after the switch of the edit mode.
 
 namespace app {
 
@@ -17,9 +17,6 @@ void ChooseNoncircularTool();
 bool PrepareRadiusTool(MainFrame& frame);
 // After the switch to the radius tool: the bar's criterion list, the tool's prompt.
 void ChooseRadiusTool();
-// Leaving edit mode 14 keeps the circle bar's mode and radius kind with the data; leaving 15
-// keeps the noncircular bar's mode.
-void LeaveSlipSurfaceTool(int editMode);
 // "Options" of the circle bar: the floating-grid (mode 3) or fixed-grid (mode 4) search options.
 void CircleToolOptions(MainFrame& frame);
 // "Options" of the noncircular bar: the snap and shifts of the noncircular tool.

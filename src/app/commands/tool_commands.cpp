@@ -23,6 +23,7 @@
 #include "model/data_set.h"
 #include "model/data_sets.h"
 #include "platform/services.h"
+#include "editing/tool_table.h"
 
 #include <QGuiApplication>
 
