@@ -128,3 +128,13 @@ void SelectTool::EscapeAtRest(ToolContext& context) {
     EraseSelection(GetCurrentSelection(), true);
     if (context.View()) context.View()->HideCurrentToolBar();
 }
+
+s_ToolPromptContext SelectTool::PromptContext(ToolContext&) const {
+    s_ToolPromptContext context;
+    if (const Cpp_Selection* last = GetCurrentSelection().GetLast()) {
+        context.itemPicked = true;
+        context.pickedType = last->GetType();
+        last->GetPromptText(context.pickedPrompt);
+    }
+    return context;
+}

@@ -13,6 +13,7 @@ public:
     void Reset(ToolContext& context) override;
     std::optional<bool> Delete(ToolContext& context, int cursorMode) override;
     void RegisterDrawing() const override;
+    s_ToolPromptContext PromptContext(ToolContext& context) const override;
     void Prompt(const s_ToolPrompt& prompt) const override;
     void EscapeAtRest(ToolContext& context) override;
     bool ShowsCoordinates() const override { return false; }

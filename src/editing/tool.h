@@ -152,6 +152,11 @@ public:
     // Adds what the tool draws over the data while it runs to the painting of the view (a
     // second call adds nothing).
     virtual void RegisterDrawing() const {}
+    // What its standard prompt depends on now (the last selected item, the circle bar's mode).
+    virtual s_ToolPromptContext PromptContext(ToolContext& context) const {
+        (void)context;
+        return {};
+    }
     // Its standard prompt on the status line.
     virtual void Prompt(const s_ToolPrompt& prompt) const { SetStatusText(prompt.view, ""); }
     // The tool dialog bar shown in `editMode` (e_ToolBar), or -1 for none.

@@ -128,6 +128,11 @@ void SetToolPrompt(bool view, int editMode, const s_ToolPromptContext& context) 
     }
 }
 
+void ShowToolPrompt(ToolContext& context, int editMode) {
+    const Tool* tool = ToolForEditMode(editMode);
+    SetToolPrompt(true, editMode, tool ? tool->PromptContext(context) : s_ToolPromptContext{});
+}
+
 int ToolBarForMode(int mode) {
     const Tool* tool = ToolForEditMode(mode);
     return tool ? tool->Bar(mode) : BarNone;

@@ -33,3 +33,5 @@ void RegisterToolDrawing();
 // The standard prompt of the tool of an edit mode on the status line; "" for a mode without a
 // tool or without a prompt.
 void SetToolPrompt(bool view, int editMode, const s_ToolPromptContext& context);
+// The standard prompt of the tool of an edit mode as the tool stands now (its PromptContext).
+void ShowToolPrompt(ToolContext& context, int editMode);

@@ -139,13 +139,8 @@ void SetPickKindFilter(Cpp_SelectionList& list, int index, int stage) {
 }
 
 void ShowSelectionPrompt() {
-    s_ToolPromptContext context;
-    if (const Cpp_Selection* last = GetCurrentSelection().GetLast()) {
-        context.itemPicked = true;
-        context.pickedType = last->GetType();
-        last->GetPromptText(context.pickedPrompt);
-    }
-    SetToolPrompt(true, EditModeSelect, context);
+    ToolContext context(GetViewWindow());
+    ShowToolPrompt(context, EditModeSelect);
 }
 
 void ShowSelectModePromptAfterStep() {

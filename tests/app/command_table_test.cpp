@@ -2,6 +2,8 @@
 // frame's command table, which also decides whether each is enabled and checked.
 
 #include "app/main_frame.h"
+#include "core/string_table.h"
+#include "resources/string_table_resource.h"
 #include "graphics/graphic_grid.h"
 #include "model/data_set.h"
 #include "support/fake_services.h"
@@ -69,8 +71,6 @@ TEST(CommandTable, CommandsSayWhatTheyDo) {
         {ID_ENTER_PROBLEM_HEADING, "\"Heading for Problem\" is not available yet."},
         {ID_SHOW_COORDINATES, ""},  // no action, nothing said
         {ID_ENTER_LINE_LOADS, ""},  // the line-load tool has no prompt of its own
-        {ID_ENTER_CONSTRUCTION_LINES, "Construction lines"},
-        {ID_SELECT_ITEMS, "Select items"},
         {ID_STAGE2, "Stage 2 input"},
     };
     for (const auto& c : cases) {
@@ -79,6 +79,34 @@ TEST(CommandTable, CommandsSayWhatTheyDo) {
         EXPECT_EQ(fakes.statusLine.text, c.status) << c.id;
     }
     frame.OnCommand(ID_STAGE1);
+    frame.Doc().SetModifiedFlag(false);
+}
+
+// Choosing the select, construction or material tool shows the tool's own prompt from the string
+// table, never the button's name.
+TEST(CommandTable, ChosenToolsShowTheirPrompts) {
+    testsupport::FakeServices fakes;
+    std::string error;
+    ASSERT_TRUE(resources::LoadStringTable(error)) << error;
+    app::MainFrame frame;
+    const struct {
+        int id;
+        const char* status;
+    } cases[] = {
+        {ID_ENTER_CONSTRUCTION_LINES, "Left-click to enter first point on new construction line"},
+        {ID_ENTER_MATERIAL_PROPERTIES,
+         "Left click to select a Profile Line for entering material properties."},
+        {ID_SELECT_ITEMS, "Select item to modify, etc."},
+        {ID_ENTER_PROFILE_LINES, "Left-click to enter first point on new profile line"},
+        {ID_SELECT_ITEMS, "Select item to modify, etc."},
+    };
+    for (const auto& c : cases) {
+        fakes.statusLine.text.clear();
+        frame.OnCommand(c.id);
+        EXPECT_EQ(fakes.statusLine.text, c.status) << c.id;
+        EXPECT_TRUE(frame.IsToolBarButtonPressed(c.id)) << c.id;
+    }
+    ResetStringTable();
     frame.Doc().SetModifiedFlag(false);
 }
 

@@ -9,6 +9,7 @@
 #include "app/commands/slip_surface_tools.h"
 #include "app/data_entry.h"
 #include "app/main_frame.h"
+#include "app/view_input_host.h"
 #include "app/material_launchers.h"
 #include "analysis/analysis_computation_data.h"
 #include "core/message_boxes.h"
@@ -79,14 +80,16 @@ void StartDistributedLoadTool() {
 }
 
 const s_ToolCommand kTools[] = {
-    {ID_SELECT_ITEMS, EditModeSelect, PressSwitches, PressSwitches, "Select items"},
-    {ID_ENTER_CONSTRUCTION_LINES, EditModeConstruction, PressSwitches, PressSwitches, ""},
+    {ID_SELECT_ITEMS, EditModeSelect, PressSwitches, PressSwitches, "", false, nullptr, -1,
+     [] {}},
+    {ID_ENTER_CONSTRUCTION_LINES, EditModeConstruction, PressSwitches, PressSwitches, "", false,
+     nullptr, -1, [] {}},
     {ID_ENTER_DISTRIBUTED_LOADS, EditModeDistributedLoads, PressStage1Table, PressStage2Table, "",
      false, EditDistributedLoads, -1, StartDistributedLoadTool},
     {ID_ENTER_LINE_LOADS, EditModeLineLoads, PressStage1Table, PressStage2Table, "", false,
      EditLineLoads, -1, Cpp_LineLoadList::StartEntryTool},
     {ID_ENTER_MATERIAL_PROPERTIES, EditModeMaterials, PressStage1Table, PressStage2Table, "", false,
-     EditMaterialProperties},
+     EditMaterialProperties, -1, [] {}},
     {ID_ENTER_PROFILE_LINES, EditModeProfileLines, PressTable, PressSwitches, "", false,
      EditProfileLines, -1, Cpp_ProfileTool::StartEntryTool},
     {ID_ENTER_PIEZOMETRIC_LINES, EditModePiezometricLines, PressStage1Table, PressStage2Table, "",
@@ -164,7 +167,8 @@ void ChooseTool(MainFrame& frame, const s_ToolCommand& tool) {
     }
     if (tool.start) {
         tool.start();
-        SetToolPrompt(true, tool.mode, {});
+        ToolContext context(&frame.ViewInput());
+        ShowToolPrompt(context, tool.mode);
         return;
     }
     const std::string name = frame.CommandText(tool.id);
