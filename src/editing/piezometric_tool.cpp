@@ -212,6 +212,14 @@ namespace {
 using namespace tool_cells;
 using namespace view_input_ops;
 
+// With Shift held the cursor's point goes into the bar's X and Y.
+void PiezometricShiftMove(s_InputCall& c) {
+    if (c.in.shift) TheToolBars().piezometric.SetPoint(c.rounded.x, c.rounded.y);
+}
+void PiezometricEntryMove(s_InputCall& c) {
+    PiezometricShiftMove(c);
+    LineEntryPointMove(c);
+}
 void PiezometricFirstPoint(s_InputCall& c) {
     Cpp_PiezometricTool::StartLineEntry(c.in.device.x, c.in.device.y, c.rounded.x, c.rounded.y,
                                         false);
@@ -243,7 +251,7 @@ const s_CursorModeRow kSteps[] = {
     {19,
      19,
      "Piezometric line entry",
-     {R(PiezometricPoint), R(LineEntryPointMove), R(PiezometricPointFromBar), R(PiezometricEscape), X,
+     {R(PiezometricPoint), R(PiezometricEntryMove), R(PiezometricPointFromBar), R(PiezometricEscape), X,
       R(PiezometricFinish)}},
 };
 
@@ -252,7 +260,7 @@ const s_CursorModeRow kSteps[] = {
 PiezometricTool::PiezometricTool() : Tool(EditModePiezometricLines, EditModePiezometricLines, "Piezometric Lines") {}
 
 s_ToolInputs PiezometricTool::Inputs(int) const {
-    return {R(PiezometricFirstPoint), R(PiezometricFirstPointFromBar), R(ShiftToToolBar), R(ShowViewMenu)};
+    return {R(PiezometricFirstPoint), R(PiezometricFirstPointFromBar), R(PiezometricShiftMove), R(ShowViewMenu)};
 }
 
 std::span<const s_CursorModeRow> PiezometricTool::Steps() const { return kSteps; }

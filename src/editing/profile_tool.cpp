@@ -201,6 +201,14 @@ namespace {
 using namespace tool_cells;
 using namespace view_input_ops;
 
+// With Shift held the cursor's point goes into the bar's X and Y.
+void ProfileShiftMove(s_InputCall& c) {
+    if (c.in.shift) TheToolBars().profile.SetPoint(c.rounded.x, c.rounded.y);
+}
+void ProfileEntryMove(s_InputCall& c) {
+    ProfileShiftMove(c);
+    LineEntryPointMove(c);
+}
 void ProfileFirstPoint(s_InputCall& c) {
     Cpp_ProfileTool::StartLineEntry(c.in.device.x, c.in.device.y, c.rounded.x, c.rounded.y,
                                     false);
@@ -230,7 +238,7 @@ const s_CursorModeRow kSteps[] = {
     {18,
      18,
      "Profile line entry",
-     {R(ProfilePoint), R(LineEntryPointMove), R(ProfilePointFromBar), R(ProfileEscape), X,
+     {R(ProfilePoint), R(ProfileEntryMove), R(ProfilePointFromBar), R(ProfileEscape), X,
       R(ProfileFinish)}},
 };
 
@@ -239,7 +247,7 @@ const s_CursorModeRow kSteps[] = {
 ProfileTool::ProfileTool() : Tool(EditModeProfileLines, EditModeProfileLines, "Profile Lines") {}
 
 s_ToolInputs ProfileTool::Inputs(int) const {
-    return {R(ProfileFirstPoint), R(ProfileFirstPointFromBar), R(ShiftToToolBar), R(ShowViewMenu)};
+    return {R(ProfileFirstPoint), R(ProfileFirstPointFromBar), R(ProfileShiftMove), R(ShowViewMenu)};
 }
 
 std::span<const s_CursorModeRow> ProfileTool::Steps() const { return kSteps; }

@@ -85,6 +85,14 @@ namespace {
 using namespace tool_cells;
 using namespace view_input_ops;
 
+// With Shift held the cursor's point goes into the bar's X and Y.
+void SlopeShiftMove(s_InputCall& c) {
+    if (c.in.shift) TheToolBars().slope.SetPoint(c.rounded.x, c.rounded.y);
+}
+void SlopeEntryMove(s_InputCall& c) {
+    SlopeShiftMove(c);
+    LineEntryPointMove(c);
+}
 void SlopeFirstPoint(s_InputCall& c) {
     Cpp_SlopeTool::StartLineEntry(c.in.device.x, c.in.device.y, c.rounded.x, c.rounded.y, false);
 }
@@ -113,7 +121,7 @@ const s_CursorModeRow kSteps[] = {
     {23,
      23,
      "Slope line entry",
-     {R(SlopePoint), R(LineEntryPointMove), R(SlopePointFromBar), R(SlopeEscape), X, R(SlopeFinish)}},
+     {R(SlopePoint), R(SlopeEntryMove), R(SlopePointFromBar), R(SlopeEscape), X, R(SlopeFinish)}},
 };
 
 }  // namespace
@@ -121,7 +129,7 @@ const s_CursorModeRow kSteps[] = {
 SlopeTool::SlopeTool() : Tool(EditModeSlopeLine, EditModeSlopeLine, "Slope Line") {}
 
 s_ToolInputs SlopeTool::Inputs(int) const {
-    return {R(SlopeFirstPoint), R(SlopeFirstPointFromBar), R(ShiftToToolBar), R(ShowViewMenu)};
+    return {R(SlopeFirstPoint), R(SlopeFirstPointFromBar), R(SlopeShiftMove), R(ShowViewMenu)};
 }
 
 std::span<const s_CursorModeRow> SlopeTool::Steps() const { return kSteps; }

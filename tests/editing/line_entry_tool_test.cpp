@@ -197,6 +197,30 @@ TEST_F(ProfileToolTest, TheDeleteKeyTakesTheLastPointBack) {
     EXPECT_EQ(Lines().Count(), 0);
 }
 
+// Shift+move puts the cursor's point into the bar, before the first point and while a line is
+// entered; Enter then takes that point.
+TEST_F(ProfileToolTest, ShiftMoveCopiesTheCursorPointIntoTheBar) {
+    double x = 0, y = 0;
+    Move(40, 250, true);  // world (40, 50)
+    EXPECT_EQ(Status(), "");
+    ASSERT_TRUE(Bar().GetPoint(x, y));
+    EXPECT_EQ(std::make_pair(x, y), std::make_pair(40.0, 50.0));
+    Click(100, 200);
+    ASSERT_TRUE(Bar().GetPoint(x, y));
+    const std::pair<double, double> clicked(x, y);
+    Move(130, 170);  // without Shift the bar keeps its point
+    ASSERT_TRUE(Bar().GetPoint(x, y));
+    EXPECT_EQ(std::make_pair(x, y), clicked);
+    Move(130, 170, true);
+    ASSERT_TRUE(Bar().GetPoint(x, y));
+    EXPECT_EQ(std::make_pair(x, y), std::make_pair(130.0, 130.0));
+    EXPECT_EQ(GetCursorMode(), CursorModeProfileLineEntry);
+    Enter();
+    ASSERT_EQ(Cpp_LineEntry::EnteredCount(), 2);
+    EXPECT_EQ(Cpp_LineEntry::EnteredPoints()[1].x, 130.0);
+    EXPECT_EQ(Cpp_LineEntry::EnteredPoints()[1].y, 130.0);
+}
+
 TEST_F(ProfileToolTest, EscapeErasesEverythingEnteredAndAddsNothing) {
     Click(100, 200);
     Click(150, 150);
@@ -415,6 +439,18 @@ protected:
     }
     CmDialogBarPiezometricTool& PiezometricBar() { return TheToolBars().piezometric; }
 };
+
+TEST_F(PiezometricToolTest, ShiftMoveCopiesTheCursorPointIntoTheBar) {
+    double x = 0, y = 0;
+    Move(60, 220, true);  // world (60, 80)
+    EXPECT_EQ(Status(), "");
+    ASSERT_TRUE(PiezometricBar().GetPoint(x, y));
+    EXPECT_EQ(std::make_pair(x, y), std::make_pair(60.0, 80.0));
+    Click(100, 200);
+    Move(150, 150, true);
+    ASSERT_TRUE(PiezometricBar().GetPoint(x, y));
+    EXPECT_EQ(std::make_pair(x, y), std::make_pair(150.0, 150.0));
+}
 
 TEST_F(PiezometricToolTest, TheBarProposesTheFirstFreeNumberAndTheLastLinesUnitWeight) {
     AddPiezometricLine(1, 62.4);

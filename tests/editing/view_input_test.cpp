@@ -5,6 +5,7 @@
 #include "core/command_ids.h"
 #include "core/dialog_slot.h"
 #include "editing/cursor_modes.h"
+#include "editing/tool_dialog_bars.h"
 #include "editing/view_dispatch.h"
 #include "editing/selection_list.h"
 #include "editing/view_input_fixture.h"
@@ -214,11 +215,20 @@ TEST_F(ViewInputTest, MoveShowsTheCursorPointAndInAToolTheCoordinateToolTip) {
     EXPECT_EQ(Status(), "");
     // Shift copies the point into the tool's bar.
     host.editMode = 12;
+    ShowToolBar(BarSlope, true, 1);
     fakes.statusLine.SetText("");
+    double barX = 0, barY = 0;
+    ASSERT_TRUE(TheToolBars().slope.GetPoint(barX, barY));
+    const std::pair<double, double> before(barX, barY);
     Move(122, 100);
     EXPECT_EQ(Status(), "");
+    ASSERT_TRUE(TheToolBars().slope.GetPoint(barX, barY));
+    EXPECT_EQ(std::make_pair(barX, barY), before);
     Move(123, 100, true);
-    EXPECT_EQ(Status(), "\"Slope Line\" is not available yet.");
+    EXPECT_EQ(Status(), "");
+    ASSERT_TRUE(TheToolBars().slope.GetPoint(barX, barY));
+    EXPECT_EQ(std::make_pair(barX, barY), std::make_pair(123.0, 200.0));
+    ShowToolBar(BarSlope, false, 0);
 }
 
 TEST_F(ViewInputTest, WheelWithControlZoomsAboutTheCursorAndWithoutItScrollsOneLine) {
