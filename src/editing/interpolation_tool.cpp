@@ -44,10 +44,17 @@ Cpp_InterpolationData* Data() {
     return Cpp_Kliven4Data::CurrentDataSet()->InterpolationData(g_tool.stage);
 }
 
-// Exactly the data set of (kind, material), made when missing.
-Cpp_InterpolationDataSet* DataSetOf(Cpp_InterpolationData& data, int kind, int material) {
+// The data set of (kind, material), or null when there is none.
+Cpp_InterpolationDataSet* FindDataSet(Cpp_InterpolationData& data, int kind, int material) {
     for (const auto& set : data.DataSets())
         if (set && set->Kind() == kind && set->Material() == material) return set.get();
+    return nullptr;
+}
+
+// Exactly the data set of (kind, material), made when missing: only for a change that goes into
+// it, so that a tool that was only opened adds no empty data set to the document.
+Cpp_InterpolationDataSet* DataSetOf(Cpp_InterpolationData& data, int kind, int material) {
+    if (Cpp_InterpolationDataSet* set = FindDataSet(data, kind, material)) return set;
     return data.CreateDataSet(kind, material);
 }
 
@@ -81,8 +88,8 @@ void Cpp_InterpolationTool::StartEntryTool(int kind, int stage) {
     g_tool.kind = kind;
     g_tool.stage = stage == 2 ? 2 : 1;
     g_tool.material = 0;
-    Cpp_InterpolationDataSet* set = DataSetOf(*Data(), kind, 0);
-    Bar().SetPointData(set->CountPoints() + 1, 0.0, 0.0, 0, 0.0);
+    const Cpp_InterpolationDataSet* set = FindDataSet(*Data(), kind, 0);
+    Bar().SetPointData((set ? set->CountPoints() : 0) + 1, 0.0, 0.0, 0, 0.0);
 }
 
 void Cpp_InterpolationTool::ResetToolState() { g_tool = s_ToolState{}; }
@@ -91,7 +98,7 @@ int Cpp_InterpolationTool::Kind() { return g_tool.kind; }
 
 Cpp_InterpolationDataSet* Cpp_InterpolationTool::CurrentDataSet() {
     if (!g_tool.active) return nullptr;
-    return DataSetOf(*Data(), g_tool.kind, g_tool.material);
+    return FindDataSet(*Data(), g_tool.kind, g_tool.material);
 }
 
 bool Cpp_InterpolationTool::AddPointFromTool(double x, double y, bool typed) {
@@ -145,14 +152,14 @@ MenuList Cpp_InterpolationTool::PopupMenu() {
 }
 
 bool Cpp_InterpolationTool::ShowToolOptionsDialog() {
+    if (!g_tool.active) return false;
     Cpp_InterpolationDataSet* set = CurrentDataSet();
-    if (!set) return false;
     Cpp_InterpolationData& data = *Data();
     s_DisplayFlagsType& flags = Cpp_Kliven4Data::CurrentDataSet()->DisplayFlags();
     const int kind = g_tool.kind;
     Cpp_InterpolationData::s_SourceRecord& source =
         data.Source(Cpp_InterpolationData::RecordOfKind(kind));
-    const bool head = kind == 1 && set->GetOptionFlag();
+    const bool head = kind == 1 && set && set->GetOptionFlag();
     s_InterpolationToolOptions o;
     o.kind = kind;
     o.importFromFile = kind == 1 ? source.source >= 1 && source.source <= 3 : source.source == 1;
@@ -172,10 +179,13 @@ bool Cpp_InterpolationTool::ShowToolOptionsDialog() {
         source.fileName.clear();
     }
     source.importToPreprocessor = o.viewOnly;
-    if (kind == 1 && (o.heads != 0) != head) set->SetOptionFlag(o.heads != 0);
+    if (kind == 1 && (o.heads != 0) != head) {
+        set = DataSetOf(data, kind, g_tool.material);
+        set->SetOptionFlag(o.heads != 0);
+    }
     flags.contours[g_tool.stage - 1] = o.contours;
     flags.interpolationValues[g_tool.stage - 1] = o.values;
-    StepOf(kind, kind == 1 && set->GetOptionFlag()) = o.step;
+    StepOf(kind, kind == 1 && o.heads != 0) = o.step;
     return true;
 }
 

@@ -13,6 +13,7 @@
 #include "model/data_sets.h"
 #include "porepressure/interpolation_data.h"
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -41,7 +42,7 @@ protected:
 };
 
 TEST_F(InterpolationToolTest, PointsGoToTheDataSetOfTheBarsMaterial) {
-    ASSERT_NE(Set(0), nullptr);  // the tool starts on the set for all materials
+    EXPECT_EQ(Set(0), nullptr);  // the first point makes the set for all materials
     Type(CmDialogBarInterpolationTool::IdValue, "50");
     Click(100, 200);  // world (100, 100)
     Type(CmDialogBarInterpolationTool::IdMaterial, "4");
@@ -62,6 +63,30 @@ TEST_F(InterpolationToolTest, PointsGoToTheDataSetOfTheBarsMaterial) {
     EXPECT_EQ(Set(4)->CountPoints(), 3);
     EXPECT_EQ(Set(4)->GetTriangleList().CountTriangles(), 1);
     EXPECT_FALSE(host.dataChanges.empty());
+}
+
+// Choosing the u, ru or Str tool and using it without entering a point changes nothing: no empty
+// data set is made, so no empty "INTerpolation data follow -" block is written.
+TEST_F(InterpolationToolTest, AToolOnlyOpenedAddsNoDataSetAndWritesNoBlock) {
+    host.wheelEditing = true;
+    for (int kind : {1, 2, 3}) {
+        Cpp_InterpolationTool::StartEntryTool(kind, 1);
+        Move(50, 250, true);  // Shift: the value under the cursor
+        Right(50, 60);        // the tool's menu, nothing chosen
+        s_ViewInput in = At(10, 10);
+        in.wheelSteps = 1;
+        ViewMouseWheel(host, in);
+    }
+    EXPECT_TRUE(Data().DataSets().empty());
+    std::FILE* file = std::tmpfile();
+    ASSERT_NE(file, nullptr);
+    EXPECT_TRUE(Data().WriteKLIVEN4InputDataFile(file));
+    EXPECT_EQ(std::ftell(file), 0L);
+    std::fclose(file);
+    // The first point makes the set of the tool's kind.
+    Click(100, 200);
+    ASSERT_EQ(Data().DataSets().size(), 1u);
+    EXPECT_EQ(Data().DataSets()[0]->Kind(), 3);
 }
 
 TEST_F(InterpolationToolTest, TheSamePlaceTwiceIsRefusedOnceAndAnotherMaterialTakesIt) {
