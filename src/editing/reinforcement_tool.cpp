@@ -245,13 +245,15 @@ const std::vector<s_ReinforcementLinePtType>& Cpp_ReinforcementLineList::Entered
 }
 
 void Cpp_ReinforcementLineList::StartEntryTool() {
-    // The options window the first time the tool is used.
-    if (!g_options.shown) {
+    // The options window the first time the tool is used; it asks for the largest force
+    // ("Max. force (for scaling)"), so no second box asks for it then.
+    const bool optionsShown = !g_options.shown;
+    if (optionsShown) {
         g_options.shown = true;
         EditToolOptions();
     }
     const int units = GetUnitSystem();
-    if (NeedsLargestForce(units) && !(LargestForce() > 0.0)) {
+    if (!optionsShown && NeedsLargestForce(units) && !(LargestForce() > 0.0)) {
         double value = 1000.0;
         if (!Cpp_Graphics::GetLargestValueForScaling(4, value)) return;
         SetLargestForce(value);

@@ -25,7 +25,10 @@
 #include "platform/qt/modal_driver.h"
 
 #include <QDialog>
+#include <QStringList>
 #include <gtest/gtest.h>
+
+#include <memory>
 
 namespace {
 
@@ -109,17 +112,23 @@ TEST(StartUp, ToolButtonsSwitchModesAndBars) {
         EXPECT_EQ(platform::Services().StatusLine().Text(), "Stage 1 input");
         EXPECT_EQ(frame.GetEditMode(), EditModeSelect);
         frame.OnCommand(32795);
-        // The reinforcement tool's first use opens its options window, then the tool asks for
-        // the largest force its scale needs; both cancelled, the tool is chosen all the same.
-        QString firstTitle;
-        testsupport::WhenModal([&firstTitle](QWidget* modal) {
-            firstTitle = modal->windowTitle();
-            testsupport::WhenModal(
-                [](QWidget* next) { static_cast<QDialog*>(next)->reject(); });
+        // The reinforcement tool's first use opens its options window, which asks for the largest
+        // force its scale needs ("Max. force (for scaling)"); cancelled, no second box asks
+        // again and the tool is chosen all the same.
+        QStringList titles;
+        auto expecting = std::make_shared<bool>(true);
+        testsupport::WhenModal([&titles, expecting](QWidget* modal) {
+            titles << modal->windowTitle();
+            testsupport::WhenModal([&titles, expecting](QWidget* next) {
+                if (!*expecting) return;  // a window of a later step, not a second box
+                titles << next->windowTitle();
+                static_cast<QDialog*>(next)->reject();
+            });
             static_cast<QDialog*>(modal)->reject();
         });
         frame.OnCommand(32832);  // reinforcement lines
-        EXPECT_EQ(firstTitle, "Reinforcement Data Entry Options");
+        *expecting = false;
+        EXPECT_EQ(titles, QStringList{"Reinforcement Data Entry Options"});
         EXPECT_EQ(frame.GetEditMode(), EditModeReinforcement);
         frame.OnCommand(32833);
 

@@ -4,6 +4,10 @@
 // cancel, the wheel and the repaint after a zoom.
 
 #include "core/cursor_mode.h"
+#include "core/dialog_slot.h"
+#include "core/units.h"
+#include "loads/load_drawing_support.h"
+#include "core/tool_option_dialogs.h"
 #include "editing/cursor_modes.h"
 #include "editing/edit_modes.h"
 #include "editing/tool_dialog_bars.h"
@@ -35,6 +39,79 @@ public:
     int choice = -1, answer = 0;
     std::string message;
 };
+
+// The options window and the largest-value box of the tool's first uses, answered as told.
+class AnsweringOptions final : public ToolOptionDialogs {
+public:
+    bool Reinforcement(s_ReinforcementToolOptions& options) override {
+        ++runs;
+        options.maximumForce = maximumForce;
+        return ok;
+    }
+    int runs = 0;
+    double maximumForce = 0;
+    bool ok = true;
+};
+class AnsweringLargestValue final : public Cpp_Graphics::LargestValueDialog {
+public:
+    bool Run(const std::string& label, double& value) override {
+        labels.push_back(label);
+        value = 500;
+        return true;
+    }
+    std::vector<std::string> labels;
+};
+
+// The first use asks for the largest force once, in the options window ("Max. force (for
+// scaling)"), whatever that window answered; a later use without a largest force asks in its
+// own box.
+struct s_FirstUseCase {
+    bool ok;
+    double maximumForce;
+    double largestAfterFirst;
+    std::vector<std::string> boxesOnSecondUse;
+};
+
+class ReinforcementToolFirstUse : public ::testing::TestWithParam<s_FirstUseCase> {
+protected:
+    void SetUp() override {
+        saved_ = loads::ReinforcementForceScale();
+        loads::ReinforcementForceScale().Record(GetUnitSystem()).kind = 4;  // needs a largest
+        Cpp_ReinforcementLineList::SetLargestForce(0);
+        ToolOptionDialogsSlot().Set(&options);
+        Cpp_Graphics::LargestValueDialogSlot().Set(&largest);
+    }
+    void TearDown() override {
+        ToolOptionDialogsSlot().Reset();
+        Cpp_Graphics::LargestValueDialogSlot().Reset();
+        loads::ReinforcementForceScale() = saved_;
+    }
+    testsupport::FakeServices fakes;
+    AnsweringOptions options;
+    AnsweringLargestValue largest;
+
+private:
+    loads::s_ArrowScaleState saved_;
+};
+
+TEST_P(ReinforcementToolFirstUse, AsksForTheLargestForceOnce) {
+    const s_FirstUseCase& c = GetParam();
+    options.ok = c.ok;
+    options.maximumForce = c.maximumForce;
+    Cpp_ReinforcementLineList::StartEntryTool();
+    EXPECT_EQ(options.runs, 1);
+    EXPECT_TRUE(largest.labels.empty());
+    EXPECT_EQ(Cpp_ReinforcementLineList::LargestForce(), c.largestAfterFirst);
+    Cpp_ReinforcementLineList::StartEntryTool();
+    EXPECT_EQ(options.runs, 1);
+    EXPECT_EQ(largest.labels, c.boxesOnSecondUse);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    OptionsAnswers, ReinforcementToolFirstUse,
+    ::testing::Values(s_FirstUseCase{true, 400, 400, {}},
+                      s_FirstUseCase{true, 0, 0, {"Largest value for reinforcement force"}},
+                      s_FirstUseCase{false, 400, 0, {"Largest value for reinforcement force"}}));
 
 class ReinforcementToolTest : public ViewInputTest {
 protected:
