@@ -1,10 +1,31 @@
 #include "model/data_set_information.h"
 
 #include "core/format_text.h"
+#include "core/point_xy.h"
+#include "core/preferences.h"
 #include "model/data_set.h"
 #include "platform/info_window.h"
 #include "platform/services.h"
 #include "profile/material_properties.h"
+
+namespace {
+
+// The profile line's own part of a material region's page: what was selected, the line's number
+// and its points, none of them marked.
+void AddRegionLine(platform::InfoWindowService& info, const Cpp_ProfileLine& line) {
+    const int decimals = Cpp_KlivenSettings::CoordinateDecimals();
+    const std::string f =
+        decimals >= 0 && decimals <= 15 ? FormatText("%%1.%df", decimals) : "%1.2f";
+    info.AddText(platform::kInfoRoot, "Material region was selected");
+    info.AddItem(platform::kInfoRoot, "Defined by profile line number: ",
+                 FormatText("%1d", line.GetNumber()));
+    const platform::InfoItem points = info.AddText(platform::kInfoRoot, "Profile line coordinates");
+    for (const Cpp_PointXY* p = line.FirstPoint(); p; p = p->Next())
+        info.AddText(points, "X: " + FormatText(f.c_str(), p->X()) +
+                                 " , Y: " + FormatText(f.c_str(), p->Y()) + " ");
+}
+
+}  // namespace
 
 bool AddMaterialInformation(const Cpp_Kliven4DataSet& dataSet, int selectionType,
                             const Cpp_ProfileLine& line) {
@@ -23,6 +44,7 @@ bool AddMaterialInformation(const Cpp_Kliven4DataSet& dataSet, int selectionType
         info.AddText(platform::kInfoRoot, FormatText("Material number %1d", material));
         info.AddText(platform::kInfoRoot,
                      FormatText("Description: %s", line.Description().c_str()));
+        AddRegionLine(info, line);
     }
     const platform::InfoItem properties = info.AddText(platform::kInfoRoot, "Material properties");
     if (material < 1) return true;
