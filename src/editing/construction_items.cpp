@@ -10,6 +10,7 @@
 #include <string>
 
 #include "core/echo_writer.h"
+#include "core/format_text.h"
 #include "core/input_lines.h"
 #include "core/integer_power.h"
 #include "core/point_xy.h"
@@ -266,8 +267,8 @@ bool Cpp_ConstructionLineList::WriteInput(std::FILE* file) const {
         std::fprintf(file, "     %1d\n", line->GetNumber());
         for (const Cpp_PointXY* p = line->FirstPoint(); p; p = p->Next())
             std::fprintf(file, "          %s%s\n",
-                         Cpp_Strings::FormatNumber(p->X(), 20, decimals).c_str(),
-                         Cpp_Strings::FormatNumber(p->Y(), 20, decimals).c_str());
+                         SeparatedField(Cpp_Strings::FormatNumber(p->X(), 20, decimals)).c_str(),
+                         SeparatedField(Cpp_Strings::FormatNumber(p->Y(), 20, decimals)).c_str());
         std::fputs("\n", file);
     }
     std::fputs("\n", file);
@@ -306,18 +307,18 @@ bool Cpp_ConstructionCircle::WriteInput(std::FILE* file) const {
     if (!Cpp_Strings::MakeNumberFormat(1, 20, coordinate, a) ||
         !Cpp_Strings::MakeNumberFormat(1, 20, radius, b))
         return false;
-    std::string text = "          " + Cpp_Strings::FormatNumber(x_, 20, coordinate) +
-                       Cpp_Strings::FormatNumber(y_, 20, coordinate);
+    // Each number keeps a blank before it, so wide ones never run together.
+    auto field = [](double value, int decimals) {
+        return SeparatedField(Cpp_Strings::FormatNumber(value, 20, decimals));
+    };
+    std::string text = "          " + field(x_, coordinate) + field(y_, coordinate);
     char typeText[32];
     std::snprintf(typeText, sizeof typeText, "%5d     ", type_);
     text += typeText;
     switch (type_) {
-    case CircleGivenRadius: text += Cpp_Strings::FormatNumber(radius_, 20, radius); break;
-    case CircleThroughPoint:
-        text += Cpp_Strings::FormatNumber(value1_, 20, coordinate) +
-                Cpp_Strings::FormatNumber(value2_, 20, coordinate);
-        break;
-    default: text += Cpp_Strings::FormatNumber(value1_, 20, coordinate); break;
+    case CircleGivenRadius: text += field(radius_, radius); break;
+    case CircleThroughPoint: text += field(value1_, coordinate) + field(value2_, coordinate); break;
+    default: text += field(value1_, coordinate); break;
     }
     std::fprintf(file, "          %1d = circle number\n%s\n", GetNumber(), text.c_str());
     return true;

@@ -1,5 +1,6 @@
 #include "graphics/graphic_grid.h"
 
+#include "core/format_text.h"
 #include "core/input_lines.h"
 #include "core/text_exception.h"
 #include "core/units.h"
@@ -347,18 +348,13 @@ bool Cpp_GraphicGrid::SnapToGrid(double& x, double& y, bool force) {
 }
 
 void Cpp_GraphicGrid::WriteKLIVEN4InputDataFile(std::ostream& out) {
-    char buffer[128];
+    // Whole lines however wide the numbers, so that a far grid zero still reads back.
     out << "GRId settings follow -\n";
-    std::snprintf(buffer, sizeof buffer, "%20.10f = Grid spacing\n", xSpacing_);
-    out << buffer;
-    std::snprintf(buffer, sizeof buffer, "%20.10f = Horizontal grid zero\n", horizontalZero_);
-    out << buffer;
-    std::snprintf(buffer, sizeof buffer, "%20.10f = Vertical grid zero\n", verticalZero_);
-    out << buffer;
-    std::snprintf(buffer, sizeof buffer, "%10d = Points display increment\n", pointsIncrement_);
-    out << buffer;
-    std::snprintf(buffer, sizeof buffer, "%10d = Lines display increment\n", linesIncrementY_);
-    out << buffer;
+    out << FormatText("%20.10f = Grid spacing\n", xSpacing_);
+    out << FormatText("%20.10f = Horizontal grid zero\n", horizontalZero_);
+    out << FormatText("%20.10f = Vertical grid zero\n", verticalZero_);
+    out << FormatText("%10d = Points display increment\n", pointsIncrement_);
+    out << FormatText("%10d = Lines display increment\n", linesIncrementY_);
     out << (displayPoints_ ? "1 = Display points\n" : "0 = Do not display points\n");
     out << (displayLines_ ? "1 = Display lines\n" : "0 = Do not display lines\n");
     out << (snap_ ? "1 = Snap\n" : "0 = Do not snap\n");

@@ -9,6 +9,7 @@
 #include "core/input_lines.h"
 #include "core/output_table.h"
 #include "core/preferences.h"
+#include "core/format_text.h"
 #include "core/text_formats.h"
 #include "profile/material_messages.h"
 
@@ -43,9 +44,8 @@ void GiveDialogDefaults(Cpp_MaterialStageData& record, bool unitWeight) {
 }
 
 std::string Print(const std::string& format, double value) {
-    char buffer[128];
-    std::snprintf(buffer, sizeof buffer, format.c_str(), value);
-    return buffer;
+    // The whole text, however wide the number.
+    return FormatDynamic(format, value);
 }
 
 }  // namespace
@@ -223,8 +223,8 @@ bool Cpp_MaterialStageData::WriteInputData(std::FILE* file) {
     case UnitWeightLateral:
         out += "Vary laterally (unit weights)\n";
         for (const auto& p : points_)
-            out += std::string(10, ' ') + Print(xFormat, p.x) + Print(weightFormat, p.unitWeight) +
-                   "\n";
+            out += std::string(10, ' ') + SeparatedField(Print(xFormat, p.x)) +
+                   SeparatedField(Print(weightFormat, p.unitWeight)) + "\n";
         out += "\n";
         break;
     case UnitWeightInterpolated: out += "Interpolate unit weights\n"; break;

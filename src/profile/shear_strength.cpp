@@ -7,6 +7,7 @@
 #include "core/kliven4_messages.h"
 #include "core/preferences.h"
 #include "core/text_exception.h"
+#include "core/format_text.h"
 #include "core/text_formats.h"
 #include "profile/strength_messages.h"
 
@@ -14,9 +15,8 @@ namespace {
 
 // Prints one value with a printf format built for it.
 std::string Print(const std::string& format, double value) {
-    char buffer[128];
-    std::snprintf(buffer, sizeof buffer, format.c_str(), value);
-    return buffer;
+    // The whole text, however wide the number.
+    return FormatDynamic(format, value);
 }
 
 std::string PrintInt(const char* format, int value) {
@@ -546,7 +546,7 @@ bool Cpp_ShearStrength::WriteStrengthProperties(std::FILE* file) {
     case 14:
         out += "Trilinear Envelope\n";
         out += fifteen + Print(P, ratio1_) + five + Print(P, ratio2_) + five +
-               Print(S, triStress_) + Print(A, deg(triAngle_)) + "\n";
+               Print(S, triStress_) + SeparatedField(Print(A, deg(triAngle_))) + "\n";
         break;
     case 15:
         out += "Interpolate Anisotropic Strengths\n";

@@ -453,8 +453,8 @@ bool Cpp_SlopeGeometry::WriteInputDataFile(std::FILE* out) const {
         return false;
     for (const Cpp_PointXY* p = slopeLine_.FirstPoint(); p; p = p->Next()) {
         std::fputs("     ", out);
-        std::fputs(FormatDynamic(format, p->X()).c_str(), out);
-        std::fputs(FormatDynamic(format, p->Y()).c_str(), out);
+        std::fputs(SeparatedField(FormatDynamic(format, p->X())).c_str(), out);
+        std::fputs(SeparatedField(FormatDynamic(format, p->Y())).c_str(), out);
         std::fputs("\n", out);
     }
     std::fputs("\n", out);

@@ -1,0 +1,174 @@
+// A saved document reopens as the same problem: open -> save -> open -> save gives the same data
+// and messages, and byte-identical documents from the first save on. One property over every
+// document fixture and example, then one regression per fault that broke it, each on its fixture
+// under tests/fixtures/roundtrip.
+
+#include "analysis/analysis_computation_data.h"
+#include "app/document.h"
+#include "app/main_frame.h"
+#include "core/file_io.h"
+#include "core/format_text.h"
+#include "core/text_formats.h"
+#include "editing/construction_items.h"
+#include "model/data_set.h"
+#include "model/data_sets.h"
+#include "porepressure/interpolation_data.h"
+#include "profile/material_properties.h"
+#include "support/fake_services.h"
+#include "support/test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string Exact(double v) { return FormatText("%.17g", v); }
+
+// What the program holds of a problem, in a text: the point-file records and points of each
+// stage, the materials, the construction lines and circles. Two reads of the same problem give
+// the same text.
+std::string DataImage() {
+    std::string out;
+    Cpp_Kliven4DataSet* ds = Cpp_Kliven4Data::CurrentDataSetOrNull();
+    if (ds == nullptr) return "no data set\n";
+    for (int stage = 1; stage <= 2; ++stage) {
+        const Cpp_InterpolationData& data = *ds->InterpolationData(stage);
+        for (int r = 0; r < Cpp_InterpolationData::kRecords; ++r) {
+            const auto& s = data.Source(r);
+            out += FormatText("stage %d record %d: source %d, file '%s', import %d\n", stage, r,
+                              s.source, s.fileName.c_str(), s.importToPreprocessor ? 1 : 0);
+        }
+        for (const auto& set : data.DataSets()) {
+            out += FormatText("stage %d kind %d material %d:", stage, set->Kind(), set->Material());
+            for (const auto& p : set->Points())
+                out += " (" + Exact(p.X()) + ", " + Exact(p.Y()) + ", " + Exact(p.Value()) + ")";
+            out += "\n";
+        }
+        for (const Cpp_MaterialProperties* m : ds->MaterialData().GetMaterialList().Materials())
+            out += FormatText("stage %d material %d: unit weight option %d, strength %d, pore "
+                              "pressure %d, negative %d\n",
+                              stage, m->GetNumber(), m->GetUnitWeightOption(stage),
+                              m->GetStrengthOption(stage),
+                              m->Stage(stage).GetPorePressureRecord().GetOption(),
+                              m->Stage(stage).GetPorePressureRecord().GetNegativeAllowed() ? 1
+                                                                                           : 0);
+    }
+    for (const auto& line : GetConstructionLineList().Lines()) {
+        out += FormatText("construction line %d:", line->GetNumber());
+        for (const Cpp_PointXY* p = line->FirstPoint(); p; p = p->Next())
+            out += " (" + Exact(p->X()) + ", " + Exact(p->Y()) + ")";
+        out += "\n";
+    }
+    for (const auto& c : GetConstructionCircleList().Circles())
+        out += FormatText("construction circle %d: type %d, ", c->GetNumber(),
+                          c->GetDefinitionType()) +
+               Exact(c->CentreX()) + ", " + Exact(c->CentreY()) + ", radius " +
+               Exact(c->GetRadius()) + "\n";
+    return out;
+}
+
+// The fixtures of round trips, with the point files they name, in a fresh folder.
+class RoundTrip : public ::testing::Test {
+protected:
+    void SetUp() override {
+        SetRunTimeText("today");
+        for (const auto& entry : fs::directory_iterator(testsupport::FixturesDir() / "roundtrip"))
+            fs::copy_file(entry.path(), dir.Path() / entry.path().filename());
+    }
+    void TearDown() override { Cpp_FileIO::ResetForTests(); }
+
+    struct Opened {
+        bool read = false;
+        std::string data;
+        std::vector<std::string> messages;  // the boxes, then the error log shown
+    };
+    // Opens the file as the document (always from the same name, so that the listing and the
+    // messages do not differ by name).
+    Opened Open(const fs::path& file) {
+        const fs::path name = dir.Path() / "opened.preinput-kliven";
+        if (file != name) fs::copy_file(file, name, fs::copy_options::overwrite_existing);
+        fakes.messageBoxes.requests.clear();
+        fakes.dataErrors.messages.clear();
+        Opened o;
+        o.read = doc.OnOpenDocument(name);
+        o.data = DataImage();
+        o.messages = fakes.messageBoxes.Texts();
+        o.messages.insert(o.messages.end(), fakes.dataErrors.messages.begin(),
+                          fakes.dataErrors.messages.end());
+        return o;
+    }
+    // Saves the current problem as a document under the name and returns its text.
+    std::string Save(const std::string& name) {
+        fs::path written;
+        EXPECT_TRUE(app::SavePreprocessorDataFile(dir.Path() / name, app::kDocumentExtension,
+                                                  written));
+        return testsupport::ReadFile(written);
+    }
+    fs::path Fixture(const std::string& name) const { return dir.Path() / name; }
+
+    testsupport::FakeServices fakes;
+    testsupport::TempDir dir;
+    app::CDravonetDoc doc;
+};
+
+// Regression: coordinates of 1e12 filled their 20 columns, so the two numbers of a construction
+// point ran together and the line lost its points on reopening, and the circles with them.
+TEST_F(RoundTrip, ConstructionCoordinatesOfThirteenDigitsKeepABlankBetweenThem) {
+    ASSERT_TRUE(Open(Fixture("construction_far_coordinates.preinput-kliven")).read);
+    const std::string saved = Save("saved");
+    EXPECT_TRUE(testsupport::Has(
+        saved, "CONstruction line data follow -\n"
+               "     1       2 = number of lines and circles\n"
+               "     1\n"
+               "           1000000000000.000000            0.000000\n"
+               "           1000000000000.000000 -1000000000000.000000\n"
+               "\n"
+               "\n"
+               "          1 = circle number\n"
+               "           1000000000000.000000            0.000000    0     "
+               " 1000000000000.000000\n"
+               "          2 = circle number\n"
+               "           -1000000000000.000000            5.000000    1     "
+               " -1000000000000.000000           10.000000\n"
+               "\n"))
+        << saved;
+    ASSERT_TRUE(Open(dir.Path() / "saved.preinput-kliven").read);
+    ASSERT_EQ(GetConstructionLineList().Count(), 1);
+    const Cpp_PointXY* second = GetConstructionLineList().LineAt(0)->FirstPoint()->Next();
+    ASSERT_NE(second, nullptr);
+    EXPECT_EQ(second->X(), 1e12);
+    EXPECT_EQ(second->Y(), -1e12);
+    ASSERT_EQ(GetConstructionCircleList().GetCount(), 2);
+    EXPECT_EQ(GetConstructionCircleList().Circles()[0]->GetRadius(), 1e12);
+    EXPECT_EQ(GetConstructionCircleList().Circles()[1]->GetRadius(), 5.0);
+}
+
+// Regression: the same fault in the other fixed-width blocks. A lateral unit-weight point and a
+// slope point whose numbers fill their fields ran together, and a grid zero of 201 digits was cut
+// in the middle of its line, so the reopened document failed to read.
+TEST_F(RoundTrip, WideNumbersOfTheGridUnitWeightAndSlopeBlocksReadBack) {
+    ASSERT_TRUE(Open(Fixture("wide_numbers_in_other_blocks.preinput-kliven")).read);
+    const std::string saved = Save("saved");
+    for (const char* part : {"          Vary laterally (unit weights)\n"
+                             "           -1000000000000.000000  120.00\n"
+                             "           1000000000000.000000 1000000.00\n"
+                             "\n",
+                             "SLOpe geometry data follow -\n"
+                             "      -1000000000000.000000            0.000000\n"
+                             "      1000000000000.000000 -1000000000000.000000\n"
+                             "\n",
+                             "0000000000 = Horizontal grid zero\n"
+                             "        0.0000000000 = Vertical grid zero\n"})
+        EXPECT_TRUE(testsupport::Has(saved, part)) << part << "\n" << saved;
+    const Opened reopened = Open(dir.Path() / "saved.preinput-kliven");
+    ASSERT_TRUE(reopened.read);
+    EXPECT_TRUE(reopened.messages.empty());
+    EXPECT_EQ(Save("again"), saved);
+}
+
+}  // namespace
