@@ -147,8 +147,8 @@ bool ReadConstructionLines(std::FILE* input, std::FILE* listing) {
                 SkipLinePart(input, false);
                 return false;
             }
-            for (const auto& line : list.Lines())
-                if (line->GetNumber() < 1) line->SetNumber(list.FirstUnusedNumber());
+            // A line keeps the number the file gives it, 0 and below too, so that the saved
+            // document reads back as the same lines.
             list.NumberAllPoints();
             return true;
         }

@@ -171,4 +171,19 @@ TEST_F(RoundTrip, WideNumbersOfTheGridUnitWeightAndSlopeBlocksReadBack) {
     EXPECT_EQ(Save("again"), saved);
 }
 
+// Regression: a construction line numbered 0 came back numbered 1. It keeps its number.
+TEST_F(RoundTrip, AConstructionLineNumberedZeroKeepsItsNumber) {
+    ASSERT_TRUE(Open(Fixture("construction_line_zero.preinput-kliven")).read);
+    ASSERT_EQ(GetConstructionLineList().Count(), 2);
+    EXPECT_EQ(GetConstructionLineList().LineAt(0)->GetNumber(), 0);
+    EXPECT_EQ(GetConstructionLineList().LineAt(1)->GetNumber(), 3);
+    const std::string saved = Save("saved");
+    EXPECT_TRUE(testsupport::Has(saved, "     2       0 = number of lines and circles\n"
+                                        "     0\n"
+                                        "                      1.000000            1.000000\n"))
+        << saved;
+    ASSERT_TRUE(Open(dir.Path() / "saved.preinput-kliven").read);
+    EXPECT_EQ(GetConstructionLineList().LineAt(0)->GetNumber(), 0);
+}
+
 }  // namespace

@@ -142,8 +142,9 @@ TEST_F(ConstructionItems, AnUndefinedCircleIsLeftOutWithANoticeAndTheRestReadsBa
     EXPECT_EQ(GetConstructionCircleList().GetCount(), 1);
 }
 
-TEST_F(ConstructionItems, LinesNumberedBelowOneTakeTheSmallestFreeNumberAndCountsOnlyChooseParts) {
-    // The count says 1, the part holds 3 lines; a line 0 and a line -4 are numbered 1 and 3.
+TEST_F(ConstructionItems, LinesKeepTheNumbersOfTheFileAndCountsOnlyChooseParts) {
+    // The count says 1, the part holds 3 lines; a line 0 and a line -4 keep their numbers, so
+    // that the saved document reads back as the same lines.
     const std::string body = "1 0\n"
                              "0\n1 1\n\n"
                              "2\n2 2  3 3\n\n"
@@ -152,10 +153,15 @@ TEST_F(ConstructionItems, LinesNumberedBelowOneTakeTheSmallestFreeNumberAndCount
     ASSERT_TRUE(ReadBlock(body));
     const Cpp_ConstructionLineList& lines = GetConstructionLineList();
     ASSERT_EQ(lines.Count(), 3);
-    EXPECT_EQ(lines.LineAt(0)->GetNumber(), 1);
+    EXPECT_EQ(lines.LineAt(0)->GetNumber(), 0);
     EXPECT_EQ(lines.LineAt(1)->GetNumber(), 2);
-    EXPECT_EQ(lines.LineAt(2)->GetNumber(), 3);
+    EXPECT_EQ(lines.LineAt(2)->GetNumber(), -4);
     EXPECT_EQ(lines.LineAt(1)->FirstPoint()->Next()->Number(), 2);
+    const std::string written = Written();
+    EXPECT_TRUE(Has(written, "     0\n                      1.000000            1.000000\n"))
+        << written;
+    EXPECT_TRUE(Has(written, "     -4\n                      4.000000            4.000000\n"))
+        << written;
 }
 
 // Each bad block fails, keeps what was read before the fault and is consumed to its end, so
