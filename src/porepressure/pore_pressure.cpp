@@ -135,8 +135,14 @@ bool Cpp_PorePressure::ReadInput(int material, int strengthOption, std::FILE* in
         Cpp_PorePressureMessages::Message4000(material, first, second, line);
         return false;
     }
+    // The word after the option's words allows negative pressures: the third word, or the
+    // fourth after the three words of "No pore pressure" and "Unspecified pore pressure", as the
+    // writer puts them.
+    auto negativeWordAt = [&initials](std::size_t i) {
+        return initials.size() > i && std::toupper(static_cast<unsigned char>(initials[i])) == 'N';
+    };
     const bool negative =
-        initials.size() > 2 && std::toupper(static_cast<unsigned char>(initials[2])) == 'N';
+        negativeWordAt(2) || ((option_ == 1 || option_ == 2) && negativeWordAt(3));
     negativeAllowed_ = negative ? 1 : 0;
     const s_OutputSettings decimals = CurrentOutputSettings();
 

@@ -186,4 +186,18 @@ TEST_F(RoundTrip, AConstructionLineNumberedZeroKeepsItsNumber) {
     EXPECT_EQ(GetConstructionLineList().LineAt(0)->GetNumber(), 0);
 }
 
+// Regression: "NegativeOK" after "No pore pressure" is its fourth word, and the reader looked
+// only at the third, so reopening lost it.
+TEST_F(RoundTrip, NegativeOkOnAMaterialWithoutPorePressureIsKept) {
+    ASSERT_TRUE(Open(Fixture("no_pore_pressure_negative.preinput-kliven")).read);
+    const Cpp_MaterialProperties* clay =
+        Cpp_Kliven4Data::CurrentDataSet()->MaterialData().GetMaterialList().FindMaterialConst(1);
+    ASSERT_NE(clay, nullptr);
+    EXPECT_EQ(clay->Stage(1).GetPorePressureRecord().GetOption(), 2);
+    EXPECT_TRUE(clay->Stage(1).GetPorePressureRecord().GetNegativeAllowed());
+    EXPECT_TRUE(testsupport::Has(Save("saved"), "          Conventional\n"
+                                                "                    200.0          30.00\n"
+                                                "          No pore pressure NegativeOK\n"));
+}
+
 }  // namespace

@@ -53,6 +53,8 @@ TEST_F(PorePressureTest, EveryOptionReadsAndWritesBackTheSameLines) {
     const std::string ten(10, ' ');
     const std::vector<Case> cases = {
         {"No pore pressure\n", 2, false, ten + "No pore pressure\n"},
+        // "NegativeOK" is the fourth word after the three of the option.
+        {"No pore pressure NegativeOK\n", 2, true, ten + "No pore pressure NegativeOK\n"},
         {"Constant Pressure NegativeOK\n250\n", 3, true,
          ten + "Constant Pressure NegativeOK\n" + std::string(19, ' ') + "     250.0\n"},
         {"Constant RSubU\n0.25\n", 4, false,
