@@ -146,7 +146,12 @@ bool read_strength_properties(Cpp_ShearStrength& s, int stage, int n, std::FILE*
             EchoValue(echo, "Maximum strength - - - - - - - - - - - - - - - ", v[3], Stress());
         }
         return true;
-    case 6: Msg::Message3190(n); return false;
+    case 6:
+        // Refused: the record keeps no option, so that it is not written back in a form that
+        // fails again.
+        s.Reset();
+        Msg::Message3190(n);
+        return false;
     case 9:
         if (!ReadValues(
                 input, r, 2, Msg::Message3070Strengths,

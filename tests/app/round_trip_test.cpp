@@ -200,4 +200,33 @@ TEST_F(RoundTrip, NegativeOkOnAMaterialWithoutPorePressureIsKept) {
                                                 "          No pore pressure NegativeOK\n"));
 }
 
+// Regression: a file whose analysis block comes before a material the program refuses (message
+// 3190) was kept in part, but the save wrote the refused material back before the analysis
+// block, so the next reopening stopped there and lost the analysis. Save asks for a name, and the
+// partial data reopen with every block that was read.
+TEST_F(RoundTrip, SavingAfterAFailedReadKeepsTheBlocksThatWereRead) {
+    const fs::path original = Fixture("analysis_before_failing_material.preinput-kliven");
+    const std::string before = testsupport::ReadFile(original);
+    app::MainFrame frame;
+    EXPECT_FALSE(frame.FileOpen(original));
+    EXPECT_TRUE(testsupport::Has(
+        testsupport::ReadFile(dir.Path() / "analysis_before_failing_material.preoutput-kliven"),
+        "KLIVEN ERROR NUMBER 3190"));
+    fakes.fileDialogs.saveAnswers.push_back(dir.Path() / "kept");
+    ASSERT_TRUE(frame.FileSave());
+    EXPECT_EQ(fakes.fileDialogs.saveRequests.size(), 1u);
+    EXPECT_EQ(testsupport::ReadFile(original), before);
+    const fs::path kept = dir.Path() / "kept.preinput-kliven";
+    const std::string saved = testsupport::ReadFile(kept);
+    EXPECT_TRUE(testsupport::Has(saved, "ANAlysis/computation data follow\n")) << saved;
+    EXPECT_TRUE(testsupport::Has(saved, "     1 Clay\n")) << saved;
+    EXPECT_FALSE(testsupport::Has(saved, "Stiff clay")) << saved;
+
+    ASSERT_TRUE(frame.FileOpen(kept));
+    EXPECT_TRUE(Cpp_Kliven4Data::CurrentDataSet()->AnalysisComputationData()->HasData());
+    fs::path again;
+    ASSERT_TRUE(app::SavePreprocessorDataFile(dir.Path() / "again", app::kDocumentExtension, again));
+    EXPECT_EQ(testsupport::ReadFile(again), saved);
+}
+
 }  // namespace
