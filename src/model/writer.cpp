@@ -1,6 +1,9 @@
 #include "model/writer.h"
 
 #include <array>
+#include <cstdio>
+#include <functional>
+#include <string>
 
 #include "core/data_error_output.h"
 #include "core/file_io.h"
@@ -60,6 +63,23 @@ const s_SecondStageKind secondStageKinds[] = {
      "been specified.",
      "Do you want to save the second stage line load data anyway?"},
 };
+
+// What a writer puts into a file, through a temporary file; false when the writer failed or
+// the text could not be had.
+bool WrittenText(const std::function<bool(std::FILE*)>& writer, std::string& text) {
+    text.clear();
+    std::FILE* buffer = std::tmpfile();
+    if (buffer == nullptr) return false;
+    bool ok = writer(buffer);
+    if (std::fflush(buffer) != 0 || std::ferror(buffer)) ok = false;
+    std::rewind(buffer);
+    char chunk[4096];
+    std::size_t n = 0;
+    while ((n = std::fread(chunk, 1, sizeof chunk, buffer)) > 0) text.append(chunk, n);
+    if (std::ferror(buffer)) ok = false;
+    std::fclose(buffer);
+    return ok;
+}
 
 }  // namespace
 
@@ -136,13 +156,19 @@ bool WriteInputFile(Cpp_Kliven4DataSet& dataSet, bool document, bool withoutAnal
             write = hasData && (document || AskSaveMultistageData(kind.text, kind.question));
         }
         if (!write) continue;
+        // A kind held only as a record that writes nothing adds no second stage of its own.
+        std::string text;
+        const bool written = WrittenText(
+            [&](std::FILE* to) {
+                return isMaterials ? dataSet.MaterialData().WriteInputDataFile(to, 2)
+                                   : WriteBlock(kind.block, dataSet, to, 2, document);
+            },
+            text);
+        if (!written) ok = false;
+        if (text.empty() && !multiStage) continue;
         if (!headerWritten) std::fputs("SECond stage input data\n", file);
         headerWritten = true;
-        if (isMaterials) {
-            if (!dataSet.MaterialData().WriteInputDataFile(file, 2)) ok = false;
-        } else {
-            block(kind.block, 2);
-        }
+        std::fwrite(text.data(), 1, text.size(), file);
     }
 
     if (!withoutAnalysis) block(e_WriterBlock::Analysis, 1);

@@ -250,6 +250,15 @@ bool Cpp_InterpolationData::ReadExternalSource(std::FILE* input, int record) {
     s_InputLineType import;
     import.maxValues = 0;
     if (!ReadNumberLine(input, import) || import.numValues != 1) return fail();
+    // Pressures come from a generic, SEEP2D or SEEPW file (1 to 3), the other kinds from a
+    // generic file only: another number is refused, and the record names no file, as it is
+    // written back.
+    if (value < 0 || value > (record == kPressure ? 3 : 1)) {
+        r = s_SourceRecord();
+        r.source = 0;
+        fail();
+        return true;
+    }
     r.source = value;
     r.fileName = name;
     r.importToPreprocessor = std::trunc(import.values[0]) != 0.0;

@@ -171,6 +171,41 @@ TEST_F(RoundTrip, WideNumbersOfTheGridUnitWeightAndSlopeBlocksReadBack) {
     EXPECT_EQ(Save("again"), saved);
 }
 
+// Regression: source 4 in a point-file record was kept silently and dropped on saving, and the
+// save wrote a second-stage line with nothing after it. The number is refused with the block's
+// message and the record names no file; a stage-2 record that writes nothing adds no stage.
+TEST_F(RoundTrip, AnUnknownPointFileSourceIsRefusedAndNoEmptySecondStageIsWritten) {
+    const Opened opened = Open(Fixture("out_of_range_source.preinput-kliven"));
+    ASSERT_TRUE(opened.read);
+    ASSERT_EQ(fakes.messageBoxes.requests.size(), 1u);
+    EXPECT_EQ(fakes.messageBoxes.requests[0].caption, "Interpolation Data Error");
+    EXPECT_EQ(fakes.messageBoxes.requests[0].text, "Unable to read data from input file.");
+    const auto& pressure = Cpp_Kliven4Data::CurrentDataSet()->InterpolationData(2)->Source(
+        Cpp_InterpolationData::kPressure);
+    EXPECT_EQ(pressure.source, 0);
+    EXPECT_EQ(pressure.fileName, "");
+    // The record after the refused one is read in its place.
+    EXPECT_EQ(Cpp_Kliven4Data::CurrentDataSet()
+                  ->InterpolationData(2)
+                  ->Source(Cpp_InterpolationData::kRSubU)
+                  .fileName,
+              "later.dat");
+    const std::string saved = Save("saved");
+    EXPECT_FALSE(testsupport::Has(saved, "SECond")) << saved;
+    EXPECT_TRUE(testsupport::Has(saved,
+              "EXTernal file data follow -\n"
+              "0 = do NOT import pressures from file\n"
+              "0 = do NOT import r-sub-u values from file\n"
+              "0 = do NOT import strength values from file\n"
+              "0 = do NOT import pressures from file\n"
+              "1 = import r-sub-u values from file\n"
+              "later.dat\n"
+              "0 = do NOT import r-sub-u values to preprocessor\n"
+              "0 = do NOT import strength values from file\n"
+              "ENGlish units\n"))
+        << saved;
+}
+
 // Regression: a construction line numbered 0 came back numbered 1. It keeps its number.
 TEST_F(RoundTrip, AConstructionLineNumberedZeroKeepsItsNumber) {
     ASSERT_TRUE(Open(Fixture("construction_line_zero.preinput-kliven")).read);

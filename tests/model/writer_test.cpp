@@ -167,6 +167,34 @@ TEST_F(Writer, TheDocumentKeepsSecondStageDataWithoutAsking) {
     EXPECT_TRUE(warning.questions.empty());
 }
 
+// Regression: a second-stage kind held only as a record that writes nothing (a point-file record
+// without points, say) gave a "SECond stage input data" line with nothing after it, which the
+// next save dropped. Without multi-stage analyses such a kind adds no second stage.
+TEST_F(Writer, ASecondStageKindThatWritesNothingAddsNoSecondStageLine) {
+    RegisterBlockWriter(e_WriterBlock::InterpolationData,
+                        [](Cpp_Kliven4DataSet&, std::FILE* f, int stage, bool) {
+                            if (stage == 1) std::fputs("INT 1\n", f);
+                            return true;
+                        });
+    secondStage = {e_WriterBlock::InterpolationData};
+    for (bool document : {true, false}) {
+        warning.answers = {true};
+        const std::string text = Write(document);
+        EXPECT_EQ(text.find("SECond"), std::string::npos) << text;
+        EXPECT_NE(text.find("INT 1\nSLO 1\n"), std::string::npos) << text;
+    }
+    // With line loads as well, the line comes once, before them.
+    secondStage = {e_WriterBlock::InterpolationData, e_WriterBlock::LineLoads};
+    const std::string text = Write(true);
+    EXPECT_NE(text.find("REI 1\nSECond stage input data\nLIN 2\nANA 1\n"), std::string::npos)
+        << text;
+    // Multi-stage analyses keep the line, every kind empty or not.
+    multiStage = true;
+    secondStage.clear();
+    EXPECT_NE(Write(true).find("REI 1\nSECond stage input data\nPIE 2\nDIS 2\nLIN 2\nANA 1\n"),
+              std::string::npos);
+}
+
 TEST_F(Writer, OtherUnitsNameTheirUnitsInTheDocumentOnly) {
     SetUnitSystem(3);
     SetOtherUnits(LengthMeters, ForceKilonewtons);
