@@ -100,6 +100,8 @@ bool Cpp_InterpolationData::ReadInput(std::FILE* input, std::FILE* echo, bool ec
         }
         record.source = source;
         record.fileName = RestAfterFirstWord(line);
+        // The file was read into the program, so the document reads it again.
+        record.importToPreprocessor = true;
         return source == 2 ? ReadSeep2dFile(record.fileName, echo, echoFlag, parent)
                            : ReadSeepwFile(record.fileName, echo, echoFlag, parent);
     }
@@ -198,14 +200,11 @@ bool Cpp_InterpolationData::WriteKLIVEN4InputDataFileWithFileNames(std::FILE* fi
 
 bool Cpp_InterpolationData::WriteExternalFileParameters(std::FILE* file) const {
     std::string out;
-    // Points held here for a kind read from a file are read again after opening.
+    // Whether the file is read into the program after opening, as the user chose.
     auto importLine = [&](int record, const char* what) {
-        bool held = false;
-        for (int kind = 1; kind <= 6; ++kind)
-            if (RecordOfKind(kind) == record && HasDataOfKind(kind)) held = true;
-        const bool import = sources_[record].importToPreprocessor || held;
-        return std::string(import ? "1 = import " : "0 = do NOT import ") + what +
-               " to preprocessor\n";
+        return std::string(sources_[record].importToPreprocessor ? "1 = import "
+                                                                 : "0 = do NOT import ") +
+               what + " to preprocessor\n";
     };
     const s_SourceRecord& p = sources_[kPressure];
     if (p.source >= 1 && p.source <= 3) {

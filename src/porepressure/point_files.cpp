@@ -300,7 +300,11 @@ bool Cpp_InterpolationData::ReadKindSections(std::FILE* file, bool echoFlag, Sec
             record.source = current;
             // The file stays with the kinds read from it, so that the computation input can
             // name it again.
-            if (mode == SectionMode::FileLine) record.fileName = fileName;
+            if (mode == SectionMode::FileLine) {
+                record.fileName = fileName;
+                // Read into the program now, so the document reads it again after opening.
+                record.importToPreprocessor = true;
+            }
         } else if (echoFlag) {
             PrintText(KindColumnHeader(kind), true);
             PrintNewLine();

@@ -171,6 +171,29 @@ TEST_F(RoundTrip, WideNumbersOfTheGridUnitWeightAndSlopeBlocksReadBack) {
     EXPECT_EQ(Save("again"), saved);
 }
 
+// Regression: pressures that came in through the imported r-sub-u file made the save write the
+// declined SEEP2D pressure file as imported, and the reopened document read it: 3 pressure points
+// became 6.
+TEST_F(RoundTrip, AnImportTheUserDeclinedStaysDeclined) {
+    const Opened opened = Open(Fixture("declined_pressure_import.preinput-kliven"));
+    ASSERT_TRUE(opened.read);
+    ASSERT_EQ(Cpp_Kliven4Data::CurrentDataSet()->InterpolationData(1)->CountPoints(1), 3);
+    const std::string saved = Save("saved");
+    EXPECT_TRUE(testsupport::Has(saved, "EXTernal file data follow -\n"
+                                        "2 = import pressures from SEEP2D file\n"
+                                        "declined_pressures.upp\n"
+                                        "0 = do NOT import pressures to preprocessor\n"
+                                        "1 = import r-sub-u values from file\n"
+                                        "rsubu_with_pressures.dat\n"
+                                        "1 = import r-sub-u values to preprocessor\n"))
+        << saved;
+    const Opened reopened = Open(dir.Path() / "saved.preinput-kliven");
+    ASSERT_TRUE(reopened.read);
+    EXPECT_EQ(Cpp_Kliven4Data::CurrentDataSet()->InterpolationData(1)->CountPoints(1), 3);
+    EXPECT_EQ(Cpp_Kliven4Data::CurrentDataSet()->InterpolationData(1)->CountPoints(2), 3);
+    EXPECT_EQ(reopened.data, opened.data);
+}
+
 // Regression: source 4 in a point-file record was kept silently and dropped on saving, and the
 // save wrote a second-stage line with nothing after it. The number is refused with the block's
 // message and the record names no file; a stage-2 record that writes nothing adds no stage.
