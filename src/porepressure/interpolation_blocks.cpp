@@ -10,7 +10,9 @@
 
 #include <algorithm>
 #include <cctype>
+#include <charconv>
 #include <cmath>
+#include <system_error>
 
 #include "core/data_error_output.h"
 #include "core/echo_writer.h"
@@ -40,6 +42,28 @@ std::string RestAfterFirstWord(const std::string& line) {
 }
 
 bool Put(std::FILE* file, const std::string& text) { return std::fputs(text.c_str(), file) >= 0; }
+
+// A coordinate in its field of the block: with the format's decimals when that text reads back as
+// the same number, else as the shortest text that does, so that two points held apart are never
+// written alike (and merged as duplicates on reading).
+std::string CoordinateField(const std::string& format, int width, double value) {
+    const std::string fixed = FormatDynamic(format, value);
+    const std::size_t first = fixed.find_first_not_of(' ');
+    double back = 0.0;
+    if (first != std::string::npos) {
+        const char* begin = fixed.data() + first;
+        const char* end = fixed.data() + fixed.size();
+        const auto [ptr, ec] = std::from_chars(begin, end, back);
+        if (ec == std::errc() && ptr == end && back == value) return SeparatedField(fixed);
+    }
+    char buffer[64];
+    const auto [ptr, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
+    if (ec != std::errc()) return SeparatedField(fixed);
+    std::string shortest(buffer, ptr);
+    if (static_cast<int>(shortest.size()) < width)
+        shortest.insert(0, static_cast<std::size_t>(width) - shortest.size(), ' ');
+    return SeparatedField(shortest);
+}
 
 }  // namespace
 
@@ -111,15 +135,27 @@ bool Cpp_InterpolationData::ReadInput(std::FILE* input, std::FILE* echo, bool ec
 }
 
 bool Cpp_InterpolationData::WritePointsOfKinds(std::FILE* file, const std::vector<int>& kinds,
-                                               int coordinateDecimals, bool& headerWritten) const {
+                                               int coordinateDecimals, bool skipImported,
+                                               bool& headerWritten) const {
+    constexpr int kWidth = 15;
     for (int kind : kinds) {
         std::string valueFormat, coordinateFormat;
-        if (!Cpp_Strings::MakeNumberFormat(1, 15, InterpolationKindDecimals(kind), valueFormat) ||
-            !Cpp_Strings::MakeNumberFormat(1, 15, coordinateDecimals, coordinateFormat))
+        if (!Cpp_Strings::MakeNumberFormat(1, kWidth, InterpolationKindDecimals(kind),
+                                           valueFormat) ||
+            !Cpp_Strings::MakeNumberFormat(1, kWidth, coordinateDecimals, coordinateFormat))
             return false;
         bool kindHeader = false;
         for (const auto& set : sets_) {
             if (set->Kind() != kind) continue;
+            std::string out;
+            for (const auto& p : set->Points()) {
+                if (skipImported && p.IsImported()) continue;
+                out += "     " + CoordinateField(coordinateFormat, kWidth, p.X()) +
+                       CoordinateField(coordinateFormat, kWidth, p.Y()) +
+                       SeparatedField(FormatDynamic(valueFormat, p.Value())) +
+                       SeparatedField(FormatText("%10d", set->Material())) + "\n";
+            }
+            if (out.empty()) continue;
             if (!headerWritten) {
                 if (!Put(file, "INTerpolation data follow -\n")) return false;
                 headerWritten = true;
@@ -129,12 +165,6 @@ bool Cpp_InterpolationData::WritePointsOfKinds(std::FILE* file, const std::vecto
                     return false;
                 kindHeader = true;
             }
-            std::string out;
-            for (const auto& p : set->Points())
-                out += "     " + SeparatedField(FormatDynamic(coordinateFormat, p.X())) +
-                       SeparatedField(FormatDynamic(coordinateFormat, p.Y())) +
-                       SeparatedField(FormatDynamic(valueFormat, p.Value())) +
-                       SeparatedField(FormatText("%10d", set->Material())) + "\n";
             if (!Put(file, out)) return false;
         }
         if (kindHeader && !Put(file, "\n")) return false;
@@ -169,7 +199,7 @@ bool Cpp_InterpolationData::WriteKLIVEN4InputDataFile(std::FILE* file) {
         if (AskYesNoOnMainWindowEx("Use more decimals?", text, true)) decimals = maxDecimals_;
     }
     bool header = false;
-    if (!WritePointsOfKinds(file, kinds, decimals, header)) return false;
+    if (!WritePointsOfKinds(file, kinds, decimals, true, header)) return false;
     return !header || Put(file, "\n");
 }
 
@@ -194,7 +224,7 @@ bool Cpp_InterpolationData::WriteKLIVEN4InputDataFileWithFileNames(std::FILE* fi
     for (int kind = 1; kind <= 6; ++kind)
         if (KindWrittenAsPoints(kind)) kinds.push_back(kind);
     bool header = false;
-    if (!WritePointsOfKinds(file, kinds, decimals, header)) return false;
+    if (!WritePointsOfKinds(file, kinds, decimals, false, header)) return false;
     return !header || Put(file, "\n");
 }
 
@@ -315,6 +345,7 @@ bool Cpp_InterpolationData::ImportExternalFiles(std::FILE* echo, WindowHandle pa
                 ok = ReadSeep2dFile(p.fileName, echo, true, parent) && ok;
             else
                 ok = ReadSeepwFile(p.fileName, echo, true, parent) && ok;
+            MarkNewPointsImported();
         }
     }
     const struct {
@@ -339,6 +370,7 @@ bool Cpp_InterpolationData::ImportExternalFiles(std::FILE* echo, WindowHandle pa
         if (AskYesNoOnMainWindowEx(caption, text, true)) {
             MarkAllPointsOld();
             ok = readGeneric(r.fileName) && ok;
+            MarkNewPointsImported();
         }
     }
     return ok;

@@ -463,6 +463,12 @@ void Cpp_InterpolationData::MarkAllPointsOld() {
         for (auto& p : s->Points()) p.SetNew(false);
 }
 
+void Cpp_InterpolationData::MarkNewPointsImported() {
+    for (const auto& s : sets_)
+        for (auto& p : s->Points())
+            if (p.IsNew()) p.SetImported(true);
+}
+
 void Cpp_InterpolationData::PrintSummary() const {
     long fresh = 0, old = 0;
     for (const auto& s : sets_)

@@ -39,6 +39,9 @@ public:
     void SetValue(double v) { value_ = v; }
     bool IsNew() const { return (flags_ & 1u) != 0; }
     void SetNew(bool on) { flags_ = on ? (flags_ | 1u) : (flags_ & ~1u); }
+    // Read by the import after opening: the document leaves it to the file it came from.
+    bool IsImported() const { return (flags_ & 2u) != 0; }
+    void SetImported(bool on) { flags_ = on ? (flags_ | 2u) : (flags_ & ~2u); }
 
 private:
     std::uint8_t flags_ = 0;
@@ -265,6 +268,7 @@ private:
     // The table (list false) or the list window of one kind's points, with one result.
     bool EditPoints(int kind, bool list);
     void MarkAllPointsOld();
+    void MarkNewPointsImported();
     void PrintSummary() const;
     // Opens a point file, asking for another when it cannot be opened; false after 4720/4770.
     bool OpenWithQuestion(const std::string& name, int dialogKind, const std::string& inputLine,
@@ -276,8 +280,9 @@ private:
                           const std::string& fileName, const std::string* pending);
     bool ReadSeepageFile(bool seepw, const std::string& name, std::FILE* echo, bool echoFlag,
                          WindowHandle parent);
+    // skipImported: points read by the import after opening are left to their file.
     bool WritePointsOfKinds(std::FILE* file, const std::vector<int>& kinds, int coordinateDecimals,
-                            bool& headerWritten) const;
+                            bool skipImported, bool& headerWritten) const;
     bool KindWrittenAsPoints(int kind) const;
 
     short stage_ = 0;

@@ -171,6 +171,30 @@ TEST_F(RoundTrip, WideNumbersOfTheGridUnitWeightAndSlopeBlocksReadBack) {
     EXPECT_EQ(Save("again"), saved);
 }
 
+// Regression: two interpolation points 4e-7 apart were both written with six decimals, so the
+// reopened document held a duplicate and deleted it with a warning. A coordinate that its six
+// decimals do not give back is written in its shortest exact form; the others keep the layout.
+TEST_F(RoundTrip, InterpolationPointsCloserThanTheDecimalsStayApart) {
+    ASSERT_TRUE(Open(Fixture("close_interpolation_points.preinput-kliven")).read);
+    const std::string saved = Save("saved");
+    EXPECT_TRUE(testsupport::Has(saved, "INTerpolation data follow -\n"
+                                        "     Pressure values\n"
+                                        "            0.000000       0.000000          100.0         0\n"
+                                        "           10.000000       0.000000          110.0         0\n"
+                                        "            0.000000      10.000000          120.0         0\n"
+                                        "           10.000000      10.000000          130.0         0\n"
+                                        "            4.000000       3.000000          100.0         0\n"
+                                        "           4.0000004       3.000000          100.0         0\n"
+                                        "\n\n"))
+        << saved;
+    const Opened reopened = Open(dir.Path() / "saved.preinput-kliven");
+    ASSERT_TRUE(reopened.read);
+    EXPECT_TRUE(reopened.messages.empty());
+    const Cpp_InterpolationData& data = *Cpp_Kliven4Data::CurrentDataSet()->InterpolationData(1);
+    EXPECT_EQ(data.CountPoints(1), 6);
+    EXPECT_EQ(data.DataSets().at(0)->Points().at(5).X(), 4.0000004);
+}
+
 // Regression: pressures that came in through the imported r-sub-u file made the save write the
 // declined SEEP2D pressure file as imported, and the reopened document read it: 3 pressure points
 // became 6.
@@ -191,6 +215,26 @@ TEST_F(RoundTrip, AnImportTheUserDeclinedStaysDeclined) {
     ASSERT_TRUE(reopened.read);
     EXPECT_EQ(Cpp_Kliven4Data::CurrentDataSet()->InterpolationData(1)->CountPoints(1), 3);
     EXPECT_EQ(Cpp_Kliven4Data::CurrentDataSet()->InterpolationData(1)->CountPoints(2), 3);
+    EXPECT_EQ(reopened.data, opened.data);
+}
+
+// Regression: the strengths that came with a generic pressure file were saved as points and read
+// from the file again, so every reopening found and deleted three duplicates. They stay with the
+// file.
+TEST_F(RoundTrip, KindsThatComeWithAGenericFileAreHeldOnce) {
+    const Opened opened = Open(Fixture("generic_file_other_kinds.preinput-kliven"));
+    ASSERT_TRUE(opened.read);
+    EXPECT_EQ(opened.messages,
+              std::vector<std::string>{
+                  "Pressure values for pore water pressure interpolation are to be read from a "
+                  "generic file named pressures_and_strengths.dat.  Do you want to attempt to "
+                  "read the data into the preprocessor now?"});
+    const std::string saved = Save("saved");
+    EXPECT_FALSE(testsupport::Has(saved, "INTerpolation data follow -")) << saved;
+    const Opened reopened = Open(dir.Path() / "saved.preinput-kliven");
+    ASSERT_TRUE(reopened.read);
+    EXPECT_EQ(reopened.messages, opened.messages);
+    EXPECT_EQ(Cpp_Kliven4Data::CurrentDataSet()->InterpolationData(1)->CountPoints(3), 3);
     EXPECT_EQ(reopened.data, opened.data);
 }
 
