@@ -116,6 +116,42 @@ protected:
     app::CDravonetDoc doc;
 };
 
+// open -> save -> open -> save -> open -> save: the documents agree from the first save on, the
+// reopened data and messages agree with each other, a file that read cleanly gives the same data
+// when reopened, and a file that opened without a message reopens without one.
+TEST_F(RoundTrip, EveryFixtureAndExampleReopensAsTheSameProblem) {
+    std::vector<fs::path> documents;
+    for (const fs::path& folder : {testsupport::FixturesDir(), testsupport::ExamplesDir()})
+        for (const auto& entry : fs::recursive_directory_iterator(folder))
+            if (entry.path().extension() == app::kDocumentExtension)
+                documents.push_back(entry.path());
+    ASSERT_GE(documents.size(), 16u);
+    for (const fs::path& document : documents) {
+        SCOPED_TRACE(document.string());
+        // Named point files are found beside the copy.
+        const fs::path copy = dir.Path() / ("original-" + document.filename().string());
+        fs::copy_file(document, copy, fs::copy_options::overwrite_existing);
+        const Opened original = Open(copy);
+        const std::string first = Save("first");
+        const Opened reopened = Open(dir.Path() / "first.preinput-kliven");
+        EXPECT_TRUE(reopened.read);
+        const std::string second = Save("second");
+        const Opened again = Open(dir.Path() / "second.preinput-kliven");
+        const std::string third = Save("third");
+
+        EXPECT_EQ(second, first);
+        EXPECT_EQ(third, second);
+        EXPECT_EQ(again.data, reopened.data);
+        EXPECT_EQ(again.messages, reopened.messages);
+        if (original.read) {
+            EXPECT_EQ(reopened.data, original.data);
+        }
+        if (original.read && original.messages.empty()) {
+            EXPECT_TRUE(reopened.messages.empty());
+        }
+    }
+}
+
 // Regression: coordinates of 1e12 filled their 20 columns, so the two numbers of a construction
 // point ran together and the line lost its points on reopening, and the circles with them.
 TEST_F(RoundTrip, ConstructionCoordinatesOfThirteenDigitsKeepABlankBetweenThem) {
