@@ -203,6 +203,11 @@ public:
     virtual void StartCellEdit(int row, int col, int x, int y, unsigned firstChar);
     virtual void EndCellEdit(int row, int col, const std::string& text);
     virtual bool ValidateCellEdit(int row, int col, const std::string& text);
+    // The text a typed or pasted entry is stored as; a grid whose columns have one display
+    // format writes the value in it, so a cell shows what it holds.
+    virtual std::string StoredCellText(int /*row*/, int /*col*/, const std::string& text) const {
+        return text;
+    }
     virtual void EndFocusCellEdit();
     void SetCellTextAndNotify(int row, int col, const std::string& text);
     // What an in-place editor reports: the end of the edit with its text and the key that

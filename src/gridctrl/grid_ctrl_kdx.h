@@ -153,6 +153,11 @@ public:
     const CGridColumnDescriptor& Descriptor(int col) const;
     int TableColumnCount() const { return tableColumns_; }
 
+    // A whole number typed or pasted into a floating-point column is written in the column's
+    // format, so every cell of a column shows its value the same way and shows all that the
+    // table will read back. Any other text is kept for the validation to report.
+    std::string StoredCellText(int row, int col, const std::string& text) const override;
+
     // ---- Input the grid adds to its base
     void PreTranslateKeyDown(unsigned key) override;
     void OnLButtonDown(DevicePoint point, bool ctrl, bool shift) override;

@@ -27,9 +27,10 @@ bool CGridCtrl::ValidateCellEdit(int row, int col, const std::string& text) {
 
 // The new text is in the cell while the owner is asked, so that it can read it there; a refused
 // edit leaves the cell as it was, modified flag included.
-void CGridCtrl::EndCellEdit(int row, int col, const std::string& text) {
+void CGridCtrl::EndCellEdit(int row, int col, const std::string& typed) {
     CGridCellBase* cell = GetCell(row, col);
     if (!cell) return;
+    const std::string text = StoredCellText(row, col, typed);
     const std::string old = cell->GetText();
     if (text != old) {
         cell->SetText(text);
@@ -51,8 +52,9 @@ void CGridCtrl::EndFocusCellEdit() {
     if (CGridCellBase* cell = GetCell(focus_.row, focus_.col)) cell->StopEdit();
 }
 
-void CGridCtrl::SetCellTextAndNotify(int row, int col, const std::string& text) {
+void CGridCtrl::SetCellTextAndNotify(int row, int col, const std::string& given) {
     if (!GetCell(row, col) || !IsCellEditable(row, col)) return;
+    const std::string text = StoredCellText(row, col, given);
     if (NotifyBeginEdit({row, col}) < 0) return;
     CGridCellBase* cell = GetCell(row, col);
     if (!cell) return;

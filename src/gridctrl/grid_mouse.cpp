@@ -206,7 +206,7 @@ void CGridCtrl::OnLButtonUp(DevicePoint point) {
     switch (mouseMode_) {
     case MouseMode::PrepareEdit: {
         const DevicePoint p = GetPointInCell(focus_.row, focus_.col, point);
-        StartCellEdit(focus_.row, focus_.col, p.x, p.y, VK_LBUTTON);
+        StartCellEdit(focus_.row, focus_.col, p.x, p.y, VK_CLICK_EDIT);
         break;
     }
     case MouseMode::PrepareDrag:

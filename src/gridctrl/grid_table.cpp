@@ -2,6 +2,7 @@
 #include "gridctrl/grid_ctrl_kdx.h"
 
 #include "core/format_text.h"
+#include "core/input_lines.h"
 
 #include <algorithm>
 
@@ -93,6 +94,20 @@ void CGridCtrlKDX::SetupTable(int columns, int rows, bool fixedSize,
     // The heading row fits its titles in their final widths.
     AutoSizeRow(0);
     SetModified(false);
+}
+
+std::string CGridCtrlKDX::StoredCellText(int row, int col, const std::string& text) const {
+    const CGridColumnDescriptor& d = Descriptor(col);
+    if (row < GetFixedRowCount() || d.type != kDoubleColumn || d.format.empty() ||
+        text.size() > kLongestCellText)
+        return text;
+    const std::size_t first = text.find_first_not_of(" \t");
+    if (first == std::string::npos) return text;
+    const std::size_t last = text.find_last_not_of(" \t");
+    const std::string_view number = std::string_view(text).substr(first, last - first + 1);
+    double value = 0.0;
+    if (ParseDecimalPrefix(number, value) != number.size()) return text;
+    return FormatDynamic(d.format, value);
 }
 
 void CGridCtrlKDX::ClearCellTexts() {

@@ -143,6 +143,9 @@ enum GridKey : unsigned {
     VK_KEY_X = 0x58,
     VK_ADD = 0x6B,
     VK_F2 = 0x71,
+    // Not a key: a single click on the focus cell started the edit. The editor then holds the
+    // whole text selected, so typing replaces it as it does after a typed first character.
+    VK_CLICK_EDIT = 0x110000,
 };
 
 // Scroll requests; the line and page codes serve both bars (up = left, down = right).

@@ -32,7 +32,7 @@ unsigned NavigationKey(int key) {
 
 InPlaceEdit::InPlaceEdit(GridCtrlWidget& grid, const TextEditorRequest& r)
     : QLineEdit(grid.viewport()), grid_(grid), row_(r.row), col_(r.col),
-      initial_(ToQString(r.text)), exitsOnNavigation_(r.firstChar != VK_LBUTTON) {
+      initial_(ToQString(r.text)), exitsOnNavigation_(r.firstChar != VK_LBUTTON && r.firstChar != VK_CLICK_EDIT) {
     setContextMenuPolicy(Qt::NoContextMenu);
     if (r.format & DT_RIGHT)
         setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -53,6 +53,7 @@ InPlaceEdit::InPlaceEdit(GridCtrlWidget& grid, const TextEditorRequest& r)
         end(false);
         backspace();
         break;
+    case VK_CLICK_EDIT:
     case VK_TAB:
     case ' ':
     case VK_PRIOR:
@@ -73,7 +74,7 @@ InPlaceEdit::InPlaceEdit(GridCtrlWidget& grid, const TextEditorRequest& r)
 void InPlaceEdit::SendChar(unsigned ch) {
     if (ch == VK_BACK)
         backspace();
-    else if (ch >= 32)
+    else if (ch >= 32 && ch < VK_CLICK_EDIT)
         insert(QString::fromUcs4(reinterpret_cast<const char32_t*>(&ch), 1));
     Grow();
 }

@@ -42,6 +42,7 @@ InPlaceList::InPlaceList(GridCtrlWidget& grid, const ListEditorRequest& r)
             edit->end(false);
             edit->backspace();
             break;
+        case VK_CLICK_EDIT:
         case VK_PRIOR:
         case VK_NEXT:
         case VK_END:
@@ -74,7 +75,7 @@ void InPlaceList::SendChar(unsigned ch) {
     if (!isEditable()) return;
     if (ch == VK_BACK)
         lineEdit()->backspace();
-    else if (ch >= 32 || ch == VK_TAB)
+    else if ((ch >= 32 && ch < VK_CLICK_EDIT) || ch == VK_TAB)
         lineEdit()->insert(QString::fromUcs4(reinterpret_cast<const char32_t*>(&ch), 1));
 }
 

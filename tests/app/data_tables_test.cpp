@@ -298,6 +298,39 @@ TEST_F(DataTables, LineLoadTableNumbersTheLoadsInTableOrderAndConvertsNothing) {
     EXPECT_TRUE(frame.Doc().IsModified());
 }
 
+// A click on the current X cell, then 20 and Tab: the load is at 20, and the cell shows it in
+// the column's format like every other cell of the column.
+TEST_F(DataTables, TypingOverTheClickedCurrentCellOfTheLineLoadTableStoresTheTypedValue) {
+    std::string before, shown, typedY;
+    RunCommand(32788, [&](QDialog* d) {
+        gridctrl::CGridCtrlKDX& grid = Grid(d);
+        before = grid.GetCellText(1, 1);
+        grid.SetFocusCell(1, 1);
+        grid.SetSelectedRange(1, 1, 1, 1);
+        gridctrl::DeviceRect rect;
+        ASSERT_TRUE(grid.GetCellRect(1, 1, rect));
+        QTest::mouseClick(Table(d)->viewport(), Qt::LeftButton, {},
+                          QPoint((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2));
+        QWidget* editor = Table(d)->Editor();
+        ASSERT_NE(editor, nullptr);
+        QTest::keyClicks(editor, "20");
+        QTest::keyClick(editor, Qt::Key_Tab);
+        shown = grid.GetCellText(1, 1);
+        if (Table(d)->Editor()) QTest::keyClick(Table(d)->Editor(), Qt::Key_Escape);
+        Type(d, 1, 2, "52");
+        typedY = grid.GetCellText(1, 2);
+        Ok(d);
+    });
+    EXPECT_NE(before, "20.000000");
+    EXPECT_EQ(shown, "20.000000");
+    EXPECT_EQ(typedY, "52.000000");
+    const auto& loads = DataSet().LineLoads(1)->Loads();
+    ASSERT_FALSE(loads.empty());
+    EXPECT_EQ(loads[0]->X(), 20);
+    EXPECT_EQ(loads[0]->Y(), 52);
+    EXPECT_TRUE(fakes.messageBoxes.requests.empty());
+}
+
 TEST_F(DataTables, LineLoadRowsFollowTheLoadCountAndAnEmptyTableDeletesEveryLoad) {
     for (const auto& [count, rows] : {std::pair{2, 16}, std::pair{20, 21}}) {
         std::vector<s_LineLoadType> records(count);

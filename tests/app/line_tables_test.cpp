@@ -183,7 +183,7 @@ TEST_F(LineTables, NewLineTakesTheSmallestFreeNumberAndMaterialAndClearsTheGridW
         Click(d, "newLine");
         EXPECT_EQ(Field(d, "lineNumber"), "5");
         EXPECT_EQ(Field(d, "materialNumber"), "5");
-        EXPECT_EQ(Grid(d).GetCellText(2, 1), "160");
+        EXPECT_EQ(Grid(d).GetCellText(2, 1), "160.000000");  // in the column's format
         Ok(d);
     });
     EXPECT_EQ(NumbersOf(Profile()), (std::vector<int>{1, 2, 4, 3, 5}));
@@ -277,7 +277,7 @@ TEST_F(LineTables, LineNumberZeroIsRefusedWhenStoredAndNothingIsLost) {
         EXPECT_EQ(fakes.messageBoxes.requests[0].caption, "Profile Line Error");
         EXPECT_EQ(fakes.messageBoxes.requests[0].icon, platform::BoxIcon::Stop);
         EXPECT_EQ(ListTexts(d), (std::vector<std::string>{"0", "2", "3"}));
-        EXPECT_EQ(Grid(d).GetCellText(1, 1), "41");
+        EXPECT_EQ(Grid(d).GetCellText(1, 1), "41.000000");
         TypeOverItem(d, 0, "1");
         // A line never current numbered 0: OK shows it and stays open.
         TypeOverItem(d, 2, "0");

@@ -442,6 +442,36 @@ TEST_F(Table, FillingFewRowsPutsTheFirstOptionBackInTheRowsAfterTheData) {
     for (int r = 3; r <= 10; ++r) EXPECT_EQ(grid.GetCellText(r, 4), "Components") << r;
 }
 
+// A typed or pasted number in a floating-point column is shown in the column's format, so a
+// cell never shows less than the table reads back; what is no whole number stays for the check.
+TEST_F(Table, TypedAndPastedNumbersTakeTheColumnFormatAndOtherTextsStay) {
+    Build(4);
+    grid.SetTableValues(TableValues(1), 1);
+    grid.OnEndInPlaceEdit(1, 1, "20", VK_TAB);
+    EXPECT_EQ(grid.GetCellText(1, 1), "20.000");
+    TableValues back;
+    ASSERT_TRUE(grid.GetTableValues(back, 1, -1));
+    EXPECT_EQ(back[0][0].number, 20);
+
+    const struct {
+        int col;
+        const char* typed;
+        const char* shown;
+    } cases[] = {
+        {1, "52", "52.000"},     {1, " -7.25 ", "-7.250"}, {2, "15.0004", "15.000"},
+        {2, "12abc", "12abc"},   {1, "", ""},              {3, "7", "7"},
+        {3, "07", "07"},         {1, "1e2", "100.000"},    {1, "inf", "inf"},
+    };
+    for (const auto& c : cases) {
+        grid.SetCellText(2, c.col, "0");
+        grid.OnEndInPlaceEdit(2, c.col, c.typed, VK_RETURN);
+        EXPECT_EQ(grid.GetCellText(2, c.col), c.shown) << "typed " << c.typed;
+        grid.SetCellText(3, c.col, "0");
+        grid.PasteTextToGrid(3, c.col, c.typed, false);
+        if (*c.typed) EXPECT_EQ(grid.GetCellText(3, c.col), c.shown) << "pasted " << c.typed;
+    }
+}
+
 TEST(TableSort, SelectionSortKeepsTheEarlierOfEqualValuesFirst) {
     // Rows tagged by slot 1: 3, 1a, 2, 1b -> 1a, 1b, 2, 3; and 1a, 1b, 0 -> 0, 1b, 1a (the
     // selection sort's exchange moves 1a behind 1b).

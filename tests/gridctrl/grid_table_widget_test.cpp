@@ -63,7 +63,7 @@ TEST_F(TableWidget, TabInTheLastCellAppendsRowsAlsoFromAnOpenEditorAndKeepsTheFo
     Type(Qt::Key_7);
     ASSERT_NE(qobject_cast<QLineEdit*>(widget->Editor()), nullptr);
     Type(Qt::Key_Tab);
-    EXPECT_EQ(grid->GetCellText(13, 2), "7");
+    EXPECT_EQ(grid->GetCellText(13, 2), "7.00");  // in the column's format
     EXPECT_EQ(grid->GetRowCount(), 24);
     EXPECT_EQ(grid->GetCellText(23, 0), "Point: 23");
 }

@@ -34,8 +34,27 @@ TEST_F(Editing, TheEditorOpensWithTheTypedCharacterOrTheCellText) {
     Click(Center(2, 2));  // a second click on the focus cell
     ASSERT_NE(Edit(), nullptr);
     EXPECT_EQ(Edit()->text(), "12.5");
+    EXPECT_EQ(Edit()->selectedText(), "12.5");  // typing replaces it, as after a typed character
+    Type(Qt::Key_Escape);
+
+    Type(Qt::Key_F2);  // F2 keeps the text with the caret at its end
+    ASSERT_NE(Edit(), nullptr);
+    EXPECT_EQ(Edit()->text(), "12.5");
     EXPECT_EQ(Edit()->cursorPosition(), 4);
     EXPECT_FALSE(Edit()->hasSelectedText());
+    Type(Qt::Key_Escape);
+}
+
+// Typing over a cell opened by a click stores what was typed, never the old text with the new
+// characters added to it.
+TEST_F(Editing, TypingAfterAClickOnTheFocusCellReplacesItsText) {
+    Click(Center(2, 2));
+    ASSERT_NE(Edit(), nullptr);
+    Type(Qt::Key_2);
+    Type(Qt::Key_0);
+    Type(Qt::Key_Tab);
+    EXPECT_EQ(grid->GetCellText(2, 2), "20");
+    Type(Qt::Key_Escape);
 }
 
 TEST_F(Editing, EscapePutsTheOldTextBackAndEnterKeepsTheNew) {
