@@ -2,6 +2,8 @@
 // clearing the selected cells, and the drop target that shows where a drop would go and
 // refuses it.
 #include "gridctrl/grid_ctrl.h"
+
+#include "core/format_text.h"
 #include "platform/services.h"
 
 #include <algorithm>
@@ -104,11 +106,41 @@ void CGridCtrl::PasteFromClipboard() {
         }
     }
     const std::string text = platform::Services().Clipboard().GetText();
-    if (text.empty()) return;
-    PasteTextToGrid(start.row, start.col, text, true);
+    if (text.empty()) {
+        ShowGridMessage("Nothing was pasted: the clipboard holds no text.");
+        return;
+    }
+    if (!IsValid(start) || !IsCellEditable(start.row, start.col)) {
+        ShowGridMessage("Nothing was pasted: the first cell to paste into cannot be changed.");
+        return;
+    }
+    if (!PasteTextToGrid(start.row, start.col, text, true)) return;
+    std::string why;
+    if (pasteOutcome_.dropped > 0)
+        why += FormatText("%1d pasted values did not fit into the table and were left out.",
+                          pasteOutcome_.dropped);
+    if (pasteOutcome_.refused > 0) {
+        if (!why.empty()) why += '\n';
+        why += FormatText("%1d pasted values were for cells that cannot be changed and were left "
+                          "out.",
+                          pasteOutcome_.refused);
+    }
+    if (!why.empty()) ShowGridMessage(why);
+}
+
+void CGridCtrl::ShowGridMessage(const std::string& text) const {
+    platform::MessageBoxRequest request;
+    request.caption = "ERROR";
+    request.text = text;
+    request.buttons = platform::BoxButtons::Ok;
+    request.icon = platform::BoxIcon::None;
+    request.owner = platform::BoxOwner::Window;
+    request.window = window_ ? window_->MessageOwner() : nullptr;
+    platform::Services().MessageBoxes().Show(request);
 }
 
 bool CGridCtrl::PasteTextToGrid(int row, int col, const std::string& text, bool selectPastedCells) {
+    pasteOutcome_ = {};
     if (!IsValid(row, col) || !IsCellEditable(row, col)) return false;
     CCellBlock pasted(row, col, -1, -1);
     int targetRow = row;
@@ -121,15 +153,38 @@ bool CGridCtrl::PasteTextToGrid(int row, int col, const std::string& text, bool 
         if (!line.empty() && line.back() == '\r') line.pop_back();
         while (targetRow < GetRowCount() && rowHeights_[static_cast<std::size_t>(targetRow)] == 0)
             ++targetRow;
-        if (targetRow >= GetRowCount()) break;
+        if (targetRow >= GetRowCount()) {
+            // The lines left over, the last one counted only when it holds something.
+            for (std::size_t from = nl; from < text.size();) {
+                std::size_t end = text.find('\n', from);
+                if (end == std::string::npos) end = text.size();
+                const std::string rest = Trim(text.substr(from, end - from));
+                if (!rest.empty()) pasteOutcome_.dropped += static_cast<int>(Fields(rest).size());
+                from = end + 1;
+            }
+            if (!Trim(line).empty()) pasteOutcome_.dropped += static_cast<int>(Fields(line).size());
+            break;
+        }
         if (!line.empty()) {
             int targetCol = col;
-            for (const std::string& field : Fields(line)) {
+            const std::vector<std::string> fields = Fields(line);
+            for (std::size_t k = 0; k < fields.size(); ++k) {
+                const std::string& field = fields[k];
                 while (targetCol < GetColumnCount() &&
                        colWidths_[static_cast<std::size_t>(targetCol)] == 0)
                     ++targetCol;
-                if (targetCol >= GetColumnCount()) break;
-                SetCellTextAndNotify(targetRow, targetCol, Trim(field));
+                if (targetCol >= GetColumnCount()) {
+                    for (std::size_t rest = k; rest < fields.size(); ++rest)
+                        if (!Trim(fields[rest]).empty()) ++pasteOutcome_.dropped;
+                    break;
+                }
+                const std::string value = Trim(field);
+                // A read-only cell is counted; an edit the owner refuses is the owner's to
+                // explain.
+                if (!IsCellEditable(targetRow, targetCol) &&
+                    GetCellText(targetRow, targetCol) != StoredCellText(targetRow, targetCol, value))
+                    ++pasteOutcome_.refused;
+                SetCellTextAndNotify(targetRow, targetCol, value);
                 SetCellState(targetRow, targetCol,
                              GetCellState(targetRow, targetCol) & ~GVIS_SELECTED);
                 pasted.maxRow = std::max(pasted.maxRow, targetRow);

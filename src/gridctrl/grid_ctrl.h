@@ -223,6 +223,16 @@ public:
     virtual void ClearSelectedCellTexts();
     virtual void PasteFromClipboard();
     virtual bool PasteTextToGrid(int row, int col, const std::string& text, bool selectPastedCells);
+    // What the last PasteTextToGrid left out: values beyond the grid's last row or column, and
+    // values for read-only cells (an edit the owner refuses, the owner explains itself).
+    struct PasteOutcome {
+        int dropped = 0;
+        int refused = 0;
+    };
+    const PasteOutcome& LastPasteOutcome() const { return pasteOutcome_; }
+    // A message box about the grid's data: caption "ERROR", the OK button only, no icon, owned
+    // by the grid's dialog.
+    void ShowGridMessage(const std::string& text) const;
     bool CanCopy() const { return !selected_.Empty(); }
     bool CanCut() const { return editable_ && !selected_.Empty(); }
     // Paste is offered on a valid, editable focus cell while the clipboard holds text.
@@ -334,6 +344,7 @@ private:
     CellSet selected_;
     CellSet prevSelected_;
     CCellID lastDragOver_;
+    PasteOutcome pasteOutcome_;
     bool inSize_ = false;
 };
 

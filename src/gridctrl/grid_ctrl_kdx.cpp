@@ -225,16 +225,7 @@ void CGridCtrlKDX::SetLeftAlignedText(int row, int col, const std::string& text)
 
 // ---- Cell readers
 
-void CGridCtrlKDX::ShowTableMessage(const std::string& text) const {
-    platform::MessageBoxRequest request;
-    request.caption = "ERROR";
-    request.text = text;
-    request.buttons = platform::BoxButtons::Ok;
-    request.icon = platform::BoxIcon::None;
-    request.owner = platform::BoxOwner::Window;
-    request.window = Window() ? Window()->MessageOwner() : nullptr;
-    platform::Services().MessageBoxes().Show(request);
-}
+void CGridCtrlKDX::ShowTableMessage(const std::string& text) const { ShowGridMessage(text); }
 
 bool CGridCtrlKDX::GetItemInt(int row, int col, int* value) {
     const std::string text = GetCellText(row, col);

@@ -158,6 +158,11 @@ public:
     // table will read back. Any other text is kept for the validation to report.
     std::string StoredCellText(int row, int col, const std::string& text) const override;
 
+    // Rows copied from a spreadsheet go in as rows: a table that may grow gets the rows the
+    // pasted lines need (and one empty row after them) before they are pasted.
+    bool PasteTextToGrid(int row, int col, const std::string& text,
+                         bool selectPastedCells) override;
+
     // ---- Input the grid adds to its base
     void PreTranslateKeyDown(unsigned key) override;
     void OnLButtonDown(DevicePoint point, bool ctrl, bool shift) override;

@@ -90,6 +90,12 @@ void CGridCtrl::OnEndInPlaceEdit(int row, int col, const std::string& text, unsi
         OnKeyDown(exitKey, false, shift);
         StartCellEdit(focus_.row, focus_.col, -1, -1, exitKey);
         break;
+    case VK_RETURN:
+        // Enter stores the text and moves one row down, as in a spreadsheet; typing there
+        // opens the next editor.
+        PreTranslateKeyDown(VK_DOWN);
+        OnKeyDown(VK_DOWN, false, false);
+        break;
     default: break;
     }
 }

@@ -22,7 +22,8 @@ int CGridCtrl::NextVisibleColumn(int col, int step) const {
 
 void CGridCtrl::OnKeyDown(unsigned key, bool ctrl, bool shift) {
     if (window_) window_->HideTitleTip();
-    if (!IsValid(focus_)) return;
+    // The clipboard keys act on the selection, also on rows or columns selected by their
+    // headers, which leave no focus cell.
     if (ctrl) {
         switch (key) {
         case VK_KEY_C:

@@ -110,6 +110,31 @@ std::string CGridCtrlKDX::StoredCellText(int row, int col, const std::string& te
     return FormatDynamic(d.format, value);
 }
 
+bool CGridCtrlKDX::PasteTextToGrid(int row, int col, const std::string& text,
+                                   bool selectPastedCells) {
+    if (!fixedSize_ && IsValid(row, col) && IsCellEditable(row, col)) {
+        // The lines up to the last one that holds something.
+        int lines = 0, line = 0;
+        for (std::size_t from = 0; from <= text.size(); ++line) {
+            std::size_t end = text.find('\n', from);
+            if (end == std::string::npos) end = text.size();
+            if (text.find_first_not_of(" \t\r", from) < end) lines = line + 1;
+            from = end + 1;
+        }
+        int last = row;
+        for (int counted = 0; counted < lines; ++last) {
+            if (last >= GetRowCount()) {
+                counted += 1;
+                continue;
+            }
+            if (GetRowHeight(last) > 0) ++counted;
+        }
+        // `last` is one past the row of the last line; one empty row after it.
+        if (last >= GetRowCount()) AppendRows(last - GetRowCount() + 1);
+    }
+    return CGridCtrl::PasteTextToGrid(row, col, text, selectPastedCells);
+}
+
 void CGridCtrlKDX::ClearCellTexts() {
     if (GetRowCount() < 2 || GetColumnCount() < 2) return;
     ClearCellRange({1, 1, GetRowCount() - 1, GetColumnCount() - 1});

@@ -196,6 +196,74 @@ TEST_F(Grid, AnEmptyClipboardChangesNothing) {
     EXPECT_FALSE(grid.GetModified());
 }
 
+// A paste that cannot go in, wholly or in part, says why in one box; one that goes in whole
+// shows none.
+TEST_F(Grid, APasteThatCannotGoInSaysWhy) {
+    const struct {
+        const char* what;
+        const char* clipboard;
+        CCellID start;
+        CCellID readOnly;
+        const char* message;  // "" for none
+    } cases[] = {
+        {"empty clipboard", "", {1, 1}, {-1, -1},
+         "Nothing was pasted: the clipboard holds no text."},
+        {"read-only start", "x", {2, 2}, {2, 2},
+         "Nothing was pasted: the first cell to paste into cannot be changed."},
+        {"columns past the last", "a\tb\tc\td\r\ne\tf", {1, 3}, {-1, -1},
+         "2 pasted values did not fit into the table and were left out."},
+        {"rows past the last", "1\n2\n3\n4\n5\n6\n7", {3, 1}, {-1, -1},
+         "4 pasted values did not fit into the table and were left out."},
+        {"a read-only cell and a row too many", "a\tb\r\nc\td\r\ne\tf\r\ng", {3, 1},
+         {4, 2},
+         "1 pasted values did not fit into the table and were left out.\n1 pasted values were "
+         "for cells that cannot be changed and were left out."},
+        {"all in", "a\tb\r\nc\td\r\n", {1, 1}, {-1, -1}, ""},
+    };
+    for (const auto& c : cases) {
+        Fill(grid, 6, 5);
+        for (int r = 1; r < 6; ++r)
+            for (int col = 1; col < 5; ++col)
+                grid.SetCellState(r, col, grid.GetCellState(r, col) & ~GVIS_READONLY);
+        if (c.readOnly.row >= 0)
+            grid.SetCellState(c.readOnly.row, c.readOnly.col,
+                              grid.GetCellState(c.readOnly.row, c.readOnly.col) | GVIS_READONLY);
+        grid.SetFocusCell(c.start);
+        grid.SetSelectedRange(c.start.row, c.start.col, c.start.row, c.start.col);
+        fakes.clipboard.text = c.clipboard;
+        fakes.messageBoxes.requests.clear();
+        Key(VK_KEY_V, true);
+        const std::vector<std::string> expected =
+            *c.message ? std::vector<std::string>{c.message} : std::vector<std::string>{};
+        EXPECT_EQ(fakes.messageBoxes.Texts(), expected) << c.what;
+        if (*c.message) EXPECT_EQ(fakes.messageBoxes.requests[0].caption, "ERROR") << c.what;
+    }
+}
+
+// Rows selected by a click on their headers leave no focus cell; Ctrl+V pastes the copied rows
+// there, row by row from the first selected row's first data column.
+TEST_F(Grid, CtrlVPastesRowsOntoRowsSelectedByTheirHeaders) {
+    DeviceRect rect;
+    ASSERT_TRUE(grid.GetCellRect(2, 0, rect));
+    const DevicePoint header{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+    grid.OnLButtonDown(header, false, false);
+    grid.OnLButtonUp(header);
+    ASSERT_FALSE(grid.IsValid(grid.GetFocusCell()));
+    ASSERT_EQ(grid.GetSelectedCellRange(), CCellBlock(2, 1, 2, 4));
+    fakes.clipboard.text = "1\t2\t3\t4\r\n5\t6\t7\t8\r\n";
+    Key(VK_KEY_V, true);
+    EXPECT_EQ(grid.GetCellText(2, 1), "1");
+    EXPECT_EQ(grid.GetCellText(2, 4), "4");
+    EXPECT_EQ(grid.GetCellText(3, 1), "5");
+    EXPECT_EQ(grid.GetCellText(3, 4), "8");
+    EXPECT_EQ(grid.GetSelectedCellRange(), CCellBlock(2, 1, 3, 4));
+    EXPECT_TRUE(fakes.messageBoxes.requests.empty());
+
+    grid.SetSelectedRange(2, 1, 3, 4);
+    Key(VK_KEY_C, true);
+    EXPECT_EQ(fakes.clipboard.text, "1\t2\t3\t4\r\n5\t6\t7\t8");
+}
+
 // ---- The edit protocol
 
 TEST_F(Grid, EndingAnEditWithTheSameTextSendsNothingAndLeavesTheCellUnmodified) {

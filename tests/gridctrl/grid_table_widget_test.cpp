@@ -102,4 +102,31 @@ TEST_F(TableWidget, TheRightButtonMenuAddsARowAboveTheClickedRow) {
     EXPECT_EQ(grid->GetCellText(4, 0), "Point: 4");
 }
 
+// Rows copied from a spreadsheet go in as rows: a table that may grow gets the rows they need
+// and one empty row after them; a table of fixed size keeps its rows and says what was left.
+TEST_F(TableWidget, PastedRowsGrowTheTableAndAFixedTableSaysWhatWasLeftOut) {
+    fakes.clipboard.text = "1\t2\r\n3\t4\r\n5\t6\r\n7\t8\r\n9\t10\r\n";
+    grid->SetFocusCell(2, 1);
+    grid->SetSelectedRange(2, 1, 2, 1);
+    QTest::keyClick(widget.get(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(grid->GetRowCount(), 8);  // rows 2 to 6 hold the data, row 7 is empty
+    EXPECT_EQ(grid->GetCellText(2, 1), "1.00");
+    EXPECT_EQ(grid->GetCellText(6, 2), "10.00");
+    EXPECT_EQ(grid->GetCellText(7, 1), "");
+    EXPECT_EQ(grid->GetCellText(7, 0), "Point: 7");
+    EXPECT_TRUE(fakes.messageBoxes.requests.empty());
+
+    const std::vector<CGridColumnDescriptor> d = {
+        {}, {kDoubleColumn, false, "%.2f"}, {kDoubleColumn, false, "%.2f"}};
+    grid->SetupTable(3, 4, true, {"", "X", "Y"}, "Point", {}, d, 0, 60, -1, 10);
+    grid->SetFocusCell(2, 1);
+    grid->SetSelectedRange(2, 1, 2, 1);
+    QTest::keyClick(widget.get(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(grid->GetRowCount(), 4);
+    EXPECT_EQ(grid->GetCellText(3, 2), "4.00");
+    EXPECT_EQ(fakes.messageBoxes.Texts(),
+              std::vector<std::string>{
+                  "6 pasted values did not fit into the table and were left out."});
+}
+
 }  // namespace

@@ -57,7 +57,7 @@ TEST_F(Editing, TypingAfterAClickOnTheFocusCellReplacesItsText) {
     Type(Qt::Key_Escape);
 }
 
-TEST_F(Editing, EscapePutsTheOldTextBackAndEnterKeepsTheNew) {
+TEST_F(Editing, EscapePutsTheOldTextBackAndEnterKeepsTheNewAndMovesDown) {
     Type(Qt::Key_7);
     Type(Qt::Key_Escape);
     EXPECT_EQ(grid->GetCellText(2, 2), "12.5");
@@ -69,7 +69,13 @@ TEST_F(Editing, EscapePutsTheOldTextBackAndEnterKeepsTheNew) {
     EXPECT_EQ(Edit(), nullptr);
     EXPECT_EQ(grid->GetCellText(2, 2), "8");
     EXPECT_EQ(owner->Count(EndEdit), 1);
-    EXPECT_EQ(grid->GetFocusCell(), CCellID(2, 2));
+    EXPECT_EQ(grid->GetFocusCell(), CCellID(3, 2));
+    EXPECT_EQ(Edit(), nullptr);  // the next cell opens when typed into
+
+    Type(Qt::Key_9);
+    Type(Qt::Key_Return);
+    EXPECT_EQ(grid->GetCellText(3, 2), "9");
+    EXPECT_EQ(grid->GetFocusCell(), CCellID(4, 2));
 }
 
 TEST_F(Editing, TabStoresMovesRightWrapsAndOpensTheEditorThere) {
