@@ -177,9 +177,11 @@ void MainFrame::CreateStatusPanes() {
         statusBar()->addPermanentWidget(label);
         return label;
     };
-    paneX_ = pane("pane101", "X: ??????????.??");
-    paneY_ = pane("pane102", "Y: ??????????.??");
-    paneForce_ = pane("pane103", "Long. Force: ??????????.??");
+    // The X and Y panes hold the usual coordinates and grow for longer ones; the force pane
+    // shows only while it has a text. The message keeps the rest of the line.
+    paneX_ = pane("pane101", "X: -00000.00");
+    paneY_ = pane("pane102", "Y: -00000.00");
+    paneForce_ = pane("pane103", "Long. Force: -00000.00");
     SetCursorPosition(0, 0);
     SetLongForceText(false, {});
     // The prompt window lies over the first pane, in the status bar's font; it starts hidden.
@@ -318,6 +320,7 @@ void MainFrame::SetLongForceText(bool show, const std::string& text) {
     longForce_ = show;
     longForceText_ = show ? text : std::string();
     paneForce_->setText(QString::fromStdString(longForceText_));
+    paneForce_->setVisible(show);
 }
 
 void MainFrame::ShowPromptText(const std::string& text) {
@@ -340,7 +343,8 @@ void MainFrame::WheelToView(QWheelEvent* event) {
 }
 
 void MainFrame::UpdateTitle() {
-    setWindowTitle(QString::fromStdString(doc_.Title() + " - dravonet4"));
+    // "[*]" is where the window shows its unsaved changes.
+    setWindowTitle(QString::fromStdString(doc_.Title() + "[*] - dravonet4"));
     setWindowModified(doc_.IsModified());
 }
 

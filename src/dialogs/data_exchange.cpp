@@ -21,6 +21,20 @@ void DataExchange::Number(QLineEdit* edit, double& value) {
                          }});
 }
 
+void DataExchange::Number(QLineEdit* edit, double& value, int decimals) {
+    auto shown = std::make_shared<QString>();
+    bindings_.push_back({[edit, &value, decimals, shown] {
+                             *shown = DecimalText(value, decimals);
+                             edit->setText(*shown);
+                         },
+                         [edit, &value, shown] {
+                             if (edit->text() == *shown) return true;
+                             auto read = ReadNumber(edit);
+                             if (read) value = *read;
+                             return read.has_value();
+                         }});
+}
+
 void DataExchange::Integer(QLineEdit* edit, int& value) {
     bindings_.push_back({[edit, &value] { edit->setText(IntegerText(value)); },
                          [edit, &value] {

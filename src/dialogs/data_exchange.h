@@ -37,6 +37,9 @@ public:
     explicit DataExchange(QWidget* dialog = nullptr) : dialog_(dialog) {}
 
     void Number(QLineEdit* edit, double& value);
+    // A real shown with the decimals given (DecimalText). A text left as it was shown keeps the
+    // member as it was, so the rounding of the display never changes the data.
+    void Number(QLineEdit* edit, double& value, int decimals);
     void Integer(QLineEdit* edit, int& value);
     void Text(QLineEdit* edit, std::string& value);
     void Text(QPlainTextEdit* edit, std::string& value);

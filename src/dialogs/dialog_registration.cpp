@@ -29,6 +29,7 @@
 #include "dialogs/rescale_dialog.h"
 #include "dialogs/settings_sheet.h"
 #include "dialogs/text_dialogs.h"
+#include "dialogs/title_width.h"
 #include "dialogs/tool_option_dialogs.h"
 #include "dialogs/view_units_dialogs.h"
 #include "dialogs/window_bounds_dialog.h"
@@ -271,6 +272,7 @@ std::unique_ptr<Windows>& Registered() {
 }  // namespace
 
 void RegisterDialogWindows(QWidget* mainWindow) {
+    KeepDialogTitlesWhole();
     UnregisterDialogWindows();
     Registered() = std::make_unique<Windows>(mainWindow);
     Registered()->Register();

@@ -7,6 +7,7 @@
 #include <QStackedWidget>
 #include <QTabWidget>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -15,6 +16,15 @@
 namespace dialogs {
 
 QString IntegerText(int value) { return QString::number(value); }
+
+QString DecimalText(double value, int decimals) {
+    int d = std::clamp(decimals, 0, 15);
+    QString text = QString::number(value, 'f', d);
+    while (d < 15 && std::isfinite(value) && value != 0.0 &&
+           std::abs(text.toDouble() - value) > 0.01 * std::abs(value))
+        text = QString::number(value, 'f', ++d);
+    return text;
+}
 
 QString NumberText(double value) {
     char buffer[64];

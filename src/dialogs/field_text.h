@@ -17,6 +17,10 @@ QString IntegerText(int value);
 QString NumberText(double value);
 // The shortest text that reads back as the same value.
 QString FormatDoubleField(double value);
+// Fixed point with the decimals given (the preference decimals of the value's kind); a value
+// those decimals would hide or mostly round away (a tolerance of 0.00001 with none) gets the
+// decimals it needs, at most 15.
+QString DecimalText(double value, int decimals);
 
 std::optional<int> ParseInteger(const QString& text);
 std::optional<double> ParseNumber(const QString& text);

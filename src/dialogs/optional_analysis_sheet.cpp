@@ -207,11 +207,11 @@ CmSubcommandConvergence::CmSubcommandConvergence(s_OptionalDataType& r,
     layout->addStretch();
 
     dx_.Choice(forceKind, r.forceKind);
-    dx_.Number(force, r.forceImbalance);
+    dx_.Number(force, r.forceImbalance, Cpp_KlivenSettings::ForceDecimals());
     dx_.Number(trialF, r.trialF);
-    dx_.Number(sideForce, r.sideForceInclination);
+    dx_.Number(sideForce, r.sideForceInclination, Cpp_KlivenSettings::AngleDecimals());
     dx_.Integer(iterations, r.iterationLimit);
-    dx_.Number(moment, r.momentImbalance);
+    dx_.Number(moment, r.momentImbalance, Cpp_KlivenSettings::ForceDecimals());
     dx_.Choice(momentKind, r.momentKind);
     dx_.Choice(lambdaOption_, r.lambdaOption);
     dx_.Number(lambdaValue_, r.lambdaValue);

@@ -24,6 +24,8 @@
 #include <QToolBar>
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include <functional>
 
 namespace {
@@ -185,6 +187,40 @@ TEST_F(OptionalDataSheetTest, SolutionPageKeepsTheLimitAndAnUnofferedProcedure) 
     });
     EXPECT_EQ(Data().GetProcedure(), 2);
     EXPECT_NEAR(Data().GetCorpsSideForceInclination(), 12, 1e-12);
+}
+
+// The side-force inclination and the imbalance tolerances show the preference decimals (angle
+// and force); a tolerance the decimals would hide shows the digits it needs. A field left as
+// shown keeps the stored value exactly; a typed one is stored.
+TEST_F(OptionalDataSheetTest, ConvergenceFieldsShowThePreferenceDecimalsAndKeepTheStoredValues) {
+    const auto Imbalances = [this] {
+        int forceOption = 0, momentOption = 0;
+        double force = 0, moment = 0, weight = 0;
+        Data().GetImbalance(forceOption, force, momentOption, moment, weight);
+        return std::pair{force, moment};
+    };
+    Data().SetSideForceInclination(A::kDefaultSideForceInclination);
+    Data().SetForceImbalance(1, 1e-05);
+    Data().SetMomentImbalance(0, 250.4);
+    const double radians = Data().GetSideForceInclination();
+    Open([&](Sheet* s) {
+        QWidget* page = Page(s, "Iterations and Convergence");
+        EXPECT_EQ(Edit(page, "sideForceInclination")->text(), "17.19");
+        EXPECT_EQ(Edit(page, "forceImbalance")->text(), "0.00001");
+        EXPECT_EQ(Edit(page, "momentImbalance")->text(), "250");
+        Ok(s);
+    });
+    EXPECT_NEAR(Data().GetSideForceInclination(), radians, 1e-15);
+    EXPECT_EQ(Imbalances(), (std::pair{1e-05, 250.4}));
+    Open([&](Sheet* s) {
+        QWidget* page = Page(s, "Iterations and Convergence");
+        EXPECT_EQ(Edit(page, "momentImbalance")->text(), "250");
+        Type(page, "sideForceInclination", "20");
+        Type(page, "forceImbalance", "0.002");
+        Ok(s);
+    });
+    EXPECT_NEAR(Data().GetSideForceInclination(), 20 * std::acos(-1.0) / 180, 1e-12);
+    EXPECT_EQ(Imbalances(), (std::pair{0.002, 250.4}));
 }
 
 // Noncircular slices: a base length opens in the base-length edit, "nominal number of

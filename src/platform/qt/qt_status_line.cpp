@@ -10,12 +10,19 @@ QtStatusLine::QtStatusLine(QStatusBar* bar) : bar_(bar) {
     if (!bar_) return;
     message_ = new QLabel(bar_);
     message_->setObjectName("statusMessage");
+    // The message takes the room the panes leave and never pushes them off: a long text is cut
+    // at the pane, whole in the tool tip.
+    message_->setMinimumWidth(1);
+    message_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     bar_->addWidget(message_, 1);
 }
 
 void QtStatusLine::SetText(const std::string& text) {
     text_ = text;
-    if (bar_ && message_) message_->setText(ToQString(text));
+    if (bar_ && message_) {
+        message_->setText(ToQString(text));
+        message_->setToolTip(ToQString(text));
+    }
 }
 
 void QtStatusLine::SetPaneText(int pane, const std::string& text) {
