@@ -38,7 +38,8 @@ RadiiPage::RadiiPage(const s_RadiusCriteriaType& criteria, bool asPage, QWidget*
     editor.UpdateButtons(fields_);
     editor.DeleteSelected(fields_, fields_.tangentPoints);
     editor.FormatDefinition();
-    if (asPage_ && !criteria_.definitions.empty()) {
+    // The fields always belong to the highlighted criterion: the first one from the start.
+    if (!criteria_.definitions.empty()) {
         radius_->SetListSelection(0);
         OnSelectionChange();
     }
@@ -51,7 +52,9 @@ RadiiPage::RadiiPage(const s_RadiusCriteriaType& criteria, bool asPage, QWidget*
 
 void RadiiPage::OnNew() {
     if (!dx_.FromWidgets()) return;
-    radius_->Editor().AddCriterionLine(fields_);
+    RadiusDefinitionListBox& editor = radius_->Editor();
+    // The new line is the current criterion: the fields as they stand are its values.
+    if (editor.AddCriterionLine(fields_)) radius_->SetListSelection(editor.Current());
 }
 
 void RadiiPage::OnSelectionChange() {

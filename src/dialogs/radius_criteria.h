@@ -16,9 +16,10 @@ class RadiusGroup;
 class RadiiPage final : public QWidget {
     Q_OBJECT
 public:
-    // asPage: the sheet's page, which opens on its first criterion and takes the points of the
-    // selected criterion into the table when the tangent kind turns irregular. Otherwise
-    // nothing is selected at first and the table starts empty.
+    // Both open on the first criterion, highlighted and shown in the fields; after "New" the
+    // new line is highlighted. asPage: the sheet's page, which takes the points of the
+    // selected criterion into the table when the tangent kind turns irregular; otherwise the
+    // table starts empty.
     RadiiPage(const s_RadiusCriteriaType& criteria, bool asPage, QWidget* parent);
     const s_RadiusCriteriaType& Criteria() const { return criteria_; }
     RadiusGroup* Radius() const { return radius_; }

@@ -417,9 +417,10 @@ TEST_F(AnalysisInputWindowsTest, FixedGridSheetStoresNoUnfinishedCriterion) {
     EXPECT_EQ(list.GetNth(1)->GetGivenRadius(), 10);
 }
 
-// "Definitions for Varying Radii" opens with nothing selected; choosing another line stores
-// the shown one; "New" with none current appends; OK stores the current fields; "Delete" and
-// "Delete All" act as on the radii page.
+// "Definitions for Varying Radii" opens on its first criterion, highlighted and shown in the
+// fields; "New" highlights the new line, whose values the fields now are; choosing another
+// line stores the shown one; OK stores the current fields; "Delete" and "Delete All" act as
+// on the radii page.
 TEST_F(AnalysisInputWindowsTest, RadiusDefinitionsDialog) {
     Cpp_RadiusDefinitionList& list = Data().GetRadiusDefinitionList();
     for (double r : {10.0, 20.0, 30.0}) list.AddGivenRadius(r);
@@ -429,22 +430,29 @@ TEST_F(AnalysisInputWindowsTest, RadiusDefinitionsDialog) {
         [&](QDialog* d) {
             EXPECT_EQ(d->windowTitle(), "Definitions for Varying Radii");
             EXPECT_EQ(Lines(d).size(), 3);
-            EXPECT_EQ(SelectedLine(d), -1);
+            EXPECT_EQ(SelectedLine(d), 0);
             EXPECT_TRUE(Edit(d, "radius")->isEnabled());
-            EXPECT_EQ(Edit(d, "radius")->text(), "0");
+            EXPECT_EQ(Edit(d, "radius")->text(), "10");
+            Type(d, "radius", "5");
             Click(d, "new");
+            EXPECT_EQ(Lines(d).at(0), "Specified radius = 5.00");
             EXPECT_EQ(Lines(d).at(3), "Criterion number 4");
-            ClickLine(d, 0);  // stores 0 into the new criterion
-            EXPECT_EQ(Lines(d).at(3), "Specified radius = 0.00");
+            EXPECT_EQ(SelectedLine(d), 3);
+            Type(d, "radius", "40");
+            ClickLine(d, 0);  // stores 40 into the new criterion, shows the first one
+            EXPECT_EQ(Lines(d).at(3), "Specified radius = 40.00");
+            EXPECT_EQ(Edit(d, "radius")->text(), "5");
             Type(d, "radius", "11");
             ClickLine(d, 1);
             EXPECT_EQ(Lines(d).at(0), "Specified radius = 11.00");
+            EXPECT_EQ(Edit(d, "radius")->text(), "20");
             Type(d, "radius", "22");
             ClickLine(d, 2);
             Click(d, "delete");
             EXPECT_EQ(Lines(d).size(), 3);
-            EXPECT_EQ(Lines(d).at(2), "Specified radius = 0.00");
+            EXPECT_EQ(Lines(d).at(2), "Specified radius = 40.00");
             EXPECT_EQ(SelectedLine(d), 2);
+            EXPECT_EQ(Edit(d, "radius")->text(), "40");
             Type(d, "radius", "44");
             Press(d, QDialogButtonBox::Ok);
         },
