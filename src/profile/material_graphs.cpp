@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/unit_words.h"
 #include "platform/services.h"
 
 namespace {
@@ -107,7 +108,7 @@ void MaterialGraphs::Create(int code) {
     } else if (code == 7 && kept_) {
         rect = keptRect_;
     }
-    auto axis = [](const char* title) {
+    auto axis = [](const std::string& title) {
         GraphAxisInfo info;
         info.title = title;
         return info;
@@ -130,8 +131,10 @@ void MaterialGraphs::Create(int code) {
                             rect);
         window_->InitializeGraph(0, {0, true, true, sets, 2, "No nonlinear envelope"});
         window_->InitializeDataTable(0, {"Normal Stress", "Shear Stress", {2, 1, 2, 1}});
-        window_->InitializeAxis(0, GraphAxisId::Horizontal, axis("Normal Stress"));
-        window_->InitializeAxis(0, GraphAxisId::Vertical, axis("Shear Stress"));
+        window_->InitializeAxis(0, GraphAxisId::Horizontal,
+                                axis(WithUnit("Normal Stress", Quantity::Stress)));
+        window_->InitializeAxis(0, GraphAxisId::Vertical,
+                                axis(WithUnit("Shear Stress", Quantity::Stress)));
     }
     window_->InvalidateGraphs();
 }
@@ -141,7 +144,8 @@ void MaterialGraphs::UpdateNonlinear(const Rows& rows) {
     double lo = 0, hi = 0;
     bool any = false;
     Extent(rows, 1, lo, hi, any);
-    window_->InitializeAxis(0, GraphAxisId::Vertical, VerticalAxis("Shear Stress", lo, hi, 1.0));
+    window_->InitializeAxis(0, GraphAxisId::Vertical,
+                            VerticalAxis(WithUnit("Shear Stress", Quantity::Stress), lo, hi, 1.0));
     window_->InitializeGraphData(0, 0, "Envelope Points", Points(rows, 1));
     window_->SetGraphDataParameters(0, 0, Symbols(Rgb(128, 0, 0), Rgb(128, 0, 0)));
     window_->InvalidateGraphs();
@@ -155,7 +159,8 @@ void MaterialGraphs::UpdateTwoStage(const Rows& kcOne, const Rows& kcKf) {
     if (kcOne.empty()) Extent({{0.0, 0.0}}, 1, lo, hi, any);
     Extent(kcOne, 1, lo, hi, any);
     Extent(kcKf, 1, lo, hi, any);
-    window_->InitializeAxis(0, GraphAxisId::Vertical, VerticalAxis("Shear Stress", lo, hi, 1.0));
+    window_->InitializeAxis(0, GraphAxisId::Vertical,
+                            VerticalAxis(WithUnit("Shear Stress", Quantity::Stress), lo, hi, 1.0));
     int set = 0;
     for (const Rows* rows : {&kcOne, &kcKf}) {
         window_->InitializeGraphData(0, set, "Envelope Points", Points(*rows, 1));
@@ -174,7 +179,8 @@ void MaterialGraphs::UpdateAnisotropic(Rows rows) {
     double lo = 0, hi = 0;
     bool any = false;
     Extent(rows, 1, lo, hi, any);
-    window_->InitializeAxis(0, GraphAxisId::Vertical, VerticalAxis("Cohesion", lo, hi, 1.0));
+    window_->InitializeAxis(0, GraphAxisId::Vertical,
+                            VerticalAxis(WithUnit("Cohesion", Quantity::Stress), lo, hi, 1.0));
     any = false;
     Extent(rows, 2, lo, hi, any);
     window_->InitializeAxis(1, GraphAxisId::Vertical,

@@ -12,12 +12,15 @@
 #include "model/data_set_information.h"
 #include "model/data_sets.h"
 #include "platform/qt/modal_driver.h"
+#include "platform/qt/qt_graph_window.h"
+#include "platform/services.h"
 #include "profile/material_properties.h"
 #include "profile/profile_line.h"
 #include "resources/string_table_resource.h"
 #include "support/fake_services.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGuiApplication>
@@ -316,6 +319,72 @@ TEST_F(MaterialDialogTest, ANonlinearMaterialShowsItsGraphWhichTheCheckBoxHidesA
     });
     // The window goes with the dialog.
     EXPECT_EQ(fakes.graphWindow.Open(), nullptr);
+}
+
+}  // namespace
+
+namespace {
+
+// The strength graph window in the running program: it belongs to the material window, so it
+// stays above it and takes clicks; it stands beside it, clear of the envelope table; its axes
+// name their unit; and it is shown whenever "Display graph(s)" is ticked, also when the
+// material is shown again and when the window is opened again.
+TEST_F(MaterialDialogTest, TheStrengthGraphStandsBesideTheWindowAboveItWithUnitsOnItsAxes) {
+    platform::qt::QtGraphWindow graphs(&frame);
+    platform::Services().SetGraphWindow(&graphs);
+    auto& s = Materials().FindMaterial(1)->GetShearStrengthRecord(1);
+    s.SetStrengthOption(7);
+    s.SetNonlinearEnvelope({{0, 100}, {500, 400}});
+    Materials().Create(2)->Stage(1).SetUnitWeight(110.0);
+    const auto graphWindow = [] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->objectName() == "graphWindow" && w->isVisible()) return w;
+        return static_cast<QWidget*>(nullptr);
+    };
+    for (int opening = 0; opening < 2; ++opening) {
+        CtrlM([&](Dialog* d) {
+            QWidget* graph = nullptr;
+            QTRY_VERIFY((graph = graphWindow()) != nullptr);
+            EXPECT_EQ(graph->parentWidget(), d) << opening;
+            // Clear of the envelope table where the screen leaves room beside the window
+            // (the test screen may be too narrow for both).
+            QWidget* table = d->findChild<QWidget*>("firstStrengthTable");
+            ASSERT_NE(table, nullptr);
+            const QRect tableOnScreen(table->mapToGlobal(QPoint(0, 0)), table->size());
+            const QRect screen = d->screen()->availableGeometry();
+            if (d->frameGeometry().width() + 4 + graph->frameGeometry().width() <= screen.width())
+                EXPECT_FALSE(graph->frameGeometry().intersects(tableOnScreen)) << opening;
+            else
+                EXPECT_TRUE(screen.contains(graph->frameGeometry())) << opening;
+            auto* widget =
+                static_cast<platform::qt::GraphWidget*>(graph->findChild<QWidget*>("graphWidget"));
+            ASSERT_NE(widget, nullptr);
+            ASSERT_EQ(widget->Graphs().size(), 1u);
+            EXPECT_EQ(widget->Graphs()[0].axes[0].title, "Normal Stress (psf)");
+            EXPECT_EQ(widget->Graphs()[0].axes[1].title, "Shear Stress (psf)");
+
+            // Another material and back: the graph again.
+            auto* list = d->findChild<QListWidget*>("materialList");
+            ASSERT_NE(list, nullptr);
+            list->setCurrentRow(1);
+            QApplication::processEvents();
+            EXPECT_EQ(graphWindow(), nullptr);
+            list->setCurrentRow(0);
+            QTRY_VERIFY(graphWindow() != nullptr);
+            Ok(d);
+        });
+    }
+    platform::Services().SetGraphWindow(&fakes.graphWindow);
+}
+
+TEST(GraphTicks, TickValuesArePlainDecimalsWithTheDecimalsTheirStepNeeds) {
+    using platform::qt::GraphWidget;
+    EXPECT_EQ(GraphWidget::TickTexts(0, 500), (QStringList{"0", "125", "250", "375", "500"}));
+    EXPECT_EQ(GraphWidget::TickTexts(0, 40000),
+              (QStringList{"0", "10000", "20000", "30000", "40000"}));
+    EXPECT_EQ(GraphWidget::TickTexts(-0.5, 0.5),
+              (QStringList{"-0.50", "-0.25", "0.00", "0.25", "0.50"}));
+    EXPECT_EQ(GraphWidget::TickTexts(0, 1e7).back(), "10000000");
 }
 
 }  // namespace

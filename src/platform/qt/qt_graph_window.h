@@ -6,6 +6,7 @@
 #include "platform/graph_window.h"
 
 #include <QPointer>
+#include <QStringList>
 #include <QWidget>
 
 #include <map>
@@ -33,6 +34,9 @@ class GraphWidget final : public QWidget {
 public:
     explicit GraphWidget(QWidget* parent = nullptr);
     std::vector<GraphContent>& Graphs() { return graphs_; }
+    // The five tick values of an axis from minimum to maximum, in plain decimals (never
+    // scientific notation), with the decimals the step between them needs.
+    static QStringList TickTexts(double minimum, double maximum);
     const std::vector<GraphContent>& Graphs() const { return graphs_; }
 
 protected:
