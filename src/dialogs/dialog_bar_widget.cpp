@@ -1,5 +1,7 @@
 #include "dialogs/dialog_bar_widget.h"
 
+#include "dialogs/bar_unit_words.h"
+
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -63,11 +65,29 @@ DialogBarWidget::DialogBarWidget(CmDialogBar& bar, QWidget* parent) : QWidget(pa
         }
         w->installEventFilter(this);
         layout->addWidget(w);
+        if (c.kind == e_BarControlKind::Edit && c.id != 0 && BarUnitWord(bar_, c.id)) {
+            auto* unit = new QLabel(this);
+            unit->setObjectName(QString("c%1Unit").arg(c.id));
+            units_[c.id] = unit;
+            layout->addWidget(unit);
+        }
     }
     layout->addStretch(1);
     installEventFilter(this);
     bar_.Attach(this);
     bar_.OnInitDialog();
+    ShowUnitWords();
+}
+
+void DialogBarWidget::ShowUnitWords() {
+    for (const auto& [id, label] : units_)
+        label->setText(QString::fromStdString(BarUnitWord(bar_, id).value_or("")));
+}
+
+void DialogBarWidget::showEvent(QShowEvent* event) {
+    // The unit system may have changed while the bar was hidden.
+    ShowUnitWords();
+    QWidget::showEvent(event);
 }
 
 DialogBarWidget::~DialogBarWidget() { bar_.Attach(nullptr); }
@@ -97,6 +117,7 @@ void DialogBarWidget::SetText(int id, const std::string& text) {
         }
     } else if (auto* label = qobject_cast<QLabel*>(w)) {
         label->setText(t);
+        ShowUnitWords();  // a relabelled field may hold another quantity now
     } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
         button->setText(t);
     }

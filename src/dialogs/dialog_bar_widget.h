@@ -12,6 +12,8 @@
 #include <map>
 
 class QButtonGroup;
+class QLabel;
+class QShowEvent;
 class QWheelEvent;
 
 namespace dialogs {
@@ -49,11 +51,16 @@ signals:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
+    // The unit words after the edits of dimensioned values, as the bar gives them now.
+    void ShowUnitWords();
+
     CmDialogBar& bar_;
     std::map<int, QWidget*> controls_;
     std::map<int, QButtonGroup*> groups_;
+    std::map<int, QLabel*> units_;
 };
 
 }  // namespace dialogs

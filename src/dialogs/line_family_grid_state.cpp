@@ -71,7 +71,10 @@ void CmLineFamilyGridState::Initialize() {
         {}, DoubleColumn(coordinate), DoubleColumn(coordinate)};
     if (reinforcement) {
         const std::string force = FixedFormat(Cpp_KlivenSettings::ForceDecimals());
-        titles.insert(titles.end(), {"Long. Force", "Trans. Force"});
+        titles = {"Item", TitleWithUnit("X", Quantity::Length),
+                  TitleWithUnit("Y", Quantity::Length),
+                  TitleWithUnit("Long. Force", Quantity::ForcePerLength),
+                  TitleWithUnit("Trans. Force", Quantity::ForcePerLength)};
         columns.insert(columns.end(), {DoubleColumn(force), DoubleColumn(force)});
     }
     grid_.SetupTable(static_cast<int>(titles.size()), kInitialRows, false, titles, "Point", {},

@@ -56,7 +56,11 @@ DistributedLoadGridDialog::DistributedLoadGridDialog(const s_DistributedLoadTabl
     const std::string stress = FixedFormat(Cpp_KlivenSettings::StressDecimals());
     const int count = static_cast<int>(table_.points.size());
     grid_->SetupTable(5, 1 + std::max(20, count), false,
-                      {"Item", "X", "Y", "Normal Stress", "Shear Stress"}, "Point", {},
+                      {"Item", TitleWithUnit("X", Quantity::Length),
+                       TitleWithUnit("Y", Quantity::Length),
+                       TitleWithUnit("Normal Stress", Quantity::Stress),
+                       TitleWithUnit("Shear Stress", Quantity::Stress)},
+                      "Point", {},
                       {{},
                        DoubleColumn(coordinate),
                        DoubleColumn(coordinate),
@@ -148,8 +152,11 @@ LineLoadGridDialog::LineLoadGridDialog(const s_LineLoadTable& table, QWidget* pa
         std::max(Cpp_KlivenSettings::ForceDecimals(), Cpp_KlivenSettings::AngleDecimals()));
     const int count = static_cast<int>(table_.loads.size());
     grid_->SetupTable(6, 1 + std::max(15, count), false,
-                      {"Item", "X", "Y", "Horiz. Component\nor Magnitude",
-                       "Vert. Component\nor Inclination",
+                      {"Item", TitleWithUnit("X", Quantity::Length),
+                       TitleWithUnit("Y", Quantity::Length),
+                       TitleWithUnit("Horiz. Component\nor Magnitude", Quantity::ForcePerLength),
+                       "Vert. Component\nor Inclination\n(" +
+                           UnitName(Quantity::ForcePerLength) + " or degrees)",
                        "                   Option                   "},
                       "Load", gridctrl::CGridComboColumn(5, kLoadOptions),
                       {{},

@@ -1,5 +1,7 @@
 #include "dialogs/material_dialog.h"
 
+#include "core/unit_words.h"
+
 #include "dialogs/dialog_title.h"
 #include "gridctrl/grid_ctrl_kdx.h"
 #include "gridctrl/grid_ctrl_widget.h"
@@ -29,6 +31,13 @@ constexpr std::array<Id, 3> kTables = {MaterialDialogState::UnitWeightTable,
                                        MaterialDialogState::SecondStrengthTable};
 
 QString Q(const std::string& text) { return QString::fromStdString(text); }
+
+// The unit word after a field.
+QLabel* UnitLabel(QWidget* parent, const QString& name) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    return label;
+}
 
 }  // namespace
 
@@ -113,11 +122,13 @@ void MaterialPropertiesDialog::Build() {
     unitWeight_->setObjectName("unitWeight");
     variable_ = new QCheckBox("Variable unit weight", weight);
     variable_->setObjectName("variableUnitWeight");
+    unitWeightUnit_ = UnitLabel(weight, "unitWeightUnit");
     weightLayout->addWidget(unitWeightLabel_, 0, 0);
     weightLayout->addWidget(unitWeight_, 0, 1);
-    weightLayout->addWidget(variable_, 0, 2);
+    weightLayout->addWidget(unitWeightUnit_, 0, 2);
+    weightLayout->addWidget(variable_, 0, 3);
     tables_[MaterialDialogState::UnitWeightTable] = makeTable("unitWeightTable");
-    weightLayout->addWidget(tables_[MaterialDialogState::UnitWeightTable], 1, 0, 1, 3);
+    weightLayout->addWidget(tables_[MaterialDialogState::UnitWeightTable], 1, 0, 1, 4);
     left->addWidget(weight);
 
     auto* strengthGroup = new QGroupBox("Shear Strength", this);
@@ -134,7 +145,11 @@ void MaterialPropertiesDialog::Build() {
         strengthLabels_[i] = new QLabel(defaultLabels[i], strengthGroup);
         strengthEdits_[i] = new QLineEdit(strengthGroup);
         strengthEdits_[i]->setObjectName(QString("strength%1").arg(i + 1));
-        optionRow->addRow(strengthLabels_[i], strengthEdits_[i]);
+        strengthUnits_[i] = UnitLabel(strengthGroup, QString("strength%1Unit").arg(i + 1));
+        auto* field = new QHBoxLayout;
+        field->addWidget(strengthEdits_[i], 1);
+        field->addWidget(strengthUnits_[i]);
+        optionRow->addRow(strengthLabels_[i], field);
     }
     strengthLayout->addLayout(optionRow);
     auto* tableRow = new QHBoxLayout;
@@ -159,7 +174,11 @@ void MaterialPropertiesDialog::Build() {
     valueLabel_ = new QLabel("PWP Double:", pressureGroup);
     value_ = new QLineEdit(pressureGroup);
     value_->setObjectName("porePressureValue");
-    pressureLayout->addRow(valueLabel_, value_);
+    valueUnit_ = UnitLabel(pressureGroup, "porePressureValueUnit");
+    auto* valueField = new QHBoxLayout;
+    valueField->addWidget(value_, 1);
+    valueField->addWidget(valueUnit_);
+    pressureLayout->addRow(valueLabel_, valueField);
     lineLabel_ = new QLabel("U Long:", pressureGroup);
     line_ = new QLineEdit(pressureGroup);
     line_->setObjectName("piezometricLine");
@@ -303,7 +322,12 @@ void MaterialPropertiesDialog::Push() {
         strengthEdits_[i]->setVisible(c.strengthShown[i]);
         strengthEdits_[i]->setEnabled(c.strengthShown[i]);
         strengthLabels_[i]->setVisible(c.strengthShown[i]);
+        strengthUnits_[i]->setText(Q(c.strengthUnits[i]));
+        strengthUnits_[i]->setVisible(c.strengthShown[i]);
     }
+    unitWeightUnit_->setText(Q(UnitName(Quantity::UnitWeight)));
+    valueUnit_->setText(Q(c.valueUnit));
+    valueUnit_->setVisible(c.valueShown);
     displayGraphs_->setEnabled(c.displayGraphsEnabled);
     porePressure_->setEnabled(c.porePressureEnabled);
     valueLabel_->setText(Q(c.valueLabel));

@@ -77,13 +77,16 @@ private:
     QLineEdit* description_ = nullptr;
     QLineEdit* unitWeight_ = nullptr;
     QLabel* unitWeightLabel_ = nullptr;
+    QLabel* unitWeightUnit_ = nullptr;
     QCheckBox* variable_ = nullptr;
     QComboBox* strength_ = nullptr;
     std::array<QLabel*, 4> strengthLabels_{};
+    std::array<QLabel*, 4> strengthUnits_{};
     std::array<QLineEdit*, 4> strengthEdits_{};
     QCheckBox* displayGraphs_ = nullptr;
     QComboBox* porePressure_ = nullptr;
     QLabel* valueLabel_ = nullptr;
+    QLabel* valueUnit_ = nullptr;
     QLineEdit* value_ = nullptr;
     QLabel* lineLabel_ = nullptr;
     QLineEdit* line_ = nullptr;

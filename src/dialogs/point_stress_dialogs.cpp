@@ -1,5 +1,7 @@
 #include "dialogs/point_stress_dialogs.h"
 
+#include "core/unit_words.h"
+
 #include "core/preferences.h"
 
 #include <QCheckBox>
@@ -14,6 +16,8 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
+
+#include <optional>
 
 namespace dialogs {
 
@@ -50,8 +54,17 @@ PointStressDialog::PointStressDialog(Kind kind, const Cpp_Kliven4DataSet& dataSe
     auto* pointLayout = new QFormLayout(point);
     xEdit_ = NamedEdit(point, "x");
     auto* yEdit = NamedEdit(point, "y");
-    pointLayout->addRow("X:", xEdit_);
-    pointLayout->addRow("Y:", yEdit);
+    // Coordinates and results with the unit words of the current unit system.
+    auto withUnit = [](QWidget* parent, QWidget* field, const char* name, Quantity quantity) {
+        auto* row = new QHBoxLayout;
+        row->addWidget(field, 1);
+        auto* unit = new QLabel(QString::fromStdString(UnitName(quantity)), parent);
+        unit->setObjectName(QString(name) + "Unit");
+        row->addWidget(unit);
+        return row;
+    };
+    pointLayout->addRow("X:", withUnit(point, xEdit_, "x", Quantity::Length));
+    pointLayout->addRow("Y:", withUnit(point, yEdit, "y", Quantity::Length));
     layout->addWidget(point);
     dx_.Number(xEdit_, x_);
     dx_.Number(yEdit, y_);
@@ -97,20 +110,27 @@ PointStressDialog::PointStressDialog(Kind kind, const Cpp_Kliven4DataSet& dataSe
 
     auto* results = new QGroupBox("Results", this);
     auto* resultsLayout = new QVBoxLayout(results);
-    auto addResult = [&](const char* name, const std::string& text) {
+    auto addResult = [&](const char* name, const std::string& text,
+                         std::optional<Quantity> quantity) {
         auto* label = new QLabel(QString::fromStdString(text), results);
         label->setObjectName(name);
         label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        resultsLayout->addWidget(label);
+        if (quantity) {
+            resultsLayout->addLayout(withUnit(results, label, name, *quantity));
+        } else {
+            resultsLayout->addWidget(label);
+        }
         return label;
     };
-    if (kind == EffectiveStress) depth_ = addResult("depthText", start.depth);
-    if (kind != PoreWater) overburden_ = addResult("overburdenText", start.overburden);
-    if (pore) pore_ = addResult("poreText", start.pore);
-    if (kind == EffectiveStress) effective_ = addResult("effectiveText", start.effective);
+    if (kind == EffectiveStress) depth_ = addResult("depthText", start.depth, Quantity::Length);
+    if (kind != PoreWater)
+        overburden_ = addResult("overburdenText", start.overburden, Quantity::Stress);
+    if (pore) pore_ = addResult("poreText", start.pore, Quantity::Stress);
+    if (kind == EffectiveStress)
+        effective_ = addResult("effectiveText", start.effective, Quantity::Stress);
     if (pore) {
         resultsLayout->addWidget(new QLabel("Pore pressure information:", results));
-        information_ = addResult("information", "");
+        information_ = addResult("information", "", std::nullopt);
         information_->setWordWrap(true);
         information_->setMinimumHeight(2 * information_->fontMetrics().lineSpacing());
     }

@@ -23,6 +23,10 @@ std::string FixedFormat(int decimals) {
 
 std::string CoordinateFormat() { return FixedFormat(Cpp_KlivenSettings::CoordinateDecimals()); }
 
+std::string TitleWithUnit(const std::string& title, Quantity quantity) {
+    return title + "\n(" + UnitName(quantity) + ")";
+}
+
 gridctrl::CGridColumnDescriptor DoubleColumn(const std::string& format, bool blankIsZero) {
     return {gridctrl::kDoubleColumn, blankIsZero, format};
 }

@@ -2,6 +2,7 @@
 // What the table dialogs share: the grid widget that shows a data-entry table and the number
 // formats of its columns.
 
+#include "core/unit_words.h"
 #include "gridctrl/grid_ctrl_kdx.h"
 #include "gridctrl/grid_ctrl_widget.h"
 
@@ -18,6 +19,9 @@ gridctrl::GridCtrlWidget* MakeTableWidget(QWidget* parent, gridctrl::CGridCtrlKD
 std::string FixedFormat(int decimals);
 // The coordinate format of the tables: fixed point with the preference's coordinate decimals.
 std::string CoordinateFormat();
+
+// A column title with the current unit word on a line of its own under it.
+std::string TitleWithUnit(const std::string& title, Quantity quantity);
 
 // A floating-point column written with the format, blanks refused or read as zero.
 gridctrl::CGridColumnDescriptor DoubleColumn(const std::string& format, bool blankIsZero = false);

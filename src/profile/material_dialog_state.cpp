@@ -1,5 +1,7 @@
 #include "profile/material_dialog_state.h"
 
+#include "core/unit_words.h"
+
 #include <algorithm>
 #include <cctype>
 #include <charconv>
@@ -308,6 +310,21 @@ std::array<std::string, 4> MaterialDialogState::StrengthFieldLabels(int code) {
     }
 }
 
+std::array<std::string, 4> MaterialDialogState::StrengthFieldUnits(int code) {
+    const std::string stress = UnitName(Quantity::Stress);
+    // A strength that grows with depth: stress per length, the dimension of a unit weight.
+    const std::string rate = UnitName(Quantity::UnitWeight);
+    switch (code) {
+    case 1: return {stress, "degrees", "", ""};
+    case 2: return {stress, rate, "", ""};
+    case 3: return {UnitName(Quantity::Length), stress, rate, ""};
+    case 4: return {"", stress, stress, stress};
+    case 9: return {stress, stress, "", ""};
+    case 11: return {stress, "degrees", stress, "degrees"};
+    default: return {"", "", "", ""};
+    }
+}
+
 // ---- events
 
 void MaterialDialogState::StrengthOptionChanged() {
@@ -315,6 +332,7 @@ void MaterialDialogState::StrengthOptionChanged() {
     // A kept option has no fields of its own: the fields are hidden while it is shown.
     const bool kept = fields_.strengthIndex < 0 && keptStrength_;
     controls_.strengthLabels = kept ? std::array<std::string, 4>{} : StrengthFieldLabels(code);
+    controls_.strengthUnits = kept ? std::array<std::string, 4>{} : StrengthFieldUnits(code);
     for (int i = 0; i < 4; ++i) controls_.strengthShown[i] = !controls_.strengthLabels[i].empty();
     const bool first = !kept && (code == 5 || code == 7 || code == 12);
     const bool second = !kept && code == 12;
@@ -346,11 +364,13 @@ void MaterialDialogState::PorePressureOptionChanged() {
     case 1:
         c.valueShown = true;
         c.valueLabel = "Pore water pressure:";
+        c.valueUnit = UnitName(Quantity::Stress);
         c.negativeShown = c.negativeEnabled = false;
         break;
     case 2:
         c.valueShown = true;
         c.valueLabel = "Pore water pressure coefficient (r-sub-u):";
+        c.valueUnit.clear();
         c.negativeShown = c.negativeEnabled = false;
         break;
     case 3:

@@ -78,6 +78,8 @@ public:
     // Which controls are shown and enabled, and the texts of the rewritten labels.
     struct s_Controls {
         std::array<std::string, 4> strengthLabels{};
+        // The unit word after each strength field (empty for a ratio).
+        std::array<std::string, 4> strengthUnits{};
         std::array<bool, 4> strengthShown{};
         bool displayGraphsEnabled = false;
         bool porePressureEnabled = true;
@@ -85,6 +87,7 @@ public:
         bool negativeEnabled = false;
         bool valueShown = false;
         std::string valueLabel;
+        std::string valueUnit;
         bool lineShown = false;
         std::string lineLabel;
         bool unitWeightEnabled = true;
@@ -129,6 +132,8 @@ public:
     int SelectedStrengthOption() const;
     // The labels of the four strength fields of an option ("" for a hidden field).
     static std::array<std::string, 4> StrengthFieldLabels(int code);
+    // The units of those fields in the current unit system.
+    static std::array<std::string, 4> StrengthFieldUnits(int code);
     // The strength name shown while a kept option has no combo entry ("" when none is kept).
     std::string KeptStrengthText() const;
     std::string KeptPorePressureText() const;

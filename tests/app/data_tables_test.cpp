@@ -153,7 +153,8 @@ TEST_F(DataTables, DistributedLoadTableTakesThePointsAndMarksTheDocumentModified
     });
     EXPECT_EQ(caption, "Distributed Loads - Stage 1");
     EXPECT_EQ(titles,
-              (std::vector<std::string>{"Item", "X", "Y", "Normal Stress", "Shear Stress"}));
+              (std::vector<std::string>{"Item", "X\n(ft.)", "Y\n(ft.)", "Normal Stress\n(psf)",
+                                        "Shear Stress\n(psf)"}));
     EXPECT_EQ(header, "Point: 5");
     EXPECT_EQ(rows, 21);
     const std::vector<s_DistributedLoadPoint> points = DataSet().DistributedLoads(1)->GetPoints();
@@ -278,8 +279,9 @@ TEST_F(DataTables, LineLoadTableNumbersTheLoadsInTableOrderAndConvertsNothing) {
         Ok(d);
     });
     EXPECT_EQ(caption, "Line Load Data - Stage 1");
-    EXPECT_EQ(titles, (std::vector<std::string>{"Item", "X", "Y", "Horiz. Component\nor Magnitude",
-                                                "Vert. Component\nor Inclination",
+    EXPECT_EQ(titles, (std::vector<std::string>{"Item", "X\n(ft.)", "Y\n(ft.)",
+                                                "Horiz. Component\nor Magnitude\n(lbs/ft)",
+                                                "Vert. Component\nor Inclination\n(lbs/ft or degrees)",
                                                 "                   Option                   "}));
     EXPECT_EQ(header, "Load: 1");
     EXPECT_EQ(option, "Components");

@@ -4,6 +4,7 @@
 #include "app/main_frame.h"
 #include "core/command_ids.h"
 #include "core/text_files.h"
+#include "core/units.h"
 #include "dialogs/dialog_registration.h"
 #include "dialogs/material_dialog.h"
 #include "gridctrl/grid_ctrl_kdx.h"
@@ -375,6 +376,26 @@ TEST_F(MaterialDialogTest, TheStrengthGraphStandsBesideTheWindowAboveItWithUnits
         });
     }
     platform::Services().SetGraphWindow(&fakes.graphWindow);
+}
+
+// Beside each dimensioned field stands the unit of the current unit system: in SI a unit
+// weight is in N/cu.m., so 19000 and not 19 is what a soil of 19 kN/cu.m. needs.
+TEST_F(MaterialDialogTest, DimensionedFieldsShowTheUnitOfTheUnitSystem) {
+    const struct {
+        int system;
+        const char* unitWeight;
+        const char* cohesion;
+    } cases[] = {{UnitSystemEnglish, "lb/cu.ft.", "psf"}, {UnitSystemSI, "N/cu.m.", "Pa"}};
+    for (const auto& c : cases) {
+        SetUnitSystem(c.system);
+        CtrlM([&](Dialog* d) {
+            EXPECT_EQ(Find<QLabel>(d, "unitWeightUnit")->text(), c.unitWeight);
+            EXPECT_EQ(Find<QLabel>(d, "strength1Unit")->text(), c.cohesion);
+            EXPECT_EQ(Find<QLabel>(d, "strength2Unit")->text(), "degrees");
+            EXPECT_FALSE(Find<QLabel>(d, "strength3Unit")->isVisible());
+        });
+    }
+    ResetUnits();
 }
 
 TEST(GraphTicks, TickValuesArePlainDecimalsWithTheDecimalsTheirStepNeeds) {

@@ -1,4 +1,5 @@
 #include "core/units.h"
+#include "core/unit_words.h"
 
 #include <gtest/gtest.h>
 
@@ -104,6 +105,37 @@ TEST_F(Units, LengthWordsFollowTheUnitSystem) {
     EXPECT_EQ(CurrentLengthUnitWord(), "meters");
     EXPECT_FALSE(SetOtherUnits(5, 0));
     EXPECT_FALSE(SetOtherUnits(0, -1));
+}
+
+// The unit names shown beside dimensioned values follow the unit system: SI is newtons and
+// metres, so a unit weight reads "N/cu.m." and the user sees 19000, not 19, is meant.
+TEST_F(Units, UnitNamesOfEachQuantityFollowTheUnitSystem) {
+    ASSERT_TRUE(SetOtherUnits(LengthMeters, ForceKilonewtons));
+    const struct {
+        int system;
+        Quantity quantity;
+        const char* name;
+    } cases[] = {
+        {1, Quantity::Length, "ft."},         {1, Quantity::Force, "lb."},
+        {1, Quantity::Stress, "psf"},         {1, Quantity::UnitWeight, "lb/cu.ft."},
+        {1, Quantity::ForcePerLength, "lbs/ft"},
+        {2, Quantity::Length, "m."},          {2, Quantity::Force, "N."},
+        {2, Quantity::Stress, "Pa"},          {2, Quantity::UnitWeight, "N/cu.m."},
+        {2, Quantity::ForcePerLength, "N/m"},
+        {3, Quantity::Stress, "kPa"},         {3, Quantity::UnitWeight, "kN/cu.m."},
+        {3, Quantity::ForcePerLength, "kN/m"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(UnitName(c.quantity, c.system), c.name) << c.system;
+        SetUnitSystem(c.system);
+        EXPECT_EQ(UnitName(c.quantity), c.name) << c.system;
+    }
+    // A pair of other units without a stress unit.
+    ASSERT_TRUE(SetOtherUnits(LengthMillimeters, ForceNewtons));
+    EXPECT_EQ(UnitName(Quantity::Stress, 3), "??");
+    EXPECT_EQ(UnitName(Quantity::ForcePerLength, 3), "N/mm");
+    SetUnitSystem(2);
+    EXPECT_EQ(WithUnit("Normal Stress", Quantity::Stress), "Normal Stress (Pa)");
 }
 
 TEST_F(Units, TheUnitsCommandLineOfEachSystem) {

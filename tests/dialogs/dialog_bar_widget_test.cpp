@@ -5,9 +5,12 @@
 #include "editing/line_entry_bars.h"
 #include "editing/load_bars.h"
 #include "editing/nail_geogrid_bars.h"
+#include "core/units.h"
 #include "support/fake_services.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -141,6 +144,55 @@ TEST(DialogBarWidget, TheNailBarKeepsTheWheel) {
     QCoreApplication::sendEvent(Child(window, 1960), &event);
     EXPECT_EQ(toView.count(), 0);
     EXPECT_EQ(edit.count(), 0);
+}
+
+}  // namespace
+
+namespace {
+
+QString UnitWord(QWidget& w, int id) {
+    auto* label = w.findChild<QLabel*>(QString("c%1Unit").arg(id));
+    return label ? label->text() : QString("(none)");
+}
+
+// The load and reinforcement bars name the unit of each dimensioned field in the current unit
+// system; the line-load bar's second field is an angle while it holds the inclination.
+TEST(DialogBarWidget, LoadAndReinforcementFieldsShowTheirUnitWords) {
+    testsupport::FakeServices fakes;
+    ResetUnits();
+    {
+        CmDialogBarDistributedLoad bar;
+        dialogs::DialogBarWidget window(bar, nullptr);
+        using B = CmDialogBarDistributedLoad;
+        EXPECT_EQ(UnitWord(window, B::IdX), "ft.");
+        EXPECT_EQ(UnitWord(window, B::IdNormal), "psf");
+        EXPECT_EQ(UnitWord(window, B::IdShear), "psf");
+        EXPECT_EQ(UnitWord(window, B::IdLineNumber), "(none)");
+        SetUnitSystem(UnitSystemSI);
+        window.show();  // shown again after the unit system changed
+        EXPECT_EQ(UnitWord(window, B::IdY), "m.");
+        EXPECT_EQ(UnitWord(window, B::IdNormal), "Pa");
+    }
+    {
+        CmDialogBarLineLoadTool bar;
+        dialogs::DialogBarWidget window(bar, nullptr);
+        using B = CmDialogBarLineLoadTool;
+        EXPECT_EQ(UnitWord(window, B::IdFirst), "N/m");
+        EXPECT_EQ(UnitWord(window, B::IdSecond), "N/m");
+        QTest::mouseClick(Child<QAbstractButton>(window, B::IdResultant), Qt::LeftButton);
+        EXPECT_EQ(Child<QLabel>(window, B::IdSecondLabel)->text(), "Inclination:");
+        EXPECT_EQ(UnitWord(window, B::IdFirst), "N/m");
+        EXPECT_EQ(UnitWord(window, B::IdSecond), "degrees");
+    }
+    {
+        CmDialogBarReinforcementTool bar;
+        dialogs::DialogBarWidget window(bar, nullptr);
+        using B = CmDialogBarReinforcementTool;
+        EXPECT_EQ(UnitWord(window, B::IdLongForce), "N/m");
+        EXPECT_EQ(UnitWord(window, B::IdTransForce), "N/m");
+        EXPECT_EQ(UnitWord(window, B::IdNumber), "(none)");
+    }
+    ResetUnits();
 }
 
 }  // namespace
