@@ -440,7 +440,8 @@ void MainFrame::OnToolBarMouseWheel(int delta) {
 void MainFrame::InitialUpdate() {
     doc_.OnNewDocument();
     ResetToStageOne();
-    RegisterHelpFiles("Dravonet Help.chm", "KLIVEN4 Error Help.chm");
+    // The help pages are built into the program.
+    SetHelpFileNames({}, ":/help/index.html", ":/help/check.html");
     LoadPreferences();
     InitializeView(view_->ViewWindow());
     palette_->RefreshFromDataSet();
