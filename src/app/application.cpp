@@ -29,6 +29,7 @@
 #include "platform/qt/qt_keyboard.h"
 #include "platform/qt/qt_message_boxes.h"
 #include "platform/qt/qt_printing.h"
+#include "platform/qt/qt_progress.h"
 #include "platform/qt/qt_status_line.h"
 #include "platform/services.h"
 #include "resources/string_table_resource.h"
@@ -127,6 +128,7 @@ Application::Application(const std::vector<std::string>& arguments) {
     s.SetGraphWindow(&p.graphWindow);
     s.SetPrinting(&p.printing);
     s.SetKeyboard(&p.keyboard);
+    s.SetProgress(&p.frame->Progress());
     dialogs::RegisterDialogWindows(p.frame.get());
     SetMainWindowExists(true);
     RegisterSubsystems();

@@ -25,6 +25,7 @@
 #include "graphics/views.h"
 #include "model/data_set.h"
 #include "model/data_sets.h"
+#include "platform/qt/qt_progress.h"
 #include "platform/services.h"
 
 #include <QAction>
@@ -118,6 +119,8 @@ void MainFrame::PlacePaletteBar() {
 }
 
 MainFrame::~MainFrame() {
+    if (&platform::Services().Progress() == progress_.get())
+        platform::Services().SetProgress(nullptr);
     SetToolBarWindowSink(nullptr);
     SetPromptBarSink(nullptr);
     for (auto*& window : barWindows_) {
@@ -190,6 +193,8 @@ void MainFrame::CreateStatusPanes() {
     prompt_->SetText("My very, very, very, very, long text string.  My even very, very, very, "
                      "very, very, very, very, very, very, very, very, very, longer text string.");
     prompt_->hide();
+    // So does the progress control, shown only while a long task runs.
+    progress_ = std::make_unique<platform::qt::QtProgress>(statusBar());
     statusBar()->installEventFilter(this);
     SetPromptBarSink([this](const std::string& text, bool shown) {
         if (shown)
@@ -203,6 +208,7 @@ void MainFrame::PlacePromptWindow() {
     // Pane 0 ends where the first permanent pane begins.
     const int right = paneX_->isVisible() ? paneX_->geometry().left() - 2 : statusBar()->width();
     prompt_->setGeometry(0, 0, std::max(0, right), statusBar()->height());
+    progress_->Place(prompt_->geometry());
 }
 
 bool MainFrame::eventFilter(QObject* watched, QEvent* event) {

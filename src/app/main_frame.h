@@ -28,6 +28,9 @@ class QDockWidget;
 class QLabel;
 class QWheelEvent;
 
+namespace platform::qt {
+class QtProgress;
+}  // namespace platform::qt
 namespace dialogs {
 class CmStatusText;
 class DialogBarWidget;
@@ -96,6 +99,8 @@ public:
     void ShowPromptText(const std::string& text);
     void SetPromptText(const std::string&) {}
     dialogs::CmStatusText* PromptWindow() const { return prompt_; }
+    // The progress control over the first status pane (hidden while no long task runs).
+    platform::qt::QtProgress& Progress() { return *progress_; }
     void NotAvailable(const std::string& what);
 
     // Documents.
@@ -156,6 +161,7 @@ private:
     QToolBar* toolBar_ = nullptr;
     CPreprocessorPaletteBarDisplay* palette_ = nullptr;
     dialogs::CmStatusText* prompt_ = nullptr;
+    std::unique_ptr<platform::qt::QtProgress> progress_;
     QLabel* paneX_ = nullptr;
     QLabel* paneY_ = nullptr;
     QLabel* paneForce_ = nullptr;

@@ -138,6 +138,16 @@ public:
     bool AltDown() const override { return false; }
 };
 
+// Nothing is shown and nothing asks to stop.
+class NoProgress final : public ProgressService {
+public:
+    void Begin(const std::string&, std::int64_t) override {}
+    void Step(std::int64_t) override {}
+    void End() override {}
+    bool CancelRequested() const override { return false; }
+    bool IsActive() const override { return false; }
+};
+
 SilentMessageBoxes silentMessageBoxes;
 SilentFileDialogs silentFileDialogs;
 MemoryProfile memoryProfile;
@@ -150,6 +160,7 @@ NoDataErrors noDataErrors;
 NoGraphWindow noGraphWindow;
 NoPrinting noPrinting;
 NoKeyboard noKeyboard;
+NoProgress noProgress;
 
 }  // namespace
 
@@ -177,6 +188,7 @@ GraphWindowService& ServiceRegistry::GraphWindow() {
 }
 PrintService& ServiceRegistry::Printing() { return printing_ ? *printing_ : noPrinting; }
 KeyboardService& ServiceRegistry::Keyboard() { return keyboard_ ? *keyboard_ : noKeyboard; }
+ProgressService& ServiceRegistry::Progress() { return progress_ ? *progress_ : noProgress; }
 
 void ServiceRegistry::Reset() {
     *this = ServiceRegistry{};

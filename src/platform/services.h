@@ -15,6 +15,7 @@
 #include "platform/printing.h"
 #include "platform/process.h"
 #include "platform/profile.h"
+#include "platform/progress.h"
 #include "platform/status_line.h"
 
 namespace platform {
@@ -33,6 +34,7 @@ public:
     GraphWindowService& GraphWindow();
     PrintService& Printing();
     KeyboardService& Keyboard();
+    ProgressService& Progress();
 
     // The registry does not own what is registered; pass nullptr to return to the stand-in.
     void SetMessageBoxes(MessageBoxService* s) { messageBoxes_ = s; }
@@ -47,6 +49,7 @@ public:
     void SetGraphWindow(GraphWindowService* s) { graphWindow_ = s; }
     void SetPrinting(PrintService* s) { printing_ = s; }
     void SetKeyboard(KeyboardService* s) { keyboard_ = s; }
+    void SetProgress(ProgressService* s) { progress_ = s; }
 
     // Back to the stand-ins for every service (tests call this between cases).
     void Reset();
@@ -64,6 +67,7 @@ private:
     GraphWindowService* graphWindow_ = nullptr;
     PrintService* printing_ = nullptr;
     KeyboardService* keyboard_ = nullptr;
+    ProgressService* progress_ = nullptr;
 };
 
 ServiceRegistry& Services();

@@ -9,6 +9,7 @@
 #include "app/palette_bar.h"
 #include "core/file_io.h"
 #include "model/data_sets.h"
+#include "platform/qt/qt_progress.h"
 #include "platform/services.h"
 #include "support/fake_services.h"
 #include "support/test_support.h"
@@ -62,6 +63,12 @@ TEST(StartUp, TheFrameShowsItsBarsAndDrawsTheExample) {
         for (int bar = 0; bar < app::BarEditingMain; ++bar)
             EXPECT_FALSE(frame.DialogBar(bar)->isVisible()) << bar;
         EXPECT_TRUE(frame.findChild<QWidget*>("pane101") != nullptr);
+        // The progress control lies hidden over the first pane; long tasks reach it.
+        auto* progress = frame.statusBar()->findChild<QProgressBar*>("progressControl");
+        ASSERT_NE(progress, nullptr);
+        EXPECT_FALSE(progress->isVisible());
+        EXPECT_EQ(&platform::Services().Progress(),
+                  static_cast<platform::ProgressService*>(&frame.Progress()));
 
         const std::filesystem::path example = config.Path() / "embankment.preinput-kliven";
         std::filesystem::copy_file(testsupport::ExamplesDir() / "embankment.preinput-kliven",

@@ -29,4 +29,26 @@ TEST(ServiceRegistry, ProfileNumbersAreStrictDecimalsAndEmptyKeysKeepTheDefault)
     EXPECT_EQ(profile.GetDouble("CONSTANTS", "Water"), 62.4);
 }
 
+TEST(ServiceRegistry, ProgressStandInShowsNothingAndIsNeverCancelled) {
+    auto& progress = platform::Services().Progress();
+    progress.Begin("Reading", 10);
+    progress.Step(5);
+    EXPECT_FALSE(progress.IsActive());
+    EXPECT_FALSE(progress.CancelRequested());
+    progress.End();
+}
+
+TEST(ProgressPercent, IsTheWholePercentageOfStepsDoneClampedToTheTask) {
+    struct Case {
+        std::int64_t done, total;
+        int percent;
+    };
+    const Case cases[] = {{0, 10, 0},    {1, 3, 33},    {2, 3, 66},
+                          {10, 10, 100}, {11, 10, 100}, {-5, 10, 0},
+                          {5, 0, 0},     {5, -1, 0},    {4'000'000'000'000, 8'000'000'000'000, 50}};
+    for (const Case& c : cases)
+        EXPECT_EQ(platform::ProgressPercent(c.done, c.total), c.percent)
+            << c.done << " of " << c.total;
+}
+
 }  // namespace
