@@ -15,6 +15,7 @@
 #include "core/preferences.h"
 #include "dialogs/dialog_bar_widget.h"
 #include "dialogs/status_text.h"
+#include "editing/selection_list.h"
 #include "editing/tool_dialog_bars.h"
 #include "editing/tool_table.h"
 #include "editing/view_navigation.h"
@@ -303,7 +304,13 @@ bool MainFrame::SetStage(int stage) {
     Cpp_Kliven4DataSet::SetCurrentStage(stage);
     ToolContext context(viewInput_.get());
     ResetTools(context);
-    if (editMode_ != EditModeSelect && editMode_ != EditModeNone) EnterSelectMode();
+    // What was selected belongs to the stage left: the selection empties, and a tool other
+    // than select gives way to select mode.
+    if (editMode_ != EditModeNone) {
+        GetCurrentSelection().Clear();
+        if (editMode_ != EditModeSelect) EnterSelectMode();
+        Redraw();
+    }
     platform::Services().StatusLine().SetText(stage == 1 ? "Stage 1 input" : "Stage 2 input");
     return true;
 }
