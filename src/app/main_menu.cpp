@@ -118,7 +118,8 @@ void BuildMainMenu(MainFrame& f) {
     f.AddCommand(file, "E&xit", ID_APP_EXIT);
 
     QMenu* edit = bar->addMenu("&Edit");
-    f.AddCommand(edit, "&Copy\tCtrl+C", ID_EDIT_COPY, "Ctrl+C");
+    f.AddCommand(edit, "&Copy\tCtrl+C", ID_EDIT_COPY, "Ctrl+C")
+        ->setShortcuts({QKeySequence("Ctrl+C"), QKeySequence("Ctrl+Ins")});
     edit->addSeparator();
     f.AddCommand(edit, "Delete All Construction Lines", ID_DELETE_ALL_CONSTRUCTION_LINES);
     f.AddCommand(edit, "Delete All Construction Circles", ID_DELETE_ALL_CONSTRUCTION_CIRCLES);
@@ -217,8 +218,11 @@ void BuildMainMenu(MainFrame& f) {
     }
 
     QMenu* help = bar->addMenu("&Help");
-    f.AddCommand(help, "KLIVEN Preprocessor Help", ID_PREPROCESSOR_HELP, "F1");
+    f.AddCommand(help, "KLIVEN Preprocessor Help\tF1", ID_PREPROCESSOR_HELP);
     f.AddCommand(help, "&About KLIVEN Preprocessor ...", ID_APP_ABOUT);
+    // The help keys act anywhere in the frame: F1 help, Shift+F1 help on the frame.
+    f.addAction(f.AddCommand(nullptr, "Help", ID_HELP, "F1"));
+    f.addAction(f.AddCommand(nullptr, "Help", ID_CONTEXT_HELP, "Shift+F1"));
 
     // The main tool bar.
     f.toolBar_ = f.addToolBar("Standard");

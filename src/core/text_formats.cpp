@@ -81,7 +81,16 @@ int Cpp_Strings::GetStringWidth(const platform::DeviceContext* dc, const std::st
     return dc->GetTextExtent(text).cx;
 }
 
-std::string GetProgramVersionText() { return "0.1.0.0"; }
+// The project's version as four numbers, cut to 10 characters.
+std::string GetProgramVersionText() {
+    static const std::string text = [] {
+        char buffer[64];
+        std::snprintf(buffer, sizeof buffer, "%1d.%1d.%1d.%1d", DRAVONET_VERSION_MAJOR,
+                      DRAVONET_VERSION_MINOR, DRAVONET_VERSION_PATCH, DRAVONET_VERSION_TWEAK);
+        return std::string(buffer).substr(0, 10);
+    }();
+    return text;
+}
 
 std::string GetLegalNoticeText() { return "Dravonet"; }
 

@@ -37,7 +37,7 @@ public:
     static int GetStringWidth(const platform::DeviceContext* dc, const std::string& text);
 };
 
-// The program version ("0.1.0.0") and legal notice shown in the About box.
+// The program version (the project's four numbers, "0.1.0.0") and the legal notice.
 std::string GetProgramVersionText();
 std::string GetLegalNoticeText();
 // The date and time of this run, as printed after "Time and date of run: " in echo tables.

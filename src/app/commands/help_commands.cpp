@@ -3,9 +3,8 @@
 #include "app/commands/command_table.h"
 #include "app/help_files.h"
 #include "app/main_frame.h"
+#include "dialogs/about_dialog.h"
 #include "platform/services.h"
-
-#include <QMessageBox>
 
 namespace app {
 
@@ -15,11 +14,10 @@ void AddHelpCommands(CommandTable& table) {
     };
     table.Add(ID_PREPROCESSOR_HELP, help);
     table.Add(ID_TOOLBAR_HELP, help);
-    table.Add(ID_APP_ABOUT, [](MainFrame& f) {
-        QMessageBox::about(&f, "About dravonet",
-                           "Kliven Preprocessor Version 4.0.0.0\n\nThe pre-processor of the "
-                           "KLIVEN slope-stability program.");
-    });
+    // F1 and Shift+F1 (help on the frame) open the same help.
+    table.Add(ID_HELP, help);
+    table.Add(ID_CONTEXT_HELP, help);
+    table.Add(ID_APP_ABOUT, [](MainFrame& f) { dialogs::ShowAboutBox(&f); });
 }
 
 }  // namespace app
