@@ -18,6 +18,8 @@
 #include "model/read_input_file.h"
 #include "model/writer.h"
 #include "porepressure/vertex.h"
+#include "profile/material_properties.h"
+#include "profile/profile_line.h"
 #include "profile/slope_geometry.h"
 #include "editing/tool_table.h"
 #include "editing/view_navigation.h"
@@ -29,6 +31,21 @@
 namespace fs = std::filesystem;
 
 namespace app {
+
+namespace {
+
+// Links the profile lines to the materials they name; the first line without a material record
+// is reported in the listing (message 2220).
+bool AssignMaterials(const Cpp_Kliven4DataSet& dataSet, std::FILE* listing) {
+    const Cpp_MaterialPropertiesList* materials = &dataSet.MaterialData().GetMaterialList();
+    s_MaterialQuery query;
+    query.exists = [materials](int number) {
+        return materials->FindMaterialConst(number) != nullptr;
+    };
+    return dataSet.ProfileLines().AssignMaterials(query, true, listing);
+}
+
+}  // namespace
 
 bool SetUpNewData(Cpp_Kliven4DataSet& dataSet, WindowHandle window) {
     std::FILE* listing = Cpp_FileIO::OutputFile();
@@ -60,6 +77,7 @@ bool ReadProblemFile(WindowHandle window, const fs::path& path) {
         ok = ReadInputDataFile(window, path, false);
         if (ok) {
             Cpp_Kliven4DataSet* dataSet = Cpp_Kliven4Data::CurrentDataSet();
+            AssignMaterials(*dataSet, Cpp_FileIO::OutputFile());
             RenumberAllLinePoints(*dataSet);
             if (!SetUpNewData(*dataSet, window))
                 ShowErrorMessage("Error",

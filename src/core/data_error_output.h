@@ -100,6 +100,8 @@ public:
 
     // Thrown by UnexpectedError after its box; the entry points catch it like any failure.
     class Exc_UnexpectedError {};
+    // A reader or check gives up and the files are to be closed.
+    class Exc_CloseFilesAndQuit {};
     // "Unexpected error in WHERE - This error should never occur - ..." in a stop box captioned
     // "Unexpected Error", then Exc_UnexpectedError is thrown. The program keeps running.
     [[noreturn]] static void UnexpectedError(const std::string& where);

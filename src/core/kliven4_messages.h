@@ -15,6 +15,7 @@
 class Cpp_KLIVEN4Messages {
 public:
     class Exc_BadErrorText {};
+    class Exc_BadErrorTextLineNumber {};
     class Exc_BadNoticeText {};
     class Exc_CloseFilesAndQuit {};
 

@@ -1,7 +1,6 @@
 #include "model/read_input_file.h"
 
 #include <cstdio>
-#include <exception>
 #include <memory>
 #include <system_error>
 
@@ -10,8 +9,8 @@
 #include "core/echo_writer.h"
 #include "core/file_io.h"
 #include "core/output_table.h"
-#include "core/text_exception.h"
 #include "model/data_sets.h"
+#include "model/exception_report.h"
 #include "model/subsystem_registration.h"
 #include "registry/block_readers.h"
 
@@ -22,11 +21,6 @@ namespace {
 struct FileCloser {
     void operator()(std::FILE* f) const { std::fclose(f); }
 };
-
-void ReportException(std::FILE* listing, const std::string& text) {
-    SetOutputFile(listing);
-    PrintText(text);
-}
 
 }  // namespace
 
@@ -53,23 +47,14 @@ bool ReadInputDataFile(WindowHandle parent, const fs::path& file, bool closeList
     dataSet->ResetForNewData();
 
     bool ok = false;
+    bool thrown = false;
     try {
         bool endFlag = false;
         ok = dataSet->ReadInputData(parent, input.get(), listing, endFlag);
-    } catch (const Cpp_TextException& e) {
-        ReportException(listing, e.Text() + "\n");
-        ShowErrorMessage("KLIVEN Exception", e.Text());
-    } catch (const Cpp_Kliven4DataSet::Exc_IllegalStage&) {
-        ReportException(listing, "Illegal stage for Cpp_Kliven4DataSet.\n");
-    } catch (const Cpp_OutputTable::Exc_NoFileForOutputTable&) {
-        ReportException(listing, "No output file for printing output table.\n");
-    } catch (const Cpp_Errors::Exc_UnexpectedError&) {
-        ReportException(listing, "Unexpected error while reading the input data.\n");
-    } catch (const std::exception& e) {
-        ReportException(listing,
-                        std::string("Error while reading the input data: ") + e.what() + "\n");
     } catch (...) {
-        ReportException(listing, "Unknown exception while reading the input data.\n");
+        // Reported in the listing by the entry points' table; no failure box follows.
+        ReportEntryPointException("ReadInputDataFile");
+        thrown = true;
     }
     Cpp_Kliven4DataSet::SetCurrentStage(1);
     SetOutputFile(nullptr);
@@ -81,8 +66,8 @@ bool ReadInputDataFile(WindowHandle parent, const fs::path& file, bool closeList
     } else if (listing != nullptr) {
         std::fflush(listing);
     }
-    if (!ok)
-        ShowErrorMessage("KLIVEN",
+    if (!ok && !thrown)
+        ShowErrorMessage("Error",
                          "Unable to read input data.  Check output file for details.  Output "
                          "file is named: " +
                              Cpp_FileIO::GetOutputFileName());

@@ -1,9 +1,10 @@
 #pragma once
 // Reading a problem file into data set 1: the file's folder becomes current, the echo listing
 // "NAME.preoutput-kliven" is written beside it, every data set is deleted, data set 1 is created
-// and filled by Cpp_Kliven4DataSet::ReadInputData. Every failure inside the read is caught here
-// and written to the listing; the user's previous data are gone only when the file could be
-// opened. On a failed read the box "Unable to read input data. ..." names the listing.
+// and filled by Cpp_Kliven4DataSet::ReadInputData. Every failure thrown inside the read is caught
+// here and reported through the entry points' table (model/exception_report.h); the user's
+// previous data are gone only when the file could be opened. A read that fails without throwing
+// shows the box "Unable to read input data. ..." captioned "Error", naming the listing.
 //
 //     if (ReadInputDataFile(window, path)) { /* derive slope, crack, ... */ }
 //     Cpp_FileIO::CloseOutputFile();   // or keep the listing open for the derived-data messages

@@ -9,6 +9,7 @@
 #include "graphics/palette.h"
 #include "graphics/print_header_footer.h"
 #include "model/data_set.h"
+#include "model/exception_report.h"
 #include "model/load_drawing_layers.h"
 #include "model/subsystem_registration.h"
 #include "registry/view_preparations.h"
@@ -69,7 +70,8 @@ void PaintProblemView(platform::DeviceContext& dc, const platform::DeviceRect& r
             }
         }
     } catch (...) {
-        // A paint never fails; what could not be drawn stays out of the picture.
+        // What was drawn stays; the failure is reported like that of any entry point.
+        ReportEntryPointException("DrawView");
     }
 }
 

@@ -139,6 +139,42 @@ TEST(Document, NewAndOpenEmptyTheConstructionItems) {
     Cpp_FileIO::ResetForTests();
 }
 
+// After a read, a profile line naming a material without properties is reported in the listing
+// (and the read still succeeds); with every material there, nothing is reported.
+TEST(Document, AProfileLineWithoutMaterialPropertiesIsReportedInTheListing) {
+    testsupport::FakeServices fakes;
+    testsupport::TempDir dir;
+    const fs::path old = fs::current_path();
+    struct Case {
+        int material;
+        bool reported;
+    };
+    for (const Case c : {Case{7, true}, Case{1, false}}) {
+        const fs::path file = dir.Path() / "m.preinput-kliven";
+        testsupport::WriteFile(file, "PROfile line data follow -\n"
+                                     "     1     " +
+                                         std::to_string(c.material) +
+                                         " Fill\n"
+                                         "          0.0  10.0\n          50.0  10.0\n\n\n"
+                                         "MATerial property data follow -\n"
+                                         "     1 Fill\n          120\n          Conventional\n"
+                                         "          0 30\n          Piezometric Line NegativeOK\n"
+                                         "          1 -200\n\n"
+                                         "NO compute\n");
+        ASSERT_TRUE(app::ReadProblemFile(nullptr, file));
+        const std::string listing = testsupport::ReadFile(dir.Path() / "m.preoutput-kliven");
+        const std::string message = "Profile line number 1 has no material properties\n";
+        EXPECT_EQ(listing.find(message) != std::string::npos, c.reported) << listing;
+        if (c.reported)
+            EXPECT_NE(listing.find(message + "Specified material number for this profile line "
+                                             "is 7\n"),
+                      std::string::npos)
+                << listing;
+    }
+    fs::current_path(old);
+    Cpp_FileIO::ResetForTests();
+}
+
 TEST(ExceptionReport, TableRowsWriteTheirLineAndTextsShowABox) {
     testsupport::FakeServices fakes;
     testsupport::TempDir dir;

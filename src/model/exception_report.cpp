@@ -1,7 +1,9 @@
-#include "app/exception_report.h"
+#include "model/exception_report.h"
 
 #include "analysis/analysis_computation_data.h"
+#include "analysis/computation_errors.h"
 #include "analysis/radius_definition.h"
+#include "analysis/slices.h"
 #include "analysis/tangent_line.h"
 #include "core/data_error_output.h"
 #include "core/file_io.h"
@@ -24,8 +26,6 @@
 #include <cstdio>
 #include <exception>
 #include <new>
-
-namespace app {
 
 namespace {
 
@@ -73,6 +73,8 @@ std::string ReportEntryPointException(const char* where) noexcept {
             return ReportText(e.Text());
         } catch (const Cpp_KLIVEN4Messages::Exc_BadErrorText&) {
             text = "EXCEPTION: Something is wrong with the KLIVEN4 error text.";
+        } catch (const Cpp_KLIVEN4Messages::Exc_BadErrorTextLineNumber&) {
+            text = "EXCEPTION: Bad line number for KLIVEN4 error text.";
         } catch (const Cpp_KLIVEN4Messages::Exc_CloseFilesAndQuit&) {
             text = "EXCEPTION: KLIVEN4 Error Exception Thrown.";
         } catch (const Cpp_VertexList::Exc_MemoryAllocationFailed&) {
@@ -87,6 +89,8 @@ std::string ReportEntryPointException(const char* where) noexcept {
             text = "EXCEPTION: Error in computing circumcircle for triangle.";
         } catch (const Cpp_Line::Exc_PreviousPointNotFound&) {
             text = "EXCEPTION: Unable to identify previous point in Cpp_Line.";
+        } catch (const Cpp_Errors::Exc_CloseFilesAndQuit&) {
+            text = "Close files and quit exception.";
         } catch (const Cpp_Kliven4DataSet::Exc_IllegalStage&) {
             text = "Illegal stage for Cpp_Kliven4DataSet.";
         } catch (const Cpp_MaterialProperties::Exc_IllegalStage&) {
@@ -97,6 +101,18 @@ std::string ReportEntryPointException(const char* where) noexcept {
             text = "Attemp to use line slope beyond end of line.";
         } catch (const Cpp_PointXY::Exc_AttempToUseVerticalSlope&) {
             text = "Attempt to use slope of vertical line.";
+        } catch (const Cpp_Slice::Exc_NoStrengthOption&) {
+            text = "No strength option encountered for Cpp_Slice.";
+        } catch (const Cpp_Slice::Exc_TwoStageStrengthsForFirstStage&) {
+            text = "2 stage strengths for 1st stage in Cpp_Slice.";
+        } catch (const Cpp_Slice::Exc_InterfacePropertiesNotImplemented&) {
+            text = "Unimplemented interface property assignment attempted in Cpp_Slice.";
+        } catch (const Cpp_Slice::Exc_BadPorePressure&) {
+            text = "Bad pore water pressure value.";
+        } catch (const Cpp_Slices::Exc_SlicesException&) {
+            text = "EXCEPTION: Something wrong with slices object.";
+        } catch (const Cpp_Slices::Exc_SliceOutOfBounds&) {
+            text = "Slice out of bounds of slope.";
         } catch (const Cpp_ShearStrength::Exc_BadAccessOfFrictionAngle&) {
             text = "Bad access of friction angle - wrong strength option.";
         } catch (const Cpp_ShearStrength::Exc_BadAccessOfStrengthAtDepth&) {
@@ -130,6 +146,9 @@ std::string ReportEntryPointException(const char* where) noexcept {
         } catch (const Cpp_RadiusDefinition::Exc_BadRadiusDefinitionOption&) {
             text = "Cpp_RadiusDefinition EXCEPTION: Missing definition for critical radius search "
                    "item.";
+        } catch (const Cpp_NoncircularErrors::Exc_NoncircSlopeShiftFailed&) {
+            text = "EXCEPTION: Something is seriously wrong.  A point on the shear surface has "
+                   "moved beyond the slope";
         } catch (const Cpp_AnalysisComputationData::Exc_AccessedCircleDataWhenNoncircular&) {
             text = "Attempted to access information for circle when shear surface was "
                    "noncircular.";
@@ -143,6 +162,8 @@ std::string ReportEntryPointException(const char* where) noexcept {
                    "GetRadius was called.";
         } catch (const Cpp_Crack::Exc_NoWaterDepthOption&) {
             text = "EXCEPTION: No option for water depth in crack.";
+        } catch (const Cpp_ComputationErrors::Exc_BadInitialRadius&) {
+            text = "Bad initial radius.";
         } catch (const std::bad_alloc&) {
             text = "Out of memory.";
             ToListing(text);
@@ -168,5 +189,3 @@ std::string ReportEntryPointException(const char* where) noexcept {
         return "Unexpected error.";
     }
 }
-
-}  // namespace app
