@@ -13,6 +13,7 @@
 #include "model/data_check.h"
 #include "model/data_sets.h"
 #include "model/derived_data.h"
+#include "model/subsystem_registration.h"
 #include "model/writer.h"
 #include "platform/services.h"
 
@@ -21,11 +22,11 @@ namespace app {
 namespace {
 
 void CheckData(MainFrame& frame) {
-    Cpp_DataErrorOutput::OpenErrorLog();
-    const bool clean = RunDataCheck(*Cpp_Kliven4Data::CurrentDataSet());
+    // The check keeps the marks of crossing and coincident profile lines for the drawing; they
+    // stay until the next check.
+    InitializeBlockWriters();
+    const bool clean = CheckDataCommand(*Cpp_Kliven4Data::CurrentDataSet(), &frame);
     if (!clean) frame.Redraw();
-    Cpp_DataErrorOutput::CloseErrorLog();
-    Cpp_DataErrorOutput::DisplayErrorLog(&frame, false);
     platform::Services().StatusLine().SetText(clean ? "Check Data: no errors in the data."
                                                     : "Check Data: see the data errors.");
 }
