@@ -111,16 +111,13 @@ std::FILE* OpenSeparateFile(void* window, const std::string& input, std::string&
         Cpp_ProfileMessages::NoSeparateFile2070(input);
         return nullptr;
     }
-    platform::FileDialogRequest request;
-    request.title = "Open Profile Line Data File";
-    request.filter = "Profile Line Files (*.dat;*.txt)|*.dat;*.txt|All Files (*.*)|*.*";
-    const auto chosen = platform::Services().FileDialogs().GetOpenFileName(request);
-    std::FILE* f = chosen ? std::fopen(chosen->string().c_str(), "r") : nullptr;
-    if (!f) {
-        Cpp_ProfileMessages::CannotOpenSeparateFile2140(chosen ? chosen->string() : name, input);
+    std::filesystem::path chosen;
+    std::FILE* f = nullptr;
+    if (!Cpp_FileIO::GetDataFileName(window, 1, chosen, f)) {
+        Cpp_ProfileMessages::CannotOpenSeparateFile2140(name, input);
         return nullptr;
     }
-    name = chosen->string();
+    name = chosen.string();
     return f;
 }
 

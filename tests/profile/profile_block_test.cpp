@@ -1,6 +1,7 @@
 #include "core/file_io.h"
 #include "profile/profile_line.h"
 #include "profile_fixtures.h"
+#include "support/fake_services.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>
@@ -132,6 +133,33 @@ TEST(ProfileBlock, FileFormReadsTheLinesFromASeparateFile) {
     std::fclose(in);
     EXPECT_NE(text.find("KLIVEN ERROR NUMBER 2140"), std::string::npos) << text;
     EXPECT_NE(text.find("File name:missing.dat"), std::string::npos);
+    Cpp_FileIO::ResetForTests();
+}
+
+// When the named file is missing and the user says Yes, the profile-line data file is asked for
+// with its own caption and filters (*.prl first), starting in the input file's folder.
+TEST(ProfileBlock, AMissingSeparateFileIsAskedForAsAProfileLineDataFile) {
+    testsupport::FakeServices fakes;
+    testsupport::TempDir dir;
+    const std::filesystem::path chosen = dir.Path() / "layers.prl";
+    testsupport::WriteFile(chosen, "4 2 sand\n0 5 10 5\n\n\n");
+    Cpp_FileIO::SetInputFileName(dir.Path() / "problem.preinput-kliven");
+    fakes.messageBoxes.answers.push_back(platform::BoxResult::Yes);
+    fakes.fileDialogs.openAnswers.push_back(chosen);
+    Cpp_ProfileLineList list;
+    std::FILE* in = FileWith("FILE missing.dat\n");
+    EXPECT_TRUE(list.ReadInput(nullptr, in, nullptr, false));
+    std::fclose(in);
+    ASSERT_EQ(fakes.messageBoxes.requests.size(), 1u);
+    EXPECT_EQ(fakes.messageBoxes.requests[0].caption, "Profile Line Input Error");
+    ASSERT_EQ(fakes.fileDialogs.openRequests.size(), 1u);
+    const platform::FileDialogRequest& request = fakes.fileDialogs.openRequests[0];
+    EXPECT_EQ(request.title, "Open file for profile line data");
+    EXPECT_EQ(request.filter, "Data Files(*.PRL)|*.prl|Text Files(*.TXT)|*.txt|All Files(*.*)|*.*");
+    EXPECT_EQ(request.filterIndex, 1);
+    EXPECT_EQ(request.initialFile, dir.Path() / "*.PRL");
+    ASSERT_EQ(list.Count(), 1);
+    EXPECT_EQ(list.ProfileLineAt(0)->Description(), "sand");
     Cpp_FileIO::ResetForTests();
 }
 
