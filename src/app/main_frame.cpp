@@ -460,8 +460,15 @@ void MainFrame::InitialUpdate() {
     palette_->RefreshFromDataSet();
     palette_->show();
     PlacePaletteBar();
+    // The information window starts shown (its pages expanded), on the second monitor when
+    // there is one; the main window keeps the focus.
     platform::InfoWindowService& info = platform::Services().InfoWindow();
-    info.Initialize("KLIVEN Preprocessor", std::nullopt);
+    std::optional<platform::DevicePoint> infoPlace;
+    if (!secondMonitor_.isNull())
+        infoPlace = platform::DevicePoint{secondMonitor_.left() + 10, secondMonitor_.top() + 10};
+    info.Initialize("KLIVEN Preprocessor", infoPlace);
+    info.Show(true);
+    activateWindow();
     RefreshRecentMenu();
     UpdateCommandStates();
     Cpp_Graphics::InvalidateScale();

@@ -7,6 +7,7 @@
 #include "app/drawing_view.h"
 #include "app/main_frame.h"
 #include "app/palette_bar.h"
+#include "core/command_ids.h"
 #include "core/file_io.h"
 #include "model/data_sets.h"
 #include "platform/qt/qt_progress.h"
@@ -63,6 +64,12 @@ TEST(StartUp, TheFrameShowsItsBarsAndDrawsTheExample) {
         for (int bar = 0; bar < app::BarEditingMain; ++bar)
             EXPECT_FALSE(frame.DialogBar(bar)->isVisible()) << bar;
         EXPECT_TRUE(frame.findChild<QWidget*>("pane101") != nullptr);
+        // The information window is up from the start, and its menu item says so.
+        auto* info = frame.findChild<QDialog*>("informationWindow");
+        ASSERT_NE(info, nullptr);
+        EXPECT_TRUE(info->isVisible());
+        EXPECT_EQ(info->windowTitle(), "KLIVEN Preprocessor");
+        EXPECT_TRUE(frame.Action(ID_DATA_INFORMATION_WINDOW)->isChecked());
         // The progress control lies hidden over the first pane; long tasks reach it.
         auto* progress = frame.statusBar()->findChild<QProgressBar*>("progressControl");
         ASSERT_NE(progress, nullptr);
