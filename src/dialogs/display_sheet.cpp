@@ -239,6 +239,8 @@ QWidget* DisplaySheetDialog::MakeInterpolationPage() {
         }
     }
     connect(designate_[0], &QPushButton::clicked, this, [this] { EditDesignations(); });
+    // The designated materials are those of stage 1; stage 2 has none of its own to list.
+    designate_[1]->setEnabled(false);
     grid->addWidget(PageButtons(P), 3, 0, 1, 2);
     return page;
 }

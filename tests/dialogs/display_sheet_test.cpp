@@ -13,6 +13,7 @@
 #include "registry/display_selections.h"
 #include "support/test_support.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -141,6 +142,21 @@ TEST_F(DisplaySheetTest, InterpolationPageFlags) {
     EXPECT_FALSE(flags.triangles[0]);
     EXPECT_TRUE(flags.designatedMaterials[0]);
     EXPECT_FALSE(flags.designatedMaterials[1]);
+}
+
+// Only stage 1 has designated materials to list: its "Designate" works, stage 2's is disabled
+// and a click on it opens nothing.
+TEST_F(DisplaySheetTest, OnlyTheStageOneDesignateButtonIsOffered) {
+    std::vector<InterpolationDisplayType> rows = {{3, 1, true}};
+    EXPECT_FALSE(Edit(nullptr, &rows, [](DisplaySheetDialog& d) {
+        d.Pages()->setCurrentIndex(1);
+        EXPECT_TRUE(d.DesignateButton(0)->isEnabled());
+        EXPECT_FALSE(d.DesignateButton(1)->isEnabled());
+        QTest::mouseClick(d.DesignateButton(1), Qt::LeftButton);
+        EXPECT_EQ(QApplication::activeModalWidget(), &d);
+        d.reject();
+    }));
+    EXPECT_TRUE(rows[0].display);
 }
 
 // Two stage-1 strength sets (materials 1 and 3) and a pressure set: "Designate" lists the two;
