@@ -11,6 +11,7 @@
 #include "graphics/prompts.h"
 #include "model/data_set.h"
 #include "model/program_state.h"
+#include "porepressure/piezometric_line.h"
 
 #include <algorithm>
 #include <cmath>
@@ -28,6 +29,7 @@ struct Entry {
 struct RenumberState {
     Cpp_Kliven4DataSet* dataSet = nullptr;
     int kind = 0;
+    int stage = 1;  // current at the start (piezometric lines)
     std::vector<Entry> entries;
     int total = 0;
     int discColour = 9;
@@ -42,13 +44,29 @@ RenumberState& State() {
 
 Cpp_LineList* KindList(RenumberState& s) {
     if (!s.dataSet) return nullptr;
-    if (s.kind == RenumberLines::ProfileLines) return &s.dataSet->ProfileLines();
-    if (s.kind == RenumberLines::ReinforcementLines) return s.dataSet->ReinforcementLines();
-    return nullptr;
+    switch (s.kind) {
+    case RenumberLines::ProfileLines: return &s.dataSet->ProfileLines();
+    case RenumberLines::PiezometricLines: return s.dataSet->PiezometricLines(s.stage);
+    case RenumberLines::ReinforcementLines: return s.dataSet->ReinforcementLines();
+    default: return nullptr;
+    }
 }
 
 const char* KindName(int kind) {
-    return kind == RenumberLines::ProfileLines ? "Profile Line" : "Reinforcement Line";
+    switch (kind) {
+    case RenumberLines::ProfileLines: return "Profile Line";
+    case RenumberLines::PiezometricLines: return "Piezometric Line";
+    default: return "Reinforcement Line";
+    }
+}
+
+// The disc colour (palette index) of each kind.
+int DiscColour(int kind) {
+    switch (kind) {
+    case RenumberLines::ProfileLines: return 9;
+    case RenumberLines::PiezometricLines: return 13;
+    default: return 15;
+    }
 }
 
 void Prompt(const RenumberState& s, int number) {
@@ -90,10 +108,13 @@ Cpp_Line* FindLine(const Cpp_LineList& list, const s_tagTypePointXY& at, double 
 bool RenumberLines::Start(Cpp_Kliven4DataSet* dataSet, int kind) {
     RenumberState& s = State();
     s = RenumberState{};
-    if (!dataSet || (kind != ProfileLines && kind != ReinforcementLines)) return false;
+    if (!dataSet ||
+        (kind != ProfileLines && kind != PiezometricLines && kind != ReinforcementLines))
+        return false;
     s.dataSet = dataSet;
     s.kind = kind;
-    s.discColour = kind == ProfileLines ? 9 : 15;
+    s.stage = Cpp_Kliven4DataSet::CurrentStage();
+    s.discColour = DiscColour(kind);
     s.total = KindList(s)->Count();
     Prompt(s, 1);
     SetCursorMode(CursorModeRenumberLines);

@@ -6,8 +6,8 @@
 //     RenumberLines::Start(dataSet, RenumberLines::ProfileLines);       // cursor mode 160
 //     if (RenumberLines::OnClick(world, tolerance, &viewDc)) redraw;    // each left click
 //
-// Piezometric lines are not renumbered: no command starts that kind. The clicks reach OnClick
-// from the view's input row of cursor mode 160 with the pick tolerance in world units.
+// Piezometric lines are those of the stage current when the tool starts. The clicks reach
+// OnClick from the view's input row of cursor mode 160 with the pick tolerance in world units.
 
 #include "core/point_xy.h"
 #include "platform/device_context.h"
@@ -16,7 +16,7 @@ class Cpp_Kliven4DataSet;
 
 class RenumberLines {
 public:
-    enum Kind { ProfileLines = 1, ReinforcementLines = 3 };
+    enum Kind { ProfileLines = 1, PiezometricLines = 2, ReinforcementLines = 3 };
 
     // Starts the tool on the kind's lines: prompt for line 1, cursor mode 160. False (nothing to
     // redraw), also for an unknown kind or without a data set, which start nothing.

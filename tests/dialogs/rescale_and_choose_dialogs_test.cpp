@@ -155,11 +155,12 @@ TEST_F(RescaleAndChooseTest, ChooseAnXValue) {
     EXPECT_EQ(index, -1);
 }
 
-// The renumber commands start the tool on their kind; the piezometric one does and says
-// nothing.
+// The renumber commands start the tool on their kind.
 TEST_F(RescaleAndChooseTest, RenumberCommands) {
     Frame().OnCommand(ID_RENUMBER_PIEZOMETRIC_LINES);
-    EXPECT_FALSE(RenumberLines::IsActive());
+    EXPECT_TRUE(RenumberLines::IsActive());
+    EXPECT_EQ(GetCursorMode(), CursorModeRenumberLines);
+    RenumberLines::End();
     EXPECT_EQ(GetCursorMode(), 0);
     EXPECT_EQ(Fakes().statusLine.text, "");
     Frame().OnCommand(ID_RENUMBER_PROFILE_LINES);

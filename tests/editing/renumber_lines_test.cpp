@@ -8,6 +8,7 @@
 #include "graphics/prompts.h"
 #include "model/data_sets.h"
 #include "platform/recording_dc.h"
+#include "porepressure/piezometric_line.h"
 #include "support/fake_services.h"
 
 #include <gtest/gtest.h>
@@ -98,8 +99,47 @@ TEST_F(RenumberLinesTest, EscapeChangesNothingAndReinforcementLinesSayTheirName)
     EXPECT_EQ(ds->ReinforcementLines()->Lines().front()->GetNumber(), 1);
     EXPECT_EQ(Messages(), std::vector<std::string>{
                               "ERROR: You did not select a Reinforcement Line - try again."});
-    EXPECT_FALSE(RenumberLines::Start(ds, 2));  // piezometric lines: not started
+    EXPECT_FALSE(RenumberLines::Start(ds, 4));  // no such kind: not started
     EXPECT_FALSE(RenumberLines::IsActive());
+}
+
+// Piezometric lines: those of the stage current at the start are renumbered in click order,
+// with their own prompt, messages and disc colour; the other stage's lines keep their numbers.
+TEST_F(RenumberLinesTest, PiezometricLinesOfTheCurrentStageTakeTheClickOrder) {
+    Cpp_PiezometricLineList& first = *ds->PiezometricLines(1);
+    Cpp_PiezometricLineList& second = *ds->PiezometricLines(2);
+    Cpp_PiezometricLine* other = first.CreateLine(5, 62.4, "");
+    other->AddPoint(0, 50);
+    other->AddPoint(40, 50);
+    for (int n : {1, 2}) {
+        Cpp_PiezometricLine* line = second.CreateLine(n, 62.4, "");
+        line->AddPoint(0, 50.0 + 10.0 * n);
+        line->AddPoint(40, 50.0 + 10.0 * n);
+    }
+    Cpp_Kliven4DataSet::SetCurrentStage(2);
+    EXPECT_FALSE(RenumberLines::Start(ds, RenumberLines::PiezometricLines));
+    Cpp_Kliven4DataSet::SetCurrentStage(1);  // the tool keeps the stage it started in
+    EXPECT_EQ(GetCursorMode(), CursorModeRenumberLines);
+    EXPECT_EQ(prompt, "Click on Piezometric Lines in the order they are to be numbered - click "
+                      "on line 1 now.");
+    platform::RecordingDeviceContext dc;
+    EXPECT_FALSE(Click(20, 50));         // a stage-1 line: not one of these
+    EXPECT_FALSE(Click(20, 70.2, &dc));  // line 2 of stage 2
+    EXPECT_FALSE(Click(20, 70));         // again
+    EXPECT_EQ(second.FindLine(1)->FirstPoint()->Y(), 60.0);
+    EXPECT_TRUE(Click(0.1, 60, &dc));
+    EXPECT_EQ(second.FindLine(1)->FirstPoint()->Y(), 70.0);
+    EXPECT_EQ(second.FindLine(2)->FirstPoint()->Y(), 60.0);
+    EXPECT_EQ(first.FindLine(5)->FirstPoint()->Y(), 50.0);
+    EXPECT_EQ(Messages(),
+              (std::vector<std::string>{
+                  "ERROR: You did not select a Piezometric Line - try again.",
+                  "ERROR: This Piezometric Line has already been selected - try again."}));
+    EXPECT_EQ(dc.Texts(), (std::vector<std::string>{"1", "2"}));
+    ASSERT_EQ(dc.Count(platform::DcRecordKind::Ellipse), 2u);
+    EXPECT_EQ(dc.OfKind(platform::DcRecordKind::Ellipse)[0].attributes.brush.color,
+              Cpp_WindowsPalette::Color(13));
+    EXPECT_EQ(GetCursorMode(), 0);
 }
 
 // The disc: centred on the pixel point, big enough for three digits, in the kind's colour, with

@@ -74,8 +74,9 @@ void AddEditCommands(CommandTable& table) {
               [](MainFrame&) { ComputeOverburdenPressureOfSelection(); });
     table.Add(ID_COMPUTE_PORE_PRESSURE_AT_SELECTION,
               [](MainFrame&) { ComputePoreWaterPressureOfSelection(); });
-    // Piezometric lines are not renumbered by clicking.
-    table.Add(ID_RENUMBER_PIEZOMETRIC_LINES, DoNothing);
+    table.Add(ID_RENUMBER_PIEZOMETRIC_LINES, [](MainFrame&) {
+        RenumberLines::Start(Cpp_Kliven4Data::CurrentDataSet(), RenumberLines::PiezometricLines);
+    });
 }
 
 }  // namespace app
