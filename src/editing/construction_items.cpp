@@ -13,6 +13,7 @@
 #include "core/format_text.h"
 #include "core/input_lines.h"
 #include "core/integer_power.h"
+#include "core/output_table.h"
 #include "core/point_xy.h"
 #include "core/preferences.h"
 #include "core/text_formats.h"
@@ -135,7 +136,15 @@ bool ReadConstructionLinePoints(Cpp_Line& line, std::FILE* input, std::FILE* lis
     }
 }
 
-bool ReadConstructionLines(std::FILE* input, std::FILE* listing) {
+// The echo table that a part of the block begins with: 62 for the lines, 63 for the circles.
+void StartNewLineDataTable(std::FILE* listing, long table) {
+    Cpp_OutputTable output(listing);
+    Cpp_OutputTable::SetTitleLine(1, "NEW LINE DATA");
+    Cpp_OutputTable::StartTable(table, 0, '*', true);
+}
+
+bool ReadConstructionLines(std::FILE* input, std::FILE* listing, bool echo) {
+    if (echo && listing) StartNewLineDataTable(listing, 62);
     Cpp_ConstructionLineList& list = LineList();
     for (const auto& line : list.Lines()) line->SetEnteredInCurrentTable(false);
     s_InputLineType rec;
@@ -206,6 +215,7 @@ bool ReadCircleValues(Cpp_ConstructionCircle& circle, std::FILE* input, std::FIL
 }
 
 bool ReadConstructionCircles(std::FILE* input, std::FILE* listing, bool echo) {
+    if (echo && listing) StartNewLineDataTable(listing, 63);
     if (listing) {
         SetOutputFileOnly(listing);
         PrintTitle("------------------------- Construction Circle Data  -------------------------");
@@ -427,7 +437,7 @@ bool ReadConstructionData(std::FILE* input, std::FILE* listing, bool echo) {
     const bool hasLines = rec.values[0] >= 1.0;
     const bool hasCircles = rec.values[1] >= 1.0;
     bool ok = true;
-    if (hasLines && !ReadConstructionLines(input, listing)) ok = false;
+    if (hasLines && !ReadConstructionLines(input, listing, echo)) ok = false;
     if (hasCircles && !ReadConstructionCircles(input, listing, echo)) ok = false;
     return ok;
 }

@@ -5,8 +5,10 @@
 #include "core/data_error_output.h"
 #include "core/echo_writer.h"
 #include "core/input_lines.h"
+#include "core/output_table.h"
 #include "core/point_xy.h"
 #include "core/preferences.h"
+#include "core/text_formats.h"
 #include "graphics/graphics.h"
 #include "graphics/prompts.h"
 #include "model/data_set.h"
@@ -91,6 +93,39 @@ protected:
 };
 
 std::string BodyOf(const std::string& block) { return block.substr(block.find('\n') + 1); }
+
+// The head of a "NEW LINE DATA" echo table as the listing gets it.
+std::string NewLineDataHead(long table) {
+    std::FILE* f = FileWith("");
+    {
+        Cpp_OutputTable output(f);
+        Cpp_OutputTable::SetTitleLine(1, "NEW LINE DATA");
+        Cpp_OutputTable::StartTable(table, 0, '*', true);
+    }
+    std::string text = Contents(f);
+    std::fclose(f);
+    return text;
+}
+
+// The listing shows each part of the block under its own "NEW LINE DATA" table: 62 before the
+// construction lines, 63 before the circles.
+TEST_F(ConstructionItems, EachPartOfTheEchoBeginsItsNewLineDataTable) {
+    SetRunTimeText("Fri Dec 11 10:00:00 2026");
+    std::string listing;
+    ASSERT_TRUE(ReadBlock(BodyOf(kExample), nullptr, &listing));
+    const std::string lines = NewLineDataHead(62);
+    const std::string circles = NewLineDataHead(63);
+    ASSERT_NE(lines.find("62"), std::string::npos);
+    ASSERT_NE(lines.find("NEW LINE DATA"), std::string::npos);
+    EXPECT_EQ(listing.substr(0, lines.size()), lines);
+    const std::size_t at = listing.find(circles);
+    ASSERT_NE(at, std::string::npos) << listing;
+    const std::string lineEcho = listing.substr(lines.size(), at - lines.size());
+    EXPECT_EQ(lineEcho.rfind("\n-", 0), 0u) << lineEcho;
+    EXPECT_NE(lineEcho.find("Construction Line No. 1"), std::string::npos);
+    EXPECT_EQ(lineEcho.find("Construction Circle Data"), std::string::npos);
+    EXPECT_NE(listing.find("Construction Circle Data", at), std::string::npos);
+}
 
 TEST_F(ConstructionItems, TheBlockIsWrittenAsSpecifiedAndReadsBackByteForByte) {
     MakeExample();
