@@ -58,7 +58,7 @@ public:
     CPreprocessorPaletteBarDisplay* PaletteBar() const { return palette_; }
     QToolBar* MainToolBar() const { return toolBar_; }
     QDockWidget* DialogBar(int bar) const;
-    // The window of a bar (null for the geogrid and nail bars, not built yet).
+    // The window of a bar, or null for a number that names none.
     dialogs::DialogBarWidget* DialogBarWindow(int bar) const;
     int ShownBar() const;
     // The action of a command id (menus and tool bar), or null.

@@ -1,7 +1,7 @@
 // The main menu and the main tool bar of the frame. Every item carries its command id
 // (core/command_ids.h); the frame carries it out through the command table
-// (MainFrame::OnCommand, app/commands/). There is no "DXF" and no "Special" menu: nail and
-// geogrid data come in through the document only.
+// (MainFrame::OnCommand, app/commands/). There is no "DXF" and no "Special" menu; the nail and
+// geogrid windows, placing tools and generation commands are under Data, "Nails and Geogrids".
 
 #include "app/main_frame.h"
 
@@ -186,6 +186,22 @@ void BuildMainMenu(MainFrame& f) {
     f.AddCommand(lineLoads, "Stage 1\tCtrl+L", ID_LINE_LOADS_STAGE1, "Ctrl+L");
     f.AddCommand(lineLoads, "Stage 2", ID_LINE_LOADS_STAGE2);
     f.AddCommand(data, "Reinforcement", ID_REINFORCEMENT);
+    QMenu* nailsAndGeogrids = data->addMenu("Nails and Geogrids");
+    nailsAndGeogrids->setObjectName("nailsAndGeogrids");
+    f.AddCommand(nailsAndGeogrids, "Define Nail Properties", ID_DEFINE_NAIL_PROPERTIES);
+    f.AddCommand(nailsAndGeogrids, "Nail Layouts", ID_NAIL_LAYOUTS);
+    f.AddCommand(nailsAndGeogrids, "Enter Nail Data", ID_ENTER_NAIL_DATA, nullptr,
+                 "Enter nail data\nNail data");
+    f.AddCommand(nailsAndGeogrids, "Generate Reinforcement for Nails",
+                 ID_GENERATE_NAIL_REINFORCEMENT);
+    nailsAndGeogrids->addSeparator();
+    f.AddCommand(nailsAndGeogrids, "Define Geogrid Properties", ID_DEFINE_GEOGRID_PROPERTIES);
+    f.AddCommand(nailsAndGeogrids, "Geogrid Layouts", ID_GEOGRID_LAYOUTS);
+    f.AddCommand(nailsAndGeogrids, "Individual Geogrids", ID_INDIVIDUAL_GEOGRIDS);
+    f.AddCommand(nailsAndGeogrids, "Enter Geogrid Data", ID_ENTER_GEOGRID_DATA, nullptr,
+                 "Enter geogrid data\nGeogrid data");
+    f.AddCommand(nailsAndGeogrids, "Generate Reinforcement for Geogrids",
+                 ID_GENERATE_GEOGRID_REINFORCEMENT);
     f.AddCommand(data, "Analysis/Computation\tCtrl+A", ID_ANALYSIS_COMPUTATION, "Ctrl+A");
     f.AddCommand(data, "Analysis/Computation - Optional Data", ID_OPTIONAL_ANALYSIS_DATA);
     f.AddCommand(data, "\"Other\" Data Input", ID_OTHER_DATA);
@@ -243,9 +259,6 @@ void BuildMainMenu(MainFrame& f) {
         a->setIcon(TextIcon(b.icon));
         f.toolBar_->addAction(a);
     }
-    // Nail and geogrid data reach the program only through the document.
-    f.Action(ID_ENTER_NAIL_DATA)->setVisible(false);
-    f.Action(ID_ENTER_GEOGRID_DATA)->setVisible(false);
 }
 
 }  // namespace app

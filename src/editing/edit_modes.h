@@ -25,7 +25,7 @@ enum e_EditMode : int {
     EditModeRadius = 16,
     EditModeCrack = 17,
     EditModeCrackWater = 18,
-    // Never set: the nail and geogrid tool commands do nothing and their buttons are hidden.
+    // The nail and geogrid placing tools.
     EditModeNails = 19,
     EditModeGeogrids = 20,
 };

@@ -211,7 +211,7 @@ TEST(ExceptionReport, TableRowsWriteTheirLineAndTextsShowABox) {
 TEST(EditModes, CommandsModesAndBars) {
     EXPECT_EQ(app::EditModeForCommand(32833), EditModeSelect);
     EXPECT_EQ(app::EditModeForCommand(32982), EditModeCrackWater);
-    // Nails and geogrids have their modes and bars, though their buttons are hidden.
+    // Nails and geogrids have their modes and bars.
     EXPECT_EQ(app::EditModeForCommand(32990), EditModeNails);
     EXPECT_EQ(app::EditModeForCommand(32991), EditModeGeogrids);
     EXPECT_EQ(app::ToolBarForMode(EditModeNails), app::BarNails);

@@ -1,5 +1,5 @@
-// The nail and geogrid commands, carried out through the command table (they have no menu entry):
-// the windows they open, and what OK, Cancel and a refusal leave in the document.
+// The nail and geogrid commands, carried out through the command table: the windows they open,
+// and what OK, Cancel and a refusal leave in the document.
 
 #include "app/main_frame.h"
 #include "app/tool_bars.h"
@@ -101,7 +101,7 @@ TEST(ReinforcementCommands, AGenerationWithoutDataChangesNothing) {
 
 namespace {
 
-// The nail mode (its button is hidden) shows "Nail Layout Entry" with the data set's types.
+// The nail mode shows "Nail Layout Entry" with the data set's types.
 TEST(ReinforcementCommands, TheNailModeShowsItsBar) {
     testsupport::FakeServices fakes;
     app::MainFrame frame;

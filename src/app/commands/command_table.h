@@ -60,7 +60,7 @@ CommandTable BuildCommandTable();
 // The handler of a command with nothing behind it yet: "\"<menu text>\" is not available yet."
 // in the status line.
 CommandTable::Handler NotAvailableYet(int id);
-// The handler that does nothing (commands whose buttons are hidden).
+// The handler that does nothing (commands with no behaviour of their own).
 void DoNothing(MainFrame&);
 // The heading dialog on the current data set (the Data menu's "Heading for Problem" and the
 // tool bar's heading button); the document is modified after OK.

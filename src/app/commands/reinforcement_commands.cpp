@@ -1,6 +1,5 @@
 // The nail and geogrid windows and the generation of reinforcement lines from nails and
-// geogrids. Users meet nails and geogrids only in documents: these commands have no menu entry,
-// button or key; they are carried out through the command table alone.
+// geogrids: the items of Data > "Nails and Geogrids" (app/main_menu.cpp).
 
 #include "app/commands/command_table.h"
 #include "app/draw_view.h"

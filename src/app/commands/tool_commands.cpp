@@ -184,7 +184,6 @@ void ChooseTool(MainFrame& frame, const s_ToolCommand& tool) {
 int EditModeForCommand(int command) {
     for (const s_ToolCommand& tool : kTools)
         if (tool.id == command) return tool.mode;
-    // Their buttons are hidden, but the modes exist.
     if (command == ID_ENTER_NAIL_DATA) return EditModeNails;
     if (command == ID_ENTER_GEOGRID_DATA) return EditModeGeogrids;
     return EditModeNone;
@@ -198,9 +197,15 @@ void AddToolCommands(CommandTable& table) {
         table.Add(
             tool.id, [&tool](MainFrame& frame) { ChooseTool(frame, tool); }, {}, pressed(tool.id));
     table.Add(ID_ENTER_PROBLEM_HEADING, EditHeading);
-    // Nail and geogrid data come in through the document only; their buttons are hidden.
-    table.Add(ID_ENTER_NAIL_DATA, DoNothing, {}, pressed(ID_ENTER_NAIL_DATA));
-    table.Add(ID_ENTER_GEOGRID_DATA, DoNothing, {}, pressed(ID_ENTER_GEOGRID_DATA));
+    // The nail and geogrid placing tools: their bar shows, the button's name is the status.
+    for (int id : {ID_ENTER_NAIL_DATA, ID_ENTER_GEOGRID_DATA})
+        table.Add(
+            id,
+            [id](MainFrame& frame) {
+                if (frame.SetEditMode(id))
+                    platform::Services().StatusLine().SetText(frame.CommandText(id));
+            },
+            {}, pressed(id));
 }
 
 }  // namespace app
