@@ -1,5 +1,7 @@
 #include "app/drawing_view.h"
 
+#include "editing/interpolation_value_edit.h"
+
 #include "app/guarded_call.h"
 #include "platform/qt/image_dc.h"
 
@@ -178,6 +180,13 @@ void DrawingView::RenderImage() {
     if (paintHandler_) {
         GuardedCall("DrawingView::paintEvent", [&] { paintHandler_(dc); });
     }
+}
+
+void DrawingView::OnInterpolationDisplayMessage(bool showValues) {
+    GuardedCall("DrawingView::OnInterpolationDisplayMessage", [&] {
+        RedrawInterpolationDisplay(showValues);
+        Redraw();
+    });
 }
 
 void DrawingView::Redraw() {

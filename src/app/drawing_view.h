@@ -33,6 +33,10 @@ public:
     // Redraws the whole image now (next time the view is painted, otherwise).
     void Redraw();
 
+    // The interpolation display message: the interpolation tool's value labels shown or not,
+    // and the view drawn again.
+    void OnInterpolationDisplayMessage(bool showValues);
+
     // The image last shown.
     const QImage& Image() const { return image_; }
 

@@ -33,6 +33,8 @@ const std::map<int, const char*>& EditCommandTexts() {
         {32887, "Add Point at End"},
         {32895, "Move (\"Drag\") Item"},
         {32926, "Edit/Compute Distance"},
+        {32925, "Edit Values"},
+        {32921, "Display / Edit Heads"},
         {32997, "Compute Overburden Pressure"},
         {33000, "Compute Pore Water Pressure"},
         {32842, "Snap Vertically"},
@@ -178,8 +180,9 @@ MenuList EditContextMenu(const Cpp_SelectionList& current) {
         if (one) add({32892});
     } else if (In(kind, {14, 92, 108, 138})) {
         add({32895});
-        if (one) add({32926});
+        if (one) add({32926, 32925});
         add({32842, 32843, 32844, 32847, 32848, 33068, 32988});
+        if (kind == 92) add({32921});
     } else if (In(kind, {16, 72, 91, 109, 140})) {
         if (one) add({33011});
     } else if (kind == 36) {

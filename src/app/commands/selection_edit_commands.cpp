@@ -5,19 +5,49 @@
 
 #include "app/commands/command_table.h"
 #include "app/main_frame.h"
+#include "app/drawing_view.h"
 #include "app/view_input_host.h"
 #include "core/command_ids.h"
 #include "editing/edit_modes.h"
+#include "editing/interpolation_value_edit.h"
 #include "editing/selection_edit_commands.h"
 #include "editing/selection_list.h"
 #include "editing/shift_direction_tool.h"
 #include "editing/two_step_edits.h"
 #include "editing/view_input.h"
+#include "graphics/graphics.h"
 #include "loads/distributed_load_data.h"
 
+#include <QCursor>
+#include <QGuiApplication>
+#include <QScreen>
 #include <utility>
 
 namespace app {
+
+namespace {
+
+// Where "Edit Value" stands: beside the selected point on the screen, at the pointer that chose
+// the command, inside the screen.
+s_EditValuePlacement EditValuePlacement(MainFrame& frame) {
+    s_EditValuePlacement placement;
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        placement.screenWidth = screen->geometry().width();
+        placement.screenHeight = screen->geometry().height();
+    }
+    s_tagTypePointXY world;
+    const Cpp_Selection* first = GetCurrentSelection().GetNth(1);
+    if (first && first->GetPointXY(world)) {
+        const QPoint at = frame.View()->mapToGlobal(
+            QPoint(Cpp_Graphics::XToPixel(world.x), Cpp_Graphics::YToPixel(world.y)));
+        placement.point = {at.x(), at.y()};
+    }
+    const QPoint pointer = QCursor::pos();
+    placement.click = {pointer.x(), pointer.y()};
+    return placement;
+}
+
+}  // namespace
 
 bool RunEditModeAction(int editMode) {
     switch (editMode) {
@@ -85,6 +115,17 @@ void AddSelectionEditCommands(CommandTable& table) {
     table.Add(ID_CONSTRAINT_SET_DIRECTION,
               [](MainFrame& f) { SetMoveableDirection(f.ViewInput()); });
     table.Add(ID_CONSTRAINT_PARALLEL_TO_LINE, [](MainFrame&) { SetMoveableParallelToLine(); });
+    // A selected interpolation point's value, and heads or pressures of its data set.
+    table.Add(ID_EDIT_VALUES, [](MainFrame& f) {
+        if (!EditSelectedValues(GetCurrentSelection(), EditValuePlacement(f))) return;
+        f.Redraw();
+        f.Doc().SetModifiedFlag(true);
+    });
+    table.Add(ID_EDIT_HEADS, [](MainFrame& f) {
+        if (!ToggleHeadsOfSelection(GetCurrentSelection())) return;
+        f.Redraw();
+        f.Doc().SetModifiedFlag(true);
+    });
     table.Add(ID_EDIT_MODE_ACTION, [](MainFrame& f) {
         if (RunEditModeAction(f.GetEditMode())) f.Redraw();
     });
