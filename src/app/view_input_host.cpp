@@ -73,9 +73,12 @@ void FrameViewInput::SetToolTip(const std::string& text) {
 
 void FrameViewInput::RunCommand(int id) { frame_.OnCommand(id); }
 
+// Every change of the data is drawn: the view draws its picture again, with whatever depends on
+// the changed data (material fills, slope hatch, crack lines, loads).
 void FrameViewInput::DataChanged(int kind) {
     frame_.Doc().SetModifiedFlag(true);
     RefreshAfterDataChange(kind);
+    view_.Redraw();
 }
 void FrameViewInput::InvalidateView() { view_.Redraw(); }
 void FrameViewInput::UpdateView() { view_.repaint(); }

@@ -224,10 +224,10 @@ double Multiplier(double range, double step) {
     return m;
 }
 
-double FirstPosition(double zero, double mn, double tol, double spacing, double firstStep) {
-    if (zero == 0.0) return std::ceil((mn - tol) / firstStep) * firstStep;
-    const double k = std::ceil((zero - mn - tol) / spacing);
-    return zero - k * spacing;
+// The first position at or after mn - tol that lies a whole number of steps from the grid zero,
+// so that drawn points and lines sit where snapping puts points, whatever the window.
+double FirstPosition(double zero, double mn, double tol, double step) {
+    return zero + std::ceil((mn - zero - tol) / step) * step;
 }
 
 }  // namespace
@@ -248,12 +248,12 @@ bool Cpp_GraphicGrid::ComputeGridPositions(int, int, int, int) {
     const double p = std::max(1, pointsIncrement_);
 
     if (displayPoints_) {
-        const double x0 = FirstPosition(horizontalZero_, v.xmin, tol, xSpacing_, p * xSpacing_);
-        const double y0 = FirstPosition(verticalZero_, v.ymin, tol, ySpacing_, p * ySpacing_);
         const double nx = std::trunc(xr / (p * xSpacing_) + 1.0);
         const double ny = std::trunc(yr / (p * ySpacing_) + 1.0);
         const double sx = xSpacing_ * Multiplier(xr, p * xSpacing_) * p;
         const double sy = ySpacing_ * Multiplier(yr, p * ySpacing_) * p;
+        const double x0 = FirstPosition(horizontalZero_, v.xmin, tol, sx);
+        const double y0 = FirstPosition(verticalZero_, v.ymin, tol, sy);
         for (int i = 0; i < kMaximumPositions && i < nx; ++i) {
             const double x = x0 + i * sx;
             if (!(x < v.xmax)) break;
@@ -267,12 +267,12 @@ bool Cpp_GraphicGrid::ComputeGridPositions(int, int, int, int) {
     }
     if (displayLines_) {
         const double lx = std::max(1, linesIncrementX_), ly = std::max(1, linesIncrementY_);
-        double x0 = FirstPosition(horizontalZero_, v.xmin, tol, xSpacing_, p * xSpacing_);
-        double y0 = FirstPosition(verticalZero_, v.ymin, tol, ySpacing_, p * ySpacing_);
         const double nx = std::trunc(xr / (lx * xSpacing_) + 1.0);
         const double ny = std::trunc(yr / (ly * ySpacing_) + 1.0);
         const double sx = xSpacing_ * Multiplier(xr, lx * xSpacing_) * lx;
         const double sy = ySpacing_ * Multiplier(yr, ly * ySpacing_) * ly;
+        double x0 = FirstPosition(horizontalZero_, v.xmin, tol, sx);
+        double y0 = FirstPosition(verticalZero_, v.ymin, tol, sy);
         if (std::fabs(x0 - v.xmin) <= 1e-6 * xr) x0 += sx;
         if (std::fabs(y0 - v.ymin) <= 1e-6 * yr) y0 += sy;
         for (int i = 0; i < kMaximumPositions && i < nx; ++i) {

@@ -38,6 +38,17 @@ Cpp_Graphics::SavedState Cpp_Graphics::saved_;
 
 namespace {
 
+// What a saved mapping keeps beyond the scales: the part of the world it shows and the state of
+// its fit, so that the view shows after printing what it showed before (not the printer's
+// extent, nor a grid laid out on it).
+struct SavedView {
+    Cpp_Graphics::WorldRect visible;
+    bool stale = false;
+    double originX = 0.0, originY = 0.0;
+    platform::DeviceRect pageRect, clipRect;
+};
+SavedView g_savedView;
+
 class CancellingBoundsDialog final : public Cpp_Graphics::WindowBoundsDialog {
 public:
     bool Run(Cpp_Graphics::WindowBoundsRecord&) override { return false; }
@@ -90,6 +101,7 @@ void Cpp_Graphics::Reset() {
     startup_ = false;
     blackAndWhite_ = false;
     saved_ = SavedState{};
+    g_savedView = SavedView{};
     Cpp_Axes::Reset();
     label_areas::Clear();
 }
@@ -685,6 +697,7 @@ void Cpp_Graphics::ScrollPixels(int dx, int dy) {
 
 void Cpp_Graphics::SaveScaleState() {
     saved_ = {drawingArea_, world_, xScale_, yScale_, xOffset_, yOffset_};
+    g_savedView = {visible_, stale_, originX_, originY_, pageRect_, clipRect_};
     for (ScaleParticipant* p : participants_) p->SaveScale();
 }
 
@@ -695,6 +708,12 @@ void Cpp_Graphics::RestoreScaleState() {
     yScale_ = saved_.yScale;
     xOffset_ = saved_.xOffset;
     yOffset_ = saved_.yOffset;
+    visible_ = g_savedView.visible;
+    stale_ = g_savedView.stale;
+    originX_ = g_savedView.originX;
+    originY_ = g_savedView.originY;
+    pageRect_ = g_savedView.pageRect;
+    clipRect_ = g_savedView.clipRect;
     for (ScaleParticipant* p : participants_) p->RestoreScale();
 }
 

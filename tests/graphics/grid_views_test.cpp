@@ -100,15 +100,53 @@ TEST_F(GridTest, PositionsWithMultiplierAndFirstColumn) {
     EXPECT_EQ(Cpp_GraphicGrid::PointColumns()[1], Cpp_Graphics::XToPixel(0.11));
     EXPECT_LE(Cpp_GraphicGrid::VerticalLines().size(), 1000u);
 
-    // A window starting at x = 3.2: first column at 4, vertical lines at 4, 9, 14 ...
+    // A window starting at x = 3.2: first column at 4; the vertical lines are drawn every five
+    // spacings counted from the grid zero, at 5, 10, 15 ..., where snapping puts points.
     Cpp_Graphics::SetScaleState(3.2, 40, 0, 30, -32, 10, 300, -10, 3.2, 40, 0, 30);
     Settings(1, 0, 0, 1, 5);
     Cpp_GraphicGrid::ComputeGridPositions(0, 0, 1000, 1000);
     EXPECT_EQ(Cpp_GraphicGrid::PointColumns()[0], Cpp_Graphics::XToPixel(4));
     ASSERT_GE(Cpp_GraphicGrid::VerticalLines().size(), 3u);
-    EXPECT_EQ(Cpp_GraphicGrid::VerticalLines()[0], Cpp_Graphics::XToPixel(4));
-    EXPECT_EQ(Cpp_GraphicGrid::VerticalLines()[1], Cpp_Graphics::XToPixel(9));
-    EXPECT_EQ(Cpp_GraphicGrid::VerticalLines()[2], Cpp_Graphics::XToPixel(14));
+    EXPECT_EQ(Cpp_GraphicGrid::VerticalLines()[0], Cpp_Graphics::XToPixel(5));
+    EXPECT_EQ(Cpp_GraphicGrid::VerticalLines()[1], Cpp_Graphics::XToPixel(10));
+    EXPECT_EQ(Cpp_GraphicGrid::VerticalLines()[2], Cpp_Graphics::XToPixel(15));
+}
+
+// Grid lines and points lie at whole multiples of their step from the grid zero, whatever the
+// visible window starts at: after the view has moved, horizontal lines at 20, 25, 30 (not 19,
+// 24, 29), and with a grid zero of 0.5 every line and point is 0.5 off the multiples.
+TEST_F(GridTest, LinesAndPointsLineUpWithTheGridZero) {
+    const struct {
+        double visXmin, visYmin, zero, spacing;
+        int points, lines;
+        double firstColumn, firstRow, verticals[3], horizontals[3];
+    } cases[] = {
+        {3.2, 18.7, 0, 1, 1, 5, 4, 19, {5, 10, 15}, {20, 25, 30}},
+        {-7.3, -12.9, 0, 1, 2, 5, -6, -12, {-5, 0, 5}, {-10, -5, 0}},
+        {3.2, 18.7, 0.5, 1, 1, 5, 3.5, 19.5, {5.5, 10.5, 15.5}, {20.5, 25.5, 30.5}},
+        {1.1, 0.3, 0, 0.25, 2, 4, 1.5, 0.5, {2, 3, 4}, {1, 2, 3}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "window from " << c.visXmin << ", " << c.visYmin
+                                        << ", zero " << c.zero);
+        const double w = 40, h = 30;
+        Cpp_Graphics::SetScaleState(c.visXmin, c.visXmin + w, c.visYmin, c.visYmin + h,
+                                    -10 * c.visXmin, 10, 300 + 10 * c.visYmin, -10, c.visXmin,
+                                    c.visXmin + w, c.visYmin, c.visYmin + h);
+        Settings(c.spacing, c.zero, c.zero, c.points, c.lines);
+        Cpp_GraphicGrid::ComputeGridPositions(0, 0, 400, 300);
+        ASSERT_FALSE(Cpp_GraphicGrid::PointColumns().empty());
+        ASSERT_FALSE(Cpp_GraphicGrid::PointRows().empty());
+        EXPECT_EQ(Cpp_GraphicGrid::PointColumns()[0], Cpp_Graphics::XToPixel(c.firstColumn));
+        EXPECT_EQ(Cpp_GraphicGrid::PointRows()[0], Cpp_Graphics::YToPixel(c.firstRow));
+        ASSERT_GE(Cpp_GraphicGrid::VerticalLines().size(), 3u);
+        ASSERT_GE(Cpp_GraphicGrid::HorizontalLines().size(), 3u);
+        for (int i = 0; i < 3; ++i) {
+            EXPECT_EQ(Cpp_GraphicGrid::VerticalLines()[i], Cpp_Graphics::XToPixel(c.verticals[i]));
+            EXPECT_EQ(Cpp_GraphicGrid::HorizontalLines()[i],
+                      Cpp_Graphics::YToPixel(c.horizontals[i]));
+        }
+    }
 }
 
 // A tiny spacing in a huge window still ends with at most 1000 positions per axis.

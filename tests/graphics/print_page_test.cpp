@@ -1,9 +1,11 @@
 // The printed page: margins, header and footer texts, template parsing, and a print job.
 
 #include "core/preferences.h"
+#include "graphics/graphic_grid.h"
 #include "graphics/graphics_fixture.h"
 #include "graphics/print_header_footer.h"
 #include "graphics/print_page.h"
+#include "model/view_painting.h"
 
 #include <gtest/gtest.h>
 
@@ -168,6 +170,50 @@ TEST_F(PrintPageTest, PrintJobDrawsOnAPrinterPageAndRestoresTheScreen) {
     EXPECT_EQ(Cpp_Graphics::OutputMode(), Cpp_Graphics::kOutputScreen);
     fakes.printing.cancel = true;
     EXPECT_FALSE(PrintDrawing({"doc", {}}, "", "", nullptr));
+}
+
+// A printed page (print and print preview) is fitted to the printer; afterwards the view shows
+// the same part of the world at the same scale as before (a wheel zoom included), and its next
+// paint lays the grid out where it was, not on the printer's extent.
+TEST_F(PrintPageTest, PrintingLeavesTheViewsExtentAndGrid) {
+    Cpp_GraphicGrid::Reset();
+    s_GridSettingsType grid;
+    grid.spacing = 5;
+    ASSERT_TRUE(Cpp_GraphicGrid::ApplySettings(grid));
+    dc.SetPageRect({0, 0, 1000, 700});
+    const platform::DeviceRect screen{0, 0, 1000, 700};
+    Cpp_Graphics::SetWindow(0, 200, 0, 100);
+    Cpp_Graphics::InvalidateScale();
+    PaintProblemView(dc, screen, nullptr, Cpp_Graphics::kOutputScreen, 2);
+    Cpp_Graphics::ZoomAtPixel(true, 300, 200);
+    PaintProblemView(dc, screen, nullptr, Cpp_Graphics::kOutputScreen, 2);
+    const Cpp_Graphics::WorldRect visible = Cpp_Graphics::GetVisibleWindow();
+    const Cpp_Graphics::WorldRect window = Cpp_Graphics::GetWindow();
+    const double scale = Cpp_Graphics::XScale(), xOffset = Cpp_Graphics::XOffset(),
+                 yOffset = Cpp_Graphics::YOffset();
+    const std::vector<int> columns = Cpp_GraphicGrid::VerticalLines();
+    const std::vector<int> rows = Cpp_GraphicGrid::HorizontalLines();
+    ASSERT_FALSE(columns.empty());
+    ASSERT_FALSE(rows.empty());
+
+    const DrawViewFunction draw = [](platform::DeviceContext& page,
+                                     const platform::DeviceRect& rect) {
+        PaintProblemView(page, rect, nullptr, Cpp_Graphics::kOutputPrinter, 2);
+    };
+    ASSERT_TRUE(PrintDrawing({"doc", {}}, "Heading", "/data/a.preinput-kliven", draw));
+    ASSERT_EQ(fakes.printing.pages.size(), 1u);
+    EXPECT_FALSE(fakes.printing.pages[0]->Records().empty());
+
+    EXPECT_FALSE(Cpp_Graphics::ScaleIsStale());
+    EXPECT_EQ(Cpp_Graphics::GetVisibleWindow(), visible);
+    EXPECT_EQ(Cpp_Graphics::GetWindow(), window);
+    EXPECT_EQ(Cpp_Graphics::XScale(), scale);
+    EXPECT_EQ(Cpp_Graphics::XOffset(), xOffset);
+    EXPECT_EQ(Cpp_Graphics::YOffset(), yOffset);
+    PaintProblemView(dc, screen, nullptr, Cpp_Graphics::kOutputScreen, 2);
+    EXPECT_EQ(Cpp_GraphicGrid::VerticalLines(), columns);
+    EXPECT_EQ(Cpp_GraphicGrid::HorizontalLines(), rows);
+    Cpp_GraphicGrid::Reset();
 }
 
 }  // namespace
