@@ -149,8 +149,7 @@ void BM_ViewScrollStep(benchmark::State& state) {
     Scene& s = SceneOf(static_cast<int>(state.range(0)), state.range(1) != 0);
     int direction = 1;
     for (auto _ : state) {
-        Cpp_Graphics::ScrollPixels(0, direction * kHeight / 20);
-        s.view->Redraw();
+        s.view->ScrollBy(0, direction * kHeight / 20);
         s.view->repaint();
         direction = -direction;
     }

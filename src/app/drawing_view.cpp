@@ -6,15 +6,36 @@
 #include "platform/qt/image_dc.h"
 
 #include "app/draw_view.h"
+#include "core/units.h"
+#include "graphics/axes.h"
+#include "graphics/level_of_detail.h"
+#include "graphics/views.h"
+#include "model/data_sets.h"
+#include "model/view_layers.h"
 
 #include <QContextMenuEvent>
 #include <QCursor>
 #include <QKeyEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QTimer>
 #include <QWheelEvent>
+#include <cstdlib>
 
 namespace app {
+
+namespace {
+
+// The given layers of the current data set on the screen (DrawView in parts).
+void DrawLayers(platform::DeviceContext& dc, const platform::DeviceRect& rect,
+                Cpp_Graphics::ViewWindow* window, e_ViewLayers layers) {
+    if (!ViewInitialized()) return;
+    Cpp_Graphics::SetWindowPointer(window);
+    PaintProblemViewLayers(dc, rect, Cpp_Kliven4Data::CurrentDataSetOrNull(),
+                           Cpp_Graphics::kOutputScreen, GetUnitSystem(), layers);
+}
+
+}  // namespace
 
 DrawingView::DrawingView(QWidget* parent) : QWidget(parent) {
     setObjectName("drawingView");
@@ -23,7 +44,10 @@ DrawingView::DrawingView(QWidget* parent) : QWidget(parent) {
     setMouseTracking(true);
     setMinimumSize(200, 150);
     paintHandler_ = [this](platform::DeviceContext& dc) {
-        DrawView(dc, window_.ClientRect(), &window_, false);
+        DrawLayers(dc, paintRect_, &window_, e_ViewLayers::Data);
+    };
+    marksHandler_ = [this](platform::DeviceContext& dc) {
+        DrawLayers(dc, window_.ClientRect(), &window_, e_ViewLayers::Marks);
     };
 }
 
@@ -171,14 +195,102 @@ void DrawingView::contextMenuEvent(QContextMenuEvent* event) {
     });
 }
 
+DrawingView::Transform DrawingView::CurrentTransform() {
+    return {Cpp_Graphics::XScale(), Cpp_Graphics::YScale(), Cpp_Graphics::XOffset(),
+            Cpp_Graphics::YOffset()};
+}
+
+void DrawingView::RenderPicture(const QRect& area) {
+    const QRect r = area & rect();
+    if (r.isEmpty()) return;
+    // The area is drawn into an image of its own size on the mapping moved by its corner, so
+    // that the drawing leaves out everything outside it; dense figures at the detail a pixel
+    // shows.
+    QImage part(r.size(), QImage::Format_RGB32);
+    part.fill(Qt::white);
+    s_ViewRecordType whole;
+    Cpp_Graphics::GetViewRecord(whole);
+    const bool strip = r != rect();
+    const auto setMapping = [](const s_ViewRecordType& v, double dx, double dy) {
+        Cpp_Graphics::SetScaleState(v.world[0], v.world[1], v.world[2], v.world[3],
+                                    v.mapping[0] - dx, v.mapping[1], v.mapping[2] - dy,
+                                    v.mapping[3], v.visible[0], v.visible[1], v.visible[2],
+                                    v.visible[3]);
+    };
+    if (strip) setMapping(whole, r.left(), r.top());
+    paintRect_ = {-r.left(), -r.top(), width() - r.left(), height() - r.top()};
+    {
+        platform::qt::ImageDeviceContext dc(part, logicalDpiX(), logicalDpiY());
+        Cpp_PixelDetail detail;
+        if (paintHandler_) {
+            GuardedCall("DrawingView::paintEvent", [&] { paintHandler_(dc); });
+        }
+    }
+    paintRect_ = window_.ClientRect();
+    if (!strip) {
+        picture_ = std::move(part);
+        return;
+    }
+    // A strip is drawn only on a fitted mapping: the whole view's comes back, and the axes are
+    // laid out for the whole view again.
+    setMapping(whole, 0, 0);
+    FitAxes();
+    QPainter painter(&picture_);
+    painter.drawImage(r.topLeft(), part);
+}
+
+void DrawingView::FitAxes() {
+    const platform::DeviceRect client = window_.ClientRect();
+    const int ppiX = static_cast<int>(logicalDpiX() * Cpp_Graphics::ScreenMagnification());
+    const int ppiY = static_cast<int>(logicalDpiY() * Cpp_Graphics::ScreenMagnification());
+    Cpp_Graphics::SetScaleToFit(GetUnitSystem(), client.left, client.right, client.bottom,
+                                client.top, ppiX, ppiY);
+    Cpp_Graphics::SetPrintRects(client.left, client.top, client.right, client.bottom);
+}
+
+bool DrawingView::ShowScaledPicture() {
+    if (exactPending_ || picture_.size() != size() || Cpp_Graphics::ScaleIsStale()) return false;
+    const Transform now = CurrentTransform();
+    const double r = now.xScale / pictureTransform_.xScale;
+    if ((r != 2.0 && r != 0.5) || now.yScale / pictureTransform_.yScale != r) return false;
+    // The pixel p of the kept picture shows the world point the mapping now puts at
+    // r (p - old offset) + new offset.
+    QImage scaled(size(), QImage::Format_RGB32);
+    scaled.fill(Qt::white);
+    {
+        QPainter painter(&scaled);
+        painter.translate(now.xOffset - r * pictureTransform_.xOffset,
+                          now.yOffset - r * pictureTransform_.yOffset);
+        painter.scale(r, r);
+        painter.drawImage(0, 0, picture_);
+    }
+    picture_ = std::move(scaled);
+    pictureTransform_ = now;
+    pictureStale_ = false;
+    exactPending_ = true;
+    QTimer::singleShot(0, this, [this] {
+        if (!exactPending_) return;
+        exactPending_ = false;
+        Redraw();
+    });
+    return true;
+}
+
 void DrawingView::RenderImage() {
     const QSize size = this->size().expandedTo(QSize(1, 1));
-    if (image_.size() != size) image_ = QImage(size, QImage::Format_RGB32);
-    image_.fill(Qt::white);
+    if (picture_.size() != size) pictureStale_ = true;
+    if (pictureStale_ && !ShowScaledPicture()) {
+        exactPending_ = false;
+        picture_ = QImage(size, QImage::Format_RGB32);
+        RenderPicture(rect());
+        pictureTransform_ = CurrentTransform();
+        pictureStale_ = false;
+    }
+    image_ = picture_.copy();
     stale_ = false;
-    platform::qt::ImageDeviceContext dc(image_, logicalDpiX(), logicalDpiY());
-    if (paintHandler_) {
-        GuardedCall("DrawingView::paintEvent", [&] { paintHandler_(dc); });
+    if (marksHandler_) {
+        platform::qt::ImageDeviceContext dc(image_, logicalDpiX(), logicalDpiY());
+        GuardedCall("DrawingView::paintEvent", [&] { marksHandler_(dc); });
     }
 }
 
@@ -190,8 +302,15 @@ void DrawingView::OnInterpolationDisplayMessage(bool showValues) {
 }
 
 void DrawingView::Redraw() {
+    pictureStale_ = true;
     stale_ = true;
     update();
+}
+
+void DrawingView::ScrollBy(int dx, int dy) {
+    if (dx == 0 && dy == 0) return;
+    Cpp_Graphics::ScrollPixels(dx, dy);
+    Redraw();
 }
 
 bool DrawingView::DrawOverlay(const platform::DeviceRect& touched,
@@ -223,7 +342,7 @@ void DrawingView::paintEvent(QPaintEvent* event) {
 }
 
 void DrawingView::resizeEvent(QResizeEvent* event) {
-    stale_ = true;
+    Redraw();
     Cpp_Graphics::InvalidateScale();
     QWidget::resizeEvent(event);
 }

@@ -1,8 +1,13 @@
 #pragma once
 // The drawing view: everything is drawn through the device context into an image the size of
-// the view (white background), which the view then shows. Selection marks, rubber bands and
-// tool feedback are drawn in XOR into the same image between paints (DrawOverlay), so drawing
-// one twice erases it; only the touched rectangle is shown again.
+// the view (white background), which the view then shows. The view keeps the picture of the
+// data (axes, data set, construction items, grid) between paints; a paint copies it and draws the
+// selection marks, navigation figures and tool feedback over the copy. Redraw draws the data
+// again (every change of the data, of the display selections or of the mapping comes with one);
+// a zoom by the wheel shows
+// the kept picture scaled at once and the exact drawing right after. Rubber bands and outlines
+// are drawn in XOR into the shown image between paints (DrawOverlay), so drawing one twice
+// erases it; only the touched rectangle is shown again.
 
 #include "editing/view_input.h"
 #include "graphics/graphics.h"
@@ -19,9 +24,14 @@ class DrawingView : public QWidget {
 public:
     explicit DrawingView(QWidget* parent = nullptr);
 
-    // What a paint draws after the white background (the whole problem, later).
+    // What a paint draws after the white background: the picture of the data, which the view
+    // keeps. A handler set here draws the whole picture (no marks are drawn over it).
     using PaintHandler = std::function<void(platform::DeviceContext&)>;
-    void SetPaintHandler(PaintHandler handler) { paintHandler_ = std::move(handler); }
+    void SetPaintHandler(PaintHandler handler) {
+        paintHandler_ = std::move(handler);
+        marksHandler_ = nullptr;
+        Redraw();
+    }
 
     // Draws onto what is shown now, without a full repaint (rubber bands, marks): the device
     // context starts in the XOR raster mode and is clipped to `touched` (client pixels), and
@@ -30,8 +40,11 @@ public:
     // drawing failed (reported as any failed call) or `touched` misses the view.
     bool DrawOverlay(const platform::DeviceRect& touched, const Cpp_Graphics::OverlayDrawing& draw);
 
-    // Redraws the whole image now (next time the view is painted, otherwise).
+    // Draws the whole picture again, data included, at the next paint.
     void Redraw();
+    // Moves what the view shows by dx, dy pixels (the world moves with the picture) and draws
+    // the picture again.
+    void ScrollBy(int dx, int dy);
 
     // The interpolation display message: the interpolation tool's value labels shown or not,
     // and the view drawn again.
@@ -77,12 +90,31 @@ private:
     private:
         DrawingView& view_;
     };
+    // The scales and offsets of the mapping.
+    struct Transform {
+        double xScale = 0, yScale = 0, xOffset = 0, yOffset = 0;
+        friend bool operator==(const Transform&, const Transform&) = default;
+    };
+    static Transform CurrentTransform();
     void RenderImage();
+    // The data layers drawn into the kept picture, within area (client pixels).
+    void RenderPicture(const QRect& area);
+    // The kept picture scaled to the mapping when the wheel zoomed it since it was drawn; false
+    // (nothing done) otherwise.
+    bool ShowScaledPicture();
+    // The axes laid out for the whole view on the current mapping.
+    void FitAxes();
     void LeftButtonDown(QMouseEvent* event);
     ViewInputHost* input_ = nullptr;
     std::function<void()> documentModified_;
     Window window_{*this};
     PaintHandler paintHandler_;
+    PaintHandler marksHandler_;
+    platform::DeviceRect paintRect_;  // the client rectangle, moved while a strip is drawn
+    QImage picture_;                  // the data layers as last drawn
+    Transform pictureTransform_;      // the mapping they were drawn with
+    bool pictureStale_ = true;
+    bool exactPending_ = false;  // a scaled picture is shown; the exact one follows
     QImage image_;
     bool stale_ = true;
 };

@@ -88,8 +88,7 @@ bool FrameViewInput::ScrollView(int horizontal, int vertical) {
     const int dx = -horizontal * std::max(1, view_.width() / 20);
     const int dy = vertical * std::max(1, view_.height() / 20);
     if (dx == 0 && dy == 0) return false;
-    Cpp_Graphics::ScrollPixels(dx, dy);
-    view_.Redraw();
+    view_.ScrollBy(dx, dy);
     return true;
 }
 

@@ -12,6 +12,7 @@
 #include "model/exception_report.h"
 #include "model/load_drawing_layers.h"
 #include "model/subsystem_registration.h"
+#include "model/view_layers.h"
 #include "registry/view_preparations.h"
 
 #include <algorithm>
@@ -31,8 +32,9 @@ void InitializeViewDrawing() {
     }
 }
 
-void PaintProblemView(platform::DeviceContext& dc, const platform::DeviceRect& rect,
-                      Cpp_Kliven4DataSet* dataSet, int outputMode, int unitSystem) {
+void PaintProblemViewLayers(platform::DeviceContext& dc, const platform::DeviceRect& rect,
+                            Cpp_Kliven4DataSet* dataSet, int outputMode, int unitSystem,
+                            e_ViewLayers layers) {
     Cpp_ScopedGraphicsDC current(dc, outputMode);
     try {
         if (Cpp_GraphicInit::StyleCount() == 0) Cpp_GraphicInit::InitializeLineStyles();
@@ -43,25 +45,29 @@ void PaintProblemView(platform::DeviceContext& dc, const platform::DeviceRect& r
         Cpp_Graphics::SetPrintRects(rect.left, rect.top, rect.right, rect.bottom);
         if (Cpp_Graphics::ScaleIsStale()) return;
         const bool screen = outputMode == Cpp_Graphics::kOutputScreen;
-        if (screen)
-            Cpp_GraphicGrid::ComputeGridPositions(rect.left, rect.top, rect.right, rect.bottom);
-        if (dataSet) RunViewPreparations(*dataSet);
-        if (Cpp_Axes::AxesShown())
-            Cpp_Axes::DrawAxes(dc, rect.left, rect.top, rect.right, rect.bottom);
-        const platform::DeviceRect frame = Cpp_Axes::AxesShown() ? Cpp_Axes::Frame() : rect;
-        if (dataSet)
-            dataSet->Draw(Cpp_Graphics::VisibleYMin(), true, frame.left, frame.top, frame.right,
-                          frame.bottom);
-        {
-            platform::ScopedDcState state(dc);
-            RunAfterDataDrawings(e_AfterDataStep::ConstructionItems, dc, dataSet);
+        if (layers != e_ViewLayers::Marks) {
+            if (screen)
+                Cpp_GraphicGrid::ComputeGridPositions(rect.left, rect.top, rect.right,
+                                                      rect.bottom);
+            if (dataSet) RunViewPreparations(*dataSet);
+            if (Cpp_Axes::AxesShown())
+                Cpp_Axes::DrawAxes(dc, rect.left, rect.top, rect.right, rect.bottom);
+            const platform::DeviceRect frame =
+                Cpp_Axes::AxesShown() ? Cpp_Axes::Frame() : rect;
+            if (dataSet)
+                dataSet->Draw(Cpp_Graphics::VisibleYMin(), true, frame.left, frame.top,
+                              frame.right, frame.bottom);
+            {
+                platform::ScopedDcState state(dc);
+                RunAfterDataDrawings(e_AfterDataStep::ConstructionItems, dc, dataSet);
+            }
+            if (screen) {
+                platform::ScopedDcState state(dc);
+                dc.SetClipRect(frame);
+                Cpp_GraphicGrid::DrawGrid();
+            }
         }
-        if (screen) {
-            platform::ScopedDcState state(dc);
-            dc.SetClipRect(frame);
-            Cpp_GraphicGrid::DrawGrid();
-        }
-        if (screen) {
+        if (screen && layers != e_ViewLayers::Data) {
             for (e_AfterDataStep step :
                  {e_AfterDataStep::SelectionMarks, e_AfterDataStep::NavigationFigures,
                   e_AfterDataStep::ToolFeedback}) {
@@ -73,6 +79,11 @@ void PaintProblemView(platform::DeviceContext& dc, const platform::DeviceRect& r
         // What was drawn stays; the failure is reported like that of any entry point.
         ReportEntryPointException("DrawView");
     }
+}
+
+void PaintProblemView(platform::DeviceContext& dc, const platform::DeviceRect& rect,
+                      Cpp_Kliven4DataSet* dataSet, int outputMode, int unitSystem) {
+    PaintProblemViewLayers(dc, rect, dataSet, outputMode, unitSystem, e_ViewLayers::All);
 }
 
 void ZoomToExtents(double xmin, double xmax, double ymin, double ymax) {

@@ -4,6 +4,7 @@
 #include "core/text_line_dialogs.h"
 #include "graphics/graphic_string.h"
 #include "graphics/graphics.h"
+#include "graphics/level_of_detail.h"
 #include "graphics/line_drawing.h"
 #include "graphics/point_symbols.h"
 #include "porepressure/contours.h"
@@ -65,6 +66,49 @@ void StyledEdges(platform::DeviceContext& dc, const Cpp_Triangle& t) {
     }
 }
 
+// The triangle outlines in the view's picture, at the detail a pixel shows: each edge once (of
+// two triangles sharing it, the one first in memory draws it); an edge within one pixel is left
+// out, and so is an edge between two neighbouring pixels that are both inked already.
+void DrawEdgesAtPixelDetail(platform::DeviceContext& dc, const Cpp_TriangleList& triangles,
+                            const Cpp_Graphics::WorldRect& box) {
+    const platform::DeviceRect page = dc.PageRect();
+    const int w = std::max(0, page.Width()), h = std::max(0, page.Height());
+    std::vector<unsigned char> inked(static_cast<size_t>(w) * h, 0);
+    // True when the pixel was not inked before (or lies off the page).
+    const auto ink = [&](const platform::DevicePoint& p) {
+        const int x = p.x - page.left, y = p.y - page.top;
+        if (x < 0 || y < 0 || x >= w || y >= h) return true;
+        unsigned char& c = inked[static_cast<size_t>(y) * w + x];
+        const bool fresh = c == 0;
+        c = 1;
+        return fresh;
+    };
+    std::vector<std::vector<platform::DevicePoint>> edges;
+    for (const Cpp_Triangle* t = triangles.First(); t; t = t->Next()) {
+        if (!Complete(*t) || !InView(*t, box)) continue;
+        platform::DevicePoint p[3];
+        for (short k = 1; k <= 3; ++k)
+            p[k - 1] = Cpp_Graphics::WorldToPixel(t->Vertex(k)->X(), t->Vertex(k)->Y());
+        for (int i = 1; i <= 3; ++i) {
+            const Cpp_Triangle* across = t->GetNeighbour(i);  // across edge i -> i + 1
+            if (across && across < t) continue;
+            const platform::DevicePoint& a = p[i - 1];
+            const platform::DevicePoint& b = p[i % 3];
+            if (a == b) continue;
+            if (std::abs(a.x - b.x) <= 1 && std::abs(a.y - b.y) <= 1) {
+                const bool freshA = ink(a);
+                const bool freshB = ink(b);
+                if (!freshA && !freshB) continue;
+            }
+            edges.push_back({a, b});
+        }
+    }
+    if (edges.empty()) return;
+    const platform::Pen previous = dc.SetPen(g_triangles.pen);
+    dc.PolyPolyline(edges);
+    dc.SetPen(previous);
+}
+
 }  // namespace
 
 bool Cpp_TriangleDrawing::BeginDrawing(const TriangulationDrawOptions& a) {
@@ -113,6 +157,10 @@ void Cpp_TriangleDrawing::DrawAll(const Cpp_TriangleList& triangles) {
     if (g_triangles.lineType > 0) {
         for (const Cpp_Triangle* t = triangles.First(); t; t = t->Next())
             if (Complete(*t) && InView(*t, box)) StyledEdges(*dc, *t);
+        return;
+    }
+    if (DrawingAtPixelDetail()) {
+        DrawEdgesAtPixelDetail(*dc, triangles, box);
         return;
     }
     std::vector<std::vector<platform::DevicePoint>> outlines;
@@ -238,9 +286,11 @@ void DrawVertexLabelled(const Cpp_VERTEX& v) {
 void DrawAllVertices(const Cpp_VertexList& vertices) {
     platform::DeviceContext* dc = Cpp_Graphics::GetCurrentDC();
     if (!dc || !g_vertices.pens) return;
-    // Dense points: a symbol whose centre falls in a cell (half a symbol square) that already
-    // holds one is covered by it and is not drawn; points off the page are not sent.
-    const int cell = std::max(1, PointDrawingState().markerSize / 2);
+    // Dense points in the view's picture: a symbol whose centre falls in a cell (half a symbol
+    // square) that already holds one is covered by it and is not drawn. A printed page and the
+    // clipboard picture get every point. Points off the page are not sent.
+    const bool detail = DrawingAtPixelDetail();
+    const int cell = detail ? std::max(1, PointDrawingState().markerSize / 2) : 1;
     const platform::DeviceRect page = dc->PageRect();
     const int pad = PointDrawingState().markerSize;
     const int columns = std::max(1, (page.Width() + 2 * pad) / cell + 1);
@@ -252,7 +302,7 @@ void DrawAllVertices(const Cpp_VertexList& vertices) {
         const int c = (p.x - page.left + pad) / cell, r = (p.y - page.top + pad) / cell;
         if (p.x < page.left - pad || p.y < page.top - pad || c >= columns || r >= rows) continue;
         unsigned char& t = taken[static_cast<size_t>(r) * columns + c];
-        if (t) continue;
+        if (t && detail) continue;
         t = 1;
         xs.push_back(v->X());
         ys.push_back(v->Y());

@@ -1,5 +1,6 @@
-// The view's picture on the real frame (offscreen) follows the data: a change of the data made
-// with a tool is drawn whole at once, with everything that depends on it.
+// The view's picture on the real frame (offscreen): a change of the data made with a tool is
+// drawn whole at once, with everything that depends on it; a wheel zoom shows the kept picture
+// scaled and the exact one right after; XOR figures over the kept picture erase when drawn twice.
 
 #include "app/drawing_view.h"
 #include "editing/line_point_tools.h"
@@ -10,9 +11,18 @@
 
 #include <QApplication>
 #include <QMouseEvent>
+#include <QWheelEvent>
 
 namespace {
 
+// Pixels of the area that differ between two pictures, and those that are not white.
+int Differing(const QImage& a, const QImage& b, const QRect& area) {
+    int n = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (a.pixel(x, y) != b.pixel(x, y)) ++n;
+    return n;
+}
 class ViewPictureOnFrame : public testsupport::FrameOn<::testing::Test> {
 protected:
     void SetUp() override {
@@ -30,6 +40,11 @@ protected:
         const Qt::MouseButtons held =
             type == QEvent::MouseButtonPress ? Qt::MouseButtons(button) : Qt::NoButton;
         QMouseEvent event(type, at, view()->mapToGlobal(at), button, held, Qt::NoModifier);
+        QApplication::sendEvent(view(), &event);
+    }
+    void Wheel(QPoint at, int delta, Qt::KeyboardModifiers modifiers) {
+        QWheelEvent event(at, view()->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton,
+                          modifiers, Qt::NoScrollPhase, false);
         QApplication::sendEvent(view(), &event);
     }
     // What a full redraw of the view shows now.
@@ -63,6 +78,35 @@ TEST_F(ViewPictureOnFrame, ADroppedProfilePointIsDrawnWithEverythingThatDependsO
     const QImage dropped = view()->Image().copy();
     EXPECT_NE(dropped, before);
     EXPECT_EQ(dropped, Redrawn());
+}
+
+TEST_F(ViewPictureOnFrame, AWheelZoomShowsThePictureScaledAndTheExactOneRightAfter) {
+    const QImage before = view()->Image().copy();
+    Wheel({450, 320}, 120, Qt::ControlModifier);
+    view()->repaint();
+    const QImage scaled = view()->Image().copy();
+    EXPECT_NE(scaled, before);
+    QApplication::processEvents();
+    view()->repaint();
+    const QImage exact = view()->Image().copy();
+    EXPECT_EQ(exact, Redrawn());
+    const QRect inside(80, 80, view()->width() - 160, view()->height() - 160);
+    EXPECT_LT(Differing(scaled, exact, inside), inside.width() * inside.height() / 4);
+}
+
+// Rubber bands and outlines are inverted on the picture shown: drawn twice over the kept picture
+// they leave it as it was.
+TEST_F(ViewPictureOnFrame, AnXorFigureDrawnTwiceOverTheKeptPictureErases) {
+    view()->repaint();
+    const QImage before = view()->Image().copy();
+    const auto band = [](platform::DeviceContext& dc) {
+        dc.SetPen({platform::PenStyle::Solid, 1, 0x808080});
+        dc.Polyline({{100, 100}, {400, 100}, {400, 300}, {100, 300}, {100, 100}});
+    };
+    ASSERT_TRUE(view()->DrawOverlay({90, 90, 410, 310}, band));
+    EXPECT_NE(view()->Image(), before);
+    ASSERT_TRUE(view()->DrawOverlay({90, 90, 410, 310}, band));
+    EXPECT_EQ(view()->Image(), before);
 }
 
 }  // namespace

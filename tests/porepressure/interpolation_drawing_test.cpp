@@ -2,6 +2,7 @@
 // their labels and value labels under the display flags and in the layer order of the data
 // set; triangle primitives; picking; tool tips and information pages.
 
+#include "graphics/level_of_detail.h"
 #include "graphics/line_styles.h"
 #include "graphics/pick.h"
 #include "model/data_set.h"
@@ -17,6 +18,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
+#include <set>
+#include <utility>
 
 namespace {
 
@@ -75,6 +79,43 @@ TEST_F(InterpolationDrawingTest, TrianglesOnlyUnderTheirFlagAndInTheKindColour) 
     data.DisplayFlags().pressurePoints[0] = false;
     DrawInterpolationFirstPass(data);
     EXPECT_TRUE(dc.Records().empty());
+}
+
+// In the view's picture every edge is drawn once, as a two-point line, and an edge within one
+// pixel not at all; a printed page keeps the closed outline of every triangle.
+TEST_F(InterpolationDrawingTest, AtPixelDetailEachTriangleEdgeIsDrawnOnce) {
+    Cpp_InterpolationDataSet* set = Pressures();  // 16 squares of two triangles each
+    data.DisplayFlags().triangles[0] = true;
+    std::set<std::pair<std::pair<int, int>, std::pair<int, int>>> unique;
+    {
+        Cpp_PixelDetail detail;
+        DrawInterpolationFirstPass(data);
+    }
+    auto outlines = dc.OfKind(DcRecordKind::PolyPolyline);
+    ASSERT_EQ(outlines.size(), 1u);
+    for (const auto& line : outlines[0].lines) {
+        ASSERT_EQ(line.size(), 2u);
+        auto a = std::make_pair(line[0].x, line[0].y), b = std::make_pair(line[1].x, line[1].y);
+        if (b < a) std::swap(a, b);
+        EXPECT_TRUE(unique.insert({a, b}).second);
+    }
+    EXPECT_EQ(unique.size(), 5u * 4u * 2u + 16u);  // rows, columns and a diagonal per square
+    dc.Clear();
+    DrawInterpolationFirstPass(data);
+    outlines = dc.OfKind(DcRecordKind::PolyPolyline);
+    ASSERT_EQ(outlines.size(), 1u);
+    EXPECT_EQ(outlines[0].lines.size(),
+              static_cast<size_t>(set->GetTriangleList().CountTriangles()));
+
+    // Zoomed far out, the whole set falls into a pixel or two: no edge of a pixel is sent.
+    dc.Clear();
+    for (int i = 0; i < 8; ++i) Cpp_Graphics::ZoomAtPixel(false, 10, 10);
+    {
+        Cpp_PixelDetail detail;
+        DrawInterpolationFirstPass(data);
+    }
+    for (const auto& record : dc.OfKind(DcRecordKind::PolyPolyline))
+        for (const auto& line : record.lines) EXPECT_FALSE(line[0] == line[1]);
 }
 
 TEST_F(InterpolationDrawingTest, TrianglesOutsideTheViewAreNotSent) {
@@ -383,6 +424,33 @@ TEST_F(TriangleDrawingTest, StepByStepRedrawFollowsItsSwitches) {
     }
     EXPECT_EQ(outlines, 2u);
     EXPECT_GE(segments, 10u);  // contour values 0.5 .. 10 cross both triangles
+}
+
+// In the view's picture a point symbol covered by one already drawn (its centre within the same
+// half-symbol cell) is left out; a printed page or the clipboard picture gets every symbol.
+TEST_F(TriangleDrawingTest, CoveredPointSymbolsAreLeftOutOnlyAtPixelDetail) {
+    Cpp_VertexList vertices;
+    vertices.AddVertex(1, 20, 20, 1.0);
+    vertices.AddVertex(2, 60, 60, 2.0);
+    vertices.AddVertex(3, 20.02, 20.01, 3.0);  // a tenth of a pixel from the first
+    vertices.AddVertex(4, 80, 80, 4.0);
+    TriangulationDrawOptions options;
+    options.vertexSymbol = 4;
+    const auto drawn = [&](bool pixelDetail) {
+        dc.Clear();
+        EXPECT_TRUE(SetupVertexPens(options, false));
+        {
+            std::optional<Cpp_PixelDetail> detail;
+            if (pixelDetail) detail.emplace();
+            EXPECT_EQ(DrawingAtPixelDetail(), pixelDetail);
+            DrawAllVertices(vertices);
+        }
+        EndVertexDrawing();
+        return dc.Count(DcRecordKind::Polyline);  // one a symbol
+    };
+    EXPECT_EQ(drawn(false), 4u);
+    EXPECT_EQ(drawn(true), 3u);
+    EXPECT_FALSE(DrawingAtPixelDetail());
 }
 
 TEST_F(TriangleDrawingTest, CrowdedValueLabelsAreThinned) {

@@ -3,6 +3,7 @@
 #include "platform/qt/qt_text.h"
 
 #include <QImage>
+#include <QLine>
 #include <QPaintDevice>
 #include <QPainterPath>
 #include <QPolygon>
@@ -233,10 +234,24 @@ void PainterDeviceContext::Polyline(const std::vector<DevicePoint>& points) {
     painter_.drawPolyline(ToPolygon(polygon_, points));
 }
 
+// Runs of two-point lines (triangle edges, hatch strokes) go to the painter in one call each.
 void PainterDeviceContext::PolyPolyline(const std::vector<std::vector<DevicePoint>>& lines) {
     ApplyStroke();
-    for (const auto& line : lines)
-        if (line.size() >= 2) painter_.drawPolyline(ToPolygon(polygon_, line));
+    std::vector<QLine> segments;
+    const auto flush = [&] {
+        if (!segments.empty())
+            painter_.drawLines(segments.data(), static_cast<int>(segments.size()));
+        segments.clear();
+    };
+    for (const auto& line : lines) {
+        if (line.size() == 2) {
+            segments.emplace_back(line[0].x, line[0].y, line[1].x, line[1].y);
+        } else if (line.size() > 2) {
+            flush();
+            painter_.drawPolyline(ToPolygon(polygon_, line));
+        }
+    }
+    flush();
 }
 
 void PainterDeviceContext::Polygon(const std::vector<DevicePoint>& points) {
