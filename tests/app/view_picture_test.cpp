@@ -2,6 +2,7 @@
 // drawn whole at once, with everything that depends on it; a wheel zoom shows the kept picture
 // scaled and the exact one right after; XOR figures over the kept picture erase when drawn twice.
 
+#include "app/draw_view.h"
 #include "app/drawing_view.h"
 #include "editing/line_point_tools.h"
 #include "editing/profile_tool.h"
@@ -26,6 +27,7 @@ int Differing(const QImage& a, const QImage& b, const QRect& area) {
 class ViewPictureOnFrame : public testsupport::FrameOn<::testing::Test> {
 protected:
     void SetUp() override {
+        app::InitializeView(view()->ViewWindow());
         OpenExample("embankment.preinput-kliven");
         frame.EnterSelectMode();
         frame.resize(900, 650);
