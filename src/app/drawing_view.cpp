@@ -134,8 +134,9 @@ void DrawingView::mouseReleaseEvent(QMouseEvent* event) {
     event->accept();
     if (event->button() != Qt::LeftButton) return;
     GuardedCall("DrawingView::mouseReleaseEvent", [&] {
-        ViewLButtonUp(*input_,
-                      InputRecord(event->position(), event->buttons(), event->modifiers()));
+        const bool modified = ViewLButtonUp(
+            *input_, InputRecord(event->position(), event->buttons(), event->modifiers()));
+        if (modified && documentModified_) documentModified_();
     });
 }
 

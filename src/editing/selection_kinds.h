@@ -72,6 +72,8 @@ inline constexpr unsigned kMovable = 1u << 13;            // moves onto a refere
 inline constexpr unsigned kSnaps = 1u << 14;              // "Snap" moves it
 inline constexpr unsigned kDistanceReference = 1u << 15;  // a point to move a distance from
 inline constexpr unsigned kStageSuffix = 1u << 6;         // name and prompt end with the stage
+inline constexpr unsigned kMoveablePoint = 1u << 16;      // a point the mouse moves: a hover tip
+                                                          // and a press prefer it to the rest
 }  // namespace selection_flags
 
 // How the highlight of a kind is drawn: a mark on a referenced point node, marks on both ends of

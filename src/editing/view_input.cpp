@@ -8,26 +8,26 @@
 #include "core/text_formats.h"
 #include "editing/crack_tool.h"
 #include "editing/cursor_modes.h"
+#include "editing/edit_modes.h"
 #include "editing/interpolation_tool.h"
 #include "editing/line_entry_tool.h"
 #include "editing/noncircular_tool.h"
-#include "editing/edit_modes.h"
+#include "editing/renumber_lines.h"
 #include "editing/selection_edit_commands.h"
 #include "editing/selection_kinds.h"
 #include "editing/selection_list.h"
 #include "editing/selection_refresh.h"
-#include "editing/renumber_lines.h"
 #include "editing/tool_table.h"
 #include "editing/view_dispatch.h"
 #include "editing/view_load_steps.h"
-#include "loads/line_load.h"
-#include "loads/reinforcement_line.h"
 #include "editing/view_menus.h"
 #include "editing/view_navigation.h"
 #include "editing/view_selection.h"
 #include "editing/view_slip_surface_steps.h"
 #include "graphics/graphic_grid.h"
 #include "graphics/graphics.h"
+#include "loads/line_load.h"
+#include "loads/reinforcement_line.h"
 #include "model/data_set_information.h"
 #include "model/data_sets.h"
 #include "model/program_state.h"
@@ -125,6 +125,7 @@ void DragCheck(s_InputCall& call) {
     // A drag of the selection when something is selected, a selection band otherwise.
     if (!GetCurrentSelection().IsEmpty()) {
         ChangeValueOfSelection(call.view, g_press.press.x, g_press.press.y);
+        g_press.heldDrag = GetCursorMode();
         return;
     }
     StartPickBand(call.in.shift, call.view, g_press.press, call.in.device);
@@ -137,6 +138,24 @@ bool IsCtrlOverInterpolationPoint(const ViewInputHost& view, bool control) {
     // The points and nodes of an interpolation data set take the wheel themselves.
     return !SelectionKindHas(first->GetType(), selection_flags::kInterpolation) ||
            SelectionKindHas(first->GetType(), selection_flags::kTriangle);
+}
+
+// The release of a press that started a drag: the drag follows to the release point (when the
+// last move was elsewhere) and drops there, as the click of its step does.
+bool DropHeldDrag(ViewInputHost& view, const s_ViewInput& in, int mode) {
+    const s_CursorModeRow* row = FindCursorModeRow(mode);
+    if (!row) return false;
+    bool redraw = false;
+    s_InputCall call{view, in, {}, {}, {}, {}, row->step, redraw};
+    ComputePressPoints(call);
+    const bool moved = in.device.x != g_press.lastCursor.x || in.device.y != g_press.lastCursor.y;
+    g_press.lastCursor = in.device;
+    if (moved && row->cells[InputMove].kind == e_InputCell::Run)
+        RunCell(call, row->cells[InputMove]);
+    RunCell(call, row->cells[InputLeft]);
+    EndSelectionDrag(mode, true, view.EditMode() == EditModeSelect);
+    if (redraw) view.InvalidateView();
+    return call.modified;
 }
 
 // The press record and the navigation join the program-wide reset.
@@ -195,8 +214,8 @@ void SelectModeMove(s_InputCall& call) {
     if (!g_move) return;
     const Cpp_SelectionList& current = GetCurrentSelection();
     if (current.IsEmpty()) {
-        g_move->toolTip = HoverToolTip(call.view, call.snapped.x, call.snapped.y,
-                                       CoordinateText(call.rounded));
+        g_move->toolTip =
+            HoverToolTip(call.view, call.snapped.x, call.snapped.y, CoordinateText(call.rounded));
         return;
     }
     const Cpp_Selection* first = current.GetNth(1);
@@ -229,8 +248,8 @@ void RescalePointClick(s_InputCall& call) {
     Cpp_SelectionList& picks = GetPickList();
     picks.Clear();
     picks.SetAddMode(false);
-    picks.SelectItemAtPoint(Cpp_Kliven4Data::CurrentDataSetOrNull(), call.raw.x, call.raw.y,
-                            false, true, false);
+    picks.SelectItemAtPoint(Cpp_Kliven4Data::CurrentDataSetOrNull(), call.raw.x, call.raw.y, false,
+                            true, false);
     if (picks.Count() >= 2) {
         ShowSelectionMenu(call.view, call.pickDevice);
     } else if (const Cpp_Selection* picked = picks.GetNth(1)) {
@@ -307,6 +326,7 @@ bool ViewLButtonDown(ViewInputHost& view, const s_ViewInput& in, bool& redraw) {
     g_press.buttonDown = true;
     g_press.consumed = false;
     g_press.armed = true;
+    g_press.heldDrag = CursorModeNone;
 
     s_InputCall call{view, in, {}, {}, {}, {}, "", redraw};
     ComputePressPoints(call);
@@ -327,17 +347,24 @@ bool ViewLButtonDown(ViewInputHost& view, const s_ViewInput& in, bool& redraw) {
     return call.modified;
 }
 
-void ViewLButtonUp(ViewInputHost& view, const s_ViewInput& in) {
+bool ViewLButtonUp(ViewInputHost& view, const s_ViewInput& in) {
     const bool consumed = g_press.consumed;
+    const int heldDrag = g_press.heldDrag;
     g_press.buttonDown = false;
     g_press.armed = false;
-    if (consumed) return;
+    g_press.heldDrag = CursorModeNone;
+    // A drag the held press started, still under way, drops where the button is released, as
+    // a click drops one started from a command.
+    if (heldDrag != CursorModeNone && GetCursorMode() == heldDrag)
+        return DropHeldDrag(view, in, heldDrag);
+    if (consumed) return false;
     const int mode = GetCursorMode();
     ToolContext context(&view);
     Tool* tool =
         mode == CursorModeNone ? ToolForEditMode(view.EditMode()) : ToolForCursorMode(mode);
     if (tool) tool->ButtonUp(context, mode, in);
     EndSelectionDrag(mode, true, view.EditMode() == EditModeSelect);
+    return false;
 }
 
 void ViewMouseMove(ViewInputHost& view, const s_ViewInput& in) {

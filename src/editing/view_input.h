@@ -118,6 +118,8 @@ struct s_PressRecord {
     s_PixelPoint press;
     s_PixelPoint lastCursor;  // last press or move
     std::int64_t time = 0;
+    // The cursor mode of the drag this press started by a held move; its release drops it.
+    int heldDrag = 0;
 };
 const s_PressRecord& GetPressRecord();
 // The last cursor pixel (Zoom Window starts its cross-hair there).
@@ -129,7 +131,8 @@ inline constexpr std::int64_t kDragDelayMilliseconds = 250;
 // again; the functions without it invalidate the view themselves where they need to.
 // True when the document was modified.
 bool ViewLButtonDown(ViewInputHost& view, const s_ViewInput& in, bool& redraw);
-void ViewLButtonUp(ViewInputHost& view, const s_ViewInput& in);
+// True when the document was modified (a drag started by the held press dropped).
+bool ViewLButtonUp(ViewInputHost& view, const s_ViewInput& in);
 void ViewMouseMove(ViewInputHost& view, const s_ViewInput& in);
 // in.wheelSteps carries the direction; true when handled.
 bool ViewMouseWheel(ViewInputHost& view, const s_ViewInput& in);

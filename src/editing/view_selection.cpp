@@ -8,9 +8,11 @@
 #include "editing/cursor_modes.h"
 #include "editing/edit_modes.h"
 #include "editing/rescale_coordinates.h"
-#include "editing/shift_direction_tool.h"
 #include "editing/selection_information.h"
+#include "editing/selection_kinds.h"
 #include "editing/selection_list.h"
+#include "editing/shift_direction_tool.h"
+#include "editing/tool_table.h"
 #include "editing/view_navigation.h"
 #include "graphics/prompts.h"
 #include "loads/distributed_load_data.h"
@@ -27,7 +29,6 @@
 #include "profile/profile_line.h"
 #include "profile/slope_geometry.h"
 #include "registry/view_preparations.h"
-#include "editing/tool_table.h"
 
 #include <algorithm>
 #include <cmath>
@@ -170,11 +171,17 @@ int SelectAtClick(ViewInputHost& view, s_PixelPoint click, double x, double y, b
         ClearSummaryWindow();
         return 0;
     }
+    const Cpp_Selection* taken = picks.GetNth(1);
     if (const int found = picks.Count(); found >= 2) {
-        ShowSelectionMenu(view, click);
-        return found;
+        // One moveable point among the candidates is what a press on it means; the menu
+        // offers the choice between two or more.
+        taken = FindPressedPoint(picks);
+        if (!taken) {
+            ShowSelectionMenu(view, click);
+            return found;
+        }
     }
-    current.AddCopy(*picks.GetNth(1));
+    current.AddCopy(*taken);
     picks.Clear();
     ShowLastSelected(current);
     return 1;
@@ -193,14 +200,43 @@ MenuList CandidateMenu(const Cpp_SelectionList& picks) {
 }
 
 const Cpp_Selection* FindMoveableSelection(const Cpp_SelectionList& list) {
-    static constexpr int kMoveable[] = {2,  9,  12, 14, 22, 26, 28, 30, 36,  40,  41,  42,
-                                        46, 53, 54, 56, 58, 62, 74, 75, 78,  84,  90,  92,
-                                        94, 96, 98, 106, 108, 132, 136, 138, 142, 146, 148};
     for (int n = 1; const Cpp_Selection* item = list.GetNth(n); ++n)
-        if (std::find(std::begin(kMoveable), std::end(kMoveable), item->GetType()) !=
-            std::end(kMoveable))
-            return item;
+        if (SelectionKindHas(item->GetType(), selection_flags::kMoveablePoint)) return item;
     return nullptr;
+}
+
+namespace {
+
+// A point of a slope line made from the profile lines that lies where another moveable
+// candidate lies: it follows that point, so it is no choice of its own.
+bool FollowsAnotherPoint(const Cpp_Selection& slopePoint,
+                         const std::vector<const Cpp_Selection*>& moveable) {
+    if (slopePoint.GetType() != SEL_SLOPE_POINT) return false;
+    const Cpp_Kliven4DataSet* dataSet = slopePoint.GetDataSet();
+    if (!dataSet || dataSet->SlopeGeometry().IsEntered()) return false;
+    s_tagTypePointXY at;
+    if (!slopePoint.GetPointXY(at)) return false;
+    return std::any_of(moveable.begin(), moveable.end(), [&](const Cpp_Selection* other) {
+        s_tagTypePointXY there;
+        return other != &slopePoint && other->GetType() != SEL_SLOPE_POINT &&
+               other->GetPointXY(there) && there.x == at.x && there.y == at.y;
+    });
+}
+
+}  // namespace
+
+const Cpp_Selection* FindPressedPoint(const Cpp_SelectionList& picks) {
+    std::vector<const Cpp_Selection*> moveable;
+    for (int n = 1; const Cpp_Selection* item = picks.GetNth(n); ++n)
+        if (SelectionKindHas(item->GetType(), selection_flags::kMoveablePoint))
+            moveable.push_back(item);
+    const Cpp_Selection* found = nullptr;
+    for (const Cpp_Selection* item : moveable) {
+        if (FollowsAnotherPoint(*item, moveable)) continue;
+        if (found) return nullptr;
+        found = item;
+    }
+    return found;
 }
 
 std::string HoverToolTip(ViewInputHost& view, double x, double y, const std::string& coordinates) {

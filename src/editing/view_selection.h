@@ -1,6 +1,7 @@
 #pragma once
 // Selecting with the mouse in the drawing view: a click picks the items under the cursor (one
-// becomes the selection, several are offered in the candidate menu), Shift adds to the
+// becomes the selection, and so does the one moveable point among several; otherwise several
+// are offered in the candidate menu), Shift adds to the
 // selection, and a press dragged over empty drawing selects the points inside a box (or, with
 // Shift, inside a band along the drag) drawn in XOR until the next click.
 //
@@ -30,7 +31,8 @@ void ShowSelectionPrompt();
 void ShowSelectModePromptAfterStep();
 
 // The click of select mode at the world point (x, y); Shift adds to the selection. The number
-// of candidates the click found: 0, 1 (selected) or more (the candidate menu was shown).
+// of candidates the click found: 0, 1 (selected, also when one moveable point stood among
+// several) or more (the candidate menu was shown).
 int SelectAtClick(ViewInputHost& view, s_PixelPoint click, double x, double y, bool shift);
 // The candidate menu of the pick list: up to 20 entries, each the candidate's name (or
 // "Selection n" for a kind without one), command 40000 + n. Empty for an empty pick list.
@@ -41,6 +43,10 @@ MenuList CandidateMenu(const Cpp_SelectionList& picks);
 std::string HoverToolTip(ViewInputHost& view, double x, double y, const std::string& coordinates);
 // The first item of the list that is a point the user can move; null when none is.
 const Cpp_Selection* FindMoveableSelection(const Cpp_SelectionList& list);
+// The one moveable point among the candidates under a press, which the press takes in place of
+// the candidate menu: null when none is, or when two or more are. A point of a slope line made
+// from the profile lines, where another moveable point lies, does not count.
+const Cpp_Selection* FindPressedPoint(const Cpp_SelectionList& picks);
 // Rescaling (cursor modes 10 and 11): the picked item's point is the first point (it becomes
 // the selection) or the second (the data are rescaled). True when the view must be redrawn.
 bool PickedRescalePoint(ViewInputHost& view, const Cpp_Selection& picked);
