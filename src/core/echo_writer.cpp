@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "core/format_text.h"
+#include "core/number_text.h"
 #include "core/text_formats.h"
 
 namespace {
@@ -12,13 +13,29 @@ std::FILE* g_file = nullptr;
 int g_indent = 0;
 
 void Write(std::string_view text) {
-    if (g_file != nullptr && !text.empty()) std::fwrite(text.data(), 1, text.size(), g_file);
+    if (g_file != nullptr && !text.empty()) fwrite_unlocked(text.data(), 1, text.size(), g_file);
+}
+
+// One text reused by every number, so writing a number allocates nothing.
+std::string& NumberText() {
+    static std::string text;
+    text.clear();
+    return text;
 }
 
 void WriteNumber(int kind, double value, int width, int decimals) {
-    std::string format;
-    if (!Cpp_Strings::MakeNumberFormat(kind, width, decimals, format)) return;
-    Write(FormatDynamic(format, value));
+    if (decimals < 0) {  // not a format of the builder's usual kind: as it always was written
+        std::string format;
+        if (Cpp_Strings::MakeNumberFormat(kind, width, decimals, format))
+            Write(FormatDynamic(format, value));
+        return;
+    }
+    std::string& text = NumberText();
+    if (kind == 1)
+        AppendFixed(text, value, width, decimals);
+    else
+        AppendExponential(text, value, width, decimals);
+    Write(text);
 }
 
 }  // namespace
@@ -34,7 +51,8 @@ void PrintIndent() { PrintSpaces(g_indent); }
 
 void PrintSpaces(int n) {
     if (n < 1 || n > 256) return;
-    Write(std::string(static_cast<size_t>(n), ' '));
+    static const std::string blanks(256, ' ');
+    Write(std::string_view(blanks).substr(0, static_cast<size_t>(n)));
 }
 
 void PrintBlankLines(int n) {
@@ -110,8 +128,9 @@ void PrintExponentialWithText(double value, std::string_view leading, std::strin
 
 void PrintInteger(long value, int width, bool newline) {
     if (g_file == nullptr) return;
-    std::string format;
-    if (Cpp_Strings::MakeNumberFormat(4, width, 0, format)) Write(FormatDynamicLong(format, value));
+    std::string& text = NumberText();
+    AppendInteger(text, value, width);
+    Write(text);
     if (newline) Write("\n");
 }
 

@@ -42,6 +42,9 @@ bool Cpp_SafeOutputFile::Open(const std::filesystem::path& requested) {
         ::unlink(name.data());
         return false;
     }
+    constexpr std::size_t kBufferSize = 1 << 20;
+    if (!buffer_) buffer_ = std::make_unique<char[]>(kBufferSize);
+    std::setvbuf(file_, buffer_.get(), _IOFBF, kBufferSize);
     target_ = target;
     temp_ = name.data();
     return true;

@@ -11,6 +11,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <memory>
 #include <string>
 
 class Cpp_SafeOutputFile {
@@ -39,4 +40,7 @@ private:
     std::FILE* file_ = nullptr;
     std::filesystem::path target_;
     std::filesystem::path temp_;
+    // The stream's buffer: big enough that a listing or document of many megabytes goes to the
+    // system in few writes.
+    std::unique_ptr<char[]> buffer_;
 };

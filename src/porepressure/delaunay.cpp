@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <utility>
 #include <vector>
 
@@ -286,10 +287,74 @@ void ComputeConvexHull(Cpp_VertexList& vertices, Cpp_VertexList& interior) {
     WrapHullChain(hi, lo, left, vertices, interior);
 }
 
+namespace {
+
+// From this many vertices on, the hull is wrapped around the vertices near it only.
+constexpr std::size_t kHullFilterFrom = 1000;
+
+// The vertices that can be on the hull, in list order: a monotone chain over the vertices sorted
+// by x (then y) in each direction, which drops a vertex only when it lies inside the chord of its
+// chain neighbours by more than a margin far above the triangulation tolerance. Whatever the
+// wrapping with the tolerance keeps as a hull vertex is among them; the deep interior is not.
+std::vector<const Cpp_VERTEX*> HullCandidates(const std::vector<const Cpp_VERTEX*>& all) {
+    double xmin = all.front()->X(), xmax = xmin, ymin = all.front()->Y(), ymax = ymin;
+    for (const Cpp_VERTEX* v : all) {
+        xmin = std::min(xmin, v->X());
+        xmax = std::max(xmax, v->X());
+        ymin = std::min(ymin, v->Y());
+        ymax = std::max(ymax, v->Y());
+    }
+    const double margin = std::max(1e-3 * ((xmax - xmin) + (ymax - ymin)) * 0.5,
+                                   1000.0 * GetTriangulationTolerance());
+    if (!(margin > 0.0) || !std::isfinite(margin)) return all;
+    std::vector<std::uint32_t> order(all.size());
+    for (std::size_t i = 0; i < order.size(); ++i) order[i] = static_cast<std::uint32_t>(i);
+    std::sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) {
+        const Cpp_VERTEX* va = all[a];
+        const Cpp_VERTEX* vb = all[b];
+        if (va->X() != vb->X()) return va->X() < vb->X();
+        if (va->Y() != vb->Y()) return va->Y() < vb->Y();
+        return a < b;
+    });
+    // b lies left of a -> c (inside the chain) by more than the margin.
+    auto deepInside = [&](std::uint32_t ia, std::uint32_t ib, std::uint32_t ic) {
+        const Cpp_VERTEX* a = all[ia];
+        const Cpp_VERTEX* b = all[ib];
+        const Cpp_VERTEX* c = all[ic];
+        const double ex = c->X() - a->X(), ey = c->Y() - a->Y();
+        const double cross = ex * (b->Y() - a->Y()) - ey * (b->X() - a->X());
+        return cross > margin * std::sqrt(ex * ex + ey * ey);
+    };
+    std::vector<char> keep(all.size(), 0);
+    std::vector<std::uint32_t> chain;
+    chain.reserve(1024);
+    for (int pass = 0; pass < 2; ++pass) {
+        chain.clear();
+        for (std::size_t k = 0; k < order.size(); ++k) {
+            const std::uint32_t i = order[pass == 0 ? k : order.size() - 1 - k];
+            while (chain.size() >= 2 && deepInside(chain[chain.size() - 2], chain.back(), i))
+                chain.pop_back();
+            chain.push_back(i);
+        }
+        for (std::uint32_t i : chain) keep[i] = 1;
+    }
+    std::vector<const Cpp_VERTEX*> candidates;
+    for (std::size_t i = 0; i < all.size(); ++i)
+        if (keep[i]) candidates.push_back(all[i]);
+    return candidates;
+}
+
+}  // namespace
+
 void BuildConvexHullList(const Cpp_VertexList& vertices, Cpp_VertexList& hull) {
     hull.DeleteAllVertices();
-    for (Cpp_VERTEX* v = vertices.First(); v; v = v->Next())
-        hull.AddVertex(0, v->X(), v->Y(), v->FirstValue());
+    std::vector<const Cpp_VERTEX*> all;
+    for (const Cpp_VERTEX* v = vertices.First(); v; v = v->Next()) all.push_back(v);
+    if (all.size() >= kHullFilterFrom) {
+        std::vector<const Cpp_VERTEX*> candidates = HullCandidates(all);
+        if (candidates.size() >= 4) all.swap(candidates);
+    }
+    for (const Cpp_VERTEX* v : all) hull.AddVertex(0, v->X(), v->Y(), v->FirstValue());
     Cpp_VertexList dropped;
     ComputeConvexHull(hull, dropped);
 }

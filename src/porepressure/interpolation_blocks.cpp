@@ -41,7 +41,10 @@ std::string RestAfterFirstWord(const std::string& line) {
     return rest;
 }
 
-bool Put(std::FILE* file, const std::string& text) { return std::fputs(text.c_str(), file) >= 0; }
+bool Put(std::FILE* file, const std::string& text) {
+    return std::fwrite(text.data(), 1, text.size(), file) == text.size();
+}
+
 
 // A coordinate in its field of the block: with the format's decimals when that text reads back as
 // the same number, else as the shortest text that does, so that two points held apart are never

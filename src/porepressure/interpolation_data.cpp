@@ -3,7 +3,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <tuple>
+#include <utility>
 
 #include "core/data_error_output.h"
 #include "core/echo_writer.h"
@@ -55,6 +58,57 @@ int InterpolationKindDecimals(int kind) {
 
 Cpp_InterpolationDataSet::~Cpp_InterpolationDataSet() { Clear(); }
 
+namespace {
+
+// The coordinates as the hash sees them: equal doubles give equal keys (0.0 and -0.0 too).
+std::uint64_t CoordinateKey(double v) {
+    if (v == 0.0) v = 0.0;
+    std::uint64_t bits;
+    std::memcpy(&bits, &v, sizeof bits);
+    return bits;
+}
+
+std::uint64_t MixKeys(std::uint64_t x, std::uint64_t y) {
+    std::uint64_t h = x * 0x9E3779B97F4A7C15ULL ^ (y + 0x632BE59BD9B4E019ULL + (x << 6) + (x >> 2));
+    h ^= h >> 31;
+    h *= 0xBF58476D1CE4E5B9ULL;
+    h ^= h >> 29;
+    return h;
+}
+
+// For each point, the first point (in list order) with the same coordinates: itself when no
+// earlier point has them. Linear in the number of points.
+std::vector<std::uint32_t> FirstOfEqualCoordinates(
+    const std::vector<Cpp_InterpolationPoint>& points) {
+    const std::size_t n = points.size();
+    std::vector<std::uint32_t> heads(n);
+    std::size_t size = 16;
+    while (size < 2 * n) size <<= 1;
+    const std::uint32_t kEmpty = 0xFFFFFFFFu;
+    std::vector<std::uint32_t> table(size, kEmpty);
+    const std::size_t mask = size - 1;
+    for (std::size_t i = 0; i < n; ++i) {
+        const double x = points[i].X(), y = points[i].Y();
+        std::size_t slot = MixKeys(CoordinateKey(x), CoordinateKey(y)) & mask;
+        for (;;) {
+            const std::uint32_t held = table[slot];
+            if (held == kEmpty) {
+                table[slot] = static_cast<std::uint32_t>(i);
+                heads[i] = static_cast<std::uint32_t>(i);
+                break;
+            }
+            if (points[held].X() == x && points[held].Y() == y) {
+                heads[i] = held;
+                break;
+            }
+            slot = (slot + 1) & mask;
+        }
+    }
+    return heads;
+}
+
+}  // namespace
+
 Cpp_InterpolationPoint& Cpp_InterpolationDataSet::AppendPoint(int number, double x, double y,
                                                               double value, double value2,
                                                               double value3) {
@@ -91,33 +145,31 @@ bool Cpp_InterpolationDataSet::DeleteDuplicatePoints(short stage, std::FILE* ech
     pointsDeleted_ = false;
     const std::size_t n = points_.size();
     if (n < 2) return true;
-    // Every point compared with every later one, found by sorting: pairs only arise within a
-    // group of equal coordinates, and the messages keep the order of that comparison.
-    std::vector<std::size_t> idx(n);
-    for (std::size_t i = 0; i < n; ++i) idx[i] = i;
-    std::sort(idx.begin(), idx.end(), [&](std::size_t a, std::size_t b) {
-        const auto& pa = points_[a];
-        const auto& pb = points_[b];
-        if (pa.X() != pb.X()) return pa.X() < pb.X();
-        if (pa.Y() != pb.Y()) return pa.Y() < pb.Y();
-        return a < b;
-    });
+    // Every point compared with every later one, found through a hash of the coordinates:
+    // pairs only arise within a group of equal coordinates, and the messages keep the order of
+    // that comparison (the events are sorted below).
+    const std::vector<std::uint32_t> heads = FirstOfEqualCoordinates(points_);
+    std::vector<std::pair<std::uint32_t, std::uint32_t>> members;  // (group head, later point)
+    for (std::size_t i = 0; i < n; ++i)
+        if (heads[i] != i) members.emplace_back(heads[i], static_cast<std::uint32_t>(i));
     struct Event {
         std::size_t first, second;
         bool deleted;
     };
     std::vector<Event> events;
     std::vector<char> gone(n, 0);
-    for (std::size_t i = 0; i < n;) {
-        std::size_t j = i + 1;
-        while (j < n && points_[idx[j]].X() == points_[idx[i]].X() &&
-               points_[idx[j]].Y() == points_[idx[i]].Y())
-            ++j;
-        for (std::size_t a = i; a < j; ++a) {
-            const std::size_t pa = idx[a];
+    std::sort(members.begin(), members.end());
+    std::vector<std::size_t> group;
+    for (std::size_t i = 0; i < members.size();) {
+        group.assign(1, members[i].first);
+        std::size_t j = i;
+        for (; j < members.size() && members[j].first == members[i].first; ++j)
+            group.push_back(members[j].second);
+        for (std::size_t a = 0; a < group.size(); ++a) {
+            const std::size_t pa = group[a];
             if (gone[pa]) continue;
-            for (std::size_t b = a + 1; b < j; ++b) {
-                const std::size_t pb = idx[b];
+            for (std::size_t b = a + 1; b < group.size(); ++b) {
+                const std::size_t pb = group[b];
                 if (gone[pb]) continue;
                 const bool equal = points_[pa].Value() == points_[pb].Value();
                 if (equal && deleteEqual) {

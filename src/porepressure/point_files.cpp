@@ -51,6 +51,38 @@ void EchoRow(long running, long number, double x, double y, double value, int ki
     PrintInteger(material, 6, true);
 }
 
+// The number of lines from the file's position to the next blank line (or the end), the file
+// left where it was: the points of a kind section, so that its point list is sized once. Zero
+// when the file cannot be positioned.
+long PointLinesAhead(std::FILE* file) {
+    const long start = std::ftell(file);
+    if (start < 0) return 0;
+    long lines = 0;
+    bool blank = true;  // the line read so far holds only blanks
+    char buffer[1 << 16];
+    bool done = false;
+    while (!done) {
+        const std::size_t n = std::fread(buffer, 1, sizeof buffer, file);
+        if (n == 0) break;
+        for (std::size_t i = 0; i < n; ++i) {
+            const char c = buffer[i];
+            if (c == '\n') {
+                if (blank) {
+                    done = true;
+                    break;
+                }
+                ++lines;
+                blank = true;
+            } else if (c != ' ' && c != '\t' && c != '\r') {
+                blank = false;
+            }
+        }
+    }
+    std::clearerr(file);
+    if (std::fseek(file, start, SEEK_SET) != 0) return 0;
+    return lines;
+}
+
 struct DialogKind {
     const char* title;
     const char* filter;
@@ -311,9 +343,11 @@ bool Cpp_InterpolationData::ReadKindSections(std::FILE* file, bool echoFlag, Sec
         }
         long running = 0;
         Cpp_InterpolationDataSet* receiving = nullptr;
+        const long expected = PointLinesAhead(file);
+        bool sized = false;
+        s_InputLineType values;
+        values.maxValues = 0;
         for (;;) {
-            s_InputLineType values;
-            values.maxValues = 0;
             if (!ReadNumberLine(file, values)) {
                 Cpp_PorePressureMessages::Message4700(stage_);
                 return false;
@@ -336,6 +370,10 @@ bool Cpp_InterpolationData::ReadKindSections(std::FILE* file, bool echoFlag, Sec
                 Cpp_InterpolationDataSet* before = receiving;
                 Cpp_InterpolationPoint* p =
                     AddPointToDataSet(kind, material, v[0], v[1], v[2], 0.0, 0.0, receiving);
+                // The first set of the section is sized for all of its lines at once.
+                if (!sized && receiving->CountPoints() == 1)
+                    receiving->Points().reserve(static_cast<std::size_t>(expected));
+                sized = true;
                 p->SetNew(true);
                 if (!echoFlag) continue;
                 if (receiving != before) {

@@ -5,9 +5,12 @@
 
 #include <cstdio>
 #include <string>
+#include <tuple>
+#include <vector>
 
 #include "core/data_error_output.h"
 #include "core/file_io.h"
+#include "core/format_text.h"
 #include "core/kliven4_messages.h"
 #include "core/text_exception.h"
 #include "core/text_formats.h"
@@ -147,6 +150,67 @@ TEST_F(InterpolationTest, DuplicatesAreDeletedOrReportedInComparisonOrder) {
     set->RebuildVertices();
     EXPECT_FALSE(set->Triangulate(1, listing));
     EXPECT_TRUE(set->GetTriangleList().IsEmpty());
+}
+
+// Many points on a small lattice, so that groups of two, three and more equal points meet (0.0
+// and -0.0 among them): the points kept, the consistency and the order of the messages are those
+// of comparing every point with every later one.
+TEST_F(InterpolationTest, DuplicateCheckOfManyPointsIsThatOfComparingEveryPair) {
+    for (bool deleteEqual : {true, false}) {
+        SCOPED_TRACE(deleteEqual ? "equal ones deleted" : "equal ones reported");
+        FreshListing();
+        Cpp_InterpolationData many;
+        many.SetStage(1);
+        Cpp_InterpolationDataSet* set = nullptr;
+        struct s_Point {
+            double x, y, v;
+        };
+        std::vector<s_Point> points;
+        unsigned seed = 12345;
+        auto next = [&] { return (seed = seed * 1103515245u + 12345u) >> 16; };
+        for (int i = 0; i < 3000; ++i) {
+            double x = static_cast<double>(next() % 40) - 20.0;
+            if (x == 0.0 && next() % 2 == 0) x = -0.0;
+            const double y = static_cast<double>(next() % 60) * 0.5;
+            points.push_back({x, y, static_cast<double>(next() % 2)});
+            many.AddPointToDataSet(1, 0, x, y, points.back().v, 0, 0, set);
+        }
+        std::vector<char> gone(points.size(), 0);
+        std::vector<std::string> expected;
+        bool consistent = true;
+        for (std::size_t a = 0; a < points.size(); ++a) {
+            if (gone[a]) continue;
+            for (std::size_t b = a + 1; b < points.size(); ++b) {
+                if (gone[b] || points[a].x != points[b].x || points[a].y != points[b].y) continue;
+                const bool deleted = deleteEqual && points[a].v == points[b].v;
+                if (deleted)
+                    gone[b] = 1;
+                else
+                    consistent = false;
+                expected.push_back(FormatText("%zu-%zu-%d", a + 1, b + 1, deleted ? 1 : 0));
+            }
+        }
+        EXPECT_EQ(set->DeleteDuplicatePoints(1, listing, deleteEqual), consistent);
+        // The messages name the pairs by their point numbers (1, 2, ... in list order).
+        const std::string echo = Contents(listing);
+        std::vector<std::string> reported;
+        for (std::size_t at = echo.find("First point  - No.: "); at != std::string::npos;
+             at = echo.find("First point  - No.: ", at + 1)) {
+            const std::size_t first = std::stoul(echo.substr(at + 20));
+            const std::size_t second_at = echo.find("No.: ", echo.find('\n', at));
+            const std::size_t second = std::stoul(echo.substr(second_at + 5));
+            const std::size_t end = echo.find("KLIVEN", at);
+            const std::string tail = echo.substr(at, end == std::string::npos ? end : end - at);
+            reported.push_back(FormatText("%zu-%zu-%d", first, second,
+                                          Has(tail, "Second point was deleted.") ? 1 : 0));
+        }
+        EXPECT_EQ(reported, expected);
+        std::vector<std::tuple<double, double, double>> kept, expectedKept;
+        for (const auto& p : set->Points()) kept.emplace_back(p.X(), p.Y(), p.Value());
+        for (std::size_t i = 0; i < points.size(); ++i)
+            if (!gone[i]) expectedKept.emplace_back(points[i].x, points[i].y, points[i].v);
+        EXPECT_EQ(kept, expectedKept);
+    }
 }
 
 TEST_F(InterpolationTest, FindDataSetFallsBackToTheFirstOfTheKind) {

@@ -680,3 +680,69 @@ TEST_F(TriangulationTest, PointsAddedOneByOneGiveTheSameTrianglesAsTheWholeSet) 
 }
 
 }  // namespace
+
+namespace {
+
+// The hull list of a big point set is the hull that wrapping every vertex gives: the same
+// vertices in the same order, collinear hull points, near-collinear ones within the tolerance
+// and ties of the lowest vertex included.
+TEST_F(TriangulationTest, HullOfABigPointSetIsThatOfWrappingEveryVertex) {
+    struct s_Case {
+        const char* name;
+        std::vector<std::pair<double, double>> points;
+    };
+    std::vector<s_Case> cases;
+    cases.push_back({"random square", RandomPoints(5000, 3)});
+    {
+        // A grid: every point of its border lies on a hull edge.
+        std::vector<std::pair<double, double>> grid;
+        for (int i = 0; i < 60; ++i)
+            for (int j = 0; j < 40; ++j) grid.emplace_back(i * 2.5, j * 1.5);
+        cases.push_back({"grid", grid});
+    }
+    {
+        // A disc with points on its circle and a few just inside it (within the tolerance).
+        std::vector<std::pair<double, double>> disc = RandomPoints(3000, 5);
+        for (auto& p : disc) {
+            const double dx = p.first - 50.0, dy = p.second - 50.0;
+            if (dx * dx + dy * dy > 2500.0) p = {50.0 + dx * 0.5, 50.0 + dy * 0.5};
+        }
+        for (int k = 0; k < 400; ++k) {
+            const double a = k * 0.0157079632679;
+            const double r = k % 3 == 0 ? 50.0 - 2e-5 : 50.0;
+            disc.emplace_back(50.0 + r * std::cos(a), 50.0 + r * std::sin(a));
+        }
+        cases.push_back({"disc", disc});
+    }
+    {
+        // A thin sliver with three lowest vertices of one y.
+        std::vector<std::pair<double, double>> sliver;
+        std::mt19937 gen(9);
+        std::uniform_real_distribution<double> x(0.0, 1000.0), y(0.0, 0.5);
+        for (int i = 0; i < 2000; ++i) sliver.emplace_back(x(gen), y(gen));
+        sliver.emplace_back(300.0, -1.0);
+        sliver.emplace_back(100.0, -1.0);
+        sliver.emplace_back(700.0, -1.0);
+        cases.push_back({"sliver", sliver});
+    }
+    for (const s_Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ResetTriangulationGlobals();
+        Cpp_VertexList vertices;
+        Fill(vertices, c.points);
+        Cpp_VertexList hull;
+        BuildConvexHullList(vertices, hull);
+        Cpp_VertexList wrapped, inside;
+        for (Cpp_VERTEX* v = vertices.First(); v; v = v->Next())
+            wrapped.AddVertex(0, v->X(), v->Y(), v->FirstValue());
+        ComputeConvexHull(wrapped, inside);
+        std::vector<std::pair<double, double>> got, expected;
+        for (Cpp_VERTEX* v = hull.First(); v; v = v->Next()) got.emplace_back(v->X(), v->Y());
+        for (Cpp_VERTEX* v = wrapped.First(); v; v = v->Next())
+            expected.emplace_back(v->X(), v->Y());
+        EXPECT_GE(expected.size(), 4u);
+        EXPECT_EQ(got, expected);
+    }
+}
+
+}  // namespace
