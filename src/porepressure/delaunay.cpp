@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdint>
 #include <utility>
 #include <vector>
 
@@ -292,55 +291,54 @@ namespace {
 // From this many vertices on, the hull is wrapped around the vertices near it only.
 constexpr std::size_t kHullFilterFrom = 1000;
 
-// The vertices that can be on the hull, in list order: a monotone chain over the vertices sorted
-// by x (then y) in each direction, which drops a vertex only when it lies inside the chord of its
-// chain neighbours by more than a margin far above the triangulation tolerance. Whatever the
-// wrapping with the tolerance keeps as a hull vertex is among them; the deep interior is not.
+// The vertices that can be on the hull, in list order: all but those lying inside the octagon of
+// the extreme vertices in eight directions by more than a margin far above the triangulation
+// tolerance. The octagon lies within the hull, so a vertex dropped here lies that deep inside the
+// hull too, where the wrapping with the tolerance never takes it; one pass, no sorting.
 std::vector<const Cpp_VERTEX*> HullCandidates(const std::vector<const Cpp_VERTEX*>& all) {
-    double xmin = all.front()->X(), xmax = xmin, ymin = all.front()->Y(), ymax = ymin;
-    for (const Cpp_VERTEX* v : all) {
-        xmin = std::min(xmin, v->X());
-        xmax = std::max(xmax, v->X());
-        ymin = std::min(ymin, v->Y());
-        ymax = std::max(ymax, v->Y());
+    // Directions at 0, 45, ..., 315 degrees (unnormalised), so that the extremes come round
+    // counterclockwise.
+    static constexpr double kDirections[8][2] = {{1, 0},  {1, 1},   {0, 1},  {-1, 1},
+                                                 {-1, 0}, {-1, -1}, {0, -1}, {1, -1}};
+    const Cpp_VERTEX* extreme[8];
+    double best[8];
+    for (int k = 0; k < 8; ++k) {
+        extreme[k] = all.front();
+        best[k] = kDirections[k][0] * all.front()->X() + kDirections[k][1] * all.front()->Y();
     }
-    const double margin = std::max(1e-3 * ((xmax - xmin) + (ymax - ymin)) * 0.5,
+    for (const Cpp_VERTEX* v : all)
+        for (int k = 0; k < 8; ++k) {
+            const double d = kDirections[k][0] * v->X() + kDirections[k][1] * v->Y();
+            if (d > best[k]) {
+                best[k] = d;
+                extreme[k] = v;
+            }
+        }
+    const double margin = std::max(1e-3 * ((best[0] + best[4]) + (best[2] + best[6])) * 0.5,
                                    1000.0 * GetTriangulationTolerance());
     if (!(margin > 0.0) || !std::isfinite(margin)) return all;
-    std::vector<std::uint32_t> order(all.size());
-    for (std::size_t i = 0; i < order.size(); ++i) order[i] = static_cast<std::uint32_t>(i);
-    std::sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) {
-        const Cpp_VERTEX* va = all[a];
-        const Cpp_VERTEX* vb = all[b];
-        if (va->X() != vb->X()) return va->X() < vb->X();
-        if (va->Y() != vb->Y()) return va->Y() < vb->Y();
-        return a < b;
-    });
-    // b lies left of a -> c (inside the chain) by more than the margin.
-    auto deepInside = [&](std::uint32_t ia, std::uint32_t ib, std::uint32_t ic) {
-        const Cpp_VERTEX* a = all[ia];
-        const Cpp_VERTEX* b = all[ib];
-        const Cpp_VERTEX* c = all[ic];
-        const double ex = c->X() - a->X(), ey = c->Y() - a->Y();
-        const double cross = ex * (b->Y() - a->Y()) - ey * (b->X() - a->X());
-        return cross > margin * std::sqrt(ex * ex + ey * ey);
+    struct Edge {
+        double ax, ay, ex, ey, limit;  // start, direction, margin times length
     };
-    std::vector<char> keep(all.size(), 0);
-    std::vector<std::uint32_t> chain;
-    chain.reserve(1024);
-    for (int pass = 0; pass < 2; ++pass) {
-        chain.clear();
-        for (std::size_t k = 0; k < order.size(); ++k) {
-            const std::uint32_t i = order[pass == 0 ? k : order.size() - 1 - k];
-            while (chain.size() >= 2 && deepInside(chain[chain.size() - 2], chain.back(), i))
-                chain.pop_back();
-            chain.push_back(i);
-        }
-        for (std::uint32_t i : chain) keep[i] = 1;
+    std::vector<Edge> edges;
+    for (int k = 0; k < 8; ++k) {
+        const Cpp_VERTEX* a = extreme[k];
+        const Cpp_VERTEX* b = extreme[(k + 1) % 8];
+        const double ex = b->X() - a->X(), ey = b->Y() - a->Y();
+        const double length = std::sqrt(ex * ex + ey * ey);
+        if (length > 0.0) edges.push_back({a->X(), a->Y(), ex, ey, margin * length});
     }
+    if (edges.size() < 3) return all;
     std::vector<const Cpp_VERTEX*> candidates;
-    for (std::size_t i = 0; i < all.size(); ++i)
-        if (keep[i]) candidates.push_back(all[i]);
+    for (const Cpp_VERTEX* v : all) {
+        bool deep = true;
+        for (const Edge& e : edges)
+            if (e.ex * (v->Y() - e.ay) - e.ey * (v->X() - e.ax) <= e.limit) {
+                deep = false;
+                break;
+            }
+        if (!deep) candidates.push_back(v);
+    }
     return candidates;
 }
 

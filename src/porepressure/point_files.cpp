@@ -370,11 +370,13 @@ bool Cpp_InterpolationData::ReadKindSections(std::FILE* file, bool echoFlag, Sec
                 Cpp_InterpolationDataSet* before = receiving;
                 Cpp_InterpolationPoint* p =
                     AddPointToDataSet(kind, material, v[0], v[1], v[2], 0.0, 0.0, receiving);
-                // The first set of the section is sized for all of its lines at once.
+                p->SetNew(true);
+                const int number = p->Number();
+                // The first set of the section is sized for all of its lines at once (which
+                // moves its points: p is not used from here on).
                 if (!sized && receiving->CountPoints() == 1)
                     receiving->Points().reserve(static_cast<std::size_t>(expected));
                 sized = true;
-                p->SetNew(true);
                 if (!echoFlag) continue;
                 if (receiving != before) {
                     PrintNewLine();
@@ -383,7 +385,7 @@ bool Cpp_InterpolationData::ReadKindSections(std::FILE* file, bool echoFlag, Sec
                     PrintText(KindColumnHeader(kind), true);
                     PrintNewLine();
                 }
-                EchoRow(++running, p->Number(), v[0], v[1], v[2], kind, material);
+                EchoRow(++running, number, v[0], v[1], v[2], kind, material);
             }
             if (n != 3 && n % 4 != 0) {
                 Cpp_PorePressureMessages::Message4790(stage_, n, 4, values.text + "\n");

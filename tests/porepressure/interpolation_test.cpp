@@ -152,6 +152,27 @@ TEST_F(InterpolationTest, DuplicatesAreDeletedOrReportedInComparisonOrder) {
     EXPECT_TRUE(set->GetTriangleList().IsEmpty());
 }
 
+// Every point of a block just read is new, the first one too, and the listing counts them so.
+TEST_F(InterpolationTest, EveryPointOfABlockIsMarkedNewAndCounted) {
+    for (int n : {1, 3, 5000}) {
+        SCOPED_TRACE(n);
+        FreshListing();
+        Cpp_InterpolationData fresh;
+        fresh.SetStage(1);
+        std::string block = "Pressure values\n";
+        for (int i = 0; i < n; ++i)
+            block += std::to_string(i % 100) + " " + std::to_string(i / 100) + " 2.5\n";
+        ASSERT_TRUE(Read(block + "\n\n", fresh));
+        ASSERT_EQ(fresh.DataSets().size(), 1u);
+        long marked = 0;
+        for (const auto& p : fresh.DataSets()[0]->Points()) marked += p.IsNew() ? 1 : 0;
+        EXPECT_EQ(marked, n);
+        EXPECT_TRUE(Has(Contents(listing),
+                        "\nNumber of new interpolation points read: " + std::to_string(n) +
+                            "\nNumber of old interpolation points retained: 0\n"));
+    }
+}
+
 // Many points on a small lattice, so that groups of two, three and more equal points meet (0.0
 // and -0.0 among them): the points kept, the consistency and the order of the messages are those
 // of comparing every point with every later one.
