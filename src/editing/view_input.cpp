@@ -46,7 +46,10 @@ void SayNotAvailable(const char* what) {
     platform::Services().StatusLine().SetText(InputNotAvailableText(what));
 }
 
-s_tagTypePointXY PixelToWorld(s_PixelPoint p) { return ToolContext(nullptr).Mapping().ToWorld(p); }
+s_tagTypePointXY PixelToWorld(s_PixelPoint p) {
+    const ToolMapping mapping{};
+    return mapping.ToWorld(p);
+}
 
 s_PixelPoint WorldToDevice(const s_tagTypePointXY& w) {
     return ToolContext(nullptr).Mapping().ToDevice(w);

@@ -269,9 +269,11 @@ TEST(ResultsRecords, SlicePagesBySingleAndTwoStages) {
     const std::string option = clay.GetUnitWeightOption(1) == 1 ? " (C)" : " (V)";
     EXPECT_EQ(weights, (std::vector<std::string>{"120.00" + option, "125.00" + option}));
     // The interslice rows of the right side come from the next record.
-    for (int i = 0; i < single.Count(); ++i)
-        if (single.At(i).name == "Line of thrust fraction on right:")
+    for (int i = 0; i < single.Count(); ++i) {
+        if (single.At(i).name == "Line of thrust fraction on right:") {
             EXPECT_EQ(single.At(i).value, "0.260");
+        }
+    }
     Cpp_NameValueList base;
     ASSERT_TRUE(slices.ShowSliceBaseInformation(1, nullptr, 2, base));
     EXPECT_EQ(base.At(0).name, "Material number for slip surface:");

@@ -1,7 +1,8 @@
 // Every #include in src/ follows the layering (lowest first):
 //   platform <- core <- graphics <- registry <- subsystems (profile, porepressure, loads,
 //   analysis) <- model (the data set and its whole-problem tables) <- editing
-//   <- gui (platform/qt, gridctrl, dialogs, resources and every ui/ folder) <- app <- main.cpp
+//   <- gui (platform/qt, resources and every ui/ folder) <- gridctrl <- dialogs <- app
+//   <- main.cpp
 // A file may include its own layer and the layers below it. Two subsystems may use each other
 // only one way. A folder the table below does not place is reported too, so a new folder gets
 // its place in the order before it grows includes.
@@ -30,13 +31,16 @@ enum class e_Layer {
     Model,
     Editing,
     Gui,
+    GridCtrl,
+    Dialogs,
     App,
     Program
 };
 
 const char* LayerName(e_Layer layer) {
-    static const char* const names[] = {"platform", "core",    "graphics", "registry", "subsystem",
-                                        "model",    "editing", "gui",      "app",      "program"};
+    static const char* const names[] = {"platform", "core",     "graphics", "registry",
+                                        "subsystem", "model",   "editing",  "gui",
+                                        "gridctrl", "dialogs", "app",      "program"};
     return names[static_cast<int>(layer)];
 }
 
@@ -53,7 +57,7 @@ std::optional<e_Layer> LayerOf(const std::string& folder) {
         {"profile", e_Layer::Subsystem}, {"porepressure", e_Layer::Subsystem},
         {"loads", e_Layer::Subsystem},   {"analysis", e_Layer::Subsystem},
         {"model", e_Layer::Model},       {"editing", e_Layer::Editing},
-        {"gridctrl", e_Layer::Gui},      {"dialogs", e_Layer::Gui},
+        {"gridctrl", e_Layer::GridCtrl}, {"dialogs", e_Layer::Dialogs},
         {"resources", e_Layer::Gui},     {"app", e_Layer::App},
     };
     auto it = tops.find(top);
@@ -156,7 +160,15 @@ TEST(IncludeLayers, CheckerFindsEachKindOfFault) {
          {"graphics/b.cpp:7: #include \"model/data_set.h\"  (graphics includes model, a higher "
           "layer)"}},
         {{{"loads/c.cpp", 2, "dialogs/x.h"}},
-         {"loads/c.cpp:2: #include \"dialogs/x.h\"  (subsystem includes gui, a higher layer)"}},
+         {"loads/c.cpp:2: #include \"dialogs/x.h\"  (subsystem includes dialogs, a higher layer)"}},
+        {{{"gridctrl/r.cpp", 8, "dialogs/x.h"}},
+         {"gridctrl/r.cpp:8: #include \"dialogs/x.h\"  (gridctrl includes dialogs, a higher "
+          "layer)"}},
+        {{{"dialogs/s.cpp", 2, "app/main_frame.h"}},
+         {"dialogs/s.cpp:2: #include \"app/main_frame.h\"  (dialogs includes app, a higher layer)"}},
+        {{{"platform/qt/t.cpp", 5, "gridctrl/grid_ctrl.h"}},
+         {"platform/qt/t.cpp:5: #include \"gridctrl/grid_ctrl.h\"  (gui includes gridctrl, a "
+          "higher layer)"}},
         {{{"editing/d.cpp", 1, "platform/qt/qt_help.h"}},
          {"editing/d.cpp:1: #include \"platform/qt/qt_help.h\"  (editing includes gui, a higher "
           "layer)"}},
@@ -174,6 +186,8 @@ TEST(IncludeLayers, CheckerFindsEachKindOfFault) {
         // Allowed: downwards, within a folder, one-way between subsystems, gui and app upwards.
         {{{"app/j.cpp", 1, "platform/qt/qt_help.h"},
           {"graphics/ui/k.cpp", 1, "platform/qt/qt_help.h"},
+          {"dialogs/u.cpp", 1, "gridctrl/grid_ctrl.h"},
+          {"app/v.cpp", 1, "dialogs/x.h"},
           {"loads/l.cpp", 1, "profile/crack.h"},
           {"model/m.cpp", 1, "registry/block_readers.h"},
           {"core/n.cpp", 1, "core/o.h"},

@@ -112,9 +112,11 @@ TEST_F(TriangulationRepairTest, BoundaryVerticesLeaveEveryOtherVertexInATriangle
         EXPECT_EQ(VertexCount(), static_cast<int>(c.points.size()) - 1);
         EXPECT_EQ(triangles.CountTriangles(), c.trianglesLeft);
         ExpectValid();
-        if (c.trianglesLeft > 0)
-            for (Cpp_VERTEX* w = vertices.First(); w; w = w->Next())
+        if (c.trianglesLeft > 0) {
+            for (Cpp_VERTEX* w = vertices.First(); w; w = w->Next()) {
                 EXPECT_FALSE(CollectTrianglesAroundVertex(triangles, w).empty());
+            }
+        }
     }
 }
 
