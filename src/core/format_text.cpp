@@ -14,7 +14,7 @@ namespace {
 // (digits or '*'), the lengths h, hh, l, ll, z, and d i u f e g s c and "%%". Anything else ('#',
 // 'x', 'L', positional arguments, ...) sends the whole format to vsnprintf.
 struct s_Conversion {
-    s_FieldSpec spec;
+    s_FieldFormat field;
     bool widthArgument = false;
     bool precisionArgument = false;
     int length = 0;  // 0 none, 1 h, 2 hh, 3 l, 4 ll, 5 z
@@ -25,10 +25,10 @@ struct s_Conversion {
 // nullptr when the fast path does not take it.
 const char* ReadConversion(const char* p, s_Conversion& c) {
     for (;; ++p) {
-        if (*p == '-') c.spec.left = true;
-        else if (*p == '+') c.spec.plus = true;
-        else if (*p == ' ') c.spec.space = true;
-        else if (*p == '0') c.spec.zero = true;
+        if (*p == '-') c.field.left = true;
+        else if (*p == '+') c.field.plus = true;
+        else if (*p == ' ') c.field.space = true;
+        else if (*p == '0') c.field.zero = true;
         else break;
     }
     if (*p == '*') {
@@ -40,7 +40,7 @@ const char* ReadConversion(const char* p, s_Conversion& c) {
             width = width * 10 + (*p - '0');
             if (width > 100000) return nullptr;
         }
-        c.spec.width = width;
+        c.field.width = width;
     }
     if (*p == '.') {
         ++p;
@@ -53,7 +53,7 @@ const char* ReadConversion(const char* p, s_Conversion& c) {
                 precision = precision * 10 + (*p - '0');
                 if (precision > 100000) return nullptr;
             }
-            c.spec.precision = precision;
+            c.field.precision = precision;
         }
     }
     if (*p == 'h') {
@@ -78,7 +78,7 @@ const char* ReadConversion(const char* p, s_Conversion& c) {
         break;
     case 's':
     case 'c':
-        if (c.length != 0 || c.spec.zero) return nullptr;
+        if (c.length != 0 || c.field.zero) return nullptr;
         break;
     default: return nullptr;
     }
@@ -163,15 +163,15 @@ void FormatInto(std::string& out, const char* format, Arguments& args) {
         if (c.widthArgument) {
             const int width = args.Int();
             if (width < 0) {
-                c.spec.left = true;
-                c.spec.width = width == -2147483647 - 1 ? 0 : -width;
+                c.field.left = true;
+                c.field.width = width == -2147483647 - 1 ? 0 : -width;
             } else {
-                c.spec.width = width;
+                c.field.width = width;
             }
         }
         if (c.precisionArgument) {
             const int precision = args.Int();
-            c.spec.precision = precision < 0 ? -1 : precision;
+            c.field.precision = precision < 0 ? -1 : precision;
         }
         switch (c.conversion) {
         case 'd':
@@ -185,26 +185,26 @@ void FormatInto(std::string& out, const char* format, Arguments& args) {
             case 4: value = args.LongLong(); break;
             default: value = static_cast<long long>(static_cast<std::ptrdiff_t>(args.Size()));
             }
-            if (c.spec.precision >= 0) c.spec.zero = false;
-            if (c.spec.precision == 0 && value == 0) {
-                AppendPadded(out, "", 0, c.spec);
+            if (c.field.precision >= 0) c.field.zero = false;
+            if (c.field.precision == 0 && value == 0) {
+                AppendPadded(out, "", 0, c.field);
                 break;
             }
-            if (c.spec.precision > 1) {
+            if (c.field.precision > 1) {
                 // A minimum digit count: rarely used, so through the general field code.
                 std::string digits = std::to_string(value < 0 ? -(value + 1) + 1ULL : value);
-                if (digits.size() < static_cast<std::size_t>(c.spec.precision))
-                    digits.insert(0, static_cast<std::size_t>(c.spec.precision) - digits.size(),
+                if (digits.size() < static_cast<std::size_t>(c.field.precision))
+                    digits.insert(0, static_cast<std::size_t>(c.field.precision) - digits.size(),
                                   '0');
                 if (value < 0) digits.insert(0, 1, '-');
-                else if (c.spec.plus) digits.insert(0, 1, '+');
-                else if (c.spec.space) digits.insert(0, 1, ' ');
-                s_FieldSpec text = c.spec;
+                else if (c.field.plus) digits.insert(0, 1, '+');
+                else if (c.field.space) digits.insert(0, 1, ' ');
+                s_FieldFormat text = c.field;
                 text.precision = -1;
                 AppendPadded(out, digits.data(), digits.size(), text);
                 break;
             }
-            AppendSigned(out, value, c.spec);
+            AppendSigned(out, value, c.field);
             break;
         }
         case 'u': {
@@ -217,38 +217,38 @@ void FormatInto(std::string& out, const char* format, Arguments& args) {
             case 4: value = static_cast<unsigned long long>(args.LongLong()); break;
             default: value = args.Size();
             }
-            if (c.spec.precision >= 0) {
+            if (c.field.precision >= 0) {
                 // As for 'd': a minimum digit count.
-                c.spec.zero = false;
-                std::string digits = value == 0 && c.spec.precision == 0 ? std::string()
+                c.field.zero = false;
+                std::string digits = value == 0 && c.field.precision == 0 ? std::string()
                                                                           : std::to_string(value);
-                if (digits.size() < static_cast<std::size_t>(c.spec.precision))
-                    digits.insert(0, static_cast<std::size_t>(c.spec.precision) - digits.size(),
+                if (digits.size() < static_cast<std::size_t>(c.field.precision))
+                    digits.insert(0, static_cast<std::size_t>(c.field.precision) - digits.size(),
                                   '0');
-                s_FieldSpec text = c.spec;
+                s_FieldFormat text = c.field;
                 text.precision = -1;
                 AppendPadded(out, digits.data(), digits.size(), text);
                 break;
             }
-            AppendUnsigned(out, value, c.spec);
+            AppendUnsigned(out, value, c.field);
             break;
         }
         case 'f':
         case 'e':
-        case 'g': AppendDouble(out, args.Double(), c.conversion, c.spec); break;
+        case 'g': AppendDouble(out, args.Double(), c.conversion, c.field); break;
         case 's': {
             const char* text = args.Text();
-            if (text == nullptr) text = c.spec.precision >= 0 && c.spec.precision < 6 ? "" : "(null)";
+            if (text == nullptr) text = c.field.precision >= 0 && c.field.precision < 6 ? "" : "(null)";
             const std::size_t length =
-                c.spec.precision >= 0
-                    ? strnlen(text, static_cast<std::size_t>(c.spec.precision))
+                c.field.precision >= 0
+                    ? strnlen(text, static_cast<std::size_t>(c.field.precision))
                     : std::strlen(text);
-            AppendPadded(out, text, length, c.spec);
+            AppendPadded(out, text, length, c.field);
             break;
         }
         default: {  // 'c'
             const char ch = static_cast<char>(static_cast<unsigned char>(args.Int()));
-            s_FieldSpec one = c.spec;
+            s_FieldFormat one = c.field;
             one.precision = -1;
             AppendPadded(out, &ch, 1, one);
         }

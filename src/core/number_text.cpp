@@ -13,26 +13,26 @@ constexpr std::size_t kBufferSize = 512;
 
 // The field around the characters of a number: body is what std::to_chars wrote (a '-' first for
 // a negative value, negative zero and a negative NaN as printf writes them).
-void PlaceNumber(std::string& out, const char* body, std::size_t n, const s_FieldSpec& spec,
+void PlaceNumber(std::string& out, const char* body, std::size_t n, const s_FieldFormat& field,
                  bool zeroPaddable) {
     char sign = 0;
     if (n > 0 && body[0] == '-') {
         sign = '-';
         ++body;
         --n;
-    } else if (spec.plus) {
+    } else if (field.plus) {
         sign = '+';
-    } else if (spec.space) {
+    } else if (field.space) {
         sign = ' ';
     }
     const std::size_t length = n + (sign ? 1 : 0);
-    const std::size_t width = spec.width > 0 ? static_cast<std::size_t>(spec.width) : 0;
+    const std::size_t width = field.width > 0 ? static_cast<std::size_t>(field.width) : 0;
     const std::size_t pad = width > length ? width - length : 0;
-    if (spec.left) {
+    if (field.left) {
         if (sign) out.push_back(sign);
         out.append(body, n);
         out.append(pad, ' ');
-    } else if (spec.zero && zeroPaddable) {
+    } else if (field.zero && zeroPaddable) {
         if (sign) out.push_back(sign);
         out.append(pad, '0');
         out.append(body, n);
@@ -46,23 +46,23 @@ void PlaceNumber(std::string& out, const char* body, std::size_t n, const s_Fiel
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wformat-nonliteral"
 // printf itself, for what the fast path does not take.
-void AppendWithPrintf(std::string& out, double value, char conversion, const s_FieldSpec& spec) {
+void AppendWithPrintf(std::string& out, double value, char conversion, const s_FieldFormat& field) {
     char format[48];
-    std::snprintf(format, sizeof format, "%%%s%s%s%s*.*%c", spec.left ? "-" : "",
-                  spec.plus ? "+" : "", spec.space ? " " : "", spec.zero ? "0" : "", conversion);
-    const int n = std::snprintf(nullptr, 0, format, spec.width, spec.precision, value);
+    std::snprintf(format, sizeof format, "%%%s%s%s%s*.*%c", field.left ? "-" : "",
+                  field.plus ? "+" : "", field.space ? " " : "", field.zero ? "0" : "", conversion);
+    const int n = std::snprintf(nullptr, 0, format, field.width, field.precision, value);
     if (n <= 0) return;
     const std::size_t start = out.size();
     out.resize(start + static_cast<std::size_t>(n) + 1);
-    std::snprintf(out.data() + start, static_cast<std::size_t>(n) + 1, format, spec.width,
-                  spec.precision, value);
+    std::snprintf(out.data() + start, static_cast<std::size_t>(n) + 1, format, field.width,
+                  field.precision, value);
     out.resize(start + static_cast<std::size_t>(n));
 }
 #pragma GCC diagnostic pop
 
 }  // namespace
 
-bool AppendDouble(std::string& out, double value, char conversion, const s_FieldSpec& spec) {
+bool AppendDouble(std::string& out, double value, char conversion, const s_FieldFormat& field) {
     std::chars_format kind;
     switch (conversion) {
     case 'f': kind = std::chars_format::fixed; break;
@@ -70,10 +70,10 @@ bool AppendDouble(std::string& out, double value, char conversion, const s_Field
     case 'g': kind = std::chars_format::general; break;
     default: return false;
     }
-    int precision = spec.precision < 0 ? 6 : spec.precision;
+    int precision = field.precision < 0 ? 6 : field.precision;
     if (conversion == 'g' && precision == 0) precision = 1;
     if (precision > kMaxFastPrecision) {
-        s_FieldSpec exact = spec;
+        s_FieldFormat exact = field;
         exact.precision = precision;
         AppendWithPrintf(out, value, conversion, exact);
         return true;
@@ -81,56 +81,56 @@ bool AppendDouble(std::string& out, double value, char conversion, const s_Field
     char buffer[kBufferSize];
     const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value, kind, precision);
     if (ec != std::errc()) {
-        s_FieldSpec exact = spec;
+        s_FieldFormat exact = field;
         exact.precision = precision;
         AppendWithPrintf(out, value, conversion, exact);
         return true;
     }
-    PlaceNumber(out, buffer, static_cast<std::size_t>(end - buffer), spec, std::isfinite(value));
+    PlaceNumber(out, buffer, static_cast<std::size_t>(end - buffer), field, std::isfinite(value));
     return true;
 }
 
-void AppendSigned(std::string& out, long long value, const s_FieldSpec& spec) {
+void AppendSigned(std::string& out, long long value, const s_FieldFormat& field) {
     char buffer[32];
     const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
     (void)ec;
-    PlaceNumber(out, buffer, static_cast<std::size_t>(end - buffer), spec, true);
+    PlaceNumber(out, buffer, static_cast<std::size_t>(end - buffer), field, true);
 }
 
-void AppendUnsigned(std::string& out, unsigned long long value, const s_FieldSpec& spec) {
+void AppendUnsigned(std::string& out, unsigned long long value, const s_FieldFormat& field) {
     char buffer[32];
     const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
     (void)ec;
-    s_FieldSpec unsignedSpec = spec;
+    s_FieldFormat unsignedSpec = field;
     unsignedSpec.plus = unsignedSpec.space = false;  // printf's 'u' has no sign
     PlaceNumber(out, buffer, static_cast<std::size_t>(end - buffer), unsignedSpec, true);
 }
 
 void AppendPadded(std::string& out, const char* text, std::size_t length,
-                  const s_FieldSpec& spec) {
-    if (spec.precision >= 0 && static_cast<std::size_t>(spec.precision) < length)
-        length = static_cast<std::size_t>(spec.precision);
-    const std::size_t width = spec.width > 0 ? static_cast<std::size_t>(spec.width) : 0;
+                  const s_FieldFormat& field) {
+    if (field.precision >= 0 && static_cast<std::size_t>(field.precision) < length)
+        length = static_cast<std::size_t>(field.precision);
+    const std::size_t width = field.width > 0 ? static_cast<std::size_t>(field.width) : 0;
     const std::size_t pad = width > length ? width - length : 0;
-    if (!spec.left) out.append(pad, ' ');
+    if (!field.left) out.append(pad, ' ');
     out.append(text, length);
-    if (spec.left) out.append(pad, ' ');
+    if (field.left) out.append(pad, ' ');
 }
 
 namespace {
 
 // Width and precision as printf reads them from '*' arguments: a negative width is the '-' flag
 // with the magnitude, a negative precision is no precision.
-s_FieldSpec StarSpec(int width, int precision) {
-    s_FieldSpec spec;
+s_FieldFormat StarSpec(int width, int precision) {
+    s_FieldFormat field;
     if (width < 0) {
-        spec.left = true;
-        spec.width = width == -2147483647 - 1 ? 0 : -width;
+        field.left = true;
+        field.width = width == -2147483647 - 1 ? 0 : -width;
     } else {
-        spec.width = width;
+        field.width = width;
     }
-    spec.precision = precision < 0 ? -1 : precision;
-    return spec;
+    field.precision = precision < 0 ? -1 : precision;
+    return field;
 }
 
 }  // namespace

@@ -22,7 +22,7 @@ void AppendInteger(std::string& out, long long value, int width);
 
 // One printf conversion spelled out: the flags, the field width and the precision (-1 when
 // absent). FormatText and the number formats built at run time are read into these.
-struct s_FieldSpec {
+struct s_FieldFormat {
     bool left = false;      // '-'
     bool plus = false;      // '+'
     bool space = false;     // ' '
@@ -30,12 +30,12 @@ struct s_FieldSpec {
     int width = 0;
     int precision = -1;
 };
-// Appends value as printf's conversion 'f', 'e' or 'g' with the spec; false (and nothing
+// Appends value as printf's conversion 'f', 'e' or 'g' with the field; false (and nothing
 // appended) for another conversion.
-bool AppendDouble(std::string& out, double value, char conversion, const s_FieldSpec& spec);
-// Appends value as printf's 'd' with the spec (the precision is not used for integers here).
-void AppendSigned(std::string& out, long long value, const s_FieldSpec& spec);
-void AppendUnsigned(std::string& out, unsigned long long value, const s_FieldSpec& spec);
-// Appends text padded to the spec's width, cut to its precision when one is given.
+bool AppendDouble(std::string& out, double value, char conversion, const s_FieldFormat& field);
+// Appends value as printf's 'd' with the field (the precision is not used for integers here).
+void AppendSigned(std::string& out, long long value, const s_FieldFormat& field);
+void AppendUnsigned(std::string& out, unsigned long long value, const s_FieldFormat& field);
+// Appends text padded to the field's width, cut to its precision when one is given.
 void AppendPadded(std::string& out, const char* text, std::size_t length,
-                  const s_FieldSpec& spec);
+                  const s_FieldFormat& field);
