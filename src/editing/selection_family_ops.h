@@ -120,6 +120,14 @@ bool MaterialTablePage(const Cpp_Selection& item, selection_page::Page& page,
 bool ComputedCrackPage(const Cpp_Selection& item, selection_page::Page& page,
                        Cpp_NameValueList& list);
 bool ResultsPage(const Cpp_Selection& item, selection_page::Page& page, Cpp_NameValueList& list);
+bool ReinforcementPage(const Cpp_Selection& item, selection_page::Page& page,
+                       Cpp_NameValueList& list);
+bool RadiusDefinitionPage(const Cpp_Selection& item, selection_page::Page& page,
+                          Cpp_NameValueList& list);
+bool VariableCrackPage(const Cpp_Selection& item, selection_page::Page& page,
+                       Cpp_NameValueList& list);
+bool InterpolationPage(const Cpp_Selection& item, selection_page::Page& page,
+                       Cpp_NameValueList& list);
 
 // The information window (selection_information.cpp).
 void AnalysisInformation(const Cpp_Selection& item, platform::InfoWindowService& info);

@@ -5,9 +5,12 @@
 
 #include "analysis/analysis_computation_data.h"
 #include "analysis/circle.h"
+#include "analysis/fixed_search_grid.h"
 #include "analysis/noncircular_shear_surface.h"
+#include "analysis/radius_definition.h"
 #include "analysis/results_display.h"
 #include "analysis/slices.h"
+#include "analysis/tangent_line.h"
 #include "core/format_text.h"
 #include "core/point_xy.h"
 #include "core/preferences.h"
@@ -18,13 +21,18 @@
 #include "graphics/line.h"
 #include "loads/distributed_load_data.h"
 #include "loads/line_load.h"
+#include "loads/reinforcement_line.h"
 #include "model/data_set.h"
 #include "porepressure/interpolation_data.h"
 #include "porepressure/piezometric_line.h"
+#include "porepressure/vertex.h"
+#include "profile/crack.h"
 #include "profile/material_properties.h"
 #include "profile/profile_line.h"
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <string>
 
 namespace selection_page {
@@ -226,96 +234,82 @@ void SliceResultsPage(const Cpp_Selection& item, Page& page, Cpp_NameValueList& 
 }  // namespace
 
 namespace selection_family {
+
+namespace {
+
+const Cpp_PointXY* Node(const void* p) { return static_cast<const Cpp_PointXY*>(p); }
+
+int ModeOf(const Cpp_Selection& item) {
+    const Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    return ds ? ds->Analysis().GetMode() : 0;
+}
+
+// The slope rows of a segment that is neither vertical nor horizontal.
+double Degrees(double dx, double dy) { return std::atan(dy / dx) * kRadiansToDegrees; }
+
+}  // namespace
+
 bool ConstructionLinePage(const Cpp_Selection& item, Page& page, Cpp_NameValueList&) {
-    [[maybe_unused]] const Cpp_Kliven4DataSet* ds = item.GetDataSet();
-    [[maybe_unused]] const int kind = item.GetType();
-    [[maybe_unused]] const int stage = item.GetStage();
-    [[maybe_unused]] const s_Formats& f = page.F();
-    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
-    [[maybe_unused]] const auto* point = static_cast<const Cpp_PointXY*>(r.ref2);
-    [[maybe_unused]] const auto* line = static_cast<const Cpp_Line*>(r.ref1);
-    [[maybe_unused]] const auto* next = point ? point->Next() : nullptr;
-    [[maybe_unused]] const int mode = ds ? ds->Analysis().GetMode() : 0;
-    switch (kind) {
-    case SEL_CONSTRUCTION_SEGMENT:
+    const s_SelectionReferences& r = item.GetItemReferences();
+    const auto* line = static_cast<const Cpp_Line*>(r.ref1);
+    const Cpp_PointXY* point = Node(r.ref2);
+    if (item.GetType() == SEL_CONSTRUCTION_SEGMENT) {
         page.Title("Construction Line Segment");
-        if (!line || !point || !next) return true;
+        const Cpp_PointXY* next = point ? point->Next() : nullptr;
+        if (!line || !next) return true;
         page.Int("Line number::", line->GetNumber());
         page.Int("Segment number::", point->Number());
         page.Ends(*point, *next);
-        page.Value("Length of segment:", f.length,
-                   std::hypot(next->X() - point->X(), next->Y() - point->Y()));
-        if (point->Y() == next->Y())
+        const double dx = next->X() - point->X(), dy = next->Y() - point->Y();
+        page.Value("Length of segment:", page.F().length, std::hypot(dx, dy));
+        if (dy == 0)
             page.Text("Slope of segment:", "Segnment is horizontal");
-        else if (point->X() == next->X())
+        else if (dx == 0)
             page.Text("Slope of segment:", "Segnment is vertical");
         else {
-            const double dx = next->X() - point->X(), dy = next->Y() - point->Y();
             page.Value("Slope (dy/dx):", "%1.3f", dy / dx);
             page.Value("Ratio (dx/dy)::", "%1.3f", dx / dy);
         }
         return true;
-    case SEL_CONSTRUCTION_POINT:
-        page.Title("Construction Line Point");
-        if (!line || !point) return true;
-        page.Int("Line number::", line->GetNumber());
-        page.Int("Point number:", point->Number());
-        page.Int("Line number:", line->GetNumber());
-        page.XY("", point->X(), point->Y(), f.coordinate);
-        return true;
-    default: return false;
     }
+    page.Title("Construction Line Point");
+    if (!line || !point) return true;
+    page.Int("Line number::", line->GetNumber());
+    page.Int("Point number:", point->Number());
+    page.Int("Line number:", line->GetNumber());
+    page.XY("", point->X(), point->Y(), page.F().coordinate);
+    return true;
 }
 
 bool ConstructionCirclePage(const Cpp_Selection& item, Page& page, Cpp_NameValueList&) {
-    [[maybe_unused]] const Cpp_Kliven4DataSet* ds = item.GetDataSet();
-    [[maybe_unused]] const int kind = item.GetType();
-    [[maybe_unused]] const int stage = item.GetStage();
-    [[maybe_unused]] const s_Formats& f = page.F();
-    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
-    [[maybe_unused]] const auto* point = static_cast<const Cpp_PointXY*>(r.ref2);
-    [[maybe_unused]] const auto* line = static_cast<const Cpp_Line*>(r.ref1);
-    [[maybe_unused]] const auto* next = point ? point->Next() : nullptr;
-    [[maybe_unused]] const int mode = ds ? ds->Analysis().GetMode() : 0;
-    switch (kind) {
-    case SEL_CONSTRUCTION_CIRCLE: {
-        page.Title("Construction Circle");
-        const auto* circle = static_cast<const Cpp_ConstructionCircle*>(r.ref2);
-        if (!circle) return true;
-        page.Value("Center-X:", f.coordinate, circle->CentreX());
-        page.Value("Center-Y:", f.coordinate, circle->CentreY());
-        page.Value("Radius:", f.length, circle->GetRadius());
-        return true;
-    }
-    default: return false;
-    }
+    page.Title("Construction Circle");
+    const auto* circle = static_cast<const Cpp_ConstructionCircle*>(item.GetItemReferences().ref2);
+    if (!circle) return true;
+    page.Value("Center-X:", page.F().coordinate, circle->CentreX());
+    page.Value("Center-Y:", page.F().coordinate, circle->CentreY());
+    page.Value("Radius:", page.F().length, circle->GetRadius());
+    return true;
 }
 
-bool ProfileLinePage(const Cpp_Selection& item, Page& page, Cpp_NameValueList&) {
-    [[maybe_unused]] const Cpp_Kliven4DataSet* ds = item.GetDataSet();
-    [[maybe_unused]] const int kind = item.GetType();
-    [[maybe_unused]] const int stage = item.GetStage();
-    [[maybe_unused]] const s_Formats& f = page.F();
-    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
-    [[maybe_unused]] const auto* point = static_cast<const Cpp_PointXY*>(r.ref2);
-    [[maybe_unused]] const auto* line = static_cast<const Cpp_Line*>(r.ref1);
-    [[maybe_unused]] const auto* next = point ? point->Next() : nullptr;
-    [[maybe_unused]] const int mode = ds ? ds->Analysis().GetMode() : 0;
-    switch (kind) {
-    case SEL_PROFILE_POINT: {
+bool ProfileLinePage(const Cpp_Selection& item, Page& page, Cpp_NameValueList& list) {
+    const Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    const s_Formats& f = page.F();
+    const s_SelectionReferences& r = item.GetItemReferences();
+    const auto* profile = static_cast<const Cpp_ProfileLine*>(r.ref1);
+    const Cpp_PointXY* point = Node(r.ref2);
+    switch (item.GetType()) {
+    case SEL_PROFILE_POINT:
         page.Title("Profile Line Point");
-        const auto* profile = static_cast<const Cpp_ProfileLine*>(r.ref1);
         if (!profile || !point) return true;
         page.Int("Point number:", point->Number());
         page.Int("Line number:", profile->GetNumber());
         page.Text("Material number:", MaterialText(*profile));
         page.XY("", point->X(), point->Y(), "%1.6f");
         return true;
-    }
     case SEL_PROFILE_SEGMENT: {
         page.Title("Profile Line Segment");
-        const auto* profile = static_cast<const Cpp_ProfileLine*>(r.ref1);
-        if (!profile || !point || !next) return true;
+        const Cpp_PointXY* next = point ? point->Next() : nullptr;
+        if (!profile || !next) return true;
         page.Int("Line number:", profile->GetNumber());
         page.Text("Description:", profile->HasDescription() ? profile->Description() : "");
         page.Text("Material number:", MaterialText(*profile));
@@ -328,7 +322,7 @@ bool ProfileLinePage(const Cpp_Selection& item, Page& page, Cpp_NameValueList&) 
         else {
             page.Value("Slope (dy/dx:", "%1.4f", dy / dx);
             page.Value("Ratio (dx/dy):", "%1.4f", dx / dy);
-            page.Value("Slope (degrees):", f.angle, std::atan(dy / dx) * kRadiansToDegrees);
+            page.Value("Slope (degrees):", f.angle, Degrees(dx, dy));
         }
         page.Value("Segment length:", f.length, std::hypot(dx, dy));
         page.Ends(*point, *next);
@@ -336,22 +330,30 @@ bool ProfileLinePage(const Cpp_Selection& item, Page& page, Cpp_NameValueList&) 
     }
     case SEL_PROFILE_LABEL:
         page.Title("Profile Line Number (Label)");
-        if (line) page.Int("Line number:", line->GetNumber());
+        if (profile) page.Int("Line number:", profile->GetNumber());
         return true;
-    case SEL_MATERIAL_LABEL: {
+    case SEL_MATERIAL_LABEL:
         page.Title("Profile Line Material Number (Label)");
-        const auto* profile = static_cast<const Cpp_ProfileLine*>(r.ref1);
         if (!profile) return true;
         page.Int("Profile line number:", profile->GetNumber());
         page.Int("Material number:", profile->GetMaterialNumber());
         return true;
-    }
     case SEL_MATERIAL_REGION: {
         page.Title("Material region beneath profile line");
-        const auto* profile = static_cast<const Cpp_ProfileLine*>(r.ref1);
         if (!profile) return true;
-        page.Text("Material number:", MaterialText(*profile));
+        // The material the line's number names, with its stage-1 heading and properties.
+        const Cpp_MaterialProperties* material =
+            ds ? ds->MaterialData().GetMaterialList().FindMaterialConst(
+                     profile->GetMaterialNumber())
+               : nullptr;
+        if (!material) {
+            page.Text("Material number:", MaterialText(*profile));
+            page.Int("Profile line number:", profile->GetNumber());
+            return true;
+        }
+        page.Int("Material number:", profile->GetMaterialNumber());
         page.Int("Profile line number:", profile->GetNumber());
+        material->PrintHeading(1, list);
         return true;
     }
     default: return false;
@@ -359,169 +361,147 @@ bool ProfileLinePage(const Cpp_Selection& item, Page& page, Cpp_NameValueList&) 
 }
 
 bool PiezometricLinePage(const Cpp_Selection& item, Page& page, Cpp_NameValueList&) {
-    [[maybe_unused]] const Cpp_Kliven4DataSet* ds = item.GetDataSet();
-    [[maybe_unused]] const int kind = item.GetType();
-    [[maybe_unused]] const int stage = item.GetStage();
-    [[maybe_unused]] const s_Formats& f = page.F();
-    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
-    [[maybe_unused]] const auto* point = static_cast<const Cpp_PointXY*>(r.ref2);
-    [[maybe_unused]] const auto* line = static_cast<const Cpp_Line*>(r.ref1);
-    [[maybe_unused]] const auto* next = point ? point->Next() : nullptr;
-    [[maybe_unused]] const int mode = ds ? ds->Analysis().GetMode() : 0;
-    switch (kind) {
-    case SEL_PIEZOMETRIC_POINT:
-    case SEL_PIEZOMETRIC_SEGMENT:
-    case SEL_PIEZOMETRIC_LABEL: {
-        const auto* water = static_cast<const Cpp_PiezometricLine*>(r.ref1);
-        page.Title(kind == SEL_PIEZOMETRIC_POINT     ? "Piezometric Line Point"
-                   : kind == SEL_PIEZOMETRIC_SEGMENT ? "Piezometric Line Segment"
-                                                     : "Piezometric Line number (label)");
-        if (StageRowS1(ds)) page.Int("Data are for stage:", stage);
-        if (!water) return true;
-        if (kind == SEL_PIEZOMETRIC_POINT && point) {
-            page.Int("Point number:", point->Number());
-            page.Int("Line number:", water->GetNumber());
-            page.XY("", point->X(), point->Y(), "%1.2f");
-            page.Value("Unit weight of fluid:", "%1.2f", water->UnitWeight());
-        } else if (kind == SEL_PIEZOMETRIC_SEGMENT && point && next) {
-            page.Int("Line number:", water->GetNumber());
-            page.Int("Segment number:", point->Number());
-            page.Value("Unit weight of fluid:", f.unitWeight, water->UnitWeight());
-            page.Ends(*point, *next);
-        } else if (kind == SEL_PIEZOMETRIC_LABEL) {
-            page.Int("Line number:", water->GetNumber());
-        }
-        return true;
+    const int kind = item.GetType();
+    const s_SelectionReferences& r = item.GetItemReferences();
+    const auto* water = static_cast<const Cpp_PiezometricLine*>(r.ref1);
+    const Cpp_PointXY* point = Node(r.ref2);
+    page.Title(kind == SEL_PIEZOMETRIC_POINT     ? "Piezometric Line Point"
+               : kind == SEL_PIEZOMETRIC_SEGMENT ? "Piezometric Line Segment"
+                                                 : "Piezometric Line number (label)");
+    if (StageRowS1(item.GetDataSet())) page.Int("Data are for stage:", item.GetStage());
+    if (!water) return true;
+    if (kind == SEL_PIEZOMETRIC_POINT && point) {
+        page.Int("Point number:", point->Number());
+        page.Int("Line number:", water->GetNumber());
+        page.XY("", point->X(), point->Y(), "%1.2f");
+        page.Value("Unit weight of fluid:", "%1.2f", water->UnitWeight());
+    } else if (kind == SEL_PIEZOMETRIC_SEGMENT && point && point->Next()) {
+        page.Int("Line number:", water->GetNumber());
+        page.Int("Segment number:", point->Number());
+        page.Value("Unit weight of fluid:", page.F().unitWeight, water->UnitWeight());
+        page.Ends(*point, *point->Next());
+    } else if (kind == SEL_PIEZOMETRIC_LABEL) {
+        page.Int("Line number:", water->GetNumber());
     }
-    default: return false;
-    }
+    return true;
 }
 
 bool SlopeLinePage(const Cpp_Selection& item, Page& page, Cpp_NameValueList&) {
-    [[maybe_unused]] const Cpp_Kliven4DataSet* ds = item.GetDataSet();
-    [[maybe_unused]] const int kind = item.GetType();
-    [[maybe_unused]] const int stage = item.GetStage();
-    [[maybe_unused]] const s_Formats& f = page.F();
-    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
-    [[maybe_unused]] const auto* point = static_cast<const Cpp_PointXY*>(r.ref2);
-    [[maybe_unused]] const auto* line = static_cast<const Cpp_Line*>(r.ref1);
-    [[maybe_unused]] const auto* next = point ? point->Next() : nullptr;
-    [[maybe_unused]] const int mode = ds ? ds->Analysis().GetMode() : 0;
-    switch (kind) {
-    case SEL_SLOPE_POINT:
+    const Cpp_PointXY* point = Node(item.GetItemReferences().ref2);
+    if (item.GetType() == SEL_SLOPE_POINT) {
         page.Title("Slope Geometry Point");
         if (point) page.XY("", point->X(), point->Y(), "%1.2f");
         return true;
-    case SEL_SLOPE_SEGMENT: {
-        page.Title("Slope Geometry Line Segment");
-        if (!point || !next) return true;
-        const double dx = next->X() - point->X(), dy = next->Y() - point->Y();
-        if (dx == 0)
-            page.Text("Slope (inclination) of line:", "Line is vertical");
-        else if (dy == 0)
-            page.Text("Slope (inclination) of line:", "Line is horizontal");
-        else {
-            page.Value("Slope  of line - Vertical:Horizontal (dy/dx):", "%1.4f", dy / dx);
-            page.Value("Slope ratio of line - Horizontal:Vertical (dx/dy):", "%1.4f", dx / dy);
-            page.Value("Slope angle from horizontal (degrees):", f.angle,
-                       std::atan(dy / dx) * kRadiansToDegrees);
-        }
-        return true;
     }
-    default: return false;
+    page.Title("Slope Geometry Line Segment");
+    const Cpp_PointXY* next = point ? point->Next() : nullptr;
+    if (!next) return true;
+    const double dx = next->X() - point->X(), dy = next->Y() - point->Y();
+    if (dx == 0)
+        page.Text("Slope (inclination) of line:", "Line is vertical");
+    else if (dy == 0)
+        page.Text("Slope (inclination) of line:", "Line is horizontal");
+    else {
+        page.Value("Slope  of line - Vertical:Horizontal (dy/dx):", "%1.4f", dy / dx);
+        page.Value("Slope ratio of line - Horizontal:Vertical (dx/dy):", "%1.4f", dx / dy);
+        page.Value("Slope angle from horizontal (degrees):", page.F().angle, Degrees(dx, dy));
     }
+    return true;
 }
 
 bool DistributedLoadPage(const Cpp_Selection& item, Page& page, Cpp_NameValueList&) {
-    [[maybe_unused]] const Cpp_Kliven4DataSet* ds = item.GetDataSet();
-    [[maybe_unused]] const int kind = item.GetType();
-    [[maybe_unused]] const int stage = item.GetStage();
-    [[maybe_unused]] const s_Formats& f = page.F();
-    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
-    [[maybe_unused]] const auto* point = static_cast<const Cpp_PointXY*>(r.ref2);
-    [[maybe_unused]] const auto* line = static_cast<const Cpp_Line*>(r.ref1);
-    [[maybe_unused]] const auto* next = point ? point->Next() : nullptr;
-    [[maybe_unused]] const int mode = ds ? ds->Analysis().GetMode() : 0;
-    switch (kind) {
-    case SEL_LOAD_POINT:
-    case SEL_LOAD_SEGMENT:
-    case SEL_NORMAL_LOAD_INTERVAL:
-    case SEL_SHEAR_LOAD_INTERVAL: {
-        const auto* load = static_cast<const Cpp_DistributedLoadPoint*>(r.ref1);
-        page.Title(kind == SEL_LOAD_POINT     ? "Distributed Load Point"
-                   : kind == SEL_LOAD_SEGMENT ? "Distributed Load Interval"
-                   : kind == SEL_NORMAL_LOAD_INTERVAL
-                       ? "Distributed Load Interval - Normal Stress Distribution"
-                       : "Distributed Load Interval - Shear Stress Distribution");
-        if (StageRowS1(ds)) page.Int("Data are for stage:", stage);
-        if (!load) return true;
-        if (kind == SEL_LOAD_POINT) {
-            page.XY("", load->X(), load->Y(), f.coordinate);
-            page.Value("Normal stress:", f.stress, load->normalStress);
-            page.Value("Shear stress:", f.stress, load->shearStress);
-            return true;
-        }
-        const Cpp_DistributedLoadPoint* second = load->NextPoint();
-        for (const auto& [prefix, p] :
-             {std::pair{"First point - ", load}, std::pair{"Second point - ", second}}) {
-            if (!p) break;
-            page.XY(prefix, p->X(), p->Y(), f.coordinate);
-            page.Value(std::string(prefix) + "Normal stress:", f.stress, p->normalStress);
-            page.Value(std::string(prefix) + "Shear stress:", f.stress, p->shearStress);
-        }
+    const int kind = item.GetType();
+    const s_Formats& f = page.F();
+    const auto* load = static_cast<const Cpp_DistributedLoadPoint*>(item.GetItemReferences().ref1);
+    page.Title(kind == SEL_LOAD_POINT     ? "Distributed Load Point"
+               : kind == SEL_LOAD_SEGMENT ? "Distributed Load Interval"
+               : kind == SEL_NORMAL_LOAD_INTERVAL
+                   ? "Distributed Load Interval - Normal Stress Distribution"
+                   : "Distributed Load Interval - Shear Stress Distribution");
+    if (StageRowS1(item.GetDataSet())) page.Int("Data are for stage:", item.GetStage());
+    if (!load) return true;
+    if (kind == SEL_LOAD_POINT) {
+        page.XY("", load->X(), load->Y(), f.coordinate);
+        page.Value("Normal stress:", f.stress, load->normalStress);
+        page.Value("Shear stress:", f.stress, load->shearStress);
         return true;
     }
-    default: return false;
+    const Cpp_DistributedLoadPoint* second = load->NextPoint();
+    for (const auto& [prefix, p] :
+         {std::pair{"First point - ", load}, std::pair{"Second point - ", second}}) {
+        if (!p) break;
+        page.XY(prefix, p->X(), p->Y(), f.coordinate);
+        page.Value(std::string(prefix) + "Normal stress:", f.stress, p->normalStress);
+        page.Value(std::string(prefix) + "Shear stress:", f.stress, p->shearStress);
     }
+    return true;
 }
 
 bool LineLoadPage(const Cpp_Selection& item, Page& page, Cpp_NameValueList&) {
-    [[maybe_unused]] const Cpp_Kliven4DataSet* ds = item.GetDataSet();
-    [[maybe_unused]] const int kind = item.GetType();
-    [[maybe_unused]] const int stage = item.GetStage();
-    [[maybe_unused]] const s_Formats& f = page.F();
-    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
-    [[maybe_unused]] const auto* point = static_cast<const Cpp_PointXY*>(r.ref2);
-    [[maybe_unused]] const auto* line = static_cast<const Cpp_Line*>(r.ref1);
-    [[maybe_unused]] const auto* next = point ? point->Next() : nullptr;
-    [[maybe_unused]] const int mode = ds ? ds->Analysis().GetMode() : 0;
-    switch (kind) {
-    case SEL_LINE_LOAD:
-    case SEL_LINE_LOAD_DRAWN: {
-        const auto* load = static_cast<const Cpp_LineLoad*>(r.ref1);
-        if (!load || (load->option != 1 && load->option != 2)) return true;
-        page.Title("Line Load");
-        const bool components = load->option == 1;
-        page.Text("Method of Definition:", components ? "By horizontal and vertical components"
-                                                      : "By magnitude and inclination (direction)");
-        page.XY("", load->X(), load->Y(), f.coordinate);
-        if (components) {
-            page.Value("Horizontal component:", f.coordinate, load->horizontal);
-            page.Value("Vertical component:", f.coordinate, load->vertical);
-        }
-        page.Value("Magnitude (resultant):", f.coordinate, load->resultant);
-        page.Value("Inclination from horizontal (degrees):", f.coordinate, load->inclination);
-        if (!components) {
-            page.Value("Horizontal component:", f.coordinate, load->horizontal);
-            page.Value("Vertical component:", f.coordinate, load->vertical);
-        }
+    const std::string& c = page.F().coordinate;
+    const auto* load = static_cast<const Cpp_LineLoad*>(item.GetItemReferences().ref1);
+    if (!load || (load->option != 1 && load->option != 2)) return true;
+    page.Title("Line Load");
+    const bool components = load->option == 1;
+    page.Text("Method of Definition:", components ? "By horizontal and vertical components"
+                                                  : "By magnitude and inclination (direction)");
+    page.XY("", load->X(), load->Y(), c);
+    if (components) {
+        page.Value("Horizontal component:", c, load->horizontal);
+        page.Value("Vertical component:", c, load->vertical);
+    }
+    page.Value("Magnitude (resultant):", c, load->resultant);
+    page.Value("Inclination from horizontal (degrees):", c, load->inclination);
+    if (!components) {
+        page.Value("Horizontal component:", c, load->horizontal);
+        page.Value("Vertical component:", c, load->vertical);
+    }
+    return true;
+}
+
+bool ReinforcementPage(const Cpp_Selection& item, Page& page, Cpp_NameValueList&) {
+    const int kind = item.GetType();
+    const s_Formats& f = page.F();
+    const s_SelectionReferences& r = item.GetItemReferences();
+    const auto* line = static_cast<const Cpp_ReinforcementLine*>(r.ref1);
+    const auto* point = static_cast<const Cpp_ReinforcementPoint*>(r.ref2);
+    page.Title(kind == SEL_REINFORCEMENT_POINT      ? "Point on Reinforcement Line"
+               : kind == SEL_REINFORCEMENT_INTERVAL ? "Reinforcement Line Segment"
+               : kind == SEL_LONGITUDINAL_FORCE
+                   ? "Reinforcement Line Segment - Longitudinal Force Distribution"
+                   : "Reinforcement Line Segment - TRansverse Force Distribution");
+    if (!line) return true;
+    page.Int("Line number:", line->GetNumber());
+    if (kind == SEL_REINFORCEMENT_POINT && point) page.Int("Point number:", point->Number());
+    if (line->GetForceOption() == Cpp_ReinforcementLine::ForcesOnSidesAndBase)
+        page.Text("Method of force application:", "To interslice boundaries and slip surface");
+    else if (line->GetForceOption() == Cpp_ReinforcementLine::ForcesOnBaseOnly)
+        page.Text("Method of force application:", "To slip surface only");
+    page.Value("Maximum  rotation of reinforcement (degrees):", f.angle, line->GetAngle());
+    if (!point) return true;
+    if (kind == SEL_REINFORCEMENT_POINT) {
+        page.XY("", point->X(), point->Y(), f.coordinate);
+        page.Value("Longitudinal force:", f.force, point->longitudinalForce);
+        page.Value("Transverse force:", f.force, point->transverseForce);
         return true;
     }
-    default: return false;
+    const Cpp_ReinforcementPoint* second = point->NextPoint();
+    for (const auto& [prefix, p] :
+         {std::pair{"First point - ", point}, std::pair{"Second point - ", second}}) {
+        if (!p) break;
+        page.XY(prefix, p->X(), p->Y(), f.coordinate);
+        page.Value(std::string(prefix) + "Longitudinal force:", f.force, p->longitudinalForce);
+        page.Value(std::string(prefix) + "Transverse force:", f.force, p->transverseForce);
     }
+    return true;
 }
 
 bool CircleDefinitionPage(const Cpp_Selection& item, Page& page, Cpp_NameValueList&) {
-    [[maybe_unused]] const Cpp_Kliven4DataSet* ds = item.GetDataSet();
-    [[maybe_unused]] const int kind = item.GetType();
-    [[maybe_unused]] const int stage = item.GetStage();
-    [[maybe_unused]] const s_Formats& f = page.F();
-    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
-    [[maybe_unused]] const auto* point = static_cast<const Cpp_PointXY*>(r.ref2);
-    [[maybe_unused]] const auto* line = static_cast<const Cpp_Line*>(r.ref1);
-    [[maybe_unused]] const auto* next = point ? point->Next() : nullptr;
-    [[maybe_unused]] const int mode = ds ? ds->Analysis().GetMode() : 0;
-    switch (kind) {
+    const Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    const s_Formats& f = page.F();
+    const s_SelectionReferences& r = item.GetItemReferences();
+    const int mode = ModeOf(item);
+    switch (item.GetType()) {
     case SEL_PRESCRIBED_RADIUS:
         page.Title("Tip of Constant Radius for Circles");
         page.Value("X - radius tip:", f.coordinate, r.x);
@@ -546,105 +526,288 @@ bool CircleDefinitionPage(const Cpp_Selection& item, Page& page, Cpp_NameValueLi
         page.Value("Radius:", f.length, radius);
         return true;
     }
+    case SEL_GRID_CORNER: {
+        if (mode != 4 || !ds) return true;
+        page.Title("\"Floating\" Grid Corner Automatic Search with Circles");
+        const int corner = static_cast<int>(r.number1);
+        page.Int("Selected corner number:", corner);
+        const s_tagTypePointXY c = ds->Analysis().GetFixedSearchGrid().Corner(corner);
+        page.Value(FormatText("Corner %1d - X", corner), f.coordinate, c.x);
+        page.Value(FormatText("Corner %1d - Y", corner), f.coordinate, c.y);
+        return true;
+    }
+    case SEL_SEARCH_GRID: {
+        if (!ds) return true;
+        const Cpp_AnalysisComputationData& a = ds->Analysis();
+        if (mode == 3) {
+            page.Title("\"Floating\" Grid for Automatic Search with Circles");
+            double x = 0, y = 0, radius = 0;
+            a.GetInitialCircleValue(x, y, radius);
+            page.Value("X - Center of grid:", f.coordinate, x);
+            page.Value("Y - Center of grid:", f.coordinate, y);
+            page.Value("Minimum spacing between grid points:", f.length, a.GetMinimumGridSpacing());
+        } else if (mode == 4) {
+            page.Title("\"Fixed\" Grid for Automatic Search with Circles");
+            const Cpp_FixedSearchGrid& grid = a.GetFixedSearchGrid();
+            for (int i = 1; i <= 4; ++i) {
+                const s_tagTypePointXY c = grid.Corner(i);
+                page.XY(FormatText("Corner %1d - ", i), c.x, c.y, f.coordinate);
+            }
+            page.Int("Number of points across:", grid.PointsAcross());
+            page.Int("Number of points up:", grid.PointsUp());
+        }
+        return true;
+    }
     default: return false;
     }
 }
 
 bool IrregularTangentPage(const Cpp_Selection& item, Page& page, Cpp_NameValueList&) {
-    [[maybe_unused]] const Cpp_Kliven4DataSet* ds = item.GetDataSet();
-    [[maybe_unused]] const int kind = item.GetType();
-    [[maybe_unused]] const int stage = item.GetStage();
-    [[maybe_unused]] const s_Formats& f = page.F();
-    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
-    [[maybe_unused]] const auto* point = static_cast<const Cpp_PointXY*>(r.ref2);
-    [[maybe_unused]] const auto* line = static_cast<const Cpp_Line*>(r.ref1);
-    [[maybe_unused]] const auto* next = point ? point->Next() : nullptr;
-    [[maybe_unused]] const int mode = ds ? ds->Analysis().GetMode() : 0;
-    switch (kind) {
-    case SEL_TANGENT_POINT:
+    const s_SelectionReferences& r = item.GetItemReferences();
+    if (item.GetType() == SEL_TANGENT_POINT) {
         page.Title("Point on Irregular Tangent Line for Circles");
-        page.XY("", r.x, r.y, f.coordinate);
+        page.XY("", r.x, r.y, page.F().coordinate);
         return true;
-    default: return false;
     }
+    page.Title("Segment of Irregular Tangent Line for Circles");
+    const auto* tangent = static_cast<const Cpp_TangentLine*>(r.ref1);
+    const int i = r.index;
+    if (!tangent || i < 0 || i + 1 >= tangent->NumberOfPoints()) return true;
+    const auto& p = tangent->Points();
+    page.XY("First point - ", p[i].x, p[i].y, page.F().coordinate);
+    page.XY("Second point - ", p[i + 1].x, p[i + 1].y, page.F().coordinate);
+    return true;
 }
 
 bool SlipSurfacePage(const Cpp_Selection& item, Page& page, Cpp_NameValueList&) {
-    [[maybe_unused]] const Cpp_Kliven4DataSet* ds = item.GetDataSet();
-    [[maybe_unused]] const int kind = item.GetType();
-    [[maybe_unused]] const int stage = item.GetStage();
-    [[maybe_unused]] const s_Formats& f = page.F();
-    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
-    [[maybe_unused]] const auto* point = static_cast<const Cpp_PointXY*>(r.ref2);
-    [[maybe_unused]] const auto* line = static_cast<const Cpp_Line*>(r.ref1);
-    [[maybe_unused]] const auto* next = point ? point->Next() : nullptr;
-    [[maybe_unused]] const int mode = ds ? ds->Analysis().GetMode() : 0;
-    switch (kind) {
-    case SEL_NONCIRCULAR_POINT: {
+    const Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    const s_Formats& f = page.F();
+    const s_SelectionReferences& r = item.GetItemReferences();
+    const int mode = ModeOf(item);
+    const auto* slip = static_cast<const Cpp_NoncircularShearSurfacePoint*>(r.ref2);
+    if (item.GetType() == SEL_NONCIRCULAR_POINT) {
         if (mode == 1) page.Title("Point on Individual Noncircular Slip Surface");
         if (mode == 3) page.Title("Point on Initial Trial Noncircular Slip Surface");
-        const auto* slip = static_cast<const Cpp_NoncircularShearSurfacePoint*>(r.ref2);
         if (!slip) return true;
         page.Int("point number:", slip->Number());
         page.XY("", slip->X(), slip->Y(), f.coordinate);
         return true;
     }
-    default: return false;
+    if (ds && ds->Analysis().IsCircular()) {
+        if (mode == 1) page.Title("Individual Circular Slip Surface");
+        if (mode == 3) page.Title("Initial Trial Slip Circle");
+        double x = 0, y = 0, radius = 0;
+        ds->Analysis().GetInitialCircleValue(x, y, radius);
+        page.Value("X - Center:", f.coordinate, x);
+        page.Value("Y - Center:", f.coordinate, y);
+        page.Value("Radius:", f.coordinate, radius);
+        return true;
     }
+    if (mode == 1) page.Title("Individual Noncircular Slip Surface");
+    if (mode == 3) page.Title("Segment of Initial Trial Noncircuklar Slip Surface");
+    // The second point follows the first in the surface's own list.
+    const auto* surface = static_cast<const Cpp_NoncircularShearSurface*>(r.ref1);
+    if (!surface || !slip) return true;
+    const auto& points = surface->Points();
+    const auto at = static_cast<size_t>(slip - points.data());
+    if (slip < points.data() || at + 1 >= points.size()) return true;
+    const Cpp_NoncircularShearSurfacePoint& next = points[at + 1];
+    page.Int("First point - Number:", slip->Number());
+    page.XY("First point - ", slip->X(), slip->Y(), f.coordinate);
+    page.Int("Second point - Number:", slip->Number() + 1);
+    page.XY("Second point - ", next.X(), next.Y(), f.coordinate);
+    const double dx = next.X() - slip->X(), dy = next.Y() - slip->Y();
+    if (dx != 0) {
+        page.Value("Slope of segment (dy/dx):", f.angle, dy / dx);
+        page.Value("Slope of segment (degrees):", f.angle, Degrees(dx, dy));
+    }
+    return true;
+}
+
+bool RadiusDefinitionPage(const Cpp_Selection& item, Page& page, Cpp_NameValueList&) {
+    const int kind = item.GetType();
+    const s_Formats& f = page.F();
+    const s_SelectionReferences& r = item.GetItemReferences();
+    const auto* definition = static_cast<const Cpp_RadiusDefinition*>(r.ref2);
+    if (!definition) return true;
+    const int number = static_cast<int>(r.number1);
+    const Cpp_TangentLine& tangent = *definition->GetTangentLine();
+    const auto title = [&](const char* text) {
+        page.Title(text);
+        page.Int("Radius definition number:", number);
+    };
+    switch (definition->GetOption()) {
+    case Cpp_RadiusDefinition::kGivenRadius:
+        title("Radius for Defining Radii for Search");
+        page.Value("Radius", f.length, definition->RadiusForCenter(0, 0));
+        return true;
+    case Cpp_RadiusDefinition::kFixedPoint: {
+        title("Fixed Point for Defining Radii for Search");
+        const s_tagTypePointXY p = definition->GetFixedPoint();
+        page.XY("", p.x, p.y, f.coordinate);
+        return true;
+    }
+    case Cpp_RadiusDefinition::kTangentLine: break;
+    default: return true;
+    }
+    if (tangent.GetOption() == Cpp_TangentLine::kHorizontal) {
+        title("Horizontal Tangent for Defining Radii for Search");
+        page.Value("Elevation, Y:", "%1.6f", tangent.GetElevation());
+        return true;
+    }
+    if (tangent.GetOption() != Cpp_TangentLine::kIrregular) return true;
+    // The tangent line's point number (1, 2, ...) of the point or of the segment's first point.
+    const auto& p = tangent.Points();
+    const int i = static_cast<int>(r.number3) - 1;
+    if (kind == SEL_DEFINITION_TANGENT_POINT) {
+        title("Point on Inclined or Irregular Tangent for Defining Radii for Search");
+        page.XY("", r.x, r.y, f.coordinate);
+    } else if (kind == SEL_DEFINITION_TANGENT_SEGMENT) {
+        title("Segment of Inclined or Irregular Tangent for Defining Radii for Search");
+        if (i < 0 || i + 1 >= static_cast<int>(p.size())) return true;
+        page.XY("First point - ", p[static_cast<size_t>(i)].x, p[static_cast<size_t>(i)].y,
+                f.coordinate);
+        page.XY("Second point - ", p[static_cast<size_t>(i) + 1].x, p[static_cast<size_t>(i) + 1].y,
+                f.coordinate);
+    }
+    return true;
 }
 
 bool MaterialTablePage(const Cpp_Selection& item, Page& page, Cpp_NameValueList&) {
-    [[maybe_unused]] const Cpp_Kliven4DataSet* ds = item.GetDataSet();
-    [[maybe_unused]] const int kind = item.GetType();
-    [[maybe_unused]] const int stage = item.GetStage();
-    [[maybe_unused]] const s_Formats& f = page.F();
-    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
-    [[maybe_unused]] const auto* point = static_cast<const Cpp_PointXY*>(r.ref2);
-    [[maybe_unused]] const auto* line = static_cast<const Cpp_Line*>(r.ref1);
-    [[maybe_unused]] const auto* next = point ? point->Next() : nullptr;
-    [[maybe_unused]] const int mode = ds ? ds->Analysis().GetMode() : 0;
+    const Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    const int stage = item.GetStage();
+    const bool multi = ds && ds->IsMultiStage();
+    if (item.GetType() == SEL_TABLE_LINES) {
+        page.Title(multi ? FormatText("Grid Line in Material Property Table for Stage %1d", stage)
+                         : "Grid Line in Material Property Table");
+        page.Text("NOTE:", "Used to set line weight and color");
+    } else {
+        page.Title(multi ? FormatText("Table of Material Properties for Stage %1d", stage)
+                         : "Material Property Table");
+        page.Text("NOTE:", "Used to set font information");
+    }
+    return true;
+}
+
+bool ComputedCrackPage(const Cpp_Selection& item, Page& page, Cpp_NameValueList&) {
+    const int kind = item.GetType();
+    const std::string& c = page.F().coordinate;
+    const Cpp_PointXY* p = Node(item.GetItemReferences().ref1);
     switch (kind) {
-    case SEL_TABLE_LINES:
-    case SEL_TABLE_TEXT: {
-        const bool multi = ds && ds->IsMultiStage();
-        if (kind == SEL_TABLE_LINES)
-            page.Title(multi
-                           ? FormatText("Grid Line in Material Property Table for Stage %1d", stage)
-                           : "Grid Line in Material Property Table");
-        else
-            page.Title(multi ? FormatText("Table of Material Properties for Stage %1d", stage)
-                             : "Material Property Table");
-        page.Text("NOTE:", kind == SEL_TABLE_LINES ? "Used to set line weight and color"
-                                                   : "Used to set font information");
+    case SEL_CRACK_POINT:
+    case SEL_CRACK_WATER_POINT:
+        page.Title(kind == SEL_CRACK_POINT ? "Point Defining Bottom of Tension Crack"
+                                           : "Point Defining Water Surface in Crack");
+        if (!p) return true;
+        page.Int("Point number:", p->Number());
+        page.XY("", p->X(), p->Y(), c);
+        return true;
+    case SEL_CRACK_BOTTOM: {
+        page.Title("Segment of Line Defining Bottom of Tension Crack");
+        if (!p || !p->Next()) return true;
+        const int n = p->Number();
+        page.XY(FormatText("First point (pt. %1d) - ", n), p->X(), p->Y(), c);
+        page.XY(FormatText("Second point (pt. %1d) - ", n + 1), p->Next()->X(), p->Next()->Y(), c);
         return true;
     }
+    case SEL_CRACK_WATER_SURFACE:
+        page.Title("Line Segment Defining Top Surface of Water in Crack");
+        if (p && p->Next()) page.Ends(*p, *p->Next());
+        return true;
     default: return false;
     }
 }
 
-bool ComputedCrackPage(const Cpp_Selection& item, Page& page, Cpp_NameValueList&) {
-    [[maybe_unused]] const Cpp_Kliven4DataSet* ds = item.GetDataSet();
-    [[maybe_unused]] const int kind = item.GetType();
-    [[maybe_unused]] const int stage = item.GetStage();
-    [[maybe_unused]] const s_Formats& f = page.F();
-    [[maybe_unused]] const s_SelectionReferences& r = item.GetItemReferences();
-    [[maybe_unused]] const auto* point = static_cast<const Cpp_PointXY*>(r.ref2);
-    [[maybe_unused]] const auto* line = static_cast<const Cpp_Line*>(r.ref1);
-    [[maybe_unused]] const auto* next = point ? point->Next() : nullptr;
-    [[maybe_unused]] const int mode = ds ? ds->Analysis().GetMode() : 0;
-    switch (kind) {
-    case SEL_CRACK_POINT:
-    case SEL_CRACK_WATER_POINT: {
-        page.Title(kind == SEL_CRACK_POINT ? "Point Defining Bottom of Tension Crack"
-                                           : "Point Defining Water Surface in Crack");
-        const auto* p = static_cast<const Cpp_PointXY*>(r.ref1);
-        if (!p) return true;
-        page.Int("Point number:", p->Number());
-        page.XY("", p->X(), p->Y(), f.coordinate);
+bool VariableCrackPage(const Cpp_Selection& item, Page& page, Cpp_NameValueList&) {
+    static const char* const kTitles[] = {"Point Defining Irregular Crack Depth",
+                                          "Segment of Line Defining Irregular Crack Depth",
+                                          "Point Defining Irregular Crack Water Depth",
+                                          "Segment of Line Defining Irregular Crack Water Depth"};
+    const int kind = item.GetType();
+    page.Title(kTitles[kind - SEL_VARIABLE_CRACK_POINT]);
+    const Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    const auto* p = static_cast<const Cpp_CrackPoint*>(item.GetItemReferences().ref1);
+    if (!ds || !p) return true;
+    const Cpp_Crack& crack = ds->Analysis().GetCrack();
+    const bool water = kind == SEL_VARIABLE_WATER_POINT || kind == SEL_VARIABLE_WATER_SEGMENT;
+    const int option = water ? crack.GetWaterOption() : crack.GetCrackOption();
+    const char* depth = option == 3 ? "Depth:" : option == 4 ? "Elevation (Y):" : "Y (????\?):";
+    const bool segment = kind == SEL_VARIABLE_CRACK_SEGMENT || kind == SEL_VARIABLE_WATER_SEGMENT;
+    const Cpp_CrackPoint* second = segment ? p->Next() : nullptr;
+    for (const Cpp_CrackPoint* q : {p, second}) {
+        if (!q) break;
+        page.Value("X:", page.F().coordinate, q->X());
+        page.Value(depth, page.F().coordinate, q->Value());
+    }
+    return true;
+}
+
+bool InterpolationPage(const Cpp_Selection& item, Page& page, Cpp_NameValueList&) {
+    struct s_Page {
+        int kind;
+        const char* title;
+        const char* usage;  // what the usage row names; null: no usage row
+        const char* value;  // label of the value row; null: a triangle
+        bool ownPoint;      // an interpolation point of its own (material row first)
+    };
+    static const s_Page kPages[] = {
+        {SEL_CP_NODE, "c/p Ratio Interpolation Point", "c/p ratios", "c/p ratio", false},
+        {SEL_CP_TRIANGLE, "Triangle for Interpolating c/p Ratios", "values", nullptr, false},
+        {SEL_PRESSURE_NODE, "Pressure Interpolation Point", "pore water pressures",
+         "Pore water pressure:", false},
+        {SEL_PRESSURE_TRIANGLE, "Triangle for Interpolating Pore Water Pressure Values", "values",
+         nullptr, false},
+        {SEL_PRESSURE_POINT, "Pressure Interpolation Point", "pore water pressures",
+         "Pore water pressure:", false},
+        {SEL_RSUBU_NODE, "Pore Pressure Coefficient (ru) Interpolation Point",
+         "pore water pressures", "Pore water pressure coefficient:", false},
+        {SEL_RSUBU_TRIANGLE, "Triangle for Interpolating Pore Pressure Coefficient (ru) Values",
+         "values", nullptr, false},
+        {SEL_STRENGTH_NODE, "Shear Strength (Su) Interpolation Point", "shear strengths",
+         "Undrained shear strength", false},
+        {SEL_STRENGTH_POINT, "Undrained Shear Strength Interpolation Point", nullptr,
+         "Undrained shear strength:", true},
+        {SEL_STRENGTH_TRIANGLE, "Triangle for Interpolating Shear Strength (Su) Values", "values",
+         nullptr, false},
+        {SEL_UNIT_WEIGHT_NODE, "Unit Weight Interpolation Point", "unit weights",
+         "Unit weight:", false},
+        {SEL_UNIT_WEIGHT_POINT, "Unit Weight Interpolation Point", nullptr, "Unit weight:", true},
+        {SEL_UNIT_WEIGHT_TRIANGLE, "Triangle for Interpolating Unit Weights", "values", nullptr,
+         false},
+    };
+    const int kind = item.GetType();
+    const s_Page* it = std::find_if(std::begin(kPages), std::end(kPages),
+                                    [kind](const s_Page& p) { return p.kind == kind; });
+    // The c/p and r-sub-u points of their own have no page.
+    if (it == std::end(kPages)) return false;
+    const Cpp_Kliven4DataSet* ds = item.GetDataSet();
+    const s_SelectionReferences& r = item.GetItemReferences();
+    const auto* set = static_cast<const Cpp_InterpolationDataSet*>(r.ref1);
+    const auto* vertex = static_cast<const Cpp_VERTEX*>(r.ref2);
+    const int material = set ? set->Material() : 0;
+    const auto usage = [&] {
+        page.Text(
+            "Usage:",
+            material != 0
+                ? FormatText("Used to interpolate %s in material %1d ONLY", it->usage, material)
+                : FormatText("Used to interpolate %s in any/all materials", it->usage));
+    };
+    page.Title(it->title);
+    if (!it->value) {
+        if (ds && (ds->IsMultiStage() || !ds->InterpolationData(2)->DataSets().empty()))
+            page.Int("Data are for stage:", item.GetStage());
+        usage();
         return true;
     }
-    default: return false;
-    }
+    if (it->ownPoint)
+        page.Text("Material number:",
+                  material != 0 ? FormatText("%1d", material) : "Used for any material");
+    if (vertex) page.Int("Point number:", vertex->Number());
+    if (it->usage) usage();
+    if (!vertex) return true;
+    page.XY("", vertex->X(), vertex->Y(), page.F().coordinate);
+    page.Value(it->value, page.F().stress, vertex->Value());
+    return true;
 }
 
 // Clipped profile lines have an empty page.
