@@ -840,3 +840,5 @@ void DistributedLoadTool::Prompt(const s_ToolPrompt& prompt) const {
 }
 
 int DistributedLoadTool::Bar(int) const { return BarDistributedLoad; }
+
+bool DistributedLoadTool::Action(ToolContext&) { return Cpp_DistributedLoadData::ScaleDialog(); }

@@ -34,4 +34,5 @@ public:
     void RegisterDrawing() const override;
     void Prompt(const s_ToolPrompt& prompt) const override;
     int Bar(int editMode) const override;
+    bool Action(ToolContext& context) override;
 };

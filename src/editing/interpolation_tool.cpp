@@ -1,4 +1,5 @@
 #include "editing/interpolation_tool.h"
+#include "editing/tool_table.h"
 #include "editing/edit_modes.h"
 #include "graphics/prompts.h"
 #include "editing/view_tool_steps.h"
@@ -26,22 +27,15 @@ namespace {
 
 CmDialogBarInterpolationTool& Bar() { return TheToolBars().interpolation; }
 
-struct s_ToolState {
-    bool active = false;
-    int kind = 1;
-    int stage = 1;
-    int material = 0;  // of the receiving data set
-};
-s_ToolState g_tool;
-
-// Wheel steps: pressure, total head, r-sub-u, undrained strength, c/p.
-struct s_WheelSteps {
-    double pressure = 10.0, head = 1.0, rSubU = 0.05, strength = 10.0, cOverP = 0.05;
-};
-s_WheelSteps g_steps;
+// The tool's state, held by the tool object of the table.
+InterpolationTool& Self() {
+    return static_cast<InterpolationTool&>(*ToolForEditMode(EditModePressurePoints));
+}
+InterpolationTool::s_State& ToolState() { return Self().state; }
+InterpolationTool::s_WheelSteps& Steps() { return Self().steps; }
 
 Cpp_InterpolationData* Data() {
-    return Cpp_Kliven4Data::CurrentDataSet()->InterpolationData(g_tool.stage);
+    return Cpp_Kliven4Data::CurrentDataSet()->InterpolationData(ToolState().stage);
 }
 
 // The data set of (kind, material), or null when there is none.
@@ -61,10 +55,10 @@ Cpp_InterpolationDataSet* DataSetOf(Cpp_InterpolationData& data, int kind, int m
 double& StepOf(int kind, bool head) {
     static double none = 0.0;
     switch (kind) {
-    case 1: return head ? g_steps.head : g_steps.pressure;
-    case 2: return g_steps.rSubU;
-    case 3: return g_steps.strength;
-    case 5: return g_steps.cOverP;
+    case 1: return head ? Steps().head : Steps().pressure;
+    case 2: return Steps().rSubU;
+    case 3: return Steps().strength;
+    case 5: return Steps().cOverP;
     default: none = 0.0; return none;
     }
 }
@@ -76,33 +70,33 @@ std::string Formatted(const char* format, double value) {
 }
 
 void ResetAll() {
-    g_tool = s_ToolState{};
-    g_steps = s_WheelSteps{};
+    ToolState() = InterpolationTool::s_State{};
+    Steps() = InterpolationTool::s_WheelSteps{};
 }
 const bool g_resetAdded = (AddProgramStateReset(&ResetAll), true);
 
 }  // namespace
 
 void Cpp_InterpolationTool::StartEntryTool(int kind, int stage) {
-    g_tool.active = true;
-    g_tool.kind = kind;
-    g_tool.stage = stage == 2 ? 2 : 1;
-    g_tool.material = 0;
+    ToolState().active = true;
+    ToolState().kind = kind;
+    ToolState().stage = stage == 2 ? 2 : 1;
+    ToolState().material = 0;
     const Cpp_InterpolationDataSet* set = FindDataSet(*Data(), kind, 0);
     Bar().SetPointData((set ? set->CountPoints() : 0) + 1, 0.0, 0.0, 0, 0.0);
 }
 
-void Cpp_InterpolationTool::ResetToolState() { g_tool = s_ToolState{}; }
-bool Cpp_InterpolationTool::IsActive() { return g_tool.active; }
-int Cpp_InterpolationTool::Kind() { return g_tool.kind; }
+void Cpp_InterpolationTool::ResetToolState() { ToolState() = InterpolationTool::s_State{}; }
+bool Cpp_InterpolationTool::IsActive() { return ToolState().active; }
+int Cpp_InterpolationTool::Kind() { return ToolState().kind; }
 
 Cpp_InterpolationDataSet* Cpp_InterpolationTool::CurrentDataSet() {
-    if (!g_tool.active) return nullptr;
-    return FindDataSet(*Data(), g_tool.kind, g_tool.material);
+    if (!ToolState().active) return nullptr;
+    return FindDataSet(*Data(), ToolState().kind, ToolState().material);
 }
 
 bool Cpp_InterpolationTool::AddPointFromTool(double x, double y, bool typed) {
-    if (!g_tool.active) return false;
+    if (!ToolState().active) return false;
     CmDialogBarInterpolationTool& bar = Bar();
     int number = 0, material = 0;
     double value = 0.0, barX = 0.0, barY = 0.0;
@@ -116,10 +110,10 @@ bool Cpp_InterpolationTool::AddPointFromTool(double x, double y, bool typed) {
     }
     Cpp_InterpolationData& data = *Data();
     Cpp_InterpolationData::s_SourceRecord& source =
-        data.Source(Cpp_InterpolationData::RecordOfKind(g_tool.kind));
+        data.Source(Cpp_InterpolationData::RecordOfKind(ToolState().kind));
     if (source.source == -1) source.source = 0;
-    g_tool.material = material;
-    Cpp_InterpolationDataSet* set = DataSetOf(data, g_tool.kind, material);
+    ToolState().material = material;
+    Cpp_InterpolationDataSet* set = DataSetOf(data, ToolState().kind, material);
     if (!set->HasNoPointAt(x, y)) {
         ShowQuestionMessage(nullptr, "Notice", "This point has already been entered");
         return false;
@@ -131,12 +125,12 @@ bool Cpp_InterpolationTool::AddPointFromTool(double x, double y, bool typed) {
 
 bool Cpp_InterpolationTool::ShowPointValues() {
     Cpp_Kliven4DataSet* dataSet = Cpp_Kliven4Data::CurrentDataSet();
-    return dataSet->DisplayFlags().interpolationValues[g_tool.stage - 1];
+    return dataSet->DisplayFlags().interpolationValues[ToolState().stage - 1];
 }
 
 bool Cpp_InterpolationTool::ToggleShowPointValues() {
     bool& shown =
-        Cpp_Kliven4Data::CurrentDataSet()->DisplayFlags().interpolationValues[g_tool.stage - 1];
+        Cpp_Kliven4Data::CurrentDataSet()->DisplayFlags().interpolationValues[ToolState().stage - 1];
     shown = !shown;
     return shown;
 }
@@ -152,11 +146,11 @@ MenuList Cpp_InterpolationTool::PopupMenu() {
 }
 
 bool Cpp_InterpolationTool::ShowToolOptionsDialog() {
-    if (!g_tool.active) return false;
+    if (!ToolState().active) return false;
     Cpp_InterpolationDataSet* set = CurrentDataSet();
     Cpp_InterpolationData& data = *Data();
     s_DisplayFlagsType& flags = Cpp_Kliven4Data::CurrentDataSet()->DisplayFlags();
-    const int kind = g_tool.kind;
+    const int kind = ToolState().kind;
     Cpp_InterpolationData::s_SourceRecord& source =
         data.Source(Cpp_InterpolationData::RecordOfKind(kind));
     const bool head = kind == 1 && set && set->GetOptionFlag();
@@ -167,8 +161,8 @@ bool Cpp_InterpolationTool::ShowToolOptionsDialog() {
     o.fileName = source.fileName;
     o.viewOnly = source.importToPreprocessor;  // "Import to preprocessor"
     o.heads = head ? 1 : 0;
-    o.contours = flags.contours[g_tool.stage - 1];
-    o.values = flags.interpolationValues[g_tool.stage - 1];
+    o.contours = flags.contours[ToolState().stage - 1];
+    o.values = flags.interpolationValues[ToolState().stage - 1];
     o.step = StepOf(kind, head);
     if (!ToolOptionDialogsSlot().Get().Interpolation(o)) return false;
     if (o.importFromFile) {
@@ -180,11 +174,11 @@ bool Cpp_InterpolationTool::ShowToolOptionsDialog() {
     }
     source.importToPreprocessor = o.viewOnly;
     if (kind == 1 && (o.heads != 0) != head) {
-        set = DataSetOf(data, kind, g_tool.material);
+        set = DataSetOf(data, kind, ToolState().material);
         set->SetOptionFlag(o.heads != 0);
     }
-    flags.contours[g_tool.stage - 1] = o.contours;
-    flags.interpolationValues[g_tool.stage - 1] = o.values;
+    flags.contours[ToolState().stage - 1] = o.contours;
+    flags.interpolationValues[ToolState().stage - 1] = o.values;
     StepOf(kind, kind == 1 && o.heads != 0) = o.step;
     return true;
 }
@@ -195,7 +189,7 @@ bool Cpp_InterpolationTool::WheelChangeToolValue(int delta) {
     double value = 0.0;
     if (!Bar().GetValue(value)) return false;
     const Cpp_InterpolationDataSet* set = CurrentDataSet();
-    const double step = StepOf(g_tool.kind, set && g_tool.kind == 1 && set->GetOptionFlag());
+    const double step = StepOf(ToolState().kind, set && ToolState().kind == 1 && set->GetOptionFlag());
     Bar().SetValue(delta < 0 ? value - step : value + step);
     return true;
 }

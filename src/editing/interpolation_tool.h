@@ -65,6 +65,20 @@ public:
 // strengths (10); 11 is never set.
 class InterpolationTool final : public Tool {
 public:
+    // The running tool: its kind and stage, the material of the set it fills.
+    struct s_State {
+        bool active = false;
+        int kind = 1;
+        int stage = 1;
+        int material = 0;  // of the receiving data set
+    };
+    // Wheel steps: pressure, total head, r-sub-u, undrained strength, c/p.
+    struct s_WheelSteps {
+        double pressure = 10.0, head = 1.0, rSubU = 0.05, strength = 10.0, cOverP = 0.05;
+    };
+    s_State state;
+    s_WheelSteps steps;
+
     InterpolationTool();
     s_ToolInputs Inputs(int editMode) const override;
     bool Enter(ToolContext& context, int editMode) override;

@@ -138,3 +138,5 @@ s_ToolPromptContext SelectTool::PromptContext(ToolContext&) const {
     }
     return context;
 }
+
+bool SelectTool::Action(ToolContext&) { return GetCurrentSelection().HandleScaleHotKey(); }

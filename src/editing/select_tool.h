@@ -17,4 +17,5 @@ public:
     void Prompt(const s_ToolPrompt& prompt) const override;
     void EscapeAtRest(ToolContext& context) override;
     bool ShowsCoordinates() const override { return false; }
+    bool Action(ToolContext& context) override;
 };

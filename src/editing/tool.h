@@ -130,6 +130,12 @@ public:
     virtual bool ShowsCoordinates() const { return true; }
     virtual bool DragsFromRest() const { return true; }
 
+    // The edit-mode action (its hot key): true when the tool had one and it changed something.
+    virtual bool Action(ToolContext& context) {
+        (void)context;
+        return false;
+    }
+
     // The wheel (delta in 120ths of a notch): at cursor mode 0 in its edit mode, or in one of
     // its steps (`cursorMode`). Nothing: the tool leaves the wheel to the view; otherwise
     // whether the wheel was taken.

@@ -14,7 +14,9 @@
 #include "editing/selection_list.h"
 #include "editing/shift_direction_tool.h"
 #include "editing/two_step_edits.h"
+#include "editing/tool_table.h"
 #include "editing/view_input.h"
+#include "editing/view_navigation.h"
 #include "graphics/graphics.h"
 #include "loads/distributed_load_data.h"
 
@@ -50,11 +52,9 @@ s_EditValuePlacement EditValuePlacement(MainFrame& frame) {
 }  // namespace
 
 bool RunEditModeAction(int editMode) {
-    switch (editMode) {
-    case EditModeSelect: return GetCurrentSelection().HandleScaleHotKey();
-    case EditModeDistributedLoads: return Cpp_DistributedLoadData::ScaleDialog();
-    default: return false;
-    }
+    ToolContext context(GetViewWindow());
+    Tool* tool = ToolForEditMode(editMode);
+    return tool && tool->Action(context);
 }
 
 void AddSelectionEditCommands(CommandTable& table) {
