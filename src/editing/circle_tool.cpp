@@ -703,3 +703,12 @@ void CircleTool::ButtonUp(ToolContext& context, int cursorMode, const s_ViewInpu
     if ((cursorMode == CursorModeSearchGridDrag || cursorMode == CursorModeNone) && context.View())
         CircleButtonUp(*context.View(), in);
 }
+
+void CircleTool::Chosen(ToolContext& context, int) {
+    // The circle bar filled from the data, the prompt of its mode.
+    Cpp_Kliven4DataSet* dataSet = context.DataSet();
+    Cpp_AnalysisComputationData* analysis = dataSet ? dataSet->AnalysisComputationData() : nullptr;
+    if (!analysis) return;
+    Cpp_CircleTool::FillCircleToolBar(*analysis);
+    Cpp_CircleTool::ShowToolPrompt(*analysis);
+}

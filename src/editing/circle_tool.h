@@ -121,4 +121,5 @@ public:
     int Bar(int editMode) const override;
     void ButtonUp(ToolContext& context, int cursorMode, const s_ViewInput& in) override;
     bool DragsFromRest() const override { return false; }
+    void Chosen(ToolContext& context, int editMode) override;
 };

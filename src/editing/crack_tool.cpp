@@ -1,4 +1,6 @@
 #include "editing/crack_tool.h"
+#include "analysis/analysis_computation_data.h"
+#include "model/data_set.h"
 #include "editing/view_tool_steps.h"
 #include "editing/view_slip_surface_steps.h"
 #include "editing/view_load_steps.h"
@@ -587,3 +589,12 @@ void CrackTool::Prompt(const s_ToolPrompt& prompt) const {
 }
 
 int CrackTool::Bar(int) const { return BarCrack; }
+
+void CrackTool::Chosen(ToolContext& context, int editMode) {
+    // 1 for the crack, 0 for the water in it; the button has made sure of analysis data.
+    const bool crackMode = editMode == EditModeCrack;
+    if (Cpp_Kliven4DataSet* dataSet = context.DataSet())
+        if (Cpp_AnalysisComputationData* analysis = dataSet->AnalysisComputationData())
+            Cpp_CrackTool::StartTool(analysis->GetCrack(), crackMode);
+    Cpp_CrackTool::ShowToolPrompt(crackMode);
+}

@@ -842,3 +842,10 @@ void DistributedLoadTool::Prompt(const s_ToolPrompt& prompt) const {
 int DistributedLoadTool::Bar(int) const { return BarDistributedLoad; }
 
 bool DistributedLoadTool::Action(ToolContext&) { return Cpp_DistributedLoadData::ScaleDialog(); }
+
+void DistributedLoadTool::Chosen(ToolContext& context, int editMode) {
+    // The slope made when there is none and the loads' display scale made sure.
+    if (Cpp_Kliven4DataSet* dataSet = Cpp_Kliven4Data::CurrentDataSet())
+        dataSet->StartDistributedLoadEntry(context.Stage());
+    ShowToolPrompt(context, editMode);
+}

@@ -35,4 +35,5 @@ public:
     void Prompt(const s_ToolPrompt& prompt) const override;
     int Bar(int editMode) const override;
     bool Action(ToolContext& context) override;
+    void Chosen(ToolContext& context, int editMode) override;
 };

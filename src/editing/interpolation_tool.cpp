@@ -322,3 +322,10 @@ void InterpolationTool::Prompt(const s_ToolPrompt& prompt) const {
 }
 
 int InterpolationTool::Bar(int) const { return BarInterpolation; }
+
+void InterpolationTool::Chosen(ToolContext& context, int editMode) {
+    // The kind of the mode on the current stage.
+    Cpp_InterpolationTool::StartEntryTool(kBarKinds[editMode - EditModePressurePoints],
+                                          context.Stage());
+    ShowToolPrompt(context, editMode);
+}

@@ -87,4 +87,5 @@ public:
                               bool control) override;
     void Prompt(const s_ToolPrompt& prompt) const override;
     int Bar(int editMode) const override;
+    void Chosen(ToolContext& context, int editMode) override;
 };

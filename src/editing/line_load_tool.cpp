@@ -3,6 +3,7 @@
 // bar's values given to a selected load, the wheel on the bar's forces, and the tool options.
 
 #include "loads/line_load.h"
+#include "editing/tool_table.h"
 #include "editing/edit_modes.h"
 #include "editing/view_tool_steps.h"
 #include "editing/view_slip_surface_steps.h"
@@ -498,3 +499,8 @@ std::optional<bool> LineLoadTool::Wheel(ToolContext&, int cursorMode, int delta,
 void LineLoadTool::RegisterDrawing() const { RegisterLineLoadToolDrawing(); }
 
 int LineLoadTool::Bar(int) const { return BarLineLoad; }
+
+void LineLoadTool::Chosen(ToolContext& context, int editMode) {
+    Cpp_LineLoadList::StartEntryTool();
+    ShowToolPrompt(context, editMode);
+}

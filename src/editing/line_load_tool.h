@@ -21,4 +21,5 @@ public:
     void RegisterDrawing() const override;
     int Bar(int editMode) const override;
     bool ShowsCoordinates() const override { return false; }
+    void Chosen(ToolContext& context, int editMode) override;
 };

@@ -619,3 +619,10 @@ void NoncircularTool::Prompt(const s_ToolPrompt& prompt) const {
 }
 
 int NoncircularTool::Bar(int) const { return BarNoncircular; }
+
+void NoncircularTool::Chosen(ToolContext& context, int editMode) {
+    if (Cpp_Kliven4DataSet* dataSet = context.DataSet())
+        if (Cpp_AnalysisComputationData* analysis = dataSet->AnalysisComputationData())
+            Cpp_NoncircularTool::NoncircularToolUpdateBar(*analysis);
+    ShowToolPrompt(context, editMode);
+}

@@ -106,4 +106,5 @@ public:
     std::optional<bool> Delete(ToolContext& context, int cursorMode) override;
     void Prompt(const s_ToolPrompt& prompt) const override;
     int Bar(int editMode) const override;
+    void Chosen(ToolContext& context, int editMode) override;
 };

@@ -1,4 +1,5 @@
 #include "editing/piezometric_tool.h"
+#include "editing/tool_table.h"
 #include "graphics/prompts.h"
 #include "editing/edit_modes.h"
 
@@ -282,3 +283,8 @@ void PiezometricTool::Prompt(const s_ToolPrompt& prompt) const {
 }
 
 int PiezometricTool::Bar(int) const { return BarPiezometric; }
+
+void PiezometricTool::Chosen(ToolContext& context, int editMode) {
+    Cpp_PiezometricTool::StartEntryTool();
+    ShowToolPrompt(context, editMode);
+}

@@ -1,4 +1,5 @@
 #include "editing/profile_tool.h"
+#include "editing/tool_table.h"
 #include "graphics/prompts.h"
 #include "editing/edit_modes.h"
 
@@ -269,3 +270,8 @@ void ProfileTool::Prompt(const s_ToolPrompt& prompt) const {
 }
 
 int ProfileTool::Bar(int) const { return BarProfile; }
+
+void ProfileTool::Chosen(ToolContext& context, int editMode) {
+    Cpp_ProfileTool::StartEntryTool();
+    ShowToolPrompt(context, editMode);
+}

@@ -54,4 +54,5 @@ public:
     void RegisterDrawing() const override;
     void Prompt(const s_ToolPrompt& prompt) const override;
     int Bar(int editMode) const override;
+    void Chosen(ToolContext& context, int editMode) override;
 };

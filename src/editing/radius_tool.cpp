@@ -458,3 +458,16 @@ void RadiusTool::Prompt(const s_ToolPrompt& prompt) const {
 }
 
 int RadiusTool::Bar(int) const { return BarRadius; }
+
+void RadiusTool::Chosen(ToolContext& context, int editMode) {
+    context.Bars().radius.FillCriterionList();
+    ShowToolPrompt(context, editMode);
+}
+
+s_ToolPromptContext RadiusTool::PromptContext(ToolContext& context) const {
+    s_ToolPromptContext prompt;
+    if (Cpp_Kliven4DataSet* dataSet = context.DataSet())
+        if (const Cpp_AnalysisComputationData* analysis = dataSet->AnalysisComputationData())
+            prompt.circleSearchMode = analysis->GetMode();
+    return prompt;
+}

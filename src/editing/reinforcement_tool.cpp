@@ -870,3 +870,8 @@ void ReinforcementTool::Prompt(const s_ToolPrompt& prompt) const {
 }
 
 int ReinforcementTool::Bar(int) const { return BarReinforcement; }
+
+void ReinforcementTool::Chosen(ToolContext& context, int editMode) {
+    Cpp_ReinforcementLineList::StartEntryTool();
+    ShowToolPrompt(context, editMode);
+}

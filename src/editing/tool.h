@@ -104,6 +104,9 @@ public:
         (void)editMode;
         return true;
     }
+    // Chosen with its button, after the switch: its start (the bar filled for a new item) and
+    // its standard prompt.
+    virtual void Chosen(ToolContext& context, int editMode);
     // Left for another edit mode, before the bars change; false refuses and the tool stays.
     virtual bool Exit(ToolContext& context, int editMode) {
         (void)context;

@@ -138,6 +138,8 @@ int ToolBarForMode(int mode) {
     return tool ? tool->Bar(mode) : BarNone;
 }
 
+void Tool::Chosen(ToolContext& context, int editMode) { ShowToolPrompt(context, editMode); }
+
 void Tool::EscapeAtRest(ToolContext& context) {
     if (context.View()) context.View()->EnterSelectMode();
 }

@@ -28,31 +28,10 @@ bool PrepareCircleTool(MainFrame&) {
     return true;
 }
 
-void ChooseCircleTool() {
-    Cpp_AnalysisComputationData* analysis = Analysis();
-    if (!analysis) return;
-    Cpp_CircleTool::FillCircleToolBar(*analysis);
-    Cpp_CircleTool::ShowToolPrompt(*analysis);
-}
-
-void ChooseNoncircularTool() {
-    if (Cpp_AnalysisComputationData* analysis = Analysis())
-        Cpp_NoncircularTool::NoncircularToolUpdateBar(*analysis);
-    SetToolPrompt(true, EditModeNoncircular, {});
-}
-
 bool PrepareRadiusTool(MainFrame& frame) {
     if (!Cpp_Kliven4Data::CheckCircleDataForRadius(&frame)) return false;
     TheToolBars().radius.ArrangeControls();
     return true;
-}
-
-void ChooseRadiusTool() {
-    TheToolBars().radius.FillCriterionList();
-    s_ToolPromptContext context;
-    if (const Cpp_AnalysisComputationData* analysis = Analysis())
-        context.circleSearchMode = analysis->GetMode();
-    SetToolPrompt(true, EditModeRadius, context);
 }
 
 void CircleToolOptions(MainFrame& frame) {

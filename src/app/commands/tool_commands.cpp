@@ -13,14 +13,6 @@
 #include "app/material_launchers.h"
 #include "analysis/analysis_computation_data.h"
 #include "core/message_boxes.h"
-#include "editing/crack_tool.h"
-#include "editing/interpolation_tool.h"
-#include "editing/piezometric_tool.h"
-#include "loads/line_load.h"
-#include "loads/reinforcement_line.h"
-#include "model/data_set.h"
-#include "editing/profile_tool.h"
-#include "graphics/prompts.h"
 #include "model/data_set.h"
 #include "model/data_sets.h"
 #include "platform/services.h"
@@ -47,9 +39,6 @@ struct s_ToolCommand {
     e_EditMode mode;
     e_ModifiedPress shift;
     e_ModifiedPress control;
-    // The status text once the tool is chosen: null when its data entry is not there yet, ""
-    // for the button's text.
-    const char* chosenText;
     // The crack tools: refused with "Halt - Not Ready for This Input" while the analysis/
     // computation data have no primary data.
     bool needsAnalysisData = false;
@@ -58,60 +47,41 @@ struct s_ToolCommand {
     // The slip-surface tools first make the analysis data circular (1) or noncircular (0),
     // asking the user; -1 for the other tools.
     int slipSurfaceShape = -1;
-    // The tool's start once it is chosen; then its standard prompt is the status text.
-    void (*start)() = nullptr;
-    // The slip-surface tools: a step before the switch (also when the tool is active already;
-    // false stops), and their own start, bar and prompt after it.
+    // A step before the switch (also when the tool is active already; false stops).
     bool (*prepare)(MainFrame&) = nullptr;
-    void (*chosen)() = nullptr;
 };
 
-// The interpolation-point tool of a kind on the current stage.
-template <int kind>
-void StartInterpolationTool() {
-    Cpp_InterpolationTool::StartEntryTool(kind, Cpp_Kliven4DataSet::CurrentStage());
-}
-
-// The distributed-load tool on the current stage: the slope made when there is none and the
-// loads' display scale made sure.
-void StartDistributedLoadTool() {
-    if (Cpp_Kliven4DataSet* dataSet = Cpp_Kliven4Data::CurrentDataSet())
-        dataSet->StartDistributedLoadEntry(Cpp_Kliven4DataSet::CurrentStage());
-}
-
+// Once the switch is made the tool itself starts and shows its prompt (Tool::Chosen).
 const s_ToolCommand kTools[] = {
-    {ID_SELECT_ITEMS, EditModeSelect, PressSwitches, PressSwitches, "", false, nullptr, -1,
-     [] {}},
-    {ID_ENTER_CONSTRUCTION_LINES, EditModeConstruction, PressSwitches, PressSwitches, "", false,
-     nullptr, -1, [] {}},
-    {ID_ENTER_DISTRIBUTED_LOADS, EditModeDistributedLoads, PressStage1Table, PressStage2Table, "",
-     false, EditDistributedLoads, -1, StartDistributedLoadTool},
-    {ID_ENTER_LINE_LOADS, EditModeLineLoads, PressStage1Table, PressStage2Table, "", false,
-     EditLineLoads, -1, Cpp_LineLoadList::StartEntryTool},
-    {ID_ENTER_MATERIAL_PROPERTIES, EditModeMaterials, PressStage1Table, PressStage2Table, "", false,
-     EditMaterialProperties, -1, [] {}},
-    {ID_ENTER_PROFILE_LINES, EditModeProfileLines, PressTable, PressSwitches, "", false,
-     EditProfileLines, -1, Cpp_ProfileTool::StartEntryTool},
-    {ID_ENTER_PIEZOMETRIC_LINES, EditModePiezometricLines, PressStage1Table, PressStage2Table, "",
-     false, EditPiezometricLines, -1, Cpp_PiezometricTool::StartEntryTool},
+    {ID_SELECT_ITEMS, EditModeSelect, PressSwitches, PressSwitches},
+    {ID_ENTER_CONSTRUCTION_LINES, EditModeConstruction, PressSwitches, PressSwitches},
+    {ID_ENTER_DISTRIBUTED_LOADS, EditModeDistributedLoads, PressStage1Table, PressStage2Table,
+     false, EditDistributedLoads},
+    {ID_ENTER_LINE_LOADS, EditModeLineLoads, PressStage1Table, PressStage2Table, false,
+     EditLineLoads},
+    {ID_ENTER_MATERIAL_PROPERTIES, EditModeMaterials, PressStage1Table, PressStage2Table, false,
+     EditMaterialProperties},
+    {ID_ENTER_PROFILE_LINES, EditModeProfileLines, PressTable, PressSwitches, false,
+     EditProfileLines},
+    {ID_ENTER_PIEZOMETRIC_LINES, EditModePiezometricLines, PressStage1Table, PressStage2Table,
+     false, EditPiezometricLines},
     {ID_ENTER_PRESSURE_INTERPOLATION_POINTS, EditModePressurePoints, PressStage1Table,
-     PressStage2Table, "", false, EditPressureInterpolationData, -1, &StartInterpolationTool<1>},
+     PressStage2Table, false, EditPressureInterpolationData},
     {ID_ENTER_RSUBU_INTERPOLATION_POINTS, EditModeRSubUPoints, PressStage1Table, PressStage2Table,
-     "", false, EditRSubUInterpolationData, -1, &StartInterpolationTool<2>},
+     false, EditRSubUInterpolationData},
     {ID_ENTER_STRENGTH_INTERPOLATION_POINTS, EditModeStrengthPoints, PressStage1Table,
-     PressStage2Table, "", false, EditStrengthInterpolationData, -1, &StartInterpolationTool<3>},
-    {ID_ENTER_SLOPE_LINE, EditModeSlopeLine, PressTable, PressSwitches, "", false, EnterSlopeLine,
-     -1, [] {}},
-    {ID_ENTER_REINFORCEMENT_LINES, EditModeReinforcement, PressTable, PressSwitches, "", false,
-     EditReinforcementLines, -1, Cpp_ReinforcementLineList::StartEntryTool},
-    {ID_ENTER_CIRCULAR_SLIP_SURFACE, EditModeCircle, PressPrimaryData, PressOptionalData, "",
-     false, nullptr, 1, nullptr, PrepareCircleTool, ChooseCircleTool},
+     PressStage2Table, false, EditStrengthInterpolationData},
+    {ID_ENTER_SLOPE_LINE, EditModeSlopeLine, PressTable, PressSwitches, false, EnterSlopeLine},
+    {ID_ENTER_REINFORCEMENT_LINES, EditModeReinforcement, PressTable, PressSwitches, false,
+     EditReinforcementLines},
+    {ID_ENTER_CIRCULAR_SLIP_SURFACE, EditModeCircle, PressPrimaryData, PressOptionalData, false,
+     nullptr, 1, PrepareCircleTool},
     {ID_ENTER_NONCIRCULAR_SLIP_SURFACE, EditModeNoncircular, PressPrimaryData, PressOptionalData,
-     "", false, nullptr, 0, nullptr, nullptr, ChooseNoncircularTool},
-    {ID_ENTER_RADIUS_INFORMATION, EditModeRadius, PressSwitches, PressSwitches, "", false,
-     nullptr, -1, nullptr, PrepareRadiusTool, ChooseRadiusTool},
-    {ID_ENTER_TENSION_CRACK, EditModeCrack, PressSwitches, PressSwitches, nullptr, true},
-    {ID_ENTER_WATER_IN_CRACK, EditModeCrackWater, PressSwitches, PressSwitches, nullptr, true},
+     false, nullptr, 0},
+    {ID_ENTER_RADIUS_INFORMATION, EditModeRadius, PressSwitches, PressSwitches, false, nullptr,
+     -1, PrepareRadiusTool},
+    {ID_ENTER_TENSION_CRACK, EditModeCrack, PressSwitches, PressSwitches, true},
+    {ID_ENTER_WATER_IN_CRACK, EditModeCrackWater, PressSwitches, PressSwitches, true},
 };
 
 // Carries out a modified press; false when the press just switches the tool.
@@ -153,30 +123,8 @@ void ChooseTool(MainFrame& frame, const s_ToolCommand& tool) {
         return;
     if (tool.prepare && !tool.prepare(frame)) return;
     if (!frame.SetEditMode(tool.id)) return;
-    if (tool.chosen) {
-        tool.chosen();
-        return;
-    }
-    if (tool.needsAnalysisData) {
-        // The crack tools: 1 for the crack, 0 for the water in it.
-        const bool crackMode = tool.mode == EditModeCrack;
-        Cpp_CrackTool::StartTool(
-            Cpp_Kliven4Data::CurrentDataSet()->AnalysisComputationData()->GetCrack(), crackMode);
-        Cpp_CrackTool::ShowToolPrompt(crackMode);
-        return;
-    }
-    if (tool.start) {
-        tool.start();
-        ToolContext context(&frame.ViewInput());
-        ShowToolPrompt(context, tool.mode);
-        return;
-    }
-    const std::string name = frame.CommandText(tool.id);
-    platform::Services().StatusLine().SetText(
-        !tool.chosenText
-            ? "The tool \"" + name + "\" is chosen; its data entry is not available yet."
-        : *tool.chosenText ? std::string(tool.chosenText)
-                           : name);
+    ToolContext context(&frame.ViewInput());
+    if (Tool* chosen = ToolForEditMode(tool.mode)) chosen->Chosen(context, tool.mode);
 }
 
 }  // namespace
