@@ -25,6 +25,7 @@
 #include "editing/view_navigation.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <sstream>
 #include <system_error>
 
@@ -47,7 +48,7 @@ bool AssignMaterials(const Cpp_Kliven4DataSet& dataSet, std::FILE* listing) {
 
 }  // namespace
 
-bool SetUpNewData(Cpp_Kliven4DataSet& dataSet, WindowHandle window) {
+bool SetUpNewData(Cpp_Kliven4DataSet& dataSet, WindowHandle window, bool showLog) {
     std::FILE* listing = Cpp_FileIO::OutputFile();
     Cpp_DataErrorOutput::OpenErrorLog();
     bool ok = true;
@@ -65,12 +66,12 @@ bool SetUpNewData(Cpp_Kliven4DataSet& dataSet, WindowHandle window) {
             if (dataSet.DistributedLoads(stage)->UsesPiezometricLine())
                 GenerateWaterLoads(dataSet, stage, nullptr);
     Cpp_DataErrorOutput::CloseErrorLog();
-    if (Cpp_DataErrorOutput::ErrorLogHasLines())
+    if (showLog && Cpp_DataErrorOutput::ErrorLogHasLines())
         Cpp_DataErrorOutput::DisplayErrorLog(window, false);
     return ok;
 }
 
-bool ReadProblemFile(WindowHandle window, const fs::path& path) {
+bool ReadProblemFile(WindowHandle window, const fs::path& path, bool quiet) {
     bool ok = false;
     try {
         ResetTriangulationGlobals();
@@ -79,11 +80,11 @@ bool ReadProblemFile(WindowHandle window, const fs::path& path) {
             Cpp_Kliven4DataSet* dataSet = Cpp_Kliven4Data::CurrentDataSet();
             AssignMaterials(*dataSet, Cpp_FileIO::OutputFile());
             RenumberAllLinePoints(*dataSet);
-            if (!SetUpNewData(*dataSet, window))
+            if (!SetUpNewData(*dataSet, window, !quiet) && !quiet)
                 ShowErrorMessage("Error",
                                  "Unable to setup for new data read - problem with interpolation "
                                  "data.");
-            ZoomToExtents();
+            if (!quiet) ZoomToExtents();
         }
     } catch (...) {
         ReportEntryPointException("ReadInputDataFile");
@@ -163,6 +164,48 @@ bool CDravonetDoc::OnNewDocument() {
     return true;
 }
 
+// The problem open now, kept in a file of its own while another file is read, so that a file
+// that is not a problem leaves it as it was.
+struct CDravonetDoc::KeptProblem {
+    fs::path folder;
+    fs::path file;
+    fs::path path, inputName, computationInputName, currentFolder;
+    bool modified = false;
+};
+
+bool CDravonetDoc::KeepProblem(KeptProblem& kept) const {
+    std::error_code ec;
+    kept.path = path_;
+    kept.modified = modified_;
+    kept.inputName = Cpp_FileIO::GetInputFileName();
+    kept.computationInputName = Cpp_FileIO::GetComputationInputFileName();
+    kept.currentFolder = fs::current_path(ec);
+    std::string pattern = (fs::temp_directory_path(ec) / "dravonet-open-XXXXXX").string();
+    if (ec || ::mkdtemp(pattern.data()) == nullptr) return false;
+    kept.folder = pattern;
+    fs::path written;
+    if (!SavePreprocessorDataFile(kept.folder / "kept", kDocumentExtension, written)) {
+        fs::remove_all(kept.folder, ec);
+        kept.folder.clear();
+        return false;
+    }
+    kept.file = written;
+    return true;
+}
+
+void CDravonetDoc::RestoreProblem(const KeptProblem& kept) {
+    ClearModel();
+    ClearViews();
+    ReadProblemFile(window, kept.file, true);
+    Cpp_FileIO::SetInputFileName(kept.inputName);
+    Cpp_FileIO::SetComputationInputFileName(kept.computationInputName);
+    std::error_code ec;
+    fs::current_path(kept.currentFolder, ec);
+    fs::remove_all(kept.folder, ec);
+    path_ = kept.path;
+    modified_ = kept.modified;
+}
+
 bool CDravonetDoc::OnOpenDocument(const fs::path& path) {
     std::error_code ec;
     fs::path full = fs::absolute(path, ec);
@@ -174,16 +217,24 @@ bool CDravonetDoc::OnOpenDocument(const fs::path& path) {
                          "Unable to open input data file named " + full.string() + ".");
         return false;
     }
+    KeptProblem kept;
+    const bool keeping = KeepProblem(kept);
+    if (onReset) onReset();
     ClearModel();
+    ClearViews();
     const bool ok = ReadProblemFile(window, full);
-    SetInputFileNames(full, kDocumentExtension);
-    modified_ = false;
     if (ok) {
+        if (keeping) fs::remove_all(kept.folder, ec);
+        SetInputFileNames(full, kDocumentExtension);
         path_ = full;
+        modified_ = false;
+    } else if (keeping) {
+        RestoreProblem(kept);
     } else {
-        // The partial data stay for inspection; Save must ask for a new name.
-        path_.clear();
+        // Nothing could be kept: the partial data stay, and Save must ask for a new name.
         Cpp_FileIO::SetInputFileName({});
+        path_.clear();
+        modified_ = false;
     }
     Changed();
     return ok;

@@ -6,11 +6,8 @@
 //
 //     CDravonetDoc doc;
 //     doc.OnNewDocument();
-//     if (doc.OnOpenDocument(path)) ...     // read; the path is kept only after a good read
+//     if (doc.OnOpenDocument(path)) ...     // read; a file that is not a problem changes nothing
 //     if (!doc.OnSaveDocument(path)) ...    // reported; the flag and the old file stay
-//
-// Reading a file (ReadProblemFile) is also how the command-line file comes in: that one is read
-// without giving the document a path.
 
 #include "core/message_boxes.h"
 
@@ -28,13 +25,16 @@ inline constexpr const char* kComputationInputExtension = ".input-kliven";
 inline constexpr const char* kNewDocumentName = "Dravon";
 
 // The derivations after a good read: "Error.log" opened afresh, the slope line marked entered
-// when the file held one, the log closed and shown when it holds messages. True when set up.
-bool SetUpNewData(Cpp_Kliven4DataSet& dataSet, WindowHandle window);
+// when the file held one, the log closed and (with showLog) shown when it holds messages. True
+// when set up.
+bool SetUpNewData(Cpp_Kliven4DataSet& dataSet, WindowHandle window, bool showLog = true);
 
 // Reads the file into data set 1, derives what the file does not hold, zooms to the extents of
 // the data and closes the echo listing, so that it is complete on disk beside the file. A file
-// that cannot be opened is reported with its name and changes nothing. True when read.
-bool ReadProblemFile(WindowHandle window, const std::filesystem::path& path);
+// that cannot be opened is reported with its name and changes nothing. Quiet, the data-error
+// log is not shown and the view keeps its mapping (a problem read back as it was). True when
+// read.
+bool ReadProblemFile(WindowHandle window, const std::filesystem::path& path, bool quiet = false);
 
 // The computation-input file that belongs to a document or data file: the name with
 // ".input-kliven" in place of the document extension (compared exactly); another extension
@@ -66,9 +66,10 @@ public:
 
     // Empties the model for a new problem; the path is forgotten and the flag cleared.
     bool OnNewDocument();
-    // Clears the model and reads the file. After a good read the path becomes the file's;
-    // after a failed read the partial data stay for inspection and the document stays untitled,
-    // so that Save asks for a name. The flag is cleared either way. True when read.
+    // Back to stage 1 and select mode, then clears the model and reads the file. After a good
+    // read the path becomes the file's and the flag is cleared. A file that cannot be read as a
+    // problem leaves the problem open before as it was (data, views, path and flag); the read's
+    // box has said why. True when read.
     bool OnOpenDocument(const std::filesystem::path& path);
     // Writes the document. On success the path becomes the name written and the flag is
     // cleared; on failure the user is told, the flag stays set and the previous file is kept.
@@ -83,12 +84,15 @@ public:
 
     // Called after the path or the modified flag changed (the frame's caption follows).
     std::function<void()> onChanged;
-    // Called by New before the model is cleared: back to stage 1 and select mode.
+    // Called by New and Open before the model is cleared: back to stage 1 and select mode.
     std::function<void()> onReset;
     // The window that owns the boxes of reading and writing.
     WindowHandle window = nullptr;
 
 private:
+    struct KeptProblem;
+    bool KeepProblem(KeptProblem& kept) const;
+    void RestoreProblem(const KeptProblem& kept);
     void ClearModel();
     void Changed();
     std::filesystem::path path_;

@@ -107,7 +107,6 @@ bool MainFrame::FileOpen(const std::optional<fs::path>& path) {
         if (!chosen) return false;
         file = *chosen;
     }
-    doc_.OnNewDocument();
     const bool ok = doc_.OnOpenDocument(file);
     if (ok) AddToRecentFiles(doc_.PathName());
     palette_->RefreshFromDataSet();

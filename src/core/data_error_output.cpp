@@ -19,6 +19,7 @@ struct MessageState {
     bool headerFlag = false;
     std::optional<std::string> pendingTitle;
     Cpp_SafeOutputFile log;
+    std::vector<std::string> firstMessage;
 };
 
 MessageState& State() {
@@ -117,6 +118,7 @@ void Cpp_DataErrorOutput::WriteToFile(std::FILE* file, int blankLinesBefore, int
 
 bool Cpp_DataErrorOutput::Output(int blankLinesBefore, int blankLinesAfter) {
     auto& s = State();
+    if (s.firstMessage.empty()) s.firstMessage = s.lines;
     // The echo writer's current file is restored afterwards, so a reader that raises a message
     // in the middle of its echo table keeps writing to the listing.
     std::FILE* previous = GetOutputFile();
@@ -193,8 +195,15 @@ bool Cpp_DataErrorOutput::DisplayErrorLog(WindowHandle, bool) {
     return true;
 }
 
+void Cpp_DataErrorOutput::ClearFirstMessage() { State().firstMessage.clear(); }
+
+const std::vector<std::string>& Cpp_DataErrorOutput::FirstMessage() {
+    return State().firstMessage;
+}
+
 void Cpp_DataErrorOutput::ResetForTests() {
     auto& s = State();
+    s.firstMessage.clear();
     s.log.Discard();
     s.messageFile = nullptr;
     s.listingFile = nullptr;

@@ -60,6 +60,11 @@ public:
     // The lines of the message being built (tests and the data-error display read them).
     static const std::vector<std::string>& Lines();
 
+    // The lines of the first message output since ClearFirstMessage; empty when none was. A
+    // failed read names it as the reason.
+    static void ClearFirstMessage();
+    static const std::vector<std::string>& FirstMessage();
+
     // "Error.log" in the current folder.
     static bool OpenErrorLog();
     static void CloseErrorLog();

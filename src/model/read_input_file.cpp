@@ -1,8 +1,11 @@
 #include "model/read_input_file.h"
 
 #include <cstdio>
+#include <fstream>
 #include <memory>
+#include <string>
 #include <system_error>
+#include <vector>
 
 #include "core/cursor_mode.h"
 #include "core/data_error_output.h"
@@ -21,6 +24,38 @@ namespace {
 struct FileCloser {
     void operator()(std::FILE* f) const { std::fclose(f); }
 };
+
+// A line of the reason as a box can show it: bytes that are not printable text become '?' and
+// a long line (a binary file has few line ends) is cut.
+std::string Printable(const std::string& line) {
+    constexpr std::size_t kLongest = 100;
+    std::string text;
+    for (unsigned char c : line) {
+        if (c == '\n' || c == '\r') continue;
+        text += (c == '\t' || (c >= 0x20 && c < 0x7f)) ? static_cast<char>(c) : '?';
+        if (text.size() == kLongest) {
+            text += "...";
+            break;
+        }
+    }
+    return text;
+}
+
+// Why a read failed, as the box says it: the first numbered message of the read, else the last
+// two lines the listing received.
+std::string FailureReason(const fs::path& listing) {
+    std::vector<std::string> lines = Cpp_DataErrorOutput::FirstMessage();
+    if (lines.empty()) {
+        std::ifstream in(listing);
+        for (std::string line; std::getline(in, line);)
+            if (line.find_first_not_of(" \t\r") != std::string::npos) lines.push_back(line);
+        if (lines.size() > 2) lines.erase(lines.begin(), lines.end() - 2);
+        for (std::string& line : lines) line.erase(0, line.find_first_not_of(' '));
+    }
+    std::string reason;
+    for (const std::string& line : lines) reason += "\n" + Printable(line);
+    return reason;
+}
 
 }  // namespace
 
@@ -48,6 +83,7 @@ bool ReadInputDataFile(WindowHandle parent, const fs::path& file, bool closeList
 
     bool ok = false;
     bool thrown = false;
+    Cpp_DataErrorOutput::ClearFirstMessage();
     try {
         bool endFlag = false;
         ok = dataSet->ReadInputData(parent, input.get(), listing, endFlag);
@@ -66,10 +102,13 @@ bool ReadInputDataFile(WindowHandle parent, const fs::path& file, bool closeList
     } else if (listing != nullptr) {
         std::fflush(listing);
     }
-    if (!ok && !thrown)
+    if (!ok && !thrown) {
+        const std::string reason = FailureReason(Cpp_FileIO::GetOutputFilePath());
         ShowErrorMessage("Error",
                          "Unable to read input data.  Check output file for details.  Output "
                          "file is named: " +
-                             Cpp_FileIO::GetOutputFileName());
+                             Cpp_FileIO::GetOutputFileName() +
+                             (reason.empty() ? std::string() : "\n" + reason));
+    }
     return ok;
 }

@@ -4,7 +4,9 @@
 // and filled by Cpp_Kliven4DataSet::ReadInputData. Every failure thrown inside the read is caught
 // here and reported through the entry points' table (model/exception_report.h); the user's
 // previous data are gone only when the file could be opened. A read that fails without throwing
-// shows the box "Unable to read input data. ..." captioned "Error", naming the listing.
+// shows the box "Unable to read input data. ..." captioned "Error": it names the listing, which
+// is on disk by then, and says why: the first numbered message of the read (or, without one,
+// the last lines of the listing).
 //
 //     if (ReadInputDataFile(window, path)) { /* derive slope, crack, ... */ }
 //     Cpp_FileIO::CloseOutputFile();   // or keep the listing open for the derived-data messages

@@ -45,6 +45,7 @@ TEST_F(ReadInputFileTest, ReadsIntoDataSet1AndLeavesACompleteListingBesideTheFil
     EXPECT_TRUE(fakes_.messageBoxes.requests.empty());
 }
 
+// The box names the listing and gives the first message of the read as the reason.
 TEST_F(ReadInputFileTest, AFailedReadIsReportedAndNamesTheListing) {
     fs::path file = dir_.Path() / "bad.preinput-kliven";
     testsupport::WriteFile(file, "PROfile lines\n1 0 0\n\nCOMpute\n");
@@ -52,7 +53,11 @@ TEST_F(ReadInputFileTest, AFailedReadIsReportedAndNamesTheListing) {
     ASSERT_EQ(fakes_.messageBoxes.requests.size(), 1u);
     EXPECT_EQ(fakes_.messageBoxes.requests[0].text,
               "Unable to read input data.  Check output file for details.  Output file is "
-              "named: bad.preoutput-kliven");
+              "named: bad.preoutput-kliven\n\nKLIVEN ERROR NUMBER 2100\nERROR IN PROFILE LINE "
+              "INPUT DATA.\nBad line of data to terminate all profile line data - blank line "
+              "required.\nData end with 2 blank lines: One to terminate the current line, the "
+              "other\nblank line to designate the end of all profile line data\nThe following "
+              "line of input data was entered:\nCOMpute");
     std::string listing = testsupport::ReadFile(dir_.Path() / "bad.preoutput-kliven");
     EXPECT_NE(listing.find("The end-of-file was reached in the input file while looking for "
                            "another set of data.\n"),
