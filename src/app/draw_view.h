@@ -19,10 +19,31 @@ bool ExtentsOfAllDataSets(Cpp_Graphics::WorldRect& extents);
 // largest values of their arrow scales.
 void RefreshLargestValues();
 
-// Makes the world window show all data (the previous extents stay when there are none),
-// refreshes the largest values of the arrow scales and marks the scale stale; the caller
-// redraws.
+// Makes the world window show all data, the construction lines and the current data set's
+// nails and geogrids (the previous extents stay when there are none), refreshes the largest
+// values of the arrow scales and marks the scale stale; the caller redraws.
 void ZoomToExtents();
+
+// The view changed size (a bar appeared or went, the window was resized): the scale stays and
+// the world point at the centre of the view stays there. The next drawing fits a world window
+// of the new size about that point. Before the first fit the whole window is fitted instead.
+void KeepScaleAndCentre(const Cpp_Graphics::ViewWindow& window);
+// The world window becomes what the view shows now (after the wheel zoomed or scrolled), so a
+// later refit of the same view (arrow scales, a repaint after a dialog) keeps it.
+void KeepShownWindow();
+
+// The scroll range: the union of the data extents and what is shown. False without a data set.
+bool GetScrollLimits(double& xLow, double& xHigh, double& yLow, double& yHigh);
+// The width and height of the world window shown. False without a data set.
+bool GetVisibleWindowSize(double& width, double& height);
+// The position a scroll thumb would take at the far end of its range.
+inline constexpr int kScrollLimit = 1000;
+// Scrolls by the scroll-bar codes of each axis: 0 a line up or left (a tenth of the area inside
+// the axes), 1 a line down or right, 2 and 3 a page, 5 to the thumb position (0 to
+// kScrollLimit); any other code leaves the axis. A horizontal step wins over a vertical one.
+// True when the view moved; the caller repaints.
+bool ScrollView(const Cpp_Graphics::ViewWindow& window, int position, int horizontal,
+                int vertical);
 
 // Fits the world window into the rectangle of the device (one scale for x and y) and computes
 // the grid positions inside it.

@@ -161,12 +161,14 @@ void DrawingView::wheelEvent(QWheelEvent* event) {
         if (delta == 0) return;
         if (!input_) {
             Cpp_Graphics::ZoomAtPixel(delta > 0, event->position().x(), event->position().y());
+            KeepShownWindow();
             Redraw();
             return;
         }
         s_ViewInput in = InputRecord(event->position(), event->buttons(), event->modifiers());
         in.wheelSteps = delta > 0 ? 1 : -1;
         ViewMouseWheel(*input_, in);
+        KeepShownWindow();
     });
 }
 
@@ -342,9 +344,10 @@ void DrawingView::paintEvent(QPaintEvent* event) {
     });
 }
 
+// A bar that appears or goes, or a resized window, keeps the scale and the centre.
 void DrawingView::resizeEvent(QResizeEvent* event) {
     Redraw();
-    Cpp_Graphics::InvalidateScale();
+    KeepScaleAndCentre(window_);
     QWidget::resizeEvent(event);
 }
 

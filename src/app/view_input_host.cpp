@@ -1,9 +1,11 @@
 #include "app/view_input_host.h"
 
 #include "app/data_change.h"
+#include "app/draw_view.h"
 #include "app/drawing_view.h"
 #include "app/main_frame.h"
 #include "editing/tool_dialog_bars.h"
+#include "graphics/graphics.h"
 
 #include <QCursor>
 #include <QMenu>
@@ -83,18 +85,26 @@ void FrameViewInput::DataChanged(int kind) {
 void FrameViewInput::InvalidateView() { view_.Redraw(); }
 void FrameViewInput::UpdateView() { view_.repaint(); }
 
+// One line of the scroll codes: right or down for a positive horizontal step, up for a
+// positive vertical one.
 bool FrameViewInput::ScrollView(int horizontal, int vertical) {
-    // A line step is a twentieth of the view.
-    const int dx = -horizontal * std::max(1, view_.width() / 20);
-    const int dy = vertical * std::max(1, view_.height() / 20);
-    if (dx == 0 && dy == 0) return false;
-    view_.ScrollBy(dx, dy);
+    constexpr int kNone = 255;
+    const int h = horizontal > 0 ? 1 : horizontal < 0 ? 0 : kNone;
+    const int v = vertical > 0 ? 0 : vertical < 0 ? 1 : kNone;
+    if (!app::ScrollView(*view_.ViewWindow(), 0, h, v)) return false;
+    view_.Redraw();
     return true;
 }
 
+// The overlay's device context is the current one, for the screen, while the tool draws: point
+// symbols and text draw only on a screen or printer context.
 void FrameViewInput::DrawOverlay(const platform::DeviceRect& touched,
                                  const std::function<void(platform::DeviceContext&)>& draw) {
-    view_.DrawOverlay(touched, draw);
+    if (!draw) return;
+    view_.DrawOverlay(touched, [&draw](platform::DeviceContext& dc) {
+        Cpp_ScopedGraphicsDC current(dc, Cpp_Graphics::kOutputScreen);
+        draw(dc);
+    });
 }
 
 platform::DeviceRect FrameViewInput::ClientRect() const {

@@ -87,12 +87,9 @@ void PaintProblemView(platform::DeviceContext& dc, const platform::DeviceRect& r
 }
 
 void ZoomToExtents(double xmin, double xmax, double ymin, double ymax) {
-    const double dx = xmax - xmin, dy = ymax - ymin;
-    const double pad = 0.05 * std::max(dx, dy);
     Cpp_Graphics::SetDataRangeX(xmin, xmax);
     Cpp_Graphics::SetDataRangeY(ymin, ymax);
     UpdateLoadScaleMaxima();
     UpdateSliceScaleMaxima();
-    Cpp_Graphics::SetWindow(xmin - pad, xmax + pad, ymin - pad, ymax + pad);
-    Cpp_Graphics::InvalidateScale();
+    Cpp_Graphics::WindowToDataExtents();
 }

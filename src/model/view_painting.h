@@ -17,6 +17,6 @@ void InitializeViewDrawing();
 // Never throws.
 void PaintProblemView(platform::DeviceContext& dc, const platform::DeviceRect& rect,
                       Cpp_Kliven4DataSet* dataSet, int outputMode, int unitSystem);
-// "Zoom All": the world window becomes the given extents, a little enlarged, and the next
-// paint refits.
+// "Zoom All": the given extents become the data extents and the world window, and the next
+// paint refits (the fit leaves a tenth of an inch free on every side).
 void ZoomToExtents(double xmin, double xmax, double ymin, double ymax);

@@ -242,6 +242,40 @@ TEST_F(BarKeysOnFrame, EnterInTheProfileBarReachesTheViewWithTheTypedPoint) {
     EXPECT_EQ(fakes.messageBoxes.Texts().back(), "Line had fewer than 2 points and was rejected.");
 }
 
+// Regression: the first point of a line typed into the bar was drawn only once the mouse
+// moved. Its symbol shows at once, at the typed point, with no mouse over the view.
+TEST_F(BarKeysOnFrame, TheFirstTypedPointOfALineIsDrawnAtOnce) {
+    frame.View()->repaint();
+    frame.OnCommand(32829);  // the profile-line tool
+    QApplication::processEvents();
+    frame.View()->repaint();
+    const double wx = Cpp_Graphics::PixelToX(frame.View()->width() / 2);
+    const double wy = Cpp_Graphics::PixelToY(frame.View()->height() / 2);
+    const int px = Cpp_Graphics::XToPixel(wx), py = Cpp_Graphics::YToPixel(wy);
+    const QImage before = frame.View()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QLineEdit* x = Control<QLineEdit>(app::BarProfile, 1789);
+    QLineEdit* y = Control<QLineEdit>(app::BarProfile, 1791);
+    x->setText(QString::number(wx, 'f', 6));
+    y->setText(QString::number(wy, 'f', 6));
+    QTest::keyClick(x, Qt::Key_Return);
+    QApplication::processEvents();
+    ASSERT_EQ(GetCursorMode(), CursorModeProfileLineEntry);
+    const QImage after = frame.View()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    int changed = 0;
+    for (int dy = -6; dy <= 6; ++dy)
+        for (int dx = -6; dx <= 6; ++dx)
+            if (after.pixel(px + dx, py + dy) != before.pixel(px + dx, py + dy)) ++changed;
+    EXPECT_GT(changed, 4);
+    // The next full repaint shows it too.
+    frame.View()->Redraw();
+    const QImage repainted = frame.View()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    int shown = 0;
+    for (int dy = -6; dy <= 6; ++dy)
+        for (int dx = -6; dx <= 6; ++dx)
+            if (repainted.pixel(px + dx, py + dy) != before.pixel(px + dx, py + dy)) ++shown;
+    EXPECT_GT(shown, 4);
+}
+
 class RecordingRadiusDefinitions final : public RadiusDefinitionsDialog {
 public:
     bool Run(s_RadiusCriteriaType&) override {

@@ -10,6 +10,7 @@
 #include "core/cursor_mode.h"
 #include "editing/cursor_modes.h"
 #include "graphics/graphics.h"
+#include "model/data_sets.h"
 #include "support/fake_services.h"
 
 #include <QApplication>
@@ -18,6 +19,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QWheelEvent>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 #include <stdexcept>
@@ -102,19 +104,68 @@ TEST_F(ViewInputOnFrame, ZoomWindowBoxZoomsToItsCornersAndTheRedrawnViewShowsNoO
 }
 
 TEST_F(ViewInputOnFrame, ControlWheelZoomsAtTheCursorAndThePlainWheelScrolls) {
+    Cpp_Kliven4Data::CurrentDataSet();  // scrolling needs a data set
     const double scale = Cpp_Graphics::XScale();
     const double x = Cpp_Graphics::PixelToX(250), y = Cpp_Graphics::PixelToY(120);
     Wheel({250, 120}, 120, Qt::ControlModifier);
     EXPECT_DOUBLE_EQ(Cpp_Graphics::XScale(), 2 * scale);
     EXPECT_DOUBLE_EQ(Cpp_Graphics::PixelToX(250), x);
     EXPECT_DOUBLE_EQ(Cpp_Graphics::PixelToY(120), y);
+    // A notch scrolls a tenth of the area inside the axes, not of the whole view.
+    const int marginX = static_cast<int>(0.25 * view()->logicalDpiX());
+    const int marginY = static_cast<int>(0.25 * view()->logicalDpiY());
+    const int lineX = (view()->width() - 2 * marginX) / 10;
+    const int lineY = (view()->height() - 2 * marginY) / 10;
     const double yOffset = Cpp_Graphics::YOffset(), xOffset = Cpp_Graphics::XOffset();
     Wheel({250, 120}, -120, Qt::NoModifier);
     EXPECT_DOUBLE_EQ(Cpp_Graphics::XScale(), 2 * scale);  // no zoom any more
-    EXPECT_LT(Cpp_Graphics::YOffset(), yOffset);          // one line down
+    EXPECT_DOUBLE_EQ(Cpp_Graphics::YOffset(), yOffset - lineY);  // one line down
     EXPECT_DOUBLE_EQ(Cpp_Graphics::XOffset(), xOffset);
     Wheel({250, 120}, 120, Qt::ShiftModifier);
-    EXPECT_LT(Cpp_Graphics::XOffset(), xOffset);  // one line to the right
+    EXPECT_DOUBLE_EQ(Cpp_Graphics::XOffset(), xOffset - lineX);  // one line to the right
+    // A refit of the same view (Refresh) keeps what the wheel made of it.
+    const double shownX = Cpp_Graphics::PixelToX(250), shownY = Cpp_Graphics::PixelToY(120);
+    frame.OnCommand(ID_REFRESH);
+    view()->repaint();
+    EXPECT_NEAR(Cpp_Graphics::XScale(), 2 * scale, 1e-9 * scale);
+    EXPECT_NEAR(Cpp_Graphics::XToPixel(shownX), 250, 1);
+    EXPECT_NEAR(Cpp_Graphics::YToPixel(shownY), 120, 1);
+    // Without a data set the wheel does not scroll.
+    Cpp_Kliven4Data::DeleteAllDataSets();
+    const double xNow = Cpp_Graphics::XOffset(), yNow = Cpp_Graphics::YOffset();
+    Wheel({250, 120}, -120, Qt::NoModifier);
+    EXPECT_DOUBLE_EQ(Cpp_Graphics::XOffset(), xNow);
+    EXPECT_DOUBLE_EQ(Cpp_Graphics::YOffset(), yNow);
+}
+
+// Regression: every bar that appeared or went refitted the drawing, so the same world point
+// jumped by up to 50 pixels between two clicks, and a wheel zoom was lost. The view keeps its
+// scale, and the world point at its centre stays at the centre.
+TEST_F(ViewInputOnFrame, BarsAndResizingKeepTheScaleAndTheCentre) {
+    Wheel({250, 120}, 120, Qt::ControlModifier);  // a wheel zoom off the centre
+    view()->repaint();
+    struct Step {
+        const char* what;
+        std::function<void()> act;
+    } steps[] = {
+        {"the profile bar appears", [&] { frame.OnCommand(ID_ENTER_PROFILE_LINES); }},
+        {"the bar goes", [&] { frame.OnCommand(ID_SELECT_ITEMS); }},
+        {"the window is resized", [&] { frame.resize(700, 520); }},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.what);
+        const QSize size = view()->size();
+        const double scale = Cpp_Graphics::XScale();
+        const double cx = Cpp_Graphics::PixelToX(size.width() / 2.0);
+        const double cy = Cpp_Graphics::PixelToY(size.height() / 2.0);
+        step.act();
+        QApplication::processEvents();
+        view()->repaint();
+        EXPECT_NE(view()->size(), size);
+        EXPECT_NEAR(Cpp_Graphics::XScale(), scale, 1e-9 * scale);
+        EXPECT_NEAR(Cpp_Graphics::XToPixel(cx), view()->width() / 2.0, 1.0);
+        EXPECT_NEAR(Cpp_Graphics::YToPixel(cy), view()->height() / 2.0, 1.0);
+    }
 }
 
 TEST_F(ViewInputOnFrame, RightClickShowsTheViewMenuAndItsZoomWindowStartsTheCrosshair) {
