@@ -6,7 +6,7 @@
 #include "app/guarded_call.h"
 #include "app/main_frame.h"
 #include "app/numeric_locale.h"
-#include "app/palette_bar.h"
+#include "app/recovery_file.h"
 #include "core/file_io.h"
 #include "core/message_boxes.h"
 #include "core/units.h"
@@ -15,7 +15,6 @@
 #include "editing/selection_list.h"
 #include "graphics/ui/clipboard_picture.h"
 #include "model/data_sets.h"
-#include "model/read_input_file.h"
 #include "model/subsystem_registration.h"
 #include "model/view_painting.h"
 #include "platform/ini_profile.h"
@@ -35,13 +34,9 @@
 #include "resources/string_table_resource.h"
 
 #include <QApplication>
-#include <QSocketNotifier>
 #include <QStatusBar>
 #include <QTimer>
-#include <csignal>
 #include <cstdio>
-#include <sys/socket.h>
-#include <unistd.h>
 
 namespace app {
 
@@ -57,31 +52,6 @@ public:
         return handled;
     }
 };
-
-// SIGTERM and SIGINT (logging out, Ctrl+C in the terminal) end the event loop normally, so
-// shut-down runs and the settings are written.
-int quitPipe[2] = {-1, -1};
-
-void OnQuitSignal(int) {
-    const char byte = 1;
-    [[maybe_unused]] auto n = ::write(quitPipe[1], &byte, 1);
-}
-
-void QuitOnSignals(QObject* parent) {
-    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, quitPipe) != 0) return;
-    auto* notifier = new QSocketNotifier(quitPipe[0], QSocketNotifier::Read, parent);
-    QObject::connect(notifier, &QSocketNotifier::activated, [] {
-        char byte = 0;
-        [[maybe_unused]] auto n = ::read(quitPipe[0], &byte, 1);
-        QApplication::quit();
-    });
-    struct sigaction action {};
-    action.sa_handler = OnQuitSignal;
-    sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
-    sigaction(SIGTERM, &action, nullptr);
-    sigaction(SIGINT, &action, nullptr);
-}
 
 }  // namespace
 
@@ -148,30 +118,32 @@ Application::~Application() {
 
 MainFrame& Application::Frame() { return *parts_->frame; }
 
+bool OpenCommandLineFile(MainFrame& frame) {
+    if (CommandLineFile().empty()) return false;
+    return frame.FileOpen(CommandLineFile());
+}
+
 int RunApplication(int argc, char* argv[]) {
     GuardedApplication application(argc, argv);
     QApplication::setApplicationName("dravonet");
     QApplication::setOrganizationName("dravonet");
     std::vector<std::string> arguments;
     for (const QString& a : QApplication::arguments()) arguments.push_back(a.toStdString());
-    QuitOnSignals(&application);
+    // A logout, `kill` or a closed terminal ends the program without a question; unsaved changes
+    // go to a recovery file first.
+    SignalEnding ending(&application);
     int result = 1;
     GuardedCall("start-up", [&] {
         Application program(arguments);
         program.Frame().show();
         program.Frame().InitialUpdate();
-        // Read once the event loop runs, so that a box the read shows ends with the program.
-        // The file is read into the new document without giving it a path.
-        if (!CommandLineFile().empty())
-            QTimer::singleShot(0, &program.Frame(), [&program] {
-                GuardedCall("reading the command-line file", [&] {
-                    MainFrame& frame = program.Frame();
-                    ReadProblemFile(&frame, CommandLineFile());
-                    SetInputFileNames(CommandLineFile(), kDocumentExtension);
-                    frame.PaletteBar()->RefreshFromDataSet();
-                    frame.Redraw();
-                });
+        // Once the event loop runs, so that a box shown ends with the program: the recovery
+        // file of an ended run is offered, then the file named on the command line is opened.
+        QTimer::singleShot(0, &program.Frame(), [&program] {
+            GuardedCall("start-up files", [&] {
+                if (!OfferRecoveryFile(program.Frame())) OpenCommandLineFile(program.Frame());
             });
+        });
         result = QApplication::exec();
     });
     return result;

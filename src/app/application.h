@@ -26,6 +26,11 @@ private:
     std::unique_ptr<Parts> parts_;
 };
 
+// Opens the file named on the command line as File > Open does: it becomes the document, with
+// its title, Save writing to it, the close question naming it and a place in the recent-file
+// list. False when no file was named or it could not be read.
+bool OpenCommandLineFile(MainFrame& frame);
+
 // Creates the application object, starts up, shows the main frame and runs the event loop.
 int RunApplication(int argc, char* argv[]);
 

@@ -3,8 +3,11 @@
 #include "app/drawing_view.h"
 #include "app/guarded_call.h"
 #include "app/main_frame.h"
+#include "app/recovery_file.h"
+#include "core/file_io.h"
 #include "core/selection_marks.h"
 #include "core/text_exception.h"
+#include "editing/construction_items.h"
 #include "platform/qt/image_dc.h"
 #include "support/fake_services.h"
 #include "support/test_support.h"
@@ -27,24 +30,26 @@
 
 namespace {
 
-// The settings of a test run go to a folder of its own, never the user's.
+// The settings (or, given XDG_DATA_HOME, the data folder) of a test run go to a folder of its
+// own, never the user's.
 class ConfigHome {
 public:
-    ConfigHome() {
-        const char* old = std::getenv("XDG_CONFIG_HOME");
+    explicit ConfigHome(const char* variable = "XDG_CONFIG_HOME") : variable_(variable) {
+        const char* old = std::getenv(variable_);
         if (old) old_ = old, hadOld_ = true;
-        setenv("XDG_CONFIG_HOME", dir_.Path().c_str(), 1);
+        setenv(variable_, dir_.Path().c_str(), 1);
     }
     ~ConfigHome() {
         if (hadOld_) {
-            setenv("XDG_CONFIG_HOME", old_.c_str(), 1);
+            setenv(variable_, old_.c_str(), 1);
         } else {
-            unsetenv("XDG_CONFIG_HOME");
+            unsetenv(variable_);
         }
     }
     const std::filesystem::path& Path() const { return dir_.Path(); }
 
 private:
+    const char* variable_;
     testsupport::TempDir dir_;
     std::string old_;
     bool hadOld_ = false;
@@ -95,6 +100,106 @@ TEST(CommandLine, TakesTheFirstFileAndIgnoresTheRest) {
     app::ParseCommandLine({"dravonet", "--", "-odd-name"});
     EXPECT_EQ(app::CommandLineFile().filename(), "-odd-name");
     app::SetCommandLineFile({});
+}
+
+// Regression: a file named on the command line was read into an untitled document, so Ctrl+S
+// asked for a new name and the file on disk was never written. It is the document now, exactly
+// as after File > Open: its title, Save, the close question and the recent-file list.
+TEST(CommandLine, TheFileIsTheDocumentAndCtrlSSavesToIt) {
+    ConfigHome home;
+    const std::filesystem::path file = home.Path() / "embankment.preinput-kliven";
+    std::filesystem::copy_file(testsupport::ExamplesDir() / "embankment.preinput-kliven", file);
+    {
+        app::Application program({"dravonet", file.string()});
+        testsupport::FakeServices fakes;
+        app::MainFrame& frame = program.Frame();
+        frame.show();
+        frame.InitialUpdate();
+        ASSERT_TRUE(app::OpenCommandLineFile(frame));
+        EXPECT_EQ(frame.Doc().PathName(), file);
+        EXPECT_EQ(frame.windowTitle(), QString("embankment.preinput-kliven - dravonet4"));
+        ASSERT_FALSE(frame.RecentFiles().empty());
+        EXPECT_EQ(frame.RecentFiles().front(), file);
+
+        testsupport::WriteFile(file, "overwritten\n");
+        frame.Doc().SetModifiedFlag(true);
+        frame.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
+        QTest::keyClick(&frame, Qt::Key_S, Qt::ControlModifier);
+        QTest::keyRelease(&frame, Qt::Key_Control, Qt::NoModifier);  // no Ctrl held after
+        EXPECT_TRUE(fakes.fileDialogs.saveRequests.empty());
+        EXPECT_FALSE(frame.Doc().IsModified());
+        const std::string saved = testsupport::ReadFile(file);
+        EXPECT_EQ(saved.rfind("overwritten", 0), std::string::npos);
+        EXPECT_NE(saved.find("COMpute"), std::string::npos);
+
+        frame.Doc().SetModifiedFlag(true);
+        fakes.messageBoxes.requests.clear();
+        fakes.messageBoxes.answers = {platform::BoxResult::No};
+        EXPECT_TRUE(frame.SaveModified());
+        ASSERT_EQ(fakes.messageBoxes.requests.size(), 1u);
+        EXPECT_EQ(fakes.messageBoxes.requests[0].text,
+                  "Save changes to embankment.preinput-kliven?");
+        frame.Doc().SetModifiedFlag(false);
+    }
+    app::SetCommandLineFile({});
+    Cpp_FileIO::ResetForTests();
+}
+
+// Regression: SIGTERM (a logout, `kill`) opened Save As and blocked the logout. Unsaved
+// changes go to a recovery file beside the document, the debug file says so, the program ends
+// without a question, and the next start offers the file as the document's unsaved changes.
+TEST(Ending, ASigtermWritesARecoveryFileThatTheNextStartOffers) {
+    ConfigHome home;
+    ConfigHome data("XDG_DATA_HOME");
+    const std::filesystem::path file = home.Path() / "embankment.preinput-kliven";
+    const std::filesystem::path recovery = home.Path() / "embankment.recovery.preinput-kliven";
+    std::filesystem::copy_file(testsupport::ExamplesDir() / "embankment.preinput-kliven", file);
+    const std::string original = testsupport::ReadFile(file);
+    {
+        app::Application program({"dravonet"});
+        testsupport::FakeServices fakes;
+        app::MainFrame& frame = program.Frame();
+        frame.show();
+        frame.InitialUpdate();
+        ASSERT_TRUE(frame.FileOpen(file));
+        GetConstructionLineList().NewLine()->AddPoint(1.0, 2.0);
+        frame.Doc().SetModifiedFlag(true);
+        {
+            app::SignalEnding ending(&frame);
+            QTimer::singleShot(0, [] { std::raise(SIGTERM); });
+            QTimer::singleShot(60000, [] { QCoreApplication::exit(1); });  // never blocks
+            EXPECT_EQ(QApplication::exec(), 0);
+        }
+        EXPECT_TRUE(fakes.messageBoxes.requests.empty());
+        EXPECT_TRUE(fakes.fileDialogs.saveRequests.empty());
+        EXPECT_EQ(testsupport::ReadFile(file), original);
+        ASSERT_TRUE(std::filesystem::exists(recovery));
+        EXPECT_NE(testsupport::ReadFile(recovery).find("CONstruction"), std::string::npos);
+        std::fflush(Cpp_FileIO::DebugOutputFile());
+        EXPECT_EQ(testsupport::ReadFile(data.Path() / "dravonet" / "debug.out"),
+                  "Ended by SIGTERM with unsaved changes; the problem was written to the recovery "
+                  "file " + recovery.string() + ".\n");
+
+        // The next start: the question, then the problem as it was, unsaved, under its name.
+        frame.Doc().SetModifiedFlag(false);
+        ASSERT_TRUE(frame.FileNew());
+        fakes.messageBoxes.answers = {platform::BoxResult::Yes};
+        ASSERT_TRUE(app::OfferRecoveryFile(frame));
+        EXPECT_EQ(fakes.messageBoxes.Texts(),
+                  (std::vector<std::string>{
+                      "The program was ended with unsaved changes to " + file.string() +
+                      ".  They were written to " + recovery.string() + ".  Open them now?"}));
+        EXPECT_EQ(frame.Doc().PathName(), file);
+        EXPECT_TRUE(frame.Doc().IsModified());
+        EXPECT_EQ(GetConstructionLineList().Count(), 1);
+        // Asked once only.
+        EXPECT_FALSE(app::OfferRecoveryFile(frame));
+        EXPECT_EQ(fakes.messageBoxes.requests.size(), 1u);
+        frame.Doc().SetModifiedFlag(false);
+    }
+    DeleteAllConstructionItems();
+    Cpp_FileIO::ResetForTests();
 }
 
 TEST(GuardedCall, CatchesEverythingAndReportsIt) {
