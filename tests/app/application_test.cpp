@@ -117,7 +117,7 @@ TEST(CommandLine, TheFileIsTheDocumentAndCtrlSSavesToIt) {
         frame.InitialUpdate();
         ASSERT_TRUE(app::OpenCommandLineFile(frame));
         EXPECT_EQ(frame.Doc().PathName(), file);
-        EXPECT_EQ(frame.windowTitle(), QString("embankment.preinput-kliven - dravonet4"));
+        EXPECT_EQ(frame.windowTitle(), QString("embankment.preinput-kliven[*] - dravonet4"));
         ASSERT_FALSE(frame.RecentFiles().empty());
         EXPECT_EQ(frame.RecentFiles().front(), file);
 

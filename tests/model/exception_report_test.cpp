@@ -271,7 +271,8 @@ TEST(ReadingThroughTheTable, AThrowingBlockEndsTheReadWithItsRowAndNoBox) {
     Cpp_Kliven4Data::DeleteAllDataSets();
 }
 
-// A read that fails without throwing names the listing in a box captioned "Error".
+// A read that fails without throwing names the listing in a box captioned "Error", followed by
+// the first message of the read.
 TEST(ReadingThroughTheTable, AFailedReadIsReportedInABoxCaptionedError) {
     testsupport::FakeServices fakes;
     testsupport::TempDir dir;
@@ -283,7 +284,14 @@ TEST(ReadingThroughTheTable, AFailedReadIsReportedInABoxCaptionedError) {
     EXPECT_EQ(fakes.messageBoxes.requests[0].caption, "Error");
     EXPECT_EQ(fakes.messageBoxes.requests[0].text,
               "Unable to read input data.  Check output file for details.  Output file is "
-              "named: bad.preoutput-kliven");
+              "named: bad.preoutput-kliven\n\n"
+              "KLIVEN ERROR NUMBER 2100\n"
+              "ERROR IN PROFILE LINE INPUT DATA.\n"
+              "Bad line of data to terminate all profile line data - blank line required.\n"
+              "Data end with 2 blank lines: One to terminate the current line, the other\n"
+              "blank line to designate the end of all profile line data\n"
+              "The following line of input data was entered:\n"
+              "COMpute");
     fs::current_path(old);
     ClearBlockReaders();
     Cpp_FileIO::ResetForTests();
