@@ -41,43 +41,24 @@ constexpr int kBottomSymbol = 9, kWaterSymbol = 15;
 const s_MarkerSizeType kSymbolSize(static_cast<short>(7));
 const s_LineWidthType kLineWidth(static_cast<short>(1));
 
-struct s_CrackEntry {
-    bool active = false;
-    bool crackMode = true;
-    int kind = 3;  // 3 depths, 4 elevations
-    std::vector<Cpp_CrackPoint> points;
-    s_PixelPoint anchor, bandEnd, mouse;
-    s_tagTypePointXY world;
-};
-s_CrackEntry g_entry;
-double g_wheelStep = 1.0;
-
-// A drag or an insertion: the list, the points around the band and the band's middle.
-struct s_PointEdit {
-    bool active = false;
-    Cpp_Crack* crack = nullptr;
-    bool crackMode = true;
-    Cpp_CrackPoint* point = nullptr;   // dragged point, or start of the split segment
-    Cpp_CrackPoint* before = nullptr;  // drag: the point before (null for the first)
-    s_PixelPoint band;
-    s_tagTypePointXY world;
-    platform::ColorRef colour = 0;
-    bool drag = true;
-};
-s_PointEdit g_edit;
+// The tool's state, held by the tool object of the table.
+CrackTool& Self() { return static_cast<CrackTool&>(*ToolForEditMode(EditModeCrack)); }
+CrackTool::s_Entry& Entry() { return Self().entry; }
+CrackTool::s_PointEdit& Edit() { return Self().edit; }
+double& WheelStepValue() { return Self().wheelStep; }
 
 Cpp_CrackPointList& ListOf(Cpp_Crack& crack, bool crackMode) {
     return crackMode ? crack.CrackPointList() : crack.WaterPointList();
 }
 
-const s_ColorType& LineColour() { return g_entry.crackMode ? kBottomColour : kWaterColour; }
+const s_ColorType& LineColour() { return Entry().crackMode ? kBottomColour : kWaterColour; }
 
 
 
 // The band from the anchor to its end, in XOR (drawn twice it is gone); elevation entries only.
-void BandOn(platform::DeviceContext& dc) { DrawXorBand(dc, {g_entry.anchor, g_entry.bandEnd}); }
+void BandOn(platform::DeviceContext& dc) { DrawXorBand(dc, {Entry().anchor, Entry().bandEnd}); }
 void Band() {
-    if (g_entry.active && g_entry.kind == 4) OnView(Around(g_entry.anchor, g_entry.bandEnd), BandOn);
+    if (Entry().active && Entry().kind == 4) OnView(Around(Entry().anchor, Entry().bandEnd), BandOn);
 }
 
 
@@ -94,14 +75,14 @@ bool Repeats(double last, double value) {
 }
 
 void ShowEntryPrompt() {
-    ShowPrompt(Cpp_CrackTool::EntryPrompt(g_entry.crackMode, g_entry.kind, Cpp_CrackTool::EnteredCount()));
+    ShowPrompt(Cpp_CrackTool::EntryPrompt(Entry().crackMode, Entry().kind, Cpp_CrackTool::EnteredCount()));
 }
 
 void EndEntry() {
-    g_entry.active = false;
+    Entry().active = false;
     SetSavedCursorMode(0);
     SetCursorMode(CursorModeNone);
-    Cpp_CrackTool::ShowToolPrompt(g_entry.crackMode);
+    Cpp_CrackTool::ShowToolPrompt(Entry().crackMode);
     ClearPromptBar();
 }
 
@@ -116,7 +97,7 @@ int BarKind() {
 bool WheelChange(int delta) {
     double x = 0.0, value = 0.0;
     if (!Bar().GetPoint(x, value)) return false;
-    value += delta < 1 ? -g_wheelStep : g_wheelStep;
+    value += delta < 1 ? -WheelStepValue() : WheelStepValue();
     Bar().SetXAndValue(x, value);
     return true;
 }
@@ -136,37 +117,37 @@ s_PixelPoint PixelOf(const Cpp_CrackPoint* p) {
 // insertion from the segment's start, over the cursor to the next point.
 std::vector<s_PixelPoint> EditBandPoints() {
     std::vector<s_PixelPoint> points;
-    const Cpp_CrackPoint* first = g_edit.drag ? g_edit.before : g_edit.point;
-    const Cpp_CrackPoint* last = g_edit.point->Next();
+    const Cpp_CrackPoint* first = Edit().drag ? Edit().before : Edit().point;
+    const Cpp_CrackPoint* last = Edit().point->Next();
     if (first) points.push_back(PixelOf(first));
-    points.push_back(g_edit.band);
+    points.push_back(Edit().band);
     if (last) points.push_back(PixelOf(last));
     return points;
 }
 
 void EditBand() {
-    if (!g_edit.active) return;
+    if (!Edit().active) return;
     const std::vector<s_PixelPoint> points = EditBandPoints();
     if (points.size() < 2) return;
     if (ViewInputHost* view = GetViewWindow())
         view->DrawOverlay(view->ClientRect(), [&](platform::DeviceContext& dc) {
-            DrawXorBand(dc, points, g_edit.colour);
+            DrawXorBand(dc, points, Edit().colour);
         });
 }
 
 // After a full paint: the band of a drag or insertion again where the cursor was, its pixel
 // following the new scale.
 void DrawEditBand(platform::DeviceContext& dc) {
-    if (!g_edit.active) return;
-    g_edit.band = {Cpp_Graphics::XToPixel(g_edit.world.x), Cpp_Graphics::YToPixel(g_edit.world.y)};
+    if (!Edit().active) return;
+    Edit().band = {Cpp_Graphics::XToPixel(Edit().world.x), Cpp_Graphics::YToPixel(Edit().world.y)};
     const std::vector<s_PixelPoint> points = EditBandPoints();
-    if (points.size() >= 2) DrawXorBand(dc, points, g_edit.colour);
+    if (points.size() >= 2) DrawXorBand(dc, points, Edit().colour);
 }
 
 // The step ends; what it changed is drawn by its caller (a full paint only when a crack line
 // changed).
 void EndPointEdit() {
-    g_edit.active = false;
+    Edit().active = false;
     SetCursorMode(CursorModeNone);
     ClearPromptBar();
 }
@@ -259,43 +240,43 @@ bool Cpp_CrackTool::OnToolInput(Cpp_Crack&, int px, int py, double x, double y, 
         ShowQuestionMessage(nullptr, "Notice", text);
         return false;
     }
-    g_entry = s_CrackEntry{};
-    g_entry.active = true;
-    g_entry.crackMode = crackMode;
-    g_entry.kind = kind;
+    Entry() = CrackTool::s_Entry{};
+    Entry().active = true;
+    Entry().crackMode = crackMode;
+    Entry().kind = kind;
     Cpp_CrackPoint first = typed ? Cpp_CrackPoint(barX, barValue)
                                  : Cpp_CrackPoint(x, kind == 4 ? y : barValue);
-    g_entry.points.push_back(first);
+    Entry().points.push_back(first);
     ShowEntryPrompt();
     SetCursorMode(crackMode ? CursorModeCrackDepthEntry : CursorModeCrackWaterEntry);
     const s_PixelPoint pixel = typed ? ToPixel(barX, barValue) : s_PixelPoint{px, py};
-    g_entry.anchor = g_entry.bandEnd = g_entry.mouse = pixel;
-    g_entry.world = {first.X(), first.Value()};
+    Entry().anchor = Entry().bandEnd = Entry().mouse = pixel;
+    Entry().world = {first.X(), first.Value()};
     return true;
 }
 
 bool Cpp_CrackTool::EnterPoints(Cpp_Crack& crack, int px, int py, double x, double y,
                                 bool crackMode, bool typed, bool& finished) {
     finished = false;
-    if (!g_entry.active) return false;
+    if (!Entry().active) return false;
     double barX = 0.0, barValue = 0.0;
     if (!Bar().GetPoint(barX, barValue)) return false;
-    const int k = g_entry.kind;
+    const int k = Entry().kind;
     const double nx = typed ? barX : x;
     const double nv = typed ? barValue : (k == 4 ? y : barValue);
-    const Cpp_CrackPoint& last = g_entry.points.back();
+    const Cpp_CrackPoint& last = Entry().points.back();
     if (Repeats(last.X(), nx) && Repeats(last.Value(), nv)) {
         finished = FinishEntry(crack, crackMode);
         return true;
     }
-    g_entry.points.emplace_back(nx, nv);
+    Entry().points.emplace_back(nx, nv);
     ShowEntryPrompt();
     if (k == 4) {
         Band();  // erased
         const s_PixelPoint from = ToPixel(last.X(), last.Value());
         const s_PixelPoint to = typed ? ToPixel(nx, nv) : s_PixelPoint{px, py};
         OnView(Around(from, to), [&](platform::DeviceContext& dc) { SegmentOn(dc, from, to); });
-        g_entry.anchor = g_entry.bandEnd = to;
+        Entry().anchor = Entry().bandEnd = to;
     }
     if (typed)
         Bar().FocusXEdit();
@@ -305,27 +286,27 @@ bool Cpp_CrackTool::EnterPoints(Cpp_Crack& crack, int px, int py, double x, doub
 }
 
 void Cpp_CrackTool::EntryMouseMove(int px, int py, double x, double y) {
-    if (!g_entry.active || g_entry.kind != 4) return;
+    if (!Entry().active || Entry().kind != 4) return;
     Band();
-    g_entry.bandEnd = {px, py};
+    Entry().bandEnd = {px, py};
     Band();
     SetCoordinateToolTip(x, y);
-    g_entry.mouse = {px, py};
-    g_entry.world = {x, y};
+    Entry().mouse = {px, py};
+    Entry().world = {x, y};
 }
 
 bool Cpp_CrackTool::FinishEntry(Cpp_Crack& crack, bool crackMode) {
-    if (!g_entry.active) return false;
+    if (!Entry().active) return false;
     Band();  // erased
     bool stored = false;
-    if (g_entry.points.size() > 1) {
+    if (Entry().points.size() > 1) {
         Cpp_CrackPointList& list = crackMode ? crack.CrackPointList() : crack.WaterPointList();
         list.Clear();
         if (crackMode)
-            crack.SetCrackOption(g_entry.kind);
+            crack.SetCrackOption(Entry().kind);
         else
-            crack.SetWaterOption(g_entry.kind);
-        for (const Cpp_CrackPoint& p : g_entry.points) list.AddPoint(p.X(), p.Value());
+            crack.SetWaterOption(Entry().kind);
+        for (const Cpp_CrackPoint& p : Entry().points) list.AddPoint(p.X(), p.Value());
         list.Renumber();
         stored = true;
     }
@@ -335,7 +316,7 @@ bool Cpp_CrackTool::FinishEntry(Cpp_Crack& crack, bool crackMode) {
 }
 
 void Cpp_CrackTool::CancelEntry() {
-    if (!g_entry.active) return;
+    if (!Entry().active) return;
     Band();  // erased
     EndEntry();
     // The segments drawn during the entry go with the next paint.
@@ -343,43 +324,43 @@ void Cpp_CrackTool::CancelEntry() {
 }
 
 void Cpp_CrackTool::DrawToolPoints(platform::DeviceContext& dc) {
-    if (!g_entry.active) return;
+    if (!Entry().active) return;
     if (GetCursorMode() == CursorModeNone && GetSavedCursorMode() != 0) {
         SetCursorMode(GetSavedCursorMode());
         SetSavedCursorMode(0);
     }
-    if (g_entry.kind != 4) return;
-    const std::vector<Cpp_CrackPoint>& points = g_entry.points;
+    if (Entry().kind != 4) return;
+    const std::vector<Cpp_CrackPoint>& points = Entry().points;
     for (std::size_t i = 1; i < points.size(); ++i)
         SegmentOn(dc, ToPixel(points[i - 1].X(), points[i - 1].Value()),
                   ToPixel(points[i].X(), points[i].Value()));
     for (const Cpp_CrackPoint& p : points)
         DrawWithAttributes(dc, p.X(), p.Value(), kLineWidth, LineColour(), kSymbolSize,
-                           g_entry.crackMode ? kBottomSymbol : kWaterSymbol);
+                           Entry().crackMode ? kBottomSymbol : kWaterSymbol);
     // The band again, from the last point to the cursor at the new scale.
     s_tagTypePointXY at;
-    Cpp_Graphics::PixelToWorldPoint(g_entry.mouse.x, g_entry.mouse.y, at.x, at.y);
+    Cpp_Graphics::PixelToWorldPoint(Entry().mouse.x, Entry().mouse.y, at.x, at.y);
     if (Cpp_GraphicGrid::SnapOn()) Cpp_GraphicGrid::SnapToGrid(at.x, at.y, false);
-    g_entry.anchor = ToPixel(points.back().X(), points.back().Value());
-    if (at.x != g_entry.world.x || at.y != g_entry.world.y) {
-        g_entry.bandEnd = ToPixel(at.x, at.y);
-        g_entry.world = at;
+    Entry().anchor = ToPixel(points.back().X(), points.back().Value());
+    if (at.x != Entry().world.x || at.y != Entry().world.y) {
+        Entry().bandEnd = ToPixel(at.x, at.y);
+        Entry().world = at;
     }
     const int mode = GetCursorMode();
     if (mode == CursorModeCrackDepthEntry || mode == CursorModeCrackWaterEntry) BandOn(dc);
 }
 
 bool Cpp_CrackTool::WheelEditToolValue(int delta) {
-    if (!g_entry.active || g_entry.kind != 3) return false;
+    if (!Entry().active || Entry().kind != 3) return false;
     return WheelChange(delta);
 }
 
 bool Cpp_CrackTool::WheelMoveToolPoint(int delta) { return WheelChange(delta); }
 
 bool Cpp_CrackTool::ShowToolOptionsDialog() {
-    s_CrackToolOptions options{g_wheelStep};
+    s_CrackToolOptions options{WheelStepValue()};
     if (!ToolOptionDialogsSlot().Get().Crack(options)) return false;
-    g_wheelStep = options.step;
+    WheelStepValue() = options.step;
     return true;
 }
 
@@ -437,7 +418,7 @@ bool Cpp_CrackTool::StartDragPoint(Cpp_Crack& crack, Cpp_CrackPoint* point, bool
     Cpp_CrackPoint* p = ListOf(crack, crackMode).Head();
     for (; p && p != point; p = p->Next()) before = p;
     if (!p) return false;
-    g_edit = s_PointEdit{true,     &crack,   crackMode,
+    Edit() = CrackTool::s_PointEdit{true,     &crack,   crackMode,
                          point,    before,   {px, py},
                          {point->X(), point->Value()}, platform::MakeRgb(160, 160, 160), true};
     SetCursorMode(CursorModeDragCrackPoint);
@@ -446,25 +427,25 @@ bool Cpp_CrackTool::StartDragPoint(Cpp_Crack& crack, Cpp_CrackPoint* point, bool
 }
 
 void Cpp_CrackTool::DragPointMouseMove(int px, int py, double x, double y) {
-    if (!g_edit.active) return;
+    if (!Edit().active) return;
     EditBand();
-    g_edit.band = {px, py};
-    g_edit.world = {x, y};
+    Edit().band = {px, py};
+    Edit().world = {x, y};
     EditBand();
 }
 
 bool Cpp_CrackTool::EndDragPoint(bool fromBar) {
-    if (!g_edit.active) return false;
-    double x = g_edit.world.x, value = g_edit.world.y;
+    if (!Edit().active) return false;
+    double x = Edit().world.x, value = Edit().world.y;
     if (fromBar && !Bar().GetPoint(x, value)) return false;
     EditBand();  // erased
-    const bool moved = MovePoint(*g_edit.crack, g_edit.point, x, value, g_edit.crackMode);
+    const bool moved = MovePoint(*Edit().crack, Edit().point, x, value, Edit().crackMode);
     EndPointEdit();
     return moved;
 }
 
 void Cpp_CrackTool::CancelDrag() {
-    if (!g_edit.active) return;
+    if (!Edit().active) return;
     EditBand();
     EndPointEdit();
 }
@@ -472,7 +453,7 @@ void Cpp_CrackTool::CancelDrag() {
 bool Cpp_CrackTool::StartInsertPoint(Cpp_Crack& crack, Cpp_CrackPoint* segmentStart,
                                      bool crackMode) {
     if (!segmentStart || !segmentStart->Next()) return false;
-    g_edit = s_PointEdit{true, &crack, crackMode, segmentStart, nullptr,
+    Edit() = CrackTool::s_PointEdit{true, &crack, crackMode, segmentStart, nullptr,
                          PixelOf(segmentStart), {segmentStart->X(), segmentStart->Value()},
                          kEntryBandColor, false};
     SetCursorMode(crackMode ? CursorModeInsertCrackDepthPoint : CursorModeInsertCrackWaterPoint);
@@ -483,26 +464,26 @@ bool Cpp_CrackTool::StartInsertPoint(Cpp_Crack& crack, Cpp_CrackPoint* segmentSt
 
 void Cpp_CrackTool::InsertMouseMove(int px, int py, double x, double y) {
     DragPointMouseMove(px, py, x, y);
-    if (g_edit.active) SetCoordinateToolTip(x, y);
+    if (Edit().active) SetCoordinateToolTip(x, y);
 }
 
 bool Cpp_CrackTool::InsertPointAtCursor(double x, double y) {
-    if (!g_edit.active) return false;
+    if (!Edit().active) return false;
     EditBand();  // erased
     auto* inserted = new Cpp_CrackPoint(x, y);
-    inserted->SetNext(g_edit.point->Next());
-    g_edit.point->SetNext(inserted);
-    ListOf(*g_edit.crack, g_edit.crackMode).Renumber();
-    const bool crackMode = g_edit.crackMode;
+    inserted->SetNext(Edit().point->Next());
+    Edit().point->SetNext(inserted);
+    ListOf(*Edit().crack, Edit().crackMode).Renumber();
+    const bool crackMode = Edit().crackMode;
     EndPointEdit();
     ShowToolPrompt(crackMode);
     return true;
 }
 
 void Cpp_CrackTool::CancelInsert() {
-    if (!g_edit.active) return;
+    if (!Edit().active) return;
     EditBand();
-    const bool crackMode = g_edit.crackMode;
+    const bool crackMode = Edit().crackMode;
     EndPointEdit();
     ShowToolPrompt(crackMode);
 }
@@ -510,25 +491,25 @@ void Cpp_CrackTool::CancelInsert() {
 bool Cpp_CrackTool::WheelMovePoint(Cpp_Crack& crack, Cpp_CrackPoint* point, bool crackMode,
                                    int delta) {
     if (!point) return false;
-    const double value = point->Value() + (delta < 1 ? -g_wheelStep : g_wheelStep);
+    const double value = point->Value() + (delta < 1 ? -WheelStepValue() : WheelStepValue());
     Bar().SetXAndValue(point->X(), value);
     return MovePoint(crack, point, point->X(), value, crackMode);
 }
 
-bool Cpp_CrackTool::EditedCrackMode() { return g_edit.crackMode; }
+bool Cpp_CrackTool::EditedCrackMode() { return Edit().crackMode; }
 
-double Cpp_CrackTool::WheelStep() { return g_wheelStep; }
-bool Cpp_CrackTool::IsEntering() { return g_entry.active; }
-int Cpp_CrackTool::EnteredCount() { return static_cast<int>(g_entry.points.size()); }
+double Cpp_CrackTool::WheelStep() { return WheelStepValue(); }
+bool Cpp_CrackTool::IsEntering() { return Entry().active; }
+int Cpp_CrackTool::EnteredCount() { return static_cast<int>(Entry().points.size()); }
 
 void Cpp_CrackTool::RegisterDrawing() {
     RegisterAfterDataDrawing(e_AfterDataStep::ToolFeedback, &DrawFeedback);
 }
 
 void Cpp_CrackTool::Reset() {
-    g_entry = s_CrackEntry{};
-    g_edit = s_PointEdit{};
-    g_wheelStep = 1.0;
+    Entry() = CrackTool::s_Entry{};
+    Edit() = CrackTool::s_PointEdit{};
+    WheelStepValue() = 1.0;
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -570,6 +551,16 @@ s_ToolInputs CrackTool::Inputs(int) const {
 }
 
 std::span<const s_CursorModeRow> CrackTool::Steps() const { return kSteps; }
+
+void CrackTool::Reset(ToolContext& context) {
+    // An entry, drag or insertion under way is dropped; the wheel step stays.
+    const bool underWay = entry.active || edit.active;
+    entry = s_Entry{};
+    edit = s_PointEdit{};
+    if (!underWay) return;
+    ClearPromptBar();
+    if (context.View()) context.View()->InvalidateView();
+}
 
 std::optional<bool> CrackTool::Wheel(ToolContext& context, int cursorMode, int delta, bool,
                                      bool) {

@@ -16,8 +16,10 @@
 
 #include "editing/tool.h"
 #include "platform/device_context.h"
+#include "profile/crack.h"
 
 #include <string>
+#include <vector>
 
 class Cpp_Crack;
 class Cpp_CrackPoint;
@@ -96,7 +98,33 @@ public:
 // modes 42, 43), dragged (98) and inserted (120, 121).
 class CrackTool final : public Tool {
 public:
+    // A crack or water profile entered point by point (cursor modes 42, 43).
+    struct s_Entry {
+        bool active = false;
+        bool crackMode = true;
+        int kind = 3;  // 3 depths, 4 elevations
+        std::vector<Cpp_CrackPoint> points;
+        s_PixelPoint anchor, bandEnd, mouse;
+        s_tagTypePointXY world;
+    };
+    // A drag or an insertion: the list, the points around the band and the band's middle.
+    struct s_PointEdit {
+        bool active = false;
+        Cpp_Crack* crack = nullptr;
+        bool crackMode = true;
+        Cpp_CrackPoint* point = nullptr;   // dragged point, or start of the split segment
+        Cpp_CrackPoint* before = nullptr;  // drag: the point before (null for the first)
+        s_PixelPoint band;
+        s_tagTypePointXY world;
+        platform::ColorRef colour = 0;
+        bool drag = true;
+    };
+    s_Entry entry;
+    s_PointEdit edit;
+    double wheelStep = 1.0;  // of the wheel and of "Crack Tool Options"
+
     CrackTool();
+    void Reset(ToolContext& context) override;
     s_ToolInputs Inputs(int editMode) const override;
     std::span<const s_CursorModeRow> Steps() const override;
     std::optional<bool> Wheel(ToolContext& context, int cursorMode, int delta, bool shift,

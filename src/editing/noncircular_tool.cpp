@@ -35,12 +35,11 @@ namespace {
 
 CmDialogBarNoncircularTool& Bar() { return TheToolBars().noncircular; }
 
-struct s_NoncircularEntry {
-    bool active = false;
-    std::vector<Cpp_NoncircularShearSurfacePoint> points;
-    s_PixelPoint last, cursor;
-};
-s_NoncircularEntry g_entry;
+// The tool's state, held by the tool object of the table.
+NoncircularTool& Self() {
+    return static_cast<NoncircularTool&>(*ToolForEditMode(EditModeNoncircular));
+}
+NoncircularTool::s_Entry& Entry() { return Self().entry; }
 
 s_PixelPoint ToPixel(double x, double y) {
     return {Cpp_Graphics::XToPixel(x), Cpp_Graphics::YToPixel(y)};
@@ -52,7 +51,7 @@ void OnView(Draw&& draw) {
 }
 
 void BandOn(platform::DeviceContext& dc) {
-    const s_PixelPoint a = g_entry.last, b = g_entry.cursor;
+    const s_PixelPoint a = Entry().last, b = Entry().cursor;
     if (a.x == b.x && a.y == b.y) return;
     const platform::Pen old =
         dc.SetPen(platform::Pen{platform::PenStyle::Solid, 1, kEntryBandColor});
@@ -63,7 +62,7 @@ void BandOn(platform::DeviceContext& dc) {
     dc.SetPen(old);
 }
 void Band() {
-    if (g_entry.active) OnView(BandOn);
+    if (Entry().active) OnView(BandOn);
 }
 
 // A segment with the slip-surface line (erase: in the background colour).
@@ -121,7 +120,7 @@ bool LeftToRight(const std::vector<Cpp_NoncircularShearSurfacePoint>& points) {
 
 void EndEntry() {
     Band();
-    g_entry.active = false;
+    Entry().active = false;
     SetCursorMode(CursorModeNone);
     ClearPromptBar();
 }
@@ -170,15 +169,15 @@ bool Cpp_NoncircularTool::StartNoncircularEntry(int px, int py, double x, double
         py = Cpp_Graphics::YToPixel(y);
         bar.FocusXEdit();
     }
-    g_entry = s_NoncircularEntry{};
-    g_entry.points.emplace_back(1, x, y, angle, moveable, computed);
+    Entry() = NoncircularTool::s_Entry{};
+    Entry().points.emplace_back(1, x, y, angle, moveable, computed);
     if (!fromBar) bar.SetPoint(x, y);
-    g_entry.active = true;
-    g_entry.last = g_entry.cursor = {px, py};
-    const bool marker = Search() && MarkerShown(g_entry.points, 0);
+    Entry().active = true;
+    Entry().last = Entry().cursor = {px, py};
+    const bool marker = Search() && MarkerShown(Entry().points, 0);
     OnView([marker](platform::DeviceContext& dc) {
-        SymbolOn(dc, g_entry.points.back());
-        if (marker) MarkerOn(dc, g_entry.points, 0);
+        SymbolOn(dc, Entry().points.back());
+        if (marker) MarkerOn(dc, Entry().points, 0);
     });
     SetStatusTextFromId(true, 1356);
     ShowPromptResource(1356);
@@ -190,7 +189,7 @@ bool Cpp_NoncircularTool::NoncircularToolNextPoint(Cpp_AnalysisComputationData& 
                                                    int py, double x, double y, bool fromBar,
                                                    const Cpp_SlopeGeometry& slope, bool& stored) {
     stored = false;
-    if (!g_entry.active) return true;
+    if (!Entry().active) return true;
     CmDialogBarNoncircularTool& bar = Bar();
     double bx = 0, by = 0, angle = 0;
     bool moveable = true, computed = true;
@@ -202,17 +201,17 @@ bool Cpp_NoncircularTool::NoncircularToolNextPoint(Cpp_AnalysisComputationData& 
         py = Cpp_Graphics::YToPixel(y);
         bar.FocusXEdit();
     }
-    const Cpp_NoncircularShearSurfacePoint& last = g_entry.points.back();
+    const Cpp_NoncircularShearSurfacePoint& last = Entry().points.back();
     if (Repeats(last.X(), x) && Repeats(last.Y(), y)) {
         stored = FinishNoncircularEntry(analysis, slope);
         return true;
     }
-    g_entry.points.emplace_back(static_cast<int>(g_entry.points.size()) + 1, x, y, angle,
+    Entry().points.emplace_back(static_cast<int>(Entry().points.size()) + 1, x, y, angle,
                                 moveable, computed);
     if (!fromBar) bar.SetPoint(x, y);
     Band();
-    const s_PixelPoint from = g_entry.last, to{px, py};
-    const std::vector<Cpp_NoncircularShearSurfacePoint>& points = g_entry.points;
+    const s_PixelPoint from = Entry().last, to{px, py};
+    const std::vector<Cpp_NoncircularShearSurfacePoint>& points = Entry().points;
     const std::size_t added = points.size() - 1;
     const bool search = Search();
     OnView([&](platform::DeviceContext& dc) {
@@ -224,27 +223,27 @@ bool Cpp_NoncircularTool::NoncircularToolNextPoint(Cpp_AnalysisComputationData& 
             MarkerOn(dc, points, added - 1);
         if (MarkerShown(points, added)) MarkerOn(dc, points, added);
     });
-    g_entry.last = g_entry.cursor = to;
+    Entry().last = Entry().cursor = to;
     return true;
 }
 
 void Cpp_NoncircularTool::NoncircularEntryMouseMove(int px, int py, double x, double y) {
-    if (!g_entry.active) return;
+    if (!Entry().active) return;
     Band();
-    g_entry.cursor = {px, py};
+    Entry().cursor = {px, py};
     Band();
     SetCoordinateToolTip(x, y);
 }
 
 bool Cpp_NoncircularTool::FinishNoncircularEntry(Cpp_AnalysisComputationData& analysis,
                                                  const Cpp_SlopeGeometry& slope) {
-    if (!g_entry.active) return false;
+    if (!Entry().active) return false;
     EndEntry();
     // The entry's own prompt went to the status line too: the tool's prompt replaces it, stored
     // or not, as after Escape.
     SetToolPrompt(true, EditModeNoncircular, {});
-    std::vector<Cpp_NoncircularShearSurfacePoint> points = std::move(g_entry.points);
-    g_entry.points.clear();
+    std::vector<Cpp_NoncircularShearSurfacePoint> points = std::move(Entry().points);
+    Entry().points.clear();
     if (points.size() < 2) {
         ShowErrorMessage("ERROR", "Not enough points to define noncircular slip surface.");
         return false;
@@ -276,17 +275,17 @@ bool Cpp_NoncircularTool::FinishNoncircularEntry(Cpp_AnalysisComputationData& an
 }
 
 void Cpp_NoncircularTool::CancelNoncircularEntry() {
-    if (!g_entry.active) return;
+    if (!Entry().active) return;
     EndEntry();
-    g_entry.points.clear();
+    Entry().points.clear();
     SetToolPrompt(true, EditModeNoncircular, {});
     if (ViewInputHost* view = GetViewWindow()) view->InvalidateView();
 }
 
 void Cpp_NoncircularTool::UndoLastEnteredPoint() {
-    if (!g_entry.active || g_entry.points.empty()) return;
+    if (!Entry().active || Entry().points.empty()) return;
     Band();  // erased
-    std::vector<Cpp_NoncircularShearSurfacePoint>& points = g_entry.points;
+    std::vector<Cpp_NoncircularShearSurfacePoint>& points = Entry().points;
     const bool search = Search();
     if (points.size() < 2) {
         OnView([&](platform::DeviceContext& dc) {
@@ -315,7 +314,7 @@ void Cpp_NoncircularTool::UndoLastEnteredPoint() {
         points.pop_back();
         SymbolOn(dc, points.back());
     });
-    g_entry.last = from;
+    Entry().last = from;
     Band();
 }
 
@@ -324,8 +323,7 @@ void Cpp_NoncircularTool::UndoLastEnteredPoint() {
 
 namespace {
 
-// The shift data a new point takes: the bar's, else moveable with a computed direction.
-Cpp_NoncircularShearSurfacePoint g_newPoint;
+Cpp_NoncircularShearSurfacePoint& NewPoint() { return Self().newPoint; }
 
 Cpp_NoncircularShearSurfacePoint NewPointFromBar() {
     double x = 0, y = 0, angle = 0;
@@ -344,12 +342,12 @@ std::vector<s_tagTypePointXY> XYOf(const Cpp_NoncircularShearSurface& surface) {
 }
 
 // The working copy of the surface's points: when a tool on it ends with a change, each point
-// goes back with the shift data of the point it was made from (a new one with g_newPoint's), the
+// goes back with the shift data of the point it was made from (a new one with the tool's new point's), the
 // points numbered again, and the view drawn again for the markers. The selection holds points by
 // their place in the surface: when points moved up, it is emptied.
 Cpp_Line* Begin(Cpp_NoncircularShearSurface* surface) {
     if (!surface || !surface->HasPoints()) return nullptr;
-    g_newPoint = Cpp_NoncircularShearSurfacePoint{};
+    NewPoint() = Cpp_NoncircularShearSurfacePoint{};
     return Cpp_WorkingLine::Begin(XYOf(*surface), [surface](const std::vector<s_WorkingPoint>& edited) {
         const std::vector<Cpp_NoncircularShearSurfacePoint> old = surface->Points();
         std::vector<Cpp_NoncircularShearSurfacePoint>& points = surface->Points();
@@ -357,7 +355,7 @@ Cpp_Line* Begin(Cpp_NoncircularShearSurface* surface) {
         bool moved = false;
         for (const s_WorkingPoint& e : edited) {
             const bool known = e.from >= 0 && e.from < static_cast<int>(old.size());
-            Cpp_NoncircularShearSurfacePoint p = known ? old[static_cast<std::size_t>(e.from)] : g_newPoint;
+            Cpp_NoncircularShearSurfacePoint p = known ? old[static_cast<std::size_t>(e.from)] : NewPoint();
             moved = moved || (known && e.from != static_cast<int>(points.size()));
             p.SetXY(e.x, e.y);
             points.push_back(p);
@@ -381,7 +379,7 @@ bool Cpp_NoncircularTool::StartAddPointAtEnd(Cpp_NoncircularShearSurface* surfac
 
 bool Cpp_NoncircularTool::AddPointAtEnd(double x, double y, bool fromBar) {
     if (fromBar && !Bar().GetPoint(x, y)) return false;
-    g_newPoint = NewPointFromBar();
+    NewPoint() = NewPointFromBar();
     return Cpp_LineTool::AddPointAtEnd(x, y);
 }
 
@@ -418,7 +416,7 @@ bool Cpp_NoncircularTool::InsertPointClick(double x, double y, bool fromBar) {
         x = bx;
         y = by;
     }
-    g_newPoint = Cpp_NoncircularShearSurfacePoint(0, x, y, angle, moveable, computed);
+    NewPoint() = Cpp_NoncircularShearSurfacePoint(0, x, y, angle, moveable, computed);
     return Cpp_LineTool::CompleteInsertOnSegment(x, y, true);
 }
 
@@ -448,26 +446,26 @@ Cpp_Line* Cpp_NoncircularTool::EditLine(Cpp_NoncircularShearSurface* surface, in
     return point ? copy : nullptr;
 }
 
-bool Cpp_NoncircularTool::IsEntering() { return g_entry.active; }
+bool Cpp_NoncircularTool::IsEntering() { return Entry().active; }
 
 const std::vector<Cpp_NoncircularShearSurfacePoint>& Cpp_NoncircularTool::EnteredPoints() {
-    return g_entry.points;
+    return Entry().points;
 }
 
 void Cpp_NoncircularTool::Repaint(platform::DeviceContext& dc) {
-    if (!g_entry.active || g_entry.points.empty()) return;
-    s_PixelPoint previous = ToPixel(g_entry.points[0].X(), g_entry.points[0].Y());
-    SymbolOn(dc, g_entry.points[0]);
-    for (std::size_t i = 1; i < g_entry.points.size(); ++i) {
-        const s_PixelPoint p = ToPixel(g_entry.points[i].X(), g_entry.points[i].Y());
+    if (!Entry().active || Entry().points.empty()) return;
+    s_PixelPoint previous = ToPixel(Entry().points[0].X(), Entry().points[0].Y());
+    SymbolOn(dc, Entry().points[0]);
+    for (std::size_t i = 1; i < Entry().points.size(); ++i) {
+        const s_PixelPoint p = ToPixel(Entry().points[i].X(), Entry().points[i].Y());
         SegmentOn(dc, previous, p);
-        SymbolOn(dc, g_entry.points[i]);
+        SymbolOn(dc, Entry().points[i]);
         previous = p;
     }
     if (Search())
-        for (std::size_t i = 0; i < g_entry.points.size(); ++i)
-            if (MarkerShown(g_entry.points, i)) MarkerOn(dc, g_entry.points, i);
-    g_entry.last = previous;
+        for (std::size_t i = 0; i < Entry().points.size(); ++i)
+            if (MarkerShown(Entry().points, i)) MarkerOn(dc, Entry().points, i);
+    Entry().last = previous;
     BandOn(dc);
 }
 
@@ -475,7 +473,10 @@ void Cpp_NoncircularTool::RegisterDrawing() {
     RegisterAfterDataDrawing(e_AfterDataStep::ToolFeedback, &DrawFeedback);
 }
 
-void Cpp_NoncircularTool::Reset() { g_entry = s_NoncircularEntry{}; }
+void Cpp_NoncircularTool::Reset() {
+    Entry() = NoncircularTool::s_Entry{};
+    NewPoint() = Cpp_NoncircularShearSurfacePoint{};
+}
 
 namespace view_slip_surface_steps {
 
@@ -598,6 +599,15 @@ s_ToolInputs NoncircularTool::Inputs(int) const {
 }
 
 std::span<const s_CursorModeRow> NoncircularTool::Steps() const { return kSteps; }
+
+void NoncircularTool::Reset(ToolContext& context) {
+    // A surface being entered is dropped.
+    const bool underWay = entry.active;
+    entry = s_Entry{};
+    if (!underWay) return;
+    ClearPromptBar();
+    if (context.View()) context.View()->InvalidateView();
+}
 
 bool NoncircularTool::Exit(ToolContext& context, int) {
     // A surface being entered is dropped; the bar's mode stays with the data.

@@ -99,7 +99,19 @@ void NoncircularInsertMove(s_InputCall& call);
 // the point tools of a selected surface and the shift direction of its points.
 class NoncircularTool final : public Tool {
 public:
+    // A surface entered point by point (cursor mode 40).
+    struct s_Entry {
+        bool active = false;
+        std::vector<Cpp_NoncircularShearSurfacePoint> points;
+        s_PixelPoint last, cursor;
+    };
+    s_Entry entry;
+    // The shift data a point new in an edited surface takes: the bar's, else moveable with a
+    // computed direction.
+    Cpp_NoncircularShearSurfacePoint newPoint;
+
     NoncircularTool();
+    void Reset(ToolContext& context) override;
     s_ToolInputs Inputs(int editMode) const override;
     std::span<const s_CursorModeRow> Steps() const override;
     bool Exit(ToolContext& context, int editMode) override;

@@ -9,6 +9,7 @@
 #include "editing/cursor_modes.h"
 #include "editing/edit_modes.h"
 #include "editing/tool_dialog_bars.h"
+#include "editing/tool_table.h"
 #include "editing/view_input_fixture.h"
 #include "graphics/prompts.h"
 #include "model/data_set.h"
@@ -310,6 +311,56 @@ TEST_F(CrackToolTest, CrackPointsAreDraggedInsertedAndSteppedByTheWheel) {
     double x = 0, value = 0;
     ASSERT_TRUE(Bar().GetPoint(x, value));
     EXPECT_EQ(std::pair(x, value), std::pair(22.0, 74.0));
+}
+
+// A document opened or the stage changed (the tools reset) while an entry or a drag is under way:
+// nothing of it is kept or drawn over the new data, the crack is untouched, the wheel step stays.
+TEST_F(CrackToolTest, ResettingTheToolsDropsAnEntryOrDragUnderWay) {
+    Cpp_CrackTool::RegisterDrawing();
+    const auto painted = [] {
+        platform::RecordingDeviceContext dc(400, 300);
+        RunAfterDataDrawings(e_AfterDataStep::ToolFeedback, dc, nullptr);
+        return dc.Records().size();
+    };
+    ScriptedCrackOptions options;
+    options.answer = 0.5;
+    ToolOptionDialogsSlot().Set(&options);
+    ASSERT_TRUE(Cpp_CrackTool::ShowToolOptionsDialog());
+
+    Crack().SetCrackOption(1);
+    SetBar(4, "0");
+    Click(10, 200);
+    Click(50, 180);
+    ASSERT_TRUE(Cpp_CrackTool::IsEntering());
+    ASSERT_GT(painted(), 0u);
+    ToolContext context(&host);
+    const int invalidated = host.invalidated;
+    ResetTools(context);
+    EXPECT_FALSE(Cpp_CrackTool::IsEntering());
+    EXPECT_EQ(Cpp_CrackTool::EnteredCount(), 0);
+    EXPECT_EQ(GetCursorMode(), CursorModeNone);
+    EXPECT_EQ(painted(), 0u);
+    EXPECT_GT(host.invalidated, invalidated);
+    EXPECT_EQ(Crack().GetCrackOption(), 1);
+    EXPECT_TRUE(Crack().CrackPointList().IsEmpty());
+    EXPECT_EQ(Cpp_CrackTool::WheelStep(), 0.5);
+    // A click then starts a new entry.
+    Click(60, 170);
+    EXPECT_EQ(Cpp_CrackTool::EnteredCount(), 1);
+    Key(ViewKeyEscape);
+
+    Crack().SetCrackOption(4);
+    Cpp_CrackPointList& list = Crack().CrackPointList();
+    list.AddPoint(10, 90);
+    Cpp_CrackPoint* middle = list.AddPoint(20, 80);
+    list.AddPoint(30, 90);
+    ASSERT_TRUE(Cpp_CrackTool::StartDragPoint(Crack(), middle, true, 20, 220));
+    Move(25, 230);
+    ASSERT_GT(painted(), 0u);
+    ResetTools(context);
+    EXPECT_EQ(GetCursorMode(), CursorModeNone);
+    EXPECT_EQ(painted(), 0u);
+    EXPECT_EQ(Of(list), (Points{{10, 90}, {20, 80}, {30, 90}}));
 }
 
 }  // namespace

@@ -12,12 +12,14 @@
 #include "editing/noncircular_tool.h"
 #include "editing/shift_direction_tool.h"
 #include "editing/tool_dialog_bars.h"
+#include "editing/tool_table.h"
 #include "editing/view_input_fixture.h"
 #include "graphics/prompts.h"
 #include "model/data_set.h"
 #include "model/data_sets.h"
 #include "profile/profile_line.h"
 #include "profile/slope_geometry.h"
+#include "registry/view_preparations.h"
 
 #include <cmath>
 #include <string>
@@ -261,6 +263,32 @@ TEST_F(NoncircularToolTest, AFinishedEntryLeavesTheToolsPromptInTheStatusLine) {
         EXPECT_EQ(Status(), toolPrompt);
     }
     EXPECT_EQ(Stored(), (Points{{20, 100}, {100, 50}}));
+}
+
+// The tools reset (a document opened, the stage changed) while a surface is entered: its points
+// are dropped and no longer drawn, the stored surface stays, and a click starts a new entry.
+TEST_F(NoncircularToolTest, ResettingTheToolsDropsTheEntry) {
+    Cpp_NoncircularTool::RegisterDrawing();
+    const auto painted = [] {
+        platform::RecordingDeviceContext dc(400, 300);
+        RunAfterDataDrawings(e_AfterDataStep::ToolFeedback, dc, nullptr);
+        return dc.Records().size();
+    };
+    Analysis().GetNoncircularPointList().AddPoint(1, 1, 0, true, true);
+    Click(20, 200);
+    Click(60, 220);
+    ASSERT_TRUE(Cpp_NoncircularTool::IsEntering());
+    ASSERT_GT(painted(), 0u);
+    ToolContext context(&host);
+    ResetTools(context);
+    EXPECT_FALSE(Cpp_NoncircularTool::IsEntering());
+    EXPECT_TRUE(Cpp_NoncircularTool::EnteredPoints().empty());
+    EXPECT_EQ(GetCursorMode(), CursorModeNone);
+    EXPECT_EQ(painted(), 0u);
+    EXPECT_EQ(Stored(), (Points{{1, 1}}));
+    Click(30, 200);
+    EXPECT_EQ(Cpp_NoncircularTool::EnteredPoints().size(), 1u);
+    Key(ViewKeyEscape);
 }
 
 }  // namespace
