@@ -32,27 +32,17 @@ namespace {
 
 CmDialogBarCircleTool& Bar() { return TheToolBars().circle; }
 
-// The radius step of the circle tool, one at a time.
-struct s_CircleToolState {
-    bool active = false;
-    int kind = 0;     // 0 given radius, 1 fixed point, 2 tangent line
-    int tangent = -1;  // -1 none, 0 horizontal, 1 irregular
-    s_tagTypePointXY centre;
-    s_PixelPoint tip;
-    // The centre drag: the circle about the centre pixel.
-    bool centreDrag = false;
-    s_PixelPoint centrePixel;
-    int pixelRadius = 0;
-};
-s_CircleToolState g_tool;
+// The tool's state, held by the tool object of the table.
+CircleTool& Self() { return static_cast<CircleTool&>(*ToolForEditMode(EditModeCircle)); }
+CircleTool::s_RadiusStep& RadiusStep() { return Self().radiusStep; }
 
 s_PixelPoint ToPixel(double x, double y) {
     return {Cpp_Graphics::XToPixel(x), Cpp_Graphics::YToPixel(y)};
 }
 
 void CentreCircleOn(platform::DeviceContext& dc) {
-    const int r = std::abs(g_tool.pixelRadius);
-    const s_PixelPoint c = g_tool.centrePixel;
+    const int r = std::abs(RadiusStep().pixelRadius);
+    const s_PixelPoint c = RadiusStep().centrePixel;
     const platform::Pen oldPen =
         dc.SetPen(platform::Pen{platform::PenStyle::Solid, 1, kCircleBandColor});
     const platform::Brush oldBrush = dc.SetBrush(platform::Brush{platform::BrushKind::Hollow});
@@ -64,20 +54,20 @@ void CentreCircleOn(platform::DeviceContext& dc) {
 }
 
 void BandOn(platform::DeviceContext& dc) {
-    if (g_tool.centreDrag) {
+    if (RadiusStep().centreDrag) {
         CentreCircleOn(dc);
         return;
     }
-    DrawRadiusBand(dc, ToPixel(g_tool.centre.x, g_tool.centre.y), g_tool.tip, g_tool.kind,
-                   g_tool.tangent == 1);
+    DrawRadiusBand(dc, ToPixel(RadiusStep().centre.x, RadiusStep().centre.y), RadiusStep().tip,
+                   RadiusStep().kind, RadiusStep().tangent == 1);
 }
 void Band() {
-    if (!g_tool.active) return;
+    if (!RadiusStep().active) return;
     if (ViewInputHost* view = GetViewWindow()) view->DrawOverlay(view->ClientRect(), BandOn);
 }
 
 void EndRadiusStep(const Cpp_AnalysisComputationData& analysis) {
-    g_tool.active = false;
+    RadiusStep().active = false;
     SetCursorMode(CursorModeNone);
     Cpp_CircleTool::ShowToolPrompt(analysis);
     ClearPromptBar();
@@ -280,11 +270,11 @@ bool Cpp_CircleTool::CircleToolClick(Cpp_AnalysisComputationData& analysis, int 
     double bx = 0, by = 0, first = 0, second = 0;
     if (!Bar().GetCircleData(mode, bx, by, kind, irregular, first, second)) return true;
     if (mode == Cpp_AnalysisComputationData::kSearchType2) return false;
-    g_tool.kind = kind;
-    g_tool.tangent = kind == 2 ? (irregular ? 1 : 0) : -1;
-    g_tool.centre = {x, y};
-    g_tool.tip = {px, py};
-    g_tool.active = true;
+    RadiusStep().kind = kind;
+    RadiusStep().tangent = kind == 2 ? (irregular ? 1 : 0) : -1;
+    RadiusStep().centre = {x, y};
+    RadiusStep().tip = {px, py};
+    RadiusStep().active = true;
     Band();
     switch (kind) {
     case 1: SetStatusTextFromId(true, 1401); break;
@@ -304,25 +294,26 @@ bool Cpp_CircleTool::CircleToolClick(Cpp_AnalysisComputationData& analysis, int 
 
 std::string Cpp_CircleTool::CircleToolRadiusMouseMove(int px, int py, double x, double y,
                                                       bool shift) {
-    if (!g_tool.active) return {};
-    const bool horizontal = g_tool.kind == 2 && g_tool.tangent == 0;
-    const double r = g_tool.kind == 2 ? g_tool.centre.y - y
-                                      : std::hypot(x - g_tool.centre.x, y - g_tool.centre.y);
+    if (!RadiusStep().active) return {};
+    const bool horizontal = RadiusStep().kind == 2 && RadiusStep().tangent == 0;
+    const double r = RadiusStep().kind == 2
+                         ? RadiusStep().centre.y - y
+                         : std::hypot(x - RadiusStep().centre.x, y - RadiusStep().centre.y);
     CmDialogBarCircleTool& bar = Bar();
     if (shift) {
-        if (g_tool.kind == 0)
+        if (RadiusStep().kind == 0)
             bar.SetRadiusValues(r, 0.0);
-        else if (g_tool.kind == 1)
+        else if (RadiusStep().kind == 1)
             bar.SetRadiusValues(x, y);
         else if (horizontal)
             bar.SetRadiusValues(y, 0.0);
     }
     Band();
-    g_tool.tip = {px, py};
+    RadiusStep().tip = {px, py};
     Band();
     double cx = 0, cy = 0;
     if (!bar.GetCenter(cx, cy)) return {};
-    switch (g_tool.kind) {
+    switch (RadiusStep().kind) {
     case 0: return "Radius: " + Length(r);
     case 1: return "X: " + Coordinate(x) + ", Y: " + Coordinate(y) + "\nRadius: " + Length(r);
     case 2:
@@ -342,16 +333,16 @@ bool Cpp_CircleTool::FinishCircleTool(Cpp_AnalysisComputationData& analysis, dou
         Band();  // the step goes on with the bar mended
         return false;
     }
-    const int kindNow = g_tool.kind;
-    if (kindNow == 2 && g_tool.tangent != 0 && g_tool.tangent != 1) {
+    const int kindNow = RadiusStep().kind;
+    if (kindNow == 2 && RadiusStep().tangent != 0 && RadiusStep().tangent != 1) {
         Band();
         return false;
     }
     analysis.SetMode(mode);
     analysis.SetRadiusOption(kindNow);
     Cpp_TangentLine& tangent = *analysis.GetTangentLine();
-    SetTangentOption(tangent, g_tool.tangent);
-    const s_tagTypePointXY c = g_tool.centre;
+    SetTangentOption(tangent, RadiusStep().tangent);
+    const s_tagTypePointXY c = RadiusStep().centre;
     analysis.SetStartCenter(c.x, c.y);
     analysis.SetCircleCenter(c.x, c.y);
     CmDialogBarCircleTool& bar = Bar();
@@ -371,7 +362,7 @@ bool Cpp_CircleTool::FinishCircleTool(Cpp_AnalysisComputationData& analysis, dou
     }
     default:
         analysis.SetRadius(0.0);
-        if (g_tool.tangent == 0) {
+        if (RadiusStep().tangent == 0) {
             const double elevation = fromBar ? first : y;
             tangent.SetElevation(elevation);
             bar.SetCircleData(mode, c.x, c.y, 2, false, elevation, 0.0);
@@ -392,7 +383,7 @@ bool Cpp_CircleTool::FinishCircleTool(Cpp_AnalysisComputationData& analysis, dou
 
 void Cpp_CircleTool::CancelCircleToolRadius() {
     Band();
-    g_tool.active = false;
+    RadiusStep().active = false;
     SetCursorMode(CursorModeNone);
     if (Cpp_Kliven4DataSet* set = Cpp_Kliven4Data::CurrentDataSetOrNull())
         ShowToolPrompt(*set->AnalysisComputationData());
@@ -480,7 +471,7 @@ int PixelRadiusAt(const Cpp_AnalysisComputationData& analysis, s_PixelPoint pixe
 // The drags start from a selected item: the prompt of the mode they were started in (the
 // select mode) comes back.
 void EndDrag() {
-    g_tool = s_CircleToolState{};
+    RadiusStep() = CircleTool::s_RadiusStep{};
     SetCursorMode(CursorModeNone);
     ClearPromptBar();
     ViewInputHost* view = GetViewWindow();
@@ -496,11 +487,11 @@ void EndDrag() {
 
 bool Cpp_CircleTool::StartCenterChange(const Cpp_AnalysisComputationData& analysis, int px,
                                        int py) {
-    g_tool = s_CircleToolState{};
-    g_tool.centreDrag = true;
-    g_tool.centrePixel = {px, py};
-    g_tool.pixelRadius = PixelRadiusAt(analysis, g_tool.centrePixel);
-    g_tool.active = true;
+    RadiusStep() = CircleTool::s_RadiusStep{};
+    RadiusStep().centreDrag = true;
+    RadiusStep().centrePixel = {px, py};
+    RadiusStep().pixelRadius = PixelRadiusAt(analysis, RadiusStep().centrePixel);
+    RadiusStep().active = true;
     Band();
     SetCursorMode(CursorModeMoveCircleCentre);
     SetStatusTextFromId(true, 1363);
@@ -509,15 +500,15 @@ bool Cpp_CircleTool::StartCenterChange(const Cpp_AnalysisComputationData& analys
 
 void Cpp_CircleTool::CenterToolMouseMove(const Cpp_AnalysisComputationData& analysis, int px,
                                          int py) {
-    if (!g_tool.active || !g_tool.centreDrag) return;
+    if (!RadiusStep().active || !RadiusStep().centreDrag) return;
     Band();
-    g_tool.centrePixel = {px, py};
-    g_tool.pixelRadius = PixelRadiusAt(analysis, g_tool.centrePixel);
+    RadiusStep().centrePixel = {px, py};
+    RadiusStep().pixelRadius = PixelRadiusAt(analysis, RadiusStep().centrePixel);
     Band();
 }
 
 bool Cpp_CircleTool::CenterToolClick(Cpp_AnalysisComputationData& analysis, double x, double y) {
-    if (!g_tool.active || !g_tool.centreDrag) return false;
+    if (!RadiusStep().active || !RadiusStep().centreDrag) return false;
     Band();
     if (analysis.GetMode() == Cpp_AnalysisComputationData::kIndividual)
         analysis.SetCircleCenter(x, y);
@@ -541,12 +532,12 @@ bool Cpp_CircleTool::StartRadiusRuleDrag(const Cpp_AnalysisComputationData& anal
     static constexpr int texts[] = {1364, 1365, 1366};
     if (option < 0 || option > 2 || (option == 2 && tangent != Cpp_TangentLine::kHorizontal))
         return false;
-    g_tool = s_CircleToolState{};
-    g_tool.kind = option;
-    g_tool.tangent = tangent;
-    g_tool.centre = analysis.InitialCenter();
-    g_tool.tip = {px, py};
-    g_tool.active = true;
+    RadiusStep() = CircleTool::s_RadiusStep{};
+    RadiusStep().kind = option;
+    RadiusStep().tangent = tangent;
+    RadiusStep().centre = analysis.InitialCenter();
+    RadiusStep().tip = {px, py};
+    RadiusStep().active = true;
     SetCursorMode(modes[option]);
     SetStatusTextFromId(true, texts[option]);
     Band();
@@ -554,26 +545,26 @@ bool Cpp_CircleTool::StartRadiusRuleDrag(const Cpp_AnalysisComputationData& anal
 }
 
 std::string Cpp_CircleTool::RadiusRuleDragMouseMove(int px, int py, double x, double y) {
-    if (!g_tool.active || g_tool.centreDrag) return {};
+    if (!RadiusStep().active || RadiusStep().centreDrag) return {};
     Band();
-    g_tool.tip = {px, py};
+    RadiusStep().tip = {px, py};
     Band();
-    const double r = std::hypot(x - g_tool.centre.x, y - g_tool.centre.y);
-    switch (g_tool.kind) {
+    const double r = std::hypot(x - RadiusStep().centre.x, y - RadiusStep().centre.y);
+    switch (RadiusStep().kind) {
     case 0: return "Radius: " + Length(r);
     case 1: return "X: " + Coordinate(x) + " , Y: " + Coordinate(y) + "\nRadius: " + Length(r);
     case 2:
-        return "Y-tangent: " + Coordinate(y) + "\nRadius: " +
-               Coordinate(std::fabs(g_tool.centre.y - y));
+        return "Y-tangent: " + Coordinate(y) +
+               "\nRadius: " + Coordinate(std::fabs(RadiusStep().centre.y - y));
     default: return {};
     }
 }
 
 bool Cpp_CircleTool::RadiusRuleDragClick(Cpp_AnalysisComputationData& analysis, double x,
                                          double y) {
-    if (!g_tool.active || g_tool.centreDrag) return false;
+    if (!RadiusStep().active || RadiusStep().centreDrag) return false;
     Band();
-    const s_tagTypePointXY c = g_tool.centre;
+    const s_tagTypePointXY c = RadiusStep().centre;
     switch (analysis.GetRadiusOption()) {
     case 0: analysis.SetRadius(std::hypot(x - c.x, y - c.y)); break;
     case 1:
@@ -603,12 +594,13 @@ void Cpp_CircleTool::ShowToolPrompt(const Cpp_AnalysisComputationData& analysis)
     SetToolPrompt(true, EditModeCircle, context);
 }
 
-bool Cpp_CircleTool::IsActive() { return g_tool.active; }
+bool Cpp_CircleTool::IsActive() { return RadiusStep().active; }
 
 void Cpp_CircleTool::Repaint(platform::DeviceContext& dc) {
     const int mode = GetCursorMode();
-    if (g_tool.active && (mode == CursorModeCircleRadius || mode == CursorModeMoveCircleCentre ||
-                          (mode >= CursorModeDragRadiusTip && mode <= CursorModeDragFixedPoint)))
+    if (RadiusStep().active &&
+        (mode == CursorModeCircleRadius || mode == CursorModeMoveCircleCentre ||
+         (mode >= CursorModeDragRadiusTip && mode <= CursorModeDragFixedPoint)))
         BandOn(dc);
 }
 
@@ -620,7 +612,7 @@ void Cpp_CircleTool::RegisterDrawing() {
     Cpp_ShiftDirectionTool::RegisterDrawing();
 }
 
-void Cpp_CircleTool::Reset() { g_tool = s_CircleToolState{}; }
+void Cpp_CircleTool::Reset() { RadiusStep() = CircleTool::s_RadiusStep{}; }
 
 // ---------------------------------------------------------------------------------------------
 // The tool object.
@@ -671,6 +663,16 @@ s_ToolInputs CircleTool::Inputs(int) const {
 }
 
 std::span<const s_CursorModeRow> CircleTool::Steps() const { return kSteps; }
+
+void CircleTool::Reset(ToolContext& context) {
+    // A radius step or a search-grid entry or move under way is dropped.
+    const bool underWay = radiusStep.active || searchGrid.tool != s_SearchGridStep::e_Kind::None;
+    radiusStep = s_RadiusStep{};
+    searchGrid = s_SearchGridStep{};
+    if (!underWay) return;
+    ClearPromptBar();
+    if (context.View()) context.View()->InvalidateView();
+}
 
 bool CircleTool::Exit(ToolContext& context, int) {
     // The circle bar's mode and radius kind stay with the data.

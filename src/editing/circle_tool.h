@@ -15,9 +15,10 @@
 // Everything is drawn on the registered view (editing/view_navigation.h); after a full paint of
 // the view the band is drawn again.
 
-#include "editing/tool.h"
 #include "core/cursor_mode.h"
 #include "core/point_xy.h"
+#include "editing/search_grid_tool.h"
+#include "editing/tool.h"
 #include "platform/device_context.h"
 
 #include <string>
@@ -112,7 +113,23 @@ public:
 // entered with the mouse or the bar, and the drags of their parts.
 class CircleTool final : public Tool {
 public:
+    // The radius step of the circle tool, one at a time.
+    struct s_RadiusStep {
+        bool active = false;
+        int kind = 0;      // 0 given radius, 1 fixed point, 2 tangent line
+        int tangent = -1;  // -1 none, 0 horizontal, 1 irregular
+        s_tagTypePointXY centre;
+        s_PixelPoint tip;
+        // The centre drag: the circle about the centre pixel.
+        bool centreDrag = false;
+        s_PixelPoint centrePixel;
+        int pixelRadius = 0;
+    };
+    s_RadiusStep radiusStep;
+    s_SearchGridStep searchGrid;
+
     CircleTool();
+    void Reset(ToolContext& context) override;
     s_ToolInputs Inputs(int editMode) const override;
     std::span<const s_CursorModeRow> Steps() const override;
     bool Exit(ToolContext& context, int editMode) override;

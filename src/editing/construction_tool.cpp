@@ -16,6 +16,7 @@
 #include "editing/line_entry_tool.h"
 #include "editing/line_point_tools.h"
 #include "editing/tool_dialog_bars.h"
+#include "editing/tool_table.h"
 #include "editing/view_navigation.h"
 #include "graphics/graphic_string.h"
 #include "graphics/graphics.h"
@@ -82,23 +83,20 @@ void OnView(Draw&& draw) {
     if (ViewInputHost* view = GetViewWindow()) view->DrawOverlay(view->ClientRect(), draw);
 }
 
-// Circle entry, one at a time.
-struct s_CircleEntry {
-    bool active = false;
-    double x = 0.0, y = 0.0;  // the centre
-    s_PixelPoint centre, cursor;
-    int type = -1;
-};
-s_CircleEntry g_circle;
+// The tool's state, held by the tool object of the table.
+ConstructionTool& Self() {
+    return static_cast<ConstructionTool&>(*ToolForEditMode(EditModeConstruction));
+}
+ConstructionTool::s_CircleEntry& CircleEntry() { return Self().circleEntry; }
 
 bool ValidType(int type) { return type >= CircleGivenRadius && type <= CircleTangentVertical; }
 
 // The band in XOR: drawn twice it is gone.
 void CircleBandOn(platform::DeviceContext& dc) {
-    const int cx = g_circle.centre.x, cy = g_circle.centre.y;
-    const int qx = g_circle.cursor.x, qy = g_circle.cursor.y;
+    const int cx = CircleEntry().centre.x, cy = CircleEntry().centre.y;
+    const int qx = CircleEntry().cursor.x, qy = CircleEntry().cursor.y;
     int r = 0;
-    switch (g_circle.type) {
+    switch (CircleEntry().type) {
     case CircleTangentHorizontal: r = cy - qy; break;
     case CircleTangentVertical: r = cx - qx; break;
     default: r = static_cast<int>(std::hypot(qx - cx, qy - cy)); break;
@@ -110,7 +108,7 @@ void CircleBandOn(platform::DeviceContext& dc) {
     const platform::RasterOp oldOp = dc.SetRop2(platform::RasterOp::XorPen);
     dc.Ellipse(cx - r, cy - r, cx + r, cy + r);
     const platform::DeviceRect page = dc.PageRect();
-    switch (g_circle.type) {
+    switch (CircleEntry().type) {
     case CircleGivenRadius:
         dc.MoveTo(cx, cy);
         dc.LineTo(qx, qy);
@@ -131,11 +129,11 @@ void CircleBandOn(platform::DeviceContext& dc) {
     dc.SetPen(oldPen);
 }
 void CircleBand() {
-    if (g_circle.active) OnView(CircleBandOn);
+    if (CircleEntry().active) OnView(CircleBandOn);
 }
 
 void EndCircleEntry() {
-    g_circle.active = false;
+    CircleEntry().active = false;
     SetCursorMode(CursorModeNone);
     ClearPromptBar();
 }
@@ -146,12 +144,13 @@ void DrawNewCircle(const Cpp_ConstructionCircle& circle) {
 
 void DrawItems(platform::DeviceContext& dc, Cpp_Kliven4DataSet*) { DrawConstructionItems(dc); }
 void DrawCircleFeedback(platform::DeviceContext& dc, Cpp_Kliven4DataSet*) {
-    if (g_circle.active && GetCursorMode() == CursorModeConstructionCircleEntry) CircleBandOn(dc);
+    if (CircleEntry().active && GetCursorMode() == CursorModeConstructionCircleEntry)
+        CircleBandOn(dc);
 }
 
 // Program start: no circle entry, everything shown and selectable.
 void ResetToolState() {
-    g_circle = s_CircleEntry{};
+    CircleEntry() = ConstructionTool::s_CircleEntry{};
     GetConstructionLineList().ResetFlags();
     GetConstructionCircleList().ResetFlags();
 }
@@ -297,11 +296,11 @@ bool ConstructionCircleTool(int px, int py, double x, double y, bool typed) {
     }
     bar.SetPoint(x, y);
     if (!ValidType(type)) return false;
-    g_circle.active = true;
-    g_circle.x = x;
-    g_circle.y = y;
-    g_circle.centre = g_circle.cursor = {px, py};
-    g_circle.type = type;
+    CircleEntry().active = true;
+    CircleEntry().x = x;
+    CircleEntry().y = y;
+    CircleEntry().centre = CircleEntry().cursor = {px, py};
+    CircleEntry().type = type;
     CircleBand();
     SetCursorMode(CursorModeConstructionCircleEntry);
     ShowPrompt(ConstructionCirclePrompt(type));
@@ -309,7 +308,7 @@ bool ConstructionCircleTool(int px, int py, double x, double y, bool typed) {
 }
 
 bool ConstructionCircleClick(int, int, double x, double y, bool typed) {
-    if (!g_circle.active) return false;
+    if (!CircleEntry().active) return false;
     CmDialogBarConstructionTool& bar = Bar();
     double first = 0.0, second = 0.0;
     if (typed && !bar.GetCircleValues(first, second)) return false;  // the entry goes on
@@ -317,7 +316,7 @@ bool ConstructionCircleClick(int, int, double x, double y, bool typed) {
     const int type = bar.GetCircleDefinition();
     if (!typed) {
         switch (type) {
-        case CircleGivenRadius: first = std::hypot(x - g_circle.x, y - g_circle.y); break;
+        case CircleGivenRadius: first = std::hypot(x - CircleEntry().x, y - CircleEntry().y); break;
         case CircleThroughPoint:
             first = x;
             second = y;
@@ -329,8 +328,8 @@ bool ConstructionCircleClick(int, int, double x, double y, bool typed) {
     }
     EndCircleEntry();
     if (!ValidType(type)) return false;
-    DrawNewCircle(*GetConstructionCircleList().NewCircle(g_circle.x, g_circle.y, type, first,
-                                                         second));
+    DrawNewCircle(*GetConstructionCircleList().NewCircle(CircleEntry().x, CircleEntry().y, type,
+                                                         first, second));
     return true;
 }
 
@@ -345,14 +344,14 @@ bool DefineSelectedConstructionCircle(Cpp_ConstructionCircle& circle) {
 }
 
 void Cpp_ConstructionCircleList::RubberBandMove(int px, int py) {
-    if (!g_circle.active) return;
+    if (!CircleEntry().active) return;
     CircleBand();
-    g_circle.cursor = {px, py};
+    CircleEntry().cursor = {px, py};
     CircleBand();
 }
 
 void Cpp_ConstructionCircleList::CancelEntry() {
-    if (!g_circle.active) return;
+    if (!CircleEntry().active) return;
     CircleBand();  // erased
     EndCircleEntry();
 }

@@ -73,31 +73,26 @@ std::string Formatted(double value, int decimals) {
     return text;
 }
 
-// The rubber-band circle, one at a time.
-struct s_RubberBandState {
-    Cpp_RadiusDefinition* definition = nullptr;
-    s_tagTypePointXY centre;
-    s_PixelPoint cursor, raw;
-    s_tagTypePointXY world;
-};
-s_RubberBandState g_band;
+// The tool's state, held by the tool object of the table.
+RadiusTool& Self() { return static_cast<RadiusTool&>(*ToolForEditMode(EditModeRadius)); }
+RadiusTool::s_RubberBand& Band() { return Self().rubberBand; }
 
 bool Horizontal(const Cpp_RadiusDefinition& d) {
     return d.GetTangentLine()->GetOption() == Cpp_TangentLine::kHorizontal;
 }
 
 void RubberBandOn(platform::DeviceContext& dc) {
-    if (!g_band.definition) return;
-    const int option = g_band.definition->GetOption();
-    DrawRadiusBand(dc, ToPixel(g_band.centre.x, g_band.centre.y), g_band.cursor, option,
-                   option == 2 && !Horizontal(*g_band.definition));
+    if (!Band().definition) return;
+    const int option = Band().definition->GetOption();
+    DrawRadiusBand(dc, ToPixel(Band().centre.x, Band().centre.y), Band().cursor, option,
+                   option == 2 && !Horizontal(*Band().definition));
 }
 void RubberBand() {
-    if (g_band.definition) OnView(RubberBandOn);
+    if (Band().definition) OnView(RubberBandOn);
 }
 
 void EndRubberBand() {
-    g_band.definition = nullptr;
+    Band().definition = nullptr;
     SetCursorMode(CursorModeNone);
     ClearPromptBar();
     ClearToolTip();
@@ -300,11 +295,11 @@ bool Cpp_RadiusTool::AssignDefinitionFromBar(Cpp_RadiusDefinition& definition, i
 bool Cpp_RubberBandCircle::StartChange(Cpp_RadiusDefinition* definition, double centreX,
                                        double centreY, int px, int py) {
     if (!definition) return false;
-    g_band = s_RubberBandState{};
-    g_band.definition = definition;
-    g_band.centre = {centreX, centreY};
-    g_band.cursor = g_band.raw = {px, py};
-    Cpp_Graphics::PixelToWorldPoint(px, py, g_band.world.x, g_band.world.y);
+    Band() = RadiusTool::s_RubberBand{};
+    Band().definition = definition;
+    Band().centre = {centreX, centreY};
+    Band().cursor = Band().raw = {px, py};
+    Cpp_Graphics::PixelToWorldPoint(px, py, Band().world.x, Band().world.y);
     SetCursorMode(CursorModeChangeGivenRadius);
     const int option = definition->GetOption();
     SetStatusTextFromId(true, option == 0 ? 1364 : option == 1 ? 1365 : 1366);
@@ -313,37 +308,37 @@ bool Cpp_RubberBandCircle::StartChange(Cpp_RadiusDefinition* definition, double 
 }
 
 void Cpp_RubberBandCircle::MouseMove(int rawPx, int rawPy, int px, int py, double x, double y) {
-    if (!g_band.definition) return;
+    if (!Band().definition) return;
     RubberBand();
-    g_band.raw = {rawPx, rawPy};
-    g_band.cursor = {px, py};
-    g_band.world = {x, y};
+    Band().raw = {rawPx, rawPy};
+    Band().cursor = {px, py};
+    Band().world = {x, y};
     RubberBand();
     const std::string tip = TooltipText(x, y);
     if (!tip.empty()) SetToolTipText(tip);
 }
 
 std::string Cpp_RubberBandCircle::TooltipText(double x, double y) {
-    if (!g_band.definition) return {};
+    if (!Band().definition) return {};
     const std::string cx = Formatted(x, Cpp_KlivenSettings::CoordinateDecimals());
     const std::string cy = Formatted(y, Cpp_KlivenSettings::CoordinateDecimals());
-    const std::string r = Formatted(std::hypot(x - g_band.centre.x, y - g_band.centre.y),
+    const std::string r = Formatted(std::hypot(x - Band().centre.x, y - Band().centre.y),
                                     Cpp_KlivenSettings::LengthDecimals());
     if (cx.empty() || r.empty()) return {};
-    switch (g_band.definition->GetOption()) {
+    switch (Band().definition->GetOption()) {
     case 0: return "Radius: " + r;
     case 1: return "X: " + cx + " , Y: " + cy + "\nRadius: " + r;
     case 2:
-        if (!Horizontal(*g_band.definition)) return {};
+        if (!Horizontal(*Band().definition)) return {};
         return "Y-tangent: " + cy + "\nRadius: " +
-               Formatted(std::fabs(g_band.centre.y - y), Cpp_KlivenSettings::CoordinateDecimals());
+               Formatted(std::fabs(Band().centre.y - y), Cpp_KlivenSettings::CoordinateDecimals());
     default: return {};
     }
 }
 
 bool Cpp_RubberBandCircle::Click(double x, double y, bool fromToolBar) {
-    if (!g_band.definition) return false;
-    Cpp_RadiusDefinition& d = *g_band.definition;
+    if (!Band().definition) return false;
+    Cpp_RadiusDefinition& d = *Band().definition;
     RubberBand();
     const int option = d.GetOption();
     const int tangent = d.GetTangentLine()->GetOption();
@@ -356,7 +351,7 @@ bool Cpp_RubberBandCircle::Click(double x, double y, bool fromToolBar) {
         if (option == 2 && tangent == Cpp_TangentLine::kHorizontal)
             d.GetTangentLine()->SetElevation(copy.GetTangentLine()->GetElevation());
     } else {
-        if (option == 0) d.SetGivenRadius(std::hypot(g_band.centre.y - y, g_band.centre.x - x));
+        if (option == 0) d.SetGivenRadius(std::hypot(Band().centre.y - y, Band().centre.x - x));
         if (option == 1) d.SetFixedPoint(x, y);
         if (option == 2 && tangent == Cpp_TangentLine::kHorizontal)
             d.GetTangentLine()->SetElevation(y);
@@ -371,13 +366,13 @@ void Cpp_RubberBandCircle::Cancel() {
 }
 
 bool Cpp_RubberBandCircle::Repaint(platform::DeviceContext& dc) {
-    if (!g_band.definition || GetCursorMode() != CursorModeChangeGivenRadius) return true;
+    if (!Band().definition || GetCursorMode() != CursorModeChangeGivenRadius) return true;
     s_tagTypePointXY at;
-    Cpp_Graphics::PixelToWorldPoint(g_band.raw.x, g_band.raw.y, at.x, at.y);
+    Cpp_Graphics::PixelToWorldPoint(Band().raw.x, Band().raw.y, at.x, at.y);
     if (Cpp_GraphicGrid::SnapOn()) Cpp_GraphicGrid::SnapToGrid(at.x, at.y, true);
-    if (at.x != g_band.world.x || at.y != g_band.world.y) {
-        g_band.world = at;
-        g_band.cursor = ToPixel(at.x, at.y);
+    if (at.x != Band().world.x || at.y != Band().world.y) {
+        Band().world = at;
+        Band().cursor = ToPixel(at.x, at.y);
         const std::string tip = TooltipText(at.x, at.y);
         if (!tip.empty()) SetToolTipText(tip);
     }
@@ -385,13 +380,13 @@ bool Cpp_RubberBandCircle::Repaint(platform::DeviceContext& dc) {
     return true;
 }
 
-bool Cpp_RubberBandCircle::IsActive() { return g_band.definition != nullptr; }
+bool Cpp_RubberBandCircle::IsActive() { return Band().definition != nullptr; }
 
 void Cpp_RubberBandCircle::RegisterDrawing() {
     RegisterAfterDataDrawing(e_AfterDataStep::ToolFeedback, &DrawFeedback);
 }
 
-void Cpp_RubberBandCircle::Reset() { g_band = s_RubberBandState{}; }
+void Cpp_RubberBandCircle::Reset() { Band() = RadiusTool::s_RubberBand{}; }
 
 // ---------------------------------------------------------------------------------------------
 // The tool object.
@@ -440,7 +435,16 @@ s_ToolInputs RadiusTool::Inputs(int) const {
 
 std::span<const s_CursorModeRow> RadiusTool::Steps() const { return kSteps; }
 
-void RadiusTool::Reset(ToolContext&) { Cpp_LineEntry::Drop(); }
+void RadiusTool::Reset(ToolContext& context) {
+    Cpp_LineEntry::Drop();
+    // A radius definition being changed with the rubber-band circle is left as it is.
+    const bool underWay = rubberBand.definition != nullptr;
+    rubberBand = s_RubberBand{};
+    if (!underWay) return;
+    ClearPromptBar();
+    ClearToolTip();
+    if (context.View()) context.View()->InvalidateView();
+}
 
 void RadiusTool::RegisterDrawing() const {
     Cpp_LineEntry::RegisterDrawing();

@@ -76,6 +76,15 @@ public:
 // the rubber band of a given radius (107).
 class RadiusTool final : public Tool {
 public:
+    // The rubber-band circle, one at a time.
+    struct s_RubberBand {
+        Cpp_RadiusDefinition* definition = nullptr;
+        s_tagTypePointXY centre;
+        s_PixelPoint cursor, raw;
+        s_tagTypePointXY world;
+    };
+    s_RubberBand rubberBand;
+
     RadiusTool();
     s_ToolInputs Inputs(int editMode) const override;
     std::span<const s_CursorModeRow> Steps() const override;

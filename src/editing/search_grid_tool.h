@@ -12,10 +12,24 @@
 // Everything is drawn on the registered view (editing/view_navigation.h); after a full paint of
 // the view the tool draws its feedback again.
 
+#include "core/cursor_mode.h"
 #include "core/point_xy.h"
 #include "platform/device_context.h"
 
 class Cpp_FixedSearchGrid;
+
+// A corner or rectangle entry of a fixed search grid or a corner being moved (one at a time).
+struct s_SearchGridStep {
+    enum class e_Kind { None, Corners, Rectangle, Move };
+    e_Kind tool = e_Kind::None;
+    bool line = false;
+    int entered = 0;  // corners entered so far
+    int corner = 0;   // the corner being moved
+    s_tagTypePointXY corners[4];
+    s_PixelPoint band;  // the cursor end of the band
+    s_PixelPoint raw;   // the last mouse pixel
+    s_tagTypePointXY world;
+};
 
 class Cpp_FixedSearchGridTool {
 public:

@@ -12,10 +12,12 @@
 #include "editing/edit_modes.h"
 #include "editing/search_grid_tool.h"
 #include "editing/tool_dialog_bars.h"
+#include "editing/tool_table.h"
 #include "editing/view_input_fixture.h"
 #include "graphics/prompts.h"
 #include "model/data_set.h"
 #include "model/data_sets.h"
+#include "registry/view_preparations.h"
 
 #include <array>
 #include <map>
@@ -372,6 +374,45 @@ TEST_F(CircleToolTest, StartingTheToolCompletesTheDataAndOffersTheOptionsOnce) {
     EXPECT_EQ(Analysis().GetRadiusOption(), 0);
     EXPECT_EQ(Analysis().GetTangentLine()->GetOption(), Cpp_TangentLine::kHorizontal);
     ToolOptionDialogsSlot().Reset();
+}
+
+// The tools reset (a document opened, the stage changed) during a radius step and during a
+// corner entry of the fixed grid: the step is dropped and no longer drawn, the data keep what
+// they had, and the next click or Enter starts afresh.
+TEST_F(CircleToolTest, ResettingTheToolsDropsARadiusStepOrACornerEntry) {
+    Cpp_CircleTool::RegisterDrawing();
+    Cpp_FixedSearchGridTool::RegisterDrawing();
+    const auto painted = [] {
+        platform::RecordingDeviceContext dc(400, 300);
+        RunAfterDataDrawings(e_AfterDataStep::ToolFeedback, dc, nullptr);
+        return dc.Records().size();
+    };
+    ToolContext context(&host);
+    SetBar(0, 0);
+    Click(100, 200);
+    Move(130, 160);
+    ASSERT_TRUE(Cpp_CircleTool::IsActive());
+    ASSERT_GT(painted(), 0u);
+    ResetTools(context);
+    EXPECT_FALSE(Cpp_CircleTool::IsActive());
+    EXPECT_EQ(GetCursorMode(), CursorModeNone);
+    EXPECT_EQ(painted(), 0u);
+    EXPECT_FALSE(Analysis().HasData());
+
+    Analysis().SetMode(4);
+    SetBar(2, 0, "10", "20");
+    Enter();
+    Click(200, 280);
+    ASSERT_TRUE(Cpp_FixedSearchGridTool::IsEntering());
+    ASSERT_EQ(Cpp_FixedSearchGridTool::EnteredCorners(), 2);
+    ResetTools(context);
+    EXPECT_FALSE(Cpp_FixedSearchGridTool::IsEntering());
+    EXPECT_EQ(GetCursorMode(), CursorModeNone);
+    EXPECT_EQ(painted(), 0u);
+    EXPECT_EQ(Corners(), (std::vector<std::pair<double, double>>(4, {0.0, 0.0})));
+    Enter();
+    EXPECT_EQ(Cpp_FixedSearchGridTool::EnteredCorners(), 1);
+    Key(ViewKeyEscape);
 }
 
 }  // namespace

@@ -14,11 +14,14 @@
 #include "editing/radius_tool.h"
 #include "editing/tangent_line_tools.h"
 #include "editing/tool_dialog_bars.h"
+#include "editing/tool_table.h"
 #include "editing/view_input_fixture.h"
 #include "graphics/prompts.h"
 #include "model/data_set.h"
 #include "model/data_sets.h"
+#include "registry/view_preparations.h"
 
+#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -308,6 +311,25 @@ TEST_F(RadiusToolTest, AnEndedTangentLineEntryLeavesTheRadiusToolsPrompt) {
         EXPECT_EQ(GetCursorMode(), CursorModeNone);
         EXPECT_EQ(Status(), c.prompt);
     }
+}
+
+// A document opened (the tools reset, then the old data deleted) while the rubber band changes
+// a radius definition: the step ends and nothing draws or changes the deleted definition.
+TEST_F(RadiusToolTest, ResettingTheToolsEndsTheRubberBandOnADefinition) {
+    Cpp_RubberBandCircle::RegisterDrawing();
+    auto definition = std::make_unique<Cpp_RadiusDefinition>(10.0);
+    ASSERT_TRUE(Cpp_RubberBandCircle::StartChange(definition.get(), 100, 100, 103, 104));
+    ASSERT_TRUE(Cpp_RubberBandCircle::IsActive());
+    ToolContext context(&host);
+    ResetTools(context);
+    definition.reset();
+    EXPECT_FALSE(Cpp_RubberBandCircle::IsActive());
+    EXPECT_EQ(GetCursorMode(), CursorModeNone);
+    platform::RecordingDeviceContext painted(400, 300);
+    RunAfterDataDrawings(e_AfterDataStep::ToolFeedback, painted, nullptr);
+    EXPECT_TRUE(painted.Records().empty());
+    EXPECT_EQ(host.toolTip, "");
+    EXPECT_TRUE(host.dataChanges.empty());
 }
 
 }  // namespace
