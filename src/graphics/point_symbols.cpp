@@ -238,16 +238,22 @@ void DrawSymbols(platform::DeviceContext& dc, const double* xs, const double* ys
     const int spacing = std::max(1, g_state.markerSize / 2);
     bool any = false;
     platform::DevicePoint last;
+    std::vector<platform::DevicePoint> at;
     for (int i = 0; i < n; ++i) {
         if (xs[i] < box.xmin || xs[i] > box.xmax || ys[i] < box.ymin || ys[i] > box.ymax) continue;
         const platform::DevicePoint p = Cpp_Graphics::WorldToPixel(xs[i], ys[i]);
         if (any && std::abs(p.x - last.x) <= spacing && std::abs(p.y - last.y) <= spacing &&
             i + 1 < n)
             continue;
-        DrawShape(dc, g_state.style, p.x, p.y, g_state.markerSize);
+        at.push_back(p);
         last = p;
         any = true;
     }
+    // Every symbol is the same figure moved: the view's image copies its pixels.
+    const int style = g_state.style, size = g_state.markerSize;
+    dc.DrawRepeated(at, size / 2 + 2, [style, size](platform::DeviceContext& d, int u, int v) {
+        DrawShape(d, style, u, v, size);
+    });
 }
 
 void DrawWithAttributes(platform::DeviceContext& dc, double x, double y,

@@ -2,7 +2,9 @@
 // The device context every drawing routine draws on. Plain types only, no toolkit types:
 // the view, the printer, the clipboard picture and the tests' recording context implement it.
 
+#include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -131,6 +133,28 @@ public:
     virtual void Polyline(const std::vector<DevicePoint>& points) = 0;
     // Several unconnected polylines in one call (dashes, grid crosses).
     virtual void PolyPolyline(const std::vector<std::vector<DevicePoint>>& lines) = 0;
+    // Many unconnected two-point lines in one call (a triangle mesh): ends[2i] to ends[2i + 1].
+    // Drawn as PolyPolyline draws them.
+    virtual void Segments(const std::vector<DevicePoint>& ends) {
+        std::vector<std::vector<DevicePoint>> lines;
+        lines.reserve(ends.size() / 2);
+        for (std::size_t i = 0; i + 1 < ends.size(); i += 2) lines.push_back({ends[i], ends[i + 1]});
+        PolyPolyline(lines);
+    }
+    // Lines so many that each covers only a few pixels (a dense mesh drawn at the detail a
+    // pixel shows), in a thin solid pen: a context over an image may set the pixels itself, a
+    // pixel across the run of a line off where Segments would put it. Segments elsewhere.
+    virtual void DenseSegments(const std::vector<DevicePoint>& ends) { Segments(ends); }
+    // One figure at many places (point symbols): draw(dc, x, y) draws it about (x, y), within
+    // `reach` pixels of it in every direction, with the attributes selected now, and puts the
+    // same pixels, moved, wherever it is drawn. A context over an image may draw it once and
+    // copy its pixels; the others draw it at each place in turn.
+    using FigureDrawing = std::function<void(DeviceContext&, int x, int y)>;
+    virtual void DrawRepeated(const std::vector<DevicePoint>& at, int reach,
+                              const FigureDrawing& draw) {
+        (void)reach;
+        for (const DevicePoint& p : at) draw(*this, p.x, p.y);
+    }
     // A closed polygon: filled with the brush in the fill mode, outlined with the pen.
     virtual void Polygon(const std::vector<DevicePoint>& points) = 0;
     // The inside of a polygon filled with the brush alone, no outline (a region fill).

@@ -73,7 +73,12 @@ void DrawEdgesAtPixelDetail(platform::DeviceContext& dc, const Cpp_TriangleList&
                             const Cpp_Graphics::WorldRect& box) {
     const platform::DeviceRect page = dc.PageRect();
     const int w = std::max(0, page.Width()), h = std::max(0, page.Height());
-    std::vector<unsigned char> inked(static_cast<size_t>(w) * h, 0);
+    // Buffers kept between drawings: fresh memory of this size costs more in page faults than
+    // the drawing itself.
+    static std::vector<unsigned char> inked;
+    static std::vector<platform::DevicePoint> ends;
+    inked.assign(static_cast<size_t>(w) * h, 0);
+    ends.clear();
     // True when the pixel was not inked before (or lies off the page).
     const auto ink = [&](const platform::DevicePoint& p) {
         const int x = p.x - page.left, y = p.y - page.top;
@@ -83,7 +88,6 @@ void DrawEdgesAtPixelDetail(platform::DeviceContext& dc, const Cpp_TriangleList&
         c = 1;
         return fresh;
     };
-    std::vector<std::vector<platform::DevicePoint>> edges;
     for (const Cpp_Triangle* t = triangles.First(); t; t = t->Next()) {
         if (!Complete(*t) || !InView(*t, box)) continue;
         platform::DevicePoint p[3];
@@ -100,12 +104,18 @@ void DrawEdgesAtPixelDetail(platform::DeviceContext& dc, const Cpp_TriangleList&
                 const bool freshB = ink(b);
                 if (!freshA && !freshB) continue;
             }
-            edges.push_back({a, b});
+            ends.push_back(a);
+            ends.push_back(b);
         }
     }
-    if (edges.empty()) return;
+    if (ends.empty()) return;
     const platform::Pen previous = dc.SetPen(g_triangles.pen);
-    dc.PolyPolyline(edges);
+    // A mesh of many short edges: each edge may be set a pixel across from the exact line.
+    constexpr std::size_t kDenseEdges = 20000;
+    if (ends.size() / 2 >= kDenseEdges)
+        dc.DenseSegments(ends);
+    else
+        dc.Segments(ends);
     dc.SetPen(previous);
 }
 

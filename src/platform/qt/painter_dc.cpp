@@ -1,5 +1,6 @@
 #include "platform/qt/painter_dc.h"
 
+#include "platform/qt/image_dc.h"
 #include "platform/qt/qt_text.h"
 
 #include <QImage>
@@ -252,6 +253,155 @@ void PainterDeviceContext::PolyPolyline(const std::vector<std::vector<DevicePoin
         }
     }
     flush();
+}
+
+void PainterDeviceContext::Segments(const std::vector<DevicePoint>& ends) {
+    if (ends.size() < 2) return;
+    ApplyStroke();
+    lines_.clear();
+    lines_.reserve(ends.size() / 2);
+    for (std::size_t i = 0; i + 1 < ends.size(); i += 2)
+        lines_.emplace_back(ends[i].x, ends[i].y, ends[i + 1].x, ends[i + 1].y);
+    painter_.drawLines(lines_.data(), static_cast<int>(lines_.size()));
+}
+
+// Each line inside the writable area is stepped along its longer axis from its lower end, one
+// pixel per step, leaving out the pixel of its upper end as QPainter does; the other coordinate
+// is carried in 16.16 fixed point. Lines reaching beyond the area go to the painter.
+void PainterDeviceContext::DenseSegments(const std::vector<DevicePoint>& ends) {
+    const bool direct = CanCopyFigures() && state_.pen.style == PenStyle::Solid;
+    if (!direct) {
+        Segments(ends);
+        return;
+    }
+    ApplyStroke();
+    const DeviceRect w = Writable();
+    const QRgb ink = ToQColor(state_.pen.color).rgb();
+    std::vector<DevicePoint> rest;
+    const auto plot = [&](int x, int y) { reinterpret_cast<QRgb*>(bits_ + y * stride_)[x] = ink; };
+    const auto inside = [&](const DevicePoint& p) {
+        return p.x >= w.left && p.x < w.right && p.y >= w.top && p.y < w.bottom;
+    };
+    for (std::size_t i = 0; i + 1 < ends.size(); i += 2) {
+        DevicePoint a = ends[i], b = ends[i + 1];
+        if (a == b || !inside(a) || !inside(b)) {
+            rest.push_back(a);
+            rest.push_back(b);
+            continue;
+        }
+        const int dx = b.x - a.x, dy = b.y - a.y;
+        if (std::abs(dx) < std::abs(dy)) {
+            if (dy < 0) std::swap(a, b);
+            const int step = static_cast<int>((static_cast<std::int64_t>(b.x - a.x) << 16) /
+                                              (b.y - a.y));
+            int x = (a.x << 16) + (b.x > a.x ? 0x4000 : 0);
+            for (int y = a.y; y < b.y; ++y, x += step) plot(x >> 16, y);
+        } else {
+            if (dx < 0) std::swap(a, b);
+            const int step = static_cast<int>((static_cast<std::int64_t>(b.y - a.y) << 16) /
+                                              (b.x - a.x));
+            int y = (a.y << 16) + (b.y > a.y ? 0x4000 : 0);
+            for (int x = a.x; x < b.x; ++x, y += step) plot(x, y >> 16);
+        }
+    }
+    if (!rest.empty()) Segments(rest);
+}
+
+bool PainterDeviceContext::CanCopyFigures() const {
+    if (!image_ || state_.rop != RasterOp::CopyPen || state_.clip.kind == ClipKind::Path)
+        return false;
+    if (painter_.deviceTransform().type() != QTransform::TxNone || painter_.opacity() != 1.0 ||
+        painter_.testRenderHint(QPainter::Antialiasing))
+        return false;
+    if (state_.pen.style != PenStyle::Solid && state_.pen.style != PenStyle::Null) return false;
+    // A wide pen is outlined by the stroker, whose pixels may shift with the position.
+    if (state_.pen.width > 1) return false;
+    return state_.brush.kind == BrushKind::Solid || state_.brush.kind == BrushKind::Hollow;
+}
+
+DeviceRect PainterDeviceContext::Writable() const {
+    DeviceRect inside = page_;
+    if (state_.clip.kind == ClipKind::Rect) {
+        const DeviceRect c = state_.clip.rect.Normalized();
+        inside = {std::max(inside.left, c.left), std::max(inside.top, c.top),
+                  std::min(inside.right, c.right), std::min(inside.bottom, c.bottom)};
+    }
+    if (image_) {
+        inside = {std::max(inside.left, 0), std::max(inside.top, 0),
+                  std::min(inside.right, image_->width()),
+                  std::min(inside.bottom, image_->height())};
+    }
+    return inside;
+}
+
+// The figure is drawn once by QPainter on a transparent tile in the current attributes, and its
+// pixels are copied to each place (clipped to the page and the clip rectangle): QPainter puts
+// the same pixels at every whole-pixel position. Anything else is drawn place by place.
+void PainterDeviceContext::DrawRepeated(const std::vector<DevicePoint>& at, int reach,
+                                        const FigureDrawing& draw) {
+    constexpr int kLargest = 64;
+    if (at.size() < 2 || reach < 0 || reach > kLargest || !CanCopyFigures()) {
+        DeviceContext::DrawRepeated(at, reach, draw);
+        return;
+    }
+    const int margin = 2;
+    const int centre = reach + margin;
+    const int size = 2 * centre + 1;
+    QImage tile(size, size, QImage::Format_ARGB32_Premultiplied);
+    tile.fill(Qt::transparent);
+    {
+        ImageDeviceContext figure(tile, ppiX_, ppiY_);
+        figure.SetPen(state_.pen);
+        figure.SetBrush(state_.brush);
+        figure.SetTextColor(state_.textColor);
+        figure.SetBkColor(state_.bkColor);
+        figure.SetBkMode(state_.bkMode);
+        figure.SetPolyFillMode(state_.fillMode);
+        figure.SetFont(state_.font);
+        figure.SetTextAlign(state_.textAlign);
+        draw(figure, centre, centre);
+    }
+    struct Run {
+        int y, x0, x1;  // relative to the figure's place; x1 excluded
+        QRgb pixel;
+    };
+    std::vector<Run> runs;
+    for (int y = 0; y < size; ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(tile.constScanLine(y));
+        for (int x = 0; x < size;) {
+            const QRgb pixel = line[x];
+            const int alpha = qAlpha(pixel);
+            if (alpha == 0) {
+                ++x;
+                continue;
+            }
+            // Blended pixels are not a plain copy; ink in the margin: the reach was too short.
+            if (alpha != 255 || y < margin || x < margin || y >= size - margin) {
+                DeviceContext::DrawRepeated(at, reach, draw);
+                return;
+            }
+            int end = x + 1;
+            while (end < size && line[end] == pixel) ++end;
+            if (end > size - margin) {
+                DeviceContext::DrawRepeated(at, reach, draw);
+                return;
+            }
+            runs.push_back({y - centre, x - centre, end - centre, pixel | 0xFF000000u});
+            x = end;
+        }
+    }
+    ApplyStroke();  // the painter's pending state, so that what it drew before stays in order
+    const DeviceRect w = Writable();
+    for (const DevicePoint& p : at) {
+        for (const Run& run : runs) {
+            const int y = p.y + run.y;
+            if (y < w.top || y >= w.bottom) continue;
+            const int x0 = std::max(p.x + run.x0, w.left), x1 = std::min(p.x + run.x1, w.right);
+            if (x0 >= x1) continue;
+            auto* line = reinterpret_cast<QRgb*>(bits_ + y * stride_);
+            std::fill(line + x0, line + x1, run.pixel);
+        }
+    }
 }
 
 void PainterDeviceContext::Polygon(const std::vector<DevicePoint>& points) {

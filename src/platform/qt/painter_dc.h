@@ -30,6 +30,10 @@ public:
     void LineTo(int x, int y) override;
     void Polyline(const std::vector<DevicePoint>& points) override;
     void PolyPolyline(const std::vector<std::vector<DevicePoint>>& lines) override;
+    void Segments(const std::vector<DevicePoint>& ends) override;
+    void DenseSegments(const std::vector<DevicePoint>& ends) override;
+    void DrawRepeated(const std::vector<DevicePoint>& at, int reach,
+                      const FigureDrawing& draw) override;
     void Polygon(const std::vector<DevicePoint>& points) override;
     void FillPolygon(const std::vector<DevicePoint>& points) override;
     void Rectangle(int left, int top, int right, int bottom) override;
@@ -90,6 +94,12 @@ private:
         std::vector<EllipseRun> runs;
     };
     bool DrawEllipseDirect(const DeviceRect& r);
+    // True when a figure in the current attributes puts the same pixels wherever it is drawn
+    // and they can be written straight into the image: a copy on the image, no transform, a
+    // thin solid pen and a solid or hollow brush, no clip path.
+    bool CanCopyFigures() const;
+    // The rectangle of the image that drawing may touch (the page within the clip rectangle).
+    DeviceRect Writable() const;
     const EllipseShape& ShapeOf(int width, int height);
 
     QPainter painter_;
@@ -102,6 +112,7 @@ private:
     bool brushStale_ = true;
     bool brushOn_ = false;
     bool textPen_ = false;  // the painter's pen is the text colour (not the pen)
+    std::vector<QLine> lines_;  // reused for every run of segments
     QPolygon polygon_;      // reused for every polygon and polyline  // the painter holds the brush
                             // (else no brush)
     QPen pen_;

@@ -336,6 +336,134 @@ TEST(ImageDeviceContext, EllipsesAndSymbolsHaveThePixelsQPainterDraws) {
             ASSERT_EQ(image.pixel(x, y), expected.pixel(x, y)) << "at " << x << "," << y;
 }
 
+// Point symbols of every style and size, in both background modes, at places inside, across
+// the edges of the image and across a clip rectangle, over colour bands.
+void PaintRepeatedSymbols(DeviceContext& dc) {
+    for (int i = 0; i < 12; ++i)
+        dc.FillRect({i * 25, 0, i * 25 + 25, 200}, MakeRgb(i * 20, 250 - i * 15, (i * 90) % 256));
+    std::vector<DevicePoint> at;
+    for (int k = 0; k < 40; ++k) at.push_back({-6 + (k * 37) % 312, -5 + (k * 53) % 210});
+    at.push_back({150, 100});
+    at.push_back({151, 101});  // overlapping the one before: drawn after it
+    for (BackgroundMode mode : {BackgroundMode::Opaque, BackgroundMode::Transparent})
+        for (int style = 1; style <= 21; ++style)
+            for (short points : {3, 6}) {
+                dc.Save();
+                dc.SetBkMode(mode);
+                if (style % 4 == 0) dc.SetClipRect({60, 40, 230, 160});
+                s_SymbolAttributesType a;
+                a.markerSize = s_MarkerSizeType(points);
+                a.style = style;
+                a.colour = s_ColorType::FromRGB(MakeRgb(10 * style, 0, 255 - 10 * style));
+                a.backgroundFill = MakeRgb(255, 255, 200);
+                SetupPointPens(dc, a);
+                const int size = PointDrawingState().markerSize;
+                dc.DrawRepeated(at, size / 2 + 2,
+                                [](DeviceContext& d, int u, int v) { DrawSymbolAtPixel(d, u, v); });
+                dc.Restore();
+                for (DevicePoint& p : at) p = {p.x + 3, p.y + 2};
+            }
+    DeletePointPens();
+}
+
+TEST(ImageDeviceContext, RepeatedFiguresHaveThePixelsOfEachDrawnInTurn) {
+    const int previousMode = Cpp_Graphics::OutputMode();
+    Cpp_Graphics::SetOutputMode(Cpp_Graphics::kOutputScreen);
+    QImage expected = WhiteImage(300, 200);
+    QImage image = expected.copy();
+    {
+        PainterOnlyImageContext dc(expected);  // draws the figure at each place
+        PaintRepeatedSymbols(dc);
+    }
+    {
+        ImageDeviceContext dc(image, 96, 96);  // draws it once and copies its pixels
+        PaintRepeatedSymbols(dc);
+    }
+    Cpp_Graphics::SetOutputMode(previousMode);
+    ResetPointDrawingState();
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            ASSERT_EQ(image.pixel(x, y), expected.pixel(x, y)) << "at " << x << "," << y;
+}
+
+// Short lines of every direction, some across the edges of the image, in one call.
+std::vector<DevicePoint> ShortLines() {
+    std::vector<DevicePoint> ends;
+    for (int k = 0; k < 400; ++k) {
+        const DevicePoint a{-8 + (k * 37) % 216, -8 + (k * 53) % 166};
+        const DevicePoint b{a.x + (k * 7) % 17 - 8, a.y + (k * 11) % 13 - 6};
+        if (a == b) continue;
+        ends.push_back(a);
+        ends.push_back(b);
+    }
+    return ends;
+}
+
+TEST(ImageDeviceContext, SegmentsDrawAsPolyPolylineDoes) {
+    const std::vector<DevicePoint> ends = ShortLines();
+    std::vector<std::vector<DevicePoint>> lines;
+    for (std::size_t i = 0; i < ends.size(); i += 2) lines.push_back({ends[i], ends[i + 1]});
+    QImage expected = WhiteImage(), image = WhiteImage();
+    {
+        ImageDeviceContext dc(expected, 96, 96);
+        dc.SetPen({PenStyle::Solid, 1, MakeRgb(0, 0, 255)});
+        dc.PolyPolyline(lines);
+    }
+    {
+        ImageDeviceContext dc(image, 96, 96);
+        dc.SetPen({PenStyle::Solid, 1, MakeRgb(0, 0, 255)});
+        dc.Segments(ends);
+    }
+    EXPECT_EQ(image, expected);
+}
+
+// A dense mesh's lines set by the context itself: one pixel for each pixel step along the
+// longer axis from the lower end up to the upper one (left out), each at most one pixel across
+// from where QPainter puts it; lines reaching off the image are drawn by QPainter exactly.
+TEST(ImageDeviceContext, DenseSegmentsStayWithinAPixelOfTheExactLines) {
+    const std::vector<DevicePoint> ends = ShortLines();
+    const Pen pen{PenStyle::Solid, 1, MakeRgb(0, 0, 255)};
+    const QRect page(0, 0, 200, 150);
+    for (std::size_t i = 0; i < ends.size(); i += 2) {
+        const DevicePoint a = ends[i], b = ends[i + 1];
+        QImage exact = WhiteImage(), dense = WhiteImage();
+        {
+            ImageDeviceContext dc(exact, 96, 96);
+            dc.SetPen(pen);
+            dc.Segments({a, b});
+        }
+        {
+            ImageDeviceContext dc(dense, 96, 96);
+            dc.SetPen(pen);
+            dc.DenseSegments({a, b});
+        }
+        const std::string line = std::to_string(a.x) + "," + std::to_string(a.y) + " to " +
+                                 std::to_string(b.x) + "," + std::to_string(b.y);
+        if (!page.contains(a.x, a.y) || !page.contains(b.x, b.y)) {
+            EXPECT_EQ(dense, exact) << line;
+            continue;
+        }
+        const bool steep = std::abs(b.y - a.y) > std::abs(b.x - a.x);
+        const int from = steep ? std::min(a.y, b.y) : std::min(a.x, b.x);
+        const int to = steep ? std::max(a.y, b.y) : std::max(a.x, b.x);
+        int inked = 0;
+        for (int y = 0; y < 150; ++y)
+            for (int x = 0; x < 200; ++x) {
+                if (dense.pixel(x, y) == qRgb(255, 255, 255)) continue;
+                ++inked;
+                const int along = steep ? y : x;
+                EXPECT_TRUE(along >= from && along < to) << line << " at " << x << "," << y;
+                bool near = false;
+                for (int d = -1; d <= 1; ++d) {
+                    const int ex = steep ? x + d : x, ey = steep ? y : y + d;
+                    near = near || (page.contains(ex, ey) && exact.pixel(ex, ey) != qRgb(255, 255, 255));
+                }
+                EXPECT_TRUE(near) << line << " at " << x << "," << y;
+            }
+        EXPECT_EQ(inked, to - from) << line;
+    }
+}
+
 TEST(PrinterDeviceContext, PrintsToAPdfWithThePrinterResolution) {
     testsupport::TempDir dir;
     const auto file = dir.Path() / "page.pdf";
