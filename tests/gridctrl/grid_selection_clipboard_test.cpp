@@ -236,7 +236,9 @@ TEST_F(Grid, APasteThatCannotGoInSaysWhy) {
         const std::vector<std::string> expected =
             *c.message ? std::vector<std::string>{c.message} : std::vector<std::string>{};
         EXPECT_EQ(fakes.messageBoxes.Texts(), expected) << c.what;
-        if (*c.message) EXPECT_EQ(fakes.messageBoxes.requests[0].caption, "ERROR") << c.what;
+        if (*c.message) {
+            EXPECT_EQ(fakes.messageBoxes.requests[0].caption, "ERROR") << c.what;
+        }
     }
 }
 

@@ -468,7 +468,9 @@ TEST_F(Table, TypedAndPastedNumbersTakeTheColumnFormatAndOtherTextsStay) {
         EXPECT_EQ(grid.GetCellText(2, c.col), c.shown) << "typed " << c.typed;
         grid.SetCellText(3, c.col, "0");
         grid.PasteTextToGrid(3, c.col, c.typed, false);
-        if (*c.typed) EXPECT_EQ(grid.GetCellText(3, c.col), c.shown) << "pasted " << c.typed;
+        if (*c.typed) {
+            EXPECT_EQ(grid.GetCellText(3, c.col), c.shown) << "pasted " << c.typed;
+        }
     }
 }
 
