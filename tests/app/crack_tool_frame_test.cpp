@@ -16,6 +16,8 @@
 #include "support/test_support.h"
 
 #include <QDockWidget>
+#include <QToolBar>
+#include <QToolButton>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -66,6 +68,43 @@ TEST_F(CrackButtons, RefuseWithoutPrimaryAnalysisDataAndStartTheToolWithThem) {
     frame.OnCommand(ID_ENTER_WATER_IN_CRACK);
     EXPECT_EQ(frame.GetEditMode(), EditModeCrackWater);
     EXPECT_EQ(fakes.statusLine.Text(), "Type water depth and press Enter key to enter depth.");
+}
+
+// Regression: after the refusal the tension-crack button stayed drawn pressed, so the bar showed
+// a tool that was not current. The buttons of the real tool bar, clicked with the mouse, show
+// the mode that is current once the refusal's box is answered; with analysis data the button
+// takes the tool and stays pressed.
+TEST_F(CrackButtons, ARefusedButtonIsNotLeftPressed) {
+    frame.show();
+    frame.EnterSelectMode();
+    const auto button = [&](int id) {
+        return qobject_cast<QToolButton*>(
+            frame.MainToolBar()->widgetForAction(frame.Action(id)));
+    };
+    ASSERT_NE(button(ID_ENTER_TENSION_CRACK), nullptr);
+    Analysis().SetDataDefined(false);
+    for (int id : {ID_ENTER_TENSION_CRACK, ID_ENTER_WATER_IN_CRACK}) {
+        fakes.messageBoxes.requests.clear();
+        QTest::mouseClick(button(id), Qt::LeftButton);
+        EXPECT_EQ(fakes.messageBoxes.Texts(),
+                  std::vector<std::string>{
+                      "There are no primary Analysis/Computation data - Enter primary data "
+                      "first."});
+        EXPECT_EQ(frame.GetEditMode(), EditModeSelect);
+        EXPECT_FALSE(button(id)->isChecked()) << id;
+        EXPECT_FALSE(frame.Action(id)->isChecked()) << id;
+        EXPECT_TRUE(button(ID_SELECT_ITEMS)->isChecked()) << id;
+    }
+
+    Analysis().SetDataDefined(true);
+    QTest::mouseClick(button(ID_ENTER_TENSION_CRACK), Qt::LeftButton);
+    EXPECT_EQ(frame.GetEditMode(), EditModeCrack);
+    EXPECT_TRUE(button(ID_ENTER_TENSION_CRACK)->isChecked());
+    EXPECT_FALSE(button(ID_SELECT_ITEMS)->isChecked());
+    // A second click on the current tool's button leaves it current and pressed.
+    QTest::mouseClick(button(ID_ENTER_TENSION_CRACK), Qt::LeftButton);
+    EXPECT_EQ(frame.GetEditMode(), EditModeCrack);
+    EXPECT_TRUE(button(ID_ENTER_TENSION_CRACK)->isChecked());
 }
 
 class CrackOptions : public ::testing::Test {
