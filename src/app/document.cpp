@@ -17,6 +17,7 @@
 #include "model/derived_data.h"
 #include "model/read_input_file.h"
 #include "model/writer.h"
+#include "platform/services.h"
 #include "porepressure/vertex.h"
 #include "profile/material_properties.h"
 #include "profile/profile_line.h"
@@ -196,7 +197,13 @@ bool CDravonetDoc::KeepProblem(KeptProblem& kept) const {
 void CDravonetDoc::RestoreProblem(const KeptProblem& kept) {
     ClearModel();
     ClearViews();
-    ReadProblemFile(window, kept.file, true);
+    {
+        // The problem comes back whole: its read shows no progress and cannot be stopped.
+        platform::ProgressService& shown = platform::Services().Progress();
+        platform::Services().SetProgress(nullptr);
+        ReadProblemFile(window, kept.file, true);
+        platform::Services().SetProgress(&shown);
+    }
     Cpp_FileIO::SetInputFileName(kept.inputName);
     Cpp_FileIO::SetComputationInputFileName(kept.computationInputName);
     std::error_code ec;

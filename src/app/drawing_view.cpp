@@ -4,6 +4,7 @@
 
 #include "app/guarded_call.h"
 #include "platform/qt/image_dc.h"
+#include "platform/services.h"
 
 #include "app/draw_view.h"
 #include "core/units.h"
@@ -338,7 +339,10 @@ bool DrawingView::DrawOverlay(const platform::DeviceRect& touched,
 
 void DrawingView::paintEvent(QPaintEvent* event) {
     GuardedCall("DrawingView::paintEvent", [&] {
-        if (stale_ || image_.size() != size()) RenderImage();
+        // While a long task runs (a file being read) the data are half made: the picture shown
+        // last stays until the task ends.
+        const bool taskRunning = platform::Services().Progress().IsActive() && !image_.isNull();
+        if (!taskRunning && (stale_ || image_.size() != size())) RenderImage();
         QPainter painter(this);
         painter.drawImage(event->rect(), image_, event->rect());
     });

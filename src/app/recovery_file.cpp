@@ -9,6 +9,7 @@
 
 #include <QCoreApplication>
 #include <QSocketNotifier>
+#include <QTimer>
 #include <array>
 #include <cerrno>
 #include <csignal>
@@ -56,6 +57,12 @@ const char* SignalName(int signal) {
 }
 
 void EndOnSignal(int signal) {
+    // A file being read has only half made the problem: the ending waits for the read, which
+    // either makes the file the document or puts the problem open before back.
+    if (platform::Services().Progress().IsActive()) {
+        QTimer::singleShot(50, [signal] { EndOnSignal(signal); });
+        return;
+    }
     if (MainFrame* frame = TheMainFrame())
         WriteRecoveryFile(frame->Doc(), std::string("Ended by ") + SignalName(signal));
     // Every event loop ends, a dialog's included, and no new one starts.

@@ -1,6 +1,7 @@
 #include "core/input_lines.h"
 
 #include "core/echo_writer.h"
+#include "core/read_progress.h"
 
 #include <stdio.h>
 
@@ -59,6 +60,7 @@ void ReplaceControlCharacters(std::string& line) {
 bool ReadRawLine(std::FILE* file, std::string& line) {
     line.clear();
     if (file == nullptr) return false;
+    Cpp_ReadProgress::LineRead();
     thread_local char* buffer = nullptr;
     thread_local size_t capacity = 0;
     ssize_t n = ::getline(&buffer, &capacity, file);

@@ -1,5 +1,6 @@
 #include "model/read_input_file.h"
 
+#include <cstdint>
 #include <cstdio>
 #include <fstream>
 #include <memory>
@@ -12,9 +13,11 @@
 #include "core/echo_writer.h"
 #include "core/file_io.h"
 #include "core/output_table.h"
+#include "core/read_progress.h"
 #include "model/data_sets.h"
 #include "model/exception_report.h"
 #include "model/subsystem_registration.h"
+#include "platform/services.h"
 #include "registry/block_readers.h"
 
 namespace fs = std::filesystem;
@@ -57,6 +60,12 @@ std::string FailureReason(const fs::path& listing) {
     return reason;
 }
 
+// A read the user stopped: a line in the listing and a short status message, no box.
+void ReportCancelledRead(std::FILE* listing) {
+    if (listing != nullptr) std::fputs("\nReading cancelled.\n", listing);
+    platform::Services().StatusLine().SetText("Reading cancelled.");
+}
+
 }  // namespace
 
 bool ReadInputDataFile(WindowHandle parent, const fs::path& file, bool closeListing) {
@@ -84,13 +93,25 @@ bool ReadInputDataFile(WindowHandle parent, const fs::path& file, bool closeList
     bool ok = false;
     bool thrown = false;
     Cpp_DataErrorOutput::ClearFirstMessage();
+    bool cancelled = false;
     try {
+        // The progress control follows the file's position; Escape stops the read.
+        std::error_code sizeError;
+        const std::uintmax_t size = fs::file_size(path, sizeError);
+        Cpp_ReadProgress progress(input.get(), sizeError ? 0 : static_cast<std::int64_t>(size));
         bool endFlag = false;
         ok = dataSet->ReadInputData(parent, input.get(), listing, endFlag);
+    } catch (const Cpp_ReadProgress::Exc_ReadCancelled&) {
+        cancelled = true;
     } catch (...) {
         // Reported in the listing by the entry points' table; no failure box follows.
         ReportEntryPointException("ReadInputDataFile");
         thrown = true;
+    }
+    if (cancelled || Cpp_ReadProgress::ReadCancelled()) {
+        cancelled = true;
+        ok = false;
+        ReportCancelledRead(listing);
     }
     Cpp_Kliven4DataSet::SetCurrentStage(1);
     SetOutputFile(nullptr);
@@ -102,7 +123,7 @@ bool ReadInputDataFile(WindowHandle parent, const fs::path& file, bool closeList
     } else if (listing != nullptr) {
         std::fflush(listing);
     }
-    if (!ok && !thrown) {
+    if (!ok && !thrown && !cancelled) {
         const std::string reason = FailureReason(Cpp_FileIO::GetOutputFilePath());
         ShowErrorMessage("Error",
                          "Unable to read input data.  Check output file for details.  Output "

@@ -6,7 +6,9 @@
 // previous data are gone only when the file could be opened. A read that fails without throwing
 // shows the box "Unable to read input data. ..." captioned "Error": it names the listing, which
 // is on disk by then, and says why: the first numbered message of the read (or, without one,
-// the last lines of the listing).
+// the last lines of the listing). While the file is read the frame's progress control follows
+// its position; a read the user stops there (Escape) fails with "Reading cancelled." on the
+// status line and in the listing, and no box.
 //
 //     if (ReadInputDataFile(window, path)) { /* derive slope, crack, ... */ }
 //     Cpp_FileIO::CloseOutputFile();   // or keep the listing open for the derived-data messages
