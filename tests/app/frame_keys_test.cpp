@@ -20,6 +20,12 @@ protected:
         QApplication::setActiveWindow(&frame);
         ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
     }
+    // The held Shift or Ctrl of the last key click stays in the application's modifier state
+    // (tool commands read it): a plain key release leaves no key held for the tests after this.
+    void TearDown() override {
+        if (frame.isVisible()) QTest::keyRelease(&frame, Qt::Key_Control, Qt::NoModifier);
+        testsupport::FrameOnExample::TearDown();
+    }
 };
 
 TEST_F(FrameKeys, CtrlInsertAndCtrlCBothCopyTheDrawing) {
