@@ -37,6 +37,7 @@
 
 #include <algorithm>
 #include <array>
+#include <memory>
 #include <vector>
 
 namespace {
@@ -66,17 +67,30 @@ struct s_ToolState {
     s_DistributedLoadPoint cursor;  // the point and stresses last shown at the cursor
     s_PixelPoint cursorPixel;
 };
-s_ToolState g_tool;
 
 struct s_Options {
     int snap = 0;
     double step = kDefaultStep;
 };
-s_Options g_options;
+}  // namespace
+
+// The tool's state, held by its object in the tool table.
+struct DistributedLoadTool::s_State {
+    s_ToolState tool;
+    s_Options options;
+};
+
+namespace {
+
+DistributedLoadTool& Self() {
+    return static_cast<DistributedLoadTool&>(*ToolForEditMode(EditModeDistributedLoads));
+}
+s_ToolState& ToolState() { return Self().state->tool; }
+s_Options& Options() { return Self().state->options; }
 
 void ResetTool() {
-    g_tool = s_ToolState{};
-    g_options = s_Options{};
+    ToolState() = s_ToolState{};
+    Options() = s_Options{};
 }
 const bool g_resetAdded = (AddProgramStateReset(&ResetTool), true);
 
@@ -88,7 +102,9 @@ platform::DeviceRect AroundPoint(double x, double y) {
 }
 
 // A band in XOR with the tool pen.
-void BandOn(platform::DeviceContext& dc, const Corners& c) { DrawXorOutline(dc, c, g_tool.pen); }
+void BandOn(platform::DeviceContext& dc, const Corners& c) {
+    DrawXorOutline(dc, c, ToolState().pen);
+}
 void Toggle(s_Band& band) {
     OnView(Around(band.corners), [&](platform::DeviceContext& dc) { BandOn(dc, band.corners); });
     band.shown = !band.shown;
@@ -102,8 +118,8 @@ void Show(s_Band& band, const s_DistributedLoadPoint& a, const s_DistributedLoad
     Toggle(band);
 }
 void EraseBands() {
-    Erase(g_tool.band1);
-    Erase(g_tool.band2);
+    Erase(ToolState().band1);
+    Erase(ToolState().band2);
 }
 
 int Stage(const Cpp_DistributedLoadData& data) { return data.Stage(); }
@@ -144,8 +160,8 @@ void ShowToolPromptAgain() {
 }
 
 void EndStep() {
-    g_tool.pen = kGreyPen;
-    g_tool.moving = g_tool.previous = g_tool.next = nullptr;
+    ToolState().pen = kGreyPen;
+    ToolState().moving = ToolState().previous = ToolState().next = nullptr;
     SetCursorMode(CursorModeNone);
 }
 
@@ -162,21 +178,22 @@ void ShowValues(const s_DistributedLoadPoint& p) {
 // The world point under the remembered cursor pixel, snapped to the snap grid.
 s_tagTypePointXY CursorWorld(bool snap) {
     s_tagTypePointXY at;
-    Cpp_Graphics::PixelToWorldPoint(g_tool.cursorPixel.x, g_tool.cursorPixel.y, at.x, at.y);
+    Cpp_Graphics::PixelToWorldPoint(ToolState().cursorPixel.x, ToolState().cursorPixel.y, at.x,
+                                    at.y);
     if (snap && Cpp_GraphicGrid::SnapOn()) Cpp_GraphicGrid::SnapToGrid(at.x, at.y, true);
     return at;
 }
 
 // The bands of the point between previous and next (either may be absent) at p.
 void ShowNeighbourBands(const s_DistributedLoadPoint& p) {
-    if (g_tool.previous)
-        Show(g_tool.band1, Record(g_tool.previous), p);
+    if (ToolState().previous)
+        Show(ToolState().band1, Record(ToolState().previous), p);
     else
-        Erase(g_tool.band1);
-    if (g_tool.next)
-        Show(g_tool.band2, p, Record(g_tool.next));
+        Erase(ToolState().band1);
+    if (ToolState().next)
+        Show(ToolState().band2, p, Record(ToolState().next));
     else
-        Erase(g_tool.band2);
+        Erase(ToolState().band2);
 }
 
 void DrawFeedback(platform::DeviceContext& dc, Cpp_Kliven4DataSet*) {
@@ -184,7 +201,7 @@ void DrawFeedback(platform::DeviceContext& dc, Cpp_Kliven4DataSet*) {
     case CursorModeNone:
     case CursorModeZoomWindow:
     case CursorModeZoomBox:
-        if (g_tool.entering && GetSavedCursorMode() == CursorModeDistributedLoadEntry)
+        if (ToolState().entering && GetSavedCursorMode() == CursorModeDistributedLoadEntry)
             Cpp_DistributedLoadData::RepaintEnteredPoints(dc);
         break;
     case CursorModeDistributedLoadEntry: Cpp_DistributedLoadData::RepaintEnteredPoints(dc); break;
@@ -202,30 +219,30 @@ void DrawFeedback(platform::DeviceContext& dc, Cpp_Kliven4DataSet*) {
 // The bands drawn again on a fresh paint at the cursor, with the stresses given.
 void RepaintBands(platform::DeviceContext& dc, const s_DistributedLoadPoint* a,
                   const s_DistributedLoadPoint& at, const s_DistributedLoadPoint* b) {
-    g_tool.band1.shown = g_tool.band2.shown = false;
+    ToolState().band1.shown = ToolState().band2.shown = false;
     if (a) {
-        g_tool.band1.corners = Cpp_DistributedLoadData::ComputeRubberBand(*a, at);
-        BandOn(dc, g_tool.band1.corners);
-        g_tool.band1.shown = true;
+        ToolState().band1.corners = Cpp_DistributedLoadData::ComputeRubberBand(*a, at);
+        BandOn(dc, ToolState().band1.corners);
+        ToolState().band1.shown = true;
     }
     if (b) {
-        g_tool.band2.corners = Cpp_DistributedLoadData::ComputeRubberBand(at, *b);
-        BandOn(dc, g_tool.band2.corners);
-        g_tool.band2.shown = true;
+        ToolState().band2.corners = Cpp_DistributedLoadData::ComputeRubberBand(at, *b);
+        BandOn(dc, ToolState().band2.corners);
+        ToolState().band2.shown = true;
     }
-    g_tool.cursor = at;
+    ToolState().cursor = at;
     ShowValues(at);
 }
 
-double Step(int delta) { return delta >= 0 ? g_options.step : -g_options.step; }
+double Step(int delta) { return delta >= 0 ? Options().step : -Options().step; }
 
 }  // namespace
 
 // ---------------------------------------------------------------------------------------------
 // Options and supporting operations
 
-int DistributedLoadSnapOption() { return g_options.snap; }
-double DistributedLoadWheelStep() { return g_options.step; }
+int DistributedLoadSnapOption() { return Options().snap; }
+double DistributedLoadWheelStep() { return Options().step; }
 
 void RegisterDistributedLoadToolDrawing() {
     UnregisterAfterDataDrawing(e_AfterDataStep::ToolFeedback, &DrawFeedback);
@@ -234,14 +251,14 @@ void RegisterDistributedLoadToolDrawing() {
 
 bool Cpp_DistributedLoadData::EditToolOptions() {
     s_DistributedLoadToolOptions options;
-    options.snap = g_options.snap;
-    options.step = g_options.step;
+    options.snap = Options().snap;
+    options.step = Options().step;
     const int units = GetUnitSystem();
     options.scalingAvailable = ScaleNeedsLargestValue(units);
     options.maximumStress = options.scalingAvailable ? LargestValue() : 0.0;
     if (!ToolOptionDialogsSlot().Get().DistributedLoad(options)) return false;
-    g_options.snap = options.snap;
-    g_options.step = options.step;
+    Options().snap = options.snap;
+    Options().step = options.step;
     if (options.scalingAvailable && options.maximumStress > 0.0)
         SetLargestValue(options.maximumStress);
     ComputeLoadScale(units);
@@ -255,12 +272,12 @@ bool Cpp_DistributedLoadData::SnapEnteredPoint(double& x, double& y, bool typed)
         double normal = 0.0, shear = 0.0;
         if (!bar->GetLoadData(x, y, normal, shear)) return false;
     }
-    if (g_options.snap == 0) return true;
+    if (Options().snap == 0) return true;
     Cpp_Kliven4DataSet* dataSet = Cpp_Kliven4Data::CurrentDataSet();
     if (!dataSet) return false;
     bool warned = false, snapped = false;
-    return dataSet->SlopeGeometry().SnapToSlope(nullptr, g_options.snap, x, y, warned, 0.0,
-                                                snapped, PickToleranceInWorld());
+    return dataSet->SlopeGeometry().SnapToSlope(nullptr, Options().snap, x, y, warned, 0.0, snapped,
+                                                PickToleranceInWorld());
 }
 
 bool Cpp_DistributedLoadData::FindNeighbours(const Cpp_DistributedLoadPoint* node,
@@ -310,12 +327,12 @@ bool Cpp_DistributedLoadData::EnterPointsTool(double x, double y, bool typed) {
         bar->SetPoint(x, y);
     // The stage keeps its piezometric line until the entry is finished: Escape leaves the
     // loads as they were.
-    g_tool = s_ToolState{};
-    g_tool.data = this;
-    g_tool.entering = true;
-    g_tool.entered = {{x, y, normal, shear}};
-    g_tool.cursor = g_tool.entered.back();
-    g_tool.cursorPixel = ToPixel(x, y);
+    ToolState() = s_ToolState{};
+    ToolState().data = this;
+    ToolState().entering = true;
+    ToolState().entered = {{x, y, normal, shear}};
+    ToolState().cursor = ToolState().entered.back();
+    ToolState().cursorPixel = ToPixel(x, y);
     Symbol(*this, x, y, false);
     SetCursorMode(CursorModeDistributedLoadEntry);
     ShowPrompt("Left-click to enter distributed load points; Right-click to finish; Escape to "
@@ -324,44 +341,45 @@ bool Cpp_DistributedLoadData::EnterPointsTool(double x, double y, bool typed) {
 }
 
 void Cpp_DistributedLoadData::EntryToolMouseMove(int px, int py, double x, double y) {
-    if (!g_tool.entering || g_tool.data != this) return;
-    g_tool.cursorPixel = {px, py};
-    g_tool.cursor = CursorWithBar(x, y);
-    Show(g_tool.band1, g_tool.entered.back(), g_tool.cursor);
-    ShowValues(g_tool.cursor);
+    if (!ToolState().entering || ToolState().data != this) return;
+    ToolState().cursorPixel = {px, py};
+    ToolState().cursor = CursorWithBar(x, y);
+    Show(ToolState().band1, ToolState().entered.back(), ToolState().cursor);
+    ShowValues(ToolState().cursor);
 }
 
 bool Cpp_DistributedLoadData::EntryToolClick(double x, double y, bool typed) {
-    if (!g_tool.entering || g_tool.data != this) return false;
+    if (!ToolState().entering || ToolState().data != this) return false;
     if (!SnapEnteredPoint(x, y, typed)) return false;
     double normal = 0.0, shear = 0.0;
     if (!BarStresses(normal, shear)) return false;
-    Erase(g_tool.band1);
+    Erase(ToolState().band1);
     const s_DistributedLoadPoint p{x, y, normal, shear};
-    const s_DistributedLoadPoint last = g_tool.entered.back();
+    const s_DistributedLoadPoint last = ToolState().entered.back();
     if (p.x == last.x && p.y == last.y && p.normal == last.normal && p.shear == last.shear)
         return FinishPointEntry();
-    g_tool.entered.push_back(p);
+    ToolState().entered.push_back(p);
     if (!typed) Bar()->SetPoint(x, y);
     Segment(*this, last, p, true);
     Symbol(*this, last.x, last.y, false);
     Symbol(*this, x, y, false);
-    g_tool.cursor = p;
+    ToolState().cursor = p;
     return false;
 }
 
 bool Cpp_DistributedLoadData::FinishPointEntry() {
-    if (!g_tool.entering || g_tool.data != this) return false;
-    if (g_tool.entered.size() < 2) {
+    if (!ToolState().entering || ToolState().data != this) return false;
+    if (ToolState().entered.size() < 2) {
         ShowErrorMessage("Error", "Less than two point were entered - input was ignored.");
         EndEntryTool();
         return false;
     }
-    Erase(g_tool.band1);
+    Erase(ToolState().band1);
     DeleteAllPoints();
     ClearPiezometricLine();
-    for (const s_DistributedLoadPoint& p : g_tool.entered) AddPoint(p.x, p.y, p.normal, p.shear);
-    g_tool.entering = false;
+    for (const s_DistributedLoadPoint& p : ToolState().entered)
+        AddPoint(p.x, p.y, p.normal, p.shear);
+    ToolState().entering = false;
     SetSavedCursorMode(0);
     EndStep();
     ShowToolPromptAgain();
@@ -370,9 +388,9 @@ bool Cpp_DistributedLoadData::FinishPointEntry() {
 }
 
 void Cpp_DistributedLoadData::EndEntryTool() {
-    if (!g_tool.entering) return;
-    Erase(g_tool.band1);
-    g_tool.entering = false;
+    if (!ToolState().entering) return;
+    Erase(ToolState().band1);
+    ToolState().entering = false;
     SetSavedCursorMode(0);
     EndStep();
     ShowToolPromptAgain();
@@ -380,45 +398,45 @@ void Cpp_DistributedLoadData::EndEntryTool() {
 }
 
 void Cpp_DistributedLoadData::EraseEntryBandForZoom() {
-    if (!g_tool.entering) return;
-    Erase(g_tool.band1);
+    if (!ToolState().entering) return;
+    Erase(ToolState().band1);
 }
 
-bool Cpp_DistributedLoadData::IsEnteringPoints() { return g_tool.entering; }
+bool Cpp_DistributedLoadData::IsEnteringPoints() { return ToolState().entering; }
 const std::vector<s_DistributedLoadPoint>& Cpp_DistributedLoadData::EnteredPoints() {
-    return g_tool.entered;
+    return ToolState().entered;
 }
 
 void Cpp_DistributedLoadData::RepaintEnteredPoints(platform::DeviceContext& dc) {
-    if (!g_tool.entering || !g_tool.data) return;
+    if (!ToolState().entering || !ToolState().data) return;
     if (GetCursorMode() == CursorModeNone && GetSavedCursorMode() != 0) {
         SetCursorMode(GetSavedCursorMode());
         SetSavedCursorMode(0);
     }
-    const int stage = g_tool.data->Stage();
-    const std::vector<s_DistributedLoadPoint>& points = g_tool.entered;
+    const int stage = ToolState().data->Stage();
+    const std::vector<s_DistributedLoadPoint>& points = ToolState().entered;
     for (std::size_t i = 1; i < points.size(); ++i)
         DrawSegmentDiagram(dc, points[i - 1], points[i], stage, true, true, true);
     for (const s_DistributedLoadPoint& p : points) DrawPointSymbol(dc, p.x, p.y, stage, false);
     if (GetCursorMode() != CursorModeDistributedLoadEntry) {
-        g_tool.band1.shown = false;
+        ToolState().band1.shown = false;
         return;
     }
     const s_tagTypePointXY at = CursorWorld(true);
-    RepaintBands(dc, &points.back(), {at.x, at.y, g_tool.cursor.normal, g_tool.cursor.shear},
-                 nullptr);
+    RepaintBands(dc, &points.back(),
+                 {at.x, at.y, ToolState().cursor.normal, ToolState().cursor.shear}, nullptr);
 }
 
 void Cpp_DistributedLoadData::WheelEditEntry(int delta, bool control) {
-    if (!g_tool.entering) return;
+    if (!ToolState().entering) return;
     CmDialogBarDistributedLoad* bar = Bar();
     double value = 0.0;
     if (!bar || !bar->GetStress(value, !control)) return;
     value += Step(delta);
     bar->SetStress(value, !control);
-    (control ? g_tool.cursor.shear : g_tool.cursor.normal) = value;
-    Show(g_tool.band1, g_tool.entered.back(), g_tool.cursor);
-    ShowValues(g_tool.cursor);
+    (control ? ToolState().cursor.shear : ToolState().cursor.normal) = value;
+    Show(ToolState().band1, ToolState().entered.back(), ToolState().cursor);
+    ShowValues(ToolState().cursor);
 }
 
 bool Cpp_DistributedLoadData::WheelEditTool(int delta, bool shear) {
@@ -436,12 +454,12 @@ bool Cpp_DistributedLoadData::StartAddPointAtEnd(Cpp_DistributedLoadPoint* end) 
     Cpp_DistributedLoadPoint *previous = nullptr, *next = nullptr;
     if (!end || !FindNeighbours(end, previous, next)) return false;
     if (end != first_ && next) return false;
-    g_tool = s_ToolState{};
-    g_tool.data = this;
-    g_tool.pen = kGreenPen;
-    g_tool.moving = end;
-    g_tool.addBefore = end == first_;
-    g_tool.cursor = Record(end);
+    ToolState() = s_ToolState{};
+    ToolState().data = this;
+    ToolState().pen = kGreenPen;
+    ToolState().moving = end;
+    ToolState().addBefore = end == first_;
+    ToolState().cursor = Record(end);
     Marker(end);
     ShowPrompt(kLocatePrompt);
     SetCursorMode(CursorModeAddPointDistributedLoad);
@@ -449,26 +467,26 @@ bool Cpp_DistributedLoadData::StartAddPointAtEnd(Cpp_DistributedLoadPoint* end) 
 }
 
 void Cpp_DistributedLoadData::AddEndToolMouseMove(int px, int py, double x, double y) {
-    if (g_tool.data != this || !g_tool.moving) return;
-    g_tool.cursorPixel = {px, py};
-    g_tool.cursor = CursorWithBar(x, y);
-    if (g_tool.addBefore)
-        Show(g_tool.band1, g_tool.cursor, Record(g_tool.moving));
+    if (ToolState().data != this || !ToolState().moving) return;
+    ToolState().cursorPixel = {px, py};
+    ToolState().cursor = CursorWithBar(x, y);
+    if (ToolState().addBefore)
+        Show(ToolState().band1, ToolState().cursor, Record(ToolState().moving));
     else
-        Show(g_tool.band1, Record(g_tool.moving), g_tool.cursor);
-    ShowValues(g_tool.cursor);
+        Show(ToolState().band1, Record(ToolState().moving), ToolState().cursor);
+    ShowValues(ToolState().cursor);
 }
 
 bool Cpp_DistributedLoadData::AddPointAtEnd(double x, double y, bool typed) {
-    if (g_tool.data != this || !g_tool.moving) return false;
-    Erase(g_tool.band1);
+    if (ToolState().data != this || !ToolState().moving) return false;
+    Erase(ToolState().band1);
     s_DistributedLoadPoint p{x, y, 0.0, 0.0};
     CmDialogBarDistributedLoad* bar = Bar();
     double bx = 0.0, by = 0.0;
     if (!bar || !bar->GetLoadData(bx, by, p.normal, p.shear)) p.normal = p.shear = 0.0;
     if (typed && bar && bar->GetLoadData(bx, by, p.normal, p.shear)) p.x = bx, p.y = by;
-    Cpp_DistributedLoadPoint* end = g_tool.moving;
-    if (g_tool.addBefore) {
+    Cpp_DistributedLoadPoint* end = ToolState().moving;
+    if (ToolState().addBefore) {
         LinkPoint(nullptr, p);
         Segment(*this, p, Record(end), true);
     } else {
@@ -483,23 +501,24 @@ bool Cpp_DistributedLoadData::AddPointAtEnd(double x, double y, bool typed) {
 }
 
 void Cpp_DistributedLoadData::CancelEntryTool() {
-    if (g_tool.data != this) return;
-    Erase(g_tool.band1);
-    if (GetCursorMode() == CursorModeAddPointDistributedLoad) Marker(g_tool.moving);
+    if (ToolState().data != this) return;
+    Erase(ToolState().band1);
+    if (GetCursorMode() == CursorModeAddPointDistributedLoad) Marker(ToolState().moving);
     EndStep();
     ShowToolPromptAgain();
 }
 
 void Cpp_DistributedLoadData::DrawToolFeedbackA(platform::DeviceContext& dc) {
-    if (!g_tool.data || !g_tool.moving) return;
+    if (!ToolState().data || !ToolState().moving) return;
     const s_tagTypePointXY at = CursorWorld(true);
-    const s_DistributedLoadPoint end = Record(g_tool.moving);
+    const s_DistributedLoadPoint end = Record(ToolState().moving);
     const s_DistributedLoadPoint p = CursorWithBar(at.x, at.y);
-    g_tool.band2.shown = false;
-    g_tool.band1.shown = true;
-    g_tool.band1.corners = g_tool.addBefore ? ComputeRubberBand(p, end) : ComputeRubberBand(end, p);
-    BandOn(dc, g_tool.band1.corners);
-    g_tool.cursor = p;
+    ToolState().band2.shown = false;
+    ToolState().band1.shown = true;
+    ToolState().band1.corners =
+        ToolState().addBefore ? ComputeRubberBand(p, end) : ComputeRubberBand(end, p);
+    BandOn(dc, ToolState().band1.corners);
+    ToolState().cursor = p;
     ShowValues(p);
 }
 
@@ -509,13 +528,13 @@ void Cpp_DistributedLoadData::DrawToolFeedbackA(platform::DeviceContext& dc) {
 bool Cpp_DistributedLoadData::StartInsertPoint(Cpp_DistributedLoadPoint* segmentStart) {
     Cpp_DistributedLoadPoint *previous = nullptr, *next = nullptr;
     if (!segmentStart || !FindNeighbours(segmentStart, previous, next) || !next) return false;
-    g_tool = s_ToolState{};
-    g_tool.data = this;
-    g_tool.pen = kGreenPen;
-    g_tool.previous = segmentStart;
-    g_tool.next = next;
-    Marker(g_tool.previous);
-    Marker(g_tool.next);
+    ToolState() = s_ToolState{};
+    ToolState().data = this;
+    ToolState().pen = kGreenPen;
+    ToolState().previous = segmentStart;
+    ToolState().next = next;
+    Marker(ToolState().previous);
+    Marker(ToolState().next);
     SetCursorMode(CursorModeInsertDistributedLoadPoint);
     ShowPrompt(kLocatePrompt);
     SetToolTipText("Locate new point");
@@ -523,37 +542,37 @@ bool Cpp_DistributedLoadData::StartInsertPoint(Cpp_DistributedLoadPoint* segment
 }
 
 void Cpp_DistributedLoadData::InsertToolMouseMove(int px, int py, double x, double y) {
-    if (g_tool.data != this || !g_tool.previous) return;
-    g_tool.cursorPixel = {px, py};
-    g_tool.cursor = CursorWithBar(x, y);
-    ShowNeighbourBands(g_tool.cursor);
-    ShowValues(g_tool.cursor);
+    if (ToolState().data != this || !ToolState().previous) return;
+    ToolState().cursorPixel = {px, py};
+    ToolState().cursor = CursorWithBar(x, y);
+    ShowNeighbourBands(ToolState().cursor);
+    ShowValues(ToolState().cursor);
 }
 
 bool Cpp_DistributedLoadData::InsertToolClick(double x, double y, bool typed) {
-    if (g_tool.data != this || !g_tool.previous) return false;
+    if (ToolState().data != this || !ToolState().previous) return false;
     const bool snapped = SnapEnteredPoint(x, y, typed);
     double normal = 0.0, shear = 0.0;
     const bool read = snapped && BarStresses(normal, shear);
     EraseBands();
-    Marker(g_tool.previous);
-    Marker(g_tool.next);
+    Marker(ToolState().previous);
+    Marker(ToolState().next);
     bool inserted = false;
     if (read) {
         const s_DistributedLoadPoint p{x, y, normal, shear};
         // The segment may have changed since the step started: link after the previous node
         // only while it still leads to the next one.
         Cpp_DistributedLoadPoint *before = nullptr, *after = nullptr;
-        if (FindNeighbours(g_tool.previous, before, after) && after == g_tool.next) {
-            Segment(*this, Record(g_tool.previous), Record(g_tool.next), false);
-            LinkPoint(g_tool.previous, p);
-            Segment(*this, Record(g_tool.previous), p, true);
-            Segment(*this, p, Record(g_tool.next), true);
+        if (FindNeighbours(ToolState().previous, before, after) && after == ToolState().next) {
+            Segment(*this, Record(ToolState().previous), Record(ToolState().next), false);
+            LinkPoint(ToolState().previous, p);
+            Segment(*this, Record(ToolState().previous), p, true);
+            Segment(*this, p, Record(ToolState().next), true);
             Symbol(*this, p.x, p.y, false);
             inserted = true;
         }
     } else {
-        Segment(*this, Record(g_tool.previous), Record(g_tool.next), true);
+        Segment(*this, Record(ToolState().previous), Record(ToolState().next), true);
     }
     EndStep();
     ClearPromptBar();
@@ -563,22 +582,22 @@ bool Cpp_DistributedLoadData::InsertToolClick(double x, double y, bool typed) {
 }
 
 void Cpp_DistributedLoadData::CancelInsertTool() {
-    if (!g_tool.data || !g_tool.previous) return;
+    if (!ToolState().data || !ToolState().previous) return;
     EraseBands();
-    Marker(g_tool.previous);
-    Marker(g_tool.next);
-    Segment(*g_tool.data, Record(g_tool.previous), Record(g_tool.next), true);
+    Marker(ToolState().previous);
+    Marker(ToolState().next);
+    Segment(*ToolState().data, Record(ToolState().previous), Record(ToolState().next), true);
     EndStep();
     ClearPromptBar();
     ClearToolTip();
 }
 
 void Cpp_DistributedLoadData::DrawToolFeedbackC(platform::DeviceContext& dc) {
-    if (!g_tool.data || !g_tool.previous) return;
+    if (!ToolState().data || !ToolState().previous) return;
     // Alt held keeps the inserted point off the snap grid.
     const s_tagTypePointXY at = CursorWorld(!IsAltDown());
     const s_DistributedLoadPoint p = CursorWithBar(at.x, at.y);
-    const s_DistributedLoadPoint a = Record(g_tool.previous), b = Record(g_tool.next);
+    const s_DistributedLoadPoint a = Record(ToolState().previous), b = Record(ToolState().next);
     RepaintBands(dc, &a, p, &b);
 }
 
@@ -588,33 +607,33 @@ void Cpp_DistributedLoadData::DrawToolFeedbackC(platform::DeviceContext& dc) {
 bool Cpp_DistributedLoadData::StartDragPoint(int px, int py, Cpp_DistributedLoadPoint* node) {
     Cpp_DistributedLoadPoint *previous = nullptr, *next = nullptr;
     if (!node || !FindNeighbours(node, previous, next)) return false;
-    g_tool = s_ToolState{};
-    g_tool.data = this;
-    g_tool.moving = node;
-    g_tool.previous = previous;
-    g_tool.next = next;
-    g_tool.cursorPixel = {px, py};
-    g_tool.cursor = Record(node);
+    ToolState() = s_ToolState{};
+    ToolState().data = this;
+    ToolState().moving = node;
+    ToolState().previous = previous;
+    ToolState().next = next;
+    ToolState().cursorPixel = {px, py};
+    ToolState().cursor = Record(node);
     const platform::DevicePoint at{px, py};
-    g_tool.band1.corners = g_tool.band2.corners = Corners{{at, at, at, at}};
+    ToolState().band1.corners = ToolState().band2.corners = Corners{{at, at, at, at}};
     SetCursorMode(CursorModeChangeDistributedLoadPoint);
     return true;
 }
 
 void Cpp_DistributedLoadData::DragMove(int px, int py, double x, double y) {
-    if (g_tool.data != this || !g_tool.moving) return;
-    g_tool.cursorPixel = {px, py};
-    s_DistributedLoadPoint p = Record(g_tool.moving);
+    if (ToolState().data != this || !ToolState().moving) return;
+    ToolState().cursorPixel = {px, py};
+    s_DistributedLoadPoint p = Record(ToolState().moving);
     p.x = x, p.y = y;
-    g_tool.cursor = p;
+    ToolState().cursor = p;
     ShowNeighbourBands(p);
 }
 
 bool Cpp_DistributedLoadData::DragEnd() {
-    if (g_tool.data != this || !g_tool.moving) return false;
+    if (ToolState().data != this || !ToolState().moving) return false;
     EraseBands();
-    double x = g_tool.cursor.x, y = g_tool.cursor.y;
-    Cpp_DistributedLoadPoint* node = g_tool.moving;
+    double x = ToolState().cursor.x, y = ToolState().cursor.y;
+    Cpp_DistributedLoadPoint* node = ToolState().moving;
     const bool moved = SnapEnteredPoint(x, y, false) && MovePoint(node, x, y);
     EndStep();
     ClearPromptBar();
@@ -622,21 +641,21 @@ bool Cpp_DistributedLoadData::DragEnd() {
 }
 
 void Cpp_DistributedLoadData::EraseToolPreview() {
-    if (!g_tool.data) return;
+    if (!ToolState().data) return;
     EraseBands();
     EndStep();
     ClearPromptBar();
 }
 
 void Cpp_DistributedLoadData::DrawToolFeedbackB(platform::DeviceContext& dc) {
-    if (!g_tool.data || !g_tool.moving) return;
+    if (!ToolState().data || !ToolState().moving) return;
     const s_tagTypePointXY at = CursorWorld(true);
-    s_DistributedLoadPoint p = Record(g_tool.moving);
+    s_DistributedLoadPoint p = Record(ToolState().moving);
     p.x = at.x, p.y = at.y;
     s_DistributedLoadPoint a{}, b{};
-    if (g_tool.previous) a = Record(g_tool.previous);
-    if (g_tool.next) b = Record(g_tool.next);
-    RepaintBands(dc, g_tool.previous ? &a : nullptr, p, g_tool.next ? &b : nullptr);
+    if (ToolState().previous) a = Record(ToolState().previous);
+    if (ToolState().next) b = Record(ToolState().next);
+    RepaintBands(dc, ToolState().previous ? &a : nullptr, p, ToolState().next ? &b : nullptr);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -803,7 +822,10 @@ const s_CursorModeRow kSteps[] = {
 
 }  // namespace
 
-DistributedLoadTool::DistributedLoadTool() : Tool(EditModeDistributedLoads, EditModeDistributedLoads, "Distributed Loads") {}
+DistributedLoadTool::DistributedLoadTool()
+    : Tool(EditModeDistributedLoads, EditModeDistributedLoads, "Distributed Loads"),
+      state(std::make_unique<s_State>()) {}
+DistributedLoadTool::~DistributedLoadTool() = default;
 
 s_ToolInputs DistributedLoadTool::Inputs(int) const {
     return {R(DistributedLoadFirstClick), R(DistributedLoadFirstEnter), R(DistributedLoadToolMove),
@@ -811,6 +833,17 @@ s_ToolInputs DistributedLoadTool::Inputs(int) const {
 }
 
 std::span<const s_CursorModeRow> DistributedLoadTool::Steps() const { return kSteps; }
+
+void DistributedLoadTool::Reset(ToolContext& context) {
+    // A load being entered and a point being moved, added or inserted are dropped; the options
+    // stay.
+    const s_ToolState& step = state->tool;
+    const bool underWay = step.entering || step.data || step.moving || step.previous || step.next;
+    state->tool = s_ToolState{};
+    if (!underWay) return;
+    ClearPromptBar();
+    if (context.View()) context.View()->InvalidateView();
+}
 
 bool DistributedLoadTool::Exit(ToolContext& context, int) {
     // Leaving takes over the bar's piezometric-line choice; a choice refused keeps the tool,

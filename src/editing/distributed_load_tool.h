@@ -9,6 +9,8 @@ double DistributedLoadWheelStep();
 // Makes the view's painting draw the running tool's figures again (once is enough).
 #include "editing/tool.h"
 
+#include <memory>
+
 void RegisterDistributedLoadToolDrawing();
 
 class Cpp_Kliven4DataSet;
@@ -25,6 +27,11 @@ bool WaterPressureForDistributedLoad(const Cpp_Kliven4DataSet& dataSet, double x
 class DistributedLoadTool final : public Tool {
 public:
     DistributedLoadTool();
+    ~DistributedLoadTool() override;
+    // The step under way and the options, defined with the tool.
+    struct s_State;
+    std::unique_ptr<s_State> state;
+    void Reset(ToolContext& context) override;
     s_ToolInputs Inputs(int editMode) const override;
     std::span<const s_CursorModeRow> Steps() const override;
     bool Exit(ToolContext& context, int editMode) override;

@@ -34,6 +34,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 #include <numbers>
 
 namespace {
@@ -69,18 +70,29 @@ struct s_ToolState {
     s_tagTypePointXY point, tail;  // of the dragged arrow
     s_PixelPoint cursor;
 };
-s_ToolState g_tool;
 
 struct s_Options {
     int snap = 0;
     double forceStep = 100.0;
     double inclinationStep = 1.0;
 };
-s_Options g_options;
+}  // namespace
+
+// The tool's state, held by its object in the tool table.
+struct LineLoadTool::s_State {
+    s_ToolState tool;
+    s_Options options;
+};
+
+namespace {
+
+LineLoadTool& Self() { return static_cast<LineLoadTool&>(*ToolForEditMode(EditModeLineLoads)); }
+s_ToolState& ToolState() { return Self().state->tool; }
+s_Options& Options() { return Self().state->options; }
 
 void ResetTool() {
-    g_tool = s_ToolState{};
-    g_options = s_Options{};
+    ToolState() = s_ToolState{};
+    Options() = s_Options{};
 }
 const bool g_resetAdded = (AddProgramStateReset(&ResetTool), true);
 
@@ -91,7 +103,7 @@ double Degrees(double radians) { return radians * 180.0 / std::numbers::pi; }
 
 
 void ArrowOn(platform::DeviceContext& dc, const s_Arrow& a) {
-    const platform::Pen pen{platform::PenStyle::Solid, 1, g_tool.pen};
+    const platform::Pen pen{platform::PenStyle::Solid, 1, ToolState().pen};
     const platform::RasterOp old = dc.SetRop2(platform::RasterOp::XorPen);
     Cpp_Vector::DrawRubberBand(a.tail.x, a.tail.y, a.head.x, a.head.y, dc, pen, pen,
                                platform::Brush{});
@@ -177,23 +189,23 @@ s_LoadValues ValuesOf(const Cpp_LineLoad& load) {
 }
 
 bool SnapToSlope(double& x, double& y) {
-    if (g_options.snap == 0) return true;
+    if (Options().snap == 0) return true;
     Cpp_Kliven4DataSet* dataSet = Cpp_Kliven4Data::CurrentDataSet();
     if (!dataSet) return false;
     bool warned = false, snapped = false;
-    return dataSet->SlopeGeometry().SnapToSlope(nullptr, g_options.snap, x, y, warned, 0.0,
-                                                snapped, PickToleranceInWorld());
+    return dataSet->SlopeGeometry().SnapToSlope(nullptr, Options().snap, x, y, warned, 0.0, snapped,
+                                                PickToleranceInWorld());
 }
 
 // One wheel click on an option's two values.
 void WheelValues(s_LoadValues& v, int delta, bool shift) {
     const double sign = delta >= 0 ? 1.0 : -1.0;
     if (v.option == Cpp_LineLoad::ByResultant && shift)
-        v.second += sign * g_options.inclinationStep;
+        v.second += sign * Options().inclinationStep;
     else if (shift)
-        v.second += sign * g_options.forceStep;
+        v.second += sign * Options().forceStep;
     else
-        v.first += sign * g_options.forceStep;
+        v.first += sign * Options().forceStep;
 }
 
 int FirstUnusedNumber(const Cpp_LineLoadList& list) {
@@ -211,27 +223,27 @@ void DrawFeedback(platform::DeviceContext& dc, Cpp_Kliven4DataSet*) {
 
 // The dragged arrow at the cursor.
 void DragTo(double x, double y) {
-    if (g_tool.moving) {
-        const double dx = x - g_tool.point.x, dy = y - g_tool.point.y;
-        g_tool.point = {x, y};
-        g_tool.tail = {g_tool.tail.x + dx, g_tool.tail.y + dy};
+    if (ToolState().moving) {
+        const double dx = x - ToolState().point.x, dy = y - ToolState().point.y;
+        ToolState().point = {x, y};
+        ToolState().tail = {ToolState().tail.x + dx, ToolState().tail.y + dy};
     } else {
-        g_tool.tail = {x, y};
+        ToolState().tail = {x, y};
     }
-    Show(g_tool.preview, ToPixel(g_tool.point.x, g_tool.point.y),
-         ToPixel(g_tool.tail.x, g_tool.tail.y));
+    Show(ToolState().preview, ToPixel(ToolState().point.x, ToolState().point.y),
+         ToPixel(ToolState().tail.x, ToolState().tail.y));
 }
 
 // The values the dragged arrow stands for.
 s_LoadValues DraggedValues() {
-    s_LoadValues v = ValuesOf(*g_tool.load);
-    if (g_tool.moving) {
-        v.x = g_tool.point.x, v.y = g_tool.point.y;
+    s_LoadValues v = ValuesOf(*ToolState().load);
+    if (ToolState().moving) {
+        v.x = ToolState().point.x, v.y = ToolState().point.y;
         return v;
     }
     const double s = Cpp_LineLoadList::ForceScale();
-    const double h = s != 0.0 ? (g_tool.point.x - g_tool.tail.x) / s : 0.0;
-    const double vv = s != 0.0 ? (g_tool.point.y - g_tool.tail.y) / s : 0.0;
+    const double h = s != 0.0 ? (ToolState().point.x - ToolState().tail.x) / s : 0.0;
+    const double vv = s != 0.0 ? (ToolState().point.y - ToolState().tail.y) / s : 0.0;
     if (v.option == Cpp_LineLoad::ByResultant) {
         v.first = std::hypot(h, vv);
         v.second = Degrees(std::atan2(vv, h));
@@ -245,17 +257,17 @@ void ShowDraggedInBar() {
     CmDialogBarLineLoadTool* bar = ActiveLineLoadBar();
     if (!bar) return;
     const s_LoadValues v = DraggedValues();
-    if (g_tool.moving)
+    if (ToolState().moving)
         bar->SetPoint(v.x, v.y);
     else
         bar->SetForces(v.first, v.second);
 }
 
 void EndDrag() {
-    g_tool.load = nullptr;
-    g_tool.list = nullptr;
-    g_tool.pen = kGreenPen;
-    g_tool.preview = s_Arrow{};
+    ToolState().load = nullptr;
+    ToolState().list = nullptr;
+    ToolState().pen = kGreenPen;
+    ToolState().preview = s_Arrow{};
     SetCursorMode(CursorModeNone);
     ClearPromptBar();
 }
@@ -267,14 +279,14 @@ void RegisterLineLoadToolDrawing() {
     RegisterAfterDataDrawing(e_AfterDataStep::ToolFeedback, &DrawFeedback);
 }
 
-int LineLoadSnapOption() { return g_options.snap; }
+int LineLoadSnapOption() { return Options().snap; }
 
 void Cpp_LineLoadList::StartEntryTool() {
     loads::s_ArrowScaleState& scale = loads::LineLoadScale();
     if (!scale.largestSet || !(scale.largest > 0.0)) SetLargestForce(10000.0);
     ComputeForceScale(GetUnitSystem());
-    g_tool.preview = s_Arrow{};
-    g_tool.pen = kGreenPen;
+    ToolState().preview = s_Arrow{};
+    ToolState().pen = kGreenPen;
 }
 
 void Cpp_LineLoadList::ToolMouseMove(int px, int py, double x, double y) {
@@ -283,20 +295,20 @@ void Cpp_LineLoadList::ToolMouseMove(int px, int py, double x, double y) {
     double h = 0, vv = 0;
     Components(v.option, v.first, v.second, h, vv);
     const double s = ForceScale();
-    g_tool.pen = kGreenPen;
-    Show(g_tool.preview, {px, py}, ToPixel(x - s * h, y - s * vv));
+    ToolState().pen = kGreenPen;
+    Show(ToolState().preview, {px, py}, ToPixel(x - s * h, y - s * vv));
     TooltipText(x, y, v.option, h, vv, std::hypot(h, vv),
                 v.option == Cpp_LineLoad::ByResultant ? v.second : Degrees(std::atan2(vv, h)));
 }
 
 void Cpp_LineLoadList::RepaintToolPreview(platform::DeviceContext& dc) {
-    if (!g_tool.preview.shown) return;
-    ArrowOn(dc, g_tool.preview);
+    if (!ToolState().preview.shown) return;
+    ArrowOn(dc, ToolState().preview);
 }
 
 bool Cpp_LineLoadList::EnterLoad(double x, double y, bool typed, bool& redraw) {
     redraw = false;
-    Erase(g_tool.preview);
+    Erase(ToolState().preview);
     s_LoadValues v;
     if (!ReadBar(v)) return false;
     if (ZeroForce(v)) {
@@ -334,20 +346,20 @@ bool Cpp_LineLoadList::DragForceTool(Cpp_LineLoad* load, int px, int py, bool mo
     if (!load || std::none_of(loads_.begin(), loads_.end(),
                               [&](const auto& l) { return l.get() == load; }))
         return false;
-    Erase(g_tool.preview);
+    Erase(ToolState().preview);
     SetTail(*load);
-    g_tool.list = this;
-    g_tool.load = load;
-    g_tool.moving = move;
-    g_tool.pen = kGreyPen;
-    g_tool.point = {load->X(), load->Y()};
-    g_tool.tail = {load->tailX, load->tailY};
-    g_tool.cursor = {px, py};
+    ToolState().list = this;
+    ToolState().load = load;
+    ToolState().moving = move;
+    ToolState().pen = kGreyPen;
+    ToolState().point = {load->X(), load->Y()};
+    ToolState().tail = {load->tailX, load->tailY};
+    ToolState().cursor = {px, py};
     if (move) DrawLoad(*this, *load, true);
     // The bar shows the dragged values in the load's own form.
     if (CmDialogBarLineLoadTool* bar = ActiveLineLoadBar()) bar->SetFromLineLoad(*load);
-    Show(g_tool.preview, ToPixel(g_tool.point.x, g_tool.point.y),
-         ToPixel(g_tool.tail.x, g_tool.tail.y));
+    Show(ToolState().preview, ToPixel(ToolState().point.x, ToolState().point.y),
+         ToPixel(ToolState().tail.x, ToolState().tail.y));
     SetCursorMode(CursorModeDragLineLoadTail);
     ShowPrompt("Drag line load tail to set new force - Press Shift key to display values of "
                "force.");
@@ -355,19 +367,19 @@ bool Cpp_LineLoadList::DragForceTool(Cpp_LineLoad* load, int px, int py, bool mo
 }
 
 void Cpp_LineLoadList::DragMove(int px, int py, double x, double y) {
-    if (g_tool.list != this || !g_tool.load) return;
-    g_tool.cursor = {px, py};
+    if (ToolState().list != this || !ToolState().load) return;
+    ToolState().cursor = {px, py};
     DragTo(x, y);
     ShowDraggedInBar();
 }
 
 bool Cpp_LineLoadList::DragEnd() {
-    if (g_tool.list != this || !g_tool.load) return false;
-    Erase(g_tool.preview);
-    Cpp_LineLoad& load = *g_tool.load;
+    if (ToolState().list != this || !ToolState().load) return false;
+    Erase(ToolState().preview);
+    Cpp_LineLoad& load = *ToolState().load;
     s_LoadValues v = DraggedValues();
     bool changed = false;
-    if (g_tool.moving) {
+    if (ToolState().moving) {
         if (SnapToSlope(v.x, v.y)) {
             Redraw(*this, load, v);
             changed = true;
@@ -384,30 +396,32 @@ bool Cpp_LineLoadList::DragEnd() {
 }
 
 void Cpp_LineLoadList::CancelDrag() {
-    if (!g_tool.load) return;
-    Erase(g_tool.preview);
-    if (g_tool.moving && g_tool.list) DrawLoad(*g_tool.list, *g_tool.load, false);
+    if (!ToolState().load) return;
+    Erase(ToolState().preview);
+    if (ToolState().moving && ToolState().list)
+        DrawLoad(*ToolState().list, *ToolState().load, false);
     EndDrag();
 }
 
 void Cpp_LineLoadList::DrawToolFeedback(platform::DeviceContext& dc) {
-    if (!g_tool.load) return;
+    if (!ToolState().load) return;
     s_tagTypePointXY at;
-    Cpp_Graphics::PixelToWorldPoint(g_tool.cursor.x, g_tool.cursor.y, at.x, at.y);
+    Cpp_Graphics::PixelToWorldPoint(ToolState().cursor.x, ToolState().cursor.y, at.x, at.y);
     if (Cpp_GraphicGrid::SnapOn()) Cpp_GraphicGrid::SnapToGrid(at.x, at.y, true);
-    const s_tagTypePointXY& end = g_tool.moving ? g_tool.point : g_tool.tail;
+    const s_tagTypePointXY& end = ToolState().moving ? ToolState().point : ToolState().tail;
     if (at.x != end.x || at.y != end.y) {
-        if (g_tool.moving) {
-            g_tool.tail = {g_tool.tail.x + at.x - end.x, g_tool.tail.y + at.y - end.y};
-            g_tool.point = at;
+        if (ToolState().moving) {
+            ToolState().tail = {ToolState().tail.x + at.x - end.x,
+                                ToolState().tail.y + at.y - end.y};
+            ToolState().point = at;
         } else {
-            g_tool.tail = at;
+            ToolState().tail = at;
         }
     }
-    g_tool.preview.head = ToPixel(g_tool.point.x, g_tool.point.y);
-    g_tool.preview.tail = ToPixel(g_tool.tail.x, g_tool.tail.y);
-    g_tool.preview.shown = true;
-    ArrowOn(dc, g_tool.preview);
+    ToolState().preview.head = ToPixel(ToolState().point.x, ToolState().point.y);
+    ToolState().preview.tail = ToPixel(ToolState().tail.x, ToolState().tail.y);
+    ToolState().preview.shown = true;
+    ArrowOn(dc, ToolState().preview);
 }
 
 bool Cpp_LineLoadList::AssignFromBar(Cpp_LineLoad* load) {
@@ -442,18 +456,18 @@ bool Cpp_LineLoadList::WheelEditSelected(Cpp_LineLoad* load, int delta, bool shi
 
 bool Cpp_LineLoadList::EditToolOptions() {
     s_LineLoadToolOptions options;
-    options.snap = g_options.snap;
-    options.forceStep = g_options.forceStep;
-    options.inclinationStep = g_options.inclinationStep;
+    options.snap = Options().snap;
+    options.forceStep = Options().forceStep;
+    options.inclinationStep = Options().inclinationStep;
     loads::s_ArrowScaleState& scale = loads::LineLoadScale();
     const int units = GetUnitSystem();
     options.scalingAvailable = scale.NeedsLargest(units);
     options.maximumLoad = options.scalingAvailable && scale.largestSet ? scale.largest : 0.0;
     if (!ToolOptionDialogsSlot().Get().LineLoad(options)) return false;
-    g_options.snap = options.snap;
+    Options().snap = options.snap;
     if (options.scalingAvailable && options.maximumLoad > 0.0) SetLargestForce(options.maximumLoad);
-    g_options.forceStep = options.forceStep;
-    g_options.inclinationStep = options.inclinationStep;
+    Options().forceStep = options.forceStep;
+    Options().inclinationStep = options.inclinationStep;
     ComputeForceScale(units);
     return true;
 }
@@ -481,13 +495,25 @@ const s_CursorModeRow kSteps[] = {
 
 }  // namespace
 
-LineLoadTool::LineLoadTool() : Tool(EditModeLineLoads, EditModeLineLoads, "Line Loads") {}
+LineLoadTool::LineLoadTool()
+    : Tool(EditModeLineLoads, EditModeLineLoads, "Line Loads"), state(std::make_unique<s_State>()) {
+}
+LineLoadTool::~LineLoadTool() = default;
 
 s_ToolInputs LineLoadTool::Inputs(int) const {
     return {R(LineLoadClick), R(LineLoadEnter), R(LineLoadMove), R(ShowViewMenu)};
 }
 
 std::span<const s_CursorModeRow> LineLoadTool::Steps() const { return kSteps; }
+
+void LineLoadTool::Reset(ToolContext& context) {
+    // A load being dragged and the arrow shown at the cursor are dropped; the options stay.
+    const bool underWay = state->tool.load || state->tool.preview.shown;
+    state->tool = s_ToolState{};
+    if (!underWay) return;
+    ClearPromptBar();
+    if (context.View()) context.View()->InvalidateView();
+}
 
 std::optional<bool> LineLoadTool::Wheel(ToolContext&, int cursorMode, int delta, bool shift,
                                         bool) {

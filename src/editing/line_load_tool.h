@@ -7,6 +7,8 @@ int LineLoadSnapOption();
 // Makes the view's painting draw the running tool's arrow again (once is enough).
 #include "editing/tool.h"
 
+#include <memory>
+
 void RegisterLineLoadToolDrawing();
 
 // The tool of edit mode 4: line loads placed with the mouse or the bar, and the drag of a
@@ -14,6 +16,11 @@ void RegisterLineLoadToolDrawing();
 class LineLoadTool final : public Tool {
 public:
     LineLoadTool();
+    ~LineLoadTool() override;
+    // The step under way and the options, defined with the tool.
+    struct s_State;
+    std::unique_ptr<s_State> state;
+    void Reset(ToolContext& context) override;
     s_ToolInputs Inputs(int editMode) const override;
     std::span<const s_CursorModeRow> Steps() const override;
     std::optional<bool> Wheel(ToolContext& context, int cursorMode, int delta, bool shift,

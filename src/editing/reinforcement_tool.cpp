@@ -41,6 +41,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <memory>
 #include <vector>
 
 namespace {
@@ -66,7 +67,6 @@ struct s_ToolState {
     s_PixelPoint cursor;
     s_tagTypePointXY cursorPoint;
 };
-s_ToolState g_tool;
 
 // The point step that runs on a selected line (cursor modes 85, 95, 116).
 struct s_PointStep {
@@ -79,7 +79,6 @@ struct s_PointStep {
     Point cursor{};  // the place and forces last shown at the cursor
     s_PixelPoint cursorPixel;
 };
-s_PointStep g_step;
 
 struct s_Options {
     double maximumRotation = 0.0;
@@ -90,12 +89,28 @@ struct s_Options {
     int displayedForce = 0;
     bool shown = false;  // the options window was shown on the tool's first use
 };
-s_Options g_options;
+}  // namespace
+
+// The tool's state, held by its object in the tool table.
+struct ReinforcementTool::s_State {
+    s_ToolState tool;
+    s_PointStep step;
+    s_Options options;
+};
+
+namespace {
+
+ReinforcementTool& Self() {
+    return static_cast<ReinforcementTool&>(*ToolForEditMode(EditModeReinforcement));
+}
+s_ToolState& ToolState() { return Self().state->tool; }
+s_PointStep& PointStep() { return Self().state->step; }
+s_Options& Options() { return Self().state->options; }
 
 void ResetTool() {
-    g_tool = s_ToolState{};
-    g_step = s_PointStep{};
-    g_options = s_Options{};
+    ToolState() = s_ToolState{};
+    PointStep() = s_PointStep{};
+    Options() = s_Options{};
 }
 const bool g_resetAdded = (AddProgramStateReset(&ResetTool), true);
 
@@ -164,17 +179,17 @@ Point Record(const Cpp_ReinforcementPoint* p) {
     return {p->X(), p->Y(), p->longitudinalForce, p->transverseForce};
 }
 
-bool DisplayLongitudinal() { return g_options.displayedForce == 0; }
+bool DisplayLongitudinal() { return Options().displayedForce == 0; }
 
 std::string EntryPrompt() {
     return NumberedText("Left-click or Enter key to enter points (%d pts. entered); Shift-Esc = "
                         "undo; Right-click = finish; Esc = cancel.",
-                        static_cast<int>(g_tool.points.size()));
+                        static_cast<int>(ToolState().points.size()));
 }
 
 void EndEntry() {
-    Erase(g_tool.band);
-    g_tool.entering = false;
+    Erase(ToolState().band);
+    ToolState().entering = false;
     if (CmDialogBarReinforcementTool* bar = Bar()) bar->EnableFinishButton(false);
     SetSavedCursorMode(0);
     SetCursorMode(CursorModeNone);
@@ -183,12 +198,12 @@ void EndEntry() {
 }
 
 bool Snap(double& x, double& y) {
-    if (g_options.snap == 0) return true;
+    if (Options().snap == 0) return true;
     Cpp_Kliven4DataSet* dataSet = Cpp_Kliven4Data::CurrentDataSet();
     if (!dataSet) return false;
     bool warned = false, snapped = false;
-    return dataSet->SlopeGeometry().SnapToSlope(nullptr, g_options.snap, x, y, warned,
-                                                g_options.tolerance, snapped,
+    return dataSet->SlopeGeometry().SnapToSlope(nullptr, Options().snap, x, y, warned,
+                                                Options().tolerance, snapped,
                                                 PickToleranceInWorld());
 }
 
@@ -204,7 +219,7 @@ void DrawFeedback(platform::DeviceContext& dc, Cpp_Kliven4DataSet*) {
     case CursorModeInsertReinforcementPoint: Cpp_ReinforcementLineList::DrawToolFeedbackC(dc); return;
     default: break;
     }
-    if (g_tool.entering &&
+    if (ToolState().entering &&
         (mode == CursorModeReinforcementLineEntry ||
          (GetSavedCursorMode() == CursorModeReinforcementLineEntry &&
           (mode == CursorModeNone || mode == CursorModeZoomWindow || mode == CursorModeZoomBox))))
@@ -220,7 +235,7 @@ Point CursorWithBar(double x, double y) {
     return p;
 }
 
-double Step(int delta) { return delta >= 0 ? g_options.step : -g_options.step; }
+double Step(int delta) { return delta >= 0 ? Options().step : -Options().step; }
 
 // The bar's force changed by one wheel step; the bar's values after it.
 Point ChangeBarForce(int delta, bool transverse) {
@@ -239,17 +254,17 @@ void RegisterReinforcementToolDrawing() {
     RegisterAfterDataDrawing(e_AfterDataStep::ToolFeedback, &DrawFeedback);
 }
 
-bool Cpp_ReinforcementLineList::IsEnteringPoints() { return g_tool.entering; }
+bool Cpp_ReinforcementLineList::IsEnteringPoints() { return ToolState().entering; }
 const std::vector<s_ReinforcementLinePtType>& Cpp_ReinforcementLineList::EnteredPoints() {
-    return g_tool.points;
+    return ToolState().points;
 }
 
 void Cpp_ReinforcementLineList::StartEntryTool() {
     // The options window the first time the tool is used; it asks for the largest force
     // ("Max. force (for scaling)"), so no second box asks for it then.
-    const bool optionsShown = !g_options.shown;
+    const bool optionsShown = !Options().shown;
     if (optionsShown) {
-        g_options.shown = true;
+        Options().shown = true;
         EditToolOptions();
     }
     const int units = GetUnitSystem();
@@ -282,39 +297,39 @@ bool Cpp_ReinforcementLineList::EnterPointsClick(double x, double y, bool typed)
     else
         bar->SetPoint(x, y);
     bar->EnableFinishButton(true);
-    g_tool = s_ToolState{};
-    g_tool.entering = true;
-    g_tool.points = {{x, y, longitudinal, transverse}};
-    g_tool.cursor = ToPixel(x, y);
-    g_tool.cursorPoint = {x, y};
-    Symbol(g_tool.points.back(), false);
+    ToolState() = s_ToolState{};
+    ToolState().entering = true;
+    ToolState().points = {{x, y, longitudinal, transverse}};
+    ToolState().cursor = ToPixel(x, y);
+    ToolState().cursorPoint = {x, y};
+    Symbol(ToolState().points.back(), false);
     SetCursorMode(CursorModeReinforcementLineEntry);
     ShowPrompt(EntryPrompt());
     return true;
 }
 
 void Cpp_ReinforcementLineList::ToolMouseMove(int px, int py, double x, double y) {
-    if (!g_tool.entering) return;
-    g_tool.cursor = {px, py};
-    g_tool.cursorPoint = {x, y};
+    if (!ToolState().entering) return;
+    ToolState().cursor = {px, py};
+    ToolState().cursorPoint = {x, y};
     const Point at = CursorWithBar(x, y);
-    Show(g_tool.band, g_tool.points.back(), at, DisplayLongitudinal());
+    Show(ToolState().band, ToolState().points.back(), at, DisplayLongitudinal());
     TooltipText(x, y, at.longitudinalForce, at.transverseForce);
 }
 
 bool Cpp_ReinforcementLineList::EnterPointsTool(double x, double y, bool typed) {
     CmDialogBarReinforcementTool* bar = Bar();
-    if (!g_tool.entering || !bar) return false;
+    if (!ToolState().entering || !bar) return false;
     double bx = 0, by = 0, longitudinal = 0, transverse = 0;
     if (!bar->GetPointData(bx, by, longitudinal, transverse)) return false;
-    Erase(g_tool.band);
+    Erase(ToolState().band);
     if (typed) x = bx, y = by;
-    const s_ReinforcementLinePtType last = g_tool.points.back();
+    const s_ReinforcementLinePtType last = ToolState().points.back();
     if (Repeats(last.x, x) && Repeats(last.y, y) && longitudinal == last.longitudinalForce &&
         transverse == last.transverseForce)
         return AddLine();
     const s_ReinforcementLinePtType p{x, y, longitudinal, transverse};
-    g_tool.points.push_back(p);
+    ToolState().points.push_back(p);
     Segment(last, p, false, DisplayLongitudinal());
     Symbol(last, false);
     Symbol(p, false);
@@ -325,15 +340,15 @@ bool Cpp_ReinforcementLineList::EnterPointsTool(double x, double y, bool typed) 
 
 bool Cpp_ReinforcementLineList::AddLine() {
     Cpp_ReinforcementLineList* lines = CurrentLines();
-    if (!g_tool.entering || !lines) return false;
-    if (g_tool.points.size() < 2) {
+    if (!ToolState().entering || !lines) return false;
+    if (ToolState().points.size() < 2) {
         ShowErrorMessage("ERROR",
                          "Not enough points for reinforcement line.  Must enter at least 2 "
                          "points.");
         return false;
     }
     CmDialogBarReinforcementTool* bar = Bar();
-    std::vector<s_ReinforcementLinePtType> points = g_tool.points;
+    std::vector<s_ReinforcementLinePtType> points = ToolState().points;
     EndEntry();
     s_ReinforcementLinePtType& end = points.back();
     Snap(end.x, end.y);
@@ -347,8 +362,8 @@ bool Cpp_ReinforcementLineList::AddLine() {
     Cpp_ReinforcementLine* line = lines->AddEmptyLine();
     line->SetNumber(number);
     line->SetDescription(NumberedText("Reinforcement Line No. %1d", number));
-    line->SetForceOption(g_options.forceOption);
-    line->SetAngle(g_options.maximumRotation);
+    line->SetForceOption(Options().forceOption);
+    line->SetAngle(Options().maximumRotation);
     for (const s_ReinforcementLinePtType& p : points)
         line->AddPoint(p.x, p.y, p.longitudinalForce, p.transverseForce);
     line->NumberPoints();
@@ -361,64 +376,66 @@ bool Cpp_ReinforcementLineList::AddLine() {
 }
 
 void Cpp_ReinforcementLineList::DeleteKeyInTool() {
-    if (!g_tool.entering) return;
-    Erase(g_tool.band);
-    if (g_tool.points.size() < 2) {
-        Symbol(g_tool.points.front(), true);
-        g_tool.points.clear();
+    if (!ToolState().entering) return;
+    Erase(ToolState().band);
+    if (ToolState().points.size() < 2) {
+        Symbol(ToolState().points.front(), true);
+        ToolState().points.clear();
         EndEntry();
         return;
     }
-    const s_ReinforcementLinePtType last = g_tool.points.back();
-    g_tool.points.pop_back();
-    const s_ReinforcementLinePtType& before = g_tool.points.back();
+    const s_ReinforcementLinePtType last = ToolState().points.back();
+    ToolState().points.pop_back();
+    const s_ReinforcementLinePtType& before = ToolState().points.back();
     Segment(before, last, true);
     Symbol(last, true);
     Symbol(before, false);
-    Show(g_tool.band, before, {g_tool.cursorPoint.x, g_tool.cursorPoint.y, 0.0, 0.0}, true);
+    Show(ToolState().band, before, {ToolState().cursorPoint.x, ToolState().cursorPoint.y, 0.0, 0.0},
+         true);
     ShowPrompt(EntryPrompt());
 }
 
 void Cpp_ReinforcementLineList::EscapeInEntryTool() {
     if (CmDialogBarReinforcementTool* bar = Bar()) bar->EnableFinishButton(false);
-    if (!g_tool.entering || GetCursorMode() != CursorModeReinforcementLineEntry) return;
-    Erase(g_tool.band);
-    const std::vector<s_ReinforcementLinePtType> points = g_tool.points;
+    if (!ToolState().entering || GetCursorMode() != CursorModeReinforcementLineEntry) return;
+    Erase(ToolState().band);
+    const std::vector<s_ReinforcementLinePtType> points = ToolState().points;
     for (std::size_t i = 1; i < points.size(); ++i) Segment(points[i - 1], points[i], true);
     for (const s_ReinforcementLinePtType& p : points) Symbol(p, true);
-    g_tool.points.clear();
+    ToolState().points.clear();
     EndEntry();
 }
 
 void Cpp_ReinforcementLineList::SaveToolModeForZoom() {
-    if (!g_tool.entering) return;
-    Erase(g_tool.band);
+    if (!ToolState().entering) return;
+    Erase(ToolState().band);
 }
 
 void Cpp_ReinforcementLineList::RepaintEnteredPoints(platform::DeviceContext& dc) {
-    if (!g_tool.entering) return;
+    if (!ToolState().entering) return;
     if (GetCursorMode() == CursorModeNone && GetSavedCursorMode() != 0) {
         SetCursorMode(GetSavedCursorMode());
         SetSavedCursorMode(0);
     }
-    const std::vector<s_ReinforcementLinePtType>& points = g_tool.points;
+    const std::vector<s_ReinforcementLinePtType>& points = ToolState().points;
     for (std::size_t i = 1; i < points.size(); ++i)
         DrawDiagramSegment(dc, points[i - 1], points[i], true, true, true, false);
     for (const s_ReinforcementLinePtType& p : points) SymbolOn(dc, p, false);
-    g_tool.band.shown = false;
+    ToolState().band.shown = false;
     if (GetCursorMode() != CursorModeReinforcementLineEntry) return;
     s_tagTypePointXY at;
-    Cpp_Graphics::PixelToWorldPoint(g_tool.cursor.x, g_tool.cursor.y, at.x, at.y);
+    Cpp_Graphics::PixelToWorldPoint(ToolState().cursor.x, ToolState().cursor.y, at.x, at.y);
     if (Cpp_GraphicGrid::SnapOn()) Cpp_GraphicGrid::SnapToGrid(at.x, at.y, true);
-    g_tool.cursorPoint = at;
-    Redraw(dc, g_tool.band, points.back(), {at.x, at.y, 0.0, 0.0});
+    ToolState().cursorPoint = at;
+    Redraw(dc, ToolState().band, points.back(), {at.x, at.y, 0.0, 0.0});
 }
 
 void Cpp_ReinforcementLineList::WheelChangeForceA(int delta, bool transverse) {
-    if (!g_tool.entering) return;
+    if (!ToolState().entering) return;
     const Point at = ChangeBarForce(delta, transverse);
-    Show(g_tool.band, g_tool.points.back(), {g_tool.cursorPoint.x, g_tool.cursorPoint.y,
-                                             at.longitudinalForce, at.transverseForce},
+    Show(ToolState().band, ToolState().points.back(),
+         {ToolState().cursorPoint.x, ToolState().cursorPoint.y, at.longitudinalForce,
+          at.transverseForce},
          true);
 }
 
@@ -428,20 +445,20 @@ void Cpp_ReinforcementLineList::WheelChangeForceC(int delta, bool transverse) {
 
 bool Cpp_ReinforcementLineList::EditToolOptions() {
     s_ReinforcementToolOptions options;
-    options.forceApplication = g_options.forceOption == 2 ? 1 : 0;
-    options.maximumRotation = g_options.maximumRotation;
+    options.forceApplication = Options().forceOption == 2 ? 1 : 0;
+    options.maximumRotation = Options().maximumRotation;
     options.maximumForce = LargestForce();
-    options.step = g_options.step;
-    options.snap = g_options.snap;
-    options.tolerance = g_options.tolerance;
-    options.displayedForce = g_options.displayedForce;
+    options.step = Options().step;
+    options.snap = Options().snap;
+    options.tolerance = Options().tolerance;
+    options.displayedForce = Options().displayedForce;
     if (!ToolOptionDialogsSlot().Get().Reinforcement(options)) return false;
-    g_options.forceOption = options.forceApplication == 1 ? 2 : 1;
-    g_options.maximumRotation = options.maximumRotation;
-    g_options.step = options.step;
-    g_options.snap = options.snap;
-    g_options.tolerance = options.tolerance;
-    g_options.displayedForce = options.displayedForce;
+    Options().forceOption = options.forceApplication == 1 ? 2 : 1;
+    Options().maximumRotation = options.maximumRotation;
+    Options().step = options.step;
+    Options().snap = options.snap;
+    Options().tolerance = options.tolerance;
+    Options().displayedForce = options.displayedForce;
     SetLargestForce(options.maximumForce);
     ComputeForceScale(GetUnitSystem());
     return true;
@@ -458,7 +475,8 @@ namespace {
 // altForcesSnap (the drag and insert steps), while Alt is held.
 s_tagTypePointXY CursorWorld(bool altForcesSnap = false) {
     s_tagTypePointXY at;
-    Cpp_Graphics::PixelToWorldPoint(g_step.cursorPixel.x, g_step.cursorPixel.y, at.x, at.y);
+    Cpp_Graphics::PixelToWorldPoint(PointStep().cursorPixel.x, PointStep().cursorPixel.y, at.x,
+                                    at.y);
     if (Cpp_GraphicGrid::SnapOn() || (altForcesSnap && IsAltDown()))
         Cpp_GraphicGrid::SnapToGrid(at.x, at.y, true);
     return at;
@@ -466,39 +484,39 @@ s_tagTypePointXY CursorWorld(bool altForcesSnap = false) {
 
 // The bands from the point before to p and from p to the point after (either may be absent).
 void ShowNeighbourBands(const Point& p) {
-    if (g_step.before)
-        Show(g_step.band1, Record(g_step.before), p, true);
+    if (PointStep().before)
+        Show(PointStep().band1, Record(PointStep().before), p, true);
     else
-        Erase(g_step.band1);
-    if (g_step.after)
-        Show(g_step.band2, p, Record(g_step.after), true);
+        Erase(PointStep().band1);
+    if (PointStep().after)
+        Show(PointStep().band2, p, Record(PointStep().after), true);
     else
-        Erase(g_step.band2);
+        Erase(PointStep().band2);
 }
 void RepaintNeighbourBands(platform::DeviceContext& dc, const Point& p) {
-    g_step.band1.shown = g_step.band2.shown = false;
-    if (g_step.before) Redraw(dc, g_step.band1, Record(g_step.before), p);
-    if (g_step.after) Redraw(dc, g_step.band2, p, Record(g_step.after));
-    g_step.cursor = p;
+    PointStep().band1.shown = PointStep().band2.shown = false;
+    if (PointStep().before) Redraw(dc, PointStep().band1, Record(PointStep().before), p);
+    if (PointStep().after) Redraw(dc, PointStep().band2, p, Record(PointStep().after));
+    PointStep().cursor = p;
 }
 
 void StartStep(Cpp_ReinforcementLine* line, platform::ColorRef pen) {
-    g_step = s_PointStep{};
-    g_step.line = line;
-    g_step.band1.pen = g_step.band2.pen = pen;
+    PointStep() = s_PointStep{};
+    PointStep().line = line;
+    PointStep().band1.pen = PointStep().band2.pen = pen;
 }
 
 void EndStep() {
-    Erase(g_step.band1);
-    Erase(g_step.band2);
-    g_step = s_PointStep{};
+    Erase(PointStep().band1);
+    Erase(PointStep().band2);
+    PointStep() = s_PointStep{};
     SetCursorMode(CursorModeNone);
     ClearPromptBar();
     ClearToolTip();
     if (ViewInputHost* view = GetViewWindow()) SetToolPrompt(true, view->EditMode(), {});
 }
 
-bool Running(int mode) { return g_step.line && GetCursorMode() == mode; }
+bool Running(int mode) { return PointStep().line && GetCursorMode() == mode; }
 
 bool Contains(const Cpp_ReinforcementLine* line, const Cpp_ReinforcementPoint* point) {
     return line && point && line->ContainsPoint(point);
@@ -506,7 +524,7 @@ bool Contains(const Cpp_ReinforcementLine* line, const Cpp_ReinforcementPoint* p
 
 }  // namespace
 
-bool Cpp_ReinforcementLineList::IsPointStepRunning() { return g_step.line != nullptr; }
+bool Cpp_ReinforcementLineList::IsPointStepRunning() { return PointStep().line != nullptr; }
 
 bool Cpp_ReinforcementLineList::StartAddPointAtEnd(Cpp_ReinforcementLine* line,
                                                    Cpp_ReinforcementPoint* end) {
@@ -514,9 +532,9 @@ bool Cpp_ReinforcementLineList::StartAddPointAtEnd(Cpp_ReinforcementLine* line,
     const bool first = end == line->FirstReinforcementPoint();
     if (!first && end->NextPoint()) return false;
     StartStep(line, kGreenPen);
-    g_step.point = end;
-    g_step.addBefore = first;
-    g_step.cursor = Record(end);
+    PointStep().point = end;
+    PointStep().addBefore = first;
+    PointStep().cursor = Record(end);
     Marker(end);
     SetCursorMode(CursorModeAddPointReinforcementLine);
     ShowPrompt("Place cursor at point being inserted and left-click or type coordinates and "
@@ -526,19 +544,19 @@ bool Cpp_ReinforcementLineList::StartAddPointAtEnd(Cpp_ReinforcementLine* line,
 
 void Cpp_ReinforcementLineList::AddPointAtEndMouseMove(int px, int py, double x, double y) {
     if (!Running(CursorModeAddPointReinforcementLine)) return;
-    g_step.cursorPixel = {px, py};
-    g_step.cursor = CursorWithBar(x, y);
-    const Point end = Record(g_step.point);
-    if (g_step.addBefore)
-        Show(g_step.band1, g_step.cursor, end, true);
+    PointStep().cursorPixel = {px, py};
+    PointStep().cursor = CursorWithBar(x, y);
+    const Point end = Record(PointStep().point);
+    if (PointStep().addBefore)
+        Show(PointStep().band1, PointStep().cursor, end, true);
     else
-        Show(g_step.band1, end, g_step.cursor, true);
-    TooltipText(x, y, g_step.cursor.longitudinalForce, g_step.cursor.transverseForce);
+        Show(PointStep().band1, end, PointStep().cursor, true);
+    TooltipText(x, y, PointStep().cursor.longitudinalForce, PointStep().cursor.transverseForce);
 }
 
 bool Cpp_ReinforcementLineList::AddPointAtEnd(double x, double y, bool typed) {
     if (!Running(CursorModeAddPointReinforcementLine)) return false;
-    Erase(g_step.band1);
+    Erase(PointStep().band1);
     Point p{x, y, 0.0, 0.0};
     double bx = 0, by = 0;
     CmDialogBarReinforcementTool* bar = Bar();
@@ -548,10 +566,10 @@ bool Cpp_ReinforcementLineList::AddPointAtEnd(double x, double y, bool typed) {
         if (!read) return false;  // no typed point to take: the step goes on
         p.x = bx, p.y = by;
     }
-    Cpp_ReinforcementLine* line = g_step.line;
-    Cpp_ReinforcementPoint* end = g_step.point;
+    Cpp_ReinforcementLine* line = PointStep().line;
+    Cpp_ReinforcementPoint* end = PointStep().point;
     Marker(end);
-    if (g_step.addBefore) {
+    if (PointStep().addBefore) {
         line->InsertPoint(nullptr, p.x, p.y, p.longitudinalForce, p.transverseForce);
         Segment(p, Record(end), false);
     } else {
@@ -566,7 +584,7 @@ bool Cpp_ReinforcementLineList::AddPointAtEnd(double x, double y, bool typed) {
 
 void Cpp_ReinforcementLineList::CancelAddPointAtEnd() {
     if (!Running(CursorModeAddPointReinforcementLine)) return;
-    Marker(g_step.point);
+    Marker(PointStep().point);
     EndStep();
 }
 
@@ -574,13 +592,13 @@ void Cpp_ReinforcementLineList::DrawToolFeedbackA(platform::DeviceContext& dc) {
     if (!Running(CursorModeAddPointReinforcementLine)) return;
     const s_tagTypePointXY at = CursorWorld();
     const Point p = CursorWithBar(at.x, at.y);
-    const Point end = Record(g_step.point);
-    g_step.band1.shown = false;
-    if (g_step.addBefore)
-        Redraw(dc, g_step.band1, p, end);
+    const Point end = Record(PointStep().point);
+    PointStep().band1.shown = false;
+    if (PointStep().addBefore)
+        Redraw(dc, PointStep().band1, p, end);
     else
-        Redraw(dc, g_step.band1, end, p);
-    g_step.cursor = p;
+        Redraw(dc, PointStep().band1, end, p);
+    PointStep().cursor = p;
 }
 
 bool Cpp_ReinforcementLineList::StartInsertPoint(Cpp_ReinforcementLine* line,
@@ -588,9 +606,9 @@ bool Cpp_ReinforcementLineList::StartInsertPoint(Cpp_ReinforcementLine* line,
     if (!Contains(line, segmentStart) || !segmentStart->NextPoint()) return false;
     Cpp_ReinforcementPoint* next = segmentStart->NextPoint();
     StartStep(line, kGreenPen);
-    g_step.before = segmentStart;
-    g_step.after = next;
-    g_step.cursor = Record(segmentStart);
+    PointStep().before = segmentStart;
+    PointStep().after = next;
+    PointStep().cursor = Record(segmentStart);
     if (CmDialogBarReinforcementTool* bar = Bar()) {
         bar->SetEntryOption(4);
         bar->SetForces((segmentStart->longitudinalForce + next->longitudinalForce) / 2.0,
@@ -605,18 +623,18 @@ bool Cpp_ReinforcementLineList::StartInsertPoint(Cpp_ReinforcementLine* line,
 
 void Cpp_ReinforcementLineList::InsertToolMouseMove(int px, int py, double x, double y) {
     if (!Running(CursorModeInsertReinforcementPoint)) return;
-    g_step.cursorPixel = {px, py};
-    g_step.cursor = CursorWithBar(x, y);
-    ShowNeighbourBands(g_step.cursor);
-    TooltipText(x, y, g_step.cursor.longitudinalForce, g_step.cursor.transverseForce);
+    PointStep().cursorPixel = {px, py};
+    PointStep().cursor = CursorWithBar(x, y);
+    ShowNeighbourBands(PointStep().cursor);
+    TooltipText(x, y, PointStep().cursor.longitudinalForce, PointStep().cursor.transverseForce);
 }
 
 bool Cpp_ReinforcementLineList::InsertPointClick(double x, double y, bool typed) {
     if (!Running(CursorModeInsertReinforcementPoint)) return false;
-    Cpp_ReinforcementLine* line = g_step.line;
-    Cpp_ReinforcementPoint *a = g_step.before, *b = g_step.after;
-    Erase(g_step.band1);
-    Erase(g_step.band2);
+    Cpp_ReinforcementLine* line = PointStep().line;
+    Cpp_ReinforcementPoint *a = PointStep().before, *b = PointStep().after;
+    Erase(PointStep().band1);
+    Erase(PointStep().band2);
     Marker(a);
     Marker(b);
     Point p{x, y, 0.0, 0.0};
@@ -642,8 +660,8 @@ bool Cpp_ReinforcementLineList::InsertPointClick(double x, double y, bool typed)
 
 void Cpp_ReinforcementLineList::CancelInsertTool() {
     if (!Running(CursorModeInsertReinforcementPoint)) return;
-    Marker(g_step.before);
-    Marker(g_step.after);
+    Marker(PointStep().before);
+    Marker(PointStep().after);
     EndStep();
 }
 
@@ -656,20 +674,20 @@ void Cpp_ReinforcementLineList::DrawToolFeedbackC(platform::DeviceContext& dc) {
 void Cpp_ReinforcementLineList::WheelChangeForceB(int delta, bool transverse) {
     const Point bar = ChangeBarForce(delta, transverse);
     if (!Running(CursorModeInsertReinforcementPoint)) return;
-    g_step.cursor.longitudinalForce = bar.longitudinalForce;
-    g_step.cursor.transverseForce = bar.transverseForce;
-    ShowNeighbourBands(g_step.cursor);
+    PointStep().cursor.longitudinalForce = bar.longitudinalForce;
+    PointStep().cursor.transverseForce = bar.transverseForce;
+    ShowNeighbourBands(PointStep().cursor);
 }
 
 bool Cpp_ReinforcementLineList::StartDragPoint(Cpp_ReinforcementLine* line,
                                                Cpp_ReinforcementPoint* point, int px, int py) {
     if (!Contains(line, point)) return false;
     StartStep(line, kGreyPen);
-    g_step.point = point;
-    g_step.before = line->GetPreviousPoint(point);
-    g_step.after = point->NextPoint();
-    g_step.cursorPixel = {px, py};
-    g_step.cursor = Record(point);
+    PointStep().point = point;
+    PointStep().before = line->GetPreviousPoint(point);
+    PointStep().after = point->NextPoint();
+    PointStep().cursorPixel = {px, py};
+    PointStep().cursor = Record(point);
     SetCursorMode(CursorModeDragReinforcementPoint);
     ShowPrompt("\"Drag\" point to new location and left-click.");
     return true;
@@ -677,26 +695,26 @@ bool Cpp_ReinforcementLineList::StartDragPoint(Cpp_ReinforcementLine* line,
 
 void Cpp_ReinforcementLineList::DragMove(int px, int py, double x, double y) {
     if (!Running(CursorModeDragReinforcementPoint)) return;
-    g_step.cursorPixel = {px, py};
-    Point p = Record(g_step.point);
+    PointStep().cursorPixel = {px, py};
+    Point p = Record(PointStep().point);
     p.x = x, p.y = y;
-    g_step.cursor = p;
+    PointStep().cursor = p;
     ShowNeighbourBands(p);
     TooltipText(x, y, p.longitudinalForce, p.transverseForce);
 }
 
 bool Cpp_ReinforcementLineList::DragEnd(bool typed) {
     if (!Running(CursorModeDragReinforcementPoint)) return false;
-    double x = g_step.cursor.x, y = g_step.cursor.y;
+    double x = PointStep().cursor.x, y = PointStep().cursor.y;
     if (typed) {
         double l = 0, t = 0;
         CmDialogBarReinforcementTool* bar = Bar();
         if (!bar || !bar->GetPointData(x, y, l, t)) return false;
     }
-    Erase(g_step.band1);
-    Erase(g_step.band2);
-    Cpp_ReinforcementLine* line = g_step.line;
-    Cpp_ReinforcementPoint* point = g_step.point;
+    Erase(PointStep().band1);
+    Erase(PointStep().band2);
+    Cpp_ReinforcementLine* line = PointStep().line;
+    Cpp_ReinforcementPoint* point = PointStep().point;
     const bool moved = (x != point->X() || y != point->Y()) && Contains(line, point) &&
                        MovePointAndRedraw(line, point, x, y);
     EndStep();
@@ -711,7 +729,7 @@ void Cpp_ReinforcementLineList::CancelDrag() {
 void Cpp_ReinforcementLineList::DrawToolFeedbackB(platform::DeviceContext& dc) {
     if (!Running(CursorModeDragReinforcementPoint)) return;
     const s_tagTypePointXY at = CursorWorld(true);
-    Point p = Record(g_step.point);
+    Point p = Record(PointStep().point);
     p.x = at.x, p.y = at.y;
     RepaintNeighbourBands(dc, p);
 }
@@ -723,7 +741,7 @@ bool Cpp_ReinforcementLineList::MovePointAndRedraw(Cpp_ReinforcementLine* line,
                                                    Cpp_ReinforcementPoint* point, double x,
                                                    double y) {
     if (!point) return false;
-    Cpp_ReinforcementPoint* before = line ? line->GetPreviousPoint(point) : g_step.before;
+    Cpp_ReinforcementPoint* before = line ? line->GetPreviousPoint(point) : PointStep().before;
     Cpp_ReinforcementPoint* after = point->NextPoint();
     Symbol(Record(point), true);
     if (before) Segment(Record(before), Record(point), true);
@@ -824,7 +842,10 @@ const s_CursorModeRow kSteps[] = {
 
 }  // namespace
 
-ReinforcementTool::ReinforcementTool() : Tool(EditModeReinforcement, EditModeReinforcement, "Reinforcement") {}
+ReinforcementTool::ReinforcementTool()
+    : Tool(EditModeReinforcement, EditModeReinforcement, "Reinforcement"),
+      state(std::make_unique<s_State>()) {}
+ReinforcementTool::~ReinforcementTool() = default;
 
 s_ToolInputs ReinforcementTool::Inputs(int) const {
     return {R(ReinforcementFirstClick), R(ReinforcementFirstEnter), R(ReinforcementIdleMove),
@@ -833,12 +854,18 @@ s_ToolInputs ReinforcementTool::Inputs(int) const {
 
 std::span<const s_CursorModeRow> ReinforcementTool::Steps() const { return kSteps; }
 
-void ReinforcementTool::Reset(ToolContext&) {
+void ReinforcementTool::Reset(ToolContext& context) {
     // A reinforcement line being entered is dropped.
     if (Cpp_ReinforcementLineList::IsEnteringPoints()) {
         Cpp_ReinforcementLineList::EscapeInEntryTool();
         InvalidateViewWindow();
     }
+    // So is a point step on a selected line; the options stay.
+    const bool stepping = state->step.line != nullptr;
+    state->step = s_PointStep{};
+    if (!stepping) return;
+    ClearPromptBar();
+    if (context.View()) context.View()->InvalidateView();
 }
 
 std::optional<bool> ReinforcementTool::Wheel(ToolContext& context, int cursorMode, int delta,

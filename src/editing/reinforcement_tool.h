@@ -5,6 +5,8 @@
 // Makes the view's painting draw the running entry again (once is enough).
 #include "editing/tool.h"
 
+#include <memory>
+
 void RegisterReinforcementToolDrawing();
 
 // The tool of edit mode 13: a reinforcement line entered point by point (cursor mode 36)
@@ -12,6 +14,10 @@ void RegisterReinforcementToolDrawing();
 class ReinforcementTool final : public Tool {
 public:
     ReinforcementTool();
+    ~ReinforcementTool() override;
+    // The step under way and the options, defined with the tool.
+    struct s_State;
+    std::unique_ptr<s_State> state;
     s_ToolInputs Inputs(int editMode) const override;
     std::span<const s_CursorModeRow> Steps() const override;
     void Reset(ToolContext& context) override;

@@ -8,6 +8,7 @@
 #include "editing/cursor_modes.h"
 #include "editing/edit_modes.h"
 #include "editing/tool_dialog_bars.h"
+#include "editing/tool_table.h"
 #include "editing/view_input_fixture.h"
 #include "graphics/graphic_grid.h"
 #include "graphics/graphics.h"
@@ -405,6 +406,32 @@ TEST_F(DistributedLoadToolTest, ARepaintAfterAZoomWindowRestoresTheEntry) {
     EXPECT_EQ(GetCursorMode(), CursorModeDistributedLoadEntry);
     Right(200, 200);
     EXPECT_EQ(Points(), (std::vector<Values>{{100, 100, 50, 0}, {150, 100, 50, 0}}));
+}
+
+// The tools reset (a document opened, the stage changed) while a load is entered and while a
+// point is inserted: the step is dropped with its bands, the stage keeps its points, and no
+// repaint draws the old step again.
+TEST_F(DistributedLoadToolTest, ResettingTheToolsDropsAnEntryOrAPointStep) {
+    ToolContext context(&host);
+    Loads().AddPoint(100, 100, 10, 0);
+    Loads().AddPoint(200, 100, 30, 0);
+    const std::vector<Values> before = Points();
+    Click(50, 250);
+    Click(120, 250);
+    ASSERT_TRUE(Cpp_DistributedLoadData::IsEnteringPoints());
+    ResetTools(context);
+    EXPECT_FALSE(Cpp_DistributedLoadData::IsEnteringPoints());
+    EXPECT_EQ(GetCursorMode(), CursorModeNone);
+    EXPECT_EQ(Points(), before);
+
+    ASSERT_TRUE(Loads().StartInsertPoint(Loads().GetFirstListItem()));
+    Move(150, 200);
+    ResetTools(context);
+    EXPECT_EQ(GetCursorMode(), CursorModeNone);
+    platform::RecordingDeviceContext dc;
+    Cpp_DistributedLoadData::DrawToolFeedbackC(dc);
+    EXPECT_TRUE(dc.Records().empty());
+    EXPECT_EQ(Points(), before);
 }
 
 }  // namespace

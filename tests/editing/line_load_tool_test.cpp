@@ -7,6 +7,7 @@
 #include "editing/cursor_modes.h"
 #include "editing/edit_modes.h"
 #include "editing/tool_dialog_bars.h"
+#include "editing/tool_table.h"
 #include "editing/view_input_fixture.h"
 #include "graphics/graphics.h"
 #include "loads/line_load.h"
@@ -231,6 +232,24 @@ TEST_F(LineLoadToolTest, ASelectedLoadTakesTheBarsValuesOrMovesWithItsOwn) {
     EXPECT_TRUE(Loads().MoveLoadTo(load, 50, 60));
     EXPECT_EQ(std::tuple(load->X(), load->Y(), load->option, load->resultant),
               std::tuple(50.0, 60.0, 2, 300.0));
+}
+
+// The tools reset (a document opened, the stage changed) while a load is dragged: the drag is
+// dropped, the load stays where it was, and a repaint draws no band of it.
+TEST_F(LineLoadToolTest, ResettingTheToolsDropsADrag) {
+    loads::LineLoadScale().Record(GetUnitSystem()) = s_KindValueType{4, 100.0};
+    loads::LineLoadScale().SetLargest(100.0);
+    Cpp_LineLoadList::ComputeForceScale(GetUnitSystem());
+    Cpp_LineLoad* load = Loads().AddByMagnitude(1, 100, 100, 50, 0);
+    ASSERT_TRUE(Loads().DragForceTool(load, 0, 0, true));
+    Move(300, 100);
+    ToolContext context(&host);
+    ResetTools(context);
+    EXPECT_EQ(GetCursorMode(), CursorModeNone);
+    platform::RecordingDeviceContext dc;
+    Cpp_LineLoadList::DrawToolFeedback(dc);
+    EXPECT_TRUE(dc.Records().empty());
+    EXPECT_EQ(std::tuple(load->X(), load->Y()), std::tuple(100.0, 100.0));
 }
 
 }  // namespace

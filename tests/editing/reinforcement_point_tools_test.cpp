@@ -13,6 +13,7 @@
 #include "editing/selection_edit_commands.h"
 #include "editing/selection_list.h"
 #include "editing/tool_dialog_bars.h"
+#include "editing/tool_table.h"
 #include "editing/two_step_edits.h"
 #include "editing/view_input_fixture.h"
 #include "graphics/graphic_grid.h"
@@ -464,6 +465,22 @@ TEST_F(ReinforcementPointToolsTest, SplittingAReinforcementIntervalEndsWithTheLi
         GetCurrentSelection().Clear();
     }
     EXPECT_TRUE(host.dataChanges.empty());
+}
+
+// The tools reset (a document opened, the stage changed) during a point step on a selected line:
+// the step is dropped, the line keeps its points, and a repaint draws no band of it.
+TEST_F(ReinforcementPointToolsTest, ResettingTheToolsDropsAPointStep) {
+    Select(SEL_REINFORCEMENT_INTERVAL, 1);
+    StartInsertPoint(host);
+    Move(150, 150);
+    ASSERT_TRUE(Cpp_ReinforcementLineList::IsPointStepRunning());
+    ToolContext context(&host);
+    ResetTools(context);
+    EXPECT_FALSE(Cpp_ReinforcementLineList::IsPointStepRunning());
+    EXPECT_EQ(GetCursorMode(), CursorModeNone);
+    platform::RecordingDeviceContext dc;
+    Cpp_ReinforcementLineList::DrawToolFeedbackC(dc);
+    EXPECT_TRUE(dc.Records().empty());
 }
 
 }  // namespace
