@@ -286,7 +286,7 @@ bool MainFrame::SetEditMode(int command) {
     const int mode = EditModeForCommand(command);
     ToolContext context(viewInput_.get());
     if (!SwitchTool(context, editMode_, mode)) return false;
-    for (int id : kToolCommands) PressToolBarButton(id, id == command);
+    for (int id : ToolCommandIds()) PressToolBarButton(id, id == command);
     editMode_ = mode;
     ResetCursorMode();
     return true;

@@ -19,6 +19,7 @@
 #include "editing/tool_table.h"
 
 #include <QGuiApplication>
+#include <vector>
 
 namespace app {
 
@@ -49,6 +50,9 @@ struct s_ToolCommand {
     int slipSurfaceShape = -1;
     // A step before the switch (also when the tool is active already; false stops).
     bool (*prepare)(MainFrame&) = nullptr;
+    // The placing tools: the button's name is the status once chosen, in place of the tool's
+    // prompt.
+    bool namedInStatus = false;
 };
 
 // Once the switch is made the tool itself starts and shows its prompt (Tool::Chosen).
@@ -78,10 +82,14 @@ const s_ToolCommand kTools[] = {
      nullptr, 1, PrepareCircleTool},
     {ID_ENTER_NONCIRCULAR_SLIP_SURFACE, EditModeNoncircular, PressPrimaryData, PressOptionalData,
      false, nullptr, 0},
-    {ID_ENTER_RADIUS_INFORMATION, EditModeRadius, PressSwitches, PressSwitches, false, nullptr,
-     -1, PrepareRadiusTool},
+    {ID_ENTER_RADIUS_INFORMATION, EditModeRadius, PressSwitches, PressSwitches, false, nullptr, -1,
+     PrepareRadiusTool},
     {ID_ENTER_TENSION_CRACK, EditModeCrack, PressSwitches, PressSwitches, true},
     {ID_ENTER_WATER_IN_CRACK, EditModeCrackWater, PressSwitches, PressSwitches, true},
+    {ID_ENTER_NAIL_DATA, EditModeNails, PressSwitches, PressSwitches, false, nullptr, -1, nullptr,
+     true},
+    {ID_ENTER_GEOGRID_DATA, EditModeGeogrids, PressSwitches, PressSwitches, false, nullptr, -1,
+     nullptr, true},
 };
 
 // Carries out a modified press; false when the press just switches the tool.
@@ -123,6 +131,10 @@ void ChooseTool(MainFrame& frame, const s_ToolCommand& tool) {
         return;
     if (tool.prepare && !tool.prepare(frame)) return;
     if (!frame.SetEditMode(tool.id)) return;
+    if (tool.namedInStatus) {
+        platform::Services().StatusLine().SetText(frame.CommandText(tool.id));
+        return;
+    }
     ToolContext context(&frame.ViewInput());
     if (Tool* chosen = ToolForEditMode(tool.mode)) chosen->Chosen(context, tool.mode);
 }
@@ -132,9 +144,16 @@ void ChooseTool(MainFrame& frame, const s_ToolCommand& tool) {
 int EditModeForCommand(int command) {
     for (const s_ToolCommand& tool : kTools)
         if (tool.id == command) return tool.mode;
-    if (command == ID_ENTER_NAIL_DATA) return EditModeNails;
-    if (command == ID_ENTER_GEOGRID_DATA) return EditModeGeogrids;
     return EditModeNone;
+}
+
+std::span<const int> ToolCommandIds() {
+    static const std::vector<int> ids = [] {
+        std::vector<int> all;
+        for (const s_ToolCommand& tool : kTools) all.push_back(tool.id);
+        return all;
+    }();
+    return ids;
 }
 
 void AddToolCommands(CommandTable& table) {
@@ -145,15 +164,6 @@ void AddToolCommands(CommandTable& table) {
         table.Add(
             tool.id, [&tool](MainFrame& frame) { ChooseTool(frame, tool); }, {}, pressed(tool.id));
     table.Add(ID_ENTER_PROBLEM_HEADING, EditHeading);
-    // The nail and geogrid placing tools: their bar shows, the button's name is the status.
-    for (int id : {ID_ENTER_NAIL_DATA, ID_ENTER_GEOGRID_DATA})
-        table.Add(
-            id,
-            [id](MainFrame& frame) {
-                if (frame.SetEditMode(id))
-                    platform::Services().StatusLine().SetText(frame.CommandText(id));
-            },
-            {}, pressed(id));
 }
 
 }  // namespace app
