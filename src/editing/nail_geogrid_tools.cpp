@@ -1,9 +1,10 @@
 #include "editing/nail_geogrid_tools.h"
 #include "editing/edit_modes.h"
-#include "editing/view_tool_steps.h"
-#include "editing/view_slip_surface_steps.h"
-#include "editing/view_load_steps.h"
+#include "editing/tool_table.h"
 #include "editing/two_step_edits.h"
+#include "editing/view_load_steps.h"
+#include "editing/view_slip_surface_steps.h"
+#include "editing/view_tool_steps.h"
 
 #include "core/cursor_mode.h"
 #include "core/format_text.h"
@@ -27,28 +28,15 @@
 
 namespace {
 
-constexpr int kStartSnap = 3;
-int g_nailSnap = kStartSnap;
-int g_geogridSnap = kStartSnap;
-
-// The placing step under way.
-struct s_Placement {
-    bool active = false;
-    bool nails = true;
-    s_tagTypePointXY head{0.0, 0.0};
-    s_tagTypePointXY end{0.0, 0.0};
-};
-s_Placement g_place;
-
-// The drag under way.
-struct s_Drag {
-    Cpp_IndividualNail* nail = nullptr;
-    Cpp_Geogrid* grid = nullptr;
-    int mode = 0;
-    s_tagTypePointXY start{0.0, 0.0};
-    s_tagTypePointXY end{0.0, 0.0};
-};
-s_Drag g_drag;
+// The nail tool (true) or the geogrid tool, holders of their snap option and their step.
+PlacingTool& Of(bool nails) {
+    return static_cast<PlacingTool&>(*ToolForEditMode(nails ? EditModeNails : EditModeGeogrids));
+}
+// The tool whose placing step or drag is under way (one at a time).
+PlacingTool& Stepping() {
+    PlacingTool& nails = Of(true);
+    return nails.place.active || nails.drag.nail ? nails : Of(false);
+}
 
 const bool g_resetAdded = (AddProgramStateReset(&ResetNailGeogridTools), true);
 
@@ -100,20 +88,20 @@ void EndStep() {
 
 }  // namespace
 
-int NailSnapOption() { return g_nailSnap; }
-int GeogridSnapOption() { return g_geogridSnap; }
+int NailSnapOption() { return Of(true).snap; }
+int GeogridSnapOption() { return Of(false).snap; }
 
 bool EditNailToolOptions() {
-    s_NailToolOptions options{g_nailSnap};
+    s_NailToolOptions options{Of(true).snap};
     if (!ToolOptionDialogsSlot().Get().Nail(options)) return false;
-    g_nailSnap = options.snap;
+    Of(true).snap = options.snap;
     return true;
 }
 
 bool EditGeogridToolOptions() {
-    s_NailToolOptions options{g_geogridSnap};
+    s_NailToolOptions options{Of(false).snap};
     if (!ToolOptionDialogsSlot().Get().Geogrid(options)) return false;
-    g_geogridSnap = options.snap;
+    Of(false).snap = options.snap;
     return true;
 }
 
@@ -290,9 +278,9 @@ namespace {
 bool StartPlacement(Cpp_Kliven4DataSet* dataSet, const s_tagTypePointXY& click, bool nails) {
     if (!dataSet) return false;
     s_tagTypePointXY head = click;
-    if (!Snap(dataSet->SlopeGeometry(), nails ? g_nailSnap : g_geogridSnap, head)) return false;
+    if (!Snap(dataSet->SlopeGeometry(), nails ? Of(true).snap : Of(false).snap, head)) return false;
     if (nails && IsToolBarVisible(BarNails)) TheToolBars().nails.SetY(head.y);
-    g_place = {true, nails, head, head};
+    Of(nails).place = {true, nails, head, head};
     SetCursorMode(nails ? CursorModeNailPlacement : CursorModeGeogridPlacement);
     return true;
 }
@@ -326,26 +314,27 @@ bool StartGeogridPlacement(Cpp_Kliven4DataSet* dataSet, const s_tagTypePointXY& 
 }
 
 void PlacementMove(const s_tagTypePointXY& at) {
-    if (!g_place.active) return;
-    g_place.end = at;
-    if (!g_place.nails || !IsToolBarVisible(BarNails)) return;
-    const double dx = std::fabs(at.x - g_place.head.x), drop = g_place.head.y - at.y;
+    if (!Stepping().place.active) return;
+    Stepping().place.end = at;
+    if (!Stepping().place.nails || !IsToolBarVisible(BarNails)) return;
+    const double dx = std::fabs(at.x - Stepping().place.head.x),
+                 drop = Stepping().place.head.y - at.y;
     TheToolBars().nails.SetLengthAndInclination(std::hypot(dx, drop),
                                                 Degrees(std::atan2(drop, dx)));
 }
 
 bool FinishPlacement(Cpp_Kliven4DataSet* dataSet, const s_tagTypePointXY& click, bool enter) {
-    if (!g_place.active || !dataSet) return false;
+    if (!Stepping().place.active || !dataSet) return false;
     bool placed = false;
-    if (g_place.nails) {
+    if (Stepping().place.nails) {
         s_NailBarValues bar;
         ReadNailBar(bar);
         Cpp_IndividualNail nail;
         if (enter) {
-            PlaceNailFromBar(g_place.head, bar, nail);
+            PlaceNailFromBar(Stepping().place.head, bar, nail);
             placed = true;
         } else {
-            placed = PlaceNailByClick(g_place.head, click, bar, nail);
+            placed = PlaceNailByClick(Stepping().place.head, click, bar, nail);
         }
         if (placed) AddNail(*dataSet, nail);
     } else {
@@ -353,15 +342,15 @@ bool FinishPlacement(Cpp_Kliven4DataSet* dataSet, const s_tagTypePointXY& click,
         ReadGeogridBar(bar);
         Cpp_Geogrid grid;
         if (enter) {
-            PlaceGeogridFromBar(g_place.head, bar, grid);
+            PlaceGeogridFromBar(Stepping().place.head, bar, grid);
             placed = true;
         } else {
-            placed = PlaceGeogridByClick(g_place.head, click, bar, grid);
+            placed = PlaceGeogridByClick(Stepping().place.head, click, bar, grid);
         }
         if (placed) AddGeogrid(*dataSet, grid);
     }
     if (!placed) return false;
-    g_place = {};
+    Stepping().place = {};
     EndStep();
     return true;
 }
@@ -391,14 +380,14 @@ bool PlaceGeogridAtBarLevel(Cpp_Kliven4DataSet* dataSet) {
 }
 
 void CancelPlacement() {
-    g_place = {};
+    Stepping().place = {};
     EndStep();
 }
 
 bool PlacementBand(s_tagTypePointXY& head, s_tagTypePointXY& end) {
-    if (!g_place.active) return false;
-    head = g_place.head;
-    end = g_place.end;
+    if (!Stepping().place.active) return false;
+    head = Stepping().place.head;
+    end = Stepping().place.end;
     return true;
 }
 
@@ -407,7 +396,7 @@ bool PlacementBand(s_tagTypePointXY& head, s_tagTypePointXY& end) {
 
 bool StartNailDrag(Cpp_IndividualNail* nail, int mode) {
     if (!nail || mode < 0 || mode > 2) return false;
-    g_drag = {nail, nullptr, mode, {nail->headX, nail->headY}, {nail->endX, nail->endY}};
+    Of(true).drag = {nail, nullptr, mode, {nail->headX, nail->headY}, {nail->endX, nail->endY}};
     SetCursorMode(CursorModeDragNail);
     ShowPrompt("Drag nail to new location");
     return true;
@@ -415,48 +404,53 @@ bool StartNailDrag(Cpp_IndividualNail* nail, int mode) {
 
 bool StartGeogridDrag(Cpp_Geogrid* grid, int mode) {
     if (!grid || mode < 0 || mode > 2) return false;
-    g_drag = {nullptr, grid, mode, {grid->headX, grid->headY}, {grid->endX, grid->headY}};
+    Of(false).drag = {nullptr, grid, mode, {grid->headX, grid->headY}, {grid->endX, grid->headY}};
     SetCursorMode(CursorModeDragGeogrid);
     ShowPrompt("Drag geogrid to new location");
     return true;
 }
 
 void DragMove(const s_tagTypePointXY& at) {
-    if (!g_drag.nail && !g_drag.grid) return;
-    const double ox = g_drag.end.x - g_drag.start.x, oy = g_drag.end.y - g_drag.start.y;
-    if (g_drag.mode == 0) {
-        g_drag.start = at;
-    } else if (g_drag.mode == 1) {
-        g_drag.end = at;
+    if (!Stepping().drag.nail && !Stepping().drag.grid) return;
+    const double ox = Stepping().drag.end.x - Stepping().drag.start.x,
+                 oy = Stepping().drag.end.y - Stepping().drag.start.y;
+    if (Stepping().drag.mode == 0) {
+        Stepping().drag.start = at;
+    } else if (Stepping().drag.mode == 1) {
+        Stepping().drag.end = at;
     } else {
-        g_drag.start = {at.x - ox / 2, at.y - oy / 2};
-        g_drag.end = {at.x + ox / 2, at.y + oy / 2};
+        Stepping().drag.start = {at.x - ox / 2, at.y - oy / 2};
+        Stepping().drag.end = {at.x + ox / 2, at.y + oy / 2};
     }
 }
 
 bool DragBand(s_tagTypePointXY& head, s_tagTypePointXY& end) {
-    if (!g_drag.nail && !g_drag.grid) return false;
-    head = g_drag.start;
-    end = g_drag.end;
+    if (!Stepping().drag.nail && !Stepping().drag.grid) return false;
+    head = Stepping().drag.start;
+    end = Stepping().drag.end;
     return true;
 }
 
 bool DropDrag(Cpp_Kliven4DataSet* dataSet, const s_tagTypePointXY& click) {
-    const s_Drag drag = g_drag;
-    g_drag = {};
+    PlacingTool& tool = Stepping();
+    const PlacingTool::s_Drag drag = tool.drag;
+    tool.drag = {};
     EndStep();
     if (!dataSet) return false;
-    if (drag.nail) return DropNail(*drag.nail, drag.mode, click, dataSet->SlopeGeometry(), g_nailSnap);
+    if (drag.nail)
+        return DropNail(*drag.nail, drag.mode, click, dataSet->SlopeGeometry(), Of(true).snap);
     if (drag.grid)
-        return DropGeogrid(*drag.grid, drag.mode, click, dataSet->SlopeGeometry(), g_geogridSnap);
+        return DropGeogrid(*drag.grid, drag.mode, click, dataSet->SlopeGeometry(), Of(false).snap);
     return false;
 }
 
 void ResetNailGeogridTools() {
-    g_nailSnap = kStartSnap;
-    g_geogridSnap = kStartSnap;
-    g_place = {};
-    g_drag = {};
+    for (const bool nails : {true, false}) {
+        PlacingTool& tool = Of(nails);
+        tool.snap = PlacingTool::kStartSnap;
+        tool.place = {};
+        tool.drag = {};
+    }
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -481,7 +475,18 @@ const s_CursorModeRow kSteps[] = {
 
 }  // namespace
 
-NailTool::NailTool() : Tool(EditModeNails, EditModeNails, "Nails") {}
+void PlacingTool::Reset(ToolContext& context) {
+    // A placing step or a drag under way is dropped; the snap option stays.
+    const bool underWay = place.active || drag.nail || drag.grid;
+    place = {};
+    drag = {};
+    if (!underWay) return;
+    ErasePlacingBand();
+    ClearPromptBar();
+    if (context.View()) context.View()->InvalidateView();
+}
+
+NailTool::NailTool() : PlacingTool(EditModeNails, EditModeNails, "Nails") {}
 
 s_ToolInputs NailTool::Inputs(int) const {
     return {R(NailToolClick), R(NailToolEnter), R(ShiftToToolBar), R(ShowViewMenu)};
@@ -513,7 +518,7 @@ const s_CursorModeRow kGeogridSteps[] = {
 
 }  // namespace
 
-GeogridTool::GeogridTool() : Tool(EditModeGeogrids, EditModeGeogrids, "Geogrids") {}
+GeogridTool::GeogridTool() : PlacingTool(EditModeGeogrids, EditModeGeogrids, "Geogrids") {}
 
 s_ToolInputs GeogridTool::Inputs(int) const {
     return {R(GeogridToolClick), R(GeogridToolEnter), N, R(ShowViewMenu)};

@@ -18,7 +18,6 @@
 // The geometry steps are functions of their values, apart from the bars and the view.
 
 #include "editing/tool.h"
-#include "editing/tool.h"
 #include "core/point_xy.h"
 
 #include <string>
@@ -128,8 +127,39 @@ bool DropDrag(Cpp_Kliven4DataSet* dataSet, const s_tagTypePointXY& click);
 
 void ResetNailGeogridTools();
 
+// The placing band of the view forgotten (the view is drawn again).
+void ErasePlacingBand();
+
+// What the nail and geogrid tools each hold: the slope snap option of their options window and
+// their placing step or drag under way (one at a time over both tools).
+class PlacingTool : public Tool {
+public:
+    static constexpr int kStartSnap = 3;
+    struct s_Placement {
+        bool active = false;
+        bool nails = true;
+        s_tagTypePointXY head{0.0, 0.0};
+        s_tagTypePointXY end{0.0, 0.0};
+    };
+    struct s_Drag {
+        Cpp_IndividualNail* nail = nullptr;
+        Cpp_Geogrid* grid = nullptr;
+        int mode = 0;
+        s_tagTypePointXY start{0.0, 0.0};
+        s_tagTypePointXY end{0.0, 0.0};
+    };
+    int snap = kStartSnap;
+    s_Placement place;
+    s_Drag drag;
+
+    void Reset(ToolContext& context) override;
+
+protected:
+    using Tool::Tool;
+};
+
 // The tool of edit mode 19: nails placed along the slope (cursor mode 48) and dragged (109).
-class NailTool final : public Tool {
+class NailTool final : public PlacingTool {
 public:
     NailTool();
     s_ToolInputs Inputs(int editMode) const override;
@@ -138,7 +168,7 @@ public:
 };
 
 // The tool of edit mode 20: geogrids placed from the slope (cursor mode 47) and dragged (108).
-class GeogridTool final : public Tool {
+class GeogridTool final : public PlacingTool {
 public:
     GeogridTool();
     s_ToolInputs Inputs(int editMode) const override;

@@ -53,6 +53,8 @@ Cpp_Kliven4DataSet* DataSet() { return Cpp_Kliven4Data::CurrentDataSetOrNull(); 
 
 }  // namespace
 
+void ErasePlacingBand() { g_band = {}; }
+
 namespace view_input_ops {
 
 void NailToolClick(s_InputCall& call) { StartNailPlacement(DataSet(), call.snapped); }

@@ -8,6 +8,7 @@
 #include "editing/edit_modes.h"
 #include "editing/nail_geogrid_tools.h"
 #include "editing/tool_dialog_bars.h"
+#include "editing/tool_table.h"
 #include "editing/view_input_fixture.h"
 #include "loads/generation_dialogs.h"
 #include "loads/geogrid_data.h"
@@ -292,6 +293,46 @@ TEST_F(NailGeogridToolsTest, GeogridToolEnterAfterTheFirstClick) {
     EXPECT_NEAR(grids[0]->endX, 64 + FaceStep(), 1e-9);
     EXPECT_EQ(grids[0]->facing, 1);
     EXPECT_EQ(TheToolBars().geogrids.LastGeogrid(), grids[0].get());
+}
+
+// The tools reset (a document opened, the stage changed) during a nail placing step and during
+// a drag of a geogrid: the step is dropped with its band, nothing is added or moved, and the next
+// click starts a new placing step whose band is drawn once (not erased as an old one).
+TEST_F(NailGeogridToolsTest, ResettingTheToolsDropsAPlacingStepOrADrag) {
+    SetSlope({{0, 0}, {100, 100}, {300, 100}});
+    ToolContext context(&host);
+    host.editMode = EditModeNails;
+    ShowToolBar(BarNails, true, 1);
+    Click(50, 250);
+    Release(50, 250);
+    Move(80, 260);
+    ASSERT_EQ(GetCursorMode(), CursorModeNailPlacement);
+    s_tagTypePointXY head, end;
+    ASSERT_TRUE(PlacementBand(head, end));
+    ResetTools(context);
+    EXPECT_EQ(GetCursorMode(), CursorModeNone);
+    EXPECT_FALSE(PlacementBand(head, end));
+    EXPECT_EQ(Nails().Count(), 0);
+
+    Click(50, 250);
+    Release(50, 250);
+    host.touchedRects.clear();
+    Move(80, 260);
+    EXPECT_EQ(host.touchedRects.size(), 1u);  // the new band only
+    Key(ViewKeyEscape);
+
+    Cpp_Geogrid grid;
+    grid.headX = 40;
+    grid.headY = 40;
+    grid.endX = 60;
+    ASSERT_TRUE(StartGeogridDrag(&grid, 2));
+    Move(120, 200);
+    ASSERT_TRUE(DragBand(head, end));
+    ResetTools(context);
+    EXPECT_EQ(GetCursorMode(), CursorModeNone);
+    EXPECT_FALSE(DragBand(head, end));
+    EXPECT_EQ(grid.headX, 40);
+    EXPECT_EQ(grid.endX, 60);
 }
 
 }  // namespace
