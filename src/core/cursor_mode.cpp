@@ -16,18 +16,18 @@ int GetCursorMode() { return g_mode; }
 
 void SetCursorMode(int mode) {
     auto& h = Hooks();
-    if ((g_mode == 6 || g_mode == 7) && mode == 0 && h.setArrowCursor) h.setArrowCursor();
+    if ((g_mode == 6 || g_mode == 7) && mode == 0) h.setArrowCursor();
     g_mode = mode;
     switch (mode) {
     case 0:
-        if (h.restorePromptText) h.restorePromptText();
+        h.restorePromptText();
         break;
     case 2:
     case 3:
     case 6:
     case 7: {
         const int id = mode == 2 ? 510 : mode == 3 ? 511 : mode == 6 ? 512 : 513;
-        if (h.loadPromptText) h.loadPromptText(id, mode != 3);
+        h.loadPromptText(id, mode != 3);
         break;
     }
     default: break;
@@ -35,7 +35,7 @@ void SetCursorMode(int mode) {
 }
 
 void ResetCursorMode() {
-    if (Hooks().restorePromptText) Hooks().restorePromptText();
+    Hooks().restorePromptText();
     g_mode = 0;
 }
 
@@ -45,7 +45,13 @@ s_PixelPoint GetRubberBandStart() { return g_start; }
 void SetRubberBandStart(int x, int y) { g_start = {x, y}; }
 s_PixelPoint GetRubberBandEnd() { return g_end; }
 void SetRubberBandEnd(int x, int y) { g_end = {x, y}; }
-void SetCursorModeHooks(s_CursorModeHooks hooks) { Hooks() = std::move(hooks); }
+void SetCursorModeHooks(s_CursorModeHooks hooks) {
+    const s_CursorModeHooks none;
+    if (!hooks.loadPromptText) hooks.loadPromptText = none.loadPromptText;
+    if (!hooks.restorePromptText) hooks.restorePromptText = none.restorePromptText;
+    if (!hooks.setArrowCursor) hooks.setArrowCursor = none.setArrowCursor;
+    Hooks() = std::move(hooks);
+}
 
 void ResetCursorModeState() {
     g_mode = g_saved = 0;

@@ -29,10 +29,11 @@ void SetRubberBandStart(int x, int y);
 s_PixelPoint GetRubberBandEnd();
 void SetRubberBandEnd(int x, int y);
 
+// What the user interface does at a change of mode; a hook left empty does nothing.
 struct s_CursorModeHooks {
-    std::function<void(int stringId, bool save)> loadPromptText;
-    std::function<void()> restorePromptText;
-    std::function<void()> setArrowCursor;
+    std::function<void(int stringId, bool save)> loadPromptText = [](int, bool) {};
+    std::function<void()> restorePromptText = [] {};
+    std::function<void()> setArrowCursor = [] {};
 };
 void SetCursorModeHooks(s_CursorModeHooks hooks);
 // Mode 0, nothing saved, the rubber-band points at 0 and no hooks, without calling any hook
