@@ -32,7 +32,7 @@ enum e_CursorMode : int {
     CursorModePickBand = 44,
     CursorModeGeogridPlacement = 47,
     CursorModeNailPlacement = 48,
-    CursorModeMaterialTableDrag = 58,  // nothing sets it
+    CursorModeMaterialTableDrag = 58,  // a material property table dragged to a new place
     CursorModeResultsDisplay = 59,     // nothing sets it
     CursorModeClickSelection = 77,     // nothing sets it
     CursorModeComputeDistance = 80,

@@ -27,6 +27,7 @@
 #include "porepressure/piezometric_drawing.h"
 #include "porepressure/piezometric_line.h"
 #include "profile/crack.h"
+#include "profile/material_properties.h"
 #include "profile/profile_line.h"
 #include "profile/slope_geometry.h"
 #include "registry/display_selections.h"
@@ -170,6 +171,27 @@ public:
     Cpp_Kliven4DataSet* ds_;
     bool pointsOnly_, segmentsOnly_;
 };
+
+// The material property table of a stage where it is shown: a grid line (kind 70, with its
+// column or row and whether it is a border) or else the inside of the table (kind 71).
+bool PickMaterialTable(Cpp_Kliven4DataSet* ds, int stage, s_PickType& pick, Cpp_Selection& s) {
+    Cpp_MaterialPropertyData& materials = ds->MaterialData();
+    if (!materials.GetShowTable(stage)) return false;
+    const Cpp_MaterialTableLayout& table = materials.TableLayout(stage);
+    Cpp_MaterialTableLayout::s_GridLineHit line;
+    s_SelectionReferences r;
+    if (table.HitTestGridLines(pick, line)) {
+        r.number1 = line.row;
+        r.number2 = line.column;
+        r.number3 = line.border ? 1 : 0;
+        s.SetFromValues(ds, stage, SEL_TABLE_LINES, r);
+        return true;
+    }
+    pick.found = 0;
+    if (!table.HitTestBox(pick)) return false;
+    s.SetFromValues(ds, stage, SEL_TABLE_TEXT, r);
+    return true;
+}
 
 // The profile line whose placed material label is nearest the pick (later lines on ties).
 Cpp_ProfileLine* HitTestMaterialLabel(const Cpp_ProfileLineList& profile, s_PickType& pick) {
@@ -638,7 +660,12 @@ public:
                 run.TakeValues(1, SEL_MATERIAL_REGION, {line});
     }
 
-    void MaterialTables() {}
+    void MaterialTables() {
+        if (!run.Allowed(e_Class::O, Cpp_MaterialTableLayout::GetMaterialTableSelectable()))
+            return;
+        for (int stage : active)
+            if (Cpp_Selection s; PickMaterialTable(ds, stage, run.Fresh(), s)) run.Take(s);
+    }
 
     void SearchGrid() {
         analysisRows.Take({SEL_SEARCH_GRID});
@@ -733,7 +760,7 @@ constexpr void (HitPicker::*kPickers[])() = {
     &HitPicker::Slices,
     // 61: the material region under the pick.
     &HitPicker::MaterialRegion,
-    // 62: material property tables are not drawn yet, so never picked.
+    // 62: the material property table of each active stage.
     &HitPicker::MaterialTables,
     // 63: the search grid or area as a whole.
     &HitPicker::SearchGrid,
@@ -1034,7 +1061,14 @@ bool Cpp_SelectionList::SelectPointAtPoint(Cpp_Kliven4DataSet* ds, double x, dou
                 (!kindFilter_ || Cpp_ProfileLineList::GetPickFilter(5)))
                 if (Cpp_ProfileLine* region = profile.FindLineAbovePoint(x, y))
                     takeValues(1, SEL_MATERIAL_REGION, {region});
-            // 39: material property tables are not drawn yet. 40: the search grid or area.
+            // 39: the material property tables, only when nothing was found.
+            if (!any && (!kindFilter_ || Cpp_MaterialTableLayout::GetMaterialTableSelectable()))
+                for (int stage : active)
+                    if (Cpp_Selection s; PickMaterialTable(ds, stage, pick, s)) {
+                        take(s);
+                        break;
+                    }
+            // 40: the search grid or area.
             if (empty && (!kindFilter_ || AnalysisPickFlag(SEL_SEARCH_GRID))) analysisKind(SEL_SEARCH_GRID, false);
         }
     }

@@ -2,6 +2,7 @@
 #include "editing/cursor_modes.h"
 #include "editing/edit_modes.h"
 #include "editing/line_point_tools.h"
+#include "editing/material_table_drag.h"
 #include "editing/selection_edit_commands.h"
 #include "editing/selection_list.h"
 #include "editing/tool_dialog_bars.h"
@@ -27,6 +28,10 @@ using namespace view_edit_steps;
 
 //                                 Left  Move  Enter Esc   Bksp  Right
 const s_CursorModeRow kSteps[] = {
+    {58,
+     58,
+     "Material table drag",
+     {R(MaterialTableDrop), R(MaterialTableDragMove), D, R(MaterialTableDragEscape), H, N}},
     {81,
      83,
      "Add Point at End",
@@ -93,6 +98,7 @@ s_ToolInputs SelectTool::Inputs(int) const {
 std::span<const s_CursorModeRow> SelectTool::Steps() const { return kSteps; }
 
 void SelectTool::Reset(ToolContext&) {
+    CancelMaterialTableDrag();
     // A point or editing tool of a line ends.
     if (Cpp_LineTool::IsActive()) {
         Cpp_LineTool::CancelTool();
@@ -104,7 +110,10 @@ std::optional<bool> SelectTool::Delete(ToolContext& context, int) {
     return context.View() && DeleteSelectedPoint(*context.View());
 }
 
-void SelectTool::RegisterDrawing() const { Cpp_LineTool::RegisterDrawing(); }
+void SelectTool::RegisterDrawing() const {
+    Cpp_LineTool::RegisterDrawing();
+    RegisterMaterialTableDragDrawing();
+}
 
 void SelectTool::Prompt(const s_ToolPrompt& prompt) const {
     const s_ToolPromptContext& c = prompt.context;

@@ -252,6 +252,8 @@ bool ReinforcementWheelEdit(const Cpp_Selection& item, int delta, bool control, 
 
 // changeValue (selection_item_edits.cpp).
 bool GeogridChangeValue(const Cpp_Selection& item, int x, int y);
+// The material property table starts its drag (material_table_drag.cpp).
+bool MaterialTableChangeValue(const Cpp_Selection& item, int x, int y);
 bool NailChangeValue(const Cpp_Selection& item, int x, int y);
 bool CircleDefinitionChangeValue(const Cpp_Selection& item, int x, int y);
 bool RadiusDefinitionChangeValue(const Cpp_Selection& item, int x, int y);

@@ -547,7 +547,8 @@ constexpr s_SelectionFamilyOps kFamilies[] = {
      .name = sf::MaterialTableName,
      .prompt = sf::MaterialTablePrompt,
      .clipToView = true,
-     .page = sf::MaterialTablePage},
+     .page = sf::MaterialTablePage,
+     .changeValue = sf::MaterialTableChangeValue},
 };
 
 constexpr bool KindsInOrder() {

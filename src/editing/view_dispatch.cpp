@@ -107,7 +107,6 @@ const s_CursorModeRow kCursorModes[] = {
     {10, 11, "Rescale coordinates", {R(RescalePointClick), N, D, H, H, H}},
     {13, 13, "Line point entry", {M, M, M, M, X, M}},
     {44, 44, "Selection band", {R(FinishBand), R(BandMove), D, R(EndBand), H, H}},
-    {58, 58, "Material table drag", {M, M, D, H, H, N}},
     {59, 59, "Results display tool", {R(ResultsToolClick), R(ResultsToolMove), D, H, H, H}},
     {77, 77, "Click selection", {M, D, D, H, H, H}},
     {80, 80, "Compute Distance", {R(DistancePick), D, D, R(DistanceEscape), H, H}},

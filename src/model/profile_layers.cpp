@@ -1,5 +1,5 @@
-// The profile and slope at their layers of the data set's drawing, and the placing of the
-// material labels before each paint. (The tension crack belongs to the analysis data, whose
+// The profile, the slope and the material tables at their layers of the data set's drawing,
+// and the placing of the material labels before each paint. (The tension crack belongs to the analysis data, whose
 // drawing registers its layer.)
 
 #include "model/profile_layers.h"
@@ -7,6 +7,7 @@
 #include "graphics/graphics.h"
 #include "model/data_set.h"
 #include "profile/material_properties.h"
+#include "profile/material_table_drawing.h"
 #include "profile/profile_drawing.h"
 #include "profile/profile_line.h"
 #include "profile/slope_drawing.h"
@@ -74,6 +75,10 @@ void ProfileLabels(Cpp_Kliven4DataSet& ds, const s_DrawContextType&) {
     if (list.GetShowPointCoordinates()) DrawProfilePointCoordinates(list);
 }
 
+void MaterialTables(Cpp_Kliven4DataSet& ds, const s_DrawContextType& c) {
+    DrawMaterialTables(ds.MaterialData(), ds.IsMultiStage(), c.rect);
+}
+
 void PlaceLabels(Cpp_Kliven4DataSet& ds) {
     const auto v = Cpp_Graphics::GetVisibleWindow();
     ds.ProfileLines().PlaceMaterialLabels(v.xmin, v.xmax, v.ymin, v.ymax);
@@ -92,6 +97,11 @@ void ApplyFlags(Cpp_Kliven4DataSet& ds, const s_DisplayFlagsType& f) {
     g.GetSlopeLine().SetShowSlopePoints(f.slopePoints);
     g.SetDisplayFlag(f.slopeGeometry[0]);
     g.SetShowCrackWater(f.slopeGeometry[1]);
+    Cpp_MaterialPropertyData& materials = ds.MaterialData();
+    for (int stage : {1, 2}) {
+        materials.SetShowTable(stage, f.materialTable[stage - 1]);
+        materials.TableLayout(stage).SetShown(f.materialTable[stage - 1]);
+    }
 }
 
 void ApplyDefaults(const s_DisplayFlagsType& f) {
@@ -99,6 +109,8 @@ void ApplyDefaults(const s_DisplayFlagsType& f) {
                                                 f.materialNumbers, f.materialFill);
     Cpp_SlopeLine::SetDefaultDisplayFlags(f.slopeLine, f.slopePoints);
     Cpp_SlopeGeometry::SetDefaultDisplayFlags(f.slopeGeometry[0], f.slopeGeometry[1]);
+    for (int stage : {1, 2})
+        Cpp_MaterialPropertyData::SetDefaultShowTable(stage, f.materialTable[stage - 1]);
 }
 
 }  // namespace
@@ -112,5 +124,7 @@ void RegisterProfileDrawingLayers() {
     Cpp_DataSetDrawing::Register(e_DrawLayer::Slope, "slope", &Slope);
     Cpp_DataSetDrawing::Register(e_DrawLayer::ProfileLabels, "profile line numbers",
                                  &ProfileLabels);
+    Cpp_DataSetDrawing::Register(e_DrawLayer::MaterialTables, "material tables",
+                                 &MaterialTables);
     RegisterViewPreparation(&PlaceLabels);
 }

@@ -89,6 +89,17 @@ void Cpp_MaterialTableLayout::DrawOutline(platform::DeviceContext& dc) const {
     dc.SetPen(oldPen);
 }
 
+void Cpp_MaterialTableLayout::BeginDrag(int cursorX, int cursorY) {
+    const platform::DevicePoint corner = Cpp_Graphics::WorldToPixel(left_, bottom_);
+    SetGrabOffset(corner.x - cursorX, corner.y - cursorY);
+    outlineLeft_ = corner.x;
+    outlineBottom_ = corner.y;
+    outlineRight_ = outlineLeft_ + Cpp_Graphics::WorldLengthToPixelsX(width_);
+    outlineTop_ = outlineBottom_ - Cpp_Graphics::WorldLengthToPixelsY(height_);
+    lastCursor_ = (static_cast<std::uint32_t>(static_cast<std::uint16_t>(cursorX)) << 16) |
+                  static_cast<std::uint16_t>(cursorY);
+}
+
 void Cpp_MaterialTableLayout::DragMove(platform::DeviceContext& dc, std::uint32_t cursor) {
     DrawOutline(dc);
     outlineLeft_ = grabX_ + CursorX(cursor);

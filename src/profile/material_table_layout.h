@@ -2,8 +2,8 @@
 // Where the table of material properties of a stage stands in the drawing: an anchor point and
 // which point of the table it is (codes 1 to 9: right, centre, left by x; bottom, middle, top by
 // y), the table's size and rectangle, and the pixel positions of its grid lines, for picking and
-// for dragging the table to another place. Nothing draws the table yet: its size, rectangle and
-// grid lines keep their start values, so it is never hit and never dragged.
+// for dragging the table to another place. The drawing of the table on the screen fills in its
+// size, rectangle and grid lines; until it has been drawn the table is never hit or dragged.
 
 #include <cstdint>
 #include <memory>
@@ -42,6 +42,11 @@ public:
     bool HitTestBox(s_PickType& pick) const;
     // Within 5 pixels of a grid line and along it (5 pixels beyond its ends).
     bool HitTestGridLines(s_PickType& pick, s_GridLineHit& hit) const;
+    // A drag begins at the cursor pixel: the grab offset is the table's lower left corner less
+    // the cursor, and the outline lies on the table where it stands.
+    void BeginDrag(int cursorX, int cursorY);
+    // The outline of the drag in XOR (drawn again, it is gone).
+    void DrawDragOutline(platform::DeviceContext& dc) const { DrawOutline(dc); }
     // The outline during a drag, in XOR on dc; the cursor x in the high 16 bits, y in the low.
     void DragMove(platform::DeviceContext& dc, std::uint32_t cursor);
     // Erases the outline and anchors the table where it was dropped.

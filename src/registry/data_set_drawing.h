@@ -33,6 +33,7 @@ enum class e_DrawLayer : int {
     ProfileLabels,      // profile-line numbers, coordinates of profile points
     PiezometricLabels,  // piezometric-line numbers and point coordinates of each stage
     LoadCoordinates,    // coordinate labels of the distributed-load points
+    MaterialTables,     // the material property table of each stage, over everything
     Count
 };
 
