@@ -1,6 +1,6 @@
 // The profile, the slope and the material tables at their layers of the data set's drawing,
-// and the placing of the material labels before each paint. (The tension crack belongs to the analysis data, whose
-// drawing registers its layer.)
+// and the placing of the material labels before each paint. (The tension crack belongs to the
+// analysis data, whose drawing registers its layer.)
 
 #include "model/profile_layers.h"
 

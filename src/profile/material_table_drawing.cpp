@@ -27,8 +27,7 @@ std::string UnitWeightCell(const Cpp_MaterialStageData& record) {
     switch (record.GetUnitWeightOption()) {
     case Cpp_MaterialStageData::UnitWeightConstant: {
         std::string format;
-        if (!Cpp_Strings::MakeNumberFormat(1, 1, Cpp_KlivenSettings::UnitWeightDecimals(),
-                                           format))
+        if (!Cpp_Strings::MakeNumberFormat(1, 1, Cpp_KlivenSettings::UnitWeightDecimals(), format))
             format = "%1.2f";
         char text[64];
         std::snprintf(text, sizeof text, format.c_str(), record.GetConstantUnitWeight());

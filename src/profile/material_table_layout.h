@@ -73,6 +73,12 @@ public:
         columnLines_ = std::move(columnLines);
         rowLines_ = std::move(rowLines);
     }
+    // Where the table was last drawn on the screen: its grid lines (pixels, the borders first
+    // and last) and its rectangle (world).
+    const std::vector<int>& ColumnLines() const { return columnLines_; }
+    const std::vector<int>& RowLines() const { return rowLines_; }
+    double Left() const { return left_; }
+    double Bottom() const { return bottom_; }
     // The pixel offset of the cursor from the table's corner when a drag begins.
     void SetGrabOffset(int x, int y) {
         grabX_ = static_cast<short>(x);

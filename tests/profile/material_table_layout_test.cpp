@@ -30,7 +30,7 @@ TEST(MaterialTableLayout, TheAnchorCodeNamesAPointOfTheTable) {
     }
 }
 
-// Nothing draws the table: a new layout is never hit.
+// A layout the view has not drawn yet is never hit.
 TEST(MaterialTableLayout, OnlyTheInsideOfTheTableAndItsGridLinesAreHit) {
     Cpp_MaterialPropertyData data;
     s_PickType pick{0, 0, 1};
