@@ -67,7 +67,6 @@ bool StartMaterialTableDrag(const Cpp_Selection& item, int x, int y) {
 }
 
 void CancelMaterialTableDrag() {
-    if (!g_dragging) return;
     Cpp_MaterialTableLayout* table = DraggedTable();
     g_dragging = false;
     if (GetCursorMode() == CursorModeMaterialTableDrag) ResetCursorMode();
@@ -75,8 +74,6 @@ void CancelMaterialTableDrag() {
     if (ViewInputHost* view = GetViewWindow())
         OnWholeView(*view, [&](platform::DeviceContext& dc) { table->DrawDragOutline(dc); });
 }
-
-bool MaterialTableDragActive() { return DraggedTable() != nullptr; }
 
 void RegisterMaterialTableDragDrawing() {
     RegisterAfterDataDrawing(e_AfterDataStep::ToolFeedback, &DrawFeedback);
@@ -103,7 +100,11 @@ void MaterialTableDragMove(s_InputCall& c) {
 
 void MaterialTableDrop(s_InputCall& c) {
     Cpp_MaterialTableLayout* table = DraggedTable();
-    if (!table) return;
+    if (!table) {
+        // The selection no longer names the table: the step ends where it is.
+        CancelMaterialTableDrag();
+        return;
+    }
     const bool wasAnchored = table->IsAnchored();
     const Cpp_MaterialTableLayout::s_Point before = table->Anchor();
     OnWholeView(c.view, [&](platform::DeviceContext& dc) {

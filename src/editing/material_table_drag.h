@@ -16,7 +16,6 @@ bool StartMaterialTableDrag(const Cpp_Selection& item, int x, int y);
 Cpp_MaterialTableLayout* MaterialTableOf(const Cpp_Selection& item);
 // The drag under way ends without moving the table (its outline erased).
 void CancelMaterialTableDrag();
-bool MaterialTableDragActive();
 // The outline is drawn again after a repaint of the view during the drag.
 void RegisterMaterialTableDragDrawing();
 
