@@ -143,6 +143,8 @@ void BuildMainMenu(MainFrame& f) {
     QMenu* display = bar->addMenu("Display");
     f.AddCommand(display, "Selections ...", ID_DISPLAY_SELECTIONS);
     f.AddCommand(display, "Clear Display for Selection", ID_CLEAR_DISPLAY_FOR_SELECTION);
+    f.AddCommand(display, "Material Property Table", ID_MATERIAL_PROPERTY_TABLE)
+        ->setCheckable(true);
     display->addSeparator();
     f.AddCommand(display, "Grid Settings ...", ID_GRID_SETTINGS);
     f.AddCommand(display, "Grid Snap", ID_GRID_SNAP)->setCheckable(true);

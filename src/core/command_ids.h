@@ -45,6 +45,7 @@ enum e_CommandId : int {
     // Display menu; the "Show" palette's toggles are 618 to 658, All 659 and Clr 660.
     ID_DISPLAY_SELECTIONS = 32934,
     ID_CLEAR_DISPLAY_FOR_SELECTION = 32906,
+    ID_MATERIAL_PROPERTY_TABLE = 33100,
     ID_GRID_SETTINGS = 32962,
     ID_GRID_SNAP = 32963,
     ID_GRID_POINTS = 32964,

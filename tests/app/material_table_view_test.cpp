@@ -1,9 +1,10 @@
-// The material property table on the real view (offscreen): it shows on the view's image when
-// its flag is on, and the mouse drags it, held past the drag delay, to a new place; the
-// document is then modified.
+// The material property table on the real view (offscreen): Display > Material Property Table
+// shows it on the view's image and hides it again, and the mouse drags it, held past the drag
+// delay, to a new place; the document is then modified.
 
 #include "app/draw_view.h"
 #include "app/drawing_view.h"
+#include "core/command_ids.h"
 #include "core/cursor_mode.h"
 #include "editing/cursor_modes.h"
 #include "frame_on_example.h"
@@ -55,7 +56,12 @@ protected:
 TEST_F(MaterialTableOnView, TheTableShowsOnTheViewAndAHeldDragMovesIt) {
     Repaint();
     const QImage without = view()->Image().copy();
-    DataSet().DisplayFlags().materialTable[0] = true;
+    // Display > Material Property Table shows the table of the current stage and is checked.
+    QAction* show = frame.Action(ID_MATERIAL_PROPERTY_TABLE);
+    ASSERT_NE(show, nullptr);
+    show->trigger();
+    EXPECT_TRUE(DataSet().DisplayFlags().materialTable[0]);
+    EXPECT_TRUE(show->isChecked());
     Repaint();
     const QRect box = Box();
     ASSERT_FALSE(box.isEmpty());
@@ -85,6 +91,13 @@ TEST_F(MaterialTableOnView, TheTableShowsOnTheViewAndAHeldDragMovesIt) {
     const QRect uncovered = box.intersected(Box()).isEmpty() ? box : QRect();
     ASSERT_FALSE(uncovered.isEmpty());
     EXPECT_EQ(Differing(without, view()->Image(), uncovered), 0);
+
+    // The command hides it again.
+    show->trigger();
+    EXPECT_FALSE(DataSet().DisplayFlags().materialTable[0]);
+    EXPECT_FALSE(show->isChecked());
+    Repaint();
+    EXPECT_EQ(Differing(without, view()->Image(), box), 0);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "editing/selection_commands.h"
 #include "editing/selection_list.h"
 #include "graphics/graphic_grid.h"
+#include "model/data_set.h"
 #include "model/data_sets.h"
 #include "registry/display_selections.h"
 
@@ -24,6 +25,23 @@ void EditDisplaySelections(MainFrame& frame) {
         frame.PaletteBar()->RefreshFromDataSet();
         frame.Redraw();
     }
+}
+
+// The material property table of the current stage: a display flag of the data set, as the
+// "Clear Display for Selection" of a picked table clears it.
+bool MaterialTableShown() {
+    Cpp_Kliven4DataSet* dataSet = Cpp_Kliven4Data::CurrentDataSet();
+    return dataSet &&
+           dataSet->DisplayFlags().materialTable[Cpp_Kliven4DataSet::CurrentStage() - 1];
+}
+
+void ToggleMaterialTable(MainFrame& frame) {
+    Cpp_Kliven4DataSet* dataSet = Cpp_Kliven4Data::CurrentDataSet();
+    if (!dataSet) return;
+    bool& shown = dataSet->DisplayFlags().materialTable[Cpp_Kliven4DataSet::CurrentStage() - 1];
+    shown = !shown;
+    Cpp_DisplaySelections::ApplyToOwners(*dataSet, dataSet->DisplayFlags());
+    frame.Redraw();
 }
 
 // A grid command that changes the drawing.
@@ -44,6 +62,8 @@ void AddDisplayCommands(CommandTable& table) {
         if (f.PaletteBar()) f.PaletteBar()->RefreshFromDataSet();
         f.Redraw();
     });
+    table.Add(ID_MATERIAL_PROPERTY_TABLE, ToggleMaterialTable, {},
+              [](const MainFrame&) { return MaterialTableShown(); });
     table.Add(ID_GRID_SETTINGS, [](MainFrame& f) {
         if (RunDialogCommand(Cpp_GraphicGrid::SettingsDialogSlot(), "Grid Settings ...",
                              &Cpp_GraphicGrid::EditSettings))
