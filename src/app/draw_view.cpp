@@ -177,18 +177,6 @@ bool ScrollView(const Cpp_Graphics::ViewWindow& window, int position, int horizo
     return true;
 }
 
-bool SetUpViewMapping(platform::DeviceContext& dc, const platform::DeviceRect& rect,
-                      Cpp_Graphics::ViewWindow* window, bool printing) {
-    Cpp_Graphics::SetOutputMode(printing ? Cpp_Graphics::kOutputPrinter
-                                         : Cpp_Graphics::kOutputScreen);
-    Cpp_Graphics::SetWindowPointer(window);
-    Cpp_Graphics::SetScaleToFit(GetUnitSystem(), rect.left, rect.right, rect.bottom, rect.top,
-                                dc.PixelsPerInchX(), dc.PixelsPerInchY());
-    Cpp_Graphics::SetPrintRects(rect.left, rect.top, rect.right, rect.bottom);
-    Cpp_GraphicGrid::ComputeGridPositions(rect.left, rect.top, rect.right, rect.bottom);
-    return true;
-}
-
 bool DrawView(platform::DeviceContext& dc, const platform::DeviceRect& rect,
               Cpp_Graphics::ViewWindow* window, bool printing) {
     if (!initialized) return false;

@@ -45,11 +45,6 @@ inline constexpr int kScrollLimit = 1000;
 bool ScrollView(const Cpp_Graphics::ViewWindow& window, int position, int horizontal,
                 int vertical);
 
-// Fits the world window into the rectangle of the device (one scale for x and y) and computes
-// the grid positions inside it.
-bool SetUpViewMapping(platform::DeviceContext& dc, const platform::DeviceRect& rect,
-                      Cpp_Graphics::ViewWindow* window, bool printing);
-
 // Draws the axes, the current data set and, except when printing, the snap grid. Nothing is
 // drawn before InitializeView. Every exception is reported and ends the drawing; what was drawn
 // stays. True when the drawing completed.

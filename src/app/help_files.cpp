@@ -28,9 +28,6 @@ bool RegisterHelpFiles(const std::string& mainName, const std::string& errorName
     return SetHelpFileNames(Cpp_FileIO::GetProgramDirectory(), mainName, errorName);
 }
 
-const fs::path& MainHelpPath() { return mainHelp; }
-const fs::path& ErrorHelpPath() { return errorHelp; }
-
 bool OpenHelpFile() {
     if (mainHelp.empty()) return false;
     if (platform::Services().Help().ShowHelp(mainHelp, "")) return true;

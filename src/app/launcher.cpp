@@ -230,8 +230,6 @@ bool PickExistingInputFileAndRun(WindowHandle parent) {
 }
 
 const fs::path& GraphicsExchangeFile() { return graphicsFile; }
-bool ComputationRunKnown() { return computation.running; }
-bool GraphicsRunKnown() { return graphics.running; }
 
 void ResetLaunchState() {
     computation = {};

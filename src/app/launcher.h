@@ -38,9 +38,6 @@ bool PickExistingInputFileAndRun(WindowHandle parent);
 
 // The graphics exchange file recorded by the last computation start (empty before).
 const std::filesystem::path& GraphicsExchangeFile();
-// Whether a run of each program is known (started and not yet ended by a later start).
-bool ComputationRunKnown();
-bool GraphicsRunKnown();
 // Forgets the runs and the recorded names; runs still going are left to run (tests).
 void ResetLaunchState();
 

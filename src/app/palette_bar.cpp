@@ -89,12 +89,6 @@ CPreprocessorPaletteBarDisplay::CPreprocessorPaletteBarDisplay(QWidget* parent)
     }
 }
 
-QToolButton* CPreprocessorPaletteBarDisplay::Button(int id) const {
-    const int i = id - kFirstDisplayOptionCommand;
-    return i >= 0 && i < kNumberOfDisplayOptions + 2 ? buttons_[static_cast<std::size_t>(i)]
-                                                     : nullptr;
-}
-
 int CPreprocessorPaletteBarDisplay::IndexOf(int id) {
     if (id >= 1 && id <= kNumberOfDisplayOptions) return id - 1;
     if (id >= kFirstDisplayOptionCommand &&
@@ -125,11 +119,6 @@ bool CPreprocessorPaletteBarDisplay::CheckButton(int id, bool state) {
     states_[static_cast<std::size_t>(index)] = state;
     ShowStates();
     return true;
-}
-
-void CPreprocessorPaletteBarDisplay::CheckAllButtons(bool state) {
-    for (int i = 0; i <= 38; ++i) states_[static_cast<std::size_t>(i)] = state;
-    ShowStates();
 }
 
 void CPreprocessorPaletteBarDisplay::AllOn() {

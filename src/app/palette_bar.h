@@ -23,7 +23,6 @@ public:
     bool ToggleButton(int id);
     // Sets a button and its state without touching the data.
     bool CheckButton(int id, bool state);
-    void CheckAllButtons(bool state);
     void AllOn();
     void AllOff();
     // The buttons from the current data set's flags, or from the defaults without one.
@@ -32,7 +31,6 @@ public:
     void OnCommand(int id);
 
     bool State(int index) const { return states_[static_cast<std::size_t>(index)]; }
-    QToolButton* Button(int id) const;
 
     // Called when the view must be redrawn.
     std::function<void()> onRedraw;
