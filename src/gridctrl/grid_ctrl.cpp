@@ -412,13 +412,6 @@ bool CGridCtrl::SetCellBackColour(int row, int col, ColorRef colour) {
     return true;
 }
 
-bool CGridCtrl::SetCellTextColour(int row, int col, ColorRef colour) {
-    CGridCellBase* cell = GetCell(row, col);
-    if (!cell) return false;
-    cell->SetTextColour(colour);
-    return true;
-}
-
 bool CGridCtrl::SetCellAttributes(const GridItem* item) {
     if (!item) return false;
     CGridCellBase* cell = GetCell(item->row, item->col);

@@ -108,7 +108,6 @@ public:
     unsigned GetCellState(int row, int col) const;
     bool SetCellState(int row, int col, unsigned state);
     bool SetCellBackColour(int row, int col, ColorRef colour);
-    bool SetCellTextColour(int row, int col, ColorRef colour);
     bool SetCellAttributes(const GridItem* item);
     void SetModified(bool modified = true, int row = -1, int col = -1);
     bool GetModified() const { return modified_; }
@@ -265,8 +264,6 @@ public:
     void OnLButtonDblClk(DevicePoint point);
     void OnRButtonUp(DevicePoint point);
     void OnTimer();
-    void OnCaptureLost();
-    GridCursor CursorAt(DevicePoint point) const;
 
 protected:
     // Notifications to the owner.
@@ -294,7 +291,6 @@ private:
     DeviceRect ClientRect() const;
     void SetMouseMode(MouseMode mode) { mouseMode_ = mode; }
     int ClampSizingCoordinate(int v, bool vertical) const;
-    DeviceRect VisibleExtent() const;
 
     GridWindow* window_ = nullptr;
     GridOwner* owner_ = nullptr;

@@ -41,14 +41,6 @@ int CGridCtrl::ClampSizingCoordinate(int v, bool vertical) const {
     return std::clamp(v, sizingEdge_ + 1, sizingEdge_ + std::max(1, span + 1));
 }
 
-GridCursor CGridCtrl::CursorAt(DevicePoint point) const {
-    if (mouseMode_ == MouseMode::OverRowBorder) return GridCursor::SizeNS;
-    if (mouseMode_ == MouseMode::OverColumnBorder) return GridCursor::SizeWE;
-    const CCellID cell = GetCellFromPoint(point);
-    if (const CGridCellBase* c = GetCell(cell.row, cell.col)) return c->CursorShape();
-    return GridCursor::Arrow;
-}
-
 void CGridCtrl::OnMouseMove(DevicePoint point, bool) {
     if (!Inside({0, 0, ClientRect().right - 1, ClientRect().bottom - 1}, point)) return;
     if (!leftButtonDown_ || mouseMode_ == MouseMode::None) {
@@ -311,11 +303,6 @@ void CGridCtrl::OnTimer() {
         OnKeyDown(VK_LEFT, false, false);
         OnSelecting(GetCellFromPoint({fixedW + 1, y}));
     }
-}
-
-void CGridCtrl::OnCaptureLost() {
-    if (timerRunning_ && window_) window_->StopAutoScroll();
-    timerRunning_ = false;
 }
 
 }  // namespace gridctrl

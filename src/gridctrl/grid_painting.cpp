@@ -12,12 +12,6 @@ void CGridCtrl::DrawCellAt(GridPainter& painter, int row, int col, const DeviceR
     cell->Draw(painter, row, col, rect, false);
 }
 
-DeviceRect CGridCtrl::VisibleExtent() const {
-    DeviceRect extent;
-    GetVisibleDataBlock(&extent);
-    return extent;
-}
-
 void CGridCtrl::DrawGrid(GridPainter& painter, const DeviceRect& clip) {
     if (clip.Width() <= 0 || clip.Height() <= 0) return;
     EraseBackground(painter, clip);
