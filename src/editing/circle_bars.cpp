@@ -250,17 +250,6 @@ bool CmDialogBarCircleTool::SetCenter(double x, double y) {
     return true;
 }
 
-bool CmDialogBarCircleTool::SetAllValues(double x, double y, double first, double second) {
-    if (entryOption_ != 1) return false;
-    ReadQuietly();
-    x_ = x;
-    y_ = y;
-    first_ = first;
-    second_ = second;
-    Write();
-    return true;
-}
-
 bool CmDialogBarCircleTool::SetRadiusValues(double first, double second) {
     if (entryOption_ != 1 && entryOption_ != 4) return false;
     ReadQuietly();
@@ -335,12 +324,6 @@ bool CmDialogBarRadiusTool::GetRadiusPoint(s_tagTypePointXY& point) {
 int CmDialogBarRadiusTool::GetRadiusKind(bool& irregular) {
     ReadQuietly();
     return KindFromIndex(definition_, irregular);
-}
-
-void CmDialogBarRadiusTool::SetRadiusKind(int kind, bool irregular) {
-    ReadQuietly();
-    definition_ = IndexFromKind(kind, irregular);
-    Write();
 }
 
 void CmDialogBarRadiusTool::SetRadiusData(int kind, bool irregular, double first, double second) {

@@ -43,7 +43,6 @@ public:
     bool SetCircleData(int mode, double x, double y, int kind, bool irregular, double first,
                        double second);
     bool SetCenter(double x, double y);
-    bool SetAllValues(double x, double y, double first, double second);
     bool SetRadiusValues(double first, double second);
     // Whether "Options" may be used (the frame's state of the button).
     bool OptionsEnabled() const { return optionsEnabled_; }
@@ -87,7 +86,6 @@ public:
     bool GetRadiusValue(double& value);
     bool GetRadiusPoint(s_tagTypePointXY& point);
     int GetRadiusKind(bool& irregular);
-    void SetRadiusKind(int kind, bool irregular);
     void SetRadiusData(int kind, bool irregular, double first, double second);
     // From a picked point: the radius about the current centre (rounded to the length decimals
     // with round), the fixed point or the tangent's elevation.

@@ -386,7 +386,6 @@ bool SnapToConstructionPoint(double& x, double& y) {
     return true;
 }
 
-bool ConstructionLinesExist() { return !LineList().IsEmpty(); }
 void DeleteAllConstructionLines() { LineList().Clear(); }
 void DeleteAllConstructionCircles() { CircleList().DeleteAll(); }
 void DeleteAllConstructionItems() {

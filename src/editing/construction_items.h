@@ -159,7 +159,6 @@ private:
 // The program-wide lists.
 Cpp_ConstructionLineList& GetConstructionLineList();
 Cpp_ConstructionCircleList& GetConstructionCircleList();
-bool ConstructionLinesExist();
 void DeleteAllConstructionLines();
 void DeleteAllConstructionCircles();
 // Both lists emptied (File New, File Open).

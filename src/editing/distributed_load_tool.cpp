@@ -241,9 +241,6 @@ double Step(int delta) { return delta >= 0 ? Options().step : -Options().step; }
 // ---------------------------------------------------------------------------------------------
 // Options and supporting operations
 
-int DistributedLoadSnapOption() { return Options().snap; }
-double DistributedLoadWheelStep() { return Options().step; }
-
 void RegisterDistributedLoadToolDrawing() {
     UnregisterAfterDataDrawing(e_AfterDataStep::ToolFeedback, &DrawFeedback);
     RegisterAfterDataDrawing(e_AfterDataStep::ToolFeedback, &DrawFeedback);
@@ -403,9 +400,6 @@ void Cpp_DistributedLoadData::EraseEntryBandForZoom() {
 }
 
 bool Cpp_DistributedLoadData::IsEnteringPoints() { return ToolState().entering; }
-const std::vector<s_DistributedLoadPoint>& Cpp_DistributedLoadData::EnteredPoints() {
-    return ToolState().entered;
-}
 
 void Cpp_DistributedLoadData::RepaintEnteredPoints(platform::DeviceContext& dc) {
     if (!ToolState().entering || !ToolState().data) return;

@@ -4,8 +4,6 @@
 // stress step per wheel click of "Distributed Load Data Entry Options", and the drawing of the
 // tools' figures after a full paint of the view.
 
-int DistributedLoadSnapOption();
-double DistributedLoadWheelStep();
 // Makes the view's painting draw the running tool's figures again (once is enough).
 #include "editing/tool.h"
 

@@ -698,8 +698,3 @@ void Cpp_LineTool::RedrawAfterEdit(Cpp_Line* line, Cpp_PointXY* before, Cpp_Poin
     if (!point) return;
     MoveDrawn(line, before, point, after, position.x, position.y, true);
 }
-
-void Cpp_LineTool::ReleaseEditDC() {
-    EndEditTool();
-    RestoreToolPrompts();
-}

@@ -279,8 +279,6 @@ void RegisterLineLoadToolDrawing() {
     RegisterAfterDataDrawing(e_AfterDataStep::ToolFeedback, &DrawFeedback);
 }
 
-int LineLoadSnapOption() { return Options().snap; }
-
 void Cpp_LineLoadList::StartEntryTool() {
     loads::s_ArrowScaleState& scale = loads::LineLoadScale();
     if (!scale.largestSet || !(scale.largest > 0.0)) SetLargestForce(10000.0);

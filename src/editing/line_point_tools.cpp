@@ -259,7 +259,6 @@ Cpp_PointXY* Cpp_LineTool::EditedPoint() { return S().point; }
 Cpp_PointXY* Cpp_LineTool::EditedSegmentStart() {
     return S().tool == e_Tool::Insert || S().tool == e_Tool::Split ? S().before : nullptr;
 }
-int Cpp_LineTool::EditedKind() { return S().kind; }
 bool Cpp_LineTool::IsActive() { return S().tool != e_Tool::None; }
 
 // ---------------------------------------------------------------------------------------------

@@ -167,16 +167,12 @@ public:
     // erased, moved, drawn again, marker on.
     static void RedrawAfterEdit(Cpp_Line* line, Cpp_PointXY* before, Cpp_PointXY* point,
                                 Cpp_PointXY* after, const s_tagTypePointXY& position);
-    // After the selection's points were moved by a distance: the tool ended, its prompt back.
-    static void ReleaseEditDC();
 
     // The line and point of the running tool (null when none runs).
     static Cpp_Line* EditedLine();
     static Cpp_PointXY* EditedPoint();
     // The segment being inserted into or split (its first point; null when none).
     static Cpp_PointXY* EditedSegmentStart();
-    // The kind the running tool was started with (0 when none runs).
-    static int EditedKind();
     // Whether a point tool (add, insert, drag, drag segment) runs.
     static bool IsActive();
 

@@ -155,14 +155,6 @@ bool CmDialogBarGeogridsTool::SetFromGeogrid(const Cpp_Geogrid& grid) {
     return true;
 }
 
-bool CmDialogBarGeogridsTool::SetY(double y) {
-    if (!InRange(entryOption_, 1, 2)) return false;
-    ReadQuietly();
-    y_ = y;
-    Write();
-    return true;
-}
-
 bool CmDialogBarGeogridsTool::SetLength(double length) {
     if (!InRange(entryOption_, 1, 2)) return false;
     ReadQuietly();

@@ -74,7 +74,6 @@ public:
 
     bool GetGeogridData(double& y, double& length, int& type, bool& leftFacing);
     bool SetFromGeogrid(const Cpp_Geogrid& grid);
-    bool SetY(double y);
     bool SetLength(double length);
     void ResetGridTypeCombo();
     void AddGridTypeString(const std::string& name);

@@ -153,8 +153,6 @@ void EndPendingStep() {
         SetToolPrompt(true, view->EditMode(), {});
 }
 
-void CancelPendingMove() { EndPendingStep(); }
-
 bool StartPendingMoveToLine(bool parallel, bool reinforcement) {
     (void)reinforcement;
     s_PendingMove& m = PendingMove();

@@ -43,8 +43,6 @@ bool SetPendingMoveTarget(long first, long second);
 bool PerformPendingMove();
 // Moves the point by the pending mode; false (point unchanged) when it cannot be moved.
 bool ApplyPendingMoveToPoint(s_tagTypePointXY& point);
-// Escape in a pending step: cursor mode 0, prompt bar and tool tip cleared, tool prompt back.
-void CancelPendingMove();
 
 // "Move to Line": the first step waits for the target line (cursor mode 128), the second for
 // the reference segment that gives the direction (129).

@@ -125,17 +125,6 @@ bool Cpp_PiezometricTool::EndDragPoint(bool fromBar) {
     return Cpp_LineTool::DropDraggedPoint(x, y, fromBar);
 }
 
-bool Cpp_PiezometricTool::DeletePoint(Cpp_Line* line, Cpp_PointXY* point) {
-    Cpp_PiezometricLineList& lines = Lines();
-    if (lines.IndexOf(line) < 0) return false;
-    Cpp_LineTool::SetEditingAttributes(GetPiezometricDisplayAttributes(Stage()));
-    if (line->NumberOfPoints() <= 1) {
-        Cpp_LineTool::EraseInWindow(line);
-        return lines.RemoveLine(line);
-    }
-    return Cpp_LineTool::DeletePoint(line, point);
-}
-
 namespace {
 
 struct s_NewPiezometricLine {

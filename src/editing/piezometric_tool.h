@@ -34,8 +34,6 @@ public:
     static bool CompleteInsertFromToolBar(double x, double y, bool link, bool fromBar);
     // Drops a dragged point (at the bar's X and Y with fromBar).
     static bool EndDragPoint(bool fromBar);
-    // Deletes the point (the whole line when it is the only one).
-    static bool DeletePoint(Cpp_Line* line, Cpp_PointXY* point);
 
     // Splitting a line of the stage in two after "Information for New Piezometric Line" (Cancel:
     // nothing changes); both lines keep the split line's unit weight. At a point both keep the

@@ -269,11 +269,6 @@ bool Cpp_FixedSearchGridTool::IsEntering() {
 
 int Cpp_FixedSearchGridTool::EnteredCorners() { return Grid().entered; }
 
-void Cpp_FixedSearchGridTool::MoveBandNeighbours(s_tagTypePointXY& previous,
-                                                 s_tagTypePointXY& next) {
-    Neighbours(Grid().corner, previous, next);
-}
-
 void Cpp_FixedSearchGridTool::Repaint(platform::DeviceContext& dc) {
     if (Grid().tool == e_GridTool::None) return;
     if (Grid().tool == e_GridTool::Corners)

@@ -62,9 +62,6 @@ public:
 
     static bool IsEntering();
     static int EnteredCorners();
-    // The two ends of the band segments of the corner being moved, in world units: from the
-    // previous corner to the cursor and from the cursor to the next corner.
-    static void MoveBandNeighbours(s_tagTypePointXY& previous, s_tagTypePointXY& next);
 
     // After a full paint of the view: the sides entered and the band again.
     static void Repaint(platform::DeviceContext& dc);

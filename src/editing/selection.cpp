@@ -92,10 +92,6 @@ bool Cpp_Selection::IsJoinableKind(int kind) {
     return SelectionKindHas(kind, selection_flags::kJoinable);
 }
 
-bool Cpp_Selection::IsLineItemKind(int kind) {
-    return SelectionKindHas(kind, selection_flags::kLine);
-}
-
 bool Cpp_Selection::IsSegmentKind(int kind) {
     return SelectionKindHas(kind, selection_flags::kSegment);
 }

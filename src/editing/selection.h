@@ -174,7 +174,6 @@ public:
     static bool IsPointKind(int kind);
     static bool IsInterpolationKind(int kind);
     static bool IsJoinableKind(int kind);
-    static bool IsLineItemKind(int kind);
     static bool IsSegmentKind(int kind);
     // The kinds whose whole reference block SetFromValues keeps.
     static bool KeepsReferenceBlock(int kind);
@@ -218,7 +217,6 @@ public:
     void DrawHighlighted(platform::DeviceContext& dc) const;
     bool RedrawHighlighted() const;
     bool Erase() const { return RedrawHighlighted(); }
-    void DrawOnCurrentDC() const;
 
     // Shows the tool dialog bar of the item's kind with the entry option of a selected point (2)
     // or of a selected segment or item (3) and loads the item's values into it. Interpolation

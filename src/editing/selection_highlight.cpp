@@ -209,7 +209,3 @@ bool Cpp_Selection::RedrawHighlighted() const {
     return Cpp_Graphics::DrawOnView(window->ClientRect(),
                                     [&](platform::DeviceContext& dc) { DrawHighlighted(dc); });
 }
-
-void Cpp_Selection::DrawOnCurrentDC() const {
-    if (platform::DeviceContext* dc = Cpp_Graphics::GetCurrentDC()) DrawHighlighted(*dc);
-}

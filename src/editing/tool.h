@@ -32,8 +32,6 @@ class ToolMapping {
 public:
     s_tagTypePointXY ToWorld(s_PixelPoint device) const;
     s_PixelPoint ToDevice(const s_tagTypePointXY& world) const;
-    // A distance of so many pixels in world units.
-    double PixelsToWorld(double pixels) const;
 };
 
 // Snaps a point of a press: a construction point within 5 pixels when the view's construction

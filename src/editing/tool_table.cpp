@@ -157,10 +157,6 @@ s_PixelPoint ToolMapping::ToDevice(const s_tagTypePointXY& world) const {
     return {Cpp_Graphics::XToPixel(world.x), Cpp_Graphics::YToPixel(world.y)};
 }
 
-double ToolMapping::PixelsToWorld(double pixels) const {
-    return Cpp_Graphics::PixelsToWorldLength(pixels);
-}
-
 Cpp_Kliven4DataSet* ToolContext::DataSet() const { return Cpp_Kliven4Data::CurrentDataSetOrNull(); }
 int ToolContext::Stage() const { return Cpp_Kliven4DataSet::CurrentStage(); }
 ToolDialogBars& ToolContext::Bars() const { return TheToolBars(); }

@@ -149,7 +149,6 @@ const std::vector<s_EditModeRow>& EditModeRows() {
 }  // namespace
 
 std::span<const s_CursorModeRow> CursorModeTable() { return CursorModeRows(); }
-std::span<const s_EditModeRow> EditModeTable() { return EditModeRows(); }
 
 const s_CursorModeRow* FindCursorModeRow(int mode) {
     const auto& rows = CursorModeRows();

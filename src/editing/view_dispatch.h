@@ -70,7 +70,6 @@ struct s_EditModeRow {
 };
 
 std::span<const s_CursorModeRow> CursorModeTable();
-std::span<const s_EditModeRow> EditModeTable();
 // The row of a mode, or null when no input handles it.
 const s_CursorModeRow* FindCursorModeRow(int cursorMode);
 const s_EditModeRow* FindEditModeRow(int editMode);
