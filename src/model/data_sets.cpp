@@ -72,12 +72,6 @@ Cpp_Kliven4DataSet* Cpp_Kliven4Data::FirstDataSet() {
 
 int Cpp_Kliven4Data::NumberOfDataSets() { return static_cast<int>(List().sets.size()); }
 
-std::vector<Cpp_Kliven4DataSet*> Cpp_Kliven4Data::AllDataSets() {
-    std::vector<Cpp_Kliven4DataSet*> all;
-    for (auto& p : List().sets) all.push_back(p.get());
-    return all;
-}
-
 void Cpp_Kliven4Data::DeleteDataSetChain(Cpp_Kliven4DataSet* dataSet) {
     auto& list = List();
     auto it = std::find_if(list.sets.begin(), list.sets.end(),

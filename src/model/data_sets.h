@@ -23,8 +23,6 @@ public:
     static bool SetCurrentDataSet(Cpp_Kliven4DataSet* dataSet);
     static Cpp_Kliven4DataSet* FirstDataSet();
     static int NumberOfDataSets();
-    // The data sets in list order.
-    static std::vector<Cpp_Kliven4DataSet*> AllDataSets();
     // Deletes the set and every set after it in the list.
     static void DeleteDataSetChain(Cpp_Kliven4DataSet* dataSet);
     static void DeleteAllDataSets();

@@ -199,12 +199,6 @@ bool WriteInputFileTo(Cpp_Kliven4DataSet& dataSet, bool document,
     return true;
 }
 
-bool RunDataCheck(Cpp_Kliven4DataSet& dataSet) {
-    InitializeBlockWriters();
-    const auto& check = BlockWriterTable().dataCheck;
-    return check && check(dataSet);
-}
-
 bool WriteComputationInputFile(WindowHandle parent, std::filesystem::path& path, bool ask) {
     Cpp_Kliven4DataSet& dataSet = *Cpp_Kliven4Data::CurrentDataSet();
     InitializeBlockWriters();

@@ -28,10 +28,6 @@
 
 class Cpp_Kliven4DataSet;
 
-// Runs the registered data check on the data set: true when the data have no errors; false
-// with no check registered.
-bool RunDataCheck(Cpp_Kliven4DataSet& dataSet);
-
 // The "Save Multi-Stage Data?" question, with the check box "Don't warn me again - save
 // multi-stage data of they exist.". Its window is registered in SaveMultistageWarningSlot(); the
 // stand-in answers Yes (the data are kept).
