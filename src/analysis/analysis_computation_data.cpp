@@ -184,11 +184,6 @@ bool Cpp_AnalysisComputationData::RadiusForCenter(const s_tagTypePointXY& centre
     }
 }
 
-double Cpp_AnalysisComputationData::DistanceToThroughPoint(double x, double y) const {
-    if (radiusOption_ != 1) return 0.0;
-    return std::hypot(x - throughPoint_.x, y - throughPoint_.y);
-}
-
 Cpp_Circle Cpp_AnalysisComputationData::InitialCircle() const {
     if (!circular_) return {};
     s_tagTypePointXY centre;

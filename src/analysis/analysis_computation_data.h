@@ -165,7 +165,6 @@ public:
     s_tagTypePointXY InitialCenter() const;
     // Radius of a circle about the centre by the radius option; false when not defined.
     bool RadiusForCenter(const s_tagTypePointXY& centre, double& radius) const;
-    double DistanceToThroughPoint(double x, double y) const;
     Cpp_Circle InitialCircle() const;
     bool GetInitialCircleValue(double& x, double& y, double& radius) const;
     void SetThroughPoint(double x, double y);
@@ -414,8 +413,6 @@ public:
     // Reads one block (after its command line). olderFormat is the dispatcher's older-format
     // mode; echo writes the echo table and lines to echoFile. False after a numbered message.
     bool ReadInput(bool olderFormat, std::FILE* file, std::FILE* echoFile, bool echo);
-    // The optional sub-commands up to the blank line that ends the block.
-    bool ReadOptionalData(bool olderFormat, std::FILE* file, std::FILE* echoFile, bool echo);
     // The values of every group of sub-commands the block did not give.
     void EchoOptionalData(std::FILE* echoFile) const;
     void EchoForceImbalance() const;

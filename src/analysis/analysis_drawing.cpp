@@ -309,20 +309,6 @@ bool DrawTangentLineStandard(const Cpp_TangentLine& line, bool normal) {
     return DrawTangentLine(line, pen, points);
 }
 
-bool DrawTangentLineHighlighted(platform::DeviceContext& dc, const Cpp_TangentLine& line,
-                                const s_tagTypePointXY* selectedPoint) {
-    if (line.GetOption() == Cpp_TangentLine::kHorizontal) {
-        double xmin = 0.0, xmax = 0.0;
-        Cpp_Graphics::GetVisibleRange(xmin, xmax, true);
-        DrawPointMark(dc, xmin, line.GetElevation());
-        DrawPointMark(dc, xmax, line.GetElevation());
-        return true;
-    }
-    if (line.GetOption() == Cpp_TangentLine::kIrregular && selectedPoint)
-        DrawPointMark(dc, selectedPoint->x, selectedPoint->y);
-    return false;
-}
-
 bool DrawRadiusDefinition(const Cpp_RadiusDefinition& d, double x, double y, bool centreDefined,
                           bool normal) {
     switch (d.GetOption()) {

@@ -46,10 +46,6 @@ bool DrawFixedSearchGridHighlighted(platform::DeviceContext& dc, const Cpp_Fixed
 bool DrawTangentLine(const Cpp_TangentLine& line, const s_LinePenType& pen,
                      const s_SymbolAttributesType& points);
 bool DrawTangentLineStandard(const Cpp_TangentLine& line, bool normal = true);
-// Horizontal: dots at the ends of its visible stretch (true); irregular: the selected point, if
-// any (false).
-bool DrawTangentLineHighlighted(platform::DeviceContext& dc, const Cpp_TangentLine& line,
-                                const s_tagTypePointXY* selectedPoint);
 
 // A radius definition for the centre (x, y): the radius arrow (only with a defined centre), the
 // fixed point's symbol, or the tangent line.

@@ -793,9 +793,6 @@ bool OutOfOrder(long number, int kind, const char* last, long n, double x1, doub
 }
 }  // namespace
 
-bool E::Error7410(long n, double x1, double y1, double x2, double y2) {
-    return OutOfOrder(7410, 0, nullptr, n, x1, y1, x2, y2);
-}
 bool E::Error7420(long n, double x1, double y1, double x2, double y2) {
     return OutOfOrder(7420, 0, "Points could not be reversed to achieve proper order.", n, x1, y1,
                       x2, y2);

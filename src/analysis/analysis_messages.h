@@ -140,8 +140,7 @@ public:
     static bool Error7380();
     static bool Error7390();
     static bool Error7400(long pointNumber, double x1, double y1, double x2, double y2);
-    // Points out of order: 7410 (not reversible report), 7420 not reversed, 7430 reversed.
-    static bool Error7410(long pointNumber, double x1, double y1, double x2, double y2);
+    // Points out of order: 7420 not reversed, 7430 reversed.
     static bool Error7420(long pointNumber, double x1, double y1, double x2, double y2);
     static bool Warning7430(long pointNumber, double x1, double y1, double x2, double y2);
     static bool Error7450(bool absolute);  // 7450 / 7460

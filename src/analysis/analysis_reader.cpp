@@ -41,11 +41,6 @@ bool Cpp_AnalysisComputationData::ReadInput(bool olderFormat, std::FILE* file, s
     return AnalysisBlockReader(*this, olderFormat, file, echoFile, echo).ReadInput();
 }
 
-bool Cpp_AnalysisComputationData::ReadOptionalData(bool olderFormat, std::FILE* file,
-                                                   std::FILE* echoFile, bool echo) {
-    return AnalysisBlockReader(*this, olderFormat, file, echoFile, echo).ReadOptionalData();
-}
-
 bool AnalysisBlockReader::ReadInput() {
     Cpp_Errors errors(echoFile_);
     SetOutputFileOnly(echo_ ? echoFile_ : nullptr);

@@ -34,8 +34,6 @@ public:
         y_ = y;
     }
     void SetRadius(double radius) { radius_ = radius; }
-    // Radius := distance from the centre to (x, y).
-    void SetRadiusThroughPoint(double x, double y);
 
     double CenterX() const { return x_; }
     double CenterY() const { return y_; }
@@ -65,8 +63,6 @@ public:
     bool DrawArc(const s_tagTypePointXY& first, const s_tagTypePointXY& second) const;
     // The centre's selection mark on the screen; false on other outputs.
     bool DrawHighlighted(platform::DeviceContext& dc) const;
-    // Box test at the centre, ranked by squared distance (strictly nearer replaces).
-    bool HitTestCenter(s_PickType& pick) const;
 
 private:
     double x_ = 0.0;

@@ -145,9 +145,3 @@ bool Cpp_Circle::DrawHighlighted(platform::DeviceContext& dc) const {
     DrawPointMark(dc, x_, y_);
     return true;
 }
-
-bool Cpp_Circle::HitTestCenter(s_PickType& pick) const {
-    if (!IsInPickBox(pick, x_, y_)) return false;
-    AcceptNearerCandidate(pick, (pick.x - x_) * (pick.x - x_) + (pick.y - y_) * (pick.y - y_));
-    return true;
-}

@@ -64,15 +64,6 @@ bool Cpp_FixedSearchGrid::GetBounds(double& xMin, double& xMax, double& yMin, do
     return extents.Get(xMin, xMax, yMin, yMax);
 }
 
-void Cpp_FixedSearchGrid::ExtendBounds(double xMin, double xMax, double yMin, double yMax,
-                                       double& runXMin, double& runXMax, double& runYMin,
-                                       double& runYMax, bool& set) {
-    Cpp_Extents run;
-    if (set) run.Add(runXMin, runXMax, runYMin, runYMax);
-    run.Add(xMin, xMax, yMin, yMax);
-    set = run.Get(runXMin, runXMax, runYMin, runYMax);
-}
-
 void Cpp_FixedSearchGrid::Transform(double a, double b, double c, double d) {
     for (auto& p : corners_) {
         p.x = a * p.x + b;

@@ -48,9 +48,6 @@ public:
     // True when the used corners all coincide: the grid has not been entered.
     bool Compare() const;
     bool GetBounds(double& xMin, double& xMax, double& yMin, double& yMax) const;
-    // Merges a box into a running box.
-    static void ExtendBounds(double xMin, double xMax, double yMin, double yMax, double& runXMin,
-                             double& runXMax, double& runYMin, double& runYMax, bool& set);
     // x' = a x + b, y' = c y + d for every corner.
     void Transform(double a, double b, double c, double d);
 

@@ -125,34 +125,3 @@ bool Cpp_SideForceFunctions::WriteInputMorgensternAndPrice(std::ostream& out) co
     }
     return true;
 }
-
-bool Cpp_SideForceFunctions::operator==(const Cpp_SideForceFunctions& o) const {
-    if (kind_ != o.kind_) return false;
-    if (kind_ == kChenMorgenstern) {
-        if (chenF_ != o.chenF_ || chenG_ != o.chenG_) return false;
-        if (chenF_ == 3 ? !(custom_ == o.custom_) : amplitude_ != o.amplitude_) return false;
-        if ((chenG_ == 1 || chenG_ == 2) && gAmplitude_ != o.gAmplitude_) return false;
-        if (chenG_ == 0 && (leftGiven_ != o.leftGiven_ || rightGiven_ != o.rightGiven_ ||
-                            leftValue_ != o.leftValue_ || rightValue_ != o.rightValue_))
-            return false;
-        return true;
-    }
-    if (kind_ == kMorgensternPrice) {
-        if (priceF_ != o.priceF_) return false;
-        switch (priceF_) {
-        case 1:
-        case 4:
-        case 6:
-        case 8: return parameters_[0] == o.parameters_[0] && parameters_[1] == o.parameters_[1];
-        case 2: return parameters_[2] == o.parameters_[2] && parameters_[3] == o.parameters_[3];
-        case 7:
-            return parameters_[0] == o.parameters_[0] && parameters_[1] == o.parameters_[1] &&
-                   amplitude_ == o.amplitude_;
-        case 9:
-        case 10: return custom_ == o.custom_;
-        case 11: return slope_[0] == o.slope_[0] && slope_[1] == o.slope_[1];
-        default: return true;
-        }
-    }
-    return true;
-}

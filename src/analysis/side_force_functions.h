@@ -11,7 +11,6 @@ struct s_SideForcePointType {
     double x = 0.0;
     double relativeX = 0.0;
     double f = 0.0;
-    bool operator==(const s_SideForcePointType& o) const { return x == o.x && f == o.f; }
 };
 
 class Cpp_SideForceFunctions {
@@ -67,9 +66,6 @@ public:
     // needed is undefined.
     bool WriteInputChenAndMorgenstern(std::ostream& out) const;
     bool WriteInputMorgensternAndPrice(std::ostream& out) const;
-
-    // Equal as far as the file keeps them.
-    bool operator==(const Cpp_SideForceFunctions& other) const;
 
 private:
     int kind_ = kNone;

@@ -74,11 +74,6 @@ double Cpp_TangentLine::GetRadius(double x, double y) const {
     }
 }
 
-int Cpp_TangentLine::Rescale(double factor, double offset) {
-    if (option_ == kHorizontal) elevation_ = elevation_ * factor + offset;
-    return option_;
-}
-
 void Cpp_TangentLine::Transform(double a, double b, double c, double d) {
     if (option_ == kHorizontal) elevation_ = c * elevation_ + d;
     for (auto& p : points_) {

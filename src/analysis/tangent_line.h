@@ -36,8 +36,6 @@ public:
     double GetRadius(double x, double y) const;
     double GetRadius(const s_tagTypePointXY& centre) const { return GetRadius(centre.x, centre.y); }
 
-    // Horizontal line: elevation * factor + offset. Returns the option (0: rescaled).
-    int Rescale(double factor, double offset);
     // Both coordinates: x' = a x + b, y' = c y + d (elevation and points).
     void Transform(double a, double b, double c, double d);
 
