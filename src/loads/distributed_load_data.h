@@ -166,7 +166,6 @@ public:
     static void RepaintEnteredPoints(platform::DeviceContext& dc);
     static void EraseEntryBandForZoom();
     static bool IsEnteringPoints();
-    static const std::vector<s_DistributedLoadPoint>& EnteredPoints();
     // The wheel during entry changes the bar's normal stress (shear with control) and the band.
     static void WheelEditEntry(int delta, bool control);
     // The wheel with the tool active and nothing selected: the bar's value only.

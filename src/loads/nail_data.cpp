@@ -28,16 +28,6 @@ int CoordinateWriteDecimals() { return std::max(9, Cpp_KlivenSettings::Coordinat
 
 }  // namespace
 
-void Cpp_IndividualNail::GetDefinition(double& y, double& l, double& incl, int& type,
-                                       double& spacing, int& face) const {
-    y = headY;
-    l = length;
-    incl = inclination;
-    type = nailType;
-    spacing = horizontalSpacing;
-    face = facing;
-}
-
 bool Cpp_IndividualNail::ReadInput(std::FILE* input, std::FILE* echoFile, int position) {
     const std::string header =
         FormatText("--------------- Nail No. %ld  ---------------", static_cast<long>(position));

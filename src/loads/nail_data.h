@@ -32,8 +32,6 @@ public:
     double length = 0.0;
     bool selected = false;
 
-    void GetDefinition(double& y, double& length, double& inclination, int& type, double& spacing,
-                       int& facing) const;
     // Reads and echoes the two lines of the nail (position counts from 1 in the block).
     bool ReadInput(std::FILE* input, std::FILE* echoFile, int position);
     void WriteKLIVEN4InputDataFile(std::FILE* file) const;
