@@ -105,14 +105,6 @@ void Cpp_Crack::Initialize() {
     showCrack_ = showWater_ = true;
 }
 
-Cpp_CrackPointList* Cpp_Crack::GetCrackPoints() {
-    return crackOption_ == 3 || crackOption_ == 4 ? &crackPoints_ : nullptr;
-}
-
-Cpp_CrackPointList* Cpp_Crack::GetWaterPoints() {
-    return waterOption_ == 3 || waterOption_ == 4 ? &waterPoints_ : nullptr;
-}
-
 double Cpp_Crack::CrackDepth(double x) const {
     switch (crackOption_) {
     case 0: return 0.0;

@@ -95,10 +95,7 @@ public:
     void SetShowCrack(bool on) { showCrack_ = on; }
     void SetShowCrackWater(bool on) { showWater_ = on; }
 
-    // The point lists of options 3 and 4 (null for the other options), and the lists
-    // themselves whatever the option (for reading and entry).
-    Cpp_CrackPointList* GetCrackPoints();
-    Cpp_CrackPointList* GetWaterPoints();
+    // The point lists whatever the option (for reading and entry).
     Cpp_CrackPointList& CrackPointList() { return crackPoints_; }
     Cpp_CrackPointList& WaterPointList() { return waterPoints_; }
     const Cpp_CrackPointList& CrackPointList() const { return crackPoints_; }

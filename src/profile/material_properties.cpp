@@ -360,14 +360,6 @@ Cpp_MaterialProperties* Cpp_MaterialPropertiesList::Create(int number) {
     return materials_.back().get();
 }
 
-bool Cpp_MaterialPropertiesList::DeleteMaterial(int number) {
-    auto it = std::find_if(materials_.begin(), materials_.end(),
-                           [number](const auto& m) { return m->GetNumber() == number; });
-    if (it == materials_.end()) return false;
-    materials_.erase(it);
-    return true;
-}
-
 std::vector<Cpp_MaterialProperties*> Cpp_MaterialPropertiesList::Materials() const {
     std::vector<Cpp_MaterialProperties*> list;
     for (const auto& m : materials_) list.push_back(m.get());

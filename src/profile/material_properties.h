@@ -194,7 +194,6 @@ public:
     const Cpp_MaterialProperties* FindMaterialConst(int number) const;
     Cpp_MaterialProperties* FindOrCreate(int number);
     Cpp_MaterialProperties* Create(int number);
-    bool DeleteMaterial(int number);
     void DeleteAll() { materials_.clear(); }
     int Count() const { return static_cast<int>(materials_.size()); }
     bool IsEmpty() const { return materials_.empty(); }

@@ -67,15 +67,6 @@ void Cpp_ProfileLineList::SetDefaultDisplayFlags(bool lines, bool points, bool l
     g_defaults.materialFill = materialFill;
 }
 
-void Cpp_ProfileLineList::GetDefaultDisplayFlags(bool& lines, bool& points, bool& lineNumbers,
-                                                 bool& materialNumbers, bool& materialFill) {
-    lines = g_defaults.lines;
-    points = g_defaults.points;
-    lineNumbers = g_defaults.lineNumbers;
-    materialNumbers = g_defaults.materialNumbers;
-    materialFill = g_defaults.materialFill;
-}
-
 void Cpp_ProfileLineList::ApplyDefaultDisplayFlags() {
     showLines_ = g_defaults.lines;
     showPoints_ = g_defaults.points;

@@ -146,8 +146,6 @@ public:
     // Program-wide defaults (lines, points, line numbers, material numbers, material fill).
     static void SetDefaultDisplayFlags(bool lines, bool points, bool lineNumbers,
                                        bool materialNumbers, bool materialFill);
-    static void GetDefaultDisplayFlags(bool& lines, bool& points, bool& lineNumbers,
-                                       bool& materialNumbers, bool& materialFill);
     void ApplyDefaultDisplayFlags();
 
     // Pick filters 1 profile points, 2 profile segments, 3 number labels, 4 material labels,

@@ -171,13 +171,6 @@ bool Cpp_ShearStrength::AddTwoStageNonlinearPoint(double normal1, double shear1,
     return true;
 }
 
-bool Cpp_ShearStrength::AddLateralStrengthLine(const s_LateralStrengthType& row) {
-    if (option_ != 8) return false;
-    BeginPoints();
-    lateral_.push_back(row);
-    return true;
-}
-
 void Cpp_ShearStrength::AddAnisotropicInterpolationPoint(double angle, double factor) {
     if (option_ != 15)
         throw Cpp_TextException(
@@ -217,23 +210,10 @@ double Cpp_ShearStrength::GetPhiZero() const {
 double Cpp_ShearStrength::GetDeltaPhi() const {
     return option_ == 6 ? RadiansToDegrees(deltaPhi_) : 0.0;
 }
-double Cpp_ShearStrength::GetReferencePressure() const {
-    return option_ == 6 ? referencePressure_ : 0.0;
-}
-int Cpp_ShearStrength::GetPressureOption() const { return option_ == 6 ? pressureOption_ : 0; }
 
 void Cpp_ShearStrength::GetInterpolationLimits(double& minimum, double& maximum) const {
     minimum = option_ == 9 ? minimum_ : 0.0;
     maximum = option_ == 9 ? maximum_ : 0.0;
-}
-
-void Cpp_ShearStrength::GetShansepParameters(double& cOverP, double& exponent, double& pastPressure,
-                                             int& subOption) const {
-    const bool ok = option_ == 10;
-    cOverP = ok ? cOverP_ : 0.0;
-    exponent = ok ? cZero_ : 0.0;
-    pastPressure = ok ? referencePressure_ : 0.0;
-    subOption = ok ? pressureOption_ : 0;
 }
 
 void Cpp_ShearStrength::GetTwoStageLinearParameters(double& d1, double& psi1, double& d2,
@@ -243,25 +223,6 @@ void Cpp_ShearStrength::GetTwoStageLinearParameters(double& d1, double& psi1, do
     psi1 = ok ? RadiansToDegrees(psi1_) : 0.0;
     d2 = ok ? d2_ : 0.0;
     psi2 = ok ? RadiansToDegrees(psi2_) : 0.0;
-}
-
-void Cpp_ShearStrength::GetTrilinearParameters(double& ratio1, double& ratio2, double& stress,
-                                               double& angle, int& flag) const {
-    const bool ok = option_ == 14;
-    ratio1 = ok ? ratio1_ : 0.0;
-    ratio2 = ok ? ratio2_ : 0.0;
-    stress = ok ? triStress_ : 0.0;
-    angle = ok ? RadiansToDegrees(triAngle_) : 0.0;
-    flag = ok ? triFlag_ : 0;
-}
-
-void Cpp_ShearStrength::GetCOverPInterpolationLimits(double& minimumCp, double& maximumCp,
-                                                     double& minimum, double& maximum) const {
-    const bool ok = option_ == 16;
-    minimumCp = ok ? cOverP_ : 0.0;
-    maximumCp = ok ? cZero_ : 0.0;
-    minimum = ok ? minimum_ : 0.0;
-    maximum = ok ? maximum_ : 0.0;
 }
 
 std::vector<s_AnisotropicPtType> Cpp_ShearStrength::GetAnisotropicParameters() const {
@@ -288,14 +249,6 @@ std::vector<s_NonlinearPtType> Cpp_ShearStrength::GetTwoStageEnvelope(int which)
     std::vector<s_NonlinearPtType> points;
     for (size_t i = 0; i < n.size(); ++i) points.push_back({n[i], s[i]});
     return points;
-}
-
-std::vector<s_LateralStrengthType> Cpp_ShearStrength::GetLateralStrengthLines() const {
-    return lateral_;
-}
-
-std::vector<s_OCRProfileType> Cpp_ShearStrength::GetOcrProfile() const {
-    return option_ == 10 ? profile_ : std::vector<s_OCRProfileType>{};
 }
 
 void Cpp_ShearStrength::SetAnisotropicParameters(const std::vector<s_AnisotropicPtType>& points) {
@@ -326,11 +279,6 @@ void Cpp_ShearStrength::SetTwoStageNonlinearEnvelopes(const std::vector<s_Nonlin
     resetFlag_ = false;
 }
 
-void Cpp_ShearStrength::SetLateralStrengthLines(const std::vector<s_LateralStrengthType>& rows) {
-    resetFlag_ = true;
-    for (const auto& r : rows) AddLateralStrengthLine(r);
-}
-
 void Cpp_ShearStrength::SetShansepParameters(double cOverP, double exponent, double pastPressure,
                                              int subOption,
                                              const std::vector<s_OCRProfileType>& profile) {
@@ -349,34 +297,6 @@ void Cpp_ShearStrength::SetPhiZeroParameters(double phiZero, double deltaPhi,
     deltaPhi_ = DegreesToRadians(deltaPhi);
     referencePressure_ = referencePressure;
     pressureOption_ = pressureOption;
-}
-
-void Cpp_ShearStrength::SetTrilinearParameters(double ratio1, double ratio2, double stress,
-                                               double angle) {
-    if (option_ != 14) return;
-    ratio1_ = ratio1;
-    ratio2_ = ratio2;
-    triStress_ = stress;
-    triAngle_ = DegreesToRadians(angle);
-    triFlag_ = stress <= 0.0 ? 1 : 0;
-}
-
-void Cpp_ShearStrength::SetAnisotropicInterpolation(double angle1, double angle2, double angle3,
-                                                    int interpolationOption) {
-    if (option_ != 15) return;
-    interpolationAngles_[0] = angle1;
-    interpolationAngles_[1] = angle2;
-    interpolationAngles_[2] = angle3;
-    pressureOption_ = interpolationOption;
-}
-
-void Cpp_ShearStrength::SetCOverPInterpolationLimits(double minimumCp, double maximumCp,
-                                                     double minimum, double maximum) {
-    if (option_ != 16) return;
-    cOverP_ = minimumCp;
-    cZero_ = maximumCp;
-    minimum_ = minimum;
-    maximum_ = maximum;
 }
 
 bool Cpp_ShearStrength::ResampleEnvelope(std::vector<double>& x, std::vector<double>& y,

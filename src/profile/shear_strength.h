@@ -91,7 +91,6 @@ public:
     bool AddAnisotropicPoint(double angleDegrees, double cohesion, double frictionDegrees);
     bool AddNonlinearPoint(double normalStress, double shearStress);
     bool AddTwoStageNonlinearPoint(double normal1, double shear1, double normal2, double shear2);
-    bool AddLateralStrengthLine(const s_LateralStrengthType& row);
     // Throws the text "Cpp_ShearStrength::AddAnisotropicInterpolationPoint - Invalid strength
     // option" for another option than 15.
     void AddAnisotropicInterpolationPoint(double angleDegrees, double factor);
@@ -106,17 +105,9 @@ public:
     void GetCOverPParameters(double& cOverP, double& cZero, double& minimum, double& maximum) const;
     double GetPhiZero() const;
     double GetDeltaPhi() const;
-    double GetReferencePressure() const;
-    int GetPressureOption() const;
     void GetInterpolationLimits(double& minimum, double& maximum) const;
-    void GetShansepParameters(double& cOverP, double& exponent, double& pastPressure,
-                              int& subOption) const;
     void GetTwoStageLinearParameters(double& d1, double& psi1Degrees, double& d2,
                                      double& psi2Degrees) const;
-    void GetTrilinearParameters(double& ratio1, double& ratio2, double& stress,
-                                double& angleDegrees, int& flag) const;
-    void GetCOverPInterpolationLimits(double& minimumCp, double& maximumCp, double& minimum,
-                                      double& maximum) const;
 
     // Table getters: the points as they are (angles in degrees).
     std::vector<s_AnisotropicPtType> GetAnisotropicParameters() const;
@@ -124,25 +115,17 @@ public:
     int FrictionPointCount() const { return static_cast<int>(frictionValues_.size()); }
     std::vector<s_NonlinearPtType> GetNonlinearEnvelope() const;
     std::vector<s_NonlinearPtType> GetTwoStageEnvelope(int which) const;  // 1: Kc = 1, 2: Kc = Kf
-    std::vector<s_LateralStrengthType> GetLateralStrengthLines() const;
-    std::vector<s_OCRProfileType> GetOcrProfile() const;
 
     // Setters for the dialog.
     void SetAnisotropicParameters(const std::vector<s_AnisotropicPtType>& points);
     void SetNonlinearEnvelope(const std::vector<s_NonlinearPtType>& points);
     void SetTwoStageNonlinearEnvelopes(const std::vector<s_NonlinearPtType>& kcOne,
                                        const std::vector<s_NonlinearPtType>& kcKf);
-    void SetLateralStrengthLines(const std::vector<s_LateralStrengthType>& rows);
     void SetShansepParameters(double cOverP, double exponent, double pastPressure, int subOption,
                               const std::vector<s_OCRProfileType>& profile);
     // The dormant scalar options (6, 14, 15, 16).
     void SetPhiZeroParameters(double phiZeroDegrees, double deltaPhiDegrees,
                               double referencePressure, int pressureOption);
-    void SetTrilinearParameters(double ratio1, double ratio2, double stress, double angleDegrees);
-    void SetAnisotropicInterpolation(double angle1, double angle2, double angle3,
-                                     int interpolationOption);
-    void SetCOverPInterpolationLimits(double minimumCp, double maximumCp, double minimum,
-                                      double maximum);
 
     // The strength lines of the material block: the option line and its value lines.
     // False, with nothing written, when a number format cannot be built.

@@ -112,11 +112,6 @@ void Cpp_SlopeLine::SetDefaultDisplayFlags(bool line, bool points) {
     g_slopePointsDefault = points;
 }
 
-void Cpp_SlopeLine::GetDefaultDisplayFlags(bool& line, bool& points) {
-    line = g_slopeLineDefault;
-    points = g_slopePointsDefault;
-}
-
 void Cpp_SlopeLine::ApplyDefaultDisplayFlags() {
     showLine_ = g_slopeLineDefault;
     showPoints_ = g_slopePointsDefault;
@@ -136,11 +131,6 @@ Cpp_SlopeGeometry::Cpp_SlopeGeometry() { ApplyDefaultDisplayFlags(); }
 void Cpp_SlopeGeometry::SetDefaultDisplayFlags(bool crack, bool water) {
     g_showCrackDefault = crack;
     g_showWaterDefault = water;
-}
-
-void Cpp_SlopeGeometry::GetDefaultDisplayFlags(bool& crack, bool& water) {
-    crack = g_showCrackDefault;
-    water = g_showWaterDefault;
 }
 
 void Cpp_SlopeGeometry::ApplyDefaultDisplayFlags() {
@@ -174,11 +164,6 @@ bool Cpp_SlopeGeometry::EnterPoints() {
     entered_ = !table.points.empty();
     if (entered_) SlopeChanged();
     return true;
-}
-
-const Cpp_Line& Cpp_SlopeGeometry::GetLineForCrack(bool useSlope) const {
-    if (useSlope || !crackBottom_.HasPoints()) return slopeLine_;
-    return crackBottom_;
 }
 
 bool Cpp_SlopeGeometry::SlopeChanged(std::FILE* file) {

@@ -61,14 +61,6 @@ bool Cpp_StrengthMessages::Message3060(long n) {
     return Done();
 }
 
-bool Cpp_StrengthMessages::Message3070CpRatios(long n) {
-    Reading(3070);
-    Out::AddString("Bad line of data for shear strengths defined by interpolation");
-    Out::AddLine(" of c/p ratios from scattered points for material number: %d",
-                 static_cast<int>(n));
-    return Done();
-}
-
 bool Cpp_StrengthMessages::Message3070Strengths(long n) {
     Reading(3070);
     Out::AddString("Bad line of data for shear strengths defined by interpolation");
@@ -102,12 +94,6 @@ bool Cpp_StrengthMessages::Message3120(long n, long count, long multiple, const 
     Out::AddLine("shear strength data for material number %1ld.", n);
     Out::AddLine("%ld values were input; even multiples of %ld are required.", count, multiple);
     return WithLine(line);
-}
-
-bool Cpp_StrengthMessages::Message3125(long n) {
-    Reading(3125);
-    Out::AddLine("Bad line of data for anisotropic shear strengths for material number %1ld.", n);
-    return Done();
 }
 
 bool Cpp_StrengthMessages::Message3130(long n, long count, const std::string& line) {

@@ -19,13 +19,11 @@ public:
     static bool Message3040(long material);
     static bool Message3050(long material);
     static bool Message3060(long material);
-    static bool Message3070CpRatios(long material);
     static bool Message3070Strengths(long material);
     static bool Message3080(long material);
     static bool Message3100(long material);
     static bool Message3110(long material);
     static bool Message3120(long material, long count, long multiple, const std::string& line);
-    static bool Message3125(long material);
     static bool Message3130(long material, long count, const std::string& line);
     static bool Message3140(long material, int count, int multiple, const std::string& line);
     static bool Message3145(long material, long count, long multiple, const std::string& line);
