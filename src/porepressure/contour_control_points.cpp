@@ -19,15 +19,6 @@ void Cpp_ContourControlPointList::InterpolateControlPoints(const Cpp_ContourCont
     AppendWorkingPoint(to.x, to.y);
 }
 
-Cpp_ContourWorkingPoint*
-Cpp_ContourControlPointList::NextLabelledPoint(const Cpp_ContourWorkingPoint* node) {
-    if (!node || working_.empty()) return nullptr;
-    const Cpp_ContourWorkingPoint* end = working_.data() + working_.size();
-    for (const Cpp_ContourWorkingPoint* p = node + 1; p < end; ++p)
-        if (p->label) return const_cast<Cpp_ContourWorkingPoint*>(p);
-    return nullptr;
-}
-
 void Cpp_ContourControlPointList::Draw(bool major) {
     const int mode = Cpp_Graphics::OutputMode();
     if (working_.empty() ||

@@ -53,8 +53,6 @@ public:
     static Cpp_ContourWorkingPoint* FirstWorkingPoint() {
         return working_.empty() ? nullptr : &working_.front();
     }
-    // The next node after the given one with a label, or null.
-    static Cpp_ContourWorkingPoint* NextLabelledPoint(const Cpp_ContourWorkingPoint* node);
     // Draws the working polyline with the major or the ordinary contour pen (screen and
     // printer only).
     static void Draw(bool major);

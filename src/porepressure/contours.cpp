@@ -804,6 +804,5 @@ void Cpp_Contours::ReleaseDrawingAttributes() {
     g_state.fontSet = false;
 }
 
-bool Cpp_Contours::AttributesSet() { return g_state.set; }
 const platform::Pen& Cpp_Contours::MinorPen() { return g_state.minorPen; }
 const platform::Pen& Cpp_Contours::MajorPen() { return g_state.majorPen; }

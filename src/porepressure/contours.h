@@ -96,7 +96,6 @@ public:
                                      const s_LineWidthType& majorWidth,
                                      const std::string& layerName);
     static void ReleaseDrawingAttributes();
-    static bool AttributesSet();
     static const platform::Pen& MinorPen();
     static const platform::Pen& MajorPen();
 

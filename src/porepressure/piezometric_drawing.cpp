@@ -125,12 +125,6 @@ bool DrawPiezometricPointCoordinates(const Cpp_PiezometricLineList& list) {
     return true;
 }
 
-void DrawPiezometricLabelFrameHighlighted(platform::DeviceContext& dc,
-                                          const Cpp_PiezometricLine& line) {
-    const s_LabelFrameType& f = line.LabelFrame();
-    DrawLabelFrame(dc, f.top, f.left, f.bottom, f.right, kPiezometricLabelFrame);
-}
-
 s_PiezometricPickFlags& PiezometricPickFlags(int stage) { return g_pick[StageIndex(stage)]; }
 
 void SetPiezometricPickFilter(int stage, bool points, bool segments, bool numbers) {

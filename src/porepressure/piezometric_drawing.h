@@ -42,9 +42,6 @@ bool DrawPiezometricLines(const Cpp_PiezometricLineList& list);
 bool DrawPiezometricPoints(const Cpp_PiezometricLineList& list);
 bool DrawPiezometricLineNumbers(Cpp_PiezometricLineList& list);
 bool DrawPiezometricPointCoordinates(const Cpp_PiezometricLineList& list);
-// The selected line's label frame marked with the stage's frame kind.
-void DrawPiezometricLabelFrameHighlighted(platform::DeviceContext& dc,
-                                          const Cpp_PiezometricLine& line);
 
 // Pick flags of a stage (points, segments, number labels); all on at start.
 struct s_PiezometricPickFlags {

@@ -182,14 +182,6 @@ void Cpp_PiezometricLineList::ApplyDefaultDisplayFlags() {
     showLineNumbers_ = d.numbers;
 }
 
-void Cpp_PiezometricLineList::GetDefaultDisplayFlags(int stage, bool& lines, bool& points,
-                                                     bool& numbers) {
-    const DisplayDefaults& d = g_defaults[stage == 2 ? 1 : 0];
-    lines = d.lines;
-    points = d.points;
-    numbers = d.numbers;
-}
-
 void Cpp_PiezometricLineList::SetDefaultDisplayFlags(int stage, bool lines, bool points,
                                                      bool numbers) {
     g_defaults[stage == 2 ? 1 : 0] = {lines, points, numbers};

@@ -86,7 +86,6 @@ public:
     void SetShowFlag31(bool on) { showCoordinates_ = on; }
 
     // The program-wide defaults of a stage (lines, points, line numbers).
-    static void GetDefaultDisplayFlags(int stage, bool& lines, bool& points, bool& numbers);
     static void SetDefaultDisplayFlags(int stage, bool lines, bool points, bool numbers);
 
 protected:

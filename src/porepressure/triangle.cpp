@@ -137,11 +137,6 @@ Cpp_VERTEX* Cpp_Triangle::NearestVertex(double x, double y) const {
     return best;
 }
 
-bool Cpp_Triangle::IsFlat(double eps) const {
-    const double a = v_[0]->Value(), b = v_[1]->Value(), c = v_[2]->Value();
-    return eps > std::fabs(std::max({a, b, c}) - std::min({a, b, c}));
-}
-
 void Cpp_Triangle::PlaneCoefficients(double& a, double& b, double& c, double& d,
                                      bool useSecond) const {
     const double x1 = v_[0]->X(), y1 = v_[0]->Y();
@@ -416,33 +411,6 @@ void Cpp_TriangleList::AppendTriangles(Cpp_TriangleList& other) {
     other.blockUsed_ = other.blockSize_ = 0;
     other.Changed();
     Changed();
-}
-
-bool Cpp_TriangleList::RemoveTriangle(Cpp_Triangle*& t) {
-    Cpp_Triangle* previous = nullptr;
-    for (Cpp_Triangle* p = first_; p; previous = p, p = p->next_) {
-        if (p != t) continue;
-        if (previous)
-            previous->next_ = p->next_;
-        else
-            first_ = p->next_;
-        if (last_ == p) last_ = previous;
-        --count_;
-        Free(p);
-        t = nullptr;
-        Changed();
-        return true;
-    }
-    return false;
-}
-
-void Cpp_TriangleList::DeleteTriangle(Cpp_Triangle* t) {
-    for (Cpp_Triangle* p = first_; p; p = p->next_) {
-        if (p == t) continue;
-        for (auto& n : p->n_)
-            if (n == t) n = nullptr;
-    }
-    RemoveTriangle(t);
 }
 
 void Cpp_TriangleList::DeleteTriangles(const std::vector<Cpp_Triangle*>& triangles) {

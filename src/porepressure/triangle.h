@@ -59,7 +59,6 @@ public:
     // All three side tests pass.
     bool Contains(double x, double y) const;
     Cpp_VERTEX* NearestVertex(double x, double y) const;
-    bool IsFlat(double eps) const;
     // a x + b y + c z + d = 0 through the three vertices (z the value or the second value).
     void PlaneCoefficients(double& a, double& b, double& c, double& d, bool useSecond) const;
     // The Delaunay test of the edge shared by a and b; opposite is the index in b of b's
@@ -156,10 +155,6 @@ public:
                                             Cpp_Triangle* n1, Cpp_Triangle* n2, Cpp_Triangle* n3);
     // other's triangles follow this list's last one; other becomes empty.
     void AppendTriangles(Cpp_TriangleList& other);
-    // Unlinks and frees t (neighbours untouched); false when t is not in the list.
-    bool RemoveTriangle(Cpp_Triangle*& t);
-    // Clears every neighbour slot naming t, then removes and frees t.
-    void DeleteTriangle(Cpp_Triangle* t);
     // Clears the neighbours' slots naming any listed triangle, then frees them all.
     void DeleteTriangles(const std::vector<Cpp_Triangle*>& triangles);
     // The same for a few triangles, in time independent of the length of the list: a deleted

@@ -221,13 +221,6 @@ void Cpp_VertexList::RebuildBackLinks() {
     }
 }
 
-void Cpp_VertexList::ClearVertexLinks() {
-    for (Cpp_VERTEX* v = first_; v; v = v->next_) {
-        v->triangle_ = nullptr;
-        if (v->next_ == first_) break;
-    }
-}
-
 int Cpp_VertexList::CountRing() const {
     int count = 0;
     for (Cpp_VERTEX* v = first_; v; v = v->next_) {
@@ -270,12 +263,6 @@ bool Cpp_VertexList::GetExtents(double& xmin, double& ymin, double& xmax, double
     Cpp_Extents extents;
     for (Cpp_VERTEX* v = first_; v; v = v->next_) extents.Add(v->x_, v->y_);
     return extents.Get(xmin, xmax, ymin, ymax);
-}
-
-bool Cpp_VertexList::GetRanges(double& xmin, double& ymin, double& vmin, double& xmax, double& ymax,
-                               double& vmax, bool useSecond) const {
-    if (!GetExtents(xmin, ymin, xmax, ymax)) return false;
-    return GetValueRange(vmin, vmax, useSecond);
 }
 
 bool Cpp_VertexList::GetValueRange(double& vmin, double& vmax, bool useSecond) const {
@@ -346,12 +333,6 @@ bool VertexListRegistry::Remove(Cpp_VertexList* list) {
         }
     }
     return false;
-}
-
-Cpp_VertexList* VertexListRegistry::GetLast() {
-    Cpp_VertexList* last = g_registryFirst;
-    while (last && last->registryNext_) last = last->registryNext_;
-    return last;
 }
 
 void VertexListRegistry::Clear() {
@@ -425,5 +406,3 @@ void ResetTriangulationGlobals() {
     VertexListRegistry::Clear();
     if (g_resetHook) g_resetHook();
 }
-
-void SetTriangulationResetHook(TriangulationResetHook hook) { g_resetHook = hook; }

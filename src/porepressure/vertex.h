@@ -92,7 +92,6 @@ public:
     // other's vertices follow this list's last one; other becomes empty.
     void AppendList(Cpp_VertexList& other);
     void RebuildBackLinks();
-    void ClearVertexLinks();
     // Number of vertices; also right for a list closed into a ring.
     int CountRing() const;
     Cpp_VERTEX* FindNearest(double x, double y) const;
@@ -101,8 +100,6 @@ public:
     // The vertices with the largest and the smallest y (the earlier one on ties).
     bool FindLowestAndHighest(Cpp_VERTEX*& highest, Cpp_VERTEX*& lowest) const;
     bool GetExtents(double& xmin, double& ymin, double& xmax, double& ymax) const;
-    bool GetRanges(double& xmin, double& ymin, double& vmin, double& xmax, double& ymax,
-                   double& vmax, bool useSecond) const;
     bool GetValueRange(double& vmin, double& vmax, bool useSecond) const;
     // True when three or more vertices lie on one line within the tolerance.
     bool AllCollinear() const;
@@ -129,7 +126,6 @@ private:
 struct VertexListRegistry {
     static void Append(Cpp_VertexList* list);
     static bool Remove(Cpp_VertexList* list);
-    static Cpp_VertexList* GetLast();
     static void Clear();
 };
 
@@ -158,4 +154,3 @@ void ResetTriangulationGlobals();
 
 // Hook for the scratch lists of point deletion and moving, emptied by ResetTriangulationGlobals.
 using TriangulationResetHook = void (*)();
-void SetTriangulationResetHook(TriangulationResetHook hook);
