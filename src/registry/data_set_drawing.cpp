@@ -27,13 +27,6 @@ void Cpp_DataSetDrawing::Register(e_DrawLayer layer, const char* name, DrawLayer
     entries.insert(it, Entry{layer, name ? name : "drawing", function});
 }
 
-void Cpp_DataSetDrawing::Unregister(DrawLayerFunction function) {
-    auto& entries = Entries();
-    entries.erase(std::remove_if(entries.begin(), entries.end(),
-                                 [function](const Entry& e) { return e.function == function; }),
-                  entries.end());
-}
-
 void Cpp_DataSetDrawing::ResetRegistry() {
     Entries().clear();
     reported_.clear();

@@ -52,7 +52,6 @@ public:
     // Adds a drawing function at a layer; functions of one layer run in registration order.
     // Registering the same function twice at a layer keeps one.
     static void Register(e_DrawLayer layer, const char* name, DrawLayerFunction function);
-    static void Unregister(DrawLayerFunction function);
     // Draws every layer; never throws.
     static bool Draw(Cpp_Kliven4DataSet& dataSet, double lowestVisibleY, bool clip, int left,
                      int top, int right, int bottom);
