@@ -20,10 +20,6 @@ void Cpp_Axes::Reset() {
     xTicks_ = yTicks_ = {};
 }
 
-int Cpp_Axes::AxisMarginPixels(const platform::DeviceContext& dc) {
-    return static_cast<int>(dc.PixelsPerInchX() * AxisMarginInches());
-}
-
 void Cpp_Axes::ComputeAxesLayout(const platform::DeviceRect& rect, int ppiX, int ppiY,
                                  double xOffset, double xScale, double yOffset, double yScale) {
     const int mx = static_cast<int>(ppiX * AxisMarginInches());

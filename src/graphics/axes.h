@@ -14,7 +14,6 @@ public:
 
     static bool AxesShown() { return true; }
     static double AxisMarginInches() { return 0.25; }
-    static int AxisMarginPixels(const platform::DeviceContext& dc);
 
     // Called by the fit with the fitted rectangle and the new mapping.
     static void ComputeAxesLayout(const platform::DeviceRect& rect, int ppiX, int ppiY,

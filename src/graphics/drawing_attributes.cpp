@@ -1,6 +1,5 @@
 #include "graphics/drawing_attributes.h"
 
-#include "graphics/dxf_output.h"
 #include "graphics/graphics.h"
 #include "graphics/palette.h"
 
@@ -63,24 +62,6 @@ platform::Font s_FontType::ForDevice(const platform::DeviceContext& dc) const {
     f.height = static_cast<int>(Cpp_Graphics::PixelsPerInch(&dc, false) * pointSize / 72.0);
     if (f.height < 1) f.height = 1;
     return f;
-}
-
-std::string s_LayerNameType::OutputName() const {
-    if (Cpp_Graphics::OutputMode() != Cpp_Graphics::kOutputDxf) return {};
-    return Cpp_DxfFileOutput::LayerName(name);
-}
-
-s_TextAttributeType::s_TextAttributeType(int k, s_ColorType c, int layout1, int layout2,
-                                         int layout3, bool flag1, bool flag2, const char* layer,
-                                         int points)
-    : kind(k), layout{layout1, layout2, layout3}, flags{flag1, flag2}, layerName(layer),
-      pointSize(points), colourRecord(c) {
-    font.pointSize = points;
-    try {
-        colour = c.RGBColor();
-    } catch (...) {
-        colour = 0;
-    }
 }
 
 double s_KindValueType::Factor(int n, double largest) const {

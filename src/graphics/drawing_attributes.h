@@ -88,8 +88,6 @@ struct s_LayerNameType {
     s_LayerNameType() = default;
     s_LayerNameType(const char* n) : name(n ? n : "") {}
     s_LayerNameType(std::string n) : name(std::move(n)) {}
-    // The name written in DXF output; empty in every other output mode.
-    std::string OutputName() const;
 };
 
 // The display attributes of one kind of line item, as selection and editing ask for them.
@@ -129,8 +127,6 @@ struct s_TextAttributeType {
     s_ColorType colourRecord;
 
     s_TextAttributeType() = default;
-    s_TextAttributeType(int k, s_ColorType c, int layout1, int layout2, int layout3, bool flag1,
-                        bool flag2, const char* layer, int points);
 };
 
 // A diagram scale (loads and forces): kind and value; text form "%1d %1.6f".

@@ -70,11 +70,6 @@ bool Cpp_FillPatterns::GetPatternBits(int n, std::uint16_t words[8]) const {
     return true;
 }
 
-bool Cpp_FillPatterns::GetScaledPatternBits(int n, std::uint16_t words[8], int k) const {
-    (void)k;  // printers get the same 8 x 8 cells; the device scales the brush
-    return GetPatternBits(n, words);
-}
-
 platform::Brush Cpp_FillPatterns::CreatePatternBrush(int n) {
     platform::Brush brush;
     Cpp_FillPatterns table;

@@ -17,8 +17,6 @@ public:
     // Row r of pattern n in the low byte of words[r], leftmost cell in bit 7, a bit set where
     // the cell shows the background.
     bool GetPatternBits(int n, std::uint16_t words[8]) const;
-    // For a magnification k below 2 the same as GetPatternBits.
-    bool GetScaledPatternBits(int n, std::uint16_t words[8], int k) const;
     // A pattern brush of pattern n; a number outside 1..38 gives a hollow brush.
     static platform::Brush CreatePatternBrush(int n);
 

@@ -128,11 +128,6 @@ void Cpp_Graphics::AddScaleParticipant(ScaleParticipant* participant) {
         participants_.push_back(participant);
 }
 
-void Cpp_Graphics::RemoveScaleParticipant(ScaleParticipant* participant) {
-    participants_.erase(std::remove(participants_.begin(), participants_.end(), participant),
-                        participants_.end());
-}
-
 bool Cpp_Graphics::SetScaleToFit(int unitSystem, double left, double right, double bottom,
                                  double top, int ppiX, int ppiY) {
     const bool axes = Cpp_Axes::AxesShown();
@@ -370,20 +365,9 @@ void Cpp_Graphics::GetDataExtents(double& xmin, double& xmax, double& ymin, doub
     ymax = data_.ymax;
 }
 
-double Cpp_Graphics::DataDiagonal() {
-    const double dx = data_.xmax - data_.xmin;
-    const double dy = data_.ymax - data_.ymin;
-    return std::sqrt(dx * dx + dy * dy);
-}
-
 void Cpp_Graphics::GetVisibleRange(double& min, double& max, bool isX) {
     min = isX ? visible_.xmin : visible_.ymin;
     max = isX ? visible_.xmax : visible_.ymax;
-}
-
-void Cpp_Graphics::GetWindowOrigin(double& x, double& y) {
-    x = originX_;
-    y = originY_;
 }
 
 bool Cpp_Graphics::IsVisible(double x, double y) {
@@ -393,19 +377,6 @@ bool Cpp_Graphics::IsVisible(double x, double y) {
 platform::DeviceRect Cpp_Graphics::GetDrawingArea() {
     if (stale_) throw Exc_ScaleFactorNotSet();
     return drawingArea_;
-}
-
-platform::DeviceRect Cpp_Graphics::GetDrawingRect(const ViewWindow& window) {
-    platform::DeviceRect r = window.ClientRect();
-    if (Cpp_Axes::AxesShown()) {
-        const int mx = static_cast<int>(window.PixelsPerInchX() * screenMagnification_ *
-                                        Cpp_Axes::AxisMarginInches());
-        r.left += mx;
-        r.top += mx;
-        r.right -= mx;
-        r.bottom -= mx;
-    }
-    return r;
 }
 
 void Cpp_Graphics::SetPrintRects(int left, int top, int right, int bottom) {
@@ -451,10 +422,6 @@ int Cpp_Graphics::WorldLengthToPixelsY(double d) { return ClampPixel(std::fabs(y
 double Cpp_Graphics::InchesToPixels(double inches) {
     if (!dc_) throw Exc_NULLDeviceContext();
     return dc_->PixelsPerInchX() * inches;
-}
-
-int Cpp_Graphics::InchesToPixelsInt(double inches) {
-    return static_cast<int>(InchesToPixels(inches));
 }
 
 double Cpp_Graphics::InchesToPixelsOnDC(const platform::DeviceContext& dc, double inches) {

@@ -106,14 +106,11 @@ public:
     static void ExtendDataRangeAxis(double value, bool isX);
     static void GetDataRange(double& min, double& max, bool isX);
     static void GetDataExtents(double& xmin, double& xmax, double& ymin, double& ymax);
-    static double DataDiagonal();
     static void GetVisibleRange(double& min, double& max, bool isX);
     static WorldRect GetVisibleWindow() { return visible_; }
     static double VisibleYMin() { return visible_.ymin; }
-    static void GetWindowOrigin(double& x, double& y);
     static bool IsVisible(double x, double y);
     static platform::DeviceRect GetDrawingArea();
-    static platform::DeviceRect GetDrawingRect(const ViewWindow& window);
     static void SetPrintRects(int left, int top, int right, int bottom);
     static platform::DeviceRect GetPageRect() { return pageRect_; }
     static platform::DeviceRect GetClipRect() { return clipRect_; }
@@ -144,7 +141,6 @@ public:
     static int WorldLengthToPixelsX(double d);
     static int WorldLengthToPixelsY(double d);
     static double InchesToPixels(double inches);
-    static int InchesToPixelsInt(double inches);
     static double InchesToPixelsOnDC(const platform::DeviceContext& dc, double inches);
     static double InchesToWorldLength(double inches);
     static double MillimetresToPixels(const platform::DeviceContext& dc, double mm);
@@ -208,7 +204,6 @@ public:
 
     // Arrow scaling participants (loads, reinforcement, result displays).
     static void AddScaleParticipant(ScaleParticipant* participant);
-    static void RemoveScaleParticipant(ScaleParticipant* participant);
 
     // Back to the state before the view's first set-up (tests).
     static void Reset();

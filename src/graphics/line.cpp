@@ -210,20 +210,9 @@ bool Cpp_Line::GetExtents(double& xmin, double& xmax, double& ymin, double& ymax
     return extents.Get(xmin, xmax, ymin, ymax);
 }
 
-bool Cpp_Line::HighestY(double& y) const {
-    double xmin, xmax, ymin;
-    return GetExtents(xmin, xmax, ymin, y);
-}
-
 bool Cpp_Line::LowestY(double& y) const {
     double xmin, xmax, ymax;
     return GetExtents(xmin, xmax, y, ymax);
-}
-
-void Cpp_Line::GetYRange(double& ymin, double& ymax) const {
-    double xmin, xmax;
-    if (!GetExtents(xmin, xmax, ymin, ymax))
-        throw Cpp_TextException("EXCEPTION: Cpp_Line::GetYRange");
 }
 
 int Cpp_Line::AppendXValues(std::vector<double>& values, int start) const {

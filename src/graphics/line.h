@@ -103,9 +103,7 @@ public:
     // Geometry.
     double Length() const;
     bool GetExtents(double& xmin, double& xmax, double& ymin, double& ymax) const;
-    bool HighestY(double& y) const;
     bool LowestY(double& y) const;
-    void GetYRange(double& ymin, double& ymax) const;
     // Stores the x of every point from index start on; returns the index after the last one.
     int AppendXValues(std::vector<double>& values, int start) const;
     // Height of the line at x. Vertical segments at exactly x are resolved by the rule; outside

@@ -186,7 +186,6 @@ bool CreateLinePen(const s_LinePenType& a) {
 }
 
 void DeletePenObject() { g_pen.exists = false; }
-bool LinePenExists() { return g_pen.exists; }
 
 void DrawPolyline(platform::DeviceContext& dc, const std::vector<double>& xs,
                   const std::vector<double>& ys) {
@@ -222,12 +221,6 @@ void DrawLine(platform::DeviceContext& dc, const Cpp_Line& line) {
     std::vector<double> xs, ys;
     Collect(line, xs, ys);
     DrawPolyline(dc, xs, ys);
-}
-
-void DrawLineOnCurrentDC(const Cpp_Line& line) {
-    platform::DeviceContext* dc = Cpp_Graphics::GetCurrentDC();
-    if (!dc) throw Cpp_Graphics::Exc_NULLDeviceContext();
-    DrawLine(*dc, line);
 }
 
 void DrawLinePoints(platform::DeviceContext& dc, const Cpp_Line& line) {

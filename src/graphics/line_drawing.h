@@ -30,7 +30,6 @@ struct s_LinePenType {
 // The line pen of the drawing unit: made for one group of lines, deleted after it.
 bool CreateLinePen(const s_LinePenType& attributes);
 void DeletePenObject();
-bool LinePenExists();
 
 // The polyline through the points with the current line pen and style. Fewer than two points
 // draw nothing; on the screen or printer without a pen the text "EXCEPTION: Cpp_Line::DrawLine"
@@ -38,7 +37,6 @@ bool LinePenExists();
 void DrawPolyline(platform::DeviceContext& dc, const std::vector<double>& xs,
                   const std::vector<double>& ys);
 void DrawLine(platform::DeviceContext& dc, const Cpp_Line& line);
-void DrawLineOnCurrentDC(const Cpp_Line& line);
 
 // The symbols of every point with the point pens already set up.
 void DrawLinePoints(platform::DeviceContext& dc, const Cpp_Line& line);

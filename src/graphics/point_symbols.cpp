@@ -188,12 +188,6 @@ bool SetupPointPens(platform::DeviceContext& dc, const s_SymbolAttributesType& a
     return true;
 }
 
-bool SetupPointPensOnCurrentDC(const s_SymbolAttributesType& attributes) {
-    platform::DeviceContext* dc = Cpp_Graphics::GetCurrentDC();
-    if (!dc) throw Cpp_Graphics::Exc_NULLDeviceContext();
-    return SetupPointPens(*dc, attributes);
-}
-
 bool SetupPointPensOnBackground(const s_SymbolAttributesType& attributes) {
     platform::DeviceContext* dc = Cpp_Graphics::GetCurrentDC();
     if (!dc) throw Cpp_Graphics::Exc_NULLDeviceContext();

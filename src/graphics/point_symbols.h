@@ -40,7 +40,6 @@ const s_PointDrawingState& PointDrawingState();
 void ResetPointDrawingState();
 
 bool SetupPointPens(platform::DeviceContext& dc, const s_SymbolAttributesType& attributes);
-bool SetupPointPensOnCurrentDC(const s_SymbolAttributesType& attributes);
 // The same with the current device context's background colour as the background fill.
 bool SetupPointPensOnBackground(const s_SymbolAttributesType& attributes);
 void DeletePointPens();
