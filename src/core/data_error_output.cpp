@@ -94,10 +94,6 @@ bool Cpp_DataErrorOutput::AddInputLine(const std::string& line) {
     return true;
 }
 
-void Cpp_DataErrorOutput::AddWarningOnlyLine() {
-    AddString("This is a WARNING ONLY - not a fatal error");
-}
-
 void Cpp_DataErrorOutput::WriteToFile(std::FILE* file, int blankLinesBefore, int blankLinesAfter,
                                       bool isLog) {
     auto& s = State();
@@ -176,8 +172,6 @@ void Cpp_DataErrorOutput::CloseErrorLog() {
     auto& s = State();
     if (s.log.IsOpen()) s.log.Commit();
 }
-
-bool Cpp_DataErrorOutput::IsErrorLogOpen() { return State().log.IsOpen(); }
 
 bool Cpp_DataErrorOutput::ErrorLogHasLines() {
     std::FILE* f = std::fopen(kLogName, "r");

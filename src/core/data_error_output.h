@@ -46,7 +46,6 @@ public:
     static void AddString(const std::string& text);
     static void AddLine(const char* format, ...) __attribute__((format(printf, 1, 2)));
     static bool AddInputLine(const std::string& line);
-    static void AddWarningOnlyLine();
     static bool Output(int blankLinesBefore, int blankLinesAfter);
     static void WriteToFile(std::FILE* file, int blankLinesBefore, int blankLinesAfter, bool isLog);
 
@@ -68,7 +67,6 @@ public:
     // "Error.log" in the current folder.
     static bool OpenErrorLog();
     static void CloseErrorLog();
-    static bool IsErrorLogOpen();
     static bool ErrorLogHasLines();
     // Closes the log and shows it through the data-error display of the platform.
     static bool DisplayErrorLog(WindowHandle parent, bool flag);

@@ -46,7 +46,6 @@ void SetOutputFile(std::FILE* file) {
 }
 void SetOutputFileOnly(std::FILE* file) { g_file = file; }
 std::FILE* GetOutputFile() { return g_file; }
-int GetIndent() { return g_indent; }
 void PrintIndent() { PrintSpaces(g_indent); }
 
 void PrintSpaces(int n) {

@@ -17,7 +17,6 @@
 void SetOutputFile(std::FILE* file);      // makes file current; indent := 0
 void SetOutputFileOnly(std::FILE* file);  // makes file current
 std::FILE* GetOutputFile();
-int GetIndent();
 void PrintIndent();
 void PrintSpaces(int n);      // nothing when n < 1 or n > 256
 void PrintBlankLines(int n);  // n line ends; nothing when n < 1

@@ -69,9 +69,6 @@ double RoundThroughText(double x, int n) {
 }
 
 double Distance(double x1, double y1, double x2, double y2) { return std::hypot(x2 - x1, y2 - y1); }
-double PointDistance(double x1, double y1, double x2, double y2) {
-    return Distance(x1, y1, x2, y2);
-}
 double DistanceSquared(double x1, double y1, double x2, double y2) {
     return (x2 - x1) * (x2 - x1) + (y2 - y1) * (y2 - y1);
 }
@@ -110,11 +107,6 @@ bool PerpendicularDistance(double px, double py, double x1, double y1, double x2
                            double& d) {
     double fx = 0.0, fy = 0.0;
     return PerpendicularDistanceAndFoot(px, py, x1, y1, x2, y2, d, fx, fy);
-}
-
-bool PerpendicularDistanceToLine(double px, double py, const Cpp_PointXY& p1, const Cpp_PointXY& p2,
-                                 double& d) {
-    return PerpendicularDistance(px, py, p1.X(), p1.Y(), p2.X(), p2.Y(), d);
 }
 
 bool PerpendicularDistanceToPoint(const Cpp_PointXY& p, const Cpp_PointXY& p1,

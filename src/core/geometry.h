@@ -39,7 +39,6 @@ double RoundToDecimals(double x, int n);
 double RoundThroughText(double x, int n);
 
 double Distance(double x1, double y1, double x2, double y2);
-double PointDistance(double x1, double y1, double x2, double y2);
 double DistanceSquared(double x1, double y1, double x2, double y2);
 
 // False and d = 0 for a horizontal line; else d = (x of the line at py) - px.
@@ -53,8 +52,6 @@ bool PerpendicularDistanceAndFoot(double px, double py, double x1, double y1, do
                                   double& d, double& footX, double& footY);
 bool PerpendicularDistance(double px, double py, double x1, double y1, double x2, double y2,
                            double& d);
-bool PerpendicularDistanceToLine(double px, double py, const Cpp_PointXY& p1, const Cpp_PointXY& p2,
-                                 double& d);
 bool PerpendicularDistanceToPoint(const Cpp_PointXY& p, const Cpp_PointXY& p1,
                                   const Cpp_PointXY& p2, double& d);
 

@@ -34,7 +34,6 @@ void Cpp_KLIVEN4Messages::StartMessage(long number, int kind) {
 void Cpp_KLIVEN4Messages::AddErrorLine(const std::string& line) { B().errors.push_back(line); }
 void Cpp_KLIVEN4Messages::AddWarningLine(const std::string& line) { B().warnings.push_back(line); }
 void Cpp_KLIVEN4Messages::AddNoticeLine(const std::string& line) { B().notices.push_back(line); }
-bool Cpp_KLIVEN4Messages::IsPrintEnabled() { return false; }
 const std::vector<std::string>& Cpp_KLIVEN4Messages::Errors() { return B().errors; }
 const std::vector<std::string>& Cpp_KLIVEN4Messages::Warnings() { return B().warnings; }
 const std::vector<std::string>& Cpp_KLIVEN4Messages::Notices() { return B().notices; }
@@ -50,17 +49,6 @@ void Cpp_KLIVEN4Messages::PrintAll(int blankLinesBefore, int indent, bool firstL
             if (!first || firstLineIndented)
                 for (int i = 0; i < indent; ++i) std::fputc(' ', f);
             first = false;
-            std::fputs(line.c_str(), f);
-            std::fputc('\n', f);
-        }
-    }
-}
-
-void Cpp_KLIVEN4Messages::PrintAllIndented(std::FILE* f) {
-    if (f == nullptr) return;
-    for (const auto* list : {&B().errors, &B().warnings, &B().notices}) {
-        for (const auto& line : *list) {
-            for (int i = 0; i < GetIndent(); ++i) std::fputc(' ', f);
             std::fputs(line.c_str(), f);
             std::fputc('\n', f);
         }

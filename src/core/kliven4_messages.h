@@ -27,15 +27,12 @@ public:
     static void AddErrorLine(const std::string& line);
     static void AddWarningLine(const std::string& line);
     static void AddNoticeLine(const std::string& line);
-    static bool IsPrintEnabled();
     static const std::vector<std::string>& Errors();
     static const std::vector<std::string>& Warnings();
     static const std::vector<std::string>& Notices();
     // Notices, warnings, errors after the blank lines; lines after the first (and the first too
     // when firstLineIndented) preceded by indent blanks.
     static void PrintAll(int blankLinesBefore, int indent, bool firstLineIndented, std::FILE* f);
-    // Errors, warnings, notices, each line after the echo writer's indent.
-    static void PrintAllIndented(std::FILE* f);
     // Writes "KLIVEN Exception thrown from: WHERE" to f and throws Exc_CloseFilesAndQuit.
     [[noreturn]] static void CloseFilesAndQuit(const std::string& where, std::FILE* f);
 };

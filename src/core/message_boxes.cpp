@@ -39,7 +39,6 @@ std::optional<std::string> Text(int id) {
 int MessageBoxesShown() { return g_boxesShown; }
 
 void SetMainWindowExists(bool exists) { g_mainWindow = exists; }
-bool MainWindowExists() { return g_mainWindow; }
 
 bool ShowQuestionMessage(WindowHandle window, const std::string& caption, const std::string& text) {
     return Show(caption, text, BoxButtons::Ok, BoxIcon::Question, BoxResult::Ok,

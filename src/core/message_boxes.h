@@ -23,7 +23,6 @@ int MessageBoxesShown();
 
 // The application sets this when its main window exists (and clears it when it goes).
 void SetMainWindowExists(bool exists);
-bool MainWindowExists();
 
 bool ShowQuestionMessage(WindowHandle window, const std::string& caption, const std::string& text);
 bool AskOkCancel(WindowHandle window, const std::string& caption, const std::string& text);

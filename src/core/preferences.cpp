@@ -286,25 +286,11 @@ void ReadWritePreferenceString(int section, int key, std::string& value, bool re
         WritePreferenceString(section, key, value);
 }
 
-void ReadWritePreferenceDouble(int section, int key, double& value, int decimals, bool read) {
-    if (read)
-        GetPreferenceDouble(section, key, value);
-    else
-        WritePreferenceDouble(section, key, value, decimals);
-}
-
 void ReadWritePreferenceDoubleE(int section, int key, double& value, int decimals, bool read) {
     if (read)
         GetPreferenceDouble(section, key, value);
     else
         WritePreferenceDoubleE(section, key, value, decimals);
-}
-
-void ReadWritePreferenceKindValue(int section, int key, int& kind, double& value, bool read) {
-    if (read)
-        GetPreferenceKindValue(section, key, kind, value);
-    else
-        WritePreferenceKindValue(section, key, kind, value);
 }
 
 int Cpp_KlivenSettings::CoordinateDecimals() {
@@ -488,10 +474,6 @@ double Cpp_KlivenSettings::RoundStress(double x) {
 
 s_tagTypePointXY Cpp_KlivenSettings::RoundPair(double x, double y) {
     return {RoundCoordinate(x), RoundCoordinate(y)};
-}
-
-s_tagTypePointXY Cpp_KlivenSettings::RoundPairFromPointers(const double* x, const double* y) {
-    return RoundPair(*x, *y);
 }
 
 const s_KlivenSettingsValues& Cpp_KlivenSettings::Values() { return settings; }

@@ -96,9 +96,7 @@ bool WritePreferenceKindValue(int section, int key, int kind, double value);
 void ReadWritePreferenceInt(int section, int key, int& value, bool read);
 void ReadWritePreferenceBool(int section, int key, bool& value, bool read);
 void ReadWritePreferenceString(int section, int key, std::string& value, bool read);
-void ReadWritePreferenceDouble(int section, int key, double& value, int decimals, bool read);
 void ReadWritePreferenceDoubleE(int section, int key, double& value, int decimals, bool read);
-void ReadWritePreferenceKindValue(int section, int key, int& kind, double& value, bool read);
 
 // A value for each unit system: index 0 English, 1 SI, 2 other.
 template <typename T>
@@ -217,7 +215,6 @@ public:
     static double RoundStress(double x);
     // The two coordinates rounded with RoundCoordinate.
     static s_tagTypePointXY RoundPair(double x, double y);
-    static s_tagTypePointXY RoundPairFromPointers(const double* x, const double* y);
     static double IdentityValue(double x) { return x; }
 
     // Every value at once (the settings sheet, tests).

@@ -92,8 +92,6 @@ std::string GetProgramVersionText() {
     return text;
 }
 
-std::string GetLegalNoticeText() { return "Dravonet"; }
-
 namespace {
 std::optional<std::string>& RunTime() {
     static std::optional<std::string> text;

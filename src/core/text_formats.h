@@ -39,7 +39,6 @@ public:
 
 // The program version (the project's four numbers, "0.1.0.0") and the legal notice.
 std::string GetProgramVersionText();
-std::string GetLegalNoticeText();
 // The date and time of this run, as printed after "Time and date of run: " in echo tables.
 // Fixed at its first request for the rest of the run.
 std::string GetRunTimeText();
