@@ -18,6 +18,4 @@ ProgressScope::~ProgressScope() { Services().Progress().End(); }
 
 void ProgressScope::Step(std::int64_t done) { Services().Progress().Step(done); }
 
-bool ProgressScope::CancelRequested() const { return Services().Progress().CancelRequested(); }
-
 }  // namespace platform

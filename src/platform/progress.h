@@ -37,7 +37,6 @@ public:
     ProgressScope& operator=(const ProgressScope&) = delete;
 
     void Step(std::int64_t done);
-    bool CancelRequested() const;
 };
 
 }  // namespace platform
