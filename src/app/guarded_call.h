@@ -10,9 +10,6 @@
 
 namespace app {
 
-// Reports a failure caught at an entry point (status line and standard error for now).
-void ReportException(const char* where, const std::string& text) noexcept;
-
 // Runs the handler; true when it returned normally, false when it threw (and was reported).
 template <typename F>
 bool GuardedCall(const char* where, F&& handler) noexcept;

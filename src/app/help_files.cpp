@@ -24,10 +24,6 @@ bool SetHelpFileNames(const fs::path& directory, const std::string& mainName,
     return true;
 }
 
-bool RegisterHelpFiles(const std::string& mainName, const std::string& errorName) {
-    return SetHelpFileNames(Cpp_FileIO::GetProgramDirectory(), mainName, errorName);
-}
-
 bool OpenHelpFile() {
     if (mainHelp.empty()) return false;
     if (platform::Services().Help().ShowHelp(mainHelp, "")) return true;

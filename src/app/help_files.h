@@ -7,7 +7,6 @@
 
 namespace app {
 
-bool RegisterHelpFiles(const std::string& mainName, const std::string& errorName);
 bool SetHelpFileNames(const std::filesystem::path& directory, const std::string& mainName,
                       const std::string& errorName);
 // Opens the main help; an empty path does nothing (false); a file that cannot be shown is
