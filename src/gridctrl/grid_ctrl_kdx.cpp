@@ -213,16 +213,6 @@ void CGridCtrlKDX::SetCellOption(int row, int col, int index) {
     SetCellText(row, col, known ? combo_.options[static_cast<std::size_t>(index)] : std::string());
 }
 
-void CGridCtrlKDX::SetLeftAlignedText(int row, int col, const std::string& text) {
-    GridItem item;
-    item.row = row;
-    item.col = col;
-    item.mask = GVIF_TEXT | GVIF_FORMAT;
-    item.format = kOptionCellFormat;
-    item.text = text;
-    SetCellAttributes(&item);
-}
-
 // ---- Cell readers
 
 void CGridCtrlKDX::ShowTableMessage(const std::string& text) const { ShowGridMessage(text); }

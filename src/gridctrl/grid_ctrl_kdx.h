@@ -121,7 +121,6 @@ public:
     void SetCellInt(int row, int col, int value, const std::string& format);
     void SetCellDouble(int row, int col, double value, const std::string& format);
     void SetCellOption(int row, int col, int index);
-    void SetLeftAlignedText(int row, int col, const std::string& text);
 
     // ---- Cell readers; a text of 80 characters or more is "Input string is too long."
     bool GetItemInt(int row, int col, int* value);
