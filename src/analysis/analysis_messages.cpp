@@ -369,12 +369,6 @@ bool E::Error6720(int count, const std::string& line) {
     Out::AddLine("%1d value(s) was/were entered; at least 2 values are required.", count);
     return DoneWithLine(line);
 }
-bool E::Error6730(int count, const std::string& line) {
-    Reading(6730);
-    Out::AddString("Not enough values were entered for an inclined tangent line.");
-    Out::AddLine("%1d value(s) was/were entered; At least 2 values are required.", count);
-    return DoneWithLine(line);
-}
 bool E::Error6740(int count, const std::string& line) {
     Reading(6740);
     Out::AddString("Not enough values were entered to define the coordinates for the");
@@ -532,10 +526,6 @@ bool E::Error6960(long count, const std::string& line) {
     Reading(6960);
     Out::AddString("Wrong number of values entered for irregular tangent line.");
     Out::AddLine("%1ld values were entered; even multiples of 2 values should be entered.", count);
-    return DoneWithLine(line);
-}
-bool E::TooFewRefinementValues(const std::string& line) {
-    Out::Reset(Out::GetErrorFile());
     return DoneWithLine(line);
 }
 bool E::BadRefinementOption(const std::string& line) {

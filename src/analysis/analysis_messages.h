@@ -71,7 +71,6 @@ public:
     static bool Error6700(int count, const std::string& line);
     static bool Error6710(int count, const std::string& line);
     static bool Error6720(int count, const std::string& line);
-    static bool Error6730(int count, const std::string& line);
     static bool Error6740(int count, const std::string& line);
     static bool Error6750(int count, const std::string& line);
     static bool Error6780(const std::string& line);
@@ -99,7 +98,6 @@ public:
     static bool Error6960(long count, const std::string& line);
     // Only the input line, without a number: a refinement line of too few values or with an
     // option other than 1 to 3.
-    static bool TooFewRefinementValues(const std::string& line);
     static bool BadRefinementOption(const std::string& line);
 
     // --- checking
