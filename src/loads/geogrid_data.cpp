@@ -36,16 +36,6 @@ void Error(const std::string& text) { ShowErrorMessage("ERROR", text); }
 
 // ---------------------------------------------------------------- property sets
 
-bool Cpp_GeogridProperties::IsValidName(const std::string& text) {
-    return loads::IsValidTypeName(text);
-}
-
-bool Cpp_GeogridProperties::SetName(const std::string& text) {
-    if (!IsValidName(text)) return false;
-    name = text;
-    return true;
-}
-
 s_UnitValueType Cpp_GeogridProperties::AllowableStrength() const {
     switch (strengthOption) {
     case SpecifiedDirectly: return allowableStrength;

@@ -56,9 +56,6 @@ public:
     s_UnitValueType developedForceAtFace{0.0, 0};
     double overallFactorOfSafety = 1.0;
 
-    // Same rules as nail type names.
-    static bool IsValidName(const std::string& text);
-    bool SetName(const std::string& text);
     std::string GetName() const { return name; }
 
     // Ta with the force-per-length unit it was entered in.
