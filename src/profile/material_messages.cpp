@@ -60,13 +60,6 @@ bool Cpp_MaterialMessages::Message2635(int n, int s, const std::string& line) {
     return WithLine(line);
 }
 
-bool Cpp_MaterialMessages::Message2640(long n, const std::string& line) {
-    Reading(2640);
-    Out::AddLine("No numerical value was input to define the unit weight for material number %ld",
-                 n);
-    return WithLine(line);
-}
-
 bool Cpp_MaterialMessages::Message2680(int n, int s, int maximum, const std::string& line) {
     Reading(2680);
     Out::AddLine("Too many unit weights for material %1d - stage %1d", n, s);

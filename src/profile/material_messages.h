@@ -17,7 +17,6 @@ public:
     static bool Message2625(int material, int stage);
     static bool Message2630(const std::string& line);
     static bool Message2635(int material, int stage, const std::string& line);
-    static bool Message2640(long material, const std::string& line);
     static bool Message2680(int material, int stage, int maximum, const std::string& line);
     // Unrecognized unit-weight option.
     static bool Message2690Option(int material, int stage, const std::string& line);

@@ -279,17 +279,6 @@ void Cpp_ShearStrength::SetTwoStageNonlinearEnvelopes(const std::vector<s_Nonlin
     resetFlag_ = false;
 }
 
-void Cpp_ShearStrength::SetShansepParameters(double cOverP, double exponent, double pastPressure,
-                                             int subOption,
-                                             const std::vector<s_OCRProfileType>& profile) {
-    if (option_ != 10) return;
-    cOverP_ = cOverP;
-    cZero_ = exponent;
-    referencePressure_ = pastPressure;
-    pressureOption_ = subOption;
-    profile_ = profile;
-}
-
 void Cpp_ShearStrength::SetPhiZeroParameters(double phiZero, double deltaPhi,
                                              double referencePressure, int pressureOption) {
     if (option_ != 6) return;

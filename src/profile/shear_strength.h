@@ -121,8 +121,6 @@ public:
     void SetNonlinearEnvelope(const std::vector<s_NonlinearPtType>& points);
     void SetTwoStageNonlinearEnvelopes(const std::vector<s_NonlinearPtType>& kcOne,
                                        const std::vector<s_NonlinearPtType>& kcKf);
-    void SetShansepParameters(double cOverP, double exponent, double pastPressure, int subOption,
-                              const std::vector<s_OCRProfileType>& profile);
     // The dormant scalar options (6, 14, 15, 16).
     void SetPhiZeroParameters(double phiZeroDegrees, double deltaPhiDegrees,
                               double referencePressure, int pressureOption);

@@ -82,9 +82,6 @@ public:
     bool GetExtents(double& xmin, double& xmax, double& ymin, double& ymax) const {
         return slopeLine_.GetExtents(xmin, xmax, ymin, ymax);
     }
-    int AppendXValues(std::vector<double>& values, int start) const {
-        return slopeLine_.AppendXValues(values, start);
-    }
     // A copy of the slope line (an independent line with its own points).
     Cpp_SlopeLine CopySlopeLine() const { return slopeLine_; }
 

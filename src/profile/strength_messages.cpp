@@ -112,14 +112,6 @@ bool Cpp_StrengthMessages::Message3140(long n, int count, int multiple, const st
     return WithLine(line);
 }
 
-bool Cpp_StrengthMessages::Message3145(long n, long count, long multiple, const std::string& line) {
-    Reading(3145);
-    Out::AddString("Not enough numerical values were input to define a line of data for");
-    Out::AddLine("lateral variation in undrained strength for material number %1ld.", n);
-    Out::AddLine("%ld values were input; even multiples of %ld are required.", count, multiple);
-    return WithLine(line);
-}
-
 bool Cpp_StrengthMessages::Message3190(long n) {
     Reading(3190);
     Out::AddString("A nonlinear shear strength (failure) envelope is not");
@@ -145,13 +137,6 @@ bool Cpp_StrengthMessages::Message3220(long n, const std::string& line) {
     Reading(3220);
     Out::AddString("Non-blank termination of data for nonlinear envelope for two-stage");
     Out::AddLine("shear strengths for material number %1ld.", n);
-    return WithLine(line);
-}
-
-bool Cpp_StrengthMessages::Message3225(long n, const std::string& line) {
-    Reading(3225);
-    Out::AddLine(
-        "Non-blank termination of lateral strength variation data for material number %1ld.", n);
     return WithLine(line);
 }
 
@@ -186,15 +171,6 @@ bool Cpp_StrengthMessages::Message3260(int n, int count, int required, const std
     Out::AddString("the shear strength increases linearly below a horizontal reference datum ");
     Out::AddLine("for material number %d.  %d values were input; %d value is required.", n, count,
                  required);
-    return WithLine(line);
-}
-
-bool Cpp_StrengthMessages::Message3270(int n, int count, const std::string& line) {
-    Reading(3270);
-    Out::AddString(
-        "Not enough numerical values were input to define the shear strength when the shear");
-    Out::AddLine("strength is defined by interpolation of c/p ratios for material number %d", n);
-    Out::AddLine("%d value(s) was(were) input; 2 values are required.", count);
     return WithLine(line);
 }
 
@@ -236,14 +212,6 @@ bool Cpp_StrengthMessages::Message3430(long n, long maximum, const std::string& 
     Out::AddString("Too many data points have been entered to define 2-stage nonlinear");
     Out::AddLine("envelopes for material number %1ld.  The maximum number allowed is %ld.", n,
                  maximum);
-    return WithLine(line);
-}
-
-bool Cpp_StrengthMessages::Message3435(long n, long maximum, const std::string& line) {
-    Reading(3435);
-    Out::AddString("Too many lines have been entered to define lateral variation in");
-    Out::AddLine("undrained shear strengths for material number %1ld.", n);
-    Out::AddLine("The maximum number allowed is %1ld.", maximum);
     return WithLine(line);
 }
 

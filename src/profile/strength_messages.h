@@ -26,23 +26,19 @@ public:
     static bool Message3120(long material, long count, long multiple, const std::string& line);
     static bool Message3130(long material, long count, const std::string& line);
     static bool Message3140(long material, int count, int multiple, const std::string& line);
-    static bool Message3145(long material, long count, long multiple, const std::string& line);
     static bool Message3190(long material);
     static bool Message3200(long material, const std::string& line);
     static bool Message3210(long material, const std::string& line);
     static bool Message3220(long material, const std::string& line);
-    static bool Message3225(long material, const std::string& line);
     static bool Message3230(int material, int count, int required, const std::string& line);
     static bool Message3240(int material, int count, int required, const std::string& line);
     static bool Message3250(long material, long count, long required, const std::string& line);
     static bool Message3260(int material, int count, int required, const std::string& line);
-    static bool Message3270(int material, int count, const std::string& line);
     static bool Message3280(int material, int count, const std::string& line);
     static bool Message3300(long material, long count, const std::string& line);
     static bool Message3400(long material, long maximum, const std::string& line);
     static bool Message3410(long material, long maximum, const std::string& line);
     static bool Message3430(long material, long maximum, const std::string& line);
-    static bool Message3435(long material, long maximum, const std::string& line);
     static bool Message3450();
 
     // Check messages.
