@@ -26,13 +26,6 @@ void RegisterCrackQuery(std::function<const Cpp_Crack*(const Cpp_Kliven4DataSet&
     Registry().crack = std::move(query);
 }
 
-void RegisterExtentsContributor(const std::string& name, Cpp_ExtentsContributor contributor) {
-    if (contributor)
-        Registry().extents[name] = std::move(contributor);
-    else
-        Registry().extents.erase(name);
-}
-
 void RegisterSummaryCount(e_SummaryCount count,
                           std::function<int(const Cpp_Kliven4DataSet&, int stage)> query) {
     Registry().counts.at(static_cast<size_t>(count)) = std::move(query);

@@ -51,7 +51,6 @@ void RegisterCrackQuery(std::function<const Cpp_Crack*(const Cpp_Kliven4DataSet&
 // The box of a kind of item of a data set; false when it has none.
 using Cpp_ExtentsContributor = std::function<bool(const Cpp_Kliven4DataSet& dataSet, double& xmin,
                                                   double& xmax, double& ymin, double& ymax)>;
-void RegisterExtentsContributor(const std::string& name, Cpp_ExtentsContributor contributor);
 
 // Counts of the summary of data that other subsystems own (by stage where they have one).
 enum class e_SummaryCount {
