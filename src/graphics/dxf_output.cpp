@@ -66,26 +66,6 @@ bool Cpp_DxfFileOutput::OutputLine(const std::string& layer, int colour, double 
     return true;
 }
 
-bool Cpp_DxfFileOutput::OutputText(const std::string& text, double x1, double y1, double x2,
-                                   double y2, double height, double rotation,
-                                   const std::string& layer, int colour) {
-    if (!out_) return false;
-    Group(0, "TEXT");
-    Group(8, layer);
-    GroupInt(62, colour);
-    GroupReal(40, height);
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, " %10.4f", rotation);
-    Group(50, buffer);
-    GroupInt(72, 1);
-    GroupReal(10, x1);
-    GroupReal(20, y1);
-    GroupReal(11, x2);
-    GroupReal(21, y2);
-    Group(1, text);
-    return true;
-}
-
 bool Cpp_DxfFileOutput::OutputAlignedText(const std::string& text, double x1, double y1, double x2,
                                           double y2, int horizontal, int vertical, double rotation,
                                           const std::string& layer, int colour, double height) {

@@ -19,8 +19,6 @@ public:
                              double radius);
     static bool OutputLine(const std::string& layer, int colour, double x1, double y1, double x2,
                            double y2);
-    static bool OutputText(const std::string& text, double x1, double y1, double x2, double y2,
-                           double height, double rotation, const std::string& layer, int colour);
     // Horizontal alignment 0..5 and vertical 0..3; throws the texts
     // "EXCEPTION: Cpp_DxfFileOutput::OutputAlignedText (?)", "(H)" and "(V)" for bad pairs.
     static bool OutputAlignedText(const std::string& text, double x1, double y1, double x2,

@@ -460,11 +460,6 @@ int Cpp_Graphics::DisplayPixelsToDisplayInches(bool horizontal) {
     return static_cast<int>(ppi * screenMagnification_);
 }
 
-int Cpp_Graphics::TextWidthInPixels(const std::string& text) {
-    if (!dc_) throw Exc_NULLDeviceContext();
-    return dc_->GetTextExtent(text).cx;
-}
-
 // ---------------------------------------------------------------------------------------------
 // Clipping in world coordinates
 

@@ -148,7 +148,6 @@ public:
     static int PixelsPerInch(const platform::DeviceContext* dc, bool horizontal);
     static int DisplayPixelsToDisplayInches(bool horizontal);
     static double ScreenMagnification() { return screenMagnification_; }
-    static int TextWidthInPixels(const std::string& text);
 
     // Clipping in world coordinates. The clip box is the current device's page (or the fitted
     // drawing area when there is no device) padded by kClipPadPixels, as a world box.

@@ -215,15 +215,6 @@ bool Cpp_Line::LowestY(double& y) const {
     return GetExtents(xmin, xmax, y, ymax);
 }
 
-int Cpp_Line::AppendXValues(std::vector<double>& values, int start) const {
-    int i = start;
-    for (const Cpp_PointXY* p = first_; p; p = p->Next(), ++i) {
-        if (static_cast<int>(values.size()) <= i) values.resize(i + 1);
-        values[i] = p->X();
-    }
-    return i;
-}
-
 double Cpp_Line::YLine(double x, int verticalRule, bool& outside) const {
     outside = true;
     if (!HasSegment()) return 0.0;

@@ -104,8 +104,6 @@ public:
     double Length() const;
     bool GetExtents(double& xmin, double& xmax, double& ymin, double& ymax) const;
     bool LowestY(double& y) const;
-    // Stores the x of every point from index start on; returns the index after the last one.
-    int AppendXValues(std::vector<double>& values, int start) const;
     // Height of the line at x. Vertical segments at exactly x are resolved by the rule; outside
     // is set when the line has fewer than two points or no left-to-right segment covers x.
     // Throws the texts "Cpp_Line::YLine - Illegal vertical segment" (rule 4) and

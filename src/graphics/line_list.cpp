@@ -116,12 +116,6 @@ void Cpp_LineList::NumberAllPoints() {
     for (const auto& line : lines_) line->NumberPoints();
 }
 
-int Cpp_LineList::AppendXValues(std::vector<double>& values) const {
-    int index = 0;
-    for (const auto& line : lines_) index = line->AppendXValues(values, index);
-    return index;
-}
-
 bool Cpp_LineList::RemoveLineByNumber(int number) {
     const Cpp_Line* line = FindLine(number);
     return line && RemoveLine(line);

@@ -73,8 +73,6 @@ public:
     int SmallestNumber() const;
     double LongestLine() const;
     void NumberAllPoints();
-    // The x of every point of every line from index 0 on; returns the count.
-    int AppendXValues(std::vector<double>& values) const;
 
     bool RemoveLineByNumber(int number);
     bool RemoveLine(const Cpp_Line* line);
