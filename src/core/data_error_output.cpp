@@ -58,11 +58,6 @@ bool Cpp_DataErrorOutput::OutputPendingTitle() {
     return true;
 }
 
-void Cpp_DataErrorOutput::SetHeaderLine(const std::string& text) {
-    State().headerLine = text;
-    State().headerFlag = true;
-}
-
 std::string Cpp_DataErrorOutput::NumberLine(long number, int kind) {
     switch (kind) {
     case 0: return FormatText("KLIVEN ERROR NUMBER %1ld", number);

@@ -41,7 +41,6 @@ public:
     static void SetPendingTitle(const std::string& title);
     static void DiscardPendingTitle();
     static bool OutputPendingTitle();
-    static void SetHeaderLine(const std::string& text);
     static bool SetErrorNumber(long number, int kind);
     static void AddString(const std::string& text);
     static void AddLine(const char* format, ...) __attribute__((format(printf, 1, 2)));

@@ -54,9 +54,3 @@ void Cpp_KLIVEN4Messages::PrintAll(int blankLinesBefore, int indent, bool firstL
         }
     }
 }
-
-void Cpp_KLIVEN4Messages::CloseFilesAndQuit(const std::string& where, std::FILE* f) {
-    if (f != nullptr)
-        std::fputs(FormatText("KLIVEN Exception thrown from: %s\n", where.c_str()).c_str(), f);
-    throw Exc_CloseFilesAndQuit();
-}

@@ -33,6 +33,4 @@ public:
     // Notices, warnings, errors after the blank lines; lines after the first (and the first too
     // when firstLineIndented) preceded by indent blanks.
     static void PrintAll(int blankLinesBefore, int indent, bool firstLineIndented, std::FILE* f);
-    // Writes "KLIVEN Exception thrown from: WHERE" to f and throws Exc_CloseFilesAndQuit.
-    [[noreturn]] static void CloseFilesAndQuit(const std::string& where, std::FILE* f);
 };

@@ -75,12 +75,6 @@ void Cpp_Strings::TrimLeadingBlanks(std::string& line) {
     line.erase(0, i == std::string::npos ? line.size() : i);
 }
 
-int Cpp_Strings::GetStringWidth(const platform::DeviceContext* dc, const std::string& text) {
-    if (dc == nullptr)
-        throw Cpp_TextException("EXCEPTION: Cpp_Strings::GetStringWidth - NULL Device Context");
-    return dc->GetTextExtent(text).cx;
-}
-
 // The project's version as four numbers, cut to 10 characters.
 std::string GetProgramVersionText() {
     static const std::string text = [] {

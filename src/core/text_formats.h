@@ -32,9 +32,6 @@ public:
     static bool SkipWords(std::string& line, int count);
     // Removes leading blanks (not tabs) in place.
     static void TrimLeadingBlanks(std::string& line);
-    // Width in pixels of a text on a device context; a null context throws the text exception
-    // "EXCEPTION: Cpp_Strings::GetStringWidth - NULL Device Context".
-    static int GetStringWidth(const platform::DeviceContext* dc, const std::string& text);
 };
 
 // The program version (the project's four numbers, "0.1.0.0") and the legal notice.
