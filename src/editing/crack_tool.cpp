@@ -264,7 +264,8 @@ bool Cpp_CrackTool::EnterPoints(Cpp_Crack& crack, int px, int py, double x, doub
     const int k = Entry().kind;
     const double nx = typed ? barX : x;
     const double nv = typed ? barValue : (k == 4 ? y : barValue);
-    const Cpp_CrackPoint& last = Entry().points.back();
+    // A copy: the list grows below.
+    const Cpp_CrackPoint last = Entry().points.back();
     if (Repeats(last.X(), nx) && Repeats(last.Value(), nv)) {
         finished = FinishEntry(crack, crackMode);
         return true;

@@ -443,11 +443,14 @@ void Cpp_TriangleList::DeleteTriangles(const std::vector<Cpp_Triangle*>& triangl
 }
 
 void Cpp_TriangleList::DeleteTrianglesLocally(std::vector<Cpp_Triangle*> doomed) {
+    // The doomed triangles' own links go too: a doomed triangle that moves below would
+    // otherwise carry links to triangles that no longer name it, and that may be gone by then.
     for (Cpp_Triangle* t : doomed)
-        for (Cpp_Triangle* n : t->n_) {
+        for (Cpp_Triangle*& n : t->n_) {
             if (!n) continue;
             for (auto& slot : n->n_)
                 if (slot == t) slot = nullptr;
+            n = nullptr;
         }
     while (!doomed.empty()) {
         Cpp_Triangle* t = doomed.back();

@@ -122,8 +122,9 @@ TEST_F(SelectionToolBarsTest, EachKindLoadsItsBar) {
 
     // A load point of a stage whose loads come from a piezometric line.
     Cpp_DistributedLoadData* loads = ds->DistributedLoads(1);
+    // The line first: choosing it discards the points there are.
+    ASSERT_TRUE(loads->SetPiezometricLine(2));
     Cpp_DistributedLoadPoint* lp = loads->AddPoint(8, 9, 100, 10);
-    loads->SetPiezometricLine(2);
     Cpp_Selection loadPoint;
     loadPoint.SetLoadPointItem(ds, 1, SEL_LOAD_POINT, lp);
     EXPECT_TRUE(loadPoint.UpdateToolBars());
