@@ -55,7 +55,7 @@ std::string Exact(double value, int minDecimals) {
 std::string ExactExponential(double value, int minDecimals) {
     int d = minDecimals < 0 ? 0 : minDecimals;
     for (; d < 17; ++d) {
-        const std::string text = Exponential(value, 1, d);
+        std::string text = Exponential(value, 1, d);
         if (!std::isfinite(value) || std::strtod(text.c_str(), nullptr) == value) return text;
     }
     return Exponential(value, 1, 17);
@@ -68,7 +68,7 @@ std::string ExactDegrees(double radians, int width, int minDecimals) {
     const double degrees = RadiansToDegrees(radians);
     int d = minDecimals < 0 ? 0 : minDecimals;
     for (; d < 20; ++d) {
-        const std::string text = Fixed(degrees, width, d);
+        std::string text = Fixed(degrees, width, d);
         if (!std::isfinite(radians) ||
             DegreesToRadians(std::strtod(text.c_str(), nullptr)) == radians)
             return text;

@@ -180,6 +180,8 @@ void FormatInto(std::string& out, const char* format, Arguments& args) {
             switch (c.length) {
             case 0: value = args.Int(); break;
             case 1: value = static_cast<short>(args.Int()); break;
+            // %hhd: the argument as a signed char, as printf takes it.
+            // NOLINTNEXTLINE(bugprone-signed-char-misuse)
             case 2: value = static_cast<signed char>(args.Int()); break;
             case 3: value = args.Long(); break;
             case 4: value = args.LongLong(); break;

@@ -58,7 +58,7 @@ public:
         ClearSlopeCache();
     }
     void SetXY(const s_tagTypePointXY& p) { Set(p.x, p.y); }
-    void SetFromPoint(Cpp_PointXY p) { Set(p.x_, p.y_); }
+    void SetFromPoint(const Cpp_PointXY& p) { Set(p.x_, p.y_); }
     void SetNext(Cpp_PointXY* next) {
         next_ = next;
         ClearSlopeCache();

@@ -246,15 +246,15 @@ void SortByKey(std::deque<Cpp_Selection>& nodes, std::vector<s_Place>& slots) {
         placed[i] = true;
         size_t from = static_cast<size_t>(slots[i].y);
         if (from == i) continue;
-        Cpp_Selection held = std::move(nodes[i]);
+        Cpp_Selection held = nodes[i];
         size_t j = i;
         while (from != i) {
-            nodes[j] = std::move(nodes[from]);
+            nodes[j] = nodes[from];
             placed[from] = true;
             j = from;
             from = static_cast<size_t>(slots[j].y);
         }
-        nodes[j] = std::move(held);
+        nodes[j] = held;
     }
 }
 

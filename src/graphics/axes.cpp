@@ -89,7 +89,7 @@ void Cpp_Axes::AxisLabelDigits(double value, int& digits) {
         return;
     }
     double frac = std::fabs(value - std::trunc(value));
-    long long n = static_cast<long long>(frac * std::pow(10.0, digits) + 0.5);
+    long long n = static_cast<long long>(std::floor(frac * std::pow(10.0, digits) + 0.5));
     while (digits > 0) {
         if (n % 10 != 0) break;
         n /= 10;
@@ -158,7 +158,8 @@ void Cpp_Axes::DrawAxes(platform::DeviceContext& dc, int left, int top, int righ
                 lines.push_back({{f.right, p}, {f.right + len, p}});
             }
         };
-        const long long count = static_cast<long long>((t.end - t.start) / t.step + 0.5);
+        const long long count =
+            static_cast<long long>(std::floor((t.end - t.start) / t.step + 0.5));
         for (long long i = 0; i <= count && i < 10000; ++i) {
             const double v = t.start + static_cast<double>(i) * t.step;
             if (v > mx + eps) break;

@@ -263,6 +263,8 @@ s_LabelOffsetsType ComputeLabelOffsets(const Cpp_LineList& list, int frameKind) 
         o.bottom = (A + 2 * e) / 2;
         break;
     case 2: {
+        // Half the figure in whole pixels.
+        // NOLINTNEXTLINE(bugprone-integer-division)
         const double hw = (W + 1) / 2, ha = (A + 1) / 2;
         const int r = static_cast<int>(std::sqrt(hw * hw + ha * ha) + e);
         o.left = o.top = -r;

@@ -445,7 +445,7 @@ std::string Cpp_DistributedLoadData::ShowValuesToolTip(double x, double y, doubl
                                                        double shear) {
     const std::string c = loads::FixedFormat(Cpp_KlivenSettings::CoordinateDecimals(), "%1.2f");
     const std::string s = loads::FixedFormat(Cpp_KlivenSettings::StressDecimals(), "%1.0f");
-    const std::string text =
+    std::string text =
         loads::FillTemplate("X: %s  Y: %s\nNormal: %s\nShear: %s",
                             {loads::FormatValue(c, x), loads::FormatValue(c, y),
                              loads::FormatValue(s, normal), loads::FormatValue(s, shear)});

@@ -45,7 +45,7 @@ void ToUser(const char* where, const std::string& text) {
 
 // The text exceptions: the box first, then two lines in the listing.
 std::string ReportText(const std::string& s) {
-    const std::string text = "EXCEPTION: " + s;
+    std::string text = "EXCEPTION: " + s;
     ShowErrorMessage("KLIVEN Exception", text);
     ToListing(text);
     ToListing("This should never occur - notify Kordel");

@@ -210,6 +210,8 @@ bool DrawMaterialNumbers(Cpp_ProfileLineList& list) {
         w = std::max(w, dc->GetTextExtent(text).cx);
     }
     if (w == 0) w = h;
+    // Half the box in whole pixels.
+    // NOLINTNEXTLINE(bugprone-integer-division)
     const double hw = (w + 1) / 2, hh = (h + 1) / 2;
     const int r = static_cast<int>(std::sqrt(hw * hw + hh * hh)) + 2;
     const Cpp_Graphics::WorldRect box = Cpp_Graphics::ClipBox();
