@@ -146,23 +146,19 @@ bool Cpp_AnalysisComputationData::EditPrimaryData(bool& searchEntered, bool skip
     if (circular != circular_) SetCircular(circular);
     if (skipDetail) return true;
 
-    // The input of the combination; a window not there yet says so on the status line.
+    // The input of the combination.
     std::function<bool()> detail;
     const DialogSlotBase* slot = nullptr;
-    std::string what;
     if (circular_) {
         if (mode_ == kIndividual) {
             detail = [this] { return EditIndividualCircle(); };
             slot = &CircleInputDialogsSlot();
-            what = "Input for Individual Circle";
         } else if (mode_ == kSearchType1) {
             detail = [this] { return EditSearchType1(); };
             slot = &CircleInputDialogsSlot();
-            what = "Input for Type 1 \"Floating Grid\" Search with Circles";
         } else if (mode_ == kSearchType2) {
             detail = [this] { return EditSearchType2(); };
             slot = &FixedGridSearchSheetSlot();
-            what = "Input for Type 2 \"Fixed Grid\" Search with Circles";
         }
     } else if (mode_ == kIndividual) {
         // Data-entry style 1 opens the list-style windows instead of the tables.
@@ -173,7 +169,6 @@ bool Cpp_AnalysisComputationData::EditPrimaryData(bool& searchEntered, bool skip
             detail = [this] { return EditNoncircularPointsInTable(); };
             slot = &SimpleXYLineGridDialogSlot();
         }
-        what = "Noncircular Slip Surface";
     } else if (mode_ == kSearchType1) {
         if (DataEntryStyle() == 1) {
             detail = [this, &searchEntered] {
@@ -186,10 +181,9 @@ bool Cpp_AnalysisComputationData::EditPrimaryData(bool& searchEntered, bool skip
             };
             slot = &NoncircularSearchDialogSlot();
         }
-        what = "Search with Noncircular Slip Surface";
     }
     if (!detail) return true;
-    if (!RunDialogCommand(*slot, what, detail)) return false;
+    if (!RunDialogCommand(*slot, detail)) return false;
     hasData_ = true;
     return true;
 }

@@ -163,7 +163,7 @@ bool Cpp_AnalysisComputationData::EditOptionalData(void* parent, bool& crackChan
     r.water = CrackPage(crack_, true);
     r.unitWeightOfWater = crack_.GetUnitWeightOfWater();
 
-    if (!RunDialogCommand(OptionalDataSheetSlot(), "Optional Analysis/Computation Input Data",
+    if (!RunDialogCommand(OptionalDataSheetSlot(),
                           [&] { return OptionalDataSheetSlot().Get().Run(r); }))
         return false;
 

@@ -14,10 +14,9 @@ namespace app {
 bool EditAnalysisComputationData(MainFrame& frame) {
     Cpp_Kliven4DataSet& dataSet = *Cpp_Kliven4Data::CurrentDataSet();
     bool searchEntered = false;
-    const bool ok =
-        RunDialogCommand(AnalysisMainDialogsSlot(), "Main Analysis/Computation Dialog", [&] {
-            return dataSet.AnalysisComputationData()->EditPrimaryData(searchEntered, false);
-        });
+    const bool ok = RunDialogCommand(AnalysisMainDialogsSlot(), [&] {
+        return dataSet.AnalysisComputationData()->EditPrimaryData(searchEntered, false);
+    });
     if (!ok) return false;
     // The noncircular search points were replaced: what was selected of the old ones and
     // their bar go.

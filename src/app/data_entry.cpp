@@ -29,9 +29,9 @@ bool ListStyle() { return DataEntryStyle() == 1; }
 
 }  // namespace
 
-bool RunDataTable(MainFrame& frame, const DialogSlotBase& slot, const std::string& what,
-                  const std::function<bool()>& open, const std::function<void()>& after) {
-    if (!RunDialogCommand(slot, what, open)) return false;
+bool RunDataTable(MainFrame& frame, const DialogSlotBase& slot, const std::function<bool()>& open,
+                  const std::function<void()>& after) {
+    if (!RunDialogCommand(slot, open)) return false;
     if (after) after();
     frame.Redraw();
     frame.Doc().SetModifiedFlag();
@@ -44,7 +44,6 @@ bool EditProfileLines(MainFrame& frame) {
         frame,
         list ? static_cast<const DialogSlotBase&>(ProfileLineListDialogSlot())
              : LineFamilyGridDialogSlot(),
-        frame.CommandText(ID_ENTER_PROFILE_LINES),
         [list] {
             return list ? DataSet().ProfileLines().EditWithInputDialog()
                         : DataSet().ProfileLines().EditWithGridDialog();
@@ -63,7 +62,6 @@ bool EditPiezometricLines(MainFrame& frame) {
         frame,
         list ? static_cast<const DialogSlotBase&>(PiezometricLineListDialogSlot())
              : LineFamilyGridDialogSlot(),
-        frame.CommandText(ID_ENTER_PIEZOMETRIC_LINES),
         [&] { return list ? lines.EditWithInputDialog() : lines.EditWithGridDialog(); },
         [] {
             ZoomToExtents();
@@ -77,7 +75,6 @@ bool EditReinforcementLines(MainFrame& frame) {
         frame,
         list ? static_cast<const DialogSlotBase&>(LoadListDialogsSlot())
              : LineFamilyGridDialogSlot(),
-        frame.CommandText(ID_ENTER_REINFORCEMENT_LINES),
         [list] {
             return list ? DataSet().ReinforcementLines()->EditInDialog()
                         : DataSet().ReinforcementLines()->EditInTable();
@@ -91,8 +88,7 @@ bool EditReinforcementLines(MainFrame& frame) {
 
 bool EnterSlopeLine(MainFrame& frame) {
     return RunDataTable(
-        frame, SimpleXYLineGridDialogSlot(), "Slope Line",
-        [] { return DataSet().SlopeGeometry().EnterPoints(); },
+        frame, SimpleXYLineGridDialogSlot(), [] { return DataSet().SlopeGeometry().EnterPoints(); },
         [] {
             if (!DataSet().SlopeGeometry().IsEntered()) RecomputeSlopeAndCrackGeometry(DataSet());
         });
@@ -102,10 +98,10 @@ bool EditDistributedLoads(MainFrame& frame) {
     const int stage = Cpp_Kliven4DataSet::CurrentStage();
     const int smallest = DataSet().PiezometricLines(stage)->SmallestNumber();
     if (ListStyle())
-        return RunDataTable(frame, LoadListDialogsSlot(), "Distributed Load Input Data",
-                            [&] { return DataSet().DistributedLoads(stage)->EditInDialog(smallest); });
+        return RunDataTable(frame, LoadListDialogsSlot(), [&] {
+            return DataSet().DistributedLoads(stage)->EditInDialog(smallest);
+        });
     return RunDataTable(frame, LoadTableDialogsSlot(),
-                        frame.CommandText(ID_ENTER_DISTRIBUTED_LOADS),
                         [&] { return DataSet().DistributedLoads(stage)->EditInTable(smallest); });
 }
 
@@ -113,37 +109,31 @@ bool EditLineLoads(MainFrame& frame) {
     const int stage = Cpp_Kliven4DataSet::CurrentStage();
     // The list-style window serves stage 1 only.
     if (ListStyle() && stage == 1)
-        return RunDataTable(frame, LoadListDialogsSlot(), "Line Load Data",
+        return RunDataTable(frame, LoadListDialogsSlot(),
                             [&] { return DataSet().LineLoads(stage)->EditInDialog(); });
-    return RunDataTable(frame, LoadTableDialogsSlot(), frame.CommandText(ID_ENTER_LINE_LOADS),
+    return RunDataTable(frame, LoadTableDialogsSlot(),
                         [&] { return DataSet().LineLoads(stage)->EditInTable(); });
 }
 
 namespace {
 
-bool EditInterpolationData(MainFrame& frame, int command, int kind) {
+bool EditInterpolationData(MainFrame& frame, int kind) {
     const int stage = Cpp_Kliven4DataSet::CurrentStage();
     if (ListStyle())
-        return RunDataTable(frame, InterpolationListDialogSlot(), "Interpolation Data", [&] {
+        return RunDataTable(frame, InterpolationListDialogSlot(), [&] {
             return DataSet().InterpolationData(stage)->EditWithInputDialog(kind);
         });
-    return RunDataTable(frame, InterpolationGridDialogSlot(), frame.CommandText(command), [&] {
+    return RunDataTable(frame, InterpolationGridDialogSlot(), [&] {
         return DataSet().InterpolationData(stage)->EditWithGridDialog(kind);
     });
 }
 
 }  // namespace
 
-bool EditPressureInterpolationData(MainFrame& frame) {
-    return EditInterpolationData(frame, ID_ENTER_PRESSURE_INTERPOLATION_POINTS, 1);
-}
+bool EditPressureInterpolationData(MainFrame& frame) { return EditInterpolationData(frame, 1); }
 
-bool EditRSubUInterpolationData(MainFrame& frame) {
-    return EditInterpolationData(frame, ID_ENTER_RSUBU_INTERPOLATION_POINTS, 2);
-}
+bool EditRSubUInterpolationData(MainFrame& frame) { return EditInterpolationData(frame, 2); }
 
-bool EditStrengthInterpolationData(MainFrame& frame) {
-    return EditInterpolationData(frame, ID_ENTER_STRENGTH_INTERPOLATION_POINTS, 3);
-}
+bool EditStrengthInterpolationData(MainFrame& frame) { return EditInterpolationData(frame, 3); }
 
 }  // namespace app

@@ -1,8 +1,8 @@
 #pragma once
 // The launchers of the data tables: each opens the table of one kind of data of the current
 // data set (and stage), and after OK refreshes what depends on the data, redraws the view and
-// marks the document modified. Cancel changes nothing. Without a registered window the command
-// says "\"<what>\" is not available yet." on the status line.
+// marks the document modified. Cancel changes nothing, and so does a command whose window is
+// not registered.
 
 #include <functional>
 #include <string>
@@ -15,8 +15,8 @@ class MainFrame;
 
 // Runs `open` when the slot has a window; after OK runs `after`, redraws and marks the document
 // modified. What `open` answered (false when the window is missing).
-bool RunDataTable(MainFrame& frame, const DialogSlotBase& slot, const std::string& what,
-                  const std::function<bool()>& open, const std::function<void()>& after = {});
+bool RunDataTable(MainFrame& frame, const DialogSlotBase& slot, const std::function<bool()>& open,
+                  const std::function<void()>& after = {});
 
 // The line tables of the current data set: "Profile Lines" (after OK the view zooms to the
 // extents, a generated slope is generated again, the crack lines and the water loads follow),

@@ -315,10 +315,6 @@ bool MainFrame::SetStage(int stage) {
     return true;
 }
 
-void MainFrame::NotAvailable(const std::string& what) {
-    platform::Services().StatusLine().SetText(NotAvailableText(what));
-}
-
 // ---------------------------------------------------------------------------------------------
 // Status panes
 
@@ -394,10 +390,7 @@ void MainFrame::closeEvent(QCloseEvent* event) {
 
 void MainFrame::OnCommand(int id) {
     GuardedCall("command", [&] {
-        if (commands_.Find(id))
-            commands_.Run(*this, id);
-        else
-            NotAvailable(CommandText(id));
+        commands_.Run(*this, id);
         UpdateCommandStates();
     });
 }

@@ -65,8 +65,8 @@ public:
     QAction* Action(int id) const;
 
     // Runs a command by its id through the command table, guarded, then brings the enabled and
-    // checked states of the menus and buttons up to date. An id the table does not know says
-    // it is not available yet; a disabled command does nothing.
+    // checked states of the menus and buttons up to date. An id the table does not know and a
+    // disabled command do nothing.
     void OnCommand(int id);
     CommandTable& Commands() { return commands_; }
     const CommandTable& Commands() const { return commands_; }
@@ -101,7 +101,6 @@ public:
     dialogs::CmStatusText* PromptWindow() const { return prompt_; }
     // The progress control over the first status pane (hidden while no long task runs).
     platform::qt::QtProgress& Progress() { return *progress_; }
-    void NotAvailable(const std::string& what);
 
     // Documents.
     bool FileNew();

@@ -22,7 +22,7 @@ bool EditMaterialProperties(MainFrame& frame) {
         pairs.emplace_back(line->GetNumber(), line->GetMaterialNumber());
     }
     // Profile lines find their materials by number, so nothing needs linking afterwards.
-    const bool ok = RunDialogCommand(MaterialGridDialogSlot(), "Material Properties", [&] {
+    const bool ok = RunDialogCommand(MaterialGridDialogSlot(), [&] {
         return dataSet.MaterialData().GetMaterialList().EditMaterials(
             pairs, Cpp_Kliven4DataSet::CurrentStage());
     });

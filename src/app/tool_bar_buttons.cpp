@@ -26,7 +26,7 @@ namespace {
 // "Radius Def's" of the circle bar in the fixed-grid mode (the bar checks the mode).
 void EditRadiusDefinitionsFromBar(MainFrame& frame) {
     Cpp_Kliven4DataSet* dataSet = Cpp_Kliven4Data::CurrentDataSet();
-    const bool ok = RunDialogCommand(RadiusDefinitionsDialogSlot(), "Radius Def's", [&] {
+    const bool ok = RunDialogCommand(RadiusDefinitionsDialogSlot(), [&] {
         return dataSet->AnalysisComputationData()->EditRadiusDefinitions();
     });
     if (!ok) return;
@@ -46,26 +46,23 @@ void FinishLineFromBar(MainFrame& frame) {
 
 // "Options" of the crack bar: the wheel step of the crack tools.
 void CrackToolOptions(MainFrame&) {
-    RunDialogCommand(ToolOptionDialogsSlot(), "Crack Tool Options",
+    RunDialogCommand(ToolOptionDialogsSlot(),
                      [] { return Cpp_CrackTool::ShowToolOptionsDialog(); });
 }
 
 // "Options" of the interpolation bar: the options of the running tool's kind.
 void InterpolationToolOptions(MainFrame& frame) {
-    if (RunDialogCommand(ToolOptionDialogsSlot(), "Interpolation Data Entry Options",
+    if (RunDialogCommand(ToolOptionDialogsSlot(),
                          [] { return Cpp_InterpolationTool::ShowToolOptionsDialog(); }))
         frame.Redraw();
 }
 
-// "Options" of a load tool's bar: the tool's option window (named by its title); after OK the
-// drawing follows new scales.
-template <bool (*edit)(), const char* title>
+// "Options" of a load tool's bar: the tool's option window; after OK the drawing follows new
+// scales.
+template <bool (*edit)()>
 void EditToolOptionsFromBar(MainFrame& frame) {
-    if (RunDialogCommand(ToolOptionDialogsSlot(), title, edit)) frame.Redraw();
+    if (RunDialogCommand(ToolOptionDialogsSlot(), edit)) frame.Redraw();
 }
-constexpr char kDistributedLoadOptions[] = "Distributed Load Data Entry Options";
-constexpr char kLineLoadOptions[] = "Line Load Data Entry Options";
-constexpr char kReinforcementOptions[] = "Reinforcement Data Entry Options";
 
 // "Finish Line" of the reinforcement bar: the line entered so far is added; the largest force
 // over the data sets sets the scale.
@@ -85,11 +82,11 @@ constexpr s_BarButtonOpener kOpeners[] = {
      &FinishLineFromBar<&Cpp_PiezometricTool::AddLine, 4>},
     {BarReinforcement, CmDialogBarReinforcementTool::IdFinish, &FinishReinforcementLine},
     {BarReinforcement, CmDialogBarReinforcementTool::IdOptions,
-     &EditToolOptionsFromBar<&Cpp_ReinforcementLineList::EditToolOptions, kReinforcementOptions>},
+     &EditToolOptionsFromBar<&Cpp_ReinforcementLineList::EditToolOptions>},
     {BarDistributedLoad, CmDialogBarDistributedLoad::IdOptions,
-     &EditToolOptionsFromBar<&Cpp_DistributedLoadData::EditToolOptions, kDistributedLoadOptions>},
+     &EditToolOptionsFromBar<&Cpp_DistributedLoadData::EditToolOptions>},
     {BarLineLoad, CmDialogBarLineLoadTool::IdOptions,
-     &EditToolOptionsFromBar<&Cpp_LineLoadList::EditToolOptions, kLineLoadOptions>},
+     &EditToolOptionsFromBar<&Cpp_LineLoadList::EditToolOptions>},
     {BarInterpolation, CmDialogBarInterpolationTool::IdOptions, &InterpolationToolOptions},
     {BarCircle, CmDialogBarCircleTool::IdOptions, &CircleToolOptions},
     {BarCircle, CmDialogBarCircleTool::IdRadiusDefs, &EditRadiusDefinitionsFromBar},

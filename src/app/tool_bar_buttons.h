@@ -1,8 +1,7 @@
 #pragma once
 // What the push buttons of the tool dialog bars open, by bar and button: "Options", "Finish
-// Line" and the circle bar's "Radius Def's". A button whose entry has no opener says
-// "\"<its text>\" is not available yet." on the status line when pressed; the tools that own
-// a button's dialog or step fill its entry here.
+// Line" and the circle bar's "Radius Def's". Every button of a bar has an opener here or in its
+// bar; a button with neither would do nothing.
 
 #include <span>
 

@@ -1,7 +1,5 @@
 #include "core/dialog_slot.h"
 
-#include "platform/services.h"
-
 #include <algorithm>
 
 namespace {
@@ -28,15 +26,6 @@ void ResetDialogSlots() {
     for (DialogSlotBase* slot : List()) slot->Reset();
 }
 
-std::string NotAvailableText(const std::string& what) {
-    return "\"" + what + "\" is not available yet.";
-}
-
-bool RunDialogCommand(const DialogSlotBase& slot, const std::string& what,
-                      const std::function<bool()>& run) {
-    if (!slot.IsRegistered()) {
-        platform::Services().StatusLine().SetText(NotAvailableText(what));
-        return false;
-    }
-    return run();
+bool RunDialogCommand(const DialogSlotBase& slot, const std::function<bool()>& run) {
+    return slot.IsRegistered() && run();
 }

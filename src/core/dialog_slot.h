@@ -58,10 +58,7 @@ const std::vector<DialogSlotBase*>& DialogSlots();
 // Every slot back to its stand-in.
 void ResetDialogSlots();
 
-// A command that opens a dialog: without a registered window it puts
-// "\"<what>\" is not available yet." on the status line and answers false without calling
-// run; else it answers what run answers (false after a Cancel, with nothing said).
-bool RunDialogCommand(const DialogSlotBase& slot, const std::string& what,
-                      const std::function<bool()>& run);
-// The status-line text for a command whose window is not there.
-std::string NotAvailableText(const std::string& what);
+// A command that opens a dialog: without a registered window it does nothing and answers
+// false without calling run; else it answers what run answers (false after a Cancel, with
+// nothing said).
+bool RunDialogCommand(const DialogSlotBase& slot, const std::function<bool()>& run);

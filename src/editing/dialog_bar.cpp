@@ -1,9 +1,7 @@
 #include "editing/dialog_bar.h"
 
-#include "core/dialog_slot.h"
 #include "platform/message_box.h"
 #include "platform/services.h"
-#include "platform/status_line.h"
 
 #include <algorithm>
 #include <charconv>
@@ -225,10 +223,7 @@ void CmDialogBar::OnControl(int id) {
     for (const s_BarControl& c : Layout()) {
         if (c.id != id || c.kind != e_BarControlKind::Button) continue;
         auto it = buttons_.find(id);
-        if (it != buttons_.end() && it->second)
-            it->second();
-        else
-            platform::Services().StatusLine().SetText(NotAvailableText(c.text));
+        if (it != buttons_.end() && it->second) it->second();
         return;
     }
 }

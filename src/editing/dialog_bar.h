@@ -164,8 +164,8 @@ public:
     // A button pressed, a list choice changed, a check box or radio button clicked. Here: a
     // push button runs its handler.
     virtual void OnControl(int id);
-    // What a push button ("Options", "Finish Line", ...) does; without a handler it says
-    // "\"<text>\" is not available yet." on the status line.
+    // What a push button ("Options", "Finish Line", ...) does; without a handler it does
+    // nothing.
     void SetButtonHandler(int id, std::function<void()> handler);
     bool HasButtonHandler(int id) const { return buttons_.count(id) != 0; }
     // The bar was shown or hidden.

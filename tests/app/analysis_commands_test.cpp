@@ -184,14 +184,13 @@ TEST_F(AnalysisCommandsTest, OkOpensTheInputOfTheCombination) {
     }
 }
 
-// An input window that is not there says so, and nothing is marked present.
-TEST_F(AnalysisCommandsTest, AMissingInputWindowSaysSo) {
+// An input window that is not there does nothing, and nothing is marked present.
+TEST_F(AnalysisCommandsTest, AMissingInputWindowDoesNothing) {
     FixedGridSearchSheetSlot().Reset();
     Given(false, true, Cpp_AnalysisComputationData::kSearchType2);
     WithDialog([&] { frame_.OnCommand(ID_ANALYSIS_COMPUTATION); },
                [](QDialog* d) { testsupport::PressButton(d, QDialogButtonBox::Ok); });
-    EXPECT_EQ(fakes_.statusLine.text,
-              "\"Input for Type 2 \"Fixed Grid\" Search with Circles\" is not available yet.");
+    EXPECT_EQ(fakes_.statusLine.text, "");
     EXPECT_FALSE(Data().HasData());
     EXPECT_FALSE(frame_.Doc().IsModified());
 }

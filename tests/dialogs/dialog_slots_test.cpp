@@ -1,6 +1,6 @@
-// Every model-owned dialog interface in its slot: without a registered window a command says
-// "... is not available yet." and changes nothing; a registered window that is cancelled
-// changes nothing and says nothing; one that ends with OK changes the data.
+// Every model-owned dialog interface in its slot: without a registered window a command does
+// nothing; a registered window that is cancelled changes nothing and says nothing; one that
+// ends with OK changes the data.
 
 #include "app/application.h"
 #include "app/document.h"
@@ -163,7 +163,7 @@ struct SlotCase {
     std::function<std::string()> data;
 };
 
-TEST_F(DialogSlotTable, NotAvailableOnlyWithoutAWindowAndCancelChangesNothing) {
+TEST_F(DialogSlotTable, NeitherAMissingWindowNorCancelChangesAnything) {
     FakeWindow window({0, 0, 548, 348}, 96);
     Cpp_MaterialPropertiesList materials;
     Cpp_MaterialProperties material(3);
@@ -243,19 +243,19 @@ TEST_F(DialogSlotTable, NotAvailableOnlyWithoutAWindowAndCancelChangesNothing) {
         SCOPED_TRACE(c.what);
         const std::string before = c.data();
         fakes.statusLine.SetText("");
-        EXPECT_FALSE(RunDialogCommand(c.slot, c.what, c.open));
-        EXPECT_EQ(fakes.statusLine.Text(), "\"" + c.what + "\" is not available yet.");
+        EXPECT_FALSE(RunDialogCommand(c.slot, c.open));
+        EXPECT_EQ(fakes.statusLine.Text(), "");
         EXPECT_EQ(c.data(), before);
 
         c.registerFake(false);
         ASSERT_TRUE(c.slot.IsRegistered());
         fakes.statusLine.SetText("");
-        EXPECT_FALSE(RunDialogCommand(c.slot, c.what, c.open));
+        EXPECT_FALSE(RunDialogCommand(c.slot, c.open));
         EXPECT_EQ(fakes.statusLine.Text(), "");
         EXPECT_EQ(c.data(), before);
 
         c.registerFake(true);
-        EXPECT_TRUE(RunDialogCommand(c.slot, c.what, c.open));
+        EXPECT_TRUE(RunDialogCommand(c.slot, c.open));
         EXPECT_EQ(fakes.statusLine.Text(), "");
         EXPECT_NE(c.data(), before);
     }
@@ -301,8 +301,8 @@ TEST_F(DialogSlotTable, TheRegistrationPlugsInTheRealWindows) {
     EXPECT_FALSE(UnitsSelectionDialogSlot().IsRegistered());
 }
 
-// The frame's commands that open a dialog: the status line speaks only when no window is there.
-TEST(DialogCommands, TheFrameSaysNotAvailableOnlyWithoutAWindow) {
+// The frame's commands that open a dialog say nothing, with no window there or after Cancel.
+TEST(DialogCommands, TheFrameSaysNothingWithoutAWindowOrAfterCancel) {
     ResetState();
     testsupport::TempDir config;
     setenv("XDG_CONFIG_HOME", config.Path().c_str(), 1);
@@ -338,7 +338,7 @@ TEST(DialogCommands, TheFrameSaysNotAvailableOnlyWithoutAWindow) {
             SCOPED_TRACE(c.what);
             status.SetText("");
             frame.OnCommand(c.command);
-            EXPECT_EQ(status.Text(), "\"" + c.what + "\" is not available yet.");
+            EXPECT_EQ(status.Text(), "");
             c.registerCancellingWindow();
             status.SetText("");
             frame.OnCommand(c.command);

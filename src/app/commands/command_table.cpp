@@ -34,10 +34,6 @@ std::vector<int> CommandTable::Ids() const {
     return ids;
 }
 
-CommandTable::Handler NotAvailableYet(int id) {
-    return [id](MainFrame& frame) { frame.NotAvailable(frame.CommandText(id)); };
-}
-
 void DoNothing(MainFrame&) {}
 
 CommandTable BuildCommandTable() {

@@ -15,9 +15,6 @@
 //     tool_commands.cpp      the tool buttons of the main tool bar
 //     help_commands.cpp      Help menu and the tool bar's help button
 //     reinforcement_commands.cpp  nail and geogrid windows and generation (no menu entry)
-//
-// A command that cannot be carried out yet is still in the table: its handler says so
-// (NotAvailableYet).
 
 #include <functional>
 #include <map>
@@ -57,9 +54,6 @@ private:
 // Every command of the program, from the files of this folder.
 CommandTable BuildCommandTable();
 
-// The handler of a command with nothing behind it yet: "\"<menu text>\" is not available yet."
-// in the status line.
-CommandTable::Handler NotAvailableYet(int id);
 // The handler that does nothing (commands with no behaviour of their own).
 void DoNothing(MainFrame&);
 // The heading dialog on the current data set (the Data menu's "Heading for Problem" and the

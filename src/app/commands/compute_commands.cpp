@@ -22,9 +22,9 @@ void StartingPoint(double& x, double& y) {
     y = point.y;
 }
 
-CommandTable::Handler PointStressCommand(const char* what, int which) {
-    return [what, which](MainFrame&) {
-        RunDialogCommand(PointStressDialogsSlot(), what, [which] {
+CommandTable::Handler PointStressCommand(int which) {
+    return [which](MainFrame&) {
+        RunDialogCommand(PointStressDialogsSlot(), [which] {
             const Cpp_Kliven4DataSet& dataSet = *Cpp_Kliven4Data::CurrentDataSet();
             double x = 0.0, y = 0.0;
             StartingPoint(x, y);
@@ -38,12 +38,9 @@ CommandTable::Handler PointStressCommand(const char* what, int which) {
 }  // namespace
 
 void AddComputeCommands(CommandTable& table) {
-    table.Add(ID_OVERBURDEN_PRESSURE,
-              PointStressCommand("Overburden Pressure", ID_OVERBURDEN_PRESSURE));
-    table.Add(ID_PORE_WATER_PRESSURE,
-              PointStressCommand("Pore Water Pressure", ID_PORE_WATER_PRESSURE));
-    table.Add(ID_EFFECTIVE_VERTICAL_STRESS,
-              PointStressCommand("Effective Vertical Stress", ID_EFFECTIVE_VERTICAL_STRESS));
+    table.Add(ID_OVERBURDEN_PRESSURE, PointStressCommand(ID_OVERBURDEN_PRESSURE));
+    table.Add(ID_PORE_WATER_PRESSURE, PointStressCommand(ID_PORE_WATER_PRESSURE));
+    table.Add(ID_EFFECTIVE_VERTICAL_STRESS, PointStressCommand(ID_EFFECTIVE_VERTICAL_STRESS));
 }
 
 }  // namespace app

@@ -32,15 +32,14 @@ void CheckData(MainFrame& frame) {
 }
 
 void ShowSummary(MainFrame&) {
-    RunDialogCommand(TextLineDialogsSlot(), "Summary", [] {
+    RunDialogCommand(TextLineDialogsSlot(), [] {
         WriteSummary(*Cpp_Kliven4Data::CurrentDataSet());
         return true;
     });
 }
 
 void EditOtherData(MainFrame& frame) {
-    if (RunDialogCommand(OtherDataDialogSlot(), "\"Other\" Data Input",
-                         &Cpp_Kliven4DataSet::EditGraphicsOutputFlag)) {
+    if (RunDialogCommand(OtherDataDialogSlot(), &Cpp_Kliven4DataSet::EditGraphicsOutputFlag)) {
         frame.Redraw();
         frame.Doc().SetModifiedFlag(true);
     }
@@ -49,7 +48,7 @@ void EditOtherData(MainFrame& frame) {
 }  // namespace
 
 void EditHeading(MainFrame& frame) {
-    if (RunDialogCommand(HeadingDialogSlot(), "Heading for Problem", [] {
+    if (RunDialogCommand(HeadingDialogSlot(), [] {
             return Cpp_Kliven4Data::CurrentDataSet()->HeadingAddress()->Edit();
         }))
         frame.Doc().SetModifiedFlag(true);

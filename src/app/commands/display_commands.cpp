@@ -20,7 +20,7 @@ static_assert(ID_DISPLAY_OPTION_FIRST == kFirstDisplayOptionCommand &&
 namespace {
 
 void EditDisplaySelections(MainFrame& frame) {
-    if (RunDialogCommand(Cpp_DisplaySelections::SheetSlot(), "Selections ...",
+    if (RunDialogCommand(Cpp_DisplaySelections::SheetSlot(),
                          &Cpp_Kliven4Data::EditDisplaySelections)) {
         frame.PaletteBar()->RefreshFromDataSet();
         frame.Redraw();
@@ -65,8 +65,7 @@ void AddDisplayCommands(CommandTable& table) {
     table.Add(ID_MATERIAL_PROPERTY_TABLE, ToggleMaterialTable, {},
               [](const MainFrame&) { return MaterialTableShown(); });
     table.Add(ID_GRID_SETTINGS, [](MainFrame& f) {
-        if (RunDialogCommand(Cpp_GraphicGrid::SettingsDialogSlot(), "Grid Settings ...",
-                             &Cpp_GraphicGrid::EditSettings))
+        if (RunDialogCommand(Cpp_GraphicGrid::SettingsDialogSlot(), &Cpp_GraphicGrid::EditSettings))
             f.Redraw();
     });
     // Snapping changes nothing drawn.

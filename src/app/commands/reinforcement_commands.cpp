@@ -23,9 +23,9 @@ Cpp_Kliven4DataSet& DataSet() { return *Cpp_Kliven4Data::CurrentDataSet(); }
 
 // A window over the current data set's nails or geogrids: after OK the view redraws and the
 // document is modified.
-CommandTable::Handler Edit(const char* what, std::function<bool()> open) {
-    return [what, open](MainFrame& frame) {
-        if (!RunDialogCommand(NailGeogridDialogsSlot(), what, open)) return;
+CommandTable::Handler Edit(std::function<bool()> open) {
+    return [open](MainFrame& frame) {
+        if (!RunDialogCommand(NailGeogridDialogsSlot(), open)) return;
         frame.Redraw();
         frame.Doc().SetModifiedFlag();
     };
@@ -45,17 +45,13 @@ CommandTable::Handler Generate(bool (*generate)(Cpp_Kliven4DataSet&, WindowHandl
 }  // namespace
 
 void AddReinforcementCommands(CommandTable& table) {
-    table.Add(ID_DEFINE_NAIL_PROPERTIES, Edit("Define Nail Properties", [] {
-                  return DataSet().SoilNails()->EditProperties();
-              }));
-    table.Add(ID_NAIL_LAYOUTS,
-              Edit("Nail Layouts", [] { return DataSet().SoilNails()->ShowLayoutInformation(); }));
-    table.Add(ID_DEFINE_GEOGRID_PROPERTIES, Edit("Define Geogrid Properties", [] {
-                  return DataSet().Geogrids()->EditProperties();
-              }));
-    table.Add(ID_GEOGRID_LAYOUTS,
-              Edit("Geogrid Layouts", [] { return DataSet().Geogrids()->EditLayouts(); }));
-    table.Add(ID_INDIVIDUAL_GEOGRIDS, Edit("Individual Geogrids", [] {
+    table.Add(ID_DEFINE_NAIL_PROPERTIES,
+              Edit([] { return DataSet().SoilNails()->EditProperties(); }));
+    table.Add(ID_NAIL_LAYOUTS, Edit([] { return DataSet().SoilNails()->ShowLayoutInformation(); }));
+    table.Add(ID_DEFINE_GEOGRID_PROPERTIES,
+              Edit([] { return DataSet().Geogrids()->EditProperties(); }));
+    table.Add(ID_GEOGRID_LAYOUTS, Edit([] { return DataSet().Geogrids()->EditLayouts(); }));
+    table.Add(ID_INDIVIDUAL_GEOGRIDS, Edit([] {
                   Cpp_Kliven4DataSet& ds = DataSet();
                   return ds.Geogrids()->EditIndividualGeogrids(ds.SlopeGeometry().GetSlopeLine());
               }));

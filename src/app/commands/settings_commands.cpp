@@ -19,33 +19,29 @@ namespace app {
 
 void AddSettingsCommands(CommandTable& table) {
     table.Add(ID_SETTINGS_GENERAL, [](MainFrame&) {
-        RunDialogCommand(Cpp_KlivenSettings::SettingsSheetSlot(), "General",
+        RunDialogCommand(Cpp_KlivenSettings::SettingsSheetSlot(),
                          &Cpp_KlivenSettings::EditSettings);
     });
     table.Add(ID_SELECTED_ITEM_OPTIONS, [](MainFrame&) {
-        RunDialogCommand(SelectionOptionsDialogSlot(), "Selected Item Options",
-                         &EditSelectedItemOptions);
+        RunDialogCommand(SelectionOptionsDialogSlot(), &EditSelectedItemOptions);
     });
     table.Add(ID_SETTINGS_UNITS, [](MainFrame& f) {
-        if (RunDialogCommand(UnitsSelectionDialogSlot(), "Units", &RunUnitsDialog)) f.Redraw();
+        if (RunDialogCommand(UnitsSelectionDialogSlot(), &RunUnitsDialog)) f.Redraw();
     });
     // The scale of the arrows of one kind; a changed scale refits the drawing.
-    const auto scaling = [](const char* what, bool (*edit)()) {
-        return [what, edit](MainFrame& f) {
-            if (RunDialogCommand(loads::LoadScalingDialogSlot(), what, edit)) {
+    const auto scaling = [](bool (*edit)()) {
+        return [edit](MainFrame& f) {
+            if (RunDialogCommand(loads::LoadScalingDialogSlot(), edit)) {
                 Cpp_Graphics::InvalidateScale();
                 f.Redraw();
             }
         };
     };
-    table.Add(ID_SCALE_DISTRIBUTED_LOADS,
-              scaling("Distributed loads", &Cpp_DistributedLoadData::ScaleDialog));
-    table.Add(ID_SCALE_LINE_LOADS, scaling("Line loads", &Cpp_LineLoadList::ScaleDialog));
-    table.Add(ID_SCALE_REINFORCEMENT_FORCES,
-              scaling("Reinforcement forces", &Cpp_ReinforcementLineList::ScaleDialog));
-    table.Add(ID_DATA_ENTRY_OPTIONS, [](MainFrame&) {
-        RunDialogCommand(ToolOptionDialogsSlot(), "Data Entry Options", &EditDataEntryOptions);
-    });
+    table.Add(ID_SCALE_DISTRIBUTED_LOADS, scaling(&Cpp_DistributedLoadData::ScaleDialog));
+    table.Add(ID_SCALE_LINE_LOADS, scaling(&Cpp_LineLoadList::ScaleDialog));
+    table.Add(ID_SCALE_REINFORCEMENT_FORCES, scaling(&Cpp_ReinforcementLineList::ScaleDialog));
+    table.Add(ID_DATA_ENTRY_OPTIONS,
+              [](MainFrame&) { RunDialogCommand(ToolOptionDialogsSlot(), &EditDataEntryOptions); });
 }
 
 }  // namespace app

@@ -41,12 +41,10 @@ void CircleToolOptions(MainFrame& frame) {
     switch (TheToolBars().circle.GetMode()) {
     case Cpp_AnalysisComputationData::kSearchType1:
         done = RunDialogCommand(ToolOptionDialogsSlot(),
-                                "Options for \"Floating Grid\"  Search with Circles",
                                 [analysis] { return analysis->EditCircleSearch1ToolOptions(); });
         break;
     case Cpp_AnalysisComputationData::kSearchType2:
         done = RunDialogCommand(ToolOptionDialogsSlot(),
-                                "Options for \"Fixed Grid\" Search with Circles",
                                 [analysis] { return analysis->EditFixedGridToolOptions(); });
         break;
     default: break;
@@ -60,7 +58,6 @@ void CircleToolOptions(MainFrame& frame) {
 void NoncircularToolOptions(MainFrame& frame) {
     Cpp_AnalysisComputationData* analysis = Analysis();
     if (analysis && RunDialogCommand(ToolOptionDialogsSlot(),
-                                     "Noncircular Slip Surface Data Options",
                                      [analysis] { return analysis->EditNoncircularToolOptions(); }))
         frame.Doc().SetModifiedFlag(true);
 }

@@ -94,7 +94,6 @@ const s_ToolCommand kTools[] = {
 
 // Carries out a modified press; false when the press just switches the tool.
 bool PressWithModifier(MainFrame& frame, const s_ToolCommand& tool, e_ModifiedPress press) {
-    const std::string name = frame.CommandText(tool.id);
     switch (press) {
     case PressSwitches: return false;
     case PressStage1Table: frame.SetStage1(); break;
@@ -103,11 +102,7 @@ bool PressWithModifier(MainFrame& frame, const s_ToolCommand& tool, e_ModifiedPr
     case PressOptionalData: EditOptionalAnalysisData(frame); return true;
     case PressTable: break;
     }
-    if (press != PressOptionalData && tool.table) {
-        tool.table(frame);
-        return true;
-    }
-    frame.NotAvailable(name + (press == PressOptionalData ? " (optional data)" : " (data table)"));
+    if (tool.table) tool.table(frame);
     return true;
 }
 

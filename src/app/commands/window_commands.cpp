@@ -65,7 +65,7 @@ void AddWindowCommands(CommandTable& table) {
         [](const MainFrame& f) { return f.PaletteBar() && f.PaletteBar()->isVisible(); });
 
     table.Add(ID_SET_DISPLAY_BOUNDS, [](MainFrame& f) {
-        if (RunDialogCommand(Cpp_Graphics::WindowBoundsDialogSlot(), "Set Display Bounds ...", [&] {
+        if (RunDialogCommand(Cpp_Graphics::WindowBoundsDialogSlot(), [&] {
                 return Cpp_Graphics::SetDisplayBounds(f.View()->ViewWindow(), GetUnitSystem());
             }))
             f.Redraw();
@@ -85,9 +85,8 @@ void AddWindowCommands(CommandTable& table) {
     for (int id : {ID_ZOOM_ALL, ID_POPUP_ZOOM_ALL, ID_TOOLBAR_ZOOM_ALL}) table.Add(id, ZoomAll);
     for (int id : {ID_ZOOM_WINDOW, ID_TOOLBAR_ZOOM_IN, ID_POPUP_ZOOM_WINDOW})
         table.Add(id, ZoomWindow);
-    table.Add(ID_SET_VIEW, [](MainFrame&) {
-        RunDialogCommand(SetViewsDialogSlot(), "Set View ...", &SetViewsDialog);
-    });
+    table.Add(ID_SET_VIEW,
+              [](MainFrame&) { RunDialogCommand(SetViewsDialogSlot(), &SetViewsDialog); });
     table.Add(ID_RESET_ALL_VIEWS, [](MainFrame&) { ClearViews(); });
     for (int n = 1; n <= ID_VIEW_6 - ID_VIEW_1 + 1; ++n)
         table.Add(ID_VIEW_1 + n - 1, [n](MainFrame& f) {
