@@ -284,7 +284,7 @@ InterpolationTool::InterpolationTool() : Tool(EditModePressurePoints, EditModeIn
 
 s_ToolInputs InterpolationTool::Inputs(int editMode) const {
     if (editMode == EditModeInterpolationSpare)
-        return {N, M, R(ShiftOrControlToolTip), R(ShowViewMenu)};
+        return {N, R(InterpolationEnter), R(InterpolationMove), R(ShowViewMenu)};
     return {R(InterpolationClick), R(InterpolationEnter), R(InterpolationMove),
             R(InterpolationMenu)};
 }
@@ -305,10 +305,6 @@ bool InterpolationTool::Exit(ToolContext&, int) {
 std::optional<bool> InterpolationTool::Wheel(ToolContext& context, int cursorMode, int delta, bool,
                                              bool) {
     if (cursorMode != CursorModeNone || !context.View()) return std::nullopt;
-    if (context.View()->EditMode() == EditModeInterpolationSpare) {
-        context.Services().StatusLine().SetText(InputNotAvailableText(Name()));
-        return true;
-    }
     return Cpp_InterpolationTool::WheelChangeToolValue(delta);
 }
 

@@ -489,7 +489,7 @@ void PlacingTool::Reset(ToolContext& context) {
 NailTool::NailTool() : PlacingTool(EditModeNails, EditModeNails, "Nails") {}
 
 s_ToolInputs NailTool::Inputs(int) const {
-    return {R(NailToolClick), R(NailToolEnter), R(ShiftToToolBar), R(ShowViewMenu)};
+    return {R(NailToolClick), R(NailToolEnter), R(NailToolMove), R(ShowViewMenu)};
 }
 
 std::span<const s_CursorModeRow> NailTool::Steps() const { return kSteps; }

@@ -77,7 +77,7 @@ const s_CursorModeRow kSteps[] = {
     {123, 123, "Adjust end of segment", {R(AdjustEndClick), D, D, H, H, H}},
     {125, 125, "Move Point a Distance", {R(MoveFromPointClick), D, D, R(EndStep), H, H}},
     {126, 126, "Move Point a Distance", {R(MoveFromLineClick), D, D, R(EndStep), H, H}},
-    {127, 127, "Move Point a Distance", {M, D, D, H, H, H}},
+    {127, 127, "Move Point a Distance", {R(MoveModeThreeFourClick), D, D, H, H, H}},
     {128, 128, "Move to Line", {R(MoveToLineTargetClick), D, D, R(EndStep), H, H}},
     {129, 129, "Move to Line", {R(MoveToLineReferenceClick), D, D, R(EndStep), H, H}},
     {132, 134, "Split Line", {R(SplitClick), R(SplitMove), R(SplitEnter), R(SplitEscape), H, H}},

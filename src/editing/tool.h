@@ -88,7 +88,7 @@ public:
     int FirstMode() const { return firstMode_; }
     int LastMode() const { return lastMode_; }
     bool Serves(int editMode) const { return firstMode_ <= editMode && editMode <= lastMode_; }
-    // The tool's name in "... is not available yet."
+    // The tool's name.
     const char* Name() const { return name_; }
 
     // The inputs at cursor mode 0 in one of its edit modes.
@@ -183,7 +183,6 @@ namespace tool_cells {
 inline constexpr s_InputCell N{e_InputCell::Nothing};
 inline constexpr s_InputCell D{e_InputCell::Default};
 inline constexpr s_InputCell H{e_InputCell::NotHandled};
-inline constexpr s_InputCell M{e_InputCell::Missing};
 inline constexpr s_InputCell X{e_InputCell::Delete};
 constexpr s_InputCell R(InputOperation op) { return {e_InputCell::Run, op}; }
 }  // namespace tool_cells

@@ -590,6 +590,16 @@ bool MoveDistanceFromLineClick(ViewInputHost& view, double x, double y) {
     return true;
 }
 
+bool MoveDistanceModeThreeFourClick(ViewInputHost& view, double x, double y) {
+    const Cpp_Selection* picked = PickAt(x, y, false, true);
+    if (!picked || !Cpp_Selection::IsSegmentKind(picked->GetType())) return false;
+    Cpp_Line* line = nullptr;
+    Cpp_PointXY* point = nullptr;
+    if (!TargetLineOf(*picked, line, point)) return false;
+    if (SetPendingMoveTarget(picked->GetType(), 0)) MoveSelectedPointsByDistance(view);
+    return false;
+}
+
 // ---------------------------------------------------------------------------------------------
 // Move to Line
 
@@ -810,6 +820,9 @@ namespace view_edit_steps {
 
 void MoveFromPointClick(s_InputCall& call) { MoveDistanceFromPointClick(call.view, call.raw.x, call.raw.y); }
 void MoveFromLineClick(s_InputCall& call) { MoveDistanceFromLineClick(call.view, call.raw.x, call.raw.y); }
+void MoveModeThreeFourClick(s_InputCall& call) {
+    MoveDistanceModeThreeFourClick(call.view, call.raw.x, call.raw.y);
+}
 void MoveToLineTargetClick(s_InputCall& call) { MoveToLineFirstClick(call.raw.x, call.raw.y); }
 void MoveToLineReferenceClick(s_InputCall& call) {
     MoveToLineSecondClick(call.view, call.raw.x, call.raw.y);

@@ -24,6 +24,9 @@ bool MoveSelectedPointsByDistance(ViewInputHost& view);
 // point; true when an item was found there.
 bool MoveDistanceFromPointClick(ViewInputHost& view, double x, double y);
 bool MoveDistanceFromLineClick(ViewInputHost& view, double x, double y);
+// The click of cursor mode 127 (a horizontal or vertical move against a picked segment; no
+// command starts it): the move goes on only in the perpendicular mode. Always false.
+bool MoveDistanceModeThreeFourClick(ViewInputHost& view, double x, double y);
 
 // "Move to Line": refused (false) unless the first selected item is a point that can move to a
 // line; then the clicks of cursor modes 128 (the target line) and 129 (the reference segment).
@@ -66,11 +69,12 @@ bool SnapToPointClick(ViewInputHost& view, double x, double y);
 bool CancelSelectionTool();
 
 // The steps above as operations of the view's dispatch table (view_dispatch.cpp): the clicks
-// of cursor modes 125, 126, 128, 129, 136 and 137 and Escape in them.
+// of cursor modes 125 to 129, 129, 136 and 137 and Escape in them.
 struct s_InputCall;
 namespace view_edit_steps {
 void MoveFromPointClick(s_InputCall& call);
 void MoveFromLineClick(s_InputCall& call);
+void MoveModeThreeFourClick(s_InputCall& call);
 void MoveToLineTargetClick(s_InputCall& call);
 void MoveToLineReferenceClick(s_InputCall& call);
 void SnapLineClick(s_InputCall& call);

@@ -2,23 +2,26 @@
 
 #include "editing/tool_table.h"
 
-#include "core/dialog_slot.h"
+#include "editing/construction_items.h"
 #include "editing/cursor_modes.h"
 #include "editing/edit_modes.h"
 #include "editing/line_entry_tool.h"
 #include "editing/noncircular_tool.h"
 #include "editing/piezometric_tool.h"
 #include "editing/profile_tool.h"
-#include "editing/slope_tool.h"
 #include "editing/selection_list.h"
+#include "editing/slope_tool.h"
+#include "editing/tangent_line_tools.h"
+#include "editing/tool_dialog_bars.h"
+#include "editing/two_step_edits.h"
 #include "editing/view_load_steps.h"
 #include "editing/view_navigation.h"
-#include "editing/tangent_line_tools.h"
-#include "editing/two_step_edits.h"
+#include "editing/view_selection.h"
 #include "editing/view_slip_surface_steps.h"
 #include "editing/view_tool_steps.h"
 #include "graphics/graphics.h"
 #include "model/data_set.h"
+#include "model/data_sets.h"
 
 #include <algorithm>
 #include <vector>
@@ -34,7 +37,6 @@ using namespace view_edit_steps;
 constexpr s_InputCell N{e_InputCell::Nothing};
 constexpr s_InputCell D{e_InputCell::Default};
 constexpr s_InputCell H{e_InputCell::NotHandled};
-constexpr s_InputCell M{e_InputCell::Missing};
 constexpr s_InputCell X{e_InputCell::Delete};
 constexpr s_InputCell R(InputOperation op) { return {e_InputCell::Run, op}; }
 
@@ -82,6 +84,94 @@ void ResultsToolClick(s_InputCall& c) {
     ResetCursorMode();
     c.view.InvalidateView();
 }
+// Generic line point entry (cursor mode 13): every tool that starts the entry sets its own mode
+// at once, so these serve only an entry left in this mode; they act by the edit mode, the line
+// kinds' own entry rows doing the finishing.
+void RunRowCell(s_InputCall& c, int cursorMode, int column) {
+    const s_CursorModeRow* row = FindCursorModeRow(cursorMode);
+    const s_InputCell& cell = row->cells[static_cast<std::size_t>(column)];
+    if (cell.kind == e_InputCell::Run) cell.run(c);
+}
+void AddConstructionLine(s_InputCall& c) {
+    if (AddConstructionLineFromToolBar()) {
+        c.modified = true;
+        c.view.DataChanged(0);
+    }
+    c.redraw = true;
+}
+void GenericEntryClick(s_InputCall& c) {
+    Cpp_LineEntry::AddClickedPoint(c.in.device.x, c.in.device.y, c.snapped.x, c.snapped.y);
+}
+void GenericEntryMove(s_InputCall& c) {
+    if (c.in.shift) {
+        ToolDialogBars& bars = TheToolBars();
+        switch (c.view.EditMode()) {
+        case EditModeConstruction: bars.construction.SetPoint(c.rounded.x, c.rounded.y); break;
+        case EditModeProfileLines: bars.profile.SetPoint(c.rounded.x, c.rounded.y); break;
+        case EditModeReinforcement: bars.reinforcement.SetPoint(c.rounded.x, c.rounded.y); break;
+        default: break;
+        }
+    }
+    LineEntryPointMove(c);
+}
+void GenericEntryEnter(s_InputCall& c) {
+    switch (c.view.EditMode()) {
+    case EditModeConstruction: AddConstructionLine(c); return;
+    case EditModeProfileLines: {
+        double x = 0.0, y = 0.0;
+        if (TheToolBars().profile.GetPoint(x, y)) Cpp_LineEntry::AddTypedPoint(x, y);
+        return;
+    }
+    case EditModeSlopeLine: RunRowCell(c, CursorModeSlopeLineEntry, InputRight); return;
+    case EditModeReinforcement: RunRowCell(c, CursorModeReinforcementLineEntry, InputRight); return;
+    default: break;
+    }
+    // The Enter of the edit mode at rest.
+    const s_EditModeRow* row = FindEditModeRow(c.view.EditMode());
+    const e_InputCell kind = row ? row->enter.kind : e_InputCell::NotHandled;
+    c.handled = kind == e_InputCell::Run || kind == e_InputCell::Nothing;
+    if (kind == e_InputCell::Run) row->enter.run(c);
+}
+void GenericEntryEscape(s_InputCall& c) {
+    if (c.in.shift)
+        Cpp_LineEntry::UndoLastEnteredPoint();
+    else
+        Cpp_LineEntry::CancelEnterPoints();
+}
+void GenericEntryFinish(s_InputCall& c) {
+    switch (c.view.EditMode()) {
+    case EditModeConstruction: AddConstructionLine(c); break;
+    case EditModeProfileLines: RunRowCell(c, CursorModeProfileLineEntry, InputRight); break;
+    case EditModePiezometricLines: RunRowCell(c, CursorModePiezometricLineEntry, InputRight); break;
+    case EditModeSlopeLine: RunRowCell(c, CursorModeSlopeLineEntry, InputRight); break;
+    default: break;
+    }
+}
+
+// A click that selects the one item under the cursor in place of the selection: nothing there
+// empties the selection, two or more candidates bring up the candidate menu.
+void ClickSelectionClick(s_InputCall& c) {
+    Cpp_SelectionList& picks = GetPickList();
+    picks.Clear();
+    picks.SetAddMode(false);
+    picks.SelectItemAtPoint(Cpp_Kliven4Data::CurrentDataSetOrNull(), c.raw.x, c.raw.y, false, false,
+                            false);
+    Cpp_SelectionList& current = GetCurrentSelection();
+    if (picks.IsEmpty()) {
+        current.ClearAndErase();
+        return;
+    }
+    if (picks.Count() >= 2) {
+        ShowSelectionMenu(c.view, c.pickDevice);
+        return;
+    }
+    current.AddCopy(*picks.GetNth(1));
+    picks.Clear();
+    const Cpp_Selection* added = current.GetLast();
+    c.view.DrawOverlay(c.view.ClientRect(),
+                       [&](platform::DeviceContext& dc) { added->DrawHighlighted(dc); });
+}
+
 //                                 Left  Move  Enter Esc   Bksp  Right
 // The view's own steps; the tools' steps come from the tool table.
 const s_CursorModeRow kCursorModes[] = {
@@ -105,14 +195,17 @@ const s_CursorModeRow kCursorModes[] = {
      "Zoom out",
      {R(ZoomOutClick), D, R(ToModeZero), R(ToModeZero), R(ToModeZero), R(ToModeZero)}},
     {10, 11, "Rescale coordinates", {R(RescalePointClick), N, D, H, H, H}},
-    {13, 13, "Line point entry", {M, M, M, M, X, M}},
+    {13,
+     13,
+     "Line point entry",
+     {R(GenericEntryClick), R(GenericEntryMove), R(GenericEntryEnter), R(GenericEntryEscape), X,
+      R(GenericEntryFinish)}},
     {44, 44, "Selection band", {R(FinishBand), R(BandMove), D, R(EndBand), H, H}},
     {59, 59, "Results display tool", {R(ResultsToolClick), R(ResultsToolMove), D, H, H, H}},
-    {77, 77, "Click selection", {M, D, D, H, H, H}},
+    {77, 77, "Click selection", {R(ClickSelectionClick), D, D, H, H, H}},
     {80, 80, "Compute Distance", {R(DistancePick), D, D, R(DistanceEscape), H, H}},
     {160, 160, "Renumber lines", {R(RenumberClick), D, D, R(RenumberEscape), N, H}},
 };
-
 
 }  // namespace
 
@@ -181,5 +274,3 @@ void LineEntryPointMove(s_InputCall& c) {
 }
 
 }  // namespace view_input_ops
-
-std::string InputNotAvailableText(const char* what) { return NotAvailableText(what); }

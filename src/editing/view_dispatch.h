@@ -3,9 +3,6 @@
 // running tool) with a cell per input, and one row per edit mode (the active tool) for the
 // inputs at cursor mode 0. The input functions (view_input.h) look the cell up and carry it
 // out; tests walk the rows.
-//
-// A cell whose tool is not built yet is Missing: the input then puts
-// "\"<step or tool>\" is not available yet." on the status line, never nothing at all.
 
 #include "editing/view_input.h"
 
@@ -21,7 +18,7 @@ struct s_InputCall {
     s_tagTypePointXY raw;      // the device point in world units
     s_tagTypePointXY snapped;  // snapped to the grid or a construction point
     s_tagTypePointXY rounded;  // snapped, or rounded to the coordinate decimals
-    const char* what = "";     // the step or tool of the row (the not-available text)
+    const char* what = "";     // the step or tool of the row
     bool& redraw;
     bool modified = false;  // the left button changed the document
     bool handled = true;
@@ -33,7 +30,6 @@ enum class e_InputCell : unsigned char {
     Default,     // what the same input does at cursor mode 0
     NotHandled,  // nothing happens and the input is not handled (the view's default runs)
     Run,         // the operation
-    Missing,     // the tool is not built yet: the status line says so
     Delete,      // what the Delete key does
 };
 
@@ -74,9 +70,6 @@ std::span<const s_CursorModeRow> CursorModeTable();
 const s_CursorModeRow* FindCursorModeRow(int cursorMode);
 const s_EditModeRow* FindEditModeRow(int editMode);
 
-// The status-line text of a Missing cell.
-std::string InputNotAvailableText(const char* what);
-
 // Operations the tables share with the input functions (view_input.cpp).
 namespace view_input_ops {
 void EscapeAtModeZero(s_InputCall& call);
@@ -96,9 +89,6 @@ void RescalePointClick(s_InputCall& call);
 void RenumberClick(s_InputCall& call);
 void RenumberEscape(s_InputCall& call);
 void MaterialToolClick(s_InputCall& call);
-// "Shift: <bar>": with Shift held the cursor point goes to the tool's bar.
-void ShiftToToolBar(s_InputCall& call);
-void ShiftOrControlToolTip(s_InputCall& call);
 // "Edit/Compute Distance" (cursor mode 80): the click picks the item to measure to; Escape
 // ends the step.
 void DistancePick(s_InputCall& call);
@@ -108,6 +98,7 @@ void DistanceEscape(s_InputCall& call);
 void NailToolClick(s_InputCall& call);
 void GeogridToolClick(s_InputCall& call);
 void NailToolEnter(s_InputCall& call);
+void NailToolMove(s_InputCall& call);
 void GeogridToolEnter(s_InputCall& call);
 void PlacementBandMove(s_InputCall& call);
 void PlacementClick(s_InputCall& call);

@@ -42,10 +42,6 @@ namespace {
 
 s_PressRecord g_press;
 
-void SayNotAvailable(const char* what) {
-    platform::Services().StatusLine().SetText(InputNotAvailableText(what));
-}
-
 s_tagTypePointXY PixelToWorld(s_PixelPoint p) {
     const ToolMapping mapping{};
     return mapping.ToWorld(p);
@@ -76,10 +72,6 @@ void RunCell(s_InputCall& call, const s_InputCell& cell) {
     case e_InputCell::Run:
         call.handled = true;
         cell.run(call);
-        break;
-    case e_InputCell::Missing:
-        call.handled = true;
-        SayNotAvailable(call.what);
         break;
     case e_InputCell::Delete: call.handled = DeleteKey(call.view); break;
     }
@@ -292,13 +284,6 @@ void MaterialToolClick(s_InputCall& call) {
     call.modified = EditMaterialAtPoint(*dataSet, call.raw.x, call.raw.y, PixelsToWorldLength(1));
 }
 
-void ShiftToToolBar(s_InputCall& call) {
-    if (call.in.shift) SayNotAvailable(call.what);
-}
-
-void ShiftOrControlToolTip(s_InputCall& call) {
-    if (call.in.shift || call.in.control) SayNotAvailable(call.what);
-}
 void CoordinateToolTip(s_InputCall& call) {
     if (g_move) g_move->toolTip = CoordinateText(call.rounded);
 }

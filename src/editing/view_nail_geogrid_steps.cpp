@@ -6,6 +6,7 @@
 #include "editing/cursor_modes.h"
 #include "editing/edit_modes.h"
 #include "editing/nail_geogrid_tools.h"
+#include "editing/tool_dialog_bars.h"
 #include "editing/view_dispatch.h"
 #include "editing/view_navigation.h"
 #include "graphics/graphics.h"
@@ -59,6 +60,10 @@ namespace view_input_ops {
 
 void NailToolClick(s_InputCall& call) { StartNailPlacement(DataSet(), call.snapped); }
 void GeogridToolClick(s_InputCall& call) { StartGeogridPlacement(DataSet(), call.snapped); }
+// With Shift the nail bar's Y follows the cursor.
+void NailToolMove(s_InputCall& call) {
+    if (call.in.shift) TheToolBars().nails.SetY(call.snapped.y);
+}
 void NailToolEnter(s_InputCall& call) {
     if (PlaceNailAtBarLevel(DataSet())) call.redraw = call.modified = true;
 }

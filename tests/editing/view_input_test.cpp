@@ -1,35 +1,19 @@
 // The view input: each input dispatched by cursor mode and edit mode, the tables walked row by
-// row (no input of a tool that is not built yet goes silent), the drag rule on an injected
-// clock, the wheel, the keys and the view menu.
+// row, the drag rule on an injected clock, the wheel, the keys and the view menu.
 
 #include "core/command_ids.h"
 #include "core/dialog_slot.h"
 #include "editing/cursor_modes.h"
+#include "editing/edit_modes.h"
+#include "editing/selection_list.h"
 #include "editing/tool_dialog_bars.h"
 #include "editing/view_dispatch.h"
-#include "editing/selection_list.h"
 #include "editing/view_input_fixture.h"
 #include "model/data_set.h"
 
 #include <set>
 
 namespace {
-
-// Fires one input of a cursor-mode row.
-void Fire(ViewInputHost& host, int column, s_PixelPoint at) {
-    bool redraw = false;
-    s_ViewInput in;
-    in.device = at;
-    switch (column) {
-    case InputLeft: ViewLButtonDown(host, in, redraw); break;
-    case InputMove: ViewMouseMove(host, in); break;
-    case InputEnter: EnterKey(host, redraw); break;
-    case InputEscape: EscapeKey(host, false, redraw); break;
-    case InputBackspace: BackspaceKey(host); break;
-    case InputRight: ViewRButtonDown(host, in, redraw); break;
-    default: break;
-    }
-}
 
 TEST(ViewDispatchTables, EveryModeHasOneRowAndEveryRunCellAnOperation) {
     std::set<int> seen;
@@ -50,25 +34,51 @@ TEST(ViewDispatchTables, EveryModeHasOneRowAndEveryRunCellAnOperation) {
     EXPECT_EQ(FindEditModeRow(21), nullptr);
 }
 
-// Every cell whose tool is not built says so on the status line and leaves the step as it was.
-TEST_F(ViewInputTest, EveryMissingCursorModeCellSaysItIsNotAvailable) {
+// No input of any step or tool answers that it is not there: every cell of every cursor-mode
+// row, plain and with Shift or Ctrl, and every input of every tool at cursor mode 0.
+TEST_F(ViewInputTest, NoInputOfAnyStepOrToolSaysItIsNotAvailable) {
+    const auto fire = [&](int column, bool shift, bool control) {
+        bool redraw = false;
+        s_ViewInput in = At(20, 30, shift, control);
+        switch (column) {
+        case InputLeft:
+            ViewLButtonDown(host, in, redraw);
+            ViewLButtonUp(host, in);
+            break;
+        case InputMove: ViewMouseMove(host, in); break;
+        case InputEnter: EnterKey(host, redraw); break;
+        case InputEscape: EscapeKey(host, shift, redraw); break;
+        case InputBackspace: BackspaceKey(host); break;
+        case InputRight: ViewRButtonDown(host, in, redraw); break;
+        default: break;
+        }
+        return fakes.statusLine.Text();
+    };
+    const bool modifiers[][2] = {{false, false}, {true, false}, {false, true}};
     int walked = 0;
-    for (const s_CursorModeRow& row : CursorModeTable()) {
-        for (int column = 0; column < InputColumnCount; ++column) {
-            if (row.cells[static_cast<std::size_t>(column)].kind != e_InputCell::Missing) continue;
-            for (int mode = row.firstMode; mode <= row.lastMode; ++mode) {
-                fakes.statusLine.SetText("");
-                SetCursorMode(mode);
-                Fire(host, column, {20, 30});
-                EXPECT_EQ(Status(), "\"" + std::string(row.step) + "\" is not available yet.")
-                    << "cursor mode " << mode << ", input " << column;
-                EXPECT_EQ(GetCursorMode(), mode);
+    for (int editMode = 1; editMode <= 20; ++editMode) {
+        host.editMode = editMode;
+        for (int column = 0; column < InputColumnCount; ++column)
+            for (const auto& keys : modifiers) {
+                SetCursorMode(CursorModeNone);
+                EXPECT_EQ(fire(column, keys[0], keys[1]).find("not available"), std::string::npos)
+                    << "edit mode " << editMode << ", input " << column;
                 ++walked;
             }
-        }
     }
-    EXPECT_GT(walked, 0);
-    SetCursorMode(0);
+    host.editMode = EditModeSelect;
+    for (const s_CursorModeRow& row : CursorModeTable())
+        for (int mode = row.firstMode; mode <= row.lastMode; ++mode)
+            for (int column = 0; column < InputColumnCount; ++column)
+                for (const auto& keys : modifiers) {
+                    SetCursorMode(mode);
+                    EXPECT_EQ(fire(column, keys[0], keys[1]).find("not available"),
+                              std::string::npos)
+                        << "cursor mode " << mode << ", input " << column;
+                    ++walked;
+                }
+    EXPECT_GT(walked, 1000);
+    SetCursorMode(CursorModeNone);
 }
 
 TEST_F(ViewInputTest, ClicksAndEnterAtModeZeroGoToTheToolOfTheEditMode) {
@@ -82,8 +92,8 @@ TEST_F(ViewInputTest, ClicksAndEnterAtModeZeroGoToTheToolOfTheEditMode) {
         {5, "", ""},  // no profile line at the point: no material to open
         // No reinforcement bar shown: no point to take.
         {13, "", "", true},
-        {9, "", ""},  // the tool not started: no point is added
-        {11, "", "\"Interpolation Points\" is not available yet."},
+        {9, "", ""},   // the tool not started: no point is added
+        {11, "", ""},  // the spare interpolation mode: no tool started, no point to add
         // No circle bar shown: nothing to read.
         {14, "", "", true},
         // No slope: the head cannot be snapped; no bar shown: nothing to place.
