@@ -337,6 +337,34 @@ bool DrawingView::DrawOverlay(const platform::DeviceRect& touched,
     return drawn;
 }
 
+bool DrawingView::DrawOnPicture(const Cpp_Graphics::PictureDrawing& draw) {
+    if (!draw || pictureStale_ || exactPending_ || picture_.isNull() || picture_.size() != size() ||
+        Cpp_Graphics::ScaleIsStale() || !(CurrentTransform() == pictureTransform_))
+        return false;
+    platform::DeviceRect touched;
+    {
+        platform::qt::ImageDeviceContext dc(picture_, logicalDpiX(), logicalDpiY());
+        // The data are drawn within the axes' frame when the axes are shown.
+        dc.SetClipRect(Cpp_Axes::AxesShown() ? Cpp_Axes::Frame() : window_.ClientRect());
+        Cpp_PixelDetail detail;
+        touched = draw(dc).Normalized();
+    }
+    const QRect area = QRect(touched.left, touched.top, touched.Width(), touched.Height()) & rect();
+    if (area.isEmpty() || stale_ || image_.size() != picture_.size()) return true;
+    // The marks go over the changed part of the picture as over the whole at a paint.
+    {
+        QPainter painter(&image_);
+        painter.drawImage(area.topLeft(), picture_, area);
+    }
+    if (marksHandler_) {
+        platform::qt::ImageDeviceContext dc(image_, logicalDpiX(), logicalDpiY());
+        dc.SetClipRect({area.left(), area.top(), area.right() + 1, area.bottom() + 1});
+        GuardedCall("DrawingView::paintEvent", [&] { marksHandler_(dc); });
+    }
+    update(area);
+    return true;
+}
+
 void DrawingView::paintEvent(QPaintEvent* event) {
     GuardedCall("DrawingView::paintEvent", [&] {
         // While a long task runs (a file being read) the data are half made: the picture shown

@@ -39,6 +39,13 @@ public:
     // rendered first, so the drawing lands on what the next paint shows. False when the
     // drawing failed (reported as any failed call) or `touched` misses the view.
     bool DrawOverlay(const platform::DeviceRect& touched, const Cpp_Graphics::OverlayDrawing& draw);
+    // Draws a change of the data on the kept picture (copy raster mode, clipped to where the
+    // data are drawn), and shows again the pixels the drawing answers, with the marks over
+    // them. False, calling nothing, when the picture is not up to date (it is drawn again whole
+    // at the next paint anyway).
+    bool DrawOnPicture(const Cpp_Graphics::PictureDrawing& draw);
+    // The kept picture of the data.
+    const QImage& Picture() const { return picture_; }
 
     // Draws the whole picture again, data included, at the next paint.
     void Redraw();
@@ -85,6 +92,9 @@ private:
         bool DrawOverlay(const platform::DeviceRect& touched,
                          const Cpp_Graphics::OverlayDrawing& draw) override {
             return view_.DrawOverlay(touched, draw);
+        }
+        bool DrawOnPicture(const Cpp_Graphics::PictureDrawing& draw) override {
+            return view_.DrawOnPicture(draw);
         }
 
     private:

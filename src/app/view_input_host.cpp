@@ -82,6 +82,10 @@ void FrameViewInput::DataChanged(int kind) {
     RefreshAfterDataChange(kind);
     view_.Redraw();
 }
+void FrameViewInput::DataChangedDrawn(int kind) {
+    frame_.Doc().SetModifiedFlag(true);
+    RefreshAfterDataChange(kind);
+}
 void FrameViewInput::InvalidateView() { view_.Redraw(); }
 void FrameViewInput::UpdateView() { view_.repaint(); }
 

@@ -28,6 +28,7 @@ public:
     void SetToolTip(const std::string& text) override;
     void RunCommand(int id) override;
     void DataChanged(int kind) override;
+    void DataChangedDrawn(int kind) override;
 
     void InvalidateView() override;
     void UpdateView() override;

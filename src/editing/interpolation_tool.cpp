@@ -17,11 +17,16 @@
 #include "model/data_set.h"
 #include "model/data_sets.h"
 #include "model/program_state.h"
+#include "graphics/graphics.h"
 #include "porepressure/interpolation_data.h"
+#include "porepressure/interpolation_drawing.h"
+#include "porepressure/triangulation_drawing.h"
 #include "porepressure/triangulation_repair.h"
 #include "registry/display_selections.h"
 
 #include <cstdio>
+#include <functional>
+#include <optional>
 
 namespace {
 
@@ -69,7 +74,64 @@ std::string Formatted(const char* format, double value) {
     return text;
 }
 
+// The stage whose interpolation data hold the set.
+int StageOfSet(const Cpp_InterpolationDataSet& set) {
+    Cpp_Kliven4DataSet* dataSet = Cpp_Kliven4Data::CurrentDataSet();
+    for (int stage : {1, 2})
+        for (const auto& s : dataSet->InterpolationData(stage)->DataSets())
+            if (s.get() == &set) return stage;
+    return 1;
+}
+
+// Whether the last point edit was drawn on the view's picture in place.
+bool g_drawnInPlace = false;
+
+// The draw options of an edit of a data set drawn in place, or none when the view must be drawn
+// again whole: with contours (traced lines with their labels) or value labels of the set's kind
+// shown. A set that is not shown is edited with every switch off.
+std::optional<TriangulationDrawOptions> InPlaceOptions(const Cpp_InterpolationDataSet& set,
+                                                       int stage) {
+    const s_DisplayFlagsType& flags = Cpp_Kliven4Data::CurrentDataSet()->DisplayFlags();
+    const int kind = set.Kind();
+    TriangulationDrawOptions o = InterpolationDrawOptions(kind, stage);
+    o.on = o.triangles = o.vertices = o.contours = 0;
+    if (!InterpolationKindShown(flags, kind, stage) ||
+        !InterpolationDataSetShown(flags, set, stage))
+        return o;
+    if (flags.contours[stage - 1]) return std::nullopt;
+    if (kind == 1 && stage == 1 && flags.interpolationValues[0]) return std::nullopt;
+    o.on = 1;
+    o.triangles = flags.triangles[stage - 1] ? 1 : 0;
+    o.vertices = 1;
+    return o;
+}
+
+// Runs an edit of the set's triangulation, with the step-by-step redraw on the view's picture
+// when that can follow it; otherwise the edit runs alone and the view is drawn again whole.
+// `point` (when it answers a vertex) is drawn labelled at the end.
+template <class Edit>
+void EditDrawnInPlace(const Cpp_InterpolationDataSet& set, int stage, Edit edit,
+                      const std::function<const Cpp_VERTEX*()>& point = {}) {
+    g_drawnInPlace = false;
+    const std::optional<TriangulationDrawOptions> options = InPlaceOptions(set, stage);
+    bool ran = false, whole = false;
+    if (options) {
+        g_drawnInPlace = Cpp_Graphics::DrawOnPicture([&](platform::DeviceContext&) {
+            Cpp_TriangulationRedrawer redraw(*options);
+            ran = true;
+            edit(options->on ? &redraw : nullptr);
+            if (point && options->on && options->vertices)
+                if (const Cpp_VERTEX* v = point()) redraw.DrawVertex(*v);
+            whole = redraw.NeedsFullRedraw();
+            return redraw.Touched();
+        });
+    }
+    if (!ran) edit(nullptr);
+    if (whole) g_drawnInPlace = false;
+}
+
 void ResetAll() {
+    g_drawnInPlace = false;
     ToolState() = InterpolationTool::s_State{};
     Steps() = InterpolationTool::s_WheelSteps{};
 }
@@ -96,6 +158,7 @@ Cpp_InterpolationDataSet* Cpp_InterpolationTool::CurrentDataSet() {
 }
 
 bool Cpp_InterpolationTool::AddPointFromTool(double x, double y, bool typed) {
+    g_drawnInPlace = false;
     if (!ToolState().active) return false;
     CmDialogBarInterpolationTool& bar = Bar();
     int number = 0, material = 0;
@@ -118,7 +181,11 @@ bool Cpp_InterpolationTool::AddPointFromTool(double x, double y, bool typed) {
         ShowQuestionMessage(nullptr, "Notice", "This point has already been entered");
         return false;
     }
-    set->AddPoint(x, y, value);
+    // The new point's symbol is drawn over its triangles at the end, as in the whole picture.
+    EditDrawnInPlace(
+        *set, ToolState().stage,
+        [&](TriangulationObserver* observer) { set->AddPoint(x, y, value, observer); },
+        [set]() -> const Cpp_VERTEX* { return set->GetVertexList().Last(); });
     bar.SetPointData(set->CountPoints() + 1, x, y, material, value);
     return true;
 }
@@ -219,7 +286,10 @@ bool Cpp_InterpolationTool::WheelChangeValue(Cpp_InterpolationDataSet& set, Cpp_
 
 bool Cpp_InterpolationTool::DeletePoint(Cpp_InterpolationDataSet& set, Cpp_VERTEX* vertex) {
     if (!vertex) return false;
-    DeleteVertexAndRetriangulate(set.GetVertexList(), set.GetTriangleList(), vertex);
+    EditDrawnInPlace(set, StageOfSet(set), [&](TriangulationObserver* observer) {
+        DeleteVertexAndRetriangulate(set.GetVertexList(), set.GetTriangleList(), vertex, nullptr,
+                                     observer);
+    });
     // The points follow the vertices, numbered 1, 2, ... again.
     int number = 0;
     for (Cpp_VERTEX* v = set.GetVertexList().First(); v; v = v->Next()) v->SetNumber(++number);
@@ -231,9 +301,20 @@ bool Cpp_InterpolationTool::DeletePoint(Cpp_InterpolationDataSet& set, Cpp_VERTE
 bool Cpp_InterpolationTool::MovePoint(Cpp_InterpolationDataSet& set, Cpp_VERTEX* vertex, double x,
                                       double y) {
     if (!vertex) return false;
-    const bool ok = CheckForInvertedTriangles(
-        x, y, set.GetTriangleList(), set.GetVertexList(), vertex,
-        [] { return AskYesNo(nullptr, "Notice", kInvertedTrianglesQuestion); });
+    const auto ask = [] { return AskYesNo(nullptr, "Notice", kInvertedTrianglesQuestion); };
+    bool ok = true;
+    // A move that turns a triangle over asks first and triangulates the set again: the question
+    // is not asked while the view's picture is being drawn on, and the picture is drawn whole.
+    if (WouldInvert(CollectTrianglesAroundVertex(set.GetTriangleList(), vertex), x, y)) {
+        g_drawnInPlace = false;
+        ok = CheckForInvertedTriangles(x, y, set.GetTriangleList(), set.GetVertexList(), vertex,
+                                       ask);
+    } else {
+        EditDrawnInPlace(set, StageOfSet(set), [&](TriangulationObserver* observer) {
+            ok = CheckForInvertedTriangles(x, y, set.GetTriangleList(), set.GetVertexList(),
+                                           vertex, ask, nullptr, observer);
+        });
+    }
     set.RebuildPoints(Cpp_InterpolationData::UnitWeightOfWater());
     set.GetContours().DeleteAll();
     return ok;
@@ -259,6 +340,8 @@ bool Cpp_InterpolationTool::GetToolToolTipText(double x, double y, bool shift, b
     }
     return true;
 }
+
+bool Cpp_InterpolationTool::DrawnInPlace() { return g_drawnInPlace; }
 
 void Cpp_InterpolationTool::Reset() { ResetAll(); }
 

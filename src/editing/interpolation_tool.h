@@ -52,6 +52,11 @@ public:
     // points follow the vertices. A move that would turn a triangle over asks first.
     static bool DeletePoint(Cpp_InterpolationDataSet& set, Cpp_VERTEX* vertex);
     static bool MovePoint(Cpp_InterpolationDataSet& set, Cpp_VERTEX* vertex, double x, double y);
+    // Whether the last point added, deleted or moved was drawn on the view's kept picture step
+    // by step (only the changed triangles and points); false when the view must draw its
+    // picture again whole (contours or value labels shown, no picture up to date, a new
+    // triangulation of the whole set).
+    static bool DrawnInPlace();
 
     // The tooltip of a move with Shift or Ctrl: the value at the point in the receiving data
     // set ("U: %1.2f" and the like); Shift writes the point, Ctrl the value to the bar. False

@@ -89,6 +89,8 @@ public:
     // A tool changed the document's data (kind 2 the profile lines, 4 the piezometric lines,
     // 0 other data): the document is modified and the data that hang on them made again.
     virtual void DataChanged(int kind) { (void)kind; }
+    // The same for a change already drawn on the view's picture: the view is not drawn again.
+    virtual void DataChangedDrawn(int kind) { DataChanged(kind); }
 
     // The view.
     virtual void InvalidateView() = 0;  // the whole client area is drawn again

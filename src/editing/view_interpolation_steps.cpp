@@ -7,18 +7,33 @@
 
 namespace view_tool_steps {
 
-void InterpolationClick(s_InputCall& c) {
-    if (!Cpp_InterpolationTool::AddPointFromTool(c.rounded.x, c.rounded.y, false)) return;
-    c.modified = true;
+namespace {
+
+// A point added: the document changed; the view is drawn again whole unless the insertion drew
+// its changed triangles on the view's picture already.
+void PointAdded(s_InputCall& c) {
+    if (Cpp_InterpolationTool::DrawnInPlace()) {
+        c.view.DataChangedDrawn(0);
+        return;
+    }
     c.redraw = true;
     c.view.DataChanged(0);
     c.view.InvalidateView();
 }
 
+}  // namespace
+
+void InterpolationClick(s_InputCall& c) {
+    if (!Cpp_InterpolationTool::AddPointFromTool(c.rounded.x, c.rounded.y, false)) return;
+    c.modified = true;
+    PointAdded(c);
+}
+
 void InterpolationEnter(s_InputCall& c) {
     if (Cpp_InterpolationTool::AddPointFromTool(0.0, 0.0, true)) {
-        c.view.DataChanged(0);
-        c.view.InvalidateView();
+        const bool redraw = c.redraw;
+        PointAdded(c);
+        c.redraw = redraw;
     }
     c.handled = false;
 }

@@ -705,6 +705,14 @@ void Cpp_Graphics::SetScaleState(double xmin, double xmax, double ymin, double y
     visible_ = {visXmin, visXmax, visYmin, visYmax};
 }
 
+bool Cpp_Graphics::DrawOnPicture(const PictureDrawing& draw) {
+    if (!window_ || !draw) return false;
+    return window_->DrawOnPicture([&](platform::DeviceContext& dc) {
+        Cpp_ScopedGraphicsDC current(dc, kOutputScreen);
+        return draw(dc);
+    });
+}
+
 bool Cpp_Graphics::DrawOnView(const platform::DeviceRect& touched, const OverlayDrawing& draw) {
     if (!window_ || !draw) return false;
     return window_->DrawOverlay(touched, [&](platform::DeviceContext& dc) {

@@ -32,6 +32,9 @@ public:
 
     // Drawing done on the view outside painting (DrawOverlay).
     using OverlayDrawing = std::function<void(platform::DeviceContext&)>;
+    // A change of the data drawn in place on the view's kept picture of the data; it answers
+    // the client pixels it touched.
+    using PictureDrawing = std::function<platform::DeviceRect(platform::DeviceContext&)>;
 
     // The window whose client area is drawn (the view); the shell registers it.
     class ViewWindow {
@@ -47,6 +50,15 @@ public:
         // drawing nothing, when the window cannot draw between paints (the default).
         virtual bool DrawOverlay(const platform::DeviceRect& touched, const OverlayDrawing& draw) {
             (void)touched;
+            (void)draw;
+            return false;
+        }
+        // Draws on the kept picture of the data instead of drawing it again whole: the device
+        // context is in the copy raster mode and clipped to where the data are drawn; only the
+        // client pixels the drawing answers are shown again now. Answers false, calling nothing,
+        // when the window keeps no picture that is up to date (the default): the caller changes
+        // its data without drawing and has the whole picture drawn again.
+        virtual bool DrawOnPicture(const PictureDrawing& draw) {
             (void)draw;
             return false;
         }
@@ -87,6 +99,9 @@ public:
     // screen output mode for the time of the call (both restored after). False without a view
     // or when the view cannot draw between paints.
     static bool DrawOnView(const platform::DeviceRect& touched, const OverlayDrawing& draw);
+    // DrawOnPicture on the registered view, with its device context current for the screen for
+    // the time of the call. False (draw not called) without a view or a picture up to date.
+    static bool DrawOnPicture(const PictureDrawing& draw);
     static void InvalidateScale() { stale_ = true; }
     static bool ScaleIsStale() { return stale_; }
     static bool SetScaleToFit(int unitSystem, double left, double right, double bottom, double top,

@@ -37,7 +37,7 @@ inline int SlotNaming(const Cpp_Triangle* u, const Cpp_Triangle* t) {
 }
 
 // One edge test and swap; on a swap, the two edges to test next.
-bool SwapOnce(Cpp_Triangle* a, int iA, Cpp_Triangle*& b, int& o) {
+bool SwapOnce(Cpp_Triangle* a, int iA, Cpp_Triangle*& b, int& o, TriangulationObserver* observer) {
     b = a->GetNeighbour(iA);
     if (!b) return false;
     const int iB = a->IndexOfNeighbour(b);
@@ -57,6 +57,9 @@ bool SwapOnce(Cpp_Triangle* a, int iA, Cpp_Triangle*& b, int& o) {
     if (Turn(a->Vertex(static_cast<short>(iA)), p, r) > 0 ||
         Turn(b->Vertex(static_cast<short>(iB)), r, p) > 0)
         return false;
+    if (observer)
+        observer->BeforeSwap(*a, *b, *a->Vertex(static_cast<short>(iA)),
+                             *a->Vertex(static_cast<short>(a1)));
 
     a->SetVertex(static_cast<short>(a1), p);
     a->SetNeighbour(static_cast<short>(iA), nB);
@@ -67,6 +70,7 @@ bool SwapOnce(Cpp_Triangle* a, int iA, Cpp_Triangle*& b, int& o) {
     b->SetNeighbour(static_cast<short>(iB), nA);
     b->SetNeighbour(static_cast<short>(b1), a);
     if (nA) nA->SetNeighbour(static_cast<short>(slotNA), b);
+    if (observer) observer->AfterSwap(*a, *b);
     return true;
 }
 
@@ -172,7 +176,8 @@ bool IsCounterClockwise(const Cpp_VERTEX* a, const Cpp_VERTEX* b, const Cpp_VERT
 // ---------------------------------------------------------------------------------------------
 // Edge swapping
 
-void SwapEdgeIfNecessary(Cpp_TriangleList& triangles, Cpp_Triangle* t, int edge, bool& swapped) {
+void SwapEdgeIfNecessary(Cpp_TriangleList& triangles, Cpp_Triangle* t, int edge, bool& swapped,
+                         TriangulationObserver* observer) {
     // Depth first, in the order of the recursive definition: after a swap, A's edge iA is
     // settled completely before B's edge o.
     auto& stack = SwapStack();
@@ -190,7 +195,7 @@ void SwapEdgeIfNecessary(Cpp_TriangleList& triangles, Cpp_Triangle* t, int edge,
         stack.pop_back();
         Cpp_Triangle* b = nullptr;
         int o = 0;
-        const bool s = SwapOnce(a, iA, b, o);
+        const bool s = SwapOnce(a, iA, b, o, observer);
         if (first) {
             swapped = s;
             first = false;
@@ -202,14 +207,14 @@ void SwapEdgeIfNecessary(Cpp_TriangleList& triangles, Cpp_Triangle* t, int edge,
     }
 }
 
-void LegaliseAllEdges(Cpp_TriangleList& triangles) {
+void LegaliseAllEdges(Cpp_TriangleList& triangles, TriangulationObserver* observer) {
     const long maxPasses = 4L * triangles.CountTriangles() + 100;
     for (long pass = 0; pass < maxPasses; ++pass) {
         bool any = false;
         for (Cpp_Triangle* t = triangles.First(); t; t = t->Next()) {
             for (int e = 1; e <= 3; ++e) {
                 bool s = false;
-                SwapEdgeIfNecessary(triangles, t, e, s);
+                SwapEdgeIfNecessary(triangles, t, e, s, observer);
                 any = any || s;
             }
         }
@@ -385,7 +390,8 @@ void TriangulateConvexPolygon(Cpp_VertexList& vertices, Cpp_TriangleList& triang
 }
 
 bool insert_point_and_swap_edges_if_necessary(Cpp_VertexList& vertices, Cpp_TriangleList& triangles,
-                                              Cpp_VERTEX*& point, Cpp_Triangle*& containing) {
+                                              Cpp_VERTEX*& point, Cpp_Triangle*& containing,
+                                              TriangulationObserver* observer) {
     Cpp_Triangle* t = containing;
     Cpp_VERTEX* p = point;
     const double x = p->X();
@@ -405,7 +411,7 @@ bool insert_point_and_swap_edges_if_necessary(Cpp_VertexList& vertices, Cpp_Tria
             Cpp_Triangle* holder = LocateExactly(triangles, t, p);
             if (!holder) {
                 // Outside the triangulation after all (within the tolerance of its boundary).
-                InsertPointOutsideHull(vertices, triangles, point);
+                InsertPointOutsideHull(vertices, triangles, point, observer);
                 return true;
             }
             e = ExactSplitEdge(holder, p);
@@ -421,6 +427,7 @@ bool insert_point_and_swap_edges_if_necessary(Cpp_VertexList& vertices, Cpp_Tria
         const short m = static_cast<short>(Next(e));
         const short k = static_cast<short>(Next(m));
         Cpp_Triangle* n = t->GetNeighbour(e);
+        if (observer) observer->BeforeSplitOnEdge(*t, n, static_cast<short>(e), m);
         if (!n) {
             Cpp_Triangle* t2 = triangles.AddTriangleCopy(t);
             t2->SetVertex(static_cast<short>(e), p);
@@ -429,8 +436,9 @@ bool insert_point_and_swap_edges_if_necessary(Cpp_VertexList& vertices, Cpp_Tria
             t->SetNeighbour(m, t2);
             if (Cpp_Triangle* nmk = t2->GetNeighbour(m))
                 nmk->SetNeighbour(static_cast<short>(SlotNaming(nmk, t)), t2);
-            SwapEdgeIfNecessary(triangles, t2, m, s);
-            SwapEdgeIfNecessary(triangles, t, k, s);
+            if (observer) observer->AfterSplit({t, t2}, *p);
+            SwapEdgeIfNecessary(triangles, t2, m, s, observer);
+            SwapEdgeIfNecessary(triangles, t, k, s, observer);
         } else {
             const int j = t->IndexOfNeighbour(n);
             const short jm = static_cast<short>(Next(j));
@@ -451,10 +459,11 @@ bool insert_point_and_swap_edges_if_necessary(Cpp_VertexList& vertices, Cpp_Tria
             t3->SetNeighbour(static_cast<short>(j), t2);
             if (Cpp_Triangle* njk = t3->GetNeighbour(jk))
                 njk->SetNeighbour(static_cast<short>(SlotNaming(njk, n)), t3);
-            SwapEdgeIfNecessary(triangles, t2, m, s);
-            SwapEdgeIfNecessary(triangles, t3, jk, s);
-            SwapEdgeIfNecessary(triangles, t, k, s);
-            SwapEdgeIfNecessary(triangles, n, jm, s);
+            if (observer) observer->AfterSplit({t, t2, n, t3}, *p);
+            SwapEdgeIfNecessary(triangles, t2, m, s, observer);
+            SwapEdgeIfNecessary(triangles, t3, jk, s, observer);
+            SwapEdgeIfNecessary(triangles, t, k, s, observer);
+            SwapEdgeIfNecessary(triangles, n, jm, s, observer);
         }
         return true;
     }
@@ -462,6 +471,7 @@ bool insert_point_and_swap_edges_if_necessary(Cpp_VertexList& vertices, Cpp_Tria
     Cpp_Triangle* n2 = t->GetNeighbour(2);
     const int slot1 = n1 ? SlotNaming(n1, t) : 0;
     const int slot2 = n2 ? SlotNaming(n2, t) : 0;
+    if (observer) observer->BeforeSplitInside(*t);
     Cpp_Triangle* t2 = triangles.AddTriangle(v1, v2, p);
     Cpp_Triangle* t3 = triangles.AddTriangle(v2, v3, p);
     t2->SetNeighbours(n1, t3, t);
@@ -471,9 +481,10 @@ bool insert_point_and_swap_edges_if_necessary(Cpp_VertexList& vertices, Cpp_Tria
     t->SetVertex(2, p);
     t->SetNeighbour(1, t2);
     t->SetNeighbour(2, t3);
-    SwapEdgeIfNecessary(triangles, t2, 1, s);
-    SwapEdgeIfNecessary(triangles, t3, 1, s);
-    SwapEdgeIfNecessary(triangles, t, 3, s);
+    if (observer) observer->AfterSplit({t, t2, t3}, *p);
+    SwapEdgeIfNecessary(triangles, t2, 1, s, observer);
+    SwapEdgeIfNecessary(triangles, t3, 1, s, observer);
+    SwapEdgeIfNecessary(triangles, t, 3, s, observer);
     return true;
 }
 
@@ -539,7 +550,7 @@ void PreviousBoundaryEdge(Cpp_Triangle*& t, int& i) {
 }
 
 bool InsertPointOutsideHull(Cpp_VertexList& vertices, Cpp_TriangleList& triangles,
-                            Cpp_VERTEX*& point) {
+                            Cpp_VERTEX*& point, TriangulationObserver* observer) {
     if (triangles.IsEmpty()) {
         const int n = vertices.CountRing();
         if (n == 3) {
@@ -552,8 +563,10 @@ bool InsertPointOutsideHull(Cpp_VertexList& vertices, Cpp_TriangleList& triangle
                 t->SetVertex(1, b);
                 t->SetVertex(2, a);
             }
+            if (observer) observer->TriangleAdded(*t);
         } else if (n > 3 && !vertices.AllCollinear()) {
             TriangulateByHullAndInsertion(vertices, triangles);
+            if (observer) observer->Rebuilt();
         }
         return true;
     }
@@ -583,7 +596,8 @@ bool InsertPointOutsideHull(Cpp_VertexList& vertices, Cpp_TriangleList& triangle
     if (!t0) {
         // Inside after all (within the tolerance of the boundary).
         Cpp_Triangle* found = LocateExactly(triangles, triangles.First(), p);
-        if (found) insert_point_and_swap_edges_if_necessary(vertices, triangles, point, found);
+        if (found)
+            insert_point_and_swap_edges_if_necessary(vertices, triangles, point, found, observer);
         return true;
     }
 
@@ -615,6 +629,7 @@ bool InsertPointOutsideHull(Cpp_VertexList& vertices, Cpp_TriangleList& triangle
         t->SetNeighbour(static_cast<short>(i), nt);
         if (previousAdded) previousAdded->SetNeighbour(3, nt);
         if (!firstAdded) firstAdded = nt;
+        if (observer) observer->TriangleAdded(*nt);
         if (tp == firstAdded && i == i0) {
             nt->SetNeighbour(3, firstAdded);
             firstAdded->SetNeighbour(1, nt);
@@ -627,7 +642,7 @@ bool InsertPointOutsideHull(Cpp_VertexList& vertices, Cpp_TriangleList& triangle
     for (Cpp_Triangle* nt = added.First(); nt; nt = nt->Next()) {
         for (int e = 1; e <= 3; ++e) {
             bool s = false;
-            SwapEdgeIfNecessary(triangles, nt, e, s);
+            SwapEdgeIfNecessary(triangles, nt, e, s, observer);
         }
     }
     triangles.AppendTriangles(added);

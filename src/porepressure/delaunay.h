@@ -6,6 +6,7 @@
 // the given vertex list and temporary lists.
 
 #include "porepressure/triangle.h"
+#include "porepressure/triangulation_observer.h"
 #include "porepressure/vertex.h"
 
 // Predicates with the triangulation tolerance.
@@ -20,16 +21,19 @@ bool IsCounterClockwise(const Cpp_VERTEX* a, const Cpp_VERTEX* b, const Cpp_VERT
 bool TriangulatePoints(int method, Cpp_TriangleList& triangles, Cpp_VertexList& vertices,
                        bool removeDuplicates);
 bool TriangulateByHullAndInsertion(Cpp_VertexList& vertices, Cpp_TriangleList& triangles);
-// Inserts a vertex of the list lying in containing (found by walking) and legalises.
+// Inserts a vertex of the list lying in containing (found by walking) and legalises. The
+// observer (when given) is told of every split and swap, so that a picture can follow.
 bool insert_point_and_swap_edges_if_necessary(Cpp_VertexList& vertices, Cpp_TriangleList& triangles,
-                                              Cpp_VERTEX*& point, Cpp_Triangle*& containing);
+                                              Cpp_VERTEX*& point, Cpp_Triangle*& containing,
+                                              TriangulationObserver* observer = nullptr);
 // Adds a vertex of the list for which no triangle was found; starts the triangulation when the
 // triangle list is empty.
 bool InsertPointOutsideHull(Cpp_VertexList& vertices, Cpp_TriangleList& triangles,
-                            Cpp_VERTEX*& point);
+                            Cpp_VERTEX*& point, TriangulationObserver* observer = nullptr);
 // Tests the edge of t with the given index and swaps it when needed, then its new edges.
-void SwapEdgeIfNecessary(Cpp_TriangleList& triangles, Cpp_Triangle* t, int edge, bool& swapped);
-void LegaliseAllEdges(Cpp_TriangleList& triangles);
+void SwapEdgeIfNecessary(Cpp_TriangleList& triangles, Cpp_Triangle* t, int edge, bool& swapped,
+                         TriangulationObserver* observer = nullptr);
+void LegaliseAllEdges(Cpp_TriangleList& triangles, TriangulationObserver* observer = nullptr);
 // Fan of a convex polygon given clockwise, made Delaunay.
 void TriangulateConvexPolygon(Cpp_VertexList& vertices, Cpp_TriangleList& triangles);
 // Reduces the list to its convex hull (clockwise from the lowest vertex, collinear hull points

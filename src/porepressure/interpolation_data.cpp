@@ -117,7 +117,8 @@ Cpp_InterpolationPoint& Cpp_InterpolationDataSet::AppendPoint(int number, double
     return points_.back();
 }
 
-bool Cpp_InterpolationDataSet::AddPoint(double x, double y, double value) {
+bool Cpp_InterpolationDataSet::AddPoint(double x, double y, double value,
+                                        TriangulationObserver* observer) {
     const int number = CountPoints() + 1;
     AppendPoint(number, x, y, value, 0.0, 0.0);
     Cpp_VERTEX* v = vertices_.AddVertexWithValue(number, x, y, value);
@@ -126,9 +127,9 @@ bool Cpp_InterpolationDataSet::AddPoint(double x, double y, double value) {
     UpdateToleranceExtents(&vertices_);
     Cpp_Triangle* t = triangles_.LocateByWalking(nullptr, x, y);
     if (t)
-        insert_point_and_swap_edges_if_necessary(vertices_, triangles_, v, t);
+        insert_point_and_swap_edges_if_necessary(vertices_, triangles_, v, t, observer);
     else
-        InsertPointOutsideHull(vertices_, triangles_, v);
+        InsertPointOutsideHull(vertices_, triangles_, v, observer);
     return true;
 }
 

@@ -25,6 +25,7 @@
 #include "core/point_xy.h"
 #include "porepressure/contours.h"
 #include "porepressure/triangle.h"
+#include "porepressure/triangulation_observer.h"
 #include "porepressure/vertex.h"
 
 // One point of a data set: x, y, its number, the values and the "new" mark of the latest read.
@@ -89,8 +90,9 @@ public:
     // Number 0 gives the point count + 1.
     Cpp_InterpolationPoint& AppendPoint(int number, double x, double y, double value,
                                         double value2 = 0.0, double value3 = 0.0);
-    // A point entered with the tool: appended, and inserted into the triangulation at once.
-    bool AddPoint(double x, double y, double value);
+    // A point entered with the tool: appended, and inserted into the triangulation at once; the
+    // observer (when given) follows the insertion step by step.
+    bool AddPoint(double x, double y, double value, TriangulationObserver* observer = nullptr);
     bool HasNoPointAt(double x, double y) const;
 
     // Duplicate points (exactly equal x and y): an equal-valued later point is deleted when

@@ -436,3 +436,172 @@ void Cpp_TriangulationRedraw::BeforeDeleteVertex(const TriangulationDrawOptions&
         for (const Cpp_Triangle* t : around)
             if (t) Cpp_TriangleDrawing::Erase(*t);
 }
+
+// ---------------------------------------------------------------- the redraw as an observer
+
+Cpp_TriangulationRedrawer::Cpp_TriangulationRedrawer(const TriangulationDrawOptions& options,
+                                                     const Cpp_Contours* contours)
+    : options_(options), contours_(contours) {
+    platform::DeviceContext* dc = Cpp_Graphics::GetCurrentDC();
+    if (!options_.on || !dc) return;
+    if (options_.triangles) pen_ = Cpp_TriangleDrawing::BeginDrawing(options_);
+    if (options_.vertices) vertexPens_ = SetupVertexPens(options_, false);
+    margin_ = std::max(options_.vertexMarkerSize.DeviceSize(*dc),
+                       options_.triangleWidth.DeviceWidth(*dc)) +
+              2;
+}
+
+Cpp_TriangulationRedrawer::~Cpp_TriangulationRedrawer() {
+    if (pen_) Cpp_TriangleDrawing::EndDrawing();
+    if (vertexPens_) EndVertexDrawing();
+}
+
+void Cpp_TriangulationRedrawer::TouchPoint(const Cpp_VERTEX& v) {
+    const platform::DevicePoint p = Cpp_Graphics::WorldToPixel(v.X(), v.Y());
+    const platform::DeviceRect r{p.x - margin_, p.y - margin_, p.x + margin_ + 1,
+                                 p.y + margin_ + 1};
+    if (!any_) {
+        touched_ = r;
+        any_ = true;
+        return;
+    }
+    touched_.left = std::min(touched_.left, r.left);
+    touched_.top = std::min(touched_.top, r.top);
+    touched_.right = std::max(touched_.right, r.right);
+    touched_.bottom = std::max(touched_.bottom, r.bottom);
+}
+
+void Cpp_TriangulationRedrawer::Touch(const Cpp_Triangle* t) {
+    if (!t || !Complete(*t)) return;
+    for (short k = 1; k <= 3; ++k) TouchPoint(*t->Vertex(k));
+}
+
+void Cpp_TriangulationRedrawer::BeforeSplitOnEdge(const Cpp_Triangle& t,
+                                                  const Cpp_Triangle* neighbour, short i,
+                                                  short j) {
+    if (!options_.on) return;
+    Touch(&t);
+    if (options_.contours) Touch(neighbour);
+    Cpp_TriangulationRedraw::BeforeSplitOnEdge(options_, t, neighbour, i, j);
+}
+
+void Cpp_TriangulationRedrawer::BeforeSplitInside(const Cpp_Triangle& t) {
+    if (!options_.on) return;
+    Touch(&t);
+    Cpp_TriangulationRedraw::BeforeSplitInside(options_, t);
+}
+
+void Cpp_TriangulationRedrawer::AfterSplit(const std::vector<const Cpp_Triangle*>& changed,
+                                           const Cpp_VERTEX& point) {
+    if (!options_.on) return;
+    for (const Cpp_Triangle* t : changed) Touch(t);
+    Cpp_TriangulationRedraw::AfterChange(options_, changed, &point, contours_);
+}
+
+void Cpp_TriangulationRedrawer::BeforeSwap(const Cpp_Triangle& t1, const Cpp_Triangle& t2,
+                                           const Cpp_VERTEX& a, const Cpp_VERTEX& b) {
+    if (!options_.on) return;
+    Touch(&t1);
+    Touch(&t2);
+    Cpp_TriangulationRedraw::BeforeSwap(options_, t1, t2, a, b);
+}
+
+void Cpp_TriangulationRedrawer::AfterSwap(const Cpp_Triangle& t1, const Cpp_Triangle& t2) {
+    if (!options_.on) return;
+    Cpp_TriangulationRedraw::AfterChange(options_, {&t1, &t2}, nullptr, contours_);
+}
+
+void Cpp_TriangulationRedrawer::TriangleAdded(const Cpp_Triangle& t) {
+    if (!options_.on) return;
+    Touch(&t);
+    Cpp_TriangulationRedraw::AfterChange(options_, {&t}, nullptr, contours_);
+}
+
+void Cpp_TriangulationRedrawer::PocketTriangleAdded(const Cpp_Triangle& t) {
+    if (!options_.on) return;
+    Touch(&t);
+    if (options_.triangles) Cpp_TriangleDrawing::Draw(t);
+    if (options_.contours && contours_) contours_->DrawTriangle(t);
+}
+
+void Cpp_TriangulationRedrawer::RememberOuter(const std::vector<const Cpp_Triangle*>& around) {
+    outer_.clear();
+    for (const Cpp_Triangle* t : around)
+        for (int i = 1; i <= 3; ++i) {
+            const Cpp_Triangle* n = t->GetNeighbour(i);
+            if (n && std::find(around.begin(), around.end(), n) == around.end() &&
+                std::find(outer_.begin(), outer_.end(), n) == outer_.end())
+                outer_.push_back(n);
+        }
+}
+
+void Cpp_TriangulationRedrawer::DrawOuter() {
+    if (options_.triangles)
+        for (const Cpp_Triangle* t : outer_) Cpp_TriangleDrawing::Draw(*t);
+}
+
+void Cpp_TriangulationRedrawer::HoleFilled(const std::vector<const Cpp_Triangle*>& made) {
+    if (!options_.on) return;
+    // The edges the erase took from the triangles outside, then every vertex of the rim.
+    DrawOuter();
+    if (options_.vertices) {
+        for (const Cpp_Triangle* t : outer_) Cpp_TriangleDrawing::DrawVertices(*t);
+        for (const Cpp_Triangle* t : made) Cpp_TriangleDrawing::DrawVertices(*t);
+    }
+    outer_.clear();
+}
+
+// The square of a vertex's symbol in the background colour: the part of the symbol outside
+// the triangles around the vertex is not erased with them.
+void Cpp_TriangulationRedrawer::EraseSymbol(const Cpp_VERTEX& v) {
+    platform::DeviceContext* dc = Cpp_Graphics::GetCurrentDC();
+    if (!dc || !Drawable()) return;
+    const platform::DevicePoint p = Cpp_Graphics::WorldToPixel(v.X(), v.Y());
+    const int half = options_.vertexMarkerSize.DeviceSize(*dc) / 2 +
+                     options_.vertexWidth.DeviceWidth(*dc) + 1;
+    dc->FillRect({p.x - half, p.y - half, p.x + half + 1, p.y + half + 1}, dc->GetBkColor());
+}
+
+void Cpp_TriangulationRedrawer::BeforeDeleteVertex(const Cpp_VERTEX& p,
+                                                   const std::vector<const Cpp_Triangle*>& around,
+                                                   bool boundary) {
+    for (const Cpp_Triangle* t : around) Touch(t);
+    TouchPoint(p);
+    Cpp_TriangulationRedraw::BeforeDeleteVertex(options_, around, boundary);
+    if (options_.on && options_.vertices) EraseSymbol(p);
+    RememberOuter(around);
+}
+
+void Cpp_TriangulationRedrawer::BeforeMoveVertex(const Cpp_VERTEX& p,
+                                                 const std::vector<const Cpp_Triangle*>& around) {
+    if (!options_.on) return;
+    for (const Cpp_Triangle* t : around) Touch(t);
+    if (options_.triangles || options_.contours)
+        for (const Cpp_Triangle* t : around) Cpp_TriangleDrawing::Erase(*t);
+    if (options_.vertices) EraseSymbol(p);
+    RememberOuter(around);
+}
+
+void Cpp_TriangulationRedrawer::AfterMoveVertex(const Cpp_VERTEX& p,
+                                                const std::vector<const Cpp_Triangle*>& around) {
+    if (!options_.on) return;
+    for (const Cpp_Triangle* t : around) Touch(t);
+    TouchPoint(p);
+    DrawOuter();
+    if (options_.triangles)
+        for (const Cpp_Triangle* t : around) Cpp_TriangleDrawing::Draw(*t);
+    if (options_.vertices) {
+        for (const Cpp_Triangle* t : outer_) Cpp_TriangleDrawing::DrawVertices(*t);
+        for (const Cpp_Triangle* t : around) Cpp_TriangleDrawing::DrawVertices(*t);
+        DrawVertexLabelled(p);
+    }
+    if (options_.contours && contours_)
+        for (const Cpp_Triangle* t : around) contours_->DrawTriangle(*t);
+    outer_.clear();
+}
+
+void Cpp_TriangulationRedrawer::DrawVertex(const Cpp_VERTEX& v) {
+    if (!options_.on || !options_.vertices) return;
+    TouchPoint(v);
+    DrawVertexLabelled(v);
+}

@@ -11,6 +11,7 @@
 
 #include "graphics/drawing_attributes.h"
 #include "platform/device_context.h"
+#include "porepressure/triangulation_observer.h"
 
 class Cpp_Triangle;
 class Cpp_TriangleList;
@@ -109,4 +110,62 @@ public:
     // any case (twice for a boundary vertex).
     static void BeforeDeleteVertex(const TriangulationDrawOptions& options,
                                    const std::vector<const Cpp_Triangle*>& around, bool boundary);
+};
+
+// The step-by-step redraw as an observer of the triangulation, on the current device context:
+// it sets up the triangle pen and the vertex pens from the options (by switch) for its lifetime,
+// draws what each step changes, and keeps the rectangle of client pixels it touched. Beyond the
+// steps above, the triangles just outside those around a deleted or moved vertex are drawn
+// again with their vertices, since erasing the triangles around the vertex wipes their shared
+// edges. A triangulation made anew is not drawn: NeedsFullRedraw tells the caller to draw the
+// whole picture again.
+class Cpp_TriangulationRedrawer final : public TriangulationObserver {
+public:
+    explicit Cpp_TriangulationRedrawer(const TriangulationDrawOptions& options,
+                                       const Cpp_Contours* contours = nullptr);
+    ~Cpp_TriangulationRedrawer() override;
+    Cpp_TriangulationRedrawer(const Cpp_TriangulationRedrawer&) = delete;
+    Cpp_TriangulationRedrawer& operator=(const Cpp_TriangulationRedrawer&) = delete;
+
+    // The client pixels drawn or erased so far (empty when none).
+    const platform::DeviceRect& Touched() const { return touched_; }
+    bool NeedsFullRedraw() const { return fullRedraw_; }
+    // A vertex drawn labelled (with the vertices switch).
+    void DrawVertex(const Cpp_VERTEX& v);
+
+    void BeforeSplitOnEdge(const Cpp_Triangle& t, const Cpp_Triangle* neighbour, short i,
+                           short j) override;
+    void BeforeSplitInside(const Cpp_Triangle& t) override;
+    void AfterSplit(const std::vector<const Cpp_Triangle*>& changed,
+                    const Cpp_VERTEX& point) override;
+    void BeforeSwap(const Cpp_Triangle& t1, const Cpp_Triangle& t2, const Cpp_VERTEX& a,
+                    const Cpp_VERTEX& b) override;
+    void AfterSwap(const Cpp_Triangle& t1, const Cpp_Triangle& t2) override;
+    void TriangleAdded(const Cpp_Triangle& t) override;
+    void PocketTriangleAdded(const Cpp_Triangle& t) override;
+    void HoleFilled(const std::vector<const Cpp_Triangle*>& made) override;
+    void BeforeDeleteVertex(const Cpp_VERTEX& p, const std::vector<const Cpp_Triangle*>& around,
+                            bool boundary) override;
+    void BeforeMoveVertex(const Cpp_VERTEX& p,
+                          const std::vector<const Cpp_Triangle*>& around) override;
+    void AfterMoveVertex(const Cpp_VERTEX& p,
+                         const std::vector<const Cpp_Triangle*>& around) override;
+    void Rebuilt() override { fullRedraw_ = true; }
+
+private:
+    void Touch(const Cpp_Triangle* t);
+    void TouchPoint(const Cpp_VERTEX& v);
+    // The triangles across the outline of `around`, kept until they are drawn again.
+    void EraseSymbol(const Cpp_VERTEX& v);
+    void RememberOuter(const std::vector<const Cpp_Triangle*>& around);
+    void DrawOuter();
+
+    TriangulationDrawOptions options_;
+    const Cpp_Contours* contours_;
+    bool pen_ = false, vertexPens_ = false;
+    int margin_ = 0;  // pixels around a figure that its drawing may reach
+    platform::DeviceRect touched_{0, 0, 0, 0};
+    bool any_ = false;
+    bool fullRedraw_ = false;
+    std::vector<const Cpp_Triangle*> outer_;
 };

@@ -45,7 +45,8 @@ struct s_RimVertex {
 
 // Ear cutting of a hole that runs clockwise. False when a whole pass around the ring finds no
 // ear: the triangles made so far are left in made (the caller discards them).
-bool TriangulateHole(std::vector<s_RimVertex> ring, Cpp_TriangleList& made) {
+bool TriangulateHole(std::vector<s_RimVertex> ring, Cpp_TriangleList& made,
+                     TriangulationObserver* observer) {
     if (ring.size() < 3) return false;
     std::size_t cur = 0, sinceEar = 0;
     while (ring.size() >= 3) {
@@ -76,6 +77,7 @@ bool TriangulateHole(std::vector<s_RimVertex> ring, Cpp_TriangleList& made) {
         LinkOuter(b.outer, b.vertex, c.vertex, t);
         if (n == 3) LinkOuter(c.outer, c.vertex, a.vertex, t);
         a.outer = t;
+        if (observer) observer->TriangleAdded(*t);
         ring.erase(ring.begin() + static_cast<std::ptrdiff_t>(ib));
         if (ib < cur) --cur;
     }
@@ -84,7 +86,8 @@ bool TriangulateHole(std::vector<s_RimVertex> ring, Cpp_TriangleList& made) {
 
 // One pocket of a deleted boundary vertex: the rim runs clockwise and its last vertex has no
 // outer triangle. Ears are cut where the rim turns inward, pass after pass.
-void FillPocket(std::vector<s_RimVertex> pocket, Cpp_TriangleList& made) {
+void FillPocket(std::vector<s_RimVertex> pocket, Cpp_TriangleList& made,
+                TriangulationObserver* observer) {
     bool cut = true;
     while (cut && pocket.size() > 2) {
         cut = false;
@@ -102,6 +105,7 @@ void FillPocket(std::vector<s_RimVertex> pocket, Cpp_TriangleList& made) {
             LinkOuter(va.outer, va.vertex, vb.vertex, t);
             LinkOuter(vb.outer, vb.vertex, vc.vertex, t);
             va.outer = t;
+            if (observer) observer->PocketTriangleAdded(*t);
             pocket.erase(pocket.begin() + static_cast<std::ptrdiff_t>(a + 1));
             cut = true;
         }
@@ -109,13 +113,14 @@ void FillPocket(std::vector<s_RimVertex> pocket, Cpp_TriangleList& made) {
 }
 
 // The edges of the new triangles made Delaunay, then the triangles join the list.
-void Settle(Cpp_TriangleList& triangles, Cpp_TriangleList& made) {
+void Settle(Cpp_TriangleList& triangles, Cpp_TriangleList& made, TriangulationObserver* observer) {
     std::vector<Cpp_Triangle*> added;
     for (Cpp_Triangle* t = made.First(); t; t = t->Next()) added.push_back(t);
+    if (observer) observer->HoleFilled({added.begin(), added.end()});
     for (Cpp_Triangle* t : added)
         for (int edge = 1; edge <= 3; ++edge) {
             bool swapped = false;
-            SwapEdgeIfNecessary(made, t, edge, swapped);
+            SwapEdgeIfNecessary(made, t, edge, swapped, observer);
         }
     triangles.AppendTriangles(made);
 }
@@ -129,10 +134,18 @@ std::vector<Cpp_Triangle*> TrianglesOf(const std::vector<TriangleVertexPair>& pa
 
 // The set without the vertex, triangulated again.
 void TriangulateWithout(Cpp_VertexList& vertices, Cpp_TriangleList& triangles,
-                        Cpp_VERTEX*& vertex) {
+                        Cpp_VERTEX*& vertex, TriangulationObserver* observer) {
     vertices.RemoveVertex(vertex);
     triangles.DeleteAll();
     TriangulatePoints(1, triangles, vertices, true);
+    if (observer) observer->Rebuilt();
+}
+
+std::vector<const Cpp_Triangle*> FanTriangles(const std::vector<TriangleVertexPair>& fan) {
+    std::vector<const Cpp_Triangle*> out;
+    out.reserve(fan.size());
+    for (const TriangleVertexPair& p : fan) out.push_back(p.first);
+    return out;
 }
 
 }  // namespace
@@ -177,11 +190,13 @@ bool WouldInvert(const std::vector<TriangleVertexPair>& around, double x, double
 }
 
 bool DeleteVertexAndRetriangulate(Cpp_VertexList& vertices, Cpp_TriangleList& triangles,
-                                  Cpp_VERTEX*& vertex, Cpp_Triangle** start) {
+                                  Cpp_VERTEX*& vertex, Cpp_Triangle** start,
+                                  TriangulationObserver* observer) {
     const std::vector<TriangleVertexPair> fan =
         CollectTrianglesAroundVertex(triangles, vertex, start);
     if (start) *start = nullptr;
     if (fan.empty()) {
+        if (observer) observer->BeforeDeleteVertex(*vertex, {}, false);
         vertices.RemoveVertex(vertex);
         return true;
     }
@@ -189,6 +204,7 @@ bool DeleteVertexAndRetriangulate(Cpp_VertexList& vertices, Cpp_TriangleList& tr
     const int lastIndex = fan.back().second;
     const bool interior =
         lastOfFan->GetNeighbour(Cpp_Triangle::PreviousIndex(lastIndex)) == fan.front().first;
+    if (observer) observer->BeforeDeleteVertex(*vertex, FanTriangles(fan), !interior);
 
     // The rim: each fan triangle's vertex after the deleted one, with the triangle beyond the
     // triangle's edge opposite it.
@@ -207,13 +223,18 @@ bool DeleteVertexAndRetriangulate(Cpp_VertexList& vertices, Cpp_TriangleList& tr
     const std::vector<Cpp_Triangle*> doomed = TrianglesOf(fan);
     Cpp_TriangleList made;
     if (interior) {
-        if (!TriangulateHole(rim, made)) {
+        if (!TriangulateHole(rim, made, observer)) {
             // No ear to cut: the set starts afresh.
             made.DeleteAll();
-            TriangulateWithout(vertices, triangles, vertex);
+            TriangulateWithout(vertices, triangles, vertex, observer);
             return true;
         }
-        LegaliseAllEdges(made);
+        if (observer) {
+            std::vector<const Cpp_Triangle*> filled;
+            for (const Cpp_Triangle* t = made.First(); t; t = t->Next()) filled.push_back(t);
+            observer->HoleFilled(filled);
+        }
+        LegaliseAllEdges(made, observer);
         triangles.AppendTriangles(made);
     } else {
         // A boundary vertex: the rim splits into pockets at the vertices whose edge lies on
@@ -223,7 +244,7 @@ bool DeleteVertexAndRetriangulate(Cpp_VertexList& vertices, Cpp_TriangleList& tr
             if (pocket.empty() && !r.outer) continue;
             pocket.push_back(r);
             if (!r.outer) {
-                FillPocket(pocket, made);
+                FillPocket(pocket, made, observer);
                 pocket.clear();
             }
         }
@@ -235,11 +256,11 @@ bool DeleteVertexAndRetriangulate(Cpp_VertexList& vertices, Cpp_TriangleList& tr
             for (Cpp_Triangle* t = made.First(); t && !kept; t = t->Next()) kept = HasVertex(t, w);
             if (!kept) {
                 made.DeleteAll();
-                TriangulateWithout(vertices, triangles, vertex);
+                TriangulateWithout(vertices, triangles, vertex, observer);
                 return true;
             }
         }
-        Settle(triangles, made);
+        Settle(triangles, made, observer);
     }
     triangles.DeleteTrianglesLocally(doomed);
     vertices.RemoveVertex(vertex);
@@ -248,7 +269,8 @@ bool DeleteVertexAndRetriangulate(Cpp_VertexList& vertices, Cpp_TriangleList& tr
 
 bool CheckForInvertedTriangles(double x, double y, Cpp_TriangleList& triangles,
                                Cpp_VertexList& vertices, Cpp_VERTEX* vertex,
-                               const std::function<bool()>& ask, Cpp_Triangle** start) {
+                               const std::function<bool()>& ask, Cpp_Triangle** start,
+                               TriangulationObserver* observer) {
     const std::vector<TriangleVertexPair> around =
         CollectTrianglesAroundVertex(triangles, vertex, start);
     if (WouldInvert(around, x, y)) {
@@ -256,9 +278,14 @@ bool CheckForInvertedTriangles(double x, double y, Cpp_TriangleList& triangles,
         vertex->SetXY(x, y);
         if (start) *start = nullptr;
         triangles.DeleteAll();
-        return TriangulatePoints(1, triangles, vertices, true);
+        const bool made = TriangulatePoints(1, triangles, vertices, true);
+        if (observer) observer->Rebuilt();
+        return made;
     }
+    const std::vector<const Cpp_Triangle*> fan = FanTriangles(around);
+    if (observer) observer->BeforeMoveVertex(*vertex, fan);
     vertex->SetXY(x, y);
     triangles.InvalidateBounds();
+    if (observer) observer->AfterMoveVertex(*vertex, fan);
     return true;
 }

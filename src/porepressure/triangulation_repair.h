@@ -12,6 +12,7 @@
 //     CheckForInvertedTriangles(x, y, triangles, vertices, vertex, ask);
 
 #include "porepressure/triangle.h"
+#include "porepressure/triangulation_observer.h"
 #include "porepressure/vertex.h"
 
 #include <functional>
@@ -34,16 +35,19 @@ std::vector<TriangleVertexPair> CollectTrianglesAroundVertex(Cpp_TriangleList& t
 bool WouldInvert(const std::vector<TriangleVertexPair>& around, double x, double y);
 
 // Removes the vertex from the list and from the triangulation (the vertex is freed and the
-// pointer set to null). Always true.
+// pointer set to null). Always true. The observer (when given) is told of the triangles that go
+// and of every triangle made.
 bool DeleteVertexAndRetriangulate(Cpp_VertexList& vertices, Cpp_TriangleList& triangles,
-                                  Cpp_VERTEX*& vertex, Cpp_Triangle** start = nullptr);
+                                  Cpp_VERTEX*& vertex, Cpp_Triangle** start = nullptr,
+                                  TriangulationObserver* observer = nullptr);
 
 // Moves the vertex to (x, y). When a triangle would turn over, ask decides (true: the vertex
 // moves and the set is triangulated again, merging it into a vertex of equal value at the same
 // place; false: it stays). The result is false only when that triangulation failed.
 bool CheckForInvertedTriangles(double x, double y, Cpp_TriangleList& triangles,
                                Cpp_VertexList& vertices, Cpp_VERTEX* vertex,
-                               const std::function<bool()>& ask, Cpp_Triangle** start = nullptr);
+                               const std::function<bool()>& ask, Cpp_Triangle** start = nullptr,
+                               TriangulationObserver* observer = nullptr);
 
 // The question of a move that turns triangles over.
 inline constexpr const char* kInvertedTrianglesQuestion =
