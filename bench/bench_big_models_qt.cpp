@@ -115,8 +115,9 @@ fs::path Document(long n) {
     const fs::path file = Folder() / ("big_" + std::to_string(n) + ".preinput-kliven");
     if (fs::exists(file)) return file;
     std::FILE* f = std::fopen(file.c_str(), "w");
-    std::fprintf(f, "ENGlish units\nHEAding follows -\n%d profile lines, %ld interpolation points\n"
-                    " \nPROfile line data follow -\n",
+    std::fprintf(f,
+                 "ENGlish units\nHEAding follows -\n%d profile lines, %ld interpolation points\n"
+                 " \nPROfile line data follow -\n",
                  kLines, n);
     for (int line = 1; line <= kLines; ++line) {
         std::fprintf(f, "%6d%6d Layer %d\n", line, line, line);
@@ -196,7 +197,8 @@ Cpp_Kliven4DataSet* Opened(long n) {
 }
 
 void Ratio(benchmark::State& state, double measured, double reference) {
-    state.counters["ref_ms"] = benchmark::Counter(reference * 1e3, benchmark::Counter::kAvgIterations);
+    state.counters["ref_ms"] =
+        benchmark::Counter(reference * 1e3, benchmark::Counter::kAvgIterations);
     state.counters["ratio"] = reference > 0 ? measured / reference : 0.0;
 }
 
@@ -264,8 +266,8 @@ void BM_OpenPhases(benchmark::State& state) {
         }
         Cpp_DataErrorOutput::ResetForTests();
     }
-    const char* names[] = {"read_echo", "duplicates", "vertex_lists", "triangulation",
-                           "hulls",     "close_listing", "int_read", "int_read_echo"};
+    const char* names[] = {"read_echo", "duplicates",    "vertex_lists", "triangulation",
+                           "hulls",     "close_listing", "int_read",     "int_read_echo"};
     for (size_t i = 0; i < phase.size(); ++i)
         state.counters[std::string(names[i]) + "_ms"] =
             benchmark::Counter(phase[i] * 1e3, benchmark::Counter::kAvgIterations);
@@ -344,7 +346,8 @@ long StatusKilobytes(const char* key) {
     std::ifstream in("/proc/self/status");
     std::string line;
     while (std::getline(in, line))
-        if (line.rfind(key, 0) == 0) return std::strtol(line.c_str() + std::strlen(key), nullptr, 10);
+        if (line.rfind(key, 0) == 0)
+            return std::strtol(line.c_str() + std::strlen(key), nullptr, 10);
     return 0;
 }
 

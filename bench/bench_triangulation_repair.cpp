@@ -108,9 +108,8 @@ public:
         ConsoleReporter::ReportRuns(runs);
         for (const Run& r : runs) {
             if (r.run_type == Run::RT_Aggregate && r.aggregate_name != "median") continue;
-            seconds_[r.run_name.function_name] = r.GetAdjustedRealTime() /
-                                                  (r.time_unit == benchmark::kMillisecond ? 1e3
-                                                                                          : 1e6);
+            seconds_[r.run_name.function_name] =
+                r.GetAdjustedRealTime() / (r.time_unit == benchmark::kMillisecond ? 1e3 : 1e6);
         }
     }
     void Finalize() override {

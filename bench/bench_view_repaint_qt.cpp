@@ -234,8 +234,8 @@ public:
         }
     }
     void PrintRatios() const {
-        std::printf("\n%-34s %12s %12s %8s\n", "case (points/triangles)", "view ms",
-                    "QPainter ms", "ratio");
+        std::printf("\n%-34s %12s %12s %8s\n", "case (points/triangles)", "view ms", "QPainter ms",
+                    "ratio");
         for (const auto& [name, ms] : medians_) {
             if (name.rfind("BM_View", 0) != 0) continue;
             const auto args = name.substr(name.find('/'));

@@ -4,10 +4,10 @@
 #include "analysis/analysis_dialogs.h"
 
 #include "analysis/analysis_computation_data.h"
+#include "core/data_entry_style.h"
 #include "core/message_boxes.h"
 #include "core/tool_option_dialogs.h"
 #include "graphics/line_table_dialogs.h"
-#include "core/data_entry_style.h"
 
 #include <memory>
 
@@ -296,18 +296,21 @@ bool Cpp_AnalysisComputationData::EditNoncircularPointsInDialog() {
     record.sortByX = true;
     if (!AnalysisListDialogsSlot().Get().XYLine(record)) return false;
     noncircular_.DeleteAllPoints();
-    for (const s_tagTypePointXY& p : record.points) noncircular_.AddPoint(p.x, p.y, 0.0, true, true);
+    for (const s_tagTypePointXY& p : record.points)
+        noncircular_.AddPoint(p.x, p.y, 0.0, true, true);
     return true;
 }
 
 bool Cpp_AnalysisComputationData::EditNoncircularSearchInDialog() {
-    return EditNoncircularSearch(
-        [](s_NoncircularSearchType& record) { return AnalysisListDialogsSlot().Get().NoncircularSearch(record); });
+    return EditNoncircularSearch([](s_NoncircularSearchType& record) {
+        return AnalysisListDialogsSlot().Get().NoncircularSearch(record);
+    });
 }
 
 bool Cpp_AnalysisComputationData::EditNoncircularSearchInTable() {
-    return EditNoncircularSearch(
-        [](s_NoncircularSearchType& record) { return NoncircularSearchDialogSlot().Get().Run(record); });
+    return EditNoncircularSearch([](s_NoncircularSearchType& record) {
+        return NoncircularSearchDialogSlot().Get().Run(record);
+    });
 }
 
 bool Cpp_AnalysisComputationData::EditNoncircularSearch(

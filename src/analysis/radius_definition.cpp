@@ -160,7 +160,7 @@ bool Cpp_RadiusDefinitionList::RemoveNth(int n) {
 }
 
 bool Cpp_RadiusDefinitionList::RemoveOrEditTangentPoint(const Cpp_RadiusDefinition* definition,
-                                                         int segmentStart) {
+                                                        int segmentStart) {
     for (std::size_t i = 0; i < items_.size(); ++i) {
         if (items_[i].get() != definition) continue;
         auto& points = items_[i]->GetTangentLine()->Points();

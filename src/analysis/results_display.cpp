@@ -28,7 +28,10 @@ void XorOutline(platform::DeviceContext& dc, const Cpp_ResultsDisplay::s_PixelRe
     platform::ScopedDcState state(dc);
     dc.SetPen(platform::Pen{platform::PenStyle::Solid, 1, platform::MakeRgb(0, 255, 0)});
     dc.SetRop2(platform::RasterOp::XorPen);
-    dc.Polyline({{r.left, r.top}, {r.right, r.top}, {r.right, r.bottom}, {r.left, r.bottom},
+    dc.Polyline({{r.left, r.top},
+                 {r.right, r.top},
+                 {r.right, r.bottom},
+                 {r.left, r.bottom},
                  {r.left, r.top}});
 }
 
@@ -69,8 +72,8 @@ void Cpp_ResultsDisplay::SetTextBox(double xmin, double xmax, double ymax, doubl
     boxYmin_ = ymin;
 }
 
-bool Cpp_ResultsDisplay::GetCircleBounds(bool isCircular, double& xmin, double& xmax,
-                                         double& ymin, double& ymax) const {
+bool Cpp_ResultsDisplay::GetCircleBounds(bool isCircular, double& xmin, double& xmax, double& ymin,
+                                         double& ymax) const {
     if (!hasResults_ || !isCircular || !switches_[1]) return false;
     xmin = xmax = criticalCircle_.CenterX();
     ymin = ymax = criticalCircle_.CenterY();

@@ -106,8 +106,8 @@ void SolutionRows(const Cpp_Slice& s, const Cpp_MaterialProperties* material, in
     const char note[] = "(Effective stress = total stress - pore water presure.)";
     page.Heading("COMPUTED FROM SOLUTION");
     if (stages == 1) {
-        if (kSolution & 1) page.Add("Normal force on base of slice:", page.f().force,
-                                    s.normalForceBase[1]);
+        if (kSolution & 1)
+            page.Add("Normal force on base of slice:", page.f().force, s.normalForceBase[1]);
         if (kSolution & 2) {
             page.Add("Normal stress on base of slice:", stress, s.normalStressBase[1]);
             page.Add("Effective normal stress on base of slice:", stress,
@@ -121,8 +121,8 @@ void SolutionRows(const Cpp_Slice& s, const Cpp_MaterialProperties* material, in
                 page.Add(FormatText("Normal force on base of slice (Stage %1d):", k),
                          page.f().force, s.normalForceBase[k]);
             if (kSolution & 2) {
-                page.Add(FormatText("Total normal stress on base of slice (Stage %1d):", k),
-                         stress, s.normalStressBase[k]);
+                page.Add(FormatText("Total normal stress on base of slice (Stage %1d):", k), stress,
+                         s.normalStressBase[k]);
                 page.Add(FormatText("Effective normal stress on base of slice (Stage %1d):", k),
                          stress, s.normalStressBase[k] - s.porePressure[k]);
                 page.Text(note, "");
@@ -144,8 +144,7 @@ void SolutionRows(const Cpp_Slice& s, const Cpp_MaterialProperties* material, in
             page.Add("Strength Kc = Kf:", stress, s.strengthKcKf);
             if (stages == 3) {
                 page.Add("Estimated effective stress - Stage 3:", stress, s.effectiveStressStage3);
-                page.Add("Est. drained strength for third stage:", stress,
-                         s.drainedStrengthStage3);
+                page.Add("Est. drained strength for third stage:", stress, s.drainedStrengthStage3);
                 page.Add("Est. undrained strength for third stage:", stress,
                          s.undrainedStrengthStage3);
             }
@@ -201,8 +200,7 @@ bool Cpp_Slice::ShowInformation(const Cpp_MaterialProperties* mat, int stages,
     if (!MakeSliceFormats(f)) return false;
     SlicePage page(table, f);
     const bool multi = stages != 1;
-    if (kProperties & 1)
-        table.AddInt("Material number (at base of slice):", materialNumber);
+    if (kProperties & 1) table.AddInt("Material number (at base of slice):", materialNumber);
     for (int s = 1; s <= stages; ++s) {
         if (kProperties & 2)
             page.Add(multi ? FormatText("Weight (Stage %1d):", s) : "Weight:", f.force, weight[s]);
@@ -215,8 +213,8 @@ bool Cpp_Slice::ShowInformation(const Cpp_MaterialProperties* mat, int stages,
             for (const s_SliceUnitWeight& e : unitWeights) {
                 std::string value =
                     FormatDynamic(f.unitWeight, stage == 1 ? e.unitWeight1 : e.unitWeight2);
-                value += e.material && e.material->GetUnitWeightOption(stage) == 1 ? " (C)"
-                                                                                    : " (V)";
+                value +=
+                    e.material && e.material->GetUnitWeightOption(stage) == 1 ? " (C)" : " (V)";
                 table.AddText(FormatText("Mat'l %1d, Height: %1.2f:", e.materialNumber, e.height),
                               value.c_str());
             }
@@ -254,10 +252,10 @@ bool Cpp_Slice::ShowInformation(const Cpp_MaterialProperties* mat, int stages,
         for (int stage = 1; stage <= (multi ? 2 : 1); ++stage)
             for (const Cpp_LineLoad* load : stage == 1 ? lineLoads1 : lineLoads2) {
                 if (!load) continue;
-                table.AddText(stage < 2 ? FormatText("Line load no. %1d:", load->number)
-                                        : FormatText("Line load no. %1d (Stage %1d):",
-                                                     load->number, stage),
-                              "");
+                table.AddText(
+                    stage < 2 ? FormatText("Line load no. %1d:", load->number)
+                              : FormatText("Line load no. %1d (Stage %1d):", load->number, stage),
+                    "");
                 page.Add("X-line load:", f.coordinate, load->X());
                 page.Add("Y-line load:", f.coordinate, load->Y());
                 if (load->option == 1) {
@@ -280,8 +278,7 @@ bool Cpp_Slice::ShowInformation(const Cpp_MaterialProperties* mat, int stages,
             page.Add("Location (y) of force on left side:", f.coordinate, reinforcementYLeft);
             page.Add("Horizontal force on right side of slice:", f.force,
                      reinforcementHorizontalRight);
-            page.Add("Vertical force on right side of slice:", f.force,
-                     reinforcementVerticalRight);
+            page.Add("Vertical force on right side of slice:", f.force, reinforcementVerticalRight);
             page.Add("Location (y) of force on right side:", f.coordinate, reinforcementYRight);
             page.Add("Horizontal force at left side of base:", f.force,
                      reinforcementHorizontalBaseLeft);
@@ -361,8 +358,8 @@ bool Cpp_Slices::ShowSliceInformation(int i, const Cpp_MaterialProperties* mater
     return records_[i - 1].ShowInformation(material, stages, table);
 }
 
-bool Cpp_Slices::ShowSliceBaseInformation(int i, const Cpp_MaterialProperties* material,
-                                          int stages, Cpp_NameValueList& table) const {
+bool Cpp_Slices::ShowSliceBaseInformation(int i, const Cpp_MaterialProperties* material, int stages,
+                                          Cpp_NameValueList& table) const {
     if (i < 1 || i > count_) return false;
     return records_[i - 1].ShowBaseInformation(material, stages, table);
 }
@@ -432,9 +429,8 @@ bool Cpp_Slices::HitTestLineOfThrust(s_PickType& pick, int& index) const {
     double best = 0.0;
     for (int i = 0; i < count_; ++i) {
         const Cpp_Slice& s = records_[i];
-        const double d =
-            PointSegmentDistanceCoords(pick.x, pick.y, s.bottomLeftX, s.thrustY,
-                                       s.GetBottomRightX(), s.GetLineOfThrustRight());
+        const double d = PointSegmentDistanceCoords(pick.x, pick.y, s.bottomLeftX, s.thrustY,
+                                                    s.GetBottomRightX(), s.GetLineOfThrustRight());
         if (d < pick.tolerance && (!found || d <= best)) {
             found = true;
             best = d;
@@ -453,8 +449,7 @@ bool Cpp_Slices::HitTestSliceItemA(s_PickType& pick, int segment, int& index) co
         const s_SliceSegment* g = records_[i].GetSegment(segment);
         if (!g) return false;
         const double d = PointSegmentDistanceCoords(pick.x, pick.y, g->x1, g->y1, g->x2, g->y2);
-        if (d < pick.tolerance &&
-            (!pick.found || d * d < pick.bestDistanceSquared)) {
+        if (d < pick.tolerance && (!pick.found || d * d < pick.bestDistanceSquared)) {
             pick.found = 1;
             pick.bestDistanceSquared = pick.secondaryDistanceSquared = d * d;
             index = i + 1;
@@ -480,9 +475,12 @@ bool Cpp_Slices::HitTestSliceItemB(s_PickType& pick, double& px, double& py, int
         const double d = (pick.x - r.bottomLeftX) * (pick.x - r.bottomLeftX) +
                          (pick.y - r.bottomLeftY) * (pick.y - r.bottomLeftY);
         double o;
-        if (i == 0) o = baseDistance(0);
-        else if (i == n) o = baseDistance(n - 1);
-        else o = std::min(baseDistance(i - 1), baseDistance(i));
+        if (i == 0)
+            o = baseDistance(0);
+        else if (i == n)
+            o = baseDistance(n - 1);
+        else
+            o = std::min(baseDistance(i - 1), baseDistance(i));
         if (!pick.found || d < pick.bestDistanceSquared ||
             (d == pick.bestDistanceSquared && o * o < pick.secondaryDistanceSquared)) {
             pick.found = 1;

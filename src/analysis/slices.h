@@ -72,11 +72,9 @@ public:
     double normalForceBase[4] = {}, normalStressBase[4] = {}, shearStressBase[4] = {};
     double sigmaFC = 0.0, tauFC = 0.0, computedKc = 0.0, envelopeKf = 0.0;
     double strengthKc1 = 0.0, strengthKcKf = 0.0;
-    double effectiveStressStage3 = 0.0, drainedStrengthStage3 = 0.0,
-           undrainedStrengthStage3 = 0.0;
+    double effectiveStressStage3 = 0.0, drainedStrengthStage3 = 0.0, undrainedStrengthStage3 = 0.0;
     // On the left side of the slice.
-    double thrustY = 0.0, interSliceForce = 0.0, interSliceInclination = 0.0,
-           thrustFraction = 0.0;
+    double thrustY = 0.0, interSliceForce = 0.0, interSliceInclination = 0.0, thrustFraction = 0.0;
     s_SliceSegment totalStressSegment, poreStressSegment, effectiveStressSegment;
 
     // The following record (set by Cpp_Slices::SetSlices); the right side of this slice is the
@@ -154,14 +152,14 @@ public:
     double GetLowestBottomY() const;
 
     // Hit tests on the pick record; index: the slice (or boundary) found.
-    bool HitTestCrackWaterForce(s_PickType& pick) const;                  // kind 18
-    bool HitTestLineOfThrust(s_PickType& pick, int& index) const;         // kind 66
+    bool HitTestCrackWaterForce(s_PickType& pick) const;                      // kind 18
+    bool HitTestLineOfThrust(s_PickType& pick, int& index) const;             // kind 66
     bool HitTestSliceItemA(s_PickType& pick, int segment, int& index) const;  // 118, 120, 122
     // Kind 30: the point found and its record number (1 to n + 1).
     bool HitTestSliceItemB(s_PickType& pick, double& px, double& py, int& index) const;
-    bool HitTestSliceItemC(s_PickType& pick, int& index) const;        // kind 32
-    bool FindSliceAtX(double x, double y, int& index) const;           // kind 128
-    bool HitTestSliceBoundary(s_PickType& pick, int& index) const;     // kind 130
+    bool HitTestSliceItemC(s_PickType& pick, int& index) const;     // kind 32
+    bool FindSliceAtX(double x, double y, int& index) const;        // kind 128
+    bool HitTestSliceBoundary(s_PickType& pick, int& index) const;  // kind 130
 
     // Display switches 0 slices, 1 surface points, 2 surface segments, 3 crack water force,
     // 4 line of thrust, 5 total stress, 6 pore pressure, 7 effective stress, 8 and 9 unread.

@@ -7,6 +7,8 @@
 #include "core/file_io.h"
 #include "editing/construction_items.h"
 #include "editing/selection_list.h"
+#include "editing/tool_table.h"
+#include "editing/view_navigation.h"
 #include "graphics/graphic_grid.h"
 #include "graphics/graphics.h"
 #include "graphics/palette.h"
@@ -22,8 +24,6 @@
 #include "profile/material_properties.h"
 #include "profile/profile_line.h"
 #include "profile/slope_geometry.h"
-#include "editing/tool_table.h"
-#include "editing/view_navigation.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -85,8 +85,7 @@ void ZoomToExtents() {
     for (const auto& line : GetConstructionLineList().Lines())
         if (line->GetExtents(a, b, c, d)) Merge(have, extents, a, b, c, d);
     if (Cpp_Kliven4DataSet* dataSet = Cpp_Kliven4Data::CurrentDataSetOrNull()) {
-        if (dataSet->SoilNails()->GetBounds(a, b, c, d))
-            Merge(have, extents, a, b, c, d);
+        if (dataSet->SoilNails()->GetBounds(a, b, c, d)) Merge(have, extents, a, b, c, d);
         if (dataSet->Geogrids()->GetBounds(a, b, c, d)) Merge(have, extents, a, b, c, d);
     }
     if (have) {
@@ -165,12 +164,12 @@ bool ScrollView(const Cpp_Graphics::ViewWindow& window, int position, int horizo
         default: return 0;
         }
     };
-    const int dx = step(horizontal, inner.Width(),
-                        shown.xmin - (xLow + f * (xHigh - width - xLow)));
+    const int dx =
+        step(horizontal, inner.Width(), shown.xmin - (xLow + f * (xHigh - width - xLow)));
     int dy = 0;
     if (dx == 0)
-        dy = step(vertical, inner.Height(),
-                  (yLow + (1 - f) * (yHigh - height - yLow)) - shown.ymin);
+        dy =
+            step(vertical, inner.Height(), (yLow + (1 - f) * (yHigh - height - yLow)) - shown.ymin);
     if (dx == 0 && dy == 0) return false;
     Cpp_Graphics::ScrollPixels(dx, dy);
     KeepShownWindow();

@@ -42,8 +42,7 @@ inline constexpr int kScrollLimit = 1000;
 // the axes), 1 a line down or right, 2 and 3 a page, 5 to the thumb position (0 to
 // kScrollLimit); any other code leaves the axis. A horizontal step wins over a vertical one.
 // True when the view moved; the caller repaints.
-bool ScrollView(const Cpp_Graphics::ViewWindow& window, int position, int horizontal,
-                int vertical);
+bool ScrollView(const Cpp_Graphics::ViewWindow& window, int position, int horizontal, int vertical);
 
 // Draws the axes, the current data set and, except when printing, the snap grid. Nothing is
 // drawn before InitializeView. Every exception is reported and ends the drawing; what was drawn

@@ -86,14 +86,14 @@ fs::path WriteRecoveryFile(const CDravonetDoc& doc, const std::string& reason) {
         return {};
     }
     fs::path written;
-    bool ok = SavePreprocessorDataFile(RecoveryFileFor(doc.PathName()), kDocumentExtension,
-                                       written);
+    bool ok =
+        SavePreprocessorDataFile(RecoveryFileFor(doc.PathName()), kDocumentExtension, written);
     if (!ok && !doc.PathName().empty()) {
         std::error_code ec;
         fs::create_directories(Cpp_FileIO::ProgramDataFolder(), ec);
-        ok = SavePreprocessorDataFile(
-            Cpp_FileIO::ProgramDataFolder() / RecoveryFileFor(doc.PathName()).filename(),
-            kDocumentExtension, written);
+        ok = SavePreprocessorDataFile(Cpp_FileIO::ProgramDataFolder() /
+                                          RecoveryFileFor(doc.PathName()).filename(),
+                                      kDocumentExtension, written);
     }
     if (!ok) {
         Debug(reason + " with unsaved changes; they could not be written to a recovery file.");

@@ -45,9 +45,7 @@ int FrameViewInput::EditMode() const { return frame_.GetEditMode(); }
 
 int FrameViewInput::PickKindIndex() const { return TheToolBars().editingMain.GetComboSelection(); }
 
-bool FrameViewInput::WheelEditingOn() const {
-    return TheToolBars().editingMain.IsWheelEditingOn();
-}
+bool FrameViewInput::WheelEditingOn() const { return TheToolBars().editingMain.IsWheelEditingOn(); }
 
 bool FrameViewInput::ConstructionPointSnapOn() const {
     return TheToolBars().editingMain.IsConstructionPointSnapOn();

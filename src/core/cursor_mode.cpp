@@ -19,9 +19,7 @@ void SetCursorMode(int mode) {
     if ((g_mode == 6 || g_mode == 7) && mode == 0) h.setArrowCursor();
     g_mode = mode;
     switch (mode) {
-    case 0:
-        h.restorePromptText();
-        break;
+    case 0: h.restorePromptText(); break;
     case 2:
     case 3:
     case 6:

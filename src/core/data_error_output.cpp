@@ -186,9 +186,7 @@ bool Cpp_DataErrorOutput::DisplayErrorLog(WindowHandle, bool) {
 
 void Cpp_DataErrorOutput::ClearFirstMessage() { State().firstMessage.clear(); }
 
-const std::vector<std::string>& Cpp_DataErrorOutput::FirstMessage() {
-    return State().firstMessage;
-}
+const std::vector<std::string>& Cpp_DataErrorOutput::FirstMessage() { return State().firstMessage; }
 
 void Cpp_DataErrorOutput::ResetForTests() {
     auto& s = State();

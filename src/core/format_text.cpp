@@ -25,11 +25,16 @@ struct s_Conversion {
 // nullptr when the fast path does not take it.
 const char* ReadConversion(const char* p, s_Conversion& c) {
     for (;; ++p) {
-        if (*p == '-') c.field.left = true;
-        else if (*p == '+') c.field.plus = true;
-        else if (*p == ' ') c.field.space = true;
-        else if (*p == '0') c.field.zero = true;
-        else break;
+        if (*p == '-')
+            c.field.left = true;
+        else if (*p == '+')
+            c.field.plus = true;
+        else if (*p == ' ')
+            c.field.space = true;
+        else if (*p == '0')
+            c.field.zero = true;
+        else
+            break;
     }
     if (*p == '*') {
         c.widthArgument = true;
@@ -69,8 +74,7 @@ const char* ReadConversion(const char* p, s_Conversion& c) {
     switch (*p) {
     case 'd':
     case 'i':
-    case 'u':
-        break;
+    case 'u': break;
     case 'f':
     case 'e':
     case 'g':
@@ -198,9 +202,12 @@ void FormatInto(std::string& out, const char* format, Arguments& args) {
                 if (digits.size() < static_cast<std::size_t>(c.field.precision))
                     digits.insert(0, static_cast<std::size_t>(c.field.precision) - digits.size(),
                                   '0');
-                if (value < 0) digits.insert(0, 1, '-');
-                else if (c.field.plus) digits.insert(0, 1, '+');
-                else if (c.field.space) digits.insert(0, 1, ' ');
+                if (value < 0)
+                    digits.insert(0, 1, '-');
+                else if (c.field.plus)
+                    digits.insert(0, 1, '+');
+                else if (c.field.space)
+                    digits.insert(0, 1, ' ');
                 s_FieldFormat text = c.field;
                 text.precision = -1;
                 AppendPadded(out, digits.data(), digits.size(), text);
@@ -222,8 +229,8 @@ void FormatInto(std::string& out, const char* format, Arguments& args) {
             if (c.field.precision >= 0) {
                 // As for 'd': a minimum digit count.
                 c.field.zero = false;
-                std::string digits = value == 0 && c.field.precision == 0 ? std::string()
-                                                                          : std::to_string(value);
+                std::string digits =
+                    value == 0 && c.field.precision == 0 ? std::string() : std::to_string(value);
                 if (digits.size() < static_cast<std::size_t>(c.field.precision))
                     digits.insert(0, static_cast<std::size_t>(c.field.precision) - digits.size(),
                                   '0');
@@ -240,11 +247,11 @@ void FormatInto(std::string& out, const char* format, Arguments& args) {
         case 'g': AppendDouble(out, args.Double(), c.conversion, c.field); break;
         case 's': {
             const char* text = args.Text();
-            if (text == nullptr) text = c.field.precision >= 0 && c.field.precision < 6 ? "" : "(null)";
+            if (text == nullptr)
+                text = c.field.precision >= 0 && c.field.precision < 6 ? "" : "(null)";
             const std::size_t length =
-                c.field.precision >= 0
-                    ? strnlen(text, static_cast<std::size_t>(c.field.precision))
-                    : std::strlen(text);
+                c.field.precision >= 0 ? strnlen(text, static_cast<std::size_t>(c.field.precision))
+                                       : std::strlen(text);
             AppendPadded(out, text, length, c.field);
             break;
         }

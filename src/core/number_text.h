@@ -23,10 +23,10 @@ void AppendInteger(std::string& out, long long value, int width);
 // One printf conversion spelled out: the flags, the field width and the precision (-1 when
 // absent). FormatText and the number formats built at run time are read into these.
 struct s_FieldFormat {
-    bool left = false;      // '-'
-    bool plus = false;      // '+'
-    bool space = false;     // ' '
-    bool zero = false;      // '0'
+    bool left = false;   // '-'
+    bool plus = false;   // '+'
+    bool space = false;  // ' '
+    bool zero = false;   // '0'
     int width = 0;
     int precision = -1;
 };

@@ -63,10 +63,10 @@ CmAnalCompSearchNoncInput::CmAnalCompSearchNoncInput(const s_NoncircularSearchTy
     fields->addRow("Shift angle (degrees):", angleEdit_);
     fields->addRow("Number of points:", count);
     surfaceLayout->addLayout(fields);
-    const ListButtons buttons = AddListButtons(
-        surfaceLayout, pointList_, surface,
-        {"Add Point", "Change Point", "Delete Point", "Delete All Points"},
-        {"addPoint", "changePoint", "deletePoint", "deleteAllPoints"});
+    const ListButtons buttons =
+        AddListButtons(surfaceLayout, pointList_, surface,
+                       {"Add Point", "Change Point", "Delete Point", "Delete All Points"},
+                       {"addPoint", "changePoint", "deletePoint", "deleteAllPoints"});
     main->addWidget(surface);
 
     auto* shift = new QGroupBox("Shift parameters", this);
@@ -90,7 +90,8 @@ CmAnalCompSearchNoncInput::CmAnalCompSearchNoncInput(const s_NoncircularSearchTy
     pointList_->SetColumnEdit(1, yEdit);
     pointList_->SetEntryEdit(xEdit);
     const int n = pointList_->CharactersIn(headings[2]->width()) + 1;
-    Cpp_Strings::MakeNumberFormat(1, (n - 1) / 2, Cpp_KlivenSettings::AngleDecimals(), angleFormat_);
+    Cpp_Strings::MakeNumberFormat(1, (n - 1) / 2, Cpp_KlivenSettings::AngleDecimals(),
+                                  angleFormat_);
 
     dx_ = new DataExchange(this);
     dx_->Number(final, finalShift_);
@@ -133,7 +134,8 @@ s_NoncircularSearchType CmAnalCompSearchNoncInput::Record() const {
     return record;
 }
 
-std::string CmAnalCompSearchNoncInput::ConstraintText(const Cpp_NoncircularShearSurfacePoint& p) const {
+std::string
+CmAnalCompSearchNoncInput::ConstraintText(const Cpp_NoncircularShearSurfacePoint& p) const {
     if (!p.IsMoveable()) return " Fixed";
     if (p.IsShiftDirectionComputed()) return " Moveable - Direction Computed";
     return FormatDynamic(angleFormat_, p.GetShiftAngleDegrees());
@@ -257,10 +259,9 @@ CmSimpleXYLineInput::CmSimpleXYLineInput(const s_XYLineListType& record, QWidget
     auto* layout = new QHBoxLayout(this);
     auto* main = new QVBoxLayout;
     const int xy = Cpp_KlivenSettings::CoordinateDecimals();
-    AddListWithHeadings(main, pointList_, this,
-                        {{"X", 14, CmListBoxColumns::kFixed, xy},
-                         {"Y", 14, CmListBoxColumns::kFixed, xy}},
-                        "");
+    AddListWithHeadings(
+        main, pointList_, this,
+        {{"X", 14, CmListBoxColumns::kFixed, xy}, {"Y", 14, CmListBoxColumns::kFixed, xy}}, "");
     auto* fields = new QHBoxLayout;
     QLineEdit* xEdit = MakeListEdit("x", this);
     QLineEdit* yEdit = MakeListEdit("y", this);
@@ -269,9 +270,9 @@ CmSimpleXYLineInput::CmSimpleXYLineInput(const s_XYLineListType& record, QWidget
     fields->addWidget(new QLabel("Y:", this));
     fields->addWidget(yEdit);
     main->addLayout(fields);
-    const ListButtons buttons =
-        AddListButtons(main, pointList_, this, {"Add Point", "Change Point", "Delete Point", "Delete All"},
-                       {"addPoint", "changePoint", "deletePoint", "deleteAll"});
+    const ListButtons buttons = AddListButtons(
+        main, pointList_, this, {"Add Point", "Change Point", "Delete Point", "Delete All"},
+        {"addPoint", "changePoint", "deletePoint", "deleteAll"});
     layout->addLayout(main);
     auto* side = new QVBoxLayout;
     AddOkCancel(side, this, Qt::Vertical);
@@ -418,8 +419,10 @@ void CmSimpleXYLineInput::OnDeletePoint() {
     delete pointList_->takeItem(selected);
     pointList_->SetCurSel(-1);
     updating_ = false;
-    if (currentPoint_ == selected) currentPoint_ = -1;
-    else if (currentPoint_ > selected) --currentPoint_;
+    if (currentPoint_ == selected)
+        currentPoint_ = -1;
+    else if (currentPoint_ > selected)
+        --currentPoint_;
     pointList_->UpdateButtons();
 }
 
@@ -450,9 +453,8 @@ void CmSimpleXYLineInput::OnSelection() {
         if (!dx_->FromWidgets()) return keepCurrent();
         const s_tagTypePointXY& p = points_[currentPoint_];
         if (p.x != x_ || p.y != y_) {
-            const platform::BoxResult answer =
-                AskYesNoCancel(Handle(), "Line Data",
-                               "Save data for current point before selecting new point?");
+            const platform::BoxResult answer = AskYesNoCancel(
+                Handle(), "Line Data", "Save data for current point before selecting new point?");
             if (answer == platform::BoxResult::Cancel) return keepCurrent();
             if (answer == platform::BoxResult::Yes && !StoreEdits()) return keepCurrent();
         }

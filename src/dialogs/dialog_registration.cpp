@@ -13,11 +13,11 @@
 #include "dialogs/fixed_grid_sheet.h"
 #include "dialogs/grid_settings_dialog.h"
 #include "dialogs/interpolation_grid_dialog.h"
-#include "dialogs/line_editing_windows.h"
-#include "dialogs/line_value_dialogs.h"
 #include "dialogs/interpolation_list_dialog.h"
+#include "dialogs/line_editing_windows.h"
 #include "dialogs/line_family_grid_dialog.h"
 #include "dialogs/line_list_dialogs.h"
+#include "dialogs/line_value_dialogs.h"
 #include "dialogs/load_list_dialogs.h"
 #include "dialogs/load_scaling_dialog.h"
 #include "dialogs/load_table_dialogs.h"
@@ -139,8 +139,6 @@ void RegisterDialogWindows(QWidget* mainWindow) {
     AddWindows(*Registered());
 }
 
-void UnregisterDialogWindows() {
-    Registered().reset();
-}
+void UnregisterDialogWindows() { Registered().reset(); }
 
 }  // namespace dialogs

@@ -50,8 +50,10 @@ void CmInputDialog1::WatchEntryEdit(QLineEdit* edit, QPushButton* button) {
 bool CmInputDialog1::eventFilter(QObject* watched, QEvent* event) {
     for (const auto& [edit, button] : watched_) {
         if (watched != edit) continue;
-        if (event->type() == QEvent::FocusIn) button->setDefault(true);
-        else if (event->type() == QEvent::FocusOut) RestoreDefaultButton();
+        if (event->type() == QEvent::FocusIn)
+            button->setDefault(true);
+        else if (event->type() == QEvent::FocusOut)
+            RestoreDefaultButton();
     }
     return QDialog::eventFilter(watched, event);
 }

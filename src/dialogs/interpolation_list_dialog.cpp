@@ -59,14 +59,15 @@ CmInterpolationInput::CmInterpolationInput(const s_InterpolationTable& table, QW
     auto* layout = new QHBoxLayout(this);
     auto* main = new QVBoxLayout;
     const int xy = Cpp_KlivenSettings::CoordinateDecimals();
-    AddListWithHeadings(main, pointList_, this,
-                        {{"X", 12, CmListBoxColumns::kFixed, xy},
-                         {"Y", 12, CmListBoxColumns::kFixed, xy},
-                         {ValueHeading(table_.kind), 14, CmListBoxColumns::kFixed,
-                          InterpolationValueDecimals(table_.kind)},
-                         {"Material(s)", 12, CmListBoxColumns::kInteger, 0, CmListBoxColumns::kBlankAll},
-                         {"Source", 16, CmListBoxColumns::kLeftText, 0}},
-                        "");
+    AddListWithHeadings(
+        main, pointList_, this,
+        {{"X", 12, CmListBoxColumns::kFixed, xy},
+         {"Y", 12, CmListBoxColumns::kFixed, xy},
+         {ValueHeading(table_.kind), 14, CmListBoxColumns::kFixed,
+          InterpolationValueDecimals(table_.kind)},
+         {"Material(s)", 12, CmListBoxColumns::kInteger, 0, CmListBoxColumns::kBlankAll},
+         {"Source", 16, CmListBoxColumns::kLeftText, 0}},
+        "");
     auto* fields = new QGridLayout;
     QLineEdit* xEdit = MakeListEdit("x", this);
     QLineEdit* yEdit = MakeListEdit("y", this);
@@ -87,9 +88,9 @@ CmInterpolationInput::CmInterpolationInput(const s_InterpolationTable& table, QW
     fields->addWidget(new QLabel("Number of points:", this), 1, 4);
     fields->addWidget(count, 1, 5);
     main->addLayout(fields);
-    const ListButtons buttons =
-        AddListButtons(main, pointList_, this, {"Add Point", "Change Point", "Delete Point", "Delete All"},
-                       {"addPoint", "changePoint", "deletePoint", "deleteAll"});
+    const ListButtons buttons = AddListButtons(
+        main, pointList_, this, {"Add Point", "Change Point", "Delete Point", "Delete All"},
+        {"addPoint", "changePoint", "deletePoint", "deleteAll"});
 
     importBox_ =
         new InterpolationImportBox(table_, {"...", "Read into preprocessor", false, false}, this);
@@ -116,7 +117,8 @@ CmInterpolationInput::CmInterpolationInput(const s_InterpolationTable& table, QW
 
     updating_ = true;
     pointList_->clear();
-    for (const InterpolationPtType& p : table_.points) pointList_->AddRowValues(Row(p, SourceOf(table_.source)));
+    for (const InterpolationPtType& p : table_.points)
+        pointList_->AddRowValues(Row(p, SourceOf(table_.source)));
     if (table_.points.empty()) pointList_->ShowEmptyText(true);
     updating_ = false;
     if (!table_.points.empty()) {
@@ -126,7 +128,8 @@ CmInterpolationInput::CmInterpolationInput(const s_InterpolationTable& table, QW
         Show();
         MaterialRule();
     }
-    for (QLineEdit* edit : {xEdit, yEdit, valueEdit, materialEdit_}) WatchEntryEdit(edit, buttons.add);
+    for (QLineEdit* edit : {xEdit, yEdit, valueEdit, materialEdit_})
+        WatchEntryEdit(edit, buttons.add);
     SaveDefaultButton();
 
     connect(useForAll, &QCheckBox::clicked, this, [this] { MaterialRule(); });
@@ -237,10 +240,11 @@ bool CmInterpolationInput::ChangePoint() {
         const InterpolationPtType& p = table_.points[i];
         if (static_cast<int>(i) != currentPoint_ && SameGroup(p.material, changed.material) &&
             p.x == changed.x && p.y == changed.y) {
-            ShowErrorOnWindow(Handle(), kError,
-                              "Error: New X-Y coordinates are the same as those for another point.  "
-                              "Two interpolation points for the same material cannot have the same "
-                              "coordinates.");
+            ShowErrorOnWindow(
+                Handle(), kError,
+                "Error: New X-Y coordinates are the same as those for another point.  "
+                "Two interpolation points for the same material cannot have the same "
+                "coordinates.");
             return false;
         }
     }
@@ -305,7 +309,8 @@ void CmInterpolationInput::OnSelection() {
     if (currentPoint_ >= 0 && chosen != currentPoint_) {
         if (!dx_->FromWidgets()) return keepCurrent();
         const InterpolationPtType& p = table_.points[static_cast<std::size_t>(currentPoint_)];
-        const bool edited = p.x != x_ || p.y != y_ || p.value != value_ || p.material != EditedMaterial();
+        const bool edited =
+            p.x != x_ || p.y != y_ || p.value != value_ || p.material != EditedMaterial();
         if (edited) {
             const platform::BoxResult answer = AskYesNoCancel(
                 Handle(), "Anisotropic Point Data",

@@ -125,8 +125,8 @@ void CmProfileData::Fill() {
     filled_ = true;
     auto addLine = [this](int number, const std::vector<s_tagTypePointXY>& points) {
         for (std::size_t i = 0; i < points.size(); ++i) {
-            list_->AddRow(std::vector<double>{double(number), double(i + 1), points[i].x,
-                                              points[i].y});
+            list_->AddRow(
+                std::vector<double>{double(number), double(i + 1), points[i].x, points[i].y});
             rowPoints_.push_back(points[i]);
         }
     };
@@ -164,7 +164,8 @@ void CmSlopeData::showEvent(QShowEvent* event) {
     filled_ = true;
     const Cpp_Kliven4DataSet* data = Cpp_Kliven4Data::CurrentDataSet();
     if (!data) return;
-    for (const Cpp_PointXY* p = data->SlopeGeometry().GetSlopeLine().FirstPoint(); p; p = p->Next()) {
+    for (const Cpp_PointXY* p = data->SlopeGeometry().GetSlopeLine().FirstPoint(); p;
+         p = p->Next()) {
         list_->AddRow(std::vector<double>{p->X(), p->Y()});
         rowPoints_.push_back({p->X(), p->Y()});
     }

@@ -33,7 +33,8 @@ CmEditLinesAndPoints::CmEditLinesAndPoints(QWidget* parent) : QDialog(parent) {
         auto* button = new QPushButton(text, this);
         button->setAutoDefault(false);
         layout->addWidget(button);
-        connect(button, &QPushButton::clicked, this, [this, message] { emit ButtonMessage(message); });
+        connect(button, &QPushButton::clicked, this,
+                [this, message] { emit ButtonMessage(message); });
         ++message;
     }
 }
@@ -70,8 +71,7 @@ void CmNumberToAdd::accept() {
 }
 
 CmDuplicateLineResolution::CmDuplicateLineResolution(const std::string& message,
-                                                     std::vector<int> usedNumbers,
-                                                     QWidget* parent)
+                                                     std::vector<int> usedNumbers, QWidget* parent)
     : QDialog(parent), used_(std::move(usedNumbers)) {
     setObjectName("duplicateLineResolution");
     setWindowTitle("Resolve Duplicate Line");
@@ -82,9 +82,9 @@ CmDuplicateLineResolution::CmDuplicateLineResolution(const std::string& message,
     text->setObjectName("message");
     layout->addWidget(text);
     auto* grid = new QGridLayout;
-    const char* const texts[] = {"Replace existing line with new line",
-                                 "Change number of NEW line to:",
-                                 "Change number of EXISTING (old) line to:"};
+    const char* const texts[] = {
+        "Replace existing line with new line",
+        "Change number of NEW line to:", "Change number of EXISTING (old) line to:"};
     auto* group = new QButtonGroup(this);
     for (int i = 0; i < 3; ++i) {
         choices_[i] = new QRadioButton(texts[i], this);

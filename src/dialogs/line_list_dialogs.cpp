@@ -165,7 +165,7 @@ LineListDialog::LineListDialog(Kind kind, std::vector<ListLine> lines, int stage
       lines_(std::move(lines)) {
     const bool profile = kind_ == Kind::Profile;
     const bool reinforcement = Reinforcement();
-    setObjectName(profile ? "profileLineList"
+    setObjectName(profile         ? "profileLineList"
                   : reinforcement ? "reinforcementLineList"
                                   : "piezometricLineList");
     setWindowTitle(T().title);
@@ -197,7 +197,7 @@ LineListDialog::LineListDialog(Kind kind, std::vector<ListLine> lines, int stage
     auto* currentLayout = new QVBoxLayout(current);
     auto* lineForm = new QFormLayout;
     numberEdit_ = Edit("lineNumber", current);
-    attributeEdit_ = Edit(profile ? "materialNumber"
+    attributeEdit_ = Edit(profile         ? "materialNumber"
                           : reinforcement ? "maximumRotation"
                                           : "unitWeight",
                           current);
@@ -272,10 +272,11 @@ LineListDialog::LineListDialog(Kind kind, std::vector<ListLine> lines, int stage
         side->addWidget(showSlopeBox_);
         auto* group = new QGroupBox("Display Information", this);
         auto* groupLayout = new QVBoxLayout(group);
-        const std::pair<const char*, const char*> names[] = {{"Lines", "displayLines"},
-                                                             {"Points", "displayPoints"},
-                                                             {"Longitudinal forces", "displayLongitudinal"},
-                                                             {"Transverse forces", "displayTransverse"}};
+        const std::pair<const char*, const char*> names[] = {
+            {"Lines", "displayLines"},
+            {"Points", "displayPoints"},
+            {"Longitudinal forces", "displayLongitudinal"},
+            {"Transverse forces", "displayTransverse"}};
         for (const auto& [text, name] : names) {
             auto* box = new QCheckBox(text, group);
             box->setObjectName(name);
@@ -310,8 +311,10 @@ LineListDialog::LineListDialog(Kind kind, std::vector<ListLine> lines, int stage
     dx_ = new DataExchange(this);
     dx_->Text(descriptionEdit_, description_);
     dx_->Integer(numberEdit_, number_);
-    if (profile) dx_->Integer(attributeEdit_, material_);
-    else dx_->Number(attributeEdit_, unitWeight_);
+    if (profile)
+        dx_->Integer(attributeEdit_, material_);
+    else
+        dx_->Number(attributeEdit_, unitWeight_);
     dx_->Number(xEdit_, x_);
     dx_->Number(yEdit_, y_);
     dx_->Integer(pointsCount_, numberOfPoints_);
@@ -361,8 +364,8 @@ LineListDialog::LineListDialog(Kind kind, std::vector<ListLine> lines, int stage
         profileData_->setWindowFlag(Qt::Tool);
         auto* snapshot = new std::vector<s_ProfileLineCopy>;
         for (const ListLine& line : lines_)
-            snapshot->push_back(
-                {line.number, static_cast<int>(line.attribute), line.description, ToXY(line.points)});
+            snapshot->push_back({line.number, static_cast<int>(line.attribute), line.description,
+                                 ToXY(line.points)});
         connect(this, &QObject::destroyed, [snapshot] { delete snapshot; });
         profileData_->SetSource(snapshot, static_cast<int>(snapshot->size()));
         editWindow_ = new CmEditLinesAndPoints(this);
@@ -460,7 +463,8 @@ int LineListDialog::InsertCopy(const ListLine& line) {
     int index = 0;
     while (index < static_cast<int>(lines_.size()) && lines_[index].number <= line.number) ++index;
     ListLine copy = line;
-    if (copy.description.empty()) copy.description = FormatText(T().defaultDescription, copy.number);
+    if (copy.description.empty())
+        copy.description = FormatText(T().defaultDescription, copy.number);
     lines_.insert(lines_.begin() + index, copy);
     updating_ = true;
     lineList_->InsertRow(index, line.number);
@@ -475,8 +479,10 @@ void LineListDialog::RemoveCopy(int index) {
     delete lineList_->takeItem(index);
     if (lines_.empty()) lineList_->ShowEmptyText(true);
     updating_ = false;
-    if (currentLine_ == index) currentLine_ = -1;
-    else if (currentLine_ > index) --currentLine_;
+    if (currentLine_ == index)
+        currentLine_ = -1;
+    else if (currentLine_ > index)
+        --currentLine_;
 }
 
 void LineListDialog::ReplaceCopy(int index, const ListLine& line) {
@@ -500,9 +506,12 @@ void LineListDialog::FillLineList() {
 
 void LineListDialog::ResetWorkingLine() {
     number_ = 1;
-    if (kind_ == Kind::Profile) material_ = 1;
-    else if (Reinforcement()) unitWeight_ = 0.0;
-    else unitWeight_ = unitWeightOfWater_;
+    if (kind_ == Kind::Profile)
+        material_ = 1;
+    else if (Reinforcement())
+        unitWeight_ = 0.0;
+    else
+        unitWeight_ = unitWeightOfWater_;
     forceOptionIndex_ = 0;
     description_ = T().firstDescription;
     points_.clear();
@@ -517,8 +526,10 @@ void LineListDialog::SelectLine(int index) {
     if (index >= 0 && index < static_cast<int>(lines_.size())) {
         const ListLine& line = lines_[index];
         number_ = line.number;
-        if (kind_ == Kind::Profile) material_ = static_cast<int>(line.attribute);
-        else unitWeight_ = line.attribute;
+        if (kind_ == Kind::Profile)
+            material_ = static_cast<int>(line.attribute);
+        else
+            unitWeight_ = line.attribute;
         description_ = line.description;
         forceOptionIndex_ = line.forceOption - 1;
         points_ = line.points;
@@ -541,8 +552,10 @@ void LineListDialog::RefillPointList() {
     updating_ = true;
     pointList_->clear();
     for (const ListPoint& p : points_) pointList_->AddRow(Row(p));
-    if (points_.empty()) pointList_->ShowEmptyText(true);
-    else pointList_->ShowEmptyText(false);
+    if (points_.empty())
+        pointList_->ShowEmptyText(true);
+    else
+        pointList_->ShowEmptyText(false);
     updating_ = false;
 }
 
@@ -593,8 +606,9 @@ bool LineListDialog::StoreNewLine() {
     if (kind_ == Kind::Profile) {
         int material = 1;
         auto used = [this](int m) {
-            return std::any_of(lines_.begin(), lines_.end(),
-                               [m](const ListLine& l) { return static_cast<int>(l.attribute) == m; });
+            return std::any_of(lines_.begin(), lines_.end(), [m](const ListLine& l) {
+                return static_cast<int>(l.attribute) == m;
+            });
         };
         while (used(material)) ++material;
         material_ = material;
@@ -617,7 +631,8 @@ void LineListDialog::OnAddLine() {
     const int selected = lineList_->DataRowCount() > 0 ? lineList_->CurSel() : -1;
     const int existing = FindCopy(number_);
     if (selected < 0) {
-        if (existing >= 0) return ShowErrorText(T().errorCaption, FormatText(T().alreadyUsed, number_));
+        if (existing >= 0)
+            return ShowErrorText(T().errorCaption, FormatText(T().alreadyUsed, number_));
         StoreNewLine();
         return;
     }
@@ -694,8 +709,10 @@ void LineListDialog::OnDeleteLine() {
     } else {
         // The piezometric dialog keeps the working line; the reinforcement dialog keeps it too
         // but leaves no line selected.
-        if (currentLine_ == selected || Reinforcement()) currentLine_ = -1;
-        else if (currentLine_ > selected) --currentLine_;
+        if (currentLine_ == selected || Reinforcement())
+            currentLine_ = -1;
+        else if (currentLine_ > selected)
+            --currentLine_;
         ShowFields();
         UpdateButtons();
     }
@@ -729,23 +746,24 @@ bool LineListDialog::ResolveChangedLine(bool closing) {
     }
     int choice;
     if (other < 0) {
-        choice = closing
-                     ? ThreeChoices(FormatText("You have modified the data that were originally for "
-                                               "line number %d to data for line number %d, which "
-                                               "does not currently exist.  What do yout want to do "
-                                               "before closing dialog?",
-                                               oldNumber, number_),
-                                    FormatText("Delete line %d; Add line %d", oldNumber, number_),
-                                    FormatText("Keep line %d as is; Add line %d", oldNumber, number_),
-                                    "Ignore these modifications - do not save them")
-                     : ThreeChoices(FormatText("You have changed the data that were originally for "
-                                               "line number %d to data for line number %d, which "
-                                               "does not currently exist.  What do yout want to do?",
-                                               oldNumber, number_),
-                                    FormatText("Delete line %d; Add line %d", oldNumber, number_),
-                                    FormatText("Keep line %d as is; Add line %d", oldNumber, number_),
-                                    FormatText("Do not change line %d; Do not add line %d",
-                                               oldNumber, number_));
+        choice =
+            closing
+                ? ThreeChoices(FormatText("You have modified the data that were originally for "
+                                          "line number %d to data for line number %d, which "
+                                          "does not currently exist.  What do yout want to do "
+                                          "before closing dialog?",
+                                          oldNumber, number_),
+                               FormatText("Delete line %d; Add line %d", oldNumber, number_),
+                               FormatText("Keep line %d as is; Add line %d", oldNumber, number_),
+                               "Ignore these modifications - do not save them")
+                : ThreeChoices(
+                      FormatText("You have changed the data that were originally for "
+                                 "line number %d to data for line number %d, which "
+                                 "does not currently exist.  What do yout want to do?",
+                                 oldNumber, number_),
+                      FormatText("Delete line %d; Add line %d", oldNumber, number_),
+                      FormatText("Keep line %d as is; Add line %d", oldNumber, number_),
+                      FormatText("Do not change line %d; Do not add line %d", oldNumber, number_));
         if (choice == 3) return true;
         if (!ValidateLineFields()) return false;
         const ListLine working = WorkingLine();
@@ -753,18 +771,19 @@ bool LineListDialog::ResolveChangedLine(bool closing) {
         InsertCopy(working);
         return true;
     }
-    choice = closing
-                 ? ThreeChoices(FormatText(T().closingOtherNumber, oldNumber, number_),
-                                FormatText("Delete line %d; Change line %d", oldNumber, number_),
-                                FormatText("Keep line %d as is; Change line %d", oldNumber, number_),
-                                "Ignore these modifications - do not save them")
-                 : ThreeChoices(FormatText("You have changed the data that were originally for "
-                                           "line number %d to data for line number %d, which also "
-                                           "exists.  What do yout want to do?",
-                                           oldNumber, number_),
-                                FormatText("Delete line %d; Change line %d", oldNumber, number_),
-                                FormatText("Keep line %d as is; Change line %d", oldNumber, number_),
-                                FormatText("Do not change either line %d or %d", oldNumber, number_));
+    choice =
+        closing
+            ? ThreeChoices(FormatText(T().closingOtherNumber, oldNumber, number_),
+                           FormatText("Delete line %d; Change line %d", oldNumber, number_),
+                           FormatText("Keep line %d as is; Change line %d", oldNumber, number_),
+                           "Ignore these modifications - do not save them")
+            : ThreeChoices(FormatText("You have changed the data that were originally for "
+                                      "line number %d to data for line number %d, which also "
+                                      "exists.  What do yout want to do?",
+                                      oldNumber, number_),
+                           FormatText("Delete line %d; Change line %d", oldNumber, number_),
+                           FormatText("Keep line %d as is; Change line %d", oldNumber, number_),
+                           FormatText("Do not change either line %d or %d", oldNumber, number_));
     if (choice == 3) return true;
     if (!ValidateLineFields()) return false;
     ReplaceCopy(other, WorkingLine());
@@ -822,7 +841,8 @@ bool LineListDialog::PointEdited() const {
     const ListPoint& p = points_[currentPoint_];
     if (!Reinforcement()) return p.x != x_ || p.y != y_;
     // Differences below a relative 1e-10 are no change.
-    const double xy = 1e-10 * std::max({std::fabs(p.x), std::fabs(x_), std::fabs(p.y), std::fabs(y_)});
+    const double xy =
+        1e-10 * std::max({std::fabs(p.x), std::fabs(x_), std::fabs(p.y), std::fabs(y_)});
     const double force = 1e-10 * std::max({std::fabs(p.longitudinal), std::fabs(longitudinal_),
                                            std::fabs(p.transverse), std::fabs(transverse_)});
     return std::fabs(p.x - x_) > xy || std::fabs(p.y - y_) > xy ||
@@ -835,8 +855,10 @@ int LineListDialog::PointPosition(double x, const std::optional<bool>& answer) {
         if (points_[i].x > x) return static_cast<int>(i);
         if (points_[i].x == x) {
             bool before = false;
-            if (answer) before = *answer;
-            else if (!AskInsertBeforeOrAfter(before, false, this)) return -1;
+            if (answer)
+                before = *answer;
+            else if (!AskInsertBeforeOrAfter(before, false, this))
+                return -1;
             return static_cast<int>(before ? i : i + 1);
         }
     }
@@ -935,8 +957,10 @@ void LineListDialog::OnDeletePoint() {
     updating_ = false;
     if (row < 0) return;
     points_.erase(points_.begin() + row);
-    if (currentPoint_ == row) currentPoint_ = -1;
-    else if (currentPoint_ > row) --currentPoint_;
+    if (currentPoint_ == row)
+        currentPoint_ = -1;
+    else if (currentPoint_ > row)
+        --currentPoint_;
     ShowFields();
     UpdateButtons();
 }
@@ -962,10 +986,11 @@ void LineListDialog::OnPointSelection() {
         if (PointEdited()) {
             bool apply = true;
             if (kind_ == Kind::Profile)
-                apply = AskYesNoText(FormatText("Data for point number %d have been modified.    Do "
-                                                "you want to save new coordinates before selecting "
-                                                "next point?",
-                                                currentPoint_ + 1));
+                apply =
+                    AskYesNoText(FormatText("Data for point number %d have been modified.    Do "
+                                            "you want to save new coordinates before selecting "
+                                            "next point?",
+                                            currentPoint_ + 1));
             if (apply && !ChangePoint()) {
                 updating_ = true;
                 pointList_->SetCurSel(currentPoint_);
@@ -1010,7 +1035,8 @@ void LineListDialog::OnSnapToSlope() {
             continue;
         // The last point: the nearest crossing from the segment's start onwards; the first: the
         // nearest one up to its end.
-        const bool better = last ? t >= 0.0 && (!found || t < best) : t <= 1.0 && (!found || t > best);
+        const bool better =
+            last ? t >= 0.0 && (!found || t < best) : t <= 1.0 && (!found || t > best);
         if (!better) continue;
         found = true;
         best = t;

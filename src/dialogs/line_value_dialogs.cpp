@@ -143,8 +143,8 @@ void CmEnterMoveDistance::accept() {
 
 // ---------------------------------------------------------------------------------------------
 
-CmEditValue::CmEditValue(const std::string& label, const s_EditValuePlacement& placement,
-                         double v, QWidget* parent)
+CmEditValue::CmEditValue(const std::string& label, const s_EditValuePlacement& placement, double v,
+                         QWidget* parent)
     : QDialog(parent), value(v), placement_(placement) {
     setObjectName("editValue");
     setWindowTitle("Edit Value");

@@ -33,9 +33,8 @@ public:
         const QFontMetrics metrics(opt.font);
         painter->save();
         painter->setFont(opt.font);
-        painter->setPen(opt.palette.color(opt.state & QStyle::State_Selected
-                                              ? QPalette::HighlightedText
-                                              : QPalette::Text));
+        painter->setPen(opt.palette.color(
+            opt.state & QStyle::State_Selected ? QPalette::HighlightedText : QPalette::Text));
         int x = opt.rect.left() + 2;
         for (int i = 0; i < cells.size(); ++i) {
             if (i > 0) {
@@ -134,7 +133,8 @@ bool CmListBox::LayoutColumns() {
         return true;
     }
     std::vector<int> widths;
-    for (QWidget* heading : headings_) widths.push_back(heading ? CharactersIn(heading->width()) : 0);
+    for (QWidget* heading : headings_)
+        widths.push_back(heading ? CharactersIn(heading->width()) : 0);
     columns_.Layout(widths);
     return true;
 }
@@ -157,12 +157,16 @@ void CmListBox::Place(int index, const std::string& text, bool insert, bool clea
         empty_ = false;
     }
     const QString line = QString::fromStdString(text);
-    if (insert) insertItem(index, line);
-    else addItem(line);
+    if (insert)
+        insertItem(index, line);
+    else
+        addItem(line);
     if (select) SetCurSel(insert ? index : count() - 1);
 }
 
-bool CmListBox::AddRow(int value) { return AddRow(std::vector<double>{static_cast<double>(value)}); }
+bool CmListBox::AddRow(int value) {
+    return AddRow(std::vector<double>{static_cast<double>(value)});
+}
 
 bool CmListBox::AddRow(const std::vector<double>& values) {
     Place(-1, columns_.FormatRow(values), false, true, false);

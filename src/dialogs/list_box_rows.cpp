@@ -22,8 +22,7 @@ std::string Join(const std::vector<std::string>& cells) {
 }
 
 std::string Clipped(const std::string& text) {
-    return text.size() > CmListBoxValue::kMaxText ? text.substr(0, CmListBoxValue::kMaxText)
-                                                  : text;
+    return text.size() > CmListBoxValue::kMaxText ? text.substr(0, CmListBoxValue::kMaxText) : text;
 }
 
 }  // namespace
@@ -71,8 +70,10 @@ void CmListBoxColumns::Layout(const std::vector<int>& widths) {
             MakeColumnFormat(column.type, widths[i], column.decimals, format);
             column.format = format;
         }
-        if (column.blankMode == 0) column.alternate = column.format;
-        else if (column.blankMode == kBlankAll) MakeColumnFormat(kRightText, widths[i], 0, column.alternate);
+        if (column.blankMode == 0)
+            column.alternate = column.format;
+        else if (column.blankMode == kBlankAll)
+            MakeColumnFormat(kRightText, widths[i], 0, column.alternate);
     }
 }
 
@@ -113,7 +114,8 @@ std::string CmListBoxColumns::FormatRowValues(const std::vector<CmListBoxValue>&
         case 'd':
             if (column.blankMode == kBlankAll && value.integer == 0)
                 cells.push_back(FormatDynamicText(column.alternate, kAllText));
-            else cells.push_back(FormatDynamicLong(column.format, value.integer));
+            else
+                cells.push_back(FormatDynamicLong(column.format, value.integer));
             break;
         case 'f':
         case 'e': cells.push_back(FormatDynamic(column.format, value.real)); break;

@@ -76,8 +76,8 @@ ListButtons AddListButtons(QBoxLayout* layout, CmListBox* list, QWidget* parent,
 }
 
 void AddOkCancel(QBoxLayout* layout, QDialog* dialog, Qt::Orientation orientation) {
-    auto* box = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, orientation,
-                                     dialog);
+    auto* box =
+        new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, orientation, dialog);
     for (QAbstractButton* b : box->buttons()) static_cast<QPushButton*>(b)->setAutoDefault(false);
     box->button(QDialogButtonBox::Ok)->setDefault(true);
     QObject::connect(box, &QDialogButtonBox::accepted, dialog, &QDialog::accept);

@@ -61,16 +61,18 @@ template <class Dialog, class Add, class Change, class Remove, class RemoveAll, 
 void ConnectListButtons(const ListButtons& buttons, CmListBox* list, Dialog* dialog,
                         const bool& updating, Add add, Change change, Remove remove,
                         RemoveAll removeAll, Select selection) {
-    QObject::connect(buttons.add, &QPushButton::clicked, dialog, [dialog, add] { (dialog->*add)(); });
+    QObject::connect(buttons.add, &QPushButton::clicked, dialog,
+                     [dialog, add] { (dialog->*add)(); });
     QObject::connect(buttons.change, &QPushButton::clicked, dialog,
                      [dialog, change] { (dialog->*change)(); });
     QObject::connect(buttons.remove, &QPushButton::clicked, dialog,
                      [dialog, remove] { (dialog->*remove)(); });
     QObject::connect(buttons.removeAll, &QPushButton::clicked, dialog,
                      [dialog, removeAll] { (dialog->*removeAll)(); });
-    QObject::connect(list, &QListWidget::itemSelectionChanged, dialog, [dialog, selection, &updating] {
-        if (!updating) (dialog->*selection)();
-    });
+    QObject::connect(list, &QListWidget::itemSelectionChanged, dialog,
+                     [dialog, selection, &updating] {
+                         if (!updating) (dialog->*selection)();
+                     });
 }
 
 // OK (the default) and Cancel wired to accept and reject.

@@ -57,8 +57,7 @@ std::vector<QLineEdit*> AddEditRow(QBoxLayout* layout, QWidget* parent,
 
 // ---- distributed loads
 
-CmDistributedLoadInput::CmDistributedLoadInput(const s_DistributedLoadTable& table,
-                                               QWidget* parent)
+CmDistributedLoadInput::CmDistributedLoadInput(const s_DistributedLoadTable& table, QWidget* parent)
     : CmInputDialog1(parent), stage_(table.stage), fromLine_(table.fromPiezometricLine),
       lineNumber_(table.piezometricLine), points_(table.points) {
     setObjectName("distributedLoadList");
@@ -83,13 +82,12 @@ CmDistributedLoadInput::CmDistributedLoadInput(const s_DistributedLoadTable& tab
                          {"Normal Stress", 15, CmListBoxColumns::kFixed, stress},
                          {"Shear Stress", 15, CmListBoxColumns::kFixed, stress}},
                         FormatText("<No distributed loads for Stage %d>", stage_ == 1 ? 1 : 2));
-    pointEdits_ = AddEditRow(main, this,
-                             {{"X", "x"}, {"Y", "y"}, {"Normal Stress", "normal"},
-                              {"Shear Stress", "shear"}});
-    const ListButtons buttons =
-        AddListButtons(main, pointList_, this,
-                       {"Add Point", "Change Point", "Delete Point", "Delete All"},
-                       {"addPoint", "changePoint", "deletePoint", "deleteAll"});
+    pointEdits_ = AddEditRow(
+        main, this,
+        {{"X", "x"}, {"Y", "y"}, {"Normal Stress", "normal"}, {"Shear Stress", "shear"}});
+    const ListButtons buttons = AddListButtons(
+        main, pointList_, this, {"Add Point", "Change Point", "Delete Point", "Delete All"},
+        {"addPoint", "changePoint", "deletePoint", "deleteAll"});
     addPoint_ = buttons.add;
     auto* countForm = new QFormLayout;
     QLineEdit* count = MakeListEdit("numberOfPoints", this, true);
@@ -140,7 +138,8 @@ CmDistributedLoadInput::CmDistributedLoadInput(const s_DistributedLoadTable& tab
     profileWindow_ = new CmProfileData(this);
     piezometricWindow_ = new CmPiezometricData(this);
     slopeWindow_ = new CmSlopeData(this);
-    for (QDialog* w : std::initializer_list<QDialog*>{profileWindow_, piezometricWindow_, slopeWindow_})
+    for (QDialog* w :
+         std::initializer_list<QDialog*>{profileWindow_, piezometricWindow_, slopeWindow_})
         w->setWindowFlag(Qt::Tool);
     Cpp_Kliven4DataSet* data = Cpp_Kliven4Data::CurrentDataSet();
     profileWindow_->SetSource(&data->ProfileLines());
@@ -164,7 +163,8 @@ CmDistributedLoadInput::CmDistributedLoadInput(const s_DistributedLoadTable& tab
         ShowWindow(showSlope_, slopeWindow_, data->SlopeGeometry().HasSlopeData());
     });
     connect(showPiezometric_, &QCheckBox::clicked, this, [this, data] {
-        ShowWindow(showPiezometric_, piezometricWindow_, data->PiezometricLines(stage_)->Count() > 0);
+        ShowWindow(showPiezometric_, piezometricWindow_,
+                   data->PiezometricLines(stage_)->Count() > 0);
     });
     connect(profileWindow_, &CmProfileData::PointPicked, this, [this] {
         double x = 0, y = 0;
@@ -227,8 +227,10 @@ int CmDistributedLoadInput::Position(double x, double y, const bool* answer) {
     for (std::size_t i = 0; i < points_.size(); ++i) {
         if (points_[i].x == x) {
             bool before = false;
-            if (answer) before = *answer;
-            else if (!AskInsertBeforeOrAfter(before, points_[i].y == y, this)) return -1;
+            if (answer)
+                before = *answer;
+            else if (!AskInsertBeforeOrAfter(before, points_[i].y == y, this))
+                return -1;
             return static_cast<int>(before ? i : i + 1);
         }
         if (points_[i].x > x) return static_cast<int>(i);
@@ -426,8 +428,11 @@ CmLineLoadInput::CmLineLoadInput(const s_LineLoadTable& table, QWidget* parent)
                           Cpp_KlivenSettings::AngleDecimals()}},
                         FormatText("<No line loads for Stage %d>", stage_ == 1 ? 1 : 2));
     edits = AddEditRow(main, this,
-                       {{"X", "x"}, {"Y", "y"}, {"Horizontal Component", "horizontal"},
-                        {"Vertical Component", "vertical"}, {"Magnitude", "magnitude"},
+                       {{"X", "x"},
+                        {"Y", "y"},
+                        {"Horizontal Component", "horizontal"},
+                        {"Vertical Component", "vertical"},
+                        {"Magnitude", "magnitude"},
                         {"Inclination (degrees)", "inclination"}});
     auto* form = new QFormLayout;
     forceFormList_ = new QComboBox(this);
@@ -438,9 +443,9 @@ CmLineLoadInput::CmLineLoadInput(const s_LineLoadTable& table, QWidget* parent)
     QLineEdit* count = MakeListEdit("numberOfLoads", this, true);
     form->addRow("Number of line loads:", count);
     main->addLayout(form);
-    const ListButtons buttons =
-        AddListButtons(main, pointList_, this, {"Add Load", "Change Load", "Delete Load", "Delete All"},
-                       {"addLoad", "changeLoad", "deleteLoad", "deleteAll"});
+    const ListButtons buttons = AddListButtons(
+        main, pointList_, this, {"Add Load", "Change Load", "Delete Load", "Delete All"},
+        {"addLoad", "changeLoad", "deleteLoad", "deleteAll"});
     layout->addLayout(main);
     auto* side = new QVBoxLayout;
     AddOkCancel(side, this, Qt::Vertical);

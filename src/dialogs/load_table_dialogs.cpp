@@ -151,21 +151,20 @@ LineLoadGridDialog::LineLoadGridDialog(const s_LineLoadTable& table, QWidget* pa
     const std::string force = FixedFormat(
         std::max(Cpp_KlivenSettings::ForceDecimals(), Cpp_KlivenSettings::AngleDecimals()));
     const int count = static_cast<int>(table_.loads.size());
-    grid_->SetupTable(6, 1 + std::max(15, count), false,
-                      {"Item", TitleWithUnit("X", Quantity::Length),
-                       TitleWithUnit("Y", Quantity::Length),
-                       TitleWithUnit("Horiz. Component\nor Magnitude", Quantity::ForcePerLength),
-                       "Vert. Component\nor Inclination\n(" +
-                           UnitName(Quantity::ForcePerLength) + " or degrees)",
-                       "                   Option                   "},
-                      "Load", gridctrl::CGridComboColumn(5, kLoadOptions),
-                      {{},
-                       DoubleColumn(coordinate),
-                       DoubleColumn(coordinate),
-                       DoubleColumn(force),
-                       DoubleColumn(force),
-                       {gridctrl::kOptionColumn, false, ""}},
-                      0, 85, -1, 10);
+    grid_->SetupTable(
+        6, 1 + std::max(15, count), false,
+        {"Item", TitleWithUnit("X", Quantity::Length), TitleWithUnit("Y", Quantity::Length),
+         TitleWithUnit("Horiz. Component\nor Magnitude", Quantity::ForcePerLength),
+         "Vert. Component\nor Inclination\n(" + UnitName(Quantity::ForcePerLength) + " or degrees)",
+         "                   Option                   "},
+        "Load", gridctrl::CGridComboColumn(5, kLoadOptions),
+        {{},
+         DoubleColumn(coordinate),
+         DoubleColumn(coordinate),
+         DoubleColumn(force),
+         DoubleColumn(force),
+         {gridctrl::kOptionColumn, false, ""}},
+        0, 85, -1, 10);
     if (count > 0) {
         gridctrl::TableValues rows(table_.loads.size());
         for (std::size_t i = 0; i < rows.size(); ++i) {

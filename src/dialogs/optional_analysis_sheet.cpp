@@ -75,21 +75,23 @@ CmSubcommandSolution::CmSubcommandSolution(s_OptionalDataType& r, QWidget* paren
     form->addRow("Minimum weight required to perform computations:", minimumWeight);
     auto* seismic = NamedEdit(this, "seismicCoefficient");
     form->addRow("Seismic coefficient:", seismic);
-    auto* location = NamedCombo(this, "seismicLocation",
-                                {"Seismic force at center of gravity",
-                                 "Seismic force at mid-height of slice",
-                                 "Seismic force at bottom of slice"});
+    auto* location =
+        NamedCombo(this, "seismicLocation",
+                   {"Seismic force at center of gravity", "Seismic force at mid-height of slice",
+                    "Seismic force at bottom of slice"});
     form->addRow("", location);
-    auto* face = NamedCombo(this, "face",
-                            {"Analyze either slope face - no restrictions",
-                             "Analyze only left face of slope", "Analyze only right face of slope"});
+    auto* face =
+        NamedCombo(this, "face",
+                   {"Analyze either slope face - no restrictions",
+                    "Analyze only left face of slope", "Analyze only right face of slope"});
     form->addRow("Restriction on slope face analyzed:", face);
     specifiedInclination_ = NamedEdit(this, "specifiedInclination");
     form->addRow("Specified interslice force inclination (degrees):", specifiedInclination_);
     override_ = NamedCheck(this, "overrideLimit",
                            "Override limit on negative interslice force inclination");
     form->addRow(override_);
-    negativeLabel_ = new QLabel("Most negative interslice force inclination allowed (degrees):", this);
+    negativeLabel_ =
+        new QLabel("Most negative interslice force inclination allowed (degrees):", this);
     negative_ = NamedEdit(this, "mostNegativeInclination");
     form->addRow(negativeLabel_, negative_);
 
@@ -100,9 +102,9 @@ CmSubcommandSolution::CmSubcommandSolution(s_OptionalDataType& r, QWidget* paren
         slices_ = NamedCombo(this, "circleSlices",
                              {"designated subtended angle ->", "designated maximum arc length ->"});
     } else {
-        slices_ = NamedCombo(this, "noncircularSlices",
-                             {"nominal number of slices ->",
-                              "designated maximum slice base length ->"});
+        slices_ =
+            NamedCombo(this, "noncircularSlices",
+                       {"nominal number of slices ->", "designated maximum slice base length ->"});
     }
     sliceRow->addWidget(slices_);
     sliceValue_ = NamedEdit(this, "sliceValue");
@@ -276,13 +278,15 @@ CmSubcommandSearch::CmSubcommandSearch(s_OptionalDataType& r, QWidget* parent)
 
     auto* save = new QGroupBox("Criterion for saving slip surfaces (optional)", this);
     auto* saveGrid = new QGridLayout(save);
-    saveMostCritical_ = NamedCheck(save, "saveMostCritical", "Save \"N-most\" critical slip surfaces");
+    saveMostCritical_ =
+        NamedCheck(save, "saveMostCritical", "Save \"N-most\" critical slip surfaces");
     auto* numberLabel = new QLabel("Number to save:", save);
     numberToSave_ = NamedEdit(save, "numberToSave");
     saveGrid->addWidget(saveMostCritical_, 0, 0);
     saveGrid->addWidget(numberLabel, 0, 1);
     saveGrid->addWidget(numberToSave_, 0, 2);
-    saveRange_ = NamedCheck(save, "saveRange", "Save slip surfaces with range of factors of safety");
+    saveRange_ =
+        NamedCheck(save, "saveRange", "Save slip surfaces with range of factors of safety");
     rangeFrom_ = NamedEdit(save, "rangeFrom");
     rangeTo_ = NamedEdit(save, "rangeTo");
     auto* rangeRow = new QHBoxLayout;
@@ -406,12 +410,13 @@ const CrackTexts kCrackTexts = {"Crack depth specified by:",
                                 "Variable elevation of crack bottom",
                                 "Crack depth:",
                                 "Elevation (y) of crack bottom:"};
-const CrackTexts kWaterTexts = {"Water depth specified by:",
-                                {"No water in crack", "Depth of water", "Elevation of water surface"},
-                                "Variable water depth",
-                                "Variable elevation of water surface",
-                                "Water depth:",
-                                "Elevation (y) of water surface:"};
+const CrackTexts kWaterTexts = {
+    "Water depth specified by:",
+    {"No water in crack", "Depth of water", "Elevation of water surface"},
+    "Variable water depth",
+    "Variable elevation of water surface",
+    "Water depth:",
+    "Elevation (y) of water surface:"};
 
 }  // namespace
 
@@ -455,7 +460,8 @@ CmSubcommandCrackAndWater::CmSubcommandCrackAndWater(s_CrackPageType& page,
         valueFormat);
     const int count = static_cast<int>(page.points.size());
     Table().SetupTable(3, count <= 8 ? 11 : count + 1, false, {"Item", "X", "Y"}, "Point", {},
-                       {{}, {gridctrl::kDoubleColumn, false, xFormat},
+                       {{},
+                        {gridctrl::kDoubleColumn, false, xFormat},
                         {gridctrl::kDoubleColumn, false, valueFormat}},
                        0, 75, -1, 5);
     UpdateDepthLabels();
@@ -540,8 +546,8 @@ CmSubcommandMain::CmSubcommandMain(const s_OptionalDataType& record, QWidget* pa
               new CmSubcommandCrackAndWater(record_.crack, record_.unitWeightOfWater, false, tabs_),
               new CmSubcommandCrackAndWater(record_.water, record_.unitWeightOfWater, true, tabs_),
               new CmSubcommandRestrictions(record_, tabs_)};
-    const char* titles[] = {"Solution", "Iterations and Convergence", "Search", "Crack",
-                            "Crack Water", "Restrictions"};
+    const char* titles[] = {
+        "Solution", "Iterations and Convergence", "Search", "Crack", "Crack Water", "Restrictions"};
     for (std::size_t i = 0; i < pages_.size(); ++i) tabs_->addTab(pages_[i], titles[i]);
     opened_.insert(solution);
     connect(tabs_, &QTabWidget::currentChanged, this, [this](int index) {

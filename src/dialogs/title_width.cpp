@@ -23,8 +23,8 @@ protected:
         if (event->type() == QEvent::Show) {
             auto* dialog = qobject_cast<QDialog*>(watched);
             if (dialog && dialog->isWindow()) {
-                const int needed = std::min(TitleWidth(dialog->windowTitle()),
-                                            dialog->maximumWidth());
+                const int needed =
+                    std::min(TitleWidth(dialog->windowTitle()), dialog->maximumWidth());
                 if (dialog->width() < needed) dialog->resize(needed, dialog->height());
             }
         }

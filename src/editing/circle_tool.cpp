@@ -1,8 +1,8 @@
 #include "editing/circle_tool.h"
-#include "editing/view_tool_steps.h"
-#include "editing/view_slip_surface_steps.h"
-#include "editing/view_load_steps.h"
 #include "editing/two_step_edits.h"
+#include "editing/view_load_steps.h"
+#include "editing/view_slip_surface_steps.h"
+#include "editing/view_tool_steps.h"
 
 #include "analysis/analysis_computation_data.h"
 #include "core/cursor_mode.h"
@@ -16,6 +16,7 @@
 #include "editing/search_grid_tool.h"
 #include "editing/shift_direction_tool.h"
 #include "editing/tool_dialog_bars.h"
+#include "editing/tool_table.h"
 #include "editing/view_navigation.h"
 #include "graphics/graphics.h"
 #include "graphics/prompts.h"
@@ -23,7 +24,6 @@
 #include "model/data_sets.h"
 #include "model/program_state.h"
 #include "registry/view_preparations.h"
-#include "editing/tool_table.h"
 
 #include <cmath>
 #include <cstdio>
@@ -84,9 +84,7 @@ std::string Formatted(double value, int decimals) {
 std::string Coordinate(double v) { return Formatted(v, Cpp_KlivenSettings::CoordinateDecimals()); }
 std::string Length(double v) { return Formatted(v, Cpp_KlivenSettings::LengthDecimals()); }
 
-void DrawFeedback(platform::DeviceContext& dc, Cpp_Kliven4DataSet*) {
-    Cpp_CircleTool::Repaint(dc);
-}
+void DrawFeedback(platform::DeviceContext& dc, Cpp_Kliven4DataSet*) { Cpp_CircleTool::Repaint(dc); }
 
 const bool g_resetAdded = (AddProgramStateReset(&Cpp_CircleTool::Reset), true);
 
@@ -180,10 +178,9 @@ bool RuleValues(const Cpp_AnalysisComputationData& analysis, double& first, doub
 }
 }  // namespace
 
-bool Cpp_CircleTool::GetCircleToolData(const Cpp_AnalysisComputationData& analysis,
-                                       int cornerIndex, int& mode, double& x, double& y,
-                                       int& kind, bool& irregular, double& first,
-                                       double& second) {
+bool Cpp_CircleTool::GetCircleToolData(const Cpp_AnalysisComputationData& analysis, int cornerIndex,
+                                       int& mode, double& x, double& y, int& kind, bool& irregular,
+                                       double& first, double& second) {
     mode = analysis.GetMode();
     s_tagTypePointXY centre;
     switch (mode) {
@@ -222,8 +219,8 @@ bool Cpp_CircleTool::SetRadiusRule(Cpp_AnalysisComputationData& analysis, int ki
     case 2: {
         analysis.SetRadiusOption(kind);
         Cpp_TangentLine& tangent = *analysis.GetTangentLine();
-        SetTangentOption(tangent, irregular ? Cpp_TangentLine::kIrregular
-                                            : Cpp_TangentLine::kHorizontal);
+        SetTangentOption(tangent,
+                         irregular ? Cpp_TangentLine::kIrregular : Cpp_TangentLine::kHorizontal);
         if (!irregular) tangent.SetElevation(first);
         return true;
     }
@@ -239,8 +236,8 @@ void Cpp_CircleTool::CircleToolModeChanged(Cpp_AnalysisComputationData& analysis
     ShowToolPrompt(analysis);
 }
 
-void Cpp_CircleTool::CircleToolRadiusOptionChanged(Cpp_AnalysisComputationData& analysis,
-                                                   int kind, bool irregular) {
+void Cpp_CircleTool::CircleToolRadiusOptionChanged(Cpp_AnalysisComputationData& analysis, int kind,
+                                                   bool irregular) {
     analysis.SetRadiusOption(kind);
     if (kind == 2)
         SetTangentOption(*analysis.GetTangentLine(),
@@ -354,7 +351,8 @@ bool Cpp_CircleTool::FinishCircleTool(Cpp_AnalysisComputationData& analysis, dou
         break;
     }
     case 1: {
-        const s_tagTypePointXY p = fromBar ? s_tagTypePointXY{first, second} : s_tagTypePointXY{x, y};
+        const s_tagTypePointXY p =
+            fromBar ? s_tagTypePointXY{first, second} : s_tagTypePointXY{x, y};
         analysis.SetThroughPoint(p.x, p.y);
         analysis.SetRadius(std::hypot(p.x - c.x, p.y - c.y));
         bar.SetCircleData(mode, c.x, c.y, 1, false, p.x, p.y);
@@ -401,8 +399,7 @@ bool Cpp_CircleTool::CircleToolEnter(Cpp_AnalysisComputationData& analysis) {
     case Cpp_AnalysisComputationData::kIndividual: analysis.SetCircleCenter(x, y); break;
     case Cpp_AnalysisComputationData::kSearchType1: analysis.SetStartCenter(x, y); break;
     case Cpp_AnalysisComputationData::kSearchType2:
-        Cpp_FixedSearchGridTool::StartEntry(analysis.GetFixedSearchGrid(), 0, 0, 0, 0, false,
-                                            true);
+        Cpp_FixedSearchGridTool::StartEntry(analysis.GetFixedSearchGrid(), 0, 0, 0, 0, false, true);
         return false;
     default: break;
     }
@@ -418,8 +415,7 @@ bool Cpp_CircleTool::GridCornerClick(Cpp_AnalysisComputationData& analysis, int 
     return true;
 }
 
-bool Cpp_CircleTool::CircleToolButtonUp(Cpp_AnalysisComputationData& analysis, double x,
-                                        double y) {
+bool Cpp_CircleTool::CircleToolButtonUp(Cpp_AnalysisComputationData& analysis, double x, double y) {
     if (Cpp_FixedSearchGridTool::FinishRectangleEntry(analysis.GetFixedSearchGrid(), x, y))
         CircleToolBarData(analysis);
     SetCursorMode(CursorModeNone);
@@ -625,7 +621,6 @@ using namespace view_tool_steps;
 using namespace view_slip_surface_steps;
 using namespace view_load_ops;
 using namespace view_edit_steps;
-
 
 //                                 Left  Move  Enter Esc   Bksp  Right
 const s_CursorModeRow kSteps[] = {

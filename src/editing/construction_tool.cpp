@@ -5,10 +5,10 @@
 #include "editing/construction_tool.h"
 #include "editing/construction_items.h"
 #include "editing/edit_modes.h"
-#include "editing/view_tool_steps.h"
-#include "editing/view_slip_surface_steps.h"
-#include "editing/view_load_steps.h"
 #include "editing/two_step_edits.h"
+#include "editing/view_load_steps.h"
+#include "editing/view_slip_surface_steps.h"
+#include "editing/view_tool_steps.h"
 
 #include "core/cursor_mode.h"
 #include "editing/cursor_modes.h"
@@ -258,8 +258,8 @@ bool ConstructionToolClick(int px, int py, double x, double y, bool typed) {
 void Cpp_ConstructionCircle::Draw(platform::DeviceContext& dc) const {
     const int r = Cpp_Graphics::WorldLengthToPixelsX(radius_);
     const int cx = Cpp_Graphics::XToPixel(x_), cy = Cpp_Graphics::YToPixel(y_);
-    const platform::Pen oldPen = dc.SetPen(
-        platform::Pen{StyleOf(0), kCircleWidth.DeviceWidth(dc), kColour.RGBColor()});
+    const platform::Pen oldPen =
+        dc.SetPen(platform::Pen{StyleOf(0), kCircleWidth.DeviceWidth(dc), kColour.RGBColor()});
     const platform::Brush oldBrush = dc.SetBrush(platform::Brush{platform::BrushKind::Hollow});
     dc.Ellipse(cx - r, cy - r, cx + r, cy + r);
     dc.SetBrush(oldBrush);
@@ -276,7 +276,8 @@ std::string ConstructionCirclePrompt(int type) {
     switch (type) {
     case CircleGivenRadius: return "Set radius of circle; Escape to cancel";
     case CircleThroughPoint: return "Set point through which circles passes; Escape to cancel";
-    case CircleTangentHorizontal: return "Set elevation (Y) of horizontal tangent; Escape to cancel";
+    case CircleTangentHorizontal:
+        return "Set elevation (Y) of horizontal tangent; Escape to cancel";
     case CircleTangentVertical:
         return "Set horizontal position (X) of vertical tangent; Escape to cancel";
     default: return "";
@@ -312,7 +313,7 @@ bool ConstructionCircleClick(int, int, double x, double y, bool typed) {
     CmDialogBarConstructionTool& bar = Bar();
     double first = 0.0, second = 0.0;
     if (typed && !bar.GetCircleValues(first, second)) return false;  // the entry goes on
-    CircleBand();  // erased
+    CircleBand();                                                    // erased
     const int type = bar.GetCircleDefinition();
     if (!typed) {
         switch (type) {
@@ -380,7 +381,6 @@ using namespace view_slip_surface_steps;
 using namespace view_load_ops;
 using namespace view_edit_steps;
 
-
 //                                 Left  Move  Enter Esc   Bksp  Right
 const s_CursorModeRow kSteps[] = {
     {16,
@@ -396,7 +396,8 @@ const s_CursorModeRow kSteps[] = {
 
 }  // namespace
 
-ConstructionTool::ConstructionTool() : Tool(EditModeConstruction, EditModeConstruction, "Construction Lines") {}
+ConstructionTool::ConstructionTool()
+    : Tool(EditModeConstruction, EditModeConstruction, "Construction Lines") {}
 
 s_ToolInputs ConstructionTool::Inputs(int) const {
     return {R(ConstructionClick), R(ConstructionEnter), R(ConstructionMove), R(ShowViewMenu)};

@@ -1,10 +1,10 @@
 #include "editing/crack_tool.h"
 #include "analysis/analysis_computation_data.h"
-#include "model/data_set.h"
-#include "editing/view_tool_steps.h"
-#include "editing/view_slip_surface_steps.h"
-#include "editing/view_load_steps.h"
 #include "editing/two_step_edits.h"
+#include "editing/view_load_steps.h"
+#include "editing/view_slip_surface_steps.h"
+#include "editing/view_tool_steps.h"
+#include "model/data_set.h"
 
 #include "core/cursor_mode.h"
 #include "core/message_boxes.h"
@@ -13,6 +13,7 @@
 #include "editing/edit_modes.h"
 #include "editing/line_entry_tool.h"
 #include "editing/tool_dialog_bars.h"
+#include "editing/tool_table.h"
 #include "editing/view_navigation.h"
 #include "editing/view_overlay.h"
 #include "graphics/graphic_grid.h"
@@ -22,7 +23,6 @@
 #include "model/program_state.h"
 #include "profile/crack.h"
 #include "registry/view_preparations.h"
-#include "editing/tool_table.h"
 
 #include <algorithm>
 #include <cmath>
@@ -53,14 +53,12 @@ Cpp_CrackPointList& ListOf(Cpp_Crack& crack, bool crackMode) {
 
 const s_ColorType& LineColour() { return Entry().crackMode ? kBottomColour : kWaterColour; }
 
-
-
 // The band from the anchor to its end, in XOR (drawn twice it is gone); elevation entries only.
 void BandOn(platform::DeviceContext& dc) { DrawXorBand(dc, {Entry().anchor, Entry().bandEnd}); }
 void Band() {
-    if (Entry().active && Entry().kind == 4) OnView(Around(Entry().anchor, Entry().bandEnd), BandOn);
+    if (Entry().active && Entry().kind == 4)
+        OnView(Around(Entry().anchor, Entry().bandEnd), BandOn);
 }
-
 
 void SegmentOn(platform::DeviceContext& dc, s_PixelPoint a, s_PixelPoint b) {
     const platform::Pen old = dc.SetPen(platform::Pen{
@@ -75,7 +73,8 @@ bool Repeats(double last, double value) {
 }
 
 void ShowEntryPrompt() {
-    ShowPrompt(Cpp_CrackTool::EntryPrompt(Entry().crackMode, Entry().kind, Cpp_CrackTool::EnteredCount()));
+    ShowPrompt(
+        Cpp_CrackTool::EntryPrompt(Entry().crackMode, Entry().kind, Cpp_CrackTool::EnteredCount()));
 }
 
 void EndEntry() {
@@ -244,8 +243,8 @@ bool Cpp_CrackTool::OnToolInput(Cpp_Crack&, int px, int py, double x, double y, 
     Entry().active = true;
     Entry().crackMode = crackMode;
     Entry().kind = kind;
-    Cpp_CrackPoint first = typed ? Cpp_CrackPoint(barX, barValue)
-                                 : Cpp_CrackPoint(x, kind == 4 ? y : barValue);
+    Cpp_CrackPoint first =
+        typed ? Cpp_CrackPoint(barX, barValue) : Cpp_CrackPoint(x, kind == 4 ? y : barValue);
     Entry().points.push_back(first);
     ShowEntryPrompt();
     SetCursorMode(crackMode ? CursorModeCrackDepthEntry : CursorModeCrackWaterEntry);
@@ -376,16 +375,15 @@ void DrawAroundPoint(const Cpp_Crack& crack, bool crackMode, const Cpp_CrackPoin
     const Cpp_CrackPoint* after = point->Next();
     const s_PixelPoint at = PixelOf(point);
     const s_PixelPoint from = before ? PixelOf(before) : at, to = after ? PixelOf(after) : at;
-    const platform::DeviceRect touched{std::min({from.x, at.x, to.x}) - 24,
-                                       std::min({from.y, at.y, to.y}) - 24,
-                                       std::max({from.x, at.x, to.x}) + 25,
-                                       std::max({from.y, at.y, to.y}) + 25};
+    const platform::DeviceRect touched{
+        std::min({from.x, at.x, to.x}) - 24, std::min({from.y, at.y, to.y}) - 24,
+        std::max({from.x, at.x, to.x}) + 25, std::max({from.y, at.y, to.y}) + 25};
     const s_ColorType& colour = crackMode ? kBottomColour : kWaterColour;
     const int symbol = crackMode ? kBottomSymbol : kWaterSymbol;
     OnView(touched, [&](platform::DeviceContext& dc) {
-        const platform::Pen old = dc.SetPen(platform::Pen{
-            platform::PenStyle::Solid, kLineWidth.DeviceWidth(dc),
-            erase ? dc.GetBkColor() : colour.RGBColor()});
+        const platform::Pen old =
+            dc.SetPen(platform::Pen{platform::PenStyle::Solid, kLineWidth.DeviceWidth(dc),
+                                    erase ? dc.GetBkColor() : colour.RGBColor()});
         dc.MoveTo(from.x, from.y);
         dc.LineTo(at.x, at.y);
         dc.LineTo(to.x, to.y);
@@ -395,7 +393,8 @@ void DrawAroundPoint(const Cpp_Crack& crack, bool crackMode, const Cpp_CrackPoin
             return;
         }
         for (const Cpp_CrackPoint* p : {before, point, after})
-            if (p) DrawWithAttributes(dc, p->X(), p->Value(), kLineWidth, colour, kSymbolSize, symbol);
+            if (p)
+                DrawWithAttributes(dc, p->X(), p->Value(), kLineWidth, colour, kSymbolSize, symbol);
     });
 }
 
@@ -413,15 +412,21 @@ bool Cpp_CrackTool::MovePoint(Cpp_Crack& crack, Cpp_CrackPoint* point, double x,
     return true;
 }
 
-bool Cpp_CrackTool::StartDragPoint(Cpp_Crack& crack, Cpp_CrackPoint* point, bool crackMode,
-                                   int px, int py) {
+bool Cpp_CrackTool::StartDragPoint(Cpp_Crack& crack, Cpp_CrackPoint* point, bool crackMode, int px,
+                                   int py) {
     Cpp_CrackPoint* before = nullptr;
     Cpp_CrackPoint* p = ListOf(crack, crackMode).Head();
     for (; p && p != point; p = p->Next()) before = p;
     if (!p) return false;
-    Edit() = CrackTool::s_PointEdit{true,     &crack,   crackMode,
-                         point,    before,   {px, py},
-                         {point->X(), point->Value()}, platform::MakeRgb(160, 160, 160), true};
+    Edit() = CrackTool::s_PointEdit{true,
+                                    &crack,
+                                    crackMode,
+                                    point,
+                                    before,
+                                    {px, py},
+                                    {point->X(), point->Value()},
+                                    platform::MakeRgb(160, 160, 160),
+                                    true};
     SetCursorMode(CursorModeDragCrackPoint);
     EditBand();
     return true;
@@ -454,9 +459,15 @@ void Cpp_CrackTool::CancelDrag() {
 bool Cpp_CrackTool::StartInsertPoint(Cpp_Crack& crack, Cpp_CrackPoint* segmentStart,
                                      bool crackMode) {
     if (!segmentStart || !segmentStart->Next()) return false;
-    Edit() = CrackTool::s_PointEdit{true, &crack, crackMode, segmentStart, nullptr,
-                         PixelOf(segmentStart), {segmentStart->X(), segmentStart->Value()},
-                         kEntryBandColor, false};
+    Edit() = CrackTool::s_PointEdit{true,
+                                    &crack,
+                                    crackMode,
+                                    segmentStart,
+                                    nullptr,
+                                    PixelOf(segmentStart),
+                                    {segmentStart->X(), segmentStart->Value()},
+                                    kEntryBandColor,
+                                    false};
     SetCursorMode(crackMode ? CursorModeInsertCrackDepthPoint : CursorModeInsertCrackWaterPoint);
     ShowPrompt("Place cursor at point being inserted and left-click.");
     EditBand();
@@ -525,7 +536,6 @@ using namespace view_slip_surface_steps;
 using namespace view_load_ops;
 using namespace view_edit_steps;
 
-
 //                                 Left  Move  Enter Esc   Bksp  Right
 const s_CursorModeRow kSteps[] = {
     {42,
@@ -563,8 +573,7 @@ void CrackTool::Reset(ToolContext& context) {
     if (context.View()) context.View()->InvalidateView();
 }
 
-std::optional<bool> CrackTool::Wheel(ToolContext& context, int cursorMode, int delta, bool,
-                                     bool) {
+std::optional<bool> CrackTool::Wheel(ToolContext& context, int cursorMode, int delta, bool, bool) {
     if (cursorMode == CursorModeNone) return Cpp_CrackTool::WheelMoveToolPoint(delta);
     if (cursorMode != CursorModeCrackDepthEntry || !context.View() ||
         !context.View()->WheelEditingOn())
@@ -577,7 +586,7 @@ void CrackTool::RegisterDrawing() const { Cpp_CrackTool::RegisterDrawing(); }
 
 void CrackTool::Prompt(const s_ToolPrompt& prompt) const {
     SetStatusText(prompt.view, prompt.editMode == EditModeCrack ? prompt.context.crackPrompt
-                                                               : prompt.context.crackWaterPrompt);
+                                                                : prompt.context.crackWaterPrompt);
 }
 
 int CrackTool::Bar(int) const { return BarCrack; }

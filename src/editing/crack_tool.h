@@ -81,8 +81,7 @@ public:
     // Whether the drag or insertion under way works on the crack (true) or the water.
     static bool EditedCrackMode();
     // The wheel on a selected point: its value by the step (down for a delta below 1).
-    static bool WheelMovePoint(Cpp_Crack& crack, Cpp_CrackPoint* point, bool crackMode,
-                               int delta);
+    static bool WheelMovePoint(Cpp_Crack& crack, Cpp_CrackPoint* point, bool crackMode, int delta);
 
     static bool IsEntering();
     static int EnteredCount();

@@ -4,12 +4,12 @@
 // The outlines of the normal-stress diagrams being made are drawn in XOR on the view, so drawing
 // one twice removes it.
 
-#include "loads/distributed_load_data.h"
 #include "editing/edit_modes.h"
-#include "editing/view_tool_steps.h"
-#include "editing/view_slip_surface_steps.h"
-#include "editing/view_load_steps.h"
 #include "editing/two_step_edits.h"
+#include "editing/view_load_steps.h"
+#include "editing/view_slip_surface_steps.h"
+#include "editing/view_tool_steps.h"
+#include "loads/distributed_load_data.h"
 
 #include "core/cursor_mode.h"
 #include "core/format_text.h"
@@ -21,6 +21,7 @@
 #include "editing/distributed_load_tool.h"
 #include "editing/selection_list.h"
 #include "editing/tool_dialog_bars.h"
+#include "editing/tool_table.h"
 #include "editing/view_input.h"
 #include "editing/view_navigation.h"
 #include "editing/view_overlay.h"
@@ -33,7 +34,6 @@
 #include "porepressure/piezometric_line.h"
 #include "profile/slope_geometry.h"
 #include "registry/view_preparations.h"
-#include "editing/tool_table.h"
 
 #include <algorithm>
 #include <array>
@@ -789,7 +789,6 @@ using namespace view_slip_surface_steps;
 using namespace view_load_ops;
 using namespace view_edit_steps;
 
-
 //                                 Left  Move  Enter Esc   Bksp  Right
 const s_CursorModeRow kSteps[] = {
     {14,
@@ -847,8 +846,6 @@ bool DistributedLoadTool::Exit(ToolContext& context, int) {
     Cpp_DistributedLoadData::EndEntryTool();
     return !loads || loads->SetPiezometricLineFromBar();
 }
-
-
 
 std::optional<bool> DistributedLoadTool::Wheel(ToolContext& context, int cursorMode, int delta,
                                                bool shift, bool control) {

@@ -262,15 +262,15 @@ public:
         : run(run), ds(ds), x(x), y(y), flags(ds->DisplayFlags()), profile(ds->ProfileLines()),
           slope(ds->SlopeGeometry()), slopeLine(slope.GetSlopeLine()),
           analysis(*ds->AnalysisComputationData()), crack(analysis.GetCrack()),
-          rein(*ds->ReinforcementLines()),
-          geogrids(ds->Geogrids()->GetIndividualGeogridList()),
+          rein(*ds->ReinforcementLines()), geogrids(ds->Geogrids()->GetIndividualGeogridList()),
           nails(ds->SoilNails()->GetIndividualNailList()), active(ActiveStages(*ds)),
           analysisRows(run), crackBottom(slope.GetCrackBottomLine()),
           crackWater(slope.GetCrackWaterLine()), results(ds->ResultsDisplay()),
           slices(ds->Slices()), hasResults(results.HasResults()) {}
 
     void ProfilePoints() {
-        if (profile.GetShowPoints() && run.Allowed(e_Class::P, Cpp_ProfileLineList::GetPickFilter(1)))
+        if (profile.GetShowPoints() &&
+            run.Allowed(e_Class::P, Cpp_ProfileLineList::GetPickFilter(1)))
             for (const auto& line : profile.Lines())
                 if (Cpp_PointXY* p = line->FindNearestPoint(run.Fresh()))
                     run.TakePoint(0, SEL_PROFILE_POINT, line.get(), p);
@@ -306,7 +306,8 @@ public:
     }
 
     void SlopePoints() {
-        if (slopeLine.GetShowSlopePoints() && run.Allowed(e_Class::P, Cpp_SlopeLine::GetPickFilter(1)))
+        if (slopeLine.GetShowSlopePoints() &&
+            run.Allowed(e_Class::P, Cpp_SlopeLine::GetPickFilter(1)))
             if (Cpp_PointXY* p = slopeLine.FindNearestPoint(run.Fresh()))
                 run.TakePoint(0, SEL_SLOPE_POINT, &slopeLine, p);
     }
@@ -361,7 +362,8 @@ public:
         if (crack.GetShowCrack() && run.Allowed(e_Class::P, Cpp_Crack::GetCrackPointsPickable()))
             if (Cpp_CrackPoint* p = crack.HitTestPoint(false, run.Fresh()))
                 run.TakeValues(0, SEL_VARIABLE_CRACK_POINT, {p});
-        if (crack.GetShowCrackWater() && run.Allowed(e_Class::P, Cpp_Crack::GetWaterPointsPickable()))
+        if (crack.GetShowCrackWater() &&
+            run.Allowed(e_Class::P, Cpp_Crack::GetWaterPointsPickable()))
             if (Cpp_CrackPoint* p = crack.HitTestPoint(true, run.Fresh()))
                 run.TakeValues(0, SEL_VARIABLE_WATER_POINT, {p});
     }
@@ -376,7 +378,10 @@ public:
     }
 
     void AnalysisDefinitions() {
-        analysisRows.Take({SEL_FIXED_POINT, SEL_HORIZONTAL_TANGENT, SEL_PRESCRIBED_RADIUS, SEL_DEFINITION_RADIUS, SEL_DEFINITION_FIXED_POINT, SEL_DEFINITION_HORIZONTAL_TANGENT, SEL_DEFINITION_TANGENT_POINT, SEL_DEFINITION_TANGENT_SEGMENT, SEL_GRID_CORNER});
+        analysisRows.Take({SEL_FIXED_POINT, SEL_HORIZONTAL_TANGENT, SEL_PRESCRIBED_RADIUS,
+                           SEL_DEFINITION_RADIUS, SEL_DEFINITION_FIXED_POINT,
+                           SEL_DEFINITION_HORIZONTAL_TANGENT, SEL_DEFINITION_TANGENT_POINT,
+                           SEL_DEFINITION_TANGENT_SEGMENT, SEL_GRID_CORNER});
     }
 
     void CriticalSurfacePoints() {
@@ -416,7 +421,8 @@ public:
     }
 
     void ProfileSegments() {
-        if (profile.GetShowLines() && run.Allowed(e_Class::S, Cpp_ProfileLineList::GetPickFilter(2))) {
+        if (profile.GetShowLines() &&
+            run.Allowed(e_Class::S, Cpp_ProfileLineList::GetPickFilter(2))) {
             Cpp_Line* line = nullptr;
             if (Cpp_PointXY* p = profile.Cpp_LineList::FindNearestSegment(run.Fresh(), line))
                 run.TakeSegment(0, SEL_PROFILE_SEGMENT, line, p);
@@ -483,9 +489,7 @@ public:
                 run.TakeSegment(0, SEL_CRACK_WATER_SURFACE, nullptr, p);
     }
 
-    void AnalysisSegments() {
-        analysisRows.Take({SEL_SLIP_SURFACE_SEGMENT, SEL_TANGENT_SEGMENT});
-    }
+    void AnalysisSegments() { analysisRows.Take({SEL_SLIP_SURFACE_SEGMENT, SEL_TANGENT_SEGMENT}); }
 
     void CriticalSurfaceSegments() {
         if (slices.GetDisplaySwitch(2) && hasResults &&
@@ -567,9 +571,9 @@ public:
                 Cpp_DistributedLoadData* loads = ds->DistributedLoads(stage);
                 const bool normal = kind == SEL_NORMAL_LOAD_INTERVAL;
                 if ((normal ? loads->ShowNormalStress() : loads->ShowShearStress()) &&
-                    run.Allowed(e_Class::O, normal
-                                                ? Cpp_DistributedLoadData::GetSelectionFilterB(stage)
-                                                : Cpp_DistributedLoadData::GetSelectionFilterC(stage)))
+                    run.Allowed(e_Class::O,
+                                normal ? Cpp_DistributedLoadData::GetSelectionFilterB(stage)
+                                       : Cpp_DistributedLoadData::GetSelectionFilterC(stage)))
                     if (auto* p = loads->HitTestDiagramLine(run.Fresh(), normal)) {
                         Cpp_Selection s;
                         s.SetDistributedLoadItem(ds, stage, kind, p);
@@ -580,13 +584,14 @@ public:
 
     void ReinforcementForces() {
         for (bool longitudinal : {true, false}) {
-            const bool shown =
-                longitudinal ? rein.GetDisplayLongitudinalForce() : rein.GetDisplayTransverseForce();
+            const bool shown = longitudinal ? rein.GetDisplayLongitudinalForce()
+                                            : rein.GetDisplayTransverseForce();
             const bool flag = longitudinal ? Cpp_ReinforcementLineList::GetSelectionFilterB()
                                            : Cpp_ReinforcementLineList::GetSelectionFilterC();
             Cpp_ReinforcementLine* line = nullptr;
             if (shown && run.Allowed(e_Class::O, flag))
-                if (Cpp_ReinforcementPoint* p = rein.HitTestDiagram(run.Fresh(), longitudinal, &line))
+                if (Cpp_ReinforcementPoint* p =
+                        rein.HitTestDiagram(run.Fresh(), longitudinal, &line))
                     run.TakeSegment(0, longitudinal ? SEL_LONGITUDINAL_FORCE : SEL_TRANSVERSE_FORCE,
                                     line, p);
         }
@@ -655,21 +660,19 @@ public:
     }
 
     void MaterialRegion() {
-        if (profile.GetShowLines() && run.Allowed(e_Class::O, Cpp_ProfileLineList::GetPickFilter(5)))
+        if (profile.GetShowLines() &&
+            run.Allowed(e_Class::O, Cpp_ProfileLineList::GetPickFilter(5)))
             if (Cpp_ProfileLine* line = profile.FindLineAbovePoint(x, y))
                 run.TakeValues(1, SEL_MATERIAL_REGION, {line});
     }
 
     void MaterialTables() {
-        if (!run.Allowed(e_Class::O, Cpp_MaterialTableLayout::GetMaterialTableSelectable()))
-            return;
+        if (!run.Allowed(e_Class::O, Cpp_MaterialTableLayout::GetMaterialTableSelectable())) return;
         for (int stage : active)
             if (Cpp_Selection s; PickMaterialTable(ds, stage, run.Fresh(), s)) run.Take(s);
     }
 
-    void SearchGrid() {
-        analysisRows.Take({SEL_SEARCH_GRID});
-    }
+    void SearchGrid() { analysisRows.Take({SEL_SEARCH_GRID}); }
 
 private:
     HitRun& run;
@@ -873,15 +876,18 @@ bool Cpp_SelectionList::SelectPointAtPoint(Cpp_Kliven4DataSet* ds, double x, dou
     if (!segmentsOnly) {
         // 1 to 3: construction, profile and piezometric points over all lines.
         Cpp_Line* line = nullptr;
-        if (may(construction.GetShowPoints(), construction.GetSelectPoints(), {SEL_CONSTRUCTION_POINT}))
+        if (may(construction.GetShowPoints(), construction.GetSelectPoints(),
+                {SEL_CONSTRUCTION_POINT}))
             if (Cpp_PointXY* p = construction.FindNearestLinePoint(pick, line))
                 takePoint(0, SEL_CONSTRUCTION_POINT, line, p);
-        if (may(profile.GetShowPoints(), Cpp_ProfileLineList::GetPickFilter(1), {SEL_PROFILE_POINT_CLIPPED, SEL_PROFILE_POINT}))
+        if (may(profile.GetShowPoints(), Cpp_ProfileLineList::GetPickFilter(1),
+                {SEL_PROFILE_POINT_CLIPPED, SEL_PROFILE_POINT}))
             if (Cpp_PointXY* p = profile.FindNearestLinePoint(pick, line))
                 takePoint(0, SEL_PROFILE_POINT, line, p);
         for (int stage : {1, 2}) {
             Cpp_PiezometricLineList* list = ds->PiezometricLines(stage);
-            if (list && may(list->GetShowPoints(), PiezometricPickFlags(stage).points, {SEL_PIEZOMETRIC_POINT}))
+            if (list && may(list->GetShowPoints(), PiezometricPickFlags(stage).points,
+                            {SEL_PIEZOMETRIC_POINT}))
                 if (Cpp_PointXY* p = list->FindNearestLinePoint(pick, line))
                     takePoint(stage, SEL_PIEZOMETRIC_POINT, line, p);
         }
@@ -896,8 +902,9 @@ bool Cpp_SelectionList::SelectPointAtPoint(Cpp_Kliven4DataSet* ds, double x, dou
                 const bool flagA = Cpp_InterpolationData::GetPickPoints(stage, a) ||
                                    Cpp_InterpolationData::GetPickPoints(stage, b);
                 if (!((shownA && (!kindFilter_ || flagA)) || shownB)) continue;
-                if (!empty && !(first ? (restrictTo == SEL_PRESSURE_NODE || restrictTo == SEL_RSUBU_NODE)
-                                      : (restrictTo == SEL_STRENGTH_NODE || restrictTo == SEL_CP_NODE)))
+                if (!empty &&
+                    !(first ? (restrictTo == SEL_PRESSURE_NODE || restrictTo == SEL_RSUBU_NODE)
+                            : (restrictTo == SEL_STRENGTH_NODE || restrictTo == SEL_CP_NODE)))
                     continue;
                 for (const auto& set : data->DataSets()) {
                     if (InFirstPass(set->Kind()) != first) continue;
@@ -913,7 +920,8 @@ bool Cpp_SelectionList::SelectPointAtPoint(Cpp_Kliven4DataSet* ds, double x, dou
                 takePoint(0, SEL_SLOPE_POINT, &slopeLine, p);
         for (int stage : active) {
             Cpp_DistributedLoadData* loads = ds->DistributedLoads(stage);
-            if (may(loads->ShowPoints(), Cpp_DistributedLoadData::GetSelectionFilterA(stage), {SEL_LOAD_POINT}))
+            if (may(loads->ShowPoints(), Cpp_DistributedLoadData::GetSelectionFilterA(stage),
+                    {SEL_LOAD_POINT}))
                 if (auto* p = NearestNode(loads->GetFirstListItem(), pick)) {
                     Cpp_Selection s;
                     s.SetLoadPointItem(ds, stage, SEL_LOAD_POINT, p);
@@ -936,23 +944,31 @@ bool Cpp_SelectionList::SelectPointAtPoint(Cpp_Kliven4DataSet* ds, double x, dou
                     take(s);
                 }
         }
-        if (may(rein.GetDisplayPoints(), Cpp_ReinforcementLineList::GetSelectionFilterD(), {SEL_REINFORCEMENT_POINT}))
+        if (may(rein.GetDisplayPoints(), Cpp_ReinforcementLineList::GetSelectionFilterD(),
+                {SEL_REINFORCEMENT_POINT}))
             if (Cpp_PointXY* p = rein.FindNearestLinePoint(pick, line))
                 takePoint(0, SEL_REINFORCEMENT_POINT, line, p);
         // 11 to 18: analysis points, computed crack points, the circle items, grid corner.
-        if (empty && (!kindFilter_ || AnalysisPickFlag(SEL_CIRCLE_CENTRE))) analysisKind(SEL_CIRCLE_CENTRE, true);
-        if (!kindFilter_ || AnalysisPickFlag(SEL_NONCIRCULAR_POINT)) analysisKind(SEL_NONCIRCULAR_POINT, true);
-        if ((empty || restrictTo == SEL_TANGENT_POINT) && (!kindFilter_ || AnalysisPickFlag(SEL_TANGENT_POINT)))
+        if (empty && (!kindFilter_ || AnalysisPickFlag(SEL_CIRCLE_CENTRE)))
+            analysisKind(SEL_CIRCLE_CENTRE, true);
+        if (!kindFilter_ || AnalysisPickFlag(SEL_NONCIRCULAR_POINT))
+            analysisKind(SEL_NONCIRCULAR_POINT, true);
+        if ((empty || restrictTo == SEL_TANGENT_POINT) &&
+            (!kindFilter_ || AnalysisPickFlag(SEL_TANGENT_POINT)))
             analysisKind(SEL_TANGENT_POINT, true);
         const Cpp_Line& crackBottom = slope.GetCrackBottomLine();
         if (may(slope.GetShowTensionCrack() && crackBottom.HasPoints(), true, {SEL_CRACK_POINT}))
             if (Cpp_PointXY* p = crackBottom.FindNearestPoint(pick))
                 takeValues(0, SEL_CRACK_POINT, {p});
         if (empty) {
-            if (!kindFilter_ || AnalysisPickFlag(SEL_FIXED_POINT)) analysisKind(SEL_FIXED_POINT, true);
-            if (!pointsOnly && (!kindFilter_ || AnalysisPickFlag(SEL_PRESCRIBED_RADIUS))) analysisKind(SEL_PRESCRIBED_RADIUS, true);
-            if (!pointsOnly && (!kindFilter_ || AnalysisPickFlag(SEL_HORIZONTAL_TANGENT))) analysisKind(SEL_HORIZONTAL_TANGENT, true);
-            if (!kindFilter_ || AnalysisPickFlag(SEL_GRID_CORNER)) analysisKind(SEL_GRID_CORNER, true);
+            if (!kindFilter_ || AnalysisPickFlag(SEL_FIXED_POINT))
+                analysisKind(SEL_FIXED_POINT, true);
+            if (!pointsOnly && (!kindFilter_ || AnalysisPickFlag(SEL_PRESCRIBED_RADIUS)))
+                analysisKind(SEL_PRESCRIBED_RADIUS, true);
+            if (!pointsOnly && (!kindFilter_ || AnalysisPickFlag(SEL_HORIZONTAL_TANGENT)))
+                analysisKind(SEL_HORIZONTAL_TANGENT, true);
+            if (!kindFilter_ || AnalysisPickFlag(SEL_GRID_CORNER))
+                analysisKind(SEL_GRID_CORNER, true);
         }
         // 19: critical-surface points.
         if (may(slices.GetDisplaySwitch(1) && results.HasResults(),
@@ -969,15 +985,18 @@ bool Cpp_SelectionList::SelectPointAtPoint(Cpp_Kliven4DataSet* ds, double x, dou
     if (!any && !pointsOnly) {
         Cpp_Line* line = nullptr;
         // 20 to 24: construction, profile, piezometric, slope and reinforcement segments.
-        if (may(construction.GetShowLines(), construction.GetSelectLines(), {SEL_CONSTRUCTION_SEGMENT}))
+        if (may(construction.GetShowLines(), construction.GetSelectLines(),
+                {SEL_CONSTRUCTION_SEGMENT}))
             if (Cpp_PointXY* p = construction.FindNearestSegment(pick, line))
                 takeSegment(0, SEL_CONSTRUCTION_SEGMENT, line, p);
-        if (may(profile.GetShowLines(), Cpp_ProfileLineList::GetPickFilter(2), {SEL_PROFILE_SEGMENT_CLIPPED, SEL_PROFILE_SEGMENT}))
+        if (may(profile.GetShowLines(), Cpp_ProfileLineList::GetPickFilter(2),
+                {SEL_PROFILE_SEGMENT_CLIPPED, SEL_PROFILE_SEGMENT}))
             if (Cpp_PointXY* p = profile.Cpp_LineList::FindNearestSegment(pick, line))
                 takeSegment(0, SEL_PROFILE_SEGMENT, line, p);
         for (int stage : {1, 2}) {
             Cpp_PiezometricLineList* list = ds->PiezometricLines(stage);
-            if (list && may(list->GetShowLines(), PiezometricPickFlags(stage).segments, {SEL_PIEZOMETRIC_SEGMENT}))
+            if (list && may(list->GetShowLines(), PiezometricPickFlags(stage).segments,
+                            {SEL_PIEZOMETRIC_SEGMENT}))
                 if (Cpp_PointXY* p = list->FindNearestSegment(pick, line))
                     takeSegment(stage, SEL_PIEZOMETRIC_SEGMENT, line, p);
         }
@@ -985,11 +1004,13 @@ bool Cpp_SelectionList::SelectPointAtPoint(Cpp_Kliven4DataSet* ds, double x, dou
                 Cpp_SlopeLine::GetPickFilter(2), {SEL_SLOPE_SEGMENT}))
             if (Cpp_PointXY* p = slopeLine.FindNearestSegment(pick))
                 takeSegment(0, SEL_SLOPE_SEGMENT, &slopeLine, p);
-        if (may(rein.GetDisplayLines(), Cpp_ReinforcementLineList::GetSelectionFilterA(), {SEL_REINFORCEMENT_INTERVAL}))
+        if (may(rein.GetDisplayLines(), Cpp_ReinforcementLineList::GetSelectionFilterA(),
+                {SEL_REINFORCEMENT_INTERVAL}))
             if (Cpp_PointXY* p = rein.FindNearestSegment(pick, line))
                 takeSegment(0, SEL_REINFORCEMENT_INTERVAL, line, p);
         // 25: tangent-line segments.
-        if ((empty || restrictTo == SEL_TANGENT_SEGMENT) && (!kindFilter_ || AnalysisPickFlag(SEL_TANGENT_SEGMENT)))
+        if ((empty || restrictTo == SEL_TANGENT_SEGMENT) &&
+            (!kindFilter_ || AnalysisPickFlag(SEL_TANGENT_SEGMENT)))
             analysisKind(SEL_TANGENT_SEGMENT, true);
         // 26, 27: the computed crack lines.
         const Cpp_Line& crackBottom = slope.GetCrackBottomLine();
@@ -997,7 +1018,8 @@ bool Cpp_SelectionList::SelectPointAtPoint(Cpp_Kliven4DataSet* ds, double x, dou
         if (may(slope.GetShowTensionCrack() && crackBottom.HasPoints(), true, {SEL_CRACK_BOTTOM}))
             if (Cpp_PointXY* p = crackBottom.FindNearestSegment(pick))
                 takeSegment(0, SEL_CRACK_BOTTOM, nullptr, p);
-        if (may(slope.GetShowCrackWater() && crackWater.HasPoints(), true, {SEL_CRACK_WATER_SURFACE}))
+        if (may(slope.GetShowCrackWater() && crackWater.HasPoints(), true,
+                {SEL_CRACK_WATER_SURFACE}))
             if (Cpp_PointXY* p = crackWater.FindNearestSegment(pick))
                 takeSegment(0, SEL_CRACK_WATER_SURFACE, nullptr, p);
         // 28: the slip-surface line (noncircular only), not ranked.
@@ -1069,7 +1091,8 @@ bool Cpp_SelectionList::SelectPointAtPoint(Cpp_Kliven4DataSet* ds, double x, dou
                         break;
                     }
             // 40: the search grid or area.
-            if (empty && (!kindFilter_ || AnalysisPickFlag(SEL_SEARCH_GRID))) analysisKind(SEL_SEARCH_GRID, false);
+            if (empty && (!kindFilter_ || AnalysisPickFlag(SEL_SEARCH_GRID)))
+                analysisKind(SEL_SEARCH_GRID, false);
         }
     }
     if (!any) return false;

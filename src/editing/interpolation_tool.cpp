@@ -1,23 +1,23 @@
 #include "editing/interpolation_tool.h"
-#include "editing/tool_table.h"
-#include "editing/edit_modes.h"
-#include "graphics/prompts.h"
-#include "editing/view_tool_steps.h"
-#include "editing/view_slip_surface_steps.h"
-#include "editing/view_load_steps.h"
-#include "editing/two_step_edits.h"
-#include "platform/services.h"
 #include "editing/cursor_modes.h"
+#include "editing/edit_modes.h"
+#include "editing/tool_table.h"
+#include "editing/two_step_edits.h"
+#include "editing/view_load_steps.h"
+#include "editing/view_slip_surface_steps.h"
+#include "editing/view_tool_steps.h"
+#include "graphics/prompts.h"
+#include "platform/services.h"
 
 #include "core/command_ids.h"
 #include "core/message_boxes.h"
 #include "core/preferences.h"
 #include "core/tool_option_dialogs.h"
 #include "editing/tool_dialog_bars.h"
+#include "graphics/graphics.h"
 #include "model/data_set.h"
 #include "model/data_sets.h"
 #include "model/program_state.h"
-#include "graphics/graphics.h"
 #include "porepressure/interpolation_data.h"
 #include "porepressure/interpolation_drawing.h"
 #include "porepressure/triangulation_drawing.h"
@@ -196,8 +196,9 @@ bool Cpp_InterpolationTool::ShowPointValues() {
 }
 
 bool Cpp_InterpolationTool::ToggleShowPointValues() {
-    bool& shown =
-        Cpp_Kliven4Data::CurrentDataSet()->DisplayFlags().interpolationValues[ToolState().stage - 1];
+    bool& shown = Cpp_Kliven4Data::CurrentDataSet()
+                      ->DisplayFlags()
+                      .interpolationValues[ToolState().stage - 1];
     shown = !shown;
     return shown;
 }
@@ -205,11 +206,11 @@ bool Cpp_InterpolationTool::ToggleShowPointValues() {
 MenuList Cpp_InterpolationTool::PopupMenu() {
     const Cpp_InterpolationDataSet* set = CurrentDataSet();
     const bool heads = set && set->Kind() == 1 && set->GetOptionFlag();
-    return {{ID_INTERPOLATION_REDRAW, "ReDraw"},
-            {ID_SHOW_COORDINATES, "Show Coordinates", false},
-            {ID_SHOW_POINT_VALUES, "Show Point Values", true, ShowPointValues()},
-            {ID_INTERPOLATION_EDIT_HEADS,
-             heads ? "Display / Edit Pressures" : "Display / Edit Heads"}};
+    return {
+        {ID_INTERPOLATION_REDRAW, "ReDraw"},
+        {ID_SHOW_COORDINATES, "Show Coordinates", false},
+        {ID_SHOW_POINT_VALUES, "Show Point Values", true, ShowPointValues()},
+        {ID_INTERPOLATION_EDIT_HEADS, heads ? "Display / Edit Pressures" : "Display / Edit Heads"}};
 }
 
 bool Cpp_InterpolationTool::ShowToolOptionsDialog() {
@@ -256,7 +257,8 @@ bool Cpp_InterpolationTool::WheelChangeToolValue(int delta) {
     double value = 0.0;
     if (!Bar().GetValue(value)) return false;
     const Cpp_InterpolationDataSet* set = CurrentDataSet();
-    const double step = StepOf(ToolState().kind, set && ToolState().kind == 1 && set->GetOptionFlag());
+    const double step =
+        StepOf(ToolState().kind, set && ToolState().kind == 1 && set->GetOptionFlag());
     Bar().SetValue(delta < 0 ? value - step : value + step);
     return true;
 }
@@ -311,8 +313,8 @@ bool Cpp_InterpolationTool::MovePoint(Cpp_InterpolationDataSet& set, Cpp_VERTEX*
                                        ask);
     } else {
         EditDrawnInPlace(set, StageOfSet(set), [&](TriangulationObserver* observer) {
-            ok = CheckForInvertedTriangles(x, y, set.GetTriangleList(), set.GetVertexList(),
-                                           vertex, ask, nullptr, observer);
+            ok = CheckForInvertedTriangles(x, y, set.GetTriangleList(), set.GetVertexList(), vertex,
+                                           ask, nullptr, observer);
         });
     }
     set.RebuildPoints(Cpp_InterpolationData::UnitWeightOfWater());
@@ -329,7 +331,8 @@ bool Cpp_InterpolationTool::GetToolToolTipText(double x, double y, bool shift, b
     double value = 0.0;
     Cpp_Triangle* start = nullptr;
     if (!set->ValueAt(x, y, value, start, head)) return false;
-    if ((set->Kind() == 1 && !head) || set->Kind() == 3) value = Cpp_KlivenSettings::RoundStress(value);
+    if ((set->Kind() == 1 && !head) || set->Kind() == 3)
+        value = Cpp_KlivenSettings::RoundStress(value);
     if (control) Bar().SetValue(value);
     switch (set->Kind()) {
     case 1: text = Formatted(head ? "H: %1.2f" : "U: %1.2f", value); break;
@@ -360,10 +363,10 @@ using namespace view_edit_steps;
 // The interpolation kind of the bar for edit modes 8 to 11.
 constexpr int kBarKinds[] = {1, 2, 3, 5};
 
-
 }  // namespace
 
-InterpolationTool::InterpolationTool() : Tool(EditModePressurePoints, EditModeInterpolationSpare, "Interpolation Points") {}
+InterpolationTool::InterpolationTool()
+    : Tool(EditModePressurePoints, EditModeInterpolationSpare, "Interpolation Points") {}
 
 s_ToolInputs InterpolationTool::Inputs(int editMode) const {
     if (editMode == EditModeInterpolationSpare)

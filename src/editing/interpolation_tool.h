@@ -61,8 +61,7 @@ public:
     // The tooltip of a move with Shift or Ctrl: the value at the point in the receiving data
     // set ("U: %1.2f" and the like); Shift writes the point, Ctrl the value to the bar. False
     // outside the triangulation.
-    static bool GetToolToolTipText(double x, double y, bool shift, bool control,
-                                   std::string& text);
+    static bool GetToolToolTipText(double x, double y, bool shift, bool control, std::string& text);
     static void Reset();
 };
 

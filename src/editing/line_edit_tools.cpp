@@ -47,7 +47,9 @@ s_EditState g_edit;
 
 s_State& S() { return State(); }
 
-double EndDistance(double x1, double y1, double x2, double y2) { return std::hypot(x2 - x1, y2 - y1); }
+double EndDistance(double x1, double y1, double x2, double y2) {
+    return std::hypot(x2 - x1, y2 - y1);
+}
 
 // The segment's end nearer the click (the first on a tie).
 bool FirstEndNearer(const Cpp_PointXY* p1, const Cpp_PointXY* p2, double x, double y) {
@@ -106,8 +108,8 @@ s_SegmentEnd ChooseEnd(double x, double y) {
 }
 
 // Stores the edited segment: false when the point starts none.
-bool TakeSegment(Cpp_Line* line, Cpp_PointXY* segmentStart,
-                 const s_DrawAttributesType& attributes, e_Tool tool) {
+bool TakeSegment(Cpp_Line* line, Cpp_PointXY* segmentStart, const s_DrawAttributesType& attributes,
+                 e_Tool tool) {
     if (!line || !segmentStart) return false;
     Cpp_PointXY* before = nullptr;
     Cpp_PointXY* after = nullptr;

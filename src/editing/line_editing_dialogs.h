@@ -9,8 +9,8 @@
 //     double length = 5.0;                        // the segment's length now
 //     if (LineEditingDialogsSlot().Get().EnterLength(length)) ...   // the length typed
 
-#include "core/dialog_slot.h"
 #include "core/cursor_mode.h"
+#include "core/dialog_slot.h"
 #include "core/point_xy.h"
 
 #include <string>
@@ -37,8 +37,8 @@ std::string MoveDistanceMessage(int kind);
 // proposed new material, the default description; out: the choice and the values typed.
 struct s_ProfileSplitInformation {
     int splitLineMaterial = 0;
-    int newMaterial = 0;    // the proposed one; after OK the number in the field
-    int materialChoice = 1; // 0 the split line's, 1 the proposed new one, 2 the number typed
+    int newMaterial = 0;     // the proposed one; after OK the number in the field
+    int materialChoice = 1;  // 0 the split line's, 1 the proposed new one, 2 the number typed
     bool leftPortionNew = false;
     std::string description;
 };

@@ -4,6 +4,7 @@
 #include "core/cursor_mode.h"
 #include "editing/cursor_modes.h"
 #include "editing/tool_dialog_bars.h"
+#include "editing/tool_table.h"
 #include "editing/view_navigation.h"
 #include "editing/view_overlay.h"
 #include "graphics/data_entry_options.h"
@@ -16,7 +17,6 @@
 #include "model/data_sets.h"
 #include "model/program_state.h"
 #include "registry/view_preparations.h"
-#include "editing/tool_table.h"
 
 #include <algorithm>
 #include <cmath>
@@ -37,9 +37,6 @@ struct s_EntryState {
 };
 s_EntryState g_entry;
 
-
-
-
 // The band from the last entered point to its end, in XOR: drawn twice it is gone. A band of
 // no length is not drawn.
 void BandOn(platform::DeviceContext& dc) { DrawXorBand(dc, {g_entry.lastPixel, g_entry.bandEnd}); }
@@ -59,8 +56,7 @@ void SegmentOn(platform::DeviceContext& dc, s_PixelPoint a, s_PixelPoint b, bool
     dc.SetPen(old);
 }
 void Segment(s_PixelPoint a, s_PixelPoint b, bool erase) {
-    OnView(Around(a, b),
-           [&](platform::DeviceContext& dc) { SegmentOn(dc, a, b, erase); });
+    OnView(Around(a, b), [&](platform::DeviceContext& dc) { SegmentOn(dc, a, b, erase); });
 }
 
 void SymbolOn(platform::DeviceContext& dc, double x, double y, bool erase) {
@@ -264,8 +260,7 @@ void Cpp_LineEntry::CancelEnterPoints() {
     Band();  // erased
     const std::vector<s_ComboPoint> points = g_entry.points;
     for (std::size_t i = 1; i < points.size(); ++i)
-        Segment(ToPixel(points[i - 1].x, points[i - 1].y), ToPixel(points[i].x, points[i].y),
-                true);
+        Segment(ToPixel(points[i - 1].x, points[i - 1].y), ToPixel(points[i].x, points[i].y), true);
     for (const s_ComboPoint& p : points) Symbol(p.x, p.y, true);
     EndEntry();
     RestoreToolPrompts();

@@ -2,13 +2,13 @@
 // the preview arrow following the cursor in green XOR, the drag of a load or of its tail, the
 // bar's values given to a selected load, the wheel on the bar's forces, and the tool options.
 
-#include "loads/line_load.h"
-#include "editing/tool_table.h"
 #include "editing/edit_modes.h"
-#include "editing/view_tool_steps.h"
-#include "editing/view_slip_surface_steps.h"
-#include "editing/view_load_steps.h"
+#include "editing/tool_table.h"
 #include "editing/two_step_edits.h"
+#include "editing/view_load_steps.h"
+#include "editing/view_slip_surface_steps.h"
+#include "editing/view_tool_steps.h"
+#include "loads/line_load.h"
 
 #include "core/cursor_mode.h"
 #include "core/message_boxes.h"
@@ -66,7 +66,7 @@ struct s_ToolState {
     // The drag.
     Cpp_LineLoadList* list = nullptr;
     Cpp_LineLoad* load = nullptr;
-    bool moving = false;  // the load moved, else its force set by the tail
+    bool moving = false;           // the load moved, else its force set by the tail
     s_tagTypePointXY point, tail;  // of the dragged arrow
     s_PixelPoint cursor;
 };
@@ -98,9 +98,6 @@ const bool g_resetAdded = (AddProgramStateReset(&ResetTool), true);
 
 double Radians(double degrees) { return degrees * std::numbers::pi / 180.0; }
 double Degrees(double radians) { return radians * 180.0 / std::numbers::pi; }
-
-
-
 
 void ArrowOn(platform::DeviceContext& dc, const s_Arrow& a) {
     const platform::Pen pen{platform::PenStyle::Solid, 1, ToolState().pen};
@@ -184,7 +181,8 @@ void Redraw(const Cpp_LineLoadList& list, Cpp_LineLoad& load, const s_LoadValues
 
 s_LoadValues ValuesOf(const Cpp_LineLoad& load) {
     s_LoadValues v{load.X(), load.Y(), load.option, load.horizontal, load.vertical};
-    if (load.option == Cpp_LineLoad::ByResultant) v.first = load.resultant, v.second = load.inclination;
+    if (load.option == Cpp_LineLoad::ByResultant)
+        v.first = load.resultant, v.second = load.inclination;
     return v;
 }
 
@@ -341,8 +339,8 @@ bool Cpp_LineLoadList::WheelEditTool(bool shift, int delta) {
 }
 
 bool Cpp_LineLoadList::DragForceTool(Cpp_LineLoad* load, int px, int py, bool move) {
-    if (!load || std::none_of(loads_.begin(), loads_.end(),
-                              [&](const auto& l) { return l.get() == load; }))
+    if (!load ||
+        std::none_of(loads_.begin(), loads_.end(), [&](const auto& l) { return l.get() == load; }))
         return false;
     Erase(ToolState().preview);
     SetTail(*load);
@@ -482,7 +480,6 @@ using namespace view_slip_surface_steps;
 using namespace view_load_ops;
 using namespace view_edit_steps;
 
-
 //                                 Left  Move  Enter Esc   Bksp  Right
 const s_CursorModeRow kSteps[] = {
     {91,
@@ -513,8 +510,7 @@ void LineLoadTool::Reset(ToolContext& context) {
     if (context.View()) context.View()->InvalidateView();
 }
 
-std::optional<bool> LineLoadTool::Wheel(ToolContext&, int cursorMode, int delta, bool shift,
-                                        bool) {
+std::optional<bool> LineLoadTool::Wheel(ToolContext&, int cursorMode, int delta, bool shift, bool) {
     if (cursorMode != CursorModeNone) return std::nullopt;
     Cpp_LineLoadList::WheelEditTool(shift, delta);
     return true;

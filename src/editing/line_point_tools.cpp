@@ -6,6 +6,7 @@
 #include "editing/cursor_modes.h"
 #include "editing/line_tool_state.h"
 #include "editing/tool_dialog_bars.h"
+#include "editing/tool_table.h"
 #include "editing/view_navigation.h"
 #include "graphics/graphic_grid.h"
 #include "graphics/graphics.h"
@@ -14,7 +15,6 @@
 #include "graphics/prompts.h"
 #include "model/program_state.h"
 #include "registry/view_preparations.h"
-#include "editing/tool_table.h"
 
 #include <algorithm>
 #include <cmath>
@@ -57,9 +57,8 @@ void OnView(std::initializer_list<s_PixelPoint> touched,
         r.right = std::max(r.right, p.x);
         r.bottom = std::max(r.bottom, p.y);
     }
-    view->DrawOverlay({r.left - kMargin, r.top - kMargin, r.right + kMargin + 1,
-                       r.bottom + kMargin + 1},
-                      draw);
+    view->DrawOverlay(
+        {r.left - kMargin, r.top - kMargin, r.right + kMargin + 1, r.bottom + kMargin + 1}, draw);
 }
 
 void OnWholeView(const std::function<void(platform::DeviceContext&)>& draw) { OnView({}, draw); }
@@ -68,8 +67,7 @@ namespace {
 // Runs the draw with the XOR tool pen, the previous pen and mode restored after.
 template <typename Draw>
 void WithXorPen(platform::DeviceContext& dc, Draw&& draw) {
-    const platform::Pen old =
-        dc.SetPen(platform::Pen{platform::PenStyle::Solid, 1, g_state.pen});
+    const platform::Pen old = dc.SetPen(platform::Pen{platform::PenStyle::Solid, 1, g_state.pen});
     const platform::RasterOp oldOp = dc.SetRop2(platform::RasterOp::XorPen);
     draw();
     dc.SetRop2(oldOp);
@@ -105,8 +103,8 @@ void XorSegment(platform::DeviceContext& dc, s_PixelPoint a, s_PixelPoint b) {
 void DrawSegmentWithPen(platform::DeviceContext& dc, s_PixelPoint a, s_PixelPoint b, bool erase) {
     const s_DrawAttributesType& at = g_state.attributes;
     const platform::ColorRef colour = erase ? dc.GetBkColor() : at.lineColour.RGBColor();
-    const platform::Pen old = dc.SetPen(
-        platform::Pen{platform::PenStyle::Solid, at.lineWidth.DeviceWidth(dc), colour});
+    const platform::Pen old =
+        dc.SetPen(platform::Pen{platform::PenStyle::Solid, at.lineWidth.DeviceWidth(dc), colour});
     const platform::RasterOp oldOp = dc.SetRop2(platform::RasterOp::CopyPen);
     Line(dc, a, b);
     dc.SetRop2(oldOp);
@@ -195,8 +193,8 @@ constexpr int kAddAtEndModes[] = {CursorModeAddPointConstructionLine,
                                   -1,
                                   CursorModeAddPointNoncircular,
                                   CursorModeAddPointTangentLine};
-constexpr int kDragModes[] = {CursorModeDragConstructionPoint, CursorModeDragProfilePoint,
-                              CursorModeDragPiezometricPoint,  CursorModeDragSlopePoint,
+constexpr int kDragModes[] = {CursorModeDragConstructionPoint,  CursorModeDragProfilePoint,
+                              CursorModeDragPiezometricPoint,   CursorModeDragSlopePoint,
                               CursorModeDragReinforcementPoint, CursorModeDragNoncircularPoint,
                               CursorModeDragTangentPoint};
 constexpr int kInsertModes[] = {CursorModeInsertConstructionPoint,

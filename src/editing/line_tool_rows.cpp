@@ -2,10 +2,10 @@
 // dragging a point or a segment): the operations of their cursor-mode rows (view_dispatch.cpp).
 
 #include "core/cursor_mode.h"
+#include "core/preferences.h"
 #include "editing/construction_items.h"
 #include "editing/cursor_modes.h"
 #include "editing/line_point_tools.h"
-#include "core/preferences.h"
 #include "editing/piezometric_tool.h"
 #include "editing/profile_tool.h"
 #include "editing/selection_list.h"
@@ -13,9 +13,9 @@
 #include "editing/tool_dialog_bars.h"
 #include "editing/view_dispatch.h"
 #include "editing/working_line.h"
+#include "loads/reinforcement_line.h"
 #include "model/data_set.h"
 #include "model/data_sets.h"
-#include "loads/reinforcement_line.h"
 #include "porepressure/piezometric_line.h"
 #include "profile/profile_line.h"
 #include "profile/slope_geometry.h"
@@ -30,8 +30,7 @@ void LineChanged(s_InputCall& c, const Cpp_Line* line) {
     if (!dataSet) return;
     if (dataSet->ProfileLines().IndexOf(line) >= 0) {
         c.view.DataChanged(2);
-    } else if (dataSet->PiezometricLines(Cpp_Kliven4DataSet::CurrentStage())->IndexOf(line) >=
-               0) {
+    } else if (dataSet->PiezometricLines(Cpp_Kliven4DataSet::CurrentStage())->IndexOf(line) >= 0) {
         c.view.DataChanged(4);
     } else if (line == &dataSet->SlopeGeometry().GetSlopeLine()) {
         Cpp_SlopeTool::SlopeChanged();

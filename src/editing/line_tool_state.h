@@ -78,8 +78,8 @@ void ToggleMarker(platform::DeviceContext& dc, const Cpp_PointXY* p);
 // point before its start and the one after its end.
 bool FindNeighboursOfPoint(const Cpp_Line& line, const Cpp_PointXY* point, Cpp_PointXY*& before,
                            Cpp_PointXY*& after);
-bool FindNeighboursOfSegment(const Cpp_Line& line, const Cpp_PointXY* start,
-                             Cpp_PointXY*& before, Cpp_PointXY*& after);
+bool FindNeighboursOfSegment(const Cpp_Line& line, const Cpp_PointXY* start, Cpp_PointXY*& before,
+                             Cpp_PointXY*& after);
 
 // Cursor mode 0, the prompt bar and tool tip cleared, the tool's standard prompt back.
 void EndTool();

@@ -120,8 +120,7 @@ void SetNailFromHead(Cpp_IndividualNail& nail, double headX, double headY, doubl
     nail.endY = headY - std::sin(angle) * length;
 }
 
-void SetGeogridFromHead(Cpp_Geogrid& grid, double headX, double headY, double length,
-                        int facing) {
+void SetGeogridFromHead(Cpp_Geogrid& grid, double headX, double headY, double length, int facing) {
     grid.facing = facing == 2 ? 2 : 1;
     grid.length = length;
     grid.SetGeometry(headX, headY, headX + (grid.facing == 2 ? -length : length));
@@ -209,7 +208,8 @@ bool DropNail(Cpp_IndividualNail& nail, int mode, const s_tagTypePointXY& click,
         nail.endY = click.y;
         return true;
     }
-    s_tagTypePointXY head = mode == 2 ? s_tagTypePointXY{click.x - ox / 2, click.y - oy / 2} : click;
+    s_tagTypePointXY head =
+        mode == 2 ? s_tagTypePointXY{click.x - ox / 2, click.y - oy / 2} : click;
     if (!Snap(slope, snap, head)) return false;
     nail.headX = head.x;
     nail.headY = head.y;
@@ -250,7 +250,8 @@ bool AssignNailFromBar(Cpp_IndividualNail& nail, const s_NailBarValues& bar,
                std::fabs(bar.inclination - nail.inclination) < 1e-6) {
         geometry = false;
     }
-    if (geometry) SetNailFromHead(nail, hx, hy, bar.length, bar.inclination, bar.leftFacing ? 0 : 1);
+    if (geometry)
+        SetNailFromHead(nail, hx, hy, bar.length, bar.inclination, bar.leftFacing ? 0 : 1);
     nail.nailType = bar.type;
     nail.horizontalSpacing = bar.spacing;
     return true;
@@ -288,8 +289,8 @@ bool StartPlacement(Cpp_Kliven4DataSet* dataSet, const s_tagTypePointXY& click, 
 // The new item added to its list, shown in its bar; the step ends.
 void AddNail(Cpp_Kliven4DataSet& dataSet, const Cpp_IndividualNail& placed) {
     Cpp_IndividualNail* nail = dataSet.SoilNails()->GetIndividualNailList().AddNail(
-        placed.headY, placed.length, placed.inclination, placed.horizontalSpacing,
-        placed.nailType, placed.facing);
+        placed.headY, placed.length, placed.inclination, placed.horizontalSpacing, placed.nailType,
+        placed.facing);
     nail->headX = placed.headX;
     nail->endX = placed.endX;
     nail->endY = placed.endY;
@@ -465,10 +466,11 @@ using namespace view_slip_surface_steps;
 using namespace view_load_ops;
 using namespace view_edit_steps;
 
-
 //                                 Left  Move  Enter Esc   Bksp  Right
 const s_CursorModeRow kSteps[] = {
-    {48, 48, "Reinforcement placement",
+    {48,
+     48,
+     "Reinforcement placement",
      {R(PlacementClick), R(PlacementBandMove), R(PlacementEnter), R(PlacementEscape), H, H}},
     {109, 109, "Move (\"Drag\") Item", {R(DragDrop), R(DragBandMove), D, H, H, H}},
 };
@@ -508,10 +510,11 @@ using namespace view_slip_surface_steps;
 using namespace view_load_ops;
 using namespace view_edit_steps;
 
-
 //                                 Left  Move  Enter Esc   Bksp  Right
 const s_CursorModeRow kGeogridSteps[] = {
-    {47, 47, "Reinforcement placement",
+    {47,
+     47,
+     "Reinforcement placement",
      {R(PlacementClick), R(PlacementBandMove), R(PlacementEnter), R(PlacementEscape), H, H}},
     {108, 108, "Move (\"Drag\") Item", {R(DragDrop), R(DragBandMove), D, H, H, H}},
 };

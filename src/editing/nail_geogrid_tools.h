@@ -17,8 +17,8 @@
 //
 // The geometry steps are functions of their values, apart from the bars and the view.
 
-#include "editing/tool.h"
 #include "core/point_xy.h"
+#include "editing/tool.h"
 
 #include <string>
 

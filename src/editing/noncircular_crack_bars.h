@@ -28,8 +28,7 @@ public:
     bool GetPoint(double& x, double& y);
     // The point with its shift data (moveable, direction computed, angle in degrees); false when
     // the fields do not read.
-    bool GetPointData(double& x, double& y, bool& moveable, bool& directionComputed,
-                      double& angle);
+    bool GetPointData(double& x, double& y, bool& moveable, bool& directionComputed, double& angle);
     // 1 individual, 3 search.
     int GetMode();
     bool SetPoint(double x, double y);

@@ -1,8 +1,8 @@
 #include "editing/noncircular_tool.h"
-#include "editing/view_tool_steps.h"
-#include "editing/view_slip_surface_steps.h"
-#include "editing/view_load_steps.h"
 #include "editing/two_step_edits.h"
+#include "editing/view_load_steps.h"
+#include "editing/view_slip_surface_steps.h"
+#include "editing/view_tool_steps.h"
 #include "model/data_set.h"
 
 #include "analysis/analysis_computation_data.h"
@@ -16,6 +16,7 @@
 #include "editing/line_point_tools.h"
 #include "editing/selection_list.h"
 #include "editing/tool_dialog_bars.h"
+#include "editing/tool_table.h"
 #include "editing/view_navigation.h"
 #include "editing/working_line.h"
 #include "graphics/graphics.h"
@@ -26,7 +27,6 @@
 #include "model/program_state.h"
 #include "profile/slope_geometry.h"
 #include "registry/view_preparations.h"
-#include "editing/tool_table.h"
 
 #include <algorithm>
 #include <cmath>
@@ -68,9 +68,9 @@ void Band() {
 // A segment with the slip-surface line (erase: in the background colour).
 void SegmentOn(platform::DeviceContext& dc, s_PixelPoint a, s_PixelPoint b, bool erase = false) {
     const s_LinePenType& look = analysis_look::SlipSurfaceLinePen();
-    const platform::Pen old = dc.SetPen(
-        platform::Pen{platform::PenStyle::Solid, look.width.DeviceWidth(dc),
-                      erase ? dc.GetBkColor() : look.colour.RGBColor()});
+    const platform::Pen old =
+        dc.SetPen(platform::Pen{platform::PenStyle::Solid, look.width.DeviceWidth(dc),
+                                erase ? dc.GetBkColor() : look.colour.RGBColor()});
     dc.MoveTo(a.x, a.y);
     dc.LineTo(b.x, b.y);
     dc.SetPen(old);
@@ -91,8 +91,9 @@ bool MarkerShown(const std::vector<Cpp_NoncircularShearSurfacePoint>& points, st
     return inner || !points[i].IsMoveable() || !points[i].IsShiftDirectionComputed();
 }
 bool Search() { return Bar().GetMode() == Cpp_AnalysisComputationData::kSearchType1; }
-void MarkerOn(platform::DeviceContext& dc, const std::vector<Cpp_NoncircularShearSurfacePoint>& points,
-              std::size_t i, bool erase = false) {
+void MarkerOn(platform::DeviceContext& dc,
+              const std::vector<Cpp_NoncircularShearSurfacePoint>& points, std::size_t i,
+              bool erase = false) {
     Cpp_NoncircularShearSurface surface;
     surface.Points() = points;
     Cpp_ScopedGraphicsDC current(dc, Cpp_Graphics::kOutputScreen);
@@ -103,8 +104,8 @@ void MarkerOn(platform::DeviceContext& dc, const std::vector<Cpp_NoncircularShea
 // Snaps a point to the slope line with the tool's snap option and tolerance.
 bool SnapPoint(const Cpp_SlopeGeometry& slope, double& x, double& y, bool& snapped) {
     bool warned = false;
-    return slope.SnapToSlope(nullptr, Cpp_AnalysisComputationData::NoncircularToolSnapOption(),
-                             x, y, warned, Cpp_AnalysisComputationData::NoncircularToolSnapTolerance(),
+    return slope.SnapToSlope(nullptr, Cpp_AnalysisComputationData::NoncircularToolSnapOption(), x,
+                             y, warned, Cpp_AnalysisComputationData::NoncircularToolSnapTolerance(),
                              snapped, PickToleranceInWorld());
 }
 
@@ -206,8 +207,8 @@ bool Cpp_NoncircularTool::NoncircularToolNextPoint(Cpp_AnalysisComputationData& 
         stored = FinishNoncircularEntry(analysis, slope);
         return true;
     }
-    Entry().points.emplace_back(static_cast<int>(Entry().points.size()) + 1, x, y, angle,
-                                moveable, computed);
+    Entry().points.emplace_back(static_cast<int>(Entry().points.size()) + 1, x, y, angle, moveable,
+                                computed);
     if (!fromBar) bar.SetPoint(x, y);
     Band();
     const s_PixelPoint from = Entry().last, to{px, py};
@@ -342,28 +343,30 @@ std::vector<s_tagTypePointXY> XYOf(const Cpp_NoncircularShearSurface& surface) {
 }
 
 // The working copy of the surface's points: when a tool on it ends with a change, each point
-// goes back with the shift data of the point it was made from (a new one with the tool's new point's), the
-// points numbered again, and the view drawn again for the markers. The selection holds points by
-// their place in the surface: when points moved up, it is emptied.
+// goes back with the shift data of the point it was made from (a new one with the tool's new
+// point's), the points numbered again, and the view drawn again for the markers. The selection
+// holds points by their place in the surface: when points moved up, it is emptied.
 Cpp_Line* Begin(Cpp_NoncircularShearSurface* surface) {
     if (!surface || !surface->HasPoints()) return nullptr;
     NewPoint() = Cpp_NoncircularShearSurfacePoint{};
-    return Cpp_WorkingLine::Begin(XYOf(*surface), [surface](const std::vector<s_WorkingPoint>& edited) {
-        const std::vector<Cpp_NoncircularShearSurfacePoint> old = surface->Points();
-        std::vector<Cpp_NoncircularShearSurfacePoint>& points = surface->Points();
-        points.clear();
-        bool moved = false;
-        for (const s_WorkingPoint& e : edited) {
-            const bool known = e.from >= 0 && e.from < static_cast<int>(old.size());
-            Cpp_NoncircularShearSurfacePoint p = known ? old[static_cast<std::size_t>(e.from)] : NewPoint();
-            moved = moved || (known && e.from != static_cast<int>(points.size()));
-            p.SetXY(e.x, e.y);
-            points.push_back(p);
-        }
-        surface->NumberPoints();
-        if (moved) GetCurrentSelection().Clear();
-        if (ViewInputHost* view = GetViewWindow()) view->InvalidateView();
-    });
+    return Cpp_WorkingLine::Begin(
+        XYOf(*surface), [surface](const std::vector<s_WorkingPoint>& edited) {
+            const std::vector<Cpp_NoncircularShearSurfacePoint> old = surface->Points();
+            std::vector<Cpp_NoncircularShearSurfacePoint>& points = surface->Points();
+            points.clear();
+            bool moved = false;
+            for (const s_WorkingPoint& e : edited) {
+                const bool known = e.from >= 0 && e.from < static_cast<int>(old.size());
+                Cpp_NoncircularShearSurfacePoint p =
+                    known ? old[static_cast<std::size_t>(e.from)] : NewPoint();
+                moved = moved || (known && e.from != static_cast<int>(points.size()));
+                p.SetXY(e.x, e.y);
+                points.push_back(p);
+            }
+            surface->NumberPoints();
+            if (moved) GetCurrentSelection().Clear();
+            if (ViewInputHost* view = GetViewWindow()) view->InvalidateView();
+        });
 }
 
 }  // namespace
@@ -559,7 +562,6 @@ using namespace view_slip_surface_steps;
 using namespace view_load_ops;
 using namespace view_edit_steps;
 
-
 //                                 Left  Move  Enter Esc   Bksp  Right
 const s_CursorModeRow kSteps[] = {
     {40,
@@ -575,8 +577,8 @@ const s_CursorModeRow kSteps[] = {
     {96,
      96,
      "Move (\"Drag\") Item",
-     {R(NoncircularDrop), R(NoncircularDragMove), R(NoncircularDropFromBar), R(DragPointCancel),
-      N, H}},
+     {R(NoncircularDrop), R(NoncircularDragMove), R(NoncircularDropFromBar), R(DragPointCancel), N,
+      H}},
     {118,
      118,
      "Insert Point",
@@ -592,7 +594,8 @@ const s_CursorModeRow kSteps[] = {
 
 }  // namespace
 
-NoncircularTool::NoncircularTool() : Tool(EditModeNoncircular, EditModeNoncircular, "Noncircular Surface") {}
+NoncircularTool::NoncircularTool()
+    : Tool(EditModeNoncircular, EditModeNoncircular, "Noncircular Surface") {}
 
 s_ToolInputs NoncircularTool::Inputs(int) const {
     return {R(NoncircularClick), R(NoncircularEnter), R(NoncircularMove), R(ShowViewMenu)};

@@ -20,8 +20,8 @@
 //     Cpp_NoncircularTool::StartDragPoint(&surface, 1, px, py);   // cursor mode 96
 //     Cpp_NoncircularTool::DropDraggedPoint(false);               // the surface changed
 
-#include "editing/tool.h"
 #include "analysis/noncircular_shear_surface.h"
+#include "editing/tool.h"
 #include "editing/view_dispatch.h"
 #include "platform/device_context.h"
 

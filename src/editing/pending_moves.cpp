@@ -6,13 +6,13 @@
 #include "editing/cursor_modes.h"
 #include "editing/edit_modes.h"
 #include "editing/line_editing_dialogs.h"
+#include "editing/tool_table.h"
 #include "editing/view_input.h"
 #include "editing/view_navigation.h"
 #include "editing/view_selection.h"
 #include "graphics/line.h"
 #include "graphics/prompts.h"
 #include "model/program_state.h"
-#include "editing/tool_table.h"
 
 #include <cmath>
 #include <limits>
@@ -105,12 +105,11 @@ bool ApplyPendingMoveToPoint(s_tagTypePointXY& point) {
         if (!m.referenceLine) return false;
         double distance = 0;
         Cpp_PointXY found;
-        const bool ok = m.mode == 7 ? m.referenceLine->SnapHorizontally(point.x, point.y,
-                                                                        m.referencePoint,
-                                                                        distance, found)
-                                    : m.referenceLine->SnapVertically(point.x, point.y,
-                                                                      m.referencePoint, distance,
-                                                                      found);
+        const bool ok = m.mode == 7
+                            ? m.referenceLine->SnapHorizontally(point.x, point.y, m.referencePoint,
+                                                                distance, found)
+                            : m.referenceLine->SnapVertically(point.x, point.y, m.referencePoint,
+                                                              distance, found);
         if (!ok) return false;
         if (m.mode == 7)
             point.x = found.X() + d;
@@ -124,16 +123,15 @@ bool ApplyPendingMoveToPoint(s_tagTypePointXY& point) {
         const Cpp_PointXY& b = *m.referencePoint->Next();
         Cpp_PointXY foot;
         if (!LinesIntersectionPoint(Cpp_PointXY(point.x, point.y),
-                                    Cpp_PointXY(point.x + m.nx, point.y + m.ny), a, b, 0.0,
-                                    foot))
+                                    Cpp_PointXY(point.x + m.nx, point.y + m.ny), a, b, 0.0, foot))
             return false;
         const double x1 = a.X(), y1 = a.Y(), x2 = b.X(), y2 = b.Y();
         if (x1 == x2) {
             point = {foot.X() + d, foot.Y()};
             return true;
         }
-        const double theta = y2 == y1 ? (x1 - x2 > 0 ? M_PI / 2 : -M_PI / 2)
-                                      : std::atan((x1 - x2) / (y2 - y1));
+        const double theta =
+            y2 == y1 ? (x1 - x2 > 0 ? M_PI / 2 : -M_PI / 2) : std::atan((x1 - x2) / (y2 - y1));
         const double sign = theta >= 0 ? 1.0 : -1.0;
         point = {foot.X() + sign * d * std::cos(theta), foot.Y() + sign * d * std::sin(theta)};
         return true;

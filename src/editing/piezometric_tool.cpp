@@ -1,7 +1,7 @@
 #include "editing/piezometric_tool.h"
+#include "editing/edit_modes.h"
 #include "editing/tool_table.h"
 #include "graphics/prompts.h"
-#include "editing/edit_modes.h"
 
 #include "core/cursor_mode.h"
 #include "core/preferences.h"
@@ -52,9 +52,9 @@ bool ChoosePoint(int& px, int& py, double& x, double& y, bool fromBar) {
 
 void Cpp_PiezometricTool::StartEntryTool() {
     const Cpp_PiezometricLineList& lines = Lines();
-    const double unitWeight =
-        lines.IsEmpty() ? Cpp_KlivenSettings::UnitWeightOfWater()
-                        : lines.PiezometricLineAt(lines.Count() - 1)->UnitWeight();
+    const double unitWeight = lines.IsEmpty()
+                                  ? Cpp_KlivenSettings::UnitWeightOfWater()
+                                  : lines.PiezometricLineAt(lines.Count() - 1)->UnitWeight();
     PrepareBar(lines, unitWeight);
 }
 
@@ -68,8 +68,8 @@ bool Cpp_PiezometricTool::StartLineEntry(int px, int py, double x, double y, boo
 
 bool Cpp_PiezometricTool::EnterPointFromTool(int px, int py, double x, double y, bool fromBar) {
     if (!ChoosePoint(px, py, x, y, fromBar)) return false;
-    const bool added = fromBar ? Cpp_LineEntry::AddTypedPoint(x, y)
-                               : Cpp_LineEntry::AddClickedPoint(px, py, x, y);
+    const bool added =
+        fromBar ? Cpp_LineEntry::AddTypedPoint(x, y) : Cpp_LineEntry::AddClickedPoint(px, py, x, y);
     return added ? false : AddLine();
 }
 
@@ -241,16 +241,18 @@ const s_CursorModeRow kSteps[] = {
     {19,
      19,
      "Piezometric line entry",
-     {R(PiezometricPoint), R(PiezometricEntryMove), R(PiezometricPointFromBar), R(PiezometricEscape), X,
-      R(PiezometricFinish)}},
+     {R(PiezometricPoint), R(PiezometricEntryMove), R(PiezometricPointFromBar),
+      R(PiezometricEscape), X, R(PiezometricFinish)}},
 };
 
 }  // namespace
 
-PiezometricTool::PiezometricTool() : Tool(EditModePiezometricLines, EditModePiezometricLines, "Piezometric Lines") {}
+PiezometricTool::PiezometricTool()
+    : Tool(EditModePiezometricLines, EditModePiezometricLines, "Piezometric Lines") {}
 
 s_ToolInputs PiezometricTool::Inputs(int) const {
-    return {R(PiezometricFirstPoint), R(PiezometricFirstPointFromBar), R(PiezometricShiftMove), R(ShowViewMenu)};
+    return {R(PiezometricFirstPoint), R(PiezometricFirstPointFromBar), R(PiezometricShiftMove),
+            R(ShowViewMenu)};
 }
 
 std::span<const s_CursorModeRow> PiezometricTool::Steps() const { return kSteps; }

@@ -63,8 +63,7 @@ DialogSlot<Cpp_DistanceDialogs>& DistanceDialogsSlot() {
 }
 
 DialogSlot<Cpp_SelectionMover>& SelectionMoverSlot() {
-    static DialogSlot<Cpp_SelectionMover> slot("selection mover",
-                                               std::make_unique<ItemMover>());
+    static DialogSlot<Cpp_SelectionMover> slot("selection mover", std::make_unique<ItemMover>());
     return slot;
 }
 
@@ -207,8 +206,8 @@ bool ComputeDistanceToPicked(const Cpp_Selection* picked, bool* moved) {
         return false;
     }
     if (!move.moves) return true;
-    const bool ok = SelectionMoverSlot().Get().MoveToXY(move.which == 0 ? from : second,
-                                                        move.to.x, move.to.y, true);
+    const bool ok = SelectionMoverSlot().Get().MoveToXY(move.which == 0 ? from : second, move.to.x,
+                                                        move.to.y, true);
     if (moved) *moved = ok;
     return ok;
 }

@@ -1,7 +1,7 @@
 #include "editing/profile_tool.h"
+#include "editing/edit_modes.h"
 #include "editing/tool_table.h"
 #include "graphics/prompts.h"
-#include "editing/edit_modes.h"
 
 #include "core/cursor_mode.h"
 #include "core/message_boxes.h"
@@ -25,7 +25,6 @@ namespace {
 
 CmDialogBarProfileTool& Bar() { return TheToolBars().profile; }
 Cpp_ProfileLineList& Lines() { return Cpp_Kliven4Data::CurrentDataSet()->ProfileLines(); }
-
 
 }  // namespace
 
@@ -54,8 +53,8 @@ bool Cpp_ProfileTool::StartLineEntry(int px, int py, double x, double y, bool fr
 
 bool Cpp_ProfileTool::EnterPointFromTool(int px, int py, double x, double y, bool fromBar) {
     if (!ChooseEntryPoint(Bar(), px, py, x, y, fromBar)) return false;
-    const bool added = fromBar ? Cpp_LineEntry::AddTypedPoint(x, y)
-                               : Cpp_LineEntry::AddClickedPoint(px, py, x, y);
+    const bool added =
+        fromBar ? Cpp_LineEntry::AddTypedPoint(x, y) : Cpp_LineEntry::AddClickedPoint(px, py, x, y);
     if (added) return false;
     // The last point again: the line is finished.
     return AddLine();
@@ -95,8 +94,7 @@ void Cpp_ProfileTool::CancelEntryTool() {
 }
 
 bool Cpp_ProfileTool::StartAddPointAtEnd(Cpp_Line* line, Cpp_PointXY* endPoint) {
-    if (!Cpp_LineTool::StartAddPointAtEnd(line, endPoint, LINEKIND_PROFILE,
-                                          GetDisplayAttributes()))
+    if (!Cpp_LineTool::StartAddPointAtEnd(line, endPoint, LINEKIND_PROFILE, GetDisplayAttributes()))
         return false;
     Bar().SetEntryOption(4);
     return true;
@@ -211,13 +209,12 @@ void ProfileEntryMove(s_InputCall& c) {
     LineEntryPointMove(c);
 }
 void ProfileFirstPoint(s_InputCall& c) {
-    Cpp_ProfileTool::StartLineEntry(c.in.device.x, c.in.device.y, c.rounded.x, c.rounded.y,
-                                    false);
+    Cpp_ProfileTool::StartLineEntry(c.in.device.x, c.in.device.y, c.rounded.x, c.rounded.y, false);
 }
 void ProfileFirstPointFromBar(s_InputCall&) { Cpp_ProfileTool::StartLineEntry(0, 0, 0, 0, true); }
 void ProfilePoint(s_InputCall& c) {
-    if (Cpp_ProfileTool::EnterPointFromTool(c.in.device.x, c.in.device.y, c.rounded.x,
-                                            c.rounded.y, false))
+    if (Cpp_ProfileTool::EnterPointFromTool(c.in.device.x, c.in.device.y, c.rounded.x, c.rounded.y,
+                                            false))
         LineKindAdded(c, 2);
 }
 void ProfilePointFromBar(s_InputCall& c) {
@@ -248,7 +245,8 @@ const s_CursorModeRow kSteps[] = {
 ProfileTool::ProfileTool() : Tool(EditModeProfileLines, EditModeProfileLines, "Profile Lines") {}
 
 s_ToolInputs ProfileTool::Inputs(int) const {
-    return {R(ProfileFirstPoint), R(ProfileFirstPointFromBar), R(ProfileShiftMove), R(ShowViewMenu)};
+    return {R(ProfileFirstPoint), R(ProfileFirstPointFromBar), R(ProfileShiftMove),
+            R(ShowViewMenu)};
 }
 
 std::span<const s_CursorModeRow> ProfileTool::Steps() const { return kSteps; }

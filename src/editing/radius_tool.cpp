@@ -1,9 +1,9 @@
 #include "editing/radius_tool.h"
 #include "editing/tangent_line_tools.h"
-#include "editing/view_tool_steps.h"
-#include "editing/view_slip_surface_steps.h"
-#include "editing/view_load_steps.h"
 #include "editing/two_step_edits.h"
+#include "editing/view_load_steps.h"
+#include "editing/view_slip_surface_steps.h"
+#include "editing/view_tool_steps.h"
 
 #include "analysis/analysis_computation_data.h"
 #include "analysis/analysis_drawing.h"
@@ -17,6 +17,7 @@
 #include "editing/edit_modes.h"
 #include "editing/line_entry_tool.h"
 #include "editing/tool_dialog_bars.h"
+#include "editing/tool_table.h"
 #include "editing/view_navigation.h"
 #include "graphics/graphic_grid.h"
 #include "graphics/graphics.h"
@@ -25,7 +26,6 @@
 #include "model/data_sets.h"
 #include "model/program_state.h"
 #include "registry/view_preparations.h"
-#include "editing/tool_table.h"
 
 #include <cmath>
 #include <cstdio>
@@ -399,7 +399,6 @@ using namespace view_tool_steps;
 using namespace view_slip_surface_steps;
 using namespace view_load_ops;
 using namespace view_edit_steps;
-
 
 //                                 Left  Move  Enter Esc   Bksp  Right
 const s_CursorModeRow kSteps[] = {

@@ -16,8 +16,8 @@
 //     Cpp_RubberBandCircle::StartChange(&definition, cx, cy, px, py);    // cursor mode 107
 //     Cpp_RubberBandCircle::Click(x, y, false);                           // mode 0
 
-#include "editing/tool.h"
 #include "core/point_xy.h"
+#include "editing/tool.h"
 #include "platform/device_context.h"
 
 #include <string>

@@ -7,12 +7,12 @@
 // segment (green bands), dragging a point (grey bands); typed values and the wheel on a
 // selected point.
 
-#include "loads/reinforcement_line.h"
 #include "editing/edit_modes.h"
-#include "editing/view_tool_steps.h"
-#include "editing/view_slip_surface_steps.h"
-#include "editing/view_load_steps.h"
 #include "editing/two_step_edits.h"
+#include "editing/view_load_steps.h"
+#include "editing/view_slip_surface_steps.h"
+#include "editing/view_tool_steps.h"
+#include "loads/reinforcement_line.h"
 
 #include "core/cursor_mode.h"
 #include "core/message_boxes.h"
@@ -24,6 +24,7 @@
 #include "editing/reinforcement_tool.h"
 #include "editing/selection_list.h"
 #include "editing/tool_dialog_bars.h"
+#include "editing/tool_table.h"
 #include "editing/view_input.h"
 #include "editing/view_navigation.h"
 #include "editing/view_overlay.h"
@@ -36,7 +37,6 @@
 #include "model/program_state.h"
 #include "profile/slope_geometry.h"
 #include "registry/view_preparations.h"
-#include "editing/tool_table.h"
 
 #include <algorithm>
 #include <array>
@@ -119,7 +119,6 @@ Cpp_ReinforcementLineList* CurrentLines() {
     Cpp_Kliven4DataSet* dataSet = Cpp_Kliven4Data::CurrentDataSet();
     return dataSet ? dataSet->ReinforcementLines() : nullptr;
 }
-
 
 // The outline of a band; one without force is the bare segment.
 void BandOn(platform::DeviceContext& dc, const s_Band& band) {
@@ -214,9 +213,13 @@ bool Repeats(double last, double value) {
 void DrawFeedback(platform::DeviceContext& dc, Cpp_Kliven4DataSet*) {
     const int mode = GetCursorMode();
     switch (mode) {
-    case CursorModeAddPointReinforcementLine: Cpp_ReinforcementLineList::DrawToolFeedbackA(dc); return;
+    case CursorModeAddPointReinforcementLine:
+        Cpp_ReinforcementLineList::DrawToolFeedbackA(dc);
+        return;
     case CursorModeDragReinforcementPoint: Cpp_ReinforcementLineList::DrawToolFeedbackB(dc); return;
-    case CursorModeInsertReinforcementPoint: Cpp_ReinforcementLineList::DrawToolFeedbackC(dc); return;
+    case CursorModeInsertReinforcementPoint:
+        Cpp_ReinforcementLineList::DrawToolFeedbackC(dc);
+        return;
     default: break;
     }
     if (ToolState().entering &&
@@ -468,7 +471,6 @@ bool Cpp_ReinforcementLineList::EditToolOptions() {
 // Point steps on a selected line
 
 namespace {
-
 
 // The world point under the remembered cursor pixel, snapped to the snap grid when it is on.
 // The last cursor pixel as a world point, on the snap grid when snapping is on or, with
@@ -809,7 +811,6 @@ using namespace view_tool_steps;
 using namespace view_slip_surface_steps;
 using namespace view_load_ops;
 using namespace view_edit_steps;
-
 
 //                                 Left  Move  Enter Esc   Bksp  Right
 const s_CursorModeRow kSteps[] = {

@@ -88,8 +88,8 @@ void Band() {
 
 // The sides entered so far, solid (palette colour 3).
 void SideOn(platform::DeviceContext& dc, int from, int to) {
-    const platform::Pen oldPen = dc.SetPen(
-        platform::Pen{platform::PenStyle::Solid, 1, s_ColorType(3, 3).RGBColor()});
+    const platform::Pen oldPen =
+        dc.SetPen(platform::Pen{platform::PenStyle::Solid, 1, s_ColorType(3, 3).RGBColor()});
     const platform::RasterOp oldOp = dc.SetRop2(platform::RasterOp::CopyPen);
     const s_PixelPoint a = ToPixel(Grid().corners[from]), b = ToPixel(Grid().corners[to]);
     dc.MoveTo(a.x, a.y);
@@ -123,8 +123,7 @@ bool Cpp_FixedSearchGridTool::StartEntry(Cpp_FixedSearchGrid& grid, int px, int 
     int mode = 0, kind = 0;
     bool irregular = false;
     double bx = 0, by = 0, first = 0, second = 0;
-    if (!bar.GetCircleData(mode, bx, by, kind, irregular, first, second) || mode != 4)
-        return false;
+    if (!bar.GetCircleData(mode, bx, by, kind, irregular, first, second) || mode != 4) return false;
     Grid() = s_SearchGridStep{};
     Grid().line = grid.IsLine();
     if (fromToolBar) {
@@ -148,8 +147,8 @@ bool Cpp_FixedSearchGridTool::StartEntry(Cpp_FixedSearchGrid& grid, int px, int 
     return true;
 }
 
-bool Cpp_FixedSearchGridTool::EnterCornersClick(Cpp_FixedSearchGrid& grid, int px, int py,
-                                                double x, double y, bool fromToolBar) {
+bool Cpp_FixedSearchGridTool::EnterCornersClick(Cpp_FixedSearchGrid& grid, int px, int py, double x,
+                                                double y, bool fromToolBar) {
     (void)px;
     (void)py;
     if (Grid().tool != e_GridTool::Corners) return true;

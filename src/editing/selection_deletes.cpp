@@ -160,8 +160,7 @@ int RadiusDefinitionNumber(const Cpp_Selection& item) {
 Cpp_NoncircularShearSurface* NoncircularOf(const Cpp_Selection& item, int& index) {
     Cpp_Kliven4DataSet* ds = item.GetDataSet();
     if (!ds) return nullptr;
-    Cpp_NoncircularShearSurface& surface =
-        ds->AnalysisComputationData()->GetNoncircularPointList();
+    Cpp_NoncircularShearSurface& surface = ds->AnalysisComputationData()->GetNoncircularPointList();
     if (item.GetItemReferences().ref1 != &surface) return nullptr;
     const auto* point =
         static_cast<const Cpp_NoncircularShearSurfacePoint*>(item.GetItemReferences().ref2);

@@ -55,7 +55,8 @@ bool MoveInterpolationPoint(const Cpp_Selection& item, double x, double y) {
     for (const auto& other : set->Points())
         if (&other != &point && other.X() == x && other.Y() == y) return false;
     // The vertex keeps its triangles, unless one turns over (the user is asked then).
-    auto* vertex = const_cast<Cpp_VERTEX*>(static_cast<const Cpp_VERTEX*>(item.GetItemReferences().ref2));
+    auto* vertex =
+        const_cast<Cpp_VERTEX*>(static_cast<const Cpp_VERTEX*>(item.GetItemReferences().ref2));
     return Cpp_InterpolationTool::MovePoint(*set, vertex, x, y);
 }
 
@@ -122,9 +123,10 @@ namespace {
 void ShowDuplicateNumber(const char* family, int number) {
     char text[160];
     std::snprintf(text, sizeof text, "%s line number %d is already assigned to another %s line.",
-                  family, number, family[0] == 'P' && family[1] == 'r'   ? "profile"
-                                  : family[0] == 'P'                    ? "piezometric"
-                                                                        : "reinforcement");
+                  family, number,
+                  family[0] == 'P' && family[1] == 'r' ? "profile"
+                  : family[0] == 'P'                   ? "piezometric"
+                                                       : "reinforcement");
     ShowErrorMessage("Error", text);
 }
 

@@ -3,8 +3,8 @@
 // coincide exactly. The joined line takes the number and properties of the first selected
 // item's line; the lines it was made of are gone and the selection is emptied.
 
-#include "editing/selection_kinds.h"
 #include "editing/selection_edit_support.h"
+#include "editing/selection_kinds.h"
 #include "editing/selection_list.h"
 #include "editing/view_menus.h"
 #include "loads/reinforcement_line.h"
@@ -85,19 +85,20 @@ void MakeJoinedLine(const s_Join& join, const Chain& chain) {
     if (join.family == 1) {
         const double unitWeight = static_cast<const Cpp_PiezometricLine&>(a).UnitWeight();
         for (const Cpp_Line* line : join.removed) join.list->RemoveLine(line);
-        made = static_cast<Cpp_PiezometricLineList*>(join.list)
-                   ->CreateLine(number, unitWeight, description);
+        made = static_cast<Cpp_PiezometricLineList*>(join.list)->CreateLine(number, unitWeight,
+                                                                            description);
     } else if (join.family == 2) {
         const int material = static_cast<const Cpp_ProfileLine&>(a).GetMaterialNumber();
         for (const Cpp_Line* line : join.removed) join.list->RemoveLine(line);
-        made = static_cast<Cpp_ProfileLineList*>(join.list)->CreateLine(number, material, description);
+        made =
+            static_cast<Cpp_ProfileLineList*>(join.list)->CreateLine(number, material, description);
     } else {
         const auto& r = static_cast<const Cpp_ReinforcementLine&>(a);
         const double angle = r.GetAngle();
         const int option = r.GetForceOption();
         for (const Cpp_Line* line : join.removed) join.list->RemoveLine(line);
-        auto* line = static_cast<Cpp_ReinforcementLineList*>(join.list)
-                         ->AddNewLine(number, description.c_str(), angle, option);
+        auto* line = static_cast<Cpp_ReinforcementLineList*>(join.list)->AddNewLine(
+            number, description.c_str(), angle, option);
         for (const s_JoinPoint& p : chain) line->AddPoint(p.x, p.y, p.longitudinal, p.transverse);
         line->NumberPoints();
         return;
@@ -229,8 +230,8 @@ bool Cpp_SelectionList::JoinLinesByPoints() {
         for (size_t i = 0; i < lines.size(); ++i) {
             if (joined[i] || points[i].empty()) continue;
             Chain line = points[i];
-            const bool atFirst = line.front().SamePlace(chain.front()) ||
-                                 line.back().SamePlace(chain.front());
+            const bool atFirst =
+                line.front().SamePlace(chain.front()) || line.back().SamePlace(chain.front());
             const bool atLast =
                 line.front().SamePlace(chain.back()) || line.back().SamePlace(chain.back());
             if (!atFirst && !atLast) continue;

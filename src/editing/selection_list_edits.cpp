@@ -18,8 +18,9 @@
 namespace {
 
 // The live records of the list, one per distinct key (the first met), in list order.
-std::vector<Cpp_Selection> DistinctLive(const Cpp_SelectionList& list,
-                                        const std::function<const void*(const Cpp_Selection&)>& key) {
+std::vector<Cpp_Selection>
+DistinctLive(const Cpp_SelectionList& list,
+             const std::function<const void*(const Cpp_Selection&)>& key) {
     std::vector<Cpp_Selection> records;
     std::vector<std::pair<int, const void*>> seen;
     for (int n = 1; const Cpp_Selection* s = list.GetNth(n); ++n) {
@@ -84,7 +85,8 @@ bool Cpp_SelectionList::DeletePoints() {
         s_tagTypePointXY at;
     };
     std::vector<s_Target> targets;
-    for (const Cpp_Selection& s : DistinctLive(*this, PointKey)) targets.push_back({s, s.GetItemPosition()});
+    for (const Cpp_Selection& s : DistinctLive(*this, PointKey))
+        targets.push_back({s, s.GetItemPosition()});
     bool changed = false;
     for (const s_Target& t : targets) {
         const int kind = t.item.GetType();
@@ -101,7 +103,8 @@ bool Cpp_SelectionList::DeletePoints() {
 
 bool Cpp_SelectionList::DeleteLineLoads() {
     bool changed = false;
-    for (const Cpp_Selection& s : DistinctLive(*this, LineKey)) changed = s.DeleteLineLoad() || changed;
+    for (const Cpp_Selection& s : DistinctLive(*this, LineKey))
+        changed = s.DeleteLineLoad() || changed;
     return Finish(changed);
 }
 

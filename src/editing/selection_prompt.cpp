@@ -129,8 +129,8 @@ bool InterpolationPromptText(int kind, const s_SelectionReferences& r, std::stri
         const int m = set->Material();
         text = m == 0 ? FormatText(row.anyMaterial, point->Number(), point->Value(), point->X(),
                                    point->Y())
-                      : FormatText(row.oneMaterial, point->Number(), m, point->Value(),
-                                   point->X(), point->Y());
+                      : FormatText(row.oneMaterial, point->Number(), m, point->Value(), point->X(),
+                                   point->Y());
         return true;
     }
     return false;
@@ -270,17 +270,17 @@ void ClippedProfilePrompt(const Cpp_Selection& item, std::string& text) {
         const auto* clipped = static_cast<const Cpp_PointXY*>(r.ref3);
         if (!clipped) return;
         if (!r.ref2)
-            text = FormatText("Selected Point %1ld on Profile Line %1ld - X: %1.2f, Y: %1.2f",
-                              static_cast<long>(clipped->Number()), line, clipped->X(),
-                              clipped->Y());
+            text =
+                FormatText("Selected Point %1ld on Profile Line %1ld - X: %1.2f, Y: %1.2f",
+                           static_cast<long>(clipped->Number()), line, clipped->X(), clipped->Y());
         else if (clipped->Number() == 0)
             text = FormatText(
                 "Selected New Point Added on Clipped Profile Line %1ld - X: %1.2f, Y: %1.2f", line,
                 clipped->X(), clipped->Y());
         else
-            text = FormatText(
-                "Selected Point %1ld on Original Profile Line %1ld - X: %1.2f, Y: %1.2f",
-                static_cast<long>(clipped->Number()), line, clipped->X(), clipped->Y());
+            text =
+                FormatText("Selected Point %1ld on Original Profile Line %1ld - X: %1.2f, Y: %1.2f",
+                           static_cast<long>(clipped->Number()), line, clipped->X(), clipped->Y());
         return;
     }
     const auto* first = static_cast<const Cpp_PointXY*>(r.ref3);
@@ -407,8 +407,8 @@ void CircleDefinitionPrompt(const Cpp_Selection& item, std::string& text) {
         text = FormatText("Fixed point through which circles pass - X: %1.2f, Y: %1.2f", r.x, r.y);
         break;
     case SEL_HORIZONTAL_TANGENT:
-        text = FormatText("Horizontal line to which circles are tangent - Y(elevation): %1.2f",
-                          r.y);
+        text =
+            FormatText("Horizontal line to which circles are tangent - Y(elevation): %1.2f", r.y);
         break;
     case SEL_PRESCRIBED_RADIUS:
         text = FormatText("Tip of radius located at - X: %1.2f, Y: %1.2f", r.x, r.y);
@@ -417,12 +417,11 @@ void CircleDefinitionPrompt(const Cpp_Selection& item, std::string& text) {
         if (mode == 4) text = "Fixed grid corner";
         break;
     case SEL_SEARCH_GRID:
-        text = FormatText(
-            "Selected Search Grid - Xc: %s, Yc: %s, Min. spacing: %s", Coordinate(cx).c_str(),
-            Coordinate(cy).c_str(),
-            Fixed(analysis ? analysis->GetMinimumGridSpacing() : 0.0,
-                  Cpp_KlivenSettings::LengthDecimals())
-                .c_str());
+        text = FormatText("Selected Search Grid - Xc: %s, Yc: %s, Min. spacing: %s",
+                          Coordinate(cx).c_str(), Coordinate(cy).c_str(),
+                          Fixed(analysis ? analysis->GetMinimumGridSpacing() : 0.0,
+                                Cpp_KlivenSettings::LengthDecimals())
+                              .c_str());
         break;
     case SEL_CIRCLE_CENTRE:
         if (mode == 1 || mode == 3)
@@ -482,9 +481,9 @@ void ResultsPrompt(const Cpp_Selection& item, std::string& text) {
     const s_SelectionReferences& r = item.GetItemReferences();
     switch (item.GetType()) {
     case SEL_CRITICAL_CENTRE:
-        text = FormatText("Critical circle center: X: %s, Y: %s, Radius: %s",
-                          Coordinate(r.x).c_str(), Coordinate(r.y).c_str(),
-                          Coordinate(r.radius).c_str());
+        text =
+            FormatText("Critical circle center: X: %s, Y: %s, Radius: %s", Coordinate(r.x).c_str(),
+                       Coordinate(r.y).c_str(), Coordinate(r.radius).c_str());
         break;
     case SEL_CRITICAL_POINT:
         text = FormatText("Shear Surface Point %1d - X: %1.2f, Y: %1.2f", r.index, r.x, r.y);

@@ -21,13 +21,23 @@ const bool g_resetAdded = (AddProgramStateReset([] { g_dragging = false; }), tru
 // fixed grid's corner, crack points, line loads, radius definitions and the points of tangent
 // lines, the circle's own and those of radius definitions.
 bool RefreshedAfterDrop(int kind) {
-    const std::initializer_list<int> kinds = {
-        SEL_CONSTRUCTION_POINT,   SEL_LOAD_POINT,          SEL_GRID_CORNER,
-        SEL_NONCIRCULAR_POINT,    SEL_VARIABLE_CRACK_POINT, SEL_VARIABLE_WATER_POINT,
-        SEL_LINE_LOAD,            SEL_LINE_LOAD_DRAWN,     SEL_PIEZOMETRIC_POINT,
-        SEL_PROFILE_POINT,        SEL_DEFINITION_RADIUS,   SEL_DEFINITION_FIXED_POINT,
-        SEL_DEFINITION_HORIZONTAL_TANGENT, SEL_REINFORCEMENT_POINT, SEL_SLOPE_POINT,
-        SEL_TANGENT_POINT, SEL_DEFINITION_TANGENT_POINT};
+    const std::initializer_list<int> kinds = {SEL_CONSTRUCTION_POINT,
+                                              SEL_LOAD_POINT,
+                                              SEL_GRID_CORNER,
+                                              SEL_NONCIRCULAR_POINT,
+                                              SEL_VARIABLE_CRACK_POINT,
+                                              SEL_VARIABLE_WATER_POINT,
+                                              SEL_LINE_LOAD,
+                                              SEL_LINE_LOAD_DRAWN,
+                                              SEL_PIEZOMETRIC_POINT,
+                                              SEL_PROFILE_POINT,
+                                              SEL_DEFINITION_RADIUS,
+                                              SEL_DEFINITION_FIXED_POINT,
+                                              SEL_DEFINITION_HORIZONTAL_TANGENT,
+                                              SEL_REINFORCEMENT_POINT,
+                                              SEL_SLOPE_POINT,
+                                              SEL_TANGENT_POINT,
+                                              SEL_DEFINITION_TANGENT_POINT};
     return std::find(kinds.begin(), kinds.end(), kind) != kinds.end();
 }
 

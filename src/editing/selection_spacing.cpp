@@ -221,7 +221,8 @@ void StableSortByKey(std::vector<s_Place>& slots) {
     std::vector<std::array<size_t, 256>> counts(8, std::array<size_t, 256>{});
     for (size_t i = 0; i < n; ++i) {
         items[i] = {OrderBits(slots[i].x), static_cast<std::uint64_t>(slots[i].y)};
-        for (int b = 0; b < 8; ++b) ++counts[static_cast<size_t>(b)][(items[i].bits >> (8 * b)) & 0xff];
+        for (int b = 0; b < 8; ++b)
+            ++counts[static_cast<size_t>(b)][(items[i].bits >> (8 * b)) & 0xff];
     }
     for (int b = 0; b < 8; ++b) {
         std::array<size_t, 256>& count = counts[static_cast<size_t>(b)];
@@ -305,7 +306,8 @@ bool Cpp_SelectionList::SpacePointsAlongLine() {
     double largest = 0;
     const s_Place anchor = slots[FarthestPairAnchor(slots, largest)];
     for (size_t i = 0; i < slots.size(); ++i)
-        slots[i] = {largest > 0 ? Distance(anchor, slots[i]) / largest : 0.0, static_cast<double>(i)};
+        slots[i] = {largest > 0 ? Distance(anchor, slots[i]) / largest : 0.0,
+                    static_cast<double>(i)};
     SortByKey(nodes_, slots);
     for (size_t i = 0; i < slots.size(); ++i) nodes_[i].SetValue(slots[i].x);
 

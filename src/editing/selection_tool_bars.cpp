@@ -43,8 +43,8 @@ bool UpdateCircleToolBar(const Cpp_AnalysisComputationData& a, int corner) {
     int mode = 0, kind = 0;
     bool irregular = false;
     double x = 0, y = 0, first = 0, second = 0;
-    if (!a.IsCircular() || !Cpp_CircleTool::GetCircleToolData(a, corner, mode, x, y, kind,
-                                                              irregular, first, second))
+    if (!a.IsCircular() ||
+        !Cpp_CircleTool::GetCircleToolData(a, corner, mode, x, y, kind, irregular, first, second))
         return true;
     const int option = mode == 1 || mode == 3 ? 2 : mode == 4 ? 3 : 0;
     if (option == 0) return true;
@@ -96,9 +96,8 @@ bool UpdateCrackToolBar(const Cpp_Crack& crack, bool crackList, const Cpp_CrackP
     bar.UpdateData(false);
     ShowToolBar(BarCrack, true, point ? 2 : 3);
     bar.SetCrackOrWaterMode(crackList);
-    const double value = constant ? (crackList ? crack.GetCrackConstant()
-                                               : crack.GetWaterConstant())
-                                  : 0.0;
+    const double value =
+        constant ? (crackList ? crack.GetCrackConstant() : crack.GetWaterConstant()) : 0.0;
     bar.SetCrackData(crackList, option == 1 || option == 3, constant, value,
                      crack.GetUnitWeightOfWater());
     if (point) bar.SetXAndValue(point->X(), point->Value());
@@ -413,8 +412,7 @@ bool SlipSurfaceBar(const Cpp_Selection& item) {
         const auto* p = static_cast<const Cpp_NoncircularShearSurfacePoint*>(r.ref2);
         if (p && analysis)
             bars.noncircular.SetPointData(analysis->GetMode(), p->X(), p->Y(), p->IsMoveable(),
-                                          p->IsShiftDirectionComputed(),
-                                          p->GetShiftAngleDegrees());
+                                          p->IsShiftDirectionComputed(), p->GetShiftAngleDegrees());
         return true;
     }
     case SEL_SLIP_SURFACE_SEGMENT: ShowToolBar(BarNoncircular, true, 3); return true;

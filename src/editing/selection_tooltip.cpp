@@ -75,11 +75,10 @@ bool InterpolationTipText(int kind, const s_SelectionReferences& r, std::string&
         const auto* point = static_cast<const Cpp_VERTEX*>(r.ref2);
         if (!set || !point) return false;
         const int m = set->Material();
-        text = kind == row.point && m == 0
-                   ? FormatText(row.anyMaterial, point->Number(), point->X(), point->Y(),
-                                point->Value())
-                   : FormatText(row.oneMaterial, point->Number(), m, point->X(), point->Y(),
-                                point->Value());
+        text = kind == row.point && m == 0 ? FormatText(row.anyMaterial, point->Number(),
+                                                        point->X(), point->Y(), point->Value())
+                                           : FormatText(row.oneMaterial, point->Number(), m,
+                                                        point->X(), point->Y(), point->Value());
         return true;
     }
     return false;
@@ -101,8 +100,8 @@ std::string ReinforcementIntervalTip(const Cpp_ReinforcementLine* line, const Cp
 
 std::string NoncircularPointTip(int mode, const Cpp_NoncircularShearSurfacePoint& p) {
     if (mode == 1)
-        return FormatText("Noncircular slip surface\nPoint No. %1d\nX: %1.3f, Y: %1.3f",
-                          p.Number(), p.X(), p.Y());
+        return FormatText("Noncircular slip surface\nPoint No. %1d\nX: %1.3f, Y: %1.3f", p.Number(),
+                          p.X(), p.Y());
     if (mode != 3) return {};
     const std::string head = FormatText("Initial trial slip surface\nPoint No. %1d\nX: %1.3f, "
                                         "Y: %1.3f",
@@ -171,9 +170,9 @@ bool ProfileLineTip(const Cpp_Selection& item, std::string& text) {
     case SEL_PROFILE_SEGMENT: {
         const auto* line = static_cast<const Cpp_ProfileLine*>(r.ref1);
         if (!line || !point) return false;
-        text = FormatText("Prof. Line No. %1d\n%s\nSegment %1d\nMaterial: %1d", line->GetNumber(),
-                          DescriptionLine(line).c_str(), point->Number(),
-                          line->GetMaterialNumber());
+        text =
+            FormatText("Prof. Line No. %1d\n%s\nSegment %1d\nMaterial: %1d", line->GetNumber(),
+                       DescriptionLine(line).c_str(), point->Number(), line->GetMaterialNumber());
         return true;
     }
     case SEL_MATERIAL_REGION: {

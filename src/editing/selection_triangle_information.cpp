@@ -1,9 +1,9 @@
 // "Get Information" on a selected interpolation triangle: its centroid and circumcircle in
 // "Information on Selected Item".
 
-#include "editing/selection_kinds.h"
 #include "editing/selection.h"
 #include "editing/selection_edit_support.h"
+#include "editing/selection_kinds.h"
 #include "editing/selection_list.h"
 #include "porepressure/interpolation_data.h"
 #include "porepressure/triangle.h"

@@ -9,6 +9,7 @@
 #include "editing/selection_kinds.h"
 #include "editing/selection_list.h"
 #include "editing/tool_dialog_bars.h"
+#include "editing/tool_table.h"
 #include "editing/view_input.h"
 #include "editing/view_navigation.h"
 #include "graphics/graphics.h"
@@ -16,7 +17,6 @@
 #include "graphics/vector_arrow.h"
 #include "model/program_state.h"
 #include "registry/view_preparations.h"
-#include "editing/tool_table.h"
 
 #include <cmath>
 #include <numbers>
@@ -32,8 +32,7 @@ struct s_ShiftToolState {
 s_ShiftToolState g_shift;
 
 Cpp_NoncircularShearSurfacePoint* Point() {
-    if (!g_shift.surface || g_shift.index < 0 ||
-        g_shift.index >= g_shift.surface->NumberOfPoints())
+    if (!g_shift.surface || g_shift.index < 0 || g_shift.index >= g_shift.surface->NumberOfPoints())
         return nullptr;
     return &g_shift.surface->Points()[g_shift.index];
 }
@@ -104,8 +103,7 @@ void Cpp_ShiftDirectionTool::CancelDirectionTool() {
     End();
 }
 
-bool Cpp_ShiftDirectionTool::StartParallelToLine(Cpp_NoncircularShearSurface* surface,
-                                                 int index) {
+bool Cpp_ShiftDirectionTool::StartParallelToLine(Cpp_NoncircularShearSurface* surface, int index) {
     g_shift = s_ShiftToolState{surface, index, false, {}};
     if (!Point()) {
         g_shift = s_ShiftToolState{};

@@ -15,8 +15,7 @@ class Cpp_Selection;
 class Cpp_ShiftDirectionTool {
 public:
     // Point index (0-based) of the surface; the cursor pixel the arrow starts to.
-    static bool StartDirectionTool(Cpp_NoncircularShearSurface* surface, int index, int px,
-                                   int py);
+    static bool StartDirectionTool(Cpp_NoncircularShearSurface* surface, int index, int px, int py);
     static void ShiftToolMouseMove(int px, int py);
     // The angle from the point to (x, y), in degrees from -180 to 180.
     static bool DirectionToolClick(double x, double y);

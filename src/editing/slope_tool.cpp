@@ -1,6 +1,6 @@
 #include "editing/slope_tool.h"
-#include "graphics/prompts.h"
 #include "editing/edit_modes.h"
+#include "graphics/prompts.h"
 
 #include "core/cursor_mode.h"
 #include "editing/cursor_modes.h"
@@ -33,8 +33,8 @@ bool Cpp_SlopeTool::StartLineEntry(int px, int py, double x, double y, bool from
 
 bool Cpp_SlopeTool::EnterPointFromTool(int px, int py, double x, double y, bool fromBar) {
     if (!ChooseEntryPoint(Bar(), px, py, x, y, fromBar)) return false;
-    const bool added = fromBar ? Cpp_LineEntry::AddTypedPoint(x, y)
-                               : Cpp_LineEntry::AddClickedPoint(px, py, x, y);
+    const bool added =
+        fromBar ? Cpp_LineEntry::AddTypedPoint(x, y) : Cpp_LineEntry::AddClickedPoint(px, py, x, y);
     return added ? false : FinishEntry();
 }
 
@@ -144,8 +144,6 @@ std::optional<bool> SlopeTool::Delete(ToolContext& context, int cursorMode) {
 
 void SlopeTool::RegisterDrawing() const { Cpp_LineEntry::RegisterDrawing(); }
 
-void SlopeTool::Prompt(const s_ToolPrompt& prompt) const {
-    SetStatusTextFromId(prompt.view, 1315);
-}
+void SlopeTool::Prompt(const s_ToolPrompt& prompt) const { SetStatusTextFromId(prompt.view, 1315); }
 
 int SlopeTool::Bar(int) const { return BarSlope; }

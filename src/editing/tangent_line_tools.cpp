@@ -16,12 +16,13 @@ namespace {
 // The working copy of the tangent line's points; each completed step writes them back.
 Cpp_Line* Begin(Cpp_TangentLine* owner) {
     if (!owner || owner->GetOption() != Cpp_TangentLine::kIrregular) return nullptr;
-    return Cpp_WorkingLine::Begin(owner->Points(), [owner](const std::vector<s_WorkingPoint>& edited) {
-        std::vector<s_tagTypePointXY> points;
-        for (const s_WorkingPoint& p : edited) points.push_back({p.x, p.y});
-        owner->SetIrregularPoints(points.data(), static_cast<int>(points.size()));
-        InvalidateViewWindow();
-    });
+    return Cpp_WorkingLine::Begin(
+        owner->Points(), [owner](const std::vector<s_WorkingPoint>& edited) {
+            std::vector<s_tagTypePointXY> points;
+            for (const s_WorkingPoint& p : edited) points.push_back({p.x, p.y});
+            owner->SetIrregularPoints(points.data(), static_cast<int>(points.size()));
+            InvalidateViewWindow();
+        });
 }
 
 bool BarPoint(double& x, double& y) {

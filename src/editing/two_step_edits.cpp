@@ -86,9 +86,7 @@ bool ForEachSelected(ViewInputHost& view, Each each) {
     return moved;
 }
 
-void ShowNotice(const char* text) {
-    AskOkCancel(nullptr, "Data Entry Notice", text);
-}
+void ShowNotice(const char* text) { AskOkCancel(nullptr, "Data Entry Notice", text); }
 
 }  // namespace
 
@@ -584,8 +582,7 @@ bool MoveDistanceFromLineClick(ViewInputHost& view, double x, double y) {
                    "distance of.");
         return false;
     }
-    if (Cpp_Selection::IsSegmentKind(picked->GetType()) &&
-        SetPendingMoveReferenceLine(line, point))
+    if (Cpp_Selection::IsSegmentKind(picked->GetType()) && SetPendingMoveReferenceLine(line, point))
         MoveSelectedPointsByDistance(view);
     return true;
 }
@@ -629,7 +626,8 @@ bool MoveToLineSecondClick(ViewInputHost& view, double x, double y) {
     Cpp_Line* line = nullptr;
     Cpp_PointXY* point = nullptr;
     Cpp_Selection* first = GetCurrentSelection().GetNth(1);
-    if (!TargetLineOf(*picked, line, point) || !first || !Has(first->GetType(), selection_flags::kMovable))
+    if (!TargetLineOf(*picked, line, point) || !first ||
+        !Has(first->GetType(), selection_flags::kMovable))
         return false;
     const int kind = first->GetType();
     if (first->MoveToLine(point)) {
@@ -667,7 +665,8 @@ bool PickParallelReferenceLine(double x, double y) {
 
 bool ExtendToLine(bool toSegment) {
     const Cpp_Selection* first = FirstCurrent();
-    return first && Has(first->GetType(), selection_flags::kLinePoint) && first->StartExtendToLine(toSegment);
+    return first && Has(first->GetType(), selection_flags::kLinePoint) &&
+           first->StartExtendToLine(toSegment);
 }
 
 bool ExtendToSelectedLineClick(ViewInputHost& view, double x, double y) {
@@ -763,14 +762,15 @@ bool StartSnapSelection(int direction) {
 bool SnapSelectedPointsToPickedLine(ViewInputHost& view, const Cpp_Selection& picked) {
     Cpp_Line* line = nullptr;
     Cpp_PointXY* segment = nullptr;
-    if (!Cpp_Selection::IsSegmentKind(picked.GetType()) ||
-        !TargetLineOf(picked, line, segment) || !segment->Next())
+    if (!Cpp_Selection::IsSegmentKind(picked.GetType()) || !TargetLineOf(picked, line, segment) ||
+        !segment->Next())
         return false;
     const s_tagTypePointXY a = segment->XY(), b = segment->Next()->XY();
     bool success = true;
     ForEachSelected(view, [&](Cpp_Selection& s) {
         const bool moved = s.Snap(g_snapDirection, a, b);
-        if (Has(s.GetType(), selection_flags::kLinePoint) && s.GetType() != SEL_TANGENT_POINT) success = moved;
+        if (Has(s.GetType(), selection_flags::kLinePoint) && s.GetType() != SEL_TANGENT_POINT)
+            success = moved;
         return moved;
     });
     if (const Cpp_Selection* first = FirstCurrent()) RefreshSelectedItem(*first);
@@ -818,8 +818,12 @@ bool CancelSelectionTool() {
 
 namespace view_edit_steps {
 
-void MoveFromPointClick(s_InputCall& call) { MoveDistanceFromPointClick(call.view, call.raw.x, call.raw.y); }
-void MoveFromLineClick(s_InputCall& call) { MoveDistanceFromLineClick(call.view, call.raw.x, call.raw.y); }
+void MoveFromPointClick(s_InputCall& call) {
+    MoveDistanceFromPointClick(call.view, call.raw.x, call.raw.y);
+}
+void MoveFromLineClick(s_InputCall& call) {
+    MoveDistanceFromLineClick(call.view, call.raw.x, call.raw.y);
+}
 void MoveModeThreeFourClick(s_InputCall& call) {
     MoveDistanceModeThreeFourClick(call.view, call.raw.x, call.raw.y);
 }
@@ -830,7 +834,9 @@ void MoveToLineReferenceClick(s_InputCall& call) {
 void SnapLineClick(s_InputCall& call) { SnapClick(call.view, call.raw.x, call.raw.y); }
 void SnapPointClick(s_InputCall& call) { SnapToPointClick(call.view, call.raw.x, call.raw.y); }
 void EndStep(s_InputCall&) { CancelSelectionTool(); }
-void ParallelReferenceClick(s_InputCall& call) { PickParallelReferenceLine(call.raw.x, call.raw.y); }
+void ParallelReferenceClick(s_InputCall& call) {
+    PickParallelReferenceLine(call.raw.x, call.raw.y);
+}
 void ExtendTargetClick(s_InputCall& call) {
     if (ExtendToSelectedLineClick(call.view, call.raw.x, call.raw.y)) call.modified = true;
 }

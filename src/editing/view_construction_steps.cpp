@@ -45,8 +45,7 @@ void CircleEntryEnter(s_InputCall& c) {
 }
 
 void CircleEntryMove(s_InputCall& c) {
-    if (c.in.shift)
-        TheToolBars().construction.UpdateCircleFromPoint(c.rounded.x, c.rounded.y);
+    if (c.in.shift) TheToolBars().construction.UpdateCircleFromPoint(c.rounded.x, c.rounded.y);
     Cpp_ConstructionCircleList::RubberBandMove(c.in.device.x, c.in.device.y);
     view_input_ops::CoordinateToolTip(c);
 }

@@ -42,7 +42,8 @@ void Changed(s_InputCall& c) {
 
 std::vector<std::pair<double, double>> PointsOf(const Cpp_Line& line) {
     std::vector<std::pair<double, double>> points;
-    for (const Cpp_PointXY* p = line.FirstPoint(); p; p = p->Next()) points.emplace_back(p->X(), p->Y());
+    for (const Cpp_PointXY* p = line.FirstPoint(); p; p = p->Next())
+        points.emplace_back(p->X(), p->Y());
     return points;
 }
 

@@ -12,8 +12,8 @@ void DistancePick(s_InputCall& call) {
     Cpp_SelectionList& picks = GetPickList();
     picks.Clear();
     picks.SetAddMode(false);
-    picks.SelectItemAtPoint(Cpp_Kliven4Data::CurrentDataSetOrNull(), call.raw.x, call.raw.y,
-                            false, false, false);
+    picks.SelectItemAtPoint(Cpp_Kliven4Data::CurrentDataSetOrNull(), call.raw.x, call.raw.y, false,
+                            false, false);
     if (picks.IsEmpty()) {
         EraseSelection(GetCurrentSelection(), true);
         ShowSelectionPrompt();
@@ -23,8 +23,9 @@ void DistancePick(s_InputCall& call) {
     if (picks.Count() >= 2) {
         // The candidates in the menu beside the click; another command is carried out as such.
         const s_PixelPoint corner = call.view.ScreenTopLeft();
-        const int id = call.view.TrackMenu(
-            CandidateMenu(picks), {corner.x + call.pickDevice.x + 4, corner.y + call.pickDevice.y + 5});
+        const int id =
+            call.view.TrackMenu(CandidateMenu(picks), {corner.x + call.pickDevice.x + 4,
+                                                       corner.y + call.pickDevice.y + 5});
         if (id < kFirstCandidateCommand || id >= kFirstCandidateCommand + kCandidateMenuSize) {
             picks.Clear();
             if (id != 0) call.view.RunCommand(id);

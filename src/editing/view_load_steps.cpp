@@ -1,11 +1,13 @@
 #include "editing/view_load_steps.h"
 
 #include "core/cursor_mode.h"
+#include "core/units.h"
 #include "editing/cursor_modes.h"
 #include "editing/display_bounds.h"
 #include "editing/distributed_load_tool.h"
 #include "editing/selection_list.h"
 #include "editing/tool_dialog_bars.h"
+#include "editing/tool_table.h"
 #include "graphics/graphics.h"
 #include "graphics/prompts.h"
 #include "loads/distributed_load_data.h"
@@ -13,8 +15,6 @@
 #include "loads/reinforcement_line.h"
 #include "model/data_set.h"
 #include "model/data_sets.h"
-#include "core/units.h"
-#include "editing/tool_table.h"
 
 namespace view_load_ops {
 
@@ -164,7 +164,8 @@ Cpp_LineLoadList* StageLineLoads() {
 }
 void LineLoadAt(s_InputCall& c, double x, double y, bool typed) {
     bool redraw = false;
-    if (Cpp_LineLoadList* loads = StageLineLoads(); loads && loads->EnterLoad(x, y, typed, redraw)) {
+    if (Cpp_LineLoadList* loads = StageLineLoads();
+        loads && loads->EnterLoad(x, y, typed, redraw)) {
         c.modified = true;
         c.redraw = redraw;
         UpdateDisplayBoundsFromGeometry();

@@ -1,8 +1,8 @@
 #pragma once
 // The input operations of the load and reinforcement tools for the dispatch tables
 // (view_dispatch.cpp): the distributed-load point entry (edit mode 3, cursor mode 14) and its
-// point steps (86 adding at an end, 90 dragging, 113 inserting), the line-load tool (edit mode 4, 91),
-// the reinforcement entry (edit mode 13, 36) and its point steps (85, 95, 116).
+// point steps (86 adding at an end, 90 dragging, 113 inserting), the line-load tool (edit mode 4,
+// 91), the reinforcement entry (edit mode 13, 36) and its point steps (85, 95, 116).
 
 #include "editing/view_dispatch.h"
 

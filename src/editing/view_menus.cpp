@@ -1,9 +1,9 @@
 #include "editing/view_menus.h"
 
-#include "core/command_ids.h"
 #include "analysis/analysis_computation_data.h"
 #include "analysis/noncircular_shear_surface.h"
 #include "analysis/tangent_line.h"
+#include "core/command_ids.h"
 #include "editing/selection_edit_support.h"
 #include "editing/selection_list.h"
 #include "graphics/line.h"

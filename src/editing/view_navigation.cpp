@@ -4,9 +4,9 @@
 #include "editing/cursor_modes.h"
 #include "editing/line_entry_tool.h"
 #include "editing/line_point_tools.h"
+#include "graphics/graphics.h"
 #include "loads/distributed_load_data.h"
 #include "loads/reinforcement_line.h"
-#include "graphics/graphics.h"
 #include "registry/view_preparations.h"
 
 #include <algorithm>

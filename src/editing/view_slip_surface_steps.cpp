@@ -14,8 +14,8 @@
 #include "editing/search_grid_tool.h"
 #include "editing/selection_list.h"
 #include "editing/shift_direction_tool.h"
-#include "editing/view_selection.h"
 #include "editing/tool_dialog_bars.h"
+#include "editing/view_selection.h"
 #include "graphics/graphic_grid.h"
 #include "graphics/graphics.h"
 #include "model/circle_end_points.h"
@@ -116,8 +116,7 @@ void CentreMove(s_InputCall& c) {
 void CentreCancel(s_InputCall&) { Cpp_CircleTool::CancelCenterTool(); }
 
 void RadiusRuleClick(s_InputCall& c) {
-    if (Cpp_CircleTool::RadiusRuleDragClick(Analysis(), c.snapped.x, c.snapped.y))
-        CircleStored(c);
+    if (Cpp_CircleTool::RadiusRuleDragClick(Analysis(), c.snapped.x, c.snapped.y)) CircleStored(c);
 }
 
 void RadiusRuleMove(s_InputCall& c) {
@@ -202,8 +201,8 @@ void TangentStored(s_InputCall& c) {
 }
 void TangentPoint(s_InputCall& c, bool fromBar) {
     bool stored = false;
-    Cpp_RadiusTool::RadiusToolEnterTypedPoint(Analysis(), c.in.device.x, c.in.device.y,
-                                              c.rounded.x, c.rounded.y, fromBar, stored);
+    Cpp_RadiusTool::RadiusToolEnterTypedPoint(Analysis(), c.in.device.x, c.in.device.y, c.rounded.x,
+                                              c.rounded.y, fromBar, stored);
     if (stored) TangentStored(c);
 }
 }  // namespace
@@ -305,8 +304,8 @@ void ShiftParallelPick(s_InputCall& c) {
     Cpp_SelectionList& picks = GetPickList();
     picks.Clear();
     picks.SetAddMode(false);
-    picks.SelectItemAtPoint(Cpp_Kliven4Data::CurrentDataSetOrNull(), c.raw.x, c.raw.y, true,
-                            false, true);
+    picks.SelectItemAtPoint(Cpp_Kliven4Data::CurrentDataSetOrNull(), c.raw.x, c.raw.y, true, false,
+                            true);
     if (picks.Count() >= 2) {
         ShowSelectionMenu(c.view, c.pickDevice);
     } else if (const Cpp_Selection* picked = picks.GetNth(1)) {

@@ -20,9 +20,9 @@ std::vector<s_WorkingPoint> EditedPoints() {
     std::vector<s_WorkingPoint> out;
     for (const Cpp_PointXY* p = g_working.line->FirstPoint(); p; p = p->Next()) {
         const auto at = std::find(g_working.made.begin(), g_working.made.end(), p);
-        out.push_back({p->X(), p->Y(),
-                       at == g_working.made.end() ? -1
-                                                  : static_cast<int>(at - g_working.made.begin())});
+        out.push_back(
+            {p->X(), p->Y(),
+             at == g_working.made.end() ? -1 : static_cast<int>(at - g_working.made.begin())});
     }
     return out;
 }
@@ -42,14 +42,14 @@ const bool g_resetAdded = (AddProgramStateReset(&Cpp_WorkingLine::Reset), true);
 
 }  // namespace
 
-Cpp_Line* Cpp_WorkingLine::Begin(const std::vector<s_tagTypePointXY>& points,
-                                 WriteBack writeBack) {
+Cpp_Line* Cpp_WorkingLine::Begin(const std::vector<s_tagTypePointXY>& points, WriteBack writeBack) {
     if (g_working.line && Cpp_LineTool::EditedLine() == g_working.line.get())
         Cpp_LineTool::CancelTool();
     g_working = s_WorkingState{};
     g_working.line = std::make_unique<Cpp_Line>();
     g_working.original = points;
-    for (const s_tagTypePointXY& p : points) g_working.made.push_back(g_working.line->AddPoint(p.x, p.y));
+    for (const s_tagTypePointXY& p : points)
+        g_working.made.push_back(g_working.line->AddPoint(p.x, p.y));
     g_working.line->NumberPoints();
     Cpp_LineTool::WhenToolEnds(g_working.line.get(), [writeBack = std::move(writeBack)] {
         const std::vector<s_WorkingPoint> edited = EditedPoints();
@@ -63,8 +63,6 @@ Cpp_PointXY* Cpp_WorkingLine::PointAt(int index) {
     return g_working.made[static_cast<std::size_t>(index)];
 }
 
-bool Cpp_WorkingLine::Holds(const Cpp_Line* line) {
-    return line && line == g_working.line.get();
-}
+bool Cpp_WorkingLine::Holds(const Cpp_Line* line) { return line && line == g_working.line.get(); }
 
 void Cpp_WorkingLine::Reset() { g_working = s_WorkingState{}; }

@@ -21,8 +21,8 @@
 class DuplicateLineDialog {
 public:
     virtual ~DuplicateLineDialog() = default;
-    virtual int Run(const std::string& message, const std::vector<int>& usedNumbers,
-                    int& newNumber, int& existingNumber) = 0;
+    virtual int Run(const std::string& message, const std::vector<int>& usedNumbers, int& newNumber,
+                    int& existingNumber) = 0;
 };
 // The registered window; the stand-in cancels (the new line is dropped).
 DialogSlot<DuplicateLineDialog>& DuplicateLineDialogSlot();

@@ -182,7 +182,8 @@ bool CGridCtrl::PasteTextToGrid(int row, int col, const std::string& text, bool 
                 // A read-only cell is counted; an edit the owner refuses is the owner's to
                 // explain.
                 if (!IsCellEditable(targetRow, targetCol) &&
-                    GetCellText(targetRow, targetCol) != StoredCellText(targetRow, targetCol, value))
+                    GetCellText(targetRow, targetCol) !=
+                        StoredCellText(targetRow, targetCol, value))
                     ++pasteOutcome_.refused;
                 SetCellTextAndNotify(targetRow, targetCol, value);
                 SetCellState(targetRow, targetCol,

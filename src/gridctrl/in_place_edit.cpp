@@ -32,7 +32,8 @@ unsigned NavigationKey(int key) {
 
 InPlaceEdit::InPlaceEdit(GridCtrlWidget& grid, const TextEditorRequest& r)
     : QLineEdit(grid.viewport()), grid_(grid), row_(r.row), col_(r.col),
-      initial_(ToQString(r.text)), exitsOnNavigation_(r.firstChar != VK_LBUTTON && r.firstChar != VK_CLICK_EDIT) {
+      initial_(ToQString(r.text)),
+      exitsOnNavigation_(r.firstChar != VK_LBUTTON && r.firstChar != VK_CLICK_EDIT) {
     setContextMenuPolicy(Qt::NoContextMenu);
     if (r.format & DT_RIGHT)
         setAlignment(Qt::AlignRight | Qt::AlignVCenter);

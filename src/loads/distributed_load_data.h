@@ -218,8 +218,7 @@ private:
     Cpp_DistributedLoadPoint* LinkPoint(Cpp_DistributedLoadPoint* previous,
                                         const s_DistributedLoadPoint& p);
     // Fills the record of the table or list window, runs it and takes it back after OK.
-    bool EditRecord(int defaultLineNumber,
-                    const std::function<bool(s_DistributedLoadTable&)>& run);
+    bool EditRecord(int defaultLineNumber, const std::function<bool(s_DistributedLoadTable&)>& run);
     void ReverseOrder();
     void EchoRow(std::FILE* echoFile, long count, const Cpp_DistributedLoadPoint& p) const;
 

@@ -385,7 +385,9 @@ void Cpp_DistributedLoadData::SetSelectionFilters(int stage, bool points, bool s
 // Scale
 
 void Cpp_DistributedLoadData::SetLargestValue(double value) { g_scale.SetLargest(value); }
-double Cpp_DistributedLoadData::LargestValue() { return g_scale.largestSet ? g_scale.largest : 0.0; }
+double Cpp_DistributedLoadData::LargestValue() {
+    return g_scale.largestSet ? g_scale.largest : 0.0;
+}
 
 bool Cpp_DistributedLoadData::ComputeLoadScale(int unitSystem) {
     g_scale.Compute(unitSystem);
@@ -453,8 +455,9 @@ std::string Cpp_DistributedLoadData::ShowValuesToolTip(double x, double y, doubl
     return text;
 }
 
-std::array<platform::DevicePoint, 4> Cpp_DistributedLoadData::ComputeRubberBand(
-    const s_DistributedLoadPoint& a, const s_DistributedLoadPoint& b) {
+std::array<platform::DevicePoint, 4>
+Cpp_DistributedLoadData::ComputeRubberBand(const s_DistributedLoadPoint& a,
+                                           const s_DistributedLoadPoint& b) {
     const auto pixel = [](double x, double y) {
         return platform::DevicePoint{Cpp_Graphics::XToPixel(x), Cpp_Graphics::YToPixel(y)};
     };

@@ -409,10 +409,10 @@ std::string Cpp_ReinforcementLineList::TooltipText(double x, double y, double lo
                                                    double transverse) {
     const std::string c = loads::FixedFormat(Cpp_KlivenSettings::CoordinateDecimals(), "%1.2f");
     const std::string f = loads::FixedFormat(Cpp_KlivenSettings::ForceDecimals(), "%1.0f");
-    std::string text = loads::FillTemplate(
-        "X: %s  Y: %s\nLong: %s\nTrans: %s",
-        {loads::FormatValue(c, x), loads::FormatValue(c, y), loads::FormatValue(f, longitudinal),
-         loads::FormatValue(f, transverse)});
+    std::string text = loads::FillTemplate("X: %s  Y: %s\nLong: %s\nTrans: %s",
+                                           {loads::FormatValue(c, x), loads::FormatValue(c, y),
+                                            loads::FormatValue(f, longitudinal),
+                                            loads::FormatValue(f, transverse)});
     SetToolTipText(text);
     return text;
 }

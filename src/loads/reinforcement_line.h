@@ -199,9 +199,9 @@ public:
     // One segment's force diagram on its own (no averaging with the neighbouring segments), in
     // device points: the start, the end, the end offset by its scaled force, the start offset
     // by its. Both forces 0: the offset points are the segment's own.
-    static std::array<platform::DevicePoint, 4> ComputeDiagramQuadrilateral(
-        const s_ReinforcementLinePtType& a, const s_ReinforcementLinePtType& b,
-        bool longitudinal);
+    static std::array<platform::DevicePoint, 4>
+    ComputeDiagramQuadrilateral(const s_ReinforcementLinePtType& a,
+                                const s_ReinforcementLinePtType& b, bool longitudinal);
     // Draws that diagram on dc, outlined and/or filled, in the diagram colour with the kind's
     // pattern, or with erase in the background colour with a solid brush.
     static void DrawDiagramSegment(platform::DeviceContext& dc, const s_ReinforcementLinePtType& a,
@@ -249,8 +249,7 @@ public:
     static void DrawToolFeedbackA(platform::DeviceContext& dc);
     // Inserting a point into the segment from segmentStart to its next point (cursor mode
     // 116): the bar offers the mean of the two points' forces.
-    static bool StartInsertPoint(Cpp_ReinforcementLine* line,
-                                 Cpp_ReinforcementPoint* segmentStart);
+    static bool StartInsertPoint(Cpp_ReinforcementLine* line, Cpp_ReinforcementPoint* segmentStart);
     static void InsertToolMouseMove(int px, int py, double x, double y);
     // The click (typed: the bar's x and y) with the bar's forces; the step ends, without a new
     // point when the bar's fields are not all numbers. True when a point was inserted.
@@ -258,8 +257,8 @@ public:
     static void CancelInsertTool();
     static void DrawToolFeedbackC(platform::DeviceContext& dc);
     // Dragging a point grabbed at pixel (px, py) (cursor mode 95).
-    static bool StartDragPoint(Cpp_ReinforcementLine* line, Cpp_ReinforcementPoint* point,
-                               int px, int py);
+    static bool StartDragPoint(Cpp_ReinforcementLine* line, Cpp_ReinforcementPoint* point, int px,
+                               int py);
     static void DragMove(int px, int py, double x, double y);
     // The drop where the cursor was last (typed: at the bar's x and y); true when it moved.
     static bool DragEnd(bool typed);
@@ -280,9 +279,8 @@ public:
     // The wheel during the insert step: the bar's force, both bands drawn again.
     static void WheelChangeForceB(int delta, bool transverse);
     // The wheel on a selected point: one force by the wheel step, the bar shows the new forces.
-    static bool WheelChangeSelectedForce(Cpp_ReinforcementLine* line,
-                                         Cpp_ReinforcementPoint* point, int delta,
-                                         bool transverse);
+    static bool WheelChangeSelectedForce(Cpp_ReinforcementLine* line, Cpp_ReinforcementPoint* point,
+                                         int delta, bool transverse);
     static void GetDisplayAttributes(s_DrawAttributesType& attributes);
     static void SavePreferences(const Cpp_ReinforcementLineList* list, bool read);
 

@@ -24,8 +24,8 @@
 #include "porepressure/triangle.h"
 #include "profile/material_properties.h"
 
-#include <array>
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <map>
 
@@ -234,7 +234,8 @@ bool DataSetExtents(const Cpp_Kliven4DataSet& dataSet, double& xmin, double& xma
     if (results.HasResults()) {
         if (results.GetCircleBounds(analysis.IsCircular(), a, b, c, d)) extents.Add(a, b, c, d);
         if (!extents.Get(xmin, xmax, ymin, ymax)) return false;
-        if (dataSet.Slices().Count() > 0) ymin = std::min(ymin, dataSet.Slices().GetLowestBottomY());
+        if (dataSet.Slices().Count() > 0)
+            ymin = std::min(ymin, dataSet.Slices().GetLowestBottomY());
         return true;
     }
     return extents.Get(xmin, xmax, ymin, ymax);

@@ -1,9 +1,9 @@
 #include "model/data_set.h"
 #include "core/data_entry_style.h"
 
+#include "loads/distributed_load_data.h"
 #include "model/data_check.h"
 #include "model/derived_data.h"
-#include "loads/distributed_load_data.h"
 #include "registry/data_set_drawing.h"
 
 #include "profile/material_properties.h"

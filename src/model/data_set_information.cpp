@@ -17,8 +17,8 @@ void AddRegionLine(platform::InfoWindowService& info, const Cpp_ProfileLine& lin
     const std::string f =
         decimals >= 0 && decimals <= 15 ? FormatText("%%1.%df", decimals) : "%1.2f";
     info.AddText(platform::kInfoRoot, "Material region was selected");
-    info.AddItem(platform::kInfoRoot, "Defined by profile line number: ",
-                 FormatText("%1d", line.GetNumber()));
+    info.AddItem(platform::kInfoRoot,
+                 "Defined by profile line number: ", FormatText("%1d", line.GetNumber()));
     const platform::InfoItem points = info.AddText(platform::kInfoRoot, "Profile line coordinates");
     for (const Cpp_PointXY* p = line.FirstPoint(); p; p = p->Next())
         info.AddText(points, "X: " + FormatText(f.c_str(), p->X()) +

@@ -149,8 +149,8 @@ double Cpp_Kliven4Data::MaximumSliceQuantity(int entity) {
     double largest = 0.0;
     for (auto& set : List().sets)
         if (set->ResultsDisplay().HasResults())
-            largest = std::max(largest, set->Slices().MaxAbsValue(
-                                            entity, set->Analysis().NumberOfStages()));
+            largest = std::max(largest,
+                               set->Slices().MaxAbsValue(entity, set->Analysis().NumberOfStages()));
     return largest;
 }
 

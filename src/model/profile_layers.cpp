@@ -124,7 +124,6 @@ void RegisterProfileDrawingLayers() {
     Cpp_DataSetDrawing::Register(e_DrawLayer::Slope, "slope", &Slope);
     Cpp_DataSetDrawing::Register(e_DrawLayer::ProfileLabels, "profile line numbers",
                                  &ProfileLabels);
-    Cpp_DataSetDrawing::Register(e_DrawLayer::MaterialTables, "material tables",
-                                 &MaterialTables);
+    Cpp_DataSetDrawing::Register(e_DrawLayer::MaterialTables, "material tables", &MaterialTables);
     RegisterViewPreparation(&PlaceLabels);
 }

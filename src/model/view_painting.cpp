@@ -47,16 +47,14 @@ void PaintProblemViewLayers(platform::DeviceContext& dc, const platform::DeviceR
         const bool screen = outputMode == Cpp_Graphics::kOutputScreen;
         if (layers != e_ViewLayers::Marks) {
             if (screen)
-                Cpp_GraphicGrid::ComputeGridPositions(rect.left, rect.top, rect.right,
-                                                      rect.bottom);
+                Cpp_GraphicGrid::ComputeGridPositions(rect.left, rect.top, rect.right, rect.bottom);
             if (dataSet) RunViewPreparations(*dataSet);
             if (Cpp_Axes::AxesShown())
                 Cpp_Axes::DrawAxes(dc, rect.left, rect.top, rect.right, rect.bottom);
-            const platform::DeviceRect frame =
-                Cpp_Axes::AxesShown() ? Cpp_Axes::Frame() : rect;
+            const platform::DeviceRect frame = Cpp_Axes::AxesShown() ? Cpp_Axes::Frame() : rect;
             if (dataSet)
-                dataSet->Draw(Cpp_Graphics::VisibleYMin(), true, frame.left, frame.top,
-                              frame.right, frame.bottom);
+                dataSet->Draw(Cpp_Graphics::VisibleYMin(), true, frame.left, frame.top, frame.right,
+                              frame.bottom);
             {
                 platform::ScopedDcState state(dc);
                 RunAfterDataDrawings(e_AfterDataStep::ConstructionItems, dc, dataSet);

@@ -138,7 +138,8 @@ public:
     virtual void Segments(const std::vector<DevicePoint>& ends) {
         std::vector<std::vector<DevicePoint>> lines;
         lines.reserve(ends.size() / 2);
-        for (std::size_t i = 0; i + 1 < ends.size(); i += 2) lines.push_back({ends[i], ends[i + 1]});
+        for (std::size_t i = 0; i + 1 < ends.size(); i += 2)
+            lines.push_back({ends[i], ends[i + 1]});
         PolyPolyline(lines);
     }
     // Lines so many that each covers only a few pixels (a dense mesh drawn at the detail a

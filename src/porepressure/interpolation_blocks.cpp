@@ -45,7 +45,6 @@ bool Put(std::FILE* file, const std::string& text) {
     return std::fwrite(text.data(), 1, text.size(), file) == text.size();
 }
 
-
 // A coordinate in its field of the block: with the format's decimals when that text reads back as
 // the same number, else as the shortest text that does, so that two points held apart are never
 // written alike (and merged as duplicates on reading).

@@ -78,8 +78,8 @@ std::uint64_t MixKeys(std::uint64_t x, std::uint64_t y) {
 
 // For each point, the first point (in list order) with the same coordinates: itself when no
 // earlier point has them. Linear in the number of points.
-std::vector<std::uint32_t> FirstOfEqualCoordinates(
-    const std::vector<Cpp_InterpolationPoint>& points) {
+std::vector<std::uint32_t>
+FirstOfEqualCoordinates(const std::vector<Cpp_InterpolationPoint>& points) {
     const std::size_t n = points.size();
     std::vector<std::uint32_t> heads(n);
     std::size_t size = 16;

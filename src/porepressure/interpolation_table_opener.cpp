@@ -27,13 +27,9 @@ DialogSlot<InterpolationGridDialog>& InterpolationListDialogSlot() {
     return slot;
 }
 
-bool Cpp_InterpolationData::EditWithGridDialog(int kind) {
-    return EditPoints(kind, false);
-}
+bool Cpp_InterpolationData::EditWithGridDialog(int kind) { return EditPoints(kind, false); }
 
-bool Cpp_InterpolationData::EditWithInputDialog(int kind) {
-    return EditPoints(kind, true);
-}
+bool Cpp_InterpolationData::EditWithInputDialog(int kind) { return EditPoints(kind, true); }
 
 bool Cpp_InterpolationData::EditPoints(int kind, bool list) {
     s_InterpolationTable table;

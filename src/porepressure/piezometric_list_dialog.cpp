@@ -30,7 +30,7 @@ bool Cpp_PiezometricLineList::EditWithInputDialog() {
         copies.push_back(std::move(copy));
     }
     if (!PiezometricLineListDialogSlot().Get().Run(GetStage(),
-                                                    Cpp_KlivenSettings::UnitWeightOfWater(), copies))
+                                                   Cpp_KlivenSettings::UnitWeightOfWater(), copies))
         return false;
     Clear();
     for (const s_PiezometricLineCopy& copy : copies) {

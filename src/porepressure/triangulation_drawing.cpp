@@ -477,8 +477,7 @@ void Cpp_TriangulationRedrawer::Touch(const Cpp_Triangle* t) {
 }
 
 void Cpp_TriangulationRedrawer::BeforeSplitOnEdge(const Cpp_Triangle& t,
-                                                  const Cpp_Triangle* neighbour, short i,
-                                                  short j) {
+                                                  const Cpp_Triangle* neighbour, short i, short j) {
     if (!options_.on) return;
     Touch(&t);
     if (options_.contours) Touch(neighbour);
@@ -557,8 +556,8 @@ void Cpp_TriangulationRedrawer::EraseSymbol(const Cpp_VERTEX& v) {
     platform::DeviceContext* dc = Cpp_Graphics::GetCurrentDC();
     if (!dc || !Drawable()) return;
     const platform::DevicePoint p = Cpp_Graphics::WorldToPixel(v.X(), v.Y());
-    const int half = options_.vertexMarkerSize.DeviceSize(*dc) / 2 +
-                     options_.vertexWidth.DeviceWidth(*dc) + 1;
+    const int half =
+        options_.vertexMarkerSize.DeviceSize(*dc) / 2 + options_.vertexWidth.DeviceWidth(*dc) + 1;
     dc->FillRect({p.x - half, p.y - half, p.x + half + 1, p.y + half + 1}, dc->GetBkColor());
 }
 

@@ -133,8 +133,8 @@ std::vector<Cpp_Triangle*> TrianglesOf(const std::vector<TriangleVertexPair>& pa
 }
 
 // The set without the vertex, triangulated again.
-void TriangulateWithout(Cpp_VertexList& vertices, Cpp_TriangleList& triangles,
-                        Cpp_VERTEX*& vertex, TriangulationObserver* observer) {
+void TriangulateWithout(Cpp_VertexList& vertices, Cpp_TriangleList& triangles, Cpp_VERTEX*& vertex,
+                        TriangulationObserver* observer) {
     vertices.RemoveVertex(vertex);
     triangles.DeleteAll();
     TriangulatePoints(1, triangles, vertices, true);
@@ -151,8 +151,8 @@ std::vector<const Cpp_Triangle*> FanTriangles(const std::vector<TriangleVertexPa
 }  // namespace
 
 std::vector<TriangleVertexPair> CollectTrianglesAroundVertex(Cpp_TriangleList& triangles,
-                                                            Cpp_VERTEX* vertex,
-                                                            Cpp_Triangle** start) {
+                                                             Cpp_VERTEX* vertex,
+                                                             Cpp_Triangle** start) {
     std::vector<TriangleVertexPair> fan;
     Cpp_Triangle* first =
         FindTriangleWithVertex(triangles, vertex, start && *start ? *start : triangles.First());
@@ -181,9 +181,9 @@ bool WouldInvert(const std::vector<TriangleVertexPair>& around, double x, double
         const int j = Cpp_Triangle::NextIndex(i), k = Cpp_Triangle::NextIndex(j);
         const Cpp_VERTEX* vj = t->Vertex(static_cast<short>(j));
         const Cpp_VERTEX* vk = t->Vertex(static_cast<short>(k));
-        const double area = -0.5 * ((x * vj->Y() - vj->X() * y) +
-                                    (vj->X() * vk->Y() - vk->X() * vj->Y()) +
-                                    (vk->X() * y - x * vk->Y()));
+        const double area =
+            -0.5 * ((x * vj->Y() - vj->X() * y) + (vj->X() * vk->Y() - vk->X() * vj->Y()) +
+                    (vk->X() * y - x * vk->Y()));
         if (tol > area) return true;
     }
     return false;
@@ -215,8 +215,9 @@ bool DeleteVertexAndRetriangulate(Cpp_VertexList& vertices, Cpp_TriangleList& tr
         rim.push_back({t->Vertex(static_cast<short>(j)), t->GetNeighbour(j)});
     }
     if (!interior)
-        rim.push_back({lastOfFan->Vertex(static_cast<short>(Cpp_Triangle::PreviousIndex(lastIndex))),
-                       nullptr});
+        rim.push_back(
+            {lastOfFan->Vertex(static_cast<short>(Cpp_Triangle::PreviousIndex(lastIndex))),
+             nullptr});
 
     // The new triangles are made and linked to the outer ones first; the fan goes after, so
     // that the outer triangles keep their places while they are named.

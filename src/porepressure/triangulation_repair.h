@@ -27,8 +27,8 @@ using TriangleVertexPair = std::pair<Cpp_Triangle*, int>;
 // when the vertex belongs to no triangle. start is where the search begins (null: the first
 // triangle) and becomes a triangle of the fan.
 std::vector<TriangleVertexPair> CollectTrianglesAroundVertex(Cpp_TriangleList& triangles,
-                                                            Cpp_VERTEX* vertex,
-                                                            Cpp_Triangle** start = nullptr);
+                                                             Cpp_VERTEX* vertex,
+                                                             Cpp_Triangle** start = nullptr);
 
 // True when moving the vertex of the pairs to (x, y) would turn one of them over (its clockwise
 // area not above the tolerance).

@@ -6,10 +6,10 @@
 
 #include "core/data_error_output.h"
 #include "core/echo_writer.h"
+#include "core/format_text.h"
 #include "core/input_lines.h"
 #include "core/output_table.h"
 #include "core/preferences.h"
-#include "core/format_text.h"
 #include "core/text_formats.h"
 #include "profile/material_messages.h"
 

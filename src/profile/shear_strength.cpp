@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <cctype>
 
+#include "core/format_text.h"
 #include "core/geometry.h"
 #include "core/kliven4_messages.h"
 #include "core/preferences.h"
 #include "core/text_exception.h"
-#include "core/format_text.h"
 #include "core/text_formats.h"
 #include "profile/strength_messages.h"
 

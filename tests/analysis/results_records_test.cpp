@@ -105,8 +105,7 @@ TEST(ResultsRecords, ExtentsTakeTheLowestSliceAndTheCriticalCentreOnlyWithResult
     EXPECT_EQ(std::vector<double>({xmin, xmax, ymin, ymax}), std::vector<double>({0, 30, 0, 0}));
     ds.ResultsDisplay().SetHasResults(true);
     ASSERT_TRUE(DataSetExtents(ds, xmin, xmax, ymin, ymax));
-    EXPECT_EQ(std::vector<double>({xmin, xmax, ymin, ymax}),
-              std::vector<double>({0, 30, -4, 20}));
+    EXPECT_EQ(std::vector<double>({xmin, xmax, ymin, ymax}), std::vector<double>({0, 30, -4, 20}));
     double a, b, c, d;
     ASSERT_TRUE(ds.ResultsDisplay().GetCircleBounds(true, a, b, c, d));
     EXPECT_EQ(std::vector<double>({a, b, c, d}), std::vector<double>({10, 10, 20, 20}));
@@ -289,14 +288,12 @@ TEST(ResultsRecords, EarthPressureTextAndCorners) {
     std::string text;
     results.SetResultMode(3);  // no earth pressure in this mode: force and point 0
     ASSERT_TRUE(results.GetEarthPressureText(2, text));
-    EXPECT_EQ(text,
-              "Earth pressure force\nForce: 0.000\nFactor of safety: 1.250\nInclination: "
-              "28.65\nX: 0.000, Y: 0.000");
+    EXPECT_EQ(text, "Earth pressure force\nForce: 0.000\nFactor of safety: 1.250\nInclination: "
+                    "28.65\nX: 0.000, Y: 0.000");
     results.SetResultMode(4);
     results.GetEarthPressureText(2, text);
-    EXPECT_EQ(text,
-              "Earth pressure force\nForce: 500.000\nFactor of safety: 1.250\nInclination: "
-              "28.65\nX: 4.000, Y: 5.000");
+    EXPECT_EQ(text, "Earth pressure force\nForce: 500.000\nFactor of safety: 1.250\nInclination: "
+                    "28.65\nX: 4.000, Y: 5.000");
     EXPECT_TRUE(results.HitTestCorner(2, 4.2, 5.2, 0.5));
     EXPECT_TRUE(results.HitTestCorner(2, 40.2, 39.8, 0.5));  // the reference point
     EXPECT_FALSE(results.HitTestCorner(2, 4.5, 5, 0.5));     // strict

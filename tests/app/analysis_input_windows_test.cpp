@@ -4,9 +4,9 @@
 
 #include "analysis/analysis_computation_data.h"
 #include "analysis/analysis_dialogs.h"
+#include "app/main_frame.h"
 #include "core/data_error_output.h"
 #include "core/echo_writer.h"
-#include "app/main_frame.h"
 #include "dialogs/analysis_main_dialog.h"
 #include "dialogs/circle_dialogs.h"
 #include "dialogs/fixed_grid_sheet.h"

@@ -22,9 +22,9 @@
 #include <csignal>
 #include <cstdlib>
 #include <fstream>
-#include <string>
 #include <gtest/gtest.h>
 #include <stdexcept>
+#include <string>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -179,7 +179,8 @@ TEST(Ending, ASigtermWritesARecoveryFileThatTheNextStartOffers) {
         std::fflush(Cpp_FileIO::DebugOutputFile());
         EXPECT_EQ(testsupport::ReadFile(data.Path() / "dravonet" / "debug.out"),
                   "Ended by SIGTERM with unsaved changes; the problem was written to the recovery "
-                  "file " + recovery.string() + ".\n");
+                  "file " +
+                      recovery.string() + ".\n");
 
         // The next start: the question, then the problem as it was, unsaved, under its name.
         frame.Doc().SetModifiedFlag(false);
@@ -187,9 +188,9 @@ TEST(Ending, ASigtermWritesARecoveryFileThatTheNextStartOffers) {
         fakes.messageBoxes.answers = {platform::BoxResult::Yes};
         ASSERT_TRUE(app::OfferRecoveryFile(frame));
         EXPECT_EQ(fakes.messageBoxes.Texts(),
-                  (std::vector<std::string>{
-                      "The program was ended with unsaved changes to " + file.string() +
-                      ".  They were written to " + recovery.string() + ".  Open them now?"}));
+                  (std::vector<std::string>{"The program was ended with unsaved changes to " +
+                                            file.string() + ".  They were written to " +
+                                            recovery.string() + ".  Open them now?"}));
         EXPECT_EQ(frame.Doc().PathName(), file);
         EXPECT_TRUE(frame.Doc().IsModified());
         EXPECT_EQ(GetConstructionLineList().Count(), 1);

@@ -4,8 +4,8 @@
 #include "analysis/analysis_computation_data.h"
 #include "app/application.h"
 #include "app/main_frame.h"
-#include "dialogs/dialog_bar_widget.h"
 #include "core/command_ids.h"
+#include "dialogs/dialog_bar_widget.h"
 #include "editing/crack_tool.h"
 #include "editing/edit_modes.h"
 #include "editing/tool_dialog_bars.h"
@@ -16,11 +16,11 @@
 #include "support/test_support.h"
 
 #include <QDockWidget>
-#include <QToolBar>
-#include <QToolButton>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QToolBar>
+#include <QToolButton>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -78,8 +78,7 @@ TEST_F(CrackButtons, ARefusedButtonIsNotLeftPressed) {
     frame.show();
     frame.EnterSelectMode();
     const auto button = [&](int id) {
-        return qobject_cast<QToolButton*>(
-            frame.MainToolBar()->widgetForAction(frame.Action(id)));
+        return qobject_cast<QToolButton*>(frame.MainToolBar()->widgetForAction(frame.Action(id)));
     };
     ASSERT_NE(button(ID_ENTER_TENSION_CRACK), nullptr);
     Analysis().SetDataDefined(false);
@@ -123,8 +122,7 @@ TEST_F(CrackOptions, TheOptionsButtonEditsTheWheelStep) {
     frame.InitialUpdate();
     Analysis().SetDataDefined(true);
     frame.OnCommand(ID_ENTER_TENSION_CRACK);
-    auto* options =
-        frame.DialogBarWindow(app::BarCrack)->findChild<QPushButton*>("c2236");
+    auto* options = frame.DialogBarWindow(app::BarCrack)->findChild<QPushButton*>("c2236");
     ASSERT_NE(options, nullptr);
     QString title, shown;
     testsupport::WhenModal([&](QWidget* modal) {

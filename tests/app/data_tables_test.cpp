@@ -152,9 +152,8 @@ TEST_F(DataTables, DistributedLoadTableTakesThePointsAndMarksTheDocumentModified
         Ok(d);
     });
     EXPECT_EQ(caption, "Distributed Loads - Stage 1");
-    EXPECT_EQ(titles,
-              (std::vector<std::string>{"Item", "X\n(ft.)", "Y\n(ft.)", "Normal Stress\n(psf)",
-                                        "Shear Stress\n(psf)"}));
+    EXPECT_EQ(titles, (std::vector<std::string>{"Item", "X\n(ft.)", "Y\n(ft.)",
+                                                "Normal Stress\n(psf)", "Shear Stress\n(psf)"}));
     EXPECT_EQ(header, "Point: 5");
     EXPECT_EQ(rows, 21);
     const std::vector<s_DistributedLoadPoint> points = DataSet().DistributedLoads(1)->GetPoints();
@@ -279,10 +278,11 @@ TEST_F(DataTables, LineLoadTableNumbersTheLoadsInTableOrderAndConvertsNothing) {
         Ok(d);
     });
     EXPECT_EQ(caption, "Line Load Data - Stage 1");
-    EXPECT_EQ(titles, (std::vector<std::string>{"Item", "X\n(ft.)", "Y\n(ft.)",
-                                                "Horiz. Component\nor Magnitude\n(lbs/ft)",
-                                                "Vert. Component\nor Inclination\n(lbs/ft or degrees)",
-                                                "                   Option                   "}));
+    EXPECT_EQ(titles,
+              (std::vector<std::string>{"Item", "X\n(ft.)", "Y\n(ft.)",
+                                        "Horiz. Component\nor Magnitude\n(lbs/ft)",
+                                        "Vert. Component\nor Inclination\n(lbs/ft or degrees)",
+                                        "                   Option                   "}));
     EXPECT_EQ(header, "Load: 1");
     EXPECT_EQ(option, "Components");
     EXPECT_EQ(rows, 16);

@@ -96,8 +96,10 @@ struct s_Edit {
 
 TEST_F(InterpolationRedraw, AddedDeletedAndMovedPointsAreDrawnInPlaceAsAFullRedrawDrawsThem) {
     const s_Edit edits[] = {
-        {"a click inside a triangle", [](InterpolationRedraw& t) { t.Click(41.3 + t.shift, 47.9); }},
-        {"a click outside the points", [](InterpolationRedraw& t) { t.Click(104.0, 60.0 + t.shift); }},
+        {"a click inside a triangle",
+         [](InterpolationRedraw& t) { t.Click(41.3 + t.shift, 47.9); }},
+        {"a click outside the points",
+         [](InterpolationRedraw& t) { t.Click(104.0, 60.0 + t.shift); }},
         {"a click below the points", [](InterpolationRedraw& t) { t.Click(55.0 + t.shift, 3.0); }},
         {"an inner point deleted",
          [](InterpolationRedraw& t) {

@@ -436,8 +436,9 @@ TEST_F(LineTables, ReinforcementTableCarriesTheForcesAndMakesTheLargestForceTheS
         Ok(d);
     });
     EXPECT_EQ(caption, "Reinforcement Lines");
-    EXPECT_EQ(titles, (std::vector<std::string>{"Item", "X\n(ft.)", "Y\n(ft.)",
-                                                "Long. Force\n(lbs/ft)", "Trans. Force\n(lbs/ft)"}));
+    EXPECT_EQ(titles,
+              (std::vector<std::string>{"Item", "X\n(ft.)", "Y\n(ft.)", "Long. Force\n(lbs/ft)",
+                                        "Trans. Force\n(lbs/ft)"}));
     const Cpp_ReinforcementLine* line = DataSet().ReinforcementLines()->FindReinforcementLine(1);
     ASSERT_NE(line, nullptr);
     EXPECT_EQ(line->GetAngle(), 15);

@@ -68,8 +68,10 @@ protected:
             last = modal;
             seen.push_back({modal->objectName().toStdString(), modal->windowTitle().toStdString()});
             auto* box = modal->findChild<QDialogButtonBox*>();
-            if (box && box->button(QDialogButtonBox::Ok)) box->button(QDialogButtonBox::Ok)->click();
-            else modal->close();
+            if (box && box->button(QDialogButtonBox::Ok))
+                box->button(QDialogButtonBox::Ok)->click();
+            else
+                modal->close();
         });
         timer->start(10);
         frame.OnCommand(command);
@@ -93,19 +95,20 @@ TEST_P(ListDialogCommands, OpensTheListDialogAndOkKeepsTheData) {
 
 INSTANTIATE_TEST_SUITE_P(
     Style1, ListDialogCommands,
-    ::testing::Values(
-        Case{"layered_embankment.preinput-kliven", 32773, "profileLineList", "Profile Line Data"},
-        Case{"layered_embankment.preinput-kliven", 32778, "piezometricLineList",
-             "Piezometric Line Data - Stage 1"},
-        Case{"loaded_embankment.preinput-kliven", 32786, "distributedLoadList",
-             "Distributed Load Input Data - Stage 1"},
-        Case{"loaded_embankment.preinput-kliven", 32788, "lineLoadList", "Line Load Data - Stage 1"},
-        Case{"reinforced_embankment.preinput-kliven", 32772, "reinforcementLineList",
-             "Reinforcement Line Data"},
-        Case{"interpolated_pressures.preinput-kliven", 32780, "interpolationList",
-             "Interpolation Data - Pressure Values - Stage 1"},
-        Case{"embankment_noncircular_search.preinput-kliven", 32771, "noncircularSearchList",
-             "Search with Noncircular Slip Surface"}));
+    ::testing::Values(Case{"layered_embankment.preinput-kliven", 32773, "profileLineList",
+                           "Profile Line Data"},
+                      Case{"layered_embankment.preinput-kliven", 32778, "piezometricLineList",
+                           "Piezometric Line Data - Stage 1"},
+                      Case{"loaded_embankment.preinput-kliven", 32786, "distributedLoadList",
+                           "Distributed Load Input Data - Stage 1"},
+                      Case{"loaded_embankment.preinput-kliven", 32788, "lineLoadList",
+                           "Line Load Data - Stage 1"},
+                      Case{"reinforced_embankment.preinput-kliven", 32772, "reinforcementLineList",
+                           "Reinforcement Line Data"},
+                      Case{"interpolated_pressures.preinput-kliven", 32780, "interpolationList",
+                           "Interpolation Data - Pressure Values - Stage 1"},
+                      Case{"embankment_noncircular_search.preinput-kliven", 32771,
+                           "noncircularSearchList", "Search with Noncircular Slip Surface"}));
 
 // Back at style 2 the same commands open the tables.
 TEST(ListDialogStyle2, CommandsOpenTheTables) {
@@ -128,10 +131,10 @@ TEST(ListDialogStyle2, CommandsOpenTheTables) {
     dialogs::UnregisterDialogWindows();
     frame.Doc().SetModifiedFlag(false);
     Cpp_FileIO::ResetForTests();
-    EXPECT_EQ(captions, (std::vector<std::string>{"Distributed Loads - Stage 1",
-                                                  "Line Load Data - Stage 1",
-                                                  "Interpolation Data - Pressure Values - Stage 1",
-                                                  "Reinforcement Lines"}));
+    EXPECT_EQ(captions,
+              (std::vector<std::string>{"Distributed Loads - Stage 1", "Line Load Data - Stage 1",
+                                        "Interpolation Data - Pressure Values - Stage 1",
+                                        "Reinforcement Lines"}));
 }
 
 }  // namespace

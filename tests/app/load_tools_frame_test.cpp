@@ -23,8 +23,8 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDockWidget>
 #include <QDialogButtonBox>
+#include <QDockWidget>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>

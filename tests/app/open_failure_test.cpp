@@ -2,8 +2,8 @@
 // says why the file could not be read.
 
 #include "app/document.h"
-#include "app/main_frame.h"
 #include "app/frame_on_example.h"
+#include "app/main_frame.h"
 
 #include "platform/progress.h"
 #include "platform/qt/qt_progress.h"

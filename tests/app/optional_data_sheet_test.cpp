@@ -255,9 +255,9 @@ TEST_F(OptionalDataSheetTest, SlicesShowTheEditOfTheirKind) {
     Open([&](Sheet* s) {
         QWidget* page = Page(s, "Solution");
         EXPECT_EQ(page->findChild<QLineEdit*>("numberOfSlices"), nullptr);
-        EXPECT_EQ(Items(Combo(page, "circleSlices")),
-                  (QStringList{"designated subtended angle ->",
-                               "designated maximum arc length ->"}));
+        EXPECT_EQ(
+            Items(Combo(page, "circleSlices")),
+            (QStringList{"designated subtended angle ->", "designated maximum arc length ->"}));
     });
 }
 
@@ -277,8 +277,8 @@ TEST_F(OptionalDataSheetTest, SearchPageEnablesByModeAndKeepsOneSaveCriterion) {
         {"fixed grid", true, A::kSearchType2, "Maximum number of trial grids:", false, true, true},
         {"noncircular search", false, A::kSearchType1, "Maximum number of \"passes\":", true, true,
          false},
-        {"individual circle", true, A::kIndividual, "Maximum number of trial grids:", false,
-         false, false},
+        {"individual circle", true, A::kIndividual, "Maximum number of trial grids:", false, false,
+         false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -381,8 +381,9 @@ TEST_F(OptionalDataSheetTest, CrackPagesShowTheirTextsAndTheTableOfAVariableValu
         EXPECT_TRUE(labels.contains("Elevation (y) of water surface:"));
         EXPECT_TRUE(Edit(water, "unitWeightOfWater")->isEnabled());
         Tick(Check(water, "variable"));
-        EXPECT_EQ(static_cast<dialogs::CmSubcommandCrackAndWater*>(water)->Table().GetCellText(0, 2),
-                  "Elevation");
+        EXPECT_EQ(
+            static_cast<dialogs::CmSubcommandCrackAndWater*>(water)->Table().GetCellText(0, 2),
+            "Elevation");
     });
 }
 

@@ -60,8 +60,7 @@ std::string DataImage() {
                               stage, m->GetNumber(), m->GetUnitWeightOption(stage),
                               m->GetStrengthOption(stage),
                               m->Stage(stage).GetPorePressureRecord().GetOption(),
-                              m->Stage(stage).GetPorePressureRecord().GetNegativeAllowed() ? 1
-                                                                                           : 0);
+                              m->Stage(stage).GetPorePressureRecord().GetNegativeAllowed() ? 1 : 0);
     }
     for (const auto& line : GetConstructionLineList().Lines()) {
         out += FormatText("construction line %d:", line->GetNumber());
@@ -112,8 +111,8 @@ protected:
     // Saves the current problem as a document under the name and returns its text.
     std::string Save(const std::string& name) {
         fs::path written;
-        EXPECT_TRUE(app::SavePreprocessorDataFile(dir.Path() / name, app::kDocumentExtension,
-                                                  written));
+        EXPECT_TRUE(
+            app::SavePreprocessorDataFile(dir.Path() / name, app::kDocumentExtension, written));
         return testsupport::ReadFile(written);
     }
     fs::path Fixture(const std::string& name) const { return dir.Path() / name; }
@@ -164,21 +163,21 @@ TEST_F(RoundTrip, EveryFixtureAndExampleReopensAsTheSameProblem) {
 TEST_F(RoundTrip, ConstructionCoordinatesOfThirteenDigitsKeepABlankBetweenThem) {
     ASSERT_TRUE(Open(Fixture("construction_far_coordinates.preinput-kliven")).read);
     const std::string saved = Save("saved");
-    EXPECT_TRUE(testsupport::Has(
-        saved, "CONstruction line data follow -\n"
-               "     1       2 = number of lines and circles\n"
-               "     1\n"
-               "           1000000000000.000000            0.000000\n"
-               "           1000000000000.000000 -1000000000000.000000\n"
-               "\n"
-               "\n"
-               "          1 = circle number\n"
-               "           1000000000000.000000            0.000000    0     "
-               " 1000000000000.000000\n"
-               "          2 = circle number\n"
-               "           -1000000000000.000000            5.000000    1     "
-               " -1000000000000.000000           10.000000\n"
-               "\n"))
+    EXPECT_TRUE(testsupport::Has(saved,
+                                 "CONstruction line data follow -\n"
+                                 "     1       2 = number of lines and circles\n"
+                                 "     1\n"
+                                 "           1000000000000.000000            0.000000\n"
+                                 "           1000000000000.000000 -1000000000000.000000\n"
+                                 "\n"
+                                 "\n"
+                                 "          1 = circle number\n"
+                                 "           1000000000000.000000            0.000000    0     "
+                                 " 1000000000000.000000\n"
+                                 "          2 = circle number\n"
+                                 "           -1000000000000.000000            5.000000    1     "
+                                 " -1000000000000.000000           10.000000\n"
+                                 "\n"))
         << saved;
     ASSERT_TRUE(Open(dir.Path() / "saved.preinput-kliven").read);
     ASSERT_EQ(GetConstructionLineList().Count(), 1);
@@ -220,15 +219,16 @@ TEST_F(RoundTrip, WideNumbersOfTheGridUnitWeightAndSlopeBlocksReadBack) {
 TEST_F(RoundTrip, InterpolationPointsCloserThanTheDecimalsStayApart) {
     ASSERT_TRUE(Open(Fixture("close_interpolation_points.preinput-kliven")).read);
     const std::string saved = Save("saved");
-    EXPECT_TRUE(testsupport::Has(saved, "INTerpolation data follow -\n"
-                                        "     Pressure values\n"
-                                        "            0.000000       0.000000          100.0         0\n"
-                                        "           10.000000       0.000000          110.0         0\n"
-                                        "            0.000000      10.000000          120.0         0\n"
-                                        "           10.000000      10.000000          130.0         0\n"
-                                        "            4.000000       3.000000          100.0         0\n"
-                                        "           4.0000004       3.000000          100.0         0\n"
-                                        "\n\n"))
+    EXPECT_TRUE(testsupport::Has(saved,
+                                 "INTerpolation data follow -\n"
+                                 "     Pressure values\n"
+                                 "            0.000000       0.000000          100.0         0\n"
+                                 "           10.000000       0.000000          110.0         0\n"
+                                 "            0.000000      10.000000          120.0         0\n"
+                                 "           10.000000      10.000000          130.0         0\n"
+                                 "            4.000000       3.000000          100.0         0\n"
+                                 "           4.0000004       3.000000          100.0         0\n"
+                                 "\n\n"))
         << saved;
     const Opened reopened = Open(dir.Path() / "saved.preinput-kliven");
     ASSERT_TRUE(reopened.read);
@@ -269,11 +269,11 @@ TEST_F(RoundTrip, KindsThatComeWithAGenericFileAreHeldOnce) {
     const Opened opened = Open(Fixture("generic_file_other_kinds.preinput-kliven"));
     ASSERT_TRUE(opened.read);
     ASSERT_FALSE(opened.messages.empty());
-    EXPECT_EQ(opened.messages[0],
-              std::string(
-                  "Pressure values for pore water pressure interpolation are to be read from a "
-                  "generic file named pressures_and_strengths.dat.  Do you want to attempt to "
-                  "read the data into the preprocessor now?"));
+    EXPECT_EQ(
+        opened.messages[0],
+        std::string("Pressure values for pore water pressure interpolation are to be read from a "
+                    "generic file named pressures_and_strengths.dat.  Do you want to attempt to "
+                    "read the data into the preprocessor now?"));
     for (const std::string& message : opened.messages)
         EXPECT_FALSE(testsupport::Has(message, "Duplicate")) << message;
     const std::string saved = Save("saved");
@@ -306,17 +306,16 @@ TEST_F(RoundTrip, AnUnknownPointFileSourceIsRefusedAndNoEmptySecondStageIsWritte
               "later.dat");
     const std::string saved = Save("saved");
     EXPECT_FALSE(testsupport::Has(saved, "SECond")) << saved;
-    EXPECT_TRUE(testsupport::Has(saved,
-              "EXTernal file data follow -\n"
-              "0 = do NOT import pressures from file\n"
-              "0 = do NOT import r-sub-u values from file\n"
-              "0 = do NOT import strength values from file\n"
-              "0 = do NOT import pressures from file\n"
-              "1 = import r-sub-u values from file\n"
-              "later.dat\n"
-              "0 = do NOT import r-sub-u values to preprocessor\n"
-              "0 = do NOT import strength values from file\n"
-              "ENGlish units\n"))
+    EXPECT_TRUE(testsupport::Has(saved, "EXTernal file data follow -\n"
+                                        "0 = do NOT import pressures from file\n"
+                                        "0 = do NOT import r-sub-u values from file\n"
+                                        "0 = do NOT import strength values from file\n"
+                                        "0 = do NOT import pressures from file\n"
+                                        "1 = import r-sub-u values from file\n"
+                                        "later.dat\n"
+                                        "0 = do NOT import r-sub-u values to preprocessor\n"
+                                        "0 = do NOT import strength values from file\n"
+                                        "ENGlish units\n"))
         << saved;
 }
 
@@ -374,7 +373,8 @@ TEST_F(RoundTrip, SavingAfterAFailedReadKeepsTheBlocksThatWereRead) {
     ASSERT_TRUE(frame.FileOpen(kept));
     EXPECT_TRUE(Cpp_Kliven4Data::CurrentDataSet()->AnalysisComputationData()->HasData());
     fs::path again;
-    ASSERT_TRUE(app::SavePreprocessorDataFile(dir.Path() / "again", app::kDocumentExtension, again));
+    ASSERT_TRUE(
+        app::SavePreprocessorDataFile(dir.Path() / "again", app::kDocumentExtension, again));
     EXPECT_EQ(testsupport::ReadFile(again), saved);
 }
 

@@ -110,8 +110,9 @@ TEST_F(SlipSurfaceOptions, TheCircleBarsOptionsEditTheFixedGridCounts) {
     frame.OnCommand(ID_ENTER_CIRCULAR_SLIP_SURFACE);
     ASSERT_EQ(frame.GetEditMode(), EditModeCircle);
     EXPECT_EQ(Analysis().GetFixedSearchGrid().PointsAcross(), 7);
-    auto* options = frame.DialogBarWindow(app::BarCircle)
-                        ->findChild<QPushButton*>(QString("c%1").arg(CmDialogBarCircleTool::IdOptions));
+    auto* options =
+        frame.DialogBarWindow(app::BarCircle)
+            ->findChild<QPushButton*>(QString("c%1").arg(CmDialogBarCircleTool::IdOptions));
     ASSERT_NE(options, nullptr);
     QString title;
     testsupport::WhenModal([&](QWidget* modal) {

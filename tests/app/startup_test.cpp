@@ -17,6 +17,7 @@
 
 #include <QKeyEvent>
 
+#include "platform/qt/modal_driver.h"
 #include <QAction>
 #include <QApplication>
 #include <QDockWidget>
@@ -24,7 +25,6 @@
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
-#include "platform/qt/modal_driver.h"
 
 #include <QDialog>
 #include <QStringList>

@@ -7,26 +7,26 @@
 #include "app/main_frame.h"
 #include "core/command_ids.h"
 #include "core/cursor_mode.h"
+#include "dialogs/dialog_bar_widget.h"
+#include "dialogs/status_text.h"
 #include "editing/cursor_modes.h"
 #include "editing/tool_dialog_bars.h"
 #include "graphics/data_entry_options.h"
-#include "platform/qt/modal_driver.h"
-#include "dialogs/dialog_bar_widget.h"
-#include "dialogs/status_text.h"
 #include "graphics/prompts.h"
+#include "platform/qt/modal_driver.h"
 #include "support/fake_services.h"
 #include "support/test_support.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QPushButton>
-#include <QTest>
-#include <QWheelEvent>
 #include <QDockWidget>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QStatusBar>
+#include <QTest>
+#include <QWheelEvent>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -329,8 +329,7 @@ TEST_F(BarKeysOnFrame, TheWheelEditsOnlyWithWheelEditingTicked) {
     ASSERT_TRUE(frame.DialogBar(app::BarDistributedLoad)->isVisible());
     auto wheel = [](QWidget* target) {
         QWheelEvent event(QPointF(5, 5), target->mapToGlobal(QPointF(5, 5)), QPoint(),
-                          QPoint(0, 120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
-                          false);
+                          QPoint(0, 120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
         QApplication::sendEvent(target, &event);
         QApplication::processEvents();
     };

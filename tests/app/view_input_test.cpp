@@ -118,7 +118,7 @@ TEST_F(ViewInputOnFrame, ControlWheelZoomsAtTheCursorAndThePlainWheelScrolls) {
     const int lineY = (view()->height() - 2 * marginY) / 10;
     const double yOffset = Cpp_Graphics::YOffset(), xOffset = Cpp_Graphics::XOffset();
     Wheel({250, 120}, -120, Qt::NoModifier);
-    EXPECT_DOUBLE_EQ(Cpp_Graphics::XScale(), 2 * scale);  // no zoom any more
+    EXPECT_DOUBLE_EQ(Cpp_Graphics::XScale(), 2 * scale);         // no zoom any more
     EXPECT_DOUBLE_EQ(Cpp_Graphics::YOffset(), yOffset - lineY);  // one line down
     EXPECT_DOUBLE_EQ(Cpp_Graphics::XOffset(), xOffset);
     Wheel({250, 120}, 120, Qt::ShiftModifier);

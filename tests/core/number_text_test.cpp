@@ -31,30 +31,63 @@ const double kNaN = std::numeric_limits<double>::quiet_NaN();
 // Values whose rounding or spelling printf gets in a way of its own: exact halves (ties go to
 // the even digit of the exact binary value), values just beside a half, negative zero and
 // values that round to it, carries through every digit, huge, tiny and subnormal values.
-const std::vector<double> kHardValues = {
-    0.0,        -0.0,        0.5,          1.5,        2.5,          -2.5,
-    0.125,      0.375,       1.005,        2.675,      1.0049999999, 0.045,
-    -0.0004,    -0.00049,    9.9995,       99999.9995, 0.9999999,    -0.9999999,
-    123.456,    -987.654321, 1e-7,         4.9e-324,   2.2250738585072014e-308,
-    1e15,       1e16,        123456789012345678.0,     1e21,         1.7976931348623157e308,
-    -1e300,     62.4,        1123.2,       0.1,        0.2,          0.3,
-    1e-300,     5e-5,        5e-6,         -5e-7,      kInfinity,    -kInfinity,
-    kNaN,       -kNaN};
+const std::vector<double> kHardValues = {0.0,
+                                         -0.0,
+                                         0.5,
+                                         1.5,
+                                         2.5,
+                                         -2.5,
+                                         0.125,
+                                         0.375,
+                                         1.005,
+                                         2.675,
+                                         1.0049999999,
+                                         0.045,
+                                         -0.0004,
+                                         -0.00049,
+                                         9.9995,
+                                         99999.9995,
+                                         0.9999999,
+                                         -0.9999999,
+                                         123.456,
+                                         -987.654321,
+                                         1e-7,
+                                         4.9e-324,
+                                         2.2250738585072014e-308,
+                                         1e15,
+                                         1e16,
+                                         123456789012345678.0,
+                                         1e21,
+                                         1.7976931348623157e308,
+                                         -1e300,
+                                         62.4,
+                                         1123.2,
+                                         0.1,
+                                         0.2,
+                                         0.3,
+                                         1e-300,
+                                         5e-5,
+                                         5e-6,
+                                         -5e-7,
+                                         kInfinity,
+                                         -kInfinity,
+                                         kNaN,
+                                         -kNaN};
 
 struct s_Shape {
     int width;
     int precision;
 };
 // The widths and decimals the writers and the listing use, and the odd ones of '*' arguments.
-const std::vector<s_Shape> kShapes = {{1, 0},  {1, 2},  {1, 3},  {1, 6},  {5, 1},   {8, 3},
-                                      {10, 2}, {12, 4}, {15, 6}, {15, 1}, {20, 10}, {20, 6},
-                                      {0, 0},  {3, 12}, {-12, 3}, {10, -1}, {1, 17}, {1, 200}};
+const std::vector<s_Shape> kShapes = {{1, 0},  {1, 2},  {1, 3},   {1, 6},   {5, 1},   {8, 3},
+                                      {10, 2}, {12, 4}, {15, 6},  {15, 1},  {20, 10}, {20, 6},
+                                      {0, 0},  {3, 12}, {-12, 3}, {10, -1}, {1, 17},  {1, 200}};
 
 TEST(NumberText, FixedExponentialAndGeneralAreThoseOfPrintf) {
     for (double value : kHardValues)
         for (const s_Shape& shape : kShapes) {
-            SCOPED_TRACE(testing::Message() << value << " width " << shape.width << " precision "
-                                            << shape.precision);
+            SCOPED_TRACE(testing::Message()
+                         << value << " width " << shape.width << " precision " << shape.precision);
             std::string fixed, exponential, general;
             AppendFixed(fixed, value, shape.width, shape.precision);
             AppendExponential(exponential, value, shape.width, shape.precision);
@@ -75,8 +108,15 @@ TEST(NumberText, AppendsAfterWhatTheTextHolds) {
 }
 
 TEST(NumberText, IntegersAreThoseOfPrintf) {
-    const std::vector<long long> values = {0, 1, -1, 42, -42, 2147483647, -2147483647 - 1,
-                                           9223372036854775807LL, -9223372036854775807LL - 1};
+    const std::vector<long long> values = {0,
+                                           1,
+                                           -1,
+                                           42,
+                                           -42,
+                                           2147483647,
+                                           -2147483647 - 1,
+                                           9223372036854775807LL,
+                                           -9223372036854775807LL - 1};
     for (long long value : values)
         for (int width : {0, 1, 5, 10, 25, -6}) {
             std::string text;
@@ -111,8 +151,8 @@ TEST(FormatText, EveryConversionTheProgramUsesReadsAsPrintf) {
     SAME("%g|%.3g|%10.4g|%g|%g|%-9.0g|", 100000.0, 0.0001234, 123456.0, 1e-5, 1e6, 0.5);
     SAME("%s|%10s|%-10s|%.3s|%5.1s|%c|%3c|%-3c|", "abc", "right", "left", "cut", "xy", 'q', 'r',
          's');
-    SAME("%zu %hd %hhd %lld %llu %u %i", static_cast<size_t>(123), 70000, 300, -5LL, 5ULL, 4000000000U,
-         -8);
+    SAME("%zu %hd %hhd %lld %llu %u %i", static_cast<size_t>(123), 70000, 300, -5LL, 5ULL,
+         4000000000U, -8);
     SAME("%5.3d|%.0d|%-6.2d|%+.4d|%3.0u|%.3u|", 7, 0, -3, 12, 0U, 5U);
     SAME("%08.3f|%-8.3f|%+.2e|% .1f|%lf", -1.5, 1.5, 3.0, 2.0, 0.25);
     SAME("%x and %#g, %5.1f", 255, 1.5, 2.25);  // not read here: vsnprintf's text
@@ -131,8 +171,8 @@ TEST(FormatText, FormatsBuiltAtRunTimeReadAsPrintf) {
             for (const s_Shape& shape : kShapes) {
                 if (shape.width < 0 || shape.precision < 0) continue;
                 std::string format;
-                ASSERT_TRUE(Cpp_Strings::MakeNumberFormat(kind, shape.width, shape.precision,
-                                                          format));
+                ASSERT_TRUE(
+                    Cpp_Strings::MakeNumberFormat(kind, shape.width, shape.precision, format));
                 char expected[2048];
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wformat-nonliteral"

@@ -1,5 +1,5 @@
-#include "core/units.h"
 #include "core/unit_words.h"
+#include "core/units.h"
 
 #include <gtest/gtest.h>
 
@@ -116,13 +116,18 @@ TEST_F(Units, UnitNamesOfEachQuantityFollowTheUnitSystem) {
         Quantity quantity;
         const char* name;
     } cases[] = {
-        {1, Quantity::Length, "ft."},         {1, Quantity::Force, "lb."},
-        {1, Quantity::Stress, "psf"},         {1, Quantity::UnitWeight, "lb/cu.ft."},
+        {1, Quantity::Length, "ft."},
+        {1, Quantity::Force, "lb."},
+        {1, Quantity::Stress, "psf"},
+        {1, Quantity::UnitWeight, "lb/cu.ft."},
         {1, Quantity::ForcePerLength, "lbs/ft"},
-        {2, Quantity::Length, "m."},          {2, Quantity::Force, "N."},
-        {2, Quantity::Stress, "Pa"},          {2, Quantity::UnitWeight, "N/cu.m."},
+        {2, Quantity::Length, "m."},
+        {2, Quantity::Force, "N."},
+        {2, Quantity::Stress, "Pa"},
+        {2, Quantity::UnitWeight, "N/cu.m."},
         {2, Quantity::ForcePerLength, "N/m"},
-        {3, Quantity::Stress, "kPa"},         {3, Quantity::UnitWeight, "kN/cu.m."},
+        {3, Quantity::Stress, "kPa"},
+        {3, Quantity::UnitWeight, "kN/cu.m."},
         {3, Quantity::ForcePerLength, "kN/m"},
     };
     for (const auto& c : cases) {

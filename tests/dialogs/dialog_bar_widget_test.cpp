@@ -1,11 +1,11 @@
 // The window of a tool dialog bar driven with real key presses: typed values reach the bar's
 // getters, listed fields send Enter, Escape and the arrows on, other controls keep them.
 
+#include "core/units.h"
 #include "dialogs/dialog_bar_widget.h"
 #include "editing/line_entry_bars.h"
 #include "editing/load_bars.h"
 #include "editing/nail_geogrid_bars.h"
-#include "core/units.h"
 #include "support/fake_services.h"
 
 #include <QAbstractButton>

@@ -28,7 +28,8 @@ public:
         layout->addWidget(pointList_);
         pointList_->SetEntryEdit(entry);
         auto* box = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-        for (QAbstractButton* b : box->buttons()) static_cast<QPushButton*>(b)->setAutoDefault(false);
+        for (QAbstractButton* b : box->buttons())
+            static_cast<QPushButton*>(b)->setAutoDefault(false);
         if (withDefault) box->button(QDialogButtonBox::Ok)->setDefault(true);
         connect(box, &QDialogButtonBox::accepted, this, &QDialog::accept);
         connect(box, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -89,8 +90,8 @@ TEST(InputDialogBase, IsTextChanged) {
         const char* value;
         bool changed;
     };
-    const Case cases[] = {{"abc", "", false},     {nullptr, "abc", false}, {"abc", "abc", false},
-                          {"", "", false},        {"abc", "abcd", true},   {"abce", "abcd", true},
+    const Case cases[] = {{"abc", "", false}, {nullptr, "abc", false}, {"abc", "abc", false},
+                          {"", "", false},    {"abc", "abcd", true},   {"abce", "abcd", true},
                           {"", "abc", true}};
     for (const Case& c : cases)
         EXPECT_EQ(dialogs::CmInputDialog1::IsTextChanged(c.text, c.value), c.changed)

@@ -57,7 +57,8 @@ void AddPoint(QWidget* d, double x, double y) {
 
 Points PointsOf(const Cpp_Line* line) {
     Points points;
-    for (const Cpp_PointXY* p = line->FirstPoint(); p; p = p->Next()) points.emplace_back(p->X(), p->Y());
+    for (const Cpp_PointXY* p = line->FirstPoint(); p; p = p->Next())
+        points.emplace_back(p->X(), p->Y());
     return points;
 }
 
@@ -304,7 +305,8 @@ TEST_F(LineListDialogTest, ProfileDataWindowListsEveryPointOnce) {
     }
     EXPECT_EQ(numbers, (std::vector<std::string>{"1", "2", "3", "1", "2", "3", "4"}));
     QSignalSpy picked(&window, &dialogs::CmProfileData::PointPicked);
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(0)).center());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(0)).center());
     EXPECT_EQ(picked.count(), 1);
     ASSERT_TRUE(window.GetSelectedPoint(x, y));
     EXPECT_EQ(x, 0);

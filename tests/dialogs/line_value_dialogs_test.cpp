@@ -84,9 +84,8 @@ TEST_F(LineValueDialogsTest, TheLengthWindowShowsTheLengthAndTakesTheOneTyped) {
     EXPECT_DOUBLE_EQ(line->LastPoint()->Y(), 80.0);
 
     // Escape cancels: no tool starts.
-    Drive<dialogs::CmEnterLength>([](dialogs::CmEnterLength* d) {
-        QTest::keyClick(d, Qt::Key_Escape);
-    });
+    Drive<dialogs::CmEnterLength>(
+        [](dialogs::CmEnterLength* d) { QTest::keyClick(d, Qt::Key_Escape); });
     EXPECT_FALSE(Cpp_LineTool::StartChangeLength(line, line->FirstPoint(), attributes));
     EXPECT_EQ(GetCursorMode(), CursorModeNone);
 }
@@ -109,8 +108,8 @@ TEST_F(LineValueDialogsTest, TheSlopeWindowOffersTheFormatsAndRulesAndMovesThePo
         Retype(Child<QLineEdit>(d, "value"), "0");
         PressButton(d, QDialogButtonBox::Ok);
     });
-    Cpp_LineTool::StartChangeSlope(line, line->FirstPoint(), Cpp_ProfileTool::GetDisplayAttributes(),
-                                   false);
+    Cpp_LineTool::StartChangeSlope(line, line->FirstPoint(),
+                                   Cpp_ProfileTool::GetDisplayAttributes(), false);
     ASSERT_TRUE(Cpp_LineTool::ChangeSlopeClick(30, 40));
     EXPECT_DOUBLE_EQ(line->LastPoint()->X(), 50.0);
     EXPECT_DOUBLE_EQ(line->LastPoint()->Y(), 0.0);
@@ -131,9 +130,8 @@ TEST_F(LineValueDialogsTest, TheMoveDistanceWindowOpensWithOneAndTheKindsTexts) 
     double distance = 0;
     ASSERT_TRUE(RunMoveDistanceDialog(1, distance));
     EXPECT_EQ(distance, -2.5);
-    Drive<dialogs::CmEnterMoveDistance>([](dialogs::CmEnterMoveDistance* d) {
-        QTest::keyClick(d, Qt::Key_Escape);
-    });
+    Drive<dialogs::CmEnterMoveDistance>(
+        [](dialogs::CmEnterMoveDistance* d) { QTest::keyClick(d, Qt::Key_Escape); });
     EXPECT_FALSE(RunMoveDistanceDialog(2, distance));
     EXPECT_EQ(distance, -2.5);
 }
@@ -160,7 +158,8 @@ TEST_F(LineValueDialogsTest, EditValueNearTheRightEdgeLandsFivePixelsInside) {
     EXPECT_EQ(dialog.value, 20.0);
 }
 
-TEST_F(LineValueDialogsTest, TheProfileSplitWindowProposesANewMaterialAndTheTypedOneOnlyWhenChosen) {
+TEST_F(LineValueDialogsTest,
+       TheProfileSplitWindowProposesANewMaterialAndTheTypedOneOnlyWhenChosen) {
     for (int n = 1; n <= 4; ++n) Segment(n, n);
     Cpp_ProfileLine* three = Profiles().FindProfileLine(3);
     Drive<dialogs::CmProfileSplitInput>([](dialogs::CmProfileSplitInput* d) {

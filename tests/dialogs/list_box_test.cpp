@@ -27,8 +27,8 @@ TEST(ListBoxRows, ColumnTypesGiveTheirFormats) {
         int type, width, decimals;
         const char* format;
     };
-    const Case cases[] = {{1, 6, 3, "%6d"},  {2, 10, 2, "%10.2f"}, {3, 12, 4, "%12.4e"},
-                          {4, 8, 0, "%8s"},  {5, 8, 0, "%-8s"},    {0, 8, 0, ""},
+    const Case cases[] = {{1, 6, 3, "%6d"}, {2, 10, 2, "%10.2f"}, {3, 12, 4, "%12.4e"},
+                          {4, 8, 0, "%8s"}, {5, 8, 0, "%-8s"},    {0, 8, 0, ""},
                           {6, 8, 0, ""}};
     for (const Case& c : cases) {
         std::string format = "old";
@@ -155,7 +155,8 @@ TEST_F(ListBoxTest, EmptyTextAndButtonsFollowTheRows) {
     EXPECT_EQ(list->CurSel(), -1);
     list->InsertRow(0, std::vector<double>{0.5, 3});
     EXPECT_EQ(list->CurSel(), 0);
-    const std::string expected0 = std::string(w - 4, ' ') + "0.50\t" + std::string(w - 4, ' ') + "3.00";
+    const std::string expected0 =
+        std::string(w - 4, ' ') + "0.50\t" + std::string(w - 4, ' ') + "3.00";
     EXPECT_EQ(Rows().at(0), expected0);
     list->UpdateButtons();
     EXPECT_EQ(Enabled(), (std::vector<bool>{true, true, true, true}));

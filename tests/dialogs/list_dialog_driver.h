@@ -63,7 +63,8 @@ inline std::vector<std::string> Cells(dialogs::CmListBox* list, int row) {
     std::size_t start = 0;
     while (true) {
         const std::size_t tab = text.find('\t', start);
-        std::string cell = text.substr(start, tab == std::string::npos ? std::string::npos : tab - start);
+        std::string cell =
+            text.substr(start, tab == std::string::npos ? std::string::npos : tab - start);
         const std::size_t first = cell.find_first_not_of(' ');
         const std::size_t last = cell.find_last_not_of(' ');
         cells.push_back(first == std::string::npos ? "" : cell.substr(first, last - first + 1));

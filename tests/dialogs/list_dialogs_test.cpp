@@ -4,6 +4,7 @@
 
 #include "analysis/analysis_computation_data.h"
 #include "analysis/analysis_dialogs.h"
+#include "core/string_table.h"
 #include "dialogs/analysis_list_dialogs.h"
 #include "dialogs/choice_dialogs.h"
 #include "dialogs/interpolation_list_dialog.h"
@@ -21,7 +22,6 @@
 #include "porepressure/interpolation_table_dialog.h"
 #include "porepressure/piezometric_line.h"
 #include "resources/string_table_resource.h"
-#include "core/string_table.h"
 #include "support/fake_services.h"
 
 #include <QCheckBox>
@@ -50,7 +50,8 @@ using Strings = std::vector<std::string>;
 using Points = std::vector<std::pair<double, double>>;
 
 // Types the values into the named edits in order, then presses the button.
-void Enter(QWidget* d, const std::vector<std::pair<const char*, double>>& values, const char* button) {
+void Enter(QWidget* d, const std::vector<std::pair<const char*, double>>& values,
+           const char* button) {
     for (const auto& [name, value] : values) Type(d, name, QString::number(value));
     Press(d, button);
 }
@@ -206,7 +207,8 @@ void AddLineLoad(QWidget* d, double x, double y, double h, double v) {
 // and a zero load are refused with their messages; OK numbers the loads in list order.
 TEST_F(ListDialogs, LineLoadsComputeTheOtherPairAndRefuseDuplicatesAndZero) {
     ASSERT_TRUE(Open<dialogs::CmLineLoadInput>(
-        [&] { return data->LineLoads(1)->EditInDialog(); }, [&](dialogs::CmLineLoadInput* d) {
+        [&] { return data->LineLoads(1)->EditInDialog(); },
+        [&](dialogs::CmLineLoadInput* d) {
             EXPECT_EQ(d->windowTitle(), "Line Load Data - Stage 1");
             EXPECT_EQ(List(d, "pointList")->RowText(0), "<No line loads for Stage 1>");
             EXPECT_FALSE(d->findChild<QLineEdit*>("magnitude")->isEnabled());
@@ -241,7 +243,8 @@ TEST_F(ListDialogs, RefusedLineLoadChangeKeepsTheLoad) {
     data->LineLoads(1)->AddByComponents(1, 0, 0, 1, 1);
     data->LineLoads(1)->AddByComponents(2, 5, 0, 2, 2);
     ASSERT_TRUE(Open<dialogs::CmLineLoadInput>(
-        [&] { return data->LineLoads(1)->EditInDialog(); }, [&](dialogs::CmLineLoadInput* d) {
+        [&] { return data->LineLoads(1)->EditInDialog(); },
+        [&](dialogs::CmLineLoadInput* d) {
             List(d, "pointList")->SetCurSel(0);
             Enter(d, {{"horizontal", 0}, {"vertical", 0}}, "changeLoad");
             Enter(d, {{"x", 5}, {"horizontal", 7}}, "changeLoad");
@@ -384,9 +387,7 @@ TEST_F(ListDialogs, InterpolationPointsByMaterial) {
 
 // ---- noncircular slip surfaces
 
-void AddSurfacePoint(QWidget* d, double x, double y) {
-    Enter(d, {{"x", x}, {"y", y}}, "addPoint");
-}
+void AddSurfacePoint(QWidget* d, double x, double y) { Enter(d, {{"x", x}, {"y", y}}, "addPoint"); }
 
 // Points added with x 5, 1, 3 list as 1, 3, 5; an equal x is refused whatever its y; a refused
 // change keeps the point; Delete All Points shows the empty text; OK stores points and shifts.
@@ -443,7 +444,8 @@ TEST_F(ListDialogs, NoncircularSurfacePointsInTheLineList) {
     EXPECT_EQ(fakes.messageBoxes.Texts(),
               Strings{"Do you really want to delete data for all points?"});
     Points points;
-    for (const auto& p : data->AnalysisComputationData()->GetNoncircularPointList().Points()) points.push_back({p.X(), p.Y()});
+    for (const auto& p : data->AnalysisComputationData()->GetNoncircularPointList().Points())
+        points.push_back({p.X(), p.Y()});
     EXPECT_EQ(points, (Points{{0, 0}, {4, 2}, {10, 5}}));
 }
 

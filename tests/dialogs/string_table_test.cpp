@@ -3,13 +3,13 @@
 
 #include "core/message_boxes.h"
 #include "core/string_table.h"
+#include "editing/tool_table.h"
 #include "graphics/prompts.h"
 #include "platform/qt/modal_driver.h"
 #include "platform/qt/qt_message_boxes.h"
 #include "platform/services.h"
 #include "resources/string_table_resource.h"
 #include "support/fake_services.h"
-#include "editing/tool_table.h"
 
 #include <QMessageBox>
 #include <QPushButton>

@@ -225,8 +225,8 @@ TEST_F(CircleToolTest, InTheFixedGridModeAPressDoesNothingAndEnterStartsTheCorne
     SetBar(2, 0, "10", "100");
     Enter();  // the fourth corner typed
     EXPECT_EQ(GetCursorMode(), CursorModeNone);
-    EXPECT_EQ(Corners(), (std::vector<std::pair<double, double>>{
-                             {10, 20}, {200, 20}, {200, 100}, {10, 100}}));
+    EXPECT_EQ(Corners(),
+              (std::vector<std::pair<double, double>>{{10, 20}, {200, 20}, {200, 100}, {10, 100}}));
     EXPECT_EQ(Analysis().GetFixedSearchGrid().PointsAcross(), 0);  // counts untouched
     EXPECT_TRUE(BandShown(host.overlay).empty());
     EXPECT_FALSE(host.dataChanges.empty());
@@ -235,9 +235,10 @@ TEST_F(CircleToolTest, InTheFixedGridModeAPressDoesNothingAndEnterStartsTheCorne
 // A rectangle dragged from any corner: corner 1 at the lower left, then counter-clockwise; the
 // counts below 1 become 7.
 TEST_F(CircleToolTest, ARectangleDraggedFromAnyCornerGivesTheCornersInOrder) {
-    const std::pair<DevicePoint, DevicePoint> drags[] = {
-        {{50, 250}, {150, 200}}, {{150, 200}, {50, 250}}, {{50, 200}, {150, 250}},
-        {{150, 250}, {50, 200}}};
+    const std::pair<DevicePoint, DevicePoint> drags[] = {{{50, 250}, {150, 200}},
+                                                         {{150, 200}, {50, 250}},
+                                                         {{50, 200}, {150, 250}},
+                                                         {{150, 250}, {50, 200}}};
     for (const auto& [from, to] : drags) {
         SCOPED_TRACE(from.x * 1000 + from.y);
         Analysis().GetFixedSearchGrid().Clear();
@@ -287,9 +288,8 @@ TEST_F(CircleToolTest, AMovedCornerIsJoinedToItsTwoNeighboursAndDroppedWhereTheC
             return Figure{'L', x1, y1, x2, y2};
         };
         EXPECT_EQ(BandShown(host.overlay),
-                  (std::map<Figure, int>{
-                      {line(int(p.x), 300 - int(p.y), 60, 250), 1},
-                      {line(60, 250, int(n.x), 300 - int(n.y)), 1}}));
+                  (std::map<Figure, int>{{line(int(p.x), 300 - int(p.y), 60, 250), 1},
+                                         {line(60, 250, int(n.x), 300 - int(n.y)), 1}}));
         Click(60, 250);
         EXPECT_EQ(GetCursorMode(), CursorModeNone);
         EXPECT_EQ(grid.Corner(k).x, 60.0);
@@ -304,8 +304,7 @@ TEST_F(CircleToolTest, AMovedCornerIsJoinedToItsTwoNeighboursAndDroppedWhereTheC
     Move(20, 280);
     const s_tagTypePointXY other = grid.Corner(2);
     EXPECT_EQ(BandShown(host.overlay).size(), 1u);
-    EXPECT_EQ(BandShown(host.overlay).count(
-                  Figure{'L', 20, 280, int(other.x), 300 - int(other.y)}),
+    EXPECT_EQ(BandShown(host.overlay).count(Figure{'L', 20, 280, int(other.x), 300 - int(other.y)}),
               1u);
     const s_tagTypePointXY before = grid.Corner(1);
     Key(ViewKeyEscape);

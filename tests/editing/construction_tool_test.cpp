@@ -27,7 +27,8 @@ using platform::DeviceRect;
 
 std::vector<std::pair<double, double>> Points(const Cpp_Line& line) {
     std::vector<std::pair<double, double>> pairs;
-    for (const Cpp_PointXY* p = line.FirstPoint(); p; p = p->Next()) pairs.emplace_back(p->X(), p->Y());
+    for (const Cpp_PointXY* p = line.FirstPoint(); p; p = p->Next())
+        pairs.emplace_back(p->X(), p->Y());
     return pairs;
 }
 
@@ -143,12 +144,27 @@ TEST_F(ConstructionToolTest, EachRadiusRuleHasItsPromptBandAndCircle) {
     };
     const std::vector<Case> cases = {
         {0, "Set radius of circle; Escape to cancel", 50, 0, 0, {"Line 100,200 130,160"}, 50},
-        {1, "Set point through which circles passes; Escape to cancel", 50, 130, 140,
-         {"Ellipse 125,155,135,165"}, 50},
-        {2, "Set elevation (Y) of horizontal tangent; Escape to cancel", 40, 140, 0,
-         {"Line 0,160 400,160"}, 40},
-        {3, "Set horizontal position (X) of vertical tangent; Escape to cancel", 30, 130, 0,
-         {"Line 130,0 130,300"}, 30},
+        {1,
+         "Set point through which circles passes; Escape to cancel",
+         50,
+         130,
+         140,
+         {"Ellipse 125,155,135,165"},
+         50},
+        {2,
+         "Set elevation (Y) of horizontal tangent; Escape to cancel",
+         40,
+         140,
+         0,
+         {"Line 0,160 400,160"},
+         40},
+        {3,
+         "Set horizontal position (X) of vertical tangent; Escape to cancel",
+         30,
+         130,
+         0,
+         {"Line 130,0 130,300"},
+         30},
     };
     host.overlay.SetPageRect({0, 0, 400, 300});
     for (const Case& c : cases) {
@@ -240,7 +256,8 @@ TEST_F(ConstructionToolTest, TheItemsAreDrawnInTheConstructionColour) {
     bool segment = false, ellipse = false, number = false;
     for (const platform::DcRecord& r : dc.Records()) {
         if ((r.kind == DcRecordKind::Polyline || r.kind == DcRecordKind::Line) &&
-            r.attributes.pen.color == colour && r.points.front() == platform::DevicePoint{10, 290} &&
+            r.attributes.pen.color == colour &&
+            r.points.front() == platform::DevicePoint{10, 290} &&
             r.points.back() == platform::DevicePoint{50, 290})
             segment = true;
         if (r.kind == DcRecordKind::Ellipse && r.rect == DeviceRect{80, 180, 120, 220}) {

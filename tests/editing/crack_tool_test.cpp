@@ -27,7 +27,8 @@ using Points = std::vector<std::pair<double, double>>;
 
 Points Of(const Cpp_CrackPointList& list) {
     Points out;
-    for (const Cpp_CrackPoint* p = list.Head(); p; p = p->Next()) out.emplace_back(p->X(), p->Value());
+    for (const Cpp_CrackPoint* p = list.Head(); p; p = p->Next())
+        out.emplace_back(p->X(), p->Value());
     return out;
 }
 
@@ -141,7 +142,8 @@ TEST_F(CrackToolTest, ThreeClicksOfADepthEntryStoreThreePointsWithTheDepthOfTheB
     EXPECT_EQ(Crack().GetCrackOption(), 3);
     EXPECT_EQ(Of(Crack().CrackPointList()), (Points{{10, 4}, {20, 4}, {30, 4}}));
     EXPECT_EQ(prompt, "");
-    EXPECT_EQ(Status(), "Left-click to enter 1st crack point /or/ type 1st point and press Enter key.");
+    EXPECT_EQ(Status(),
+              "Left-click to enter 1st crack point /or/ type 1st point and press Enter key.");
     EXPECT_FALSE(host.dataChanges.empty());
 }
 

@@ -129,8 +129,8 @@ TEST_F(DistributedLoadToolTest, ClicksAndARightClickReplaceTheStagesPointsAndThe
     EXPECT_TRUE(Right(220, 180));
     EXPECT_EQ(GetCursorMode(), CursorModeNone);
     EXPECT_TRUE(OutlinesShown(host.overlay, kGrey).empty());
-    EXPECT_EQ(Points(), (std::vector<Values>{{100, 100, 50, 10}, {150, 100, 50, 10},
-                                             {220, 120, 80, 0}}));
+    EXPECT_EQ(Points(),
+              (std::vector<Values>{{100, 100, 50, 10}, {150, 100, 50, 10}, {220, 120, 80, 0}}));
     EXPECT_FALSE(Loads().UsesPiezometricLine());
 
     const std::string text = WrittenDis();
@@ -262,7 +262,7 @@ TEST_F(DistributedLoadToolTest, AltHeldKeepsTheInsertedPointOffTheSnapGridInARep
     Loads().AddPoint(100, 100, 10, 0);
     Loads().AddPoint(200, 100, 30, 0);
     ASSERT_TRUE(Loads().StartInsertPoint(Loads().GetFirstListItem()));
-    Move(153, 203);  // world (153, 97); on the grid (150, 100)
+    Move(153, 203);                 // world (153, 97); on the grid (150, 100)
     Cpp_GraphicGrid::ToggleSnap();  // on for the repaint
     for (const bool alt : {false, true}) {
         fakes.keyboard.alt = alt;

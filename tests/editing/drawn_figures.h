@@ -33,8 +33,8 @@ inline std::map<DrawnSegment, int> XorSegmentsShown(const platform::RecordingDev
         if (r.attributes.rop != platform::RasterOp::XorPen || r.attributes.pen.color != colour)
             continue;
         for (std::size_t i = 1; i < r.points.size(); ++i)
-            count[SegmentKey(r.points[i - 1].x, r.points[i - 1].y, r.points[i].x,
-                             r.points[i].y)] ^= 1;
+            count[SegmentKey(r.points[i - 1].x, r.points[i - 1].y, r.points[i].x, r.points[i].y)] ^=
+                1;
     }
     std::erase_if(count, [](const auto& entry) { return entry.second == 0; });
     return count;
@@ -65,8 +65,7 @@ inline LinePointList LinePoints(const Cpp_Line& line) {
 
 inline std::vector<int> LinePointNumbers(const Cpp_Line& line) {
     std::vector<int> numbers;
-    for (const Cpp_PointXY* p = line.FirstPoint(); p; p = p->Next())
-        numbers.push_back(p->Number());
+    for (const Cpp_PointXY* p = line.FirstPoint(); p; p = p->Next()) numbers.push_back(p->Number());
     return numbers;
 }
 

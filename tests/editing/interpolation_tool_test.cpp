@@ -2,8 +2,8 @@
 // typed into the data set of the bar's material, a repeated place refused with its notice, the
 // tools' menu, the tool tip of the value under the cursor and the wheel steps.
 
-#include "core/cursor_mode.h"
 #include "core/command_ids.h"
+#include "core/cursor_mode.h"
 #include "editing/edit_modes.h"
 #include "editing/interpolation_tool.h"
 #include "editing/selection_list.h"
@@ -190,7 +190,8 @@ TEST_F(InterpolationToolTest, DeletingAndMovingAPointKeepPointsAndVerticesTogeth
     fakes.messageBoxes.answers.push_back(platform::BoxResult::No);
     ASSERT_TRUE(Cpp_InterpolationTool::MovePoint(set, corner, 500, 500));
     ASSERT_EQ(fakes.messageBoxes.requests.size(), 1u);
-    EXPECT_EQ(fakes.messageBoxes.requests[0].text, "Triangles will become inverted.  Re-triangulate?");
+    EXPECT_EQ(fakes.messageBoxes.requests[0].text,
+              "Triangles will become inverted.  Re-triangulate?");
     EXPECT_EQ(std::pair(corner->X(), corner->Y()), std::pair(x, y));
 }
 

@@ -4,11 +4,11 @@
 
 #include "core/cursor_mode.h"
 #include "editing/cursor_modes.h"
+#include "editing/drawn_figures.h"
 #include "editing/edit_modes.h"
 #include "editing/line_editing_dialogs.h"
 #include "editing/line_point_tools.h"
 #include "editing/profile_tool.h"
-#include "editing/drawn_figures.h"
 #include "editing/view_input_fixture.h"
 #include "graphics/line.h"
 #include "graphics/prompts.h"
@@ -86,8 +86,8 @@ protected:
     void TearDown() override { LineEditingDialogsSlot().Reset(); }
 
     Cpp_Line* Line(const Points& points) {
-        Cpp_ProfileLine* line = Cpp_Kliven4Data::CurrentDataSet()->ProfileLines().CreateLine(
-            ++lines, 1, "line");
+        Cpp_ProfileLine* line =
+            Cpp_Kliven4Data::CurrentDataSet()->ProfileLines().CreateLine(++lines, 1, "line");
         for (const auto& [x, y] : points) line->AddPoint(x, y);
         line->NumberPoints();
         return line;
@@ -116,8 +116,8 @@ TEST_F(LineEditToolTest, ChangeLengthMovesTheEndNearerTheClickAlongTheSegment) {
         Points expected;
     };
     const Case cases[] = {
-        {{2.9, 3.9}, {{0, 0}, {6, 8}}},   // near the second end
-        {{0.1, 0}, {{-3, -4}, {3, 4}}},   // near the first end
+        {{2.9, 3.9}, {{0, 0}, {6, 8}}},  // near the second end
+        {{0.1, 0}, {{-3, -4}, {3, 4}}},  // near the first end
     };
     for (const Case& c : cases) {
         Cpp_Line* line = Line({{0, 0}, {3, 4}});
@@ -237,8 +237,8 @@ TEST_F(LineEditToolTest, AnEndPointExtendsToTheNearestCrossingOfATargetLineOrSeg
     };
     for (const Case& c : cases) {
         Cpp_Line* line = Line({{0, 0}, {10, 0}});
-        ASSERT_TRUE(Cpp_LineTool::StartExtendToLine(c.toSegment, line, line->LastPoint(),
-                                                    attributes));
+        ASSERT_TRUE(
+            Cpp_LineTool::StartExtendToLine(c.toSegment, line, line->LastPoint(), attributes));
         EXPECT_EQ(GetCursorMode(), CursorModeExtendChooseTarget);
         EXPECT_TRUE(Cpp_LineTool::ExtendChooseDirection(target, c.segment));
         ExpectNear(PointsOf(*line)[1], c.expected);
@@ -301,7 +301,9 @@ TEST_F(LineEditToolTest, ParallelAndPerpendicularKeepTheLengthAndTurnTheSegment)
         {"parallel to a 45 degree line", true, {{100, 0}, {150, 50}}, {10 / root2, 10 / root2}},
         {"perpendicular to a horizontal line", false, {{100, 0}, {150, 0}}, {0, -10}},
         {"perpendicular to a vertical line", false, {{100, 0}, {100, 50}}, {10, 0}},
-        {"perpendicular to a 45 degree line", false, {{100, 0}, {150, 50}},
+        {"perpendicular to a 45 degree line",
+         false,
+         {{100, 0}, {150, 50}},
          {10 / root2, -10 / root2}},
     };
     for (const Case& c : cases) {

@@ -1,28 +1,28 @@
-// The point-entry tool and the profile, piezometric and slope tools driven by scripted mouse and key records
-// through the view's input functions: what is drawn on the view (the green XOR band, the
-// entered segments and their erasure), the points entered, the line added to the data set and
+// The point-entry tool and the profile, piezometric and slope tools driven by scripted mouse and
+// key records through the view's input functions: what is drawn on the view (the green XOR band,
+// the entered segments and their erasure), the points entered, the line added to the data set and
 // written out, and the profile bar prepared for the next line.
 
+#include "analysis/analysis_computation_data.h"
 #include "core/cursor_mode.h"
 #include "core/string_table.h"
 #include "editing/cursor_modes.h"
+#include "editing/drawn_figures.h"
 #include "editing/edit_modes.h"
 #include "editing/line_entry_tool.h"
 #include "editing/piezometric_tool.h"
 #include "editing/profile_tool.h"
 #include "editing/slope_tool.h"
 #include "editing/tool_dialog_bars.h"
-#include "editing/drawn_figures.h"
 #include "editing/view_input_fixture.h"
 #include "graphics/graphics.h"
 #include "graphics/line_list.h"
 #include "graphics/prompts.h"
-#include "analysis/analysis_computation_data.h"
 #include "model/data_set.h"
 #include "model/data_sets.h"
 #include "porepressure/piezometric_line.h"
-#include "profile/profile_drawing.h"
 #include "profile/crack.h"
+#include "profile/profile_drawing.h"
 #include "profile/profile_line.h"
 #include "profile/slope_geometry.h"
 
@@ -113,7 +113,7 @@ TEST_F(ProfileToolTest, ClicksAndARightClickMakeALineThatIsWrittenAndReadBack) {
     const platform::ColorRef profile = ProfileLinePen().colour.RGBColor();
     EXPECT_EQ(LastSegmentColours(host.overlay),
               (std::map<Segment, platform::ColorRef>{{{100, 200, 150, 150}, profile},
-                                                      {{150, 150, 220, 180}, profile}}));
+                                                     {{150, 150, 220, 180}, profile}}));
     Right(260, 100);
     EXPECT_EQ(GetCursorMode(), CursorModeNone);
     EXPECT_TRUE(BandShown(host.overlay).empty());
@@ -250,7 +250,8 @@ TEST_F(ProfileToolTest, OnePointFinishedIsRejectedWithAMessage) {
     Right(100, 200);
     ASSERT_EQ(fakes.messageBoxes.requests.size(), 1u);
     EXPECT_EQ(fakes.messageBoxes.requests[0].caption, "Profile Line Error");
-    EXPECT_EQ(fakes.messageBoxes.requests[0].text, "Line had fewer than 2 points and was rejected.");
+    EXPECT_EQ(fakes.messageBoxes.requests[0].text,
+              "Line had fewer than 2 points and was rejected.");
     EXPECT_EQ(Lines().Count(), 0);
     EXPECT_EQ(GetCursorMode(), CursorModeNone);
 }
@@ -349,8 +350,8 @@ TEST_F(ProfileToolTest, TheBarOffersAMaterialNoLineUses) {
 class LineEntryTest : public ViewInputTest {
 protected:
     void Start(double x, double y) {
-        Cpp_LineEntry::StartEnterPoints(Cpp_Graphics::XToPixel(x), Cpp_Graphics::YToPixel(y), x,
-                                        y, s_DrawAttributesType());
+        Cpp_LineEntry::StartEnterPoints(Cpp_Graphics::XToPixel(x), Cpp_Graphics::YToPixel(y), x, y,
+                                        s_DrawAttributesType());
     }
 };
 

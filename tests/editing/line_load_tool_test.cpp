@@ -178,7 +178,9 @@ TEST_F(LineLoadToolTest, TheWheelStepsTheBarsForceOrInclination) {
         double first, second;
     };
     const Case cases[] = {
-        {1, false, 1, 600, 20}, {1, true, -1, 500, -80}, {2, false, -1, 400, 20},
+        {1, false, 1, 600, 20},
+        {1, true, -1, 500, -80},
+        {2, false, -1, 400, 20},
         {2, true, 1, 500, 21},  // one degree
     };
     for (const Case& c : cases) {

@@ -5,13 +5,13 @@
 
 #include "core/cursor_mode.h"
 #include "editing/cursor_modes.h"
+#include "editing/drawn_figures.h"
 #include "editing/edit_modes.h"
 #include "editing/line_point_tools.h"
 #include "editing/piezometric_tool.h"
 #include "editing/profile_tool.h"
 #include "editing/slope_tool.h"
 #include "editing/tool_dialog_bars.h"
-#include "editing/drawn_figures.h"
 #include "editing/view_input_fixture.h"
 #include "graphics/line.h"
 #include "graphics/prompts.h"
@@ -115,10 +115,13 @@ TEST_F(LinePointToolTest, AddAtTheFirstPointGoesBeforeItAndAtTheLastAfterIt) {
 
 TEST_F(LinePointToolTest, AddAtEndSetsTheCursorModeOfTheKindAndEscapeAddsNothing) {
     // Kind 5 leaves the cursor mode as it is.
-    const std::pair<int, int> cases[] = {{LINEKIND_CONSTRUCTION, 81}, {LINEKIND_PROFILE, 82},
-                                         {LINEKIND_PIEZOMETRIC, 83}, {LINEKIND_SLOPE, 84},
+    const std::pair<int, int> cases[] = {{LINEKIND_CONSTRUCTION, 81},
+                                         {LINEKIND_PROFILE, 82},
+                                         {LINEKIND_PIEZOMETRIC, 83},
+                                         {LINEKIND_SLOPE, 84},
                                          {LINEKIND_REINFORCEMENT, CursorModeNone},
-                                         {LINEKIND_NONCIRCULAR, 87}, {LINEKIND_TANGENT, 88}};
+                                         {LINEKIND_NONCIRCULAR, 87},
+                                         {LINEKIND_TANGENT, 88}};
     Cpp_Line* line = ProfileLine();
     for (const auto& [kind, mode] : cases) {
         SCOPED_TRACE(kind);
@@ -179,8 +182,7 @@ TEST_F(LinePointToolTest, TheBandComesBackAfterARepaint) {
     Move(350, 50);
     platform::RecordingDeviceContext repainted;
     RunAfterDataDrawings(e_AfterDataStep::ToolFeedback, repainted, &Data());
-    EXPECT_EQ(XorShown(repainted, kGreen),
-              (std::map<Segment, int>{{S(300, 100, 350, 50), 1}}));
+    EXPECT_EQ(XorShown(repainted, kGreen), (std::map<Segment, int>{{S(300, 100, 350, 50), 1}}));
     Cpp_LineTool::CancelAddPointAtEnd();
 }
 
@@ -197,8 +199,7 @@ TEST_F(LinePointToolTest, AZoomWindowTakesTheBandAwayAndThePaintAfterItBringsThe
     platform::RecordingDeviceContext repainted;
     RunAfterDataDrawings(e_AfterDataStep::ToolFeedback, repainted, &Data());
     EXPECT_EQ(GetCursorMode(), CursorModeAddPointProfileLine);
-    EXPECT_EQ(XorShown(repainted, kGreen),
-              (std::map<Segment, int>{{S(300, 100, 350, 50), 1}}));
+    EXPECT_EQ(XorShown(repainted, kGreen), (std::map<Segment, int>{{S(300, 100, 350, 50), 1}}));
     EXPECT_TRUE(Click(350, 50));
     EXPECT_EQ(line->NumberOfPoints(), 4);
 }
@@ -219,8 +220,7 @@ TEST_F(LinePointToolTest, InsertLinksThePointInTheSegmentAndTheFirstMoveErasesNo
         if (host.overlay.Records()[i].attributes.rop == platform::RasterOp::XorPen) ++xorLines;
     EXPECT_EQ(xorLines, 2u);
     EXPECT_EQ(XorShown(host.overlay, kGreen),
-              (std::map<Segment, int>{{S(100, 200, 150, 220), 1},
-                                      {S(150, 220, 200, 200), 1}}));
+              (std::map<Segment, int>{{S(100, 200, 150, 220), 1}, {S(150, 220, 200, 200), 1}}));
     Move(160, 230);
     EXPECT_TRUE(Click(160, 230));
     EXPECT_EQ(PointsOf(*line), (Points{{100, 100}, {160, 70}, {200, 100}, {300, 200}}));
@@ -240,10 +240,11 @@ TEST_F(LinePointToolTest, InsertRefusesReinforcementLinesAndEscapeLeavesTheLine)
     // The last point starts no segment.
     EXPECT_FALSE(Cpp_LineTool::StartInsertPointOnSegment(line, line->LastPoint(), LINEKIND_PROFILE,
                                                          attributes));
-    const std::pair<int, int> modes[] = {{1, 112}, {2, 114}, {3, 115}, {4, 117}, {6, 118}, {7, 119}};
+    const std::pair<int, int> modes[] = {{1, 112}, {2, 114}, {3, 115},
+                                         {4, 117}, {6, 118}, {7, 119}};
     for (const auto& [kind, mode] : modes) {
-        ASSERT_TRUE(Cpp_LineTool::StartInsertPointOnSegment(line, line->FirstPoint(), kind,
-                                                            attributes));
+        ASSERT_TRUE(
+            Cpp_LineTool::StartInsertPointOnSegment(line, line->FirstPoint(), kind, attributes));
         EXPECT_EQ(GetCursorMode(), mode) << kind;
         Cpp_LineTool::EndEditRubberBand();
     }
@@ -265,8 +266,7 @@ TEST_F(LinePointToolTest, ADraggedPointDropsWhereTheBandIsAndEscapeKeepsIt) {
     EXPECT_EQ(GetCursorMode(), CursorModeDragProfilePoint);
     Move(220, 150);
     EXPECT_EQ(XorShown(host.overlay, kGrey),
-              (std::map<Segment, int>{{S(100, 200, 220, 150), 1},
-                                      {S(220, 150, 300, 100), 1}}));
+              (std::map<Segment, int>{{S(100, 200, 220, 150), 1}, {S(220, 150, 300, 100), 1}}));
     Escape();
     EXPECT_EQ(PointsOf(*line), (Points{{100, 100}, {200, 100}, {300, 200}}));
     EXPECT_TRUE(XorShown(host.overlay, kGrey).empty());
@@ -293,8 +293,8 @@ TEST_F(LinePointToolTest, DragPromptsByKindAndUnknownKindsAreRefused) {
     std::string prompt;
     SetPromptBarSink([&](const std::string& text, bool) { prompt = text; });
     for (const auto& [kind, text] : cases) {
-        ASSERT_TRUE(Cpp_LineTool::StartDragPoint(line, kind, 100, 200, line->FirstPoint(),
-                                                 attributes));
+        ASSERT_TRUE(
+            Cpp_LineTool::StartDragPoint(line, kind, 100, 200, line->FirstPoint(), attributes));
         EXPECT_EQ(prompt, text);
         EXPECT_EQ(GetCursorMode(), kind == 1 ? 89 : 90 + kind) << kind;
         Cpp_LineTool::CancelDragPoint();
@@ -369,8 +369,7 @@ TEST_F(LinePointToolTest, ADraggedSegmentPassesThroughTheGrabPointAndMovesWithTh
     EXPECT_EQ(GetCursorMode(), CursorModeDragSegment);
     Move(170, 170);
     EXPECT_EQ(XorShown(host.overlay, kGrey),
-              (std::map<Segment, int>{{S(120, 170, 220, 170), 1},
-                                      {S(220, 170, 300, 100), 1}}));
+              (std::map<Segment, int>{{S(120, 170, 220, 170), 1}, {S(220, 170, 300, 100), 1}}));
     Escape();
     EXPECT_EQ(PointsOf(*line), (Points{{100, 100}, {200, 100}, {300, 200}}));
     EXPECT_TRUE(XorShown(host.overlay, kGrey).empty());

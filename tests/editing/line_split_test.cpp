@@ -5,13 +5,13 @@
 #include "core/cursor_mode.h"
 #include "editing/construction_items.h"
 #include "editing/cursor_modes.h"
+#include "editing/drawn_figures.h"
 #include "editing/edit_modes.h"
 #include "editing/line_editing_dialogs.h"
 #include "editing/line_point_tools.h"
 #include "editing/piezometric_tool.h"
 #include "editing/profile_tool.h"
 #include "editing/tool_dialog_bars.h"
-#include "editing/drawn_figures.h"
 #include "editing/view_input_fixture.h"
 #include "model/data_set.h"
 #include "model/data_sets.h"
@@ -115,14 +115,13 @@ TEST_F(LineSplitTest, AProfileLineSplitAtAPointGetsTheChosenMaterialAndPortion) 
     const Points left{{0, 0}, {10, 0}}, right{{10, 0}, {20, 0}}, whole{{0, 0}, {10, 0}, {20, 0}};
     const Case cases[] = {
         {"cancel", std::nullopt, whole, 3, "line 3", {}, 0, ""},
-        {"a new material, the right portion", ProfileAnswer(1, 7, false, "new"), left, 3,
-         "line 3", right, 5, "new"},
+        {"a new material, the right portion", ProfileAnswer(1, 7, false, "new"), left, 3, "line 3",
+         right, 5, "new"},
         {"the same material", ProfileAnswer(0, 7, false, "new"), left, 3, "line 3", right, 3,
          "new"},
-        {"a material typed, description emptied", ProfileAnswer(2, 7, false, ""), left, 3,
-         "line 3", right, 7, "Profile line number 5"},
-        {"the left portion", ProfileAnswer(1, 7, true, "new"), right, 3, "line 3", left, 5,
-         "new"},
+        {"a material typed, description emptied", ProfileAnswer(2, 7, false, ""), left, 3, "line 3",
+         right, 7, "Profile line number 5"},
+        {"the left portion", ProfileAnswer(1, 7, true, "new"), right, 3, "line 3", left, 5, "new"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -188,8 +187,7 @@ TEST_F(LineSplitTest, APiezometricLineSplitKeepsItsUnitWeightInBothParts) {
         EXPECT_EQ(dialogs.piezometricShown.description, "Piezometric line number 2");
         ASSERT_EQ(Piezometric().Count(), 2);
         const Cpp_PiezometricLine* leftPart = Piezometric().FindLine(c.numberOfLeftPart);
-        const Cpp_PiezometricLine* rightPart =
-            Piezometric().FindLine(c.numberOfRightPart);
+        const Cpp_PiezometricLine* rightPart = Piezometric().FindLine(c.numberOfRightPart);
         ASSERT_TRUE(leftPart && rightPart);
         EXPECT_EQ(PointsOf(*leftPart), (Points{{0, 0}, {10, 0}}));
         EXPECT_EQ(PointsOf(*rightPart), (Points{{10, 0}, {20, 0}}));

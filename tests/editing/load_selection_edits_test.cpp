@@ -137,8 +137,8 @@ TEST_F(LineLoadSelectionTest, TheWheelStepsTheForcesOfALoadPickedAtItsPoint) {
         double first, second;
     };
     const s_Case cases[] = {
-        {1, false, 1, 130, 40},  {1, true, 1, 30, 140},   {1, false, -2, -70, 40},
-        {2, false, 1, 150, 20},  {2, true, 1, 50, 21},    {2, true, -1, 50, 19},
+        {1, false, 1, 130, 40}, {1, true, 1, 30, 140}, {1, false, -2, -70, 40},
+        {2, false, 1, 150, 20}, {2, true, 1, 50, 21},  {2, true, -1, 50, 19},
     };
     host.wheelEditing = true;
     for (const s_Case& c : cases) {

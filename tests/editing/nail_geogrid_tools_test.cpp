@@ -48,15 +48,15 @@ class NailGeogridToolsTest : public ViewInputTest {
 protected:
     void SetSlope(std::initializer_list<s_tagTypePointXY> points) {
         ds = Cpp_Kliven4Data::CurrentDataSet();
-        for (const s_tagTypePointXY& p : points) ds->SlopeGeometry().GetSlopeLine().AddPoint(p.x, p.y);
+        for (const s_tagTypePointXY& p : points)
+            ds->SlopeGeometry().GetSlopeLine().AddPoint(p.x, p.y);
     }
     void TearDown() override {
         ReinforcementGenerationDialogsSlot().Reset();
         ToolOptionDialogsSlot().Reset();
     }
     // What the user types into the shown bar.
-    static void TypeNailBar(const char* y, const char* length, const char* inclination,
-                            bool left) {
+    static void TypeNailBar(const char* y, const char* length, const char* inclination, bool left) {
         BarControls& c = TheToolBars().nails.Controls();
         c.SetText(CmDialogBarNailsTool::IdY, y);
         c.SetText(CmDialogBarNailsTool::IdLength, length);
@@ -83,8 +83,15 @@ TEST_F(NailGeogridToolsTest, HeadsGoIntoTheSoilAndEndsFollowTheClickOrTheBar) {
         int facing;
     } nails[] = {
         // A left-facing slope: the soil lies to the right of the face.
-        {"to the right", {10, 20}, {13, 16}, 10 + step, 13, 16, std::hypot(3 - step, 4),
-         std::atan2(4, 3 - step) * 180 / M_PI, 0},
+        {"to the right",
+         {10, 20},
+         {13, 16},
+         10 + step,
+         13,
+         16,
+         std::hypot(3 - step, 4),
+         std::atan2(4, 3 - step) * 180 / M_PI,
+         0},
         // A right-facing slope: the head goes left, into the soil.
         {"to the left", {10, 20}, {7, 20}, 10 - step, 7, 20, 3 - step, 0, 1},
     };

@@ -18,8 +18,8 @@
 #include "editing/shift_direction_tool.h"
 #include "editing/tool_dialog_bars.h"
 #include "editing/two_step_edits.h"
-#include "editing/view_menus.h"
 #include "editing/view_input_fixture.h"
+#include "editing/view_menus.h"
 #include "loads/distributed_load_data.h"
 #include "model/data_set.h"
 #include "model/data_sets.h"
@@ -38,9 +38,8 @@ struct Shift {
     bool moveable, computed;
     double angle;
     bool operator==(const Shift& o) const {
-        return std::fabs(x - o.x) < 1e-9 && std::fabs(y - o.y) < 1e-9 &&
-               moveable == o.moveable && computed == o.computed &&
-               std::fabs(angle - o.angle) < 1e-9;
+        return std::fabs(x - o.x) < 1e-9 && std::fabs(y - o.y) < 1e-9 && moveable == o.moveable &&
+               computed == o.computed && std::fabs(angle - o.angle) < 1e-9;
     }
 };
 void PrintTo(const Shift& s, std::ostream* out) {
@@ -215,13 +214,15 @@ TEST_F(NoncircularPointToolTest, DeletingAPointJoinsItsNeighboursAndTheLastTwoGo
     EXPECT_EQ(Stored(), (Shifts{kFixed20, kComputed180}));
     EXPECT_EQ(Numbers(), (std::vector<int>{1, 2}));
     const platform::ColorRef ink = analysis_look::SlipSurfaceLinePen().colour.RGBColor();
-    EXPECT_EQ(testsupport::LastSegmentColours(host.overlay).at(testsupport::SegmentKey(20, 200, 180, 220)),
+    EXPECT_EQ(testsupport::LastSegmentColours(host.overlay)
+                  .at(testsupport::SegmentKey(20, 200, 180, 220)),
               ink);
 
     Select(SEL_NONCIRCULAR_POINT, 0);
     EXPECT_TRUE(DeletePointOfSelection(host));
     EXPECT_FALSE(Surface().HasPoints());
-    EXPECT_EQ(testsupport::LastSegmentColours(host.overlay).at(testsupport::SegmentKey(20, 200, 180, 220)),
+    EXPECT_EQ(testsupport::LastSegmentColours(host.overlay)
+                  .at(testsupport::SegmentKey(20, 200, 180, 220)),
               host.overlay.GetBkColor());
     EXPECT_EQ(host.dataChanges, (std::vector<int>{9, 9}));
 }

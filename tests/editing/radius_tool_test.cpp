@@ -115,9 +115,9 @@ TEST_F(RadiusToolTest, ARuleOfTheCircleTakesTheClickOrWithEnterTheTypedValues) {
         double radius, pointX, pointY, elevation;
     };
     // A click at pixel (130, 160) = world (130, 140), 50 from the centre; typed "12.5", "7".
-    const Case cases[] = {{0, false, 0, 50, 0, 0, 0},   {0, true, 0, 12.5, 0, 0, 0},
+    const Case cases[] = {{0, false, 0, 50, 0, 0, 0},     {0, true, 0, 12.5, 0, 0, 0},
                           {1, false, 1, 50, 130, 140, 0}, {1, true, 1, 0, 12.5, 7, 0},
-                          {2, false, 2, 0, 0, 0, 140},   {2, true, 2, 0, 0, 0, 12.5}};
+                          {2, false, 2, 0, 0, 0, 140},    {2, true, 2, 0, 0, 0, 12.5}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.definition * 10 + c.enter);
         SetBar(c.definition, "12.5", "7");
@@ -203,7 +203,8 @@ TEST_F(RadiusToolTest, AnIrregularTangentLineOfThreePointsIsStoredAndWrittenWith
     EXPECT_EQ(Analysis().GetTangentLine()->NumberOfPoints(), 2);
 }
 
-TEST_F(RadiusToolTest, TheRubberBandCircleAboutCentrePixel100And100ThroughCursor103And104HasRadius5) {
+TEST_F(RadiusToolTest,
+       TheRubberBandCircleAboutCentrePixel100And100ThroughCursor103And104HasRadius5) {
     Cpp_RadiusDefinition definition(10.0);
     double cx = 0, cy = 0;
     Cpp_Graphics::PixelToWorldPoint(100, 100, cx, cy);
@@ -271,8 +272,8 @@ TEST_F(RadiusToolTest, ThePointToolsChangeTheTangentLinesPoints) {
     EXPECT_EQ(GetCursorMode(), CursorModeInsertTangentPoint);
     Move(60, 250);
     Click(60, 250);
-    EXPECT_EQ(points(), (std::vector<std::pair<double, double>>{
-                            {20, 40}, {60, 50}, {110, 70}, {180, 50}}));
+    EXPECT_EQ(points(),
+              (std::vector<std::pair<double, double>>{{20, 40}, {60, 50}, {110, 70}, {180, 50}}));
 
     ASSERT_TRUE(Cpp_TangentLineTool::StartAddPointAtEnd(&line, false));
     EXPECT_EQ(GetCursorMode(), CursorModeAddPointTangentLine);

@@ -212,9 +212,9 @@ TEST_F(ReinforcementPointToolsTest, InsertingOffersTheMeanForcesAndLinksThePoint
     Wheel(-1, true);  // Shift: the transverse force
     EXPECT_EQ(BarForces(), std::pair(26.0, 4.0));
     Click(250, 150);
-    EXPECT_EQ(Points(), (std::vector<Values>{
-                            {100, 100, 10, 2}, {200, 100, 30, 6}, {250, 150, 26, 4},
-                            {300, 150, 20, 4}}));
+    EXPECT_EQ(Points(),
+              (std::vector<Values>{
+                  {100, 100, 10, 2}, {200, 100, 30, 6}, {250, 150, 26, 4}, {300, 150, 20, 4}}));
     ExpectBackLinks();
     EXPECT_EQ(GetCursorMode(), CursorModeNone);
     EXPECT_FALSE(Bands(kGreen));
@@ -260,8 +260,8 @@ TEST_F(ReinforcementPointToolsTest, ABarFieldWithoutANumberChangesNothing) {
     EnterKey(host, redraw);
     ASSERT_EQ(fakes.messageBoxes.requests.size(), 2u);
     EXPECT_EQ(fakes.messageBoxes.requests[1].text, "Enter a number.");
-    EXPECT_EQ(Points(), (std::vector<Values>{
-                            {100, 100, 10, 2}, {200, 100, 30, 6}, {300, 150, 20, 4}}));
+    EXPECT_EQ(Points(),
+              (std::vector<Values>{{100, 100, 10, 2}, {200, 100, 30, 6}, {300, 150, 20, 4}}));
     EXPECT_TRUE(host.dataChanges.empty());
 }
 
@@ -303,11 +303,11 @@ TEST_F(ReinforcementPointToolsTest, ARepaintDuringAStepDrawsItsBandsAgain) {
     platform::RecordingDeviceContext dc;
     Cpp_ReinforcementLineList::DrawToolFeedbackC(dc);
     // Two bands, through the cursor point (150, 150).
-    EXPECT_EQ(testsupport::XorSegmentsShown(dc, kGreen).count(
-                  testsupport::SegmentKey(100, 200, 150, 150)),
+    EXPECT_EQ(testsupport::XorSegmentsShown(dc, kGreen)
+                  .count(testsupport::SegmentKey(100, 200, 150, 150)),
               1u);
-    EXPECT_EQ(testsupport::XorSegmentsShown(dc, kGreen).count(
-                  testsupport::SegmentKey(150, 150, 200, 200)),
+    EXPECT_EQ(testsupport::XorSegmentsShown(dc, kGreen)
+                  .count(testsupport::SegmentKey(150, 150, 200, 200)),
               1u);
     EXPECT_EQ(GetCursorMode(), CursorModeInsertReinforcementPoint);
 }

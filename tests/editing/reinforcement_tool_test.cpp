@@ -5,9 +5,8 @@
 
 #include "core/cursor_mode.h"
 #include "core/dialog_slot.h"
-#include "core/units.h"
-#include "loads/load_drawing_support.h"
 #include "core/tool_option_dialogs.h"
+#include "core/units.h"
 #include "editing/cursor_modes.h"
 #include "editing/edit_modes.h"
 #include "editing/tool_dialog_bars.h"
@@ -15,6 +14,7 @@
 #include "graphics/graphics.h"
 #include "graphics/line_list.h"
 #include "graphics/prompts.h"
+#include "loads/load_drawing_support.h"
 #include "loads/reinforcement_line.h"
 #include "model/data_set.h"
 #include "model/data_sets.h"
@@ -30,8 +30,7 @@ using Values = std::tuple<double, double, double, double>;
 
 class AnsweringDuplicates final : public DuplicateLineDialog {
 public:
-    int Run(const std::string& text, const std::vector<int>&, int& newNumber,
-            int&) override {
+    int Run(const std::string& text, const std::vector<int>&, int& newNumber, int&) override {
         message = text;
         newNumber = answer;
         return choice;

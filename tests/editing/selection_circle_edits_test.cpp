@@ -271,15 +271,14 @@ TEST_F(SelectionCircleEditTest, DeletesNeverLeaveTheCirclesTangentLineWithFewerT
         "An irregular tangent line needs at least two points - no point was deleted.";
     struct Case {
         int points, kind, index;
-        char what;  // 'p' point, 's' segment, 'l' entire line
+        char what;                 // 'p' point, 's' segment, 'l' entire line
         std::vector<double> left;  // the x of the points left
     };
-    const Case cases[] = {
-        {3, SEL_TANGENT_POINT, 1, 'p', {0, 20}},
-        {2, SEL_TANGENT_POINT, 0, 'p', {0, 10}},
-        {4, SEL_TANGENT_SEGMENT, 1, 's', {0, 30}},
-        {3, SEL_TANGENT_SEGMENT, 0, 's', {0, 10, 20}},
-        {3, SEL_TANGENT_POINT, 0, 'l', {0, 10, 20}}};
+    const Case cases[] = {{3, SEL_TANGENT_POINT, 1, 'p', {0, 20}},
+                          {2, SEL_TANGENT_POINT, 0, 'p', {0, 10}},
+                          {4, SEL_TANGENT_SEGMENT, 1, 's', {0, 30}},
+                          {3, SEL_TANGENT_SEGMENT, 0, 's', {0, 10, 20}},
+                          {3, SEL_TANGENT_POINT, 0, 'l', {0, 10, 20}}};
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.what << " of " << c.points << " points");
         fakes.messageBoxes.requests.clear();

@@ -389,9 +389,8 @@ TEST_F(ResultsPickFixture, ResultsItemsAreListedInTheirPlacesOnlyWithResults) {
     ds.ResultsDisplay().SetHasResults(true);
     list.Clear();
     list.SelectItemAtPoint(&ds, 10, 5, false, false, false);
-    EXPECT_EQ(Names(list),
-              (std::vector<std::string>{"Total stress distrib. (slice: 1)",
-                                        "Slice boundary between slices 1 & 2"}));
+    EXPECT_EQ(Names(list), (std::vector<std::string>{"Total stress distrib. (slice: 1)",
+                                                     "Slice boundary between slices 1 & 2"}));
     list.Clear();
     list.SelectItemAtPoint(&ds, 60, 60, false, false, false);
     ASSERT_EQ(list.Count(), 1);
@@ -412,7 +411,7 @@ TEST_F(ResultsPickFixture, PointOrientedTestRanksResultsItemsLikeTheOthers) {
 }
 
 TEST_F(ResultsPickFixture, ClearDisplayAndPagesOfResultsItems) {
-    list.SelectItemAtPoint(&ds, 5, 3, false, false, false);   // 128, 66
+    list.SelectItemAtPoint(&ds, 5, 3, false, false, false);    // 128, 66
     list.SelectItemAtPoint(&ds, 50, 50, false, false, false);  // 28
     ASSERT_EQ(Kinds(list), (std::vector<int>{128, 66, 28}));
 
@@ -426,8 +425,8 @@ TEST_F(ResultsPickFixture, ClearDisplayAndPagesOfResultsItems) {
     EXPECT_EQ(page.At(2).name + page.At(2).value, "X (left):0.000000");
 
     ClearDisplayFlags(list);
-    EXPECT_FALSE(ds.Slices().GetDisplaySwitch(0));  // slices
-    EXPECT_FALSE(ds.Slices().GetDisplaySwitch(4));  // line of thrust
+    EXPECT_FALSE(ds.Slices().GetDisplaySwitch(0));          // slices
+    EXPECT_FALSE(ds.Slices().GetDisplaySwitch(4));          // line of thrust
     EXPECT_FALSE(ds.ResultsDisplay().GetDisplaySwitch(1));  // critical circle
     EXPECT_TRUE(ds.Slices().GetDisplaySwitch(5));
     EXPECT_TRUE(ds.ResultsDisplay().GetDisplaySwitch(0));

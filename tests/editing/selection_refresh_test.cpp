@@ -39,7 +39,8 @@ using Points = std::vector<std::pair<double, double>>;
 
 Points Of(const Cpp_Line& line) {
     Points points;
-    for (const Cpp_PointXY* p = line.FirstPoint(); p; p = p->Next()) points.emplace_back(p->X(), p->Y());
+    for (const Cpp_PointXY* p = line.FirstPoint(); p; p = p->Next())
+        points.emplace_back(p->X(), p->Y());
     return points;
 }
 
@@ -69,7 +70,15 @@ protected:
         GetCurrentSelection().GetNth(1)->UpdateToolBars();
         return line;
     }
-    enum e_Edit { Drop, CancelledDrag, MoveUpToLine, Snap, RefusedSnap, TypedPoint, TypedNumberInUse };
+    enum e_Edit {
+        Drop,
+        CancelledDrag,
+        MoveUpToLine,
+        Snap,
+        RefusedSnap,
+        TypedPoint,
+        TypedNumberInUse
+    };
     void Run(e_Edit edit) {
         Cpp_Selection& item = *GetCurrentSelection().GetNth(1);
         bool redraw = false;
@@ -129,9 +138,12 @@ TEST_F(SelectionRefreshTest, EditsOfASelectedItemEmptyTheSummaryWindowAndReloadI
         std::pair<double, double> at;  // the selected point afterwards
     };
     const s_Case cases[] = {
-        {Drop, 1, {220, 130}},          {CancelledDrag, 0, {200, 100}},
-        {MoveUpToLine, 1, {200, 150}},  {Snap, 1, {200, 20}},
-        {RefusedSnap, 0, {200, 100}},   {TypedPoint, 1, {210, 90}},
+        {Drop, 1, {220, 130}},
+        {CancelledDrag, 0, {200, 100}},
+        {MoveUpToLine, 1, {200, 150}},
+        {Snap, 1, {200, 20}},
+        {RefusedSnap, 0, {200, 100}},
+        {TypedPoint, 1, {210, 90}},
         {TypedNumberInUse, 0, {200, 100}},
     };
     for (const s_Case& c : cases) {
@@ -179,7 +191,8 @@ protected:
         Crack().SetWaterOption(4);
         for (const auto& [x, y] : Points{{60, 40}, {75, 30}, {90, 40}})
             Crack().CrackPointList().AddPoint(x, y);
-        for (const auto& [x, y] : Points{{60, 35}, {90, 35}}) Crack().WaterPointList().AddPoint(x, y);
+        for (const auto& [x, y] : Points{{60, 35}, {90, 35}})
+            Crack().WaterPointList().AddPoint(x, y);
         ASSERT_TRUE(ComputeCrackBottom(*ds, nullptr));
         ASSERT_TRUE(ComputeCrackWaterLevels(*ds));
     }

@@ -99,7 +99,8 @@ namespace {
 
 // A point of a radius definition's irregular tangent line, dragged from the selection and
 // dropped: the radius bar shows the point where it is now, so Enter leaves it there.
-TEST_F(SelectionShownAfterEditTest, ADroppedTangentPointOfADefinitionShowsItsNewPlaceInTheRadiusBar) {
+TEST_F(SelectionShownAfterEditTest,
+       ADroppedTangentPointOfADefinitionShowsItsNewPlaceInTheRadiusBar) {
     Cpp_AnalysisComputationData& a = *ds->AnalysisComputationData();
     a.SetCircular(true);
     a.SetMode(4);
@@ -204,8 +205,9 @@ TEST_F(SelectionShownAfterEditTest, AfterASnapTheStatusLineDescribesThePointWher
     Click(150, 300 - 125);  // on the segment
     EXPECT_EQ(GetCursorMode(), CursorModeNone);
     EXPECT_EQ(std::get<1>(Points().front()), 200.0);
-    EXPECT_EQ(Status(), "Distributed Load Point - X: 300.00, Y: 200.00, Normal: 5.00, Shear: 0.00 - "
-                        "Right-click for edit options");
+    EXPECT_EQ(Status(),
+              "Distributed Load Point - X: 300.00, Y: 200.00, Normal: 5.00, Shear: 0.00 - "
+              "Right-click for edit options");
     ds->ProfileLines().DeleteAllLines();
 }
 

@@ -58,23 +58,28 @@ std::vector<s_Pick> SpaceByTheRule(const s_Twins& twins, std::vector<s_Pick> pic
                                    std::vector<double>& values) {
     const size_t n = picks.size();
     std::vector<s_tagTypePointXY> at(n);
-    for (size_t i = 0; i < n; ++i) at[i] = NthPoint(twins.expected[picks[i].line], picks[i].point)->XY();
+    for (size_t i = 0; i < n; ++i)
+        at[i] = NthPoint(twins.expected[picks[i].line], picks[i].point)->XY();
     std::vector<double> key(n);
     values.assign(n, 0.0);
     if (mode == 1) {
-        auto distance = [&](size_t a, size_t b) { return std::hypot(at[b].x - at[a].x, at[b].y - at[a].y); };
+        auto distance = [&](size_t a, size_t b) {
+            return std::hypot(at[b].x - at[a].x, at[b].y - at[a].y);
+        };
         double largest = distance(0, 1);
         size_t anchor = 0;
         for (size_t i = 0; i < n; ++i)
             for (size_t j = i + 1; j < n; ++j)
                 if (distance(i, j) > largest) largest = distance(i, j), anchor = i;
-        for (size_t i = 0; i < n; ++i) values[i] = key[i] = largest > 0 ? distance(anchor, i) / largest : 0.0;
+        for (size_t i = 0; i < n; ++i)
+            values[i] = key[i] = largest > 0 ? distance(anchor, i) / largest : 0.0;
     } else {
         for (size_t i = 0; i < n; ++i) key[i] = mode == 2 ? at[i].x : at[i].y;
     }
     std::vector<size_t> order(n);
     std::iota(order.begin(), order.end(), size_t{0});
-    std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) { return key[a] < key[b]; });
+    std::stable_sort(order.begin(), order.end(),
+                     [&](size_t a, size_t b) { return key[a] < key[b]; });
 
     const s_tagTypePointXY first = at[order.front()], last = at[order.back()];
     const double dx = (last.x - first.x) / static_cast<double>(n - 1);
@@ -87,7 +92,8 @@ std::vector<s_Pick> SpaceByTheRule(const s_Twins& twins, std::vector<s_Pick> pic
         const s_tagTypePointXY place = mode == 1   ? to
                                        : mode == 2 ? s_tagTypePointXY{to.x, own.y}
                                                    : s_tagTypePointXY{own.x, to.y};
-        NthPoint(twins.expected[picks[order[i]].line], picks[order[i]].point)->Set(place.x, place.y);
+        NthPoint(twins.expected[picks[order[i]].line], picks[order[i]].point)
+            ->Set(place.x, place.y);
     }
     std::vector<s_Pick> sorted;
     std::vector<double> sortedValues;
@@ -104,7 +110,8 @@ void ExpectTheRule(const std::vector<std::vector<s_tagTypePointXY>>& lines,
     s_Twins twins(lines);
     Cpp_SelectionList list;
     for (const s_Pick& p : picks)
-        list.Add(&twins.ds, 0, SEL_PROFILE_POINT, twins.spaced[p.line], NthPoint(twins.spaced[p.line], p.point));
+        list.Add(&twins.ds, 0, SEL_PROFILE_POINT, twins.spaced[p.line],
+                 NthPoint(twins.spaced[p.line], p.point));
     std::vector<double> values;
     const std::vector<s_Pick> order = SpaceByTheRule(twins, picks, mode, values);
     ASSERT_TRUE(list.SpacePointsEvenly(mode));
@@ -113,7 +120,8 @@ void ExpectTheRule(const std::vector<std::vector<s_tagTypePointXY>>& lines,
     for (int n = 1; const Cpp_Selection* s = list.GetNth(n); ++n) {
         const s_Pick& want = order[static_cast<size_t>(n - 1)];
         EXPECT_EQ(s->GetItemReferences().ref1, twins.spaced[want.line]) << "item " << n;
-        EXPECT_EQ(IndexOf(twins.spaced[want.line], s->GetItemReferences().ref2), want.point) << "item " << n;
+        EXPECT_EQ(IndexOf(twins.spaced[want.line], s->GetItemReferences().ref2), want.point)
+            << "item " << n;
         if (mode == 1) {
             EXPECT_EQ(s->GetValue(), values[static_cast<size_t>(n - 1)]) << "item " << n;
         }
@@ -127,7 +135,9 @@ void ExpectTheRule(const std::vector<std::vector<s_tagTypePointXY>>& lines,
         }
 }
 
-std::vector<s_tagTypePointXY> Points(std::initializer_list<s_tagTypePointXY> points) { return points; }
+std::vector<s_tagTypePointXY> Points(std::initializer_list<s_tagTypePointXY> points) {
+    return points;
+}
 
 std::vector<s_Pick> AllInOrder(const std::vector<std::vector<s_tagTypePointXY>>& lines) {
     std::vector<s_Pick> picks;
@@ -147,8 +157,18 @@ TEST(SpacingTest, TiesFollowTheRuleOnShapesWithManyEqualDistances) {
         std::vector<s_tagTypePointXY> points;
     };
     const s_Case cases[] = {
-        {"circle", Points({{3, 4}, {5, 0}, {-4, 3}, {0, 5}, {-3, -4}, {4, -3}, {-5, 0}, {0, -5},
-                           {4, 3}, {-3, 4}, {-4, -3}, {3, -4}})},
+        {"circle", Points({{3, 4},
+                           {5, 0},
+                           {-4, 3},
+                           {0, 5},
+                           {-3, -4},
+                           {4, -3},
+                           {-5, 0},
+                           {0, -5},
+                           {4, 3},
+                           {-3, 4},
+                           {-4, -3},
+                           {3, -4}})},
         {"collinear", Points({{2, 2}, {0, 0}, {4, 4}, {1, 1}, {4, 4}, {3, 3}})},
         {"one place", Points({{1, 2}, {1, 2}, {1, 2}, {1, 2}})},
         {"square", Points({{0, 0}, {2, 2}, {1, 1}, {0, 2}, {2, 0}})},
@@ -171,7 +191,8 @@ TEST(SpacingTest, RandomSelectionsFollowTheRule) {
         std::vector<s_Pick> picks = AllInOrder(lines);
         if (trial % 3 != 0) std::shuffle(picks.begin(), picks.end(), random);
         if (trial % 4 == 0) picks.push_back(picks[picks.size() / 2]);
-        for (int mode : {1, 2, 3}) ExpectTheRule(lines, picks, mode, "trial " + std::to_string(trial));
+        for (int mode : {1, 2, 3})
+            ExpectTheRule(lines, picks, mode, "trial " + std::to_string(trial));
     }
 }
 
@@ -181,7 +202,8 @@ TEST(SpacingTest, ARecordOfARemovedPointMovesNothing) {
     Cpp_ProfileLine* line = ds.ProfileLines().CreateLine(1, 1, "");
     for (double x : {0.0, 1.0, 7.0, 10.0, 12.0}) line->AddPoint(x, 0);
     Cpp_SelectionList list;
-    for (Cpp_PointXY* p = line->FirstPoint(); p; p = p->Next()) list.Add(&ds, 0, SEL_PROFILE_POINT, line, p);
+    for (Cpp_PointXY* p = line->FirstPoint(); p; p = p->Next())
+        list.Add(&ds, 0, SEL_PROFILE_POINT, line, p);
     ASSERT_TRUE(line->RemovePoint(NthPoint(line, 4)));
     EXPECT_FALSE(list.SpacePointsEvenly(2));
     std::vector<double> xs;

@@ -286,7 +286,8 @@ TEST_F(SelectionStepTest, SnapVerticallyOntoAVerticalSegmentIsRefusedAndTheStepS
     ClickAt(200, 100);
     ASSERT_EQ(fakes.messageBoxes.requests.size(), 1u);
     EXPECT_EQ(fakes.messageBoxes.requests[0].caption, "Error");
-    EXPECT_EQ(fakes.messageBoxes.requests[0].text, "Cannot snap point vertically to a vertical line.");
+    EXPECT_EQ(fakes.messageBoxes.requests[0].text,
+              "Cannot snap point vertically to a vertical line.");
     EXPECT_EQ(fakes.messageBoxes.requests[0].icon, platform::BoxIcon::Stop);
     EXPECT_EQ(GetCursorMode(), CursorModeSnapHorizontalOrVertical);
     ExpectAt(line->FirstPoint()->XY(), 50, 50);
@@ -489,7 +490,8 @@ TEST_F(SelectionStepTest, DragStartsByKind) {
     s.SetSegmentItem(ds, 0, SEL_SLOPE_SEGMENT, &slope, slope.FirstPoint());
     GetCurrentSelection().AddCopy(s);
     std::vector<int> options;
-    for (int bar = 0; bar < BarCount; ++bar) options.push_back(TheToolBars().Bar(bar)->GetEntryOption());
+    for (int bar = 0; bar < BarCount; ++bar)
+        options.push_back(TheToolBars().Bar(bar)->GetEntryOption());
     EXPECT_TRUE(StartInsertPoint(host));
     EXPECT_EQ(GetCursorMode(), CursorModeInsertSlopePoint);
     for (int bar = 0; bar < BarCount; ++bar)

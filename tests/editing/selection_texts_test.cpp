@@ -26,8 +26,8 @@ class SelectionTextsTest : public ViewInputTest {
 protected:
     void SetUp() override {
         ViewInputTest::SetUp();
-        FillStringTable({{1308, "Select item to modify, etc."},
-                         {1309, "Right-click for edit options"}});
+        FillStringTable(
+            {{1308, "Select item to modify, etc."}, {1309, "Right-click for edit options"}});
         ds = Cpp_Kliven4Data::CurrentDataSet();
     }
 
@@ -132,8 +132,7 @@ TEST_F(SelectionTextsTest, InterpolationPromptsKeepTheirSpellingsAndTellAnyMater
         {108, 0, "Interpolation Pt. 4 for Any Mat/'l - R-sub-U: 0.250, X: 1.50, Y: 2.50"},
         {138, 2,
          "Selected Interpolation Point 4 for Material 2 - Strength: 0.25, X: 1.50, Y: 2.50"},
-        {14, 0,
-         "Selected Interpolation Point 4 for Any Material - C/P: 0.25, X: 1.50, Y: 2.50"},
+        {14, 0, "Selected Interpolation Point 4 for Any Material - C/P: 0.25, X: 1.50, Y: 2.50"},
     };
     for (const Case& c : cases) {
         Cpp_InterpolationDataSet set(1, c.material);
@@ -189,7 +188,7 @@ TEST_F(SelectionTextsTest, ToolTipsByKind) {
          "c/p Interp. Pt. No. 4\nMaterial No.: ALL\nX: 1.500, Y: 2.500\nc/p: 0.25"},
         {Load(62, &byComponents), "Line Load\nX: 2.000, Y: 3.000\nHoriz: 10.000\nVert: 20.000"},
         {Load(64, &byResultant), "Line Load\nX: 2.000, Y: 3.000\nForce: 100.000\nAngle: 0.524"},
-        {Item(88, line), ""},       // a kind with nothing to tell
+        {Item(88, line), ""},                // a kind with nothing to tell
         {Item(16, &anyMaterial), "<none>"},  // triangles have no tool tip
     };
     for (const Case& c : cases) EXPECT_EQ(Tip(c.item), c.tip) << c.item.GetType();

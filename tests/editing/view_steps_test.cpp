@@ -36,8 +36,8 @@ protected:
         return {&bars.profile, &bars.piezometric, &bars.construction};
     }
     void Start(double x, double y) {
-        Cpp_LineEntry::StartEnterPoints(Cpp_Graphics::XToPixel(x), Cpp_Graphics::YToPixel(y), x,
-                                        y, s_DrawAttributesType());
+        Cpp_LineEntry::StartEnterPoints(Cpp_Graphics::XToPixel(x), Cpp_Graphics::YToPixel(y), x, y,
+                                        s_DrawAttributesType());
         ASSERT_EQ(GetCursorMode(), CursorModeLineEntry);
     }
     void Escape(bool shift) {

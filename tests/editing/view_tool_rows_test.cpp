@@ -3,8 +3,8 @@
 // clicking (160, Escape ends it).
 
 #include "editing/cursor_modes.h"
-#include "editing/rescale_coordinates.h"
 #include "editing/renumber_lines.h"
+#include "editing/rescale_coordinates.h"
 #include "editing/selection_list.h"
 #include "editing/view_input_fixture.h"
 #include "model/data_set.h"

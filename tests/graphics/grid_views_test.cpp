@@ -127,8 +127,8 @@ TEST_F(GridTest, LinesAndPointsLineUpWithTheGridZero) {
         {1.1, 0.3, 0, 0.25, 2, 4, 1.5, 0.5, {2, 3, 4}, {1, 2, 3}},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << "window from " << c.visXmin << ", " << c.visYmin
-                                        << ", zero " << c.zero);
+        SCOPED_TRACE(testing::Message()
+                     << "window from " << c.visXmin << ", " << c.visYmin << ", zero " << c.zero);
         const double w = 40, h = 30;
         Cpp_Graphics::SetScaleState(c.visXmin, c.visXmin + w, c.visYmin, c.visYmin + h,
                                     -10 * c.visXmin, 10, 300 + 10 * c.visYmin, -10, c.visXmin,

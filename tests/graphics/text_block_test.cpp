@@ -1,13 +1,13 @@
 // Text blocks: placement by position code, alignment, frames; axes drawing; arrows; prompts.
 
 #include "core/string_table.h"
+#include "editing/tool_table.h"
 #include "graphics/axes.h"
 #include "graphics/drawing_attributes.h"
 #include "graphics/graphic_string.h"
 #include "graphics/graphics_fixture.h"
 #include "graphics/prompts.h"
 #include "graphics/vector_arrow.h"
-#include "editing/tool_table.h"
 
 #include <gtest/gtest.h>
 

@@ -458,9 +458,15 @@ TEST_F(Table, TypedAndPastedNumbersTakeTheColumnFormatAndOtherTextsStay) {
         const char* typed;
         const char* shown;
     } cases[] = {
-        {1, "52", "52.000"},     {1, " -7.25 ", "-7.250"}, {2, "15.0004", "15.000"},
-        {2, "12abc", "12abc"},   {1, "", ""},              {3, "7", "7"},
-        {3, "07", "07"},         {1, "1e2", "100.000"},    {1, "inf", "inf"},
+        {1, "52", "52.000"},
+        {1, " -7.25 ", "-7.250"},
+        {2, "15.0004", "15.000"},
+        {2, "12abc", "12abc"},
+        {1, "", ""},
+        {3, "7", "7"},
+        {3, "07", "07"},
+        {1, "1e2", "100.000"},
+        {1, "inf", "inf"},
     };
     for (const auto& c : cases) {
         grid.SetCellText(2, c.col, "0");

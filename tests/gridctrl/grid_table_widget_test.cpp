@@ -124,9 +124,9 @@ TEST_F(TableWidget, PastedRowsGrowTheTableAndAFixedTableSaysWhatWasLeftOut) {
     QTest::keyClick(widget.get(), Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(grid->GetRowCount(), 4);
     EXPECT_EQ(grid->GetCellText(3, 2), "4.00");
-    EXPECT_EQ(fakes.messageBoxes.Texts(),
-              std::vector<std::string>{
-                  "6 pasted values did not fit into the table and were left out."});
+    EXPECT_EQ(
+        fakes.messageBoxes.Texts(),
+        std::vector<std::string>{"6 pasted values did not fit into the table and were left out."});
 }
 
 }  // namespace

@@ -38,9 +38,9 @@ enum class e_Layer {
 };
 
 const char* LayerName(e_Layer layer) {
-    static const char* const names[] = {"platform", "core",     "graphics", "registry",
+    static const char* const names[] = {"platform",  "core",    "graphics", "registry",
                                         "subsystem", "model",   "editing",  "gui",
-                                        "gridctrl", "dialogs", "app",      "program"};
+                                        "gridctrl",  "dialogs", "app",      "program"};
     return names[static_cast<int>(layer)];
 }
 

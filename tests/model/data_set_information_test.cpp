@@ -41,17 +41,16 @@ TEST(DataSetInformation, MaterialRegionPageHoldsItsProfileLine) {
     line->AddPoint(0, 10);
     line->AddPoint(50.5, 12.25);
     ASSERT_TRUE(AddMaterialInformation(ds, 72, *line));
-    EXPECT_EQ(fakes.infoWindow.Dump(),
-              "Region for profile line number 4\n"
-              "Material number 2\n"
-              "Description: stiff clay\n"
-              "Material region was selected\n"
-              "Defined by profile line number:  4\n"
-              "Profile line coordinates\n"
-              "  X: 0.000000 , Y: 10.000000 \n"
-              "  X: 50.500000 , Y: 12.250000 \n"
-              "Material properties\n"
-              "  No material properties for material number: 2\n");
+    EXPECT_EQ(fakes.infoWindow.Dump(), "Region for profile line number 4\n"
+                                       "Material number 2\n"
+                                       "Description: stiff clay\n"
+                                       "Material region was selected\n"
+                                       "Defined by profile line number:  4\n"
+                                       "Profile line coordinates\n"
+                                       "  X: 0.000000 , Y: 10.000000 \n"
+                                       "  X: 50.500000 , Y: 12.250000 \n"
+                                       "Material properties\n"
+                                       "  No material properties for material number: 2\n");
 }
 
 }  // namespace

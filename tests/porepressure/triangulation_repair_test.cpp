@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "support/fake_services.h"
 #include "porepressure/delaunay.h"
 #include "porepressure/triangulation_repair.h"
+#include "support/fake_services.h"
 
 namespace {
 
@@ -97,8 +97,10 @@ TEST_F(TriangulationRepairTest, BoundaryVerticesLeaveEveryOtherVertexInATriangle
         // new triangulation the three points left would have none.
         {"middle of a line under a point", {{0, 0}, {1, 0}, {2, 0}, {1, 1}}, {1, 0}, 1},
         {"one of two points", {{0, 0}, {1, 0}}, {1, 0}, 0},
-        {"corner of a grid", {{0, 0}, {1, 0}, {2, 0}, {0, 1}, {1, 1}, {2, 1}, {0, 2}, {1, 2},
-                              {2, 2}}, {2, 2}, 7},
+        {"corner of a grid",
+         {{0, 0}, {1, 0}, {2, 0}, {0, 1}, {1, 1}, {2, 1}, {0, 2}, {1, 2}, {2, 2}},
+         {2, 2},
+         7},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -191,7 +193,8 @@ TEST_F(TriangulationRepairTest, RepeatedDeletionsMatchAFreshTriangulation) {
     Cpp_VertexList fresh;
     Cpp_TriangleList freshTriangles;
     int n = 0;
-    for (Cpp_VERTEX* v = vertices.First(); v; v = v->Next()) fresh.AddVertex(++n, v->X(), v->Y(), 1);
+    for (Cpp_VERTEX* v = vertices.First(); v; v = v->Next())
+        fresh.AddVertex(++n, v->X(), v->Y(), 1);
     ASSERT_TRUE(TriangulatePoints(1, freshTriangles, fresh, true));
     EXPECT_EQ(triangles.CountTriangles(), freshTriangles.CountTriangles());
 }

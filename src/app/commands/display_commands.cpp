@@ -31,8 +31,7 @@ void EditDisplaySelections(MainFrame& frame) {
 // "Clear Display for Selection" of a picked table clears it.
 bool MaterialTableShown() {
     Cpp_Kliven4DataSet* dataSet = Cpp_Kliven4Data::CurrentDataSet();
-    return dataSet &&
-           dataSet->DisplayFlags().materialTable[Cpp_Kliven4DataSet::CurrentStage() - 1];
+    return dataSet && dataSet->DisplayFlags().materialTable[Cpp_Kliven4DataSet::CurrentStage() - 1];
 }
 
 void ToggleMaterialTable(MainFrame& frame) {

@@ -3,18 +3,18 @@
 // which no menu item, button or key issues. The operations report their changes through the
 // frame's view input (the document is marked modified there).
 
+#include "editing/selection_edit_commands.h"
 #include "app/commands/command_table.h"
-#include "app/main_frame.h"
 #include "app/drawing_view.h"
+#include "app/main_frame.h"
 #include "app/view_input_host.h"
 #include "core/command_ids.h"
 #include "editing/edit_modes.h"
 #include "editing/interpolation_value_edit.h"
-#include "editing/selection_edit_commands.h"
 #include "editing/selection_list.h"
 #include "editing/shift_direction_tool.h"
-#include "editing/two_step_edits.h"
 #include "editing/tool_table.h"
+#include "editing/two_step_edits.h"
 #include "editing/view_input.h"
 #include "editing/view_navigation.h"
 #include "graphics/graphics.h"
@@ -58,8 +58,7 @@ bool RunEditModeAction(int editMode) {
 }
 
 void AddSelectionEditCommands(CommandTable& table) {
-    table.Add(ID_DELETE_ALL,
-              [](MainFrame& f) { DeleteAllForSelection(f.ViewInput(), true); });
+    table.Add(ID_DELETE_ALL, [](MainFrame& f) { DeleteAllForSelection(f.ViewInput(), true); });
     table.Add(ID_DELETE_ENTIRE_LINE,
               [](MainFrame& f) { DeleteEntireLineOfSelection(f.ViewInput()); });
     table.Add(ID_DELETE_LINE_SEGMENT,
@@ -79,7 +78,8 @@ void AddSelectionEditCommands(CommandTable& table) {
     table.Add(ID_SPACE_ALONG_LINE, [](MainFrame& f) { SpacePointsEvenly(f.ViewInput(), 1); });
     table.Add(ID_SPACE_HORIZONTALLY, [](MainFrame& f) { SpacePointsEvenly(f.ViewInput(), 2); });
     table.Add(ID_SPACE_VERTICALLY, [](MainFrame& f) { SpacePointsEvenly(f.ViewInput(), 3); });
-    for (int id : {ID_MOVE_ITEM, ID_CHANGE_LINE_LOAD, ID_CHANGE_RADIUS, ID_CHANGE_TANGENT_ELEVATION})
+    for (int id :
+         {ID_MOVE_ITEM, ID_CHANGE_LINE_LOAD, ID_CHANGE_RADIUS, ID_CHANGE_TANGENT_ELEVATION})
         table.Add(id, [](MainFrame& f) {
             int x = 0, y = 0;
             GetZoomAnchor(x, y);
@@ -88,9 +88,12 @@ void AddSelectionEditCommands(CommandTable& table) {
     table.Add(ID_ADD_POINT_AT_END, [](MainFrame& f) { StartAddPointAtEnd(f.ViewInput()); });
     table.Add(ID_INSERT_POINT, [](MainFrame& f) { StartInsertPoint(f.ViewInput()); });
     // Move Point a Distance: the pending modes of its commands.
-    for (auto [id, mode] : {std::pair{ID_MOVE_POINT_HORIZONTALLY, 1}, {ID_MOVE_POINT_VERTICALLY, 2},
-                            {ID_MOVE_HORIZONTALLY_FROM_POINT, 5}, {ID_MOVE_VERTICALLY_FROM_POINT, 6},
-                            {ID_MOVE_HORIZONTALLY_FROM_LINE, 7}, {ID_MOVE_VERTICALLY_FROM_LINE, 8},
+    for (auto [id, mode] : {std::pair{ID_MOVE_POINT_HORIZONTALLY, 1},
+                            {ID_MOVE_POINT_VERTICALLY, 2},
+                            {ID_MOVE_HORIZONTALLY_FROM_POINT, 5},
+                            {ID_MOVE_VERTICALLY_FROM_POINT, 6},
+                            {ID_MOVE_HORIZONTALLY_FROM_LINE, 7},
+                            {ID_MOVE_VERTICALLY_FROM_LINE, 8},
                             {ID_MOVE_PERPENDICULAR_FROM_LINE, 9}})
         table.Add(id, [mode](MainFrame& f) { StartMovePointDistance(f.ViewInput(), mode); });
     table.Add(ID_MOVE_TO_LINE_PARALLEL, [](MainFrame&) { StartMoveToLine(true); });

@@ -8,10 +8,10 @@
 #include "editing/edit_modes.h"
 #include "editing/noncircular_tool.h"
 #include "editing/tool_dialog_bars.h"
+#include "editing/tool_table.h"
 #include "graphics/prompts.h"
 #include "model/data_set.h"
 #include "model/data_sets.h"
-#include "editing/tool_table.h"
 
 namespace app {
 

@@ -4,19 +4,19 @@
 
 #include "app/commands/tool_commands.h"
 
+#include "analysis/analysis_computation_data.h"
 #include "app/analysis_launchers.h"
 #include "app/commands/command_table.h"
 #include "app/commands/slip_surface_tools.h"
 #include "app/data_entry.h"
 #include "app/main_frame.h"
-#include "app/view_input_host.h"
 #include "app/material_launchers.h"
-#include "analysis/analysis_computation_data.h"
+#include "app/view_input_host.h"
 #include "core/message_boxes.h"
+#include "editing/tool_table.h"
 #include "model/data_set.h"
 #include "model/data_sets.h"
 #include "platform/services.h"
-#include "editing/tool_table.h"
 
 #include <QGuiApplication>
 #include <vector>

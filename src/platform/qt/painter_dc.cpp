@@ -292,14 +292,14 @@ void PainterDeviceContext::DenseSegments(const std::vector<DevicePoint>& ends) {
         const int dx = b.x - a.x, dy = b.y - a.y;
         if (std::abs(dx) < std::abs(dy)) {
             if (dy < 0) std::swap(a, b);
-            const int step = static_cast<int>((static_cast<std::int64_t>(b.x - a.x) << 16) /
-                                              (b.y - a.y));
+            const int step =
+                static_cast<int>((static_cast<std::int64_t>(b.x - a.x) << 16) / (b.y - a.y));
             int x = (a.x << 16) + (b.x > a.x ? 0x4000 : 0);
             for (int y = a.y; y < b.y; ++y, x += step) plot(x >> 16, y);
         } else {
             if (dx < 0) std::swap(a, b);
-            const int step = static_cast<int>((static_cast<std::int64_t>(b.y - a.y) << 16) /
-                                              (b.x - a.x));
+            const int step =
+                static_cast<int>((static_cast<std::int64_t>(b.y - a.y) << 16) / (b.x - a.x));
             int y = (a.y << 16) + (b.y > a.y ? 0x4000 : 0);
             for (int x = a.x; x < b.x; ++x, y += step) plot(x, y >> 16);
         }

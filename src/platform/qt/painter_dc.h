@@ -111,10 +111,10 @@ private:
     unsigned dirty_ = ChangeAll;
     bool brushStale_ = true;
     bool brushOn_ = false;
-    bool textPen_ = false;  // the painter's pen is the text colour (not the pen)
+    bool textPen_ = false;      // the painter's pen is the text colour (not the pen)
     std::vector<QLine> lines_;  // reused for every run of segments
-    QPolygon polygon_;      // reused for every polygon and polyline  // the painter holds the brush
-                            // (else no brush)
+    QPolygon polygon_;  // reused for every polygon and polyline  // the painter holds the brush
+                        // (else no brush)
     QPen pen_;
     QBrush brush_;
     mutable std::optional<QFontMetrics> metrics_;

@@ -80,7 +80,8 @@ public:
         }
         int y = o.top() + (o.height() - size.height()) / 2;
         if (screen.isValid())
-            y = std::clamp(y, screen.top(), std::max(screen.top(), screen.bottom() - size.height()));
+            y = std::clamp(y, screen.top(),
+                           std::max(screen.top(), screen.bottom() - size.height()));
         dialog_->move(x, y);
         placed_ = true;
     }

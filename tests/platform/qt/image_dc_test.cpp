@@ -456,7 +456,8 @@ TEST(ImageDeviceContext, DenseSegmentsStayWithinAPixelOfTheExactLines) {
                 bool near = false;
                 for (int d = -1; d <= 1; ++d) {
                     const int ex = steep ? x + d : x, ey = steep ? y : y + d;
-                    near = near || (page.contains(ex, ey) && exact.pixel(ex, ey) != qRgb(255, 255, 255));
+                    near = near ||
+                           (page.contains(ex, ey) && exact.pixel(ex, ey) != qRgb(255, 255, 255));
                 }
                 EXPECT_TRUE(near) << line << " at " << x << "," << y;
             }
