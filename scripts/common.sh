@@ -6,7 +6,7 @@ BUILD="$ROOT/build"
 
 PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libgl-dev
           googletest libgtest-dev libgmock-dev libbenchmark-dev libcgal-dev
-          fonts-dejavu-core clang-tidy)
+          fonts-dejavu-core clang-tidy clang-format)
 
 install_missing() {
   local missing=()
