@@ -132,12 +132,6 @@ void GenericEntryEnter(s_InputCall& c) {
     c.handled = kind == e_InputCell::Run || kind == e_InputCell::Nothing;
     if (kind == e_InputCell::Run) row->enter.run(c);
 }
-void GenericEntryEscape(s_InputCall& c) {
-    if (c.in.shift)
-        Cpp_LineEntry::UndoLastEnteredPoint();
-    else
-        Cpp_LineEntry::CancelEnterPoints();
-}
 void GenericEntryFinish(s_InputCall& c) {
     switch (c.view.EditMode()) {
     case EditModeConstruction: AddConstructionLine(c); break;
@@ -198,7 +192,7 @@ const s_CursorModeRow kCursorModes[] = {
     {13,
      13,
      "Line point entry",
-     {R(GenericEntryClick), R(GenericEntryMove), R(GenericEntryEnter), R(GenericEntryEscape), X,
+     {R(GenericEntryClick), R(GenericEntryMove), R(GenericEntryEnter), R(LineEntryEscape), X,
       R(GenericEntryFinish)}},
     {44, 44, "Selection band", {R(FinishBand), R(BandMove), D, R(EndBand), H, H}},
     {59, 59, "Results display tool", {R(ResultsToolClick), R(ResultsToolMove), D, H, H, H}},
