@@ -68,8 +68,11 @@ bool StartMaterialTableDrag(const Cpp_Selection& item, int x, int y) {
 
 void CancelMaterialTableDrag() {
     Cpp_MaterialTableLayout* table = DraggedTable();
+    const bool wasDragging = g_dragging;
     g_dragging = false;
     if (GetCursorMode() == CursorModeMaterialTableDrag) ResetCursorMode();
+    // The drag's prompt over the status line goes with it.
+    if (wasDragging) ClearPromptBar();
     if (!table) return;
     if (ViewInputHost* view = GetViewWindow())
         OnWholeView(*view, [&](platform::DeviceContext& dc) { table->DrawDragOutline(dc); });
@@ -112,6 +115,7 @@ void MaterialTableDrop(s_InputCall& c) {
     });
     g_dragging = false;
     ResetCursorMode();
+    ClearPromptBar();
     c.view.InvalidateView();
     c.modified = !wasAnchored || !(table->Anchor() == before);
 }

@@ -6,6 +6,7 @@
 #include "app/drawing_view.h"
 #include "core/command_ids.h"
 #include "core/cursor_mode.h"
+#include "dialogs/status_text.h"
 #include "editing/cursor_modes.h"
 #include "frame_on_example.h"
 #include "model/data_set.h"
@@ -35,6 +36,10 @@ protected:
             type == QEvent::MouseMove ? Qt::NoButton : Qt::MouseButton::LeftButton;
         QMouseEvent event(type, at, view()->mapToGlobal(at), button, held, Qt::NoModifier);
         QApplication::sendEvent(view(), &event);
+    }
+    bool DragPromptShown() {
+        const dialogs::CmStatusText* prompt = frame.PromptWindow();
+        return prompt->isVisible() && prompt->Text().contains("Drag the material property table");
     }
     Cpp_MaterialTableLayout& Table() { return DataSet().MaterialData().TableLayout(1); }
     QRect Box() {
@@ -80,9 +85,12 @@ TEST_F(MaterialTableOnView, TheTableShowsOnTheViewAndAHeldDragMovesIt) {
     EXPECT_NE(view()->Image().pixel(onOutline), with.pixel(onOutline));
     Repaint();
     EXPECT_NE(view()->Image().pixel(onOutline), with.pixel(onOutline));
+    EXPECT_TRUE(DragPromptShown());
     Mouse(QEvent::MouseMove, drop, Qt::LeftButton);
     Mouse(QEvent::MouseButtonRelease, drop, Qt::NoButton);
     EXPECT_EQ(GetCursorMode(), CursorModeNone);
+    // The drag's prompt gives the status line back to the select mode.
+    EXPECT_FALSE(DragPromptShown());
     EXPECT_TRUE(Table().IsAnchored());
     EXPECT_TRUE(frame.Doc().IsModified());
     Repaint();
@@ -98,6 +106,26 @@ TEST_F(MaterialTableOnView, TheTableShowsOnTheViewAndAHeldDragMovesIt) {
     EXPECT_FALSE(show->isChecked());
     Repaint();
     EXPECT_EQ(Differing(without, view()->Image(), box), 0);
+}
+
+// Escape during the drag leaves the table where it was and the prompt to the select mode.
+TEST_F(MaterialTableOnView, EscapeLeavesTheTableWhereItWas) {
+    frame.Action(ID_MATERIAL_PROPERTY_TABLE)->trigger();
+    Repaint();
+    const QRect box = Box();
+    ASSERT_FALSE(box.isEmpty());
+    const QPoint press = box.center();
+    Mouse(QEvent::MouseButtonPress, press, Qt::LeftButton);
+    QTest::qWait(300);  // past the drag delay
+    Mouse(QEvent::MouseMove, press + QPoint(-40, 30), Qt::LeftButton);
+    ASSERT_EQ(GetCursorMode(), CursorModeMaterialTableDrag);
+    EXPECT_TRUE(DragPromptShown());
+    QTest::keyClick(view(), Qt::Key_Escape);
+    EXPECT_EQ(GetCursorMode(), CursorModeNone);
+    EXPECT_FALSE(DragPromptShown());
+    Mouse(QEvent::MouseButtonRelease, press + QPoint(-40, 30), Qt::NoButton);
+    Repaint();
+    EXPECT_EQ(Box(), box);
 }
 
 }  // namespace
