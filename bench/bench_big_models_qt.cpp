@@ -17,6 +17,7 @@
 
 #include "app/document.h"
 #include "app/draw_view.h"
+#include "big_model_document.h"
 #include "core/data_error_output.h"
 #include "core/file_io.h"
 #include "core/text_formats.h"
@@ -71,34 +72,9 @@ public:
     int PixelsPerInchY() const override { return 96; }
 };
 
-fs::path Folder() {
-    static const fs::path folder = [] {
-        fs::path f = fs::temp_directory_path() / "dravonet_bench_big_models";
-        fs::create_directories(f);
-        return f;
-    }();
-    return folder;
-}
-
-constexpr int kLines = 40;
-constexpr int kLinePoints = 500;
-constexpr double kWidth = 998.0;
-constexpr double kDepth = 395.0;
-
-// The INT points: a jittered grid over the profile, so no two points meet.
-void WritePoints(std::FILE* f, long n) {
-    const long columns = static_cast<long>(std::ceil(std::sqrt(n * kWidth / kDepth)));
-    const long rows = (n + columns - 1) / columns;
-    std::mt19937_64 gen(17);
-    std::uniform_real_distribution<double> jitter(-0.4, 0.4);
-    for (long k = 0; k < n; ++k) {
-        const double x = (static_cast<double>(k % columns) + 0.5 + jitter(gen)) * kWidth /
-                         static_cast<double>(columns);
-        const double y = (static_cast<double>(k / columns) + 0.5 + jitter(gen)) * kDepth /
-                         static_cast<double>(rows);
-        std::fprintf(f, "     %15.6f%15.6f%15.1f%10d\n", x, y, 62.4 * (kDepth - y), 0);
-    }
-}
+using bigmodel::Document;
+using bigmodel::Folder;
+using bigmodel::WritePoints;
 
 fs::path IntBlockFile(long n) {
     const fs::path file = Folder() / ("points_" + std::to_string(n) + ".txt");
@@ -107,37 +83,6 @@ fs::path IntBlockFile(long n) {
     std::fputs("Pressure values\n", f);
     WritePoints(f, n);
     std::fputs("\n\n", f);
-    std::fclose(f);
-    return file;
-}
-
-fs::path Document(long n) {
-    const fs::path file = Folder() / ("big_" + std::to_string(n) + ".preinput-kliven");
-    if (fs::exists(file)) return file;
-    std::FILE* f = std::fopen(file.c_str(), "w");
-    std::fprintf(f,
-                 "ENGlish units\nHEAding follows -\n%d profile lines, %ld interpolation points\n"
-                 " \nPROfile line data follow -\n",
-                 kLines, n);
-    for (int line = 1; line <= kLines; ++line) {
-        std::fprintf(f, "%6d%6d Layer %d\n", line, line, line);
-        const double base = kDepth + 5.0 - 10.0 * line;
-        for (int i = 0; i < kLinePoints; ++i) {
-            const double x = i * 2.0;
-            const double y = base + 3.0 * std::sin(x * 0.02 + line);
-            std::fprintf(f, "%20.6f%20.6f\n", x, std::max(0.0, y));
-        }
-        std::fputs("\n", f);
-    }
-    std::fputs("\nMATerial property data follow -\n", f);
-    for (int m = 1; m <= kLines; ++m)
-        std::fprintf(f,
-                     "%6d Layer %d\n          120\n          Conventional\n          100 30\n"
-                     "          Interpolate Pressures NegativeOK\n",
-                     m, m);
-    std::fputs("\nINTerpolation data follow -\nPressure values\n", f);
-    WritePoints(f, n);
-    std::fputs("\n\nNO compute\n", f);
     std::fclose(f);
     return file;
 }
