@@ -4,6 +4,7 @@
 #include "editing/line_point_tools.h"
 #include "editing/material_table_drag.h"
 #include "editing/selection_edit_commands.h"
+#include "editing/selection_kinds.h"
 #include "editing/selection_list.h"
 #include "editing/tool_dialog_bars.h"
 #include "editing/two_step_edits.h"
@@ -25,6 +26,11 @@ using namespace view_tool_steps;
 using namespace view_slip_surface_steps;
 using namespace view_load_ops;
 using namespace view_edit_steps;
+
+e_SelectPromptEnd PromptEnd(int kind) {
+    const s_SelectionKindRow* row = FindSelectionKind(kind);
+    return row ? row->promptEnd : e_SelectPromptEnd::Default;
+}
 
 //                                 Left  Move  Enter Esc   Bksp  Right
 const s_CursorModeRow kSteps[] = {
@@ -120,11 +126,9 @@ void SelectTool::Prompt(const s_ToolPrompt& prompt) const {
     const bool view = prompt.view;
     if (!c.itemPicked) {
         SetStatusTextFromId(view, 1308);
-    } else if (c.pickedType == 8 || c.pickedType == 80 || c.pickedType == 86 ||
-               c.pickedType == 100) {
+    } else if (PromptEnd(c.pickedType) == e_SelectPromptEnd::RightClick) {
         SetStatusText(view, c.pickedPrompt + " - Right-click for edit options.");
-    } else if (c.pickedType == 9 || c.pickedType == 78 || c.pickedType == 84 ||
-               c.pickedType == 98) {
+    } else if (PromptEnd(c.pickedType) == e_SelectPromptEnd::RightClickOrEnter) {
         SetStatusText(view, c.pickedPrompt +
                                 " - Right-click for edit options; Press enter key to change "
                                 "point values.");

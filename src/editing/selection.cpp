@@ -116,7 +116,9 @@ void Cpp_Selection::SetProfileLineItem(Cpp_Kliven4DataSet* dataSet, void* first,
 
 void Cpp_Selection::SetPointItem(Cpp_Kliven4DataSet* dataSet, int stage, int kind, void* first,
                                  void* second) {
-    if (!In(kind, {9, 54, 78, 84, 98, 132})) throw Exc_BadTypeOfPointSelection();
+    if (!In(kind, {SEL_CONSTRUCTION_POINT, SEL_NONCIRCULAR_POINT, SEL_PIEZOMETRIC_POINT,
+                   SEL_PROFILE_POINT, SEL_REINFORCEMENT_POINT, SEL_SLOPE_POINT}))
+        throw Exc_BadTypeOfPointSelection();
     Store(dataSet, stage, kind);
     refs_.ref1 = first;
     refs_.ref2 = second;
@@ -125,12 +127,14 @@ void Cpp_Selection::SetPointItem(Cpp_Kliven4DataSet* dataSet, int stage, int kin
 void Cpp_Selection::SetSegmentItem(Cpp_Kliven4DataSet* dataSet, int stage, int kind, void* first,
                                    void* second) {
     Store(dataSet, stage, kind);
-    if (In(kind, {8, 80, 86, 100, 102, 104, 134})) {
+    if (In(kind, {SEL_CONSTRUCTION_SEGMENT, SEL_PIEZOMETRIC_SEGMENT, SEL_PROFILE_SEGMENT,
+                  SEL_REINFORCEMENT_INTERVAL, SEL_LONGITUDINAL_FORCE, SEL_TRANSVERSE_FORCE,
+                  SEL_SLOPE_SEGMENT})) {
         refs_.ref1 = first;
         refs_.ref2 = second;
-    } else if (kind == 20 || kind == 24) {
+    } else if (kind == SEL_CRACK_BOTTOM || kind == SEL_CRACK_WATER_SURFACE) {
         refs_.ref1 = second;
-    } else if (kind == 144) {
+    } else if (kind == SEL_TANGENT_SEGMENT) {
         refs_.ref2 = second;
     }
 }
@@ -138,15 +142,16 @@ void Cpp_Selection::SetSegmentItem(Cpp_Kliven4DataSet* dataSet, int stage, int k
 void Cpp_Selection::SetDistributedLoadItem(Cpp_Kliven4DataSet* dataSet, int stage, int kind,
                                            void* reference) {
     Store(dataSet, stage, kind);
-    if (In(kind, {37, 38, 39})) refs_.ref1 = reference;
+    if (In(kind, {SEL_LOAD_SEGMENT, SEL_NORMAL_LOAD_INTERVAL, SEL_SHEAR_LOAD_INTERVAL}))
+        refs_.ref1 = reference;
 }
 
 void Cpp_Selection::SetLoadPointItem(Cpp_Kliven4DataSet* dataSet, int stage, int kind,
                                      void* reference) {
-    if (In(kind, {36, 62, 64})) {
+    if (In(kind, {SEL_LOAD_POINT, SEL_LINE_LOAD, SEL_LINE_LOAD_DRAWN})) {
         Store(dataSet, stage, kind);
         refs_.ref1 = reference;
-    } else if (kind == 142) {
+    } else if (kind == SEL_TANGENT_POINT) {
         Store(dataSet, stage, kind);
         refs_.ref2 = reference;
     } else {
@@ -156,16 +161,20 @@ void Cpp_Selection::SetLoadPointItem(Cpp_Kliven4DataSet* dataSet, int stage, int
 
 void Cpp_Selection::SetCircleItem(Cpp_Kliven4DataSet* dataSet, int kind, double x, double y,
                                   int index) {
-    if (!In(kind, {7, 30, 40, 46, 52})) throw Exc_BadTypeOfPointSelection();
+    if (!In(kind, {SEL_PRESCRIBED_RADIUS, SEL_CRITICAL_POINT, SEL_FIXED_POINT, SEL_GRID_CORNER,
+                   SEL_HORIZONTAL_TANGENT}))
+        throw Exc_BadTypeOfPointSelection();
     Store(dataSet, 0, kind);
     refs_ = s_SelectionReferences();
     refs_.x = x;
     refs_.y = y;
-    if (kind == 30 || kind == 46) refs_.index = index;
+    if (kind == SEL_CRITICAL_POINT || kind == SEL_GRID_CORNER) refs_.index = index;
 }
 
 void Cpp_Selection::SetTypedItem(Cpp_Kliven4DataSet* dataSet, int kind, int sliceNumber) {
-    if (!In(kind, {32, 118, 120, 122})) throw Exc_BadTypeOfPointSelection();
+    if (!In(kind,
+            {SEL_CRITICAL_SEGMENT, SEL_TOTAL_STRESS, SEL_PORE_PRESSURE, SEL_EFFECTIVE_STRESS}))
+        throw Exc_BadTypeOfPointSelection();
     Store(dataSet, 0, kind);
     refs_.number1 = static_cast<short>(sliceNumber);
     if (dataSet) stage_ = dataSet->Analysis().NumberOfStages();

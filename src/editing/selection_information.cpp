@@ -73,12 +73,14 @@ void AddSegment(InfoWindowService& info, const Cpp_PointXY* a) {
 
 bool AddConstructionInformation(InfoWindowService& info, const Cpp_Selection& item) {
     const int kind = item.GetType();
-    if (kind != 8 && kind != 9 && kind != 10) return false;
+    if (kind != SEL_CONSTRUCTION_SEGMENT && kind != SEL_CONSTRUCTION_POINT &&
+        kind != SEL_CONSTRUCTION_CIRCLE)
+        return false;
     info.Clear();
     const s_SelectionReferences& r = item.GetItemReferences();
     const std::string c = Fixed(Cpp_KlivenSettings::CoordinateDecimals());
     const std::string a = Fixed(Cpp_KlivenSettings::AngleDecimals());
-    if (kind == 10) {
+    if (kind == SEL_CONSTRUCTION_CIRCLE) {
         const auto* circle = static_cast<const Cpp_ConstructionCircle*>(r.ref2);
         info.AddText(kInfoRoot, "Construction circle selected");
         if (!circle) return true;
@@ -91,7 +93,7 @@ bool AddConstructionInformation(InfoWindowService& info, const Cpp_Selection& it
     const auto* line = static_cast<const Cpp_Line*>(r.ref1);
     const Cpp_PointXY* point = Node(r.ref2);
     const int number = line ? line->GetNumber() : 0;
-    if (kind == 8) {
+    if (kind == SEL_CONSTRUCTION_SEGMENT) {
         info.AddText(kInfoRoot, "Construction line segment selected");
         info.AddItem(kInfoRoot, "Construction line number: ", FormatText("%1d", number));
         AddSegment(info, point);
@@ -116,14 +118,16 @@ bool AddConstructionInformation(InfoWindowService& info, const Cpp_Selection& it
         info.AddItem(kInfoRoot, "Construction line number: ", FormatText("%1d", number));
     }
     if (line)
-        ListPoints(info, "Construction line coordinates", line->FirstPoint(), point, kind == 8,
-                   " - First selected point", " - Second selected point");
+        ListPoints(info, "Construction line coordinates", line->FirstPoint(), point,
+                   kind == SEL_CONSTRUCTION_SEGMENT, " - First selected point",
+                   " - Second selected point");
     return true;
 }
 
 bool AddProfileInformation(InfoWindowService& info, const Cpp_Selection& item) {
     const int kind = item.GetType();
-    if (kind != 84 && kind != 86 && kind != 88) return false;
+    if (kind != SEL_PROFILE_POINT && kind != SEL_PROFILE_SEGMENT && kind != SEL_PROFILE_LABEL)
+        return false;
     info.Clear();
     const s_SelectionReferences& r = item.GetItemReferences();
     const auto* line = static_cast<const Cpp_ProfileLine*>(r.ref1);
@@ -136,12 +140,12 @@ bool AddProfileInformation(InfoWindowService& info, const Cpp_Selection& item) {
         info.AddItem(kInfoRoot, "Profile line number: ", FormatText("%1d", line->GetNumber()));
         info.AddItem(kInfoRoot, "Material number: ", FormatText("%1d", line->GetMaterialNumber()));
     };
-    if (kind == 84) {
+    if (kind == SEL_PROFILE_POINT) {
         info.AddText(kInfoRoot, "Profile line point selected");
         if (point) info.AddText(kInfoRoot, Coordinates(c, point->X(), point->Y(), " , "));
         info.AddText(kInfoRoot, "Line description: " + description);
         numbers();
-    } else if (kind == 86) {
+    } else if (kind == SEL_PROFILE_SEGMENT) {
         info.AddText(kInfoRoot, "Profile line segment selected");
         info.AddText(kInfoRoot, "Line description: " + description);
         numbers();
@@ -151,21 +155,25 @@ bool AddProfileInformation(InfoWindowService& info, const Cpp_Selection& item) {
                      FormatText("Number label for profile line %1d selected", line->GetNumber()));
         info.AddItem(kInfoRoot, "Material number: ", FormatText("%1d", line->GetMaterialNumber()));
     }
-    ListPoints(info, "Profile line coordinates", line->FirstPoint(), kind == 88 ? nullptr : point,
-               kind == 86, " - First selected point", " - Second selected point");
+    ListPoints(info, "Profile line coordinates", line->FirstPoint(),
+               kind == SEL_PROFILE_LABEL ? nullptr : point, kind == SEL_PROFILE_SEGMENT,
+               " - First selected point", " - Second selected point");
     return true;
 }
 
 bool AddSlopeInformation(InfoWindowService& info, const Cpp_Selection& item) {
     const int kind = item.GetType();
     Cpp_Kliven4DataSet* ds = item.GetDataSet();
-    if (!ds || (kind != 132 && kind != 134 && kind != 20 && kind != 22 && kind != 24 && kind != 26))
+    if (!ds || (kind != SEL_SLOPE_POINT && kind != SEL_SLOPE_SEGMENT && kind != SEL_CRACK_BOTTOM &&
+                kind != SEL_CRACK_POINT && kind != SEL_CRACK_WATER_SURFACE &&
+                kind != SEL_CRACK_WATER_POINT))
         return false;
     info.Clear();
     const s_SelectionReferences& r = item.GetItemReferences();
     const Cpp_SlopeGeometry& slope = ds->SlopeGeometry();
     const std::string c = Fixed(Cpp_KlivenSettings::CoordinateDecimals());
-    const Cpp_PointXY* point = Node(kind == 132 || kind == 134 ? r.ref2 : r.ref1);
+    const Cpp_PointXY* point =
+        Node(kind == SEL_SLOPE_POINT || kind == SEL_SLOPE_SEGMENT ? r.ref2 : r.ref1);
     auto fromTo = [&](const Cpp_PointXY* a) {
         if (!a || !a->Next()) return;
         info.AddText(kInfoRoot, "From - " + Coordinates(c, a->X(), a->Y(), ", "));
@@ -183,26 +191,30 @@ bool AddSlopeInformation(InfoWindowService& info, const Cpp_Selection& item) {
         break;
     case 22:
     case 26:
-        info.AddText(kInfoRoot, kind == 22 ? "Selected point on computed crack bottom:"
-                                           : "Selected point on computed water surface:");
+        info.AddText(kInfoRoot, kind == SEL_CRACK_POINT
+                                    ? "Selected point on computed crack bottom:"
+                                    : "Selected point on computed water surface:");
         if (point) info.AddText(kInfoRoot, Coordinates(c, point->X(), point->Y(), ", "));
         break;
     default:
-        info.AddText(kInfoRoot, kind == 20 ? "Selected segment of computed crack bottom"
-                                           : "Selected segment of computed water surface");
+        info.AddText(kInfoRoot, kind == SEL_CRACK_BOTTOM
+                                    ? "Selected segment of computed crack bottom"
+                                    : "Selected segment of computed water surface");
         fromTo(point);
         break;
     }
-    if (kind == 20 || kind == 22)
+    if (kind == SEL_CRACK_BOTTOM || kind == SEL_CRACK_POINT)
         ListPoints(info, "Computed crack bottom points:", slope.GetCrackBottomLine().FirstPoint(),
-                   point, kind == 20, " - First point selected", " - Second point selected");
-    if (kind == 24 || kind == 26)
+                   point, kind == SEL_CRACK_BOTTOM, " - First point selected",
+                   " - Second point selected");
+    if (kind == SEL_CRACK_WATER_SURFACE || kind == SEL_CRACK_WATER_POINT)
         ListPoints(info,
                    "Computed crack water surface points:", slope.GetCrackWaterLine().FirstPoint(),
-                   point, kind == 24, " - First point selected", " - Second point selected");
+                   point, kind == SEL_CRACK_WATER_SURFACE, " - First point selected",
+                   " - Second point selected");
     ListPoints(info, "Slope coordinates", slope.GetSlopeLine().FirstPoint(),
-               kind == 132 || kind == 134 ? point : nullptr, kind == 134, " - First point selected",
-               " - Second point selected");
+               kind == SEL_SLOPE_POINT || kind == SEL_SLOPE_SEGMENT ? point : nullptr,
+               kind == SEL_SLOPE_SEGMENT, " - First point selected", " - Second point selected");
     return true;
 }
 

@@ -179,6 +179,40 @@ enum class e_DeleteKey {
     RadiusDefinition,
 };
 
+// The edit commands the right-click menu offers on the first selected item, by the shape of
+// the item: a point or segment of a line (with Delete All, or with the splits of a line), a
+// circle's radius, an interpolation point (with the heads), a load, a reinforcement point, ...
+enum class e_EditMenu {
+    None,
+    LinePoint,
+    LinePointDeleteAll,
+    LinePointSplit,
+    LineSegment,
+    LineSegmentDeleteAll,
+    LineSegmentSplit,
+    CircleRadius,
+    RadiusDefinition,
+    InterpolationPoint,
+    InterpolationHeads,
+    Information,
+    LoadPoint,
+    LoadSegment,
+    CirclePoint,
+    RadiusPoint,
+    ReinforcementPoint,
+    GeogridLine,
+    NailLine,
+    SearchGridCentre,
+    TangentLine,
+    TangentElevation,
+    LineLoadPoint,
+    LineLoad,
+};
+
+// How the select mode's prompt ends for the last selected item: the general ending, the
+// right-click hint, or the right-click hint and the Enter key for the point's values.
+enum class e_SelectPromptEnd { Default, RightClick, RightClickOrEnter };
+
 // A text operation of a family: fills text for the item's kind, or leaves it.
 using SelectionTextOp = void (*)(const Cpp_Selection& item, std::string& text);
 // The tool tip: false (text untouched) where the item has none.
@@ -275,6 +309,8 @@ struct s_SelectionKindRow {
     int dataChange;      // the kind of change a view reports after an edit (0 none)
     const char* name;    // fixed one-line name, or null (the family's name function)
     const char* prompt;  // fixed status-line prompt, or null (the family's prompt function)
+    e_EditMenu menu;     // the right-click menu's edit commands
+    e_SelectPromptEnd promptEnd;
     // The analysis items found by the owner's search: their class and pick flag (null: always).
     e_PickClass pickClass = e_PickClass::Point;
     bool (*pickFlag)() = nullptr;

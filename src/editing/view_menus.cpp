@@ -5,6 +5,7 @@
 #include "analysis/tangent_line.h"
 #include "core/command_ids.h"
 #include "editing/selection_edit_support.h"
+#include "editing/selection_kinds.h"
 #include "editing/selection_list.h"
 #include "graphics/line.h"
 #include "loads/distributed_load_data.h"
@@ -141,7 +142,9 @@ bool IsLineEnd(const Cpp_Selection& item) {
         count = line ? line->NumberOfPoints() : 0;
         return count > 0 && (index == 0 || index == count - 1);
     }
-    if (!In(item.GetType(), {9, 78, 84, 98, 132})) return false;
+    // The other line points are held as line and point node.
+    if (!SelectionKindHas(item.GetType(), selection_flags::kPoint | selection_flags::kLineRef))
+        return false;
     const auto* line = static_cast<const Cpp_Line*>(item.GetItemReferences().ref1);
     const void* point = item.GetItemReferences().ref2;
     return line && point && (point == line->FirstPoint() || point == line->LastPoint());
@@ -150,13 +153,19 @@ bool IsLineEnd(const Cpp_Selection& item) {
 MenuList EditContextMenu(const Cpp_SelectionList& current) {
     const Cpp_Selection* first = current.GetNth(1);
     if (!first) return {};
-    const int kind = first->GetType();
+    const s_SelectionKindRow* row = FindSelectionKind(first->GetType());
+    if (!row) return {};
+    const e_EditMenu shape = row->menu;
     const bool one = current.HasOneItem();
     MenuList menu;
     const auto add = [&](std::initializer_list<int> ids) {
         for (int id : ids) menu.push_back(Command(id));
     };
-    if (In(kind, {9, 54, 56, 58, 78, 84, 96, 98, 132, 142})) {
+    using enum e_EditMenu;
+    switch (shape) {
+    case LinePoint:
+    case LinePointDeleteAll:
+    case LinePointSplit: {
         const bool end = IsLineEnd(*first);
         if (one && end) add({32887});
         add({32895});
@@ -164,61 +173,74 @@ MenuList EditContextMenu(const Cpp_SelectionList& current) {
         add({32842, 32843, 32844});
         if (one) add({32845, 32846});
         add({32847, 32848, 32852, 33068});
-        if (In(kind, {9, 78, 84, 96, 98})) add({32988});
-        if (one && In(kind, {84, 78}) && !end) add({32854});
+        if (shape != LinePoint) add({32988});
+        if (one && shape == LinePointSplit && !end) add({32854});
         if (current.SelectedLinesAreJoinable()) add({33016});
         menu.push_back(MovePointADistance());
         if (current.HasThreeItems() && current.AllOfOneType()) menu.push_back(SpacePointsEvenly());
-        if (one && kind == SEL_NONCIRCULAR_POINT && NoncircularSearch(*first))
+        if (one && first->GetType() == SEL_NONCIRCULAR_POINT && NoncircularSearch(*first))
             menu.push_back(ShiftConstraints(*first));
-    } else if (In(kind, {8, 55, 57, 59, 80, 86, 97, 100, 134, 144})) {
+        break;
+    }
+    case LineSegment:
+    case LineSegmentDeleteAll:
+    case LineSegmentSplit:
         add({32849, 32850, 32852});
-        if (In(kind, {8, 80, 86, 97, 100})) add({32988});
-        if (one && In(kind, {86, 80})) add({32853, 32855});
+        if (shape != LineSegment) add({32988});
+        if (one && shape == LineSegmentSplit) add({32853, 32855});
         add({33009, 32856, 32876, 32877});
-    } else if (kind == 7) {
+        break;
+    case CircleRadius:
         if (one) add({32892});
-    } else if (In(kind, {14, 92, 108, 138})) {
+        break;
+    case InterpolationPoint:
+    case InterpolationHeads:
         add({32895});
         if (one) add({32926, 32925});
         add({32842, 32843, 32844, 32847, 32848, 33068, 32988});
-        if (kind == 92) add({32921});
-    } else if (In(kind, {16, 72, 91, 109, 140})) {
+        if (shape == InterpolationHeads) add({32921});
+        break;
+    case Information:
         if (one) add({33011});
-    } else if (kind == 36) {
+        break;
+    case LoadPoint:
         if (one && IsLineEnd(*first)) add({32887});
         add({32895, 32842, 32843, 32844, 32847, 32848, 33068, 32988});
         menu.push_back(MovePointADistance());
-    } else if (kind == 37) {
-        add({32849, 32989, 32988});
-    } else if (In(kind, {40, 53, 94})) {
+        break;
+    case LoadSegment: add({32849, 32989, 32988}); break;
+    case CirclePoint:
+    case RadiusPoint:
         add({32895, 32842, 32843, 32844, 32847, 32848});
         menu.push_back(MovePointADistance());
-        if (kind == 94) add({32988});
-    } else if (In(kind, {41, 42, 74, 75})) {
+        if (shape == RadiusPoint) add({32988});
+        break;
+    case ReinforcementPoint:
         add({32895});
         if (one) add({32926});
         add({32842, 32843, 32844});
         if (one) add({32845, 32846});
         add({32847, 32848, 33006});
-    } else if (kind == 43) {
-        add({32852, 32895});
-    } else if (kind == 76) {
-        add({33006, 32895});
-    } else if (kind == 46) {
+        break;
+    case GeogridLine: add({32852, 32895}); break;
+    case NailLine: add({33006, 32895}); break;
+    case SearchGridCentre:
         if (one) add({32895, 32842, 32843, 32844});
-    } else if (kind == 52) {
+        break;
+    case TangentLine:
         if (one) add({32893});
-    } else if (kind == 62) {
-        add({32895, 32842, 32843, 32844, 32988});
-    } else if (kind == 64) {
-        add({33012, 32988});
-    } else if (kind == 93) {
+        break;
+    case LineLoadPoint: add({32895, 32842, 32843, 32844, 32988}); break;
+    case LineLoad: add({33012, 32988}); break;
+    case RadiusDefinition:
         if (one) add({32892});
         add({32988});
-    } else if (kind == 95) {
+        break;
+    case TangentElevation:
         if (one) add({32893});
         add({32988});
+        break;
+    case None: break;
     }
     return menu;
 }
