@@ -13,7 +13,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -66,56 +68,123 @@ void StyledEdges(platform::DeviceContext& dc, const Cpp_Triangle& t) {
     }
 }
 
-// The triangle outlines in the view's picture, at the detail a pixel shows: each edge once (of
-// two triangles sharing it, the one first in memory draws it); an edge within one pixel is left
-// out, and so is an edge between two neighbouring pixels that are both inked already.
+// World to pixel as Cpp_Graphics::WorldToPixel computes it (the same arithmetic, so the same
+// pixels), with the mapping read once for a whole mesh.
+struct PixelMapping {
+    double xScale = Cpp_Graphics::XScale(), xOffset = Cpp_Graphics::XOffset();
+    double yScale = Cpp_Graphics::YScale(), yOffset = Cpp_Graphics::YOffset();
+    static int Clamp(double v) {
+        if (!(v > -Cpp_Graphics::kPixelClamp)) return -Cpp_Graphics::kPixelClamp;  // also NaN
+        if (v > Cpp_Graphics::kPixelClamp) return Cpp_Graphics::kPixelClamp;
+        return static_cast<int>(v);
+    }
+    platform::DevicePoint operator()(double x, double y) const {
+        return {Clamp(xScale * x + xOffset), Clamp(yScale * y + yOffset)};
+    }
+};
+
+// The triangle outlines in the view's picture, at the detail a pixel shows. An edge longer than
+// a pixel is drawn once (of two triangles sharing it, the one first in memory draws it). An edge
+// whose ends are one pixel or neighbouring pixels lights no pixel but its ends (which the exact
+// line lights too, or the line from the next edge does): only those pixels are marked, and the
+// marked pixels go to the device as runs along the rows, so that a mesh denser than the pixels
+// costs the pixels, not the edges. A view with no two points within a pixel of each other has
+// no such edge and gets every edge as before.
 void DrawEdgesAtPixelDetail(platform::DeviceContext& dc, const Cpp_TriangleList& triangles,
                             const Cpp_Graphics::WorldRect& box) {
     const platform::DeviceRect page = dc.PageRect();
     const int w = std::max(0, page.Width()), h = std::max(0, page.Height());
     // Buffers kept between drawings: fresh memory of this size costs more in page faults than
     // the drawing itself.
-    static std::vector<unsigned char> inked;
+    static std::vector<unsigned char> dots;
     static std::vector<platform::DevicePoint> ends;
-    inked.assign(static_cast<size_t>(w) * h, 0);
-    ends.clear();
-    // True when the pixel was not inked before (or lies off the page).
-    const auto ink = [&](const platform::DevicePoint& p) {
-        const int x = p.x - page.left, y = p.y - page.top;
-        if (x < 0 || y < 0 || x >= w || y >= h) return true;
-        unsigned char& c = inked[static_cast<size_t>(y) * w + x];
-        const bool fresh = c == 0;
-        c = 1;
-        return fresh;
+    // A mesh of many edges: each edge may be set a pixel across from the exact line.
+    constexpr std::size_t kDenseEdges = 20000;
+    // The last mark takes the marks of points off the page and of the edges not marked, so
+    // that the walk below decides by selection, not by branches it would mispredict in a
+    // mesh half of whose edges are within a pixel.
+    const std::size_t none = static_cast<std::size_t>(w) * h;
+    dots.assign(none + 1, 0);
+    const auto cell = [&](const platform::DevicePoint& p) {
+        const unsigned x = static_cast<unsigned>(p.x - page.left);
+        const unsigned y = static_cast<unsigned>(p.y - page.top);
+        return x < static_cast<unsigned>(w) && y < static_cast<unsigned>(h)
+                   ? static_cast<std::size_t>(y) * w + x
+                   : none;
     };
+    // Every edge is written; only those to draw are kept (used moves on past them).
+    std::size_t used = 0;
+    ends.resize(std::max<std::size_t>(ends.capacity(), 6 * 1024));
+    bool anyDot = false;
+    const PixelMapping toPixel;
+    // The vertices of a triangle lie anywhere in memory: those of a triangle some places ahead
+    // in the list are fetched while this one is drawn, so that the walk does not wait for each.
+    constexpr int kAhead = 12;
+    const Cpp_Triangle* ahead = triangles.First();
+    for (int k = 0; k < kAhead && ahead; ++k) ahead = ahead->Next();
     for (const Cpp_Triangle* t = triangles.First(); t; t = t->Next()) {
+        if (ahead) {
+            for (short k = 1; k <= 3; ++k) __builtin_prefetch(ahead->Vertex(k));
+            ahead = ahead->Next();
+        }
         if (!Complete(*t) || !InView(*t, box)) continue;
         platform::DevicePoint p[3];
-        for (short k = 1; k <= 3; ++k)
-            p[k - 1] = Cpp_Graphics::WorldToPixel(t->Vertex(k)->X(), t->Vertex(k)->Y());
-        for (int i = 1; i <= 3; ++i) {
-            const Cpp_Triangle* across = t->GetNeighbour(i);  // across edge i -> i + 1
-            if (across && across < t) continue;
-            const platform::DevicePoint& a = p[i - 1];
-            const platform::DevicePoint& b = p[i % 3];
-            if (a == b) continue;
-            if (std::abs(a.x - b.x) <= 1 && std::abs(a.y - b.y) <= 1) {
-                const bool freshA = ink(a);
-                const bool freshB = ink(b);
-                if (!freshA && !freshB) continue;
-            }
-            ends.push_back(a);
-            ends.push_back(b);
+        std::size_t c[3];
+        for (short k = 1; k <= 3; ++k) {
+            p[k - 1] = toPixel(t->Vertex(k)->X(), t->Vertex(k)->Y());
+            c[k - 1] = cell(p[k - 1]);
+        }
+        if (used + 6 > ends.size()) ends.resize(ends.size() * 2);
+        for (int i = 0; i < 3; ++i) {
+            const int j = i == 2 ? 0 : i + 1;
+            const platform::DevicePoint& a = p[i];
+            const platform::DevicePoint& b = p[j];
+            const bool within = static_cast<unsigned>(a.x - b.x + 1) <= 2 &&
+                                static_cast<unsigned>(a.y - b.y + 1) <= 2;
+            // Of two triangles sharing an edge the one first in memory draws it.
+            const auto across = reinterpret_cast<std::uintptr_t>(t->GetNeighbour(i + 1));
+            const bool owned = (across == 0) | (across > reinterpret_cast<std::uintptr_t>(t));
+            dots[within ? c[i] : none] = 1;
+            dots[within ? c[j] : none] = 1;
+            anyDot |= within;
+            ends[used] = a;
+            ends[used + 1] = b;
+            used += (!within & owned) ? 2 : 0;
         }
     }
-    if (ends.empty()) return;
+    ends.resize(used);
+    if (ends.empty() && !anyDot) return;
     const platform::Pen previous = dc.SetPen(g_triangles.pen);
-    // A mesh of many short edges: each edge may be set a pixel across from the exact line.
-    constexpr std::size_t kDenseEdges = 20000;
-    if (ends.size() / 2 >= kDenseEdges)
+    if (ends.size() / 2 >= kDenseEdges) {
         dc.DenseSegments(ends);
-    else
+    } else if (!ends.empty()) {
         dc.Segments(ends);
+    }
+    if (anyDot) {
+        // Each run of marked pixels in a row is a line from its first pixel to the one after
+        // its last (a line leaves out its last pixel).
+        ends.clear();
+        for (int y = 0; y < h; ++y) {
+            const unsigned char* row = dots.data() + static_cast<size_t>(y) * w;
+            int x = 0;
+            while (x < w) {
+                // Eight unmarked pixels at a time.
+                while (x + 8 <= w) {
+                    std::uint64_t word;
+                    std::memcpy(&word, row + x, sizeof word);
+                    if (word) break;
+                    x += 8;
+                }
+                while (x < w && !row[x]) ++x;
+                if (x >= w) break;
+                const int first = x;
+                while (x < w && row[x]) ++x;
+                ends.push_back({page.left + first, page.top + y});
+                ends.push_back({page.left + x, page.top + y});
+            }
+        }
+        dc.DenseSegments(ends);
+    }
     dc.SetPen(previous);
 }
 

@@ -197,10 +197,14 @@ double Cpp_ProfileLineList::RegionFloor(double y) const {
 
 int Cpp_ProfileLineList::RegionOutline(const Cpp_ProfileLine* line, double floor,
                                        s_RegionOutline& outline) const {
+    return RegionOutlineOn(GetSweep(), line, floor, outline);
+}
+
+int Cpp_ProfileLineList::RegionOutlineOn(const Sweep& s, const Cpp_ProfileLine* line, double floor,
+                                         s_RegionOutline& outline) const {
     outline = {};
     const int li = IndexOf(line);
     if (li < 0 || !line->HasPoints()) return 0;
-    const Sweep& s = GetSweep();
     const int i0 = FirstIntervalFrom(s, line->FirstPoint()->X());
     const int i1 = LastIntervalTo(s, line->LastPoint()->X());
     if (i1 < i0) return 0;
@@ -259,10 +263,11 @@ bool Cpp_ProfileLineList::RegionPolygon(const Cpp_ProfileLine* line, double floo
 void Cpp_ProfileLineList::PlaceMaterialLabels(double vxMin, double vxMax, double vyMin,
                                               double vyMax) {
     const double floor = RegionFloor(vyMin);
+    const Sweep& sweep = GetSweep();
     for (int li = 0; li < Count(); ++li) {
         Cpp_ProfileLine* line = ProfileLineAt(li);
         s_RegionOutline o;
-        const int n = RegionOutline(line, floor, o);
+        const int n = RegionOutlineOn(sweep, line, floor, o);
         if (n == 0) continue;
 
         // Merge runs of intervals whose top and bottom keep their slopes.

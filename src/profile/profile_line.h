@@ -186,6 +186,10 @@ protected:
     }
 
 private:
+    // RegionOutline on a sweep already at hand (finding it checks every point of every line).
+    int RegionOutlineOn(const Sweep& s, const Cpp_ProfileLine* line, double floor,
+                        s_RegionOutline& outline) const;
+
     bool showPoints_ = true;
     bool showLines_ = true;
     bool showLineNumbers_ = true;
