@@ -51,6 +51,29 @@ MainFrame* theFrame = nullptr;
 
 MainFrame* TheMainFrame() { return theFrame; }
 
+// The prompt bar is the prompt window over the first status pane.
+class FramePromptBar final : public platform::PromptBarService {
+public:
+    explicit FramePromptBar(MainFrame& frame) : frame_(frame) {}
+    void Show(const std::string& text) override { frame_.ShowPromptText(text); }
+    void Hide() override { frame_.PromptWindow()->hide(); }
+
+private:
+    MainFrame& frame_;
+};
+
+// The tool dialog bars' windows are the frame's docks.
+class FrameToolBarWindows final : public platform::ToolBarWindowService {
+public:
+    explicit FrameToolBarWindows(MainFrame& frame) : frame_(frame) {}
+    void ShowBarWindow(int bar, bool show) override {
+        if (QDockWidget* dock = frame_.DialogBar(bar)) dock->setVisible(show);
+    }
+
+private:
+    MainFrame& frame_;
+};
+
 MainFrame::MainFrame(QWidget* parent) : QMainWindow(parent), commands_(BuildCommandTable()) {
     theFrame = this;
     setObjectName("mainFrame");
@@ -122,8 +145,10 @@ void MainFrame::PlacePaletteBar() {
 MainFrame::~MainFrame() {
     if (&platform::Services().Progress() == progress_.get())
         platform::Services().SetProgress(nullptr);
-    SetToolBarWindowSink(nullptr);
-    SetPromptBarSink(nullptr);
+    if (&platform::Services().ToolBarWindows() == toolBarWindows_.get())
+        platform::Services().SetToolBarWindows(nullptr);
+    if (&platform::Services().PromptBar() == promptBar_.get())
+        platform::Services().SetPromptBar(nullptr);
     for (auto*& window : barWindows_) {
         delete window;
         window = nullptr;
@@ -197,12 +222,8 @@ void MainFrame::CreateStatusPanes() {
     // So does the progress control, shown only while a long task runs.
     progress_ = std::make_unique<platform::qt::QtProgress>(statusBar());
     statusBar()->installEventFilter(this);
-    SetPromptBarSink([this](const std::string& text, bool shown) {
-        if (shown)
-            ShowPromptText(text);
-        else
-            prompt_->hide();
-    });
+    promptBar_ = std::make_unique<FramePromptBar>(*this);
+    platform::Services().SetPromptBar(promptBar_.get());
 }
 
 void MainFrame::PlacePromptWindow() {
@@ -250,9 +271,8 @@ void MainFrame::CreateDialogBars() {
         dock->setVisible(IsToolBarVisible(bar));
         bars_[static_cast<std::size_t>(bar)] = dock;
     }
-    SetToolBarWindowSink([this](int bar, bool show) {
-        if (QDockWidget* dock = DialogBar(bar)) dock->setVisible(show);
-    });
+    toolBarWindows_ = std::make_unique<FrameToolBarWindows>(*this);
+    platform::Services().SetToolBarWindows(toolBarWindows_.get());
     InstallToolBarButtons(*this);
 }
 

@@ -42,6 +42,8 @@ namespace app {
 
 class DrawingView;
 class CPreprocessorPaletteBarDisplay;
+class FramePromptBar;
+class FrameToolBarWindows;
 class FrameViewInput;
 
 // The length of the recent-file list (commands ID_FILE_MRU_FILE1 and the five after it).
@@ -161,6 +163,8 @@ private:
     CPreprocessorPaletteBarDisplay* palette_ = nullptr;
     dialogs::CmStatusText* prompt_ = nullptr;
     std::unique_ptr<platform::qt::QtProgress> progress_;
+    std::unique_ptr<FramePromptBar> promptBar_;
+    std::unique_ptr<FrameToolBarWindows> toolBarWindows_;
     QLabel* paneX_ = nullptr;
     QLabel* paneY_ = nullptr;
     QLabel* paneForce_ = nullptr;

@@ -2,6 +2,7 @@
 
 #include "editing/edit_modes.h"
 #include "model/program_state.h"
+#include "platform/services.h"
 
 #include <memory>
 
@@ -57,7 +58,6 @@ struct BarState {
     std::unique_ptr<ToolDialogBars> bars;
     int shown = BarNone;
     bool visible[BarCount] = {};
-    ToolBarWindowSink sink;
 };
 
 BarState& State() {
@@ -74,7 +74,7 @@ void SetVisible(int bar, bool show) {
     BarState& s = State();
     if (s.visible[bar] == show) return;
     s.visible[bar] = show;
-    if (s.sink) s.sink(bar, show);
+    platform::Services().ToolBarWindows().ShowBarWindow(bar, show);
     if (CmDialogBar* b = TheToolBars().Bar(bar)) b->OnShowWindow(show);
 }
 
@@ -94,10 +94,7 @@ void ResetToolBars() {
     s.bars.reset();
     s.shown = BarNone;
     for (bool& v : s.visible) v = false;
-    s.sink = nullptr;
 }
-
-void SetToolBarWindowSink(ToolBarWindowSink sink) { State().sink = std::move(sink); }
 
 bool ShowToolBar(int bar, bool show, int option) {
     if (bar < 0 || bar >= BarCount) return false;

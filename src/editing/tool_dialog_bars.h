@@ -73,12 +73,9 @@ void InterpolationHeadChecked(bool head);
 
 // The bars of the program, at their start values with their key lists set.
 ToolDialogBars& TheToolBars();
-// New bars at their start values; the shown bar forgotten.
+// New bars at their start values; the shown bar forgotten. A bar's window is shown or hidden
+// through platform::Services().ToolBarWindows() (the frame's docks).
 void ResetToolBars();
-
-// Where a bar's window is shown or hidden (the frame's docks); none: nothing to show.
-using ToolBarWindowSink = std::function<void(int bar, bool show)>;
-void SetToolBarWindowSink(ToolBarWindowSink sink);
 
 // Shows the bar with the entry option, hiding the one shown before, or hides it (option 0;
 // the construction bar keeps its option); then writes the bar's fields to its controls.

@@ -4,12 +4,6 @@
 #include "graphics/print_header_footer.h"
 #include "platform/services.h"
 
-namespace {
-
-CopyPictureFunction g_copy;
-
-}  // namespace
-
 bool PrintDrawing(const platform::PrintRequest& request, const std::string& heading,
                   const std::string& fileName, const DrawViewFunction& draw) {
     std::unique_ptr<platform::PrintJob> job = platform::Services().Printing().BeginPrint(request);
@@ -35,9 +29,7 @@ bool PrintDrawing(const platform::PrintRequest& request, const std::string& head
     return ok;
 }
 
-void SetCopyPictureFunction(CopyPictureFunction copy) { g_copy = std::move(copy); }
-
 bool CopyDrawingToClipboard(int width, int height, int ppi, const DrawViewFunction& draw) {
-    if (!g_copy || width <= 0 || height <= 0 || ppi <= 0) return false;
-    return g_copy(width, height, ppi, draw);
+    if (width <= 0 || height <= 0 || ppi <= 0) return false;
+    return platform::Services().PictureCopy().CopyPicture(width, height, ppi, draw);
 }

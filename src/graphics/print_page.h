@@ -4,13 +4,12 @@
 // fitted into a rectangle (the view's paint routine).
 
 #include "platform/device_context.h"
+#include "platform/picture_copy.h"
 #include "platform/printing.h"
 
-#include <functional>
 #include <string>
 
-using DrawViewFunction =
-    std::function<void(platform::DeviceContext& dc, const platform::DeviceRect& rect)>;
+using DrawViewFunction = platform::DrawViewFunction;
 
 // Prints one page through the print service (the print dialog, or a PDF file when the request
 // names one): margins, header with the heading, footer with date, file name and time, frame;
@@ -20,9 +19,7 @@ bool PrintDrawing(const platform::PrintRequest& request, const std::string& head
                   const std::string& fileName, const DrawViewFunction& draw);
 
 // Copies the drawing of the view's client area (width x height pixels at ppi) to the clipboard
-// as a vector picture with a bitmap, built in memory; no file is written. Registered by the
-// user interface, which owns the picture device context.
-using CopyPictureFunction =
-    std::function<bool(int width, int height, int ppi, const DrawViewFunction& draw)>;
-void SetCopyPictureFunction(CopyPictureFunction copy);
+// as a vector picture with a bitmap, built in memory; no file is written: the picture copy
+// service (platform::Services().PictureCopy()), which the user interface registers. False when
+// the size is empty or nothing could be made.
 bool CopyDrawingToClipboard(int width, int height, int ppi, const DrawViewFunction& draw);

@@ -7,7 +7,6 @@
 
 namespace {
 
-PromptBarSink g_promptSink;
 std::string g_statusText;
 int g_statusId = -1;
 std::string g_toolTip;
@@ -19,19 +18,13 @@ void ToFrame(bool view) {
 
 }  // namespace
 
-void SetPromptBarSink(PromptBarSink sink) { g_promptSink = std::move(sink); }
-
-void ShowPrompt(const std::string& text) {
-    if (g_promptSink) g_promptSink(text, true);
-}
+void ShowPrompt(const std::string& text) { platform::Services().PromptBar().Show(text); }
 
 void ShowPromptResource(int number) {
     if (auto text = LoadStringText(number)) ShowPrompt(*text);
 }
 
-void ClearPromptBar() {
-    if (g_promptSink) g_promptSink("", false);
-}
+void ClearPromptBar() { platform::Services().PromptBar().Hide(); }
 
 void SetStatusTextFromId(bool view, int number) {
     g_statusId = -1;
@@ -98,5 +91,4 @@ void ResetPrompts() {
     g_statusId = -1;
     g_toolTip.clear();
     g_toolTipId = -1;
-    g_promptSink = nullptr;
 }

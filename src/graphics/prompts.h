@@ -4,14 +4,11 @@
 // The status text and the tool tip remember the string-table number they came from (-1 when
 // they were given as text); numbered texts come from the string table (core/string_table.h).
 
-#include <functional>
 #include <optional>
 #include <string>
 
-// The prompt bar of the main frame; the shell registers where its text goes (an empty text
-// hides it).
-using PromptBarSink = std::function<void(const std::string& text, bool shown)>;
-void SetPromptBarSink(PromptBarSink sink);
+// The prompt bar of the main frame (platform::Services().PromptBar()): show a text, or take
+// the bar away.
 void ShowPrompt(const std::string& text);
 void ShowPromptResource(int number);
 void ClearPromptBar();

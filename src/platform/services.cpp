@@ -148,6 +148,22 @@ public:
     bool IsActive() const override { return false; }
 };
 
+class NoPromptBar final : public PromptBarService {
+public:
+    void Show(const std::string&) override {}
+    void Hide() override {}
+};
+
+class NoToolBarWindows final : public ToolBarWindowService {
+public:
+    void ShowBarWindow(int, bool) override {}
+};
+
+class NoPictureCopy final : public PictureCopyService {
+public:
+    bool CopyPicture(int, int, int, const DrawViewFunction&) override { return false; }
+};
+
 SilentMessageBoxes silentMessageBoxes;
 SilentFileDialogs silentFileDialogs;
 MemoryProfile memoryProfile;
@@ -161,6 +177,9 @@ NoGraphWindow noGraphWindow;
 NoPrinting noPrinting;
 NoKeyboard noKeyboard;
 NoProgress noProgress;
+NoPromptBar noPromptBar;
+NoToolBarWindows noToolBarWindows;
+NoPictureCopy noPictureCopy;
 
 }  // namespace
 
@@ -189,6 +208,13 @@ GraphWindowService& ServiceRegistry::GraphWindow() {
 PrintService& ServiceRegistry::Printing() { return printing_ ? *printing_ : noPrinting; }
 KeyboardService& ServiceRegistry::Keyboard() { return keyboard_ ? *keyboard_ : noKeyboard; }
 ProgressService& ServiceRegistry::Progress() { return progress_ ? *progress_ : noProgress; }
+PromptBarService& ServiceRegistry::PromptBar() { return promptBar_ ? *promptBar_ : noPromptBar; }
+ToolBarWindowService& ServiceRegistry::ToolBarWindows() {
+    return toolBarWindows_ ? *toolBarWindows_ : noToolBarWindows;
+}
+PictureCopyService& ServiceRegistry::PictureCopy() {
+    return pictureCopy_ ? *pictureCopy_ : noPictureCopy;
+}
 
 void ServiceRegistry::Reset() {
     *this = ServiceRegistry{};

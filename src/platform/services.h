@@ -1,7 +1,8 @@
 #pragma once
 // The one registry through which model code reaches the platform services.
 // Until an implementation is registered, each accessor hands out a silent stand-in
-// (boxes answer their default button, dialogs cancel, the profile is empty), never null.
+// (boxes answer their default button, dialogs cancel, the profile is empty, the prompt bar and
+// the tool bar windows show nothing, no picture is copied), never null.
 // The program registers the Qt implementations at start-up; tests register fakes.
 
 #include "platform/clipboard.h"
@@ -12,11 +13,14 @@
 #include "platform/info_window.h"
 #include "platform/keyboard.h"
 #include "platform/message_box.h"
+#include "platform/picture_copy.h"
 #include "platform/printing.h"
 #include "platform/process.h"
 #include "platform/profile.h"
 #include "platform/progress.h"
+#include "platform/prompt_bar.h"
 #include "platform/status_line.h"
+#include "platform/tool_bar_windows.h"
 
 namespace platform {
 
@@ -35,6 +39,9 @@ public:
     PrintService& Printing();
     KeyboardService& Keyboard();
     ProgressService& Progress();
+    PromptBarService& PromptBar();
+    ToolBarWindowService& ToolBarWindows();
+    PictureCopyService& PictureCopy();
 
     // The registry does not own what is registered; pass nullptr to return to the stand-in.
     void SetMessageBoxes(MessageBoxService* s) { messageBoxes_ = s; }
@@ -50,6 +57,9 @@ public:
     void SetPrinting(PrintService* s) { printing_ = s; }
     void SetKeyboard(KeyboardService* s) { keyboard_ = s; }
     void SetProgress(ProgressService* s) { progress_ = s; }
+    void SetPromptBar(PromptBarService* s) { promptBar_ = s; }
+    void SetToolBarWindows(ToolBarWindowService* s) { toolBarWindows_ = s; }
+    void SetPictureCopy(PictureCopyService* s) { pictureCopy_ = s; }
 
     // Back to the stand-ins for every service (tests call this between cases).
     void Reset();
@@ -68,6 +78,9 @@ private:
     PrintService* printing_ = nullptr;
     KeyboardService* keyboard_ = nullptr;
     ProgressService* progress_ = nullptr;
+    PromptBarService* promptBar_ = nullptr;
+    ToolBarWindowService* toolBarWindows_ = nullptr;
+    PictureCopyService* pictureCopy_ = nullptr;
 };
 
 ServiceRegistry& Services();

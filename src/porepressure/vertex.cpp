@@ -18,7 +18,6 @@ struct TriangulationToleranceState {
 
 TriangulationToleranceState g_tolerance;
 Cpp_VertexList* g_registryFirst = nullptr;
-TriangulationResetHook g_resetHook = nullptr;
 
 }  // namespace
 
@@ -404,5 +403,4 @@ void ResetTriangulationGlobals() {
     g_tolerance = TriangulationToleranceState();
     triangulation_detail::g_toleranceCache = triangulation_detail::ToleranceCache();
     VertexListRegistry::Clear();
-    if (g_resetHook) g_resetHook();
 }

@@ -151,6 +151,3 @@ inline double GetTriangulationTolerance() {
     return cache.valid ? cache.tolerance : triangulation_detail::RecomputeTolerance();
 }
 void ResetTriangulationGlobals();
-
-// Hook for the scratch lists of point deletion and moving, emptied by ResetTriangulationGlobals.
-using TriangulationResetHook = void (*)();

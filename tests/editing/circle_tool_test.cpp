@@ -18,6 +18,7 @@
 #include "model/data_set.h"
 #include "model/data_sets.h"
 #include "registry/view_preparations.h"
+#include "support/fake_services.h"
 
 #include <array>
 #include <map>
@@ -57,7 +58,7 @@ class CircleToolTest : public ViewInputTest {
 protected:
     void SetUp() override {
         ViewInputTest::SetUp();
-        SetPromptBarSink([this](const std::string& text, bool) { prompt = text; });
+        platform::Services().SetPromptBar(&promptBar);
         FillStringTable({{1363, "\"Drag\" center point to new location & left-click."},
                          {1364, "\"Drag\" tip of radius to new radius & left-click"},
                          {1400, "Left-click to set radius of circle."},
@@ -94,7 +95,7 @@ protected:
         return out;
     }
 
-    std::string prompt;
+    testsupport::FakePromptBar promptBar;
 };
 
 // A centre clicked at pixel (100, 200) = world (100, 100), the radius rule at pixel (130, 160)
@@ -217,11 +218,11 @@ TEST_F(CircleToolTest, InTheFixedGridModeAPressDoesNothingAndEnterStartsTheCorne
 
     Enter();
     EXPECT_EQ(GetCursorMode(), CursorModeSearchGridCorners);
-    EXPECT_EQ(prompt, "Enter second corner point of grid");
+    EXPECT_EQ(promptBar.text, "Enter second corner point of grid");
     Click(200, 280);  // (200, 20)
-    EXPECT_EQ(prompt, "Enter third corner point of grid");
+    EXPECT_EQ(promptBar.text, "Enter third corner point of grid");
     Click(200, 200);  // (200, 100)
-    EXPECT_EQ(prompt, "Enter fourth corner point of grid");
+    EXPECT_EQ(promptBar.text, "Enter fourth corner point of grid");
     SetBar(2, 0, "10", "100");
     Enter();  // the fourth corner typed
     EXPECT_EQ(GetCursorMode(), CursorModeNone);
@@ -250,7 +251,7 @@ TEST_F(CircleToolTest, ARectangleDraggedFromAnyCornerGivesTheCornersInOrder) {
         host.now = 1400;
         Move(to.x, to.y);
         EXPECT_EQ(GetCursorMode(), CursorModeSearchGridDrag);
-        EXPECT_EQ(prompt, "Enter opposite corner point grid");
+        EXPECT_EQ(promptBar.text, "Enter opposite corner point grid");
         Move(to.x, to.y);
         Release(to.x, to.y);
         EXPECT_EQ(GetCursorMode(), CursorModeNone);
@@ -277,7 +278,7 @@ TEST_F(CircleToolTest, AMovedCornerIsJoinedToItsTwoNeighboursAndDroppedWhereTheC
         host.overlay.Clear();
         ASSERT_TRUE(Cpp_FixedSearchGridTool::MovePointTool(grid, 300, 150, k));
         EXPECT_EQ(GetCursorMode(), CursorModeMoveSearchGridCorner);
-        EXPECT_EQ(prompt, "Move grid corner point - click to finish move; Esc to cancel");
+        EXPECT_EQ(promptBar.text, "Move grid corner point - click to finish move; Esc to cancel");
         Move(60, 250);  // world (60, 50)
         const s_tagTypePointXY p = grid.Corner(previous[k - 1]), n = grid.Corner(next[k - 1]);
         auto line = [](int x1, int y1, int x2, int y2) {
@@ -300,7 +301,7 @@ TEST_F(CircleToolTest, AMovedCornerIsJoinedToItsTwoNeighboursAndDroppedWhereTheC
     grid.SetLine(true);
     host.overlay.Clear();
     ASSERT_TRUE(Cpp_FixedSearchGridTool::MovePointTool(grid, 300, 150, 1));
-    EXPECT_EQ(prompt, "Move grid end point - click to finish move; Esc to cancel");
+    EXPECT_EQ(promptBar.text, "Move grid end point - click to finish move; Esc to cancel");
     Move(20, 280);
     const s_tagTypePointXY other = grid.Corner(2);
     EXPECT_EQ(BandShown(host.overlay).size(), 1u);

@@ -13,6 +13,7 @@
 #include "graphics/graphics.h"
 #include "graphics/palette.h"
 #include "graphics/prompts.h"
+#include "support/fake_services.h"
 #include "support/test_support.h"
 
 #include <cstdio>
@@ -55,7 +56,7 @@ protected:
         ViewInputTest::SetUp();
         host.editMode = EditModeConstruction;
         ShowToolBar(BarConstruction, true, 1);
-        SetPromptBarSink([this](const std::string& text, bool) { prompt = text; });
+        platform::Services().SetPromptBar(&promptBar);
     }
     CmDialogBarConstructionTool& Bar() { return TheToolBars().construction; }
     Cpp_ConstructionLineList& Lines() { return GetConstructionLineList(); }
@@ -69,7 +70,7 @@ protected:
     void Escape(bool shift = false) { Key(ViewKeyEscape, shift); }
     void Enter() { Key(ViewKeyEnter); }
 
-    std::string prompt;
+    testsupport::FakePromptBar promptBar;
 };
 
 TEST_F(ConstructionToolTest, ClickingTheLastPointAgainFinishesTheLineWithTheSmallestFreeNumber) {
@@ -77,7 +78,7 @@ TEST_F(ConstructionToolTest, ClickingTheLastPointAgainFinishesTheLineWithTheSmal
     Lines().LineAt(0)->AddPoint(0, 0);
     Click(100, 200);  // world (100, 100)
     EXPECT_EQ(GetCursorMode(), CursorModeConstructionLineEntry);
-    EXPECT_EQ(prompt, Cpp_LineEntry::EntryPrompt(1));
+    EXPECT_EQ(promptBar.text, Cpp_LineEntry::EntryPrompt(1));
     double x = 0, y = 0;
     ASSERT_TRUE(Bar().GetPoint(x, y));  // the click is shown in the bar
     EXPECT_EQ(std::pair(x, y), std::pair(100.0, 100.0));
@@ -173,7 +174,7 @@ TEST_F(ConstructionToolTest, EachRadiusRuleHasItsPromptBandAndCircle) {
         host.overlay.Clear();
         Click(100, 200);
         EXPECT_EQ(GetCursorMode(), CursorModeConstructionCircleEntry);
-        EXPECT_EQ(prompt, c.prompt);
+        EXPECT_EQ(promptBar.text, c.prompt);
         Move(130, 160);
         std::map<std::string, int> expected;
         const int r = c.bandRadius;
@@ -184,7 +185,7 @@ TEST_F(ConstructionToolTest, EachRadiusRuleHasItsPromptBandAndCircle) {
         EXPECT_TRUE(Click(130, 160));
         EXPECT_TRUE(XorShown(host.overlay).empty());
         EXPECT_EQ(GetCursorMode(), CursorModeNone);
-        EXPECT_EQ(prompt, "");
+        EXPECT_EQ(promptBar.text, "");
         ASSERT_EQ(Circles().GetCount(), 1);
         const Cpp_ConstructionCircle& circle = *Circles().Circles().front();
         EXPECT_EQ(circle.GetDefinitionType(), c.type);

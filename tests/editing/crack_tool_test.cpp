@@ -16,6 +16,7 @@
 #include "model/data_sets.h"
 #include "profile/crack.h"
 #include "registry/view_preparations.h"
+#include "support/fake_services.h"
 
 #include <string>
 #include <utility>
@@ -47,7 +48,7 @@ class CrackToolTest : public ViewInputTest {
 protected:
     void SetUp() override {
         ViewInputTest::SetUp();
-        SetPromptBarSink([this](const std::string& text, bool) { prompt = text; });
+        platform::Services().SetPromptBar(&promptBar);
         Choose(true);
     }
     void TearDown() override { ToolOptionDialogsSlot().Reset(); }
@@ -71,7 +72,7 @@ protected:
     }
     void Enter() { Key(ViewKeyEnter); }
 
-    std::string prompt;
+    testsupport::FakePromptBar promptBar;
 };
 
 TEST_F(CrackToolTest, EnterStoresTheConstantOfTheBarAndIgnoresItsUnitWeight) {
@@ -131,7 +132,7 @@ TEST_F(CrackToolTest, ThreeClicksOfADepthEntryStoreThreePointsWithTheDepthOfTheB
     SetBar(3, "4");
     Click(10, 200);
     EXPECT_EQ(GetCursorMode(), CursorModeCrackDepthEntry);
-    EXPECT_EQ(prompt,
+    EXPECT_EQ(promptBar.text,
               "Left-click or Enter key to enter crack depth points (1 pts. entered); Backspace = "
               "undo; Right-click = finish; Esc = cancel.");
     Click(20, 150);
@@ -141,7 +142,7 @@ TEST_F(CrackToolTest, ThreeClicksOfADepthEntryStoreThreePointsWithTheDepthOfTheB
     EXPECT_EQ(GetCursorMode(), CursorModeNone);
     EXPECT_EQ(Crack().GetCrackOption(), 3);
     EXPECT_EQ(Of(Crack().CrackPointList()), (Points{{10, 4}, {20, 4}, {30, 4}}));
-    EXPECT_EQ(prompt, "");
+    EXPECT_EQ(promptBar.text, "");
     EXPECT_EQ(Status(),
               "Left-click to enter 1st crack point /or/ type 1st point and press Enter key.");
     EXPECT_FALSE(host.dataChanges.empty());
@@ -174,7 +175,7 @@ TEST_F(CrackToolTest, AnElevationEntryTakesTheClickedPlacesAndARepeatFinishesIt)
     SetBar(4, "0");
     Click(10, 200);  // world (10, 100)
     EXPECT_EQ(GetCursorMode(), CursorModeCrackWaterEntry);
-    EXPECT_EQ(prompt,
+    EXPECT_EQ(promptBar.text,
               "Left-click or Enter key to enter water surface points (1 pts. entered); Backspace "
               "= undo; Right-click = finish; Esc = cancel.");
     Move(40, 190);
@@ -302,7 +303,7 @@ TEST_F(CrackToolTest, CrackPointsAreDraggedInsertedAndSteppedByTheWheel) {
 
     ASSERT_TRUE(Cpp_CrackTool::StartInsertPoint(Crack(), middle, true));
     EXPECT_EQ(GetCursorMode(), CursorModeInsertCrackDepthPoint);
-    EXPECT_EQ(prompt, "Place cursor at point being inserted and left-click.");
+    EXPECT_EQ(promptBar.text, "Place cursor at point being inserted and left-click.");
     Move(26, 215);
     Click(26, 215);  // world (26, 85)
     EXPECT_EQ(Of(list), (Points{{10, 90}, {22, 75}, {26, 85}, {30, 90}}));

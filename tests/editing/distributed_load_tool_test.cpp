@@ -16,6 +16,7 @@
 #include "loads/distributed_load_data.h"
 #include "model/data_set.h"
 #include "model/data_sets.h"
+#include "support/fake_services.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -56,7 +57,7 @@ protected:
         Cpp_Kliven4DataSet::SetCurrentStage(1);
         ResetToolBars();
         ShowToolBar(BarDistributedLoad, true, 1);
-        SetPromptBarSink([this](const std::string& text, bool) { prompt = text; });
+        platform::Services().SetPromptBar(&promptBar);
         FillStringTable({{1317, "Left-click to enter distributed load point; Shift key to track "
                                 "x-y; Wheel for normal stress; Ctrl-wheel for shear stress; "
                                 "Shift-ctrl to use piezometric line."}});
@@ -66,7 +67,7 @@ protected:
     void TearDown() override {
         Loads().DeleteAllPoints();
         Loads().ClearPiezometricLine();
-        SetPromptBarSink(nullptr);
+        platform::Services().SetPromptBar(nullptr);
     }
 
     static Cpp_DistributedLoadData& Loads() {
@@ -99,7 +100,7 @@ protected:
         return text;
     }
 
-    std::string prompt;
+    testsupport::FakePromptBar promptBar;
 };
 
 TEST_F(DistributedLoadToolTest, ClicksAndARightClickReplaceTheStagesPointsAndTheDisBlockReadsBack) {
@@ -107,8 +108,8 @@ TEST_F(DistributedLoadToolTest, ClicksAndARightClickReplaceTheStagesPointsAndThe
     SetStresses(50, 10);
     Click(100, 200);  // world (100, 100)
     EXPECT_EQ(GetCursorMode(), CursorModeDistributedLoadEntry);
-    EXPECT_EQ(prompt, "Left-click to enter distributed load points; Right-click to finish; "
-                      "Escape to abandon.");
+    EXPECT_EQ(promptBar.text, "Left-click to enter distributed load points; Right-click to finish; "
+                              "Escape to abandon.");
     double x = 0, y = 0, normal = 0, shear = 0;
     ASSERT_TRUE(Bar().GetLoadData(x, y, normal, shear));
     EXPECT_EQ(std::pair(x, y), std::pair(100.0, 100.0));
@@ -237,7 +238,7 @@ TEST_F(DistributedLoadToolTest, APointInsertedIntoTheFirstSegmentIsWrittenSecond
     Loads().AddPoint(300, 150, 30, 0);
     ASSERT_TRUE(Loads().StartInsertPoint(Loads().GetFirstListItem()));
     EXPECT_EQ(GetCursorMode(), CursorModeInsertDistributedLoadPoint);
-    EXPECT_EQ(prompt, "Locate new point - left-click to finish; Escape to cancel.");
+    EXPECT_EQ(promptBar.text, "Locate new point - left-click to finish; Escape to cancel.");
     SetStresses(20, 5);
     Move(150, 200);
     // Two green bands, from the first point to the cursor and on to the second point.

@@ -294,8 +294,9 @@ TEST(EditOptionsBar, FilterListAndSwitches) {
 // One tool bar at a time: showing a bar hides the one before; hiding gives option 0 (the
 // construction bar keeps its option); the edit-options bar is never hidden as the current one.
 TEST(ToolBarShowing, OneToolBarAtATime) {
-    std::vector<std::pair<int, bool>> shown;
-    SetToolBarWindowSink([&](int bar, bool show) { shown.emplace_back(bar, show); });
+    testsupport::FakeToolBarWindows windows;
+    platform::Services().SetToolBarWindows(&windows);
+    const std::vector<std::pair<int, bool>>& shown = windows.calls;
     ToolDialogBars& bars = TheToolBars();
     EXPECT_TRUE(IsToolBarVisible(BarEditingMain));
     ASSERT_TRUE(ShowToolBar(BarProfile, true, 1));

@@ -25,6 +25,7 @@
 #include "profile/profile_drawing.h"
 #include "profile/profile_line.h"
 #include "profile/slope_geometry.h"
+#include "support/fake_services.h"
 
 #include <array>
 #include <cstdio>
@@ -69,7 +70,7 @@ protected:
         ShowToolBar(BarProfile, true, 1);
         Cpp_ProfileTool::StartEntryTool();
         DuplicateLineDialogSlot().Set(&duplicates);
-        SetPromptBarSink([this](const std::string& text, bool) { prompt = text; });
+        platform::Services().SetPromptBar(&promptBar);
         FillStringTable({{1311, "Left-click to enter first point on new profile line"}});
     }
     void TearDown() override { DuplicateLineDialogSlot().Reset(); }
@@ -92,7 +93,7 @@ protected:
     }
 
     ScriptedDuplicateDialog duplicates;
-    std::string prompt;
+    testsupport::FakePromptBar promptBar;
 };
 
 TEST_F(ProfileToolTest, ClicksAndARightClickMakeALineThatIsWrittenAndReadBack) {
@@ -152,11 +153,11 @@ TEST_F(ProfileToolTest, ClicksAndARightClickMakeALineThatIsWrittenAndReadBack) {
 
 TEST_F(ProfileToolTest, ThePromptCountsThePointsAndTheToolPromptComesBackAtTheEnd) {
     Click(100, 200);
-    EXPECT_EQ(prompt,
+    EXPECT_EQ(promptBar.text,
               "Left-click or Enter key to enter line points (1 pts. entered); Shift-Esc = undo; "
               "Right-click = finish; Esc = cancel.");
     Click(150, 200);
-    EXPECT_EQ(prompt,
+    EXPECT_EQ(promptBar.text,
               "Left-click or Enter key to enter line points (2 pts. entered); Shift-Esc = undo; "
               "Right-click = finish; Esc = cancel.");
     Right(150, 200);

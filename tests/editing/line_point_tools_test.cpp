@@ -22,6 +22,7 @@
 #include "profile/slope_drawing.h"
 #include "profile/slope_geometry.h"
 #include "registry/view_preparations.h"
+#include "support/fake_services.h"
 
 #include <array>
 #include <map>
@@ -290,19 +291,19 @@ TEST_F(LinePointToolTest, DragPromptsByKindAndUnknownKindsAreRefused) {
         {6, "Drag slip surface point to new location and left-click; Escape to cancel."},
         {7, "Drag tangent line point to new location and left-click; Escape to cancel."},
     };
-    std::string prompt;
-    SetPromptBarSink([&](const std::string& text, bool) { prompt = text; });
+    testsupport::FakePromptBar promptBar;
+    platform::Services().SetPromptBar(&promptBar);
     for (const auto& [kind, text] : cases) {
         ASSERT_TRUE(
             Cpp_LineTool::StartDragPoint(line, kind, 100, 200, line->FirstPoint(), attributes));
-        EXPECT_EQ(prompt, text);
+        EXPECT_EQ(promptBar.text, text);
         EXPECT_EQ(GetCursorMode(), kind == 1 ? 89 : 90 + kind) << kind;
         Cpp_LineTool::CancelDragPoint();
     }
     EXPECT_FALSE(Cpp_LineTool::StartDragPoint(line, 8, 100, 200, line->FirstPoint(), attributes));
     EXPECT_FALSE(Cpp_LineTool::StartDragPoint(line, 0, 100, 200, line->FirstPoint(), attributes));
     EXPECT_EQ(GetCursorMode(), CursorModeNone);
-    SetPromptBarSink({});
+    platform::Services().SetPromptBar(nullptr);
 }
 
 TEST_F(LinePointToolTest, ADraggedSlopePointMarksTheSlopeEntered) {

@@ -20,6 +20,7 @@
 #include "model/data_set.h"
 #include "model/data_sets.h"
 #include "porepressure/piezometric_line.h"
+#include "support/fake_services.h"
 
 #include <cmath>
 #include <numbers>
@@ -42,7 +43,7 @@ protected:
         Cpp_Kliven4DataSet::SetCurrentStage(1);
         ResetToolBars();
         GetCurrentSelection().Clear();
-        SetPromptBarSink([this](const std::string& text, bool) { prompt = text; });
+        platform::Services().SetPromptBar(&promptBar);
         host.editMode = EditModeSelect;
         FillStringTable({{1309, "Right-click for edit options"}});
     }
@@ -50,7 +51,7 @@ protected:
         GetCurrentSelection().Clear();
         Loads().DeleteAll();
         loads::LineLoadScale() = saved;
-        SetPromptBarSink(nullptr);
+        platform::Services().SetPromptBar(nullptr);
     }
     static Cpp_LineLoadList& Loads() { return *Cpp_Kliven4Data::CurrentDataSet()->LineLoads(1); }
     static CmDialogBarLineLoadTool& Bar() { return TheToolBars().lineLoad; }
@@ -72,7 +73,7 @@ protected:
     }
 
     loads::s_ArrowScaleState saved;
-    std::string prompt;
+    testsupport::FakePromptBar promptBar;
 };
 
 // "Change Line Load" (or a drag) on a load picked at its point moves it with its forces; picked
@@ -83,8 +84,9 @@ TEST_F(LineLoadSelectionTest, TheDragOfASelectedLoadMovesItOrSetsItsForceByTheTa
     Select(load, SEL_LINE_LOAD);
     EXPECT_TRUE(ChangeValueOfSelection(host, 100, 200));
     EXPECT_EQ(GetCursorMode(), CursorModeDragLineLoadTail);
-    EXPECT_EQ(prompt, "Drag line load tail to set new force - Press Shift key to display values "
-                      "of force.");
+    EXPECT_EQ(promptBar.text,
+              "Drag line load tail to set new force - Press Shift key to display values "
+              "of force.");
     Move(150, 180);  // world (150, 120)
     Click(150, 180);
     EXPECT_EQ(GetCursorMode(), CursorModeNone);

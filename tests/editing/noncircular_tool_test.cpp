@@ -20,6 +20,7 @@
 #include "profile/profile_line.h"
 #include "profile/slope_geometry.h"
 #include "registry/view_preparations.h"
+#include "support/fake_services.h"
 
 #include <cmath>
 #include <string>
@@ -39,7 +40,7 @@ protected:
     void SetUp() override {
         ViewInputTest::SetUp();
         FillStringTable({{1356, kEntryPrompt}});
-        SetPromptBarSink([this](const std::string& text, bool) { prompt = text; });
+        platform::Services().SetPromptBar(&promptBar);
         host.editMode = EditModeNoncircular;
         ShowToolBar(BarNoncircular, true, 1);
         Analysis().SetMode(3);
@@ -68,14 +69,14 @@ protected:
         return Right(int(points.back().first), 300 - int(points.back().second));
     }
 
-    std::string prompt;
+    testsupport::FakePromptBar promptBar;
 };
 
 TEST_F(NoncircularToolTest, ClickedPointsWithTheBarsShiftDataReplaceTheSurface) {
     Analysis().GetNoncircularPointList().AddPoint(1, 1, 0, true, true);
     Click(20, 200);
     EXPECT_EQ(GetCursorMode(), CursorModeNoncircularEntry);
-    EXPECT_EQ(prompt, kEntryPrompt);
+    EXPECT_EQ(promptBar.text, kEntryPrompt);
     Bar().SetPointFixity(true, false, 45.0);  // the second point: moveable at 45 degrees
     Click(100, 250);
     Bar().SetPointFixity(false, false, 0.0);  // the third: fixed
@@ -89,7 +90,7 @@ TEST_F(NoncircularToolTest, ClickedPointsWithTheBarsShiftDataReplaceTheSurface) 
     EXPECT_EQ(p[1].GetShiftAngleDegrees(), 45.0);
     EXPECT_FALSE(p[2].IsMoveable());
     EXPECT_FALSE(Analysis().IsCircular());
-    EXPECT_EQ(prompt, "");
+    EXPECT_EQ(promptBar.text, "");
     EXPECT_EQ(host.dataChanges.size(), 1u);
 }
 
@@ -186,14 +187,14 @@ TEST_F(NoncircularToolTest, TheShiftDirectionToolsMakeThePointMoveableInTheDirec
 
     ASSERT_TRUE(Cpp_ShiftDirectionTool::StartParallelToLine(&surface, 0));
     EXPECT_EQ(GetCursorMode(), CursorModeShiftParallelToLine);
-    EXPECT_EQ(prompt, "Choose line shift is parallel to");
+    EXPECT_EQ(promptBar.text, "Choose line shift is parallel to");
     Click(140, 235);  // on the segment from (100, 50) to (180, 80)
     EXPECT_EQ(GetCursorMode(), CursorModeNone);
     const Cpp_NoncircularShearSurfacePoint& first = surface.Points()[0];
     EXPECT_TRUE(first.IsMoveable());
     EXPECT_FALSE(first.IsShiftDirectionComputed());
     EXPECT_NEAR(first.GetShiftAngleDegrees(), std::atan2(30.0, 80.0) * 180.0 / M_PI, 1e-9);
-    EXPECT_EQ(prompt, "");
+    EXPECT_EQ(promptBar.text, "");
 
     ASSERT_TRUE(Cpp_ShiftDirectionTool::StartDirectionTool(&surface, 2, 180, 220));
     EXPECT_EQ(GetCursorMode(), CursorModeShiftDirection);

@@ -22,6 +22,7 @@
 #include "loads/reinforcement_line.h"
 #include "model/data_set.h"
 #include "model/data_sets.h"
+#include "support/fake_services.h"
 
 #include <string>
 #include <tuple>
@@ -61,7 +62,7 @@ protected:
         host.editMode = EditModeSelect;
         ResetToolBars();
         GetCurrentSelection().Clear();
-        SetPromptBarSink([this](const std::string& text, bool) { prompt = text; });
+        platform::Services().SetPromptBar(&promptBar);
         LineEditingDialogsSlot().Set(&dialogs);
         // A scale, so the bands take the shape of the force diagrams.
         Cpp_ReinforcementLineList::SetLargestForce(100.0);
@@ -77,7 +78,7 @@ protected:
         GetCurrentSelection().Clear();
         Lines().DeleteAllLines();
         LineEditingDialogsSlot().Reset();
-        SetPromptBarSink(nullptr);
+        platform::Services().SetPromptBar(nullptr);
         loads::ResetLoadScales();
     }
     static Cpp_ReinforcementLineList& Lines() {
@@ -132,7 +133,7 @@ protected:
 
     Cpp_ReinforcementLine* line = nullptr;
     LengthOnly dialogs;
-    std::string prompt;
+    testsupport::FakePromptBar promptBar;
 };
 
 // ---------------------------------------------------------------------------------------------
@@ -157,7 +158,7 @@ TEST_F(ReinforcementPointToolsTest, APointIsAddedAfterTheLastOrBeforeTheFirstWit
         Select(SEL_REINFORCEMENT_POINT, c.end);
         ASSERT_TRUE(StartAddPointAtEnd(host));
         EXPECT_EQ(GetCursorMode(), CursorModeAddPointReinforcementLine);
-        EXPECT_EQ(prompt,
+        EXPECT_EQ(promptBar.text,
                   "Place cursor at point being inserted and left-click or type coordinates and "
                   "press enter key; Escape to cancel");
         Bar().SetPointData(50, 60, 40, 8);
@@ -203,7 +204,7 @@ TEST_F(ReinforcementPointToolsTest, InsertingOffersTheMeanForcesAndLinksThePoint
     Select(SEL_REINFORCEMENT_INTERVAL, 2);
     ASSERT_TRUE(StartInsertPoint(host));
     EXPECT_EQ(GetCursorMode(), CursorModeInsertReinforcementPoint);
-    EXPECT_EQ(prompt, "Place cursor at point being inserted and left-click.");
+    EXPECT_EQ(promptBar.text, "Place cursor at point being inserted and left-click.");
     EXPECT_EQ(BarForces(), std::pair(25.0, 5.0));
     Move(250, 150);
     EXPECT_TRUE(Bands(kGreen));
@@ -272,7 +273,7 @@ TEST_F(ReinforcementPointToolsTest, ADraggedPointKeepsItsForcesAndEscapeLeavesIt
     Select(SEL_REINFORCEMENT_POINT, 2);
     ASSERT_TRUE(ChangeValueOfSelection(host, 200, 200));
     EXPECT_EQ(GetCursorMode(), CursorModeDragReinforcementPoint);
-    EXPECT_EQ(prompt, "\"Drag\" point to new location and left-click.");
+    EXPECT_EQ(promptBar.text, "\"Drag\" point to new location and left-click.");
     Move(220, 180);
     Key(ViewKeyEscape);
     EXPECT_FALSE(Bands(kGrey));

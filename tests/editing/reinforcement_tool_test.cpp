@@ -18,6 +18,7 @@
 #include "loads/reinforcement_line.h"
 #include "model/data_set.h"
 #include "model/data_sets.h"
+#include "support/fake_services.h"
 
 #include <cstdio>
 #include <string>
@@ -120,14 +121,14 @@ protected:
         ResetToolBars();
         ShowToolBar(BarReinforcement, true, 1);
         DuplicateLineDialogSlot().Set(&duplicates);
-        SetPromptBarSink([this](const std::string& text, bool) { prompt = text; });
+        platform::Services().SetPromptBar(&promptBar);
         Cpp_ReinforcementLineList::StartEntryTool();
     }
     void TearDown() override {
         if (Cpp_ReinforcementLineList::IsEnteringPoints()) Key(ViewKeyEscape);
         Lines().DeleteAllLines();
         DuplicateLineDialogSlot().Reset();
-        SetPromptBarSink(nullptr);
+        platform::Services().SetPromptBar(nullptr);
     }
     static Cpp_ReinforcementLineList& Lines() {
         return *Cpp_Kliven4Data::CurrentDataSet()->ReinforcementLines();
@@ -167,7 +168,7 @@ protected:
     }
 
     AnsweringDuplicates duplicates;
-    std::string prompt;
+    testsupport::FakePromptBar promptBar;
 };
 
 TEST_F(ReinforcementToolTest, ClicksAndARightClickMakeALineThatTheReiBlockReadsBack) {
@@ -175,8 +176,9 @@ TEST_F(ReinforcementToolTest, ClicksAndARightClickMakeALineThatTheReiBlockReadsB
     Click(100, 200);  // world (100, 100)
     EXPECT_EQ(GetCursorMode(), CursorModeReinforcementLineEntry);
     EXPECT_TRUE(Bar().IsFinishButtonEnabled());
-    EXPECT_EQ(prompt, "Left-click or Enter key to enter points (1 pts. entered); Shift-Esc = "
-                      "undo; Right-click = finish; Esc = cancel.");
+    EXPECT_EQ(promptBar.text,
+              "Left-click or Enter key to enter points (1 pts. entered); Shift-Esc = "
+              "undo; Right-click = finish; Esc = cancel.");
     SetForces(50, 0);
     Click(150, 150);
     Right(150, 150);

@@ -22,8 +22,7 @@ namespace {
 class RenumberLinesTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        SetPromptBarSink(
-            [this](const std::string& text, bool shown) { prompt = shown ? text : ""; });
+        platform::Services().SetPromptBar(&promptBar);
         ds = Cpp_Kliven4Data::NewDataSet(1, false);
         for (int n : {1, 2, 3}) {
             Cpp_ProfileLine* line = ds->ProfileLines().CreateLine(n, n, "");
@@ -47,8 +46,8 @@ protected:
     }
 
     testsupport::FakeServices fakes;
+    testsupport::FakePromptBar promptBar;
     Cpp_Kliven4DataSet* ds = nullptr;
-    std::string prompt;
 };
 
 // Three lines clicked in reverse order get 1, 2, 3 in click order, and only after the third
@@ -56,20 +55,20 @@ protected:
 TEST_F(RenumberLinesTest, ClickOrderGivesTheNumbersAfterTheLastClick) {
     EXPECT_FALSE(RenumberLines::Start(ds, RenumberLines::ProfileLines));
     EXPECT_EQ(GetCursorMode(), CursorModeRenumberLines);
-    EXPECT_EQ(prompt,
+    EXPECT_EQ(promptBar.text,
               "Click on Profile Lines in the order they are to be numbered - click on line 1 now.");
     platform::RecordingDeviceContext dc;
     EXPECT_FALSE(Click(10.2, 10.3, &dc));  // on a segment of line 3
     EXPECT_FALSE(Click(25, 25));           // nothing there
     EXPECT_FALSE(Click(10, 10.1));         // line 3 again
     EXPECT_FALSE(Click(20.3, 19.8, &dc));  // the middle point of line 2
-    EXPECT_EQ(prompt,
+    EXPECT_EQ(promptBar.text,
               "Click on Profile Lines in the order they are to be numbered - click on line 3 now.");
     EXPECT_EQ(Numbers(), (std::vector<int>{1, 2, 3}));
     EXPECT_TRUE(Click(39.9, 30, &dc));
     EXPECT_EQ(Numbers(), (std::vector<int>{3, 2, 1}));
     EXPECT_EQ(GetCursorMode(), 0);
-    EXPECT_EQ(prompt, "");
+    EXPECT_EQ(promptBar.text, "");
     EXPECT_FALSE(RenumberLines::IsActive());
     EXPECT_EQ(Messages(), (std::vector<std::string>{
                               "ERROR: You did not select a Profile Line - try again.",
@@ -91,7 +90,7 @@ TEST_F(RenumberLinesTest, EscapeChangesNothingAndReinforcementLinesSayTheirName)
 
     ds->ReinforcementLines()->AddNewLine(7, "", 0.0, 1)->AddPoint(0, 0, 10, 0);
     RenumberLines::Start(ds, RenumberLines::ReinforcementLines);
-    EXPECT_EQ(prompt,
+    EXPECT_EQ(promptBar.text,
               "Click on Reinforcement Lines in the order they are to be numbered - click on line "
               "1 now.");
     EXPECT_FALSE(Click(5, 5));
@@ -120,8 +119,9 @@ TEST_F(RenumberLinesTest, PiezometricLinesOfTheCurrentStageTakeTheClickOrder) {
     EXPECT_FALSE(RenumberLines::Start(ds, RenumberLines::PiezometricLines));
     Cpp_Kliven4DataSet::SetCurrentStage(1);  // the tool keeps the stage it started in
     EXPECT_EQ(GetCursorMode(), CursorModeRenumberLines);
-    EXPECT_EQ(prompt, "Click on Piezometric Lines in the order they are to be numbered - click "
-                      "on line 1 now.");
+    EXPECT_EQ(promptBar.text,
+              "Click on Piezometric Lines in the order they are to be numbered - click "
+              "on line 1 now.");
     platform::RecordingDeviceContext dc;
     EXPECT_FALSE(Click(20, 50));         // a stage-1 line: not one of these
     EXPECT_FALSE(Click(20, 70.2, &dc));  // line 2 of stage 2

@@ -39,6 +39,7 @@ s_tagTypePointXY FirstPointOf(const Cpp_Line& line) {
 class RescaleTest : public ::testing::Test {
 protected:
     void SetUp() override {
+        platform::Services().SetPromptBar(&promptBar);
         RescaleDialogSlot().Set(&dialog);
         ds = Cpp_Kliven4Data::NewDataSet(1, false);
         Cpp_ProfileLine* profile = ds->ProfileLines().CreateLine(1, 1, "");
@@ -75,6 +76,7 @@ protected:
     }
 
     testsupport::FakeServices fakes;
+    testsupport::FakePromptBar promptBar;
     ScriptedRescaleDialog dialog;
     Cpp_Kliven4DataSet* ds = nullptr;
 };
@@ -84,15 +86,14 @@ protected:
 // profile and piezometric lines used to follow.
 TEST_F(RescaleTest, TwoPicksMapEveryCoordinate) {
     const std::vector<s_tagTypePointXY> before = Coordinates();
-    std::string prompt;
-    SetPromptBarSink([&](const std::string& text, bool shown) { prompt = shown ? text : "x"; });
     EXPECT_TRUE(RescaleCoordinates::Start());
     EXPECT_EQ(GetCursorMode(), CursorModeRescaleFirstPoint);
     EXPECT_TRUE(RescaleCoordinates::FirstPointClick(ds, {0, 0}));
     EXPECT_EQ(GetCursorMode(), CursorModeRescaleSecondPoint);
     EXPECT_TRUE(RescaleCoordinates::SecondPointClick({10, 5}));
     EXPECT_EQ(GetCursorMode(), 0);
-    EXPECT_EQ(prompt, "x");
+    ASSERT_FALSE(promptBar.calls.empty());
+    EXPECT_EQ(promptBar.calls.back(), "Hide");
     ASSERT_EQ(dialog.seen.size(), 1u);
     const s_RescaleValues& shown = dialog.seen[0];
     EXPECT_EQ(shown.old1.x, 0);

@@ -6,10 +6,12 @@
 #include "graphics/print_header_footer.h"
 #include "graphics/print_page.h"
 #include "model/view_painting.h"
+#include "platform/services.h"
 
 #include <gtest/gtest.h>
 
 #include <ctime>
+#include <vector>
 
 namespace {
 
@@ -214,6 +216,31 @@ TEST_F(PrintPageTest, PrintingLeavesTheViewsExtentAndGrid) {
     EXPECT_EQ(Cpp_GraphicGrid::VerticalLines(), columns);
     EXPECT_EQ(Cpp_GraphicGrid::HorizontalLines(), rows);
     Cpp_GraphicGrid::Reset();
+}
+
+// The copy reaches the picture service only with a size: an empty size, or no service
+// registered (the stand-in), copies nothing; a registered service gets the size as given.
+TEST(CopyDrawingTest, ThePictureServiceGetsOnlyARealSize) {
+    struct Recording final : platform::PictureCopyService {
+        bool CopyPicture(int w, int h, int p, const DrawViewFunction&) override {
+            calls.push_back({w, h, p});
+            return true;
+        }
+        std::vector<std::vector<int>> calls;
+    } copy;
+    const DrawViewFunction draw = [](platform::DeviceContext&, const platform::DeviceRect&) {};
+    EXPECT_FALSE(CopyDrawingToClipboard(400, 300, 96, draw));  // the stand-in
+    platform::Services().SetPictureCopy(&copy);
+    const struct {
+        int width, height, ppi;
+        bool copied;
+    } cases[] = {
+        {400, 300, 96, true}, {0, 300, 96, false}, {400, -1, 96, false}, {400, 300, 0, false}};
+    for (const auto& c : cases)
+        EXPECT_EQ(CopyDrawingToClipboard(c.width, c.height, c.ppi, draw), c.copied)
+            << c.width << " x " << c.height << " at " << c.ppi;
+    platform::Services().SetPictureCopy(nullptr);
+    EXPECT_EQ(copy.calls, (std::vector<std::vector<int>>{{400, 300, 96}}));
 }
 
 }  // namespace

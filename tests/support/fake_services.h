@@ -251,6 +251,45 @@ public:
     bool shift = false, control = false, alt = false;
 };
 
+// The prompt bar: the text shown (empty once hidden) and every call in order. Registered by
+// the test (FakeServices leaves the frame's own in place); it takes itself out of the registry when
+// it goes.
+class FakePromptBar final : public platform::PromptBarService {
+public:
+    FakePromptBar() = default;
+    FakePromptBar(const FakePromptBar&) = delete;
+    FakePromptBar& operator=(const FakePromptBar&) = delete;
+    ~FakePromptBar() override {
+        if (&platform::Services().PromptBar() == this) platform::Services().SetPromptBar(nullptr);
+    }
+    void Show(const std::string& t) override {
+        text = t, shown = true;
+        calls.push_back("Show " + t);
+    }
+    void Hide() override {
+        text.clear(), shown = false;
+        calls.emplace_back("Hide");
+    }
+    std::string text;
+    bool shown = false;
+    std::vector<std::string> calls;
+};
+
+// Every bar window shown or hidden, in order (bar, shown). Registered by the test
+// (FakeServices leaves the frame's own in place); it takes itself out of the registry when it goes.
+class FakeToolBarWindows final : public platform::ToolBarWindowService {
+public:
+    FakeToolBarWindows() = default;
+    FakeToolBarWindows(const FakeToolBarWindows&) = delete;
+    FakeToolBarWindows& operator=(const FakeToolBarWindows&) = delete;
+    ~FakeToolBarWindows() override {
+        if (&platform::Services().ToolBarWindows() == this)
+            platform::Services().SetToolBarWindows(nullptr);
+    }
+    void ShowBarWindow(int bar, bool show) override { calls.emplace_back(bar, show); }
+    std::vector<std::pair<int, bool>> calls;
+};
+
 // Every fake above, registered in platform::Services() from construction to destruction
 // (which puts the stand-ins back).
 struct FakeServices {

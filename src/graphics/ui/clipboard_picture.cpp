@@ -23,6 +23,20 @@ bool CopyPicture(int width, int height, int ppi, const DrawViewFunction& draw) {
     return true;
 }
 
-void RegisterClipboardPicture() { SetCopyPictureFunction(&CopyPicture); }
+namespace {
+
+class QtPictureCopy final : public platform::PictureCopyService {
+public:
+    bool CopyPicture(int width, int height, int ppi, const DrawViewFunction& draw) override {
+        return graphics_ui::CopyPicture(width, height, ppi, draw);
+    }
+};
+
+}  // namespace
+
+void RegisterClipboardPicture() {
+    static QtPictureCopy copy;
+    platform::Services().SetPictureCopy(&copy);
+}
 
 }  // namespace graphics_ui

@@ -1,5 +1,6 @@
 #pragma once
-// Registers the in-memory clipboard picture (SVG with a PNG bitmap) of the view's copy command.
+// The in-memory clipboard picture (SVG with a PNG bitmap) of the view's copy command, registered
+// as the picture copy service (platform::Services().PictureCopy()).
 
 #include "graphics/print_page.h"
 

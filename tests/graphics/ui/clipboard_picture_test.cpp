@@ -37,7 +37,6 @@ TEST(ClipboardPictureTest, CopyPutsSvgAndPngOnTheClipboardWithoutAFile) {
     EXPECT_NE(fakes.clipboard.svg.find("<svg"), std::string::npos);
     EXPECT_EQ(fakes.clipboard.png.substr(1, 3), "PNG");
     EXPECT_TRUE(std::filesystem::is_empty(dir.Path()));
-    SetCopyPictureFunction(nullptr);
 }
 
 TEST(ViewPaintingTest, EmptyViewShowsTheAxesBand) {
