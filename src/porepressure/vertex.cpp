@@ -7,6 +7,7 @@
 
 #include "core/text_exception.h"
 #include "core/world_rect.h"
+#include "porepressure/slot_pool.h"
 
 namespace {
 
@@ -24,6 +25,28 @@ TriangulationResetHook g_resetHook = nullptr;
 
 // ---------------------------------------------------------------------------------------------
 // Cpp_VERTEX
+
+static_assert(sizeof(Cpp_VERTEX) == 64, "a vertex fills one slot of 64 bytes");
+
+namespace {
+// Never destroyed: vertices of lists that outlive the static objects still go back to it.
+SlotPool<sizeof(Cpp_VERTEX)>& VertexPool() {
+    static auto* pool = new SlotPool<sizeof(Cpp_VERTEX)>;
+    return *pool;
+}
+}  // namespace
+
+void* Cpp_VERTEX::operator new(std::size_t size) {
+    void* p = operator new(size, std::nothrow);
+    if (!p) throw std::bad_alloc();
+    return p;
+}
+
+void* Cpp_VERTEX::operator new(std::size_t, const std::nothrow_t&) noexcept {
+    return VertexPool().Get();
+}
+
+void Cpp_VERTEX::operator delete(void* p) noexcept { VertexPool().Put(p); }
 
 double Cpp_VERTEX::DistanceTo(double x, double y) const {
     return std::sqrt((x_ - x) * (x_ - x) + (y_ - y) * (y_ - y));

@@ -6,16 +6,23 @@
 // lists. It only grows (deleting or moving vertices never shrinks it) until
 // ResetTriangulationGlobals starts afresh for a new document or a file read.
 
+#include <cstddef>
 #include <cstdint>
+#include <new>
 
 class Cpp_Triangle;
 
-class Cpp_VERTEX {
+class Cpp_VERTEX final {
 public:
     Cpp_VERTEX(int number, double x, double y, double value)
         : x_(x), y_(y), value_(value), number_(number) {}
     Cpp_VERTEX(const Cpp_VERTEX&) = delete;
     Cpp_VERTEX& operator=(const Cpp_VERTEX&) = delete;
+
+    // Vertices made with new come from a pool of vertex slots (slot_pool.h).
+    static void* operator new(std::size_t size);
+    static void* operator new(std::size_t size, const std::nothrow_t&) noexcept;
+    static void operator delete(void* p) noexcept;
 
     // The value every consumer uses: the second value when selected, else the first.
     double Value() const { return (flags_ & 1u) ? value2_ : value_; }
@@ -53,14 +60,14 @@ public:
 private:
     friend class Cpp_VertexList;
     Cpp_VERTEX* next_ = nullptr;
-    std::uint8_t flags_ = 0;
+    Cpp_VERTEX* back_ = nullptr;
+    Cpp_Triangle* triangle_ = nullptr;
     double x_;
     double y_;
     double value_;
     double value2_ = 0.0;
-    Cpp_Triangle* triangle_ = nullptr;
     int number_;
-    Cpp_VERTEX* back_ = nullptr;
+    std::uint8_t flags_ = 0;
 };
 
 class Cpp_VertexList {
