@@ -46,26 +46,43 @@ std::uint64_t HilbertKey(std::uint32_t x, std::uint32_t y) {
     return d;
 }
 
-// Working arrays of one triangulation. Each goes as soon as it has served, so that the
-// triangles made at the end do not come on top of all of them.
+// Working arrays. Up to kKeptBelow points they are kept from one triangulation to the next, so
+// that triangulating again (after every edit) reuses memory that is already mapped. For more
+// points each goes as soon as it has served, so that the triangles made at the end do not come
+// on top of all of them.
+constexpr std::size_t kKeptBelow = std::size_t{1} << 17;
+
 struct Scratch {
+    std::vector<std::pair<std::uint64_t, std::size_t>> keys;
     std::vector<Cpp_VERTEX*> points;
     std::vector<double> x, y;
     std::vector<Tri> tris;
     std::vector<int> stack;
+    bool keep = true;
 };
 
+Scratch& TheScratch() {
+    static Scratch scratch;
+    return scratch;
+}
+
+// Emptied; its memory kept or given back as the scratch says.
 template <class T>
-void Release(std::vector<T>& v) {
-    std::vector<T>().swap(v);
+void Release(std::vector<T>& v, const Scratch& scratch) {
+    if (scratch.keep)
+        v.clear();
+    else
+        std::vector<T>().swap(v);
 }
 
 // Gives the whole pages of an array read from start to end back to the system as the reading
 // passes them; what was given back reads as zeros afterwards (the array is then only freed).
 class PageReleaser {
 public:
+    // Nothing is given back for a null start.
     explicit PageReleaser(const void* start) : done_(Address(start)) {}
     void PassedTo(const void* position) {
+        if (done_ == 0) return;
 #if defined(MADV_DONTNEED)
         constexpr std::uintptr_t kPage = 4096;
         const std::uintptr_t from = (done_ + kPage - 1) & ~(kPage - 1);
@@ -87,8 +104,12 @@ private:
 class Builder {
 public:
     Builder(Scratch& scratch, double tol)
-        : tol_(tol), p_(scratch.points), x_(scratch.x), y_(scratch.y), tris_(scratch.tris),
-          stack_(scratch.stack) {
+        : tol_(tol), scratch_(scratch), p_(scratch.points), x_(scratch.x), y_(scratch.y),
+          tris_(scratch.tris), stack_(scratch.stack) {
+        x_.clear();
+        y_.clear();
+        tris_.clear();
+        stack_.clear();
         x_.reserve(p_.size());
         y_.reserve(p_.size());
         for (const Cpp_VERTEX* v : p_) {
@@ -126,9 +147,9 @@ public:
     // that the triangles made do not come on top of the working triangles.
     void Export(Cpp_TriangleList& list) {
         // The coordinates and the insertion stack are no longer needed.
-        Release(x_);
-        Release(y_);
-        Release(stack_);
+        Release(x_, scratch_);
+        Release(y_, scratch_);
+        Release(stack_, scratch_);
         // The finite triangles are made in the order of tris_ into one reserved run, so the
         // one made from tris_[j] is the run's triangle number rank(j): j less the ghosts before
         // j, counted per 64 triangles.
@@ -155,7 +176,7 @@ public:
             const auto k = static_cast<std::size_t>(j);
             return j >= 0 && !ghost(k) ? run + rank(k) : nullptr;
         };
-        PageReleaser releaser(tris_.data());
+        PageReleaser releaser(scratch_.keep ? nullptr : tris_.data());
         for (std::size_t i = 0; i < count; ++i) {
             const Tri& t = tris_[i];
             if (!ghost(i)) {
@@ -379,6 +400,7 @@ private:
     }
 
     double tol_;
+    const Scratch& scratch_;
     const std::vector<Cpp_VERTEX*>& p_;
     std::vector<double>& x_;
     std::vector<double>& y_;
@@ -403,8 +425,10 @@ bool BuildDelaunayTriangles(std::vector<Cpp_VERTEX*> vertices, Cpp_TriangleList&
     // are short and the triangles touched stay in the cache.
     const double sx = xmax > xmin ? 65535.0 / (xmax - xmin) : 0.0;
     const double sy = ymax > ymin ? 65535.0 / (ymax - ymin) : 0.0;
-    Scratch scratch;
-    std::vector<std::pair<std::uint64_t, std::size_t>> keys;
+    Scratch& scratch = TheScratch();
+    scratch.keep = vertices.size() < kKeptBelow;
+    auto& keys = scratch.keys;
+    keys.clear();
     keys.reserve(vertices.size());
     for (std::size_t i = 0; i < vertices.size(); ++i) {
         // Written so that a NaN lands at 0.
@@ -416,12 +440,15 @@ bool BuildDelaunayTriangles(std::vector<Cpp_VERTEX*> vertices, Cpp_TriangleList&
             HilbertKey(static_cast<std::uint32_t>(fx), static_cast<std::uint32_t>(fy)), i);
     }
     std::sort(keys.begin(), keys.end());
+    scratch.points.clear();
     scratch.points.reserve(vertices.size());
     for (const auto& k : keys) scratch.points.push_back(vertices[k.second]);
-    Release(keys);
-    Release(vertices);
+    Release(keys, scratch);
+    std::vector<Cpp_VERTEX*>().swap(vertices);
     Builder builder(scratch, tol);
-    if (!builder.Run()) return false;
-    builder.Export(triangles);
-    return true;
+    const bool built = builder.Run();
+    if (built) builder.Export(triangles);
+    Release(scratch.points, scratch);
+    Release(scratch.tris, scratch);
+    return built;
 }

@@ -53,21 +53,23 @@ public:
     Cpp_VERTEX* Next() const { return next_; }
     Cpp_VERTEX* Back() const { return back_; }
     // Set only while a hole of the triangulation is filled again: the triangle outside the
-    // hole beyond the hole edge that starts at this vertex.
-    Cpp_Triangle* TriangleLink() const { return triangle_; }
-    void SetTriangleLink(Cpp_Triangle* t) { triangle_ = t; }
+    // hole beyond the hole edge that starts at this vertex. Few vertices ever have one, so it
+    // is kept beside the vertices, not in each.
+    Cpp_Triangle* TriangleLink() const;
+    void SetTriangleLink(Cpp_Triangle* t);
+    ~Cpp_VERTEX();
 
 private:
     friend class Cpp_VertexList;
     Cpp_VERTEX* next_ = nullptr;
     Cpp_VERTEX* back_ = nullptr;
-    Cpp_Triangle* triangle_ = nullptr;
     double x_;
     double y_;
     double value_;
     double value2_ = 0.0;
     int number_;
     std::uint8_t flags_ = 0;
+    bool hasTriangleLink_ = false;
 };
 
 class Cpp_VertexList {
