@@ -493,8 +493,9 @@ bool TriangulateByHullAndInsertion(Cpp_VertexList& vertices, Cpp_TriangleList& t
     // is the triangulation that the hull fan and the insertion of the inner points make, and
     // the vertex list keeps its order.
     std::vector<Cpp_VERTEX*> points;
+    points.reserve(static_cast<std::size_t>(vertices.CountRing()));
     for (Cpp_VERTEX* v = vertices.First(); v; v = v->Next()) points.push_back(v);
-    return BuildDelaunayTriangles(points, triangles, GetTriangulationTolerance());
+    return BuildDelaunayTriangles(std::move(points), triangles, GetTriangulationTolerance());
 }
 
 bool TriangulatePoints(int method, Cpp_TriangleList& triangles, Cpp_VertexList& vertices,

@@ -1,10 +1,13 @@
 #include "porepressure/delaunay_builder.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <utility>
 #include <vector>
+
+#include <sys/mman.h>
 
 #include "porepressure/exact_predicates.h"
 
@@ -43,15 +46,19 @@ std::uint64_t HilbertKey(std::uint32_t x, std::uint32_t y) {
     return d;
 }
 
-// Working arrays, kept from one triangulation to the next so that triangulating again (after
-// every edit) reuses memory that is already mapped.
+// Working arrays. Up to kKeptBelow points they are kept from one triangulation to the next, so
+// that triangulating again (after every edit) reuses memory that is already mapped. For more
+// points each goes as soon as it has served, so that the triangles made at the end do not come
+// on top of all of them.
+constexpr std::size_t kKeptBelow = std::size_t{1} << 17;
+
 struct Scratch {
     std::vector<std::pair<std::uint64_t, std::size_t>> keys;
     std::vector<Cpp_VERTEX*> points;
     std::vector<double> x, y;
     std::vector<Tri> tris;
     std::vector<int> stack;
-    std::vector<Cpp_Triangle*> made;
+    bool keep = true;
 };
 
 Scratch& TheScratch() {
@@ -59,15 +66,52 @@ Scratch& TheScratch() {
     return scratch;
 }
 
+// Emptied; its memory kept or given back as the scratch says.
+template <class T>
+void Release(std::vector<T>& v, const Scratch& scratch) {
+    if (scratch.keep)
+        v.clear();
+    else
+        std::vector<T>().swap(v);
+}
+
+// Gives the whole pages of an array read from start to end back to the system as the reading
+// passes them; what was given back reads as zeros afterwards (the array is then only freed).
+class PageReleaser {
+public:
+    // Nothing is given back for a null start.
+    explicit PageReleaser(const void* start) : done_(Address(start)) {}
+    void PassedTo(const void* position) {
+        if (done_ == 0) return;
+#if defined(MADV_DONTNEED)
+        constexpr std::uintptr_t kPage = 4096;
+        const std::uintptr_t from = (done_ + kPage - 1) & ~(kPage - 1);
+        const std::uintptr_t to = Address(position) & ~(kPage - 1);
+        if (to > from) {
+            madvise(reinterpret_cast<void*>(from), to - from, MADV_DONTNEED);
+            done_ = to;
+        }
+#else
+        (void)position;
+#endif
+    }
+
+private:
+    static std::uintptr_t Address(const void* p) { return reinterpret_cast<std::uintptr_t>(p); }
+    std::uintptr_t done_;
+};
+
 class Builder {
 public:
     Builder(Scratch& scratch, double tol)
-        : tol_(tol), p_(scratch.points), x_(scratch.x), y_(scratch.y), tris_(scratch.tris),
-          stack_(scratch.stack), made_(scratch.made) {
+        : tol_(tol), scratch_(scratch), p_(scratch.points), x_(scratch.x), y_(scratch.y),
+          tris_(scratch.tris), stack_(scratch.stack) {
         x_.clear();
         y_.clear();
         tris_.clear();
         stack_.clear();
+        x_.reserve(p_.size());
+        y_.reserve(p_.size());
         for (const Cpp_VERTEX* v : p_) {
             x_.push_back(v->X());
             y_.push_back(v->Y());
@@ -99,23 +143,63 @@ public:
     }
 
     // Appends the finite triangles (clockwise, as the list keeps them) with their links.
+    // Made in one pass over tris_, whose pages go back to the system as they are passed, so
+    // that the triangles made do not come on top of the working triangles.
     void Export(Cpp_TriangleList& list) {
-        std::vector<Cpp_Triangle*>& made = made_;
-        made.assign(tris_.size(), nullptr);
-        int finite = 0;
-        for (const Tri& t : tris_) finite += IsGhost(t) ? 0 : 1;
-        list.Reserve(finite);
+        // The coordinates and the insertion stack are no longer needed.
+        Release(x_, scratch_);
+        Release(y_, scratch_);
+        Release(stack_, scratch_);
+        // The finite triangles are made in the order of tris_ into one reserved run, so the
+        // one made from tris_[j] is the run's triangle number rank(j): j less the ghosts before
+        // j, counted per 64 triangles.
+        const std::size_t count = tris_.size();
+        std::vector<std::uint64_t> ghostBits((count + 63) / 64, 0);
+        std::vector<int> ghostsBefore(ghostBits.size() + 1, 0);
+        for (std::size_t i = 0; i < count; ++i)
+            if (IsGhost(tris_[i])) ghostBits[i / 64] |= std::uint64_t{1} << (i % 64);
+        for (std::size_t w = 0; w < ghostBits.size(); ++w)
+            ghostsBefore[w + 1] = ghostsBefore[w] + std::popcount(ghostBits[w]);
+        const int finite = static_cast<int>(count) - ghostsBefore.back();
+        auto ghost = [&](std::size_t j) { return (ghostBits[j / 64] >> (j % 64)) & 1u; };
+        auto rank = [&](std::size_t j) {
+            const std::uint64_t below = (std::uint64_t{1} << (j % 64)) - 1;
+            return static_cast<int>(j) - ghostsBefore[j / 64] -
+                   std::popcount(ghostBits[j / 64] & below);
+        };
+        Cpp_Triangle* run = list.ReserveRun(finite);
+        if (!run) {
+            ExportOneByOne(list);
+            return;
+        }
+        auto link = [&](int j) {
+            const auto k = static_cast<std::size_t>(j);
+            return j >= 0 && !ghost(k) ? run + rank(k) : nullptr;
+        };
+        PageReleaser releaser(scratch_.keep ? nullptr : tris_.data());
+        for (std::size_t i = 0; i < count; ++i) {
+            const Tri& t = tris_[i];
+            if (!ghost(i)) {
+                // Clockwise (v0, v2, v1): edge 1 is v0-v2 (across from v1), edge 2 v2-v1
+                // (across from v0), edge 3 v1-v0 (across from v2).
+                Cpp_Triangle* made = list.AddTriangle(p_[t.v[0]], p_[t.v[2]], p_[t.v[1]]);
+                made->SetNeighbours(link(t.n[1]), link(t.n[0]), link(t.n[2]));
+            }
+            if ((i & 0xFFFF) == 0xFFFF) releaser.PassedTo(tris_.data() + i + 1);
+        }
+    }
+
+    // Without a reserved run: the triangles one by one, then their links.
+    void ExportOneByOne(Cpp_TriangleList& list) {
+        std::vector<Cpp_Triangle*> made(tris_.size(), nullptr);
         for (std::size_t i = 0; i < tris_.size(); ++i) {
             const Tri& t = tris_[i];
-            if (IsGhost(t)) continue;
-            made[i] = list.AddTriangle(p_[t.v[0]], p_[t.v[2]], p_[t.v[1]]);
+            if (!IsGhost(t)) made[i] = list.AddTriangle(p_[t.v[0]], p_[t.v[2]], p_[t.v[1]]);
         }
         auto link = [&](int j) { return j >= 0 ? made[static_cast<std::size_t>(j)] : nullptr; };
         for (std::size_t i = 0; i < tris_.size(); ++i) {
             if (!made[i]) continue;
             const Tri& t = tris_[i];
-            // Clockwise (v0, v2, v1): edge 1 is v0-v2 (across from v1), edge 2 v2-v1 (across
-            // from v0), edge 3 v1-v0 (across from v2).
             made[i]->SetNeighbours(link(t.n[1]), link(t.n[0]), link(t.n[2]));
         }
     }
@@ -316,18 +400,18 @@ private:
     }
 
     double tol_;
+    const Scratch& scratch_;
     const std::vector<Cpp_VERTEX*>& p_;
     std::vector<double>& x_;
     std::vector<double>& y_;
     std::vector<Tri>& tris_;
     std::vector<int>& stack_;
-    std::vector<Cpp_Triangle*>& made_;
     int last_ = 0;
 };
 
 }  // namespace
 
-bool BuildDelaunayTriangles(const std::vector<Cpp_VERTEX*>& vertices, Cpp_TriangleList& triangles,
+bool BuildDelaunayTriangles(std::vector<Cpp_VERTEX*> vertices, Cpp_TriangleList& triangles,
                             double tol) {
     if (vertices.size() < 3) return false;
     double xmin = vertices[0]->X(), xmax = xmin, ymin = vertices[0]->Y(), ymax = ymin;
@@ -342,8 +426,10 @@ bool BuildDelaunayTriangles(const std::vector<Cpp_VERTEX*>& vertices, Cpp_Triang
     const double sx = xmax > xmin ? 65535.0 / (xmax - xmin) : 0.0;
     const double sy = ymax > ymin ? 65535.0 / (ymax - ymin) : 0.0;
     Scratch& scratch = TheScratch();
+    scratch.keep = vertices.size() < kKeptBelow;
     auto& keys = scratch.keys;
     keys.clear();
+    keys.reserve(vertices.size());
     for (std::size_t i = 0; i < vertices.size(); ++i) {
         // Written so that a NaN lands at 0.
         const double fx = std::min(
@@ -355,9 +441,14 @@ bool BuildDelaunayTriangles(const std::vector<Cpp_VERTEX*>& vertices, Cpp_Triang
     }
     std::sort(keys.begin(), keys.end());
     scratch.points.clear();
+    scratch.points.reserve(vertices.size());
     for (const auto& k : keys) scratch.points.push_back(vertices[k.second]);
+    Release(keys, scratch);
+    std::vector<Cpp_VERTEX*>().swap(vertices);
     Builder builder(scratch, tol);
-    if (!builder.Run()) return false;
-    builder.Export(triangles);
-    return true;
+    const bool built = builder.Run();
+    if (built) builder.Export(triangles);
+    Release(scratch.points, scratch);
+    Release(scratch.tris, scratch);
+    return built;
 }

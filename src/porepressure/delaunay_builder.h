@@ -13,6 +13,6 @@
 #include "porepressure/vertex.h"
 
 // Appends the triangles (clockwise, with their neighbour links) to the list; false when the
-// points do not span a triangle.
-bool BuildDelaunayTriangles(const std::vector<Cpp_VERTEX*>& vertices, Cpp_TriangleList& triangles,
+// points do not span a triangle. The vertices' array is given up on the way (it is big).
+bool BuildDelaunayTriangles(std::vector<Cpp_VERTEX*> vertices, Cpp_TriangleList& triangles,
                             double tol);

@@ -29,11 +29,26 @@
 #include "porepressure/vertex.h"
 
 // One point of a data set: x, y, its number, the values and the "new" mark of the latest read.
-class Cpp_InterpolationPoint : public Cpp_PointXY {
+// A plain record (no list link, no slope cache): a big data set holds millions of them.
+class Cpp_InterpolationPoint {
 public:
     Cpp_InterpolationPoint(int number, double x, double y, double value, double value2,
                            double value3)
-        : Cpp_PointXY(number, x, y), value_(value), value2_(value2), value3_(value3) {}
+        : x_(x), y_(y), value_(value), value2_(value2), value3_(value3), number_(number) {}
+    double X() const { return x_; }
+    double Y() const { return y_; }
+    s_tagTypePointXY XY() const { return {x_, y_}; }
+    void Set(double x, double y) {
+        x_ = x;
+        y_ = y;
+    }
+    // x := a x + b, y := c y + d.
+    void Transform(double a, double b, double c, double d) {
+        x_ = a * x_ + b;
+        y_ = c * y_ + d;
+    }
+    int Number() const { return number_; }
+    void SetNumber(int number) { number_ = number; }
     double Value() const { return value_; }
     double Value2() const { return value2_; }
     double Value3() const { return value3_; }
@@ -45,10 +60,13 @@ public:
     void SetImported(bool on) { flags_ = on ? (flags_ | 2u) : (flags_ & ~2u); }
 
 private:
-    std::uint8_t flags_ = 0;
+    double x_;
+    double y_;
     double value_;
     double value2_;
     double value3_;
+    int number_;
+    std::uint8_t flags_ = 0;
 };
 
 // A point as the point tables edit it.

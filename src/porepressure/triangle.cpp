@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <new>
 #include <sys/mman.h>
 #include <type_traits>
@@ -9,6 +10,7 @@
 #include <utility>
 
 #include "porepressure/exact_predicates.h"
+#include "porepressure/slot_pool.h"
 
 // ---------------------------------------------------------------------------------------------
 // Cpp_Triangle
@@ -331,6 +333,36 @@ bool Cpp_EdgeList::IsClosedChain() const {
 // ---------------------------------------------------------------------------------------------
 // Cpp_TriangleList
 
+static_assert(sizeof(Cpp_Triangle) == 56, "a triangle is seven links");
+
+namespace {
+// Never destroyed: triangles of lists that outlive the static objects still go back to it.
+SlotPool<sizeof(Cpp_Triangle)>& TrianglePool() {
+    static auto* pool = new SlotPool<sizeof(Cpp_Triangle)>;
+    return *pool;
+}
+}  // namespace
+
+void* Cpp_Triangle::operator new(std::size_t size) {
+    void* p = operator new(size, std::nothrow);
+    if (!p) throw std::bad_alloc();
+    return p;
+}
+
+void* Cpp_Triangle::operator new(std::size_t, const std::nothrow_t&) noexcept {
+    return TrianglePool().Get();
+}
+
+void Cpp_Triangle::operator delete(void* p) noexcept { TrianglePool().Put(p); }
+
+bool Cpp_TriangleList::InBlock(const Cpp_Triangle* t) const {
+    for (const Block& block : blocks_) {
+        const auto* first = static_cast<const Cpp_Triangle*>(block.memory.get());
+        if (std::less_equal<>()(first, t) && std::less<>()(t, first + block.size)) return true;
+    }
+    return false;
+}
+
 Cpp_Triangle* Cpp_TriangleList::Append(Cpp_Triangle* t) {
     if (!t) throw Exc_MemoryAllocationFailed();
     t->next_ = nullptr;
@@ -361,17 +393,21 @@ void Cpp_TriangleList::Reserve(int count) {
     }
     if (!block) block = std::malloc(bytes);
     if (!block) return;  // the triangles come one by one then
-    blocks_.emplace_back(block);
+    blocks_.push_back({std::unique_ptr<void, BlockFree>(block), count});
     blockUsed_ = 0;
     blockSize_ = count;
 }
 
+Cpp_Triangle* Cpp_TriangleList::ReserveRun(int count) {
+    Reserve(count);
+    if (count > blockSize_ - blockUsed_) return nullptr;
+    return static_cast<Cpp_Triangle*>(blocks_.back().memory.get()) + blockUsed_;
+}
+
 Cpp_Triangle* Cpp_TriangleList::FromBlock() {
     if (blockUsed_ >= blockSize_) return nullptr;
-    auto* storage = static_cast<Cpp_Triangle*>(blocks_.back().get()) + blockUsed_++;
-    Cpp_Triangle* t = new (storage) Cpp_Triangle();
-    t->pooled_ = true;
-    return t;
+    auto* storage = static_cast<Cpp_Triangle*>(blocks_.back().memory.get()) + blockUsed_++;
+    return new (storage) Cpp_Triangle();
 }
 
 Cpp_Triangle* Cpp_TriangleList::AddTriangle(Cpp_VERTEX* v1, Cpp_VERTEX* v2, Cpp_VERTEX* v3) {

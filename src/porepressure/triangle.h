@@ -6,14 +6,16 @@
 // across edge i (null on the boundary); the vertex opposite edge i is vertex previous(i).
 // Adjacency is symmetric and triangles run clockwise (ClockwiseArea positive).
 
+#include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <memory>
+#include <new>
 #include <vector>
 
 #include "porepressure/vertex.h"
 
-class Cpp_Triangle {
+class Cpp_Triangle final {
 public:
     class Exc_BadVertexIndex {};
     class Exc_AdjacentTriangleMissing {};
@@ -29,6 +31,13 @@ public:
     Cpp_Triangle(const Cpp_Triangle& other)
         : v_{other.v_[0], other.v_[1], other.v_[2]}, n_{other.n_[0], other.n_[1], other.n_[2]} {}
     Cpp_Triangle& operator=(const Cpp_Triangle&) = delete;
+
+    // Triangles made with new come from a pool of triangle slots (slot_pool.h); those of a
+    // reserved run (Cpp_TriangleList::Reserve) live in the list's blocks.
+    static void* operator new(std::size_t size);
+    static void* operator new(std::size_t size, const std::nothrow_t&) noexcept;
+    static void* operator new(std::size_t, void* place) noexcept { return place; }
+    static void operator delete(void* p) noexcept;
 
     Cpp_VERTEX* Vertex(short i) const { return v_[Slot(i)]; }
     void SetVertex(short i, Cpp_VERTEX* v) { v_[Slot(i)] = v; }
@@ -78,7 +87,6 @@ private:
     Cpp_Triangle* next_ = nullptr;
     Cpp_VERTEX* v_[3] = {nullptr, nullptr, nullptr};
     Cpp_Triangle* n_[3] = {nullptr, nullptr, nullptr};
-    bool pooled_ = false;  // part of a block of its list, freed with the block
 };
 
 // The circle test of Cpp_Triangle::NeedsSwap for explicit points: whether p lies inside the
@@ -148,6 +156,9 @@ public:
     bool IsEmpty() const { return first_ == nullptr; }
     // Makes room for the next count triangles in one allocation (a whole triangulation).
     void Reserve(int count);
+    // The same, giving where the next count triangles made by AddTriangle will be, one after
+    // the other; null when the room could not be had (they come one by one then).
+    Cpp_Triangle* ReserveRun(int count);
 
     Cpp_Triangle* AddTriangle(Cpp_VERTEX* v1, Cpp_VERTEX* v2, Cpp_VERTEX* v3);
     Cpp_Triangle* AddTriangleCopy(const Cpp_Triangle* t);
@@ -189,9 +200,11 @@ private:
     Cpp_Triangle* Append(Cpp_Triangle* t);
     // A triangle from the reserved block, or null when it is used up.
     Cpp_Triangle* FromBlock();
-    static void Free(Cpp_Triangle* t) {
-        if (!t->pooled_) delete t;
+    // A triangle of a block goes with its block.
+    void Free(Cpp_Triangle* t) const {
+        if (!InBlock(t)) delete t;
     }
+    bool InBlock(const Cpp_Triangle* t) const;
     void Changed() {
         hullValid_ = false;
         startsValid_ = false;
@@ -210,7 +223,11 @@ private:
     struct BlockFree {
         void operator()(void* p) const { std::free(p); }
     };
-    std::vector<std::unique_ptr<void, BlockFree>> blocks_;
+    struct Block {
+        std::unique_ptr<void, BlockFree> memory;
+        int size = 0;
+    };
+    std::vector<Block> blocks_;
     int blockUsed_ = 0, blockSize_ = 0;
     mutable bool hullValid_ = false;
     mutable std::vector<double> hull_;  // per hull edge: unit normal x, y and offset

@@ -3,10 +3,12 @@
 #include <algorithm>
 #include <cmath>
 #include <new>
+#include <unordered_map>
 #include <vector>
 
 #include "core/text_exception.h"
 #include "core/world_rect.h"
+#include "porepressure/slot_pool.h"
 
 namespace {
 
@@ -23,6 +25,53 @@ Cpp_VertexList* g_registryFirst = nullptr;
 
 // ---------------------------------------------------------------------------------------------
 // Cpp_VERTEX
+
+static_assert(sizeof(Cpp_VERTEX) == 56, "a vertex fills one slot of 56 bytes");
+
+namespace {
+// Never destroyed: vertices of lists that outlive the static objects still go back to it.
+SlotPool<sizeof(Cpp_VERTEX)>& VertexPool() {
+    static auto* pool = new SlotPool<sizeof(Cpp_VERTEX)>;
+    return *pool;
+}
+}  // namespace
+
+void* Cpp_VERTEX::operator new(std::size_t size) {
+    void* p = operator new(size, std::nothrow);
+    if (!p) throw std::bad_alloc();
+    return p;
+}
+
+void* Cpp_VERTEX::operator new(std::size_t, const std::nothrow_t&) noexcept {
+    return VertexPool().Get();
+}
+
+void Cpp_VERTEX::operator delete(void* p) noexcept { VertexPool().Put(p); }
+
+namespace {
+std::unordered_map<const Cpp_VERTEX*, Cpp_Triangle*>& TriangleLinks() {
+    static auto* links = new std::unordered_map<const Cpp_VERTEX*, Cpp_Triangle*>;
+    return *links;
+}
+}  // namespace
+
+Cpp_VERTEX::~Cpp_VERTEX() {
+    if (hasTriangleLink_) TriangleLinks().erase(this);
+}
+
+Cpp_Triangle* Cpp_VERTEX::TriangleLink() const {
+    if (!hasTriangleLink_) return nullptr;
+    const auto found = TriangleLinks().find(this);
+    return found == TriangleLinks().end() ? nullptr : found->second;
+}
+
+void Cpp_VERTEX::SetTriangleLink(Cpp_Triangle* t) {
+    hasTriangleLink_ = t != nullptr;
+    if (t)
+        TriangleLinks()[this] = t;
+    else
+        TriangleLinks().erase(this);
+}
 
 double Cpp_VERTEX::DistanceTo(double x, double y) const {
     return std::sqrt((x_ - x) * (x_ - x) + (y_ - y) * (y_ - y));

@@ -6,16 +6,23 @@
 // lists. It only grows (deleting or moving vertices never shrinks it) until
 // ResetTriangulationGlobals starts afresh for a new document or a file read.
 
+#include <cstddef>
 #include <cstdint>
+#include <new>
 
 class Cpp_Triangle;
 
-class Cpp_VERTEX {
+class Cpp_VERTEX final {
 public:
     Cpp_VERTEX(int number, double x, double y, double value)
         : x_(x), y_(y), value_(value), number_(number) {}
     Cpp_VERTEX(const Cpp_VERTEX&) = delete;
     Cpp_VERTEX& operator=(const Cpp_VERTEX&) = delete;
+
+    // Vertices made with new come from a pool of vertex slots (slot_pool.h).
+    static void* operator new(std::size_t size);
+    static void* operator new(std::size_t size, const std::nothrow_t&) noexcept;
+    static void operator delete(void* p) noexcept;
 
     // The value every consumer uses: the second value when selected, else the first.
     double Value() const { return (flags_ & 1u) ? value2_ : value_; }
@@ -46,21 +53,23 @@ public:
     Cpp_VERTEX* Next() const { return next_; }
     Cpp_VERTEX* Back() const { return back_; }
     // Set only while a hole of the triangulation is filled again: the triangle outside the
-    // hole beyond the hole edge that starts at this vertex.
-    Cpp_Triangle* TriangleLink() const { return triangle_; }
-    void SetTriangleLink(Cpp_Triangle* t) { triangle_ = t; }
+    // hole beyond the hole edge that starts at this vertex. Few vertices ever have one, so it
+    // is kept beside the vertices, not in each.
+    Cpp_Triangle* TriangleLink() const;
+    void SetTriangleLink(Cpp_Triangle* t);
+    ~Cpp_VERTEX();
 
 private:
     friend class Cpp_VertexList;
     Cpp_VERTEX* next_ = nullptr;
-    std::uint8_t flags_ = 0;
+    Cpp_VERTEX* back_ = nullptr;
     double x_;
     double y_;
     double value_;
     double value2_ = 0.0;
-    Cpp_Triangle* triangle_ = nullptr;
     int number_;
-    Cpp_VERTEX* back_ = nullptr;
+    std::uint8_t flags_ = 0;
+    bool hasTriangleLink_ = false;
 };
 
 class Cpp_VertexList {
