@@ -101,25 +101,7 @@ void CatCopy(const fs::path& from, const fs::path& to) {
     ::close(out);
 }
 
-double GetlineFromChars(const fs::path& file) {
-    std::ifstream in(file);
-    std::string line;
-    double sum = 0.0;
-    while (std::getline(in, line)) {
-        const char* p = line.data();
-        const char* end = p + line.size();
-        while (p < end) {
-            while (p < end && *p == ' ') ++p;
-            if (p >= end) break;
-            double v = 0.0;
-            auto [q, ec] = std::from_chars(p, end, v);
-            if (ec != std::errc()) break;
-            sum += v;
-            p = q;
-        }
-    }
-    return sum;
-}
+using bigmodel::GetlineFromChars;
 
 void ClearModel() {
     ResetTriangulationGlobals();

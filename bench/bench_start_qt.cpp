@@ -38,25 +38,7 @@ struct Clock {
 
 double Seconds(double from) { return Clock::now() - from; }
 
-double GetlineFromChars(const std::filesystem::path& file) {
-    std::ifstream in(file);
-    std::string line;
-    double sum = 0.0;
-    while (std::getline(in, line)) {
-        const char* p = line.data();
-        const char* end = p + line.size();
-        while (p < end) {
-            while (p < end && *p == ' ') ++p;
-            if (p >= end) break;
-            double v = 0.0;
-            auto [q, ec] = std::from_chars(p, end, v);
-            if (ec != std::errc()) break;
-            sum += v;
-            p = q;
-        }
-    }
-    return sum;
-}
+using bigmodel::GetlineFromChars;
 
 void BM_StartToDrawn(benchmark::State& state) {
     const std::filesystem::path file = bigmodel::Document(state.range(0));

@@ -5,9 +5,11 @@
 // folder and kept there for the next run.
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <random>
 #include <string>
 
@@ -73,6 +75,27 @@ inline std::filesystem::path Document(long n) {
     std::fputs("\n\nNO compute\n", f);
     std::fclose(f);
     return file;
+}
+
+// The reference of a read: every number of the file read with getline and from_chars (their sum).
+inline double GetlineFromChars(const std::filesystem::path& file) {
+    std::ifstream in(file);
+    std::string line;
+    double sum = 0.0;
+    while (std::getline(in, line)) {
+        const char* p = line.data();
+        const char* end = p + line.size();
+        while (p < end) {
+            while (p < end && *p == ' ') ++p;
+            if (p >= end) break;
+            double v = 0.0;
+            auto [q, ec] = std::from_chars(p, end, v);
+            if (ec != std::errc()) break;
+            sum += v;
+            p = q;
+        }
+    }
+    return sum;
 }
 
 }  // namespace bigmodel

@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <cstdlib>
+#include <new>
 #include <vector>
 
 template <std::size_t Size>
@@ -63,3 +64,19 @@ private:
     void* free_ = nullptr;
     std::size_t live_ = 0;
 };
+
+// The one pool of the objects of class T, allocated one by one through T's operator new. Never
+// destroyed: objects of lists that outlive the static objects still go back to it.
+template <class T>
+SlotPool<sizeof(T)>& PoolOf() {
+    static auto* pool = new SlotPool<sizeof(T)>;
+    return *pool;
+}
+
+// A slot of T's pool, or std::bad_alloc.
+template <class T>
+void* SlotOf() {
+    void* p = PoolOf<T>().Get();
+    if (!p) throw std::bad_alloc();
+    return p;
+}

@@ -335,25 +335,13 @@ bool Cpp_EdgeList::IsClosedChain() const {
 
 static_assert(sizeof(Cpp_Triangle) == 56, "a triangle is seven links");
 
-namespace {
-// Never destroyed: triangles of lists that outlive the static objects still go back to it.
-SlotPool<sizeof(Cpp_Triangle)>& TrianglePool() {
-    static auto* pool = new SlotPool<sizeof(Cpp_Triangle)>;
-    return *pool;
-}
-}  // namespace
-
-void* Cpp_Triangle::operator new(std::size_t size) {
-    void* p = operator new(size, std::nothrow);
-    if (!p) throw std::bad_alloc();
-    return p;
-}
+void* Cpp_Triangle::operator new(std::size_t) { return SlotOf<Cpp_Triangle>(); }
 
 void* Cpp_Triangle::operator new(std::size_t, const std::nothrow_t&) noexcept {
-    return TrianglePool().Get();
+    return PoolOf<Cpp_Triangle>().Get();
 }
 
-void Cpp_Triangle::operator delete(void* p) noexcept { TrianglePool().Put(p); }
+void Cpp_Triangle::operator delete(void* p) noexcept { PoolOf<Cpp_Triangle>().Put(p); }
 
 bool Cpp_TriangleList::InBlock(const Cpp_Triangle* t) const {
     for (const Block& block : blocks_) {

@@ -28,25 +28,13 @@ Cpp_VertexList* g_registryFirst = nullptr;
 
 static_assert(sizeof(Cpp_VERTEX) == 56, "a vertex fills one slot of 56 bytes");
 
-namespace {
-// Never destroyed: vertices of lists that outlive the static objects still go back to it.
-SlotPool<sizeof(Cpp_VERTEX)>& VertexPool() {
-    static auto* pool = new SlotPool<sizeof(Cpp_VERTEX)>;
-    return *pool;
-}
-}  // namespace
-
-void* Cpp_VERTEX::operator new(std::size_t size) {
-    void* p = operator new(size, std::nothrow);
-    if (!p) throw std::bad_alloc();
-    return p;
-}
+void* Cpp_VERTEX::operator new(std::size_t) { return SlotOf<Cpp_VERTEX>(); }
 
 void* Cpp_VERTEX::operator new(std::size_t, const std::nothrow_t&) noexcept {
-    return VertexPool().Get();
+    return PoolOf<Cpp_VERTEX>().Get();
 }
 
-void Cpp_VERTEX::operator delete(void* p) noexcept { VertexPool().Put(p); }
+void Cpp_VERTEX::operator delete(void* p) noexcept { PoolOf<Cpp_VERTEX>().Put(p); }
 
 namespace {
 std::unordered_map<const Cpp_VERTEX*, Cpp_Triangle*>& TriangleLinks() {
