@@ -80,15 +80,17 @@ void Release(std::vector<T>& v, const Scratch& scratch) {
 class PageReleaser {
 public:
     // Nothing is given back for a null start.
-    explicit PageReleaser(const void* start) : done_(Address(start)) {}
+    explicit PageReleaser(const void* start) : done_(static_cast<const char*>(start)) {}
     void PassedTo(const void* position) {
-        if (done_ == 0) return;
+        if (!done_) return;
 #if defined(MADV_DONTNEED)
         constexpr std::uintptr_t kPage = 4096;
-        const std::uintptr_t from = (done_ + kPage - 1) & ~(kPage - 1);
-        const std::uintptr_t to = Address(position) & ~(kPage - 1);
+        // Page bounds by pointer steps, so the pointers keep their origin.
+        const char* from = done_ + (kPage - Address(done_) % kPage) % kPage;
+        const char* at = static_cast<const char*>(position);
+        const char* to = at - Address(at) % kPage;
         if (to > from) {
-            madvise(reinterpret_cast<void*>(from), to - from, MADV_DONTNEED);
+            madvise(const_cast<char*>(from), static_cast<std::size_t>(to - from), MADV_DONTNEED);
             done_ = to;
         }
 #else
@@ -98,7 +100,7 @@ public:
 
 private:
     static std::uintptr_t Address(const void* p) { return reinterpret_cast<std::uintptr_t>(p); }
-    std::uintptr_t done_;
+    const char* done_;
 };
 
 class Builder {
